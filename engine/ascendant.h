@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "engine/calculation_state.h"
+
+namespace horavela {
+
+// Lagna names by sidereal sign 0..11 (Scorpio "Vrischika", Sagittarius "Dhanus").
+extern const std::array<std::string_view, 12> kLagnaNames;
+
+// Ayanamsa as a negative number of degrees, to be added to a tropical longitude.
+double AyanamsaJ2000(double centuriesFromJ2000);
+double Ayanamsa1900(double centuriesFrom1900);
+
+// Adds 360 once if below 0, then subtracts 360 once if above 360.
+double Normalize360(double& angle);
+
+// The ascendant (lagna) of state.Moment; writes state.Time and state.Ascendant.
+void CalcAscendant(CalculationState& state);
+
+}  // namespace horavela

@@ -1,0 +1,154 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/evaluation_input.h"
+#include "engine/moment_input.h"
+
+namespace horavela {
+
+// A chart row: the names computed for one moment.
+// 0 Moon sign, 1 its lord, 2 nakshatra, 3 its lord, 4 lagna, 5 tithi, 6 yoga,
+// 7 karana, 8 weekday; slot 9 is never written.
+using Chart = std::array<std::string, 10>;
+
+enum ChartSlot : int {
+  kMoonSignSlot = 0,
+  kMoonSignLordSlot = 1,
+  kNakshatraSlot = 2,
+  kNakshatraLordSlot = 3,
+  kLagnaSlot = 4,
+  kTithiSlot = 5,
+  kYogaSlot = 6,
+  kKaranaSlot = 7,
+  kWeekdaySlot = 8,
+};
+
+// Time values of one moment (local time, zone, universal time, Julian day).
+struct TimeBase {
+  double LocalHours = 0;     // hour + minute / 60
+  double ZoneHours = 0;      // signed, west positive, daylight saving applied
+  double GeoLongitude = 0;   // degrees, west positive
+  double GeoLatitude = 0;    // degrees, north positive
+  double JulianDay = 0;      // integer-valued day number of the civil date
+  double UniversalTime = 0;  // hours, not folded into 0..24
+  double Centuries = 0;      // Julian centuries from the procedure's epoch
+};
+
+struct AscendantState {
+  double Ayanamsa = 0;  // 1900-epoch ayanamsa, degrees, negative
+  double LocalSiderealAngle = 0;
+  double Obliquity = 0;  // radians
+  double AscendantLongitude = 0;
+  std::string LagnaName;
+};
+
+struct MoonState {
+  double Ayanamsa = 0;  // J2000-epoch ayanamsa, degrees, negative
+  double MoonLongitude = 0;
+  std::string MoonNakshatra;
+  std::string NakshatraLord;
+  std::string MoonRashi;
+  std::string RashiLord;
+};
+
+struct PanchangState {
+  double PanchangJulianDay = 0;  // the moment in dynamical time
+  double AyanamsaCorrection = 0;
+  double PanchangSunLongitude = 0;
+  double PanchangSunUnfolded = 0;
+  double PanchangMoonLongitude = 0;
+  double PanchangMoonUnfolded = 0;
+  int TithiIndex = 0;
+  std::int16_t TithiNumber = 0;
+  std::string Paksha;
+  std::string TithiName;
+  std::string TithiRuleName;
+  std::string TithiGroup;
+  int YogaIndex = 0;
+  std::string YogaName;
+  int KaranaIndex = 0;
+  std::string KaranaName;
+  std::string BirthWeekday;
+  std::string ElectionWeekday;
+};
+
+// What the three procedures leave for one moment, kept per moment so the
+// command-line tool and the details pages can show both.
+struct MomentSnapshot {
+  MomentInput Input;
+  TimeBase Time;  // Centuries of the J2000 epoch (as CalcMoon leaves it)
+  AscendantState Ascendant;
+  MoonState Moon;
+  PanchangState Panchang;
+};
+
+struct SpecialYogaState {
+  bool IsSiddhaYoga = false;
+  bool IsSarvarthaSiddhaYoga = false;
+  bool IsAmritaSiddhiYoga = false;
+  std::string YogaWarning;
+  bool IsDvipushkarYoga = false;
+  bool IsTripushkarYoga = false;
+  bool IsMrityuYoga = false;
+  bool IsDagdhaYoga = false;
+  bool IsYamaghataYoga = false;
+  std::string HinduMonth;
+};
+
+inline constexpr int kPlanetCount = 7;  // Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn
+
+struct LagnaTestState {
+  std::int16_t LagnaCount = 0;
+  std::string MuhurthaLagnaAbbr;
+  std::int16_t MuhurthaLagnaNumber = 0;
+  std::string TenthSignAbbr;
+  std::string MuhurthaLagnaName;
+  // Position texts of the election moment's planets, Sun..Saturn; characters
+  // 4 to 6 (1-based) hold the sign abbreviation, e.g. "05 Cpr 42".
+  std::array<std::string, kPlanetCount> PlanetSigns;
+  std::vector<std::string> PlanetsInTenth;
+  bool IsJupiterInLagna = false;
+  bool IsJupiterInNinth = false;
+};
+
+inline constexpr int kReportFlagCount = 20;
+
+// The result of one rule set.
+struct Evaluation {
+  std::vector<std::string> FactorVerdicts;  // 0..N, slot N empty
+  std::vector<std::int16_t> FactorPoints;   // 0..N, slot N zero
+  std::int16_t TotalScore = 0;
+  std::int16_t FactorCount = 0;
+  std::string ResultWord;
+  std::array<std::int16_t, kReportFlagCount> ReportFlags{};
+};
+
+// All state one evaluation works on. Two evaluations with two states never
+// share anything, so evaluations may run side by side.
+struct CalculationState {
+  EvaluationInput Input;  // the two pages, name, sex, subject, weekday box
+  MomentInput Moment;     // the moment under calculation
+  TimeBase Time;
+  AscendantState Ascendant;
+  MoonState Moon;
+  PanchangState Panchang;  // after both moments: the election moment's values
+
+  Chart BirthChart;
+  Chart ElectionChart;
+  MomentSnapshot BirthMoment;
+  MomentSnapshot ElectionMoment;
+
+  std::string TaraBalaVerdict;
+  std::string ChandraBalaVerdict;
+
+  SpecialYogaState Yogas;
+  LagnaTestState Lagna;
+  Evaluation Result;
+  std::string ResultLabel;  // caption of the result label, CRLF line breaks
+};
+
+}  // namespace horavela

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "engine/calculation_state.h"
+
+namespace horavela {
+
+// Strength of the star from the two charts' nakshatras (slot 2).
+void CalcTaraBala(CalculationState& state);
+// Strength of the Moon from the two charts' Moon signs (slot 0).
+void CalcChandraBala(CalculationState& state);
+
+}  // namespace horavela

@@ -1,0 +1,90 @@
+#include "rules/calculation_driver.h"
+
+#include "engine/ascendant.h"
+#include "engine/moon.h"
+#include "panchang/panchang.h"
+#include "panchang/strengths.h"
+#include "rules/subjects.h"
+
+namespace horavela {
+
+MomentInput MomentInputFrom(const MomentEntry& entry) {
+  MomentInput m;
+  m.month = entry.month;
+  m.day = entry.day;
+  m.year = entry.year;
+  m.zoneHours = entry.place.zoneHours;
+  m.zoneMinutes = entry.place.zoneMinutes;
+  m.hour = entry.hour;
+  m.minute = entry.minute;
+  m.longitudeDegrees = entry.place.longitudeDegrees;
+  m.longitudeMinutes = entry.place.longitudeMinutes;
+  m.latitudeDegrees = entry.place.latitudeDegrees;
+  m.latitudeMinutes = entry.place.latitudeMinutes;
+  m.dst = entry.place.dst;
+  m.east = entry.place.east;
+  m.north = entry.place.north;
+  return m;
+}
+
+namespace {
+
+// The three procedures of one moment, in their order, then its chart row.
+void ComputeMoment(CalculationState& state, const MomentEntry& entry, Chart& chart,
+                   MomentSnapshot& snapshot) {
+  state.Moment = MomentInputFrom(entry);
+  CalcAscendant(state);
+  CalcMoon(state);
+  CalcPanchang(state);
+
+  chart[kMoonSignSlot] = state.Moon.MoonRashi;
+  chart[kMoonSignLordSlot] = state.Moon.RashiLord;
+  chart[kNakshatraSlot] = state.Moon.MoonNakshatra;
+  chart[kNakshatraLordSlot] = state.Moon.NakshatraLord;
+  chart[kLagnaSlot] = state.Ascendant.LagnaName;
+  chart[kTithiSlot] = state.Panchang.TithiName;
+  chart[kYogaSlot] = state.Panchang.YogaName;
+  chart[kKaranaSlot] = state.Panchang.KaranaName;
+  chart[9].clear();
+
+  snapshot.Input = state.Moment;
+  snapshot.Time = state.Time;
+  snapshot.Ascendant = state.Ascendant;
+  snapshot.Moon = state.Moon;
+  snapshot.Panchang = state.Panchang;
+}
+
+}  // namespace
+
+void ComputeCharts(CalculationState& state) {
+  ComputeMoment(state, state.Input.birth, state.BirthChart, state.BirthMoment);
+  state.BirthChart[kWeekdaySlot] = state.Panchang.BirthWeekday;
+  ComputeMoment(state, state.Input.election, state.ElectionChart, state.ElectionMoment);
+  state.ElectionChart[kWeekdaySlot] = state.Panchang.ElectionWeekday;
+}
+
+void ComputeStrengths(CalculationState& state) {
+  CalcTaraBala(state);
+  CalcChandraBala(state);
+}
+
+bool DispatchSubject(CalculationState& state, RichTextSink& report) {
+  const RuleSet ruleSet = FindRuleSet(state.Input.subject);
+  if (ruleSet == nullptr) {
+    state.ResultLabel.clear();
+    return false;
+  }
+  ruleSet(state, report);
+  return true;
+}
+
+CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report) {
+  CalculationState state;
+  state.Input = input;
+  ComputeCharts(state);
+  ComputeStrengths(state);
+  DispatchSubject(state, report);
+  return state;
+}
+
+}  // namespace horavela

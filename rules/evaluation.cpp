@@ -1,0 +1,129 @@
+#include "rules/evaluation.h"
+
+#include <string>
+
+#include "report/report_writer.h"
+
+namespace horavela {
+
+namespace {
+constexpr std::string_view kLineBreak = "\r\n";
+}
+
+Outcome FirstHolding(std::initializer_list<Row> rows, const Outcome& otherwise) {
+  for (const Row& row : rows) {
+    if (row.holds) return row.outcome;
+  }
+  return otherwise;
+}
+
+RuleSetRun::RuleSetRun(CalculationState& state, RichTextSink& report, RuleSetShape shape)
+    : state_(state), report_(report), shape_(shape) {}
+
+bool RuleSetRun::Start() {
+  Evaluation& result = state_.Result;
+  result.ReportFlags.fill(0);
+  result.TotalScore = 0;
+  result.FactorCount = 0;
+  result.ResultWord.clear();
+
+  // Only the years are compared: an earlier date within the birth year passes.
+  if (state_.Input.election.year < state_.Input.birth.year) {
+    report_.Clear();
+    report_.SetBold(true);
+    report_.InsertText(kYearPreconditionMessage);
+    report_.SetBold(false);
+    // The old label would read as the result of these inputs: clear it too.
+    state_.ResultLabel.clear();
+    return false;
+  }
+  return true;
+}
+
+void RuleSetRun::TakeShortPath(std::int16_t points) {
+  Evaluation& result = state_.Result;
+  result.FactorVerdicts.assign(2, std::string());
+  result.FactorPoints.assign(2, 0);
+  result.FactorVerdicts[0] = "Favourable";
+  result.FactorPoints[0] = points;
+  result.FactorCount = 1;
+}
+
+void RuleSetRun::Allocate() {
+  Evaluation& result = state_.Result;
+  result.FactorVerdicts.assign(static_cast<std::size_t>(shape_.factorCount) + 1, std::string());
+  result.FactorPoints.assign(static_cast<std::size_t>(shape_.factorCount) + 1, 0);
+}
+
+void RuleSetRun::Record(int index, const Outcome& outcome) {
+  Evaluation& result = state_.Result;
+  if (index < 0 || static_cast<std::size_t>(index) >= result.FactorVerdicts.size()) return;
+  if (!outcome.verdict.empty()) result.FactorVerdicts[index] = std::string(outcome.verdict);
+  result.FactorPoints[index] = outcome.points;
+  if (outcome.counts) ++result.FactorCount;
+  if (outcome.selector != 0) result.ReportFlags[outcome.slot] = outcome.selector;
+}
+
+void RuleSetRun::Finish() {
+  DecideResultWord();
+  WriteReport(state_, report_);
+  WriteResultLabel();
+}
+
+void RuleSetRun::DecideResultWord() {
+  Evaluation& result = state_.Result;
+  if (result.FactorCount == shape_.averageCount) {
+    result.ResultWord = "Average";
+    result.ReportFlags[ResultFlag] = 3;
+  } else if (result.FactorCount < shape_.averageCount) {
+    result.ResultWord = "Bad";
+    result.ReportFlags[ResultFlag] = 1;
+  } else {
+    result.ResultWord = "Good";
+    result.ReportFlags[ResultFlag] = 2;
+  }
+}
+
+void RuleSetRun::WriteResultLabel() {
+  Evaluation& result = state_.Result;
+  std::string label;
+  const int last = static_cast<int>(result.FactorVerdicts.size()) - 1;
+  for (int i = 0; i < last; ++i) {
+    label += result.FactorVerdicts[i];
+    label += " - ";
+    label += std::to_string(result.FactorPoints[i]);
+    label += " Point";
+    label += kLineBreak;
+    label += kLineBreak;
+    result.TotalScore = static_cast<std::int16_t>(result.TotalScore + result.FactorPoints[i]);
+    if (shape_.label == LabelStyle::YogaWarning && i == last - 1) {
+      label += state_.Yogas.YogaWarning;
+      label += kLineBreak;
+      label += kLineBreak;
+    }
+  }
+  label += "Total Score - ";
+  label += std::to_string(result.TotalScore);
+  label += " Points";
+  label += kLineBreak;
+  label += kLineBreak;
+  label += shape_.label == LabelStyle::Electional ? "Electional: " : "Election: ";
+  label += result.ResultWord;
+  if (shape_.label == LabelStyle::TradePlanets) {
+    label += kLineBreak;
+    label += kLineBreak;
+    label += "Planet in the 10th House from the position of Asc ";
+    label += kLineBreak;
+    // Each planet on a line of its own. The original list always held one
+    // empty slot beyond its last name, so one empty line closes the list (and
+    // stands alone when no planet is in the tenth sign).
+    for (const std::string& planet : state_.Lagna.PlanetsInTenth) {
+      label += planet;
+      label += kLineBreak;
+    }
+    label += kLineBreak;
+  }
+  state_.ResultLabel = std::move(label);
+}
+
+}  // namespace horavela

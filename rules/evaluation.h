@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+
+#include "engine/calculation_state.h"
+#include "report/rich_text_sink.h"
+
+namespace horavela {
+
+// Report selector slots, in storage and reset order.
+enum ReportSlot : int {
+  ResultFlag = 0,
+  MonthFlag,
+  NakshatraFlag,
+  TithiFlag,
+  WeekdayFlag,
+  ChandraFlag,
+  TaraFlag,
+  LagnaFlag,
+  RashiFlag,
+  KaranaFlag,
+  YogaFlag,
+  SiddhaFlag,
+  SarvarthaFlag,
+  MrityuFlag,
+  DaghdaFlag,
+  YamaghataFlag,
+  TripushkarFlag,
+  DvipushkarFlag,
+  SaraswatiFlag,
+  AmritaFlag,
+};
+
+inline constexpr bool kCounts = true;  // the outcome adds one to FactorCount
+inline constexpr bool kKeeps = false;  // the outcome leaves FactorCount as it is
+
+// One outcome row of a factor table: verdict text, points, effect on the count,
+// and the report selector it writes (value 0: the outcome writes no selector).
+struct Outcome {
+  std::string_view verdict;  // empty: nothing is written into the slot
+  std::int16_t points = 0;
+  bool counts = false;
+  ReportSlot slot = ResultFlag;
+  std::int16_t selector = 0;
+};
+
+// A test row of a factor table: when `holds`, `outcome` applies.
+struct Row {
+  bool holds;
+  Outcome outcome;
+};
+
+// The first row that holds decides; `otherwise` applies when none does.
+Outcome FirstHolding(std::initializer_list<Row> rows, const Outcome& otherwise);
+
+// How the last lines of the result label read.
+enum class LabelStyle {
+  Election,     // "Election: " + word
+  Electional,   // engagement: "Electional: " + word
+  YogaWarning,  // YogaWarning and two line breaks after the last factor's line
+  TradePlanets  // planets in the tenth house after the result word
+};
+
+struct RuleSetShape {
+  int factorCount;   // N: the arrays run 0..N, slot N stays empty
+  int averageCount;  // FactorCount equal to this gives "Average"
+  LabelStyle label = LabelStyle::Election;
+};
+
+// The skeleton every rule set follows: reset, year precondition, short path or
+// arrays, factors, result word, report, result label.
+class RuleSetRun {
+ public:
+  RuleSetRun(CalculationState& state, RichTextSink& report, RuleSetShape shape);
+
+  // Reset and year precondition. False when the election year lies before the
+  // birth year: the message stands alone in the report and the rule set ends.
+  bool Start();
+
+  // A short path holds: one "Favourable" entry with `points`, FactorCount 1.
+  void TakeShortPath(std::int16_t points);
+
+  // Fresh arrays with bounds 0..N.
+  void Allocate();
+
+  // Writes one factor's outcome into slot `index`.
+  void Record(int index, const Outcome& outcome);
+
+  // Result word and ResultFlag, the report, then the result label.
+  void Finish();
+
+  CalculationState& state() { return state_; }
+  Evaluation& result() { return state_.Result; }
+
+ private:
+  void DecideResultWord();
+  void WriteResultLabel();
+
+  CalculationState& state_;
+  RichTextSink& report_;
+  RuleSetShape shape_;
+};
+
+inline constexpr std::string_view kYearPreconditionMessage =
+    "Your Electional Date is more than Your Birth Date. Please check.";
+
+}  // namespace horavela

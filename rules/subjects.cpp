@@ -1,0 +1,50 @@
+#include "rules/subjects.h"
+
+namespace horavela {
+
+const std::array<Subject, kSubjectCount> kSubjects = {{
+    {"Naming of The Child or Namakarana", EvaluateNaming},
+    {"Tonsuring of Head", EvaluateTonsuring},
+    {"Piercing of the Ear or Karnavedha", EvaluateEarPiercing},
+    {"Thread Ceremony Or Upanayana", EvaluateThreadCeremony},
+    {"First feeding of Solid Food (Annaprasan)", EvaluateFirstFeeding},
+    {"Starting of Education (Aksharabhyasa)", EvaluateEducation},
+    {"Adoption of a Child", EvaluateAdoption},
+    {"Engagement", EvaluateEngagement},
+    {"Marriage", EvaluateMarriage},
+    {"First Entrance of the Bride", EvaluateBrideEntrance},
+    {"Learning of a Trade", EvaluateTrade},
+    {"Learning of any Science", EvaluateScience},
+    {"Learning Dance Or Music", EvaluateDanceMusic},
+    {"Learning Astrology Or Astronomy", EvaluateAstrology},
+    {"Learning Medicine", EvaluateMedicineStudy},
+    {"Learning Grammar, Logic Or Philosophy", EvaluateGrammar},
+    {"Entering a New House", EvaluateNewHouse},
+    {"Entering a Rented House", EvaluateRentedHouse},
+    {"Start On A New Job", EvaluateNewJob},
+    {"Start A New Business", EvaluateNewBusiness},
+    {"Domestic Journey", EvaluateDomesticJourney},
+    {"Religious Journey", EvaluateReligiousJourney},
+    {"Foreign Journey", EvaluateForeignJourney},
+    {"Laying the Foundation", EvaluateFoundation},
+    {"Starting the Construction of a House", EvaluateConstruction},
+    {"Lending Money", EvaluateLending},
+    {"Borrowing Money", EvaluateBorrowing},
+    {"Legal", EvaluateLegal},
+    {"Starting medical treatment for chronic disease or recurring illness",
+     EvaluateMedicalTreatment},
+    {"Date for operations", EvaluateOperation},
+    {"Buying Land", EvaluateBuyingLand},
+    {"Selling Land", EvaluateSellingLand},
+    {"Buying Item", EvaluateBuyingItem},
+    {"Sell Item", EvaluateSellingItem},
+}};
+
+RuleSet FindRuleSet(std::string_view text) {
+  for (const Subject& subject : kSubjects) {
+    if (subject.text == text) return subject.ruleSet;
+  }
+  return nullptr;
+}
+
+}  // namespace horavela

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "rules/rule_sets.h"
+
+namespace horavela {
+
+struct Subject {
+  std::string_view text;  // exact display text, the dispatch key
+  RuleSet ruleSet;
+};
+
+inline constexpr int kSubjectCount = 34;
+
+// In dispatch order; the first exact, case-sensitive whole-text match wins.
+extern const std::array<Subject, kSubjectCount> kSubjects;
+
+// The rule set of `text`, or nullptr when no subject has that text.
+RuleSet FindRuleSet(std::string_view text);
+
+}  // namespace horavela
