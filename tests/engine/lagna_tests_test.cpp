@@ -1,0 +1,125 @@
+#include "engine/lagna_tests.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace horavela {
+namespace {
+
+TEST(CountFromBirthLagna, StepsForwardWithSameSignTwelve) {
+  struct Row {
+    std::string birth;
+    std::string election;
+    int expected;
+  };
+  const Row rows[] = {
+      {"Mesha", "Simha", 4},      {"Mesha", "Mesha", 12},   {"Mesha", "Meena", 11},
+      {"Meena", "Mesha", 1},      {"Mesha", "Thula", 6},    {"Kanya", "Vrischika", 2},
+      {"Dhanus", "Makara", 1},
+      // An election lagna not in the table counts 12; an unknown birth lagna e + 1.
+      {"Mesha", "Unknown", 12},   {"Unknown", "Simha", 5},
+      // The Moon-sign spelling is not a lagna name.
+      {"Mesha", "Vrishcika", 12},
+  };
+  for (const Row& row : rows) {
+    CalculationState s;
+    s.BirthChart[kLagnaSlot] = row.birth;
+    s.ElectionChart[kLagnaSlot] = row.election;
+    std::int16_t count = -1;
+    CountFromBirthLagna(s, count);
+    EXPECT_EQ(count, row.expected) << row.birth << " -> " << row.election;
+  }
+}
+
+CalculationState AtClock(int month, int day, int hour, int minute) {
+  CalculationState s;
+  s.Moment.month = static_cast<std::int16_t>(month);
+  s.Moment.day = static_cast<std::int16_t>(day);
+  s.Moment.hour = static_cast<std::int16_t>(hour);
+  s.Moment.minute = static_cast<std::int16_t>(minute);
+  return s;
+}
+
+TEST(CalcMuhurthaLagna, TableLagnaFromDateAndClock) {
+  struct Row {
+    int month, day, hour, minute;
+    int number;
+    std::string abbreviation;
+    std::string tenth;
+    std::string name;
+  };
+  const Row rows[] = {
+      {3, 1, 0, 0, 8, "Sco", "Leo", "Vrischika"},   // 996 + 4 = 1000
+      {7, 10, 6, 30, 4, "Can", "Ari", "Kataka"},    // 6 + 40 + 360 + 30 = 436
+      {12, 31, 23, 59, 6, "Vir", "Gem", "Kanya"},   // 2167 folds to 727
+      {7, 1, 0, 0, 12, "Pis", "Sag", "Meena"},      // 10: the range 0..76
+      {7, 1, 1, 7, 1, "Ari", "Cpr", "Mesha"},       // 77: first minute of Mesha
+      {7, 1, 1, 6, 12, "Pis", "Sag", "Meena"},      // 76: last minute of the early Meena range
+      {1, 1, 11, 30, 12, "Pis", "Sag", "Meena"},    // 726 + 4 + 690 = 1420
+      {1, 1, 11, 29, 11, "Aqu", "Sco", "Kumbha"},   // 1419
+      {6, 30, 23, 59, 12, "Pis", "Sag", "Meena"},   // 2886 -> 1446 -> 6, folded twice
+      {6, 29, 23, 0, 11, "Aqu", "Sco", "Kumbha"},   // 2823 -> 1383
+  };
+  for (const Row& row : rows) {
+    CalculationState s = AtClock(row.month, row.day, row.hour, row.minute);
+    CalcMuhurthaLagna(s);
+    EXPECT_EQ(s.Lagna.MuhurthaLagnaNumber, row.number)
+        << row.month << "/" << row.day << " " << row.hour << ":" << row.minute;
+    EXPECT_EQ(s.Lagna.MuhurthaLagnaAbbr, row.abbreviation);
+    EXPECT_EQ(s.Lagna.TenthSignAbbr, row.tenth);
+    EXPECT_EQ(s.Lagna.MuhurthaLagnaName, row.name);
+  }
+}
+
+TEST(CalcMuhurthaLagna, LateJuneNeverKeepsAStaleLagna) {
+  CalculationState s = AtClock(3, 1, 0, 0);
+  CalcMuhurthaLagna(s);
+  ASSERT_EQ(s.Lagna.MuhurthaLagnaName, "Vrischika");
+  s.Moment = AtClock(6, 30, 23, 59).Moment;
+  CalcMuhurthaLagna(s);
+  EXPECT_EQ(s.Lagna.MuhurthaLagnaName, "Meena");
+}
+
+TEST(CalcMuhurthaLagna, PlanetsInTheTenthSignAndJupiterRising) {
+  CalculationState s = AtClock(7, 10, 6, 30);  // Kataka rising, tenth sign Ari
+  s.Lagna.PlanetSigns = {"05 Ari 42", "17 Can 03", "29 Ari 59", "01 Tau 00",
+                         "12 Ari 10", "03 Can 30", "22 Pis 11"};
+  CalcMuhurthaLagna(s);
+  EXPECT_EQ(s.Lagna.PlanetsInTenth, (std::vector<std::string>{"Sun", "Mercury", "Mars"}));
+  EXPECT_TRUE(s.Lagna.IsJupiterInLagna);
+
+  s.Lagna.PlanetSigns = {};
+  CalcMuhurthaLagna(s);
+  EXPECT_TRUE(s.Lagna.PlanetsInTenth.empty());
+  EXPECT_FALSE(s.Lagna.IsJupiterInLagna);
+}
+
+TEST(CheckJupiterInNinth, NineSignsEitherWay) {
+  struct Row {
+    std::string jupiter;
+    int lagnaNumber;
+    bool expected;
+  };
+  const Row rows[] = {
+      {"10 Sco 00", 12, false},  // 8 vs 12
+      {"10 Pis 00", 3, true},    // 12 - 3 = 9
+      {"10 Ari 00", 10, true},   // |1 - 10| = 9
+      {"10 Cpr 00", 1, false},
+      // An empty or unknown text counts as position 0: nine only from sign 9.
+      {"", 9, true},
+      {"", 8, false},
+      {"10 Cap 00", 9, true},
+  };
+  for (const Row& row : rows) {
+    CalculationState s;
+    s.Lagna.PlanetSigns[5] = row.jupiter;
+    s.Lagna.MuhurthaLagnaNumber = static_cast<std::int16_t>(row.lagnaNumber);
+    CheckJupiterInNinth(s);
+    EXPECT_EQ(s.Lagna.IsJupiterInNinth, row.expected) << row.jupiter << " " << row.lagnaNumber;
+  }
+}
+
+}  // namespace
+}  // namespace horavela
