@@ -149,6 +149,9 @@ struct CalculationState {
   LagnaTestState Lagna;
   Evaluation Result;
   std::string ResultLabel;  // caption of the result label, CRLF line breaks
+
+  // Things the user should know about this evaluation (e.g. planets unavailable).
+  std::vector<std::string> Warnings;
 };
 
 }  // namespace horavela

@@ -25,12 +25,12 @@ struct RisingSignRow {
   std::string_view name;
 };
 constexpr RisingSignRow kRisingSigns[] = {
-    {77, 181, 1, "Ari", "Cpr", "Mesha"},        {182, 302, 2, "Tau", "Aqu", "Vrishabha"},
-    {303, 434, 3, "Gem", "Pis", "Mithuna"},     {435, 566, 4, "Can", "Ari", "Kataka"},
-    {567, 691, 5, "Leo", "Tau", "Simha"},       {692, 818, 6, "Vir", "Gem", "Kanya"},
-    {819, 949, 7, "Lib", "Can", "Thula"},       {950, 1083, 8, "Sco", "Leo", "Vrischika"},
-    {1084, 1208, 9, "Sag", "Vir", "Dhanus"},    {1209, 1319, 10, "Cpr", "Lib", "Makara"},
-    {1320, 1419, 11, "Aqu", "Sco", "Kumbha"},   {1420, 1440, 12, "Pis", "Sag", "Meena"},
+    {77, 181, 1, "Ari", "Cpr", "Mesha"},      {182, 302, 2, "Tau", "Aqu", "Vrishabha"},
+    {303, 434, 3, "Gem", "Pis", "Mithuna"},   {435, 566, 4, "Can", "Ari", "Kataka"},
+    {567, 691, 5, "Leo", "Tau", "Simha"},     {692, 818, 6, "Vir", "Gem", "Kanya"},
+    {819, 949, 7, "Lib", "Can", "Thula"},     {950, 1083, 8, "Sco", "Leo", "Vrischika"},
+    {1084, 1208, 9, "Sag", "Vir", "Dhanus"},  {1209, 1319, 10, "Cpr", "Lib", "Makara"},
+    {1320, 1419, 11, "Aqu", "Sco", "Kumbha"}, {1420, 1440, 12, "Pis", "Sag", "Meena"},
     {0, 76, 12, "Pis", "Sag", "Meena"},
 };
 

@@ -26,12 +26,16 @@ bool OneOf(std::string_view value, std::initializer_list<std::string_view> list)
   return std::find(list.begin(), list.end(), value) != list.end();
 }
 
-const std::string& ChartWeekday(const CalculationState& s) { return s.ElectionChart[kWeekdaySlot]; }
-const std::string& Nakshatra(const CalculationState& s) { return s.ElectionChart[kNakshatraSlot]; }
+const std::string& ChartWeekday(const CalculationState& s) {
+  return s.ElectionChart[kWeekdaySlot];
+}
+const std::string& Nakshatra(const CalculationState& s) {
+  return s.ElectionChart[kNakshatraSlot];
+}
 
 // Siddha yoga: weekday box and tithi group, tried in this order.
 constexpr WeekdayPair kSiddhaPairs[] = {
-    {"Friday", "Nanda"},  {"Wednesday", "Bhadra"}, {"Tuesday", "Jaya"},
+    {"Friday", "Nanda"},   {"Wednesday", "Bhadra"}, {"Tuesday", "Jaya"},
     {"Saturday", "Rikta"}, {"Thursday", "Poorna"},
 };
 
@@ -71,14 +75,15 @@ const WeekdayNames kMrityu[] = {
 };
 
 constexpr WeekdayPair kDagdhaPairs[] = {
-    {"Sunday", "Bharani"},   {"Monday", "Chitra"},          {"Tuesday", "Uttara Ashadha"},
-    {"Wednesday", "Dhanistha"}, {"Thursday", "Uttara Phalguni"}, {"Friday", "Jyeshtha"},
+    {"Sunday", "Bharani"},           {"Monday", "Chitra"},
+    {"Tuesday", "Uttara Ashadha"},   {"Wednesday", "Dhanistha"},
+    {"Thursday", "Uttara Phalguni"}, {"Friday", "Jyeshtha"},
     {"Saturday", "Revati"},
 };
 
 constexpr WeekdayPair kYamaghataPairs[] = {
-    {"Sunday", "Magha"},  {"Monday", "Vishakha"}, {"Tuesday", "Ardra"}, {"Wednesday", "Moola"},
-    {"Thursday", "Krittika"}, {"Friday", "Rohini"}, {"Saturday", "Hasta"},
+    {"Sunday", "Magha"},      {"Monday", "Vishakha"}, {"Tuesday", "Ardra"},  {"Wednesday", "Moola"},
+    {"Thursday", "Krittika"}, {"Friday", "Rohini"},   {"Saturday", "Hasta"},
 };
 
 template <std::size_t N>
@@ -112,10 +117,10 @@ struct SolarMonthRow {
   std::string_view afterThreshold;
 };
 constexpr SolarMonthRow kSolarMonths[12] = {
-    {21, "Magha", "Falguna"},       {20, "Falguna", "Chaitra"},   {22, "Chaitra", "Vaisakha"},
-    {21, "Vaisakha", "Jyaistha"},   {22, "Jyaistha", "Asadha"},   {22, "Asadha", "Shravana"},
-    {23, "Shravana", "Bhadra"},     {23, "Bhadra", "Asvina"},     {23, "Asvina", "Kartika"},
-    {23, "Kartika", "Agrahayana"},  {22, "Agrahayana", "Pausa"},  {22, "Pausa", "Magha"},
+    {21, "Magha", "Falguna"},      {20, "Falguna", "Chaitra"},  {22, "Chaitra", "Vaisakha"},
+    {21, "Vaisakha", "Jyaistha"},  {22, "Jyaistha", "Asadha"},  {22, "Asadha", "Shravana"},
+    {23, "Shravana", "Bhadra"},    {23, "Bhadra", "Asvina"},    {23, "Asvina", "Kartika"},
+    {23, "Kartika", "Agrahayana"}, {22, "Agrahayana", "Pausa"}, {22, "Pausa", "Magha"},
 };
 
 }  // namespace
@@ -142,10 +147,10 @@ void CheckDvipushkarYoga(CalculationState& s) {
 }
 
 void CheckTripushkarYoga(CalculationState& s) {
-  s.Yogas.IsTripushkarYoga = OneOf(Nakshatra(s), {"Krittika", "Punarvasu", "Uttara Phalguni",
-                                                  "Vishakha", "Uttara Ashadha",
-                                                  "Uttara Bhadrapada"}) &&
-                             PushkarTithiAndWeekday(s);
+  s.Yogas.IsTripushkarYoga =
+      OneOf(Nakshatra(s), {"Krittika", "Punarvasu", "Uttara Phalguni", "Vishakha", "Uttara Ashadha",
+                           "Uttara Bhadrapada"}) &&
+      PushkarTithiAndWeekday(s);
 }
 
 void CheckMrityuYoga(CalculationState& s) {

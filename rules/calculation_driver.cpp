@@ -1,6 +1,7 @@
 #include "rules/calculation_driver.h"
 
 #include "engine/ascendant.h"
+#include "engine/planet_ephemeris.h"
 #include "engine/moon.h"
 #include "panchang/panchang.h"
 #include "panchang/strengths.h"
@@ -61,6 +62,8 @@ void ComputeCharts(CalculationState& state) {
   state.BirthChart[kWeekdaySlot] = state.Panchang.BirthWeekday;
   ComputeMoment(state, state.Input.election, state.ElectionChart, state.ElectionMoment);
   state.ElectionChart[kWeekdaySlot] = state.Panchang.ElectionWeekday;
+  // The planets of the election moment, for the Jupiter and tenth-house factors.
+  ComputePlanetSigns(state, SwissEphemeris());
 }
 
 void ComputeStrengths(CalculationState& state) {

@@ -11,7 +11,8 @@ MomentInput MomentInputFrom(const MomentEntry& entry);
 
 // Both moments: for the birth moment and then the election moment, fill
 // MomentInput, run CalcAscendant, CalcMoon and CalcPanchang, and copy the nine
-// names into the moment's chart. Reads state.Input.
+// names into the moment's chart; then the election moment's planet signs.
+// Reads state.Input.
 void ComputeCharts(CalculationState& state);
 
 // Tarabala, then chandrabala, from the two charts.

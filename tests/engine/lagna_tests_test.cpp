@@ -15,11 +15,16 @@ TEST(CountFromBirthLagna, StepsForwardWithSameSignTwelve) {
     int expected;
   };
   const Row rows[] = {
-      {"Mesha", "Simha", 4},      {"Mesha", "Mesha", 12},   {"Mesha", "Meena", 11},
-      {"Meena", "Mesha", 1},      {"Mesha", "Thula", 6},    {"Kanya", "Vrischika", 2},
+      {"Mesha", "Simha", 4},
+      {"Mesha", "Mesha", 12},
+      {"Mesha", "Meena", 11},
+      {"Meena", "Mesha", 1},
+      {"Mesha", "Thula", 6},
+      {"Kanya", "Vrischika", 2},
       {"Dhanus", "Makara", 1},
       // An election lagna not in the table counts 12; an unknown birth lagna e + 1.
-      {"Mesha", "Unknown", 12},   {"Unknown", "Simha", 5},
+      {"Mesha", "Unknown", 12},
+      {"Unknown", "Simha", 5},
       // The Moon-sign spelling is not a lagna name.
       {"Mesha", "Vrishcika", 12},
   };
@@ -51,16 +56,16 @@ TEST(CalcMuhurthaLagna, TableLagnaFromDateAndClock) {
     std::string name;
   };
   const Row rows[] = {
-      {3, 1, 0, 0, 8, "Sco", "Leo", "Vrischika"},   // 996 + 4 = 1000
-      {7, 10, 6, 30, 4, "Can", "Ari", "Kataka"},    // 6 + 40 + 360 + 30 = 436
-      {12, 31, 23, 59, 6, "Vir", "Gem", "Kanya"},   // 2167 folds to 727
-      {7, 1, 0, 0, 12, "Pis", "Sag", "Meena"},      // 10: the range 0..76
-      {7, 1, 1, 7, 1, "Ari", "Cpr", "Mesha"},       // 77: first minute of Mesha
-      {7, 1, 1, 6, 12, "Pis", "Sag", "Meena"},      // 76: last minute of the early Meena range
-      {1, 1, 11, 30, 12, "Pis", "Sag", "Meena"},    // 726 + 4 + 690 = 1420
-      {1, 1, 11, 29, 11, "Aqu", "Sco", "Kumbha"},   // 1419
-      {6, 30, 23, 59, 12, "Pis", "Sag", "Meena"},   // 2886 -> 1446 -> 6, folded twice
-      {6, 29, 23, 0, 11, "Aqu", "Sco", "Kumbha"},   // 2823 -> 1383
+      {3, 1, 0, 0, 8, "Sco", "Leo", "Vrischika"},  // 996 + 4 = 1000
+      {7, 10, 6, 30, 4, "Can", "Ari", "Kataka"},   // 6 + 40 + 360 + 30 = 436
+      {12, 31, 23, 59, 6, "Vir", "Gem", "Kanya"},  // 2167 folds to 727
+      {7, 1, 0, 0, 12, "Pis", "Sag", "Meena"},     // 10: the range 0..76
+      {7, 1, 1, 7, 1, "Ari", "Cpr", "Mesha"},      // 77: first minute of Mesha
+      {7, 1, 1, 6, 12, "Pis", "Sag", "Meena"},     // 76: last minute of the early Meena range
+      {1, 1, 11, 30, 12, "Pis", "Sag", "Meena"},   // 726 + 4 + 690 = 1420
+      {1, 1, 11, 29, 11, "Aqu", "Sco", "Kumbha"},  // 1419
+      {6, 30, 23, 59, 12, "Pis", "Sag", "Meena"},  // 2886 -> 1446 -> 6, folded twice
+      {6, 29, 23, 0, 11, "Aqu", "Sco", "Kumbha"},  // 2823 -> 1383
   };
   for (const Row& row : rows) {
     CalculationState s = AtClock(row.month, row.day, row.hour, row.minute);

@@ -45,8 +45,7 @@ TEST(SiddhaYoga, ReadsTheWeekdayBoxAndTheTithiGroup) {
   for (const Row& row : rows) {
     CalculationState s = StateFor(row.input);
     CheckSiddhaYoga(s);
-    EXPECT_EQ(s.Yogas.IsSiddhaYoga, row.expected)
-        << row.input.boxWeekday << " " << row.input.group;
+    EXPECT_EQ(s.Yogas.IsSiddhaYoga, row.expected) << row.input.boxWeekday << " " << row.input.group;
   }
 }
 
@@ -57,15 +56,12 @@ TEST(SarvarthaSiddhaYoga, EachWeekdayHasItsOwnNakshatras) {
     bool expected;
   };
   const Row rows[] = {
-      {"Sunday", "Hasta", true},       {"Sunday", "Pushya", true},
-      {"Sunday", "Rohini", false},     {"Monday", "Shravana", true},
-      {"Monday", "Anuradha", true},    {"Monday", "Hasta", false},
-      {"Tuesday", "Ashlesha", true},   {"Tuesday", "Rohini", false},
-      {"Wednesday", "Krittika", true}, {"Wednesday", "Swati", false},
-      {"Thursday", "Pushya", true},    {"Thursday", "Shravana", false},
-      {"Friday", "Shravana", true},    {"Friday", "Pushya", false},
-      {"Saturday", "Swati", true},     {"Saturday", "Ashwini", false},
-      {"", "Hasta", false},
+      {"Sunday", "Hasta", true},      {"Sunday", "Pushya", true},   {"Sunday", "Rohini", false},
+      {"Monday", "Shravana", true},   {"Monday", "Anuradha", true}, {"Monday", "Hasta", false},
+      {"Tuesday", "Ashlesha", true},  {"Tuesday", "Rohini", false}, {"Wednesday", "Krittika", true},
+      {"Wednesday", "Swati", false},  {"Thursday", "Pushya", true}, {"Thursday", "Shravana", false},
+      {"Friday", "Shravana", true},   {"Friday", "Pushya", false},  {"Saturday", "Swati", true},
+      {"Saturday", "Ashwini", false}, {"", "Hasta", false},
   };
   for (const Row& row : rows) {
     CalculationState s = StateFor({"Sunday", row.box, row.nakshatra, "", ""});
@@ -151,11 +147,11 @@ TEST(MrityuYoga, WeekdayAndTithiInOneRow) {
     bool expected;
   };
   const Row rows[] = {
-      {"Sunday", "Pratipada", true},    {"Tuesday", "Ekadashi", true},
-      {"Monday", "Dwitiya", true},      {"Friday", "Dwadashi", true},
+      {"Sunday", "Pratipada", true},     {"Tuesday", "Ekadashi", true},
+      {"Monday", "Dwitiya", true},       {"Friday", "Dwadashi", true},
       {"Wednesday", "Triyodashi", true}, {"Thursday", "Chaturdashi", true},
-      {"Saturday", "Purnima", true},    {"Saturday", "Pratipada", false},
-      {"Monday", "Amavashya", false},   {"Sunday", "Amavashya", false},
+      {"Saturday", "Purnima", true},     {"Saturday", "Pratipada", false},
+      {"Monday", "Amavashya", false},    {"Sunday", "Amavashya", false},
       {"Saturday", "Amavashya", false},
   };
   for (const Row& row : rows) {
@@ -173,13 +169,20 @@ TEST(DagdhaAndYamaghata, WeekdayNakshatraPairs) {
     bool yamaghata;
   };
   const Row rows[] = {
-      {"Sunday", "Bharani", true, false},     {"Sunday", "Magha", false, true},
-      {"Monday", "Chitra", true, false},      {"Monday", "Vishakha", false, true},
-      {"Tuesday", "Uttara Ashadha", true, false}, {"Tuesday", "Ardra", false, true},
-      {"Wednesday", "Dhanistha", true, false}, {"Wednesday", "Moola", false, true},
-      {"Thursday", "Uttara Phalguni", true, false}, {"Thursday", "Krittika", false, true},
-      {"Friday", "Jyeshtha", true, false},    {"Friday", "Rohini", false, true},
-      {"Saturday", "Revati", true, false},    {"Saturday", "Hasta", false, true},
+      {"Sunday", "Bharani", true, false},
+      {"Sunday", "Magha", false, true},
+      {"Monday", "Chitra", true, false},
+      {"Monday", "Vishakha", false, true},
+      {"Tuesday", "Uttara Ashadha", true, false},
+      {"Tuesday", "Ardra", false, true},
+      {"Wednesday", "Dhanistha", true, false},
+      {"Wednesday", "Moola", false, true},
+      {"Thursday", "Uttara Phalguni", true, false},
+      {"Thursday", "Krittika", false, true},
+      {"Friday", "Jyeshtha", true, false},
+      {"Friday", "Rohini", false, true},
+      {"Saturday", "Revati", true, false},
+      {"Saturday", "Hasta", false, true},
       {"Saturday", "Bharani", false, false},
   };
   for (const Row& row : rows) {
@@ -198,12 +201,12 @@ TEST(HinduMonth, LaterMonthAfterTheThreshold) {
     std::string expected;
   };
   const Row rows[] = {
-      {1, 21, "Magha"},       {1, 22, "Falguna"},   {2, 20, "Falguna"},   {2, 21, "Chaitra"},
-      {3, 22, "Chaitra"},     {3, 23, "Vaisakha"},  {4, 21, "Vaisakha"},  {4, 22, "Jyaistha"},
-      {5, 22, "Jyaistha"},    {5, 23, "Asadha"},    {6, 22, "Asadha"},    {6, 23, "Shravana"},
-      {7, 23, "Shravana"},    {7, 24, "Bhadra"},    {8, 23, "Bhadra"},    {8, 24, "Asvina"},
-      {9, 23, "Asvina"},      {9, 24, "Kartika"},   {10, 23, "Kartika"},  {10, 24, "Agrahayana"},
-      {11, 22, "Agrahayana"}, {11, 23, "Pausa"},    {12, 22, "Pausa"},    {12, 23, "Magha"},
+      {1, 21, "Magha"},       {1, 22, "Falguna"},  {2, 20, "Falguna"},  {2, 21, "Chaitra"},
+      {3, 22, "Chaitra"},     {3, 23, "Vaisakha"}, {4, 21, "Vaisakha"}, {4, 22, "Jyaistha"},
+      {5, 22, "Jyaistha"},    {5, 23, "Asadha"},   {6, 22, "Asadha"},   {6, 23, "Shravana"},
+      {7, 23, "Shravana"},    {7, 24, "Bhadra"},   {8, 23, "Bhadra"},   {8, 24, "Asvina"},
+      {9, 23, "Asvina"},      {9, 24, "Kartika"},  {10, 23, "Kartika"}, {10, 24, "Agrahayana"},
+      {11, 22, "Agrahayana"}, {11, 23, "Pausa"},   {12, 22, "Pausa"},   {12, 23, "Magha"},
       {12, 1, "Pausa"},
   };
   for (const Row& row : rows) {

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace horavela {
+
+// The offset in force at one instant of a zone.
+struct ZoneOffset {
+  int utcOffsetSeconds = 0;       // total offset, east of Greenwich positive
+  int standardOffsetSeconds = 0;  // the zone's standard offset at that time
+  bool dst = false;               // daylight saving (or war time) in force
+  std::string abbreviation;
+};
+
+enum class LocalTimeKind {
+  Unique,   // the local time exists once
+  Skipped,  // the clocks jumped over it (spring forward)
+  Repeated  // the clocks ran through it twice (fall back)
+};
+
+struct LocalTimeOffsets {
+  LocalTimeKind kind = LocalTimeKind::Unique;
+  ZoneOffset offset;  // Unique: the offset; Skipped: the one before the gap; Repeated: the earlier
+  ZoneOffset other;   // Skipped: the one after the gap; Repeated: the later
+};
+
+// The rules of one IANA time zone, read from the system's tz database
+// (compiled TZif files), with the zone's POSIX rule beyond its last transition.
+class TimeZoneRules {
+ public:
+  // Nothing, and a message in `error`, when the zone is unknown or its file unreadable.
+  static std::optional<TimeZoneRules> Load(std::string_view ianaName, std::string* error);
+  // The same from the bytes of a TZif file (for tests and other sources).
+  static std::optional<TimeZoneRules> FromTzif(std::string_view name, std::string_view bytes,
+                                               std::string* error);
+
+  const std::string& name() const { return name_; }
+  ZoneOffset AtUtc(std::int64_t unixSeconds) const;
+  LocalTimeOffsets AtLocal(int year, int month, int day, int hour, int minute) const;
+
+ private:
+  struct LocalType {
+    int utcOffset;
+    bool dst;
+    std::string abbreviation;
+  };
+  struct PosixRule;  // the footer rule, parsed
+
+  ZoneOffset OffsetOfType(std::size_t typeIndex) const;
+  ZoneOffset FromFooter(std::int64_t unixSeconds) const;
+
+  std::string name_;
+  std::vector<std::int64_t> transitions_;
+  std::vector<std::uint8_t> transitionTypes_;
+  std::vector<LocalType> types_;
+  std::vector<int> standardOfType_;  // standard offset belonging to each type
+  std::string footer_;
+};
+
+// Seconds since 1970-01-01 00:00 of a civil date and time (proleptic Gregorian).
+std::int64_t CivilToSeconds(int year, int month, int day, int hour, int minute);
+
+// The two zone captions (signed, west of Greenwich positive) and the DST box of
+// an offset, as the time zone picker writes them. One hour of daylight saving
+// over the standard offset ticks the box; any other amount (double summer
+// time) is written as the total offset with the box cleared, so that the
+// universal time still comes out right.
+struct ZoneCaptions {
+  std::int16_t hours = 0;
+  std::int16_t minutes = 0;
+  bool dst = false;
+};
+ZoneCaptions CaptionsForOffset(const ZoneOffset& offset);
+
+// "UTC+05:30".
+std::string FormatUtcOffset(int utcOffsetSeconds);
+
+}  // namespace horavela

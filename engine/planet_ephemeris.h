@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/calculation_state.h"
+
+namespace horavela {
+
+// Geocentric apparent tropical longitudes, degrees, of the seven planets in
+// the order Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn.
+using PlanetLongitudes = std::array<double, kPlanetCount>;
+
+// A source of planetary positions. Kept behind this interface so the rules
+// can be tested with fixed texts and the library exchanged.
+class PlanetEphemeris {
+ public:
+  virtual ~PlanetEphemeris() = default;
+  // Nothing when the ephemeris cannot give all seven positions.
+  virtual std::optional<PlanetLongitudes> TropicalLongitudes(double julianDayUt) = 0;
+  // Which ephemeris answered the last call, for the user ("Swiss Ephemeris files", ...).
+  virtual std::string Description() const = 0;
+};
+
+// Swiss Ephemeris: its data files where installed, else its built-in analytical
+// (Moshier) ephemeris. Safe to call from several threads.
+PlanetEphemeris& SwissEphemeris();
+
+// "05 Cpr 42": whole degrees within the sign, the sign abbreviation at
+// characters 4 to 6, whole arc-minutes. The longitude is sidereal, 0..360.
+std::string PlanetPositionText(double siderealLongitude);
+
+// Fills state.Lagna.PlanetSigns for the election moment (its universal time as
+// the engine computed it, made sidereal with the Moon's J2000 ayanamsa). On a
+// failure of the ephemeris the texts stay empty and a warning is added.
+bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris);
+
+}  // namespace horavela
