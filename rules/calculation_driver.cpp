@@ -57,11 +57,19 @@ void ComputeMoment(CalculationState& state, const MomentEntry& entry, Chart& cha
 
 }  // namespace
 
-void ComputeCharts(CalculationState& state) {
+void ComputeBirthChart(CalculationState& state) {
   ComputeMoment(state, state.Input.birth, state.BirthChart, state.BirthMoment);
   state.BirthChart[kWeekdaySlot] = state.Panchang.BirthWeekday;
+}
+
+void ComputeElectionChart(CalculationState& state) {
   ComputeMoment(state, state.Input.election, state.ElectionChart, state.ElectionMoment);
   state.ElectionChart[kWeekdaySlot] = state.Panchang.ElectionWeekday;
+}
+
+void ComputeCharts(CalculationState& state) {
+  ComputeBirthChart(state);
+  ComputeElectionChart(state);
   // The planets of the election moment, for the Jupiter and tenth-house factors.
   ComputePlanetSigns(state, SwissEphemeris());
 }

@@ -15,6 +15,11 @@ MomentInput MomentInputFrom(const MomentEntry& entry);
 // Reads state.Input.
 void ComputeCharts(CalculationState& state);
 
+// One moment each: MomentInput from its page, the three procedures, its chart
+// row and snapshot. The election run leaves the panchang outputs the rules read.
+void ComputeBirthChart(CalculationState& state);
+void ComputeElectionChart(CalculationState& state);
+
 // Tarabala, then chandrabala, from the two charts.
 void ComputeStrengths(CalculationState& state);
 

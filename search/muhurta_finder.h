@@ -1,0 +1,81 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculation_state.h"
+#include "engine/evaluation_input.h"
+#include "search/local_minute.h"
+
+namespace horavela {
+
+// The zone captions and DST box in force at a local minute, for places whose
+// zone follows a tz-database zone; `exists` is false for a clock minute that
+// a spring-forward change skipped.
+struct ZoneAtMinute {
+  std::int16_t hours = 0;    // signed, west of Greenwich positive
+  std::int16_t minutes = 0;  // signed, west of Greenwich positive
+  bool dst = false;
+  bool exists = true;
+  bool operator==(const ZoneAtMinute&) const = default;
+};
+using ZoneProvider = std::function<ZoneAtMinute(const LocalMinute&)>;
+
+struct SearchRequest {
+  std::vector<std::string> subjects;  // exact subject texts
+  std::string name;
+  std::string sex;
+  MomentEntry birth;
+  PlaceEntry place;     // the election place; its zone and DST hold unless zoneAt is set
+  ZoneProvider zoneAt;  // optional: the zone minute by minute
+  LocalMinute from;
+  LocalMinute to;                  // inclusive
+  std::string minResult = "Good";  // "Good", "Average" or "Bad"
+};
+
+// A maximal run of consecutive minutes with one and the same evaluation.
+struct SearchWindow {
+  std::string subject;
+  LocalMinute first;
+  LocalMinute last;  // inclusive
+  std::int64_t minutes = 0;
+  Evaluation evaluation;
+  std::string resultLabel;
+};
+
+struct SearchResult {
+  std::vector<SearchWindow> windows;  // in time order, subject by subject
+  std::vector<std::size_t> best;      // indexes into windows, at most 10 per subject
+  std::int64_t minutesScanned = 0;
+  std::int64_t evaluations = 0;  // rule-set runs
+  bool cancelled = false;
+};
+
+struct SearchControl {
+  // Called from worker threads with the fraction done (0..1), serialised.
+  std::function<void(double)> progress;
+  const std::atomic<bool>* cancel = nullptr;
+  int threads = 0;  // 0: one per processor core
+};
+
+inline constexpr std::int64_t kMaxSearchMinutes = 10LL * 366 * 1440;
+
+// "Good" 3, "Average" 2, "Bad" 1, anything else 0.
+int ResultRank(std::string_view resultWord);
+
+// A clear message for a request that cannot be searched; empty when it can.
+std::string CheckSearchRequest(const SearchRequest& request);
+
+// Every window reaching request.minResult, minute-exact, evaluating once per
+// stretch of minutes in which nothing a rule set reads can change.
+SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchControl& control = {});
+
+// The same by evaluating every minute through the driver: the reference the
+// finder is tested against.
+SearchResult ScanEveryMinute(const SearchRequest& request);
+
+}  // namespace horavela

@@ -1,0 +1,218 @@
+#include "search/muhurta_finder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "atlas/time_zone_rules.h"
+#include "rules/subjects.h"
+
+namespace horavela {
+namespace {
+
+MomentEntry Birth(int year, int month, int day, int hour, int minute) {
+  MomentEntry birth;
+  birth.year = static_cast<std::int16_t>(year);
+  birth.month = static_cast<std::int16_t>(month);
+  birth.day = static_cast<std::int16_t>(day);
+  birth.hour = static_cast<std::int16_t>(hour);
+  birth.minute = static_cast<std::int16_t>(minute);
+  birth.place.latitudeDegrees = 9;
+  birth.place.latitudeMinutes = 55;
+  birth.place.longitudeDegrees = 78;
+  birth.place.longitudeMinutes = 7;
+  birth.place.zoneHours = -5;
+  birth.place.zoneMinutes = -30;
+  return birth;
+}
+
+PlaceEntry Place(int latitude, bool north, int longitude, bool east, int zoneHours,
+                 int zoneMinutes, bool dst = false) {
+  PlaceEntry place;
+  place.latitudeDegrees = static_cast<std::int16_t>(latitude);
+  place.latitudeMinutes = 12;
+  place.north = north;
+  place.longitudeDegrees = static_cast<std::int16_t>(longitude);
+  place.longitudeMinutes = 30;
+  place.east = east;
+  place.zoneHours = static_cast<std::int16_t>(zoneHours);
+  place.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
+  place.dst = dst;
+  return place;
+}
+
+void ExpectSameWindows(const SearchResult& fast, const SearchResult& reference) {
+  ASSERT_EQ(fast.windows.size(), reference.windows.size());
+  for (std::size_t i = 0; i < fast.windows.size(); ++i) {
+    const SearchWindow& a = fast.windows[i];
+    const SearchWindow& b = reference.windows[i];
+    EXPECT_EQ(a.subject, b.subject) << i;
+    EXPECT_EQ(FormatLocalMinute(a.first), FormatLocalMinute(b.first)) << a.subject;
+    EXPECT_EQ(FormatLocalMinute(a.last), FormatLocalMinute(b.last)) << a.subject;
+    EXPECT_EQ(a.minutes, b.minutes);
+    EXPECT_EQ(a.evaluation.FactorVerdicts, b.evaluation.FactorVerdicts);
+    EXPECT_EQ(a.evaluation.FactorPoints, b.evaluation.FactorPoints);
+    EXPECT_EQ(a.evaluation.ReportFlags, b.evaluation.ReportFlags);
+    EXPECT_EQ(a.evaluation.ResultWord, b.evaluation.ResultWord);
+    EXPECT_EQ(a.resultLabel, b.resultLabel);
+  }
+  EXPECT_EQ(fast.best, reference.best);
+  EXPECT_EQ(fast.minutesScanned, reference.minutesScanned);
+  EXPECT_LT(fast.evaluations, reference.evaluations);
+}
+
+struct Case {
+  const char* what;
+  std::vector<std::string> subjects;
+  PlaceEntry place;
+  LocalMinute from, to;
+};
+
+// Every window of the fast finder against a scan of every minute through the
+// driver, over ranges that cross midnight, month ends, a leap day and the
+// late-June fold of the table lagna.
+TEST(MuhurtaFinder, MatchesAMinuteByMinuteScan) {
+  const Case cases[] = {
+      {"New Delhi across midnight", {"Marriage", "Learning of a Trade"},
+       Place(28, true, 77, true, -5, -30), {2025, 1, 30, 18, 0}, {2025, 2, 1, 6, 0}},
+      {"leap day", {"Religious Journey"}, Place(51, true, 0, false, 0, 0),
+       {2024, 2, 28, 20, 0}, {2024, 3, 1, 4, 0}},
+      {"late June table lagna", {"Domestic Journey", "Foreign Journey"},
+       Place(19, true, 72, true, -5, -30), {2025, 6, 29, 12, 0}, {2025, 7, 1, 2, 0}},
+      {"Madrid with daylight saving", {"Buying Land", "Naming of The Child or Namakarana"},
+       Place(40, true, 3, false, -1, 0, true), {2024, 8, 31, 0, 0}, {2024, 9, 1, 23, 59}},
+      {"southern place", {"Start A New Business"}, Place(33, false, 151, true, -10, 0),
+       {2023, 12, 31, 12, 0}, {2024, 1, 1, 12, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SearchRequest request;
+    request.subjects = c.subjects;
+    request.name = "Asha";
+    request.sex = "Female";
+    request.birth = Birth(1995, 8, 14, 5, 40);
+    request.place = c.place;
+    request.from = c.from;
+    request.to = c.to;
+    request.minResult = "Bad";  // every window
+    ASSERT_EQ(CheckSearchRequest(request), "");
+    ExpectSameWindows(FindMuhurtaWindows(request), ScanEveryMinute(request));
+  }
+}
+
+TEST(MuhurtaFinder, RandomPersonsPlacesAndSubjects) {
+  std::mt19937 random(20261208);
+  auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  for (int round = 0; round < 4; ++round) {
+    SearchRequest request;
+    request.subjects = {std::string(kSubjects[pick(0, kSubjectCount - 1)].text)};
+    request.name = "Ravi";
+    request.sex = pick(0, 1) ? "Male" : "Female";
+    request.birth = Birth(pick(1950, 2010), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59));
+    request.place = Place(pick(0, 58), pick(0, 1), pick(0, 179), pick(0, 1), pick(-12, 12), 0);
+    const int year = pick(1990, 2040), month = pick(1, 12), day = pick(1, 27);
+    request.from = {year, month, day, pick(0, 23), 0};
+    request.to = {year, month, day + 1, pick(0, 23), 59};
+    request.minResult = "Bad";
+    SCOPED_TRACE(request.subjects[0] + " " + FormatLocalMinute(request.from));
+    ExpectSameWindows(FindMuhurtaWindows(request), ScanEveryMinute(request));
+  }
+}
+
+TEST(MuhurtaFinder, ClockTimesAreRightOnBothSidesOfADaylightSavingChange) {
+  std::string error;
+  const auto newYork = TimeZoneRules::Load("America/New_York", &error);
+  ASSERT_TRUE(newYork) << error;
+  SearchRequest request;
+  request.subjects = {"Legal"};
+  request.name = "Sam";
+  request.sex = "Male";
+  request.birth = Birth(1980, 3, 1, 12, 0);
+  request.place = Place(40, true, 74, false, 5, 0);
+  request.zoneAt = [&](const LocalMinute& m) {
+    const LocalTimeOffsets local = newYork->AtLocal(m.year, m.month, m.day, m.hour, m.minute);
+    const ZoneCaptions captions = CaptionsForOffset(local.offset);
+    return ZoneAtMinute{captions.hours, captions.minutes, captions.dst,
+                        local.kind != LocalTimeKind::Skipped};
+  };
+  request.from = {2024, 3, 9, 22, 0};
+  request.to = {2024, 3, 10, 6, 0};
+  request.minResult = "Bad";
+  const SearchResult fast = FindMuhurtaWindows(request);
+  ExpectSameWindows(fast, ScanEveryMinute(request));
+  // 02:00 to 02:59 did not exist that night.
+  EXPECT_EQ(fast.minutesScanned, 8 * 60 + 1 - 60);
+  for (const SearchWindow& window : fast.windows) {
+    EXPECT_FALSE(window.first.day == 10 && window.first.hour == 2);
+  }
+}
+
+TEST(MuhurtaFinder, FiltersByMinimumResultAndRanksTheBest) {
+  SearchRequest request;
+  request.subjects = {"Marriage"};
+  request.name = "Asha";
+  request.sex = "Female";
+  request.birth = Birth(1995, 8, 14, 5, 40);
+  request.place = Place(28, true, 77, true, -5, -30);
+  request.from = {2025, 2, 1, 0, 0};
+  request.to = {2025, 2, 10, 23, 59};
+  request.minResult = "Average";
+  const SearchResult result = FindMuhurtaWindows(request);
+  for (const SearchWindow& window : result.windows)
+    EXPECT_GE(ResultRank(window.evaluation.ResultWord), 2);
+  ASSERT_LE(result.best.size(), 10u);
+  for (std::size_t i = 1; i < result.best.size(); ++i) {
+    const SearchWindow& a = result.windows[result.best[i - 1]];
+    const SearchWindow& b = result.windows[result.best[i]];
+    EXPECT_GE(std::make_tuple(ResultRank(a.evaluation.ResultWord), a.evaluation.TotalScore,
+                              a.evaluation.FactorCount, a.minutes),
+              std::make_tuple(ResultRank(b.evaluation.ResultWord), b.evaluation.TotalScore,
+                              b.evaluation.FactorCount, b.minutes));
+  }
+  EXPECT_EQ(result.minutesScanned, 10 * 1440);
+}
+
+TEST(MuhurtaFinder, CancelStopsEarly) {
+  SearchRequest request;
+  request.subjects = {"Marriage"};
+  request.name = "Asha";
+  request.sex = "Female";
+  request.birth = Birth(1995, 8, 14, 5, 40);
+  request.place = Place(28, true, 77, true, -5, -30);
+  request.from = {2025, 1, 1, 0, 0};
+  request.to = {2025, 12, 31, 23, 59};
+  std::atomic<bool> cancel{true};
+  SearchControl control;
+  control.cancel = &cancel;
+  const SearchResult result = FindMuhurtaWindows(request, control);
+  EXPECT_TRUE(result.cancelled);
+  EXPECT_EQ(result.minutesScanned, 0);
+}
+
+TEST(CheckSearchRequest, RefusesBadRanges) {
+  SearchRequest request;
+  request.subjects = {"Marriage"};
+  request.sex = "Female";
+  request.birth = Birth(1995, 8, 14, 5, 40);
+  request.place = Place(28, true, 77, true, -5, -30);
+  request.from = {2025, 1, 1, 0, 0};
+  request.to = {2024, 12, 31, 23, 59};
+  EXPECT_EQ(CheckSearchRequest(request), "to: the range ends before it begins");
+  request.to = {2036, 1, 1, 0, 0};
+  EXPECT_EQ(CheckSearchRequest(request), "to: the range may be at most 10 years long");
+  request.to = {2025, 2, 30, 0, 0};
+  EXPECT_NE(CheckSearchRequest(request).find("to: date February 30 2025 does not exist"),
+            std::string::npos);
+  request.to = {2025, 2, 1, 0, 0};
+  request.minResult = "Excellent";
+  EXPECT_NE(CheckSearchRequest(request).find("min_result"), std::string::npos);
+  request.minResult = "Good";
+  request.subjects = {"marriage"};
+  EXPECT_NE(CheckSearchRequest(request).find("unknown subject"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace horavela
