@@ -111,7 +111,7 @@ TEST(CheckJupiterInNinth, NineSignsEitherWay) {
       {"10 Sco 00", 12, false},  // 8 vs 12
       {"10 Pis 00", 3, true},    // 12 - 3 = 9
       {"10 Ari 00", 10, true},   // |1 - 10| = 9
-      {"10 Cpr 00", 1, false},
+      {"10 Cpr 00", 2, false},   // 10 - 2 = 8
       // An empty or unknown text counts as position 0: nine only from sign 9.
       {"", 9, true},
       {"", 8, false},

@@ -1,0 +1,47 @@
+#include "app/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/program_links.h"
+
+namespace horavela::app {
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("frmAbout");
+  setWindowTitle("About Horavela");
+  setModal(true);
+
+  const QString address = WebAddress();
+  auto* title = new QLabel("<h2>Horavela</h2>", this);
+  auto* version = new QLabel("Version 1.80", this);
+  version->setObjectName("lblVersion");
+  auto* purpose = new QLabel(
+      "Vedic electional astrology (muhurtha): judges whether a proposed moment suits an "
+      "undertaking, measured against the birth data of the person concerned.",
+      this);
+  purpose->setWordWrap(true);
+  auto* link = new QLabel(QString("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()), this);
+  link->setObjectName("lblWebAddress");
+  link->setOpenExternalLinks(true);
+  link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+  auto* credits =
+      new QLabel("Planet positions: Swiss Ephemeris (AGPL-3.0).<br>User interface: Qt " +
+                     QString(qVersion()) + ".",
+                 this);
+  credits->setWordWrap(true);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  for (QLabel* label : {title, version, purpose, link, credits}) {
+    label->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(label);
+  }
+  layout->addWidget(buttons);
+  setMinimumWidth(fontMetrics().horizontalAdvance(purpose->text()) / 3);
+}
+
+}  // namespace horavela::app

@@ -1,0 +1,122 @@
+#include "app/app_services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
+#include <QUrlQuery>
+#include <QWidget>
+
+#include "app/app_texts.h"
+#include "rules/calculation_driver.h"
+
+namespace horavela::app {
+
+namespace {
+
+class DesktopMessageBoxes : public MessageBoxes {
+ public:
+  explicit DesktopMessageBoxes(std::function<QWidget*()> window) : window_(std::move(window)) {}
+
+  void Show(MessageIcon icon, const QString& text) override {
+    QMessageBox box(ToQt(icon), texts::kWindowTitle, text, QMessageBox::Ok, window_());
+    box.exec();
+  }
+
+  bool Ask(MessageIcon icon, const QString& text, const QString& question) override {
+    QMessageBox box(ToQt(icon), texts::kWindowTitle, text, QMessageBox::Yes | QMessageBox::No,
+                    window_());
+    box.setInformativeText(question);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+  }
+
+ private:
+  static QMessageBox::Icon ToQt(MessageIcon icon) {
+    return icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information;
+  }
+
+  std::function<QWidget*()> window_;
+};
+
+// A general web search: the first hits for "city state country Latitude
+// Longitude" show the coordinates of the place.
+class BrowserPlaceSearch : public PlaceSearch {
+ public:
+  void Search(const QString& text, const QString& /*webAddress*/) override {
+    QUrl url("https://duckduckgo.com/");
+    QUrlQuery query;
+    query.addQueryItem("q", text);
+    url.setQuery(query);
+    QDesktopServices::openUrl(url);
+  }
+};
+
+// Eats user input while installed on the application.
+class InputSwallower : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::ContextMenu:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+      case QEvent::Close:
+        return true;
+      default:
+        return QObject::eventFilter(watched, event);
+    }
+  }
+};
+
+}  // namespace
+
+CoreSteps RealCoreSteps() {
+  return {&ComputeCharts, &ComputeStrengths, &DispatchSubject};
+}
+
+void PauseIgnoringInput(int milliseconds) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible()) window->repaint();
+  }
+  InputSwallower swallower;
+  qApp->installEventFilter(&swallower);
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+  qApp->removeEventFilter(&swallower);
+}
+
+AppServices DesktopServices(std::function<QWidget*()> window) {
+  AppServices services;
+  services.pause = &PauseIgnoringInput;
+  services.messages = std::make_shared<DesktopMessageBoxes>(window);
+  services.placeSearch = std::make_shared<BrowserPlaceSearch>();
+  services.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  services.defaultPrinter = []() -> std::unique_ptr<QPrinter> {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  };
+  services.chooseSaveFile = [window](const QString& caption, const QString& suggestedName,
+                                     const QString& filter) {
+    return QFileDialog::getSaveFileName(window(), caption, suggestedName, filter);
+  };
+  services.core = RealCoreSteps();
+  return services;
+}
+
+}  // namespace horavela::app

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace horavela {
+struct CalculationState;
+class RichTextSink;
+}  // namespace horavela
+
+namespace horavela::app {
+
+enum class MessageIcon { Information, Error };
+
+// Every message box of the main window goes through this, so tests can read
+// what was shown and answer it without a modal loop.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // One OK button, the program's title.
+  virtual void Show(MessageIcon icon, const QString& text) = 0;
+  // Yes and No; true for Yes.
+  virtual bool Ask(MessageIcon icon, const QString& text, const QString& question) = 0;
+};
+
+// Shows the user a web search for a place so they can read off its
+// coordinates. `webAddress` is ours, for a search service that wants a referrer.
+class PlaceSearch {
+ public:
+  virtual ~PlaceSearch() = default;
+  virtual void Search(const QString& text, const QString& webAddress) = 0;
+};
+
+// The steps of one evaluation that run inside the core. Replaceable so tests
+// can make the core fail and watch the window recover.
+struct CoreSteps {
+  std::function<void(CalculationState&)> computeCharts;
+  std::function<void(CalculationState&)> computeStrengths;
+  std::function<bool(CalculationState&, RichTextSink&)> dispatchSubject;
+};
+
+// What the main window needs from the desktop around it.
+struct AppServices {
+  // Blocks for the given milliseconds while the window keeps painting and
+  // ignores input.
+  std::function<void(int milliseconds)> pause;
+  std::shared_ptr<MessageBoxes> messages;
+  std::shared_ptr<PlaceSearch> placeSearch;
+  std::function<void(const QUrl&)> openUrl;
+  // The default printer, or nullptr when the system has none.
+  std::function<std::unique_ptr<QPrinter>()> defaultPrinter;
+  // A file name chosen by the user, or an empty string when cancelled.
+  std::function<QString(const QString& caption, const QString& suggestedName,
+                        const QString& filter)>
+      chooseSaveFile;
+  CoreSteps core;
+};
+
+// The core's own steps.
+CoreSteps RealCoreSteps();
+
+// The services of a desktop session: real message boxes, the default browser,
+// the default printer, the file dialog and real pauses. `window` is the parent
+// of dialogs and the window that keeps painting during pauses; it is asked for
+// lazily, so it may be created after the services.
+AppServices DesktopServices(std::function<QWidget*()> window);
+
+// Pauses for `milliseconds`: repaints, keeps the event loop running for
+// painting and timers, and throws away mouse and keyboard input meanwhile.
+void PauseIgnoringInput(int milliseconds);
+
+}  // namespace horavela::app

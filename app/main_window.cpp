@@ -1,0 +1,347 @@
+#include "app/main_window.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/app_texts.h"
+#include "app/clickable_label.h"
+#include "app/program_links.h"
+#include "app/subject_catalogue.h"
+#include "app/time_zone_dialog.h"
+#include "engine/input_check.h"
+#include "panchang/panchang.h"
+
+namespace horavela::app {
+
+namespace {
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr const char* kMonthNames[] = {"January",   "February", "March",    "April",
+                                       "May",       "June",     "July",     "August",
+                                       "September", "October",  "November", "December"};
+
+void SelectFirst(QComboBox* box) {
+  box->setCurrentIndex(0);
+}
+
+const QColor kOptionColor(0, 0, 0);       // palette entry 0
+const QColor kHighlightColor(0, 128, 0);  // palette entry 2
+
+}  // namespace
+
+MainWindow::MainWindow(AppServices services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)) {
+  setObjectName("frmMain");
+  setWindowTitle(texts::kWindowTitle);
+
+  auto* central = new QWidget(this);
+  central->setObjectName("frmMainBackground");
+  central->setMouseTracking(true);
+  central->installEventFilter(this);
+  setCentralWidget(central);
+  setMouseTracking(true);
+
+  pages_ = new QStackedWidget(central);
+  pages_->setObjectName("stkPages");
+  picMainScreen_ = BuildStartPage();
+  picSearchMode_ = BuildElectionPage();
+  picBirthDetails_ = BuildBirthPage();
+  picMessage_ = BuildWaitPage();
+  picMuhurthaResult_ = BuildResultArea();
+  for (QWidget* page :
+       {picMainScreen_, picSearchMode_, picBirthDetails_, picMessage_, picMuhurthaResult_}) {
+    pages_->addWidget(page);
+  }
+
+  // The result listing sits beside the pages and shows with the result area.
+  lblResult_ = new QLabel(texts::kResultCaption);
+  lblResult_->setObjectName("lblResult");
+  lblResult_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  lblResult_->setWordWrap(true);
+  lblResult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // What the user should know about this evaluation (a planet source missing, ...).
+  lblWarnings_ = new QLabel;
+  lblWarnings_->setObjectName("lblWarnings");
+  lblWarnings_->setWordWrap(true);
+  lblWarnings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  QPalette warningPalette = lblWarnings_->palette();
+  warningPalette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+  lblWarnings_->setPalette(warningPalette);
+  lblWarnings_->hide();
+  auto* resultColumn = new QWidget;
+  auto* resultLayout = new QVBoxLayout(resultColumn);
+  resultLayout->addWidget(lblResult_);
+  resultLayout->addWidget(lblWarnings_);
+  resultLayout->addStretch();
+  auto* resultScroll = new QScrollArea(central);
+  resultScroll->setObjectName("fraResult");
+  resultScroll->setWidget(resultColumn);
+  resultScroll->setWidgetResizable(true);
+  resultScroll->setMinimumWidth(fontMetrics().averageCharWidth() * 34);
+  resultPanel_ = resultScroll;
+
+  auto* layout = new QHBoxLayout(central);
+  layout->addWidget(pages_, 1);
+  layout->addWidget(resultPanel_);
+  connect(pages_, &QStackedWidget::currentChanged, this,
+          [this] { resultPanel_->setVisible(pages_->currentWidget() == picMuhurthaResult_); });
+
+  BuildMenus();
+  SetTabOrder();
+  connect(birthPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::lblTZHelp_Birth_Click);
+  connect(electionPlace_.tzHelp, &ClickableLabel::clicked, this,
+          &MainWindow::lblTZHelp_Muhurtha_Click);
+
+  // The weekday box follows the election date as soon as it has one.
+  for (QComboBox* box : {election_.month, election_.day, election_.year}) {
+    connect(box, &QComboBox::currentIndexChanged, this, [this] { SyncElectionWeekday(); });
+  }
+  Form_Load();
+
+  // Roomy enough for the report; a small screen gets most of itself.
+  const QFontMetrics metrics = fontMetrics();
+  QSize size(metrics.averageCharWidth() * 165, metrics.height() * 42);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(screen->availableSize() * 0.92);
+  }
+  resize(size);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Form_Load() {
+  for (QComboBox* box : {birth_.month, election_.month}) {
+    for (const char* month : kMonthNames) box->addItem(month);
+  }
+  for (int day = 1; day <= 31; ++day) {
+    birth_.day->addItem(QString::number(day));
+    election_.day->addItem(QString::number(day));
+  }
+  for (int year = 1901; year <= 2050; ++year) {
+    birth_.year->addItem(QString::number(year));
+    election_.year->addItem(QString::number(year));
+  }
+  for (QComboBox* box : {birth_.weekday, election_.weekday}) {
+    for (std::string_view weekday : kWeekdayNames) box->addItem(FromView(weekday));
+  }
+  for (int hour = 0; hour <= 23; ++hour) {
+    election_.hour->addItem(QString::number(hour));
+    birth_.hour->addItem(QString::number(hour));
+  }
+  for (QComboBox* box : {birth_.minute, election_.minute, birth_.second, election_.second}) {
+    for (int minute = 0; minute <= 59; ++minute) box->addItem(QString::number(minute));
+  }
+  // A combo box selects its first item by itself; the date and weekday boxes
+  // start empty until their first items are chosen below.
+  for (QComboBox* box : {birth_.month, birth_.day, birth_.year, birth_.weekday, election_.month,
+                         election_.day, election_.year, election_.weekday}) {
+    box->setCurrentIndex(-1);
+  }
+  for (QComboBox* box : {election_.hour, birth_.hour, election_.minute, birth_.minute,
+                         election_.second, birth_.second}) {
+    SelectFirst(box);
+  }
+  lblMainOptions_Click(0);
+  for (QComboBox* box : {election_.month, election_.day, election_.year}) SelectFirst(box);
+  ShowPage(picMainScreen_);
+  resultPanel_->setVisible(false);
+}
+
+void MainWindow::ShowPage(QWidget* page) {
+  pages_->setCurrentWidget(page);
+}
+
+void MainWindow::lblMainOptions_Click(int index) {
+  walkingOptions_ = true;
+  lstOptions_->clear();
+  for (std::string_view subject : MainOptions().at(static_cast<std::size_t>(index)).subjects) {
+    auto* item = new QListWidgetItem(FromView(subject));
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+    lstOptions_->addItem(item);
+  }
+  walkingOptions_ = false;
+  // The subject chosen before stays chosen, although nothing is ticked now.
+}
+
+void MainWindow::lstOptions_Click() {
+  if (walkingOptions_) return;
+  walkingOptions_ = true;
+  QListWidgetItem* chosen = nullptr;
+  for (int i = 0; i < lstOptions_->count(); ++i) {
+    QListWidgetItem* item = lstOptions_->item(i);
+    if (chosen == nullptr && item->checkState() == Qt::Checked) {
+      chosen = item;
+    } else if (item->checkState() != Qt::Unchecked) {
+      item->setCheckState(Qt::Unchecked);
+    }
+  }
+  electionSubject_ = chosen ? chosen->text() : QString();
+  walkingOptions_ = false;
+}
+
+void MainWindow::PaintMainOptions(int highlighted) {
+  for (std::size_t i = 0; i < lblMainOptions_.size(); ++i) {
+    QPalette palette = lblMainOptions_[i]->palette();
+    palette.setColor(QPalette::WindowText,
+                     static_cast<int>(i) == highlighted ? kHighlightColor : kOptionColor);
+    lblMainOptions_[i]->setPalette(palette);
+  }
+}
+
+void MainWindow::cmdNext_Click(int index) {
+  switch (index) {
+    case 0:
+      if (CheckSubject()) ShowPage(picSearchMode_);
+      break;
+    case 1:
+      if (CheckElectionPage()) ShowPage(picBirthDetails_);
+      break;
+    case 2:
+      if (!CheckBirthPage()) break;
+      personName_ = txtBirthName_->text().trimmed();
+      personSex_ = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+      Display();
+      break;
+    default:
+      break;
+  }
+}
+
+void MainWindow::cmdBack_Click(int index) {
+  switch (index) {
+    case 0:
+      break;
+    case 1:
+      ResetInputs();
+      ShowPage(picMainScreen_);
+      break;
+    case 2:
+      ResetInputs();
+      ShowPage(picSearchMode_);
+      break;
+    default:  // the three result pages
+      walkingOptions_ = true;
+      for (int i = 0; i < lstOptions_->count(); ++i) {
+        lstOptions_->item(i)->setCheckState(Qt::Unchecked);
+      }
+      walkingOptions_ = false;
+      electionSubject_.clear();
+      ResetInputs();
+      ShowPage(picMainScreen_);
+      break;
+  }
+}
+
+void MainWindow::ResetInputs() {
+  for (QComboBox* box : {election_.month, election_.day, election_.year, election_.weekday,
+                         election_.hour, election_.minute, election_.second}) {
+    SelectFirst(box);
+  }
+  for (QLineEdit* field :
+       {static_cast<QLineEdit*>(electionPlace_.latitudeDegrees),
+        static_cast<QLineEdit*>(electionPlace_.latitudeMinutes),
+        static_cast<QLineEdit*>(electionPlace_.longitudeDegrees),
+        static_cast<QLineEdit*>(electionPlace_.longitudeMinutes),
+        static_cast<QLineEdit*>(electionPlace_.city), static_cast<QLineEdit*>(electionPlace_.state),
+        static_cast<QLineEdit*>(electionPlace_.country), txtBirthName_}) {
+    field->clear();
+  }
+  for (QComboBox* box : {birth_.month, birth_.day, birth_.year, birth_.weekday, birth_.hour,
+                         birth_.minute, birth_.second}) {
+    SelectFirst(box);
+  }
+  for (QLineEdit* field :
+       {birthPlace_.latitudeDegrees, birthPlace_.latitudeMinutes, birthPlace_.longitudeDegrees,
+        birthPlace_.longitudeMinutes, birthPlace_.city, birthPlace_.state, birthPlace_.country}) {
+    field->clear();
+  }
+  // The weekday box shows the weekday of the reset date, not the first item.
+  SyncElectionWeekday();
+}
+
+void MainWindow::SyncElectionWeekday() {
+  const int month = election_.month->currentIndex() + 1;
+  const int day = election_.day->currentText().toInt();
+  const int year = election_.year->currentText().toInt();
+  if (month < 1 || !IsValidDate(year, month, day)) return;
+  election_.weekday->setCurrentText(FromView(WeekdayOfDate(year, month, day)));
+}
+
+void MainWindow::cmdSearch_Click(int index) {
+  const PlaceBoxes& place = index == 0 ? electionPlace_ : birthPlace_;
+  if (!CheckPlace(place)) return;
+  services_.placeSearch->Search(
+      PlaceSearchText(place.city->text(), place.state->text(), place.country->text()),
+      WebAddress());
+}
+
+void MainWindow::lblTZHelp_Birth_Click() {
+  OpenTimeZonePicker(true);
+}
+
+void MainWindow::lblTZHelp_Muhurtha_Click() {
+  OpenTimeZonePicker(false);
+}
+
+void MainWindow::OpenTimeZonePicker(bool birthPage) {
+  TimeZoneDialog picker(this);
+  picker.exec();
+  if (!picker.picked()) return;
+  const PlaceBoxes& place = birthPage ? birthPlace_ : electionPlace_;
+  place.zoneHour->setText(picker.picked()->hours);
+  place.zoneMinute->setText(picker.picked()->minutes);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) {
+    // Hover highlight: green while the pointer is over a caption's text.
+    PaintMainOptions(-1);
+    for (std::size_t i = 0; i < lblMainOptions_.size(); ++i) {
+      if (watched != lblMainOptions_[i]) continue;
+      const int x = static_cast<QMouseEvent*>(event)->position().toPoint().x();
+      if (x >= lblMainOptions_[i]->TextLeft() && x <= lblMainOptions_[i]->TextRight()) {
+        PaintMainOptions(static_cast<int>(i));
+      }
+    }
+  } else if (event->type() == QEvent::Leave) {
+    for (ClickableLabel* label : lblMainOptions_) {
+      if (watched == label) PaintMainOptions(-1);
+    }
+  } else if (event->type() == QEvent::KeyPress) {
+    // Enter on a page acts as its Next button (a focused push button takes it itself).
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const QWidget* pagesWithNext[] = {picMainScreen_, picSearchMode_, picBirthDetails_};
+    for (int i = 0; enter && i < 3; ++i) {
+      if (watched != pagesWithNext[i]) continue;
+      if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+        button->click();
+      } else {
+        cmdNext_Click(i);
+      }
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace horavela::app

@@ -1,0 +1,178 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/app_services.h"
+#include "app/filtered_line_edit.h"
+#include "app/page_checks.h"
+#include "engine/calculation_state.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+class QTextEdit;
+
+namespace horavela::app {
+
+class ClickableLabel;
+
+// The date and time boxes of one input page.
+struct MomentBoxes {
+  QComboBox* month = nullptr;
+  QComboBox* day = nullptr;
+  QComboBox* year = nullptr;
+  QComboBox* weekday = nullptr;
+  QComboBox* hour = nullptr;
+  QComboBox* minute = nullptr;
+  QComboBox* second = nullptr;
+};
+
+// The place, coordinate and zone controls of one input page.
+struct PlaceBoxes {
+  FilteredLineEdit* city = nullptr;
+  FilteredLineEdit* state = nullptr;
+  FilteredLineEdit* country = nullptr;
+  QPushButton* search = nullptr;
+  FilteredLineEdit* latitudeDegrees = nullptr;
+  FilteredLineEdit* latitudeMinutes = nullptr;
+  QButtonGroup* latitudeSide = nullptr;  // button 0 "North", 1 "South"
+  FilteredLineEdit* longitudeDegrees = nullptr;
+  FilteredLineEdit* longitudeMinutes = nullptr;
+  QButtonGroup* longitudeSide = nullptr;  // button 0 "East", 1 "West"
+  QLabel* zoneHour = nullptr;
+  QLabel* zoneMinute = nullptr;
+  QCheckBox* dst = nullptr;
+  ClickableLabel* tzHelp = nullptr;
+};
+
+// frmMain: the wizard from the choice of undertaking to the printed report.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(AppServices services, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // What the wizard has gathered so far.
+  const QString& ElectionSubject() const { return electionSubject_; }
+  const QString& PersonName() const { return personName_; }
+  const QString& PersonSex() const { return personSex_; }
+  // The last evaluation that reached its result, if any.
+  const std::optional<CalculationState>& LastEvaluation() const { return lastEvaluation_; }
+
+  // Event handlers, named after the controls and their events.
+  void lblMainOptions_Click(int index);
+  void lstOptions_Click();
+  void cmdNext_Click(int index);
+  void cmdBack_Click(int index);
+  void cmdSearch_Click(int index);
+  void lblTZHelp_Birth_Click();
+  void lblTZHelp_Muhurtha_Click();
+  void cmdSave_Click();
+  void cmdSavePdf_Click();
+  void cmdSaveRtf_Click();
+
+  // One whole evaluation of the two input pages (after their checks passed).
+  void Display();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Building the window
+  void BuildMenus();
+  QWidget* BuildStartPage();
+  QWidget* BuildElectionPage();
+  QWidget* BuildBirthPage();
+  QWidget* BuildWaitPage();
+  QWidget* BuildResultArea();
+  QWidget* BuildDetailsPage(const char* pageName, const char* valueName,
+                            const std::array<const char*, 13>& captions,
+                            std::array<QLabel*, 13>& values, int backIndex);
+  QWidget* BuildReportPage();
+  QWidget* BuildZoneFrame(PlaceBoxes& place, const QString& suffix);
+  void AddPlaceRows(QGridLayout* grid, int& row, PlaceBoxes& place, const QString& prefix,
+                    const QString& suffix, int searchIndex);
+  void AddTimeRows(QGridLayout* grid, int& row, MomentBoxes& moment);
+  QWidget* NavigationRow(int backIndex, int nextIndex);
+  FilteredLineEdit* NewFilteredField(CharacterRule rule, const QString& name);
+  void SetTabOrder();
+  void Form_Load();
+
+  // Navigation
+  void ShowPage(QWidget* page);
+  void ResetInputs();
+  void SyncElectionWeekday();
+  void PaintMainOptions(int highlighted);
+  void OpenTimeZonePicker(bool birthPage);
+
+  // Checks; each shows its message and moves the focus when it fails.
+  bool CheckSubject();
+  bool CheckElectionPage();
+  bool CheckBirthPage();
+  bool CheckPlace(const PlaceBoxes& place);
+  bool CheckRequired(const std::vector<std::pair<QLineEdit*, const char*>>& fields, bool trimmed,
+                     MessageIcon icon);
+  bool CheckCoordinateRanges(const PlaceBoxes& place);
+  bool CheckDate(const MomentBoxes& moment, const QString& which);
+  void Refuse(QWidget* field, const QString& message, MessageIcon icon);
+
+  // The evaluation
+  MomentEntry ReadMoment(const MomentBoxes& moment, const PlaceBoxes& place) const;
+  EvaluationInput ReadInput() const;
+  void EndEvaluationWithError(const QString& reason);
+  void FillBirthDetails(const CalculationState& state);
+  void Muhurtha_Details_Display(const CalculationState& state);
+
+  AppServices services_;
+
+  QString electionSubject_;
+  QString personName_;
+  QString personSex_;
+  std::optional<CalculationState> lastEvaluation_;
+  std::string lastRtf_;
+  bool walkingOptions_ = false;
+
+  QStackedWidget* pages_ = nullptr;
+  QWidget* picMainScreen_ = nullptr;
+  QWidget* picSearchMode_ = nullptr;
+  QWidget* picBirthDetails_ = nullptr;
+  QWidget* picMessage_ = nullptr;
+  QWidget* picMuhurthaResult_ = nullptr;
+  QWidget* resultPanel_ = nullptr;
+
+  std::array<ClickableLabel*, 12> lblMainOptions_{};
+  QListWidget* lstOptions_ = nullptr;
+  std::array<QPushButton*, 3> cmdNext_{};
+  std::array<QPushButton*, 6> cmdBack_{};
+
+  MomentBoxes election_;
+  PlaceBoxes electionPlace_;
+  MomentBoxes birth_;
+  PlaceBoxes birthPlace_;
+  QLineEdit* txtBirthName_ = nullptr;
+  QButtonGroup* optSex_ = nullptr;
+
+  QLabel* lblResult_ = nullptr;
+  QLabel* lblWarnings_ = nullptr;
+  QTabWidget* TS_ = nullptr;
+  std::array<QLabel*, 13> lblResultBirth_{};
+  std::array<QLabel*, 13> lblMuhurthaDetails_{};
+  QTextEdit* RTB_ = nullptr;
+  QPushButton* cmdSave_ = nullptr;
+};
+
+}  // namespace horavela::app

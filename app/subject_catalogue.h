@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace horavela::app {
+
+// The twelve main options of the start page and the subjects each one lists,
+// in list order. The subject texts are the dispatch keys of the rule sets.
+struct MainOption {
+  std::string_view caption;
+  std::vector<std::string_view> subjects;
+};
+
+inline constexpr int kMainOptionCount = 12;
+
+const std::array<MainOption, kMainOptionCount>& MainOptions();
+
+}  // namespace horavela::app

@@ -1,0 +1,77 @@
+// The astronomy of one moment (ascendant, Moon, panchang), and the two-moment
+// chart computation the driver runs before the rule sets.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include "engine/ascendant.h"
+#include "engine/moon.h"
+#include "panchang/panchang.h"
+#include "rules/calculation_driver.h"
+
+namespace horavela {
+namespace {
+
+MomentEntry NewDelhi(std::int16_t year, std::int16_t month, std::int16_t day, std::int16_t hour,
+                     std::int16_t minute) {
+  MomentEntry entry;
+  entry.year = year;
+  entry.month = month;
+  entry.day = day;
+  entry.hour = hour;
+  entry.minute = minute;
+  entry.place.latitudeDegrees = 28;
+  entry.place.latitudeMinutes = 37;
+  entry.place.longitudeDegrees = 77;
+  entry.place.longitudeMinutes = 13;
+  entry.place.zoneHours = -5;
+  entry.place.zoneMinutes = -30;
+  return entry;
+}
+
+EvaluationInput TwoMoments() {
+  EvaluationInput input;
+  input.subject = "Marriage";
+  input.name = "Asha";
+  input.sex = "Female";
+  input.birth = NewDelhi(1995, 8, 14, 5, 40);
+  input.election = NewDelhi(2025, 2, 12, 10, 15);
+  input.electionWeekday = "Wednesday";
+  return input;
+}
+
+void BM_OneMoment(benchmark::State& bench) {
+  CalculationState state;
+  state.Input = TwoMoments();
+  state.Moment = MomentInputFrom(state.Input.election);
+  std::int16_t minute = 0;
+  for (auto _ : bench) {
+    // A different minute each time, so nothing can be carried over.
+    state.Moment.minute = minute;
+    minute = static_cast<std::int16_t>((minute + 1) % 60);
+    CalcAscendant(state);
+    CalcMoon(state);
+    CalcPanchang(state);
+    benchmark::DoNotOptimize(state.Panchang.KaranaIndex);
+    benchmark::DoNotOptimize(state.Ascendant.LagnaName.data());
+  }
+}
+BENCHMARK(BM_OneMoment);
+
+void BM_ChartsAndStrengths(benchmark::State& bench) {
+  const EvaluationInput input = TwoMoments();
+  std::int16_t minute = 0;
+  for (auto _ : bench) {
+    CalculationState state;
+    state.Input = input;
+    state.Input.election.minute = minute;
+    minute = static_cast<std::int16_t>((minute + 1) % 60);
+    ComputeCharts(state);
+    ComputeStrengths(state);
+    benchmark::DoNotOptimize(state.TaraBalaVerdict.data());
+  }
+}
+BENCHMARK(BM_ChartsAndStrengths);
+
+}  // namespace
+}  // namespace horavela

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace horavela::cli {
+
+// Exit statuses of the tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;     // a file could not be read or written
+inline constexpr int kExitBadRequest = 2;  // the request or the command line is not valid
+
+struct EvaluateOptions {
+  std::string inputFile;  // empty: standard input
+  bool batch = false;     // JSON Lines in, one response per line out
+  std::string rtfFile;    // empty: no RTF report
+  std::string htmlFile;   // empty: no HTML report
+};
+
+// `evaluate`: answers one request (or every line with `batch`) on `out`.
+int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& out);
+
+// `search`: the windows of minutes whose evaluation reaches a result word,
+// for one subject or all ("*"), between two local minutes at one place.
+int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out);
+
+// The whole request text from `inputFile`, or from `in` when it is empty.
+// False with `error` set when the file cannot be read.
+bool ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
+                     std::string& error);
+
+// `subjects`: the 34 subject texts, one per line, in dispatch order.
+int ListSubjects(std::ostream& out);
+
+// `zones`: the 71 time zone rows, each as text, hour caption and minute
+// caption separated by tabs (the texts themselves contain commas).
+int ListZones(std::ostream& out);
+
+}  // namespace horavela::cli

@@ -1,0 +1,143 @@
+#include <cerrno>
+#include <cstring>
+#include <exception>
+#include <fstream>
+#include <istream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/request_parser.h"
+#include "cli/response_writer.h"
+#include "report/atomic_file.h"
+#include "report/html_writer.h"
+#include "report/plain_text_sink.h"
+#include "report/report_sections.h"
+#include "report/rtf_writer.h"
+#include "report/tee_sink.h"
+#include "rules/calculation_driver.h"
+
+namespace horavela::cli {
+
+namespace {
+
+struct Answer {
+  nlohmann::ordered_json response;
+  int status = kExitOk;
+};
+
+// One request from a fresh state: nothing of an earlier request can leak in,
+// since the state, the sinks and the input are all built anew here.
+Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
+  const ParsedRequest parsed = ParseRequest(text);
+  if (!parsed.error.empty()) return {ErrorResponse(parsed.error), kExitBadRequest};
+
+  PlainTextSink plain;
+  RtfWriter rtf;
+  HtmlWriter html;
+  std::vector<RichTextSink*> sinks{&plain};
+  if (!options.rtfFile.empty()) sinks.push_back(&rtf);
+  if (!options.htmlFile.empty()) sinks.push_back(&html);
+  TeeSink report(sinks);
+
+  const CalculationState state = RunEvaluation(parsed.input, report);
+
+  if (!options.rtfFile.empty()) {
+    if (std::string e = WriteFileAtomically(options.rtfFile, rtf.Document()); !e.empty())
+      return {ErrorResponse("the RTF report was not written: " + e), kExitFailure};
+  }
+  if (!options.htmlFile.empty()) {
+    if (std::string e = WriteFileAtomically(options.htmlFile, html.Document()); !e.empty())
+      return {ErrorResponse("the HTML report was not written: " + e), kExitFailure};
+  }
+  return {BuildResponse(state, plain.text(), ListReportSections(state)), kExitOk};
+}
+
+// Whatever goes wrong inside one evaluation becomes that request's error
+// answer; the tool itself never dies of it.
+Answer AnswerRequest(std::string_view text, const EvaluateOptions& options) {
+  try {
+    return EvaluateRequest(text, options);
+  } catch (const std::exception& e) {
+    return {ErrorResponse(std::string("the evaluation failed: ") + e.what()), kExitFailure};
+  } catch (...) {
+    return {ErrorResponse("the evaluation failed"), kExitFailure};
+  }
+}
+
+int RunSingle(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
+  std::string text;
+  if (std::string error; !ReadRequestText(options.inputFile, in, text, error)) {
+    out << Serialize(ErrorResponse(error), true) << '\n';
+    return kExitFailure;
+  }
+  const Answer answer = AnswerRequest(text, options);
+  out << Serialize(answer.response, true) << '\n';
+  out.flush();
+  return out ? answer.status : kExitFailure;
+}
+
+// JSON Lines: one answer per line, in order; a bad line answers with its
+// error and the run goes on.
+int RunBatchLines(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out << Serialize(AnswerRequest(line, options).response, false) << '\n';
+    out.flush();
+    if (!out) return kExitFailure;
+  }
+  return in.bad() ? kExitFailure : kExitOk;
+}
+
+int RunBatch(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
+  if (options.inputFile.empty()) return RunBatchLines(options, in, out);
+  std::ifstream file(options.inputFile, std::ios::binary);
+  if (!file) {
+    const std::string error = "cannot read " + options.inputFile + ": " + std::strerror(errno);
+    out << Serialize(ErrorResponse(error), false) << '\n';
+    return kExitFailure;
+  }
+  return RunBatchLines(options, file, out);
+}
+
+}  // namespace
+
+bool ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
+                     std::string& error) {
+  if (inputFile.empty()) {
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) error = "cannot read standard input";
+    return !in.bad();
+  }
+  std::ifstream file(inputFile, std::ios::binary);
+  if (!file) {
+    error = "cannot read " + inputFile + ": " + std::strerror(errno);
+    return false;
+  }
+  std::ostringstream buffer;
+  buffer << file.rdbuf();
+  if (file.bad()) {
+    error = "cannot read " + inputFile;
+    return false;
+  }
+  text = buffer.str();
+  return true;
+}
+
+int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
+  if (options.batch && (!options.rtfFile.empty() || !options.htmlFile.empty())) {
+    // One report file cannot hold the reports of many requests.
+    out << Serialize(ErrorResponse("--rtf and --html write the report of a single request; "
+                                   "they cannot be combined with --batch"),
+                     true)
+        << '\n';
+    return kExitBadRequest;
+  }
+  return options.batch ? RunBatch(options, in, out) : RunSingle(options, in, out);
+}
+
+}  // namespace horavela::cli

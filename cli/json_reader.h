@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "engine/evaluation_input.h"
+
+namespace horavela::cli {
+
+// The first problem found in a request, its message naming the field by its
+// path ("birth.latitude.degrees"). Thrown by the readers below and turned
+// into the {"error": ...} answer by each command.
+class RequestError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The request text as JSON; throws RequestError when it is not valid JSON.
+nlohmann::json ParseJsonText(std::string_view text);
+
+// The request itself must be an object.
+void RequireObject(const nlohmann::json& request);
+
+// Readers of one member of `object`; `path` is the object's own path ("" at
+// the top). Each throws RequestError when the member is missing or of the
+// wrong kind. Integers must be JSON integers within 16 bits, as the input
+// pages hold them; floats and strings of digits are refused.
+const nlohmann::json& ObjectField(const nlohmann::json& object, const std::string& path,
+                                  const char* key);
+std::int16_t Int16Field(const nlohmann::json& object, const std::string& path, const char* key);
+bool BoolField(const nlohmann::json& object, const std::string& path, const char* key);
+std::string StringField(const nlohmann::json& object, const std::string& path, const char* key);
+std::string OptionalString(const nlohmann::json& object, const std::string& path, const char* key);
+const nlohmann::json* FindMember(const nlohmann::json& object, const char* key);
+std::string StringValue(const nlohmann::json& value, const std::string& name);
+std::int16_t Int16Value(const nlohmann::json& value, const std::string& name);
+std::string Join(const std::string& path, const char* key);
+
+// A place: latitude, longitude, zone, dst and the optional city, state and
+// country texts.
+PlaceEntry ParsePlace(const nlohmann::json& object, const std::string& path);
+
+// A moment: date, clock time, optional second, and its place.
+MomentEntry ParseMoment(const nlohmann::json& object, const std::string& path);
+
+// Hours and minutes of a zone are added as they stand, so both must point
+// the same way.
+void CheckZoneSigns(const PlaceEntry& place, const std::string& path);
+
+}  // namespace horavela::cli

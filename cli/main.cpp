@@ -1,0 +1,50 @@
+// horavela-cli: the evaluation of the desktop program as a JSON tool.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+  using namespace horavela::cli;
+
+  CLI::App app{"Horavela electional astrology: evaluate a moment for an undertaking (JSON)",
+               "horavela-cli"};
+  app.require_subcommand(1);
+
+  EvaluateOptions evaluate;
+  CLI::App* evaluateCommand = app.add_subcommand(
+      "evaluate", "Evaluate one JSON request (or JSON Lines with --batch); answer in JSON");
+  evaluateCommand->add_option("FILE", evaluate.inputFile, "Request file (default: standard input)");
+  evaluateCommand->add_flag("--batch", evaluate.batch,
+                            "Read one request per line and answer one JSON object per line");
+  evaluateCommand->add_option("--rtf", evaluate.rtfFile, "Also write the report as RTF to FILE");
+  evaluateCommand->add_option("--html", evaluate.htmlFile, "Also write the report as HTML to FILE");
+
+  std::string searchFile;
+  CLI::App* searchCommand = app.add_subcommand(
+      "search", "Find the windows of minutes whose evaluation reaches a result word (JSON)");
+  searchCommand->add_option("FILE", searchFile, "Request file (default: standard input)");
+
+  CLI::App* subjectsCommand =
+      app.add_subcommand("subjects", "List the 34 subject texts, one per line, in dispatch order");
+  CLI::App* zonesCommand = app.add_subcommand(
+      "zones", "List the 71 time zones: text, hour caption, minute caption (tab-separated)");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // Help and version end well; any other command-line mistake is a bad request.
+    return app.exit(e) == 0 ? kExitOk : kExitBadRequest;
+  }
+
+  try {
+    if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
+    if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout);
+    if (*subjectsCommand) return ListSubjects(std::cout);
+    if (*zonesCommand) return ListZones(std::cout);
+  } catch (const std::exception& e) {
+    std::cerr << "horavela-cli: " << e.what() << '\n';
+    return kExitFailure;
+  }
+  return kExitBadRequest;
+}

@@ -1,0 +1,104 @@
+#include "cli/response_writer.h"
+
+namespace horavela::cli {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+template <typename Container>
+ordered_json Array(const Container& values) {
+  ordered_json array = ordered_json::array();
+  for (const auto& value : values) array.push_back(value);
+  return array;
+}
+
+// The values the three procedures left for one moment.
+ordered_json Internals(const MomentSnapshot& moment) {
+  const PanchangState& panchang = moment.Panchang;
+  ordered_json internals;
+  internals["julian_day"] = moment.Time.JulianDay;
+  internals["universal_time"] = moment.Time.UniversalTime;
+  internals["local_hours"] = moment.Time.LocalHours;
+  internals["zone_hours"] = moment.Time.ZoneHours;
+  internals["moon_longitude"] = moment.Moon.MoonLongitude;
+  internals["ayanamsa_j2000"] = moment.Moon.Ayanamsa;
+  internals["ascendant_longitude"] = moment.Ascendant.AscendantLongitude;
+  internals["ayanamsa_1900"] = moment.Ascendant.Ayanamsa;
+  internals["local_sidereal_angle"] = moment.Ascendant.LocalSiderealAngle;
+  internals["panchang_julian_day"] = panchang.PanchangJulianDay;
+  internals["panchang_moon_longitude"] = panchang.PanchangMoonLongitude;
+  internals["panchang_sun_longitude"] = panchang.PanchangSunLongitude;
+  internals["panchang_ayanamsa"] = panchang.AyanamsaCorrection;
+  internals["tithi_index"] = panchang.TithiIndex;
+  internals["tithi_number"] = panchang.TithiNumber;
+  internals["paksha"] = panchang.Paksha;
+  internals["tithi_rule_name"] = panchang.TithiRuleName;
+  internals["tithi_group"] = panchang.TithiGroup;
+  internals["yoga_index"] = panchang.YogaIndex;
+  internals["karana_index"] = panchang.KaranaIndex;
+  internals["yoga_name"] = panchang.YogaName;
+  internals["karana_name"] = panchang.KaranaName;
+  internals["tithi_name"] = panchang.TithiName;
+  return internals;
+}
+
+ordered_json Moment(const Chart& chart, const MomentSnapshot& snapshot) {
+  ordered_json moment;
+  moment["chart"] = Array(chart);
+  moment["moment"] = Internals(snapshot);
+  return moment;
+}
+
+ordered_json EvaluationObject(const CalculationState& state) {
+  const Evaluation& result = state.Result;
+  ordered_json evaluation;
+  evaluation["factor_verdicts"] = Array(result.FactorVerdicts);
+  evaluation["factor_points"] = Array(result.FactorPoints);
+  evaluation["factor_count"] = result.FactorCount;
+  evaluation["total_score"] = result.TotalScore;
+  evaluation["result_word"] = result.ResultWord;
+  evaluation["report_flags"] = Array(result.ReportFlags);
+  evaluation["result_label"] = state.ResultLabel;
+  return evaluation;
+}
+
+ordered_json Report(const std::string& text, const std::vector<ReportSectionSummary>& sections) {
+  ordered_json list = ordered_json::array();
+  for (const ReportSectionSummary& section : sections)
+    list.push_back({{"heading", section.heading}, {"verdict", section.verdict}});
+  ordered_json report;
+  report["text"] = text;
+  report["sections"] = std::move(list);
+  return report;
+}
+
+}  // namespace
+
+ordered_json BuildResponse(const CalculationState& state, const std::string& reportText,
+                           const std::vector<ReportSectionSummary>& sections) {
+  ordered_json response;
+  response["birth"] = Moment(state.BirthChart, state.BirthMoment);
+  response["election"] = Moment(state.ElectionChart, state.ElectionMoment);
+  response["tara_bala"] = state.TaraBalaVerdict;
+  response["chandra_bala"] = state.ChandraBalaVerdict;
+  response["planet_signs"] = Array(state.Lagna.PlanetSigns);
+  response["evaluation"] = EvaluationObject(state);
+  response["report"] = Report(reportText, sections);
+  response["warnings"] = Array(state.Warnings);
+  return response;
+}
+
+ordered_json ErrorResponse(const std::string& message) {
+  ordered_json response;
+  response["error"] = message;
+  return response;
+}
+
+std::string Serialize(const ordered_json& response, bool pretty) {
+  // nlohmann writes the shortest decimal that reads back as the same double
+  // (at most 17 significant digits), so full precision needs no setting here.
+  return response.dump(pretty ? 2 : -1, ' ', false, ordered_json::error_handler_t::replace);
+}
+
+}  // namespace horavela::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "engine/calculation_state.h"
+#include "report/report_sections.h"
+
+namespace horavela::cli {
+
+// The answer to one evaluation: both charts with the values each moment left
+// behind, the two strengths, the election's planet signs, the rule set's
+// result and the report. Keys keep the order a reader expects.
+nlohmann::ordered_json BuildResponse(const CalculationState& state, const std::string& reportText,
+                                     const std::vector<ReportSectionSummary>& sections);
+
+// {"error": message}
+nlohmann::ordered_json ErrorResponse(const std::string& message);
+
+// One JSON text. Doubles are written so that reading them back gives the very
+// same double; text that is not valid UTF-8 is replaced, never fatal.
+std::string Serialize(const nlohmann::ordered_json& response, bool pretty);
+
+}  // namespace horavela::cli

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "report/rich_text_sink.h"
+
+namespace horavela {
+
+// Composes a standalone HTML page with the same formatting as the rich-text
+// report: one <p> per paragraph with its alignment, <span>s carrying bold,
+// colour and size, and pictures embedded as PNG data URIs.
+class HtmlWriter : public RichTextSink {
+ public:
+  // The whole page, with the paragraph being written closed.
+  std::string Document() const;
+
+  void Clear() override;
+  void SetAlignment(Alignment alignment) override { alignment_ = alignment; }
+  void SetBold(bool bold) override { bold_ = bold; }
+  void SetColor(PaletteColor color) override { color_ = color; }
+  void SetFontSize(int points) override { fontSize_ = points; }
+  void InsertText(std::string_view utf8) override;
+  void InsertPicture(const Bitmap& picture) override;
+
+ private:
+  std::string Paragraph() const;
+  void AppendRun(std::string_view utf8);
+
+  std::string closed_;   // finished paragraphs
+  std::string current_;  // inline content of the open paragraph
+  Alignment alignment_ = Alignment::Left;
+  bool bold_ = false;
+  PaletteColor color_ = PaletteColor::Black;
+  int fontSize_ = 0;  // 0: the page's default size
+};
+
+// `utf8` with & < > " escaped for HTML text and attribute values.
+std::string EscapeHtml(std::string_view utf8);
+
+}  // namespace horavela

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculation_state.h"
+
+namespace horavela {
+
+// What the report says for one evaluation, before any formatting: shared by
+// the writer and by the section listing so the two never disagree.
+struct PlannedSection {
+  std::string heading;
+  std::string_view verdict;
+  std::string_view paragraph;
+};
+
+struct ReportPlan {
+  bool hasOverall = false;
+  std::string dateLine;                   // "January 5, 2011"
+  PlannedSection overall;                 // valid when hasOverall
+  std::vector<PlannedSection> factors;    // report order
+  bool endsWithLastTableSection = false;  // the Amrita Siddhi section is written
+};
+
+ReportPlan PlanReport(const CalculationState& state);
+
+}  // namespace horavela

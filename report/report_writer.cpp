@@ -1,0 +1,116 @@
+#include "report/report_writer.h"
+
+#include <string>
+
+#include "report/emblem.h"
+#include "report/program_identity.h"
+#include "report/report_plan.h"
+#include "report/report_texts.h"
+
+namespace horavela {
+namespace {
+
+// The report's line break: the sink starts a new paragraph at each one.
+constexpr std::string_view kBreak = "\n";
+// A block is a text followed by a blank line.
+constexpr std::string_view kBlockEnd = "\n\n";
+constexpr int kReportFontPoints = 12;
+
+void InsertBlock(RichTextSink& sink, std::string_view text) {
+  std::string block(text);
+  block += kBlockEnd;
+  sink.InsertText(block);
+}
+
+void InsertLine(RichTextSink& sink, std::string_view text) {
+  std::string line(text);
+  line += kBreak;
+  sink.InsertText(line);
+}
+
+std::string GeneratedBy() {
+  std::string text(kReportGeneratedBy);
+  text += kProgramWebAddress;
+  return text;
+}
+
+void WriteTitleBlock(const CalculationState& state, RichTextSink& sink) {
+  sink.SetBold(true);
+  sink.SetColor(PaletteColor::Blue);
+  sink.SetFontSize(kReportFontPoints);
+  std::string title(kBreak);
+  title += kReportTitle;
+  title += kBlockEnd;
+  sink.InsertText(title);
+  sink.SetBold(false);
+  InsertBlock(sink, GeneratedBy());
+
+  sink.SetBold(true);
+  sink.SetColor(PaletteColor::DarkBlue);
+  InsertBlock(sink, state.Input.subject);
+  sink.SetBold(false);
+}
+
+void WriteOverall(const ReportPlan& plan, RichTextSink& sink) {
+  sink.SetBold(true);
+  sink.SetColor(PaletteColor::DarkRed);
+  InsertLine(sink, kChosenDateHeading);
+  sink.SetBold(false);
+  sink.SetColor(PaletteColor::Black);
+  InsertBlock(sink, plan.dateLine);
+
+  sink.SetBold(true);
+  sink.SetColor(PaletteColor::Purple);
+  InsertLine(sink, plan.overall.heading);
+  sink.SetBold(false);
+
+  sink.SetBold(true);
+  sink.SetColor(PaletteColor::Purple);
+  InsertLine(sink, plan.overall.verdict);
+  sink.SetBold(false);
+  sink.SetColor(PaletteColor::Purple);
+  InsertBlock(sink, plan.overall.paragraph);
+
+  InsertBlock(sink, GeneratedBy());
+}
+
+void WriteFactor(const PlannedSection& section, bool lastOfTable, RichTextSink& sink) {
+  sink.SetBold(true);
+  sink.SetColor(PaletteColor::DarkRed);
+  InsertLine(sink, section.heading);
+  sink.SetBold(false);
+  sink.SetColor(PaletteColor::Black);
+
+  // The verdict word is green whether it is "Good" or "Bad".
+  sink.SetBold(true);
+  sink.SetColor(PaletteColor::Green);
+  InsertLine(sink, section.verdict);
+  sink.SetBold(false);
+  sink.SetColor(PaletteColor::Black);
+  InsertBlock(sink, section.paragraph);
+
+  // The table's last section closes the report: no blank line after it.
+  if (lastOfTable) {
+    sink.InsertText(GeneratedBy());
+  } else {
+    InsertBlock(sink, GeneratedBy());
+  }
+}
+
+}  // namespace
+
+void WriteReport(const CalculationState& state, RichTextSink& sink) {
+  const ReportPlan plan = PlanReport(state);
+
+  sink.Clear();
+  sink.SetAlignment(Alignment::Center);
+  sink.InsertPicture(ReportEmblem());
+  WriteTitleBlock(state, sink);
+  if (plan.hasOverall) WriteOverall(plan, sink);
+  for (std::size_t i = 0; i < plan.factors.size(); ++i) {
+    const bool last = plan.endsWithLastTableSection && i + 1 == plan.factors.size();
+    WriteFactor(plan.factors[i], last, sink);
+  }
+}
+
+}  // namespace horavela

@@ -1,0 +1,118 @@
+#include "report/rtf_writer.h"
+
+#include <cstdint>
+
+#include "report/palette.h"
+#include "report/picture_rtf.h"
+#include "report/utf8.h"
+
+namespace horavela {
+namespace {
+
+std::string ColorTable() {
+  // Entry 0 is the reader's automatic colour; the palette follows from 1.
+  std::string table = "{\\colortbl ;";
+  for (PaletteColor color : kReportColors) {
+    const PaletteRgb rgb = RgbOf(color);
+    table += "\\red" + std::to_string(rgb.red) + "\\green" + std::to_string(rgb.green) + "\\blue" +
+             std::to_string(rgb.blue) + ";";
+  }
+  return table + "}";
+}
+
+// One UTF-16 unit as \uN? : N is signed 16-bit, "?" is what readers without
+// Unicode show instead.
+void AppendUnicodeUnit(std::string& out, std::uint16_t unit) {
+  out += "\\u" + std::to_string(static_cast<std::int16_t>(unit)) + "?";
+}
+
+}  // namespace
+
+int RtfColorIndex(PaletteColor color) {
+  for (int i = 0; i < static_cast<int>(std::size(kReportColors)); ++i) {
+    if (kReportColors[i] == color) return i + 1;
+  }
+  return 0;
+}
+
+std::string EscapeRtf(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const char32_t cp = NextCodePoint(utf8, pos);
+    switch (cp) {
+      case U'\\':
+        out += "\\\\";
+        break;
+      case U'{':
+        out += "\\{";
+        break;
+      case U'}':
+        out += "\\}";
+        break;
+      case U'\n':
+        out += "\\par\r\n";
+        break;
+      case U'\r':
+        break;
+      case U'\t':
+        out += "\\tab ";
+        break;
+      default:
+        if (cp < 0x20) break;  // other control characters have no place in text
+        if (cp < 0x80) {
+          out += static_cast<char>(cp);
+        } else if (cp <= 0xFFFF) {
+          AppendUnicodeUnit(out, static_cast<std::uint16_t>(cp));
+        } else {
+          const char32_t v = cp - 0x10000;
+          AppendUnicodeUnit(out, static_cast<std::uint16_t>(0xD800 + (v >> 10)));
+          AppendUnicodeUnit(out, static_cast<std::uint16_t>(0xDC00 + (v & 0x3FF)));
+        }
+    }
+  }
+  return out;
+}
+
+std::string RtfWriter::Document() const {
+  std::string doc = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n";
+  doc += "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n";
+  doc += ColorTable() + "\r\n";
+  doc += "\\viewkind4\\pard\\plain\\f0\\fs24 ";
+  doc += body_;
+  doc += "\r\n}\r\n";
+  return doc;
+}
+
+void RtfWriter::Clear() {
+  body_.clear();
+}
+
+void RtfWriter::SetAlignment(Alignment alignment) {
+  body_ += alignment == Alignment::Center ? "\\qc " : "\\ql ";
+}
+
+void RtfWriter::SetBold(bool bold) {
+  body_ += bold ? "\\b " : "\\b0 ";
+}
+
+void RtfWriter::SetColor(PaletteColor color) {
+  body_ += "\\cf" + std::to_string(RtfColorIndex(color)) + " ";
+}
+
+// RTF counts font sizes in half points.
+void RtfWriter::SetFontSize(int points) {
+  body_ += "\\fs" + std::to_string(points * 2) + " ";
+}
+
+void RtfWriter::InsertText(std::string_view utf8) {
+  body_ += EscapeRtf(utf8);
+}
+
+void RtfWriter::InsertPicture(const Bitmap& picture) {
+  std::size_t insertionPoint = body_.size();
+  horavela::InsertPicture(body_, insertionPoint, picture);
+}
+
+}  // namespace horavela

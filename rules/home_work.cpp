@@ -1,0 +1,154 @@
+// Rule sets for entering a new or a rented house, starting a new job and
+// starting a new business.
+
+#include "panchang/special_yogas.h"
+#include "rules/evaluation.h"
+#include "rules/factors.h"
+#include "rules/journey_factors.h"
+#include "rules/rule_sets.h"
+
+namespace horavela {
+
+namespace {
+
+bool TithiGroupIs(const CalculationState& s, std::string_view group) {
+  return s.Panchang.TithiGroup == group;
+}
+
+// Siddha, Sarvartha Siddha and Amrita Siddhi into three consecutive slots; an
+// absent yoga is neutral and still counts.
+void RecordAuspiciousYogas(RuleSetRun& run, CalculationState& s, int first) {
+  run.Record(first, SiddhaYogaFactor(s, kCounts));
+  run.Record(first + 1, SarvarthaSiddhaYogaFactor(s, kCounts));
+  run.Record(first + 2, AmritaSiddhiYogaFactor(s, kCounts));
+}
+
+}  // namespace
+
+void EvaluateNewHouse(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {9, 4, LabelStyle::YogaWarning});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  // Ashwini is tried on its own first, with a harsher word than the bad list.
+  run.Record(
+      2, FirstHolding(
+             {{MoonNakshatraIn(s, {"Ashwini"}),
+               {"Very Bad Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}},
+              {MoonNakshatraIn(s, {"Mrigasira", "Revati", "Chitra", "Anuradha", "Swati",
+                                   "Shatabhisha", "Hasta", "Pushya", "Dhanistha", "Uttara Phalguni",
+                                   "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"}),
+               {"Good Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}},
+              {MoonNakshatraIn(s, {"Bharani", "Krittika", "Ardra", "Ashlesha", "Poorva Phalguni",
+                                   "Vishakha", "Jyeshtha", "Purva Ashadha", "Poorva Bhadrapada"}),
+               {"Bad Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}}},
+             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  // The Rikta tithis of both fortnights and the new Moon are avoided; the
+  // favourable numbers hold in the bright fortnight only, plus the dark
+  // fortnight's Pratipada (16).
+  run.Record(
+      3,
+      FirstHolding(
+          {{TithiGroupIs(s, "Rikta") || TithiNumberIn(s, {4, 9, 14}) || TithiIn(s, {"Amavashya"}),
+            {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}},
+           {PakshaIs(s, "Shukla Paksha") && TithiNumberIn(s, {2, 3, 5, 7, 10, 11, 13, 15}),
+            {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}},
+           {PakshaIs(s, "Krishna Paksha") && TithiNumberIn(s, {16}),
+            {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}}},
+          {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}},
+                              {WeekdayIn(s, {"Tuesday"}),
+                               {"Very Bad Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
+                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  CalcHinduMonth(s);
+  run.Record(
+      5, FirstHolding({{NameIn(s.Yogas.HinduMonth, {"Vaisakha", "Pausa", "Falguna", "Shravana",
+                                                    "Agrahayana", "Jyaistha", "Kartika", "Magha"}),
+                        {"Hindu Lunar Month - Favourable", 1, kCounts, MonthFlag, 2}}},
+                      {"Hindu Lunar Month - Neutral", 0, kCounts, MonthFlag, 2}));
+  RecordAuspiciousYogas(run, s, 6);
+  run.Finish();
+}
+
+// The rented house opens with its own tarabala and chandrabala rows: neither
+// can be unfavourable, an unfavourable strength is neutral and counts, and the
+// report always shows the favourable texts. Only the tithi can count against.
+void EvaluateRentedHouse(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {4, 2});
+  if (!run.Start()) return;
+  run.Allocate();
+  // "Favourable" scores 2; "Very Favourable" is not in the row and falls to neutral.
+  run.Record(0, FirstHolding({{s.TaraBalaVerdict == "Favourable",
+                               {"Tara Strength - Favourable", 2, kCounts, TaraFlag, 2}}},
+                             {"Tara Strength - Neutral", 0, kCounts, TaraFlag, 2}));
+  run.Record(1, FirstHolding({{s.ChandraBalaVerdict == "Favourable",
+                               {"Moon Strength - Favourable", 1, kCounts, ChandraFlag, 2}}},
+                             {"Moon Strength - Neutral", 0, kCounts, ChandraFlag, 2}));
+  run.Record(
+      2,
+      FirstHolding({{TithiGroupIs(s, "Rikta"), {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
+                   {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(3, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
+                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  run.Finish();
+}
+
+void EvaluateNewJob(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {8, 4, LabelStyle::YogaWarning});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  run.Record(2,
+             FirstHolding({{MoonNakshatraIn(s, {"Hasta", "Ashwini", "Pushya", "Mrigasira", "Chitra",
+                                                "Revati", "Anuradha", "Uttara Phalguni",
+                                                "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"}),
+                            {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
+                          {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  // By number: the dark fortnight's namesakes (17, 18, ...) are neutral.
+  run.Record(3, FirstHolding({{TithiNumberIn(s, {2, 3, 5, 7, 10, 11, 13, 15}),
+                               {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}}},
+                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(4,
+             FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday", "Sunday"}),
+                            {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
+                          {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  RecordAuspiciousYogas(run, s, 5);
+  run.Finish();
+}
+
+void EvaluateNewBusiness(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {10, 4, LabelStyle::YogaWarning});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  run.Record(2, FirstHolding({{MoonNakshatraIn(s, {"Mrigasira", "Chitra", "Anuradha", "Revati",
+                                                   "Ashwini", "Pushya", "Hasta"}),
+                               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
+                             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  // Kept as the program has always judged it: these are the tithis other
+  // subjects favour, yet here they count against the business. By name, so
+  // both fortnights are meant.
+  run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Purnima", "Tritiya", "Panchami", "Saptami",
+                                           "Dashami", "Ekadashi", "Triyodashi"}),
+                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
+                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
+                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  RecordAuspiciousYogas(run, s, 5);
+  // The nine inauspicious yogas, spelt "Unfavourable" here (the standard yoga
+  // factor writes "Unavourable").
+  run.Record(8, FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata",
+                                          "Vajra", "Vyatipata", "Parigha", "Veidhriti"}),
+                               {"Yoga - Unfavourable", -1, kKeeps, YogaFlag, 1}}},
+                             {"Yoga - Neutral", 0, kCounts, YogaFlag, 2}));
+  run.Record(9, StandardKaranaFactor(s));
+  run.Finish();
+}
+
+}  // namespace horavela

@@ -1,0 +1,149 @@
+// Rule sets for domestic, religious and foreign journeys. Beyond the
+// panchang they judge the election lagna against the person's birth chart and
+// weigh seven special yogas, three of them as penalties.
+
+#include "engine/lagna_tests.h"
+#include "rules/evaluation.h"
+#include "rules/factors.h"
+#include "rules/journey_factors.h"
+#include "rules/rule_sets.h"
+
+namespace horavela {
+
+namespace {
+
+// Weekday of the domestic and religious journeys. A Tuesday scores -1 yet is
+// counted and shows the favourable report text: kept as the program always
+// weighed it.
+Outcome TuesdayAvoidedWeekdayFactor(const CalculationState& s) {
+  return FirstHolding(
+      {{WeekdayIn(s, {"Tuesday"}), {"Weekday - Least Favourable", -1, kCounts, WeekdayFlag, 2}}},
+      {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2});
+}
+
+// The three penalty yogas into three consecutive slots, Mrityu first.
+void RecordPenaltyYogas(RuleSetRun& run, CalculationState& s, int first) {
+  run.Record(first, MrityuYogaFactor(s));
+  run.Record(first + 1, DagdhaYogaFactor(s));
+  run.Record(first + 2, YamaghataYogaFactor(s));
+}
+
+}  // namespace
+
+void EvaluateDomesticJourney(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {15, 7});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  // Krittika and Bharani show the favourable report text though they score -1;
+  // the neutral stars score a full point.
+  run.Record(2, FirstHolding({{MoonNakshatraIn(s, {"Krittika", "Bharani"}),
+                               {"Nakshatra - Least Favourable", -1, kKeeps, NakshatraFlag, 2}},
+                              {MoonNakshatraIn(s, {"Ashlesha", "Vishakha", "Poorva Phalguni",
+                                                   "Poorva Bhadrapada", "Ardra"}),
+                               {"Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}}},
+                             {"Nakshatra - Neutral", 1, kCounts, NakshatraFlag, 2}));
+  run.Record(3, JourneyTithiFactor(s));
+  run.Record(4, TuesdayAvoidedWeekdayFactor(s));
+  run.Record(5, JourneyRashiFactor(s));
+  // The lagna factors write no report selector.
+  run.Record(6, FirstHolding({{ElectionLagnaCountAvoided(s),
+                               {"Muhurtha Lagna from Birth Lagna - Unfavourable", -1, kKeeps}}},
+                             {"Muhurtha Lagna from Birth Lagna - Neutral", 0, kCounts}));
+  run.Record(
+      7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
+                        {"Muhurtha Lagna with Birth Rashi and Lagna - Favourable", 1, kCounts}}},
+                      {"Muhurtha Lagna with Birth Rashi and Lagna - Neutral", 0, kCounts}));
+  run.Record(8, SiddhaYogaFactor(s, kCounts));
+  run.Record(9, SarvarthaSiddhaYogaFactor(s, kCounts));
+  run.Record(10, TripushkarYogaFactor(s, kCounts));
+  run.Record(11, AmritaSiddhiYogaFactor(s, kCounts));
+  RecordPenaltyYogas(run, s, 12);
+  run.Finish();
+}
+
+void EvaluateReligiousJourney(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {17, 8});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  // No nakshatra counts against a pilgrimage: even Krittika and Bharani count.
+  run.Record(2, FirstHolding({{MoonNakshatraIn(s, {"Krittika", "Bharani"}),
+                               {"Nakshatra - Least Favourable", -1, kCounts, NakshatraFlag, 2}},
+                              {MoonNakshatraIn(s, {"Ashlesha", "Vishakha", "Poorva Phalguni",
+                                                   "Poorva Bhadrapada", "Ardra"}),
+                               {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}}},
+                             {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}));
+  run.Record(3, JourneyTithiFactor(s));
+  run.Record(4, TuesdayAvoidedWeekdayFactor(s));
+  run.Record(5, JourneyRashiFactor(s));
+  run.Record(6, FirstHolding({{ElectionLagnaCountAvoided(s),
+                               {"Electional Lagna from Birth Lagna - Unfavourable", -1, kKeeps}}},
+                             {"Electional Lagna from Birth Lagna - Favourable", 1, kCounts}));
+  // Here a neutral lagna does not count.
+  run.Record(
+      7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
+                        {"Electional Lagna with Birth Rashi and Lagna - Favourable", 1, kCounts}}},
+                      {"Electional Lagna with Birth Rashi and Lagna - Neutral", 0, kKeeps}));
+  // Jupiter in the table lagna was decided by the lagna computation above.
+  run.Record(8, FirstHolding({{s.Lagna.IsJupiterInLagna,
+                               {"Jupiter in Rising Sign - Favourable", 1, kCounts}}},
+                             {"Jupiter in Rising Sign - Neutral", 0, kCounts}));
+  CheckJupiterInNinth(s);
+  run.Record(9, FirstHolding(
+                    {{s.Lagna.IsJupiterInNinth, {"Jupiter in 9th House - Favourable", 1, kCounts}}},
+                    {"Jupiter in 9th House - Neutral", 0, kCounts}));
+  // Only the Siddha yoga counts when absent.
+  run.Record(10, SiddhaYogaFactor(s, kCounts));
+  run.Record(11, SarvarthaSiddhaYogaFactor(s, kKeeps));
+  run.Record(12, TripushkarYogaFactor(s, kKeeps));
+  run.Record(13, AmritaSiddhiYogaFactor(s, kKeeps));
+  RecordPenaltyYogas(run, s, 14);
+  run.Finish();
+}
+
+void EvaluateForeignJourney(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {15, 7});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  // The Moon back in the birth nakshatra is tried first and overrides the lists.
+  const bool birthStar = s.ElectionChart[kNakshatraSlot] == s.BirthChart[kNakshatraSlot];
+  run.Record(
+      2, FirstHolding(
+             {{birthStar, {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}},
+              {MoonNakshatraIn(s, {"Krittika", "Bharani"}),
+               {"Nakshatra - Least Favourable", -1, kCounts, NakshatraFlag, 2}},
+              {MoonNakshatraIn(
+                   s, {"Ashlesha", "Vishakha", "Poorva Phalguni", "Poorva Bhadrapada", "Ardra"}),
+               {"Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}},
+              {MoonNakshatraIn(s, {"Swati", "Punarvasu", "Shravana", "Dhanistha", "Shatabhisha"}),
+               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
+             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  run.Record(3, JourneyTithiFactor(s));
+  run.Record(
+      4,
+      FirstHolding(
+          {{WeekdayIn(s, {"Tuesday"}), {"Weekday - Least Favourable", -1, kCounts, WeekdayFlag, 2}},
+           {WeekdayIn(s, {"Monday"}), {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
+          {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  run.Record(5, JourneyRashiFactor(s));
+  run.Record(6, FirstHolding({{ElectionLagnaCountAvoided(s),
+                               {"Electional Lagna from Birth Lagna - Unfavourable", -1, kKeeps}}},
+                             {"Electional Lagna from Birth Lagna - Neutral", 0, kCounts}));
+  run.Record(
+      7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
+                        {"Electional Lagna with Birth Rashi and Lagna - Favourable", 1, kCounts}}},
+                      {"Electional Lagna with Birth Rashi and Lagna - Neutral", 0, kCounts}));
+  run.Record(8, SiddhaYogaFactor(s, kCounts));
+  run.Record(9, SarvarthaSiddhaYogaFactor(s, kCounts));
+  run.Record(10, TripushkarYogaFactor(s, kCounts));
+  run.Record(11, AmritaSiddhiYogaFactor(s, kCounts));
+  RecordPenaltyYogas(run, s, 12);
+  run.Finish();
+}
+
+}  // namespace horavela

@@ -1,0 +1,107 @@
+// Rule sets for betrothal and marriage: the engagement, the wedding itself and
+// the bride's first entrance into her new home.
+//
+// Only the wedding weighs the special yogas; each test runs right before the
+// factor that reads it, so the factor always judges the current chart.
+
+#include "panchang/special_yogas.h"
+#include "rules/evaluation.h"
+#include "rules/factors.h"
+#include "rules/rule_sets.h"
+
+namespace horavela {
+
+void EvaluateEngagement(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {5, 2, LabelStyle::Electional});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  run.Record(
+      2, FirstHolding({{MoonNakshatraIn(s, {"Uttara Phalguni", "Uttara Ashadha",
+                                            "Uttara Bhadrapada", "Krittika", "Poorva Bhadrapada",
+                                            "Poorva Phalguni", "Purva Ashadha"}),
+                        {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
+                      {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  // A neutral tithi does not count for a betrothal.
+  run.Record(3, FirstHolding({{TithiNumberIn(s, {2, 3, 5, 7, 10}),
+                               {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}}},
+                             {"Tithi - Neutral", 0, kKeeps, TithiFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {"Saturday"}),
+                               {"Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
+                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  run.Finish();
+}
+
+void EvaluateMarriage(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {10, 5, LabelStyle::YogaWarning});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  run.Record(
+      2, FirstHolding(
+             {{MoonNakshatraIn(s, {"Rohini", "Uttara Ashadha", "Uttara Bhadrapada", "Mrigasira",
+                                   "Revati", "Anuradha", "Moola", "Swati", "Magha", "Ashwini",
+                                   "Chitra", "Shravana", "Dhanistha", "Uttara Phalguni", "Hasta"}),
+               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
+             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  // The wedding list marks these tithis unfavourable although most of them are
+  // counted auspicious elsewhere; the rule is kept as the program has it.
+  run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Tritiya", "Panchami", "Saptami", "Dashami",
+                                           "Ekadashi", "Triyodashi"}),
+                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
+                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
+                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  // The nine inauspicious yogas of the standard factor, but with the verdict
+  // spelled out in full here.
+  run.Record(5, FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata",
+                                          "Vajra", "Vyatipata", "Parigha", "Veidhriti"}),
+                               {"Yoga - Unfavourable", -1, kKeeps, YogaFlag, 1}}},
+                             {"Yoga - Neutral", 0, kCounts, YogaFlag, 2}));
+  run.Record(6, StandardKaranaFactor(s));
+
+  // Both outcomes of the three special yogas count and select the report
+  // section, so the report always explains all three.
+  CheckSiddhaYoga(s);
+  run.Record(7, FirstHolding({{s.Yogas.IsSiddhaYoga,
+                               {"Siddha Yoga - Favourable", 1, kCounts, SiddhaFlag, 2}}},
+                             {"Siddha Yoga - Neutral", 0, kCounts, SiddhaFlag, 2}));
+  CheckSarvarthaSiddhaYoga(s);
+  run.Record(8, FirstHolding({{s.Yogas.IsSarvarthaSiddhaYoga,
+                               {"Sarvartha Yoga - Favourable", 1, kCounts, SarvarthaFlag, 2}}},
+                             {"Sarvartha Yoga - Neutral", 0, kCounts, SarvarthaFlag, 2}));
+  // Also leaves the warning that the result label carries below this factor.
+  CheckAmritaSiddhiYoga(s);
+  run.Record(9, FirstHolding({{s.Yogas.IsAmritaSiddhiYoga,
+                               {"Amrita Yoga - Favourable", 1, kCounts, AmritaFlag, 2}}},
+                             {"Amrita Yoga - Neutral", 0, kCounts, AmritaFlag, 2}));
+  run.Finish();
+}
+
+void EvaluateBrideEntrance(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {5, 2});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  run.Record(
+      2, FirstHolding(
+             {{MoonNakshatraIn(s, {"Uttara Phalguni", "Uttara Bhadrapada", "Uttara Ashadha",
+                                   "Mrigasira", "Revati", "Chitra", "Anuradha", "Hasta", "Ashwini",
+                                   "Pushya", "Shravana", "Dhanistha", "Moola", "Magha", "Swati"}),
+               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
+             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  // By number, so only the bright fortnight's Rikta tithis are barred.
+  run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 9, 14}),
+                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
+                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {"Tuesday", "Sunday"}),
+                               {"Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
+                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  run.Finish();
+}
+
+}  // namespace horavela

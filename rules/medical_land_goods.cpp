@@ -1,0 +1,171 @@
+// Rule sets for medical treatment, operations, land and goods.
+
+#include "panchang/special_yogas.h"
+#include "rules/evaluation.h"
+#include "rules/factors.h"
+#include "rules/rule_sets.h"
+
+namespace horavela {
+
+namespace {
+
+// The Moon back in the person's own birth nakshatra.
+bool MoonInBirthNakshatra(const CalculationState& s) {
+  return s.ElectionChart[kNakshatraSlot] == s.BirthChart[kNakshatraSlot];
+}
+
+// Nakshatra factor of operations, land and purchases: the birth nakshatra is
+// tried first, then the subject's favourable stars.
+Outcome BirthStarNakshatraFactor(const CalculationState& s,
+                                 std::initializer_list<std::string_view> favourable) {
+  return FirstHolding(
+      {{MoonInBirthNakshatra(s), {"Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}},
+       {MoonNakshatraIn(s, favourable), {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
+      {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2});
+}
+
+// The new-moon day (the name, so it is the dark fortnight's last tithi only).
+Outcome AmavashyaTithiFactor(const CalculationState& s) {
+  return FirstHolding(
+      {{TithiIn(s, {"Amavashya"}), {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
+      {"Tithi - Neutral", 0, kCounts, TithiFlag, 2});
+}
+
+Outcome TripushkarFactor(CalculationState& s) {
+  CheckTripushkarYoga(s);
+  return FirstHolding(
+      {{s.Yogas.IsTripushkarYoga, {"Tripushkar Yoga - Favourable", 1, kCounts, TripushkarFlag, 2}}},
+      {"Tripushkar Yoga - Neutral", 0, kCounts, TripushkarFlag, 2});
+}
+
+// Factors 2 to 4 of both land subjects.
+void RecordLandFactors(RuleSetRun& run, const CalculationState& s) {
+  run.Record(2, BirthStarNakshatraFactor(
+                    s, {"Ashwini", "Rohini", "Mrigasira", "Punarvasu", "Pushya", "Uttara Phalguni",
+                        "Hasta", "Swati", "Anuradha", "Uttara Ashadha", "Shravana", "Dhanistha",
+                        "Shatabhisha", "Uttara Bhadrapada"}));
+  run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 9, 14}),
+                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
+                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Saturday"}),
+                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
+                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+}
+
+}  // namespace
+
+// The weekday is judged first, into slot 3; the nakshatra (slot 2) is judged
+// only on a favourable weekday. On any other weekday slot 2 stays empty, adds
+// nothing to the count and leaves the nakshatra section out of the report.
+void EvaluateMedicalTreatment(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {4, 2});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  const bool favourableWeekday = WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"});
+  run.Record(
+      3, FirstHolding({{favourableWeekday, {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
+                      {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  if (favourableWeekday) {
+    // Two star lists with the same outcome, tried in turn.
+    run.Record(2,
+               FirstHolding(
+                   {{MoonNakshatraIn(s, {"Ashwini", "Hasta", "Chitra", "Punarvasu"}),
+                     {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}},
+                    {MoonNakshatraIn(s, {"Rohini", "Mrigasira", "Pushya", "Uttara Phalguni",
+                                         "Uttara Ashadha", "Uttara Bhadrapada", "Swati", "Anuradha",
+                                         "Shravana", "Dhanistha", "Shatabhisha", "Revati"}),
+                     {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
+                   {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  }
+  run.Finish();
+}
+
+void EvaluateOperation(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {5, 2});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  run.Record(2, BirthStarNakshatraFactor(s, {"Ardra", "Jyeshtha", "Ashlesha", "Moola"}));
+  // Surgery wants the waning Moon: any bright-fortnight tithi is unfavourable,
+  // the dark fortnight's Rikta tithis favourable, its new-moon day unfavourable
+  // again (with the verdict spelt "Uafvourable").
+  run.Record(
+      3, FirstHolding(
+             {{PakshaIs(s, "Shukla Paksha"), {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}},
+              {TithiNumberIn(s, {19, 24, 29}), {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}},
+              {TithiNumberIn(s, {30}), {"Tithi - Uafvourable", -1, kKeeps, TithiFlag, 1}}},
+             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday"}),
+                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
+                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  run.Finish();
+}
+
+void EvaluateBuyingLand(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {7, 3});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  RecordLandFactors(run, s);
+  CheckDvipushkarYoga(s);
+  run.Record(5, FirstHolding({{s.Yogas.IsDvipushkarYoga,
+                               {"Dvipushkar Yoga - Favourable", 1, kCounts, DvipushkarFlag, 2}}},
+                             {"Dvipushkar Yoga - Neutral", 0, kCounts, DvipushkarFlag, 2}));
+  run.Record(6, TripushkarFactor(s));
+  run.Finish();
+}
+
+// Selling land weighs no yogas.
+void EvaluateSellingLand(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {5, 2});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  RecordLandFactors(run, s);
+  run.Finish();
+}
+
+void EvaluateBuyingItem(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {5, 2});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  run.Record(2, BirthStarNakshatraFactor(
+                    s, {"Ashwini", "Chitra", "Swati", "Shravana", "Shatabhisha", "Revati"}));
+  run.Record(3, AmavashyaTithiFactor(s));
+  run.Record(4, TripushkarFactor(s));
+  run.Finish();
+}
+
+void EvaluateSellingItem(CalculationState& s, RichTextSink& report) {
+  RuleSetRun run(s, report, {6, 3});
+  if (!run.Start()) return;
+  run.Allocate();
+  run.Record(0, TaraBalaFactor(s));
+  run.Record(1, ChandraBalaFactor(s));
+  run.Record(
+      2, FirstHolding({{MoonNakshatraIn(s, {"Bharani", "Krittika", "Ashlesha", "Poorva Phalguni",
+                                            "Vishakha", "Purva Ashadha", "Poorva Bhadrapada"}),
+                        {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
+                      {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  run.Record(3, AmavashyaTithiFactor(s));
+  run.Record(4, FirstHolding(
+                    {{LagnaIn(s, {"Kumbha"}), {"Lagna - Unfavourable", -1, kKeeps, LagnaFlag, 1}}},
+                    {"Lagna - Neutral", 0, kCounts, LagnaFlag, 2}));
+  // Both lagna factors write LagnaFlag and this one comes last, so the report
+  // always shows the favourable lagna text, even after "Lagna - Unfavourable".
+  // The birth Moon sign and the lagna come from differently spelt tables
+  // ("Vrishcika"/"Vrischika", "Dhanush"/"Dhanus"); the sign itself is compared.
+  run.Record(5, FirstHolding({{LagnaIn(s, {s.BirthChart[kMoonSignSlot], s.BirthChart[kLagnaSlot]}),
+                               {"Sale time Lagna - Favourable", 1, kCounts, LagnaFlag, 2}}},
+                             {"Sale time Lagna - Neutral", 0, kCounts, LagnaFlag, 2}));
+  run.Finish();
+}
+
+}  // namespace horavela

@@ -1,0 +1,479 @@
+// Keystroke filters, pasted and dropped text, the page checks with their
+// messages, icons and focus, and the place search.
+#include <QClipboard>
+#include <QDropEvent>
+#include <QLocale>
+#include <QMimeData>
+
+#include "app/filtered_line_edit.h"
+#include "app/page_checks.h"
+#include "app_test_support.h"
+
+using horavela::app::CharacterRule;
+using horavela::app::MessageIcon;
+using horavela::app::testing::Harness;
+
+namespace {
+
+const QStringList kPlaceFields = {"txtCity",      "txtState",      "txtCountry",
+                                  "txtBirthCity", "txtBirthState", "txtBirthCountry"};
+const QStringList kNumberFields = {"txtDegreeLat",       "txtMinuteLat",      "txtDegreeLong",
+                                   "txtMinuteLong",      "txtBirthDegreeLat", "txtBirthMinuteLat",
+                                   "txtBirthDegreeLong", "txtBirthMinuteLong"};
+
+// Puts the window on `page` with a subject chosen.
+void GoTo(Harness& h, const QString& page) {
+  h.TickSubject(1, "Marriage");
+  h.Click("cmdNext_0");
+  if (page == "picSearchMode") return;
+  h.FillElectionPage();
+  h.Click("cmdNext_1");
+  if (h.CurrentPage() != page) throw std::runtime_error("could not reach " + page.toStdString());
+}
+
+}  // namespace
+
+class InputTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void keyRules_data() {
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("accepted");
+    const int letters = static_cast<int>(CharacterRule::Letters);
+    const int digits = static_cast<int>(CharacterRule::Digits);
+    // Edges of the accepted ranges and their neighbours.
+    const std::vector<std::tuple<const char*, int, int, bool>> rows = {
+        {"letters A", letters, 'A', true},      {"letters Z", letters, 'Z', true},
+        {"letters @", letters, '@', false},     {"letters [", letters, '[', false},
+        {"letters a", letters, 'a', true},      {"letters z", letters, 'z', true},
+        {"letters `", letters, '`', false},     {"letters {", letters, '{', false},
+        {"letters blank", letters, ' ', true},  {"letters 5", letters, '5', false},
+        {"letters -", letters, '-', false},     {"letters backspace", letters, 8, true},
+        {"letters delete", letters, 127, true}, {"letters enter", letters, 13, false},
+        {"letters ctrl-v", letters, 22, false}, {"letters e-acute", letters, 0xE9, false},
+        {"digits 0", digits, '0', true},        {"digits 9", digits, '9', true},
+        {"digits /", digits, '/', false},       {"digits :", digits, ':', false},
+        {"digits -", digits, '-', false},       {"digits .", digits, '.', false},
+        {"digits blank", digits, ' ', false},   {"digits a", digits, 'a', false},
+        {"digits backspace", digits, 8, true},  {"digits delete", digits, 127, true},
+        {"digits enter", digits, 13, false},    {"digits ctrl-c", digits, 3, false},
+    };
+    for (const auto& [name, rule, code, accepted] : rows) {
+      QTest::newRow(name) << rule << code << accepted;
+    }
+  }
+
+  void keyRules() {
+    QFETCH(int, rule);
+    QFETCH(int, code);
+    QFETCH(bool, accepted);
+    QCOMPARE(
+        horavela::app::IsAcceptedKey(static_cast<CharacterRule>(rule), static_cast<char16_t>(code)),
+        accepted);
+  }
+
+  void placeFieldsRefuseDigits() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    for (const QString& name : kPlaceFields) {
+      if (name == "txtBirthCity") {
+        h.FillElectionPage();
+        h.Click("cmdNext_1");
+      }
+      h.messages->shown.clear();
+      auto* field = h.Find<QLineEdit>(name);
+      field->clear();
+      field->setFocus();
+      QTest::keyClicks(field, "Ab c5");
+      QCOMPARE(field->text(), QString("Ab c"));
+      QCOMPARE(h.messages->Texts(), QStringList{"Only characters are accepted."});
+      QVERIFY(h.messages->shown[0].icon == MessageIcon::Error);
+      QCOMPARE(QApplication::focusWidget(), field);
+    }
+  }
+
+  void numberFieldsRefuseSignsAndPoints() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    for (const QString& name : kNumberFields) {
+      if (name == "txtBirthDegreeLat") {
+        h.FillElectionPage();
+        h.Click("cmdNext_1");
+      }
+      auto* field = h.Find<QLineEdit>(name);
+      for (const char* key : {"-", ".", "a", " "}) {
+        h.messages->shown.clear();
+        field->clear();
+        field->setFocus();
+        QTest::keyClicks(field, QString("12") + key);
+        QCOMPARE(field->text(), QString("12"));
+        QCOMPARE(h.messages->Texts(), QStringList{"Only numbers are accepted."});
+      }
+      // Backspace and delete are keys the field takes.
+      h.messages->shown.clear();
+      QTest::keyClick(field, Qt::Key_Backspace);
+      QTest::keyClick(field, Qt::Key_Home);
+      QTest::keyClick(field, Qt::Key_Delete);
+      QCOMPARE(field->text(), QString());
+      QVERIFY(h.messages->shown.empty());
+    }
+  }
+
+  void enterInFilteredFieldIsRefused() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    auto* degrees = h.Find<QLineEdit>("txtDegreeLat");
+    degrees->setFocus();
+    QTest::keyClick(degrees, Qt::Key_Return);
+    QCOMPARE(h.messages->Texts(), QStringList{"Only numbers are accepted."});
+    auto* city = h.Find<QLineEdit>("txtCity");
+    city->setFocus();
+    QTest::keyClick(city, Qt::Key_Enter);
+    QCOMPARE(h.messages->Texts(),
+             QStringList({"Only numbers are accepted.", "Only characters are accepted."}));
+    // Neither Enter moved the wizard on.
+    QCOMPARE(h.CurrentPage(), QString("picSearchMode"));
+  }
+
+  void nameFieldHasNoFilter() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picBirthDetails");
+    h.Type("txtBirthName", "R. K. Narayan 2nd");
+    QCOMPARE(h.Find<QLineEdit>("txtBirthName")->text(), QString("R. K. Narayan 2nd"));
+    QVERIFY(h.messages->shown.empty());
+  }
+
+  void pasteFollowsTheSameRules() {
+    Harness h;
+    h.Open();
+    auto* degrees = h.Find<QLineEdit>("txtDegreeLat");
+    degrees->setFocus();
+    QTest::keyClicks(degrees, "1");
+    QApplication::clipboard()->setText("2-5");
+    degrees->paste();  // what the context menu and the middle button do
+    QCOMPARE(degrees->text(), QString("1"));
+    QCOMPARE(h.messages->Texts(), QStringList{"Only numbers are accepted."});
+    QApplication::clipboard()->setText("23");
+    degrees->paste();
+    QCOMPARE(degrees->text(), QString("123"));
+    QCOMPARE(h.messages->shown.size(), std::size_t{1});
+
+    auto* city = h.Find<QLineEdit>("txtCity");
+    city->setFocus();
+    QApplication::clipboard()->setText("Delhi 6");
+    city->paste();
+    QCOMPARE(city->text(), QString());
+    QCOMPARE(h.messages->Texts().last(), QString("Only characters are accepted."));
+    QApplication::clipboard()->setText("New Delhi");
+    city->paste();
+    QCOMPARE(city->text(), QString("New Delhi"));
+  }
+
+  void dropFollowsTheSameRules() {
+    Harness h;
+    h.Open();
+    auto* minutes = h.Find<QLineEdit>("txtMinuteLong");
+    QMimeData bad;
+    bad.setText("4.5");
+    QDropEvent refused(QPointF(2, 2), Qt::CopyAction, &bad, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the field, as the drag and drop machinery hands it over.
+    static_cast<QObject*>(minutes)->event(&refused);
+    QCOMPARE(minutes->text(), QString());
+    QCOMPARE(h.messages->Texts(), QStringList{"Only numbers are accepted."});
+  }
+
+  void subjectCheck() {
+    Harness h;
+    h.Open();
+    h.Click("cmdNext_0");
+    QCOMPARE(h.messages->Texts(), QStringList{"Please Select A Subject"});
+  }
+
+  void electionPageCheckOrder_data() {
+    QTest::addColumn<QStringList>("filled");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("none") << QStringList{} << "Please Enter Degree in Latitude"
+                          << "txtDegreeLat";
+    QTest::newRow("lat deg") << QStringList{"txtDegreeLat"} << "Please Enter Minute in Latitude"
+                             << "txtMinuteLat";
+    QTest::newRow("lat") << QStringList{"txtDegreeLat", "txtMinuteLat"}
+                         << "Please Enter Degree in Longitude"
+                         << "txtDegreeLong";
+    QTest::newRow("all but one") << QStringList{"txtDegreeLat", "txtMinuteLat", "txtDegreeLong"}
+                                 << "Please Enter Minute in Longitude"
+                                 << "txtMinuteLong";
+    QTest::newRow("long only") << QStringList{"txtDegreeLong", "txtMinuteLong"}
+                               << "Please Enter Degree in Latitude"
+                               << "txtDegreeLat";
+  }
+
+  void electionPageCheckOrder() {
+    QFETCH(QStringList, filled);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    Harness h;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    for (const QString& name : filled) h.Type(name, "10");
+    h.Find<QAbstractButton>("cmdNext_1")->setFocus();
+    h.Click("cmdNext_1");
+    QCOMPARE(h.messages->Texts(), QStringList{message});
+    QVERIFY(h.messages->shown[0].icon == MessageIcon::Error);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QCOMPARE(h.CurrentPage(), QString("picSearchMode"));
+  }
+
+  void blanksCountAsEmptyInPageChecks() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picBirthDetails");
+    h.Find<QLineEdit>("txtBirthName")->setText("   ");
+    h.Click("cmdNext_2");
+    QCOMPARE(h.messages->Texts(), QStringList{"Please Enter Your Name"});
+  }
+
+  void birthPageCheckOrder() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picBirthDetails");
+    // Empty name and empty latitude: only the name is named.
+    h.Click("cmdNext_2");
+    QCOMPARE(h.messages->Texts(), QStringList{"Please Enter Your Name"});
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtBirthName"));
+    const std::vector<std::pair<QString, QString>> steps = {
+        {"txtBirthName", "Please Enter Degree in Latitude"},
+        {"txtBirthDegreeLat", "Please Enter Minute in Latitude"},
+        {"txtBirthMinuteLat", "Please Enter Degree in Longitude"},
+        {"txtBirthDegreeLong", "Please Enter Minute in Longitude"},
+        {"txtBirthMinuteLong", "Please Select Birth Date"},
+    };
+    const std::vector<QString> focus = {"txtBirthDegreeLat", "txtBirthMinuteLat",
+                                        "txtBirthDegreeLong", "txtBirthMinuteLong", "cboMonth"};
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      h.messages->shown.clear();
+      h.Type(steps[i].first, steps[i].first == "txtBirthName" ? "Ravi" : "10");
+      h.Click("cmdNext_2");
+      QCOMPARE(h.messages->Texts(), QStringList{steps[i].second});
+      QVERIFY(h.messages->shown[0].icon == MessageIcon::Error);
+      QCOMPARE(QApplication::focusWidget()->objectName(), focus[i]);
+      QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
+    }
+  }
+
+  void birthDateMustBeChosen() {
+    // The focus goes to the first empty date box.
+    Harness h;
+    h.Open();
+    GoTo(h, "picBirthDetails");
+    h.FillBirthPage();
+    h.Find<QComboBox>("cboDate")->setCurrentIndex(-1);
+    h.Find<QComboBox>("cboYear")->setCurrentIndex(-1);
+    h.Click("cmdNext_2");
+    QCOMPARE(h.messages->Texts(), QStringList{"Please Select Birth Date"});
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cboDate"));
+    QVERIFY(h.pauses.empty());
+    QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
+  }
+
+  void impossibleCoordinatesAreRefused_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("lat 95") << "DegreeLat"
+                            << "95"
+                            << "Latitude degrees must be between 0 and 90"
+                            << "DegreeLat";
+    QTest::newRow("lat 91") << "DegreeLat"
+                            << "91"
+                            << "Latitude degrees must be between 0 and 90"
+                            << "DegreeLat";
+    QTest::newRow("lat min 75") << "MinuteLat"
+                                << "75"
+                                << "Latitude minutes must be between 0 and 59"
+                                << "MinuteLat";
+    QTest::newRow("lat min 60") << "MinuteLat"
+                                << "60"
+                                << "Latitude minutes must be between 0 and 59"
+                                << "MinuteLat";
+    QTest::newRow("long 181") << "DegreeLong"
+                              << "181"
+                              << "Longitude degrees must be between 0 and 180"
+                              << "DegreeLong";
+    QTest::newRow("long huge") << "DegreeLong"
+                               << "99999999999999999999"
+                               << "Longitude degrees must be between 0 and 180"
+                               << "DegreeLong";
+    QTest::newRow("long min 60") << "MinuteLong"
+                                 << "60"
+                                 << "Longitude minutes must be between 0 and 59"
+                                 << "MinuteLong";
+  }
+
+  void impossibleCoordinatesAreRefused() {
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    for (const QString prefix : {"txt", "txtBirth"}) {
+      Harness h;
+      h.Open();
+      GoTo(h, prefix == "txt" ? "picSearchMode" : "picBirthDetails");
+      if (prefix == "txtBirth")
+        h.FillBirthPage();
+      else
+        h.FillElectionPage();
+      auto* edit = h.Find<QLineEdit>(prefix + field);
+      edit->setText(value);
+      h.messages->shown.clear();
+      h.Click(prefix == "txt" ? "cmdNext_1" : "cmdNext_2");
+      QCOMPARE(h.messages->Texts(), QStringList{message});
+      QVERIFY(h.messages->shown[0].icon == MessageIcon::Error);
+      QCOMPARE(QApplication::focusWidget()->objectName(), prefix + focus);
+      QVERIFY(h.pauses.empty());
+    }
+  }
+
+  void coordinateLimits() {
+    using horavela::app::CheckCoordinates;
+    QVERIFY(!CheckCoordinates("90", "0", "180", "0"));
+    QVERIFY(!CheckCoordinates("0", "59", "0", "59"));
+    QCOMPARE(QString(CheckCoordinates("90", "1", "0", "0")->message),
+             QString("Latitude cannot exceed 90 degrees: the minutes must be 0 at 90 degrees"));
+    QVERIFY(CheckCoordinates("90", "1", "0", "0")->field ==
+            horavela::app::CoordinateField::LatitudeMinutes);
+    QCOMPARE(QString(CheckCoordinates("10", "0", "180", "30")->message),
+             QString("Longitude cannot exceed 180 degrees: the minutes must be 0 at 180 degrees"));
+  }
+
+  void impossibleDatesAreRefused_data() {
+    QTest::addColumn<bool>("birthPage");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("election 31 April") << false << "April"
+                                       << "31"
+                                       << "2011"
+                                       << "Election date April 31 2011 does not exist";
+    QTest::newRow("election 29 Feb common") << false << "February"
+                                            << "29"
+                                            << "1901"
+                                            << "Election date February 29 1901 does not exist";
+    QTest::newRow("birth 29 Feb 1900s common") << true << "February"
+                                               << "29"
+                                               << "1999"
+                                               << "Birth date February 29 1999 does not exist";
+    QTest::newRow("birth 30 Feb") << true << "February"
+                                  << "30"
+                                  << "1980"
+                                  << "Birth date February 30 1980 does not exist";
+    QTest::newRow("birth 31 June") << true << "June"
+                                   << "31"
+                                   << "1980"
+                                   << "Birth date June 31 1980 does not exist";
+  }
+
+  void impossibleDatesAreRefused() {
+    QFETCH(bool, birthPage);
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    QFETCH(QString, year);
+    QFETCH(QString, message);
+    Harness h;
+    h.Open();
+    GoTo(h, birthPage ? "picBirthDetails" : "picSearchMode");
+    if (birthPage) {
+      h.FillBirthPage();
+      h.Select("cboMonth", month);
+      h.Select("cboDate", day);
+      h.Select("cboYear", year);
+    } else {
+      h.FillElectionPage(year, month, day);
+    }
+    h.Click(birthPage ? "cmdNext_2" : "cmdNext_1");
+    QCOMPARE(h.messages->Texts(), QStringList{message});
+    QCOMPARE(QApplication::focusWidget()->objectName(),
+             QString(birthPage ? "cboDate" : "cboMuhurthaDate"));
+    QCOMPARE(h.CurrentPage(), QString(birthPage ? "picBirthDetails" : "picSearchMode"));
+  }
+
+  void leapDayPasses() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    h.FillElectionPage("2000", "February", "29");
+    h.Click("cmdNext_1");
+    QVERIFY(h.messages->shown.empty());
+    QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
+  }
+
+  void weekdayFollowsTheElectionDate() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    auto* weekday = h.Find<QComboBox>("cboMuhurthaWeekday");
+    h.Select("cboMuhurthaYear", "2011");
+    h.Select("cboMuhurthaMonth", "January");
+    h.Select("cboMuhurthaDate", "5");
+    QCOMPARE(weekday->currentText(), QString("Wednesday"));
+    h.Select("cboMuhurthaYear", "2024");
+    QCOMPARE(weekday->currentText(), QString("Friday"));
+    h.Select("cboMuhurthaMonth", "March");
+    QCOMPARE(weekday->currentText(), QString("Tuesday"));
+    // The user may still pick another weekday afterwards.
+    h.Select("cboMuhurthaWeekday", "Monday");
+    QCOMPARE(weekday->currentText(), QString("Monday"));
+    h.Click("cmdBack_1");
+    QCOMPARE(weekday->currentText(), QString("Tuesday"));  // 1 January 1901
+  }
+
+  void placeCheckAndSearch() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    h.Click("cmdSearch_0");
+    QCOMPARE(h.messages->Texts(), QStringList{"Please Enter City"});
+    QVERIFY(h.messages->shown[0].icon == MessageIcon::Information);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtCity"));
+    h.Type("txtCity", " ");  // a blank passes the place check
+    h.Click("cmdSearch_0");
+    QCOMPARE(h.messages->Texts().last(), QString("Please Enter State"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtState"));
+    h.Type("txtState", "Delhi ");
+    h.Click("cmdSearch_0");
+    QCOMPARE(h.messages->Texts().last(), QString("Please Enter Country"));
+    QVERIFY(h.placeSearch->searches.empty());
+    h.Type("txtCountry", "India");
+    h.Click("cmdSearch_0");
+    QCOMPARE(h.placeSearch->searches.size(), std::size_t{1});
+    // The texts as typed, untrimmed.
+    QCOMPARE(h.placeSearch->searches[0].first, QString("  Delhi  India Latitude Longitude"));
+    QCOMPARE(h.placeSearch->searches[0].second, QString("https://horavela.org"));
+  }
+
+  void birthPlaceSearch() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picBirthDetails");
+    h.Type("txtBirthCity", "Pune");
+    h.Type("txtBirthState", "Maharashtra");
+    h.Click("cmdSearch_1");
+    QCOMPARE(h.messages->Texts(), QStringList{"Please Enter Country"});
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtBirthCountry"));
+    h.Type("txtBirthCountry", "India");
+    h.Click("cmdSearch_1");
+    QCOMPARE(h.placeSearch->searches.at(0).first,
+             QString("Pune Maharashtra India Latitude Longitude"));
+  }
+};
+
+HORAVELA_APP_TEST_MAIN(InputTest)
+#include "input_test.moc"

@@ -1,0 +1,159 @@
+// `horavela-cli search`: windows of minutes with one evaluation, checked for
+// coverage, order and agreement with `evaluate`, and its bad requests.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_runner.h"
+#include "search/local_minute.h"
+
+namespace horavela::testing_cli {
+namespace {
+
+using nlohmann::json;
+
+json SearchRequestJson(const std::string& subject, const std::string& minResult) {
+  const json valid = ValidRequest();
+  json place = valid["election"];
+  for (const char* key : {"year", "month", "day", "hour", "minute", "second"}) place.erase(key);
+  return {{"subject", subject},
+          {"name", valid["name"]},
+          {"sex", valid["sex"]},
+          {"birth", valid["birth"]},
+          {"place", place},
+          {"from", {{"year", 2024}, {"month", 6}, {"day", 21}, {"hour", 0}, {"minute", 0}}},
+          {"to", {{"year", 2024}, {"month", 6}, {"day", 21}, {"hour", 23}, {"minute", 59}}},
+          {"min_result", minResult}};
+}
+
+LocalMinute MinuteOf(const std::string& text) {
+  // "2024-06-21T07:12"
+  return {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), std::stoi(text.substr(8, 2)),
+          std::stoi(text.substr(11, 2)), std::stoi(text.substr(14, 2))};
+}
+
+json Search(const json& request) {
+  const CliRun run = RunCli("search", request.dump());
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  json response = json::parse(run.out, nullptr, false);
+  EXPECT_TRUE(response.is_object() && !response.contains("error")) << run.out;
+  return response;
+}
+
+// With "Bad" every minute reaches the minimum, so the windows tile the day.
+TEST(SearchCommandTest, WindowsTileTheRangeInTimeOrder) {
+  const json response = Search(SearchRequestJson("Marriage", "Bad"));
+  EXPECT_EQ(response["minutes_scanned"], 1440);
+  const json& windows = response["windows"];
+  ASSERT_FALSE(windows.empty());
+  EXPECT_EQ(windows.front()["from"], "2024-06-21T00:00");
+  EXPECT_EQ(windows.back()["to"], "2024-06-21T23:59");
+  std::int64_t total = 0;
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    const json& w = windows[i];
+    EXPECT_EQ(w["subject"], "Marriage");
+    const auto first = MinuteIndex(MinuteOf(w["from"]));
+    const auto last = MinuteIndex(MinuteOf(w["to"]));
+    EXPECT_EQ(w["minutes"], last - first + 1);
+    total += w["minutes"].get<std::int64_t>();
+    if (i > 0) {
+      EXPECT_EQ(first, MinuteIndex(MinuteOf(windows[i - 1]["to"])) + 1) << i;
+      // Maximal runs: neighbours differ in their evaluation.
+      EXPECT_NE(std::tie(w["factor_verdicts"], w["factor_points"], w["result_word"]),
+                std::tie(windows[i - 1]["factor_verdicts"], windows[i - 1]["factor_points"],
+                         windows[i - 1]["result_word"]))
+          << i;
+    }
+  }
+  EXPECT_EQ(total, 1440);
+  ASSERT_TRUE(response["best"].is_array());
+  EXPECT_LE(response["best"].size(), 10u);
+  for (const json& index : response["best"]) EXPECT_LT(index.get<std::size_t>(), windows.size());
+}
+
+// A window's evaluation is the one `evaluate` gives for its first and last minute.
+TEST(SearchCommandTest, WindowsAgreeWithEvaluate) {
+  const json response = Search(SearchRequestJson("Foreign Journey", "Bad"));
+  const json& windows = response["windows"];
+  ASSERT_FALSE(windows.empty());
+  for (std::size_t i : {std::size_t{0}, windows.size() / 2, windows.size() - 1}) {
+    for (const char* end : {"from", "to"}) {
+      const LocalMinute minute = MinuteOf(windows[i][end]);
+      json request = ValidRequest();
+      request["subject"] = "Foreign Journey";
+      request["election"]["hour"] = minute.hour;
+      request["election"]["minute"] = minute.minute;
+      const CliRun run = RunCli("evaluate", request.dump());
+      const json evaluation = json::parse(run.out)["evaluation"];
+      EXPECT_EQ(evaluation["factor_verdicts"], windows[i]["factor_verdicts"]) << i << end;
+      EXPECT_EQ(evaluation["factor_points"], windows[i]["factor_points"]) << i << end;
+      EXPECT_EQ(evaluation["result_word"], windows[i]["result_word"]) << i << end;
+      EXPECT_EQ(evaluation["factor_count"], windows[i]["factor_count"]) << i << end;
+    }
+  }
+}
+
+TEST(SearchCommandTest, MinimumResultFiltersWindows) {
+  const json all = Search(SearchRequestJson("Marriage", "Bad"));
+  const json good = Search(SearchRequestJson("Marriage", "Good"));
+  std::size_t goodWindows = 0;
+  for (const json& w : all["windows"]) goodWindows += w["result_word"] == "Good" ? 1 : 0;
+  EXPECT_EQ(good["windows"].size(), goodWindows);
+  for (const json& w : good["windows"]) EXPECT_EQ(w["result_word"], "Good");
+}
+
+TEST(SearchCommandTest, StarSearchesEverySubjectInDispatchOrder) {
+  json request = SearchRequestJson("*", "Bad");
+  request["to"] = {{"year", 2024}, {"month", 6}, {"day", 21}, {"hour", 1}, {"minute", 59}};
+  const json response = Search(request);
+  const auto subjects = Lines(RunCli("subjects").out);
+  std::vector<std::string> seen;
+  for (const json& w : response["windows"]) {
+    if (seen.empty() || seen.back() != w["subject"]) seen.push_back(w["subject"]);
+  }
+  EXPECT_EQ(seen, subjects);
+}
+
+struct BadSearch {
+  const char* what;
+  std::function<void(json&)> edit;
+  const char* messagePart;
+};
+
+TEST(SearchCommandTest, BadRequestsNameTheField) {
+  const BadSearch rows[] = {
+      {"missing place", [](json& r) { r.erase("place"); }, "place"},
+      {"place without zone", [](json& r) { r["place"].erase("zone"); }, "place.zone"},
+      {"from not an object", [](json& r) { r["from"] = "2024-06-21"; }, "from"},
+      {"to month 13", [](json& r) { r["to"]["month"] = 13; }, "to"},
+      {"to before from", [](json& r) { r["to"]["day"] = 20; }, "to"},
+      {"more than ten years", [](json& r) { r["to"]["year"] = 2040; }, "to"},
+      {"unknown subject", [](json& r) { r["subject"] = "Picnic"; }, "horavela-cli subjects"},
+      {"unknown result word", [](json& r) { r["min_result"] = "Great"; }, "min_result"},
+      {"birth 31 April",
+       [](json& r) {
+         r["birth"]["month"] = 4;
+         r["birth"]["day"] = 31;
+       },
+       "Birth"},
+      {"float minute", [](json& r) { r["from"]["minute"] = 0.5; }, "from.minute"},
+  };
+  for (const BadSearch& row : rows) {
+    json request = SearchRequestJson("Marriage", "Good");
+    row.edit(request);
+    const CliRun run = RunCli("search", request.dump());
+    EXPECT_EQ(run.status, 2) << row.what;
+    const json response = json::parse(run.out, nullptr, false);
+    ASSERT_TRUE(response.is_object() && response.contains("error")) << row.what << run.out;
+    EXPECT_NE(response["error"].get<std::string>().find(row.messagePart), std::string::npos)
+        << row.what << ": " << response["error"];
+  }
+  EXPECT_EQ(RunCli("search", "{\"subject\": ").status, 2);
+  EXPECT_EQ(RunCli("search", "[]").status, 2);
+}
+
+}  // namespace
+}  // namespace horavela::testing_cli

@@ -1,0 +1,792 @@
+// Rule sets of the rites of childhood, driven with hand-built charts.
+//
+// Every test starts from one plain state (both strengths unfavourable, Moon in
+// Moola and Dhanush, bright Shasthi, Siddhi yoga, Bava karana, a Sunday, birth
+// and election on 1 January 2000) in which each factor of each rite takes a
+// known outcome, then changes one input at a time.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculation_state.h"
+#include "rules/evaluation.h"
+#include "rules/rule_sets.h"
+#include "support/recording_sink.h"
+
+namespace horavela {
+namespace {
+
+using horavela::testing::RecordingSink;
+using Setter = std::function<void(CalculationState&)>;
+
+// Name tables in the chart's own spelling (Moon sign "Vrishcika", "Dhanush";
+// yoga "Vaidhruthi"; karana "Visti"), each in its natural order.
+// clang-format off
+const std::vector<std::string> kNakshatras = {
+    "Ashwini", "Bharani", "Krittika", "Rohini", "Mrigasira", "Ardra", "Punarvasu", "Pushya",
+    "Ashlesha",
+    "Magha", "Poorva Phalguni", "Uttara Phalguni", "Hasta", "Chitra", "Swati", "Vishakha",
+    "Anuradha", "Jyeshtha",
+    "Moola", "Purva Ashadha", "Uttara Ashadha", "Shravana", "Dhanistha", "Shatabhisha",
+    "Poorva Bhadrapada", "Uttara Bhadrapada", "Revati"};
+// clang-format on
+const std::vector<std::string> kMoonSigns = {"Mesha",   "Vrishabha", "Mithuna", "Kataka",
+                                             "Simha",   "Kanya",     "Thula",   "Vrishcika",
+                                             "Dhanush", "Makara",    "Kumbha",  "Meena"};
+const std::vector<std::string> kYogas = {
+    "Vishkambha", "Prithi", "Ayushman",  "Saubhagya", "Sobhana", "Atiganda",  "Sukarman",
+    "Dhrithi",    "Soola",  "Ganda",     "Vridhi",    "Dhruva",  "Vyaghata",  "Harshana",
+    "Vajra",      "Siddhi", "Vyatipata", "Variyan",   "Parigha", "Siva",      "Siddha",
+    "Sadhya",     "Subha",  "Sukla",     "Bramha",    "Indra",   "Vaidhruthi"};
+const std::vector<std::string> kKaranas = {"Bava",       "Balava", "Kaulava",   "Taitula",
+                                           "Garija",     "Vanija", "Visti",     "Sakuna",
+                                           "Chatuspada", "Naga",   "Kimstughna"};
+const std::vector<std::string> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                            "Thursday", "Friday", "Saturday"};
+// Tithi names as the rule lists write them, tithi numbers 1..30.
+const std::vector<std::string> kTithiRuleNames = {
+    "Pratipada",  "Dwitiya",     "Tritiya",  "Chaturthi",  "Panchami",    "Shasthi",
+    "Saptami",    "Ashtami",     "Navami",   "Dashami",    "Ekadashi",    "Dwadashi",
+    "Triyodashi", "Chaturdashi", "Purnima",  "Pratipada",  "Dwitiya",     "Tritiya",
+    "Chaturthi",  "Panchami",    "Shasthi",  "Saptami",    "Ashtami",     "Navami",
+    "Dashami",    "Ekadashi",    "Dwadashi", "Triyodashi", "Chaturdashi", "Amavashya"};
+
+void SetTithi(CalculationState& s, int number) {
+  s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
+  s.Panchang.TithiRuleName = kTithiRuleNames[number - 1];
+  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
+}
+
+CalculationState BaseState() {
+  CalculationState s;
+  s.TaraBalaVerdict = "Unfavourable";
+  s.ChandraBalaVerdict = "Unfavourable";
+  s.ElectionChart[kMoonSignSlot] = "Dhanush";
+  s.ElectionChart[kNakshatraSlot] = "Moola";
+  s.ElectionChart[kLagnaSlot] = "Kanya";
+  s.ElectionChart[kYogaSlot] = "Siddhi";
+  s.ElectionChart[kKaranaSlot] = "Bava";
+  // The computed weekday differs from the weekday box: only the box counts.
+  s.ElectionChart[kWeekdaySlot] = "Tuesday";
+  s.Input.electionWeekday = "Sunday";
+  SetTithi(s, 6);
+  s.Input.sex = "Male";
+  s.Input.birth.year = 2000;
+  s.Input.birth.month = 1;
+  s.Input.birth.day = 1;
+  s.Input.election.year = 2000;
+  s.Input.election.month = 1;
+  s.Input.election.day = 1;
+  return s;
+}
+
+// Setters for the rows below.
+Setter Nakshatra(std::string name) {
+  return [name](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = name; };
+}
+Setter MoonSign(std::string name) {
+  return [name](CalculationState& s) { s.ElectionChart[kMoonSignSlot] = name; };
+}
+Setter Yoga(std::string name) {
+  return [name](CalculationState& s) { s.ElectionChart[kYogaSlot] = name; };
+}
+Setter Karana(std::string name) {
+  return [name](CalculationState& s) { s.ElectionChart[kKaranaSlot] = name; };
+}
+Setter Weekday(std::string name) {
+  return [name](CalculationState& s) { s.Input.electionWeekday = name; };
+}
+Setter Tithi(int number) {
+  return [number](CalculationState& s) { SetTithi(s, number); };
+}
+Setter Tara(std::string verdict) {
+  return [verdict](CalculationState& s) { s.TaraBalaVerdict = verdict; };
+}
+Setter Chandra(std::string verdict) {
+  return [verdict](CalculationState& s) { s.ChandraBalaVerdict = verdict; };
+}
+Setter Sex(std::string sex) {
+  return [sex](CalculationState& s) { s.Input.sex = sex; };
+}
+Setter Days(int birth, int election) {
+  return [=](CalculationState& s) {
+    s.Input.birth.day = static_cast<std::int16_t>(birth);
+    s.Input.election.day = static_cast<std::int16_t>(election);
+  };
+}
+Setter Months(int birth, int election) {
+  return [=](CalculationState& s) {
+    s.Input.birth.month = static_cast<std::int16_t>(birth);
+    s.Input.election.month = static_cast<std::int16_t>(election);
+  };
+}
+Setter Years(int birth, int election) {
+  return [=](CalculationState& s) {
+    s.Input.birth.year = static_cast<std::int16_t>(birth);
+    s.Input.election.year = static_cast<std::int16_t>(election);
+  };
+}
+Setter All(std::vector<Setter> setters) {
+  return [setters](CalculationState& s) {
+    for (const Setter& set : setters) set(s);
+  };
+}
+
+struct Rite {
+  std::string_view subject;
+  RuleSet run;
+  int factorCount;   // N
+  int averageCount;  // the count that reads "Average"
+  // In the plain state: the count, and the factors that do not add to it.
+  int baseCount;
+  std::set<int> baseUncounted;
+  std::vector<std::string> baseVerdicts;  // 0..N
+};
+
+const Rite kNaming{
+    "Naming of The Child or Namakarana",
+    EvaluateNaming,
+    7,
+    3,
+    5,
+    {0, 1},
+    {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+     "Tithi - Neutral", "Day of Week - Neutral", "Yoga - Neutral", "Karana - Neutral", ""}};
+const Rite kTonsuring{
+    "Tonsuring of Head",
+    EvaluateTonsuring,
+    7,
+    3,
+    5,
+    {0, 1},
+    {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+     "Tithi - Neutral", "Day of Week - Neutral", "Yoga - Neutral", "Karana - Neutral", ""}};
+const Rite kEarPiercing{"Piercing of the Ear or Karnavedha",
+                        EvaluateEarPiercing,
+                        8,
+                        3,
+                        6,
+                        {0, 1},
+                        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable",
+                         "Nakshatra - Neutral", "Tithi - Favourable", "Day of Week - Neutral",
+                         "Yoga - Neutral", "Rashi - Neutral", "Karana - Neutral", ""}};
+const Rite kThreadCeremony{
+    "Thread Ceremony Or Upanayana",
+    EvaluateThreadCeremony,
+    6,
+    2,
+    4,
+    {0, 1},
+    {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+     "Tithi - Neutral", "Day of Week - Neutral", "Rashi - Neutral", ""}};
+const Rite kFirstFeeding{
+    "First feeding of Solid Food (Annaprasan)",
+    EvaluateFirstFeeding,
+    9,
+    4,
+    7,
+    {0, 1},
+    {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+     "Tithi - Neutral", "Day of Week - Neutral", "Month - Neutral", "Yoga - Neutral",
+     "Karana - Neutral", "Rashi - Neutral", ""}};
+// Sunday writes no weekday verdict for education.
+const Rite kEducation{"Starting of Education (Aksharabhyasa)",
+                      EvaluateEducation,
+                      5,
+                      2,
+                      2,
+                      {0, 1, 4},
+                      {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable",
+                       "Nakshatra - Neutral", "Tithi - Neutral", "", ""}};
+// A neutral star does not count for adoption.
+const Rite kAdoption{"Adoption of a Child",
+                     EvaluateAdoption,
+                     5,
+                     2,
+                     2,
+                     {0, 1, 2},
+                     {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable",
+                      "Nakshatra - Neutral", "Tithi - Neutral", "Day of Week - Favourable", ""}};
+
+const Rite* const kRites[] = {&kNaming,       &kTonsuring, &kEarPiercing, &kThreadCeremony,
+                              &kFirstFeeding, &kEducation, &kAdoption};
+
+struct Evaluated {
+  CalculationState state;
+  RecordingSink report;
+};
+
+void Evaluate(const Rite& rite, Evaluated& run) {
+  run.state.Input.subject = std::string(rite.subject);
+  rite.run(run.state, run.report);
+}
+
+// --- The plain state itself ---
+
+TEST(ChildhoodRites, PlainStateGivesTheKnownOutcomeOfEveryFactor) {
+  for (const Rite* rite : kRites) {
+    SCOPED_TRACE(rite->subject);
+    Evaluated run{BaseState(), {}};
+    Evaluate(*rite, run);
+    EXPECT_EQ(run.state.Result.FactorVerdicts, rite->baseVerdicts);
+    ASSERT_EQ(run.state.Result.FactorPoints.size(),
+              static_cast<std::size_t>(rite->factorCount + 1));
+    EXPECT_EQ(run.state.Result.FactorPoints.back(), 0);
+    EXPECT_EQ(run.state.Result.FactorCount, rite->baseCount);
+    // The report was written once it was cleared by the report writer.
+    EXPECT_GE(run.report.clears, 1);
+  }
+}
+
+// --- Every outcome of every factor, swept over whole name tables ---
+//
+// A pattern holds one letter per entry of the input table:
+//   F favourable (+1, counts, selector 2)   V very favourable (+2, counts, 2)
+//   N neutral (0, see the row)              U unfavourable (-1, keeps, 1)
+//   - nothing written (0, keeps, selector untouched)
+//   S the short path is taken instead of the factors
+
+struct Sweep {
+  const Rite* rite;
+  int index;
+  std::string_view factor;        // the verdict's first word(s)
+  std::string_view unfavourable;  // "Unfavourable", or the rite's "Unavourable"
+  ReportSlot slot;
+  std::function<void(CalculationState&, std::size_t)> set;
+  std::string_view pattern;  // one letter per entry of the input table
+  std::int16_t neutralSelector = 2;
+  bool neutralCounts = true;
+  bool writesSelector = true;
+};
+
+struct Expected {
+  std::string verdict;
+  int points;
+  bool counts;
+  int selector;
+};
+
+Expected ExpectedFor(const Sweep& sweep, char letter) {
+  const std::string factor(sweep.factor);
+  switch (letter) {
+    case 'F':
+      return {factor + " - Favourable", 1, true, 2};
+    case 'V':
+      return {factor + " - Very Favourable", 2, true, 2};
+    case 'N':
+      return {factor + " - Neutral", 0, sweep.neutralCounts, sweep.neutralSelector};
+    case 'U':
+      return {factor + " - " + std::string(sweep.unfavourable), -1, false, 1};
+    default:
+      return {"", 0, false, 0};
+  }
+}
+
+auto ByName(const std::vector<std::string>& names, Setter (*make)(std::string)) {
+  return [&names, make](CalculationState& s, std::size_t i) { make(names[i])(s); };
+}
+void ByTithi(CalculationState& s, std::size_t i) {
+  SetTithi(s, static_cast<int>(i) + 1);
+}
+void ByTaraVerdict(CalculationState& s, std::size_t i) {
+  static const std::vector<std::string> verdicts = {"Unfavourable", "Favourable", "Very Favourable",
+                                                    "Average"};
+  s.TaraBalaVerdict = verdicts[i];
+}
+void ByChandraVerdict(CalculationState& s, std::size_t i) {
+  static const std::vector<std::string> verdicts = {"Unfavourable", "Favourable", "Average"};
+  s.ChandraBalaVerdict = verdicts[i];
+}
+// Birth in January, election in month i + 1: month differences 0..11.
+void ByElectionMonth(CalculationState& s, std::size_t i) {
+  s.Input.election.month = static_cast<std::int16_t>(i + 1);
+}
+void ByElectionMonthForGirl(CalculationState& s, std::size_t i) {
+  s.Input.sex = "Female";
+  ByElectionMonth(s, i);
+}
+void ByWeekdayInPunarvasu(CalculationState& s, std::size_t i) {
+  s.ElectionChart[kNakshatraSlot] = "Punarvasu";
+  s.Input.electionWeekday = kWeekdays[i];
+}
+
+void CheckSweep(const Sweep& sweep) {
+  const Rite& rite = *sweep.rite;
+  for (std::size_t i = 0; i < sweep.pattern.size(); ++i) {
+    const char letter = sweep.pattern[i];
+    SCOPED_TRACE(std::string(rite.subject) + ", factor " + std::to_string(sweep.index) +
+                 ", entry " + std::to_string(i) + ", expected " + letter);
+    Evaluated run{BaseState(), {}};
+    sweep.set(run.state, i);
+    Evaluate(rite, run);
+    const Evaluation& result = run.state.Result;
+    if (letter == 'S') {
+      EXPECT_EQ(result.FactorVerdicts, (std::vector<std::string>{"Favourable", ""}));
+      continue;
+    }
+    const Expected expected = ExpectedFor(sweep, letter);
+    ASSERT_EQ(result.FactorVerdicts.size(), static_cast<std::size_t>(rite.factorCount + 1));
+    EXPECT_EQ(result.FactorVerdicts[sweep.index], expected.verdict);
+    EXPECT_EQ(result.FactorPoints[sweep.index], expected.points);
+    EXPECT_EQ(result.ReportFlags[sweep.slot], sweep.writesSelector ? expected.selector : 0);
+    const int countedInBase = rite.baseUncounted.count(sweep.index) ? 0 : 1;
+    EXPECT_EQ(result.FactorCount, rite.baseCount - countedInBase + (expected.counts ? 1 : 0));
+  }
+}
+
+// Entries: Unfavourable, Favourable, Very Favourable, an unexpected text.
+constexpr std::string_view kTaraPattern = "UFV-";
+// Entries: Unfavourable, Favourable, an unexpected text (any other is favourable).
+constexpr std::string_view kChandraPattern = "UFF";
+// Weekdays Sunday..Saturday: Monday, Wednesday, Thursday, Friday favourable.
+constexpr std::string_view kGentleWeekdays = "NFNFFFN";
+// Yogas in table order: the nine inauspicious ones, Vaidhruthi last.
+constexpr std::string_view kNineYogas = "UNNNNUNNUUNNUNUNUNUNNNNNNNU";
+// Karanas in table order: only Visti.
+constexpr std::string_view kVisti = "NNNNNNUNNNN";
+
+static_assert(kNineYogas.size() == 27 && kVisti.size() == 11);
+
+TEST(ChildhoodRites, StrengthFactorsOpenEveryRite) {
+  for (const Rite* rite : kRites) {
+    CheckSweep({rite, 0, "Tara Stength", "Unfavourable", TaraFlag, ByTaraVerdict, kTaraPattern});
+    CheckSweep(
+        {rite, 1, "Moon Stength", "Unfavourable", ChandraFlag, ByChandraVerdict, kChandraPattern});
+  }
+}
+
+TEST(ChildhoodRites, Naming) {
+  const std::vector<Sweep> sweeps = {
+      // Nakshatras Ashwini..Revati; a neutral star selects the adverse report text.
+      {&kNaming, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+       "FNNFFNFFNFNFFNFNFNNNFFFFNFF", 1},
+      // Tithis 1..15 then 16..30: the Rikta tithis of both halves and the dark Ashtami.
+      {&kNaming, 3, "Tithi", "Unavourable", TithiFlag, ByTithi,
+       "NNNUNNNNUNNNNUN"
+       "NNNUNNNUUNNNNUN"},
+      {&kNaming, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday), kGentleWeekdays},
+      {&kNaming, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, Yoga), kNineYogas},
+      {&kNaming, 6, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, Karana), kVisti},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+TEST(ChildhoodRites, Tonsuring) {
+  const std::vector<Sweep> sweeps = {
+      {&kTonsuring, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+       "FNNNFNFFNNNNFFFNNFNNNFFFNNF"},
+      {&kTonsuring, 3, "Tithi", "Unavourable", TithiFlag, ByTithi,
+       "NUUNUNUNNUUNUNN"
+       "NUUNUNUNNUUNUNN"},
+      {&kTonsuring, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday), kGentleWeekdays},
+      {&kTonsuring, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, Yoga), kNineYogas},
+      {&kTonsuring, 6, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, Karana), kVisti},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+TEST(ChildhoodRites, EarPiercing) {
+  const std::vector<Sweep> sweeps = {
+      {&kEarPiercing, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+       "FNNNFNFFNNNNFFNNFNNNNFFNNNF"},
+      // Rikta tithis and Amavashya neutral, dark Ashtami (23) unfavourable,
+      // the bright Ashtami (8) favourable like every other tithi.
+      {&kEarPiercing, 3, "Tithi", "Unavourable", TithiFlag, ByTithi,
+       "FFFNFFFFNFFFFNF"
+       "FFFNFFFUNFFFFNN"},
+      {&kEarPiercing, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday),
+       kGentleWeekdays},
+      {&kEarPiercing, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, Yoga), kNineYogas},
+      // Signs Mesha..Meena: Simha, Vrishcika (listed as "Vrischika"), Kumbha.
+      {&kEarPiercing, 6, "Rashi", "Unfavourable", RashiFlag, ByName(kMoonSigns, MoonSign),
+       "NNNNUNNUNNUN"},
+      {&kEarPiercing, 7, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, Karana), kVisti},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+TEST(ChildhoodRites, ThreadCeremony) {
+  const std::vector<Sweep> sweeps = {
+      {&kThreadCeremony, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+       "FNNFFNFFNNNFFFFNFNNNFFFFNFF"},
+      // By number: bright 2 3 5 7 10 13 and dark 16 17 18 favourable; 4 8 9
+      // 11 12 14 unfavourable; the dark half's namesakes of those stay neutral.
+      {&kThreadCeremony, 3, "Tithi", "Unfavourable", TithiFlag, ByTithi,
+       "NFFUFNFUUFUUFUN"
+       "FFFNNNNNNNNNNNN"},
+      {&kThreadCeremony, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByName(kWeekdays, Weekday),
+       "NFUFFFN"},
+      {&kThreadCeremony, 5, "Rashi", "", RashiFlag, ByName(kMoonSigns, MoonSign), "FFFFNFFNNNFN"},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+TEST(ChildhoodRites, FirstFeeding) {
+  const std::vector<Sweep> sweeps = {
+      {&kFirstFeeding, 2, "Nakshatra", "Unfavourable", NakshatraFlag,
+       ByName(kNakshatras, Nakshatra), "FUUNFUFFUNNFFFFNFUNUNFFFUNN"},
+      {&kFirstFeeding, 3, "Tithi", "Unfavourable", TithiFlag, ByTithi,
+       "NUUNUNUNNUNNUNU"
+       "NUUNUNUNNUNNUNN"},
+      {&kFirstFeeding, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday),
+       kGentleWeekdays},
+      // Month differences 0..11: odd months 7, 9, 11 for a boy, even 6, 8, 10
+      // for a girl; the month factor writes no report selector.
+      {&kFirstFeeding, 5, "Month", "", MonthFlag, ByElectionMonth, "NNNNNNNFNFNF", 2, true, false},
+      {&kFirstFeeding, 5, "Month", "", MonthFlag, ByElectionMonthForGirl, "NNNNNNFNFNFN", 2, true,
+       false},
+      // The same nine yogas as elsewhere, spelt "Unfavourable" in this rite.
+      {&kFirstFeeding, 6, "Yoga", "Unfavourable", YogaFlag, ByName(kYogas, Yoga), kNineYogas},
+      {&kFirstFeeding, 7, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, Karana), kVisti},
+      {&kFirstFeeding, 8, "Rashi", "Unfavourable", RashiFlag, ByName(kMoonSigns, MoonSign),
+       "UNNNNNNUNNNU"},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+TEST(ChildhoodRites, Education) {
+  const std::vector<Sweep> sweeps = {
+      // Ashwini takes the short path.
+      {&kEducation, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+       "SNNFFFFFNNNFFFFFNNNNNFFFNNF"},
+      {&kEducation, 3, "Tithi", "Unfavourable", TithiFlag, ByTithi,
+       "NNNUNNNUUNNNNUU"
+       "NNNNNNNNNNNNNNU"},
+      // Moon in Moola: the gentle weekdays only neutral; Sunday writes nothing.
+      {&kEducation, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByName(kWeekdays, Weekday),
+       "-NUNNNU"},
+      // Moon in Punarvasu, a star of learning: the gentle weekdays favourable.
+      {&kEducation, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByWeekdayInPunarvasu, "-FUFFFU"},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+TEST(ChildhoodRites, EducationWeekdayNeedsAStarOfLearning) {
+  struct Case {
+    std::string nakshatra;
+    std::string weekday;
+    std::string verdict;
+  };
+  const std::vector<Case> cases = {
+      {"Ardra", "Monday", "Day of Week - Favourable"},
+      {"Hasta", "Wednesday", "Day of Week - Favourable"},
+      {"Chitra", "Thursday", "Day of Week - Favourable"},
+      {"Shravana", "Friday", "Day of Week - Favourable"},
+      {"Revati", "Monday", "Day of Week - Favourable"},
+      // Favourable stars of the nakshatra factor outside the weekday's list.
+      {"Pushya", "Monday", "Day of Week - Neutral"},
+      {"Vishakha", "Friday", "Day of Week - Neutral"},
+      // The unfavourable days win whatever the star.
+      {"Punarvasu", "Saturday", "Day of Week - Unfavourable"},
+      {"Revati", "Tuesday", "Day of Week - Unfavourable"},
+      {"Revati", "Sunday", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.nakshatra + " on " + c.weekday);
+    Evaluated run{BaseState(), {}};
+    All({Nakshatra(c.nakshatra), Weekday(c.weekday)})(run.state);
+    Evaluate(kEducation, run);
+    ASSERT_EQ(run.state.Result.FactorVerdicts.size(), 6u);
+    EXPECT_EQ(run.state.Result.FactorVerdicts[4], c.verdict);
+  }
+}
+
+TEST(ChildhoodRites, Adoption) {
+  const std::vector<Sweep> sweeps = {
+      // A neutral star does not count here.
+      {&kAdoption, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+       "FNNNNNNFNNNNFFFFFNNNNFFNNNN", 2, false},
+      {&kAdoption, 3, "Tithi", "", TithiFlag, ByTithi,
+       "FFFNFNFNNFFNFNN"
+       "NNNNNNNNNNNNNNN"},
+      {&kAdoption, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday), "FNFNFFN"},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+// --- First feeding: the month lists by sex, at their edges ---
+
+TEST(ChildhoodRites, FirstFeedingMonthBySex) {
+  struct Case {
+    std::string sex;
+    int birthMonth;
+    int electionMonth;
+    std::string verdict;
+  };
+  const std::vector<Case> cases = {
+      {"Female", 1, 11, "Month - Favourable"},  // difference 10
+      {"Male", 1, 11, "Month - Neutral"},
+      {"Male", 2, 12, "Month - Neutral"},
+      {"Male", 1, 12, "Month - Favourable"},  // 11
+      {"", 1, 7, "Month - Favourable"},       // any sex but "Male" takes the even list
+      {"male", 1, 8, "Month - Neutral"},      // exact text: "male" is not "Male"
+      {"male", 1, 9, "Month - Favourable"},   // ... so the even list applies
+      {"Female", 12, 2, "Month - Neutral"},   // -10: plain differences, not elapsed months
+      {"Male", 10, 3, "Month - Neutral"},     // -7
+      // Only a birth month left at 0 can give 12, which the even list still holds.
+      {"Female", 0, 12, "Month - Favourable"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sex + " " + std::to_string(c.birthMonth) + " -> " +
+                 std::to_string(c.electionMonth));
+    Evaluated run{BaseState(), {}};
+    All({Sex(c.sex), Months(c.birthMonth, c.electionMonth)})(run.state);
+    Evaluate(kFirstFeeding, run);
+    ASSERT_EQ(run.state.Result.FactorVerdicts.size(), 10u);
+    EXPECT_EQ(run.state.Result.FactorVerdicts[5], c.verdict);
+    EXPECT_EQ(run.state.Result.ReportFlags[MonthFlag], 0);
+  }
+}
+
+// --- Short paths ---
+
+TEST(ChildhoodRites, ShortPaths) {
+  struct Case {
+    const Rite* rite;
+    std::string what;
+    Setter set;
+    int points;  // 0: the factors are evaluated
+  };
+  const std::vector<Case> cases = {
+      // Naming: day difference 10 through 12, or 16.
+      {&kNaming, "d = 9", Days(1, 10), 0},
+      {&kNaming, "d = 10", Days(1, 11), 5},
+      {&kNaming, "d = 11", Days(1, 12), 5},
+      {&kNaming, "d = 12", Days(1, 13), 5},
+      {&kNaming, "d = 13", Days(1, 14), 0},
+      {&kNaming, "d = 15", Days(1, 16), 0},
+      {&kNaming, "d = 16", Days(1, 17), 5},
+      {&kNaming, "d = 17", Days(1, 18), 0},
+      {&kNaming, "d = -10", Days(20, 10), 0},
+      {&kNaming, "d = -16", Days(30, 14), 0},
+      {&kNaming, "months and years do not matter", All({Months(1, 7), Years(2000, 2001)}), 0},
+      {&kNaming, "whatever the strengths", All({Days(5, 21), Tara("Very Favourable")}), 5},
+      // Ear piercing: d 10, 12 or 16; month difference 6 to 8; odd year difference.
+      {&kEarPiercing, "d = 10", Days(1, 11), 6},
+      {&kEarPiercing, "d = 11", Days(1, 12), 0},
+      {&kEarPiercing, "d = 12", Days(1, 13), 6},
+      {&kEarPiercing, "d = 15", Days(1, 16), 0},
+      {&kEarPiercing, "d = 16", Days(1, 17), 6},
+      {&kEarPiercing, "d = 17", Days(1, 18), 0},
+      {&kEarPiercing, "d = -10", Days(20, 10), 0},
+      {&kEarPiercing, "m = 5", Months(1, 6), 0},
+      {&kEarPiercing, "m = 6", Months(1, 7), 6},
+      {&kEarPiercing, "m = 7", Months(1, 8), 6},
+      {&kEarPiercing, "m = 8", Months(1, 9), 6},
+      {&kEarPiercing, "m = 9", Months(1, 10), 0},
+      {&kEarPiercing, "m = -6", Months(12, 6), 0},
+      {&kEarPiercing, "y = 1", Years(2000, 2001), 6},
+      {&kEarPiercing, "y = 2", Years(2000, 2002), 0},
+      {&kEarPiercing, "y = 3 (2001 to 2004)", Years(2001, 2004), 6},
+      {&kEarPiercing, "y = 15", Years(1990, 2005), 6},
+      {&kEarPiercing, "y = 20", Years(1985, 2005), 0},
+      // Thread ceremony: year difference 5, 8, or above 20.
+      {&kThreadCeremony, "y = 4", Years(2000, 2004), 0},
+      {&kThreadCeremony, "y = 5", Years(2000, 2005), 4},
+      {&kThreadCeremony, "y = 6", Years(2000, 2006), 0},
+      {&kThreadCeremony, "y = 7", Years(2000, 2007), 0},
+      {&kThreadCeremony, "y = 8", Years(2000, 2008), 4},
+      {&kThreadCeremony, "y = 9", Years(2000, 2009), 0},
+      {&kThreadCeremony, "y = 20", Years(2000, 2020), 0},
+      {&kThreadCeremony, "y = 21", Years(2000, 2021), 4},
+      {&kThreadCeremony, "y = 45", Years(1960, 2005), 4},
+      {&kThreadCeremony, "days and months do not matter", All({Days(1, 17), Months(1, 7)}), 0},
+      // Education: the Moon in Ashwini, whatever tarabala says.
+      {&kEducation, "Ashwini", Nakshatra("Ashwini"), 3},
+      {&kEducation, "Ashwini, tara very favourable",
+       All({Nakshatra("Ashwini"), Tara("Very Favourable"), Chandra("Favourable")}), 3},
+      {&kEducation, "Bharani", Nakshatra("Bharani"), 0},
+      // The other rites have no short path.
+      {&kTonsuring, "dates that open other rites",
+       All({Days(1, 17), Months(1, 7), Years(2000, 2021), Nakshatra("Ashwini")}), 0},
+      {&kFirstFeeding, "dates that open other rites",
+       All({Days(1, 17), Months(1, 7), Years(2000, 2021), Nakshatra("Ashwini")}), 0},
+      {&kAdoption, "dates that open other rites",
+       All({Days(1, 17), Months(1, 7), Years(2000, 2021), Nakshatra("Ashwini")}), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.rite->subject) + ": " + c.what);
+    Evaluated run{BaseState(), {}};
+    c.set(run.state);
+    Evaluate(*c.rite, run);
+    const Evaluation& result = run.state.Result;
+    if (c.points == 0) {
+      EXPECT_EQ(result.FactorVerdicts.size(), static_cast<std::size_t>(c.rite->factorCount + 1));
+      continue;
+    }
+    EXPECT_EQ(result.FactorVerdicts, (std::vector<std::string>{"Favourable", ""}));
+    EXPECT_EQ(result.FactorPoints,
+              (std::vector<std::int16_t>{static_cast<std::int16_t>(c.points), 0}));
+    EXPECT_EQ(result.FactorCount, 1);
+    EXPECT_EQ(result.TotalScore, c.points);
+    // One is below every rite's average count: always "Bad", and no other
+    // report section than the overall one.
+    EXPECT_EQ(result.ResultWord, "Bad");
+    std::array<std::int16_t, kReportFlagCount> flags{};
+    flags[ResultFlag] = 1;
+    EXPECT_EQ(result.ReportFlags, flags);
+  }
+}
+
+// --- Result word at the average count and on either side of it ---
+
+TEST(ChildhoodRites, ResultWordAroundTheAverageCount) {
+  struct Case {
+    const Rite* rite;
+    Setter set;
+    int count;
+    std::string word;
+    int flag;
+  };
+  const Setter noChange = [](CalculationState&) {};
+  const std::vector<Case> cases = {
+      {&kNaming, Karana("Visti"), 4, "Good", 2},
+      {&kNaming, All({Karana("Visti"), Yoga("Vishkambha")}), 3, "Average", 3},
+      {&kNaming, All({Karana("Visti"), Yoga("Vishkambha"), Tithi(4)}), 2, "Bad", 1},
+      {&kTonsuring, Karana("Visti"), 4, "Good", 2},
+      {&kTonsuring, All({Karana("Visti"), Yoga("Ganda")}), 3, "Average", 3},
+      {&kTonsuring, All({Karana("Visti"), Yoga("Ganda"), Tithi(2)}), 2, "Bad", 1},
+      {&kEarPiercing, All({Karana("Visti"), Yoga("Vajra")}), 4, "Good", 2},
+      {&kEarPiercing, All({Karana("Visti"), Yoga("Vajra"), MoonSign("Kumbha")}), 3, "Average", 3},
+      {&kEarPiercing, All({Karana("Visti"), Yoga("Vajra"), MoonSign("Kumbha"), Tithi(23)}), 2,
+       "Bad", 1},
+      // Nakshatra and rashi always count here: two is as low as the factors go.
+      {&kThreadCeremony, Tithi(4), 3, "Good", 2},
+      {&kThreadCeremony, All({Tithi(4), Weekday("Tuesday")}), 2, "Average", 3},
+      {&kFirstFeeding, All({Karana("Visti"), Yoga("Parigha")}), 5, "Good", 2},
+      {&kFirstFeeding, All({Karana("Visti"), Yoga("Parigha"), MoonSign("Mesha")}), 4, "Average", 3},
+      {&kFirstFeeding, All({Karana("Visti"), Yoga("Parigha"), MoonSign("Mesha"), Tithi(2)}), 3,
+       "Bad", 1},
+      {&kEducation, Weekday("Monday"), 3, "Good", 2},
+      {&kEducation, noChange, 2, "Average", 3},
+      {&kEducation, Tithi(4), 1, "Bad", 1},
+      // Tithi and weekday always count here: never below "Average".
+      {&kAdoption, Nakshatra("Hasta"), 3, "Good", 2},
+      {&kAdoption, All({Weekday("Monday"), Tithi(4)}), 2, "Average", 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.rite->subject) + ", count " + std::to_string(c.count));
+    Evaluated run{BaseState(), {}};
+    c.set(run.state);
+    Evaluate(*c.rite, run);
+    EXPECT_EQ(run.state.Result.FactorCount, c.count);
+    EXPECT_EQ(run.state.Result.ResultWord, c.word);
+    EXPECT_EQ(run.state.Result.ReportFlags[ResultFlag], c.flag);
+  }
+}
+
+// --- The result label, character for character ---
+
+TEST(ChildhoodRites, ResultLabels) {
+  struct Case {
+    const Rite* rite;
+    Setter set;
+    std::string label;
+  };
+  const std::vector<Case> cases = {
+      {&kNaming, All({Tara("Very Favourable"), Chandra("Favourable"), Tithi(4)}),
+       "Tara Stength - Very Favourable - 2 Point\r\n\r\n"
+       "Moon Stength - Favourable - 1 Point\r\n\r\n"
+       "Nakshatra - Neutral - 0 Point\r\n\r\n"
+       "Tithi - Unavourable - -1 Point\r\n\r\n"
+       "Day of Week - Neutral - 0 Point\r\n\r\n"
+       "Yoga - Neutral - 0 Point\r\n\r\n"
+       "Karana - Neutral - 0 Point\r\n\r\n"
+       "Total Score - 2 Points\r\n\r\n"
+       "Election: Good"},
+      // The ear-piercing short path on the sixteenth day after the birth day.
+      {&kEarPiercing, Days(3, 19),
+       "Favourable - 6 Point\r\n\r\n"
+       "Total Score - 6 Points\r\n\r\n"
+       "Election: Bad"},
+      // Education on a Sunday: the weekday line has no verdict.
+      {&kEducation, [](CalculationState&) {},
+       "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Nakshatra - Neutral - 0 Point\r\n\r\n"
+       "Tithi - Neutral - 0 Point\r\n\r\n"
+       " - 0 Point\r\n\r\n"
+       "Total Score - -2 Points\r\n\r\n"
+       "Election: Average"},
+      {&kAdoption, All({Nakshatra("Vishakha"), Tithi(13), Chandra("Favourable")}),
+       "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Moon Stength - Favourable - 1 Point\r\n\r\n"
+       "Nakshatra - Favourable - 1 Point\r\n\r\n"
+       "Tithi - Favourable - 1 Point\r\n\r\n"
+       "Day of Week - Favourable - 1 Point\r\n\r\n"
+       "Total Score - 3 Points\r\n\r\n"
+       "Election: Good"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rite->subject);
+    Evaluated run{BaseState(), {}};
+    c.set(run.state);
+    Evaluate(*c.rite, run);
+    EXPECT_EQ(run.state.ResultLabel, c.label);
+  }
+}
+
+TEST(ChildhoodRites, EducationSundayLeavesTheWeekdaySectionOut) {
+  Evaluated run{BaseState(), {}};
+  Evaluate(kEducation, run);
+  EXPECT_EQ(run.state.Result.FactorVerdicts[4], "");
+  EXPECT_EQ(run.state.Result.FactorPoints[4], 0);
+  EXPECT_EQ(run.state.Result.ReportFlags[WeekdayFlag], 0);
+  EXPECT_EQ(run.state.Result.ReportFlags[NakshatraFlag], 2);
+  EXPECT_EQ(run.state.Result.ReportFlags[TithiFlag], 2);
+}
+
+// --- Year precondition ---
+
+TEST(ChildhoodRites, ElectionYearBeforeBirthYearStopsEveryRite) {
+  for (const Rite* rite : kRites) {
+    SCOPED_TRACE(rite->subject);
+    Evaluated run{BaseState(), {}};
+    // Dates that would open a short path if the rite went on (odd year
+    // difference, d = 16, Ashwini).
+    All({Years(2000, 1999), Days(1, 17), Nakshatra("Ashwini")})(run.state);
+    // Leftovers of an earlier evaluation.
+    run.state.ResultLabel = "Election: Good";
+    run.state.Result.FactorVerdicts = {"Nakshatra - Favourable", ""};
+    run.state.Result.FactorPoints = {1, 0};
+    run.state.Result.FactorCount = 5;
+    run.state.Result.TotalScore = 4;
+    run.state.Result.ResultWord = "Good";
+    run.state.Result.ReportFlags[NakshatraFlag] = 2;
+    run.state.Result.ReportFlags[ResultFlag] = 2;
+
+    Evaluate(*rite, run);
+
+    EXPECT_EQ(run.report.text, "Your Electional Date is more than Your Birth Date. Please check.");
+    ASSERT_EQ(run.report.insertions.size(), 1u);
+    EXPECT_TRUE(run.report.insertions[0].bold);
+    EXPECT_EQ(run.report.clears, 1);
+    EXPECT_EQ(run.state.ResultLabel, "");
+    const Evaluation& result = run.state.Result;
+    EXPECT_EQ(result.FactorVerdicts, (std::vector<std::string>{"Nakshatra - Favourable", ""}));
+    EXPECT_EQ(result.FactorPoints, (std::vector<std::int16_t>{1, 0}));
+    EXPECT_EQ(result.FactorCount, 0);
+    EXPECT_EQ(result.TotalScore, 0);
+    EXPECT_EQ(result.ResultWord, "");
+    EXPECT_EQ(result.ReportFlags, (std::array<std::int16_t, kReportFlagCount>{}));
+  }
+}
+
+TEST(ChildhoodRites, EarlierDateInTheBirthYearIsEvaluated) {
+  for (const Rite* rite : kRites) {
+    SCOPED_TRACE(rite->subject);
+    Evaluated run{BaseState(), {}};
+    All({Months(12, 1), Days(31, 1)})(run.state);
+    Evaluate(*rite, run);
+    EXPECT_EQ(run.state.Result.FactorVerdicts, rite->baseVerdicts);
+    EXPECT_NE(run.state.ResultLabel.find("Election: "), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace horavela
