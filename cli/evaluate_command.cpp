@@ -1,6 +1,7 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <iterator>
@@ -68,6 +69,21 @@ Answer AnswerRequest(std::string_view text, const EvaluateOptions& options) {
   }
 }
 
+// A folder opens like a file but reads as nothing: name it instead.
+bool OpenInput(const std::string& path, std::ifstream& file, std::string& error) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    error = "cannot read " + path + ": it is a folder";
+    return false;
+  }
+  file.open(path, std::ios::binary);
+  if (!file) {
+    error = "cannot read " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
 int RunSingle(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
   std::string text;
   if (std::string error; !ReadRequestText(options.inputFile, in, text, error)) {
@@ -95,9 +111,8 @@ int RunBatchLines(const EvaluateOptions& options, std::istream& in, std::ostream
 
 int RunBatch(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
   if (options.inputFile.empty()) return RunBatchLines(options, in, out);
-  std::ifstream file(options.inputFile, std::ios::binary);
-  if (!file) {
-    const std::string error = "cannot read " + options.inputFile + ": " + std::strerror(errno);
+  std::ifstream file;
+  if (std::string error; !OpenInput(options.inputFile, file, error)) {
     out << Serialize(ErrorResponse(error), false) << '\n';
     return kExitFailure;
   }
@@ -113,11 +128,8 @@ bool ReadRequestText(const std::string& inputFile, std::istream& in, std::string
     if (in.bad()) error = "cannot read standard input";
     return !in.bad();
   }
-  std::ifstream file(inputFile, std::ios::binary);
-  if (!file) {
-    error = "cannot read " + inputFile + ": " + std::strerror(errno);
-    return false;
-  }
+  std::ifstream file;
+  if (!OpenInput(inputFile, file, error)) return false;
   std::ostringstream buffer;
   buffer << file.rdbuf();
   if (file.bad()) {

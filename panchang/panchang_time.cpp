@@ -10,7 +10,8 @@ namespace horavela {
 
 namespace {
 
-// Delta T in seconds at the start of each decade 1620, 1630, ... 2010.
+// Delta T (dynamical minus universal time), seconds, at the start of each
+// decade 1620, 1630, ... 2010, from historical observations.
 constexpr double kDeltaTTable[40] = {
     124,  85,  62,   48,   37,   26,   16,   10,   9,    10,    // 1620-1710
     11,   11,  12,   13,   15,   16,   17,   17,   13.7, 12.5,  // 1720-1810
@@ -144,8 +145,8 @@ SunLongitude PanchangSun(double jd) {
   }
   trueAnomaly = Fold360(trueAnomaly * kRadiansToDegrees);
 
-  // Perturbations by Venus (A, B), Mars (C), the Moon (D), Jupiter (H) and
-  // the long inequality (J).
+  // Periodic perturbations of longitude and radius vector by the planets and
+  // the Moon (D is the Moon's mean elongation), and a long-period term J.
   const double a = (153.23 + 22518.7541 * t) * kDegreesToRadians;
   const double b = (216.57 + 45037.5082 * t) * kDegreesToRadians;
   const double c = (312.69 + 32964.3577 * t) * kDegreesToRadians;

@@ -223,6 +223,15 @@ TEST(BadRequestTest, MissingInputFileIsAnErrorNotACrash) {
             std::string::npos);
 }
 
+TEST(BadRequestTest, FolderAsInputFileIsNamed) {
+  for (const char* options : {"evaluate ", "evaluate --batch ", "search "}) {
+    const CliRun run = RunCli(options + ShellQuote(Scratch().path().string()));
+    EXPECT_EQ(run.status, 1) << options;
+    EXPECT_NE(json::parse(run.out)["error"].get<std::string>().find("folder"), std::string::npos)
+        << options << run.out;
+  }
+}
+
 TEST(BadRequestTest, UnknownCommandLineOptionIsStatus2) {
   EXPECT_EQ(RunCli("evaluate --no-such-option").status, 2);
   EXPECT_EQ(RunCli("").status, 2);

@@ -42,8 +42,8 @@ class GoldenTally {
     const double shown = std::fabs(error) * scale_;
     EXPECT_LE(std::fabs(error), tolerance)
         << quantity_ << " for " << input << ": got " << actual << ", expected " << expected
-        << ", error " << shown << " " << unit_ << ", allowed " << tolerance * scale_ << " "
-        << unit_ << " [" << source << "]";
+        << ", error " << shown << " " << unit_ << ", allowed " << tolerance * scale_ << " " << unit_
+        << " [" << source << "]";
     if (!(shown <= worst_)) {
       worst_ = shown;
       worstInput_ = input;

@@ -156,10 +156,10 @@ TEST(CalcMoon, AgreesWithPublishedLongitudes) {
     CalcMoon(s);
     const double jdUt = s.Time.JulianDay - 0.5 + s.Time.UniversalTime / 24;
     const double sun = PanchangSun(jdUt + DeltaT(jdUt) / 24).folded;
-    const std::string input = std::to_string(row.year) + "-" + std::to_string(row.month) + "-" +
-                              std::to_string(row.day);
-    tally.CheckAngle(input, s.Moon.MoonLongitude - s.Moon.Ayanamsa - sun, row.elongation,
-                     4.0 / 60, row.source);
+    const std::string input =
+        std::to_string(row.year) + "-" + std::to_string(row.month) + "-" + std::to_string(row.day);
+    tally.CheckAngle(input, s.Moon.MoonLongitude - s.Moon.Ayanamsa - sun, row.elongation, 4.0 / 60,
+                     row.source);
   }
 }
 

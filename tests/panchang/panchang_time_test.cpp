@@ -13,7 +13,9 @@ namespace horavela {
 namespace {
 
 // Julian date of 0 h UT of a civil date.
-double Midnight(int year, int month, int day) { return JulianDayNumber(month, day, year) - 0.5; }
+double Midnight(int year, int month, int day) {
+  return JulianDayNumber(month, day, year) - 0.5;
+}
 
 TEST(CalendarFromJulian, Dates) {
   struct Row {
@@ -60,10 +62,10 @@ TEST(DeltaT, TableAndPolynomials) {
       {500, 1, 1, 4688.2, 0.05, "worked example: before 948"},
   };
   for (const Row& row : rows) {
-    tally.Check(std::to_string(row.year) + "-" + std::to_string(row.month) + "-" +
-                    std::to_string(row.day),
-                DeltaT(Midnight(row.year, row.month, row.day)) * 3600, row.seconds, row.tolerance,
-                row.source);
+    tally.Check(
+        std::to_string(row.year) + "-" + std::to_string(row.month) + "-" + std::to_string(row.day),
+        DeltaT(Midnight(row.year, row.month, row.day)) * 3600, row.seconds, row.tolerance,
+        row.source);
   }
   // Branch edges: 2010 leaves the table, 1619 and 947 change polynomial.
   const double t2010 = (Midnight(2010, 1, 1) - 2378497) / 36525;
@@ -83,7 +85,8 @@ TEST(Fold360, FoldsWithoutSpinning) {
     double in, out;
   };
   const Row rows[] = {
-      {-30, 330}, {725, 5}, {360, 360}, {0, 0}, {-360, 0}, {720, 360}, {359.5, 359.5}, {-1e-9, 360 - 1e-9},
+      {-30, 330}, {725, 5},   {360, 360},     {0, 0},
+      {-360, 0},  {720, 360}, {359.5, 359.5}, {-1e-9, 360 - 1e-9},
   };
   for (const Row& row : rows) EXPECT_EQ(Fold360(row.in), row.out) << row.in;
   EXPECT_NEAR(Fold360(481543.3145), 223.3145, 1e-9);
@@ -150,8 +153,8 @@ TEST(PanchangSun, PublishedLongitudes) {
       {2024, 6, 20, 20, 51, 90, "June solstice 2024"},
   };
   for (const Row& row : rows) {
-    const double jd = Midnight(row.year, row.month, row.day) + (row.hour + row.minute / 60.0) / 24 +
-                      69.0 / 86400;
+    const double jd =
+        Midnight(row.year, row.month, row.day) + (row.hour + row.minute / 60.0) / 24 + 69.0 / 86400;
     tally.CheckAngle(row.source, PanchangSun(jd).folded, row.longitude, 0.5 / 60,
                      "published equinox and solstice times");
   }

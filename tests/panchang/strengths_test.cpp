@@ -1,0 +1,70 @@
+#include "panchang/strengths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace horavela {
+namespace {
+
+TEST(CalcTaraBala, DistanceBetweenTheStars) {
+  struct Row {
+    const char* birth;
+    const char* election;
+    const char* verdict;
+  };
+  const Row rows[] = {
+      {"Swati", "Swati", "Very Favourable"},             // t = 0
+      {"Ashwini", "Revati", "Favourable"},               // 26 mod 9 = 8
+      {"Revati", "Ashwini", "Favourable"},               // symmetric
+      {"Rohini", "Pushya", "Favourable"},                // 4
+      {"Rohini", "Ashlesha", "Unfavourable"},            // 5
+      {"Ashwini", "Bharani", "Unfavourable"},            // 1
+      {"Ashwini", "Krittika", "Favourable"},             // 2
+      {"Ashwini", "Magha", "Very Favourable"},           // 9 mod 9 = 0
+      {"Ashwini", "Moola", "Very Favourable"},           // 18 mod 9 = 0
+      {"Ashwini", "Uttara Bhadrapada", "Unfavourable"},  // 25 mod 9 = 7
+      {"Unknown", "Krittika", "Unfavourable"},           // unmatched counts 0: t = 3
+      {"Unknown", "Unknown", "Very Favourable"},         // both 0
+      {"swati", "Swati", "Favourable"},                  // case counts: 0 against 15, t = 6
+  };
+  for (const Row& row : rows) {
+    CalculationState s;
+    s.BirthChart[kNakshatraSlot] = row.birth;
+    s.ElectionChart[kNakshatraSlot] = row.election;
+    CalcTaraBala(s);
+    EXPECT_EQ(s.TaraBalaVerdict, row.verdict) << row.birth << " / " << row.election;
+  }
+}
+
+TEST(CalcChandraBala, SignCountFromTheBirthMoon) {
+  struct Row {
+    const char* birth;
+    const char* election;
+    const char* verdict;
+  };
+  const Row rows[] = {
+      {"Mesha", "Mesha", "Favourable"},        // c = 1
+      {"Mesha", "Kanya", "Unfavourable"},      // 6
+      {"Mesha", "Meena", "Unfavourable"},      // 12
+      {"Meena", "Mesha", "Unfavourable"},      // symmetric
+      {"Mesha", "Vrishcika", "Unfavourable"},  // 8: the Moon-sign spelling
+      {"Mesha", "Dhanush", "Favourable"},      // 9
+      {"Mesha", "Thula", "Favourable"},        // 7
+      {"Kataka", "Dhanush", "Unfavourable"},   // |4 - 9| + 1 = 6
+      {"Mesha", "Vrischika", "Favourable"},    // lagna spelling unknown: 0, c = 2
+      {"Mesha", "Dhanus", "Favourable"},       // likewise
+      {"Simha", "", "Unfavourable"},           // |5 - 0| + 1 = 6
+      {"Meena", "", "Favourable"},             // 13
+  };
+  for (const Row& row : rows) {
+    CalculationState s;
+    s.BirthChart[kMoonSignSlot] = row.birth;
+    s.ElectionChart[kMoonSignSlot] = row.election;
+    CalcChandraBala(s);
+    EXPECT_EQ(s.ChandraBalaVerdict, row.verdict) << row.birth << " / " << row.election;
+  }
+}
+
+}  // namespace
+}  // namespace horavela

@@ -1,0 +1,643 @@
+// Rule sets of betrothal and marriage, driven with hand-built charts.
+//
+// Every test starts from one plain state (both strengths unfavourable, Moon in
+// Bharani, bright Pratipada, Siddhi yoga, Bava karana, Sunday in the weekday
+// box and in the chart, the election half a year before the birthday in the
+// birth year) and changes the inputs named in its row. Name tables are the
+// program's own, so the rule lists are checked against the chart's spellings.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculation_state.h"
+#include "engine/moon.h"
+#include "panchang/panchang.h"
+#include "rules/evaluation.h"
+#include "rules/rule_sets.h"
+#include "support/recording_sink.h"
+
+namespace horavela {
+namespace {
+
+using horavela::testing::RecordingSink;
+using Setter = std::function<void(CalculationState&)>;
+
+void SetTithi(CalculationState& s, int number) {
+  s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
+  s.Panchang.TithiRuleName = std::string(kTithiRuleNames[number - 1]);
+  s.Panchang.TithiGroup = std::string(kTithiGroups[number - 1]);
+  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
+}
+
+CalculationState PlainState() {
+  CalculationState s;
+  s.TaraBalaVerdict = "Unfavourable";
+  s.ChandraBalaVerdict = "Unfavourable";
+  s.ElectionChart[kMoonSignSlot] = "Mesha";
+  s.ElectionChart[kNakshatraSlot] = "Bharani";
+  s.ElectionChart[kLagnaSlot] = "Kanya";
+  s.ElectionChart[kYogaSlot] = "Siddhi";
+  s.ElectionChart[kKaranaSlot] = "Bava";
+  s.ElectionChart[kWeekdaySlot] = "Sunday";
+  s.Input.electionWeekday = "Sunday";
+  SetTithi(s, 1);
+  s.Input.birth.year = 2000;
+  s.Input.birth.month = 6;
+  s.Input.birth.day = 15;
+  s.Input.election.year = 2000;
+  s.Input.election.month = 1;
+  s.Input.election.day = 1;
+  return s;
+}
+
+Setter Nakshatra(std::string name) {
+  return [name](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = name; };
+}
+// The weekday box and the chart's computed weekday together.
+Setter Weekday(std::string name) {
+  return [name](CalculationState& s) {
+    s.Input.electionWeekday = name;
+    s.ElectionChart[kWeekdaySlot] = name;
+  };
+}
+Setter BoxWeekday(std::string name) {
+  return [name](CalculationState& s) { s.Input.electionWeekday = name; };
+}
+Setter ChartWeekday(std::string name) {
+  return [name](CalculationState& s) { s.ElectionChart[kWeekdaySlot] = name; };
+}
+Setter Tithi(int number) {
+  return [number](CalculationState& s) { SetTithi(s, number); };
+}
+Setter Yoga(std::string name) {
+  return [name](CalculationState& s) { s.ElectionChart[kYogaSlot] = name; };
+}
+Setter Karana(std::string name) {
+  return [name](CalculationState& s) { s.ElectionChart[kKaranaSlot] = name; };
+}
+Setter Tara(std::string verdict) {
+  return [verdict](CalculationState& s) { s.TaraBalaVerdict = verdict; };
+}
+Setter Chandra(std::string verdict) {
+  return [verdict](CalculationState& s) { s.ChandraBalaVerdict = verdict; };
+}
+Setter All(std::vector<Setter> setters) {
+  return [setters](CalculationState& s) {
+    for (const Setter& set : setters) set(s);
+  };
+}
+
+struct Evaluated {
+  CalculationState state;
+  RecordingSink report;
+};
+
+Evaluated Evaluate(RuleSet ruleSet, const Setter& setup) {
+  Evaluated run{PlainState(), {}};
+  if (setup) setup(run.state);
+  ruleSet(run.state, run.report);
+  return run;
+}
+
+// --- Sweeps: one factor over a whole input table ---
+
+// One input swept over its table; `plainEntry` is the plain state's entry.
+struct Input {
+  std::size_t size;
+  std::size_t plainEntry;
+  void (*set)(CalculationState&, std::size_t);
+};
+const Input kByNakshatra{27, 1, [](CalculationState& s, std::size_t i) {
+                           s.ElectionChart[kNakshatraSlot] = std::string(kNakshatraNames[i]);
+                         }};
+const Input kByTithiNumber{
+    30, 0, [](CalculationState& s, std::size_t i) { SetTithi(s, static_cast<int>(i) + 1); }};
+const Input kByBoxWeekday{7, 0, [](CalculationState& s, std::size_t i) {
+                            s.Input.electionWeekday = std::string(kWeekdayNames[i]);
+                          }};
+const Input kByYoga{27, 15, [](CalculationState& s, std::size_t i) {
+                      s.ElectionChart[kYogaSlot] = std::string(kYogaNames[i]);
+                    }};
+const Input kByKarana{11, 0, [](CalculationState& s, std::size_t i) {
+                        s.ElectionChart[kKaranaSlot] = std::string(kKaranaNames[i]);
+                      }};
+const Input kByTara{4, 0, [](CalculationState& s, std::size_t i) {
+                      static const char* const verdicts[] = {"Unfavourable", "Favourable",
+                                                             "Very Favourable", "Average"};
+                      s.TaraBalaVerdict = verdicts[i];
+                    }};
+const Input kByChandra{3, 0, [](CalculationState& s, std::size_t i) {
+                         static const char* const verdicts[] = {"Unfavourable", "Favourable",
+                                                                "Average"};
+                         s.ChandraBalaVerdict = verdicts[i];
+                       }};
+
+struct Expected {
+  std::string verdict;
+  int points;
+  int counted;   // what the outcome adds to FactorCount
+  int selector;  // the value left in the factor's report slot
+};
+using Letters = std::map<char, Expected>;
+
+struct Sweep {
+  std::string_view what;
+  RuleSet ruleSet;
+  int index;
+  ReportSlot slot;
+  Input input;
+  std::string_view pattern;  // one letter per table entry; spaces only group
+  Letters letters;
+};
+
+void CheckSweep(const Sweep& sweep) {
+  std::string pattern;
+  for (char c : sweep.pattern) {
+    if (c != ' ') pattern += c;
+  }
+  ASSERT_EQ(pattern.size(), sweep.input.size) << sweep.what;
+  const Evaluated plain = Evaluate(sweep.ruleSet, nullptr);
+  const Expected& plainOutcome = sweep.letters.at(pattern[sweep.input.plainEntry]);
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    SCOPED_TRACE(std::string(sweep.what) + ", entry " + std::to_string(i) + " expects " +
+                 pattern[i]);
+    const Expected& expected = sweep.letters.at(pattern[i]);
+    const Evaluated run =
+        Evaluate(sweep.ruleSet, [&](CalculationState& s) { sweep.input.set(s, i); });
+    const Evaluation& result = run.state.Result;
+    EXPECT_EQ(result.FactorVerdicts.at(sweep.index), expected.verdict);
+    EXPECT_EQ(result.FactorPoints.at(sweep.index), expected.points);
+    EXPECT_EQ(result.ReportFlags[sweep.slot], expected.selector);
+    EXPECT_EQ(result.FactorCount,
+              plain.state.Result.FactorCount - plainOutcome.counted + expected.counted);
+  }
+}
+
+const Letters kTaraLetters = {{'U', {"Tara Stength - Unfavourable", -1, 0, 1}},
+                              {'F', {"Tara Stength - Favourable", 1, 1, 2}},
+                              {'V', {"Tara Stength - Very Favourable", 2, 1, 2}},
+                              {'-', {"", 0, 0, 0}}};
+const Letters kChandraLetters = {{'U', {"Moon Stength - Unfavourable", -1, 0, 1}},
+                                 {'F', {"Moon Stength - Favourable", 1, 1, 2}}};
+const Letters kNakshatraLetters = {{'F', {"Nakshatra - Favourable", 1, 1, 2}},
+                                   {'N', {"Nakshatra - Neutral", 0, 1, 2}}};
+
+// Entries Unfavourable, Favourable, Very Favourable, an unexpected text.
+constexpr std::string_view kTaraPattern = "UFV-";
+// Entries Unfavourable, Favourable, an unexpected text.
+constexpr std::string_view kChandraPattern = "UFF";
+
+TEST(MarriageRules, StrengthFactorsOpenEachRuleSet) {
+  for (RuleSet ruleSet : {EvaluateEngagement, EvaluateMarriage, EvaluateBrideEntrance}) {
+    CheckSweep({"tarabala", ruleSet, 0, TaraFlag, kByTara, kTaraPattern, kTaraLetters});
+    CheckSweep(
+        {"chandrabala", ruleSet, 1, ChandraFlag, kByChandra, kChandraPattern, kChandraLetters});
+  }
+}
+
+// Nakshatras in table order, nine to a group: Ashwini..Ashlesha,
+// Magha..Jyeshtha, Moola..Revati. Tithis 1..15, then 16..30. Weekdays Sunday
+// first. Yogas in table order, Vaidhruthi last. Karanas in table order.
+TEST(MarriageRules, EngagementFactors) {
+  const std::vector<Sweep> sweeps = {
+      {"nakshatra", EvaluateEngagement, 2, NakshatraFlag, kByNakshatra,
+       "NNFNNNNNN NFFNNNNNN NFFNNNFFN", kNakshatraLetters},
+      // By number: the dark fortnight's namesakes stay neutral, and a neutral
+      // tithi does not count.
+      {"tithi", EvaluateEngagement, 3, TithiFlag, kByTithiNumber,
+       "NFFNFNFNNFNNNNN NNNNNNNNNNNNNNN",
+       {{'F', {"Tithi - Favourable", 1, 1, 2}}, {'N', {"Tithi - Neutral", 0, 0, 2}}}},
+      {"weekday", EvaluateEngagement, 4, WeekdayFlag, kByBoxWeekday, "NNNNNNU",
+       {{'U', {"Weekday - Unfavourable", -1, 0, 1}}, {'N', {"Weekday - Neutral", 0, 1, 2}}}},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+TEST(MarriageRules, MarriageListFactors) {
+  const std::vector<Sweep> sweeps = {
+      {"nakshatra", EvaluateMarriage, 2, NakshatraFlag, kByNakshatra,
+       "FNNFFNNNN FNFFFFNFN FNFFFNNFF", kNakshatraLetters},
+      // By name: both fortnights alike; the new Moon is neutral.
+      {"tithi", EvaluateMarriage, 3, TithiFlag, kByTithiNumber, "NUUNUNUNNUUNUNN NUUNUNUNNUUNUNN",
+       {{'U', {"Tithi - Unfavourable", -1, 0, 1}}, {'N', {"Tithi - Neutral", 0, 1, 2}}}},
+      {"weekday", EvaluateMarriage, 4, WeekdayFlag, kByBoxWeekday, "NFNFFFN",
+       {{'F', {"Weekday - Favourable", 1, 1, 2}}, {'N', {"Weekday - Neutral", 0, 1, 2}}}},
+      {"yoga", EvaluateMarriage, 5, YogaFlag, kByYoga, "UNNNNUNNU UNNUNUNUN UNNNNNNNU",
+       {{'U', {"Yoga - Unfavourable", -1, 0, 1}}, {'N', {"Yoga - Neutral", 0, 1, 2}}}},
+      {"karana", EvaluateMarriage, 6, KaranaFlag, kByKarana, "NNNNNNUNNNN",
+       {{'U', {"Karana - Unfavourable", -1, 0, 1}}, {'N', {"Karana - Neutral", 0, 1, 2}}}},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+TEST(MarriageRules, BrideEntranceFactors) {
+  const std::vector<Sweep> sweeps = {
+      {"nakshatra", EvaluateBrideEntrance, 2, NakshatraFlag, kByNakshatra,
+       "FNNNFNNFN FNFFFFNFN FNFFFNNFF", kNakshatraLetters},
+      // By number: the fourth of the bright half is barred, the fourth of the
+      // dark half (19) is not.
+      {"tithi", EvaluateBrideEntrance, 3, TithiFlag, kByTithiNumber,
+       "NNNUNNNNUNNNNUN NNNNNNNNNNNNNNN",
+       {{'U', {"Tithi - Unfavourable", -1, 0, 1}}, {'N', {"Tithi - Neutral", 0, 1, 2}}}},
+      {"weekday", EvaluateBrideEntrance, 4, WeekdayFlag, kByBoxWeekday, "UNUNNNN",
+       {{'U', {"Weekday - Unfavourable", -1, 0, 1}}, {'N', {"Weekday - Neutral", 0, 1, 2}}}},
+  };
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+// --- Whole evaluations ---
+
+struct Case {
+  std::string_view name;
+  RuleSet ruleSet;
+  Setter setup;
+  std::vector<std::string> verdicts;  // 0..N
+  std::vector<int> points;            // 0..N-1; slot N must stay 0
+  int count;
+  std::string_view word;
+  std::map<ReportSlot, int> flags;  // every selector that is not 0
+  std::string_view warning = {};    // YogaWarning after the run
+};
+
+void CheckCase(const Case& c) {
+  SCOPED_TRACE(c.name);
+  const Evaluated run = Evaluate(c.ruleSet, c.setup);
+  const Evaluation& result = run.state.Result;
+  EXPECT_EQ(result.FactorVerdicts, c.verdicts);
+  std::vector<int> points(result.FactorPoints.begin(), result.FactorPoints.end());
+  std::vector<int> expectedPoints = c.points;
+  expectedPoints.push_back(0);
+  EXPECT_EQ(points, expectedPoints);
+  EXPECT_EQ(result.FactorCount, c.count);
+  EXPECT_EQ(result.ResultWord, c.word);
+  std::array<std::int16_t, kReportFlagCount> flags{};
+  for (const auto& [slot, value] : c.flags) flags[slot] = static_cast<std::int16_t>(value);
+  EXPECT_EQ(result.ReportFlags, flags);
+  EXPECT_EQ(run.state.Yogas.YogaWarning, c.warning);
+  // The report went to the sink.
+  EXPECT_GE(run.report.clears, 1);
+}
+
+TEST(MarriageRules, Engagement) {
+  const std::vector<Case> cases = {
+      {"plain: the neutral tithi is not counted",
+       EvaluateEngagement,
+       nullptr,
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Neutral", ""},
+       {-1, -1, 0, 0, 0},
+       2,
+       "Average",
+       {{ResultFlag, 3},
+        {NakshatraFlag, 2},
+        {TithiFlag, 2},
+        {WeekdayFlag, 2},
+        {ChandraFlag, 1},
+        {TaraFlag, 1}}},
+      {"Saturday with a neutral tithi: only the star counts",
+       EvaluateEngagement,
+       Weekday("Saturday"),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Unfavourable", ""},
+       {-1, -1, 0, 0, -1},
+       1,
+       "Bad",
+       {{ResultFlag, 1},
+        {NakshatraFlag, 2},
+        {TithiFlag, 2},
+        {WeekdayFlag, 1},
+        {ChandraFlag, 1},
+        {TaraFlag, 1}}},
+      {"every factor at its best",
+       EvaluateEngagement,
+       All({Tara("Very Favourable"), Chandra("Favourable"), Nakshatra("Krittika"), Tithi(7),
+            Weekday("Friday")}),
+       {"Tara Stength - Very Favourable", "Moon Stength - Favourable", "Nakshatra - Favourable",
+        "Tithi - Favourable", "Weekday - Neutral", ""},
+       {2, 1, 1, 1, 0},
+       5,
+       "Good",
+       {{ResultFlag, 2},
+        {NakshatraFlag, 2},
+        {TithiFlag, 2},
+        {WeekdayFlag, 2},
+        {ChandraFlag, 2},
+        {TaraFlag, 2}}},
+  };
+  for (const Case& c : cases) CheckCase(c);
+}
+
+// Flags every marriage evaluation writes beside its own choices: the three
+// special-yoga sections are always selected.
+std::map<ReportSlot, int> MarriageFlags(std::map<ReportSlot, int> own) {
+  own.insert({{SiddhaFlag, 2}, {SarvarthaFlag, 2}, {AmritaFlag, 2}});
+  return own;
+}
+
+TEST(MarriageRules, Marriage) {
+  const std::vector<Case> cases = {
+      {"plain",
+       EvaluateMarriage,
+       nullptr,
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Neutral", "Yoga - Neutral", "Karana - Neutral",
+        "Siddha Yoga - Neutral", "Sarvartha Yoga - Neutral", "Amrita Yoga - Neutral", ""},
+       {-1, -1, 0, 0, 0, 0, 0, 0, 0, 0},
+       8,
+       "Good",
+       MarriageFlags({{ResultFlag, 2},
+                      {NakshatraFlag, 2},
+                      {TithiFlag, 2},
+                      {WeekdayFlag, 2},
+                      {ChandraFlag, 1},
+                      {TaraFlag, 1},
+                      {KaranaFlag, 2},
+                      {YogaFlag, 2}})},
+      // Wednesday, Dwadashi (a Bhadra tithi) and Anuradha: Siddha, Sarvartha
+      // Siddha and Amrita Siddhi all present.
+      {"every factor at its best",
+       EvaluateMarriage,
+       All({Tara("Very Favourable"), Chandra("Favourable"), Nakshatra("Anuradha"), Tithi(12),
+            Weekday("Wednesday")}),
+       {"Tara Stength - Very Favourable", "Moon Stength - Favourable", "Nakshatra - Favourable",
+        "Tithi - Neutral", "Weekday - Favourable", "Yoga - Neutral", "Karana - Neutral",
+        "Siddha Yoga - Favourable", "Sarvartha Yoga - Favourable", "Amrita Yoga - Favourable", ""},
+       {2, 1, 1, 0, 1, 0, 0, 1, 1, 1},
+       10,
+       "Good",
+       MarriageFlags({{ResultFlag, 2},
+                      {NakshatraFlag, 2},
+                      {TithiFlag, 2},
+                      {WeekdayFlag, 2},
+                      {ChandraFlag, 2},
+                      {TaraFlag, 2},
+                      {KaranaFlag, 2},
+                      {YogaFlag, 2}})},
+      // The star, the weekday and the three yogas count whatever they are, so
+      // a wedding can never read "Bad": every other factor unfavourable is
+      // exactly the average.
+      {"Dashami with every other factor unfavourable",
+       EvaluateMarriage,
+       All({Tithi(10), Yoga("Vishkambha"), Karana("Visti")}),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Unfavourable", "Weekday - Neutral", "Yoga - Unfavourable",
+        "Karana - Unfavourable", "Siddha Yoga - Neutral", "Sarvartha Yoga - Neutral",
+        "Amrita Yoga - Neutral", ""},
+       {-1, -1, 0, -1, 0, -1, -1, 0, 0, 0},
+       5,
+       "Average",
+       MarriageFlags({{ResultFlag, 3},
+                      {NakshatraFlag, 2},
+                      {TithiFlag, 1},
+                      {WeekdayFlag, 2},
+                      {ChandraFlag, 1},
+                      {TaraFlag, 1},
+                      {KaranaFlag, 1},
+                      {YogaFlag, 1}})},
+      {"Thursday in Pushya: Amrita Siddhi with its warning",
+       EvaluateMarriage,
+       All({Weekday("Thursday"), Nakshatra("Pushya")}),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Favourable", "Yoga - Neutral", "Karana - Neutral",
+        "Siddha Yoga - Neutral", "Sarvartha Yoga - Favourable", "Amrita Yoga - Favourable", ""},
+       {-1, -1, 0, 0, 1, 0, 0, 0, 1, 1},
+       8,
+       "Good",
+       MarriageFlags({{ResultFlag, 2},
+                      {NakshatraFlag, 2},
+                      {TithiFlag, 2},
+                      {WeekdayFlag, 2},
+                      {ChandraFlag, 1},
+                      {TaraFlag, 1},
+                      {KaranaFlag, 2},
+                      {YogaFlag, 2}}),
+       "Not Favourable for Marriage"},
+      // Siddha and Sarvartha Siddha follow the weekday box, Amrita Siddhi the
+      // chart's weekday.
+      {"box Wednesday, chart Sunday, Hasta, Dwitiya",
+       EvaluateMarriage,
+       All({BoxWeekday("Wednesday"), ChartWeekday("Sunday"), Nakshatra("Hasta"), Tithi(2)}),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Favourable",
+        "Tithi - Unfavourable", "Weekday - Favourable", "Yoga - Neutral", "Karana - Neutral",
+        "Siddha Yoga - Favourable", "Sarvartha Yoga - Favourable", "Amrita Yoga - Favourable", ""},
+       {-1, -1, 1, -1, 1, 0, 0, 1, 1, 1},
+       7,
+       "Good",
+       MarriageFlags({{ResultFlag, 2},
+                      {NakshatraFlag, 2},
+                      {TithiFlag, 1},
+                      {WeekdayFlag, 2},
+                      {ChandraFlag, 1},
+                      {TaraFlag, 1},
+                      {KaranaFlag, 2},
+                      {YogaFlag, 2}})},
+      {"box Sunday, chart Wednesday, Anuradha",
+       EvaluateMarriage,
+       All({BoxWeekday("Sunday"), ChartWeekday("Wednesday"), Nakshatra("Anuradha")}),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Favourable",
+        "Tithi - Neutral", "Weekday - Neutral", "Yoga - Neutral", "Karana - Neutral",
+        "Siddha Yoga - Neutral", "Sarvartha Yoga - Neutral", "Amrita Yoga - Favourable", ""},
+       {-1, -1, 1, 0, 0, 0, 0, 0, 0, 1},
+       8,
+       "Good",
+       MarriageFlags({{ResultFlag, 2},
+                      {NakshatraFlag, 2},
+                      {TithiFlag, 2},
+                      {WeekdayFlag, 2},
+                      {ChandraFlag, 1},
+                      {TaraFlag, 1},
+                      {KaranaFlag, 2},
+                      {YogaFlag, 2}})},
+      {"Friday on a Nanda tithi: Siddha only",
+       EvaluateMarriage,
+       All({Weekday("Friday"), Tithi(6)}),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Favourable", "Yoga - Neutral", "Karana - Neutral",
+        "Siddha Yoga - Favourable", "Sarvartha Yoga - Neutral", "Amrita Yoga - Neutral", ""},
+       {-1, -1, 0, 0, 1, 0, 0, 1, 0, 0},
+       8,
+       "Good",
+       MarriageFlags({{ResultFlag, 2},
+                      {NakshatraFlag, 2},
+                      {TithiFlag, 2},
+                      {WeekdayFlag, 2},
+                      {ChandraFlag, 1},
+                      {TaraFlag, 1},
+                      {KaranaFlag, 2},
+                      {YogaFlag, 2}})},
+  };
+  for (const Case& c : cases) CheckCase(c);
+}
+
+TEST(MarriageRules, BrideEntrance) {
+  const std::vector<Case> cases = {
+      {"plain: Sunday is barred",
+       EvaluateBrideEntrance,
+       nullptr,
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Unfavourable", ""},
+       {-1, -1, 0, 0, -1},
+       2,
+       "Average",
+       {{ResultFlag, 3},
+        {NakshatraFlag, 2},
+        {TithiFlag, 2},
+        {WeekdayFlag, 1},
+        {ChandraFlag, 1},
+        {TaraFlag, 1}}},
+      {"every factor at its best, on the dark fourth",
+       EvaluateBrideEntrance,
+       All({Tara("Favourable"), Chandra("Favourable"), Nakshatra("Pushya"), Tithi(19),
+            Weekday("Monday")}),
+       {"Tara Stength - Favourable", "Moon Stength - Favourable", "Nakshatra - Favourable",
+        "Tithi - Neutral", "Weekday - Neutral", ""},
+       {1, 1, 1, 0, 0},
+       5,
+       "Good",
+       {{ResultFlag, 2},
+        {NakshatraFlag, 2},
+        {TithiFlag, 2},
+        {WeekdayFlag, 2},
+        {ChandraFlag, 2},
+        {TaraFlag, 2}}},
+  };
+  for (const Case& c : cases) CheckCase(c);
+}
+
+// --- Result word at the average and one either side ---
+
+struct WordRow {
+  std::string_view name;
+  RuleSet ruleSet;
+  Setter setup;
+  int count;
+  std::string_view word;
+  int resultFlag;
+};
+
+TEST(MarriageRules, ResultWordAroundTheAverage) {
+  const std::vector<WordRow> rows = {
+      {"engagement below", EvaluateEngagement, Weekday("Saturday"), 1, "Bad", 1},
+      {"engagement equal", EvaluateEngagement, nullptr, 2, "Average", 3},
+      {"engagement above", EvaluateEngagement, Chandra("Favourable"), 3, "Good", 2},
+      {"marriage equal", EvaluateMarriage, All({Tithi(10), Yoga("Vishkambha"), Karana("Visti")}),
+       5, "Average", 3},
+      {"marriage above", EvaluateMarriage, All({Tithi(10), Yoga("Vishkambha")}), 6, "Good", 2},
+      {"bride below", EvaluateBrideEntrance, Tithi(4), 1, "Bad", 1},
+      {"bride equal", EvaluateBrideEntrance, nullptr, 2, "Average", 3},
+      {"bride above", EvaluateBrideEntrance, Weekday("Monday"), 3, "Good", 2},
+  };
+  for (const WordRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Evaluated run = Evaluate(row.ruleSet, row.setup);
+    EXPECT_EQ(run.state.Result.FactorCount, row.count);
+    EXPECT_EQ(run.state.Result.ResultWord, row.word);
+    EXPECT_EQ(run.state.Result.ReportFlags[ResultFlag], row.resultFlag);
+  }
+}
+
+// --- Result labels ---
+
+struct LabelRow {
+  std::string_view name;
+  RuleSet ruleSet;
+  Setter setup;
+  std::string_view label;
+};
+
+TEST(MarriageRules, ResultLabels) {
+  const std::vector<LabelRow> rows = {
+      {"engagement closes with Electional", EvaluateEngagement, nullptr,
+       "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Nakshatra - Neutral - 0 Point\r\n\r\n"
+       "Tithi - Neutral - 0 Point\r\n\r\n"
+       "Weekday - Neutral - 0 Point\r\n\r\n"
+       "Total Score - -2 Points\r\n\r\n"
+       "Electional: Average"},
+      // A warning left by an earlier evaluation must not survive: the empty
+      // warning of this chart still yields its two empty lines.
+      {"marriage without a warning",
+       EvaluateMarriage,
+       [](CalculationState& s) { s.Yogas.YogaWarning = "Not Favourable for Travel"; },
+       "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Nakshatra - Neutral - 0 Point\r\n\r\n"
+       "Tithi - Neutral - 0 Point\r\n\r\n"
+       "Weekday - Neutral - 0 Point\r\n\r\n"
+       "Yoga - Neutral - 0 Point\r\n\r\n"
+       "Karana - Neutral - 0 Point\r\n\r\n"
+       "Siddha Yoga - Neutral - 0 Point\r\n\r\n"
+       "Sarvartha Yoga - Neutral - 0 Point\r\n\r\n"
+       "Amrita Yoga - Neutral - 0 Point\r\n\r\n"
+       "\r\n\r\n"
+       "Total Score - -2 Points\r\n\r\n"
+       "Election: Good"},
+      {"marriage on a Thursday in Pushya", EvaluateMarriage,
+       All({Weekday("Thursday"), Nakshatra("Pushya")}),
+       "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Nakshatra - Neutral - 0 Point\r\n\r\n"
+       "Tithi - Neutral - 0 Point\r\n\r\n"
+       "Weekday - Favourable - 1 Point\r\n\r\n"
+       "Yoga - Neutral - 0 Point\r\n\r\n"
+       "Karana - Neutral - 0 Point\r\n\r\n"
+       "Siddha Yoga - Neutral - 0 Point\r\n\r\n"
+       "Sarvartha Yoga - Favourable - 1 Point\r\n\r\n"
+       "Amrita Yoga - Favourable - 1 Point\r\n\r\n"
+       "Not Favourable for Marriage\r\n\r\n"
+       "Total Score - 1 Points\r\n\r\n"
+       "Election: Good"},
+      {"bride's entrance: no warning lines", EvaluateBrideEntrance, Tara("Very Favourable"),
+       "Tara Stength - Very Favourable - 2 Point\r\n\r\n"
+       "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Nakshatra - Neutral - 0 Point\r\n\r\n"
+       "Tithi - Neutral - 0 Point\r\n\r\n"
+       "Weekday - Unfavourable - -1 Point\r\n\r\n"
+       "Total Score - 0 Points\r\n\r\n"
+       "Election: Good"},
+      {"engagement with an unexpected tarabala", EvaluateEngagement, Tara("Average"),
+       " - 0 Point\r\n\r\n"
+       "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Nakshatra - Neutral - 0 Point\r\n\r\n"
+       "Tithi - Neutral - 0 Point\r\n\r\n"
+       "Weekday - Neutral - 0 Point\r\n\r\n"
+       "Total Score - -1 Points\r\n\r\n"
+       "Electional: Average"},
+  };
+  for (const LabelRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Evaluated run = Evaluate(row.ruleSet, row.setup);
+    EXPECT_EQ(run.state.ResultLabel, row.label);
+  }
+}
+
+// --- Year precondition ---
+
+TEST(MarriageRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
+  for (RuleSet ruleSet : {EvaluateEngagement, EvaluateMarriage, EvaluateBrideEntrance}) {
+    const Evaluated run = Evaluate(ruleSet, [](CalculationState& s) {
+      s.Input.election.year = 1999;
+      s.Result.FactorVerdicts = {"earlier verdict", ""};
+      s.Result.FactorPoints = {1, 0};
+      s.Result.FactorCount = 4;
+      s.Result.ReportFlags[TaraFlag] = 2;
+    });
+    EXPECT_EQ(run.report.text, kYearPreconditionMessage);
+    EXPECT_EQ(run.state.Result.FactorVerdicts, (std::vector<std::string>{"earlier verdict", ""}));
+    EXPECT_EQ(run.state.Result.FactorCount, 0);
+    EXPECT_EQ(run.state.Result.ReportFlags[TaraFlag], 0);
+    EXPECT_EQ(run.state.Result.ResultWord, "");
+  }
+}
+
+}  // namespace
+}  // namespace horavela
