@@ -29,6 +29,17 @@ int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out)
 bool ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
                      std::string& error);
 
+struct PlacesOptions {
+  std::string query;         // first letters of a city's name (or of one of its words)
+  std::string limit = "20";  // as typed: checked by ListPlaces
+};
+
+// `places`: the cities of the offline gazetteer matching a query, most
+// populous first, as a JSON array of {name, state, country, latitude,
+// longitude, time_zone, population}; an empty query or a limit that is not a
+// whole number from 1 to 1000 is a bad request.
+int ListPlaces(const PlacesOptions& options, std::ostream& out);
+
 // `subjects`: the 34 subject texts, one per line, in dispatch order.
 int ListSubjects(std::ostream& out);
 

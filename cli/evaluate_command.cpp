@@ -8,11 +8,13 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
+#include "cli/time_zone_entry.h"
 #include "report/atomic_file.h"
 #include "report/html_writer.h"
 #include "report/plain_text_sink.h"
@@ -54,7 +56,10 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
     if (std::string e = WriteFileAtomically(options.htmlFile, html.Document()); !e.empty())
       return {ErrorResponse("the HTML report was not written: " + e), kExitFailure};
   }
-  return {BuildResponse(state, plain.text(), ListReportSections(state)), kExitOk};
+  nlohmann::ordered_json response = BuildResponse(state, plain.text(), ListReportSections(state));
+  if (parsed.birthZone) response["birth"]["zone_used"] = ZoneUsedJson(*parsed.birthZone);
+  if (parsed.electionZone) response["election"]["zone_used"] = ZoneUsedJson(*parsed.electionZone);
+  return {std::move(response), kExitOk};
 }
 
 // Whatever goes wrong inside one evaluation becomes that request's error

@@ -1,6 +1,7 @@
 #include "cli/json_reader.h"
 
 #include <limits>
+#include <utility>
 
 namespace horavela::cli {
 
@@ -121,8 +122,33 @@ std::string OptionalString(const json& object, const std::string& path, const ch
   return value == nullptr ? std::string() : StringValue(*value, Join(path, key));
 }
 
-PlaceEntry ParsePlace(const json& object, const std::string& path) {
-  PlaceEntry place;
+namespace {
+
+// Either the tz-database name or the two captions with the DST box: a request
+// holding both would leave it unclear which one the user meant.
+std::string ZoneName(const json& object, const std::string& path) {
+  const json* tz = FindMember(object, "tz");
+  if (tz == nullptr) return {};
+  std::string given;
+  for (const char* key : {"zone", "dst"}) {
+    if (FindMember(object, key) != nullptr)
+      given += std::string(given.empty() ? "" : " and ") + "\"" + key + "\"";
+  }
+  if (!given.empty()) {
+    throw RequestError(path + ": \"tz\" and " + given +
+                       " were both given; give either \"tz\" or \"zone\" with \"dst\"");
+  }
+  std::string name = StringValue(*tz, Join(path, "tz"));
+  if (name.empty())
+    throw RequestError(Join(path, "tz") + " must name a time zone, such as \"Asia/Kolkata\"");
+  return name;
+}
+
+}  // namespace
+
+PlaceRequest ParsePlace(const json& object, const std::string& path) {
+  PlaceRequest request;
+  PlaceEntry& place = request.place;
   const std::string latitudePath = Join(path, "latitude");
   const json& latitude = ObjectField(object, path, "latitude");
   place.latitudeDegrees = Int16Field(latitude, latitudePath, "degrees");
@@ -135,20 +161,24 @@ PlaceEntry ParsePlace(const json& object, const std::string& path) {
   place.longitudeMinutes = Int16Field(longitude, longitudePath, "minutes");
   place.east = BoolField(longitude, longitudePath, "east");
 
-  const std::string zonePath = Join(path, "zone");
-  const json& zone = ObjectField(object, path, "zone");
-  place.zoneHours = Int16Field(zone, zonePath, "hours");
-  place.zoneMinutes = Int16Field(zone, zonePath, "minutes");
-  place.dst = BoolField(object, path, "dst");
+  request.timeZone = ZoneName(object, path);
+  if (request.timeZone.empty()) {
+    const std::string zonePath = Join(path, "zone");
+    const json& zone = ObjectField(object, path, "zone");
+    place.zoneHours = Int16Field(zone, zonePath, "hours");
+    place.zoneMinutes = Int16Field(zone, zonePath, "minutes");
+    place.dst = BoolField(object, path, "dst");
+  }
 
   place.city = OptionalString(object, path, "city");
   place.state = OptionalString(object, path, "state");
   place.country = OptionalString(object, path, "country");
-  return place;
+  return request;
 }
 
-MomentEntry ParseMoment(const json& object, const std::string& path) {
-  MomentEntry moment;
+MomentRequest ParseMoment(const json& object, const std::string& path) {
+  MomentRequest request;
+  MomentEntry& moment = request.moment;
   moment.year = Int16Field(object, path, "year");
   moment.month = Int16Field(object, path, "month");
   moment.day = Int16Field(object, path, "day");
@@ -156,8 +186,10 @@ MomentEntry ParseMoment(const json& object, const std::string& path) {
   moment.minute = Int16Field(object, path, "minute");
   if (const json* second = FindMember(object, "second"))
     moment.second = Int16Value(*second, Join(path, "second"));
-  moment.place = ParsePlace(object, path);
-  return moment;
+  PlaceRequest place = ParsePlace(object, path);
+  moment.place = std::move(place.place);
+  request.timeZone = std::move(place.timeZone);
+  return request;
 }
 
 // "-5" with "30" would be four and a half hours east, not Indian Time.

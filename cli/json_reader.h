@@ -40,12 +40,25 @@ std::string StringValue(const nlohmann::json& value, const std::string& name);
 std::int16_t Int16Value(const nlohmann::json& value, const std::string& name);
 std::string Join(const std::string& path, const char* key);
 
-// A place: latitude, longitude, zone, dst and the optional city, state and
-// country texts.
-PlaceEntry ParsePlace(const nlohmann::json& object, const std::string& path);
+// A place as the request gives it. Instead of the "zone" captions and the
+// "dst" box it may name a tz-database zone in "tz" ("Asia/Kolkata"); then the
+// captions stay unset until the zone is resolved for a local date and time
+// (see time_zone_entry.h).
+struct PlaceRequest {
+  PlaceEntry place;
+  std::string timeZone;  // empty: "zone" and "dst" were given
+};
+struct MomentRequest {
+  MomentEntry moment;
+  std::string timeZone;  // empty: "zone" and "dst" were given
+};
+
+// A place: latitude, longitude, either "zone" and "dst" or "tz", and the
+// optional city, state and country texts.
+PlaceRequest ParsePlace(const nlohmann::json& object, const std::string& path);
 
 // A moment: date, clock time, optional second, and its place.
-MomentEntry ParseMoment(const nlohmann::json& object, const std::string& path);
+MomentRequest ParseMoment(const nlohmann::json& object, const std::string& path);
 
 // Hours and minutes of a zone are added as they stand, so both must point
 // the same way.

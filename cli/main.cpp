@@ -25,6 +25,13 @@ int main(int argc, char** argv) {
       "search", "Find the windows of minutes whose evaluation reaches a result word (JSON)");
   searchCommand->add_option("FILE", searchFile, "Request file (default: standard input)");
 
+  PlacesOptions places;
+  CLI::App* placesCommand = app.add_subcommand(
+      "places", "Find cities in the offline atlas, most populous first, with their tz zone (JSON)");
+  placesCommand->add_option("QUERY", places.query, "First letters of the city's name")->required();
+  placesCommand->add_option("--limit", places.limit, "At most this many cities (1-1000)")
+      ->capture_default_str();
+
   CLI::App* subjectsCommand =
       app.add_subcommand("subjects", "List the 34 subject texts, one per line, in dispatch order");
   CLI::App* zonesCommand = app.add_subcommand(
@@ -40,6 +47,7 @@ int main(int argc, char** argv) {
   try {
     if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
     if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout);
+    if (*placesCommand) return ListPlaces(places, std::cout);
     if (*subjectsCommand) return ListSubjects(std::cout);
     if (*zonesCommand) return ListZones(std::cout);
   } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 #include "cli/request_parser.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "cli/json_reader.h"
 #include "engine/input_check.h"
@@ -25,18 +26,28 @@ std::string WeekdayField(const json& value, const std::string& name) {
   return text;
 }
 
-EvaluationInput ParseInput(const json& request) {
+// The captions of a moment that named its zone, once its date is known to be
+// valid.
+std::optional<ZoneUsed> ResolveZone(const std::string& timeZone, MomentEntry& moment,
+                                    const std::string& path) {
+  if (timeZone.empty()) return std::nullopt;
+  return ApplyTimeZone(LoadTimeZone(timeZone, path + ".tz"), moment, path);
+}
+
+void ParseInput(const json& request, ParsedRequest& parsed) {
   RequireObject(request);
-  EvaluationInput input;
+  EvaluationInput& input = parsed.input;
   input.subject = StringField(request, "", "subject");
   input.name = StringField(request, "", "name");
   input.sex = StringField(request, "", "sex");
   const json& election = ObjectField(request, "", "election");
-  input.election = ParseMoment(election, "election");
+  MomentRequest electionRequest = ParseMoment(election, "election");
+  input.election = std::move(electionRequest.moment);
   const json* weekday = FindMember(election, "weekday");
   if (weekday != nullptr) input.electionWeekday = WeekdayField(*weekday, "election.weekday");
   const json& birth = ObjectField(request, "", "birth");
-  input.birth = ParseMoment(birth, "birth");
+  MomentRequest birthRequest = ParseMoment(birth, "birth");
+  input.birth = std::move(birthRequest.moment);
   // The birth page's weekday box is read by nothing; only its type is checked.
   if (const json* birthWeekday = FindMember(birth, "weekday"))
     StringValue(*birthWeekday, "birth.weekday");
@@ -48,6 +59,8 @@ EvaluationInput ParseInput(const json& request) {
   }
   if (std::string problem = CheckEvaluationInput(input); !problem.empty())
     throw RequestError(problem);
+  parsed.electionZone = ResolveZone(electionRequest.timeZone, input.election, "election");
+  parsed.birthZone = ResolveZone(birthRequest.timeZone, input.birth, "birth");
   CheckZoneSigns(input.birth.place, "birth");
   CheckZoneSigns(input.election.place, "election");
 
@@ -55,7 +68,6 @@ EvaluationInput ParseInput(const json& request) {
     input.electionWeekday =
         WeekdayOfDate(input.election.year, input.election.month, input.election.day);
   }
-  return input;
 }
 
 }  // namespace
@@ -63,8 +75,9 @@ EvaluationInput ParseInput(const json& request) {
 ParsedRequest ParseRequestJson(const json& request) {
   ParsedRequest parsed;
   try {
-    parsed.input = ParseInput(request);
+    ParseInput(request, parsed);
   } catch (const RequestError& e) {
+    parsed = ParsedRequest();
     parsed.error = e.what();
   }
   return parsed;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include <nlohmann/json.hpp>
 
+#include "cli/time_zone_entry.h"
 #include "engine/evaluation_input.h"
 
 namespace horavela::cli {
@@ -13,13 +15,17 @@ namespace horavela::cli {
 struct ParsedRequest {
   EvaluationInput input;
   std::string error;  // empty when `input` may be evaluated
+  // The zone in force at each moment that named a tz-database zone.
+  std::optional<ZoneUsed> birthZone;
+  std::optional<ZoneUsed> electionZone;
 };
 
 // Reads one request: the JSON text of an object with subject, name, sex,
 // election and birth. Every field is checked for presence, type, 16-bit range
 // and the ranges the input pages allow; the first problem found is reported
 // with the field's name. A missing election weekday becomes the civil weekday
-// of the election date.
+// of the election date. A moment naming a tz-database zone ("tz") gets the
+// captions and DST box in force at its local date and time.
 ParsedRequest ParseRequest(std::string_view text);
 ParsedRequest ParseRequestJson(const nlohmann::json& request);
 

@@ -2,10 +2,12 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "cli/commands.h"
 #include "cli/json_reader.h"
 #include "cli/response_writer.h"
+#include "cli/time_zone_entry.h"
 #include "rules/subjects.h"
 #include "search/muhurta_finder.h"
 
@@ -38,8 +40,10 @@ SearchRequest ParseSearch(const json& request) {
   }
   search.name = StringField(request, "", "name");
   search.sex = StringField(request, "", "sex");
-  search.birth = ParseMoment(ObjectField(request, "", "birth"), "birth");
-  search.place = ParsePlace(ObjectField(request, "", "place"), "place");
+  MomentRequest birth = ParseMoment(ObjectField(request, "", "birth"), "birth");
+  search.birth = std::move(birth.moment);
+  PlaceRequest place = ParsePlace(ObjectField(request, "", "place"), "place");
+  search.place = std::move(place.place);
   search.from = ParseLocalMinute(request, "from");
   search.to = ParseLocalMinute(request, "to");
   if (FindMember(request, "min_result") != nullptr)
@@ -47,6 +51,10 @@ SearchRequest ParseSearch(const json& request) {
 
   if (std::string problem = CheckSearchRequest(search); !problem.empty())
     throw RequestError(problem);
+  if (!birth.timeZone.empty())
+    ApplyTimeZone(LoadTimeZone(birth.timeZone, "birth.tz"), search.birth, "birth");
+  if (!place.timeZone.empty())
+    search.zoneAt = ZoneMinuteByMinute(LoadTimeZone(place.timeZone, "place.tz"));
   CheckZoneSigns(search.birth.place, "birth");
   CheckZoneSigns(search.place, "place");
   return search;

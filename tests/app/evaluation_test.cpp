@@ -178,6 +178,33 @@ class EvaluationTest : public QObject {
     QCOMPARE(FromStd(state.ResultLabel), FromStd(expected.ResultLabel));
   }
 
+  void eighthSignSpelledTwoWays() {
+    // 22 July 1980, 10:05 at 18N58 72E50 (zone 0): Moon and lagna both in the eighth sign.
+    Harness h;
+    h.Open();
+    h.TickSubject(1, "Marriage");
+    h.Click("cmdNext_0");
+    h.FillElectionPage("1980", "July", "22");
+    h.Select("cboMinuteFrom", "5");
+    for (const auto& [field, value] :
+         std::vector<std::pair<QString, QString>>{{"txtDegreeLat", "18"},
+                                                  {"txtMinuteLat", "58"},
+                                                  {"txtDegreeLong", "72"},
+                                                  {"txtMinuteLong", "50"}}) {
+      h.Find<QLineEdit>(field)->setText(value);
+    }
+    h.Click("cmdNext_1");
+    h.FillBirthPage();
+    h.Select("cboDate", "22");
+    h.Select("cboBirthHour", "10");
+    h.Click("cmdNext_2");
+    QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
+    QCOMPARE(h.Find<QLabel>("lblResultBirth_4")->text(), QString("Vrishcika"));
+    QCOMPARE(h.Find<QLabel>("lblResultBirth_8")->text(), QString("Vrischika"));
+    QCOMPARE(h.Find<QLabel>("lblMuhurthaDetails_0")->text(), QString("Vrishcika"));
+    QCOMPARE(h.Find<QLabel>("lblMuhurthaDetails_4")->text(), QString("Vrischika"));
+  }
+
   void westSouthAndZoneReachTheCore() {
     Harness h;
     h.Open();

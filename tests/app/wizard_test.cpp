@@ -400,13 +400,15 @@ class WizardTest : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       visited << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(visited, QStringList({"cboMuhurthaMonth", "cboMuhurthaDate", "cboMuhurthaYear",
-                                   "cboMuhurthaWeekday", "cboHourFrom", "cboMinuteFrom",
-                                   "cboSecondFrom", "txtCity", "txtState", "txtCountry",
-                                   "cmdSearch_0", "txtDegreeLat", "txtMinuteLat",
-                                   "optLat_Muhurtha_0", "txtDegreeLong", "txtMinuteLong",
-                                   "optLong_Muhurtha_0", "chkDST_Muhurtha", "lblTZHelp_Muhurtha",
-                                   "cmdBack_1", "cmdNext_1"}));
+    QCOMPARE(
+        visited,
+        QStringList(
+            {"cboMuhurthaMonth",   "cboMuhurthaDate",   "cboMuhurthaYear",    "cboMuhurthaWeekday",
+             "cboHourFrom",        "cboMinuteFrom",     "cboSecondFrom",      "txtCity",
+             "txtState",           "txtCountry",        "cmdSearch_0",        "txtDegreeLat",
+             "txtMinuteLat",       "optLat_Muhurtha_0", "txtDegreeLong",      "txtMinuteLong",
+             "optLong_Muhurtha_0", "chkDST_Muhurtha",   "lblTZHelp_Muhurtha", "cmdBack_1",
+             "cmdNext_1"}));
   }
 
   void helpMenuOpensOurPages() {

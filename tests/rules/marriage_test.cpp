@@ -134,11 +134,11 @@ const Input kByTara{4, 0, [](CalculationState& s, std::size_t i) {
                                                              "Very Favourable", "Average"};
                       s.TaraBalaVerdict = verdicts[i];
                     }};
-const Input kByChandra{3, 0, [](CalculationState& s, std::size_t i) {
-                         static const char* const verdicts[] = {"Unfavourable", "Favourable",
-                                                                "Average"};
-                         s.ChandraBalaVerdict = verdicts[i];
-                       }};
+const Input kByChandra{
+    3, 0, [](CalculationState& s, std::size_t i) {
+      static const char* const verdicts[] = {"Unfavourable", "Favourable", "Average"};
+      s.ChandraBalaVerdict = verdicts[i];
+    }};
 
 struct Expected {
   std::string verdict;
@@ -207,6 +207,7 @@ TEST(MarriageRules, StrengthFactorsOpenEachRuleSet) {
 // Magha..Jyeshtha, Moola..Revati. Tithis 1..15, then 16..30. Weekdays Sunday
 // first. Yogas in table order, Vaidhruthi last. Karanas in table order.
 TEST(MarriageRules, EngagementFactors) {
+  // clang-format off
   const std::vector<Sweep> sweeps = {
       {"nakshatra", EvaluateEngagement, 2, NakshatraFlag, kByNakshatra,
        "NNFNNNNNN NFFNNNNNN NFFNNNFFN", kNakshatraLetters},
@@ -214,31 +215,42 @@ TEST(MarriageRules, EngagementFactors) {
       // tithi does not count.
       {"tithi", EvaluateEngagement, 3, TithiFlag, kByTithiNumber,
        "NFFNFNFNNFNNNNN NNNNNNNNNNNNNNN",
-       {{'F', {"Tithi - Favourable", 1, 1, 2}}, {'N', {"Tithi - Neutral", 0, 0, 2}}}},
+       {{'F', {"Tithi - Favourable", 1, 1, 2}},
+        {'N', {"Tithi - Neutral", 0, 0, 2}}}},
       {"weekday", EvaluateEngagement, 4, WeekdayFlag, kByBoxWeekday, "NNNNNNU",
-       {{'U', {"Weekday - Unfavourable", -1, 0, 1}}, {'N', {"Weekday - Neutral", 0, 1, 2}}}},
+       {{'U', {"Weekday - Unfavourable", -1, 0, 1}},
+        {'N', {"Weekday - Neutral", 0, 1, 2}}}},
   };
+  // clang-format on
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
 }
 
 TEST(MarriageRules, MarriageListFactors) {
+  // clang-format off
   const std::vector<Sweep> sweeps = {
       {"nakshatra", EvaluateMarriage, 2, NakshatraFlag, kByNakshatra,
        "FNNFFNNNN FNFFFFNFN FNFFFNNFF", kNakshatraLetters},
       // By name: both fortnights alike; the new Moon is neutral.
-      {"tithi", EvaluateMarriage, 3, TithiFlag, kByTithiNumber, "NUUNUNUNNUUNUNN NUUNUNUNNUUNUNN",
-       {{'U', {"Tithi - Unfavourable", -1, 0, 1}}, {'N', {"Tithi - Neutral", 0, 1, 2}}}},
+      {"tithi", EvaluateMarriage, 3, TithiFlag, kByTithiNumber,
+       "NUUNUNUNNUUNUNN NUUNUNUNNUUNUNN",
+       {{'U', {"Tithi - Unfavourable", -1, 0, 1}},
+        {'N', {"Tithi - Neutral", 0, 1, 2}}}},
       {"weekday", EvaluateMarriage, 4, WeekdayFlag, kByBoxWeekday, "NFNFFFN",
-       {{'F', {"Weekday - Favourable", 1, 1, 2}}, {'N', {"Weekday - Neutral", 0, 1, 2}}}},
+       {{'F', {"Weekday - Favourable", 1, 1, 2}},
+        {'N', {"Weekday - Neutral", 0, 1, 2}}}},
       {"yoga", EvaluateMarriage, 5, YogaFlag, kByYoga, "UNNNNUNNU UNNUNUNUN UNNNNNNNU",
-       {{'U', {"Yoga - Unfavourable", -1, 0, 1}}, {'N', {"Yoga - Neutral", 0, 1, 2}}}},
+       {{'U', {"Yoga - Unfavourable", -1, 0, 1}},
+        {'N', {"Yoga - Neutral", 0, 1, 2}}}},
       {"karana", EvaluateMarriage, 6, KaranaFlag, kByKarana, "NNNNNNUNNNN",
-       {{'U', {"Karana - Unfavourable", -1, 0, 1}}, {'N', {"Karana - Neutral", 0, 1, 2}}}},
+       {{'U', {"Karana - Unfavourable", -1, 0, 1}},
+        {'N', {"Karana - Neutral", 0, 1, 2}}}},
   };
+  // clang-format on
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
 }
 
 TEST(MarriageRules, BrideEntranceFactors) {
+  // clang-format off
   const std::vector<Sweep> sweeps = {
       {"nakshatra", EvaluateBrideEntrance, 2, NakshatraFlag, kByNakshatra,
        "FNNNFNNFN FNFFFFNFN FNFFFNNFF", kNakshatraLetters},
@@ -246,10 +258,13 @@ TEST(MarriageRules, BrideEntranceFactors) {
       // dark half (19) is not.
       {"tithi", EvaluateBrideEntrance, 3, TithiFlag, kByTithiNumber,
        "NNNUNNNNUNNNNUN NNNNNNNNNNNNNNN",
-       {{'U', {"Tithi - Unfavourable", -1, 0, 1}}, {'N', {"Tithi - Neutral", 0, 1, 2}}}},
+       {{'U', {"Tithi - Unfavourable", -1, 0, 1}},
+        {'N', {"Tithi - Neutral", 0, 1, 2}}}},
       {"weekday", EvaluateBrideEntrance, 4, WeekdayFlag, kByBoxWeekday, "UNUNNNN",
-       {{'U', {"Weekday - Unfavourable", -1, 0, 1}}, {'N', {"Weekday - Neutral", 0, 1, 2}}}},
+       {{'U', {"Weekday - Unfavourable", -1, 0, 1}},
+        {'N', {"Weekday - Neutral", 0, 1, 2}}}},
   };
+  // clang-format on
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
 }
 
@@ -388,9 +403,8 @@ TEST(MarriageRules, Marriage) {
        EvaluateMarriage,
        All({Tithi(10), Yoga("Vishkambha"), Karana("Visti")}),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
-        "Tithi - Unfavourable", "Weekday - Neutral", "Yoga - Unfavourable",
-        "Karana - Unfavourable", "Siddha Yoga - Neutral", "Sarvartha Yoga - Neutral",
-        "Amrita Yoga - Neutral", ""},
+        "Tithi - Unfavourable", "Weekday - Neutral", "Yoga - Unfavourable", "Karana - Unfavourable",
+        "Siddha Yoga - Neutral", "Sarvartha Yoga - Neutral", "Amrita Yoga - Neutral", ""},
        {-1, -1, 0, -1, 0, -1, -1, 0, 0, 0},
        5,
        "Average",
@@ -528,8 +542,8 @@ TEST(MarriageRules, ResultWordAroundTheAverage) {
       {"engagement below", EvaluateEngagement, Weekday("Saturday"), 1, "Bad", 1},
       {"engagement equal", EvaluateEngagement, nullptr, 2, "Average", 3},
       {"engagement above", EvaluateEngagement, Chandra("Favourable"), 3, "Good", 2},
-      {"marriage equal", EvaluateMarriage, All({Tithi(10), Yoga("Vishkambha"), Karana("Visti")}),
-       5, "Average", 3},
+      {"marriage equal", EvaluateMarriage, All({Tithi(10), Yoga("Vishkambha"), Karana("Visti")}), 5,
+       "Average", 3},
       {"marriage above", EvaluateMarriage, All({Tithi(10), Yoga("Vishkambha")}), 6, "Good", 2},
       {"bride below", EvaluateBrideEntrance, Tithi(4), 1, "Bad", 1},
       {"bride equal", EvaluateBrideEntrance, nullptr, 2, "Average", 3},
@@ -565,8 +579,7 @@ TEST(MarriageRules, ResultLabels) {
        "Electional: Average"},
       // A warning left by an earlier evaluation must not survive: the empty
       // warning of this chart still yields its two empty lines.
-      {"marriage without a warning",
-       EvaluateMarriage,
+      {"marriage without a warning", EvaluateMarriage,
        [](CalculationState& s) { s.Yogas.YogaWarning = "Not Favourable for Travel"; },
        "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
        "Moon Stength - Unfavourable - -1 Point\r\n\r\n"

@@ -1,0 +1,141 @@
+#include "cli/time_zone_entry.h"
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+#include "cli/json_reader.h"
+#include "search/local_minute.h"
+
+namespace horavela::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonths = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// A clock change moves the clocks by hours, once by a whole day (Samoa,
+// December 2011); no gap or overlap is longer than this.
+constexpr std::int64_t kLongestClockChange = 2 * 1440;
+
+std::string ClockText(const LocalMinute& minute) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d:%02d", minute.hour % 100, minute.minute % 100);
+  return text;
+}
+
+std::string DateText(const LocalMinute& minute) {
+  return std::to_string(minute.day) + " " + std::string(kMonths[(minute.month - 1) % 12]) + " " +
+         std::to_string(minute.year);
+}
+
+// "02:30 on 10 March 2024"
+std::string MomentText(const LocalMinute& minute) {
+  return ClockText(minute) + " on " + DateText(minute);
+}
+
+LocalMinute ToLocalMinute(const MomentEntry& moment) {
+  return {moment.year, moment.month, moment.day, moment.hour, moment.minute};
+}
+
+bool IsSkipped(const TimeZoneRules& rules, std::int64_t index) {
+  const LocalMinute m = FromMinuteIndex(index);
+  return rules.AtLocal(m.year, m.month, m.day, m.hour, m.minute).kind == LocalTimeKind::Skipped;
+}
+
+// "clocks went from 02:00 to 03:00": the first skipped clock minute and the
+// first one after the gap, found by walking out of the gap both ways.
+std::string GapText(const TimeZoneRules& rules, const LocalMinute& skipped) {
+  const std::int64_t index = MinuteIndex(skipped);
+  std::int64_t first = index;
+  while (index - first < kLongestClockChange && IsSkipped(rules, first - 1)) --first;
+  std::int64_t after = index + 1;
+  while (after - index < kLongestClockChange && IsSkipped(rules, after)) ++after;
+  const LocalMinute from = FromMinuteIndex(first);
+  const LocalMinute to = FromMinuteIndex(after);
+  const bool sameDay = from.year == to.year && from.month == to.month && from.day == to.day;
+  return "clocks went from " + (sameDay ? ClockText(from) : MomentText(from)) + " to " +
+         (sameDay ? ClockText(to) : MomentText(to));
+}
+
+// "UTC-04:00 (EDT, daylight saving)"
+std::string OffsetText(const ZoneOffset& offset) {
+  std::string text = FormatUtcOffset(offset.utcOffsetSeconds);
+  std::string notes = offset.abbreviation;
+  if (offset.dst) notes += std::string(notes.empty() ? "" : ", ") + "daylight saving";
+  return notes.empty() ? text : text + " (" + notes + ")";
+}
+
+// "zone 5, 0 with dst true": what to type for one of the two occurrences.
+std::string CaptionsText(const ZoneOffset& offset) {
+  const ZoneCaptions captions = CaptionsForOffset(offset);
+  return "zone " + std::to_string(captions.hours) + ", " + std::to_string(captions.minutes) +
+         " with dst " + (captions.dst ? "true" : "false");
+}
+
+}  // namespace
+
+TimeZoneRules LoadTimeZone(const std::string& name, const std::string& field) {
+  std::string error;
+  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error);
+  if (!rules) {
+    throw RequestError(field + ": " + error +
+                       " (give a tz-database name such as \"Asia/Kolkata\" or "
+                       "\"America/New_York\")");
+  }
+  return std::move(*rules);
+}
+
+ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const std::string& path) {
+  const LocalMinute local = ToLocalMinute(moment);
+  const LocalTimeOffsets offsets =
+      rules.AtLocal(local.year, local.month, local.day, local.hour, local.minute);
+  const std::string where = path + ": " + MomentText(local);
+  if (offsets.kind == LocalTimeKind::Skipped) {
+    throw RequestError(where + " does not exist in " + rules.name() + " (" +
+                       GapText(rules, local) + ")");
+  }
+  if (offsets.kind == LocalTimeKind::Repeated) {
+    throw RequestError(where + " occurs twice in " + rules.name() + ", first at " +
+                       OffsetText(offsets.offset) + ", then at " + OffsetText(offsets.other) +
+                       " after the clocks went back; give \"zone\" and \"dst\" explicitly "
+                       "instead of \"tz\" (" +
+                       CaptionsText(offsets.offset) + " for the first, " +
+                       CaptionsText(offsets.other) + " for the second)");
+  }
+  ZoneUsed used;
+  used.captions = CaptionsForOffset(offsets.offset);
+  used.timeZone = rules.name();
+  used.utcOffsetSeconds = offsets.offset.utcOffsetSeconds;
+  moment.place.zoneHours = used.captions.hours;
+  moment.place.zoneMinutes = used.captions.minutes;
+  moment.place.dst = used.captions.dst;
+  return used;
+}
+
+ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules) {
+  // Shared, since the finder copies the provider into each worker.
+  auto shared = std::make_shared<const TimeZoneRules>(rules);
+  return [shared](const LocalMinute& minute) {
+    const LocalTimeOffsets offsets =
+        shared->AtLocal(minute.year, minute.month, minute.day, minute.hour, minute.minute);
+    // For a repeated minute `offset` is the earlier occurrence's.
+    const ZoneCaptions captions = CaptionsForOffset(offsets.offset);
+    return ZoneAtMinute{captions.hours, captions.minutes, captions.dst,
+                        offsets.kind != LocalTimeKind::Skipped};
+  };
+}
+
+nlohmann::ordered_json ZoneUsedJson(const ZoneUsed& zone) {
+  nlohmann::ordered_json json;
+  json["hours"] = zone.captions.hours;
+  json["minutes"] = zone.captions.minutes;
+  json["dst"] = zone.captions.dst;
+  json["time_zone"] = zone.timeZone;
+  json["utc_offset"] = FormatUtcOffset(zone.utcOffsetSeconds);
+  return json;
+}
+
+}  // namespace horavela::cli

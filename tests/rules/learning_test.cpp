@@ -1,0 +1,746 @@
+// Rule sets of learning, driven with hand-built charts.
+//
+// Every test starts from one plain state (both strengths unfavourable, Moon in
+// Bharani, bright Pratipada, Sunday in the weekday box and in the chart, the
+// election half a year before the birthday in the birth year, 1 March at
+// midnight for the table lagna, no planet positions) and changes the inputs
+// named in its row. Name tables are the program's own.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculation_state.h"
+#include "engine/moon.h"
+#include "panchang/panchang.h"
+#include "rules/evaluation.h"
+#include "rules/rule_sets.h"
+#include "support/recording_sink.h"
+
+namespace horavela {
+namespace {
+
+using horavela::testing::RecordingSink;
+using Setter = std::function<void(CalculationState&)>;
+
+void SetTithi(CalculationState& s, int number) {
+  s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
+  s.Panchang.TithiRuleName = std::string(kTithiRuleNames[number - 1]);
+  s.Panchang.TithiGroup = std::string(kTithiGroups[number - 1]);
+  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
+}
+
+CalculationState PlainState() {
+  CalculationState s;
+  s.TaraBalaVerdict = "Unfavourable";
+  s.ChandraBalaVerdict = "Unfavourable";
+  s.ElectionChart[kMoonSignSlot] = "Mesha";
+  s.ElectionChart[kNakshatraSlot] = "Bharani";
+  s.ElectionChart[kLagnaSlot] = "Kanya";
+  s.ElectionChart[kYogaSlot] = "Siddhi";
+  s.ElectionChart[kKaranaSlot] = "Bava";
+  s.ElectionChart[kWeekdaySlot] = "Sunday";
+  s.Input.electionWeekday = "Sunday";
+  SetTithi(s, 1);
+  s.Input.birth.year = 2000;
+  s.Input.birth.month = 6;
+  s.Input.birth.day = 15;
+  s.Input.election.year = 2000;
+  s.Input.election.month = 1;
+  s.Input.election.day = 1;
+  s.Moment.month = 3;
+  s.Moment.day = 1;
+  s.Moment.hour = 0;
+  s.Moment.minute = 0;
+  return s;
+}
+
+Setter Nakshatra(std::string name) {
+  return [name](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = name; };
+}
+// The weekday box and the chart's computed weekday together.
+Setter Weekday(std::string name) {
+  return [name](CalculationState& s) {
+    s.Input.electionWeekday = name;
+    s.ElectionChart[kWeekdaySlot] = name;
+  };
+}
+Setter Tithi(int number) {
+  return [number](CalculationState& s) { SetTithi(s, number); };
+}
+Setter Tara(std::string verdict) {
+  return [verdict](CalculationState& s) { s.TaraBalaVerdict = verdict; };
+}
+Setter Chandra(std::string verdict) {
+  return [verdict](CalculationState& s) { s.ChandraBalaVerdict = verdict; };
+}
+Setter All(std::vector<Setter> setters) {
+  return [setters](CalculationState& s) {
+    for (const Setter& set : setters) set(s);
+  };
+}
+
+struct Evaluated {
+  CalculationState state;
+  RecordingSink report;
+};
+
+Evaluated Evaluate(RuleSet ruleSet, const Setter& setup) {
+  Evaluated run{PlainState(), {}};
+  if (setup) setup(run.state);
+  ruleSet(run.state, run.report);
+  return run;
+}
+
+// --- Sweeps: one factor over a whole input table ---
+
+// One input swept over its table; `plainEntry` is the plain state's entry.
+struct Input {
+  std::size_t size;
+  std::size_t plainEntry;
+  void (*set)(CalculationState&, std::size_t);
+};
+const Input kByNakshatra{27, 1, [](CalculationState& s, std::size_t i) {
+                           s.ElectionChart[kNakshatraSlot] = std::string(kNakshatraNames[i]);
+                         }};
+const Input kByTithiNumber{
+    30, 0, [](CalculationState& s, std::size_t i) { SetTithi(s, static_cast<int>(i) + 1); }};
+const Input kByBoxWeekday{7, 0, [](CalculationState& s, std::size_t i) {
+                            s.Input.electionWeekday = std::string(kWeekdayNames[i]);
+                          }};
+const Input kByTara{4, 0, [](CalculationState& s, std::size_t i) {
+                      static const char* const verdicts[] = {"Unfavourable", "Favourable",
+                                                             "Very Favourable", "Average"};
+                      s.TaraBalaVerdict = verdicts[i];
+                    }};
+const Input kByChandra{
+    3, 0, [](CalculationState& s, std::size_t i) {
+      static const char* const verdicts[] = {"Unfavourable", "Favourable", "Average"};
+      s.ChandraBalaVerdict = verdicts[i];
+    }};
+
+struct Expected {
+  std::string verdict;
+  int points;
+  int counted;   // what the outcome adds to FactorCount
+  int selector;  // the value left in the factor's report slot
+};
+using Letters = std::map<char, Expected>;
+
+struct Sweep {
+  std::string_view what;
+  RuleSet ruleSet;
+  int index;
+  std::optional<ReportSlot> slot;  // none: the factor has no report section
+  Input input;
+  std::string_view pattern;  // one letter per table entry; spaces only group
+  Letters letters;
+  Setter context = nullptr;   // fixes another input for the whole sweep
+  bool countIsolated = true;  // false when the input also moves other counted factors
+};
+
+void CheckSweep(const Sweep& sweep) {
+  std::string pattern;
+  for (char c : sweep.pattern) {
+    if (c != ' ') pattern += c;
+  }
+  ASSERT_EQ(pattern.size(), sweep.input.size) << sweep.what;
+  const Evaluated plain = Evaluate(sweep.ruleSet, sweep.context);
+  const Expected& plainOutcome = sweep.letters.at(pattern[sweep.input.plainEntry]);
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    SCOPED_TRACE(std::string(sweep.what) + ", entry " + std::to_string(i) + " expects " +
+                 pattern[i]);
+    const Expected& expected = sweep.letters.at(pattern[i]);
+    const Evaluated run = Evaluate(sweep.ruleSet, [&](CalculationState& s) {
+      if (sweep.context) sweep.context(s);
+      sweep.input.set(s, i);
+    });
+    const Evaluation& result = run.state.Result;
+    EXPECT_EQ(result.FactorVerdicts.at(sweep.index), expected.verdict);
+    EXPECT_EQ(result.FactorPoints.at(sweep.index), expected.points);
+    if (sweep.slot) {
+      EXPECT_EQ(result.ReportFlags[*sweep.slot], expected.selector);
+    }
+    if (sweep.countIsolated) {
+      EXPECT_EQ(result.FactorCount,
+                plain.state.Result.FactorCount - plainOutcome.counted + expected.counted);
+    }
+  }
+}
+
+const Letters kTaraLetters = {{'U', {"Tara Stength - Unfavourable", -1, 0, 1}},
+                              {'F', {"Tara Stength - Favourable", 1, 1, 2}},
+                              {'V', {"Tara Stength - Very Favourable", 2, 1, 2}},
+                              {'-', {"", 0, 0, 0}}};
+const Letters kChandraLetters = {{'U', {"Moon Stength - Unfavourable", -1, 0, 1}},
+                                 {'F', {"Moon Stength - Favourable", 1, 1, 2}}};
+const Letters kNakshatraLetters = {{'F', {"Nakshatra - Favourable", 1, 1, 2}},
+                                   {'N', {"Nakshatra - Neutral", 0, 1, 2}}};
+const Letters kTithiLetters = {{'F', {"Tithi - Favourable", 1, 1, 2}},
+                               {'U', {"Tithi - Unfavourable", -1, 0, 1}},
+                               {'N', {"Tithi - Neutral", 0, 1, 2}}};
+const Letters kWeekdayLetters = {{'F', {"Weekday - Favourable", 1, 1, 2}},
+                                 {'U', {"Weekday - Unfavourable", -1, 0, 1}},
+                                 {'N', {"Weekday - Neutral", 0, 1, 2}}};
+const Letters kSaraswatiLetters = {{'F', {"Saraswati Yoga - Favourable", 1, 1, 2}},
+                                   {'N', {"Saraswati Yoga - Neutral", 0, 1, 2}}};
+
+// Entries Unfavourable, Favourable, Very Favourable, an unexpected text.
+constexpr std::string_view kTaraPattern = "UFV-";
+// Entries Unfavourable, Favourable, an unexpected text.
+constexpr std::string_view kChandraPattern = "UFF";
+// Tithi numbers 1..15, then 16..30: the lists are bright tithis; the new Moon is barred.
+constexpr std::string_view kLearningTithis = "NFFUFFNUUFFFNUU NNNNNNNNNNNNNNU";
+// Weekdays Sunday first.
+constexpr std::string_view kTuesdaySaturday = "NNUNNNU";
+// Nakshatras in table order, nine to a group: Ashwini..Ashlesha,
+// Magha..Jyeshtha, Moola..Revati. Only Hasta completes the Saraswati yoga.
+constexpr std::string_view kOnlyHasta = "NNNNNNNNN NNNFNNNNN NNNNNNNNN";
+
+struct LearningSubject {
+  std::string_view name;
+  RuleSet ruleSet;
+  int tithiIndex;
+  int saraswatiIndex;
+};
+const LearningSubject kSubjects[] = {
+    {"trade", EvaluateTrade, 2, 4},
+    {"science", EvaluateScience, 2, 4},
+    {"dance or music", EvaluateDanceMusic, 3, 5},
+    {"astrology", EvaluateAstrology, 3, 5},
+    {"medicine", EvaluateMedicineStudy, 3, 5},
+    {"grammar", EvaluateGrammar, 2, 4},
+};
+
+TEST(LearningRules, SharedFactorsOfEverySubject) {
+  for (const LearningSubject& subject : kSubjects) {
+    SCOPED_TRACE(subject.name);
+    CheckSweep({"tarabala", subject.ruleSet, 0, TaraFlag, kByTara, kTaraPattern, kTaraLetters});
+    CheckSweep({"chandrabala", subject.ruleSet, 1, ChandraFlag, kByChandra, kChandraPattern,
+                kChandraLetters});
+    CheckSweep({"tithi", subject.ruleSet, subject.tithiIndex, TithiFlag, kByTithiNumber,
+                kLearningTithis, kTithiLetters});
+    // The weekday and the star also move other factors here: counts are
+    // checked in the whole evaluations below.
+    CheckSweep({"Saraswati by weekday", subject.ruleSet, subject.saraswatiIndex, SaraswatiFlag,
+                kByBoxWeekday, "NNNFNNN", kSaraswatiLetters, Nakshatra("Hasta"), false});
+    CheckSweep({"Saraswati by nakshatra", subject.ruleSet, subject.saraswatiIndex, SaraswatiFlag,
+                kByNakshatra, kOnlyHasta, kSaraswatiLetters, Weekday("Wednesday"), false});
+  }
+}
+
+TEST(LearningRules, SubjectFactors) {
+  const Letters scienceLetters = {{'F', {"Learning of any Science - Favourable", 1, 1, 0}},
+                                  {'N', {"Learning of any Science - Neutral", 0, 1, 0}}};
+  // clang-format off
+  const std::vector<Sweep> sweeps = {
+      // A fit weekday for a trade is favourable but scores nothing.
+      {"trade weekday", EvaluateTrade, 3, WeekdayFlag, kByBoxWeekday, "FFUFFFU",
+       {{'F', {"Weekday - Favourable", 0, 1, 2}},
+        {'U', {"Weekday - Unfavourable", -1, 0, 1}}}},
+      {"science weekday", EvaluateScience, 3, WeekdayFlag, kByBoxWeekday, kTuesdaySaturday,
+       kWeekdayLetters},
+      {"science by weekday", EvaluateScience, 5, std::nullopt, kByBoxWeekday, "NNNFNNN",
+       scienceLetters, Nakshatra("Hasta"), false},
+      {"science by nakshatra", EvaluateScience, 5, std::nullopt, kByNakshatra, kOnlyHasta,
+       scienceLetters, Weekday("Wednesday")},
+      {"dance nakshatra", EvaluateDanceMusic, 2, NakshatraFlag, kByNakshatra,
+       "NNNFFNNFN NNFFNNNFN NNFNFFNFF", kNakshatraLetters},
+      {"dance weekday", EvaluateDanceMusic, 4, WeekdayFlag, kByBoxWeekday, "NFUFFFU",
+       kWeekdayLetters},
+      {"astrology nakshatra", EvaluateAstrology, 2, NakshatraFlag, kByNakshatra,
+       "FNNNNNFFN NNNFNFNNN FNNNNNNNF", kNakshatraLetters},
+      {"astrology weekday", EvaluateAstrology, 4, WeekdayFlag, kByBoxWeekday, kTuesdaySaturday,
+       kWeekdayLetters},
+      // Dhanistha (D) is written twice and so counted twice.
+      {"medicine nakshatra", EvaluateMedicineStudy, 2, NakshatraFlag, kByNakshatra,
+       "FNNNFFFFF NNNFFFNFF FNNFDFNNF",
+       {{'F', {"Nakshatra - Favourable", 1, 1, 2}},
+        {'D', {"Nakshatra - Favourable", 1, 2, 2}},
+        {'N', {"Nakshatra - Neutral", 0, 1, 2}}}},
+      // Under a neutral star the weekday is revised: Sunday, Monday and
+      // Tuesday favourable, and a Saturday reads neutral yet stays uncounted (n).
+      {"medicine weekday under Bharani", EvaluateMedicineStudy, 4, WeekdayFlag, kByBoxWeekday,
+       "FFFNNNn",
+       {{'F', {"Weekday - Favourable", 1, 1, 2}},
+        {'N', {"Weekday - Neutral", 0, 1, 2}},
+        {'n', {"Weekday - Neutral", 0, 0, 2}}}},
+      {"medicine weekday under Hasta", EvaluateMedicineStudy, 4, WeekdayFlag, kByBoxWeekday,
+       "NNNNNNU", kWeekdayLetters, Nakshatra("Hasta")},
+      {"medicine weekday under Dhanistha", EvaluateMedicineStudy, 4, WeekdayFlag, kByBoxWeekday,
+       "NNNNNNU", kWeekdayLetters, Nakshatra("Dhanistha")},
+      // Both nakshatra factors of grammar write the same report slot, and
+      // both always select 2.
+      {"grammar nakshatra", EvaluateGrammar, 5, NakshatraFlag, kByNakshatra,
+       "NNNFFNFFN NNNFNNNNN NNNNFNNNF",
+       {{'F', {"Nakshatra of Grammar - Favourable", 1, 1, 2}},
+        {'N', {"Nakshatra of Grammar- Neutral", 0, 1, 2}}}},
+      {"logic nakshatra", EvaluateGrammar, 6, NakshatraFlag, kByNakshatra,
+       "NNNNNNNNN NNFFNNNNN FNNFNFNNF",
+       {{'F', {"Nakshatra of Logic And and Philosophy - Favourable", 1, 1, 2}},
+        {'N', {"Nakshatra of Logic And and Philosophy - Neutral", 0, 1, 2}}}},
+  };
+  // clang-format on
+  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+}
+
+// The grammar and logic weekdays are weighed only when the Tuesday/Saturday
+// factor found the day neutral; the logic weekday's neutral outcome selects
+// the adverse weekday text.
+TEST(LearningRules, GrammarWeekdays) {
+  struct Row {
+    std::string_view weekday;
+    std::string_view slot3;
+    int points3;
+    std::string_view slot7;
+    int points7;
+    std::string_view slot8;
+    int points8;
+    int weekdayFlag;
+    int count;
+  };
+  const Row rows[] = {
+      {"Sunday", "Weekday - Neutral", 0, "Weekday of Grammar - Neutral", 0,
+       "Weekday of Logic And and Philosophy - Neutral", 0, 1, 7},
+      {"Monday", "Weekday - Neutral", 0, "Weekday of Grammar - Neutral", 0,
+       "Weekday of Logic And and Philosophy - Favourable", 1, 2, 7},
+      {"Tuesday", "Weekday - Unfavourable", -1, "", 0, "", 0, 1, 4},
+      {"Wednesday", "Weekday - Neutral", 0, "Weekday of Grammar - Favourable", 1,
+       "Weekday of Logic And and Philosophy - Favourable", 1, 2, 7},
+      {"Thursday", "Weekday - Neutral", 0, "Weekday of Grammar - Favourable", 1,
+       "Weekday of Logic And and Philosophy - Favourable", 1, 2, 7},
+      {"Friday", "Weekday - Neutral", 0, "Weekday of Grammar - Favourable", 1,
+       "Weekday of Logic And and Philosophy - Neutral", 0, 1, 7},
+      {"Saturday", "Weekday - Unfavourable", -1, "", 0, "", 0, 1, 4},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.weekday);
+    const Evaluated run = Evaluate(EvaluateGrammar, Weekday(std::string(row.weekday)));
+    const Evaluation& result = run.state.Result;
+    ASSERT_EQ(result.FactorVerdicts.size(), 10u);
+    EXPECT_EQ(result.FactorVerdicts[3], row.slot3);
+    EXPECT_EQ(result.FactorPoints[3], row.points3);
+    EXPECT_EQ(result.FactorVerdicts[7], row.slot7);
+    EXPECT_EQ(result.FactorPoints[7], row.points7);
+    EXPECT_EQ(result.FactorVerdicts[8], row.slot8);
+    EXPECT_EQ(result.FactorPoints[8], row.points8);
+    EXPECT_EQ(result.ReportFlags[WeekdayFlag], row.weekdayFlag);
+    EXPECT_EQ(result.FactorCount, row.count);
+  }
+}
+
+// --- Whole evaluations ---
+
+struct Case {
+  std::string_view name;
+  RuleSet ruleSet;
+  Setter setup;
+  std::vector<std::string> verdicts;  // 0..N
+  std::vector<int> points;            // 0..N-1; slot N must stay 0
+  int count;
+  std::string_view word;
+  std::map<ReportSlot, int> flags;  // every selector that is not 0
+};
+
+void CheckCase(const Case& c) {
+  SCOPED_TRACE(c.name);
+  const Evaluated run = Evaluate(c.ruleSet, c.setup);
+  const Evaluation& result = run.state.Result;
+  EXPECT_EQ(result.FactorVerdicts, c.verdicts);
+  std::vector<int> points(result.FactorPoints.begin(), result.FactorPoints.end());
+  std::vector<int> expectedPoints = c.points;
+  expectedPoints.push_back(0);
+  EXPECT_EQ(points, expectedPoints);
+  EXPECT_EQ(result.FactorCount, c.count);
+  EXPECT_EQ(result.ResultWord, c.word);
+  std::array<std::int16_t, kReportFlagCount> flags{};
+  for (const auto& [slot, value] : c.flags) flags[slot] = static_cast<std::int16_t>(value);
+  EXPECT_EQ(result.ReportFlags, flags);
+  EXPECT_GE(run.report.clears, 1);
+}
+
+// The selectors of the plain state (strengths adverse, every other factor of
+// these subjects neutral) plus the result.
+std::map<ReportSlot, int> PlainFlags(int result, std::map<ReportSlot, int> own = {}) {
+  own.insert({{ResultFlag, result},
+              {TithiFlag, 2},
+              {WeekdayFlag, 2},
+              {ChandraFlag, 1},
+              {TaraFlag, 1},
+              {SaraswatiFlag, 2}});
+  return own;
+}
+
+TEST(LearningRules, TradeAndScience) {
+  const std::vector<Case> cases = {
+      {"trade, plain",
+       EvaluateTrade,
+       nullptr,
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Tithi - Neutral",
+        "Weekday - Favourable", "Saraswati Yoga - Neutral", ""},
+       {-1, -1, 0, 0, 0},
+       3,
+       "Good",
+       PlainFlags(2)},
+      {"trade on a Wednesday in Hasta, new Moon",
+       EvaluateTrade,
+       All({Weekday("Wednesday"), Nakshatra("Hasta"), Tithi(30)}),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Tithi - Unfavourable",
+        "Weekday - Favourable", "Saraswati Yoga - Favourable", ""},
+       {-1, -1, -1, 0, 1},
+       2,
+       "Average",
+       PlainFlags(3, {{TithiFlag, 1}})},
+      // No nakshatra factor, and the subject's own factor selects nothing.
+      {"science, plain",
+       EvaluateScience,
+       nullptr,
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Tithi - Neutral",
+        "Weekday - Neutral", "Saraswati Yoga - Neutral", "Learning of any Science - Neutral", ""},
+       {-1, -1, 0, 0, 0, 0},
+       4,
+       "Good",
+       PlainFlags(2)},
+      {"science on a Wednesday in Hasta scores twice",
+       EvaluateScience,
+       All({Weekday("Wednesday"), Nakshatra("Hasta"), Tithi(13)}),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Tithi - Neutral",
+        "Weekday - Neutral", "Saraswati Yoga - Favourable", "Learning of any Science - Favourable",
+        ""},
+       {-1, -1, 0, 0, 1, 1},
+       4,
+       "Good",
+       PlainFlags(2)},
+  };
+  for (const Case& c : cases) CheckCase(c);
+}
+
+TEST(LearningRules, DanceMusicAndAstrology) {
+  const std::vector<Case> cases = {
+      {"dance, plain",
+       EvaluateDanceMusic,
+       nullptr,
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Neutral", "Saraswati Yoga - Neutral", ""},
+       {-1, -1, 0, 0, 0, 0},
+       4,
+       "Good",
+       PlainFlags(2, {{NakshatraFlag, 2}})},
+      {"dance, every factor at its best",
+       EvaluateDanceMusic,
+       All({Tara("Very Favourable"), Chandra("Favourable"), Nakshatra("Hasta"), Tithi(10),
+            Weekday("Wednesday")}),
+       {"Tara Stength - Very Favourable", "Moon Stength - Favourable", "Nakshatra - Favourable",
+        "Tithi - Favourable", "Weekday - Favourable", "Saraswati Yoga - Favourable", ""},
+       {2, 1, 1, 1, 1, 1},
+       6,
+       "Good",
+       {{ResultFlag, 2},
+        {NakshatraFlag, 2},
+        {TithiFlag, 2},
+        {WeekdayFlag, 2},
+        {ChandraFlag, 2},
+        {TaraFlag, 2},
+        {SaraswatiFlag, 2}}},
+      {"astrology, plain",
+       EvaluateAstrology,
+       nullptr,
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Neutral", "Saraswati Yoga - Neutral", ""},
+       {-1, -1, 0, 0, 0, 0},
+       4,
+       "Good",
+       PlainFlags(2, {{NakshatraFlag, 2}})},
+  };
+  for (const Case& c : cases) CheckCase(c);
+}
+
+TEST(LearningRules, MedicineRevision) {
+  const std::vector<Case> cases = {
+      // Neutral star: the Sunday is revised to favourable without a second count.
+      {"Sunday in Bharani",
+       EvaluateMedicineStudy,
+       nullptr,
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Favourable", "Saraswati Yoga - Neutral", ""},
+       {-1, -1, 0, 0, 1, 0},
+       4,
+       "Good",
+       PlainFlags(2, {{NakshatraFlag, 2}})},
+      {"Monday in Bharani",
+       EvaluateMedicineStudy,
+       Weekday("Monday"),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Favourable", "Saraswati Yoga - Neutral", ""},
+       {-1, -1, 0, 0, 1, 0},
+       4,
+       "Good",
+       PlainFlags(2, {{NakshatraFlag, 2}})},
+      {"Saturday in Bharani: neutral, yet not counted",
+       EvaluateMedicineStudy,
+       Weekday("Saturday"),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
+        "Tithi - Neutral", "Weekday - Neutral", "Saraswati Yoga - Neutral", ""},
+       {-1, -1, 0, 0, 0, 0},
+       3,
+       "Average",
+       PlainFlags(3, {{NakshatraFlag, 2}})},
+      {"Saturday in Hasta: no revision",
+       EvaluateMedicineStudy,
+       All({Weekday("Saturday"), Nakshatra("Hasta")}),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Favourable",
+        "Tithi - Neutral", "Weekday - Unfavourable", "Saraswati Yoga - Neutral", ""},
+       {-1, -1, 1, 0, -1, 0},
+       3,
+       "Average",
+       PlainFlags(3, {{NakshatraFlag, 2}, {WeekdayFlag, 1}})},
+      {"Dhanistha counted twice, the Sunday left neutral",
+       EvaluateMedicineStudy,
+       Nakshatra("Dhanistha"),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Favourable",
+        "Tithi - Neutral", "Weekday - Neutral", "Saraswati Yoga - Neutral", ""},
+       {-1, -1, 1, 0, 0, 0},
+       5,
+       "Good",
+       PlainFlags(2, {{NakshatraFlag, 2}})},
+  };
+  for (const Case& c : cases) CheckCase(c);
+}
+
+TEST(LearningRules, Grammar) {
+  const std::vector<Case> cases = {
+      {"plain Sunday",
+       EvaluateGrammar,
+       nullptr,
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Tithi - Neutral",
+        "Weekday - Neutral", "Saraswati Yoga - Neutral", "Nakshatra of Grammar- Neutral",
+        "Nakshatra of Logic And and Philosophy - Neutral", "Weekday of Grammar - Neutral",
+        "Weekday of Logic And and Philosophy - Neutral", ""},
+       {-1, -1, 0, 0, 0, 0, 0, 0, 0},
+       7,
+       "Good",
+       PlainFlags(2, {{NakshatraFlag, 2}, {WeekdayFlag, 1}})},
+      // On a barred day the two weekday factors are not weighed at all.
+      {"Tuesday",
+       EvaluateGrammar,
+       Weekday("Tuesday"),
+       {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Tithi - Neutral",
+        "Weekday - Unfavourable", "Saraswati Yoga - Neutral", "Nakshatra of Grammar- Neutral",
+        "Nakshatra of Logic And and Philosophy - Neutral", "", "", ""},
+       {-1, -1, 0, -1, 0, 0, 0, 0, 0},
+       4,
+       "Average",
+       PlainFlags(3, {{NakshatraFlag, 2}, {WeekdayFlag, 1}})},
+      {"Wednesday in Hasta, every factor at its best",
+       EvaluateGrammar,
+       All({Tara("Favourable"), Chandra("Favourable"), Tithi(2), Weekday("Wednesday"),
+            Nakshatra("Hasta")}),
+       {"Tara Stength - Favourable", "Moon Stength - Favourable", "Tithi - Favourable",
+        "Weekday - Neutral", "Saraswati Yoga - Favourable", "Nakshatra of Grammar - Favourable",
+        "Nakshatra of Logic And and Philosophy - Favourable", "Weekday of Grammar - Favourable",
+        "Weekday of Logic And and Philosophy - Favourable", ""},
+       {1, 1, 1, 0, 1, 1, 1, 1, 1},
+       9,
+       "Good",
+       {{ResultFlag, 2},
+        {NakshatraFlag, 2},
+        {TithiFlag, 2},
+        {WeekdayFlag, 2},
+        {ChandraFlag, 2},
+        {TaraFlag, 2},
+        {SaraswatiFlag, 2}}},
+  };
+  for (const Case& c : cases) CheckCase(c);
+}
+
+// --- Result word at the average and one either side ---
+
+TEST(LearningRules, ResultWordAroundTheAverage) {
+  struct Row {
+    std::string_view name;
+    RuleSet ruleSet;
+    Setter setup;
+    int count;
+    std::string_view word;
+    int resultFlag;
+  };
+  const Setter barredDay = Weekday("Saturday");
+  const Setter barredDayAndTithi = All({Weekday("Saturday"), Tithi(4)});
+  const std::vector<Row> rows = {
+      {"trade below", EvaluateTrade, barredDayAndTithi, 1, "Bad", 1},
+      {"trade equal", EvaluateTrade, barredDay, 2, "Average", 3},
+      {"trade above", EvaluateTrade, nullptr, 3, "Good", 2},
+      {"science below", EvaluateScience, barredDayAndTithi, 2, "Bad", 1},
+      {"science equal", EvaluateScience, barredDay, 3, "Average", 3},
+      {"science above", EvaluateScience, nullptr, 4, "Good", 2},
+      {"dance below", EvaluateDanceMusic, barredDayAndTithi, 2, "Bad", 1},
+      {"dance equal", EvaluateDanceMusic, barredDay, 3, "Average", 3},
+      {"dance above", EvaluateDanceMusic, nullptr, 4, "Good", 2},
+      {"astrology below", EvaluateAstrology, barredDayAndTithi, 2, "Bad", 1},
+      {"astrology equal", EvaluateAstrology, barredDay, 3, "Average", 3},
+      {"astrology above", EvaluateAstrology, nullptr, 4, "Good", 2},
+      {"medicine below", EvaluateMedicineStudy, barredDayAndTithi, 2, "Bad", 1},
+      {"medicine equal", EvaluateMedicineStudy, barredDay, 3, "Average", 3},
+      {"medicine above", EvaluateMedicineStudy, nullptr, 4, "Good", 2},
+      {"grammar below", EvaluateGrammar, barredDayAndTithi, 3, "Bad", 1},
+      {"grammar equal", EvaluateGrammar, barredDay, 4, "Average", 3},
+      {"grammar above", EvaluateGrammar, Tithi(4), 6, "Good", 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Evaluated run = Evaluate(row.ruleSet, row.setup);
+    EXPECT_EQ(run.state.Result.FactorCount, row.count);
+    EXPECT_EQ(run.state.Result.ResultWord, row.word);
+    EXPECT_EQ(run.state.Result.ReportFlags[ResultFlag], row.resultFlag);
+  }
+}
+
+// --- Result labels ---
+
+// Position texts carry the sign abbreviation in characters 4 to 6.
+using PlanetTexts = std::array<std::string, kPlanetCount>;  // Sun..Saturn
+
+TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
+  const std::string head =
+      "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
+      "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+      "Tithi - Neutral - 0 Point\r\n\r\n"
+      "Weekday - Favourable - 0 Point\r\n\r\n"
+      "Saraswati Yoga - Neutral - 0 Point\r\n\r\n"
+      "Total Score - -2 Points\r\n\r\n"
+      "Election: Good\r\n\r\n"
+      "Planet in the 10th House from the position of Asc \r\n";
+  struct Row {
+    std::string_view name;
+    int month, day, hour, minute;
+    PlanetTexts planets;
+    std::string_view lagna;  // the table lagna left by the trade rule set
+    std::string_view tail;   // the label after the heading line
+  };
+  const Row rows[] = {
+      // No positions at all: the list is empty, one empty line closes it.
+      {"no positions", 3, 1, 0, 0, {}, "Vrischika", "\r\n"},
+      // 1 March 00:00 rises Scorpio; Leo is tenth.
+      {"three planets in Leo",
+       3,
+       1,
+       0,
+       0,
+       {"12 Leo 03", "", "28 Vir 10", "02 Leo 45", "17 Sco 20", "05 Cpr 42", "09 Leo 11"},
+       "Vrischika",
+       "Sun\r\nVenus\r\nSaturn\r\n\r\n"},
+      {"none in Leo",
+       3,
+       1,
+       0,
+       0,
+       {"12 Vir 03", "01 Sco 00", "28 Vir 10", "02 Lib 45", "17 Sco 20", "05 Cpr 42", "09 Can 11"},
+       "Vrischika",
+       "\r\n"},
+      // 10 July 06:30 rises Cancer; Aries is tenth.
+      {"Jupiter in Aries",
+       7,
+       10,
+       6,
+       30,
+       {"12 Gem 03", "01 Tau 00", "28 Can 10", "02 Gem 45", "17 Pis 20", "05 Ari 42", "09 Aqu 11"},
+       "Kataka",
+       "Jupiter\r\n\r\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Evaluated run = Evaluate(EvaluateTrade, [&](CalculationState& s) {
+      s.Moment.month = static_cast<std::int16_t>(row.month);
+      s.Moment.day = static_cast<std::int16_t>(row.day);
+      s.Moment.hour = static_cast<std::int16_t>(row.hour);
+      s.Moment.minute = static_cast<std::int16_t>(row.minute);
+      s.Lagna.PlanetSigns = row.planets;
+      // A list left by an earlier evaluation must be rebuilt, not appended to.
+      s.Lagna.PlanetsInTenth = {"Mars"};
+    });
+    EXPECT_EQ(run.state.Lagna.MuhurthaLagnaName, row.lagna);
+    EXPECT_EQ(run.state.ResultLabel, head + std::string(row.tail));
+  }
+}
+
+TEST(LearningRules, ResultLabelsOfTheOtherSubjects) {
+  struct Row {
+    std::string_view name;
+    RuleSet ruleSet;
+    Setter setup;
+    std::string_view label;
+  };
+  const std::vector<Row> rows = {
+      // The medicine arrays grow before the Saraswati factor, so it is listed.
+      {"medicine", EvaluateMedicineStudy, nullptr,
+       "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Nakshatra - Neutral - 0 Point\r\n\r\n"
+       "Tithi - Neutral - 0 Point\r\n\r\n"
+       "Weekday - Favourable - 1 Point\r\n\r\n"
+       "Saraswati Yoga - Neutral - 0 Point\r\n\r\n"
+       "Total Score - -1 Points\r\n\r\n"
+       "Election: Good"},
+      {"science on a Wednesday in Hasta", EvaluateScience,
+       All({Weekday("Wednesday"), Nakshatra("Hasta")}),
+       "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Tithi - Neutral - 0 Point\r\n\r\n"
+       "Weekday - Neutral - 0 Point\r\n\r\n"
+       "Saraswati Yoga - Favourable - 1 Point\r\n\r\n"
+       "Learning of any Science - Favourable - 1 Point\r\n\r\n"
+       "Total Score - 0 Points\r\n\r\n"
+       "Election: Good"},
+      // Slots never written still give their line.
+      {"grammar on a Saturday", EvaluateGrammar, Weekday("Saturday"),
+       "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
+       "Tithi - Neutral - 0 Point\r\n\r\n"
+       "Weekday - Unfavourable - -1 Point\r\n\r\n"
+       "Saraswati Yoga - Neutral - 0 Point\r\n\r\n"
+       "Nakshatra of Grammar- Neutral - 0 Point\r\n\r\n"
+       "Nakshatra of Logic And and Philosophy - Neutral - 0 Point\r\n\r\n"
+       " - 0 Point\r\n\r\n"
+       " - 0 Point\r\n\r\n"
+       "Total Score - -3 Points\r\n\r\n"
+       "Election: Average"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Evaluated run = Evaluate(row.ruleSet, row.setup);
+    EXPECT_EQ(run.state.ResultLabel, row.label);
+  }
+}
+
+// --- Year precondition ---
+
+TEST(LearningRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
+  for (const LearningSubject& subject : kSubjects) {
+    SCOPED_TRACE(subject.name);
+    const Evaluated run = Evaluate(subject.ruleSet, [](CalculationState& s) {
+      s.Input.election.year = 1999;
+      s.Result.FactorVerdicts = {"earlier verdict", ""};
+      s.Result.FactorPoints = {1, 0};
+      s.Result.FactorCount = 4;
+      s.Result.ReportFlags[SaraswatiFlag] = 2;
+      s.Lagna.PlanetsInTenth = {"Mars"};
+    });
+    EXPECT_EQ(run.report.text, kYearPreconditionMessage);
+    EXPECT_EQ(run.state.Result.FactorVerdicts, (std::vector<std::string>{"earlier verdict", ""}));
+    EXPECT_EQ(run.state.Result.FactorCount, 0);
+    EXPECT_EQ(run.state.Result.ReportFlags[SaraswatiFlag], 0);
+    // Nothing past the precondition runs, the table lagna included.
+    EXPECT_EQ(run.state.Lagna.PlanetsInTenth, (std::vector<std::string>{"Mars"}));
+  }
+}
+
+}  // namespace
+}  // namespace horavela
