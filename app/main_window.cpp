@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_texts.h"
+#include "app/atlas_city_field.h"
 #include "app/clickable_label.h"
 #include "app/program_links.h"
 #include "app/subject_catalogue.h"
@@ -106,6 +107,12 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
 
   BuildMenus();
   SetTabOrder();
+  // The zone for the date comes from the tz database reader the command line
+  // uses as well (it reads the system's zone files, as QTimeZone would), so
+  // both give the same universal time.
+  electionAtlas_ =
+      new AtlasCityField(election_, electionPlace_, "_Muhurtha", services_.messages, this);
+  birthAtlas_ = new AtlasCityField(birth_, birthPlace_, "_Birth", services_.messages, this);
   connect(birthPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::lblTZHelp_Birth_Click);
   connect(electionPlace_.tzHelp, &ClickableLabel::clicked, this,
           &MainWindow::lblTZHelp_Muhurtha_Click);
@@ -252,6 +259,9 @@ void MainWindow::cmdBack_Click(int index) {
 }
 
 void MainWindow::ResetInputs() {
+  // A page starting afresh follows no atlas city.
+  electionAtlas_->Detach();
+  birthAtlas_->Detach();
   for (QComboBox* box : {election_.month, election_.day, election_.year, election_.weekday,
                          election_.hour, election_.minute, election_.second}) {
     SelectFirst(box);
@@ -309,6 +319,8 @@ void MainWindow::OpenTimeZonePicker(bool birthPage) {
   const PlaceBoxes& place = birthPage ? birthPlace_ : electionPlace_;
   place.zoneHour->setText(picker.picked()->hours);
   place.zoneMinute->setText(picker.picked()->minutes);
+  // The zone picked by hand wins over the atlas city.
+  (birthPage ? birthAtlas_ : electionAtlas_)->Detach();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

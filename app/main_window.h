@@ -11,6 +11,7 @@
 #include "app/filtered_line_edit.h"
 #include "app/page_checks.h"
 #include "engine/calculation_state.h"
+#include "search/muhurta_finder.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -23,10 +24,12 @@ class QListWidget;
 class QPushButton;
 class QStackedWidget;
 class QTabWidget;
+class QTableWidget;
 class QTextEdit;
 
 namespace horavela::app {
 
+class AtlasCityField;
 class ClickableLabel;
 
 // The date and time boxes of one input page.
@@ -88,6 +91,14 @@ class MainWindow : public QMainWindow {
   // One whole evaluation of the two input pages (after their checks passed).
   void Display();
 
+  // The search for good times: the button, what the pages hold for it, why
+  // they cannot be searched yet (empty when they can), and a chosen minute put
+  // into the election page and evaluated as the birth page's Next does.
+  void cmdFindTimes_Click();
+  SearchRequest FinderRequest() const;
+  QString FinderInputProblem() const;
+  void UseElectionMinute(const LocalMinute& minute);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -108,6 +119,7 @@ class MainWindow : public QMainWindow {
                     const QString& suffix, int searchIndex);
   void AddTimeRows(QGridLayout* grid, int& row, MomentBoxes& moment);
   QWidget* NavigationRow(int backIndex, int nextIndex);
+  QWidget* WithFindTimesButton(QWidget* navigation, const QString& name);
   FilteredLineEdit* NewFilteredField(CharacterRule rule, const QString& name);
   void SetTabOrder();
   void Form_Load();
@@ -173,6 +185,11 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 13> lblMuhurthaDetails_{};
   QTextEdit* RTB_ = nullptr;
   QPushButton* cmdSave_ = nullptr;
+
+  // The offline atlas in the city fields, and the planets of the election moment.
+  AtlasCityField* electionAtlas_ = nullptr;
+  AtlasCityField* birthAtlas_ = nullptr;
+  QTableWidget* tblPlanets_ = nullptr;
 };
 
 }  // namespace horavela::app

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "app/app_texts.h"
+#include "app/atlas_city_field.h"
 #include "app/main_window.h"
 
 namespace horavela::app {
@@ -71,7 +72,8 @@ bool MainWindow::CheckElectionPage() {
                         {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
                         {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
                        true, MessageIcon::Error) &&
-         CheckCoordinateRanges(p) && CheckDate(election_, "Election");
+         CheckCoordinateRanges(p) && CheckDate(election_, "Election") &&
+         electionAtlas_->CheckResolved();
 }
 
 bool MainWindow::CheckBirthPage() {
@@ -91,7 +93,7 @@ bool MainWindow::CheckBirthPage() {
       return false;
     }
   }
-  return CheckCoordinateRanges(p) && CheckDate(birth_, "Birth");
+  return CheckCoordinateRanges(p) && CheckDate(birth_, "Birth") && birthAtlas_->CheckResolved();
 }
 
 bool MainWindow::CheckPlace(const PlaceBoxes& place) {

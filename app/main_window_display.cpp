@@ -19,6 +19,7 @@
 #include "app/app_texts.h"
 #include "app/document_sink.h"
 #include "app/main_window.h"
+#include "app/planet_table.h"
 #include "engine/input_check.h"
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
@@ -170,6 +171,7 @@ void MainWindow::Muhurtha_Details_Display(const CalculationState& state) {
       TimeText(election_.hour->currentText(), election_.minute->currentText()));
   lblMuhurthaDetails_[12]->setText(PlaceText(
       electionPlace_.city->text(), electionPlace_.state->text(), electionPlace_.country->text()));
+  FillPlanetTable(tblPlanets_, state);
 }
 
 void MainWindow::cmdSave_Click() {

@@ -23,6 +23,7 @@
 #include "app/app_texts.h"
 #include "app/clickable_label.h"
 #include "app/main_window.h"
+#include "app/planet_table.h"
 #include "app/program_links.h"
 #include "app/subject_catalogue.h"
 
@@ -327,7 +328,7 @@ QWidget* MainWindow::BuildElectionPage() {
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(
       WithParagraphs(frame, texts::kElectionParagraph1, texts::kElectionParagraph2, page), 1);
-  layout->addWidget(NavigationRow(1, 1));
+  layout->addWidget(WithFindTimesButton(NavigationRow(1, 1), "cmdFindTimes"));
   return page;
 }
 
@@ -375,7 +376,7 @@ QWidget* MainWindow::BuildBirthPage() {
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(WithParagraphs(frame, texts::kBirthParagraph1, texts::kBirthParagraph2, page),
                     1);
-  layout->addWidget(NavigationRow(2, 2));
+  layout->addWidget(WithFindTimesButton(NavigationRow(2, 2), "cmdFindTimes_Birth"));
   return page;
 }
 
@@ -515,6 +516,8 @@ QWidget* MainWindow::BuildResultArea() {
   TS_->addTab(BuildDetailsPage("picMuhurthaDetails", "lblMuhurthaDetails", electionCaptions,
                                lblMuhurthaDetails_, 5),
               texts::kTabElection);
+  tblPlanets_ =
+      AddPlanetTable(qobject_cast<QGridLayout*>(lblMuhurthaDetails_[12]->parentWidget()->layout()));
   TS_->addTab(BuildReportPage(), texts::kTabAnalysis);
   auto* layout = new QVBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);

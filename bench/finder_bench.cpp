@@ -30,7 +30,8 @@ SearchRequest YearRequest(std::vector<std::string> subjects, int months) {
   request.place.longitudeDegrees = 77;
   request.place.longitudeMinutes = 13;
   request.from = {2025, 1, 1, 0, 0};
-  request.to = months == 12 ? LocalMinute{2025, 12, 31, 23, 59} : LocalMinute{2025, months, 28, 23, 59};
+  request.to =
+      months == 12 ? LocalMinute{2025, 12, 31, 23, 59} : LocalMinute{2025, months, 28, 23, 59};
   request.minResult = "Good";
   return request;
 }
@@ -41,15 +42,34 @@ std::vector<std::string> AllSubjects() {
   return subjects;
 }
 
+// The rule-set runs and windows of the last search, for reading the figures.
+void Count(benchmark::State& state, const SearchResult& result) {
+  state.counters["evaluations"] = static_cast<double>(result.evaluations);
+  state.counters["windows"] = static_cast<double>(result.windows.size());
+}
+
 void BM_FindOneSubjectOneYear(benchmark::State& state) {
   const SearchRequest request = YearRequest({"Marriage"}, 12);
-  for (auto _ : state) benchmark::DoNotOptimize(FindMuhurtaWindows(request));
+  SearchResult result;
+  for (auto _ : state) benchmark::DoNotOptimize(result = FindMuhurtaWindows(request));
+  Count(state, result);
 }
 BENCHMARK(BM_FindOneSubjectOneYear)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A subject that reads the election lagna, the table lagna and the planets.
+void BM_FindPilgrimageOneYear(benchmark::State& state) {
+  const SearchRequest request = YearRequest({"Religious Journey"}, 12);
+  SearchResult result;
+  for (auto _ : state) benchmark::DoNotOptimize(result = FindMuhurtaWindows(request));
+  Count(state, result);
+}
+BENCHMARK(BM_FindPilgrimageOneYear)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_FindAllSubjectsOneYear(benchmark::State& state) {
   const SearchRequest request = YearRequest(AllSubjects(), 12);
-  for (auto _ : state) benchmark::DoNotOptimize(FindMuhurtaWindows(request));
+  SearchResult result;
+  for (auto _ : state) benchmark::DoNotOptimize(result = FindMuhurtaWindows(request));
+  Count(state, result);
 }
 BENCHMARK(BM_FindAllSubjectsOneYear)->Unit(benchmark::kMillisecond)->UseRealTime();
 

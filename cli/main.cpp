@@ -24,6 +24,10 @@ int main(int argc, char** argv) {
   CLI::App* searchCommand = app.add_subcommand(
       "search", "Find the windows of minutes whose evaluation reaches a result word (JSON)");
   searchCommand->add_option("FILE", searchFile, "Request file (default: standard input)");
+  searchCommand->footer(
+      "A place with \"tz\" instead of \"zone\" and \"dst\" follows that zone minute by minute:\n"
+      "clock minutes skipped by a spring-forward change are not scanned, and minutes the\n"
+      "clocks run through twice are taken at their first occurrence (before the clocks go back).");
 
   PlacesOptions places;
   CLI::App* placesCommand = app.add_subcommand(

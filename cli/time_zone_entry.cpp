@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdio>
+#include <exception>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "cli/json_reader.h"
@@ -79,7 +81,13 @@ std::string CaptionsText(const ZoneOffset& offset) {
 
 TimeZoneRules LoadTimeZone(const std::string& name, const std::string& field) {
   std::string error;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error);
+  std::optional<TimeZoneRules> rules;
+  try {
+    rules = TimeZoneRules::Load(name, &error);
+  } catch (const std::exception&) {
+    // A folder of zones ("America") opens like a file and throws when read.
+    error = "unknown time zone \"" + name + "\"";
+  }
   if (!rules) {
     throw RequestError(field + ": " + error +
                        " (give a tz-database name such as \"Asia/Kolkata\" or "
@@ -94,8 +102,8 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
       rules.AtLocal(local.year, local.month, local.day, local.hour, local.minute);
   const std::string where = path + ": " + MomentText(local);
   if (offsets.kind == LocalTimeKind::Skipped) {
-    throw RequestError(where + " does not exist in " + rules.name() + " (" +
-                       GapText(rules, local) + ")");
+    throw RequestError(where + " does not exist in " + rules.name() + " (" + GapText(rules, local) +
+                       ")");
   }
   if (offsets.kind == LocalTimeKind::Repeated) {
     throw RequestError(where + " occurs twice in " + rules.name() + ", first at " +

@@ -100,6 +100,7 @@ void WriteFactor(const PlannedSection& section, bool lastOfTable, RichTextSink& 
 }  // namespace
 
 void WriteReport(const CalculationState& state, RichTextSink& sink) {
+  if (!sink.KeepsContent()) return;
   const ReportPlan plan = PlanReport(state);
 
   sink.Clear();

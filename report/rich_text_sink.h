@@ -38,6 +38,9 @@ class RichTextSink {
   virtual void SetFontSize(int points) = 0;
   virtual void InsertText(std::string_view utf8) = 0;  // "\n" starts a new paragraph
   virtual void InsertPicture(const Bitmap& picture) = 0;
+  // False for a sink that throws everything away: composing a report for it
+  // is then skipped (searches evaluate many moments and keep no report).
+  virtual bool KeepsContent() const { return true; }
 };
 
 }  // namespace horavela

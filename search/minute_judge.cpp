@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 #include "engine/ascendant.h"
 #include "engine/lagna_tests.h"
@@ -25,11 +27,18 @@ constexpr std::int64_t kMoonSpan = 240;
 constexpr std::int64_t kPanchangSpan = 480;
 // Table lagna: every sign holds at least 77 minutes of its count.
 constexpr std::int64_t kTableLagnaSpan = 20;
-// Planets: the Moon keeps a sign for about two days, the others longer.
-constexpr std::int64_t kPlanetSpan = 720;
 // Zones: daylight-saving gaps last at least half an hour.
 constexpr std::int64_t kZoneSpan = 15;
 
+// Guided guesses before a change search falls back to halving its bracket.
+constexpr int kMaxGuidedSteps = 6;
+
+constexpr int kSunIndex = 0;
+constexpr int kMoonIndex = 1;
+// Well below a lunar month, so the Moon cannot come round to its sign again.
+constexpr double kLongestPlanetStepDays = 10;
+
+// Discards the report: the finder keeps only the evaluation.
 class NullSink final : public RichTextSink {
  public:
   void Clear() override {}
@@ -39,23 +48,40 @@ class NullSink final : public RichTextSink {
   void SetFontSize(int) override {}
   void InsertText(std::string_view) override {}
   void InsertPicture(const Bitmap&) override {}
+  bool KeepsContent() const override { return false; }
 };
 
-template <std::size_t N>
-int IndexOf(const std::array<std::string_view, N>& table, const std::string& name) {
-  for (std::size_t i = 0; i < N; ++i)
-    if (table[i] == name) return static_cast<int>(i);
-  return -1;
-}
+// Takes the whole report like a document would, so the reference scan runs
+// the driver exactly as an evaluation does.
+class ComposingSink final : public RichTextSink {
+ public:
+  void Clear() override { size_ = 0; }
+  void SetAlignment(Alignment) override {}
+  void SetBold(bool) override {}
+  void SetColor(PaletteColor) override {}
+  void SetFontSize(int) override {}
+  void InsertText(std::string_view text) override { size_ += text.size(); }
+  void InsertPicture(const Bitmap& picture) override { size_ += picture.pixels.size(); }
 
-bool ReadsTableLagna(std::string_view subject) {
-  return subject == "Learning of a Trade" || subject == "Domestic Journey" ||
-         subject == "Religious Journey" || subject == "Foreign Journey";
-}
+ private:
+  std::size_t size_ = 0;
+};
 
-bool ReadsPlanets(std::string_view subject) {
-  return subject == "Learning of a Trade" || subject == "Religious Journey";
-}
+// Inputs beyond the Moon, the panchang and the date, by rule set: the election
+// lagna (the journeys' count from the birth lagna, the sale-time lagna), the
+// table lagna (the journeys' Muhurtha lagna, the trade's tenth house) and the
+// planets (the trade's tenth house, Jupiter for a pilgrimage).
+struct ExtraReads {
+  RuleSet ruleSet;
+  unsigned inputs;
+};
+const ExtraReads kExtraReads[] = {
+    {EvaluateTrade, kReadsTableLagna | kReadsPlanets},
+    {EvaluateDomesticJourney, kReadsLagna | kReadsTableLagna},
+    {EvaluateReligiousJourney, kReadsLagna | kReadsTableLagna | kReadsPlanets},
+    {EvaluateForeignJourney, kReadsLagna | kReadsTableLagna},
+    {EvaluateSellingItem, kReadsLagna},
+};
 
 // Minutes the ascendant needs at least to cross a whole sign at this latitude:
 // the sign (30°) over its fastest motion, d(asc)/d(sidereal time) =
@@ -82,7 +108,130 @@ std::int64_t LagnaSpan(double latitudeDegrees) {
   return std::clamp<std::int64_t>(static_cast<std::int64_t>(minutes), 1, 120);
 }
 
+// The civil day of a minute index (days since 1970-01-01, earlier ones negative).
+std::int64_t FloorDay(std::int64_t minute) {
+  return minute / 1440 - (minute % 1440 < 0 ? 1 : 0);
+}
+
+// The next boundary above `x` on a grid of `step`.
+double NextOnGrid(double x, double step) {
+  return (std::floor(x / step) + 1) * step;
+}
+
+// Nakshatras (13°20') and signs (30°) of the Moon's longitude.
+double NextMoonBoundary(double x) {
+  return std::min(NextOnGrid(x, 40.0 / 3.0), NextOnGrid(x, 30.0));
+}
+double NextSignBoundary(double x) {
+  return NextOnGrid(x, 30.0);
+}
+double NextKaranaBoundary(double x) {
+  return NextOnGrid(x, 6.0);
+}
+double NextYogaBoundary(double x) {
+  return NextOnGrid(x, 1.0);
+}
+
+// Days for which a planet that moves back and forth surely stays in its sign,
+// `ahead` and `behind` degrees from its ends: by its fastest motion, or, where
+// it was also seen `elapsed` days ago at `earlier`, by its present speed
+// (within `acceleration` times `elapsed` of the mean speed since then) and
+// its greatest change of speed.
+double DaysInSign(const PlanetMotion& motion, double ahead, double behind, double longitude,
+                  double earlier, double elapsed) {
+  const double byMotion = std::min(ahead / motion.forward, behind / motion.backward);
+  if (!std::isfinite(earlier) || !(elapsed > 0)) return byMotion;
+  double moved = longitude - earlier;
+  if (moved > 180) moved -= 360;
+  if (moved < -180) moved += 360;
+  const double a = motion.acceleration;
+  const double fastest = moved / elapsed + a * elapsed;
+  const double slowest = moved / elapsed - a * elapsed;
+  // Where fastest·τ + a·τ²/2 reaches `ahead`, and slowest·τ − a·τ²/2 reaches −`behind`.
+  const double forward = (-fastest + std::sqrt(fastest * fastest + 2 * a * ahead)) / a;
+  const double backward = (slowest + std::sqrt(slowest * slowest + 2 * a * behind)) / a;
+  const double bySpeed = std::min(forward, backward);
+  return std::isfinite(bySpeed) ? std::max(byMotion, bySpeed) : byMotion;
+}
+
+// A planet's sign, 1..12, from characters 4 to 6 of its position text (0 when
+// the text is too short, 13 when they name no sign).
+int PlanetSignCode(const std::string& text) {
+  static constexpr std::string_view kAbbreviations[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                                                        "Lib", "Sco", "Sag", "Cpr", "Aqu", "Pis"};
+  if (text.size() < 4) return 0;
+  const std::string_view sign = std::string_view(text).substr(3, 3);
+  for (int i = 0; i < 12; ++i)
+    if (kAbbreviations[i] == sign) return i + 1;
+  return 13;
+}
+
 }  // namespace
+
+struct MinuteJudge::Element {
+  ProbeFunction probe;
+  std::int64_t span;
+  double turn;                     // the quantity's period, 0 when it never wraps
+  double (*nextBoundary)(double);  // null: no quantity, halve the bracket
+};
+
+bool SameJudgement(const Judgement& a, const Judgement& b) {
+  const Evaluation& x = a.evaluation;
+  const Evaluation& y = b.evaluation;
+  return x.FactorVerdicts == y.FactorVerdicts && x.FactorPoints == y.FactorPoints &&
+         x.TotalScore == y.TotalScore && x.FactorCount == y.FactorCount &&
+         x.ResultWord == y.ResultWord && x.ReportFlags == y.ReportFlags && a.label == b.label;
+}
+
+namespace {
+
+bool SameAs(const Judgement& a, const Evaluation& y, const std::string& label) {
+  const Evaluation& x = a.evaluation;
+  return x.TotalScore == y.TotalScore && x.FactorCount == y.FactorCount &&
+         x.ReportFlags == y.ReportFlags && x.FactorPoints == y.FactorPoints &&
+         x.ResultWord == y.ResultWord && x.FactorVerdicts == y.FactorVerdicts && a.label == label;
+}
+
+// Extends the last run over [first, last] when it continues it, else opens a
+// run with a copy of the judgement. A closed run below `minimumRank` will not
+// be reported: the new run takes its place and its storage.
+void ExtendOrOpen(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
+                  const Evaluation& evaluation, const std::string& label, int minimumRank) {
+  if (!runs.empty()) {
+    JudgedRun& open = runs.back();
+    if (open.last + 1 == first && SameAs(open.judgement, evaluation, label)) {
+      open.last = last;
+      return;
+    }
+    if (ResultRank(open.judgement.evaluation.ResultWord) < minimumRank) {
+      open.first = first;
+      open.last = last;
+      open.judgement.evaluation = evaluation;
+      open.judgement.label = label;
+      return;
+    }
+  }
+  runs.push_back({first, last, {evaluation, label}});
+}
+
+}  // namespace
+
+void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
+               Judgement&& judgement) {
+  if (!runs.empty() && runs.back().last + 1 == first &&
+      SameJudgement(runs.back().judgement, judgement)) {
+    runs.back().last = last;
+    return;
+  }
+  runs.push_back({first, last, std::move(judgement)});
+}
+
+unsigned InputsRead(RuleSet ruleSet) {
+  unsigned inputs = kReadsMoon | kReadsPanchang | kReadsDate;
+  for (const ExtraReads& extra : kExtraReads)
+    if (extra.ruleSet == ruleSet) inputs |= extra.inputs;
+  return inputs;
+}
 
 CalculationState MinuteJudge::BirthState(const SearchRequest& request) {
   CalculationState state;
@@ -98,9 +247,10 @@ MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& b
     : request_(request), birth_(birth), scratch_(birth), state_(birth) {
   for (const std::string& subject : request.subjects) {
     ruleSets_.push_back(FindRuleSet(subject));
-    needsTableLagna_ = needsTableLagna_ || ReadsTableLagna(subject);
-    needsPlanets_ = needsPlanets_ || ReadsPlanets(subject);
+    reads_.push_back(InputsRead(ruleSets_.back()));
+    readByAny_ |= reads_.back();
   }
+  minimumRank_ = ResultRank(request.minResult);
   const double latitude = request.place.latitudeDegrees + request.place.latitudeMinutes / 60.0;
   lagnaSpan_ = LagnaSpan(latitude);
 }
@@ -137,149 +287,338 @@ void MinuteJudge::LoadMoment(std::int64_t minute) {
   scratch_.Moment = MomentInputFrom(scratch_.Input.election);
 }
 
-MinuteJudge::Key MinuteJudge::MoonKey(std::int64_t minute) {
+MinuteJudge::Probe MinuteJudge::MoonProbe(std::int64_t minute) {
   LoadMoment(minute);
   CalcMoon(scratch_);
-  return IndexOf(kNakshatraNames, scratch_.Moon.MoonNakshatra) * 16 +
-         IndexOf(kRashiNames, scratch_.Moon.MoonRashi);
+  const double longitude = scratch_.Moon.MoonLongitude;
+  return {NakshatraIndex(longitude) * 16 + SignIndex(longitude), longitude};
 }
 
-MinuteJudge::Key MinuteJudge::LagnaKey(std::int64_t minute) {
+MinuteJudge::Probe MinuteJudge::LagnaProbe(std::int64_t minute) {
   LoadMoment(minute);
   CalcAscendant(scratch_);
-  return IndexOf(kLagnaNames, scratch_.Ascendant.LagnaName);
+  const double longitude = scratch_.Ascendant.AscendantLongitude;
+  return {SignIndex(longitude), longitude};
 }
 
-std::pair<int, int> MinuteJudge::PanchangAt(std::int64_t minute) {
-  if (auto found = panchangCache_.find(minute); found != panchangCache_.end()) return found->second;
+const MinuteJudge::PanchangProbe& MinuteJudge::PanchangAt(std::int64_t minute) {
+  // The karana and yoga searches sample the same minutes: compute each once.
+  for (const PanchangProbe& probe : panchangProbes_)
+    if (probe.minute == minute) return probe;
   LoadMoment(minute);
   scratch_.Time = BuildTimeBase(scratch_.Moment);
   CalcPanchang(scratch_);
-  const std::pair<int, int> values{
-      scratch_.Panchang.KaranaIndex * 64 + scratch_.Panchang.TithiIndex,
-      scratch_.Panchang.YogaIndex};
-  panchangCache_.emplace(minute, values);
-  return values;
+  const PanchangState& p = scratch_.Panchang;
+  // The elongation the tithi and karana count in, and the yoga's sum before
+  // folding, as NamePanchangElements forms them.
+  double moon = p.PanchangMoonLongitude;
+  if (moon < p.PanchangSunLongitude) moon += 360;
+  const double elongation = moon - p.PanchangSunLongitude;
+  const double sum = ((p.AyanamsaCorrection + p.PanchangMoonUnfolded) - 491143.076989739 +
+                      (p.AyanamsaCorrection + p.PanchangSunUnfolded) - 36976.912405792) *
+                     6 / 80;
+  panchangProbes_.push_back(
+      {minute, {p.KaranaIndex * 64 + p.TithiIndex, elongation}, {p.YogaIndex, sum}});
+  return panchangProbes_.back();
 }
 
-MinuteJudge::Key MinuteJudge::KaranaKey(std::int64_t minute) {
-  return PanchangAt(minute).first;
+MinuteJudge::Probe MinuteJudge::KaranaProbe(std::int64_t minute) {
+  return PanchangAt(minute).karana;
 }
-MinuteJudge::Key MinuteJudge::YogaKey(std::int64_t minute) {
-  return PanchangAt(minute).second;
+MinuteJudge::Probe MinuteJudge::YogaProbe(std::int64_t minute) {
+  return PanchangAt(minute).yoga;
 }
 
-MinuteJudge::Key MinuteJudge::TableLagnaKey(std::int64_t minute) {
+MinuteJudge::Probe MinuteJudge::TableLagnaProbe(std::int64_t minute) {
   LoadMoment(minute);
   CalcMuhurthaLagna(scratch_);
-  return scratch_.Lagna.MuhurthaLagnaNumber;
+  return {scratch_.Lagna.MuhurthaLagnaNumber, NAN};
 }
 
-MinuteJudge::Key MinuteJudge::PlanetKey(std::int64_t minute) {
-  auto found = planetCache_.find(minute);
-  if (found == planetCache_.end()) {
-    LoadMoment(minute);
-    CalcMoon(scratch_);  // leaves the J2000 time base the planets are made sidereal with
-    scratch_.ElectionMoment.Time = scratch_.Time;
-    ComputePlanetSigns(scratch_, SwissEphemeris());
-    found = planetCache_.emplace(minute, scratch_.Lagna.PlanetSigns).first;
+MinuteJudge::PlanetSample MinuteJudge::SamplePlanets(std::int64_t minute) {
+  // As the driver computes them: the election moment's J2000 time base from
+  // CalcMoon, universal time from the civil date, the Moon's ayanamsa.
+  LoadMoment(minute);
+  CalcMoon(scratch_);
+  const TimeBase& time = scratch_.Time;
+  const double julianDayUt = time.JulianDay - 0.5 + (time.LocalHours + time.ZoneHours) / 24.0;
+  PlanetSample sample;
+  sample.longitudes.fill(NAN);
+  const std::optional<PlanetLongitudes> tropical = SwissEphemeris().TropicalLongitudes(julianDayUt);
+  if (tropical) {
+    const double ayanamsa = AyanamsaJ2000(time.Centuries);
+    for (int i = 0; i < kPlanetCount; ++i) {
+      const double sidereal = (*tropical)[i] + ayanamsa;
+      sample.texts[i] = PlanetPositionText(sidereal);
+      double folded = std::fmod(sidereal, 360.0);
+      if (folded < 0) folded += 360.0;
+      sample.longitudes[i] = folded;
+    }
   }
-  Key key = 0;
-  for (const std::string& text : found->second) {
-    // The signs alone decide the factors: characters 4 to 6.
-    const std::string sign = text.size() >= 6 ? text.substr(3, 3) : std::string();
-    key = key * 64 + (sign.empty() ? 0 : (sign[0] * 7 + sign[1] * 3 + sign[2]) % 61 + 1);
-  }
-  return key;
+  for (const std::string& text : sample.texts) sample.key = sample.key * 16 + PlanetSignCode(text);
+  return sample;
 }
 
-MinuteJudge::Key MinuteJudge::ZoneKey(std::int64_t minute) {
+MinuteJudge::Probe MinuteJudge::ZoneProbe(std::int64_t minute) {
   const ZoneAtMinute zone = ZoneAt(minute);
-  return ((static_cast<Key>(zone.hours) + 64) * 256 + (zone.minutes + 128)) * 4 +
-         (zone.dst ? 2 : 0) + (zone.exists ? 1 : 0);
+  return {((static_cast<Key>(zone.hours) + 64) * 256 + (zone.minutes + 128)) * 4 +
+              (zone.dst ? 2 : 0) + (zone.exists ? 1 : 0),
+          NAN};
 }
 
-void MinuteJudge::FindChanges(std::int64_t first, std::int64_t last, std::int64_t span,
-                              KeyFunction key, std::vector<std::int64_t>& changes) {
+// Samples the element every `span` minutes (it cannot change twice within
+// one) and pins each change to the minute. The guess comes from interpolating
+// the element's quantity to its next boundary; the bracket is always narrowed
+// by the key itself, so the minute found is exact whatever the guess.
+void MinuteJudge::FindChanges(std::int64_t first, std::int64_t last, const Element& element,
+                              unsigned inputs) {
   std::int64_t t = first;
-  Key value = (this->*key)(t);
+  Probe value = (this->*element.probe)(t);
   while (t < last) {
-    const std::int64_t next = std::min(t + span, last);
-    const Key nextValue = (this->*key)(next);
-    if (nextValue == value) {
+    const std::int64_t next = std::min(t + element.span, last);
+    const Probe nextValue = (this->*element.probe)(next);
+    if (nextValue.key == value.key) {
       t = next;
+      value = nextValue;
       continue;
     }
-    // The first minute after t whose value differs: at most one change lies in the span.
     std::int64_t low = t, high = next;
-    Key highValue = nextValue;
-    while (high - low > 1) {
-      const std::int64_t middle = low + (high - low) / 2;
-      const Key middleValue = (this->*key)(middle);
-      if (middleValue == value) {
+    double lowQuantity = value.quantity, highQuantity = nextValue.quantity;
+    Probe highValue = nextValue;
+    for (int step = 0; high - low > 1; ++step) {
+      std::int64_t middle = low + (high - low) / 2;
+      if (element.nextBoundary != nullptr && step < kMaxGuidedSteps) {
+        double upper = highQuantity;
+        if (element.turn > 0 && upper < lowQuantity) upper += element.turn;
+        const double boundary = element.nextBoundary(lowQuantity);
+        const double fraction = (boundary - lowQuantity) / (upper - lowQuantity);
+        if (std::isfinite(fraction)) {
+          const double guess =
+              std::ceil(static_cast<double>(low) + fraction * static_cast<double>(high - low));
+          middle = static_cast<std::int64_t>(
+              std::clamp(guess, static_cast<double>(low + 1), static_cast<double>(high - 1)));
+        }
+      }
+      const Probe middleValue = (this->*element.probe)(middle);
+      if (middleValue.key == value.key) {
         low = middle;
+        lowQuantity = middleValue.quantity;
       } else {
         high = middle;
+        highQuantity = middleValue.quantity;
         highValue = middleValue;
       }
     }
-    changes.push_back(high);
+    changes_.push_back({high, inputs});
     t = high;
     value = highValue;
   }
 }
 
-std::vector<std::int64_t> MinuteJudge::SegmentStarts(std::int64_t first, std::int64_t last) {
-  std::vector<std::int64_t> starts{first};
-  panchangCache_.clear();
-  FindChanges(first, last, kMoonSpan, &MinuteJudge::MoonKey, starts);
-  FindChanges(first, last, lagnaSpan_, &MinuteJudge::LagnaKey, starts);
-  FindChanges(first, last, kPanchangSpan, &MinuteJudge::KaranaKey, starts);
-  FindChanges(first, last, kPanchangSpan, &MinuteJudge::YogaKey, starts);
-  if (needsTableLagna_)
-    FindChanges(first, last, kTableLagnaSpan, &MinuteJudge::TableLagnaKey, starts);
-  if (request_.zoneAt) FindChanges(first, last, kZoneSpan, &MinuteJudge::ZoneKey, starts);
-  if (needsPlanets_) {
-    planetCache_.clear();
-    std::vector<std::int64_t> planetChanges{first};
-    FindChanges(first, last, kPlanetSpan, &MinuteJudge::PlanetKey, planetChanges);
-    planetRuns_.clear();
-    for (std::int64_t change : planetChanges)
-      planetRuns_.emplace_back(change, planetCache_.at(change));
-    starts.insert(starts.end(), planetChanges.begin(), planetChanges.end());
+// The first minute of (low, high] whose planet signs differ from `before`
+// (the signs at `low`), when only the Sun and the Moon can change in between:
+// they never move backward, so the minutes before the first change all keep
+// the signs of `low`. Guided by the luminary whose sign differs at the ends.
+std::int64_t MinuteJudge::FirstPlanetChange(std::int64_t low, std::int64_t high,
+                                            const PlanetSample& before, PlanetSample& after) {
+  PlanetSample lowSample = before;
+  for (int step = 0; high - low > 1; ++step) {
+    std::int64_t middle = low + (high - low) / 2;
+    for (int i : {kMoonIndex, kSunIndex}) {
+      if (step >= kMaxGuidedSteps) break;
+      const double a = lowSample.longitudes[i];
+      double b = after.longitudes[i];
+      if (!std::isfinite(a) || !std::isfinite(b)) break;
+      if (b < a) b += 360;
+      const double boundary = NextOnGrid(a, 30);
+      if (b < boundary) continue;
+      const double guess = std::ceil(static_cast<double>(low) +
+                                     (boundary - a) / (b - a) * static_cast<double>(high - low));
+      middle = static_cast<std::int64_t>(
+          std::clamp(guess, static_cast<double>(low + 1), static_cast<double>(high - 1)));
+      break;
+    }
+    PlanetSample sample = SamplePlanets(middle);
+    if (sample.key == before.key) {
+      low = middle;
+      lowSample = std::move(sample);
+    } else {
+      high = middle;
+      after = std::move(sample);
+    }
   }
-  std::sort(starts.begin(), starts.end());
-  starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
-  return starts;
+  return high;
 }
 
-std::vector<Judgement> MinuteJudge::JudgeAll(std::int64_t minute) {
+// The planets' sign changes over [first, last], a stretch of one zone. The
+// five others move back and forth, but no faster than kPlanetMotions: while
+// none can reach a boundary the search steps on, led by the predicted
+// crossings of the Sun and the Moon, which only move forward.
+void MinuteJudge::FindPlanetChanges(std::int64_t first, std::int64_t last) {
+  planetRuns_.clear();
+  std::int64_t t = first;
+  PlanetSample sample = SamplePlanets(t);
+  planetRuns_.emplace_back(t, sample.texts);
+  std::array<double, kPlanetCount> previous{};
+  previous.fill(NAN);
+  std::int64_t previousMinute = t;
+  while (t < last) {
+    double stepDays = kLongestPlanetStepDays;
+    for (int i = 0; i < kPlanetCount; ++i) {
+      const double longitude = sample.longitudes[i];
+      if (!std::isfinite(longitude)) continue;
+      const double behind = longitude - std::floor(longitude / 30) * 30;
+      const double ahead = 30 - behind;
+      const PlanetMotion& motion = kPlanetMotions[i];
+      if (motion.backward > 0) {
+        stepDays = std::min(stepDays, DaysInSign(motion, ahead, behind, longitude, previous[i],
+                                                 static_cast<double>(t - previousMinute) / 1440));
+        continue;
+      }
+      // A luminary: to where it should cross at the speed it last showed.
+      double speed = motion.mean;
+      if (std::isfinite(previous[i]) && t > previousMinute) {
+        double moved = longitude - previous[i];
+        if (moved < 0) moved += 360;
+        speed = std::max(moved / (static_cast<double>(t - previousMinute) / 1440), motion.mean / 4);
+      }
+      stepDays = std::min(stepDays, ahead / speed);
+    }
+    const std::int64_t step = std::max<std::int64_t>(1, static_cast<std::int64_t>(stepDays * 1440));
+    const std::int64_t next = std::min(t + step, last);
+    PlanetSample nextSample = SamplePlanets(next);
+    previous = sample.longitudes;
+    previousMinute = t;
+    if (nextSample.key == sample.key) {
+      t = next;
+      sample = std::move(nextSample);
+      continue;
+    }
+    t = FirstPlanetChange(t, next, sample, nextSample);
+    sample = std::move(nextSample);
+    planetRuns_.emplace_back(t, sample.texts);
+  }
+}
+
+std::vector<std::int64_t> MinuteJudge::PlanetChanges(std::int64_t first, std::int64_t last) {
+  FindPlanetChanges(first, last);
+  std::vector<std::int64_t> minutes;
+  for (std::size_t i = 1; i < planetRuns_.size(); ++i) minutes.push_back(planetRuns_[i].first);
+  return minutes;
+}
+
+void MinuteJudge::LoadElection(std::int64_t minute) {
   state_.Input.election = EntryAt(minute);
   const MomentEntry& e = state_.Input.election;
-  state_.Input.electionWeekday = std::string(WeekdayOfDate(e.year, e.month, e.day));
+  state_.Input.electionWeekday.assign(WeekdayOfDate(e.year, e.month, e.day));
   ComputeElectionChart(state_);
-  std::array<std::string, kPlanetCount> planets{};
-  if (needsPlanets_) {
-    for (const auto& [start, texts] : planetRuns_)
-      if (start <= minute) planets = texts;
-  }
   ComputeStrengths(state_);
+}
+
+std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
+                                     std::vector<std::vector<JudgedRun>>& runs) {
+  changes_.clear();
+  changes_.push_back({first, kReadsAll});
+  panchangProbes_.clear();
+  FindChanges(first, last, {&MinuteJudge::MoonProbe, kMoonSpan, 360, NextMoonBoundary}, kReadsMoon);
+  if (readByAny_ & kReadsLagna) {
+    FindChanges(first, last, {&MinuteJudge::LagnaProbe, lagnaSpan_, 360, NextSignBoundary},
+                kReadsLagna);
+  }
+  FindChanges(first, last, {&MinuteJudge::KaranaProbe, kPanchangSpan, 360, NextKaranaBoundary},
+              kReadsPanchang);
+  FindChanges(first, last, {&MinuteJudge::YogaProbe, kPanchangSpan, 0, NextYogaBoundary},
+              kReadsPanchang);
+  if (readByAny_ & kReadsTableLagna) {
+    FindChanges(first, last, {&MinuteJudge::TableLagnaProbe, kTableLagnaSpan, 0, nullptr},
+                kReadsTableLagna);
+  }
+  if (readByAny_ & kReadsPlanets) {
+    for (const auto& run : planetRuns_) {
+      if (run.first > first && run.first <= last) changes_.push_back({run.first, kReadsPlanets});
+    }
+  }
+  std::sort(changes_.begin(), changes_.end(),
+            [](const Change& a, const Change& b) { return a.minute < b.minute; });
 
   NullSink sink;
-  std::vector<Judgement> judgements;
-  judgements.reserve(ruleSets_.size());
-  for (std::size_t s = 0; s < ruleSets_.size(); ++s) {
-    // Each subject as from a fresh state.
-    state_.Input.subject = request_.subjects[s];
-    state_.Result = Evaluation{};
-    state_.ResultLabel.clear();
-    state_.Yogas = SpecialYogaState{};
-    state_.Lagna = LagnaTestState{};
-    state_.Lagna.PlanetSigns = planets;
-    ruleSets_[s](state_, sink);
-    judgements.push_back({state_.Result, state_.ResultLabel});
+  std::int64_t evaluations = 0;
+  for (std::size_t i = 0; i < changes_.size();) {
+    const std::int64_t start = changes_[i].minute;
+    unsigned changed = 0;
+    for (; i < changes_.size() && changes_[i].minute == start; ++i) changed |= changes_[i].inputs;
+    const std::int64_t end = i < changes_.size() ? changes_[i].minute - 1 : last;
+    if (changed & kReadsPlanets) {
+      for (const auto& [minute, texts] : planetRuns_)
+        if (minute <= start) planets_ = texts;
+    }
+    bool loaded = false;
+    for (std::size_t s = 0; s < ruleSets_.size(); ++s) {
+      if ((reads_[s] & changed) == 0) {
+        // Nothing this rule set reads changed: its judgement runs on.
+        runs[s].back().last = end;
+        continue;
+      }
+      if (!loaded) {
+        LoadElection(start);
+        loaded = true;
+      }
+      // Each subject as from a fresh state.
+      state_.Input.subject = request_.subjects[s];
+      state_.Result.TotalScore = 0;
+      state_.Result.FactorCount = 0;
+      state_.Result.FactorVerdicts.clear();
+      state_.Result.FactorPoints.clear();
+      state_.Result.ResultWord.clear();
+      state_.Result.ReportFlags.fill(0);
+      state_.ResultLabel.clear();
+      state_.Yogas = SpecialYogaState{};
+      state_.Lagna = LagnaTestState{};
+      state_.Lagna.PlanetSigns = planets_;
+      ruleSets_[s](state_, sink);
+      ++evaluations;
+      ExtendOrOpen(runs[s], start, end, state_.Result, state_.ResultLabel, minimumRank_);
+    }
   }
-  return judgements;
+  return evaluations;
+}
+
+std::int64_t MinuteJudge::JudgeRange(std::int64_t first, std::int64_t last,
+                                     std::vector<std::vector<JudgedRun>>& runs,
+                                     std::int64_t& scanned, const std::function<bool()>& beforeDay,
+                                     const std::function<void()>& afterDay) {
+  // The elements are searched within stretches of one zone: a clock change
+  // moves every element at once.
+  std::vector<std::int64_t> stretches{first};
+  if (request_.zoneAt) {
+    changes_.clear();
+    FindChanges(first, last, {&MinuteJudge::ZoneProbe, kZoneSpan, 0, nullptr}, kReadsDate);
+    for (const Change& change : changes_) stretches.push_back(change.minute);
+  }
+  stretches.push_back(last + 1);
+
+  std::int64_t evaluations = 0;
+  std::size_t stretch = 0;
+  std::size_t planetsFor = stretches.size();  // the stretch planetRuns_ holds
+  for (std::int64_t day = FloorDay(first); day <= FloorDay(last); ++day) {
+    if (!beforeDay()) break;
+    const std::int64_t dayFirst = std::max(first, day * 1440);
+    const std::int64_t dayLast = std::min(last, day * 1440 + 1439);
+    while (stretches[stretch + 1] <= dayFirst) ++stretch;
+    for (std::size_t k = stretch; stretches[k] <= dayLast; ++k) {
+      const std::int64_t a = std::max(dayFirst, stretches[k]);
+      const std::int64_t b = std::min(dayLast, stretches[k + 1] - 1);
+      if (!ZoneAt(stretches[k]).exists) continue;  // skipped by a clock change
+      if ((readByAny_ & kReadsPlanets) && planetsFor != k) {
+        FindPlanetChanges(stretches[k], stretches[k + 1] - 1);
+        planetsFor = k;
+      }
+      scanned += b - a + 1;
+      evaluations += JudgePiece(a, b, runs);
+    }
+    afterDay();
+  }
+  return evaluations;
 }
 
 Judgement MinuteJudge::JudgeThroughDriver(std::int64_t minute, std::size_t subject) {
@@ -291,7 +630,7 @@ Judgement MinuteJudge::JudgeThroughDriver(std::int64_t minute, std::size_t subje
   input.election = EntryAt(minute);
   input.electionWeekday =
       std::string(WeekdayOfDate(input.election.year, input.election.month, input.election.day));
-  NullSink sink;
+  ComposingSink sink;
   CalculationState state = RunEvaluation(input, sink);
   return {std::move(state.Result), std::move(state.ResultLabel)};
 }

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -20,10 +19,59 @@ struct Judgement {
   std::string label;
 };
 
-// Judges the minutes of one search, one thread each. Finds the minutes at
-// which anything a rule set reads changes (the Moon's nakshatra and sign, the
-// lagna, tithi and karana, yoga, the table lagna, the planets' signs, the
-// zone), and evaluates the subjects once per stretch between them.
+bool SameJudgement(const Judgement& a, const Judgement& b);
+
+// A run of consecutive minutes [first, last] with one judgement.
+struct JudgedRun {
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+  Judgement judgement;
+};
+
+// Appends [first, last] to `runs`, extending the last run when it continues it
+// (adjacent and judged the same).
+void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
+               Judgement&& judgement);
+
+// The inputs of the election moment a rule set can read, as bits. The civil
+// date (weekday, date differences, Hindu month, the year precondition) and the
+// zone are read by every rule set.
+enum ReadInput : unsigned {
+  kReadsMoon = 1u << 0,        // the Moon's nakshatra and sign (tara and chandra bala)
+  kReadsLagna = 1u << 1,       // the ascendant's sign
+  kReadsPanchang = 1u << 2,    // tithi, karana, yoga
+  kReadsTableLagna = 1u << 3,  // the rising sign of CalcMuhurthaLagna's table
+  kReadsPlanets = 1u << 4,     // the planets' signs
+  kReadsDate = 1u << 5,        // the civil date and the zone
+};
+inline constexpr unsigned kReadsAll = (1u << 6) - 1;
+
+unsigned InputsRead(RuleSet ruleSet);
+
+// The planets' fastest motions in longitude, degrees a day, forward and
+// backward, with a margin; the Sun and the Moon never move backward and go
+// on at about their mean motion.
+// The others also change their speed by at most `acceleration` degrees a day
+// per day (the largest swings come at Mercury's inferior conjunctions).
+struct PlanetMotion {
+  double forward;
+  double backward;
+  double mean;
+  double acceleration;
+};
+inline constexpr PlanetMotion kPlanetMotions[kPlanetCount] = {
+    {1.1, 0, 0.9856, 0},   // Sun
+    {16.0, 0, 13.176, 0},  // Moon
+    {2.5, 1.6, 0, 0.6},    // Mercury
+    {1.35, 0.8, 0, 0.2},   // Venus
+    {0.9, 0.5, 0, 0.05},   // Mars
+    {0.3, 0.16, 0, 0.02},  // Jupiter
+    {0.15, 0.1, 0, 0.01},  // Saturn
+};
+
+// Judges the minutes of one search, one per thread. Finds the minutes at which
+// anything a requested rule set reads changes and runs each rule set only at
+// the changes of the inputs it reads.
 class MinuteJudge {
  public:
   // The request's person with the birth chart computed once.
@@ -33,48 +81,85 @@ class MinuteJudge {
 
   bool MinuteExists(std::int64_t minute);
 
-  // First minutes of the stretches of [first, last] (one civil day at most)
-  // within which no input of any requested subject changes; `first` included.
-  std::vector<std::int64_t> SegmentStarts(std::int64_t first, std::int64_t last);
+  // Judges every requested subject over [first, last], appending to
+  // runs[subject], one civil day after the other: `beforeDay` is asked before
+  // each day (false stops the search), `afterDay` told after it. Returns the
+  // number of rule-set runs; adds the minutes that exist to `scanned`.
+  std::int64_t JudgeRange(std::int64_t first, std::int64_t last,
+                          std::vector<std::vector<JudgedRun>>& runs, std::int64_t& scanned,
+                          const std::function<bool()>& beforeDay,
+                          const std::function<void()>& afterDay);
 
-  // Every requested subject at `minute`, which must be a result of
-  // SegmentStarts of its day (the planets come from that call).
-  std::vector<Judgement> JudgeAll(std::int64_t minute);
+  // The planets' position texts at `minute`, as the driver leaves them in
+  // Lagna.PlanetSigns, with their sidereal longitudes (NaN when unavailable).
+  struct PlanetSample {
+    std::array<std::string, kPlanetCount> texts;
+    std::array<double, kPlanetCount> longitudes;
+    std::int64_t key = 0;
+  };
+  PlanetSample SamplePlanets(std::int64_t minute);
+
+  // The minutes in (first, last] at which a planet's sign changes, for a
+  // stretch of one zone.
+  std::vector<std::int64_t> PlanetChanges(std::int64_t first, std::int64_t last);
 
   // One subject at `minute` through the whole driver from a fresh state, as
-  // horavela-cli evaluate does it.
+  // horavela-cli evaluate does it, report included.
   Judgement JudgeThroughDriver(std::int64_t minute, std::size_t subject);
 
  private:
   using Key = std::int64_t;
-  using KeyFunction = Key (MinuteJudge::*)(std::int64_t);
+  // An element's key at a minute, and the continuous quantity whose crossing
+  // of a boundary changes it (NaN where there is none to interpolate on).
+  struct Probe {
+    Key key = 0;
+    double quantity = 0;
+  };
+  using ProbeFunction = Probe (MinuteJudge::*)(std::int64_t);
+  struct Element;
+  struct Change {
+    std::int64_t minute;
+    unsigned inputs;
+  };
+  struct PanchangProbe {
+    std::int64_t minute;
+    Probe karana;
+    Probe yoga;
+  };
 
   MomentEntry EntryAt(std::int64_t minute);
   ZoneAtMinute ZoneAt(std::int64_t minute);
   void LoadMoment(std::int64_t minute);
-  void FindChanges(std::int64_t first, std::int64_t last, std::int64_t span, KeyFunction key,
-                   std::vector<std::int64_t>& changes);
+  void FindChanges(std::int64_t first, std::int64_t last, const Element& element, unsigned inputs);
+  std::int64_t JudgePiece(std::int64_t first, std::int64_t last,
+                          std::vector<std::vector<JudgedRun>>& runs);
+  void FindPlanetChanges(std::int64_t first, std::int64_t last);
+  std::int64_t FirstPlanetChange(std::int64_t low, std::int64_t high, const PlanetSample& before,
+                                 PlanetSample& after);
+  void LoadElection(std::int64_t minute);
 
-  Key MoonKey(std::int64_t minute);
-  Key LagnaKey(std::int64_t minute);
-  Key KaranaKey(std::int64_t minute);
-  Key YogaKey(std::int64_t minute);
-  Key TableLagnaKey(std::int64_t minute);
-  Key PlanetKey(std::int64_t minute);
-  Key ZoneKey(std::int64_t minute);
-  std::pair<int, int> PanchangAt(std::int64_t minute);
+  Probe MoonProbe(std::int64_t minute);
+  Probe LagnaProbe(std::int64_t minute);
+  Probe KaranaProbe(std::int64_t minute);
+  Probe YogaProbe(std::int64_t minute);
+  Probe TableLagnaProbe(std::int64_t minute);
+  Probe ZoneProbe(std::int64_t minute);
+  const PanchangProbe& PanchangAt(std::int64_t minute);
 
   const SearchRequest& request_;
   std::vector<RuleSet> ruleSets_;
-  bool needsTableLagna_ = false;
-  bool needsPlanets_ = false;
+  std::vector<unsigned> reads_;  // per subject
+  unsigned readByAny_ = 0;
+  int minimumRank_ = 0;
   std::int64_t lagnaSpan_ = 1;
   CalculationState birth_;
-  CalculationState scratch_;  // for the element keys
+  CalculationState scratch_;  // for the element probes
   CalculationState state_;    // for the evaluations
-  std::unordered_map<std::int64_t, std::pair<int, int>> panchangCache_;
-  std::unordered_map<std::int64_t, std::array<std::string, kPlanetCount>> planetCache_;
+  std::vector<Change> changes_;
+  std::vector<PanchangProbe> panchangProbes_;
+  // The planets' texts from each minute at which one of their signs changes.
   std::vector<std::pair<std::int64_t, std::array<std::string, kPlanetCount>>> planetRuns_;
+  std::array<std::string, kPlanetCount> planets_{};
 };
 
 }  // namespace horavela

@@ -22,58 +22,25 @@ namespace {
 
 constexpr std::size_t kBestPerSubject = 10;
 
-bool SameJudgement(const Judgement& a, const Judgement& b) {
-  const Evaluation& x = a.evaluation;
-  const Evaluation& y = b.evaluation;
-  return x.FactorVerdicts == y.FactorVerdicts && x.FactorPoints == y.FactorPoints &&
-         x.TotalScore == y.TotalScore && x.FactorCount == y.FactorCount &&
-         x.ResultWord == y.ResultWord && x.ReportFlags == y.ReportFlags && a.label == b.label;
-}
-
-// Windows of every result word, one list per subject, for a stretch of days.
-using WindowLists = std::vector<std::vector<SearchWindow>>;
-
-// Adds the segment [first, last] with its judgement to a subject's list,
-// extending the last window when it continues it.
-void AddSegment(std::vector<SearchWindow>& windows, const std::string& subject, std::int64_t first,
-                std::int64_t last, Judgement&& judgement) {
-  if (!windows.empty()) {
-    SearchWindow& open = windows.back();
-    if (MinuteIndex(open.last) + 1 == first &&
-        SameJudgement({open.evaluation, open.resultLabel}, judgement)) {
-      open.last = FromMinuteIndex(last);
-      open.minutes += last - first + 1;
-      return;
-    }
-  }
-  SearchWindow window;
-  window.subject = subject;
-  window.first = FromMinuteIndex(first);
-  window.last = FromMinuteIndex(last);
-  window.minutes = last - first + 1;
-  window.evaluation = std::move(judgement.evaluation);
-  window.resultLabel = std::move(judgement.label);
-  windows.push_back(std::move(window));
-}
-
-void AppendWindows(std::vector<SearchWindow>& into, std::vector<SearchWindow>&& from) {
-  for (SearchWindow& window : from) {
-    const std::int64_t first = MinuteIndex(window.first);
-    const std::int64_t last = MinuteIndex(window.last);
-    AddSegment(into, window.subject, first, last,
-               {std::move(window.evaluation), std::move(window.resultLabel)});
-  }
-}
+// Runs of every result word, one list per subject, for a stretch of days.
+using RunLists = std::vector<std::vector<JudgedRun>>;
 
 // Keeps the windows that reach the minimum result and ranks the best of each subject.
-SearchResult Collect(const SearchRequest& request, WindowLists&& lists) {
+SearchResult Collect(const SearchRequest& request, RunLists&& lists) {
   SearchResult result;
   const int minimum = ResultRank(request.minResult);
-  for (std::vector<SearchWindow>& windows : lists) {
+  for (std::size_t s = 0; s < lists.size(); ++s) {
     const std::size_t begin = result.windows.size();
-    for (SearchWindow& window : windows) {
-      if (ResultRank(window.evaluation.ResultWord) >= minimum)
-        result.windows.push_back(std::move(window));
+    for (JudgedRun& run : lists[s]) {
+      if (ResultRank(run.judgement.evaluation.ResultWord) < minimum) continue;
+      SearchWindow window;
+      window.subject = request.subjects[s];
+      window.first = FromMinuteIndex(run.first);
+      window.last = FromMinuteIndex(run.last);
+      window.minutes = run.last - run.first + 1;
+      window.evaluation = std::move(run.judgement.evaluation);
+      window.resultLabel = std::move(run.judgement.label);
+      result.windows.push_back(std::move(window));
     }
     std::vector<std::size_t> order(result.windows.size() - begin);
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = begin + i;
@@ -136,8 +103,10 @@ std::string CheckSearchRequest(const SearchRequest& request) {
 SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchControl& control) {
   const std::int64_t first = MinuteIndex(request.from);
   const std::int64_t last = MinuteIndex(request.to);
-  const std::int64_t firstDay = first / 1440;
-  const std::int64_t lastDay = last / 1440;
+  // Civil days since 1970, earlier ones negative.
+  auto dayOf = [](std::int64_t minute) { return minute / 1440 - (minute % 1440 < 0 ? 1 : 0); };
+  const std::int64_t firstDay = dayOf(first);
+  const std::int64_t lastDay = dayOf(last);
   const std::int64_t dayCount = lastDay - firstDay + 1;
 
   int threads = control.threads > 0
@@ -146,41 +115,33 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
   threads = static_cast<int>(std::min<std::int64_t>(threads, dayCount));
 
   const CalculationState birth = MinuteJudge::BirthState(request);
-  std::vector<WindowLists> parts(threads, WindowLists(request.subjects.size()));
+  std::vector<RunLists> parts(threads, RunLists(request.subjects.size()));
   std::vector<std::int64_t> evaluations(threads, 0), scanned(threads, 0);
   std::mutex progressMutex;
   std::int64_t daysDone = 0;
   bool cancelled = false;
 
+  // Each thread takes one stretch of whole days, so its runs join up in order.
   auto work = [&](int part) {
     MinuteJudge judge(request, birth);
     const std::int64_t beginDay = firstDay + dayCount * part / threads;
     const std::int64_t endDay = firstDay + dayCount * (part + 1) / threads;
-    for (std::int64_t day = beginDay; day < endDay; ++day) {
+    const std::int64_t a = std::max(first, beginDay * 1440);
+    const std::int64_t b = std::min(last, endDay * 1440 - 1);
+    auto beforeDay = [&] {
       if (control.cancel && control.cancel->load()) {
         std::lock_guard<std::mutex> lock(progressMutex);
         cancelled = true;
-        return;
+        return false;
       }
-      const std::int64_t a = std::max(first, day * 1440);
-      const std::int64_t b = std::min(last, day * 1440 + 1439);
-      const std::vector<std::int64_t> starts = judge.SegmentStarts(a, b);
-      for (std::size_t i = 0; i < starts.size(); ++i) {
-        const std::int64_t segmentEnd = i + 1 < starts.size() ? starts[i + 1] - 1 : b;
-        if (!judge.MinuteExists(starts[i])) continue;  // skipped by a clock change
-        scanned[part] += segmentEnd - starts[i] + 1;
-        std::vector<Judgement> judgements = judge.JudgeAll(starts[i]);
-        evaluations[part] += static_cast<std::int64_t>(judgements.size());
-        for (std::size_t s = 0; s < judgements.size(); ++s) {
-          AddSegment(parts[part][s], request.subjects[s], starts[i], segmentEnd,
-                     std::move(judgements[s]));
-        }
-      }
-      if (control.progress) {
-        std::lock_guard<std::mutex> lock(progressMutex);
-        control.progress(static_cast<double>(++daysDone) / static_cast<double>(dayCount));
-      }
-    }
+      return true;
+    };
+    auto afterDay = [&] {
+      if (!control.progress) return;
+      std::lock_guard<std::mutex> lock(progressMutex);
+      control.progress(static_cast<double>(++daysDone) / static_cast<double>(dayCount));
+    };
+    evaluations[part] = judge.JudgeRange(a, b, parts[part], scanned[part], beforeDay, afterDay);
   };
 
   std::vector<std::thread> pool;
@@ -188,9 +149,12 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
   work(0);
   for (std::thread& thread : pool) thread.join();
 
-  WindowLists merged(request.subjects.size());
-  for (WindowLists& part : parts) {
-    for (std::size_t s = 0; s < part.size(); ++s) AppendWindows(merged[s], std::move(part[s]));
+  RunLists merged = std::move(parts[0]);
+  for (int part = 1; part < threads; ++part) {
+    for (std::size_t s = 0; s < merged.size(); ++s) {
+      for (JudgedRun& run : parts[part][s])
+        AppendRun(merged[s], run.first, run.last, std::move(run.judgement));
+    }
   }
   SearchResult result = Collect(request, std::move(merged));
   for (int part = 0; part < threads; ++part) {
@@ -204,13 +168,13 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
 SearchResult ScanEveryMinute(const SearchRequest& request) {
   const CalculationState birth = MinuteJudge::BirthState(request);
   MinuteJudge judge(request, birth);
-  WindowLists lists(request.subjects.size());
+  RunLists lists(request.subjects.size());
   SearchResult totals;
   for (std::int64_t t = MinuteIndex(request.from); t <= MinuteIndex(request.to); ++t) {
     if (!judge.MinuteExists(t)) continue;
     ++totals.minutesScanned;
     for (std::size_t s = 0; s < request.subjects.size(); ++s) {
-      AddSegment(lists[s], request.subjects[s], t, t, judge.JudgeThroughDriver(t, s));
+      AppendRun(lists[s], t, t, judge.JudgeThroughDriver(t, s));
       ++totals.evaluations;
     }
   }

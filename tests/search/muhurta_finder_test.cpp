@@ -7,6 +7,7 @@
 
 #include "atlas/time_zone_rules.h"
 #include "rules/subjects.h"
+#include "search/minute_judge.h"
 
 namespace horavela {
 namespace {
@@ -27,8 +28,8 @@ MomentEntry Birth(int year, int month, int day, int hour, int minute) {
   return birth;
 }
 
-PlaceEntry Place(int latitude, bool north, int longitude, bool east, int zoneHours,
-                 int zoneMinutes, bool dst = false) {
+PlaceEntry Place(int latitude, bool north, int longitude, bool east, int zoneHours, int zoneMinutes,
+                 bool dst = false) {
   PlaceEntry place;
   place.latitudeDegrees = static_cast<std::int16_t>(latitude);
   place.latitudeMinutes = 12;
@@ -74,16 +75,31 @@ struct Case {
 // late-June fold of the table lagna.
 TEST(MuhurtaFinder, MatchesAMinuteByMinuteScan) {
   const Case cases[] = {
-      {"New Delhi across midnight", {"Marriage", "Learning of a Trade"},
-       Place(28, true, 77, true, -5, -30), {2025, 1, 30, 18, 0}, {2025, 2, 1, 6, 0}},
-      {"leap day", {"Religious Journey"}, Place(51, true, 0, false, 0, 0),
-       {2024, 2, 28, 20, 0}, {2024, 3, 1, 4, 0}},
-      {"late June table lagna", {"Domestic Journey", "Foreign Journey"},
-       Place(19, true, 72, true, -5, -30), {2025, 6, 29, 12, 0}, {2025, 7, 1, 2, 0}},
-      {"Madrid with daylight saving", {"Buying Land", "Naming of The Child or Namakarana"},
-       Place(40, true, 3, false, -1, 0, true), {2024, 8, 31, 0, 0}, {2024, 9, 1, 23, 59}},
-      {"southern place", {"Start A New Business"}, Place(33, false, 151, true, -10, 0),
-       {2023, 12, 31, 12, 0}, {2024, 1, 1, 12, 0}},
+      {"New Delhi across midnight",
+       {"Marriage", "Learning of a Trade"},
+       Place(28, true, 77, true, -5, -30),
+       {2025, 1, 30, 18, 0},
+       {2025, 2, 1, 6, 0}},
+      {"leap day",
+       {"Religious Journey"},
+       Place(51, true, 0, false, 0, 0),
+       {2024, 2, 28, 20, 0},
+       {2024, 3, 1, 4, 0}},
+      {"late June table lagna",
+       {"Domestic Journey", "Foreign Journey"},
+       Place(19, true, 72, true, -5, -30),
+       {2025, 6, 29, 12, 0},
+       {2025, 7, 1, 2, 0}},
+      {"Madrid with daylight saving",
+       {"Buying Land", "Naming of The Child or Namakarana"},
+       Place(40, true, 3, false, -1, 0, true),
+       {2024, 8, 31, 0, 0},
+       {2024, 9, 1, 23, 59}},
+      {"southern place",
+       {"Start A New Business"},
+       Place(33, false, 151, true, -10, 0),
+       {2023, 12, 31, 12, 0},
+       {2024, 1, 1, 12, 0}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -98,6 +114,99 @@ TEST(MuhurtaFinder, MatchesAMinuteByMinuteScan) {
     request.minResult = "Bad";  // every window
     ASSERT_EQ(CheckSearchRequest(request), "");
     ExpectSameWindows(FindMuhurtaWindows(request), ScanEveryMinute(request));
+  }
+}
+
+std::vector<std::string> AllSubjects() {
+  std::vector<std::string> subjects;
+  for (const Subject& subject : kSubjects) subjects.emplace_back(subject.text);
+  return subjects;
+}
+
+// All 34 rule sets at once, where the lagna moves fastest and the clock is on
+// summer time at the prime meridian, and over edges of the date: the year
+// precondition flipping at New Year, a range before 1970 (negative minute
+// numbers) and a leap day.
+TEST(MuhurtaFinder, MatchesTheScanForEverySubjectAtEdges) {
+  struct Edge {
+    const char* what;
+    MomentEntry birth;
+    PlaceEntry place;
+    LocalMinute from, to;
+  };
+  const Edge edges[] = {
+      {"64 degrees north",
+       Birth(1990, 3, 3, 3, 3),
+       Place(64, true, 21, false, 0, 0),
+       {2025, 6, 20, 22, 30},
+       {2025, 6, 21, 1, 30}},
+      {"prime meridian on summer time",
+       Birth(1990, 3, 3, 3, 3),
+       Place(51, true, 0, true, 0, 0, true),
+       {2025, 7, 31, 22, 0},
+       {2025, 8, 1, 1, 0}},
+      {"year precondition flips at New Year",
+       Birth(2025, 1, 1, 0, 0),
+       Place(13, true, 80, true, -5, -30),
+       {2024, 12, 31, 22, 30},
+       {2025, 1, 1, 1, 0}},
+      {"before 1970",
+       Birth(1940, 5, 5, 5, 5),
+       Place(19, true, 72, true, -5, -30),
+       {1969, 12, 31, 22, 0},
+       {1970, 1, 1, 1, 0}},
+      {"leap day",
+       Birth(1980, 2, 29, 12, 0),
+       Place(35, false, 58, false, 3, 0),
+       {2028, 2, 28, 23, 0},
+       {2028, 2, 29, 1, 30}},
+  };
+  for (const Edge& edge : edges) {
+    SCOPED_TRACE(edge.what);
+    SearchRequest request;
+    request.subjects = AllSubjects();
+    request.name = "Ravi";
+    request.sex = "Male";
+    request.birth = edge.birth;
+    request.place = edge.place;
+    request.from = edge.from;
+    request.to = edge.to;
+    request.minResult = "Bad";
+    ASSERT_EQ(CheckSearchRequest(request), "");
+    ExpectSameWindows(FindMuhurtaWindows(request), ScanEveryMinute(request));
+  }
+}
+
+// The planets' searcher steps over days at a time: a week of the two rule sets
+// that read the planets, against the scan at the minutes around every change.
+TEST(MuhurtaFinder, PlanetReadersMatchTheScanOverAWeek) {
+  SearchRequest request;
+  request.subjects = {"Learning of a Trade", "Religious Journey"};
+  request.name = "Asha";
+  request.sex = "Female";
+  request.birth = Birth(1995, 8, 14, 5, 40);
+  request.place = Place(28, true, 77, true, -5, -30);
+  request.from = {2025, 3, 26, 0, 0};
+  request.to = {2025, 4, 2, 23, 59};
+  request.minResult = "Bad";
+  const SearchResult fast = FindMuhurtaWindows(request);
+  // Every window's first minute and the minute before it, through the driver.
+  const CalculationState birth = MinuteJudge::BirthState(request);
+  MinuteJudge judge(request, birth);
+  for (const SearchWindow& window : fast.windows) {
+    const std::size_t s = window.subject == request.subjects[0] ? 0 : 1;
+    const std::int64_t first = MinuteIndex(window.first);
+    const std::int64_t last = MinuteIndex(window.last);
+    for (std::int64_t minute : {first, last}) {
+      const Judgement reference = judge.JudgeThroughDriver(minute, s);
+      EXPECT_TRUE(SameJudgement(reference, {window.evaluation, window.resultLabel}))
+          << window.subject << " " << FormatLocalMinute(FromMinuteIndex(minute));
+    }
+    if (MinuteIndex(request.from) < first) {
+      const Judgement before = judge.JudgeThroughDriver(first - 1, s);
+      EXPECT_FALSE(SameJudgement(before, {window.evaluation, window.resultLabel}))
+          << window.subject << " " << FormatLocalMinute(window.first);
+    }
   }
 }
 

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/main_window.h"
+#include "atlas/places.h"
+#include "atlas/time_zone_rules.h"
+
+class QCompleter;
+class QLabel;
+class QModelIndex;
+class QStandardItemModel;
+
+namespace horavela::app {
+
+// The offline atlas in one input page. Typing in the city field offers the
+// matching cities of the gazetteer; choosing one fills the place and the
+// coordinates and keeps the zone captions and the DST box at the offset in
+// force at the page's date and time (recomputed when they change), until the
+// user picks a zone or enters coordinates by hand.
+class AtlasCityField : public QObject {
+  Q_OBJECT
+
+ public:
+  // `suffix` names the zone information label ("lblZoneInfo" + suffix), which
+  // is placed in the page's zone frame after the "TZ Help" link.
+  AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& place, const QString& suffix,
+                 std::shared_ptr<MessageBoxes> messages, QObject* parent);
+
+  // Whether the page follows a city of the atlas.
+  bool Attached() const { return zone_.has_value(); }
+  // For the page check: false, after saying why, while the page's local time
+  // was skipped by the clocks or its repeat has not been decided.
+  bool CheckResolved();
+  // The user's own zone or coordinates win over the atlas.
+  void Detach();
+
+  QCompleter* completer() const { return completer_; }
+  QLabel* zoneInfo() const { return zoneInfo_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Which local moment the page's clock time stands for.
+  enum class Clock { Resolved, Skipped, Undecided };
+
+  void OfferMatches(const QString& text);
+  void Choose(const QModelIndex& index);
+  void Recompute();
+  // Asks which of the two moments of a repeated clock time was meant;
+  // true when the user chose one.
+  bool AskRepeated(const LocalTimeOffsets& local);
+  void Apply(const ZoneOffset& offset);
+  void ShowUnresolved(const QString& summary);
+  void DetachUnlessWriting();
+  QString MomentText() const;
+
+  MomentBoxes moment_;
+  PlaceBoxes place_;
+  std::shared_ptr<MessageBoxes> messages_;
+  QCompleter* completer_ = nullptr;
+  QStandardItemModel* matches_ = nullptr;
+  QLabel* zoneInfo_ = nullptr;
+
+  std::vector<Place> offered_;
+  std::optional<TimeZoneRules> zone_;
+  std::optional<LocalTimeOffsets> lastLocal_;  // of the last recomputation
+  Clock clock_ = Clock::Resolved;
+  QString clockMessage_;  // why the clock time is not resolved
+  bool writing_ = false;  // our own writes to the page do not detach it
+};
+
+}  // namespace horavela::app

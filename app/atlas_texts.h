@@ -1,0 +1,31 @@
+#pragma once
+
+// The texts of the offline atlas in the input pages. Arguments: %1 the clock
+// time and date ("02:30 on March 10 2024"), %2 the zone's name, then offsets.
+
+namespace horavela::app::texts {
+
+// "Asia/Kolkata, UTC+05:30"
+inline constexpr char kZoneInfo[] = "%1, %2";
+inline constexpr char kZoneInfoFirst[] = "%1, %2 (the first %3)";
+inline constexpr char kZoneInfoSecond[] = "%1, %2 (the second %3)";
+inline constexpr char kZoneInfoSkipped[] = "%1: %2 did not exist";
+inline constexpr char kZoneInfoRepeated[] = "%1: %2 happened twice";
+inline constexpr char kZoneInfoNoDate[] = "%1: choose the date";
+
+inline constexpr char kSkippedTime[] =
+    "The clock time %1 did not exist in %2: the clocks were put forward from %3 to %4. "
+    "Please correct the time, or choose the zone yourself with \"TZ Help\".";
+inline constexpr char kRepeatedTime[] =
+    "The clock time %1 happened twice in %2: first at %3, then again at %4, after the clocks "
+    "were put back.";
+inline constexpr char kAskFirst[] = "Was it the first of them, at %1?";
+inline constexpr char kAskSecond[] = "Was it the second of them, at %1?";
+inline constexpr char kRepeatedUndecided[] =
+    "The clock time %1 happened twice in %2. Please say which of the two was meant, or correct "
+    "the time.";
+inline constexpr char kZoneUnknown[] =
+    "The time zone %1 of %2 is not in this system's time zone database. Please choose the zone "
+    "with \"TZ Help\".";
+
+}  // namespace horavela::app::texts

@@ -1,0 +1,458 @@
+#include "app/find_times_dialog.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextCharFormat>
+#include <QThread>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <exception>
+#include <map>
+
+#include "app/find_times_texts.h"
+
+namespace horavela::app {
+
+namespace {
+
+// The election page's years.
+const QDate kFirstDate(1901, 1, 1);
+const QDate kLastDate(2050, 12, 31);
+
+const QColor kGoodDay(134, 206, 124);
+const QColor kAverageDay(246, 190, 82);
+const QColor kProblemText(150, 20, 20);
+
+constexpr int kProgressSteps = 1000;
+constexpr int kBestRole = Qt::UserRole + 1;
+
+QDate DateOf(const LocalMinute& minute) {
+  return QDate(minute.year, minute.month, minute.day);
+}
+
+QString Clock(const LocalMinute& minute) {
+  return QString("%1:%2").arg(minute.hour, 2, 10, QChar('0')).arg(minute.minute, 2, 10, QChar('0'));
+}
+
+QString FromStd(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString Coordinate(int degrees, int minutes, bool positive, char plus, char minus) {
+  return QString("%1%2%3")
+      .arg(degrees)
+      .arg(QChar(positive ? plus : minus))
+      .arg(minutes, 2, 10, QChar('0'));
+}
+
+// What the search will be run on, in one paragraph.
+QString Summary(const SearchRequest& request) {
+  const QString subject = request.subjects.empty() ? QString() : FromStd(request.subjects.front());
+  const MomentEntry& b = request.birth;
+  const PlaceEntry& p = request.place;
+  QString place = FromStd(p.city).trimmed();
+  if (place.isEmpty()) place = "the election place";
+  return QString("<b>%1</b> for %2 (%3, born %4 %5:%6) at %7: %8 %9, zone %10 h %11 min%12.")
+      .arg(subject.toHtmlEscaped(), FromStd(request.name).toHtmlEscaped(), FromStd(request.sex))
+      .arg(QDate(b.year, b.month, b.day).toString("yyyy-MM-dd"))
+      .arg(b.hour, 2, 10, QChar('0'))
+      .arg(b.minute, 2, 10, QChar('0'))
+      .arg(place.toHtmlEscaped(),
+           Coordinate(p.latitudeDegrees, p.latitudeMinutes, p.north, 'N', 'S'),
+           Coordinate(p.longitudeDegrees, p.longitudeMinutes, p.east, 'E', 'W'))
+      .arg(p.zoneHours)
+      .arg(p.zoneMinutes)
+      .arg(p.dst ? ", DST" : "");
+}
+
+QLabel* Swatch(const QColor& colour, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setAlignment(Qt::AlignCenter);
+  label->setMargin(2);
+  label->setMinimumWidth(label->fontMetrics().horizontalAdvance("Average") + 16);
+  label->setStyleSheet(
+      QString("background-color: %1; border: 1px solid %2; border-radius: 3px; padding: 1px 6px;")
+          .arg(colour.name(), colour.darker(130).name()));
+  return label;
+}
+
+}  // namespace
+
+QString WindowLine(const SearchWindow& window) {
+  const QDate firstDay = DateOf(window.first);
+  const qint64 days = firstDay.daysTo(DateOf(window.last));
+  // Days later as "+1", and blanks in its place, so the columns stay aligned.
+  const QString later = days > 0 ? QString(" +%1").arg(days) : QString();
+  const int factors = window.evaluation.FactorCount;
+  return QString("%1 %2 \u2013 %3%4  %5  %6 %7  total %8")
+      .arg(firstDay.toString("yyyy-MM-dd"), Clock(window.first), Clock(window.last))
+      .arg(later, -3)
+      .arg(FromStd(window.evaluation.ResultWord), -7)
+      .arg(factors, 2)
+      .arg(factors == 1 ? "factor " : "factors")
+      .arg(window.evaluation.TotalScore, 2);
+}
+
+FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<MessageBoxes> messages,
+                                 QWidget* parent)
+    : QDialog(parent), inputs_(std::move(inputs)), messages_(std::move(messages)) {
+  setObjectName("frmFindTimes");
+  setWindowTitle(texts::kFindTimesTitle);
+
+  auto* summary = new QLabel(this);
+  summary->setObjectName("lblFindSummary");
+  summary->setWordWrap(true);
+  summary->setTextFormat(Qt::RichText);
+  if (inputs_.problem.isEmpty()) {
+    summary->setText(Summary(inputs_.request));
+  } else {
+    summary->setText(inputs_.problem.toHtmlEscaped());
+    QPalette palette = summary->palette();
+    palette.setColor(QPalette::WindowText, kProblemText);
+    summary->setPalette(palette);
+  }
+
+  prgSearch_ = new QProgressBar(this);
+  prgSearch_->setObjectName("prgSearch");
+  prgSearch_->setRange(0, kProgressSteps);
+  prgSearch_->setValue(0);
+  lblStatus_ = new QLabel(texts::kFindReady, this);
+  lblStatus_->setObjectName("lblSearchStatus");
+
+  cmdUse_ = new QPushButton(texts::kFindUse, this);
+  cmdUse_->setObjectName("cmdUseTime");
+  cmdUse_->setEnabled(false);
+  cmdUse_->setAutoDefault(false);
+  connect(cmdUse_, &QPushButton::clicked, this, &FindTimesDialog::ChooseSelectedWindow);
+  cmdClose_ = new QPushButton(texts::kFindClose, this);
+  cmdClose_->setObjectName("cmdClose");
+  cmdClose_->setAutoDefault(false);
+  connect(cmdClose_, &QPushButton::clicked, this, &FindTimesDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdUse_);
+  buttons->addStretch();
+  buttons->addWidget(cmdClose_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary);
+  layout->addWidget(BuildRangeRow());
+  layout->addWidget(prgSearch_);
+  layout->addWidget(lblStatus_);
+  layout->addWidget(BuildResultArea(), 1);
+  layout->addLayout(buttons);
+  SetSearching(false);
+  resize(sizeHint().width(), sizeHint().height() * 3 / 2);
+}
+
+FindTimesDialog::~FindTimesDialog() {
+  if (worker_ != nullptr) {
+    cancel_.store(true);
+    worker_->wait();
+    delete worker_;
+  }
+}
+
+QWidget* FindTimesDialog::BuildRangeRow() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  const QDate today = std::clamp(QDate::currentDate(), kFirstDate, kLastDate);
+  auto newDate = [row](const char* name, const QDate& date) {
+    auto* edit = new QDateEdit(row);
+    edit->setObjectName(name);
+    edit->setDisplayFormat("yyyy-MM-dd");
+    edit->setCalendarPopup(true);
+    edit->setDateRange(kFirstDate, kLastDate);
+    edit->setDate(date);
+    return edit;
+  };
+  dtFrom_ = newDate("dtFrom", today);
+  dtTo_ = newDate("dtTo", std::min(today.addMonths(3), kLastDate));
+  cboMinResult_ = new QComboBox(row);
+  cboMinResult_->setObjectName("cboMinResult");
+  cboMinResult_->addItems({"Good", "Average", "Bad"});
+  cboMinResult_->setCurrentIndex(0);
+
+  cmdSearch_ = new QPushButton(texts::kFindSearch, row);
+  cmdSearch_->setObjectName("cmdSearch");
+  cmdSearch_->setDefault(true);
+  connect(cmdSearch_, &QPushButton::clicked, this, &FindTimesDialog::cmdSearch_Click);
+  cmdCancel_ = new QPushButton(texts::kFindCancel, row);
+  cmdCancel_->setObjectName("cmdCancel");
+  cmdCancel_->setAutoDefault(false);
+  connect(cmdCancel_, &QPushButton::clicked, this, &FindTimesDialog::cmdCancel_Click);
+
+  const std::pair<const char*, QWidget*> fields[] = {
+      {texts::kFindFrom, dtFrom_}, {texts::kFindTo, dtTo_}, {texts::kFindAtLeast, cboMinResult_}};
+  for (const auto& [caption, field] : fields) {
+    auto* label = new QLabel(caption, row);
+    label->setBuddy(field);
+    layout->addWidget(label);
+    layout->addWidget(field);
+    layout->addSpacing(8);
+  }
+  layout->addStretch();
+  layout->addWidget(cmdSearch_);
+  layout->addWidget(cmdCancel_);
+  return row;
+}
+
+QWidget* FindTimesDialog::BuildResultArea() {
+  auto* area = new QWidget(this);
+  calResults_ = new QCalendarWidget(area);
+  calResults_->setObjectName("calResults");
+  calResults_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  calResults_->setGridVisible(true);
+  calResults_->setFirstDayOfWeek(Qt::Monday);
+  connect(calResults_, &QCalendarWidget::clicked, this, &FindTimesDialog::calResults_Click);
+
+  auto* legend = new QHBoxLayout;
+  legend->addWidget(Swatch(kGoodDay, texts::kFindLegendGood, area));
+  legend->addWidget(Swatch(kAverageDay, texts::kFindLegendAverage, area));
+  legend->addStretch();
+  auto* left = new QVBoxLayout;
+  left->addWidget(calResults_);
+  left->addLayout(legend);
+  auto* hint = new QLabel(texts::kFindHint, area);
+  hint->setWordWrap(true);
+  hint->setMaximumWidth(calResults_->sizeHint().width());
+  left->addWidget(hint);
+  left->addStretch();
+
+  lstWindows_ = new QListWidget(area);
+  lstWindows_->setObjectName("lstWindows");
+  lstWindows_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  lstWindows_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstWindows_->setAlternatingRowColors(true);
+  // Room for a whole line beside the scroll bar.
+  const QString widest = "2000-01-01 00:00 \u2013 00:00 +1  Average  10 factors  total -10";
+  lstWindows_->setMinimumWidth(lstWindows_->fontMetrics().horizontalAdvance(widest) +
+                               lstWindows_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
+  connect(lstWindows_, &QListWidget::itemSelectionChanged, this,
+          &FindTimesDialog::lstWindows_SelectionChanged);
+  connect(lstWindows_, &QListWidget::itemDoubleClicked, this,
+          &FindTimesDialog::ChooseSelectedWindow);
+
+  auto* layout = new QHBoxLayout(area);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(left);
+  layout->addWidget(lstWindows_, 1);
+  return area;
+}
+
+void FindTimesDialog::SetSearching(bool searching) {
+  for (QWidget* input : {static_cast<QWidget*>(dtFrom_), static_cast<QWidget*>(dtTo_),
+                         static_cast<QWidget*>(cboMinResult_), static_cast<QWidget*>(cmdSearch_)}) {
+    input->setEnabled(!searching);
+  }
+  cmdCancel_->setEnabled(searching);
+  cmdUse_->setEnabled(!searching && !lstWindows_->selectedItems().isEmpty());
+}
+
+void FindTimesDialog::cmdSearch_Click() {
+  if (worker_ != nullptr) return;
+  if (!inputs_.problem.isEmpty()) {
+    messages_->Show(MessageIcon::Error, inputs_.problem);
+    return;
+  }
+  SearchRequest request = inputs_.request;
+  const QDate from = dtFrom_->date();
+  const QDate to = dtTo_->date();
+  request.from = {from.year(), from.month(), from.day(), 0, 0};
+  request.to = {to.year(), to.month(), to.day(), 23, 59};
+  request.minResult = cboMinResult_->currentText().toStdString();
+  if (const std::string problem = CheckSearchRequest(request); !problem.empty()) {
+    messages_->Show(MessageIcon::Error, QString(texts::kFindCannotSearch).arg(FromStd(problem)));
+    return;
+  }
+
+  result_ = {};
+  searchedMinimum_ = request.minResult;
+  lstWindows_->clear();
+  ClearCalendar();
+  calResults_->setDateRange(from, to);
+  calResults_->setCurrentPage(from.year(), from.month());
+  prgSearch_->setValue(0);
+  lblStatus_->setText(texts::kFindSearching);
+  cancel_.store(false);
+  pending_ = std::make_shared<SearchResult>();
+  pendingError_ = std::make_shared<QString>();
+  clock_.start();
+
+  // The finder calls back from its own threads; the fraction crosses to the
+  // dialog's thread as a queued call, which Qt drops once the dialog is gone
+  // (the destructor waits for the worker first in any case).
+  worker_ = QThread::create([this, request, result = pending_, error = pendingError_] {
+    SearchControl control;
+    control.cancel = &cancel_;
+    control.progress = [this](double fraction) {
+      QMetaObject::invokeMethod(
+          this, [this, fraction] { ShowProgress(fraction); }, Qt::QueuedConnection);
+    };
+    try {
+      *result = FindMuhurtaWindows(request, control);
+    } catch (const std::exception& failure) {
+      *error = FromStd(failure.what());
+    } catch (...) {
+      *error = "unknown error";
+    }
+  });
+  worker_->setObjectName("FindTimesWorker");
+  connect(worker_, &QThread::finished, this, &FindTimesDialog::SearchFinished);
+  SetSearching(true);
+  worker_->start();
+}
+
+void FindTimesDialog::cmdCancel_Click() {
+  if (worker_ == nullptr) return;
+  cancel_.store(true);
+  cmdCancel_->setEnabled(false);
+  lblStatus_->setText(texts::kFindCancelling);
+}
+
+void FindTimesDialog::reject() {
+  if (worker_ != nullptr) {
+    cancel_.store(true);
+    worker_->wait();
+  }
+  QDialog::reject();
+}
+
+void FindTimesDialog::ShowProgress(double fraction) {
+  if (worker_ == nullptr || cancel_.load()) return;
+  prgSearch_->setValue(std::max(prgSearch_->value(), static_cast<int>(fraction * kProgressSteps)));
+}
+
+void FindTimesDialog::SearchFinished() {
+  worker_->deleteLater();
+  worker_ = nullptr;
+  const double seconds = static_cast<double>(clock_.elapsed()) / 1000.0;
+  if (!pendingError_->isEmpty()) {
+    prgSearch_->setValue(0);
+    lblStatus_->setText(QString(texts::kFindFailed).arg(*pendingError_));
+    messages_->Show(MessageIcon::Error, QString(texts::kFindFailed).arg(*pendingError_));
+  } else if (pending_->cancelled) {
+    // Each thread stops at the next day, leaving holes: show none of it.
+    prgSearch_->setValue(0);
+    lblStatus_->setText(texts::kFindCancelled);
+  } else {
+    result_ = std::move(*pending_);
+    prgSearch_->setValue(kProgressSteps);
+    ShowResult();
+    if (result_.windows.empty()) {
+      lblStatus_->setText(QString(texts::kFindNothing).arg(FromStd(searchedMinimum_)));
+    } else {
+      lblStatus_->setText(QString(texts::kFindFound)
+                              .arg(result_.windows.size())
+                              .arg(colouredDays_.size())
+                              .arg(seconds, 0, 'f', 1));
+    }
+  }
+  pending_.reset();
+  pendingError_.reset();
+  SetSearching(false);
+}
+
+void FindTimesDialog::ShowResult() {
+  std::vector<bool> best(result_.windows.size(), false);
+  for (std::size_t index : result_.best) best.at(index) = true;
+  for (std::size_t i = 0; i < result_.windows.size(); ++i) {
+    const SearchWindow& window = result_.windows[i];
+    auto* item = new QListWidgetItem(WindowLine(window));
+    item->setData(Qt::UserRole, static_cast<qulonglong>(i));
+    item->setData(kBestRole, static_cast<bool>(best[i]));
+    if (best[i]) {
+      QFont font = lstWindows_->font();
+      font.setBold(true);
+      item->setFont(font);
+    }
+    QString label = FromStd(window.resultLabel);
+    label.replace("\r\n", "\n");
+    item->setToolTip(QString("%1 %2 \u2013 %3 %4, %5 minutes%6\n\n%7")
+                         .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
+                              DateOf(window.last).toString("yyyy-MM-dd"), Clock(window.last))
+                         .arg(window.minutes)
+                         .arg(best[i] ? ", among the best of the range" : "")
+                         .arg(label.trimmed()));
+    lstWindows_->addItem(item);
+  }
+  ColourCalendar();
+  if (!result_.windows.empty()) {
+    const QDate first = DateOf(result_.windows.front().first);
+    calResults_->setCurrentPage(first.year(), first.month());
+  }
+}
+
+void FindTimesDialog::ClearCalendar() {
+  for (const QDate& day : colouredDays_) calResults_->setDateTextFormat(day, QTextCharFormat());
+  colouredDays_.clear();
+}
+
+void FindTimesDialog::ColourCalendar() {
+  // The best result word touching each day; a window past midnight counts for
+  // every day it covers.
+  std::map<QDate, int> rank;
+  for (const SearchWindow& window : result_.windows) {
+    const int r = ResultRank(window.evaluation.ResultWord);
+    for (QDate day = DateOf(window.first); day <= DateOf(window.last); day = day.addDays(1)) {
+      int& best = rank[day];
+      best = std::max(best, r);
+    }
+  }
+  ClearCalendar();
+  for (const auto& [day, r] : rank) {
+    colouredDays_.push_back(day);
+    if (r < ResultRank("Average")) continue;
+    QTextCharFormat format;
+    format.setBackground(r >= ResultRank("Good") ? kGoodDay : kAverageDay);
+    format.setForeground(Qt::black);
+    format.setFontWeight(QFont::Bold);
+    calResults_->setDateTextFormat(day, format);
+  }
+}
+
+void FindTimesDialog::calResults_Click(const QDate& date) {
+  if (syncing_) return;
+  // The first window that touches the day.
+  for (int row = 0; row < lstWindows_->count(); ++row) {
+    const SearchWindow& window =
+        result_.windows[lstWindows_->item(row)->data(Qt::UserRole).toULongLong()];
+    if (DateOf(window.last) < date) continue;
+    if (DateOf(window.first) > date) break;
+    syncing_ = true;
+    lstWindows_->setCurrentRow(row);
+    lstWindows_->scrollToItem(lstWindows_->item(row), QAbstractItemView::PositionAtTop);
+    syncing_ = false;
+    return;
+  }
+}
+
+void FindTimesDialog::lstWindows_SelectionChanged() {
+  const QList<QListWidgetItem*> selected = lstWindows_->selectedItems();
+  cmdUse_->setEnabled(worker_ == nullptr && !selected.isEmpty());
+  if (selected.isEmpty() || syncing_) return;
+  const SearchWindow& window = result_.windows[selected.front()->data(Qt::UserRole).toULongLong()];
+  syncing_ = true;
+  calResults_->setSelectedDate(DateOf(window.first));
+  syncing_ = false;
+}
+
+void FindTimesDialog::ChooseSelectedWindow() {
+  const QList<QListWidgetItem*> selected = lstWindows_->selectedItems();
+  if (worker_ != nullptr || selected.isEmpty()) return;
+  const LocalMinute first =
+      result_.windows[selected.front()->data(Qt::UserRole).toULongLong()].first;
+  accept();
+  emit timeChosen(first);
+}
+
+}  // namespace horavela::app

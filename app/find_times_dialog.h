@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QString>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include "app/app_services.h"
+#include "search/muhurta_finder.h"
+
+class QCalendarWidget;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QThread;
+
+namespace horavela::app {
+
+// What the wizard's pages hold for a search.
+struct FindTimesInputs {
+  // Subject, person and election place; the dialog sets range and minimum.
+  SearchRequest request;
+  // Why the pages cannot be searched yet; empty when they can.
+  QString problem;
+};
+
+// One line of the window list: "2025-01-03 07:12 – 09:40     Good      7 factors  total  5".
+// A window that runs past midnight ends "08:46 +1" (one day later).
+QString WindowLine(const SearchWindow& window);
+
+// frmFindTimes: searches a range of dates for the windows of minutes whose
+// verdict reaches a minimum, in a worker thread, and shows them on a month
+// calendar (green Good, amber Average) and in a list in time order, the ten
+// best in bold. Choosing a window emits timeChosen and closes the dialog.
+class FindTimesDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<MessageBoxes> messages,
+                  QWidget* parent = nullptr);
+  // Stops a running search and waits for its threads.
+  ~FindTimesDialog() override;
+
+  bool Searching() const { return worker_ != nullptr; }
+  // The windows of the last finished search, in time order.
+  const std::vector<SearchWindow>& Windows() const { return result_.windows; }
+
+  void reject() override;
+
+ signals:
+  // The first minute of the window the user chose.
+  void timeChosen(const horavela::LocalMinute& first);
+
+ private:
+  QWidget* BuildRangeRow();
+  QWidget* BuildResultArea();
+  void cmdSearch_Click();
+  void cmdCancel_Click();
+  void ChooseSelectedWindow();
+  void ShowProgress(double fraction);
+  void SearchFinished();
+  void ShowResult();
+  void ColourCalendar();
+  void ClearCalendar();
+  void calResults_Click(const QDate& date);
+  void lstWindows_SelectionChanged();
+  void SetSearching(bool searching);
+
+  FindTimesInputs inputs_;
+  std::shared_ptr<MessageBoxes> messages_;
+
+  QDateEdit* dtFrom_ = nullptr;
+  QDateEdit* dtTo_ = nullptr;
+  QComboBox* cboMinResult_ = nullptr;
+  QPushButton* cmdSearch_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+  QProgressBar* prgSearch_ = nullptr;
+  QLabel* lblStatus_ = nullptr;
+  QCalendarWidget* calResults_ = nullptr;
+  QListWidget* lstWindows_ = nullptr;
+  QPushButton* cmdUse_ = nullptr;
+  QPushButton* cmdClose_ = nullptr;
+
+  QThread* worker_ = nullptr;
+  std::atomic<bool> cancel_{false};
+  // Written by the worker, read after it has finished.
+  std::shared_ptr<SearchResult> pending_;
+  std::shared_ptr<QString> pendingError_;
+  SearchResult result_;
+  std::string searchedMinimum_;
+  QElapsedTimer clock_;
+  std::vector<QDate> colouredDays_;
+  bool syncing_ = false;
+};
+
+}  // namespace horavela::app

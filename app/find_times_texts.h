@@ -1,0 +1,47 @@
+#pragma once
+
+// The texts of the search for good times, kept together so tests can compare
+// them character for character.
+
+namespace horavela::app::texts {
+
+inline constexpr char kFindTimes[] = "Find good times...";
+inline constexpr char kFindTimesTitle[] = "Find good times";
+inline constexpr char kFindFrom[] = "&From";
+inline constexpr char kFindTo[] = "&To";
+inline constexpr char kFindAtLeast[] = "At &least";
+inline constexpr char kFindSearch[] = "&Search";
+inline constexpr char kFindCancel[] = "&Cancel";
+inline constexpr char kFindUse[] = "&Use this time";
+inline constexpr char kFindClose[] = "Close";
+inline constexpr char kFindLegendGood[] = "Good";
+inline constexpr char kFindLegendAverage[] = "Average";
+inline constexpr char kFindHint[] =
+    "Click a day to show its first window. The list runs in time order; the ten best windows "
+    "are in bold. Double-click a window, or select it and press \"Use this time\", to judge "
+    "it in full.";
+inline constexpr char kFindReady[] = "Choose the range and press Search.";
+inline constexpr char kFindSearching[] = "Searching...";
+inline constexpr char kFindCancelling[] = "Cancelling...";
+inline constexpr char kFindCancelled[] = "Search cancelled.";
+// %1 the minimum result word.
+inline constexpr char kFindNothing[] = "No time in this range reaches %1.";
+// %1 the number of windows, %2 the number of days, %3 seconds.
+inline constexpr char kFindFound[] = "%1 windows on %2 days, found in %3 s.";
+inline constexpr char kFindCannotSearch[] = "The search cannot run: %1";
+inline constexpr char kFindFailed[] = "The search failed: %1";
+
+// What keeps the pages from a search.
+inline constexpr char kFindNoSubject[] = "Choose the undertaking on the first page first.";
+inline constexpr char kFindNoElectionPlace[] =
+    "Enter the latitude and longitude of the election place first.";
+// %1 what is missing on the birth page.
+inline constexpr char kFindBirthIncomplete[] =
+    "The search judges every moment against the person's birth, and the birth page is not "
+    "complete yet: %1. Press Next, fill in the birth page and use \"Find good times...\" there.";
+inline constexpr char kFindNoName[] = "the name is missing";
+inline constexpr char kFindNoBirthDate[] = "no birth date is chosen";
+inline constexpr char kFindNoBirthPlace[] =
+    "the latitude and longitude of the birthplace are missing";
+
+}  // namespace horavela::app::texts

@@ -1,0 +1,114 @@
+// The way from the wizard's pages into the search for good times, and back.
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/app_texts.h"
+#include "app/find_times_dialog.h"
+#include "app/find_times_texts.h"
+#include "app/main_window.h"
+
+namespace horavela::app {
+
+namespace {
+
+bool AnyEmpty(std::initializer_list<const QLineEdit*> fields) {
+  for (const QLineEdit* field : fields) {
+    if (field->text().trimmed().isEmpty()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+QWidget* MainWindow::WithFindTimesButton(QWidget* navigation, const QString& name) {
+  auto* button = new QPushButton(texts::kFindTimes, navigation);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  connect(button, &QPushButton::clicked, this, &MainWindow::cmdFindTimes_Click);
+  // Left of the row, away from Back and Next.
+  static_cast<QHBoxLayout*>(navigation->layout())->insertWidget(0, button);
+  return navigation;
+}
+
+QString MainWindow::FinderInputProblem() const {
+  if (electionSubject_.isEmpty()) return texts::kFindNoSubject;
+  const PlaceBoxes& e = electionPlace_;
+  if (AnyEmpty({e.latitudeDegrees, e.latitudeMinutes, e.longitudeDegrees, e.longitudeMinutes})) {
+    return texts::kFindNoElectionPlace;
+  }
+  if (const auto problem =
+          CheckCoordinates(e.latitudeDegrees->text(), e.latitudeMinutes->text(),
+                           e.longitudeDegrees->text(), e.longitudeMinutes->text())) {
+    return QString("Election place: %1").arg(problem->message);
+  }
+
+  const PlaceBoxes& b = birthPlace_;
+  QString missing;
+  if (txtBirthName_->text().trimmed().isEmpty()) {
+    missing = texts::kFindNoName;
+  } else if (birth_.month->currentIndex() < 0 || birth_.day->currentIndex() < 0 ||
+             birth_.year->currentIndex() < 0) {
+    missing = texts::kFindNoBirthDate;
+  } else if (AnyEmpty(
+                 {b.latitudeDegrees, b.latitudeMinutes, b.longitudeDegrees, b.longitudeMinutes})) {
+    missing = texts::kFindNoBirthPlace;
+  } else if (const auto problem =
+                 CheckCoordinates(b.latitudeDegrees->text(), b.latitudeMinutes->text(),
+                                  b.longitudeDegrees->text(), b.longitudeMinutes->text())) {
+    missing = QString(problem->message).toLower();
+  } else {
+    missing = CheckDateExists("birth", birth_.year->currentText().toInt(),
+                              birth_.month->currentIndex() + 1, birth_.day->currentText().toInt());
+  }
+  return missing.isEmpty() ? QString() : QString(texts::kFindBirthIncomplete).arg(missing);
+}
+
+SearchRequest MainWindow::FinderRequest() const {
+  SearchRequest request;
+  request.subjects = {electionSubject_.toStdString()};
+  request.name = txtBirthName_->text().trimmed().toStdString();
+  request.sex = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+  request.birth = ReadMoment(birth_, birthPlace_);
+  request.place = ReadMoment(election_, electionPlace_).place;
+  return request;
+}
+
+void MainWindow::cmdFindTimes_Click() {
+  FindTimesInputs inputs{FinderRequest(), FinderInputProblem()};
+  auto* dialog = new FindTimesDialog(std::move(inputs), services_.messages, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowModality(Qt::WindowModal);
+  // The evaluation pauses on the wait page; it starts once the dialog is gone.
+  connect(dialog, &FindTimesDialog::timeChosen, this, [this](const LocalMinute& first) {
+    QTimer::singleShot(0, this, [this, first] { UseElectionMinute(first); });
+  });
+  dialog->show();
+}
+
+void MainWindow::UseElectionMinute(const LocalMinute& minute) {
+  election_.year->setCurrentText(QString::number(minute.year));
+  election_.month->setCurrentIndex(minute.month - 1);
+  election_.day->setCurrentText(QString::number(minute.day));
+  election_.hour->setCurrentText(QString::number(minute.hour));
+  election_.minute->setCurrentText(QString::number(minute.minute));
+  election_.second->setCurrentIndex(0);
+  // The weekday box has followed the date. Then as the birth page's Next.
+  if (!CheckElectionPage()) {
+    ShowPage(picSearchMode_);
+    return;
+  }
+  if (!CheckBirthPage()) {
+    ShowPage(picBirthDetails_);
+    return;
+  }
+  personName_ = txtBirthName_->text().trimmed();
+  personSex_ = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+  Display();
+}
+
+}  // namespace horavela::app

@@ -1,0 +1,470 @@
+// The search for good times from the window: the dialog and its defaults, what
+// it says when the pages are not complete, a real search with its calendar and
+// list, Cancel, and a chosen window evaluated through the wizard.
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextCharFormat>
+
+#include "app/find_times_dialog.h"
+#include "app/find_times_texts.h"
+#include "app_test_support.h"
+#include "panchang/panchang.h"
+#include "report/rich_text_sink.h"
+#include "rules/calculation_driver.h"
+
+using horavela::CalculationState;
+using horavela::EvaluationInput;
+using horavela::LocalMinute;
+using horavela::SearchRequest;
+using horavela::SearchWindow;
+using horavela::app::FindTimesDialog;
+using horavela::app::MessageIcon;
+using horavela::app::testing::Harness;
+
+namespace {
+
+class NullSink : public horavela::RichTextSink {
+ public:
+  void Clear() override {}
+  void SetAlignment(horavela::Alignment) override {}
+  void SetBold(bool) override {}
+  void SetColor(horavela::PaletteColor) override {}
+  void SetFontSize(int) override {}
+  void InsertText(std::string_view) override {}
+  void InsertPicture(const horavela::Bitmap&) override {}
+};
+
+constexpr int kSearchTimeout = 120000;  // milliseconds; the optimised search takes far less
+
+// Marriage, the harness's election and birth pages, election zone India
+// (west of Greenwich positive: -5 h -30 min), then the birth page in front.
+void WalkToBirthPage(Harness& h) {
+  h.TickSubject(1, "Marriage");
+  h.Click("cmdNext_0");
+  h.FillElectionPage();
+  h.Find<QLabel>("lblZoneHour_Muhurtha")->setText("-5");
+  h.Find<QLabel>("lblZoneMinute_Muhurtha")->setText("-30");
+  h.Click("cmdNext_1");
+  h.FillBirthPage();
+}
+
+FindTimesDialog* OpenFinder(Harness& h, const QString& button) {
+  h.Click(button);
+  auto* dialog = h.window->findChild<FindTimesDialog*>("frmFindTimes");
+  if (dialog == nullptr || !dialog->isVisible()) throw std::runtime_error("no finder dialog");
+  return dialog;
+}
+
+template <class T>
+T* In(FindTimesDialog* dialog, const QString& name) {
+  T* found = dialog->findChild<T*>(name);
+  if (found == nullptr) throw std::runtime_error("no widget " + name.toStdString());
+  return found;
+}
+
+void SetRange(FindTimesDialog* dialog, QDate from, QDate to, const QString& minimum) {
+  In<QDateEdit>(dialog, "dtFrom")->setDate(from);
+  In<QDateEdit>(dialog, "dtTo")->setDate(to);
+  auto* box = In<QComboBox>(dialog, "cboMinResult");
+  box->setCurrentIndex(box->findText(minimum));
+}
+
+bool RunSearch(FindTimesDialog* dialog) {
+  QTest::mouseClick(In<QPushButton>(dialog, "cmdSearch"), Qt::LeftButton);
+  return QTest::qWaitFor([dialog] { return !dialog->Searching(); }, kSearchTimeout);
+}
+
+// The pages of WalkToBirthPage, written out by hand.
+SearchRequest ExpectedRequest() {
+  SearchRequest request;
+  request.subjects = {"Marriage"};
+  request.name = "Asha Rao";
+  request.sex = "Female";
+  request.birth.year = 1980;
+  request.birth.month = 7;
+  request.birth.day = 14;
+  request.birth.hour = 7;
+  request.birth.minute = 5;
+  request.birth.place = {18, 58, true, 72, 50, true, 0, 0, false, "Mumbai", "Maharashtra", "India"};
+  request.place = {28, 36, true, 77, 12, true, -5, -30, false, "New Delhi", "Delhi", "India"};
+  return request;
+}
+
+// The whole evaluation of the pages at one election minute, beside the window.
+CalculationState EvaluateAt(const LocalMinute& minute) {
+  const SearchRequest request = ExpectedRequest();
+  EvaluationInput input;
+  input.subject = request.subjects.front();
+  input.name = request.name;
+  input.sex = request.sex;
+  input.birth = request.birth;
+  input.election.year = static_cast<std::int16_t>(minute.year);
+  input.election.month = static_cast<std::int16_t>(minute.month);
+  input.election.day = static_cast<std::int16_t>(minute.day);
+  input.election.hour = static_cast<std::int16_t>(minute.hour);
+  input.election.minute = static_cast<std::int16_t>(minute.minute);
+  input.election.place = request.place;
+  input.electionWeekday =
+      std::string(horavela::WeekdayOfDate(minute.year, minute.month, minute.day));
+  NullSink sink;
+  return horavela::RunEvaluation(input, sink);
+}
+
+QDate DateOf(const LocalMinute& minute) {
+  return QDate(minute.year, minute.month, minute.day);
+}
+
+QString FromStd(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+class FindTimesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void buttonOpensTheDialogWithDefaults() {
+    Harness h;
+    h.Open();
+    h.TickSubject(1, "Marriage");
+    h.Click("cmdNext_0");
+    QCOMPARE(h.Find<QPushButton>("cmdFindTimes")->text(), QString("Find good times..."));
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
+    QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+    const QDate today = QDate::currentDate();
+    QCOMPARE(In<QDateEdit>(dialog, "dtFrom")->date(), today);
+    QCOMPARE(In<QDateEdit>(dialog, "dtTo")->date(), today.addMonths(3));
+    auto* minimum = In<QComboBox>(dialog, "cboMinResult");
+    QCOMPARE(minimum->currentText(), QString("Good"));
+    QStringList words;
+    for (int i = 0; i < minimum->count(); ++i) words << minimum->itemText(i);
+    QCOMPARE(words, (QStringList{"Good", "Average", "Bad"}));
+    QCOMPARE(In<QProgressBar>(dialog, "prgSearch")->value(), 0);
+    QCOMPARE(In<QListWidget>(dialog, "lstWindows")->count(), 0);
+    QVERIFY(In<QPushButton>(dialog, "cmdSearch")->isEnabled());
+    QVERIFY(!In<QPushButton>(dialog, "cmdCancel")->isEnabled());
+    QVERIFY(!In<QPushButton>(dialog, "cmdUseTime")->isEnabled());
+    In<QCalendarWidget>(dialog, "calResults");
+    QVERIFY(h.messages->shown.empty());
+
+    // Closing it leaves the wizard where it was; Next works as before.
+    QTest::mouseClick(In<QPushButton>(dialog, "cmdClose"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(h.CurrentPage(), QString("picSearchMode"));
+    h.FillElectionPage();
+    h.Click("cmdNext_1");
+    QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
+  }
+
+  void incompletePagesAreNamed_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    const QString birth = horavela::app::texts::kFindBirthIncomplete;
+    QTest::newRow("no name") << "txtBirthName"
+                             << "  " << birth.arg("the name is missing");
+    QTest::newRow("no birth date") << "cboDate"
+                                   << "" << birth.arg("no birth date is chosen");
+    QTest::newRow("no birth longitude")
+        << "txtBirthMinuteLong"
+        << "" << birth.arg("the latitude and longitude of the birthplace are missing");
+    QTest::newRow("birth latitude beyond 90")
+        << "txtBirthDegreeLat"
+        << "95" << birth.arg("latitude degrees must be between 0 and 90");
+    QTest::newRow("birth date not in the calendar")
+        << "cboDate"
+        << "31" << birth.arg("birth date February 31 1980 does not exist");
+    QTest::newRow("no election latitude")
+        << "txtDegreeLat"
+        << ""
+        << "Enter the latitude and longitude of the election place first.";
+    QTest::newRow("election longitude beyond 180")
+        << "txtDegreeLong"
+        << "181"
+        << "Election place: Longitude degrees must be between 0 and 180";
+  }
+
+  void incompletePagesAreNamed() {
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    Harness h;
+    h.Open();
+    WalkToBirthPage(h);
+    if (field.startsWith("cbo")) {
+      if (value.isEmpty()) {
+        h.Find<QComboBox>(field)->setCurrentIndex(-1);
+      } else {
+        h.Select("cboMonth", "February");
+        h.Select(field, value);
+      }
+    } else {
+      h.Find<QLineEdit>(field)->setText(value);
+    }
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
+    // Said at once on the dialog, and again as a message when searching.
+    QCOMPARE(In<QLabel>(dialog, "lblFindSummary")->text(), message.toHtmlEscaped());
+    QTest::mouseClick(In<QPushButton>(dialog, "cmdSearch"), Qt::LeftButton);
+    QCOMPARE(h.messages->Texts(), QStringList{message});
+    QCOMPARE(h.messages->shown.front().icon, MessageIcon::Error);
+    QVERIFY(!dialog->Searching());
+    QVERIFY(In<QPushButton>(dialog, "cmdSearch")->isEnabled());
+  }
+
+  void electionPageBeforeTheBirthPageAsksForIt() {
+    // The birth page comes after the election page, so from there the name is missing.
+    Harness h;
+    h.Open();
+    h.TickSubject(1, "Marriage");
+    h.Click("cmdNext_0");
+    h.FillElectionPage();
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
+    QTest::mouseClick(In<QPushButton>(dialog, "cmdSearch"), Qt::LeftButton);
+    QCOMPARE(h.messages->Texts(),
+             QStringList{
+                 QString(horavela::app::texts::kFindBirthIncomplete).arg("the name is missing")});
+  }
+
+  void rangesTheFinderRefuses_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("ends before it begins")
+        << QDate(2011, 3, 2) << QDate(2011, 3, 1)
+        << "The search cannot run: to: the range ends before it begins";
+    QTest::newRow("eleven years")
+        << QDate(2011, 1, 1) << QDate(2021, 12, 31)
+        << "The search cannot run: to: the range may be at most 10 years long";
+  }
+
+  void rangesTheFinderRefuses() {
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, message);
+    Harness h;
+    h.Open();
+    WalkToBirthPage(h);
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
+    SetRange(dialog, from, to, "Good");
+    QTest::mouseClick(In<QPushButton>(dialog, "cmdSearch"), Qt::LeftButton);
+    QCOMPARE(h.messages->Texts(), QStringList{message});
+    QVERIFY(!dialog->Searching());
+  }
+
+  void searchFillsTheListAndTheCalendar() {
+    Harness h;
+    h.Open();
+    WalkToBirthPage(h);
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
+    const QDate from(2011, 1, 27);
+    const QDate to(2011, 2, 2);  // across a month end
+    SetRange(dialog, from, to, "Bad");
+    QVERIFY(RunSearch(dialog));
+    QVERIFY2(h.messages->shown.empty(), qPrintable(h.messages->Texts().join("; ")));
+
+    // The dialog searched exactly the pages' request: same windows as the core.
+    SearchRequest request = ExpectedRequest();
+    request.from = {2011, 1, 27, 0, 0};
+    request.to = {2011, 2, 2, 23, 59};
+    request.minResult = "Bad";
+    const horavela::SearchResult expected = horavela::FindMuhurtaWindows(request);
+    const std::vector<SearchWindow>& windows = dialog->Windows();
+    QCOMPARE(windows.size(), expected.windows.size());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+      QVERIFY(windows[i].first == expected.windows[i].first);
+      QVERIFY(windows[i].last == expected.windows[i].last);
+      QCOMPARE(windows[i].resultLabel, expected.windows[i].resultLabel);
+    }
+    // With "Bad" every minute of the range, midnight to midnight, is in a window.
+    QVERIFY(windows.front().first == request.from);
+    QVERIFY(windows.back().last == request.to);
+    for (std::size_t i = 1; i < windows.size(); ++i) {
+      QCOMPARE(horavela::MinuteIndex(windows[i].first),
+               horavela::MinuteIndex(windows[i - 1].last) + 1);
+    }
+
+    auto* list = In<QListWidget>(dialog, "lstWindows");
+    QCOMPARE(list->count(), static_cast<int>(windows.size()));
+    QCOMPARE(In<QProgressBar>(dialog, "prgSearch")->value(),
+             In<QProgressBar>(dialog, "prgSearch")->maximum());
+
+    // Each line in time order; its words are the window's own.
+    const QRegularExpression line(
+        "^(\\d{4}-\\d\\d-\\d\\d) (\\d\\d:\\d\\d) \u2013 (\\d\\d:\\d\\d)(?: \\+(\\d)|   )  "
+        "(Good|Average|Bad) +(-?\\d+) factors? +total +(-?\\d+)$");
+    for (int row = 0; row < list->count(); ++row) {
+      const SearchWindow& window = windows[static_cast<std::size_t>(row)];
+      const QRegularExpressionMatch match = line.match(list->item(row)->text());
+      QVERIFY2(match.hasMatch(), qPrintable(list->item(row)->text()));
+      QCOMPARE(match.captured(1), DateOf(window.first).toString("yyyy-MM-dd"));
+      QCOMPARE(match.captured(2), QString("%1:%2")
+                                      .arg(window.first.hour, 2, 10, QChar('0'))
+                                      .arg(window.first.minute, 2, 10, QChar('0')));
+      QCOMPARE(match.captured(3), QString("%1:%2")
+                                      .arg(window.last.hour, 2, 10, QChar('0'))
+                                      .arg(window.last.minute, 2, 10, QChar('0')));
+      QCOMPARE(match.captured(4).toLongLong(), DateOf(window.first).daysTo(DateOf(window.last)));
+      QCOMPARE(match.captured(5), FromStd(window.evaluation.ResultWord));
+      QCOMPARE(match.captured(6).toInt(), static_cast<int>(window.evaluation.FactorCount));
+      QCOMPARE(match.captured(7).toInt(), static_cast<int>(window.evaluation.TotalScore));
+    }
+
+    // Every day of the range wears the colour of its best window: green for
+    // Good, amber for Average, nothing for Bad.
+    auto* calendar = In<QCalendarWidget>(dialog, "calResults");
+    std::map<QString, int> coloured;
+    for (QDate day = from; day <= to; day = day.addDays(1)) {
+      int best = 0;
+      for (const SearchWindow& w : windows) {
+        if (DateOf(w.first) <= day && day <= DateOf(w.last)) {
+          best = std::max(best, horavela::ResultRank(w.evaluation.ResultWord));
+        }
+      }
+      const QBrush background = calendar->dateTextFormat(day).background();
+      QString colour = "none";
+      if (background.style() != Qt::NoBrush) {
+        const QColor c = background.color();
+        colour = c.green() > c.red() ? "green" : "amber";
+        QVERIFY(c.red() > c.blue() && c.green() > c.blue());
+      }
+      const QString wanted = best == 3 ? "green" : best == 2 ? "amber" : "none";
+      QVERIFY2(colour == wanted, qPrintable(day.toString(Qt::ISODate) + " " + colour));
+      ++coloured[colour];
+    }
+    QVERIFY2(coloured["green"] > 0, "no Good day in the test range: choose another");
+
+    // A day on the calendar picks its first window in the list.
+    const SearchWindow& chosen = windows[windows.size() / 2];
+    emit calendar->clicked(DateOf(chosen.last));
+    const int row = list->currentRow();
+    QVERIFY(row >= 0);
+    const SearchWindow& picked = windows[static_cast<std::size_t>(row)];
+    QVERIFY(DateOf(picked.first) <= DateOf(chosen.last) &&
+            DateOf(chosen.last) <= DateOf(picked.last));
+    QVERIFY(row == 0 ||
+            DateOf(windows[static_cast<std::size_t>(row - 1)].last) < DateOf(chosen.last));
+  }
+
+  void goodOnlyKeepsTheGoodWindows() {
+    Harness h;
+    h.Open();
+    WalkToBirthPage(h);
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
+    SetRange(dialog, QDate(2011, 1, 27), QDate(2011, 2, 2), "Good");
+    QVERIFY(RunSearch(dialog));
+    QVERIFY(!dialog->Windows().empty());
+    for (const SearchWindow& window : dialog->Windows()) {
+      QCOMPARE(FromStd(window.evaluation.ResultWord), QString("Good"));
+      // The first and the last minute evaluate through the whole driver as the window says.
+      for (const LocalMinute& minute : {window.first, window.last}) {
+        QCOMPARE(FromStd(EvaluateAt(minute).ResultLabel), FromStd(window.resultLabel));
+      }
+    }
+    QVERIFY(In<QLabel>(dialog, "lblSearchStatus")
+                ->text()
+                .startsWith(QString::number(dialog->Windows().size()) + " windows on "));
+  }
+
+  void cancelStopsALongSearch() {
+    Harness h;
+    h.Open();
+    WalkToBirthPage(h);
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
+    SetRange(dialog, QDate(2011, 1, 1), QDate(2011, 12, 31), "Good");
+    // The first turn of the event loop after Search: the window answers while
+    // the worker searches, and Cancel is pressed there.
+    bool searchingMeanwhile = false;
+    QTimer::singleShot(0, dialog, [&] {
+      searchingMeanwhile = dialog->Searching();
+      QVERIFY(In<QPushButton>(dialog, "cmdCancel")->isEnabled());
+      QVERIFY(!In<QPushButton>(dialog, "cmdSearch")->isEnabled());
+      QTest::mouseClick(In<QPushButton>(dialog, "cmdCancel"), Qt::LeftButton);
+    });
+    QVERIFY(RunSearch(dialog));
+    QVERIFY(searchingMeanwhile);
+    QCOMPARE(In<QLabel>(dialog, "lblSearchStatus")->text(), QString("Search cancelled."));
+    QCOMPARE(In<QListWidget>(dialog, "lstWindows")->count(), 0);
+    QCOMPARE(In<QProgressBar>(dialog, "prgSearch")->value(), 0);
+    QVERIFY(!In<QPushButton>(dialog, "cmdCancel")->isEnabled());
+    QVERIFY(h.messages->shown.empty());
+
+    // Still usable: a short search runs to the end.
+    SetRange(dialog, QDate(2011, 1, 27), QDate(2011, 1, 29), "Bad");
+    QVERIFY(RunSearch(dialog));
+    QVERIFY(In<QListWidget>(dialog, "lstWindows")->count() > 0);
+    QVERIFY(In<QPushButton>(dialog, "cmdSearch")->isEnabled());
+  }
+
+  void closingDuringASearchStopsIt() {
+    Harness h;
+    h.Open();
+    WalkToBirthPage(h);
+    QPointer<FindTimesDialog> dialog = OpenFinder(h, "cmdFindTimes_Birth");
+    SetRange(dialog, QDate(2011, 1, 1), QDate(2020, 12, 31), "Good");
+    QTest::mouseClick(In<QPushButton>(dialog, "cmdSearch"), Qt::LeftButton);
+    QVERIFY(dialog->Searching());
+    dialog->reject();
+    QVERIFY(!dialog->isVisible());
+    QTRY_VERIFY(dialog.isNull());  // closed and deleted, its threads joined
+    QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
+  }
+
+  void choosingAWindowEvaluatesItsFirstMinute_data() {
+    QTest::addColumn<bool>("doubleClick");
+    QTest::newRow("use this time") << false;
+    QTest::newRow("double-click") << true;
+  }
+
+  void choosingAWindowEvaluatesItsFirstMinute() {
+    QFETCH(bool, doubleClick);
+    Harness h;
+    h.Open();
+    WalkToBirthPage(h);
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
+    SetRange(dialog, QDate(2011, 2, 26), QDate(2011, 3, 1), "Average");
+    QVERIFY(RunSearch(dialog));
+    QVERIFY(!dialog->Windows().empty());
+    auto* list = In<QListWidget>(dialog, "lstWindows");
+    const int row = list->count() - 1;  // the last: a date unlike the pages' own
+    const SearchWindow window = dialog->Windows()[static_cast<std::size_t>(row)];
+    list->scrollToItem(list->item(row));
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QVERIFY(In<QPushButton>(dialog, "cmdUseTime")->isEnabled());
+    if (doubleClick) {
+      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    } else {
+      QTest::mouseClick(In<QPushButton>(dialog, "cmdUseTime"), Qt::LeftButton);
+    }
+    QTRY_COMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
+    QVERIFY(h.window->findChild<FindTimesDialog*>("frmFindTimes") == nullptr ||
+            !h.window->findChild<FindTimesDialog*>("frmFindTimes")->isVisible());
+
+    auto text = [&h](const char* name) { return h.Find<QComboBox>(name)->currentText(); };
+    QCOMPARE(text("cboMuhurthaYear"), QString::number(window.first.year));
+    QCOMPARE(h.Find<QComboBox>("cboMuhurthaMonth")->currentIndex() + 1, window.first.month);
+    QCOMPARE(text("cboMuhurthaDate"), QString::number(window.first.day));
+    QCOMPARE(text("cboHourFrom"), QString::number(window.first.hour));
+    QCOMPARE(text("cboMinuteFrom"), QString::number(window.first.minute));
+    QCOMPARE(text("cboMuhurthaWeekday"),
+             FromStd(std::string(horavela::WeekdayOfDate(window.first.year, window.first.month,
+                                                         window.first.day))));
+
+    // As the birth page's Next: the wait page and its two pauses, then the result.
+    QCOMPARE(h.pauses, (std::vector<int>{3000, 2000}));
+    QVERIFY(h.window->LastEvaluation().has_value());
+    const CalculationState expected = EvaluateAt(window.first);
+    QCOMPARE(FromStd(h.window->LastEvaluation()->ResultLabel), FromStd(expected.ResultLabel));
+    QCOMPARE(FromStd(expected.ResultLabel), FromStd(window.resultLabel));
+    QCOMPARE(h.Find<QLabel>("lblResult")->text(),
+             FromStd(expected.ResultLabel).replace("\r\n", "\n"));
+    QCOMPARE(h.Find<QLabel>("lblMuhurthaDetails_0")->text(), FromStd(expected.ElectionChart[0]));
+  }
+};
+
+HORAVELA_APP_TEST_MAIN(FindTimesTest)
+#include "find_times_test.moc"

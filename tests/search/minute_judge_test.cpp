@@ -1,0 +1,202 @@
+#include "search/minute_judge.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "engine/ascendant.h"
+#include "engine/planet_ephemeris.h"
+#include "panchang/panchang.h"
+#include "rules/calculation_driver.h"
+#include "rules/subjects.h"
+
+namespace horavela {
+namespace {
+
+SearchRequest Request(std::vector<std::string> subjects) {
+  SearchRequest request;
+  request.subjects = std::move(subjects);
+  request.name = "Asha";
+  request.sex = "Female";
+  request.birth.year = 1995;
+  request.birth.month = 8;
+  request.birth.day = 14;
+  request.birth.hour = 5;
+  request.birth.minute = 40;
+  request.birth.place.latitudeDegrees = 9;
+  request.birth.place.latitudeMinutes = 55;
+  request.birth.place.longitudeDegrees = 78;
+  request.birth.place.longitudeMinutes = 7;
+  request.birth.place.zoneHours = -5;
+  request.birth.place.zoneMinutes = -30;
+  request.place = request.birth.place;
+  request.place.latitudeDegrees = 28;
+  request.from = {2025, 1, 1, 0, 0};
+  request.to = {2025, 12, 31, 23, 59};
+  return request;
+}
+
+// The whole election state of one minute, as the driver leaves it before the rule set runs.
+CalculationState StateAt(const SearchRequest& request, const LocalMinute& m) {
+  CalculationState state;
+  state.Input.name = request.name;
+  state.Input.sex = request.sex;
+  state.Input.birth = request.birth;
+  state.Input.election.place = request.place;
+  state.Input.election.year = static_cast<std::int16_t>(m.year);
+  state.Input.election.month = static_cast<std::int16_t>(m.month);
+  state.Input.election.day = static_cast<std::int16_t>(m.day);
+  state.Input.election.hour = static_cast<std::int16_t>(m.hour);
+  state.Input.election.minute = static_cast<std::int16_t>(m.minute);
+  state.Input.electionWeekday = std::string(WeekdayOfDate(m.year, m.month, m.day));
+  ComputeCharts(state);
+  ComputeStrengths(state);
+  return state;
+}
+
+class Discard final : public RichTextSink {
+ public:
+  void Clear() override {}
+  void SetAlignment(Alignment) override {}
+  void SetBold(bool) override {}
+  void SetColor(PaletteColor) override {}
+  void SetFontSize(int) override {}
+  void InsertText(std::string_view) override {}
+  void InsertPicture(const Bitmap&) override {}
+};
+
+Judgement Judge(CalculationState state, RuleSet ruleSet) {
+  Discard sink;
+  ruleSet(state, sink);
+  return {state.Result, state.ResultLabel};
+}
+
+// A rule set that is said not to read an input must judge alike whatever that
+// input holds: the finder runs it only when something it reads changes.
+TEST(InputsRead, RuleSetsIgnoreTheInputsTheyAreSaidNotToRead) {
+  const SearchRequest request = Request({"Marriage"});
+  std::mt19937 random(7);
+  auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  const char* signs[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                         "Lib", "Sco", "Sag", "Cpr", "Aqu", "Pis"};
+  for (int round = 0; round < 12; ++round) {
+    const LocalMinute minute{pick(2020, 2030), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59)};
+    const CalculationState base = StateAt(request, minute);
+    for (const Subject& subject : kSubjects) {
+      SCOPED_TRACE(std::string(subject.text) + " " + FormatLocalMinute(minute));
+      const unsigned reads = InputsRead(subject.ruleSet);
+      const Judgement expected = Judge(base, subject.ruleSet);
+      if (!(reads & kReadsLagna)) {
+        for (std::string_view lagna : kLagnaNames) {
+          CalculationState changed = base;
+          changed.ElectionChart[kLagnaSlot] = std::string(lagna);
+          changed.Ascendant.LagnaName = std::string(lagna);
+          changed.ElectionMoment.Ascendant.LagnaName = std::string(lagna);
+          EXPECT_TRUE(SameJudgement(Judge(changed, subject.ruleSet), expected)) << lagna;
+        }
+      }
+      if (!(reads & kReadsTableLagna)) {
+        // The table lagna follows the clock time of the moment.
+        for (int hour = 0; hour < 24; hour += 2) {
+          CalculationState changed = base;
+          changed.Moment.hour = static_cast<std::int16_t>(hour);
+          EXPECT_TRUE(SameJudgement(Judge(changed, subject.ruleSet), expected)) << hour;
+        }
+      }
+      if (!(reads & kReadsPlanets)) {
+        CalculationState changed = base;
+        for (std::string& text : changed.Lagna.PlanetSigns)
+          text = std::string("12 ") + signs[pick(0, 11)] + " 30";
+        EXPECT_TRUE(SameJudgement(Judge(changed, subject.ruleSet), expected));
+      }
+    }
+  }
+}
+
+TEST(InputsRead, NamesTheLagnaTableLagnaAndPlanetReaders) {
+  EXPECT_EQ(InputsRead(FindRuleSet("Marriage")), kReadsMoon | kReadsPanchang | kReadsDate);
+  EXPECT_TRUE(InputsRead(FindRuleSet("Sell Item")) & kReadsLagna);
+  EXPECT_TRUE(InputsRead(FindRuleSet("Foreign Journey")) & kReadsTableLagna);
+  EXPECT_TRUE(InputsRead(FindRuleSet("Religious Journey")) & kReadsPlanets);
+  EXPECT_TRUE(InputsRead(FindRuleSet("Learning of a Trade")) & kReadsPlanets);
+  EXPECT_FALSE(InputsRead(FindRuleSet("Learning of a Trade")) & kReadsLagna);
+}
+
+// The planet search samples the ephemeris itself: its texts must be the ones
+// the driver leaves for the rule sets.
+TEST(MinuteJudge, PlanetSamplesAreTheDriversPlanetTexts) {
+  const SearchRequest request = Request({"Religious Journey"});
+  const CalculationState birth = MinuteJudge::BirthState(request);
+  MinuteJudge judge(request, birth);
+  std::mt19937 random(11);
+  for (int round = 0; round < 20; ++round) {
+    const std::int64_t minute = MinuteIndex(request.from) +
+                                std::uniform_int_distribution<std::int64_t>(0, 365 * 1440)(random);
+    const CalculationState state = StateAt(request, FromMinuteIndex(minute));
+    EXPECT_EQ(judge.SamplePlanets(minute).texts, state.Lagna.PlanetSigns)
+        << FormatLocalMinute(FromMinuteIndex(minute));
+  }
+}
+
+// Every minute of four days through the ephemeris: the search finds exactly
+// the minutes at which a sign changes (the Moon twice, here).
+TEST(MinuteJudge, PlanetChangesAreTheMinutesAtWhichASignChanges) {
+  SearchRequest request = Request({"Religious Journey"});
+  const CalculationState birth = MinuteJudge::BirthState(request);
+  MinuteJudge judge(request, birth);
+  const std::int64_t first = MinuteIndex({2025, 3, 27, 0, 0});
+  const std::int64_t last = first + 4 * 1440 - 1;
+  std::vector<std::int64_t> expected;
+  std::int64_t key = judge.SamplePlanets(first).key;
+  for (std::int64_t minute = first + 1; minute <= last; ++minute) {
+    const std::int64_t now = judge.SamplePlanets(minute).key;
+    if (now != key) expected.push_back(minute);
+    key = now;
+  }
+  EXPECT_GE(expected.size(), 2u);
+  EXPECT_EQ(judge.PlanetChanges(first, last), expected);
+}
+
+// The planet search steps by these limits of motion: the ephemeris must keep
+// within them, day by day, over four decades.
+TEST(PlanetMotion, EphemerisKeepsWithinTheSearchLimits) {
+  constexpr double kFirstDay = 2447893.0;  // 1990-01-01
+  constexpr int kDays = 40 * 365;
+  std::array<double, kPlanetCount> before{}, last{};
+  double fastest[kPlanetCount] = {}, fastestBack[kPlanetCount] = {}, swing[kPlanetCount] = {};
+  for (int day = 0; day < kDays; ++day) {
+    const auto longitudes = SwissEphemeris().TropicalLongitudes(kFirstDay + day);
+    ASSERT_TRUE(longitudes);
+    for (int i = 0; i < kPlanetCount; ++i) {
+      const double now = (*longitudes)[i];
+      if (day >= 1) {
+        const double speed = std::remainder(now - last[i], 360.0);
+        fastest[i] = std::max(fastest[i], speed);
+        fastestBack[i] = std::max(fastestBack[i], -speed);
+        if (day >= 2) {
+          const double change = speed - std::remainder(last[i] - before[i], 360.0);
+          swing[i] = std::max(swing[i], std::fabs(change));
+        }
+      }
+      before[i] = last[i];
+      last[i] = now;
+    }
+  }
+  for (int i = 0; i < kPlanetCount; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_LT(fastest[i], kPlanetMotions[i].forward);
+    if (kPlanetMotions[i].backward == 0) {
+      EXPECT_LE(fastestBack[i], 0.0);  // never backward
+    } else {
+      EXPECT_LT(fastestBack[i], kPlanetMotions[i].backward);
+      EXPECT_LT(swing[i], kPlanetMotions[i].acceleration / 1.5);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace horavela
