@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -185,8 +186,11 @@ std::optional<TimeZoneRules> TimeZoneRules::Load(std::string_view ianaName, std:
   const char* root = std::getenv("TZDIR");
   const std::string path =
       std::string(root && *root ? root : "/usr/share/zoneinfo") + "/" + std::string(ianaName);
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  // A folder of zones ("America") would open like a file and fail when read.
+  std::error_code status;
+  std::ifstream file;
+  if (std::filesystem::is_regular_file(path, status)) file.open(path, std::ios::binary);
+  if (!file.is_open()) {
     if (error) *error = "unknown time zone \"" + std::string(ianaName) + "\"";
     return std::nullopt;
   }

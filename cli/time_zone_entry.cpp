@@ -81,13 +81,7 @@ std::string CaptionsText(const ZoneOffset& offset) {
 
 TimeZoneRules LoadTimeZone(const std::string& name, const std::string& field) {
   std::string error;
-  std::optional<TimeZoneRules> rules;
-  try {
-    rules = TimeZoneRules::Load(name, &error);
-  } catch (const std::exception&) {
-    // A folder of zones ("America") opens like a file and throws when read.
-    error = "unknown time zone \"" + name + "\"";
-  }
+  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error);
   if (!rules) {
     throw RequestError(field + ": " + error +
                        " (give a tz-database name such as \"Asia/Kolkata\" or "
