@@ -92,14 +92,14 @@ QString WindowLine(const SearchWindow& window) {
   const qint64 days = firstDay.daysTo(DateOf(window.last));
   // Days later as "+1", and blanks in its place, so the columns stay aligned.
   const QString later = days > 0 ? QString(" +%1").arg(days) : QString();
-  const int factors = window.evaluation.FactorCount;
+  const int factors = window.evaluation().FactorCount;
   return QString("%1 %2 \u2013 %3%4  %5  %6 %7  total %8")
       .arg(firstDay.toString("yyyy-MM-dd"), Clock(window.first), Clock(window.last))
       .arg(later, -3)
-      .arg(FromStd(window.evaluation.ResultWord), -7)
+      .arg(FromStd(window.evaluation().ResultWord), -7)
       .arg(factors, 2)
       .arg(factors == 1 ? "factor " : "factors")
-      .arg(window.evaluation.TotalScore, 2);
+      .arg(window.evaluation().TotalScore, 2);
 }
 
 FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<MessageBoxes> messages,
@@ -375,7 +375,7 @@ void FindTimesDialog::ShowResult() {
       font.setBold(true);
       item->setFont(font);
     }
-    QString label = FromStd(window.resultLabel);
+    QString label = FromStd(window.resultLabel());
     label.replace("\r\n", "\n");
     item->setToolTip(QString("%1 %2 \u2013 %3 %4, %5 minutes%6\n\n%7")
                          .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
@@ -402,7 +402,7 @@ void FindTimesDialog::ColourCalendar() {
   // every day it covers.
   std::map<QDate, int> rank;
   for (const SearchWindow& window : result_.windows) {
-    const int r = ResultRank(window.evaluation.ResultWord);
+    const int r = ResultRank(window.evaluation().ResultWord);
     for (QDate day = DateOf(window.first); day <= DateOf(window.last); day = day.addDays(1)) {
       int& best = rank[day];
       best = std::max(best, r);

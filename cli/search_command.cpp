@@ -75,11 +75,11 @@ ordered_json SearchResponse(const SearchResult& result) {
     w["from"] = FormatLocalMinute(window.first);
     w["to"] = FormatLocalMinute(window.last);
     w["minutes"] = window.minutes;
-    w["result_word"] = window.evaluation.ResultWord;
-    w["factor_count"] = window.evaluation.FactorCount;
-    w["total_score"] = window.evaluation.TotalScore;
-    w["factor_verdicts"] = Array(window.evaluation.FactorVerdicts);
-    w["factor_points"] = Array(window.evaluation.FactorPoints);
+    w["result_word"] = window.evaluation().ResultWord;
+    w["factor_count"] = window.evaluation().FactorCount;
+    w["total_score"] = window.evaluation().TotalScore;
+    w["factor_verdicts"] = Array(window.evaluation().FactorVerdicts);
+    w["factor_points"] = Array(window.evaluation().FactorPoints);
     windows.push_back(std::move(w));
   }
   ordered_json response;

@@ -14,19 +14,28 @@ namespace horavela {
 // the order Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn.
 using PlanetLongitudes = std::array<double, kPlanetCount>;
 
+// A set of the seven planets, bit `1 << index` in the order above.
+using PlanetSet = unsigned;
+inline constexpr PlanetSet kAllPlanets = (1u << kPlanetCount) - 1;
+constexpr PlanetSet PlanetBit(int index) {
+  return 1u << index;
+}
+
 // A source of planetary positions. Kept behind this interface so the rules
 // can be tested with fixed texts and the library exchanged.
 class PlanetEphemeris {
  public:
   virtual ~PlanetEphemeris() = default;
-  // Nothing when the ephemeris cannot give all seven positions.
-  virtual std::optional<PlanetLongitudes> TropicalLongitudes(double julianDayUt) = 0;
+  // The longitudes of the planets in `planets`, NaN for the others; nothing
+  // when the ephemeris cannot give one of them.
+  virtual std::optional<PlanetLongitudes> TropicalLongitudes(double julianDayUt,
+                                                             PlanetSet planets) = 0;
   // Which ephemeris answered the last call, for the user ("Swiss Ephemeris files", ...).
   virtual std::string Description() const = 0;
 };
 
 // Swiss Ephemeris: its data files where installed, else its built-in analytical
-// (Moshier) ephemeris. Safe to call from several threads.
+// (Moshier) ephemeris. Safe to call from several threads at once.
 PlanetEphemeris& SwissEphemeris();
 
 // "05 Cpr 42": whole degrees within the sign, the sign abbreviation at

@@ -35,7 +35,8 @@ bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris) {
   const double julianDayUt =
       election.Time.JulianDay - 0.5 + (election.Time.LocalHours + election.Time.ZoneHours) / 24.0;
   state.Lagna.PlanetSigns = {};
-  const std::optional<PlanetLongitudes> tropical = ephemeris.TropicalLongitudes(julianDayUt);
+  const std::optional<PlanetLongitudes> tropical =
+      ephemeris.TropicalLongitudes(julianDayUt, kAllPlanets);
   if (!tropical) {
     state.Warnings.push_back("Planet positions are unavailable (" + ephemeris.Description() +
                              "): the Jupiter and tenth-house factors see no planet.");

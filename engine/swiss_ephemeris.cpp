@@ -1,5 +1,6 @@
 #include <swephexp.h>
 
+#include <cmath>
 #include <mutex>
 
 #include "engine/planet_ephemeris.h"
@@ -8,29 +9,47 @@ namespace horavela {
 
 namespace {
 
-// Swiss Ephemeris keeps global state (open files, caches): one caller at a time.
+// Whether Swiss Ephemeris finds its data files, asked once at J2000, a date
+// every set of files covers.
+bool DataFilesInstalled() {
+  double position[6] = {};
+  char error[AS_MAXCH] = {};
+  const int32 flags = swe_calc_ut(2451545.0, SE_SUN, SEFLG_SWIEPH, position, error);
+  return flags >= 0 && (flags & SEFLG_SWIEPH) != 0;
+}
+
+// The Debian build of Swiss Ephemeris keeps its working state (open files,
+// caches of the last positions) in thread-local storage, so several threads
+// may compute at once; only the description of the last answer is shared.
 class SwissEphemerisSource final : public PlanetEphemeris {
  public:
-  std::optional<PlanetLongitudes> TropicalLongitudes(double julianDayUt) override {
+  std::optional<PlanetLongitudes> TropicalLongitudes(double julianDayUt,
+                                                     PlanetSet planets) override {
     static constexpr int kBodies[kPlanetCount] = {SE_SUN,  SE_MOON,    SE_MERCURY, SE_VENUS,
                                                   SE_MARS, SE_JUPITER, SE_SATURN};
-    std::lock_guard<std::mutex> lock(mutex_);
-    PlanetLongitudes longitudes{};
+    // Without the files, ask for the analytical ephemeris directly: the
+    // library would otherwise look for them again on every call, which costs
+    // twice the computation itself, and then give the same positions.
+    static const bool filesInstalled = DataFilesInstalled();
+    const int32 wanted = filesInstalled ? SEFLG_SWIEPH : SEFLG_MOSEPH;
+    PlanetLongitudes longitudes;
+    longitudes.fill(NAN);
+    bool usedFiles = true;
     for (int i = 0; i < kPlanetCount; ++i) {
+      if ((planets & PlanetBit(i)) == 0) continue;
       double position[6] = {};
       char error[AS_MAXCH] = {};
-      // Files where installed; the library falls back to its analytical
-      // ephemeris by itself and says so in the returned flags.
-      const int32 flags = swe_calc_ut(julianDayUt, kBodies[i], SEFLG_SWIEPH, position, error);
+      // Where the files do not cover the date the library falls back to its
+      // analytical ephemeris by itself and says so in the returned flags.
+      const int32 flags = swe_calc_ut(julianDayUt, kBodies[i], wanted, position, error);
       if (flags < 0) {
-        description_ = std::string("Swiss Ephemeris: ") + error;
+        Describe(std::string("Swiss Ephemeris: ") + error);
         return std::nullopt;
       }
-      usedFiles_ = (flags & SEFLG_SWIEPH) != 0;
+      usedFiles = usedFiles && (flags & SEFLG_SWIEPH) != 0;
       longitudes[i] = position[0];
     }
-    description_ =
-        usedFiles_ ? "Swiss Ephemeris data files" : "Swiss Ephemeris analytical (Moshier)";
+    Describe(usedFiles ? "Swiss Ephemeris data files" : "Swiss Ephemeris analytical (Moshier)");
     return longitudes;
   }
 
@@ -40,8 +59,12 @@ class SwissEphemerisSource final : public PlanetEphemeris {
   }
 
  private:
+  void Describe(std::string text) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    description_ = std::move(text);
+  }
+
   mutable std::mutex mutex_;
-  bool usedFiles_ = false;
   std::string description_ = "Swiss Ephemeris";
 };
 

@@ -51,14 +51,17 @@ void RuleSetRun::TakeShortPath(std::int16_t points) {
 
 void RuleSetRun::Allocate() {
   Evaluation& result = state_.Result;
-  result.FactorVerdicts.assign(static_cast<std::size_t>(shape_.factorCount) + 1, std::string());
+  // Every verdict empty; the texts keep their storage, as the finder runs a
+  // rule set on one state many thousand times.
+  result.FactorVerdicts.resize(static_cast<std::size_t>(shape_.factorCount) + 1);
+  for (std::string& verdict : result.FactorVerdicts) verdict.clear();
   result.FactorPoints.assign(static_cast<std::size_t>(shape_.factorCount) + 1, 0);
 }
 
 void RuleSetRun::Record(int index, const Outcome& outcome) {
   Evaluation& result = state_.Result;
   if (index < 0 || static_cast<std::size_t>(index) >= result.FactorVerdicts.size()) return;
-  if (!outcome.verdict.empty()) result.FactorVerdicts[index] = std::string(outcome.verdict);
+  if (!outcome.verdict.empty()) result.FactorVerdicts[index].assign(outcome.verdict);
   result.FactorPoints[index] = outcome.points;
   if (outcome.counts) ++result.FactorCount;
   if (outcome.selector != 0) result.ReportFlags[outcome.slot] = outcome.selector;
@@ -86,7 +89,9 @@ void RuleSetRun::DecideResultWord() {
 
 void RuleSetRun::WriteResultLabel() {
   Evaluation& result = state_.Result;
-  std::string label;
+  // Written in place, keeping the storage of the last label.
+  std::string& label = state_.ResultLabel;
+  label.clear();
   const int last = static_cast<int>(result.FactorVerdicts.size()) - 1;
   for (int i = 0; i < last; ++i) {
     label += result.FactorVerdicts[i];
@@ -123,7 +128,6 @@ void RuleSetRun::WriteResultLabel() {
     }
     label += kLineBreak;
   }
-  state_.ResultLabel = std::move(label);
 }
 
 }  // namespace horavela

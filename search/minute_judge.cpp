@@ -35,6 +35,9 @@ constexpr int kMaxGuidedSteps = 6;
 
 constexpr int kSunIndex = 0;
 constexpr int kMoonIndex = 1;
+constexpr int kJupiterIndex = 5;
+constexpr PlanetSet kLuminaries = PlanetBit(kSunIndex) | PlanetBit(kMoonIndex);
+constexpr unsigned kReadsLuminaries = ReadsPlanet(kSunIndex) | ReadsPlanet(kMoonIndex);
 // Well below a lunar month, so the Moon cannot come round to its sign again.
 constexpr double kLongestPlanetStepDays = 10;
 
@@ -70,7 +73,8 @@ class ComposingSink final : public RichTextSink {
 // Inputs beyond the Moon, the panchang and the date, by rule set: the election
 // lagna (the journeys' count from the birth lagna, the sale-time lagna), the
 // table lagna (the journeys' Muhurtha lagna, the trade's tenth house) and the
-// planets (the trade's tenth house, Jupiter for a pilgrimage).
+// planets (all seven for the trade's tenth house, only Jupiter for a
+// pilgrimage: in the table lagna or nine signs from it).
 struct ExtraReads {
   RuleSet ruleSet;
   unsigned inputs;
@@ -78,7 +82,7 @@ struct ExtraReads {
 const ExtraReads kExtraReads[] = {
     {EvaluateTrade, kReadsTableLagna | kReadsPlanets},
     {EvaluateDomesticJourney, kReadsLagna | kReadsTableLagna},
-    {EvaluateReligiousJourney, kReadsLagna | kReadsTableLagna | kReadsPlanets},
+    {EvaluateReligiousJourney, kReadsLagna | kReadsTableLagna | ReadsPlanet(kJupiterIndex)},
     {EvaluateForeignJourney, kReadsLagna | kReadsTableLagna},
     {EvaluateSellingItem, kReadsLagna},
 };
@@ -166,6 +170,21 @@ int PlanetSignCode(const std::string& text) {
   return 13;
 }
 
+// The signs of all seven texts in one number.
+std::int64_t SignKey(const std::array<std::string, kPlanetCount>& texts) {
+  std::int64_t key = 0;
+  for (const std::string& text : texts) key = key * 16 + PlanetSignCode(text);
+  return key;
+}
+
+// The ReadsPlanet bits of the planets whose signs differ in two samples.
+unsigned ChangedPlanets(const MinuteJudge::PlanetSample& a, const MinuteJudge::PlanetSample& b) {
+  unsigned changed = 0;
+  for (int i = 0; i < kPlanetCount; ++i)
+    if (PlanetSignCode(a.texts[i]) != PlanetSignCode(b.texts[i])) changed |= ReadsPlanet(i);
+  return changed;
+}
+
 }  // namespace
 
 struct MinuteJudge::Element {
@@ -192,38 +211,78 @@ bool SameAs(const Judgement& a, const Evaluation& y, const std::string& label) {
          x.ResultWord == y.ResultWord && x.FactorVerdicts == y.FactorVerdicts && a.label == label;
 }
 
-// Extends the last run over [first, last] when it continues it, else opens a
-// run with a copy of the judgement. A closed run below `minimumRank` will not
-// be reported: the new run takes its place and its storage.
-void ExtendOrOpen(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
-                  const Evaluation& evaluation, const std::string& label, int minimumRank) {
-  if (!runs.empty()) {
-    JudgedRun& open = runs.back();
-    if (open.last + 1 == first && SameAs(open.judgement, evaluation, label)) {
-      open.last = last;
-      return;
-    }
-    if (ResultRank(open.judgement.evaluation.ResultWord) < minimumRank) {
-      open.first = first;
-      open.last = last;
-      open.judgement.evaluation = evaluation;
-      open.judgement.label = label;
-      return;
-    }
-  }
-  runs.push_back({first, last, {evaluation, label}});
-}
-
 }  // namespace
 
 void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
-               Judgement&& judgement) {
+               SharedJudgement judgement) {
   if (!runs.empty() && runs.back().last + 1 == first &&
-      SameJudgement(runs.back().judgement, judgement)) {
+      (runs.back().judgement == judgement || SameJudgement(*runs.back().judgement, *judgement))) {
     runs.back().last = last;
     return;
   }
   runs.push_back({first, last, std::move(judgement)});
+}
+
+void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
+               Judgement&& judgement) {
+  if (!runs.empty() && runs.back().last + 1 == first &&
+      SameJudgement(*runs.back().judgement, judgement)) {
+    runs.back().last = last;
+    return;
+  }
+  runs.push_back({first, last, std::make_shared<const Judgement>(std::move(judgement))});
+}
+
+namespace {
+
+// A hash of the numbers of an evaluation and the length of its label: cheap,
+// and different for nearly all judgements of one subject.
+std::size_t QuickHash(const Evaluation& evaluation, const std::string& label) {
+  std::size_t hash = label.size();
+  auto mix = [&hash](std::size_t value) { hash = (hash ^ value) * 0x100000001b3ULL; };
+  mix(static_cast<std::uint16_t>(evaluation.TotalScore));
+  mix(static_cast<std::uint16_t>(evaluation.FactorCount));
+  for (std::int16_t points : evaluation.FactorPoints) mix(static_cast<std::uint16_t>(points));
+  for (std::int16_t flag : evaluation.ReportFlags) mix(static_cast<std::uint16_t>(flag));
+  for (const std::string& verdict : evaluation.FactorVerdicts) mix(verdict.size());
+  return hash;
+}
+
+}  // namespace
+
+// The subject's judgement equal to the state's result, made and kept on its
+// first appearance.
+SharedJudgement MinuteJudge::Intern(std::size_t subject, const Evaluation& evaluation,
+                                    const std::string& label) {
+  auto& seen = judgements_[subject];
+  const std::size_t hash = QuickHash(evaluation, label);
+  const auto [begin, end] = seen.equal_range(hash);
+  for (auto it = begin; it != end; ++it)
+    if (SameAs(*it->second, evaluation, label)) return it->second;
+  auto judgement = std::make_shared<const Judgement>(Judgement{evaluation, label});
+  seen.emplace(hash, judgement);
+  return judgement;
+}
+
+// Extends the subject's last run over [first, last] when the state's result
+// continues it, else opens a run. A closed run below the minimum result will
+// not be reported: the new run takes its place.
+void MinuteJudge::ExtendOrOpen(std::size_t subject, std::vector<JudgedRun>& runs,
+                               std::int64_t first, std::int64_t last) {
+  const Evaluation& evaluation = state_.Result;
+  const std::string& label = state_.ResultLabel;
+  if (!runs.empty()) {
+    JudgedRun& open = runs.back();
+    if (open.last + 1 == first && SameAs(*open.judgement, evaluation, label)) {
+      open.last = last;
+      return;
+    }
+    if (ResultRank(open.judgement->evaluation.ResultWord) < minimumRank_) {
+      open = {first, last, Intern(subject, evaluation, label)};
+      return;
+    }
+  }
+  runs.push_back({first, last, Intern(subject, evaluation, label)});
 }
 
 unsigned InputsRead(RuleSet ruleSet) {
@@ -250,7 +309,9 @@ MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& b
     reads_.push_back(InputsRead(ruleSets_.back()));
     readByAny_ |= reads_.back();
   }
+  planetsRead_ = (readByAny_ / ReadsPlanet(0)) & kAllPlanets;
   minimumRank_ = ResultRank(request.minResult);
+  judgements_.resize(request.subjects.size());
   const double latitude = request.place.latitudeDegrees + request.place.latitudeMinutes / 60.0;
   lagnaSpan_ = LagnaSpan(latitude);
 }
@@ -335,7 +396,7 @@ MinuteJudge::Probe MinuteJudge::TableLagnaProbe(std::int64_t minute) {
   return {scratch_.Lagna.MuhurthaLagnaNumber, NAN};
 }
 
-MinuteJudge::PlanetSample MinuteJudge::SamplePlanets(std::int64_t minute) {
+MinuteJudge::PlanetSample MinuteJudge::SamplePlanets(std::int64_t minute, PlanetSet planets) {
   // As the driver computes them: the election moment's J2000 time base from
   // CalcMoon, universal time from the civil date, the Moon's ayanamsa.
   LoadMoment(minute);
@@ -344,10 +405,12 @@ MinuteJudge::PlanetSample MinuteJudge::SamplePlanets(std::int64_t minute) {
   const double julianDayUt = time.JulianDay - 0.5 + (time.LocalHours + time.ZoneHours) / 24.0;
   PlanetSample sample;
   sample.longitudes.fill(NAN);
-  const std::optional<PlanetLongitudes> tropical = SwissEphemeris().TropicalLongitudes(julianDayUt);
+  const std::optional<PlanetLongitudes> tropical =
+      SwissEphemeris().TropicalLongitudes(julianDayUt, planets);
   if (tropical) {
     const double ayanamsa = AyanamsaJ2000(time.Centuries);
     for (int i = 0; i < kPlanetCount; ++i) {
+      if ((planets & PlanetBit(i)) == 0) continue;
       const double sidereal = (*tropical)[i] + ayanamsa;
       sample.texts[i] = PlanetPositionText(sidereal);
       double folded = std::fmod(sidereal, 360.0);
@@ -355,7 +418,7 @@ MinuteJudge::PlanetSample MinuteJudge::SamplePlanets(std::int64_t minute) {
       sample.longitudes[i] = folded;
     }
   }
-  for (const std::string& text : sample.texts) sample.key = sample.key * 16 + PlanetSignCode(text);
+  sample.key = SignKey(sample.texts);
   return sample;
 }
 
@@ -419,9 +482,26 @@ void MinuteJudge::FindChanges(std::int64_t first, std::int64_t last, const Eleme
 // (the signs at `low`), when only the Sun and the Moon can change in between:
 // they never move backward, so the minutes before the first change all keep
 // the signs of `low`. Guided by the luminary whose sign differs at the ends.
+// Where the other planets keep their signs at both ends, only the luminaries
+// are computed in between; `after` is left as the whole sample at the minute
+// found, as the next step needs it.
 std::int64_t MinuteJudge::FirstPlanetChange(std::int64_t low, std::int64_t high,
                                             const PlanetSample& before, PlanetSample& after) {
+  const bool othersKeep = (ChangedPlanets(before, after) & ~kReadsLuminaries) == 0;
+  const PlanetSet sampled = othersKeep ? planetsRead_ & kLuminaries : planetsRead_;
+  auto sampleAt = [&](std::int64_t minute) {
+    PlanetSample sample = SamplePlanets(minute, sampled);
+    if (sampled == planetsRead_) return sample;
+    for (int i = 0; i < kPlanetCount; ++i) {
+      if (sampled & PlanetBit(i)) continue;
+      sample.texts[i] = before.texts[i];
+      sample.longitudes[i] = before.longitudes[i];
+    }
+    sample.key = SignKey(sample.texts);
+    return sample;
+  };
   PlanetSample lowSample = before;
+  bool partial = false;
   for (int step = 0; high - low > 1; ++step) {
     std::int64_t middle = low + (high - low) / 2;
     for (int i : {kMoonIndex, kSunIndex}) {
@@ -438,15 +518,17 @@ std::int64_t MinuteJudge::FirstPlanetChange(std::int64_t low, std::int64_t high,
           std::clamp(guess, static_cast<double>(low + 1), static_cast<double>(high - 1)));
       break;
     }
-    PlanetSample sample = SamplePlanets(middle);
+    PlanetSample sample = sampleAt(middle);
     if (sample.key == before.key) {
       low = middle;
       lowSample = std::move(sample);
     } else {
       high = middle;
       after = std::move(sample);
+      partial = sampled != planetsRead_;
     }
   }
+  if (partial) after = SamplePlanets(high, planetsRead_);
   return high;
 }
 
@@ -457,8 +539,8 @@ std::int64_t MinuteJudge::FirstPlanetChange(std::int64_t low, std::int64_t high,
 void MinuteJudge::FindPlanetChanges(std::int64_t first, std::int64_t last) {
   planetRuns_.clear();
   std::int64_t t = first;
-  PlanetSample sample = SamplePlanets(t);
-  planetRuns_.emplace_back(t, sample.texts);
+  PlanetSample sample = SamplePlanets(t, planetsRead_);
+  planetRuns_.push_back({t, 0, sample.texts});
   std::array<double, kPlanetCount> previous{};
   previous.fill(NAN);
   std::int64_t previousMinute = t;
@@ -486,7 +568,7 @@ void MinuteJudge::FindPlanetChanges(std::int64_t first, std::int64_t last) {
     }
     const std::int64_t step = std::max<std::int64_t>(1, static_cast<std::int64_t>(stepDays * 1440));
     const std::int64_t next = std::min(t + step, last);
-    PlanetSample nextSample = SamplePlanets(next);
+    PlanetSample nextSample = SamplePlanets(next, planetsRead_);
     previous = sample.longitudes;
     previousMinute = t;
     if (nextSample.key == sample.key) {
@@ -495,8 +577,8 @@ void MinuteJudge::FindPlanetChanges(std::int64_t first, std::int64_t last) {
       continue;
     }
     t = FirstPlanetChange(t, next, sample, nextSample);
+    planetRuns_.push_back({t, ChangedPlanets(sample, nextSample), nextSample.texts});
     sample = std::move(nextSample);
-    planetRuns_.emplace_back(t, sample.texts);
   }
 }
 
@@ -533,10 +615,8 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
     FindChanges(first, last, {&MinuteJudge::TableLagnaProbe, kTableLagnaSpan, 0, nullptr},
                 kReadsTableLagna);
   }
-  if (readByAny_ & kReadsPlanets) {
-    for (const auto& run : planetRuns_) {
-      if (run.first > first && run.first <= last) changes_.push_back({run.first, kReadsPlanets});
-    }
+  for (const PlanetRun& run : planetRuns_) {
+    if (run.first > first && run.first <= last) changes_.push_back({run.first, run.changed});
   }
   std::sort(changes_.begin(), changes_.end(),
             [](const Change& a, const Change& b) { return a.minute < b.minute; });
@@ -549,8 +629,8 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
     for (; i < changes_.size() && changes_[i].minute == start; ++i) changed |= changes_[i].inputs;
     const std::int64_t end = i < changes_.size() ? changes_[i].minute - 1 : last;
     if (changed & kReadsPlanets) {
-      for (const auto& [minute, texts] : planetRuns_)
-        if (minute <= start) planets_ = texts;
+      for (const PlanetRun& run : planetRuns_)
+        if (run.first <= start) planets_ = run.texts;
     }
     bool loaded = false;
     for (std::size_t s = 0; s < ruleSets_.size(); ++s) {
@@ -563,12 +643,16 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
         LoadElection(start);
         loaded = true;
       }
-      // Each subject as from a fresh state.
+      // Each subject as from a fresh state. Where the rule set gets past its
+      // year precondition it sizes and empties the verdicts itself: their
+      // texts keep their storage from one run to the next.
       state_.Input.subject = request_.subjects[s];
       state_.Result.TotalScore = 0;
       state_.Result.FactorCount = 0;
-      state_.Result.FactorVerdicts.clear();
-      state_.Result.FactorPoints.clear();
+      if (state_.Input.election.year < state_.Input.birth.year) {
+        state_.Result.FactorVerdicts.clear();
+        state_.Result.FactorPoints.clear();
+      }
       state_.Result.ResultWord.clear();
       state_.Result.ReportFlags.fill(0);
       state_.ResultLabel.clear();
@@ -577,7 +661,7 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
       state_.Lagna.PlanetSigns = planets_;
       ruleSets_[s](state_, sink);
       ++evaluations;
-      ExtendOrOpen(runs[s], start, end, state_.Result, state_.ResultLabel, minimumRank_);
+      ExtendOrOpen(s, runs[s], start, end);
     }
   }
   return evaluations;
@@ -609,7 +693,7 @@ std::int64_t MinuteJudge::JudgeRange(std::int64_t first, std::int64_t last,
       const std::int64_t a = std::max(dayFirst, stretches[k]);
       const std::int64_t b = std::min(dayLast, stretches[k + 1] - 1);
       if (!ZoneAt(stretches[k]).exists) continue;  // skipped by a clock change
-      if ((readByAny_ & kReadsPlanets) && planetsFor != k) {
+      if (planetsRead_ != 0 && planetsFor != k) {
         FindPlanetChanges(stretches[k], stretches[k + 1] - 1);
         planetsFor = k;
       }

@@ -4,20 +4,16 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "engine/calculation_state.h"
+#include "engine/planet_ephemeris.h"
 #include "rules/rule_sets.h"
 #include "search/muhurta_finder.h"
 
 namespace horavela {
-
-// What a rule set decided at one minute: everything a window must share.
-struct Judgement {
-  Evaluation evaluation;
-  std::string label;
-};
 
 bool SameJudgement(const Judgement& a, const Judgement& b);
 
@@ -25,13 +21,15 @@ bool SameJudgement(const Judgement& a, const Judgement& b);
 struct JudgedRun {
   std::int64_t first = 0;
   std::int64_t last = 0;
-  Judgement judgement;
+  SharedJudgement judgement;
 };
 
 // Appends [first, last] to `runs`, extending the last run when it continues it
 // (adjacent and judged the same).
 void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
                Judgement&& judgement);
+void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
+               SharedJudgement judgement);
 
 // The inputs of the election moment a rule set can read, as bits. The civil
 // date (weekday, date differences, Hindu month, the year precondition) and the
@@ -41,10 +39,14 @@ enum ReadInput : unsigned {
   kReadsLagna = 1u << 1,       // the ascendant's sign
   kReadsPanchang = 1u << 2,    // tithi, karana, yoga
   kReadsTableLagna = 1u << 3,  // the rising sign of CalcMuhurthaLagna's table
-  kReadsPlanets = 1u << 4,     // the planets' signs
-  kReadsDate = 1u << 5,        // the civil date and the zone
+  kReadsDate = 1u << 4,        // the civil date and the zone
 };
-inline constexpr unsigned kReadsAll = (1u << 6) - 1;
+// The sign of one planet (index in the ephemeris order), and of all seven.
+constexpr unsigned ReadsPlanet(int index) {
+  return 1u << (5 + index);
+}
+inline constexpr unsigned kReadsPlanets = ReadsPlanet(0) * kAllPlanets;
+inline constexpr unsigned kReadsAll = (1u << (5 + kPlanetCount)) - 1;
 
 unsigned InputsRead(RuleSet ruleSet);
 
@@ -90,17 +92,18 @@ class MinuteJudge {
                           const std::function<bool()>& beforeDay,
                           const std::function<void()>& afterDay);
 
-  // The planets' position texts at `minute`, as the driver leaves them in
-  // Lagna.PlanetSigns, with their sidereal longitudes (NaN when unavailable).
+  // The position texts at `minute` of the planets in `planets`, as the driver
+  // leaves them in Lagna.PlanetSigns, with their sidereal longitudes (empty
+  // and NaN for the others, or when unavailable), and their signs as a key.
   struct PlanetSample {
     std::array<std::string, kPlanetCount> texts;
     std::array<double, kPlanetCount> longitudes;
     std::int64_t key = 0;
   };
-  PlanetSample SamplePlanets(std::int64_t minute);
+  PlanetSample SamplePlanets(std::int64_t minute, PlanetSet planets = kAllPlanets);
 
-  // The minutes in (first, last] at which a planet's sign changes, for a
-  // stretch of one zone.
+  // The minutes in (first, last] at which the sign of a planet some requested
+  // rule set reads changes, for a stretch of one zone.
   std::vector<std::int64_t> PlanetChanges(std::int64_t first, std::int64_t last);
 
   // One subject at `minute` through the whole driver from a fresh state, as
@@ -133,6 +136,10 @@ class MinuteJudge {
   void FindChanges(std::int64_t first, std::int64_t last, const Element& element, unsigned inputs);
   std::int64_t JudgePiece(std::int64_t first, std::int64_t last,
                           std::vector<std::vector<JudgedRun>>& runs);
+  SharedJudgement Intern(std::size_t subject, const Evaluation& evaluation,
+                         const std::string& label);
+  void ExtendOrOpen(std::size_t subject, std::vector<JudgedRun>& runs, std::int64_t first,
+                    std::int64_t last);
   void FindPlanetChanges(std::int64_t first, std::int64_t last);
   std::int64_t FirstPlanetChange(std::int64_t low, std::int64_t high, const PlanetSample& before,
                                  PlanetSample& after);
@@ -150,6 +157,7 @@ class MinuteJudge {
   std::vector<RuleSet> ruleSets_;
   std::vector<unsigned> reads_;  // per subject
   unsigned readByAny_ = 0;
+  PlanetSet planetsRead_ = 0;
   int minimumRank_ = 0;
   std::int64_t lagnaSpan_ = 1;
   CalculationState birth_;
@@ -158,8 +166,15 @@ class MinuteJudge {
   std::vector<Change> changes_;
   std::vector<PanchangProbe> panchangProbes_;
   // The planets' texts from each minute at which one of their signs changes.
-  std::vector<std::pair<std::int64_t, std::array<std::string, kPlanetCount>>> planetRuns_;
+  struct PlanetRun {
+    std::int64_t first;
+    unsigned changed;  // ReadsPlanet bits of the planets whose sign changed there
+    std::array<std::string, kPlanetCount> texts;
+  };
+  std::vector<PlanetRun> planetRuns_;
   std::array<std::string, kPlanetCount> planets_{};
+  // The judgements seen so far, per subject, by a hash of their label.
+  std::vector<std::unordered_multimap<std::size_t, SharedJudgement>> judgements_;
 };
 
 }  // namespace horavela

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <mutex>
 #include <thread>
+#include <tuple>
 
 #include "engine/ascendant.h"
 #include "engine/input_check.h"
@@ -29,34 +30,27 @@ using RunLists = std::vector<std::vector<JudgedRun>>;
 SearchResult Collect(const SearchRequest& request, RunLists&& lists) {
   SearchResult result;
   const int minimum = ResultRank(request.minResult);
+  std::size_t count = 0;
+  for (const std::vector<JudgedRun>& runs : lists) count += runs.size();
+  result.windows.reserve(count);
   for (std::size_t s = 0; s < lists.size(); ++s) {
-    const std::size_t begin = result.windows.size();
+    // The ranking key of each window, then its index: earlier first among equals.
+    using Ranked = std::tuple<int, int, int, std::int64_t, std::size_t>;
+    std::vector<Ranked> ranked;
     for (JudgedRun& run : lists[s]) {
-      if (ResultRank(run.judgement.evaluation.ResultWord) < minimum) continue;
-      SearchWindow window;
-      window.subject = request.subjects[s];
-      window.first = FromMinuteIndex(run.first);
-      window.last = FromMinuteIndex(run.last);
-      window.minutes = run.last - run.first + 1;
-      window.evaluation = std::move(run.judgement.evaluation);
-      window.resultLabel = std::move(run.judgement.label);
-      result.windows.push_back(std::move(window));
+      const Evaluation& evaluation = run.judgement->evaluation;
+      const int rank = ResultRank(evaluation.ResultWord);
+      if (rank < minimum) continue;
+      const std::int64_t minutes = run.last - run.first + 1;
+      ranked.emplace_back(-rank, -evaluation.TotalScore, -evaluation.FactorCount, -minutes,
+                          result.windows.size());
+      result.windows.push_back({request.subjects[s], FromMinuteIndex(run.first),
+                                FromMinuteIndex(run.last), minutes, std::move(run.judgement)});
     }
-    std::vector<std::size_t> order(result.windows.size() - begin);
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = begin + i;
-    auto better = [&](std::size_t a, std::size_t b) {
-      const SearchWindow& x = result.windows[a];
-      const SearchWindow& y = result.windows[b];
-      const auto key = [](const SearchWindow& w) {
-        return std::make_tuple(ResultRank(w.evaluation.ResultWord), w.evaluation.TotalScore,
-                               w.evaluation.FactorCount, w.minutes);
-      };
-      if (key(x) != key(y)) return key(x) > key(y);
-      return a < b;  // earlier first among equals
-    };
-    std::sort(order.begin(), order.end(), better);
-    if (order.size() > kBestPerSubject) order.resize(kBestPerSubject);
-    result.best.insert(result.best.end(), order.begin(), order.end());
+    const std::size_t best = std::min(kBestPerSubject, ranked.size());
+    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(best),
+                      ranked.end());
+    for (std::size_t i = 0; i < best; ++i) result.best.push_back(std::get<4>(ranked[i]));
   }
   return result;
 }
@@ -152,8 +146,13 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
   RunLists merged = std::move(parts[0]);
   for (int part = 1; part < threads; ++part) {
     for (std::size_t s = 0; s < merged.size(); ++s) {
-      for (JudgedRun& run : parts[part][s])
-        AppendRun(merged[s], run.first, run.last, std::move(run.judgement));
+      std::vector<JudgedRun>& runs = parts[part][s];
+      if (runs.empty()) continue;
+      // Only the first run can continue the last one of the stretch before.
+      AppendRun(merged[s], runs.front().first, runs.front().last,
+                std::move(runs.front().judgement));
+      merged[s].insert(merged[s].end(), std::make_move_iterator(runs.begin() + 1),
+                       std::make_move_iterator(runs.end()));
     }
   }
   SearchResult result = Collect(request, std::move(merged));

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,14 +38,26 @@ struct SearchRequest {
   std::string minResult = "Good";  // "Good", "Average" or "Bad"
 };
 
+// What a rule set decided at a minute: everything the minutes of a window share.
+struct Judgement {
+  Evaluation evaluation;
+  std::string label;
+};
+
+// A year of one subject repeats the same few hundred judgements in thousands
+// of windows: the windows share them.
+using SharedJudgement = std::shared_ptr<const Judgement>;
+
 // A maximal run of consecutive minutes with one and the same evaluation.
 struct SearchWindow {
   std::string subject;
   LocalMinute first;
   LocalMinute last;  // inclusive
   std::int64_t minutes = 0;
-  Evaluation evaluation;
-  std::string resultLabel;
+  SharedJudgement judgement;
+
+  const Evaluation& evaluation() const { return judgement->evaluation; }
+  const std::string& resultLabel() const { return judgement->label; }
 };
 
 struct SearchResult {

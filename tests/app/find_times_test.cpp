@@ -277,7 +277,7 @@ class FindTimesTest : public QObject {
     for (std::size_t i = 0; i < windows.size(); ++i) {
       QVERIFY(windows[i].first == expected.windows[i].first);
       QVERIFY(windows[i].last == expected.windows[i].last);
-      QCOMPARE(windows[i].resultLabel, expected.windows[i].resultLabel);
+      QCOMPARE(windows[i].resultLabel(), expected.windows[i].resultLabel());
     }
     // With "Bad" every minute of the range, midnight to midnight, is in a window.
     QVERIFY(windows.front().first == request.from);
@@ -308,9 +308,9 @@ class FindTimesTest : public QObject {
                                       .arg(window.last.hour, 2, 10, QChar('0'))
                                       .arg(window.last.minute, 2, 10, QChar('0')));
       QCOMPARE(match.captured(4).toLongLong(), DateOf(window.first).daysTo(DateOf(window.last)));
-      QCOMPARE(match.captured(5), FromStd(window.evaluation.ResultWord));
-      QCOMPARE(match.captured(6).toInt(), static_cast<int>(window.evaluation.FactorCount));
-      QCOMPARE(match.captured(7).toInt(), static_cast<int>(window.evaluation.TotalScore));
+      QCOMPARE(match.captured(5), FromStd(window.evaluation().ResultWord));
+      QCOMPARE(match.captured(6).toInt(), static_cast<int>(window.evaluation().FactorCount));
+      QCOMPARE(match.captured(7).toInt(), static_cast<int>(window.evaluation().TotalScore));
     }
 
     // Every day of the range wears the colour of its best window: green for
@@ -321,7 +321,7 @@ class FindTimesTest : public QObject {
       int best = 0;
       for (const SearchWindow& w : windows) {
         if (DateOf(w.first) <= day && day <= DateOf(w.last)) {
-          best = std::max(best, horavela::ResultRank(w.evaluation.ResultWord));
+          best = std::max(best, horavela::ResultRank(w.evaluation().ResultWord));
         }
       }
       const QBrush background = calendar->dateTextFormat(day).background();
@@ -358,10 +358,10 @@ class FindTimesTest : public QObject {
     QVERIFY(RunSearch(dialog));
     QVERIFY(!dialog->Windows().empty());
     for (const SearchWindow& window : dialog->Windows()) {
-      QCOMPARE(FromStd(window.evaluation.ResultWord), QString("Good"));
+      QCOMPARE(FromStd(window.evaluation().ResultWord), QString("Good"));
       // The first and the last minute evaluate through the whole driver as the window says.
       for (const LocalMinute& minute : {window.first, window.last}) {
-        QCOMPARE(FromStd(EvaluateAt(minute).ResultLabel), FromStd(window.resultLabel));
+        QCOMPARE(FromStd(EvaluateAt(minute).ResultLabel), FromStd(window.resultLabel()));
       }
     }
     QVERIFY(In<QLabel>(dialog, "lblSearchStatus")
@@ -459,7 +459,7 @@ class FindTimesTest : public QObject {
     QVERIFY(h.window->LastEvaluation().has_value());
     const CalculationState expected = EvaluateAt(window.first);
     QCOMPARE(FromStd(h.window->LastEvaluation()->ResultLabel), FromStd(expected.ResultLabel));
-    QCOMPARE(FromStd(expected.ResultLabel), FromStd(window.resultLabel));
+    QCOMPARE(FromStd(expected.ResultLabel), FromStd(window.resultLabel()));
     QCOMPARE(h.Find<QLabel>("lblResult")->text(),
              FromStd(expected.ResultLabel).replace("\r\n", "\n"));
     QCOMPARE(h.Find<QLabel>("lblMuhurthaDetails_0")->text(), FromStd(expected.ElectionChart[0]));

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "engine/ascendant.h"
 #include "engine/planet_ephemeris.h"
@@ -63,7 +65,8 @@ TEST(SwissEphemeris, AgreesWithAlmanacPositions) {
     if (row.planet == 0) hour = 7.0 + 35.0 / 60.0;
     const auto longitudes = SwissEphemeris().TropicalLongitudes(
         JulianDayUt(row.year, row.month, row.day, hour) -
-        (row.planet == 0 ? 0.0 : 59.0 / 86400.0));  // 0h TD is about 59 s before 0h UT then
+            (row.planet == 0 ? 0.0 : 59.0 / 86400.0),  // 0h TD is about 59 s before 0h UT then
+        kAllPlanets);
     ASSERT_TRUE(longitudes.has_value()) << row.what;
     double error = std::remainder((*longitudes)[row.planet] - row.tropicalLongitude, 360.0);
     EXPECT_LT(std::fabs(error), row.tolerance) << row.what << " error " << error * 60 << "'";
@@ -88,7 +91,7 @@ TEST(SwissEphemeris, SiderealSignsAcrossSignChanges) {
   };
   for (const Row& row : rows) {
     const double jd = JulianDayUt(row.year, row.month, row.day, 12.0);
-    const auto longitudes = SwissEphemeris().TropicalLongitudes(jd);
+    const auto longitudes = SwissEphemeris().TropicalLongitudes(jd, kAllPlanets);
     ASSERT_TRUE(longitudes.has_value());
     const std::string text = PlanetPositionText(Sidereal((*longitudes)[row.planet], jd));
     EXPECT_EQ(text.substr(3, 3), row.sign) << row.what << ": " << text;
@@ -99,15 +102,58 @@ TEST(SwissEphemeris, MercuryRetrogradeMovesBackwards) {
   // Mercury was retrograde from 5 to 28 August 2024.
   const double before = JulianDayUt(2024, 8, 10, 0);
   const double after = JulianDayUt(2024, 8, 20, 0);
-  const auto a = SwissEphemeris().TropicalLongitudes(before);
-  const auto b = SwissEphemeris().TropicalLongitudes(after);
+  const auto a = SwissEphemeris().TropicalLongitudes(before, kAllPlanets);
+  const auto b = SwissEphemeris().TropicalLongitudes(after, kAllPlanets);
   ASSERT_TRUE(a && b);
   EXPECT_LT(std::remainder((*b)[2] - (*a)[2], 360.0), 0.0);
 }
 
+// A part of the planets: the same positions as when all are asked, NaN for the rest.
+TEST(SwissEphemeris, APartOfThePlanetsLeavesTheOthersOut) {
+  const double jd = JulianDayUt(2025, 3, 1, 6.5);
+  const auto all = SwissEphemeris().TropicalLongitudes(jd, kAllPlanets);
+  const auto some = SwissEphemeris().TropicalLongitudes(jd, PlanetBit(1) | PlanetBit(5));
+  ASSERT_TRUE(all && some);
+  for (int i = 0; i < kPlanetCount; ++i) {
+    SCOPED_TRACE(i);
+    if (i == 1 || i == 5) {
+      EXPECT_EQ((*some)[i], (*all)[i]);
+    } else {
+      EXPECT_TRUE(std::isnan((*some)[i]));
+    }
+  }
+}
+
+// Threads compute at once (the finder samples the planets on both cores):
+// every answer must equal the one computed alone.
+TEST(SwissEphemeris, ThreadsComputingAtOnceGetTheSamePositions) {
+  constexpr int kSamples = 400;
+  auto dayOf = [](int k) { return 2451545.0 + k * 3.17; };
+  std::vector<PlanetLongitudes> alone(kSamples);
+  for (int k = 0; k < kSamples; ++k) {
+    alone[k] = SwissEphemeris().TropicalLongitudes(dayOf(k), kAllPlanets).value();
+  }
+  std::vector<int> mismatches(4, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      // Each thread walks the dates in its own order, so their caches disagree.
+      for (int n = 0; n < kSamples; ++n) {
+        const int k = (n * (2 * t + 1) + t * 97) % kSamples;
+        const auto longitudes = SwissEphemeris().TropicalLongitudes(dayOf(k), kAllPlanets);
+        if (!longitudes || *longitudes != alone[k]) ++mismatches[t];
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}
+
 class FailingEphemeris : public PlanetEphemeris {
  public:
-  std::optional<PlanetLongitudes> TropicalLongitudes(double) override { return std::nullopt; }
+  std::optional<PlanetLongitudes> TropicalLongitudes(double, PlanetSet) override {
+    return std::nullopt;
+  }
   std::string Description() const override { return "test ephemeris"; }
 };
 

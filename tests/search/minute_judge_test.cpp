@@ -107,12 +107,16 @@ TEST(InputsRead, RuleSetsIgnoreTheInputsTheyAreSaidNotToRead) {
           EXPECT_TRUE(SameJudgement(Judge(changed, subject.ruleSet), expected)) << hour;
         }
       }
-      if (!(reads & kReadsPlanets)) {
+      // Every planet it does not read, moved to another sign, alone and all together.
+      CalculationState allMoved = base;
+      for (int i = 0; i < kPlanetCount; ++i) {
+        if (reads & ReadsPlanet(i)) continue;
         CalculationState changed = base;
-        for (std::string& text : changed.Lagna.PlanetSigns)
-          text = std::string("12 ") + signs[pick(0, 11)] + " 30";
-        EXPECT_TRUE(SameJudgement(Judge(changed, subject.ruleSet), expected));
+        changed.Lagna.PlanetSigns[i] = std::string("12 ") + signs[pick(0, 11)] + " 30";
+        allMoved.Lagna.PlanetSigns[i] = changed.Lagna.PlanetSigns[i];
+        EXPECT_TRUE(SameJudgement(Judge(changed, subject.ruleSet), expected)) << "planet " << i;
       }
+      EXPECT_TRUE(SameJudgement(Judge(allMoved, subject.ruleSet), expected));
     }
   }
 }
@@ -121,8 +125,9 @@ TEST(InputsRead, NamesTheLagnaTableLagnaAndPlanetReaders) {
   EXPECT_EQ(InputsRead(FindRuleSet("Marriage")), kReadsMoon | kReadsPanchang | kReadsDate);
   EXPECT_TRUE(InputsRead(FindRuleSet("Sell Item")) & kReadsLagna);
   EXPECT_TRUE(InputsRead(FindRuleSet("Foreign Journey")) & kReadsTableLagna);
-  EXPECT_TRUE(InputsRead(FindRuleSet("Religious Journey")) & kReadsPlanets);
-  EXPECT_TRUE(InputsRead(FindRuleSet("Learning of a Trade")) & kReadsPlanets);
+  // A pilgrimage reads Jupiter alone; the trade's tenth house every planet.
+  EXPECT_EQ(InputsRead(FindRuleSet("Religious Journey")) & kReadsPlanets, ReadsPlanet(5));
+  EXPECT_EQ(InputsRead(FindRuleSet("Learning of a Trade")) & kReadsPlanets, kReadsPlanets);
   EXPECT_FALSE(InputsRead(FindRuleSet("Learning of a Trade")) & kReadsLagna);
 }
 
@@ -145,7 +150,7 @@ TEST(MinuteJudge, PlanetSamplesAreTheDriversPlanetTexts) {
 // Every minute of four days through the ephemeris: the search finds exactly
 // the minutes at which a sign changes (the Moon twice, here).
 TEST(MinuteJudge, PlanetChangesAreTheMinutesAtWhichASignChanges) {
-  SearchRequest request = Request({"Religious Journey"});
+  SearchRequest request = Request({"Learning of a Trade"});
   const CalculationState birth = MinuteJudge::BirthState(request);
   MinuteJudge judge(request, birth);
   const std::int64_t first = MinuteIndex({2025, 3, 27, 0, 0});
@@ -161,6 +166,25 @@ TEST(MinuteJudge, PlanetChangesAreTheMinutesAtWhichASignChanges) {
   EXPECT_EQ(judge.PlanetChanges(first, last), expected);
 }
 
+// A pilgrimage reads only Jupiter: its search finds Jupiter's entry into
+// sidereal Pisces in April 2022 and none of the Moon's changes around it.
+TEST(MinuteJudge, PlanetChangesFollowOnlyThePlanetsRead) {
+  SearchRequest request = Request({"Religious Journey"});
+  const CalculationState birth = MinuteJudge::BirthState(request);
+  MinuteJudge judge(request, birth);
+  const std::int64_t first = MinuteIndex({2022, 4, 11, 0, 0});
+  const std::int64_t last = first + 5 * 1440 - 1;
+  std::vector<std::int64_t> expected;
+  std::int64_t key = judge.SamplePlanets(first, PlanetBit(5)).key;
+  for (std::int64_t minute = first + 1; minute <= last; ++minute) {
+    const std::int64_t now = judge.SamplePlanets(minute, PlanetBit(5)).key;
+    if (now != key) expected.push_back(minute);
+    key = now;
+  }
+  ASSERT_EQ(expected.size(), 1u);
+  EXPECT_EQ(judge.PlanetChanges(first, last), expected);
+}
+
 // The planet search steps by these limits of motion: the ephemeris must keep
 // within them, day by day, over four decades.
 TEST(PlanetMotion, EphemerisKeepsWithinTheSearchLimits) {
@@ -169,7 +193,7 @@ TEST(PlanetMotion, EphemerisKeepsWithinTheSearchLimits) {
   std::array<double, kPlanetCount> before{}, last{};
   double fastest[kPlanetCount] = {}, fastestBack[kPlanetCount] = {}, swing[kPlanetCount] = {};
   for (int day = 0; day < kDays; ++day) {
-    const auto longitudes = SwissEphemeris().TropicalLongitudes(kFirstDay + day);
+    const auto longitudes = SwissEphemeris().TropicalLongitudes(kFirstDay + day, kAllPlanets);
     ASSERT_TRUE(longitudes);
     for (int i = 0; i < kPlanetCount; ++i) {
       const double now = (*longitudes)[i];

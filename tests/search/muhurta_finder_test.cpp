@@ -52,11 +52,11 @@ void ExpectSameWindows(const SearchResult& fast, const SearchResult& reference) 
     EXPECT_EQ(FormatLocalMinute(a.first), FormatLocalMinute(b.first)) << a.subject;
     EXPECT_EQ(FormatLocalMinute(a.last), FormatLocalMinute(b.last)) << a.subject;
     EXPECT_EQ(a.minutes, b.minutes);
-    EXPECT_EQ(a.evaluation.FactorVerdicts, b.evaluation.FactorVerdicts);
-    EXPECT_EQ(a.evaluation.FactorPoints, b.evaluation.FactorPoints);
-    EXPECT_EQ(a.evaluation.ReportFlags, b.evaluation.ReportFlags);
-    EXPECT_EQ(a.evaluation.ResultWord, b.evaluation.ResultWord);
-    EXPECT_EQ(a.resultLabel, b.resultLabel);
+    EXPECT_EQ(a.evaluation().FactorVerdicts, b.evaluation().FactorVerdicts);
+    EXPECT_EQ(a.evaluation().FactorPoints, b.evaluation().FactorPoints);
+    EXPECT_EQ(a.evaluation().ReportFlags, b.evaluation().ReportFlags);
+    EXPECT_EQ(a.evaluation().ResultWord, b.evaluation().ResultWord);
+    EXPECT_EQ(a.resultLabel(), b.resultLabel());
   }
   EXPECT_EQ(fast.best, reference.best);
   EXPECT_EQ(fast.minutesScanned, reference.minutesScanned);
@@ -95,6 +95,11 @@ TEST(MuhurtaFinder, MatchesAMinuteByMinuteScan) {
        Place(40, true, 3, false, -1, 0, true),
        {2024, 8, 31, 0, 0},
        {2024, 9, 1, 23, 59}},
+      {"Jupiter enters Pisces",
+       {"Religious Journey", "Learning of a Trade"},
+       Place(28, true, 77, true, -5, -30),
+       {2022, 4, 11, 0, 0},
+       {2022, 4, 15, 23, 59}},
       {"southern place",
        {"Start A New Business"},
        Place(33, false, 151, true, -10, 0),
@@ -199,12 +204,12 @@ TEST(MuhurtaFinder, PlanetReadersMatchTheScanOverAWeek) {
     const std::int64_t last = MinuteIndex(window.last);
     for (std::int64_t minute : {first, last}) {
       const Judgement reference = judge.JudgeThroughDriver(minute, s);
-      EXPECT_TRUE(SameJudgement(reference, {window.evaluation, window.resultLabel}))
+      EXPECT_TRUE(SameJudgement(reference, *window.judgement))
           << window.subject << " " << FormatLocalMinute(FromMinuteIndex(minute));
     }
     if (MinuteIndex(request.from) < first) {
       const Judgement before = judge.JudgeThroughDriver(first - 1, s);
-      EXPECT_FALSE(SameJudgement(before, {window.evaluation, window.resultLabel}))
+      EXPECT_FALSE(SameJudgement(before, *window.judgement))
           << window.subject << " " << FormatLocalMinute(window.first);
     }
   }
@@ -271,15 +276,15 @@ TEST(MuhurtaFinder, FiltersByMinimumResultAndRanksTheBest) {
   request.minResult = "Average";
   const SearchResult result = FindMuhurtaWindows(request);
   for (const SearchWindow& window : result.windows)
-    EXPECT_GE(ResultRank(window.evaluation.ResultWord), 2);
+    EXPECT_GE(ResultRank(window.evaluation().ResultWord), 2);
   ASSERT_LE(result.best.size(), 10u);
   for (std::size_t i = 1; i < result.best.size(); ++i) {
     const SearchWindow& a = result.windows[result.best[i - 1]];
     const SearchWindow& b = result.windows[result.best[i]];
-    EXPECT_GE(std::make_tuple(ResultRank(a.evaluation.ResultWord), a.evaluation.TotalScore,
-                              a.evaluation.FactorCount, a.minutes),
-              std::make_tuple(ResultRank(b.evaluation.ResultWord), b.evaluation.TotalScore,
-                              b.evaluation.FactorCount, b.minutes));
+    EXPECT_GE(std::make_tuple(ResultRank(a.evaluation().ResultWord), a.evaluation().TotalScore,
+                              a.evaluation().FactorCount, a.minutes),
+              std::make_tuple(ResultRank(b.evaluation().ResultWord), b.evaluation().TotalScore,
+                              b.evaluation().FactorCount, b.minutes));
   }
   EXPECT_EQ(result.minutesScanned, 10 * 1440);
 }
