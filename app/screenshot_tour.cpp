@@ -3,11 +3,15 @@
 // argument. Run by scripts/screenshots under Xvfb; not installed.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -86,6 +90,27 @@ class Tour {
     QTest::mouseClick(Find<QLabel>(link), Qt::LeftButton);
   }
 
+  // Opens "Find good times..." from the birth page, searches November and
+  // December 2025 and saves the dialog with its calendar once it is done.
+  void FindGoodTimes() {
+    Click("cmdFindTimes_Birth");
+    Settle();
+    auto* dialog = window_.findChild<QDialog*>("frmFindTimes");
+    if (dialog == nullptr) Fail("no finder dialog");
+    dialog->findChild<QDateEdit*>("dtFrom")->setDate(QDate(2025, 11, 1));
+    dialog->findChild<QDateEdit*>("dtTo")->setDate(QDate(2025, 12, 31));
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdSearch"), Qt::LeftButton);
+    auto* cancel = dialog->findChild<QPushButton*>("cmdCancel");
+    for (int waited = 0; cancel->isEnabled(); waited += 50) {
+      if (waited > 60000) Fail("the search did not finish");
+      QTest::qWait(50);
+    }
+    dialog->findChild<QCalendarWidget*>("calResults")->setCurrentPage(2025, 11);
+    Save(dialog, "09-find-good-times");
+    dialog->close();
+    Settle();
+  }
+
   void Run() {
     QWidget* whole = &window_;
     QTest::mouseClick(Find<QLabel>("lblMainOptions_1"), Qt::LeftButton);
@@ -127,6 +152,7 @@ class Tour {
     Type("txtBirthMinuteLong", "49");
     PickZone("lblTZHelp_Birth", "Indian Time, IST, +5.3", false);
     Save(whole, "04-birth-page");
+    FindGoodTimes();
 
     // The wait page is shown for real; take its picture halfway through.
     QTimer::singleShot(1500, [this, whole] { Save(whole, "05-wait-page"); });
