@@ -9,58 +9,16 @@
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/recording_sink.h"
+#include "support/tweak_fixture.h"
 
 namespace horavela {
 namespace {
 
-// Tithi names as the rule lists write them, by tithi number 1..30.
-constexpr const char* kTithiRuleNames[31] = {
-    "",         "Pratipada",  "Dwitiya",     "Tritiya",  "Chaturthi",  "Panchami",
-    "Shasthi",  "Saptami",    "Ashtami",     "Navami",   "Dashami",    "Ekadashi",
-    "Dwadashi", "Triyodashi", "Chaturdashi", "Purnima",  "Pratipada",  "Dwitiya",
-    "Tritiya",  "Chaturthi",  "Panchami",    "Shasthi",  "Saptami",    "Ashtami",
-    "Navami",   "Dashami",    "Ekadashi",    "Dwadashi", "Triyodashi", "Chaturdashi",
-    "Amavashya"};
+using namespace testing;  // the rule-set fixtures
 
-// Changes to a chart; a null text or a zero number leaves the element as it is.
-struct Tweak {
-  const char* tara = nullptr;
-  const char* chandra = nullptr;
-  const char* nakshatra = nullptr;
-  const char* birthNakshatra = nullptr;
-  int tithi = 0;                     // number 1..30: number, rule name and fortnight
-  const char* weekday = nullptr;     // the weekday box and chart slot 8 alike
-  const char* boxWeekday = nullptr;  // the box alone (a weekday picked by hand)
-  int month = 0;                     // election date, for the Hindu month
-  int day = 0;
-  const char* moonSign = nullptr;
-};
-
-void Apply(const Tweak& t, CalculationState& s) {
-  if (t.tara) s.TaraBalaVerdict = t.tara;
-  if (t.chandra) s.ChandraBalaVerdict = t.chandra;
-  if (t.nakshatra) s.ElectionChart[kNakshatraSlot] = t.nakshatra;
-  if (t.birthNakshatra) s.BirthChart[kNakshatraSlot] = t.birthNakshatra;
-  if (t.tithi != 0) {
-    s.Panchang.TithiNumber = static_cast<std::int16_t>(t.tithi);
-    s.Panchang.TithiRuleName = kTithiRuleNames[t.tithi];
-    s.Panchang.Paksha = t.tithi <= 15 ? "Shukla Paksha" : "Krishna Paksha";
-  }
-  if (t.weekday) {
-    s.Input.electionWeekday = t.weekday;
-    s.ElectionChart[kWeekdaySlot] = t.weekday;
-  }
-  if (t.boxWeekday) s.Input.electionWeekday = t.boxWeekday;
-  if (t.month != 0) {
-    s.Moment.month = static_cast<std::int16_t>(t.month);
-    s.Moment.day = static_cast<std::int16_t>(t.day);
-    s.Input.election.month = s.Moment.month;
-    s.Input.election.day = s.Moment.day;
-  }
-  if (t.moonSign) s.ElectionChart[kMoonSignSlot] = t.moonSign;
-}
-
-CalculationState StateWith(const Tweak& base, const Tweak& change) {
+// Born 15 June 1980 with the Moon in Thula and Makara rising; the election in
+// 2024.
+CalculationState StartChart() {
   CalculationState s;
   s.Input.birth.year = 1980;
   s.Input.birth.month = 6;
@@ -68,37 +26,7 @@ CalculationState StateWith(const Tweak& base, const Tweak& change) {
   s.Input.election.year = 2024;
   s.BirthChart[kMoonSignSlot] = "Thula";
   s.BirthChart[kLagnaSlot] = "Makara";
-  Apply(base, s);
-  Apply(change, s);
   return s;
-}
-
-// One outcome of one factor, with the FactorCount of the whole run.
-struct FactorCase {
-  const char* name;
-  Tweak change;
-  int index;
-  const char* verdict;
-  int points;
-  ReportSlot slot;
-  int selector;
-  int factorCount;
-};
-
-void CheckFactors(RuleSet evaluate, int n, const Tweak& base,
-                  std::initializer_list<FactorCase> cases) {
-  for (const FactorCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    CalculationState s = StateWith(base, c.change);
-    testing::RecordingSink sink;
-    evaluate(s, sink);
-    ASSERT_EQ(s.Result.FactorVerdicts.size(), static_cast<std::size_t>(n + 1));
-    EXPECT_EQ(s.Result.FactorVerdicts[n], "");
-    EXPECT_EQ(s.Result.FactorVerdicts[c.index], c.verdict);
-    EXPECT_EQ(s.Result.FactorPoints[c.index], c.points);
-    EXPECT_EQ(s.Result.ReportFlags[c.slot], c.selector);
-    EXPECT_EQ(s.Result.FactorCount, c.factorCount);
-  }
 }
 
 // Foundation base: both balas, nakshatra and tithi unfavourable; the Tuesday
@@ -115,7 +43,7 @@ constexpr Tweak kFoundationBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateFoundation, EveryOutcomeOfEveryFactor) {
-  CheckFactors(EvaluateFoundation, 6, kFoundationBase, {
+  CheckFactors(StartChart, EvaluateFoundation, 6, kFoundationBase, {
       {"Shravana is in both lists; unfavourable wins", {.nakshatra = "Shravana"},
        2, "Nakshatra - Unfavourable",      -1, NakshatraFlag, 1, 2},
       {"Bharani", {.nakshatra = "Bharani"},
@@ -202,7 +130,7 @@ TEST(EvaluateFoundation, EveryOutcomeOfEveryFactor) {
 // clang-format on
 
 TEST(EvaluateFoundation, WorksOutTheHinduMonthAfresh) {
-  CalculationState s = StateWith(kFoundationBase, {.month = 3, .day = 10});
+  CalculationState s = StateWith(StartChart, kFoundationBase, {.month = 3, .day = 10});
   s.Yogas.HinduMonth = "Jyaistha";  // left by an earlier evaluation
   testing::RecordingSink sink;
   EvaluateFoundation(s, sink);
@@ -224,7 +152,7 @@ constexpr Tweak kConstructionBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateConstruction, EveryOutcomeOfEveryFactor) {
-  CheckFactors(EvaluateConstruction, 7, kConstructionBase, {
+  CheckFactors(StartChart, EvaluateConstruction, 7, kConstructionBase, {
       {"Uttara Phalguni", {.nakshatra = "Uttara Phalguni"},
        2, "Nakshatra - Favourable",         1, NakshatraFlag, 2, 3},
       {"Pushya", {.nakshatra = "Pushya"},
@@ -314,7 +242,7 @@ constexpr Tweak kLendingBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateLending, EveryOutcomeOfEveryFactor) {
-  CheckFactors(EvaluateLending, 5, kLendingBase, {
+  CheckFactors(StartChart, EvaluateLending, 5, kLendingBase, {
       {"Krittika", {.nakshatra = "Krittika"},
        2, "Nakshatra - Unfavourable",-1, NakshatraFlag, 1, 1},
       {"Magha", {.nakshatra = "Magha"},
@@ -375,7 +303,7 @@ constexpr Tweak kBorrowingBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateBorrowing, EveryOutcomeOfEveryFactor) {
-  CheckFactors(EvaluateBorrowing, 4, kBorrowingBase, {
+  CheckFactors(StartChart, EvaluateBorrowing, 4, kBorrowingBase, {
       {"tarabala unfavourable", {.tara = "Unfavourable"},
        0, "Tara Stength - Unfavourable",   -1, TaraFlag,      1, 0},
       {"tarabala favourable", {.tara = "Favourable"},
@@ -428,7 +356,7 @@ TEST(EvaluateBorrowing, EveryOutcomeOfEveryFactor) {
 // clang-format on
 
 TEST(EvaluateBorrowing, HasNoWeekdayFactor) {
-  CalculationState s = StateWith(kBorrowingBase, {});
+  CalculationState s = StateWith(StartChart, kBorrowingBase, {});
   testing::RecordingSink sink;
   EvaluateBorrowing(s, sink);
   EXPECT_EQ(s.Result.ReportFlags[WeekdayFlag], 0);
@@ -450,7 +378,7 @@ constexpr Tweak kLegalBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateLegal, EveryOutcomeOfEveryFactor) {
-  CheckFactors(EvaluateLegal, 5, kLegalBase, {
+  CheckFactors(StartChart, EvaluateLegal, 5, kLegalBase, {
       {"Ashwini", {.nakshatra = "Ashwini"},
        2, "Nakshatra - Favourable", 1, NakshatraFlag, 2, 1},
       {"Uttara Phalguni", {.nakshatra = "Uttara Phalguni"},
@@ -491,16 +419,7 @@ TEST(EvaluateLegal, EveryOutcomeOfEveryFactor) {
 // FactorCount against AverageCount: below gives "Bad", equal "Average",
 // above "Good".
 TEST(ConstructionMoneyLegal, ResultWordAtTheAverageCountBoundary) {
-  struct Case {
-    const char* name;
-    RuleSet evaluate;
-    Tweak base;
-    Tweak change;
-    int factorCount;
-    const char* word;
-    int resultFlag;
-  };
-  const Case cases[] = {
+  const WordCase cases[] = {
       {"foundation below", EvaluateFoundation, kFoundationBase, {}, 2, "Bad", 1},
       {"foundation equal",
        EvaluateFoundation,
@@ -561,27 +480,11 @@ TEST(ConstructionMoneyLegal, ResultWordAtTheAverageCountBoundary) {
        "Good",
        2},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    CalculationState s = StateWith(c.base, c.change);
-    testing::RecordingSink sink;
-    c.evaluate(s, sink);
-    EXPECT_EQ(s.Result.FactorCount, c.factorCount);
-    EXPECT_EQ(s.Result.ResultWord, c.word);
-    EXPECT_EQ(s.Result.ReportFlags[ResultFlag], c.resultFlag);
-  }
+  CheckResultWords(StartChart, cases);
 }
 
 TEST(ConstructionMoneyLegal, ResultLabelLineByLine) {
-  struct Case {
-    const char* name;
-    RuleSet evaluate;
-    Tweak base;
-    Tweak change;
-    const char* label;
-    int totalScore;
-  };
-  const Case cases[] = {
+  const LabelCase cases[] = {
       {"borrowing with every factor unfavourable",
        EvaluateBorrowing,
        kBorrowingBase,
@@ -628,38 +531,17 @@ TEST(ConstructionMoneyLegal, ResultLabelLineByLine) {
        "Election: Good",
        5},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    CalculationState s = StateWith(c.base, c.change);
-    testing::RecordingSink sink;
-    c.evaluate(s, sink);
-    EXPECT_EQ(s.ResultLabel, c.label);
-    EXPECT_EQ(s.Result.TotalScore, c.totalScore);
-  }
+  CheckResultLabels(StartChart, cases);
 }
 
 TEST(ConstructionMoneyLegal, ElectionYearBeforeBirthYearStopsAtTheMessage) {
   const RuleSet ruleSets[] = {EvaluateFoundation, EvaluateConstruction, EvaluateLending,
                               EvaluateBorrowing, EvaluateLegal};
-  for (RuleSet evaluate : ruleSets) {
-    CalculationState s = StateWith(kLendingBase, {.tara = "Favourable"});
-    testing::RecordingSink sink;
-    evaluate(s, sink);  // a passing evaluation first
-    const auto previousVerdicts = s.Result.FactorVerdicts;
-    ASSERT_FALSE(previousVerdicts.empty());
-
-    s.Input.election.year = 1979;
-    evaluate(s, sink);
-    EXPECT_EQ(sink.text, kYearPreconditionMessage);
-    EXPECT_EQ(s.Result.ResultWord, "");
-    EXPECT_EQ(s.Result.FactorCount, 0);
-    for (int flag : s.Result.ReportFlags) EXPECT_EQ(flag, 0);
-    EXPECT_EQ(s.Result.FactorVerdicts, previousVerdicts);
-  }
+  CheckYearPrecondition(StartChart, ruleSets, kLendingBase);
 }
 
 TEST(ConstructionMoneyLegal, ElectionEarlierInTheBirthYearIsEvaluated) {
-  CalculationState s = StateWith(kLegalBase, {});
+  CalculationState s = StateWith(StartChart, kLegalBase, {});
   s.Input.election.year = 1980;
   s.Input.election.month = 1;  // the birth was on 15 June 1980
   s.Input.election.day = 5;

@@ -15,31 +15,14 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/factor_delta_fixture.h"
 #include "support/recording_sink.h"
+#include "support/rule_run.h"
 
 namespace horavela {
 namespace {
 
-using testing::RecordingSink;
-
-// Tithi number 1..30 with the names and groups the panchang gives it.
-void SetTithi(CalculationState& s, int number) {
-  static const char* const kNames[15] = {"Pratipada",  "Dwitiya",     "Tritiya",  "Chaturthi",
-                                         "Panchami",   "Shasthi",     "Saptami",  "Ashtami",
-                                         "Navami",     "Dashami",     "Ekadashi", "Dwadashi",
-                                         "Triyodashi", "Chaturdashi", "Purnima"};
-  static const char* const kGroups[5] = {"Nanda", "Bhadra", "Jaya", "Rikta", "Poorna"};
-  s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
-  s.Panchang.TithiRuleName = number == 30 ? "Amavashya" : kNames[(number - 1) % 15];
-  s.Panchang.TithiGroup = kGroups[(number - 1) % 5];
-  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
-}
-
-// The election weekday in the box and in the chart.
-void SetWeekday(CalculationState& s, const std::string& weekday) {
-  s.Input.electionWeekday = weekday;
-  s.ElectionChart[kWeekdaySlot] = weekday;
-}
+using namespace testing;  // the rule-set fixtures
 
 // A Saturday, Shasthi of the bright fortnight, Moon in Punarvasu, mid-March
 // (Chaitra): every factor neutral or favourable and no special yoga present.
@@ -60,45 +43,6 @@ CalculationState PlainElection() {
   s.Input.electionWeekday = "Saturday";
   SetTithi(s, 6);
   return s;
-}
-
-struct Evaluated {
-  CalculationState state;
-  RecordingSink report;
-};
-
-Evaluated Evaluate(RuleSet ruleSet, CalculationState state) {
-  Evaluated run{std::move(state), {}};
-  ruleSet(run.state, run.report);
-  return run;
-}
-
-struct FactorCase {
-  std::string name;
-  std::function<void(CalculationState&)> change;
-  int index;
-  std::string verdict;
-  int points;
-  int countDelta;                                      // FactorCount against the plain election
-  std::optional<std::pair<ReportSlot, int>> selector;  // nullopt: the factor writes none
-};
-
-void ExpectFactor(RuleSet ruleSet, const FactorCase& c) {
-  SCOPED_TRACE(c.name);
-  const Evaluated plain = Evaluate(ruleSet, PlainElection());
-  CalculationState changed = PlainElection();
-  c.change(changed);
-  const Evaluated run = Evaluate(ruleSet, changed);
-  const Evaluation& got = run.state.Result;
-  ASSERT_LT(static_cast<std::size_t>(c.index), got.FactorVerdicts.size());
-  EXPECT_EQ(got.FactorVerdicts[c.index], c.verdict);
-  EXPECT_EQ(got.FactorPoints[c.index], c.points);
-  EXPECT_EQ(got.FactorCount - plain.state.Result.FactorCount, c.countDelta);
-  auto expectedFlags = plain.state.Result.ReportFlags;
-  if (c.selector) expectedFlags[c.selector->first] = static_cast<std::int16_t>(c.selector->second);
-  for (int slot = MonthFlag; slot < kReportFlagCount; ++slot) {
-    EXPECT_EQ(got.ReportFlags[slot], expectedFlags[slot]) << "report selector " << slot;
-  }
 }
 
 // One case per name of a list, all with the same outcome.
@@ -127,25 +71,6 @@ void AddTithis(std::vector<FactorCase>& cases, std::initializer_list<int> number
                      [number](CalculationState& s) { SetTithi(s, number); }, index, verdict, points,
                      countDelta, std::make_pair(TithiFlag, selector)});
   }
-}
-
-// The opening tarabala and chandrabala rows shared by house, job and business.
-void AddStandardOpening(std::vector<FactorCase>& cases) {
-  cases.push_back({"tarabala unfavourable",
-                   [](CalculationState& s) { s.TaraBalaVerdict = "Unfavourable"; }, 0,
-                   "Tara Stength - Unfavourable", -1, -1, std::make_pair(TaraFlag, 1)});
-  cases.push_back({"tarabala favourable", [](CalculationState&) {}, 0, "Tara Stength - Favourable",
-                   1, 0, std::make_pair(TaraFlag, 2)});
-  cases.push_back({"tarabala very favourable",
-                   [](CalculationState& s) { s.TaraBalaVerdict = "Very Favourable"; }, 0,
-                   "Tara Stength - Very Favourable", 2, 0, std::make_pair(TaraFlag, 2)});
-  cases.push_back({"tarabala unknown", [](CalculationState& s) { s.TaraBalaVerdict = "Strong"; }, 0,
-                   "", 0, -1, std::make_pair(TaraFlag, 0)});
-  cases.push_back({"chandrabala unfavourable",
-                   [](CalculationState& s) { s.ChandraBalaVerdict = "Unfavourable"; }, 1,
-                   "Moon Stength - Unfavourable", -1, -1, std::make_pair(ChandraFlag, 1)});
-  cases.push_back({"chandrabala favourable", [](CalculationState&) {}, 1,
-                   "Moon Stength - Favourable", 1, 0, std::make_pair(ChandraFlag, 2)});
 }
 
 // Siddha, Sarvartha Siddha and Amrita Siddhi from slot `first`: each counts
@@ -180,7 +105,7 @@ void SetMoment(CalculationState& s, int month, int day) {
 
 TEST(NewHouse, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
-  AddStandardOpening(cases);
+  AddStandardOpening(cases, "Strong");
   // Ashwini is judged before the lists.
   AddNames(cases, {"Ashwini"}, SetNakshatra, 2, "Very Bad Nakshatra - Unfavourable", -1, -1,
            NakshatraFlag, 1);
@@ -229,7 +154,7 @@ TEST(NewHouse, EachOutcomeOfEachFactor) {
          m.favourable ? 1 : 0, 0, std::make_pair(MonthFlag, 2)});
   }
   AddAuspiciousYogas(cases, 6);
-  for (const FactorCase& c : cases) ExpectFactor(EvaluateNewHouse, c);
+  for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateNewHouse, c);
 }
 
 TEST(RentedHouse, OpensWithItsOwnStrengthRows) {
@@ -255,12 +180,12 @@ TEST(RentedHouse, OpensWithItsOwnStrengthRows) {
            "Weekday - Favourable", 1, 0, WeekdayFlag, 2);
   AddNames(cases, {"Sunday", "Tuesday", "Saturday"}, SetBoxWeekday, 3, "Weekday - Neutral", 0, 0,
            WeekdayFlag, 2);
-  for (const FactorCase& c : cases) ExpectFactor(EvaluateRentedHouse, c);
+  for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateRentedHouse, c);
 }
 
 TEST(NewJob, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
-  AddStandardOpening(cases);
+  AddStandardOpening(cases, "Strong");
   AddNames(cases,
            {"Hasta", "Ashwini", "Pushya", "Mrigasira", "Chitra", "Revati", "Anuradha",
             "Uttara Phalguni", "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"},
@@ -277,12 +202,12 @@ TEST(NewJob, EachOutcomeOfEachFactor) {
   AddNames(cases, {"Tuesday", "Saturday"}, SetBoxWeekday, 4, "Weekday - Neutral", 0, 0, WeekdayFlag,
            2);
   AddAuspiciousYogas(cases, 5);
-  for (const FactorCase& c : cases) ExpectFactor(EvaluateNewJob, c);
+  for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateNewJob, c);
 }
 
 TEST(NewBusiness, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
-  AddStandardOpening(cases);
+  AddStandardOpening(cases, "Strong");
   AddNames(cases, {"Mrigasira", "Chitra", "Anuradha", "Revati", "Ashwini", "Pushya", "Hasta"},
            SetNakshatra, 2, "Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
   AddNames(cases, {"Punarvasu", "Rohini", "Swati"}, SetNakshatra, 2, "Nakshatra - Neutral", 0, 0,
@@ -312,7 +237,7 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
   AddNames(cases, {"Vishti", "Visti"}, setKarana, 9, "Karana - Unfavourable", -1, -1, KaranaFlag,
            1);
   AddNames(cases, {"Bava", "Kaulava"}, setKarana, 9, "Karana - Neutral", 0, 0, KaranaFlag, 2);
-  for (const FactorCase& c : cases) ExpectFactor(EvaluateNewBusiness, c);
+  for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateNewBusiness, c);
 }
 
 // Everything that can count against an election does so.
@@ -327,15 +252,7 @@ void WorstHouseJobBusiness(CalculationState& s) {
 }
 
 TEST(HomeAndWork, ResultWordAgainstAverageCount) {
-  struct Row {
-    const char* name;
-    RuleSet ruleSet;
-    std::function<void(CalculationState&)> change;
-    int count;
-    const char* word;
-    int resultFlag;
-  };
-  const Row rows[] = {
+  const WordRow rows[] = {
       {"new house, plain", EvaluateNewHouse, [](CalculationState&) {}, 9, "Good", 2},
       {"new house, one unfavourable above average", EvaluateNewHouse,
        [](CalculationState& s) {
@@ -360,15 +277,7 @@ TEST(HomeAndWork, ResultWordAgainstAverageCount) {
        },
        5, "Good", 2},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    CalculationState s = PlainElection();
-    row.change(s);
-    const Evaluated run = Evaluate(row.ruleSet, s);
-    EXPECT_EQ(run.state.Result.FactorCount, row.count);
-    EXPECT_EQ(run.state.Result.ResultWord, row.word);
-    EXPECT_EQ(run.state.Result.ReportFlags[ResultFlag], row.resultFlag);
-  }
+  CheckResultWords(PlainElection, rows);
 }
 
 TEST(NewHouse, AverageWhenEveryAvoidableFactorIsAgainst) {

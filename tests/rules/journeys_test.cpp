@@ -16,30 +16,14 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/factor_delta_fixture.h"
 #include "support/recording_sink.h"
+#include "support/rule_run.h"
 
 namespace horavela {
 namespace {
 
-using testing::RecordingSink;
-
-// Tithi number 1..30 with the names and groups the panchang gives it.
-void SetTithi(CalculationState& s, int number) {
-  static const char* const kNames[15] = {"Pratipada",  "Dwitiya",     "Tritiya",  "Chaturthi",
-                                         "Panchami",   "Shasthi",     "Saptami",  "Ashtami",
-                                         "Navami",     "Dashami",     "Ekadashi", "Dwadashi",
-                                         "Triyodashi", "Chaturdashi", "Purnima"};
-  static const char* const kGroups[5] = {"Nanda", "Bhadra", "Jaya", "Rikta", "Poorna"};
-  s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
-  s.Panchang.TithiRuleName = number == 30 ? "Amavashya" : kNames[(number - 1) % 15];
-  s.Panchang.TithiGroup = kGroups[(number - 1) % 5];
-  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
-}
-
-void SetWeekday(CalculationState& s, const std::string& weekday) {
-  s.Input.electionWeekday = weekday;
-  s.ElectionChart[kWeekdaySlot] = weekday;
-}
+using namespace testing;  // the rule-set fixtures
 
 // Positions Sun..Saturn; characters 4 to 6 are the sign.
 void SetJupiter(CalculationState& s, const std::string& position) {
@@ -74,46 +58,7 @@ CalculationState PlainElection() {
   return s;
 }
 
-struct Evaluated {
-  CalculationState state;
-  RecordingSink report;
-};
-
-Evaluated Evaluate(RuleSet ruleSet, CalculationState state) {
-  Evaluated run{std::move(state), {}};
-  ruleSet(run.state, run.report);
-  return run;
-}
-
 using Change = std::function<void(CalculationState&)>;
-
-struct FactorCase {
-  std::string name;
-  Change change;
-  int index;
-  std::string verdict;
-  int points;
-  int countDelta;                                      // FactorCount against the plain election
-  std::optional<std::pair<ReportSlot, int>> selector;  // nullopt: the factor writes none
-};
-
-void ExpectFactor(RuleSet ruleSet, const FactorCase& c) {
-  SCOPED_TRACE(c.name);
-  const Evaluated plain = Evaluate(ruleSet, PlainElection());
-  CalculationState changed = PlainElection();
-  c.change(changed);
-  const Evaluated run = Evaluate(ruleSet, changed);
-  const Evaluation& got = run.state.Result;
-  ASSERT_LT(static_cast<std::size_t>(c.index), got.FactorVerdicts.size());
-  EXPECT_EQ(got.FactorVerdicts[c.index], c.verdict);
-  EXPECT_EQ(got.FactorPoints[c.index], c.points);
-  EXPECT_EQ(got.FactorCount - plain.state.Result.FactorCount, c.countDelta);
-  auto expectedFlags = plain.state.Result.ReportFlags;
-  if (c.selector) expectedFlags[c.selector->first] = static_cast<std::int16_t>(c.selector->second);
-  for (int slot = MonthFlag; slot < kReportFlagCount; ++slot) {
-    EXPECT_EQ(got.ReportFlags[slot], expectedFlags[slot]) << "report selector " << slot;
-  }
-}
 
 const Change kNoChange = [](CalculationState&) {};
 
@@ -283,24 +228,6 @@ void AddPenaltyYogas(std::vector<FactorCase>& cases, int first) {
       {"Yamaghata absent", kNoChange, first + 2, "", 0, 0, std::make_pair(YamaghataFlag, 0)});
 }
 
-void AddStandardOpening(std::vector<FactorCase>& cases) {
-  cases.push_back({"tarabala unfavourable",
-                   [](CalculationState& s) { s.TaraBalaVerdict = "Unfavourable"; }, 0,
-                   "Tara Stength - Unfavourable", -1, -1, std::make_pair(TaraFlag, 1)});
-  cases.push_back({"tarabala favourable", kNoChange, 0, "Tara Stength - Favourable", 1, 0,
-                   std::make_pair(TaraFlag, 2)});
-  cases.push_back({"tarabala very favourable",
-                   [](CalculationState& s) { s.TaraBalaVerdict = "Very Favourable"; }, 0,
-                   "Tara Stength - Very Favourable", 2, 0, std::make_pair(TaraFlag, 2)});
-  cases.push_back({"tarabala unknown", [](CalculationState& s) { s.TaraBalaVerdict.clear(); }, 0,
-                   "", 0, -1, std::make_pair(TaraFlag, 0)});
-  cases.push_back({"chandrabala unfavourable",
-                   [](CalculationState& s) { s.ChandraBalaVerdict = "Unfavourable"; }, 1,
-                   "Moon Stength - Unfavourable", -1, -1, std::make_pair(ChandraFlag, 1)});
-  cases.push_back({"chandrabala favourable", kNoChange, 1, "Moon Stength - Favourable", 1, 0,
-                   std::make_pair(ChandraFlag, 2)});
-}
-
 // Weekday of the domestic and religious journeys: only the box is changed, so
 // the chart-weekday yogas stay absent.
 void AddTuesdayAvoidedWeekdays(std::vector<FactorCase>& cases) {
@@ -316,7 +243,7 @@ void AddTuesdayAvoidedWeekdays(std::vector<FactorCase>& cases) {
 
 TEST(DomesticJourney, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
-  AddStandardOpening(cases);
+  AddStandardOpening(cases, "");
   // Krittika and Bharani score -1 and do not count, yet show the favourable text.
   AddNakshatras(cases, {"Krittika", "Bharani"}, "Nakshatra - Least Favourable", -1, -1, 2);
   AddNakshatras(cases, {"Ashlesha", "Vishakha", "Poorva Phalguni", "Poorva Bhadrapada", "Ardra"},
@@ -330,12 +257,12 @@ TEST(DomesticJourney, EachOutcomeOfEachFactor) {
   AddLagnaWithBirthRashi(cases, "Muhurtha Lagna with Birth Rashi and Lagna", 0);
   AddAuspiciousYogas(cases, 8, {0, 0, 0, 0});
   AddPenaltyYogas(cases, 12);
-  for (const FactorCase& c : cases) ExpectFactor(EvaluateDomesticJourney, c);
+  for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateDomesticJourney, c);
 }
 
 TEST(ReligiousJourney, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
-  AddStandardOpening(cases);
+  AddStandardOpening(cases, "");
   // Every nakshatra counts on a pilgrimage.
   AddNakshatras(cases, {"Krittika", "Bharani"}, "Nakshatra - Least Favourable", -1, 0, 2);
   AddNakshatras(cases, {"Ashlesha", "Vishakha", "Poorva Phalguni", "Poorva Bhadrapada", "Ardra"},
@@ -386,12 +313,12 @@ TEST(ReligiousJourney, EachOutcomeOfEachFactor) {
   // Only the Siddha yoga counts when absent; the other three count only when present.
   AddAuspiciousYogas(cases, 10, {0, 1, 1, 1});
   AddPenaltyYogas(cases, 14);
-  for (const FactorCase& c : cases) ExpectFactor(EvaluateReligiousJourney, c);
+  for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateReligiousJourney, c);
 }
 
 TEST(ForeignJourney, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
-  AddStandardOpening(cases);
+  AddStandardOpening(cases, "");
   // The birth nakshatra is tried first, even over Krittika and the avoided stars.
   for (const char* star : {"Krittika", "Ashlesha", "Swati", "Magha"}) {
     cases.push_back({std::string("Moon back in the birth nakshatra ") + star,
@@ -424,7 +351,7 @@ TEST(ForeignJourney, EachOutcomeOfEachFactor) {
   AddLagnaWithBirthRashi(cases, "Electional Lagna with Birth Rashi and Lagna", 0);
   AddAuspiciousYogas(cases, 8, {0, 0, 0, 0});
   AddPenaltyYogas(cases, 12);
-  for (const FactorCase& c : cases) ExpectFactor(EvaluateForeignJourney, c);
+  for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateForeignJourney, c);
 }
 
 // Everything that can count against a journey does so.
@@ -437,15 +364,7 @@ void WorstJourney(CalculationState& s) {
 }
 
 TEST(Journeys, ResultWordAgainstAverageCount) {
-  struct Row {
-    const char* name;
-    RuleSet ruleSet;
-    Change change;
-    int count;
-    const char* word;
-    int resultFlag;
-  };
-  const Row rows[] = {
+  const WordRow rows[] = {
       {"domestic, plain", EvaluateDomesticJourney, kNoChange, 12, "Good", 2},
       {"domestic, one above average", EvaluateDomesticJourney,
        [](CalculationState& s) {
@@ -476,15 +395,7 @@ TEST(Journeys, ResultWordAgainstAverageCount) {
       // Seven factors always count: the foreign journey is never Bad.
       {"foreign, worst case", EvaluateForeignJourney, WorstJourney, 7, "Average", 3},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    CalculationState s = PlainElection();
-    row.change(s);
-    const Evaluated run = Evaluate(row.ruleSet, s);
-    EXPECT_EQ(run.state.Result.FactorCount, row.count);
-    EXPECT_EQ(run.state.Result.ResultWord, row.word);
-    EXPECT_EQ(run.state.Result.ReportFlags[ResultFlag], row.resultFlag);
-  }
+  CheckResultWords(PlainElection, rows);
 }
 
 // Absent penalty yogas leave lines made of the points alone.

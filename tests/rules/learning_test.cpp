@@ -24,38 +24,17 @@
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/recording_sink.h"
+#include "support/rule_run.h"
+#include "support/setter_fixture.h"
 
 namespace horavela {
 namespace {
 
-using horavela::testing::RecordingSink;
-using Setter = std::function<void(CalculationState&)>;
+using namespace testing;  // the rule-set fixtures
 
-void SetTithi(CalculationState& s, int number) {
-  s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
-  s.Panchang.TithiRuleName = std::string(kTithiRuleNames[number - 1]);
-  s.Panchang.TithiGroup = std::string(kTithiGroups[number - 1]);
-  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
-}
-
+// The plain chart at 1 March, midnight, for the table lagna.
 CalculationState PlainState() {
-  CalculationState s;
-  s.TaraBalaVerdict = "Unfavourable";
-  s.ChandraBalaVerdict = "Unfavourable";
-  s.ElectionChart[kMoonSignSlot] = "Mesha";
-  s.ElectionChart[kNakshatraSlot] = "Bharani";
-  s.ElectionChart[kLagnaSlot] = "Kanya";
-  s.ElectionChart[kYogaSlot] = "Siddhi";
-  s.ElectionChart[kKaranaSlot] = "Bava";
-  s.ElectionChart[kWeekdaySlot] = "Sunday";
-  s.Input.electionWeekday = "Sunday";
-  SetTithi(s, 1);
-  s.Input.birth.year = 2000;
-  s.Input.birth.month = 6;
-  s.Input.birth.day = 15;
-  s.Input.election.year = 2000;
-  s.Input.election.month = 1;
-  s.Input.election.day = 1;
+  CalculationState s = PlainChart();
   s.Moment.month = 3;
   s.Moment.day = 1;
   s.Moment.hour = 0;
@@ -63,127 +42,6 @@ CalculationState PlainState() {
   return s;
 }
 
-Setter Nakshatra(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = name; };
-}
-// The weekday box and the chart's computed weekday together.
-Setter Weekday(std::string name) {
-  return [name](CalculationState& s) {
-    s.Input.electionWeekday = name;
-    s.ElectionChart[kWeekdaySlot] = name;
-  };
-}
-Setter Tithi(int number) {
-  return [number](CalculationState& s) { SetTithi(s, number); };
-}
-Setter Tara(std::string verdict) {
-  return [verdict](CalculationState& s) { s.TaraBalaVerdict = verdict; };
-}
-Setter Chandra(std::string verdict) {
-  return [verdict](CalculationState& s) { s.ChandraBalaVerdict = verdict; };
-}
-Setter All(std::vector<Setter> setters) {
-  return [setters](CalculationState& s) {
-    for (const Setter& set : setters) set(s);
-  };
-}
-
-struct Evaluated {
-  CalculationState state;
-  RecordingSink report;
-};
-
-Evaluated Evaluate(RuleSet ruleSet, const Setter& setup) {
-  Evaluated run{PlainState(), {}};
-  if (setup) setup(run.state);
-  ruleSet(run.state, run.report);
-  return run;
-}
-
-// --- Sweeps: one factor over a whole input table ---
-
-// One input swept over its table; `plainEntry` is the plain state's entry.
-struct Input {
-  std::size_t size;
-  std::size_t plainEntry;
-  void (*set)(CalculationState&, std::size_t);
-};
-const Input kByNakshatra{27, 1, [](CalculationState& s, std::size_t i) {
-                           s.ElectionChart[kNakshatraSlot] = std::string(kNakshatraNames[i]);
-                         }};
-const Input kByTithiNumber{
-    30, 0, [](CalculationState& s, std::size_t i) { SetTithi(s, static_cast<int>(i) + 1); }};
-const Input kByBoxWeekday{7, 0, [](CalculationState& s, std::size_t i) {
-                            s.Input.electionWeekday = std::string(kWeekdayNames[i]);
-                          }};
-const Input kByTara{4, 0, [](CalculationState& s, std::size_t i) {
-                      static const char* const verdicts[] = {"Unfavourable", "Favourable",
-                                                             "Very Favourable", "Average"};
-                      s.TaraBalaVerdict = verdicts[i];
-                    }};
-const Input kByChandra{
-    3, 0, [](CalculationState& s, std::size_t i) {
-      static const char* const verdicts[] = {"Unfavourable", "Favourable", "Average"};
-      s.ChandraBalaVerdict = verdicts[i];
-    }};
-
-struct Expected {
-  std::string verdict;
-  int points;
-  int counted;   // what the outcome adds to FactorCount
-  int selector;  // the value left in the factor's report slot
-};
-using Letters = std::map<char, Expected>;
-
-struct Sweep {
-  std::string_view what;
-  RuleSet ruleSet;
-  int index;
-  std::optional<ReportSlot> slot;  // none: the factor has no report section
-  Input input;
-  std::string_view pattern;  // one letter per table entry; spaces only group
-  Letters letters;
-  Setter context = nullptr;   // fixes another input for the whole sweep
-  bool countIsolated = true;  // false when the input also moves other counted factors
-};
-
-void CheckSweep(const Sweep& sweep) {
-  std::string pattern;
-  for (char c : sweep.pattern) {
-    if (c != ' ') pattern += c;
-  }
-  ASSERT_EQ(pattern.size(), sweep.input.size) << sweep.what;
-  const Evaluated plain = Evaluate(sweep.ruleSet, sweep.context);
-  const Expected& plainOutcome = sweep.letters.at(pattern[sweep.input.plainEntry]);
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    SCOPED_TRACE(std::string(sweep.what) + ", entry " + std::to_string(i) + " expects " +
-                 pattern[i]);
-    const Expected& expected = sweep.letters.at(pattern[i]);
-    const Evaluated run = Evaluate(sweep.ruleSet, [&](CalculationState& s) {
-      if (sweep.context) sweep.context(s);
-      sweep.input.set(s, i);
-    });
-    const Evaluation& result = run.state.Result;
-    EXPECT_EQ(result.FactorVerdicts.at(sweep.index), expected.verdict);
-    EXPECT_EQ(result.FactorPoints.at(sweep.index), expected.points);
-    if (sweep.slot) {
-      EXPECT_EQ(result.ReportFlags[*sweep.slot], expected.selector);
-    }
-    if (sweep.countIsolated) {
-      EXPECT_EQ(result.FactorCount,
-                plain.state.Result.FactorCount - plainOutcome.counted + expected.counted);
-    }
-  }
-}
-
-const Letters kTaraLetters = {{'U', {"Tara Stength - Unfavourable", -1, 0, 1}},
-                              {'F', {"Tara Stength - Favourable", 1, 1, 2}},
-                              {'V', {"Tara Stength - Very Favourable", 2, 1, 2}},
-                              {'-', {"", 0, 0, 0}}};
-const Letters kChandraLetters = {{'U', {"Moon Stength - Unfavourable", -1, 0, 1}},
-                                 {'F', {"Moon Stength - Favourable", 1, 1, 2}}};
-const Letters kNakshatraLetters = {{'F', {"Nakshatra - Favourable", 1, 1, 2}},
-                                   {'N', {"Nakshatra - Neutral", 0, 1, 2}}};
 const Letters kTithiLetters = {{'F', {"Tithi - Favourable", 1, 1, 2}},
                                {'U', {"Tithi - Unfavourable", -1, 0, 1}},
                                {'N', {"Tithi - Neutral", 0, 1, 2}}};
@@ -192,11 +50,6 @@ const Letters kWeekdayLetters = {{'F', {"Weekday - Favourable", 1, 1, 2}},
                                  {'N', {"Weekday - Neutral", 0, 1, 2}}};
 const Letters kSaraswatiLetters = {{'F', {"Saraswati Yoga - Favourable", 1, 1, 2}},
                                    {'N', {"Saraswati Yoga - Neutral", 0, 1, 2}}};
-
-// Entries Unfavourable, Favourable, Very Favourable, an unexpected text.
-constexpr std::string_view kTaraPattern = "UFV-";
-// Entries Unfavourable, Favourable, an unexpected text.
-constexpr std::string_view kChandraPattern = "UFF";
 // Tithi numbers 1..15, then 16..30: the lists are bright tithis; the new Moon is barred.
 constexpr std::string_view kLearningTithis = "NFFUFFNUUFFFNUU NNNNNNNNNNNNNNU";
 // Weekdays Sunday first.
@@ -223,16 +76,19 @@ const LearningSubject kSubjects[] = {
 TEST(LearningRules, SharedFactorsOfEverySubject) {
   for (const LearningSubject& subject : kSubjects) {
     SCOPED_TRACE(subject.name);
-    CheckSweep({"tarabala", subject.ruleSet, 0, TaraFlag, kByTara, kTaraPattern, kTaraLetters});
-    CheckSweep({"chandrabala", subject.ruleSet, 1, ChandraFlag, kByChandra, kChandraPattern,
-                kChandraLetters});
-    CheckSweep({"tithi", subject.ruleSet, subject.tithiIndex, TithiFlag, kByTithiNumber,
-                kLearningTithis, kTithiLetters});
+    CheckSweep(PlainState,
+               {"tarabala", subject.ruleSet, 0, TaraFlag, kByTara, kTaraPattern, kTaraLetters});
+    CheckSweep(PlainState, {"chandrabala", subject.ruleSet, 1, ChandraFlag, kByChandra,
+                            kChandraPattern, kChandraLetters});
+    CheckSweep(PlainState, {"tithi", subject.ruleSet, subject.tithiIndex, TithiFlag, kByTithiNumber,
+                            kLearningTithis, kTithiLetters});
     // The weekday and the star also move other factors here: counts are
     // checked in the whole evaluations below.
-    CheckSweep({"Saraswati by weekday", subject.ruleSet, subject.saraswatiIndex, SaraswatiFlag,
+    CheckSweep(PlainState,
+               {"Saraswati by weekday", subject.ruleSet, subject.saraswatiIndex, SaraswatiFlag,
                 kByBoxWeekday, "NNNFNNN", kSaraswatiLetters, Nakshatra("Hasta"), false});
-    CheckSweep({"Saraswati by nakshatra", subject.ruleSet, subject.saraswatiIndex, SaraswatiFlag,
+    CheckSweep(PlainState,
+               {"Saraswati by nakshatra", subject.ruleSet, subject.saraswatiIndex, SaraswatiFlag,
                 kByNakshatra, kOnlyHasta, kSaraswatiLetters, Weekday("Wednesday"), false});
   }
 }
@@ -289,7 +145,7 @@ TEST(LearningRules, SubjectFactors) {
         {'N', {"Nakshatra of Logic And and Philosophy - Neutral", 0, 1, 2}}}},
   };
   // clang-format on
-  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+  for (const Sweep& sweep : sweeps) CheckSweep(PlainState, sweep);
 }
 
 // The grammar and logic weekdays are weighed only when the Tuesday/Saturday
@@ -323,7 +179,7 @@ TEST(LearningRules, GrammarWeekdays) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.weekday);
-    const Evaluated run = Evaluate(EvaluateGrammar, Weekday(std::string(row.weekday)));
+    const Evaluated run = Evaluate(PlainState, EvaluateGrammar, Weekday(std::string(row.weekday)));
     const Evaluation& result = run.state.Result;
     ASSERT_EQ(result.FactorVerdicts.size(), 10u);
     EXPECT_EQ(result.FactorVerdicts[3], row.slot3);
@@ -338,34 +194,6 @@ TEST(LearningRules, GrammarWeekdays) {
 }
 
 // --- Whole evaluations ---
-
-struct Case {
-  std::string_view name;
-  RuleSet ruleSet;
-  Setter setup;
-  std::vector<std::string> verdicts;  // 0..N
-  std::vector<int> points;            // 0..N-1; slot N must stay 0
-  int count;
-  std::string_view word;
-  std::map<ReportSlot, int> flags;  // every selector that is not 0
-};
-
-void CheckCase(const Case& c) {
-  SCOPED_TRACE(c.name);
-  const Evaluated run = Evaluate(c.ruleSet, c.setup);
-  const Evaluation& result = run.state.Result;
-  EXPECT_EQ(result.FactorVerdicts, c.verdicts);
-  std::vector<int> points(result.FactorPoints.begin(), result.FactorPoints.end());
-  std::vector<int> expectedPoints = c.points;
-  expectedPoints.push_back(0);
-  EXPECT_EQ(points, expectedPoints);
-  EXPECT_EQ(result.FactorCount, c.count);
-  EXPECT_EQ(result.ResultWord, c.word);
-  std::array<std::int16_t, kReportFlagCount> flags{};
-  for (const auto& [slot, value] : c.flags) flags[slot] = static_cast<std::int16_t>(value);
-  EXPECT_EQ(result.ReportFlags, flags);
-  EXPECT_GE(run.report.clears, 1);
-}
 
 // The selectors of the plain state (strengths adverse, every other factor of
 // these subjects neutral) plus the result.
@@ -420,7 +248,7 @@ TEST(LearningRules, TradeAndScience) {
        "Good",
        PlainFlags(2)},
   };
-  for (const Case& c : cases) CheckCase(c);
+  for (const Case& c : cases) CheckCase(PlainState, c);
 }
 
 TEST(LearningRules, DanceMusicAndAstrology) {
@@ -460,7 +288,7 @@ TEST(LearningRules, DanceMusicAndAstrology) {
        "Good",
        PlainFlags(2, {{NakshatraFlag, 2}})},
   };
-  for (const Case& c : cases) CheckCase(c);
+  for (const Case& c : cases) CheckCase(PlainState, c);
 }
 
 TEST(LearningRules, MedicineRevision) {
@@ -512,7 +340,7 @@ TEST(LearningRules, MedicineRevision) {
        "Good",
        PlainFlags(2, {{NakshatraFlag, 2}})},
   };
-  for (const Case& c : cases) CheckCase(c);
+  for (const Case& c : cases) CheckCase(PlainState, c);
 }
 
 TEST(LearningRules, Grammar) {
@@ -558,23 +386,15 @@ TEST(LearningRules, Grammar) {
         {TaraFlag, 2},
         {SaraswatiFlag, 2}}},
   };
-  for (const Case& c : cases) CheckCase(c);
+  for (const Case& c : cases) CheckCase(PlainState, c);
 }
 
 // --- Result word at the average and one either side ---
 
 TEST(LearningRules, ResultWordAroundTheAverage) {
-  struct Row {
-    std::string_view name;
-    RuleSet ruleSet;
-    Setter setup;
-    int count;
-    std::string_view word;
-    int resultFlag;
-  };
   const Setter barredDay = Weekday("Saturday");
   const Setter barredDayAndTithi = All({Weekday("Saturday"), Tithi(4)});
-  const std::vector<Row> rows = {
+  const std::vector<WordRow> rows = {
       {"trade below", EvaluateTrade, barredDayAndTithi, 1, "Bad", 1},
       {"trade equal", EvaluateTrade, barredDay, 2, "Average", 3},
       {"trade above", EvaluateTrade, nullptr, 3, "Good", 2},
@@ -594,13 +414,7 @@ TEST(LearningRules, ResultWordAroundTheAverage) {
       {"grammar equal", EvaluateGrammar, barredDay, 4, "Average", 3},
       {"grammar above", EvaluateGrammar, Tithi(4), 6, "Good", 2},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    const Evaluated run = Evaluate(row.ruleSet, row.setup);
-    EXPECT_EQ(run.state.Result.FactorCount, row.count);
-    EXPECT_EQ(run.state.Result.ResultWord, row.word);
-    EXPECT_EQ(run.state.Result.ReportFlags[ResultFlag], row.resultFlag);
-  }
+  CheckResultWords(PlainState, rows);
 }
 
 // --- Result labels ---
@@ -657,7 +471,7 @@ TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    const Evaluated run = Evaluate(EvaluateTrade, [&](CalculationState& s) {
+    const Evaluated run = Evaluate(PlainState, EvaluateTrade, [&](CalculationState& s) {
       s.Moment.month = static_cast<std::int16_t>(row.month);
       s.Moment.day = static_cast<std::int16_t>(row.day);
       s.Moment.hour = static_cast<std::int16_t>(row.hour);
@@ -672,13 +486,7 @@ TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
 }
 
 TEST(LearningRules, ResultLabelsOfTheOtherSubjects) {
-  struct Row {
-    std::string_view name;
-    RuleSet ruleSet;
-    Setter setup;
-    std::string_view label;
-  };
-  const std::vector<Row> rows = {
+  const std::vector<LabelRow> rows = {
       // The medicine arrays grow before the Saraswati factor, so it is listed.
       {"medicine", EvaluateMedicineStudy, nullptr,
        "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
@@ -713,11 +521,7 @@ TEST(LearningRules, ResultLabelsOfTheOtherSubjects) {
        "Total Score - -3 Points\r\n\r\n"
        "Election: Average"},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    const Evaluated run = Evaluate(row.ruleSet, row.setup);
-    EXPECT_EQ(run.state.ResultLabel, row.label);
-  }
+  CheckResultLabels(PlainState, rows);
 }
 
 // --- Year precondition ---
@@ -725,7 +529,7 @@ TEST(LearningRules, ResultLabelsOfTheOtherSubjects) {
 TEST(LearningRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
   for (const LearningSubject& subject : kSubjects) {
     SCOPED_TRACE(subject.name);
-    const Evaluated run = Evaluate(subject.ruleSet, [](CalculationState& s) {
+    const Evaluated run = Evaluate(PlainState, subject.ruleSet, [](CalculationState& s) {
       s.Input.election.year = 1999;
       s.Result.FactorVerdicts = {"earlier verdict", ""};
       s.Result.FactorPoints = {1, 0};

@@ -23,59 +23,19 @@
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/recording_sink.h"
+#include "support/rule_run.h"
+#include "support/setter_fixture.h"
 
 namespace horavela {
 namespace {
 
-using horavela::testing::RecordingSink;
-using Setter = std::function<void(CalculationState&)>;
+using namespace testing;  // the rule-set fixtures
 
-void SetTithi(CalculationState& s, int number) {
-  s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
-  s.Panchang.TithiRuleName = std::string(kTithiRuleNames[number - 1]);
-  s.Panchang.TithiGroup = std::string(kTithiGroups[number - 1]);
-  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
-}
-
-CalculationState PlainState() {
-  CalculationState s;
-  s.TaraBalaVerdict = "Unfavourable";
-  s.ChandraBalaVerdict = "Unfavourable";
-  s.ElectionChart[kMoonSignSlot] = "Mesha";
-  s.ElectionChart[kNakshatraSlot] = "Bharani";
-  s.ElectionChart[kLagnaSlot] = "Kanya";
-  s.ElectionChart[kYogaSlot] = "Siddhi";
-  s.ElectionChart[kKaranaSlot] = "Bava";
-  s.ElectionChart[kWeekdaySlot] = "Sunday";
-  s.Input.electionWeekday = "Sunday";
-  SetTithi(s, 1);
-  s.Input.birth.year = 2000;
-  s.Input.birth.month = 6;
-  s.Input.birth.day = 15;
-  s.Input.election.year = 2000;
-  s.Input.election.month = 1;
-  s.Input.election.day = 1;
-  return s;
-}
-
-Setter Nakshatra(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = name; };
-}
-// The weekday box and the chart's computed weekday together.
-Setter Weekday(std::string name) {
-  return [name](CalculationState& s) {
-    s.Input.electionWeekday = name;
-    s.ElectionChart[kWeekdaySlot] = name;
-  };
-}
 Setter BoxWeekday(std::string name) {
   return [name](CalculationState& s) { s.Input.electionWeekday = name; };
 }
 Setter ChartWeekday(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kWeekdaySlot] = name; };
-}
-Setter Tithi(int number) {
-  return [number](CalculationState& s) { SetTithi(s, number); };
 }
 Setter Yoga(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kYogaSlot] = name; };
@@ -83,123 +43,19 @@ Setter Yoga(std::string name) {
 Setter Karana(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kKaranaSlot] = name; };
 }
-Setter Tara(std::string verdict) {
-  return [verdict](CalculationState& s) { s.TaraBalaVerdict = verdict; };
-}
-Setter Chandra(std::string verdict) {
-  return [verdict](CalculationState& s) { s.ChandraBalaVerdict = verdict; };
-}
-Setter All(std::vector<Setter> setters) {
-  return [setters](CalculationState& s) {
-    for (const Setter& set : setters) set(s);
-  };
-}
 
-struct Evaluated {
-  CalculationState state;
-  RecordingSink report;
-};
-
-Evaluated Evaluate(RuleSet ruleSet, const Setter& setup) {
-  Evaluated run{PlainState(), {}};
-  if (setup) setup(run.state);
-  ruleSet(run.state, run.report);
-  return run;
-}
-
-// --- Sweeps: one factor over a whole input table ---
-
-// One input swept over its table; `plainEntry` is the plain state's entry.
-struct Input {
-  std::size_t size;
-  std::size_t plainEntry;
-  void (*set)(CalculationState&, std::size_t);
-};
-const Input kByNakshatra{27, 1, [](CalculationState& s, std::size_t i) {
-                           s.ElectionChart[kNakshatraSlot] = std::string(kNakshatraNames[i]);
-                         }};
-const Input kByTithiNumber{
-    30, 0, [](CalculationState& s, std::size_t i) { SetTithi(s, static_cast<int>(i) + 1); }};
-const Input kByBoxWeekday{7, 0, [](CalculationState& s, std::size_t i) {
-                            s.Input.electionWeekday = std::string(kWeekdayNames[i]);
-                          }};
 const Input kByYoga{27, 15, [](CalculationState& s, std::size_t i) {
                       s.ElectionChart[kYogaSlot] = std::string(kYogaNames[i]);
                     }};
 const Input kByKarana{11, 0, [](CalculationState& s, std::size_t i) {
                         s.ElectionChart[kKaranaSlot] = std::string(kKaranaNames[i]);
                       }};
-const Input kByTara{4, 0, [](CalculationState& s, std::size_t i) {
-                      static const char* const verdicts[] = {"Unfavourable", "Favourable",
-                                                             "Very Favourable", "Average"};
-                      s.TaraBalaVerdict = verdicts[i];
-                    }};
-const Input kByChandra{
-    3, 0, [](CalculationState& s, std::size_t i) {
-      static const char* const verdicts[] = {"Unfavourable", "Favourable", "Average"};
-      s.ChandraBalaVerdict = verdicts[i];
-    }};
-
-struct Expected {
-  std::string verdict;
-  int points;
-  int counted;   // what the outcome adds to FactorCount
-  int selector;  // the value left in the factor's report slot
-};
-using Letters = std::map<char, Expected>;
-
-struct Sweep {
-  std::string_view what;
-  RuleSet ruleSet;
-  int index;
-  ReportSlot slot;
-  Input input;
-  std::string_view pattern;  // one letter per table entry; spaces only group
-  Letters letters;
-};
-
-void CheckSweep(const Sweep& sweep) {
-  std::string pattern;
-  for (char c : sweep.pattern) {
-    if (c != ' ') pattern += c;
-  }
-  ASSERT_EQ(pattern.size(), sweep.input.size) << sweep.what;
-  const Evaluated plain = Evaluate(sweep.ruleSet, nullptr);
-  const Expected& plainOutcome = sweep.letters.at(pattern[sweep.input.plainEntry]);
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    SCOPED_TRACE(std::string(sweep.what) + ", entry " + std::to_string(i) + " expects " +
-                 pattern[i]);
-    const Expected& expected = sweep.letters.at(pattern[i]);
-    const Evaluated run =
-        Evaluate(sweep.ruleSet, [&](CalculationState& s) { sweep.input.set(s, i); });
-    const Evaluation& result = run.state.Result;
-    EXPECT_EQ(result.FactorVerdicts.at(sweep.index), expected.verdict);
-    EXPECT_EQ(result.FactorPoints.at(sweep.index), expected.points);
-    EXPECT_EQ(result.ReportFlags[sweep.slot], expected.selector);
-    EXPECT_EQ(result.FactorCount,
-              plain.state.Result.FactorCount - plainOutcome.counted + expected.counted);
-  }
-}
-
-const Letters kTaraLetters = {{'U', {"Tara Stength - Unfavourable", -1, 0, 1}},
-                              {'F', {"Tara Stength - Favourable", 1, 1, 2}},
-                              {'V', {"Tara Stength - Very Favourable", 2, 1, 2}},
-                              {'-', {"", 0, 0, 0}}};
-const Letters kChandraLetters = {{'U', {"Moon Stength - Unfavourable", -1, 0, 1}},
-                                 {'F', {"Moon Stength - Favourable", 1, 1, 2}}};
-const Letters kNakshatraLetters = {{'F', {"Nakshatra - Favourable", 1, 1, 2}},
-                                   {'N', {"Nakshatra - Neutral", 0, 1, 2}}};
-
-// Entries Unfavourable, Favourable, Very Favourable, an unexpected text.
-constexpr std::string_view kTaraPattern = "UFV-";
-// Entries Unfavourable, Favourable, an unexpected text.
-constexpr std::string_view kChandraPattern = "UFF";
 
 TEST(MarriageRules, StrengthFactorsOpenEachRuleSet) {
   for (RuleSet ruleSet : {EvaluateEngagement, EvaluateMarriage, EvaluateBrideEntrance}) {
-    CheckSweep({"tarabala", ruleSet, 0, TaraFlag, kByTara, kTaraPattern, kTaraLetters});
-    CheckSweep(
-        {"chandrabala", ruleSet, 1, ChandraFlag, kByChandra, kChandraPattern, kChandraLetters});
+    CheckSweep(PlainChart, {"tarabala", ruleSet, 0, TaraFlag, kByTara, kTaraPattern, kTaraLetters});
+    CheckSweep(PlainChart, {"chandrabala", ruleSet, 1, ChandraFlag, kByChandra, kChandraPattern,
+                            kChandraLetters});
   }
 }
 
@@ -222,7 +78,7 @@ TEST(MarriageRules, EngagementFactors) {
         {'N', {"Weekday - Neutral", 0, 1, 2}}}},
   };
   // clang-format on
-  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+  for (const Sweep& sweep : sweeps) CheckSweep(PlainChart, sweep);
 }
 
 TEST(MarriageRules, MarriageListFactors) {
@@ -246,7 +102,7 @@ TEST(MarriageRules, MarriageListFactors) {
         {'N', {"Karana - Neutral", 0, 1, 2}}}},
   };
   // clang-format on
-  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+  for (const Sweep& sweep : sweeps) CheckSweep(PlainChart, sweep);
 }
 
 TEST(MarriageRules, BrideEntranceFactors) {
@@ -265,41 +121,10 @@ TEST(MarriageRules, BrideEntranceFactors) {
         {'N', {"Weekday - Neutral", 0, 1, 2}}}},
   };
   // clang-format on
-  for (const Sweep& sweep : sweeps) CheckSweep(sweep);
+  for (const Sweep& sweep : sweeps) CheckSweep(PlainChart, sweep);
 }
 
 // --- Whole evaluations ---
-
-struct Case {
-  std::string_view name;
-  RuleSet ruleSet;
-  Setter setup;
-  std::vector<std::string> verdicts;  // 0..N
-  std::vector<int> points;            // 0..N-1; slot N must stay 0
-  int count;
-  std::string_view word;
-  std::map<ReportSlot, int> flags;  // every selector that is not 0
-  std::string_view warning = {};    // YogaWarning after the run
-};
-
-void CheckCase(const Case& c) {
-  SCOPED_TRACE(c.name);
-  const Evaluated run = Evaluate(c.ruleSet, c.setup);
-  const Evaluation& result = run.state.Result;
-  EXPECT_EQ(result.FactorVerdicts, c.verdicts);
-  std::vector<int> points(result.FactorPoints.begin(), result.FactorPoints.end());
-  std::vector<int> expectedPoints = c.points;
-  expectedPoints.push_back(0);
-  EXPECT_EQ(points, expectedPoints);
-  EXPECT_EQ(result.FactorCount, c.count);
-  EXPECT_EQ(result.ResultWord, c.word);
-  std::array<std::int16_t, kReportFlagCount> flags{};
-  for (const auto& [slot, value] : c.flags) flags[slot] = static_cast<std::int16_t>(value);
-  EXPECT_EQ(result.ReportFlags, flags);
-  EXPECT_EQ(run.state.Yogas.YogaWarning, c.warning);
-  // The report went to the sink.
-  EXPECT_GE(run.report.clears, 1);
-}
 
 TEST(MarriageRules, Engagement) {
   const std::vector<Case> cases = {
@@ -347,7 +172,7 @@ TEST(MarriageRules, Engagement) {
         {ChandraFlag, 2},
         {TaraFlag, 2}}},
   };
-  for (const Case& c : cases) CheckCase(c);
+  for (const Case& c : cases) CheckCase(PlainChart, c, /*checkWarning=*/true);
 }
 
 // Flags every marriage evaluation writes beside its own choices: the three
@@ -488,7 +313,7 @@ TEST(MarriageRules, Marriage) {
                       {KaranaFlag, 2},
                       {YogaFlag, 2}})},
   };
-  for (const Case& c : cases) CheckCase(c);
+  for (const Case& c : cases) CheckCase(PlainChart, c, /*checkWarning=*/true);
 }
 
 TEST(MarriageRules, BrideEntrance) {
@@ -523,19 +348,10 @@ TEST(MarriageRules, BrideEntrance) {
         {ChandraFlag, 2},
         {TaraFlag, 2}}},
   };
-  for (const Case& c : cases) CheckCase(c);
+  for (const Case& c : cases) CheckCase(PlainChart, c, /*checkWarning=*/true);
 }
 
 // --- Result word at the average and one either side ---
-
-struct WordRow {
-  std::string_view name;
-  RuleSet ruleSet;
-  Setter setup;
-  int count;
-  std::string_view word;
-  int resultFlag;
-};
 
 TEST(MarriageRules, ResultWordAroundTheAverage) {
   const std::vector<WordRow> rows = {
@@ -549,23 +365,10 @@ TEST(MarriageRules, ResultWordAroundTheAverage) {
       {"bride equal", EvaluateBrideEntrance, nullptr, 2, "Average", 3},
       {"bride above", EvaluateBrideEntrance, Weekday("Monday"), 3, "Good", 2},
   };
-  for (const WordRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const Evaluated run = Evaluate(row.ruleSet, row.setup);
-    EXPECT_EQ(run.state.Result.FactorCount, row.count);
-    EXPECT_EQ(run.state.Result.ResultWord, row.word);
-    EXPECT_EQ(run.state.Result.ReportFlags[ResultFlag], row.resultFlag);
-  }
+  CheckResultWords(PlainChart, rows);
 }
 
 // --- Result labels ---
-
-struct LabelRow {
-  std::string_view name;
-  RuleSet ruleSet;
-  Setter setup;
-  std::string_view label;
-};
 
 TEST(MarriageRules, ResultLabels) {
   const std::vector<LabelRow> rows = {
@@ -626,18 +429,14 @@ TEST(MarriageRules, ResultLabels) {
        "Total Score - -1 Points\r\n\r\n"
        "Electional: Average"},
   };
-  for (const LabelRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const Evaluated run = Evaluate(row.ruleSet, row.setup);
-    EXPECT_EQ(run.state.ResultLabel, row.label);
-  }
+  CheckResultLabels(PlainChart, rows);
 }
 
 // --- Year precondition ---
 
 TEST(MarriageRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
   for (RuleSet ruleSet : {EvaluateEngagement, EvaluateMarriage, EvaluateBrideEntrance}) {
-    const Evaluated run = Evaluate(ruleSet, [](CalculationState& s) {
+    const Evaluated run = Evaluate(PlainChart, ruleSet, [](CalculationState& s) {
       s.Input.election.year = 1999;
       s.Result.FactorVerdicts = {"earlier verdict", ""};
       s.Result.FactorPoints = {1, 0};

@@ -9,54 +9,15 @@
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/recording_sink.h"
+#include "support/tweak_fixture.h"
 
 namespace horavela {
 namespace {
 
-// Tithi names as the rule lists write them, by tithi number 1..30.
-constexpr const char* kTithiRuleNames[31] = {
-    "",         "Pratipada",  "Dwitiya",     "Tritiya",  "Chaturthi",  "Panchami",
-    "Shasthi",  "Saptami",    "Ashtami",     "Navami",   "Dashami",    "Ekadashi",
-    "Dwadashi", "Triyodashi", "Chaturdashi", "Purnima",  "Pratipada",  "Dwitiya",
-    "Tritiya",  "Chaturthi",  "Panchami",    "Shasthi",  "Saptami",    "Ashtami",
-    "Navami",   "Dashami",    "Ekadashi",    "Dwadashi", "Triyodashi", "Chaturdashi",
-    "Amavashya"};
+using namespace testing;  // the rule-set fixtures
 
-// Changes to a chart; a null text or a zero number leaves the element as it is.
-struct Tweak {
-  const char* tara = nullptr;
-  const char* chandra = nullptr;
-  const char* nakshatra = nullptr;
-  const char* birthNakshatra = nullptr;
-  int tithi = 0;                     // number 1..30: number, rule name and fortnight
-  const char* weekday = nullptr;     // the weekday box and chart slot 8 alike
-  const char* boxWeekday = nullptr;  // the box alone (a weekday picked by hand)
-  const char* lagna = nullptr;       // election lagna, chart slot 4
-  const char* birthMoonSign = nullptr;
-  const char* birthLagna = nullptr;
-};
-
-void Apply(const Tweak& t, CalculationState& s) {
-  if (t.tara) s.TaraBalaVerdict = t.tara;
-  if (t.chandra) s.ChandraBalaVerdict = t.chandra;
-  if (t.nakshatra) s.ElectionChart[kNakshatraSlot] = t.nakshatra;
-  if (t.birthNakshatra) s.BirthChart[kNakshatraSlot] = t.birthNakshatra;
-  if (t.tithi != 0) {
-    s.Panchang.TithiNumber = static_cast<std::int16_t>(t.tithi);
-    s.Panchang.TithiRuleName = kTithiRuleNames[t.tithi];
-    s.Panchang.Paksha = t.tithi <= 15 ? "Shukla Paksha" : "Krishna Paksha";
-  }
-  if (t.weekday) {
-    s.Input.electionWeekday = t.weekday;
-    s.ElectionChart[kWeekdaySlot] = t.weekday;
-  }
-  if (t.boxWeekday) s.Input.electionWeekday = t.boxWeekday;
-  if (t.lagna) s.ElectionChart[kLagnaSlot] = t.lagna;
-  if (t.birthMoonSign) s.BirthChart[kMoonSignSlot] = t.birthMoonSign;
-  if (t.birthLagna) s.BirthChart[kLagnaSlot] = t.birthLagna;
-}
-
-CalculationState StateWith(const Tweak& base, const Tweak& change) {
+// Born 15 June 1980, the election on 10 May 2024 with the Moon in Mesha.
+CalculationState StartChart() {
   CalculationState s;
   s.Input.birth.year = 1980;
   s.Input.birth.month = 6;
@@ -65,37 +26,7 @@ CalculationState StateWith(const Tweak& base, const Tweak& change) {
   s.Moment.month = 5;
   s.Moment.day = 10;
   s.ElectionChart[kMoonSignSlot] = "Mesha";
-  Apply(base, s);
-  Apply(change, s);
   return s;
-}
-
-// One outcome of one factor, with the FactorCount of the whole run.
-struct FactorCase {
-  const char* name;
-  Tweak change;
-  int index;
-  const char* verdict;
-  int points;
-  ReportSlot slot;
-  int selector;
-  int factorCount;
-};
-
-void CheckFactors(RuleSet evaluate, int n, const Tweak& base,
-                  std::initializer_list<FactorCase> cases) {
-  for (const FactorCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    CalculationState s = StateWith(base, c.change);
-    testing::RecordingSink sink;
-    evaluate(s, sink);
-    ASSERT_EQ(s.Result.FactorVerdicts.size(), static_cast<std::size_t>(n + 1));
-    EXPECT_EQ(s.Result.FactorVerdicts[n], "");
-    EXPECT_EQ(s.Result.FactorVerdicts[c.index], c.verdict);
-    EXPECT_EQ(s.Result.FactorPoints[c.index], c.points);
-    EXPECT_EQ(s.Result.ReportFlags[c.slot], c.selector);
-    EXPECT_EQ(s.Result.FactorCount, c.factorCount);
-  }
 }
 
 // Medical base: a Tuesday, so the nakshatra is never judged. FactorCount 1.
@@ -111,7 +42,7 @@ constexpr Tweak kMedicalBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateMedicalTreatment, WeekdayFirstThenNakshatraOnlyOnAFavourableWeekday) {
-  CheckFactors(EvaluateMedicalTreatment, 4, kMedicalBase, {
+  CheckFactors(StartChart, EvaluateMedicalTreatment, 4, kMedicalBase, {
       {"Tuesday", {.weekday = "Tuesday"},
        3, "Weekday - Neutral",      0, WeekdayFlag,   2, 1},
       {"Tuesday leaves the nakshatra slot empty", {.weekday = "Tuesday"},
@@ -157,7 +88,8 @@ TEST(EvaluateMedicalTreatment, WeekdayFirstThenNakshatraOnlyOnAFavourableWeekday
 // clang-format on
 
 TEST(EvaluateMedicalTreatment, TuesdayLeavesTheNakshatraSectionOutOfTheReport) {
-  CalculationState s = StateWith(kMedicalBase, {.nakshatra = "Dhanistha", .weekday = "Tuesday"});
+  CalculationState s =
+      StateWith(StartChart, kMedicalBase, {.nakshatra = "Dhanistha", .weekday = "Tuesday"});
   testing::RecordingSink sink;
   EvaluateMedicalTreatment(s, sink);
   EXPECT_NE(sink.text.find("Weekday: "), std::string::npos);
@@ -178,7 +110,7 @@ constexpr Tweak kOperationBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateOperation, EveryOutcomeOfEveryFactor) {
-  CheckFactors(EvaluateOperation, 5, kOperationBase, {
+  CheckFactors(StartChart, EvaluateOperation, 5, kOperationBase, {
       {"the birth nakshatra", {},
        2, "Nakshatra - Unfavourable",-1, NakshatraFlag, 1, 1},
       {"a favourable star that is the birth star",
@@ -242,7 +174,7 @@ constexpr Tweak kBuyingLandBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateBuyingLand, EveryOutcomeOfEveryFactor) {
-  CheckFactors(EvaluateBuyingLand, 7, kBuyingLandBase, {
+  CheckFactors(StartChart, EvaluateBuyingLand, 7, kBuyingLandBase, {
       {"the birth nakshatra", {},
        2, "Nakshatra - Unfavourable",    -1, NakshatraFlag,  1, 3},
       {"a favourable star that is the birth star",
@@ -322,7 +254,7 @@ TEST(EvaluateBuyingLand, EveryOutcomeOfEveryFactor) {
 // clang-format on
 
 TEST(EvaluateBuyingLand, RunsBothYogaTestsAfresh) {
-  CalculationState s = StateWith(kBuyingLandBase, {});
+  CalculationState s = StateWith(StartChart, kBuyingLandBase, {});
   s.Yogas.IsDvipushkarYoga = true;  // left by an earlier evaluation
   s.Yogas.IsTripushkarYoga = true;
   testing::RecordingSink sink;
@@ -336,7 +268,7 @@ constexpr Tweak kSellingLandBase = kBuyingLandBase;
 
 // clang-format off
 TEST(EvaluateSellingLand, TheLandFactorsWithoutTheYogas) {
-  CheckFactors(EvaluateSellingLand, 5, kSellingLandBase, {
+  CheckFactors(StartChart, EvaluateSellingLand, 5, kSellingLandBase, {
       {"the birth nakshatra", {},
        2, "Nakshatra - Unfavourable",-1, NakshatraFlag,  1, 1},
       {"Pushya", {.nakshatra = "Pushya"},
@@ -373,7 +305,7 @@ constexpr Tweak kBuyingItemBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateBuyingItem, EveryOutcomeOfEveryFactor) {
-  CheckFactors(EvaluateBuyingItem, 5, kBuyingItemBase, {
+  CheckFactors(StartChart, EvaluateBuyingItem, 5, kBuyingItemBase, {
       {"the birth nakshatra", {},
        2, "Nakshatra - Unfavourable",    -1, NakshatraFlag,  1, 1},
       {"a favourable star that is the birth star",
@@ -428,7 +360,7 @@ constexpr Tweak kSellingItemBase{.tara = "Unfavourable",
 
 // clang-format off
 TEST(EvaluateSellingItem, EveryOutcomeOfEveryFactor) {
-  CheckFactors(EvaluateSellingItem, 6, kSellingItemBase, {
+  CheckFactors(StartChart, EvaluateSellingItem, 6, kSellingItemBase, {
       {"Bharani", {.nakshatra = "Bharani"},
        2, "Nakshatra - Favourable",       1, NakshatraFlag, 2, 2},
       {"Vishakha", {.nakshatra = "Vishakha"},
@@ -472,7 +404,8 @@ TEST(EvaluateSellingItem, EveryOutcomeOfEveryFactor) {
 // clang-format on
 
 TEST(EvaluateSellingItem, KumbhaOnTheBirthLagnaNetsNothing) {
-  CalculationState s = StateWith(kSellingItemBase, {.lagna = "Kumbha", .birthLagna = "Kumbha"});
+  CalculationState s =
+      StateWith(StartChart, kSellingItemBase, {.lagna = "Kumbha", .birthLagna = "Kumbha"});
   testing::RecordingSink sink;
   EvaluateSellingItem(s, sink);
   EXPECT_EQ(s.Result.FactorVerdicts[4], "Lagna - Unfavourable");
@@ -484,16 +417,7 @@ TEST(EvaluateSellingItem, KumbhaOnTheBirthLagnaNetsNothing) {
 // FactorCount against AverageCount: below gives "Bad", equal "Average",
 // above "Good".
 TEST(MedicalLandGoods, ResultWordAtTheAverageCountBoundary) {
-  struct Case {
-    const char* name;
-    RuleSet evaluate;
-    Tweak base;
-    Tweak change;
-    int factorCount;
-    const char* word;
-    int resultFlag;
-  };
-  const Case cases[] = {
+  const WordCase cases[] = {
       {"medical below", EvaluateMedicalTreatment, kMedicalBase, {}, 1, "Bad", 1},
       {"medical equal",
        EvaluateMedicalTreatment,
@@ -574,27 +498,11 @@ TEST(MedicalLandGoods, ResultWordAtTheAverageCountBoundary) {
        "Good",
        2},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    CalculationState s = StateWith(c.base, c.change);
-    testing::RecordingSink sink;
-    c.evaluate(s, sink);
-    EXPECT_EQ(s.Result.FactorCount, c.factorCount);
-    EXPECT_EQ(s.Result.ResultWord, c.word);
-    EXPECT_EQ(s.Result.ReportFlags[ResultFlag], c.resultFlag);
-  }
+  CheckResultWords(StartChart, cases);
 }
 
 TEST(MedicalLandGoods, ResultLabelLineByLine) {
-  struct Case {
-    const char* name;
-    RuleSet evaluate;
-    Tweak base;
-    Tweak change;
-    const char* label;
-    int totalScore;
-  };
-  const Case cases[] = {
+  const LabelCase cases[] = {
       {"medical treatment on a Tuesday: the empty nakshatra slot",
        EvaluateMedicalTreatment,
        kMedicalBase,
@@ -633,38 +541,17 @@ TEST(MedicalLandGoods, ResultLabelLineByLine) {
        "Election: Good",
        1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    CalculationState s = StateWith(c.base, c.change);
-    testing::RecordingSink sink;
-    c.evaluate(s, sink);
-    EXPECT_EQ(s.ResultLabel, c.label);
-    EXPECT_EQ(s.Result.TotalScore, c.totalScore);
-  }
+  CheckResultLabels(StartChart, cases);
 }
 
 TEST(MedicalLandGoods, ElectionYearBeforeBirthYearStopsAtTheMessage) {
   const RuleSet ruleSets[] = {EvaluateMedicalTreatment, EvaluateOperation,  EvaluateBuyingLand,
                               EvaluateSellingLand,      EvaluateBuyingItem, EvaluateSellingItem};
-  for (RuleSet evaluate : ruleSets) {
-    CalculationState s = StateWith(kOperationBase, {.tara = "Favourable"});
-    testing::RecordingSink sink;
-    evaluate(s, sink);  // a passing evaluation first
-    const auto previousVerdicts = s.Result.FactorVerdicts;
-    ASSERT_FALSE(previousVerdicts.empty());
-
-    s.Input.election.year = 1979;
-    evaluate(s, sink);
-    EXPECT_EQ(sink.text, kYearPreconditionMessage);
-    EXPECT_EQ(s.Result.ResultWord, "");
-    EXPECT_EQ(s.Result.FactorCount, 0);
-    for (int flag : s.Result.ReportFlags) EXPECT_EQ(flag, 0);
-    EXPECT_EQ(s.Result.FactorVerdicts, previousVerdicts);
-  }
+  CheckYearPrecondition(StartChart, ruleSets, kOperationBase);
 }
 
 TEST(MedicalLandGoods, ElectionEarlierInTheBirthYearIsEvaluated) {
-  CalculationState s = StateWith(kSellingItemBase, {});
+  CalculationState s = StateWith(StartChart, kSellingItemBase, {});
   s.Input.election.year = 1980;
   s.Input.election.month = 1;  // the birth was on 15 June 1980
   s.Input.election.day = 5;
