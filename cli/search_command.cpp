@@ -34,7 +34,7 @@ SearchRequest ParseSearch(const json& request) {
   SearchRequest search;
   const std::string subject = StringField(request, "", "subject");
   if (subject == "*") {
-    for (const Subject& s : kSubjects) search.subjects.emplace_back(s.text);
+    search.subjects = AllSubjectTexts();
   } else {
     search.subjects.push_back(subject);
   }

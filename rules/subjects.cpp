@@ -47,4 +47,10 @@ RuleSet FindRuleSet(std::string_view text) {
   return nullptr;
 }
 
+std::vector<std::string> AllSubjectTexts() {
+  std::vector<std::string> texts;
+  for (const Subject& subject : kSubjects) texts.emplace_back(subject.text);
+  return texts;
+}
+
 }  // namespace horavela

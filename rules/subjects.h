@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "rules/rule_sets.h"
 
@@ -19,5 +21,8 @@ extern const std::array<Subject, kSubjectCount> kSubjects;
 
 // The rule set of `text`, or nullptr when no subject has that text.
 RuleSet FindRuleSet(std::string_view text);
+
+// The texts of all 34 subjects in dispatch order (a search of every subject).
+std::vector<std::string> AllSubjectTexts();
 
 }  // namespace horavela

@@ -12,6 +12,7 @@
 #include "engine/time_base.h"
 #include "panchang/panchang.h"
 #include "panchang/strengths.h"
+#include "report/null_sink.h"
 #include "rules/calculation_driver.h"
 #include "rules/subjects.h"
 
@@ -40,19 +41,6 @@ constexpr PlanetSet kLuminaries = PlanetBit(kSunIndex) | PlanetBit(kMoonIndex);
 constexpr unsigned kReadsLuminaries = ReadsPlanet(kSunIndex) | ReadsPlanet(kMoonIndex);
 // Well below a lunar month, so the Moon cannot come round to its sign again.
 constexpr double kLongestPlanetStepDays = 10;
-
-// Discards the report: the finder keeps only the evaluation.
-class NullSink final : public RichTextSink {
- public:
-  void Clear() override {}
-  void SetAlignment(Alignment) override {}
-  void SetBold(bool) override {}
-  void SetColor(PaletteColor) override {}
-  void SetFontSize(int) override {}
-  void InsertText(std::string_view) override {}
-  void InsertPicture(const Bitmap&) override {}
-  bool KeepsContent() const override { return false; }
-};
 
 // Takes the whole report like a document would, so the reference scan runs
 // the driver exactly as an evaluation does.
@@ -194,16 +182,9 @@ struct MinuteJudge::Element {
   double (*nextBoundary)(double);  // null: no quantity, halve the bracket
 };
 
-bool SameJudgement(const Judgement& a, const Judgement& b) {
-  const Evaluation& x = a.evaluation;
-  const Evaluation& y = b.evaluation;
-  return x.FactorVerdicts == y.FactorVerdicts && x.FactorPoints == y.FactorPoints &&
-         x.TotalScore == y.TotalScore && x.FactorCount == y.FactorCount &&
-         x.ResultWord == y.ResultWord && x.ReportFlags == y.ReportFlags && a.label == b.label;
-}
-
 namespace {
 
+// The cheap numbers first: most judgements that differ differ there.
 bool SameAs(const Judgement& a, const Evaluation& y, const std::string& label) {
   const Evaluation& x = a.evaluation;
   return x.TotalScore == y.TotalScore && x.FactorCount == y.FactorCount &&
@@ -212,6 +193,10 @@ bool SameAs(const Judgement& a, const Evaluation& y, const std::string& label) {
 }
 
 }  // namespace
+
+bool SameJudgement(const Judgement& a, const Judgement& b) {
+  return SameAs(a, b.evaluation, b.label);
+}
 
 void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
                SharedJudgement judgement) {

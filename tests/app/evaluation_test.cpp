@@ -6,27 +6,16 @@
 #include <QTextEdit>
 
 #include "app_test_support.h"
-#include "report/rich_text_sink.h"
+#include "report/null_sink.h"
 #include "rules/calculation_driver.h"
 
 using horavela::CalculationState;
 using horavela::EvaluationInput;
+using horavela::NullSink;
 using horavela::app::MessageIcon;
 using horavela::app::testing::Harness;
 
 namespace {
-
-// A sink that keeps nothing, for evaluations computed beside the window.
-class NullSink : public horavela::RichTextSink {
- public:
-  void Clear() override {}
-  void SetAlignment(horavela::Alignment) override {}
-  void SetBold(bool) override {}
-  void SetColor(horavela::PaletteColor) override {}
-  void SetFontSize(int) override {}
-  void InsertText(std::string_view) override {}
-  void InsertPicture(const horavela::Bitmap&) override {}
-};
 
 // The input Harness::FillElectionPage and FillBirthPage type, written out by hand.
 EvaluationInput ExpectedInput(const QString& subject) {

@@ -12,12 +12,13 @@
 #include "app/find_times_texts.h"
 #include "app_test_support.h"
 #include "panchang/panchang.h"
-#include "report/rich_text_sink.h"
+#include "report/null_sink.h"
 #include "rules/calculation_driver.h"
 
 using horavela::CalculationState;
 using horavela::EvaluationInput;
 using horavela::LocalMinute;
+using horavela::NullSink;
 using horavela::SearchRequest;
 using horavela::SearchWindow;
 using horavela::app::FindTimesDialog;
@@ -25,17 +26,6 @@ using horavela::app::MessageIcon;
 using horavela::app::testing::Harness;
 
 namespace {
-
-class NullSink : public horavela::RichTextSink {
- public:
-  void Clear() override {}
-  void SetAlignment(horavela::Alignment) override {}
-  void SetBold(bool) override {}
-  void SetColor(horavela::PaletteColor) override {}
-  void SetFontSize(int) override {}
-  void InsertText(std::string_view) override {}
-  void InsertPicture(const horavela::Bitmap&) override {}
-};
 
 constexpr int kSearchTimeout = 120000;  // milliseconds; the optimised search takes far less
 

@@ -9,34 +9,15 @@
 #include "engine/ascendant.h"
 #include "engine/planet_ephemeris.h"
 #include "panchang/panchang.h"
+#include "report/null_sink.h"
 #include "rules/calculation_driver.h"
 #include "rules/subjects.h"
+#include "support/search_request.h"
 
 namespace horavela {
 namespace {
 
-SearchRequest Request(std::vector<std::string> subjects) {
-  SearchRequest request;
-  request.subjects = std::move(subjects);
-  request.name = "Asha";
-  request.sex = "Female";
-  request.birth.year = 1995;
-  request.birth.month = 8;
-  request.birth.day = 14;
-  request.birth.hour = 5;
-  request.birth.minute = 40;
-  request.birth.place.latitudeDegrees = 9;
-  request.birth.place.latitudeMinutes = 55;
-  request.birth.place.longitudeDegrees = 78;
-  request.birth.place.longitudeMinutes = 7;
-  request.birth.place.zoneHours = -5;
-  request.birth.place.zoneMinutes = -30;
-  request.place = request.birth.place;
-  request.place.latitudeDegrees = 28;
-  request.from = {2025, 1, 1, 0, 0};
-  request.to = {2025, 12, 31, 23, 59};
-  return request;
-}
+using testing::AshaAtNewDelhi;
 
 // The whole election state of one minute, as the driver leaves it before the rule set runs.
 CalculationState StateAt(const SearchRequest& request, const LocalMinute& m) {
@@ -56,19 +37,8 @@ CalculationState StateAt(const SearchRequest& request, const LocalMinute& m) {
   return state;
 }
 
-class Discard final : public RichTextSink {
- public:
-  void Clear() override {}
-  void SetAlignment(Alignment) override {}
-  void SetBold(bool) override {}
-  void SetColor(PaletteColor) override {}
-  void SetFontSize(int) override {}
-  void InsertText(std::string_view) override {}
-  void InsertPicture(const Bitmap&) override {}
-};
-
 Judgement Judge(CalculationState state, RuleSet ruleSet) {
-  Discard sink;
+  NullSink sink;
   ruleSet(state, sink);
   return {state.Result, state.ResultLabel};
 }
@@ -76,7 +46,7 @@ Judgement Judge(CalculationState state, RuleSet ruleSet) {
 // A rule set that is said not to read an input must judge alike whatever that
 // input holds: the finder runs it only when something it reads changes.
 TEST(InputsRead, RuleSetsIgnoreTheInputsTheyAreSaidNotToRead) {
-  const SearchRequest request = Request({"Marriage"});
+  const SearchRequest request = AshaAtNewDelhi({"Marriage"});
   std::mt19937 random(7);
   auto pick = [&](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
@@ -134,7 +104,7 @@ TEST(InputsRead, NamesTheLagnaTableLagnaAndPlanetReaders) {
 // The planet search samples the ephemeris itself: its texts must be the ones
 // the driver leaves for the rule sets.
 TEST(MinuteJudge, PlanetSamplesAreTheDriversPlanetTexts) {
-  const SearchRequest request = Request({"Religious Journey"});
+  const SearchRequest request = AshaAtNewDelhi({"Religious Journey"});
   const CalculationState birth = MinuteJudge::BirthState(request);
   MinuteJudge judge(request, birth);
   std::mt19937 random(11);
@@ -166,7 +136,7 @@ TEST(MinuteJudge, PlanetChangesAreTheMinutesAtWhichAReadSignChanges) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.subject);
-    SearchRequest request = Request({row.subject});
+    SearchRequest request = AshaAtNewDelhi({row.subject});
     const CalculationState birth = MinuteJudge::BirthState(request);
     MinuteJudge judge(request, birth);
     const std::int64_t first = MinuteIndex(row.from);

@@ -122,12 +122,6 @@ TEST(MuhurtaFinder, MatchesAMinuteByMinuteScan) {
   }
 }
 
-std::vector<std::string> AllSubjects() {
-  std::vector<std::string> subjects;
-  for (const Subject& subject : kSubjects) subjects.emplace_back(subject.text);
-  return subjects;
-}
-
 // All 34 rule sets at once, where the lagna moves fastest and the clock is on
 // summer time at the prime meridian, and over edges of the date: the year
 // precondition flipping at New Year, a range before 1970 (negative minute
@@ -169,7 +163,7 @@ TEST(MuhurtaFinder, MatchesTheScanForEverySubjectAtEdges) {
   for (const Edge& edge : edges) {
     SCOPED_TRACE(edge.what);
     SearchRequest request;
-    request.subjects = AllSubjects();
+    request.subjects = AllSubjectTexts();
     request.name = "Ravi";
     request.sex = "Male";
     request.birth = edge.birth;
