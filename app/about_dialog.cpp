@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/program_links.h"
+#include "report/program_version.h"
 
 namespace horavela::app {
 
@@ -15,7 +16,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
   const QString address = WebAddress();
   auto* title = new QLabel("<h2>Horavela</h2>", this);
-  auto* version = new QLabel("Version 1.80", this);
+  auto* version = new QLabel("Version " HORAVELA_VERSION, this);
   version->setObjectName("lblVersion");
   auto* purpose = new QLabel(
       "Vedic electional astrology (muhurtha): judges whether a proposed moment suits an "

@@ -13,7 +13,8 @@
 #include <QWidget>
 
 #include "app/app_texts.h"
-#include "rules/calculation_driver.h"
+#include "judge/calculation_driver.h"
+#include "rules/charts.h"
 
 namespace horavela::app {
 
@@ -85,7 +86,8 @@ class InputSwallower : public QObject {
 }  // namespace
 
 CoreSteps RealCoreSteps() {
-  return {&ComputeCharts, &ComputeStrengths, &DispatchSubject};
+  return {[](CalculationState& state) { ComputeCharts(state, SwissEphemeris()); },
+          &ComputeStrengths, &DispatchSubject};
 }
 
 void PauseIgnoringInput(int milliseconds) {

@@ -3,9 +3,11 @@
 // Every text the desktop program shows, kept in one place so tests can compare
 // them character for character.
 
+#include "report/program_version.h"
+
 namespace horavela::app::texts {
 
-inline constexpr char kWindowTitle[] = "Horavela v1.80";
+inline constexpr char kWindowTitle[] = "Horavela v" HORAVELA_VERSION;
 inline constexpr char kAlreadyRunning[] = "Application is already running";
 
 // Start page

@@ -299,7 +299,7 @@ void FindTimesDialog::cmdSearch_Click() {
           this, [this, fraction] { ShowProgress(fraction); }, Qt::QueuedConnection);
     };
     try {
-      *result = FindMuhurtaWindows(request, control);
+      *result = FindMuhurtaWindows(request, SwissEphemeris(), control);
     } catch (const std::exception& failure) {
       *error = FromStd(failure.what());
     } catch (...) {

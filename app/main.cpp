@@ -5,11 +5,12 @@
 #include "app/app_texts.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "report/program_version.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Horavela");
-  QApplication::setApplicationVersion("1.80");
+  QApplication::setApplicationVersion(HORAVELA_VERSION);
 
   horavela::app::SingleInstance instance(horavela::app::SingleInstance::DefaultLockPath());
   if (!instance.Acquire()) {

@@ -6,8 +6,9 @@
 
 #include "engine/ascendant.h"
 #include "engine/moon.h"
+#include "judge/calculation_driver.h"
 #include "panchang/panchang.h"
-#include "rules/calculation_driver.h"
+#include "rules/charts.h"
 
 namespace horavela {
 namespace {
@@ -66,7 +67,7 @@ void BM_ChartsAndStrengths(benchmark::State& bench) {
     state.Input = input;
     state.Input.election.minute = minute;
     minute = static_cast<std::int16_t>((minute + 1) % 60);
-    ComputeCharts(state);
+    ComputeCharts(state, SwissEphemeris());
     ComputeStrengths(state);
     benchmark::DoNotOptimize(state.TaraBalaVerdict.data());
   }

@@ -18,7 +18,8 @@ void Count(benchmark::State& state, const SearchResult& result) {
 void BM_FindOneSubjectOneYear(benchmark::State& state) {
   const SearchRequest request = testing::AshaAtNewDelhi({"Marriage"});
   SearchResult result;
-  for (auto _ : state) benchmark::DoNotOptimize(result = FindMuhurtaWindows(request));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(result = FindMuhurtaWindows(request, SwissEphemeris()));
   Count(state, result);
 }
 BENCHMARK(BM_FindOneSubjectOneYear)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -27,7 +28,8 @@ BENCHMARK(BM_FindOneSubjectOneYear)->Unit(benchmark::kMillisecond)->UseRealTime(
 void BM_FindPilgrimageOneYear(benchmark::State& state) {
   const SearchRequest request = testing::AshaAtNewDelhi({"Religious Journey"});
   SearchResult result;
-  for (auto _ : state) benchmark::DoNotOptimize(result = FindMuhurtaWindows(request));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(result = FindMuhurtaWindows(request, SwissEphemeris()));
   Count(state, result);
 }
 BENCHMARK(BM_FindPilgrimageOneYear)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -35,14 +37,15 @@ BENCHMARK(BM_FindPilgrimageOneYear)->Unit(benchmark::kMillisecond)->UseRealTime(
 void BM_FindAllSubjectsOneYear(benchmark::State& state) {
   const SearchRequest request = testing::AshaAtNewDelhi(AllSubjectTexts());
   SearchResult result;
-  for (auto _ : state) benchmark::DoNotOptimize(result = FindMuhurtaWindows(request));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(result = FindMuhurtaWindows(request, SwissEphemeris()));
   Count(state, result);
 }
 BENCHMARK(BM_FindAllSubjectsOneYear)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ScanEveryMinuteOneSubjectOneYear(benchmark::State& state) {
   const SearchRequest request = testing::AshaAtNewDelhi({"Marriage"});
-  for (auto _ : state) benchmark::DoNotOptimize(ScanEveryMinute(request));
+  for (auto _ : state) benchmark::DoNotOptimize(ScanEveryMinute(request, SwissEphemeris()));
 }
 BENCHMARK(BM_ScanEveryMinuteOneSubjectOneYear)
     ->Unit(benchmark::kMillisecond)

@@ -15,13 +15,14 @@
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
+#include "judge/calculation_driver.h"
 #include "report/atomic_file.h"
 #include "report/html_writer.h"
 #include "report/plain_text_sink.h"
 #include "report/report_sections.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
-#include "rules/calculation_driver.h"
+#include "rules/charts.h"
 
 namespace horavela::cli {
 
@@ -46,7 +47,7 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   if (!options.htmlFile.empty()) sinks.push_back(&html);
   TeeSink report(sinks);
 
-  const CalculationState state = RunEvaluation(parsed.input, report);
+  const CalculationState state = RunEvaluation(parsed.input, report, SwissEphemeris());
 
   if (!options.rtfFile.empty()) {
     if (std::string e = WriteFileAtomically(options.rtfFile, rtf.Document()); !e.empty())

@@ -102,7 +102,7 @@ int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out)
   int status = kExitOk;
   try {
     const SearchRequest request = ParseSearch(ParseJsonText(text));
-    response = SearchResponse(FindMuhurtaWindows(request));
+    response = SearchResponse(FindMuhurtaWindows(request, SwissEphemeris()));
   } catch (const RequestError& e) {
     response = ErrorResponse(e.what());
     status = kExitBadRequest;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/evaluation_input.h"
@@ -125,6 +126,9 @@ struct Evaluation {
   std::int16_t FactorCount = 0;
   std::string ResultWord;
   std::array<std::int16_t, kReportFlagCount> ReportFlags{};
+  // Set when the rule set stopped at its year precondition: the report is
+  // then this message alone.
+  std::string_view PreconditionMessage;
 };
 
 // All state one evaluation works on. Two evaluations with two states never

@@ -6,10 +6,6 @@ namespace horavela {
 
 namespace {
 
-constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",
-                                       "May",     "June",     "July",      "August",
-                                       "September", "October", "November", "December"};
-
 std::string RangeMessage(const std::string& which, const std::string& field, int low, int high) {
   return which + " " + field + " must be between " + std::to_string(low) + " and " +
          std::to_string(high);
@@ -27,25 +23,13 @@ std::string CheckCoordinate(const std::string& which, const std::string& name, i
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-bool IsValidDate(int year, int month, int day) {
-  return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
-}
-
 std::string CheckMoment(const MomentEntry& m, const std::string& which) {
   if (m.year < 1901 || m.year > 2050) return RangeMessage(which, "year", 1901, 2050);
   if (m.month < 1 || m.month > 12) return RangeMessage(which, "month", 1, 12);
   if (m.day < 1 || m.day > 31) return RangeMessage(which, "day", 1, 31);
   if (!IsValidDate(m.year, m.month, m.day)) {
-    return which + " date " + kMonthNames[m.month - 1] + " " + std::to_string(m.day) + " " +
-           std::to_string(m.year) + " does not exist";
+    return which + " date " + std::string(kMonthNames[m.month - 1]) + " " + std::to_string(m.day) +
+           " " + std::to_string(m.year) + " does not exist";
   }
   if (m.hour < 0 || m.hour > 23) return RangeMessage(which, "hour", 0, 23);
   if (m.minute < 0 || m.minute > 59) return RangeMessage(which, "minute", 0, 59);

@@ -2,14 +2,10 @@
 
 #include <string>
 
+#include "calendar/civil_calendar.h"
 #include "engine/evaluation_input.h"
 
 namespace horavela {
-
-bool IsLeapYear(int year);
-int DaysInMonth(int year, int month);
-// Whether the civil date exists (no 31 April, no 29 February in a common year).
-bool IsValidDate(int year, int month, int day);
 
 // Checks one moment as the input pages allow it: years 1901..2050, an existing
 // date, hours 0..23, minutes 0..59, latitude up to 90 and longitude up to 180

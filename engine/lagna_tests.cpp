@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
 
 namespace horavela {
@@ -37,9 +38,6 @@ constexpr RisingSignRow kRisingSigns[] = {
 constexpr std::array<std::string_view, 7> kPlanetNames = {"Sun",  "Moon",    "Mercury", "Venus",
                                                           "Mars", "Jupiter", "Saturn"};
 constexpr int kJupiter = 5;
-
-constexpr std::array<std::string_view, 12> kSignAbbreviations = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cpr", "Aqu", "Pis"};
 
 // Characters 4 to 6 (1-based) of a planet's position text: its sign.
 std::string_view SignOfPosition(std::string_view position) {

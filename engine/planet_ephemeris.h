@@ -32,6 +32,10 @@ class PlanetEphemeris {
                                                              PlanetSet planets) = 0;
   // Which ephemeris answered the last call, for the user ("Swiss Ephemeris files", ...).
   virtual std::string Description() const = 0;
+  // Frees what the ephemeris keeps for the calling thread (open files,
+  // caches). A worker thread that asked for positions calls it before it
+  // ends; a later call in the same thread sets everything up again.
+  virtual void ReleaseThreadState() {}
 };
 
 // Swiss Ephemeris: its data files where installed, else its built-in analytical
@@ -41,6 +45,16 @@ PlanetEphemeris& SwissEphemeris();
 // "05 Cpr 42": whole degrees within the sign, the sign abbreviation at
 // characters 4 to 6, whole arc-minutes. The longitude is sidereal, 0..360.
 std::string PlanetPositionText(double siderealLongitude);
+
+// The universal time, as a Julian day, of the moment `time` was built for.
+double UniversalJulianDay(const TimeBase& time);
+
+// The sidereal longitudes (the Moon's J2000 ayanamsa of `time`, not folded
+// into 0..360) of the planets in `planets` at the moment of `time`, NaN for
+// the others; nothing when the ephemeris cannot give them.
+std::optional<PlanetLongitudes> SiderealPlanetLongitudes(const TimeBase& time,
+                                                         PlanetEphemeris& ephemeris,
+                                                         PlanetSet planets);
 
 // Fills state.Lagna.PlanetSigns for the election moment (its universal time as
 // the engine computed it, made sidereal with the Moon's J2000 ayanamsa). On a

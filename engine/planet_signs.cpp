@@ -3,16 +3,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
 
 namespace horavela {
-
-namespace {
-
-constexpr std::array<std::string_view, 12> kSignAbbreviations = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cpr", "Aqu", "Pis"};
-
-}  // namespace
 
 std::string PlanetPositionText(double siderealLongitude) {
   if (!std::isfinite(siderealLongitude)) return {};
@@ -29,23 +23,36 @@ std::string PlanetPositionText(double siderealLongitude) {
   return text;
 }
 
-bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris) {
-  const MomentSnapshot& election = state.ElectionMoment;
+double UniversalJulianDay(const TimeBase& time) {
   // The engine's day number changes at noon; 0 h UT of the civil date is half a day earlier.
-  const double julianDayUt =
-      election.Time.JulianDay - 0.5 + (election.Time.LocalHours + election.Time.ZoneHours) / 24.0;
+  return time.JulianDay - 0.5 + (time.LocalHours + time.ZoneHours) / 24.0;
+}
+
+std::optional<PlanetLongitudes> SiderealPlanetLongitudes(const TimeBase& time,
+                                                         PlanetEphemeris& ephemeris,
+                                                         PlanetSet planets) {
+  std::optional<PlanetLongitudes> longitudes =
+      ephemeris.TropicalLongitudes(UniversalJulianDay(time), planets);
+  if (!longitudes) return std::nullopt;
+  // The same zodiac as the Moon: the J2000 ayanamsa of the moment.
+  const double ayanamsa = AyanamsaJ2000(time.Centuries);
+  for (int i = 0; i < kPlanetCount; ++i) {
+    if (planets & PlanetBit(i)) (*longitudes)[i] += ayanamsa;
+  }
+  return longitudes;
+}
+
+bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris) {
   state.Lagna.PlanetSigns = {};
-  const std::optional<PlanetLongitudes> tropical =
-      ephemeris.TropicalLongitudes(julianDayUt, kAllPlanets);
-  if (!tropical) {
+  const std::optional<PlanetLongitudes> sidereal =
+      SiderealPlanetLongitudes(state.ElectionMoment.Time, ephemeris, kAllPlanets);
+  if (!sidereal) {
     state.Warnings.push_back("Planet positions are unavailable (" + ephemeris.Description() +
                              "): the Jupiter and tenth-house factors see no planet.");
     return false;
   }
-  // The same zodiac as the Moon: the J2000 ayanamsa of the election moment.
-  const double ayanamsa = AyanamsaJ2000(election.Time.Centuries);
   for (int i = 0; i < kPlanetCount; ++i) {
-    state.Lagna.PlanetSigns[i] = PlanetPositionText((*tropical)[i] + ayanamsa);
+    state.Lagna.PlanetSigns[i] = PlanetPositionText((*sidereal)[i]);
   }
   return true;
 }

@@ -53,6 +53,9 @@ class SwissEphemerisSource final : public PlanetEphemeris {
     return longitudes;
   }
 
+  // The library's per-thread state is freed only by swe_close in that thread.
+  void ReleaseThreadState() override { swe_close(); }
+
   std::string Description() const override {
     std::lock_guard<std::mutex> lock(mutex_);
     return description_;

@@ -51,17 +51,7 @@ const std::array<std::string_view, 11> kKaranaNames = {
     "Visti", "Sakuna", "Chatuspada", "Naga",    "Kimstughna",
 };
 
-const std::array<std::string_view, 7> kWeekdayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday",
-};
-
 namespace {
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-  std::int64_t q = a / b;
-  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-  return q;
-}
 
 // Karana of the half-tithi 0..60 of the lunar month: the fixed Kimstughna
 // first, the seven movable ones eight times, then Sakuna, Chatuspada, Naga.
@@ -74,22 +64,6 @@ int KaranaTableIndex(int karanaIndex) {
 
 }  // namespace
 
-std::string_view WeekdayOfDate(int year, int month, int day) {
-  // Days of the proleptic Gregorian calendar counted from 1 March of the year
-  // -4800; months out of 1..12 roll into the neighbouring years.
-  const std::int64_t months = static_cast<std::int64_t>(year) * 12 + (month - 1);
-  std::int64_t y = FloorDiv(months, 12);
-  const std::int64_t m = months - y * 12 + 1;  // 1..12
-  const std::int64_t a = m <= 2 ? 1 : 0;
-  y = y + 4800 - a;
-  const std::int64_t mm = m + 12 * a - 3;
-  const std::int64_t dayNumber = day + FloorDiv(153 * mm + 2, 5) + 365 * y + FloorDiv(y, 4) -
-                                 FloorDiv(y, 100) + FloorDiv(y, 400) - 32045;
-  // Julian day number 0 was a Monday.
-  const std::int64_t weekday = dayNumber + 1 - 7 * FloorDiv(dayNumber + 1, 7);
-  return kWeekdayNames[static_cast<std::size_t>(weekday)];
-}
-
 double PanchangInstant(const MomentInput& moment, const TimeBase& time) {
   const double midnight = JulianDayNumber(moment.month, moment.day, moment.year) - 0.5;
   const double universalTime = time.LocalHours + time.ZoneHours;  // not folded into 0..24
@@ -97,11 +71,21 @@ double PanchangInstant(const MomentInput& moment, const TimeBase& time) {
   return jdUt + DeltaT(jdUt) / 24;
 }
 
-void NamePanchangElements(PanchangState& p) {
+PanchangQuantities PanchangQuantitiesOf(const PanchangState& p) {
   // Elongation of the Moon from the Sun; the ayanamsa would cancel in it.
   double moon = p.PanchangMoonLongitude;
   if (moon < p.PanchangSunLongitude) moon += 360;
   const double elongation = moon - p.PanchangSunLongitude;
+
+  // Sidereal Sun plus sidereal Moon. The two constants are whole turns
+  // (1467 x 360) less 0.010604469 degrees.
+  const double a = (p.AyanamsaCorrection + p.PanchangMoonUnfolded) - 491143.076989739;
+  const double b = (p.AyanamsaCorrection + p.PanchangSunUnfolded) - 36976.912405792;
+  return {elongation, (a + b) * 6 / 80};
+}
+
+void NamePanchangElements(PanchangState& p) {
+  const auto [elongation, yogaSpans] = PanchangQuantitiesOf(p);
 
   // A lunar day for every 12 degrees of elongation.
   p.TithiIndex = FloorIndex(elongation / 12, 31);
@@ -115,11 +99,8 @@ void NamePanchangElements(PanchangState& p) {
   AssignName(p.TithiRuleName, kTithiRuleNames, p.TithiIndex);
   AssignName(p.TithiGroup, kTithiGroups, p.TithiIndex);
 
-  // Yoga: sidereal Sun plus sidereal Moon in spans of 13 deg 20 min. The two
-  // constants are whole turns (1467 x 360) less 0.010604469 degrees.
-  const double a = (p.AyanamsaCorrection + p.PanchangMoonUnfolded) - 491143.076989739;
-  const double b = (p.AyanamsaCorrection + p.PanchangSunUnfolded) - 36976.912405792;
-  const double yoga = FoldUpToTurn((a + b) * 6 / 80, 27);
+  // Yoga: sidereal Sun plus sidereal Moon in spans of 13 deg 20 min.
+  const double yoga = FoldUpToTurn(yogaSpans, 27);
   p.YogaIndex = FloorIndex(yoga, 28);
   AssignName(p.YogaName, kYogaNames, p.YogaIndex);
 

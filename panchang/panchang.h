@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "calendar/civil_calendar.h"
 #include "engine/calculation_state.h"
 
 namespace horavela {
@@ -12,15 +13,21 @@ extern const std::array<std::string_view, 31> kTithiRuleNames;  // as rule lists
 extern const std::array<std::string_view, 31> kTithiGroups;
 extern const std::array<std::string_view, 28> kYogaNames;  // index 27 empty
 extern const std::array<std::string_view, 11> kKaranaNames;
-extern const std::array<std::string_view, 7> kWeekdayNames;  // Sunday first
-
-// Weekday name of a civil date in the (proleptic) Gregorian calendar.
-std::string_view WeekdayOfDate(int year, int month, int day);
 
 // The moment of `moment` in dynamical time: the Julian date of 0 h of its
 // civil date, plus universal time (local time plus the signed, west-positive
 // zone of `time`), plus delta T.
 double PanchangInstant(const MomentInput& moment, const TimeBase& time);
+
+// The continuous quantities the elements are counted in: the Moon's
+// elongation from the Sun, 0..360 degrees (a tithi every 12, a karana every
+// 6), and the sum of the sidereal Sun and Moon in yoga spans of 13 deg 20 min,
+// before it is folded into 0..27.
+struct PanchangQuantities {
+  double elongation;
+  double yogaSpans;
+};
+PanchangQuantities PanchangQuantitiesOf(const PanchangState& panchang);
 
 // Tithi, paksha, yoga and karana from the longitudes already held in
 // `panchang` (AyanamsaCorrection and the Moon's and Sun's folded and unfolded

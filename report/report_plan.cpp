@@ -2,16 +2,12 @@
 
 #include <array>
 
+#include "calendar/civil_calendar.h"
 #include "report/report_sections.h"
 #include "report/report_texts.h"
 
 namespace horavela {
 namespace {
-
-// Display texts of the election page's month box, January first.
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 std::string DateLine(const MomentEntry& election) {
   std::string line;

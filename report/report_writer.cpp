@@ -97,10 +97,23 @@ void WriteFactor(const PlannedSection& section, bool lastOfTable, RichTextSink& 
   }
 }
 
+// A rule set that stopped at its year precondition: its message, in bold, is
+// the whole report.
+void WritePreconditionMessage(std::string_view message, RichTextSink& sink) {
+  sink.Clear();
+  sink.SetBold(true);
+  sink.InsertText(message);
+  sink.SetBold(false);
+}
+
 }  // namespace
 
 void WriteReport(const CalculationState& state, RichTextSink& sink) {
   if (!sink.KeepsContent()) return;
+  if (!state.Result.PreconditionMessage.empty()) {
+    WritePreconditionMessage(state.Result.PreconditionMessage, sink);
+    return;
+  }
   const ReportPlan plan = PlanReport(state);
 
   sink.Clear();

@@ -45,8 +45,8 @@ bool ThreadCeremonyYearHolds(const CalculationState& s) {
 
 }  // namespace
 
-void EvaluateNaming(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {7, 3});
+void EvaluateNaming(CalculationState& s) {
+  RuleSetRun run(s, {7, 3});
   if (!run.Start()) return;
   if (NamingDayHolds(s)) {
     run.TakeShortPath(5);
@@ -76,8 +76,8 @@ void EvaluateNaming(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateTonsuring(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {7, 3});
+void EvaluateTonsuring(CalculationState& s) {
+  RuleSetRun run(s, {7, 3});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -97,8 +97,8 @@ void EvaluateTonsuring(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateEarPiercing(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {8, 3});
+void EvaluateEarPiercing(CalculationState& s) {
+  RuleSetRun run(s, {8, 3});
   if (!run.Start()) return;
   if (EarPiercingDateHolds(s)) {
     run.TakeShortPath(6);
@@ -129,8 +129,8 @@ void EvaluateEarPiercing(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateThreadCeremony(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {6, 2});
+void EvaluateThreadCeremony(CalculationState& s) {
+  RuleSetRun run(s, {6, 2});
   if (!run.Start()) return;
   if (ThreadCeremonyYearHolds(s)) {
     run.TakeShortPath(4);
@@ -169,8 +169,8 @@ void EvaluateThreadCeremony(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateFirstFeeding(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {9, 4});
+void EvaluateFirstFeeding(CalculationState& s) {
+  RuleSetRun run(s, {9, 4});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -209,8 +209,8 @@ void EvaluateFirstFeeding(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateEducation(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2});
+void EvaluateEducation(CalculationState& s) {
+  RuleSetRun run(s, {5, 2});
   if (!run.Start()) return;
   // Ashwini, the first star, opens learning whatever the other factors say.
   if (MoonNakshatraIn(s, {"Ashwini"})) {
@@ -244,8 +244,8 @@ void EvaluateEducation(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateAdoption(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2});
+void EvaluateAdoption(CalculationState& s) {
+  RuleSetRun run(s, {5, 2});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));

@@ -46,8 +46,8 @@ Outcome HinduMonthFactor(CalculationState& s, std::initializer_list<std::string_
 
 }  // namespace
 
-void EvaluateFoundation(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {6, 3});
+void EvaluateFoundation(CalculationState& s) {
+  RuleSetRun run(s, {6, 3});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -76,8 +76,8 @@ void EvaluateFoundation(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateConstruction(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {7, 3});
+void EvaluateConstruction(CalculationState& s) {
+  RuleSetRun run(s, {7, 3});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -99,8 +99,8 @@ void EvaluateConstruction(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateLending(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2});
+void EvaluateLending(CalculationState& s) {
+  RuleSetRun run(s, {5, 2});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -116,8 +116,8 @@ void EvaluateLending(CalculationState& s, RichTextSink& report) {
 }
 
 // Borrowing has no weekday factor.
-void EvaluateBorrowing(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {4, 2});
+void EvaluateBorrowing(CalculationState& s) {
+  RuleSetRun run(s, {4, 2});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -127,8 +127,8 @@ void EvaluateBorrowing(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateLegal(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2});
+void EvaluateLegal(CalculationState& s) {
+  RuleSetRun run(s, {5, 2});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));

@@ -1,8 +1,7 @@
 #include "rules/evaluation.h"
 
 #include <string>
-
-#include "report/report_writer.h"
+#include <utility>
 
 namespace horavela {
 
@@ -17,8 +16,31 @@ Outcome FirstHolding(std::initializer_list<Row> rows, const Outcome& otherwise) 
   return otherwise;
 }
 
-RuleSetRun::RuleSetRun(CalculationState& state, RichTextSink& report, RuleSetShape shape)
-    : state_(state), report_(report), shape_(shape) {}
+bool YearPreconditionHolds(const EvaluationInput& input) {
+  return input.election.year >= input.birth.year;
+}
+
+void ResetRuleSetOutputs(CalculationState& state) {
+  Evaluation& result = state.Result;
+  result.TotalScore = 0;
+  result.FactorCount = 0;
+  // A run past the precondition sizes and empties the verdicts itself.
+  if (!YearPreconditionHolds(state.Input)) {
+    result.FactorVerdicts.clear();
+    result.FactorPoints.clear();
+  }
+  result.ResultWord.clear();
+  result.ReportFlags.fill(0);
+  result.PreconditionMessage = {};
+  state.ResultLabel.clear();
+  state.Yogas = SpecialYogaState{};
+  std::array<std::string, kPlanetCount> planetSigns = std::move(state.Lagna.PlanetSigns);
+  state.Lagna = LagnaTestState{};
+  state.Lagna.PlanetSigns = std::move(planetSigns);
+}
+
+RuleSetRun::RuleSetRun(CalculationState& state, RuleSetShape shape)
+    : state_(state), shape_(shape) {}
 
 bool RuleSetRun::Start() {
   Evaluation& result = state_.Result;
@@ -26,13 +48,10 @@ bool RuleSetRun::Start() {
   result.TotalScore = 0;
   result.FactorCount = 0;
   result.ResultWord.clear();
+  result.PreconditionMessage = {};
 
-  // Only the years are compared: an earlier date within the birth year passes.
-  if (state_.Input.election.year < state_.Input.birth.year) {
-    report_.Clear();
-    report_.SetBold(true);
-    report_.InsertText(kYearPreconditionMessage);
-    report_.SetBold(false);
+  if (!YearPreconditionHolds(state_.Input)) {
+    result.PreconditionMessage = kYearPreconditionMessage;
     // The old label would read as the result of these inputs: clear it too.
     state_.ResultLabel.clear();
     return false;
@@ -69,7 +88,6 @@ void RuleSetRun::Record(int index, const Outcome& outcome) {
 
 void RuleSetRun::Finish() {
   DecideResultWord();
-  WriteReport(state_, report_);
   WriteResultLabel();
 }
 
@@ -119,9 +137,9 @@ void RuleSetRun::WriteResultLabel() {
     label += kLineBreak;
     label += "Planet in the 10th House from the position of Asc ";
     label += kLineBreak;
-    // Each planet on a line of its own. The original list always held one
-    // empty slot beyond its last name, so one empty line closes the list (and
-    // stands alone when no planet is in the tenth sign).
+    // Each planet on a line of its own, and one empty line closing the list
+    // (it stands alone when no planet is in the tenth sign), so the label
+    // reads the same whether the tenth sign holds planets or not.
     for (const std::string& planet : state_.Lagna.PlanetsInTenth) {
       label += planet;
       label += kLineBreak;

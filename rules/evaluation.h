@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "engine/calculation_state.h"
-#include "report/rich_text_sink.h"
 
 namespace horavela {
 
@@ -70,13 +69,15 @@ struct RuleSetShape {
 };
 
 // The skeleton every rule set follows: reset, year precondition, short path or
-// arrays, factors, result word, report, result label.
+// arrays, factors, result word, result label. The report is composed from the
+// finished evaluation by whoever ran the rule set.
 class RuleSetRun {
  public:
-  RuleSetRun(CalculationState& state, RichTextSink& report, RuleSetShape shape);
+  RuleSetRun(CalculationState& state, RuleSetShape shape);
 
   // Reset and year precondition. False when the election year lies before the
-  // birth year: the message stands alone in the report and the rule set ends.
+  // birth year: the evaluation then carries the precondition message, which
+  // stands alone in the report, and the rule set ends.
   bool Start();
 
   // A short path holds: one "Favourable" entry with `points`, FactorCount 1.
@@ -88,7 +89,7 @@ class RuleSetRun {
   // Writes one factor's outcome into slot `index`.
   void Record(int index, const Outcome& outcome);
 
-  // Result word and ResultFlag, the report, then the result label.
+  // Result word and ResultFlag, then the result label.
   void Finish();
 
   CalculationState& state() { return state_; }
@@ -99,11 +100,20 @@ class RuleSetRun {
   void WriteResultLabel();
 
   CalculationState& state_;
-  RichTextSink& report_;
   RuleSetShape shape_;
 };
 
 inline constexpr std::string_view kYearPreconditionMessage =
     "Your Electional Date is more than Your Birth Date. Please check.";
+
+// Whether a rule set gets past its year precondition: only the years are
+// compared, so an earlier date within the birth year passes.
+bool YearPreconditionHolds(const EvaluationInput& input);
+
+// Empties everything a rule-set run writes (result, label, special yogas, the
+// table-lagna tests), so that one state can be judged again and again as if
+// fresh. The planet signs belong to the charts and stay. The verdict texts
+// keep their storage where the rule set will size them again itself.
+void ResetRuleSetOutputs(CalculationState& state);
 
 }  // namespace horavela

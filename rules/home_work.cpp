@@ -25,8 +25,8 @@ void RecordAuspiciousYogas(RuleSetRun& run, CalculationState& s, int first) {
 
 }  // namespace
 
-void EvaluateNewHouse(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {9, 4, LabelStyle::YogaWarning});
+void EvaluateNewHouse(CalculationState& s) {
+  RuleSetRun run(s, {9, 4, LabelStyle::YogaWarning});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -75,8 +75,8 @@ void EvaluateNewHouse(CalculationState& s, RichTextSink& report) {
 // The rented house opens with its own tarabala and chandrabala rows: neither
 // can be unfavourable, an unfavourable strength is neutral and counts, and the
 // report always shows the favourable texts. Only the tithi can count against.
-void EvaluateRentedHouse(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {4, 2});
+void EvaluateRentedHouse(CalculationState& s) {
+  RuleSetRun run(s, {4, 2});
   if (!run.Start()) return;
   run.Allocate();
   // "Favourable" scores 2; "Very Favourable" is not in the row and falls to neutral.
@@ -96,8 +96,8 @@ void EvaluateRentedHouse(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateNewJob(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {8, 4, LabelStyle::YogaWarning});
+void EvaluateNewJob(CalculationState& s) {
+  RuleSetRun run(s, {8, 4, LabelStyle::YogaWarning});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -120,8 +120,8 @@ void EvaluateNewJob(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateNewBusiness(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {10, 4, LabelStyle::YogaWarning});
+void EvaluateNewBusiness(CalculationState& s) {
+  RuleSetRun run(s, {10, 4, LabelStyle::YogaWarning});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -130,9 +130,9 @@ void EvaluateNewBusiness(CalculationState& s, RichTextSink& report) {
                                                    "Ashwini", "Pushya", "Hasta"}),
                                {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
                              {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
-  // Kept as the program has always judged it: these are the tithis other
-  // subjects favour, yet here they count against the business. By name, so
-  // both fortnights are meant.
+  // These are the tithis other undertakings favour, yet a new business counts
+  // them against itself: a deliberate rule of this table, not a slip. By
+  // name, so both fortnights are meant.
   run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Purnima", "Tritiya", "Panchami", "Saptami",
                                            "Dashami", "Ekadashi", "Triyodashi"}),
                                {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},

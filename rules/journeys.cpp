@@ -13,8 +13,8 @@ namespace horavela {
 namespace {
 
 // Weekday of the domestic and religious journeys. A Tuesday scores -1 yet is
-// counted and shows the favourable report text: kept as the program always
-// weighed it.
+// counted and shows the favourable report text: the least favourable day
+// still lets a journey go ahead, at a cost.
 Outcome TuesdayAvoidedWeekdayFactor(const CalculationState& s) {
   return FirstHolding(
       {{WeekdayIn(s, {"Tuesday"}), {"Weekday - Least Favourable", -1, kCounts, WeekdayFlag, 2}}},
@@ -30,8 +30,8 @@ void RecordPenaltyYogas(RuleSetRun& run, CalculationState& s, int first) {
 
 }  // namespace
 
-void EvaluateDomesticJourney(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {15, 7});
+void EvaluateDomesticJourney(CalculationState& s) {
+  RuleSetRun run(s, {15, 7});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -63,8 +63,8 @@ void EvaluateDomesticJourney(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateReligiousJourney(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {17, 8});
+void EvaluateReligiousJourney(CalculationState& s) {
+  RuleSetRun run(s, {17, 8});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -104,8 +104,8 @@ void EvaluateReligiousJourney(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateForeignJourney(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {15, 7});
+void EvaluateForeignJourney(CalculationState& s) {
+  RuleSetRun run(s, {15, 7});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));

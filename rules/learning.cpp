@@ -47,8 +47,8 @@ Outcome TuesdaySaturdayFactor(const CalculationState& s) {
 
 }  // namespace
 
-void EvaluateTrade(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2, LabelStyle::TradePlanets});
+void EvaluateTrade(CalculationState& s) {
+  RuleSetRun run(s, {5, 2, LabelStyle::TradePlanets});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -64,8 +64,8 @@ void EvaluateTrade(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateScience(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {6, 3});
+void EvaluateScience(CalculationState& s) {
+  RuleSetRun run(s, {6, 3});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -82,8 +82,8 @@ void EvaluateScience(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateDanceMusic(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {6, 3});
+void EvaluateDanceMusic(CalculationState& s) {
+  RuleSetRun run(s, {6, 3});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -104,8 +104,8 @@ void EvaluateDanceMusic(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateAstrology(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {6, 3});
+void EvaluateAstrology(CalculationState& s) {
+  RuleSetRun run(s, {6, 3});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -120,10 +120,10 @@ void EvaluateAstrology(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateMedicineStudy(CalculationState& s, RichTextSink& report) {
+void EvaluateMedicineStudy(CalculationState& s) {
   // The arrays start one slot short (0..5) and grow to 0..6 before the last
   // factor, so the Saraswati factor in slot 5 still makes the result listing.
-  RuleSetRun run(s, report, {5, 3});
+  RuleSetRun run(s, {5, 3});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -161,8 +161,8 @@ void EvaluateMedicineStudy(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateGrammar(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {9, 4});
+void EvaluateGrammar(CalculationState& s) {
+  RuleSetRun run(s, {9, 4});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));

@@ -11,8 +11,8 @@
 
 namespace horavela {
 
-void EvaluateEngagement(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2, LabelStyle::Electional});
+void EvaluateEngagement(CalculationState& s) {
+  RuleSetRun run(s, {5, 2, LabelStyle::Electional});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -33,8 +33,8 @@ void EvaluateEngagement(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateMarriage(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {10, 5, LabelStyle::YogaWarning});
+void EvaluateMarriage(CalculationState& s) {
+  RuleSetRun run(s, {10, 5, LabelStyle::YogaWarning});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -47,7 +47,7 @@ void EvaluateMarriage(CalculationState& s, RichTextSink& report) {
                {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
              {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
   // The wedding list marks these tithis unfavourable although most of them are
-  // counted auspicious elsewhere; the rule is kept as the program has it.
+  // counted auspicious elsewhere: this table's own rule, deliberately so.
   run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Tritiya", "Panchami", "Saptami", "Dashami",
                                            "Ekadashi", "Triyodashi"}),
                                {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
@@ -81,8 +81,8 @@ void EvaluateMarriage(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateBrideEntrance(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2});
+void EvaluateBrideEntrance(CalculationState& s) {
+  RuleSetRun run(s, {5, 2});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));

@@ -57,8 +57,8 @@ void RecordLandFactors(RuleSetRun& run, const CalculationState& s) {
 // The weekday is judged first, into slot 3; the nakshatra (slot 2) is judged
 // only on a favourable weekday. On any other weekday slot 2 stays empty, adds
 // nothing to the count and leaves the nakshatra section out of the report.
-void EvaluateMedicalTreatment(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {4, 2});
+void EvaluateMedicalTreatment(CalculationState& s) {
+  RuleSetRun run(s, {4, 2});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -82,8 +82,8 @@ void EvaluateMedicalTreatment(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateOperation(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2});
+void EvaluateOperation(CalculationState& s) {
+  RuleSetRun run(s, {5, 2});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -104,8 +104,8 @@ void EvaluateOperation(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateBuyingLand(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {7, 3});
+void EvaluateBuyingLand(CalculationState& s) {
+  RuleSetRun run(s, {7, 3});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -120,8 +120,8 @@ void EvaluateBuyingLand(CalculationState& s, RichTextSink& report) {
 }
 
 // Selling land weighs no yogas.
-void EvaluateSellingLand(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2});
+void EvaluateSellingLand(CalculationState& s) {
+  RuleSetRun run(s, {5, 2});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -130,8 +130,8 @@ void EvaluateSellingLand(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateBuyingItem(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {5, 2});
+void EvaluateBuyingItem(CalculationState& s) {
+  RuleSetRun run(s, {5, 2});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
@@ -143,8 +143,8 @@ void EvaluateBuyingItem(CalculationState& s, RichTextSink& report) {
   run.Finish();
 }
 
-void EvaluateSellingItem(CalculationState& s, RichTextSink& report) {
-  RuleSetRun run(s, report, {6, 3});
+void EvaluateSellingItem(CalculationState& s) {
+  RuleSetRun run(s, {6, 3});
   if (!run.Start()) return;
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));

@@ -1,54 +1,54 @@
 #pragma once
 
 #include "engine/calculation_state.h"
-#include "report/rich_text_sink.h"
 
 namespace horavela {
 
 // The 34 rule sets. Each runs the whole skeleton: reset, year precondition,
-// factors, result word, report into `report`, result label.
-using RuleSet = void (*)(CalculationState& state, RichTextSink& report);
+// factors, result word, result label; the report is composed afterwards from
+// the evaluation they leave in the state.
+using RuleSet = void (*)(CalculationState& state);
 
 // Rites of childhood
-void EvaluateNaming(CalculationState& state, RichTextSink& report);
-void EvaluateTonsuring(CalculationState& state, RichTextSink& report);
-void EvaluateEarPiercing(CalculationState& state, RichTextSink& report);
-void EvaluateThreadCeremony(CalculationState& state, RichTextSink& report);
-void EvaluateFirstFeeding(CalculationState& state, RichTextSink& report);
-void EvaluateEducation(CalculationState& state, RichTextSink& report);
-void EvaluateAdoption(CalculationState& state, RichTextSink& report);
+void EvaluateNaming(CalculationState& state);
+void EvaluateTonsuring(CalculationState& state);
+void EvaluateEarPiercing(CalculationState& state);
+void EvaluateThreadCeremony(CalculationState& state);
+void EvaluateFirstFeeding(CalculationState& state);
+void EvaluateEducation(CalculationState& state);
+void EvaluateAdoption(CalculationState& state);
 // Betrothal and marriage
-void EvaluateEngagement(CalculationState& state, RichTextSink& report);
-void EvaluateMarriage(CalculationState& state, RichTextSink& report);
-void EvaluateBrideEntrance(CalculationState& state, RichTextSink& report);
+void EvaluateEngagement(CalculationState& state);
+void EvaluateMarriage(CalculationState& state);
+void EvaluateBrideEntrance(CalculationState& state);
 // Learning
-void EvaluateTrade(CalculationState& state, RichTextSink& report);
-void EvaluateScience(CalculationState& state, RichTextSink& report);
-void EvaluateDanceMusic(CalculationState& state, RichTextSink& report);
-void EvaluateAstrology(CalculationState& state, RichTextSink& report);
-void EvaluateMedicineStudy(CalculationState& state, RichTextSink& report);
-void EvaluateGrammar(CalculationState& state, RichTextSink& report);
+void EvaluateTrade(CalculationState& state);
+void EvaluateScience(CalculationState& state);
+void EvaluateDanceMusic(CalculationState& state);
+void EvaluateAstrology(CalculationState& state);
+void EvaluateMedicineStudy(CalculationState& state);
+void EvaluateGrammar(CalculationState& state);
 // Home and work
-void EvaluateNewHouse(CalculationState& state, RichTextSink& report);
-void EvaluateRentedHouse(CalculationState& state, RichTextSink& report);
-void EvaluateNewJob(CalculationState& state, RichTextSink& report);
-void EvaluateNewBusiness(CalculationState& state, RichTextSink& report);
+void EvaluateNewHouse(CalculationState& state);
+void EvaluateRentedHouse(CalculationState& state);
+void EvaluateNewJob(CalculationState& state);
+void EvaluateNewBusiness(CalculationState& state);
 // Journeys
-void EvaluateDomesticJourney(CalculationState& state, RichTextSink& report);
-void EvaluateReligiousJourney(CalculationState& state, RichTextSink& report);
-void EvaluateForeignJourney(CalculationState& state, RichTextSink& report);
+void EvaluateDomesticJourney(CalculationState& state);
+void EvaluateReligiousJourney(CalculationState& state);
+void EvaluateForeignJourney(CalculationState& state);
 // Construction, money and legal
-void EvaluateFoundation(CalculationState& state, RichTextSink& report);
-void EvaluateConstruction(CalculationState& state, RichTextSink& report);
-void EvaluateLending(CalculationState& state, RichTextSink& report);
-void EvaluateBorrowing(CalculationState& state, RichTextSink& report);
-void EvaluateLegal(CalculationState& state, RichTextSink& report);
+void EvaluateFoundation(CalculationState& state);
+void EvaluateConstruction(CalculationState& state);
+void EvaluateLending(CalculationState& state);
+void EvaluateBorrowing(CalculationState& state);
+void EvaluateLegal(CalculationState& state);
 // Medical, land and goods
-void EvaluateMedicalTreatment(CalculationState& state, RichTextSink& report);
-void EvaluateOperation(CalculationState& state, RichTextSink& report);
-void EvaluateBuyingLand(CalculationState& state, RichTextSink& report);
-void EvaluateSellingLand(CalculationState& state, RichTextSink& report);
-void EvaluateBuyingItem(CalculationState& state, RichTextSink& report);
-void EvaluateSellingItem(CalculationState& state, RichTextSink& report);
+void EvaluateMedicalTreatment(CalculationState& state);
+void EvaluateOperation(CalculationState& state);
+void EvaluateBuyingLand(CalculationState& state);
+void EvaluateSellingLand(CalculationState& state);
+void EvaluateBuyingItem(CalculationState& state);
+void EvaluateSellingItem(CalculationState& state);
 
 }  // namespace horavela

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
 #include "engine/lagna_tests.h"
 #include "engine/moon.h"
@@ -12,8 +13,8 @@
 #include "engine/time_base.h"
 #include "panchang/panchang.h"
 #include "panchang/strengths.h"
-#include "report/null_sink.h"
-#include "rules/calculation_driver.h"
+#include "rules/charts.h"
+#include "rules/evaluation.h"
 #include "rules/subjects.h"
 
 namespace horavela {
@@ -41,22 +42,6 @@ constexpr PlanetSet kLuminaries = PlanetBit(kSunIndex) | PlanetBit(kMoonIndex);
 constexpr unsigned kReadsLuminaries = ReadsPlanet(kSunIndex) | ReadsPlanet(kMoonIndex);
 // Well below a lunar month, so the Moon cannot come round to its sign again.
 constexpr double kLongestPlanetStepDays = 10;
-
-// Takes the whole report like a document would, so the reference scan runs
-// the driver exactly as an evaluation does.
-class ComposingSink final : public RichTextSink {
- public:
-  void Clear() override { size_ = 0; }
-  void SetAlignment(Alignment) override {}
-  void SetBold(bool) override {}
-  void SetColor(PaletteColor) override {}
-  void SetFontSize(int) override {}
-  void InsertText(std::string_view text) override { size_ += text.size(); }
-  void InsertPicture(const Bitmap& picture) override { size_ += picture.pixels.size(); }
-
- private:
-  std::size_t size_ = 0;
-};
 
 // Inputs beyond the Moon, the panchang and the date, by rule set: the election
 // lagna (the journeys' count from the birth lagna, the sale-time lagna), the
@@ -149,12 +134,10 @@ double DaysInSign(const PlanetMotion& motion, double ahead, double behind, doubl
 // A planet's sign, 1..12, from characters 4 to 6 of its position text (0 when
 // the text is too short, 13 when they name no sign).
 int PlanetSignCode(const std::string& text) {
-  static constexpr std::string_view kAbbreviations[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                                        "Lib", "Sco", "Sag", "Cpr", "Aqu", "Pis"};
   if (text.size() < 4) return 0;
   const std::string_view sign = std::string_view(text).substr(3, 3);
   for (int i = 0; i < 12; ++i)
-    if (kAbbreviations[i] == sign) return i + 1;
+    if (kSignAbbreviations[i] == sign) return i + 1;
   return 13;
 }
 
@@ -287,8 +270,9 @@ CalculationState MinuteJudge::BirthState(const SearchRequest& request) {
   return state;
 }
 
-MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& birth)
-    : request_(request), birth_(birth), scratch_(birth), state_(birth) {
+MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& birth,
+                         PlanetEphemeris& ephemeris)
+    : request_(request), ephemeris_(ephemeris), birth_(birth), scratch_(birth), state_(birth) {
   for (const std::string& subject : request.subjects) {
     ruleSets_.push_back(FindRuleSet(subject));
     reads_.push_back(InputsRead(ruleSets_.back()));
@@ -355,16 +339,10 @@ const MinuteJudge::PanchangProbe& MinuteJudge::PanchangAt(std::int64_t minute) {
   scratch_.Time = BuildTimeBase(scratch_.Moment);
   CalcPanchang(scratch_);
   const PanchangState& p = scratch_.Panchang;
-  // The elongation the tithi and karana count in, and the yoga's sum before
-  // folding, as NamePanchangElements forms them.
-  double moon = p.PanchangMoonLongitude;
-  if (moon < p.PanchangSunLongitude) moon += 360;
-  const double elongation = moon - p.PanchangSunLongitude;
-  const double sum = ((p.AyanamsaCorrection + p.PanchangMoonUnfolded) - 491143.076989739 +
-                      (p.AyanamsaCorrection + p.PanchangSunUnfolded) - 36976.912405792) *
-                     6 / 80;
-  panchangProbes_.push_back(
-      {minute, {p.KaranaIndex * 64 + p.TithiIndex, elongation}, {p.YogaIndex, sum}});
+  const PanchangQuantities quantities = PanchangQuantitiesOf(p);
+  panchangProbes_.push_back({minute,
+                             {p.KaranaIndex * 64 + p.TithiIndex, quantities.elongation},
+                             {p.YogaIndex, quantities.yogaSpans}});
   return panchangProbes_.back();
 }
 
@@ -386,17 +364,14 @@ MinuteJudge::PlanetSample MinuteJudge::SamplePlanets(std::int64_t minute, Planet
   // CalcMoon, universal time from the civil date, the Moon's ayanamsa.
   LoadMoment(minute);
   CalcMoon(scratch_);
-  const TimeBase& time = scratch_.Time;
-  const double julianDayUt = time.JulianDay - 0.5 + (time.LocalHours + time.ZoneHours) / 24.0;
   PlanetSample sample;
   sample.longitudes.fill(NAN);
-  const std::optional<PlanetLongitudes> tropical =
-      SwissEphemeris().TropicalLongitudes(julianDayUt, planets);
-  if (tropical) {
-    const double ayanamsa = AyanamsaJ2000(time.Centuries);
+  const std::optional<PlanetLongitudes> longitudes =
+      SiderealPlanetLongitudes(scratch_.Time, ephemeris_, planets);
+  if (longitudes) {
     for (int i = 0; i < kPlanetCount; ++i) {
       if ((planets & PlanetBit(i)) == 0) continue;
-      const double sidereal = (*tropical)[i] + ayanamsa;
+      const double sidereal = (*longitudes)[i];
       sample.texts[i] = PlanetPositionText(sidereal);
       double folded = std::fmod(sidereal, 360.0);
       if (folded < 0) folded += 360.0;
@@ -606,7 +581,6 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
   std::sort(changes_.begin(), changes_.end(),
             [](const Change& a, const Change& b) { return a.minute < b.minute; });
 
-  NullSink sink;
   std::int64_t evaluations = 0;
   for (std::size_t i = 0; i < changes_.size();) {
     const std::int64_t start = changes_[i].minute;
@@ -628,23 +602,11 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
         LoadElection(start);
         loaded = true;
       }
-      // Each subject as from a fresh state. Where the rule set gets past its
-      // year precondition it sizes and empties the verdicts itself: their
-      // texts keep their storage from one run to the next.
+      // Each subject as from a fresh state, with the planets of this stretch.
       state_.Input.subject = request_.subjects[s];
-      state_.Result.TotalScore = 0;
-      state_.Result.FactorCount = 0;
-      if (state_.Input.election.year < state_.Input.birth.year) {
-        state_.Result.FactorVerdicts.clear();
-        state_.Result.FactorPoints.clear();
-      }
-      state_.Result.ResultWord.clear();
-      state_.Result.ReportFlags.fill(0);
-      state_.ResultLabel.clear();
-      state_.Yogas = SpecialYogaState{};
-      state_.Lagna = LagnaTestState{};
+      ResetRuleSetOutputs(state_);
       state_.Lagna.PlanetSigns = planets_;
-      ruleSets_[s](state_, sink);
+      ruleSets_[s](state_);
       ++evaluations;
       ExtendOrOpen(s, runs[s], start, end);
     }
@@ -699,8 +661,11 @@ Judgement MinuteJudge::JudgeThroughDriver(std::int64_t minute, std::size_t subje
   input.election = EntryAt(minute);
   input.electionWeekday =
       std::string(WeekdayOfDate(input.election.year, input.election.month, input.election.day));
-  ComposingSink sink;
-  CalculationState state = RunEvaluation(input, sink);
+  CalculationState state;
+  state.Input = std::move(input);
+  ComputeCharts(state, ephemeris_);
+  ComputeStrengths(state);
+  RunSubjectRuleSet(state);
   return {std::move(state.Result), std::move(state.ResultLabel)};
 }
 

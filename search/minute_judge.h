@@ -79,7 +79,9 @@ class MinuteJudge {
   // The request's person with the birth chart computed once.
   static CalculationState BirthState(const SearchRequest& request);
 
-  MinuteJudge(const SearchRequest& request, const CalculationState& birth);
+  // The planets come from `ephemeris`, which must outlive the judge.
+  MinuteJudge(const SearchRequest& request, const CalculationState& birth,
+              PlanetEphemeris& ephemeris);
 
   bool MinuteExists(std::int64_t minute);
 
@@ -106,8 +108,8 @@ class MinuteJudge {
   // rule set reads changes, for a stretch of one zone.
   std::vector<std::int64_t> PlanetChanges(std::int64_t first, std::int64_t last);
 
-  // One subject at `minute` through the whole driver from a fresh state, as
-  // horavela-cli evaluate does it, report included.
+  // One subject at `minute` judged from a fresh state, as horavela-cli
+  // evaluate judges it: both charts, the strengths and the rule set.
   Judgement JudgeThroughDriver(std::int64_t minute, std::size_t subject);
 
  private:
@@ -154,6 +156,7 @@ class MinuteJudge {
   const PanchangProbe& PanchangAt(std::int64_t minute);
 
   const SearchRequest& request_;
+  PlanetEphemeris& ephemeris_;
   std::vector<RuleSet> ruleSets_;
   std::vector<unsigned> reads_;  // per subject
   unsigned readByAny_ = 0;

@@ -13,7 +13,7 @@
 #include "engine/planet_ephemeris.h"
 #include "engine/time_base.h"
 #include "panchang/panchang.h"
-#include "rules/calculation_driver.h"
+#include "rules/charts.h"
 #include "rules/subjects.h"
 #include "search/minute_judge.h"
 
@@ -94,7 +94,8 @@ std::string CheckSearchRequest(const SearchRequest& request) {
   return {};
 }
 
-SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchControl& control) {
+SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& ephemeris,
+                                const SearchControl& control) {
   const std::int64_t first = MinuteIndex(request.from);
   const std::int64_t last = MinuteIndex(request.to);
   // Civil days since 1970, earlier ones negative.
@@ -117,7 +118,7 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
 
   // Each thread takes one stretch of whole days, so its runs join up in order.
   auto work = [&](int part) {
-    MinuteJudge judge(request, birth);
+    MinuteJudge judge(request, birth, ephemeris);
     const std::int64_t beginDay = firstDay + dayCount * part / threads;
     const std::int64_t endDay = firstDay + dayCount * (part + 1) / threads;
     const std::int64_t a = std::max(first, beginDay * 1440);
@@ -136,6 +137,8 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
       control.progress(static_cast<double>(++daysDone) / static_cast<double>(dayCount));
     };
     evaluations[part] = judge.JudgeRange(a, b, parts[part], scanned[part], beforeDay, afterDay);
+    // Swiss Ephemeris keeps per-thread state that nothing else frees.
+    ephemeris.ReleaseThreadState();
   };
 
   std::vector<std::thread> pool;
@@ -164,9 +167,9 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
   return result;
 }
 
-SearchResult ScanEveryMinute(const SearchRequest& request) {
+SearchResult ScanEveryMinute(const SearchRequest& request, PlanetEphemeris& ephemeris) {
   const CalculationState birth = MinuteJudge::BirthState(request);
-  MinuteJudge judge(request, birth);
+  MinuteJudge judge(request, birth, ephemeris);
   RunLists lists(request.subjects.size());
   SearchResult totals;
   for (std::int64_t t = MinuteIndex(request.from); t <= MinuteIndex(request.to); ++t) {

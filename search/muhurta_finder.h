@@ -10,6 +10,7 @@
 
 #include "engine/calculation_state.h"
 #include "engine/evaluation_input.h"
+#include "engine/planet_ephemeris.h"
 #include "search/local_minute.h"
 
 namespace horavela {
@@ -85,10 +86,13 @@ std::string CheckSearchRequest(const SearchRequest& request);
 
 // Every window reaching request.minResult, minute-exact, evaluating once per
 // stretch of minutes in which nothing a rule set reads can change.
-SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchControl& control = {});
+// The planets come from `ephemeris`; every worker thread releases its state
+// in the ephemeris before it ends.
+SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& ephemeris,
+                                const SearchControl& control = {});
 
 // The same by evaluating every minute through the driver: the reference the
 // finder is tested against.
-SearchResult ScanEveryMinute(const SearchRequest& request);
+SearchResult ScanEveryMinute(const SearchRequest& request, PlanetEphemeris& ephemeris);
 
 }  // namespace horavela

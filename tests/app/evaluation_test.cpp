@@ -6,8 +6,9 @@
 #include <QTextEdit>
 
 #include "app_test_support.h"
+#include "judge/calculation_driver.h"
 #include "report/null_sink.h"
-#include "rules/calculation_driver.h"
+#include "rules/charts.h"
 
 using horavela::CalculationState;
 using horavela::EvaluationInput;
@@ -99,7 +100,8 @@ class EvaluationTest : public QObject {
 
     // The window hands the core exactly the inputs on the pages.
     NullSink sink;
-    const CalculationState expected = horavela::RunEvaluation(ExpectedInput(subject), sink);
+    const CalculationState expected =
+        horavela::RunEvaluation(ExpectedInput(subject), sink, horavela::SwissEphemeris());
     QVERIFY(h.window->LastEvaluation().has_value());
     const CalculationState& shown = *h.window->LastEvaluation();
     QCOMPARE(FromStd(shown.ResultLabel), FromStd(expected.ResultLabel));
@@ -163,7 +165,8 @@ class EvaluationTest : public QObject {
     NullSink sink;
     EvaluationInput input = ExpectedInput("Marriage");
     input.electionWeekday = "Monday";
-    const CalculationState expected = horavela::RunEvaluation(input, sink);
+    const CalculationState expected =
+        horavela::RunEvaluation(input, sink, horavela::SwissEphemeris());
     QCOMPARE(FromStd(state.ResultLabel), FromStd(expected.ResultLabel));
   }
 

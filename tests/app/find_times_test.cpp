@@ -11,9 +11,10 @@
 #include "app/find_times_dialog.h"
 #include "app/find_times_texts.h"
 #include "app_test_support.h"
+#include "judge/calculation_driver.h"
 #include "panchang/panchang.h"
 #include "report/null_sink.h"
-#include "rules/calculation_driver.h"
+#include "rules/charts.h"
 
 using horavela::CalculationState;
 using horavela::EvaluationInput;
@@ -100,7 +101,7 @@ CalculationState EvaluateAt(const LocalMinute& minute) {
   input.electionWeekday =
       std::string(horavela::WeekdayOfDate(minute.year, minute.month, minute.day));
   NullSink sink;
-  return horavela::RunEvaluation(input, sink);
+  return horavela::RunEvaluation(input, sink, horavela::SwissEphemeris());
 }
 
 QDate DateOf(const LocalMinute& minute) {
@@ -261,7 +262,8 @@ class FindTimesTest : public QObject {
     request.from = {2011, 1, 27, 0, 0};
     request.to = {2011, 2, 2, 23, 59};
     request.minResult = "Bad";
-    const horavela::SearchResult expected = horavela::FindMuhurtaWindows(request);
+    const horavela::SearchResult expected =
+        horavela::FindMuhurtaWindows(request, horavela::SwissEphemeris());
     const std::vector<SearchWindow>& windows = dialog->Windows();
     QCOMPARE(windows.size(), expected.windows.size());
     for (std::size_t i = 0; i < windows.size(); ++i) {

@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "cli/cli_runner.h"
+#include "judge/calculation_driver.h"
 #include "report/plain_text_sink.h"
 #include "report/report_sections.h"
-#include "rules/calculation_driver.h"
+#include "rules/charts.h"
 
 namespace horavela::testing_cli {
 namespace {
@@ -146,7 +147,8 @@ TEST(EvaluateContractTest, AgreesWithTheLibraryToTheLastBit) {
   const json response = Evaluate(request);
 
   PlainTextSink report;
-  const CalculationState state = RunEvaluation(InputOf(request, "Friday"), report);
+  const CalculationState state =
+      RunEvaluation(InputOf(request, "Friday"), report, SwissEphemeris());
   const std::pair<const char*, const MomentSnapshot*> moments[] = {
       {"birth", &state.BirthMoment}, {"election", &state.ElectionMoment}};
   for (const auto& [name, snapshot] : moments) {
@@ -221,7 +223,8 @@ TEST(EvaluateContractTest, MissingWeekdayIsTheCivilWeekdayOfTheElectionDate) {
     request["election"]["weekday"] = "Tuesday";
     const json tuesday = Evaluate(request);
     PlainTextSink report;
-    const CalculationState state = RunEvaluation(InputOf(request, "Tuesday"), report);
+    const CalculationState state =
+        RunEvaluation(InputOf(request, "Tuesday"), report, SwissEphemeris());
     EXPECT_EQ(tuesday["evaluation"]["factor_verdicts"].get<std::vector<std::string>>(),
               state.Result.FactorVerdicts);
     EXPECT_EQ(tuesday["evaluation"]["result_label"], state.ResultLabel);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/calculation_state.h"
+#include "report/report_writer.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/recording_sink.h"
@@ -223,7 +224,8 @@ struct Evaluated {
 
 void Evaluate(const Rite& rite, Evaluated& run) {
   run.state.Input.subject = std::string(rite.subject);
-  rite.run(run.state, run.report);
+  rite.run(run.state);
+  WriteReport(run.state, run.report);
 }
 
 // --- The plain state itself ---

@@ -133,7 +133,8 @@ TEST(EvaluateFoundation, WorksOutTheHinduMonthAfresh) {
   CalculationState s = StateWith(StartChart, kFoundationBase, {.month = 3, .day = 10});
   s.Yogas.HinduMonth = "Jyaistha";  // left by an earlier evaluation
   testing::RecordingSink sink;
-  EvaluateFoundation(s, sink);
+  EvaluateFoundation(s);
+  WriteReport(s, sink);
   EXPECT_EQ(s.Yogas.HinduMonth, "Chaitra");
   EXPECT_EQ(s.Result.FactorVerdicts[5], "Hindu Lunar Month - Favourable");
 }
@@ -358,7 +359,8 @@ TEST(EvaluateBorrowing, EveryOutcomeOfEveryFactor) {
 TEST(EvaluateBorrowing, HasNoWeekdayFactor) {
   CalculationState s = StateWith(StartChart, kBorrowingBase, {});
   testing::RecordingSink sink;
-  EvaluateBorrowing(s, sink);
+  EvaluateBorrowing(s);
+  WriteReport(s, sink);
   EXPECT_EQ(s.Result.ReportFlags[WeekdayFlag], 0);
   for (const std::string& verdict : s.Result.FactorVerdicts) {
     EXPECT_EQ(verdict.find("Weekday"), std::string::npos) << verdict;
@@ -546,7 +548,8 @@ TEST(ConstructionMoneyLegal, ElectionEarlierInTheBirthYearIsEvaluated) {
   s.Input.election.month = 1;  // the birth was on 15 June 1980
   s.Input.election.day = 5;
   testing::RecordingSink sink;
-  EvaluateLegal(s, sink);
+  EvaluateLegal(s);
+  WriteReport(s, sink);
   EXPECT_EQ(s.Result.ResultWord, "Bad");
   EXPECT_EQ(s.Result.FactorVerdicts[2], "Nakshatra - Neutral");
 }

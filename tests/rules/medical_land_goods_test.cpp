@@ -91,7 +91,8 @@ TEST(EvaluateMedicalTreatment, TuesdayLeavesTheNakshatraSectionOutOfTheReport) {
   CalculationState s =
       StateWith(StartChart, kMedicalBase, {.nakshatra = "Dhanistha", .weekday = "Tuesday"});
   testing::RecordingSink sink;
-  EvaluateMedicalTreatment(s, sink);
+  EvaluateMedicalTreatment(s);
+  WriteReport(s, sink);
   EXPECT_NE(sink.text.find("Weekday: "), std::string::npos);
   EXPECT_EQ(sink.text.find("Nakshatra: "), std::string::npos);
 }
@@ -258,7 +259,8 @@ TEST(EvaluateBuyingLand, RunsBothYogaTestsAfresh) {
   s.Yogas.IsDvipushkarYoga = true;  // left by an earlier evaluation
   s.Yogas.IsTripushkarYoga = true;
   testing::RecordingSink sink;
-  EvaluateBuyingLand(s, sink);
+  EvaluateBuyingLand(s);
+  WriteReport(s, sink);
   EXPECT_EQ(s.Result.FactorVerdicts[5], "Dvipushkar Yoga - Neutral");
   EXPECT_EQ(s.Result.FactorVerdicts[6], "Tripushkar Yoga - Neutral");
 }
@@ -407,7 +409,8 @@ TEST(EvaluateSellingItem, KumbhaOnTheBirthLagnaNetsNothing) {
   CalculationState s =
       StateWith(StartChart, kSellingItemBase, {.lagna = "Kumbha", .birthLagna = "Kumbha"});
   testing::RecordingSink sink;
-  EvaluateSellingItem(s, sink);
+  EvaluateSellingItem(s);
+  WriteReport(s, sink);
   EXPECT_EQ(s.Result.FactorVerdicts[4], "Lagna - Unfavourable");
   EXPECT_EQ(s.Result.FactorVerdicts[5], "Sale time Lagna - Favourable");
   EXPECT_EQ(s.Result.FactorPoints[4] + s.Result.FactorPoints[5], 0);
@@ -556,7 +559,8 @@ TEST(MedicalLandGoods, ElectionEarlierInTheBirthYearIsEvaluated) {
   s.Input.election.month = 1;  // the birth was on 15 June 1980
   s.Input.election.day = 5;
   testing::RecordingSink sink;
-  EvaluateSellingItem(s, sink);
+  EvaluateSellingItem(s);
+  WriteReport(s, sink);
   EXPECT_EQ(s.Result.ResultWord, "Bad");
   EXPECT_EQ(s.Result.FactorVerdicts[5], "Sale time Lagna - Neutral");
 }

@@ -8,9 +8,9 @@
 
 #include "engine/ascendant.h"
 #include "engine/planet_ephemeris.h"
+#include "judge/calculation_driver.h"
 #include "panchang/panchang.h"
-#include "report/null_sink.h"
-#include "rules/calculation_driver.h"
+#include "rules/charts.h"
 #include "rules/subjects.h"
 #include "support/search_request.h"
 
@@ -32,14 +32,13 @@ CalculationState StateAt(const SearchRequest& request, const LocalMinute& m) {
   state.Input.election.hour = static_cast<std::int16_t>(m.hour);
   state.Input.election.minute = static_cast<std::int16_t>(m.minute);
   state.Input.electionWeekday = std::string(WeekdayOfDate(m.year, m.month, m.day));
-  ComputeCharts(state);
+  ComputeCharts(state, SwissEphemeris());
   ComputeStrengths(state);
   return state;
 }
 
 Judgement Judge(CalculationState state, RuleSet ruleSet) {
-  NullSink sink;
-  ruleSet(state, sink);
+  ruleSet(state);
   return {state.Result, state.ResultLabel};
 }
 
@@ -106,7 +105,7 @@ TEST(InputsRead, NamesTheLagnaTableLagnaAndPlanetReaders) {
 TEST(MinuteJudge, PlanetSamplesAreTheDriversPlanetTexts) {
   const SearchRequest request = AshaAtNewDelhi({"Religious Journey"});
   const CalculationState birth = MinuteJudge::BirthState(request);
-  MinuteJudge judge(request, birth);
+  MinuteJudge judge(request, birth, SwissEphemeris());
   std::mt19937 random(11);
   for (int round = 0; round < 20; ++round) {
     const std::int64_t minute = MinuteIndex(request.from) +
@@ -138,7 +137,7 @@ TEST(MinuteJudge, PlanetChangesAreTheMinutesAtWhichAReadSignChanges) {
     SCOPED_TRACE(row.subject);
     SearchRequest request = AshaAtNewDelhi({row.subject});
     const CalculationState birth = MinuteJudge::BirthState(request);
-    MinuteJudge judge(request, birth);
+    MinuteJudge judge(request, birth, SwissEphemeris());
     const std::int64_t first = MinuteIndex(row.from);
     const std::int64_t last = first + row.days * 1440 - 1;
     std::vector<std::int64_t> expected;

@@ -118,7 +118,8 @@ TEST(MuhurtaFinder, MatchesAMinuteByMinuteScan) {
     request.to = c.to;
     request.minResult = "Bad";  // every window
     ASSERT_EQ(CheckSearchRequest(request), "");
-    ExpectSameWindows(FindMuhurtaWindows(request), ScanEveryMinute(request));
+    ExpectSameWindows(FindMuhurtaWindows(request, SwissEphemeris()),
+                      ScanEveryMinute(request, SwissEphemeris()));
   }
 }
 
@@ -172,7 +173,8 @@ TEST(MuhurtaFinder, MatchesTheScanForEverySubjectAtEdges) {
     request.to = edge.to;
     request.minResult = "Bad";
     ASSERT_EQ(CheckSearchRequest(request), "");
-    ExpectSameWindows(FindMuhurtaWindows(request), ScanEveryMinute(request));
+    ExpectSameWindows(FindMuhurtaWindows(request, SwissEphemeris()),
+                      ScanEveryMinute(request, SwissEphemeris()));
   }
 }
 
@@ -188,10 +190,10 @@ TEST(MuhurtaFinder, PlanetReadersMatchTheScanOverAWeek) {
   request.from = {2025, 3, 26, 0, 0};
   request.to = {2025, 4, 2, 23, 59};
   request.minResult = "Bad";
-  const SearchResult fast = FindMuhurtaWindows(request);
+  const SearchResult fast = FindMuhurtaWindows(request, SwissEphemeris());
   // Every window's first minute and the minute before it, through the driver.
   const CalculationState birth = MinuteJudge::BirthState(request);
-  MinuteJudge judge(request, birth);
+  MinuteJudge judge(request, birth, SwissEphemeris());
   for (const SearchWindow& window : fast.windows) {
     const std::size_t s = window.subject == request.subjects[0] ? 0 : 1;
     const std::int64_t first = MinuteIndex(window.first);
@@ -226,7 +228,8 @@ TEST(MuhurtaFinder, RandomPersonsPlacesAndSubjects) {
     request.to = {year, month, day + 1, pick(0, 23), 59};
     request.minResult = "Bad";
     SCOPED_TRACE(request.subjects[0] + " " + FormatLocalMinute(request.from));
-    ExpectSameWindows(FindMuhurtaWindows(request), ScanEveryMinute(request));
+    ExpectSameWindows(FindMuhurtaWindows(request, SwissEphemeris()),
+                      ScanEveryMinute(request, SwissEphemeris()));
   }
 }
 
@@ -249,8 +252,8 @@ TEST(MuhurtaFinder, ClockTimesAreRightOnBothSidesOfADaylightSavingChange) {
   request.from = {2024, 3, 9, 22, 0};
   request.to = {2024, 3, 10, 6, 0};
   request.minResult = "Bad";
-  const SearchResult fast = FindMuhurtaWindows(request);
-  ExpectSameWindows(fast, ScanEveryMinute(request));
+  const SearchResult fast = FindMuhurtaWindows(request, SwissEphemeris());
+  ExpectSameWindows(fast, ScanEveryMinute(request, SwissEphemeris()));
   // 02:00 to 02:59 did not exist that night.
   EXPECT_EQ(fast.minutesScanned, 8 * 60 + 1 - 60);
   for (const SearchWindow& window : fast.windows) {
@@ -268,7 +271,7 @@ TEST(MuhurtaFinder, FiltersByMinimumResultAndRanksTheBest) {
   request.from = {2025, 2, 1, 0, 0};
   request.to = {2025, 2, 10, 23, 59};
   request.minResult = "Average";
-  const SearchResult result = FindMuhurtaWindows(request);
+  const SearchResult result = FindMuhurtaWindows(request, SwissEphemeris());
   for (const SearchWindow& window : result.windows)
     EXPECT_GE(ResultRank(window.evaluation().ResultWord), 2);
   ASSERT_LE(result.best.size(), 10u);
@@ -295,7 +298,7 @@ TEST(MuhurtaFinder, CancelStopsEarly) {
   std::atomic<bool> cancel{true};
   SearchControl control;
   control.cancel = &cancel;
-  const SearchResult result = FindMuhurtaWindows(request, control);
+  const SearchResult result = FindMuhurtaWindows(request, SwissEphemeris(), control);
   EXPECT_TRUE(result.cancelled);
   EXPECT_EQ(result.minutesScanned, 0);
 }

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "engine/calculation_state.h"
+#include "report/report_writer.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/recording_sink.h"
@@ -29,7 +30,8 @@ struct Evaluated {
 
 inline Evaluated Evaluate(RuleSet ruleSet, CalculationState state) {
   Evaluated run{std::move(state), {}};
-  ruleSet(run.state, run.report);
+  ruleSet(run.state);
+  WriteReport(run.state, run.report);
   return run;
 }
 

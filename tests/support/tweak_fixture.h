@@ -84,8 +84,7 @@ inline CalculationState StateWith(StartState start, const Tweak& base, const Twe
 inline CalculationState RunOn(StartState start, RuleSet evaluate, const Tweak& base,
                               const Tweak& change) {
   CalculationState s = StateWith(start, base, change);
-  RecordingSink sink;
-  evaluate(s, sink);
+  evaluate(s);
   return s;
 }
 
@@ -163,12 +162,14 @@ inline void CheckYearPrecondition(StartState start, std::span<const RuleSet> rul
   for (RuleSet evaluate : ruleSets) {
     CalculationState s = StateWith(start, base, {.tara = "Favourable"});
     RecordingSink sink;
-    evaluate(s, sink);  // a passing evaluation first
+    evaluate(s);  // a passing evaluation first
+    WriteReport(s, sink);
     const auto previousVerdicts = s.Result.FactorVerdicts;
     ASSERT_FALSE(previousVerdicts.empty());
 
     s.Input.election.year = 1979;
-    evaluate(s, sink);
+    evaluate(s);
+    WriteReport(s, sink);
     EXPECT_EQ(sink.text, kYearPreconditionMessage);
     EXPECT_EQ(s.Result.ResultWord, "");
     EXPECT_EQ(s.Result.FactorCount, 0);

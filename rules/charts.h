@@ -2,7 +2,7 @@
 
 #include "engine/calculation_state.h"
 #include "engine/evaluation_input.h"
-#include "report/rich_text_sink.h"
+#include "engine/planet_ephemeris.h"
 
 namespace horavela {
 
@@ -11,9 +11,9 @@ MomentInput MomentInputFrom(const MomentEntry& entry);
 
 // Both moments: for the birth moment and then the election moment, fill
 // MomentInput, run CalcAscendant, CalcMoon and CalcPanchang, and copy the nine
-// names into the moment's chart; then the election moment's planet signs.
-// Reads state.Input.
-void ComputeCharts(CalculationState& state);
+// names into the moment's chart; then the election moment's planet signs from
+// `ephemeris`. Reads state.Input.
+void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris);
 
 // One moment each: MomentInput from its page, the three procedures, its chart
 // row and snapshot. The election run leaves the panchang outputs the rules read.
@@ -23,12 +23,9 @@ void ComputeElectionChart(CalculationState& state);
 // Tarabala, then chandrabala, from the two charts.
 void ComputeStrengths(CalculationState& state);
 
-// Runs the rule set of state.Input.subject. False when no subject has that
-// text: the result label is emptied and no report is written.
-bool DispatchSubject(CalculationState& state, RichTextSink& report);
-
-// The whole evaluation of `input` from a fresh state, without pauses.
-// The input must have passed CheckEvaluationInput.
-CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report);
+// Empties what an earlier rule-set run left in `state` and runs the rule set
+// of state.Input.subject. False when no subject has that text: the result
+// label is emptied.
+bool RunSubjectRuleSet(CalculationState& state);
 
 }  // namespace horavela

@@ -1,10 +1,10 @@
-#include "rules/calculation_driver.h"
+#include "rules/charts.h"
 
 #include "engine/ascendant.h"
-#include "engine/planet_ephemeris.h"
 #include "engine/moon.h"
 #include "panchang/panchang.h"
 #include "panchang/strengths.h"
+#include "rules/evaluation.h"
 #include "rules/subjects.h"
 
 namespace horavela {
@@ -67,11 +67,11 @@ void ComputeElectionChart(CalculationState& state) {
   state.ElectionChart[kWeekdaySlot] = state.Panchang.ElectionWeekday;
 }
 
-void ComputeCharts(CalculationState& state) {
+void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris) {
   ComputeBirthChart(state);
   ComputeElectionChart(state);
   // The planets of the election moment, for the Jupiter and tenth-house factors.
-  ComputePlanetSigns(state, SwissEphemeris());
+  ComputePlanetSigns(state, ephemeris);
 }
 
 void ComputeStrengths(CalculationState& state) {
@@ -79,23 +79,12 @@ void ComputeStrengths(CalculationState& state) {
   CalcChandraBala(state);
 }
 
-bool DispatchSubject(CalculationState& state, RichTextSink& report) {
+bool RunSubjectRuleSet(CalculationState& state) {
+  ResetRuleSetOutputs(state);
   const RuleSet ruleSet = FindRuleSet(state.Input.subject);
-  if (ruleSet == nullptr) {
-    state.ResultLabel.clear();
-    return false;
-  }
-  ruleSet(state, report);
+  if (ruleSet == nullptr) return false;
+  ruleSet(state);
   return true;
-}
-
-CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report) {
-  CalculationState state;
-  state.Input = input;
-  ComputeCharts(state);
-  ComputeStrengths(state);
-  DispatchSubject(state, report);
-  return state;
 }
 
 }  // namespace horavela

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The proleptic Gregorian calendar of the input pages, the report and the
+// atlas: one set of date arithmetic and names for the whole program.
+namespace horavela {
+
+bool IsLeapYear(int year);
+// Days in the month, 0 for a month outside 1..12.
+int DaysInMonth(int year, int month);
+// Whether the civil date exists (no 31 April, no 29 February in a common year).
+bool IsValidDate(int year, int month, int day);
+
+// Quotient rounded toward minus infinity; `divisor` must be positive.
+std::int64_t FloorDiv(std::int64_t dividend, std::int64_t divisor);
+
+// Days since 1970-01-01 of a date, and back. Months outside 1..12 roll into
+// the neighbouring years, days outside the month into the neighbouring months.
+std::int64_t DaysFromCivil(std::int64_t year, int month, int day);
+struct CivilDate {
+  int year = 1970;
+  int month = 1;
+  int day = 1;
+};
+CivilDate CivilFromDays(std::int64_t days);
+
+extern const std::array<std::string_view, 7> kWeekdayNames;  // Sunday first
+// 0 for Sunday .. 6 for Saturday.
+int WeekdayIndex(std::int64_t daysFromEpoch);
+// Weekday name of a civil date.
+std::string_view WeekdayOfDate(int year, int month, int day);
+
+extern const std::array<std::string_view, 12> kMonthNames;  // January first
+// The twelve signs from Aries, as planet positions print them ("05 Cpr 42").
+extern const std::array<std::string_view, 12> kSignAbbreviations;
+
+}  // namespace horavela

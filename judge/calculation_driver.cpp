@@ -1,0 +1,24 @@
+#include "judge/calculation_driver.h"
+
+#include "report/report_writer.h"
+#include "rules/charts.h"
+
+namespace horavela {
+
+bool DispatchSubject(CalculationState& state, RichTextSink& report) {
+  if (!RunSubjectRuleSet(state)) return false;
+  WriteReport(state, report);
+  return true;
+}
+
+CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report,
+                               PlanetEphemeris& ephemeris) {
+  CalculationState state;
+  state.Input = input;
+  ComputeCharts(state, ephemeris);
+  ComputeStrengths(state);
+  DispatchSubject(state, report);
+  return state;
+}
+
+}  // namespace horavela

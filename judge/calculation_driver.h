@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/calculation_state.h"
+#include "engine/evaluation_input.h"
+#include "engine/planet_ephemeris.h"
+#include "report/rich_text_sink.h"
+
+namespace horavela {
+
+// Runs the rule set of state.Input.subject and composes its report into
+// `report`. False when no subject has that text: the result label is emptied
+// and no report is written.
+bool DispatchSubject(CalculationState& state, RichTextSink& report);
+
+// The whole evaluation of `input` from a fresh state, without pauses: both
+// charts (the planets from `ephemeris`), the strengths, the rule set and its
+// report. The input must have passed CheckEvaluationInput.
+CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report,
+                               PlanetEphemeris& ephemeris);
+
+}  // namespace horavela
