@@ -294,13 +294,14 @@ class TzifReader {
         return "a local time type's abbreviation is not plain text";
       out.types.push_back({offset, dst == 1, std::string(abbreviation)});
     }
+    at_ += counts_.types * 6 + counts_.chars;
     return {};
   }
 
   // The POSIX rule beyond the table, between two line ends; empty means none.
   std::string Footer(int width, TzifData& out) {
-    at_ += counts_.types * 6 + counts_.chars + counts_.leapSeconds * (width + 4) +
-           counts_.standardIndicators + counts_.utIndicators;
+    // Leap seconds and the indicators are not used.
+    at_ += counts_.leapSeconds * (width + 4) + counts_.standardIndicators + counts_.utIndicators;
     const std::size_t end =
         at_ < bytes_.size() ? bytes_.find('\n', at_ + 1) : std::string_view::npos;
     if (at_ >= bytes_.size() || bytes_[at_] != '\n' || end == std::string_view::npos)
