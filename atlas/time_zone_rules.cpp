@@ -1,12 +1,12 @@
 #include "atlas/time_zone_rules.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace horavela {
 
@@ -40,11 +40,22 @@ bool IsLeap(int y) {
   return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 
+// No offset of a sound zone is further from UTC than this; the captions and
+// everything downstream count on it.
+constexpr int kFurthestOffset = 25 * 3600;
+// A rule's clock time may run past midnight, up to a week ahead or behind.
+constexpr int kFurthestRuleHours = 167;
+constexpr int kFurthestOffsetHours = 24;
+
 std::int64_t ReadBigEndian(std::string_view bytes, std::size_t at, int width) {
   std::uint64_t value = 0;
   for (int i = 0; i < width; ++i) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
   if (width == 4) return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
   return static_cast<std::int64_t>(value);
+}
+
+std::uint32_t ReadCount(std::string_view bytes, std::size_t at) {
+  return static_cast<std::uint32_t>(ReadBigEndian(bytes, at, 4));
 }
 
 // A POSIX TZ string ("EST5EDT,M3.2.0,M11.1.0"), enough for the tz database's footers.
@@ -66,8 +77,10 @@ class PosixParser {
  public:
   explicit PosixParser(std::string_view text) : s_(text) {}
 
+  // False for anything the tz database would not write, daylight saving
+  // without its dates included: the dates are never guessed.
   bool Parse(ParsedPosix& out) {
-    if (!Name(out.stdName) || !Offset(out.stdOffset)) return false;
+    if (!Name(out.stdName) || !Offset(out.stdOffset, kFurthestOffsetHours)) return false;
     out.stdOffset = -out.stdOffset;  // POSIX offsets are west positive
     if (AtEnd()) return true;
     out.hasDst = true;
@@ -75,11 +88,11 @@ class PosixParser {
     out.dstOffset = out.stdOffset + 3600;
     if (!AtEnd() && s_[i_] != ',') {
       int offset = 0;
-      if (!Offset(offset)) return false;
+      if (!Offset(offset, kFurthestOffsetHours)) return false;
       out.dstOffset = -offset;
     }
-    if (AtEnd()) return true;  // no rule: the tz database always gives one
-    return Expect(',') && Date(out.start) && Expect(',') && Date(out.end) && AtEnd();
+    return std::abs(out.dstOffset) <= kFurthestOffset && Expect(',') && Date(out.start) &&
+           Expect(',') && Date(out.end) && AtEnd();
   }
 
  private:
@@ -95,7 +108,9 @@ class PosixParser {
       if (close == std::string_view::npos) return false;
       name = std::string(s_.substr(i_, close - i_));
       i_ = close + 1;
-      return true;
+      return name.size() >= 3 && std::all_of(name.begin(), name.end(), [](char c) {
+               return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-';
+             });
     }
     const std::size_t begin = i_;
     while (!AtEnd() && std::isalpha(static_cast<unsigned char>(s_[i_]))) ++i_;
@@ -109,7 +124,7 @@ class PosixParser {
       value = value * 10 + (s_[i_++] - '0');
     return true;
   }
-  bool Offset(int& seconds) {  // [+-]hh[:mm[:ss]]
+  bool Offset(int& seconds, int furthestHours) {  // [+-]hh[:mm[:ss]]
     int sign = 1;
     if (Expect('-'))
       sign = -1;
@@ -118,6 +133,7 @@ class PosixParser {
     int hours = 0, minutes = 0, secs = 0;
     if (!Number(hours)) return false;
     if (Expect(':') && (!Number(minutes) || (Expect(':') && !Number(secs)))) return false;
+    if (hours > furthestHours || minutes > 59 || secs > 59) return false;
     seconds = sign * (hours * 3600 + minutes * 60 + secs);
     return true;
   }
@@ -127,14 +143,16 @@ class PosixParser {
       if (!Number(date.month) || !Expect('.') || !Number(date.week) || !Expect('.') ||
           !Number(date.weekday))
         return false;
+      if (date.month < 1 || date.month > 12 || date.week < 1 || date.week > 5 || date.weekday > 6)
+        return false;
     } else if (Expect('J')) {
       date.kind = 'J';
-      if (!Number(date.day)) return false;
+      if (!Number(date.day) || date.day < 1 || date.day > 365) return false;
     } else {
       date.kind = 'D';
-      if (!Number(date.day)) return false;
+      if (!Number(date.day) || date.day > 365) return false;
     }
-    if (Expect('/')) return Offset(date.timeSeconds);
+    if (Expect('/')) return Offset(date.timeSeconds, kFurthestRuleHours);
     return true;
   }
 
@@ -163,6 +181,144 @@ std::int64_t RuleLocalSeconds(const RuleDate& date, int year) {
   return days * kDay + date.timeSeconds;
 }
 
+// --- TZif files -------------------------------------------------------------
+
+constexpr std::size_t kHeaderSize = 44;
+// Real zone files are a few kilobytes; anything far larger is not one.
+constexpr std::uintmax_t kLargestZoneFile = 1 << 20;
+
+struct TzifCounts {
+  std::uint64_t utIndicators, standardIndicators, leapSeconds, times, types, chars;
+
+  std::uint64_t BlockSize(int timeWidth) const {
+    return times * timeWidth + times + types * 6 + chars + leapSeconds * (timeWidth + 4) +
+           standardIndicators + utIndicators;
+  }
+};
+
+struct TzifType {
+  int utcOffset;
+  bool dst;
+  std::string abbreviation;
+};
+
+struct TzifData {
+  std::vector<std::int64_t> transitions;
+  std::vector<std::uint8_t> transitionTypes;
+  std::vector<TzifType> types;
+  std::optional<ParsedPosix> footer;
+};
+
+// Reads a file's content; each step gives the reason the file is damaged, or
+// nothing. Every count is checked against the bytes there are before use.
+class TzifReader {
+ public:
+  explicit TzifReader(std::string_view bytes) : bytes_(bytes) {}
+
+  std::string Read(TzifData& out) {
+    if (bytes_.size() < kHeaderSize || bytes_.substr(0, 4) != "TZif")
+      return "it is not a TZif file";
+    const char version = bytes_[4];
+    if (version != '\0' && (version < '2' || version > '4')) return "its format version is unknown";
+    if (!Header(4)) return kShort;
+    int width = 4;
+    if (version != '\0') {
+      // The 64-bit data follow the first-version block under a header of their own.
+      at_ += counts_.BlockSize(4);
+      if (bytes_.size() - at_ < kHeaderSize) return kShort;
+      if (bytes_.substr(at_, 4) != "TZif") return "it is not a TZif file";
+      if (!Header(8)) return kShort;
+      width = 8;
+    }
+    if (counts_.types == 0) return "it has no local time types";
+    std::string reason = Transitions(width, out);
+    if (reason.empty()) reason = Types(out);
+    if (reason.empty() && version != '\0') reason = Footer(width, out);
+    return reason;
+  }
+
+ private:
+  static constexpr const char* kShort = "it is shorter than its counts say";
+
+  // The counts of the header at at_, and whether the block they describe fits.
+  bool Header(int timeWidth) {
+    std::uint64_t* fields[] = {&counts_.utIndicators, &counts_.standardIndicators,
+                               &counts_.leapSeconds,  &counts_.times,
+                               &counts_.types,        &counts_.chars};
+    for (int i = 0; i < 6; ++i) *fields[i] = ReadCount(bytes_, at_ + 20 + 4 * i);
+    at_ += kHeaderSize;
+    return counts_.BlockSize(timeWidth) <= bytes_.size() - at_;
+  }
+
+  std::string Transitions(int width, TzifData& out) {
+    for (std::uint64_t i = 0; i < counts_.times; ++i) {
+      const std::int64_t time = ReadBigEndian(bytes_, at_ + i * width, width);
+      if (!out.transitions.empty() && time <= out.transitions.back())
+        return "its transition times are out of order";
+      out.transitions.push_back(time);
+    }
+    at_ += counts_.times * width;
+    for (std::uint64_t i = 0; i < counts_.times; ++i) {
+      const auto type = static_cast<std::uint8_t>(bytes_[at_ + i]);
+      if (type >= counts_.types) {
+        return "a transition names local time type " + std::to_string(type) +
+               ", but there are only " + std::to_string(counts_.types);
+      }
+      out.transitionTypes.push_back(type);
+    }
+    at_ += counts_.times;
+    return {};
+  }
+
+  std::string Types(TzifData& out) {
+    const std::string_view chars = bytes_.substr(at_ + counts_.types * 6, counts_.chars);
+    for (std::uint64_t i = 0; i < counts_.types; ++i) {
+      const std::size_t row = at_ + i * 6;
+      const auto offset = static_cast<std::int32_t>(ReadBigEndian(bytes_, row, 4));
+      const auto dst = static_cast<unsigned char>(bytes_[row + 4]);
+      const auto index = static_cast<unsigned char>(bytes_[row + 5]);
+      if (offset < -kFurthestOffset || offset > kFurthestOffset) {
+        return "a local time type is " + std::to_string(offset) +
+               " seconds from UTC, more than 25 hours";
+      }
+      if (dst > 1) return "a local time type has a daylight saving flag of " + std::to_string(dst);
+      if (index >= chars.size()) {
+        return "a local time type names abbreviation byte " + std::to_string(index) +
+               ", but there are only " + std::to_string(chars.size());
+      }
+      const std::size_t end = chars.find('\0', index);
+      const std::string_view abbreviation = chars.substr(index, end - index);
+      if (end == std::string_view::npos ||
+          !std::all_of(abbreviation.begin(), abbreviation.end(),
+                       [](char c) { return c >= ' ' && c <= '~'; }))
+        return "a local time type's abbreviation is not plain text";
+      out.types.push_back({offset, dst == 1, std::string(abbreviation)});
+    }
+    at_ += counts_.types * 6 + counts_.chars;
+    return {};
+  }
+
+  // The POSIX rule beyond the table, between two line ends; empty means none.
+  std::string Footer(int width, TzifData& out) {
+    // Leap seconds and the indicators are not used.
+    at_ += counts_.leapSeconds * (width + 4) + counts_.standardIndicators + counts_.utIndicators;
+    const std::size_t end =
+        at_ < bytes_.size() ? bytes_.find('\n', at_ + 1) : std::string_view::npos;
+    if (at_ >= bytes_.size() || bytes_[at_] != '\n' || end == std::string_view::npos)
+      return "its closing rule is missing";
+    const std::string_view text = bytes_.substr(at_ + 1, end - at_ - 1);
+    if (text.empty()) return {};
+    ParsedPosix rule;
+    if (!PosixParser(text).Parse(rule)) return "its closing rule cannot be read";
+    out.footer = rule;
+    return {};
+  }
+
+  std::string_view bytes_;
+  std::size_t at_ = 0;
+  TzifCounts counts_{};
+};
+
 }  // namespace
 
 std::int64_t CivilToSeconds(int year, int month, int day, int hour, int minute) {
@@ -171,7 +327,13 @@ std::int64_t CivilToSeconds(int year, int month, int day, int hour, int minute) 
 
 struct TimeZoneRules::PosixRule : ParsedPosix {};
 
-std::optional<TimeZoneRules> TimeZoneRules::Load(std::string_view ianaName, std::string* error) {
+std::optional<TimeZoneRules> TimeZoneRules::Load(std::string_view ianaName, std::string* error,
+                                                 LoadFailure* failure) {
+  auto unknown = [&]() -> std::optional<TimeZoneRules> {
+    if (error) *error = "unknown time zone \"" + std::string(ianaName) + "\"";
+    if (failure) *failure = LoadFailure::UnknownZone;
+    return std::nullopt;
+  };
   // Only plain zone names: no way out of the zone folder.
   const bool safe = !ianaName.empty() && ianaName.find("..") == std::string_view::npos &&
                     ianaName.front() != '/' &&
@@ -179,10 +341,7 @@ std::optional<TimeZoneRules> TimeZoneRules::Load(std::string_view ianaName, std:
                       return std::isalnum(static_cast<unsigned char>(c)) || c == '/' || c == '_' ||
                              c == '-' || c == '+';
                     });
-  if (!safe) {
-    if (error) *error = "unknown time zone \"" + std::string(ianaName) + "\"";
-    return std::nullopt;
-  }
+  if (!safe) return unknown();
   const char* root = std::getenv("TZDIR");
   const std::string path =
       std::string(root && *root ? root : "/usr/share/zoneinfo") + "/" + std::string(ianaName);
@@ -190,93 +349,55 @@ std::optional<TimeZoneRules> TimeZoneRules::Load(std::string_view ianaName, std:
   std::error_code status;
   std::ifstream file;
   if (std::filesystem::is_regular_file(path, status)) file.open(path, std::ios::binary);
-  if (!file.is_open()) {
-    if (error) *error = "unknown time zone \"" + std::string(ianaName) + "\"";
-    return std::nullopt;
-  }
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  return FromTzif(ianaName, bytes, error);
+  if (!file.is_open()) return unknown();
+  // A file too large to be a zone's, or one that cannot be read, is taken as
+  // empty and so refused as damaged.
+  std::string bytes;
+  const std::uintmax_t size = std::filesystem::file_size(path, status);
+  if (!status && size <= kLargestZoneFile)
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::optional<TimeZoneRules> rules = FromTzif(ianaName, bytes, error);
+  if (!rules && failure) *failure = LoadFailure::DamagedFile;
+  return rules;
 }
 
 std::optional<TimeZoneRules> TimeZoneRules::FromTzif(std::string_view name, std::string_view bytes,
                                                      std::string* error) {
-  auto fail = [&](const char* why) -> std::optional<TimeZoneRules> {
-    if (error) *error = "time zone \"" + std::string(name) + "\": " + why;
+  TzifData data;
+  if (const std::string reason = TzifReader(bytes).Read(data); !reason.empty()) {
+    if (error) {
+      *error =
+          "the tz database file of time zone \"" + std::string(name) + "\" is damaged: " + reason;
+    }
     return std::nullopt;
-  };
-  if (bytes.size() < 44 || bytes.substr(0, 4) != "TZif") return fail("not a TZif file");
-  auto counts = [&](std::size_t at, std::int64_t out[6]) {
-    for (int i = 0; i < 6; ++i) out[i] = ReadBigEndian(bytes, at + 20 + 4 * i, 4);
-  };
-  std::int64_t c[6];
-  counts(0, c);
-  auto blockSize = [](const std::int64_t k[6], int timeWidth) {
-    return k[3] * timeWidth + k[3] + k[4] * 6 + k[5] + k[2] * (timeWidth + 4) + k[1] + k[0];
-  };
-  std::size_t at = 44;
-  int width = 4;
-  const bool version2 = bytes[4] >= '2';
-  if (version2) {
-    at += static_cast<std::size_t>(blockSize(c, 4));
-    if (bytes.size() < at + 44 || bytes.substr(at, 4) != "TZif") return fail("broken header");
-    counts(at, c);
-    at += 44;
-    width = 8;
   }
-  for (std::int64_t k : c)
-    if (k < 0 || k > 100000) return fail("implausible counts");
-  if (bytes.size() < at + static_cast<std::size_t>(blockSize(c, width))) return fail("truncated");
-
   TimeZoneRules rules;
   rules.name_ = std::string(name);
-  const std::int64_t timeCount = c[3], typeCount = c[4], charCount = c[5];
-  if (typeCount == 0) return fail("no local time types");
-  for (std::int64_t i = 0; i < timeCount; ++i)
-    rules.transitions_.push_back(ReadBigEndian(bytes, at + i * width, width));
-  at += timeCount * width;
-  for (std::int64_t i = 0; i < timeCount; ++i) {
-    const auto type = static_cast<std::uint8_t>(bytes[at + i]);
-    if (type >= typeCount) return fail("bad transition type");
-    rules.transitionTypes_.push_back(type);
-  }
-  at += timeCount;
-  const std::size_t charsAt = at + typeCount * 6;
-  for (std::int64_t i = 0; i < typeCount; ++i) {
-    const std::size_t row = at + i * 6;
-    const auto index = static_cast<unsigned char>(bytes[row + 5]);
-    std::string abbreviation;
-    if (index < charCount) {
-      const std::string_view chars = bytes.substr(charsAt + index, charCount - index);
-      abbreviation = std::string(chars.substr(0, chars.find('\0')));
-    }
-    rules.types_.push_back(
-        {static_cast<int>(ReadBigEndian(bytes, row, 4)), bytes[row + 4] != 0, abbreviation});
-  }
-  at = charsAt + charCount + c[2] * (width + 4) + c[1] + c[0];
-  if (version2 && at < bytes.size() && bytes[at] == '\n') {
-    const std::size_t end = bytes.find('\n', at + 1);
-    if (end != std::string_view::npos)
-      rules.footer_ = std::string(bytes.substr(at + 1, end - at - 1));
-  }
+  rules.transitions_ = std::move(data.transitions);
+  rules.transitionTypes_ = std::move(data.transitionTypes);
+  for (TzifType& type : data.types)
+    rules.types_.push_back({type.utcOffset, type.dst, std::move(type.abbreviation)});
+  if (data.footer) rules.footer_ = std::make_shared<const PosixRule>(PosixRule{*data.footer});
+  rules.FindStandardOffsets();
+  return rules;
+}
 
-  // The standard offset behind each daylight type: the offset of the last
-  // standard time before it (or, failing that, the next one after it).
-  rules.standardOfType_.assign(rules.types_.size(), 0);
-  int lastStandard =
-      rules.types_[0].dst ? rules.types_[0].utcOffset - 3600 : rules.types_[0].utcOffset;
-  for (std::size_t i = 0; i < rules.types_.size(); ++i)
-    if (!rules.types_[i].dst) rules.standardOfType_[i] = rules.types_[i].utcOffset;
-  std::vector<bool> seen(rules.types_.size(), false);
-  for (std::size_t i = 0; i < rules.transitionTypes_.size(); ++i) {
-    const std::uint8_t type = rules.transitionTypes_[i];
-    if (!rules.types_[type].dst) {
-      lastStandard = rules.types_[type].utcOffset;
+// The standard offset behind each daylight type: the offset of the last
+// standard time before it (or, failing that, the next one after it).
+void TimeZoneRules::FindStandardOffsets() {
+  standardOfType_.assign(types_.size(), 0);
+  int lastStandard = types_[0].dst ? types_[0].utcOffset - 3600 : types_[0].utcOffset;
+  for (std::size_t i = 0; i < types_.size(); ++i)
+    if (!types_[i].dst) standardOfType_[i] = types_[i].utcOffset;
+  std::vector<bool> seen(types_.size(), false);
+  for (const std::uint8_t type : transitionTypes_) {
+    if (!types_[type].dst) {
+      lastStandard = types_[type].utcOffset;
     } else if (!seen[type]) {
-      rules.standardOfType_[type] = lastStandard;
+      standardOfType_[type] = lastStandard;
       seen[type] = true;
     }
   }
-  return rules;
 }
 
 ZoneOffset TimeZoneRules::OffsetOfType(std::size_t typeIndex) const {
@@ -286,8 +407,7 @@ ZoneOffset TimeZoneRules::OffsetOfType(std::size_t typeIndex) const {
 }
 
 ZoneOffset TimeZoneRules::FromFooter(std::int64_t unixSeconds) const {
-  ParsedPosix rule;
-  if (!PosixParser(footer_).Parse(rule)) return OffsetOfType(transitionTypes_.back());
+  const ParsedPosix& rule = *footer_;
   const ZoneOffset standard{rule.stdOffset, rule.stdOffset, false, rule.stdName};
   if (!rule.hasDst) return standard;
   const ZoneOffset daylight{rule.dstOffset, rule.stdOffset, true, rule.dstName};
@@ -302,7 +422,7 @@ ZoneOffset TimeZoneRules::FromFooter(std::int64_t unixSeconds) const {
 
 ZoneOffset TimeZoneRules::AtUtc(std::int64_t unixSeconds) const {
   if (transitions_.empty()) {
-    return footer_.empty() ? OffsetOfType(0) : FromFooter(unixSeconds);
+    return footer_ ? FromFooter(unixSeconds) : OffsetOfType(0);
   }
   if (unixSeconds < transitions_.front()) {
     // Before the first transition: the first standard type of the file.
@@ -310,7 +430,7 @@ ZoneOffset TimeZoneRules::AtUtc(std::int64_t unixSeconds) const {
       if (!types_[i].dst) return OffsetOfType(i);
     return OffsetOfType(0);
   }
-  if (unixSeconds >= transitions_.back() && !footer_.empty()) return FromFooter(unixSeconds);
+  if (unixSeconds >= transitions_.back() && footer_) return FromFooter(unixSeconds);
   const auto after = std::upper_bound(transitions_.begin(), transitions_.end(), unixSeconds);
   return OffsetOfType(transitionTypes_[static_cast<std::size_t>(after - transitions_.begin()) - 1]);
 }

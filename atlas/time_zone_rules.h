@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,11 +31,20 @@ struct LocalTimeOffsets {
 
 // The rules of one IANA time zone, read from the system's tz database
 // (compiled TZif files), with the zone's POSIX rule beyond its last transition.
+// A file is read only when it is whole and sound: every offset within 25 hours
+// of UTC, every index within its table, a closing rule that can be read.
 class TimeZoneRules {
  public:
-  // Nothing, and a message in `error`, when the zone is unknown or its file unreadable.
-  static std::optional<TimeZoneRules> Load(std::string_view ianaName, std::string* error);
-  // The same from the bytes of a TZif file (for tests and other sources).
+  enum class LoadFailure {
+    UnknownZone,  // no such zone, or a name that is not a zone's
+    DamagedFile   // the zone's file is there but cannot be trusted
+  };
+  // Nothing, and a message naming the zone in `error` (and why in `failure`),
+  // when the zone is unknown or its file damaged. Never throws.
+  static std::optional<TimeZoneRules> Load(std::string_view ianaName, std::string* error,
+                                           LoadFailure* failure = nullptr);
+  // The same from the bytes of a TZif file, which may be anything: a damaged
+  // file is refused, with `name` in the message. Load reads files through it.
   static std::optional<TimeZoneRules> FromTzif(std::string_view name, std::string_view bytes,
                                                std::string* error);
 
@@ -50,6 +60,7 @@ class TimeZoneRules {
   };
   struct PosixRule;  // the footer rule, parsed
 
+  void FindStandardOffsets();
   ZoneOffset OffsetOfType(std::size_t typeIndex) const;
   ZoneOffset FromFooter(std::int64_t unixSeconds) const;
 
@@ -57,8 +68,8 @@ class TimeZoneRules {
   std::vector<std::int64_t> transitions_;
   std::vector<std::uint8_t> transitionTypes_;
   std::vector<LocalType> types_;
-  std::vector<int> standardOfType_;  // standard offset belonging to each type
-  std::string footer_;
+  std::vector<int> standardOfType_;          // standard offset belonging to each type
+  std::shared_ptr<const PosixRule> footer_;  // none: the last type holds after the table
 };
 
 // Seconds since 1970-01-01 00:00 of a civil date and time (proleptic Gregorian).

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/json_reader.h"
+#include "engine/input_check.h"
 #include "search/local_minute.h"
 
 namespace horavela::cli {
@@ -81,7 +82,10 @@ std::string CaptionsText(const ZoneOffset& offset) {
 
 TimeZoneRules LoadTimeZone(const std::string& name, const std::string& field) {
   std::string error;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error);
+  TimeZoneRules::LoadFailure failure = TimeZoneRules::LoadFailure::UnknownZone;
+  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error, &failure);
+  if (!rules && failure == TimeZoneRules::LoadFailure::DamagedFile)
+    throw RequestError(field + ": " + error);
   if (!rules) {
     throw RequestError(field + ": " + error +
                        " (give a tz-database name such as \"Asia/Kolkata\" or "
@@ -114,6 +118,12 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
   moment.place.zoneHours = used.captions.hours;
   moment.place.zoneMinutes = used.captions.minutes;
   moment.place.dst = used.captions.dst;
+  // The zone found must pass the check a typed zone passes.
+  if (const std::string problem = CheckMoment(moment, path); !problem.empty()) {
+    throw RequestError(path + ": " + rules.name() + " gives " +
+                       FormatUtcOffset(used.utcOffsetSeconds) + " at " + MomentText(local) + "; " +
+                       problem);
+  }
   return used;
 }
 

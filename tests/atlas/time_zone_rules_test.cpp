@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
+
+#include "atlas/tzif_file_builder.h"
 
 namespace horavela {
 namespace {
@@ -85,6 +91,169 @@ TEST(TimeZoneRules, UnknownAndUnsafeNamesAreRefused) {
   std::string error;
   EXPECT_FALSE(TimeZoneRules::FromTzif("x", "TZif2 truncated", &error).has_value());
   EXPECT_FALSE(error.empty());
+}
+
+using testing_tzif::kTimeCountAt;
+using testing_tzif::SmallZone;
+using testing_tzif::TzifBytes;
+using testing_tzif::TzifSpec;
+using testing_tzif::WithCount;
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+TzifSpec Changed(void (*change)(TzifSpec&)) {
+  TzifSpec spec = SmallZone();
+  change(spec);
+  return spec;
+}
+
+std::string Cut(std::string bytes, std::size_t length) {
+  return bytes.substr(0, length);
+}
+
+// Zone files as a damaged disk or a bad copy leaves them. Each is refused with
+// a message naming the zone, or read; a file that is read answers queries.
+TEST(TimeZoneRules, DamagedZoneFilesAreRefusedByName) {
+  struct Row {
+    const char* label;
+    std::string bytes;
+    const char* reason;  // nullptr: the file is read
+  };
+  const std::string small = TzifBytes(SmallZone());
+  const Row rows[] = {
+      {"a valid small file", small, nullptr},
+      {"a first-version file without footer",
+       TzifBytes(Changed([](TzifSpec& s) { s.version = '\0'; })), nullptr},
+      {"no transitions and an empty footer", TzifBytes(Changed([](TzifSpec& s) {
+         s.transitions.clear();
+         s.transitionTypes.clear();
+         s.footer = "";
+       })),
+       nullptr},
+      {"no transitions and a footer that cannot be read", TzifBytes(Changed([](TzifSpec& s) {
+         s.transitions.clear();
+         s.transitionTypes.clear();
+         s.footer = "bad";
+       })),
+       "its closing rule cannot be read"},
+      {"daylight saving without dates", TzifBytes(Changed([](TzifSpec& s) {
+         s.transitions.clear();
+         s.transitionTypes.clear();
+         s.footer = "EST5EDT";
+       })),
+       "its closing rule cannot be read"},
+      {"a rule in month 13",
+       TzifBytes(Changed([](TzifSpec& s) { s.footer = "EST5EDT,M13.2.0,M11.1.0"; })),
+       "its closing rule cannot be read"},
+      {"a rule 30 hours east", TzifBytes(Changed([](TzifSpec& s) { s.footer = "<+30>-30"; })),
+       "its closing rule cannot be read"},
+      {"an offset of 100000 seconds",
+       TzifBytes(Changed([](TzifSpec& s) { s.types[1].utcOffset = 100000; })),
+       "a local time type is 100000 seconds from UTC, more than 25 hours"},
+      {"the most negative offset",
+       TzifBytes(Changed([](TzifSpec& s) { s.types[0].utcOffset = INT32_MIN; })),
+       "a local time type is -2147483648 seconds from UTC, more than 25 hours"},
+      {"a daylight saving flag of 2", TzifBytes(Changed([](TzifSpec& s) { s.types[1].dst = 2; })),
+       "a local time type has a daylight saving flag of 2"},
+      {"a transition type out of range",
+       TzifBytes(Changed([](TzifSpec& s) { s.transitionTypes[1] = 5; })),
+       "a transition names local time type 5, but there are only 2"},
+      {"transitions out of order", TzifBytes(Changed([](TzifSpec& s) {
+         s.transitions = {0, -1000000000};
+       })),
+       "its transition times are out of order"},
+      {"an abbreviation index out of range",
+       TzifBytes(Changed([](TzifSpec& s) { s.types[0].abbreviationIndex = 50; })),
+       "a local time type names abbreviation byte 50, but there are only 12"},
+      {"an abbreviation that is not text",
+       TzifBytes(Changed([](TzifSpec& s) { s.abbreviations[1] = '\xff'; })),
+       "a local time type's abbreviation is not plain text"},
+      {"no local time types", TzifBytes(Changed([](TzifSpec& s) {
+         s.transitions.clear();
+         s.transitionTypes.clear();
+         s.types.clear();
+       })),
+       "it has no local time types"},
+      {"truncated in the data", Cut(small, small.size() - 50), "it is shorter than its counts say"},
+      {"truncated in the footer", Cut(small, small.size() - 3), "its closing rule is missing"},
+      {"truncated in the header", Cut(small, 30), "it is not a TZif file"},
+      {"truncated in the second header", Cut(small, 60), "it is shorter than its counts say"},
+      {"counts larger than the file", WithCount(small, kTimeCountAt, 0x00ffffff),
+       "it is shorter than its counts say"},
+      {"a negative count", WithCount(small, kTimeCountAt, 0xffffffff),
+       "it is shorter than its counts say"},
+      {"a first-version block larger than the file", WithCount(small, 32, 0x7fffffff),
+       "it is shorter than its counts say"},
+      {"not a zone file", "#!/bin/sh\necho hello\n" + std::string(60, ' '),
+       "it is not a TZif file"},
+      {"an unknown version", "TZif9" + small.substr(5), "its format version is unknown"},
+  };
+  for (const Row& row : rows) {
+    std::string error;
+    const std::optional<TimeZoneRules> zone =
+        TimeZoneRules::FromTzif("Test/Zone", row.bytes, &error);
+    if (zone) {
+      // Whatever was read must answer without fault, damaged or not.
+      for (int year : {1901, 1969, 2024, 2050}) zone->AtLocal(year, 7, 1, 12, 0);
+    }
+    if (row.reason == nullptr) {
+      EXPECT_TRUE(zone.has_value()) << row.label << ": " << error;
+    } else {
+      EXPECT_FALSE(zone.has_value()) << row.label;
+      EXPECT_EQ(error, std::string("the tz database file of time zone \"Test/Zone\" is damaged: ") +
+                           row.reason)
+          << row.label;
+    }
+  }
+}
+
+TEST(TimeZoneRules, ASmallFileGivesItsOffsetsBeforeAndBeyondItsTransitions) {
+  std::string error;
+  const auto zone = TimeZoneRules::FromTzif("Test/Zone", TzifBytes(SmallZone()), &error);
+  ASSERT_TRUE(zone.has_value()) << error;
+  EXPECT_EQ(zone->AtLocal(1950, 1, 15, 12, 0).offset.utcOffsetSeconds, 23400);
+  EXPECT_EQ(zone->AtLocal(2024, 1, 15, 12, 0).offset.utcOffsetSeconds, 19800);
+  const ZoneOffset summer = zone->AtLocal(2024, 7, 1, 12, 0).offset;
+  EXPECT_EQ(summer.utcOffsetSeconds, 23400);
+  EXPECT_TRUE(summer.dst);
+  EXPECT_EQ(summer.abbreviation, "+0630");
+}
+
+// The checks refuse damage only: every zone the system has is read.
+TEST(TimeZoneRules, EveryZoneOfTheSystemIsRead) {
+  const std::filesystem::path root = "/usr/share/zoneinfo";
+  int zones = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string bytes = FileBytes(entry.path());
+    if (bytes.rfind("TZif", 0) != 0) continue;  // the folder's tables and notes
+    std::string error;
+    EXPECT_TRUE(TimeZoneRules::FromTzif(entry.path().string(), bytes, &error).has_value()) << error;
+    ++zones;
+  }
+  EXPECT_GT(zones, 300);
+}
+
+TEST(TimeZoneRules, ADamagedFileInTheZoneFolderIsRefusedAsDamaged) {
+  const testing_tzif::ScopedZoneFolder folder;
+  TzifSpec spec = SmallZone();
+  spec.types[0].utcOffset = -10026000;  // the -2785 hours of a damaged disk
+  folder.Add("Test/Damaged", TzifBytes(spec));
+  folder.Add("Test/Sound", TzifBytes(SmallZone()));
+  std::string error;
+  TimeZoneRules::LoadFailure failure = TimeZoneRules::LoadFailure::UnknownZone;
+  EXPECT_FALSE(TimeZoneRules::Load("Test/Damaged", &error, &failure).has_value());
+  EXPECT_EQ(failure, TimeZoneRules::LoadFailure::DamagedFile);
+  EXPECT_EQ(error,
+            "the tz database file of time zone \"Test/Damaged\" is damaged: a local time type is "
+            "-10026000 seconds from UTC, more than 25 hours");
+  EXPECT_FALSE(TimeZoneRules::Load("Test/Missing", &error, &failure).has_value());
+  EXPECT_EQ(failure, TimeZoneRules::LoadFailure::UnknownZone);
+  EXPECT_EQ(error, "unknown time zone \"Test/Missing\"");
+  EXPECT_TRUE(TimeZoneRules::Load("Test/Sound", &error).has_value()) << error;
 }
 
 TEST(FormatUtcOffset, SignAndMinutes) {

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "atlas/tzif_file_builder.h"
 #include "cli/cli_runner.h"
 #include "search/local_minute.h"
 
@@ -433,6 +435,79 @@ TEST(TimeZoneRequestTest, SearchRefusesBadZonesByName) {
   EXPECT_EQ(json::parse(skipped.out)["error"],
             "birth: 02:30 on 10 March 2024 does not exist in America/New_York (clocks went from "
             "02:00 to 03:00)");
+}
+
+// --- zone files ---------------------------------------------------------
+
+// A zone file with one local time type and no changes of the clocks.
+std::string FixedZoneFile(std::int32_t utcOffset, const std::string& abbreviation) {
+  testing_tzif::TzifSpec spec;
+  spec.types = {{utcOffset, 0, 0}};
+  spec.abbreviations = abbreviation + std::string(1, '\0');
+  spec.footer = "<" + abbreviation + ">" + (utcOffset > 0 ? "-" : "") +
+                std::to_string(std::abs(utcOffset) / 3600);
+  return testing_tzif::TzifBytes(spec);
+}
+
+// A damaged zone file is refused by the field that named it; a zone further
+// than 14 hours from Greenwich is refused as a typed one is.
+TEST(TimeZoneRequestTest, DamagedAndFarZoneFilesAreRefusedByName) {
+  const testing_tzif::ScopedZoneFolder folder;
+  testing_tzif::TzifSpec broken = testing_tzif::SmallZone();
+  broken.transitions.clear();
+  broken.transitionTypes.clear();
+  broken.footer = "bad";
+  folder.Add("Test/Broken", testing_tzif::TzifBytes(broken));
+  folder.Add("Test/Far", FixedZoneFile(20 * 3600, "+20"));
+  folder.Add("Test/FarWest", FixedZoneFile(-15 * 3600, "-15"));
+
+  json birthBroken = ValidRequest();
+  birthBroken["birth"] = MomentJson(kNewDelhi, "Test/Broken", 1990, 3, 14, 8, 0);
+  json electionFar = ValidRequest();
+  electionFar["election"] = MomentJson(kNewDelhi, "Test/Far", 2024, 6, 1, 12, 0);
+  json birthFarWest = ValidRequest();
+  birthFarWest["birth"] = MomentJson(kNewYork, "Test/FarWest", 1990, 3, 14, 8, 0);
+  const json searchBroken = SearchJson(PlaceJson(kNewDelhi, "Test/Broken"),
+                                       Minute(2024, 3, 9, 0, 0), Minute(2024, 3, 9, 1, 0));
+  json searchBirthFar = SearchJson(PlaceJson(kNewDelhi, "Asia/Kolkata"), Minute(2024, 3, 9, 0, 0),
+                                   Minute(2024, 3, 9, 1, 0));
+  searchBirthFar["birth"] = MomentJson(kNewDelhi, "Test/Far", 1990, 3, 14, 8, 0);
+  struct Row {
+    const char* command;
+    json request;
+    const char* error;
+  };
+  const Row rows[] = {
+      {"evaluate", birthBroken,
+       "birth.tz: the tz database file of time zone \"Test/Broken\" is damaged: its closing rule "
+       "cannot be read"},
+      {"search", searchBroken,
+       "place.tz: the tz database file of time zone \"Test/Broken\" is damaged: its closing rule "
+       "cannot be read"},
+      {"evaluate", electionFar,
+       "election: Test/Far gives UTC+20:00 at 12:00 on 1 June 2024; election zone hours must be "
+       "between -14 and 14"},
+      {"evaluate", birthFarWest,
+       "birth: Test/FarWest gives UTC-15:00 at 08:00 on 14 March 1990; birth zone hours must be "
+       "between -14 and 14"},
+      {"search", searchBirthFar,
+       "birth: Test/Far gives UTC+20:00 at 08:00 on 14 March 1990; birth zone hours must be "
+       "between -14 and 14"},
+  };
+  for (const Row& row : rows) {
+    const CliRun run = RunCli(row.command, row.request.dump());
+    EXPECT_EQ(run.status, 2) << row.error << run.err;
+    const json response = json::parse(run.out, nullptr, false);
+    EXPECT_EQ(response, json({{"error", row.error}})) << run.out;
+  }
+}
+
+TEST(TimeZoneRequestTest, KiritimatiAtFourteenHoursEastIsAccepted) {
+  json request = ValidRequest();
+  request["election"] = MomentJson(kNewDelhi, "Pacific/Kiritimati", 2024, 6, 1, 12, 0);
+  const json used = Evaluate(request)["election"]["zone_used"];
+  EXPECT_EQ(used["utc_offset"], "UTC+14:00");
+  EXPECT_EQ(used["hours"], -14);
 }
 
 }  // namespace
