@@ -24,6 +24,7 @@
 #include "app/program_links.h"
 #include "app/subject_catalogue.h"
 #include "app/time_zone_dialog.h"
+#include "calendar/civil_calendar.h"
 #include "engine/input_check.h"
 #include "panchang/panchang.h"
 
@@ -34,10 +35,6 @@ namespace {
 QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-constexpr const char* kMonthNames[] = {"January",   "February", "March",    "April",
-                                       "May",       "June",     "July",     "August",
-                                       "September", "October",  "November", "December"};
 
 void SelectFirst(QComboBox* box) {
   box->setCurrentIndex(0);
@@ -136,7 +133,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::Form_Load() {
   for (QComboBox* box : {birth_.month, election_.month}) {
-    for (const char* month : kMonthNames) box->addItem(month);
+    for (std::string_view month : kMonthNames)
+      box->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
   }
   for (int day = 1; day <= 31; ++day) {
     birth_.day->addItem(QString::number(day));

@@ -8,37 +8,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "calendar/civil_calendar.h"
+
 namespace horavela {
 
 namespace {
 
 constexpr std::int64_t kDay = 86400;
-
-// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yearOfEra = y - era * 400;
-  const std::int64_t dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
-int YearOfDays(std::int64_t days) {
-  days += 719468;
-  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const std::int64_t dayOfEra = days - era * 146097;
-  const std::int64_t yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const std::int64_t mp = (5 * dayOfYear + 2) / 153;
-  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  return static_cast<int>(yearOfEra + era * 400 + (month <= 2));
-}
-
-bool IsLeap(int y) {
-  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
 
 // No offset of a sound zone is further from UTC than this; the captions and
 // everything downstream count on it.
@@ -165,15 +141,14 @@ std::int64_t RuleLocalSeconds(const RuleDate& date, int year) {
   std::int64_t days = 0;
   if (date.kind == 'M') {
     const std::int64_t first = DaysFromCivil(year, date.month, 1);
-    const int firstWeekday = static_cast<int>(((first % 7) + 11) % 7);  // 1970-01-01 was Thursday
+    const int firstWeekday = WeekdayIndex(first);
     int day = 1 + (date.weekday - firstWeekday + 7) % 7 + 7 * (date.week - 1);
-    static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int monthDays = kMonthDays[date.month - 1] + (date.month == 2 && IsLeap(year));
+    const int monthDays = DaysInMonth(year, date.month);
     while (day > monthDays) day -= 7;  // week 5 means the last such weekday
     days = first + day - 1;
   } else if (date.kind == 'J') {
     int day = date.day;
-    if (IsLeap(year) && day >= 60) ++day;
+    if (IsLeapYear(year) && day >= 60) ++day;
     days = DaysFromCivil(year, 1, 1) + day - 1;
   } else {
     days = DaysFromCivil(year, 1, 1) + date.day;
@@ -411,8 +386,7 @@ ZoneOffset TimeZoneRules::FromFooter(std::int64_t unixSeconds) const {
   const ZoneOffset standard{rule.stdOffset, rule.stdOffset, false, rule.stdName};
   if (!rule.hasDst) return standard;
   const ZoneOffset daylight{rule.dstOffset, rule.stdOffset, true, rule.dstName};
-  const int year = YearOfDays((unixSeconds + rule.stdOffset) / kDay -
-                              ((unixSeconds + rule.stdOffset) % kDay < 0 ? 1 : 0));
+  const int year = CivilFromDays(FloorDiv(unixSeconds + rule.stdOffset, kDay)).year;
   const std::int64_t start = RuleLocalSeconds(rule.start, year) - rule.stdOffset;
   const std::int64_t end = RuleLocalSeconds(rule.end, year) - rule.dstOffset;
   const bool inDst = start < end ? (unixSeconds >= start && unixSeconds < end)

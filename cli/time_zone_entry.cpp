@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "calendar/civil_calendar.h"
 #include "cli/json_reader.h"
 #include "engine/input_check.h"
 #include "search/local_minute.h"
@@ -14,10 +15,6 @@
 namespace horavela::cli {
 
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonths = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 // A clock change moves the clocks by hours, once by a whole day (Samoa,
 // December 2011); no gap or overlap is longer than this.
@@ -30,8 +27,8 @@ std::string ClockText(const LocalMinute& minute) {
 }
 
 std::string DateText(const LocalMinute& minute) {
-  return std::to_string(minute.day) + " " + std::string(kMonths[(minute.month - 1) % 12]) + " " +
-         std::to_string(minute.year);
+  return std::to_string(minute.day) + " " + std::string(kMonthNames[(minute.month - 1) % 12]) +
+         " " + std::to_string(minute.year);
 }
 
 // "02:30 on 10 March 2024"
