@@ -48,7 +48,7 @@ std::string WriteReportFiles(const EvaluateOptions& options, const RtfWriter& rt
       return "the HTML report was not written: " + e +
              (bothAsked ? "; the RTF report was not written either" : "");
   }
-  if (std::string e = files.Commit(); !e.empty()) return "the reports were not written: " + e;
+  if (std::string e = files.Commit(); !e.empty()) return "the reports were not all written: " + e;
   return {};
 }
 
