@@ -96,9 +96,8 @@ FolderState StateOf(const fs::path& folder) {
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
     struct stat status {};
     ::lstat(entry.path().c_str(), &status);
-    std::ifstream in(S_ISREG(status.st_mode) ? entry.path() : fs::path(), std::ios::binary);
     std::stringstream text;
-    if (in) text << in.rdbuf();
+    if (S_ISREG(status.st_mode)) text << std::ifstream(entry.path(), std::ios::binary).rdbuf();
     state[entry.path().string()] = {status.st_ino, status.st_mode, text.str()};
   }
   return state;
