@@ -33,6 +33,26 @@ struct Answer {
   int status = kExitOk;
 };
 
+// Both reports or neither: each is written whole beside its target first, and
+// only when all are ready do they replace the files, so a failed HTML page
+// never leaves a new RTF document behind a failure answer.
+std::string WriteReportFiles(const EvaluateOptions& options, const RtfWriter& rtf,
+                             const HtmlWriter& html) {
+  AtomicWriteSet files;
+  const bool bothAsked = !options.rtfFile.empty() && !options.htmlFile.empty();
+  if (!options.rtfFile.empty()) {
+    if (std::string e = files.Prepare(options.rtfFile, rtf.Document()); !e.empty())
+      return "the RTF report was not written: " + e;
+  }
+  if (!options.htmlFile.empty()) {
+    if (std::string e = files.Prepare(options.htmlFile, html.Document()); !e.empty())
+      return "the HTML report was not written: " + e +
+             (bothAsked ? "; the RTF report was not written either" : "");
+  }
+  if (std::string e = files.Commit(); !e.empty()) return "the reports were not all written: " + e;
+  return {};
+}
+
 // One request from a fresh state: nothing of an earlier request can leak in,
 // since the state, the sinks and the input are all built anew here.
 Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
@@ -49,14 +69,8 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
 
   const CalculationState state = RunEvaluation(parsed.input, report, SwissEphemeris());
 
-  if (!options.rtfFile.empty()) {
-    if (std::string e = WriteFileAtomically(options.rtfFile, rtf.Document()); !e.empty())
-      return {ErrorResponse("the RTF report was not written: " + e), kExitFailure};
-  }
-  if (!options.htmlFile.empty()) {
-    if (std::string e = WriteFileAtomically(options.htmlFile, html.Document()); !e.empty())
-      return {ErrorResponse("the HTML report was not written: " + e), kExitFailure};
-  }
+  if (std::string error = WriteReportFiles(options, rtf, html); !error.empty())
+    return {ErrorResponse(error), kExitFailure};
   nlohmann::ordered_json response = BuildResponse(state, plain.text(), ListReportSections(state));
   if (parsed.birthZone) response["birth"]["zone_used"] = ZoneUsedJson(*parsed.birthZone);
   if (parsed.electionZone) response["election"]["zone_used"] = ZoneUsedJson(*parsed.electionZone);

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 
 #include "cli/cli_runner.h"
@@ -125,6 +127,93 @@ TEST(ReportFilesTest, ReportFilesDoNotCombineWithBatch) {
   EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(json::parse(run.out)["error"].is_string());
   EXPECT_TRUE(fs::is_empty(folder));
+}
+
+std::string ErrorOf(const CliRun& run) {
+  const json response = json::parse(run.out, nullptr, false);
+  if (!response.is_object() || !response.contains("error")) return "(no error in the answer)";
+  return response["error"];
+}
+
+// Targets the reports never replace: the tool answers with an error naming
+// the file and leaves it as it was.
+struct RefusedReport {
+  const char* kind;
+  std::function<fs::path(const fs::path& folder)> make;  // returns the target
+  std::string error;                                     // {} stands for the target
+};
+
+const RefusedReport kRefusedReports[] = {
+    {"FIFO",
+     [](const fs::path& f) {
+       ::mkfifo((f / "pipe.html").c_str(), 0644);
+       return f / "pipe.html";
+     },
+     "the HTML report was not written: cannot write \"{}\": it is a FIFO (named pipe), not a "
+     "regular file"},
+    {"/dev/null", [](const fs::path&) { return fs::path("/dev/null"); },
+     "the HTML report was not written: cannot write \"{}\": it is a character device, not a "
+     "regular file"},
+    {"read-only file",
+     [](const fs::path& f) {
+       std::ofstream(f / "ro.html") << "old";
+       fs::permissions(f / "ro.html", fs::perms(0444));
+       return f / "ro.html";
+     },
+     "the HTML report was not written: cannot write \"{}\": it is read-only"},
+};
+
+TEST(ReportFilesTest, RefusesTargetsThatAreNotWritableFiles) {
+  for (const RefusedReport& row : kRefusedReports) {
+    SCOPED_TRACE(row.kind);
+    const fs::path folder = FreshFolder("refused");
+    const fs::path target = row.make(folder);
+    struct stat before {};
+    ASSERT_EQ(::stat(target.c_str(), &before), 0);
+    const CliRun run =
+        RunCli("evaluate --html " + ShellQuote(target.string()), ValidRequest().dump());
+    EXPECT_EQ(run.status, 1);
+    std::string error = row.error;
+    error.replace(error.find("{}"), 2, target.string());
+    EXPECT_EQ(ErrorOf(run), error);
+    struct stat after {};
+    ASSERT_EQ(::stat(target.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the target was replaced";
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_size, before.st_size);
+  }
+}
+
+TEST(ReportFilesTest, WritesThroughALinkAndKeepsTheFileMode) {
+  const fs::path folder = FreshFolder("link");
+  const fs::path real = folder / "private.rtf";
+  std::ofstream(real) << "old";
+  fs::permissions(real, fs::perms(0600));
+  fs::create_symlink("private.rtf", folder / "latest.rtf");
+  const CliRun run = RunCli("evaluate --rtf " + ShellQuote((folder / "latest.rtf").string()),
+                            ValidRequest().dump());
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(fs::is_symlink(folder / "latest.rtf"));
+  EXPECT_EQ(ReadFile(real).rfind("{\\rtf1", 0), 0u);
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms(0600));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+}
+
+TEST(ReportFilesTest, AFailedHtmlReportLeavesTheRtfReportUnreplaced) {
+  const fs::path folder = FreshFolder("both");
+  const fs::path rtf = folder / "report.rtf";
+  const fs::path html = folder / "missing" / "report.html";
+  std::ofstream(rtf) << "old";
+  const CliRun run =
+      RunCli("evaluate --rtf " + ShellQuote(rtf.string()) + " --html " + ShellQuote(html.string()),
+             ValidRequest().dump());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(ErrorOf(run), "the HTML report was not written: cannot write \"" + html.string() +
+                              "\": No such file or directory; the RTF report was not written "
+                              "either");
+  EXPECT_EQ(ReadFile(rtf), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
+      << "no temporary file stays";
 }
 
 }  // namespace
