@@ -225,13 +225,13 @@ TEST(TimeZoneRequestTest, BadZoneFieldsAreRefusedByName) {
        [](json& r) { r["election"] = MomentJson(kNewYork, "America", 2024, 6, 1, 8, 0); },
        "election.tz: unknown time zone \"America\""},
       {"empty name", [](json& r) { r["election"] = MomentJson(kNewYork, "", 2024, 6, 1, 8, 0); },
-       "election.tz must name a time zone"},
+       "election.tz: must name a time zone"},
       {"not a string",
        [](json& r) {
          r["election"] = MomentJson(kNewYork, "", 2024, 6, 1, 8, 0);
          r["election"]["tz"] = 5;
        },
-       "election.tz must be a string"},
+       "election.tz: must be a string"},
       {"tz and zone",
        [](json& r) {
          r["election"]["tz"] = "Europe/London";
@@ -252,10 +252,10 @@ TEST(TimeZoneRequestTest, BadZoneFieldsAreRefusedByName) {
          r["birth"].erase("zone");
          r["birth"].erase("dst");
        },
-       "birth.zone is missing"},
+       "birth.zone: is missing"},
       {"a date that does not exist",
        [](json& r) { r["birth"] = MomentJson(kNewDelhi, "Asia/Kolkata", 1990, 2, 30, 8, 0); },
-       "Birth date"},
+       "birth.day: February 30 1990 does not exist"},
   };
   for (const Row& row : rows) {
     json request = ValidRequest();
