@@ -1,5 +1,6 @@
 #include "app/page_checks.h"
 
+#include <QStringList>
 #include <limits>
 
 #include "app/app_texts.h"
