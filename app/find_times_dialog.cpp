@@ -270,8 +270,9 @@ void FindTimesDialog::cmdSearch_Click() {
   request.from = {from.year(), from.month(), from.day(), 0, 0};
   request.to = {to.year(), to.month(), to.day(), 23, 59};
   request.minResult = cboMinResult_->currentText().toStdString();
-  if (const std::string problem = CheckSearchRequest(request); !problem.empty()) {
-    messages_->Show(MessageIcon::Error, QString(texts::kFindCannotSearch).arg(FromStd(problem)));
+  if (const std::optional<Problem> problem = CheckSearchRequest(request)) {
+    messages_->Show(MessageIcon::Error,
+                    QString(texts::kFindCannotSearch).arg(FromStd(ProblemText(*problem))));
     return;
   }
 

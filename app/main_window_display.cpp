@@ -93,8 +93,8 @@ void MainWindow::EndEvaluationWithError(const QString& reason) {
 void MainWindow::Display() {
   CalculationState state;
   state.Input = ReadInput();
-  if (const std::string problem = CheckEvaluationInput(state.Input); !problem.empty()) {
-    EndEvaluationWithError(FromStd(problem));
+  if (const std::optional<Problem> problem = CheckEvaluationInput(state.Input)) {
+    EndEvaluationWithError(FromStd(ProblemText(*problem)));
     return;
   }
   // The report is composed into a document of its own and shown only when the

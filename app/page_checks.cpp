@@ -1,6 +1,7 @@
 #include "app/page_checks.h"
 
-#include <QLocale>
+#include <QStringList>
+#include <limits>
 
 #include "app/app_texts.h"
 #include "engine/input_check.h"
@@ -16,16 +17,31 @@ long long NumberOf(const QString& digits) {
   return ok ? value : std::numeric_limits<long long>::max();
 }
 
+// The page's words for what the core found wrong with one coordinate: the
+// core decides, the page keeps its own texts.
+struct CoordinateTexts {
+  CoordinateField degreesField;
+  CoordinateField minutesField;
+  const char* degreesRange;
+  const char* minutesRange;
+  const char* beyondLimit;
+};
+
+constexpr CoordinateTexts kLatitudeTexts = {
+    CoordinateField::LatitudeDegrees, CoordinateField::LatitudeMinutes,
+    texts::kLatitudeDegreesRange, texts::kLatitudeMinutesRange, texts::kLatitudeBeyondPole};
+constexpr CoordinateTexts kLongitudeTexts = {
+    CoordinateField::LongitudeDegrees, CoordinateField::LongitudeMinutes,
+    texts::kLongitudeDegreesRange, texts::kLongitudeMinutesRange, texts::kLongitudeBeyondLimit};
+
 std::optional<CoordinateProblem> CheckOne(const QString& degreesText, const QString& minutesText,
-                                          long long maxDegrees, CoordinateField degreesField,
-                                          CoordinateField minutesField, const char* degreesMessage,
-                                          const char* minutesMessage, const char* beyondMessage) {
-  const long long degrees = NumberOf(degreesText);
-  const long long minutes = NumberOf(minutesText);
-  if (degrees < 0 || degrees > maxDegrees) return CoordinateProblem{degreesField, degreesMessage};
-  if (minutes < 0 || minutes > 59) return CoordinateProblem{minutesField, minutesMessage};
-  if (degrees == maxDegrees && minutes > 0) return CoordinateProblem{minutesField, beyondMessage};
-  return std::nullopt;
+                                          int maxDegrees, const CoordinateTexts& words) {
+  const std::optional<Problem> problem =
+      CheckCoordinate(NumberOf(degreesText), NumberOf(minutesText), maxDegrees, "");
+  if (!problem) return std::nullopt;
+  if (problem->path == "degrees") return CoordinateProblem{words.degreesField, words.degreesRange};
+  const bool beyond = problem->rule == Rule::BeyondLimit;
+  return CoordinateProblem{words.minutesField, beyond ? words.beyondLimit : words.minutesRange};
 }
 
 }  // namespace
@@ -42,21 +58,14 @@ std::optional<CoordinateProblem> CheckCoordinates(const QString& latitudeDegrees
                                                   const QString& latitudeMinutes,
                                                   const QString& longitudeDegrees,
                                                   const QString& longitudeMinutes) {
-  if (auto problem =
-          CheckOne(latitudeDegrees, latitudeMinutes, 90, CoordinateField::LatitudeDegrees,
-                   CoordinateField::LatitudeMinutes, texts::kLatitudeDegreesRange,
-                   texts::kLatitudeMinutesRange, texts::kLatitudeBeyondPole)) {
-    return problem;
-  }
-  return CheckOne(longitudeDegrees, longitudeMinutes, 180, CoordinateField::LongitudeDegrees,
-                  CoordinateField::LongitudeMinutes, texts::kLongitudeDegreesRange,
-                  texts::kLongitudeMinutesRange, texts::kLongitudeBeyondLimit);
+  if (auto problem = CheckOne(latitudeDegrees, latitudeMinutes, 90, kLatitudeTexts)) return problem;
+  return CheckOne(longitudeDegrees, longitudeMinutes, 180, kLongitudeTexts);
 }
 
 QString CheckDateExists(const QString& which, int year, int month, int day) {
-  if (IsValidDate(year, month, day)) return {};
-  const QString monthName = QLocale::c().standaloneMonthName(month, QLocale::LongFormat);
-  return QString("%1 date %2 %3 %4 does not exist").arg(which, monthName).arg(day).arg(year);
+  const std::optional<Problem> problem = horavela::CheckDateExists(year, month, day, "");
+  if (!problem) return {};
+  return QString("%1 date %2").arg(which, QString::fromStdString(problem->message));
 }
 
 QString PlaceSearchText(const QString& city, const QString& state, const QString& country) {

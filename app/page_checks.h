@@ -24,7 +24,8 @@ struct CoordinateProblem {
   const char* message;
 };
 
-// Refuses coordinates no place on Earth has: latitude above 90 degrees,
+// Refuses coordinates no place on Earth has (the core's CheckCoordinate decides;
+// the page words it): latitude above 90 degrees,
 // longitude above 180, minutes above 59, or minutes beyond 90 or 180 degrees.
 // The texts are digits only (the fields' filters see to that).
 std::optional<CoordinateProblem> CheckCoordinates(const QString& latitudeDegrees,

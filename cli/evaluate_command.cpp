@@ -93,12 +93,12 @@ Answer AnswerRequest(std::string_view text, const EvaluateOptions& options) {
 bool OpenInput(const std::string& path, std::ifstream& file, std::string& error) {
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {
-    error = "cannot read " + path + ": it is a folder";
+    error = "request: cannot read " + path + ": it is a folder";
     return false;
   }
   file.open(path, std::ios::binary);
   if (!file) {
-    error = "cannot read " + path + ": " + std::strerror(errno);
+    error = "request: cannot read " + path + ": " + std::strerror(errno);
     return false;
   }
   return true;
@@ -145,7 +145,7 @@ bool ReadRequestText(const std::string& inputFile, std::istream& in, std::string
                      std::string& error) {
   if (inputFile.empty()) {
     text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) error = "cannot read standard input";
+    if (in.bad()) error = "request: cannot read standard input";
     return !in.bad();
   }
   std::ifstream file;
@@ -153,7 +153,7 @@ bool ReadRequestText(const std::string& inputFile, std::istream& in, std::string
   std::ostringstream buffer;
   buffer << file.rdbuf();
   if (file.bad()) {
-    error = "cannot read " + inputFile;
+    error = "request: cannot read " + inputFile;
     return false;
   }
   text = buffer.str();
@@ -163,8 +163,8 @@ bool ReadRequestText(const std::string& inputFile, std::istream& in, std::string
 int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
   if (options.batch && (!options.rtfFile.empty() || !options.htmlFile.empty())) {
     // One report file cannot hold the reports of many requests.
-    out << Serialize(ErrorResponse("--rtf and --html write the report of a single request; "
-                                   "they cannot be combined with --batch"),
+    out << Serialize(ErrorResponse("--batch: cannot be combined with --rtf or --html, which "
+                                   "write the report of a single request"),
                      true)
         << '\n';
     return kExitBadRequest;

@@ -1,5 +1,6 @@
 #include "cli/json_reader.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -31,34 +32,67 @@ std::string Describe(const json& value) {
   }
 }
 
+[[noreturn]] void Refuse(std::string path, std::string message, Rule rule) {
+  throw RequestError(Problem{std::move(path), std::move(message), rule});
+}
+
 const json& RequireMember(const json& object, const std::string& path, const char* key) {
   const json* value = FindMember(object, key);
-  if (value == nullptr) throw RequestError(Join(path, key) + " is missing");
+  if (value == nullptr) Refuse(Join(path, key), messages::Missing(), Rule::Missing);
   return *value;
 }
 
-// nlohmann's messages start with "[json.exception.parse_error.101] ".
-std::string WithoutExceptionTag(const std::string& message) {
-  if (!message.empty() && message.front() == '[') {
-    const auto end = message.find("] ");
-    if (end != std::string::npos) return message.substr(end + 2);
-  }
-  return message;
+// nlohmann's parse errors read "[json.exception.parse_error.101] parse error
+// at line 1, column 5: syntax error ...; last read: '...'". The position and
+// the reason are kept; what was last read is left out, since it may be a
+// whole megabyte of the request.
+std::string PositionOf(const std::string& what) {
+  const auto at = what.find(" at line ");
+  if (at == std::string::npos) return "an unknown position";
+  const auto end = what.find(": ", at);
+  return what.substr(at + 4, end == std::string::npos ? std::string::npos : end - at - 4);
+}
+
+std::string ReasonOf(const std::string& what) {
+  const auto at = what.find(" at line ");
+  const auto start = what.find(": ", at == std::string::npos ? 0 : at);
+  if (start == std::string::npos) return "unreadable";
+  std::string reason = what.substr(start + 2, what.find("; last read", start) - start - 2);
+  constexpr std::size_t kLongest = 160;
+  return reason.size() > kLongest ? reason.substr(0, kLongest) + "..." : reason;
 }
 
 }  // namespace
 
+RequestError::RequestError(Problem problem)
+    : std::runtime_error(ProblemText(problem)), problem_(std::move(problem)) {}
+
+namespace {
+
+Problem Split(const std::string& text) {
+  const auto colon = text.find(": ");
+  if (colon == std::string::npos) return {"request", text, Rule::Inconsistent};
+  return {text.substr(0, colon), text.substr(colon + 2), Rule::Inconsistent};
+}
+
+}  // namespace
+
+RequestError::RequestError(const std::string& text) : RequestError(Split(text)) {}
+
 json ParseJsonText(std::string_view text) {
   try {
     return json::parse(text);
-  } catch (const json::exception& e) {
-    throw RequestError("the request is not valid JSON: " + WithoutExceptionTag(e.what()));
+  } catch (const json::parse_error& e) {
+    Refuse("request", messages::NotJson(PositionOf(e.what()), ReasonOf(e.what())), Rule::NotJson);
+  } catch (const json::exception&) {
+    // Out of range: a number beyond what a double holds.
+    Refuse("request", messages::NumberTooLarge(), Rule::NotJson);
   }
 }
 
 void RequireObject(const json& request) {
   if (!request.is_object())
-    throw RequestError("the request must be a JSON object, not " + Describe(request));
+    Refuse("request", messages::WrongType("a JSON object", Describe(request)), Rule::WrongType);
 }
 
 const json* FindMember(const json& object, const char* key) {
@@ -73,7 +107,7 @@ std::string Join(const std::string& path, const char* key) {
 const json& ObjectField(const json& object, const std::string& path, const char* key) {
   const json& value = RequireMember(object, path, key);
   if (!value.is_object())
-    throw RequestError(Join(path, key) + " must be an object, not " + Describe(value));
+    Refuse(Join(path, key), messages::WrongType("an object", Describe(value)), Rule::WrongType);
   return value;
 }
 
@@ -82,19 +116,13 @@ const json& ObjectField(const json& object, const std::string& path, const char*
 std::int16_t Int16Value(const json& value, const std::string& name) {
   constexpr std::int64_t kLow = std::numeric_limits<std::int16_t>::min();
   constexpr std::int64_t kHigh = std::numeric_limits<std::int16_t>::max();
-  const std::string range = " (" + std::to_string(kLow) + ".." + std::to_string(kHigh) + ")";
   if (!value.is_number_integer())
-    throw RequestError(name + " must be a whole number" + range + ", not " + Describe(value));
-  if (value.is_number_unsigned()) {
-    const auto n = value.get<std::uint64_t>();
-    if (n > static_cast<std::uint64_t>(kHigh))
-      throw RequestError(name + " = " + value.dump() + " is beyond the 16-bit range" + range);
-    return static_cast<std::int16_t>(n);
-  }
-  const auto n = value.get<std::int64_t>();
-  if (n < kLow || n > kHigh)
-    throw RequestError(name + " = " + value.dump() + " is beyond the 16-bit range" + range);
-  return static_cast<std::int16_t>(n);
+    Refuse(name, messages::WrongType("a whole number", Describe(value)), Rule::WrongType);
+  const bool fits = value.is_number_unsigned()
+                        ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(kHigh)
+                        : value.get<std::int64_t>() >= kLow && value.get<std::int64_t>() <= kHigh;
+  if (!fits) Refuse(name, messages::Beyond16Bits(value.dump()), Rule::OutOfRange);
+  return static_cast<std::int16_t>(value.get<std::int64_t>());
 }
 
 std::int16_t Int16Field(const json& object, const std::string& path, const char* key) {
@@ -104,12 +132,13 @@ std::int16_t Int16Field(const json& object, const std::string& path, const char*
 bool BoolField(const json& object, const std::string& path, const char* key) {
   const json& value = RequireMember(object, path, key);
   if (!value.is_boolean())
-    throw RequestError(Join(path, key) + " must be true or false, not " + Describe(value));
+    Refuse(Join(path, key), messages::WrongType("true or false", Describe(value)), Rule::WrongType);
   return value.get<bool>();
 }
 
 std::string StringValue(const json& value, const std::string& name) {
-  if (!value.is_string()) throw RequestError(name + " must be a string, not " + Describe(value));
+  if (!value.is_string())
+    Refuse(name, messages::WrongType("a string", Describe(value)), Rule::WrongType);
   return value.get<std::string>();
 }
 
@@ -124,6 +153,15 @@ std::string OptionalString(const json& object, const std::string& path, const ch
 
 namespace {
 
+// No tz-database name is this long or holds control characters; such a text
+// is refused here, where its echo is cut short, rather than quoted whole.
+bool CannotBeZoneName(const std::string& name) {
+  constexpr std::size_t kLongestName = 64;
+  return name.size() > kLongestName || std::any_of(name.begin(), name.end(), [](char c) {
+           return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+         });
+}
+
 // Either the tz-database name or the two captions with the DST box: a request
 // holding both would leave it unclear which one the user meant.
 std::string ZoneName(const json& object, const std::string& path) {
@@ -134,13 +172,11 @@ std::string ZoneName(const json& object, const std::string& path) {
     if (FindMember(object, key) != nullptr)
       given += std::string(given.empty() ? "" : " and ") + "\"" + key + "\"";
   }
-  if (!given.empty()) {
-    throw RequestError(path + ": \"tz\" and " + given +
-                       " were both given; give either \"tz\" or \"zone\" with \"dst\"");
-  }
-  std::string name = StringValue(*tz, Join(path, "tz"));
-  if (name.empty())
-    throw RequestError(Join(path, "tz") + " must name a time zone, such as \"Asia/Kolkata\"");
+  if (!given.empty()) Refuse(path, messages::ZoneTwice(given), Rule::Inconsistent);
+  const std::string tzPath = Join(path, "tz");
+  std::string name = StringValue(*tz, tzPath);
+  if (name.empty()) Refuse(tzPath, messages::EmptyZoneName(), Rule::Missing);
+  if (CannotBeZoneName(name)) Refuse(tzPath, messages::UnknownZone(name), Rule::UnknownText);
   return name;
 }
 
@@ -196,11 +232,8 @@ MomentRequest ParseMoment(const json& object, const std::string& path) {
 void CheckZoneSigns(const PlaceEntry& place, const std::string& path) {
   const int hours = place.zoneHours;
   const int minutes = place.zoneMinutes;
-  if ((hours > 0 && minutes < 0) || (hours < 0 && minutes > 0)) {
-    throw RequestError(path + ".zone: hours " + std::to_string(hours) + " and minutes " +
-                       std::to_string(minutes) +
-                       " must have the same sign (Indian Time is -5 and -30, west positive)");
-  }
+  if ((hours > 0 && minutes < 0) || (hours < 0 && minutes > 0))
+    Refuse(Join(path, "zone"), messages::ZoneSigns(hours, minutes), Rule::Inconsistent);
 }
 
 }  // namespace horavela::cli

@@ -8,18 +8,26 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/evaluation_input.h"
+#include "engine/problem.h"
 
 namespace horavela::cli {
 
-// The first problem found in a request, its message naming the field by its
-// path ("birth.latitude.degrees"). Thrown by the readers below and turned
-// into the {"error": ...} answer by each command.
+// The first problem found in a request, naming the field by its path
+// ("birth.latitude.degrees"). Thrown by the readers below and turned into the
+// {"error": "path: message"} answer by each command; what() is that text.
 class RequestError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit RequestError(Problem problem);
+  // A text already in the form "path: message".
+  explicit RequestError(const std::string& text);
+  const Problem& problem() const { return problem_; }
+
+ private:
+  Problem problem_;
 };
 
-// The request text as JSON; throws RequestError when it is not valid JSON.
+// The request text as JSON; throws RequestError for the path "request" when
+// it is not valid JSON, naming the line and column.
 nlohmann::json ParseJsonText(std::string_view text);
 
 // The request itself must be an object.

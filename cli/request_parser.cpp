@@ -17,12 +17,8 @@ using nlohmann::json;
 // The weekday box offers the seven names only.
 std::string WeekdayField(const json& value, const std::string& name) {
   std::string text = StringValue(value, name);
-  if (std::find(kWeekdayNames.begin(), kWeekdayNames.end(), text) == kWeekdayNames.end()) {
-    std::string names;
-    for (std::string_view day : kWeekdayNames)
-      names += (names.empty() ? "" : ", ") + std::string(day);
-    throw RequestError(name + " must be one of " + names + ", not \"" + text + "\"");
-  }
+  if (std::find(kWeekdayNames.begin(), kWeekdayNames.end(), text) == kWeekdayNames.end())
+    throw RequestError(Problem{name, messages::UnknownWeekday(text), Rule::UnknownText});
   return text;
 }
 
@@ -52,13 +48,10 @@ void ParseInput(const json& request, ParsedRequest& parsed) {
   if (const json* birthWeekday = FindMember(birth, "weekday"))
     StringValue(*birthWeekday, "birth.weekday");
 
-  if (FindRuleSet(input.subject) == nullptr) {
-    throw RequestError("subject \"" + input.subject +
-                       "\" is not a known subject text; `horavela-cli subjects` lists the "
-                       "valid ones");
-  }
-  if (std::string problem = CheckEvaluationInput(input); !problem.empty())
-    throw RequestError(problem);
+  if (FindRuleSet(input.subject) == nullptr)
+    throw RequestError(
+        Problem{"subject", messages::UnknownSubject(input.subject), Rule::UnknownText});
+  if (std::optional<Problem> problem = CheckEvaluationInput(input)) throw RequestError(*problem);
   parsed.electionZone = ResolveZone(electionRequest.timeZone, input.election, "election");
   parsed.birthZone = ResolveZone(birthRequest.timeZone, input.birth, "birth");
   CheckZoneSigns(input.birth.place, "birth");

@@ -8,6 +8,7 @@
 
 #include "cli/time_zone_entry.h"
 #include "engine/evaluation_input.h"
+#include "search/muhurta_finder.h"
 
 namespace horavela::cli {
 
@@ -28,5 +29,17 @@ struct ParsedRequest {
 // captions and DST box in force at its local date and time.
 ParsedRequest ParseRequest(std::string_view text);
 ParsedRequest ParseRequestJson(const nlohmann::json& request);
+
+// A search request read from JSON, or why it is not one.
+struct ParsedSearch {
+  SearchRequest request;
+  std::string error;  // empty when `request` may be searched
+};
+
+// Reads the request of `horavela-cli search` (defined beside that command)
+// with the same checks: field types, 16-bit range, the input pages' ranges,
+// the subject, the result word and the range of minutes; a "tz" place is
+// loaded but not searched.
+ParsedSearch ParseSearchRequest(std::string_view text);
 
 }  // namespace horavela::cli

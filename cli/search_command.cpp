@@ -1,11 +1,13 @@
 #include <exception>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
 
 #include "cli/commands.h"
 #include "cli/json_reader.h"
+#include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
 #include "rules/subjects.h"
@@ -49,8 +51,7 @@ SearchRequest ParseSearch(const json& request) {
   if (FindMember(request, "min_result") != nullptr)
     search.minResult = StringField(request, "", "min_result");
 
-  if (std::string problem = CheckSearchRequest(search); !problem.empty())
-    throw RequestError(problem);
+  if (std::optional<Problem> problem = CheckSearchRequest(search)) throw RequestError(*problem);
   if (!birth.timeZone.empty())
     ApplyTimeZone(LoadTimeZone(birth.timeZone, "birth.tz"), search.birth, "birth");
   if (!place.timeZone.empty())
@@ -91,6 +92,17 @@ ordered_json SearchResponse(const SearchResult& result) {
 }
 
 }  // namespace
+
+ParsedSearch ParseSearchRequest(std::string_view text) {
+  ParsedSearch parsed;
+  try {
+    parsed.request = ParseSearch(ParseJsonText(text));
+  } catch (const RequestError& e) {
+    parsed = ParsedSearch();
+    parsed.error = e.what();
+  }
+  return parsed;
+}
 
 int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out) {
   std::string text;

@@ -116,10 +116,10 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
   moment.place.zoneMinutes = used.captions.minutes;
   moment.place.dst = used.captions.dst;
   // The zone found must pass the check a typed zone passes.
-  if (const std::string problem = CheckMoment(moment, path); !problem.empty()) {
-    throw RequestError(path + ": " + rules.name() + " gives " +
-                       FormatUtcOffset(used.utcOffsetSeconds) + " at " + MomentText(local) + "; " +
-                       problem);
+  if (const std::optional<Problem> problem = CheckMoment(moment, path)) {
+    throw RequestError(path + ".tz: " + rules.name() + " gives " +
+                       FormatUtcOffset(used.utcOffsetSeconds) + " at " + MomentText(local) +
+                       ", but " + problem->path + " " + problem->message);
   }
   return used;
 }

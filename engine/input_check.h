@@ -1,20 +1,43 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calendar/civil_calendar.h"
 #include "engine/evaluation_input.h"
+#include "engine/problem.h"
 
 namespace horavela {
 
-// Checks one moment as the input pages allow it: years 1901..2050, an existing
-// date, hours 0..23, minutes 0..59, latitude up to 90 and longitude up to 180
-// degrees (no minutes beyond 90 or 180), minutes up to 59, zone hours -14..14
-// and zone minutes -59..59. `which` names the moment in the message ("Birth",
-// "Election"). Returns an empty string when the moment is acceptable.
-std::string CheckMoment(const MomentEntry& moment, const std::string& which);
+// The checks of the input pages, shared by the desktop program and
+// horavela-cli. Each returns the first problem found, naming the field by its
+// path below `path` ("election" gives "election.latitude.degrees"), or nothing
+// when the input is acceptable.
 
-// Both moments and the person's sex; empty when acceptable.
-std::string CheckEvaluationInput(const EvaluationInput& input);
+// A date the lists offer (years 1901..2050) that exists, and a clock minute.
+std::optional<Problem> CheckDateTime(int year, int month, int day, int hour, int minute,
+                                     const std::string& path);
+
+// A date that exists in the calendar; the problem names `path`.day.
+std::optional<Problem> CheckDateExists(int year, int month, int day, const std::string& path);
+
+// Degrees 0..maxDegrees and minutes 0..59, no minutes beyond maxDegrees;
+// `path` names the coordinate ("birth.latitude"). Wide integer types, since
+// the desktop's boxes may hold any number of digits.
+std::optional<Problem> CheckCoordinate(long long degrees, long long minutes, int maxDegrees,
+                                       const std::string& path);
+
+// Latitude up to 90, longitude up to 180, zone hours -14..14 and zone minutes
+// -59..59.
+std::optional<Problem> CheckPlace(const PlaceEntry& place, const std::string& path);
+
+// Date, clock time (second 0..59) and place.
+std::optional<Problem> CheckMoment(const MomentEntry& moment, const std::string& path);
+
+// "Male" or "Female".
+std::optional<Problem> CheckSex(const std::string& sex);
+
+// The sex and both moments, with the request's paths ("birth", "election").
+std::optional<Problem> CheckEvaluationInput(const EvaluationInput& input);
 
 }  // namespace horavela

@@ -64,34 +64,26 @@ int ResultRank(std::string_view resultWord) {
   return 0;
 }
 
-std::string CheckSearchRequest(const SearchRequest& request) {
-  if (request.subjects.empty()) return "subject: no subject to search";
+std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {
+  if (request.subjects.empty()) return Problem{"subject", messages::NoSubject(), Rule::Missing};
   for (const std::string& subject : request.subjects) {
     if (FindRuleSet(subject) == nullptr)
-      return "subject: unknown subject \"" + subject +
-             "\" (horavela-cli subjects lists the valid ones)";
+      return Problem{"subject", messages::UnknownSubject(subject), Rule::UnknownText};
   }
   if (ResultRank(request.minResult) == 0)
-    return "min_result must be \"Good\", \"Average\" or \"Bad\"";
-  EvaluationInput input;
-  input.sex = request.sex;
-  input.birth = request.birth;
-  input.election.place = request.place;
+    return Problem{"min_result", messages::UnknownResultWord(request.minResult), Rule::UnknownText};
+  if (auto problem = CheckSex(request.sex)) return problem;
+  if (auto problem = CheckMoment(request.birth, "birth")) return problem;
+  if (auto problem = CheckPlace(request.place, "place")) return problem;
   for (const auto& [end, name] : {std::pair{request.from, "from"}, std::pair{request.to, "to"}}) {
-    input.election.year = static_cast<std::int16_t>(std::clamp(end.year, -32768, 32767));
-    input.election.month = static_cast<std::int16_t>(std::clamp(end.month, -32768, 32767));
-    input.election.day = static_cast<std::int16_t>(std::clamp(end.day, -32768, 32767));
-    input.election.hour = static_cast<std::int16_t>(std::clamp(end.hour, -32768, 32767));
-    input.election.minute = static_cast<std::int16_t>(std::clamp(end.minute, -32768, 32767));
-    if (std::string error = CheckEvaluationInput(input); !error.empty()) {
-      if (error.rfind("Election", 0) == 0) return std::string(name) + ": " + error.substr(9);
-      return error;
-    }
+    if (auto problem = CheckDateTime(end.year, end.month, end.day, end.hour, end.minute, name))
+      return problem;
   }
-  if (request.to < request.from) return "to: the range ends before it begins";
+  if (request.to < request.from)
+    return Problem{"to", messages::RangeBackwards(), Rule::Inconsistent};
   if (MinuteIndex(request.to) - MinuteIndex(request.from) + 1 > kMaxSearchMinutes)
-    return "to: the range may be at most 10 years long";
-  return {};
+    return Problem{"to", messages::RangeTooLong(), Rule::RangeTooLong};
+  return std::nullopt;
 }
 
 SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& ephemeris,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "engine/calculation_state.h"
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
+#include "engine/problem.h"
 #include "search/local_minute.h"
 
 namespace horavela {
@@ -81,8 +83,10 @@ inline constexpr std::int64_t kMaxSearchMinutes = 10LL * 366 * 1440;
 // "Good" 3, "Average" 2, "Bad" 1, anything else 0.
 int ResultRank(std::string_view resultWord);
 
-// A clear message for a request that cannot be searched; empty when it can.
-std::string CheckSearchRequest(const SearchRequest& request);
+// The first problem of a request that cannot be searched, named by the
+// field's path in a search request ("place.latitude.degrees", "to.day");
+// nothing when it can be searched.
+std::optional<Problem> CheckSearchRequest(const SearchRequest& request);
 
 // Every window reaching request.minResult, minute-exact, evaluating once per
 // stretch of minutes in which nothing a rule set reads can change.

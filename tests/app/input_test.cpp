@@ -8,6 +8,7 @@
 #include "app/filtered_line_edit.h"
 #include "app/page_checks.h"
 #include "app_test_support.h"
+#include "engine/input_check.h"
 
 using horavela::app::CharacterRule;
 using horavela::app::MessageIcon;
@@ -351,6 +352,24 @@ class InputTest : public QObject {
             horavela::app::CoordinateField::LatitudeMinutes);
     QCOMPARE(QString(CheckCoordinates("10", "0", "180", "30")->message),
              QString("Longitude cannot exceed 180 degrees: the minutes must be 0 at 180 degrees"));
+  }
+
+  // The pages decide with the core's checks and word the problem their own way.
+  void pageChecksFollowTheCore() {
+    for (int degrees : {0, 1, 89, 90, 91, 179, 180, 181, 1000}) {
+      for (int minutes : {0, 1, 59, 60}) {
+        const QString d = QString::number(degrees);
+        const QString m = QString::number(minutes);
+        const auto latitude = horavela::CheckCoordinate(degrees, minutes, 90, "latitude");
+        const auto longitude = horavela::CheckCoordinate(degrees, minutes, 180, "longitude");
+        QCOMPARE(bool(horavela::app::CheckCoordinates(d, m, "0", "0")), bool(latitude));
+        QCOMPARE(bool(horavela::app::CheckCoordinates("0", "0", d, m)), bool(longitude));
+      }
+    }
+    const auto date = horavela::CheckDateExists(2011, 4, 31, "election");
+    QVERIFY(date);
+    QCOMPARE(horavela::app::CheckDateExists("Election", 2011, 4, 31),
+             "Election date " + QString::fromStdString(date->message));
   }
 
   void impossibleDatesAreRefused_data() {

@@ -138,7 +138,7 @@ TEST(SearchCommandTest, BadRequestsNameTheField) {
          r["birth"]["month"] = 4;
          r["birth"]["day"] = 31;
        },
-       "Birth"},
+       "birth.day"},
       {"float minute", [](json& r) { r["from"]["minute"] = 0.5; }, "from.minute"},
   };
   for (const BadSearch& row : rows) {

@@ -227,13 +227,13 @@ TEST(TimeZoneRequestTest, BadZoneFieldsAreRefusedByName) {
        [](json& r) { r["election"] = MomentJson(kNewYork, "America", 2024, 6, 1, 8, 0); },
        "election.tz: unknown time zone \"America\""},
       {"empty name", [](json& r) { r["election"] = MomentJson(kNewYork, "", 2024, 6, 1, 8, 0); },
-       "election.tz must name a time zone"},
+       "election.tz: must name a time zone"},
       {"not a string",
        [](json& r) {
          r["election"] = MomentJson(kNewYork, "", 2024, 6, 1, 8, 0);
          r["election"]["tz"] = 5;
        },
-       "election.tz must be a string"},
+       "election.tz: must be a string"},
       {"tz and zone",
        [](json& r) {
          r["election"]["tz"] = "Europe/London";
@@ -254,10 +254,10 @@ TEST(TimeZoneRequestTest, BadZoneFieldsAreRefusedByName) {
          r["birth"].erase("zone");
          r["birth"].erase("dst");
        },
-       "birth.zone is missing"},
+       "birth.zone: is missing"},
       {"a date that does not exist",
        [](json& r) { r["birth"] = MomentJson(kNewDelhi, "Asia/Kolkata", 1990, 2, 30, 8, 0); },
-       "Birth date"},
+       "birth.day: February 30 1990 does not exist"},
   };
   for (const Row& row : rows) {
     json request = ValidRequest();
@@ -485,14 +485,14 @@ TEST(TimeZoneRequestTest, DamagedAndFarZoneFilesAreRefusedByName) {
        "place.tz: the tz database file of time zone \"Test/Broken\" is damaged: its closing rule "
        "cannot be read"},
       {"evaluate", electionFar,
-       "election: Test/Far gives UTC+20:00 at 12:00 on 1 June 2024; election zone hours must be "
-       "between -14 and 14"},
+       "election.tz: Test/Far gives UTC+20:00 at 12:00 on 1 June 2024, but "
+       "election.zone.hours must be between -14 and 14"},
       {"evaluate", birthFarWest,
-       "birth: Test/FarWest gives UTC-15:00 at 08:00 on 14 March 1990; birth zone hours must be "
-       "between -14 and 14"},
+       "birth.tz: Test/FarWest gives UTC-15:00 at 08:00 on 14 March 1990, but "
+       "birth.zone.hours must be between -14 and 14"},
       {"search", searchBirthFar,
-       "birth: Test/Far gives UTC+20:00 at 08:00 on 14 March 1990; birth zone hours must be "
-       "between -14 and 14"},
+       "birth.tz: Test/Far gives UTC+20:00 at 08:00 on 14 March 1990, but "
+       "birth.zone.hours must be between -14 and 14"},
   };
   for (const Row& row : rows) {
     const CliRun run = RunCli(row.command, row.request.dump());
