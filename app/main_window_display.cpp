@@ -1,5 +1,6 @@
 // One evaluation through the window, the two details pages and the report's
 // ways out (printer, PDF, RTF).
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,7 +9,6 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -202,26 +202,25 @@ void MainWindow::cmdSavePdf_Click() {
   const QString path =
       services_.chooseSaveFile(texts::kSavePdfCaption, "Horavela Report.pdf", texts::kPdfFilter);
   if (path.isEmpty()) return;
-  // Written beside the target and renamed over it only when complete.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    services_.messages->Show(
-        MessageIcon::Error,
-        QString("The report could not be saved to %1: %2").arg(path, file.errorString()));
-    return;
-  }
+  // Composed in memory, then written under the same rules as the RTF: never
+  // over a device, a FIFO or a read-only file, through links, keeping the mode.
+  QByteArray pdf;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setTitle(texts::kReportHeading);
     writer.setCreator(texts::kWindowTitle);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     RTB_->document()->print(&writer);
   }
-  if (!file.commit()) {
+  const std::string error = WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                                std::string_view(pdf.constData(), pdf.size()));
+  if (!error.empty()) {
     services_.messages->Show(
         MessageIcon::Error,
-        QString("The report could not be saved to %1: %2").arg(path, file.errorString()));
+        QString("The report could not be saved to %1: %2").arg(path, FromStd(error)));
   }
 }
 

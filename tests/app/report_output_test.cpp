@@ -1,6 +1,9 @@
 // The report's ways out: the printer (a PDF printer here, read back with
 // pdftotext), no printer at all, and saving as PDF or RTF.
+#include <sys/stat.h>
+
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QScrollBar>
@@ -164,6 +167,48 @@ class ReportOutputTest : public QObject {
     h.Click("cmdSavePdf");
     QCOMPARE(h.messages->shown.size(), std::size_t{2});
     QVERIFY(h.messages->shown[1].text.contains(h.saveFilePath));
+  }
+
+  // Both saves follow the rules of the command line's report files: a FIFO
+  // or a read-only file is refused and left alone, a link is written through
+  // and stays a link, a replaced file keeps its mode.
+  void savesRefuseSpecialTargetsAndKeepLinksAndModes() {
+    QTemporaryDir folder;
+    Harness h;
+    h.Open();
+    Evaluate(h);
+    const QByteArray fifo = QFile::encodeName(folder.filePath("fifo"));
+    QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+    const QString readOnly = folder.filePath("read-only");
+    QVERIFY(QFile(readOnly).open(QIODevice::WriteOnly));
+    QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const QString target = folder.filePath("target");
+    QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+    QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(QFile::link(target, folder.filePath("link")));
+
+    for (const char* button : {"cmdSavePdf", "cmdSaveRtf"}) {
+      h.messages->shown.clear();
+      for (const QString& refused : {folder.filePath("fifo"), readOnly}) {
+        h.saveFilePath = refused;
+        h.Click(button);
+        QCOMPARE(h.messages->shown.size(), std::size_t{1});
+        QVERIFY(h.messages->shown[0].text.contains(refused));
+        h.messages->shown.clear();
+      }
+      QVERIFY(QFileInfo(folder.filePath("fifo")).exists());
+      QVERIFY(!QFileInfo(folder.filePath("fifo")).isFile());
+      QCOMPARE(QFileInfo(readOnly).size(), qint64{0});
+
+      h.saveFilePath = folder.filePath("link");
+      h.Click(button);
+      QVERIFY(h.messages->shown.empty());
+      QVERIFY(QFileInfo(folder.filePath("link")).isSymLink());
+      QVERIFY(QFileInfo(target).size() > 0);
+      struct stat status {};
+      QCOMPARE(stat(QFile::encodeName(target).constData(), &status), 0);
+      QCOMPARE(status.st_mode & 0777, mode_t{0600});
+    }
   }
 
   void cancelledDialogWritesNothing() {
