@@ -121,4 +121,20 @@ inline nlohmann::json ValidRequest() {
   })");
 }
 
+// A valid search: the same person, London, all of midsummer day 2024.
+inline nlohmann::json SearchRequestJson(const std::string& subject = "Marriage",
+                                        const std::string& minResult = "Good") {
+  const nlohmann::json valid = ValidRequest();
+  nlohmann::json place = valid["election"];
+  for (const char* key : {"year", "month", "day", "hour", "minute", "second"}) place.erase(key);
+  return {{"subject", subject},
+          {"name", valid["name"]},
+          {"sex", valid["sex"]},
+          {"birth", valid["birth"]},
+          {"place", place},
+          {"from", {{"year", 2024}, {"month", 6}, {"day", 21}, {"hour", 0}, {"minute", 0}}},
+          {"to", {{"year", 2024}, {"month", 6}, {"day", 21}, {"hour", 23}, {"minute", 59}}},
+          {"min_result", minResult}};
+}
+
 }  // namespace horavela::testing_cli

@@ -15,20 +15,6 @@ namespace {
 
 using nlohmann::json;
 
-json SearchRequestJson(const std::string& subject, const std::string& minResult) {
-  const json valid = ValidRequest();
-  json place = valid["election"];
-  for (const char* key : {"year", "month", "day", "hour", "minute", "second"}) place.erase(key);
-  return {{"subject", subject},
-          {"name", valid["name"]},
-          {"sex", valid["sex"]},
-          {"birth", valid["birth"]},
-          {"place", place},
-          {"from", {{"year", 2024}, {"month", 6}, {"day", 21}, {"hour", 0}, {"minute", 0}}},
-          {"to", {{"year", 2024}, {"month", 6}, {"day", 21}, {"hour", 23}, {"minute", 59}}},
-          {"min_result", minResult}};
-}
-
 LocalMinute MinuteOf(const std::string& text) {
   // "2024-06-21T07:12"
   return {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), std::stoi(text.substr(8, 2)),
