@@ -46,7 +46,8 @@ ordered_json PlaceJson(const Place& place) {
 
 int Refuse(const std::string& message, std::ostream& out) {
   out << Serialize(ErrorResponse(message), true) << '\n';
-  return kExitBadRequest;
+  out.flush();
+  return out ? kExitBadRequest : kExitFailure;
 }
 
 }  // namespace

@@ -26,31 +26,67 @@ constexpr std::size_t kBestPerSubject = 10;
 // Runs of every result word, one list per subject, for a stretch of days.
 using RunLists = std::vector<std::vector<JudgedRun>>;
 
-// Keeps the windows that reach the minimum result and ranks the best of each subject.
-SearchResult Collect(const SearchRequest& request, RunLists&& lists) {
+// The best windows of one subject: the highest result word, then total,
+// factor count and length, the earlier first among equals. Only a few
+// candidates are kept at any time, however many windows go by.
+class BestWindows {
+ public:
+  void Offer(const Evaluation& evaluation, std::int64_t minutes, std::size_t index) {
+    ranked_.emplace_back(-ResultRank(evaluation.ResultWord), -evaluation.TotalScore,
+                         -evaluation.FactorCount, -minutes, index);
+    if (ranked_.size() >= kCandidates) KeepBest();
+  }
+
+  void AppendTo(std::vector<std::size_t>& best) {
+    KeepBest();
+    for (const Ranked& ranked : ranked_) best.push_back(std::get<4>(ranked));
+  }
+
+ private:
+  using Ranked = std::tuple<int, int, int, std::int64_t, std::size_t>;
+  static constexpr std::size_t kCandidates = 4096;
+
+  void KeepBest() {
+    const std::size_t kept = std::min(kBestPerSubject, ranked_.size());
+    std::partial_sort(ranked_.begin(), ranked_.begin() + static_cast<std::ptrdiff_t>(kept),
+                      ranked_.end());
+    ranked_.resize(kept);
+  }
+
+  std::vector<Ranked> ranked_;
+};
+
+// Lists the windows that reach the minimum result, at most request.maxWindows
+// of them, and ranks the best of each subject among those listed.
+SearchResult Collect(const SearchRequest& request, const SearchControl& control, RunLists&& lists) {
   SearchResult result;
   const int minimum = ResultRank(request.minResult);
-  std::size_t count = 0;
-  for (const std::vector<JudgedRun>& runs : lists) count += runs.size();
-  result.windows.reserve(count);
-  for (std::size_t s = 0; s < lists.size(); ++s) {
-    // The ranking key of each window, then its index: earlier first among equals.
-    using Ranked = std::tuple<int, int, int, std::int64_t, std::size_t>;
-    std::vector<Ranked> ranked;
+  if (!control.windows) {
+    std::size_t count = 0;
+    for (const std::vector<JudgedRun>& runs : lists) count += runs.size();
+    result.windows.reserve(std::min(count, request.maxWindows));
+  }
+  std::size_t listed = 0;
+  for (std::size_t s = 0; s < lists.size() && !result.truncated; ++s) {
+    BestWindows best;
     for (JudgedRun& run : lists[s]) {
-      const Evaluation& evaluation = run.judgement->evaluation;
-      const int rank = ResultRank(evaluation.ResultWord);
-      if (rank < minimum) continue;
+      if (ResultRank(run.judgement->evaluation.ResultWord) < minimum) continue;
+      if (listed == request.maxWindows) {
+        result.truncated = true;
+        break;
+      }
       const std::int64_t minutes = run.last - run.first + 1;
-      ranked.emplace_back(-rank, -evaluation.TotalScore, -evaluation.FactorCount, -minutes,
-                          result.windows.size());
-      result.windows.push_back({request.subjects[s], FromMinuteIndex(run.first),
-                                FromMinuteIndex(run.last), minutes, std::move(run.judgement)});
+      best.Offer(run.judgement->evaluation, minutes, listed++);
+      SearchWindow window{request.subjects[s], FromMinuteIndex(run.first),
+                          FromMinuteIndex(run.last), minutes, std::move(run.judgement)};
+      if (control.windows) {
+        control.windows(window);
+      } else {
+        result.windows.push_back(std::move(window));
+      }
     }
-    const std::size_t best = std::min(kBestPerSubject, ranked.size());
-    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(best),
-                      ranked.end());
-    for (std::size_t i = 0; i < best; ++i) result.best.push_back(std::get<4>(ranked[i]));
+    best.AppendTo(result.best);
+    std::vector<JudgedRun>().swap(lists[s]);  // listed: its memory can go
   }
   return result;
 }
@@ -73,6 +109,7 @@ std::string CheckSearchRequest(const SearchRequest& request) {
   }
   if (ResultRank(request.minResult) == 0)
     return "min_result must be \"Good\", \"Average\" or \"Bad\"";
+  if (request.maxWindows == 0) return std::string(kMaxWindowsProblem);
   EvaluationInput input;
   input.sex = request.sex;
   input.birth = request.birth;
@@ -155,7 +192,7 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
                        std::make_move_iterator(runs.end()));
     }
   }
-  SearchResult result = Collect(request, std::move(merged));
+  SearchResult result = Collect(request, control, std::move(merged));
   for (int part = 0; part < threads; ++part) {
     result.evaluations += evaluations[part];
     result.minutesScanned += scanned[part];
@@ -177,7 +214,7 @@ SearchResult ScanEveryMinute(const SearchRequest& request) {
       ++totals.evaluations;
     }
   }
-  SearchResult result = Collect(request, std::move(lists));
+  SearchResult result = Collect(request, {}, std::move(lists));
   result.minutesScanned = totals.minutesScanned;
   result.evaluations = totals.evaluations;
   return result;
