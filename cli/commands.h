@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <iosfwd>
+#include <ostream>
 #include <string>
 
 namespace horavela::cli {
@@ -16,6 +16,13 @@ inline constexpr int kExitBadRequest = 2;  // the request or the command line is
 inline constexpr std::size_t kMaxRequestBytes = 1048576;
 inline constexpr char kRequestTooLarge[] = "request: larger than 1 MiB";
 inline constexpr char kOutOfMemory[] = "request: out of memory";
+
+// {"error": kOutOfMemory}, written without allocating anything; kExitFailure.
+inline int AnswerOutOfMemory(std::ostream& out) {
+  out << "{\"error\": \"" << kOutOfMemory << "\"}\n";
+  out.flush();
+  return kExitFailure;
+}
 
 struct EvaluateOptions {
   std::string inputFile;  // empty: standard input

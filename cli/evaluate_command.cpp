@@ -210,7 +210,11 @@ int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& 
         << '\n';
     return kExitBadRequest;
   }
-  return options.batch ? RunBatch(options, in, out) : RunSingle(options, in, out);
+  try {
+    return options.batch ? RunBatch(options, in, out) : RunSingle(options, in, out);
+  } catch (const std::bad_alloc&) {
+    return AnswerOutOfMemory(out);
+  }
 }
 
 }  // namespace horavela::cli

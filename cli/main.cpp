@@ -76,8 +76,7 @@ int main(int argc, char** argv) {
   try {
     status = Run(argc, argv);
   } catch (const std::bad_alloc&) {
-    // Written piece by piece: nothing more needs to be allocated.
-    std::cout << "{\"error\": \"" << kOutOfMemory << "\"}\n";
+    status = AnswerOutOfMemory(std::cout);
   } catch (const std::exception& e) {
     std::cerr << "horavela-cli: " << e.what() << '\n';
   }

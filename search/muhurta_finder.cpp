@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <mutex>
 #include <thread>
 #include <tuple>
@@ -151,6 +152,10 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
   std::mutex progressMutex;
   std::int64_t daysDone = 0;
   bool cancelled = false;
+  // The first failure of any thread (out of memory) ends them all and is
+  // rethrown here: an exception must not escape a thread.
+  std::exception_ptr failure;
+  std::atomic<bool> failed{false};
 
   // Each thread takes one stretch of whole days, so its runs join up in order.
   auto work = [&](int part) {
@@ -160,6 +165,7 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
     const std::int64_t a = std::max(first, beginDay * 1440);
     const std::int64_t b = std::min(last, endDay * 1440 - 1);
     auto beforeDay = [&] {
+      if (failed.load(std::memory_order_relaxed)) return false;
       if (control.cancel && control.cancel->load()) {
         std::lock_guard<std::mutex> lock(progressMutex);
         cancelled = true;
@@ -175,10 +181,29 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, const SearchContro
     evaluations[part] = judge.JudgeRange(a, b, parts[part], scanned[part], beforeDay, afterDay);
   };
 
+  auto guarded = [&](int part) {
+    try {
+      work(part);
+    } catch (...) {
+      std::lock_guard<std::mutex> lock(progressMutex);
+      if (!failure) failure = std::current_exception();
+      failed.store(true);
+    }
+  };
   std::vector<std::thread> pool;
-  for (int part = 1; part < threads; ++part) pool.emplace_back(work, part);
-  work(0);
+  pool.reserve(static_cast<std::size_t>(threads));
+  std::vector<int> here{0};  // the parts this thread does itself
+  here.reserve(static_cast<std::size_t>(threads));
+  for (int part = 1; part < threads; ++part) {
+    try {
+      pool.emplace_back(guarded, part);
+    } catch (...) {
+      here.push_back(part);  // no thread to be had: this one does the part
+    }
+  }
+  for (const int part : here) guarded(part);
   for (std::thread& thread : pool) thread.join();
+  if (failure) std::rethrow_exception(failure);
 
   RunLists merged = std::move(parts[0]);
   for (int part = 1; part < threads; ++part) {
