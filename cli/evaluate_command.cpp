@@ -106,11 +106,11 @@ int RunSingle(const EvaluateOptions& options, std::istream& in, std::ostream& ou
   return out ? answer.status : kExitFailure;
 }
 
-enum class LineRead { kLine, kTooLong, kEnd };
+enum class LineRead { kLine, kTooLong, kOutOfMemory, kEnd };
 
 // The next line, without its line break ("\r\n" too). A line longer than
 // kMaxRequestBytes is left where its limit is passed: kTooLong.
-LineRead ReadLine(std::istream& in, std::string& line) {
+LineRead ReadLineUnguarded(std::istream& in, std::string& line) {
   line.clear();
   const std::istream::sentry ready(in, true);
   if (!ready) return LineRead::kEnd;
@@ -131,6 +131,17 @@ LineRead ReadLine(std::istream& in, std::string& line) {
   return line.size() > kMaxRequestBytes ? LineRead::kTooLong : LineRead::kLine;
 }
 
+// The same, kOutOfMemory when the line does not fit in memory: the rest of
+// it is still to be skipped.
+LineRead ReadLine(std::istream& in, std::string& line) {
+  try {
+    return ReadLineUnguarded(in, line);
+  } catch (const std::bad_alloc&) {
+    std::string().swap(line);
+    return LineRead::kOutOfMemory;
+  }
+}
+
 // Reading stops rather than skip an endless line (/dev/zero has no line breaks).
 constexpr std::streamsize kMaxSkippedBytes = 64 * static_cast<std::streamsize>(kMaxRequestBytes);
 
@@ -141,6 +152,17 @@ bool SkipRestOfLine(std::istream& in) {
   return in.eof() || in.gcount() < kMaxSkippedBytes;
 }
 
+Answer AnswerLine(LineRead read, const std::string& line, const EvaluateOptions& options) {
+  switch (read) {
+    case LineRead::kTooLong:
+      return {ErrorResponse(kRequestTooLarge), kExitBadRequest};
+    case LineRead::kOutOfMemory:
+      return {ErrorResponse(kOutOfMemory), kExitFailure};
+    default:
+      return AnswerRequest(line, options);
+  }
+}
+
 // JSON Lines: one answer per line, in order; a bad line answers with its
 // error and the run goes on. A line the tool failed on (out of memory) makes
 // the exit status a failure once every line is answered.
@@ -148,14 +170,12 @@ int RunBatchLines(const EvaluateOptions& options, std::istream& in, std::ostream
   std::string line;
   int status = kExitOk;
   for (LineRead read; (read = ReadLine(in, line)) != LineRead::kEnd;) {
-    const Answer answer = read == LineRead::kTooLong
-                              ? Answer{ErrorResponse(kRequestTooLarge), kExitBadRequest}
-                              : AnswerRequest(line, options);
+    const Answer answer = AnswerLine(read, line, options);
     if (answer.status == kExitFailure) status = kExitFailure;
     out << Serialize(answer.response, false) << '\n';
     out.flush();
     if (!out) return kExitFailure;
-    if (read == LineRead::kTooLong && !SkipRestOfLine(in)) {
+    if (read != LineRead::kLine && !SkipRestOfLine(in)) {
       std::cerr << "horavela-cli: a line of the batch runs on past "
                 << kMaxSkippedBytes / static_cast<std::streamsize>(kMaxRequestBytes)
                 << " MiB without a line break; the rest of the input is not read\n";

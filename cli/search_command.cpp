@@ -71,9 +71,7 @@ SearchRequest ParseSearch(const json& request) {
   return search;
 }
 
-}  // namespace
-
-int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out) {
+int ReadAndSearch(const std::string& inputFile, std::istream& in, std::ostream& out) {
   std::string text;
   std::string error;
   if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {
@@ -101,6 +99,16 @@ int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out)
   }
   out.flush();
   return out ? status : kExitFailure;
+}
+
+}  // namespace
+
+int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out) {
+  try {
+    return ReadAndSearch(inputFile, in, out);
+  } catch (const std::bad_alloc&) {
+    return AnswerOutOfMemory(out);
+  }
 }
 
 }  // namespace horavela::cli
