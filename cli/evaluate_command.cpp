@@ -106,7 +106,8 @@ int RunSingle(const EvaluateOptions& options, std::istream& in, std::ostream& ou
   return out ? answer.status : kExitFailure;
 }
 
-enum class LineRead { kLine, kTooLong, kOutOfMemory, kEnd };
+// kTooLong and kOutOfMemory leave the rest of their line unread.
+enum class LineRead { kLine, kTooLong, kTooLongWhole, kOutOfMemory, kEnd };
 
 // The next line, without its line break ("\r\n" too). A line longer than
 // kMaxRequestBytes is left where its limit is passed: kTooLong.
@@ -128,7 +129,7 @@ LineRead ReadLineUnguarded(std::istream& in, std::string& line) {
     line.push_back(static_cast<char>(c));
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line.size() > kMaxRequestBytes ? LineRead::kTooLong : LineRead::kLine;
+  return line.size() > kMaxRequestBytes ? LineRead::kTooLongWhole : LineRead::kLine;
 }
 
 // The same, kOutOfMemory when the line does not fit in memory: the rest of
@@ -155,6 +156,7 @@ bool SkipRestOfLine(std::istream& in) {
 Answer AnswerLine(LineRead read, const std::string& line, const EvaluateOptions& options) {
   switch (read) {
     case LineRead::kTooLong:
+    case LineRead::kTooLongWhole:
       return {ErrorResponse(kRequestTooLarge), kExitBadRequest};
     case LineRead::kOutOfMemory:
       return {ErrorResponse(kOutOfMemory), kExitFailure};
@@ -175,7 +177,8 @@ int RunBatchLines(const EvaluateOptions& options, std::istream& in, std::ostream
     out << Serialize(answer.response, false) << '\n';
     out.flush();
     if (!out) return kExitFailure;
-    if (read != LineRead::kLine && !SkipRestOfLine(in)) {
+    const bool restUnread = read == LineRead::kTooLong || read == LineRead::kOutOfMemory;
+    if (restUnread && !SkipRestOfLine(in)) {
       std::cerr << "horavela-cli: a line of the batch runs on past "
                 << kMaxSkippedBytes / static_cast<std::streamsize>(kMaxRequestBytes)
                 << " MiB without a line break; the rest of the input is not read\n";

@@ -75,13 +75,14 @@ TEST(RequestSizeTest, RequestsOverOneMebibyteAreRefused) {
 TEST(RequestSizeTest, BatchAnswersAnOverlongLineAndGoesOn) {
   const std::string valid = ValidRequest().dump();
   const std::string input = valid + "\n" + std::string(2 * kLimit, 'x') + "\n" +
-                            Padded(ValidRequest(), kLimit) + "\r\n" + valid + "\n";
+                            Padded(ValidRequest(), kLimit) + "\r\n" + std::string(kLimit + 1, 'x') +
+                            "\n" + valid + "\n";
   const CliRun run = RunCli("evaluate --batch", input);
   EXPECT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
-  ASSERT_EQ(lines.size(), 4u) << run.out;
-  EXPECT_EQ(Parsed(lines[1]), kTooLarge);
-  for (std::size_t i : {0u, 2u, 3u}) EXPECT_FALSE(Parsed(lines[i]).contains("error")) << i;
+  ASSERT_EQ(lines.size(), 5u) << run.out;
+  for (std::size_t i : {1u, 3u}) EXPECT_EQ(Parsed(lines[i]), kTooLarge) << i;
+  for (std::size_t i : {0u, 2u, 4u}) EXPECT_FALSE(Parsed(lines[i]).contains("error")) << i;
 }
 
 // An endless line is answered at once; the rest of it is not read for ever.
