@@ -10,6 +10,19 @@ namespace {
 
 using namespace horavela::cli;
 
+// Memory held back for the moment the system runs out. Unwinding needs some:
+// the JSON values' destructors allocate, and a failure inside one ends the
+// program without an answer. Released as the first bad_alloc is thrown.
+constexpr std::size_t kReserveBytes = 8 << 20;
+char* reserve = nullptr;
+
+void ReleaseReserveAndFail() {
+  delete[] reserve;
+  reserve = nullptr;
+  std::set_new_handler(nullptr);
+  throw std::bad_alloc();
+}
+
 int Run(int argc, char** argv) {
   CLI::App app{"Horavela electional astrology: evaluate a moment for an undertaking (JSON)",
                "horavela-cli"};
@@ -74,6 +87,8 @@ int CheckOutput(int status) {
 int main(int argc, char** argv) {
   int status = kExitFailure;
   try {
+    reserve = new char[kReserveBytes];
+    std::set_new_handler(ReleaseReserveAndFail);
     status = Run(argc, argv);
   } catch (const std::bad_alloc&) {
     status = AnswerOutOfMemory(std::cout);
