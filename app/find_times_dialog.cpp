@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -127,6 +128,9 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   prgSearch_->setValue(0);
   lblStatus_ = new QLabel(texts::kFindReady, this);
   lblStatus_->setObjectName("lblSearchStatus");
+  lblTruncated_ = new QLabel(this);
+  lblTruncated_->setObjectName("lblTruncated");
+  lblTruncated_->setVisible(false);
 
   cmdUse_ = new QPushButton(texts::kFindUse, this);
   cmdUse_->setObjectName("cmdUseTime");
@@ -147,6 +151,7 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   layout->addWidget(BuildRangeRow());
   layout->addWidget(prgSearch_);
   layout->addWidget(lblStatus_);
+  layout->addWidget(lblTruncated_);
   layout->addWidget(BuildResultArea(), 1);
   layout->addLayout(buttons);
   SetSearching(false);
@@ -284,6 +289,7 @@ void FindTimesDialog::cmdSearch_Click() {
   calResults_->setCurrentPage(from.year(), from.month());
   prgSearch_->setValue(0);
   lblStatus_->setText(texts::kFindSearching);
+  lblTruncated_->setVisible(false);
   cancel_.store(false);
   pending_ = std::make_shared<SearchResult>();
   pendingError_ = std::make_shared<QString>();
@@ -356,6 +362,12 @@ void FindTimesDialog::SearchFinished() {
                               .arg(result_.windows.size())
                               .arg(colouredDays_.size())
                               .arg(seconds, 0, 'f', 1));
+    }
+    if (result_.truncated) {
+      const QLocale english(QLocale::English);
+      lblTruncated_->setText(
+          QString(texts::kFindTruncated).arg(english.toString(qulonglong{result_.windows.size()})));
+      lblTruncated_->setVisible(true);
     }
   }
   pending_.reset();

@@ -37,7 +37,8 @@ QString WindowLine(const SearchWindow& window);
 // frmFindTimes: searches a range of dates for the windows of minutes whose
 // verdict reaches a minimum, in a worker thread, and shows them on a month
 // calendar (green Good, amber Average) and in a list in time order, the ten
-// best in bold. Choosing a window emits timeChosen and closes the dialog.
+// best in bold. The list stops at the request's maxWindows, and says so. Choosing a window emits
+// timeChosen and closes the dialog.
 class FindTimesDialog : public QDialog {
   Q_OBJECT
 
@@ -82,6 +83,7 @@ class FindTimesDialog : public QDialog {
   QPushButton* cmdCancel_ = nullptr;
   QProgressBar* prgSearch_ = nullptr;
   QLabel* lblStatus_ = nullptr;
+  QLabel* lblTruncated_ = nullptr;  // shown when the list stops at the request's maxWindows
   QCalendarWidget* calResults_ = nullptr;
   QListWidget* lstWindows_ = nullptr;
   QPushButton* cmdUse_ = nullptr;

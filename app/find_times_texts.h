@@ -28,6 +28,9 @@ inline constexpr char kFindCancelled[] = "Search cancelled.";
 inline constexpr char kFindNothing[] = "No time in this range reaches %1.";
 // %1 the number of windows, %2 the number of days, %3 seconds.
 inline constexpr char kFindFound[] = "%1 windows on %2 days, found in %3 s.";
+// %1 the number of windows listed, with thousands separated by commas.
+inline constexpr char kFindTruncated[] =
+    "Showing the first %1 windows; narrow the range to see the rest.";
 inline constexpr char kFindCannotSearch[] = "The search cannot run: %1";
 inline constexpr char kFindFailed[] = "The search failed: %1";
 

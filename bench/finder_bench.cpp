@@ -43,6 +43,25 @@ void BM_FindAllSubjectsOneYear(benchmark::State& state) {
 }
 BENCHMARK(BM_FindAllSubjectsOneYear)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The widest search there is: ten years, every subject, every window, as
+// horavela-cli search streams it (listing stops at the default limit).
+void BM_FindAllSubjectsTenYearsBad(benchmark::State& state) {
+  SearchRequest request = testing::AshaAtNewDelhi(AllSubjectTexts());
+  request.to = {2034, 12, 31, 23, 59};
+  request.minResult = "Bad";
+  SearchControl control;
+  std::size_t listed = 0;
+  control.windows = [&listed](const SearchWindow&) { ++listed; };
+  SearchResult result;
+  for (auto _ : state) benchmark::DoNotOptimize(result = FindMuhurtaWindows(request, SwissEphemeris(), control));
+  Count(state, result);
+  state.counters["windows"] = static_cast<double>(listed / state.iterations());
+}
+BENCHMARK(BM_FindAllSubjectsTenYearsBad)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2)
+    ->UseRealTime();
+
 void BM_ScanEveryMinuteOneSubjectOneYear(benchmark::State& state) {
   const SearchRequest request = testing::AshaAtNewDelhi({"Marriage"});
   for (auto _ : state) benchmark::DoNotOptimize(ScanEveryMinute(request, SwissEphemeris()));

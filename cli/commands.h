@@ -1,6 +1,7 @@
 #pragma once
 
-#include <iosfwd>
+#include <cstddef>
+#include <ostream>
 #include <string>
 
 namespace horavela::cli {
@@ -9,6 +10,19 @@ namespace horavela::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;     // a file could not be read or written
 inline constexpr int kExitBadRequest = 2;  // the request or the command line is not valid
+
+// A request, or a line of a batch, longer than this is refused: no request
+// needs a thousandth of it, and reading on would only fill memory.
+inline constexpr std::size_t kMaxRequestBytes = 1048576;
+inline constexpr char kRequestTooLarge[] = "request: larger than 1 MiB";
+inline constexpr char kOutOfMemory[] = "request: out of memory";
+
+// {"error": kOutOfMemory}, written without allocating anything; kExitFailure.
+inline int AnswerOutOfMemory(std::ostream& out) {
+  out << "{\"error\": \"" << kOutOfMemory << "\"}\n";
+  out.flush();
+  return kExitFailure;
+}
 
 struct EvaluateOptions {
   std::string inputFile;  // empty: standard input
@@ -24,10 +38,12 @@ int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& 
 // for one subject or all ("*"), between two local minutes at one place.
 int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out);
 
-// The whole request text from `inputFile`, or from `in` when it is empty.
-// False with `error` set when the file cannot be read.
-bool ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
-                     std::string& error);
+// The whole request text from `inputFile`, or from `in` when it is empty,
+// reading no more than one byte past kMaxRequestBytes. kExitOk, or with
+// `error` set kExitFailure when it cannot be read and kExitBadRequest when it
+// is too large.
+int ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
+                    std::string& error);
 
 struct PlacesOptions {
   std::string query;         // first letters of a city's name (or of one of its words)

@@ -1,12 +1,13 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <istream>
-#include <iterator>
+#include <new>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -82,6 +83,8 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
 Answer AnswerRequest(std::string_view text, const EvaluateOptions& options) {
   try {
     return EvaluateRequest(text, options);
+  } catch (const std::bad_alloc&) {
+    return {ErrorResponse(kOutOfMemory), kExitFailure};
   } catch (const std::exception& e) {
     return {ErrorResponse(std::string("the evaluation failed: ") + e.what()), kExitFailure};
   } catch (...) {
@@ -106,9 +109,11 @@ bool OpenInput(const std::string& path, std::ifstream& file, std::string& error)
 
 int RunSingle(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
   std::string text;
-  if (std::string error; !ReadRequestText(options.inputFile, in, text, error)) {
+  std::string error;
+  if (const int status = ReadRequestText(options.inputFile, in, text, error); status != kExitOk) {
     out << Serialize(ErrorResponse(error), true) << '\n';
-    return kExitFailure;
+    out.flush();
+    return status;
   }
   const Answer answer = AnswerRequest(text, options);
   out << Serialize(answer.response, true) << '\n';
@@ -116,17 +121,86 @@ int RunSingle(const EvaluateOptions& options, std::istream& in, std::ostream& ou
   return out ? answer.status : kExitFailure;
 }
 
+// kTooLong and kOutOfMemory leave the rest of their line unread.
+enum class LineRead { kLine, kTooLong, kTooLongWhole, kOutOfMemory, kEnd };
+
+// The next line, without its line break ("\r\n" too). A line longer than
+// kMaxRequestBytes is left where its limit is passed: kTooLong.
+LineRead ReadLineUnguarded(std::istream& in, std::string& line) {
+  line.clear();
+  const std::istream::sentry ready(in, true);
+  if (!ready) return LineRead::kEnd;
+  std::streambuf* buffer = in.rdbuf();
+  for (;;) {
+    const int c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      if (line.empty()) return LineRead::kEnd;
+      break;
+    }
+    if (c == '\n') break;
+    // One byte more than the limit may be the '\r' of a line break.
+    if (line.size() > kMaxRequestBytes) return LineRead::kTooLong;
+    line.push_back(static_cast<char>(c));
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line.size() > kMaxRequestBytes ? LineRead::kTooLongWhole : LineRead::kLine;
+}
+
+// The same, kOutOfMemory when the line does not fit in memory: the rest of
+// it is still to be skipped.
+LineRead ReadLine(std::istream& in, std::string& line) {
+  try {
+    return ReadLineUnguarded(in, line);
+  } catch (const std::bad_alloc&) {
+    std::string().swap(line);
+    return LineRead::kOutOfMemory;
+  }
+}
+
+// Reading stops rather than skip an endless line (/dev/zero has no line breaks).
+constexpr std::streamsize kMaxSkippedBytes = 64 * static_cast<std::streamsize>(kMaxRequestBytes);
+
+// Skips to the next line; false when no line break comes within kMaxSkippedBytes.
+bool SkipRestOfLine(std::istream& in) {
+  if (in.eof()) return true;
+  in.ignore(kMaxSkippedBytes, '\n');
+  return in.eof() || in.gcount() < kMaxSkippedBytes;
+}
+
+Answer AnswerLine(LineRead read, const std::string& line, const EvaluateOptions& options) {
+  switch (read) {
+    case LineRead::kTooLong:
+    case LineRead::kTooLongWhole:
+      return {ErrorResponse(kRequestTooLarge), kExitBadRequest};
+    case LineRead::kOutOfMemory:
+      return {ErrorResponse(kOutOfMemory), kExitFailure};
+    default:
+      return AnswerRequest(line, options);
+  }
+}
+
 // JSON Lines: one answer per line, in order; a bad line answers with its
-// error and the run goes on.
+// error and the run goes on. A line the tool failed on (out of memory) makes
+// the exit status a failure once every line is answered.
 int RunBatchLines(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
   std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    out << Serialize(AnswerRequest(line, options).response, false) << '\n';
+  int status = kExitOk;
+  for (LineRead read; (read = ReadLine(in, line)) != LineRead::kEnd;) {
+    const Answer answer = AnswerLine(read, line, options);
+    if (answer.status == kExitFailure) status = kExitFailure;
+    out << Serialize(answer.response, false) << '\n';
     out.flush();
     if (!out) return kExitFailure;
+    const bool restUnread = read == LineRead::kTooLong || read == LineRead::kOutOfMemory;
+    if (restUnread && !SkipRestOfLine(in)) {
+      std::cerr << "horavela-cli: a line of the batch runs on past "
+                << kMaxSkippedBytes / static_cast<std::streamsize>(kMaxRequestBytes)
+                << " MiB without a line break; the rest of the input is not read\n";
+      return kExitBadRequest;
+    }
   }
-  return in.bad() ? kExitFailure : kExitOk;
+  return in.bad() ? kExitFailure : status;
 }
 
 int RunBatch(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
@@ -141,23 +215,29 @@ int RunBatch(const EvaluateOptions& options, std::istream& in, std::ostream& out
 
 }  // namespace
 
-bool ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
-                     std::string& error) {
-  if (inputFile.empty()) {
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) error = "request: cannot read standard input";
-    return !in.bad();
-  }
+int ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
+                    std::string& error) {
   std::ifstream file;
-  if (!OpenInput(inputFile, file, error)) return false;
-  std::ostringstream buffer;
-  buffer << file.rdbuf();
-  if (file.bad()) {
-    error = "request: cannot read " + inputFile;
-    return false;
+  if (!inputFile.empty() && !OpenInput(inputFile, file, error)) return kExitFailure;
+  std::istream& source = inputFile.empty() ? in : file;
+  // One byte past the limit tells a request that is too large.
+  text.clear();
+  char chunk[65536];
+  while (source && text.size() <= kMaxRequestBytes) {
+    source.read(chunk, static_cast<std::streamsize>(
+                           std::min(sizeof chunk, kMaxRequestBytes + 1 - text.size())));
+    text.append(chunk, static_cast<std::size_t>(source.gcount()));
   }
-  text = buffer.str();
-  return true;
+  if (source.bad()) {
+    error = inputFile.empty() ? "request: cannot read standard input"
+                              : "request: cannot read " + inputFile;
+    return kExitFailure;
+  }
+  if (text.size() > kMaxRequestBytes) {
+    error = kRequestTooLarge;
+    return kExitBadRequest;
+  }
+  return kExitOk;
 }
 
 int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
@@ -169,7 +249,11 @@ int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& 
         << '\n';
     return kExitBadRequest;
   }
-  return options.batch ? RunBatch(options, in, out) : RunSingle(options, in, out);
+  try {
+    return options.batch ? RunBatch(options, in, out) : RunSingle(options, in, out);
+  } catch (const std::bad_alloc&) {
+    return AnswerOutOfMemory(out);
+  }
 }
 
 }  // namespace horavela::cli

@@ -1,12 +1,29 @@
 // horavela-cli: the evaluation of the desktop program as a JSON tool.
 #include <CLI/CLI.hpp>
+#include <exception>
 #include <iostream>
+#include <new>
 
 #include "cli/commands.h"
 
-int main(int argc, char** argv) {
-  using namespace horavela::cli;
+namespace {
 
+using namespace horavela::cli;
+
+// Memory held back for the moment the system runs out. Unwinding needs some:
+// the JSON values' destructors allocate, and a failure inside one ends the
+// program without an answer. Released as the first bad_alloc is thrown.
+constexpr std::size_t kReserveBytes = 8 << 20;
+char* reserve = nullptr;
+
+void ReleaseReserveAndFail() {
+  delete[] reserve;
+  reserve = nullptr;
+  std::set_new_handler(nullptr);
+  throw std::bad_alloc();
+}
+
+int Run(int argc, char** argv) {
   CLI::App app{"Horavela electional astrology: evaluate a moment for an undertaking (JSON)",
                "horavela-cli"};
   app.require_subcommand(1);
@@ -48,15 +65,35 @@ int main(int argc, char** argv) {
     return app.exit(e) == 0 ? kExitOk : kExitBadRequest;
   }
 
+  if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
+  if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout);
+  if (*placesCommand) return ListPlaces(places, std::cout);
+  if (*subjectsCommand) return ListSubjects(std::cout);
+  if (*zonesCommand) return ListZones(std::cout);
+  return kExitBadRequest;
+}
+
+// An answer cut short by a full disk or a closed pipe must not pass for a
+// whole one.
+int CheckOutput(int status) {
+  std::cout.flush();
+  if (std::cout) return status;
+  std::cerr << "horavela-cli: the output could not be written\n";
+  return kExitFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int status = kExitFailure;
   try {
-    if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
-    if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout);
-    if (*placesCommand) return ListPlaces(places, std::cout);
-    if (*subjectsCommand) return ListSubjects(std::cout);
-    if (*zonesCommand) return ListZones(std::cout);
+    reserve = new char[kReserveBytes];
+    std::set_new_handler(ReleaseReserveAndFail);
+    status = Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    status = AnswerOutOfMemory(std::cout);
   } catch (const std::exception& e) {
     std::cerr << "horavela-cli: " << e.what() << '\n';
-    return kExitFailure;
   }
-  return kExitBadRequest;
+  return CheckOutput(status);
 }

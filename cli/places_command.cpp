@@ -1,4 +1,5 @@
 #include <charconv>
+#include <new>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -46,12 +47,11 @@ ordered_json PlaceJson(const Place& place) {
 
 int Refuse(const std::string& message, std::ostream& out) {
   out << Serialize(ErrorResponse(message), true) << '\n';
-  return kExitBadRequest;
+  out.flush();
+  return out ? kExitBadRequest : kExitFailure;
 }
 
-}  // namespace
-
-int ListPlaces(const PlacesOptions& options, std::ostream& out) {
+int FindAndList(const PlacesOptions& options, std::ostream& out) {
   const std::string_view query = Trimmed(options.query);
   if (query.empty())
     return Refuse("the query is empty: give the first letters of a city's name", out);
@@ -67,6 +67,16 @@ int ListPlaces(const PlacesOptions& options, std::ostream& out) {
   out << Serialize(places, true) << '\n';
   out.flush();
   return out ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+int ListPlaces(const PlacesOptions& options, std::ostream& out) {
+  try {
+    return FindAndList(options, out);
+  } catch (const std::bad_alloc&) {
+    return AnswerOutOfMemory(out);
+  }
 }
 
 }  // namespace horavela::cli

@@ -1,5 +1,8 @@
+#include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <istream>
+#include <new>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -9,6 +12,7 @@
 #include "cli/json_reader.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
+#include "cli/search_response.h"
 #include "cli/time_zone_entry.h"
 #include "rules/subjects.h"
 #include "search/muhurta_finder.h"
@@ -18,7 +22,6 @@ namespace horavela::cli {
 namespace {
 
 using nlohmann::json;
-using nlohmann::ordered_json;
 
 LocalMinute ParseLocalMinute(const json& request, const char* key) {
   const json& object = ObjectField(request, "", key);
@@ -29,6 +32,13 @@ LocalMinute ParseLocalMinute(const json& request, const char* key) {
   minute.hour = Int16Field(object, key, "hour");
   minute.minute = Int16Field(object, key, "minute");
   return minute;
+}
+
+// A whole number of at least 1; JSON reads one without a sign as unsigned.
+std::size_t MaxWindows(const json& value) {
+  if (!value.is_number_unsigned() || value.get<std::uint64_t>() == 0)
+    throw RequestError(Problem{"max_windows", messages::NotAWholeCount(), Rule::OutOfRange});
+  return static_cast<std::size_t>(value.get<std::uint64_t>());
 }
 
 SearchRequest ParseSearch(const json& request) {
@@ -50,6 +60,7 @@ SearchRequest ParseSearch(const json& request) {
   search.to = ParseLocalMinute(request, "to");
   if (FindMember(request, "min_result") != nullptr)
     search.minResult = StringField(request, "", "min_result");
+  if (const json* max = FindMember(request, "max_windows")) search.maxWindows = MaxWindows(*max);
 
   if (std::optional<Problem> problem = CheckSearchRequest(search)) throw RequestError(*problem);
   if (!birth.timeZone.empty())
@@ -61,34 +72,34 @@ SearchRequest ParseSearch(const json& request) {
   return search;
 }
 
-template <typename Container>
-ordered_json Array(const Container& values) {
-  ordered_json array = ordered_json::array();
-  for (const auto& value : values) array.push_back(value);
-  return array;
-}
-
-ordered_json SearchResponse(const SearchResult& result) {
-  ordered_json windows = ordered_json::array();
-  for (const SearchWindow& window : result.windows) {
-    ordered_json w;
-    w["subject"] = window.subject;
-    w["from"] = FormatLocalMinute(window.first);
-    w["to"] = FormatLocalMinute(window.last);
-    w["minutes"] = window.minutes;
-    w["result_word"] = window.evaluation().ResultWord;
-    w["factor_count"] = window.evaluation().FactorCount;
-    w["total_score"] = window.evaluation().TotalScore;
-    w["factor_verdicts"] = Array(window.evaluation().FactorVerdicts);
-    w["factor_points"] = Array(window.evaluation().FactorPoints);
-    windows.push_back(std::move(w));
+int ReadAndSearch(const std::string& inputFile, std::istream& in, std::ostream& out) {
+  std::string text;
+  std::string error;
+  if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {
+    out << Serialize(ErrorResponse(error), true) << '\n';
+    out.flush();
+    return status;
   }
-  ordered_json response;
-  response["windows"] = std::move(windows);
-  response["best"] = Array(result.best);
-  response["minutes_scanned"] = result.minutesScanned;
-  response["evaluations"] = result.evaluations;
-  return response;
+  // The windows go out as the finder lists them.
+  SearchResponseWriter writer(out);
+  SearchControl control;
+  control.windows = [&writer](const SearchWindow& window) { writer.Window(window); };
+  int status = kExitOk;
+  try {
+    const SearchRequest request = ParseSearch(ParseJsonText(text));
+    writer.Finish(FindMuhurtaWindows(request, SwissEphemeris(), control));
+  } catch (const RequestError& e) {
+    writer.Fail(e.what());
+    status = kExitBadRequest;
+  } catch (const std::bad_alloc&) {
+    writer.Fail(kOutOfMemory);
+    status = kExitFailure;
+  } catch (const std::exception& e) {
+    writer.Fail(std::string("the search failed: ") + e.what());
+    status = kExitFailure;
+  }
+  out.flush();
+  return out ? status : kExitFailure;
 }
 
 }  // namespace
@@ -105,26 +116,11 @@ ParsedSearch ParseSearchRequest(std::string_view text) {
 }
 
 int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out) {
-  std::string text;
-  if (std::string error; !ReadRequestText(inputFile, in, text, error)) {
-    out << Serialize(ErrorResponse(error), true) << '\n';
-    return kExitFailure;
-  }
-  ordered_json response;
-  int status = kExitOk;
   try {
-    const SearchRequest request = ParseSearch(ParseJsonText(text));
-    response = SearchResponse(FindMuhurtaWindows(request, SwissEphemeris()));
-  } catch (const RequestError& e) {
-    response = ErrorResponse(e.what());
-    status = kExitBadRequest;
-  } catch (const std::exception& e) {
-    response = ErrorResponse(std::string("the search failed: ") + e.what());
-    status = kExitFailure;
+    return ReadAndSearch(inputFile, in, out);
+  } catch (const std::bad_alloc&) {
+    return AnswerOutOfMemory(out);
   }
-  out << Serialize(response, true) << '\n';
-  out.flush();
-  return out ? status : kExitFailure;
 }
 
 }  // namespace horavela::cli

@@ -158,6 +158,10 @@ std::string RangeBackwards() {
   return "the range ends before it begins";
 }
 
+std::string NotAWholeCount() {
+  return "must be a whole number of at least 1";
+}
+
 std::string RangeTooLong() {
   return "the range may be at most 10 years long";
 }

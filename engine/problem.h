@@ -65,6 +65,7 @@ std::string ZoneTwice(std::string_view given);
 std::string EmptyZoneName();
 std::string UnknownZone(std::string_view name);
 std::string RangeBackwards();
+std::string NotAWholeCount();
 std::string RangeTooLong();
 
 }  // namespace messages

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <mutex>
 #include <thread>
 #include <tuple>
@@ -26,31 +27,67 @@ constexpr std::size_t kBestPerSubject = 10;
 // Runs of every result word, one list per subject, for a stretch of days.
 using RunLists = std::vector<std::vector<JudgedRun>>;
 
-// Keeps the windows that reach the minimum result and ranks the best of each subject.
-SearchResult Collect(const SearchRequest& request, RunLists&& lists) {
+// The best windows of one subject: the highest result word, then total,
+// factor count and length, the earlier first among equals. Only a few
+// candidates are kept at any time, however many windows go by.
+class BestWindows {
+ public:
+  void Offer(const Evaluation& evaluation, std::int64_t minutes, std::size_t index) {
+    ranked_.emplace_back(-ResultRank(evaluation.ResultWord), -evaluation.TotalScore,
+                         -evaluation.FactorCount, -minutes, index);
+    if (ranked_.size() >= kCandidates) KeepBest();
+  }
+
+  void AppendTo(std::vector<std::size_t>& best) {
+    KeepBest();
+    for (const Ranked& ranked : ranked_) best.push_back(std::get<4>(ranked));
+  }
+
+ private:
+  using Ranked = std::tuple<int, int, int, std::int64_t, std::size_t>;
+  static constexpr std::size_t kCandidates = 4096;
+
+  void KeepBest() {
+    const std::size_t kept = std::min(kBestPerSubject, ranked_.size());
+    std::partial_sort(ranked_.begin(), ranked_.begin() + static_cast<std::ptrdiff_t>(kept),
+                      ranked_.end());
+    ranked_.resize(kept);
+  }
+
+  std::vector<Ranked> ranked_;
+};
+
+// Lists the windows that reach the minimum result, at most request.maxWindows
+// of them, and ranks the best of each subject among those listed.
+SearchResult Collect(const SearchRequest& request, const SearchControl& control, RunLists&& lists) {
   SearchResult result;
   const int minimum = ResultRank(request.minResult);
-  std::size_t count = 0;
-  for (const std::vector<JudgedRun>& runs : lists) count += runs.size();
-  result.windows.reserve(count);
-  for (std::size_t s = 0; s < lists.size(); ++s) {
-    // The ranking key of each window, then its index: earlier first among equals.
-    using Ranked = std::tuple<int, int, int, std::int64_t, std::size_t>;
-    std::vector<Ranked> ranked;
+  if (!control.windows) {
+    std::size_t count = 0;
+    for (const std::vector<JudgedRun>& runs : lists) count += runs.size();
+    result.windows.reserve(std::min(count, request.maxWindows));
+  }
+  std::size_t listed = 0;
+  for (std::size_t s = 0; s < lists.size() && !result.truncated; ++s) {
+    BestWindows best;
     for (JudgedRun& run : lists[s]) {
-      const Evaluation& evaluation = run.judgement->evaluation;
-      const int rank = ResultRank(evaluation.ResultWord);
-      if (rank < minimum) continue;
+      if (ResultRank(run.judgement->evaluation.ResultWord) < minimum) continue;
+      if (listed == request.maxWindows) {
+        result.truncated = true;
+        break;
+      }
       const std::int64_t minutes = run.last - run.first + 1;
-      ranked.emplace_back(-rank, -evaluation.TotalScore, -evaluation.FactorCount, -minutes,
-                          result.windows.size());
-      result.windows.push_back({request.subjects[s], FromMinuteIndex(run.first),
-                                FromMinuteIndex(run.last), minutes, std::move(run.judgement)});
+      best.Offer(run.judgement->evaluation, minutes, listed++);
+      SearchWindow window{request.subjects[s], FromMinuteIndex(run.first),
+                          FromMinuteIndex(run.last), minutes, std::move(run.judgement)};
+      if (control.windows) {
+        control.windows(window);
+      } else {
+        result.windows.push_back(std::move(window));
+      }
     }
-    const std::size_t best = std::min(kBestPerSubject, ranked.size());
-    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(best),
-                      ranked.end());
-    for (std::size_t i = 0; i < best; ++i) result.best.push_back(std::get<4>(ranked[i]));
+    best.AppendTo(result.best);
+    std::vector<JudgedRun>().swap(lists[s]);  // listed: its memory can go
   }
   return result;
 }
@@ -72,6 +109,8 @@ std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {
   }
   if (ResultRank(request.minResult) == 0)
     return Problem{"min_result", messages::UnknownResultWord(request.minResult), Rule::UnknownText};
+  if (request.maxWindows == 0)
+    return Problem{"max_windows", messages::NotAWholeCount(), Rule::OutOfRange};
   if (auto problem = CheckSex(request.sex)) return problem;
   if (auto problem = CheckMoment(request.birth, "birth")) return problem;
   if (auto problem = CheckPlace(request.place, "place")) return problem;
@@ -107,6 +146,10 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
   std::mutex progressMutex;
   std::int64_t daysDone = 0;
   bool cancelled = false;
+  // The first failure of any thread (out of memory) ends them all and is
+  // rethrown here: an exception must not escape a thread.
+  std::exception_ptr failure;
+  std::atomic<bool> failed{false};
 
   // Each thread takes one stretch of whole days, so its runs join up in order.
   auto work = [&](int part) {
@@ -116,6 +159,7 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
     const std::int64_t a = std::max(first, beginDay * 1440);
     const std::int64_t b = std::min(last, endDay * 1440 - 1);
     auto beforeDay = [&] {
+      if (failed.load(std::memory_order_relaxed)) return false;
       if (control.cancel && control.cancel->load()) {
         std::lock_guard<std::mutex> lock(progressMutex);
         cancelled = true;
@@ -129,14 +173,33 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
       control.progress(static_cast<double>(++daysDone) / static_cast<double>(dayCount));
     };
     evaluations[part] = judge.JudgeRange(a, b, parts[part], scanned[part], beforeDay, afterDay);
+  };
+
+  auto guarded = [&](int part) {
+    try {
+      work(part);
+    } catch (...) {
+      std::lock_guard<std::mutex> lock(progressMutex);
+      if (!failure) failure = std::current_exception();
+      failed.store(true);
+    }
     // Swiss Ephemeris keeps per-thread state that nothing else frees.
     ephemeris.ReleaseThreadState();
   };
-
   std::vector<std::thread> pool;
-  for (int part = 1; part < threads; ++part) pool.emplace_back(work, part);
-  work(0);
+  pool.reserve(static_cast<std::size_t>(threads));
+  std::vector<int> here{0};  // the parts this thread does itself
+  here.reserve(static_cast<std::size_t>(threads));
+  for (int part = 1; part < threads; ++part) {
+    try {
+      pool.emplace_back(guarded, part);
+    } catch (...) {
+      here.push_back(part);  // no thread to be had: this one does the part
+    }
+  }
+  for (const int part : here) guarded(part);
   for (std::thread& thread : pool) thread.join();
+  if (failure) std::rethrow_exception(failure);
 
   RunLists merged = std::move(parts[0]);
   for (int part = 1; part < threads; ++part) {
@@ -150,7 +213,7 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
                        std::make_move_iterator(runs.end()));
     }
   }
-  SearchResult result = Collect(request, std::move(merged));
+  SearchResult result = Collect(request, control, std::move(merged));
   for (int part = 0; part < threads; ++part) {
     result.evaluations += evaluations[part];
     result.minutesScanned += scanned[part];
@@ -172,7 +235,7 @@ SearchResult ScanEveryMinute(const SearchRequest& request, PlanetEphemeris& ephe
       ++totals.evaluations;
     }
   }
-  SearchResult result = Collect(request, std::move(lists));
+  SearchResult result = Collect(request, {}, std::move(lists));
   result.minutesScanned = totals.minutesScanned;
   result.evaluations = totals.evaluations;
   return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -29,6 +30,10 @@ struct ZoneAtMinute {
 };
 using ZoneProvider = std::function<ZoneAtMinute(const LocalMinute&)>;
 
+// Enough windows for any reader; a list longer than this is a range too wide
+// to read, and would only fill memory.
+inline constexpr std::size_t kDefaultMaxWindows = 100000;
+
 struct SearchRequest {
   std::vector<std::string> subjects;  // exact subject texts
   std::string name;
@@ -37,8 +42,9 @@ struct SearchRequest {
   PlaceEntry place;     // the election place; its zone and DST hold unless zoneAt is set
   ZoneProvider zoneAt;  // optional: the zone minute by minute
   LocalMinute from;
-  LocalMinute to;                  // inclusive
-  std::string minResult = "Good";  // "Good", "Average" or "Bad"
+  LocalMinute to;                               // inclusive
+  std::string minResult = "Good";               // "Good", "Average" or "Bad"
+  std::size_t maxWindows = kDefaultMaxWindows;  // at least 1: the listing stops there
 };
 
 // What a rule set decided at a minute: everything the minutes of a window share.
@@ -69,13 +75,21 @@ struct SearchResult {
   std::int64_t minutesScanned = 0;
   std::int64_t evaluations = 0;  // rule-set runs
   bool cancelled = false;
+  // maxWindows windows were listed and more reached the minimum result.
+  bool truncated = false;
 };
+
+// Receives the listed windows one by one, in the order of SearchResult::windows.
+using WindowSink = std::function<void(const SearchWindow&)>;
 
 struct SearchControl {
   // Called from worker threads with the fraction done (0..1), serialised.
   std::function<void(double)> progress;
   const std::atomic<bool>* cancel = nullptr;
   int threads = 0;  // 0: one per processor core
+  // When set, the windows go here as they are listed instead of into
+  // SearchResult::windows, which stays empty; `best` counts them all the same.
+  WindowSink windows;
 };
 
 inline constexpr std::int64_t kMaxSearchMinutes = 10LL * 366 * 1440;

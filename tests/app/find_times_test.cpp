@@ -456,6 +456,37 @@ class FindTimesTest : public QObject {
              FromStd(expected.ResultLabel).replace("\r\n", "\n"));
     QCOMPARE(h.Find<QLabel>("lblMuhurthaDetails_0")->text(), FromStd(expected.ElectionChart[0]));
   }
+
+  void aLongListStopsAndSaysSo_data() {
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("cut short")
+        << 1000 << "Showing the first 1,000 windows; narrow the range to see the rest.";
+    QTest::newRow("all of it") << 100000 << QString();
+  }
+
+  // A list that would run on stops at the request's limit, and the dialog says so.
+  void aLongListStopsAndSaysSo() {
+    QFETCH(int, limit);
+    QFETCH(QString, notice);
+    Harness h;
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}};
+    inputs.request.maxWindows = static_cast<std::size_t>(limit);
+    FindTimesDialog dialog(inputs, h.messages);
+    SetRange(&dialog, QDate(2011, 1, 1), QDate(2011, 12, 31), "Bad");
+    QVERIFY(RunSearch(&dialog));
+    QVERIFY(h.messages->shown.empty());
+    const int count = In<QListWidget>(&dialog, "lstWindows")->count();
+    auto* label = In<QLabel>(&dialog, "lblTruncated");
+    if (notice.isEmpty()) {
+      QVERIFY(count > 1000 && count < limit);
+      QVERIFY(label->isHidden());
+    } else {
+      QCOMPARE(count, limit);
+      QVERIFY(!label->isHidden());
+      QCOMPARE(label->text(), notice);
+    }
+  }
 };
 
 HORAVELA_APP_TEST_MAIN(FindTimesTest)

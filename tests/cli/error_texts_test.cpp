@@ -173,11 +173,15 @@ std::vector<Row> Rows() {
       {"quotes in a string", "evaluate", Evaluate([](json& r) { r["sex"] = "\"M\\"; }),
        "sex: must be \"Male\" or \"Female\", not \"\\\"M\\\\\""},
       {"huge subject", "evaluate",
-       Evaluate([](json& r) { r["subject"] = std::string(10 << 20, 'A'); }),
+       Evaluate([](json& r) { r["subject"] = std::string(1000000, 'A'); }),
        "subject: unknown subject \"" + kCut + "...\"" + kSubjectsHint},
       {"search huge subject", "search",
-       Search([](json& r) { r["subject"] = std::string(10 << 20, 'A'); }),
+       Search([](json& r) { r["subject"] = std::string(1000000, 'A'); }),
        "subject: unknown subject \"" + kCut + "...\"" + kSubjectsHint},
+      // Beyond 1 MiB the request is refused before it is read as JSON.
+      {"request beyond 1 MiB", "evaluate",
+       Evaluate([](json& r) { r["subject"] = std::string(10 << 20, 'A'); }),
+       "request: larger than 1 MiB"},
       {"cut between characters", "evaluate", Evaluate([](json& r) {
          std::string devanagari;
          for (int i = 0; i < 100; ++i) devanagari += "\u0915";

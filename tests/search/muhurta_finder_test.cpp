@@ -303,6 +303,53 @@ TEST(MuhurtaFinder, CancelStopsEarly) {
   EXPECT_EQ(result.minutesScanned, 0);
 }
 
+// With a limit the listing is the unlimited one cut short, the best among the
+// windows listed; a sink receives the same windows in the same order.
+TEST(MuhurtaFinder, ListsAtMostMaxWindows) {
+  SearchRequest request;
+  request.subjects = {"Marriage", "Sell Item"};
+  request.name = "Asha";
+  request.sex = "Female";
+  request.birth = Birth(1995, 8, 14, 5, 40);
+  request.place = Place(28, true, 77, true, -5, -30);
+  request.from = {2025, 2, 1, 0, 0};
+  request.to = {2025, 2, 3, 23, 59};
+  request.minResult = "Bad";
+  const SearchResult all = FindMuhurtaWindows(request, SwissEphemeris());
+  EXPECT_FALSE(all.truncated);
+  const std::size_t count = all.windows.size();
+  ASSERT_GT(count, 12u);
+
+  const std::pair<std::size_t, bool> rows[] = {
+      {1, true}, {count / 3, true}, {count - 1, true}, {count, false}, {count + 1, false}};
+  for (const auto& [limit, truncated] : rows) {
+    request.maxWindows = limit;
+    const SearchResult limited = FindMuhurtaWindows(request, SwissEphemeris());
+    EXPECT_EQ(limited.truncated, truncated) << limit;
+    ASSERT_EQ(limited.windows.size(), std::min(limit, count)) << limit;
+    for (std::size_t i = 0; i < limited.windows.size(); ++i) {
+      EXPECT_EQ(limited.windows[i].subject, all.windows[i].subject) << limit;
+      EXPECT_EQ(limited.windows[i].first, all.windows[i].first) << limit;
+      EXPECT_EQ(limited.windows[i].last, all.windows[i].last) << limit;
+    }
+    for (std::size_t best : limited.best) EXPECT_LT(best, limited.windows.size()) << limit;
+
+    std::vector<SearchWindow> sunk;
+    SearchControl control;
+    control.windows = [&sunk](const SearchWindow& window) { sunk.push_back(window); };
+    const SearchResult streamed = FindMuhurtaWindows(request, SwissEphemeris(), control);
+    EXPECT_TRUE(streamed.windows.empty());
+    EXPECT_EQ(streamed.truncated, truncated);
+    EXPECT_EQ(streamed.best, limited.best) << limit;
+    ASSERT_EQ(sunk.size(), limited.windows.size());
+    for (std::size_t i = 0; i < sunk.size(); ++i) EXPECT_EQ(sunk[i].last, limited.windows[i].last);
+  }
+  request.maxWindows = 0;
+  const std::optional<Problem> problem = CheckSearchRequest(request);
+  ASSERT_TRUE(problem.has_value());
+  EXPECT_EQ(ProblemText(*problem), "max_windows: must be a whole number of at least 1");
+}
+
 TEST(CheckSearchRequest, RefusesBadRanges) {
   SearchRequest request;
   request.subjects = {"Marriage"};

@@ -1,0 +1,78 @@
+#include "cli/search_response.h"
+
+#include <ostream>
+#include <utility>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/response_writer.h"
+
+namespace horavela::cli {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+template <typename Container>
+ordered_json Array(const Container& values) {
+  ordered_json array = ordered_json::array();
+  for (const auto& value : values) array.push_back(value);
+  return array;
+}
+
+ordered_json WindowJson(const SearchWindow& window) {
+  ordered_json w;
+  w["subject"] = window.subject;
+  w["from"] = FormatLocalMinute(window.first);
+  w["to"] = FormatLocalMinute(window.last);
+  w["minutes"] = window.minutes;
+  w["result_word"] = window.evaluation().ResultWord;
+  w["factor_count"] = window.evaluation().FactorCount;
+  w["total_score"] = window.evaluation().TotalScore;
+  w["factor_verdicts"] = Array(window.evaluation().FactorVerdicts);
+  w["factor_points"] = Array(window.evaluation().FactorPoints);
+  return w;
+}
+
+// The members of `object` as they stand inside the answer, without its braces.
+std::string Members(const ordered_json& object) {
+  const std::string text = Serialize(object, true);
+  return text.substr(2, text.size() - 4);  // "{\n" ... "\n}"
+}
+
+}  // namespace
+
+void SearchResponseWriter::Window(const SearchWindow& window) {
+  std::string text = written_++ == 0 ? "{\n  \"windows\": [\n    " : ",\n    ";
+  // Two levels deeper than the object's own lines.
+  for (const char c : Serialize(WindowJson(window), true)) {
+    text += c;
+    if (c == '\n') text += "    ";
+  }
+  out_ << text;
+}
+
+void SearchResponseWriter::EndWindows() {
+  out_ << (written_ == 0 ? "{\n  \"windows\": []" : "\n  ]");
+}
+
+void SearchResponseWriter::Finish(const SearchResult& result) {
+  ordered_json rest;
+  rest["best"] = Array(result.best);
+  rest["minutes_scanned"] = result.minutesScanned;
+  rest["evaluations"] = result.evaluations;
+  rest["truncated"] = result.truncated;
+  EndWindows();
+  out_ << ",\n" << Members(rest) << "\n}\n";
+}
+
+void SearchResponseWriter::Fail(const std::string& message) {
+  if (written_ == 0) {
+    out_ << Serialize(ErrorResponse(message), true) << '\n';
+    return;
+  }
+  EndWindows();
+  out_ << ",\n" << Members(ErrorResponse(message)) << "\n}\n";
+}
+
+}  // namespace horavela::cli
