@@ -43,14 +43,15 @@ std::string WriteReportFiles(const EvaluateOptions& options, const RtfWriter& rt
   const bool bothAsked = !options.rtfFile.empty() && !options.htmlFile.empty();
   if (!options.rtfFile.empty()) {
     if (std::string e = files.Prepare(options.rtfFile, rtf.Document()); !e.empty())
-      return "the RTF report was not written: " + e;
+      return "--rtf: the RTF report was not written: " + e;
   }
   if (!options.htmlFile.empty()) {
     if (std::string e = files.Prepare(options.htmlFile, html.Document()); !e.empty())
-      return "the HTML report was not written: " + e +
+      return "--html: the HTML report was not written: " + e +
              (bothAsked ? "; the RTF report was not written either" : "");
   }
-  if (std::string e = files.Commit(); !e.empty()) return "the reports were not all written: " + e;
+  if (std::string e = files.Commit(); !e.empty())
+    return "--rtf, --html: the reports were not all written: " + e;
   return {};
 }
 

@@ -9,6 +9,7 @@
 #include "atlas/places.h"
 #include "cli/commands.h"
 #include "cli/response_writer.h"
+#include "engine/problem.h"
 
 namespace horavela::cli {
 
@@ -53,12 +54,11 @@ int Refuse(const std::string& message, std::ostream& out) {
 
 int FindAndList(const PlacesOptions& options, std::ostream& out) {
   const std::string_view query = Trimmed(options.query);
-  if (query.empty())
-    return Refuse("the query is empty: give the first letters of a city's name", out);
+  if (query.empty()) return Refuse("QUERY: is empty: give the first letters of a city's name", out);
   const long limit = ParseLimit(options.limit);
   if (limit == 0) {
-    return Refuse("--limit must be a whole number from 1 to " + std::to_string(kMaxPlaces) +
-                      ", not \"" + options.limit + "\"",
+    return Refuse("--limit: must be a whole number from 1 to " + std::to_string(kMaxPlaces) +
+                      ", not " + messages::Echo(options.limit),
                   out);
   }
   ordered_json places = ordered_json::array();

@@ -87,13 +87,15 @@ TEST(PlacesCommandTest, EmptyQueriesAndBadLimitsAreRefused) {
     std::string messageStart;
   };
   const Row rows[] = {
-      {"''", "the query is empty"},
-      {"'   '", "the query is empty"},
-      {"Madurai --limit 0", "--limit must be a whole number from 1 to 1000, not \"0\""},
-      {"Madurai --limit 1001", "--limit must be a whole number from 1 to 1000, not \"1001\""},
-      {"Madurai --limit abc", "--limit must be a whole number from 1 to 1000, not \"abc\""},
-      {"Madurai --limit 5x", "--limit must be a whole number from 1 to 1000, not \"5x\""},
-      {"Madurai --limit 2.5", "--limit must be a whole number from 1 to 1000, not \"2.5\""},
+      {"''", "QUERY: is empty"},
+      {"'   '", "QUERY: is empty"},
+      {"Madurai --limit 0", "--limit: must be a whole number from 1 to 1000, not \"0\""},
+      {"Madurai --limit 1001", "--limit: must be a whole number from 1 to 1000, not \"1001\""},
+      {"Madurai --limit abc", "--limit: must be a whole number from 1 to 1000, not \"abc\""},
+      {"Madurai --limit 5x", "--limit: must be a whole number from 1 to 1000, not \"5x\""},
+      {"Madurai --limit 2.5", "--limit: must be a whole number from 1 to 1000, not \"2.5\""},
+      {"Madurai --limit " + std::string(200, '7'),
+       "--limit: must be a whole number from 1 to 1000, not \"" + std::string(80, '7') + "...\""},
   };
   for (const Row& row : rows) {
     const CliRun run = RunCli("places " + row.arguments);

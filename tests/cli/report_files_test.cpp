@@ -149,10 +149,12 @@ const RefusedReport kRefusedReports[] = {
        ::mkfifo((f / "pipe.html").c_str(), 0644);
        return f / "pipe.html";
      },
-     "the HTML report was not written: cannot write \"{}\": it is a FIFO (named pipe), not a "
+     "--html: the HTML report was not written: cannot write \"{}\": it is a FIFO (named pipe), not "
+     "a "
      "regular file"},
     {"/dev/null", [](const fs::path&) { return fs::path("/dev/null"); },
-     "the HTML report was not written: cannot write \"{}\": it is a character device, not a "
+     "--html: the HTML report was not written: cannot write \"{}\": it is a character device, not "
+     "a "
      "regular file"},
     {"read-only file",
      [](const fs::path& f) {
@@ -160,7 +162,7 @@ const RefusedReport kRefusedReports[] = {
        fs::permissions(f / "ro.html", fs::perms(0444));
        return f / "ro.html";
      },
-     "the HTML report was not written: cannot write \"{}\": it is read-only"},
+     "--html: the HTML report was not written: cannot write \"{}\": it is read-only"},
 };
 
 TEST(ReportFilesTest, RefusesTargetsThatAreNotWritableFiles) {
@@ -208,7 +210,8 @@ TEST(ReportFilesTest, AFailedHtmlReportLeavesTheRtfReportUnreplaced) {
       RunCli("evaluate --rtf " + ShellQuote(rtf.string()) + " --html " + ShellQuote(html.string()),
              ValidRequest().dump());
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(ErrorOf(run), "the HTML report was not written: cannot write \"" + html.string() +
+  EXPECT_EQ(ErrorOf(run), "--html: the HTML report was not written: cannot write \"" +
+                              html.string() +
                               "\": No such file or directory; the RTF report was not written "
                               "either");
   EXPECT_EQ(ReadFile(rtf), "old");
