@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <mutex>
 
 namespace horavela {
@@ -37,17 +38,18 @@ std::vector<Place> FindPlaces(std::string_view query, std::size_t limit) {
   const std::string text(query);
   guint length = 0;
   GError* error = nullptr;
-  gint* indices =
-      geonames_query_cities_sync(text.c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr, &error);
+  // Owned here, so that running out of memory while copying frees them too.
+  const std::unique_ptr<gint, decltype(&g_free)> indices(
+      geonames_query_cities_sync(text.c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr, &error),
+      &g_free);
   if (error != nullptr) g_error_free(error);
   if (indices == nullptr) return places;
   for (guint i = 0; i < length; ++i) {
-    GeonamesCity* city = geonames_get_city(indices[i]);
+    const std::unique_ptr<GeonamesCity, decltype(&geonames_city_free)> city(
+        geonames_get_city(indices.get()[i]), &geonames_city_free);
     if (city == nullptr) continue;
-    places.push_back(ToPlace(city));
-    geonames_city_free(city);
+    places.push_back(ToPlace(city.get()));
   }
-  g_free(indices);
   std::stable_sort(places.begin(), places.end(),
                    [](const Place& a, const Place& b) { return a.population > b.population; });
   if (places.size() > limit) places.resize(limit);

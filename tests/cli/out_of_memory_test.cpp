@@ -43,15 +43,40 @@ bool ShouldFail(std::size_t size) {
 
 }  // namespace
 
+// Every form of new and delete that takes memory from malloc is replaced, so
+// no memory of a sanitizer's own operator new ever reaches free() here (the
+// library's temporary buffers use the nothrow form).
 void* operator new(std::size_t size) {
   if (ShouldFail(size)) throw std::bad_alloc();
   if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
   throw std::bad_alloc();
 }
+void* operator new[](std::size_t size) {
+  return operator new(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (ShouldFail(size)) return nullptr;
+  return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+  return operator new(size, tag);
+}
 void operator delete(void* memory) noexcept {
   std::free(memory);
 }
 void operator delete(void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
   std::free(memory);
 }
 
