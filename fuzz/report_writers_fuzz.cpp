@@ -13,13 +13,13 @@
 #include <string_view>
 
 #include "cli/request_parser.h"
+#include "judge/calculation_driver.h"
 #include "report/html_writer.h"
 #include "report/null_sink.h"
 #include "report/report_writer.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
 #include "report/utf8.h"
-#include "rules/calculation_driver.h"
 
 namespace horavela {
 namespace {
@@ -92,7 +92,7 @@ const CalculationState& SampleState() {
         "zone": {"hours": -5, "minutes": -30}, "dst": false}})");
     if (!request.error.empty()) Fail("the sample request is refused", request.error);
     NullSink none;
-    return RunEvaluation(request.input, none);
+    return RunEvaluation(request.input, none, SwissEphemeris());
   }();
   return state;
 }
