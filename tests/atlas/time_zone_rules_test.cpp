@@ -96,7 +96,7 @@ TEST(TimeZoneRules, UnknownAndUnsafeNamesAreRefused) {
 using testing_tzif::kTimeCountAt;
 using testing_tzif::SmallZone;
 using testing_tzif::TzifBytes;
-using testing_tzif::TzifSpec;
+using testing_tzif::TzifLayout;
 using testing_tzif::WithCount;
 
 std::string FileBytes(const std::filesystem::path& path) {
@@ -104,10 +104,10 @@ std::string FileBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-TzifSpec Changed(void (*change)(TzifSpec&)) {
-  TzifSpec spec = SmallZone();
-  change(spec);
-  return spec;
+TzifLayout Changed(void (*change)(TzifLayout&)) {
+  TzifLayout layout = SmallZone();
+  change(layout);
+  return layout;
 }
 
 std::string Cut(std::string bytes, std::size_t length) {
@@ -126,52 +126,52 @@ TEST(TimeZoneRules, DamagedZoneFilesAreRefusedByName) {
   const Row rows[] = {
       {"a valid small file", small, nullptr},
       {"a first-version file without footer",
-       TzifBytes(Changed([](TzifSpec& s) { s.version = '\0'; })), nullptr},
-      {"no transitions and an empty footer", TzifBytes(Changed([](TzifSpec& s) {
+       TzifBytes(Changed([](TzifLayout& s) { s.version = '\0'; })), nullptr},
+      {"no transitions and an empty footer", TzifBytes(Changed([](TzifLayout& s) {
          s.transitions.clear();
          s.transitionTypes.clear();
          s.footer = "";
        })),
        nullptr},
-      {"no transitions and a footer that cannot be read", TzifBytes(Changed([](TzifSpec& s) {
+      {"no transitions and a footer that cannot be read", TzifBytes(Changed([](TzifLayout& s) {
          s.transitions.clear();
          s.transitionTypes.clear();
          s.footer = "bad";
        })),
        "its closing rule cannot be read"},
-      {"daylight saving without dates", TzifBytes(Changed([](TzifSpec& s) {
+      {"daylight saving without dates", TzifBytes(Changed([](TzifLayout& s) {
          s.transitions.clear();
          s.transitionTypes.clear();
          s.footer = "EST5EDT";
        })),
        "its closing rule cannot be read"},
       {"a rule in month 13",
-       TzifBytes(Changed([](TzifSpec& s) { s.footer = "EST5EDT,M13.2.0,M11.1.0"; })),
+       TzifBytes(Changed([](TzifLayout& s) { s.footer = "EST5EDT,M13.2.0,M11.1.0"; })),
        "its closing rule cannot be read"},
-      {"a rule 30 hours east", TzifBytes(Changed([](TzifSpec& s) { s.footer = "<+30>-30"; })),
+      {"a rule 30 hours east", TzifBytes(Changed([](TzifLayout& s) { s.footer = "<+30>-30"; })),
        "its closing rule cannot be read"},
       {"an offset of 100000 seconds",
-       TzifBytes(Changed([](TzifSpec& s) { s.types[1].utcOffset = 100000; })),
+       TzifBytes(Changed([](TzifLayout& s) { s.types[1].utcOffset = 100000; })),
        "a local time type is 100000 seconds from UTC, more than 25 hours"},
       {"the most negative offset",
-       TzifBytes(Changed([](TzifSpec& s) { s.types[0].utcOffset = INT32_MIN; })),
+       TzifBytes(Changed([](TzifLayout& s) { s.types[0].utcOffset = INT32_MIN; })),
        "a local time type is -2147483648 seconds from UTC, more than 25 hours"},
-      {"a daylight saving flag of 2", TzifBytes(Changed([](TzifSpec& s) { s.types[1].dst = 2; })),
+      {"a daylight saving flag of 2", TzifBytes(Changed([](TzifLayout& s) { s.types[1].dst = 2; })),
        "a local time type has a daylight saving flag of 2"},
       {"a transition type out of range",
-       TzifBytes(Changed([](TzifSpec& s) { s.transitionTypes[1] = 5; })),
+       TzifBytes(Changed([](TzifLayout& s) { s.transitionTypes[1] = 5; })),
        "a transition names local time type 5, but there are only 2"},
-      {"transitions out of order", TzifBytes(Changed([](TzifSpec& s) {
+      {"transitions out of order", TzifBytes(Changed([](TzifLayout& s) {
          s.transitions = {0, -1000000000};
        })),
        "its transition times are out of order"},
       {"an abbreviation index out of range",
-       TzifBytes(Changed([](TzifSpec& s) { s.types[0].abbreviationIndex = 50; })),
+       TzifBytes(Changed([](TzifLayout& s) { s.types[0].abbreviationIndex = 50; })),
        "a local time type names abbreviation byte 50, but there are only 12"},
       {"an abbreviation that is not text",
-       TzifBytes(Changed([](TzifSpec& s) { s.abbreviations[1] = '\xff'; })),
+       TzifBytes(Changed([](TzifLayout& s) { s.abbreviations[1] = '\xff'; })),
        "a local time type's abbreviation is not plain text"},
-      {"no local time types", TzifBytes(Changed([](TzifSpec& s) {
+      {"no local time types", TzifBytes(Changed([](TzifLayout& s) {
          s.transitions.clear();
          s.transitionTypes.clear();
          s.types.clear();
@@ -239,9 +239,9 @@ TEST(TimeZoneRules, EveryZoneOfTheSystemIsRead) {
 
 TEST(TimeZoneRules, ADamagedFileInTheZoneFolderIsRefusedAsDamaged) {
   const testing_tzif::ScopedZoneFolder folder;
-  TzifSpec spec = SmallZone();
-  spec.types[0].utcOffset = -10026000;  // the -2785 hours of a damaged disk
-  folder.Add("Test/Damaged", TzifBytes(spec));
+  TzifLayout layout = SmallZone();
+  layout.types[0].utcOffset = -10026000;  // the -2785 hours of a damaged disk
+  folder.Add("Test/Damaged", TzifBytes(layout));
   folder.Add("Test/Sound", TzifBytes(SmallZone()));
   std::string error;
   TimeZoneRules::LoadFailure failure = TimeZoneRules::LoadFailure::UnknownZone;

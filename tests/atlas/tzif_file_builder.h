@@ -21,7 +21,7 @@ struct LocalTypeSpec {
   std::uint8_t abbreviationIndex = 0;
 };
 
-struct TzifSpec {
+struct TzifLayout {
   char version = '2';  // '\0' for a first-version file: 32-bit data, no footer
   std::vector<std::int64_t> transitions;
   std::vector<std::uint8_t> transitionTypes;
@@ -35,7 +35,7 @@ inline void PutBigEndian(std::string& bytes, std::int64_t value, int width) {
     bytes.push_back(static_cast<char>((static_cast<std::uint64_t>(value) >> shift) & 0xff));
 }
 
-inline void PutHeader(std::string& bytes, char version, const TzifSpec& data) {
+inline void PutHeader(std::string& bytes, char version, const TzifLayout& data) {
   bytes += "TZif";
   bytes.push_back(version);
   bytes.append(15, '\0');
@@ -44,7 +44,7 @@ inline void PutHeader(std::string& bytes, char version, const TzifSpec& data) {
   for (std::size_t count : counts) PutBigEndian(bytes, static_cast<std::int64_t>(count), 4);
 }
 
-inline void PutBlock(std::string& bytes, const TzifSpec& data, int timeWidth) {
+inline void PutBlock(std::string& bytes, const TzifLayout& data, int timeWidth) {
   for (std::int64_t time : data.transitions) PutBigEndian(bytes, time, timeWidth);
   for (std::uint8_t type : data.transitionTypes) bytes.push_back(static_cast<char>(type));
   for (const LocalTypeSpec& type : data.types) {
@@ -57,17 +57,17 @@ inline void PutBlock(std::string& bytes, const TzifSpec& data, int timeWidth) {
 
 // A later-version file carries an empty first-version block, as zic's slim
 // output does, then the 64-bit data and the footer.
-inline std::string TzifBytes(const TzifSpec& spec) {
+inline std::string TzifBytes(const TzifLayout& layout) {
   std::string bytes;
-  if (spec.version == '\0') {
-    PutHeader(bytes, '\0', spec);
-    PutBlock(bytes, spec, 4);
+  if (layout.version == '\0') {
+    PutHeader(bytes, '\0', layout);
+    PutBlock(bytes, layout, 4);
     return bytes;
   }
-  PutHeader(bytes, spec.version, TzifSpec{});
-  PutHeader(bytes, spec.version, spec);
-  PutBlock(bytes, spec, 8);
-  if (spec.footer) bytes += "\n" + *spec.footer + "\n";
+  PutHeader(bytes, layout.version, TzifLayout{});
+  PutHeader(bytes, layout.version, layout);
+  PutBlock(bytes, layout, 8);
+  if (layout.footer) bytes += "\n" + *layout.footer + "\n";
   return bytes;
 }
 
@@ -84,14 +84,14 @@ inline std::string WithCount(std::string bytes, std::size_t at, std::uint32_t co
 
 // A small zone with one change of the clocks a year: standard time +05:30,
 // an hour of daylight saving from March to October.
-inline TzifSpec SmallZone() {
-  TzifSpec spec;
-  spec.transitions = {-1000000000, 0};
-  spec.transitionTypes = {1, 0};
-  spec.types = {{19800, 0, 0}, {23400, 1, 5}};
-  spec.abbreviations = std::string("+0530\0+0630\0", 12);
-  spec.footer = "<+0530>-5:30<+0630>,M3.5.0,M10.5.0/3";
-  return spec;
+inline TzifLayout SmallZone() {
+  TzifLayout layout;
+  layout.transitions = {-1000000000, 0};
+  layout.transitionTypes = {1, 0};
+  layout.types = {{19800, 0, 0}, {23400, 1, 5}};
+  layout.abbreviations = std::string("+0530\0+0630\0", 12);
+  layout.footer = "<+0530>-5:30<+0630>,M3.5.0,M10.5.0/3";
+  return layout;
 }
 
 // A temporary tz database folder that TZDIR points at while it lives; the

@@ -441,19 +441,19 @@ TEST(TimeZoneRequestTest, SearchRefusesBadZonesByName) {
 
 // A zone file with one local time type and no changes of the clocks.
 std::string FixedZoneFile(std::int32_t utcOffset, const std::string& abbreviation) {
-  testing_tzif::TzifSpec spec;
-  spec.types = {{utcOffset, 0, 0}};
-  spec.abbreviations = abbreviation + std::string(1, '\0');
-  spec.footer = "<" + abbreviation + ">" + (utcOffset > 0 ? "-" : "") +
+  testing_tzif::TzifLayout layout;
+  layout.types = {{utcOffset, 0, 0}};
+  layout.abbreviations = abbreviation + std::string(1, '\0');
+  layout.footer = "<" + abbreviation + ">" + (utcOffset > 0 ? "-" : "") +
                 std::to_string(std::abs(utcOffset) / 3600);
-  return testing_tzif::TzifBytes(spec);
+  return testing_tzif::TzifBytes(layout);
 }
 
 // A damaged zone file is refused by the field that named it; a zone further
 // than 14 hours from Greenwich is refused as a typed one is.
 TEST(TimeZoneRequestTest, DamagedAndFarZoneFilesAreRefusedByName) {
   const testing_tzif::ScopedZoneFolder folder;
-  testing_tzif::TzifSpec broken = testing_tzif::SmallZone();
+  testing_tzif::TzifLayout broken = testing_tzif::SmallZone();
   broken.transitions.clear();
   broken.transitionTypes.clear();
   broken.footer = "bad";
