@@ -312,6 +312,8 @@ void FindTimesDialog::cmdSearch_Click() {
     } catch (...) {
       *error = "unknown error";
     }
+    // This thread ends with the search: free the ephemeris state it built.
+    SwissEphemeris().ReleaseThreadState();
   });
   worker_->setObjectName("FindTimesWorker");
   connect(worker_, &QThread::finished, this, &FindTimesDialog::SearchFinished);

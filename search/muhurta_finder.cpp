@@ -183,7 +183,13 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
       if (!failure) failure = std::current_exception();
       failed.store(true);
     }
-    // Swiss Ephemeris keeps per-thread state that nothing else frees.
+  };
+  // A thread of ours ends with its part, and Swiss Ephemeris keeps state per
+  // thread that only that thread can free. The calling thread keeps its own
+  // state for the next search (setting it up again costs more than a search
+  // of one subject over a month); a caller whose thread ends releases it.
+  auto threadOfItsOwn = [&guarded, &ephemeris](int part) {
+    guarded(part);
     ephemeris.ReleaseThreadState();
   };
   std::vector<std::thread> pool;
@@ -192,7 +198,7 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
   here.reserve(static_cast<std::size_t>(threads));
   for (int part = 1; part < threads; ++part) {
     try {
-      pool.emplace_back(guarded, part);
+      pool.emplace_back(threadOfItsOwn, part);
     } catch (...) {
       here.push_back(part);  // no thread to be had: this one does the part
     }

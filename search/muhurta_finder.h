@@ -104,8 +104,9 @@ std::optional<Problem> CheckSearchRequest(const SearchRequest& request);
 
 // Every window reaching request.minResult, minute-exact, evaluating once per
 // stretch of minutes in which nothing a rule set reads can change.
-// The planets come from `ephemeris`; every worker thread releases its state
-// in the ephemeris before it ends.
+// The planets come from `ephemeris`. The threads the finder starts release
+// their state in the ephemeris before they end; the calling thread keeps its
+// own, and should release it (ReleaseThreadState) if it is about to end.
 SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& ephemeris,
                                 const SearchControl& control = {});
 

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
 #include <random>
+#include <set>
 #include <string>
+#include <thread>
 
 #include "atlas/time_zone_rules.h"
 #include "rules/subjects.h"
 #include "search/minute_judge.h"
+#include "support/search_request.h"
 
 namespace horavela {
 namespace {
@@ -373,6 +377,46 @@ TEST(CheckSearchRequest, RefusesBadRanges) {
   request.minResult = "Good";
   request.subjects = {"marriage"};
   EXPECT_EQ(text(), "subject: unknown subject \"marriage\" (horavela-cli subjects lists them)");
+}
+
+// Swiss Ephemeris keeps state per thread (open data files, caches) that only
+// that thread can free: every thread the finder starts must release it before
+// it ends, and the caller's own state must stay for its next search.
+class ThreadRecordingEphemeris final : public PlanetEphemeris {
+ public:
+  std::optional<PlanetLongitudes> TropicalLongitudes(double julianDayUt,
+                                                     PlanetSet planets) override {
+    Record(computed_);
+    return SwissEphemeris().TropicalLongitudes(julianDayUt, planets);
+  }
+  std::string Description() const override { return "recording"; }
+  void ReleaseThreadState() override {
+    Record(released_);
+    SwissEphemeris().ReleaseThreadState();
+  }
+  std::set<std::thread::id> computed() const { return computed_; }
+  std::set<std::thread::id> released() const { return released_; }
+
+ private:
+  void Record(std::set<std::thread::id>& threads) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    threads.insert(std::this_thread::get_id());
+  }
+  std::mutex mutex_;
+  std::set<std::thread::id> computed_, released_;
+};
+
+TEST(MuhurtaFinder, EveryThreadItStartsReleasesItsEphemerisState) {
+  SearchRequest request = testing::AshaAtNewDelhi({"Learning of a Trade"});
+  request.to = {2025, 1, 8, 23, 59};
+  ThreadRecordingEphemeris ephemeris;
+  SearchControl control;
+  control.threads = 4;
+  FindMuhurtaWindows(request, ephemeris, control);
+  std::set<std::thread::id> started = ephemeris.computed();
+  ASSERT_TRUE(started.erase(std::this_thread::get_id()) == 1);
+  ASSERT_EQ(started.size(), 3u);
+  EXPECT_EQ(ephemeris.released(), started);
 }
 
 }  // namespace
