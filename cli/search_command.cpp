@@ -65,8 +65,11 @@ SearchRequest ParseSearch(const json& request) {
   if (std::optional<Problem> problem = CheckSearchRequest(search)) throw RequestError(*problem);
   if (!birth.timeZone.empty())
     ApplyTimeZone(LoadTimeZone(birth.timeZone, "birth.tz"), search.birth, "birth");
-  if (!place.timeZone.empty())
-    search.zoneAt = ZoneMinuteByMinute(LoadTimeZone(place.timeZone, "place.tz"));
+  if (!place.timeZone.empty()) {
+    const TimeZoneRules rules = LoadTimeZone(place.timeZone, "place.tz");
+    CheckZoneOverRange(rules, search.place, search.from, search.to, "place");
+    search.zoneAt = ZoneMinuteByMinute(rules);
+  }
   CheckZoneSigns(search.birth.place, "birth");
   CheckZoneSigns(search.place, "place");
   return search;

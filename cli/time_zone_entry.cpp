@@ -124,6 +124,23 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
   return used;
 }
 
+void CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
+                        const LocalMinute& from, const LocalMinute& to, const std::string& path) {
+  for (const LocalMinute& end : {from, to}) {
+    const LocalTimeOffsets offsets =
+        rules.AtLocal(end.year, end.month, end.day, end.hour, end.minute);
+    const ZoneCaptions captions = CaptionsForOffset(offsets.offset);
+    PlaceEntry zoned = place;
+    zoned.zoneHours = captions.hours;
+    zoned.zoneMinutes = captions.minutes;
+    if (const std::optional<Problem> problem = CheckPlace(zoned, path)) {
+      throw RequestError(path + ".tz: " + rules.name() + " gives " +
+                         FormatUtcOffset(offsets.offset.utcOffsetSeconds) + " at " +
+                         MomentText(end) + ", but " + problem->path + " " + problem->message);
+    }
+  }
+}
+
 ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules) {
   // Shared, since the finder copies the provider into each worker.
   auto shared = std::make_shared<const TimeZoneRules>(rules);

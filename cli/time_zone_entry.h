@@ -35,6 +35,12 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
 // force before the clocks went back.
 ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules);
 
+// A place that follows `rules` over [from, to] must lie within 14 hours of
+// Greenwich, as a typed zone must, at both ends of the range; throws
+// RequestError naming `path`.tz otherwise.
+void CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
+                        const LocalMinute& from, const LocalMinute& to, const std::string& path);
+
 // {"hours", "minutes", "dst", "time_zone", "utc_offset"}
 nlohmann::ordered_json ZoneUsedJson(const ZoneUsed& zone);
 

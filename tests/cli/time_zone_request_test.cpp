@@ -472,6 +472,8 @@ TEST(TimeZoneRequestTest, DamagedAndFarZoneFilesAreRefusedByName) {
   json searchBirthFar = SearchJson(PlaceJson(kNewDelhi, "Asia/Kolkata"), Minute(2024, 3, 9, 0, 0),
                                    Minute(2024, 3, 9, 1, 0));
   searchBirthFar["birth"] = MomentJson(kNewDelhi, "Test/Far", 1990, 3, 14, 8, 0);
+  const json searchPlaceFar = SearchJson(PlaceJson(kNewDelhi, "Test/Far"),
+                                         Minute(2024, 3, 9, 0, 0), Minute(2024, 3, 9, 1, 0));
   struct Row {
     const char* command;
     json request;
@@ -493,6 +495,9 @@ TEST(TimeZoneRequestTest, DamagedAndFarZoneFilesAreRefusedByName) {
       {"search", searchBirthFar,
        "birth.tz: Test/Far gives UTC+20:00 at 08:00 on 14 March 1990, but "
        "birth.zone.hours must be between -14 and 14"},
+      {"search", searchPlaceFar,
+       "place.tz: Test/Far gives UTC+20:00 at 00:00 on 9 March 2024, but "
+       "place.zone.hours must be between -14 and 14"},
   };
   for (const Row& row : rows) {
     const CliRun run = RunCli(row.command, row.request.dump());
