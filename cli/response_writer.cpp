@@ -6,13 +6,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-template <typename Container>
-ordered_json Array(const Container& values) {
-  ordered_json array = ordered_json::array();
-  for (const auto& value : values) array.push_back(value);
-  return array;
-}
-
 // The values the three procedures left for one moment.
 ordered_json Internals(const MomentSnapshot& moment) {
   const PanchangState& panchang = moment.Panchang;
@@ -45,7 +38,7 @@ ordered_json Internals(const MomentSnapshot& moment) {
 
 ordered_json Moment(const Chart& chart, const MomentSnapshot& snapshot) {
   ordered_json moment;
-  moment["chart"] = Array(chart);
+  moment["chart"] = JsonArray(chart);
   moment["moment"] = Internals(snapshot);
   return moment;
 }
@@ -53,12 +46,12 @@ ordered_json Moment(const Chart& chart, const MomentSnapshot& snapshot) {
 ordered_json EvaluationObject(const CalculationState& state) {
   const Evaluation& result = state.Result;
   ordered_json evaluation;
-  evaluation["factor_verdicts"] = Array(result.FactorVerdicts);
-  evaluation["factor_points"] = Array(result.FactorPoints);
+  evaluation["factor_verdicts"] = JsonArray(result.FactorVerdicts);
+  evaluation["factor_points"] = JsonArray(result.FactorPoints);
   evaluation["factor_count"] = result.FactorCount;
   evaluation["total_score"] = result.TotalScore;
   evaluation["result_word"] = result.ResultWord;
-  evaluation["report_flags"] = Array(result.ReportFlags);
+  evaluation["report_flags"] = JsonArray(result.ReportFlags);
   evaluation["result_label"] = state.ResultLabel;
   return evaluation;
 }
@@ -82,10 +75,10 @@ ordered_json BuildResponse(const CalculationState& state, const std::string& rep
   response["election"] = Moment(state.ElectionChart, state.ElectionMoment);
   response["tara_bala"] = state.TaraBalaVerdict;
   response["chandra_bala"] = state.ChandraBalaVerdict;
-  response["planet_signs"] = Array(state.Lagna.PlanetSigns);
+  response["planet_signs"] = JsonArray(state.Lagna.PlanetSigns);
   response["evaluation"] = EvaluationObject(state);
   response["report"] = Report(reportText, sections);
-  response["warnings"] = Array(state.Warnings);
+  response["warnings"] = JsonArray(state.Warnings);
   return response;
 }
 

@@ -19,6 +19,14 @@ nlohmann::ordered_json BuildResponse(const CalculationState& state, const std::s
 // {"error": message}
 nlohmann::ordered_json ErrorResponse(const std::string& message);
 
+// The values of a container as a JSON array, in order.
+template <typename Container>
+nlohmann::ordered_json JsonArray(const Container& values) {
+  nlohmann::ordered_json array = nlohmann::ordered_json::array();
+  for (const auto& value : values) array.push_back(value);
+  return array;
+}
+
 // One JSON text. Doubles are written so that reading them back gives the very
 // same double; text that is not valid UTF-8 is replaced, never fatal.
 std::string Serialize(const nlohmann::ordered_json& response, bool pretty);

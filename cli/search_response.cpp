@@ -13,13 +13,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-template <typename Container>
-ordered_json Array(const Container& values) {
-  ordered_json array = ordered_json::array();
-  for (const auto& value : values) array.push_back(value);
-  return array;
-}
-
 ordered_json WindowJson(const SearchWindow& window) {
   ordered_json w;
   w["subject"] = window.subject;
@@ -29,8 +22,8 @@ ordered_json WindowJson(const SearchWindow& window) {
   w["result_word"] = window.evaluation().ResultWord;
   w["factor_count"] = window.evaluation().FactorCount;
   w["total_score"] = window.evaluation().TotalScore;
-  w["factor_verdicts"] = Array(window.evaluation().FactorVerdicts);
-  w["factor_points"] = Array(window.evaluation().FactorPoints);
+  w["factor_verdicts"] = JsonArray(window.evaluation().FactorVerdicts);
+  w["factor_points"] = JsonArray(window.evaluation().FactorPoints);
   return w;
 }
 
@@ -58,7 +51,7 @@ void SearchResponseWriter::EndWindows() {
 
 void SearchResponseWriter::Finish(const SearchResult& result) {
   ordered_json rest;
-  rest["best"] = Array(result.best);
+  rest["best"] = JsonArray(result.best);
   rest["minutes_scanned"] = result.minutesScanned;
   rest["evaluations"] = result.evaluations;
   rest["truncated"] = result.truncated;

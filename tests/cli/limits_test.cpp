@@ -18,18 +18,8 @@ constexpr std::size_t kLimit = 1048576;
 const json kTooLarge = {{"error", "request: larger than 1 MiB"}};
 
 // One day of marriages in London, every window listed.
-json SearchOneDay(const std::string& subject = "Marriage") {
-  const json valid = ValidRequest();
-  json place = valid["election"];
-  for (const char* key : {"year", "month", "day", "hour", "minute", "second"}) place.erase(key);
-  return {{"subject", subject},
-          {"name", valid["name"]},
-          {"sex", valid["sex"]},
-          {"birth", valid["birth"]},
-          {"place", place},
-          {"from", {{"year", 2024}, {"month", 6}, {"day", 21}, {"hour", 0}, {"minute", 0}}},
-          {"to", {{"year", 2024}, {"month", 6}, {"day", 21}, {"hour", 23}, {"minute", 59}}},
-          {"min_result", "Bad"}};
+json SearchOneDay() {
+  return SearchRequestJson("Marriage", "Bad");
 }
 
 // The request's text padded with spaces to `size` bytes.
