@@ -75,6 +75,15 @@ std::string CaptionsText(const ZoneOffset& offset) {
          " with dst " + (captions.dst ? "true" : "false");
 }
 
+// A zone the tz database gives that a typed zone could not be: named by the
+// `tz` field, with the offset it gave and the check it failed.
+[[noreturn]] void RefuseResolvedZone(const TimeZoneRules& rules, int utcOffsetSeconds,
+                                     const LocalMinute& local, const std::string& path,
+                                     const Problem& problem) {
+  throw RequestError(path + ".tz: " + rules.name() + " gives " + FormatUtcOffset(utcOffsetSeconds) +
+                     " at " + MomentText(local) + ", but " + problem.path + " " + problem.message);
+}
+
 }  // namespace
 
 TimeZoneRules LoadTimeZone(const std::string& name, const std::string& field) {
@@ -116,11 +125,8 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
   moment.place.zoneMinutes = used.captions.minutes;
   moment.place.dst = used.captions.dst;
   // The zone found must pass the check a typed zone passes.
-  if (const std::optional<Problem> problem = CheckMoment(moment, path)) {
-    throw RequestError(path + ".tz: " + rules.name() + " gives " +
-                       FormatUtcOffset(used.utcOffsetSeconds) + " at " + MomentText(local) +
-                       ", but " + problem->path + " " + problem->message);
-  }
+  if (const std::optional<Problem> problem = CheckMoment(moment, path))
+    RefuseResolvedZone(rules, used.utcOffsetSeconds, local, path, *problem);
   return used;
 }
 
@@ -133,11 +139,8 @@ void CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
     PlaceEntry zoned = place;
     zoned.zoneHours = captions.hours;
     zoned.zoneMinutes = captions.minutes;
-    if (const std::optional<Problem> problem = CheckPlace(zoned, path)) {
-      throw RequestError(path + ".tz: " + rules.name() + " gives " +
-                         FormatUtcOffset(offsets.offset.utcOffsetSeconds) + " at " +
-                         MomentText(end) + ", but " + problem->path + " " + problem->message);
-    }
+    if (const std::optional<Problem> problem = CheckPlace(zoned, path))
+      RefuseResolvedZone(rules, offsets.offset.utcOffsetSeconds, end, path, *problem);
   }
 }
 

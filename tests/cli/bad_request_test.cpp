@@ -16,9 +16,7 @@ namespace {
 using nlohmann::json;
 
 std::string Edited(const std::function<void(json&)>& edit) {
-  json request = ValidRequest();
-  edit(request);
-  return request.dump();
+  return EditedRequest(edit);
 }
 
 // Replaces the first `from` in the compact request text (for literals that a

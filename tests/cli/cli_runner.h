@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -119,6 +120,13 @@ inline nlohmann::json ValidRequest() {
       "city": "New Delhi", "country": "India"
     }
   })");
+}
+
+// The valid request with one change, as text.
+inline std::string EditedRequest(const std::function<void(nlohmann::json&)>& edit) {
+  nlohmann::json request = ValidRequest();
+  edit(request);
+  return request.dump();
 }
 
 // A valid search: the same person, London, all of midsummer day 2024.

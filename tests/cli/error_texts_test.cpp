@@ -14,12 +14,6 @@ namespace {
 
 using nlohmann::json;
 
-std::string Evaluate(const std::function<void(json&)>& edit) {
-  json request = ValidRequest();
-  edit(request);
-  return request.dump();
-}
-
 std::string Search(const std::function<void(json&)>& edit) {
   json request = SearchRequestJson();
   edit(request);
@@ -45,44 +39,44 @@ struct Row {
 std::vector<Row> Rows() {
   return {
       // Types and presence.
-      {"missing field", "evaluate", Evaluate([](json& r) { r["election"].erase("year"); }),
+      {"missing field", "evaluate", EditedRequest([](json& r) { r["election"].erase("year"); }),
        "election.year: is missing"},
-      {"number for a text", "evaluate", Evaluate([](json& r) { r["name"] = 5; }),
+      {"number for a text", "evaluate", EditedRequest([](json& r) { r["name"] = 5; }),
        "name: must be a string, not the number 5"},
-      {"text for a number", "evaluate", Evaluate([](json& r) { r["birth"]["year"] = "1990"; }),
+      {"text for a number", "evaluate", EditedRequest([](json& r) { r["birth"]["year"] = "1990"; }),
        "birth.year: must be a whole number, not a string"},
       {"fraction for a number", "evaluate",
-       Evaluate([](json& r) { r["election"]["latitude"]["degrees"] = 1.5; }),
+       EditedRequest([](json& r) { r["election"]["latitude"]["degrees"] = 1.5; }),
        "election.latitude.degrees: must be a whole number, not the number 1.5"},
       {"number for a flag", "evaluate",
-       Evaluate([](json& r) { r["birth"]["longitude"]["east"] = 1; }),
+       EditedRequest([](json& r) { r["birth"]["longitude"]["east"] = 1; }),
        "birth.longitude.east: must be true or false, not the number 1"},
       {"array for an object", "evaluate",
-       Evaluate([](json& r) { r["election"]["latitude"] = json::array(); }),
+       EditedRequest([](json& r) { r["election"]["latitude"] = json::array(); }),
        "election.latitude: must be an object, not an array"},
-      {"beyond 16 bits", "evaluate", Evaluate([](json& r) { r["birth"]["year"] = 40000; }),
+      {"beyond 16 bits", "evaluate", EditedRequest([](json& r) { r["birth"]["year"] = 40000; }),
        "birth.year: must be a whole number from -32768 to 32767, not 40000"},
       {"search text for a number", "search", Search([](json& r) { r["from"]["minute"] = 0.5; }),
        "from.minute: must be a whole number, not the number 0.5"},
       {"search missing place", "search", Search([](json& r) { r.erase("place"); }),
        "place: is missing"},
       // Ranges of every moment field.
-      {"year", "evaluate", Evaluate([](json& r) { r["election"]["year"] = 2051; }),
+      {"year", "evaluate", EditedRequest([](json& r) { r["election"]["year"] = 2051; }),
        "election.year: must be between 1901 and 2050"},
-      {"month", "evaluate", Evaluate([](json& r) { r["election"]["month"] = 13; }),
+      {"month", "evaluate", EditedRequest([](json& r) { r["election"]["month"] = 13; }),
        "election.month: must be between 1 and 12"},
-      {"day", "evaluate", Evaluate([](json& r) { r["birth"]["day"] = 0; }),
+      {"day", "evaluate", EditedRequest([](json& r) { r["birth"]["day"] = 0; }),
        "birth.day: must be between 1 and 31"},
-      {"date", "evaluate", Evaluate([](json& r) {
+      {"date", "evaluate", EditedRequest([](json& r) {
          r["election"]["month"] = 4;
          r["election"]["day"] = 31;
        }),
        "election.day: April 31 2024 does not exist"},
-      {"hour", "evaluate", Evaluate([](json& r) { r["birth"]["hour"] = 24; }),
+      {"hour", "evaluate", EditedRequest([](json& r) { r["birth"]["hour"] = 24; }),
        "birth.hour: must be between 0 and 23"},
-      {"minute", "evaluate", Evaluate([](json& r) { r["election"]["minute"] = -1; }),
+      {"minute", "evaluate", EditedRequest([](json& r) { r["election"]["minute"] = -1; }),
        "election.minute: must be between 0 and 59"},
-      {"second", "evaluate", Evaluate([](json& r) { r["election"]["second"] = 60; }),
+      {"second", "evaluate", EditedRequest([](json& r) { r["election"]["second"] = 60; }),
        "election.second: must be between 0 and 59"},
       {"search from year", "search", Search([](json& r) { r["from"]["year"] = 1900; }),
        "from.year: must be between 1901 and 2050"},
@@ -103,32 +97,33 @@ std::vector<Row> Rows() {
        "to: the range may be at most 10 years long"},
       // Ranges of every place field.
       {"latitude degrees", "evaluate",
-       Evaluate([](json& r) { r["election"]["latitude"]["degrees"] = 91; }),
+       EditedRequest([](json& r) { r["election"]["latitude"]["degrees"] = 91; }),
        "election.latitude.degrees: must be between 0 and 90"},
       {"latitude minutes", "evaluate",
-       Evaluate([](json& r) { r["birth"]["latitude"]["minutes"] = 60; }),
+       EditedRequest([](json& r) { r["birth"]["latitude"]["minutes"] = 60; }),
        "birth.latitude.minutes: must be between 0 and 59"},
-      {"past the pole", "evaluate", Evaluate([](json& r) {
+      {"past the pole", "evaluate", EditedRequest([](json& r) {
          r["birth"]["latitude"]["degrees"] = 90;
          r["birth"]["latitude"]["minutes"] = 1;
        }),
        "birth.latitude.minutes: must be 0 at 90 degrees"},
       {"longitude degrees", "evaluate",
-       Evaluate([](json& r) { r["election"]["longitude"]["degrees"] = -3; }),
+       EditedRequest([](json& r) { r["election"]["longitude"]["degrees"] = -3; }),
        "election.longitude.degrees: must be between 0 and 180"},
       {"longitude minutes", "evaluate",
-       Evaluate([](json& r) { r["election"]["longitude"]["minutes"] = 60; }),
+       EditedRequest([](json& r) { r["election"]["longitude"]["minutes"] = 60; }),
        "election.longitude.minutes: must be between 0 and 59"},
-      {"past 180", "evaluate", Evaluate([](json& r) {
+      {"past 180", "evaluate", EditedRequest([](json& r) {
          r["election"]["longitude"]["degrees"] = 180;
          r["election"]["longitude"]["minutes"] = 30;
        }),
        "election.longitude.minutes: must be 0 at 180 degrees"},
-      {"zone hours", "evaluate", Evaluate([](json& r) { r["birth"]["zone"]["hours"] = -15; }),
+      {"zone hours", "evaluate", EditedRequest([](json& r) { r["birth"]["zone"]["hours"] = -15; }),
        "birth.zone.hours: must be between -14 and 14"},
-      {"zone minutes", "evaluate", Evaluate([](json& r) { r["birth"]["zone"]["minutes"] = -60; }),
+      {"zone minutes", "evaluate",
+       EditedRequest([](json& r) { r["birth"]["zone"]["minutes"] = -60; }),
        "birth.zone.minutes: must be between -59 and 59"},
-      {"zone signs", "evaluate", Evaluate([](json& r) { r["birth"]["zone"]["minutes"] = 30; }),
+      {"zone signs", "evaluate", EditedRequest([](json& r) { r["birth"]["zone"]["minutes"] = 30; }),
        "birth.zone: hours -5 and minutes 30 must have the same sign (Indian Time is -5 and -30, "
        "west positive)"},
       {"search place latitude", "search",
@@ -150,39 +145,39 @@ std::vector<Row> Rows() {
        Search([](json& r) { r["birth"]["latitude"]["degrees"] = 91; }),
        "birth.latitude.degrees: must be between 0 and 90"},
       // Texts that must be one of a list.
-      {"unknown subject", "evaluate", Evaluate([](json& r) { r["subject"] = "Foo"; }),
+      {"unknown subject", "evaluate", EditedRequest([](json& r) { r["subject"] = "Foo"; }),
        "subject: unknown subject \"Foo\"" + kSubjectsHint},
       {"search unknown subject", "search", Search([](json& r) { r["subject"] = "Foo"; }),
        "subject: unknown subject \"Foo\"" + kSubjectsHint},
-      {"unknown sex", "evaluate", Evaluate([](json& r) { r["sex"] = "Other"; }),
+      {"unknown sex", "evaluate", EditedRequest([](json& r) { r["sex"] = "Other"; }),
        "sex: must be \"Male\" or \"Female\", not \"Other\""},
       {"search unknown sex", "search", Search([](json& r) { r["sex"] = "female"; }),
        "sex: must be \"Male\" or \"Female\", not \"female\""},
       {"bad min_result", "search", Search([](json& r) { r["min_result"] = "Great"; }),
        "min_result: must be \"Good\", \"Average\" or \"Bad\", not \"Great\""},
       {"unknown weekday", "evaluate",
-       Evaluate([](json& r) { r["election"]["weekday"] = "Funday"; }),
+       EditedRequest([](json& r) { r["election"]["weekday"] = "Funday"; }),
        "election.weekday: must be a weekday from \"Sunday\" to \"Saturday\", not \"Funday\""},
       // Echoes of the request: escaped, and cut at 80 characters.
       {"NUL in a string", "evaluate",
-       Evaluate([](json& r) { r["subject"] = std::string("Foo\0bar", 7); }),
+       EditedRequest([](json& r) { r["subject"] = std::string("Foo\0bar", 7); }),
        "subject: unknown subject \"Foo\\u0000bar\"" + kSubjectsHint},
       {"search NUL in a string", "search",
        Search([](json& r) { r["min_result"] = std::string("Go\0od\n", 6); }),
        "min_result: must be \"Good\", \"Average\" or \"Bad\", not \"Go\\u0000od\\u000A\""},
-      {"quotes in a string", "evaluate", Evaluate([](json& r) { r["sex"] = "\"M\\"; }),
+      {"quotes in a string", "evaluate", EditedRequest([](json& r) { r["sex"] = "\"M\\"; }),
        "sex: must be \"Male\" or \"Female\", not \"\\\"M\\\\\""},
       {"huge subject", "evaluate",
-       Evaluate([](json& r) { r["subject"] = std::string(1000000, 'A'); }),
+       EditedRequest([](json& r) { r["subject"] = std::string(1000000, 'A'); }),
        "subject: unknown subject \"" + kCut + "...\"" + kSubjectsHint},
       {"search huge subject", "search",
        Search([](json& r) { r["subject"] = std::string(1000000, 'A'); }),
        "subject: unknown subject \"" + kCut + "...\"" + kSubjectsHint},
       // Beyond 1 MiB the request is refused before it is read as JSON.
       {"request beyond 1 MiB", "evaluate",
-       Evaluate([](json& r) { r["subject"] = std::string(10 << 20, 'A'); }),
+       EditedRequest([](json& r) { r["subject"] = std::string(10 << 20, 'A'); }),
        "request: larger than 1 MiB"},
-      {"cut between characters", "evaluate", Evaluate([](json& r) {
+      {"cut between characters", "evaluate", EditedRequest([](json& r) {
          std::string devanagari;
          for (int i = 0; i < 100; ++i) devanagari += "\u0915";
          r["sex"] = devanagari;
@@ -192,7 +187,7 @@ std::vector<Row> Rows() {
          for (int i = 0; i < 80; ++i) shown += "\u0915";
          return "sex: must be \"Male\" or \"Female\", not \"" + shown + "...\"";
        }()},
-      {"huge tz name", "evaluate", Evaluate([](json& r) {
+      {"huge tz name", "evaluate", EditedRequest([](json& r) {
          r["birth"].erase("zone");
          r["birth"].erase("dst");
          r["birth"]["tz"] = std::string(100000, 'A');

@@ -157,17 +157,12 @@ json WithLongName(json request) {
 
 // Every subject through January 2024.
 json SearchRequest() {
-  const json valid = ValidRequest();
-  json place = valid["election"];
-  for (const char* key : {"year", "month", "day", "hour", "minute", "second"}) place.erase(key);
-  return {{"subject", "*"},
-          {"name", valid["name"]},
-          {"sex", valid["sex"]},
-          {"birth", valid["birth"]},
-          {"place", place},
-          {"from", {{"year", 2024}, {"month", 1}, {"day", 1}, {"hour", 0}, {"minute", 0}}},
-          {"to", {{"year", 2024}, {"month", 1}, {"day", 31}, {"hour", 23}, {"minute", 59}}},
-          {"min_result", "Bad"}};
+  json request = SearchRequestJson("*", "Bad");
+  request["from"]["month"] = 1;
+  request["from"]["day"] = 1;
+  request["to"]["month"] = 1;
+  request["to"]["day"] = 31;
+  return request;
 }
 
 constexpr std::size_t kBig = 256 * 1024;

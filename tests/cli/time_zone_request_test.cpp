@@ -445,7 +445,7 @@ std::string FixedZoneFile(std::int32_t utcOffset, const std::string& abbreviatio
   layout.types = {{utcOffset, 0, 0}};
   layout.abbreviations = abbreviation + std::string(1, '\0');
   layout.footer = "<" + abbreviation + ">" + (utcOffset > 0 ? "-" : "") +
-                std::to_string(std::abs(utcOffset) / 3600);
+                  std::to_string(std::abs(utcOffset) / 3600);
   return testing_tzif::TzifBytes(layout);
 }
 
@@ -472,8 +472,8 @@ TEST(TimeZoneRequestTest, DamagedAndFarZoneFilesAreRefusedByName) {
   json searchBirthFar = SearchJson(PlaceJson(kNewDelhi, "Asia/Kolkata"), Minute(2024, 3, 9, 0, 0),
                                    Minute(2024, 3, 9, 1, 0));
   searchBirthFar["birth"] = MomentJson(kNewDelhi, "Test/Far", 1990, 3, 14, 8, 0);
-  const json searchPlaceFar = SearchJson(PlaceJson(kNewDelhi, "Test/Far"),
-                                         Minute(2024, 3, 9, 0, 0), Minute(2024, 3, 9, 1, 0));
+  const json searchPlaceFar = SearchJson(PlaceJson(kNewDelhi, "Test/Far"), Minute(2024, 3, 9, 0, 0),
+                                         Minute(2024, 3, 9, 1, 0));
   struct Row {
     const char* command;
     json request;

@@ -310,12 +310,7 @@ TEST(MuhurtaFinder, CancelStopsEarly) {
 // With a limit the listing is the unlimited one cut short, the best among the
 // windows listed; a sink receives the same windows in the same order.
 TEST(MuhurtaFinder, ListsAtMostMaxWindows) {
-  SearchRequest request;
-  request.subjects = {"Marriage", "Sell Item"};
-  request.name = "Asha";
-  request.sex = "Female";
-  request.birth = Birth(1995, 8, 14, 5, 40);
-  request.place = Place(28, true, 77, true, -5, -30);
+  SearchRequest request = testing::AshaAtNewDelhi({"Marriage", "Sell Item"});
   request.from = {2025, 2, 1, 0, 0};
   request.to = {2025, 2, 3, 23, 59};
   request.minResult = "Bad";
