@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrlQuery>
 #include <QWidget>
 
@@ -19,6 +20,8 @@
 namespace horavela::app {
 
 namespace {
+
+constexpr int kNoticeMilliseconds = 4000;
 
 class DesktopMessageBoxes : public MessageBoxes {
  public:
@@ -35,6 +38,15 @@ class DesktopMessageBoxes : public MessageBoxes {
     box.setInformativeText(question);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+  }
+
+  void Notify(QWidget* field, const QString& text) override {
+    if (field == nullptr || !field->isVisible()) {
+      Show(MessageIcon::Error, text);
+      return;
+    }
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field, QRect(),
+                       kNoticeMilliseconds);
   }
 
  private:

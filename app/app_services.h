@@ -26,6 +26,13 @@ class MessageBoxes {
   virtual void Show(MessageIcon icon, const QString& text) = 0;
   // Yes and No; true for Yes.
   virtual bool Ask(MessageIcon icon, const QString& text, const QString& question) = 0;
+  // A short note beside `field` that needs no answer and does not stop the
+  // typing (a refused key): shown again, it replaces itself rather than
+  // piling up boxes. An OK box where no such note can be shown.
+  virtual void Notify(QWidget* field, const QString& text) {
+    (void)field;
+    Show(MessageIcon::Error, text);
+  }
 };
 
 // Shows the user a web search for a place so they can read off its

@@ -24,6 +24,9 @@ inline constexpr char kStartParagraph2[] =
     "Pick a group of activities on the left, tick the activity in the list and press Next. "
     "You will then enter the proposed moment and place, and after that the birth details.";
 
+// Both input pages: the activity chosen on the start page.
+inline constexpr char kActivityHeading[] = "Activity: %1";
+
 // Election page
 inline constexpr char kElectionFrame[] = "Enter Election Details";
 inline constexpr char kElectionParagraph1[] =
@@ -90,6 +93,7 @@ inline constexpr char kTimeSuffix[] = "HH:MM";
 
 // Menus
 inline constexpr char kMenuFile[] = "&File";
+inline constexpr char kMenuNewEvaluation[] = "&New Evaluation";
 inline constexpr char kMenuExit[] = "E&xit";
 inline constexpr char kMenuHelp[] = "&Help";
 inline constexpr char kMenuOnlineHelp[] = "&Online Help";
@@ -112,6 +116,9 @@ inline constexpr char kEnterLatitudeMinutes[] = "Please Enter Minute in Latitude
 inline constexpr char kEnterLongitudeDegrees[] = "Please Enter Degree in Longitude";
 inline constexpr char kEnterLongitudeMinutes[] = "Please Enter Minute in Longitude";
 inline constexpr char kSelectBirthDate[] = "Please Select Birth Date";
+inline constexpr char kBirthAfterElection[] =
+    "The birth, %1, is later than the election moment, %2. A moment can only be judged for "
+    "someone already born: correct the birth date or the election date.";
 inline constexpr char kEnterCity[] = "Please Enter City";
 inline constexpr char kEnterState[] = "Please Enter State";
 inline constexpr char kEnterCountry[] = "Please Enter Country";

@@ -1,8 +1,6 @@
 #include "app/filtered_line_edit.h"
 
-#include <QDropEvent>
 #include <QKeyEvent>
-#include <QMimeData>
 
 #include "app/app_texts.h"
 
@@ -13,26 +11,61 @@ namespace {
 constexpr char16_t kBackspace = 8;
 constexpr char16_t kDelete = 127;
 
-bool IsLetterOrBlank(char16_t c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
-}
-bool IsDigit(char16_t c) {
-  return c >= '0' && c <= '9';
+// Names of places are written in every script: "Port-au-Prince",
+// "St. John's", "Coeur d'Alene", "São Paulo", "मुंबई" (whose vowel signs are
+// combining marks).
+bool IsPlaceNameCharacter(QChar c) {
+  switch (c.category()) {
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+      return true;
+    default:
+      break;
+  }
+  const char16_t code = c.unicode();
+  return code == ' ' || code == '-' || code == '\'' || code == u'\u2019' || code == '.';
 }
 
-bool IsAcceptedCharacter(CharacterRule rule, char16_t c) {
-  return rule == CharacterRule::Letters ? IsLetterOrBlank(c) : IsDigit(c);
+bool IsDigit(QChar c) {
+  return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+bool IsAcceptedCharacter(CharacterRule rule, QChar c) {
+  return rule == CharacterRule::Letters ? IsPlaceNameCharacter(c) : IsDigit(c);
 }
 
 }  // namespace
 
 bool IsAcceptedKey(CharacterRule rule, char16_t code) {
-  return code == kBackspace || code == kDelete || IsAcceptedCharacter(rule, code);
+  return code == kBackspace || code == kDelete || IsAcceptedCharacter(rule, QChar(code));
 }
 
 bool IsAcceptedText(CharacterRule rule, const QString& text) {
   for (QChar c : text) {
-    if (!IsAcceptedCharacter(rule, c.unicode())) return false;
+    if (!IsAcceptedCharacter(rule, c)) return false;
+  }
+  return true;
+}
+
+QString AcceptedPart(CharacterRule rule, const QString& text) {
+  QString kept;
+  for (QChar c : text) {
+    if (IsAcceptedCharacter(rule, c)) kept += c;
+  }
+  return kept;
+}
+
+bool IsFilteredKeyPress(Qt::KeyboardModifiers modifiers, const QString& text) {
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  if (text.isEmpty()) return false;
+  for (QChar c : text) {
+    if (c.category() == QChar::Other_Control) return false;
   }
   return true;
 }
@@ -43,51 +76,29 @@ QString RefusalMessage(CharacterRule rule) {
 
 FilteredLineEdit::FilteredLineEdit(CharacterRule rule, QWidget* parent)
     : QLineEdit(parent), rule_(rule) {
-  // Pastes through the context menu, middle-button selection pastes and drops
-  // all arrive as edits; keys never get this far unless accepted.
+  // Pastes (keyboard, context menu, middle button) and drops all arrive as
+  // edits; typed characters never get this far unless accepted.
   connect(this, &QLineEdit::textEdited, this, &FilteredLineEdit::OnTextEdited);
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (IsAcceptedText(rule_, text)) {
-      acceptedText_ = text;
-      acceptedCursor_ = cursorPosition();
-    }
-  });
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
-  // Keys without a character (arrows, Home, Shift) move the cursor; every
-  // key with a character code is tested, Enter and Ctrl+V included.
-  const QString text = event->text();
-  if (text.isEmpty()) {
-    QLineEdit::keyPressEvent(event);
+  if (IsFilteredKeyPress(event->modifiers(), event->text()) &&
+      !IsAcceptedText(rule_, event->text())) {
+    event->accept();
+    Refuse();
     return;
-  }
-  for (QChar c : text) {
-    if (!IsAcceptedKey(rule_, c.unicode())) {
-      event->accept();
-      Refuse();
-      return;
-    }
   }
   QLineEdit::keyPressEvent(event);
 }
 
-void FilteredLineEdit::dropEvent(QDropEvent* event) {
-  if (event->mimeData()->hasText() && !IsAcceptedText(rule_, event->mimeData()->text())) {
-    event->ignore();
-    Refuse();
-    return;
-  }
-  QLineEdit::dropEvent(event);
-}
-
 void FilteredLineEdit::OnTextEdited(const QString& text) {
   if (IsAcceptedText(rule_, text)) return;
-  // The whole paste is refused: back to the text before it.
-  const QString before = acceptedText_;
-  const int cursor = acceptedCursor_;
-  setText(before);
-  setCursorPosition(std::min(cursor, static_cast<int>(before.size())));
+  // The text before the edit was accepted, so what is refused came with it:
+  // keep the rest, and the cursor where it would have been without it.
+  const QString before = text.left(cursorPosition());
+  const int cursor = static_cast<int>(AcceptedPart(rule_, before).size());
+  setText(AcceptedPart(rule_, text));
+  setCursorPosition(cursor);
   Refuse();
 }
 

@@ -17,6 +17,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
@@ -114,9 +115,11 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   connect(electionPlace_.tzHelp, &ClickableLabel::clicked, this,
           &MainWindow::lblTZHelp_Muhurtha_Click);
 
-  // The weekday box follows the election date as soon as it has one.
-  for (QComboBox* box : {election_.month, election_.day, election_.year}) {
-    connect(box, &QComboBox::currentIndexChanged, this, [this] { SyncElectionWeekday(); });
+  // Each weekday box follows its date as soon as it has one.
+  for (const MomentBoxes* moment : {&election_, &birth_}) {
+    for (QComboBox* box : {moment->month, moment->day, moment->year}) {
+      connect(box, &QComboBox::currentIndexChanged, this, [this, moment] { SyncWeekday(*moment); });
+    }
   }
   Form_Load();
 
@@ -166,12 +169,31 @@ void MainWindow::Form_Load() {
   }
   lblMainOptions_Click(0);
   for (QComboBox* box : {election_.month, election_.day, election_.year}) SelectFirst(box);
+  ShowZoneOffset(electionPlace_);
+  ShowZoneOffset(birthPlace_);
   ShowPage(picMainScreen_);
   resultPanel_->setVisible(false);
 }
 
 void MainWindow::ShowPage(QWidget* page) {
   pages_->setCurrentWidget(page);
+  ShowActivityHeadings();
+  // The keyboard starts at the page's first entry, never on a button that
+  // Enter or Space would press by surprise.
+  if (page == picMainScreen_) {
+    lstOptions_->setFocus(Qt::OtherFocusReason);
+  } else if (page == picSearchMode_) {
+    election_.month->setFocus(Qt::OtherFocusReason);
+  } else if (page == picBirthDetails_) {
+    txtBirthName_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void MainWindow::ShowActivityHeadings() {
+  const QString heading = electionSubject_.isEmpty()
+                              ? QString()
+                              : QString(texts::kActivityHeading).arg(electionSubject_);
+  for (QLabel* label : lblActivity_) label->setText(heading);
 }
 
 void MainWindow::lblMainOptions_Click(int index) {
@@ -200,6 +222,15 @@ void MainWindow::lstOptions_Click() {
     }
   }
   electionSubject_ = chosen ? chosen->text() : QString();
+  walkingOptions_ = false;
+}
+
+void MainWindow::ChooseSubjectItem(QListWidgetItem* chosen) {
+  walkingOptions_ = true;
+  for (int i = 0; i < lstOptions_->count(); ++i) {
+    QListWidgetItem* item = lstOptions_->item(i);
+    item->setCheckState(item == chosen ? Qt::Checked : Qt::Unchecked);
+  }
   walkingOptions_ = false;
 }
 
@@ -232,27 +263,60 @@ void MainWindow::cmdNext_Click(int index) {
 }
 
 void MainWindow::cmdBack_Click(int index) {
+  // Back keeps every entry: checking a second moment for the same person, or
+  // correcting the election date from the birth page, must not mean typing
+  // everything again. File > New Evaluation clears the pages instead.
   switch (index) {
     case 0:
       break;
     case 1:
-      ResetInputs();
       ShowPage(picMainScreen_);
       break;
     case 2:
-      ResetInputs();
       ShowPage(picSearchMode_);
       break;
     default:  // the three result pages
-      walkingOptions_ = true;
-      for (int i = 0; i < lstOptions_->count(); ++i) {
-        lstOptions_->item(i)->setCheckState(Qt::Unchecked);
-      }
-      walkingOptions_ = false;
-      electionSubject_.clear();
-      ResetInputs();
+      ShowChosenSubject();
       ShowPage(picMainScreen_);
       break;
+  }
+}
+
+void MainWindow::NewEvaluation() {
+  walkingOptions_ = true;
+  for (int i = 0; i < lstOptions_->count(); ++i) {
+    lstOptions_->item(i)->setCheckState(Qt::Unchecked);
+  }
+  walkingOptions_ = false;
+  electionSubject_.clear();
+  ResetInputs();
+  // What the page reset leaves alone goes back to its start-up state as well.
+  for (const PlaceBoxes* place : {&electionPlace_, &birthPlace_}) {
+    SetZoneCaptions(*place, "0", "0");
+    place->dst->setChecked(false);
+    place->latitudeSide->button(0)->setChecked(true);
+    place->longitudeSide->button(0)->setChecked(true);
+  }
+  electionAtlas_->Detach();
+  birthAtlas_->Detach();
+  optSex_->button(0)->setChecked(true);
+  ShowPage(picMainScreen_);
+}
+
+void MainWindow::ShowChosenSubject() {
+  // The list shows the chosen subject's main option, with that subject ticked.
+  const std::string chosen = electionSubject_.toStdString();
+  for (int option = 0; option < kMainOptionCount; ++option) {
+    const auto& subjects = MainOptions()[static_cast<std::size_t>(option)].subjects;
+    if (std::find(subjects.begin(), subjects.end(), chosen) == subjects.end()) continue;
+    lblMainOptions_Click(option);
+    walkingOptions_ = true;
+    for (int i = 0; i < lstOptions_->count(); ++i) {
+      if (lstOptions_->item(i)->text() == electionSubject_)
+        lstOptions_->item(i)->setCheckState(Qt::Checked);
+    }
+    walkingOptions_ = false;
+    return;
   }
 }
 
@@ -282,16 +346,23 @@ void MainWindow::ResetInputs() {
         birthPlace_.longitudeMinutes, birthPlace_.city, birthPlace_.state, birthPlace_.country}) {
     field->clear();
   }
-  // The weekday box shows the weekday of the reset date, not the first item.
-  SyncElectionWeekday();
+  // The weekday boxes show the weekday of the reset dates, not the first item.
+  SyncWeekday(election_);
+  SyncWeekday(birth_);
 }
 
-void MainWindow::SyncElectionWeekday() {
-  const int month = election_.month->currentIndex() + 1;
-  const int day = election_.day->currentText().toInt();
-  const int year = election_.year->currentText().toInt();
-  if (month < 1 || !IsValidDate(year, month, day)) return;
-  election_.weekday->setCurrentText(FromView(WeekdayOfDate(year, month, day)));
+void MainWindow::SyncWeekday(const MomentBoxes& moment) {
+  const int month = moment.month->currentIndex() + 1;
+  const int day = moment.day->currentText().toInt();
+  const int year = moment.year->currentText().toInt();
+  // No date yet: the box keeps what it shows. A date the calendar does not
+  // have (31 February) has no weekday at all.
+  if (month < 1 || moment.day->currentIndex() < 0 || moment.year->currentIndex() < 0) return;
+  if (!IsValidDate(year, month, day)) {
+    moment.weekday->setCurrentIndex(-1);
+    return;
+  }
+  moment.weekday->setCurrentText(FromView(WeekdayOfDate(year, month, day)));
 }
 
 void MainWindow::cmdSearch_Click(int index) {
@@ -315,10 +386,21 @@ void MainWindow::OpenTimeZonePicker(bool birthPage) {
   picker.exec();
   if (!picker.picked()) return;
   const PlaceBoxes& place = birthPage ? birthPlace_ : electionPlace_;
-  place.zoneHour->setText(picker.picked()->hours);
-  place.zoneMinute->setText(picker.picked()->minutes);
+  SetZoneCaptions(place, picker.picked()->hours, picker.picked()->minutes);
   // The zone picked by hand wins over the atlas city.
   (birthPage ? birthAtlas_ : electionAtlas_)->Detach();
+}
+
+void MainWindow::SetZoneCaptions(const PlaceBoxes& place, const QString& hours,
+                                 const QString& minutes) {
+  place.zoneHour->setText(hours);
+  place.zoneMinute->setText(minutes);
+  ShowZoneOffset(place);
+}
+
+void MainWindow::ShowZoneOffset(const PlaceBoxes& place) {
+  place.zoneOffset->setText(
+      ZoneOffsetText(place.zoneHour->text(), place.zoneMinute->text(), place.dst->isChecked()));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -337,17 +419,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       if (watched == label) PaintMainOptions(-1);
     }
   } else if (event->type() == QEvent::KeyPress) {
-    // Enter on a page acts as its Next button (a focused push button takes it itself).
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     const QWidget* pagesWithNext[] = {picMainScreen_, picSearchMode_, picBirthDetails_};
+    // Enter means Next on every wizard page, whatever has the focus: a
+    // focused button is pressed with Space.
     for (int i = 0; enter && i < 3; ++i) {
       if (watched != pagesWithNext[i]) continue;
-      if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-        button->click();
-      } else {
-        cmdNext_Click(i);
-      }
+      cmdNext_Click(i);
       return true;
     }
   }

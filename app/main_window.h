@@ -21,6 +21,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QStackedWidget;
 class QTabWidget;
@@ -57,6 +58,7 @@ struct PlaceBoxes {
   QButtonGroup* longitudeSide = nullptr;  // button 0 "East", 1 "West"
   QLabel* zoneHour = nullptr;
   QLabel* zoneMinute = nullptr;
+  QLabel* zoneOffset = nullptr;  // the captions as people write them: "UTC+05:30"
   QCheckBox* dst = nullptr;
   ClickableLabel* tzHelp = nullptr;
 };
@@ -89,7 +91,14 @@ class MainWindow : public QMainWindow {
   void cmdSaveRtf_Click();
 
   // One whole evaluation of the two input pages (after their checks passed).
-  void Display();
+  // The wizard's Next shows the wait page for a while; a time chosen in the
+  // finder is judged at once.
+  enum class Pace { WithPauses, AtOnce };
+  void Display(Pace pace = Pace::WithPauses);
+
+  // File > New Evaluation: every entry of both pages back to its start-up
+  // value, no subject chosen, the start page in front.
+  void NewEvaluation();
 
   // The search for good times: the button, what the pages hold for it, why
   // they cannot be searched yet (empty when they can), and a chosen minute put
@@ -126,8 +135,13 @@ class MainWindow : public QMainWindow {
 
   // Navigation
   void ShowPage(QWidget* page);
+  void ShowActivityHeadings();
+  void ShowChosenSubject();
+  void ChooseSubjectItem(QListWidgetItem* item);
   void ResetInputs();
-  void SyncElectionWeekday();
+  void SyncWeekday(const MomentBoxes& moment);
+  void SetZoneCaptions(const PlaceBoxes& place, const QString& hours, const QString& minutes);
+  void ShowZoneOffset(const PlaceBoxes& place);
   void PaintMainOptions(int highlighted);
   void OpenTimeZonePicker(bool birthPage);
 
@@ -157,6 +171,7 @@ class MainWindow : public QMainWindow {
   std::optional<CalculationState> lastEvaluation_;
   std::string lastRtf_;
   bool walkingOptions_ = false;
+  Qt::CheckState pressedCheckState_ = Qt::Unchecked;
 
   QStackedWidget* pages_ = nullptr;
   QWidget* picMainScreen_ = nullptr;
@@ -176,6 +191,7 @@ class MainWindow : public QMainWindow {
   MomentBoxes birth_;
   PlaceBoxes birthPlace_;
   QLineEdit* txtBirthName_ = nullptr;
+  std::array<QLabel*, 2> lblActivity_{};  // the chosen activity atop the two input pages
   QButtonGroup* optSex_ = nullptr;
 
   QLabel* lblResult_ = nullptr;

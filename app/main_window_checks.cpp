@@ -7,6 +7,7 @@
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
 #include "app/main_window.h"
+#include "app/page_checks.h"
 
 namespace horavela::app {
 
@@ -93,7 +94,16 @@ bool MainWindow::CheckBirthPage() {
       return false;
     }
   }
-  return CheckCoordinateRanges(p) && CheckDate(birth_, "Birth") && birthAtlas_->CheckResolved();
+  if (!CheckCoordinateRanges(p) || !CheckDate(birth_, "Birth") || !birthAtlas_->CheckResolved()) {
+    return false;
+  }
+  // The rule sets compare years only; a birth after the election would be
+  // judged as if it came first.
+  const QString order = CheckBornBeforeElection(ReadMoment(birth_, birthPlace_),
+                                                ReadMoment(election_, electionPlace_));
+  if (order.isEmpty()) return true;
+  Refuse(birth_.year, order, MessageIcon::Error);
+  return false;
 }
 
 bool MainWindow::CheckPlace(const PlaceBoxes& place) {

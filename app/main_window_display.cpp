@@ -90,7 +90,10 @@ void MainWindow::EndEvaluationWithError(const QString& reason) {
                            QString("%1: %2").arg(texts::kEvaluationFailed, reason));
 }
 
-void MainWindow::Display() {
+void MainWindow::Display(Pace pace) {
+  const auto pause = [this, pace](int milliseconds) {
+    if (pace == Pace::WithPauses) services_.pause(milliseconds);
+  };
   CalculationState state;
   state.Input = ReadInput();
   if (const std::optional<Problem> problem = CheckEvaluationInput(state.Input)) {
@@ -106,11 +109,11 @@ void MainWindow::Display() {
   try {
     services_.core.computeCharts(state);
     ShowPage(picMessage_);
-    services_.pause(kChartPause);
+    pause(kChartPause);
     services_.core.computeStrengths(state);
-    DocumentSink shown(document.get(), [this] {
+    DocumentSink shown(document.get(), [this, &pause] {
       ShowPage(picMessage_);
-      services_.pause(kReportPause);
+      pause(kReportPause);
     });
     TeeSink both{&shown, &rtf};
     ran = services_.core.dispatchSubject(state, both);

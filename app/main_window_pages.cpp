@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -71,6 +72,17 @@ QLabel* NewZoneCaption(const QString& name, QWidget* parent) {
   return label;
 }
 
+// The activity being judged, atop an input page.
+QLabel* NewActivityHeading(QLabel*& slot, const QString& name, QWidget* page) {
+  slot = new QLabel(page);
+  slot->setObjectName(name);
+  QFont font = slot->font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.2);
+  slot->setFont(font);
+  return slot;
+}
+
 QWidget* WithParagraphs(QWidget* frame, const char* first, const char* second, QWidget* page) {
   auto* side = new QWidget(page);
   auto* column = new QVBoxLayout(side);
@@ -92,8 +104,13 @@ QWidget* WithParagraphs(QWidget* frame, const char* first, const char* second, Q
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(texts::kMenuFile);
   file->setObjectName("mnuFile");
+  QAction* renew = file->addAction(texts::kMenuNewEvaluation, this, &MainWindow::NewEvaluation);
+  renew->setObjectName("mnuNewEvaluation");
+  renew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  file->addSeparator();
   QAction* exit = file->addAction(texts::kMenuExit, this, &QWidget::close);
   exit->setObjectName("mnuExit");
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* help = menuBar()->addMenu(texts::kMenuHelp);
   help->setObjectName("mnuHelp");
@@ -178,7 +195,14 @@ QWidget* MainWindow::BuildStartPage() {
   lstOptions_ = new QListWidget(right);
   lstOptions_->setObjectName("lstOptions");
   connect(lstOptions_, &QListWidget::itemChanged, this, [this] { lstOptions_Click(); });
-  connect(lstOptions_, &QListWidget::itemClicked, this, [this] { lstOptions_Click(); });
+  // A click on the tick box changes the tick by itself; a click on the text
+  // leaves it as it was, and then means "this one".
+  connect(lstOptions_, &QListWidget::itemPressed, this,
+          [this](QListWidgetItem* item) { pressedCheckState_ = item->checkState(); });
+  connect(lstOptions_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (item->checkState() == pressedCheckState_) ChooseSubjectItem(item);
+    lstOptions_Click();
+  });
   column->addWidget(lstOptions_, 1);
   column->addWidget(Paragraph(texts::kClickNext, right));
   column->addWidget(Paragraph(texts::kStartParagraph1, right));
@@ -196,8 +220,10 @@ QWidget* MainWindow::BuildStartPage() {
 FilteredLineEdit* MainWindow::NewFilteredField(CharacterRule rule, const QString& name) {
   auto* field = new FilteredLineEdit(rule);
   field->setObjectName(name);
+  // A refused key is noted beside the field, once, without a box to dismiss
+  // for every keystroke.
   connect(field, &FilteredLineEdit::refused, this,
-          [this, field](const QString& message) { Refuse(field, message, MessageIcon::Error); });
+          [this, field](const QString& message) { services_.messages->Notify(field, message); });
   if (rule == CharacterRule::Digits) {
     field->setMaximumWidth(field->fontMetrics().horizontalAdvance("00000") + 16);
   }
@@ -282,6 +308,10 @@ QWidget* MainWindow::BuildZoneFrame(PlaceBoxes& place, const QString& suffix) {
   place.dst = new QCheckBox(texts::kDst, frame);
   place.dst->setObjectName("chkDST" + suffix);
   row->addWidget(place.dst);
+  place.zoneOffset = new QLabel(frame);
+  place.zoneOffset->setObjectName("lblZoneOffset" + suffix);
+  row->addWidget(place.zoneOffset);
+  connect(place.dst, &QCheckBox::toggled, this, [this, &place] { ShowZoneOffset(place); });
   place.tzHelp = new ClickableLabel(texts::kTzHelp, frame);
   place.tzHelp->setObjectName("lblTZHelp" + suffix);
   QFont link = place.tzHelp->font();
@@ -326,6 +356,7 @@ QWidget* MainWindow::BuildElectionPage() {
   grid->setColumnStretch(1, 1);
 
   auto* layout = new QVBoxLayout(page);
+  layout->addWidget(NewActivityHeading(lblActivity_[0], "lblActivity_Muhurtha", page));
   layout->addWidget(
       WithParagraphs(frame, texts::kElectionParagraph1, texts::kElectionParagraph2, page), 1);
   layout->addWidget(WithFindTimesButton(NavigationRow(1, 1), "cmdFindTimes"));
@@ -374,6 +405,7 @@ QWidget* MainWindow::BuildBirthPage() {
   grid->setColumnStretch(1, 1);
 
   auto* layout = new QVBoxLayout(page);
+  layout->addWidget(NewActivityHeading(lblActivity_[1], "lblActivity_Birth", page));
   layout->addWidget(WithParagraphs(frame, texts::kBirthParagraph1, texts::kBirthParagraph2, page),
                     1);
   layout->addWidget(WithFindTimesButton(NavigationRow(2, 2), "cmdFindTimes_Birth"));

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "app/app_texts.h"
+#include "calendar/civil_calendar.h"
 #include "engine/input_check.h"
 
 namespace horavela::app {
@@ -82,6 +83,40 @@ QString TimeText(const QString& hour, const QString& minute) {
 
 QString PlaceText(const QString& city, const QString& state, const QString& country) {
   return QStringList{city.trimmed(), state.trimmed(), country.trimmed()}.join(' ');
+}
+
+QString ZoneOffsetText(const QString& hours, const QString& minutes, bool dst) {
+  const int offset =
+      UtcOffsetOfZoneCaptions(hours.trimmed().toInt(), minutes.trimmed().toInt(), dst);
+  return QString::fromStdString(FormatUtcOffset(offset));
+}
+
+namespace {
+
+// Seconds on the universal clock of a moment entered with its zone captions.
+std::int64_t UniversalSeconds(const MomentEntry& moment) {
+  const std::int64_t local = DaysFromCivil(moment.year, moment.month, moment.day) * 86400 +
+                             moment.hour * 3600 + moment.minute * 60 + moment.second;
+  const PlaceEntry& p = moment.place;
+  return local - UtcOffsetOfZoneCaptions(p.zoneHours, p.zoneMinutes, p.dst);
+}
+
+// "20 December 2024 at 07:05"
+QString MomentWords(const MomentEntry& moment) {
+  const std::string_view month = kMonthNames[static_cast<std::size_t>((moment.month + 11) % 12)];
+  return QString("%1 %2 %3 at %4:%5")
+      .arg(moment.day)
+      .arg(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())))
+      .arg(moment.year)
+      .arg(moment.hour, 2, 10, QChar('0'))
+      .arg(moment.minute, 2, 10, QChar('0'));
+}
+
+}  // namespace
+
+QString CheckBornBeforeElection(const MomentEntry& birth, const MomentEntry& election) {
+  if (UniversalSeconds(birth) <= UniversalSeconds(election)) return {};
+  return QString(texts::kBirthAfterElection).arg(MomentWords(birth), MomentWords(election));
 }
 
 }  // namespace horavela::app

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "engine/evaluation_input.h"
+
 namespace horavela::app {
 
 // A field a page check requires, with the message that names it.
@@ -46,5 +48,13 @@ QString PlaceSearchText(const QString& city, const QString& state, const QString
 QString DateText(const QString& month, const QString& day, const QString& year);
 QString TimeText(const QString& hour, const QString& minute);
 QString PlaceText(const QString& city, const QString& state, const QString& country);
+
+// The zone captions as people write the offset: "-5" and "-30" are
+// "UTC+05:30"; DST moves the clock one hour east.
+QString ZoneOffsetText(const QString& hours, const QString& minutes, bool dst);
+
+// Empty when the person was born before the election moment (compared on the
+// universal clock, each moment with its own zone), else the message naming both.
+QString CheckBornBeforeElection(const MomentEntry& birth, const MomentEntry& election);
 
 }  // namespace horavela::app

@@ -450,12 +450,4 @@ ZoneCaptions CaptionsForOffset(const ZoneOffset& offset) {
           oneHourDst};
 }
 
-std::string FormatUtcOffset(int utcOffsetSeconds) {
-  const int minutes = std::abs(utcOffsetSeconds) / 60;
-  char text[16];
-  std::snprintf(text, sizeof text, "UTC%c%02d:%02d", utcOffsetSeconds < 0 ? '-' : '+', minutes / 60,
-                minutes % 60);
-  return text;
-}
-
 }  // namespace horavela

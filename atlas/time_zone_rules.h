@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/civil_calendar.h"  // FormatUtcOffset
+
 namespace horavela {
 
 // The offset in force at one instant of a zone.
@@ -86,8 +88,5 @@ struct ZoneCaptions {
   bool dst = false;
 };
 ZoneCaptions CaptionsForOffset(const ZoneOffset& offset);
-
-// "UTC+05:30".
-std::string FormatUtcOffset(int utcOffsetSeconds);
 
 }  // namespace horavela

@@ -1,5 +1,8 @@
 #include "calendar/civil_calendar.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace horavela {
 
 const std::array<std::string_view, 7> kWeekdayNames = {
@@ -68,6 +71,18 @@ int WeekdayIndex(std::int64_t daysFromEpoch) {
 
 std::string_view WeekdayOfDate(int year, int month, int day) {
   return kWeekdayNames[static_cast<std::size_t>(WeekdayIndex(DaysFromCivil(year, month, day)))];
+}
+
+std::string FormatUtcOffset(int utcOffsetSeconds) {
+  const int minutes = std::abs(utcOffsetSeconds) / 60;
+  char text[16];
+  std::snprintf(text, sizeof text, "UTC%c%02d:%02d", utcOffsetSeconds < 0 ? '-' : '+',
+                minutes / 60 % 100, minutes % 60);
+  return text;
+}
+
+int UtcOffsetOfZoneCaptions(int hours, int minutes, bool dst) {
+  return -(hours * 3600 + minutes * 60) + (dst ? 3600 : 0);
 }
 
 }  // namespace horavela

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The proleptic Gregorian calendar of the input pages, the report and the
@@ -26,6 +27,14 @@ struct CivilDate {
   int day = 1;
 };
 CivilDate CivilFromDays(std::int64_t days);
+
+// "UTC+05:30", "UTC-04:00": an offset east of Greenwich positive, as people write it.
+std::string FormatUtcOffset(int utcOffsetSeconds);
+
+// The offset from Greenwich of a place's zone captions: hours and minutes
+// signed west of Greenwich positive (India -5, -30), one hour less west when
+// daylight saving is in force. East of Greenwich positive, in seconds.
+int UtcOffsetOfZoneCaptions(int hours, int minutes, bool dst);
 
 extern const std::array<std::string_view, 7> kWeekdayNames;  // Sunday first
 // 0 for Sunday .. 6 for Saturday.

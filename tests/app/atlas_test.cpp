@@ -4,6 +4,7 @@
 // city when the user enters the zone or the coordinates; then the planets of
 // the election moment on the details page.
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QHeaderView>
@@ -57,7 +58,8 @@ void OpenOn(Harness& h, const PageNames& page) {
   h.TickSubject(4, "Start On A New Job");
   h.Click("cmdNext_0");
   if (&page == &kBirth) {
-    h.FillElectionPage();
+    // An election late enough for every birth the tests enter.
+    h.FillElectionPage("2050");
     h.Click("cmdNext_1");
     h.Type("txtBirthName", "Asha Rao");
   }
@@ -485,17 +487,17 @@ class AtlasTest : public QObject {
     QVERIFY(h.messages->shown.empty());
   }
 
-  void backToTheStartLetsGoOfTheCity() {
+  void newEvaluationLetsGoOfTheCity() {
     Harness h;
     OpenOn(h, kElection);
     SetMoment(h, kElection, 1941, "July", 1, 12, 0);
     PickCity(h, kElection, "Londo", "London, England, United Kingdom");
-    h.Click("cmdBack_1");
+    h.Find<QAction>("mnuNewEvaluation")->trigger();
     h.TickSubject(4, "Start On A New Job");
     h.Click("cmdNext_0");
     QVERIFY(ZoneOf(h, kElection).info.isEmpty());
     SetMoment(h, kElection, 1990, "July", 1, 12, 0);
-    QCOMPARE(ZoneOf(h, kElection).hours, QString("-2"));
+    QCOMPARE(ZoneOf(h, kElection).hours, QString("0"));
   }
 
   void theWebSearchStillTakesTheChosenPlace() {
@@ -550,7 +552,7 @@ class AtlasTest : public QObject {
     QCOMPARE(positions[5].mid(3, 3), QString("Pis"));
 
     // A second evaluation a day later moves the Moon by some 12 degrees.
-    h.Click("cmdBack_3");
+    h.Find<QAction>("mnuNewEvaluation")->trigger();
     h.TickSubject(4, "Start On A New Job");
     h.Click("cmdNext_0");
     h.FillElectionPage("2011", "January", "6");

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -315,28 +316,60 @@ class WizardTest : public QObject {
     QTRY_COMPARE(TextColor(option), black);
   }
 
-  void backFromElectionPageResetsButKeepsSubject() {
+  // Back keeps every entry on both pages; coming forward again finds them.
+  void backKeepsEveryEntry() {
     Harness h;
     h.Open();
     h.TickSubject(1, "Engagement");
     h.Click("cmdNext_0");
     h.FillElectionPage();
-    h.Select("cboSecondFrom", "42");
+    h.Find<QAbstractButton>("optLat_Muhurtha_1")->setChecked(true);
+    h.Click("cmdNext_1");
+    h.FillBirthPage();
+    h.Click("cmdBack_2");
+    QCOMPARE(h.CurrentPage(), QString("picSearchMode"));
     h.Click("cmdBack_1");
     QCOMPARE(h.CurrentPage(), QString("picMainScreen"));
-    QCOMPARE(h.window->ElectionSubject(), QString("Engagement"));
-    for (const char* name : {"txtCity", "txtState", "txtCountry", "txtDegreeLat", "txtMinuteLat",
-                             "txtDegreeLong", "txtMinuteLong"}) {
-      QVERIFY2(h.Find<QLineEdit>(name)->text().isEmpty(), name);
+    h.Click("cmdNext_0");
+    h.Click("cmdNext_1");
+    QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
+    for (const auto& [name, text] :
+         std::vector<std::pair<const char*, const char*>>{{"txtCity", "New Delhi"},
+                                                          {"txtDegreeLong", "77"},
+                                                          {"txtBirthName", "Asha Rao"},
+                                                          {"txtBirthCity", "Mumbai"},
+                                                          {"txtBirthMinuteLong", "50"}}) {
+      QCOMPARE(h.Find<QLineEdit>(name)->text(), QString(text));
     }
-    for (const char* name : {"cboMuhurthaMonth", "cboMuhurthaDate", "cboMuhurthaYear",
-                             "cboHourFrom", "cboMinuteFrom", "cboSecondFrom"}) {
-      QVERIFY2(h.Find<QComboBox>(name)->currentIndex() == 0, name);
-    }
-    QCOMPARE(h.Find<QComboBox>("cboMuhurthaWeekday")->currentText(), QString("Tuesday"));
+    QCOMPARE(h.Find<QComboBox>("cboMuhurthaYear")->currentText(), QString("2011"));
+    QCOMPARE(h.Find<QComboBox>("cboYear")->currentText(), QString("1980"));
+    QVERIFY(h.Find<QAbstractButton>("optLat_Muhurtha_1")->isChecked());
+    QVERIFY(h.Find<QAbstractButton>("optSex_1")->isChecked());
   }
 
-  void backFromBirthPageClearsBothPages() {
+  // Back from the results returns to the start page with the subject still
+  // ticked, whichever main option the list showed last.
+  void backFromResultsKeepsSubjectAndEntries() {
+    Harness h;
+    h.Open();
+    h.TickSubject(9, "Legal");
+    h.Click("cmdNext_0");
+    h.FillElectionPage();
+    h.Click("cmdNext_1");
+    h.FillBirthPage();
+    h.Click("cmdNext_2");
+    QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
+    h.ClickLabel("lblMainOptions_2");
+    h.Click("cmdBack_4");
+    QCOMPARE(h.CurrentPage(), QString("picMainScreen"));
+    QCOMPARE(h.window->ElectionSubject(), QString("Legal"));
+    QCOMPARE(Ticked(h.Find<QListWidget>("lstOptions")), QStringList{"Legal"});
+    QCOMPARE(h.Find<QLineEdit>("txtBirthName")->text(), QString("Asha Rao"));
+  }
+
+  // File > New Evaluation clears what Back used to clear, and the zone, DST,
+  // sides and sex as well.
+  void newEvaluationStartsAfresh() {
     Harness h;
     h.Open();
     h.TickSubject(1, "Engagement");
@@ -344,28 +377,93 @@ class WizardTest : public QObject {
     h.FillElectionPage();
     h.Find<QAbstractButton>("optLat_Muhurtha_1")->setChecked(true);
     h.Find<QCheckBox>("chkDST_Muhurtha")->setChecked(true);
+    h.Find<QLabel>("lblZoneHour_Muhurtha")->setText("-5");
     h.Click("cmdNext_1");
-    QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
     h.FillBirthPage();
-    h.Click("cmdBack_2");
-    QCOMPARE(h.CurrentPage(), QString("picSearchMode"));
+    QAction* renew = h.Find<QAction>("mnuNewEvaluation");
+    QCOMPARE(renew->text(), QString("&New Evaluation"));
+    QCOMPARE(renew->shortcut(), QKeySequence("Ctrl+N"));
+    renew->trigger();
+    QCOMPARE(h.CurrentPage(), QString("picMainScreen"));
+    QVERIFY(h.window->ElectionSubject().isEmpty());
+    QVERIFY(Ticked(h.Find<QListWidget>("lstOptions")).isEmpty());
     for (const char* name :
          {"txtCity", "txtState", "txtCountry", "txtDegreeLat", "txtMinuteLat", "txtDegreeLong",
           "txtMinuteLong", "txtBirthName", "txtBirthCity", "txtBirthState", "txtBirthCountry",
           "txtBirthDegreeLat", "txtBirthMinuteLat", "txtBirthDegreeLong", "txtBirthMinuteLong"}) {
       QVERIFY2(h.Find<QLineEdit>(name)->text().isEmpty(), name);
     }
-    // After a reset the birth date shows January 1 1901, not empty boxes.
-    QCOMPARE(h.Find<QComboBox>("cboMonth")->currentText(), QString("January"));
-    QCOMPARE(h.Find<QComboBox>("cboDate")->currentText(), QString("1"));
+    // The page reset selects the first items, so the birth date reads January 1 1901.
     QCOMPARE(h.Find<QComboBox>("cboYear")->currentText(), QString("1901"));
-    QCOMPARE(h.Find<QComboBox>("cboWeekday")->currentText(), QString("Sunday"));
     QCOMPARE(h.Find<QComboBox>("cboMuhurthaYear")->currentText(), QString("1901"));
-    // Option buttons, DST boxes and zone captions are not reset.
-    QVERIFY(h.Find<QAbstractButton>("optLat_Muhurtha_1")->isChecked());
-    QVERIFY(h.Find<QAbstractButton>("optSex_1")->isChecked());
-    QVERIFY(h.Find<QCheckBox>("chkDST_Muhurtha")->isChecked());
-    QCOMPARE(h.window->ElectionSubject(), QString("Engagement"));
+    QCOMPARE(h.Find<QComboBox>("cboMuhurthaWeekday")->currentText(), QString("Tuesday"));
+    QCOMPARE(h.Find<QLabel>("lblZoneHour_Muhurtha")->text(), QString("0"));
+    QCOMPARE(h.Find<QLabel>("lblZoneOffset_Muhurtha")->text(), QString("UTC+00:00"));
+    QVERIFY(!h.Find<QCheckBox>("chkDST_Muhurtha")->isChecked());
+    QVERIFY(h.Find<QAbstractButton>("optLat_Muhurtha_0")->isChecked());
+    QVERIFY(h.Find<QAbstractButton>("optSex_0")->isChecked());
+  }
+
+  // A click on a subject's text chooses it as a click on its tick box does,
+  // and the input pages name it.
+  void clickOnSubjectTextChoosesIt() {
+    Harness h;
+    h.Open();
+    h.ClickLabel("lblMainOptions_1");
+    auto* list = h.Find<QListWidget>("lstOptions");
+    const auto clickText = [list](int row) {
+      const QRect item = list->visualItemRect(list->item(row));
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center() + QPoint(40, 0));
+    };
+    clickText(1);
+    QCOMPARE(h.window->ElectionSubject(), QString("Marriage"));
+    QCOMPARE(Ticked(list), QStringList{"Marriage"});
+    clickText(2);
+    QCOMPARE(Ticked(list), QStringList{"First Entrance of the Bride"});
+    h.Click("cmdNext_0");
+    QCOMPARE(h.Find<QLabel>("lblActivity_Muhurtha")->text(),
+             QString("Activity: First Entrance of the Bride"));
+    QCOMPARE(h.Find<QLabel>("lblActivity_Birth")->text(),
+             QString("Activity: First Entrance of the Bride"));
+  }
+
+  // After each Next the keyboard is in the page's first entry, and Enter
+  // means Next even on a focused button: never the finder.
+  void focusAndEnterAfterNext() {
+    Harness h;
+    h.Open();
+    h.TickSubject(1, "Marriage");
+    h.Click("cmdNext_0");
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cboMuhurthaMonth"));
+    h.FillElectionPage();
+    auto* finder = h.Find<QAbstractButton>("cmdFindTimes");
+    finder->setFocus();
+    QTest::keyClick(finder, Qt::Key_Return);
+    QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtBirthName"));
+    QVERIFY(h.window->findChild<QDialog*>("frmFindTimes") == nullptr);
+    QCOMPARE(h.Find<QAction>("mnuExit")->shortcut(), QKeySequence("Ctrl+Q"));
+  }
+
+  // A person born after the moment judged for them is refused with both dates.
+  void birthAfterElectionIsRefused() {
+    Harness h;
+    h.Open();
+    h.TickSubject(1, "Marriage");
+    h.Click("cmdNext_0");
+    h.FillElectionPage("2024", "November", "14");
+    h.Click("cmdNext_1");
+    h.FillBirthPage("2024");
+    h.Select("cboMonth", "December");
+    h.Select("cboDate", "20");
+    h.Click("cmdNext_2");
+    QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
+    QCOMPARE(h.messages->Texts(),
+             QStringList{"The birth, 20 December 2024 at 07:05, is later than the election "
+                         "moment, 14 November 2024 at 10:30. A moment can only be judged for "
+                         "someone already born: correct the birth date or the election date."});
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cboYear"));
+    QVERIFY(!h.window->LastEvaluation().has_value());
   }
 
   void enterActsAsNextOutsideFilteredFields() {
@@ -382,10 +480,12 @@ class WizardTest : public QObject {
     // The election page check ran: the first empty field is named.
     QCOMPARE(h.messages->Texts(), QStringList{"Please Enter Degree in Latitude"});
     QCOMPARE(h.CurrentPage(), QString("picSearchMode"));
-    // Enter on a focused Back button goes back.
+    // Enter on a focused Back button means Next as well; Space presses it.
     auto* back = h.Find<QAbstractButton>("cmdBack_1");
     back->setFocus();
     QTest::keyClick(back, Qt::Key_Return);
+    QCOMPARE(h.CurrentPage(), QString("picSearchMode"));
+    QTest::keyClick(back, Qt::Key_Space);
     QCOMPARE(h.CurrentPage(), QString("picMainScreen"));
   }
 
