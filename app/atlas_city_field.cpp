@@ -308,4 +308,21 @@ QString AtlasCityField::MomentText() const {
       .arg(moment_.month->currentText(), moment_.day->currentText(), moment_.year->currentText());
 }
 
+void AtlasCityField::FollowWrittenMoment() {
+  if (!Attached()) return;
+  const int month = moment_.month->currentIndex() + 1;
+  const int day = moment_.day->currentText().toInt();
+  const int year = moment_.year->currentText().toInt();
+  if (month < 1 || !IsValidDate(year, month, day)) return Recompute();
+  const LocalTimeOffsets local = zone_->AtLocal(
+      year, month, day, moment_.hour->currentText().toInt(), moment_.minute->currentText().toInt());
+  if (local.kind != LocalTimeKind::Repeated) return Recompute();
+  lastLocal_ = local;
+  Apply(local.offset);
+  zoneInfo_->setText(QString(texts::kZoneInfoFirst)
+                         .arg(FromStd(zone_->name()),
+                              FromStd(FormatUtcOffset(local.offset.utcOffsetSeconds)),
+                              MomentText().section(' ', 0, 0)));
+}
+
 }  // namespace horavela::app

@@ -73,6 +73,14 @@ class AtlasCityField : public QObject {
   Clock clock_ = Clock::Resolved;
   QString clockMessage_;  // why the clock time is not resolved
   bool writing_ = false;  // our own writes to the page do not detach it
+
+ public:
+  // The tz zone the page follows while attached; nothing otherwise.
+  const TimeZoneRules* Zone() const { return zone_ ? &*zone_ : nullptr; }
+  // For a moment written into the page at once, with the boxes' signals held:
+  // the zone in force then, a repeated clock time taken at its first
+  // occurrence without asking, as the search for good times judged it.
+  void FollowWrittenMoment();
 };
 
 }  // namespace horavela::app

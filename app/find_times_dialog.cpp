@@ -20,6 +20,7 @@
 #include <map>
 
 #include "app/find_times_texts.h"
+#include "search/zone_following.h"
 
 namespace horavela::app {
 
@@ -55,24 +56,57 @@ QString Coordinate(int degrees, int minutes, bool positive, char plus, char minu
       .arg(minutes, 2, 10, QChar('0'));
 }
 
+// The zone as people write it: "zone -5 h -30 min (UTC+05:30)" for the
+// captions, or the tz zone the place follows ("America/New_York, follows
+// daylight saving"; "Asia/Kolkata, UTC+05:30" for a zone without it this year).
+QString ZoneText(const PlaceEntry& p, const std::optional<TimeZoneRules>& zone) {
+  if (!zone) {
+    const int eastMinutes = -(p.zoneHours * 60 + p.zoneMinutes) + (p.dst ? 60 : 0);
+    return QString("zone %1 h %2 min%3 (%4)")
+        .arg(p.zoneHours)
+        .arg(p.zoneMinutes)
+        .arg(p.dst ? ", DST" : "", FromStd(FormatUtcOffset(eastMinutes * 60)));
+  }
+  const int year = std::clamp(QDate::currentDate(), kFirstDate, kLastDate).year();
+  const ZoneOffset winter = zone->AtLocal(year, 1, 1, 12, 0).offset;
+  const ZoneOffset summer = zone->AtLocal(year, 7, 1, 12, 0).offset;
+  const QString name = FromStd(zone->name());
+  if (winter.dst || summer.dst) return name + ", follows daylight saving";
+  return name + ", " + FromStd(FormatUtcOffset(winter.utcOffsetSeconds));
+}
+
 // What the search will be run on, in one paragraph.
-QString Summary(const SearchRequest& request) {
+QString Summary(const FindTimesInputs& inputs) {
+  const SearchRequest& request = inputs.request;
   const QString subject = request.subjects.empty() ? QString() : FromStd(request.subjects.front());
   const MomentEntry& b = request.birth;
   const PlaceEntry& p = request.place;
   QString place = FromStd(p.city).trimmed();
   if (place.isEmpty()) place = "the election place";
-  return QString("<b>%1</b> for %2 (%3, born %4 %5:%6) at %7: %8 %9, zone %10 h %11 min%12.")
+  return QString("<b>%1</b> for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.")
       .arg(subject.toHtmlEscaped(), FromStd(request.name).toHtmlEscaped(), FromStd(request.sex))
       .arg(QDate(b.year, b.month, b.day).toString("yyyy-MM-dd"))
       .arg(b.hour, 2, 10, QChar('0'))
       .arg(b.minute, 2, 10, QChar('0'))
       .arg(place.toHtmlEscaped(),
            Coordinate(p.latitudeDegrees, p.latitudeMinutes, p.north, 'N', 'S'),
-           Coordinate(p.longitudeDegrees, p.longitudeMinutes, p.east, 'E', 'W'))
-      .arg(p.zoneHours)
-      .arg(p.zoneMinutes)
-      .arg(p.dst ? ", DST" : "");
+           Coordinate(p.longitudeDegrees, p.longitudeMinutes, p.east, 'E', 'W'),
+           ZoneText(p, inputs.zone).toHtmlEscaped());
+}
+
+// The checks of a request whose range is chosen, and the zone it follows;
+// the first problem, if any.
+std::optional<Problem> PrepareRequest(SearchRequest& request,
+                                      const std::optional<TimeZoneRules>& zone) {
+  if (std::optional<Problem> problem = CheckSearchRequest(request)) return problem;
+  if (zone) {
+    if (std::optional<Problem> problem =
+            CheckZoneOverRange(*zone, request.place, request.from, request.to, "place")) {
+      return problem;
+    }
+    request.zoneAt = ZoneMinuteByMinute(*zone);
+  }
+  return CheckRangeAfterBirth(request);
 }
 
 QLabel* Swatch(const QColor& colour, const QString& text, QWidget* parent) {
@@ -114,7 +148,7 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   summary->setWordWrap(true);
   summary->setTextFormat(Qt::RichText);
   if (inputs_.problem.isEmpty()) {
-    summary->setText(Summary(inputs_.request));
+    summary->setText(Summary(inputs_));
   } else {
     summary->setText(inputs_.problem.toHtmlEscaped());
     QPalette palette = summary->palette();
@@ -275,7 +309,7 @@ void FindTimesDialog::cmdSearch_Click() {
   request.from = {from.year(), from.month(), from.day(), 0, 0};
   request.to = {to.year(), to.month(), to.day(), 23, 59};
   request.minResult = cboMinResult_->currentText().toStdString();
-  if (const std::optional<Problem> problem = CheckSearchRequest(request)) {
+  if (const std::optional<Problem> problem = PrepareRequest(request, inputs_.zone)) {
     messages_->Show(MessageIcon::Error,
                     QString(texts::kFindCannotSearch).arg(FromStd(ProblemText(*problem))));
     return;

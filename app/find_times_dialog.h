@@ -6,9 +6,11 @@
 #include <QString>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/app_services.h"
+#include "atlas/time_zone_rules.h"
 #include "search/muhurta_finder.h"
 
 class QCalendarWidget;
@@ -28,6 +30,9 @@ struct FindTimesInputs {
   SearchRequest request;
   // Why the pages cannot be searched yet; empty when they can.
   QString problem;
+  // The tz zone the election place follows (an atlas city): the search then
+  // runs on the place's own clock, minute by minute, instead of the captions.
+  std::optional<TimeZoneRules> zone;
 };
 
 // One line of the window list: "2025-01-03 07:12 – 09:40     Good      7 factors  total  5".

@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
+#include <vector>
 
 #include "app/app_texts.h"
+#include "app/atlas_city_field.h"
 #include "app/find_times_dialog.h"
 #include "app/find_times_texts.h"
 #include "app/main_window.h"
@@ -79,7 +82,9 @@ SearchRequest MainWindow::FinderRequest() const {
 }
 
 void MainWindow::cmdFindTimes_Click() {
-  FindTimesInputs inputs{FinderRequest(), FinderInputProblem()};
+  FindTimesInputs inputs{FinderRequest(), FinderInputProblem(), std::nullopt};
+  // An election place that follows an atlas city is searched on its own clock.
+  if (const TimeZoneRules* zone = electionAtlas_->Zone()) inputs.zone = *zone;
   auto* dialog = new FindTimesDialog(std::move(inputs), services_.messages, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowModality(Qt::WindowModal);
@@ -91,13 +96,25 @@ void MainWindow::cmdFindTimes_Click() {
 }
 
 void MainWindow::UseElectionMinute(const LocalMinute& minute) {
-  election_.year->setCurrentText(QString::number(minute.year));
-  election_.month->setCurrentIndex(minute.month - 1);
-  election_.day->setCurrentText(QString::number(minute.day));
-  election_.hour->setCurrentText(QString::number(minute.hour));
-  election_.minute->setCurrentText(QString::number(minute.minute));
-  election_.second->setCurrentIndex(0);
-  // The weekday box has followed the date. Then as the birth page's Next.
+  // The whole moment in one step: an atlas city's zone is found for it alone,
+  // never for a half-written moment on the way (which the clocks may have
+  // skipped or repeated, and which would be asked about).
+  {
+    std::vector<QSignalBlocker> held;
+    for (QComboBox* box : {election_.year, election_.month, election_.day, election_.hour,
+                           election_.minute, election_.second}) {
+      held.emplace_back(box);
+    }
+    election_.year->setCurrentText(QString::number(minute.year));
+    election_.month->setCurrentIndex(minute.month - 1);
+    election_.day->setCurrentText(QString::number(minute.day));
+    election_.hour->setCurrentText(QString::number(minute.hour));
+    election_.minute->setCurrentText(QString::number(minute.minute));
+    election_.second->setCurrentIndex(0);
+  }
+  SyncElectionWeekday();
+  electionAtlas_->FollowWrittenMoment();
+  // Then as the birth page's Next.
   if (!CheckElectionPage()) {
     ShowPage(picSearchMode_);
     return;

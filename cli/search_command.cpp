@@ -16,6 +16,7 @@
 #include "cli/time_zone_entry.h"
 #include "rules/subjects.h"
 #include "search/muhurta_finder.h"
+#include "search/zone_following.h"
 
 namespace horavela::cli {
 
@@ -67,11 +68,14 @@ SearchRequest ParseSearch(const json& request) {
     ApplyTimeZone(LoadTimeZone(birth.timeZone, "birth.tz"), search.birth, "birth");
   if (!place.timeZone.empty()) {
     const TimeZoneRules rules = LoadTimeZone(place.timeZone, "place.tz");
-    CheckZoneOverRange(rules, search.place, search.from, search.to, "place");
+    if (std::optional<Problem> problem =
+            CheckZoneOverRange(rules, search.place, search.from, search.to, "place"))
+      throw RequestError(*problem);
     search.zoneAt = ZoneMinuteByMinute(rules);
   }
   CheckZoneSigns(search.birth.place, "birth");
   CheckZoneSigns(search.place, "place");
+  if (std::optional<Problem> problem = CheckRangeAfterBirth(search)) throw RequestError(*problem);
   return search;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/json_reader.h"
 #include "engine/input_check.h"
 #include "search/local_minute.h"
+#include "search/zone_following.h"
 
 namespace horavela::cli {
 
@@ -24,16 +25,6 @@ std::string ClockText(const LocalMinute& minute) {
   char text[8];
   std::snprintf(text, sizeof text, "%02d:%02d", minute.hour % 100, minute.minute % 100);
   return text;
-}
-
-std::string DateText(const LocalMinute& minute) {
-  return std::to_string(minute.day) + " " + std::string(kMonthNames[(minute.month - 1) % 12]) +
-         " " + std::to_string(minute.year);
-}
-
-// "02:30 on 10 March 2024"
-std::string MomentText(const LocalMinute& minute) {
-  return ClockText(minute) + " on " + DateText(minute);
 }
 
 LocalMinute ToLocalMinute(const MomentEntry& moment) {
@@ -56,8 +47,8 @@ std::string GapText(const TimeZoneRules& rules, const LocalMinute& skipped) {
   const LocalMinute from = FromMinuteIndex(first);
   const LocalMinute to = FromMinuteIndex(after);
   const bool sameDay = from.year == to.year && from.month == to.month && from.day == to.day;
-  return "clocks went from " + (sameDay ? ClockText(from) : MomentText(from)) + " to " +
-         (sameDay ? ClockText(to) : MomentText(to));
+  return "clocks went from " + (sameDay ? ClockText(from) : ClockMomentText(from)) + " to " +
+         (sameDay ? ClockText(to) : ClockMomentText(to));
 }
 
 // "UTC-04:00 (EDT, daylight saving)"
@@ -73,15 +64,6 @@ std::string CaptionsText(const ZoneOffset& offset) {
   const ZoneCaptions captions = CaptionsForOffset(offset);
   return "zone " + std::to_string(captions.hours) + ", " + std::to_string(captions.minutes) +
          " with dst " + (captions.dst ? "true" : "false");
-}
-
-// A zone the tz database gives that a typed zone could not be: named by the
-// `tz` field, with the offset it gave and the check it failed.
-[[noreturn]] void RefuseResolvedZone(const TimeZoneRules& rules, int utcOffsetSeconds,
-                                     const LocalMinute& local, const std::string& path,
-                                     const Problem& problem) {
-  throw RequestError(path + ".tz: " + rules.name() + " gives " + FormatUtcOffset(utcOffsetSeconds) +
-                     " at " + MomentText(local) + ", but " + problem.path + " " + problem.message);
 }
 
 }  // namespace
@@ -104,7 +86,7 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
   const LocalMinute local = ToLocalMinute(moment);
   const LocalTimeOffsets offsets =
       rules.AtLocal(local.year, local.month, local.day, local.hour, local.minute);
-  const std::string where = path + ": " + MomentText(local);
+  const std::string where = path + ": " + ClockMomentText(local);
   if (offsets.kind == LocalTimeKind::Skipped) {
     throw RequestError(where + " does not exist in " + rules.name() + " (" + GapText(rules, local) +
                        ")");
@@ -126,35 +108,8 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
   moment.place.dst = used.captions.dst;
   // The zone found must pass the check a typed zone passes.
   if (const std::optional<Problem> problem = CheckMoment(moment, path))
-    RefuseResolvedZone(rules, used.utcOffsetSeconds, local, path, *problem);
+    throw RequestError(ResolvedZoneProblem(rules, used.utcOffsetSeconds, local, path, *problem));
   return used;
-}
-
-void CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
-                        const LocalMinute& from, const LocalMinute& to, const std::string& path) {
-  for (const LocalMinute& end : {from, to}) {
-    const LocalTimeOffsets offsets =
-        rules.AtLocal(end.year, end.month, end.day, end.hour, end.minute);
-    const ZoneCaptions captions = CaptionsForOffset(offsets.offset);
-    PlaceEntry zoned = place;
-    zoned.zoneHours = captions.hours;
-    zoned.zoneMinutes = captions.minutes;
-    if (const std::optional<Problem> problem = CheckPlace(zoned, path))
-      RefuseResolvedZone(rules, offsets.offset.utcOffsetSeconds, end, path, *problem);
-  }
-}
-
-ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules) {
-  // Shared, since the finder copies the provider into each worker.
-  auto shared = std::make_shared<const TimeZoneRules>(rules);
-  return [shared](const LocalMinute& minute) {
-    const LocalTimeOffsets offsets =
-        shared->AtLocal(minute.year, minute.month, minute.day, minute.hour, minute.minute);
-    // For a repeated minute `offset` is the earlier occurrence's.
-    const ZoneCaptions captions = CaptionsForOffset(offsets.offset);
-    return ZoneAtMinute{captions.hours, captions.minutes, captions.dst,
-                        offsets.kind != LocalTimeKind::Skipped};
-  };
 }
 
 nlohmann::ordered_json ZoneUsedJson(const ZoneUsed& zone) {

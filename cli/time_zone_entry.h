@@ -30,17 +30,6 @@ TimeZoneRules LoadTimeZone(const std::string& name, const std::string& field);
 // typed zone may have is refused the same way.
 ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const std::string& path);
 
-// The zone minute by minute for a search. A skipped clock minute does not
-// exist; a repeated one is taken at its first occurrence, on the offset in
-// force before the clocks went back.
-ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules);
-
-// A place that follows `rules` over [from, to] must lie within 14 hours of
-// Greenwich, as a typed zone must, at both ends of the range; throws
-// RequestError naming `path`.tz otherwise.
-void CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
-                        const LocalMinute& from, const LocalMinute& to, const std::string& path);
-
 // {"hours", "minutes", "dst", "time_zone", "utc_offset"}
 nlohmann::ordered_json ZoneUsedJson(const ZoneUsed& zone);
 

@@ -166,6 +166,11 @@ std::string RangeTooLong() {
   return "the range may be at most 10 years long";
 }
 
+std::string RangeBeforeBirth(std::string_view rangeEnd, std::string_view birth) {
+  return "the range ends at " + std::string(rangeEnd) + ", before the birth at " +
+         std::string(birth);
+}
+
 }  // namespace messages
 
 }  // namespace horavela

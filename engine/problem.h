@@ -67,6 +67,8 @@ std::string UnknownZone(std::string_view name);
 std::string RangeBackwards();
 std::string NotAWholeCount();
 std::string RangeTooLong();
+// The range's last minute and the birth, as "23:59 on 14 November 2024".
+std::string RangeBeforeBirth(std::string_view rangeEnd, std::string_view birth);
 
 }  // namespace messages
 

@@ -30,4 +30,12 @@ std::string FormatLocalMinute(const LocalMinute& m) {
   return text;
 }
 
+std::string ClockMomentText(const LocalMinute& m) {
+  char clock[8];
+  std::snprintf(clock, sizeof clock, "%02d:%02d", m.hour % 100, m.minute % 100);
+  const std::string_view month = m.month >= 1 && m.month <= 12 ? kMonthNames[m.month - 1] : "month";
+  return std::string(clock) + " on " + std::to_string(m.day) + " " + std::string(month) + " " +
+         std::to_string(m.year);
+}
+
 }  // namespace horavela

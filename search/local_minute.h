@@ -23,4 +23,7 @@ LocalMinute FromMinuteIndex(std::int64_t index);
 // "2025-01-03T07:12".
 std::string FormatLocalMinute(const LocalMinute& minute);
 
+// "02:30 on 10 March 2024", as messages name a moment.
+std::string ClockMomentText(const LocalMinute& minute);
+
 }  // namespace horavela

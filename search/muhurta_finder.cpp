@@ -92,6 +92,12 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
   return result;
 }
 
+// Minutes since 1970 in universal time of a clock minute under zone captions
+// (west of Greenwich positive; daylight saving takes an hour off).
+std::int64_t UniversalMinute(const LocalMinute& local, int zoneHours, int zoneMinutes, bool dst) {
+  return MinuteIndex(local) + zoneHours * 60 + zoneMinutes - (dst ? 60 : 0);
+}
+
 }  // namespace
 
 int ResultRank(std::string_view resultWord) {
@@ -123,6 +129,20 @@ std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {
   if (MinuteIndex(request.to) - MinuteIndex(request.from) + 1 > kMaxSearchMinutes)
     return Problem{"to", messages::RangeTooLong(), Rule::RangeTooLong};
   return std::nullopt;
+}
+
+std::optional<Problem> CheckRangeAfterBirth(const SearchRequest& request) {
+  const MomentEntry& b = request.birth;
+  const LocalMinute birth{b.year, b.month, b.day, b.hour, b.minute};
+  ZoneAtMinute end{request.place.zoneHours, request.place.zoneMinutes, request.place.dst};
+  if (request.zoneAt) end = request.zoneAt(request.to);
+  if (UniversalMinute(request.to, end.hours, end.minutes, end.dst) >=
+      UniversalMinute(birth, b.place.zoneHours, b.place.zoneMinutes, b.place.dst)) {
+    return std::nullopt;
+  }
+  return Problem{"to",
+                 messages::RangeBeforeBirth(ClockMomentText(request.to), ClockMomentText(birth)),
+                 Rule::Inconsistent};
 }
 
 SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& ephemeris,

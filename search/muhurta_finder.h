@@ -102,6 +102,12 @@ int ResultRank(std::string_view resultWord);
 // nothing when it can be searched.
 std::optional<Problem> CheckSearchRequest(const SearchRequest& request);
 
+// A range that ends before the birth has no moment the person could use: the
+// problem, named "to", when the range's last minute on the election place's
+// clock (its zone at that minute when zoneAt is set) comes before the birth
+// moment on the birthplace's clock. For a request whose zones are known.
+std::optional<Problem> CheckRangeAfterBirth(const SearchRequest& request);
+
 // Every window reaching request.minResult, minute-exact, evaluating once per
 // stretch of minutes in which nothing a rule set reads can change.
 // The planets come from `ephemeris`. The threads the finder starts release

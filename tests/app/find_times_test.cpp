@@ -1,7 +1,10 @@
 // The search for good times from the window: the dialog and its defaults, what
 // it says when the pages are not complete, a real search with its calendar and
 // list, Cancel, and a chosen window evaluated through the wizard.
+#include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QCheckBox>
+#include <QCompleter>
 #include <QDateEdit>
 #include <QLocale>
 #include <QProgressBar>
@@ -66,6 +69,32 @@ void SetRange(FindTimesDialog* dialog, QDate from, QDate to, const QString& mini
 bool RunSearch(FindTimesDialog* dialog) {
   QTest::mouseClick(In<QPushButton>(dialog, "cmdSearch"), Qt::LeftButton);
   return QTest::qWaitFor([dialog] { return !dialog->Searching(); }, kSearchTimeout);
+}
+
+// Marriage at New York, chosen from the atlas, so the election page follows
+// America/New_York; then the harness's birth page.
+void WalkToBirthPageAtNewYork(Harness& h) {
+  h.TickSubject(1, "Marriage");
+  h.Click("cmdNext_0");
+  h.FillElectionPage();
+  h.Find<QLineEdit>("txtCity")->clear();
+  h.Type("txtCity", "New Yo");
+  QAbstractItemView* popup = h.Find<QCompleter>("cmpAtlas_Muhurtha")->popup();
+  const QModelIndexList offered =
+      popup->model()->match(popup->model()->index(0, 0), Qt::DisplayRole,
+                            "New York, New York, United States of America", 1, Qt::MatchExactly);
+  if (offered.isEmpty()) throw std::runtime_error("New York not offered");
+  popup->scrollTo(offered.front());
+  QTest::mouseClick(popup->viewport(), Qt::LeftButton, {},
+                    popup->visualRect(offered.front()).center());
+  h.Click("cmdNext_1");
+  h.FillBirthPage();
+}
+
+// Selects the window at `index` and presses "Use this time".
+void UseWindow(FindTimesDialog* dialog, std::size_t index) {
+  In<QListWidget>(dialog, "lstWindows")->setCurrentRow(static_cast<int>(index));
+  QTest::mouseClick(In<QPushButton>(dialog, "cmdUseTime"), Qt::LeftButton);
 }
 
 // The pages of WalkToBirthPage, written out by hand.
@@ -230,6 +259,10 @@ class FindTimesTest : public QObject {
     QTest::newRow("eleven years")
         << QDate(2011, 1, 1) << QDate(2021, 12, 31)
         << "The search cannot run: to: the range may be at most 10 years long";
+    QTest::newRow("ends before the birth")
+        << QDate(1979, 11, 1) << QDate(1979, 11, 14)
+        << "The search cannot run: to: the range ends at 23:59 on 14 November 1979, before the "
+           "birth at 07:05 on 14 July 1980";
   }
 
   void rangesTheFinderRefuses() {
@@ -457,6 +490,85 @@ class FindTimesTest : public QObject {
     QCOMPARE(h.Find<QLabel>("lblMuhurthaDetails_0")->text(), FromStd(expected.ElectionChart[0]));
   }
 
+  void followsNewYorkAcrossItsClockChanges_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<int>("skipped");  // clock minutes the range does not have
+    QTest::addColumn<QDateTime>("use");
+    QTest::addColumn<bool>("viaButton");
+    // The clocks went from 02:00 to 03:00 on 10 March 2024 and back from 02:00
+    // to 01:00 on 3 November. Spring: the first window from `use` on, chosen
+    // with "Use this time". Autumn: `use` itself, in the repeated hour, taken
+    // at its first occurrence as the search judged it.
+    QTest::newRow("spring") << QDate(2024, 3, 9) << QDate(2024, 3, 18) << 60
+                            << QDateTime(QDate(2024, 3, 18), QTime(6, 0)) << true;
+    QTest::newRow("autumn") << QDate(2024, 11, 2) << QDate(2024, 11, 4) << 0
+                            << QDateTime(QDate(2024, 11, 3), QTime(1, 30)) << false;
+  }
+
+  void followsNewYorkAcrossItsClockChanges() {
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(int, skipped);
+    QFETCH(QDateTime, use);
+    QFETCH(bool, viaButton);
+    Harness h;
+    h.Open();
+    WalkToBirthPageAtNewYork(h);
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
+    QVERIFY(In<QLabel>(dialog, "lblFindSummary")
+                ->text()
+                .contains("America/New_York, follows daylight saving"));
+    SetRange(dialog, from, to, "Bad");
+    QVERIFY(RunSearch(dialog));
+    QVERIFY2(h.messages->shown.empty(), qPrintable(h.messages->Texts().join("; ")));
+
+    // Every clock minute the place had, once; none of the skipped hour.
+    const std::vector<SearchWindow>& windows = dialog->Windows();
+    const LocalMinute useMinute{use.date().year(), use.date().month(), use.date().day(),
+                                use.time().hour(), use.time().minute()};
+    const std::int64_t gap = horavela::MinuteIndex({2024, 3, 10, 2, 0});
+    std::int64_t minutes = 0;
+    std::size_t used = windows.size();
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+      const SearchWindow& w = windows[i];
+      minutes += w.minutes;
+      QVERIFY2(horavela::MinuteIndex(w.last) < gap || horavela::MinuteIndex(w.first) >= gap + 60,
+               qPrintable(horavela::app::WindowLine(w)));
+      const bool wanted = viaButton ? useMinute <= w.first : useMinute <= w.last;
+      if (used == windows.size() && wanted) used = i;
+    }
+    QCOMPARE(minutes, from.daysTo(to) * 1440 + 1440 - skipped);
+    QVERIFY(used < windows.size());
+
+    // The minute listed is the minute judged.
+    const SearchWindow window = windows[used];
+    const LocalMinute judged = viaButton ? window.first : useMinute;
+    if (viaButton) {
+      UseWindow(dialog, used);
+    } else {
+      dialog->reject();
+      h.window->UseElectionMinute(judged);
+    }
+    QTRY_COMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
+    QVERIFY2(h.messages->shown.empty(), qPrintable(h.messages->Texts().join("; ")));
+    QCOMPARE(h.Find<QComboBox>("cboHourFrom")->currentText(), QString::number(judged.hour));
+    QCOMPARE(h.Find<QComboBox>("cboMinuteFrom")->currentText(), QString::number(judged.minute));
+    QVERIFY(h.Find<QCheckBox>("chkDST_Muhurtha")->isChecked());  // EDT, both times
+    QVERIFY(h.window->LastEvaluation().has_value());
+    QCOMPARE(h.window->LastEvaluation()->Result.TotalScore, window.evaluation().TotalScore);
+    QCOMPARE(FromStd(h.window->LastEvaluation()->ResultLabel), FromStd(window.resultLabel()));
+  }
+
+  void summaryGivesTheTypedZoneAsAnOffset() {
+    Harness h;
+    h.Open();
+    WalkToBirthPage(h);
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
+    QVERIFY(
+        In<QLabel>(dialog, "lblFindSummary")->text().endsWith("zone -5 h -30 min (UTC+05:30)."));
+  }
+
   void aLongListStopsAndSaysSo_data() {
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("notice");
@@ -470,7 +582,7 @@ class FindTimesTest : public QObject {
     QFETCH(int, limit);
     QFETCH(QString, notice);
     Harness h;
-    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}};
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}, std::nullopt};
     inputs.request.maxWindows = static_cast<std::size_t>(limit);
     FindTimesDialog dialog(inputs, h.messages);
     SetRange(&dialog, QDate(2011, 1, 1), QDate(2011, 12, 31), "Bad");

@@ -141,5 +141,55 @@ TEST(SearchCommandTest, BadRequestsNameTheField) {
   EXPECT_EQ(RunCli("search", "[]").status, 2);
 }
 
+json Minute(int year, int month, int day, int hour, int minute) {
+  return {{"year", year}, {"month", month}, {"day", day}, {"hour", hour}, {"minute", minute}};
+}
+
+// Born at 10:30 on 20 December 2024 in India (05:00 universal time), searched
+// at a place on Greenwich time: the range must reach the birth in universal
+// time, whichever way the birth's zone is given.
+TEST(SearchCommandTest, ARangeEndingBeforeTheBirthIsRefused) {
+  struct Row {
+    const char* what;
+    bool birthTz;
+    json from, to;
+    const char* error;  // empty: searched
+  };
+  const Row rows[] = {
+      {"a month before", false, Minute(2024, 11, 14, 0, 0), Minute(2024, 11, 14, 23, 59),
+       "to: the range ends at 23:59 on 14 November 2024, before the birth at 10:30 on 20 "
+       "December 2024"},
+      {"a minute before, tz", true, Minute(2024, 12, 20, 4, 0), Minute(2024, 12, 20, 4, 59),
+       "to: the range ends at 04:59 on 20 December 2024, before the birth at 10:30 on 20 "
+       "December 2024"},
+      {"at the birth, tz", true, Minute(2024, 12, 20, 4, 0), Minute(2024, 12, 20, 5, 0), ""},
+  };
+  for (const Row& row : rows) {
+    json request = SearchRequestJson("Marriage", "Bad");
+    json& birth = request["birth"];
+    birth["year"] = 2024;
+    birth["month"] = 12;
+    birth["day"] = 20;
+    birth["hour"] = 10;
+    birth["minute"] = 30;
+    if (row.birthTz) {
+      birth.erase("zone");
+      birth.erase("dst");
+      birth["tz"] = "Asia/Kolkata";
+    }
+    request["from"] = row.from;
+    request["to"] = row.to;
+    const CliRun run = RunCli("search", request.dump());
+    const json response = json::parse(run.out, nullptr, false);
+    ASSERT_TRUE(response.is_object()) << row.what << run.out;
+    if (*row.error == '\0') {
+      EXPECT_EQ(run.status, 0) << row.what << run.out;
+    } else {
+      EXPECT_EQ(run.status, 2) << row.what;
+      EXPECT_EQ(response.value("error", ""), row.error) << row.what;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace horavela::testing_cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "atlas/time_zone_rules.h"
+#include "engine/evaluation_input.h"
+#include "engine/problem.h"
+#include "search/local_minute.h"
+#include "search/muhurta_finder.h"
+
+namespace horavela {
+
+// The zone minute by minute for a search at a place that follows `rules`. A
+// skipped clock minute does not exist; a repeated one is taken at its first
+// occurrence, on the offset in force before the clocks went back, as a
+// moment chosen from the search's list is taken afterwards.
+ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules);
+
+// A place that follows `rules` over [from, to] must lie within 14 hours of
+// Greenwich, as a typed zone must, at both ends of the range; otherwise the
+// problem, named `path`.tz.
+std::optional<Problem> CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
+                                          const LocalMinute& from, const LocalMinute& to,
+                                          const std::string& path);
+
+// "place.tz: Test/Far gives UTC+20:00 at 00:00 on 9 March 2024, but
+// place.zone.hours must be ...": the offset `rules` gave at `local` failed the
+// check a typed zone passes (`problem`).
+Problem ResolvedZoneProblem(const TimeZoneRules& rules, int utcOffsetSeconds,
+                            const LocalMinute& local, const std::string& path,
+                            const Problem& problem);
+
+}  // namespace horavela
