@@ -136,19 +136,20 @@ AtlasCityField::AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& plac
   connect(lookupTimer_, &QTimer::timeout, this, &AtlasCityField::StartLookup);
   connect(place_.city, &QLineEdit::textEdited, this, &AtlasCityField::OnCityEdited);
 
-  // Beside the Search button: where the coordinates come from.
+  // Under the Search button: where the coordinates come from. One line is
+  // kept for it, so the coordinate fields stay put while the user types.
   placeSource_ = new QLabel;
   placeSource_->setObjectName("lblPlaceSource" + suffix);
   placeSource_->setWordWrap(true);
+  placeSource_->setMinimumHeight(placeSource_->fontMetrics().lineSpacing());
   if (auto* grid = qobject_cast<QGridLayout*>(place_.search->parentWidget()->layout())) {
     int row = 0, column = 0, rows = 0, columns = 0;
     grid->getItemPosition(grid->indexOf(place_.search), &row, &column, &rows, &columns);
     grid->removeWidget(place_.search);
-    auto* line = new QHBoxLayout;
-    line->addWidget(place_.search);
-    line->addSpacing(12);
-    line->addWidget(placeSource_, 1);
-    grid->addLayout(line, row, column, rows, columns);
+    auto* stack = new QVBoxLayout;
+    stack->addWidget(place_.search, 0, Qt::AlignLeft);
+    stack->addWidget(placeSource_);
+    grid->addLayout(stack, row, column, rows, columns);
   }
 
   // Beside the captions: the zone followed and the offset in force.

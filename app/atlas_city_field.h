@@ -34,7 +34,7 @@ class AtlasCityField : public QObject {
  public:
   // `suffix` names the zone information label ("lblZoneInfo" + suffix), which
   // is placed in the page's zone frame after the "TZ Help" link, and the label
-  // of where the coordinates come from ("lblPlaceSource" + suffix), beside the
+  // of where the coordinates come from ("lblPlaceSource" + suffix), under the
   // place's Search button.
   AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& place, const QString& suffix,
                  const AppServices& services, QObject* parent);
