@@ -2,8 +2,13 @@
 
 #include <QString>
 #include <QUrl>
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include "atlas/places.h"
 
 class QPrinter;
 class QWidget;
@@ -51,6 +56,15 @@ struct CoreSteps {
   std::function<bool(CalculationState&, RichTextSink&)> dispatchSubject;
 };
 
+// How the city fields find the atlas cities offered for what was typed. The
+// search runs on a worker thread once typing pauses for `delayMilliseconds`.
+// Replaceable so tests can count the searches or answer without waiting.
+struct CityLookup {
+  std::function<std::vector<Place>(const std::string& query, std::size_t limit)> find =
+      [](const std::string& query, std::size_t limit) { return FindPlaces(query, limit); };
+  int delayMilliseconds = 150;
+};
+
 // What the main window needs from the desktop around it.
 struct AppServices {
   // Blocks for the given milliseconds while the window keeps painting and
@@ -66,6 +80,7 @@ struct AppServices {
                         const QString& filter)>
       chooseSaveFile;
   CoreSteps core;
+  CityLookup cityLookup;
 };
 
 // The core's own steps.

@@ -7,15 +7,25 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QThreadPool>
+#include <QTimer>
 #include <algorithm>
+#include <array>
+#include <exception>
 #include <iterator>
 
 #include "app/atlas_texts.h"
 #include "app/clickable_label.h"
+#include "app/filtered_line_edit.h"
 #include "engine/input_check.h"
 
 namespace horavela::app {
@@ -38,26 +48,51 @@ QString Offset(const ZoneOffset& offset) {
   return text;
 }
 
-// The place fields take letters and blanks only, so a gazetteer name is
-// written in those: accents dropped ("Sao Paulo"), a few letters spelled out,
-// hyphens and apostrophes as blanks ("Aix en Provence").
-QString PlainLetters(const QString& name) {
+bool FieldAccepts(const QString& text) {
+  return !text.isEmpty() && IsAcceptedText(CharacterRule::Letters, text);
+}
+
+// A character of a gazetteer name the place fields refuse, in letters they
+// take: without its accents, spelled out, or else a blank.
+QString PlainCharacter(QChar c) {
   static const std::pair<char16_t, const char*> kSpelled[] = {
       {u'ß', "ss"}, {u'æ', "ae"}, {u'Æ', "AE"}, {u'ø', "o"}, {u'Ø', "O"}, {u'œ', "oe"},
       {u'Œ', "OE"}, {u'ł', "l"},  {u'Ł', "L"},  {u'đ', "d"}, {u'Đ', "D"}, {u'ı', "i"}};
-  QString plain;
-  for (QChar c : name.normalized(QString::NormalizationForm_D)) {
-    if (c.category() == QChar::Mark_NonSpacing) continue;
-    const char16_t code = c.unicode();
-    if ((code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z')) {
-      plain += c;
-      continue;
-    }
-    const auto* spelled = std::find_if(std::begin(kSpelled), std::end(kSpelled),
-                                       [code](const auto& entry) { return entry.first == code; });
-    plain += spelled != std::end(kSpelled) ? QString(spelled->second) : QString(' ');
+  QString base;
+  for (QChar part : QString(c).normalized(QString::NormalizationForm_D)) {
+    if (part.category() != QChar::Mark_NonSpacing) base += part;
   }
-  return plain.simplified();
+  if (FieldAccepts(base)) return base;
+  const char16_t code = c.unicode();
+  const auto* spelled = std::find_if(std::begin(kSpelled), std::end(kSpelled),
+                                     [code](const auto& entry) { return entry.first == code; });
+  if (spelled != std::end(kSpelled) && FieldAccepts(spelled->second)) return spelled->second;
+  return QString(' ');
+}
+
+// A gazetteer name as the place field can hold it: as written where the field
+// takes every character, otherwise with the refused ones made plain ("Sao
+// Paulo" in a field of A to Z, "Aix en Provence" where hyphens are refused).
+QString ForPlaceField(const QString& name) {
+  QString written;
+  for (QChar c : name.normalized(QString::NormalizationForm_C)) {
+    written += FieldAccepts(QString(c)) ? QString(c) : PlainCharacter(c);
+  }
+  return written.simplified();
+}
+
+bool SameName(const QString& a, const QString& b) {
+  return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// Looks the query up; a failing search offers nothing rather than ending the
+// program from a worker thread.
+std::vector<Place> Search(const CityLookup& lookup, const std::string& query) {
+  try {
+    return lookup.find(query, kOfferedCities);
+  } catch (const std::exception&) {
+    return {};
+  }
 }
 
 void WriteCoordinate(double value, FilteredLineEdit* degrees, FilteredLineEdit* minutes,
@@ -71,9 +106,12 @@ void WriteCoordinate(double value, FilteredLineEdit* degrees, FilteredLineEdit* 
 }  // namespace
 
 AtlasCityField::AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& place,
-                               const QString& suffix, std::shared_ptr<MessageBoxes> messages,
-                               QObject* parent)
-    : QObject(parent), moment_(moment), place_(place), messages_(std::move(messages)) {
+                               const QString& suffix, const AppServices& services, QObject* parent)
+    : QObject(parent),
+      moment_(moment),
+      place_(place),
+      messages_(services.messages),
+      lookup_(services.cityLookup) {
   setObjectName("atlas" + suffix);
 
   // The gazetteer does the matching (any word of the name), so the completer
@@ -84,13 +122,35 @@ AtlasCityField::AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& plac
   completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
   completer_->setMaxVisibleItems(10);
   completer_->setWidget(place_.city);
-  connect(place_.city, &QLineEdit::textEdited, this, &AtlasCityField::OfferMatches);
   connect(completer_, QOverload<const QModelIndex&>::of(&QCompleter::activated), this,
           &AtlasCityField::Choose);
-  // Enter reaches the popup (keyboard grabbed) or the field itself (no grab);
-  // installed after the completer's own filter, ours sees the keys first.
+  // The keys reach the open list or the field itself, depending on the
+  // platform; installed after the completer's own filter, ours sees them first.
   completer_->popup()->installEventFilter(this);
   place_.city->installEventFilter(this);
+
+  // The atlas is searched once typing pauses, away from the user interface.
+  lookupTimer_ = new QTimer(this);
+  lookupTimer_->setSingleShot(true);
+  lookupTimer_->setInterval(lookup_.delayMilliseconds);
+  connect(lookupTimer_, &QTimer::timeout, this, &AtlasCityField::StartLookup);
+  connect(place_.city, &QLineEdit::textEdited, this, &AtlasCityField::OnCityEdited);
+
+  // Under the Search button: where the coordinates come from. One line is
+  // kept for it, so the coordinate fields stay put while the user types.
+  placeSource_ = new QLabel;
+  placeSource_->setObjectName("lblPlaceSource" + suffix);
+  placeSource_->setWordWrap(true);
+  placeSource_->setMinimumHeight(placeSource_->fontMetrics().lineSpacing());
+  if (auto* grid = qobject_cast<QGridLayout*>(place_.search->parentWidget()->layout())) {
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(place_.search), &row, &column, &rows, &columns);
+    grid->removeWidget(place_.search);
+    auto* stack = new QVBoxLayout;
+    stack->addWidget(place_.search, 0, Qt::AlignLeft);
+    stack->addWidget(placeSource_);
+    grid->addLayout(stack, row, column, rows, columns);
+  }
 
   // Beside the captions: the zone followed and the offset in force.
   zoneInfo_ = new QLabel;
@@ -103,6 +163,7 @@ AtlasCityField::AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& plac
 
   for (QComboBox* box : {moment_.month, moment_.day, moment_.year, moment_.hour, moment_.minute}) {
     connect(box, &QComboBox::currentIndexChanged, this, [this] {
+      DetachIfRenamed();
       if (Attached()) Recompute();
     });
   }
@@ -110,7 +171,10 @@ AtlasCityField::AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& plac
   // are the user's choice; the atlas lets go.
   for (QLineEdit* field : {place_.latitudeDegrees, place_.latitudeMinutes, place_.longitudeDegrees,
                            place_.longitudeMinutes}) {
-    connect(field, &QLineEdit::textChanged, this, &AtlasCityField::DetachUnlessWriting);
+    connect(field, &QLineEdit::textChanged, this, [this] {
+      DetachUnlessWriting();
+      ShowSource();
+    });
   }
   for (QButtonGroup* side : {place_.latitudeSide, place_.longitudeSide}) {
     connect(side, &QButtonGroup::buttonToggled, this, &AtlasCityField::DetachUnlessWriting);
@@ -119,26 +183,81 @@ AtlasCityField::AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& plac
 }
 
 bool AtlasCityField::eventFilter(QObject* watched, QEvent* event) {
-  // The completer hands Enter to the city field first, whose filter refuses
-  // it as a character; a city marked in the list is chosen here instead.
+  // Leaving the field settles the city; the list opening does not leave it.
+  if (watched == place_.city && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    DetachIfRenamed();
+  }
   QAbstractItemView* popup = completer_->popup();
   if ((watched == popup || watched == place_.city) && event->type() == QEvent::KeyPress &&
-      popup->isVisible()) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    const QModelIndex current = popup->currentIndex();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && current.isValid()) {
-      popup->hide();
-      Choose(current);
-      return true;
-    }
+      popup->isVisible() && HandleListKey(*static_cast<QKeyEvent*>(event))) {
+    return true;
   }
   return QObject::eventFilter(watched, event);
 }
 
-void AtlasCityField::OfferMatches(const QString& text) {
-  const QString query = text.trimmed();
-  offered_ =
-      query.size() < 2 ? std::vector<Place>{} : FindPlaces(query.toStdString(), kOfferedCities);
+bool AtlasCityField::HandleListKey(const QKeyEvent& key) {
+  // Handled here whichever widget the keys reach: where the field gets them,
+  // nothing else would move the list, and its character filter refuses Enter.
+  QAbstractItemView* popup = completer_->popup();
+  const int rows = popup->model()->rowCount();
+  const int marked = popup->currentIndex().isValid() ? popup->currentIndex().row() : -1;
+  const auto mark = [popup](int row) {
+    popup->setCurrentIndex(row < 0 ? QModelIndex() : popup->model()->index(row, 0));
+  };
+  switch (key.key()) {
+    case Qt::Key_Down:
+      mark(std::min(marked + 1, rows - 1));
+      return true;
+    case Qt::Key_Up:
+      // Above the first offer is the text as typed.
+      mark(std::max(marked - 1, -1));
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      popup->hide();
+      if (marked >= 0) Choose(popup->model()->index(marked, 0));
+      return true;
+    case Qt::Key_Escape:
+      popup->hide();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void AtlasCityField::OnCityEdited(const QString& text) {
+  // Whatever was asked before is no longer wanted.
+  ++lookups_;
+  pendingQuery_ = text.trimmed();
+  if (pendingQuery_.size() < 2) {
+    lookupTimer_->stop();
+    ClearMatches();
+    return;
+  }
+  lookupTimer_->start();
+}
+
+void AtlasCityField::StartLookup() {
+  const std::uint64_t lookup = ++lookups_;
+  const QString query = pendingQuery_;
+  QThreadPool::globalInstance()->start(
+      [self = QPointer<AtlasCityField>(this), lookupCopy = lookup_, query, lookup] {
+        std::vector<Place> places = Search(lookupCopy, query.toStdString());
+        // Back on the user interface's thread; the field may be gone by then.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, query, lookup, places = std::move(places)]() mutable {
+              if (self) self->OfferMatches(query, lookup, std::move(places));
+            },
+            Qt::QueuedConnection);
+      });
+}
+
+void AtlasCityField::OfferMatches(const QString& query, std::uint64_t lookup,
+                                  std::vector<Place> places) {
+  if (lookup != lookups_ || place_.city->text().trimmed() != query) return;
+  offered_ = std::move(places);
   matches_->clear();
   for (std::size_t i = 0; i < offered_.size(); ++i) {
     auto* item = new QStandardItem(FromStd(PlaceLabel(offered_[i])));
@@ -146,7 +265,8 @@ void AtlasCityField::OfferMatches(const QString& text) {
     item->setToolTip(FromStd(offered_[i].timeZone));
     matches_->appendRow(item);
   }
-  if (offered_.empty()) {
+  // A list opening over a field the user has left would take their keys.
+  if (offered_.empty() || !place_.city->hasFocus()) {
     completer_->popup()->hide();
     return;
   }
@@ -162,14 +282,23 @@ void AtlasCityField::OfferMatches(const QString& text) {
   popup->setCurrentIndex(completer_->completionModel()->index(0, 0));
 }
 
+void AtlasCityField::ClearMatches() {
+  offered_.clear();
+  matches_->clear();
+  completer_->popup()->hide();
+}
+
 void AtlasCityField::Choose(const QModelIndex& index) {
   const int row = index.data(kRowOfPlace).toInt();
   if (row < 0 || row >= static_cast<int>(offered_.size())) return;
   const Place place = offered_[static_cast<std::size_t>(row)];
+  // A search still running was for the text before the choice.
+  ++lookups_;
+  lookupTimer_->stop();
   writing_ = true;
-  place_.city->setText(PlainLetters(FromStd(place.name)));
-  place_.state->setText(PlainLetters(FromStd(place.state)));
-  place_.country->setText(PlainLetters(FromStd(place.country)));
+  place_.city->setText(ForPlaceField(FromStd(place.name)));
+  place_.state->setText(ForPlaceField(FromStd(place.state)));
+  place_.country->setText(ForPlaceField(FromStd(place.country)));
   WriteCoordinate(place.latitude, place_.latitudeDegrees, place_.latitudeMinutes,
                   place_.latitudeSide);
   WriteCoordinate(place.longitude, place_.longitudeDegrees, place_.longitudeMinutes,
@@ -185,6 +314,9 @@ void AtlasCityField::Choose(const QModelIndex& index) {
     return;
   }
   zone_ = std::move(rules);
+  followed_ = place;
+  followedName_ = place_.city->text();
+  ShowSource();
   Recompute();
 }
 
@@ -271,6 +403,7 @@ void AtlasCityField::ShowUnresolved(const QString& summary) {
 }
 
 bool AtlasCityField::CheckResolved() {
+  DetachIfRenamed();
   if (!Attached()) return true;
   switch (clock_) {
     case Clock::Resolved:
@@ -290,15 +423,36 @@ bool AtlasCityField::CheckResolved() {
 
 void AtlasCityField::Detach() {
   zone_.reset();
+  followed_.reset();
+  followedName_.clear();
   lastLocal_.reset();
   clock_ = Clock::Resolved;
   clockMessage_.clear();
   zoneInfo_->setStyleSheet({});
   zoneInfo_->clear();
+  ShowSource();
 }
 
 void AtlasCityField::DetachUnlessWriting() {
   if (!writing_ && Attached()) Detach();
+}
+
+void AtlasCityField::DetachIfRenamed() {
+  // The state and the country may be corrected by hand; the city names the place.
+  if (Attached() && !SameName(place_.city->text(), followedName_)) Detach();
+}
+
+void AtlasCityField::ShowSource() {
+  if (followed_ && Attached()) {
+    placeSource_->setText(QString(texts::kFromAtlas).arg(FromStd(PlaceLabel(*followed_))));
+    return;
+  }
+  const std::array<const QLineEdit*, 4> coordinates = {
+      place_.latitudeDegrees, place_.latitudeMinutes, place_.longitudeDegrees,
+      place_.longitudeMinutes};
+  const bool typed = std::any_of(coordinates.begin(), coordinates.end(),
+                                 [](const QLineEdit* field) { return !field->text().isEmpty(); });
+  placeSource_->setText(typed ? QString(texts::kTypedByHand) : QString());
 }
 
 QString AtlasCityField::MomentText() const {

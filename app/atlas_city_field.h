@@ -2,18 +2,22 @@
 
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "app/app_services.h"
 #include "app/main_window.h"
 #include "atlas/places.h"
 #include "atlas/time_zone_rules.h"
 
 class QCompleter;
+class QKeyEvent;
 class QLabel;
 class QModelIndex;
 class QStandardItemModel;
+class QTimer;
 
 namespace horavela::app {
 
@@ -21,15 +25,19 @@ namespace horavela::app {
 // matching cities of the gazetteer; choosing one fills the place and the
 // coordinates and keeps the zone captions and the DST box at the offset in
 // force at the page's date and time (recomputed when they change), until the
-// user picks a zone or enters coordinates by hand.
+// user picks a zone, enters coordinates by hand or names another city. A label
+// beside the place says whether the coordinates come from the atlas or from
+// the user.
 class AtlasCityField : public QObject {
   Q_OBJECT
 
  public:
   // `suffix` names the zone information label ("lblZoneInfo" + suffix), which
-  // is placed in the page's zone frame after the "TZ Help" link.
+  // is placed in the page's zone frame after the "TZ Help" link, and the label
+  // of where the coordinates come from ("lblPlaceSource" + suffix), under the
+  // place's Search button.
   AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& place, const QString& suffix,
-                 std::shared_ptr<MessageBoxes> messages, QObject* parent);
+                 const AppServices& services, QObject* parent);
 
   // Whether the page follows a city of the atlas.
   bool Attached() const { return zone_.has_value(); }
@@ -41,6 +49,7 @@ class AtlasCityField : public QObject {
 
   QCompleter* completer() const { return completer_; }
   QLabel* zoneInfo() const { return zoneInfo_; }
+  QLabel* placeSource() const { return placeSource_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,8 +58,16 @@ class AtlasCityField : public QObject {
   // Which local moment the page's clock time stands for.
   enum class Clock { Resolved, Skipped, Undecided };
 
-  void OfferMatches(const QString& text);
+  void OnCityEdited(const QString& text);
+  void StartLookup();
+  // Shows the cities found for `query` unless the user has typed on since.
+  void OfferMatches(const QString& query, std::uint64_t lookup, std::vector<Place> places);
+  void ClearMatches();
+  bool HandleListKey(const QKeyEvent& key);
   void Choose(const QModelIndex& index);
+  // Lets go of the atlas city once the city field names another place.
+  void DetachIfRenamed();
+  void ShowSource();
   void Recompute();
   // Asks which of the two moments of a repeated clock time was meant;
   // true when the user chose one.
@@ -63,11 +80,18 @@ class AtlasCityField : public QObject {
   MomentBoxes moment_;
   PlaceBoxes place_;
   std::shared_ptr<MessageBoxes> messages_;
+  CityLookup lookup_;
   QCompleter* completer_ = nullptr;
   QStandardItemModel* matches_ = nullptr;
   QLabel* zoneInfo_ = nullptr;
+  QLabel* placeSource_ = nullptr;
+  QTimer* lookupTimer_ = nullptr;  // restarted by every keystroke
 
+  QString pendingQuery_;       // the city text the next search is for
+  std::uint64_t lookups_ = 0;  // numbers the searches; only the last one counts
   std::vector<Place> offered_;
+  std::optional<Place> followed_;  // the atlas city, while attached
+  QString followedName_;           // the city text written for it
   std::optional<TimeZoneRules> zone_;
   std::optional<LocalTimeOffsets> lastLocal_;  // of the last recomputation
   Clock clock_ = Clock::Resolved;

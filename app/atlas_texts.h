@@ -13,6 +13,11 @@ inline constexpr char kZoneInfoSkipped[] = "%1: %2 did not exist";
 inline constexpr char kZoneInfoRepeated[] = "%1: %2 happened twice";
 inline constexpr char kZoneInfoNoDate[] = "%1: choose the date";
 
+// Where the page's coordinates come from. %1 the atlas city, "New Delhi,
+// National Capital Territory of Delhi, India".
+inline constexpr char kFromAtlas[] = "From the atlas: %1";
+inline constexpr char kTypedByHand[] = "Coordinates typed by hand, not from the atlas";
+
 inline constexpr char kSkippedTime[] =
     "The clock time %1 did not exist in %2: the clocks were put forward from %3 to %4. "
     "Please correct the time, or choose the zone yourself with \"TZ Help\".";

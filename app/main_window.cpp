@@ -108,9 +108,8 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   // The zone for the date comes from the tz database reader the command line
   // uses as well (it reads the system's zone files, as QTimeZone would), so
   // both give the same universal time.
-  electionAtlas_ =
-      new AtlasCityField(election_, electionPlace_, "_Muhurtha", services_.messages, this);
-  birthAtlas_ = new AtlasCityField(birth_, birthPlace_, "_Birth", services_.messages, this);
+  electionAtlas_ = new AtlasCityField(election_, electionPlace_, "_Muhurtha", services_, this);
+  birthAtlas_ = new AtlasCityField(birth_, birthPlace_, "_Birth", services_, this);
   connect(birthPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::lblTZHelp_Birth_Click);
   connect(electionPlace_.tzHelp, &ClickableLabel::clicked, this,
           &MainWindow::lblTZHelp_Muhurtha_Click);

@@ -92,6 +92,8 @@ struct Harness {
       return saveFilePath;
     };
     services.core = RealCoreSteps();
+    // The atlas is searched as soon as the test stops typing.
+    services.cityLookup.delayMilliseconds = 0;
     return services;
   }
 

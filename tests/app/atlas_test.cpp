@@ -1,8 +1,9 @@
 // The offline atlas in the input pages: the cities offered while typing, what
 // choosing one fills in, the zone in force at the page's date and time, clock
 // times skipped or repeated by a change of the clocks, and letting go of the
-// city when the user enters the zone or the coordinates; then the planets of
-// the election moment on the details page.
+// city when the user enters the zone or the coordinates or names another
+// city; the keys of the list of offers and how often the atlas is searched;
+// then the planets of the election moment on the details page.
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
@@ -10,10 +11,20 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QTableWidget>
+#include <QThread>
+#include <QThreadPool>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <future>
 
 #include "app/atlas_texts.h"
+#include "app/filtered_line_edit.h"
 #include "app_test_support.h"
 
+using horavela::app::AppServices;
+using horavela::app::CharacterRule;
+using horavela::app::IsAcceptedText;
 using horavela::app::MessageIcon;
 using horavela::app::testing::Harness;
 using horavela::app::testing::WhenModalOpens;
@@ -53,8 +64,8 @@ const PageNames& Page(const QString& which) {
 
 // Opens the window on the election page, or on the birth page with the
 // election page filled in by hand.
-void OpenOn(Harness& h, const PageNames& page) {
-  h.Open();
+void OpenOn(Harness& h, const PageNames& page, AppServices services) {
+  h.Open(std::move(services));
   h.TickSubject(4, "Start On A New Job");
   h.Click("cmdNext_0");
   if (&page == &kBirth) {
@@ -63,6 +74,10 @@ void OpenOn(Harness& h, const PageNames& page) {
     h.Click("cmdNext_1");
     h.Type("txtBirthName", "Asha Rao");
   }
+}
+
+void OpenOn(Harness& h, const PageNames& page) {
+  OpenOn(h, page, h.Services());
 }
 
 void SetMoment(Harness& h, const PageNames& page, int year, const QString& month, int day, int hour,
@@ -87,13 +102,23 @@ QStringList Offered(Harness& h, const PageNames& page) {
   return labels;
 }
 
+// Types `text` into the empty city field as a user would and waits for the
+// atlas to offer its cities.
+void TypeCity(Harness& h, const PageNames& page, const QString& text) {
+  h.Find<QLineEdit>(page.city)->clear();
+  h.Type(page.city, text);
+  QCompleter* completer = Completer(h, page);
+  const bool offered = QTest::qWaitFor([&] {
+    return completer->popup()->isVisible() && completer->completionPrefix() == text.trimmed();
+  });
+  if (!offered) throw std::runtime_error("no cities offered for " + text.toStdString());
+}
+
 // Types `query` into the city field as a user would and clicks the offered
 // city `label`.
 void PickCity(Harness& h, const PageNames& page, const QString& query, const QString& label) {
-  h.Find<QLineEdit>(page.city)->clear();
-  h.Type(page.city, query);
+  TypeCity(h, page, query);
   QAbstractItemView* popup = Completer(h, page)->popup();
-  if (!popup->isVisible()) throw std::runtime_error("no cities offered");
   const int row = static_cast<int>(Offered(h, page).indexOf(label));
   if (row < 0) throw std::runtime_error("not offered: " + label.toStdString());
   const QModelIndex index = popup->model()->index(row, 0);
@@ -114,6 +139,28 @@ Zone ZoneOf(Harness& h, const PageNames& page) {
           h.Find<QLabel>("lblZoneInfo" + page.suffix)->text()};
 }
 
+QString SourceOf(Harness& h, const PageNames& page) {
+  return h.Find<QLabel>("lblPlaceSource" + page.suffix)->text();
+}
+
+// Where a key pressed while the cities are offered arrives: through the window
+// as the platform delivers it, or straight at the list or at the city field.
+enum class KeyRoute { Window, List, Field };
+
+void PressKey(Harness& h, const PageNames& page, Qt::Key key, KeyRoute route) {
+  switch (route) {
+    case KeyRoute::Window:
+      QTest::keyClick(h.window->windowHandle(), key);
+      break;
+    case KeyRoute::List:
+      QTest::keyClick(Completer(h, page)->popup(), key);
+      break;
+    case KeyRoute::Field:
+      QTest::keyClick(h.Find<QLineEdit>(page.city), key);
+      break;
+  }
+}
+
 // Minutes east of Greenwich the captions stand for: local = UT - zone + DST hour.
 int EastMinutes(const Zone& zone) {
   return -(zone.hours.toInt() * 60 + zone.minutes.toInt()) + (zone.dst ? 60 : 0);
@@ -131,7 +178,7 @@ class AtlasTest : public QObject {
     h.Type("txtCity", "M");
     QVERIFY(Offered(h, kElection).isEmpty());
     h.Type("txtCity", "adur");
-    QVERIFY(Completer(h, kElection)->popup()->isVisible());
+    QVERIFY(QTest::qWaitFor([&] { return Completer(h, kElection)->popup()->isVisible(); }));
     const QStringList offered = Offered(h, kElection);
     QCOMPARE(offered.value(0), QString("Madurai, Tamil Nadu, India"));
     // A later word of a name matches as well, after the bigger city.
@@ -175,7 +222,8 @@ class AtlasTest : public QObject {
         << "London, England, United Kingdom"
         << QStringList{"London", "England", "United Kingdom", "51", "31", "0", "8"} << true
         << false;
-    // Names go into the letters-only fields in plain letters.
+    // Names go into the place fields in plain letters where the fields refuse
+    // accents, hyphens or apostrophes.
     QTest::newRow("Sao Paulo") << "Muhurtha"
                                << "Sao Pa" << QString::fromUtf8("São Paulo, São Paulo, Brazil")
                                << QStringList{"Sao Paulo", "Sao Paulo", "Brazil", "23",
@@ -214,7 +262,12 @@ class AtlasTest : public QObject {
     OpenOn(h, p);
     PickCity(h, p, query, label);
     const QString names[] = {p.city, p.state, p.country, p.latDeg, p.latMin, p.longDeg, p.longMin};
-    for (int i = 0; i < 7; ++i) QCOMPARE(h.Find<QLineEdit>(names[i])->text(), fields[i]);
+    for (int i = 0; i < 7; ++i) {
+      // A name the place field takes whole is written as the atlas spells it.
+      const QString spelled = label.section(", ", i, i);
+      const bool whole = i < 3 && IsAcceptedText(CharacterRule::Letters, spelled);
+      QCOMPARE(h.Find<QLineEdit>(names[i])->text(), whole ? spelled : fields[i]);
+    }
     QCOMPARE(h.Find<QAbstractButton>("optLat" + p.suffix + "_0")->isChecked(), north);
     QCOMPARE(h.Find<QAbstractButton>("optLat" + p.suffix + "_1")->isChecked(), !north);
     QCOMPARE(h.Find<QAbstractButton>("optLong" + p.suffix + "_0")->isChecked(), east);
@@ -478,6 +531,7 @@ class AtlasTest : public QObject {
     }
     const Zone byHand = ZoneOf(h, kElection);
     QVERIFY(byHand.info.isEmpty());
+    QCOMPARE(SourceOf(h, kElection), QString(horavela::app::texts::kTypedByHand));
     // Followed, 1990 would give -1 with DST in July; the captions stay.
     h.Select("cboMuhurthaYear", "1990");
     const Zone after = ZoneOf(h, kElection);
@@ -508,6 +562,146 @@ class AtlasTest : public QObject {
     QCOMPARE(h.placeSearch->searches.size(), std::size_t{1});
     QCOMPARE(h.placeSearch->searches[0].first,
              QString("Madurai Tamil Nadu India Latitude Longitude"));
+  }
+
+  void anotherCityNameLetsGoOfTheAtlas_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("offered");  // whether the atlas knows the name
+    QTest::addColumn<bool>("follows");
+    QTest::newRow("another city") << "Chennai" << true << false;
+    QTest::newRow("a village the atlas does not know") << "Kuttikkattoor" << false << false;
+    QTest::newRow("the same name") << "New Delhi" << true << true;
+    QTest::newRow("the same name in small letters") << "new delhi " << true << true;
+  }
+
+  void anotherCityNameLetsGoOfTheAtlas() {
+    QFETCH(QString, typed);
+    QFETCH(bool, offered);
+    QFETCH(bool, follows);
+    Harness h;
+    OpenOn(h, kElection);
+    SetMoment(h, kElection, 1990, "June", 1, 12, 0);
+    PickCity(h, kElection, "New Del", "New Delhi, National Capital Territory of Delhi, India");
+    if (offered) {
+      TypeCity(h, kElection, typed);
+    } else {
+      h.Find<QLineEdit>("txtCity")->clear();
+      h.Type("txtCity", typed);
+    }
+    PressKey(h, kElection, Qt::Key_Tab, KeyRoute::Window);
+    QVERIFY(!h.Find<QLineEdit>("txtCity")->hasFocus());
+    QCOMPARE(h.Find<QLineEdit>("txtCity")->text(), typed);
+    QCOMPARE(ZoneOf(h, kElection).info.isEmpty(), !follows);
+    // Followed, 1943 brings war time with DST; let go, the captions stay.
+    h.Select("cboMuhurthaYear", "1943");
+    QCOMPARE(ZoneOf(h, kElection).dst, follows);
+    QCOMPARE(h.Find<QLineEdit>("txtDegreeLat")->text(), QString("28"));
+    QCOMPARE(SourceOf(h, kElection),
+             follows ? QString("From the atlas: New Delhi, National Capital Territory of Delhi, "
+                               "India")
+                     : QString("Coordinates typed by hand, not from the atlas"));
+    QVERIFY(h.messages->shown.empty());
+  }
+
+  void theSourceOfCoordinatesTypedByHand() {
+    Harness h;
+    OpenOn(h, kElection);
+    QCOMPARE(SourceOf(h, kElection), QString());
+    h.Type("txtDegreeLong", "77");
+    QCOMPARE(SourceOf(h, kElection), QString("Coordinates typed by hand, not from the atlas"));
+    h.Find<QLineEdit>("txtDegreeLong")->clear();
+    QCOMPARE(SourceOf(h, kElection), QString());
+  }
+
+  void keysChooseTheMarkedOffer_data() {
+    QTest::addColumn<int>("route");
+    QTest::addColumn<int>("downs");
+    QTest::addColumn<int>("ups");
+    QTest::addColumn<int>("chosen");  // row of the offer; -1 none
+    const std::pair<KeyRoute, const char*> routes[] = {
+        {KeyRoute::Window, "window"}, {KeyRoute::List, "list"}, {KeyRoute::Field, "field"}};
+    for (const auto& [route, name] : routes) {
+      const int r = static_cast<int>(route);
+      QTest::addRow("Enter, %s", name) << r << 0 << 0 << 0;
+      QTest::addRow("Down Enter, %s", name) << r << 1 << 0 << 1;
+      QTest::addRow("Down Down Down Up Enter, %s", name) << r << 3 << 1 << 2;
+      // Up from the first offer goes back to the text as typed; Enter then
+      // only closes the list.
+      QTest::addRow("Up Enter, %s", name) << r << 0 << 1 << -1;
+    }
+  }
+
+  void keysChooseTheMarkedOffer() {
+    QFETCH(int, route);
+    QFETCH(int, downs);
+    QFETCH(int, ups);
+    QFETCH(int, chosen);
+    const auto keys = static_cast<KeyRoute>(route);
+    Harness h;
+    OpenOn(h, kElection);
+    TypeCity(h, kElection, "New");
+    const QStringList offered = Offered(h, kElection);
+    QVERIFY(offered.size() > 3);
+    for (int i = 0; i < downs; ++i) PressKey(h, kElection, Qt::Key_Down, keys);
+    for (int i = 0; i < ups; ++i) PressKey(h, kElection, Qt::Key_Up, keys);
+    PressKey(h, kElection, Qt::Key_Return, keys);
+    QVERIFY(!Completer(h, kElection)->popup()->isVisible());
+    QCOMPARE(h.messages->Texts(), QStringList());
+    if (chosen < 0) {
+      QCOMPARE(h.Find<QLineEdit>("txtCity")->text(), QString("New"));
+      QCOMPARE(SourceOf(h, kElection), QString());
+      return;
+    }
+    QCOMPARE(h.Find<QLineEdit>("txtCity")->text(), offered[chosen].section(", ", 0, 0));
+    QCOMPARE(SourceOf(h, kElection), "From the atlas: " + offered[chosen]);
+  }
+
+  void theAtlasIsSearchedWhenTypingPausesAwayFromTheWindow() {
+    Harness h;
+    AppServices services = h.Services();
+    auto searches = std::make_shared<std::atomic<int>>(0);
+    auto onWindowThread = std::make_shared<std::atomic<bool>>(false);
+    services.cityLookup.find = [searches, onWindowThread, find = services.cityLookup.find](
+                                   const std::string& query, std::size_t limit) {
+      ++*searches;
+      if (QThread::currentThread() == qApp->thread()) *onWindowThread = true;
+      return find(query, limit);
+    };
+    OpenOn(h, kElection, std::move(services));
+    TypeCity(h, kElection, "Chennai");
+    QCOMPARE(searches->load(), 1);
+    QVERIFY(!onWindowThread->load());
+    QCOMPARE(Offered(h, kElection).value(0), QString("Chennai, Tamil Nadu, India"));
+  }
+
+  void citiesFoundForAnOlderTextAreNotOffered() {
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setMaxThreadCount(std::max(2, pool->maxThreadCount()));
+    Harness h;
+    AppServices services = h.Services();
+    auto started = std::make_shared<std::atomic<bool>>(false);
+    auto release = std::make_shared<std::promise<void>>();
+    services.cityLookup.find = [started, done = release->get_future().share(),
+                                find = services.cityLookup.find](const std::string& query,
+                                                                 std::size_t limit) {
+      if (query == "Chen") {
+        *started = true;
+        done.wait_for(std::chrono::seconds(10));
+      }
+      return find(query, limit);
+    };
+    OpenOn(h, kElection, std::move(services));
+    h.Type("txtCity", "Chen");
+    QVERIFY(QTest::qWaitFor([&] { return started->load(); }));
+    h.Type("txtCity", "nai");
+    QVERIFY(QTest::qWaitFor([&] { return Completer(h, kElection)->popup()->isVisible(); }));
+    const QStringList chennai = Offered(h, kElection);
+    // The search for "Chen" ends last; what it found is not shown.
+    release->set_value();
+    QVERIFY(pool->waitForDone(10000));
+    QCoreApplication::processEvents();
+    QCOMPARE(Offered(h, kElection), chennai);
+    QCOMPARE(Completer(h, kElection)->completionPrefix(), QString("Chennai"));
   }
 
   void planetsTableAfterAnEvaluation() {
