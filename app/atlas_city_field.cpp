@@ -390,6 +390,7 @@ void AtlasCityField::Apply(const ZoneOffset& offset) {
   place_.zoneMinute->setText(QString::number(captions.minutes));
   place_.dst->setChecked(captions.dst);
   writing_ = false;
+  emit zoneWritten();
   clock_ = Clock::Resolved;
   zoneInfo_->setStyleSheet({});
   zoneInfo_->setText(

@@ -51,6 +51,10 @@ class AtlasCityField : public QObject {
   QLabel* zoneInfo() const { return zoneInfo_; }
   QLabel* placeSource() const { return placeSource_; }
 
+ signals:
+  // The zone captions and the DST box were written for the page's moment.
+  void zoneWritten();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

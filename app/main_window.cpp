@@ -110,6 +110,9 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   // both give the same universal time.
   electionAtlas_ = new AtlasCityField(election_, electionPlace_, "_Muhurtha", services_, this);
   birthAtlas_ = new AtlasCityField(birth_, birthPlace_, "_Birth", services_, this);
+  connect(electionAtlas_, &AtlasCityField::zoneWritten, this,
+          [this] { ShowZoneOffset(electionPlace_); });
+  connect(birthAtlas_, &AtlasCityField::zoneWritten, this, [this] { ShowZoneOffset(birthPlace_); });
   connect(birthPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::lblTZHelp_Birth_Click);
   connect(electionPlace_.tzHelp, &ClickableLabel::clicked, this,
           &MainWindow::lblTZHelp_Muhurtha_Click);

@@ -112,7 +112,7 @@ void MainWindow::UseElectionMinute(const LocalMinute& minute) {
     election_.minute->setCurrentText(QString::number(minute.minute));
     election_.second->setCurrentIndex(0);
   }
-  SyncElectionWeekday();
+  SyncWeekday(election_);
   electionAtlas_->FollowWrittenMoment();
   // Then as the birth page's Next.
   if (!CheckElectionPage()) {
@@ -125,7 +125,8 @@ void MainWindow::UseElectionMinute(const LocalMinute& minute) {
   }
   personName_ = txtBirthName_->text().trimmed();
   personSex_ = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
-  Display();
+  // Judged at once: the wait page's pauses belong to the wizard's Next.
+  Display(Pace::AtOnce);
 }
 
 }  // namespace horavela::app

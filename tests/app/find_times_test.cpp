@@ -80,6 +80,9 @@ void WalkToBirthPageAtNewYork(Harness& h) {
   h.Find<QLineEdit>("txtCity")->clear();
   h.Type("txtCity", "New Yo");
   QAbstractItemView* popup = h.Find<QCompleter>("cmpAtlas_Muhurtha")->popup();
+  // The atlas is searched off the interface thread once the typing pauses.
+  if (!QTest::qWaitFor([popup] { return popup->isVisible() && popup->model()->rowCount() > 0; }))
+    throw std::runtime_error("no cities offered");
   const QModelIndexList offered =
       popup->model()->match(popup->model()->index(0, 0), Qt::DisplayRole,
                             "New York, New York, United States of America", 1, Qt::MatchExactly);
@@ -479,8 +482,8 @@ class FindTimesTest : public QObject {
              FromStd(std::string(horavela::WeekdayOfDate(window.first.year, window.first.month,
                                                          window.first.day))));
 
-    // As the birth page's Next: the wait page and its two pauses, then the result.
-    QCOMPARE(h.pauses, (std::vector<int>{3000, 2000}));
+    // Judged at once: the wait page's pauses belong to the wizard's Next.
+    QVERIFY(h.pauses.empty());
     QVERIFY(h.window->LastEvaluation().has_value());
     const CalculationState expected = EvaluateAt(window.first);
     QCOMPARE(FromStd(h.window->LastEvaluation()->ResultLabel), FromStd(expected.ResultLabel));
