@@ -108,6 +108,9 @@ inline constexpr char kQuit[] = "&Quit";
 inline constexpr char kOnlyCharacters[] = "Only characters are accepted.";
 inline constexpr char kOnlyNumbers[] = "Only numbers are accepted.";
 
+// The years the date boxes offer, said when a year outside them is typed.
+inline constexpr char kYearsRange[] = "The years run from 1901 to 2050.";
+
 // Page checks
 inline constexpr char kSelectSubject[] = "Please Select A Subject";
 inline constexpr char kEnterName[] = "Please Enter Your Name";

@@ -181,7 +181,10 @@ void MainWindow::ShowPage(QWidget* page) {
   pages_->setCurrentWidget(page);
   ShowActivityHeadings();
   // The keyboard starts at the page's first entry, never on a button that
-  // Enter or Space would press by surprise.
+  // Enter or Space would press by surprise. Styles draw the focus frame only
+  // after the keyboard moved the focus (a click on Next clears that): the
+  // user must see where typing goes from the start.
+  setAttribute(Qt::WA_KeyboardFocusChange);
   if (page == picMainScreen_) {
     lstOptions_->setFocus(Qt::OtherFocusReason);
   } else if (page == picSearchMode_) {

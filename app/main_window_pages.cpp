@@ -27,6 +27,7 @@
 #include "app/planet_table.h"
 #include "app/program_links.h"
 #include "app/subject_catalogue.h"
+#include "app/year_box_keys.h"
 
 namespace horavela::app {
 
@@ -70,6 +71,16 @@ QLabel* NewZoneCaption(const QString& name, QWidget* parent) {
   label->setAlignment(Qt::AlignCenter);
   label->setMinimumWidth(label->fontMetrics().horizontalAdvance("-000") + 8);
   return label;
+}
+
+// A page's body scrolls when the screen is too small for it (a laptop at 200%
+// scaling has 640x400 logical pixels), so Back and Next below it stay in view.
+QScrollArea* Scrolling(QWidget* body) {
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(body);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  return scroll;
 }
 
 // The activity being judged, atop an input page.
@@ -208,13 +219,22 @@ QWidget* MainWindow::BuildStartPage() {
   column->addWidget(Paragraph(texts::kStartParagraph1, right));
   column->addWidget(Paragraph(texts::kStartParagraph2, right));
 
-  auto* body = new QHBoxLayout;
-  body->addWidget(options);
-  body->addWidget(right, 1);
+  auto* body = new QWidget(page);
+  body->setMouseTracking(true);
+  auto* columns = new QHBoxLayout(body);
+  columns->setContentsMargins(0, 0, 0, 0);
+  columns->addWidget(options);
+  columns->addWidget(right, 1);
   auto* layout = new QVBoxLayout(page);
-  layout->addLayout(body, 1);
+  layout->addWidget(Scrolling(body), 1);
   layout->addWidget(NavigationRow(0, 0));
   return page;
+}
+
+void MainWindow::WatchYearTyping(QComboBox* box) {
+  new YearBoxKeys(box, texts::kYearsRange, [this, box](const QString& message) {
+    services_.messages->Notify(box, message);
+  });
 }
 
 FilteredLineEdit* MainWindow::NewFilteredField(CharacterRule rule, const QString& name) {
@@ -337,6 +357,7 @@ QWidget* MainWindow::BuildElectionPage() {
   election_.month = NewCombo("cboMuhurthaMonth", frame);
   election_.day = NewCombo("cboMuhurthaDate", frame);
   election_.year = NewCombo("cboMuhurthaYear", frame);
+  WatchYearTyping(election_.year);
   auto* date = new QHBoxLayout;
   for (QComboBox* box : {election_.month, election_.day, election_.year}) date->addWidget(box);
   date->addStretch();
@@ -357,8 +378,9 @@ QWidget* MainWindow::BuildElectionPage() {
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(NewActivityHeading(lblActivity_[0], "lblActivity_Muhurtha", page));
-  layout->addWidget(
-      WithParagraphs(frame, texts::kElectionParagraph1, texts::kElectionParagraph2, page), 1);
+  layout->addWidget(Scrolling(WithParagraphs(frame, texts::kElectionParagraph1,
+                                             texts::kElectionParagraph2, page)),
+                    1);
   layout->addWidget(WithFindTimesButton(NavigationRow(1, 1), "cmdFindTimes"));
   return page;
 }
@@ -386,6 +408,7 @@ QWidget* MainWindow::BuildBirthPage() {
   birth_.month = NewCombo("cboMonth", frame);
   birth_.day = NewCombo("cboDate", frame);
   birth_.year = NewCombo("cboYear", frame);
+  WatchYearTyping(birth_.year);
   auto* date = new QHBoxLayout;
   for (QComboBox* box : {birth_.month, birth_.day, birth_.year}) date->addWidget(box);
   date->addStretch();
@@ -406,8 +429,8 @@ QWidget* MainWindow::BuildBirthPage() {
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(NewActivityHeading(lblActivity_[1], "lblActivity_Birth", page));
-  layout->addWidget(WithParagraphs(frame, texts::kBirthParagraph1, texts::kBirthParagraph2, page),
-                    1);
+  layout->addWidget(
+      Scrolling(WithParagraphs(frame, texts::kBirthParagraph1, texts::kBirthParagraph2, page)), 1);
   layout->addWidget(WithFindTimesButton(NavigationRow(2, 2), "cmdFindTimes_Birth"));
   return page;
 }

@@ -573,6 +573,26 @@ class InputTest : public QObject {
     QCOMPARE(birthWeekday->currentText(), QString("Saturday"));
   }
 
+  // A year outside the boxes is said once; the year shown stays.
+  void yearsOutsideTheListAreSaid() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    auto* year = h.Find<QComboBox>("cboMuhurthaYear");
+    QCOMPARE(year->toolTip(), QString("The years run from 1901 to 2050."));
+    for (const auto& [typed, shown] : std::vector<std::pair<const char*, const char*>>{
+             {"2100", "1901"}, {"1850", "1901"}, {"1996", "1996"}, {"2050", "2050"}}) {
+      h.messages->shown.clear();
+      year->setFocus();
+      QTest::qWait(QApplication::keyboardInputInterval() + 50);
+      QTest::keyClicks(year, typed);
+      QCOMPARE(year->currentText(), QString(shown));
+      const bool refused = QString(typed) != shown;
+      QCOMPARE(h.messages->Texts(),
+               refused ? QStringList{"The years run from 1901 to 2050."} : QStringList{});
+    }
+  }
+
   void placeCheckAndSearch() {
     Harness h;
     h.Open();

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -509,6 +510,24 @@ class WizardTest : public QObject {
              "txtMinuteLat",       "optLat_Muhurtha_0", "txtDegreeLong",      "txtMinuteLong",
              "optLong_Muhurtha_0", "chkDST_Muhurtha",   "lblTZHelp_Muhurtha", "cmdBack_1",
              "cmdNext_1"}));
+  }
+
+  // 1280x800 at 200% scaling leaves 640x400 logical pixels, less the title
+  // bar; every page must fit, Back and Next included (scrolling where needed).
+  void everyPageFitsASmallScreen() {
+    Harness h;
+    h.Open();
+    const QSize fits(640, 370);
+    auto* stack = h.window->findChild<QStackedWidget*>("stkPages");
+    for (int page = 0; page < stack->count(); ++page) {
+      stack->setCurrentIndex(page);
+      const QSize needed = h.window->minimumSizeHint().expandedTo(h.window->minimumSize());
+      QVERIFY2(needed.width() <= fits.width() && needed.height() <= fits.height(),
+               qPrintable(QString("%1 needs %2x%3")
+                              .arg(stack->currentWidget()->objectName())
+                              .arg(needed.width())
+                              .arg(needed.height())));
+    }
   }
 
   void helpMenuOpensOurPages() {
