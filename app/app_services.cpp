@@ -61,12 +61,12 @@ class DesktopMessageBoxes : public MessageBoxes {
 // Longitude" show the coordinates of the place.
 class BrowserPlaceSearch : public PlaceSearch {
  public:
-  void Search(const QString& text, const QString& /*webAddress*/) override {
+  bool Search(const QString& text, const QString& /*webAddress*/) override {
     QUrl url("https://duckduckgo.com/");
     QUrlQuery query;
     query.addQueryItem("q", text);
     url.setQuery(query);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
   }
 };
 
@@ -119,7 +119,7 @@ AppServices DesktopServices(std::function<QWidget*()> window) {
   services.pause = &PauseIgnoringInput;
   services.messages = std::make_shared<DesktopMessageBoxes>(window);
   services.placeSearch = std::make_shared<BrowserPlaceSearch>();
-  services.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  services.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   services.defaultPrinter = []() -> std::unique_ptr<QPrinter> {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return nullptr;

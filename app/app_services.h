@@ -45,7 +45,8 @@ class MessageBoxes {
 class PlaceSearch {
  public:
   virtual ~PlaceSearch() = default;
-  virtual void Search(const QString& text, const QString& webAddress) = 0;
+  // False when no browser could be opened.
+  virtual bool Search(const QString& text, const QString& webAddress) = 0;
 };
 
 // The steps of one evaluation that run inside the core. Replaceable so tests
@@ -72,7 +73,8 @@ struct AppServices {
   std::function<void(int milliseconds)> pause;
   std::shared_ptr<MessageBoxes> messages;
   std::shared_ptr<PlaceSearch> placeSearch;
-  std::function<void(const QUrl&)> openUrl;
+  // Opens a web page in the default browser; false when none could be opened.
+  std::function<bool(const QUrl&)> openUrl;
   // The default printer, or nullptr when the system has none.
   std::function<std::unique_ptr<QPrinter>()> defaultPrinter;
   // A file name chosen by the user, or an empty string when cancelled.

@@ -135,6 +135,20 @@ inline constexpr char kLongitudeBeyondLimit[] =
     "Longitude cannot exceed 180 degrees: the minutes must be 0 at 180 degrees";
 inline constexpr char kPlaceSearchSuffix[] = " Latitude Longitude";
 
+// The latitude button: the atlas first, then the web
+inline constexpr char kAtlasMatchesIntro[] =
+    "The offline atlas knows these places for \"%1\". Choose one to fill in its coordinates "
+    "and time zone, or search the web.";
+inline constexpr char kAtlasUsePlace[] = "&Use this place";
+inline constexpr char kAtlasSearchWeb[] = "Search the &web";
+inline constexpr char kAtlasCancel[] = "Cancel";
+inline constexpr char kNoBrowserForSearch[] =
+    "The web search could not be opened: no web browser is available on this computer. Search "
+    "for \"%1\" yourself, or choose the place in the offline atlas by typing its name into "
+    "City.";
+inline constexpr char kNoBrowserForPage[] =
+    "The page %1 could not be opened: no web browser is available on this computer.";
+
 // Report output
 inline constexpr char kNoPrinter[] = "No printer is available.";
 inline constexpr char kOfferPdf[] = "Would you like to save the report as a PDF file instead?";

@@ -291,7 +291,10 @@ void AtlasCityField::ClearMatches() {
 void AtlasCityField::Choose(const QModelIndex& index) {
   const int row = index.data(kRowOfPlace).toInt();
   if (row < 0 || row >= static_cast<int>(offered_.size())) return;
-  const Place place = offered_[static_cast<std::size_t>(row)];
+  ChoosePlace(offered_[static_cast<std::size_t>(row)]);
+}
+
+void AtlasCityField::ChoosePlace(const Place& place) {
   // A search still running was for the text before the choice.
   ++lookups_;
   lookupTimer_->stop();

@@ -109,6 +109,8 @@ class AtlasCityField : public QObject {
   // the zone in force then, a repeated clock time taken at its first
   // occurrence without asking, as the search for good times judged it.
   void FollowWrittenMoment();
+  // Fills the page from an atlas city, as choosing it among the offers does.
+  void ChoosePlace(const Place& place);
 };
 
 }  // namespace horavela::app

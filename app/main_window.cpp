@@ -21,6 +21,7 @@
 
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
+#include "app/atlas_matches_dialog.h"
 #include "app/clickable_label.h"
 #include "app/program_links.h"
 #include "app/subject_catalogue.h"
@@ -40,6 +41,8 @@ QString FromView(std::string_view text) {
 void SelectFirst(QComboBox* box) {
   box->setCurrentIndex(0);
 }
+
+constexpr std::size_t kAtlasMatches = 12;  // places offered by the latitude button
 
 const QColor kOptionColor(0, 0, 0);       // palette entry 0
 const QColor kHighlightColor(0, 128, 0);  // palette entry 2
@@ -372,10 +375,28 @@ void MainWindow::SyncWeekday(const MomentBoxes& moment) {
 
 void MainWindow::cmdSearch_Click(int index) {
   const PlaceBoxes& place = index == 0 ? electionPlace_ : birthPlace_;
+  AtlasCityField* atlas = index == 0 ? electionAtlas_ : birthAtlas_;
   if (!CheckPlace(place)) return;
-  services_.placeSearch->Search(
-      PlaceSearchText(place.city->text(), place.state->text(), place.country->text()),
-      WebAddress());
+  // The offline atlas first: a city it knows needs no browser at all. A page
+  // that already follows an atlas city goes on to the web search.
+  const QString city = place.city->text().trimmed();
+  if (!atlas->Attached() && city.size() >= 2) {
+    std::vector<Place> matches = services_.cityLookup.find(city.toStdString(), kAtlasMatches);
+    if (!matches.empty()) {
+      AtlasMatchesDialog dialog(city, std::move(matches), this);
+      dialog.exec();
+      if (dialog.choice() == AtlasMatchesDialog::Choice::UsePlace) {
+        atlas->ChoosePlace(dialog.chosen());
+        return;
+      }
+      if (dialog.choice() == AtlasMatchesDialog::Choice::Cancel) return;
+    }
+  }
+  const QString text =
+      PlaceSearchText(place.city->text(), place.state->text(), place.country->text());
+  if (!services_.placeSearch->Search(text, WebAddress())) {
+    services_.messages->Show(MessageIcon::Error, QString(texts::kNoBrowserForSearch).arg(text));
+  }
 }
 
 void MainWindow::lblTZHelp_Birth_Click() {

@@ -133,8 +133,12 @@ void MainWindow::BuildMenus() {
   const char* names[] = {"mnuOnlineHelp", "mnuVisitUs", "mnuUpdate"};
   for (std::size_t i = 0; i < pages.size(); ++i) {
     const QUrl url = pages[i].second;
-    QAction* action =
-        help->addAction(pages[i].first, this, [this, url] { services_.openUrl(url); });
+    QAction* action = help->addAction(pages[i].first, this, [this, url] {
+      if (!services_.openUrl(url)) {
+        services_.messages->Show(MessageIcon::Error,
+                                 QString(texts::kNoBrowserForPage).arg(url.toString()));
+      }
+    });
     action->setObjectName(names[i]);
   }
   help->addSeparator();

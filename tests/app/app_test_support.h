@@ -54,9 +54,11 @@ class RecordingMessages : public MessageBoxes {
 
 class RecordingPlaceSearch : public PlaceSearch {
  public:
-  void Search(const QString& text, const QString& webAddress) override {
+  bool Search(const QString& text, const QString& webAddress) override {
     searches.push_back({text, webAddress});
+    return browserAvailable;
   }
+  bool browserAvailable = true;
   std::vector<std::pair<QString, QString>> searches;
 };
 
@@ -67,8 +69,9 @@ struct Harness {
   std::vector<int> pauses;                 // milliseconds asked for
   std::vector<QString> pagesDuringPauses;  // object name of the page in front meanwhile
   std::vector<QUrl> openedUrls;
-  QString printerPdfPath;  // empty: no printer
-  QString saveFilePath;    // what the file dialog answers
+  bool browserAvailable = true;  // for the Help pages
+  QString printerPdfPath;        // empty: no printer
+  QString saveFilePath;          // what the file dialog answers
   std::unique_ptr<MainWindow> window;
 
   AppServices Services() {
@@ -80,7 +83,10 @@ struct Harness {
     };
     services.messages = messages;
     services.placeSearch = placeSearch;
-    services.openUrl = [this](const QUrl& url) { openedUrls.push_back(url); };
+    services.openUrl = [this](const QUrl& url) {
+      openedUrls.push_back(url);
+      return browserAvailable;
+    };
     services.defaultPrinter = [this]() -> std::unique_ptr<QPrinter> {
       if (printerPdfPath.isEmpty()) return nullptr;
       auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -1,9 +1,11 @@
 // Keystroke filters, pasted and dropped text, the page checks with their
 // messages, icons and focus, and the place search.
+#include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QLocale>
 #include <QMimeData>
+#include <QPushButton>
 #include <QToolTip>
 
 #include "app/filtered_line_edit.h"
@@ -15,6 +17,7 @@ using horavela::app::AppServices;
 using horavela::app::CharacterRule;
 using horavela::app::MessageIcon;
 using horavela::app::testing::Harness;
+using horavela::app::testing::WhenModalOpens;
 
 namespace {
 
@@ -627,9 +630,54 @@ class InputTest : public QObject {
     QCOMPARE(h.messages->Texts(), QStringList{"Please Enter Country"});
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtBirthCountry"));
     h.Type("txtBirthCountry", "India");
+    // The atlas knows Pune; the user asks for the web all the same.
+    WhenModalOpens([](QWidget* dialog) {
+      QTest::mouseClick(dialog->findChild<QPushButton*>("cmdSearchWeb"), Qt::LeftButton);
+    });
     h.Click("cmdSearch_1");
     QCOMPARE(h.placeSearch->searches.at(0).first,
              QString("Pune Maharashtra India Latitude Longitude"));
+  }
+
+  // The latitude button offers the offline atlas's places first; choosing one
+  // fills the page as the city completer does.
+  void latitudeButtonOffersTheAtlasFirst() {
+    Harness h;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    h.Find<QLineEdit>("txtCity")->setText("Chennai");
+    h.Find<QLineEdit>("txtState")->setText("x");
+    h.Find<QLineEdit>("txtCountry")->setText("x");
+    QStringList offered;
+    WhenModalOpens([&offered](QWidget* dialog) {
+      auto* list = dialog->findChild<QListWidget*>("lstAtlasMatches");
+      for (int i = 0; i < list->count(); ++i) offered << list->item(i)->text();
+      QTest::mouseClick(dialog->findChild<QPushButton*>("cmdUsePlace"), Qt::LeftButton);
+    });
+    h.Click("cmdSearch_0");
+    QCOMPARE(offered.value(0), QString("Chennai, Tamil Nadu, India"));
+    QCOMPARE(h.Find<QLineEdit>("txtState")->text(), QString("Tamil Nadu"));
+    QCOMPARE(h.Find<QLineEdit>("txtDegreeLat")->text(), QString("13"));
+    QVERIFY(h.placeSearch->searches.empty());
+  }
+
+  // Without a browser the web lookups say so instead of doing nothing.
+  void noBrowserIsSaid() {
+    Harness h;
+    h.placeSearch->browserAvailable = false;
+    h.browserAvailable = false;
+    h.Open();
+    GoTo(h, "picSearchMode");
+    for (const char* name : {"txtCity", "txtState", "txtCountry"}) h.Type(name, "Xq");
+    h.Click("cmdSearch_0");
+    QCOMPARE(h.messages->Texts(),
+             QStringList{"The web search could not be opened: no web browser is available on "
+                         "this computer. Search for \"Xq Xq Xq Latitude Longitude\" yourself, or "
+                         "choose the place in the offline atlas by typing its name into City."});
+    h.Find<QAction>("mnuOnlineHelp")->trigger();
+    QVERIFY(h.messages->Texts().last().startsWith("The page https://horavela.org"));
+    QVERIFY(h.messages->Texts().last().endsWith(
+        "could not be opened: no web browser is available on this computer."));
   }
 };
 
