@@ -67,8 +67,9 @@ struct Harness {
   std::vector<int> pauses;                 // milliseconds asked for
   std::vector<QString> pagesDuringPauses;  // object name of the page in front meanwhile
   std::vector<QUrl> openedUrls;
-  QString printerPdfPath;  // empty: no printer
-  QString saveFilePath;    // what the file dialog answers
+  QString printerPdfPath;      // empty: no printer
+  QString saveFilePath;        // what the file dialog answers
+  QStringList suggestedNames;  // the names the file dialog was offered
   std::unique_ptr<MainWindow> window;
 
   AppServices Services() {
@@ -88,7 +89,8 @@ struct Harness {
       printer->setOutputFileName(printerPdfPath);
       return printer;
     };
-    services.chooseSaveFile = [this](const QString&, const QString&, const QString&) {
+    services.chooseSaveFile = [this](const QString&, const QString& suggestedName, const QString&) {
+      suggestedNames.push_back(suggestedName);
       return saveFilePath;
     };
     services.core = RealCoreSteps();
