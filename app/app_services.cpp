@@ -98,8 +98,13 @@ class InputSwallower : public QObject {
 }  // namespace
 
 CoreSteps RealCoreSteps() {
+  // The desktop's report, its print-outs and saved files say for whom, when
+  // and where they were prepared.
+  const auto dispatch = [](CalculationState& state, RichTextSink& report) {
+    return DispatchSubject(state, report, ReportOptions{.particulars = true});
+  };
   return {[](CalculationState& state) { ComputeCharts(state, SwissEphemeris()); },
-          &ComputeStrengths, &DispatchSubject};
+          &ComputeStrengths, dispatch};
 }
 
 void PauseIgnoringInput(int milliseconds) {

@@ -20,6 +20,7 @@
 #include "app/document_sink.h"
 #include "app/main_window.h"
 #include "app/planet_table.h"
+#include "app/report_file_name.h"
 #include "engine/input_check.h"
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
@@ -202,8 +203,10 @@ void MainWindow::cmdSave_Click() {
 }
 
 void MainWindow::cmdSavePdf_Click() {
-  const QString path =
-      services_.chooseSaveFile(texts::kSavePdfCaption, "Horavela Report.pdf", texts::kPdfFilter);
+  const QString path = services_.chooseSaveFile(
+      texts::kSavePdfCaption,
+      ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "pdf"),
+      texts::kPdfFilter);
   if (path.isEmpty()) return;
   // Composed in memory, then written under the same rules as the RTF: never
   // over a device, a FIFO or a read-only file, through links, keeping the mode.
@@ -228,8 +231,10 @@ void MainWindow::cmdSavePdf_Click() {
 }
 
 void MainWindow::cmdSaveRtf_Click() {
-  const QString path =
-      services_.chooseSaveFile(texts::kSaveRtfCaption, "Horavela Report.rtf", texts::kRtfFilter);
+  const QString path = services_.chooseSaveFile(
+      texts::kSaveRtfCaption,
+      ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "rtf"),
+      texts::kRtfFilter);
   if (path.isEmpty()) return;
   const std::string error = WriteFileAtomically(QFile::encodeName(path).toStdString(), lastRtf_);
   if (!error.empty()) {

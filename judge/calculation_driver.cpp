@@ -5,9 +5,9 @@
 
 namespace horavela {
 
-bool DispatchSubject(CalculationState& state, RichTextSink& report) {
+bool DispatchSubject(CalculationState& state, RichTextSink& report, const ReportOptions& options) {
   if (!RunSubjectRuleSet(state)) return false;
-  WriteReport(state, report);
+  WriteReport(state, report, options);
   return true;
 }
 

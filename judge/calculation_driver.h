@@ -3,14 +3,16 @@
 #include "engine/calculation_state.h"
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
+#include "report/report_writer.h"
 #include "report/rich_text_sink.h"
 
 namespace horavela {
 
 // Runs the rule set of state.Input.subject and composes its report into
-// `report`. False when no subject has that text: the result label is emptied
-// and no report is written.
-bool DispatchSubject(CalculationState& state, RichTextSink& report);
+// `report`, as `options` asks. False when no subject has that text: the
+// result label is emptied and no report is written.
+bool DispatchSubject(CalculationState& state, RichTextSink& report,
+                     const ReportOptions& options = {});
 
 // The whole evaluation of `input` from a fresh state, without pauses: both
 // charts (the planets from `ephemeris`), the strengths, the rule set and its

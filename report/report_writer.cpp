@@ -4,6 +4,7 @@
 
 #include "report/emblem.h"
 #include "report/program_identity.h"
+#include "report/report_particulars.h"
 #include "report/report_plan.h"
 #include "report/report_texts.h"
 
@@ -49,6 +50,18 @@ void WriteTitleBlock(const CalculationState& state, RichTextSink& sink) {
   sink.SetColor(PaletteColor::DarkBlue);
   InsertBlock(sink, state.Input.subject);
   sink.SetBold(false);
+}
+
+// One plain black line each, closed by a blank line like every block.
+void WriteParticulars(const EvaluationInput& input, RichTextSink& sink) {
+  sink.SetColor(PaletteColor::Black);
+  std::string block;
+  for (const std::string& line : ReportParticulars(input)) {
+    block += line;
+    block += kBreak;
+  }
+  block += kBreak;
+  sink.InsertText(block);
 }
 
 void WriteOverall(const ReportPlan& plan, RichTextSink& sink) {
@@ -108,7 +121,7 @@ void WritePreconditionMessage(std::string_view message, RichTextSink& sink) {
 
 }  // namespace
 
-void WriteReport(const CalculationState& state, RichTextSink& sink) {
+void WriteReport(const CalculationState& state, RichTextSink& sink, const ReportOptions& options) {
   if (!sink.KeepsContent()) return;
   if (!state.Result.PreconditionMessage.empty()) {
     WritePreconditionMessage(state.Result.PreconditionMessage, sink);
@@ -120,6 +133,7 @@ void WriteReport(const CalculationState& state, RichTextSink& sink) {
   sink.SetAlignment(Alignment::Center);
   sink.InsertPicture(ReportEmblem());
   WriteTitleBlock(state, sink);
+  if (options.particulars) WriteParticulars(state.Input, sink);
   if (plan.hasOverall) WriteOverall(plan, sink);
   for (std::size_t i = 0; i < plan.factors.size(); ++i) {
     const bool last = plan.endsWithLastTableSection && i + 1 == plan.factors.size();

@@ -5,10 +5,18 @@
 
 namespace horavela {
 
+// What a caller asks of the report beyond the rule set's findings.
+struct ReportOptions {
+  // For whom, when and where, under the subject line. The desktop program
+  // shows them; horavela-cli leaves them out, so its output stays as it was.
+  bool particulars = false;
+};
+
 // Composes the electional report of the evaluation in `state` into `sink`:
 // clears it, then writes the emblem, the title block, the overall section and
 // one section per report selector that is not 0; or, where the rule set
 // stopped at its year precondition, that message alone. Takes no pauses.
-void WriteReport(const CalculationState& state, RichTextSink& sink);
+void WriteReport(const CalculationState& state, RichTextSink& sink,
+                 const ReportOptions& options = {});
 
 }  // namespace horavela

@@ -72,6 +72,7 @@ struct Harness {
   bool browserAvailable = true;  // for the Help pages
   QString printerPdfPath;        // empty: no printer
   QString saveFilePath;          // what the file dialog answers
+  QStringList suggestedNames;    // the names the file dialog was offered
   std::unique_ptr<MainWindow> window;
 
   AppServices Services() {
@@ -94,7 +95,8 @@ struct Harness {
       printer->setOutputFileName(printerPdfPath);
       return printer;
     };
-    services.chooseSaveFile = [this](const QString&, const QString&, const QString&) {
+    services.chooseSaveFile = [this](const QString&, const QString& suggestedName, const QString&) {
+      suggestedNames.push_back(suggestedName);
       return saveFilePath;
     };
     services.core = RealCoreSteps();

@@ -1,0 +1,30 @@
+#include "app/report_file_name.h"
+
+namespace horavela::app {
+namespace {
+
+const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+
+QString FileNameSafe(QString text) {
+  for (QChar& c : text) {
+    if (c.category() == QChar::Other_Control || kForbidden.contains(c)) c = QChar('-');
+  }
+  return text;
+}
+
+QString Padded(int number, int width) {
+  return QString::number(number).rightJustified(width, QChar('0'));
+}
+
+}  // namespace
+
+QString ReportFileName(const EvaluationInput& input, const QString& extension) {
+  const QString subject = QString::fromStdString(input.subject).trimmed();
+  if (subject.isEmpty()) return "Horavela Report." + extension;
+  const MomentEntry& when = input.election;
+  const QString date = Padded(when.year, 4) + "-" + Padded(when.month, 2) + "-" +
+                       Padded(when.day, 2) + " " + Padded(when.hour, 2) + Padded(when.minute, 2);
+  return "Horavela - " + FileNameSafe(subject) + " - " + date + "." + extension;
+}
+
+}  // namespace horavela::app

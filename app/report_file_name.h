@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/evaluation_input.h"
+
+namespace horavela::app {
+
+// The name Save as PDF and Save as RTF offer for the report of `input`:
+// "Horavela - Marriage - 2024-11-14 1030.pdf" for `extension` "pdf". Characters
+// no file name may hold on some system (/ \ : * ? " < > | and control
+// characters) become "-". Without a subject (nothing evaluated yet) it is
+// "Horavela Report.pdf".
+QString ReportFileName(const EvaluationInput& input, const QString& extension);
+
+}  // namespace horavela::app

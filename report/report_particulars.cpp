@@ -1,0 +1,103 @@
+#include "report/report_particulars.h"
+
+#include <cstdio>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+#include "calendar/civil_calendar.h"
+#include "report/program_identity.h"
+
+namespace horavela {
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\n\v\f";
+
+std::string_view Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// The parts that have something to say, trimmed, joined by ", ".
+std::string JoinFilled(std::initializer_list<std::string_view> parts) {
+  std::string joined;
+  for (std::string_view part : parts) {
+    part = Trimmed(part);
+    if (part.empty()) continue;
+    if (!joined.empty()) joined += ", ";
+    joined += part;
+  }
+  return joined;
+}
+
+// "2 March 1996"; a month the input checks would refuse keeps its number.
+std::string DateText(const MomentEntry& moment) {
+  const bool named = moment.month >= 1 && moment.month <= 12;
+  std::string text = std::to_string(moment.day);
+  text += ' ';
+  text += named ? std::string(kMonthNames[moment.month - 1]) : std::to_string(moment.month);
+  text += ' ';
+  text += std::to_string(moment.year);
+  return text;
+}
+
+std::string TimeText(const MomentEntry& moment) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d", moment.hour, moment.minute);
+  return text;
+}
+
+// "18°58' N"
+std::string Angle(int degrees, int minutes, char side) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%d°%d' %c", degrees, minutes, side);
+  return text;
+}
+
+// "(18°58' N, 72°50' E, UTC+05:30)"
+std::string PositionText(const PlaceEntry& place) {
+  const int offset = UtcOffsetOfZoneCaptions(place.zoneHours, place.zoneMinutes, place.dst);
+  std::string text = "(";
+  text += Angle(place.latitudeDegrees, place.latitudeMinutes, place.north ? 'N' : 'S');
+  text += ", ";
+  text += Angle(place.longitudeDegrees, place.longitudeMinutes, place.east ? 'E' : 'W');
+  text += ", ";
+  text += FormatUtcOffset(offset);
+  text += ')';
+  return text;
+}
+
+std::string MomentLine(std::string_view which, const MomentEntry& moment) {
+  std::string line(which);
+  line += ' ';
+  line += DateText(moment);
+  line += " at ";
+  line += TimeText(moment);
+  const PlaceEntry& place = moment.place;
+  const std::string where = JoinFilled({place.city, place.state, place.country});
+  if (!where.empty()) {
+    line += " in ";
+    line += where;
+  }
+  line += ' ';
+  line += PositionText(place);
+  return line;
+}
+
+}  // namespace
+
+std::vector<std::string> ReportParticulars(const EvaluationInput& input) {
+  std::vector<std::string> lines;
+  const std::string person = JoinFilled({input.name, input.sex});
+  if (!person.empty()) lines.push_back(std::string("Prepared for ").append(person));
+  lines.push_back(MomentLine("Born", input.birth));
+  lines.push_back(MomentLine("Election", input.election));
+  std::string program(kProgramName);
+  program += ' ';
+  program += kProgramVersion;
+  lines.push_back(std::move(program));
+  return lines;
+}
+
+}  // namespace horavela

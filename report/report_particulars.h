@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/evaluation_input.h"
+
+namespace horavela {
+
+// The lines that say for whom, when and where a report was prepared, and by
+// which version of the program: "Prepared for Asha Rao, Female", "Born 2 March
+// 1996 at 07:05 in Mumbai, Maharashtra, India (18°58' N, 72°50' E, UTC+05:30)",
+// the same for the election, then "Horavela 1.80". Blank name, sex or place
+// parts are left out; a line with nothing to say is left out altogether.
+std::vector<std::string> ReportParticulars(const EvaluationInput& input);
+
+}  // namespace horavela

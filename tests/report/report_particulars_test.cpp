@@ -1,0 +1,178 @@
+#include "report/report_particulars.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "report/plain_text_sink.h"
+#include "report/program_identity.h"
+#include "report/report_writer.h"
+#include "rules/evaluation.h"
+#include "support/recording_sink.h"
+
+namespace horavela {
+namespace {
+
+using testing::RecordingSink;
+
+PlaceEntry Place(const char* city, const char* state, const char* country, int latDeg, int latMin,
+                 bool north, int lonDeg, int lonMin, bool east, int zoneH, int zoneM, bool dst) {
+  PlaceEntry place;
+  place.city = city;
+  place.state = state;
+  place.country = country;
+  place.latitudeDegrees = static_cast<std::int16_t>(latDeg);
+  place.latitudeMinutes = static_cast<std::int16_t>(latMin);
+  place.north = north;
+  place.longitudeDegrees = static_cast<std::int16_t>(lonDeg);
+  place.longitudeMinutes = static_cast<std::int16_t>(lonMin);
+  place.east = east;
+  place.zoneHours = static_cast<std::int16_t>(zoneH);
+  place.zoneMinutes = static_cast<std::int16_t>(zoneM);
+  place.dst = dst;
+  return place;
+}
+
+MomentEntry Moment(int year, int month, int day, int hour, int minute, PlaceEntry place) {
+  MomentEntry moment;
+  moment.year = static_cast<std::int16_t>(year);
+  moment.month = static_cast<std::int16_t>(month);
+  moment.day = static_cast<std::int16_t>(day);
+  moment.hour = static_cast<std::int16_t>(hour);
+  moment.minute = static_cast<std::int16_t>(minute);
+  moment.place = std::move(place);
+  return moment;
+}
+
+EvaluationInput AshaRao() {
+  EvaluationInput input;
+  input.subject = "Marriage";
+  input.name = "Asha Rao";
+  input.sex = "Female";
+  input.birth =
+      Moment(1996, 3, 2, 7, 5,
+             Place("Mumbai", "Maharashtra", "India", 18, 58, true, 72, 50, true, -5, -30, false));
+  input.election =
+      Moment(2024, 11, 14, 10, 30,
+             Place("New Delhi", "Delhi", "India", 28, 36, true, 77, 12, true, -5, -30, false));
+  return input;
+}
+
+TEST(ReportParticulars, FullInput) {
+  const std::vector<std::string> expected = {
+      "Prepared for Asha Rao, Female",
+      "Born 2 March 1996 at 07:05 in Mumbai, Maharashtra, India (18°58' N, 72°50' E, UTC+05:30)",
+      "Election 14 November 2024 at 10:30 in New Delhi, Delhi, India (28°36' N, 77°12' E, "
+      "UTC+05:30)",
+      "Horavela " + std::string(kProgramVersion),
+  };
+  EXPECT_EQ(ReportParticulars(AshaRao()), expected);
+}
+
+// The election line of places with blank parts, other hemispheres and zones.
+TEST(ReportParticulars, ElectionLineOfPlaces) {
+  struct Case {
+    PlaceEntry place;
+    const char* line;
+  };
+  const Case cases[] = {
+      {Place("Mumbai", "", "  ", 18, 58, true, 72, 50, true, -5, -30, false),
+       "Election 14 November 2024 at 10:30 in Mumbai (18°58' N, 72°50' E, UTC+05:30)"},
+      {Place(" Pune ", "\t", "India ", 18, 31, true, 73, 51, true, -5, -30, false),
+       "Election 14 November 2024 at 10:30 in Pune, India (18°31' N, 73°51' E, UTC+05:30)"},
+      {Place("", "", "", 0, 0, true, 0, 0, true, 0, 0, false),
+       "Election 14 November 2024 at 10:30 (0°0' N, 0°0' E, UTC+00:00)"},
+      {Place("New York", "New York", "USA", 40, 42, true, 74, 0, false, 5, 0, true),
+       "Election 14 November 2024 at 10:30 in New York, New York, USA (40°42' N, 74°0' W, "
+       "UTC-04:00)"},
+      {Place("Sydney", "NSW", "Australia", 33, 52, false, 151, 12, true, -10, 0, true),
+       "Election 14 November 2024 at 10:30 in Sydney, NSW, Australia (33°52' S, 151°12' E, "
+       "UTC+11:00)"},
+      {Place("St. John's", "", "Canada", 47, 34, true, 52, 43, false, 3, 30, false),
+       "Election 14 November 2024 at 10:30 in St. John's, Canada (47°34' N, 52°43' W, "
+       "UTC-03:30)"},
+  };
+  for (const Case& c : cases) {
+    EvaluationInput input = AshaRao();
+    input.election.place = c.place;
+    const std::vector<std::string> lines = ReportParticulars(input);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[2], c.line);
+  }
+}
+
+TEST(ReportParticulars, BlankNameOrSexIsLeftOut) {
+  struct Case {
+    const char* name;
+    const char* sex;
+    const char* line;  // nullptr: no such line
+  };
+  const Case cases[] = {{" Ravi ", "Male", "Prepared for Ravi, Male"},
+                        {"", "Male", "Prepared for Male"},
+                        {"  ", "", nullptr}};
+  for (const Case& c : cases) {
+    EvaluationInput input = AshaRao();
+    input.name = c.name;
+    input.sex = c.sex;
+    const std::vector<std::string> lines = ReportParticulars(input);
+    if (c.line == nullptr) {
+      ASSERT_EQ(lines.size(), 3u);
+      EXPECT_EQ(lines[0].rfind("Born ", 0), 0u);
+    } else {
+      ASSERT_EQ(lines.size(), 4u);
+      EXPECT_EQ(lines[0], c.line);
+    }
+  }
+}
+
+CalculationState ReportedState() {
+  CalculationState state;
+  state.Input = AshaRao();
+  state.Result.ReportFlags[ResultFlag] = 2;
+  state.Result.ReportFlags[TithiFlag] = 1;
+  return state;
+}
+
+// With particulars the report is the one without, plus their block right
+// after the subject line: plain black lines in the report's size, centred.
+TEST(ReportParticulars, WrittenAfterTheSubjectOnlyWhenAsked) {
+  const CalculationState state = ReportedState();
+  PlainTextSink plain;
+  WriteReport(state, plain);
+  const std::string without = plain.text();
+  WriteReport(state, plain, ReportOptions{.particulars = true});
+  const std::string with = plain.text();
+
+  std::string block;
+  for (const std::string& line : ReportParticulars(state.Input)) block += line + "\n";
+  block += "\n";
+  std::string expected = without;
+  const std::size_t afterSubject = expected.find("Marriage\n\n") + 10;
+  ASSERT_EQ(expected.find("Prepared for"), std::string::npos);
+  expected.insert(afterSubject, block);
+  EXPECT_EQ(with, expected);
+
+  RecordingSink sink;
+  WriteReport(state, sink, ReportOptions{.particulars = true});
+  ASSERT_GE(sink.insertions.size(), 6u);
+  EXPECT_EQ(sink.insertions[3].text, "Marriage\n\n");
+  const auto& particulars = sink.insertions[4];
+  EXPECT_EQ(particulars.text, block);
+  EXPECT_FALSE(particulars.bold);
+  EXPECT_EQ(particulars.color, PaletteColor::Black);
+  EXPECT_EQ(particulars.fontSize, sink.insertions[3].fontSize);
+  EXPECT_EQ(particulars.alignment, Alignment::Center);
+  EXPECT_EQ(sink.insertions[5].text, "Chosen Electional Date\n");
+}
+
+TEST(ReportParticulars, PreconditionMessageStaysAlone) {
+  CalculationState state = ReportedState();
+  state.Result.PreconditionMessage = kYearPreconditionMessage;
+  PlainTextSink plain;
+  WriteReport(state, plain, ReportOptions{.particulars = true});
+  EXPECT_EQ(plain.text(), state.Result.PreconditionMessage);
+}
+
+}  // namespace
+}  // namespace horavela
