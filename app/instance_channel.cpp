@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>

@@ -43,11 +43,12 @@ bool AskWhileServing(const QString& lockPath, int* requests, int expected) {
   auto answer = std::async(std::launch::async, [lockPath] {
     return SingleInstance::AskRunningCopyToShow(lockPath, kPatientMs);
   });
-  QTest::qWaitFor([&] { return *requests == expected; }, kPatientMs);
-  while (answer.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) {
-    QTest::qWait(10);
-  }
-  return answer.get() && *requests == expected;
+  const auto answered = [&answer] {
+    return answer.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready;
+  };
+  const bool served =
+      QTest::qWaitFor([&] { return *requests == expected && answered(); }, 2 * kPatientMs);
+  return served && answer.get();
 }
 
 }  // namespace
