@@ -363,10 +363,11 @@ void MainWindow::SyncWeekday(const MomentBoxes& moment) {
   const int month = moment.month->currentIndex() + 1;
   const int day = moment.day->currentText().toInt();
   const int year = moment.year->currentText().toInt();
-  // No date yet: the box keeps what it shows. A date the calendar does not
-  // have (31 February) has no weekday at all.
-  if (month < 1 || moment.day->currentIndex() < 0 || moment.year->currentIndex() < 0) return;
-  if (!IsValidDate(year, month, day)) {
+  // No whole date yet, or one the calendar does not have (31 February): no
+  // weekday at all.
+  const bool whole =
+      month >= 1 && moment.day->currentIndex() >= 0 && moment.year->currentIndex() >= 0;
+  if (!whole || !IsValidDate(year, month, day)) {
     moment.weekday->setCurrentIndex(-1);
     return;
   }

@@ -48,10 +48,11 @@ std::string TimeText(const MomentEntry& moment) {
   return text;
 }
 
-// "18°58' N"
+// "18°58' N", held together by a no-break space so a line never ends
+// between the angle and its side.
 std::string Angle(int degrees, int minutes, char side) {
   char text[32];
-  std::snprintf(text, sizeof text, "%d°%d' %c", degrees, minutes, side);
+  std::snprintf(text, sizeof text, "%d°%d'\u00A0%c", degrees, minutes, side);
   return text;
 }
 

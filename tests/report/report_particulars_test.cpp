@@ -62,8 +62,10 @@ EvaluationInput AshaRao() {
 TEST(ReportParticulars, FullInput) {
   const std::vector<std::string> expected = {
       "Prepared for Asha Rao, Female",
-      "Born 2 March 1996 at 07:05 in Mumbai, Maharashtra, India (18°58' N, 72°50' E, UTC+05:30)",
-      "Election 14 November 2024 at 10:30 in New Delhi, Delhi, India (28°36' N, 77°12' E, "
+      "Born 2 March 1996 at 07:05 in Mumbai, Maharashtra, India (18°58'\u00A0N, 72°50'\u00A0E, "
+      "UTC+05:30)",
+      "Election 14 November 2024 at 10:30 in New Delhi, Delhi, India (28°36'\u00A0N, "
+      "77°12'\u00A0E, "
       "UTC+05:30)",
       "Horavela " + std::string(kProgramVersion),
   };
@@ -78,19 +80,22 @@ TEST(ReportParticulars, ElectionLineOfPlaces) {
   };
   const Case cases[] = {
       {Place("Mumbai", "", "  ", 18, 58, true, 72, 50, true, -5, -30, false),
-       "Election 14 November 2024 at 10:30 in Mumbai (18°58' N, 72°50' E, UTC+05:30)"},
+       "Election 14 November 2024 at 10:30 in Mumbai (18°58'\u00A0N, 72°50'\u00A0E, UTC+05:30)"},
       {Place(" Pune ", "\t", "India ", 18, 31, true, 73, 51, true, -5, -30, false),
-       "Election 14 November 2024 at 10:30 in Pune, India (18°31' N, 73°51' E, UTC+05:30)"},
+       "Election 14 November 2024 at 10:30 in Pune, India (18°31'\u00A0N, 73°51'\u00A0E, "
+       "UTC+05:30)"},
       {Place("", "", "", 0, 0, true, 0, 0, true, 0, 0, false),
-       "Election 14 November 2024 at 10:30 (0°0' N, 0°0' E, UTC+00:00)"},
+       "Election 14 November 2024 at 10:30 (0°0'\u00A0N, 0°0'\u00A0E, UTC+00:00)"},
       {Place("New York", "New York", "USA", 40, 42, true, 74, 0, false, 5, 0, true),
-       "Election 14 November 2024 at 10:30 in New York, New York, USA (40°42' N, 74°0' W, "
+       "Election 14 November 2024 at 10:30 in New York, New York, USA (40°42'\u00A0N, "
+       "74°0'\u00A0W, "
        "UTC-04:00)"},
       {Place("Sydney", "NSW", "Australia", 33, 52, false, 151, 12, true, -10, 0, true),
-       "Election 14 November 2024 at 10:30 in Sydney, NSW, Australia (33°52' S, 151°12' E, "
+       "Election 14 November 2024 at 10:30 in Sydney, NSW, Australia (33°52'\u00A0S, "
+       "151°12'\u00A0E, "
        "UTC+11:00)"},
       {Place("St. John's", "", "Canada", 47, 34, true, 52, 43, false, 3, 30, false),
-       "Election 14 November 2024 at 10:30 in St. John's, Canada (47°34' N, 52°43' W, "
+       "Election 14 November 2024 at 10:30 in St. John's, Canada (47°34'\u00A0N, 52°43'\u00A0W, "
        "UTC-03:30)"},
   };
   for (const Case& c : cases) {
