@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace horavela::app {
 
@@ -35,14 +37,23 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
 void ClickableLabel::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
       emit clicked();
       event->accept();
       return;
     default:
       QLabel::keyPressEvent(event);
   }
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect frame;
+  frame.initFrom(this);
+  const QRect area = contentsRect();
+  frame.rect = QRect(TextLeft() - 2, area.top(), TextRight() - TextLeft() + 4, area.height());
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 }  // namespace horavela::app

@@ -4,8 +4,10 @@
 
 namespace horavela::app {
 
-// A label that acts like a button: a mouse click, or Space or Enter while it
-// has the focus, emits `clicked`. Used for the main options and "TZ Help".
+// A label that acts like a button: a mouse click, or Space while it has the
+// focus, emits `clicked` (Enter is the page's: it means Next). It shows a
+// focus frame around its text while it has the focus. Used for the main
+// options and "TZ Help".
 class ClickableLabel : public QLabel {
   Q_OBJECT
 
@@ -22,6 +24,7 @@ class ClickableLabel : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace horavela::app
