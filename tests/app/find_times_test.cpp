@@ -18,6 +18,7 @@
 #include "panchang/panchang.h"
 #include "report/null_sink.h"
 #include "rules/charts.h"
+#include "support/search_request.h"
 
 using horavela::CalculationState;
 using horavela::EvaluationInput;
@@ -119,19 +120,7 @@ SearchRequest ExpectedRequest() {
 // The whole evaluation of the pages at one election minute, beside the window.
 CalculationState EvaluateAt(const LocalMinute& minute) {
   const SearchRequest request = ExpectedRequest();
-  EvaluationInput input;
-  input.subject = request.subjects.front();
-  input.name = request.name;
-  input.sex = request.sex;
-  input.birth = request.birth;
-  input.election.year = static_cast<std::int16_t>(minute.year);
-  input.election.month = static_cast<std::int16_t>(minute.month);
-  input.election.day = static_cast<std::int16_t>(minute.day);
-  input.election.hour = static_cast<std::int16_t>(minute.hour);
-  input.election.minute = static_cast<std::int16_t>(minute.minute);
-  input.election.place = request.place;
-  input.electionWeekday =
-      std::string(horavela::WeekdayOfDate(minute.year, minute.month, minute.day));
+  const EvaluationInput input = horavela::testing::InputAtMinute(request, minute);
   NullSink sink;
   return horavela::RunEvaluation(input, sink, horavela::SwissEphemeris());
 }

@@ -30,21 +30,10 @@ CalculationState EvaluateAt(const SearchRequest& request, const TimeZoneRules& z
   const LocalTimeOffsets local =
       zone.AtLocal(minute.year, minute.month, minute.day, minute.hour, minute.minute);
   const ZoneCaptions captions = CaptionsForOffset(local.offset);
-  EvaluationInput input;
-  input.subject = request.subjects.front();
-  input.name = request.name;
-  input.sex = request.sex;
-  input.birth = request.birth;
-  input.election.year = static_cast<std::int16_t>(minute.year);
-  input.election.month = static_cast<std::int16_t>(minute.month);
-  input.election.day = static_cast<std::int16_t>(minute.day);
-  input.election.hour = static_cast<std::int16_t>(minute.hour);
-  input.election.minute = static_cast<std::int16_t>(minute.minute);
-  input.election.place = request.place;
+  EvaluationInput input = testing::InputAtMinute(request, minute);
   input.election.place.zoneHours = captions.hours;
   input.election.place.zoneMinutes = captions.minutes;
   input.election.place.dst = captions.dst;
-  input.electionWeekday = std::string(WeekdayOfDate(minute.year, minute.month, minute.day));
   NullSink sink;
   return RunEvaluation(input, sink, SwissEphemeris());
 }

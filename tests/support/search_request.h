@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/civil_calendar.h"
 #include "search/muhurta_finder.h"
 
 namespace horavela::testing {
@@ -35,6 +36,24 @@ inline SearchRequest AshaAtNewDelhi(std::vector<std::string> subjects) {
   request.to = {2025, 12, 31, 23, 59};
   request.minResult = "Good";
   return request;
+}
+
+// What the driver is given for the request's first subject at one election
+// minute, at the request's place with its zone as it stands.
+inline EvaluationInput InputAtMinute(const SearchRequest& request, const LocalMinute& minute) {
+  EvaluationInput input;
+  input.subject = request.subjects.front();
+  input.name = request.name;
+  input.sex = request.sex;
+  input.birth = request.birth;
+  input.election.year = static_cast<std::int16_t>(minute.year);
+  input.election.month = static_cast<std::int16_t>(minute.month);
+  input.election.day = static_cast<std::int16_t>(minute.day);
+  input.election.hour = static_cast<std::int16_t>(minute.hour);
+  input.election.minute = static_cast<std::int16_t>(minute.minute);
+  input.election.place = request.place;
+  input.electionWeekday = std::string(WeekdayOfDate(minute.year, minute.month, minute.day));
+  return input;
 }
 
 }  // namespace horavela::testing
