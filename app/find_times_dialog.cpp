@@ -61,11 +61,11 @@ QString Coordinate(int degrees, int minutes, bool positive, char plus, char minu
 // daylight saving"; "Asia/Kolkata, UTC+05:30" for a zone without it this year).
 QString ZoneText(const PlaceEntry& p, const std::optional<TimeZoneRules>& zone) {
   if (!zone) {
-    const int eastMinutes = -(p.zoneHours * 60 + p.zoneMinutes) + (p.dst ? 60 : 0);
+    const int offset = UtcOffsetOfZoneCaptions(p.zoneHours, p.zoneMinutes, p.dst);
     return QString("zone %1 h %2 min%3 (%4)")
         .arg(p.zoneHours)
         .arg(p.zoneMinutes)
-        .arg(p.dst ? ", DST" : "", FromStd(FormatUtcOffset(eastMinutes * 60)));
+        .arg(p.dst ? ", DST" : "", FromStd(FormatUtcOffset(offset)));
   }
   const int year = std::clamp(QDate::currentDate(), kFirstDate, kLastDate).year();
   const ZoneOffset winter = zone->AtLocal(year, 1, 1, 12, 0).offset;

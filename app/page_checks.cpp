@@ -6,6 +6,7 @@
 #include "app/app_texts.h"
 #include "calendar/civil_calendar.h"
 #include "engine/input_check.h"
+#include "engine/universal_time.h"
 
 namespace horavela::app {
 
@@ -92,14 +93,6 @@ QString ZoneOffsetText(const QString& hours, const QString& minutes, bool dst) {
 }
 
 namespace {
-
-// Seconds on the universal clock of a moment entered with its zone captions.
-std::int64_t UniversalSeconds(const MomentEntry& moment) {
-  const std::int64_t local = DaysFromCivil(moment.year, moment.month, moment.day) * 86400 +
-                             moment.hour * 3600 + moment.minute * 60 + moment.second;
-  const PlaceEntry& p = moment.place;
-  return local - UtcOffsetOfZoneCaptions(p.zoneHours, p.zoneMinutes, p.dst);
-}
 
 // "20 December 2024 at 07:05"
 QString MomentWords(const MomentEntry& moment) {

@@ -13,6 +13,7 @@
 #include "engine/moon.h"
 #include "engine/planet_ephemeris.h"
 #include "engine/time_base.h"
+#include "engine/universal_time.h"
 #include "panchang/panchang.h"
 #include "rules/charts.h"
 #include "rules/subjects.h"
@@ -94,10 +95,6 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
 
 // Minutes since 1970 in universal time of a clock minute under zone captions
 // (west of Greenwich positive; daylight saving takes an hour off).
-std::int64_t UniversalMinute(const LocalMinute& local, int zoneHours, int zoneMinutes, bool dst) {
-  return MinuteIndex(local) + zoneHours * 60 + zoneMinutes - (dst ? 60 : 0);
-}
-
 }  // namespace
 
 int ResultRank(std::string_view resultWord) {
@@ -134,12 +131,21 @@ std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {
 std::optional<Problem> CheckRangeAfterBirth(const SearchRequest& request) {
   const MomentEntry& b = request.birth;
   const LocalMinute birth{b.year, b.month, b.day, b.hour, b.minute};
-  ZoneAtMinute end{request.place.zoneHours, request.place.zoneMinutes, request.place.dst};
-  if (request.zoneAt) end = request.zoneAt(request.to);
-  if (UniversalMinute(request.to, end.hours, end.minutes, end.dst) >=
-      UniversalMinute(birth, b.place.zoneHours, b.place.zoneMinutes, b.place.dst)) {
-    return std::nullopt;
+  MomentEntry end;
+  end.year = static_cast<std::int16_t>(request.to.year);
+  end.month = static_cast<std::int16_t>(request.to.month);
+  end.day = static_cast<std::int16_t>(request.to.day);
+  end.hour = static_cast<std::int16_t>(request.to.hour);
+  end.minute = static_cast<std::int16_t>(request.to.minute);
+  end.place = request.place;
+  if (request.zoneAt) {
+    const ZoneAtMinute zone = request.zoneAt(request.to);
+    end.place.zoneHours = zone.hours;
+    end.place.zoneMinutes = zone.minutes;
+    end.place.dst = zone.dst;
   }
+  // The range's last minute runs to its 59th second.
+  if (UniversalSeconds(end) + 59 >= UniversalSeconds(b)) return std::nullopt;
   return Problem{"to",
                  messages::RangeBeforeBirth(ClockMomentText(request.to), ClockMomentText(birth)),
                  Rule::Inconsistent};
