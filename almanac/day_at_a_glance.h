@@ -1,0 +1,126 @@
+#pragma once
+
+#include <compare>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/evaluation_input.h"
+#include "engine/planet_ephemeris.h"
+#include "search/muhurta_finder.h"
+
+// The day at a glance: what an almanac shows beside a judged moment, in the
+// program's own numbers. Sunrise and sunset come from Swiss Ephemeris; the
+// elements from the same theories the verdicts use, so their start and end
+// minutes agree with what the judge says at each minute.
+namespace horavela {
+
+// A local clock time at the place, to the second.
+struct LocalTime {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  auto operator<=>(const LocalTime&) const = default;
+};
+
+// "2025-01-03T07:12:05".
+std::string FormatLocalTime(const LocalTime& time);
+
+// A named stretch of local clock time: a kalam, a hora, a tithi, ...
+struct Period {
+  std::string name;
+  LocalTime from;
+  LocalTime to;
+};
+
+struct DayRequest {
+  int year = 2000;  // the civil date at the place
+  int month = 1;
+  int day = 1;
+  // The place; its zone captions hold unless zoneAt is set (a tz zone
+  // followed minute by minute, as in a search).
+  PlaceEntry place;
+  ZoneProvider zoneAt;
+  // The moment of the chart: noon of the date unless set.
+  std::optional<LocalMinute> chartMoment;
+  // When set (subjects, name, sex, birth; the place and range are the day's),
+  // the day's verdict band: the finder's windows of the day, every result word.
+  std::optional<SearchRequest> verdicts;
+};
+
+// Sunrise (the Sun's upper limb with standard refraction, height 0), sunset,
+// the next day's sunrise, moonrise and moonset, local clock time. Nothing
+// where the body does not rise or set that day; polarDay / polarNight say why
+// for the Sun.
+struct RiseAndSet {
+  std::optional<LocalTime> sunrise;
+  std::optional<LocalTime> sunset;
+  std::optional<LocalTime> nextSunrise;
+  std::optional<LocalTime> moonrise;
+  std::optional<LocalTime> moonset;
+  bool polarDay = false;
+  bool polarNight = false;
+};
+
+// The parts of the almanac's day, from sunrise to the next sunrise.
+struct DayParts {
+  std::string weekday;  // of the sunrise that begins the day
+  Period rahuKalam;
+  Period yamaganda;
+  Period gulikaKalam;
+  Period abhijit;
+  std::vector<Period> hora;        // 24: 12 of the daytime, 12 of the night
+  std::vector<Period> choghadiya;  // 16: 8 of the daytime, 8 of the night
+};
+
+// Each element's periods over the civil day and over sunrise to the next
+// sunrise: the first starts before and the last ends after where that is so.
+// Names as the charts of an evaluation write them (tithi with its paksha,
+// nakshatra with its pada).
+struct DayElements {
+  std::vector<Period> tithi;
+  std::vector<Period> nakshatra;
+  std::vector<Period> yoga;
+  std::vector<Period> karana;
+  std::vector<Period> moonSign;
+  std::vector<Period> lagna;
+};
+
+// One body of the chart of the moment, sidereal with the program's ayanamsa.
+struct ChartBody {
+  std::string body;        // "Lagna", "Sun", ..., "Saturn", "Rahu", "Ketu"
+  double longitude = 0;    // degrees, 0 to 360
+  std::string sign;        // as the charts write it
+  std::string degreeText;  // "16°11'" within the sign
+  std::string nakshatra;
+  int pada = 1;  // 1 to 4
+  bool retrograde = false;
+};
+
+struct DayAtAGlance {
+  RiseAndSet sky;
+  std::optional<DayParts> parts;  // none in a polar day or night
+  DayElements elements;
+  LocalMinute chartMoment;
+  std::vector<ChartBody> chart;  // Lagna, the seven planets, Rahu, Ketu
+  std::vector<SearchWindow> verdicts;
+};
+
+// The pieces, each testable alone.
+RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request);
+// The parts of a day from its sunrise, sunset and next sunrise (seconds on
+// the local clock) and the weekday of that sunrise (0 Sunday).
+DayParts PartsOfDay(const LocalTime& sunrise, const LocalTime& sunset, const LocalTime& nextSunrise,
+                    int weekday);
+DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
+                          PlanetEphemeris& ephemeris);
+std::vector<ChartBody> ChartOfMoment(const DayRequest& request, const LocalMinute& moment,
+                                     PlanetEphemeris& ephemeris);
+
+// Everything of one day.
+DayAtAGlance ComputeDay(const DayRequest& request, PlanetEphemeris& ephemeris);
+
+}  // namespace horavela
