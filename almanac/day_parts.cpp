@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "almanac/day_at_a_glance.h"
+#include "almanac/zone_in_force.h"
 #include "calendar/civil_calendar.h"
 
 namespace horavela {
@@ -66,18 +67,6 @@ constexpr std::array<ChoghadiyaRow, 7> kNightChoghadiya = {{
 }};
 // clang-format on
 
-std::int64_t SecondsOf(const LocalTime& time) {
-  return DaysFromCivil(time.year, time.month, time.day) * 86400 + time.hour * 3600 +
-         time.minute * 60 + time.second;
-}
-
-LocalTime TimeOf(std::int64_t seconds) {
-  const std::int64_t days = FloorDiv(seconds, 86400);
-  const int ofDay = static_cast<int>(seconds - days * 86400);
-  const CivilDate date = CivilFromDays(days);
-  return {date.year, date.month, date.day, ofDay / 3600, ofDay / 60 % 60, ofDay % 60};
-}
-
 // A stretch of local time cut into `parts` equal parts, each to the nearest second.
 class EqualParts {
  public:
@@ -85,7 +74,7 @@ class EqualParts {
 
   // Part `index`, 0 first.
   Period Part(int index, std::string_view name) const {
-    return {std::string(name), TimeOf(Boundary(index)), TimeOf(Boundary(index + 1))};
+    return {std::string(name), LocalTimeAt(Boundary(index)), LocalTimeAt(Boundary(index + 1))};
   }
 
  private:
@@ -110,9 +99,9 @@ std::size_t IndexIn(const std::array<std::string_view, 7>& names, std::string_vi
 DayParts PartsOfDay(const LocalTime& sunrise, const LocalTime& sunset, const LocalTime& nextSunrise,
                     int weekday) {
   weekday = ((weekday % 7) + 7) % 7;
-  const std::int64_t rise = SecondsOf(sunrise);
-  const std::int64_t set = SecondsOf(sunset);
-  const std::int64_t nextRise = SecondsOf(nextSunrise);
+  const std::int64_t rise = LocalClockSeconds(sunrise);
+  const std::int64_t set = LocalClockSeconds(sunset);
+  const std::int64_t nextRise = LocalClockSeconds(nextSunrise);
 
   DayParts parts;
   parts.weekday = std::string(kWeekdayNames[weekday]);
