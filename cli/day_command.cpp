@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <exception>
 #include <istream>
 #include <new>
@@ -45,6 +46,19 @@ void ParseChartTime(const json& request, DayRequest& day) {
   day.chartMoment = LocalMinute{day.year, day.month, day.day, hour, minute};
 }
 
+// A chart time the clocks skip or run through twice is refused, as a moment
+// with "tz" is in `evaluate`.
+void CheckChartTimeOnClock(const TimeZoneRules& rules, const DayRequest& day) {
+  MomentEntry moment;
+  moment.year = static_cast<std::int16_t>(day.year);
+  moment.month = static_cast<std::int16_t>(day.month);
+  moment.day = static_cast<std::int16_t>(day.day);
+  moment.hour = static_cast<std::int16_t>(day.chartMoment->hour);
+  moment.minute = static_cast<std::int16_t>(day.chartMoment->minute);
+  moment.place = day.place;
+  ApplyTimeZone(rules, moment, "time");
+}
+
 // The verdict band's person and subject, checked as a search of the day is.
 std::optional<MomentRequest> ParseVerdicts(const json& request, DayRequest& day) {
   if (FindMember(request, "subject") == nullptr) return std::nullopt;
@@ -87,6 +101,7 @@ DayRequest ParseDay(const json& request) {
     Check(CheckZoneOverRange(rules, day.place, {day.year, day.month, day.day, 0, 0},
                              {next.year, next.month, next.day, 23, 59}, "place"));
     day.zoneAt = ZoneMinuteByMinute(rules);
+    if (day.chartMoment) CheckChartTimeOnClock(rules, day);
   }
   CheckZoneSigns(day.place, "place");
   if (day.verdicts) {

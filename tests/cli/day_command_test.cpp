@@ -152,6 +152,16 @@ TEST(DayCommandTest, BadRequestsNameTheField) {
        },
        "place.tz: unknown time zone \"Mars/Olympus\" (give a tz-database name such as "
        "\"Asia/Kolkata\" or \"America/New_York\")"},
+      {"chart time skipped by the clocks",
+       [](json& r) {
+         r["date"] = {{"year", 2024}, {"month", 3}, {"day", 10}};
+         r["place"].erase("zone");
+         r["place"].erase("dst");
+         r["place"]["tz"] = "America/New_York";
+         r["time"] = {{"hour", 2}, {"minute", 30}};
+       },
+       "time: 02:30 on 10 March 2024 does not exist in America/New_York (clocks went from 02:00 "
+       "to 03:00)"},
       {"chart time",
        [](json& r) {
          r["time"] = {{"hour", 24}, {"minute", 0}};
