@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "almanac/day_at_a_glance.h"
+#include "search/zone_following.h"
 #include "support/search_request.h"
 
 namespace horavela {
@@ -26,6 +27,24 @@ void BM_Day(benchmark::State& state) {
   state.counters["lagnas"] = static_cast<double>(day.elements.lagna.size());
 }
 BENCHMARK(BM_Day)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same day at New York following its tz zone minute by minute, on the
+// day the clocks go forward.
+void BM_DayFollowingZone(benchmark::State& state) {
+  DayRequest request = NewDelhiDay();
+  request.year = 2024;
+  request.month = 3;
+  request.day = 10;
+  request.place.latitudeDegrees = 40;
+  request.place.latitudeMinutes = 43;
+  request.place.longitudeDegrees = 74;
+  request.place.longitudeMinutes = 0;
+  request.place.east = false;
+  request.zoneAt = ZoneMinuteByMinute(*TimeZoneRules::Load("America/New_York", nullptr));
+  DayAtAGlance day;
+  for (auto _ : state) benchmark::DoNotOptimize(day = ComputeDay(request, SwissEphemeris()));
+}
+BENCHMARK(BM_DayFollowingZone)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ElementsOfDay(benchmark::State& state) {
   const DayRequest request = NewDelhiDay();
