@@ -79,7 +79,9 @@ struct DayParts {
 // Each element's periods over the civil day and over sunrise to the next
 // sunrise: the first starts before and the last ends after where that is so.
 // Names as the charts of an evaluation write them (tithi with its paksha,
-// nakshatra with its pada).
+// nakshatra with its pada): "Dwadasi (Shukla)", "Ammavasai (Krishna)";
+// "Pushya pada 2", one period per pada. Each period runs from the first
+// minute the judge's chart shows it to the minute the next one begins.
 struct DayElements {
   std::vector<Period> tithi;
   std::vector<Period> nakshatra;
