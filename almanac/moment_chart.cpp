@@ -51,7 +51,9 @@ ChartBody BodyAt(std::string_view name, double siderealLongitude, bool retrograd
   const int sign = SignIndex(body.longitude);
   const int nakshatra = NakshatraIndex(body.longitude);
   if (sign < 0 || nakshatra < 0) return body;
-  body.sign = std::string(kRashiNames[sign]);
+  // The lagna keeps the ascendant's own spellings ("Vrischika", "Dhanus"), as
+  // the evaluation's charts write it; the grahas the Moon sign's.
+  body.sign = std::string(name == "Lagna" ? kLagnaNames[sign] : kRashiNames[sign]);
   body.degreeText = DegreeText(body.longitude);
   body.nakshatra = std::string(kNakshatraNames[nakshatra]);
   const int quarter = static_cast<int>(std::floor(body.longitude * 60.0 / kPadaArcMinutes));
