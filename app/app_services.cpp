@@ -104,7 +104,7 @@ CoreSteps RealCoreSteps() {
     return DispatchSubject(state, report, ReportOptions{.particulars = true});
   };
   return {[](CalculationState& state) { ComputeCharts(state, SwissEphemeris()); },
-          &ComputeStrengths, dispatch};
+          &ComputeStrengths, dispatch, nullptr};
 }
 
 void PauseIgnoringInput(int milliseconds) {
