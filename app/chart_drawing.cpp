@@ -105,11 +105,16 @@ int LagnaSign(const std::vector<ChartBody>& chart) {
 
 ChartDrawing::ChartDrawing(QWidget* parent) : QWidget(parent) {
   setObjectName("chartDrawing");
-  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 }
 
 void ChartDrawing::SetChart(std::vector<ChartBody> chart) {
   chart_ = std::move(chart);
+  update();
+}
+
+void ChartDrawing::SetCaption(const QString& caption) {
+  caption_ = caption;
   update();
 }
 
@@ -127,9 +132,13 @@ void ChartDrawing::paintEvent(QPaintEvent*) {
 
 void ChartDrawing::Draw(QPainter& painter, const QRectF& area) const {
   const double side = std::min(area.width(), area.height());
-  const QRectF square(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+  const QRectF square(area.left(), area.top(), side, side);
   painter.save();
   painter.setPen(QPen(palette().text().color(), 1.5));
+  // Four or five bodies fit a house at any size.
+  QFont font = painter.font();
+  font.setPixelSize(std::max(9, static_cast<int>(side / 26)));
+  painter.setFont(font);
   if (style_ == Style::SouthIndian) {
     DrawSouth(painter, square);
   } else {
@@ -144,7 +153,7 @@ void ChartDrawing::DrawSouth(QPainter& painter, const QRectF& square) const {
   const int lagna = LagnaSign(chart_);
   const QFont normal = painter.font();
   QFont small = normal;
-  small.setPointSizeF(normal.pointSizeF() * 0.8);
+  small.setPixelSize(std::max(8, normal.pixelSize() * 4 / 5));
   painter.drawRect(square);
   for (int sign = 0; sign < 12; ++sign) {
     const GridCell at = SouthIndianCell(sign);
@@ -166,35 +175,43 @@ void ChartDrawing::DrawSouth(QPainter& painter, const QRectF& square) const {
   }
   painter.setFont(normal);
   const QRectF middle(square.left() + cell, square.top() + cell, 2 * cell, 2 * cell);
-  painter.drawText(middle, Qt::AlignCenter, "Rasi\nSouth Indian");
+  painter.drawText(middle, Qt::AlignCenter, caption_);
 }
 
 void ChartDrawing::DrawNorth(QPainter& painter, const QRectF& square) const {
   const std::array<QStringList, 12> bodies = BodiesBySign(chart_);
   const int lagna = std::max(0, LagnaSign(chart_));
+  // The frame: the square, its diagonals and the diamond of its midpoints.
+  painter.drawRect(square);
+  painter.drawLine(square.topLeft(), square.bottomRight());
+  painter.drawLine(square.topRight(), square.bottomLeft());
+  const QPointF c = square.center();
+  painter.drawPolygon(QPolygonF({QPointF(c.x(), square.top()), QPointF(square.right(), c.y()),
+                                 QPointF(c.x(), square.bottom()), QPointF(square.left(), c.y())}));
+
   QTransform toSquare;
   toSquare.translate(square.left(), square.top());
   toSquare.scale(square.width(), square.height());
-  painter.drawRect(square);
   const QFont normal = painter.font();
   QFont small = normal;
-  small.setPointSizeF(normal.pointSizeF() * 0.8);
+  small.setPixelSize(std::max(8, normal.pixelSize() * 4 / 5));
+  const double line = QFontMetricsF(normal).height();
+  const double reach = square.width() / 9;  // the narrowest house's half width
   for (int sign = 0; sign < 12; ++sign) {
     const int house = NorthIndianHouse(sign, lagna);
-    const QPolygonF shape = toSquare.map(NorthHouses()[static_cast<std::size_t>(house - 1)]);
-    painter.drawPolygon(shape);
-    const QPointF centre = Centroid(shape);
-    const double reach = square.width() / 8;
-    const QRectF label(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach);
+    const QPointF centre =
+        Centroid(toSquare.map(NorthHouses()[static_cast<std::size_t>(house - 1)]));
+    // The sign's number, and under it the bodies; "Asc" in the first house.
     painter.setFont(small);
     painter.setPen(palette().placeholderText().color());
-    painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::number(sign + 1));
+    painter.drawText(QRectF(centre.x() - reach, centre.y() - 1.2 * line, 2 * reach, line),
+                     Qt::AlignCenter, QString::number(sign + 1));
     painter.setPen(palette().text().color());
     painter.setFont(normal);
-    QString text = bodies[static_cast<std::size_t>(sign)].join(' ');
-    if (house == 1) text = text.isEmpty() ? "Asc" : "Asc\n" + text;
-    painter.drawText(label.adjusted(0, reach * 0.45, 0, 0),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
+    QStringList text = bodies[static_cast<std::size_t>(sign)];
+    if (house == 1) text.prepend("Asc");
+    painter.drawText(QRectF(centre.x() - reach, centre.y() - 0.2 * line, 2 * reach, 3 * line),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text.join(' '));
   }
   painter.setFont(normal);
 }

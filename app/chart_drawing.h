@@ -43,10 +43,12 @@ class ChartDrawing : public QWidget {
 
   void SetChart(std::vector<ChartBody> chart);
   void SetStyle(Style style);
+  // Written in the middle of the South Indian square: what and when.
+  void SetCaption(const QString& caption);
   Style CurrentStyle() const { return style_; }
 
   QSize sizeHint() const override { return {360, 360}; }
-  QSize minimumSizeHint() const override { return {240, 240}; }
+  QSize minimumSizeHint() const override { return {260, 260}; }
 
   // Draws into `painter` within `area` (a square is fitted in it): the screen,
   // a printer page and a picture share this.
@@ -61,6 +63,7 @@ class ChartDrawing : public QWidget {
 
   std::vector<ChartBody> chart_;
   Style style_ = Style::SouthIndian;
+  QString caption_ = "Rasi";
 };
 
 }  // namespace horavela::app

@@ -67,6 +67,8 @@ DayTab::DayTab(QWidget* parent) : QWidget(parent) {
   scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(timeline_, &DayTimeline::minuteChosen, this, &DayTab::minuteChosen);
+  connect(scroll_->horizontalScrollBar(), &QScrollBar::valueChanged, timeline_,
+          qOverload<>(&QWidget::update));
 
   // The whole day scrolls on a small screen; the buttons stay in view.
   auto* content = new QWidget;
@@ -104,7 +106,7 @@ QWidget* DayTab::BuildChartRow() {
     chart_->SetStyle(index == 1 ? ChartDrawing::Style::NorthIndian
                                 : ChartDrawing::Style::SouthIndian);
   });
-  layout->addLayout(chartColumn, 1);
+  layout->addLayout(chartColumn);
 
   bodies_ = NewPlanetTable(row, "tblDayPlanets");
   layout->addWidget(bodies_, 0, Qt::AlignTop);
@@ -135,23 +137,24 @@ QWidget* DayTab::BuildButtons() {
 
 void DayTab::SetDay(const DayAtAGlance& day, const LocalMinute& midnight) {
   hasDay_ = true;
+  const LocalTime moment{day.chartMoment.year, day.chartMoment.month,  day.chartMoment.day,
+                         day.chartMoment.hour, day.chartMoment.minute, 0};
   sky_->setText(SkyText(day, midnight));
   timeline_->SetDay(day, midnight);
   scroll_->setFixedHeight(timeline_->sizeHint().height() +
                           scroll_->horizontalScrollBar()->sizeHint().height() +
                           2 * scroll_->frameWidth());
   chart_->SetChart(day.chart);
+  chart_->SetCaption(QString("Rasi\n%1").arg(ClockText(midnight, moment)));
   FillChartBodies(bodies_, day.chart, ChartRows::All);
   for (QPushButton* button : buttons_) button->setEnabled(true);
   // The chosen moment in view.
-  const LocalTime moment{day.chartMoment.year, day.chartMoment.month,  day.chartMoment.day,
-                         day.chartMoment.hour, day.chartMoment.minute, 0};
   scroll_->ensureVisible(timeline_->XOfMinute(MinutesFrom(midnight, moment)), 0,
                          scroll_->viewport()->width() / 2, 0);
 }
 
 QImage DayTab::Picture() const {
-  const QImage line = timeline_->grab().toImage();
+  const QImage line = timeline_->Picture();
   const QImage chart = chart_->grab().toImage();
   const QImage table = bodies_->grab().toImage();
   const int margin = 16;

@@ -14,8 +14,8 @@ namespace horavela::app {
 namespace {
 
 constexpr int kCaptionWidth = 112;
-constexpr int kHeaderHeight = 40;
-constexpr int kRowHeight = 24;
+constexpr int kHeaderHeight = 38;
+constexpr int kRowHeight = 21;
 constexpr double kPixelsPerMinute = 1.0;  // an hour is 60 pixels: every name fits a cell
 constexpr int kRightMargin = 16;
 
@@ -187,7 +187,7 @@ int DayTimeline::RowTop(int row) const {
 }
 
 QString DayTimeline::ToolTipAt(const QPoint& point) const {
-  if (point.y() < kHeaderHeight || point.x() < kCaptionWidth) return {};
+  if (point.y() < kHeaderHeight || point.x() < captionLeft_ + kCaptionWidth) return {};
   const auto row = static_cast<std::size_t>((point.y() - kHeaderHeight) / kRowHeight);
   if (row >= rows_.size()) return {};
   const double minute = (point.x() - kCaptionWidth) / kPixelsPerMinute;
@@ -220,7 +220,7 @@ bool DayTimeline::event(QEvent* event) {
 
 void DayTimeline::mousePressEvent(QMouseEvent* event) {
   const int x = static_cast<int>(event->position().x());
-  if (!hasDay_ || event->button() != Qt::LeftButton || x < kCaptionWidth) {
+  if (!hasDay_ || event->button() != Qt::LeftButton || x < captionLeft_ + kCaptionWidth) {
     QWidget::mousePressEvent(event);
     return;
   }
@@ -228,12 +228,36 @@ void DayTimeline::mousePressEvent(QMouseEvent* event) {
 }
 
 void DayTimeline::paintEvent(QPaintEvent*) {
+  // The captions stay at the left of what the scroll area shows.
+  captionLeft_ = visibleRegion().boundingRect().left();
   QPainter painter(this);
-  painter.fillRect(rect(), palette().base());
+  Paint(painter, captionLeft_);
+}
+
+QImage DayTimeline::Picture() const {
+  QImage picture(sizeHint(), QImage::Format_RGB32);
+  QPainter painter(&picture);
+  Paint(painter, 0);
+  return picture;
+}
+
+void DayTimeline::Paint(QPainter& painter, int captionLeft) const {
+  painter.fillRect(QRect(QPoint(0, 0), sizeHint()).united(rect()), palette().base());
   if (!hasDay_) return;
   DrawRows(painter);
   DrawHours(painter);
   DrawMarks(painter);
+  DrawCaptions(painter, captionLeft);
+}
+
+void DayTimeline::DrawCaptions(QPainter& painter, int left) const {
+  const int bottom = RowTop(static_cast<int>(rows_.size()));
+  painter.fillRect(QRect(left, 0, kCaptionWidth, bottom + 2), palette().window());
+  painter.setPen(palette().windowText().color());
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    painter.drawText(QRect(left + 4, RowTop(static_cast<int>(i)), kCaptionWidth - 8, kRowHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft, rows_[i].caption);
+  }
 }
 
 void DayTimeline::DrawHours(QPainter& painter) const {
@@ -253,9 +277,6 @@ void DayTimeline::DrawRows(QPainter& painter) const {
   const QColor frame = palette().mid().color();
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const int top = RowTop(static_cast<int>(i));
-    painter.setPen(palette().text().color());
-    painter.drawText(QRect(4, top, kCaptionWidth - 8, kRowHeight), Qt::AlignVCenter | Qt::AlignLeft,
-                     rows_[i].caption);
     for (const TimelineCell& cell : rows_[i].cells) {
       const double from = std::max(cell.from, 0.0);
       const double to = std::min(cell.to, span_);

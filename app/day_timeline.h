@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -59,6 +60,9 @@ class DayTimeline : public QWidget {
   // The row caption, the cell's name and its times; empty off the cells.
   QString ToolTipAt(const QPoint& point) const;
 
+  // The whole timeline, its captions at the left, for a page or a picture.
+  QImage Picture() const;
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -75,8 +79,11 @@ class DayTimeline : public QWidget {
   void DrawHours(QPainter& painter) const;
   void DrawRows(QPainter& painter) const;
   void DrawMarks(QPainter& painter) const;
+  void DrawCaptions(QPainter& painter, int left) const;
+  void Paint(QPainter& painter, int captionLeft) const;
 
   bool hasDay_ = false;
+  int captionLeft_ = 0;
   LocalMinute midnight_;
   double span_ = 1440;
   std::vector<TimelineRow> rows_;
