@@ -38,6 +38,11 @@ int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& 
 // for one subject or all ("*"), between two local minutes at one place.
 int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out);
 
+// `day`: the day at a glance at one place (sunrise and sunset, the kalams,
+// horas and choghadiyas, the elements' periods, the chart of a moment and,
+// with a subject, the day's verdicts), in JSON.
+int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out);
+
 // The whole request text from `inputFile`, or from `in` when it is empty,
 // reading no more than one byte past kMaxRequestBytes. kExitOk, or with
 // `error` set kExitFailure when it cannot be read and kExitBadRequest when it

@@ -46,6 +46,11 @@ int Run(int argc, char** argv) {
       "clock minutes skipped by a spring-forward change are not scanned, and minutes the\n"
       "clocks run through twice are taken at their first occurrence (before the clocks go back).");
 
+  std::string dayFile;
+  CLI::App* dayCommand = app.add_subcommand(
+      "day", "The day at a glance at one place: sunrise, kalams, elements, chart (JSON)");
+  dayCommand->add_option("FILE", dayFile, "Request file (default: standard input)");
+
   PlacesOptions places;
   CLI::App* placesCommand = app.add_subcommand(
       "places", "Find cities in the offline atlas, most populous first, with their tz zone (JSON)");
@@ -67,6 +72,7 @@ int Run(int argc, char** argv) {
 
   if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
   if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout);
+  if (*dayCommand) return RunDay(dayFile, std::cin, std::cout);
   if (*placesCommand) return ListPlaces(places, std::cout);
   if (*subjectsCommand) return ListSubjects(std::cout);
   if (*zonesCommand) return ListZones(std::cout);

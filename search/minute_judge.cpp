@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calendar/civil_calendar.h"
+#include "engine/angle_fold.h"
 #include "engine/ascendant.h"
 #include "engine/lagna_tests.h"
 #include "engine/moon.h"
@@ -108,6 +109,12 @@ double NextKaranaBoundary(double x) {
 double NextYogaBoundary(double x) {
   return NextOnGrid(x, 1.0);
 }
+double NextPadaBoundary(double x) {
+  return NextOnGrid(x, 10.0 / 3.0);
+}
+double NextTithiBoundary(double x) {
+  return NextOnGrid(x, 12.0);
+}
 
 // Days for which a planet that moves back and forth surely stays in its sign,
 // `ahead` and `behind` degrees from its ends: by its fastest motion, or, where
@@ -160,7 +167,7 @@ unsigned ChangedPlanets(const MinuteJudge::PlanetSample& a, const MinuteJudge::P
 
 struct MinuteJudge::Element {
   ProbeFunction probe;
-  std::int64_t span;
+  std::int64_t span;               // minutes within which it cannot change twice
   double turn;                     // the quantity's period, 0 when it never wraps
   double (*nextBoundary)(double);  // null: no quantity, halve the bracket
 };
@@ -253,6 +260,18 @@ void MinuteJudge::ExtendOrOpen(std::size_t subject, std::vector<JudgedRun>& runs
   runs.push_back({first, last, Intern(subject, evaluation, label)});
 }
 
+int PadaIndex(double siderealLongitude) {
+  if (!std::isfinite(siderealLongitude)) return -1;
+  double longitude = siderealLongitude;
+  if (!(longitude >= 0 && longitude < 360)) {
+    longitude = FoldUpToTurn(longitude, 360);
+    if (longitude == 360) longitude = 0;
+  }
+  // Over 200 rather than 800 arc-minutes: the same rounding as NakshatraIndex,
+  // so each pada lies within its nakshatra.
+  return FloorIndex(longitude * 60 / 200, 108);
+}
+
 unsigned InputsRead(RuleSet ruleSet) {
   unsigned inputs = kReadsMoon | kReadsPanchang | kReadsDate;
   for (const ExtraReads& extra : kExtraReads)
@@ -324,6 +343,20 @@ MinuteJudge::Probe MinuteJudge::MoonProbe(std::int64_t minute) {
   return {NakshatraIndex(longitude) * 16 + SignIndex(longitude), longitude};
 }
 
+MinuteJudge::Probe MinuteJudge::MoonSignProbe(std::int64_t minute) {
+  LoadMoment(minute);
+  CalcMoon(scratch_);
+  const double longitude = scratch_.Moon.MoonLongitude;
+  return {SignIndex(longitude), longitude};
+}
+
+MinuteJudge::Probe MinuteJudge::PadaProbe(std::int64_t minute) {
+  LoadMoment(minute);
+  CalcMoon(scratch_);
+  const double longitude = scratch_.Moon.MoonLongitude;
+  return {PadaIndex(longitude), longitude};
+}
+
 MinuteJudge::Probe MinuteJudge::LagnaProbe(std::int64_t minute) {
   LoadMoment(minute);
   CalcAscendant(scratch_);
@@ -342,7 +375,8 @@ const MinuteJudge::PanchangProbe& MinuteJudge::PanchangAt(std::int64_t minute) {
   const PanchangQuantities quantities = PanchangQuantitiesOf(p);
   panchangProbes_.push_back({minute,
                              {p.KaranaIndex * 64 + p.TithiIndex, quantities.elongation},
-                             {p.YogaIndex, quantities.yogaSpans}});
+                             {p.YogaIndex, quantities.yogaSpans},
+                             {p.TithiIndex, quantities.elongation}});
   return panchangProbes_.back();
 }
 
@@ -351,6 +385,9 @@ MinuteJudge::Probe MinuteJudge::KaranaProbe(std::int64_t minute) {
 }
 MinuteJudge::Probe MinuteJudge::YogaProbe(std::int64_t minute) {
   return PanchangAt(minute).yoga;
+}
+MinuteJudge::Probe MinuteJudge::TithiProbe(std::int64_t minute) {
+  return PanchangAt(minute).tithi;
 }
 
 MinuteJudge::Probe MinuteJudge::TableLagnaProbe(std::int64_t minute) {
@@ -614,12 +651,9 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
   return evaluations;
 }
 
-std::int64_t MinuteJudge::JudgeRange(std::int64_t first, std::int64_t last,
-                                     std::vector<std::vector<JudgedRun>>& runs,
-                                     std::int64_t& scanned, const std::function<bool()>& beforeDay,
-                                     const std::function<void()>& afterDay) {
-  // The elements are searched within stretches of one zone: a clock change
-  // moves every element at once.
+// The first minutes of the stretches of one zone that make up [first, last],
+// then last + 1.
+std::vector<std::int64_t> MinuteJudge::ZoneStretches(std::int64_t first, std::int64_t last) {
   std::vector<std::int64_t> stretches{first};
   if (request_.zoneAt) {
     changes_.clear();
@@ -627,6 +661,60 @@ std::int64_t MinuteJudge::JudgeRange(std::int64_t first, std::int64_t last,
     for (const Change& change : changes_) stretches.push_back(change.minute);
   }
   stretches.push_back(last + 1);
+  return stretches;
+}
+
+MinuteJudge::Element MinuteJudge::ElementSearch(JudgedElement element) const {
+  switch (element) {
+    case JudgedElement::kMoonSign:
+      return {&MinuteJudge::MoonSignProbe, kMoonSpan, 360, NextSignBoundary};
+    case JudgedElement::kNakshatraPada:
+      return {&MinuteJudge::PadaProbe, kMoonSpan, 360, NextPadaBoundary};
+    case JudgedElement::kLagna:
+      return {&MinuteJudge::LagnaProbe, lagnaSpan_, 360, NextSignBoundary};
+    case JudgedElement::kTithi:
+      return {&MinuteJudge::TithiProbe, kPanchangSpan, 360, NextTithiBoundary};
+    case JudgedElement::kKarana:
+      return {&MinuteJudge::KaranaProbe, kPanchangSpan, 360, NextKaranaBoundary};
+    case JudgedElement::kYoga:
+      return {&MinuteJudge::YogaProbe, kPanchangSpan, 0, NextYogaBoundary};
+  }
+  return {&MinuteJudge::YogaProbe, kPanchangSpan, 0, NextYogaBoundary};
+}
+
+// Each stretch of one zone is searched as the finder searches it; where the
+// clock changes, the element may change across the gap too.
+std::vector<std::int64_t> MinuteJudge::ElementChanges(std::int64_t first, std::int64_t last,
+                                                      JudgedElement which) {
+  const Element element = ElementSearch(which);
+  std::vector<Change> kept;
+  kept.swap(changes_);
+  panchangProbes_.clear();
+  const std::vector<std::int64_t> stretches = ZoneStretches(first, last);
+  std::vector<std::int64_t> minutes;
+  std::optional<Key> before;  // at the end of the last stretch that exists
+  for (std::size_t k = 0; k + 1 < stretches.size(); ++k) {
+    const std::int64_t a = stretches[k];
+    const std::int64_t b = stretches[k + 1] - 1;
+    if (!MinuteExists(a)) continue;
+    if (before && (this->*element.probe)(a).key != *before) minutes.push_back(a);
+    changes_.clear();
+    FindChanges(a, b, element, 0);
+    for (const Change& change : changes_) minutes.push_back(change.minute);
+    before = (this->*element.probe)(b).key;
+  }
+  changes_.swap(kept);
+  panchangProbes_.clear();
+  return minutes;
+}
+
+std::int64_t MinuteJudge::JudgeRange(std::int64_t first, std::int64_t last,
+                                     std::vector<std::vector<JudgedRun>>& runs,
+                                     std::int64_t& scanned, const std::function<bool()>& beforeDay,
+                                     const std::function<void()>& afterDay) {
+  // The elements are searched within stretches of one zone: a clock change
+  // moves every element at once.
+  const std::vector<std::int64_t> stretches = ZoneStretches(first, last);
 
   std::int64_t evaluations = 0;
   std::size_t stretch = 0;

@@ -50,6 +50,20 @@ inline constexpr unsigned kReadsAll = (1u << (5 + kPlanetCount)) - 1;
 
 unsigned InputsRead(RuleSet ruleSet);
 
+// The pada of the zodiac's 108 (nakshatra * 4 + pada - 1) a sidereal longitude
+// lies in, on the same grid as NakshatraIndex; -1 for a value that is not finite.
+int PadaIndex(double siderealLongitude);
+
+// The elements of the election chart whose changes a judge can find.
+enum class JudgedElement {
+  kMoonSign,       // the Moon's sign
+  kNakshatraPada,  // the Moon's nakshatra and its pada
+  kLagna,          // the ascendant's sign
+  kTithi,
+  kKarana,  // changes with every tithi too
+  kYoga,
+};
+
 // The planets' fastest motions in longitude, degrees a day, forward and
 // backward, with a margin; the Sun and the Moon never move backward and go
 // on at about their mean motion.
@@ -108,6 +122,15 @@ class MinuteJudge {
   // rule set reads changes, for a stretch of one zone.
   std::vector<std::int64_t> PlanetChanges(std::int64_t first, std::int64_t last);
 
+  // The minutes in (first, last] at which `element` differs from the minute
+  // before that exists, found as the search finds them, across clock changes.
+  std::vector<std::int64_t> ElementChanges(std::int64_t first, std::int64_t last,
+                                           JudgedElement element);
+
+  // The election moment of `minute` as the judge reads it: the place with the
+  // zone in force at that minute.
+  MomentEntry EntryAt(std::int64_t minute);
+
   // One subject at `minute` judged from a fresh state, as horavela-cli
   // evaluate judges it: both charts, the strengths and the rule set.
   Judgement JudgeThroughDriver(std::int64_t minute, std::size_t subject);
@@ -130,9 +153,9 @@ class MinuteJudge {
     std::int64_t minute;
     Probe karana;
     Probe yoga;
+    Probe tithi;
   };
 
-  MomentEntry EntryAt(std::int64_t minute);
   ZoneAtMinute ZoneAt(std::int64_t minute);
   void LoadMoment(std::int64_t minute);
   void FindChanges(std::int64_t first, std::int64_t last, const Element& element, unsigned inputs);
@@ -148,12 +171,17 @@ class MinuteJudge {
   void LoadElection(std::int64_t minute);
 
   Probe MoonProbe(std::int64_t minute);
+  Probe MoonSignProbe(std::int64_t minute);
+  Probe PadaProbe(std::int64_t minute);
+  Probe TithiProbe(std::int64_t minute);
   Probe LagnaProbe(std::int64_t minute);
   Probe KaranaProbe(std::int64_t minute);
   Probe YogaProbe(std::int64_t minute);
   Probe TableLagnaProbe(std::int64_t minute);
   Probe ZoneProbe(std::int64_t minute);
   const PanchangProbe& PanchangAt(std::int64_t minute);
+  std::vector<std::int64_t> ZoneStretches(std::int64_t first, std::int64_t last);
+  Element ElementSearch(JudgedElement element) const;
 
   const SearchRequest& request_;
   PlanetEphemeris& ephemeris_;

@@ -1,0 +1,49 @@
+#include <algorithm>
+#include <cstdint>
+
+#include "almanac/day_at_a_glance.h"
+#include "calendar/civil_calendar.h"
+#include "search/local_minute.h"
+
+namespace horavela {
+
+namespace {
+
+// The day's verdict band: every window of the civil day, whatever its word.
+std::vector<SearchWindow> VerdictsOfDay(const DayRequest& request, PlanetEphemeris& ephemeris) {
+  SearchRequest search = *request.verdicts;
+  search.place = request.place;
+  search.zoneAt = request.zoneAt;
+  search.from = {request.year, request.month, request.day, 0, 0};
+  search.to = {request.year, request.month, request.day, 23, 59};
+  search.minResult = "Bad";
+  return FindMuhurtaWindows(search, ephemeris).windows;
+}
+
+// The elements run through the next sunrise, and at least through 23:59.
+LocalTime ElementsUntil(const DayRequest& request, const RiseAndSet& sky) {
+  const LocalTime endOfDay{request.year, request.month, request.day, 23, 59, 0};
+  if (!sky.nextSunrise) return endOfDay;
+  return std::max(endOfDay, *sky.nextSunrise);
+}
+
+}  // namespace
+
+DayAtAGlance ComputeDay(const DayRequest& request, PlanetEphemeris& ephemeris) {
+  DayAtAGlance day;
+  day.sky = SunAndMoonRiseAndSet(request);
+  const RiseAndSet& sky = day.sky;
+  if (sky.sunrise && sky.sunset && sky.nextSunrise && !sky.polarDay && !sky.polarNight) {
+    const LocalTime& rise = *sky.sunrise;
+    const int weekday = WeekdayIndex(DaysFromCivil(rise.year, rise.month, rise.day));
+    day.parts = PartsOfDay(rise, *sky.sunset, *sky.nextSunrise, weekday);
+  }
+  day.elements = ElementsOfDay(request, ElementsUntil(request, sky), ephemeris);
+  day.chartMoment =
+      request.chartMoment.value_or(LocalMinute{request.year, request.month, request.day, 12, 0});
+  day.chart = ChartOfMoment(request, day.chartMoment, ephemeris);
+  if (request.verdicts) day.verdicts = VerdictsOfDay(request, ephemeris);
+  return day;
+}
+
+}  // namespace horavela

@@ -1,0 +1,152 @@
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "almanac/day_at_a_glance.h"
+#include "rules/charts.h"
+#include "search/local_minute.h"
+#include "search/minute_judge.h"
+
+// Period names: the chart's tithi with its fortnight, "Dwadasi (Shukla)" or
+// "Pratipad (Krishna)"; the chart's nakshatra with the pada of the Moon,
+// "Pushya pada 2", so a nakshatra list holds one period per pada; the others
+// exactly as the chart writes them. A period runs from the first minute that
+// shows its name up to the first minute that shows the next one ("to" is
+// where the next period begins).
+namespace horavela {
+
+namespace {
+
+constexpr std::int64_t kHour = 60;
+
+// How far beyond the day each element's search reaches, in minutes: first a
+// little over the element's longest span (the Moon at its slowest: a pada
+// about 7 hours, a tithi or a nakshatra about 27), doubled up to `cap` while
+// no change is found; the lagna stays long in one sign only near the poles,
+// the Moon's sign about two and a half days at most.
+struct ElementSearch {
+  JudgedElement element;
+  std::vector<Period> DayElements::*periods;
+  std::int64_t reach;
+  std::int64_t cap;
+};
+const ElementSearch kElementSearches[] = {
+    {JudgedElement::kTithi, &DayElements::tithi, 28 * kHour, 28 * kHour},
+    {JudgedElement::kNakshatraPada, &DayElements::nakshatra, 8 * kHour, 8 * kHour},
+    {JudgedElement::kYoga, &DayElements::yoga, 27 * kHour, 27 * kHour},
+    {JudgedElement::kKarana, &DayElements::karana, 15 * kHour, 15 * kHour},
+    {JudgedElement::kMoonSign, &DayElements::moonSign, 32 * kHour, 64 * kHour},
+    {JudgedElement::kLagna, &DayElements::lagna, 4 * kHour, 32 * kHour},
+};
+
+LocalTime TimeOfMinute(std::int64_t minute) {
+  const LocalMinute m = FromMinuteIndex(minute);
+  return {m.year, m.month, m.day, m.hour, m.minute, 0};
+}
+
+// The element's changes over [first, last] and the last one at or before
+// `first` and the first one after `last`; where none is found within the cap,
+// the edge of the search stands for it.
+std::vector<std::int64_t> BoundariesAround(MinuteJudge& judge, const ElementSearch& search,
+                                           std::int64_t first, std::int64_t last) {
+  std::int64_t back = search.reach;
+  std::int64_t ahead = search.reach;
+  std::vector<std::int64_t> changes =
+      judge.ElementChanges(first - back, last + ahead, search.element);
+  auto startsBefore = [&] { return !changes.empty() && changes.front() <= first; };
+  auto endsAfter = [&] { return !changes.empty() && changes.back() > last; };
+  while (!startsBefore() && back < search.cap) {
+    const std::int64_t further = std::min(back * 2, search.cap);
+    std::vector<std::int64_t> earlier =
+        judge.ElementChanges(first - further, first - back, search.element);
+    changes.insert(changes.begin(), earlier.begin(), earlier.end());
+    back = further;
+  }
+  while (!endsAfter() && ahead < search.cap) {
+    const std::int64_t further = std::min(ahead * 2, search.cap);
+    std::vector<std::int64_t> later =
+        judge.ElementChanges(last + ahead, last + further, search.element);
+    changes.insert(changes.end(), later.begin(), later.end());
+    ahead = further;
+  }
+  if (!startsBefore()) changes.insert(changes.begin(), first - back);
+  if (!endsAfter()) changes.push_back(last + ahead);
+  // Keep the last boundary at or before `first` and the first after `last`.
+  const auto from = std::upper_bound(changes.begin(), changes.end(), first) - 1;
+  const auto to = std::upper_bound(changes.begin(), changes.end(), last) + 1;
+  return {from, to};
+}
+
+// The election charts at the minutes where periods begin, each computed once.
+class ChartsAtMinutes {
+ public:
+  explicit ChartsAtMinutes(MinuteJudge& judge) : judge_(judge) {}
+
+  const CalculationState& At(std::int64_t minute) {
+    auto found = states_.find(minute);
+    if (found != states_.end()) return found->second;
+    CalculationState& state = states_[minute];
+    state.Input.election = judge_.EntryAt(minute);
+    ComputeElectionChart(state);
+    return state;
+  }
+
+ private:
+  MinuteJudge& judge_;
+  std::map<std::int64_t, CalculationState> states_;
+};
+
+// "Shukla Paksha" -> "Shukla".
+std::string FortnightOf(const std::string& paksha) {
+  return paksha.substr(0, paksha.find(' '));
+}
+
+std::string PeriodName(JudgedElement element, const CalculationState& state) {
+  const Chart& chart = state.ElectionChart;
+  switch (element) {
+    case JudgedElement::kTithi:
+      return chart[kTithiSlot] + " (" + FortnightOf(state.Panchang.Paksha) + ")";
+    case JudgedElement::kNakshatraPada:
+      return chart[kNakshatraSlot] + " pada " +
+             std::to_string(PadaIndex(state.Moon.MoonLongitude) % 4 + 1);
+    case JudgedElement::kYoga:
+      return chart[kYogaSlot];
+    case JudgedElement::kKarana:
+      return chart[kKaranaSlot];
+    case JudgedElement::kMoonSign:
+      return chart[kMoonSignSlot];
+    case JudgedElement::kLagna:
+      return chart[kLagnaSlot];
+  }
+  return {};
+}
+
+}  // namespace
+
+DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
+                          PlanetEphemeris& ephemeris) {
+  SearchRequest judged;
+  judged.place = request.place;
+  judged.zoneAt = request.zoneAt;
+  const CalculationState birth = MinuteJudge::BirthState(judged);
+  MinuteJudge judge(judged, birth, ephemeris);
+  ChartsAtMinutes charts(judge);
+
+  const std::int64_t first = MinuteIndex({request.year, request.month, request.day, 0, 0});
+  const std::int64_t last =
+      std::max(first, MinuteIndex({until.year, until.month, until.day, until.hour, until.minute}));
+  DayElements elements;
+  for (const ElementSearch& search : kElementSearches) {
+    const std::vector<std::int64_t> bounds = BoundariesAround(judge, search, first, last);
+    std::vector<Period>& periods = elements.*search.periods;
+    for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
+      periods.push_back({PeriodName(search.element, charts.At(bounds[i])), TimeOfMinute(bounds[i]),
+                         TimeOfMinute(bounds[i + 1])});
+    }
+  }
+  return elements;
+}
+
+}  // namespace horavela

@@ -1,0 +1,133 @@
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "almanac/day_at_a_glance.h"
+#include "almanac/zone_in_force.h"
+#include "calendar/civil_calendar.h"
+
+namespace horavela {
+
+namespace {
+
+// Which eighth of the daytime (1 = the first after sunrise) each kalam takes,
+// by weekday, Sunday first.
+struct KalamRow {
+  int rahu;
+  int yamaganda;
+  int gulika;
+};
+// clang-format off
+constexpr std::array<KalamRow, 7> kKalamEighths = {{
+    // Rahu  Yamaganda  Gulika
+    {  8,    5,         7 },  // Sunday
+    {  2,    4,         6 },  // Monday
+    {  7,    3,         5 },  // Tuesday
+    {  5,    2,         4 },  // Wednesday
+    {  6,    1,         3 },  // Thursday
+    {  4,    7,         2 },  // Friday
+    {  3,    6,         1 },  // Saturday
+}};
+// clang-format on
+
+// Abhijit muhurta: the eighth of fifteen muhurtas of the daytime, the one
+// that holds local noon.
+constexpr int kMuhurtasOfDaytime = 15;
+constexpr int kAbhijitMuhurta = 8;
+
+// The lord of each weekday's first hora, Sunday first, and the order in which
+// the lords of the following horas come (the planets by decreasing period,
+// Saturn to the Moon, round and round).
+constexpr std::array<std::string_view, 7> kWeekdayLords = {"Sun",     "Moon",  "Mars",  "Mercury",
+                                                           "Jupiter", "Venus", "Saturn"};
+constexpr std::array<std::string_view, 7> kHoraOrder = {"Saturn", "Jupiter", "Mars", "Sun",
+                                                        "Venus",  "Mercury", "Moon"};
+
+// The eight choghadiyas of the daytime and of the night by weekday, Sunday
+// first, as the common almanacs print them.
+using ChoghadiyaRow = std::array<std::string_view, 8>;
+// clang-format off
+constexpr std::array<ChoghadiyaRow, 7> kDayChoghadiya = {{
+    {"Udveg", "Char",  "Labh",  "Amrit", "Kaal",  "Shubh", "Rog",   "Udveg"},  // Sunday
+    {"Amrit", "Kaal",  "Shubh", "Rog",   "Udveg", "Char",  "Labh",  "Amrit"},  // Monday
+    {"Rog",   "Udveg", "Char",  "Labh",  "Amrit", "Kaal",  "Shubh", "Rog"  },  // Tuesday
+    {"Labh",  "Amrit", "Kaal",  "Shubh", "Rog",   "Udveg", "Char",  "Labh" },  // Wednesday
+    {"Shubh", "Rog",   "Udveg", "Char",  "Labh",  "Amrit", "Kaal",  "Shubh"},  // Thursday
+    {"Char",  "Labh",  "Amrit", "Kaal",  "Shubh", "Rog",   "Udveg", "Char" },  // Friday
+    {"Kaal",  "Shubh", "Rog",   "Udveg", "Char",  "Labh",  "Amrit", "Kaal" },  // Saturday
+}};
+constexpr std::array<ChoghadiyaRow, 7> kNightChoghadiya = {{
+    {"Shubh", "Amrit", "Char",  "Rog",   "Kaal",  "Labh",  "Udveg", "Shubh"},  // Sunday
+    {"Char",  "Rog",   "Kaal",  "Labh",  "Udveg", "Shubh", "Amrit", "Char" },  // Monday
+    {"Kaal",  "Labh",  "Udveg", "Shubh", "Amrit", "Char",  "Rog",   "Kaal" },  // Tuesday
+    {"Udveg", "Shubh", "Amrit", "Char",  "Rog",   "Kaal",  "Labh",  "Udveg"},  // Wednesday
+    {"Amrit", "Char",  "Rog",   "Kaal",  "Labh",  "Udveg", "Shubh", "Amrit"},  // Thursday
+    {"Rog",   "Kaal",  "Labh",  "Udveg", "Shubh", "Amrit", "Char",  "Rog"  },  // Friday
+    {"Labh",  "Udveg", "Shubh", "Amrit", "Char",  "Rog",   "Kaal",  "Labh" },  // Saturday
+}};
+// clang-format on
+
+// A stretch of local time cut into `parts` equal parts, each to the nearest second.
+class EqualParts {
+ public:
+  EqualParts(std::int64_t from, std::int64_t to, int parts) : from_(from), to_(to), parts_(parts) {}
+
+  // Part `index`, 0 first.
+  Period Part(int index, std::string_view name) const {
+    return {std::string(name), LocalTimeAt(Boundary(index)), LocalTimeAt(Boundary(index + 1))};
+  }
+
+ private:
+  std::int64_t Boundary(int index) const {
+    const std::int64_t twice = 2 * index * (to_ - from_) + parts_;
+    return from_ + FloorDiv(twice, 2 * parts_);
+  }
+
+  std::int64_t from_;
+  std::int64_t to_;
+  int parts_;
+};
+
+std::size_t IndexIn(const std::array<std::string_view, 7>& names, std::string_view name) {
+  std::size_t i = 0;
+  while (i < names.size() && names[i] != name) ++i;
+  return i;
+}
+
+}  // namespace
+
+DayParts PartsOfDay(const LocalTime& sunrise, const LocalTime& sunset, const LocalTime& nextSunrise,
+                    int weekday) {
+  weekday = ((weekday % 7) + 7) % 7;
+  const std::int64_t rise = LocalClockSeconds(sunrise);
+  const std::int64_t set = LocalClockSeconds(sunset);
+  const std::int64_t nextRise = LocalClockSeconds(nextSunrise);
+
+  DayParts parts;
+  parts.weekday = std::string(kWeekdayNames[weekday]);
+
+  const EqualParts eighths(rise, set, 8);
+  const KalamRow& kalams = kKalamEighths[weekday];
+  parts.rahuKalam = eighths.Part(kalams.rahu - 1, "Rahu kalam");
+  parts.yamaganda = eighths.Part(kalams.yamaganda - 1, "Yamaganda");
+  parts.gulikaKalam = eighths.Part(kalams.gulika - 1, "Gulika kalam");
+  parts.abhijit =
+      EqualParts(rise, set, kMuhurtasOfDaytime).Part(kAbhijitMuhurta - 1, "Abhijit muhurta");
+
+  const EqualParts dayHoras(rise, set, 12);
+  const EqualParts nightHoras(set, nextRise, 12);
+  const std::size_t first = IndexIn(kHoraOrder, kWeekdayLords[weekday]);
+  for (int i = 0; i < 24; ++i) {
+    const std::string_view lord = kHoraOrder[(first + i) % kHoraOrder.size()];
+    parts.hora.push_back(i < 12 ? dayHoras.Part(i, lord) : nightHoras.Part(i - 12, lord));
+  }
+
+  const EqualParts nightEighths(set, nextRise, 8);
+  for (int i = 0; i < 8; ++i)
+    parts.choghadiya.push_back(eighths.Part(i, kDayChoghadiya[weekday][i]));
+  for (int i = 0; i < 8; ++i)
+    parts.choghadiya.push_back(nightEighths.Part(i, kNightChoghadiya[weekday][i]));
+  return parts;
+}
+
+}  // namespace horavela

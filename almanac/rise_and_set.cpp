@@ -1,0 +1,112 @@
+#include <swephexp.h>
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "almanac/day_at_a_glance.h"
+#include "almanac/zone_in_force.h"
+#include "calendar/civil_calendar.h"
+
+namespace horavela {
+
+namespace {
+
+// Julian day of 1970-01-01 00:00 UT.
+constexpr double kUnixEpochJulianDay = 2440587.5;
+constexpr double kSecondsPerDay = 86400.0;
+// Where the data files are missing Swiss Ephemeris falls back to its
+// analytical (Moshier) ephemeris by itself.
+constexpr int32 kEphemerisFlags = SEFLG_SWIEPH;
+// The Sun's upper limb touches the horizon at a true altitude of about
+// -50': 34' of standard refraction and 16' of semidiameter.
+constexpr double kRisingAltitude = -50.0 / 60.0;
+
+double JulianDayOf(std::int64_t universalSeconds) {
+  return kUnixEpochJulianDay + static_cast<double>(universalSeconds) / kSecondsPerDay;
+}
+
+std::int64_t UniversalSecondsOf(double julianDay) {
+  return std::llround((julianDay - kUnixEpochJulianDay) * kSecondsPerDay);
+}
+
+// A place as Swiss Ephemeris takes it: east longitude, north latitude, height.
+struct GeoPosition {
+  double values[3];
+};
+GeoPosition GeoPositionOf(const PlaceEntry& place) {
+  const double longitude = place.longitudeDegrees + place.longitudeMinutes / 60.0;
+  const double latitude = place.latitudeDegrees + place.latitudeMinutes / 60.0;
+  return {{place.east ? longitude : -longitude, place.north ? latitude : -latitude, 0.0}};
+}
+
+// The first rising or setting (`event`) of `body` after `fromSeconds` (the
+// universal clock); nothing where the body neither rises nor sets.
+std::optional<std::int64_t> NextEvent(int body, int32 event, std::int64_t fromSeconds,
+                                      GeoPosition geo) {
+  double when = 0;
+  char error[AS_MAXCH] = {};
+  // A pressure of 0 lets the library take the standard atmosphere.
+  const int32 status = swe_rise_trans(JulianDayOf(fromSeconds), body, nullptr, kEphemerisFlags,
+                                      event, geo.values, 0.0, 0.0, &when, error);
+  if (status != 0) return std::nullopt;
+  return UniversalSecondsOf(when);
+}
+
+// Whether the Sun stands above the rising altitude at a moment.
+bool SunAboveHorizon(std::int64_t universalSeconds, GeoPosition geo) {
+  const double julianDay = JulianDayOf(universalSeconds);
+  double ecliptic[6] = {};
+  char error[AS_MAXCH] = {};
+  if (swe_calc_ut(julianDay, SE_SUN, kEphemerisFlags, ecliptic, error) < 0) return false;
+  double horizontal[3] = {};
+  swe_azalt(julianDay, SE_ECL2HOR, geo.values, 0.0, 0.0, ecliptic, horizontal);
+  return horizontal[1] > kRisingAltitude;
+}
+
+// A civil day of the place on the universal clock.
+struct CivilDay {
+  std::int64_t start;  // local midnight
+  std::int64_t end;    // the next local midnight
+  std::optional<std::int64_t> Within(std::optional<std::int64_t> moment) const {
+    if (moment && *moment >= start && *moment < end) return moment;
+    return std::nullopt;
+  }
+};
+
+}  // namespace
+
+RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request) {
+  const std::int64_t midnight = DaysFromCivil(request.year, request.month, request.day) * 86400;
+  const CivilDay day{UniversalOfLocal(request, midnight),
+                     UniversalOfLocal(request, midnight + 86400)};
+  const GeoPosition geo = GeoPositionOf(request.place);
+  const auto local = [&request](std::optional<std::int64_t> universal) -> std::optional<LocalTime> {
+    if (!universal) return std::nullopt;
+    return LocalTimeAt(LocalOfUniversal(request, *universal));
+  };
+
+  RiseAndSet sky;
+  // The setting that ends this sunrise's daytime, even where it falls after
+  // midnight. Far north the Sun may set on a day it does not rise, and the
+  // day then has a sunset alone.
+  const std::optional<std::int64_t> sunrise =
+      day.Within(NextEvent(SE_SUN, SE_CALC_RISE, day.start, geo));
+  const std::optional<std::int64_t> sunset =
+      sunrise ? NextEvent(SE_SUN, SE_CALC_SET, *sunrise, geo)
+              : day.Within(NextEvent(SE_SUN, SE_CALC_SET, day.start, geo));
+  sky.sunrise = local(sunrise);
+  sky.sunset = local(sunset);
+  if (sunset) sky.nextSunrise = local(NextEvent(SE_SUN, SE_CALC_RISE, *sunset, geo));
+  if (!sunrise && !sunset) {
+    // Up or down the whole civil day: circumpolar, or the day falls between a
+    // setting just before its midnight and a rising just after the next one.
+    sky.polarDay = SunAboveHorizon(UniversalOfLocal(request, midnight + 43200), geo);
+    sky.polarNight = !sky.polarDay;
+  }
+  sky.moonrise = local(day.Within(NextEvent(SE_MOON, SE_CALC_RISE, day.start, geo)));
+  sky.moonset = local(day.Within(NextEvent(SE_MOON, SE_CALC_SET, day.start, geo)));
+  return sky;
+}
+
+}  // namespace horavela

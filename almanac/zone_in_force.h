@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+#include "almanac/day_at_a_glance.h"
+
+// The local clock of a day's place: its zone captions, or its tz zone minute
+// by minute, between local clock time and the universal clock.
+namespace horavela {
+
+// Seconds since 1970-01-01 00:00 on the local clock, and back.
+std::int64_t LocalClockSeconds(const LocalTime& time);
+LocalTime LocalTimeAt(std::int64_t localClockSeconds);
+
+// The zone captions in force at a local minute: `request.zoneAt` when set,
+// else the place's captions.
+ZoneAtMinute ZoneInForce(const DayRequest& request, const LocalMinute& minute);
+
+// The universal clock (seconds since 1970) of a local clock second, on the
+// offset in force at its minute.
+std::int64_t UniversalOfLocal(const DayRequest& request, std::int64_t localClockSeconds);
+
+// The local clock second of a universal one. Where the clocks went back, an
+// instant in the repeated hour's second run reads on the later offset.
+std::int64_t LocalOfUniversal(const DayRequest& request, std::int64_t universalSeconds);
+
+}  // namespace horavela

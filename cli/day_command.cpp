@@ -1,0 +1,150 @@
+#include <cstdint>
+#include <exception>
+#include <istream>
+#include <new>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+
+#include "almanac/day_at_a_glance.h"
+#include "calendar/civil_calendar.h"
+#include "cli/commands.h"
+#include "cli/day_response.h"
+#include "cli/json_reader.h"
+#include "cli/response_writer.h"
+#include "cli/time_zone_entry.h"
+#include "engine/input_check.h"
+#include "rules/subjects.h"
+#include "search/zone_following.h"
+
+namespace horavela::cli {
+
+namespace {
+
+using nlohmann::json;
+
+void Check(std::optional<Problem> problem) {
+  if (problem) throw RequestError(*problem);
+}
+
+void ParseDate(const json& request, DayRequest& day) {
+  const json& date = ObjectField(request, "", "date");
+  day.year = Int16Field(date, "date", "year");
+  day.month = Int16Field(date, "date", "month");
+  day.day = Int16Field(date, "date", "day");
+  Check(CheckDateTime(day.year, day.month, day.day, 0, 0, "date"));
+}
+
+// The chart's clock time on the day; noon when not given.
+void ParseChartTime(const json& request, DayRequest& day) {
+  if (FindMember(request, "time") == nullptr) return;
+  const json& time = ObjectField(request, "", "time");
+  const int hour = Int16Field(time, "time", "hour");
+  const int minute = Int16Field(time, "time", "minute");
+  Check(CheckDateTime(day.year, day.month, day.day, hour, minute, "time"));
+  day.chartMoment = LocalMinute{day.year, day.month, day.day, hour, minute};
+}
+
+// A chart time the clocks skip or run through twice is refused, as a moment
+// with "tz" is in `evaluate`.
+void CheckChartTimeOnClock(const TimeZoneRules& rules, const DayRequest& day) {
+  MomentEntry moment;
+  moment.year = static_cast<std::int16_t>(day.year);
+  moment.month = static_cast<std::int16_t>(day.month);
+  moment.day = static_cast<std::int16_t>(day.day);
+  moment.hour = static_cast<std::int16_t>(day.chartMoment->hour);
+  moment.minute = static_cast<std::int16_t>(day.chartMoment->minute);
+  moment.place = day.place;
+  ApplyTimeZone(rules, moment, "time");
+}
+
+// The verdict band's person and subject, checked as a search of the day is.
+std::optional<MomentRequest> ParseVerdicts(const json& request, DayRequest& day) {
+  if (FindMember(request, "subject") == nullptr) return std::nullopt;
+  SearchRequest search;
+  const std::string subject = StringField(request, "", "subject");
+  if (subject == "*") {
+    search.subjects = AllSubjectTexts();
+  } else {
+    search.subjects.push_back(subject);
+  }
+  search.name = StringField(request, "", "name");
+  search.sex = StringField(request, "", "sex");
+  MomentRequest birth = ParseMoment(ObjectField(request, "", "birth"), "birth");
+  search.birth = birth.moment;
+  search.place = day.place;
+  search.from = {day.year, day.month, day.day, 0, 0};
+  search.to = {day.year, day.month, day.day, 23, 59};
+  search.minResult = "Bad";
+  Check(CheckSearchRequest(search));
+  day.verdicts = std::move(search);
+  return birth;
+}
+
+DayRequest ParseDay(const json& request) {
+  RequireObject(request);
+  DayRequest day;
+  ParseDate(request, day);
+  PlaceRequest place = ParsePlace(ObjectField(request, "", "place"), "place");
+  day.place = std::move(place.place);
+  Check(CheckPlace(day.place, "place"));
+  ParseChartTime(request, day);
+  const std::optional<MomentRequest> birth = ParseVerdicts(request, day);
+
+  if (birth && !birth->timeZone.empty())
+    ApplyTimeZone(LoadTimeZone(birth->timeZone, "birth.tz"), day.verdicts->birth, "birth");
+  if (!place.timeZone.empty()) {
+    const TimeZoneRules rules = LoadTimeZone(place.timeZone, "place.tz");
+    // The elements run on into the next day, to its sunrise.
+    const CivilDate next = CivilFromDays(DaysFromCivil(day.year, day.month, day.day) + 1);
+    Check(CheckZoneOverRange(rules, day.place, {day.year, day.month, day.day, 0, 0},
+                             {next.year, next.month, next.day, 23, 59}, "place"));
+    day.zoneAt = ZoneMinuteByMinute(rules);
+    if (day.chartMoment) CheckChartTimeOnClock(rules, day);
+  }
+  CheckZoneSigns(day.place, "place");
+  if (day.verdicts) {
+    CheckZoneSigns(day.verdicts->birth.place, "birth");
+    day.verdicts->zoneAt = day.zoneAt;
+    Check(CheckRangeAfterBirth(*day.verdicts));
+  }
+  return day;
+}
+
+int ReadAndAnswer(const std::string& inputFile, std::istream& in, std::ostream& out) {
+  std::string text;
+  std::string error;
+  if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {
+    out << Serialize(ErrorResponse(error), true) << '\n';
+    return status;
+  }
+  try {
+    const DayRequest request = ParseDay(ParseJsonText(text));
+    const DayAtAGlance day = ComputeDay(request, SwissEphemeris());
+    out << Serialize(DayResponse(request, day, request.verdicts.has_value()), true) << '\n';
+    return kExitOk;
+  } catch (const RequestError& e) {
+    out << Serialize(ErrorResponse(e.what()), true) << '\n';
+    return kExitBadRequest;
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (const std::exception& e) {
+    out << Serialize(ErrorResponse(std::string("the day failed: ") + e.what()), true) << '\n';
+    return kExitFailure;
+  }
+}
+
+}  // namespace
+
+int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out) {
+  try {
+    const int status = ReadAndAnswer(inputFile, in, out);
+    out.flush();
+    return out ? status : kExitFailure;
+  } catch (const std::bad_alloc&) {
+    return AnswerOutOfMemory(out);
+  }
+}
+
+}  // namespace horavela::cli

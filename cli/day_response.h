@@ -1,0 +1,18 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "almanac/day_at_a_glance.h"
+
+namespace horavela::cli {
+
+// The answer to `horavela-cli day`: the sky's times, the parts of the day,
+// the elements' periods, the chart of the moment and, when a subject was
+// given, the verdict band. Times are local clock times "YYYY-MM-DDTHH:MM:SS"
+// (null where the body does not rise or set); in a polar day or night the
+// kalams are null, the horas and choghadiyas empty and "polar" says which.
+// `asked` says whether the request named a subject (the band is left out
+// otherwise).
+nlohmann::ordered_json DayResponse(const DayRequest& request, const DayAtAGlance& day, bool asked);
+
+}  // namespace horavela::cli
