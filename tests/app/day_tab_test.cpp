@@ -319,6 +319,34 @@ class DayTabTest : public QObject {
     QVERIFY(h.messages->shown.empty());
   }
 
+  // The real almanac behind the window: the election page's place keeps UTC
+  // (no zone chosen), so New Delhi's sunrise at 07:14 IST reads 01:44.
+  void theAlmanacFillsTheDayOfAnEvaluation() {
+    Harness h;
+    h.Open();
+    Evaluate(h);
+    QVERIFY(h.messages->shown.empty());
+    QVERIFY(h.Find<QLabel>("lblDaySky")
+                ->text()
+                .startsWith("Wednesday, 2011-01-05    Sunrise 01:44    Sunset 12:08    Next "
+                            "sunrise 01:44 (2011-01-06)"));
+    auto* timeline = h.Find<DayTimeline>("dayTimeline");
+    const int chosen = timeline->XOfMinute(10 * 60 + 30);
+    QVERIFY(timeline->ToolTipAt({chosen, timeline->RowCentreY(11)}).startsWith("Lagna: Vrishabha"));
+    QVERIFY(timeline->ToolTipAt({chosen, timeline->RowCentreY(12)}).startsWith("Verdict: "));
+    // Rahu and Ketu opposite; the lagna of the election chart; both tables alike.
+    auto* planets = h.Find<QTableWidget>("tblPlanets");
+    auto* day = h.Find<QTableWidget>("tblDayPlanets");
+    QCOMPARE(planets->item(7, 1)->text().mid(3, 3), QString("Sag"));
+    QCOMPARE(planets->item(8, 1)->text().mid(3, 3), QString("Gem"));
+    QCOMPARE(planets->item(7, 1)->text().left(2), planets->item(8, 1)->text().left(2));
+    QCOMPARE(planets->item(9, 1)->text().mid(3, 3), QString("Tau"));
+    for (int row = 0; row < 10; ++row) {
+      QVERIFY(!planets->item(row, 2)->text().isEmpty());
+      QCOMPARE(day->item(row, 2)->text(), planets->item(row, 2)->text());
+    }
+  }
+
   void theStyleBoxRedrawsTheChart() {
     Harness h;
     h.Open();
