@@ -50,7 +50,7 @@ QString SkyText(const DayAtAGlance& day, const LocalMinute& midnight) {
   return text;
 }
 
-DayTab::DayTab(QWidget* parent) : QWidget(parent) {
+DayTab::DayTab(const QString& backCaption, QWidget* parent) : QWidget(parent) {
   setObjectName("picDay");
   sky_ = new QLabel(texts::kDayEmpty);
   sky_->setObjectName("lblDaySky");
@@ -83,7 +83,7 @@ DayTab::DayTab(QWidget* parent) : QWidget(parent) {
   outer->setWidget(content);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(outer, 1);
-  layout->addWidget(BuildButtons());
+  layout->addWidget(BuildButtons(backCaption));
 }
 
 QWidget* DayTab::BuildChartRow() {
@@ -114,11 +114,15 @@ QWidget* DayTab::BuildChartRow() {
   return row;
 }
 
-QWidget* DayTab::BuildButtons() {
+QWidget* DayTab::BuildButtons(const QString& backCaption) {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addStretch();
+  auto* back = new QPushButton(backCaption, row);
+  back->setObjectName("cmdDayBack");
+  connect(back, &QPushButton::clicked, this, &DayTab::backRequested);
+  layout->addWidget(back);
   const std::array<std::tuple<const char*, const char*, void (DayTab::*)()>, 3> buttons = {{
       {texts::kDayPrint, "cmdDayPrint", &DayTab::printRequested},
       {texts::kDaySavePdf, "cmdDaySavePdf", &DayTab::pdfRequested},

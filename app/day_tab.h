@@ -28,7 +28,8 @@ class DayTab : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DayTab(QWidget* parent = nullptr);
+  // `backCaption` as on the other result pages.
+  explicit DayTab(const QString& backCaption, QWidget* parent = nullptr);
 
   void SetDay(const DayAtAGlance& day, const LocalMinute& midnight);
   bool HasDay() const { return hasDay_; }
@@ -45,10 +46,11 @@ class DayTab : public QWidget {
   void printRequested();
   void pdfRequested();
   void pngRequested();
+  void backRequested();
 
  private:
   QWidget* BuildChartRow();
-  QWidget* BuildButtons();
+  QWidget* BuildButtons(const QString& backCaption);
 
   bool hasDay_ = false;
   QLabel* sky_ = nullptr;

@@ -586,7 +586,8 @@ QWidget* MainWindow::BuildResultArea() {
   tblPlanets_ =
       AddPlanetTable(qobject_cast<QGridLayout*>(lblMuhurthaDetails_[12]->parentWidget()->layout()));
   TS_->addTab(BuildReportPage(), texts::kTabAnalysis);
-  dayTab_ = new DayTab;
+  dayTab_ = new DayTab(texts::kBack);
+  connect(dayTab_, &DayTab::backRequested, this, [this] { cmdBack_Click(3); });
   TS_->addTab(dayTab_, texts::kTabDay);
   connect(dayTab_, &DayTab::minuteChosen, this, &MainWindow::UseElectionMinute);
   connect(dayTab_, &DayTab::printRequested, this, &MainWindow::cmdDayPrint_Click);

@@ -284,6 +284,9 @@ class DayTabTest : public QObject {
     QVERIFY(!asked[0].verdicts.has_value());
     QVERIFY(h.Find<QLabel>("lblDaySky")->text().contains("Sunrise 07:14"));
     QVERIFY(h.messages->shown.empty());
+    // Back as from the other result pages.
+    h.Click("cmdDayBack");
+    QCOMPARE(h.CurrentPage(), QString("picMainScreen"));
   }
 
   void theViewMenuAsksForTheElectionPlace() {
