@@ -126,8 +126,10 @@ void ChartDrawing::SetStyle(Style style) {
 void ChartDrawing::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(rect(), palette().base());
-  Draw(painter, QRectF(rect()).adjusted(4, 4, -4, -4));
+  const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
+  const double side = std::min(area.width(), area.height());
+  painter.fillRect(QRectF(area.topLeft(), QSizeF(side, side)), palette().base());
+  Draw(painter, area);
 }
 
 void ChartDrawing::Draw(QPainter& painter, const QRectF& area) const {
@@ -210,7 +212,10 @@ void ChartDrawing::DrawNorth(QPainter& painter, const QRectF& square) const {
     painter.setFont(normal);
     QStringList text = bodies[static_cast<std::size_t>(sign)];
     if (house == 1) text.prepend("Asc");
-    painter.drawText(QRectF(centre.x() - reach, centre.y() - 0.2 * line, 2 * reach, 3 * line),
+    // The side houses are narrow: their bodies wrap rather than leave the square.
+    const double left = std::max(centre.x() - reach, square.left() + 2);
+    const double right = std::min(centre.x() + reach, square.right() - 2);
+    painter.drawText(QRectF(left, centre.y() - 0.2 * line, right - left, 3 * line),
                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text.join(' '));
   }
   painter.setFont(normal);

@@ -244,7 +244,7 @@ QImage DayTimeline::Picture() const {
 void DayTimeline::Paint(QPainter& painter, int captionLeft) const {
   painter.fillRect(QRect(QPoint(0, 0), sizeHint()).united(rect()), palette().base());
   if (!hasDay_) return;
-  DrawRows(painter);
+  DrawRows(painter, captionLeft + kCaptionWidth);
   DrawHours(painter);
   DrawMarks(painter);
   DrawCaptions(painter, captionLeft);
@@ -273,7 +273,7 @@ void DayTimeline::DrawHours(QPainter& painter) const {
   }
 }
 
-void DayTimeline::DrawRows(QPainter& painter) const {
+void DayTimeline::DrawRows(QPainter& painter, int firstVisibleX) const {
   const QColor frame = palette().mid().color();
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const int top = RowTop(static_cast<int>(i));
@@ -285,10 +285,13 @@ void DayTimeline::DrawRows(QPainter& painter) const {
       painter.fillRect(box, cell.colour);
       painter.setPen(frame);
       painter.drawRect(box);
+      // A name whose cell began out of view is written where the view begins.
+      QRect label = box.adjusted(3, 0, -3, 0);
+      label.setLeft(std::max(label.left(), firstVisibleX + 3));
       painter.setPen(Qt::black);
       const QString text =
-          painter.fontMetrics().elidedText(cell.name, Qt::ElideRight, std::max(0, box.width() - 6));
-      painter.drawText(box.adjusted(3, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+          painter.fontMetrics().elidedText(cell.name, Qt::ElideRight, std::max(0, label.width()));
+      painter.drawText(label, Qt::AlignVCenter | Qt::AlignLeft, text);
     }
   }
 }

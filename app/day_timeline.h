@@ -77,7 +77,7 @@ class DayTimeline : public QWidget {
  private:
   int RowTop(int row) const;
   void DrawHours(QPainter& painter) const;
-  void DrawRows(QPainter& painter) const;
+  void DrawRows(QPainter& painter, int firstVisibleX) const;
   void DrawMarks(QPainter& painter) const;
   void DrawCaptions(QPainter& painter, int left) const;
   void Paint(QPainter& painter, int captionLeft) const;

@@ -589,7 +589,11 @@ QWidget* MainWindow::BuildResultArea() {
   dayTab_ = new DayTab(texts::kBack);
   connect(dayTab_, &DayTab::backRequested, this, [this] { cmdBack_Click(3); });
   TS_->addTab(dayTab_, texts::kTabDay);
-  connect(dayTab_, &DayTab::minuteChosen, this, &MainWindow::UseElectionMinute);
+  // A minute chosen on the timeline is judged, and the day stays in front.
+  connect(dayTab_, &DayTab::minuteChosen, this, [this](const LocalMinute& minute) {
+    UseElectionMinute(minute);
+    if (pages_->currentWidget() == picMuhurthaResult_) TS_->setCurrentWidget(dayTab_);
+  });
   connect(dayTab_, &DayTab::printRequested, this, &MainWindow::cmdDayPrint_Click);
   connect(dayTab_, &DayTab::pdfRequested, this, &MainWindow::cmdDaySavePdf_Click);
   connect(dayTab_, &DayTab::pngRequested, this, &MainWindow::cmdDaySavePng_Click);

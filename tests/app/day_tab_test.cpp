@@ -242,6 +242,7 @@ class DayTabTest : public QObject {
       QCOMPARE(election.hour, std::int16_t(hour));
       QCOMPARE(election.minute, std::int16_t(minute));
       QCOMPARE(*asked.back().chartMoment, (LocalMinute{2011, 1, 5, hour, minute}));
+      QCOMPARE(tabs->currentWidget()->objectName(), QString("picDay"));
     }
     QCOMPARE(asked.size(), std::size_t{3});
   }
