@@ -351,6 +351,45 @@ class DayTabTest : public QObject {
     }
   }
 
+  void theDayGoesToTheDefaultPrinter() {
+    Harness h;
+    std::vector<DayRequest> asked;
+    h.Open(WithHandMadeDay(h, asked));
+    Evaluate(h);
+    QTemporaryDir folder;
+    h.printerPdfPath = folder.filePath("printed.pdf");
+    h.Click("cmdDayPrint");
+    QFile printed(h.printerPdfPath);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.readAll().startsWith("%PDF"));
+    QVERIFY(h.messages->shown.empty());
+  }
+
+  // Tromso at midsummer: the Sun never sets, and no kalam is drawn.
+  void theAlmanacSaysAPolarDayPlainly() {
+    Harness h;
+    h.Open();
+    h.TickSubject(4, "Start On A New Job");
+    h.Click("cmdNext_0");
+    h.Select("cboMuhurthaMonth", "June");
+    h.Select("cboMuhurthaDate", "21");
+    h.Select("cboMuhurthaYear", "2011");
+    h.Type("txtDegreeLat", "69");
+    h.Type("txtMinuteLat", "39");
+    h.Type("txtDegreeLong", "18");
+    h.Type("txtMinuteLong", "57");
+    h.Find<QAction>("mnuDayAtAGlance")->trigger();
+    QVERIFY(h.messages->shown.empty());
+    QVERIFY(h.Find<QLabel>("lblDaySky")->text().contains(horavela::app::texts::kPolarDay));
+    auto* timeline = h.Find<DayTimeline>("dayTimeline");
+    for (int row = 0; row < 6; ++row) {
+      QCOMPARE(timeline->ToolTipAt({timeline->XOfMinute(12 * 60), timeline->RowCentreY(row)}),
+               QString());
+    }
+    QVERIFY(
+        !timeline->ToolTipAt({timeline->XOfMinute(12 * 60), timeline->RowCentreY(11)}).isEmpty());
+  }
+
   void theStyleBoxRedrawsTheChart() {
     Harness h;
     h.Open();
