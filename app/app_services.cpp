@@ -13,6 +13,7 @@
 #include <QUrlQuery>
 #include <QWidget>
 
+#include "almanac/day_at_a_glance.h"
 #include "app/app_texts.h"
 #include "judge/calculation_driver.h"
 #include "rules/charts.h"
@@ -104,7 +105,8 @@ CoreSteps RealCoreSteps() {
     return DispatchSubject(state, report, ReportOptions{.particulars = true});
   };
   return {[](CalculationState& state) { ComputeCharts(state, SwissEphemeris()); },
-          &ComputeStrengths, dispatch};
+          &ComputeStrengths, dispatch,
+          [](const DayRequest& request) { return ComputeDay(request, SwissEphemeris()); }};
 }
 
 void PauseIgnoringInput(int milliseconds) {

@@ -15,6 +15,8 @@ class QWidget;
 
 namespace horavela {
 struct CalculationState;
+struct DayAtAGlance;
+struct DayRequest;
 class RichTextSink;
 }  // namespace horavela
 
@@ -55,6 +57,8 @@ struct CoreSteps {
   std::function<void(CalculationState&)> computeCharts;
   std::function<void(CalculationState&)> computeStrengths;
   std::function<bool(CalculationState&, RichTextSink&)> dispatchSubject;
+  // The day at a glance of the election date and place.
+  std::function<DayAtAGlance(const DayRequest&)> computeDay;
 };
 
 // How the city fields find the atlas cities offered for what was typed. The

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "almanac/day_at_a_glance.h"
 #include "app/app_services.h"
 #include "app/filtered_line_edit.h"
 #include "app/page_checks.h"
@@ -32,6 +33,7 @@ namespace horavela::app {
 
 class AtlasCityField;
 class ClickableLabel;
+class DayTab;
 
 // The date and time boxes of one input page.
 struct MomentBoxes {
@@ -108,6 +110,13 @@ class MainWindow : public QMainWindow {
   QString FinderInputProblem() const;
   void UseElectionMinute(const LocalMinute& minute);
 
+  // View > Day at a glance: the day of the election date and place as the page
+  // holds them, on the "Day" tab; no evaluation needed.
+  void mnuDayAtAGlance_Click();
+  void cmdDayPrint_Click();
+  void cmdDaySavePdf_Click();
+  void cmdDaySavePng_Click();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -164,6 +173,14 @@ class MainWindow : public QMainWindow {
   void FillBirthDetails(const CalculationState& state);
   void Muhurtha_Details_Display(const CalculationState& state);
 
+  // The day at a glance
+  QString DayInputProblem() const;
+  DayRequest ReadDayRequest() const;
+  // Computes the day into the Day tab (and the planets table when `evaluated`);
+  // false, with the reason shown, when it could not be.
+  bool ComputeDayTab(bool evaluated);
+  bool SaveDayFile(const QString& path, const QByteArray& bytes);
+
   AppServices services_;
 
   QString electionSubject_;
@@ -207,6 +224,7 @@ class MainWindow : public QMainWindow {
   AtlasCityField* electionAtlas_ = nullptr;
   AtlasCityField* birthAtlas_ = nullptr;
   QTableWidget* tblPlanets_ = nullptr;
+  DayTab* dayTab_ = nullptr;
 };
 
 }  // namespace horavela::app

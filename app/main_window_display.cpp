@@ -140,6 +140,7 @@ void MainWindow::Display(Pace pace) {
   for (const std::string& warning : lastEvaluation_->Warnings) warnings << FromStd(warning);
   lblWarnings_->setText(warnings.join("\n\n"));
   lblWarnings_->setVisible(!warnings.isEmpty());
+  ComputeDayTab(true);
 }
 
 void MainWindow::FillBirthDetails(const CalculationState& state) {

@@ -23,6 +23,8 @@
 #include "app/about_dialog.h"
 #include "app/app_texts.h"
 #include "app/clickable_label.h"
+#include "app/day_tab.h"
+#include "app/day_texts.h"
 #include "app/main_window.h"
 #include "app/planet_table.h"
 #include "app/program_links.h"
@@ -122,6 +124,12 @@ void MainWindow::BuildMenus() {
   QAction* exit = file->addAction(texts::kMenuExit, this, &QWidget::close);
   exit->setObjectName("mnuExit");
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* view = menuBar()->addMenu(texts::kMenuView);
+  view->setObjectName("mnuView");
+  QAction* day =
+      view->addAction(texts::kMenuDayAtAGlance, this, &MainWindow::mnuDayAtAGlance_Click);
+  day->setObjectName("mnuDayAtAGlance");
 
   QMenu* help = menuBar()->addMenu(texts::kMenuHelp);
   help->setObjectName("mnuHelp");
@@ -578,6 +586,17 @@ QWidget* MainWindow::BuildResultArea() {
   tblPlanets_ =
       AddPlanetTable(qobject_cast<QGridLayout*>(lblMuhurthaDetails_[12]->parentWidget()->layout()));
   TS_->addTab(BuildReportPage(), texts::kTabAnalysis);
+  dayTab_ = new DayTab(texts::kBack);
+  connect(dayTab_, &DayTab::backRequested, this, [this] { cmdBack_Click(3); });
+  TS_->addTab(dayTab_, texts::kTabDay);
+  // A minute chosen on the timeline is judged, and the day stays in front.
+  connect(dayTab_, &DayTab::minuteChosen, this, [this](const LocalMinute& minute) {
+    UseElectionMinute(minute);
+    if (pages_->currentWidget() == picMuhurthaResult_) TS_->setCurrentWidget(dayTab_);
+  });
+  connect(dayTab_, &DayTab::printRequested, this, &MainWindow::cmdDayPrint_Click);
+  connect(dayTab_, &DayTab::pdfRequested, this, &MainWindow::cmdDaySavePdf_Click);
+  connect(dayTab_, &DayTab::pngRequested, this, &MainWindow::cmdDaySavePng_Click);
   auto* layout = new QVBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(TS_);

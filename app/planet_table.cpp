@@ -5,30 +5,31 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <array>
+#include <cmath>
+#include <string_view>
 
+#include "almanac/day_at_a_glance.h"
+#include "calendar/civil_calendar.h"
 #include "engine/calculation_state.h"
 
 namespace horavela::app {
 
 namespace {
 
-// In the order of the position texts.
-constexpr std::array<const char*, kPlanetCount> kPlanetNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+// The seven planets in the order of the position texts, then what the chart
+// of the moment adds.
+constexpr std::array<const char*, kPlanetCount + 3> kBodyNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Lagna"};
+constexpr int kRows = static_cast<int>(kBodyNames.size());
+constexpr int kPositionColumn = 1;
+constexpr int kNakshatraColumn = 2;
 
 }  // namespace
 
-QTableWidget* AddPlanetTable(QGridLayout* detailsGrid) {
-  auto* parent = detailsGrid->parentWidget();
-  auto* caption = new QLabel("Planets", parent);
-  QFont bold = caption->font();
-  bold.setBold(true);
-  caption->setFont(bold);
-  caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-  auto* table = new QTableWidget(kPlanetCount, 2, parent);
-  table->setObjectName("tblPlanets");
-  table->setHorizontalHeaderLabels({"Planet", "Position"});
+QTableWidget* NewPlanetTable(QWidget* parent, const char* objectName) {
+  auto* table = new QTableWidget(kRows, 3, parent);
+  table->setObjectName(objectName);
+  table->setHorizontalHeaderLabels({"Planet", "Position", "Nakshatra"});
   table->verticalHeader()->hide();
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -37,21 +38,34 @@ QTableWidget* AddPlanetTable(QGridLayout* detailsGrid) {
   table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table->setAlternatingRowColors(true);
   table->setShowGrid(false);
-  for (int row = 0; row < kPlanetCount; ++row) {
-    table->setItem(row, 0, new QTableWidgetItem(kPlanetNames[static_cast<std::size_t>(row)]));
-    table->setItem(row, 1, new QTableWidgetItem);
+  for (int row = 0; row < kRows; ++row) {
+    table->setItem(row, 0, new QTableWidgetItem(kBodyNames[static_cast<std::size_t>(row)]));
+    table->setItem(row, kPositionColumn, new QTableWidgetItem);
+    table->setItem(row, kNakshatraColumn, new QTableWidgetItem);
   }
-  // Wide enough for the longest name and "00 Cpr 00"; as high as its rows.
+  // Wide enough for the longest texts; as high as its rows.
   const QFontMetrics metrics = table->fontMetrics();
   table->setColumnWidth(0, metrics.horizontalAdvance("Mercury") + 40);
-  table->setColumnWidth(1, metrics.horizontalAdvance("00 Cpr 00") + 40);
+  table->setColumnWidth(kPositionColumn, metrics.horizontalAdvance("00 Cpr 00") + 40);
+  table->setColumnWidth(kNakshatraColumn, metrics.horizontalAdvance("Uttara Bhadrapada 4") + 24);
   table->horizontalHeader()->setStretchLastSection(true);
   table->resizeRowsToContents();
   int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-  for (int row = 0; row < kPlanetCount; ++row) height += table->rowHeight(row);
-  table->setFixedSize(table->columnWidth(0) + table->columnWidth(1) + 2 * table->frameWidth(),
-                      height);
+  for (int row = 0; row < kRows; ++row) height += table->rowHeight(row);
+  int width = 2 * table->frameWidth();
+  for (int column = 0; column < table->columnCount(); ++column) width += table->columnWidth(column);
+  table->setFixedSize(width, height);
+  return table;
+}
 
+QTableWidget* AddPlanetTable(QGridLayout* detailsGrid) {
+  auto* parent = detailsGrid->parentWidget();
+  auto* caption = new QLabel("Planets", parent);
+  QFont bold = caption->font();
+  bold.setBold(true);
+  caption->setFont(bold);
+  caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QTableWidget* table = NewPlanetTable(parent, "tblPlanets");
   const int row = detailsGrid->rowCount();
   detailsGrid->addWidget(caption, row, 0, Qt::AlignTop);
   detailsGrid->addWidget(table, row, 1, Qt::AlignLeft | Qt::AlignTop);
@@ -60,8 +74,37 @@ QTableWidget* AddPlanetTable(QGridLayout* detailsGrid) {
 
 void FillPlanetTable(QTableWidget* table, const CalculationState& state) {
   for (int row = 0; row < kPlanetCount; ++row) {
-    table->item(row, 1)->setText(
-        QString::fromStdString(state.Lagna.PlanetSigns[static_cast<std::size_t>(row)]));
+    table->item(row, kPositionColumn)
+        ->setText(QString::fromStdString(state.Lagna.PlanetSigns[static_cast<std::size_t>(row)]));
+  }
+}
+
+QString PositionText(double longitude) {
+  const double wrapped = std::fmod(std::fmod(longitude, 360.0) + 360.0, 360.0);
+  const int totalMinutes = static_cast<int>(std::floor(wrapped * 60.0)) % (360 * 60);
+  const int sign = totalMinutes / (30 * 60);
+  const std::string_view name = kSignAbbreviations[static_cast<std::size_t>(sign)];
+  return QString("%1 %2 %3")
+      .arg(totalMinutes / 60 % 30, 2, 10, QChar('0'))
+      .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))
+      .arg(totalMinutes % 60, 2, 10, QChar('0'));
+}
+
+void FillChartBodies(QTableWidget* table, const std::vector<ChartBody>& chart, ChartRows rows) {
+  const int firstFromChart = rows == ChartRows::All ? 0 : kPlanetCount;
+  for (int row = 0; row < kRows; ++row) {
+    table->item(row, kNakshatraColumn)->setText({});
+    if (row >= firstFromChart) table->item(row, kPositionColumn)->setText({});
+  }
+  for (const ChartBody& body : chart) {
+    for (int row = 0; row < kRows; ++row) {
+      if (body.body != kBodyNames[static_cast<std::size_t>(row)]) continue;
+      table->item(row, kNakshatraColumn)
+          ->setText(QString("%1 %2").arg(QString::fromStdString(body.nakshatra)).arg(body.pada));
+      if (row >= firstFromChart) {
+        table->item(row, kPositionColumn)->setText(PositionText(body.longitude));
+      }
+    }
   }
 }
 

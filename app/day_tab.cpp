@@ -1,0 +1,187 @@
+#include "app/day_tab.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/chart_drawing.h"
+#include "app/day_texts.h"
+#include "app/day_timeline.h"
+#include "app/planet_table.h"
+
+namespace horavela::app {
+
+namespace {
+
+QString TimeOrNone(const LocalMinute& midnight, const std::optional<LocalTime>& time) {
+  return time ? ClockText(midnight, *time) : QString(texts::kNoRise);
+}
+
+QString Weekday(const DayAtAGlance& day, const LocalMinute& midnight) {
+  if (day.parts) return QString::fromStdString(day.parts->weekday);
+  return QLocale::c().dayName(QDate(midnight.year, midnight.month, midnight.day).dayOfWeek());
+}
+
+}  // namespace
+
+QString SkyText(const DayAtAGlance& day, const LocalMinute& midnight) {
+  const RiseAndSet& sky = day.sky;
+  QString text = QString("%1, %2-%3-%4")
+                     .arg(Weekday(day, midnight))
+                     .arg(midnight.year, 4, 10, QChar('0'))
+                     .arg(midnight.month, 2, 10, QChar('0'))
+                     .arg(midnight.day, 2, 10, QChar('0'));
+  if (sky.polarDay || sky.polarNight) {
+    text += "\n" + QString(sky.polarDay ? texts::kPolarDay : texts::kPolarNight);
+  } else {
+    text += QString("    Sunrise %1    Sunset %2    Next sunrise %3")
+                .arg(TimeOrNone(midnight, sky.sunrise), TimeOrNone(midnight, sky.sunset),
+                     TimeOrNone(midnight, sky.nextSunrise));
+  }
+  text += QString("\nMoonrise %1    Moonset %2")
+              .arg(TimeOrNone(midnight, sky.moonrise), TimeOrNone(midnight, sky.moonset));
+  return text;
+}
+
+DayTab::DayTab(const QString& backCaption, QWidget* parent) : QWidget(parent) {
+  setObjectName("picDay");
+  sky_ = new QLabel(texts::kDayEmpty);
+  sky_->setObjectName("lblDaySky");
+  sky_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont bold = sky_->font();
+  bold.setBold(true);
+  sky_->setFont(bold);
+
+  timeline_ = new DayTimeline;
+  scroll_ = new QScrollArea;
+  scroll_->setObjectName("scrDayTimeline");
+  scroll_->setWidget(timeline_);
+  scroll_->setWidgetResizable(false);
+  scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  connect(timeline_, &DayTimeline::minuteChosen, this, &DayTab::minuteChosen);
+  connect(scroll_->horizontalScrollBar(), &QScrollBar::valueChanged, timeline_,
+          qOverload<>(&QWidget::update));
+
+  // The whole day scrolls on a small screen; the buttons stay in view.
+  auto* content = new QWidget;
+  auto* column = new QVBoxLayout(content);
+  column->addWidget(sky_);
+  column->addWidget(scroll_);
+  column->addWidget(BuildChartRow(), 1);
+  auto* outer = new QScrollArea(this);
+  outer->setObjectName("scrDay");
+  outer->setWidgetResizable(true);
+  outer->setFrameShape(QFrame::NoFrame);
+  outer->setWidget(content);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(outer, 1);
+  layout->addWidget(BuildButtons(backCaption));
+}
+
+QWidget* DayTab::BuildChartRow() {
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+
+  auto* chartColumn = new QVBoxLayout;
+  auto* styleRow = new QHBoxLayout;
+  styleRow->addWidget(new QLabel(texts::kChartStyle, row));
+  style_ = new QComboBox(row);
+  style_->setObjectName("cboChartStyle");
+  style_->addItems({texts::kSouthIndian, texts::kNorthIndian});
+  styleRow->addWidget(style_);
+  styleRow->addStretch();
+  chartColumn->addLayout(styleRow);
+  chart_ = new ChartDrawing(row);
+  chartColumn->addWidget(chart_, 1);
+  connect(style_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    chart_->SetStyle(index == 1 ? ChartDrawing::Style::NorthIndian
+                                : ChartDrawing::Style::SouthIndian);
+  });
+  layout->addLayout(chartColumn);
+
+  bodies_ = NewPlanetTable(row, "tblDayPlanets");
+  layout->addWidget(bodies_, 0, Qt::AlignTop);
+  layout->addStretch();
+  return row;
+}
+
+QWidget* DayTab::BuildButtons(const QString& backCaption) {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addStretch();
+  auto* back = new QPushButton(backCaption, row);
+  back->setObjectName("cmdDayBack");
+  connect(back, &QPushButton::clicked, this, &DayTab::backRequested);
+  layout->addWidget(back);
+  const std::array<std::tuple<const char*, const char*, void (DayTab::*)()>, 3> buttons = {{
+      {texts::kDayPrint, "cmdDayPrint", &DayTab::printRequested},
+      {texts::kDaySavePdf, "cmdDaySavePdf", &DayTab::pdfRequested},
+      {texts::kDaySavePng, "cmdDaySavePng", &DayTab::pngRequested},
+  }};
+  for (const auto& [caption, name, signal] : buttons) {
+    auto* button = new QPushButton(caption, row);
+    button->setObjectName(name);
+    button->setEnabled(false);
+    connect(button, &QPushButton::clicked, this, signal);
+    layout->addWidget(button);
+    buttons_ << button;
+  }
+  return row;
+}
+
+void DayTab::SetDay(const DayAtAGlance& day, const LocalMinute& midnight) {
+  hasDay_ = true;
+  const LocalTime moment{day.chartMoment.year, day.chartMoment.month,  day.chartMoment.day,
+                         day.chartMoment.hour, day.chartMoment.minute, 0};
+  sky_->setText(SkyText(day, midnight));
+  timeline_->SetDay(day, midnight);
+  scroll_->setFixedHeight(timeline_->sizeHint().height() +
+                          scroll_->horizontalScrollBar()->sizeHint().height() +
+                          2 * scroll_->frameWidth());
+  chart_->SetChart(day.chart);
+  chart_->SetCaption(QString("Rasi\n%1").arg(ClockText(midnight, moment)));
+  FillChartBodies(bodies_, day.chart, ChartRows::All);
+  for (QPushButton* button : buttons_) button->setEnabled(true);
+  // The chosen moment in view.
+  scroll_->ensureVisible(timeline_->XOfMinute(MinutesFrom(midnight, moment)), 0,
+                         scroll_->viewport()->width() / 2, 0);
+}
+
+QImage DayTab::Picture() const {
+  const QImage line = timeline_->Picture();
+  const QImage chart = chart_->grab().toImage();
+  const QImage table = bodies_->grab().toImage();
+  const int margin = 16;
+  const QFontMetrics metrics(sky_->font());
+  const QRect textBox =
+      metrics.boundingRect(QRect(0, 0, line.width(), 1000), Qt::TextWordWrap, sky_->text());
+  const int width = std::max(line.width(), chart.width() + table.width() + margin) + 2 * margin;
+  const int height =
+      textBox.height() + line.height() + std::max(chart.height(), table.height()) + 4 * margin;
+  QImage picture(width, height, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.setFont(sky_->font());
+  painter.setPen(Qt::black);
+  int y = margin;
+  painter.drawText(QRect(margin, y, line.width(), textBox.height()), Qt::TextWordWrap,
+                   sky_->text());
+  y += textBox.height() + margin;
+  painter.drawImage(margin, y, line);
+  y += line.height() + margin;
+  painter.drawImage(margin, y, chart);
+  painter.drawImage(margin + chart.width() + margin, y, table);
+  return picture;
+}
+
+}  // namespace horavela::app

@@ -1,0 +1,317 @@
+#include "app/day_timeline.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string_view>
+
+namespace horavela::app {
+
+namespace {
+
+constexpr int kCaptionWidth = 112;
+constexpr int kHeaderHeight = 38;
+constexpr int kRowHeight = 21;
+constexpr double kPixelsPerMinute = 1.0;  // an hour is 60 pixels: every name fits a cell
+constexpr int kRightMargin = 16;
+
+const QColor kKalam(239, 154, 154);
+const QColor kAbhijit(165, 214, 167);
+const QColor kGood(102, 187, 106);
+const QColor kAverage(255, 193, 7);
+const std::array<QColor, 2> kPlain = {QColor(207, 226, 243), QColor(232, 240, 250)};
+
+// The choghadiya's names by their nature: the first four help, the rest hinder.
+constexpr std::array<std::string_view, 4> kHelpfulChoghadiya = {"Amrit", "Shubh", "Labh", "Char"};
+
+QString FromStd(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+LocalMinute MinuteOf(const LocalTime& time) {
+  return {time.year, time.month, time.day, time.hour, time.minute};
+}
+
+TimelineCell CellOf(const LocalMinute& midnight, const Period& period, const QColor& colour) {
+  return {FromStd(period.name), MinutesFrom(midnight, period.from),
+          MinutesFrom(midnight, period.to), colour,
+          QString("%1 - %2").arg(ClockText(midnight, period.from), ClockText(midnight, period.to))};
+}
+
+TimelineRow RowOf(const LocalMinute& midnight, const QString& caption,
+                  const std::vector<Period>& periods) {
+  TimelineRow row{caption, {}};
+  for (std::size_t i = 0; i < periods.size(); ++i) {
+    row.cells.push_back(CellOf(midnight, periods[i], kPlain[i % 2]));
+  }
+  return row;
+}
+
+QColor ChoghadiyaColour(const std::string& name) {
+  for (std::string_view helpful : kHelpfulChoghadiya) {
+    if (name.starts_with(helpful)) return kAbhijit;
+  }
+  return kKalam.lighter(112);
+}
+
+TimelineRow VerdictRow(const DayAtAGlance& day, const LocalMinute& midnight) {
+  TimelineRow row{"Verdict", {}};
+  for (const SearchWindow& window : day.verdicts) {
+    const std::string& word = window.evaluation().ResultWord;
+    if (word != "Good" && word != "Average") continue;  // a bad stretch stays blank
+    const LocalTime from{window.first.year, window.first.month,  window.first.day,
+                         window.first.hour, window.first.minute, 0};
+    const LocalMinute end = FromMinuteIndex(MinuteIndex(window.last) + 1);
+    const LocalTime to{end.year, end.month, end.day, end.hour, end.minute, 0};
+    row.cells.push_back(CellOf(midnight, {word, from, to}, word == "Good" ? kGood : kAverage));
+  }
+  return row;
+}
+
+}  // namespace
+
+double MinutesFrom(const LocalMinute& midnight, const LocalTime& time) {
+  return static_cast<double>(MinuteIndex(MinuteOf(time)) - MinuteIndex(midnight)) +
+         time.second / 60.0;
+}
+
+QString ClockText(const LocalMinute& midnight, const LocalTime& time) {
+  const QString clock =
+      QString("%1:%2").arg(time.hour, 2, 10, QChar('0')).arg(time.minute, 2, 10, QChar('0'));
+  if (time.year == midnight.year && time.month == midnight.month && time.day == midnight.day) {
+    return clock;
+  }
+  return QString("%1 (%2-%3-%4)")
+      .arg(clock)
+      .arg(time.year, 4, 10, QChar('0'))
+      .arg(time.month, 2, 10, QChar('0'))
+      .arg(time.day, 2, 10, QChar('0'));
+}
+
+std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute& midnight) {
+  std::vector<TimelineRow> rows;
+  const auto single = [&](const QString& caption, const Period* period, const QColor& colour) {
+    TimelineRow row{caption, {}};
+    if (period != nullptr) row.cells.push_back(CellOf(midnight, *period, colour));
+    rows.push_back(row);
+  };
+  const DayParts* parts = day.parts ? &*day.parts : nullptr;
+  single("Rahu kalam", parts ? &parts->rahuKalam : nullptr, kKalam);
+  single("Yamaganda", parts ? &parts->yamaganda : nullptr, kKalam);
+  single("Gulika kalam", parts ? &parts->gulikaKalam : nullptr, kKalam);
+  single("Abhijit", parts ? &parts->abhijit : nullptr, kAbhijit);
+  TimelineRow choghadiya{"Choghadiya", {}};
+  if (parts != nullptr) {
+    for (const Period& period : parts->choghadiya) {
+      choghadiya.cells.push_back(CellOf(midnight, period, ChoghadiyaColour(period.name)));
+    }
+  }
+  rows.push_back(choghadiya);
+  rows.push_back(RowOf(midnight, "Hora", parts ? parts->hora : std::vector<Period>{}));
+  const DayElements& elements = day.elements;
+  rows.push_back(RowOf(midnight, "Tithi", elements.tithi));
+  rows.push_back(RowOf(midnight, "Nakshatra", elements.nakshatra));
+  rows.push_back(RowOf(midnight, "Yoga", elements.yoga));
+  rows.push_back(RowOf(midnight, "Karana", elements.karana));
+  rows.push_back(RowOf(midnight, "Moon sign", elements.moonSign));
+  rows.push_back(RowOf(midnight, "Lagna", elements.lagna));
+  if (!day.verdicts.empty()) rows.push_back(VerdictRow(day, midnight));
+  return rows;
+}
+
+DayTimeline::DayTimeline(QWidget* parent) : QWidget(parent) {
+  setObjectName("dayTimeline");
+  setMouseTracking(true);
+  setCursor(Qt::CrossCursor);
+}
+
+void DayTimeline::SetDay(const DayAtAGlance& day, const LocalMinute& midnight) {
+  hasDay_ = true;
+  midnight_ = midnight;
+  rows_ = TimelineRows(day, midnight);
+  span_ = 1440;
+  if (day.sky.nextSunrise) span_ = std::max(span_, MinutesFrom(midnight, *day.sky.nextSunrise));
+  marks_.clear();
+  const std::array<std::pair<const char*, const std::optional<LocalTime>*>, 3> sun = {{
+      {"Sunrise", &day.sky.sunrise},
+      {"Sunset", &day.sky.sunset},
+      {"Next sunrise", &day.sky.nextSunrise},
+  }};
+  for (const auto& [name, time] : sun) {
+    if (*time) marks_.emplace_back(name, MinutesFrom(midnight, **time));
+  }
+  const LocalTime chart{day.chartMoment.year, day.chartMoment.month,  day.chartMoment.day,
+                        day.chartMoment.hour, day.chartMoment.minute, 0};
+  moment_ = MinutesFrom(midnight, chart);
+  updateGeometry();
+  resize(sizeHint());
+  update();
+}
+
+void DayTimeline::Clear() {
+  hasDay_ = false;
+  rows_.clear();
+  marks_.clear();
+  moment_ = -1;
+  update();
+}
+
+QSize DayTimeline::sizeHint() const {
+  const int rows = std::max<int>(static_cast<int>(rows_.size()), 13);
+  return {XOfMinute(span_) + kRightMargin, kHeaderHeight + rows * kRowHeight + 2};
+}
+
+int DayTimeline::XOfMinute(double minute) const {
+  return kCaptionWidth + static_cast<int>(std::lround(minute * kPixelsPerMinute));
+}
+
+int DayTimeline::MinuteAtX(int x) const {
+  const int minute = static_cast<int>(std::floor((x - kCaptionWidth) / kPixelsPerMinute));
+  return std::clamp(minute, 0, static_cast<int>(std::ceil(span_)) - 1);
+}
+
+LocalMinute DayTimeline::LocalMinuteAtX(int x) const {
+  return FromMinuteIndex(MinuteIndex(midnight_) + MinuteAtX(x));
+}
+
+int DayTimeline::RowCentreY(int row) const {
+  return RowTop(row) + kRowHeight / 2;
+}
+
+int DayTimeline::RowTop(int row) const {
+  return kHeaderHeight + row * kRowHeight;
+}
+
+QString DayTimeline::ToolTipAt(const QPoint& point) const {
+  if (point.y() < kHeaderHeight || point.x() < captionLeft_ + kCaptionWidth) return {};
+  const auto row = static_cast<std::size_t>((point.y() - kHeaderHeight) / kRowHeight);
+  if (row >= rows_.size()) return {};
+  const double minute = (point.x() - kCaptionWidth) / kPixelsPerMinute;
+  for (const TimelineCell& cell : rows_[row].cells) {
+    if (minute >= cell.from && minute < cell.to) {
+      const QString& caption = rows_[row].caption;
+      if (cell.name.compare(caption, Qt::CaseInsensitive) == 0) {
+        return QString("%1\n%2").arg(caption, cell.times);
+      }
+      return QString("%1: %2\n%3").arg(caption, cell.name, cell.times);
+    }
+  }
+  return {};
+}
+
+bool DayTimeline::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = ToolTipAt(help->pos());
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), text, this);
+    }
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void DayTimeline::mousePressEvent(QMouseEvent* event) {
+  const int x = static_cast<int>(event->position().x());
+  if (!hasDay_ || event->button() != Qt::LeftButton || x < captionLeft_ + kCaptionWidth) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  emit minuteChosen(LocalMinuteAtX(x));
+}
+
+void DayTimeline::paintEvent(QPaintEvent*) {
+  // The captions stay at the left of what the scroll area shows.
+  captionLeft_ = visibleRegion().boundingRect().left();
+  QPainter painter(this);
+  Paint(painter, captionLeft_);
+}
+
+QImage DayTimeline::Picture() const {
+  QImage picture(sizeHint(), QImage::Format_RGB32);
+  QPainter painter(&picture);
+  Paint(painter, 0);
+  return picture;
+}
+
+void DayTimeline::Paint(QPainter& painter, int captionLeft) const {
+  painter.fillRect(QRect(QPoint(0, 0), sizeHint()).united(rect()), palette().base());
+  if (!hasDay_) return;
+  DrawRows(painter, captionLeft + kCaptionWidth);
+  DrawHours(painter);
+  DrawMarks(painter);
+  DrawCaptions(painter, captionLeft);
+}
+
+void DayTimeline::DrawCaptions(QPainter& painter, int left) const {
+  const int bottom = RowTop(static_cast<int>(rows_.size()));
+  painter.fillRect(QRect(left, 0, kCaptionWidth, bottom + 2), palette().window());
+  painter.setPen(palette().windowText().color());
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    painter.drawText(QRect(left + 4, RowTop(static_cast<int>(i)), kCaptionWidth - 8, kRowHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft, rows_[i].caption);
+  }
+}
+
+void DayTimeline::DrawHours(QPainter& painter) const {
+  painter.setPen(palette().text().color());
+  const int bottom = RowTop(static_cast<int>(rows_.size()));
+  for (int hour = 0; hour * 60 <= span_; ++hour) {
+    const int x = XOfMinute(hour * 60.0);
+    painter.setPen(palette().text().color());
+    painter.drawText(QRect(x - 30, 2, 60, 16), Qt::AlignCenter,
+                     QString("%1:00").arg(hour % 24, 2, 10, QChar('0')));
+    painter.setPen(QPen(palette().mid().color(), 0, Qt::DotLine));
+    painter.drawLine(x, 18, x, bottom);
+  }
+}
+
+void DayTimeline::DrawRows(QPainter& painter, int firstVisibleX) const {
+  const QColor frame = palette().mid().color();
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const int top = RowTop(static_cast<int>(i));
+    for (const TimelineCell& cell : rows_[i].cells) {
+      const double from = std::max(cell.from, 0.0);
+      const double to = std::min(cell.to, span_);
+      if (to <= from) continue;
+      const QRect box(XOfMinute(from), top + 2, XOfMinute(to) - XOfMinute(from), kRowHeight - 4);
+      painter.fillRect(box, cell.colour);
+      painter.setPen(frame);
+      painter.drawRect(box);
+      // A name whose cell began out of view is written where the view begins.
+      QRect label = box.adjusted(3, 0, -3, 0);
+      label.setLeft(std::max(label.left(), firstVisibleX + 3));
+      painter.setPen(Qt::black);
+      const QString text =
+          painter.fontMetrics().elidedText(cell.name, Qt::ElideRight, std::max(0, label.width()));
+      painter.drawText(label, Qt::AlignVCenter | Qt::AlignLeft, text);
+    }
+  }
+}
+
+void DayTimeline::DrawMarks(QPainter& painter) const {
+  const int bottom = RowTop(static_cast<int>(rows_.size()));
+  QFont small = painter.font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
+  painter.setFont(small);
+  for (const auto& [name, minute] : marks_) {
+    const int x = XOfMinute(minute);
+    painter.setPen(QPen(QColor(230, 120, 0), 2, Qt::DashLine));
+    painter.drawLine(x, 18, x, bottom);
+    painter.drawText(QRect(x - 50, 20, 100, 18), Qt::AlignCenter, name);
+  }
+  if (moment_ >= 0 && moment_ <= span_) {
+    const int x = XOfMinute(moment_);
+    painter.setPen(QPen(QColor(25, 60, 200), 2));
+    painter.drawLine(x, 18, x, bottom);
+  }
+}
+
+}  // namespace horavela::app

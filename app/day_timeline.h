@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "almanac/day_at_a_glance.h"
+#include "search/local_minute.h"
+
+namespace horavela::app {
+
+// One stretch of a timeline row, in minutes from the civil day's 00:00 (it
+// may start before 0 or end after 1440).
+struct TimelineCell {
+  QString name;
+  double from = 0;
+  double to = 0;
+  QColor colour;
+  QString times;  // "06:12 - 07:40", as the tooltip says it
+};
+
+struct TimelineRow {
+  QString caption;
+  std::vector<TimelineCell> cells;
+};
+
+// Minutes from `midnight` to `time` on the same clock, seconds as fractions.
+double MinutesFrom(const LocalMinute& midnight, const LocalTime& time);
+
+// "06:12", with the date beside it when it is not `midnight`'s.
+QString ClockText(const LocalMinute& midnight, const LocalTime& time);
+
+// The rows the timeline draws for `day`, whose civil date begins at `midnight`:
+// the kalams, Abhijit, the choghadiya and hora, the elements, the Moon's sign,
+// the lagna, and the verdict band when the day has verdicts.
+std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute& midnight);
+
+// The day drawn along a line of hours, a row per part of the day. A click
+// chooses the minute under the mouse.
+class DayTimeline : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DayTimeline(QWidget* parent = nullptr);
+
+  // `midnight` is 00:00 of the civil date the day was computed for.
+  void SetDay(const DayAtAGlance& day, const LocalMinute& midnight);
+  void Clear();
+
+  // From the civil day's 00:00 to the next sunrise or 24:00, whichever is later.
+  double SpanMinutes() const { return span_; }
+  int XOfMinute(double minute) const;
+  // The whole minute under `x`, within the span.
+  int MinuteAtX(int x) const;
+  LocalMinute LocalMinuteAtX(int x) const;
+  // The middle of row `row` (0 the first, Rahu kalam), for a pointer.
+  int RowCentreY(int row) const;
+  // The row caption, the cell's name and its times; empty off the cells.
+  QString ToolTipAt(const QPoint& point) const;
+
+  // The whole timeline, its captions at the left, for a page or a picture.
+  QImage Picture() const;
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ signals:
+  void minuteChosen(const LocalMinute& minute);
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  int RowTop(int row) const;
+  void DrawHours(QPainter& painter) const;
+  void DrawRows(QPainter& painter, int firstVisibleX) const;
+  void DrawMarks(QPainter& painter) const;
+  void DrawCaptions(QPainter& painter, int left) const;
+  void Paint(QPainter& painter, int captionLeft) const;
+
+  bool hasDay_ = false;
+  int captionLeft_ = 0;
+  LocalMinute midnight_;
+  double span_ = 1440;
+  std::vector<TimelineRow> rows_;
+  // Sunrise, sunset, next sunrise and the moment of the chart, in minutes.
+  std::vector<std::pair<QString, double>> marks_;
+  double moment_ = -1;
+};
+
+}  // namespace horavela::app

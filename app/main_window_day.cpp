@@ -1,0 +1,158 @@
+// The day at a glance of the election date and place: computed after each
+// evaluation and on demand from the View menu, shown on the "Day" tab, and
+// printed or saved from there.
+#include <QBuffer>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <exception>
+
+#include "app/app_texts.h"
+#include "app/atlas_city_field.h"
+#include "app/day_tab.h"
+#include "app/day_texts.h"
+#include "app/main_window.h"
+#include "app/planet_table.h"
+#include "app/report_file_name.h"
+#include "report/atomic_file.h"
+#include "search/zone_following.h"
+
+namespace horavela::app {
+
+namespace {
+
+// Fitted within the page, keeping its shape.
+void DrawOnPage(QPagedPaintDevice& device, const QImage& picture) {
+  QPainter painter(&device);
+  const QRect page = painter.viewport();
+  const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
+  painter.drawImage(QRect(page.topLeft(), size), picture);
+}
+
+}  // namespace
+
+QString MainWindow::DayInputProblem() const {
+  const PlaceBoxes& e = electionPlace_;
+  for (const QLineEdit* field :
+       {e.latitudeDegrees, e.latitudeMinutes, e.longitudeDegrees, e.longitudeMinutes}) {
+    if (field->text().trimmed().isEmpty()) return texts::kDayNoElectionPlace;
+  }
+  if (const auto problem =
+          CheckCoordinates(e.latitudeDegrees->text(), e.latitudeMinutes->text(),
+                           e.longitudeDegrees->text(), e.longitudeMinutes->text())) {
+    return QString("Election place: %1").arg(problem->message);
+  }
+  return CheckDateExists("election", election_.year->currentText().toInt(),
+                         election_.month->currentIndex() + 1, election_.day->currentText().toInt());
+}
+
+DayRequest MainWindow::ReadDayRequest() const {
+  const MomentEntry entry = ReadMoment(election_, electionPlace_);
+  DayRequest request;
+  request.year = entry.year;
+  request.month = entry.month;
+  request.day = entry.day;
+  request.place = entry.place;
+  // An election place that follows an atlas city keeps its own clock all day.
+  if (const TimeZoneRules* zone = electionAtlas_->Zone())
+    request.zoneAt = ZoneMinuteByMinute(*zone);
+  request.chartMoment = LocalMinute{entry.year, entry.month, entry.day, entry.hour, entry.minute};
+  // The verdict band belongs to an evaluated subject and person.
+  if (lastEvaluation_ && FinderInputProblem().isEmpty()) request.verdicts = FinderRequest();
+  return request;
+}
+
+bool MainWindow::ComputeDayTab(bool evaluated) {
+  // A build or a test without the almanac keeps its evaluations quiet.
+  if (evaluated && !services_.core.computeDay) return false;
+  if (const QString problem = DayInputProblem(); !problem.isEmpty()) {
+    services_.messages->Show(MessageIcon::Error, problem);
+    return false;
+  }
+  const DayRequest request = ReadDayRequest();
+  DayAtAGlance day;
+  try {
+    if (!services_.core.computeDay) throw std::runtime_error("no almanac in this build");
+    day = services_.core.computeDay(request);
+  } catch (const std::exception& error) {
+    services_.messages->Show(MessageIcon::Error,
+                             QString("%1: %2").arg(texts::kDayFailed, error.what()));
+    return false;
+  }
+  dayTab_->SetDay(day, LocalMinute{request.year, request.month, request.day, 0, 0});
+  if (evaluated) FillChartBodies(tblPlanets_, day.chart);
+  return true;
+}
+
+void MainWindow::mnuDayAtAGlance_Click() {
+  if (!ComputeDayTab(false)) return;
+  ShowPage(picMuhurthaResult_);
+  TS_->setCurrentWidget(dayTab_);
+}
+
+void MainWindow::cmdDayPrint_Click() {
+  std::unique_ptr<QPrinter> printer = services_.defaultPrinter();
+  if (!printer) {
+    if (services_.messages->Ask(MessageIcon::Information, texts::kNoPrinter, texts::kOfferPdf)) {
+      cmdDaySavePdf_Click();
+    }
+    return;
+  }
+  printer->setDocName(texts::kDayHeading);
+  printer->setPageOrientation(QPageLayout::Landscape);
+  DrawOnPage(*printer, dayTab_->Picture());
+  if (printer->printerState() == QPrinter::Error) {
+    services_.messages->Show(MessageIcon::Error, texts::kPrintFailed);
+  }
+}
+
+void MainWindow::cmdDaySavePdf_Click() {
+  const QString path = services_.chooseSaveFile(
+      texts::kDayPdfCaption, ReportFileName(ReadInput(), "pdf"), texts::kPdfFilter);
+  if (path.isEmpty()) return;
+  QByteArray pdf;
+  {
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(texts::kDayHeading);
+    writer.setCreator(texts::kWindowTitle);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Landscape);
+    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    DrawOnPage(writer, dayTab_->Picture());
+  }
+  SaveDayFile(path, pdf);
+}
+
+void MainWindow::cmdDaySavePng_Click() {
+  const QString path = services_.chooseSaveFile(
+      texts::kDayPngCaption, ReportFileName(ReadInput(), "png"), texts::kPngFilter);
+  if (path.isEmpty()) return;
+  QByteArray png;
+  {
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    dayTab_->Picture().save(&buffer, "PNG");
+  }
+  SaveDayFile(path, png);
+}
+
+bool MainWindow::SaveDayFile(const QString& path, const QByteArray& bytes) {
+  // Under the same rules as the report: never over a device, a FIFO or a
+  // read-only file, through links, keeping the mode.
+  const std::string error = WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                                std::string_view(bytes.constData(), bytes.size()));
+  if (error.empty()) return true;
+  services_.messages->Show(MessageIcon::Error,
+                           QString(texts::kDayNotSaved).arg(path, QString::fromStdString(error)));
+  return false;
+}
+
+}  // namespace horavela::app
