@@ -50,9 +50,9 @@ struct SearchRequest {
   PlaceEntry place;     // the election place; its zone and DST hold unless zoneAt is set
   ZoneProvider zoneAt;  // optional: the zone minute by minute
   LocalMinute from;
-  LocalMinute to;                               // inclusive
-  std::string minResult = "Good";               // "Good", "Average" or "Bad"
-  std::optional<int> minTotal;                  // when set, the total score must reach it too
+  LocalMinute to;                  // inclusive
+  std::string minResult = "Good";  // "Good", "Average" or "Bad"
+  std::optional<int> minTotal;     // when set, the total score must reach it too
   // Stretches whose minutes are never listed (the kalams a user avoids): a
   // window they cut is listed as the pieces outside them. Any order; they may
   // overlap.

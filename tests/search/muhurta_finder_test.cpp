@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <mutex>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <thread>
 #include <tuple>
-#include <optional>
 
 #include "atlas/time_zone_rules.h"
 #include "rules/subjects.h"
