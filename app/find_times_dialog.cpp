@@ -1,25 +1,31 @@
 #include "app/find_times_dialog.h"
 
-#include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTextCharFormat>
 #include <QThread>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
 #include <map>
+#include <tuple>
 
 #include "app/find_times_texts.h"
+#include "app/totals_calendar.h"
+#include "report/atomic_file.h"
+#include "search/windows_csv.h"
 #include "search/zone_following.h"
 
 namespace horavela::app {
@@ -36,6 +42,35 @@ const QColor kProblemText(150, 20, 20);
 
 constexpr int kProgressSteps = 1000;
 constexpr int kBestRole = Qt::UserRole + 1;
+constexpr int kSortRole = Qt::UserRole + 2;
+
+// The list's columns, in order; sorting by Time is the time order the finder lists.
+enum Column { kTimeColumn, kResultColumn, kTotalColumn, kFactorsColumn, kMinutesColumn };
+
+// The lowest total the spin box offers stands for no minimum.
+constexpr int kNoMinimumTotal = -100;
+constexpr int kHighestMinimumTotal = 100;
+
+// Sorts by the number each column keeps under kSortRole; equal rows stay in
+// time order.
+class WindowItem : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+  bool operator<(const QTreeWidgetItem& other) const override {
+    const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : kTimeColumn;
+    return std::make_tuple(data(column, kSortRole).toLongLong(),
+                           data(0, Qt::UserRole).toULongLong()) <
+           std::make_tuple(other.data(column, kSortRole).toLongLong(),
+                           other.data(0, Qt::UserRole).toULongLong());
+  }
+};
+
+// The order of "best": word, then total, then factor count, then length.
+auto BestKey(const SearchWindow& window) {
+  const Evaluation& evaluation = window.evaluation();
+  return std::make_tuple(ResultRank(evaluation.ResultWord), evaluation.TotalScore,
+                         evaluation.FactorCount, window.minutes);
+}
 
 QDate DateOf(const LocalMinute& minute) {
   return QDate(minute.year, minute.month, minute.day);
@@ -176,13 +211,19 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   cmdClose_->setAutoDefault(false);
   connect(cmdClose_, &QPushButton::clicked, this, &FindTimesDialog::reject);
   auto* buttons = new QHBoxLayout;
+  cmdExportCsv_ = new QPushButton(texts::kFindExportCsv, this);
+  cmdExportCsv_->setObjectName("cmdExportCsv");
+  cmdExportCsv_->setAutoDefault(false);
+  connect(cmdExportCsv_, &QPushButton::clicked, this, &FindTimesDialog::cmdExportCsv_Click);
   buttons->addWidget(cmdUse_);
+  buttons->addWidget(cmdExportCsv_);
   buttons->addStretch();
   buttons->addWidget(cmdClose_);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary);
   layout->addWidget(BuildRangeRow());
+  layout->addWidget(BuildFilterRow());
   layout->addWidget(prgSearch_);
   layout->addWidget(lblStatus_);
   layout->addWidget(lblTruncated_);
@@ -245,9 +286,44 @@ QWidget* FindTimesDialog::BuildRangeRow() {
   return row;
 }
 
+QWidget* FindTimesDialog::BuildFilterRow() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  spnMinTotal_ = new QSpinBox(row);
+  spnMinTotal_->setObjectName("spnMinTotal");
+  spnMinTotal_->setRange(kNoMinimumTotal, kHighestMinimumTotal);
+  spnMinTotal_->setSpecialValueText(texts::kFindAnyTotal);
+  spnMinTotal_->setValue(kNoMinimumTotal);
+  auto* label = new QLabel(texts::kFindTotalAtLeast, row);
+  label->setBuddy(spnMinTotal_);
+  layout->addWidget(label);
+  layout->addWidget(spnMinTotal_);
+  layout->addSpacing(16);
+  auto newBox = [row, layout](const char* name, const char* text) {
+    auto* box = new QCheckBox(text, row);
+    box->setObjectName(name);
+    layout->addWidget(box);
+    return box;
+  };
+  chkAvoidRahuKalam_ = newBox("chkAvoidRahuKalam", texts::kFindAvoidRahuKalam);
+  chkAvoidYamaganda_ = newBox("chkAvoidYamaganda", texts::kFindAvoidYamaganda);
+  chkAvoidGulikaKalam_ = newBox("chkAvoidGulikaKalam", texts::kFindAvoidGulikaKalam);
+  layout->addStretch();
+  return row;
+}
+
+std::set<Kalam> FindTimesDialog::AvoidedKalams() const {
+  std::set<Kalam> kalams;
+  if (chkAvoidRahuKalam_->isChecked()) kalams.insert(Kalam::RahuKalam);
+  if (chkAvoidYamaganda_->isChecked()) kalams.insert(Kalam::Yamaganda);
+  if (chkAvoidGulikaKalam_->isChecked()) kalams.insert(Kalam::GulikaKalam);
+  return kalams;
+}
+
 QWidget* FindTimesDialog::BuildResultArea() {
   auto* area = new QWidget(this);
-  calResults_ = new QCalendarWidget(area);
+  calResults_ = new TotalsCalendar(area);
   calResults_->setObjectName("calResults");
   calResults_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   calResults_->setGridVisible(true);
@@ -267,18 +343,30 @@ QWidget* FindTimesDialog::BuildResultArea() {
   left->addWidget(hint);
   left->addStretch();
 
-  lstWindows_ = new QListWidget(area);
+  lstWindows_ = new QTreeWidget(area);
   lstWindows_->setObjectName("lstWindows");
+  lstWindows_->setRootIsDecorated(false);
+  lstWindows_->setUniformRowHeights(true);
   lstWindows_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   lstWindows_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstWindows_->setAlternatingRowColors(true);
-  // Room for a whole line beside the scroll bar.
-  const QString widest = "2000-01-01 00:00 \u2013 00:00 +1  Average  10 factors  total -10";
-  lstWindows_->setMinimumWidth(lstWindows_->fontMetrics().horizontalAdvance(widest) +
+  lstWindows_->setHeaderLabels({texts::kFindColumnTime, texts::kFindColumnResult,
+                                texts::kFindColumnTotal, texts::kFindColumnFactors,
+                                texts::kFindColumnMinutes});
+  lstWindows_->setSortingEnabled(true);
+  lstWindows_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
+  const QFontMetrics metrics = lstWindows_->fontMetrics();
+  lstWindows_->setColumnWidth(kTimeColumn,
+                              metrics.horizontalAdvance("2000-01-01 00:00 \u2013 00:00 +1") + 16);
+  for (const int column : {kResultColumn, kTotalColumn, kFactorsColumn})
+    lstWindows_->setColumnWidth(column, metrics.horizontalAdvance("Average") + 16);
+  lstWindows_->setMinimumWidth(lstWindows_->columnWidth(kTimeColumn) +
+                               3 * lstWindows_->columnWidth(kResultColumn) +
+                               metrics.horizontalAdvance("Minutes") + 16 +
                                lstWindows_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
-  connect(lstWindows_, &QListWidget::itemSelectionChanged, this,
+  connect(lstWindows_, &QTreeWidget::itemSelectionChanged, this,
           &FindTimesDialog::lstWindows_SelectionChanged);
-  connect(lstWindows_, &QListWidget::itemDoubleClicked, this,
+  connect(lstWindows_, &QTreeWidget::itemDoubleClicked, this,
           &FindTimesDialog::ChooseSelectedWindow);
 
   auto* layout = new QHBoxLayout(area);
@@ -289,11 +377,15 @@ QWidget* FindTimesDialog::BuildResultArea() {
 }
 
 void FindTimesDialog::SetSearching(bool searching) {
-  for (QWidget* input : {static_cast<QWidget*>(dtFrom_), static_cast<QWidget*>(dtTo_),
-                         static_cast<QWidget*>(cboMinResult_), static_cast<QWidget*>(cmdSearch_)}) {
+  for (QWidget* input :
+       {static_cast<QWidget*>(dtFrom_), static_cast<QWidget*>(dtTo_),
+        static_cast<QWidget*>(cboMinResult_), static_cast<QWidget*>(cmdSearch_),
+        static_cast<QWidget*>(spnMinTotal_), static_cast<QWidget*>(chkAvoidRahuKalam_),
+        static_cast<QWidget*>(chkAvoidYamaganda_), static_cast<QWidget*>(chkAvoidGulikaKalam_)}) {
     input->setEnabled(!searching);
   }
   cmdCancel_->setEnabled(searching);
+  cmdExportCsv_->setEnabled(!searching && !result_.windows.empty());
   cmdUse_->setEnabled(!searching && !lstWindows_->selectedItems().isEmpty());
 }
 
@@ -309,6 +401,7 @@ void FindTimesDialog::cmdSearch_Click() {
   request.from = {from.year(), from.month(), from.day(), 0, 0};
   request.to = {to.year(), to.month(), to.day(), 23, 59};
   request.minResult = cboMinResult_->currentText().toStdString();
+  if (spnMinTotal_->value() != kNoMinimumTotal) request.minTotal = spnMinTotal_->value();
   if (const std::optional<Problem> problem = PrepareRequest(request, inputs_.zone)) {
     messages_->Show(MessageIcon::Error,
                     QString(texts::kFindCannotSearch).arg(FromStd(ProblemText(*problem))));
@@ -318,6 +411,7 @@ void FindTimesDialog::cmdSearch_Click() {
   result_ = {};
   searchedMinimum_ = request.minResult;
   lstWindows_->clear();
+  items_.clear();
   ClearCalendar();
   calResults_->setDateRange(from, to);
   calResults_->setCurrentPage(from.year(), from.month());
@@ -332,23 +426,25 @@ void FindTimesDialog::cmdSearch_Click() {
   // The finder calls back from its own threads; the fraction crosses to the
   // dialog's thread as a queued call, which Qt drops once the dialog is gone
   // (the destructor waits for the worker first in any case).
-  worker_ = QThread::create([this, request, result = pending_, error = pendingError_] {
-    SearchControl control;
-    control.cancel = &cancel_;
-    control.progress = [this](double fraction) {
-      QMetaObject::invokeMethod(
-          this, [this, fraction] { ShowProgress(fraction); }, Qt::QueuedConnection);
-    };
-    try {
-      *result = FindMuhurtaWindows(request, SwissEphemeris(), control);
-    } catch (const std::exception& failure) {
-      *error = FromStd(failure.what());
-    } catch (...) {
-      *error = "unknown error";
-    }
-    // This thread ends with the search: free the ephemeris state it built.
-    SwissEphemeris().ReleaseThreadState();
-  });
+  worker_ = QThread::create(
+      [this, request, avoid = AvoidedKalams(), result = pending_, error = pendingError_]() mutable {
+        SearchControl control;
+        control.cancel = &cancel_;
+        control.progress = [this](double fraction) {
+          QMetaObject::invokeMethod(
+              this, [this, fraction] { ShowProgress(fraction); }, Qt::QueuedConnection);
+        };
+        try {
+          request.excluded = KalamMinutes(request, avoid);
+          *result = FindMuhurtaWindows(request, SwissEphemeris(), control);
+        } catch (const std::exception& failure) {
+          *error = FromStd(failure.what());
+        } catch (...) {
+          *error = "unknown error";
+        }
+        // This thread ends with the search: free the ephemeris state it built.
+        SwissEphemeris().ReleaseThreadState();
+      });
   worker_->setObjectName("FindTimesWorker");
   connect(worker_, &QThread::finished, this, &FindTimesDialog::SearchFinished);
   SetSearching(true);
@@ -414,26 +510,54 @@ void FindTimesDialog::SearchFinished() {
 void FindTimesDialog::ShowResult() {
   std::vector<bool> best(result_.windows.size(), false);
   for (std::size_t index : result_.best) best.at(index) = true;
+  // Filled unsorted, then put in time order once: sorting row by row is slow.
+  lstWindows_->setSortingEnabled(false);
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(result_.windows.size()));
   for (std::size_t i = 0; i < result_.windows.size(); ++i) {
     const SearchWindow& window = result_.windows[i];
-    auto* item = new QListWidgetItem(WindowLine(window));
-    item->setData(Qt::UserRole, static_cast<qulonglong>(i));
-    item->setData(kBestRole, static_cast<bool>(best[i]));
-    if (best[i]) {
-      QFont font = lstWindows_->font();
-      font.setBold(true);
-      item->setFont(font);
-    }
+    const Evaluation& evaluation = window.evaluation();
+    const qint64 days = DateOf(window.first).daysTo(DateOf(window.last));
+    auto* item = new WindowItem;
+    item->setText(kTimeColumn,
+                  QString("%1 %2 \u2013 %3%4")
+                      .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
+                           Clock(window.last), days > 0 ? QString(" +%1").arg(days) : QString()));
+    item->setText(kResultColumn, FromStd(evaluation.ResultWord));
+    item->setText(kTotalColumn, QString::number(evaluation.TotalScore));
+    item->setText(kFactorsColumn, QString::number(evaluation.FactorCount));
+    item->setText(kMinutesColumn, QString::number(window.minutes));
+    for (const int column : {kTotalColumn, kFactorsColumn, kMinutesColumn})
+      item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    item->setData(kTimeColumn, kSortRole, static_cast<qlonglong>(i));
+    item->setData(kResultColumn, kSortRole, ResultRank(evaluation.ResultWord));
+    item->setData(kTotalColumn, kSortRole, static_cast<int>(evaluation.TotalScore));
+    item->setData(kFactorsColumn, kSortRole, static_cast<int>(evaluation.FactorCount));
+    item->setData(kMinutesColumn, kSortRole, static_cast<qlonglong>(window.minutes));
+    item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
+    item->setData(0, kBestRole, static_cast<bool>(best[i]));
     QString label = FromStd(window.resultLabel());
     label.replace("\r\n", "\n");
-    item->setToolTip(QString("%1 %2 \u2013 %3 %4, %5 minutes%6\n\n%7")
-                         .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
-                              DateOf(window.last).toString("yyyy-MM-dd"), Clock(window.last))
-                         .arg(window.minutes)
-                         .arg(best[i] ? ", among the best of the range" : "")
-                         .arg(label.trimmed()));
-    lstWindows_->addItem(item);
+    const QString tip = QString("%1 %2 \u2013 %3 %4, %5 minutes%6\n\n%7")
+                            .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
+                                 DateOf(window.last).toString("yyyy-MM-dd"), Clock(window.last))
+                            .arg(window.minutes)
+                            .arg(best[i] ? ", among the best of the range" : "")
+                            .arg(label.trimmed());
+    for (int column = 0; column <= kMinutesColumn; ++column) {
+      item->setToolTip(column, tip);
+      if (best[i]) {
+        QFont font = lstWindows_->font();
+        font.setBold(true);
+        item->setFont(column, font);
+      }
+    }
+    items.append(item);
+    items_.push_back(item);
   }
+  lstWindows_->addTopLevelItems(items);
+  lstWindows_->setSortingEnabled(true);
+  lstWindows_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
   ColourCalendar();
   if (!result_.windows.empty()) {
     const QDate first = DateOf(result_.windows.front().first);
@@ -441,25 +565,43 @@ void FindTimesDialog::ShowResult() {
   }
 }
 
+void FindTimesDialog::cmdExportCsv_Click() {
+  if (worker_ != nullptr || result_.windows.empty() || !chooseSaveFile_) return;
+  const QString file =
+      chooseSaveFile_(texts::kFindExportCaption, texts::kFindExportName, texts::kFindExportFilter);
+  if (file.isEmpty()) return;
+  // The windows in the order the list shows them.
+  std::string csv = WindowsCsvHeader();
+  for (int row = 0; row < lstWindows_->topLevelItemCount(); ++row) {
+    const std::size_t index = lstWindows_->topLevelItem(row)->data(0, Qt::UserRole).toULongLong();
+    csv += WindowsCsvLine(result_.windows[index]);
+  }
+  if (const std::string error = WriteFileAtomically(file.toStdString(), csv); !error.empty())
+    messages_->Show(MessageIcon::Error, QString(texts::kFindExportFailed).arg(FromStd(error)));
+}
+
 void FindTimesDialog::ClearCalendar() {
   for (const QDate& day : colouredDays_) calResults_->setDateTextFormat(day, QTextCharFormat());
   colouredDays_.clear();
+  calResults_->SetTotals({});
 }
 
 void FindTimesDialog::ColourCalendar() {
-  // The best result word touching each day; a window past midnight counts for
+  // The best window touching each day; a window past midnight counts for
   // every day it covers.
-  std::map<QDate, int> rank;
+  std::map<QDate, const SearchWindow*> bestOfDay;
   for (const SearchWindow& window : result_.windows) {
-    const int r = ResultRank(window.evaluation().ResultWord);
     for (QDate day = DateOf(window.first); day <= DateOf(window.last); day = day.addDays(1)) {
-      int& best = rank[day];
-      best = std::max(best, r);
+      const SearchWindow*& best = bestOfDay[day];
+      if (best == nullptr || BestKey(window) > BestKey(*best)) best = &window;
     }
   }
   ClearCalendar();
-  for (const auto& [day, r] : rank) {
+  std::map<QDate, int> totals;
+  for (const auto& [day, window] : bestOfDay) {
     colouredDays_.push_back(day);
+    totals[day] = window->evaluation().TotalScore;
+    const int r = ResultRank(window->evaluation().ResultWord);
     if (r < ResultRank("Average")) continue;
     QTextCharFormat format;
     format.setBackground(r >= ResultRank("Good") ? kGoodDay : kAverageDay);
@@ -467,39 +609,39 @@ void FindTimesDialog::ColourCalendar() {
     format.setFontWeight(QFont::Bold);
     calResults_->setDateTextFormat(day, format);
   }
+  calResults_->SetTotals(std::move(totals));
 }
 
 void FindTimesDialog::calResults_Click(const QDate& date) {
   if (syncing_) return;
-  // The first window that touches the day.
-  for (int row = 0; row < lstWindows_->count(); ++row) {
-    const SearchWindow& window =
-        result_.windows[lstWindows_->item(row)->data(Qt::UserRole).toULongLong()];
-    if (DateOf(window.last) < date) continue;
-    if (DateOf(window.first) > date) break;
+  // The first window that touches the day, wherever the list's order puts it.
+  for (std::size_t i = 0; i < result_.windows.size(); ++i) {
+    const SearchWindow& window = result_.windows[i];
+    if (DateOf(window.last) < date || DateOf(window.first) > date) continue;
     syncing_ = true;
-    lstWindows_->setCurrentRow(row);
-    lstWindows_->scrollToItem(lstWindows_->item(row), QAbstractItemView::PositionAtTop);
+    lstWindows_->setCurrentItem(items_[i]);
+    lstWindows_->scrollToItem(items_[i], QAbstractItemView::PositionAtTop);
     syncing_ = false;
     return;
   }
 }
 
 void FindTimesDialog::lstWindows_SelectionChanged() {
-  const QList<QListWidgetItem*> selected = lstWindows_->selectedItems();
+  const QList<QTreeWidgetItem*> selected = lstWindows_->selectedItems();
   cmdUse_->setEnabled(worker_ == nullptr && !selected.isEmpty());
   if (selected.isEmpty() || syncing_) return;
-  const SearchWindow& window = result_.windows[selected.front()->data(Qt::UserRole).toULongLong()];
+  const SearchWindow& window =
+      result_.windows[selected.front()->data(0, Qt::UserRole).toULongLong()];
   syncing_ = true;
   calResults_->setSelectedDate(DateOf(window.first));
   syncing_ = false;
 }
 
 void FindTimesDialog::ChooseSelectedWindow() {
-  const QList<QListWidgetItem*> selected = lstWindows_->selectedItems();
+  const QList<QTreeWidgetItem*> selected = lstWindows_->selectedItems();
   if (worker_ != nullptr || selected.isEmpty()) return;
   const LocalMinute first =
-      result_.windows[selected.front()->data(Qt::UserRole).toULongLong()].first;
+      result_.windows[selected.front()->data(0, Qt::UserRole).toULongLong()].first;
   accept();
   emit timeChosen(first);
 }

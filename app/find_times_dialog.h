@@ -5,24 +5,31 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
+#include "almanac/avoided_kalams.h"
 #include "app/app_services.h"
 #include "atlas/time_zone_rules.h"
 #include "search/muhurta_finder.h"
 
-class QCalendarWidget;
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QThread;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace horavela::app {
+
+class TotalsCalendar;
 
 // What the wizard's pages hold for a search.
 struct FindTimesInputs {
@@ -40,10 +47,12 @@ struct FindTimesInputs {
 QString WindowLine(const SearchWindow& window);
 
 // frmFindTimes: searches a range of dates for the windows of minutes whose
-// verdict reaches a minimum, in a worker thread, and shows them on a month
-// calendar (green Good, amber Average) and in a list in time order, the ten
-// best in bold. The list stops at the request's maxWindows, and says so. Choosing a window emits
-// timeChosen and closes the dialog.
+// verdict reaches a minimum (a result word, and a total score if chosen),
+// leaving out the kalams the user avoids, in a worker thread, and shows them on
+// a month calendar (green Good, amber Average, the total of each day's best
+// window under its number) and in a list in time order that sorts by any
+// column, the ten best in bold; the list exports as CSV. The list stops at the request's
+// maxWindows, and says so. Choosing a window emits timeChosen and closes the dialog.
 class FindTimesDialog : public QDialog {
   Q_OBJECT
 
@@ -59,13 +68,21 @@ class FindTimesDialog : public QDialog {
 
   void reject() override;
 
+  // How the file for "Export CSV..." is chosen: the app's save-file service.
+  using SaveFileChooser = std::function<QString(
+      const QString& caption, const QString& suggestedName, const QString& filter)>;
+  void SetSaveFileChooser(SaveFileChooser choose) { chooseSaveFile_ = std::move(choose); }
+
  signals:
   // The first minute of the window the user chose.
   void timeChosen(const horavela::LocalMinute& first);
 
  private:
   QWidget* BuildRangeRow();
+  QWidget* BuildFilterRow();
   QWidget* BuildResultArea();
+  void cmdExportCsv_Click();
+  std::set<Kalam> AvoidedKalams() const;
   void cmdSearch_Click();
   void cmdCancel_Click();
   void ChooseSelectedWindow();
@@ -89,8 +106,15 @@ class FindTimesDialog : public QDialog {
   QProgressBar* prgSearch_ = nullptr;
   QLabel* lblStatus_ = nullptr;
   QLabel* lblTruncated_ = nullptr;  // shown when the list stops at the request's maxWindows
-  QCalendarWidget* calResults_ = nullptr;
-  QListWidget* lstWindows_ = nullptr;
+  QSpinBox* spnMinTotal_ = nullptr;
+  QCheckBox* chkAvoidRahuKalam_ = nullptr;
+  QCheckBox* chkAvoidYamaganda_ = nullptr;
+  QCheckBox* chkAvoidGulikaKalam_ = nullptr;
+  TotalsCalendar* calResults_ = nullptr;
+  QTreeWidget* lstWindows_ = nullptr;
+  std::vector<QTreeWidgetItem*> items_;  // the list's item of each window, by index
+  QPushButton* cmdExportCsv_ = nullptr;
+  SaveFileChooser chooseSaveFile_;
   QPushButton* cmdUse_ = nullptr;
   QPushButton* cmdClose_ = nullptr;
 

@@ -10,6 +10,23 @@ inline constexpr char kFindTimesTitle[] = "Find good times";
 inline constexpr char kFindFrom[] = "&From";
 inline constexpr char kFindTo[] = "&To";
 inline constexpr char kFindAtLeast[] = "At &least";
+inline constexpr char kFindTotalAtLeast[] = "Total at least";
+inline constexpr char kFindAnyTotal[] = "any";
+inline constexpr char kFindAvoidRahuKalam[] = "Leave out Rahu kalam";
+inline constexpr char kFindAvoidYamaganda[] = "Leave out Yamaganda";
+inline constexpr char kFindAvoidGulikaKalam[] = "Leave out Gulika kalam";
+inline constexpr char kFindExportCsv[] = "Export CSV...";
+inline constexpr char kFindExportCaption[] = "Export the windows as CSV";
+inline constexpr char kFindExportName[] = "windows.csv";
+inline constexpr char kFindExportFilter[] = "CSV files (*.csv)";
+// %1 the reason the file could not be written.
+inline constexpr char kFindExportFailed[] = "The windows could not be exported: %1";
+// The window list's columns.
+inline constexpr char kFindColumnTime[] = "Time";
+inline constexpr char kFindColumnResult[] = "Result";
+inline constexpr char kFindColumnTotal[] = "Total";
+inline constexpr char kFindColumnFactors[] = "Factors";
+inline constexpr char kFindColumnMinutes[] = "Minutes";
 inline constexpr char kFindSearch[] = "&Search";
 inline constexpr char kFindCancel[] = "&Cancel";
 inline constexpr char kFindUse[] = "&Use this time";
@@ -17,7 +34,8 @@ inline constexpr char kFindClose[] = "Close";
 inline constexpr char kFindLegendGood[] = "Good";
 inline constexpr char kFindLegendAverage[] = "Average";
 inline constexpr char kFindHint[] =
-    "Click a day to show its first window. The list runs in time order; the ten best windows "
+    "Click a day to show its first window; under each day, the total of its best window. The "
+    "list runs in time order (click a column's title to sort by it); the ten best windows "
     "are in bold. Double-click a window, or select it and press \"Use this time\", to judge "
     "it in full.";
 inline constexpr char kFindReady[] = "Choose the range and press Search.";

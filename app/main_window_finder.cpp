@@ -86,6 +86,7 @@ void MainWindow::cmdFindTimes_Click() {
   // An election place that follows an atlas city is searched on its own clock.
   if (const TimeZoneRules* zone = electionAtlas_->Zone()) inputs.zone = *zone;
   auto* dialog = new FindTimesDialog(std::move(inputs), services_.messages, this);
+  dialog->SetSaveFileChooser(services_.chooseSaveFile);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowModality(Qt::WindowModal);
   // The evaluation pauses on the wait page; it starts once the dialog is gone.

@@ -36,7 +36,10 @@ int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& 
 
 // `search`: the windows of minutes whose evaluation reaches a result word,
 // for one subject or all ("*"), between two local minutes at one place.
-int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out);
+// With `csvFile`, the listed windows are also written there as CSV, whole or
+// not at all.
+int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out,
+              const std::string& csvFile = "");
 
 // `day`: the day at a glance at one place (sunrise and sunset, the kalams,
 // horas and choghadiyas, the elements' periods, the chart of a moment and,

@@ -113,6 +113,10 @@ const json& ObjectField(const json& object, const std::string& path, const char*
 
 // The input pages hold 16-bit integers, so anything wider is refused here
 // rather than wrapped around.
+std::string DescribeValue(const json& value) {
+  return Describe(value);
+}
+
 std::int16_t Int16Value(const json& value, const std::string& name) {
   constexpr std::int64_t kLow = std::numeric_limits<std::int16_t>::min();
   constexpr std::int64_t kHigh = std::numeric_limits<std::int16_t>::max();

@@ -45,6 +45,8 @@ std::string StringField(const nlohmann::json& object, const std::string& path, c
 std::string OptionalString(const nlohmann::json& object, const std::string& path, const char* key);
 const nlohmann::json* FindMember(const nlohmann::json& object, const char* key);
 std::string StringValue(const nlohmann::json& value, const std::string& name);
+// What a value is, for messages: "a string", "the number 6.5", "null".
+std::string DescribeValue(const nlohmann::json& value);
 std::int16_t Int16Value(const nlohmann::json& value, const std::string& name);
 std::string Join(const std::string& path, const char* key);
 

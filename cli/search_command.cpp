@@ -5,17 +5,21 @@
 #include <new>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <utility>
 
+#include "almanac/avoided_kalams.h"
 #include "cli/commands.h"
 #include "cli/json_reader.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/search_response.h"
 #include "cli/time_zone_entry.h"
+#include "report/atomic_file.h"
 #include "rules/subjects.h"
 #include "search/muhurta_finder.h"
+#include "search/windows_csv.h"
 #include "search/zone_following.h"
 
 namespace horavela::cli {
@@ -42,7 +46,28 @@ std::size_t MaxWindows(const json& value) {
   return static_cast<std::size_t>(value.get<std::uint64_t>());
 }
 
-SearchRequest ParseSearch(const json& request) {
+// The kalams to leave out: names, each at most once in effect.
+std::set<Kalam> Avoid(const json& value) {
+  if (!value.is_array())
+    throw RequestError(Problem{"avoid",
+                               messages::WrongType("an array of kalam names", DescribeValue(value)),
+                               Rule::WrongType});
+  std::set<Kalam> kalams;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const std::string path = "avoid[" + std::to_string(i) + "]";
+    const std::string name = StringValue(value[i], path);
+    const std::optional<Kalam> kalam = KalamNamed(name);
+    if (!kalam)
+      throw RequestError(Problem{
+          path,
+          "must be \"rahu_kalam\", \"yamaganda\" or \"gulika_kalam\", not " + messages::Echo(name),
+          Rule::UnknownText});
+    kalams.insert(*kalam);
+  }
+  return kalams;
+}
+
+SearchRequest ParseSearch(const json& request, std::set<Kalam>& avoid) {
   RequireObject(request);
   SearchRequest search;
   const std::string subject = StringField(request, "", "subject");
@@ -62,6 +87,9 @@ SearchRequest ParseSearch(const json& request) {
   if (FindMember(request, "min_result") != nullptr)
     search.minResult = StringField(request, "", "min_result");
   if (const json* max = FindMember(request, "max_windows")) search.maxWindows = MaxWindows(*max);
+  if (const json* total = FindMember(request, "min_total"))
+    search.minTotal = Int16Value(*total, "min_total");
+  if (const json* kalams = FindMember(request, "avoid")) avoid = Avoid(*kalams);
 
   if (std::optional<Problem> problem = CheckSearchRequest(search)) throw RequestError(*problem);
   if (!birth.timeZone.empty())
@@ -79,7 +107,14 @@ SearchRequest ParseSearch(const json& request) {
   return search;
 }
 
-int ReadAndSearch(const std::string& inputFile, std::istream& in, std::ostream& out) {
+// The CSV of the listed windows, kept while they stream out as JSON.
+struct CsvCollector {
+  bool wanted = false;
+  std::string text;
+};
+
+int ReadAndSearch(const std::string& inputFile, const std::string& csvFile, std::istream& in,
+                  std::ostream& out) {
   std::string text;
   std::string error;
   if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {
@@ -90,11 +125,25 @@ int ReadAndSearch(const std::string& inputFile, std::istream& in, std::ostream& 
   // The windows go out as the finder lists them.
   SearchResponseWriter writer(out);
   SearchControl control;
-  control.windows = [&writer](const SearchWindow& window) { writer.Window(window); };
+  CsvCollector csv{!csvFile.empty(), csvFile.empty() ? "" : WindowsCsvHeader()};
+  control.windows = [&writer, &csv](const SearchWindow& window) {
+    writer.Window(window);
+    if (csv.wanted) csv.text += WindowsCsvLine(window);
+  };
   int status = kExitOk;
   try {
-    const SearchRequest request = ParseSearch(ParseJsonText(text));
-    writer.Finish(FindMuhurtaWindows(request, SwissEphemeris(), control));
+    std::set<Kalam> avoid;
+    SearchRequest request = ParseSearch(ParseJsonText(text), avoid);
+    request.excluded = KalamMinutes(request, avoid);
+    const SearchResult result = FindMuhurtaWindows(request, SwissEphemeris(), control);
+    if (csv.wanted) {
+      if (const std::string error = WriteFileAtomically(csvFile, csv.text); !error.empty()) {
+        writer.Fail(error);
+        out.flush();
+        return kExitFailure;
+      }
+    }
+    writer.Finish(result);
   } catch (const RequestError& e) {
     writer.Fail(e.what());
     status = kExitBadRequest;
@@ -114,7 +163,8 @@ int ReadAndSearch(const std::string& inputFile, std::istream& in, std::ostream& 
 ParsedSearch ParseSearchRequest(std::string_view text) {
   ParsedSearch parsed;
   try {
-    parsed.request = ParseSearch(ParseJsonText(text));
+    std::set<Kalam> avoid;
+    parsed.request = ParseSearch(ParseJsonText(text), avoid);
   } catch (const RequestError& e) {
     parsed = ParsedSearch();
     parsed.error = e.what();
@@ -122,9 +172,10 @@ ParsedSearch ParseSearchRequest(std::string_view text) {
   return parsed;
 }
 
-int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out) {
+int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out,
+              const std::string& csvFile) {
   try {
-    return ReadAndSearch(inputFile, in, out);
+    return ReadAndSearch(inputFile, csvFile, in, out);
   } catch (const std::bad_alloc&) {
     return AnswerOutOfMemory(out);
   }

@@ -58,11 +58,50 @@ class BestWindows {
   std::vector<Ranked> ranked_;
 };
 
-// Lists the windows that reach the minimum result, at most request.maxWindows
-// of them, and ranks the best of each subject among those listed.
+// The excluded stretches sorted by their first minute, overlapping or
+// adjacent ones joined.
+std::vector<MinuteInterval> Merged(std::vector<MinuteInterval> intervals) {
+  std::sort(intervals.begin(), intervals.end(),
+            [](const MinuteInterval& a, const MinuteInterval& b) { return a.first < b.first; });
+  std::vector<MinuteInterval> merged;
+  for (const MinuteInterval& interval : intervals) {
+    if (interval.last < interval.first) continue;
+    if (!merged.empty() && interval.first <= merged.back().last + 1) {
+      merged.back().last = std::max(merged.back().last, interval.last);
+    } else {
+      merged.push_back(interval);
+    }
+  }
+  return merged;
+}
+
+// The pieces of [first, last] outside the excluded stretches, passed to `take`
+// in time order. `next` remembers where the previous run left off in
+// `excluded`: runs come in time order, so the walk is linear.
+template <typename Take>
+void PiecesOutside(std::int64_t first, std::int64_t last,
+                   const std::vector<MinuteInterval>& excluded, std::size_t& next, Take&& take) {
+  while (next < excluded.size() && excluded[next].last < first) ++next;
+  std::int64_t from = first;
+  for (std::size_t i = next; i < excluded.size() && excluded[i].first <= last; ++i) {
+    if (excluded[i].first > from) take(from, excluded[i].first - 1);
+    from = std::max(from, excluded[i].last + 1);
+  }
+  if (from <= last) take(from, last);
+}
+
+bool Reaches(const SearchRequest& request, int minimum, const Evaluation& evaluation) {
+  if (ResultRank(evaluation.ResultWord) < minimum) return false;
+  return !request.minTotal || evaluation.TotalScore >= *request.minTotal;
+}
+
+// Lists the windows that reach the minimum result (and total), at most
+// request.maxWindows of them, and ranks the best of each subject among those
+// listed.
 SearchResult Collect(const SearchRequest& request, const SearchControl& control, RunLists&& lists) {
   SearchResult result;
   const int minimum = ResultRank(request.minResult);
+  const std::vector<MinuteInterval> excluded = Merged(request.excluded);
   if (!control.windows) {
     std::size_t count = 0;
     for (const std::vector<JudgedRun>& runs : lists) count += runs.size();
@@ -71,21 +110,26 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
   std::size_t listed = 0;
   for (std::size_t s = 0; s < lists.size() && !result.truncated; ++s) {
     BestWindows best;
+    std::size_t next = 0;
     for (JudgedRun& run : lists[s]) {
-      if (ResultRank(run.judgement->evaluation.ResultWord) < minimum) continue;
-      if (listed == request.maxWindows) {
-        result.truncated = true;
-        break;
-      }
-      const std::int64_t minutes = run.last - run.first + 1;
-      best.Offer(run.judgement->evaluation, minutes, listed++);
-      SearchWindow window{request.subjects[s], FromMinuteIndex(run.first),
-                          FromMinuteIndex(run.last), minutes, std::move(run.judgement)};
-      if (control.windows) {
-        control.windows(window);
-      } else {
-        result.windows.push_back(std::move(window));
-      }
+      if (result.truncated) break;
+      if (!Reaches(request, minimum, run.judgement->evaluation)) continue;
+      PiecesOutside(run.first, run.last, excluded, next, [&](std::int64_t a, std::int64_t b) {
+        if (result.truncated) return;
+        if (listed == request.maxWindows) {
+          result.truncated = true;
+          return;
+        }
+        const std::int64_t minutes = b - a + 1;
+        best.Offer(run.judgement->evaluation, minutes, listed++);
+        SearchWindow window{request.subjects[s], FromMinuteIndex(a), FromMinuteIndex(b), minutes,
+                            run.judgement};
+        if (control.windows) {
+          control.windows(window);
+        } else {
+          result.windows.push_back(std::move(window));
+        }
+      });
     }
     best.AppendTo(result.best);
     std::vector<JudgedRun>().swap(lists[s]);  // listed: its memory can go

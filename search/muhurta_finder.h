@@ -30,6 +30,14 @@ struct ZoneAtMinute {
 };
 using ZoneProvider = std::function<ZoneAtMinute(const LocalMinute&)>;
 
+// Minutes left out of a search, [first, last] inclusive, as MinuteIndex counts
+// them on the election place's clock.
+struct MinuteInterval {
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+  bool operator==(const MinuteInterval&) const = default;
+};
+
 // Enough windows for any reader; a list longer than this is a range too wide
 // to read, and would only fill memory.
 inline constexpr std::size_t kDefaultMaxWindows = 100000;
@@ -42,8 +50,13 @@ struct SearchRequest {
   PlaceEntry place;     // the election place; its zone and DST hold unless zoneAt is set
   ZoneProvider zoneAt;  // optional: the zone minute by minute
   LocalMinute from;
-  LocalMinute to;                               // inclusive
-  std::string minResult = "Good";               // "Good", "Average" or "Bad"
+  LocalMinute to;                  // inclusive
+  std::string minResult = "Good";  // "Good", "Average" or "Bad"
+  std::optional<int> minTotal;     // when set, the total score must reach it too
+  // Stretches whose minutes are never listed (the kalams a user avoids): a
+  // window they cut is listed as the pieces outside them. Any order; they may
+  // overlap.
+  std::vector<MinuteInterval> excluded;
   std::size_t maxWindows = kDefaultMaxWindows;  // at least 1: the listing stops there
 };
 

@@ -6,18 +6,30 @@
 #include <QCheckBox>
 #include <QCompleter>
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTextCharFormat>
+#include <QTreeWidget>
+#include <functional>
+#include <set>
+#include <tuple>
 
+#include "almanac/avoided_kalams.h"
 #include "app/find_times_dialog.h"
 #include "app/find_times_texts.h"
+#include "app/totals_calendar.h"
 #include "app_test_support.h"
 #include "judge/calculation_driver.h"
 #include "panchang/panchang.h"
 #include "report/null_sink.h"
 #include "rules/charts.h"
+#include "search/windows_csv.h"
 #include "support/search_request.h"
 
 using horavela::CalculationState;
@@ -95,9 +107,17 @@ void WalkToBirthPageAtNewYork(Harness& h) {
   h.FillBirthPage();
 }
 
+// A row of the window list, its columns joined by "|".
+QString RowText(const QTreeWidgetItem* item) {
+  QStringList columns;
+  for (int column = 0; column < item->columnCount(); ++column) columns << item->text(column);
+  return columns.join('|');
+}
+
 // Selects the window at `index` and presses "Use this time".
 void UseWindow(FindTimesDialog* dialog, std::size_t index) {
-  In<QListWidget>(dialog, "lstWindows")->setCurrentRow(static_cast<int>(index));
+  auto* list = In<QTreeWidget>(dialog, "lstWindows");
+  list->setCurrentItem(list->topLevelItem(static_cast<int>(index)));
   QTest::mouseClick(In<QPushButton>(dialog, "cmdUseTime"), Qt::LeftButton);
 }
 
@@ -156,7 +176,7 @@ class FindTimesTest : public QObject {
     for (int i = 0; i < minimum->count(); ++i) words << minimum->itemText(i);
     QCOMPARE(words, (QStringList{"Good", "Average", "Bad"}));
     QCOMPARE(In<QProgressBar>(dialog, "prgSearch")->value(), 0);
-    QCOMPARE(In<QListWidget>(dialog, "lstWindows")->count(), 0);
+    QCOMPARE(In<QTreeWidget>(dialog, "lstWindows")->topLevelItemCount(), 0);
     QVERIFY(In<QPushButton>(dialog, "cmdSearch")->isEnabled());
     QVERIFY(!In<QPushButton>(dialog, "cmdCancel")->isEnabled());
     QVERIFY(!In<QPushButton>(dialog, "cmdUseTime")->isEnabled());
@@ -304,19 +324,20 @@ class FindTimesTest : public QObject {
                horavela::MinuteIndex(windows[i - 1].last) + 1);
     }
 
-    auto* list = In<QListWidget>(dialog, "lstWindows");
-    QCOMPARE(list->count(), static_cast<int>(windows.size()));
+    auto* list = In<QTreeWidget>(dialog, "lstWindows");
+    QCOMPARE(list->topLevelItemCount(), static_cast<int>(windows.size()));
     QCOMPARE(In<QProgressBar>(dialog, "prgSearch")->value(),
              In<QProgressBar>(dialog, "prgSearch")->maximum());
 
-    // Each line in time order; its words are the window's own.
+    // Each row in time order, its columns joined by "|"; its words are the window's own.
     const QRegularExpression line(
-        "^(\\d{4}-\\d\\d-\\d\\d) (\\d\\d:\\d\\d) \u2013 (\\d\\d:\\d\\d)(?: \\+(\\d)|   )  "
-        "(Good|Average|Bad) +(-?\\d+) factors? +total +(-?\\d+)$");
-    for (int row = 0; row < list->count(); ++row) {
+        "^(\\d{4}-\\d\\d-\\d\\d) (\\d\\d:\\d\\d) \u2013 (\\d\\d:\\d\\d)(?: \\+(\\d))?\\|"
+        "(Good|Average|Bad)\\|(-?\\d+)\\|(-?\\d+)\\|(\\d+)$");
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
       const SearchWindow& window = windows[static_cast<std::size_t>(row)];
-      const QRegularExpressionMatch match = line.match(list->item(row)->text());
-      QVERIFY2(match.hasMatch(), qPrintable(list->item(row)->text()));
+      const QString text = RowText(list->topLevelItem(row));
+      const QRegularExpressionMatch match = line.match(text);
+      QVERIFY2(match.hasMatch(), qPrintable(text));
       QCOMPARE(match.captured(1), DateOf(window.first).toString("yyyy-MM-dd"));
       QCOMPARE(match.captured(2), QString("%1:%2")
                                       .arg(window.first.hour, 2, 10, QChar('0'))
@@ -326,8 +347,9 @@ class FindTimesTest : public QObject {
                                       .arg(window.last.minute, 2, 10, QChar('0')));
       QCOMPARE(match.captured(4).toLongLong(), DateOf(window.first).daysTo(DateOf(window.last)));
       QCOMPARE(match.captured(5), FromStd(window.evaluation().ResultWord));
-      QCOMPARE(match.captured(6).toInt(), static_cast<int>(window.evaluation().FactorCount));
-      QCOMPARE(match.captured(7).toInt(), static_cast<int>(window.evaluation().TotalScore));
+      QCOMPARE(match.captured(6).toInt(), static_cast<int>(window.evaluation().TotalScore));
+      QCOMPARE(match.captured(7).toInt(), static_cast<int>(window.evaluation().FactorCount));
+      QCOMPARE(match.captured(8).toLongLong(), static_cast<long long>(window.minutes));
     }
 
     // Every day of the range wears the colour of its best window: green for
@@ -357,7 +379,7 @@ class FindTimesTest : public QObject {
     // A day on the calendar picks its first window in the list.
     const SearchWindow& chosen = windows[windows.size() / 2];
     emit calendar->clicked(DateOf(chosen.last));
-    const int row = list->currentRow();
+    const int row = list->indexOfTopLevelItem(list->currentItem());
     QVERIFY(row >= 0);
     const SearchWindow& picked = windows[static_cast<std::size_t>(row)];
     QVERIFY(DateOf(picked.first) <= DateOf(chosen.last) &&
@@ -404,7 +426,7 @@ class FindTimesTest : public QObject {
     QVERIFY(RunSearch(dialog));
     QVERIFY(searchingMeanwhile);
     QCOMPARE(In<QLabel>(dialog, "lblSearchStatus")->text(), QString("Search cancelled."));
-    QCOMPARE(In<QListWidget>(dialog, "lstWindows")->count(), 0);
+    QCOMPARE(In<QTreeWidget>(dialog, "lstWindows")->topLevelItemCount(), 0);
     QCOMPARE(In<QProgressBar>(dialog, "prgSearch")->value(), 0);
     QVERIFY(!In<QPushButton>(dialog, "cmdCancel")->isEnabled());
     QVERIFY(h.messages->shown.empty());
@@ -412,7 +434,7 @@ class FindTimesTest : public QObject {
     // Still usable: a short search runs to the end.
     SetRange(dialog, QDate(2011, 1, 27), QDate(2011, 1, 29), "Bad");
     QVERIFY(RunSearch(dialog));
-    QVERIFY(In<QListWidget>(dialog, "lstWindows")->count() > 0);
+    QVERIFY(In<QTreeWidget>(dialog, "lstWindows")->topLevelItemCount() > 0);
     QVERIFY(In<QPushButton>(dialog, "cmdSearch")->isEnabled());
   }
 
@@ -445,11 +467,11 @@ class FindTimesTest : public QObject {
     SetRange(dialog, QDate(2011, 2, 26), QDate(2011, 3, 1), "Average");
     QVERIFY(RunSearch(dialog));
     QVERIFY(!dialog->Windows().empty());
-    auto* list = In<QListWidget>(dialog, "lstWindows");
-    const int row = list->count() - 1;  // the last: a date unlike the pages' own
+    auto* list = In<QTreeWidget>(dialog, "lstWindows");
+    const int row = list->topLevelItemCount() - 1;  // the last: a date unlike the pages' own
     const SearchWindow window = dialog->Windows()[static_cast<std::size_t>(row)];
-    list->scrollToItem(list->item(row));
-    const QPoint at = list->visualItemRect(list->item(row)).center();
+    list->scrollToItem(list->topLevelItem(row));
+    const QPoint at = list->visualItemRect(list->topLevelItem(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QVERIFY(In<QPushButton>(dialog, "cmdUseTime")->isEnabled());
     if (doubleClick) {
@@ -580,7 +602,7 @@ class FindTimesTest : public QObject {
     SetRange(&dialog, QDate(2011, 1, 1), QDate(2011, 12, 31), "Bad");
     QVERIFY(RunSearch(&dialog));
     QVERIFY(h.messages->shown.empty());
-    const int count = In<QListWidget>(&dialog, "lstWindows")->count();
+    const int count = In<QTreeWidget>(&dialog, "lstWindows")->topLevelItemCount();
     auto* label = In<QLabel>(&dialog, "lblTruncated");
     if (notice.isEmpty()) {
       QVERIFY(count > 1000 && count < limit);
@@ -589,6 +611,136 @@ class FindTimesTest : public QObject {
       QCOMPARE(count, limit);
       QVERIFY(!label->isHidden());
       QCOMPARE(label->text(), notice);
+    }
+  }
+
+  // The list sorts by any column, the equal rows in time order, and comes back
+  // to time order; the best stay bold in every order; the calendar gives each
+  // day the total of its best window; the CSV holds the rows as listed.
+  void sortsByEveryColumnAndExportsTheList() {
+    Harness h;
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}, std::nullopt};
+    FindTimesDialog dialog(inputs, h.messages);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString csvFile = QDir(folder.path()).filePath("windows.csv");
+    QString caption;
+    dialog.SetSaveFileChooser([&](const QString& c, const QString&, const QString&) {
+      caption = c;
+      return csvFile;
+    });
+    SetRange(&dialog, QDate(2011, 1, 27), QDate(2011, 2, 2), "Bad");
+    QVERIFY(RunSearch(&dialog));
+    const std::vector<SearchWindow>& windows = dialog.Windows();
+    QVERIFY2(windows.size() > 20, qPrintable(QString::number(windows.size())));
+    auto* list = In<QTreeWidget>(&dialog, "lstWindows");
+    auto indexAt = [list](int row) {
+      return static_cast<std::size_t>(list->topLevelItem(row)->data(0, Qt::UserRole).toULongLong());
+    };
+    using Key = std::function<long long(const SearchWindow&)>;
+    const std::pair<int, Key> columns[] = {
+        {1, [](const SearchWindow& w) { return horavela::ResultRank(w.evaluation().ResultWord); }},
+        {2, [](const SearchWindow& w) { return w.evaluation().TotalScore; }},
+        {3, [](const SearchWindow& w) { return w.evaluation().FactorCount; }},
+        {4, [](const SearchWindow& w) { return w.minutes; }},
+        {0, [](const SearchWindow& w) { return horavela::MinuteIndex(w.first); }},
+    };
+    for (const auto& [column, key] : columns) {
+      for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        list->sortByColumn(column, order);
+        QCOMPARE(list->topLevelItemCount(), static_cast<int>(windows.size()));
+        for (int row = 1; row < list->topLevelItemCount(); ++row) {
+          const long long a = key(windows[indexAt(row - 1)]);
+          const long long b = key(windows[indexAt(row)]);
+          QVERIFY2(order == Qt::AscendingOrder ? a <= b : a >= b,
+                   qPrintable(QString("column %1 row %2").arg(column).arg(row)));
+        }
+      }
+    }
+    // Clicking a column's title sorts by it.
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    list->sortByColumn(0, Qt::AscendingOrder);
+    QHeaderView* header = list->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(2) + header->sectionSize(2) / 2,
+                             header->height() / 2));
+    QCOMPARE(list->sortColumn(), 2);
+    list->sortByColumn(0, Qt::AscendingOrder);
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+      QCOMPARE(indexAt(row), std::size_t(row));
+
+    // The ten best are bold, and nothing else.
+    list->sortByColumn(2, Qt::DescendingOrder);
+    int bold = 0;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+      bold += list->topLevelItem(row)->font(2).bold() ? 1 : 0;
+    QCOMPARE(bold, 10);
+
+    auto* calendar =
+        dynamic_cast<horavela::app::TotalsCalendar*>(In<QCalendarWidget>(&dialog, "calResults"));
+    QVERIFY(calendar != nullptr);
+    for (QDate day(2011, 1, 27); day <= QDate(2011, 2, 2); day = day.addDays(1)) {
+      const SearchWindow* dayBest = nullptr;
+      auto rank = [](const SearchWindow& w) {
+        return std::make_tuple(horavela::ResultRank(w.evaluation().ResultWord),
+                               w.evaluation().TotalScore, w.evaluation().FactorCount, w.minutes);
+      };
+      for (const SearchWindow& w : windows)
+        if (DateOf(w.first) <= day && day <= DateOf(w.last) &&
+            (!dayBest || rank(w) > rank(*dayBest)))
+          dayBest = &w;
+      QVERIFY(dayBest != nullptr && calendar->TotalOn(day) != nullptr);
+      QCOMPARE(*calendar->TotalOn(day), static_cast<int>(dayBest->evaluation().TotalScore));
+    }
+    QCOMPARE(horavela::app::SignedTotal(5), QString("+5"));
+    QCOMPARE(horavela::app::SignedTotal(-3), QString("-3"));
+
+    // Exported in the order shown: by total, highest first.
+    QTest::mouseClick(In<QPushButton>(&dialog, "cmdExportCsv"), Qt::LeftButton);
+    QCOMPARE(caption, QString("Export the windows as CSV"));
+    std::string expected = horavela::WindowsCsvHeader();
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+      expected += horavela::WindowsCsvLine(windows[indexAt(row)]);
+    QFile file(csvFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().toStdString(), expected);
+    QVERIFY(h.messages->shown.empty());
+  }
+
+  // The total spin box and the kalam boxes reach the finder: the list is the
+  // finder's own with the same minimum total and the kalams' minutes left out.
+  void minimumTotalAndAvoidedKalamsFilterTheList() {
+    Harness h;
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}, std::nullopt};
+    FindTimesDialog dialog(inputs, h.messages);
+    auto* total = In<QSpinBox>(&dialog, "spnMinTotal");
+    QCOMPARE(total->text(), QString("any"));
+    QCOMPARE(In<QCheckBox>(&dialog, "chkAvoidRahuKalam")->text(), QString("Leave out Rahu kalam"));
+    QVERIFY(!In<QCheckBox>(&dialog, "chkAvoidYamaganda")->isChecked());
+    SetRange(&dialog, QDate(2011, 1, 27), QDate(2011, 1, 29), "Average");
+    total->setValue(0);
+    In<QCheckBox>(&dialog, "chkAvoidRahuKalam")->setChecked(true);
+    In<QCheckBox>(&dialog, "chkAvoidGulikaKalam")->setChecked(true);
+    QVERIFY(RunSearch(&dialog));
+
+    SearchRequest request = ExpectedRequest();
+    request.from = {2011, 1, 27, 0, 0};
+    request.to = {2011, 1, 29, 23, 59};
+    request.minResult = "Average";
+    request.minTotal = 0;
+    request.excluded =
+        horavela::KalamMinutes(request, {horavela::Kalam::RahuKalam, horavela::Kalam::GulikaKalam});
+    QVERIFY(!request.excluded.empty());
+    const horavela::SearchResult expected =
+        horavela::FindMuhurtaWindows(request, horavela::SwissEphemeris());
+    const std::vector<SearchWindow>& windows = dialog.Windows();
+    QVERIFY(!windows.empty());
+    QCOMPARE(windows.size(), expected.windows.size());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+      QVERIFY(windows[i].first == expected.windows[i].first);
+      QVERIFY(windows[i].last == expected.windows[i].last);
+      QVERIFY(windows[i].evaluation().TotalScore >= 0);
     }
   }
 };

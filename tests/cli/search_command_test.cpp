@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_runner.h"
@@ -103,6 +105,81 @@ TEST(SearchCommandTest, StarSearchesEverySubjectInDispatchOrder) {
   EXPECT_EQ(seen, subjects);
 }
 
+// The minutes (as "from" to "to" texts) of the windows of a response.
+std::vector<std::pair<std::string, std::string>> Spans(const json& response) {
+  std::vector<std::pair<std::string, std::string>> spans;
+  for (const json& w : response["windows"]) spans.emplace_back(w["from"], w["to"]);
+  return spans;
+}
+
+TEST(SearchCommandTest, MinimumTotalFiltersWindows) {
+  const json all = Search(SearchRequestJson("Marriage", "Bad"));
+  for (const int minTotal : {-100, -2, 0, 2, 100}) {
+    json request = SearchRequestJson("Marriage", "Bad");
+    request["min_total"] = minTotal;
+    json expected = {{"windows", json::array()}};
+    for (const json& w : all["windows"])
+      if (w["total_score"].get<int>() >= minTotal) expected["windows"].push_back(w);
+    EXPECT_EQ(Spans(Search(request)), Spans(expected)) << minTotal;
+  }
+}
+
+// The kalams' minutes of the day at the search's place, from `day`: a minute
+// is in a kalam when the kalam is in force at its first second.
+std::set<std::string> KalamMinutes(const std::vector<std::string>& kalams) {
+  const json search = SearchRequestJson();
+  json request = {{"date", {{"year", 2024}, {"month", 6}, {"day", 21}}},
+                  {"place", search["place"]}};
+  const CliRun run = RunCli("day", request.dump());
+  const json day = json::parse(run.out, nullptr, false);
+  std::set<std::string> minutes;
+  for (const std::string& kalam : kalams) {
+    const std::string from = day[kalam]["from"], to = day[kalam]["to"];  // "...T07:12:05"
+    std::int64_t t = MinuteIndex(MinuteOf(from)) + (from.substr(17) == "00" ? 0 : 1);
+    for (; FormatLocalMinute(FromMinuteIndex(t)) + ":00" < to; ++t)
+      minutes.insert(FormatLocalMinute(FromMinuteIndex(t)));
+  }
+  return minutes;
+}
+
+TEST(SearchCommandTest, AvoidedKalamsLeaveTheirMinutesOut) {
+  const std::vector<std::vector<std::string>> choices = {
+      {"rahu_kalam"}, {"yamaganda", "gulika_kalam"}, {"rahu_kalam", "yamaganda", "gulika_kalam"}};
+  for (const std::vector<std::string>& kalams : choices) {
+    json request = SearchRequestJson("Marriage", "Bad");
+    request["avoid"] = kalams;
+    const json response = Search(request);
+    std::set<std::string> listed;
+    for (const auto& [from, to] : Spans(response)) {
+      for (std::int64_t t = MinuteIndex(MinuteOf(from)); t <= MinuteIndex(MinuteOf(to)); ++t)
+        listed.insert(FormatLocalMinute(FromMinuteIndex(t)));
+    }
+    const std::set<std::string> avoided = KalamMinutes(kalams);
+    EXPECT_FALSE(avoided.empty());
+    EXPECT_EQ(listed.size() + avoided.size(), 1440u) << kalams.size();
+    for (const std::string& minute : avoided) EXPECT_EQ(listed.count(minute), 0u) << minute;
+  }
+}
+
+TEST(SearchCommandTest, CsvFileHoldsTheListedWindows) {
+  const std::string file = (Scratch().path() / "windows.csv").string();
+  const CliRun run = RunCli("search --csv " + ShellQuote(file), SearchRequestJson().dump());
+  ASSERT_EQ(run.status, 0) << run.out;
+  const json response = json::parse(run.out);
+  const std::string csv = ReadFile(file);
+  ASSERT_EQ(csv.rfind("subject,from,to,minutes,result_word,total_score,factor_count,"
+                      "factor_verdicts,factor_points\r\n",
+                      0),
+            0u);
+  std::size_t lines = 0;
+  for (std::size_t at = 0; (at = csv.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
+  EXPECT_EQ(lines, response["windows"].size() + 1);
+  const json& first = response["windows"].front();
+  EXPECT_NE(csv.find("\r\nMarriage," + first["from"].get<std::string>() + "," +
+                     first["to"].get<std::string>() + ","),
+            std::string::npos);
+}
+
 struct BadSearch {
   const char* what;
   std::function<void(json&)> edit;
@@ -126,6 +203,17 @@ TEST(SearchCommandTest, BadRequestsNameTheField) {
        },
        "birth.day"},
       {"float minute", [](json& r) { r["from"]["minute"] = 0.5; }, "from.minute"},
+      {"min_total as text", [](json& r) { r["min_total"] = "3"; },
+       "min_total: must be a whole number, not a string"},
+      {"min_total fractional", [](json& r) { r["min_total"] = 2.5; }, "min_total"},
+      {"avoid not an array", [](json& r) { r["avoid"] = "rahu_kalam"; },
+       "avoid: must be an array of kalam names, not a string"},
+      {"avoid an unknown kalam",
+       [](json& r) {
+         r["avoid"] = {"rahu_kalam", "rahu"};
+       },
+       "avoid[1]: must be \"rahu_kalam\", \"yamaganda\" or \"gulika_kalam\", not \"rahu\""},
+      {"avoid a number", [](json& r) { r["avoid"] = {3}; }, "avoid[0]: must be a string"},
   };
   for (const BadSearch& row : rows) {
     json request = SearchRequestJson("Marriage", "Good");

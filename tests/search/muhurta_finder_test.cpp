@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <mutex>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "atlas/time_zone_rules.h"
 #include "rules/subjects.h"
@@ -412,6 +414,86 @@ TEST(MuhurtaFinder, EveryThreadItStartsReleasesItsEphemerisState) {
   ASSERT_TRUE(started.erase(std::this_thread::get_id()) == 1);
   ASSERT_EQ(started.size(), 3u);
   EXPECT_EQ(ephemeris.released(), started);
+}
+
+}  // namespace
+}  // namespace horavela
+
+namespace horavela {
+namespace {
+
+// The windows a filtered search should list, from an unfiltered scan of every
+// minute: each minute kept or dropped on its own, runs rebuilt from the kept.
+std::vector<std::tuple<std::string, std::int64_t, std::int64_t, int>> FilteredByHand(
+    const SearchResult& everything, const std::string& minResult, std::optional<int> minTotal,
+    const std::vector<MinuteInterval>& excluded) {
+  auto isExcluded = [&](std::int64_t t) {
+    for (const MinuteInterval& interval : excluded)
+      if (t >= interval.first && t <= interval.last) return true;
+    return false;
+  };
+  std::vector<std::tuple<std::string, std::int64_t, std::int64_t, int>> windows;
+  for (const SearchWindow& window : everything.windows) {
+    const Evaluation& evaluation = window.evaluation();
+    if (ResultRank(evaluation.ResultWord) < ResultRank(minResult)) continue;
+    if (minTotal && evaluation.TotalScore < *minTotal) continue;
+    bool open = false;
+    for (std::int64_t t = MinuteIndex(window.first); t <= MinuteIndex(window.last); ++t) {
+      if (isExcluded(t)) {
+        open = false;
+      } else if (open) {
+        std::get<2>(windows.back()) = t;
+      } else {
+        windows.emplace_back(window.subject, t, t, evaluation.TotalScore);
+        open = true;
+      }
+    }
+  }
+  return windows;
+}
+
+struct FilterCase {
+  const char* what;
+  const char* minResult;
+  std::optional<int> minTotal;
+  std::vector<MinuteInterval> excluded;  // hours after the range's start
+};
+
+TEST(MuhurtaFinder, MinimumTotalAndAvoidedMinutesMatchAFilteredScan) {
+  SearchRequest request = testing::AshaAtNewDelhi({"Marriage", "Religious Journey"});
+  request.from = {2025, 3, 4, 0, 0};
+  request.to = {2025, 3, 6, 23, 59};
+  request.minResult = "Bad";
+  const SearchResult everything = ScanEveryMinute(request, SwissEphemeris());
+  const std::int64_t start = MinuteIndex(request.from);
+  auto hours = [start](int a, int b) { return MinuteInterval{start + a * 60, start + b * 60 - 1}; };
+  const FilterCase cases[] = {
+      {"nothing filtered", "Bad", std::nullopt, {}},
+      {"total at least 0", "Bad", 0, {}},
+      {"total at least 3 and Average", "Average", 3, {}},
+      {"a total nothing reaches", "Bad", 1000, {}},
+      {"one stretch a day", "Bad", std::nullopt, {hours(9, 11), hours(33, 35), hours(57, 59)}},
+      {"overlapping, unsorted, at the range's ends",
+       "Good",
+       std::nullopt,
+       {hours(70, 72), hours(10, 14), hours(12, 20), hours(-2, 1)}},
+      {"both at once", "Average", 0, {hours(6, 30), {start + 3000, start + 3000}}},
+  };
+  for (const FilterCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    request.minResult = c.minResult;
+    request.minTotal = c.minTotal;
+    request.excluded = c.excluded;
+    const SearchResult result = FindMuhurtaWindows(request, SwissEphemeris());
+    std::vector<std::tuple<std::string, std::int64_t, std::int64_t, int>> found;
+    for (const SearchWindow& window : result.windows) {
+      found.emplace_back(window.subject, MinuteIndex(window.first), MinuteIndex(window.last),
+                         window.evaluation().TotalScore);
+      EXPECT_EQ(window.minutes, MinuteIndex(window.last) - MinuteIndex(window.first) + 1);
+    }
+    EXPECT_EQ(found, FilteredByHand(everything, c.minResult, c.minTotal, c.excluded));
+    for (const std::size_t best : result.best) ASSERT_LT(best, result.windows.size());
+  }
 }
 
 }  // namespace

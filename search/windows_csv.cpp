@@ -1,0 +1,76 @@
+#include "search/windows_csv.h"
+
+#include <array>
+#include <cstdint>
+
+namespace horavela {
+
+namespace {
+
+constexpr std::array<std::string_view, 9> kColumns{
+    "subject",      "from",        "to",           "minutes",
+    "result_word",  "total_score", "factor_count", "factor_verdicts",
+    "factor_points"};
+
+// The verdicts a rule set wrote; its last slot stays empty.
+std::string Verdicts(const Evaluation& evaluation) {
+  std::string text;
+  for (const std::string& verdict : evaluation.FactorVerdicts) {
+    if (verdict.empty()) continue;
+    if (!text.empty()) text += "; ";
+    text += verdict;
+  }
+  return text;
+}
+
+std::string Points(const Evaluation& evaluation) {
+  std::string text;
+  const std::size_t count = evaluation.FactorVerdicts.size();
+  for (std::size_t i = 0; i < evaluation.FactorPoints.size(); ++i) {
+    if (i < count && evaluation.FactorVerdicts[i].empty()) continue;
+    if (!text.empty()) text += ' ';
+    text += std::to_string(evaluation.FactorPoints[i]);
+  }
+  return text;
+}
+
+std::string Line(const std::vector<std::string>& fields) {
+  std::string line;
+  for (const std::string& field : fields) {
+    if (!line.empty()) line += ',';
+    line += CsvField(field);
+  }
+  return line + "\r\n";
+}
+
+}  // namespace
+
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+std::string WindowsCsvHeader() {
+  return Line(std::vector<std::string>(kColumns.begin(), kColumns.end()));
+}
+
+std::string WindowsCsvLine(const SearchWindow& window) {
+  const Evaluation& evaluation = window.evaluation();
+  return Line({window.subject, FormatLocalMinute(window.first), FormatLocalMinute(window.last),
+               std::to_string(window.minutes), evaluation.ResultWord,
+               std::to_string(evaluation.TotalScore), std::to_string(evaluation.FactorCount),
+               Verdicts(evaluation), Points(evaluation)});
+}
+
+std::string WindowsCsv(const std::vector<SearchWindow>& windows) {
+  std::string csv = WindowsCsvHeader();
+  for (const SearchWindow& window : windows) csv += WindowsCsvLine(window);
+  return csv;
+}
+
+}  // namespace horavela
