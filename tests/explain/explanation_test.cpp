@@ -1,0 +1,169 @@
+#include "explain/explanation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "search/minute_judge.h"
+#include "support/search_request.h"
+
+namespace horavela {
+namespace {
+
+using testing::AshaAtNewDelhi;
+using testing::InputAtMinute;
+
+// The finder's windows of one subject over a few days: the moments the
+// cases below are picked from, whatever the ephemeris makes of them.
+std::vector<SearchWindow> WindowsOf(const std::string& subject, const LocalMinute& from,
+                                    const LocalMinute& to) {
+  SearchRequest request = AshaAtNewDelhi({subject});
+  request.from = from;
+  request.to = to;
+  request.minResult = "Bad";
+  return FindMuhurtaWindows(request, SwissEphemeris()).windows;
+}
+
+// The driver's judgement at each minute, as evaluate gives it.
+class DriverScan {
+ public:
+  explicit DriverScan(const std::string& subject)
+      : request_(AshaAtNewDelhi({subject})),
+        birth_(MinuteJudge::BirthState(request_)),
+        judge_(request_, birth_, SwissEphemeris()) {}
+  Judgement At(const LocalMinute& minute) {
+    return judge_.JudgeThroughDriver(MinuteIndex(minute), 0);
+  }
+
+ private:
+  SearchRequest request_;
+  CalculationState birth_;
+  MinuteJudge judge_;
+};
+
+Explanation Explain(const std::string& subject, const LocalMinute& minute) {
+  return ExplainMoment(InputAtMinute(AshaAtNewDelhi({subject}), minute), {}, SwissEphemeris());
+}
+
+LocalMinute Shift(const LocalMinute& minute, std::int64_t by) {
+  return FromMinuteIndex(MinuteIndex(minute) + by);
+}
+
+const char* const kSubjects[] = {"Domestic Journey", "Lending Money",
+                                 "Naming of The Child or Namakarana", "Buying Land"};
+
+// Each window's first and last minute judge as the moment does; the minute
+// before and the minute after judge otherwise, for moments inside windows of
+// several subjects and words.
+TEST(ExplainMoment, WindowEdgesAreWhereTheDriverChangesItsJudgement) {
+  for (const char* subject : kSubjects) {
+    const std::vector<SearchWindow> windows =
+        WindowsOf(subject, {2025, 3, 3, 0, 0}, {2025, 3, 5, 23, 59});
+    ASSERT_GE(windows.size(), 3u) << subject;
+    DriverScan scan(subject);
+    for (std::size_t i = 1; i + 1 < windows.size() && i < 4; ++i) {
+      const SearchWindow& expected = windows[i];
+      const LocalMinute moment = Shift(expected.first, expected.minutes / 2);
+      const Explanation explanation = Explain(subject, moment);
+      SCOPED_TRACE(std::string(subject) + " at " + FormatLocalMinute(moment));
+      EXPECT_EQ(FormatLocalMinute(explanation.window.from), FormatLocalMinute(expected.first));
+      EXPECT_EQ(FormatLocalMinute(explanation.window.to), FormatLocalMinute(expected.last));
+      EXPECT_EQ(explanation.window.word, expected.evaluation().ResultWord);
+      const Judgement own = scan.At(moment);
+      EXPECT_EQ(own.evaluation.TotalScore, explanation.window.total);
+      EXPECT_TRUE(SameJudgement(scan.At(explanation.window.from), own));
+      EXPECT_TRUE(SameJudgement(scan.At(explanation.window.to), own));
+      EXPECT_FALSE(SameJudgement(scan.At(Shift(explanation.window.from, -1)), own));
+      EXPECT_FALSE(SameJudgement(scan.At(Shift(explanation.window.to, 1)), own));
+    }
+  }
+}
+
+// One minute before the Moon changes nakshatra, the margin warning names
+// both nakshatras and the clock time of the change.
+TEST(ExplainMoment, WarnsOneMinuteBeforeANakshatraChange) {
+  const std::string subject = "Domestic Journey";
+  const Explanation noon = Explain(subject, {2025, 3, 4, 12, 0});
+  ASSERT_EQ(noon.elements.front().element, "Nakshatra");
+  ASSERT_TRUE(noon.elements.front().ends);
+  const LocalMinute change = *noon.elements.front().ends;
+  const Explanation next = Explain(subject, change);
+  const std::string expected = "The Moon leaves " + noon.elements.front().name + " at " +
+                               ClockText(change, Shift(change, -1)) +
+                               ", 1 minute after this moment; a precise ephemeris may already "
+                               "show " +
+                               next.elements.front().name + ".";
+  const Explanation before = Explain(subject, Shift(change, -1));
+  EXPECT_NE(std::find(before.warnings.begin(), before.warnings.end(), expected),
+            before.warnings.end())
+      << expected;
+  EXPECT_NE(next.elements.front().name, noon.elements.front().name);
+}
+
+// One minute before the result word changes, the verdict warning says to
+// what and when; the element warnings do not hide it.
+TEST(ExplainMoment, WarnsOneMinuteBeforeAVerdictChange) {
+  int checked = 0;
+  for (const char* subject : kSubjects) {
+    const std::vector<SearchWindow> windows =
+        WindowsOf(subject, {2025, 3, 3, 0, 0}, {2025, 3, 9, 23, 59});
+    for (std::size_t i = 0; i + 1 < windows.size() && checked < 3; ++i) {
+      const std::string& word = windows[i + 1].evaluation().ResultWord;
+      if (windows[i].evaluation().ResultWord == word) continue;
+      const LocalMinute moment = windows[i].last;
+      const std::string expected = "The verdict changes to " + word + " at " +
+                                   ClockText(windows[i + 1].first, moment) +
+                                   ", 1 minute after this moment.";
+      const Explanation explanation = Explain(subject, moment);
+      EXPECT_NE(std::find(explanation.warnings.begin(), explanation.warnings.end(), expected),
+                explanation.warnings.end())
+          << subject << ": " << expected;
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 3);
+}
+
+// A Bad moment's nearest better minutes read better through the driver, and
+// every window between them and the moment reads no better than Bad.
+TEST(ExplainMoment, NearestBetterOfABadMomentReadsBetter) {
+  int checked = 0;
+  for (const char* subject : {"Domestic Journey", "Lending Money", "Borrowing Money", "Legal",
+                              "Date for operations", "Foreign Journey"}) {
+    const std::vector<SearchWindow> windows =
+        WindowsOf(subject, {2025, 3, 1, 0, 0}, {2025, 3, 14, 23, 59});
+    DriverScan scan(subject);
+    for (const SearchWindow& bad : windows) {
+      if (bad.evaluation().ResultWord != "Bad" || bad.first < LocalMinute{2025, 3, 7, 0, 0})
+        continue;
+      const Explanation explanation = Explain(subject, bad.first);
+      SCOPED_TRACE(std::string(subject) + " at " + FormatLocalMinute(bad.first));
+      ASSERT_TRUE(explanation.after);
+      const BetterMoment& after = *explanation.after;
+      EXPECT_GT(ResultRank(scan.At(after.minute).evaluation.ResultWord), ResultRank("Bad"));
+      EXPECT_EQ(after.window.word, scan.At(after.minute).evaluation.ResultWord);
+      EXPECT_EQ(after.window.from, after.minute);
+      for (const SearchWindow& between : windows) {
+        if (between.first > bad.first && between.last < after.minute) {
+          EXPECT_EQ(between.evaluation().ResultWord, "Bad") << FormatLocalMinute(between.first);
+        }
+        if (between.first == after.minute) {
+          EXPECT_EQ(between.last, after.window.to);
+        }
+      }
+      if (explanation.before) {
+        EXPECT_GT(ResultRank(scan.At(explanation.before->minute).evaluation.ResultWord), 1);
+        EXPECT_EQ(explanation.before->window.to, explanation.before->minute);
+      }
+      EXPECT_FALSE(explanation.bestOfDay);
+      if (++checked == 2) return;
+      break;
+    }
+  }
+  FAIL() << "no Bad window found: " << checked;
+}
+
+}  // namespace
+}  // namespace horavela
