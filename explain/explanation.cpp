@@ -110,7 +110,7 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   if (rank >= ResultRank("Good")) {
     explanation.bestOfDay = BestOfDay(runs, moment);
     explanation.noneBetter = !explanation.bestOfDay;
-  } else {
+  } else if (rank > 0) {  // none when the rule set stopped at its year precondition
     explanation.before = BetterBefore(runs, moment, rank);
     explanation.after = BetterAfter(runs, moment, rank);
     explanation.noneBetter = !explanation.before && !explanation.after;

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "almanac/day_at_a_glance.h"
 #include "search/minute_judge.h"
 #include "support/search_request.h"
 
@@ -163,6 +166,72 @@ TEST(ExplainMoment, NearestBetterOfABadMomentReadsBetter) {
     }
   }
   FAIL() << "no Bad window found: " << checked;
+}
+
+// A Good moment's best window of the day is the best by word, total, factor
+// count and length among the finder's windows touching that civil day, and
+// is named only when it beats the moment's own.
+TEST(ExplainMoment, BestOfTheDayOfAGoodMoment) {
+  auto key = [](const SearchWindow& w) {
+    return std::tuple(ResultRank(w.evaluation().ResultWord), w.evaluation().TotalScore,
+                      w.evaluation().FactorCount, w.minutes);
+  };
+  int named = 0;
+  for (const char* subject : {"Marriage", "Domestic Journey", "Buying Land"}) {
+    const std::vector<SearchWindow> windows =
+        WindowsOf(subject, {2025, 3, 3, 0, 0}, {2025, 3, 7, 23, 59});
+    const SearchWindow* best = nullptr;
+    for (const SearchWindow& w : windows) {
+      const bool touchesDay =
+          w.last >= LocalMinute{2025, 3, 5, 0, 0} && w.first <= LocalMinute{2025, 3, 5, 23, 59};
+      if (touchesDay && (!best || key(w) > key(*best))) best = &w;
+    }
+    ASSERT_TRUE(best);
+    for (const SearchWindow& own : windows) {
+      if (own.evaluation().ResultWord != "Good" || own.first < LocalMinute{2025, 3, 5, 0, 0} ||
+          own.first > LocalMinute{2025, 3, 5, 23, 59})
+        continue;
+      const Explanation explanation = Explain(subject, own.first);
+      SCOPED_TRACE(std::string(subject) + " at " + FormatLocalMinute(own.first));
+      EXPECT_FALSE(explanation.before);
+      EXPECT_FALSE(explanation.after);
+      if (key(*best) > key(own)) {
+        ASSERT_TRUE(explanation.bestOfDay);
+        EXPECT_EQ(explanation.bestOfDay->window.from, best->first);
+        EXPECT_EQ(explanation.bestOfDay->window.to, best->last);
+        ++named;
+      } else {
+        EXPECT_FALSE(explanation.bestOfDay);
+        EXPECT_TRUE(explanation.noneBetter);
+      }
+    }
+  }
+  EXPECT_GT(named, 0);
+}
+
+// A moment inside each kalam of the day is told so, with the kalam's times.
+TEST(ExplainMoment, WarnsOfTheKalams) {
+  DayRequest day;
+  day.year = 2025;
+  day.month = 3;
+  day.day = 5;
+  day.place = AshaAtNewDelhi({}).place;
+  const DayAtAGlance glance = ComputeDay(day, SwissEphemeris());
+  ASSERT_TRUE(glance.parts);
+  for (const Period* kalam :
+       {&glance.parts->rahuKalam, &glance.parts->yamaganda, &glance.parts->gulikaKalam}) {
+    const LocalMinute inside = Shift({kalam->from.year, kalam->from.month, kalam->from.day,
+                                      kalam->from.hour, kalam->from.minute},
+                                     2);
+    char expected[80];
+    std::snprintf(expected, sizeof expected, "This moment falls in %s, %02d:%02d to %02d:%02d.",
+                  kalam->name.c_str(), kalam->from.hour, kalam->from.minute, kalam->to.hour,
+                  kalam->to.minute);
+    const Explanation explanation = Explain("Domestic Journey", inside);
+    EXPECT_NE(std::find(explanation.warnings.begin(), explanation.warnings.end(), expected),
+              explanation.warnings.end())
+        << expected;
+  }
 }
 
 }  // namespace
