@@ -40,7 +40,7 @@ BENCHMARK(BM_ExplainGood)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A Bad moment: the nearest better minutes on both sides.
 void BM_ExplainBad(benchmark::State& state) {
-  Explain(state, MomentReading("Domestic Journey", "Bad"));
+  Explain(state, MomentReading("Borrowing Money", "Bad"));
 }
 BENCHMARK(BM_ExplainBad)->Unit(benchmark::kMillisecond)->UseRealTime();
 
