@@ -122,5 +122,24 @@ TEST(EvaluateExplanation, WindowIsTheSearchWindowOnATzPlace) {
   EXPECT_TRUE(seen) << found;
 }
 
+// A weekday picked by hand that changes the evaluation is said: the window
+// follows the civil weekday of the date, as search does.
+TEST(EvaluateExplanation, SaysWhenAPickedWeekdayChangesTheEvaluation) {
+  const json civil = ValidRequest();
+  const Ordered civilAnswer = Answer("evaluate --no-explain", civil);
+  json picked = civil;
+  picked["election"]["weekday"] = "Sunday";
+  const Ordered answer = Answer("evaluate", picked);
+  ASSERT_NE(answer["evaluation"]["total_score"], civilAnswer["evaluation"]["total_score"]);
+  const std::string expected =
+      "The window follows the civil weekday of the date, which reads " +
+      civilAnswer["evaluation"]["result_word"].get<std::string>() + " with a total of " +
+      std::to_string(civilAnswer["evaluation"]["total_score"].get<int>()) + " here.";
+  EXPECT_EQ(answer["explanation"]["warnings"].back(), expected);
+  const Ordered civilExplained = Answer("evaluate", civil);
+  for (const Ordered& warning : civilExplained["explanation"]["warnings"])
+    EXPECT_NE(warning.get<std::string>().rfind("The window follows", 0), 0u) << warning;
+}
+
 }  // namespace
 }  // namespace horavela::testing_cli
