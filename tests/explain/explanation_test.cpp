@@ -84,25 +84,41 @@ TEST(ExplainMoment, WindowEdgesAreWhereTheDriverChangesItsJudgement) {
   }
 }
 
-// One minute before the Moon changes nakshatra, the margin warning names
-// both nakshatras and the clock time of the change.
-TEST(ExplainMoment, WarnsOneMinuteBeforeANakshatraChange) {
+// Around a change of the Moon's nakshatra, the margin warnings name both
+// nakshatras and the clock time of the change: one minute before it, at its
+// minute, and four minutes after (within the 5-minute margin).
+TEST(ExplainMoment, WarnsNearANakshatraChange) {
   const std::string subject = "Domestic Journey";
   const Explanation noon = Explain(subject, {2025, 3, 4, 12, 0});
   ASSERT_EQ(noon.elements.front().element, "Nakshatra");
   ASSERT_TRUE(noon.elements.front().ends);
   const LocalMinute change = *noon.elements.front().ends;
-  const Explanation next = Explain(subject, change);
-  const std::string expected = "The Moon leaves " + noon.elements.front().name + " at " +
-                               ClockText(change, Shift(change, -1)) +
-                               ", 1 minute after this moment; a precise ephemeris may already "
-                               "show " +
-                               next.elements.front().name + ".";
-  const Explanation before = Explain(subject, Shift(change, -1));
-  EXPECT_NE(std::find(before.warnings.begin(), before.warnings.end(), expected),
-            before.warnings.end())
-      << expected;
-  EXPECT_NE(next.elements.front().name, noon.elements.front().name);
+  const std::string left = noon.elements.front().name;
+  const std::string entered = Explain(subject, change).elements.front().name;
+  ASSERT_NE(left, entered);
+  struct Row {
+    std::int64_t offset;
+    std::string expected;
+  };
+  const std::string at = ClockText(change, change);
+  const Row rows[] = {
+      {-1, "The Moon leaves " + left + " at " + at +
+               ", 1 minute after this moment; a precise ephemeris may already show " + entered +
+               "."},
+      {0, "The Moon entered " + entered + " at " + at +
+              ", the minute of this moment; a precise ephemeris may still show " + left + "."},
+      {4, "The Moon entered " + entered + " at " + at +
+              ", 4 minutes before this moment; a precise ephemeris may still show " + left + "."},
+  };
+  for (const Row& row : rows) {
+    const Explanation explanation = Explain(subject, Shift(change, row.offset));
+    EXPECT_NE(std::find(explanation.warnings.begin(), explanation.warnings.end(), row.expected),
+              explanation.warnings.end())
+        << row.expected;
+  }
+  const Explanation outside = Explain(subject, Shift(change, 5));
+  for (const std::string& warning : outside.warnings)
+    EXPECT_EQ(warning.find("The Moon entered " + entered), std::string::npos) << warning;
 }
 
 // One minute before the result word changes, the verdict warning says to
