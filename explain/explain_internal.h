@@ -59,7 +59,8 @@ struct ElementAround {
 
 std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t moment);
 
-// The warnings of sections (a), (b) and (d), in that order.
+// The warnings: a change of the result word within a quarter hour, a change
+// of an element within its precision margin, a kalam holding the moment.
 std::vector<std::string> VerdictWarnings(const RunsAround& runs, std::int64_t moment);
 std::vector<std::string> MarginWarnings(const std::vector<ElementAround>& elements,
                                         std::int64_t moment);

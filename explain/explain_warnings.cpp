@@ -14,7 +14,9 @@ namespace {
 struct MarginRow {
   const char* element;
   int minutes;
-  const char* leaves;  // "The Moon leaves %s" as a prefix and a suffix
+  // The sentence's subject around the element's name: "The Moon leaves "
+  // Ashwini "", "The tithi " Dwadasi " ends".
+  const char* leaves;
   const char* leavesAfter;
   const char* entered;
   const char* enteredAfter;
