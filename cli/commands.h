@@ -29,6 +29,7 @@ struct EvaluateOptions {
   bool batch = false;     // JSON Lines in, one response per line out
   std::string rtfFile;    // empty: no RTF report
   std::string htmlFile;   // empty: no HTML report
+  bool explain = true;    // false: no "explanation" in the answer
 };
 
 // `evaluate`: answers one request (or every line with `batch`) on `out`.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/explanation_response.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
@@ -24,6 +25,7 @@
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
 #include "rules/charts.h"
+#include "search/zone_following.h"
 
 namespace horavela::cli {
 
@@ -55,6 +57,27 @@ std::string WriteReportFiles(const EvaluateOptions& options, const RtfWriter& rt
   return {};
 }
 
+// The election place's zone minute by minute when the request named a
+// tz-database zone, so the window runs across a change of the clocks.
+ZoneProvider ElectionZones(const ParsedRequest& parsed) {
+  if (!parsed.electionZone) return {};
+  return ZoneMinuteByMinute(LoadTimeZone(parsed.electionZone->timeZone, "election.tz"));
+}
+
+// The explanation follows the civil weekday, as the finder does: a weekday
+// picked by hand that changes the verdict is said, not hidden.
+nlohmann::ordered_json ExplanationFor(const ParsedRequest& parsed, const CalculationState& state) {
+  Explanation explanation = ExplainMoment(parsed.input, ElectionZones(parsed), SwissEphemeris());
+  const ExplainedWindow& window = explanation.window;
+  if (window.word != state.Result.ResultWord || window.total != state.Result.TotalScore) {
+    explanation.warnings.push_back(
+        "The window follows the civil weekday of the date, which "
+        "reads " +
+        window.word + " with a total of " + std::to_string(window.total) + " here.");
+  }
+  return ExplanationJson(explanation);
+}
+
 // One request from a fresh state: nothing of an earlier request can leak in,
 // since the state, the sinks and the input are all built anew here.
 Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
@@ -76,6 +99,7 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   nlohmann::ordered_json response = BuildResponse(state, plain.text(), ListReportSections(state));
   if (parsed.birthZone) response["birth"]["zone_used"] = ZoneUsedJson(*parsed.birthZone);
   if (parsed.electionZone) response["election"]["zone_used"] = ZoneUsedJson(*parsed.electionZone);
+  if (options.explain) response["explanation"] = ExplanationFor(parsed, state);
   return {std::move(response), kExitOk};
 }
 

@@ -34,6 +34,10 @@ int Run(int argc, char** argv) {
   evaluateCommand->add_option("FILE", evaluate.inputFile, "Request file (default: standard input)");
   evaluateCommand->add_flag("--batch", evaluate.batch,
                             "Read one request per line and answer one JSON object per line");
+  bool noExplain = false;
+  evaluateCommand->add_flag("--no-explain", noExplain,
+                            "Leave out the explanation (window, elements, warnings, nearest "
+                            "better moments)");
   evaluateCommand->add_option("--rtf", evaluate.rtfFile, "Also write the report as RTF to FILE");
   evaluateCommand->add_option("--html", evaluate.htmlFile, "Also write the report as HTML to FILE");
 
@@ -72,6 +76,7 @@ int Run(int argc, char** argv) {
     return app.exit(e) == 0 ? kExitOk : kExitBadRequest;
   }
 
+  evaluate.explain = !noExplain;
   if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
   if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout, searchCsv);
   if (*dayCommand) return RunDay(dayFile, std::cin, std::cout);

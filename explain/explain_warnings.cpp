@@ -1,0 +1,152 @@
+#include <cstdio>
+#include <string>
+
+#include "almanac/day_at_a_glance.h"
+#include "calendar/civil_calendar.h"
+#include "explain/explain_internal.h"
+#include "search/local_minute.h"
+
+namespace horavela {
+
+namespace {
+
+// Measured margins of the program's theories against a precise ephemeris.
+struct MarginRow {
+  const char* element;
+  int minutes;
+  // The sentence's subject around the element's name: "The Moon leaves "
+  // Ashwini "", "The tithi " Dwadasi " ends".
+  const char* leaves;
+  const char* leavesAfter;
+  const char* entered;
+  const char* enteredAfter;
+};
+const MarginRow kMargins[] = {
+    {"Nakshatra", 5, "The Moon leaves ", "", "The Moon entered ", ""},
+    {"Moon sign", 5, "The Moon leaves ", "", "The Moon entered ", ""},
+    {"Yoga", 3, "The yoga ", " ends", "The yoga ", " began"},
+    {"Tithi", 2, "The tithi ", " ends", "The tithi ", " began"},
+    {"Karana", 2, "The karana ", " ends", "The karana ", " began"},
+    {"Lagna", 1, "The lagna leaves ", "", "The lagna entered ", ""},
+};
+
+const MarginRow* MarginOf(const std::string& element) {
+  for (const MarginRow& row : kMargins)
+    if (element == row.element) return &row;
+  return nullptr;
+}
+
+std::string TwoDigits(int value) {
+  char text[12];
+  std::snprintf(text, sizeof text, "%02d", value);
+  return text;
+}
+
+std::string MinutesText(std::int64_t minutes) {
+  return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+}
+
+// ", 2 minutes after this moment" and the like.
+std::string DistanceText(std::int64_t change, std::int64_t moment) {
+  if (change == moment) return ", the minute of this moment";
+  if (change > moment) return ", " + MinutesText(change - moment) + " after this moment";
+  return ", " + MinutesText(moment - change) + " before this moment";
+}
+
+}  // namespace
+
+int PrecisionMargin(const std::string& element) {
+  const MarginRow* row = MarginOf(element);
+  return row ? row->minutes : 0;
+}
+
+std::string ClockText(const LocalMinute& minute, const LocalMinute& moment) {
+  const bool sameDate =
+      minute.year == moment.year && minute.month == moment.month && minute.day == moment.day;
+  if (!sameDate) return ClockMomentText(minute);
+  return TwoDigits(minute.hour) + ":" + TwoDigits(minute.minute);
+}
+
+namespace explain_detail {
+
+namespace {
+
+constexpr std::int64_t kVerdictReach = 15;
+
+std::string At(std::int64_t minute, std::int64_t moment) {
+  return ClockText(FromMinuteIndex(minute), FromMinuteIndex(moment));
+}
+
+}  // namespace
+
+std::vector<std::string> VerdictWarnings(const RunsAround& runs, std::int64_t moment) {
+  std::vector<std::string> warnings;
+  const std::vector<JudgedRun>& list = runs.runs();
+  const std::size_t own = runs.IndexOf(moment);
+  if (own == list.size()) return warnings;
+  const std::string& word = list[own].judgement->evaluation.ResultWord;
+  // The last change of word at or before the moment, within the reach.
+  for (std::size_t i = own; i > 0 && list[i].first >= moment - kVerdictReach; --i) {
+    const std::string& earlier = list[i - 1].judgement->evaluation.ResultWord;
+    if (earlier == word) continue;
+    warnings.push_back("The verdict changes from " + earlier + " to " + word + " at " +
+                       At(list[i].first, moment) + DistanceText(list[i].first, moment) + ".");
+    break;
+  }
+  for (std::size_t i = own + 1; i < list.size() && list[i].first <= moment + kVerdictReach; ++i) {
+    const std::string& later = list[i].judgement->evaluation.ResultWord;
+    if (later == word) continue;
+    warnings.push_back("The verdict changes to " + later + " at " + At(list[i].first, moment) +
+                       DistanceText(list[i].first, moment) + ".");
+    break;
+  }
+  return warnings;
+}
+
+std::vector<std::string> MarginWarnings(const std::vector<ElementAround>& elements,
+                                        std::int64_t moment) {
+  std::vector<std::string> warnings;
+  for (const ElementAround& element : elements) {
+    const MarginRow* row = MarginOf(element.element);
+    if (!row) continue;
+    if (element.ends && *element.ends - moment <= row->minutes) {
+      warnings.push_back(row->leaves + element.name + row->leavesAfter + " at " +
+                         At(*element.ends, moment) + DistanceText(*element.ends, moment) +
+                         "; a precise ephemeris may already show " + element.next + ".");
+    }
+    if (element.began && moment - *element.began < row->minutes) {
+      warnings.push_back(row->entered + element.name + row->enteredAfter + " at " +
+                         At(*element.began, moment) + DistanceText(*element.began, moment) +
+                         "; a precise ephemeris may still show " + element.previous + ".");
+    }
+  }
+  return warnings;
+}
+
+std::vector<std::string> KalamWarnings(const SearchRequest& request, std::int64_t moment) {
+  const LocalMinute at = FromMinuteIndex(moment);
+  DayRequest day;
+  day.year = at.year;
+  day.month = at.month;
+  day.day = at.day;
+  day.place = request.place;
+  day.zoneAt = request.zoneAt;
+  const RiseAndSet sky = SunAndMoonRiseAndSet(day);
+  if (!sky.sunrise || !sky.sunset || !sky.nextSunrise || sky.polarDay || sky.polarNight) return {};
+  const LocalTime& rise = *sky.sunrise;
+  const int weekday = WeekdayIndex(DaysFromCivil(rise.year, rise.month, rise.day));
+  const DayParts parts = PartsOfDay(rise, *sky.sunset, *sky.nextSunrise, weekday);
+  const LocalTime time{at.year, at.month, at.day, at.hour, at.minute, 0};
+  std::vector<std::string> warnings;
+  for (const Period* kalam : {&parts.rahuKalam, &parts.yamaganda, &parts.gulikaKalam}) {
+    if (time < kalam->from || !(time < kalam->to)) continue;
+    auto clock = [](const LocalTime& t) { return TwoDigits(t.hour) + ":" + TwoDigits(t.minute); };
+    warnings.push_back("This moment falls in " + kalam->name + ", " + clock(kalam->from) + " to " +
+                       clock(kalam->to) + ".");
+  }
+  return warnings;
+}
+
+}  // namespace explain_detail
+
+}  // namespace horavela

@@ -1,0 +1,137 @@
+#include <tuple>
+
+#include "explain/explain_internal.h"
+#include "search/local_minute.h"
+
+namespace horavela {
+
+namespace {
+
+using explain_detail::RankOf;
+using explain_detail::RunsAround;
+using explain_detail::WindowOf;
+
+SearchRequest RequestFor(const EvaluationInput& input, const ZoneProvider& zoneAt) {
+  SearchRequest request;
+  request.subjects = {input.subject};
+  request.name = input.name;
+  request.sex = input.sex;
+  request.birth = input.birth;
+  request.place = input.election.place;
+  request.zoneAt = zoneAt;
+  const MomentEntry& e = input.election;
+  request.from = request.to = {e.year, e.month, e.day, e.hour, e.minute};
+  request.minResult = "Bad";
+  return request;
+}
+
+// The window holding the moment, whole unless it runs past the reach.
+std::size_t CoverOwnWindow(RunsAround& runs, std::int64_t moment) {
+  while (runs.runs().front().first == runs.lo() && runs.IndexOf(moment) == 0 && runs.GrowBefore()) {
+  }
+  while (runs.runs().back().last == runs.hi() && runs.IndexOf(moment) + 1 == runs.runs().size() &&
+         runs.GrowAfter()) {
+  }
+  return runs.IndexOf(moment);
+}
+
+// The nearest run before the moment's own that reads a better word, whole
+// unless it runs past the reach.
+std::optional<BetterMoment> BetterBefore(RunsAround& runs, std::int64_t moment, int rank) {
+  for (;;) {
+    const std::vector<JudgedRun>& list = runs.runs();
+    std::size_t i = runs.IndexOf(moment);
+    while (i > 0 && RankOf(list[i - 1]) <= rank) --i;
+    if (i > 0) {
+      const bool cut = i == 1 && list.front().first == runs.lo();
+      if (cut && runs.GrowBefore()) continue;
+      return BetterMoment{FromMinuteIndex(list[i - 1].last), WindowOf(list[i - 1])};
+    }
+    if (!runs.GrowBefore()) return std::nullopt;
+  }
+}
+
+std::optional<BetterMoment> BetterAfter(RunsAround& runs, std::int64_t moment, int rank) {
+  for (;;) {
+    const std::vector<JudgedRun>& list = runs.runs();
+    std::size_t i = runs.IndexOf(moment) + 1;
+    while (i < list.size() && RankOf(list[i]) <= rank) ++i;
+    if (i < list.size()) {
+      const bool cut = i + 1 == list.size() && list.back().last == runs.hi();
+      if (cut && runs.GrowAfter()) continue;
+      return BetterMoment{FromMinuteIndex(list[i].first), WindowOf(list[i])};
+    }
+    if (!runs.GrowAfter()) return std::nullopt;
+  }
+}
+
+// Word, then total, then factor count, then length.
+auto RankKey(const JudgedRun& run) {
+  const Evaluation& evaluation = run.judgement->evaluation;
+  return std::tuple(RankOf(run), evaluation.TotalScore, evaluation.FactorCount,
+                    run.last - run.first);
+}
+
+// The best window touching the moment's civil day, when better than its own.
+std::optional<BetterMoment> BestOfDay(RunsAround& runs, std::int64_t moment) {
+  const std::int64_t dayStart = moment - (moment % 1440 + 1440) % 1440;
+  const std::int64_t dayEnd = dayStart + 1439;
+  runs.CoverBefore(dayStart);
+  runs.CoverAfter(dayEnd);
+  // The windows at the day's edges whole, for their length.
+  while (runs.runs().front().last >= dayStart && runs.GrowBefore()) {
+  }
+  while (runs.runs().back().first <= dayEnd && runs.GrowAfter()) {
+  }
+  const std::vector<JudgedRun>& list = runs.runs();
+  const JudgedRun& own = list[runs.IndexOf(moment)];
+  const JudgedRun* best = &own;
+  for (const JudgedRun& run : list) {
+    if (run.last < dayStart || run.first > dayEnd) continue;
+    if (RankKey(run) > RankKey(*best)) best = &run;
+  }
+  if (best == &own) return std::nullopt;
+  return BetterMoment{FromMinuteIndex(best->first), WindowOf(*best)};
+}
+
+}  // namespace
+
+Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zoneAt,
+                          PlanetEphemeris& ephemeris) {
+  const SearchRequest request = RequestFor(input, zoneAt);
+  const CalculationState birth = MinuteJudge::BirthState(request);
+  MinuteJudge judge(request, birth, ephemeris);
+  const std::int64_t moment = MinuteIndex(request.from);
+
+  Explanation explanation;
+  RunsAround runs(judge, moment);
+  if (runs.IndexOf(moment) == runs.runs().size()) return explanation;  // a skipped minute
+  const int rank = RankOf(runs.runs()[CoverOwnWindow(runs, moment)]);
+  if (rank >= ResultRank("Good")) {
+    explanation.bestOfDay = BestOfDay(runs, moment);
+    explanation.noneBetter = !explanation.bestOfDay;
+  } else if (rank > 0) {  // none when the rule set stopped at its year precondition
+    explanation.before = BetterBefore(runs, moment, rank);
+    explanation.after = BetterAfter(runs, moment, rank);
+    explanation.noneBetter = !explanation.before && !explanation.after;
+  }
+  explanation.window = WindowOf(runs.runs()[runs.IndexOf(moment)]);
+
+  const std::vector<explain_detail::ElementAround> elements =
+      explain_detail::ElementsAround(judge, moment);
+  for (const explain_detail::ElementAround& element : elements) {
+    auto minute = [](std::optional<std::int64_t> index) -> std::optional<LocalMinute> {
+      if (!index) return std::nullopt;
+      return FromMinuteIndex(*index);
+    };
+    explanation.elements.push_back(
+        {element.element, element.name, minute(element.began), minute(element.ends)});
+  }
+  for (auto&& part : {explain_detail::VerdictWarnings(runs, moment),
+                      explain_detail::MarginWarnings(elements, moment),
+                      explain_detail::KalamWarnings(request, moment)})
+    explanation.warnings.insert(explanation.warnings.end(), part.begin(), part.end());
+  return explanation;
+}
+
+}  // namespace horavela

@@ -1,0 +1,254 @@
+#include "explain/explanation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "almanac/day_at_a_glance.h"
+#include "search/minute_judge.h"
+#include "support/search_request.h"
+
+namespace horavela {
+namespace {
+
+using testing::AshaAtNewDelhi;
+using testing::InputAtMinute;
+
+// The finder's windows of one subject over a few days: the moments the
+// cases below are picked from, whatever the ephemeris makes of them.
+std::vector<SearchWindow> WindowsOf(const std::string& subject, const LocalMinute& from,
+                                    const LocalMinute& to) {
+  SearchRequest request = AshaAtNewDelhi({subject});
+  request.from = from;
+  request.to = to;
+  request.minResult = "Bad";
+  return FindMuhurtaWindows(request, SwissEphemeris()).windows;
+}
+
+// The driver's judgement at each minute, as evaluate gives it.
+class DriverScan {
+ public:
+  explicit DriverScan(const std::string& subject)
+      : request_(AshaAtNewDelhi({subject})),
+        birth_(MinuteJudge::BirthState(request_)),
+        judge_(request_, birth_, SwissEphemeris()) {}
+  Judgement At(const LocalMinute& minute) {
+    return judge_.JudgeThroughDriver(MinuteIndex(minute), 0);
+  }
+
+ private:
+  SearchRequest request_;
+  CalculationState birth_;
+  MinuteJudge judge_;
+};
+
+Explanation Explain(const std::string& subject, const LocalMinute& minute) {
+  return ExplainMoment(InputAtMinute(AshaAtNewDelhi({subject}), minute), {}, SwissEphemeris());
+}
+
+LocalMinute Shift(const LocalMinute& minute, std::int64_t by) {
+  return FromMinuteIndex(MinuteIndex(minute) + by);
+}
+
+const char* const kSubjects[] = {"Domestic Journey", "Lending Money",
+                                 "Naming of The Child or Namakarana", "Buying Land"};
+
+// Each window's first and last minute judge as the moment does; the minute
+// before and the minute after judge otherwise, for moments inside windows of
+// several subjects and words.
+TEST(ExplainMoment, WindowEdgesAreWhereTheDriverChangesItsJudgement) {
+  for (const char* subject : kSubjects) {
+    const std::vector<SearchWindow> windows =
+        WindowsOf(subject, {2025, 3, 3, 0, 0}, {2025, 3, 5, 23, 59});
+    ASSERT_GE(windows.size(), 3u) << subject;
+    DriverScan scan(subject);
+    for (std::size_t i = 1; i + 1 < windows.size() && i < 4; ++i) {
+      const SearchWindow& expected = windows[i];
+      const LocalMinute moment = Shift(expected.first, expected.minutes / 2);
+      const Explanation explanation = Explain(subject, moment);
+      SCOPED_TRACE(std::string(subject) + " at " + FormatLocalMinute(moment));
+      EXPECT_EQ(FormatLocalMinute(explanation.window.from), FormatLocalMinute(expected.first));
+      EXPECT_EQ(FormatLocalMinute(explanation.window.to), FormatLocalMinute(expected.last));
+      EXPECT_EQ(explanation.window.word, expected.evaluation().ResultWord);
+      const Judgement own = scan.At(moment);
+      EXPECT_EQ(own.evaluation.TotalScore, explanation.window.total);
+      EXPECT_TRUE(SameJudgement(scan.At(explanation.window.from), own));
+      EXPECT_TRUE(SameJudgement(scan.At(explanation.window.to), own));
+      EXPECT_FALSE(SameJudgement(scan.At(Shift(explanation.window.from, -1)), own));
+      EXPECT_FALSE(SameJudgement(scan.At(Shift(explanation.window.to, 1)), own));
+    }
+  }
+}
+
+// Around a change of the Moon's nakshatra, the margin warnings name both
+// nakshatras and the clock time of the change: one minute before it, at its
+// minute, and four minutes after (within the 5-minute margin).
+TEST(ExplainMoment, WarnsNearANakshatraChange) {
+  const std::string subject = "Domestic Journey";
+  const Explanation noon = Explain(subject, {2025, 3, 4, 12, 0});
+  ASSERT_EQ(noon.elements.front().element, "Nakshatra");
+  ASSERT_TRUE(noon.elements.front().ends);
+  const LocalMinute change = *noon.elements.front().ends;
+  const std::string left = noon.elements.front().name;
+  const std::string entered = Explain(subject, change).elements.front().name;
+  ASSERT_NE(left, entered);
+  struct Row {
+    std::int64_t offset;
+    std::string expected;
+  };
+  const std::string at = ClockText(change, change);
+  const Row rows[] = {
+      {-1, "The Moon leaves " + left + " at " + at +
+               ", 1 minute after this moment; a precise ephemeris may already show " + entered +
+               "."},
+      {0, "The Moon entered " + entered + " at " + at +
+              ", the minute of this moment; a precise ephemeris may still show " + left + "."},
+      {4, "The Moon entered " + entered + " at " + at +
+              ", 4 minutes before this moment; a precise ephemeris may still show " + left + "."},
+  };
+  for (const Row& row : rows) {
+    const Explanation explanation = Explain(subject, Shift(change, row.offset));
+    EXPECT_NE(std::find(explanation.warnings.begin(), explanation.warnings.end(), row.expected),
+              explanation.warnings.end())
+        << row.expected;
+  }
+  const Explanation outside = Explain(subject, Shift(change, 5));
+  for (const std::string& warning : outside.warnings)
+    EXPECT_EQ(warning.find("The Moon entered " + entered), std::string::npos) << warning;
+}
+
+// One minute before the result word changes, the verdict warning says to
+// what and when; the element warnings do not hide it.
+TEST(ExplainMoment, WarnsOneMinuteBeforeAVerdictChange) {
+  int checked = 0;
+  for (const char* subject : kSubjects) {
+    const std::vector<SearchWindow> windows =
+        WindowsOf(subject, {2025, 3, 3, 0, 0}, {2025, 3, 9, 23, 59});
+    for (std::size_t i = 0; i + 1 < windows.size() && checked < 3; ++i) {
+      const std::string& word = windows[i + 1].evaluation().ResultWord;
+      if (windows[i].evaluation().ResultWord == word) continue;
+      const LocalMinute moment = windows[i].last;
+      const std::string expected = "The verdict changes to " + word + " at " +
+                                   ClockText(windows[i + 1].first, moment) +
+                                   ", 1 minute after this moment.";
+      const Explanation explanation = Explain(subject, moment);
+      EXPECT_NE(std::find(explanation.warnings.begin(), explanation.warnings.end(), expected),
+                explanation.warnings.end())
+          << subject << ": " << expected;
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 3);
+}
+
+// A Bad moment's nearest better minutes read better through the driver, and
+// every window between them and the moment reads no better than Bad.
+TEST(ExplainMoment, NearestBetterOfABadMomentReadsBetter) {
+  int checked = 0;
+  for (const char* subject : {"Domestic Journey", "Lending Money", "Borrowing Money", "Legal",
+                              "Date for operations", "Foreign Journey"}) {
+    const std::vector<SearchWindow> windows =
+        WindowsOf(subject, {2025, 3, 1, 0, 0}, {2025, 3, 14, 23, 59});
+    DriverScan scan(subject);
+    for (const SearchWindow& bad : windows) {
+      if (bad.evaluation().ResultWord != "Bad" || bad.first < LocalMinute{2025, 3, 7, 0, 0})
+        continue;
+      const Explanation explanation = Explain(subject, bad.first);
+      SCOPED_TRACE(std::string(subject) + " at " + FormatLocalMinute(bad.first));
+      ASSERT_TRUE(explanation.after);
+      const BetterMoment& after = *explanation.after;
+      EXPECT_GT(ResultRank(scan.At(after.minute).evaluation.ResultWord), ResultRank("Bad"));
+      EXPECT_EQ(after.window.word, scan.At(after.minute).evaluation.ResultWord);
+      EXPECT_EQ(after.window.from, after.minute);
+      for (const SearchWindow& between : windows) {
+        if (between.first > bad.first && between.last < after.minute) {
+          EXPECT_EQ(between.evaluation().ResultWord, "Bad") << FormatLocalMinute(between.first);
+        }
+        if (between.first == after.minute) {
+          EXPECT_EQ(between.last, after.window.to);
+        }
+      }
+      if (explanation.before) {
+        EXPECT_GT(ResultRank(scan.At(explanation.before->minute).evaluation.ResultWord), 1);
+        EXPECT_EQ(explanation.before->window.to, explanation.before->minute);
+      }
+      EXPECT_FALSE(explanation.bestOfDay);
+      if (++checked == 2) return;
+      break;
+    }
+  }
+  FAIL() << "no Bad window found: " << checked;
+}
+
+// A Good moment's best window of the day is the best by word, total, factor
+// count and length among the finder's windows touching that civil day, and
+// is named only when it beats the moment's own.
+TEST(ExplainMoment, BestOfTheDayOfAGoodMoment) {
+  auto key = [](const SearchWindow& w) {
+    return std::tuple(ResultRank(w.evaluation().ResultWord), w.evaluation().TotalScore,
+                      w.evaluation().FactorCount, w.minutes);
+  };
+  int named = 0;
+  for (const char* subject : {"Marriage", "Domestic Journey", "Buying Land"}) {
+    const std::vector<SearchWindow> windows =
+        WindowsOf(subject, {2025, 3, 3, 0, 0}, {2025, 3, 7, 23, 59});
+    const SearchWindow* best = nullptr;
+    for (const SearchWindow& w : windows) {
+      const bool touchesDay =
+          w.last >= LocalMinute{2025, 3, 5, 0, 0} && w.first <= LocalMinute{2025, 3, 5, 23, 59};
+      if (touchesDay && (!best || key(w) > key(*best))) best = &w;
+    }
+    ASSERT_TRUE(best);
+    for (const SearchWindow& own : windows) {
+      if (own.evaluation().ResultWord != "Good" || own.first < LocalMinute{2025, 3, 5, 0, 0} ||
+          own.first > LocalMinute{2025, 3, 5, 23, 59})
+        continue;
+      const Explanation explanation = Explain(subject, own.first);
+      SCOPED_TRACE(std::string(subject) + " at " + FormatLocalMinute(own.first));
+      EXPECT_FALSE(explanation.before);
+      EXPECT_FALSE(explanation.after);
+      if (key(*best) > key(own)) {
+        ASSERT_TRUE(explanation.bestOfDay);
+        EXPECT_EQ(explanation.bestOfDay->window.from, best->first);
+        EXPECT_EQ(explanation.bestOfDay->window.to, best->last);
+        ++named;
+      } else {
+        EXPECT_FALSE(explanation.bestOfDay);
+        EXPECT_TRUE(explanation.noneBetter);
+      }
+    }
+  }
+  EXPECT_GT(named, 0);
+}
+
+// A moment inside each kalam of the day is told so, with the kalam's times.
+TEST(ExplainMoment, WarnsOfTheKalams) {
+  DayRequest day;
+  day.year = 2025;
+  day.month = 3;
+  day.day = 5;
+  day.place = AshaAtNewDelhi({}).place;
+  const DayAtAGlance glance = ComputeDay(day, SwissEphemeris());
+  ASSERT_TRUE(glance.parts);
+  for (const Period* kalam :
+       {&glance.parts->rahuKalam, &glance.parts->yamaganda, &glance.parts->gulikaKalam}) {
+    const LocalMinute inside = Shift({kalam->from.year, kalam->from.month, kalam->from.day,
+                                      kalam->from.hour, kalam->from.minute},
+                                     2);
+    char expected[80];
+    std::snprintf(expected, sizeof expected, "This moment falls in %s, %02d:%02d to %02d:%02d.",
+                  kalam->name.c_str(), kalam->from.hour, kalam->from.minute, kalam->to.hour,
+                  kalam->to.minute);
+    const Explanation explanation = Explain("Domestic Journey", inside);
+    EXPECT_NE(std::find(explanation.warnings.begin(), explanation.warnings.end(), expected),
+              explanation.warnings.end())
+        << expected;
+  }
+}
+
+}  // namespace
+}  // namespace horavela
