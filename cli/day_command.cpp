@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "cli/day_response.h"
 #include "cli/json_reader.h"
+#include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
 #include "engine/input_check.h"
@@ -63,16 +64,7 @@ void CheckChartTimeOnClock(const TimeZoneRules& rules, const DayRequest& day) {
 std::optional<MomentRequest> ParseVerdicts(const json& request, DayRequest& day) {
   if (FindMember(request, "subject") == nullptr) return std::nullopt;
   SearchRequest search;
-  const std::string subject = StringField(request, "", "subject");
-  if (subject == "*") {
-    search.subjects = AllSubjectTexts();
-  } else {
-    search.subjects.push_back(subject);
-  }
-  search.name = StringField(request, "", "name");
-  search.sex = StringField(request, "", "sex");
-  MomentRequest birth = ParseMoment(ObjectField(request, "", "birth"), "birth");
-  search.birth = birth.moment;
+  MomentRequest birth = ParseSearchPerson(request, search);
   search.place = day.place;
   search.from = {day.year, day.month, day.day, 0, 0};
   search.to = {day.year, day.month, day.day, 23, 59};

@@ -86,4 +86,18 @@ ParsedRequest ParseRequest(std::string_view text) {
   }
 }
 
+MomentRequest ParseSearchPerson(const json& request, SearchRequest& search) {
+  const std::string subject = StringField(request, "", "subject");
+  if (subject == "*") {
+    search.subjects = AllSubjectTexts();
+  } else {
+    search.subjects.push_back(subject);
+  }
+  search.name = StringField(request, "", "name");
+  search.sex = StringField(request, "", "sex");
+  MomentRequest birth = ParseMoment(ObjectField(request, "", "birth"), "birth");
+  search.birth = birth.moment;
+  return birth;
+}
+
 }  // namespace horavela::cli

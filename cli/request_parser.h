@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/json_reader.h"
 #include "cli/time_zone_entry.h"
 #include "engine/evaluation_input.h"
 #include "search/muhurta_finder.h"
@@ -41,5 +42,10 @@ struct ParsedSearch {
 // the subject, the result word and the range of minutes; a "tz" place is
 // loaded but not searched.
 ParsedSearch ParseSearchRequest(std::string_view text);
+
+// The subject ("*" for every subject), name, sex and birth of a search or of a
+// day's verdict band, written into `search`; the birth as read, its "tz" not
+// yet applied.
+MomentRequest ParseSearchPerson(const nlohmann::json& request, SearchRequest& search);
 
 }  // namespace horavela::cli

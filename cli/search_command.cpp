@@ -70,16 +70,7 @@ std::set<Kalam> Avoid(const json& value) {
 SearchRequest ParseSearch(const json& request, std::set<Kalam>& avoid) {
   RequireObject(request);
   SearchRequest search;
-  const std::string subject = StringField(request, "", "subject");
-  if (subject == "*") {
-    search.subjects = AllSubjectTexts();
-  } else {
-    search.subjects.push_back(subject);
-  }
-  search.name = StringField(request, "", "name");
-  search.sex = StringField(request, "", "sex");
-  MomentRequest birth = ParseMoment(ObjectField(request, "", "birth"), "birth");
-  search.birth = std::move(birth.moment);
+  const MomentRequest birth = ParseSearchPerson(request, search);
   PlaceRequest place = ParsePlace(ObjectField(request, "", "place"), "place");
   search.place = std::move(place.place);
   search.from = ParseLocalMinute(request, "from");
