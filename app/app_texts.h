@@ -152,6 +152,7 @@ inline constexpr char kNoBrowserForPage[] =
 // Report output
 inline constexpr char kNoPrinter[] = "No printer is available.";
 inline constexpr char kOfferPdf[] = "Would you like to save the report as a PDF file instead?";
+inline constexpr char kReportNotSaved[] = "The report could not be saved to %1: %2";
 inline constexpr char kPrintFailed[] = "The report could not be printed.";
 inline constexpr char kSavePdfCaption[] = "Save the report as PDF";
 inline constexpr char kSaveRtfCaption[] = "Save the report as RTF";

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "almanac/day_at_a_glance.h"
 #include "app/app_services.h"
@@ -179,7 +180,9 @@ class MainWindow : public QMainWindow {
   // Computes the day into the Day tab (and the planets table when `evaluated`);
   // false, with the reason shown, when it could not be.
   bool ComputeDayTab(bool evaluated);
-  bool SaveDayFile(const QString& path, const QByteArray& bytes);
+  // Writes `bytes` to `path` atomically; says why not with `failure` ("%1" the
+  // path, "%2" the reason) and returns false when it cannot.
+  bool SaveFile(const QString& path, std::string_view bytes, const char* failure);
 
   AppServices services_;
 

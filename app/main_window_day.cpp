@@ -18,6 +18,7 @@
 #include "app/day_tab.h"
 #include "app/day_texts.h"
 #include "app/main_window.h"
+#include "app/pdf_bytes.h"
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "report/atomic_file.h"
@@ -116,19 +117,10 @@ void MainWindow::cmdDaySavePdf_Click() {
   const QString path = services_.chooseSaveFile(
       texts::kDayPdfCaption, ReportFileName(ReadInput(), "pdf"), texts::kPdfFilter);
   if (path.isEmpty()) return;
-  QByteArray pdf;
-  {
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setTitle(texts::kDayHeading);
-    writer.setCreator(texts::kWindowTitle);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Landscape);
-    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    DrawOnPage(writer, dayTab_->Picture());
-  }
-  SaveDayFile(path, pdf);
+  const QByteArray pdf =
+      PdfBytes(texts::kDayHeading, QPageLayout::Landscape, 10,
+               [this](QPagedPaintDevice& device) { DrawOnPage(device, dayTab_->Picture()); });
+  SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kDayNotSaved);
 }
 
 void MainWindow::cmdDaySavePng_Click() {
@@ -141,18 +133,7 @@ void MainWindow::cmdDaySavePng_Click() {
     buffer.open(QIODevice::WriteOnly);
     dayTab_->Picture().save(&buffer, "PNG");
   }
-  SaveDayFile(path, png);
-}
-
-bool MainWindow::SaveDayFile(const QString& path, const QByteArray& bytes) {
-  // Under the same rules as the report: never over a device, a FIFO or a
-  // read-only file, through links, keeping the mode.
-  const std::string error = WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                                                std::string_view(bytes.constData(), bytes.size()));
-  if (error.empty()) return true;
-  services_.messages->Show(MessageIcon::Error,
-                           QString(texts::kDayNotSaved).arg(path, QString::fromStdString(error)));
-  return false;
+  SaveFile(path, std::string_view(png.constData(), png.size()), texts::kDayNotSaved);
 }
 
 }  // namespace horavela::app

@@ -19,6 +19,7 @@
 #include "app/app_texts.h"
 #include "app/document_sink.h"
 #include "app/main_window.h"
+#include "app/pdf_bytes.h"
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "engine/input_check.h"
@@ -209,26 +210,10 @@ void MainWindow::cmdSavePdf_Click() {
       ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "pdf"),
       texts::kPdfFilter);
   if (path.isEmpty()) return;
-  // Composed in memory, then written under the same rules as the RTF: never
-  // over a device, a FIFO or a read-only file, through links, keeping the mode.
-  QByteArray pdf;
-  {
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setTitle(texts::kReportHeading);
-    writer.setCreator(texts::kWindowTitle);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    RTB_->document()->print(&writer);
-  }
-  const std::string error = WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                                                std::string_view(pdf.constData(), pdf.size()));
-  if (!error.empty()) {
-    services_.messages->Show(
-        MessageIcon::Error,
-        QString("The report could not be saved to %1: %2").arg(path, FromStd(error)));
-  }
+  const QByteArray pdf =
+      PdfBytes(texts::kReportHeading, QPageLayout::Portrait, 15,
+               [this](QPagedPaintDevice& device) { RTB_->document()->print(&device); });
+  SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kReportNotSaved);
 }
 
 void MainWindow::cmdSaveRtf_Click() {
@@ -237,12 +222,16 @@ void MainWindow::cmdSaveRtf_Click() {
       ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "rtf"),
       texts::kRtfFilter);
   if (path.isEmpty()) return;
-  const std::string error = WriteFileAtomically(QFile::encodeName(path).toStdString(), lastRtf_);
-  if (!error.empty()) {
-    services_.messages->Show(
-        MessageIcon::Error,
-        QString("The report could not be saved to %1: %2").arg(path, FromStd(error)));
-  }
+  SaveFile(path, lastRtf_, texts::kReportNotSaved);
+}
+
+bool MainWindow::SaveFile(const QString& path, std::string_view bytes, const char* failure) {
+  // Never over a device, a FIFO or a read-only file, through links, keeping
+  // the mode: the atomic writer's rules for every file the program writes.
+  const std::string error = WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+  if (error.empty()) return true;
+  services_.messages->Show(MessageIcon::Error, QString(failure).arg(path, FromStd(error)));
+  return false;
 }
 
 }  // namespace horavela::app

@@ -29,8 +29,7 @@ ordered_json PeriodsJson(const std::vector<Period>& periods) {
   for (const Period& period : periods) {
     ordered_json item;
     item["name"] = period.name;
-    item["from"] = FormatLocalTime(period.from);
-    item["to"] = FormatLocalTime(period.to);
+    item.update(SpanJson(period));
     list.push_back(std::move(item));
   }
   return list;
