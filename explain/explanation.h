@@ -44,6 +44,15 @@ struct BetterMoment {
   ExplainedWindow window;
 };
 
+// One factor of the rule set in plain words: its verdict as the report shows
+// it, its points, and what decided it ("Tithi: Trayodashi, which this
+// undertaking counts as unfavourable").
+struct FactorInWords {
+  std::string verdict;
+  int points = 0;
+  std::string line;
+};
+
 struct Explanation {
   ExplainedWindow window;
   std::vector<ElementSpan> elements;
@@ -56,6 +65,8 @@ struct Explanation {
   std::optional<BetterMoment> bestOfDay;
   // Set when the search looked and found nothing better.
   bool noneBetter = false;
+  // The rule set's factors, in the report's order.
+  std::vector<FactorInWords> factors;
 };
 
 // The explanation of `input`'s election moment. `zoneAt`, when set, gives the
