@@ -110,6 +110,38 @@ void WriteFactor(const PlannedSection& section, bool lastOfTable, RichTextSink& 
   }
 }
 
+// One heading and its lines, left out when there are none.
+void WriteNotesGroup(std::string_view heading, const std::vector<std::string>& lines,
+                     RichTextSink& sink) {
+  if (lines.empty()) return;
+  sink.SetBold(true);
+  sink.SetColor(PaletteColor::Purple);
+  InsertLine(sink, heading);
+  sink.SetBold(false);
+  sink.SetColor(PaletteColor::Black);
+  std::string block;
+  for (const std::string& line : lines) {
+    block += line;
+    block += kBreak;
+  }
+  InsertBlock(sink, block.substr(0, block.size() - kBreak.size()));
+}
+
+// After the rule set's sections; the last section of a table ends without a
+// blank line (`bare`), so the notes then start with one.
+void WriteTimingNotes(const TimingNotes& notes, bool bare, RichTextSink& sink) {
+  if (bare) sink.InsertText(kBlockEnd);
+  sink.SetBold(true);
+  sink.SetColor(PaletteColor::DarkRed);
+  InsertLine(sink, kTimingNotesHeading);
+  sink.SetBold(false);
+  sink.SetColor(PaletteColor::Black);
+  if (!notes.window.empty()) InsertBlock(sink, notes.window);
+  WriteNotesGroup(kTimingWarningsHeading, notes.warnings, sink);
+  WriteNotesGroup(kTimingBetterHeading, notes.betterMoments, sink);
+  WriteNotesGroup(kTimingFactorsHeading, notes.factors, sink);
+}
+
 // A rule set that stopped at its year precondition: its message, in bold, is
 // the whole report.
 void WritePreconditionMessage(std::string_view message, RichTextSink& sink) {
@@ -138,6 +170,10 @@ void WriteReport(const CalculationState& state, RichTextSink& sink, const Report
   for (std::size_t i = 0; i < plan.factors.size(); ++i) {
     const bool last = plan.endsWithLastTableSection && i + 1 == plan.factors.size();
     WriteFactor(plan.factors[i], last, sink);
+  }
+  if (options.timingNotes) {
+    const bool bare = plan.endsWithLastTableSection && !plan.factors.empty();
+    WriteTimingNotes(*options.timingNotes, bare, sink);
   }
 }
 

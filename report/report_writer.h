@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include "engine/calculation_state.h"
 #include "report/rich_text_sink.h"
+#include "report/timing_notes.h"
 
 namespace horavela {
 
@@ -10,6 +13,8 @@ struct ReportOptions {
   // For whom, when and where, under the subject line. The desktop program
   // shows them; horavela-cli leaves them out, so its output stays as it was.
   bool particulars = false;
+  // A closing "Timing notes" section; the desktop program adds it.
+  std::optional<TimingNotes> timingNotes;
 };
 
 // Composes the electional report of the evaluation in `state` into `sink`:
