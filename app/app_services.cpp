@@ -15,6 +15,7 @@
 
 #include "almanac/day_at_a_glance.h"
 #include "app/app_texts.h"
+#include "explain/explanation.h"
 #include "judge/calculation_driver.h"
 #include "rules/charts.h"
 
@@ -99,14 +100,18 @@ class InputSwallower : public QObject {
 }  // namespace
 
 CoreSteps RealCoreSteps() {
-  // The desktop's report, its print-outs and saved files say for whom, when
-  // and where they were prepared.
-  const auto dispatch = [](CalculationState& state, RichTextSink& report) {
-    return DispatchSubject(state, report, ReportOptions{.particulars = true});
-  };
-  return {[](CalculationState& state) { ComputeCharts(state, SwissEphemeris()); },
-          &ComputeStrengths, dispatch,
-          [](const DayRequest& request) { return ComputeDay(request, SwissEphemeris()); }};
+  return {.computeCharts = [](CalculationState& state) { ComputeCharts(state, SwissEphemeris()); },
+          .computeStrengths = &ComputeStrengths,
+          .dispatchSubject =
+              [](CalculationState& state, RichTextSink& report, const ReportOptions& options) {
+                return DispatchSubject(state, report, options);
+              },
+          .explain =
+              [](const EvaluationInput& input, const ZoneProvider& zoneAt) {
+                return ExplainMoment(input, zoneAt, SwissEphemeris());
+              },
+          .computeDay =
+              [](const DayRequest& request) { return ComputeDay(request, SwissEphemeris()); }};
 }
 
 void PauseIgnoringInput(int milliseconds) {

@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "atlas/places.h"
+#include "explain/explanation.h"
+#include "report/report_writer.h"
 
 class QPrinter;
 class QWidget;
 
 namespace horavela {
-struct CalculationState;
 struct DayAtAGlance;
 struct DayRequest;
-class RichTextSink;
 }  // namespace horavela
 
 namespace horavela::app {
@@ -56,7 +56,10 @@ class PlaceSearch {
 struct CoreSteps {
   std::function<void(CalculationState&)> computeCharts;
   std::function<void(CalculationState&)> computeStrengths;
-  std::function<bool(CalculationState&, RichTextSink&)> dispatchSubject;
+  std::function<bool(CalculationState&, RichTextSink&, const ReportOptions&)> dispatchSubject;
+  // Why the moment reads as it does and how long that holds; empty in a
+  // build or test that does without.
+  std::function<Explanation(const EvaluationInput&, const ZoneProvider&)> explain;
   // The day at a glance of the election date and place.
   std::function<DayAtAGlance(const DayRequest&)> computeDay;
 };

@@ -16,9 +16,11 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/analysis_panel.h"
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
 #include "app/atlas_matches_dialog.h"
@@ -91,6 +93,13 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   auto* resultColumn = new QWidget;
   auto* resultLayout = new QVBoxLayout(resultColumn);
   resultLayout->addWidget(lblResult_);
+  factorTips_ = new FactorTips(lblResult_);
+  analysis_ = new AnalysisPanel;
+  connect(analysis_, &AnalysisPanel::momentChosen, this, [this](const LocalMinute& minute) {
+    // After the click has finished: the evaluation replaces this panel.
+    QTimer::singleShot(0, this, [this, minute] { UseElectionMinute(minute); });
+  });
+  resultLayout->addWidget(analysis_);
   resultLayout->addWidget(lblWarnings_);
   resultLayout->addStretch();
   auto* resultScroll = new QScrollArea(central);

@@ -32,7 +32,9 @@ class QTextEdit;
 
 namespace horavela::app {
 
+class AnalysisPanel;
 class AtlasCityField;
+class FactorTips;
 class ClickableLabel;
 class DayTab;
 
@@ -171,6 +173,8 @@ class MainWindow : public QMainWindow {
   MomentEntry ReadMoment(const MomentBoxes& moment, const PlaceBoxes& place) const;
   EvaluationInput ReadInput() const;
   void EndEvaluationWithError(const QString& reason);
+  // The explanation of the evaluated moment, or nothing when it cannot be had.
+  std::optional<Explanation> ExplainElection(const EvaluationInput& input);
   void FillBirthDetails(const CalculationState& state);
   void Muhurtha_Details_Display(const CalculationState& state);
 
@@ -217,6 +221,8 @@ class MainWindow : public QMainWindow {
 
   QLabel* lblResult_ = nullptr;
   QLabel* lblWarnings_ = nullptr;
+  AnalysisPanel* analysis_ = nullptr;
+  FactorTips* factorTips_ = nullptr;
   QTabWidget* TS_ = nullptr;
   std::array<QLabel*, 13> lblResultBirth_{};
   std::array<QLabel*, 13> lblMuhurthaDetails_{};

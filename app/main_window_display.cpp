@@ -16,7 +16,9 @@
 #include <QTextEdit>
 #include <exception>
 
+#include "app/analysis_panel.h"
 #include "app/app_texts.h"
+#include "app/atlas_city_field.h"
 #include "app/document_sink.h"
 #include "app/main_window.h"
 #include "app/pdf_bytes.h"
@@ -26,6 +28,7 @@
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
+#include "search/zone_following.h"
 
 namespace horavela::app {
 
@@ -108,17 +111,26 @@ void MainWindow::Display(Pace pace) {
   document->setDefaultFont(RTB_->document()->defaultFont());
   RtfWriter rtf;
   bool ran = false;
+  const MomentEntry& e = state.Input.election;
+  const LocalMinute moment{e.year, e.month, e.day, e.hour, e.minute};
+  std::optional<Explanation> explanation;
+  ReportOptions options;
+  options.particulars = true;
   try {
     services_.core.computeCharts(state);
     ShowPage(picMessage_);
     pause(kChartPause);
     services_.core.computeStrengths(state);
+    explanation = ExplainElection(state.Input);
+    // The desktop's report says for whom, when and where it was prepared,
+    // and closes with the timing notes.
+    if (explanation) options.timingNotes = TimingNotesOf(*explanation, moment);
     DocumentSink shown(document.get(), [this, &pause] {
       ShowPage(picMessage_);
       pause(kReportPause);
     });
     TeeSink both{&shown, &rtf};
-    ran = services_.core.dispatchSubject(state, both);
+    ran = services_.core.dispatchSubject(state, both, options);
   } catch (const std::exception& error) {
     EndEvaluationWithError(FromStd(error.what()));
     return;
@@ -131,6 +143,12 @@ void MainWindow::Display(Pace pace) {
     lastRtf_ = rtf.Document();
   }
   lblResult_->setText(LabelText(state.ResultLabel));
+  factorTips_->SetFactors(explanation ? explanation->factors : std::vector<FactorInWords>{});
+  if (explanation) {
+    analysis_->Show(*explanation, moment);
+  } else {
+    analysis_->Clear();
+  }
   FillBirthDetails(state);
   Muhurtha_Details_Display(state);
   ShowPage(picMuhurthaResult_);
@@ -142,6 +160,20 @@ void MainWindow::Display(Pace pace) {
   lblWarnings_->setText(warnings.join("\n\n"));
   lblWarnings_->setVisible(!warnings.isEmpty());
   ComputeDayTab(true);
+}
+
+std::optional<Explanation> MainWindow::ExplainElection(const EvaluationInput& input) {
+  if (!services_.core.explain) return std::nullopt;
+  ZoneProvider zoneAt;
+  // An election place that follows an atlas city keeps its own clock.
+  if (const TimeZoneRules* zone = electionAtlas_->Zone()) zoneAt = ZoneMinuteByMinute(*zone);
+  // The verdict stands without its explanation: a failure here only leaves
+  // the panel and the timing notes out.
+  try {
+    return services_.core.explain(input, zoneAt);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }
 
 void MainWindow::FillBirthDetails(const CalculationState& state) {

@@ -4,8 +4,11 @@ namespace horavela {
 
 namespace {
 
+// Ranked by total, then by factor count: both, so a better window with the
+// same total shows why it is better.
 std::string TotalText(const ExplainedWindow& window) {
-  return " (total " + std::to_string(window.total) + ")";
+  return " (total " + std::to_string(window.total) + ", " + std::to_string(window.factors) +
+         (window.factors == 1 ? " factor)" : " factors)");
 }
 
 BetterLine Line(const char* lead, const BetterMoment& better, const LocalMinute& moment) {

@@ -16,7 +16,7 @@ namespace horavela {
 std::string WindowSentence(const ExplainedWindow& window, const LocalMinute& moment);
 
 // A better moment and how it reads: "Earlier: Good from 08:02 to 09:15
-// (total 3)". `minute` is where the election moves when the user takes it;
+// (total 3, 6 factors)". `minute` is where the election moves when the user takes it;
 // nothing for the line that says none was found.
 struct BetterLine {
   std::optional<LocalMinute> minute;

@@ -326,13 +326,14 @@ class EvaluationTest : public QObject {
     Harness h;
     horavela::app::AppServices services = h.Services();
     int runs = 0;
-    services.core.dispatchSubject = [&runs](CalculationState& state, horavela::RichTextSink& sink) {
+    services.core.dispatchSubject = [&runs](CalculationState& state, horavela::RichTextSink& sink,
+                                            const horavela::ReportOptions& options) {
       if (++runs == 2) {
         sink.Clear();
         sink.InsertText("half a report");
         throw std::runtime_error("disk on fire");
       }
-      return horavela::DispatchSubject(state, sink);
+      return horavela::DispatchSubject(state, sink, options);
     };
     h.Open(std::move(services));
     Evaluate(h, 1, "Engagement");
@@ -355,10 +356,11 @@ class EvaluationTest : public QObject {
     Harness h;
     horavela::app::AppServices services = h.Services();
     int runs = 0;
-    services.core.dispatchSubject = [&runs](CalculationState& state, horavela::RichTextSink& sink) {
+    services.core.dispatchSubject = [&runs](CalculationState& state, horavela::RichTextSink& sink,
+                                            const horavela::ReportOptions& options) {
       // The second run asks for a subject with different capitals.
       if (++runs == 2) state.Input.subject = "sell item";
-      return horavela::DispatchSubject(state, sink);
+      return horavela::DispatchSubject(state, sink, options);
     };
     h.Open(std::move(services));
     Evaluate(h, 11, "Sell Item");

@@ -11,7 +11,7 @@ namespace {
 const LocalMinute kMoment{2024, 11, 14, 10, 30};
 
 ExplainedWindow Window(LocalMinute from, LocalMinute to, const char* word, int total) {
-  return {from, to, word, total, 0, MinuteIndex(to) - MinuteIndex(from) + 1};
+  return {from, to, word, total, 1, MinuteIndex(to) - MinuteIndex(from) + 1};
 }
 
 TEST(ExplanationTexts, WindowSentenceNamesAnotherDate) {
@@ -38,9 +38,10 @@ TEST(ExplanationTexts, BetterLinesEarlierFirstAndNoneSaid) {
                             Window({2024, 11, 14, 9, 0}, {2024, 11, 14, 9, 59}, "Average", 1)};
   const std::vector<BetterLine> lines = BetterLines(bad, kMoment);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].text, "Earlier: Average from 09:00 to 09:59 (total 1)");
+  EXPECT_EQ(lines[0].text, "Earlier: Average from 09:00 to 09:59 (total 1, 1 factor)");
   EXPECT_EQ(lines[0].minute->hour, 9);
-  EXPECT_EQ(lines[1].text, "Later: Good from 06:00 to 07:29 on 16 November 2024 (total 4)");
+  EXPECT_EQ(lines[1].text,
+            "Later: Good from 06:00 to 07:29 on 16 November 2024 (total 4, 1 factor)");
 
   Explanation none;
   none.window = Window(kMoment, kMoment, "Bad", -1);

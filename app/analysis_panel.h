@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "explain/explanation.h"
+#include "report/timing_notes.h"
+
+class QLabel;
+
+namespace horavela::app {
+
+// Below the result listing: how long the verdict holds ("Good from 10:12 to
+// 11:47"), what to beware of in amber, and the nearest better moments as
+// links that move the election there.
+class AnalysisPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit AnalysisPanel(QWidget* parent = nullptr);
+
+  void Show(const Explanation& explanation, const LocalMinute& moment);
+  void Clear();
+
+ signals:
+  void momentChosen(const LocalMinute& minute);
+
+ private:
+  QLabel* window_ = nullptr;
+  QLabel* warnings_ = nullptr;
+  QLabel* better_ = nullptr;
+  std::vector<LocalMinute> targets_;
+};
+
+// The same content, as the report's closing section has it.
+TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& moment);
+
+// Shows, over a line of `label` that begins with a factor's verdict, the
+// factor in plain words: the listing stays the rule set's own text.
+class FactorTips : public QObject {
+ public:
+  explicit FactorTips(QLabel* label);
+  void SetFactors(std::vector<FactorInWords> factors);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QString TipAt(const QPoint& position) const;
+
+  QLabel* label_;
+  std::vector<FactorInWords> factors_;
+};
+
+}  // namespace horavela::app

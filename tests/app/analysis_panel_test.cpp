@@ -1,0 +1,94 @@
+// The analysis beside the result: how long the verdict holds, the better
+// moments as links that move the election there, the report's timing notes.
+#include <QLabel>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <stdexcept>
+
+#include "app_test_support.h"
+#include "explain/explanation_texts.h"
+
+using horavela::Explanation;
+using horavela::LocalMinute;
+using horavela::app::testing::Harness;
+
+namespace {
+
+void Evaluate(Harness& h, int option, const QString& subject) {
+  h.TickSubject(option, subject);
+  h.Click("cmdNext_0");
+  h.FillElectionPage();
+  h.Click("cmdNext_1");
+  h.FillBirthPage();
+  h.Click("cmdNext_2");
+}
+
+LocalMinute ElectionMinute(const horavela::EvaluationInput& input) {
+  const horavela::MomentEntry& e = input.election;
+  return {e.year, e.month, e.day, e.hour, e.minute};
+}
+
+// What the core says of the window's last evaluation, whose place keeps the
+// zone of its captions.
+Explanation CoreExplanation(Harness& h) {
+  return horavela::ExplainMoment(h.window->LastEvaluation()->Input, {}, horavela::SwissEphemeris());
+}
+
+QString ReportText(Harness& h) {
+  return h.Find<QTextEdit>("RTB")->document()->toPlainText();
+}
+
+}  // namespace
+
+class AnalysisPanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // A Bad moment: the window, and a link to the earlier better moment that
+  // evaluates it there, reading better.
+  void earlierBetterMomentIsOneClickAway() {
+    Harness h;
+    h.Open();
+    Evaluate(h, 0, "Piercing of the Ear or Karnavedha");
+    QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
+    const LocalMinute moment = ElectionMinute(h.window->LastEvaluation()->Input);
+    const Explanation expected = CoreExplanation(h);
+    QVERIFY(expected.window.word != "Good");
+    QVERIFY(expected.before.has_value());
+
+    auto* window = h.Find<QLabel>("lblAnalysisWindow");
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->text(),
+             QString::fromStdString(horavela::WindowSentence(expected.window, moment)));
+    QVERIFY(ReportText(h).contains("Timing notes\n" + window->text() + "\n"));
+
+    auto* better = h.Find<QLabel>("lblBetterMoments");
+    QVERIFY(better->text().contains("Earlier: "));
+    emit better->linkActivated("0");
+    QTRY_COMPARE(ElectionMinute(h.window->LastEvaluation()->Input), expected.before->minute);
+    QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
+    QCOMPARE(QString::fromStdString(h.window->LastEvaluation()->Result.ResultWord),
+             QString::fromStdString(expected.before->window.word));
+  }
+
+  // The verdict stands without its explanation.
+  void failedExplanationLeavesOnlyThePanelOut() {
+    Harness h;
+    horavela::app::AppServices services = h.Services();
+    services.core.explain = [](const horavela::EvaluationInput&,
+                               const horavela::ZoneProvider&) -> Explanation {
+      throw std::runtime_error("no ephemeris");
+    };
+    h.Open(std::move(services));
+    Evaluate(h, 0, "Piercing of the Ear or Karnavedha");
+    QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
+    QVERIFY(h.messages->Texts().isEmpty());
+    QVERIFY(!h.Find<QLabel>("lblAnalysisWindow")->isVisible());
+    QVERIFY(!h.Find<QLabel>("lblBetterMoments")->isVisible());
+    QVERIFY(ReportText(h).contains("Piercing of the Ear"));
+    QVERIFY(!ReportText(h).contains("Timing notes"));
+  }
+};
+
+HORAVELA_APP_TEST_MAIN(AnalysisPanelTest)
+#include "analysis_panel_test.moc"
