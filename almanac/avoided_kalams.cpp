@@ -57,7 +57,8 @@ std::optional<Kalam> KalamNamed(std::string_view name) {
 }
 
 std::vector<MinuteInterval> KalamMinutes(const SearchRequest& request,
-                                         const std::set<Kalam>& kalams) {
+                                         const std::set<Kalam>& kalams,
+                                         const SearchControl& control) {
   std::vector<MinuteInterval> minutes;
   if (kalams.empty()) return minutes;
   const std::int64_t first = MinuteIndex(request.from);
@@ -67,7 +68,14 @@ std::vector<MinuteInterval> KalamMinutes(const SearchRequest& request,
   const std::int64_t firstDay =
       DaysFromCivil(request.from.year, request.from.month, request.from.day) - 1;
   const std::int64_t lastDay = DaysFromCivil(request.to.year, request.to.month, request.to.day);
+  constexpr std::int64_t kDaysBetweenReports = 30;
   for (std::int64_t d = firstDay; d <= lastDay; ++d) {
+    if ((d - firstDay) % kDaysBetweenReports == 0) {
+      if (control.cancel && control.cancel->load()) break;
+      if (control.progress)
+        control.progress(static_cast<double>(d - firstDay) /
+                         static_cast<double>(lastDay - firstDay + 1));
+    }
     const CivilDate date = CivilFromDays(d);
     DayRequest day;
     day.year = static_cast<int>(date.year);
@@ -75,7 +83,7 @@ std::vector<MinuteInterval> KalamMinutes(const SearchRequest& request,
     day.day = date.day;
     day.place = request.place;
     day.zoneAt = request.zoneAt;
-    const RiseAndSet sky = SunAndMoonRiseAndSet(day);
+    const RiseAndSet sky = SunriseAndSunset(day);
     if (!sky.sunrise || !sky.sunset || !sky.nextSunrise || sky.polarDay || sky.polarNight) continue;
     const LocalTime& rise = *sky.sunrise;
     const DayParts parts = PartsOfDay(rise, *sky.sunset, *sky.nextSunrise,

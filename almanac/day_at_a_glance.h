@@ -113,6 +113,8 @@ struct DayAtAGlance {
 
 // The pieces, each testable alone.
 RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request);
+// The same without the Moon, for the kalams of many days.
+RiseAndSet SunriseAndSunset(const DayRequest& request);
 // The parts of a day from its sunrise, sunset and next sunrise (seconds on
 // the local clock) and the weekday of that sunrise (0 Sunday).
 DayParts PartsOfDay(const LocalTime& sunrise, const LocalTime& sunset, const LocalTime& nextSunrise,

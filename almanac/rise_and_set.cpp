@@ -76,7 +76,7 @@ struct CivilDay {
 
 }  // namespace
 
-RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request) {
+RiseAndSet SunriseAndSunset(const DayRequest& request) {
   const std::int64_t midnight = DaysFromCivil(request.year, request.month, request.day) * 86400;
   const CivilDay day{UniversalOfLocal(request, midnight),
                      UniversalOfLocal(request, midnight + 86400)};
@@ -104,6 +104,19 @@ RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request) {
     sky.polarDay = SunAboveHorizon(UniversalOfLocal(request, midnight + 43200), geo);
     sky.polarNight = !sky.polarDay;
   }
+  return sky;
+}
+
+RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request) {
+  RiseAndSet sky = SunriseAndSunset(request);
+  const std::int64_t midnight = DaysFromCivil(request.year, request.month, request.day) * 86400;
+  const CivilDay day{UniversalOfLocal(request, midnight),
+                     UniversalOfLocal(request, midnight + 86400)};
+  const GeoPosition geo = GeoPositionOf(request.place);
+  const auto local = [&request](std::optional<std::int64_t> universal) -> std::optional<LocalTime> {
+    if (!universal) return std::nullopt;
+    return LocalTimeAt(LocalOfUniversal(request, *universal));
+  };
   sky.moonrise = local(day.Within(NextEvent(SE_MOON, SE_CALC_RISE, day.start, geo)));
   sky.moonset = local(day.Within(NextEvent(SE_MOON, SE_CALC_SET, day.start, geo)));
   return sky;

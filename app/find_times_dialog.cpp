@@ -355,15 +355,20 @@ QWidget* FindTimesDialog::BuildResultArea() {
                                 texts::kFindColumnMinutes});
   lstWindows_->setSortingEnabled(true);
   lstWindows_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
-  const QFontMetrics metrics = lstWindows_->fontMetrics();
-  lstWindows_->setColumnWidth(kTimeColumn,
-                              metrics.horizontalAdvance("2000-01-01 00:00 \u2013 00:00 +1") + 16);
-  for (const int column : {kResultColumn, kTotalColumn, kFactorsColumn})
-    lstWindows_->setColumnWidth(column, metrics.horizontalAdvance("Average") + 16);
-  lstWindows_->setMinimumWidth(lstWindows_->columnWidth(kTimeColumn) +
-                               3 * lstWindows_->columnWidth(kResultColumn) +
-                               metrics.horizontalAdvance("Minutes") + 16 +
-                               lstWindows_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
+  // Each column as wide as its widest cell or its caption with the sort
+  // arrow, whichever is wider, so no figure is ever cut.
+  const QFontMetrics cells = lstWindows_->fontMetrics();
+  const QFontMetrics captions = lstWindows_->header()->fontMetrics();
+  const int arrow = lstWindows_->style()->pixelMetric(QStyle::PM_HeaderMarkSize) + 8;
+  const QString widest[] = {"2000-01-01 00:00 \u2013 00:00 +1", "Average", "-99", "99", "99999"};
+  int total = lstWindows_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
+  for (int column = 0; column < lstWindows_->columnCount(); ++column) {
+    const int caption = captions.horizontalAdvance(lstWindows_->headerItem()->text(column)) + arrow;
+    const int width = std::max(cells.horizontalAdvance(widest[column]), caption) + 16;
+    lstWindows_->setColumnWidth(column, width);
+    total += width;
+  }
+  lstWindows_->setMinimumWidth(total);
   connect(lstWindows_, &QTreeWidget::itemSelectionChanged, this,
           &FindTimesDialog::lstWindows_SelectionChanged);
   connect(lstWindows_, &QTreeWidget::itemDoubleClicked, this,
@@ -428,14 +433,22 @@ void FindTimesDialog::cmdSearch_Click() {
   // (the destructor waits for the worker first in any case).
   worker_ = QThread::create(
       [this, request, avoid = AvoidedKalams(), result = pending_, error = pendingError_]() mutable {
+        // With kalams to leave out, finding their minutes takes the first
+        // half of the bar (a long range takes seconds) and the search the rest.
+        const double kalamShare = avoid.empty() ? 0.0 : 0.5;
+        const auto progressFrom = [this](double start, double share) {
+          return [this, start, share](double fraction) {
+            const double done = start + share * fraction;
+            QMetaObject::invokeMethod(
+                this, [this, done] { ShowProgress(done); }, Qt::QueuedConnection);
+          };
+        };
         SearchControl control;
         control.cancel = &cancel_;
-        control.progress = [this](double fraction) {
-          QMetaObject::invokeMethod(
-              this, [this, fraction] { ShowProgress(fraction); }, Qt::QueuedConnection);
-        };
         try {
-          request.excluded = KalamMinutes(request, avoid);
+          control.progress = progressFrom(0.0, kalamShare);
+          request.excluded = KalamMinutes(request, avoid, control);
+          control.progress = progressFrom(kalamShare, 1.0 - kalamShare);
           *result = FindMuhurtaWindows(request, SwissEphemeris(), control);
         } catch (const std::exception& failure) {
           *error = FromStd(failure.what());
