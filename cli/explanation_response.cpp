@@ -39,10 +39,16 @@ nlohmann::ordered_json ExplanationJson(const Explanation& explanation) {
                                  {"after", BetterJson(explanation.after)},
                                  {"best_of_day", BetterJson(explanation.bestOfDay)},
                                  {"none_found", explanation.noneBetter}};
+  nlohmann::ordered_json factors = nlohmann::ordered_json::array();
+  for (const FactorInWords& factor : explanation.factors) {
+    factors.push_back(
+        {{"verdict", factor.verdict}, {"points", factor.points}, {"line", factor.line}});
+  }
   return {{"window", WindowJson(explanation.window)},
           {"elements", std::move(elements)},
           {"warnings", explanation.warnings},
-          {"nearest_better", std::move(nearest)}};
+          {"nearest_better", std::move(nearest)},
+          {"factors", std::move(factors)}};
 }
 
 }  // namespace horavela::cli

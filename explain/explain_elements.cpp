@@ -1,7 +1,10 @@
 #include <algorithm>
 #include <map>
 
+#include "calendar/civil_calendar.h"
+#include "engine/ascendant.h"
 #include "explain/explain_internal.h"
+#include "explain/factor_words.h"
 #include "rules/charts.h"
 #include "search/local_minute.h"
 
@@ -16,17 +19,23 @@ constexpr std::int64_t kHour = 60;
 // change is looked for: a little over its longest span.
 struct ElementRow {
   const char* element;
+  ElementRead read;
   JudgedElement judged;
   int slot;
   std::int64_t reach;
 };
 const ElementRow kElementRows[] = {
-    {"Nakshatra", JudgedElement::kNakshatraPada, kNakshatraSlot, 28 * kHour},
-    {"Moon sign", JudgedElement::kMoonSign, kMoonSignSlot, 64 * kHour},
-    {"Lagna", JudgedElement::kLagna, kLagnaSlot, 32 * kHour},
-    {"Tithi", JudgedElement::kTithi, kTithiSlot, 28 * kHour},
-    {"Yoga", JudgedElement::kYoga, kYogaSlot, 27 * kHour},
-    {"Karana", JudgedElement::kKarana, kKaranaSlot, 15 * kHour},
+    {"Nakshatra", kNakshatraRead, JudgedElement::kNakshatraPada, kNakshatraSlot, 28 * kHour},
+    {"Moon sign", kMoonSignRead, JudgedElement::kMoonSign, kMoonSignSlot, 64 * kHour},
+    {"Lagna", kLagnaRead, JudgedElement::kLagna, kLagnaSlot, 32 * kHour},
+    {"Tithi", kTithiRead, JudgedElement::kTithi, kTithiSlot, 28 * kHour},
+    {"Yoga", kYogaRead, JudgedElement::kYoga, kYogaSlot, 27 * kHour},
+    {"Karana", kKaranaRead, JudgedElement::kKarana, kKaranaSlot, 15 * kHour},
+};
+
+constexpr const char* kPlanetElements[kPlanetCount] = {
+    "Sun sign",  "Moon sign",    "Mercury sign", "Venus sign",
+    "Mars sign", "Jupiter sign", "Saturn sign",
 };
 
 // The election chart at a minute, each computed once.
@@ -81,13 +90,64 @@ ElementAround CivilDate(std::int64_t moment) {
   return {"Civil date", FormatLocalMinute(date).substr(0, 10), day, day + 1440, {}, {}};
 }
 
+// A planet's sign as the lagnas name signs, from its position text.
+std::string PlanetSignAt(MinuteJudge& judge, std::int64_t minute, int planet) {
+  const std::string text = judge.SamplePlanets(minute, PlanetBit(planet)).texts[planet];
+  for (std::size_t i = 0; text.size() >= 6 && i < kSignAbbreviations.size(); ++i)
+    if (text.compare(3, 3, kSignAbbreviations[i]) == 0) return std::string(kLagnaNames[i]);
+  return {};
+}
+
+// The planets' sign changes come from one search over the whole reach, for
+// all the planets the rule set reads; a planet's own changes are those where
+// its sign moves. Slow planets rarely change within the reach: their began and
+// ends then stay empty.
+ElementAround PlanetAround(MinuteJudge& judge, const std::vector<std::int64_t>& changes, int planet,
+                           std::int64_t moment) {
+  ElementAround around{
+      kPlanetElements[planet], PlanetSignAt(judge, moment, planet), {}, {}, {}, {}};
+  const auto firstAfter = std::upper_bound(changes.begin(), changes.end(), moment);
+  for (auto change = firstAfter; change != changes.end(); ++change) {
+    const std::string sign = PlanetSignAt(judge, *change, planet);
+    if (sign == around.name) continue;
+    around.ends = *change;
+    around.next = sign;
+    break;
+  }
+  for (auto change = firstAfter; change != changes.begin();) {
+    --change;
+    const std::string before = PlanetSignAt(judge, *change - 1, planet);
+    if (before == around.name) continue;
+    around.began = *change;
+    around.previous = before;
+    break;
+  }
+  return around;
+}
+
+void AddPlanets(MinuteJudge& judge, unsigned reads, std::int64_t moment,
+                std::vector<ElementAround>& elements) {
+  std::vector<int> planets;
+  for (int i = 0; i < kPlanetCount; ++i) {
+    // The Moon's sign is already there as the chart gives it.
+    if (i == 1 && (reads & kMoonSignRead)) continue;
+    if (reads & PlanetSignRead(i)) planets.push_back(i);
+  }
+  if (planets.empty()) return;
+  const std::vector<std::int64_t> changes =
+      judge.PlanetChanges(moment - kExplainReachMinutes, moment + kExplainReachMinutes);
+  for (int planet : planets) elements.push_back(PlanetAround(judge, changes, planet, moment));
+}
+
 }  // namespace
 
-std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t moment) {
+std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t moment, unsigned reads) {
   ChartNames names(judge);
   std::vector<ElementAround> elements;
-  for (const ElementRow& row : kElementRows) elements.push_back(Around(judge, names, row, moment));
-  elements.push_back(CivilDate(moment));
+  for (const ElementRow& row : kElementRows)
+    if (reads & row.read) elements.push_back(Around(judge, names, row, moment));
+  if (reads & kCivilDateRead) elements.push_back(CivilDate(moment));
+  AddPlanets(judge, reads, moment, elements);
   return elements;
 }
 

@@ -57,7 +57,9 @@ struct ElementAround {
   std::string next;
 };
 
-std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t moment);
+// The elements `reads` names (ElementRead bits), in a fixed order: the
+// chart's, the civil date, then the planets' signs.
+std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t moment, unsigned reads);
 
 // The warnings: a change of the result word within a quarter hour, a change
 // of an element within its precision margin, a kalam holding the moment.

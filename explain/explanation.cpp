@@ -1,6 +1,7 @@
 #include <tuple>
 
 #include "explain/explain_internal.h"
+#include "explain/factor_words.h"
 #include "search/local_minute.h"
 
 namespace horavela {
@@ -117,8 +118,14 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   }
   explanation.window = WindowOf(runs.runs()[runs.IndexOf(moment)]);
 
+  // The moment as evaluate judges it, with the zone the judge reads there.
+  EvaluationInput evaluated = input;
+  evaluated.election = judge.EntryAt(moment);
+  const CalculationState state = EvaluatedState(evaluated, ephemeris);
+  explanation.factors = FactorsInWords(state);
+
   const std::vector<explain_detail::ElementAround> elements =
-      explain_detail::ElementsAround(judge, moment);
+      explain_detail::ElementsAround(judge, moment, ElementsRead(state));
   for (const explain_detail::ElementAround& element : elements) {
     auto minute = [](std::optional<std::int64_t> index) -> std::optional<LocalMinute> {
       if (!index) return std::nullopt;

@@ -55,7 +55,8 @@ TEST(EvaluateExplanation, HasItsShape) {
   const Ordered& explanation = answer["explanation"];
   std::vector<std::string> keys;
   for (const auto& [key, value] : explanation.items()) keys.push_back(key);
-  EXPECT_EQ(keys, (std::vector<std::string>{"window", "elements", "warnings", "nearest_better"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"window", "elements", "warnings", "nearest_better",
+                                            "factors"}));
   ExpectWindow(explanation["window"]);
   EXPECT_LE(explanation["window"]["from"].get<std::string>(), "2024-06-21T06:00");
   EXPECT_GE(explanation["window"]["to"].get<std::string>(), "2024-06-21T06:00");
@@ -66,13 +67,23 @@ TEST(EvaluateExplanation, HasItsShape) {
     EXPECT_TRUE(IsMinute(element["from"])) << element;
     EXPECT_TRUE(IsMinute(element["to"])) << element;
   }
-  EXPECT_EQ(elements, (std::vector<std::string>{"Nakshatra", "Moon sign", "Lagna", "Tithi", "Yoga",
-                                                "Karana", "Civil date"}));
+  // A wedding's rule set never reads the lagna.
+  EXPECT_EQ(elements, (std::vector<std::string>{"Nakshatra", "Moon sign", "Tithi", "Yoga", "Karana",
+                                                "Civil date"}));
   ASSERT_TRUE(explanation["warnings"].is_array());
   for (const Ordered& warning : explanation["warnings"]) EXPECT_TRUE(warning.is_string());
   const Ordered& nearest = explanation["nearest_better"];
   for (const char* key : {"before", "after", "best_of_day"}) ExpectBetter(nearest[key]);
   EXPECT_TRUE(nearest["none_found"].is_boolean());
+  ASSERT_EQ(explanation["factors"].size(), 10u);  // the wedding's ten factors
+  for (const Ordered& factor : explanation["factors"]) {
+    std::vector<std::string> members;
+    for (const auto& [key, value] : factor.items()) members.push_back(key);
+    EXPECT_EQ(members, (std::vector<std::string>{"verdict", "points", "line"}));
+    EXPECT_TRUE(factor["points"].is_number_integer());
+  }
+  EXPECT_EQ(explanation["factors"][0]["verdict"].get<std::string>().rfind("Tara Stength - ", 0),
+            0u);
 }
 
 // --no-explain leaves the member out and changes nothing else.

@@ -250,5 +250,74 @@ TEST(ExplainMoment, WarnsOfTheKalams) {
   }
 }
 
+// Only the elements the subject's rule set reads are listed, in a fixed
+// order, the planets' signs last where the rule set reads them.
+TEST(ExplainMoment, ListsTheElementsTheRuleSetReads) {
+  struct Row {
+    const char* subject;
+    std::vector<std::string> elements;
+  };
+  const Row rows[] = {
+      {"Lending Money", {"Nakshatra", "Moon sign", "Tithi", "Civil date"}},
+      {"Sell Item", {"Nakshatra", "Moon sign", "Lagna", "Tithi", "Civil date"}},
+      {"Religious Journey",
+       {"Nakshatra", "Moon sign", "Lagna", "Tithi", "Civil date", "Jupiter sign"}},
+      {"Learning of a Trade",
+       {"Nakshatra", "Moon sign", "Tithi", "Civil date", "Sun sign", "Mercury sign", "Venus sign",
+        "Mars sign", "Jupiter sign", "Saturn sign"}},
+  };
+  for (const Row& row : rows) {
+    const Explanation explanation = Explain(row.subject, {2025, 3, 4, 12, 0});
+    std::vector<std::string> elements;
+    for (const ElementSpan& span : explanation.elements) elements.push_back(span.element);
+    EXPECT_EQ(elements, row.elements) << row.subject;
+  }
+}
+
+// A planet's sign changes where the explanation says: the moment's sign from
+// the minute it began and through the minute before it ends, another sign
+// outside. Mercury entered Meena late on 27 February 2025.
+TEST(ExplainMoment, PlanetSignsChangeWhereTheySay) {
+  const std::string subject = "Learning of a Trade";
+  const Explanation noon = Explain(subject, {2025, 3, 4, 12, 0});
+  int checked = 0;
+  for (const ElementSpan& span : noon.elements) {
+    if (span.element.find(" sign") == std::string::npos || span.element == "Moon sign") continue;
+    auto nameAt = [&](const LocalMinute& minute) {
+      for (const ElementSpan& other : Explain(subject, minute).elements)
+        if (other.element == span.element) return other.name;
+      return std::string();
+    };
+    if (span.began) {
+      EXPECT_EQ(nameAt(*span.began), span.name) << span.element;
+      EXPECT_NE(nameAt(Shift(*span.began, -1)), span.name) << span.element;
+      ++checked;
+    }
+    if (span.ends) {
+      EXPECT_EQ(nameAt(Shift(*span.ends, -1)), span.name) << span.element;
+      EXPECT_NE(nameAt(*span.ends), span.name) << span.element;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 0);
+}
+
+// The factors are the driver's verdicts, in its order, each with its points.
+TEST(ExplainMoment, FactorsAreTheDriversVerdicts) {
+  for (const char* subject : kSubjects) {
+    const LocalMinute moment{2025, 3, 4, 12, 0};
+    const Judgement judgement = DriverScan(subject).At(moment);
+    std::vector<std::string> verdicts;
+    for (const std::string& verdict : judgement.evaluation.FactorVerdicts)
+      if (!verdict.empty()) verdicts.push_back(verdict);
+    std::vector<std::string> explained;
+    for (const FactorInWords& factor : Explain(subject, moment).factors) {
+      explained.push_back(factor.verdict);
+      EXPECT_FALSE(factor.line.empty());
+    }
+    EXPECT_EQ(explained, verdicts) << subject;
+  }
+}
+
 }  // namespace
 }  // namespace horavela

@@ -1,0 +1,198 @@
+#include "explain/factor_values.h"
+
+#include <array>
+#include <cstdlib>
+#include <string_view>
+
+#include "calendar/civil_calendar.h"
+#include "engine/ascendant.h"
+#include "engine/moon.h"
+#include "rules/factors.h"
+
+namespace horavela::factor_values {
+
+namespace {
+
+constexpr int kJupiter = 5;
+
+// The nine taras by the count the tarabala verdict is read from (the 9th
+// also for a count of 0 in the cycle).
+constexpr std::array<std::string_view, 9> kTaraNames = {
+    "Janma", "Sampat", "Vipat", "Kshema", "Pratyak", "Sadhana", "Naidhana", "Mitra", "Parama Mitra",
+};
+
+// 1-based position of `name` in `table`, 0 when absent.
+template <std::size_t N>
+int PositionIn(const std::array<std::string_view, N>& table, std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i)
+    if (table[i] == name) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+std::string Plural(int count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// The sign of a planet's position text ("05 Cpr 42"), as the lagnas name
+// signs; empty when the ephemeris gave none.
+std::string PlanetSign(const CalculationState& s, int planet) {
+  const std::string& text = s.Lagna.PlanetSigns[static_cast<std::size_t>(planet)];
+  if (text.size() < 6) return {};
+  const int position = PositionIn(kSignAbbreviations, std::string_view(text).substr(3, 3));
+  return position == 0 ? std::string() : std::string(kLagnaNames[position - 1]);
+}
+
+std::string JupiterSign(const CalculationState& s) {
+  const std::string sign = PlanetSign(s, kJupiter);
+  return sign.empty() ? "Jupiter's sign unknown (no planet positions)" : "Jupiter in " + sign;
+}
+
+std::string BirthSigns(const CalculationState& s) {
+  return "the birth Moon sign is " + s.BirthChart[kMoonSignSlot] + " and the birth lagna " +
+         s.BirthChart[kLagnaSlot];
+}
+
+std::string WeekdayOrNone(const std::string& weekday) {
+  return weekday.empty() ? "no weekday" : weekday;
+}
+
+}  // namespace
+
+std::string Ordinal(int n) {
+  const int lastTwo = n % 100;
+  const char* suffix = "th";
+  if (lastTwo < 11 || lastTwo > 13) {
+    if (n % 10 == 1) suffix = "st";
+    if (n % 10 == 2) suffix = "nd";
+    if (n % 10 == 3) suffix = "rd";
+  }
+  return std::to_string(n) + suffix;
+}
+
+std::string Nakshatra(const CalculationState& s) {
+  return s.ElectionChart[kNakshatraSlot];
+}
+std::string MoonSign(const CalculationState& s) {
+  return "the Moon in " + s.ElectionChart[kMoonSignSlot];
+}
+std::string Lagna(const CalculationState& s) {
+  return s.ElectionChart[kLagnaSlot] + " rising";
+}
+std::string Tithi(const CalculationState& s) {
+  return s.Panchang.TithiRuleName + ", " + s.Panchang.Paksha;
+}
+std::string Yoga(const CalculationState& s) {
+  return s.ElectionChart[kYogaSlot];
+}
+std::string Karana(const CalculationState& s) {
+  return s.ElectionChart[kKaranaSlot];
+}
+std::string Weekday(const CalculationState& s) {
+  return WeekdayOrNone(s.Input.electionWeekday);
+}
+std::string HinduMonth(const CalculationState& s) {
+  return s.Yogas.HinduMonth + " by the civil date";
+}
+
+// The tarabala verdict reads the plain distance between the two stars, in
+// either direction, within the cycle of nine.
+std::string TaraCount(const CalculationState& s) {
+  const std::string& birth = s.BirthChart[kNakshatraSlot];
+  const std::string& election = s.ElectionChart[kNakshatraSlot];
+  const int from = PositionIn(kNakshatraNames, birth);
+  const int to = PositionIn(kNakshatraNames, election);
+  const int distance = std::abs(to - from);
+  if (distance == 0) return "the Moon is in the birth nakshatra " + birth + " itself";
+  const int tara = distance % 9 == 0 ? 9 : distance % 9;
+  return "the Moon's nakshatra " + election + " is the " + Ordinal(distance) +
+         (to > from ? " from" : " back from") + " the birth nakshatra " + birth + " (" +
+         std::string(kTaraNames[static_cast<std::size_t>(tara - 1)]) + ")";
+}
+
+std::string MoonSignCount(const CalculationState& s) {
+  const std::string& birth = s.BirthChart[kMoonSignSlot];
+  const std::string& election = s.ElectionChart[kMoonSignSlot];
+  const int from = PositionIn(kRashiNames, birth);
+  const int to = PositionIn(kRashiNames, election);
+  if (from == to) return "the Moon is in the birth Moon sign " + birth + " itself";
+  return "the Moon in " + election + " is the " + Ordinal(std::abs(to - from) + 1) + " sign" +
+         (to > from ? " from" : " back from") + " the birth Moon sign " + birth;
+}
+
+std::string LagnaCount(const CalculationState& s) {
+  const std::string& birth = s.BirthChart[kLagnaSlot];
+  const std::string& election = s.ElectionChart[kLagnaSlot];
+  if (CanonicalName(birth) == CanonicalName(election))
+    return "the lagna " + election + " is the birth lagna itself";
+  return "the lagna " + election + " is the " + Ordinal(s.Lagna.LagnaCount) +
+         " sign from the birth lagna " + birth;
+}
+
+std::string SaleLagna(const CalculationState& s) {
+  return s.ElectionChart[kLagnaSlot] + " rising; " + BirthSigns(s);
+}
+
+std::string TableLagna(const CalculationState& s) {
+  return s.Lagna.MuhurthaLagnaName + " rising by the clock table; " + BirthSigns(s);
+}
+
+std::string JupiterRising(const CalculationState& s) {
+  return JupiterSign(s) + ", with " + s.Lagna.MuhurthaLagnaName + " rising by the clock table";
+}
+
+// Favourable when the two lie nine signs apart, either way.
+std::string JupiterNinth(const CalculationState& s) {
+  const std::string sign = PlanetSign(s, kJupiter);
+  if (sign.empty()) return JupiterSign(s);
+  const int apart = std::abs(PositionIn(kLagnaNames, sign) - s.Lagna.MuhurthaLagnaNumber);
+  return "Jupiter in " + sign + " and " + s.Lagna.MuhurthaLagnaName +
+         " rising by the clock table lie " + Plural(apart, "sign", "signs") + " apart";
+}
+
+std::string WeekdayTithiGroup(const CalculationState& s) {
+  return Weekday(s) + " with a " + s.Panchang.TithiGroup + " tithi";
+}
+std::string WeekdayTithi(const CalculationState& s) {
+  return Weekday(s) + " with " + s.Panchang.TithiRuleName;
+}
+std::string WeekdayStar(const CalculationState& s) {
+  return Weekday(s) + " with the Moon in " + s.ElectionChart[kNakshatraSlot];
+}
+std::string WeekdayTithiStar(const CalculationState& s) {
+  return Weekday(s) + ", " + s.Panchang.TithiRuleName + " and the Moon in " +
+         s.ElectionChart[kNakshatraSlot];
+}
+std::string SaraswatiWanted(const CalculationState& s) {
+  return "today is " + WeekdayStar(s) + "; a Wednesday with the Moon in Hasta favours it";
+}
+
+std::string MonthsAfterBirth(const CalculationState& s) {
+  const int months = MonthDifference(s);
+  if (months >= 0) return Plural(months, "month", "months") + " after birth by the calendar";
+  return Plural(-months, "month", "months") +
+         " before the birth month by the calendar (the years are not counted)";
+}
+
+std::string DaysAfterBirthDay(const CalculationState& s) {
+  return "Date: the day of the month is " + Plural(DayDifference(s), "day", "days") +
+         " after the birth day";
+}
+
+// The first of the three dates that lets ear piercing through.
+std::string EarPiercingDate(const CalculationState& s) {
+  const int days = DayDifference(s);
+  if (days == 10 || days == 12 || days == 16) return DaysAfterBirthDay(s);
+  const int months = MonthDifference(s);
+  if (months >= 6 && months <= 8) return "Month: " + MonthsAfterBirth(s);
+  return YearsAfterBirth(s) + ", an odd year of life";
+}
+
+std::string YearsAfterBirth(const CalculationState& s) {
+  return "Age: " + Plural(YearDifference(s), "year", "years") + " after birth by the calendar";
+}
+
+std::string StarOfLearning(const CalculationState& s) {
+  return "Nakshatra: " + Nakshatra(s);
+}
+
+}  // namespace horavela::factor_values

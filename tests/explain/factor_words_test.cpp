@@ -1,0 +1,144 @@
+#include "explain/factor_words.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "rules/subjects.h"
+#include "search/local_minute.h"
+#include "support/search_request.h"
+
+namespace horavela {
+namespace {
+
+// Every verdict any of the 34 rule sets wrote over moments spread across
+// days, hours, both fortnights and two years (an odd and an even year of
+// life, for the age short paths) has a row of its own.
+TEST(FactorsInWords, EveryRecordedPrefixHasARow) {
+  std::set<std::string> seen;
+  for (const std::string& subject : AllSubjectTexts()) {
+    const SearchRequest request = testing::AshaAtNewDelhi({subject});
+    for (const LocalMinute start :
+         {LocalMinute{2025, 1, 20, 0, 0}, LocalMinute{2026, 3, 1, 0, 0}}) {
+      for (int step = 0; step < 60; ++step) {
+        const LocalMinute minute = FromMinuteIndex(MinuteIndex(start) + step * (13 * 60 + 17));
+        const CalculationState state =
+            EvaluatedState(testing::InputAtMinute(request, minute), SwissEphemeris());
+        for (const FactorInWords& factor : FactorsInWords(state)) {
+          const VerdictParts parts = SplitVerdict(factor.verdict);
+          EXPECT_TRUE(HasFactorRow(parts.prefix, subject))
+              << subject << ": " << factor.verdict << " -> " << factor.line;
+          seen.insert(parts.prefix.empty() ? subject : std::string(parts.prefix));
+        }
+      }
+    }
+  }
+  for (const std::string& p : seen) std::printf("SEEN %s\n", p.c_str());
+  // The moments reach the short paths, the yogas and the lagna factors.
+  for (const char* prefix :
+       {"Naming of The Child or Namakarana", "Thread Ceremony Or Upanayana", "Month",
+        "Hindu Lunar Month", "Jupiter in Rising Sign", "Electional Lagna from Birth Lagna",
+        "Sale time Lagna", "Nakshatra of Grammar", "Tripushkar Yoga", "Siddhi Yoga"})
+    EXPECT_EQ(seen.count(prefix), 1u) << prefix;
+}
+
+// A state built by hand: the birth in Rohini under Mesha on the 14th of
+// January, the moment in Punarvasu under Kanya on 25 August, a Saturday.
+CalculationState HandBuiltState() {
+  CalculationState s;
+  s.Input.subject = "Naming of The Child or Namakarana";
+  s.Input.birth.day = 14;
+  s.Input.birth.month = 1;
+  s.Input.election.day = 25;
+  s.Input.election.month = 8;
+  s.Input.electionWeekday = "Saturday";
+  s.BirthChart[kNakshatraSlot] = "Rohini";
+  s.BirthChart[kMoonSignSlot] = "Mesha";
+  s.BirthChart[kLagnaSlot] = "Thula";
+  s.ElectionChart[kNakshatraSlot] = "Punarvasu";
+  s.ElectionChart[kMoonSignSlot] = "Kanya";
+  s.ElectionChart[kLagnaSlot] = "Dhanus";
+  s.Panchang.TithiRuleName = "Triyodashi";
+  s.Panchang.Paksha = "Shukla Paksha";
+  s.Panchang.TithiGroup = "Nanda";
+  s.Lagna.LagnaCount = 3;
+  s.Lagna.PlanetSigns[5] = "05 Sag 42";
+  s.Lagna.MuhurthaLagnaNumber = 5;
+  s.Lagna.MuhurthaLagnaName = "Simha";
+  return s;
+}
+
+TEST(FactorsInWords, SaysWhatDecidedEachFactor) {
+  struct Row {
+    const char* verdict;
+    const char* line;
+  };
+  const Row rows[] = {
+      {"Tithi - Unavourable",
+       "Tithi: Triyodashi, Shukla Paksha, which this undertaking counts as unfavourable"},
+      {"Nakshatra - Favourable",
+       "Nakshatra: Punarvasu, which this undertaking counts as favourable"},
+      {"Nakshatra of Grammar- Neutral",
+       "Nakshatra of Grammar: Punarvasu, which this undertaking counts as neutral"},
+      {"Weekday - Neutral", "Weekday: Saturday, which this undertaking counts as neutral"},
+      {"Tara Stength - Unfavourable",
+       "Tara Stength: the Moon's nakshatra Punarvasu is the 3rd from the birth nakshatra Rohini "
+       "(Vipat), unfavourable"},
+      {"Moon Stength - Unfavourable",
+       "Moon Stength: the Moon in Kanya is the 6th sign from the birth Moon sign Mesha, "
+       "unfavourable"},
+      {"Siddha Yoga - Neutral",
+       "Siddha Yoga: not formed today (Saturday with a Nanda tithi), neutral"},
+      {"Month - Favourable", "Month: 7 months after birth by the calendar, favourable"},
+      {"Electional Lagna from Birth Lagna - Neutral",
+       "Electional Lagna from Birth Lagna: the lagna Dhanus is the 3rd sign from the birth lagna "
+       "Thula, neutral"},
+      {"Jupiter in 9th House - Neutral",
+       "Jupiter in 9th House: Jupiter in Dhanus and Simha rising by the clock table lie 4 signs "
+       "apart, neutral"},
+      {"Favourable",
+       "Date: the day of the month is 11 days after the birth day, which on its own makes this "
+       "undertaking favourable"},
+      {"Unheard Of - Least Favourable", "Unheard Of: least favourable"},
+  };
+  CalculationState state = HandBuiltState();
+  for (const Row& row : rows) {
+    state.Result.FactorVerdicts = {"", row.verdict, ""};
+    state.Result.FactorPoints = {0, -1, 0};
+    const std::vector<FactorInWords> factors = FactorsInWords(state);
+    ASSERT_EQ(factors.size(), 1u) << row.verdict;
+    EXPECT_EQ(factors[0].verdict, row.verdict);
+    EXPECT_EQ(factors[0].points, -1);
+    EXPECT_EQ(factors[0].line, row.line);
+  }
+}
+
+// The elements a rule set's factors read: only the civil date when nothing
+// was recorded, and Jupiter's sign for the Jupiter factors.
+TEST(ElementsRead, FollowTheRecordedFactors) {
+  struct Row {
+    std::vector<std::string> verdicts;
+    unsigned reads;
+  };
+  const Row rows[] = {
+      {{}, kCivilDateRead},
+      {{"Tara Stength - Favourable", "Moon Stength - Favourable"},
+       kCivilDateRead | kNakshatraRead | kMoonSignRead},
+      {{"Sale time Lagna - Neutral", "Karana - Neutral"},
+       kCivilDateRead | kLagnaRead | kKaranaRead},
+      {{"Mrityu Yoga - Unfavourable"}, kCivilDateRead | kTithiRead},
+      {{"Jupiter in Rising Sign - Neutral"}, kCivilDateRead | PlanetSignRead(5)},
+      {{"Favourable"}, kCivilDateRead},  // the naming's short path: the date alone
+  };
+  CalculationState state = HandBuiltState();
+  for (const Row& row : rows) {
+    state.Result.FactorVerdicts = row.verdicts;
+    EXPECT_EQ(ElementsRead(state), row.reads) << row.verdicts.size();
+  }
+}
+
+}  // namespace
+}  // namespace horavela
