@@ -2,6 +2,7 @@
 
 #include "explain/explain_internal.h"
 #include "explain/factor_words.h"
+#include "explain/precise_check.h"
 #include "search/local_minute.h"
 
 namespace horavela {
@@ -136,7 +137,8 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   }
   for (auto&& part : {explain_detail::VerdictWarnings(runs, moment),
                       explain_detail::MarginWarnings(elements, moment),
-                      explain_detail::KalamWarnings(request, moment)})
+                      explain_detail::KalamWarnings(request, moment),
+                      PreciseCheckWarnings(input, judge.EntryAt(moment), ephemeris)})
     explanation.warnings.insert(explanation.warnings.end(), part.begin(), part.end());
   return explanation;
 }

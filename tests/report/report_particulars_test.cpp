@@ -114,7 +114,7 @@ TEST(ReportParticulars, WrittenAfterTheSubjectOnlyWhenAsked) {
   PlainTextSink plain;
   WriteReport(state, plain);
   const std::string without = plain.text();
-  WriteReport(state, plain, ReportOptions{.particulars = true});
+  WriteReport(state, plain, ReportOptions{.particulars = true, .timingNotes = {}});
   const std::string with = plain.text();
 
   std::string block;
@@ -127,7 +127,7 @@ TEST(ReportParticulars, WrittenAfterTheSubjectOnlyWhenAsked) {
   EXPECT_EQ(with, expected);
 
   RecordingSink sink;
-  WriteReport(state, sink, ReportOptions{.particulars = true});
+  WriteReport(state, sink, ReportOptions{.particulars = true, .timingNotes = {}});
   ASSERT_GE(sink.insertions.size(), 6u);
   EXPECT_EQ(sink.insertions[3].text, "Marriage\n\n");
   const auto& particulars = sink.insertions[4];
@@ -143,7 +143,7 @@ TEST(ReportParticulars, PreconditionMessageStaysAlone) {
   CalculationState state = ReportedState();
   state.Result.PreconditionMessage = kYearPreconditionMessage;
   PlainTextSink plain;
-  WriteReport(state, plain, ReportOptions{.particulars = true});
+  WriteReport(state, plain, ReportOptions{.particulars = true, .timingNotes = {}});
   EXPECT_EQ(plain.text(), state.Result.PreconditionMessage);
 }
 
