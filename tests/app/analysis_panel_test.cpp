@@ -1,8 +1,11 @@
 // The analysis beside the result: how long the verdict holds, the better
 // moments as links that move the election there, the report's timing notes.
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QToolTip>
 #include <stdexcept>
 
 #include "app_test_support.h"
@@ -69,6 +72,31 @@ class AnalysisPanelTest : public QObject {
     QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
     QCOMPARE(QString::fromStdString(h.window->LastEvaluation()->Result.ResultWord),
              QString::fromStdString(expected.before->window.word));
+  }
+
+  // Hovering a line of the listing tells that factor in plain words; the
+  // blank line between two factors tells nothing.
+  void eachFactorLineHasItsTooltip() {
+    Harness h;
+    h.Open();
+    Evaluate(h, 1, "Marriage");
+    const Explanation expected = CoreExplanation(h);
+    QVERIFY(expected.factors.size() >= 2);
+    auto* listing = h.Find<QLabel>("lblResult");
+    const QFontMetrics metrics(listing->font());
+    const QPoint top = listing->contentsRect().topLeft();
+    const auto tipAt = [listing](QPoint at) {
+      QHelpEvent event(QEvent::ToolTip, at, listing->mapToGlobal(at));
+      QApplication::sendEvent(listing, &event);
+      return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    // The listing's lines are separated by blank lines.
+    for (int factor = 0; factor < 2; ++factor) {
+      const int y = top.y() + metrics.lineSpacing() * (2 * factor) + metrics.lineSpacing() / 2;
+      QCOMPARE(tipAt({top.x() + 5, y}), QString::fromStdString(expected.factors[factor].line));
+    }
+    tipAt({top.x() + 5, top.y() + metrics.lineSpacing() * 3 / 2});
+    QTRY_VERIFY(!QToolTip::isVisible());
   }
 
   // The verdict stands without its explanation.
