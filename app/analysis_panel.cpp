@@ -39,7 +39,6 @@ void SetShown(QLabel* label, const QString& text) {
 AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent) {
   setObjectName("fraAnalysis");
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
   window_ = NewLabel("lblAnalysisWindow", this);
   QFont bold = window_->font();
   bold.setBold(true);
@@ -60,6 +59,7 @@ AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent) {
     if (ok && index < targets_.size()) emit momentChosen(targets_[index]);
   });
   for (QLabel* label : {window_, warnings_, better_}) layout->addWidget(label);
+  layout->addStretch();
 }
 
 void AnalysisPanel::Show(const Explanation& explanation, const LocalMinute& moment) {
@@ -98,6 +98,7 @@ TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& mom
 }
 
 FactorTips::FactorTips(QLabel* label) : QObject(label), label_(label) {
+  setObjectName("factorTips");
   label->installEventFilter(this);
 }
 

@@ -38,16 +38,18 @@ TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& mom
 // Shows, over a line of `label` that begins with a factor's verdict, the
 // factor in plain words: the listing stays the rule set's own text.
 class FactorTips : public QObject {
+  Q_OBJECT
+
  public:
   explicit FactorTips(QLabel* label);
   void SetFactors(std::vector<FactorInWords> factors);
+  // The plain words over `position` in the label; empty off every factor.
+  QString TipAt(const QPoint& position) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QString TipAt(const QPoint& position) const;
-
   QLabel* label_;
   std::vector<FactorInWords> factors_;
 };

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
@@ -94,20 +95,33 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   auto* resultLayout = new QVBoxLayout(resultColumn);
   resultLayout->addWidget(lblResult_);
   factorTips_ = new FactorTips(lblResult_);
+  resultLayout->addWidget(lblWarnings_);
+  resultLayout->addStretch();
+  auto* resultScroll = new QScrollArea;
+  resultScroll->setObjectName("fraResult");
+  resultScroll->setWidget(resultColumn);
+  resultScroll->setWidgetResizable(true);
+  resultScroll->setMinimumWidth(fontMetrics().averageCharWidth() * 34);
+
+  // The analysis stays in view below the listing however long it runs; the
+  // user may move the line between them.
   analysis_ = new AnalysisPanel;
   connect(analysis_, &AnalysisPanel::momentChosen, this, [this](const LocalMinute& minute) {
     // After the click has finished: the evaluation replaces this panel.
     QTimer::singleShot(0, this, [this, minute] { UseElectionMinute(minute); });
   });
-  resultLayout->addWidget(analysis_);
-  resultLayout->addWidget(lblWarnings_);
-  resultLayout->addStretch();
-  auto* resultScroll = new QScrollArea(central);
-  resultScroll->setObjectName("fraResult");
-  resultScroll->setWidget(resultColumn);
-  resultScroll->setWidgetResizable(true);
-  resultScroll->setMinimumWidth(fontMetrics().averageCharWidth() * 34);
-  resultPanel_ = resultScroll;
+  auto* analysisScroll = new QScrollArea;
+  analysisScroll->setObjectName("fraAnalysisScroll");
+  analysisScroll->setWidget(analysis_);
+  analysisScroll->setWidgetResizable(true);
+  auto* resultSplit = new QSplitter(Qt::Vertical, central);
+  resultSplit->setObjectName("splResult");
+  resultSplit->addWidget(resultScroll);
+  resultSplit->addWidget(analysisScroll);
+  resultSplit->setChildrenCollapsible(false);
+  resultSplit->setStretchFactor(0, 3);
+  resultSplit->setStretchFactor(1, 2);
+  resultPanel_ = resultSplit;
 
   auto* layout = new QHBoxLayout(central);
   layout->addWidget(pages_, 1);
