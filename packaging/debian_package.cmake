@@ -8,11 +8,12 @@ set(CPACK_PACKAGE_CONTACT "The Horavela developers <developers@horavela.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://horavela.org")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Vedic electional astrology (muhurtha)")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Horavela judges whether a moment is good for one of 34 undertakings (naming a child,\n\
-marriage, a journey, buying land, an operation, ...) from the sidereal Moon, the\n\
-lagna, the panchang, tarabala, chandrabala and the special yogas, and writes a report\n\
-to print or save. It finds every good window in a date range, shows the day at a\n\
-glance and has an offline atlas of cities. horavela-cli offers the same as JSON.")
+  "Horavela judges whether a moment is good for one of 34 undertakings\n\
+(naming a child, marriage, a journey, buying land, an operation, ...) from\n\
+the sidereal Moon, the lagna, the panchang, tarabala, chandrabala and the\n\
+special yogas, and writes a report to print or save. It finds every good\n\
+window in a date range, shows the day at a glance and has an offline atlas\n\
+of cities. horavela-cli offers the same as JSON.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
