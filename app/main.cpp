@@ -1,10 +1,13 @@
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QMessageBox>
 
 #include "app/app_services.h"
 #include "app/app_texts.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "report/emblem.h"
 #include "report/program_version.h"
 
 namespace {
@@ -12,12 +15,28 @@ namespace {
 // How long a second copy waits for the running one to come to the front.
 constexpr int kAskTimeoutMs = 500;
 
+// The emblem of the reports and the installed icons, drawn at the sizes window
+// managers and task bars ask for most.
+QIcon EmblemIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128}) {
+    const horavela::Bitmap emblem = horavela::DrawSunEmblem(size);
+    const QImage image(reinterpret_cast<const uchar*>(emblem.pixels.data()), size, size,
+                       size * static_cast<int>(sizeof(emblem.pixels[0])), QImage::Format_ARGB32);
+    icon.addPixmap(QPixmap::fromImage(image.copy()));
+  }
+  return icon;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Horavela");
   QApplication::setApplicationVersion(HORAVELA_VERSION);
+  // Wayland finds the icon through the installed desktop entry, X11 through the window.
+  QGuiApplication::setDesktopFileName("org.horavela.Horavela");
+  QApplication::setWindowIcon(EmblemIcon());
 
   const QString lockPath = horavela::app::SingleInstance::DefaultLockPath();
   horavela::app::SingleInstance instance(lockPath);
