@@ -37,6 +37,18 @@ namespace horavela::app {
 
 namespace {
 
+// The listing above the analysis: wide enough at first for a factor's line
+// on one line, narrower only when the window is.
+class ResultSplitter : public QSplitter {
+ public:
+  explicit ResultSplitter(QWidget* parent) : QSplitter(Qt::Vertical, parent) {}
+  QSize sizeHint() const override {
+    QSize hint = QSplitter::sizeHint();
+    hint.setWidth(std::max(hint.width(), fontMetrics().averageCharWidth() * 60));
+    return hint;
+  }
+};
+
 QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -114,7 +126,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   analysisScroll->setObjectName("fraAnalysisScroll");
   analysisScroll->setWidget(analysis_);
   analysisScroll->setWidgetResizable(true);
-  auto* resultSplit = new QSplitter(Qt::Vertical, central);
+  auto* resultSplit = new ResultSplitter(central);
   resultSplit->setObjectName("splResult");
   resultSplit->addWidget(resultScroll);
   resultSplit->addWidget(analysisScroll);
