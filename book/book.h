@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/evaluation_input.h"
+
+// The book of people and places the user keeps, so a birth is typed once: an
+// SQLite file in the user's data folder, shared by the desktop program and
+// horavela-cli. Names are not unique; a person is told apart by the birth.
+namespace horavela::book {
+
+struct Person {
+  std::int64_t id = 0;  // 0 until stored
+  std::string name;
+  std::string sex;   // "Male" or "Female"
+  MomentEntry birth;  // date, time, place, coordinates, zone captions and DST
+  std::string tz;     // the tz-database zone when picked from the atlas, else empty
+  std::string note;
+};
+
+struct Place {
+  std::int64_t id = 0;  // 0 until stored
+  PlaceEntry place;     // city, state, country, coordinates, zone captions and DST
+  std::string tz;       // the tz-database zone when picked from the atlas, else empty
+};
+
+struct ImportCount {
+  int added = 0;
+  int skipped = 0;  // people already in the book with the same name and birth, places alike
+};
+
+class Book {
+ public:
+  // Opens the book at `path`, creating it (and its folder) when missing and
+  // upgrading an older schema. Nothing when it cannot be opened, with the
+  // reason in `error`. A file that is not a book or is damaged is moved aside
+  // (never deleted, never overwritten) and a fresh book begun; `notice` then
+  // says where the old file went.
+  static std::unique_ptr<Book> Open(const std::string& path, std::string* error,
+                                    std::string* notice = nullptr);
+  // Where the desktop program keeps its book: book.sqlite in the user's data
+  // folder (QStandardPaths::AppDataLocation).
+  static std::string DefaultPath();
+
+  virtual ~Book() = default;
+
+  // The schema version of the open file (the current one after an upgrade).
+  virtual int SchemaVersion() const = 0;
+
+  // People whose name contains `filter` (case-insensitive; all when empty),
+  // by name, then birth date; places alike by city.
+  virtual std::vector<Person> People(std::string_view filter = {}) const = 0;
+  virtual std::vector<Place> Places(std::string_view filter = {}) const = 0;
+
+  // Each write is one transaction; an empty string on success, else why not.
+  // Saving with id 0 adds and sets the id; with an id, replaces that entry.
+  virtual std::string SavePerson(Person& person) = 0;
+  virtual std::string DeletePerson(std::int64_t id) = 0;
+  virtual std::string SavePlace(Place& place) = 0;
+  virtual std::string DeletePlace(std::int64_t id) = 0;
+
+  // Adds what is not yet in the book, in one transaction; skips duplicates.
+  virtual ImportCount Import(const std::vector<Person>& people, const std::vector<Place>& places,
+                             std::string* error) = 0;
+};
+
+// The whole book as JSON, in the command line's forms:
+// {"people": [{"name", "sex", "birth": MOMENT, "note"}], "places": [PLACE, ...]}
+// (MOMENT and PLACE with "tz" where the entry has one).
+std::string ExportJson(const std::vector<Person>& people, const std::vector<Place>& places);
+
+struct ParsedBook {
+  std::vector<Person> people;
+  std::vector<Place> places;
+  std::string error;  // empty when the text is a book; else the field's path and the problem
+};
+ParsedBook ParseBookJson(std::string_view text);
+
+// One person object of the export form ({"name", "sex", "birth", "note"}).
+std::optional<Person> ParsePersonJson(std::string_view text, std::string* error);
+
+}  // namespace horavela::book
