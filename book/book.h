@@ -69,19 +69,4 @@ class Book {
                              std::string* error) = 0;
 };
 
-// The whole book as JSON, in the command line's forms:
-// {"people": [{"name", "sex", "birth": MOMENT, "note"}], "places": [PLACE, ...]}
-// (MOMENT and PLACE with "tz" where the entry has one).
-std::string ExportJson(const std::vector<Person>& people, const std::vector<Place>& places);
-
-struct ParsedBook {
-  std::vector<Person> people;
-  std::vector<Place> places;
-  std::string error;  // empty when the text is a book; else the field's path and the problem
-};
-ParsedBook ParseBookJson(std::string_view text);
-
-// One person object of the export form ({"name", "sex", "birth", "note"}).
-std::optional<Person> ParsePersonJson(std::string_view text, std::string* error);
-
 }  // namespace horavela::book
