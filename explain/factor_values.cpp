@@ -56,6 +56,11 @@ std::string WeekdayOrNone(const std::string& weekday) {
   return weekday.empty() ? "no weekday" : weekday;
 }
 
+// "1 sign", "3 signs".
+std::string Counted(int n, const char* what) {
+  return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+}
+
 }  // namespace
 
 std::string Ordinal(int n) {
@@ -104,8 +109,10 @@ std::string TaraCount(const CalculationState& s) {
   const int distance = std::abs(to - from);
   if (distance == 0) return "the Moon is in the birth nakshatra " + birth + " itself";
   const int tara = distance % 9 == 0 ? 9 : distance % 9;
-  return "the Moon's nakshatra " + election + " is the " + Ordinal(distance) +
-         (to > from ? " from" : " back from") + " the birth nakshatra " + birth + " (" +
+  // A plain distance, not an ordinal: astrologers count the birth star itself
+  // as the first, and "the 3rd from" would name another star to them.
+  return "the Moon's nakshatra " + election + " lies " + Counted(distance, "nakshatra") +
+         (to > from ? " after" : " before") + " the birth nakshatra " + birth + " (counted as " +
          std::string(kTaraNames[static_cast<std::size_t>(tara - 1)]) + ")";
 }
 
@@ -124,8 +131,9 @@ std::string LagnaCount(const CalculationState& s) {
   const std::string& election = s.ElectionChart[kLagnaSlot];
   if (CanonicalName(birth) == CanonicalName(election))
     return "the lagna " + election + " is the birth lagna itself";
-  return "the lagna " + election + " is the " + Ordinal(s.Lagna.LagnaCount) +
-         " sign from the birth lagna " + birth;
+  // The count runs from the sign after the birth lagna: a distance, as above.
+  return "the lagna " + election + " lies " + Counted(s.Lagna.LagnaCount, "sign") +
+         " after the birth lagna " + birth;
 }
 
 std::string SaleLagna(const CalculationState& s) {

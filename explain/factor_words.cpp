@@ -18,7 +18,7 @@ using namespace factor_values;
 // How a factor's line reads after "<prefix>: ".
 enum class Phrase {
   kCounted,  // "Rohini, which this undertaking counts as favourable"
-  kFound,    // "the lagna Simha is the 5th sign from the birth lagna Mesha, unfavourable"
+  kFound,    // "the lagna Simha lies 4 signs after the birth lagna Mesha, unfavourable"
   kYoga,     // "formed today (Friday with a Nanda tithi), favourable"
 };
 

@@ -64,7 +64,7 @@ CalculationState HandBuiltState() {
   s.Panchang.TithiRuleName = "Triyodashi";
   s.Panchang.Paksha = "Shukla Paksha";
   s.Panchang.TithiGroup = "Nanda";
-  s.Lagna.LagnaCount = 3;
+  s.Lagna.LagnaCount = 2;  // Dhanus, two signs on from Thula
   s.Lagna.PlanetSigns[5] = "05 Sag 42";
   s.Lagna.MuhurthaLagnaNumber = 5;
   s.Lagna.MuhurthaLagnaName = "Simha";
@@ -85,8 +85,8 @@ TEST(FactorsInWords, SaysWhatDecidedEachFactor) {
        "Nakshatra of Grammar: Punarvasu, which this undertaking counts as neutral"},
       {"Weekday - Neutral", "Weekday: Saturday, which this undertaking counts as neutral"},
       {"Tara Stength - Unfavourable",
-       "Tara Stength: the Moon's nakshatra Punarvasu is the 3rd from the birth nakshatra Rohini "
-       "(Vipat), unfavourable"},
+       "Tara Stength: the Moon's nakshatra Punarvasu lies 3 nakshatras after the birth nakshatra "
+       "Rohini (counted as Vipat), unfavourable"},
       {"Moon Stength - Unfavourable",
        "Moon Stength: the Moon in Kanya is the 6th sign from the birth Moon sign Mesha, "
        "unfavourable"},
@@ -94,7 +94,7 @@ TEST(FactorsInWords, SaysWhatDecidedEachFactor) {
        "Siddha Yoga: not formed today (Saturday with a Nanda tithi), neutral"},
       {"Month - Favourable", "Month: 7 months after birth by the calendar, favourable"},
       {"Electional Lagna from Birth Lagna - Neutral",
-       "Electional Lagna from Birth Lagna: the lagna Dhanus is the 3rd sign from the birth lagna "
+       "Electional Lagna from Birth Lagna: the lagna Dhanus lies 2 signs after the birth lagna "
        "Thula, neutral"},
       {"Jupiter in 9th House - Neutral",
        "Jupiter in 9th House: Jupiter in Dhanus and Simha rising by the clock table lie 4 signs "
