@@ -153,7 +153,10 @@ void CalcMoon(CalculationState& state) {
   MoonState& moon = state.Moon;
   moon.Ayanamsa = AyanamsaJ2000(time.Centuries);
   moon.MoonLongitude = MoonSiderealLongitude(MoonTropicalLongitude(time.Centuries), moon.Ayanamsa);
+  NameMoonLongitude(moon);
+}
 
+void NameMoonLongitude(MoonState& moon) {
   const int nakshatra = NakshatraIndex(moon.MoonLongitude);
   AssignName(moon.MoonNakshatra, kNakshatraNames, nakshatra);
   AssignName(moon.NakshatraLord, kNakshatraLords, nakshatra);

@@ -71,12 +71,7 @@ std::string VerdictClause(const std::vector<std::string>& preciseNames, const Ev
 
 void NameMoon(MoonState& moon, double tropical) {
   moon.MoonLongitude = MoonSiderealLongitude(tropical, moon.Ayanamsa);
-  const int nakshatra = NakshatraIndex(moon.MoonLongitude);
-  AssignName(moon.MoonNakshatra, kNakshatraNames, nakshatra);
-  AssignName(moon.NakshatraLord, kNakshatraLords, nakshatra);
-  const int sign = SignIndex(moon.MoonLongitude);
-  AssignName(moon.MoonRashi, kRashiNames, sign);
-  AssignName(moon.RashiLord, kRashiLords, sign);
+  NameMoonLongitude(moon);
 }
 
 void NameLagna(AscendantState& ascendant, double tropical) {
@@ -123,15 +118,7 @@ void SubstitutePreciseElements(CalculationState& state, const PrecisePositions& 
   state.Moon = moment.Moon;
   state.Ascendant = moment.Ascendant;
   state.Panchang = moment.Panchang;
-  Chart& chart = state.ElectionChart;
-  chart[kMoonSignSlot] = state.Moon.MoonRashi;
-  chart[kMoonSignLordSlot] = state.Moon.RashiLord;
-  chart[kNakshatraSlot] = state.Moon.MoonNakshatra;
-  chart[kNakshatraLordSlot] = state.Moon.NakshatraLord;
-  chart[kLagnaSlot] = state.Ascendant.LagnaName;
-  chart[kTithiSlot] = state.Panchang.TithiName;
-  chart[kYogaSlot] = state.Panchang.YogaName;
-  chart[kKaranaSlot] = state.Panchang.KaranaName;
+  WriteChartRow(state, state.ElectionChart);
 }
 
 std::vector<std::string> PreciseCheckSentences(const CalculationState& program,

@@ -38,14 +38,7 @@ void ComputeMoment(CalculationState& state, const MomentEntry& entry, Chart& cha
   CalcMoon(state);
   CalcPanchang(state);
 
-  chart[kMoonSignSlot] = state.Moon.MoonRashi;
-  chart[kMoonSignLordSlot] = state.Moon.RashiLord;
-  chart[kNakshatraSlot] = state.Moon.MoonNakshatra;
-  chart[kNakshatraLordSlot] = state.Moon.NakshatraLord;
-  chart[kLagnaSlot] = state.Ascendant.LagnaName;
-  chart[kTithiSlot] = state.Panchang.TithiName;
-  chart[kYogaSlot] = state.Panchang.YogaName;
-  chart[kKaranaSlot] = state.Panchang.KaranaName;
+  WriteChartRow(state, chart);
   chart[9].clear();
 
   snapshot.Input = state.Moment;
@@ -56,6 +49,17 @@ void ComputeMoment(CalculationState& state, const MomentEntry& entry, Chart& cha
 }
 
 }  // namespace
+
+void WriteChartRow(const CalculationState& state, Chart& chart) {
+  chart[kMoonSignSlot] = state.Moon.MoonRashi;
+  chart[kMoonSignLordSlot] = state.Moon.RashiLord;
+  chart[kNakshatraSlot] = state.Moon.MoonNakshatra;
+  chart[kNakshatraLordSlot] = state.Moon.NakshatraLord;
+  chart[kLagnaSlot] = state.Ascendant.LagnaName;
+  chart[kTithiSlot] = state.Panchang.TithiName;
+  chart[kYogaSlot] = state.Panchang.YogaName;
+  chart[kKaranaSlot] = state.Panchang.KaranaName;
+}
 
 void ComputeBirthChart(CalculationState& state) {
   ComputeMoment(state, state.Input.birth, state.BirthChart, state.BirthMoment);

@@ -20,6 +20,10 @@ void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris);
 void ComputeBirthChart(CalculationState& state);
 void ComputeElectionChart(CalculationState& state);
 
+// The names the three procedures left in `state` (Moon, ascendant, panchang)
+// as a chart row; the weekday slot and slot 9 are left as they are.
+void WriteChartRow(const CalculationState& state, Chart& chart);
+
 // Tarabala, then chandrabala, from the two charts.
 void ComputeStrengths(CalculationState& state);
 
