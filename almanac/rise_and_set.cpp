@@ -74,16 +74,25 @@ struct CivilDay {
   }
 };
 
+// The civil day of the request on the universal clock, midnight to midnight.
+CivilDay CivilDayOf(const DayRequest& request) {
+  const std::int64_t midnight = DaysFromCivil(request.year, request.month, request.day) * 86400;
+  return {UniversalOfLocal(request, midnight), UniversalOfLocal(request, midnight + 86400)};
+}
+
+std::optional<LocalTime> LocalOf(const DayRequest& request, std::optional<std::int64_t> universal) {
+  if (!universal) return std::nullopt;
+  return LocalTimeAt(LocalOfUniversal(request, *universal));
+}
+
 }  // namespace
 
 RiseAndSet SunriseAndSunset(const DayRequest& request) {
   const std::int64_t midnight = DaysFromCivil(request.year, request.month, request.day) * 86400;
-  const CivilDay day{UniversalOfLocal(request, midnight),
-                     UniversalOfLocal(request, midnight + 86400)};
+  const CivilDay day = CivilDayOf(request);
   const GeoPosition geo = GeoPositionOf(request.place);
-  const auto local = [&request](std::optional<std::int64_t> universal) -> std::optional<LocalTime> {
-    if (!universal) return std::nullopt;
-    return LocalTimeAt(LocalOfUniversal(request, *universal));
+  const auto local = [&request](std::optional<std::int64_t> universal) {
+    return LocalOf(request, universal);
   };
 
   RiseAndSet sky;
@@ -109,16 +118,10 @@ RiseAndSet SunriseAndSunset(const DayRequest& request) {
 
 RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request) {
   RiseAndSet sky = SunriseAndSunset(request);
-  const std::int64_t midnight = DaysFromCivil(request.year, request.month, request.day) * 86400;
-  const CivilDay day{UniversalOfLocal(request, midnight),
-                     UniversalOfLocal(request, midnight + 86400)};
+  const CivilDay day = CivilDayOf(request);
   const GeoPosition geo = GeoPositionOf(request.place);
-  const auto local = [&request](std::optional<std::int64_t> universal) -> std::optional<LocalTime> {
-    if (!universal) return std::nullopt;
-    return LocalTimeAt(LocalOfUniversal(request, *universal));
-  };
-  sky.moonrise = local(day.Within(NextEvent(SE_MOON, SE_CALC_RISE, day.start, geo)));
-  sky.moonset = local(day.Within(NextEvent(SE_MOON, SE_CALC_SET, day.start, geo)));
+  sky.moonrise = LocalOf(request, day.Within(NextEvent(SE_MOON, SE_CALC_RISE, day.start, geo)));
+  sky.moonset = LocalOf(request, day.Within(NextEvent(SE_MOON, SE_CALC_SET, day.start, geo)));
   return sky;
 }
 
