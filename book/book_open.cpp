@@ -26,9 +26,14 @@ struct Inspection {
 };
 
 Inspection Failure(const QSqlQuery& query, const QString& error) {
-  const int code = SqliteCode(query);
-  const bool damaged = code == kSqliteCorrupt || code == kSqliteNotADatabase;
-  return {damaged ? Inspection::Kind::kDamaged : Inspection::Kind::kFailed, 0, error};
+  switch (SqliteCode(query)) {
+    case kSqliteNotADatabase:
+      return {Inspection::Kind::kDamaged, 0, "it is not an SQLite database"};
+    case kSqliteCorrupt:
+      return {Inspection::Kind::kDamaged, 0, "SQLite finds it damaged"};
+    default:
+      return {Inspection::Kind::kFailed, 0, error};
+  }
 }
 
 // The rows of a query of one text column.
