@@ -526,7 +526,14 @@ QWidget* MainWindow::BuildReportPage() {
   auto* ics = new QPushButton(texts::kAddToCalendar, page);
   ics->setObjectName("cmdAddToCalendar");
   connect(ics, &QPushButton::clicked, this, &MainWindow::cmdAddToCalendar_Click);
-  for (QPushButton* button : {cmdSave_, pdf, rtf, ics}) buttons->addWidget(button);
+  // Two rows of two keep the page within a small screen.
+  auto* outputs = new QGridLayout;
+  int slot = 0;
+  for (QPushButton* button : {cmdSave_, pdf, rtf, ics}) {
+    outputs->addWidget(button, slot / 2, slot % 2);
+    ++slot;
+  }
+  buttons->addLayout(outputs);
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(RTB_, 1);
