@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "almanac/avoided_kalams.h"
 #include "cli/commands.h"
