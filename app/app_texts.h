@@ -88,6 +88,7 @@ inline constexpr char kReportHeading[] = "Horavela Report";
 inline constexpr char kPrint[] = "&Print";
 inline constexpr char kSavePdf[] = "Save as &PDF...";
 inline constexpr char kSaveRtf[] = "Save as &RTF...";
+inline constexpr char kAddToCalendar[] = "Add to calendar...";
 inline constexpr char kDateSuffix[] = "MM:DD:YYYY";
 inline constexpr char kTimeSuffix[] = "HH:MM";
 
@@ -158,6 +159,10 @@ inline constexpr char kSavePdfCaption[] = "Save the report as PDF";
 inline constexpr char kSaveRtfCaption[] = "Save the report as RTF";
 inline constexpr char kPdfFilter[] = "PDF files (*.pdf)";
 inline constexpr char kRtfFilter[] = "Rich text files (*.rtf)";
+inline constexpr char kAddToCalendarCaption[] = "Save the moment as a calendar event";
+inline constexpr char kCalendarFilter[] = "iCalendar files (*.ics)";
+// %1 the file, %2 the reason.
+inline constexpr char kCalendarNotSaved[] = "The calendar file could not be saved to %1: %2";
 
 // Evaluation failures
 inline constexpr char kEvaluationFailed[] = "The evaluation could not be completed";

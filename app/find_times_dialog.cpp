@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,7 +24,9 @@
 #include <tuple>
 
 #include "app/find_times_texts.h"
+#include "app/report_file_name.h"
 #include "app/totals_calendar.h"
+#include "ics/calendar_file.h"
 #include "report/atomic_file.h"
 #include "search/windows_csv.h"
 #include "search/zone_following.h"
@@ -215,8 +218,13 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   cmdExportCsv_->setObjectName("cmdExportCsv");
   cmdExportCsv_->setAutoDefault(false);
   connect(cmdExportCsv_, &QPushButton::clicked, this, &FindTimesDialog::cmdExportCsv_Click);
+  cmdAddToCalendar_ = new QPushButton(texts::kFindAddToCalendar, this);
+  cmdAddToCalendar_->setObjectName("cmdAddToCalendar");
+  cmdAddToCalendar_->setAutoDefault(false);
+  connect(cmdAddToCalendar_, &QPushButton::clicked, this, &FindTimesDialog::cmdAddToCalendar_Click);
   buttons->addWidget(cmdUse_);
   buttons->addWidget(cmdExportCsv_);
+  buttons->addWidget(cmdAddToCalendar_);
   buttons->addStretch();
   buttons->addWidget(cmdClose_);
 
@@ -391,6 +399,7 @@ void FindTimesDialog::SetSearching(bool searching) {
   }
   cmdCancel_->setEnabled(searching);
   cmdExportCsv_->setEnabled(!searching && !result_.windows.empty());
+  cmdAddToCalendar_->setEnabled(!searching && !result_.windows.empty());
   cmdUse_->setEnabled(!searching && !lstWindows_->selectedItems().isEmpty());
 }
 
@@ -590,6 +599,46 @@ void FindTimesDialog::cmdExportCsv_Click() {
     csv += WindowsCsvLine(result_.windows[index]);
   }
   if (const std::string error = WriteFileAtomically(file.toStdString(), csv); !error.empty())
+    messages_->Show(MessageIcon::Error, QString(texts::kFindExportFailed).arg(FromStd(error)));
+}
+
+// The selected window, or else the ten best in time order.
+std::vector<SearchWindow> FindTimesDialog::WindowsForCalendar() const {
+  std::vector<SearchWindow> windows;
+  for (const QTreeWidgetItem* item : lstWindows_->selectedItems())
+    windows.push_back(result_.windows[item->data(0, Qt::UserRole).toULongLong()]);
+  if (!windows.empty()) return windows;
+  std::vector<std::size_t> best = result_.best;
+  std::sort(best.begin(), best.end());
+  for (const std::size_t index : best) windows.push_back(result_.windows[index]);
+  return windows;
+}
+
+void FindTimesDialog::cmdAddToCalendar_Click() {
+  if (worker_ != nullptr || result_.windows.empty() || !chooseSaveFile_) return;
+  const std::vector<SearchWindow> windows = WindowsForCalendar();
+  // One window is named as the report of its first minute would be.
+  QString name = texts::kFindCalendarName;
+  if (windows.size() == 1) {
+    EvaluationInput input;
+    input.subject = windows.front().subject;
+    const LocalMinute& m = windows.front().first;
+    input.election = {static_cast<std::int16_t>(m.year),
+                      static_cast<std::int16_t>(m.month),
+                      static_cast<std::int16_t>(m.day),
+                      static_cast<std::int16_t>(m.hour),
+                      static_cast<std::int16_t>(m.minute),
+                      0,
+                      {}};
+    name = ReportFileName(input, "ics");
+  }
+  const QString file =
+      chooseSaveFile_(texts::kFindCalendarCaption, name, texts::kFindCalendarFilter);
+  if (file.isEmpty()) return;
+  const std::string ics =
+      WindowsCalendar(windows, {inputs_.request.place, inputs_.zone}, NowUtcSeconds());
+  const std::string path = QFile::encodeName(file).toStdString();
+  if (const std::string error = WriteFileAtomically(path, ics); !error.empty())
     messages_->Show(MessageIcon::Error, QString(texts::kFindExportFailed).arg(FromStd(error)));
 }
 

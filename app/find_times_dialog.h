@@ -51,7 +51,8 @@ QString WindowLine(const SearchWindow& window);
 // leaving out the kalams the user avoids, in a worker thread, and shows them on
 // a month calendar (green Good, amber Average, the total of each day's best
 // window under its number) and in a list in time order that sorts by any
-// column, the ten best in bold; the list exports as CSV. The list stops at the request's
+// column, the ten best in bold; the list exports as CSV, and the selected
+// window (or the ten best) as calendar events. The list stops at the request's
 // maxWindows, and says so. Choosing a window emits timeChosen and closes the dialog.
 class FindTimesDialog : public QDialog {
   Q_OBJECT
@@ -82,6 +83,8 @@ class FindTimesDialog : public QDialog {
   QWidget* BuildFilterRow();
   QWidget* BuildResultArea();
   void cmdExportCsv_Click();
+  void cmdAddToCalendar_Click();
+  std::vector<SearchWindow> WindowsForCalendar() const;
   std::set<Kalam> AvoidedKalams() const;
   void cmdSearch_Click();
   void cmdCancel_Click();
@@ -114,6 +117,7 @@ class FindTimesDialog : public QDialog {
   QTreeWidget* lstWindows_ = nullptr;
   std::vector<QTreeWidgetItem*> items_;  // the list's item of each window, by index
   QPushButton* cmdExportCsv_ = nullptr;
+  QPushButton* cmdAddToCalendar_ = nullptr;
   SaveFileChooser chooseSaveFile_;
   QPushButton* cmdUse_ = nullptr;
   QPushButton* cmdClose_ = nullptr;

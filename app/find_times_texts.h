@@ -21,6 +21,10 @@ inline constexpr char kFindExportName[] = "windows.csv";
 inline constexpr char kFindExportFilter[] = "CSV files (*.csv)";
 // %1 the reason the file could not be written.
 inline constexpr char kFindExportFailed[] = "The windows could not be exported: %1";
+inline constexpr char kFindAddToCalendar[] = "Add to calendar...";
+inline constexpr char kFindCalendarCaption[] = "Save the windows as calendar events";
+inline constexpr char kFindCalendarName[] = "windows.ics";
+inline constexpr char kFindCalendarFilter[] = "iCalendar files (*.ics)";
 // The window list's columns.
 inline constexpr char kFindColumnTime[] = "Time";
 inline constexpr char kFindColumnResult[] = "Result";

@@ -13,6 +13,7 @@
 #include "app/filtered_line_edit.h"
 #include "app/page_checks.h"
 #include "engine/calculation_state.h"
+#include "ics/calendar_file.h"
 #include "search/muhurta_finder.h"
 
 class QAbstractButton;
@@ -94,6 +95,7 @@ class MainWindow : public QMainWindow {
   void cmdSave_Click();
   void cmdSavePdf_Click();
   void cmdSaveRtf_Click();
+  void cmdAddToCalendar_Click();
 
   // One whole evaluation of the two input pages (after their checks passed).
   // The wizard's Next shows the wait page for a while; a time chosen in the
@@ -195,6 +197,7 @@ class MainWindow : public QMainWindow {
   QString personSex_;
   std::optional<CalculationState> lastEvaluation_;
   std::string lastRtf_;
+  std::optional<JudgedMoment> lastCalendarMoment_;  // the last evaluation, for its .ics
   bool walkingOptions_ = false;
   Qt::CheckState pressedCheckState_ = Qt::Unchecked;
 

@@ -1,5 +1,5 @@
 // One evaluation through the window, the two details pages and the report's
-// ways out (printer, PDF, RTF).
+// ways out (printer, PDF, RTF, a calendar file).
 #include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -43,6 +43,18 @@ std::int16_t Number(const QString& text) {
 
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
+}
+
+// The evaluated moment as a calendar keeps it: over its window when the
+// explanation found one, on the election place's own zone when it follows one.
+JudgedMoment CalendarMomentOf(const CalculationState& state, const LocalMinute& moment,
+                              const std::optional<Explanation>& explanation,
+                              const TimeZoneRules* zone) {
+  JudgedMoment judged{
+      state.Input.subject, moment, state.Result, {}, {state.Input.election.place, {}}};
+  if (explanation) judged.window = CalendarSpan{explanation->window.from, explanation->window.to};
+  if (zone != nullptr) judged.place.zone = *zone;
+  return judged;
 }
 
 // The result listing uses CR LF line breaks; a label wants LF.
@@ -153,6 +165,7 @@ void MainWindow::Display(Pace pace) {
   Muhurtha_Details_Display(state);
   ShowPage(picMuhurthaResult_);
   TS_->setCurrentIndex(0);
+  lastCalendarMoment_ = CalendarMomentOf(state, moment, explanation, electionAtlas_->Zone());
   lastEvaluation_ = std::move(state);
 
   QStringList warnings;
@@ -255,6 +268,15 @@ void MainWindow::cmdSaveRtf_Click() {
       texts::kRtfFilter);
   if (path.isEmpty()) return;
   SaveFile(path, lastRtf_, texts::kReportNotSaved);
+}
+
+void MainWindow::cmdAddToCalendar_Click() {
+  if (!lastCalendarMoment_ || !lastEvaluation_) return;
+  const QString path = services_.chooseSaveFile(texts::kAddToCalendarCaption,
+                                                ReportFileName(lastEvaluation_->Input, "ics"),
+                                                texts::kCalendarFilter);
+  if (path.isEmpty()) return;
+  SaveFile(path, MomentCalendar(*lastCalendarMoment_, NowUtcSeconds()), texts::kCalendarNotSaved);
 }
 
 bool MainWindow::SaveFile(const QString& path, std::string_view bytes, const char* failure) {

@@ -523,7 +523,17 @@ QWidget* MainWindow::BuildReportPage() {
   auto* rtf = new QPushButton(texts::kSaveRtf, page);
   rtf->setObjectName("cmdSaveRtf");
   connect(rtf, &QPushButton::clicked, this, &MainWindow::cmdSaveRtf_Click);
-  for (QPushButton* button : {cmdSave_, pdf, rtf}) buttons->addWidget(button);
+  auto* ics = new QPushButton(texts::kAddToCalendar, page);
+  ics->setObjectName("cmdAddToCalendar");
+  connect(ics, &QPushButton::clicked, this, &MainWindow::cmdAddToCalendar_Click);
+  // Two rows of two keep the page within a small screen.
+  auto* outputs = new QGridLayout;
+  int slot = 0;
+  for (QPushButton* button : {cmdSave_, pdf, rtf, ics}) {
+    outputs->addWidget(button, slot / 2, slot % 2);
+    ++slot;
+  }
+  buttons->addLayout(outputs);
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(RTB_, 1);
@@ -554,9 +564,10 @@ void MainWindow::SetTabOrder() {
                {cmdBack_[1], cmdNext_[1], txtBirthName_, optSex_->button(0), optSex_->button(1)});
   addMoment(birth_);
   addPlace(birthPlace_);
-  order.insert(order.end(), {cmdBack_[2], cmdNext_[2], TS_, cmdBack_[3], cmdBack_[5], RTB_,
-                             cmdSave_, findChild<QPushButton*>("cmdSavePdf"),
-                             findChild<QPushButton*>("cmdSaveRtf"), cmdBack_[4]});
+  order.insert(order.end(),
+               {cmdBack_[2], cmdNext_[2], TS_, cmdBack_[3], cmdBack_[5], RTB_, cmdSave_,
+                findChild<QPushButton*>("cmdSavePdf"), findChild<QPushButton*>("cmdSaveRtf"),
+                findChild<QPushButton*>("cmdAddToCalendar"), cmdBack_[4]});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

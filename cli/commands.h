@@ -35,12 +35,18 @@ struct EvaluateOptions {
 // `evaluate`: answers one request (or every line with `batch`) on `out`.
 int RunEvaluate(const EvaluateOptions& options, std::istream& in, std::ostream& out);
 
+// Files `search` also writes, each whole or not at all; empty: none.
+struct SearchFiles {
+  std::string csv;  // the listed windows as CSV
+  std::string ics;  // the listed windows as iCalendar events
+};
+
 // `search`: the windows of minutes whose evaluation reaches a result word,
 // for one subject or all ("*"), between two local minutes at one place.
-// With `csvFile`, the listed windows are also written there as CSV, whole or
-// not at all.
+// With `files`, the listed windows are also written there, all or none of
+// the files.
 int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out,
-              const std::string& csvFile = "");
+              const SearchFiles& files = {});
 
 // `day`: the day at a glance at one place (sunrise and sunset, the kalams,
 // horas and choghadiyas, the elements' periods, the chart of a moment and,

@@ -43,11 +43,14 @@ int Run(int argc, char** argv) {
   evaluateCommand->add_option("--html", evaluate.htmlFile, "Also write the report as HTML to FILE");
 
   std::string searchFile;
-  std::string searchCsv;
+  SearchFiles searchFiles;
   CLI::App* searchCommand = app.add_subcommand(
       "search", "Find the windows of minutes whose evaluation reaches a result word (JSON)");
   searchCommand->add_option("FILE", searchFile, "Request file (default: standard input)");
-  searchCommand->add_option("--csv", searchCsv, "Also write the listed windows as CSV to FILE");
+  searchCommand->add_option("--csv", searchFiles.csv,
+                            "Also write the listed windows as CSV to FILE");
+  searchCommand->add_option("--ics", searchFiles.ics,
+                            "Also write the listed windows as iCalendar events to FILE");
   searchCommand->footer(
       "A place with \"tz\" instead of \"zone\" and \"dst\" follows that zone minute by minute:\n"
       "clock minutes skipped by a spring-forward change are not scanned, and minutes the\n"
@@ -101,7 +104,7 @@ int Run(int argc, char** argv) {
 
   evaluate.explain = !noExplain;
   if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
-  if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout, searchCsv);
+  if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout, searchFiles);
   if (*dayCommand) return RunDay(dayFile, std::cin, std::cout);
   if (*placesCommand) return ListPlaces(places, std::cout);
   if (*subjectsCommand) return ListSubjects(std::cout);

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "almanac/avoided_kalams.h"
 #include "cli/commands.h"
@@ -16,6 +17,7 @@
 #include "cli/response_writer.h"
 #include "cli/search_response.h"
 #include "cli/time_zone_entry.h"
+#include "ics/calendar_file.h"
 #include "report/atomic_file.h"
 #include "rules/subjects.h"
 #include "search/muhurta_finder.h"
@@ -67,7 +69,9 @@ std::set<Kalam> Avoid(const json& value) {
   return kalams;
 }
 
-SearchRequest ParseSearch(const json& request, std::set<Kalam>& avoid) {
+// `zone`, when given, receives the tz-database zone the place follows.
+SearchRequest ParseSearch(const json& request, std::set<Kalam>& avoid,
+                          std::optional<TimeZoneRules>* zone = nullptr) {
   RequireObject(request);
   SearchRequest search;
   const MomentRequest birth = ParseSearchPerson(request, search);
@@ -91,6 +95,7 @@ SearchRequest ParseSearch(const json& request, std::set<Kalam>& avoid) {
             CheckZoneOverRange(rules, search.place, search.from, search.to, "place"))
       throw RequestError(*problem);
     search.zoneAt = ZoneMinuteByMinute(rules);
+    if (zone != nullptr) *zone = rules;
   }
   CheckZoneSigns(search.birth.place, "birth");
   CheckZoneSigns(search.place, "place");
@@ -104,7 +109,23 @@ struct CsvCollector {
   std::string text;
 };
 
-int ReadAndSearch(const std::string& inputFile, const std::string& csvFile, std::istream& in,
+// The listed windows for the calendar file, which is built once they are all in.
+struct CalendarCollector {
+  bool wanted = false;
+  std::vector<SearchWindow> windows;
+};
+
+// The files asked for, whole, or none of them: an empty string, or why not.
+std::string WriteFiles(const std::vector<std::pair<std::string, std::string>>& files) {
+  AtomicWriteSet set;
+  for (const auto& [path, contents] : files) {
+    if (path.empty()) continue;
+    if (std::string error = set.Prepare(path, contents); !error.empty()) return error;
+  }
+  return set.Commit();
+}
+
+int ReadAndSearch(const std::string& inputFile, const SearchFiles& files, std::istream& in,
                   std::ostream& out) {
   std::string text;
   std::string error;
@@ -116,19 +137,26 @@ int ReadAndSearch(const std::string& inputFile, const std::string& csvFile, std:
   // The windows go out as the finder lists them.
   SearchResponseWriter writer(out);
   SearchControl control;
-  CsvCollector csv{!csvFile.empty(), csvFile.empty() ? "" : WindowsCsvHeader()};
-  control.windows = [&writer, &csv](const SearchWindow& window) {
+  CsvCollector csv{!files.csv.empty(), files.csv.empty() ? "" : WindowsCsvHeader()};
+  CalendarCollector calendar{!files.ics.empty(), {}};
+  control.windows = [&writer, &csv, &calendar](const SearchWindow& window) {
     writer.Window(window);
     if (csv.wanted) csv.text += WindowsCsvLine(window);
+    if (calendar.wanted) calendar.windows.push_back(window);
   };
   int status = kExitOk;
   try {
     std::set<Kalam> avoid;
-    SearchRequest request = ParseSearch(ParseJsonText(text), avoid);
+    CalendarPlace place;
+    SearchRequest request = ParseSearch(ParseJsonText(text), avoid, &place.zone);
+    place.place = request.place;
     request.excluded = KalamMinutes(request, avoid);
     const SearchResult result = FindMuhurtaWindows(request, SwissEphemeris(), control);
-    if (csv.wanted) {
-      if (const std::string error = WriteFileAtomically(csvFile, csv.text); !error.empty()) {
+    if (csv.wanted || calendar.wanted) {
+      const std::string ics =
+          calendar.wanted ? WindowsCalendar(calendar.windows, place, NowUtcSeconds()) : "";
+      if (const std::string error = WriteFiles({{files.csv, csv.text}, {files.ics, ics}});
+          !error.empty()) {
         writer.Fail(error);
         out.flush();
         return kExitFailure;
@@ -164,9 +192,9 @@ ParsedSearch ParseSearchRequest(std::string_view text) {
 }
 
 int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out,
-              const std::string& csvFile) {
+              const SearchFiles& files) {
   try {
-    return ReadAndSearch(inputFile, csvFile, in, out);
+    return ReadAndSearch(inputFile, files, in, out);
   } catch (const std::bad_alloc&) {
     return AnswerOutOfMemory(out);
   }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace horavela {
 namespace {
@@ -41,6 +42,75 @@ TEST(WindowsCsv, OneLinePerWindowWithItsVerdicts) {
             "Marriage,2025-03-04T10:12,2025-03-04T11:47,96,Good,-4,2,"
             "\"Tithi: good, \"\"Shukla\"\"; Lagna: bad\",3 -7\r\n");
   EXPECT_EQ(WindowsCsv({}), WindowsCsvHeader());
+}
+
+// The records of an RFC 4180 text, as a spreadsheet reads them: fields
+// between commas, quoted ones with their doubled quotes undone, records ended
+// by CRLF outside quotes. Nothing at all for a text that breaks the rules.
+std::vector<std::vector<std::string>> ReadRfc4180(const std::string& text) {
+  std::vector<std::vector<std::string>> records(1);
+  std::string field;
+  bool quoted = false;
+  bool wasQuoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted) {
+      if (c != '"') {
+        field += c;
+      } else if (i + 1 < text.size() && text[i + 1] == '"') {
+        field += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+    } else if (c == '"') {
+      if (!field.empty() || wasQuoted) return {};
+      quoted = wasQuoted = true;
+    } else if (c == ',' || c == '\r') {
+      if (c == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')) return {};
+      records.back().push_back(field);
+      field.clear();
+      wasQuoted = false;
+      if (c == '\r') {
+        ++i;
+        records.emplace_back();
+      }
+    } else if (c == '\n' || wasQuoted) {
+      return {};  // a bare line feed, or text after a closing quote
+    } else {
+      field += c;
+    }
+  }
+  if (quoted || !field.empty() || !records.back().empty()) return {};
+  records.pop_back();  // after the last CRLF
+  return records;
+}
+
+// A subject, a verdict and a person's text with commas, quotes and line
+// breaks come back field for field.
+TEST(WindowsCsv, ASpreadsheetReadsEveryFieldBack) {
+  Judgement judgement;
+  judgement.evaluation.ResultWord = "Good";
+  judgement.evaluation.TotalScore = 2;
+  judgement.evaluation.FactorCount = 2;
+  judgement.evaluation.FactorVerdicts = {"Tara of \"Asha, Rao\" - Favourable",
+                                         "Tithi - \"Good\"\r\nline two", ""};
+  judgement.evaluation.FactorPoints = {1, 1, 0};
+  const auto shared = std::make_shared<const Judgement>(judgement);
+  const std::vector<SearchWindow> windows = {
+      {"Sale, purchase of \"land\"", {2025, 3, 4, 10, 12}, {2025, 3, 4, 11, 47}, 96, shared},
+      {"Grahapravesam — गृहप्रवेश", {2025, 3, 5, 6, 0}, {2025, 3, 5, 6, 0}, 1, shared},
+  };
+  const std::vector<std::vector<std::string>> records = ReadRfc4180(WindowsCsv(windows));
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[0], (std::vector<std::string>{"subject", "from", "to", "minutes", "result_word",
+                                                  "total_score", "factor_count", "factor_verdicts",
+                                                  "factor_points"}));
+  const std::string verdicts = "Tara of \"Asha, Rao\" - Favourable; Tithi - \"Good\"\r\nline two";
+  EXPECT_EQ(records[1], (std::vector<std::string>{"Sale, purchase of \"land\"", "2025-03-04T10:12",
+                                                  "2025-03-04T11:47", "96", "Good", "2", "2",
+                                                  verdicts, "1 1"}));
+  EXPECT_EQ(records[2][0], "Grahapravesam — गृहप्रवेश");  // UTF-8 as it came
 }
 
 }  // namespace

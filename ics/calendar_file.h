@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/calculation_state.h"
+#include "ics/calendar_place.h"
+#include "search/local_minute.h"
+#include "search/muhurta_finder.h"
+
+// Judged moments as iCalendar files (RFC 5545) that any calendar program
+// imports: one VEVENT per moment, built and written by libical. A place that
+// follows a tz-database zone gets its own VTIMEZONE and local times; a place
+// with fixed zone captions gets universal times.
+namespace horavela {
+
+// A run of minutes on the place's clock; `last` is its last minute.
+struct CalendarSpan {
+  LocalMinute first;
+  LocalMinute last;
+};
+
+// How long the event of a moment without its window lasts.
+inline constexpr int kMomentEventMinutes = 30;
+
+struct JudgedMoment {
+  std::string subject;
+  LocalMinute moment;
+  Evaluation evaluation;
+  // The run of minutes around the moment with the same evaluation, when known.
+  std::optional<CalendarSpan> window;
+  CalendarPlace place;
+};
+
+// The calendar of one judged moment: its window, or kMomentEventMinutes from
+// the moment. `stampUtcSeconds` is the DTSTAMP, the time the file is made.
+std::string MomentCalendar(const JudgedMoment& moment, std::int64_t stampUtcSeconds);
+
+// One calendar with an event for each window, in the order given.
+std::string WindowsCalendar(const std::vector<SearchWindow>& windows, const CalendarPlace& place,
+                            std::int64_t stampUtcSeconds);
+
+// "Marriage: Good (total 4)".
+std::string EventSummary(const std::string& subject, const Evaluation& evaluation);
+
+// One line per factor the rule set wrote, with its points ("Tithi -
+// Favourable: +1"); the precondition message alone when the rule set stopped
+// there.
+std::string EventDescription(const Evaluation& evaluation);
+
+// Now, for DTSTAMP.
+std::int64_t NowUtcSeconds();
+
+}  // namespace horavela

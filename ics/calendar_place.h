@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "atlas/time_zone_rules.h"
+#include "engine/evaluation_input.h"
+
+namespace horavela {
+
+// Where a calendar's events happen: the place as the pages hold it (names,
+// coordinates, zone captions) and, for a place that follows a tz-database
+// zone, that zone. The captions count only when there is no zone.
+struct CalendarPlace {
+  PlaceEntry place;
+  std::optional<TimeZoneRules> zone;
+};
+
+// "Chennai, Tamil Nadu, India": the names that are filled in, in that order.
+std::string LocationText(const PlaceEntry& place);
+
+// Decimal degrees, north and east positive, as GEO wants them.
+double LatitudeDegrees(const PlaceEntry& place);
+double LongitudeDegrees(const PlaceEntry& place);
+
+}  // namespace horavela
