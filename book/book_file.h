@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The book's file on disk, before and after SQLite has looked at it.
+namespace horavela::book {
+
+// Why the book at `path` cannot be opened for writing (its folder cannot be
+// made or written, the file cannot be read or written), or an empty string.
+// Makes the folder when it is missing.
+QString CheckBookLocation(const QString& path);
+
+// Moves a damaged book out of the way to "<path>.damaged-YYYYMMDD-HHMMSS"
+// (another free name when that is taken), with its SQLite journal files
+// beside it, so a fresh book can begin at `path`. Returns where the book went,
+// or an empty string with the reason in `error`.
+QString SetAside(const QString& path, QString* error);
+
+}  // namespace horavela::book

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "book/book.h"
+
+// What the book refuses to keep: the input pages' own checks, with the
+// field's path below the entry ("birth.month: must be between 1 and 12").
+namespace horavela::book {
+
+// A name, "Male" or "Female", and a birth the birth page would accept.
+std::string CheckPerson(const Person& person);
+
+// Coordinates and zone the place page would accept.
+std::string CheckPlace(const Place& place);
+
+}  // namespace horavela::book

@@ -1,0 +1,207 @@
+#include <unistd.h>
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <filesystem>
+#include <regex>
+
+#include <gtest/gtest.h>
+
+#include "book/book.h"
+#include "book_samples.h"
+
+namespace horavela::book {
+namespace {
+
+using testing::Asha;
+using testing::BookTest;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+// Runs statements on an SQLite file of the test's own making.
+void RunSql(const std::string& path, const std::vector<std::string>& statements) {
+  {
+    QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "hand-made");
+    database.setDatabaseName(QString::fromStdString(path));
+    ASSERT_TRUE(database.open());
+    QSqlQuery query(database);
+    for (const std::string& sql : statements)
+      ASSERT_TRUE(query.exec(QString::fromStdString(sql))) << sql;
+  }
+  QSqlDatabase::removeDatabase("hand-made");
+}
+
+// The first book as it was written: people only, no note.
+const std::vector<std::string> kFirstBook = {
+    "CREATE TABLE people (id INTEGER PRIMARY KEY, name TEXT NOT NULL, sex TEXT NOT NULL, "
+    "year INTEGER NOT NULL, month INTEGER NOT NULL, day INTEGER NOT NULL, "
+    "hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL, "
+    "latitude_degrees INTEGER NOT NULL, latitude_minutes INTEGER NOT NULL, north INTEGER NOT NULL, "
+    "longitude_degrees INTEGER NOT NULL, longitude_minutes INTEGER NOT NULL, east INTEGER NOT "
+    "NULL, "
+    "zone_hours INTEGER NOT NULL, zone_minutes INTEGER NOT NULL, dst INTEGER NOT NULL, "
+    "city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL, tz TEXT NOT NULL)",
+    "INSERT INTO people VALUES (7, 'Ravi', 'Male', 1975, 3, 14, 23, 5, 0, 13, 5, 1, 80, 17, 1, "
+    "-5, -30, 0, 'Chennai', 'Tamil Nadu', 'India', '')",
+    "PRAGMA user_version = 1",
+};
+
+std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+TEST_F(BookTest, AFirstVersionBookIsUpgradedWithItsPeopleKept) {
+  RunSql(BookPath(), kFirstBook);
+  auto book = OpenBook(BookPath());
+  ASSERT_NE(book, nullptr);
+  EXPECT_EQ(book->SchemaVersion(), 2);
+  EXPECT_EQ(notice_, "");
+  const std::vector<Person> people = book->People();
+  ASSERT_EQ(people.size(), 1u);
+  EXPECT_EQ(people[0].id, 7);
+  EXPECT_EQ(people[0].name, "Ravi");
+  EXPECT_EQ(people[0].birth.hour, 23);
+  EXPECT_EQ(people[0].birth.place.city, "Chennai");
+  EXPECT_EQ(people[0].note, "");
+  // The upgraded book holds what the first one could not.
+  Person asha = Asha();
+  EXPECT_EQ(book->SavePerson(asha), "");
+  Place place = testing::London();
+  EXPECT_EQ(book->SavePlace(place), "");
+  book.reset();
+  EXPECT_EQ(OpenBook(BookPath())->People().size(), 2u);
+}
+
+// A book with one person, its bytes.
+std::string BookBytes(const std::string& path) {
+  {
+    std::string error;
+    std::unique_ptr<Book> book = Book::Open(path, &error);
+    Person asha = Asha();
+    EXPECT_EQ(book->SavePerson(asha), "");
+  }
+  const std::string bytes = ReadBytes(path);
+  std::filesystem::remove(path);
+  return bytes;
+}
+
+TEST_F(BookTest, ADamagedFileIsKeptAsideAndAFreshBookBegun) {
+  const std::string whole = BookBytes(BookPath());
+  ASSERT_GT(whole.size(), 8192u);
+  std::string overwrittenPages = whole;
+  overwrittenPages.replace(4096, 4096, std::string(4096, '\xA5'));
+  struct Row {
+    std::string bytes;
+    std::string reason;
+  };
+  const Row rows[] = {
+      {"notes typed over the book\n", "it is not an SQLite database"},
+      {std::string(4096, '\x5a'), "it is not an SQLite database"},
+      {overwrittenPages, "SQLite finds it damaged"},
+  };
+  for (const Row& row : rows) {
+    std::filesystem::remove_all(Folder());
+    std::filesystem::create_directory(Folder());
+    WriteBytes(BookPath(), row.bytes);
+    auto book = OpenBook(BookPath());
+    ASSERT_NE(book, nullptr);
+    EXPECT_TRUE(book->People().empty());
+    Person asha = Asha();
+    EXPECT_EQ(book->SavePerson(asha), "");
+    const auto files = FilesIn(Folder());
+    ASSERT_EQ(files.size(), 2u);
+    const std::string aside = files[1].string();
+    EXPECT_TRUE(std::regex_match(aside, std::regex(BookPath() + R"(\.damaged-\d{8}-\d{6})")))
+        << aside;
+    EXPECT_EQ(ReadBytes(aside), row.bytes);
+    EXPECT_EQ(notice_, "The book " + BookPath() + " could not be read (" + row.reason +
+                           "); it was kept as " + aside + " and a new, empty book begun.");
+  }
+}
+
+TEST_F(BookTest, ADamagedBookNeverOverwritesOneSetAsideBefore) {
+  for (const std::string& bytes : {std::string(600, 'a'), std::string(700, 'b')}) {
+    WriteBytes(BookPath(), bytes);
+    OpenBook(BookPath());
+  }
+  // Within one second both want the same name; the second takes another.
+  std::vector<std::string> kept;
+  for (const auto& file : FilesIn(Folder())) {
+    if (file.string() != BookPath()) kept.push_back(ReadBytes(file));
+  }
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(kept, (std::vector<std::string>{std::string(600, 'a'), std::string(700, 'b')}));
+}
+
+TEST_F(BookTest, ADatabaseOfAnotherProgramIsSetAsideNotUsed) {
+  RunSql(BookPath(), {"CREATE TABLE invoices (number INTEGER)"});
+  auto book = OpenBook(BookPath());
+  ASSERT_NE(book, nullptr);
+  EXPECT_NE(notice_.find("it holds tables of another program"), std::string::npos) << notice_;
+  EXPECT_EQ(FilesIn(Folder()).size(), 2u);
+}
+
+TEST_F(BookTest, ABookOfANewerVersionIsRefusedAndLeftUntouched) {
+  RunSql(BookPath(), {"CREATE TABLE people (id INTEGER PRIMARY KEY, name TEXT, colour TEXT)",
+                      "PRAGMA user_version = 3"});
+  const std::string before = ReadBytes(BookPath());
+  std::string error;
+  std::string notice;
+  EXPECT_EQ(Book::Open(BookPath(), &error, &notice), nullptr);
+  EXPECT_EQ(error, "The book " + BookPath() +
+                       " cannot be opened: it was written by a newer Horavela (book version 3; "
+                       "this one knows up to version 2). It is left as it is: open it with "
+                       "that newer version");
+  EXPECT_EQ(notice, "");
+  EXPECT_EQ(ReadBytes(BookPath()), before);
+  EXPECT_EQ(FilesIn(Folder()).size(), 1u);
+}
+
+TEST_F(BookTest, AFolderThatCannotHoldTheBookIsNamedAndNothingIsMade) {
+  WriteBytes(Folder() / "not-a-folder", "a plain file");
+  struct Row {
+    std::string path;
+    std::string reason;
+  };
+  const Row rows[] = {
+      {(Folder() / "not-a-folder" / "book.sqlite").string(),
+       "the folder " + (Folder() / "not-a-folder").string() + " cannot be made"},
+      {Folder().string(), Folder().string() + " is a folder, not a book"},
+  };
+  for (const Row& row : rows) {
+    std::string error;
+    EXPECT_EQ(Book::Open(row.path, &error), nullptr);
+    EXPECT_EQ(error, "The book " + row.path + " cannot be opened: " + row.reason);
+  }
+  EXPECT_EQ(FilesIn(Folder()).size(), 1u);
+}
+
+TEST_F(BookTest, AFolderWithoutWritePermissionIsRefused) {
+  if (geteuid() == 0) GTEST_SKIP() << "the super-user writes any folder";
+  const auto locked = Folder() / "locked";
+  std::filesystem::create_directory(locked);
+  std::filesystem::permissions(
+      locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  const std::string path = (locked / "book.sqlite").string();
+  std::string error;
+  EXPECT_EQ(Book::Open(path, &error), nullptr);
+  EXPECT_EQ(error, "The book " + path + " cannot be opened: the folder " + locked.string() +
+                       " is not writable");
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+}
+
+TEST_F(BookTest, TwoBooksOpenAtOnceEachKeepTheirOwnConnection) {
+  auto first = OpenBook(BookPath());
+  auto second = OpenBook((Folder() / "other.sqlite").string());
+  Person asha = Asha();
+  ASSERT_EQ(first->SavePerson(asha), "");
+  EXPECT_EQ(first->People().size(), 1u);
+  EXPECT_TRUE(second->People().empty());
+}
+
+}  // namespace
+}  // namespace horavela::book
