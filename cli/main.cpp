@@ -4,6 +4,7 @@
 #include <iostream>
 #include <new>
 
+#include "cli/book_command.h"
 #include "cli/commands.h"
 
 namespace {
@@ -69,6 +70,26 @@ int Run(int argc, char** argv) {
   CLI::App* zonesCommand = app.add_subcommand(
       "zones", "List the 71 time zones: text, hour caption, minute caption (tab-separated)");
 
+  BookOptions book;
+  CLI::App* bookCommand =
+      app.add_subcommand("book", "The book of people and places: list, add, export, import (JSON)");
+  bookCommand->require_subcommand(1);
+  bookCommand->fallthrough();
+  bookCommand->add_option("--book", book.bookPath,
+                          "The book's file (default: the desktop program's book)");
+  bookCommand->add_subcommand("list", "Write the whole book (JSON)");
+  CLI::App* bookAdd = bookCommand->add_subcommand("add", "Add one person (a JSON object)");
+  bookAdd->add_option("FILE", book.file, "The person (default: standard input)");
+  CLI::App* bookExport = bookCommand->add_subcommand("export", "Write the whole book (JSON)");
+  bookExport->add_option("FILE", book.file, "Write it to FILE (default: standard output)");
+  CLI::App* bookImport = bookCommand->add_subcommand(
+      "import", "Add an export's people and places not yet in the book");
+  bookImport->add_option("FILE", book.file, "The export to read")->required();
+  bookCommand->footer(
+      "Form: {\"people\": [{\"name\", \"sex\", \"birth\": MOMENT, \"note\"}], "
+      "\"places\": [PLACE, ...]}.\n"
+      "A person already in the book (same name, sex and birth) is skipped, a place likewise.");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -83,6 +104,13 @@ int Run(int argc, char** argv) {
   if (*placesCommand) return ListPlaces(places, std::cout);
   if (*subjectsCommand) return ListSubjects(std::cout);
   if (*zonesCommand) return ListZones(std::cout);
+  if (*bookCommand) {
+    book.action = *bookAdd      ? BookAction::kAdd
+                  : *bookExport ? BookAction::kExport
+                  : *bookImport ? BookAction::kImport
+                                : BookAction::kList;
+    return RunBook(book, std::cin, std::cout, std::cerr);
+  }
   return kExitBadRequest;
 }
 

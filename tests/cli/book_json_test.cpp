@@ -1,0 +1,165 @@
+// The book's JSON forms: what an export writes reads back as the same book,
+// and what is refused is named by its path.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "book/book_samples.h"
+#include "cli/book_json.h"
+
+namespace horavela::cli {
+namespace {
+
+using book::Person;
+using book::Place;
+using book::testing::Asha;
+using book::testing::BookTest;
+using book::testing::London;
+using nlohmann::json;
+
+// Ravi's birth with typed captions, no zone of the atlas.
+Person Ravi() {
+  Person ravi = Asha();
+  ravi.name = "Ravi";
+  ravi.sex = "Male";
+  ravi.tz = "";
+  ravi.note = "";
+  ravi.birth.place.zoneHours = 0;
+  ravi.birth.place.zoneMinutes = 0;
+  ravi.birth.place.dst = true;
+  ravi.birth.place.north = false;
+  return ravi;
+}
+
+using BookJsonTest = BookTest;
+
+TEST_F(BookJsonTest, AnExportImportedIntoAnotherBookGivesTheSameBook) {
+  Place typedZone = London();
+  typedZone.tz = "";
+  typedZone.place.city = "Greenwich";
+  typedZone.place.zoneHours = 0;
+  std::string exported;
+  {
+    auto first = OpenBook((Folder() / "first.sqlite").string());
+    Person asha = Asha();
+    Person ravi = Ravi();
+    Place london = London();
+    ASSERT_EQ(first->SavePerson(asha), "");
+    ASSERT_EQ(first->SavePerson(ravi), "");
+    ASSERT_EQ(first->SavePlace(london), "");
+    ASSERT_EQ(first->SavePlace(typedZone), "");
+    exported = BookJson(first->People(), first->Places());
+  }
+  const ParsedBook parsed = ParseBookJson(exported);
+  ASSERT_EQ(parsed.error, "");
+  auto second = OpenBook((Folder() / "second.sqlite").string());
+  std::string error;
+  const book::ImportCount count = second->Import(parsed.people, parsed.places, &error);
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(count.added, 4);
+  EXPECT_EQ(BookJson(second->People(), second->Places()), exported);
+  // Asha's Indian Time came back from her zone, not from the text.
+  const json asha = json::parse(exported)["people"][0];
+  EXPECT_EQ(asha["birth"]["tz"], "Asia/Kolkata");
+  EXPECT_FALSE(asha["birth"].contains("zone"));
+  EXPECT_EQ(second->People("asha")[0].birth.place.zoneHours, -5);
+  EXPECT_EQ(second->People("asha")[0].birth.place.zoneMinutes, -30);
+}
+
+TEST(BookJsonForms, ABirthItsZoneCannotGiveBackKeepsItsCaptions) {
+  Person repeatedHour = Asha();  // 1:30 on 7 November 2010 in New York came twice
+  repeatedHour.tz = "America/New_York";
+  repeatedHour.birth = {2010, 11, 7, 1, 30, 0, repeatedHour.birth.place};
+  repeatedHour.birth.place.zoneHours = 5;
+  repeatedHour.birth.place.zoneMinutes = 0;
+  repeatedHour.birth.place.dst = false;
+  Person typedOver = Asha();
+  typedOver.birth.place.zoneHours = -6;
+  typedOver.birth.place.zoneMinutes = 0;
+  for (const Person& person : {repeatedHour, typedOver}) {
+    const std::string text = BookJson({person}, {});
+    const json birth = json::parse(text)["people"][0]["birth"];
+    EXPECT_FALSE(birth.contains("tz")) << text;
+    EXPECT_EQ(birth["zone"]["hours"], person.birth.place.zoneHours);
+    const ParsedBook back = ParseBookJson(text);
+    ASSERT_EQ(back.error, "");
+    EXPECT_EQ(back.people[0].birth.place.zoneHours, person.birth.place.zoneHours);
+    EXPECT_EQ(back.people[0].birth.place.dst, person.birth.place.dst);
+  }
+}
+
+json ValidPerson() {
+  return json::parse(BookJson({Ravi()}, {}))["people"][0];
+}
+
+std::string BookWith(const std::function<void(json&)>& edit) {
+  json book = {{"people", {ValidPerson(), ValidPerson()}},
+               {"places", json::parse(BookJson({}, {London()}))["places"]}};
+  book["people"][1]["birth"]["year"] = 1999;
+  edit(book);
+  return book.dump();
+}
+
+TEST(BookJsonForms, AFaultyBookIsRefusedNamingTheFieldsPath) {
+  struct Row {
+    std::string text;
+    std::string error;
+  };
+  const Row rows[] = {
+      {"[]", "request: must be a JSON object, not an array"},
+      {"{\"people\": [",
+       "request: not valid JSON at line 1, column 13 (syntax error while parsing "
+       "value - unexpected end of input; expected '[', '{', or a literal)"},
+      {BookWith([](json& b) { b["people"] = json::object(); }),
+       "people: must be an array, not an object"},
+      {BookWith([](json& b) { b["places"][0] = 5; }),
+       "places[0]: must be an object, not the number 5"},
+      {BookWith([](json& b) { b["people"][1]["birth"]["month"] = 13; }),
+       "people[1].birth.month: must be between 1 and 12"},
+      {BookWith([](json& b) { b["people"][1]["sex"] = "F"; }),
+       "people[1].sex: must be \"Male\" or \"Female\", not \"F\""},
+      {BookWith([](json& b) { b["people"][0]["name"] = " "; }), "people[0].name: is empty"},
+      {BookWith([](json& b) { b["people"][0]["note"] = 5; }),
+       "people[0].note: must be a string, not the number 5"},
+      {BookWith([](json& b) { b["people"][0]["birth"].erase("latitude"); }),
+       "people[0].birth.latitude: is missing"},
+      {BookWith([](json& b) { b["people"][0]["birth"]["tz"] = "Asia/Kolkata"; }),
+       "people[0].birth: \"tz\" and \"zone\" and \"dst\" were both given; give either \"tz\" "
+       "or \"zone\" with \"dst\""},
+      {BookWith([](json& b) { b["places"][0]["latitude"]["degrees"] = 91; }),
+       "places[0].latitude.degrees: must be between 0 and 90"},
+      {BookWith([](json& b) { b["places"][0]["tz"] = "Mars/Olympus"; }),
+       "places[0].tz: unknown time zone \"Mars/Olympus\" (give a tz-database name such as "
+       "\"Asia/Kolkata\" or \"America/New_York\")"},
+  };
+  for (const Row& row : rows) {
+    const ParsedBook parsed = ParseBookJson(row.text);
+    EXPECT_EQ(parsed.error, row.error) << row.text;
+    EXPECT_TRUE(parsed.people.empty() && parsed.places.empty());
+  }
+  EXPECT_EQ(ParseBookJson(BookWith([](json&) {})).error, "");
+}
+
+TEST(BookJsonForms, OnePersonIsReadWithPathsFromItsOwnFields) {
+  json person = ValidPerson();
+  EXPECT_EQ(ParsePersonJson(person.dump()).person->name, "Ravi");
+  person["birth"]["minute"] = 60;
+  EXPECT_EQ(ParsePersonJson(person.dump()).error, "birth.minute: must be between 0 and 59");
+  person.erase("sex");
+  EXPECT_EQ(ParsePersonJson(person.dump()).error, "sex: is missing");
+  EXPECT_FALSE(ParsePersonJson("\"Ravi\"").person.has_value());
+}
+
+TEST(BookJsonForms, ABookMayLeaveOutItsPlacesOrItsPeople) {
+  EXPECT_EQ(ParseBookJson("{}").error, "");
+  const ParsedBook people = ParseBookJson(BookWith([](json& b) { b.erase("places"); }));
+  EXPECT_EQ(people.error, "");
+  EXPECT_EQ(people.people.size(), 2u);
+}
+
+}  // namespace
+}  // namespace horavela::cli
