@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
@@ -83,16 +83,23 @@ QWidget* MainWindow::WithBookButtons(QWidget* navigation, bool birthPage) {
   void (MainWindow::*handlers[])() = {
       birthPage ? &MainWindow::cmdChoosePerson_Click : &MainWindow::cmdChoosePlace_Click,
       birthPage ? &MainWindow::cmdSavePerson_Click : &MainWindow::cmdSavePlace_Click};
-  auto* row = static_cast<QHBoxLayout*>(navigation->layout());
+  // A row of their own above Back and Next: beside them the page would be
+  // too wide for a small screen.
+  auto* rows = new QWidget;
+  auto* column = new QVBoxLayout(rows);
+  column->setContentsMargins(0, 0, 0, 0);
+  auto* row = new QHBoxLayout;
   for (int i = 0; i < 2; ++i) {
-    auto* button = new QPushButton(captions[i], navigation);
+    auto* button = new QPushButton(captions[i], rows);
     button->setObjectName(names[i]);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, handlers[i]);
-    // Beside the search for good times, left of the row.
-    row->insertWidget(1 + i, button);
+    row->addWidget(button);
   }
-  return navigation;
+  row->addStretch();
+  column->addLayout(row);
+  column->addWidget(navigation);
+  return rows;
 }
 
 bool MainWindow::CheckPersonToSave() {

@@ -50,8 +50,21 @@ QTreeWidget* Table(QWidget* dialog, const QString& name) {
 }
 
 void DoubleClickRow(QTreeWidget* list, int row) {
+  QVERIFY(QTest::qWaitForWindowExposed(list->window()));
   const QRect rect = list->visualItemRect(list->topLevelItem(row));
-  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+  // As the mouse sends it: a click, then the second press comes as a double
+  // click, then its release.
+  QWidget* viewport = list->viewport();
+  const QPoint at = rect.center();
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+  QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &twice);
+  // Never left waiting for a dialog that did not close.
+  if (list->window()->isVisible()) {
+    static_cast<QDialog*>(list->window())->reject();
+    QFAIL("the double click did not choose");
+  }
 }
 
 QStringList Rows(QTreeWidget* list, int columns) {
@@ -173,7 +186,7 @@ class BookTest : public QObject {
   void aSavedPersonComesBackInANewWindowAsTyped_data() {
     QTest::addColumn<QString>("atlasCity");
     QTest::newRow("typed by hand") << QString();
-    QTest::newRow("atlas city") << QString("New York City");
+    QTest::newRow("atlas city") << QString("New York");
   }
   void aSavedPersonComesBackInANewWindowAsTyped() {
     QFETCH(QString, atlasCity);
@@ -191,6 +204,7 @@ class BookTest : public QObject {
       h.window->findChild<AtlasCityField*>("atlas_Birth")->ChoosePlace(found.front());
     }
     const QStringList typed = BirthValues(h);
+    QCOMPARE(typed.last().startsWith("From the atlas: "), !atlasCity.isEmpty());
     h.Click("cmdNext_2");
     QVERIFY(h.window->LastEvaluation().has_value());
     const QString result = h.Find<QLabel>("lblResult")->text();
