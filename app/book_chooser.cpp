@@ -1,5 +1,6 @@
 #include "app/book_chooser.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -41,6 +42,7 @@ BookChooser::BookChooser(const QString& title, const QString& searchHint,
   ok->setDefault(true);
 
   connect(filter_, &QLineEdit::textChanged, this, &BookChooser::Refill);
+  filter_->installEventFilter(this);
   connect(list_, &QTreeWidget::itemDoubleClicked, this, &BookChooser::accept);
   connect(list_, &QTreeWidget::currentItemChanged, this,
           [ok](QTreeWidgetItem* current) { ok->setEnabled(current != nullptr); });
@@ -64,6 +66,20 @@ void BookChooser::Refill() {
   }
   // The first match is marked, so Enter takes it at once.
   list_->setCurrentItem(list_->topLevelItem(0));
+}
+
+bool BookChooser::eventFilter(QObject* watched, QEvent* event) {
+  // The arrow keys move through the list while the typing stays in the
+  // filter box; Enter then takes the marked entry.
+  if (watched == filter_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+        key == Qt::Key_PageDown) {
+      QCoreApplication::sendEvent(list_, event);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void BookChooser::accept() {

@@ -34,6 +34,9 @@ class BookChooser : public QDialog {
 
   void accept() override;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Refill();
 

@@ -80,6 +80,8 @@ BookDialog::BookDialog(book::Book& book, const AppServices& services, QWidget* p
   }
   auto* close = new QPushButton(texts::kClose, this);
   close->setObjectName("cmdBookClose");
+  // Enter in the search box searches; it does not close the book.
+  close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   buttons->addWidget(close);
 
