@@ -75,12 +75,14 @@ int Run(int argc, char** argv) {
       app.add_subcommand("book", "The book of people and places: list, add, export, import (JSON)");
   bookCommand->require_subcommand(1);
   bookCommand->fallthrough();
-  bookCommand->add_option("--book", book.bookPath,
-                          "The book's file (default: the desktop program's book)");
+  bookCommand
+      ->add_option("--book", book.bookPath, "The book's file (default: the desktop program's book)")
+      ->type_name("FILE");
   bookCommand->add_subcommand("list", "Write the whole book (JSON)");
   CLI::App* bookAdd = bookCommand->add_subcommand("add", "Add one person (a JSON object)");
   bookAdd->add_option("FILE", book.file, "The person (default: standard input)");
-  CLI::App* bookExport = bookCommand->add_subcommand("export", "Write the whole book (JSON)");
+  CLI::App* bookExport =
+      bookCommand->add_subcommand("export", "Write the whole book to FILE or standard output");
   bookExport->add_option("FILE", book.file, "Write it to FILE (default: standard output)");
   CLI::App* bookImport = bookCommand->add_subcommand(
       "import", "Add an export's people and places not yet in the book");

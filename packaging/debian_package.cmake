@@ -21,7 +21,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Read at run time rather than linked: the tz database's zone files, and the
-# platform plugin Qt needs to open a window (only recommended by libqt6gui6).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-qpa-plugins")
+# platform plugin Qt needs to open a window (only recommended by libqt6gui6), and
+# the SQLite driver plugin of Qt SQL that opens the book of people and places.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-qpa-plugins, libqt6sql6-sqlite")
 
 include(CPack)

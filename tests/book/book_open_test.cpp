@@ -180,18 +180,52 @@ TEST_F(BookTest, AFolderThatCannotHoldTheBookIsNamedAndNothingIsMade) {
   EXPECT_EQ(FilesIn(Folder()).size(), 1u);
 }
 
-TEST_F(BookTest, AFolderWithoutWritePermissionIsRefused) {
-  if (geteuid() == 0) GTEST_SKIP() << "the super-user writes any folder";
+TEST_F(BookTest, WithoutPermissionTheBookIsRefusedAndLeftAsItIs) {
+  if (geteuid() == 0) GTEST_SKIP() << "the super-user reads and writes anything";
+  namespace fs = std::filesystem;
   const auto locked = Folder() / "locked";
-  std::filesystem::create_directory(locked);
-  std::filesystem::permissions(
-      locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  const std::string path = (locked / "book.sqlite").string();
+  fs::create_directory(locked);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+  const std::string unreadable = (Folder() / "unreadable.sqlite").string();
+  const std::string readOnly = (Folder() / "read-only.sqlite").string();
+  WriteBytes(unreadable, "");
+  WriteBytes(readOnly, "");
+  fs::permissions(unreadable, fs::perms::none);
+  fs::permissions(readOnly, fs::perms::owner_read);
+  struct Row {
+    std::string path;
+    std::string reason;
+  };
+  const Row rows[] = {
+      {(locked / "book.sqlite").string(), "the folder " + locked.string() + " is not writable"},
+      {unreadable, unreadable + " cannot be read (permission denied)"},
+      {readOnly, readOnly + " cannot be written (permission denied)"},
+  };
+  for (const Row& row : rows) {
+    std::string error;
+    EXPECT_EQ(Book::Open(row.path, &error), nullptr);
+    EXPECT_EQ(error, "The book " + row.path + " cannot be opened: " + row.reason);
+  }
+  fs::permissions(locked, fs::perms::owner_all);
+  fs::permissions(unreadable, fs::perms::owner_all);
+  EXPECT_EQ(FilesIn(locked).size(), 0u);
+  EXPECT_EQ(ReadBytes(unreadable), "");
+  EXPECT_EQ(ReadBytes(readOnly), "");
+}
+
+TEST_F(BookTest, AnUpgradeThatFailsHalfwayLeavesTheFirstVersionBook) {
+  std::vector<std::string> statements = kFirstBook;
+  statements.push_back("CREATE TABLE places (name TEXT)");  // the upgrade's second step fails
+  RunSql(BookPath(), statements);
+  const std::string before = ReadBytes(BookPath());
   std::string error;
-  EXPECT_EQ(Book::Open(path, &error), nullptr);
-  EXPECT_EQ(error, "The book " + path + " cannot be opened: the folder " + locked.string() +
-                       " is not writable");
-  std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+  EXPECT_EQ(Book::Open(BookPath(), &error), nullptr);
+  EXPECT_EQ(error.rfind("The book " + BookPath() +
+                            " cannot be opened: it could not be upgraded from version 1: ",
+                        0),
+            0u)
+      << error;
+  EXPECT_EQ(ReadBytes(BookPath()), before);  // no note column, still version 1
 }
 
 TEST_F(BookTest, TwoBooksOpenAtOnceEachKeepTheirOwnConnection) {
