@@ -15,6 +15,7 @@
 
 #include "almanac/day_at_a_glance.h"
 #include "app/app_texts.h"
+#include "book/book.h"
 #include "explain/explanation.h"
 #include "judge/calculation_driver.h"
 #include "rules/charts.h"
@@ -140,6 +141,12 @@ AppServices DesktopServices(std::function<QWidget*()> window) {
   services.chooseSaveFile = [window](const QString& caption, const QString& suggestedName,
                                      const QString& filter) {
     return QFileDialog::getSaveFileName(window(), caption, suggestedName, filter);
+  };
+  services.chooseOpenFile = [window](const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(window(), caption, QString(), filter);
+  };
+  services.openBook = [](std::string* error, std::string* notice) {
+    return book::Book::Open(book::Book::DefaultPath(), error, notice);
   };
   services.core = RealCoreSteps();
   return services;

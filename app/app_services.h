@@ -20,6 +20,10 @@ struct DayAtAGlance;
 struct DayRequest;
 }  // namespace horavela
 
+namespace horavela::book {
+class Book;
+}  // namespace horavela::book
+
 namespace horavela::app {
 
 enum class MessageIcon { Information, Error };
@@ -88,6 +92,12 @@ struct AppServices {
   std::function<QString(const QString& caption, const QString& suggestedName,
                         const QString& filter)>
       chooseSaveFile;
+  // An existing file chosen by the user, or an empty string when cancelled.
+  std::function<QString(const QString& caption, const QString& filter)> chooseOpenFile;
+  // Opens the book of people and places, asked for the first time it is
+  // needed: nothing, with the reason in `error`, when it cannot be opened; a
+  // damaged book kept aside is said in `notice`.
+  std::function<std::unique_ptr<book::Book>(std::string* error, std::string* notice)> openBook;
   CoreSteps core;
   CityLookup cityLookup;
 };

@@ -25,6 +25,7 @@
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
 #include "app/atlas_matches_dialog.h"
+#include "app/book_access.h"
 #include "app/clickable_label.h"
 #include "app/program_links.h"
 #include "app/subject_catalogue.h"
@@ -67,6 +68,7 @@ const QColor kHighlightColor(0, 128, 0);  // palette entry 2
 MainWindow::MainWindow(AppServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)) {
   setObjectName("frmMain");
+  book_ = std::make_unique<BookAccess>(services_.openBook, services_.messages);
   setWindowTitle(texts::kWindowTitle);
 
   auto* central = new QWidget(this);

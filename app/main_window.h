@@ -35,6 +35,7 @@ namespace horavela::app {
 
 class AnalysisPanel;
 class AtlasCityField;
+class BookAccess;
 class FactorTips;
 class ClickableLabel;
 class DayTab;
@@ -122,6 +123,14 @@ class MainWindow : public QMainWindow {
   void cmdDaySavePdf_Click();
   void cmdDaySavePng_Click();
 
+  // The book of people and places: the input pages fill themselves from it
+  // or are saved into it; File > People and places manages it.
+  void cmdChoosePerson_Click();
+  void cmdSavePerson_Click();
+  void cmdChoosePlace_Click();
+  void cmdSavePlace_Click();
+  void mnuBook_Click();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -190,6 +199,15 @@ class MainWindow : public QMainWindow {
   // path, "%2" the reason) and returns false when it cannot.
   bool SaveFile(const QString& path, std::string_view bytes, const char* failure);
 
+  // The book
+  QWidget* WithBookButtons(QWidget* navigation, bool birthPage);
+  bool CheckPersonToSave();
+  bool CheckPlaceToSave();
+  // Writes a place of the book into a page as typing and choosing would.
+  void FillPlace(const PlaceBoxes& place, AtlasCityField* atlas, const PlaceEntry& entry,
+                 const std::string& tz);
+  void FillBirthMoment(const MomentEntry& birth);
+
   AppServices services_;
 
   QString electionSubject_;
@@ -237,6 +255,7 @@ class MainWindow : public QMainWindow {
   AtlasCityField* birthAtlas_ = nullptr;
   QTableWidget* tblPlanets_ = nullptr;
   DayTab* dayTab_ = nullptr;
+  std::unique_ptr<BookAccess> book_;
 };
 
 }  // namespace horavela::app

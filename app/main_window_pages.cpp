@@ -22,6 +22,7 @@
 
 #include "app/about_dialog.h"
 #include "app/app_texts.h"
+#include "app/book_texts.h"
 #include "app/clickable_label.h"
 #include "app/day_tab.h"
 #include "app/day_texts.h"
@@ -120,6 +121,8 @@ void MainWindow::BuildMenus() {
   QAction* renew = file->addAction(texts::kMenuNewEvaluation, this, &MainWindow::NewEvaluation);
   renew->setObjectName("mnuNewEvaluation");
   renew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  QAction* book = file->addAction(texts::kMenuBook, this, &MainWindow::mnuBook_Click);
+  book->setObjectName("mnuBook");
   file->addSeparator();
   QAction* exit = file->addAction(texts::kMenuExit, this, &QWidget::close);
   exit->setObjectName("mnuExit");
@@ -393,7 +396,8 @@ QWidget* MainWindow::BuildElectionPage() {
   layout->addWidget(Scrolling(WithParagraphs(frame, texts::kElectionParagraph1,
                                              texts::kElectionParagraph2, page)),
                     1);
-  layout->addWidget(WithFindTimesButton(NavigationRow(1, 1), "cmdFindTimes"));
+  layout->addWidget(
+      WithBookButtons(WithFindTimesButton(NavigationRow(1, 1), "cmdFindTimes"), false));
   return page;
 }
 
@@ -443,7 +447,8 @@ QWidget* MainWindow::BuildBirthPage() {
   layout->addWidget(NewActivityHeading(lblActivity_[1], "lblActivity_Birth", page));
   layout->addWidget(
       Scrolling(WithParagraphs(frame, texts::kBirthParagraph1, texts::kBirthParagraph2, page)), 1);
-  layout->addWidget(WithFindTimesButton(NavigationRow(2, 2), "cmdFindTimes_Birth"));
+  layout->addWidget(
+      WithBookButtons(WithFindTimesButton(NavigationRow(2, 2), "cmdFindTimes_Birth"), true));
   return page;
 }
 
@@ -560,12 +565,20 @@ void MainWindow::SetTabOrder() {
   };
   addMoment(election_);
   addPlace(electionPlace_);
-  order.insert(order.end(),
-               {cmdBack_[1], cmdNext_[1], txtBirthName_, optSex_->button(0), optSex_->button(1)});
+  // The buttons left of Back and Next come after them, as they are used less.
+  const auto addRowStart = [this, &order](const char* findTimes, const char* choose,
+                                          const char* save) {
+    for (const char* name : {findTimes, choose, save}) order.push_back(findChild<QWidget*>(name));
+  };
+  order.insert(order.end(), {cmdBack_[1], cmdNext_[1]});
+  addRowStart("cmdFindTimes", "cmdChoosePlace", "cmdSavePlace");
+  order.insert(order.end(), {txtBirthName_, optSex_->button(0), optSex_->button(1)});
   addMoment(birth_);
   addPlace(birthPlace_);
+  order.insert(order.end(), {cmdBack_[2], cmdNext_[2]});
+  addRowStart("cmdFindTimes_Birth", "cmdChoosePerson", "cmdSavePerson");
   order.insert(order.end(),
-               {cmdBack_[2], cmdNext_[2], TS_, cmdBack_[3], cmdBack_[5], RTB_, cmdSave_,
+               {TS_, cmdBack_[3], cmdBack_[5], RTB_, cmdSave_,
                 findChild<QPushButton*>("cmdSavePdf"), findChild<QPushButton*>("cmdSaveRtf"),
                 findChild<QPushButton*>("cmdAddToCalendar"), cmdBack_[4]});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -21,6 +22,7 @@
 
 #include "app/app_services.h"
 #include "app/main_window.h"
+#include "book/book.h"
 
 namespace horavela::app::testing {
 
@@ -73,6 +75,11 @@ struct Harness {
   QString printerPdfPath;        // empty: no printer
   QString saveFilePath;          // what the file dialog answers
   QStringList suggestedNames;    // the names the file dialog was offered
+  QString openFilePath;          // what the open-file dialog answers
+  // The book of people and places: a file in a temporary folder of the
+  // harness, never the user's own; shared by the windows the harness opens.
+  std::shared_ptr<QTemporaryDir> bookFolder = std::make_shared<QTemporaryDir>();
+  QString bookPath = bookFolder->filePath("book.sqlite");
   std::unique_ptr<MainWindow> window;
 
   AppServices Services() {
@@ -98,6 +105,10 @@ struct Harness {
     services.chooseSaveFile = [this](const QString&, const QString& suggestedName, const QString&) {
       suggestedNames.push_back(suggestedName);
       return saveFilePath;
+    };
+    services.chooseOpenFile = [this](const QString&, const QString&) { return openFilePath; };
+    services.openBook = [this](std::string* error, std::string* notice) {
+      return book::Book::Open(bookPath.toStdString(), error, notice);
     };
     services.core = RealCoreSteps();
     // The atlas is searched as soon as the test stops typing.

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "app/app_services.h"
+#include "book/book.h"
+
+class QLineEdit;
+class QTabWidget;
+class QTreeWidget;
+
+namespace horavela::app {
+
+// File > People and places: the whole book, people and places on two tabs,
+// searched, edited, deleted after a confirmation, imported from and exported
+// to the command line's JSON form.
+class BookDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  BookDialog(book::Book& book, const AppServices& services, QWidget* parent);
+
+  void EditSelected();
+  void DeleteSelected();
+  void Import();
+  void Export();
+
+ private:
+  void Refill();
+  bool PeopleInFront() const;
+  // The index into the shown entries of the selected row, after saying so
+  // when nothing is selected.
+  std::optional<std::size_t> Selected();
+  void ShowError(const char* format, const QString& path, const std::string& error);
+
+  book::Book& book_;
+  AppServices services_;
+  QLineEdit* search_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  QTreeWidget* people_ = nullptr;
+  QTreeWidget* places_ = nullptr;
+  std::vector<book::Person> shownPeople_;
+  std::vector<book::Place> shownPlaces_;
+};
+
+}  // namespace horavela::app

@@ -1,0 +1,272 @@
+#include "app/book_entry_form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/app_texts.h"
+#include "app/book_texts.h"
+#include "app/filtered_line_edit.h"
+#include "app/page_checks.h"
+#include "calendar/civil_calendar.h"
+
+namespace horavela::app {
+
+namespace {
+
+QString FromStd(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QSpinBox* NewSpin(const QString& name, int low, int high, QWidget* parent) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName(name);
+  spin->setRange(low, high);
+  return spin;
+}
+
+QComboBox* NewChoice(const QString& name, const QStringList& items, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->addItems(items);
+  return box;
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* widget : widgets) row->addWidget(widget);
+  row->addStretch();
+  return row;
+}
+
+std::int16_t Short(int value) {
+  return static_cast<std::int16_t>(value);
+}
+
+std::int16_t Number(const QLineEdit* field) {
+  return Short(field->text().trimmed().toInt());
+}
+
+}  // namespace
+
+BookEntryForm::BookEntryForm(bool isPerson, std::shared_ptr<MessageBoxes> messages, QWidget* parent)
+    : QDialog(parent), isPerson_(isPerson), messages_(std::move(messages)) {
+  setObjectName("dlgBookEntry");
+  setWindowTitle(isPerson ? texts::kEditPersonTitle : texts::kEditPlaceTitle);
+  auto* form = new QFormLayout;
+  if (isPerson) AddPersonRows(form);
+  AddPlaceRows(form);
+  if (isPerson) {
+    note_ = new QLineEdit(this);
+    note_->setObjectName("frmNote");
+    form->addRow(texts::kNote, note_);
+  }
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(texts::kOk, QDialogButtonBox::AcceptRole)->setObjectName("cmdFormOk");
+  buttons->addButton(texts::kCancel, QDialogButtonBox::RejectRole)->setObjectName("cmdFormCancel");
+  connect(buttons, &QDialogButtonBox::accepted, this, &BookEntryForm::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &BookEntryForm::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+}
+
+BookEntryForm::BookEntryForm(const book::Person& person, std::shared_ptr<MessageBoxes> messages,
+                             QWidget* parent)
+    : BookEntryForm(true, std::move(messages), parent) {
+  person_ = person;
+  const MomentEntry& b = person.birth;
+  name_->setText(FromStd(person.name));
+  sex_->setCurrentIndex(person.sex == texts::kFemale ? 1 : 0);
+  month_->setCurrentIndex(b.month - 1);
+  day_->setValue(b.day);
+  year_->setValue(b.year);
+  hour_->setValue(b.hour);
+  minute_->setValue(b.minute);
+  second_->setValue(b.second);
+  note_->setText(FromStd(person.note));
+  ShowPlace(b.place, person.tz);
+}
+
+BookEntryForm::BookEntryForm(const book::Place& place, std::shared_ptr<MessageBoxes> messages,
+                             QWidget* parent)
+    : BookEntryForm(false, std::move(messages), parent) {
+  place_ = place;
+  ShowPlace(place.place, place.tz);
+}
+
+void BookEntryForm::AddPersonRows(QFormLayout* form) {
+  name_ = new QLineEdit(this);
+  name_->setObjectName("frmName");
+  form->addRow(texts::kName, name_);
+  sex_ = NewChoice("frmSex", {texts::kMale, texts::kFemale}, this);
+  form->addRow(texts::kSex, sex_);
+  QStringList months;
+  for (std::string_view month : kMonthNames) months << FromStd(std::string(month));
+  month_ = NewChoice("frmMonth", months, this);
+  day_ = NewSpin("frmDay", 1, 31, this);
+  year_ = NewSpin("frmYear", 1901, 2050, this);
+  form->addRow(texts::kBirthDate, Row({month_, day_, year_}));
+  hour_ = NewSpin("frmHour", 0, 23, this);
+  minute_ = NewSpin("frmMinute", 0, 59, this);
+  second_ = NewSpin("frmSecond", 0, 59, this);
+  form->addRow(texts::kBirthTime, Row({hour_, minute_, second_}));
+}
+
+FilteredLineEdit* BookEntryForm::NewField(CharacterRule rule, const QString& name) {
+  auto* field = new FilteredLineEdit(rule, this);
+  field->setObjectName(name);
+  connect(field, &FilteredLineEdit::refused, this,
+          [this, field](const QString& message) { messages_->Notify(field, message); });
+  return field;
+}
+
+void BookEntryForm::AddPlaceRows(QFormLayout* form) {
+  const CharacterRule letters = CharacterRule::Letters;
+  const CharacterRule digits = CharacterRule::Digits;
+  city_ = NewField(letters, "frmCity");
+  state_ = NewField(letters, "frmState");
+  country_ = NewField(letters, "frmCountry");
+  form->addRow(texts::kCity, city_);
+  form->addRow(texts::kState, state_);
+  form->addRow(texts::kCountry, country_);
+  latitudeDegrees_ = NewField(digits, "frmLatDeg");
+  latitudeMinutes_ = NewField(digits, "frmLatMin");
+  latitudeSide_ = NewChoice("frmLatSide", {texts::kNorth, texts::kSouth}, this);
+  longitudeDegrees_ = NewField(digits, "frmLongDeg");
+  longitudeMinutes_ = NewField(digits, "frmLongMin");
+  longitudeSide_ = NewChoice("frmLongSide", {texts::kEast, texts::kWest}, this);
+  for (QLineEdit* field :
+       {latitudeDegrees_, latitudeMinutes_, longitudeDegrees_, longitudeMinutes_}) {
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance("00000") + 16);
+  }
+  latitudeDegrees_->setPlaceholderText(texts::kDegrees);
+  latitudeMinutes_->setPlaceholderText(texts::kMinutes);
+  longitudeDegrees_->setPlaceholderText(texts::kDegrees);
+  longitudeMinutes_->setPlaceholderText(texts::kMinutes);
+  form->addRow(texts::kLatitude, Row({latitudeDegrees_, latitudeMinutes_, latitudeSide_}));
+  form->addRow(texts::kLongitude, Row({longitudeDegrees_, longitudeMinutes_, longitudeSide_}));
+  // The captions as the zone picker writes them: signed, west of Greenwich positive.
+  zoneHours_ = NewSpin("frmZoneHour", -14, 14, this);
+  zoneMinutes_ = NewSpin("frmZoneMinute", -59, 59, this);
+  dst_ = new QCheckBox(texts::kDst, this);
+  dst_->setObjectName("frmDST");
+  form->addRow(texts::kZone, Row({zoneHours_, zoneMinutes_, dst_}));
+  followsTz_ = new QCheckBox(this);
+  followsTz_->setObjectName("frmFollowsTz");
+  form->addRow(QString(), followsTz_);
+  // A zone set by hand wins over the atlas, as on the pages.
+  const auto byHand = [this] { followsTz_->setChecked(false); };
+  connect(zoneHours_, &QSpinBox::valueChanged, this, byHand);
+  connect(zoneMinutes_, &QSpinBox::valueChanged, this, byHand);
+  connect(dst_, &QCheckBox::toggled, this, byHand);
+}
+
+void BookEntryForm::ShowPlace(const PlaceEntry& place, const std::string& tz) {
+  city_->setText(FromStd(place.city));
+  state_->setText(FromStd(place.state));
+  country_->setText(FromStd(place.country));
+  latitudeDegrees_->setText(QString::number(place.latitudeDegrees));
+  latitudeMinutes_->setText(QString::number(place.latitudeMinutes));
+  latitudeSide_->setCurrentIndex(place.north ? 0 : 1);
+  longitudeDegrees_->setText(QString::number(place.longitudeDegrees));
+  longitudeMinutes_->setText(QString::number(place.longitudeMinutes));
+  longitudeSide_->setCurrentIndex(place.east ? 0 : 1);
+  zoneHours_->setValue(place.zoneHours);
+  zoneMinutes_->setValue(place.zoneMinutes);
+  dst_->setChecked(place.dst);
+  followsTz_->setText(QString(texts::kFollowsAtlasZone).arg(FromStd(tz)));
+  followsTz_->setChecked(!tz.empty());
+  followsTz_->setVisible(!tz.empty());
+}
+
+PlaceEntry BookEntryForm::ReadPlace() const {
+  PlaceEntry place;
+  place.city = city_->text().trimmed().toStdString();
+  place.state = state_->text().trimmed().toStdString();
+  place.country = country_->text().trimmed().toStdString();
+  place.latitudeDegrees = Number(latitudeDegrees_);
+  place.latitudeMinutes = Number(latitudeMinutes_);
+  place.north = latitudeSide_->currentIndex() == 0;
+  place.longitudeDegrees = Number(longitudeDegrees_);
+  place.longitudeMinutes = Number(longitudeMinutes_);
+  place.east = longitudeSide_->currentIndex() == 0;
+  place.zoneHours = Short(zoneHours_->value());
+  place.zoneMinutes = Short(zoneMinutes_->value());
+  place.dst = dst_->isChecked();
+  return place;
+}
+
+std::string BookEntryForm::ReadTz() const {
+  const std::string& tz = isPerson_ ? person_.tz : place_.tz;
+  return followsTz_->isChecked() ? tz : std::string();
+}
+
+book::Person BookEntryForm::person() const {
+  book::Person person = person_;
+  person.name = name_->text().trimmed().toStdString();
+  person.sex = sex_->currentText().toStdString();
+  person.birth.year = Short(year_->value());
+  person.birth.month = Short(month_->currentIndex() + 1);
+  person.birth.day = Short(day_->value());
+  person.birth.hour = Short(hour_->value());
+  person.birth.minute = Short(minute_->value());
+  person.birth.second = Short(second_->value());
+  person.birth.place = ReadPlace();
+  person.tz = ReadTz();
+  person.note = note_->text().trimmed().toStdString();
+  return person;
+}
+
+book::Place BookEntryForm::place() const {
+  book::Place place = place_;
+  place.place = ReadPlace();
+  place.tz = ReadTz();
+  return place;
+}
+
+bool BookEntryForm::Refuse(QWidget* field, const QString& message) {
+  messages_->Show(MessageIcon::Error, message);
+  field->setFocus(Qt::OtherFocusReason);
+  return false;
+}
+
+bool BookEntryForm::Check() {
+  if (isPerson_ && name_->text().trimmed().isEmpty()) {
+    return Refuse(name_, texts::kEnterPersonName);
+  }
+  if (!isPerson_ && city_->text().trimmed().isEmpty()) {
+    return Refuse(city_, texts::kEnterPlaceCity);
+  }
+  const std::pair<QLineEdit*, const char*> required[] = {
+      {latitudeDegrees_, texts::kEnterLatitudeDegrees},
+      {latitudeMinutes_, texts::kEnterLatitudeMinutes},
+      {longitudeDegrees_, texts::kEnterLongitudeDegrees},
+      {longitudeMinutes_, texts::kEnterLongitudeMinutes}};
+  for (const auto& [field, message] : required) {
+    if (field->text().trimmed().isEmpty()) return Refuse(field, message);
+  }
+  if (const auto problem = CheckCoordinates(latitudeDegrees_->text(), latitudeMinutes_->text(),
+                                            longitudeDegrees_->text(), longitudeMinutes_->text())) {
+    QLineEdit* fields[] = {latitudeDegrees_, latitudeMinutes_, longitudeDegrees_,
+                           longitudeMinutes_};
+    return Refuse(fields[static_cast<int>(problem->field)], problem->message);
+  }
+  if (isPerson_) {
+    const QString problem =
+        CheckDateExists("Birth", year_->value(), month_->currentIndex() + 1, day_->value());
+    if (!problem.isEmpty()) return Refuse(day_, problem);
+  }
+  return true;
+}
+
+void BookEntryForm::accept() {
+  if (Check()) QDialog::accept();
+}
+
+}  // namespace horavela::app
