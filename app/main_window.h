@@ -173,6 +173,7 @@ class MainWindow : public QMainWindow {
   bool CheckSubject();
   bool CheckElectionPage();
   bool CheckBirthPage();
+  bool CheckBirthEntries();  // the birth page without the order of the two moments
   bool CheckPlace(const PlaceBoxes& place);
   bool CheckRequired(const std::vector<std::pair<QLineEdit*, const char*>>& fields, bool trimmed,
                      MessageIcon icon);
@@ -201,7 +202,6 @@ class MainWindow : public QMainWindow {
 
   // The book
   QWidget* WithBookButtons(QWidget* navigation, bool birthPage);
-  bool CheckPersonToSave();
   bool CheckPlaceToSave();
   // Writes a place of the book into a page as typing and choosing would.
   void FillPlace(const PlaceBoxes& place, AtlasCityField* atlas, const PlaceEntry& entry,

@@ -102,25 +102,6 @@ QWidget* MainWindow::WithBookButtons(QWidget* navigation, bool birthPage) {
   return rows;
 }
 
-bool MainWindow::CheckPersonToSave() {
-  const PlaceBoxes& p = birthPlace_;
-  if (!CheckRequired({{txtBirthName_, texts::kEnterName},
-                      {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
-                      {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
-                      {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
-                      {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
-                     true, MessageIcon::Error)) {
-    return false;
-  }
-  for (QComboBox* box : {birth_.month, birth_.day, birth_.year}) {
-    if (box->currentIndex() < 0) {
-      Refuse(box, texts::kSelectBirthDate, MessageIcon::Error);
-      return false;
-    }
-  }
-  return CheckCoordinateRanges(p) && CheckDate(birth_, "Birth") && birthAtlas_->CheckResolved();
-}
-
 bool MainWindow::CheckPlaceToSave() {
   const PlaceBoxes& p = electionPlace_;
   return CheckRequired({{p.city, texts::kEnterCity},
@@ -133,7 +114,7 @@ bool MainWindow::CheckPlaceToSave() {
 }
 
 void MainWindow::cmdSavePerson_Click() {
-  if (!CheckPersonToSave()) return;
+  if (!CheckBirthEntries()) return;
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   book::Person person;

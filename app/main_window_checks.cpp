@@ -77,7 +77,8 @@ bool MainWindow::CheckElectionPage() {
          electionAtlas_->CheckResolved();
 }
 
-bool MainWindow::CheckBirthPage() {
+// Everything the birth page must hold to be judged or kept in the book.
+bool MainWindow::CheckBirthEntries() {
   const PlaceBoxes& p = birthPlace_;
   if (!CheckRequired({{txtBirthName_, texts::kEnterName},
                       {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
@@ -87,16 +88,17 @@ bool MainWindow::CheckBirthPage() {
                      true, MessageIcon::Error)) {
     return false;
   }
-  // Without a birth date there is nothing to calculate: say so.
   for (QComboBox* box : {birth_.month, birth_.day, birth_.year}) {
     if (box->currentIndex() < 0) {
       Refuse(box, texts::kSelectBirthDate, MessageIcon::Error);
       return false;
     }
   }
-  if (!CheckCoordinateRanges(p) || !CheckDate(birth_, "Birth") || !birthAtlas_->CheckResolved()) {
-    return false;
-  }
+  return CheckCoordinateRanges(p) && CheckDate(birth_, "Birth") && birthAtlas_->CheckResolved();
+}
+
+bool MainWindow::CheckBirthPage() {
+  if (!CheckBirthEntries()) return false;
   // The rule sets compare years only; a birth after the election would be
   // judged as if it came first.
   const QString order = CheckBornBeforeElection(ReadMoment(birth_, birthPlace_),
