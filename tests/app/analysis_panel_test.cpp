@@ -18,15 +18,6 @@ using horavela::app::testing::Harness;
 
 namespace {
 
-void Evaluate(Harness& h, int option, const QString& subject) {
-  h.TickSubject(option, subject);
-  h.Click("cmdNext_0");
-  h.FillElectionPage();
-  h.Click("cmdNext_1");
-  h.FillBirthPage();
-  h.Click("cmdNext_2");
-}
-
 LocalMinute ElectionMinute(const horavela::EvaluationInput& input) {
   const horavela::MomentEntry& e = input.election;
   return {e.year, e.month, e.day, e.hour, e.minute};
@@ -53,7 +44,7 @@ class AnalysisPanelTest : public QObject {
   void earlierBetterMomentIsOneClickAway() {
     Harness h;
     h.Open();
-    Evaluate(h, 0, "Piercing of the Ear or Karnavedha");
+    h.Evaluate(0, "Piercing of the Ear or Karnavedha");
     QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
     const LocalMinute moment = ElectionMinute(h.window->LastEvaluation()->Input);
     const Explanation expected = CoreExplanation(h);
@@ -80,7 +71,7 @@ class AnalysisPanelTest : public QObject {
   void eachFactorLineHasItsTooltip() {
     Harness h;
     h.Open();
-    Evaluate(h, 1, "Marriage");
+    h.Evaluate(1, "Marriage");
     const Explanation expected = CoreExplanation(h);
     QVERIFY(expected.factors.size() >= 2);
     auto* listing = h.Find<QLabel>("lblResult");
@@ -119,7 +110,7 @@ class AnalysisPanelTest : public QObject {
       throw std::runtime_error("no ephemeris");
     };
     h.Open(std::move(services));
-    Evaluate(h, 0, "Piercing of the Ear or Karnavedha");
+    h.Evaluate(0, "Piercing of the Ear or Karnavedha");
     QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
     QVERIFY(h.messages->Texts().isEmpty());
     QVERIFY(!h.Find<QLabel>("lblAnalysisWindow")->isVisible());

@@ -199,6 +199,26 @@ struct Harness {
     Type("txtBirthDegreeLong", "72");
     Type("txtBirthMinuteLong", "50");
   }
+  // The wizard with the standard entries, from ticking the subject of main
+  // option `option` to the birth page, filled; `indianZone` gives the
+  // election place India's zone captions (west positive: -5 h -30 min).
+  void WalkToBirthPage(int option, const QString& subject, bool indianZone = false) {
+    TickSubject(option, subject);
+    Click("cmdNext_0");
+    FillElectionPage();
+    if (indianZone) {
+      Find<QLabel>("lblZoneHour_Muhurtha")->setText("-5");
+      Find<QLabel>("lblZoneMinute_Muhurtha")->setText("-30");
+    }
+    Click("cmdNext_1");
+    FillBirthPage();
+  }
+
+  // The same, then the birth page's Next: one whole evaluation.
+  void Evaluate(int option, const QString& subject, bool indianZone = false) {
+    WalkToBirthPage(option, subject, indianZone);
+    Click("cmdNext_2");
+  }
 };
 
 // Runs `action` on the next modal dialog once it is up.

@@ -29,14 +29,7 @@ constexpr int kSearchTimeout = 120000;  // milliseconds
 
 // Marriage at 10:30 on 5 January 2011 in New Delhi on Indian time, judged.
 void Evaluate(Harness& h) {
-  h.TickSubject(1, "Marriage");
-  h.Click("cmdNext_0");
-  h.FillElectionPage();
-  h.Find<QLabel>("lblZoneHour_Muhurtha")->setText("-5");
-  h.Find<QLabel>("lblZoneMinute_Muhurtha")->setText("-30");
-  h.Click("cmdNext_1");
-  h.FillBirthPage();
-  h.Click("cmdNext_2");
+  h.Evaluate(1, "Marriage", true);
   h.messages->shown.clear();
 }
 

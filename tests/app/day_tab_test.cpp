@@ -91,15 +91,6 @@ horavela::app::AppServices WithHandMadeDay(Harness& h, std::vector<DayRequest>& 
   return services;
 }
 
-void Evaluate(Harness& h) {
-  h.TickSubject(4, "Start On A New Job");
-  h.Click("cmdNext_0");
-  h.FillElectionPage();
-  h.Click("cmdNext_1");
-  h.FillBirthPage();
-  h.Click("cmdNext_2");
-}
-
 }  // namespace
 
 class DayTabTest : public QObject {
@@ -226,7 +217,7 @@ class DayTabTest : public QObject {
     Harness h;
     std::vector<DayRequest> asked;
     h.Open(WithHandMadeDay(h, asked));
-    Evaluate(h);
+    h.Evaluate(4, "Start On A New Job");
     QVERIFY(h.window->LastEvaluation().has_value());
     QCOMPARE(asked.size(), std::size_t{1});
     QVERIFY(asked.back().verdicts.has_value());
@@ -251,7 +242,7 @@ class DayTabTest : public QObject {
     Harness h;
     std::vector<DayRequest> asked;
     h.Open(WithHandMadeDay(h, asked));
-    Evaluate(h);
+    h.Evaluate(4, "Start On A New Job");
     auto* table = h.Find<QTableWidget>("tblPlanets");
     QCOMPARE(table->rowCount(), 10);
     QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("Planet"));
@@ -313,7 +304,7 @@ class DayTabTest : public QObject {
     Harness h;
     std::vector<DayRequest> asked;
     h.Open(WithHandMadeDay(h, asked));
-    Evaluate(h);
+    h.Evaluate(4, "Start On A New Job");
     QTemporaryDir folder;
     h.saveFilePath = folder.filePath("day");
     h.Click(button);
@@ -328,7 +319,7 @@ class DayTabTest : public QObject {
   void theAlmanacFillsTheDayOfAnEvaluation() {
     Harness h;
     h.Open();
-    Evaluate(h);
+    h.Evaluate(4, "Start On A New Job");
     QVERIFY(h.messages->shown.empty());
     QVERIFY(h.Find<QLabel>("lblDaySky")
                 ->text()
@@ -355,7 +346,7 @@ class DayTabTest : public QObject {
     Harness h;
     std::vector<DayRequest> asked;
     h.Open(WithHandMadeDay(h, asked));
-    Evaluate(h);
+    h.Evaluate(4, "Start On A New Job");
     QTemporaryDir folder;
     h.printerPdfPath = folder.filePath("printed.pdf");
     h.Click("cmdDayPrint");

@@ -49,16 +49,6 @@ QString ReportText(Harness& h) {
   return h.Find<QTextEdit>("RTB")->document()->toPlainText();
 }
 
-// Walks the wizard with the standard inputs up to the birth page's Next.
-void Evaluate(Harness& h, int option, const QString& subject) {
-  h.TickSubject(option, subject);
-  h.Click("cmdNext_0");
-  h.FillElectionPage();
-  h.Click("cmdNext_1");
-  h.FillBirthPage();
-  h.Click("cmdNext_2");
-}
-
 }  // namespace
 
 class EvaluationTest : public QObject {
@@ -87,7 +77,7 @@ class EvaluationTest : public QObject {
     QFETCH(QString, subject);
     Harness h;
     h.Open();
-    Evaluate(h, option, subject);
+    h.Evaluate(option, subject);
 
     for (const auto& shown : h.messages->shown) {
       QVERIFY2(shown.icon != MessageIcon::Error, qPrintable(shown.text));
@@ -246,7 +236,7 @@ class EvaluationTest : public QObject {
   void secondEvaluationReplacesTheFirst() {
     Harness h;
     h.Open();
-    Evaluate(h, 1, "Marriage");
+    h.Evaluate(1, "Marriage");
     h.Find<QAction>("mnuNewEvaluation")->trigger();
     h.TickSubject(9, "Legal");
     h.Click("cmdNext_0");
@@ -280,7 +270,7 @@ class EvaluationTest : public QObject {
     QFETCH(QString, back);
     Harness h;
     h.Open();
-    Evaluate(h, 3, "Entering a New House");
+    h.Evaluate(3, "Entering a New House");
     auto* tabs = h.Find<QTabWidget>("TS");
     tabs->setCurrentIndex(tab);
     const QString before = h.Find<QLabel>("lblResultBirth_4")->text();
@@ -306,7 +296,7 @@ class EvaluationTest : public QObject {
       throw std::runtime_error("the nakshatra table is missing");
     };
     h.Open(std::move(services));
-    Evaluate(h, 1, "Engagement");
+    h.Evaluate(1, "Engagement");
     QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
     QCOMPARE(h.messages->Texts(),
              QStringList{"The evaluation could not be completed: the nakshatra table is missing"});
@@ -336,12 +326,12 @@ class EvaluationTest : public QObject {
       return horavela::DispatchSubject(state, sink, options);
     };
     h.Open(std::move(services));
-    Evaluate(h, 1, "Engagement");
+    h.Evaluate(1, "Engagement");
     const QString first = ReportText(h);
     QVERIFY(first.contains("Engagement"));
     h.Find<QTabWidget>("TS")->setCurrentIndex(2);
     h.Find<QAction>("mnuNewEvaluation")->trigger();
-    Evaluate(h, 1, "Marriage");
+    h.Evaluate(1, "Marriage");
     QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
     QCOMPARE(h.messages->Texts().last(),
              QString("The evaluation could not be completed: disk on fire"));
@@ -363,11 +353,11 @@ class EvaluationTest : public QObject {
       return horavela::DispatchSubject(state, sink, options);
     };
     h.Open(std::move(services));
-    Evaluate(h, 11, "Sell Item");
+    h.Evaluate(11, "Sell Item");
     const QString first = ReportText(h);
     QVERIFY(first.contains("Sell Item"));
     h.Find<QAction>("mnuNewEvaluation")->trigger();
-    Evaluate(h, 11, "Sell Item");
+    h.Evaluate(11, "Sell Item");
     QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
     QCOMPARE(h.Find<QLabel>("lblResult")->text(), QString());
     QCOMPARE(ReportText(h), first);

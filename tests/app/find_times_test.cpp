@@ -46,18 +46,6 @@ namespace {
 
 constexpr int kSearchTimeout = 120000;  // milliseconds; the optimised search takes far less
 
-// Marriage, the harness's election and birth pages, election zone India
-// (west of Greenwich positive: -5 h -30 min), then the birth page in front.
-void WalkToBirthPage(Harness& h) {
-  h.TickSubject(1, "Marriage");
-  h.Click("cmdNext_0");
-  h.FillElectionPage();
-  h.Find<QLabel>("lblZoneHour_Muhurtha")->setText("-5");
-  h.Find<QLabel>("lblZoneMinute_Muhurtha")->setText("-30");
-  h.Click("cmdNext_1");
-  h.FillBirthPage();
-}
-
 FindTimesDialog* OpenFinder(Harness& h, const QString& button) {
   h.Click(button);
   auto* dialog = h.window->findChild<FindTimesDialog*>("frmFindTimes");
@@ -226,7 +214,7 @@ class FindTimesTest : public QObject {
     QFETCH(QString, message);
     Harness h;
     h.Open();
-    WalkToBirthPage(h);
+    h.WalkToBirthPage(1, "Marriage", true);
     if (field.startsWith("cbo")) {
       if (value.isEmpty()) {
         h.Find<QComboBox>(field)->setCurrentIndex(-1);
@@ -283,7 +271,7 @@ class FindTimesTest : public QObject {
     QFETCH(QString, message);
     Harness h;
     h.Open();
-    WalkToBirthPage(h);
+    h.WalkToBirthPage(1, "Marriage", true);
     FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
     SetRange(dialog, from, to, "Good");
     QTest::mouseClick(In<QPushButton>(dialog, "cmdSearch"), Qt::LeftButton);
@@ -294,7 +282,7 @@ class FindTimesTest : public QObject {
   void searchFillsTheListAndTheCalendar() {
     Harness h;
     h.Open();
-    WalkToBirthPage(h);
+    h.WalkToBirthPage(1, "Marriage", true);
     FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
     const QDate from(2011, 1, 27);
     const QDate to(2011, 2, 2);  // across a month end
@@ -391,7 +379,7 @@ class FindTimesTest : public QObject {
   void goodOnlyKeepsTheGoodWindows() {
     Harness h;
     h.Open();
-    WalkToBirthPage(h);
+    h.WalkToBirthPage(1, "Marriage", true);
     FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
     SetRange(dialog, QDate(2011, 1, 27), QDate(2011, 2, 2), "Good");
     QVERIFY(RunSearch(dialog));
@@ -411,7 +399,7 @@ class FindTimesTest : public QObject {
   void cancelStopsALongSearch() {
     Harness h;
     h.Open();
-    WalkToBirthPage(h);
+    h.WalkToBirthPage(1, "Marriage", true);
     FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
     SetRange(dialog, QDate(2011, 1, 1), QDate(2011, 12, 31), "Good");
     // The first turn of the event loop after Search: the window answers while
@@ -441,7 +429,7 @@ class FindTimesTest : public QObject {
   void closingDuringASearchStopsIt() {
     Harness h;
     h.Open();
-    WalkToBirthPage(h);
+    h.WalkToBirthPage(1, "Marriage", true);
     QPointer<FindTimesDialog> dialog = OpenFinder(h, "cmdFindTimes_Birth");
     SetRange(dialog, QDate(2011, 1, 1), QDate(2020, 12, 31), "Good");
     QTest::mouseClick(In<QPushButton>(dialog, "cmdSearch"), Qt::LeftButton);
@@ -462,7 +450,7 @@ class FindTimesTest : public QObject {
     QFETCH(bool, doubleClick);
     Harness h;
     h.Open();
-    WalkToBirthPage(h);
+    h.WalkToBirthPage(1, "Marriage", true);
     FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
     SetRange(dialog, QDate(2011, 2, 26), QDate(2011, 3, 1), "Average");
     QVERIFY(RunSearch(dialog));
@@ -577,7 +565,7 @@ class FindTimesTest : public QObject {
   void summaryGivesTheTypedZoneAsAnOffset() {
     Harness h;
     h.Open();
-    WalkToBirthPage(h);
+    h.WalkToBirthPage(1, "Marriage", true);
     FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes_Birth");
     QVERIFY(
         In<QLabel>(dialog, "lblFindSummary")->text().endsWith("zone -5 h -30 min (UTC+05:30)."));

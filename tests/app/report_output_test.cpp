@@ -24,12 +24,7 @@ using horavela::app::testing::Harness;
 namespace {
 
 void Evaluate(Harness& h) {
-  h.TickSubject(1, "Marriage");
-  h.Click("cmdNext_0");
-  h.FillElectionPage();
-  h.Click("cmdNext_1");
-  h.FillBirthPage();
-  h.Click("cmdNext_2");
+  h.Evaluate(1, "Marriage");
   h.Find<QTabWidget>("TS")->setCurrentIndex(2);
   QCOMPARE_NE(h.CurrentPage(), QString("picBirthDetails"));
   h.messages->shown.clear();  // what the evaluation had to say is not ours to judge here
