@@ -74,9 +74,13 @@ std::string_view WeekdayOfDate(int year, int month, int day) {
 }
 
 std::string FormatUtcOffset(int utcOffsetSeconds) {
+  return "UTC" + FormatIsoOffset(utcOffsetSeconds);
+}
+
+std::string FormatIsoOffset(int utcOffsetSeconds) {
   const int minutes = std::abs(utcOffsetSeconds) / 60;
-  char text[16];
-  std::snprintf(text, sizeof text, "UTC%c%02d:%02d", utcOffsetSeconds < 0 ? '-' : '+',
+  char text[8];
+  std::snprintf(text, sizeof text, "%c%02d:%02d", utcOffsetSeconds < 0 ? '-' : '+',
                 minutes / 60 % 100, minutes % 60);
   return text;
 }

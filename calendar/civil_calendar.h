@@ -30,6 +30,9 @@ CivilDate CivilFromDays(std::int64_t days);
 
 // "UTC+05:30", "UTC-04:00": an offset east of Greenwich positive, as people write it.
 std::string FormatUtcOffset(int utcOffsetSeconds);
+// "+05:30", "-05:00": the same offset as ISO 8601 appends it to a clock time,
+// which tells the two passes of an hour repeated when the clocks go back apart.
+std::string FormatIsoOffset(int utcOffsetSeconds);
 
 // The offset from Greenwich of a place's zone captions: hours and minutes
 // signed west of Greenwich positive (India -5, -30), one hour less west when
