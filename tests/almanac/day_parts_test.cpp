@@ -14,8 +14,10 @@ namespace {
 LocalTime At(int day, int hour, int minute = 0, int second = 0) {
   return {2024, 1, day, hour, minute, second};
 }
+// On Greenwich's clock, which never changes.
+const DayRequest kGreenwich;
 DayParts EvenDay(int weekday) {
-  return PartsOfDay(At(7 + weekday, 6), At(7 + weekday, 18), At(8 + weekday, 6), weekday);
+  return PartsOfDay(kGreenwich, At(7 + weekday, 6), At(7 + weekday, 18), At(8 + weekday, 6));
 }
 
 std::vector<std::string> Names(const std::vector<Period>& periods) {
@@ -140,7 +142,7 @@ TEST(PartsOfDayTest, ChoghadiyaOfEachWeekday) {
 // Uneven lengths: each part to the nearest second, a half second rounded up,
 // and the parts after midnight on the next date.
 TEST(PartsOfDayTest, PartsAreRoundedToTheSecondAndCrossMidnight) {
-  const DayParts parts = PartsOfDay(At(10, 6, 41, 10), At(10, 18, 25), At(11, 6, 42), 3);
+  const DayParts parts = PartsOfDay(kGreenwich, At(10, 6, 41, 10), At(10, 18, 25), At(11, 6, 42));
   // A night of 44,220 s: eighths of 5,527.5 s.
   EXPECT_EQ(FormatLocalTime(parts.choghadiya[8].to), "2024-01-10T19:57:08");
   EXPECT_EQ(FormatLocalTime(parts.choghadiya[12].from), "2024-01-11T00:33:30");
