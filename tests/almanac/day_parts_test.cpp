@@ -39,16 +39,17 @@ struct KalamRow {
   std::string rahu;
   std::string yamaganda;
   std::string gulika;
+  bool abhijitObserved;  // almanacs leave it out on a Wednesday
 };
 TEST(PartsOfDayTest, KalamsAndAbhijitOfEachWeekday) {
   const std::vector<KalamRow> rows = {
-      {"Sunday", "16:30-18:00", "12:00-13:30", "15:00-16:30"},
-      {"Monday", "07:30-09:00", "10:30-12:00", "13:30-15:00"},
-      {"Tuesday", "15:00-16:30", "09:00-10:30", "12:00-13:30"},
-      {"Wednesday", "12:00-13:30", "07:30-09:00", "10:30-12:00"},
-      {"Thursday", "13:30-15:00", "06:00-07:30", "09:00-10:30"},
-      {"Friday", "10:30-12:00", "15:00-16:30", "07:30-09:00"},
-      {"Saturday", "09:00-10:30", "13:30-15:00", "06:00-07:30"},
+      {"Sunday", "16:30-18:00", "12:00-13:30", "15:00-16:30", true},
+      {"Monday", "07:30-09:00", "10:30-12:00", "13:30-15:00", true},
+      {"Tuesday", "15:00-16:30", "09:00-10:30", "12:00-13:30", true},
+      {"Wednesday", "12:00-13:30", "07:30-09:00", "10:30-12:00", false},
+      {"Thursday", "13:30-15:00", "06:00-07:30", "09:00-10:30", true},
+      {"Friday", "10:30-12:00", "15:00-16:30", "07:30-09:00", true},
+      {"Saturday", "09:00-10:30", "13:30-15:00", "06:00-07:30", true},
   };
   for (int weekday = 0; weekday < 7; ++weekday) {
     const DayParts parts = EvenDay(weekday);
@@ -59,6 +60,7 @@ TEST(PartsOfDayTest, KalamsAndAbhijitOfEachWeekday) {
     EXPECT_EQ(Span(parts.yamaganda), row.yamaganda);
     EXPECT_EQ(Span(parts.gulikaKalam), row.gulika);
     EXPECT_EQ(Span(parts.abhijit), "11:36-12:24");
+    EXPECT_EQ(parts.abhijitObserved, row.abhijitObserved);
     EXPECT_EQ(parts.rahuKalam.name, "Rahu kalam");
     EXPECT_EQ(parts.yamaganda.name, "Yamaganda");
     EXPECT_EQ(parts.gulikaKalam.name, "Gulika kalam");
