@@ -82,6 +82,8 @@ DayTab::DayTab(const QString& backCaption, QWidget* parent) : QWidget(parent) {
   sky_ = new QLabel(texts::kDayEmpty);
   sky_->setObjectName("lblDaySky");
   sky_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A one-sided polar day's note and a changing clock's offsets make long lines.
+  sky_->setWordWrap(true);
   QFont bold = sky_->font();
   bold.setBold(true);
   sky_->setFont(bold);
