@@ -83,13 +83,10 @@ std::vector<MinuteInterval> KalamMinutes(const SearchRequest& request,
     day.day = date.day;
     day.place = request.place;
     day.zoneAt = request.zoneAt;
-    const RiseAndSet sky = SunriseAndSunset(day);
-    if (!sky.sunrise || !sky.sunset || !sky.nextSunrise || sky.polarDay || sky.polarNight) continue;
-    const LocalTime& rise = *sky.sunrise;
-    const DayParts parts = PartsOfDay(rise, *sky.sunset, *sky.nextSunrise,
-                                      WeekdayIndex(DaysFromCivil(rise.year, rise.month, rise.day)));
+    const std::optional<DayParts> parts = PartsOfSky(day, SunriseAndSunset(day));
+    if (!parts) continue;
     for (const Kalam kalam : kalams) {
-      const MinuteInterval interval = MinutesOf(PeriodOf(parts, kalam));
+      const MinuteInterval interval = MinutesOf(PeriodOf(*parts, kalam));
       if (interval.last >= first && interval.first <= last && interval.first <= interval.last)
         minutes.push_back(interval);
     }

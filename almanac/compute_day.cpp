@@ -33,11 +33,7 @@ DayAtAGlance ComputeDay(const DayRequest& request, PlanetEphemeris& ephemeris) {
   DayAtAGlance day;
   day.sky = SunAndMoonRiseAndSet(request);
   const RiseAndSet& sky = day.sky;
-  if (sky.sunrise && sky.sunset && sky.nextSunrise && !sky.polarDay && !sky.polarNight) {
-    const LocalTime& rise = *sky.sunrise;
-    const int weekday = WeekdayIndex(DaysFromCivil(rise.year, rise.month, rise.day));
-    day.parts = PartsOfDay(rise, *sky.sunset, *sky.nextSunrise, weekday);
-  }
+  day.parts = PartsOfSky(request, sky);
   day.elements = ElementsOfDay(request, ElementsUntil(request, sky), ephemeris);
   day.chartMoment =
       request.chartMoment.value_or(LocalMinute{request.year, request.month, request.day, 12, 0});

@@ -3,6 +3,7 @@
 #include <compare>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/evaluation_input.h"
@@ -15,19 +16,39 @@
 // minutes agree with what the judge says at each minute.
 namespace horavela {
 
-// A local clock time at the place, to the second.
+// A local clock time at the place, to the second, and where it is known the
+// offset from universal time in force at that instant: the sky's times and
+// the day's parts carry it, which tells the two passes of a repeated hour
+// apart and places a time on a date the clocks skipped into.
 struct LocalTime {
+  LocalTime() = default;
+  LocalTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
+            std::optional<int> utcOffsetSeconds = std::nullopt)
+      : year(year),
+        month(month),
+        day(day),
+        hour(hour),
+        minute(minute),
+        second(second),
+        utcOffsetSeconds(utcOffsetSeconds) {}
+
   int year = 2000;
   int month = 1;
   int day = 1;
   int hour = 0;
   int minute = 0;
   int second = 0;
-  auto operator<=>(const LocalTime&) const = default;
+  std::optional<int> utcOffsetSeconds;  // east of Greenwich positive
+
+  // Ordered and equal by the clock reading alone.
+  std::strong_ordering operator<=>(const LocalTime& other) const;
+  bool operator==(const LocalTime& other) const { return (*this <=> other) == 0; }
 };
 
 // "2025-01-03T07:12:05".
 std::string FormatLocalTime(const LocalTime& time);
+// "2011-12-31T07:01:18+14:00": the same with the offset in force, where known.
+std::string FormatLocalTimeWithOffset(const LocalTime& time);
 
 // A named stretch of local clock time: a kalam, a hora, a tithi, ...
 struct Period {
@@ -51,10 +72,11 @@ struct DayRequest {
   std::optional<SearchRequest> verdicts;
 };
 
-// Sunrise (the Sun's upper limb with standard refraction, height 0), sunset,
-// the next day's sunrise, moonrise and moonset, local clock time. Nothing
-// where the body does not rise or set that day; polarDay / polarNight say why
-// for the Sun.
+// Sunrise (the Sun's upper limb with standard refraction, height 0), the
+// sunset that ends its daytime (even after midnight), the sunrise after that
+// sunset, moonrise and moonset, local clock time with the offset in force.
+// Nothing where the body does not rise or set that day; polarDay / polarNight
+// say why for the Sun when it does neither.
 struct RiseAndSet {
   std::optional<LocalTime> sunrise;
   std::optional<LocalTime> sunset;
@@ -63,17 +85,34 @@ struct RiseAndSet {
   std::optional<LocalTime> moonset;
   bool polarDay = false;
   bool polarNight = false;
+  // The clock's offset changes between the instant before the civil day's
+  // midnight and the last of the Sun's times: a change of daylight saving, or
+  // a date the clocks skipped (Apia's 30 December 2011) just before this one.
+  bool clockChanges = false;
 };
 
-// The parts of the almanac's day, from sunrise to the next sunrise.
+// Where the Sun's turns around the date are not an ordinary day's: "day" or
+// "night" (it neither rises nor sets), "no_sunset" (it rises and does not set
+// again), "no_sunrise" (it sets on a date it did not rise, so its daytime
+// began on an earlier date), "no_next_sunrise" (the night after the sunset
+// lasts past the next date); empty on an ordinary day.
+std::string_view PolarKind(const RiseAndSet& sky);
+
+// The parts of the almanac's day, from sunrise to the next sunrise, divided
+// in real (universal) time and read on the clock in force at each instant.
 struct DayParts {
-  std::string weekday;  // of the sunrise that begins the day
+  std::string weekday;  // of the sunrise that begins the day, on its own clock
   Period rahuKalam;
   Period yamaganda;
   Period gulikaKalam;
   Period abhijit;
-  std::vector<Period> hora;        // 24: 12 of the daytime, 12 of the night
-  std::vector<Period> choghadiya;  // 16: 8 of the daytime, 8 of the night
+  // Almanacs do not observe Abhijit muhurta on a Wednesday: its times are
+  // kept, but it is no help that day.
+  bool abhijitObserved = true;
+  // 24: 12 of the daytime, 12 of the night; only the daytime's 12 when the
+  // night after the sunset has no end on the next date (polar night begins).
+  std::vector<Period> hora;
+  std::vector<Period> choghadiya;  // 16: 8 of the daytime, 8 of the night (or 8)
 };
 
 // Each element's periods over the civil day and over sunrise to the next
@@ -104,7 +143,7 @@ struct ChartBody {
 
 struct DayAtAGlance {
   RiseAndSet sky;
-  std::optional<DayParts> parts;  // none in a polar day or night
+  std::optional<DayParts> parts;  // none without a sunrise and its sunset
   DayElements elements;
   LocalMinute chartMoment;
   std::vector<ChartBody> chart;  // Lagna, the seven planets, Rahu, Ketu
@@ -115,10 +154,13 @@ struct DayAtAGlance {
 RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request);
 // The same without the Moon, for the kalams of many days.
 RiseAndSet SunriseAndSunset(const DayRequest& request);
-// The parts of a day from its sunrise, sunset and next sunrise (seconds on
-// the local clock) and the weekday of that sunrise (0 Sunday).
-DayParts PartsOfDay(const LocalTime& sunrise, const LocalTime& sunset, const LocalTime& nextSunrise,
-                    int weekday);
+// The parts of a day from its sunrise, sunset and next sunrise (none when the
+// night has no end) on `clock`'s clock: each time's own offset where it
+// carries one, else the one in force. The weekday is that of the sunrise.
+DayParts PartsOfDay(const DayRequest& clock, const LocalTime& sunrise, const LocalTime& sunset,
+                    const std::optional<LocalTime>& nextSunrise);
+// The same from the sky's times; none without a sunrise and its sunset.
+std::optional<DayParts> PartsOfSky(const DayRequest& clock, const RiseAndSet& sky);
 DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
                           PlanetEphemeris& ephemeris);
 std::vector<ChartBody> ChartOfMoment(const DayRequest& request, const LocalMinute& moment,

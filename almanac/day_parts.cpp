@@ -1,5 +1,6 @@
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "almanac/day_at_a_glance.h"
@@ -67,14 +68,21 @@ constexpr std::array<ChoghadiyaRow, 7> kNightChoghadiya = {{
 }};
 // clang-format on
 
-// A stretch of local time cut into `parts` equal parts, each to the nearest second.
+// Almanacs leave Abhijit muhurta out on a Wednesday.
+constexpr int kWednesday = 3;
+
+// A stretch of real (universal) time cut into `parts` equal parts, each to the
+// nearest second, read on the place's clock at each boundary: a night across
+// a change of the clocks has parts of equal length, not of equal clock time.
 class EqualParts {
  public:
-  EqualParts(std::int64_t from, std::int64_t to, int parts) : from_(from), to_(to), parts_(parts) {}
+  EqualParts(const DayRequest& clock, std::int64_t from, std::int64_t to, int parts)
+      : clock_(clock), from_(from), to_(to), parts_(parts) {}
 
   // Part `index`, 0 first.
   Period Part(int index, std::string_view name) const {
-    return {std::string(name), LocalTimeAt(Boundary(index)), LocalTimeAt(Boundary(index + 1))};
+    return {std::string(name), LocalTimeOfUniversal(clock_, Boundary(index)),
+            LocalTimeOfUniversal(clock_, Boundary(index + 1))};
   }
 
  private:
@@ -83,6 +91,7 @@ class EqualParts {
     return from_ + FloorDiv(twice, 2 * parts_);
   }
 
+  const DayRequest& clock_;
   std::int64_t from_;
   std::int64_t to_;
   int parts_;
@@ -96,38 +105,46 @@ std::size_t IndexIn(const std::array<std::string_view, 7>& names, std::string_vi
 
 }  // namespace
 
-DayParts PartsOfDay(const LocalTime& sunrise, const LocalTime& sunset, const LocalTime& nextSunrise,
-                    int weekday) {
-  weekday = ((weekday % 7) + 7) % 7;
-  const std::int64_t rise = LocalClockSeconds(sunrise);
-  const std::int64_t set = LocalClockSeconds(sunset);
-  const std::int64_t nextRise = LocalClockSeconds(nextSunrise);
+DayParts PartsOfDay(const DayRequest& clock, const LocalTime& sunrise, const LocalTime& sunset,
+                    const std::optional<LocalTime>& nextSunrise) {
+  const std::int64_t rise = UniversalOf(clock, sunrise);
+  const std::int64_t set = UniversalOf(clock, sunset);
+  const LocalTime riseOnClock = LocalTimeOfUniversal(clock, rise);
+  const int weekday =
+      WeekdayIndex(DaysFromCivil(riseOnClock.year, riseOnClock.month, riseOnClock.day));
 
   DayParts parts;
   parts.weekday = std::string(kWeekdayNames[weekday]);
 
-  const EqualParts eighths(rise, set, 8);
+  const EqualParts eighths(clock, rise, set, 8);
   const KalamRow& kalams = kKalamEighths[weekday];
   parts.rahuKalam = eighths.Part(kalams.rahu - 1, "Rahu kalam");
   parts.yamaganda = eighths.Part(kalams.yamaganda - 1, "Yamaganda");
   parts.gulikaKalam = eighths.Part(kalams.gulika - 1, "Gulika kalam");
   parts.abhijit =
-      EqualParts(rise, set, kMuhurtasOfDaytime).Part(kAbhijitMuhurta - 1, "Abhijit muhurta");
+      EqualParts(clock, rise, set, kMuhurtasOfDaytime).Part(kAbhijitMuhurta - 1, "Abhijit muhurta");
+  parts.abhijitObserved = weekday != kWednesday;
 
-  const EqualParts dayHoras(rise, set, 12);
-  const EqualParts nightHoras(set, nextRise, 12);
+  const EqualParts dayHoras(clock, rise, set, 12);
   const std::size_t first = IndexIn(kHoraOrder, kWeekdayLords[weekday]);
-  for (int i = 0; i < 24; ++i) {
-    const std::string_view lord = kHoraOrder[(first + i) % kHoraOrder.size()];
-    parts.hora.push_back(i < 12 ? dayHoras.Part(i, lord) : nightHoras.Part(i - 12, lord));
-  }
-
-  const EqualParts nightEighths(set, nextRise, 8);
+  const auto lord = [first](int i) { return kHoraOrder[(first + i) % kHoraOrder.size()]; };
+  for (int i = 0; i < 12; ++i) parts.hora.push_back(dayHoras.Part(i, lord(i)));
   for (int i = 0; i < 8; ++i)
     parts.choghadiya.push_back(eighths.Part(i, kDayChoghadiya[weekday][i]));
+  if (!nextSunrise) return parts;
+
+  const std::int64_t nextRise = UniversalOf(clock, *nextSunrise);
+  const EqualParts nightHoras(clock, set, nextRise, 12);
+  for (int i = 0; i < 12; ++i) parts.hora.push_back(nightHoras.Part(i, lord(12 + i)));
+  const EqualParts nightEighths(clock, set, nextRise, 8);
   for (int i = 0; i < 8; ++i)
     parts.choghadiya.push_back(nightEighths.Part(i, kNightChoghadiya[weekday][i]));
   return parts;
+}
+
+std::optional<DayParts> PartsOfSky(const DayRequest& clock, const RiseAndSet& sky) {
+  if (!sky.sunrise || !sky.sunset) return std::nullopt;
+  return PartsOfDay(clock, *sky.sunrise, *sky.sunset, sky.nextSunrise);
 }
 
 }  // namespace horavela

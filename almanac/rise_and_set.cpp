@@ -82,7 +82,21 @@ CivilDay CivilDayOf(const DayRequest& request) {
 
 std::optional<LocalTime> LocalOf(const DayRequest& request, std::optional<std::int64_t> universal) {
   if (!universal) return std::nullopt;
-  return LocalTimeAt(LocalOfUniversal(request, *universal));
+  return LocalTimeOfUniversal(request, *universal);
+}
+
+int OffsetAt(const DayRequest& request, std::int64_t universal) {
+  return static_cast<int>(LocalOfUniversal(request, universal) - universal);
+}
+
+// Whether the clock's offset differs anywhere among the instant before the
+// civil day, its midnight, its last second and the Sun's times.
+bool ClockChanges(const DayRequest& request, const CivilDay& day, const RiseAndSet& sky) {
+  const int before = OffsetAt(request, day.start - 1);
+  bool changes = OffsetAt(request, day.start) != before || OffsetAt(request, day.end - 1) != before;
+  for (const std::optional<LocalTime>& time : {sky.sunrise, sky.sunset, sky.nextSunrise})
+    changes = changes || (time && time->utcOffsetSeconds != before);
+  return changes;
 }
 
 }  // namespace
@@ -113,6 +127,7 @@ RiseAndSet SunriseAndSunset(const DayRequest& request) {
     sky.polarDay = SunAboveHorizon(UniversalOfLocal(request, midnight + 43200), geo);
     sky.polarNight = !sky.polarDay;
   }
+  sky.clockChanges = ClockChanges(request, day, sky);
   return sky;
 }
 
@@ -123,6 +138,15 @@ RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request) {
   sky.moonrise = LocalOf(request, day.Within(NextEvent(SE_MOON, SE_CALC_RISE, day.start, geo)));
   sky.moonset = LocalOf(request, day.Within(NextEvent(SE_MOON, SE_CALC_SET, day.start, geo)));
   return sky;
+}
+
+std::string_view PolarKind(const RiseAndSet& sky) {
+  if (sky.polarDay) return "day";
+  if (sky.polarNight) return "night";
+  if (sky.sunrise && !sky.sunset) return "no_sunset";
+  if (!sky.sunrise && sky.sunset) return "no_sunrise";
+  if (sky.sunrise && !sky.nextSunrise) return "no_next_sunrise";
+  return {};
 }
 
 }  // namespace horavela

@@ -18,6 +18,23 @@ int OffsetSecondsAt(const DayRequest& request, std::int64_t localClockSeconds) {
   return UtcOffsetOfZoneCaptions(zone.hours, zone.minutes, zone.dst);
 }
 
+constexpr int kDaylightSavingReach = 3;
+constexpr int kDateLineReach = 26;
+
+// The distinct offsets the zone gives to local minutes within `reachHours`
+// of the instant read on the offset of its own reading as a local time.
+std::vector<int> OffsetsAround(const DayRequest& request, std::int64_t universalSeconds,
+                               int reachHours) {
+  std::vector<int> offsets;
+  const int first = OffsetSecondsAt(request, universalSeconds);
+  for (int hours = -reachHours; hours <= reachHours; ++hours) {
+    const int offset = OffsetSecondsAt(request, universalSeconds + first + hours * 3600);
+    if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
+      offsets.push_back(offset);
+  }
+  return offsets;
+}
+
 }  // namespace
 
 std::int64_t LocalClockSeconds(const LocalTime& time) {
@@ -42,24 +59,36 @@ std::int64_t UniversalOfLocal(const DayRequest& request, std::int64_t localClock
 }
 
 std::int64_t LocalOfUniversal(const DayRequest& request, std::int64_t universalSeconds) {
-  // The zone answers for local minutes only: try the offsets it gives a few
-  // hours either side and keep the one that reads back to itself.
+  // The zone answers for local minutes only: try the offsets it gives around
+  // the instant and keep the one that reads back to itself. A few hours
+  // either side find a change of daylight saving; a day and more a date the
+  // clocks skipped or repeated as the place moved across the date line.
   std::vector<int> offsets;
-  const int first = OffsetSecondsAt(request, universalSeconds);
-  for (int hours = -3; hours <= 3; ++hours) {
-    const int offset = OffsetSecondsAt(request, universalSeconds + first + hours * 3600);
-    if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
-      offsets.push_back(offset);
-  }
-  for (const int offset : offsets) {
-    const std::int64_t local = universalSeconds + offset;
-    const ZoneAtMinute zone = ZoneInForce(request, MinuteOf(local));
-    if (zone.exists && UtcOffsetOfZoneCaptions(zone.hours, zone.minutes, zone.dst) == offset)
-      return local;
+  for (const int reachHours : {kDaylightSavingReach, kDateLineReach}) {
+    offsets = OffsetsAround(request, universalSeconds, reachHours);
+    for (const int offset : offsets) {
+      const std::int64_t local = universalSeconds + offset;
+      const ZoneAtMinute zone = ZoneInForce(request, MinuteOf(local));
+      if (zone.exists && UtcOffsetOfZoneCaptions(zone.hours, zone.minutes, zone.dst) == offset)
+        return local;
+    }
   }
   // Only an instant of a repeated hour's second run reads back on no offset:
   // the zone names the earlier run's for those minutes.
   return universalSeconds + *std::min_element(offsets.begin(), offsets.end());
+}
+
+LocalTime LocalTimeOfUniversal(const DayRequest& request, std::int64_t universalSeconds) {
+  const std::int64_t local = LocalOfUniversal(request, universalSeconds);
+  LocalTime time = LocalTimeAt(local);
+  time.utcOffsetSeconds = static_cast<int>(local - universalSeconds);
+  return time;
+}
+
+std::int64_t UniversalOf(const DayRequest& request, const LocalTime& time) {
+  const std::int64_t local = LocalClockSeconds(time);
+  if (time.utcOffsetSeconds) return local - *time.utcOffsetSeconds;
+  return UniversalOfLocal(request, local);
 }
 
 }  // namespace horavela

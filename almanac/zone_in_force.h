@@ -24,4 +24,11 @@ std::int64_t UniversalOfLocal(const DayRequest& request, std::int64_t localClock
 // instant in the repeated hour's second run reads on the later offset.
 std::int64_t LocalOfUniversal(const DayRequest& request, std::int64_t universalSeconds);
 
+// The same as a clock time that carries its offset.
+LocalTime LocalTimeOfUniversal(const DayRequest& request, std::int64_t universalSeconds);
+
+// The universal clock of a clock time: on its own offset where it carries
+// one, else on the offset in force at its minute.
+std::int64_t UniversalOf(const DayRequest& request, const LocalTime& time);
+
 }  // namespace horavela

@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <array>
+#include <string_view>
 
 #include "app/chart_drawing.h"
 #include "app/day_texts.h"
@@ -20,8 +22,30 @@ namespace horavela::app {
 
 namespace {
 
-QString TimeOrNone(const LocalMinute& midnight, const std::optional<LocalTime>& time) {
-  return time ? ClockText(midnight, *time) : QString(texts::kNoRise);
+QString TimeOrNone(const LocalMinute& midnight, const std::optional<LocalTime>& time,
+                   bool withOffset) {
+  return time ? ClockText(midnight, *time, withOffset) : QString(texts::kNoRise);
+}
+
+// What the sky line says where the Sun's turns are not an ordinary day's.
+struct PolarText {
+  std::string_view kind;  // as PolarKind names it
+  const char* text;
+  bool timesShown;  // the Sun's times that there are stay on the line
+};
+constexpr std::array<PolarText, 5> kPolarTexts = {{
+    {"day", texts::kPolarDay, false},
+    {"night", texts::kPolarNight, false},
+    {"no_sunset", texts::kNoSunset, true},
+    {"no_sunrise", texts::kNoSunrise, true},
+    {"no_next_sunrise", texts::kNoNextSunrise, true},
+}};
+
+const PolarText* PolarTextOf(const RiseAndSet& sky) {
+  const std::string_view kind = PolarKind(sky);
+  for (const PolarText& row : kPolarTexts)
+    if (row.kind == kind) return &row;
+  return nullptr;
 }
 
 QString Weekday(const DayAtAGlance& day, const LocalMinute& midnight) {
@@ -38,15 +62,18 @@ QString SkyText(const DayAtAGlance& day, const LocalMinute& midnight) {
                      .arg(midnight.year, 4, 10, QChar('0'))
                      .arg(midnight.month, 2, 10, QChar('0'))
                      .arg(midnight.day, 2, 10, QChar('0'));
-  if (sky.polarDay || sky.polarNight) {
-    text += "\n" + QString(sky.polarDay ? texts::kPolarDay : texts::kPolarNight);
-  } else {
+  const PolarText* polar = PolarTextOf(sky);
+  const bool offsets = sky.clockChanges;
+  if (polar == nullptr || polar->timesShown) {
     text += QString("    Sunrise %1    Sunset %2    Next sunrise %3")
-                .arg(TimeOrNone(midnight, sky.sunrise), TimeOrNone(midnight, sky.sunset),
-                     TimeOrNone(midnight, sky.nextSunrise));
+                .arg(TimeOrNone(midnight, sky.sunrise, offsets),
+                     TimeOrNone(midnight, sky.sunset, offsets),
+                     TimeOrNone(midnight, sky.nextSunrise, offsets));
   }
+  if (polar != nullptr) text += "\n" + QString(polar->text);
   text += QString("\nMoonrise %1    Moonset %2")
-              .arg(TimeOrNone(midnight, sky.moonrise), TimeOrNone(midnight, sky.moonset));
+              .arg(TimeOrNone(midnight, sky.moonrise, offsets),
+                   TimeOrNone(midnight, sky.moonset, offsets));
   return text;
 }
 
@@ -55,6 +82,8 @@ DayTab::DayTab(const QString& backCaption, QWidget* parent) : QWidget(parent) {
   sky_ = new QLabel(texts::kDayEmpty);
   sky_->setObjectName("lblDaySky");
   sky_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A one-sided polar day's note and a changing clock's offsets make long lines.
+  sky_->setWordWrap(true);
   QFont bold = sky_->font();
   bold.setBold(true);
   sky_->setFont(bold);

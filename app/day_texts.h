@@ -20,7 +20,18 @@ inline constexpr char kPolarDay[] =
 inline constexpr char kPolarNight[] =
     "Polar night: the Sun does not rise on this date, so there are no kalams, no Abhijit, no "
     "choghadiya and no hora.";
+inline constexpr char kNoSunset[] =
+    "The Sun rises on this date and does not set again, so there are no kalams, no Abhijit, no "
+    "choghadiya and no hora.";
+inline constexpr char kNoSunrise[] =
+    "The Sun sets on this date without having risen on it: its daytime began on an earlier date, "
+    "so there are no kalams, no Abhijit, no choghadiya and no hora.";
+inline constexpr char kNoNextSunrise[] =
+    "The Sun does not rise again on the next date: the daytime has its kalams, Abhijit, "
+    "choghadiya and hora, the night has none.";
 inline constexpr char kNoRise[] = "none";
+inline constexpr char kAbhijitNotObserved[] =
+    "Not observed on a Wednesday: almanacs leave Abhijit muhurta out that day.";
 
 inline constexpr char kSouthIndian[] = "South Indian";
 inline constexpr char kNorthIndian[] = "North Indian";

@@ -9,6 +9,9 @@
 #include <cmath>
 #include <string_view>
 
+#include "app/day_texts.h"
+#include "calendar/civil_calendar.h"
+
 namespace horavela::app {
 
 namespace {
@@ -21,6 +24,7 @@ constexpr int kRightMargin = 16;
 
 const QColor kKalam(239, 154, 154);
 const QColor kAbhijit(165, 214, 167);
+const QColor kNotObserved(224, 224, 224);
 const QColor kGood(102, 187, 106);
 const QColor kAverage(255, 193, 7);
 const std::array<QColor, 2> kPlain = {QColor(207, 226, 243), QColor(232, 240, 250)};
@@ -36,19 +40,30 @@ LocalMinute MinuteOf(const LocalTime& time) {
   return {time.year, time.month, time.day, time.hour, time.minute};
 }
 
-TimelineCell CellOf(const LocalMinute& midnight, const Period& period, const QColor& colour) {
-  return {FromStd(period.name), MinutesFrom(midnight, period.from),
-          MinutesFrom(midnight, period.to), colour,
-          QString("%1 - %2").arg(ClockText(midnight, period.from), ClockText(midnight, period.to))};
+TimelineCell CellOf(const LocalMinute& midnight, const Period& period, const QColor& colour,
+                    bool withOffset = false, const QString& note = {}) {
+  return {FromStd(period.name),
+          MinutesFrom(midnight, period.from),
+          MinutesFrom(midnight, period.to),
+          colour,
+          QString("%1 - %2").arg(ClockText(midnight, period.from, withOffset),
+                                 ClockText(midnight, period.to, withOffset)),
+          note};
 }
 
 TimelineRow RowOf(const LocalMinute& midnight, const QString& caption,
-                  const std::vector<Period>& periods) {
+                  const std::vector<Period>& periods, bool withOffset = false) {
   TimelineRow row{caption, {}};
   for (std::size_t i = 0; i < periods.size(); ++i) {
-    row.cells.push_back(CellOf(midnight, periods[i], kPlain[i % 2]));
+    row.cells.push_back(CellOf(midnight, periods[i], kPlain[i % 2], withOffset));
   }
   return row;
+}
+
+// Abhijit in green where almanacs observe it, muted with the reason where not.
+TimelineCell AbhijitCell(const LocalMinute& midnight, const DayParts& parts, bool withOffset) {
+  if (parts.abhijitObserved) return CellOf(midnight, parts.abhijit, kAbhijit, withOffset);
+  return CellOf(midnight, parts.abhijit, kNotObserved, withOffset, texts::kAbhijitNotObserved);
 }
 
 QColor ChoghadiyaColour(const std::string& name) {
@@ -79,39 +94,45 @@ double MinutesFrom(const LocalMinute& midnight, const LocalTime& time) {
          time.second / 60.0;
 }
 
-QString ClockText(const LocalMinute& midnight, const LocalTime& time) {
-  const QString clock =
+QString ClockText(const LocalMinute& midnight, const LocalTime& time, bool withOffset) {
+  QString clock =
       QString("%1:%2").arg(time.hour, 2, 10, QChar('0')).arg(time.minute, 2, 10, QChar('0'));
-  if (time.year == midnight.year && time.month == midnight.month && time.day == midnight.day) {
-    return clock;
+  if (time.year != midnight.year || time.month != midnight.month || time.day != midnight.day) {
+    clock += QString(" (%1-%2-%3)")
+                 .arg(time.year, 4, 10, QChar('0'))
+                 .arg(time.month, 2, 10, QChar('0'))
+                 .arg(time.day, 2, 10, QChar('0'));
   }
-  return QString("%1 (%2-%3-%4)")
-      .arg(clock)
-      .arg(time.year, 4, 10, QChar('0'))
-      .arg(time.month, 2, 10, QChar('0'))
-      .arg(time.day, 2, 10, QChar('0'));
+  if (withOffset && time.utcOffsetSeconds) {
+    clock += " " + QString::fromStdString(FormatUtcOffset(*time.utcOffsetSeconds));
+  }
+  return clock;
 }
 
 std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute& midnight) {
   std::vector<TimelineRow> rows;
+  // The parts' times say their offset on a day whose clock changes.
+  const bool offsets = day.sky.clockChanges;
   const auto single = [&](const QString& caption, const Period* period, const QColor& colour) {
     TimelineRow row{caption, {}};
-    if (period != nullptr) row.cells.push_back(CellOf(midnight, *period, colour));
+    if (period != nullptr) row.cells.push_back(CellOf(midnight, *period, colour, offsets));
     rows.push_back(row);
   };
   const DayParts* parts = day.parts ? &*day.parts : nullptr;
   single("Rahu kalam", parts ? &parts->rahuKalam : nullptr, kKalam);
   single("Yamaganda", parts ? &parts->yamaganda : nullptr, kKalam);
   single("Gulika kalam", parts ? &parts->gulikaKalam : nullptr, kKalam);
-  single("Abhijit", parts ? &parts->abhijit : nullptr, kAbhijit);
+  TimelineRow abhijit{"Abhijit", {}};
+  if (parts != nullptr) abhijit.cells.push_back(AbhijitCell(midnight, *parts, offsets));
+  rows.push_back(abhijit);
   TimelineRow choghadiya{"Choghadiya", {}};
   if (parts != nullptr) {
     for (const Period& period : parts->choghadiya) {
-      choghadiya.cells.push_back(CellOf(midnight, period, ChoghadiyaColour(period.name)));
+      choghadiya.cells.push_back(CellOf(midnight, period, ChoghadiyaColour(period.name), offsets));
     }
   }
   rows.push_back(choghadiya);
-  rows.push_back(RowOf(midnight, "Hora", parts ? parts->hora : std::vector<Period>{}));
+  rows.push_back(RowOf(midnight, "Hora", parts ? parts->hora : std::vector<Period>{}, offsets));
   const DayElements& elements = day.elements;
   rows.push_back(RowOf(midnight, "Tithi", elements.tithi));
   rows.push_back(RowOf(midnight, "Nakshatra", elements.nakshatra));
@@ -194,10 +215,11 @@ QString DayTimeline::ToolTipAt(const QPoint& point) const {
   for (const TimelineCell& cell : rows_[row].cells) {
     if (minute >= cell.from && minute < cell.to) {
       const QString& caption = rows_[row].caption;
+      const QString note = cell.note.isEmpty() ? QString() : "\n" + cell.note;
       if (cell.name.compare(caption, Qt::CaseInsensitive) == 0) {
-        return QString("%1\n%2").arg(caption, cell.times);
+        return QString("%1\n%2").arg(caption, cell.times) + note;
       }
-      return QString("%1: %2\n%3").arg(caption, cell.name, cell.times);
+      return QString("%1: %2\n%3").arg(caption, cell.name, cell.times) + note;
     }
   }
   return {};

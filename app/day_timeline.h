@@ -19,6 +19,7 @@ struct TimelineCell {
   double to = 0;
   QColor colour;
   QString times;  // "06:12 - 07:40", as the tooltip says it
+  QString note;   // a last line of the tooltip: why a cell is muted
 };
 
 struct TimelineRow {
@@ -29,12 +30,14 @@ struct TimelineRow {
 // Minutes from `midnight` to `time` on the same clock, seconds as fractions.
 double MinutesFrom(const LocalMinute& midnight, const LocalTime& time);
 
-// "06:12", with the date beside it when it is not `midnight`'s.
-QString ClockText(const LocalMinute& midnight, const LocalTime& time);
+// "06:12", with the date beside it when it is not `midnight`'s, and with the
+// offset in force ("07:01 UTC+14:00") when `withOffset` and the time has one:
+// on a day whose clock changes, where the clock alone does not name the instant.
+QString ClockText(const LocalMinute& midnight, const LocalTime& time, bool withOffset = false);
 
 // The rows the timeline draws for `day`, whose civil date begins at `midnight`:
-// the kalams, Abhijit, the choghadiya and hora, the elements, the Moon's sign,
-// the lagna, and the verdict band when the day has verdicts.
+// the kalams, Abhijit (muted where it is not observed), the choghadiya and hora, the elements, the
+// Moon's sign, the lagna, and the verdict band when the day has verdicts.
 std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute& midnight);
 
 // The day drawn along a line of hours, a row per part of the day. A click

@@ -48,16 +48,19 @@ void ParseChartTime(const json& request, DayRequest& day) {
 }
 
 // A chart time the clocks skip or run through twice is refused, as a moment
-// with "tz" is in `evaluate`.
+// with "tz" is in `evaluate`. Without a time the chart's noon is checked: on a
+// date the clocks skipped whole (Apia's 30 December 2011) there is no day.
 void CheckChartTimeOnClock(const TimeZoneRules& rules, const DayRequest& day) {
+  const LocalMinute chart =
+      day.chartMoment.value_or(LocalMinute{day.year, day.month, day.day, 12, 0});
   MomentEntry moment;
   moment.year = static_cast<std::int16_t>(day.year);
   moment.month = static_cast<std::int16_t>(day.month);
   moment.day = static_cast<std::int16_t>(day.day);
-  moment.hour = static_cast<std::int16_t>(day.chartMoment->hour);
-  moment.minute = static_cast<std::int16_t>(day.chartMoment->minute);
+  moment.hour = static_cast<std::int16_t>(chart.hour);
+  moment.minute = static_cast<std::int16_t>(chart.minute);
   moment.place = day.place;
-  ApplyTimeZone(rules, moment, "time");
+  ApplyTimeZone(rules, moment, day.chartMoment ? "time" : "date");
 }
 
 // The verdict band's person and subject, checked as a search of the day is.
@@ -93,7 +96,7 @@ DayRequest ParseDay(const json& request) {
     Check(CheckZoneOverRange(rules, day.place, {day.year, day.month, day.day, 0, 0},
                              {next.year, next.month, next.day, 23, 59}, "place"));
     day.zoneAt = ZoneMinuteByMinute(rules);
-    if (day.chartMoment) CheckChartTimeOnClock(rules, day);
+    CheckChartTimeOnClock(rules, day);
   }
   CheckZoneSigns(day.place, "place");
   if (day.verdicts) {

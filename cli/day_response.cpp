@@ -12,27 +12,44 @@ namespace {
 
 using nlohmann::ordered_json;
 
-ordered_json TimeJson(const std::optional<LocalTime>& time) {
-  if (!time) return nullptr;
-  return FormatLocalTime(*time);
-}
+// How the sky's times and the day's parts are written: with the offset in
+// force ("2011-12-31T07:01:18+14:00") on a day whose clock changes, so that
+// a time in a repeated hour or beside a skipped one names its instant; as
+// the plain clock otherwise.
+struct TimeForm {
+  bool withOffset = false;
 
-ordered_json SpanJson(const Period& period) {
+  std::string Text(const LocalTime& time) const {
+    return withOffset ? FormatLocalTimeWithOffset(time) : FormatLocalTime(time);
+  }
+  ordered_json Json(const std::optional<LocalTime>& time) const {
+    if (!time) return nullptr;
+    return Text(*time);
+  }
+};
+
+ordered_json SpanJson(const Period& period, TimeForm form = {}) {
   ordered_json span;
-  span["from"] = FormatLocalTime(period.from);
-  span["to"] = FormatLocalTime(period.to);
+  span["from"] = form.Text(period.from);
+  span["to"] = form.Text(period.to);
   return span;
 }
 
-ordered_json PeriodsJson(const std::vector<Period>& periods) {
+ordered_json PeriodsJson(const std::vector<Period>& periods, TimeForm form = {}) {
   ordered_json list = ordered_json::array();
   for (const Period& period : periods) {
     ordered_json item;
     item["name"] = period.name;
-    item.update(SpanJson(period));
+    item.update(SpanJson(period, form));
     list.push_back(std::move(item));
   }
   return list;
+}
+
+ordered_json AbhijitJson(const DayParts& parts, TimeForm form) {
+  ordered_json json = SpanJson(parts.abhijit, form);
+  json["observed"] = parts.abhijitObserved;
+  return json;
 }
 
 ordered_json ElementsJson(const DayElements& elements) {
@@ -78,22 +95,22 @@ ordered_json VerdictsJson(const std::vector<SearchWindow>& windows) {
 
 // The kalams, horas and choghadiyas; null and empty without a sunrise and a
 // sunset to divide.
-void WriteParts(const DayRequest& request, const std::optional<DayParts>& parts,
+void WriteParts(const DayRequest& request, const std::optional<DayParts>& parts, TimeForm form,
                 ordered_json& json) {
   json["weekday"] =
       parts ? parts->weekday : std::string(WeekdayOfDate(request.year, request.month, request.day));
-  json["rahu_kalam"] = parts ? SpanJson(parts->rahuKalam) : nullptr;
-  json["yamaganda"] = parts ? SpanJson(parts->yamaganda) : nullptr;
-  json["gulika_kalam"] = parts ? SpanJson(parts->gulikaKalam) : nullptr;
-  json["abhijit"] = parts ? SpanJson(parts->abhijit) : nullptr;
-  json["hora"] = parts ? PeriodsJson(parts->hora) : ordered_json::array();
-  json["choghadiya"] = parts ? PeriodsJson(parts->choghadiya) : ordered_json::array();
+  json["rahu_kalam"] = parts ? SpanJson(parts->rahuKalam, form) : nullptr;
+  json["yamaganda"] = parts ? SpanJson(parts->yamaganda, form) : nullptr;
+  json["gulika_kalam"] = parts ? SpanJson(parts->gulikaKalam, form) : nullptr;
+  json["abhijit"] = parts ? AbhijitJson(*parts, form) : nullptr;
+  json["hora"] = parts ? PeriodsJson(parts->hora, form) : ordered_json::array();
+  json["choghadiya"] = parts ? PeriodsJson(parts->choghadiya, form) : ordered_json::array();
 }
 
 ordered_json PolarJson(const RiseAndSet& sky) {
-  if (sky.polarDay) return "day";
-  if (sky.polarNight) return "night";
-  return nullptr;
+  const std::string_view kind = PolarKind(sky);
+  if (kind.empty()) return nullptr;
+  return std::string(kind);
 }
 
 }  // namespace
@@ -101,13 +118,14 @@ ordered_json PolarJson(const RiseAndSet& sky) {
 ordered_json DayResponse(const DayRequest& request, const DayAtAGlance& day, bool asked) {
   ordered_json json;
   json["date"] = FormatLocalMinute({request.year, request.month, request.day, 0, 0}).substr(0, 10);
-  json["sunrise"] = TimeJson(day.sky.sunrise);
-  json["sunset"] = TimeJson(day.sky.sunset);
-  json["next_sunrise"] = TimeJson(day.sky.nextSunrise);
-  json["moonrise"] = TimeJson(day.sky.moonrise);
-  json["moonset"] = TimeJson(day.sky.moonset);
+  const TimeForm form{day.sky.clockChanges};
+  json["sunrise"] = form.Json(day.sky.sunrise);
+  json["sunset"] = form.Json(day.sky.sunset);
+  json["next_sunrise"] = form.Json(day.sky.nextSunrise);
+  json["moonrise"] = form.Json(day.sky.moonrise);
+  json["moonset"] = form.Json(day.sky.moonset);
   json["polar"] = PolarJson(day.sky);
-  WriteParts(request, day.parts, json);
+  WriteParts(request, day.parts, form, json);
   json["elements"] = ElementsJson(day.elements);
   json["chart_moment"] = FormatLocalMinute(day.chartMoment);
   json["chart"] = ChartJson(day.chart);

@@ -131,14 +131,11 @@ std::vector<std::string> KalamWarnings(const SearchRequest& request, std::int64_
   day.day = at.day;
   day.place = request.place;
   day.zoneAt = request.zoneAt;
-  const RiseAndSet sky = SunAndMoonRiseAndSet(day);
-  if (!sky.sunrise || !sky.sunset || !sky.nextSunrise || sky.polarDay || sky.polarNight) return {};
-  const LocalTime& rise = *sky.sunrise;
-  const int weekday = WeekdayIndex(DaysFromCivil(rise.year, rise.month, rise.day));
-  const DayParts parts = PartsOfDay(rise, *sky.sunset, *sky.nextSunrise, weekday);
+  const std::optional<DayParts> parts = PartsOfSky(day, SunriseAndSunset(day));
+  if (!parts) return {};
   const LocalTime time{at.year, at.month, at.day, at.hour, at.minute, 0};
   std::vector<std::string> warnings;
-  for (const Period* kalam : {&parts.rahuKalam, &parts.yamaganda, &parts.gulikaKalam}) {
+  for (const Period* kalam : {&parts->rahuKalam, &parts->yamaganda, &parts->gulikaKalam}) {
     if (time < kalam->from || !(time < kalam->to)) continue;
     auto clock = [](const LocalTime& t) { return TwoDigits(t.hour) + ":" + TwoDigits(t.minute); };
     warnings.push_back("This moment falls in " + kalam->name + ", " + clock(kalam->from) + " to " +

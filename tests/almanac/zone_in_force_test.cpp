@@ -12,14 +12,17 @@
 namespace horavela {
 namespace {
 
-DayRequest NewYork() {
+DayRequest Following(const char* tz) {
   DayRequest request;
-  request.place.zoneHours = 5;
   std::string error;
-  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York", &error);
+  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(tz, &error);
   EXPECT_TRUE(rules) << error;
   if (rules) request.zoneAt = ZoneMinuteByMinute(*rules);
   return request;
+}
+
+DayRequest NewYork() {
+  return Following("America/New_York");
 }
 
 std::int64_t Utc(int year, int month, int day, int hour, int minute, int second = 0) {
@@ -44,6 +47,29 @@ TEST(ZoneInForceTest, UniversalInstantsReadOnTheClockInForce) {
   const DayRequest request = NewYork();
   for (const Row& row : rows) {
     EXPECT_EQ(FormatLocalTime(LocalTimeAt(LocalOfUniversal(request, row.universal))), row.local);
+  }
+}
+
+// Clocks that jumped a whole date as their place moved across the date line:
+// Apia from 29 December 2011 at UTC-10 to the 31st at UTC+14, Kiritimati
+// from 30 December 1994 at UTC-10 to 1 January 1995 at UTC+14.
+TEST(ZoneInForceTest, InstantsAroundASkippedDateReadOnTheOffsetInForce) {
+  struct Row {
+    const char* tz;
+    std::int64_t universal;
+    std::string local;
+  };
+  const std::vector<Row> rows = {
+      {"Pacific/Apia", Utc(2011, 12, 30, 9, 59, 59), "2011-12-29T23:59:59-10:00"},
+      {"Pacific/Apia", Utc(2011, 12, 30, 10, 0), "2011-12-31T00:00:00+14:00"},
+      {"Pacific/Apia", Utc(2011, 12, 30, 17, 1, 18), "2011-12-31T07:01:18+14:00"},
+      {"Pacific/Kiritimati", Utc(1994, 12, 31, 16, 0), "1995-01-01T06:00:00+14:00"},
+      {"America/New_York", Utc(2024, 11, 3, 6, 30), "2024-11-03T01:30:00-05:00"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(FormatLocalTimeWithOffset(LocalTimeOfUniversal(Following(row.tz), row.universal)),
+              row.local)
+        << row.tz;
   }
 }
 

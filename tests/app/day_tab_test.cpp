@@ -186,6 +186,33 @@ class DayTabTest : public QObject {
     QCOMPARE(timeline.ToolTipAt({rahu, timeline.RowCentreY(1)}), QString());  // no Yamaganda then
   }
 
+  // Abhijit on a Wednesday keeps its times, muted, its tooltip saying why.
+  void abhijitIsMutedWhereItIsNotObserved() {
+    DayAtAGlance day = HandMadeDay();
+    const QColor observed = horavela::app::TimelineRows(day, kMidnight)[3].cells.at(0).colour;
+    day.parts->abhijitObserved = false;
+    DayTimeline timeline;
+    timeline.SetDay(day, kMidnight);
+    const auto rows = horavela::app::TimelineRows(day, kMidnight);
+    QVERIFY(rows[3].cells.at(0).colour != observed);
+    QCOMPARE(timeline.ToolTipAt({timeline.XOfMinute(12 * 60 + 20), timeline.RowCentreY(3)}),
+             QString("Abhijit\n12:05 - 12:47\n%1").arg(horavela::app::texts::kAbhijitNotObserved));
+  }
+
+  // On a day whose clock changes the parts' and the Sun's times say their offset.
+  void aDayWhoseClockChangesSaysTheOffsets() {
+    DayAtAGlance day = HandMadeDay();
+    day.sky.clockChanges = true;
+    day.sky.sunrise->utcOffsetSeconds = 14 * 3600;
+    day.parts->rahuKalam.from.utcOffsetSeconds = 14 * 3600;
+    day.parts->rahuKalam.to.utcOffsetSeconds = 14 * 3600;
+    DayTimeline timeline;
+    timeline.SetDay(day, kMidnight);
+    QCOMPARE(timeline.ToolTipAt({timeline.XOfMinute(13 * 60), timeline.RowCentreY(0)}),
+             QString("Rahu kalam\n12:26 UTC+14:00 - 13:44 UTC+14:00"));
+    QVERIFY(horavela::app::SkyText(day, kMidnight).contains("Sunrise 07:14 UTC+14:00"));
+  }
+
   void theVerdictBandKeepsGoodAndAverage() {
     DayAtAGlance day = HandMadeDay();
     day.verdicts = {Window("Good", {2011, 1, 5, 9, 0}, {2011, 1, 5, 9, 59}),

@@ -162,6 +162,15 @@ TEST(DayCommandTest, BadRequestsNameTheField) {
        },
        "time: 02:30 on 10 March 2024 does not exist in America/New_York (clocks went from 02:00 "
        "to 03:00)"},
+      {"a date the clocks skipped whole",
+       [](json& r) {
+         r["date"] = {{"year", 2011}, {"month", 12}, {"day", 30}};
+         r["place"].erase("zone");
+         r["place"].erase("dst");
+         r["place"]["tz"] = "Pacific/Apia";
+       },
+       "date: 12:00 on 30 December 2011 does not exist in Pacific/Apia (clocks went from 00:00 on "
+       "30 December 2011 to 00:00 on 31 December 2011)"},
       {"chart time",
        [](json& r) {
          r["time"] = {{"hour", 24}, {"minute", 0}};
