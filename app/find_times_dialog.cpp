@@ -12,6 +12,8 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTextCharFormat>
@@ -23,8 +25,10 @@
 #include <map>
 #include <tuple>
 
+#include "app/date_edit_keys.h"
 #include "app/find_times_texts.h"
 #include "app/report_file_name.h"
+#include "app/scrolling.h"
 #include "app/totals_calendar.h"
 #include "ics/calendar_file.h"
 #include "report/atomic_file.h"
@@ -228,17 +232,38 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   buttons->addStretch();
   buttons->addWidget(cmdClose_);
 
+  // The summary and the range with Search stay above, the buttons below; what
+  // lies between scrolls on a small screen.
+  auto* body = new QWidget(this);
+  auto* bodyLayout = new QVBoxLayout(body);
+  bodyLayout->setContentsMargins(0, 0, 0, 0);
+  bodyLayout->addWidget(BuildFilterRow());
+  bodyLayout->addWidget(prgSearch_);
+  bodyLayout->addWidget(lblStatus_);
+  bodyLayout->addWidget(lblTruncated_);
+  bodyLayout->addWidget(BuildResultArea(), 1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary);
   layout->addWidget(BuildRangeRow());
-  layout->addWidget(BuildFilterRow());
-  layout->addWidget(prgSearch_);
-  layout->addWidget(lblStatus_);
-  layout->addWidget(lblTruncated_);
-  layout->addWidget(BuildResultArea(), 1);
+  QScrollArea* scroll = Scrolling(body);
+  scroll->setObjectName("scrFindTimes");
+  layout->addWidget(scroll, 1);
   layout->addLayout(buttons);
   SetSearching(false);
-  resize(sizeHint().width(), sizeHint().height() * 3 / 2);
+  FitScreen(scroll);
+}
+
+void FindTimesDialog::FitScreen(const QScrollArea* scroll) {
+  // As large as all it holds wants, with room for the results to grow, but
+  // never larger than the screen: there the middle scrolls.
+  const QSize content = scroll->widget()->sizeHint();
+  const QMargins margins = layout()->contentsMargins();
+  const QSize hinted = sizeHint();  // with the scroll area at its own, capped, hint
+  const QSize whole(std::max(hinted.width(), content.width() + margins.left() + margins.right()),
+                    hinted.height() - scroll->sizeHint().height() + content.height());
+  QSize size(whole.width(), whole.height() * 3 / 2);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableSize());
+  resize(size);
 }
 
 FindTimesDialog::~FindTimesDialog() {
@@ -261,6 +286,7 @@ QWidget* FindTimesDialog::BuildRangeRow() {
     edit->setCalendarPopup(true);
     edit->setDateRange(kFirstDate, kLastDate);
     edit->setDate(date);
+    new DateEditKeys(edit);
     return edit;
   };
   dtFrom_ = newDate("dtFrom", today);

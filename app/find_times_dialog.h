@@ -22,6 +22,7 @@ class QDateEdit;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QThread;
 class QTreeWidget;
@@ -82,6 +83,7 @@ class FindTimesDialog : public QDialog {
   QWidget* BuildRangeRow();
   QWidget* BuildFilterRow();
   QWidget* BuildResultArea();
+  void FitScreen(const QScrollArea* scroll);
   void cmdExportCsv_Click();
   void cmdAddToCalendar_Click();
   std::vector<SearchWindow> WindowsForCalendar() const;

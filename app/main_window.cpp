@@ -30,6 +30,7 @@
 #include "app/program_links.h"
 #include "app/subject_catalogue.h"
 #include "app/time_zone_dialog.h"
+#include "app/wheel_needs_focus.h"
 #include "calendar/civil_calendar.h"
 #include "engine/input_check.h"
 #include "panchang/panchang.h"
@@ -164,6 +165,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
     }
   }
   Form_Load();
+  WheelNeedsFocus::Install();
 
   // Roomy enough for the report; a small screen gets most of itself.
   const QFontMetrics metrics = fontMetrics();
