@@ -69,6 +69,7 @@ const QColor kHighlightColor(0, 128, 0);  // palette entry 2
 MainWindow::MainWindow(AppServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)) {
   setObjectName("frmMain");
+  WheelNeedsFocus::Install();
   book_ = std::make_unique<BookAccess>(services_.openBook, services_.messages);
   setWindowTitle(texts::kWindowTitle);
 
@@ -165,7 +166,6 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
     }
   }
   Form_Load();
-  WheelNeedsFocus::Install();
 
   // Roomy enough for the report; a small screen gets most of itself.
   const QFontMetrics metrics = fontMetrics();
