@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTextCharFormat>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <functional>
 #include <set>
 #include <tuple>
@@ -201,6 +202,28 @@ class FindTimesTest : public QObject {
         QVERIFY2(qobject_cast<QScrollArea*>(w) == nullptr, name);
       }
     }
+  }
+
+  // A wheel rolled over the finder's boxes on the way down leaves them as they were.
+  void theWheelLeavesAnUnfocusedBox() {
+    Harness h;
+    h.Open();
+    h.TickSubject(1, "Marriage");
+    h.Click("cmdNext_0");
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
+    auto* calendar = In<QCalendarWidget>(dialog, "calResults");
+    auto* total = In<QSpinBox>(dialog, "spnMinTotal");
+    total->setValue(0);
+    const int month = calendar->monthShown();
+    for (QWidget* box :
+         {static_cast<QWidget*>(total), calendar->findChild<QAbstractItemView*>()->viewport()}) {
+      const QPointF centre = QRectF(box->rect()).center();
+      QWheelEvent down(centre, box->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(box, &down);
+    }
+    QCOMPARE(total->value(), 0);
+    QCOMPARE(calendar->monthShown(), month);
   }
 
   // A date typed whole goes in whole, however the box was entered.
