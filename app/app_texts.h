@@ -109,8 +109,13 @@ inline constexpr char kQuit[] = "&Quit";
 inline constexpr char kOnlyCharacters[] = "Only characters are accepted.";
 inline constexpr char kOnlyNumbers[] = "Only numbers are accepted.";
 
-// The years the date boxes offer, said when a year outside them is typed.
+// The numbers the date and time boxes offer, said when a number outside them is typed.
 inline constexpr char kYearsRange[] = "The years run from 1901 to 2050.";
+inline constexpr char kMonthsRange[] = "The months run from 1 (January) to 12 (December).";
+inline constexpr char kDaysRange[] = "The days run from 1 to 31.";
+inline constexpr char kHoursRange[] = "The hours run from 0 to 23.";
+inline constexpr char kMinutesRange[] = "The minutes run from 0 to 59.";
+inline constexpr char kSecondsRange[] = "The seconds run from 0 to 59.";
 
 // Page checks
 inline constexpr char kSelectSubject[] = "Please Select A Subject";

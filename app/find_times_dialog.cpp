@@ -1,7 +1,9 @@
 #include "app/find_times_dialog.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFile>
 #include <QFontDatabase>
@@ -12,6 +14,9 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTextCharFormat>
@@ -23,8 +28,10 @@
 #include <map>
 #include <tuple>
 
+#include "app/date_edit_keys.h"
 #include "app/find_times_texts.h"
 #include "app/report_file_name.h"
+#include "app/scrolling.h"
 #include "app/totals_calendar.h"
 #include "ics/calendar_file.h"
 #include "report/atomic_file.h"
@@ -228,17 +235,39 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   buttons->addStretch();
   buttons->addWidget(cmdClose_);
 
+  // The summary and the range with Search stay above, the buttons below; what
+  // lies between scrolls on a small screen.
+  auto* body = new QWidget(this);
+  auto* bodyLayout = new QVBoxLayout(body);
+  bodyLayout->setContentsMargins(0, 0, 0, 0);
+  bodyLayout->addWidget(BuildFilterRow());
+  bodyLayout->addWidget(prgSearch_);
+  bodyLayout->addWidget(lblStatus_);
+  bodyLayout->addWidget(lblTruncated_);
+  bodyLayout->addWidget(BuildResultArea(), 1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary);
   layout->addWidget(BuildRangeRow());
-  layout->addWidget(BuildFilterRow());
-  layout->addWidget(prgSearch_);
-  layout->addWidget(lblStatus_);
-  layout->addWidget(lblTruncated_);
-  layout->addWidget(BuildResultArea(), 1);
+  scroll_ = Scrolling(body);
+  scroll_->setObjectName("scrFindTimes");
+  layout->addWidget(scroll_, 1);
   layout->addLayout(buttons);
   SetSearching(false);
-  resize(sizeHint().width(), sizeHint().height() * 3 / 2);
+  for (auto& [row, sideBySide] : stackable_) sideBySide = row->minimumSize().width();
+  FitScreen();
+}
+
+void FindTimesDialog::FitScreen() {
+  // As large as all it holds wants, with room for the results to grow, but
+  // never larger than the screen: there the middle scrolls.
+  const QSize content = scroll_->widget()->sizeHint();
+  const QMargins margins = layout()->contentsMargins();
+  const QSize hinted = sizeHint();  // with the scroll area at its own, capped, hint
+  const QSize whole(std::max(hinted.width(), content.width() + margins.left() + margins.right()),
+                    hinted.height() - scroll_->sizeHint().height() + content.height());
+  QSize size(whole.width(), whole.height() * 3 / 2);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableSize());
+  resize(size);
 }
 
 FindTimesDialog::~FindTimesDialog() {
@@ -261,6 +290,7 @@ QWidget* FindTimesDialog::BuildRangeRow() {
     edit->setCalendarPopup(true);
     edit->setDateRange(kFirstDate, kLastDate);
     edit->setDate(date);
+    new DateEditKeys(edit);
     return edit;
   };
   dtFrom_ = newDate("dtFrom", today);
@@ -296,7 +326,7 @@ QWidget* FindTimesDialog::BuildRangeRow() {
 
 QWidget* FindTimesDialog::BuildFilterRow() {
   auto* row = new QWidget(this);
-  auto* layout = new QHBoxLayout(row);
+  auto* layout = new QBoxLayout(QBoxLayout::LeftToRight, row);
   layout->setContentsMargins(0, 0, 0, 0);
   spnMinTotal_ = new QSpinBox(row);
   spnMinTotal_->setObjectName("spnMinTotal");
@@ -305,19 +335,25 @@ QWidget* FindTimesDialog::BuildFilterRow() {
   spnMinTotal_->setValue(kNoMinimumTotal);
   auto* label = new QLabel(texts::kFindTotalAtLeast, row);
   label->setBuddy(spnMinTotal_);
-  layout->addWidget(label);
-  layout->addWidget(spnMinTotal_);
-  layout->addSpacing(16);
-  auto newBox = [row, layout](const char* name, const char* text) {
+  auto* total = new QHBoxLayout;
+  total->addWidget(label);
+  total->addWidget(spnMinTotal_);
+  total->addSpacing(16);
+  total->addStretch();
+  layout->addLayout(total);
+  auto* kalams = new QHBoxLayout;
+  auto newBox = [row, kalams](const char* name, const char* text) {
     auto* box = new QCheckBox(text, row);
     box->setObjectName(name);
-    layout->addWidget(box);
+    kalams->addWidget(box);
     return box;
   };
   chkAvoidRahuKalam_ = newBox("chkAvoidRahuKalam", texts::kFindAvoidRahuKalam);
   chkAvoidYamaganda_ = newBox("chkAvoidYamaganda", texts::kFindAvoidYamaganda);
   chkAvoidGulikaKalam_ = newBox("chkAvoidGulikaKalam", texts::kFindAvoidGulikaKalam);
-  layout->addStretch();
+  kalams->addStretch();
+  layout->addLayout(kalams, 1);
+  stackable_.push_back({layout, 0});
   return row;
 }
 
@@ -336,6 +372,8 @@ QWidget* FindTimesDialog::BuildResultArea() {
   calResults_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   calResults_->setGridVisible(true);
   calResults_->setFirstDayOfWeek(Qt::Monday);
+  // Every week in view, also when the list sits below it and the middle scrolls.
+  calResults_->setMinimumHeight(calResults_->sizeHint().height());
   connect(calResults_, &QCalendarWidget::clicked, this, &FindTimesDialog::calResults_Click);
 
   auto* legend = new QHBoxLayout;
@@ -348,6 +386,9 @@ QWidget* FindTimesDialog::BuildResultArea() {
   auto* hint = new QLabel(texts::kFindHint, area);
   hint->setWordWrap(true);
   hint->setMaximumWidth(calResults_->sizeHint().width());
+  // All its lines at that width, so the list below it in a narrow dialog
+  // leaves room for them.
+  hint->setMinimumHeight(hint->heightForWidth(hint->maximumWidth()));
   left->addWidget(hint);
   left->addStretch();
 
@@ -382,11 +423,33 @@ QWidget* FindTimesDialog::BuildResultArea() {
   connect(lstWindows_, &QTreeWidget::itemDoubleClicked, this,
           &FindTimesDialog::ChooseSelectedWindow);
 
-  auto* layout = new QHBoxLayout(area);
+  auto* layout = new QBoxLayout(QBoxLayout::LeftToRight, area);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(left);
   layout->addWidget(lstWindows_, 1);
+  stackable_.push_back({layout, 0});
   return area;
+}
+
+void FindTimesDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  // Side by side where the width allows, else one above the other, so the
+  // middle scrolls only downwards.
+  const QMargins margins = layout()->contentsMargins();
+  const int width = event->size().width() - margins.left() - margins.right();
+  bool changed = false;
+  for (const auto& [row, sideBySide] : stackable_) {
+    const auto direction = width < sideBySide ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
+    if (row->direction() == direction) continue;
+    row->setDirection(direction);
+    row->parentWidget()->updateGeometry();
+    changed = true;
+  }
+  if (!changed) return;
+  // The scroll area sized the middle before the rows turned: it sizes it anew.
+  scroll_->widget()->layout()->activate();
+  QEvent request(QEvent::LayoutRequest);
+  QCoreApplication::sendEvent(scroll_, &request);
 }
 
 void FindTimesDialog::SetSearching(bool searching) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "almanac/avoided_kalams.h"
@@ -16,12 +17,14 @@
 #include "atlas/time_zone_rules.h"
 #include "search/muhurta_finder.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QThread;
 class QTreeWidget;
@@ -74,6 +77,9 @@ class FindTimesDialog : public QDialog {
       const QString& caption, const QString& suggestedName, const QString& filter)>;
   void SetSaveFileChooser(SaveFileChooser choose) { chooseSaveFile_ = std::move(choose); }
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  signals:
   // The first minute of the window the user chose.
   void timeChosen(const horavela::LocalMinute& first);
@@ -82,6 +88,7 @@ class FindTimesDialog : public QDialog {
   QWidget* BuildRangeRow();
   QWidget* BuildFilterRow();
   QWidget* BuildResultArea();
+  void FitScreen();
   void cmdExportCsv_Click();
   void cmdAddToCalendar_Click();
   std::vector<SearchWindow> WindowsForCalendar() const;
@@ -132,6 +139,9 @@ class FindTimesDialog : public QDialog {
   QElapsedTimer clock_;
   std::vector<QDate> colouredDays_;
   bool syncing_ = false;
+  // Rows that stack on a narrow screen, with the width they need side by side.
+  std::vector<std::pair<QBoxLayout*, int>> stackable_;
+  QScrollArea* scroll_ = nullptr;  // the middle, between the range row and the buttons
 };
 
 }  // namespace horavela::app

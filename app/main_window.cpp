@@ -30,6 +30,7 @@
 #include "app/program_links.h"
 #include "app/subject_catalogue.h"
 #include "app/time_zone_dialog.h"
+#include "app/wheel_needs_focus.h"
 #include "calendar/civil_calendar.h"
 #include "engine/input_check.h"
 #include "panchang/panchang.h"
@@ -68,6 +69,7 @@ const QColor kHighlightColor(0, 128, 0);  // palette entry 2
 MainWindow::MainWindow(AppServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)) {
   setObjectName("frmMain");
+  WheelNeedsFocus::Install();
   book_ = std::make_unique<BookAccess>(services_.openBook, services_.messages);
   setWindowTitle(texts::kWindowTitle);
 

@@ -153,7 +153,7 @@ class MainWindow : public QMainWindow {
   QWidget* NavigationRow(int backIndex, int nextIndex);
   QWidget* WithFindTimesButton(QWidget* navigation, const QString& name);
   FilteredLineEdit* NewFilteredField(CharacterRule rule, const QString& name);
-  void WatchYearTyping(QComboBox* box);
+  void WatchNumberTyping(MomentBoxes& moment);
   void SetTabOrder();
   void Form_Load();
 

@@ -27,10 +27,11 @@
 #include "app/day_tab.h"
 #include "app/day_texts.h"
 #include "app/main_window.h"
+#include "app/number_box_keys.h"
 #include "app/planet_table.h"
 #include "app/program_links.h"
+#include "app/scrolling.h"
 #include "app/subject_catalogue.h"
-#include "app/year_box_keys.h"
 
 namespace horavela::app {
 
@@ -74,16 +75,6 @@ QLabel* NewZoneCaption(const QString& name, QWidget* parent) {
   label->setAlignment(Qt::AlignCenter);
   label->setMinimumWidth(label->fontMetrics().horizontalAdvance("-000") + 8);
   return label;
-}
-
-// A page's body scrolls when the screen is too small for it (a laptop at 200%
-// scaling has 640x400 logical pixels), so Back and Next below it stay in view.
-QScrollArea* Scrolling(QWidget* body) {
-  auto* scroll = new QScrollArea;
-  scroll->setWidget(body);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  return scroll;
 }
 
 // The activity being judged, atop an input page.
@@ -246,10 +237,16 @@ QWidget* MainWindow::BuildStartPage() {
   return page;
 }
 
-void MainWindow::WatchYearTyping(QComboBox* box) {
-  new YearBoxKeys(box, texts::kYearsRange, [this, box](const QString& message) {
-    services_.messages->Notify(box, message);
-  });
+void MainWindow::WatchNumberTyping(MomentBoxes& moment) {
+  const std::pair<QComboBox*, const char*> boxes[] = {
+      {moment.month, texts::kMonthsRange},   {moment.day, texts::kDaysRange},
+      {moment.year, texts::kYearsRange},     {moment.hour, texts::kHoursRange},
+      {moment.minute, texts::kMinutesRange}, {moment.second, texts::kSecondsRange}};
+  for (const auto& [box, range] : boxes) {
+    new NumberBoxKeys(box, range, [this, box](const QString& message) {
+      services_.messages->Notify(box, message);
+    });
+  }
 }
 
 FilteredLineEdit* MainWindow::NewFilteredField(CharacterRule rule, const QString& name) {
@@ -372,7 +369,6 @@ QWidget* MainWindow::BuildElectionPage() {
   election_.month = NewCombo("cboMuhurthaMonth", frame);
   election_.day = NewCombo("cboMuhurthaDate", frame);
   election_.year = NewCombo("cboMuhurthaYear", frame);
-  WatchYearTyping(election_.year);
   auto* date = new QHBoxLayout;
   for (QComboBox* box : {election_.month, election_.day, election_.year}) date->addWidget(box);
   date->addStretch();
@@ -386,6 +382,7 @@ QWidget* MainWindow::BuildElectionPage() {
   election_.second = NewCombo("cboSecondFrom", frame);
   grid->addWidget(new QLabel(texts::kTime), row, 0);
   AddTimeRows(grid, row, election_);
+  WatchNumberTyping(election_);
   AddPlaceRows(grid, row, electionPlace_, "", "_Muhurtha", 0);
   grid->addWidget(BuildZoneFrame(electionPlace_, "_Muhurtha"), row++, 0, 1, 2);
   grid->setRowStretch(row, 1);
@@ -424,7 +421,6 @@ QWidget* MainWindow::BuildBirthPage() {
   birth_.month = NewCombo("cboMonth", frame);
   birth_.day = NewCombo("cboDate", frame);
   birth_.year = NewCombo("cboYear", frame);
-  WatchYearTyping(birth_.year);
   auto* date = new QHBoxLayout;
   for (QComboBox* box : {birth_.month, birth_.day, birth_.year}) date->addWidget(box);
   date->addStretch();
@@ -438,6 +434,7 @@ QWidget* MainWindow::BuildBirthPage() {
   birth_.second = NewCombo("cboBirthSecond", frame);
   grid->addWidget(new QLabel(texts::kBirthTime), row, 0);
   AddTimeRows(grid, row, birth_);
+  WatchNumberTyping(birth_);
   AddPlaceRows(grid, row, birthPlace_, "Birth", "_Birth", 1);
   grid->addWidget(BuildZoneFrame(birthPlace_, "_Birth"), row++, 0, 1, 2);
   grid->setRowStretch(row, 1);

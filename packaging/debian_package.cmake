@@ -22,7 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Read at run time rather than linked: the tz database's zone files, and the
 # platform plugin Qt needs to open a window (only recommended by libqt6gui6), and
-# the SQLite driver plugin of Qt SQL that opens the book of people and places.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-qpa-plugins, libqt6sql6-sqlite")
+# the SQLite driver plugin of Qt SQL that opens the book of people and places,
+# and Noto fonts for the Indian scripts of names and places (Devanagari, Bengali,
+# Gujarati, Tamil, Telugu, Kannada, Malayalam), which showed as boxes without them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-qpa-plugins, libqt6sql6-sqlite, fonts-noto-core")
 
 include(CPack)

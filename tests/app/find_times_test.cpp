@@ -12,10 +12,12 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextCharFormat>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <functional>
 #include <set>
 #include <tuple>
@@ -178,6 +180,78 @@ class FindTimesTest : public QObject {
     h.FillElectionPage();
     h.Click("cmdNext_1");
     QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
+  }
+
+  // 1280x800 at 200% leaves 640x400 logical pixels less the title bar, and a
+  // netbook has 1024x600: the dialog fits both, and Search, "Use this time"
+  // and Close never scroll out of view.
+  void theDialogFitsASmallScreen() {
+    Harness h;
+    h.Open();
+    h.TickSubject(1, "Marriage");
+    h.Click("cmdNext_0");
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
+    const QSize needed = dialog->minimumSizeHint().expandedTo(dialog->minimumSize());
+    for (const QSize screen : {QSize(640, 370), QSize(1024, 570)}) {
+      QVERIFY2(needed.width() <= screen.width() && needed.height() <= screen.height(),
+               qPrintable(QString("needs %1x%2").arg(needed.width()).arg(needed.height())));
+    }
+    for (const char* name : {"cmdSearch", "cmdUseTime", "cmdClose"}) {
+      auto* button = In<QPushButton>(dialog, name);
+      for (QWidget* w = button; w != nullptr; w = w->parentWidget()) {
+        QVERIFY2(qobject_cast<QScrollArea*>(w) == nullptr, name);
+      }
+    }
+  }
+
+  // A wheel rolled over the finder's boxes on the way down leaves them as they were.
+  void theWheelLeavesAnUnfocusedBox() {
+    Harness h;
+    h.Open();
+    h.TickSubject(1, "Marriage");
+    h.Click("cmdNext_0");
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
+    auto* calendar = In<QCalendarWidget>(dialog, "calResults");
+    auto* total = In<QSpinBox>(dialog, "spnMinTotal");
+    total->setValue(0);
+    const int month = calendar->monthShown();
+    for (QWidget* box :
+         {static_cast<QWidget*>(total), calendar->findChild<QAbstractItemView*>()->viewport()}) {
+      const QPointF centre = QRectF(box->rect()).center();
+      QWheelEvent down(centre, box->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(box, &down);
+    }
+    QCOMPARE(total->value(), 0);
+    QCOMPARE(calendar->monthShown(), month);
+  }
+
+  // A date typed whole goes in whole, however the box was entered.
+  void aTypedDateIsTakenAsTyped_data() {
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("tabbed in") << false << "2026-03-15" << QDate(2026, 3, 15);
+    QTest::newRow("all selected") << true << "2026-03-15" << QDate(2026, 3, 15);
+    QTest::newRow("one-digit parts") << false << "2031-4-7" << QDate(2031, 4, 7);
+  }
+
+  void aTypedDateIsTakenAsTyped() {
+    QFETCH(bool, selectAll);
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    Harness h;
+    h.Open();
+    h.TickSubject(1, "Marriage");
+    h.Click("cmdNext_0");
+    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
+    auto* to = In<QDateEdit>(dialog, "dtTo");
+    to->setDate(QDate(2027, 3, 8));
+    QApplication::setActiveWindow(dialog);
+    to->setFocus(Qt::TabFocusReason);
+    if (selectAll) to->selectAll();
+    QTest::keyClicks(to, typed);
+    QCOMPARE(to->date(), date);
   }
 
   void incompletePagesAreNamed_data() {

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include "app/filtered_line_edit.h"
 #include "app/page_checks.h"
@@ -574,6 +575,83 @@ class InputTest : public QObject {
     QCOMPARE(birthWeekday->currentIndex(), -1);  // no day chosen yet
     h.Select("cboDate", "2");
     QCOMPARE(birthWeekday->currentText(), QString("Saturday"));
+  }
+
+  // Digits typed in one go are one number, whatever the box showed.
+  void typedDigitsMakeANumber_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("refusal");
+    const std::vector<std::tuple<const char*, const char*, const char*, const char*, const char*>>
+        rows = {
+            {"cboMuhurthaDate", "1", "1", "1", ""},  // not 10
+            {"cboMuhurthaDate", "1", "15", "15", ""},
+            {"cboMuhurthaDate", "1", "31", "31", ""},
+            {"cboMuhurthaDate", "1", "07", "7", ""},
+            {"cboMuhurthaDate", "1", "32", "1", "The days run from 1 to 31."},
+            {"cboMuhurthaMonth", "January", "12", "December", ""},
+            {"cboMuhurthaMonth", "January", "3", "March", ""},
+            {"cboHourFrom", "0", "0", "0", ""},
+            {"cboHourFrom", "0", "23", "23", ""},
+            {"cboHourFrom", "0", "24", "0", "The hours run from 0 to 23."},
+            {"cboMinuteFrom", "0", "45", "45", ""},
+            {"cboBirthMinute", "0", "09", "9", ""},
+        };
+    for (const auto& [box, shown, typed, chosen, refusal] : rows) {
+      QTest::addRow("%s %s", box, typed) << box << shown << typed << chosen << refusal;
+    }
+  }
+
+  void typedDigitsMakeANumber() {
+    QFETCH(QString, box);
+    QFETCH(QString, shown);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QFETCH(QString, refusal);
+    Harness h;
+    h.Open();
+    GoTo(h, box == "cboBirthMinute" ? "picBirthDetails" : "picSearchMode");
+    h.Select(box, shown);
+    auto* combo = h.Find<QComboBox>(box);
+    combo->setFocus();
+    QTest::keyClicks(combo, typed);
+    QCOMPARE(combo->currentText(), chosen);
+    QCOMPARE(h.messages->Texts(), refusal.isEmpty() ? QStringList{} : QStringList{refusal});
+  }
+
+  // The wheel changes a box only while it has the focus; rolled over a box on
+  // the way down a page it leaves the box as it was.
+  void theWheelChangesOnlyAFocusedBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("focused");
+    for (const char* box : {"cboMuhurthaYear", "cboMuhurthaDate", "cboMuhurthaMonth", "cboHourFrom",
+                            "cboMinuteFrom", "cboChartStyle"}) {
+      QTest::addRow("%s", box) << box << false;
+    }
+    QTest::addRow("cboMuhurthaYear focused") << "cboMuhurthaYear" << true;
+  }
+
+  void theWheelChangesOnlyAFocusedBox() {
+    QFETCH(QString, box);
+    QFETCH(bool, focused);
+    Harness h;
+    h.Open();
+    if (box != "cboChartStyle") GoTo(h, "picSearchMode");
+    auto* combo = h.Find<QComboBox>(box);
+    combo->setCurrentIndex(1);
+    if (focused) {
+      combo->setFocus();
+    } else {
+      combo->clearFocus();  // the page gives the month box the focus
+    }
+    QCOMPARE(combo->hasFocus(), focused);
+    const QPointF centre = QRectF(combo->rect()).center();
+    QWheelEvent down(centre, combo->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &down);
+    QCOMPARE(combo->currentIndex(), focused ? 2 : 1);
   }
 
   // A year outside the boxes is said once; the year shown stays.
