@@ -131,8 +131,8 @@ AtlasCityField::AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& plac
 
   for (QComboBox* box : {moment_.month, moment_.day, moment_.year, moment_.hour, moment_.minute}) {
     connect(box, &QComboBox::currentIndexChanged, this, [this] {
-      Settle();
-      if (Attached()) Recompute();
+      // A city taken while settling is computed for the new moment already.
+      if (!Settle() && Attached()) Recompute();
     });
   }
   // Coordinates or a DST state entered by the user (or cleared with the page)
@@ -413,24 +413,25 @@ void AtlasCityField::DetachUnlessWriting() {
   if (!writing_ && Attached()) Detach();
 }
 
-void AtlasCityField::Settle() {
+bool AtlasCityField::Settle() {
   // The state and the country may be corrected by hand; the city names the
   // place. Once its place was cleared, another name is looked up as well
   // until the user enters coordinates of their own.
   const QString& settled = Attached() ? followedName_ : clearedName_;
   const bool waiting = Attached() || (!clearedCity_.isEmpty() && !AnyCoordinate());
-  if (!waiting || SameName(place_.city->text(), settled)) return;
+  if (!waiting || SameName(place_.city->text(), settled)) return false;
   // Offers still coming were for the text on the way to this one.
   ++lookups_;
   lookupTimer_->stop();
   ClearMatches();
   if (const std::optional<Place> city = CityNamedBy(place_.city->text(), lookup_)) {
     ChoosePlace(*city);
-    return;
+    return true;
   }
   // What the user typed since the place was cleared is theirs.
   if (Attached()) ClearFollowedPlace();
   clearedName_ = place_.city->text();
+  return true;
 }
 
 void AtlasCityField::ClearFollowedPlace() {

@@ -52,8 +52,9 @@ class AtlasCityField : public QObject {
   // The user's own zone or coordinates win over the atlas.
   void Detach();
   // Settles a city typed over the followed one: the atlas city of that name,
-  // or a place cleared for the user to enter.
-  void Settle();
+  // or a place cleared for the user to enter. False when there was nothing
+  // to settle.
+  bool Settle();
   // Why the page cannot be judged yet: a cleared place whose coordinates are
   // still to be entered; empty otherwise.
   QString UnknownPlaceProblem() const;

@@ -242,12 +242,11 @@ void BookEntryForm::TakeCity(const Place& city) {
   place.longitudeDegrees = Short(longitude.degrees);
   place.longitudeMinutes = Short(longitude.minutes);
   place.east = longitude.positive;
-  if (zone) {
-    const ZoneCaptions captions = CaptionsForOffset(OffsetOfCity(*zone));
-    place.zoneHours = captions.hours;
-    place.zoneMinutes = captions.minutes;
-    place.dst = captions.dst;
-  }
+  // Without its zone in this system's database, the old city's zone goes too.
+  const ZoneCaptions captions = zone ? CaptionsForOffset(OffsetOfCity(*zone)) : ZoneCaptions{};
+  place.zoneHours = captions.hours;
+  place.zoneMinutes = captions.minutes;
+  place.dst = captions.dst;
   ShowPlace(place, zone ? city.timeZone : std::string());
   clearedCity_.clear();
   placeSource_->clear();

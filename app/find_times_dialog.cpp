@@ -254,6 +254,8 @@ void FindTimesDialog::StartRangeAt(const QDate& from) {
   const QDate first = std::clamp(from, kFirstDate, kLastDate);
   dtFrom_->setDate(first);
   dtTo_->setDate(std::min(first.addMonths(3), kLastDate));
+  calResults_->setSelectedDate(first);
+  calResults_->setCurrentPage(first.year(), first.month());
 }
 
 QWidget* FindTimesDialog::BuildRangeRow() {

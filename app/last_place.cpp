@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <cstdint>
 
+#include "atlas/time_zone_rules.h"
 #include "engine/input_check.h"
 
 namespace horavela::app {
@@ -79,6 +80,9 @@ std::optional<LastPlace> RecallPlace(QSettings& settings) {
   if (!whole || !ZoneCaptionsSound(last.place) || CheckPlace(last.place, "lastPlace")) {
     return std::nullopt;
   }
+  // A zone this system no longer has: the captions kept with it stand.
+  std::string error;
+  if (!last.tz.empty() && !TimeZoneRules::Load(last.tz, &error)) last.tz.clear();
   return last;
 }
 

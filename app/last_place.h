@@ -20,7 +20,8 @@ struct LastPlace {
 void RememberPlace(QSettings& settings, const LastPlace& last);
 
 // Nothing when none was kept, or when what was kept is no place on Earth
-// (a settings file edited by hand): the pages then start empty.
+// (a settings file edited by hand): the pages then start empty. A zone the
+// system no longer knows is left out, the zone captions kept with it stand.
 std::optional<LastPlace> RecallPlace(QSettings& settings);
 
 }  // namespace horavela::app

@@ -443,6 +443,42 @@ class WizardTest : public QObject {
     QVERIFY(h.messages->shown.empty());
   }
 
+  // Settings edited by hand: what is no place on Earth starts an empty page,
+  // a zone the system lacks leaves the captions kept with it.
+  void aDamagedLastPlaceIsLeftOut_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList empty = {"", "", "", "", "", "", "", "UTC+00:00"};
+    QTest::newRow("a latitude beyond the pole") << "latitudeDegrees"
+                                                << "95" << empty;
+    QTest::newRow("a zone hour that is no number") << "zoneHours"
+                                                   << "five" << empty;
+    QTest::newRow("a zone a day away") << "zoneHours"
+                                       << "40" << empty;
+    QTest::newRow("a zone this system lacks")
+        << "tz"
+        << "Mars/Olympus_Mons"
+        << QStringList{"New Delhi", "Delhi", "India", "28", "36", "77", "12", "UTC+05:30"};
+  }
+
+  void aDamagedLastPlaceIsLeftOut() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QStringList, shown);
+    Harness h;
+    h.Open();
+    h.Evaluate(4, "Start On A New Job", true);
+    {
+      QSettings settings(h.bookFolder->filePath("settings.ini"), QSettings::IniFormat);
+      settings.setValue("lastPlace/" + key, value);
+    }
+    h.window.reset();
+    h.Open();
+    QCOMPARE(ElectionPlace(h), shown);
+    QVERIFY(h.messages->shown.empty());
+  }
+
   // File > New Evaluation clears what Back used to clear, and the zone, DST,
   // sides and sex as well.
   void newEvaluationStartsAfresh() {
