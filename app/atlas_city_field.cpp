@@ -443,6 +443,8 @@ void AtlasCityField::ClearFollowedPlace() {
         place_.longitudeDegrees, place_.longitudeMinutes}) {
     field->clear();
   }
+  place_.latitudeSide->button(0)->setChecked(true);
+  place_.longitudeSide->button(0)->setChecked(true);
   place_.zoneHour->setText("0");
   place_.zoneMinute->setText("0");
   place_.dst->setChecked(false);

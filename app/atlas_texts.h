@@ -20,12 +20,12 @@ inline constexpr char kTypedByHand[] = "Coordinates typed by hand, not from the 
 // A city named by hand that the atlas does not know as one city: the state,
 // country, coordinates and zone of the city before it were cleared.
 inline constexpr char kPlaceToEnter[] =
-    "Not one city of the atlas: enter its coordinates and zone, or look it up with Search";
+    "Not one atlas city: enter coordinates and zone, or state and country and click above";
 // %1 the city as typed, %2 the atlas city whose place was cleared.
 inline constexpr char kPlaceUnknown[] =
     "The atlas does not know \"%1\" as one city, so the coordinates and zone of %2 were "
     "cleared. Please enter the coordinates of %1 and choose its zone with \"TZ Help\", or "
-    "look the place up with Search.";
+    "enter its state and country and use \"Click here to find Latitude & Longitude\".";
 // The same in the book's form, which has neither Search nor "TZ Help".
 inline constexpr char kFormPlaceToEnter[] =
     "Not one city of the atlas: enter its coordinates and zone";

@@ -272,6 +272,8 @@ void BookEntryForm::ClearPlace() {
   state_->clear();
   country_->clear();
   for (QLineEdit* field : coordinates_) field->clear();
+  latitudeSide_->setCurrentIndex(0);
+  longitudeSide_->setCurrentIndex(0);
   zoneHours_->setValue(0);
   zoneMinutes_->setValue(0);
   dst_->setChecked(false);

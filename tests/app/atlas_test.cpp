@@ -634,8 +634,10 @@ class AtlasTest : public QObject {
     QCOMPARE(shown.info, zone);
     QCOMPARE(SourceOf(h, p), source);
     if (zone.isEmpty()) {
-      // Nothing of São Paulo's UTC-3 stays behind.
+      // Nothing of São Paulo's UTC-3 or its south and west stays behind.
       QCOMPARE(EastMinutes(shown), 0);
+      QVERIFY(h.Find<QAbstractButton>("optLat" + p.suffix + "_0")->isChecked());
+      QVERIFY(h.Find<QAbstractButton>("optLong" + p.suffix + "_0")->isChecked());
       QCOMPARE(h.Find<QLineEdit>(p.city)->text(), typed);
     }
     QVERIFY(h.messages->shown.empty());
@@ -654,7 +656,8 @@ class AtlasTest : public QObject {
     const QString refusal = QString::fromUtf8(
         "The atlas does not know \"Kuttikkattoor\" as one city, so the coordinates and zone of "
         "São Paulo, São Paulo, Brazil were cleared. Please enter the coordinates of Kuttikkattoor "
-        "and choose its zone with \"TZ Help\", or look the place up with Search.");
+        "and choose its zone with \"TZ Help\", or enter its state and country and use \"Click "
+        "here to find Latitude & Longitude\".");
     // Straight from the city field to the finder, without leaving it first.
     h.Click("cmdFindTimes");
     auto* finder = h.window->findChild<QDialog*>("frmFindTimes");
