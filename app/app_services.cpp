@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSettings>
 #include <QTimer>
 #include <QToolTip>
 #include <QUrlQuery>
@@ -149,6 +150,7 @@ AppServices DesktopServices(std::function<QWidget*()> window) {
     return book::Book::Open(book::Book::DefaultPath(), error, notice);
   };
   services.core = RealCoreSteps();
+  services.settings = [] { return std::make_unique<QSettings>("Horavela", "Horavela"); };
   return services;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QUrl>
 #include <cstddef>
@@ -13,6 +14,7 @@
 #include "report/report_writer.h"
 
 class QPrinter;
+class QSettings;
 class QWidget;
 
 namespace horavela {
@@ -100,6 +102,13 @@ struct AppServices {
   std::function<std::unique_ptr<book::Book>(std::string* error, std::string* notice)> openBook;
   CoreSteps core;
   CityLookup cityLookup;
+  // The clock a new evaluation starts at: the computer's date and time, with
+  // its offset from universal time. Replaceable so tests start at a moment of
+  // their own.
+  std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+  // What the program remembers between sessions (the last place used);
+  // nothing is remembered without it. Tests keep theirs apart from the user's.
+  std::function<std::unique_ptr<QSettings>()> settings;
 };
 
 // The core's own steps.

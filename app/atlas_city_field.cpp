@@ -26,6 +26,7 @@
 #include "app/atlas_texts.h"
 #include "app/clickable_label.h"
 #include "app/filtered_line_edit.h"
+#include "app/typed_city.h"
 #include "engine/input_check.h"
 
 namespace horavela::app {
@@ -46,39 +47,6 @@ QString Offset(const ZoneOffset& offset) {
     text += QString(" (%1)").arg(FromStd(offset.abbreviation));
   }
   return text;
-}
-
-bool FieldAccepts(const QString& text) {
-  return !text.isEmpty() && IsAcceptedText(CharacterRule::Letters, text);
-}
-
-// A character of a gazetteer name the place fields refuse, in letters they
-// take: without its accents, spelled out, or else a blank.
-QString PlainCharacter(QChar c) {
-  static const std::pair<char16_t, const char*> kSpelled[] = {
-      {u'ß', "ss"}, {u'æ', "ae"}, {u'Æ', "AE"}, {u'ø', "o"}, {u'Ø', "O"}, {u'œ', "oe"},
-      {u'Œ', "OE"}, {u'ł', "l"},  {u'Ł', "L"},  {u'đ', "d"}, {u'Đ', "D"}, {u'ı', "i"}};
-  QString base;
-  for (QChar part : QString(c).normalized(QString::NormalizationForm_D)) {
-    if (part.category() != QChar::Mark_NonSpacing) base += part;
-  }
-  if (FieldAccepts(base)) return base;
-  const char16_t code = c.unicode();
-  const auto* spelled = std::find_if(std::begin(kSpelled), std::end(kSpelled),
-                                     [code](const auto& entry) { return entry.first == code; });
-  if (spelled != std::end(kSpelled) && FieldAccepts(spelled->second)) return spelled->second;
-  return QString(' ');
-}
-
-// A gazetteer name as the place field can hold it: as written where the field
-// takes every character, otherwise with the refused ones made plain ("Sao
-// Paulo" in a field of A to Z, "Aix en Provence" where hyphens are refused).
-QString ForPlaceField(const QString& name) {
-  QString written;
-  for (QChar c : name.normalized(QString::NormalizationForm_C)) {
-    written += FieldAccepts(QString(c)) ? QString(c) : PlainCharacter(c);
-  }
-  return written.simplified();
 }
 
 bool SameName(const QString& a, const QString& b) {
@@ -163,8 +131,8 @@ AtlasCityField::AtlasCityField(const MomentBoxes& moment, const PlaceBoxes& plac
 
   for (QComboBox* box : {moment_.month, moment_.day, moment_.year, moment_.hour, moment_.minute}) {
     connect(box, &QComboBox::currentIndexChanged, this, [this] {
-      DetachIfRenamed();
-      if (Attached()) Recompute();
+      // A city taken while settling is computed for the new moment already.
+      if (!Settle() && Attached()) Recompute();
     });
   }
   // Coordinates or a DST state entered by the user (or cleared with the page)
@@ -186,7 +154,7 @@ bool AtlasCityField::eventFilter(QObject* watched, QEvent* event) {
   // Leaving the field settles the city; the list opening does not leave it.
   if (watched == place_.city && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-    DetachIfRenamed();
+    Settle();
   }
   QAbstractItemView* popup = completer_->popup();
   if ((watched == popup || watched == place_.city) && event->type() == QEvent::KeyPress &&
@@ -298,6 +266,8 @@ void AtlasCityField::ChoosePlace(const Place& place) {
   // A search still running was for the text before the choice.
   ++lookups_;
   lookupTimer_->stop();
+  clearedCity_.clear();
+  clearedName_.clear();
   writing_ = true;
   place_.city->setText(ForPlaceField(FromStd(place.name)));
   place_.state->setText(ForPlaceField(FromStd(place.state)));
@@ -407,7 +377,7 @@ void AtlasCityField::ShowUnresolved(const QString& summary) {
 }
 
 bool AtlasCityField::CheckResolved() {
-  DetachIfRenamed();
+  Settle();
   if (!Attached()) return true;
   switch (clock_) {
     case Clock::Resolved:
@@ -432,6 +402,8 @@ void AtlasCityField::Detach() {
   lastLocal_.reset();
   clock_ = Clock::Resolved;
   clockMessage_.clear();
+  clearedCity_.clear();
+  clearedName_.clear();
   zoneInfo_->setStyleSheet({});
   zoneInfo_->clear();
   ShowSource();
@@ -441,9 +413,76 @@ void AtlasCityField::DetachUnlessWriting() {
   if (!writing_ && Attached()) Detach();
 }
 
-void AtlasCityField::DetachIfRenamed() {
-  // The state and the country may be corrected by hand; the city names the place.
-  if (Attached() && !SameName(place_.city->text(), followedName_)) Detach();
+bool AtlasCityField::Settle() {
+  // The state and the country may be corrected by hand; the city names the
+  // place. Once its place was cleared, another name is looked up as well
+  // until the user enters coordinates of their own.
+  const QString& settled = Attached() ? followedName_ : clearedName_;
+  const bool waiting = Attached() || (!clearedCity_.isEmpty() && !AnyCoordinate());
+  if (!waiting || SameName(place_.city->text(), settled)) return false;
+  // Offers still coming were for the text on the way to this one.
+  ++lookups_;
+  lookupTimer_->stop();
+  ClearMatches();
+  if (const std::optional<Place> city = CityNamedBy(place_.city->text(), lookup_)) {
+    ChoosePlace(*city);
+    return true;
+  }
+  // What the user typed since the place was cleared is theirs.
+  if (Attached()) ClearFollowedPlace();
+  clearedName_ = place_.city->text();
+  return true;
+}
+
+void AtlasCityField::ClearFollowedPlace() {
+  const QString previous = FromStd(PlaceLabel(*followed_));
+  Detach();
+  writing_ = true;
+  for (QLineEdit* field :
+       {place_.state, place_.country, place_.latitudeDegrees, place_.latitudeMinutes,
+        place_.longitudeDegrees, place_.longitudeMinutes}) {
+    field->clear();
+  }
+  place_.latitudeSide->button(0)->setChecked(true);
+  place_.longitudeSide->button(0)->setChecked(true);
+  place_.zoneHour->setText("0");
+  place_.zoneMinute->setText("0");
+  place_.dst->setChecked(false);
+  writing_ = false;
+  emit zoneWritten();
+  clearedCity_ = previous;
+  ShowSource();
+}
+
+std::array<const QLineEdit*, 4> AtlasCityField::Coordinates() const {
+  return {place_.latitudeDegrees, place_.latitudeMinutes, place_.longitudeDegrees,
+          place_.longitudeMinutes};
+}
+
+bool AtlasCityField::CoordinatesComplete() const {
+  const auto fields = Coordinates();
+  return std::none_of(fields.begin(), fields.end(),
+                      [](const QLineEdit* field) { return field->text().trimmed().isEmpty(); });
+}
+
+bool AtlasCityField::AnyCoordinate() const {
+  const auto fields = Coordinates();
+  return std::any_of(fields.begin(), fields.end(),
+                     [](const QLineEdit* field) { return !field->text().isEmpty(); });
+}
+
+QString AtlasCityField::UnknownPlaceProblem() const {
+  if (clearedCity_.isEmpty() || CoordinatesComplete()) return {};
+  return QString(texts::kPlaceUnknown).arg(place_.city->text().simplified(), clearedCity_);
+}
+
+bool AtlasCityField::CheckPlaceKnown() {
+  Settle();
+  const QString problem = UnknownPlaceProblem();
+  if (problem.isEmpty()) return true;
+  messages_->Show(MessageIcon::Error, problem);
+  place_.latitudeDegrees->setFocus(Qt::OtherFocusReason);
+  return false;
 }
 
 void AtlasCityField::ShowSource() {
@@ -451,11 +490,11 @@ void AtlasCityField::ShowSource() {
     placeSource_->setText(QString(texts::kFromAtlas).arg(FromStd(PlaceLabel(*followed_))));
     return;
   }
-  const std::array<const QLineEdit*, 4> coordinates = {
-      place_.latitudeDegrees, place_.latitudeMinutes, place_.longitudeDegrees,
-      place_.longitudeMinutes};
-  const bool typed = std::any_of(coordinates.begin(), coordinates.end(),
-                                 [](const QLineEdit* field) { return !field->text().isEmpty(); });
+  const bool typed = AnyCoordinate();
+  if (!clearedCity_.isEmpty() && !typed) {
+    placeSource_->setText(texts::kPlaceToEnter);
+    return;
+  }
   placeSource_->setText(typed ? QString(texts::kTypedByHand) : QString());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -15,6 +16,7 @@
 class QCompleter;
 class QKeyEvent;
 class QLabel;
+class QLineEdit;
 class QModelIndex;
 class QStandardItemModel;
 class QTimer;
@@ -25,9 +27,12 @@ namespace horavela::app {
 // matching cities of the gazetteer; choosing one fills the place and the
 // coordinates and keeps the zone captions and the DST box at the offset in
 // force at the page's date and time (recomputed when they change), until the
-// user picks a zone, enters coordinates by hand or names another city. A label
-// beside the place says whether the coordinates come from the atlas or from
-// the user.
+// user picks a zone or enters coordinates by hand. A city typed over the
+// followed one is settled when the user leaves the field: a name the atlas
+// knows as one city is taken as if chosen, any other clears the place of the
+// city before it, so that no judgement uses another city's coordinates. A label
+// under the place says whether the coordinates come from the atlas or from
+// the user, or that they must be entered.
 class AtlasCityField : public QObject {
   Q_OBJECT
 
@@ -46,6 +51,16 @@ class AtlasCityField : public QObject {
   bool CheckResolved();
   // The user's own zone or coordinates win over the atlas.
   void Detach();
+  // Settles a city typed over the followed one: the atlas city of that name,
+  // or a place cleared for the user to enter. False when there was nothing
+  // to settle.
+  bool Settle();
+  // Why the page cannot be judged yet: a cleared place whose coordinates are
+  // still to be entered; empty otherwise.
+  QString UnknownPlaceProblem() const;
+  // For the page check, before the coordinates are checked: false, after
+  // saying why, while UnknownPlaceProblem has one.
+  bool CheckPlaceKnown();
 
   QCompleter* completer() const { return completer_; }
   QLabel* zoneInfo() const { return zoneInfo_; }
@@ -69,8 +84,11 @@ class AtlasCityField : public QObject {
   void ClearMatches();
   bool HandleListKey(const QKeyEvent& key);
   void Choose(const QModelIndex& index);
-  // Lets go of the atlas city once the city field names another place.
-  void DetachIfRenamed();
+  // Clears the state, country, coordinates and zone of the followed city.
+  void ClearFollowedPlace();
+  std::array<const QLineEdit*, 4> Coordinates() const;
+  bool CoordinatesComplete() const;
+  bool AnyCoordinate() const;
   void ShowSource();
   void Recompute();
   // Asks which of the two moments of a repeated clock time was meant;
@@ -101,6 +119,8 @@ class AtlasCityField : public QObject {
   Clock clock_ = Clock::Resolved;
   QString clockMessage_;  // why the clock time is not resolved
   bool writing_ = false;  // our own writes to the page do not detach it
+  QString clearedCity_;   // the atlas city whose place was cleared, until the page starts over
+  QString clearedName_;   // the city text it was cleared for
 
  public:
   // The tz zone the page follows while attached; nothing otherwise.

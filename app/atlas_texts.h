@@ -17,6 +17,21 @@ inline constexpr char kZoneInfoNoDate[] = "%1: choose the date";
 // National Capital Territory of Delhi, India".
 inline constexpr char kFromAtlas[] = "From the atlas: %1";
 inline constexpr char kTypedByHand[] = "Coordinates typed by hand, not from the atlas";
+// A city named by hand that the atlas does not know as one city: the state,
+// country, coordinates and zone of the city before it were cleared.
+inline constexpr char kPlaceToEnter[] =
+    "Not one atlas city: enter coordinates and zone, or state and country and click above";
+// %1 the city as typed, %2 the atlas city whose place was cleared.
+inline constexpr char kPlaceUnknown[] =
+    "The atlas does not know \"%1\" as one city, so the coordinates and zone of %2 were "
+    "cleared. Please enter the coordinates of %1 and choose its zone with \"TZ Help\", or "
+    "enter its state and country and use \"Click here to find Latitude & Longitude\".";
+// The same in the book's form, which has neither Search nor "TZ Help".
+inline constexpr char kFormPlaceToEnter[] =
+    "Not one city of the atlas: enter its coordinates and zone";
+inline constexpr char kFormPlaceUnknown[] =
+    "The atlas does not know \"%1\" as one city, so the coordinates and zone of %2 were "
+    "cleared. Please enter the coordinates and the zone of %1.";
 
 inline constexpr char kSkippedTime[] =
     "The clock time %1 did not exist in %2: the clocks were put forward from %3 to %4. "

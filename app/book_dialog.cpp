@@ -137,12 +137,12 @@ void BookDialog::EditSelected() {
   if (!index) return;
   std::string error;
   if (PeopleInFront()) {
-    BookEntryForm form(shownPeople_[*index], services_.messages, this);
+    BookEntryForm form(shownPeople_[*index], services_.messages, services_.cityLookup, this);
     if (form.exec() != QDialog::Accepted) return;
     book::Person person = form.person();
     error = book_.SavePerson(person);
   } else {
-    BookEntryForm form(shownPlaces_[*index], services_.messages, this);
+    BookEntryForm form(shownPlaces_[*index], services_.messages, services_.cityLookup, this);
     if (form.exec() != QDialog::Accepted) return;
     book::Place place = form.place();
     error = book_.SavePlace(place);

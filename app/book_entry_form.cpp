@@ -3,16 +3,24 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
+#include <iterator>
 
 #include "app/app_texts.h"
+#include "app/atlas_texts.h"
+#include "app/book_entries.h"
 #include "app/book_texts.h"
 #include "app/filtered_line_edit.h"
 #include "app/page_checks.h"
+#include "app/typed_city.h"
 #include "calendar/civil_calendar.h"
 
 namespace horavela::app {
@@ -54,8 +62,12 @@ std::int16_t Number(const QLineEdit* field) {
 
 }  // namespace
 
-BookEntryForm::BookEntryForm(bool isPerson, std::shared_ptr<MessageBoxes> messages, QWidget* parent)
-    : QDialog(parent), isPerson_(isPerson), messages_(std::move(messages)) {
+BookEntryForm::BookEntryForm(bool isPerson, std::shared_ptr<MessageBoxes> messages,
+                             CityLookup lookup, QWidget* parent)
+    : QDialog(parent),
+      isPerson_(isPerson),
+      messages_(std::move(messages)),
+      lookup_(std::move(lookup)) {
   setObjectName("dlgBookEntry");
   setWindowTitle(isPerson ? texts::kEditPersonTitle : texts::kEditPlaceTitle);
   auto* form = new QFormLayout;
@@ -77,8 +89,8 @@ BookEntryForm::BookEntryForm(bool isPerson, std::shared_ptr<MessageBoxes> messag
 }
 
 BookEntryForm::BookEntryForm(const book::Person& person, std::shared_ptr<MessageBoxes> messages,
-                             QWidget* parent)
-    : BookEntryForm(true, std::move(messages), parent) {
+                             CityLookup lookup, QWidget* parent)
+    : BookEntryForm(true, std::move(messages), std::move(lookup), parent) {
   person_ = person;
   const MomentEntry& b = person.birth;
   name_->setText(FromStd(person.name));
@@ -94,8 +106,8 @@ BookEntryForm::BookEntryForm(const book::Person& person, std::shared_ptr<Message
 }
 
 BookEntryForm::BookEntryForm(const book::Place& place, std::shared_ptr<MessageBoxes> messages,
-                             QWidget* parent)
-    : BookEntryForm(false, std::move(messages), parent) {
+                             CityLookup lookup, QWidget* parent)
+    : BookEntryForm(false, std::move(messages), std::move(lookup), parent) {
   place_ = place;
   ShowPlace(place.place, place.tz);
 }
@@ -151,6 +163,12 @@ void BookEntryForm::AddPlaceRows(QFormLayout* form) {
   longitudeMinutes_->setPlaceholderText(texts::kMinutes);
   form->addRow(texts::kLatitude, Row({latitudeDegrees_, latitudeMinutes_, latitudeSide_}));
   form->addRow(texts::kLongitude, Row({longitudeDegrees_, longitudeMinutes_, longitudeSide_}));
+  coordinates_ = {latitudeDegrees_, latitudeMinutes_, longitudeDegrees_, longitudeMinutes_};
+  placeSource_ = new QLabel(this);
+  placeSource_->setObjectName("frmPlaceSource");
+  placeSource_->setWordWrap(true);
+  form->addRow(QString(), placeSource_);
+  city_->installEventFilter(this);
   // The captions as the zone picker writes them: signed, west of Greenwich positive.
   zoneHours_ = NewSpin("frmZoneHour", -14, 14, this);
   zoneMinutes_ = NewSpin("frmZoneMinute", -59, 59, this);
@@ -180,9 +198,89 @@ void BookEntryForm::ShowPlace(const PlaceEntry& place, const std::string& tz) {
   zoneHours_->setValue(place.zoneHours);
   zoneMinutes_->setValue(place.zoneMinutes);
   dst_->setChecked(place.dst);
+  tz_ = tz;
   followsTz_->setText(QString(texts::kFollowsAtlasZone).arg(FromStd(tz)));
   followsTz_->setChecked(!tz.empty());
   followsTz_->setVisible(!tz.empty());
+  cityOfPlace_ = city_->text();
+}
+
+bool BookEntryForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == city_ && event->type() == QEvent::FocusOut) SettleCity();
+  return QDialog::eventFilter(watched, event);
+}
+
+void BookEntryForm::SettleCity() {
+  // Once the place was cleared, another name is looked up as well until the
+  // user enters coordinates of their own.
+  const bool typed =
+      std::any_of(std::begin(coordinates_), std::end(coordinates_),
+                  [](const QLineEdit* field) { return !field->text().trimmed().isEmpty(); });
+  const bool waiting = clearedCity_.isEmpty() || !typed;
+  if (!waiting || ComparableName(city_->text()) == ComparableName(cityOfPlace_)) return;
+  if (const std::optional<Place> city = CityNamedBy(city_->text(), lookup_)) {
+    TakeCity(*city);
+    return;
+  }
+  // What the user typed since the place was cleared is theirs.
+  if (clearedCity_.isEmpty()) ClearPlace();
+  cityOfPlace_ = city_->text();
+}
+
+void BookEntryForm::TakeCity(const Place& city) {
+  std::string error;
+  const std::optional<TimeZoneRules> zone = TimeZoneRules::Load(city.timeZone, &error);
+  const DegreesMinutes latitude = ToDegreesMinutes(city.latitude);
+  const DegreesMinutes longitude = ToDegreesMinutes(city.longitude);
+  PlaceEntry place = ReadPlace();
+  place.city = ForPlaceField(FromStd(city.name)).toStdString();
+  place.state = ForPlaceField(FromStd(city.state)).toStdString();
+  place.country = ForPlaceField(FromStd(city.country)).toStdString();
+  place.latitudeDegrees = Short(latitude.degrees);
+  place.latitudeMinutes = Short(latitude.minutes);
+  place.north = latitude.positive;
+  place.longitudeDegrees = Short(longitude.degrees);
+  place.longitudeMinutes = Short(longitude.minutes);
+  place.east = longitude.positive;
+  // Without its zone in this system's database, the old city's zone goes too.
+  const ZoneCaptions captions = zone ? CaptionsForOffset(OffsetOfCity(*zone)) : ZoneCaptions{};
+  place.zoneHours = captions.hours;
+  place.zoneMinutes = captions.minutes;
+  place.dst = captions.dst;
+  ShowPlace(place, zone ? city.timeZone : std::string());
+  clearedCity_.clear();
+  placeSource_->clear();
+}
+
+ZoneOffset BookEntryForm::OffsetOfCity(const TimeZoneRules& zone) const {
+  // A person's at the birth (the first of a repeated clock time); a place's
+  // standard time, which the pages replace by the offset of their own moment.
+  if (isPerson_) {
+    return zone
+        .AtLocal(year_->value(), month_->currentIndex() + 1, day_->value(), hour_->value(),
+                 minute_->value())
+        .offset;
+  }
+  const ZoneOffset january = zone.AtUtc(CivilToSeconds(2020, 1, 15, 12, 0));
+  return january.dst ? zone.AtUtc(CivilToSeconds(2020, 7, 15, 12, 0)) : january;
+}
+
+void BookEntryForm::ClearPlace() {
+  PlaceEntry cleared = ReadPlace();
+  cleared.city = cityOfPlace_.trimmed().toStdString();
+  clearedCity_ = PlaceLabelText(cleared);
+  state_->clear();
+  country_->clear();
+  for (QLineEdit* field : coordinates_) field->clear();
+  latitudeSide_->setCurrentIndex(0);
+  longitudeSide_->setCurrentIndex(0);
+  zoneHours_->setValue(0);
+  zoneMinutes_->setValue(0);
+  dst_->setChecked(false);
+  tz_.clear();
+  followsTz_->setChecked(false);
+  followsTz_->setVisible(false);
+  placeSource_->setText(texts::kFormPlaceToEnter);
 }
 
 PlaceEntry BookEntryForm::ReadPlace() const {
@@ -203,8 +301,7 @@ PlaceEntry BookEntryForm::ReadPlace() const {
 }
 
 std::string BookEntryForm::ReadTz() const {
-  const std::string& tz = isPerson_ ? person_.tz : place_.tz;
-  return followsTz_->isChecked() ? tz : std::string();
+  return followsTz_->isChecked() ? tz_ : std::string();
 }
 
 book::Person BookEntryForm::person() const {
@@ -242,6 +339,14 @@ bool BookEntryForm::Check() {
   }
   if (!isPerson_ && city_->text().trimmed().isEmpty()) {
     return Refuse(city_, texts::kEnterPlaceCity);
+  }
+  SettleCity();
+  const bool complete =
+      std::none_of(std::begin(coordinates_), std::end(coordinates_),
+                   [](const QLineEdit* field) { return field->text().trimmed().isEmpty(); });
+  if (!clearedCity_.isEmpty() && !complete) {
+    return Refuse(latitudeDegrees_,
+                  QString(texts::kFormPlaceUnknown).arg(city_->text().simplified(), clearedCity_));
   }
   const std::pair<QLineEdit*, const char*> required[] = {
       {latitudeDegrees_, texts::kEnterLatitudeDegrees},

@@ -278,6 +278,15 @@ FindTimesDialog::~FindTimesDialog() {
   }
 }
 
+void FindTimesDialog::StartRangeAt(const QDate& from) {
+  if (!from.isValid()) return;
+  const QDate first = std::clamp(from, kFirstDate, kLastDate);
+  dtFrom_->setDate(first);
+  dtTo_->setDate(std::min(first.addMonths(3), kLastDate));
+  calResults_->setSelectedDate(first);
+  calResults_->setCurrentPage(first.year(), first.month());
+}
+
 QWidget* FindTimesDialog::BuildRangeRow() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);

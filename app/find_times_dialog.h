@@ -72,6 +72,10 @@ class FindTimesDialog : public QDialog {
 
   void reject() override;
 
+  // Starts the range at `from` (the election page's date) instead of today,
+  // for the same three months.
+  void StartRangeAt(const QDate& from);
+
   // How the file for "Export CSV..." is chosen: the app's save-file service.
   using SaveFileChooser = std::function<QString(
       const QString& caption, const QString& suggestedName, const QString& filter)>;

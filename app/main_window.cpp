@@ -213,6 +213,7 @@ void MainWindow::Form_Load() {
   }
   lblMainOptions_Click(0);
   for (QComboBox* box : {election_.month, election_.day, election_.year}) SelectFirst(box);
+  StartAtLastPlaceNow();
   ShowZoneOffset(electionPlace_);
   ShowZoneOffset(birthPlace_);
   ShowPage(picMainScreen_);
@@ -347,6 +348,7 @@ void MainWindow::NewEvaluation() {
   electionAtlas_->Detach();
   birthAtlas_->Detach();
   optSex_->button(0)->setChecked(true);
+  StartAtLastPlaceNow();
   ShowPage(picMainScreen_);
 }
 

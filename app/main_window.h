@@ -208,6 +208,12 @@ class MainWindow : public QMainWindow {
                  const std::string& tz);
   void FillBirthMoment(const MomentEntry& birth);
 
+  // Where a new evaluation starts
+  void StartAtLastPlaceNow();
+  void RememberElectionPlace();
+  // Writes the election moment at once, as the search for good times chose it.
+  void WriteElectionMinute(const LocalMinute& minute);
+
   AppServices services_;
 
   QString electionSubject_;

@@ -104,7 +104,8 @@ QWidget* MainWindow::WithBookButtons(QWidget* navigation, bool birthPage) {
 
 bool MainWindow::CheckPlaceToSave() {
   const PlaceBoxes& p = electionPlace_;
-  return CheckRequired({{p.city, texts::kEnterCity},
+  return electionAtlas_->CheckPlaceKnown() &&
+         CheckRequired({{p.city, texts::kEnterCity},
                         {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
                         {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
                         {p.longitudeDegrees, texts::kEnterLongitudeDegrees},

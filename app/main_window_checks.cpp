@@ -68,7 +68,8 @@ bool MainWindow::CheckDate(const MomentBoxes& moment, const QString& which) {
 
 bool MainWindow::CheckElectionPage() {
   const PlaceBoxes& p = electionPlace_;
-  return CheckRequired({{p.latitudeDegrees, texts::kEnterLatitudeDegrees},
+  return electionAtlas_->CheckPlaceKnown() &&
+         CheckRequired({{p.latitudeDegrees, texts::kEnterLatitudeDegrees},
                         {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
                         {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
                         {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
@@ -80,6 +81,7 @@ bool MainWindow::CheckElectionPage() {
 // Everything the birth page must hold to be judged or kept in the book.
 bool MainWindow::CheckBirthEntries() {
   const PlaceBoxes& p = birthPlace_;
+  if (!birthAtlas_->CheckPlaceKnown()) return false;
   if (!CheckRequired({{txtBirthName_, texts::kEnterName},
                       {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
                       {p.latitudeMinutes, texts::kEnterLatitudeMinutes},

@@ -167,6 +167,7 @@ void MainWindow::Display(Pace pace) {
   TS_->setCurrentIndex(0);
   lastCalendarMoment_ = CalendarMomentOf(state, moment, explanation, electionAtlas_->Zone());
   lastEvaluation_ = std::move(state);
+  RememberElectionPlace();
 
   QStringList warnings;
   for (const std::string& warning : lastEvaluation_->Warnings) warnings << FromStd(warning);

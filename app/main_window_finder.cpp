@@ -1,6 +1,7 @@
 // The way from the wizard's pages into the search for good times, and back.
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +41,11 @@ QWidget* MainWindow::WithFindTimesButton(QWidget* navigation, const QString& nam
 
 QString MainWindow::FinderInputProblem() const {
   if (electionSubject_.isEmpty()) return texts::kFindNoSubject;
+  // A city typed over an atlas city whose place was cleared: say so, rather
+  // than that the place is missing.
+  for (const AtlasCityField* atlas : {electionAtlas_, birthAtlas_}) {
+    if (const QString problem = atlas->UnknownPlaceProblem(); !problem.isEmpty()) return problem;
+  }
   const PlaceBoxes& e = electionPlace_;
   if (AnyEmpty({e.latitudeDegrees, e.latitudeMinutes, e.longitudeDegrees, e.longitudeMinutes})) {
     return texts::kFindNoElectionPlace;
@@ -82,11 +88,17 @@ SearchRequest MainWindow::FinderRequest() const {
 }
 
 void MainWindow::cmdFindTimes_Click() {
+  // The search takes the places as the pages will judge them.
+  electionAtlas_->Settle();
+  birthAtlas_->Settle();
   FindTimesInputs inputs{FinderRequest(), FinderInputProblem(), std::nullopt};
   // An election place that follows an atlas city is searched on its own clock.
   if (const TimeZoneRules* zone = electionAtlas_->Zone()) inputs.zone = *zone;
   auto* dialog = new FindTimesDialog(std::move(inputs), services_.messages, this);
   dialog->SetSaveFileChooser(services_.chooseSaveFile);
+  dialog->StartRangeAt(QDate(election_.year->currentText().toInt(),
+                             election_.month->currentIndex() + 1,
+                             election_.day->currentText().toInt()));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowModality(Qt::WindowModal);
   // The evaluation pauses on the wait page; it starts once the dialog is gone.
@@ -96,7 +108,7 @@ void MainWindow::cmdFindTimes_Click() {
   dialog->show();
 }
 
-void MainWindow::UseElectionMinute(const LocalMinute& minute) {
+void MainWindow::WriteElectionMinute(const LocalMinute& minute) {
   // The whole moment in one step: an atlas city's zone is found for it alone,
   // never for a half-written moment on the way (which the clocks may have
   // skipped or repeated, and which would be asked about).
@@ -115,6 +127,10 @@ void MainWindow::UseElectionMinute(const LocalMinute& minute) {
   }
   SyncWeekday(election_);
   electionAtlas_->FollowWrittenMoment();
+}
+
+void MainWindow::UseElectionMinute(const LocalMinute& minute) {
+  WriteElectionMinute(minute);
   // Then as the birth page's Next.
   if (!CheckElectionPage()) {
     ShowPage(picSearchMode_);

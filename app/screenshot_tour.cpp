@@ -183,7 +183,12 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   MainWindow* pointer = nullptr;
-  MainWindow window(horavela::app::DesktopServices([&pointer]() -> QWidget* { return pointer; }));
+  horavela::app::AppServices services =
+      horavela::app::DesktopServices([&pointer]() -> QWidget* { return pointer; });
+  // The pictures are the same on every run, and the user's settings are left alone.
+  services.now = [] { return QDateTime(QDate(2024, 11, 14), QTime(10, 30), Qt::UTC); };
+  services.settings = nullptr;
+  MainWindow window(std::move(services));
   pointer = &window;
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;

@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 #include <QUrl>
 #include <deque>
@@ -80,6 +82,9 @@ struct Harness {
   // harness, never the user's own; shared by the windows the harness opens.
   std::shared_ptr<QTemporaryDir> bookFolder = std::make_shared<QTemporaryDir>();
   QString bookPath = bookFolder->filePath("book.sqlite");
+  // The computer's clock as the window reads it, and the settings it keeps
+  // (a file beside the book, so each harness starts with none).
+  QDateTime now{QDate(2026, 3, 15), QTime(9, 41, 27), QTimeZone(19800)};
   std::unique_ptr<MainWindow> window;
 
   AppServices Services() {
@@ -113,6 +118,11 @@ struct Harness {
     services.core = RealCoreSteps();
     // The atlas is searched as soon as the test stops typing.
     services.cityLookup.delayMilliseconds = 0;
+    services.now = [this] { return now; };
+    services.settings = [this] {
+      return std::make_unique<QSettings>(bookFolder->filePath("settings.ini"),
+                                         QSettings::IniFormat);
+    };
     return services;
   }
 
@@ -151,6 +161,13 @@ struct Harness {
     QTest::keyClicks(field, text);
   }
 
+  // Types `text` over what the field holds: a new evaluation starts at the
+  // last place used.
+  void Retype(const QString& fieldName, const QString& text) {
+    Find<QLineEdit>(fieldName)->clear();
+    Type(fieldName, text);
+  }
+
   void Select(const QString& comboName, const QString& text) {
     auto* combo = Find<QComboBox>(comboName);
     const int index = combo->findText(text);
@@ -174,30 +191,30 @@ struct Harness {
     Select("cboMuhurthaYear", year);
     Select("cboHourFrom", "10");
     Select("cboMinuteFrom", "30");
-    Type("txtCity", "New Delhi");
-    Type("txtState", "Delhi");
-    Type("txtCountry", "India");
-    Type("txtDegreeLat", "28");
-    Type("txtMinuteLat", "36");
-    Type("txtDegreeLong", "77");
-    Type("txtMinuteLong", "12");
+    Retype("txtCity", "New Delhi");
+    Retype("txtState", "Delhi");
+    Retype("txtCountry", "India");
+    Retype("txtDegreeLat", "28");
+    Retype("txtMinuteLat", "36");
+    Retype("txtDegreeLong", "77");
+    Retype("txtMinuteLong", "12");
   }
 
   void FillBirthPage(const QString& year = "1980") {
-    Type("txtBirthName", "Asha Rao");
+    Retype("txtBirthName", "Asha Rao");
     Find<QAbstractButton>("optSex_1")->setChecked(true);
     Select("cboMonth", "July");
     Select("cboDate", "14");
     Select("cboYear", year);
     Select("cboBirthHour", "7");
     Select("cboBirthMinute", "5");
-    Type("txtBirthCity", "Mumbai");
-    Type("txtBirthState", "Maharashtra");
-    Type("txtBirthCountry", "India");
-    Type("txtBirthDegreeLat", "18");
-    Type("txtBirthMinuteLat", "58");
-    Type("txtBirthDegreeLong", "72");
-    Type("txtBirthMinuteLong", "50");
+    Retype("txtBirthCity", "Mumbai");
+    Retype("txtBirthState", "Maharashtra");
+    Retype("txtBirthCountry", "India");
+    Retype("txtBirthDegreeLat", "18");
+    Retype("txtBirthMinuteLat", "58");
+    Retype("txtBirthDegreeLong", "72");
+    Retype("txtBirthMinuteLong", "50");
   }
   // The wizard with the standard entries, from ticking the subject of main
   // option `option` to the birth page, filled; `indianZone` gives the

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCompleter>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLocale>
 #include <QTableWidget>
@@ -564,43 +565,117 @@ class AtlasTest : public QObject {
              QString("Madurai Tamil Nadu India Latitude Longitude"));
   }
 
-  void anotherCityNameLetsGoOfTheAtlas_data() {
+  // A city typed over the followed one and left without choosing an offer:
+  // the atlas city of that name, or a place cleared for the user to enter;
+  // never the coordinates of the city before it. Changed on purpose: the
+  // page used to keep the old city's state, country, coordinates and zone.
+  void aCityTypedOverTheFollowedOneIsSettled_data() {
+    QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("offered");  // whether the atlas knows the name
-    QTest::addColumn<bool>("follows");
-    QTest::newRow("another city") << "Chennai" << true << false;
-    QTest::newRow("a village the atlas does not know") << "Kuttikkattoor" << false << false;
-    QTest::newRow("the same name") << "New Delhi" << true << true;
-    QTest::newRow("the same name in small letters") << "new delhi " << true << true;
+    QTest::addColumn<bool>("offered");        // whether the atlas offers cities for it
+    QTest::addColumn<QStringList>("fields");  // state, country, lat, lat min, long, long min
+    QTest::addColumn<QString>("zone");        // the zone information
+    QTest::addColumn<QString>("source");
+    const QString toEnter = horavela::app::texts::kPlaceToEnter;
+    // Gazetteer: Port-au-Prince 18.54349 N 72.33881 W, Chennai 13.08784 N
+    // 80.27847 E, Madurai 9.91900 N 78.11953 E.
+    const QStringList portAuPrince = {"Ouest", "Haiti", "18", "33", "72", "20"};
+    QTest::newRow("Port-au-Prince, known as one city")
+        << "Muhurtha"
+        << "Port-au-Prince" << true << portAuPrince << "America/Port-au-Prince, UTC-05:00"
+        << "From the atlas: Port-au-Prince, Ouest, Haiti";
+    QTest::newRow("without its hyphens, in small letters")
+        << "Birth"
+        << "port au prince" << false << portAuPrince << "America/Port-au-Prince, UTC-05:00"
+        << "From the atlas: Port-au-Prince, Ouest, Haiti";
+    QTest::newRow("Chennai, the first offer by that name")
+        << "Muhurtha"
+        << "Chennai" << true << QStringList{"Tamil Nadu", "India", "13", "5", "80", "17"}
+        << "Asia/Kolkata, UTC+05:30"
+        << "From the atlas: Chennai, Tamil Nadu, India";
+    QTest::newRow("a village the atlas does not know")
+        << "Muhurtha"
+        << "Kuttikkattoor" << false << QStringList{"", "", "", "", "", ""} << "" << toEnter;
+    QTest::newRow("the start of a name, not a name")
+        << "Birth"
+        << "Madur" << true << QStringList{"", "", "", "", "", ""} << "" << toEnter;
+    QTest::newRow("the same name in small letters")
+        << "Muhurtha"
+        << "sao paulo " << true
+        << QStringList{QString::fromUtf8("São Paulo"), "Brazil", "23", "33", "46", "38"}
+        << "America/Sao_Paulo, UTC-02:00"  // summer time in January 2011
+        << QString::fromUtf8("From the atlas: São Paulo, São Paulo, Brazil");
   }
 
-  void anotherCityNameLetsGoOfTheAtlas() {
+  void aCityTypedOverTheFollowedOneIsSettled() {
+    QFETCH(QString, page);
     QFETCH(QString, typed);
     QFETCH(bool, offered);
-    QFETCH(bool, follows);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, zone);
+    QFETCH(QString, source);
+    const PageNames& p = Page(page);
+    Harness h;
+    OpenOn(h, p);
+    SetMoment(h, p, 2011, "January", 5, 12, 0);
+    PickCity(h, p, "Sao Pa", QString::fromUtf8("São Paulo, São Paulo, Brazil"));
+    QCOMPARE(ZoneOf(h, p).hours, QString("3"));
+    if (offered) {
+      TypeCity(h, p, typed);
+    } else {
+      h.Find<QLineEdit>(p.city)->clear();
+      h.Type(p.city, typed);
+    }
+    PressKey(h, p, Qt::Key_Tab, KeyRoute::Window);
+    QVERIFY(!h.Find<QLineEdit>(p.city)->hasFocus());
+    const QString names[] = {p.state, p.country, p.latDeg, p.latMin, p.longDeg, p.longMin};
+    for (int i = 0; i < 6; ++i) QCOMPARE(h.Find<QLineEdit>(names[i])->text(), fields[i]);
+    const Zone shown = ZoneOf(h, p);
+    QCOMPARE(shown.info, zone);
+    QCOMPARE(SourceOf(h, p), source);
+    if (zone.isEmpty()) {
+      // Nothing of São Paulo's UTC-3 or its south and west stays behind.
+      QCOMPARE(EastMinutes(shown), 0);
+      QVERIFY(h.Find<QAbstractButton>("optLat" + p.suffix + "_0")->isChecked());
+      QVERIFY(h.Find<QAbstractButton>("optLong" + p.suffix + "_0")->isChecked());
+      QCOMPARE(h.Find<QLineEdit>(p.city)->text(), typed);
+    }
+    QVERIFY(h.messages->shown.empty());
+  }
+
+  // A place cleared for another name is refused with the reason, by the
+  // page's Next and by the search for good times, until its coordinates are
+  // typed or looked up.
+  void aClearedPlaceIsRefusedUntilEntered() {
     Harness h;
     OpenOn(h, kElection);
-    SetMoment(h, kElection, 1990, "June", 1, 12, 0);
-    PickCity(h, kElection, "New Del", "New Delhi, National Capital Territory of Delhi, India");
-    if (offered) {
-      TypeCity(h, kElection, typed);
-    } else {
-      h.Find<QLineEdit>("txtCity")->clear();
-      h.Type("txtCity", typed);
-    }
-    PressKey(h, kElection, Qt::Key_Tab, KeyRoute::Window);
-    QVERIFY(!h.Find<QLineEdit>("txtCity")->hasFocus());
-    QCOMPARE(h.Find<QLineEdit>("txtCity")->text(), typed);
-    QCOMPARE(ZoneOf(h, kElection).info.isEmpty(), !follows);
-    // Followed, 1943 brings war time with DST; let go, the captions stay.
-    h.Select("cboMuhurthaYear", "1943");
-    QCOMPARE(ZoneOf(h, kElection).dst, follows);
-    QCOMPARE(h.Find<QLineEdit>("txtDegreeLat")->text(), QString("28"));
-    QCOMPARE(SourceOf(h, kElection),
-             follows ? QString("From the atlas: New Delhi, National Capital Territory of Delhi, "
-                               "India")
-                     : QString("Coordinates typed by hand, not from the atlas"));
-    QVERIFY(h.messages->shown.empty());
+    SetMoment(h, kElection, 2011, "January", 5, 12, 0);
+    PickCity(h, kElection, "Sao Pa", QString::fromUtf8("São Paulo, São Paulo, Brazil"));
+    h.Find<QLineEdit>("txtCity")->clear();
+    h.Type("txtCity", "Kuttikkattoor");
+    const QString refusal = QString::fromUtf8(
+        "The atlas does not know \"Kuttikkattoor\" as one city, so the coordinates and zone of "
+        "São Paulo, São Paulo, Brazil were cleared. Please enter the coordinates of Kuttikkattoor "
+        "and choose its zone with \"TZ Help\", or enter its state and country and use \"Click "
+        "here to find Latitude & Longitude\".");
+    // Straight from the city field to the finder, without leaving it first.
+    h.Click("cmdFindTimes");
+    auto* finder = h.window->findChild<QDialog*>("frmFindTimes");
+    QVERIFY(finder != nullptr);
+    QCOMPARE(finder->findChild<QLabel*>("lblFindSummary")->text(), refusal.toHtmlEscaped());
+    finder->close();
+    h.Click("cmdNext_1");
+    QCOMPARE(h.CurrentPage(), QString("picSearchMode"));
+    QCOMPARE(h.messages->Texts(), QStringList{refusal});
+    QVERIFY(h.Find<QLineEdit>("txtDegreeLat")->hasFocus());
+    // Another name the atlas knows is still taken.
+    h.Find<QLineEdit>("txtCity")->setFocus();
+    h.Find<QLineEdit>("txtCity")->clear();
+    h.Type("txtCity", "Madurai");
+    h.Find<QLineEdit>("txtState")->setFocus();
+    QCOMPARE(SourceOf(h, kElection), QString("From the atlas: Madurai, Tamil Nadu, India"));
+    h.Click("cmdNext_1");
+    QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
   }
 
   void theSourceOfCoordinatesTypedByHand() {

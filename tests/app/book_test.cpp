@@ -8,12 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLocale>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeWidget>
 
 #include "app/atlas_city_field.h"
+#include "app/atlas_texts.h"
 #include "app_test_support.h"
 #include "atlas/places.h"
 
@@ -379,6 +381,84 @@ class BookTest : public QObject {
     QCOMPARE(stored.front().birth.month, std::int16_t{2});
     QCOMPARE(stored.front().birth.day, std::int16_t{28});
     QCOMPARE(stored.front().note, std::string("aunt"));
+  }
+
+  // A city renamed in the form is the atlas city of that name, or clears the
+  // place of the city before it until the user enters one.
+  void aRenamedCityInTheFormIsSettled_data() {
+    QTest::addColumn<bool>("person");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refusal");  // what the first OK says; empty when it closes
+    // city, state, country, latitude, longitude, zone captions, atlas zone
+    QTest::addColumn<QStringList>("stored");
+    QTest::newRow("a person born in Chennai")
+        << true << "Chennai" << QString()
+        << QStringList{"Chennai", "Tamil Nadu", "India",       "13 5 N",
+                       "80 17 E", "-5 -30",     "Asia/Kolkata"};
+    // Standard time for a place; the pages follow the zone for their moment.
+    QTest::newRow("a place at Port-au-Prince")
+        << false << "Port-au-Prince" << QString()
+        << QStringList{"Port-au-Prince",        "Ouest", "Haiti", "18 33 N", "72 20 W", "5 0",
+                       "America/Port-au-Prince"};
+    QTest::newRow("a village the atlas does not know")
+        << false << "Kuttikkattoor"
+        << "The atlas does not know \"Kuttikkattoor\" as one city, so the coordinates and zone "
+           "of Kochi, Kerala, India were cleared. Please enter the coordinates and the zone of "
+           "Kuttikkattoor."
+        << QStringList{"Kuttikkattoor", "", "", "10 0 N", "76 0 E", "0 0", ""};
+  }
+
+  void aRenamedCityInTheFormIsSettled() {
+    QFETCH(bool, person);
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
+    QFETCH(QStringList, stored);
+    Harness h;
+    Store(h, {Person("Asha Rao", 1998, 8, 23)}, {Place("Kochi", 9)});
+    h.Open();
+    OpenBookDialog(h, [&](QWidget* dialog) {
+      dialog->findChild<QTabWidget*>("tabBook")->setCurrentIndex(person ? 0 : 1);
+      QTreeWidget* table = Table(dialog, person ? "tblPeople" : "tblPlaces");
+      table->setCurrentItem(table->topLevelItem(0));
+      WhenDialogOpens("dlgBookEntry", [&](QWidget* form) {
+        auto* city = form->findChild<QLineEdit*>("frmCity");
+        city->setFocus();
+        city->setText(typed);
+        form->findChild<QLineEdit*>("frmState")->setFocus();
+        Press(form, "cmdFormOk");
+        if (!refusal.isEmpty()) {
+          QVERIFY(form->isVisible());
+          QCOMPARE(form->findChild<QLabel*>("frmPlaceSource")->text(),
+                   QString(horavela::app::texts::kFormPlaceToEnter));
+          QCOMPARE(h.messages->Texts(), QStringList{refusal});
+          for (const auto& [name, value] : {std::pair{"frmLatDeg", "10"},
+                                            {"frmLatMin", "0"},
+                                            {"frmLongDeg", "76"},
+                                            {"frmLongMin", "0"}}) {
+            form->findChild<QLineEdit*>(name)->setText(value);
+          }
+          Press(form, "cmdFormOk");
+        }
+        QVERIFY(!form->isVisible());
+      });
+      Press(dialog, "cmdBookEdit");
+    });
+    std::string error;
+    const std::unique_ptr<book::Book> book = book::Book::Open(h.bookPath.toStdString(), &error);
+    const PlaceEntry place =
+        person ? book->People().front().birth.place : book->Places().front().place;
+    const std::string tz = person ? book->People().front().tz : book->Places().front().tz;
+    const auto coordinate = [](int degrees, int minutes, bool positive, const char* sides) {
+      return QString("%1 %2 %3").arg(degrees).arg(minutes).arg(QChar(sides[positive ? 0 : 1]));
+    };
+    QCOMPARE(
+        (QStringList{QString::fromStdString(place.city), QString::fromStdString(place.state),
+                     QString::fromStdString(place.country),
+                     coordinate(place.latitudeDegrees, place.latitudeMinutes, place.north, "NS"),
+                     coordinate(place.longitudeDegrees, place.longitudeMinutes, place.east, "EW"),
+                     QString("%1 %2").arg(place.zoneHours).arg(place.zoneMinutes),
+                     QString::fromStdString(tz)}),
+        stored);
   }
 
   void anExportImportsIntoAnEmptyBookOnce() {

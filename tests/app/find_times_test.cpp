@@ -157,9 +157,10 @@ class FindTimesTest : public QObject {
     QCOMPARE(h.Find<QPushButton>("cmdFindTimes")->text(), QString("Find good times..."));
     FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
     QCOMPARE(dialog->windowModality(), Qt::WindowModal);
-    const QDate today = QDate::currentDate();
-    QCOMPARE(In<QDateEdit>(dialog, "dtFrom")->date(), today);
-    QCOMPARE(In<QDateEdit>(dialog, "dtTo")->date(), today.addMonths(3));
+    // The range starts at the election page's date (at first the harness's
+    // clock), for three months.
+    QCOMPARE(In<QDateEdit>(dialog, "dtFrom")->date(), QDate(2026, 3, 15));
+    QCOMPARE(In<QDateEdit>(dialog, "dtTo")->date(), QDate(2026, 6, 15));
     auto* minimum = In<QComboBox>(dialog, "cboMinResult");
     QCOMPARE(minimum->currentText(), QString("Good"));
     QStringList words;
@@ -178,6 +179,12 @@ class FindTimesTest : public QObject {
     QVERIFY(!dialog->isVisible());
     QCOMPARE(h.CurrentPage(), QString("picSearchMode"));
     h.FillElectionPage();
+    // Another election date, another range (once the closed dialog is gone).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dialog = OpenFinder(h, "cmdFindTimes");
+    QCOMPARE(In<QDateEdit>(dialog, "dtFrom")->date(), QDate(2011, 1, 5));
+    QCOMPARE(In<QDateEdit>(dialog, "dtTo")->date(), QDate(2011, 4, 5));
+    QTest::mouseClick(In<QPushButton>(dialog, "cmdClose"), Qt::LeftButton);
     h.Click("cmdNext_1");
     QCOMPARE(h.CurrentPage(), QString("picBirthDetails"));
   }

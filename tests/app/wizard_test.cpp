@@ -13,12 +13,15 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 
+#include "app/atlas_city_field.h"
 #include "app/clickable_label.h"
 #include "app/single_instance.h"
 #include "app/subject_catalogue.h"
 #include "app_test_support.h"
+#include "atlas/places.h"
 #include "rules/subjects.h"
 
+using horavela::app::AtlasCityField;
 using horavela::app::MainWindow;
 using horavela::app::MessageIcon;
 using horavela::app::testing::Harness;
@@ -30,6 +33,28 @@ QStringList Items(QComboBox* box) {
   QStringList items;
   for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
   return items;
+}
+
+// "March 15 2026 Sunday 9:41": the election page's date, weekday and time.
+QString ElectionMoment(Harness& h) {
+  QStringList parts;
+  for (const char* name : {"cboMuhurthaMonth", "cboMuhurthaDate", "cboMuhurthaYear",
+                           "cboMuhurthaWeekday", "cboHourFrom"}) {
+    parts << h.Find<QComboBox>(name)->currentText();
+  }
+  return parts.join(' ') + ":" + h.Find<QComboBox>("cboMinuteFrom")->currentText() +
+         (h.Find<QComboBox>("cboSecondFrom")->currentIndex() == 0 ? "" : " with seconds");
+}
+
+// The election place as the page shows it: names, coordinates, zone captions.
+QStringList ElectionPlace(Harness& h) {
+  QStringList values;
+  for (const char* name : {"txtCity", "txtState", "txtCountry", "txtDegreeLat", "txtMinuteLat",
+                           "txtDegreeLong", "txtMinuteLong"}) {
+    values << h.Find<QLineEdit>(name)->text();
+  }
+  values << h.Find<QLabel>("lblZoneOffset_Muhurtha")->text();
+  return values;
 }
 
 QStringList Numbers(int first, int last) {
@@ -153,17 +178,16 @@ class WizardTest : public QObject {
          {"cboBirthMinute", "cboMinuteFrom", "cboBirthSecond", "cboSecondFrom"}) {
       QCOMPARE(Items(h.Find<QComboBox>(name)), Numbers(0, 59));
     }
-    // The birth date and weekday start empty; the election date on its first items.
+    // The birth date and weekday start empty, the birth time on its first
+    // items; the election at the harness's clock, 15 March 2026 09:41 (changed
+    // on purpose: the election date and time started on the first items).
     for (const char* name : {"cboMonth", "cboDate", "cboYear", "cboWeekday"}) {
       QVERIFY2(h.Find<QComboBox>(name)->currentIndex() == -1, name);
     }
-    for (const char* name :
-         {"cboMuhurthaMonth", "cboMuhurthaDate", "cboMuhurthaYear", "cboBirthHour", "cboHourFrom",
-          "cboBirthMinute", "cboMinuteFrom", "cboBirthSecond", "cboSecondFrom"}) {
+    for (const char* name : {"cboBirthHour", "cboBirthMinute", "cboBirthSecond", "cboSecondFrom"}) {
       QVERIFY2(h.Find<QComboBox>(name)->currentIndex() == 0, name);
     }
-    // The weekday box follows the election date: 1 January 1901 was a Tuesday.
-    QCOMPARE(h.Find<QComboBox>("cboMuhurthaWeekday")->currentText(), QString("Tuesday"));
+    QCOMPARE(ElectionMoment(h), QString("March 15 2026 Sunday 9:41"));
     QCOMPARE(ListTexts(h.Find<QListWidget>("lstOptions")),
              QStringList({"Naming of The Child or Namakarana", "Tonsuring of Head",
                           "Piercing of the Ear or Karnavedha", "Thread Ceremony Or Upanayana",
@@ -369,6 +393,92 @@ class WizardTest : public QObject {
     QCOMPARE(h.Find<QLineEdit>("txtBirthName")->text(), QString("Asha Rao"));
   }
 
+  // A new evaluation, by File > New Evaluation or at the next start, begins
+  // at the clock's date and time at the election place of the last one: in
+  // its atlas zone, else by its zone captions, else as the computer's clock
+  // reads (here 23:50 at UTC+0 on 1 July 2026).
+  void aNewEvaluationStartsNowAtTheLastPlace_data() {
+    QTest::addColumn<QString>("place");  // how the last evaluation's place was given
+    QTest::addColumn<QString>("moment");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("nothing evaluated yet")
+        << ""
+        << "July 1 2026 Wednesday 23:50" << QStringList{"", "", "", "", "", "", "", "UTC+00:00"};
+    QTest::newRow("typed by hand on Indian time")
+        << "typed"
+        << "July 2 2026 Thursday 5:20"
+        << QStringList{"New Delhi", "Delhi", "India", "28", "36", "77", "12", "UTC+05:30"};
+    QTest::newRow("New York from the atlas, in summer time")
+        << "atlas"
+        << "July 1 2026 Wednesday 19:50"
+        << QStringList{"New York", "New York", "United States of America", "40", "43", "74",
+                       "0",        "UTC-04:00"};
+  }
+
+  void aNewEvaluationStartsNowAtTheLastPlace() {
+    QFETCH(QString, place);
+    QFETCH(QString, moment);
+    QFETCH(QStringList, shown);
+    Harness h;
+    h.Open();
+    if (!place.isEmpty()) {
+      h.WalkToBirthPage(4, "Start On A New Job", place == "typed");
+      if (place == "atlas") {
+        const std::vector<horavela::Place> found = horavela::FindPlaces("New York", 1);
+        QCOMPARE(found.size(), std::size_t{1});
+        h.window->findChild<AtlasCityField*>("atlas_Muhurtha")->ChoosePlace(found.front());
+      }
+      h.Click("cmdNext_2");
+      QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
+    }
+    h.now = QDateTime(QDate(2026, 7, 1), QTime(23, 50, 40), QTimeZone(0));
+    h.Find<QAction>("mnuNewEvaluation")->trigger();
+    QCOMPARE(ElectionMoment(h), moment);
+    QCOMPARE(ElectionPlace(h), shown);
+    // The same in a new window on the same settings, as after a restart.
+    h.window.reset();
+    h.Open();
+    QCOMPARE(ElectionMoment(h), moment);
+    QCOMPARE(ElectionPlace(h), shown);
+    QVERIFY(h.messages->shown.empty());
+  }
+
+  // Settings edited by hand: what is no place on Earth starts an empty page,
+  // a zone the system lacks leaves the captions kept with it.
+  void aDamagedLastPlaceIsLeftOut_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList empty = {"", "", "", "", "", "", "", "UTC+00:00"};
+    QTest::newRow("a latitude beyond the pole") << "latitudeDegrees"
+                                                << "95" << empty;
+    QTest::newRow("a zone hour that is no number") << "zoneHours"
+                                                   << "five" << empty;
+    QTest::newRow("a zone a day away") << "zoneHours"
+                                       << "40" << empty;
+    QTest::newRow("a zone this system lacks")
+        << "tz"
+        << "Mars/Olympus_Mons"
+        << QStringList{"New Delhi", "Delhi", "India", "28", "36", "77", "12", "UTC+05:30"};
+  }
+
+  void aDamagedLastPlaceIsLeftOut() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QStringList, shown);
+    Harness h;
+    h.Open();
+    h.Evaluate(4, "Start On A New Job", true);
+    {
+      QSettings settings(h.bookFolder->filePath("settings.ini"), QSettings::IniFormat);
+      settings.setValue("lastPlace/" + key, value);
+    }
+    h.window.reset();
+    h.Open();
+    QCOMPARE(ElectionPlace(h), shown);
+    QVERIFY(h.messages->shown.empty());
+  }
+
   // File > New Evaluation clears what Back used to clear, and the zone, DST,
   // sides and sex as well.
   void newEvaluationStartsAfresh() {
@@ -395,10 +505,11 @@ class WizardTest : public QObject {
           "txtBirthDegreeLat", "txtBirthMinuteLat", "txtBirthDegreeLong", "txtBirthMinuteLong"}) {
       QVERIFY2(h.Find<QLineEdit>(name)->text().isEmpty(), name);
     }
-    // The page reset selects the first items, so the birth date reads January 1 1901.
+    // The page reset selects the first items, so the birth date reads January
+    // 1 1901; the election starts at the clock (nothing was evaluated, so at
+    // no place).
     QCOMPARE(h.Find<QComboBox>("cboYear")->currentText(), QString("1901"));
-    QCOMPARE(h.Find<QComboBox>("cboMuhurthaYear")->currentText(), QString("1901"));
-    QCOMPARE(h.Find<QComboBox>("cboMuhurthaWeekday")->currentText(), QString("Tuesday"));
+    QCOMPARE(ElectionMoment(h), QString("March 15 2026 Sunday 9:41"));
     QCOMPARE(h.Find<QLabel>("lblZoneHour_Muhurtha")->text(), QString("0"));
     QCOMPARE(h.Find<QLabel>("lblZoneOffset_Muhurtha")->text(), QString("UTC+00:00"));
     QVERIFY(!h.Find<QCheckBox>("chkDST_Muhurtha")->isChecked());
