@@ -25,6 +25,7 @@
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "engine/input_check.h"
+#include "explain/full_report.h"
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
@@ -126,17 +127,13 @@ void MainWindow::Display(Pace pace) {
   const MomentEntry& e = state.Input.election;
   const LocalMinute moment{e.year, e.month, e.day, e.hour, e.minute};
   std::optional<Explanation> explanation;
-  ReportOptions options;
-  options.particulars = true;
   try {
     services_.core.computeCharts(state);
     ShowPage(picMessage_);
     pause(kChartPause);
     services_.core.computeStrengths(state);
     explanation = ExplainElection(state.Input);
-    // The desktop's report says for whom, when and where it was prepared,
-    // and closes with the timing notes.
-    if (explanation) options.timingNotes = TimingNotesOf(*explanation, moment);
+    const ReportOptions options = FullReportOptions(explanation, moment);
     DocumentSink shown(document.get(), [this, &pause] {
       ShowPage(picMessage_);
       pause(kReportPause);
