@@ -19,11 +19,14 @@
 #include "app/analysis_panel.h"
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
+#include "app/chart_drawing.h"
+#include "app/day_tab.h"
 #include "app/document_sink.h"
 #include "app/main_window.h"
 #include "app/pdf_bytes.h"
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
+#include "app/report_summary.h"
 #include "engine/input_check.h"
 #include "explain/full_report.h"
 #include "report/atomic_file.h"
@@ -53,6 +56,7 @@ JudgedMoment CalendarMomentOf(const CalculationState& state, const LocalMinute& 
                               const TimeZoneRules* zone) {
   JudgedMoment judged{
       state.Input.subject, moment, state.Result, {}, {state.Input.election.place, {}}};
+  judged.person = state.Input.name;
   if (explanation) judged.window = CalendarSpan{explanation->window.from, explanation->window.to};
   if (zone != nullptr) judged.place.zone = *zone;
   return judged;
@@ -240,7 +244,7 @@ void MainWindow::cmdSave_Click() {
 
   printer->setPrintRange(QPrinter::AllPages);
   printer->setDocName(texts::kReportHeading);
-  RTB_->document()->print(printer.get());
+  PrintedReport()->print(printer.get());
   if (printer->printerState() == QPrinter::Error) {
     services_.messages->Show(MessageIcon::Error, texts::kPrintFailed);
   }
@@ -254,8 +258,17 @@ void MainWindow::cmdSavePdf_Click() {
   if (path.isEmpty()) return;
   const QByteArray pdf =
       PdfBytes(texts::kReportHeading, QPageLayout::Portrait, 15,
-               [this](QPagedPaintDevice& device) { RTB_->document()->print(&device); });
+               [this](QPagedPaintDevice& device) { PrintedReport()->print(&device); });
   SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kReportNotSaved);
+}
+
+std::unique_ptr<QTextDocument> MainWindow::PrintedReport() const {
+  if (!lastEvaluation_) return std::unique_ptr<QTextDocument>(RTB_->document()->clone());
+  const MomentEntry& e = lastEvaluation_->Input.election;
+  const QString caption =
+      QString("Rasi\n%1:%2").arg(e.hour, 2, 10, QChar('0')).arg(e.minute, 2, 10, QChar('0'));
+  return ReportWithSummary(*RTB_->document(), *lastEvaluation_,
+                           {lastElectionChart_, dayTab_->Chart()->CurrentStyle(), caption});
 }
 
 void MainWindow::cmdSaveRtf_Click() {
