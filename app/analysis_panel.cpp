@@ -87,16 +87,6 @@ void AnalysisPanel::Clear() {
   for (QLabel* label : {window_, warnings_, better_}) SetShown(label, {});
 }
 
-TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& moment) {
-  TimingNotes notes;
-  notes.window = WindowSentence(explanation.window, moment);
-  notes.warnings = explanation.warnings;
-  for (const BetterLine& line : BetterLines(explanation, moment))
-    notes.betterMoments.push_back(line.text);
-  for (const FactorInWords& factor : explanation.factors) notes.factors.push_back(factor.line);
-  return notes;
-}
-
 FactorTips::FactorTips(QLabel* label) : QObject(label), label_(label) {
   setObjectName("factorTips");
   label->installEventFilter(this);

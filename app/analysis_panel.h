@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "explain/explanation.h"
-#include "report/timing_notes.h"
 
 class QLabel;
 
@@ -31,9 +30,6 @@ class AnalysisPanel : public QWidget {
   QLabel* better_ = nullptr;
   std::vector<LocalMinute> targets_;
 };
-
-// The same content, as the report's closing section has it.
-TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& moment);
 
 // Shows, over a line of `label` that begins with a factor's verdict, the
 // factor in plain words: the listing stays the rule set's own text.

@@ -85,6 +85,12 @@ inline constexpr char kTabBirth[] = "Birth Details";
 inline constexpr char kTabElection[] = "Election Details";
 inline constexpr char kTabAnalysis[] = "Electional Analysis";
 inline constexpr char kReportHeading[] = "Horavela Report";
+// The page that closes the printed report.
+inline constexpr char kSummaryHeading[] = "Summary";
+inline constexpr char kSummaryFactor[] = "Factor";
+inline constexpr char kSummaryVerdict[] = "Verdict";
+inline constexpr char kSummaryPoints[] = "Points";
+inline constexpr char kSummaryTotal[] = "Total";
 inline constexpr char kPrint[] = "&Print";
 inline constexpr char kSavePdf[] = "Save as &PDF...";
 inline constexpr char kSaveRtf[] = "Save as &RTF...";

@@ -33,6 +33,7 @@
 #include "app/report_file_name.h"
 #include "app/scrolling.h"
 #include "app/totals_calendar.h"
+#include "explain/suggested_minute.h"
 #include "ics/calendar_file.h"
 #include "report/atomic_file.h"
 #include "search/windows_csv.h"
@@ -774,10 +775,13 @@ void FindTimesDialog::lstWindows_SelectionChanged() {
 void FindTimesDialog::ChooseSelectedWindow() {
   const QList<QTreeWidgetItem*> selected = lstWindows_->selectedItems();
   if (worker_ != nullptr || selected.isEmpty()) return;
-  const LocalMinute first =
-      result_.windows[selected.front()->data(0, Qt::UserRole).toULongLong()].first;
+  const SearchWindow& window =
+      result_.windows[selected.front()->data(0, Qt::UserRole).toULongLong()];
+  // Clear of the window's edges, where the judged moment would at once be
+  // warned of the precision of the element that changes there.
+  const LocalMinute chosen = SuggestedMinute(window.first, window.last, window.first);
   accept();
-  emit timeChosen(first);
+  emit timeChosen(chosen);
 }
 
 }  // namespace horavela::app

@@ -86,7 +86,7 @@ class FindTimesDialog : public QDialog {
 
  signals:
   // The first minute of the window the user chose.
-  void timeChosen(const horavela::LocalMinute& first);
+  void timeChosen(const horavela::LocalMinute& minute);
 
  private:
   QWidget* BuildRangeRow();

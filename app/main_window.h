@@ -29,6 +29,7 @@ class QPushButton;
 class QStackedWidget;
 class QTabWidget;
 class QTableWidget;
+class QTextDocument;
 class QTextEdit;
 
 namespace horavela::app {
@@ -196,6 +197,8 @@ class MainWindow : public QMainWindow {
   // Computes the day into the Day tab (and the planets table when `evaluated`);
   // false, with the reason shown, when it could not be.
   bool ComputeDayTab(bool evaluated);
+  // The report as printed and saved as PDF, closed by its summary page.
+  std::unique_ptr<QTextDocument> PrintedReport() const;
   // Writes `bytes` to `path` atomically; says why not with `failure` ("%1" the
   // path, "%2" the reason) and returns false when it cannot.
   bool SaveFile(const QString& path, std::string_view bytes, const char* failure);
@@ -222,6 +225,7 @@ class MainWindow : public QMainWindow {
   std::optional<CalculationState> lastEvaluation_;
   std::string lastRtf_;
   std::optional<JudgedMoment> lastCalendarMoment_;  // the last evaluation, for its .ics
+  std::vector<ChartBody> lastElectionChart_;        // for the printed report's summary
   bool walkingOptions_ = false;
   Qt::CheckState pressedCheckState_ = Qt::Unchecked;
 

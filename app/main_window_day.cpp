@@ -87,7 +87,10 @@ bool MainWindow::ComputeDayTab(bool evaluated) {
     return false;
   }
   dayTab_->SetDay(day, LocalMinute{request.year, request.month, request.day, 0, 0});
-  if (evaluated) FillChartBodies(tblPlanets_, day.chart);
+  if (evaluated) {
+    FillChartBodies(tblPlanets_, day.chart);
+    lastElectionChart_ = day.chart;
+  }
   return true;
 }
 

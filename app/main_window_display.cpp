@@ -19,12 +19,16 @@
 #include "app/analysis_panel.h"
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
+#include "app/chart_drawing.h"
+#include "app/day_tab.h"
 #include "app/document_sink.h"
 #include "app/main_window.h"
 #include "app/pdf_bytes.h"
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
+#include "app/report_summary.h"
 #include "engine/input_check.h"
+#include "explain/full_report.h"
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
@@ -52,6 +56,7 @@ JudgedMoment CalendarMomentOf(const CalculationState& state, const LocalMinute& 
                               const TimeZoneRules* zone) {
   JudgedMoment judged{
       state.Input.subject, moment, state.Result, {}, {state.Input.election.place, {}}};
+  judged.person = state.Input.name;
   if (explanation) judged.window = CalendarSpan{explanation->window.from, explanation->window.to};
   if (zone != nullptr) judged.place.zone = *zone;
   return judged;
@@ -126,17 +131,13 @@ void MainWindow::Display(Pace pace) {
   const MomentEntry& e = state.Input.election;
   const LocalMinute moment{e.year, e.month, e.day, e.hour, e.minute};
   std::optional<Explanation> explanation;
-  ReportOptions options;
-  options.particulars = true;
   try {
     services_.core.computeCharts(state);
     ShowPage(picMessage_);
     pause(kChartPause);
     services_.core.computeStrengths(state);
     explanation = ExplainElection(state.Input);
-    // The desktop's report says for whom, when and where it was prepared,
-    // and closes with the timing notes.
-    if (explanation) options.timingNotes = TimingNotesOf(*explanation, moment);
+    const ReportOptions options = FullReportOptions(explanation, moment);
     DocumentSink shown(document.get(), [this, &pause] {
       ShowPage(picMessage_);
       pause(kReportPause);
@@ -244,7 +245,7 @@ void MainWindow::cmdSave_Click() {
 
   printer->setPrintRange(QPrinter::AllPages);
   printer->setDocName(texts::kReportHeading);
-  RTB_->document()->print(printer.get());
+  PrintedReport()->print(printer.get());
   if (printer->printerState() == QPrinter::Error) {
     services_.messages->Show(MessageIcon::Error, texts::kPrintFailed);
   }
@@ -258,8 +259,17 @@ void MainWindow::cmdSavePdf_Click() {
   if (path.isEmpty()) return;
   const QByteArray pdf =
       PdfBytes(texts::kReportHeading, QPageLayout::Portrait, 15,
-               [this](QPagedPaintDevice& device) { RTB_->document()->print(&device); });
+               [this](QPagedPaintDevice& device) { PrintedReport()->print(&device); });
   SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kReportNotSaved);
+}
+
+std::unique_ptr<QTextDocument> MainWindow::PrintedReport() const {
+  if (!lastEvaluation_) return std::unique_ptr<QTextDocument>(RTB_->document()->clone());
+  const MomentEntry& e = lastEvaluation_->Input.election;
+  const QString caption =
+      QString("Rasi\n%1:%2").arg(e.hour, 2, 10, QChar('0')).arg(e.minute, 2, 10, QChar('0'));
+  return ReportWithSummary(*RTB_->document(), *lastEvaluation_,
+                           {lastElectionChart_, dayTab_->Chart()->CurrentStyle(), caption});
 }
 
 void MainWindow::cmdSaveRtf_Click() {

@@ -24,7 +24,9 @@ QString ReportFileName(const EvaluationInput& input, const QString& extension) {
   const MomentEntry& when = input.election;
   const QString date = Padded(when.year, 4) + "-" + Padded(when.month, 2) + "-" +
                        Padded(when.day, 2) + " " + Padded(when.hour, 2) + Padded(when.minute, 2);
-  return "Horavela - " + FileNameSafe(subject) + " - " + date + "." + extension;
+  const QString person = QString::fromStdString(input.name).trimmed();
+  const QString whom = person.isEmpty() ? QString() : FileNameSafe(person) + " - ";
+  return "Horavela - " + FileNameSafe(subject) + " - " + whom + date + "." + extension;
 }
 
 }  // namespace horavela::app

@@ -7,7 +7,8 @@
 namespace horavela::app {
 
 // The name Save as PDF and Save as RTF offer for the report of `input`:
-// "Horavela - Marriage - 2024-11-14 1030.pdf" for `extension` "pdf". Characters
+// "Horavela - Marriage - Asha Verma - 2024-11-14 1030.pdf" for `extension`
+// "pdf" (without a name, "Horavela - Marriage - 2024-11-14 1030.pdf"). Characters
 // no file name may hold on some system (/ \ : * ? " < > | and control
 // characters) become "-". Without a subject (nothing evaluated yet) it is
 // "Horavela Report.pdf".

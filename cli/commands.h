@@ -30,6 +30,9 @@ struct EvaluateOptions {
   std::string rtfFile;    // empty: no RTF report
   std::string htmlFile;   // empty: no HTML report
   bool explain = true;    // false: no "explanation" in the answer
+  // The report as the desktop program saves it: particulars, only true
+  // sentences where a section would contradict its factor, timing notes.
+  bool fullReport = false;
 };
 
 // `evaluate`: answers one request (or every line with `batch`) on `out`.

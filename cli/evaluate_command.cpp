@@ -7,6 +7,7 @@
 #include <iostream>
 #include <istream>
 #include <new>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -17,6 +18,7 @@
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
+#include "explain/full_report.h"
 #include "judge/calculation_driver.h"
 #include "report/atomic_file.h"
 #include "report/html_writer.h"
@@ -78,6 +80,21 @@ nlohmann::ordered_json ExplanationFor(const ParsedRequest& parsed, const Calcula
   return ExplanationJson(explanation);
 }
 
+// The plain report, or with --full-report the desktop's, explained as the
+// desktop explains it.
+ReportOptions ReportOptionsFor(const ParsedRequest& parsed, const EvaluateOptions& options) {
+  if (!options.fullReport) return {};
+  const MomentEntry& e = parsed.input.election;
+  const LocalMinute moment{e.year, e.month, e.day, e.hour, e.minute};
+  std::optional<Explanation> explanation;
+  try {
+    explanation = ExplainMoment(parsed.input, ElectionZones(parsed), SwissEphemeris());
+  } catch (const std::exception&) {
+    // As in the desktop program, the report stands without its timing notes.
+  }
+  return FullReportOptions(explanation, moment);
+}
+
 // One request from a fresh state: nothing of an earlier request can leak in,
 // since the state, the sinks and the input are all built anew here.
 Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
@@ -92,7 +109,8 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   if (!options.htmlFile.empty()) sinks.push_back(&html);
   TeeSink report(sinks);
 
-  const CalculationState state = RunEvaluation(parsed.input, report, SwissEphemeris());
+  const CalculationState state =
+      RunEvaluation(parsed.input, report, SwissEphemeris(), ReportOptionsFor(parsed, options));
 
   if (std::string error = WriteReportFiles(options, rtf, html); !error.empty())
     return {ErrorResponse(error), kExitFailure};

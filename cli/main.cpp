@@ -41,6 +41,9 @@ int Run(int argc, char** argv) {
                             "better moments)");
   evaluateCommand->add_option("--rtf", evaluate.rtfFile, "Also write the report as RTF to FILE");
   evaluateCommand->add_option("--html", evaluate.htmlFile, "Also write the report as HTML to FILE");
+  evaluateCommand->add_flag("--full-report", evaluate.fullReport,
+                            "Write the report as the desktop program saves it: for whom, when and "
+                            "where, true sentences for sections the verdict denies, timing notes");
 
   std::string searchFile;
   SearchFiles searchFiles;

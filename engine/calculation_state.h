@@ -118,6 +118,12 @@ struct LagnaTestState {
 
 inline constexpr int kReportFlagCount = 20;
 
+constexpr std::array<std::int8_t, kReportFlagCount> NoSelectorFactors() {
+  std::array<std::int8_t, kReportFlagCount> none{};
+  none.fill(-1);
+  return none;
+}
+
 // The result of one rule set.
 struct Evaluation {
   std::vector<std::string> FactorVerdicts;  // 0..N, slot N empty
@@ -126,6 +132,9 @@ struct Evaluation {
   std::int16_t FactorCount = 0;
   std::string ResultWord;
   std::array<std::int16_t, kReportFlagCount> ReportFlags{};
+  // The factor (index into FactorVerdicts) whose outcome set each selector,
+  // -1 where none did: the report checks a section's text against it.
+  std::array<std::int8_t, kReportFlagCount> SelectorFactors = NoSelectorFactors();
   // Set when the rule set stopped at its year precondition: the report is
   // then this message alone.
   std::string_view PreconditionMessage;

@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "almanac/day_at_a_glance.h"
 #include "calendar/civil_calendar.h"
 #include "explain/explain_internal.h"
+#include "explain/suggested_minute.h"
 #include "search/local_minute.h"
 
 namespace horavela {
@@ -54,6 +56,12 @@ std::string DistanceText(std::int64_t change, std::int64_t moment) {
 }
 
 }  // namespace
+
+int WidestPrecisionMargin() {
+  int widest = 0;
+  for (const MarginRow& row : kMargins) widest = std::max(widest, row.minutes);
+  return widest;
+}
 
 int PrecisionMargin(const std::string& element) {
   const MarginRow* row = MarginOf(element);

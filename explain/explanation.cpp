@@ -3,6 +3,7 @@
 #include "explain/explain_internal.h"
 #include "explain/factor_words.h"
 #include "explain/precise_check.h"
+#include "explain/suggested_minute.h"
 #include "search/local_minute.h"
 
 namespace horavela {
@@ -27,6 +28,14 @@ SearchRequest RequestFor(const EvaluationInput& input, const ZoneProvider& zoneA
   return request;
 }
 
+// A better run as the user is offered it: the minute of the run nearest to
+// `wanted` that stands clear of its edges.
+BetterMoment Suggested(const JudgedRun& run, std::int64_t wanted) {
+  return BetterMoment{SuggestedMinute(FromMinuteIndex(run.first), FromMinuteIndex(run.last),
+                                      FromMinuteIndex(wanted)),
+                      WindowOf(run)};
+}
+
 // The window holding the moment, whole unless it runs past the reach.
 std::size_t CoverOwnWindow(RunsAround& runs, std::int64_t moment) {
   while (runs.runs().front().first == runs.lo() && runs.IndexOf(moment) == 0 && runs.GrowBefore()) {
@@ -47,7 +56,7 @@ std::optional<BetterMoment> BetterBefore(RunsAround& runs, std::int64_t moment, 
     if (i > 0) {
       const bool cut = i == 1 && list.front().first == runs.lo();
       if (cut && runs.GrowBefore()) continue;
-      return BetterMoment{FromMinuteIndex(list[i - 1].last), WindowOf(list[i - 1])};
+      return Suggested(list[i - 1], list[i - 1].last);
     }
     if (!runs.GrowBefore()) return std::nullopt;
   }
@@ -61,7 +70,7 @@ std::optional<BetterMoment> BetterAfter(RunsAround& runs, std::int64_t moment, i
     if (i < list.size()) {
       const bool cut = i + 1 == list.size() && list.back().last == runs.hi();
       if (cut && runs.GrowAfter()) continue;
-      return BetterMoment{FromMinuteIndex(list[i].first), WindowOf(list[i])};
+      return Suggested(list[i], list[i].first);
     }
     if (!runs.GrowAfter()) return std::nullopt;
   }
@@ -93,7 +102,7 @@ std::optional<BetterMoment> BestOfDay(RunsAround& runs, std::int64_t moment) {
     if (RankKey(run) > RankKey(*best)) best = &run;
   }
   if (best == &own) return std::nullopt;
-  return BetterMoment{FromMinuteIndex(best->first), WindowOf(*best)};
+  return Suggested(*best, best->first);
 }
 
 }  // namespace

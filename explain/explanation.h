@@ -40,7 +40,9 @@ struct ElementSpan {
 };
 
 struct BetterMoment {
-  LocalMinute minute;  // the nearest better minute (or the window's first)
+  // Where to move: the window's minute nearest to the moment that stands
+  // clear of its edges (SuggestedMinute).
+  LocalMinute minute;
   ExplainedWindow window;
 };
 

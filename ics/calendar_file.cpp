@@ -21,6 +21,8 @@ struct EventFacts {
   const Evaluation* evaluation;
   std::int64_t startUtc;
   std::int64_t endUtc;
+  std::string summary;
+  std::string description;
 };
 
 std::string SignedPoints(int points) {
@@ -58,17 +60,15 @@ IcalComponentPtr Event(const EventFacts& event, const EventClock& clock, const C
   icalcomponent_add_property(e, icalproperty_new_dtstamp(UtcTime(stampUtcSeconds)));
   icalcomponent_add_property(e, clock.TimeProperty(ICAL_DTSTART_PROPERTY, event.startUtc));
   icalcomponent_add_property(e, clock.TimeProperty(ICAL_DTEND_PROPERTY, event.endUtc));
-  icalcomponent_add_property(
-      e, icalproperty_new_summary(EventSummary(*event.subject, *event.evaluation).c_str()));
+  icalcomponent_add_property(e, icalproperty_new_summary(event.summary.c_str()));
   const std::string location = LocationText(place.place);
   if (!location.empty()) icalcomponent_add_property(e, icalproperty_new_location(location.c_str()));
   icalgeotype geo{};
   geo.lat = LatitudeDegrees(place.place);
   geo.lon = LongitudeDegrees(place.place);
   icalcomponent_add_property(e, icalproperty_new_geo(geo));
-  const std::string description = EventDescription(*event.evaluation);
-  if (!description.empty())
-    icalcomponent_add_property(e, icalproperty_new_description(description.c_str()));
+  if (!event.description.empty())
+    icalcomponent_add_property(e, icalproperty_new_description(event.description.c_str()));
   return component;
 }
 
@@ -115,13 +115,33 @@ std::string EventDescription(const Evaluation& evaluation) {
   return text;
 }
 
+std::string WindowLine(const CalendarSpan& window) {
+  const LocalMinute& from = window.first;
+  const LocalMinute& to = window.last;
+  const bool oneDate = from.year == to.year && from.month == to.month && from.day == to.day;
+  char clock[8];
+  std::snprintf(clock, sizeof clock, "%02d:%02d", from.hour % 100, from.minute % 100);
+  const std::string start = oneDate ? std::string(clock) : ClockMomentText(from);
+  return "The window of this reading runs from " + start + " to " + ClockMomentText(to) + ".";
+}
+
 std::string MomentCalendar(const JudgedMoment& moment, std::int64_t stampUtcSeconds) {
   const EventClock clock(moment.place);
-  const std::int64_t start = clock.UtcSeconds(moment.window ? moment.window->first : moment.moment);
-  const std::int64_t end =
-      moment.window ? clock.UtcSeconds(moment.window->last) + 60 : start + kMomentEventMinutes * 60;
-  return Calendar({{&moment.subject, &moment.evaluation, start, end}}, moment.place,
-                  stampUtcSeconds);
+  // The event is the chosen minute to the end of its window: a calendar
+  // shows when to begin, and the description how long the reading holds.
+  const std::int64_t start = clock.UtcSeconds(moment.moment);
+  std::int64_t end = start + kMomentEventMinutes * 60;
+  std::string description = EventDescription(moment.evaluation);
+  if (moment.window) {
+    const std::int64_t windowEnd = clock.UtcSeconds(moment.window->last) + 60;
+    if (windowEnd > start) end = windowEnd;
+    description = WindowLine(*moment.window) + (description.empty() ? "" : "\n\n") + description;
+  }
+  std::string summary =
+      moment.person.empty() ? moment.subject : moment.subject + " - " + moment.person;
+  return Calendar({{&moment.subject, &moment.evaluation, start, end,
+                    EventSummary(summary, moment.evaluation), std::move(description)}},
+                  moment.place, stampUtcSeconds);
 }
 
 std::string WindowsCalendar(const std::vector<SearchWindow>& windows, const CalendarPlace& place,
@@ -131,7 +151,9 @@ std::string WindowsCalendar(const std::vector<SearchWindow>& windows, const Cale
   events.reserve(windows.size());
   for (const SearchWindow& window : windows) {
     events.push_back({&window.subject, &window.evaluation(), clock.UtcSeconds(window.first),
-                      clock.UtcSeconds(window.last) + 60});
+                      clock.UtcSeconds(window.last) + 60,
+                      EventSummary(window.subject, window.evaluation()),
+                      EventDescription(window.evaluation())});
   }
   return Calendar(events, place, stampUtcSeconds);
 }

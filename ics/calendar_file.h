@@ -32,9 +32,12 @@ struct JudgedMoment {
   // The run of minutes around the moment with the same evaluation, when known.
   std::optional<CalendarSpan> window;
   CalendarPlace place;
+  // For whom, named in the event's title beside the subject; may be empty.
+  std::string person = {};
 };
 
-// The calendar of one judged moment: its window, or kMomentEventMinutes from
+// The calendar of one judged moment: from the moment to the end of its
+// window (the whole window in the description), or kMomentEventMinutes from
 // the moment. `stampUtcSeconds` is the DTSTAMP, the time the file is made.
 std::string MomentCalendar(const JudgedMoment& moment, std::int64_t stampUtcSeconds);
 
@@ -42,13 +45,17 @@ std::string MomentCalendar(const JudgedMoment& moment, std::int64_t stampUtcSeco
 std::string WindowsCalendar(const std::vector<SearchWindow>& windows, const CalendarPlace& place,
                             std::int64_t stampUtcSeconds);
 
-// "Marriage: Good (total 4)".
+// "Marriage: Good (total 4)"; the moment's event names the person too:
+// "Marriage - Asha Verma: Good (total 4)".
 std::string EventSummary(const std::string& subject, const Evaluation& evaluation);
 
 // One line per factor the rule set wrote, with its points ("Tithi -
 // Favourable: +1"); the precondition message alone when the rule set stopped
 // there.
 std::string EventDescription(const Evaluation& evaluation);
+
+// "The window of this reading runs from 06:27 to 12:08 on 14 November 2024."
+std::string WindowLine(const CalendarSpan& window);
 
 // Now, for DTSTAMP.
 std::int64_t NowUtcSeconds();

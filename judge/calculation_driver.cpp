@@ -12,12 +12,12 @@ bool DispatchSubject(CalculationState& state, RichTextSink& report, const Report
 }
 
 CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report,
-                               PlanetEphemeris& ephemeris) {
+                               PlanetEphemeris& ephemeris, const ReportOptions& options) {
   CalculationState state;
   state.Input = input;
   ComputeCharts(state, ephemeris);
   ComputeStrengths(state);
-  DispatchSubject(state, report);
+  DispatchSubject(state, report, options);
   return state;
 }
 

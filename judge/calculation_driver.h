@@ -16,8 +16,8 @@ bool DispatchSubject(CalculationState& state, RichTextSink& report,
 
 // The whole evaluation of `input` from a fresh state, without pauses: both
 // charts (the planets from `ephemeris`), the strengths, the rule set and its
-// report. The input must have passed CheckEvaluationInput.
+// report, as `options` asks. The input must have passed CheckEvaluationInput.
 CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report,
-                               PlanetEphemeris& ephemeris);
+                               PlanetEphemeris& ephemeris, const ReportOptions& options = {});
 
 }  // namespace horavela

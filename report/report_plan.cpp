@@ -5,6 +5,7 @@
 #include "calendar/civil_calendar.h"
 #include "report/report_sections.h"
 #include "report/report_texts.h"
+#include "report/section_truth.h"
 
 namespace horavela {
 namespace {
@@ -23,11 +24,11 @@ PlannedSection Overall(std::int16_t selector) {
   const OverallTexts& texts = OverallParagraphs();
   switch (selector) {
     case 1:
-      return {std::string(kOverallHeading), kBadWord, texts.bad};
+      return {std::string(kOverallHeading), kBadWord, texts.bad, {}};
     case 2:
-      return {std::string(kOverallHeading), kGoodWord, texts.good};
+      return {std::string(kOverallHeading), kGoodWord, texts.good, {}};
     default:
-      return {std::string(kOverallHeading), kAverageWord, texts.average};
+      return {std::string(kOverallHeading), kAverageWord, texts.average, {}};
   }
 }
 
@@ -52,6 +53,7 @@ ReportPlan PlanReport(const CalculationState& state) {
     const bool adverse = selector == 1;
     planned.verdict = adverse ? kBadWord : kGoodWord;
     planned.paragraph = adverse ? section.adverse : section.favourable;
+    planned.truthfulLine = TruthfulLine(state, section.slot);
     plan.factors.push_back(std::move(planned));
     plan.endsWithLastTableSection = &section == &sections.back();
   }

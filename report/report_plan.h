@@ -14,6 +14,9 @@ struct PlannedSection {
   std::string heading;
   std::string_view verdict;
   std::string_view paragraph;
+  // The one true sentence that stands for the verdict and the paragraph
+  // where these would contradict the factor's verdict; empty where they hold.
+  std::string truthfulLine;
 };
 
 struct ReportPlan {

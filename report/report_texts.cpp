@@ -171,6 +171,29 @@ constexpr std::array<FactorSectionText, kFactorSectionCount> kSections = {{
      "Undertakings begun now are expected to bring health, wealth and lasting happiness."},
 }};
 
+// Columns: selector | the factor's name in a sentence | a special yoga.
+constexpr std::array<SectionSubject, kFactorSectionCount> kSubjects = {{
+    {TaraFlag, "The strength of the star (Tarabala)", false},
+    {ChandraFlag, "The strength of the Moon (Chandrabala)", false},
+    {NakshatraFlag, "The Moon's star", false},
+    {TithiFlag, "The tithi", false},
+    {WeekdayFlag, "The weekday", false},
+    {MonthFlag, "The Hindu month", false},
+    {LagnaFlag, "The lagna", false},
+    {RashiFlag, "The Moon's sign", false},
+    {KaranaFlag, "The karana", false},
+    {YogaFlag, "The yoga of the Sun and the Moon", false},
+    {SiddhaFlag, "Siddha yoga", true},
+    {SarvarthaFlag, "Sarvartha Siddha yoga", true},
+    {MrityuFlag, "Mrityu yoga", true},
+    {DaghdaFlag, "Daghda yoga", true},
+    {YamaghataFlag, "Yamaghata yoga", true},
+    {TripushkarFlag, "Tripushkar yoga", true},
+    {DvipushkarFlag, "Dvipushkar yoga", true},
+    {SaraswatiFlag, "Saraswati yoga", true},
+    {AmritaFlag, "Amrita Siddhi yoga", true},
+}};
+
 // A paragraph is either empty or one text of 170 to 400 characters; an editor
 // who overshoots learns it from the compiler.
 constexpr bool FitsLength(std::string_view text) {
@@ -189,6 +212,10 @@ static_assert(AllFit(), "a report paragraph is shorter than 170 or longer than 4
 
 const std::array<FactorSectionText, kFactorSectionCount>& FactorSectionTexts() {
   return kSections;
+}
+
+const std::array<SectionSubject, kFactorSectionCount>& SectionSubjects() {
+  return kSubjects;
 }
 
 const OverallTexts& OverallParagraphs() {

@@ -44,6 +44,34 @@ inline constexpr int kFactorSectionCount = 19;
 // The factor sections in the order the report writes them.
 const std::array<FactorSectionText, kFactorSectionCount>& FactorSectionTexts();
 
+// A section's factor as one short true sentence says it, for where the
+// section's own paragraph would state what the factor's verdict denies.
+// `yoga`: a special yoga, which is either formed or not.
+struct SectionSubject {
+  ReportSlot slot;
+  std::string_view name;  // "Siddha yoga", "The Moon's star"
+  bool yoga;
+};
+const std::array<SectionSubject, kFactorSectionCount>& SectionSubjects();
+
+// How such a sentence ends, after the subject's name, by what the verdict
+// says: no effect (neutral), against the undertaking, or for it.
+struct TruthfulEndings {
+  std::string_view neutral;
+  std::string_view against;
+  std::string_view favours;
+};
+inline constexpr TruthfulEndings kYogaEndings = {
+    " is not formed at this moment.",
+    " is formed at this moment and does not favour this undertaking.",
+    " is formed at this moment and favours this undertaking.",
+};
+inline constexpr TruthfulEndings kElementEndings = {
+    " at this moment is neither favourable nor unfavourable for this undertaking.",
+    " at this moment does not favour this undertaking.",
+    " at this moment favours this undertaking.",
+};
+
 // The overall paragraphs, by the overall result.
 struct OverallTexts {
   std::string_view bad;

@@ -87,20 +87,28 @@ void WriteOverall(const ReportPlan& plan, RichTextSink& sink) {
   InsertBlock(sink, GeneratedBy());
 }
 
-void WriteFactor(const PlannedSection& section, bool lastOfTable, RichTextSink& sink) {
+void WriteFactor(const PlannedSection& section, bool truthful, bool lastOfTable,
+                 RichTextSink& sink) {
   sink.SetBold(true);
   sink.SetColor(PaletteColor::DarkRed);
   InsertLine(sink, section.heading);
   sink.SetBold(false);
   sink.SetColor(PaletteColor::Black);
 
-  // The verdict word is green whether it is "Good" or "Bad".
-  sink.SetBold(true);
-  sink.SetColor(PaletteColor::Green);
-  InsertLine(sink, section.verdict);
-  sink.SetBold(false);
-  sink.SetColor(PaletteColor::Black);
-  InsertBlock(sink, section.paragraph);
+  if (truthful && !section.truthfulLine.empty()) {
+    // The green "Good" and its paragraph would tell the user of a yoga that
+    // is not formed, or praise a factor its verdict calls neutral: one plain
+    // sentence says what holds.
+    InsertBlock(sink, section.truthfulLine);
+  } else {
+    // The verdict word is green whether it is "Good" or "Bad".
+    sink.SetBold(true);
+    sink.SetColor(PaletteColor::Green);
+    InsertLine(sink, section.verdict);
+    sink.SetBold(false);
+    sink.SetColor(PaletteColor::Black);
+    InsertBlock(sink, section.paragraph);
+  }
 
   // The table's last section closes the report: no blank line after it.
   if (lastOfTable) {
@@ -169,7 +177,7 @@ void WriteReport(const CalculationState& state, RichTextSink& sink, const Report
   if (plan.hasOverall) WriteOverall(plan, sink);
   for (std::size_t i = 0; i < plan.factors.size(); ++i) {
     const bool last = plan.endsWithLastTableSection && i + 1 == plan.factors.size();
-    WriteFactor(plan.factors[i], last, sink);
+    WriteFactor(plan.factors[i], options.truthfulSections, last, sink);
   }
   if (options.timingNotes) {
     const bool bare = plan.endsWithLastTableSection && !plan.factors.empty();

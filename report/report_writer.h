@@ -15,6 +15,10 @@ struct ReportOptions {
   bool particulars = false;
   // A closing "Timing notes" section; the desktop program adds it.
   std::optional<TimingNotes> timingNotes;
+  // A section whose paragraph would contradict its factor's verdict (a yoga
+  // said to be formed when it is not) gets one true sentence instead, in
+  // black. Without it every section is written as the rule set selects it.
+  bool truthfulSections = false;
 };
 
 // Composes the electional report of the evaluation in `state` into `sink`:

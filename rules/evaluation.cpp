@@ -31,6 +31,7 @@ void ResetRuleSetOutputs(CalculationState& state) {
   }
   result.ResultWord.clear();
   result.ReportFlags.fill(0);
+  result.SelectorFactors = NoSelectorFactors();
   result.PreconditionMessage = {};
   state.ResultLabel.clear();
   state.Yogas = SpecialYogaState{};
@@ -45,6 +46,7 @@ RuleSetRun::RuleSetRun(CalculationState& state, RuleSetShape shape)
 bool RuleSetRun::Start() {
   Evaluation& result = state_.Result;
   result.ReportFlags.fill(0);
+  result.SelectorFactors = NoSelectorFactors();
   result.TotalScore = 0;
   result.FactorCount = 0;
   result.ResultWord.clear();
@@ -83,7 +85,10 @@ void RuleSetRun::Record(int index, const Outcome& outcome) {
   if (!outcome.verdict.empty()) result.FactorVerdicts[index].assign(outcome.verdict);
   result.FactorPoints[index] = outcome.points;
   if (outcome.counts) ++result.FactorCount;
-  if (outcome.selector != 0) result.ReportFlags[outcome.slot] = outcome.selector;
+  if (outcome.selector != 0) {
+    result.ReportFlags[outcome.slot] = outcome.selector;
+    result.SelectorFactors[outcome.slot] = static_cast<std::int8_t>(index);
+  }
 }
 
 void RuleSetRun::Finish() {

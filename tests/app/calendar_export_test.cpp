@@ -72,14 +72,15 @@ class CalendarExportTest : public QObject {
     QCOMPARE(h.Find<QAbstractButton>("cmdAddToCalendar")->text(), QString("Add to calendar..."));
     h.Click("cmdAddToCalendar");
     QVERIFY(h.messages->Texts().isEmpty());
-    QCOMPARE(h.suggestedNames.back(), QString("Horavela - Marriage - 2011-01-05 1030.ics"));
+    QCOMPARE(h.suggestedNames.back(),
+             QString("Horavela - Marriage - Asha Rao - 2011-01-05 1030.ics"));
 
     const ReadCalendar calendar = ReadFile(h.saveFilePath);
     QVERIFY(calendar.parsed);
     QCOMPARE(calendar.events.size(), std::size_t{1});
     const horavela::testing::ReadEvent& event = calendar.events[0];
     const horavela::Evaluation& result = h.window->LastEvaluation()->Result;
-    QCOMPARE(event.summary, "Marriage: " + result.ResultWord + " (total " +
+    QCOMPARE(event.summary, "Marriage - Asha Rao: " + result.ResultWord + " (total " +
                                 std::to_string(result.TotalScore) + ")");
     QCOMPARE(event.location, std::string("New Delhi, Delhi, India"));
     QVERIFY(event.geo.has_value());
@@ -88,8 +89,10 @@ class CalendarExportTest : public QObject {
 
     const horavela::Explanation explanation =
         horavela::app::RealCoreSteps().explain(h.window->LastEvaluation()->Input, {});
-    QCOMPARE(event.startUtc, IndianMinute(explanation.window.from));
+    // From the judged minute to the window's end; the whole window said.
+    QCOMPARE(event.startUtc, IndianMinute({2011, 1, 5, 10, 30}));
     QCOMPARE(event.endUtc, IndianMinute(explanation.window.to) + 60);
+    QVERIFY(event.description.starts_with("The window of this reading runs from "));
   }
 
   // Without its explanation the moment gets half an hour.

@@ -27,6 +27,7 @@
 #include "app/find_times_texts.h"
 #include "app/totals_calendar.h"
 #include "app_test_support.h"
+#include "explain/suggested_minute.h"
 #include "judge/calculation_driver.h"
 #include "panchang/panchang.h"
 #include "report/null_sink.h"
@@ -539,6 +540,8 @@ class FindTimesTest : public QObject {
     auto* list = In<QTreeWidget>(dialog, "lstWindows");
     const int row = list->topLevelItemCount() - 1;  // the last: a date unlike the pages' own
     const SearchWindow window = dialog->Windows()[static_cast<std::size_t>(row)];
+    // The minute taken stands clear of the window's edges.
+    const LocalMinute chosen = horavela::SuggestedMinute(window.first, window.last, window.first);
     list->scrollToItem(list->topLevelItem(row));
     const QPoint at = list->visualItemRect(list->topLevelItem(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -553,19 +556,18 @@ class FindTimesTest : public QObject {
             !h.window->findChild<FindTimesDialog*>("frmFindTimes")->isVisible());
 
     auto text = [&h](const char* name) { return h.Find<QComboBox>(name)->currentText(); };
-    QCOMPARE(text("cboMuhurthaYear"), QString::number(window.first.year));
-    QCOMPARE(h.Find<QComboBox>("cboMuhurthaMonth")->currentIndex() + 1, window.first.month);
-    QCOMPARE(text("cboMuhurthaDate"), QString::number(window.first.day));
-    QCOMPARE(text("cboHourFrom"), QString::number(window.first.hour));
-    QCOMPARE(text("cboMinuteFrom"), QString::number(window.first.minute));
+    QCOMPARE(text("cboMuhurthaYear"), QString::number(chosen.year));
+    QCOMPARE(h.Find<QComboBox>("cboMuhurthaMonth")->currentIndex() + 1, chosen.month);
+    QCOMPARE(text("cboMuhurthaDate"), QString::number(chosen.day));
+    QCOMPARE(text("cboHourFrom"), QString::number(chosen.hour));
+    QCOMPARE(text("cboMinuteFrom"), QString::number(chosen.minute));
     QCOMPARE(text("cboMuhurthaWeekday"),
-             FromStd(std::string(horavela::WeekdayOfDate(window.first.year, window.first.month,
-                                                         window.first.day))));
+             FromStd(std::string(horavela::WeekdayOfDate(chosen.year, chosen.month, chosen.day))));
 
     // Judged at once: the wait page's pauses belong to the wizard's Next.
     QVERIFY(h.pauses.empty());
     QVERIFY(h.window->LastEvaluation().has_value());
-    const CalculationState expected = EvaluateAt(window.first);
+    const CalculationState expected = EvaluateAt(chosen);
     QCOMPARE(FromStd(h.window->LastEvaluation()->ResultLabel), FromStd(expected.ResultLabel));
     QCOMPARE(FromStd(expected.ResultLabel), FromStd(window.resultLabel()));
     QCOMPARE(h.Find<QLabel>("lblResult")->text(),
@@ -626,7 +628,8 @@ class FindTimesTest : public QObject {
 
     // The minute listed is the minute judged.
     const SearchWindow window = windows[used];
-    const LocalMinute judged = viaButton ? window.first : useMinute;
+    const LocalMinute judged =
+        viaButton ? horavela::SuggestedMinute(window.first, window.last, window.first) : useMinute;
     if (viaButton) {
       UseWindow(dialog, used);
     } else {

@@ -41,6 +41,15 @@ QString PdfText(const QString& path) {
       .simplified();
 }
 
+// The text of one page of a PDF, as PdfText.
+QString PdfPageText(const QString& path, int page) {
+  QProcess process;
+  const QString number = QString::number(page);
+  process.start("pdftotext", {"-layout", "-f", number, "-l", number, path, "-"});
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+  return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
 int PdfPages(const QString& path) {
   QProcess process;
   process.start("pdfinfo", {path});
@@ -132,6 +141,20 @@ class ReportOutputTest : public QObject {
              qPrintable(text.left(400)));
     // Only the finished file is left in the folder.
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"report.pdf"});
+
+    // The last page sums the evaluation up: every factor, then the total.
+    const int pages = PdfPages(h.saveFilePath);
+    QVERIFY(pages >= 2);
+    const QString summary = PdfPageText(h.saveFilePath, pages);
+    QVERIFY2(summary.startsWith("Summary - Marriage - Asha Rao Factor Verdict Points"),
+             qPrintable(summary));
+    const horavela::Evaluation& result = h.window->LastEvaluation()->Result;
+    QVERIFY2(summary.contains(QString("Total %1 %2")
+                                  .arg(QString::fromStdString(result.ResultWord))
+                                  .arg(result.TotalScore)),
+             qPrintable(summary));
+    QVERIFY(summary.contains("Tithi"));
+    QVERIFY(!PdfPageText(h.saveFilePath, pages - 1).contains("Summary - Marriage"));
   }
 
   void saveAsRtf() {
@@ -210,7 +233,7 @@ class ReportOutputTest : public QObject {
     }
   }
 
-  // Both saves offer a name that says what and when.
+  // Both saves offer a name that says what, for whom and when.
   void saveOffersSubjectAndElectionAsTheName() {
     Harness h;
     h.Open();
@@ -218,25 +241,30 @@ class ReportOutputTest : public QObject {
     h.saveFilePath.clear();
     h.Click("cmdSavePdf");
     h.Click("cmdSaveRtf");
-    const QStringList expected = {"Horavela - Marriage - 2011-01-05 1030.pdf",
-                                  "Horavela - Marriage - 2011-01-05 1030.rtf"};
+    const QStringList expected = {"Horavela - Marriage - Asha Rao - 2011-01-05 1030.pdf",
+                                  "Horavela - Marriage - Asha Rao - 2011-01-05 1030.rtf"};
     QCOMPARE(h.suggestedNames, expected);
   }
 
   void reportFileNamesHoldNoForbiddenCharacters() {
     struct Case {
       const char* subject;
+      const char* person;
       int year, month, day, hour, minute;
       const char* name;
     };
     const Case cases[] = {
-        {"Marriage", 2024, 11, 14, 10, 30, "Horavela - Marriage - 2024-11-14 1030.pdf"},
-        {"Buy/Sell: A*B?", 2024, 1, 2, 0, 0, "Horavela - Buy-Sell- A-B- - 2024-01-02 0000.pdf"},
-        {"", 2024, 1, 2, 9, 0, "Horavela Report.pdf"},
+        {"Marriage", "", 2024, 11, 14, 10, 30, "Horavela - Marriage - 2024-11-14 1030.pdf"},
+        {"Marriage", " Asha Verma ", 2024, 11, 14, 10, 30,
+         "Horavela - Marriage - Asha Verma - 2024-11-14 1030.pdf"},
+        {"Buy/Sell: A*B?", "A/B", 2024, 1, 2, 0, 0,
+         "Horavela - Buy-Sell- A-B- - A-B - 2024-01-02 0000.pdf"},
+        {"", "Asha", 2024, 1, 2, 9, 0, "Horavela Report.pdf"},
     };
     for (const Case& c : cases) {
       horavela::EvaluationInput input;
       input.subject = c.subject;
+      input.name = c.person;
       input.election.year = static_cast<std::int16_t>(c.year);
       input.election.month = static_cast<std::int16_t>(c.month);
       input.election.day = static_cast<std::int16_t>(c.day);

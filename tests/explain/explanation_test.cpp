@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "almanac/day_at_a_glance.h"
+#include "explain/suggested_minute.h"
 #include "search/minute_judge.h"
 #include "support/search_request.h"
 
@@ -163,18 +164,22 @@ TEST(ExplainMoment, NearestBetterOfABadMomentReadsBetter) {
       const BetterMoment& after = *explanation.after;
       EXPECT_GT(ResultRank(scan.At(after.minute).evaluation.ResultWord), ResultRank("Bad"));
       EXPECT_EQ(after.window.word, scan.At(after.minute).evaluation.ResultWord);
-      EXPECT_EQ(after.window.from, after.minute);
+      // Offered clear of the window's edges, nearest the moment.
+      EXPECT_EQ(after.minute,
+                SuggestedMinute(after.window.from, after.window.to, after.window.from));
       for (const SearchWindow& between : windows) {
         if (between.first > bad.first && between.last < after.minute) {
           EXPECT_EQ(between.evaluation().ResultWord, "Bad") << FormatLocalMinute(between.first);
         }
-        if (between.first == after.minute) {
+        if (between.first == after.window.from) {
           EXPECT_EQ(between.last, after.window.to);
         }
       }
       if (explanation.before) {
         EXPECT_GT(ResultRank(scan.At(explanation.before->minute).evaluation.ResultWord), 1);
-        EXPECT_EQ(explanation.before->window.to, explanation.before->minute);
+        const BetterMoment& before = *explanation.before;
+        EXPECT_EQ(before.minute,
+                  SuggestedMinute(before.window.from, before.window.to, before.window.to));
       }
       EXPECT_FALSE(explanation.bestOfDay);
       if (++checked == 2) return;

@@ -97,14 +97,21 @@ TEST(MomentCalendar, FixedCaptionsGiveUniversalTimes) {
   }
 }
 
-TEST(MomentCalendar, TheExplanationsWindowReplacesTheDefaultHalfHour) {
+// The event begins at the judged minute, not at the window's first.
+TEST(MomentCalendar, TheEventRunsFromTheMomentToTheWindowsEnd) {
   JudgedMoment moment{"Marriage", {2024, 11, 14, 10, 30}, Judged("Good", 4), {}, {Chennai(), {}}};
-  moment.window = CalendarSpan{{2024, 11, 14, 9, 58}, {2024, 11, 14, 11, 41}};
+  moment.window = CalendarSpan{{2024, 11, 14, 6, 27}, {2024, 11, 14, 12, 8}};
+  moment.person = "Asha Verma";
   const ReadCalendar calendar = ReadBack(MomentCalendar(moment, kStamp));
   ASSERT_EQ(calendar.events.size(), 1u);
-  EXPECT_EQ(calendar.events[0].startUtc, Utc(2024, 11, 14, 4, 28));
+  const testing::ReadEvent& event = calendar.events[0];
+  EXPECT_EQ(event.startUtc, Utc(2024, 11, 14, 5, 0));
   // The window's last minute is whole: the event ends when it does.
-  EXPECT_EQ(calendar.events[0].endUtc, Utc(2024, 11, 14, 6, 12));
+  EXPECT_EQ(event.endUtc, Utc(2024, 11, 14, 6, 39));
+  EXPECT_EQ(event.summary, "Marriage - Asha Verma: Good (total 4)");
+  EXPECT_EQ(event.description,
+            "The window of this reading runs from 06:27 to 12:08 on 14 November 2024.\n\n"
+            "Tithi - Favourable: +3\nWeekday - Unfavourable: -1");
 }
 
 TEST(MomentCalendar, SaysWhatWhereAndWhy) {
