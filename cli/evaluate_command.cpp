@@ -115,7 +115,10 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
     explanation = ExplanationFor(parsed, state);
     response["explanation"] = ExplanationJson(*explanation);
   }
-  if (!warnings.empty()) response["warnings"] = warnings;
+  // The request's own warnings come before those of the evaluation.
+  nlohmann::ordered_json all = JsonArray(warnings);
+  for (const auto& warning : response["warnings"]) all.push_back(warning);
+  response["warnings"] = std::move(all);
   std::string summary;
   if (options.answer.text)
     summary = EvaluateText(state, explanation ? &*explanation : nullptr, warnings);

@@ -61,6 +61,7 @@ std::string EvaluateText(const CalculationState& state, const Explanation* expla
       << result.FactorCount << " factors\n";
   if (explanation != nullptr) WriteExplanation(*explanation, out);
   std::vector<std::string> all = warnings;
+  all.insert(all.end(), state.Warnings.begin(), state.Warnings.end());
   if (explanation != nullptr)
     all.insert(all.end(), explanation->warnings.begin(), explanation->warnings.end());
   if (!all.empty()) out << "Warnings:\n";
