@@ -515,6 +515,8 @@ void FindTimesDialog::cmdSearch_Click() {
   // (the destructor waits for the worker first in any case).
   worker_ = QThread::create(
       [this, request, avoid = AvoidedKalams(), result = pending_, error = pendingError_]() mutable {
+        // This thread ends with the search: the ephemeris state it builds goes with it.
+        const ThreadStateRelease release(SwissEphemeris());
         // With kalams to leave out, finding their minutes takes the first
         // half of the bar (a long range takes seconds) and the search the rest.
         const double kalamShare = avoid.empty() ? 0.0 : 0.5;
@@ -537,8 +539,6 @@ void FindTimesDialog::cmdSearch_Click() {
         } catch (...) {
           *error = "unknown error";
         }
-        // This thread ends with the search: free the ephemeris state it built.
-        SwissEphemeris().ReleaseThreadState();
       });
   worker_->setObjectName("FindTimesWorker");
   connect(worker_, &QThread::finished, this, &FindTimesDialog::SearchFinished);

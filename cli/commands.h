@@ -24,6 +24,12 @@ inline int AnswerOutOfMemory(std::ostream& out) {
   return kExitFailure;
 }
 
+// How `evaluate`, `search` and `day` read a request and answer it.
+struct AnswerOptions {
+  bool strict = false;  // a key the command does not read is refused, not warned of
+  bool text = false;    // a short summary for a person to read instead of JSON
+};
+
 struct EvaluateOptions {
   std::string inputFile;  // empty: standard input
   bool batch = false;     // JSON Lines in, one response per line out
@@ -33,6 +39,7 @@ struct EvaluateOptions {
   // The report as the desktop program saves it: particulars, only true
   // sentences where a section would contradict its factor, timing notes.
   bool fullReport = false;
+  AnswerOptions answer;
 };
 
 // `evaluate`: answers one request (or every line with `batch`) on `out`.
@@ -49,12 +56,17 @@ struct SearchFiles {
 // With `files`, the listed windows are also written there, all or none of
 // the files.
 int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out,
-              const SearchFiles& files = {});
+              const SearchFiles& files = {}, const AnswerOptions& options = {});
 
 // `day`: the day at a glance at one place (sunrise and sunset, the kalams,
 // horas and choghadiyas, the elements' periods, the chart of a moment and,
 // with a subject, the day's verdicts), in JSON.
-int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out);
+int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out,
+           const AnswerOptions& options = {});
+
+// `example`: a valid request of `evaluate`, `search` or `day` to start from,
+// the very text the README and the manual page show.
+int PrintExample(const std::string& command, std::ostream& out);
 
 // The whole request text from `inputFile`, or from `in` when it is empty,
 // reading no more than one byte past kMaxRequestBytes. kExitOk, or with

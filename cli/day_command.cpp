@@ -1,17 +1,21 @@
 #include <cstdint>
 #include <exception>
+#include <iostream>
 #include <istream>
 #include <new>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "almanac/day_at_a_glance.h"
 #include "calendar/civil_calendar.h"
 #include "cli/commands.h"
 #include "cli/day_response.h"
+#include "cli/day_text.h"
 #include "cli/json_reader.h"
+#include "cli/known_keys.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
@@ -24,6 +28,7 @@ namespace horavela::cli {
 namespace {
 
 using nlohmann::json;
+using nlohmann::ordered_json;
 
 void Check(std::optional<Problem> problem) {
   if (problem) throw RequestError(*problem);
@@ -107,34 +112,58 @@ DayRequest ParseDay(const json& request) {
   return day;
 }
 
-int ReadAndAnswer(const std::string& inputFile, std::istream& in, std::ostream& out) {
+// The JSON answer, or with --text the summary.
+void Answer(const DayRequest& request, const DayAtAGlance& day,
+            const std::vector<std::string>& warnings, const AnswerOptions& options,
+            std::ostream& out) {
+  if (options.text) {
+    out << DayText(request, day, warnings);
+    return;
+  }
+  ordered_json response = DayResponse(request, day, request.verdicts.has_value());
+  if (!warnings.empty()) response["warnings"] = warnings;
+  out << Serialize(response, true) << '\n';
+}
+
+void Refuse(const std::string& message, const AnswerOptions& options, std::ostream& out) {
+  const ordered_json response = ErrorResponse(message);
+  out << (options.text ? ErrorText(response) : Serialize(response, true) + '\n');
+}
+
+int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options, std::istream& in,
+                  std::ostream& out) {
   std::string text;
   std::string error;
   if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {
-    out << Serialize(ErrorResponse(error), true) << '\n';
+    Refuse(error, options, out);
     return status;
   }
   try {
-    const DayRequest request = ParseDay(ParseJsonText(text));
+    const json requestJson = ParseJsonText(text);
+    RequireObject(requestJson);
+    const std::vector<std::string> warnings =
+        CheckKeys(requestJson, RequestKind::kDay, options.strict, std::cerr);
+    const DayRequest request = ParseDay(requestJson);
     const DayAtAGlance day = ComputeDay(request, SwissEphemeris());
-    out << Serialize(DayResponse(request, day, request.verdicts.has_value()), true) << '\n';
+    Answer(request, day, warnings, options, out);
     return kExitOk;
   } catch (const RequestError& e) {
-    out << Serialize(ErrorResponse(e.what()), true) << '\n';
+    Refuse(e.what(), options, out);
     return kExitBadRequest;
   } catch (const std::bad_alloc&) {
     throw;
   } catch (const std::exception& e) {
-    out << Serialize(ErrorResponse(std::string("the day failed: ") + e.what()), true) << '\n';
+    Refuse(std::string("the day failed: ") + e.what(), options, out);
     return kExitFailure;
   }
 }
 
 }  // namespace
 
-int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out) {
+int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out,
+           const AnswerOptions& options) {
   try {
-    const int status = ReadAndAnswer(inputFile, in, out);
+    const int status = ReadAndAnswer(inputFile, options, in, out);
     out.flush();
     return out ? status : kExitFailure;
   } catch (const std::bad_alloc&) {

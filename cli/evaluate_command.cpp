@@ -14,7 +14,10 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/evaluate_text.h"
 #include "cli/explanation_response.h"
+#include "cli/json_reader.h"
+#include "cli/known_keys.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
@@ -34,8 +37,11 @@ namespace horavela::cli {
 namespace {
 
 struct Answer {
+  Answer(nlohmann::ordered_json answer, int exitStatus, std::string text = {})
+      : response(std::move(answer)), status(exitStatus), summary(std::move(text)) {}
   nlohmann::ordered_json response;
   int status = kExitOk;
+  std::string summary;  // --text: what is written instead of the JSON
 };
 
 // Both reports or neither: each is written whole beside its target first, and
@@ -68,7 +74,7 @@ ZoneProvider ElectionZones(const ParsedRequest& parsed) {
 
 // The explanation follows the civil weekday, as the finder does: a weekday
 // picked by hand that changes the verdict is said, not hidden.
-nlohmann::ordered_json ExplanationFor(const ParsedRequest& parsed, const CalculationState& state) {
+Explanation ExplanationFor(const ParsedRequest& parsed, const CalculationState& state) {
   Explanation explanation = ExplainMoment(parsed.input, ElectionZones(parsed), SwissEphemeris());
   const ExplainedWindow& window = explanation.window;
   if (window.word != state.Result.ResultWord || window.total != state.Result.TotalScore) {
@@ -77,7 +83,7 @@ nlohmann::ordered_json ExplanationFor(const ParsedRequest& parsed, const Calcula
         "reads " +
         window.word + " with a total of " + std::to_string(window.total) + " here.");
   }
-  return ExplanationJson(explanation);
+  return explanation;
 }
 
 // The plain report, or with --full-report the desktop's, explained as the
@@ -98,7 +104,11 @@ ReportOptions ReportOptionsFor(const ParsedRequest& parsed, const EvaluateOption
 // One request from a fresh state: nothing of an earlier request can leak in,
 // since the state, the sinks and the input are all built anew here.
 Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
-  const ParsedRequest parsed = ParseRequest(text);
+  const nlohmann::json request = ParseJsonText(text);
+  RequireObject(request);
+  const std::vector<std::string> warnings =
+      CheckKeys(request, RequestKind::kEvaluate, options.answer.strict, std::cerr);
+  const ParsedRequest parsed = ParseRequestJson(request);
   if (!parsed.error.empty()) return {ErrorResponse(parsed.error), kExitBadRequest};
 
   PlainTextSink plain;
@@ -117,8 +127,19 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   nlohmann::ordered_json response = BuildResponse(state, plain.text(), ListReportSections(state));
   if (parsed.birthZone) response["birth"]["zone_used"] = ZoneUsedJson(*parsed.birthZone);
   if (parsed.electionZone) response["election"]["zone_used"] = ZoneUsedJson(*parsed.electionZone);
-  if (options.explain) response["explanation"] = ExplanationFor(parsed, state);
-  return {std::move(response), kExitOk};
+  std::optional<Explanation> explanation;
+  if (options.explain) {
+    explanation = ExplanationFor(parsed, state);
+    response["explanation"] = ExplanationJson(*explanation);
+  }
+  // The request's own warnings come before those of the evaluation.
+  nlohmann::ordered_json all = JsonArray(warnings);
+  for (const auto& warning : response["warnings"]) all.push_back(warning);
+  response["warnings"] = std::move(all);
+  std::string summary;
+  if (options.answer.text)
+    summary = EvaluateText(state, explanation ? &*explanation : nullptr, warnings);
+  return {std::move(response), kExitOk, std::move(summary)};
 }
 
 // Whatever goes wrong inside one evaluation becomes that request's error
@@ -126,12 +147,26 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
 Answer AnswerRequest(std::string_view text, const EvaluateOptions& options) {
   try {
     return EvaluateRequest(text, options);
+  } catch (const RequestError& e) {
+    return {ErrorResponse(e.what()), kExitBadRequest};
   } catch (const std::bad_alloc&) {
     return {ErrorResponse(kOutOfMemory), kExitFailure};
   } catch (const std::exception& e) {
     return {ErrorResponse(std::string("the evaluation failed: ") + e.what()), kExitFailure};
   } catch (...) {
     return {ErrorResponse("the evaluation failed"), kExitFailure};
+  }
+}
+
+// The JSON answer, or with --text its summary (or its error).
+void WriteAnswer(const Answer& answer, const EvaluateOptions& options, bool pretty,
+                 std::ostream& out) {
+  if (!options.answer.text) {
+    out << Serialize(answer.response, pretty) << '\n';
+  } else if (answer.summary.empty()) {
+    out << ErrorText(answer.response);
+  } else {
+    out << answer.summary;
   }
 }
 
@@ -154,12 +189,12 @@ int RunSingle(const EvaluateOptions& options, std::istream& in, std::ostream& ou
   std::string text;
   std::string error;
   if (const int status = ReadRequestText(options.inputFile, in, text, error); status != kExitOk) {
-    out << Serialize(ErrorResponse(error), true) << '\n';
+    WriteAnswer({ErrorResponse(error), status, {}}, options, true, out);
     out.flush();
     return status;
   }
   const Answer answer = AnswerRequest(text, options);
-  out << Serialize(answer.response, true) << '\n';
+  WriteAnswer(answer, options, true, out);
   out.flush();
   return out ? answer.status : kExitFailure;
 }
@@ -229,10 +264,13 @@ Answer AnswerLine(LineRead read, const std::string& line, const EvaluateOptions&
 int RunBatchLines(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
   std::string line;
   int status = kExitOk;
+  bool first = true;
   for (LineRead read; (read = ReadLine(in, line)) != LineRead::kEnd;) {
     const Answer answer = AnswerLine(read, line, options);
     if (answer.status == kExitFailure) status = kExitFailure;
-    out << Serialize(answer.response, false) << '\n';
+    if (options.answer.text && !first) out << '\n';
+    first = false;
+    WriteAnswer(answer, options, false, out);
     out.flush();
     if (!out) return kExitFailure;
     const bool restUnread = read == LineRead::kTooLong || read == LineRead::kOutOfMemory;
@@ -250,7 +288,7 @@ int RunBatch(const EvaluateOptions& options, std::istream& in, std::ostream& out
   if (options.inputFile.empty()) return RunBatchLines(options, in, out);
   std::ifstream file;
   if (std::string error; !OpenInput(options.inputFile, file, error)) {
-    out << Serialize(ErrorResponse(error), false) << '\n';
+    WriteAnswer({ErrorResponse(error), kExitFailure, {}}, options, false, out);
     return kExitFailure;
   }
   return RunBatchLines(options, file, out);

@@ -3,9 +3,11 @@
 #include <exception>
 #include <iostream>
 #include <new>
+#include <string>
 
 #include "cli/book_command.h"
 #include "cli/commands.h"
+#include "cli/example_requests.h"
 
 namespace {
 
@@ -22,6 +24,21 @@ void ReleaseReserveAndFail() {
   reserve = nullptr;
   std::set_new_handler(nullptr);
   throw std::bad_alloc();
+}
+
+// --strict and --text, the same on evaluate, search and day.
+void AddAnswerFlags(CLI::App& command, AnswerOptions& options) {
+  command.add_flag("--strict", options.strict,
+                   "Refuse a request with a key the command does not read (exit 2) instead of "
+                   "warning of it");
+  command.add_flag("--text", options.text,
+                   "Write a short summary for a person to read instead of JSON");
+}
+
+// The command's example request, as `horavela-cli example` prints it.
+std::string ExampleFooter(const char* command) {
+  return std::string("A whole request (horavela-cli example ") + command + " prints it):\n" +
+         std::string(ExampleRequest(command));
 }
 
 int Run(int argc, char** argv) {
@@ -44,6 +61,8 @@ int Run(int argc, char** argv) {
   evaluateCommand->add_flag("--full-report", evaluate.fullReport,
                             "Write the report as the desktop program saves it: for whom, when and "
                             "where, true sentences for sections the verdict denies, timing notes");
+  AddAnswerFlags(*evaluateCommand, evaluate.answer);
+  evaluateCommand->footer(ExampleFooter("evaluate"));
 
   std::string searchFile;
   SearchFiles searchFiles;
@@ -54,15 +73,29 @@ int Run(int argc, char** argv) {
                             "Also write the listed windows as CSV to FILE");
   searchCommand->add_option("--ics", searchFiles.ics,
                             "Also write the listed windows as iCalendar events to FILE");
+  AnswerOptions searchAnswer;
+  AddAnswerFlags(*searchCommand, searchAnswer);
   searchCommand->footer(
       "A place with \"tz\" instead of \"zone\" and \"dst\" follows that zone minute by minute:\n"
       "clock minutes skipped by a spring-forward change are not scanned, and minutes the\n"
-      "clocks run through twice are taken at their first occurrence (before the clocks go back).");
+      "clocks run through twice are taken at their first occurrence (before the clocks go "
+      "back).\n\n" +
+      ExampleFooter("search"));
 
   std::string dayFile;
   CLI::App* dayCommand = app.add_subcommand(
       "day", "The day at a glance at one place: sunrise, kalams, elements, chart (JSON)");
   dayCommand->add_option("FILE", dayFile, "Request file (default: standard input)");
+  AnswerOptions dayAnswer;
+  AddAnswerFlags(*dayCommand, dayAnswer);
+  dayCommand->footer(ExampleFooter("day"));
+
+  std::string exampleOf;
+  CLI::App* exampleCommand = app.add_subcommand(
+      "example", "Print a valid request of evaluate, search or day to start from (JSON)");
+  exampleCommand->add_option("COMMAND", exampleOf, "evaluate, search or day")
+      ->required()
+      ->check(CLI::IsMember({"evaluate", "search", "day"}));
 
   PlacesOptions places;
   CLI::App* placesCommand = app.add_subcommand(
@@ -107,8 +140,9 @@ int Run(int argc, char** argv) {
 
   evaluate.explain = !noExplain;
   if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
-  if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout, searchFiles);
-  if (*dayCommand) return RunDay(dayFile, std::cin, std::cout);
+  if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout, searchFiles, searchAnswer);
+  if (*dayCommand) return RunDay(dayFile, std::cin, std::cout, dayAnswer);
+  if (*exampleCommand) return PrintExample(exampleOf, std::cout);
   if (*placesCommand) return ListPlaces(places, std::cout);
   if (*subjectsCommand) return ListSubjects(std::cout);
   if (*zonesCommand) return ListZones(std::cout);

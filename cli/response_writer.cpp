@@ -88,6 +88,12 @@ ordered_json ErrorResponse(const std::string& message) {
   return response;
 }
 
+std::string ErrorText(const ordered_json& errorResponse) {
+  const auto error = errorResponse.find("error");
+  if (error == errorResponse.end() || !error->is_string()) return "error\n";
+  return "error: " + error->get<std::string>() + "\n";
+}
+
 std::string Serialize(const ordered_json& response, bool pretty) {
   // nlohmann writes the shortest decimal that reads back as the same double
   // (at most 17 significant digits), so full precision needs no setting here.

@@ -19,6 +19,9 @@ nlohmann::ordered_json BuildResponse(const CalculationState& state, const std::s
 // {"error": message}
 nlohmann::ordered_json ErrorResponse(const std::string& message);
 
+// "error: message\n": an error answer as the --text summaries write it.
+std::string ErrorText(const nlohmann::ordered_json& errorResponse);
+
 // The values of a container as a JSON array, in order.
 template <typename Container>
 nlohmann::ordered_json JsonArray(const Container& values) {

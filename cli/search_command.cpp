@@ -1,6 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <iostream>
 #include <istream>
 #include <new>
 #include <optional>
@@ -13,9 +14,11 @@
 #include "almanac/avoided_kalams.h"
 #include "cli/commands.h"
 #include "cli/json_reader.h"
+#include "cli/known_keys.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/search_response.h"
+#include "cli/search_text.h"
 #include "cli/time_zone_entry.h"
 #include "ics/calendar_file.h"
 #include "report/atomic_file.h"
@@ -109,8 +112,8 @@ struct CsvCollector {
   std::string text;
 };
 
-// The listed windows for the calendar file, which is built once they are all in.
-struct CalendarCollector {
+// The listed windows, for what is built once they are all in.
+struct ListedWindows {
   bool wanted = false;
   std::vector<SearchWindow> windows;
 };
@@ -125,52 +128,91 @@ std::string WriteFiles(const std::vector<std::pair<std::string, std::string>>& f
   return set.Commit();
 }
 
-int ReadAndSearch(const std::string& inputFile, const SearchFiles& files, std::istream& in,
-                  std::ostream& out) {
+// The answer as JSON, streamed while the finder lists the windows, or with
+// --text a summary written once they are all in.
+class SearchAnswer {
+ public:
+  SearchAnswer(std::ostream& out, bool text) : out_(out), writer_(out), text_(text) {}
+
+  void Warn(const std::vector<std::string>& warnings) {
+    warnings_ = warnings;
+    writer_.Warn(warnings);
+  }
+  void Window(const SearchWindow& window) {
+    if (!text_) writer_.Window(window);
+  }
+  void Finish(const SearchResult& result, const std::vector<SearchWindow>& windows) {
+    if (text_) {
+      out_ << SearchText(result, windows, warnings_);
+    } else {
+      writer_.Finish(result);
+    }
+  }
+  void Fail(const std::string& message) {
+    if (text_) {
+      out_ << ErrorText(ErrorResponse(message));
+    } else {
+      writer_.Fail(message);
+    }
+  }
+
+ private:
+  std::ostream& out_;
+  SearchResponseWriter writer_;
+  bool text_;
+  std::vector<std::string> warnings_;
+};
+
+int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
+                  const AnswerOptions& options, std::istream& in, std::ostream& out) {
+  SearchAnswer answer(out, options.text);
   std::string text;
   std::string error;
   if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {
-    out << Serialize(ErrorResponse(error), true) << '\n';
+    answer.Fail(error);
     out.flush();
     return status;
   }
   // The windows go out as the finder lists them.
-  SearchResponseWriter writer(out);
   SearchControl control;
   CsvCollector csv{!files.csv.empty(), files.csv.empty() ? "" : WindowsCsvHeader()};
-  CalendarCollector calendar{!files.ics.empty(), {}};
-  control.windows = [&writer, &csv, &calendar](const SearchWindow& window) {
-    writer.Window(window);
+  // The calendar file and the summary need every listed window.
+  ListedWindows listed{!files.ics.empty() || options.text, {}};
+  control.windows = [&answer, &csv, &listed](const SearchWindow& window) {
+    answer.Window(window);
     if (csv.wanted) csv.text += WindowsCsvLine(window);
-    if (calendar.wanted) calendar.windows.push_back(window);
+    if (listed.wanted) listed.windows.push_back(window);
   };
   int status = kExitOk;
   try {
     std::set<Kalam> avoid;
     CalendarPlace place;
-    SearchRequest request = ParseSearch(ParseJsonText(text), avoid, &place.zone);
+    const json requestJson = ParseJsonText(text);
+    RequireObject(requestJson);
+    answer.Warn(CheckKeys(requestJson, RequestKind::kSearch, options.strict, std::cerr));
+    SearchRequest request = ParseSearch(requestJson, avoid, &place.zone);
     place.place = request.place;
     request.excluded = KalamMinutes(request, avoid);
     const SearchResult result = FindMuhurtaWindows(request, SwissEphemeris(), control);
-    if (csv.wanted || calendar.wanted) {
+    if (csv.wanted || !files.ics.empty()) {
       const std::string ics =
-          calendar.wanted ? WindowsCalendar(calendar.windows, place, NowUtcSeconds()) : "";
+          files.ics.empty() ? "" : WindowsCalendar(listed.windows, place, NowUtcSeconds());
       if (const std::string error = WriteFiles({{files.csv, csv.text}, {files.ics, ics}});
           !error.empty()) {
-        writer.Fail(error);
+        answer.Fail(error);
         out.flush();
         return kExitFailure;
       }
     }
-    writer.Finish(result);
+    answer.Finish(result, listed.windows);
   } catch (const RequestError& e) {
-    writer.Fail(e.what());
+    answer.Fail(e.what());
     status = kExitBadRequest;
   } catch (const std::bad_alloc&) {
-    writer.Fail(kOutOfMemory);
+    answer.Fail(kOutOfMemory);
     status = kExitFailure;
   } catch (const std::exception& e) {
-    writer.Fail(std::string("the search failed: ") + e.what());
+    answer.Fail(std::string("the search failed: ") + e.what());
     status = kExitFailure;
   }
   out.flush();
@@ -192,9 +234,9 @@ ParsedSearch ParseSearchRequest(std::string_view text) {
 }
 
 int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out,
-              const SearchFiles& files) {
+              const SearchFiles& files, const AnswerOptions& options) {
   try {
-    return ReadAndSearch(inputFile, files, in, out);
+    return ReadAndSearch(inputFile, files, options, in, out);
   } catch (const std::bad_alloc&) {
     return AnswerOutOfMemory(out);
   }

@@ -55,17 +55,24 @@ void SearchResponseWriter::Finish(const SearchResult& result) {
   rest["minutes_scanned"] = result.minutesScanned;
   rest["evaluations"] = result.evaluations;
   rest["truncated"] = result.truncated;
+  AddWarnings(rest);
   EndWindows();
   out_ << ",\n" << Members(rest) << "\n}\n";
 }
 
 void SearchResponseWriter::Fail(const std::string& message) {
+  ordered_json error = ErrorResponse(message);
+  AddWarnings(error);
   if (written_ == 0) {
-    out_ << Serialize(ErrorResponse(message), true) << '\n';
+    out_ << Serialize(error, true) << '\n';
     return;
   }
   EndWindows();
-  out_ << ",\n" << Members(ErrorResponse(message)) << "\n}\n";
+  out_ << ",\n" << Members(error) << "\n}\n";
+}
+
+void SearchResponseWriter::AddWarnings(ordered_json& members) const {
+  if (!warnings_.empty()) members["warnings"] = warnings_;
 }
 
 }  // namespace horavela::cli

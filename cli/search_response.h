@@ -3,6 +3,10 @@
 #include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "search/muhurta_finder.h"
 
@@ -11,11 +15,15 @@ namespace horavela::cli {
 // Writes the answer to a search while the finder lists its windows, so that
 // a long range never sits in memory as JSON. The text is the one the whole
 // answer serialised at once would give: {"windows", "best",
-// "minutes_scanned", "evaluations", "truncated"}.
+// "minutes_scanned", "evaluations", "truncated", and "warnings" when
+// there are any}.
 class SearchResponseWriter {
  public:
   explicit SearchResponseWriter(std::ostream& out) : out_(out) {}
 
+  // Warnings about the request (unknown keys), written after the windows as
+  // "warnings" when there are any.
+  void Warn(std::vector<std::string> warnings) { warnings_ = std::move(warnings); }
   // The next window, in the order of SearchResult::windows.
   void Window(const SearchWindow& window);
   // The members after the windows.
@@ -26,9 +34,11 @@ class SearchResponseWriter {
 
  private:
   void EndWindows();
+  void AddWarnings(nlohmann::ordered_json& members) const;
 
   std::ostream& out_;
   std::size_t written_ = 0;
+  std::vector<std::string> warnings_;
 };
 
 }  // namespace horavela::cli

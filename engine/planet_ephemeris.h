@@ -38,6 +38,20 @@ class PlanetEphemeris {
   virtual void ReleaseThreadState() {}
 };
 
+// Releases the calling thread's state in `ephemeris` when it goes out of
+// scope. A thread that computes positions holds one for its whole life, so
+// that no way out of it (an exception included) leaves its state behind.
+class ThreadStateRelease {
+ public:
+  explicit ThreadStateRelease(PlanetEphemeris& ephemeris) : ephemeris_(ephemeris) {}
+  ~ThreadStateRelease() { ephemeris_.ReleaseThreadState(); }
+  ThreadStateRelease(const ThreadStateRelease&) = delete;
+  ThreadStateRelease& operator=(const ThreadStateRelease&) = delete;
+
+ private:
+  PlanetEphemeris& ephemeris_;
+};
+
 // Swiss Ephemeris: its data files where installed, else its built-in analytical
 // (Moshier) ephemeris. Safe to call from several threads at once.
 PlanetEphemeris& SwissEphemeris();

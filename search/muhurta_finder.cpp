@@ -259,8 +259,8 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
   // state for the next search (setting it up again costs more than a search
   // of one subject over a month); a caller whose thread ends releases it.
   auto threadOfItsOwn = [&guarded, &ephemeris](int part) {
+    const ThreadStateRelease release(ephemeris);
     guarded(part);
-    ephemeris.ReleaseThreadState();
   };
   std::vector<std::thread> pool;
   pool.reserve(static_cast<std::size_t>(threads));

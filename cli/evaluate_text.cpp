@@ -1,0 +1,72 @@
+#include "cli/evaluate_text.h"
+
+#include <iomanip>
+#include <sstream>
+
+#include "search/local_minute.h"
+
+namespace horavela::cli {
+
+namespace {
+
+std::string PlaceName(const PlaceEntry& place) {
+  std::string name = place.city;
+  for (const std::string* part : {&place.state, &place.country}) {
+    if (part->empty()) continue;
+    name += (name.empty() ? "" : ", ") + *part;
+  }
+  return name;
+}
+
+std::string Heading(const EvaluationInput& input) {
+  const MomentEntry& at = input.election;
+  std::string text = input.subject + " for " + input.name + " at " +
+                     FormatLocalMinute({at.year, at.month, at.day, at.hour, at.minute});
+  const std::string place = PlaceName(at.place);
+  return place.empty() ? text : text + ", " + place;
+}
+
+std::string WindowLine(const ExplainedWindow& window) {
+  return FormatLocalMinute(window.from) + " to " + FormatLocalMinute(window.to) + " (" +
+         std::to_string(window.minutes) + " minutes with this verdict and total)";
+}
+
+void WriteBetter(const char* label, const std::optional<BetterMoment>& better, std::ostream& out) {
+  if (!better) return;
+  out << label << FormatLocalMinute(better->minute) << ", " << better->window.word << " (total "
+      << better->window.total << ")\n";
+}
+
+void WriteExplanation(const Explanation& explanation, std::ostream& out) {
+  out << "Window:  " << WindowLine(explanation.window) << '\n';
+  WriteBetter("Better before: ", explanation.before, out);
+  WriteBetter("Better after:  ", explanation.after, out);
+  WriteBetter("Best of the day: ", explanation.bestOfDay, out);
+  if (!explanation.factors.empty()) out << "Factors:\n";
+  for (const FactorInWords& factor : explanation.factors) {
+    std::string points = factor.points > 0 ? "+" : "";
+    points += std::to_string(factor.points);
+    out << std::right << std::setw(4) << points << "  " << factor.line << '\n';
+  }
+}
+
+}  // namespace
+
+std::string EvaluateText(const CalculationState& state, const Explanation* explanation,
+                         const std::vector<std::string>& warnings) {
+  std::ostringstream out;
+  const Evaluation& result = state.Result;
+  out << Heading(state.Input) << '\n';
+  out << "Verdict: " << result.ResultWord << ", total " << result.TotalScore << " from "
+      << result.FactorCount << " factors\n";
+  if (explanation != nullptr) WriteExplanation(*explanation, out);
+  std::vector<std::string> all = warnings;
+  all.insert(all.end(), state.Warnings.begin(), state.Warnings.end());
+  if (explanation != nullptr)
+    all.insert(all.end(), explanation->warnings.begin(), explanation->warnings.end());
+  if (!all.empty()) out << "Warnings:\n";
+  for (const std::string& warning : all) out << "  " << warning << '\n';
+  return out.str();
+}
+
+}  // namespace horavela::cli

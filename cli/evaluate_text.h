@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/calculation_state.h"
+#include "explain/explanation.h"
+
+namespace horavela::cli {
+
+// `evaluate --text`: the verdict and total of one evaluation, the window it
+// holds over, the factors in words and the warnings, for a person to read.
+// `explanation` is null with --no-explain; `warnings` are the request's own
+// (unknown keys), shown before the evaluation's and the explanation's.
+std::string EvaluateText(const CalculationState& state, const Explanation* explanation,
+                         const std::vector<std::string>& warnings);
+
+}  // namespace horavela::cli

@@ -1,0 +1,40 @@
+#include "cli/search_text.h"
+
+#include <sstream>
+
+#include "search/local_minute.h"
+
+namespace horavela::cli {
+
+namespace {
+
+void WriteWindow(const SearchWindow& window, std::ostream& out) {
+  out << "  " << FormatLocalMinute(window.first) << " to " << FormatLocalMinute(window.last) << "  "
+      << window.evaluation().ResultWord << ", total " << window.evaluation().TotalScore << ", "
+      << window.minutes << " min\n";
+}
+
+}  // namespace
+
+std::string SearchText(const SearchResult& result, const std::vector<SearchWindow>& windows,
+                       const std::vector<std::string>& warnings) {
+  std::ostringstream out;
+  out << windows.size() << (windows.size() == 1 ? " window" : " windows") << " listed, "
+      << result.minutesScanned << " minutes scanned"
+      << (result.truncated ? "; more reached the result word than max_windows lists" : "") << '\n';
+  const std::string* subject = nullptr;
+  for (const std::size_t index : result.best) {
+    if (index >= windows.size()) continue;
+    const SearchWindow& window = windows[index];
+    if (subject == nullptr || *subject != window.subject) {
+      subject = &window.subject;
+      out << "Best windows for " << window.subject << ":\n";
+    }
+    WriteWindow(window, out);
+  }
+  if (!warnings.empty()) out << "Warnings:\n";
+  for (const std::string& warning : warnings) out << "  " << warning << '\n';
+  return out.str();
+}
+
+}  // namespace horavela::cli

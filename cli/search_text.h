@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "search/muhurta_finder.h"
+
+namespace horavela::cli {
+
+// `search --text`: how many windows were listed and the ten best of each
+// subject, best first, with the request's warnings, for a person to read.
+// `windows` are the listed windows, which `result.best` indexes.
+std::string SearchText(const SearchResult& result, const std::vector<SearchWindow>& windows,
+                       const std::vector<std::string>& warnings);
+
+}  // namespace horavela::cli

@@ -1,0 +1,116 @@
+// Keys a command does not read: each is named by its path on standard error
+// and in the answer's "warnings", and refused with --strict; keys callers
+// send on purpose pass without a word.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "cli/cli_runner.h"
+
+namespace horavela::testing_cli {
+namespace {
+
+using nlohmann::json;
+
+json DayRequestJson() {
+  json request = SearchRequestJson();
+  request["date"] = {{"year", 2024}, {"month", 6}, {"day", 21}};
+  for (const char* key : {"from", "to", "min_result"}) request.erase(key);
+  return request;
+}
+
+struct Row {
+  const char* command;
+  std::function<void(json&)> edit;
+  const char* path;  // the unknown key's path; empty: nothing to warn of
+};
+
+json RequestFor(const Row& row) {
+  const std::string command = row.command;
+  json request = command == "evaluate" ? ValidRequest()
+                 : command == "search" ? SearchRequestJson()
+                                       : DayRequestJson();
+  row.edit(request);
+  return request;
+}
+
+const Row kRows[] = {
+    {"evaluate", [](json& r) { r["almanac"] = true; }, "almanac"},
+    {"evaluate",
+     [](json& r) {
+       r["election"]["settings"] = {{"x", 1}};
+     },
+     "election.settings"},
+    {"evaluate", [](json& r) { r["birth"]["latitude"]["degree"] = 28; }, "birth.latitude.degree"},
+    {"evaluate", [](json& r) { r["election"]["zone"]["minute"] = 0; }, "election.zone.minute"},
+    {"search", [](json& r) { r["minresult"] = "Bad"; }, "minresult"},
+    {"search", [](json& r) { r["place"]["almanac"] = 1; }, "place.almanac"},
+    {"search", [](json& r) { r["from"]["second"] = 0; }, "from.second"},
+    {"search", [](json& r) { r["place"]["a b"] = 1; }, "place[\"a b\"]"},
+    {"day", [](json& r) { r["settings"] = json::object(); }, "settings"},
+    {"day", [](json& r) { r["date"]["weekday"] = "Friday"; }, "date.weekday"},
+    {"day", [](json& r) { r["birth"]["longitude"]["west"] = true; }, "birth.longitude.west"},
+    // What callers already send stays accepted.
+    {"evaluate", [](json& r) { r["election"]["weekday"] = "Friday"; }, ""},
+    {"evaluate", [](json& r) { r["birth"]["weekday"] = "Wednesday"; }, ""},
+    {"evaluate", [](json& r) { r["birth"]["second"] = 30; }, ""},
+    {"search", [](json& r) { r["avoid"] = json::array({"rahu_kalam"}); }, ""},
+    {"day",
+     [](json& r) {
+       r["time"] = {{"hour", 9}, {"minute", 30}};
+     },
+     ""},
+};
+
+TEST(RequestKeysTest, AnUnknownKeyIsNamedAndTheAnswerStillGiven) {
+  for (const Row& row : kRows) {
+    const json request = RequestFor(row);
+    SCOPED_TRACE(std::string(row.command) + " " + request.dump());
+    const CliRun run = RunCli(row.command, request.dump());
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const json answer = json::parse(run.out);
+    EXPECT_FALSE(answer.contains("error")) << run.out;
+    if (*row.path == '\0') {
+      // evaluate always lists the evaluation's own warnings, here none.
+      EXPECT_EQ(answer.value("warnings", json::array()), json::array());
+      EXPECT_EQ(run.err, "");
+      continue;
+    }
+    const std::string warning = std::string(row.path) + ": unknown key, ignored";
+    EXPECT_EQ(answer["warnings"], json::array({warning}));
+    EXPECT_EQ(run.err, "horavela-cli: " + warning + "\n");
+  }
+}
+
+TEST(RequestKeysTest, StrictRefusesAnUnknownKey) {
+  for (const Row& row : kRows) {
+    const json request = RequestFor(row);
+    SCOPED_TRACE(std::string(row.command) + " " + request.dump());
+    const CliRun run = RunCli(std::string(row.command) + " --strict", request.dump());
+    const json answer = json::parse(run.out);
+    if (*row.path == '\0') {
+      EXPECT_EQ(run.status, 0) << run.out;
+      continue;
+    }
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(answer,
+              json({{"error", std::string(row.path) + ": unknown key, refused with --strict"}}));
+  }
+}
+
+// A batch line's unknown keys are that line's warnings only.
+TEST(RequestKeysTest, BatchLinesWarnEachOfTheirOwn) {
+  const std::string lines =
+      EditedRequest([](json& r) { r["almanac"] = 1; }) + "\n" + ValidRequest().dump() + "\n";
+  const CliRun run = RunCli("evaluate --batch --no-explain", lines);
+  ASSERT_EQ(run.status, 0) << run.out;
+  const std::vector<std::string> answers = Lines(run.out);
+  ASSERT_EQ(answers.size(), 2u);
+  EXPECT_EQ(json::parse(answers[0])["warnings"], json::array({"almanac: unknown key, ignored"}));
+  EXPECT_EQ(json::parse(answers[1])["warnings"], json::array());
+}
+
+}  // namespace
+}  // namespace horavela::testing_cli
