@@ -31,6 +31,7 @@
 #include "app/program_links.h"
 #include "app/subject_catalogue.h"
 #include "app/year_box_keys.h"
+#include "engine/text_limits.h"
 
 namespace horavela::app {
 
@@ -284,6 +285,7 @@ void MainWindow::AddPlaceRows(QGridLayout* grid, int& row, PlaceBoxes& place, co
   }};
   for (const auto& [caption, field] : names) {
     *field = NewFilteredField(CharacterRule::Letters, QString("txt%1%2").arg(prefix, caption));
+    (*field)->setMaxLength(static_cast<int>(text_limits::kPlace));
     auto* label = new QLabel(caption);
     label->setBuddy(*field);
     grid->addWidget(label, row, 0);
@@ -412,6 +414,7 @@ QWidget* MainWindow::BuildBirthPage() {
   int row = 0;
   txtBirthName_ = new QLineEdit(frame);
   txtBirthName_->setObjectName("txtBirthName");
+  txtBirthName_->setMaxLength(static_cast<int>(text_limits::kName));
   auto* nameLabel = new QLabel(texts::kName);
   nameLabel->setBuddy(txtBirthName_);
   grid->addWidget(nameLabel, row, 0);

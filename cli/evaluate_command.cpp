@@ -14,6 +14,7 @@
 
 #include "cli/commands.h"
 #include "cli/explanation_response.h"
+#include "cli/file_options.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
@@ -229,7 +230,13 @@ int RunBatchLines(const EvaluateOptions& options, std::istream& in, std::ostream
 }
 
 int RunBatch(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
-  if (options.inputFile.empty()) return RunBatchLines(options, in, out);
+  if (options.inputFile.empty()) {
+    if (std::string error; &in == &std::cin && StandardInputIsFolder(error)) {
+      out << Serialize(ErrorResponse(error), false) << '\n';
+      return kExitFailure;
+    }
+    return RunBatchLines(options, in, out);
+  }
   std::ifstream file;
   if (std::string error; !OpenInput(options.inputFile, file, error)) {
     out << Serialize(ErrorResponse(error), false) << '\n';
@@ -241,16 +248,17 @@ int RunBatch(const EvaluateOptions& options, std::istream& in, std::ostream& out
 }  // namespace
 
 int ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
-                    std::string& error) {
+                    std::string& error, std::size_t limit) {
   std::ifstream file;
   if (!inputFile.empty() && !OpenInput(inputFile, file, error)) return kExitFailure;
+  if (inputFile.empty() && &in == &std::cin && StandardInputIsFolder(error)) return kExitFailure;
   std::istream& source = inputFile.empty() ? in : file;
   // One byte past the limit tells a request that is too large.
   text.clear();
   char chunk[65536];
-  while (source && text.size() <= kMaxRequestBytes) {
-    source.read(chunk, static_cast<std::streamsize>(
-                           std::min(sizeof chunk, kMaxRequestBytes + 1 - text.size())));
+  while (source && text.size() <= limit) {
+    source.read(chunk,
+                static_cast<std::streamsize>(std::min(sizeof chunk, limit + 1 - text.size())));
     text.append(chunk, static_cast<std::size_t>(source.gcount()));
   }
   if (source.bad()) {
@@ -258,8 +266,8 @@ int ReadRequestText(const std::string& inputFile, std::istream& in, std::string&
                               : "request: cannot read " + inputFile;
     return kExitFailure;
   }
-  if (text.size() > kMaxRequestBytes) {
-    error = kRequestTooLarge;
+  if (text.size() > limit) {
+    error = TooLargeText(limit);
     return kExitBadRequest;
   }
   return kExitOk;

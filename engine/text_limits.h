@@ -9,9 +9,9 @@
 // search or every event of a calendar file keeps the result small.
 namespace horavela::text_limits {
 
-inline constexpr std::size_t kName = 200;     // a person's name
-inline constexpr std::size_t kPlace = 200;    // a city, a state, a country
-inline constexpr std::size_t kNote = 4000;    // the note on a person in the book
+inline constexpr std::size_t kName = 200;   // a person's name
+inline constexpr std::size_t kPlace = 200;  // a city, a state, a country
+inline constexpr std::size_t kNote = 4000;  // the note on a person in the book
 
 // Characters (Unicode code points) of a UTF-8 text; each byte that does not
 // begin a sequence counts as one.
