@@ -113,8 +113,11 @@ QString Upgrade(const QSqlDatabase& database, int from) {
   for (int version = from; error.isEmpty() && version < kCurrentSchemaVersion; ++version)
     error = RunAll(database, UpgradeFrom(version));
   if (!error.isEmpty()) return error;
+  // A book already current is left unwritten: its indexes are made only when
+  // missing, and its version stays as it is.
   QSqlQuery query(database);
-  if (!Run(query, QString("PRAGMA user_version = %1").arg(kCurrentSchemaVersion), {}, &error))
+  if (from != kCurrentSchemaVersion &&
+      !Run(query, QString("PRAGMA user_version = %1").arg(kCurrentSchemaVersion), {}, &error))
     return error;
   return RunAll(database, Indexes());
 }
