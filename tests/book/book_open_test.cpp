@@ -196,6 +196,27 @@ TEST_F(BookTest, WithoutPermissionTheBookIsRefusedAndLeftAsItIs) {
   EXPECT_EQ(ReadBytes(readOnly), "");
 }
 
+TEST_F(BookTest, ABookThatMayOnlyBeReadIsOpenedReadOnlyToBeListed) {
+  if (geteuid() == 0) GTEST_SKIP() << "the super-user reads and writes anything";
+  {
+    auto book = OpenBook(BookPath());
+    Person asha = Asha();
+    ASSERT_EQ(book->SavePerson(asha), "");
+  }
+  std::filesystem::permissions(BookPath(), std::filesystem::perms::owner_read);
+  const std::string before = ReadBytes(BookPath());
+  std::string error;
+  EXPECT_EQ(Book::Open(BookPath(), &error), nullptr);
+  std::unique_ptr<Book> book = Book::OpenForReading(BookPath(), &error);
+  ASSERT_NE(book, nullptr) << error;
+  ASSERT_EQ(book->People().size(), 1u);
+  EXPECT_EQ(book->People()[0].name, "Asha");
+  Person another = Asha();
+  EXPECT_NE(book->SavePerson(another), "");
+  book.reset();
+  EXPECT_EQ(ReadBytes(BookPath()), before);
+}
+
 TEST_F(BookTest, AnUpgradeThatFailsHalfwayLeavesTheFirstVersionBook) {
   std::vector<std::string> statements = kFirstBook;
   statements.push_back("CREATE TABLE places (name TEXT)");  // the upgrade's second step fails
