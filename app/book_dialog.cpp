@@ -186,7 +186,7 @@ void BookDialog::Import() {
   const cli::ParsedBook parsed =
       cli::ParseBookJson(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
   if (!parsed.error.empty()) {
-    ShowError(texts::kImportNotABook, path, parsed.error);
+    ShowError(texts::kImportNotABook, path, parsed.sentence);
     return;
   }
   std::string error;

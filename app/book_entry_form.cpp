@@ -22,6 +22,7 @@
 #include "app/page_checks.h"
 #include "app/typed_city.h"
 #include "calendar/civil_calendar.h"
+#include "engine/text_limits.h"
 
 namespace horavela::app {
 
@@ -76,6 +77,7 @@ BookEntryForm::BookEntryForm(bool isPerson, std::shared_ptr<MessageBoxes> messag
   if (isPerson) {
     note_ = new QLineEdit(this);
     note_->setObjectName("frmNote");
+    note_->setMaxLength(static_cast<int>(text_limits::kNote));
     form->addRow(texts::kNote, note_);
   }
   auto* buttons = new QDialogButtonBox(this);
@@ -115,6 +117,7 @@ BookEntryForm::BookEntryForm(const book::Place& place, std::shared_ptr<MessageBo
 void BookEntryForm::AddPersonRows(QFormLayout* form) {
   name_ = new QLineEdit(this);
   name_->setObjectName("frmName");
+  name_->setMaxLength(static_cast<int>(text_limits::kName));
   form->addRow(texts::kName, name_);
   sex_ = NewChoice("frmSex", {texts::kMale, texts::kFemale}, this);
   form->addRow(texts::kSex, sex_);
@@ -144,6 +147,8 @@ void BookEntryForm::AddPlaceRows(QFormLayout* form) {
   city_ = NewField(letters, "frmCity");
   state_ = NewField(letters, "frmState");
   country_ = NewField(letters, "frmCountry");
+  for (QLineEdit* field : {city_, state_, country_})
+    field->setMaxLength(static_cast<int>(text_limits::kPlace));
   form->addRow(texts::kCity, city_);
   form->addRow(texts::kState, state_);
   form->addRow(texts::kCountry, country_);

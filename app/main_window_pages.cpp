@@ -32,6 +32,7 @@
 #include "app/program_links.h"
 #include "app/scrolling.h"
 #include "app/subject_catalogue.h"
+#include "engine/text_limits.h"
 
 namespace horavela::app {
 
@@ -281,6 +282,7 @@ void MainWindow::AddPlaceRows(QGridLayout* grid, int& row, PlaceBoxes& place, co
   }};
   for (const auto& [caption, field] : names) {
     *field = NewFilteredField(CharacterRule::Letters, QString("txt%1%2").arg(prefix, caption));
+    (*field)->setMaxLength(static_cast<int>(text_limits::kPlace));
     auto* label = new QLabel(caption);
     label->setBuddy(*field);
     grid->addWidget(label, row, 0);
@@ -409,6 +411,7 @@ QWidget* MainWindow::BuildBirthPage() {
   int row = 0;
   txtBirthName_ = new QLineEdit(frame);
   txtBirthName_->setObjectName("txtBirthName");
+  txtBirthName_->setMaxLength(static_cast<int>(text_limits::kName));
   auto* nameLabel = new QLabel(texts::kName);
   nameLabel->setBuddy(txtBirthName_);
   grid->addWidget(nameLabel, row, 0);

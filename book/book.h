@@ -17,7 +17,7 @@ namespace horavela::book {
 struct Person {
   std::int64_t id = 0;  // 0 until stored
   std::string name;
-  std::string sex;   // "Male" or "Female"
+  std::string sex;    // "Male" or "Female"
   MomentEntry birth;  // date, time, place, coordinates, zone captions and DST
   std::string tz;     // the tz-database zone when picked from the atlas, else empty
   std::string note;
@@ -43,6 +43,11 @@ class Book {
   // says where the old file went.
   static std::unique_ptr<Book> Open(const std::string& path, std::string* error,
                                     std::string* notice = nullptr);
+  // Opens the book to be read: as Open does, except that a book the user may
+  // read but not write is opened read-only, as it stands (never created,
+  // upgraded or set aside; writes to it then fail).
+  static std::unique_ptr<Book> OpenForReading(const std::string& path, std::string* error,
+                                              std::string* notice = nullptr);
   // Where the desktop program keeps its book: book.sqlite in the user's data
   // folder (QStandardPaths::AppDataLocation).
   static std::string DefaultPath();

@@ -42,6 +42,12 @@ QString CheckBookLocation(const QString& path) {
   return {};
 }
 
+bool OnlyReadable(const QString& path) {
+  const QFileInfo file(path);
+  if (!file.isFile() || !file.isReadable()) return false;
+  return !file.isWritable() || !QFileInfo(file.absolutePath()).isWritable();
+}
+
 QString SetAside(const QString& path, QString* error) {
   const QString aside = FreeAsideName(path);
   QFile file(path);

@@ -10,6 +10,11 @@ namespace horavela::book {
 // Makes the folder when it is missing.
 QString CheckBookLocation(const QString& path);
 
+// Whether the book at `path` is a file the user may read but not write (nor
+// its folder, where SQLite keeps its journal): such a book is opened
+// read-only to be listed or exported.
+bool OnlyReadable(const QString& path);
+
 // Moves a damaged book out of the way to "<path>.damaged-YYYYMMDD-HHMMSS"
 // (another free name when that is taken), with its SQLite journal files
 // beside it, so a fresh book can begin at `path`. Returns where the book went,

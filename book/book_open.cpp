@@ -25,8 +25,8 @@ struct Inspection {
   QString reason;  // for kDamaged and kFailed
 };
 
-Inspection Failure(const QSqlQuery& query, const QString& error) {
-  switch (SqliteCode(query)) {
+Inspection Failure(int sqliteCode, const QString& error) {
+  switch (sqliteCode) {
     case kSqliteNotADatabase:
       return {Inspection::Kind::kDamaged, 0, "it is not an SQLite database"};
     case kSqliteCorrupt:
@@ -41,7 +41,7 @@ bool Texts(const QSqlDatabase& database, const QString& sql, QStringList& texts,
   QSqlQuery query(database);
   QString error;
   if (!Run(query, sql, {}, &error)) {
-    out = Failure(query, error);
+    out = Failure(SqliteCode(query), error);
     return false;
   }
   while (query.next()) texts << query.value(0).toString();
@@ -91,48 +91,78 @@ Inspection Inspect(const QSqlDatabase& database) {
   return {Inspection::Kind::kBook, out.version, {}};
 }
 
-// Runs the upgrades from `from` up to the current version in one transaction:
-// the book is either upgraded whole or left as it was.
-QString Upgrade(const QSqlDatabase& database, int from) {
-  Transaction transaction(database);
-  if (!transaction.error().isEmpty()) return transaction.error();
+// Runs the statements in order; the first failure's text, or empty.
+QString RunAll(const QSqlDatabase& database, const std::vector<std::string_view>& statements) {
   QSqlQuery query(database);
   QString error;
+  for (std::string_view sql : statements) {
+    if (!Run(query, QString::fromUtf8(sql.data(), sql.size()), {}, &error)) return error;
+  }
+  return {};
+}
+
+// Runs the upgrades from `from` up to the current version inside the open
+// transaction, so the book is either upgraded whole or left as it was, and
+// makes the indexes that are missing.
+QString Upgrade(const QSqlDatabase& database, int from) {
+  QString error;
   if (from == 0) {
-    for (std::string_view sql : FirstSchema()) {
-      if (!Run(query, QString::fromUtf8(sql.data(), sql.size()), {}, &error)) return error;
-    }
+    error = RunAll(database, FirstSchema());
     from = 1;
   }
-  for (int version = from; version < kCurrentSchemaVersion; ++version) {
-    for (std::string_view sql : UpgradeFrom(version)) {
-      if (!Run(query, QString::fromUtf8(sql.data(), sql.size()), {}, &error)) return error;
-    }
-  }
-  if (!Run(query, QString("PRAGMA user_version = %1").arg(kCurrentSchemaVersion), {}, &error))
+  for (int version = from; error.isEmpty() && version < kCurrentSchemaVersion; ++version)
+    error = RunAll(database, UpgradeFrom(version));
+  if (!error.isEmpty()) return error;
+  // A book already current is left unwritten: its indexes are made only when
+  // missing, and its version stays as it is.
+  QSqlQuery query(database);
+  if (from != kCurrentSchemaVersion &&
+      !Run(query, QString("PRAGMA user_version = %1").arg(kCurrentSchemaVersion), {}, &error))
     return error;
-  return transaction.Commit();
+  return RunAll(database, Indexes());
 }
 
 enum class Outcome { kOpen, kDamaged, kRefused };
 
+// Looks at the book and brings it up to date under one lock, so that another
+// program making or upgrading the same book at the same moment is waited for
+// rather than caught halfway (a new book's tables without its version would
+// look like another program's database). Read-only, nothing is changed and an
+// older book is refused.
+Inspection InspectAndUpgrade(const QSqlDatabase& database, Access access, QString& reason) {
+  Transaction transaction(database, access);
+  if (!transaction.error().isEmpty()) return Failure(transaction.errorCode(), transaction.error());
+  Inspection inspection = Inspect(database);
+  const bool usable =
+      inspection.kind == Inspection::Kind::kEmpty || inspection.kind == Inspection::Kind::kBook;
+  if (!usable) return inspection;
+  if (access == Access::kReadOnly) {
+    if (inspection.kind == Inspection::Kind::kBook && inspection.version != kCurrentSchemaVersion)
+      reason =
+          QString("it is a book of version %1, which must be upgraded, and it may only be read")
+              .arg(inspection.version);
+    return inspection;
+  }
+  reason = Upgrade(database, inspection.version);
+  if (reason.isEmpty()) reason = transaction.Commit();
+  if (!reason.isEmpty() && inspection.version > 0)
+    reason =
+        QString("it could not be upgraded from version %1: %2").arg(inspection.version).arg(reason);
+  return inspection;
+}
+
 // Opens the file as it is: a book (upgraded when older), a fresh one when the
 // file is empty, or why not.
-Outcome OpenAsIs(const QString& path, const QString& connection, QString& reason) {
-  if (!OpenConnection(connection, path, &reason)) return Outcome::kRefused;
+Outcome OpenAsIs(const QString& path, const QString& connection, Access access, QString& reason) {
+  if (!OpenConnection(connection, path, &reason, access)) return Outcome::kRefused;
   Inspection inspection;
+  reason.clear();
   {
     const QSqlDatabase database = QSqlDatabase::database(connection, false);
-    inspection = Inspect(database);
-    if (inspection.kind == Inspection::Kind::kEmpty || inspection.kind == Inspection::Kind::kBook) {
-      if (inspection.version == kCurrentSchemaVersion) return Outcome::kOpen;
-      reason = Upgrade(database, inspection.version);
-      if (reason.isEmpty()) return Outcome::kOpen;
-      if (inspection.version > 0)
-        reason = QString("it could not be upgraded from version %1: %2")
-                     .arg(inspection.version)
-                     .arg(reason);
-    }
+    inspection = InspectAndUpgrade(database, access, reason);
+    const bool usable =
+        inspection.kind == Inspection::Kind::kEmpty || inspection.kind == Inspection::Kind::kBook;
+    if (usable && reason.isEmpty()) return Outcome::kOpen;
   }
   CloseConnection(connection);
   switch (inspection.kind) {
@@ -145,7 +175,7 @@ Outcome OpenAsIs(const QString& path, const QString& connection, QString& reason
       return Outcome::kRefused;
     case Inspection::Kind::kDamaged:
       reason = inspection.reason;
-      return Outcome::kDamaged;
+      return access == Access::kReadOnly ? Outcome::kRefused : Outcome::kDamaged;
     case Inspection::Kind::kFailed:
       reason = inspection.reason;
       return Outcome::kRefused;
@@ -168,7 +198,11 @@ std::unique_ptr<Book> Book::Open(const std::string& path, std::string* error, st
     return nullptr;
   }
   const QString connection = NewConnectionName();
-  Outcome outcome = OpenAsIs(file, connection, reason);
+  Outcome outcome = OpenAsIs(file, connection, Access::kReadWrite, reason);
+  // A second look before anything is moved: a file is set aside only when it
+  // is found damaged twice.
+  if (outcome == Outcome::kDamaged)
+    outcome = OpenAsIs(file, connection, Access::kReadWrite, reason);
   if (outcome == Outcome::kDamaged) {
     QString moveError;
     const QString aside = SetAside(file, &moveError);
@@ -183,9 +217,22 @@ std::unique_ptr<Book> Book::Open(const std::string& path, std::string* error, st
                     .arg(file, reason, aside)
                     .toStdString();
     }
-    outcome = OpenAsIs(file, connection, reason);
+    outcome = OpenAsIs(file, connection, Access::kReadWrite, reason);
   }
   if (outcome != Outcome::kOpen) {
+    if (error != nullptr) *error = CannotOpen(file, reason);
+    return nullptr;
+  }
+  return std::make_unique<SqliteBook>(connection);
+}
+
+std::unique_ptr<Book> Book::OpenForReading(const std::string& path, std::string* error,
+                                           std::string* notice) {
+  const QString file = QString::fromStdString(path);
+  if (path.empty() || !OnlyReadable(file)) return Open(path, error, notice);
+  const QString connection = NewConnectionName();
+  QString reason;
+  if (OpenAsIs(file, connection, Access::kReadOnly, reason) != Outcome::kOpen) {
     if (error != nullptr) *error = CannotOpen(file, reason);
     return nullptr;
   }

@@ -5,7 +5,7 @@ namespace horavela::book {
 namespace {
 
 // The birth columns, shared by the first and the current schema.
-constexpr std::string_view kFirstPeopleTable = R"(CREATE TABLE people (
+constexpr std::string_view kFirstPeopleTable = R"(CREATE TABLE IF NOT EXISTS people (
   id INTEGER PRIMARY KEY,
   name TEXT NOT NULL,
   sex TEXT NOT NULL,
@@ -27,6 +27,8 @@ constexpr std::string_view kPlacesTable = R"(CREATE TABLE places (
   tz TEXT NOT NULL
 ))";
 
+// The first book is made inside the same lock as the look that found no
+// tables; IF NOT EXISTS keeps a second maker harmless all the same.
 const std::vector<std::string_view> kFirstSchema = {kFirstPeopleTable};
 
 // Version 2 added the places and a note on each person.
@@ -36,6 +38,14 @@ const std::vector<std::string_view> kUpgradeTo2 = {
 };
 
 const std::vector<std::string_view> kNoStatements;
+
+// The duplicate check of an import looks entries up by these columns; an
+// index changes nothing a program of an older version reads or writes, so it
+// is made on opening rather than by a new version.
+const std::vector<std::string_view> kIndexes = {
+    "CREATE INDEX IF NOT EXISTS people_by_birth ON people (name, year, month, day)",
+    "CREATE INDEX IF NOT EXISTS places_by_name ON places (city, state, country)",
+};
 
 const std::vector<std::string_view> kFirstPeopleColumns = {
     "id",
@@ -83,6 +93,10 @@ const std::vector<std::string_view> kPlacesColumns = {
 
 const std::vector<std::string_view>& FirstSchema() {
   return kFirstSchema;
+}
+
+const std::vector<std::string_view>& Indexes() {
+  return kIndexes;
 }
 
 const std::vector<std::string_view>& UpgradeFrom(int from) {

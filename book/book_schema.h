@@ -16,6 +16,9 @@ const std::vector<std::string_view>& FirstSchema();
 // The statements that take a book from version `from` to `from + 1`.
 const std::vector<std::string_view>& UpgradeFrom(int from);
 
+// The indexes of the current version, each made only when missing.
+const std::vector<std::string_view>& Indexes();
+
 // The columns a book of `version` holds in `table`; empty when that version
 // has no such table.
 struct TableShape {

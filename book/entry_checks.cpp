@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/input_check.h"
+#include "engine/text_limits.h"
 
 namespace horavela::book {
 
@@ -20,8 +21,13 @@ bool IsBlank(const std::string& text) {
 
 std::string CheckPerson(const Person& person) {
   if (IsBlank(person.name)) return "name: is empty";
+  if (std::string problem = Text(CheckTextLength(person.name, text_limits::kName, "name"));
+      !problem.empty())
+    return problem;
   if (std::string problem = Text(CheckSex(person.sex)); !problem.empty()) return problem;
-  return Text(CheckMoment(person.birth, "birth"));
+  if (std::string problem = Text(CheckMoment(person.birth, "birth")); !problem.empty())
+    return problem;
+  return Text(CheckTextLength(person.note, text_limits::kNote, "note"));
 }
 
 std::string CheckPlace(const Place& place) {

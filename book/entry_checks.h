@@ -8,7 +8,8 @@
 // field's path below the entry ("birth.month: must be between 1 and 12").
 namespace horavela::book {
 
-// A name, "Male" or "Female", and a birth the birth page would accept.
+// A name, "Male" or "Female", a birth the birth page would accept, and texts
+// within their lengths (engine/text_limits.h).
 std::string CheckPerson(const Person& person);
 
 // Coordinates and zone the place page would accept.

@@ -22,14 +22,16 @@ QString NewConnectionName() {
   return QString("horavela-book-%1").arg(++counter);
 }
 
-bool OpenConnection(const QString& name, const QString& path, QString* error) {
+bool OpenConnection(const QString& name, const QString& path, QString* error, Access access) {
   {
     QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", name);
     if (!database.isValid()) {
       *error = "the SQLite driver of Qt SQL is not installed (libqt6sql6-sqlite)";
     } else {
       database.setDatabaseName(path);
-      database.setConnectOptions(QString("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+      QString options = QString("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+      if (access == Access::kReadOnly) options += ";QSQLITE_OPEN_READONLY";
+      database.setConnectOptions(options);
       if (database.open()) return true;
       *error = database.lastError().text();
     }
@@ -62,8 +64,10 @@ int SqliteCode(const QSqlQuery& query) {
   return isNumber ? (code & 0xFF) : 0;
 }
 
-Transaction::Transaction(const QSqlDatabase& database) : database_(database) {
-  open_ = Exec(database_, "BEGIN IMMEDIATE", &error_);
+Transaction::Transaction(const QSqlDatabase& database, Access access) : database_(database) {
+  QSqlQuery query(database_);
+  open_ = Run(query, access == Access::kReadOnly ? "BEGIN" : "BEGIN IMMEDIATE", {}, &error_);
+  if (!open_) errorCode_ = SqliteCode(query);
 }
 
 Transaction::~Transaction() {

@@ -98,7 +98,9 @@ int Run(const BookOptions& options, std::istream& in, std::ostream& out, std::os
   if (ReadsInput(options.action)) {
     std::string text;
     std::string error;
-    if (const int status = ReadRequestText(options.file, in, text, error); status != kExitOk)
+    const std::size_t limit =
+        options.action == BookAction::kImport ? kMaxBookFileBytes : kMaxRequestBytes;
+    if (const int status = ReadRequestText(options.file, in, text, error, limit); status != kExitOk)
       return Write(out, Serialize(ErrorResponse(error), true), status);
     entries = ReadEntries(options.action, text);
     if (!entries.error.empty())
@@ -106,7 +108,9 @@ int Run(const BookOptions& options, std::istream& in, std::ostream& out, std::os
   }
   std::string error;
   std::string notice;
-  const std::unique_ptr<book::Book> book = book::Book::Open(BookPath(options), &error, &notice);
+  const std::unique_ptr<book::Book> book =
+      ReadsInput(options.action) ? book::Book::Open(BookPath(options), &error, &notice)
+                                 : book::Book::OpenForReading(BookPath(options), &error, &notice);
   if (!notice.empty()) notices << "horavela-cli: " << notice << std::endl;
   if (!book) {
     return Write(out, Serialize(ErrorResponse("--book: " + AfterField(error)), true), kExitFailure);

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <ostream>
 #include <string>
 
 namespace horavela::cli {
+
+// An export grows with the book (about 700 bytes a person, some 5 KiB with
+// the longest texts), so the file `import` reads has a limit of its own,
+// far above the 1 MiB of a request.
+inline constexpr std::size_t kMaxBookFileBytes = std::size_t{256} << 20;
 
 enum class BookAction { kList, kAdd, kExport, kImport };
 
@@ -16,7 +22,8 @@ struct BookOptions {
 };
 
 // `book`: the people and places book in the JSON form of an export.
-// list: the whole book; add: one person object; export: the whole book to
+// list: the whole book (a book the user may only read is opened read-only
+// for list and export); add: one person object; export: the whole book to
 // FILE (whole or not at all) or standard output; import: adds an export's
 // entries not yet in the book, answering {"added": N, "skipped": M}. A notice
 // that a damaged book was set aside goes to `notices`.

@@ -7,10 +7,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/book_problem_text.h"
 #include "cli/json_reader.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
 #include "engine/input_check.h"
+#include "engine/text_limits.h"
 
 namespace horavela::cli {
 
@@ -126,6 +128,8 @@ book::Person ReadPerson(const json& object, const std::string& path) {
   CheckZoneSigns(person.birth.place, birthPath);
   person.tz = std::move(birth.timeZone);
   person.note = OptionalString(object, path, "note");
+  Check(CheckTextLength(person.name, text_limits::kName, "name"), path);
+  Check(CheckTextLength(person.note, text_limits::kNote, "note"), path);
   return person;
 }
 
@@ -156,6 +160,10 @@ const json* OptionalArray(const json& object, const char* key) {
 
 ParsedBook ReadBook(const json& document) {
   RequireObject(document);
+  // An object of another kind would import as an empty book, "added": 0.
+  if (FindMember(document, "people") == nullptr && FindMember(document, "places") == nullptr)
+    throw RequestError(Problem{
+        "request", "has neither \"people\" nor \"places\", so it is not a book", Rule::Missing});
   ParsedBook book;
   if (const json* people = OptionalArray(document, "people")) {
     for (std::size_t i = 0; i < people->size(); ++i)
@@ -180,11 +188,16 @@ std::string BookJson(const std::vector<book::Person>& people,
 }
 
 ParsedBook ParseBookJson(std::string_view text) {
+  json document;
+  bool read = false;
   try {
-    return ReadBook(ParseJsonText(text));
+    document = ParseJsonText(text);
+    read = true;
+    return ReadBook(document);
   } catch (const RequestError& e) {
     ParsedBook failed;
     failed.error = e.what();
+    failed.sentence = BookProblemSentence(e.problem(), read ? &document : nullptr);
     return failed;
   }
 }

@@ -19,7 +19,8 @@ std::string BookJson(const std::vector<book::Person>& people,
 struct ParsedBook {
   std::vector<book::Person> people;
   std::vector<book::Place> places;
-  std::string error;  // empty when the text is a book; else the field's path and the problem
+  std::string error;     // empty when the text is a book; else the field's path and the problem
+  std::string sentence;  // the same problem as a sentence that names the entry
 };
 ParsedBook ParseBookJson(std::string_view text);
 

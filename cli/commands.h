@@ -69,11 +69,11 @@ int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out,
 int PrintExample(const std::string& command, std::ostream& out);
 
 // The whole request text from `inputFile`, or from `in` when it is empty,
-// reading no more than one byte past kMaxRequestBytes. kExitOk, or with
-// `error` set kExitFailure when it cannot be read and kExitBadRequest when it
-// is too large.
+// reading no more than one byte past `limit`. kExitOk, or with `error` set
+// kExitFailure when it cannot be read (a folder included, on standard input
+// too) and kExitBadRequest when it is too large.
 int ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
-                    std::string& error);
+                    std::string& error, std::size_t limit = kMaxRequestBytes);
 
 struct PlacesOptions {
   std::string query;         // first letters of a city's name (or of one of its words)

@@ -16,6 +16,7 @@
 #include "cli/commands.h"
 #include "cli/evaluate_text.h"
 #include "cli/explanation_response.h"
+#include "cli/file_options.h"
 #include "cli/json_reader.h"
 #include "cli/known_keys.h"
 #include "cli/request_parser.h"
@@ -285,7 +286,13 @@ int RunBatchLines(const EvaluateOptions& options, std::istream& in, std::ostream
 }
 
 int RunBatch(const EvaluateOptions& options, std::istream& in, std::ostream& out) {
-  if (options.inputFile.empty()) return RunBatchLines(options, in, out);
+  if (options.inputFile.empty()) {
+    if (std::string error; &in == &std::cin && StandardInputIsFolder(error)) {
+      WriteAnswer({ErrorResponse(error), kExitFailure, {}}, options, false, out);
+      return kExitFailure;
+    }
+    return RunBatchLines(options, in, out);
+  }
   std::ifstream file;
   if (std::string error; !OpenInput(options.inputFile, file, error)) {
     WriteAnswer({ErrorResponse(error), kExitFailure, {}}, options, false, out);
@@ -297,16 +304,17 @@ int RunBatch(const EvaluateOptions& options, std::istream& in, std::ostream& out
 }  // namespace
 
 int ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
-                    std::string& error) {
+                    std::string& error, std::size_t limit) {
   std::ifstream file;
   if (!inputFile.empty() && !OpenInput(inputFile, file, error)) return kExitFailure;
+  if (inputFile.empty() && &in == &std::cin && StandardInputIsFolder(error)) return kExitFailure;
   std::istream& source = inputFile.empty() ? in : file;
   // One byte past the limit tells a request that is too large.
   text.clear();
   char chunk[65536];
-  while (source && text.size() <= kMaxRequestBytes) {
-    source.read(chunk, static_cast<std::streamsize>(
-                           std::min(sizeof chunk, kMaxRequestBytes + 1 - text.size())));
+  while (source && text.size() <= limit) {
+    source.read(chunk,
+                static_cast<std::streamsize>(std::min(sizeof chunk, limit + 1 - text.size())));
     text.append(chunk, static_cast<std::size_t>(source.gcount()));
   }
   if (source.bad()) {
@@ -314,8 +322,8 @@ int ReadRequestText(const std::string& inputFile, std::istream& in, std::string&
                               : "request: cannot read " + inputFile;
     return kExitFailure;
   }
-  if (text.size() > kMaxRequestBytes) {
-    error = kRequestTooLarge;
+  if (text.size() > limit) {
+    error = TooLargeText(limit);
     return kExitBadRequest;
   }
   return kExitOk;

@@ -80,6 +80,10 @@ Problem Split(const std::string& text) {
 RequestError::RequestError(const std::string& text) : RequestError(Split(text)) {}
 
 json ParseJsonText(std::string_view text) {
+  // The parser would stop at a NUL and take what came before it for the whole
+  // request.
+  if (const auto nul = text.find('\0'); nul != std::string_view::npos)
+    Refuse("request", messages::NulByte(nul), Rule::NotJson);
   try {
     return json::parse(text);
   } catch (const json::parse_error& e) {

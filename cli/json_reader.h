@@ -27,7 +27,7 @@ class RequestError : public std::runtime_error {
 };
 
 // The request text as JSON; throws RequestError for the path "request" when
-// it is not valid JSON, naming the line and column.
+// it is not valid JSON, naming the line and column, or holds a NUL byte.
 nlohmann::json ParseJsonText(std::string_view text);
 
 // The request itself must be an object.

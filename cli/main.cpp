@@ -4,10 +4,12 @@
 #include <iostream>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "cli/book_command.h"
 #include "cli/commands.h"
 #include "cli/example_requests.h"
+#include "cli/file_options.h"
 
 namespace {
 
@@ -41,6 +43,21 @@ std::string ExampleFooter(const char* command) {
          std::string(ExampleRequest(command));
 }
 
+// The options that name a file (their type is "FILE") as the command line gave them.
+void CollectFileOptions(CLI::App& app, std::vector<FileOption>& files) {
+  for (const CLI::Option* option : app.get_options()) {
+    if (option->count() == 0 || option->get_type_name() != "FILE") continue;
+    for (const std::string& path : option->results()) files.push_back({option->get_name(), path});
+  }
+  for (CLI::App* command : app.get_subcommands()) CollectFileOptions(*command, files);
+}
+
+std::vector<FileOption> FileOptionsGiven(CLI::App& app) {
+  std::vector<FileOption> files;
+  CollectFileOptions(app, files);
+  return files;
+}
+
 int Run(int argc, char** argv) {
   CLI::App app{"Horavela electional astrology: evaluate a moment for an undertaking (JSON)",
                "horavela-cli"};
@@ -49,15 +66,18 @@ int Run(int argc, char** argv) {
   EvaluateOptions evaluate;
   CLI::App* evaluateCommand = app.add_subcommand(
       "evaluate", "Evaluate one JSON request (or JSON Lines with --batch); answer in JSON");
-  evaluateCommand->add_option("FILE", evaluate.inputFile, "Request file (default: standard input)");
+  evaluateCommand->add_option("FILE", evaluate.inputFile, "Request file (default: standard input)")
+      ->type_name("FILE");
   evaluateCommand->add_flag("--batch", evaluate.batch,
                             "Read one request per line and answer one JSON object per line");
   bool noExplain = false;
   evaluateCommand->add_flag("--no-explain", noExplain,
                             "Leave out the explanation (window, elements, warnings, nearest "
                             "better moments)");
-  evaluateCommand->add_option("--rtf", evaluate.rtfFile, "Also write the report as RTF to FILE");
-  evaluateCommand->add_option("--html", evaluate.htmlFile, "Also write the report as HTML to FILE");
+  evaluateCommand->add_option("--rtf", evaluate.rtfFile, "Also write the report as RTF to FILE")
+      ->type_name("FILE");
+  evaluateCommand->add_option("--html", evaluate.htmlFile, "Also write the report as HTML to FILE")
+      ->type_name("FILE");
   evaluateCommand->add_flag("--full-report", evaluate.fullReport,
                             "Write the report as the desktop program saves it: for whom, when and "
                             "where, true sentences for sections the verdict denies, timing notes");
@@ -68,11 +88,15 @@ int Run(int argc, char** argv) {
   SearchFiles searchFiles;
   CLI::App* searchCommand = app.add_subcommand(
       "search", "Find the windows of minutes whose evaluation reaches a result word (JSON)");
-  searchCommand->add_option("FILE", searchFile, "Request file (default: standard input)");
-  searchCommand->add_option("--csv", searchFiles.csv,
-                            "Also write the listed windows as CSV to FILE");
-  searchCommand->add_option("--ics", searchFiles.ics,
-                            "Also write the listed windows as iCalendar events to FILE");
+  searchCommand->add_option("FILE", searchFile, "Request file (default: standard input)")
+      ->type_name("FILE");
+  searchCommand
+      ->add_option("--csv", searchFiles.csv, "Also write the listed windows as CSV to FILE")
+      ->type_name("FILE");
+  searchCommand
+      ->add_option("--ics", searchFiles.ics,
+                   "Also write the listed windows as iCalendar events to FILE")
+      ->type_name("FILE");
   AnswerOptions searchAnswer;
   AddAnswerFlags(*searchCommand, searchAnswer);
   searchCommand->footer(
@@ -85,7 +109,8 @@ int Run(int argc, char** argv) {
   std::string dayFile;
   CLI::App* dayCommand = app.add_subcommand(
       "day", "The day at a glance at one place: sunrise, kalams, elements, chart (JSON)");
-  dayCommand->add_option("FILE", dayFile, "Request file (default: standard input)");
+  dayCommand->add_option("FILE", dayFile, "Request file (default: standard input)")
+      ->type_name("FILE");
   AnswerOptions dayAnswer;
   AddAnswerFlags(*dayCommand, dayAnswer);
   dayCommand->footer(ExampleFooter("day"));
@@ -119,13 +144,14 @@ int Run(int argc, char** argv) {
       ->type_name("FILE");
   bookCommand->add_subcommand("list", "Write the whole book (JSON)");
   CLI::App* bookAdd = bookCommand->add_subcommand("add", "Add one person (a JSON object)");
-  bookAdd->add_option("FILE", book.file, "The person (default: standard input)");
+  bookAdd->add_option("FILE", book.file, "The person (default: standard input)")->type_name("FILE");
   CLI::App* bookExport =
       bookCommand->add_subcommand("export", "Write the whole book to FILE or standard output");
-  bookExport->add_option("FILE", book.file, "Write it to FILE (default: standard output)");
+  bookExport->add_option("FILE", book.file, "Write it to FILE (default: standard output)")
+      ->type_name("FILE");
   CLI::App* bookImport = bookCommand->add_subcommand(
       "import", "Add an export's people and places not yet in the book");
-  bookImport->add_option("FILE", book.file, "The export to read")->required();
+  bookImport->add_option("FILE", book.file, "The export to read")->required()->type_name("FILE");
   bookCommand->footer(
       "Form: {\"people\": [{\"name\", \"sex\", \"birth\": MOMENT, \"note\"}], "
       "\"places\": [PLACE, ...]}.\n"
@@ -138,6 +164,8 @@ int Run(int argc, char** argv) {
     return app.exit(e) == 0 ? kExitOk : kExitBadRequest;
   }
 
+  if (const int status = RefuseBadFileOptions(FileOptionsGiven(app), std::cout); status != kExitOk)
+    return status;
   evaluate.explain = !noExplain;
   if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
   if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout, searchFiles, searchAnswer);

@@ -1,5 +1,9 @@
 #include "engine/input_check.h"
 
+#include <utility>
+
+#include "engine/text_limits.h"
+
 namespace horavela {
 
 namespace {
@@ -15,6 +19,22 @@ std::optional<Problem> OutsideRange(long long value, long long low, long long hi
 }
 
 }  // namespace
+
+std::size_t text_limits::CharacterCount(std::string_view text) {
+  // Every byte but the continuation bytes 10xxxxxx begins a character.
+  std::size_t count = 0;
+  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+  return count;
+}
+
+std::optional<Problem> CheckTextLength(std::string_view text, std::size_t limit,
+                                       const std::string& path) {
+  // No text of fewer bytes than the limit can hold more characters.
+  if (text.size() <= limit) return std::nullopt;
+  const std::size_t characters = text_limits::CharacterCount(text);
+  if (characters <= limit) return std::nullopt;
+  return Problem{path, messages::TooLong(limit, characters), Rule::TooLong};
+}
 
 std::optional<Problem> CheckDateExists(int year, int month, int day, const std::string& path) {
   if (IsValidDate(year, month, day)) return std::nullopt;
@@ -49,7 +69,12 @@ std::optional<Problem> CheckPlace(const PlaceEntry& p, const std::string& path) 
     return problem;
   const std::string zone = Join(path, "zone");
   if (auto problem = OutsideRange(p.zoneHours, -14, 14, zone, "hours")) return problem;
-  return OutsideRange(p.zoneMinutes, -59, 59, zone, "minutes");
+  if (auto problem = OutsideRange(p.zoneMinutes, -59, 59, zone, "minutes")) return problem;
+  for (const auto& [text, key] : {std::pair{&p.city, "city"}, std::pair{&p.state, "state"},
+                                  std::pair{&p.country, "country"}}) {
+    if (auto problem = CheckTextLength(*text, text_limits::kPlace, Join(path, key))) return problem;
+  }
+  return std::nullopt;
 }
 
 std::optional<Problem> CheckMoment(const MomentEntry& m, const std::string& path) {
@@ -64,6 +89,7 @@ std::optional<Problem> CheckSex(const std::string& sex) {
 }
 
 std::optional<Problem> CheckEvaluationInput(const EvaluationInput& input) {
+  if (auto p = CheckTextLength(input.name, text_limits::kName, "name")) return p;
   if (auto p = CheckSex(input.sex)) return p;
   if (auto p = CheckMoment(input.birth, "birth")) return p;
   return CheckMoment(input.election, "election");

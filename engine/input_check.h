@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calendar/civil_calendar.h"
 #include "engine/evaluation_input.h"
@@ -27,17 +28,21 @@ std::optional<Problem> CheckDateExists(int year, int month, int day, const std::
 std::optional<Problem> CheckCoordinate(long long degrees, long long minutes, int maxDegrees,
                                        const std::string& path);
 
-// Latitude up to 90, longitude up to 180, zone hours -14..14 and zone minutes
-// -59..59.
+// Latitude up to 90, longitude up to 180, zone hours -14..14, zone minutes
+// -59..59, and city, state and country within their length.
 std::optional<Problem> CheckPlace(const PlaceEntry& place, const std::string& path);
 
 // Date, clock time (second 0..59) and place.
 std::optional<Problem> CheckMoment(const MomentEntry& moment, const std::string& path);
 
+// At most `limit` characters (text_limits.h); the problem names `path`.
+std::optional<Problem> CheckTextLength(std::string_view text, std::size_t limit,
+                                       const std::string& path);
+
 // "Male" or "Female".
 std::optional<Problem> CheckSex(const std::string& sex);
 
-// The sex and both moments, with the request's paths ("birth", "election").
+// The name's length, the sex and both moments, with the request's paths ("birth", "election").
 std::optional<Problem> CheckEvaluationInput(const EvaluationInput& input);
 
 }  // namespace horavela

@@ -111,6 +111,16 @@ std::string NoSuchDate(int year, int month, int day) {
          " does not exist";
 }
 
+std::string NulByte(std::size_t offset) {
+  return "holds a NUL byte at byte " + std::to_string(offset + 1) +
+         "; a JSON text has none, so nothing after it would be read";
+}
+
+std::string TooLong(std::size_t limit, std::size_t characters) {
+  return "is longer than " + std::to_string(limit) + " characters (it has " +
+         std::to_string(characters) + ")";
+}
+
 std::string BeyondLimit(int maxDegrees) {
   return "must be 0 at " + std::to_string(maxDegrees) + " degrees";
 }

@@ -18,6 +18,7 @@ enum class Rule {
   UnknownText,   // a text that is not one of the allowed ones
   Inconsistent,  // fields that contradict each other
   RangeTooLong,  // a search range longer than the finder takes
+  TooLong,       // a text longer than its field holds
 };
 
 // One problem with an input: the field at fault as a JSON path
@@ -51,8 +52,12 @@ std::string WrongType(std::string_view expected, std::string_view found);
 std::string Beyond16Bits(std::string_view valueText);
 std::string NotJson(std::string_view position, std::string_view reason);
 std::string NumberTooLarge();
+// A NUL byte `offset` bytes into the text, where JSON allows none.
+std::string NulByte(std::size_t offset);
 std::string Between(long long low, long long high);
 std::string NoSuchDate(int year, int month, int day);
+// "is longer than 200 characters (it has 1048576)"
+std::string TooLong(std::size_t limit, std::size_t characters);
 std::string BeyondLimit(int maxDegrees);
 std::string UnknownSubject(std::string_view subject);
 std::string NoSubject();

@@ -1,6 +1,7 @@
 #include "report/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,6 +127,33 @@ std::string TemporaryName(const fs::path& target) {
   return (folder / name).string();
 }
 
+// Whether a temporary name ("." + file + ".tmp-" + pid + "-...") belongs to a
+// process that has ended. A process of another user answers EPERM: alive.
+bool LeftByEndedProcess(std::string_view name, std::string_view lead) {
+  if (name.substr(0, lead.size()) != lead) return false;
+  const std::string_view rest = name.substr(lead.size());
+  const std::size_t dash = rest.find('-');
+  if (dash == 0 || dash > 9 || rest.find_first_not_of("0123456789") != dash) return false;
+  pid_t pid = 0;
+  for (char digit : rest.substr(0, dash)) pid = pid * 10 + (digit - '0');
+  return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// A write cut short by a crash, a kill or a power cut leaves its hidden
+// temporary behind; the next write to the same file removes it.
+void RemoveStaleTemporaries(const fs::path& target) {
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  std::string lead = ".";
+  lead += target.filename().string();
+  lead += ".tmp-";
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (LeftByEndedProcess(name, lead)) ::unlink(it->path().c_str());
+  }
+}
+
 // A fresh file beside `target`, so the rename stays on one file system; hidden
 // and unique, so it never meets a file of the user's. Returns -1 with errno.
 int OpenTemporary(const fs::path& target, mode_t mode, std::string& temporary) {
@@ -174,6 +202,7 @@ std::string AtomicWriteSet::Prepare(const std::string& path, std::string_view co
   // A new file is created under the usual permissions (the umask decides), so
   // a document is as readable as any file the user creates. A replacement
   // starts private and takes the old file's mode before any text is in it.
+  RemoveStaleTemporaries(found.target);
   std::string temporary;
   const int fd = OpenTemporary(found.target, found.exists ? 0600 : 0666, temporary);
   if (fd < 0) return Failure("write", path, errno);

@@ -23,6 +23,9 @@ namespace horavela {
 //   refused; the second rule holds for the super-user too, who may otherwise
 //   write anything.
 //
+// A temporary left behind by a write that never finished (the process was
+// killed or the machine stopped) is removed by the next write to that target.
+//
 // Messages name the file as the caller gave it, and the cause.
 class AtomicWriteSet {
  public:

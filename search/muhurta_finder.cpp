@@ -12,6 +12,7 @@
 #include "engine/lagna_tests.h"
 #include "engine/moon.h"
 #include "engine/planet_ephemeris.h"
+#include "engine/text_limits.h"
 #include "engine/time_base.h"
 #include "engine/universal_time.h"
 #include "panchang/panchang.h"
@@ -158,6 +159,7 @@ std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {
     return Problem{"min_result", messages::UnknownResultWord(request.minResult), Rule::UnknownText};
   if (request.maxWindows == 0)
     return Problem{"max_windows", messages::NotAWholeCount(), Rule::OutOfRange};
+  if (auto problem = CheckTextLength(request.name, text_limits::kName, "name")) return problem;
   if (auto problem = CheckSex(request.sex)) return problem;
   if (auto problem = CheckMoment(request.birth, "birth")) return problem;
   if (auto problem = CheckPlace(request.place, "place")) return problem;

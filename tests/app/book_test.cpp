@@ -504,10 +504,19 @@ class BookTest : public QObject {
     broken.close();
     empty.openFilePath = broken.fileName();
     OpenBookDialog(empty, [](QWidget* dialog) { Press(dialog, "cmdBookImport"); });
-    QVERIFY2(
-        empty.messages->Texts().last().startsWith(
-            QString("The file %1 is not a book of people and places: ").arg(broken.fileName())),
-        qPrintable(empty.messages->Texts().last()));
+    QCOMPARE(empty.messages->Texts().last(),
+             QString("The file %1 is not a book of people and places: the list of people must be "
+                     "an array, not the number 3.")
+                 .arg(broken.fileName()));
+    // The entry at fault is named in words, not by its path.
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write(R"({"people": [{"name": "Asha Verma", "sex": "Female"}]})");
+    broken.close();
+    OpenBookDialog(empty, [](QWidget* dialog) { Press(dialog, "cmdBookImport"); });
+    QCOMPARE(empty.messages->Texts().last(),
+             QString("The file %1 is not a book of people and places: Entry 1 (Asha Verma): the "
+                     "birth is missing.")
+                 .arg(broken.fileName()));
   }
 
   // A folder that cannot be made (below a plain file), or a seam that fails.

@@ -1,7 +1,5 @@
 #include <unistd.h>
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <filesystem>
 #include <string>
 
@@ -27,36 +25,10 @@ bool IsDamagedName(const std::string& name, const std::string& book) {
 
 using testing::Asha;
 using testing::BookTest;
+using testing::kFirstBook;
 using testing::ReadBytes;
+using testing::RunSql;
 using testing::WriteBytes;
-
-// Runs statements on an SQLite file of the test's own making.
-void RunSql(const std::string& path, const std::vector<std::string>& statements) {
-  {
-    QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "hand-made");
-    database.setDatabaseName(QString::fromStdString(path));
-    ASSERT_TRUE(database.open());
-    QSqlQuery query(database);
-    for (const std::string& sql : statements)
-      ASSERT_TRUE(query.exec(QString::fromStdString(sql))) << sql;
-  }
-  QSqlDatabase::removeDatabase("hand-made");
-}
-
-// The first book as it was written: people only, no note.
-const std::vector<std::string> kFirstBook = {
-    "CREATE TABLE people (id INTEGER PRIMARY KEY, name TEXT NOT NULL, sex TEXT NOT NULL, "
-    "year INTEGER NOT NULL, month INTEGER NOT NULL, day INTEGER NOT NULL, "
-    "hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL, "
-    "latitude_degrees INTEGER NOT NULL, latitude_minutes INTEGER NOT NULL, north INTEGER NOT NULL, "
-    "longitude_degrees INTEGER NOT NULL, longitude_minutes INTEGER NOT NULL, east INTEGER NOT "
-    "NULL, "
-    "zone_hours INTEGER NOT NULL, zone_minutes INTEGER NOT NULL, dst INTEGER NOT NULL, "
-    "city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL, tz TEXT NOT NULL)",
-    "INSERT INTO people VALUES (7, 'Ravi', 'Male', 1975, 3, 14, 23, 5, 0, 13, 5, 1, 80, 17, 1, "
-    "-5, -30, 0, 'Chennai', 'Tamil Nadu', 'India', '')",
-    "PRAGMA user_version = 1",
-};
 
 std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
   std::vector<std::filesystem::path> files;
@@ -222,6 +194,27 @@ TEST_F(BookTest, WithoutPermissionTheBookIsRefusedAndLeftAsItIs) {
   EXPECT_EQ(FilesIn(locked).size(), 0u);
   EXPECT_EQ(ReadBytes(unreadable), "");
   EXPECT_EQ(ReadBytes(readOnly), "");
+}
+
+TEST_F(BookTest, ABookThatMayOnlyBeReadIsOpenedReadOnlyToBeListed) {
+  if (geteuid() == 0) GTEST_SKIP() << "the super-user reads and writes anything";
+  {
+    auto book = OpenBook(BookPath());
+    Person asha = Asha();
+    ASSERT_EQ(book->SavePerson(asha), "");
+  }
+  std::filesystem::permissions(BookPath(), std::filesystem::perms::owner_read);
+  const std::string before = ReadBytes(BookPath());
+  std::string error;
+  EXPECT_EQ(Book::Open(BookPath(), &error), nullptr);
+  std::unique_ptr<Book> book = Book::OpenForReading(BookPath(), &error);
+  ASSERT_NE(book, nullptr) << error;
+  ASSERT_EQ(book->People().size(), 1u);
+  EXPECT_EQ(book->People()[0].name, "Asha");
+  Person another = Asha();
+  EXPECT_NE(book->SavePerson(another), "");
+  book.reset();
+  EXPECT_EQ(ReadBytes(BookPath()), before);
 }
 
 TEST_F(BookTest, AnUpgradeThatFailsHalfwayLeavesTheFirstVersionBook) {

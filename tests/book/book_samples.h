@@ -2,12 +2,15 @@
 
 // People, places and files for the book's tests.
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,34 @@ inline Place London() {
   place.tz = "Europe/London";
   return place;
 }
+
+// Runs statements on an SQLite file of the test's own making.
+inline void RunSql(const std::string& path, const std::vector<std::string>& statements) {
+  {
+    QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "hand-made");
+    database.setDatabaseName(QString::fromStdString(path));
+    ASSERT_TRUE(database.open());
+    QSqlQuery query(database);
+    for (const std::string& sql : statements)
+      ASSERT_TRUE(query.exec(QString::fromStdString(sql))) << sql;
+  }
+  QSqlDatabase::removeDatabase("hand-made");
+}
+
+// The first book as it was written: people only, no note.
+inline const std::vector<std::string> kFirstBook = {
+    "CREATE TABLE people (id INTEGER PRIMARY KEY, name TEXT NOT NULL, sex TEXT NOT NULL, "
+    "year INTEGER NOT NULL, month INTEGER NOT NULL, day INTEGER NOT NULL, "
+    "hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL, "
+    "latitude_degrees INTEGER NOT NULL, latitude_minutes INTEGER NOT NULL, north INTEGER NOT NULL, "
+    "longitude_degrees INTEGER NOT NULL, longitude_minutes INTEGER NOT NULL, east INTEGER NOT "
+    "NULL, "
+    "zone_hours INTEGER NOT NULL, zone_minutes INTEGER NOT NULL, dst INTEGER NOT NULL, "
+    "city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL, tz TEXT NOT NULL)",
+    "INSERT INTO people VALUES (7, 'Ravi', 'Male', 1975, 3, 14, 23, 5, 0, 13, 5, 1, 80, 17, 1, "
+    "-5, -30, 0, 'Chennai', 'Tamil Nadu', 'India', '')",
+    "PRAGMA user_version = 1",
+};
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);

@@ -161,3 +161,45 @@ TEST(BookCommandTest, WithoutBookTheDesktopProgramsBookIsUsed) {
 
 }  // namespace
 }  // namespace horavela::testing_cli
+
+namespace horavela::testing_cli {
+namespace {
+
+// Ten thousand people, each with a birth of their own: an export of about
+// 7 MB, far past the 1 MiB of a request.
+std::string ManyPeople(int count) {
+  json people = json::array();
+  for (int i = 0; i < count; ++i) {
+    json person = json::parse(kRavi);
+    person["name"] = "Person " + std::to_string(i);
+    person["birth"]["year"] = 1901 + i % 150;
+    person["birth"]["minute"] = i % 60;
+    people.push_back(person);
+  }
+  return json({{"people", people}, {"places", json::array()}}).dump();
+}
+
+TEST(BookCommandTest, AnExportOfTenThousandPeopleImportsWhole) {
+  constexpr int kPeople = 10000;
+  const fs::path folder = Folder("ten-thousand");
+  WriteText(folder / "people.json", ManyPeople(kPeople));
+  const std::string first = ShellQuote((folder / "first.sqlite").string());
+  CliRun run =
+      RunCli("book import " + ShellQuote((folder / "people.json").string()) + " --book " + first);
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(Answer(run), json({{"added", kPeople}, {"skipped", 0}}));
+
+  const std::string exported = ShellQuote((folder / "export.json").string());
+  run = RunCli("book export " + exported + " --book " + first);
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_GT(fs::file_size(folder / "export.json"), 1048576u);
+  run = RunCli("book import " + exported + " --book " +
+               ShellQuote((folder / "second.sqlite").string()));
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(Answer(run), json({{"added", kPeople}, {"skipped", 0}}));
+  run = RunCli("book import " + exported + " --book " + first);
+  EXPECT_EQ(Answer(run), json({{"added", 0}, {"skipped", kPeople}}));
+}
+
+}  // namespace
+}  // namespace horavela::testing_cli

@@ -104,41 +104,79 @@ std::string BookWith(const std::function<void(json&)>& edit) {
   return book.dump();
 }
 
-TEST(BookJsonForms, AFaultyBookIsRefusedNamingTheFieldsPath) {
+// The command line names the field by its path; the desktop program says the
+// same as a sentence that names the entry.
+TEST(BookJsonForms, AFaultyBookIsRefusedNamingTheFieldsPathAndTheEntry) {
   struct Row {
     std::string text;
     std::string error;
+    std::string sentence;
   };
   const Row rows[] = {
-      {"[]", "request: must be a JSON object, not an array"},
+      {"[]", "request: must be a JSON object, not an array",
+       "it must be a JSON object, not an array."},
       {"{\"people\": [",
        "request: not valid JSON at line 1, column 13 (syntax error while parsing "
-       "value - unexpected end of input; expected '[', '{', or a literal)"},
+       "value - unexpected end of input; expected '[', '{', or a literal)",
+       "it is not valid JSON at line 1, column 13 (syntax error while parsing "
+       "value - unexpected end of input; expected '[', '{', or a literal)."},
+      {"{\"subject\": \"Marriage\"}",
+       "request: has neither \"people\" nor \"places\", so it is not a book",
+       "it has neither \"people\" nor \"places\", so it is not a book."},
+      {std::string("{\"people\": []}\0{", 16),
+       "request: holds a NUL byte at byte 15; a JSON text has none, so nothing after it would "
+       "be read",
+       "it holds a NUL byte at byte 15; a JSON text has none, so nothing after it would be "
+       "read."},
       {BookWith([](json& b) { b["people"] = json::object(); }),
-       "people: must be an array, not an object"},
+       "people: must be an array, not an object",
+       "the list of people must be an array, not an object."},
       {BookWith([](json& b) { b["places"][0] = 5; }),
-       "places[0]: must be an object, not the number 5"},
+       "places[0]: must be an object, not the number 5",
+       "Place 1: it must be an object, not the number 5."},
       {BookWith([](json& b) { b["people"][1]["birth"]["month"] = 13; }),
-       "people[1].birth.month: must be between 1 and 12"},
+       "people[1].birth.month: must be between 1 and 12",
+       "Entry 2 (Ravi): the birth month must be between 1 and 12."},
+      {BookWith([](json& b) {
+         b["people"][1]["birth"]["day"] = 31;
+         b["people"][1]["birth"]["month"] = 4;
+       }),
+       "people[1].birth.day: April 31 1999 does not exist",
+       "Entry 2 (Ravi): April 31 1999 does not exist."},
       {BookWith([](json& b) { b["people"][1]["sex"] = "F"; }),
-       "people[1].sex: must be \"Male\" or \"Female\", not \"F\""},
-      {BookWith([](json& b) { b["people"][0]["name"] = " "; }), "people[0].name: is empty"},
+       "people[1].sex: must be \"Male\" or \"Female\", not \"F\"",
+       "Entry 2 (Ravi): the sex must be \"Male\" or \"Female\", not \"F\"."},
+      {BookWith([](json& b) { b["people"][0]["name"] = " "; }), "people[0].name: is empty",
+       "Entry 1: the name is empty."},
       {BookWith([](json& b) { b["people"][0]["note"] = 5; }),
-       "people[0].note: must be a string, not the number 5"},
+       "people[0].note: must be a string, not the number 5",
+       "Entry 1 (Ravi): the note must be a string, not the number 5."},
+      {BookWith([](json& b) { b["people"][0]["note"] = std::string(4001, 'n'); }),
+       "people[0].note: is longer than 4000 characters (it has 4001)",
+       "Entry 1 (Ravi): the note is longer than 4000 characters (it has 4001)."},
       {BookWith([](json& b) { b["people"][0]["birth"].erase("latitude"); }),
-       "people[0].birth.latitude: is missing"},
+       "people[0].birth.latitude: is missing", "Entry 1 (Ravi): the birth latitude is missing."},
+      {BookWith([](json& b) { b["people"][0]["birth"]["zone"]["hours"] = 15; }),
+       "people[0].birth.zone.hours: must be between -14 and 14",
+       "Entry 1 (Ravi): the birth time zone hours must be between -14 and 14."},
       {BookWith([](json& b) { b["people"][0]["birth"]["tz"] = "Asia/Kolkata"; }),
        "people[0].birth: \"tz\" and \"zone\" and \"dst\" were both given; give either \"tz\" "
-       "or \"zone\" with \"dst\""},
+       "or \"zone\" with \"dst\"",
+       "Entry 1 (Ravi): the birth: \"tz\" and \"zone\" and \"dst\" were both given; give either "
+       "\"tz\" or \"zone\" with \"dst\"."},
       {BookWith([](json& b) { b["places"][0]["latitude"]["degrees"] = 91; }),
-       "places[0].latitude.degrees: must be between 0 and 90"},
+       "places[0].latitude.degrees: must be between 0 and 90",
+       "Place 1 (London): the latitude degrees must be between 0 and 90."},
       {BookWith([](json& b) { b["places"][0]["tz"] = "Mars/Olympus"; }),
        "places[0].tz: unknown time zone \"Mars/Olympus\" (give a tz-database name such as "
-       "\"Asia/Kolkata\" or \"America/New_York\")"},
+       "\"Asia/Kolkata\" or \"America/New_York\")",
+       "Place 1 (London): the time zone name: unknown time zone \"Mars/Olympus\" (give a "
+       "tz-database name such as \"Asia/Kolkata\" or \"America/New_York\")."},
   };
   for (const Row& row : rows) {
     const ParsedBook parsed = ParseBookJson(row.text);
     EXPECT_EQ(parsed.error, row.error) << row.text;
+    EXPECT_EQ(parsed.sentence, row.sentence) << row.text;
     EXPECT_TRUE(parsed.people.empty() && parsed.places.empty());
   }
   EXPECT_EQ(ParseBookJson(BookWith([](json&) {})).error, "");
@@ -155,7 +193,8 @@ TEST(BookJsonForms, OnePersonIsReadWithPathsFromItsOwnFields) {
 }
 
 TEST(BookJsonForms, ABookMayLeaveOutItsPlacesOrItsPeople) {
-  EXPECT_EQ(ParseBookJson("{}").error, "");
+  // An object with neither list is not taken for an empty book (see above).
+  EXPECT_EQ(ParseBookJson(R"({"places": []})").error, "");
   const ParsedBook people = ParseBookJson(BookWith([](json& b) { b.erase("places"); }));
   EXPECT_EQ(people.error, "");
   EXPECT_EQ(people.people.size(), 2u);

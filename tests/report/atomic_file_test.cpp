@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -271,6 +272,33 @@ TEST_F(AtomicFileTest, WriteSetReplacesNothingUntilAllAreReady) {
   EXPECT_EQ(Read(rtf), "new rtf");
   EXPECT_EQ(Read(html), "new html");
   EXPECT_EQ(Entries(), 2u);
+}
+
+}  // namespace
+}  // namespace horavela
+
+namespace horavela {
+namespace {
+
+// A process id that has ended: a child that exits at once, waited for.
+pid_t EndedProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return child;
+}
+
+TEST_F(AtomicFileTest, TemporariesLeftByAnEndedWriteGoWithTheNextWrite) {
+  const fs::path target = folder_ / "windows.ics";
+  const std::string ended = ".windows.ics.tmp-" + std::to_string(EndedProcess()) + "-0-42";
+  const std::string living = ".windows.ics.tmp-" + std::to_string(::getpid()) + "-9-42";
+  const std::string others = ".other.ics.tmp-" + std::to_string(EndedProcess()) + "-0-42";
+  for (const std::string& name : {ended, living, others}) std::ofstream(folder_ / name) << "part";
+  EXPECT_EQ(WriteFileAtomically(target.string(), "whole"), "");
+  EXPECT_FALSE(fs::exists(folder_ / ended));
+  EXPECT_TRUE(fs::exists(folder_ / living)) << "a write still under way is left alone";
+  EXPECT_TRUE(fs::exists(folder_ / others)) << "another file's temporaries are not this write's";
 }
 
 }  // namespace
