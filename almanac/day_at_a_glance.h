@@ -23,10 +23,13 @@ struct LocalTime {
   int hour = 0;
   int minute = 0;
   int second = 0;
+  // Set only for a time the clocks ran through twice: which run it is.
+  std::optional<ClockRun> repeated = std::nullopt;
   auto operator<=>(const LocalTime&) const = default;
 };
 
-// "2025-01-03T07:12:05".
+// "2025-01-03T07:12:05"; in an hour the clocks repeat, with the offset of
+// its run: "2024-11-03T01:09:00-05:00".
 std::string FormatLocalTime(const LocalTime& time);
 
 // A named stretch of local clock time: a kalam, a hora, a tithi, ...

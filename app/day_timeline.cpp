@@ -80,8 +80,11 @@ double MinutesFrom(const LocalMinute& midnight, const LocalTime& time) {
 }
 
 QString ClockText(const LocalMinute& midnight, const LocalTime& time) {
-  const QString clock =
-      QString("%1:%2").arg(time.hour, 2, 10, QChar('0')).arg(time.minute, 2, 10, QChar('0'));
+  // "01:09 (second)" in an hour the clocks ran through twice.
+  const QString clock = QString("%1:%2%3")
+                            .arg(time.hour, 2, 10, QChar('0'))
+                            .arg(time.minute, 2, 10, QChar('0'))
+                            .arg(FromStd(ClockRunText(time.repeated)));
   if (time.year == midnight.year && time.month == midnight.month && time.day == midnight.day) {
     return clock;
   }

@@ -79,8 +79,12 @@ QDate DateOf(const LocalMinute& minute) {
   return QDate(minute.year, minute.month, minute.day);
 }
 
+// "01:09", and "01:09 (second)" in an hour the clocks ran through twice.
 QString Clock(const LocalMinute& minute) {
-  return QString("%1:%2").arg(minute.hour, 2, 10, QChar('0')).arg(minute.minute, 2, 10, QChar('0'));
+  return QString("%1:%2%3")
+      .arg(minute.hour, 2, 10, QChar('0'))
+      .arg(minute.minute, 2, 10, QChar('0'))
+      .arg(QString::fromStdString(ClockRunText(minute.repeated)));
 }
 
 QString FromStd(const std::string& text) {

@@ -114,7 +114,7 @@ void MainWindow::UseElectionMinute(const LocalMinute& minute) {
     election_.second->setCurrentIndex(0);
   }
   SyncWeekday(election_);
-  electionAtlas_->FollowWrittenMoment();
+  electionAtlas_->FollowWrittenMoment(minute.repeated && minute.repeated->second);
   // Then as the birth page's Next.
   if (!CheckElectionPage()) {
     ShowPage(picSearchMode_);

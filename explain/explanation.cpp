@@ -1,5 +1,6 @@
 #include <tuple>
 
+#include "calendar/civil_calendar.h"
 #include "explain/explain_internal.h"
 #include "explain/factor_words.h"
 #include "explain/precise_check.h"
@@ -47,7 +48,8 @@ std::optional<BetterMoment> BetterBefore(RunsAround& runs, std::int64_t moment, 
     if (i > 0) {
       const bool cut = i == 1 && list.front().first == runs.lo();
       if (cut && runs.GrowBefore()) continue;
-      return BetterMoment{FromMinuteIndex(list[i - 1].last), WindowOf(list[i - 1])};
+      return BetterMoment{runs.clock().At(list[i - 1].last).local,
+                          WindowOf(runs.clock(), list[i - 1])};
     }
     if (!runs.GrowBefore()) return std::nullopt;
   }
@@ -61,7 +63,7 @@ std::optional<BetterMoment> BetterAfter(RunsAround& runs, std::int64_t moment, i
     if (i < list.size()) {
       const bool cut = i + 1 == list.size() && list.back().last == runs.hi();
       if (cut && runs.GrowAfter()) continue;
-      return BetterMoment{FromMinuteIndex(list[i].first), WindowOf(list[i])};
+      return BetterMoment{runs.clock().At(list[i].first).local, WindowOf(runs.clock(), list[i])};
     }
     if (!runs.GrowAfter()) return std::nullopt;
   }
@@ -76,8 +78,12 @@ auto RankKey(const JudgedRun& run) {
 
 // The best window touching the moment's civil day, when better than its own.
 std::optional<BetterMoment> BestOfDay(RunsAround& runs, std::int64_t moment) {
-  const std::int64_t dayStart = moment - (moment % 1440 + 1440) % 1440;
-  const std::int64_t dayEnd = dayStart + 1439;
+  const PlaceClock& clock = runs.clock();
+  const LocalMinute at = clock.At(moment).local;
+  const std::int64_t dayStart =
+      clock.UniversalOf({at.year, at.month, at.day, 0, 0}, PlaceClock::Run::First);
+  const std::int64_t dayEnd =
+      clock.UniversalOf({at.year, at.month, at.day, 23, 59}, PlaceClock::Run::Last);
   runs.CoverBefore(dayStart);
   runs.CoverAfter(dayEnd);
   // The windows at the day's edges whole, for their length.
@@ -93,7 +99,7 @@ std::optional<BetterMoment> BestOfDay(RunsAround& runs, std::int64_t moment) {
     if (RankKey(run) > RankKey(*best)) best = &run;
   }
   if (best == &own) return std::nullopt;
-  return BetterMoment{FromMinuteIndex(best->first), WindowOf(*best)};
+  return BetterMoment{clock.At(best->first).local, WindowOf(clock, *best)};
 }
 
 }  // namespace
@@ -103,11 +109,16 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   const SearchRequest request = RequestFor(input, zoneAt);
   const CalculationState birth = MinuteJudge::BirthState(request);
   MinuteJudge judge(request, birth, ephemeris);
-  const std::int64_t moment = MinuteIndex(request.from);
+  // The run of the clock minute the election's captions name, where the
+  // clocks went back (the second run is on standard time).
+  const PlaceEntry& typed = input.election.place;
+  const std::int64_t moment = judge.clock().UniversalOnOffset(
+      request.from, UtcOffsetOfZoneCaptions(typed.zoneHours, typed.zoneMinutes, typed.dst));
 
   Explanation explanation;
+  if (!judge.clock().ZoneAt(request.from).exists) return explanation;  // a skipped minute
   RunsAround runs(judge, moment);
-  if (runs.IndexOf(moment) == runs.runs().size()) return explanation;  // a skipped minute
+  if (runs.IndexOf(moment) == runs.runs().size()) return explanation;
   const int rank = RankOf(runs.runs()[CoverOwnWindow(runs, moment)]);
   if (rank >= ResultRank("Good")) {
     explanation.bestOfDay = BestOfDay(runs, moment);
@@ -117,7 +128,7 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
     explanation.after = BetterAfter(runs, moment, rank);
     explanation.noneBetter = !explanation.before && !explanation.after;
   }
-  explanation.window = WindowOf(runs.runs()[runs.IndexOf(moment)]);
+  explanation.window = WindowOf(runs.clock(), runs.runs()[runs.IndexOf(moment)]);
 
   // The moment as evaluate judges it, with the zone the judge reads there.
   EvaluationInput evaluated = input;
@@ -128,16 +139,16 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   const std::vector<explain_detail::ElementAround> elements =
       explain_detail::ElementsAround(judge, moment, ElementsRead(state));
   for (const explain_detail::ElementAround& element : elements) {
-    auto minute = [](std::optional<std::int64_t> index) -> std::optional<LocalMinute> {
+    auto minute = [&judge](std::optional<std::int64_t> index) -> std::optional<LocalMinute> {
       if (!index) return std::nullopt;
-      return FromMinuteIndex(*index);
+      return judge.LocalAt(*index);
     };
     explanation.elements.push_back(
         {element.element, element.name, minute(element.began), minute(element.ends)});
   }
   for (auto&& part : {explain_detail::VerdictWarnings(runs, moment),
-                      explain_detail::MarginWarnings(elements, moment),
-                      explain_detail::KalamWarnings(request, moment),
+                      explain_detail::MarginWarnings(judge.clock(), elements, moment),
+                      explain_detail::KalamWarnings(request, judge.clock(), moment),
                       PreciseCheckWarnings(input, judge.EntryAt(moment), ephemeris)})
     explanation.warnings.insert(explanation.warnings.end(), part.begin(), part.end());
   return explanation;

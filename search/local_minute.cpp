@@ -27,15 +27,21 @@ std::string FormatLocalMinute(const LocalMinute& m) {
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", m.year, m.month, m.day, m.hour,
                 m.minute);
+  if (m.repeated) return text + FormatIsoOffset(m.repeated->utcOffsetSeconds);
   return text;
+}
+
+std::string ClockRunText(const std::optional<ClockRun>& repeated) {
+  if (!repeated) return {};
+  return repeated->second ? " (second)" : " (first)";
 }
 
 std::string ClockMomentText(const LocalMinute& m) {
   char clock[8];
   std::snprintf(clock, sizeof clock, "%02d:%02d", m.hour % 100, m.minute % 100);
   const std::string_view month = m.month >= 1 && m.month <= 12 ? kMonthNames[m.month - 1] : "month";
-  return std::string(clock) + " on " + std::to_string(m.day) + " " + std::string(month) + " " +
-         std::to_string(m.year);
+  return std::string(clock) + ClockRunText(m.repeated) + " on " + std::to_string(m.day) + " " +
+         std::string(month) + " " + std::to_string(m.year);
 }
 
 }  // namespace horavela

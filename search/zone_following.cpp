@@ -15,7 +15,8 @@ ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules) {
     // For a repeated minute `offset` is the earlier occurrence's.
     const ZoneCaptions captions = CaptionsForOffset(offsets.offset);
     return ZoneAtMinute{captions.hours, captions.minutes, captions.dst,
-                        offsets.kind != LocalTimeKind::Skipped};
+                        offsets.kind != LocalTimeKind::Skipped,
+                        offsets.kind == LocalTimeKind::Repeated};
   };
 }
 

@@ -1,0 +1,96 @@
+#include "search/place_clock.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "calendar/civil_calendar.h"
+
+namespace horavela {
+
+namespace {
+
+// How far either side of an instant a zone's other offsets are looked for:
+// no clock change moves the clock by more.
+constexpr int kLookHours = 3;
+
+LocalMinute Clock(const LocalMinute& minute) {
+  LocalMinute clock = minute;
+  clock.repeated.reset();
+  return clock;
+}
+
+}  // namespace
+
+int OffsetSecondsOf(const ZoneAtMinute& zone) {
+  return UtcOffsetOfZoneCaptions(zone.hours, zone.minutes, zone.dst);
+}
+
+PlaceClock::PlaceClock(const PlaceEntry& place, ZoneProvider zoneAt)
+    : place_(place), zoneAt_(std::move(zoneAt)) {}
+
+ZoneAtMinute PlaceClock::ZoneAt(const LocalMinute& minute) const {
+  if (zoneAt_) return zoneAt_(Clock(minute));
+  return {place_.zoneHours, place_.zoneMinutes, place_.dst, true, false};
+}
+
+PlaceClock::Reading PlaceClock::At(std::int64_t universal) const {
+  auto reading = [&](const ZoneAtMinute& zone, bool second) {
+    const int offset = OffsetSecondsOf(zone);
+    Reading read{FromMinuteIndex(universal + offset / 60), zone};
+    if (zone.repeated || second) read.local.repeated = ClockRun{offset, second};
+    read.zone.repeated = zone.repeated || second;
+    return read;
+  };
+  // The zone answers for local minutes: try the offsets it gives a few hours
+  // either side and keep the one that reads back to itself.
+  const ZoneAtMinute guess = ZoneAt(FromMinuteIndex(universal));
+  const ZoneAtMinute there = ZoneAt(FromMinuteIndex(universal + OffsetSecondsOf(guess) / 60));
+  if (there.exists && OffsetSecondsOf(there) == OffsetSecondsOf(guess))
+    return reading(there, false);
+  std::vector<ZoneAtMinute> tried;
+  for (int hours = -kLookHours; hours <= kLookHours; ++hours) {
+    const ZoneAtMinute zone =
+        ZoneAt(FromMinuteIndex(universal + OffsetSecondsOf(guess) / 60 + hours * 60));
+    const ZoneAtMinute back = ZoneAt(FromMinuteIndex(universal + OffsetSecondsOf(zone) / 60));
+    if (back.exists && OffsetSecondsOf(back) == OffsetSecondsOf(zone)) return reading(back, false);
+    tried.push_back(zone);
+  }
+  // Only an instant of a repeated hour's second run reads back on no offset:
+  // the zone names the first run's for those minutes. The second runs on
+  // the smaller offset, the one the clocks went back to.
+  const auto later = std::min_element(tried.begin(), tried.end(),
+                                      [](const ZoneAtMinute& a, const ZoneAtMinute& b) {
+                                        return OffsetSecondsOf(a) < OffsetSecondsOf(b);
+                                      });
+  ZoneAtMinute zone = *later;
+  zone.exists = true;
+  return reading(zone, true);
+}
+
+std::int64_t PlaceClock::UniversalOf(const LocalMinute& minute, Run run) const {
+  const std::int64_t clock = MinuteIndex(minute);
+  if (minute.repeated) return clock - minute.repeated->utcOffsetSeconds / 60;
+  const ZoneAtMinute zone = ZoneAt(minute);
+  const std::int64_t first = clock - OffsetSecondsOf(zone) / 60;
+  if (run == Run::First) return first;
+  if (!zone.exists) return first - 1;
+  if (!zone.repeated) return first;
+  // The later run: on an offset the clock shows within a few hours after.
+  std::int64_t last = first;
+  for (int quarter = 1; quarter <= 4 * kLookHours; ++quarter) {
+    const Reading later = At(first + quarter * 15);
+    const std::int64_t candidate = clock - OffsetSecondsOf(later.zone) / 60;
+    if (candidate > last && Clock(At(candidate).local) == Clock(minute)) last = candidate;
+  }
+  return last;
+}
+
+std::int64_t PlaceClock::UniversalOnOffset(const LocalMinute& minute, int utcOffsetSeconds) const {
+  const std::int64_t candidate = MinuteIndex(minute) - utcOffsetSeconds / 60;
+  const Reading read = At(candidate);
+  if (Clock(read.local) == Clock(minute)) return candidate;
+  return UniversalOf(minute, Run::First);
+}
+
+}  // namespace horavela
