@@ -1,9 +1,7 @@
 #include "almanac/zone_in_force.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "calendar/civil_calendar.h"
+#include "search/place_clock.h"
 
 namespace horavela {
 
@@ -33,8 +31,10 @@ LocalTime LocalTimeAt(std::int64_t localClockSeconds) {
 }
 
 ZoneAtMinute ZoneInForce(const DayRequest& request, const LocalMinute& minute) {
-  if (request.zoneAt) return request.zoneAt(minute);
-  return {request.place.zoneHours, request.place.zoneMinutes, request.place.dst, true};
+  const PlaceClock clock(request.place, request.zoneAt);
+  // A minute that names its run of a repeated hour reads on that run's offset.
+  if (minute.repeated) return clock.At(clock.UniversalOf(minute, PlaceClock::Run::First)).zone;
+  return clock.ZoneAt(minute);
 }
 
 std::int64_t UniversalOfLocal(const DayRequest& request, std::int64_t localClockSeconds) {
@@ -42,24 +42,10 @@ std::int64_t UniversalOfLocal(const DayRequest& request, std::int64_t localClock
 }
 
 std::int64_t LocalOfUniversal(const DayRequest& request, std::int64_t universalSeconds) {
-  // The zone answers for local minutes only: try the offsets it gives a few
-  // hours either side and keep the one that reads back to itself.
-  std::vector<int> offsets;
-  const int first = OffsetSecondsAt(request, universalSeconds);
-  for (int hours = -3; hours <= 3; ++hours) {
-    const int offset = OffsetSecondsAt(request, universalSeconds + first + hours * 3600);
-    if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
-      offsets.push_back(offset);
-  }
-  for (const int offset : offsets) {
-    const std::int64_t local = universalSeconds + offset;
-    const ZoneAtMinute zone = ZoneInForce(request, MinuteOf(local));
-    if (zone.exists && UtcOffsetOfZoneCaptions(zone.hours, zone.minutes, zone.dst) == offset)
-      return local;
-  }
-  // Only an instant of a repeated hour's second run reads back on no offset:
-  // the zone names the earlier run's for those minutes.
-  return universalSeconds + *std::min_element(offsets.begin(), offsets.end());
+  // Offsets change on whole minutes: the clock of the minute holds for its seconds.
+  const std::int64_t minute = FloorDiv(universalSeconds, 60);
+  const PlaceClock clock(request.place, request.zoneAt);
+  return universalSeconds + (MinuteIndex(clock.At(minute).local) - minute) * 60;
 }
 
 }  // namespace horavela

@@ -584,6 +584,17 @@ void FindTimesDialog::ShowResult() {
   lstWindows_->addTopLevelItems(items);
   lstWindows_->setSortingEnabled(true);
   lstWindows_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
+  // Times in an hour the clocks repeat name their run ("01:04 EST"): the
+  // column widens for them (the list scrolls sideways if it must).
+  const bool runsNamed =
+      std::any_of(result_.windows.begin(), result_.windows.end(),
+                  [](const SearchWindow& w) { return w.first.repeated || w.last.repeated; });
+  if (runsNamed) {
+    const int widest = lstWindows_->columnWidth(kTimeColumn);
+    lstWindows_->resizeColumnToContents(kTimeColumn);
+    lstWindows_->setColumnWidth(kTimeColumn,
+                                std::max(widest, lstWindows_->columnWidth(kTimeColumn) + 16));
+  }
   ColourCalendar();
   if (!result_.windows.empty()) {
     const QDate first = DateOf(result_.windows.front().first);

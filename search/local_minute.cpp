@@ -1,5 +1,7 @@
 #include "search/local_minute.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "calendar/civil_calendar.h"
@@ -31,8 +33,18 @@ std::string FormatLocalMinute(const LocalMinute& m) {
   return text;
 }
 
+ZoneAbbreviation AbbreviationOf(std::string_view name) {
+  ZoneAbbreviation abbreviation{};
+  if (name.size() < abbreviation.size()) std::copy(name.begin(), name.end(), abbreviation.begin());
+  return abbreviation;
+}
+
 std::string ClockRunText(const std::optional<ClockRun>& repeated) {
   if (!repeated) return {};
+  const std::string name(repeated->abbreviation.data());
+  const bool named = std::any_of(
+      name.begin(), name.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+  if (named) return " " + name;
   return repeated->second ? " (second)" : " (first)";
 }
 

@@ -309,8 +309,15 @@ MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& b
   lagnaSpan_ = LagnaSpan(latitude);
 }
 
+PlaceClock::Reading MinuteJudge::ReadClock(std::int64_t minute) {
+  // The probes come in runs close together: the last offset nearly always holds.
+  PlaceClock::Reading reading = clock_.At(minute, offsetHint_);
+  offsetHint_ = OffsetSecondsOf(reading.zone);
+  return reading;
+}
+
 ZoneAtMinute MinuteJudge::ZoneAt(std::int64_t minute) {
-  return clock_.At(minute).zone;
+  return ReadClock(minute).zone;
 }
 
 LocalMinute MinuteJudge::LocalAt(std::int64_t minute) const {
@@ -318,7 +325,7 @@ LocalMinute MinuteJudge::LocalAt(std::int64_t minute) const {
 }
 
 MomentEntry MinuteJudge::EntryAt(std::int64_t minute) {
-  const PlaceClock::Reading reading = clock_.At(minute);
+  const PlaceClock::Reading reading = ReadClock(minute);
   const LocalMinute& local = reading.local;
   MomentEntry entry;
   entry.year = static_cast<std::int16_t>(local.year);

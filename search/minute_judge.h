@@ -160,6 +160,7 @@ class MinuteJudge {
     Probe tithi;
   };
 
+  PlaceClock::Reading ReadClock(std::int64_t minute);
   ZoneAtMinute ZoneAt(std::int64_t minute);
   void LoadMoment(std::int64_t minute);
   void FindChanges(std::int64_t first, std::int64_t last, const Element& element, unsigned inputs);
@@ -189,6 +190,7 @@ class MinuteJudge {
 
   const SearchRequest& request_;
   PlaceClock clock_;
+  int offsetHint_ = 0;  // the offset of the minute last read
   PlanetEphemeris& ephemeris_;
   std::vector<RuleSet> ruleSets_;
   std::vector<unsigned> reads_;  // per subject

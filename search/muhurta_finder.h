@@ -28,6 +28,7 @@ struct ZoneAtMinute {
   bool dst = false;
   bool exists = true;
   bool repeated = false;
+  ZoneAbbreviation abbreviation{};  // the tz zone's name for the offset, where it has one
   bool operator==(const ZoneAtMinute&) const = default;
 };
 using ZoneProvider = std::function<ZoneAtMinute(const LocalMinute&)>;

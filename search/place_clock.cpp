@@ -31,29 +31,42 @@ PlaceClock::PlaceClock(const PlaceEntry& place, ZoneProvider zoneAt)
 
 ZoneAtMinute PlaceClock::ZoneAt(const LocalMinute& minute) const {
   if (zoneAt_) return zoneAt_(Clock(minute));
-  return {place_.zoneHours, place_.zoneMinutes, place_.dst, true, false};
+  return {place_.zoneHours, place_.zoneMinutes, place_.dst, true, false, {}};
+}
+
+namespace {
+
+PlaceClock::Reading ReadingOf(std::int64_t universal, const ZoneAtMinute& zone, bool second) {
+  const int offset = OffsetSecondsOf(zone);
+  PlaceClock::Reading read{FromMinuteIndex(universal + offset / 60), zone};
+  if (zone.repeated || second) read.local.repeated = ClockRun{offset, second, zone.abbreviation};
+  read.zone.repeated = zone.repeated || second;
+  return read;
+}
+
+}  // namespace
+
+PlaceClock::Reading PlaceClock::At(std::int64_t universal, int likelyOffsetSeconds) const {
+  const ZoneAtMinute there = ZoneAt(FromMinuteIndex(universal + likelyOffsetSeconds / 60));
+  if (there.exists && OffsetSecondsOf(there) == likelyOffsetSeconds)
+    return ReadingOf(universal, there, false);
+  return At(universal);
 }
 
 PlaceClock::Reading PlaceClock::At(std::int64_t universal) const {
-  auto reading = [&](const ZoneAtMinute& zone, bool second) {
-    const int offset = OffsetSecondsOf(zone);
-    Reading read{FromMinuteIndex(universal + offset / 60), zone};
-    if (zone.repeated || second) read.local.repeated = ClockRun{offset, second};
-    read.zone.repeated = zone.repeated || second;
-    return read;
-  };
   // The zone answers for local minutes: try the offsets it gives a few hours
   // either side and keep the one that reads back to itself.
   const ZoneAtMinute guess = ZoneAt(FromMinuteIndex(universal));
   const ZoneAtMinute there = ZoneAt(FromMinuteIndex(universal + OffsetSecondsOf(guess) / 60));
   if (there.exists && OffsetSecondsOf(there) == OffsetSecondsOf(guess))
-    return reading(there, false);
+    return ReadingOf(universal, there, false);
   std::vector<ZoneAtMinute> tried;
   for (int hours = -kLookHours; hours <= kLookHours; ++hours) {
     const ZoneAtMinute zone =
         ZoneAt(FromMinuteIndex(universal + OffsetSecondsOf(guess) / 60 + hours * 60));
     const ZoneAtMinute back = ZoneAt(FromMinuteIndex(universal + OffsetSecondsOf(zone) / 60));
-    if (back.exists && OffsetSecondsOf(back) == OffsetSecondsOf(zone)) return reading(back, false);
+    if (back.exists && OffsetSecondsOf(back) == OffsetSecondsOf(zone))
+      return ReadingOf(universal, back, false);
     tried.push_back(zone);
   }
   // Only an instant of a repeated hour's second run reads back on no offset:
@@ -65,7 +78,7 @@ PlaceClock::Reading PlaceClock::At(std::int64_t universal) const {
                                       });
   ZoneAtMinute zone = *later;
   zone.exists = true;
-  return reading(zone, true);
+  return ReadingOf(universal, zone, true);
 }
 
 std::int64_t PlaceClock::UniversalOf(const LocalMinute& minute, Run run) const {

@@ -25,6 +25,9 @@ class PlaceClock {
     ZoneAtMinute zone;  // the captions in force, those of the run it is in
   };
   Reading At(std::int64_t universalMinute) const;
+  // The same, trying `likelyOffsetSeconds` first (the offset of a minute
+  // near by): one look at the zone where it holds.
+  Reading At(std::int64_t universalMinute, int likelyOffsetSeconds) const;
 
   // A local minute's universal minute: the run it names, else its first run
   // (`Run::First`) or its last. A skipped minute reads as the first minute
