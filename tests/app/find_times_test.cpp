@@ -29,7 +29,9 @@
 #include "panchang/panchang.h"
 #include "report/null_sink.h"
 #include "rules/charts.h"
+#include "search/place_clock.h"
 #include "search/windows_csv.h"
+#include "search/zone_following.h"
 #include "support/search_request.h"
 
 using horavela::CalculationState;
@@ -501,16 +503,15 @@ class FindTimesTest : public QObject {
     QTest::addColumn<bool>("secondRun");
     // The clocks went from 02:00 to 03:00 on 10 March 2024 and back from 02:00
     // to 01:00 on 3 November. Spring: the first window from `use` on, chosen
-    // with "Use this time". Autumn: `use` itself, in the repeated hour, taken
-    // at its first run; and the first window that begins in the second run,
-    // chosen with "Use this time", judged on standard time.
+    // with "Use this time". Autumn: `use` itself, in the repeated hour, in
+    // its first run (EDT) and in its second (EST), as the finder names it.
     QTest::newRow("spring") << QDate(2024, 3, 9) << QDate(2024, 3, 18) << 60
                             << QDateTime(QDate(2024, 3, 18), QTime(6, 0)) << true << false;
     QTest::newRow("autumn") << QDate(2024, 11, 2) << QDate(2024, 11, 4) << -60
                             << QDateTime(QDate(2024, 11, 3), QTime(1, 30)) << false << false;
     QTest::newRow("autumn second run")
         << QDate(2024, 11, 2) << QDate(2024, 11, 4) << -60
-        << QDateTime(QDate(2024, 11, 3), QTime(1, 0)) << true << true;
+        << QDateTime(QDate(2024, 11, 3), QTime(1, 30)) << false << true;
   }
 
   void followsNewYorkAcrossItsClockChanges() {
@@ -533,8 +534,14 @@ class FindTimesTest : public QObject {
 
     // Every real minute the place had, once; none of the skipped hour.
     const std::vector<SearchWindow>& windows = dialog->Windows();
-    const LocalMinute useMinute{use.date().year(), use.date().month(), use.date().day(),
-                                use.time().hour(), use.time().minute()};
+    LocalMinute useMinute{use.date().year(), use.date().month(), use.date().day(),
+                          use.time().hour(), use.time().minute()};
+    if (secondRun) useMinute.repeated = horavela::ClockRun{-5 * 3600, true};
+    // Windows and the minute used, in real minutes.
+    const horavela::PlaceClock clock(
+        {},
+        horavela::ZoneMinuteByMinute(*horavela::TimeZoneRules::Load("America/New_York", nullptr)));
+    const std::int64_t useReal = clock.UniversalOf(useMinute, horavela::PlaceClock::Run::First);
     const std::int64_t gap = horavela::MinuteIndex({2024, 3, 10, 2, 0});
     std::int64_t minutes = 0;
     std::size_t used = windows.size();
@@ -546,10 +553,9 @@ class FindTimesTest : public QObject {
         QVERIFY2(horavela::MinuteIndex(edge) < gap || horavela::MinuteIndex(edge) >= gap + 60,
                  qPrintable(horavela::app::WindowLine(w)));
       }
-      const bool inSecondRun = w.first.repeated && w.first.repeated->second;
-      const bool wanted = secondRun   ? inSecondRun
-                          : viaButton ? useMinute <= w.first
-                                      : useMinute <= w.last;
+      const bool wanted =
+          viaButton ? useReal <= clock.UniversalOf(w.first, horavela::PlaceClock::Run::First)
+                    : useReal <= clock.UniversalOf(w.last, horavela::PlaceClock::Run::Last);
       if (used == windows.size() && wanted) used = i;
     }
     QCOMPARE(minutes, from.daysTo(to) * 1440 + 1440 - skipped);
