@@ -86,9 +86,17 @@ std::int64_t PlaceClock::UniversalOf(const LocalMinute& minute, Run run) const {
   if (minute.repeated) return clock - minute.repeated->utcOffsetSeconds / 60;
   const ZoneAtMinute zone = ZoneAt(minute);
   const std::int64_t first = clock - OffsetSecondsOf(zone) / 60;
-  if (run == Run::First) return first;
-  if (!zone.exists) return first - 1;
-  if (!zone.repeated) return first;
+  if (!zone.exists) {
+    // Skipped: the first real minute whose clock reads later, found between
+    // an instant that reads earlier and `first`, which reads later.
+    std::int64_t before = first - kLookHours * 60, after = first;
+    while (after - before > 1) {
+      const std::int64_t middle = before + (after - before) / 2;
+      (MinuteIndex(At(middle).local) > clock ? after : before) = middle;
+    }
+    return run == Run::First ? after : after - 1;
+  }
+  if (run == Run::First || !zone.repeated) return first;
   // The later run: on an offset the clock shows within a few hours after.
   std::int64_t last = first;
   for (int quarter = 1; quarter <= 4 * kLookHours; ++quarter) {

@@ -14,6 +14,7 @@
 #include "rules/subjects.h"
 #include "search/local_minute.h"
 #include "search/muhurta_finder.h"
+#include "search/place_clock.h"
 #include "search/zone_following.h"
 #include "support/search_request.h"
 
@@ -118,6 +119,29 @@ INSTANTIATE_TEST_SUITE_P(RepeatedHours, SecondRunTest, ::testing::ValuesIn(kChan
                          [](const ::testing::TestParamInfo<SecondRunChange>& info) {
                            return std::string(info.param.what);
                          });
+
+// A clock minute's real minute at New York, given as UTC minutes: a repeated
+// one in its first and last run, a skipped one as the first minute after the
+// gap and the last before it.
+TEST(PlaceClock, NamesTheRealMinutesOfAClockMinute) {
+  const PlaceClock clock(kNewYork, Follow("America/New_York"));
+  const struct {
+    LocalMinute local;
+    PlaceClock::Run run;
+    LocalMinute utc;
+  } rows[] = {
+      {{2024, 11, 3, 1, 30}, PlaceClock::Run::First, {2024, 11, 3, 5, 30}},
+      {{2024, 11, 3, 1, 30}, PlaceClock::Run::Last, {2024, 11, 3, 6, 30}},
+      {{2024, 11, 3, 2, 30}, PlaceClock::Run::Last, {2024, 11, 3, 7, 30}},
+      {{2024, 3, 10, 2, 30}, PlaceClock::Run::First, {2024, 3, 10, 7, 0}},
+      {{2024, 3, 10, 2, 30}, PlaceClock::Run::Last, {2024, 3, 10, 6, 59}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(FormatLocalMinute(FromMinuteIndex(clock.UniversalOf(row.local, row.run))),
+              FormatLocalMinute(row.utc))
+        << FormatLocalMinute(row.local);
+  }
+}
 
 // New York skips 02:00-02:59 on 2026-03-08: minutes judged alike on both
 // sides of the gap are one window, not two.
