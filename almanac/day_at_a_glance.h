@@ -39,13 +39,17 @@ struct LocalTime {
   int minute = 0;
   int second = 0;
   std::optional<int> utcOffsetSeconds;  // east of Greenwich positive
+  // Set only for a time the clocks ran through twice: which run it is.
+  std::optional<ClockRun> repeated = std::nullopt;
 
-  // Ordered and equal by the clock reading alone.
+  // Ordered and equal by the clock reading, a repeated time's second run
+  // after its first; the offset alone does not tell two times apart.
   std::strong_ordering operator<=>(const LocalTime& other) const;
   bool operator==(const LocalTime& other) const { return (*this <=> other) == 0; }
 };
 
-// "2025-01-03T07:12:05".
+// "2025-01-03T07:12:05"; in an hour the clocks repeat, with the offset of
+// its run: "2024-11-03T01:09:00-05:00".
 std::string FormatLocalTime(const LocalTime& time);
 // "2011-12-31T07:01:18+14:00": the same with the offset in force, where known.
 std::string FormatLocalTimeWithOffset(const LocalTime& time);

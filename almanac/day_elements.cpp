@@ -41,9 +41,11 @@ const ElementSearch kElementSearches[] = {
     {JudgedElement::kLagna, &DayElements::lagna, 4 * kHour, 32 * kHour},
 };
 
-LocalTime TimeOfMinute(std::int64_t minute) {
-  const LocalMinute m = FromMinuteIndex(minute);
-  return {m.year, m.month, m.day, m.hour, m.minute, 0};
+// The local time of a universal minute, with the run it is in where the
+// clocks went back.
+LocalTime TimeOfMinute(const MinuteJudge& judge, std::int64_t minute) {
+  const LocalMinute m = judge.LocalAt(minute);
+  return {m.year, m.month, m.day, m.hour, m.minute, 0, m.repeated};
 }
 
 // The element's changes over [first, last] and the last one at or before
@@ -134,16 +136,21 @@ DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
   MinuteJudge judge(judged, birth, ephemeris);
   ChartsAtMinutes charts(judge);
 
-  const std::int64_t first = MinuteIndex({request.year, request.month, request.day, 0, 0});
-  const std::int64_t last =
-      std::max(first, MinuteIndex({until.year, until.month, until.day, until.hour, until.minute}));
+  // The judge counts universal minutes: from the day's first real minute to
+  // the last run of `until`.
+  const PlaceClock& clock = judge.clock();
+  const std::int64_t first =
+      clock.UniversalOf({request.year, request.month, request.day, 0, 0}, PlaceClock::Run::First);
+  const LocalMinute end{until.year, until.month,  until.day,
+                        until.hour, until.minute, until.repeated};
+  const std::int64_t last = std::max(first, clock.UniversalOf(end, PlaceClock::Run::Last));
   DayElements elements;
   for (const ElementSearch& search : kElementSearches) {
     const std::vector<std::int64_t> bounds = BoundariesAround(judge, search, first, last);
     std::vector<Period>& periods = elements.*search.periods;
     for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
-      periods.push_back({PeriodName(search.element, charts.At(bounds[i])), TimeOfMinute(bounds[i]),
-                         TimeOfMinute(bounds[i + 1])});
+      periods.push_back({PeriodName(search.element, charts.At(bounds[i])),
+                         TimeOfMinute(judge, bounds[i]), TimeOfMinute(judge, bounds[i + 1])});
     }
   }
   return elements;

@@ -1,9 +1,7 @@
 #include "almanac/zone_in_force.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "calendar/civil_calendar.h"
+#include "search/place_clock.h"
 
 namespace horavela {
 
@@ -16,23 +14,6 @@ LocalMinute MinuteOf(std::int64_t localClockSeconds) {
 int OffsetSecondsAt(const DayRequest& request, std::int64_t localClockSeconds) {
   const ZoneAtMinute zone = ZoneInForce(request, MinuteOf(localClockSeconds));
   return UtcOffsetOfZoneCaptions(zone.hours, zone.minutes, zone.dst);
-}
-
-constexpr int kDaylightSavingReach = 3;
-constexpr int kDateLineReach = 26;
-
-// The distinct offsets the zone gives to local minutes within `reachHours`
-// of the instant read on the offset of its own reading as a local time.
-std::vector<int> OffsetsAround(const DayRequest& request, std::int64_t universalSeconds,
-                               int reachHours) {
-  std::vector<int> offsets;
-  const int first = OffsetSecondsAt(request, universalSeconds);
-  for (int hours = -reachHours; hours <= reachHours; ++hours) {
-    const int offset = OffsetSecondsAt(request, universalSeconds + first + hours * 3600);
-    if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
-      offsets.push_back(offset);
-  }
-  return offsets;
 }
 
 }  // namespace
@@ -50,8 +31,10 @@ LocalTime LocalTimeAt(std::int64_t localClockSeconds) {
 }
 
 ZoneAtMinute ZoneInForce(const DayRequest& request, const LocalMinute& minute) {
-  if (request.zoneAt) return request.zoneAt(minute);
-  return {request.place.zoneHours, request.place.zoneMinutes, request.place.dst, true};
+  const PlaceClock clock(request.place, request.zoneAt);
+  // A minute that names its run of a repeated hour reads on that run's offset.
+  if (minute.repeated) return clock.At(clock.UniversalOf(minute, PlaceClock::Run::First)).zone;
+  return clock.ZoneAt(minute);
 }
 
 std::int64_t UniversalOfLocal(const DayRequest& request, std::int64_t localClockSeconds) {
@@ -59,29 +42,18 @@ std::int64_t UniversalOfLocal(const DayRequest& request, std::int64_t localClock
 }
 
 std::int64_t LocalOfUniversal(const DayRequest& request, std::int64_t universalSeconds) {
-  // The zone answers for local minutes only: try the offsets it gives around
-  // the instant and keep the one that reads back to itself. A few hours
-  // either side find a change of daylight saving; a day and more a date the
-  // clocks skipped or repeated as the place moved across the date line.
-  std::vector<int> offsets;
-  for (const int reachHours : {kDaylightSavingReach, kDateLineReach}) {
-    offsets = OffsetsAround(request, universalSeconds, reachHours);
-    for (const int offset : offsets) {
-      const std::int64_t local = universalSeconds + offset;
-      const ZoneAtMinute zone = ZoneInForce(request, MinuteOf(local));
-      if (zone.exists && UtcOffsetOfZoneCaptions(zone.hours, zone.minutes, zone.dst) == offset)
-        return local;
-    }
-  }
-  // Only an instant of a repeated hour's second run reads back on no offset:
-  // the zone names the earlier run's for those minutes.
-  return universalSeconds + *std::min_element(offsets.begin(), offsets.end());
+  return LocalTimeOfUniversal(request, universalSeconds).utcOffsetSeconds.value_or(0) +
+         universalSeconds;
 }
 
 LocalTime LocalTimeOfUniversal(const DayRequest& request, std::int64_t universalSeconds) {
-  const std::int64_t local = LocalOfUniversal(request, universalSeconds);
+  // Offsets change on whole minutes: the clock of the minute holds for its seconds.
+  const std::int64_t minute = FloorDiv(universalSeconds, 60);
+  const PlaceClock::Reading reading = PlaceClock(request.place, request.zoneAt).At(minute);
+  const std::int64_t local = MinuteIndex(reading.local) * 60 + (universalSeconds - minute * 60);
   LocalTime time = LocalTimeAt(local);
   time.utcOffsetSeconds = static_cast<int>(local - universalSeconds);
+  time.repeated = reading.local.repeated;
   return time;
 }
 

@@ -505,7 +505,7 @@ QString AtlasCityField::MomentText() const {
       .arg(moment_.month->currentText(), moment_.day->currentText(), moment_.year->currentText());
 }
 
-void AtlasCityField::FollowWrittenMoment() {
+void AtlasCityField::FollowWrittenMoment(bool secondRun) {
   if (!Attached()) return;
   const int month = moment_.month->currentIndex() + 1;
   const int day = moment_.day->currentText().toInt();
@@ -515,10 +515,11 @@ void AtlasCityField::FollowWrittenMoment() {
       year, month, day, moment_.hour->currentText().toInt(), moment_.minute->currentText().toInt());
   if (local.kind != LocalTimeKind::Repeated) return Recompute();
   lastLocal_ = local;
-  Apply(local.offset);
-  zoneInfo_->setText(QString(texts::kZoneInfoFirst)
+  const ZoneOffset& run = secondRun ? local.other : local.offset;
+  Apply(run);
+  zoneInfo_->setText(QString(secondRun ? texts::kZoneInfoSecond : texts::kZoneInfoFirst)
                          .arg(FromStd(zone_->name()),
-                              FromStd(FormatUtcOffset(local.offset.utcOffsetSeconds)),
+                              FromStd(FormatUtcOffset(run.utcOffsetSeconds)),
                               MomentText().section(' ', 0, 0)));
 }
 

@@ -126,9 +126,9 @@ class AtlasCityField : public QObject {
   // The tz zone the page follows while attached; nothing otherwise.
   const TimeZoneRules* Zone() const { return zone_ ? &*zone_ : nullptr; }
   // For a moment written into the page at once, with the boxes' signals held:
-  // the zone in force then, a repeated clock time taken at its first
-  // occurrence without asking, as the search for good times judged it.
-  void FollowWrittenMoment();
+  // the zone in force then, a repeated clock time taken in the run the
+  // search for good times judged (`secondRun`) without asking.
+  void FollowWrittenMoment(bool secondRun = false);
   // Fills the page from an atlas city, as choosing it among the offers does.
   void ChoosePlace(const Place& place);
 };

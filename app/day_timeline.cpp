@@ -95,15 +95,18 @@ double MinutesFrom(const LocalMinute& midnight, const LocalTime& time) {
 }
 
 QString ClockText(const LocalMinute& midnight, const LocalTime& time, bool withOffset) {
-  QString clock =
-      QString("%1:%2").arg(time.hour, 2, 10, QChar('0')).arg(time.minute, 2, 10, QChar('0'));
+  // "01:09 EST" or "01:09 (second)" in an hour the clocks ran through twice.
+  QString clock = QString("%1:%2%3")
+                      .arg(time.hour, 2, 10, QChar('0'))
+                      .arg(time.minute, 2, 10, QChar('0'))
+                      .arg(FromStd(ClockRunText(time.repeated)));
   if (time.year != midnight.year || time.month != midnight.month || time.day != midnight.day) {
     clock += QString(" (%1-%2-%3)")
                  .arg(time.year, 4, 10, QChar('0'))
                  .arg(time.month, 2, 10, QChar('0'))
                  .arg(time.day, 2, 10, QChar('0'));
   }
-  if (withOffset && time.utcOffsetSeconds) {
+  if (withOffset && time.utcOffsetSeconds && !time.repeated) {
     clock += " " + QString::fromStdString(FormatUtcOffset(*time.utcOffsetSeconds));
   }
   return clock;

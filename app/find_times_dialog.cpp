@@ -87,8 +87,12 @@ QDate DateOf(const LocalMinute& minute) {
   return QDate(minute.year, minute.month, minute.day);
 }
 
+// "01:09", and "01:09 (second)" in an hour the clocks ran through twice.
 QString Clock(const LocalMinute& minute) {
-  return QString("%1:%2").arg(minute.hour, 2, 10, QChar('0')).arg(minute.minute, 2, 10, QChar('0'));
+  return QString("%1:%2%3")
+      .arg(minute.hour, 2, 10, QChar('0'))
+      .arg(minute.minute, 2, 10, QChar('0'))
+      .arg(QString::fromStdString(ClockRunText(minute.repeated)));
 }
 
 QString FromStd(const std::string& text) {
@@ -653,6 +657,17 @@ void FindTimesDialog::ShowResult() {
   lstWindows_->addTopLevelItems(items);
   lstWindows_->setSortingEnabled(true);
   lstWindows_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
+  // Times in an hour the clocks repeat name their run ("01:04 EST"): the
+  // column widens for them (the list scrolls sideways if it must).
+  const bool runsNamed =
+      std::any_of(result_.windows.begin(), result_.windows.end(),
+                  [](const SearchWindow& w) { return w.first.repeated || w.last.repeated; });
+  if (runsNamed) {
+    const int widest = lstWindows_->columnWidth(kTimeColumn);
+    lstWindows_->resizeColumnToContents(kTimeColumn);
+    lstWindows_->setColumnWidth(kTimeColumn,
+                                std::max(widest, lstWindows_->columnWidth(kTimeColumn) + 16));
+  }
   ColourCalendar();
   if (!result_.windows.empty()) {
     const QDate first = DateOf(result_.windows.front().first);
@@ -779,7 +794,9 @@ void FindTimesDialog::ChooseSelectedWindow() {
       result_.windows[selected.front()->data(0, Qt::UserRole).toULongLong()];
   // Clear of the window's edges, where the judged moment would at once be
   // warned of the precision of the element that changes there.
-  const LocalMinute chosen = SuggestedMinute(window.first, window.last, window.first);
+  const PlaceClock clock(inputs_.request.place,
+                         inputs_.zone ? ZoneMinuteByMinute(*inputs_.zone) : ZoneProvider{});
+  const LocalMinute chosen = SuggestedMinute(clock, window.first, window.last, window.first);
   accept();
   emit timeChosen(chosen);
 }

@@ -22,6 +22,7 @@
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "report/atomic_file.h"
+#include "search/place_clock.h"
 #include "search/zone_following.h"
 
 namespace horavela::app {
@@ -63,7 +64,15 @@ DayRequest MainWindow::ReadDayRequest() const {
   // An election place that follows an atlas city keeps its own clock all day.
   if (const TimeZoneRules* zone = electionAtlas_->Zone())
     request.zoneAt = ZoneMinuteByMinute(*zone);
-  request.chartMoment = LocalMinute{entry.year, entry.month, entry.day, entry.hour, entry.minute};
+  // In an hour the clocks repeat, the run the page's zone and DST name.
+  LocalMinute moment{entry.year, entry.month, entry.day, entry.hour, entry.minute};
+  const PlaceClock clock(request.place, request.zoneAt);
+  if (clock.ZoneAt(moment).repeated) {
+    const int offset =
+        UtcOffsetOfZoneCaptions(entry.place.zoneHours, entry.place.zoneMinutes, entry.place.dst);
+    moment = clock.At(clock.UniversalOnOffset(moment, offset)).local;
+  }
+  request.chartMoment = moment;
   // The verdict band belongs to an evaluated subject and person.
   if (lastEvaluation_ && FinderInputProblem().isEmpty()) request.verdicts = FinderRequest();
   return request;

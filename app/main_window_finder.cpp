@@ -126,7 +126,7 @@ void MainWindow::WriteElectionMinute(const LocalMinute& minute) {
     election_.second->setCurrentIndex(0);
   }
   SyncWeekday(election_);
-  electionAtlas_->FollowWrittenMoment();
+  electionAtlas_->FollowWrittenMoment(minute.repeated && minute.repeated->second);
 }
 
 void MainWindow::UseElectionMinute(const LocalMinute& minute) {

@@ -101,9 +101,9 @@ int Run(int argc, char** argv) {
   AddAnswerFlags(*searchCommand, searchAnswer);
   searchCommand->footer(
       "A place with \"tz\" instead of \"zone\" and \"dst\" follows that zone minute by minute:\n"
-      "clock minutes skipped by a spring-forward change are not scanned, and minutes the\n"
-      "clocks run through twice are taken at their first occurrence (before the clocks go "
-      "back).\n\n" +
+      "clock minutes skipped by a spring-forward change do not exist (a window judged alike\n"
+      "across them is one window), and minutes the clocks run through twice are judged in\n"
+      "both runs, written with the offset of their run (\"2024-11-03T01:09-05:00\").\n\n" +
       ExampleFooter("search"));
 
   std::string dayFile;

@@ -84,10 +84,18 @@ ElementAround Around(MinuteJudge& judge, ChartNames& names, const ElementRow& ro
   return around;
 }
 
-ElementAround CivilDate(std::int64_t moment) {
-  const std::int64_t day = moment - (moment % 1440 + 1440) % 1440;
-  const LocalMinute date = FromMinuteIndex(day);
-  return {"Civil date", FormatLocalMinute(date).substr(0, 10), day, day + 1440, {}, {}};
+// The civil date runs from local midnight to local midnight, however many
+// real minutes the clock gives it.
+ElementAround CivilDate(const PlaceClock& clock, std::int64_t moment) {
+  const LocalMinute at = clock.At(moment).local;
+  const LocalMinute midnight{at.year, at.month, at.day, 0, 0};
+  const LocalMinute next = FromMinuteIndex(MinuteIndex(midnight) + 1440);
+  return {"Civil date",
+          FormatLocalMinute(midnight).substr(0, 10),
+          clock.UniversalOf(midnight, PlaceClock::Run::First),
+          clock.UniversalOf(next, PlaceClock::Run::First),
+          {},
+          {}};
 }
 
 // A planet's sign as the lagnas name signs, from its position text.
@@ -146,7 +154,7 @@ std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t momen
   std::vector<ElementAround> elements;
   for (const ElementRow& row : kElementRows)
     if (reads & row.read) elements.push_back(Around(judge, names, row, moment));
-  if (reads & kCivilDateRead) elements.push_back(CivilDate(moment));
+  if (reads & kCivilDateRead) elements.push_back(CivilDate(judge.clock(), moment));
   AddPlanets(judge, reads, moment, elements);
   return elements;
 }

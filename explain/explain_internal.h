@@ -29,6 +29,8 @@ class RunsAround {
   bool AtReachBefore() const { return lo_ <= moment_ - kExplainReachMinutes; }
   bool AtReachAfter() const { return hi_ >= moment_ + kExplainReachMinutes; }
   const std::vector<JudgedRun>& runs() const { return runs_; }
+  // The clock the judge's (universal) minutes are named on.
+  const PlaceClock& clock() const { return judge_.clock(); }
   // The index of the run holding `minute`, or runs().size() when none does.
   std::size_t IndexOf(std::int64_t minute) const;
 
@@ -45,7 +47,7 @@ class RunsAround {
 };
 
 int RankOf(const JudgedRun& run);
-ExplainedWindow WindowOf(const JudgedRun& run);
+ExplainedWindow WindowOf(const PlaceClock& clock, const JudgedRun& run);
 
 // An element of the chart around the moment, with its neighbours' names.
 struct ElementAround {
@@ -64,8 +66,10 @@ std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t momen
 // The warnings: a change of the result word within a quarter hour, a change
 // of an element within its precision margin, a kalam holding the moment.
 std::vector<std::string> VerdictWarnings(const RunsAround& runs, std::int64_t moment);
-std::vector<std::string> MarginWarnings(const std::vector<ElementAround>& elements,
+std::vector<std::string> MarginWarnings(const PlaceClock& clock,
+                                        const std::vector<ElementAround>& elements,
                                         std::int64_t moment);
-std::vector<std::string> KalamWarnings(const SearchRequest& request, std::int64_t moment);
+std::vector<std::string> KalamWarnings(const SearchRequest& request, const PlaceClock& clock,
+                                       std::int64_t moment);
 
 }  // namespace horavela::explain_detail

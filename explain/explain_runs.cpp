@@ -70,10 +70,10 @@ int RankOf(const JudgedRun& run) {
   return ResultRank(run.judgement->evaluation.ResultWord);
 }
 
-ExplainedWindow WindowOf(const JudgedRun& run) {
+ExplainedWindow WindowOf(const PlaceClock& clock, const JudgedRun& run) {
   const Evaluation& evaluation = run.judgement->evaluation;
-  return {FromMinuteIndex(run.first), FromMinuteIndex(run.last), evaluation.ResultWord,
-          evaluation.TotalScore,      evaluation.FactorCount,    run.last - run.first + 1};
+  return {clock.At(run.first).local, clock.At(run.last).local, evaluation.ResultWord,
+          evaluation.TotalScore,     evaluation.FactorCount,   run.last - run.first + 1};
 }
 
 }  // namespace horavela::explain_detail

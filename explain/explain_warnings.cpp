@@ -72,7 +72,7 @@ std::string ClockText(const LocalMinute& minute, const LocalMinute& moment) {
   const bool sameDate =
       minute.year == moment.year && minute.month == moment.month && minute.day == moment.day;
   if (!sameDate) return ClockMomentText(minute);
-  return TwoDigits(minute.hour) + ":" + TwoDigits(minute.minute);
+  return TwoDigits(minute.hour) + ":" + TwoDigits(minute.minute) + ClockRunText(minute.repeated);
 }
 
 namespace explain_detail {
@@ -81,8 +81,8 @@ namespace {
 
 constexpr std::int64_t kVerdictReach = 15;
 
-std::string At(std::int64_t minute, std::int64_t moment) {
-  return ClockText(FromMinuteIndex(minute), FromMinuteIndex(moment));
+std::string At(const PlaceClock& clock, std::int64_t minute, std::int64_t moment) {
+  return ClockText(clock.At(minute).local, clock.At(moment).local);
 }
 
 }  // namespace
@@ -98,20 +98,23 @@ std::vector<std::string> VerdictWarnings(const RunsAround& runs, std::int64_t mo
     const std::string& earlier = list[i - 1].judgement->evaluation.ResultWord;
     if (earlier == word) continue;
     warnings.push_back("The verdict changes from " + earlier + " to " + word + " at " +
-                       At(list[i].first, moment) + DistanceText(list[i].first, moment) + ".");
+                       At(runs.clock(), list[i].first, moment) +
+                       DistanceText(list[i].first, moment) + ".");
     break;
   }
   for (std::size_t i = own + 1; i < list.size() && list[i].first <= moment + kVerdictReach; ++i) {
     const std::string& later = list[i].judgement->evaluation.ResultWord;
     if (later == word) continue;
-    warnings.push_back("The verdict changes to " + later + " at " + At(list[i].first, moment) +
+    warnings.push_back("The verdict changes to " + later + " at " +
+                       At(runs.clock(), list[i].first, moment) +
                        DistanceText(list[i].first, moment) + ".");
     break;
   }
   return warnings;
 }
 
-std::vector<std::string> MarginWarnings(const std::vector<ElementAround>& elements,
+std::vector<std::string> MarginWarnings(const PlaceClock& clock,
+                                        const std::vector<ElementAround>& elements,
                                         std::int64_t moment) {
   std::vector<std::string> warnings;
   for (const ElementAround& element : elements) {
@@ -119,20 +122,21 @@ std::vector<std::string> MarginWarnings(const std::vector<ElementAround>& elemen
     if (!row) continue;
     if (element.ends && *element.ends - moment <= row->minutes) {
       warnings.push_back(row->leaves + element.name + row->leavesAfter + " at " +
-                         At(*element.ends, moment) + DistanceText(*element.ends, moment) +
+                         At(clock, *element.ends, moment) + DistanceText(*element.ends, moment) +
                          "; a precise ephemeris may already show " + element.next + ".");
     }
     if (element.began && moment - *element.began < row->minutes) {
       warnings.push_back(row->entered + element.name + row->enteredAfter + " at " +
-                         At(*element.began, moment) + DistanceText(*element.began, moment) +
+                         At(clock, *element.began, moment) + DistanceText(*element.began, moment) +
                          "; a precise ephemeris may still show " + element.previous + ".");
     }
   }
   return warnings;
 }
 
-std::vector<std::string> KalamWarnings(const SearchRequest& request, std::int64_t moment) {
-  const LocalMinute at = FromMinuteIndex(moment);
+std::vector<std::string> KalamWarnings(const SearchRequest& request, const PlaceClock& clock,
+                                       std::int64_t moment) {
+  const LocalMinute at = clock.At(moment).local;
   DayRequest day;
   day.year = at.year;
   day.month = at.month;

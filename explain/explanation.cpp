@@ -1,5 +1,6 @@
 #include <tuple>
 
+#include "calendar/civil_calendar.h"
 #include "explain/explain_internal.h"
 #include "explain/factor_words.h"
 #include "explain/precise_check.h"
@@ -30,10 +31,9 @@ SearchRequest RequestFor(const EvaluationInput& input, const ZoneProvider& zoneA
 
 // A better run as the user is offered it: the minute of the run nearest to
 // `wanted` that stands clear of its edges.
-BetterMoment Suggested(const JudgedRun& run, std::int64_t wanted) {
-  return BetterMoment{SuggestedMinute(FromMinuteIndex(run.first), FromMinuteIndex(run.last),
-                                      FromMinuteIndex(wanted)),
-                      WindowOf(run)};
+BetterMoment Suggested(const PlaceClock& clock, const JudgedRun& run, std::int64_t wanted) {
+  return BetterMoment{clock.At(SuggestedUniversalMinute(run.first, run.last, wanted)).local,
+                      WindowOf(clock, run)};
 }
 
 // The window holding the moment, whole unless it runs past the reach.
@@ -56,7 +56,7 @@ std::optional<BetterMoment> BetterBefore(RunsAround& runs, std::int64_t moment, 
     if (i > 0) {
       const bool cut = i == 1 && list.front().first == runs.lo();
       if (cut && runs.GrowBefore()) continue;
-      return Suggested(list[i - 1], list[i - 1].last);
+      return Suggested(runs.clock(), list[i - 1], list[i - 1].last);
     }
     if (!runs.GrowBefore()) return std::nullopt;
   }
@@ -70,7 +70,7 @@ std::optional<BetterMoment> BetterAfter(RunsAround& runs, std::int64_t moment, i
     if (i < list.size()) {
       const bool cut = i + 1 == list.size() && list.back().last == runs.hi();
       if (cut && runs.GrowAfter()) continue;
-      return Suggested(list[i], list[i].first);
+      return Suggested(runs.clock(), list[i], list[i].first);
     }
     if (!runs.GrowAfter()) return std::nullopt;
   }
@@ -85,8 +85,12 @@ auto RankKey(const JudgedRun& run) {
 
 // The best window touching the moment's civil day, when better than its own.
 std::optional<BetterMoment> BestOfDay(RunsAround& runs, std::int64_t moment) {
-  const std::int64_t dayStart = moment - (moment % 1440 + 1440) % 1440;
-  const std::int64_t dayEnd = dayStart + 1439;
+  const PlaceClock& clock = runs.clock();
+  const LocalMinute at = clock.At(moment).local;
+  const std::int64_t dayStart =
+      clock.UniversalOf({at.year, at.month, at.day, 0, 0}, PlaceClock::Run::First);
+  const std::int64_t dayEnd =
+      clock.UniversalOf({at.year, at.month, at.day, 23, 59}, PlaceClock::Run::Last);
   runs.CoverBefore(dayStart);
   runs.CoverAfter(dayEnd);
   // The windows at the day's edges whole, for their length.
@@ -102,7 +106,7 @@ std::optional<BetterMoment> BestOfDay(RunsAround& runs, std::int64_t moment) {
     if (RankKey(run) > RankKey(*best)) best = &run;
   }
   if (best == &own) return std::nullopt;
-  return Suggested(*best, best->first);
+  return Suggested(clock, *best, best->first);
 }
 
 }  // namespace
@@ -112,11 +116,16 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   const SearchRequest request = RequestFor(input, zoneAt);
   const CalculationState birth = MinuteJudge::BirthState(request);
   MinuteJudge judge(request, birth, ephemeris);
-  const std::int64_t moment = MinuteIndex(request.from);
+  // The run of the clock minute the election's captions name, where the
+  // clocks went back (the second run is on standard time).
+  const PlaceEntry& typed = input.election.place;
+  const std::int64_t moment = judge.clock().UniversalOnOffset(
+      request.from, UtcOffsetOfZoneCaptions(typed.zoneHours, typed.zoneMinutes, typed.dst));
 
   Explanation explanation;
+  if (!judge.clock().ZoneAt(request.from).exists) return explanation;  // a skipped minute
   RunsAround runs(judge, moment);
-  if (runs.IndexOf(moment) == runs.runs().size()) return explanation;  // a skipped minute
+  if (runs.IndexOf(moment) == runs.runs().size()) return explanation;
   const int rank = RankOf(runs.runs()[CoverOwnWindow(runs, moment)]);
   if (rank >= ResultRank("Good")) {
     explanation.bestOfDay = BestOfDay(runs, moment);
@@ -126,7 +135,7 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
     explanation.after = BetterAfter(runs, moment, rank);
     explanation.noneBetter = !explanation.before && !explanation.after;
   }
-  explanation.window = WindowOf(runs.runs()[runs.IndexOf(moment)]);
+  explanation.window = WindowOf(runs.clock(), runs.runs()[runs.IndexOf(moment)]);
 
   // The moment as evaluate judges it, with the zone the judge reads there.
   EvaluationInput evaluated = input;
@@ -137,16 +146,16 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   const std::vector<explain_detail::ElementAround> elements =
       explain_detail::ElementsAround(judge, moment, ElementsRead(state));
   for (const explain_detail::ElementAround& element : elements) {
-    auto minute = [](std::optional<std::int64_t> index) -> std::optional<LocalMinute> {
+    auto minute = [&judge](std::optional<std::int64_t> index) -> std::optional<LocalMinute> {
       if (!index) return std::nullopt;
-      return FromMinuteIndex(*index);
+      return judge.LocalAt(*index);
     };
     explanation.elements.push_back(
         {element.element, element.name, minute(element.began), minute(element.ends)});
   }
   for (auto&& part : {explain_detail::VerdictWarnings(runs, moment),
-                      explain_detail::MarginWarnings(elements, moment),
-                      explain_detail::KalamWarnings(request, moment),
+                      explain_detail::MarginWarnings(judge.clock(), elements, moment),
+                      explain_detail::KalamWarnings(request, judge.clock(), moment),
                       PreciseCheckWarnings(input, judge.EntryAt(moment), ephemeris)})
     explanation.warnings.insert(explanation.warnings.end(), part.begin(), part.end());
   return explanation;

@@ -6,6 +6,8 @@ namespace horavela {
 
 std::int64_t EventClock::UtcSeconds(const LocalMinute& minute) const {
   const std::int64_t local = MinuteIndex(minute) * 60;
+  // A minute the clocks repeat names its run by the offset then in force.
+  if (minute.repeated) return local - minute.repeated->utcOffsetSeconds;
   if (!place_.zone) {
     const PlaceEntry& p = place_.place;
     return local - UtcOffsetOfZoneCaptions(p.zoneHours, p.zoneMinutes, p.dst);

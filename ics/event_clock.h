@@ -16,9 +16,10 @@ class EventClock {
   // Keeps a reference to `place`, which must outlive the clock.
   explicit EventClock(const CalendarPlace& place) : place_(place) {}
 
-  // Seconds since 1970-01-01 00:00 UTC. On a tz zone a repeated minute is
-  // its first occurrence and a skipped one lies after the gap, as the finder
-  // takes them; otherwise the captions give the offset.
+  // Seconds since 1970-01-01 00:00 UTC. A repeated minute is the run its
+  // offset names (its first where none is named); on a tz zone a skipped
+  // one lies after the gap, as the finder takes them; otherwise the captions
+  // give the offset.
   std::int64_t UtcSeconds(const LocalMinute& minute) const;
 
   // DTSTART or DTEND (`kind`) at an instant: the zone's wall time with its

@@ -291,7 +291,12 @@ CalculationState MinuteJudge::BirthState(const SearchRequest& request) {
 
 MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& birth,
                          PlanetEphemeris& ephemeris)
-    : request_(request), ephemeris_(ephemeris), birth_(birth), scratch_(birth), state_(birth) {
+    : request_(request),
+      clock_(request.place, request.zoneAt),
+      ephemeris_(ephemeris),
+      birth_(birth),
+      scratch_(birth),
+      state_(birth) {
   for (const std::string& subject : request.subjects) {
     ruleSets_.push_back(FindRuleSet(subject));
     reads_.push_back(InputsRead(ruleSets_.back()));
@@ -304,19 +309,24 @@ MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& b
   lagnaSpan_ = LagnaSpan(latitude);
 }
 
-ZoneAtMinute MinuteJudge::ZoneAt(std::int64_t minute) {
-  if (!request_.zoneAt) {
-    return {request_.place.zoneHours, request_.place.zoneMinutes, request_.place.dst, true};
-  }
-  return request_.zoneAt(FromMinuteIndex(minute));
+PlaceClock::Reading MinuteJudge::ReadClock(std::int64_t minute) {
+  // The probes come in runs close together: the last offset nearly always holds.
+  PlaceClock::Reading reading = clock_.At(minute, offsetHint_);
+  offsetHint_ = OffsetSecondsOf(reading.zone);
+  return reading;
 }
 
-bool MinuteJudge::MinuteExists(std::int64_t minute) {
-  return !request_.zoneAt || ZoneAt(minute).exists;
+ZoneAtMinute MinuteJudge::ZoneAt(std::int64_t minute) {
+  return ReadClock(minute).zone;
+}
+
+LocalMinute MinuteJudge::LocalAt(std::int64_t minute) const {
+  return clock_.At(minute).local;
 }
 
 MomentEntry MinuteJudge::EntryAt(std::int64_t minute) {
-  const LocalMinute local = FromMinuteIndex(minute);
+  const PlaceClock::Reading reading = ReadClock(minute);
+  const LocalMinute& local = reading.local;
   MomentEntry entry;
   entry.year = static_cast<std::int16_t>(local.year);
   entry.month = static_cast<std::int16_t>(local.month);
@@ -324,10 +334,9 @@ MomentEntry MinuteJudge::EntryAt(std::int64_t minute) {
   entry.hour = static_cast<std::int16_t>(local.hour);
   entry.minute = static_cast<std::int16_t>(local.minute);
   entry.place = request_.place;
-  const ZoneAtMinute zone = ZoneAt(minute);
-  entry.place.zoneHours = zone.hours;
-  entry.place.zoneMinutes = zone.minutes;
-  entry.place.dst = zone.dst;
+  entry.place.zoneHours = reading.zone.hours;
+  entry.place.zoneMinutes = reading.zone.minutes;
+  entry.place.dst = reading.zone.dst;
   return entry;
 }
 
@@ -682,27 +691,15 @@ MinuteJudge::Element MinuteJudge::ElementSearch(JudgedElement element) const {
   return {&MinuteJudge::YogaProbe, kPanchangSpan, 0, NextYogaBoundary};
 }
 
-// Each stretch of one zone is searched as the finder searches it; where the
-// clock changes, the element may change across the gap too.
+// Universal minutes run on through clock changes, and so do the elements.
 std::vector<std::int64_t> MinuteJudge::ElementChanges(std::int64_t first, std::int64_t last,
                                                       JudgedElement which) {
-  const Element element = ElementSearch(which);
   std::vector<Change> kept;
   kept.swap(changes_);
   panchangProbes_.clear();
-  const std::vector<std::int64_t> stretches = ZoneStretches(first, last);
+  FindChanges(first, last, ElementSearch(which), 0);
   std::vector<std::int64_t> minutes;
-  std::optional<Key> before;  // at the end of the last stretch that exists
-  for (std::size_t k = 0; k + 1 < stretches.size(); ++k) {
-    const std::int64_t a = stretches[k];
-    const std::int64_t b = stretches[k + 1] - 1;
-    if (!MinuteExists(a)) continue;
-    if (before && (this->*element.probe)(a).key != *before) minutes.push_back(a);
-    changes_.clear();
-    FindChanges(a, b, element, 0);
-    for (const Change& change : changes_) minutes.push_back(change.minute);
-    before = (this->*element.probe)(b).key;
-  }
+  for (const Change& change : changes_) minutes.push_back(change.minute);
   changes_.swap(kept);
   panchangProbes_.clear();
   return minutes;
@@ -712,8 +709,9 @@ std::int64_t MinuteJudge::JudgeRange(std::int64_t first, std::int64_t last,
                                      std::vector<std::vector<JudgedRun>>& runs,
                                      std::int64_t& scanned, const std::function<bool()>& beforeDay,
                                      const std::function<void()>& afterDay) {
-  // The elements are searched within stretches of one zone: a clock change
-  // moves every element at once.
+  // The minutes are universal ones; the rule sets read the zone and the civil
+  // date, which change with the clock, so each stretch of one zone is judged
+  // afresh at its start.
   const std::vector<std::int64_t> stretches = ZoneStretches(first, last);
 
   std::int64_t evaluations = 0;
@@ -727,13 +725,20 @@ std::int64_t MinuteJudge::JudgeRange(std::int64_t first, std::int64_t last,
     for (std::size_t k = stretch; stretches[k] <= dayLast; ++k) {
       const std::int64_t a = std::max(dayFirst, stretches[k]);
       const std::int64_t b = std::min(dayLast, stretches[k + 1] - 1);
-      if (!ZoneAt(stretches[k]).exists) continue;  // skipped by a clock change
       if (planetsRead_ != 0 && planetsFor != k) {
         FindPlanetChanges(stretches[k], stretches[k + 1] - 1);
         planetsFor = k;
       }
       scanned += b - a + 1;
-      evaluations += JudgePiece(a, b, runs);
+      // The civil date turns at local midnight, at most once in a day's piece.
+      const std::int64_t offset = MinuteIndex(LocalAt(a)) - a;
+      const std::int64_t midnight = FloorDay(b + offset) * 1440 - offset;
+      if (midnight > a) {
+        evaluations += JudgePiece(a, midnight - 1, runs);
+        evaluations += JudgePiece(midnight, b, runs);
+      } else {
+        evaluations += JudgePiece(a, b, runs);
+      }
     }
     afterDay();
   }

@@ -12,6 +12,7 @@
 #include "engine/planet_ephemeris.h"
 #include "rules/rule_sets.h"
 #include "search/muhurta_finder.h"
+#include "search/place_clock.h"
 
 namespace horavela {
 
@@ -85,7 +86,9 @@ inline constexpr PlanetMotion kPlanetMotions[kPlanetCount] = {
     {0.15, 0.1, 0, 0.01},  // Saturn
 };
 
-// Judges the minutes of one search, one per thread. Finds the minutes at which
+// Judges the minutes of one search, one per thread. Its minutes are universal
+// ones (minutes since 1970-01-01 00:00 UT): each real minute once, both runs
+// of an hour the clocks repeat, none of an hour they skip. Finds the minutes at which
 // anything a requested rule set reads changes and runs each rule set only at
 // the changes of the inputs it reads.
 class MinuteJudge {
@@ -96,8 +99,6 @@ class MinuteJudge {
   // The planets come from `ephemeris`, which must outlive the judge.
   MinuteJudge(const SearchRequest& request, const CalculationState& birth,
               PlanetEphemeris& ephemeris);
-
-  bool MinuteExists(std::int64_t minute);
 
   // Judges every requested subject over [first, last], appending to
   // runs[subject], one civil day after the other: `beforeDay` is asked before
@@ -123,13 +124,16 @@ class MinuteJudge {
   std::vector<std::int64_t> PlanetChanges(std::int64_t first, std::int64_t last);
 
   // The minutes in (first, last] at which `element` differs from the minute
-  // before that exists, found as the search finds them, across clock changes.
+  // before, found as the search finds them.
   std::vector<std::int64_t> ElementChanges(std::int64_t first, std::int64_t last,
                                            JudgedElement element);
 
   // The election moment of `minute` as the judge reads it: the place with the
   // zone in force at that minute.
   MomentEntry EntryAt(std::int64_t minute);
+  // The local minute a universal one shows at the place.
+  LocalMinute LocalAt(std::int64_t minute) const;
+  const PlaceClock& clock() const { return clock_; }
 
   // One subject at `minute` judged from a fresh state, as horavela-cli
   // evaluate judges it: both charts, the strengths and the rule set.
@@ -156,6 +160,7 @@ class MinuteJudge {
     Probe tithi;
   };
 
+  PlaceClock::Reading ReadClock(std::int64_t minute);
   ZoneAtMinute ZoneAt(std::int64_t minute);
   void LoadMoment(std::int64_t minute);
   void FindChanges(std::int64_t first, std::int64_t last, const Element& element, unsigned inputs);
@@ -184,6 +189,8 @@ class MinuteJudge {
   Element ElementSearch(JudgedElement element) const;
 
   const SearchRequest& request_;
+  PlaceClock clock_;
+  int offsetHint_ = 0;  // the offset of the minute last read
   PlanetEphemeris& ephemeris_;
   std::vector<RuleSet> ruleSets_;
   std::vector<unsigned> reads_;  // per subject

@@ -19,6 +19,7 @@
 #include "rules/charts.h"
 #include "rules/subjects.h"
 #include "search/minute_judge.h"
+#include "search/place_clock.h"
 
 namespace horavela {
 
@@ -76,6 +77,19 @@ std::vector<MinuteInterval> Merged(std::vector<MinuteInterval> intervals) {
   return merged;
 }
 
+// The excluded stretches, given on the place's clock, as universal minutes:
+// each from the first run of its first minute to the last run of its last.
+std::vector<MinuteInterval> OnUniversalClock(const PlaceClock& clock,
+                                             const std::vector<MinuteInterval>& local) {
+  std::vector<MinuteInterval> universal;
+  universal.reserve(local.size());
+  for (const MinuteInterval& interval : local) {
+    universal.push_back({clock.UniversalOf(FromMinuteIndex(interval.first), PlaceClock::Run::First),
+                         clock.UniversalOf(FromMinuteIndex(interval.last), PlaceClock::Run::Last)});
+  }
+  return universal;
+}
+
 // The pieces of [first, last] outside the excluded stretches, passed to `take`
 // in time order. `next` remembers where the previous run left off in
 // `excluded`: runs come in time order, so the walk is linear.
@@ -102,7 +116,8 @@ bool Reaches(const SearchRequest& request, int minimum, const Evaluation& evalua
 SearchResult Collect(const SearchRequest& request, const SearchControl& control, RunLists&& lists) {
   SearchResult result;
   const int minimum = ResultRank(request.minResult);
-  const std::vector<MinuteInterval> excluded = Merged(request.excluded);
+  const PlaceClock clock(request.place, request.zoneAt);
+  const std::vector<MinuteInterval> excluded = Merged(OnUniversalClock(clock, request.excluded));
   if (!control.windows) {
     std::size_t count = 0;
     for (const std::vector<JudgedRun>& runs : lists) count += runs.size();
@@ -123,7 +138,7 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
         }
         const std::int64_t minutes = b - a + 1;
         best.Offer(run.judgement->evaluation, minutes, listed++);
-        SearchWindow window{request.subjects[s], FromMinuteIndex(a), FromMinuteIndex(b), minutes,
+        SearchWindow window{request.subjects[s], clock.At(a).local, clock.At(b).local, minutes,
                             run.judgement};
         if (control.windows) {
           control.windows(window);
@@ -138,8 +153,6 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
   return result;
 }
 
-// Minutes since 1970 in universal time of a clock minute under zone captions
-// (west of Greenwich positive; daylight saving takes an hour off).
 }  // namespace
 
 int ResultRank(std::string_view resultWord) {
@@ -199,9 +212,12 @@ std::optional<Problem> CheckRangeAfterBirth(const SearchRequest& request) {
 
 SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& ephemeris,
                                 const SearchControl& control) {
-  const std::int64_t first = MinuteIndex(request.from);
-  const std::int64_t last = MinuteIndex(request.to);
-  // Civil days since 1970, earlier ones negative.
+  // The range's universal minutes: every real minute from the first run of
+  // its first clock minute to the last run of its last.
+  const PlaceClock clock(request.place, request.zoneAt);
+  const std::int64_t first = clock.UniversalOf(request.from, PlaceClock::Run::First);
+  const std::int64_t last = clock.UniversalOf(request.to, PlaceClock::Run::Last);
+  // Days since 1970, earlier ones negative, to share out among the threads.
   auto dayOf = [](std::int64_t minute) { return minute / 1440 - (minute % 1440 < 0 ? 1 : 0); };
   const std::int64_t firstDay = dayOf(first);
   const std::int64_t lastDay = dayOf(last);
@@ -305,8 +321,9 @@ SearchResult ScanEveryMinute(const SearchRequest& request, PlanetEphemeris& ephe
   MinuteJudge judge(request, birth, ephemeris);
   RunLists lists(request.subjects.size());
   SearchResult totals;
-  for (std::int64_t t = MinuteIndex(request.from); t <= MinuteIndex(request.to); ++t) {
-    if (!judge.MinuteExists(t)) continue;
+  const PlaceClock& clock = judge.clock();
+  const std::int64_t last = clock.UniversalOf(request.to, PlaceClock::Run::Last);
+  for (std::int64_t t = clock.UniversalOf(request.from, PlaceClock::Run::First); t <= last; ++t) {
     ++totals.minutesScanned;
     for (std::size_t s = 0; s < request.subjects.size(); ++s) {
       AppendRun(lists[s], t, t, judge.JudgeThroughDriver(t, s));

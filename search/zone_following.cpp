@@ -14,8 +14,12 @@ ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules) {
         shared->AtLocal(minute.year, minute.month, minute.day, minute.hour, minute.minute);
     // For a repeated minute `offset` is the earlier occurrence's.
     const ZoneCaptions captions = CaptionsForOffset(offsets.offset);
-    return ZoneAtMinute{captions.hours, captions.minutes, captions.dst,
-                        offsets.kind != LocalTimeKind::Skipped};
+    return ZoneAtMinute{captions.hours,
+                        captions.minutes,
+                        captions.dst,
+                        offsets.kind != LocalTimeKind::Skipped,
+                        offsets.kind == LocalTimeKind::Repeated,
+                        AbbreviationOf(offsets.offset.abbreviation)};
   };
 }
 

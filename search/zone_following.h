@@ -12,9 +12,8 @@
 namespace horavela {
 
 // The zone minute by minute for a search at a place that follows `rules`. A
-// skipped clock minute does not exist; a repeated one is taken at its first
-// occurrence, on the offset in force before the clocks went back, as a
-// moment chosen from the search's list is taken afterwards.
+// skipped clock minute does not exist; a repeated one answers with its first
+// run's offset and says it is repeated (PlaceClock finds the second run).
 ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules);
 
 // A place that follows `rules` over [from, to] must lie within 14 hours of

@@ -32,7 +32,9 @@
 #include "panchang/panchang.h"
 #include "report/null_sink.h"
 #include "rules/charts.h"
+#include "search/place_clock.h"
 #include "search/windows_csv.h"
+#include "search/zone_following.h"
 #include "support/search_request.h"
 
 using horavela::CalculationState;
@@ -578,17 +580,21 @@ class FindTimesTest : public QObject {
   void followsNewYorkAcrossItsClockChanges_data() {
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
-    QTest::addColumn<int>("skipped");  // clock minutes the range does not have
+    QTest::addColumn<int>("skipped");  // real minutes fewer than the days' clock minutes
     QTest::addColumn<QDateTime>("use");
     QTest::addColumn<bool>("viaButton");
+    QTest::addColumn<bool>("secondRun");
     // The clocks went from 02:00 to 03:00 on 10 March 2024 and back from 02:00
     // to 01:00 on 3 November. Spring: the first window from `use` on, chosen
-    // with "Use this time". Autumn: `use` itself, in the repeated hour, taken
-    // at its first occurrence as the search judged it.
+    // with "Use this time". Autumn: `use` itself, in the repeated hour, in
+    // its first run (EDT) and in its second (EST), as the finder names it.
     QTest::newRow("spring") << QDate(2024, 3, 9) << QDate(2024, 3, 18) << 60
-                            << QDateTime(QDate(2024, 3, 18), QTime(6, 0)) << true;
-    QTest::newRow("autumn") << QDate(2024, 11, 2) << QDate(2024, 11, 4) << 0
-                            << QDateTime(QDate(2024, 11, 3), QTime(1, 30)) << false;
+                            << QDateTime(QDate(2024, 3, 18), QTime(6, 0)) << true << false;
+    QTest::newRow("autumn") << QDate(2024, 11, 2) << QDate(2024, 11, 4) << -60
+                            << QDateTime(QDate(2024, 11, 3), QTime(1, 30)) << false << false;
+    QTest::newRow("autumn second run")
+        << QDate(2024, 11, 2) << QDate(2024, 11, 4) << -60
+        << QDateTime(QDate(2024, 11, 3), QTime(1, 30)) << false << true;
   }
 
   void followsNewYorkAcrossItsClockChanges() {
@@ -597,6 +603,7 @@ class FindTimesTest : public QObject {
     QFETCH(int, skipped);
     QFETCH(QDateTime, use);
     QFETCH(bool, viaButton);
+    QFETCH(bool, secondRun);
     Harness h;
     h.Open();
     WalkToBirthPageAtNewYork(h);
@@ -608,19 +615,30 @@ class FindTimesTest : public QObject {
     QVERIFY(RunSearch(dialog));
     QVERIFY2(h.messages->shown.empty(), qPrintable(h.messages->Texts().join("; ")));
 
-    // Every clock minute the place had, once; none of the skipped hour.
+    // Every real minute the place had, once; none of the skipped hour.
     const std::vector<SearchWindow>& windows = dialog->Windows();
-    const LocalMinute useMinute{use.date().year(), use.date().month(), use.date().day(),
-                                use.time().hour(), use.time().minute()};
+    LocalMinute useMinute{use.date().year(), use.date().month(), use.date().day(),
+                          use.time().hour(), use.time().minute()};
+    if (secondRun) useMinute.repeated = horavela::ClockRun{-5 * 3600, true};
+    // Windows and the minute used, in real minutes.
+    const horavela::PlaceClock clock(
+        {},
+        horavela::ZoneMinuteByMinute(*horavela::TimeZoneRules::Load("America/New_York", nullptr)));
+    const std::int64_t useReal = clock.UniversalOf(useMinute, horavela::PlaceClock::Run::First);
     const std::int64_t gap = horavela::MinuteIndex({2024, 3, 10, 2, 0});
     std::int64_t minutes = 0;
     std::size_t used = windows.size();
     for (std::size_t i = 0; i < windows.size(); ++i) {
       const SearchWindow& w = windows[i];
       minutes += w.minutes;
-      QVERIFY2(horavela::MinuteIndex(w.last) < gap || horavela::MinuteIndex(w.first) >= gap + 60,
-               qPrintable(horavela::app::WindowLine(w)));
-      const bool wanted = viaButton ? useMinute <= w.first : useMinute <= w.last;
+      // A window may run across the gap; its edges are minutes that exist.
+      for (const LocalMinute& edge : {w.first, w.last}) {
+        QVERIFY2(horavela::MinuteIndex(edge) < gap || horavela::MinuteIndex(edge) >= gap + 60,
+                 qPrintable(horavela::app::WindowLine(w)));
+      }
+      const bool wanted =
+          viaButton ? useReal <= clock.UniversalOf(w.first, horavela::PlaceClock::Run::First)
+                    : useReal <= clock.UniversalOf(w.last, horavela::PlaceClock::Run::Last);
       if (used == windows.size() && wanted) used = i;
     }
     QCOMPARE(minutes, from.daysTo(to) * 1440 + 1440 - skipped);
@@ -640,7 +658,8 @@ class FindTimesTest : public QObject {
     QVERIFY2(h.messages->shown.empty(), qPrintable(h.messages->Texts().join("; ")));
     QCOMPARE(h.Find<QComboBox>("cboHourFrom")->currentText(), QString::number(judged.hour));
     QCOMPARE(h.Find<QComboBox>("cboMinuteFrom")->currentText(), QString::number(judged.minute));
-    QVERIFY(h.Find<QCheckBox>("chkDST_Muhurtha")->isChecked());  // EDT, both times
+    // EDT, but EST for a minute of the second run.
+    QCOMPARE(h.Find<QCheckBox>("chkDST_Muhurtha")->isChecked(), !secondRun);
     QVERIFY(h.window->LastEvaluation().has_value());
     QCOMPARE(h.window->LastEvaluation()->Result.TotalScore, window.evaluation().TotalScore);
     QCOMPARE(FromStd(h.window->LastEvaluation()->ResultLabel), FromStd(window.resultLabel()));

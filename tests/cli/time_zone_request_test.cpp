@@ -396,19 +396,40 @@ TEST(TimeZoneRequestTest, SearchWithTzMatchesTheFixedZoneOnEachSide) {
   }
 }
 
-TEST(TimeZoneRequestTest, SearchTakesARepeatedMinuteAtItsFirstOccurrence) {
+// A window's edge in a repeated hour with the offset of its run appended.
+std::string InRun(const json& minute, const char* offset) {
+  return minute.get<std::string>() + offset;
+}
+
+TEST(TimeZoneRequestTest, SearchJudgesBothRunsOfARepeatedHour) {
   const json place = PlaceJson(kNewYork, "America/New_York");
   // New York fell back at 02:00 EDT on 5 November 2023: 01:00-01:59 ran
   // twice. On EST a window boundary falls at 01:01; on EDT it does not.
   const json day =
       Search(SearchJson(place, Minute(2023, 11, 5, 0, 0), Minute(2023, 11, 5, 23, 59)));
-  EXPECT_EQ(day["minutes_scanned"], 1440);
-  const json from = Minute(2023, 11, 5, 0, 0);
+  EXPECT_EQ(day["minutes_scanned"], 1500);
+  const json from = Minute(2023, 11, 5, 1, 0);
   const json to = Minute(2023, 11, 5, 1, 59);
   const json edt = Search(SearchJson(WithCaptions(place, 5, 0, true), from, to));
   const json est = Search(SearchJson(WithCaptions(place, 5, 0, false), from, to));
   ASSERT_NE(edt["windows"], est["windows"]);
-  EXPECT_EQ(Search(SearchJson(place, from, to))["windows"], edt["windows"]);
+  // Both runs, each window edge with its run's offset: the first run's as on
+  // EDT, then the second's as on EST.
+  const json both = Search(SearchJson(place, from, to));
+  EXPECT_EQ(both["minutes_scanned"], 120);
+  std::vector<std::pair<std::string, std::string>> expected, listed;
+  for (const json& w : edt["windows"])
+    expected.emplace_back(InRun(w["from"], "-04:00"), InRun(w["to"], "-04:00"));
+  for (const json& w : est["windows"])
+    expected.emplace_back(InRun(w["from"], "-05:00"), InRun(w["to"], "-05:00"));
+  for (const json& w : both["windows"]) listed.emplace_back(w["from"], w["to"]);
+  // Where the last run of EDT and the first of EST are judged alike they are one window.
+  if (listed.size() + 1 == expected.size()) {
+    const std::size_t join = edt["windows"].size() - 1;
+    expected[join].second = expected[join + 1].second;
+    expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(join) + 1);
+  }
+  EXPECT_EQ(listed, expected);
 
   const json after = Search(SearchJson(WithCaptions(place, 5, 0, false), Minute(2023, 11, 5, 2, 0),
                                        Minute(2023, 11, 5, 23, 59)));

@@ -37,8 +37,9 @@ class DriverScan {
       : request_(AshaAtNewDelhi({subject})),
         birth_(MinuteJudge::BirthState(request_)),
         judge_(request_, birth_, SwissEphemeris()) {}
+  // The judge counts universal minutes.
   Judgement At(const LocalMinute& minute) {
-    return judge_.JudgeThroughDriver(MinuteIndex(minute), 0);
+    return judge_.JudgeThroughDriver(judge_.clock().UniversalOf(minute, PlaceClock::Run::First), 0);
   }
 
  private:

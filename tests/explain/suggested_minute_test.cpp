@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
+#include "atlas/time_zone_rules.h"
 #include "explain/explanation.h"
+#include "search/zone_following.h"
 
 namespace horavela {
 namespace {
-
-// Minutes from 10:00 on one day.
-LocalMinute At(int minutes) {
-  return FromMinuteIndex(MinuteIndex({2024, 11, 14, 10, 0}) + minutes);
-}
 
 TEST(SuggestedMinute, StandsTheWidestMarginFromBothEdgesOrInTheMiddle) {
   // The Moon's star and sign carry the widest margin of the elements.
@@ -29,9 +29,38 @@ TEST(SuggestedMinute, StandsTheWidestMarginFromBothEdgesOrInTheMiddle) {
       {"a short window: the middle", 0, 6, 6, 3},
       {"a single minute", 0, 0, 0, 0},
   };
+  const std::int64_t base = 29'000'000;  // any real minute
   for (const auto& row : rows) {
-    EXPECT_EQ(FormatLocalMinute(SuggestedMinute(At(row.first), At(row.last), At(row.wanted))),
-              FormatLocalMinute(At(row.expected)))
+    EXPECT_EQ(SuggestedUniversalMinute(base + row.first, base + row.last, base + row.wanted),
+              base + row.expected)
+        << row.name;
+  }
+}
+
+// A window across the spring gap is measured in the time that passes in it:
+// at New York on 8 March 2026 the clocks went from 01:59 EST to 03:00 EDT.
+TEST(SuggestedMinute, AcrossTheSpringGapCountsRealMinutes) {
+  std::string error;
+  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York", &error);
+  ASSERT_TRUE(rules) << error;
+  PlaceEntry place;
+  const PlaceClock clock(place, ZoneMinuteByMinute(*rules));
+  const struct {
+    const char* name;
+    LocalMinute first, last, expected;
+  } rows[] = {
+      {"twenty real minutes: five in",
+       {2026, 3, 8, 1, 50},
+       {2026, 3, 8, 3, 9},
+       {2026, 3, 8, 1, 55}},
+      {"four real minutes: the middle",
+       {2026, 3, 8, 1, 58},
+       {2026, 3, 8, 3, 1},
+       {2026, 3, 8, 1, 59}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(FormatLocalMinute(SuggestedMinute(clock, row.first, row.last, row.first)),
+              FormatLocalMinute(row.expected))
         << row.name;
   }
 }

@@ -219,6 +219,33 @@ TEST(MomentCalendar, TimesInTheRepeatedHourAreWrittenInUtc) {
   EXPECT_EQ(windowed.events[0].endUtc, Utc(2024, 11, 3, 8, 0));
 }
 
+// A window the finder lists in the repeated hour names its run by its
+// offset: 01:09 EST is 06:09 UTC, an hour after 01:09 EDT.
+TEST(WindowsCalendar, AWindowInTheRepeatedHourIsTheRunItNames) {
+  const CalendarPlace place = NewYork();
+  ASSERT_TRUE(place.zone.has_value());
+  const LocalMinute firstRun{2024, 11, 3, 1, 9, ClockRun{-4 * 3600, false}};
+  const LocalMinute secondRun{2024, 11, 3, 1, 9, ClockRun{-5 * 3600, true}};
+  const LocalMinute secondRunEnd{2024, 11, 3, 1, 39, ClockRun{-5 * 3600, true}};
+  const struct {
+    SearchWindow window;
+    std::int64_t start, end;
+  } rows[] = {
+      {Window(firstRun, {2024, 11, 3, 1, 29, ClockRun{-4 * 3600, false}}), Utc(2024, 11, 3, 5, 9),
+       Utc(2024, 11, 3, 5, 30)},
+      {Window(secondRun, secondRunEnd), Utc(2024, 11, 3, 6, 9), Utc(2024, 11, 3, 6, 40)},
+      {Window(secondRun, {2024, 11, 3, 2, 30}), Utc(2024, 11, 3, 6, 9), Utc(2024, 11, 3, 7, 31)},
+  };
+  std::vector<SearchWindow> windows;
+  for (const auto& row : rows) windows.push_back(row.window);
+  const ReadCalendar calendar = ReadBack(WindowsCalendar(windows, place, kStamp));
+  ASSERT_EQ(calendar.events.size(), std::size(rows));
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    EXPECT_EQ(calendar.events[i].startUtc, rows[i].start) << i;
+    EXPECT_EQ(calendar.events[i].endUtc, rows[i].end) << i;
+  }
+}
+
 TEST(WindowsCalendar, EachWindowIsItsOwnEvent) {
   const std::vector<SearchWindow> windows = {
       Window({2024, 11, 14, 9, 0}, {2024, 11, 14, 9, 40}, "Good", 5),

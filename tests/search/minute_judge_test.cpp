@@ -110,9 +110,9 @@ TEST(MinuteJudge, PlanetSamplesAreTheDriversPlanetTexts) {
   for (int round = 0; round < 20; ++round) {
     const std::int64_t minute = MinuteIndex(request.from) +
                                 std::uniform_int_distribution<std::int64_t>(0, 365 * 1440)(random);
-    const CalculationState state = StateAt(request, FromMinuteIndex(minute));
+    const CalculationState state = StateAt(request, judge.LocalAt(minute));
     EXPECT_EQ(judge.SamplePlanets(minute).texts, state.Lagna.PlanetSigns)
-        << FormatLocalMinute(FromMinuteIndex(minute));
+        << FormatLocalMinute(judge.LocalAt(minute));
   }
 }
 

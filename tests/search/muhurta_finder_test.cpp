@@ -202,14 +202,15 @@ TEST(MuhurtaFinder, PlanetReadersMatchTheScanOverAWeek) {
   MinuteJudge judge(request, birth, SwissEphemeris());
   for (const SearchWindow& window : fast.windows) {
     const std::size_t s = window.subject == request.subjects[0] ? 0 : 1;
-    const std::int64_t first = MinuteIndex(window.first);
-    const std::int64_t last = MinuteIndex(window.last);
+    // The judge counts universal minutes.
+    const std::int64_t first = judge.clock().UniversalOf(window.first, PlaceClock::Run::First);
+    const std::int64_t last = judge.clock().UniversalOf(window.last, PlaceClock::Run::Last);
     for (std::int64_t minute : {first, last}) {
       const Judgement reference = judge.JudgeThroughDriver(minute, s);
       EXPECT_TRUE(SameJudgement(reference, *window.judgement))
-          << window.subject << " " << FormatLocalMinute(FromMinuteIndex(minute));
+          << window.subject << " " << FormatLocalMinute(judge.LocalAt(minute));
     }
-    if (MinuteIndex(request.from) < first) {
+    if (judge.clock().UniversalOf(request.from, PlaceClock::Run::First) < first) {
       const Judgement before = judge.JudgeThroughDriver(first - 1, s);
       EXPECT_FALSE(SameJudgement(before, *window.judgement))
           << window.subject << " " << FormatLocalMinute(window.first);
