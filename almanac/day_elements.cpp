@@ -45,7 +45,10 @@ const ElementSearch kElementSearches[] = {
 // clocks went back.
 LocalTime TimeOfMinute(const MinuteJudge& judge, std::int64_t minute) {
   const LocalMinute m = judge.LocalAt(minute);
-  return {m.year, m.month, m.day, m.hour, m.minute, 0, m.repeated};
+  LocalTime time(m.year, m.month, m.day, m.hour, m.minute, 0,
+                 static_cast<int>(MinuteIndex(m) - minute) * 60);
+  time.repeated = m.repeated;
+  return time;
 }
 
 // The element's changes over [first, last] and the last one at or before

@@ -170,9 +170,9 @@ QWidget* DayTab::BuildButtons(const QString& backCaption) {
 
 void DayTab::SetDay(const DayAtAGlance& day, const LocalMinute& midnight) {
   hasDay_ = true;
-  const LocalTime moment{day.chartMoment.year,    day.chartMoment.month,  day.chartMoment.day,
-                         day.chartMoment.hour,    day.chartMoment.minute, 0,
-                         day.chartMoment.repeated};
+  LocalTime moment(day.chartMoment.year, day.chartMoment.month, day.chartMoment.day,
+                   day.chartMoment.hour, day.chartMoment.minute);
+  moment.repeated = day.chartMoment.repeated;
   sky_->setText(SkyText(day, midnight));
   timeline_->SetDay(day, midnight);
   scroll_->setFixedHeight(timeline_->sizeHint().height() +

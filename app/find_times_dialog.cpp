@@ -787,6 +787,12 @@ void FindTimesDialog::lstWindows_SelectionChanged() {
   syncing_ = false;
 }
 
+LocalMinute FindTimesDialog::MinuteToUse(const SearchWindow& window) const {
+  const PlaceClock clock(inputs_.request.place,
+                         inputs_.zone ? ZoneMinuteByMinute(*inputs_.zone) : ZoneProvider{});
+  return SuggestedMinute(clock, window.first, window.last, window.first);
+}
+
 void FindTimesDialog::ChooseSelectedWindow() {
   const QList<QTreeWidgetItem*> selected = lstWindows_->selectedItems();
   if (worker_ != nullptr || selected.isEmpty()) return;
@@ -794,9 +800,7 @@ void FindTimesDialog::ChooseSelectedWindow() {
       result_.windows[selected.front()->data(0, Qt::UserRole).toULongLong()];
   // Clear of the window's edges, where the judged moment would at once be
   // warned of the precision of the element that changes there.
-  const PlaceClock clock(inputs_.request.place,
-                         inputs_.zone ? ZoneMinuteByMinute(*inputs_.zone) : ZoneProvider{});
-  const LocalMinute chosen = SuggestedMinute(clock, window.first, window.last, window.first);
+  const LocalMinute chosen = MinuteToUse(window);
   accept();
   emit timeChosen(chosen);
 }

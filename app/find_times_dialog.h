@@ -69,6 +69,9 @@ class FindTimesDialog : public QDialog {
   bool Searching() const { return worker_ != nullptr; }
   // The windows of the last finished search, in time order.
   const std::vector<SearchWindow>& Windows() const { return result_.windows; }
+  // The minute "Use this time" takes from a listed window: clear of its edges,
+  // on the place's clock.
+  LocalMinute MinuteToUse(const SearchWindow& window) const;
 
   void reject() override;
 

@@ -543,7 +543,7 @@ class FindTimesTest : public QObject {
     const int row = list->topLevelItemCount() - 1;  // the last: a date unlike the pages' own
     const SearchWindow window = dialog->Windows()[static_cast<std::size_t>(row)];
     // The minute taken stands clear of the window's edges.
-    const LocalMinute chosen = horavela::SuggestedMinute(window.first, window.last, window.first);
+    const LocalMinute chosen = dialog->MinuteToUse(window);
     list->scrollToItem(list->topLevelItem(row));
     const QPoint at = list->visualItemRect(list->topLevelItem(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -646,8 +646,7 @@ class FindTimesTest : public QObject {
 
     // The minute listed is the minute judged.
     const SearchWindow window = windows[used];
-    const LocalMinute judged =
-        viaButton ? horavela::SuggestedMinute(window.first, window.last, window.first) : useMinute;
+    const LocalMinute judged = viaButton ? dialog->MinuteToUse(window) : useMinute;
     if (viaButton) {
       UseWindow(dialog, used);
     } else {

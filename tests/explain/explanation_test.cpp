@@ -156,6 +156,7 @@ TEST(ExplainMoment, NearestBetterOfABadMomentReadsBetter) {
     const std::vector<SearchWindow> windows =
         WindowsOf(subject, {2025, 3, 1, 0, 0}, {2025, 3, 14, 23, 59});
     DriverScan scan(subject);
+    const PlaceClock clock(AshaAtNewDelhi({subject}).place, {});
     for (const SearchWindow& bad : windows) {
       if (bad.evaluation().ResultWord != "Bad" || bad.first < LocalMinute{2025, 3, 7, 0, 0})
         continue;
@@ -167,7 +168,7 @@ TEST(ExplainMoment, NearestBetterOfABadMomentReadsBetter) {
       EXPECT_EQ(after.window.word, scan.At(after.minute).evaluation.ResultWord);
       // Offered clear of the window's edges, nearest the moment.
       EXPECT_EQ(after.minute,
-                SuggestedMinute(after.window.from, after.window.to, after.window.from));
+                SuggestedMinute(clock, after.window.from, after.window.to, after.window.from));
       for (const SearchWindow& between : windows) {
         if (between.first > bad.first && between.last < after.minute) {
           EXPECT_EQ(between.evaluation().ResultWord, "Bad") << FormatLocalMinute(between.first);
@@ -180,7 +181,7 @@ TEST(ExplainMoment, NearestBetterOfABadMomentReadsBetter) {
         EXPECT_GT(ResultRank(scan.At(explanation.before->minute).evaluation.ResultWord), 1);
         const BetterMoment& before = *explanation.before;
         EXPECT_EQ(before.minute,
-                  SuggestedMinute(before.window.from, before.window.to, before.window.to));
+                  SuggestedMinute(clock, before.window.from, before.window.to, before.window.to));
       }
       EXPECT_FALSE(explanation.bestOfDay);
       if (++checked == 2) return;
