@@ -53,6 +53,10 @@ struct LocalTime {
 std::string FormatLocalTime(const LocalTime& time);
 // "2011-12-31T07:01:18+14:00": the same with the offset in force, where known.
 std::string FormatLocalTimeWithOffset(const LocalTime& time);
+// A time of the sky or of the day's parts: with the offset in force on a day
+// whose clock changes (a time in a repeated hour or beside a skipped one then
+// names its instant), as the plain clock otherwise.
+std::string FormatDayTime(const LocalTime& time, bool clockChanges);
 
 // A named stretch of local clock time: a kalam, a hora, a tithi, ...
 struct Period {

@@ -29,4 +29,8 @@ std::string FormatLocalTimeWithOffset(const LocalTime& time) {
   return FormatLocalTime(time) + FormatIsoOffset(*time.utcOffsetSeconds);
 }
 
+std::string FormatDayTime(const LocalTime& time, bool clockChanges) {
+  return clockChanges ? FormatLocalTimeWithOffset(time) : FormatLocalTime(time);
+}
+
 }  // namespace horavela

@@ -19,9 +19,7 @@ using nlohmann::ordered_json;
 struct TimeForm {
   bool withOffset = false;
 
-  std::string Text(const LocalTime& time) const {
-    return withOffset ? FormatLocalTimeWithOffset(time) : FormatLocalTime(time);
-  }
+  std::string Text(const LocalTime& time) const { return FormatDayTime(time, withOffset); }
   ordered_json Json(const std::optional<LocalTime>& time) const {
     if (!time) return nullptr;
     return Text(*time);

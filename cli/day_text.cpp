@@ -2,6 +2,7 @@
 
 #include <iomanip>
 #include <sstream>
+#include <string_view>
 #include <utility>
 
 #include "search/local_minute.h"
@@ -12,8 +13,8 @@ namespace {
 
 constexpr int kLabelWidth = 17;  // "Abhijit muhurta" and two spaces
 
-std::string TimeOrNone(const std::optional<LocalTime>& time) {
-  return time ? FormatLocalTime(*time) : std::string("none");
+std::string TimeOrNone(const std::optional<LocalTime>& time, bool clockChanges) {
+  return time ? FormatDayTime(*time, clockChanges) : std::string("none");
 }
 
 void WriteLine(const std::string& label, const std::string& text, std::ostream& out) {
@@ -21,23 +22,38 @@ void WriteLine(const std::string& label, const std::string& text, std::ostream& 
 }
 
 void WriteSky(const RiseAndSet& sky, std::ostream& out) {
-  WriteLine("Sunrise", TimeOrNone(sky.sunrise), out);
-  WriteLine("Sunset", TimeOrNone(sky.sunset), out);
-  WriteLine("Next sunrise", TimeOrNone(sky.nextSunrise), out);
-  if (sky.polarDay) out << "The Sun does not set: a polar day.\n";
-  if (sky.polarNight) out << "The Sun does not rise: a polar night.\n";
-}
-
-void WriteSpan(const Period& period, std::ostream& out) {
-  WriteLine(period.name, FormatLocalTime(period.from) + " to " + FormatLocalTime(period.to), out);
-}
-
-void WriteParts(const DayParts& parts, std::ostream& out) {
-  WriteLine("Weekday", parts.weekday, out);
-  for (const Period* kalam :
-       {&parts.rahuKalam, &parts.yamaganda, &parts.gulikaKalam, &parts.abhijit}) {
-    WriteSpan(*kalam, out);
+  WriteLine("Sunrise", TimeOrNone(sky.sunrise, sky.clockChanges), out);
+  WriteLine("Sunset", TimeOrNone(sky.sunset, sky.clockChanges), out);
+  WriteLine("Next sunrise", TimeOrNone(sky.nextSunrise, sky.clockChanges), out);
+  // What a day without the ordinary sunrise, sunset and next sunrise lacks.
+  static const std::pair<std::string_view, const char*> kPolarLines[] = {
+      {"day", "The Sun does not set: a polar day."},
+      {"night", "The Sun does not rise: a polar night."},
+      {"no_sunset", "The Sun rises and does not set again this day: no kalams."},
+      {"no_sunrise", "The Sun sets without having risen this day: no kalams."},
+      {"no_next_sunrise", "The Sun does not rise again the next day: the night has no parts."},
+  };
+  for (const auto& [kind, line] : kPolarLines) {
+    if (PolarKind(sky) == kind) out << line << '\n';
   }
+}
+
+void WriteSpan(const Period& period, bool clockChanges, std::ostream& out) {
+  WriteLine(
+      period.name,
+      FormatDayTime(period.from, clockChanges) + " to " + FormatDayTime(period.to, clockChanges),
+      out);
+}
+
+void WriteParts(const DayParts& parts, bool clockChanges, std::ostream& out) {
+  WriteLine("Weekday", parts.weekday, out);
+  for (const Period* kalam : {&parts.rahuKalam, &parts.yamaganda, &parts.gulikaKalam}) {
+    WriteSpan(*kalam, clockChanges, out);
+  }
+  Period abhijit = parts.abhijit;
+  // Almanacs leave Abhijit out on a Wednesday; its times still stand.
+  if (!parts.abhijitObserved) abhijit.name += " (not observed on a Wednesday)";
+  WriteSpan(abhijit, clockChanges, out);
 }
 
 // Each period of an element with the time it ends.
@@ -75,7 +91,7 @@ std::string DayText(const DayRequest& request, const DayAtAGlance& day,
       FormatLocalMinute({request.year, request.month, request.day, 0, 0}).substr(0, 10);
   out << "Day " << date << (request.place.city.empty() ? "" : " at " + request.place.city) << '\n';
   WriteSky(day.sky, out);
-  if (day.parts) WriteParts(*day.parts, out);
+  if (day.parts) WriteParts(*day.parts, day.sky.clockChanges, out);
   WriteElements(day.elements, out);
   if (request.verdicts) WriteVerdicts(day.verdicts, out);
   if (!warnings.empty()) out << "Warnings:\n";
