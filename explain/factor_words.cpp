@@ -104,12 +104,6 @@ const ShortPathRow* ShortPathOf(std::string_view subject) {
   return nullptr;
 }
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
 // The verdict word as a sentence reads it, the rule sets' misspellings mended.
 std::string SentenceWord(std::string_view word) {
   if (word == "Unavourable" || word == "Uafvourable") return "unfavourable";
@@ -141,12 +135,6 @@ std::string LineOf(const CalculationState& state, const VerdictParts& parts) {
 }
 
 }  // namespace
-
-VerdictParts SplitVerdict(std::string_view verdict) {
-  const std::size_t dash = verdict.rfind('-');
-  if (dash == std::string_view::npos) return {{}, Trim(verdict)};
-  return {Trim(verdict.substr(0, dash)), Trim(verdict.substr(dash + 1))};
-}
 
 CalculationState EvaluatedState(const EvaluationInput& input, PlanetEphemeris& ephemeris) {
   CalculationState state;

@@ -7,6 +7,7 @@
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
 #include "explain/explanation.h"
+#include "rules/verdict_parts.h"
 
 // The rule set's factors in plain words, and which elements of the chart they
 // read, from one table keyed by the verdict's prefix ("Tithi" of
@@ -27,14 +28,6 @@ enum ElementRead : unsigned {
 constexpr unsigned PlanetSignRead(int planet) {
   return 1u << (8 + planet);
 }
-
-// "Tithi - Unfavourable" as "Tithi" and "Unfavourable"; a verdict without a
-// dash (the short path's "Favourable") has an empty prefix.
-struct VerdictParts {
-  std::string_view prefix;
-  std::string_view word;
-};
-VerdictParts SplitVerdict(std::string_view verdict);
 
 // `input`'s election moment evaluated as horavela-cli evaluate evaluates it:
 // both charts, the strengths, then the rule set.

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "report/report_texts.h"
+#include "rules/verdict_parts.h"
 
 namespace horavela {
 namespace {
@@ -22,17 +23,8 @@ constexpr VerdictWord kVerdictWords[] = {
     {"Uafvourable", Leaning::Against},
 };
 
-// The word after the verdict's last dash: "Neutral" of "Siddha Yoga - Neutral"
-// and of "Nakshatra of Grammar- Neutral".
-std::string_view WordOf(std::string_view verdict) {
-  const std::size_t dash = verdict.rfind('-');
-  if (dash != std::string_view::npos) verdict.remove_prefix(dash + 1);
-  while (!verdict.empty() && verdict.front() == ' ') verdict.remove_prefix(1);
-  return verdict;
-}
-
 const VerdictWord* LeaningOf(std::string_view verdict) {
-  const std::string_view word = WordOf(verdict);
+  const std::string_view word = SplitVerdict(verdict).word;
   for (const VerdictWord& known : kVerdictWords) {
     if (known.word == word) return &known;
   }
