@@ -58,6 +58,14 @@ FindTimesDialog* OpenFinder(Harness& h, const QString& button) {
   return dialog;
 }
 
+// The finder opened from a blank election page of a marriage.
+FindTimesDialog* OpenFinderOnElectionPage(Harness& h) {
+  h.Open();
+  h.TickSubject(1, "Marriage");
+  h.Click("cmdNext_0");
+  return OpenFinder(h, "cmdFindTimes");
+}
+
 template <class T>
 T* In(FindTimesDialog* dialog, const QString& name) {
   T* found = dialog->findChild<T*>(name);
@@ -197,10 +205,7 @@ class FindTimesTest : public QObject {
   // and Close never scroll out of view.
   void theDialogFitsASmallScreen() {
     Harness h;
-    h.Open();
-    h.TickSubject(1, "Marriage");
-    h.Click("cmdNext_0");
-    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
+    FindTimesDialog* dialog = OpenFinderOnElectionPage(h);
     const QSize needed = dialog->minimumSizeHint().expandedTo(dialog->minimumSize());
     for (const QSize screen : {QSize(640, 370), QSize(1024, 570)}) {
       QVERIFY2(needed.width() <= screen.width() && needed.height() <= screen.height(),
@@ -217,10 +222,7 @@ class FindTimesTest : public QObject {
   // A wheel rolled over the finder's boxes on the way down leaves them as they were.
   void theWheelLeavesAnUnfocusedBox() {
     Harness h;
-    h.Open();
-    h.TickSubject(1, "Marriage");
-    h.Click("cmdNext_0");
-    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
+    FindTimesDialog* dialog = OpenFinderOnElectionPage(h);
     auto* calendar = In<QCalendarWidget>(dialog, "calResults");
     auto* total = In<QSpinBox>(dialog, "spnMinTotal");
     total->setValue(0);
@@ -251,10 +253,7 @@ class FindTimesTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QDate, date);
     Harness h;
-    h.Open();
-    h.TickSubject(1, "Marriage");
-    h.Click("cmdNext_0");
-    FindTimesDialog* dialog = OpenFinder(h, "cmdFindTimes");
+    FindTimesDialog* dialog = OpenFinderOnElectionPage(h);
     auto* to = In<QDateEdit>(dialog, "dtTo");
     to->setDate(QDate(2027, 3, 8));
     QApplication::setActiveWindow(dialog);
