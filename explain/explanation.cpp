@@ -5,6 +5,7 @@
 #include "explain/factor_words.h"
 #include "explain/precise_check.h"
 #include "explain/suggested_minute.h"
+#include "rules/charts.h"
 #include "search/local_minute.h"
 
 namespace horavela {
@@ -140,7 +141,7 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   // The moment as evaluate judges it, with the zone the judge reads there.
   EvaluationInput evaluated = input;
   evaluated.election = judge.EntryAt(moment);
-  const CalculationState state = EvaluatedState(evaluated, ephemeris);
+  const CalculationState state = EvaluatedState(OnCivilWeekday(evaluated), ephemeris);
   explanation.factors = FactorsInWords(state);
 
   const std::vector<explain_detail::ElementAround> elements =
