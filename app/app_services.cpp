@@ -18,8 +18,6 @@
 #include "app/app_texts.h"
 #include "book/book.h"
 #include "explain/explanation.h"
-#include "judge/calculation_driver.h"
-#include "rules/charts.h"
 
 namespace horavela::app {
 
@@ -102,18 +100,12 @@ class InputSwallower : public QObject {
 }  // namespace
 
 CoreSteps RealCoreSteps() {
-  return {.computeCharts = [](CalculationState& state) { ComputeCharts(state, SwissEphemeris()); },
-          .computeStrengths = &ComputeStrengths,
-          .dispatchSubject =
-              [](CalculationState& state, RichTextSink& report, const ReportOptions& options) {
-                return DispatchSubject(state, report, options);
-              },
-          .explain =
-              [](const EvaluationInput& input, const ZoneProvider& zoneAt) {
-                return ExplainMoment(input, zoneAt, SwissEphemeris());
-              },
-          .computeDay =
-              [](const DayRequest& request) { return ComputeDay(request, SwissEphemeris()); }};
+  CoreSteps steps;
+  static_cast<EvaluationSteps&>(steps) = CoreEvaluationSteps();
+  steps.computeDay = [](const DayRequest& request) {
+    return ComputeDay(request, SwissEphemeris());
+  };
+  return steps;
 }
 
 void PauseIgnoringInput(int milliseconds) {

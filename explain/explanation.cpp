@@ -77,11 +77,8 @@ std::optional<BetterMoment> BetterAfter(RunsAround& runs, std::int64_t moment, i
   }
 }
 
-// Word, then total, then factor count, then length.
-auto RankKey(const JudgedRun& run) {
-  const Evaluation& evaluation = run.judgement->evaluation;
-  return std::tuple(RankOf(run), evaluation.TotalScore, evaluation.FactorCount,
-                    run.last - run.first);
+BestWindowKey RankKey(const JudgedRun& run) {
+  return BestKeyOf(run.judgement->evaluation, run.last - run.first + 1);
 }
 
 // The best window touching the moment's civil day, when better than its own.

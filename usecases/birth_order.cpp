@@ -15,9 +15,9 @@ std::string MomentText(const MomentEntry& moment) {
 
 Result<void> CheckBornBeforeElection(const MomentEntry& birth, const MomentEntry& election) {
   if (UniversalSeconds(birth) <= UniversalSeconds(election)) return {};
-  return Unexpected(Problem{
-      "birth", messages::BirthAfterElection(MomentText(birth), MomentText(election)),
-      Rule::Inconsistent});
+  return Unexpected(Problem{"birth",
+                            messages::BirthAfterElection(MomentText(birth), MomentText(election)),
+                            Rule::Inconsistent});
 }
 
 }  // namespace horavela

@@ -75,8 +75,8 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
   // Said in the explanation alone, after the report: the report is the
   // person's document and reads as it always has.
   if (!order && evaluated.explanation) {
-    evaluated.explanation->warnings.push_back(
-        Sentence(order.error().message) + "; the rule sets compare the years alone.");
+    evaluated.explanation->warnings.push_back(Sentence(order.error().message) +
+                                              "; the rule sets compare the years alone.");
   }
   return evaluated;
 }

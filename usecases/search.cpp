@@ -40,8 +40,8 @@ Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
     request.zoneAt = ZoneMinuteByMinute(rules);
   }
   if (entries.zoneSignsChecked) {
-    for (const auto& [place, path] : {std::pair{&request.birth.place, "birth"},
-                                      std::pair{&request.place, "place"}}) {
+    for (const auto& [place, path] :
+         {std::pair{&request.birth.place, "birth"}, std::pair{&request.place, "place"}}) {
       if (Result<void> signs = CheckZoneCaptionSigns(*place, path); !signs)
         return Unexpected(signs.error());
     }
@@ -55,7 +55,8 @@ SearchResult RunSearch(PreparedSearch prepared, PlanetEphemeris& ephemeris,
   const double kalamShare = prepared.avoid.empty() ? 0.0 : 0.5;
   prepared.request.excluded =
       KalamMinutes(prepared.request, prepared.avoid, Share(control, 0.0, kalamShare));
-  return FindMuhurtaWindows(prepared.request, ephemeris, Share(control, kalamShare, 1.0 - kalamShare));
+  return FindMuhurtaWindows(prepared.request, ephemeris,
+                            Share(control, kalamShare, 1.0 - kalamShare));
 }
 
 }  // namespace horavela

@@ -1,0 +1,74 @@
+#include "engine/result.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "engine/input_check.h"
+
+namespace horavela {
+namespace {
+
+Result<int> Halve(int n) {
+  if (n % 2 != 0) return Unexpected(Problem{"n", "must be even", Rule::OutOfRange});
+  return n / 2;
+}
+
+TEST(Result, HoldsAValueOrTheProblemThatStoppedIt) {
+  const Result<int> half = Halve(8);
+  ASSERT_TRUE(half.has_value());
+  EXPECT_TRUE(static_cast<bool>(half));
+  EXPECT_EQ(*half, 4);
+  EXPECT_EQ(half.value(), 4);
+
+  const Result<int> odd = Halve(7);
+  EXPECT_FALSE(odd.has_value());
+  EXPECT_FALSE(static_cast<bool>(odd));
+  EXPECT_EQ(ProblemText(odd.error()), "n: must be even");
+  EXPECT_EQ(odd.error().rule, Rule::OutOfRange);
+}
+
+TEST(Result, ReachesIntoItsValueAndGivesUpMoveOnlyOnes) {
+  Result<std::string> text = std::string("Rohini");
+  EXPECT_EQ(text->size(), 6u);
+  text->append(" pada 2");
+  EXPECT_EQ(*text, "Rohini pada 2");
+
+  Result<std::unique_ptr<int>> owned = std::make_unique<int>(27);
+  std::unique_ptr<int> taken = *std::move(owned);
+  EXPECT_EQ(*taken, 27);
+}
+
+// A check gives nothing back: only whether, and why not.
+TEST(Result, OfVoidIsACheck) {
+  struct Row {
+    int hours;
+    int minutes;
+    const char* problem;  // empty: passes
+  };
+  const Row rows[] = {
+      {-5, -30, ""},
+      {5, 30, ""},
+      {0, 30, ""},
+      {-5, 0, ""},
+      {-5, 30,
+       "birth.zone: hours -5 and minutes 30 must have the same sign (Indian Time is -5 and -30, "
+       "west positive)"},
+      {3, -30,
+       "birth.zone: hours 3 and minutes -30 must have the same sign (Indian Time is -5 and -30, "
+       "west positive)"},
+  };
+  for (const Row& row : rows) {
+    PlaceEntry place;
+    place.zoneHours = static_cast<std::int16_t>(row.hours);
+    place.zoneMinutes = static_cast<std::int16_t>(row.minutes);
+    const Result<void> signs = CheckZoneCaptionSigns(place, "birth");
+    EXPECT_EQ(signs.has_value(), std::string(row.problem).empty())
+        << row.hours << " " << row.minutes;
+    if (!signs) EXPECT_EQ(ProblemText(signs.error()), row.problem);
+  }
+}
+
+}  // namespace
+}  // namespace horavela
