@@ -66,7 +66,9 @@ TEST(Result, OfVoidIsACheck) {
     const Result<void> signs = CheckZoneCaptionSigns(place, "birth");
     EXPECT_EQ(signs.has_value(), std::string(row.problem).empty())
         << row.hours << " " << row.minutes;
-    if (!signs) EXPECT_EQ(ProblemText(signs.error()), row.problem);
+    if (!signs) {
+      EXPECT_EQ(ProblemText(signs.error()), row.problem);
+    }
   }
 }
 
