@@ -204,27 +204,6 @@ TEST(PrepareSearchUseCase, ChecksInTheirOrder) {
   }
 }
 
-// A front end's zone names are resolved only once the request has passed,
-// and may fill the birth's captions.
-TEST(PrepareSearchUseCase, ZonesAreResolvedAfterTheRequestsChecks) {
-  int asked = 0;
-  SearchEntries entries;
-  entries.request = testing::AshaAtNewDelhi({"No Such Subject"});
-  entries.resolveZone = [&asked](SearchRequest& request) -> Result<std::optional<TimeZoneRules>> {
-    ++asked;
-    request.birth.place.zoneMinutes = -30;
-    return std::optional<TimeZoneRules>();
-  };
-  EXPECT_FALSE(PrepareSearch(entries).has_value());
-  EXPECT_EQ(asked, 0);
-  entries.request.subjects = {"Marriage"};
-  entries.request.birth.place.zoneMinutes = 0;
-  const Result<PreparedSearch> prepared = PrepareSearch(entries);
-  ASSERT_TRUE(prepared.has_value());
-  EXPECT_EQ(asked, 1);
-  EXPECT_EQ(prepared->request.birth.place.zoneMinutes, -30);
-}
-
 // With kalams to leave out, their minutes take the first half of the bar.
 TEST(RunSearchUseCase, KalamsTakeTheFirstHalfOfTheProgress) {
   SearchEntries entries;
