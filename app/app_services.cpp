@@ -17,10 +17,7 @@
 #include "almanac/day_at_a_glance.h"
 #include "app/app_texts.h"
 #include "book/book.h"
-#include "engine/planet_ephemeris.h"
 #include "explain/explanation.h"
-#include "judge/calculation_driver.h"
-#include "rules/charts.h"
 
 namespace horavela::app {
 
@@ -103,23 +100,12 @@ class InputSwallower : public QObject {
 }  // namespace
 
 CoreSteps RealCoreSteps() {
-  return {.computeCharts =
-              [](CalculationState& state) {
-                ComputeCharts(state, SwissEphemeris());
-                // The results page shows the planets, and says when they are unavailable.
-                ElectionPlanetSigns(state);
-              },
-          .computeStrengths = &ComputeStrengths,
-          .dispatchSubject =
-              [](CalculationState& state, RichTextSink& report, const ReportOptions& options) {
-                return DispatchSubject(state, report, options);
-              },
-          .explain =
-              [](const EvaluationInput& input, const ZoneProvider& zoneAt) {
-                return ExplainMoment(input, zoneAt, SwissEphemeris());
-              },
-          .computeDay =
-              [](const DayRequest& request) { return ComputeDay(request, SwissEphemeris()); }};
+  CoreSteps steps;
+  static_cast<EvaluationSteps&>(steps) = CoreEvaluationSteps();
+  steps.computeDay = [](const DayRequest& request) {
+    return ComputeDay(request, SwissEphemeris());
+  };
+  return steps;
 }
 
 void PauseIgnoringInput(int milliseconds) {

@@ -12,6 +12,7 @@
 #include "atlas/places.h"
 #include "explain/explanation.h"
 #include "report/report_writer.h"
+#include "usecases/evaluate.h"
 
 class QPrinter;
 class QSettings;
@@ -57,15 +58,11 @@ class PlaceSearch {
   virtual bool Search(const QString& text, const QString& webAddress) = 0;
 };
 
-// The steps of one evaluation that run inside the core. Replaceable so tests
-// can make the core fail and watch the window recover.
-struct CoreSteps {
-  std::function<void(CalculationState&)> computeCharts;
-  std::function<void(CalculationState&)> computeStrengths;
-  std::function<bool(CalculationState&, RichTextSink&, const ReportOptions&)> dispatchSubject;
-  // Why the moment reads as it does and how long that holds; empty in a
-  // build or test that does without.
-  std::function<Explanation(const EvaluationInput&, const ZoneProvider&)> explain;
+// The steps of one evaluation that run inside the core (computeCharts,
+// computeStrengths, explain, dispatchSubject). Replaceable so tests can make
+// the core fail and watch the window recover; without `explain` the moment
+// goes unexplained.
+struct CoreSteps : EvaluationSteps {
   // The day at a glance of the election date and place.
   std::function<DayAtAGlance(const DayRequest&)> computeDay;
 };

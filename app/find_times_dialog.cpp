@@ -38,6 +38,7 @@
 #include "report/atomic_file.h"
 #include "search/windows_csv.h"
 #include "search/zone_following.h"
+#include "usecases/search.h"
 
 namespace horavela::app {
 
@@ -76,11 +77,8 @@ class WindowItem : public QTreeWidgetItem {
   }
 };
 
-// The order of "best": word, then total, then factor count, then length.
-auto BestKey(const SearchWindow& window) {
-  const Evaluation& evaluation = window.evaluation();
-  return std::make_tuple(ResultRank(evaluation.ResultWord), evaluation.TotalScore,
-                         evaluation.FactorCount, window.minutes);
+BestWindowKey BestKey(const SearchWindow& window) {
+  return BestKeyOf(window.evaluation(), window.minutes);
 }
 
 QDate DateOf(const LocalMinute& minute) {
@@ -142,21 +140,6 @@ QString Summary(const FindTimesInputs& inputs) {
            Coordinate(p.latitudeDegrees, p.latitudeMinutes, p.north, 'N', 'S'),
            Coordinate(p.longitudeDegrees, p.longitudeMinutes, p.east, 'E', 'W'),
            ZoneText(p, inputs.zone).toHtmlEscaped());
-}
-
-// The checks of a request whose range is chosen, and the zone it follows;
-// the first problem, if any.
-std::optional<Problem> PrepareRequest(SearchRequest& request,
-                                      const std::optional<TimeZoneRules>& zone) {
-  if (std::optional<Problem> problem = CheckSearchRequest(request)) return problem;
-  if (zone) {
-    if (std::optional<Problem> problem =
-            CheckZoneOverRange(*zone, request.place, request.from, request.to, "place")) {
-      return problem;
-    }
-    request.zoneAt = ZoneMinuteByMinute(*zone);
-  }
-  return CheckRangeAfterBirth(request);
 }
 
 QLabel* Swatch(const QColor& colour, const QString& text, QWidget* parent) {
@@ -493,9 +476,14 @@ void FindTimesDialog::cmdSearch_Click() {
   request.to = {to.year(), to.month(), to.day(), 23, 59};
   request.minResult = cboMinResult_->currentText().toStdString();
   if (spnMinTotal_->value() != kNoMinimumTotal) request.minTotal = spnMinTotal_->value();
-  if (const std::optional<Problem> problem = PrepareRequest(request, inputs_.zone)) {
+  SearchEntries entries;
+  entries.request = request;
+  entries.avoid = AvoidedKalams();
+  entries.zone = inputs_.zone;
+  Result<PreparedSearch> prepared = PrepareSearch(std::move(entries));
+  if (!prepared) {
     messages_->Show(MessageIcon::Error,
-                    QString(texts::kFindCannotSearch).arg(FromStd(ProblemText(*problem))));
+                    QString(texts::kFindCannotSearch).arg(FromStd(ProblemText(prepared.error()))));
     return;
   }
 
@@ -518,26 +506,17 @@ void FindTimesDialog::cmdSearch_Click() {
   // dialog's thread as a queued call, which Qt drops once the dialog is gone
   // (the destructor waits for the worker first in any case).
   worker_ = QThread::create(
-      [this, request, avoid = AvoidedKalams(), result = pending_, error = pendingError_]() mutable {
+      [this, search = std::move(*prepared), result = pending_, error = pendingError_]() mutable {
         // This thread ends with the search: the ephemeris state it builds goes with it.
         const ThreadStateRelease release(SwissEphemeris());
-        // With kalams to leave out, finding their minutes takes the first
-        // half of the bar (a long range takes seconds) and the search the rest.
-        const double kalamShare = avoid.empty() ? 0.0 : 0.5;
-        const auto progressFrom = [this](double start, double share) {
-          return [this, start, share](double fraction) {
-            const double done = start + share * fraction;
-            QMetaObject::invokeMethod(
-                this, [this, done] { ShowProgress(done); }, Qt::QueuedConnection);
-          };
-        };
         SearchControl control;
         control.cancel = &cancel_;
+        control.progress = [this](double done) {
+          QMetaObject::invokeMethod(
+              this, [this, done] { ShowProgress(done); }, Qt::QueuedConnection);
+        };
         try {
-          control.progress = progressFrom(0.0, kalamShare);
-          request.excluded = KalamMinutes(request, avoid, control);
-          control.progress = progressFrom(kalamShare, 1.0 - kalamShare);
-          *result = FindMuhurtaWindows(request, SwissEphemeris(), control);
+          *result = RunSearch(std::move(search), SwissEphemeris(), control);
         } catch (const std::exception& failure) {
           *error = FromStd(failure.what());
         } catch (...) {

@@ -186,8 +186,9 @@ class MainWindow : public QMainWindow {
   MomentEntry ReadMoment(const MomentBoxes& moment, const PlaceBoxes& place) const;
   EvaluationInput ReadInput() const;
   void EndEvaluationWithError(const QString& reason);
-  // The explanation of the evaluated moment, or nothing when it cannot be had.
-  std::optional<Explanation> ExplainElection(const EvaluationInput& input);
+  // The evaluation the pages ask for, explained, with the report that closes
+  // with its timing notes.
+  EvaluationRequest ElectionRequest() const;
   void FillBirthDetails(const CalculationState& state);
   void Muhurtha_Details_Display(const CalculationState& state);
 

@@ -27,7 +27,6 @@
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "app/report_summary.h"
-#include "engine/input_check.h"
 #include "explain/full_report.h"
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
@@ -112,38 +111,41 @@ void MainWindow::EndEvaluationWithError(const QString& reason) {
                            QString("%1: %2").arg(texts::kEvaluationFailed, reason));
 }
 
+EvaluationRequest MainWindow::ElectionRequest() const {
+  EvaluationRequest request{ReadInput(), {}, LateBirth::kRefuse, true, true};
+  // An election place that follows an atlas city keeps its own clock.
+  if (const TimeZoneRules* zone = electionAtlas_->Zone())
+    request.electionZone = ZoneMinuteByMinute(*zone);
+  return request;
+}
+
 void MainWindow::Display(Pace pace) {
   const auto pause = [this, pace](int milliseconds) {
     if (pace == Pace::WithPauses) services_.pause(milliseconds);
   };
-  CalculationState state;
-  state.Input = ReadInput();
-  if (const std::optional<Problem> problem = CheckEvaluationInput(state.Input)) {
-    EndEvaluationWithError(FromStd(ProblemText(*problem)));
-    return;
-  }
+  const EvaluationRequest request = ElectionRequest();
   // The report is composed into a document of its own and shown only when the
   // rule set has finished, so a failure leaves the old report in place.
   auto document = std::make_unique<QTextDocument>(RTB_);
   document->setDefaultFont(RTB_->document()->defaultFont());
   RtfWriter rtf;
-  bool ran = false;
-  const MomentEntry& e = state.Input.election;
+  const MomentEntry& e = request.input.election;
   const LocalMinute moment{e.year, e.month, e.day, e.hour, e.minute};
-  std::optional<Explanation> explanation;
-  try {
+  // The wait page once the charts are drawn, and again before the report.
+  EvaluationSteps steps = services_.core;
+  steps.computeCharts = [this, &pause](CalculationState& state) {
     services_.core.computeCharts(state);
     ShowPage(picMessage_);
     pause(kChartPause);
-    services_.core.computeStrengths(state);
-    explanation = ExplainElection(state.Input);
-    const ReportOptions options = FullReportOptions(explanation, moment);
-    DocumentSink shown(document.get(), [this, &pause] {
-      ShowPage(picMessage_);
-      pause(kReportPause);
-    });
-    TeeSink both{&shown, &rtf};
-    ran = services_.core.dispatchSubject(state, both, options);
+  };
+  DocumentSink shown(document.get(), [this, &pause] {
+    ShowPage(picMessage_);
+    pause(kReportPause);
+  });
+  TeeSink both{&shown, &rtf};
+  std::optional<Result<Evaluated>> evaluated;
+  try {
+    evaluated = Evaluate(request, both, steps);
   } catch (const std::exception& error) {
     EndEvaluationWithError(FromStd(error.what()));
     return;
@@ -151,7 +153,17 @@ void MainWindow::Display(Pace pace) {
     EndEvaluationWithError("unknown error");
     return;
   }
-  if (ran) {
+  if (!*evaluated) {
+    EndEvaluationWithError(FromStd(ProblemText(evaluated->error())));
+    return;
+  }
+  Evaluated& done = **evaluated;
+  CalculationState& state = done.state;
+  // The verdict stands without its explanation: a failure there only leaves
+  // the panel and the timing notes out.
+  std::optional<Explanation> explanation;
+  if (done.explanation) explanation = std::move(*done.explanation);
+  if (done.ruleSetRan) {
     RTB_->setDocument(document.release());  // the old document, a child of RTB, goes
     lastRtf_ = rtf.Document();
   }
@@ -175,20 +187,6 @@ void MainWindow::Display(Pace pace) {
   lblWarnings_->setText(warnings.join("\n\n"));
   lblWarnings_->setVisible(!warnings.isEmpty());
   ComputeDayTab(true);
-}
-
-std::optional<Explanation> MainWindow::ExplainElection(const EvaluationInput& input) {
-  if (!services_.core.explain) return std::nullopt;
-  ZoneProvider zoneAt;
-  // An election place that follows an atlas city keeps its own clock.
-  if (const TimeZoneRules* zone = electionAtlas_->Zone()) zoneAt = ZoneMinuteByMinute(*zone);
-  // The verdict stands without its explanation: a failure here only leaves
-  // the panel and the timing notes out.
-  try {
-    return services_.core.explain(input, zoneAt);
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
 }
 
 void MainWindow::FillBirthDetails(const CalculationState& state) {

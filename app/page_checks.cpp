@@ -7,6 +7,7 @@
 #include "calendar/civil_calendar.h"
 #include "engine/input_check.h"
 #include "engine/universal_time.h"
+#include "usecases/birth_order.h"
 
 namespace horavela::app {
 
@@ -108,7 +109,7 @@ QString MomentWords(const MomentEntry& moment) {
 }  // namespace
 
 QString CheckBornBeforeElection(const MomentEntry& birth, const MomentEntry& election) {
-  if (UniversalSeconds(birth) <= UniversalSeconds(election)) return {};
+  if (horavela::CheckBornBeforeElection(birth, election)) return {};
   return QString(texts::kBirthAfterElection).arg(MomentWords(birth), MomentWords(election));
 }
 

@@ -9,29 +9,27 @@ namespace horavela::book {
 
 namespace {
 
-std::string Text(const std::optional<Problem>& problem) {
-  return problem ? ProblemText(*problem) : std::string();
-}
-
 bool IsBlank(const std::string& text) {
   return text.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
 }  // namespace
 
-std::string CheckPerson(const Person& person) {
-  if (IsBlank(person.name)) return "name: is empty";
-  if (std::string problem = Text(CheckTextLength(person.name, text_limits::kName, "name"));
-      !problem.empty())
-    return problem;
-  if (std::string problem = Text(CheckSex(person.sex)); !problem.empty()) return problem;
-  if (std::string problem = Text(CheckMoment(person.birth, "birth")); !problem.empty())
-    return problem;
-  return Text(CheckTextLength(person.note, text_limits::kNote, "note"));
+Result<void> CheckPerson(const Person& person) {
+  if (IsBlank(person.name)) return Unexpected(Problem{"name", "is empty", Rule::Missing});
+  for (const std::optional<Problem>& problem :
+       {CheckTextLength(person.name, text_limits::kName, "name"), CheckSex(person.sex),
+        CheckMoment(person.birth, "birth"),
+        CheckTextLength(person.note, text_limits::kNote, "note")}) {
+    if (problem) return Unexpected(*problem);
+  }
+  return {};
 }
 
-std::string CheckPlace(const Place& place) {
-  return Text(horavela::CheckPlace(place.place, ""));
+Result<void> CheckPlace(const Place& place) {
+  if (std::optional<Problem> problem = horavela::CheckPlace(place.place, ""))
+    return Unexpected(*problem);
+  return {};
 }
 
 }  // namespace horavela::book

@@ -138,7 +138,8 @@ std::string ImportInto(const QSqlDatabase& database, const Table& table,
                        ImportCount& count) {
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const std::string where = table.name.toStdString() + "[" + std::to_string(i) + "]";
-    if (std::string problem = check(entries[i]); !problem.empty()) return where + "." + problem;
+    if (const Result<void> checked = check(entries[i]); !checked)
+      return where + "." + ProblemText(checked.error());
     const QVariantList values = valuesOf(entries[i]);
     QSqlQuery query(database);
     QString error;
@@ -189,12 +190,13 @@ std::vector<Place> SqliteBook::Places(std::string_view filter) const {
 }
 
 std::string SqliteBook::SavePerson(Person& person) {
-  if (std::string problem = CheckPerson(person); !problem.empty()) return problem;
+  if (const Result<void> checked = CheckPerson(person); !checked)
+    return ProblemText(checked.error());
   return SaveOne(Database(), PeopleTable(), PersonValues(person), person.id);
 }
 
 std::string SqliteBook::SavePlace(Place& place) {
-  if (std::string problem = CheckPlace(place); !problem.empty()) return problem;
+  if (const Result<void> checked = CheckPlace(place); !checked) return ProblemText(checked.error());
   return SaveOne(Database(), PlacesTable(), PlaceValues(place), place.id);
 }
 

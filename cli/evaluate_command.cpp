@@ -22,17 +22,14 @@
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
-#include "engine/planet_ephemeris.h"
-#include "explain/full_report.h"
-#include "judge/calculation_driver.h"
 #include "report/atomic_file.h"
 #include "report/html_writer.h"
 #include "report/plain_text_sink.h"
 #include "report/report_sections.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
-#include "rules/charts.h"
 #include "search/zone_following.h"
+#include "usecases/evaluate.h"
 
 namespace horavela::cli {
 
@@ -76,8 +73,7 @@ ZoneProvider ElectionZones(const ParsedRequest& parsed) {
 
 // The explanation follows the civil weekday, as the finder does: a weekday
 // picked by hand that changes the verdict is said, not hidden.
-Explanation ExplanationFor(const ParsedRequest& parsed, const CalculationState& state) {
-  Explanation explanation = ExplainMoment(parsed.input, ElectionZones(parsed), SwissEphemeris());
+Explanation WithWeekdayWarning(Explanation explanation, const CalculationState& state) {
   const ExplainedWindow& window = explanation.window;
   if (window.word != state.Result.ResultWord || window.total != state.Result.TotalScore) {
     explanation.warnings.push_back(
@@ -88,19 +84,13 @@ Explanation ExplanationFor(const ParsedRequest& parsed, const CalculationState& 
   return explanation;
 }
 
-// The plain report, or with --full-report the desktop's, explained as the
-// desktop explains it.
-ReportOptions ReportOptionsFor(const ParsedRequest& parsed, const EvaluateOptions& options) {
-  if (!options.fullReport) return {};
-  const MomentEntry& e = parsed.input.election;
-  const LocalMinute moment{e.year, e.month, e.day, e.hour, e.minute};
-  std::optional<Explanation> explanation;
-  try {
-    explanation = ExplainMoment(parsed.input, ElectionZones(parsed), SwissEphemeris());
-  } catch (const std::exception&) {
-    // As in the desktop program, the report stands without its timing notes.
-  }
-  return FullReportOptions(explanation, moment);
+// The request as the core evaluates it: a birth after the election is
+// answered all the same, as it always was, with a warning in the explanation.
+EvaluationRequest EvaluationOf(const ParsedRequest& parsed, const EvaluateOptions& options) {
+  EvaluationRequest request{parsed.input, {}, LateBirth::kWarn, options.explain,
+                            options.fullReport};
+  if (request.explain || request.fullReport) request.electionZone = ElectionZones(parsed);
+  return request;
 }
 
 // One request from a fresh state: nothing of an earlier request can leak in,
@@ -121,11 +111,9 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   if (!options.htmlFile.empty()) sinks.push_back(&html);
   TeeSink report(sinks);
 
-  CalculationState state =
-      RunEvaluation(parsed.input, report, SwissEphemeris(), ReportOptionsFor(parsed, options));
-  // The answer shows the planets, and says when they are unavailable, whatever
-  // the subject's rule set read.
-  ElectionPlanetSigns(state);
+  Result<Evaluated> evaluated = Evaluate(EvaluationOf(parsed, options), report);
+  if (!evaluated) return {ErrorResponse(ProblemText(evaluated.error())), kExitBadRequest};
+  const CalculationState& state = evaluated->state;
 
   if (std::string error = WriteReportFiles(options, rtf, html); !error.empty())
     return {ErrorResponse(error), kExitFailure};
@@ -134,7 +122,10 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   if (parsed.electionZone) response["election"]["zone_used"] = ZoneUsedJson(*parsed.electionZone);
   std::optional<Explanation> explanation;
   if (options.explain) {
-    explanation = ExplanationFor(parsed, state);
+    if (!evaluated->explanation)
+      return {ErrorResponse("the evaluation failed: " + evaluated->explanation.error().message),
+              kExitFailure};
+    explanation = WithWeekdayWarning(std::move(*evaluated->explanation), state);
     response["explanation"] = ExplanationJson(*explanation);
   }
   // The request's own warnings come before those of the evaluation.

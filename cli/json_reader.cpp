@@ -1,5 +1,7 @@
 #include "cli/json_reader.h"
 
+#include "engine/input_check.h"
+
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -236,12 +238,9 @@ MomentRequest ParseMoment(const json& object, const std::string& path) {
   return request;
 }
 
-// "-5" with "30" would be four and a half hours east, not Indian Time.
 void CheckZoneSigns(const PlaceEntry& place, const std::string& path) {
-  const int hours = place.zoneHours;
-  const int minutes = place.zoneMinutes;
-  if ((hours > 0 && minutes < 0) || (hours < 0 && minutes > 0))
-    Refuse(Join(path, "zone"), messages::ZoneSigns(hours, minutes), Rule::Inconsistent);
+  if (const Result<void> signs = CheckZoneCaptionSigns(place, path); !signs)
+    throw RequestError(signs.error());
 }
 
 }  // namespace horavela::cli

@@ -1,6 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <iostream>
 #include <istream>
 #include <new>
@@ -26,6 +27,7 @@
 #include "search/muhurta_finder.h"
 #include "search/windows_csv.h"
 #include "search/zone_following.h"
+#include "usecases/search.h"
 
 namespace horavela::cli {
 
@@ -72,11 +74,27 @@ std::set<Kalam> Avoid(const json& value) {
   return kalams;
 }
 
-// `zone`, when given, receives the tz-database zone the place follows.
-SearchRequest ParseSearch(const json& request, std::set<Kalam>& avoid,
-                          std::optional<TimeZoneRules>* zone = nullptr) {
+// The zones a request names, resolved once its own checks have passed: the
+// birth's captions for its moment, and the zone the place follows.
+std::function<Result<std::optional<TimeZoneRules>>(SearchRequest&)> ZoneResolver(
+    std::string birthZone, std::string placeZone) {
+  return [birthZone = std::move(birthZone), placeZone = std::move(placeZone)](
+             SearchRequest& search) -> Result<std::optional<TimeZoneRules>> {
+    try {
+      if (!birthZone.empty())
+        ApplyTimeZone(LoadTimeZone(birthZone, "birth.tz"), search.birth, "birth");
+      if (placeZone.empty()) return std::optional<TimeZoneRules>();
+      return std::optional<TimeZoneRules>(LoadTimeZone(placeZone, "place.tz"));
+    } catch (const RequestError& e) {
+      return Unexpected(e.problem());
+    }
+  };
+}
+
+PreparedSearch ParseSearch(const json& request) {
   RequireObject(request);
-  SearchRequest search;
+  SearchEntries entries;
+  SearchRequest& search = entries.request;
   const MomentRequest birth = ParseSearchPerson(request, search);
   PlaceRequest place = ParsePlace(ObjectField(request, "", "place"), "place");
   search.place = std::move(place.place);
@@ -87,23 +105,12 @@ SearchRequest ParseSearch(const json& request, std::set<Kalam>& avoid,
   if (const json* max = FindMember(request, "max_windows")) search.maxWindows = MaxWindows(*max);
   if (const json* total = FindMember(request, "min_total"))
     search.minTotal = Int16Value(*total, "min_total");
-  if (const json* kalams = FindMember(request, "avoid")) avoid = Avoid(*kalams);
-
-  if (std::optional<Problem> problem = CheckSearchRequest(search)) throw RequestError(*problem);
-  if (!birth.timeZone.empty())
-    ApplyTimeZone(LoadTimeZone(birth.timeZone, "birth.tz"), search.birth, "birth");
-  if (!place.timeZone.empty()) {
-    const TimeZoneRules rules = LoadTimeZone(place.timeZone, "place.tz");
-    if (std::optional<Problem> problem =
-            CheckZoneOverRange(rules, search.place, search.from, search.to, "place"))
-      throw RequestError(*problem);
-    search.zoneAt = ZoneMinuteByMinute(rules);
-    if (zone != nullptr) *zone = rules;
-  }
-  CheckZoneSigns(search.birth.place, "birth");
-  CheckZoneSigns(search.place, "place");
-  if (std::optional<Problem> problem = CheckRangeAfterBirth(search)) throw RequestError(*problem);
-  return search;
+  if (const json* kalams = FindMember(request, "avoid")) entries.avoid = Avoid(*kalams);
+  entries.resolveZone = ZoneResolver(birth.timeZone, place.timeZone);
+  entries.zoneSignsChecked = true;
+  Result<PreparedSearch> prepared = PrepareSearch(std::move(entries));
+  if (!prepared) throw RequestError(prepared.error());
+  return std::move(*prepared);
 }
 
 // The CSV of the listed windows, kept while they stream out as JSON.
@@ -185,15 +192,12 @@ int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
   };
   int status = kExitOk;
   try {
-    std::set<Kalam> avoid;
-    CalendarPlace place;
     const json requestJson = ParseJsonText(text);
     RequireObject(requestJson);
     answer.Warn(CheckKeys(requestJson, RequestKind::kSearch, options.strict, std::cerr));
-    SearchRequest request = ParseSearch(requestJson, avoid, &place.zone);
-    place.place = request.place;
-    request.excluded = KalamMinutes(request, avoid);
-    const SearchResult result = FindMuhurtaWindows(request, SwissEphemeris(), control);
+    PreparedSearch prepared = ParseSearch(requestJson);
+    const CalendarPlace place{prepared.request.place, prepared.zone};
+    const SearchResult result = horavela::RunSearch(std::move(prepared), SwissEphemeris(), control);
     if (csv.wanted || !files.ics.empty()) {
       const std::string ics =
           files.ics.empty() ? "" : WindowsCalendar(listed.windows, place, NowUtcSeconds());
@@ -224,8 +228,7 @@ int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
 ParsedSearch ParseSearchRequest(std::string_view text) {
   ParsedSearch parsed;
   try {
-    std::set<Kalam> avoid;
-    parsed.request = ParseSearch(ParseJsonText(text), avoid);
+    parsed.request = ParseSearch(ParseJsonText(text)).request;
   } catch (const RequestError& e) {
     parsed = ParsedSearch();
     parsed.error = e.what();

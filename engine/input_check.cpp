@@ -95,4 +95,13 @@ std::optional<Problem> CheckEvaluationInput(const EvaluationInput& input) {
   return CheckMoment(input.election, "election");
 }
 
+Result<void> CheckZoneCaptionSigns(const PlaceEntry& place, const std::string& path) {
+  const int hours = place.zoneHours;
+  const int minutes = place.zoneMinutes;
+  if ((hours > 0 && minutes < 0) || (hours < 0 && minutes > 0))
+    return Unexpected(Problem{path.empty() ? "zone" : path + ".zone",
+                              messages::ZoneSigns(hours, minutes), Rule::Inconsistent});
+  return {};
+}
+
 }  // namespace horavela

@@ -7,6 +7,7 @@
 #include "calendar/civil_calendar.h"
 #include "engine/evaluation_input.h"
 #include "engine/problem.h"
+#include "engine/result.h"
 
 namespace horavela {
 
@@ -44,5 +45,10 @@ std::optional<Problem> CheckSex(const std::string& sex);
 
 // The name's length, the sex and both moments, with the request's paths ("birth", "election").
 std::optional<Problem> CheckEvaluationInput(const EvaluationInput& input);
+
+// Hours and minutes of a zone are added as they stand, so a zone written as
+// two signed numbers must point one way: "-5" with "30" would be four and a
+// half hours east, not Indian Time. Named `path`.zone.
+Result<void> CheckZoneCaptionSigns(const PlaceEntry& place, const std::string& path);
 
 }  // namespace horavela

@@ -5,6 +5,7 @@
 #include "explain/factor_words.h"
 #include "explain/precise_check.h"
 #include "explain/suggested_minute.h"
+#include "rules/charts.h"
 #include "search/local_minute.h"
 
 namespace horavela {
@@ -76,11 +77,8 @@ std::optional<BetterMoment> BetterAfter(RunsAround& runs, std::int64_t moment, i
   }
 }
 
-// Word, then total, then factor count, then length.
-auto RankKey(const JudgedRun& run) {
-  const Evaluation& evaluation = run.judgement->evaluation;
-  return std::tuple(RankOf(run), evaluation.TotalScore, evaluation.FactorCount,
-                    run.last - run.first);
+BestWindowKey RankKey(const JudgedRun& run) {
+  return BestKeyOf(run.judgement->evaluation, run.last - run.first + 1);
 }
 
 // The best window touching the moment's civil day, when better than its own.
@@ -140,7 +138,7 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   // The moment as evaluate judges it, with the zone the judge reads there.
   EvaluationInput evaluated = input;
   evaluated.election = judge.EntryAt(moment);
-  const CalculationState state = EvaluatedState(evaluated, ephemeris);
+  const CalculationState state = EvaluatedState(OnCivilWeekday(evaluated), ephemeris);
   explanation.factors = FactorsInWords(state);
 
   const std::vector<explain_detail::ElementAround> elements =

@@ -136,17 +136,6 @@ std::string LineOf(const CalculationState& state, const VerdictParts& parts) {
 
 }  // namespace
 
-CalculationState EvaluatedState(const EvaluationInput& input, PlanetEphemeris& ephemeris) {
-  CalculationState state;
-  state.Input = input;
-  const MomentEntry& e = input.election;
-  state.Input.electionWeekday.assign(WeekdayOfDate(e.year, e.month, e.day));
-  ComputeCharts(state, ephemeris);
-  ComputeStrengths(state);
-  RunSubjectRuleSet(state);
-  return state;
-}
-
 std::vector<FactorInWords> FactorsInWords(const CalculationState& state) {
   std::vector<FactorInWords> factors;
   const Evaluation& result = state.Result;

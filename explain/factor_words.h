@@ -29,10 +29,6 @@ constexpr unsigned PlanetSignRead(int planet) {
   return 1u << (8 + planet);
 }
 
-// `input`'s election moment evaluated as horavela-cli evaluate evaluates it:
-// both charts, the strengths, then the rule set.
-CalculationState EvaluatedState(const EvaluationInput& input, PlanetEphemeris& ephemeris);
-
 // One line per recorded factor of `state`, in the report's order.
 std::vector<FactorInWords> FactorsInWords(const CalculationState& state);
 

@@ -146,17 +146,13 @@ std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
 std::vector<std::string> PreciseCheckWarnings(const EvaluationInput& input,
                                               const MomentEntry& election,
                                               PlanetEphemeris& ephemeris) {
-  CalculationState program;
-  program.Input = input;
-  program.Input.election = election;
-  program.Input.electionWeekday = WeekdayOfDate(election.year, election.month, election.day);
-  ComputeCharts(program, ephemeris);
+  EvaluationInput judged = input;
+  judged.election = election;
+  const CalculationState program = EvaluatedState(OnCivilWeekday(judged), ephemeris);
   const TimeBase& time = program.ElectionMoment.Time;
   const std::optional<PrecisePositions> positions =
       PrecisePositionsAt(UniversalJulianDay(time), time.GeoLatitude, -time.GeoLongitude);
   if (!positions) return {};
-  ComputeStrengths(program);
-  RunSubjectRuleSet(program);
 
   CalculationState precise = program;
   SubstitutePreciseElements(precise, *positions);

@@ -2,6 +2,7 @@
 
 #include "report/report_writer.h"
 #include "rules/charts.h"
+#include "rules/subjects.h"
 
 namespace horavela {
 
@@ -13,11 +14,8 @@ bool DispatchSubject(CalculationState& state, RichTextSink& report, const Report
 
 CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report,
                                PlanetEphemeris& ephemeris, const ReportOptions& options) {
-  CalculationState state;
-  state.Input = input;
-  ComputeCharts(state, ephemeris);
-  ComputeStrengths(state);
-  DispatchSubject(state, report, options);
+  CalculationState state = EvaluatedState(input, ephemeris);
+  if (FindRuleSet(state.Input.subject) != nullptr) WriteReport(state, report, options);
   return state;
 }
 

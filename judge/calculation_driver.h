@@ -14,9 +14,10 @@ namespace horavela {
 bool DispatchSubject(CalculationState& state, RichTextSink& report,
                      const ReportOptions& options = {});
 
-// The whole evaluation of `input` from a fresh state, without pauses: both
-// charts (the planets from `ephemeris`), the strengths, the rule set and its
-// report, as `options` asks. The input must have passed CheckEvaluationInput.
+// The evaluation of `input` (EvaluatedState, the planets from `ephemeris`)
+// with its report, as `options` asks. The input must have passed
+// CheckEvaluationInput. The front ends ask the use case Evaluate instead,
+// which checks and explains as well.
 CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report,
                                PlanetEphemeris& ephemeris, const ReportOptions& options = {});
 

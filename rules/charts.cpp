@@ -1,5 +1,6 @@
 #include "rules/charts.h"
 
+#include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
 #include "engine/moon.h"
 #include "panchang/panchang.h"
@@ -90,6 +91,21 @@ bool RunSubjectRuleSet(CalculationState& state) {
   if (ruleSet == nullptr) return false;
   ruleSet(state);
   return true;
+}
+
+EvaluationInput OnCivilWeekday(EvaluationInput input) {
+  const MomentEntry& e = input.election;
+  input.electionWeekday.assign(WeekdayOfDate(e.year, e.month, e.day));
+  return input;
+}
+
+CalculationState EvaluatedState(const EvaluationInput& input, PlanetEphemeris& ephemeris) {
+  CalculationState state;
+  state.Input = input;
+  ComputeCharts(state, ephemeris);
+  ComputeStrengths(state);
+  RunSubjectRuleSet(state);
+  return state;
 }
 
 }  // namespace horavela

@@ -32,4 +32,14 @@ void ComputeStrengths(CalculationState& state);
 // label is emptied.
 bool RunSubjectRuleSet(CalculationState& state);
 
+// `input` with the weekday the rule sets read set to the civil weekday of its
+// election date, as the finder and the explanation judge every minute (a
+// weekday picked by hand is for one evaluation alone).
+EvaluationInput OnCivilWeekday(EvaluationInput input);
+
+// The one evaluation of a moment, without a report: both charts, the
+// strengths, then the rule set, reading `input` as it is (its weekday too).
+// The report and the explanation are added above, in the use cases.
+CalculationState EvaluatedState(const EvaluationInput& input, PlanetEphemeris& ephemeris);
+
 }  // namespace horavela

@@ -752,13 +752,7 @@ Judgement MinuteJudge::JudgeThroughDriver(std::int64_t minute, std::size_t subje
   input.sex = request_.sex;
   input.birth = request_.birth;
   input.election = EntryAt(minute);
-  input.electionWeekday =
-      std::string(WeekdayOfDate(input.election.year, input.election.month, input.election.day));
-  CalculationState state;
-  state.Input = std::move(input);
-  ComputeCharts(state, ephemeris_);
-  ComputeStrengths(state);
-  RunSubjectRuleSet(state);
+  CalculationState state = EvaluatedState(OnCivilWeekday(std::move(input)), ephemeris_);
   return {std::move(state.Result), std::move(state.ResultLabel)};
 }
 

@@ -36,24 +36,30 @@ using RunLists = std::vector<std::vector<JudgedRun>>;
 class BestWindows {
  public:
   void Offer(const Evaluation& evaluation, std::int64_t minutes, std::size_t index) {
-    ranked_.emplace_back(-ResultRank(evaluation.ResultWord), -evaluation.TotalScore,
-                         -evaluation.FactorCount, -minutes, index);
+    ranked_.push_back({BestKeyOf(evaluation, minutes), index});
     if (ranked_.size() >= kCandidates) KeepBest();
   }
 
   void AppendTo(std::vector<std::size_t>& best) {
     KeepBest();
-    for (const Ranked& ranked : ranked_) best.push_back(std::get<4>(ranked));
+    for (const Ranked& ranked : ranked_) best.push_back(ranked.index);
   }
 
  private:
-  using Ranked = std::tuple<int, int, int, std::int64_t, std::size_t>;
+  struct Ranked {
+    BestWindowKey key;
+    std::size_t index;
+  };
   static constexpr std::size_t kCandidates = 4096;
+
+  static bool Before(const Ranked& a, const Ranked& b) {
+    return a.key > b.key || (a.key == b.key && a.index < b.index);
+  }
 
   void KeepBest() {
     const std::size_t kept = std::min(kBestPerSubject, ranked_.size());
     std::partial_sort(ranked_.begin(), ranked_.begin() + static_cast<std::ptrdiff_t>(kept),
-                      ranked_.end());
+                      ranked_.end(), Before);
     ranked_.resize(kept);
   }
 
@@ -160,6 +166,11 @@ int ResultRank(std::string_view resultWord) {
   if (resultWord == "Average") return 2;
   if (resultWord == "Bad") return 1;
   return 0;
+}
+
+BestWindowKey BestKeyOf(const Evaluation& evaluation, std::int64_t minutes) {
+  return {ResultRank(evaluation.ResultWord), evaluation.TotalScore, evaluation.FactorCount,
+          minutes};
 }
 
 std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "engine/calculation_state.h"
@@ -112,6 +113,11 @@ inline constexpr std::int64_t kMaxSearchMinutes = 10LL * 366 * 1440;
 
 // "Good" 3, "Average" 2, "Bad" 1, anything else 0.
 int ResultRank(std::string_view resultWord);
+
+// The order of "best" among windows, a greater key the better: the result
+// word, then the total, then the number of factors, then the length.
+using BestWindowKey = std::tuple<int, int, int, std::int64_t>;
+BestWindowKey BestKeyOf(const Evaluation& evaluation, std::int64_t minutes);
 
 // The first problem of a request that cannot be searched, named by the
 // field's path in a search request ("place.latitude.degrees", "to.day");

@@ -1,4 +1,5 @@
 #include "explain/factor_words.h"
+#include "rules/charts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,91 @@
+#include "usecases/evaluate.h"
+
+#include <exception>
+#include <new>
+#include <optional>
+
+#include "engine/input_check.h"
+#include "engine/planet_ephemeris.h"
+#include "explain/full_report.h"
+#include "judge/calculation_driver.h"
+#include "rules/charts.h"
+#include "usecases/birth_order.h"
+
+namespace horavela {
+
+namespace {
+
+LocalMinute ElectionMinute(const EvaluationInput& input) {
+  const MomentEntry& e = input.election;
+  return {e.year, e.month, e.day, e.hour, e.minute};
+}
+
+// The explanation or why it failed; running out of memory is no fault of the
+// moment and goes on up.
+Result<Explanation> Explained(const EvaluationRequest& request, const EvaluationSteps& steps) {
+  if (!steps.explain) return Unexpected(Problem{"explanation", "not available"});
+  try {
+    return steps.explain(request.input, request.electionZone);
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (const std::exception& failure) {
+    return Unexpected(Problem{"explanation", failure.what()});
+  }
+}
+
+std::string Sentence(std::string text) {
+  if (!text.empty() && text.front() >= 'a' && text.front() <= 'z') text.front() -= 'a' - 'A';
+  return text;
+}
+
+}  // namespace
+
+EvaluationSteps CoreEvaluationSteps() {
+  return {.computeCharts =
+              [](CalculationState& state) {
+                ComputeCharts(state, SwissEphemeris());
+                // Both front ends show the election's planets, and say when they
+                // are unavailable, whatever the subject's rule set reads.
+                ElectionPlanetSigns(state);
+              },
+          .computeStrengths = &ComputeStrengths,
+          .explain =
+              [](const EvaluationInput& input, const ZoneProvider& zoneAt) {
+                return ExplainMoment(input, zoneAt, SwissEphemeris());
+              },
+          .dispatchSubject =
+              [](CalculationState& state, RichTextSink& report, const ReportOptions& options) {
+                return DispatchSubject(state, report, options);
+              }};
+}
+
+Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& report,
+                           const EvaluationSteps& steps) {
+  if (const std::optional<Problem> problem = CheckEvaluationInput(request.input))
+    return Unexpected(*problem);
+  const Result<void> order = CheckBornBeforeElection(request.input.birth, request.input.election);
+  if (!order && request.lateBirth == LateBirth::kRefuse) return Unexpected(order.error());
+
+  Evaluated evaluated;
+  CalculationState& state = evaluated.state;
+  state.Input = request.input;
+  steps.computeCharts(state);
+  steps.computeStrengths(state);
+  if (request.explain || request.fullReport) evaluated.explanation = Explained(request, steps);
+  ReportOptions options;
+  if (request.fullReport) {
+    std::optional<Explanation> notes;
+    if (evaluated.explanation) notes = *evaluated.explanation;
+    options = FullReportOptions(notes, ElectionMinute(request.input));
+  }
+  evaluated.ruleSetRan = steps.dispatchSubject(state, report, options);
+  // Said in the explanation alone, after the report: the report is the
+  // person's document and reads as it always has.
+  if (!order && evaluated.explanation) {
+    evaluated.explanation->warnings.push_back(Sentence(order.error().message) +
+                                              "; the rule sets compare the years alone.");
+  }
+  return evaluated;
+}
+
+}  // namespace horavela

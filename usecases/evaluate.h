@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+
+#include "engine/calculation_state.h"
+#include "engine/evaluation_input.h"
+#include "engine/result.h"
+#include "explain/explanation.h"
+#include "report/report_writer.h"
+#include "report/rich_text_sink.h"
+
+// One evaluation of an election moment for a person, as every front end asks
+// for it: the checks, both charts, the strengths, the explanation when asked,
+// the rule set and its report. The front ends add only presentation.
+namespace horavela {
+
+// What a birth later than the election moment does to an evaluation.
+enum class LateBirth {
+  kRefuse,  // no evaluation (the desktop program)
+  kWarn,    // evaluated all the same, the explanation says so (horavela-cli evaluate)
+};
+
+struct EvaluationRequest {
+  EvaluationInput input;
+  // The election place's zone minute by minute when it follows a tz-database
+  // zone; otherwise its captions hold throughout.
+  ZoneProvider electionZone;
+  LateBirth lateBirth = LateBirth::kRefuse;
+  bool explain = false;     // why the moment reads as it does
+  bool fullReport = false;  // the report closes with the explanation's timing notes
+};
+
+// The steps of one evaluation, in their order. Front ends replace them to put
+// a wait between them or, in tests, to make the core fail; a step that throws
+// ends the evaluation with its exception. Without `explain` nothing is
+// explained.
+struct EvaluationSteps {
+  std::function<void(CalculationState&)> computeCharts;
+  std::function<void(CalculationState&)> computeStrengths;
+  std::function<Explanation(const EvaluationInput&, const ZoneProvider&)> explain;
+  std::function<bool(CalculationState&, RichTextSink&, const ReportOptions&)> dispatchSubject;
+};
+
+// The core's own steps, the planets from the Swiss Ephemeris.
+EvaluationSteps CoreEvaluationSteps();
+
+struct Evaluated {
+  CalculationState state;
+  // False when no subject has the input's text: no report was written.
+  bool ruleSetRan = false;
+  // The explanation when one was asked for, or why there is none (not asked,
+  // or its search failed: the verdict stands without it).
+  Result<Explanation> explanation = Unexpected(Problem{"explanation", "not asked for"});
+};
+
+// The evaluation of `request`, its report composed into `report`; a problem
+// when the input fails its checks or the birth comes after the election and
+// `request.lateBirth` refuses it.
+Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& report,
+                           const EvaluationSteps& steps = CoreEvaluationSteps());
+
+}  // namespace horavela

@@ -1,0 +1,62 @@
+#include "usecases/search.h"
+
+#include <utility>
+
+#include "engine/input_check.h"
+#include "search/zone_following.h"
+
+namespace horavela {
+
+namespace {
+
+Result<std::optional<TimeZoneRules>> ZoneOf(SearchEntries& entries) {
+  if (entries.resolveZone) return entries.resolveZone(entries.request);
+  return entries.zone;
+}
+
+// `control` with its fraction mapped onto [start, start + share].
+SearchControl Share(const SearchControl& control, double start, double share) {
+  SearchControl part = control;
+  if (control.progress) {
+    part.progress = [progress = control.progress, start, share](double fraction) {
+      progress(start + share * fraction);
+    };
+  }
+  return part;
+}
+
+}  // namespace
+
+Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
+  SearchRequest& request = entries.request;
+  if (std::optional<Problem> problem = CheckSearchRequest(request)) return Unexpected(*problem);
+  Result<std::optional<TimeZoneRules>> zone = ZoneOf(entries);
+  if (!zone) return Unexpected(zone.error());
+  if (*zone) {
+    const TimeZoneRules& rules = **zone;
+    if (std::optional<Problem> problem =
+            CheckZoneOverRange(rules, request.place, request.from, request.to, "place"))
+      return Unexpected(*problem);
+    request.zoneAt = ZoneMinuteByMinute(rules);
+  }
+  if (entries.zoneSignsChecked) {
+    for (const auto& [place, path] :
+         {std::pair{&request.birth.place, "birth"}, std::pair{&request.place, "place"}}) {
+      if (Result<void> signs = CheckZoneCaptionSigns(*place, path); !signs)
+        return Unexpected(signs.error());
+    }
+  }
+  if (std::optional<Problem> problem = CheckRangeAfterBirth(request)) return Unexpected(*problem);
+  return PreparedSearch{std::move(request), std::move(entries.avoid), std::move(*zone)};
+}
+
+SearchResult RunSearch(PreparedSearch prepared, PlanetEphemeris& ephemeris,
+                       const SearchControl& control) {
+  const double kalamShare = prepared.avoid.empty() ? 0.0 : 0.5;
+  prepared.request.excluded =
+      KalamMinutes(prepared.request, prepared.avoid, Share(control, 0.0, kalamShare));
+  return FindMuhurtaWindows(prepared.request, ephemeris,
+                            Share(control, kalamShare, 1.0 - kalamShare));
+}
+
+}  // namespace horavela
