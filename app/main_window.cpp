@@ -82,36 +82,35 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
 
   pages_ = new QStackedWidget(central);
   pages_->setObjectName("stkPages");
-  picMainScreen_ = BuildStartPage();
-  picSearchMode_ = BuildElectionPage();
-  picBirthDetails_ = BuildBirthPage();
-  picMessage_ = BuildWaitPage();
-  picMuhurthaResult_ = BuildResultArea();
-  for (QWidget* page :
-       {picMainScreen_, picSearchMode_, picBirthDetails_, picMessage_, picMuhurthaResult_}) {
+  startPage_ = BuildStartPage();
+  electionPage_ = BuildElectionPage();
+  birthPage_ = BuildBirthPage();
+  waitPage_ = BuildWaitPage();
+  resultArea_ = BuildResultArea();
+  for (QWidget* page : {startPage_, electionPage_, birthPage_, waitPage_, resultArea_}) {
     pages_->addWidget(page);
   }
 
   // The result listing sits beside the pages and shows with the result area.
-  lblResult_ = new QLabel(texts::kResultCaption);
-  lblResult_->setObjectName("lblResult");
-  lblResult_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  lblResult_->setWordWrap(true);
-  lblResult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  resultListing_ = new QLabel(texts::kResultCaption);
+  resultListing_->setObjectName("lblResult");
+  resultListing_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  resultListing_->setWordWrap(true);
+  resultListing_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // What the user should know about this evaluation (a planet source missing, ...).
-  lblWarnings_ = new QLabel;
-  lblWarnings_->setObjectName("lblWarnings");
-  lblWarnings_->setWordWrap(true);
-  lblWarnings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  QPalette warningPalette = lblWarnings_->palette();
+  warnings_ = new QLabel;
+  warnings_->setObjectName("lblWarnings");
+  warnings_->setWordWrap(true);
+  warnings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  QPalette warningPalette = warnings_->palette();
   warningPalette.setColor(QPalette::WindowText, QColor(128, 0, 0));
-  lblWarnings_->setPalette(warningPalette);
-  lblWarnings_->hide();
+  warnings_->setPalette(warningPalette);
+  warnings_->hide();
   auto* resultColumn = new QWidget;
   auto* resultLayout = new QVBoxLayout(resultColumn);
-  resultLayout->addWidget(lblResult_);
-  factorTips_ = new FactorTips(lblResult_);
-  resultLayout->addWidget(lblWarnings_);
+  resultLayout->addWidget(resultListing_);
+  factorTips_ = new FactorTips(resultListing_);
+  resultLayout->addWidget(warnings_);
   resultLayout->addStretch();
   auto* resultScroll = new QScrollArea;
   resultScroll->setObjectName("fraResult");
@@ -143,7 +142,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   layout->addWidget(pages_, 1);
   layout->addWidget(resultPanel_);
   connect(pages_, &QStackedWidget::currentChanged, this,
-          [this] { resultPanel_->setVisible(pages_->currentWidget() == picMuhurthaResult_); });
+          [this] { resultPanel_->setVisible(pages_->currentWidget() == resultArea_); });
 
   BuildMenus();
   SetTabOrder();
@@ -155,9 +154,8 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   connect(electionAtlas_, &AtlasCityField::zoneWritten, this,
           [this] { ShowZoneOffset(electionPlace_); });
   connect(birthAtlas_, &AtlasCityField::zoneWritten, this, [this] { ShowZoneOffset(birthPlace_); });
-  connect(birthPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::lblTZHelp_Birth_Click);
-  connect(electionPlace_.tzHelp, &ClickableLabel::clicked, this,
-          &MainWindow::lblTZHelp_Muhurtha_Click);
+  connect(birthPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::PickBirthZone);
+  connect(electionPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::PickElectionZone);
 
   // Each weekday box follows its date as soon as it has one.
   for (const MomentBoxes* moment : {&election_, &birth_}) {
@@ -165,7 +163,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
       connect(box, &QComboBox::currentIndexChanged, this, [this, moment] { SyncWeekday(*moment); });
     }
   }
-  Form_Load();
+  FillBoxesAndStart();
 
   // Roomy enough for the report; a small screen gets most of itself.
   const QFontMetrics metrics = fontMetrics();
@@ -178,7 +176,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::Form_Load() {
+void MainWindow::FillBoxesAndStart() {
   for (QComboBox* box : {birth_.month, election_.month}) {
     for (std::string_view month : kMonthNames)
       box->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
@@ -211,12 +209,12 @@ void MainWindow::Form_Load() {
                          election_.second, birth_.second}) {
     SelectFirst(box);
   }
-  lblMainOptions_Click(0);
+  ShowOptionSubjects(0);
   for (QComboBox* box : {election_.month, election_.day, election_.year}) SelectFirst(box);
   StartAtLastPlaceNow();
   ShowZoneOffset(electionPlace_);
   ShowZoneOffset(birthPlace_);
-  ShowPage(picMainScreen_);
+  ShowPage(startPage_);
   resultPanel_->setVisible(false);
 }
 
@@ -228,12 +226,12 @@ void MainWindow::ShowPage(QWidget* page) {
   // after the keyboard moved the focus (a click on Next clears that): the
   // user must see where typing goes from the start.
   setAttribute(Qt::WA_KeyboardFocusChange);
-  if (page == picMainScreen_) {
-    lstOptions_->setFocus(Qt::OtherFocusReason);
-  } else if (page == picSearchMode_) {
+  if (page == startPage_) {
+    subjectList_->setFocus(Qt::OtherFocusReason);
+  } else if (page == electionPage_) {
     election_.month->setFocus(Qt::OtherFocusReason);
-  } else if (page == picBirthDetails_) {
-    txtBirthName_->setFocus(Qt::OtherFocusReason);
+  } else if (page == birthPage_) {
+    nameField_->setFocus(Qt::OtherFocusReason);
   }
 }
 
@@ -241,28 +239,28 @@ void MainWindow::ShowActivityHeadings() {
   const QString heading = electionSubject_.isEmpty()
                               ? QString()
                               : QString(texts::kActivityHeading).arg(electionSubject_);
-  for (QLabel* label : lblActivity_) label->setText(heading);
+  for (QLabel* label : activityHeadings_) label->setText(heading);
 }
 
-void MainWindow::lblMainOptions_Click(int index) {
+void MainWindow::ShowOptionSubjects(int index) {
   walkingOptions_ = true;
-  lstOptions_->clear();
+  subjectList_->clear();
   for (std::string_view subject : MainOptions().at(static_cast<std::size_t>(index)).subjects) {
     auto* item = new QListWidgetItem(FromView(subject));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
-    lstOptions_->addItem(item);
+    subjectList_->addItem(item);
   }
   walkingOptions_ = false;
   // The subject chosen before stays chosen, although nothing is ticked now.
 }
 
-void MainWindow::lstOptions_Click() {
+void MainWindow::TakeTickedSubject() {
   if (walkingOptions_) return;
   walkingOptions_ = true;
   QListWidgetItem* chosen = nullptr;
-  for (int i = 0; i < lstOptions_->count(); ++i) {
-    QListWidgetItem* item = lstOptions_->item(i);
+  for (int i = 0; i < subjectList_->count(); ++i) {
+    QListWidgetItem* item = subjectList_->item(i);
     if (chosen == nullptr && item->checkState() == Qt::Checked) {
       chosen = item;
     } else if (item->checkState() != Qt::Unchecked) {
@@ -275,42 +273,42 @@ void MainWindow::lstOptions_Click() {
 
 void MainWindow::ChooseSubjectItem(QListWidgetItem* chosen) {
   walkingOptions_ = true;
-  for (int i = 0; i < lstOptions_->count(); ++i) {
-    QListWidgetItem* item = lstOptions_->item(i);
+  for (int i = 0; i < subjectList_->count(); ++i) {
+    QListWidgetItem* item = subjectList_->item(i);
     item->setCheckState(item == chosen ? Qt::Checked : Qt::Unchecked);
   }
   walkingOptions_ = false;
 }
 
 void MainWindow::PaintMainOptions(int highlighted) {
-  for (std::size_t i = 0; i < lblMainOptions_.size(); ++i) {
-    QPalette palette = lblMainOptions_[i]->palette();
+  for (std::size_t i = 0; i < optionCaptions_.size(); ++i) {
+    QPalette palette = optionCaptions_[i]->palette();
     palette.setColor(QPalette::WindowText,
                      static_cast<int>(i) == highlighted ? kHighlightColor : kOptionColor);
-    lblMainOptions_[i]->setPalette(palette);
+    optionCaptions_[i]->setPalette(palette);
   }
 }
 
-void MainWindow::cmdNext_Click(int index) {
+void MainWindow::NextClicked(int index) {
   switch (index) {
     case 0:
-      if (CheckSubject()) ShowPage(picSearchMode_);
+      if (CheckSubject()) ShowPage(electionPage_);
       break;
     case 1:
-      if (CheckElectionPage()) ShowPage(picBirthDetails_);
+      if (CheckElectionPage()) ShowPage(birthPage_);
       break;
     case 2:
       if (!CheckBirthPage()) break;
-      personName_ = txtBirthName_->text().trimmed();
-      personSex_ = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
-      Display();
+      personName_ = nameField_->text().trimmed();
+      personSex_ = sexChoice_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+      Evaluate();
       break;
     default:
       break;
   }
 }
 
-void MainWindow::cmdBack_Click(int index) {
+void MainWindow::BackClicked(int index) {
   // Back keeps every entry: checking a second moment for the same person, or
   // correcting the election date from the birth page, must not mean typing
   // everything again. File > New Evaluation clears the pages instead.
@@ -318,22 +316,22 @@ void MainWindow::cmdBack_Click(int index) {
     case 0:
       break;
     case 1:
-      ShowPage(picMainScreen_);
+      ShowPage(startPage_);
       break;
     case 2:
-      ShowPage(picSearchMode_);
+      ShowPage(electionPage_);
       break;
     default:  // the three result pages
       ShowChosenSubject();
-      ShowPage(picMainScreen_);
+      ShowPage(startPage_);
       break;
   }
 }
 
 void MainWindow::NewEvaluation() {
   walkingOptions_ = true;
-  for (int i = 0; i < lstOptions_->count(); ++i) {
-    lstOptions_->item(i)->setCheckState(Qt::Unchecked);
+  for (int i = 0; i < subjectList_->count(); ++i) {
+    subjectList_->item(i)->setCheckState(Qt::Unchecked);
   }
   walkingOptions_ = false;
   electionSubject_.clear();
@@ -347,9 +345,9 @@ void MainWindow::NewEvaluation() {
   }
   electionAtlas_->Detach();
   birthAtlas_->Detach();
-  optSex_->button(0)->setChecked(true);
+  sexChoice_->button(0)->setChecked(true);
   StartAtLastPlaceNow();
-  ShowPage(picMainScreen_);
+  ShowPage(startPage_);
 }
 
 void MainWindow::ShowChosenSubject() {
@@ -358,11 +356,11 @@ void MainWindow::ShowChosenSubject() {
   for (int option = 0; option < kMainOptionCount; ++option) {
     const auto& subjects = MainOptions()[static_cast<std::size_t>(option)].subjects;
     if (std::find(subjects.begin(), subjects.end(), chosen) == subjects.end()) continue;
-    lblMainOptions_Click(option);
+    ShowOptionSubjects(option);
     walkingOptions_ = true;
-    for (int i = 0; i < lstOptions_->count(); ++i) {
-      if (lstOptions_->item(i)->text() == electionSubject_)
-        lstOptions_->item(i)->setCheckState(Qt::Checked);
+    for (int i = 0; i < subjectList_->count(); ++i) {
+      if (subjectList_->item(i)->text() == electionSubject_)
+        subjectList_->item(i)->setCheckState(Qt::Checked);
     }
     walkingOptions_ = false;
     return;
@@ -383,7 +381,7 @@ void MainWindow::ResetInputs() {
         static_cast<QLineEdit*>(electionPlace_.longitudeDegrees),
         static_cast<QLineEdit*>(electionPlace_.longitudeMinutes),
         static_cast<QLineEdit*>(electionPlace_.city), static_cast<QLineEdit*>(electionPlace_.state),
-        static_cast<QLineEdit*>(electionPlace_.country), txtBirthName_}) {
+        static_cast<QLineEdit*>(electionPlace_.country), nameField_}) {
     field->clear();
   }
   for (QComboBox* box : {birth_.month, birth_.day, birth_.year, birth_.weekday, birth_.hour,
@@ -415,7 +413,7 @@ void MainWindow::SyncWeekday(const MomentBoxes& moment) {
   moment.weekday->setCurrentText(FromView(WeekdayOfDate(year, month, day)));
 }
 
-void MainWindow::cmdSearch_Click(int index) {
+void MainWindow::SearchPlace(int index) {
   const PlaceBoxes& place = index == 0 ? electionPlace_ : birthPlace_;
   AtlasCityField* atlas = index == 0 ? electionAtlas_ : birthAtlas_;
   if (!CheckPlace(place)) return;
@@ -441,11 +439,11 @@ void MainWindow::cmdSearch_Click(int index) {
   }
 }
 
-void MainWindow::lblTZHelp_Birth_Click() {
+void MainWindow::PickBirthZone() {
   OpenTimeZonePicker(true);
 }
 
-void MainWindow::lblTZHelp_Muhurtha_Click() {
+void MainWindow::PickElectionZone() {
   OpenTimeZonePicker(false);
 }
 
@@ -475,26 +473,26 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove) {
     // Hover highlight: green while the pointer is over a caption's text.
     PaintMainOptions(-1);
-    for (std::size_t i = 0; i < lblMainOptions_.size(); ++i) {
-      if (watched != lblMainOptions_[i]) continue;
+    for (std::size_t i = 0; i < optionCaptions_.size(); ++i) {
+      if (watched != optionCaptions_[i]) continue;
       const int x = static_cast<QMouseEvent*>(event)->position().toPoint().x();
-      if (x >= lblMainOptions_[i]->TextLeft() && x <= lblMainOptions_[i]->TextRight()) {
+      if (x >= optionCaptions_[i]->TextLeft() && x <= optionCaptions_[i]->TextRight()) {
         PaintMainOptions(static_cast<int>(i));
       }
     }
   } else if (event->type() == QEvent::Leave) {
-    for (ClickableLabel* label : lblMainOptions_) {
+    for (ClickableLabel* label : optionCaptions_) {
       if (watched == label) PaintMainOptions(-1);
     }
   } else if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    const QWidget* pagesWithNext[] = {picMainScreen_, picSearchMode_, picBirthDetails_};
+    const QWidget* pagesWithNext[] = {startPage_, electionPage_, birthPage_};
     // Enter means Next on every wizard page, whatever has the focus: a
     // focused button is pressed with Space.
     for (int i = 0; enter && i < 3; ++i) {
       if (watched != pagesWithNext[i]) continue;
-      cmdNext_Click(i);
+      NextClicked(i);
       return true;
     }
   }

@@ -71,7 +71,7 @@ struct PlaceBoxes {
   ClickableLabel* tzHelp = nullptr;
 };
 
-// frmMain: the wizard from the choice of undertaking to the printed report.
+// The main window: the wizard from the choice of undertaking to the printed report.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -86,24 +86,24 @@ class MainWindow : public QMainWindow {
   // The last evaluation that reached its result, if any.
   const std::optional<CalculationState>& LastEvaluation() const { return lastEvaluation_; }
 
-  // Event handlers, named after the controls and their events.
-  void lblMainOptions_Click(int index);
-  void lstOptions_Click();
-  void cmdNext_Click(int index);
-  void cmdBack_Click(int index);
-  void cmdSearch_Click(int index);
-  void lblTZHelp_Birth_Click();
-  void lblTZHelp_Muhurtha_Click();
-  void cmdSave_Click();
-  void cmdSavePdf_Click();
-  void cmdSaveRtf_Click();
-  void cmdAddToCalendar_Click();
+  // What the buttons, captions and menus of the pages do.
+  void ShowOptionSubjects(int index);
+  void TakeTickedSubject();
+  void NextClicked(int index);
+  void BackClicked(int index);
+  void SearchPlace(int index);
+  void PickBirthZone();
+  void PickElectionZone();
+  void PrintReport();
+  void SaveReportPdf();
+  void SaveReportRtf();
+  void AddToCalendar();
 
   // One whole evaluation of the two input pages (after their checks passed).
   // The wizard's Next shows the wait page for a while; a time chosen in the
   // finder is judged at once.
   enum class Pace { WithPauses, AtOnce };
-  void Display(Pace pace = Pace::WithPauses);
+  void Evaluate(Pace pace = Pace::WithPauses);
 
   // File > New Evaluation: every entry of both pages back to its start-up
   // value, no subject chosen, the start page in front.
@@ -112,25 +112,25 @@ class MainWindow : public QMainWindow {
   // The search for good times: the button, what the pages hold for it, why
   // they cannot be searched yet (empty when they can), and a chosen minute put
   // into the election page and evaluated as the birth page's Next does.
-  void cmdFindTimes_Click();
+  void OpenFinder();
   SearchRequest FinderRequest() const;
   QString FinderInputProblem() const;
   void UseElectionMinute(const LocalMinute& minute);
 
   // View > Day at a glance: the day of the election date and place as the page
   // holds them, on the "Day" tab; no evaluation needed.
-  void mnuDayAtAGlance_Click();
-  void cmdDayPrint_Click();
-  void cmdDaySavePdf_Click();
-  void cmdDaySavePng_Click();
+  void ShowDayAtAGlance();
+  void PrintDay();
+  void SaveDayPdf();
+  void SaveDayPng();
 
   // The book of people and places: the input pages fill themselves from it
   // or are saved into it; File > People and places manages it.
-  void cmdChoosePerson_Click();
-  void cmdSavePerson_Click();
-  void cmdChoosePlace_Click();
-  void cmdSavePlace_Click();
-  void mnuBook_Click();
+  void ChoosePerson();
+  void SavePerson();
+  void ChoosePlace();
+  void SavePlace();
+  void OpenBook();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -156,7 +156,7 @@ class MainWindow : public QMainWindow {
   FilteredLineEdit* NewFilteredField(CharacterRule rule, const QString& name);
   void WatchNumberTyping(MomentBoxes& moment);
   void SetTabOrder();
-  void Form_Load();
+  void FillBoxesAndStart();
 
   // Navigation
   void ShowPage(QWidget* page);
@@ -189,7 +189,7 @@ class MainWindow : public QMainWindow {
   // The explanation of the evaluated moment, or nothing when it cannot be had.
   std::optional<Explanation> ExplainElection(const EvaluationInput& input);
   void FillBirthDetails(const CalculationState& state);
-  void Muhurtha_Details_Display(const CalculationState& state);
+  void FillElectionDetails(const CalculationState& state);
 
   // The day at a glance
   QString DayInputProblem() const;
@@ -230,40 +230,40 @@ class MainWindow : public QMainWindow {
   Qt::CheckState pressedCheckState_ = Qt::Unchecked;
 
   QStackedWidget* pages_ = nullptr;
-  QWidget* picMainScreen_ = nullptr;
-  QWidget* picSearchMode_ = nullptr;
-  QWidget* picBirthDetails_ = nullptr;
-  QWidget* picMessage_ = nullptr;
-  QWidget* picMuhurthaResult_ = nullptr;
+  QWidget* startPage_ = nullptr;
+  QWidget* electionPage_ = nullptr;
+  QWidget* birthPage_ = nullptr;
+  QWidget* waitPage_ = nullptr;
+  QWidget* resultArea_ = nullptr;
   QWidget* resultPanel_ = nullptr;
 
-  std::array<ClickableLabel*, 12> lblMainOptions_{};
-  QListWidget* lstOptions_ = nullptr;
-  std::array<QPushButton*, 3> cmdNext_{};
-  std::array<QPushButton*, 6> cmdBack_{};
+  std::array<ClickableLabel*, 12> optionCaptions_{};
+  QListWidget* subjectList_ = nullptr;
+  std::array<QPushButton*, 3> nextButtons_{};
+  std::array<QPushButton*, 6> backButtons_{};
 
   MomentBoxes election_;
   PlaceBoxes electionPlace_;
   MomentBoxes birth_;
   PlaceBoxes birthPlace_;
-  QLineEdit* txtBirthName_ = nullptr;
-  std::array<QLabel*, 2> lblActivity_{};  // the chosen activity atop the two input pages
-  QButtonGroup* optSex_ = nullptr;
+  QLineEdit* nameField_ = nullptr;
+  std::array<QLabel*, 2> activityHeadings_{};  // the chosen activity atop the two input pages
+  QButtonGroup* sexChoice_ = nullptr;
 
-  QLabel* lblResult_ = nullptr;
-  QLabel* lblWarnings_ = nullptr;
+  QLabel* resultListing_ = nullptr;
+  QLabel* warnings_ = nullptr;
   AnalysisPanel* analysis_ = nullptr;
   FactorTips* factorTips_ = nullptr;
-  QTabWidget* TS_ = nullptr;
-  std::array<QLabel*, 13> lblResultBirth_{};
-  std::array<QLabel*, 13> lblMuhurthaDetails_{};
-  QTextEdit* RTB_ = nullptr;
-  QPushButton* cmdSave_ = nullptr;
+  QTabWidget* resultTabs_ = nullptr;
+  std::array<QLabel*, 13> birthDetails_{};
+  std::array<QLabel*, 13> electionDetails_{};
+  QTextEdit* report_ = nullptr;
+  QPushButton* printButton_ = nullptr;
 
   // The offline atlas in the city fields, and the planets of the election moment.
   AtlasCityField* electionAtlas_ = nullptr;
   AtlasCityField* birthAtlas_ = nullptr;
-  QTableWidget* tblPlanets_ = nullptr;
+  QTableWidget* planetTable_ = nullptr;
   DayTab* dayTab_ = nullptr;
   std::unique_ptr<BookAccess> book_;
 };

@@ -81,8 +81,8 @@ QWidget* MainWindow::WithBookButtons(QWidget* navigation, bool birthPage) {
   const char* names[] = {birthPage ? "cmdChoosePerson" : "cmdChoosePlace",
                          birthPage ? "cmdSavePerson" : "cmdSavePlace"};
   void (MainWindow::*handlers[])() = {
-      birthPage ? &MainWindow::cmdChoosePerson_Click : &MainWindow::cmdChoosePlace_Click,
-      birthPage ? &MainWindow::cmdSavePerson_Click : &MainWindow::cmdSavePlace_Click};
+      birthPage ? &MainWindow::ChoosePerson : &MainWindow::ChoosePlace,
+      birthPage ? &MainWindow::SavePerson : &MainWindow::SavePlace};
   // A row of their own above Back and Next: beside them the page would be
   // too wide for a small screen.
   auto* rows = new QWidget;
@@ -114,13 +114,13 @@ bool MainWindow::CheckPlaceToSave() {
          CheckCoordinateRanges(p);
 }
 
-void MainWindow::cmdSavePerson_Click() {
+void MainWindow::SavePerson() {
   if (!CheckBirthEntries()) return;
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   book::Person person;
-  person.name = txtBirthName_->text().trimmed().toStdString();
-  person.sex = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+  person.name = nameField_->text().trimmed().toStdString();
+  person.sex = sexChoice_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
   person.birth = ReadMoment(birth_, birthPlace_);
   person.tz = FollowedZone(birthAtlas_);
   const QString name = FromStd(person.name);
@@ -146,7 +146,7 @@ void MainWindow::cmdSavePerson_Click() {
   services_.messages->Show(MessageIcon::Information, QString(texts::kPersonSaved).arg(name, born));
 }
 
-void MainWindow::cmdSavePlace_Click() {
+void MainWindow::SavePlace() {
   if (!CheckPlaceToSave()) return;
   book::Book* book = book_->Get();
   if (book == nullptr) return;
@@ -169,7 +169,7 @@ void MainWindow::cmdSavePlace_Click() {
   services_.messages->Show(MessageIcon::Information, QString(texts::kPlaceSaved).arg(label));
 }
 
-void MainWindow::cmdChoosePerson_Click() {
+void MainWindow::ChoosePerson() {
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   if (book->People().empty()) {
@@ -184,13 +184,13 @@ void MainWindow::cmdChoosePerson_Click() {
   if (!chooser.chosen()) return;
   const std::optional<book::Person> person = WithId(book->People(), *chooser.chosen());
   if (!person) return;
-  txtBirthName_->setText(FromStd(person->name));
-  optSex_->button(person->sex == texts::kFemale ? 1 : 0)->setChecked(true);
+  nameField_->setText(FromStd(person->name));
+  sexChoice_->button(person->sex == texts::kFemale ? 1 : 0)->setChecked(true);
   FillBirthMoment(person->birth);
   FillPlace(birthPlace_, birthAtlas_, person->birth.place, person->tz);
 }
 
-void MainWindow::cmdChoosePlace_Click() {
+void MainWindow::ChoosePlace() {
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   if (book->Places().empty()) {
@@ -207,7 +207,7 @@ void MainWindow::cmdChoosePlace_Click() {
   if (place) FillPlace(electionPlace_, electionAtlas_, place->place, place->tz);
 }
 
-void MainWindow::mnuBook_Click() {
+void MainWindow::OpenBook() {
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   BookDialog dialog(*book, services_, this);

@@ -82,7 +82,7 @@ bool MainWindow::CheckElectionPage() {
 bool MainWindow::CheckBirthEntries() {
   const PlaceBoxes& p = birthPlace_;
   if (!birthAtlas_->CheckPlaceKnown()) return false;
-  if (!CheckRequired({{txtBirthName_, texts::kEnterName},
+  if (!CheckRequired({{nameField_, texts::kEnterName},
                       {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
                       {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
                       {p.longitudeDegrees, texts::kEnterLongitudeDegrees},

@@ -97,23 +97,23 @@ bool MainWindow::ComputeDayTab(bool evaluated) {
   }
   dayTab_->SetDay(day, LocalMinute{request.year, request.month, request.day, 0, 0});
   if (evaluated) {
-    FillChartBodies(tblPlanets_, day.chart);
+    FillChartBodies(planetTable_, day.chart);
     lastElectionChart_ = day.chart;
   }
   return true;
 }
 
-void MainWindow::mnuDayAtAGlance_Click() {
+void MainWindow::ShowDayAtAGlance() {
   if (!ComputeDayTab(false)) return;
-  ShowPage(picMuhurthaResult_);
-  TS_->setCurrentWidget(dayTab_);
+  ShowPage(resultArea_);
+  resultTabs_->setCurrentWidget(dayTab_);
 }
 
-void MainWindow::cmdDayPrint_Click() {
+void MainWindow::PrintDay() {
   std::unique_ptr<QPrinter> printer = services_.defaultPrinter();
   if (!printer) {
     if (services_.messages->Ask(MessageIcon::Information, texts::kNoPrinter, texts::kOfferPdf)) {
-      cmdDaySavePdf_Click();
+      SaveDayPdf();
     }
     return;
   }
@@ -125,7 +125,7 @@ void MainWindow::cmdDayPrint_Click() {
   }
 }
 
-void MainWindow::cmdDaySavePdf_Click() {
+void MainWindow::SaveDayPdf() {
   const QString path = services_.chooseSaveFile(
       texts::kDayPdfCaption, ReportFileName(ReadInput(), "pdf"), texts::kPdfFilter);
   if (path.isEmpty()) return;
@@ -135,7 +135,7 @@ void MainWindow::cmdDaySavePdf_Click() {
   SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kDayNotSaved);
 }
 
-void MainWindow::cmdDaySavePng_Click() {
+void MainWindow::SaveDayPng() {
   const QString path = services_.chooseSaveFile(
       texts::kDayPngCaption, ReportFileName(ReadInput(), "png"), texts::kPngFilter);
   if (path.isEmpty()) return;

@@ -107,12 +107,12 @@ EvaluationInput MainWindow::ReadInput() const {
 
 void MainWindow::EndEvaluationWithError(const QString& reason) {
   // Back to the last input page with everything as the user left it.
-  ShowPage(picBirthDetails_);
+  ShowPage(birthPage_);
   services_.messages->Show(MessageIcon::Error,
                            QString("%1: %2").arg(texts::kEvaluationFailed, reason));
 }
 
-void MainWindow::Display(Pace pace) {
+void MainWindow::Evaluate(Pace pace) {
   const auto pause = [this, pace](int milliseconds) {
     if (pace == Pace::WithPauses) services_.pause(milliseconds);
   };
@@ -124,8 +124,8 @@ void MainWindow::Display(Pace pace) {
   }
   // The report is composed into a document of its own and shown only when the
   // rule set has finished, so a failure leaves the old report in place.
-  auto document = std::make_unique<QTextDocument>(RTB_);
-  document->setDefaultFont(RTB_->document()->defaultFont());
+  auto document = std::make_unique<QTextDocument>(report_);
+  document->setDefaultFont(report_->document()->defaultFont());
   RtfWriter rtf;
   bool ran = false;
   const MomentEntry& e = state.Input.election;
@@ -133,13 +133,13 @@ void MainWindow::Display(Pace pace) {
   std::optional<Explanation> explanation;
   try {
     services_.core.computeCharts(state);
-    ShowPage(picMessage_);
+    ShowPage(waitPage_);
     pause(kChartPause);
     services_.core.computeStrengths(state);
     explanation = ExplainElection(state.Input);
     const ReportOptions options = FullReportOptions(explanation, moment);
     DocumentSink shown(document.get(), [this, &pause] {
-      ShowPage(picMessage_);
+      ShowPage(waitPage_);
       pause(kReportPause);
     });
     TeeSink both{&shown, &rtf};
@@ -152,10 +152,10 @@ void MainWindow::Display(Pace pace) {
     return;
   }
   if (ran) {
-    RTB_->setDocument(document.release());  // the old document, a child of RTB, goes
+    report_->setDocument(document.release());  // the old document, a child of the box, goes
     lastRtf_ = rtf.Document();
   }
-  lblResult_->setText(LabelText(state.ResultLabel));
+  resultListing_->setText(LabelText(state.ResultLabel));
   factorTips_->SetFactors(explanation ? explanation->factors : std::vector<FactorInWords>{});
   if (explanation) {
     analysis_->Show(*explanation, moment);
@@ -163,17 +163,17 @@ void MainWindow::Display(Pace pace) {
     analysis_->Clear();
   }
   FillBirthDetails(state);
-  Muhurtha_Details_Display(state);
-  ShowPage(picMuhurthaResult_);
-  TS_->setCurrentIndex(0);
+  FillElectionDetails(state);
+  ShowPage(resultArea_);
+  resultTabs_->setCurrentIndex(0);
   lastCalendarMoment_ = CalendarMomentOf(state, moment, explanation, electionAtlas_->Zone());
   lastEvaluation_ = std::move(state);
   RememberElectionPlace();
 
   QStringList warnings;
   for (const std::string& warning : lastEvaluation_->Warnings) warnings << FromStd(warning);
-  lblWarnings_->setText(warnings.join("\n\n"));
-  lblWarnings_->setVisible(!warnings.isEmpty());
+  warnings_->setText(warnings.join("\n\n"));
+  warnings_->setVisible(!warnings.isEmpty());
   ComputeDayTab(true);
 }
 
@@ -208,40 +208,40 @@ void MainWindow::FillBirthDetails(const CalculationState& state) {
       FromStd(chart[kKaranaSlot]),
       FromStd(chart[kWeekdaySlot]),
   };
-  for (std::size_t i = 0; i < lblResultBirth_.size(); ++i) lblResultBirth_[i]->setText(values[i]);
+  for (std::size_t i = 0; i < birthDetails_.size(); ++i) birthDetails_[i]->setText(values[i]);
 }
 
-void MainWindow::Muhurtha_Details_Display(const CalculationState& state) {
+void MainWindow::FillElectionDetails(const CalculationState& state) {
   const Chart& chart = state.ElectionChart;
   for (int slot = 0; slot <= kWeekdaySlot; ++slot) {
-    lblMuhurthaDetails_[static_cast<std::size_t>(slot)]->setText(
+    electionDetails_[static_cast<std::size_t>(slot)]->setText(
         FromStd(chart[static_cast<std::size_t>(slot)]));
   }
-  lblMuhurthaDetails_[9]->setText(personName_);
-  lblMuhurthaDetails_[10]->setText(DateText(
+  electionDetails_[9]->setText(personName_);
+  electionDetails_[10]->setText(DateText(
       election_.month->currentText(), election_.day->currentText(), election_.year->currentText()));
-  lblMuhurthaDetails_[11]->setText(
+  electionDetails_[11]->setText(
       TimeText(election_.hour->currentText(), election_.minute->currentText()));
-  lblMuhurthaDetails_[12]->setText(PlaceText(
-      electionPlace_.city->text(), electionPlace_.state->text(), electionPlace_.country->text()));
-  FillPlanetTable(tblPlanets_, state);
+  electionDetails_[12]->setText(PlaceText(electionPlace_.city->text(), electionPlace_.state->text(),
+                                          electionPlace_.country->text()));
+  FillPlanetTable(planetTable_, state);
 }
 
-void MainWindow::cmdSave_Click() {
+void MainWindow::PrintReport() {
   std::unique_ptr<QPrinter> printer = services_.defaultPrinter();
   if (!printer) {
     if (services_.messages->Ask(MessageIcon::Information, texts::kNoPrinter, texts::kOfferPdf)) {
-      cmdSavePdf_Click();
+      SaveReportPdf();
     }
     return;
   }
   // Drop the user's selection so the whole report is printed; the box keeps
   // its content and its scroll position.
-  const int scroll = RTB_->verticalScrollBar()->value();
-  QTextCursor cursor = RTB_->textCursor();
+  const int scroll = report_->verticalScrollBar()->value();
+  QTextCursor cursor = report_->textCursor();
   cursor.setPosition(cursor.selectionStart());
-  RTB_->setTextCursor(cursor);
-  RTB_->verticalScrollBar()->setValue(scroll);
+  report_->setTextCursor(cursor);
+  report_->verticalScrollBar()->setValue(scroll);
 
   printer->setPrintRange(QPrinter::AllPages);
   printer->setDocName(texts::kReportHeading);
@@ -251,7 +251,7 @@ void MainWindow::cmdSave_Click() {
   }
 }
 
-void MainWindow::cmdSavePdf_Click() {
+void MainWindow::SaveReportPdf() {
   const QString path = services_.chooseSaveFile(
       texts::kSavePdfCaption,
       ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "pdf"),
@@ -264,15 +264,15 @@ void MainWindow::cmdSavePdf_Click() {
 }
 
 std::unique_ptr<QTextDocument> MainWindow::PrintedReport() const {
-  if (!lastEvaluation_) return std::unique_ptr<QTextDocument>(RTB_->document()->clone());
+  if (!lastEvaluation_) return std::unique_ptr<QTextDocument>(report_->document()->clone());
   const MomentEntry& e = lastEvaluation_->Input.election;
   const QString caption =
       QString("Rasi\n%1:%2").arg(e.hour, 2, 10, QChar('0')).arg(e.minute, 2, 10, QChar('0'));
-  return ReportWithSummary(*RTB_->document(), *lastEvaluation_,
+  return ReportWithSummary(*report_->document(), *lastEvaluation_,
                            {lastElectionChart_, dayTab_->Chart()->CurrentStyle(), caption});
 }
 
-void MainWindow::cmdSaveRtf_Click() {
+void MainWindow::SaveReportRtf() {
   const QString path = services_.chooseSaveFile(
       texts::kSaveRtfCaption,
       ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "rtf"),
@@ -281,7 +281,7 @@ void MainWindow::cmdSaveRtf_Click() {
   SaveFile(path, lastRtf_, texts::kReportNotSaved);
 }
 
-void MainWindow::cmdAddToCalendar_Click() {
+void MainWindow::AddToCalendar() {
   if (!lastCalendarMoment_ || !lastEvaluation_) return;
   const QString path = services_.chooseSaveFile(texts::kAddToCalendarCaption,
                                                 ReportFileName(lastEvaluation_->Input, "ics"),

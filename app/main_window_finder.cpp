@@ -33,7 +33,7 @@ QWidget* MainWindow::WithFindTimesButton(QWidget* navigation, const QString& nam
   auto* button = new QPushButton(texts::kFindTimes, navigation);
   button->setObjectName(name);
   button->setAutoDefault(false);
-  connect(button, &QPushButton::clicked, this, &MainWindow::cmdFindTimes_Click);
+  connect(button, &QPushButton::clicked, this, &MainWindow::OpenFinder);
   // Left of the row, away from Back and Next.
   static_cast<QHBoxLayout*>(navigation->layout())->insertWidget(0, button);
   return navigation;
@@ -58,7 +58,7 @@ QString MainWindow::FinderInputProblem() const {
 
   const PlaceBoxes& b = birthPlace_;
   QString missing;
-  if (txtBirthName_->text().trimmed().isEmpty()) {
+  if (nameField_->text().trimmed().isEmpty()) {
     missing = texts::kFindNoName;
   } else if (birth_.month->currentIndex() < 0 || birth_.day->currentIndex() < 0 ||
              birth_.year->currentIndex() < 0) {
@@ -80,14 +80,14 @@ QString MainWindow::FinderInputProblem() const {
 SearchRequest MainWindow::FinderRequest() const {
   SearchRequest request;
   request.subjects = {electionSubject_.toStdString()};
-  request.name = txtBirthName_->text().trimmed().toStdString();
-  request.sex = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+  request.name = nameField_->text().trimmed().toStdString();
+  request.sex = sexChoice_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
   request.birth = ReadMoment(birth_, birthPlace_);
   request.place = ReadMoment(election_, electionPlace_).place;
   return request;
 }
 
-void MainWindow::cmdFindTimes_Click() {
+void MainWindow::OpenFinder() {
   // The search takes the places as the pages will judge them.
   electionAtlas_->Settle();
   birthAtlas_->Settle();
@@ -133,17 +133,17 @@ void MainWindow::UseElectionMinute(const LocalMinute& minute) {
   WriteElectionMinute(minute);
   // Then as the birth page's Next.
   if (!CheckElectionPage()) {
-    ShowPage(picSearchMode_);
+    ShowPage(electionPage_);
     return;
   }
   if (!CheckBirthPage()) {
-    ShowPage(picBirthDetails_);
+    ShowPage(birthPage_);
     return;
   }
-  personName_ = txtBirthName_->text().trimmed();
-  personSex_ = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+  personName_ = nameField_->text().trimmed();
+  personSex_ = sexChoice_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
   // Judged at once: the wait page's pauses belong to the wizard's Next.
-  Display(Pace::AtOnce);
+  Evaluate(Pace::AtOnce);
 }
 
 }  // namespace horavela::app

@@ -113,7 +113,7 @@ void MainWindow::BuildMenus() {
   QAction* renew = file->addAction(texts::kMenuNewEvaluation, this, &MainWindow::NewEvaluation);
   renew->setObjectName("mnuNewEvaluation");
   renew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  QAction* book = file->addAction(texts::kMenuBook, this, &MainWindow::mnuBook_Click);
+  QAction* book = file->addAction(texts::kMenuBook, this, &MainWindow::OpenBook);
   book->setObjectName("mnuBook");
   file->addSeparator();
   QAction* exit = file->addAction(texts::kMenuExit, this, &QWidget::close);
@@ -122,8 +122,7 @@ void MainWindow::BuildMenus() {
 
   QMenu* view = menuBar()->addMenu(texts::kMenuView);
   view->setObjectName("mnuView");
-  QAction* day =
-      view->addAction(texts::kMenuDayAtAGlance, this, &MainWindow::mnuDayAtAGlance_Click);
+  QAction* day = view->addAction(texts::kMenuDayAtAGlance, this, &MainWindow::ShowDayAtAGlance);
   day->setObjectName("mnuDayAtAGlance");
 
   QMenu* help = menuBar()->addMenu(texts::kMenuHelp);
@@ -159,14 +158,14 @@ QWidget* MainWindow::NavigationRow(int backIndex, int nextIndex) {
   layout->addStretch();
   auto* back = new QPushButton(texts::kBack, row);
   back->setObjectName(QString("cmdBack_%1").arg(backIndex));
-  cmdBack_[static_cast<std::size_t>(backIndex)] = back;
-  connect(back, &QPushButton::clicked, this, [this, backIndex] { cmdBack_Click(backIndex); });
+  backButtons_[static_cast<std::size_t>(backIndex)] = back;
+  connect(back, &QPushButton::clicked, this, [this, backIndex] { BackClicked(backIndex); });
   layout->addWidget(back);
   if (nextIndex >= 0) {
     auto* next = new QPushButton(texts::kNext, row);
     next->setObjectName(QString("cmdNext_%1").arg(nextIndex));
-    cmdNext_[static_cast<std::size_t>(nextIndex)] = next;
-    connect(next, &QPushButton::clicked, this, [this, nextIndex] { cmdNext_Click(nextIndex); });
+    nextButtons_[static_cast<std::size_t>(nextIndex)] = next;
+    connect(next, &QPushButton::clicked, this, [this, nextIndex] { NextClicked(nextIndex); });
     layout->addWidget(next);
   }
   return row;
@@ -200,8 +199,8 @@ QWidget* MainWindow::BuildStartPage() {
     label->setFont(optionFont);
     label->setMouseTracking(true);
     label->installEventFilter(this);
-    connect(label, &ClickableLabel::clicked, this, [this, i] { lblMainOptions_Click(i); });
-    lblMainOptions_[static_cast<std::size_t>(i)] = label;
+    connect(label, &ClickableLabel::clicked, this, [this, i] { ShowOptionSubjects(i); });
+    optionCaptions_[static_cast<std::size_t>(i)] = label;
     optionColumn->addWidget(label);
   }
   optionColumn->addStretch();
@@ -210,18 +209,18 @@ QWidget* MainWindow::BuildStartPage() {
   auto* column = new QVBoxLayout(right);
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(Paragraph(texts::kSelectOption, right));
-  lstOptions_ = new QListWidget(right);
-  lstOptions_->setObjectName("lstOptions");
-  connect(lstOptions_, &QListWidget::itemChanged, this, [this] { lstOptions_Click(); });
+  subjectList_ = new QListWidget(right);
+  subjectList_->setObjectName("lstOptions");
+  connect(subjectList_, &QListWidget::itemChanged, this, [this] { TakeTickedSubject(); });
   // A click on the tick box changes the tick by itself; a click on the text
   // leaves it as it was, and then means "this one".
-  connect(lstOptions_, &QListWidget::itemPressed, this,
+  connect(subjectList_, &QListWidget::itemPressed, this,
           [this](QListWidgetItem* item) { pressedCheckState_ = item->checkState(); });
-  connect(lstOptions_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+  connect(subjectList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     if (item->checkState() == pressedCheckState_) ChooseSubjectItem(item);
-    lstOptions_Click();
+    TakeTickedSubject();
   });
-  column->addWidget(lstOptions_, 1);
+  column->addWidget(subjectList_, 1);
   column->addWidget(Paragraph(texts::kClickNext, right));
   column->addWidget(Paragraph(texts::kStartParagraph1, right));
   column->addWidget(Paragraph(texts::kStartParagraph2, right));
@@ -291,7 +290,7 @@ void MainWindow::AddPlaceRows(QGridLayout* grid, int& row, PlaceBoxes& place, co
   place.search = new QPushButton(texts::kSearch);
   place.search->setObjectName(QString("cmdSearch_%1").arg(searchIndex));
   connect(place.search, &QPushButton::clicked, this,
-          [this, searchIndex] { cmdSearch_Click(searchIndex); });
+          [this, searchIndex] { SearchPlace(searchIndex); });
   grid->addWidget(place.search, row++, 1, Qt::AlignLeft);
 
   struct Axis {
@@ -391,7 +390,7 @@ QWidget* MainWindow::BuildElectionPage() {
   grid->setColumnStretch(1, 1);
 
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(NewActivityHeading(lblActivity_[0], "lblActivity_Muhurtha", page));
+  layout->addWidget(NewActivityHeading(activityHeadings_[0], "lblActivity_Muhurtha", page));
   layout->addWidget(Scrolling(WithParagraphs(frame, texts::kElectionParagraph1,
                                              texts::kElectionParagraph2, page)),
                     1);
@@ -409,15 +408,15 @@ QWidget* MainWindow::BuildBirthPage() {
   frame->setObjectName("fraBirthDetails");
   auto* grid = new QGridLayout(frame);
   int row = 0;
-  txtBirthName_ = new QLineEdit(frame);
-  txtBirthName_->setObjectName("txtBirthName");
-  txtBirthName_->setMaxLength(static_cast<int>(text_limits::kName));
+  nameField_ = new QLineEdit(frame);
+  nameField_->setObjectName("txtBirthName");
+  nameField_->setMaxLength(static_cast<int>(text_limits::kName));
   auto* nameLabel = new QLabel(texts::kName);
-  nameLabel->setBuddy(txtBirthName_);
+  nameLabel->setBuddy(nameField_);
   grid->addWidget(nameLabel, row, 0);
-  grid->addWidget(txtBirthName_, row++, 1);
+  grid->addWidget(nameField_, row++, 1);
   auto* sex = new QHBoxLayout;
-  optSex_ = NewOptionPair("optSex", texts::kMale, texts::kFemale, frame, sex);
+  sexChoice_ = NewOptionPair("optSex", texts::kMale, texts::kFemale, frame, sex);
   sex->addStretch();
   grid->addLayout(sex, row++, 1);
 
@@ -444,7 +443,7 @@ QWidget* MainWindow::BuildBirthPage() {
   grid->setColumnStretch(1, 1);
 
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(NewActivityHeading(lblActivity_[1], "lblActivity_Birth", page));
+  layout->addWidget(NewActivityHeading(activityHeadings_[1], "lblActivity_Birth", page));
   layout->addWidget(
       Scrolling(WithParagraphs(frame, texts::kBirthParagraph1, texts::kBirthParagraph2, page)), 1);
   layout->addWidget(
@@ -513,35 +512,35 @@ QWidget* MainWindow::BuildDetailsPage(const char* pageName, const char* valueNam
 QWidget* MainWindow::BuildReportPage() {
   auto* page = new QWidget;
   page->setObjectName("picResultMuhurtha");
-  RTB_ = new QTextEdit(page);
-  RTB_->setObjectName("RTB");
-  RTB_->setReadOnly(true);
-  RTB_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  report_ = new QTextEdit(page);
+  report_->setObjectName("RTB");
+  report_->setReadOnly(true);
+  report_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
   auto* buttons = new QHBoxLayout;
-  cmdSave_ = new QPushButton(texts::kPrint, page);
-  cmdSave_->setObjectName("cmdSave");
-  connect(cmdSave_, &QPushButton::clicked, this, &MainWindow::cmdSave_Click);
+  printButton_ = new QPushButton(texts::kPrint, page);
+  printButton_->setObjectName("cmdSave");
+  connect(printButton_, &QPushButton::clicked, this, &MainWindow::PrintReport);
   auto* pdf = new QPushButton(texts::kSavePdf, page);
   pdf->setObjectName("cmdSavePdf");
-  connect(pdf, &QPushButton::clicked, this, &MainWindow::cmdSavePdf_Click);
+  connect(pdf, &QPushButton::clicked, this, &MainWindow::SaveReportPdf);
   auto* rtf = new QPushButton(texts::kSaveRtf, page);
   rtf->setObjectName("cmdSaveRtf");
-  connect(rtf, &QPushButton::clicked, this, &MainWindow::cmdSaveRtf_Click);
+  connect(rtf, &QPushButton::clicked, this, &MainWindow::SaveReportRtf);
   auto* ics = new QPushButton(texts::kAddToCalendar, page);
   ics->setObjectName("cmdAddToCalendar");
-  connect(ics, &QPushButton::clicked, this, &MainWindow::cmdAddToCalendar_Click);
+  connect(ics, &QPushButton::clicked, this, &MainWindow::AddToCalendar);
   // Two rows of two keep the page within a small screen.
   auto* outputs = new QGridLayout;
   int slot = 0;
-  for (QPushButton* button : {cmdSave_, pdf, rtf, ics}) {
+  for (QPushButton* button : {printButton_, pdf, rtf, ics}) {
     outputs->addWidget(button, slot / 2, slot % 2);
     ++slot;
   }
   buttons->addLayout(outputs);
 
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(RTB_, 1);
+  layout->addWidget(report_, 1);
   layout->addLayout(buttons);
   // The Back button shares the row with the output buttons.
   QWidget* navigation = NavigationRow(4, -1);
@@ -551,8 +550,8 @@ QWidget* MainWindow::BuildReportPage() {
 
 void MainWindow::SetTabOrder() {
   // Reading order, page by page; radio pairs take one stop each.
-  std::vector<QWidget*> order(lblMainOptions_.begin(), lblMainOptions_.end());
-  order.insert(order.end(), {lstOptions_, cmdBack_[0], cmdNext_[0]});
+  std::vector<QWidget*> order(optionCaptions_.begin(), optionCaptions_.end());
+  order.insert(order.end(), {subjectList_, backButtons_[0], nextButtons_[0]});
   auto addMoment = [&order](const MomentBoxes& m) {
     order.insert(order.end(), {m.month, m.day, m.year, m.weekday, m.hour, m.minute, m.second});
   };
@@ -570,25 +569,25 @@ void MainWindow::SetTabOrder() {
                                           const char* save) {
     for (const char* name : {findTimes, choose, save}) order.push_back(findChild<QWidget*>(name));
   };
-  order.insert(order.end(), {cmdBack_[1], cmdNext_[1]});
+  order.insert(order.end(), {backButtons_[1], nextButtons_[1]});
   addRowStart("cmdFindTimes", "cmdChoosePlace", "cmdSavePlace");
-  order.insert(order.end(), {txtBirthName_, optSex_->button(0), optSex_->button(1)});
+  order.insert(order.end(), {nameField_, sexChoice_->button(0), sexChoice_->button(1)});
   addMoment(birth_);
   addPlace(birthPlace_);
-  order.insert(order.end(), {cmdBack_[2], cmdNext_[2]});
+  order.insert(order.end(), {backButtons_[2], nextButtons_[2]});
   addRowStart("cmdFindTimes_Birth", "cmdChoosePerson", "cmdSavePerson");
   order.insert(order.end(),
-               {TS_, cmdBack_[3], cmdBack_[5], RTB_, cmdSave_,
+               {resultTabs_, backButtons_[3], backButtons_[5], report_, printButton_,
                 findChild<QPushButton*>("cmdSavePdf"), findChild<QPushButton*>("cmdSaveRtf"),
-                findChild<QPushButton*>("cmdAddToCalendar"), cmdBack_[4]});
+                findChild<QPushButton*>("cmdAddToCalendar"), backButtons_[4]});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 QWidget* MainWindow::BuildResultArea() {
   auto* area = new QWidget;
   area->setObjectName("picMuhurthaResult");
-  TS_ = new QTabWidget(area);
-  TS_->setObjectName("TS");
+  resultTabs_ = new QTabWidget(area);
+  resultTabs_->setObjectName("TS");
   const std::array<const char*, 13> birthCaptions = {
       "Name",           "Date of Birth",  "Time of Birth",   "Place of Birth", "Moon Sign",
       "Moon Sign Lord", "Birth Star",     "Birth Star Lord", "Ascendant",      "Lunar Day",
@@ -601,29 +600,29 @@ QWidget* MainWindow::BuildResultArea() {
       "Electional Week Day",   "Name",
       "Electional Date",       "Electional Time",
       "Electional Place"};
-  TS_->addTab(
-      BuildDetailsPage("picResultBirth", "lblResultBirth", birthCaptions, lblResultBirth_, 3),
+  resultTabs_->addTab(
+      BuildDetailsPage("picResultBirth", "lblResultBirth", birthCaptions, birthDetails_, 3),
       texts::kTabBirth);
-  TS_->addTab(BuildDetailsPage("picMuhurthaDetails", "lblMuhurthaDetails", electionCaptions,
-                               lblMuhurthaDetails_, 5),
-              texts::kTabElection);
-  tblPlanets_ =
-      AddPlanetTable(qobject_cast<QGridLayout*>(lblMuhurthaDetails_[12]->parentWidget()->layout()));
-  TS_->addTab(BuildReportPage(), texts::kTabAnalysis);
+  resultTabs_->addTab(BuildDetailsPage("picMuhurthaDetails", "lblMuhurthaDetails", electionCaptions,
+                                       electionDetails_, 5),
+                      texts::kTabElection);
+  planetTable_ =
+      AddPlanetTable(qobject_cast<QGridLayout*>(electionDetails_[12]->parentWidget()->layout()));
+  resultTabs_->addTab(BuildReportPage(), texts::kTabAnalysis);
   dayTab_ = new DayTab(texts::kBack);
-  connect(dayTab_, &DayTab::backRequested, this, [this] { cmdBack_Click(3); });
-  TS_->addTab(dayTab_, texts::kTabDay);
+  connect(dayTab_, &DayTab::backRequested, this, [this] { BackClicked(3); });
+  resultTabs_->addTab(dayTab_, texts::kTabDay);
   // A minute chosen on the timeline is judged, and the day stays in front.
   connect(dayTab_, &DayTab::minuteChosen, this, [this](const LocalMinute& minute) {
     UseElectionMinute(minute);
-    if (pages_->currentWidget() == picMuhurthaResult_) TS_->setCurrentWidget(dayTab_);
+    if (pages_->currentWidget() == resultArea_) resultTabs_->setCurrentWidget(dayTab_);
   });
-  connect(dayTab_, &DayTab::printRequested, this, &MainWindow::cmdDayPrint_Click);
-  connect(dayTab_, &DayTab::pdfRequested, this, &MainWindow::cmdDaySavePdf_Click);
-  connect(dayTab_, &DayTab::pngRequested, this, &MainWindow::cmdDaySavePng_Click);
+  connect(dayTab_, &DayTab::printRequested, this, &MainWindow::PrintDay);
+  connect(dayTab_, &DayTab::pdfRequested, this, &MainWindow::SaveDayPdf);
+  connect(dayTab_, &DayTab::pngRequested, this, &MainWindow::SaveDayPng);
   auto* layout = new QVBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(TS_);
+  layout->addWidget(resultTabs_);
   return area;
 }
 
