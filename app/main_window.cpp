@@ -24,16 +24,13 @@
 #include "app/analysis_panel.h"
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
-#include "app/atlas_matches_dialog.h"
+#include "app/birth_page.h"
 #include "app/book_access.h"
-#include "app/clickable_label.h"
-#include "app/program_links.h"
+#include "app/election_page.h"
 #include "app/subject_catalogue.h"
-#include "app/time_zone_dialog.h"
+#include "app/subject_page.h"
 #include "app/wheel_needs_focus.h"
 #include "calendar/civil_calendar.h"
-#include "engine/input_check.h"
-#include "panchang/panchang.h"
 
 namespace horavela::app {
 
@@ -59,11 +56,6 @@ void SelectFirst(QComboBox* box) {
   box->setCurrentIndex(0);
 }
 
-constexpr std::size_t kAtlasMatches = 12;  // places offered by the latitude button
-
-const QColor kOptionColor(0, 0, 0);       // palette entry 0
-const QColor kHighlightColor(0, 128, 0);  // palette entry 2
-
 }  // namespace
 
 MainWindow::MainWindow(AppServices services, QWidget* parent)
@@ -76,19 +68,24 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   auto* central = new QWidget(this);
   central->setObjectName("frmMainBackground");
   central->setMouseTracking(true);
-  central->installEventFilter(this);
   setCentralWidget(central);
   setMouseTracking(true);
 
   pages_ = new QStackedWidget(central);
   pages_->setObjectName("stkPages");
-  startPage_ = BuildStartPage();
-  electionPage_ = BuildElectionPage();
-  birthPage_ = BuildBirthPage();
+  startPage_ = new SubjectPage(model_);
+  startPage_->WatchPointer(central);
+  electionPage_ = new ElectionPage(services_);
+  birthPage_ = new BirthPage(services_);
   waitPage_ = BuildWaitPage();
   resultArea_ = BuildResultArea();
-  for (QWidget* page : {startPage_, electionPage_, birthPage_, waitPage_, resultArea_}) {
+  for (QWidget* page : std::initializer_list<QWidget*>{startPage_, electionPage_, birthPage_,
+                                                       waitPage_, resultArea_}) {
     pages_->addWidget(page);
+  }
+  // Enter means Next on every wizard page (see eventFilter).
+  for (QWidget* page : std::initializer_list<QWidget*>{startPage_, electionPage_, birthPage_}) {
+    page->installEventFilter(this);
   }
 
   // The result listing sits beside the pages and shows with the result area.
@@ -145,24 +142,8 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
           [this] { resultPanel_->setVisible(pages_->currentWidget() == resultArea_); });
 
   BuildMenus();
+  WirePages();
   SetTabOrder();
-  // The zone for the date comes from the tz database reader the command line
-  // uses as well (it reads the system's zone files, as QTimeZone would), so
-  // both give the same universal time.
-  electionAtlas_ = new AtlasCityField(election_, electionPlace_, "_Muhurtha", services_, this);
-  birthAtlas_ = new AtlasCityField(birth_, birthPlace_, "_Birth", services_, this);
-  connect(electionAtlas_, &AtlasCityField::zoneWritten, this,
-          [this] { ShowZoneOffset(electionPlace_); });
-  connect(birthAtlas_, &AtlasCityField::zoneWritten, this, [this] { ShowZoneOffset(birthPlace_); });
-  connect(birthPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::PickBirthZone);
-  connect(electionPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::PickElectionZone);
-
-  // Each weekday box follows its date as soon as it has one.
-  for (const MomentBoxes* moment : {&election_, &birth_}) {
-    for (QComboBox* box : {moment->month, moment->day, moment->year}) {
-      connect(box, &QComboBox::currentIndexChanged, this, [this, moment] { SyncWeekday(*moment); });
-    }
-  }
   FillBoxesAndStart();
 
   // Roomy enough for the report; a small screen gets most of itself.
@@ -176,44 +157,60 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::WirePages() {
+  connect(startPage_->BackButton(), &QPushButton::clicked, this, [this] { BackClicked(0); });
+  connect(startPage_->NextButton(), &QPushButton::clicked, this, [this] { NextClicked(0); });
+  connect(electionPage_->BackButton(), &QPushButton::clicked, this, [this] { BackClicked(1); });
+  connect(electionPage_->NextButton(), &QPushButton::clicked, this, [this] { NextClicked(1); });
+  connect(birthPage_->BackButton(), &QPushButton::clicked, this, [this] { BackClicked(2); });
+  connect(birthPage_->NextButton(), &QPushButton::clicked, this, [this] { NextClicked(2); });
+  connect(electionPage_, &InputPage::findTimesClicked, this, &MainWindow::OpenFinder);
+  connect(birthPage_, &InputPage::findTimesClicked, this, &MainWindow::OpenFinder);
+  connect(electionPage_, &InputPage::chooseClicked, this, &MainWindow::ChoosePlace);
+  connect(electionPage_, &InputPage::saveClicked, this, &MainWindow::SavePlace);
+  connect(birthPage_, &InputPage::chooseClicked, this, &MainWindow::ChoosePerson);
+  connect(birthPage_, &InputPage::saveClicked, this, &MainWindow::SavePerson);
+}
+
 void MainWindow::FillBoxesAndStart() {
-  for (QComboBox* box : {birth_.month, election_.month}) {
-    for (std::string_view month : kMonthNames)
-      box->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
+  const MomentBoxes& birth = birthPage_->Moment();
+  const MomentBoxes& election = electionPage_->Moment();
+  for (QComboBox* box : {birth.month, election.month}) {
+    for (std::string_view month : kMonthNames) box->addItem(FromView(month));
   }
   for (int day = 1; day <= 31; ++day) {
-    birth_.day->addItem(QString::number(day));
-    election_.day->addItem(QString::number(day));
+    birth.day->addItem(QString::number(day));
+    election.day->addItem(QString::number(day));
   }
   for (int year = 1901; year <= 2050; ++year) {
-    birth_.year->addItem(QString::number(year));
-    election_.year->addItem(QString::number(year));
+    birth.year->addItem(QString::number(year));
+    election.year->addItem(QString::number(year));
   }
-  for (QComboBox* box : {birth_.weekday, election_.weekday}) {
+  for (QComboBox* box : {birth.weekday, election.weekday}) {
     for (std::string_view weekday : kWeekdayNames) box->addItem(FromView(weekday));
   }
   for (int hour = 0; hour <= 23; ++hour) {
-    election_.hour->addItem(QString::number(hour));
-    birth_.hour->addItem(QString::number(hour));
+    election.hour->addItem(QString::number(hour));
+    birth.hour->addItem(QString::number(hour));
   }
-  for (QComboBox* box : {birth_.minute, election_.minute, birth_.second, election_.second}) {
+  for (QComboBox* box : {birth.minute, election.minute, birth.second, election.second}) {
     for (int minute = 0; minute <= 59; ++minute) box->addItem(QString::number(minute));
   }
   // A combo box selects its first item by itself; the date and weekday boxes
   // start empty until their first items are chosen below.
-  for (QComboBox* box : {birth_.month, birth_.day, birth_.year, birth_.weekday, election_.month,
-                         election_.day, election_.year, election_.weekday}) {
+  for (QComboBox* box : {birth.month, birth.day, birth.year, birth.weekday, election.month,
+                         election.day, election.year, election.weekday}) {
     box->setCurrentIndex(-1);
   }
-  for (QComboBox* box : {election_.hour, birth_.hour, election_.minute, birth_.minute,
-                         election_.second, birth_.second}) {
+  for (QComboBox* box :
+       {election.hour, birth.hour, election.minute, birth.minute, election.second, birth.second}) {
     SelectFirst(box);
   }
-  ShowOptionSubjects(0);
-  for (QComboBox* box : {election_.month, election_.day, election_.year}) SelectFirst(box);
+  startPage_->ShowOptionSubjects(0);
+  for (QComboBox* box : {election.month, election.day, election.year}) SelectFirst(box);
   StartAtLastPlaceNow();
-  ShowZoneOffset(electionPlace_);
-  ShowZoneOffset(birthPlace_);
+  ShowZoneOffset(electionPage_->Place());
+  ShowZoneOffset(birthPage_->Place());
   ShowPage(startPage_);
   resultPanel_->setVisible(false);
 }
@@ -227,66 +224,17 @@ void MainWindow::ShowPage(QWidget* page) {
   // user must see where typing goes from the start.
   setAttribute(Qt::WA_KeyboardFocusChange);
   if (page == startPage_) {
-    subjectList_->setFocus(Qt::OtherFocusReason);
+    startPage_->SubjectList()->setFocus(Qt::OtherFocusReason);
   } else if (page == electionPage_) {
-    election_.month->setFocus(Qt::OtherFocusReason);
+    electionPage_->Moment().month->setFocus(Qt::OtherFocusReason);
   } else if (page == birthPage_) {
-    nameField_->setFocus(Qt::OtherFocusReason);
+    birthPage_->NameField()->setFocus(Qt::OtherFocusReason);
   }
 }
 
 void MainWindow::ShowActivityHeadings() {
-  const QString heading = electionSubject_.isEmpty()
-                              ? QString()
-                              : QString(texts::kActivityHeading).arg(electionSubject_);
-  for (QLabel* label : activityHeadings_) label->setText(heading);
-}
-
-void MainWindow::ShowOptionSubjects(int index) {
-  walkingOptions_ = true;
-  subjectList_->clear();
-  for (std::string_view subject : MainOptions().at(static_cast<std::size_t>(index)).subjects) {
-    auto* item = new QListWidgetItem(FromView(subject));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(Qt::Unchecked);
-    subjectList_->addItem(item);
-  }
-  walkingOptions_ = false;
-  // The subject chosen before stays chosen, although nothing is ticked now.
-}
-
-void MainWindow::TakeTickedSubject() {
-  if (walkingOptions_) return;
-  walkingOptions_ = true;
-  QListWidgetItem* chosen = nullptr;
-  for (int i = 0; i < subjectList_->count(); ++i) {
-    QListWidgetItem* item = subjectList_->item(i);
-    if (chosen == nullptr && item->checkState() == Qt::Checked) {
-      chosen = item;
-    } else if (item->checkState() != Qt::Unchecked) {
-      item->setCheckState(Qt::Unchecked);
-    }
-  }
-  electionSubject_ = chosen ? chosen->text() : QString();
-  walkingOptions_ = false;
-}
-
-void MainWindow::ChooseSubjectItem(QListWidgetItem* chosen) {
-  walkingOptions_ = true;
-  for (int i = 0; i < subjectList_->count(); ++i) {
-    QListWidgetItem* item = subjectList_->item(i);
-    item->setCheckState(item == chosen ? Qt::Checked : Qt::Unchecked);
-  }
-  walkingOptions_ = false;
-}
-
-void MainWindow::PaintMainOptions(int highlighted) {
-  for (std::size_t i = 0; i < optionCaptions_.size(); ++i) {
-    QPalette palette = optionCaptions_[i]->palette();
-    palette.setColor(QPalette::WindowText,
-                     static_cast<int>(i) == highlighted ? kHighlightColor : kOptionColor);
-    optionCaptions_[i]->setPalette(palette);
-  }
+  electionPage_->ShowActivity(model_.subject);
+  birthPage_->ShowActivity(model_.subject);
 }
 
 void MainWindow::NextClicked(int index) {
@@ -295,12 +243,11 @@ void MainWindow::NextClicked(int index) {
       if (CheckSubject()) ShowPage(electionPage_);
       break;
     case 1:
-      if (CheckElectionPage()) ShowPage(birthPage_);
+      if (electionPage_->Check()) ShowPage(birthPage_);
       break;
     case 2:
       if (!CheckBirthPage()) break;
-      personName_ = nameField_->text().trimmed();
-      personSex_ = sexChoice_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+      TakePerson();
       Evaluate();
       break;
     default:
@@ -321,170 +268,40 @@ void MainWindow::BackClicked(int index) {
     case 2:
       ShowPage(electionPage_);
       break;
-    default:  // the three result pages
-      ShowChosenSubject();
+    default:  // the tabs of the result area
+      startPage_->ShowChosenSubject();
       ShowPage(startPage_);
       break;
   }
 }
 
 void MainWindow::NewEvaluation() {
-  walkingOptions_ = true;
-  for (int i = 0; i < subjectList_->count(); ++i) {
-    subjectList_->item(i)->setCheckState(Qt::Unchecked);
-  }
-  walkingOptions_ = false;
-  electionSubject_.clear();
+  startPage_->ClearTicks();
+  model_.StartAfresh();
   ResetInputs();
   // What the page reset leaves alone goes back to its start-up state as well.
-  for (const PlaceBoxes* place : {&electionPlace_, &birthPlace_}) {
-    SetZoneCaptions(*place, "0", "0");
-    place->dst->setChecked(false);
-    place->latitudeSide->button(0)->setChecked(true);
-    place->longitudeSide->button(0)->setChecked(true);
-  }
-  electionAtlas_->Detach();
-  birthAtlas_->Detach();
-  sexChoice_->button(0)->setChecked(true);
+  electionPage_->ResetZoneAndSides();
+  birthPage_->ResetZoneAndSides();
+  electionPage_->Atlas()->Detach();
+  birthPage_->Atlas()->Detach();
+  birthPage_->ResetSex();
   StartAtLastPlaceNow();
   ShowPage(startPage_);
 }
 
-void MainWindow::ShowChosenSubject() {
-  // The list shows the chosen subject's main option, with that subject ticked.
-  const std::string chosen = electionSubject_.toStdString();
-  for (int option = 0; option < kMainOptionCount; ++option) {
-    const auto& subjects = MainOptions()[static_cast<std::size_t>(option)].subjects;
-    if (std::find(subjects.begin(), subjects.end(), chosen) == subjects.end()) continue;
-    ShowOptionSubjects(option);
-    walkingOptions_ = true;
-    for (int i = 0; i < subjectList_->count(); ++i) {
-      if (subjectList_->item(i)->text() == electionSubject_)
-        subjectList_->item(i)->setCheckState(Qt::Checked);
-    }
-    walkingOptions_ = false;
-    return;
-  }
-}
-
 void MainWindow::ResetInputs() {
   // A page starting afresh follows no atlas city.
-  electionAtlas_->Detach();
-  birthAtlas_->Detach();
-  for (QComboBox* box : {election_.month, election_.day, election_.year, election_.weekday,
-                         election_.hour, election_.minute, election_.second}) {
-    SelectFirst(box);
-  }
-  for (QLineEdit* field :
-       {static_cast<QLineEdit*>(electionPlace_.latitudeDegrees),
-        static_cast<QLineEdit*>(electionPlace_.latitudeMinutes),
-        static_cast<QLineEdit*>(electionPlace_.longitudeDegrees),
-        static_cast<QLineEdit*>(electionPlace_.longitudeMinutes),
-        static_cast<QLineEdit*>(electionPlace_.city), static_cast<QLineEdit*>(electionPlace_.state),
-        static_cast<QLineEdit*>(electionPlace_.country), nameField_}) {
-    field->clear();
-  }
-  for (QComboBox* box : {birth_.month, birth_.day, birth_.year, birth_.weekday, birth_.hour,
-                         birth_.minute, birth_.second}) {
-    SelectFirst(box);
-  }
-  for (QLineEdit* field :
-       {birthPlace_.latitudeDegrees, birthPlace_.latitudeMinutes, birthPlace_.longitudeDegrees,
-        birthPlace_.longitudeMinutes, birthPlace_.city, birthPlace_.state, birthPlace_.country}) {
-    field->clear();
-  }
+  electionPage_->Atlas()->Detach();
+  birthPage_->Atlas()->Detach();
+  electionPage_->ClearEntries();
+  birthPage_->ClearEntries();
   // The weekday boxes show the weekday of the reset dates, not the first item.
-  SyncWeekday(election_);
-  SyncWeekday(birth_);
-}
-
-void MainWindow::SyncWeekday(const MomentBoxes& moment) {
-  const int month = moment.month->currentIndex() + 1;
-  const int day = moment.day->currentText().toInt();
-  const int year = moment.year->currentText().toInt();
-  // No whole date yet, or one the calendar does not have (31 February): no
-  // weekday at all.
-  const bool whole =
-      month >= 1 && moment.day->currentIndex() >= 0 && moment.year->currentIndex() >= 0;
-  if (!whole || !IsValidDate(year, month, day)) {
-    moment.weekday->setCurrentIndex(-1);
-    return;
-  }
-  moment.weekday->setCurrentText(FromView(WeekdayOfDate(year, month, day)));
-}
-
-void MainWindow::SearchPlace(int index) {
-  const PlaceBoxes& place = index == 0 ? electionPlace_ : birthPlace_;
-  AtlasCityField* atlas = index == 0 ? electionAtlas_ : birthAtlas_;
-  if (!CheckPlace(place)) return;
-  // The offline atlas first: a city it knows needs no browser at all. A page
-  // that already follows an atlas city goes on to the web search.
-  const QString city = place.city->text().trimmed();
-  if (!atlas->Attached() && city.size() >= 2) {
-    std::vector<Place> matches = services_.cityLookup.find(city.toStdString(), kAtlasMatches);
-    if (!matches.empty()) {
-      AtlasMatchesDialog dialog(city, std::move(matches), this);
-      dialog.exec();
-      if (dialog.choice() == AtlasMatchesDialog::Choice::UsePlace) {
-        atlas->ChoosePlace(dialog.chosen());
-        return;
-      }
-      if (dialog.choice() == AtlasMatchesDialog::Choice::Cancel) return;
-    }
-  }
-  const QString text =
-      PlaceSearchText(place.city->text(), place.state->text(), place.country->text());
-  if (!services_.placeSearch->Search(text, WebAddress())) {
-    services_.messages->Show(MessageIcon::Error, QString(texts::kNoBrowserForSearch).arg(text));
-  }
-}
-
-void MainWindow::PickBirthZone() {
-  OpenTimeZonePicker(true);
-}
-
-void MainWindow::PickElectionZone() {
-  OpenTimeZonePicker(false);
-}
-
-void MainWindow::OpenTimeZonePicker(bool birthPage) {
-  TimeZoneDialog picker(this);
-  picker.exec();
-  if (!picker.picked()) return;
-  const PlaceBoxes& place = birthPage ? birthPlace_ : electionPlace_;
-  SetZoneCaptions(place, picker.picked()->hours, picker.picked()->minutes);
-  // The zone picked by hand wins over the atlas city.
-  (birthPage ? birthAtlas_ : electionAtlas_)->Detach();
-}
-
-void MainWindow::SetZoneCaptions(const PlaceBoxes& place, const QString& hours,
-                                 const QString& minutes) {
-  place.zoneHour->setText(hours);
-  place.zoneMinute->setText(minutes);
-  ShowZoneOffset(place);
-}
-
-void MainWindow::ShowZoneOffset(const PlaceBoxes& place) {
-  place.zoneOffset->setText(
-      ZoneOffsetText(place.zoneHour->text(), place.zoneMinute->text(), place.dst->isChecked()));
+  SyncWeekday(electionPage_->Moment());
+  SyncWeekday(birthPage_->Moment());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove) {
-    // Hover highlight: green while the pointer is over a caption's text.
-    PaintMainOptions(-1);
-    for (std::size_t i = 0; i < optionCaptions_.size(); ++i) {
-      if (watched != optionCaptions_[i]) continue;
-      const int x = static_cast<QMouseEvent*>(event)->position().toPoint().x();
-      if (x >= optionCaptions_[i]->TextLeft() && x <= optionCaptions_[i]->TextRight()) {
-        PaintMainOptions(static_cast<int>(i));
-      }
-    }
-  } else if (event->type() == QEvent::Leave) {
-    for (ClickableLabel* label : optionCaptions_) {
-      if (watched == label) PaintMainOptions(-1);
-    }
-  } else if (event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     const QWidget* pagesWithNext[] = {startPage_, electionPage_, birthPage_};

@@ -17,6 +17,7 @@
 #include "app/atlas_city_field.h"
 #include "app/day_tab.h"
 #include "app/day_texts.h"
+#include "app/election_page.h"
 #include "app/main_window.h"
 #include "app/pdf_bytes.h"
 #include "app/planet_table.h"
@@ -40,7 +41,8 @@ void DrawOnPage(QPagedPaintDevice& device, const QImage& picture) {
 }  // namespace
 
 QString MainWindow::DayInputProblem() const {
-  const PlaceBoxes& e = electionPlace_;
+  const PlaceBoxes& e = electionPage_->Place();
+  const MomentBoxes& election = electionPage_->Moment();
   for (const QLineEdit* field :
        {e.latitudeDegrees, e.latitudeMinutes, e.longitudeDegrees, e.longitudeMinutes}) {
     if (field->text().trimmed().isEmpty()) return texts::kDayNoElectionPlace;
@@ -50,19 +52,19 @@ QString MainWindow::DayInputProblem() const {
                            e.longitudeDegrees->text(), e.longitudeMinutes->text())) {
     return QString("Election place: %1").arg(problem->message);
   }
-  return CheckDateExists("election", election_.year->currentText().toInt(),
-                         election_.month->currentIndex() + 1, election_.day->currentText().toInt());
+  return CheckDateExists("election", election.year->currentText().toInt(),
+                         election.month->currentIndex() + 1, election.day->currentText().toInt());
 }
 
 DayRequest MainWindow::ReadDayRequest() const {
-  const MomentEntry entry = ReadMoment(election_, electionPlace_);
+  const MomentEntry entry = electionPage_->ReadMoment();
   DayRequest request;
   request.year = entry.year;
   request.month = entry.month;
   request.day = entry.day;
   request.place = entry.place;
   // An election place that follows an atlas city keeps its own clock all day.
-  if (const TimeZoneRules* zone = electionAtlas_->Zone())
+  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone())
     request.zoneAt = ZoneMinuteByMinute(*zone);
   // In an hour the clocks repeat, the run the page's zone and DST name.
   LocalMinute moment{entry.year, entry.month, entry.day, entry.hour, entry.minute};

@@ -19,9 +19,11 @@
 #include "app/analysis_panel.h"
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
+#include "app/birth_page.h"
 #include "app/chart_drawing.h"
 #include "app/day_tab.h"
 #include "app/document_sink.h"
+#include "app/election_page.h"
 #include "app/main_window.h"
 #include "app/pdf_bytes.h"
 #include "app/planet_table.h"
@@ -40,10 +42,6 @@ namespace {
 
 constexpr int kChartPause = 3000;   // milliseconds on the wait page before the rules
 constexpr int kReportPause = 2000;  // and before the report is written
-
-std::int16_t Number(const QString& text) {
-  return static_cast<std::int16_t>(text.trimmed().toInt());
-}
 
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
@@ -71,38 +69,9 @@ QString LabelText(const std::string& listing) {
 
 }  // namespace
 
-MomentEntry MainWindow::ReadMoment(const MomentBoxes& moment, const PlaceBoxes& place) const {
-  MomentEntry entry;
-  entry.month = static_cast<std::int16_t>(moment.month->currentIndex() + 1);
-  entry.day = Number(moment.day->currentText());
-  entry.year = Number(moment.year->currentText());
-  entry.place.zoneHours = Number(place.zoneHour->text());
-  entry.place.zoneMinutes = Number(place.zoneMinute->text());
-  entry.hour = Number(moment.hour->currentText());
-  entry.minute = Number(moment.minute->currentText());
-  entry.second = Number(moment.second->currentText());
-  entry.place.longitudeDegrees = Number(place.longitudeDegrees->text());
-  entry.place.longitudeMinutes = Number(place.longitudeMinutes->text());
-  entry.place.latitudeDegrees = Number(place.latitudeDegrees->text());
-  entry.place.latitudeMinutes = Number(place.latitudeMinutes->text());
-  entry.place.dst = place.dst->isChecked();
-  entry.place.east = place.longitudeSide->button(0)->isChecked();
-  entry.place.north = place.latitudeSide->button(0)->isChecked();
-  entry.place.city = place.city->text().toStdString();
-  entry.place.state = place.state->text().toStdString();
-  entry.place.country = place.country->text().toStdString();
-  return entry;
-}
-
 EvaluationInput MainWindow::ReadInput() const {
-  EvaluationInput input;
-  input.subject = electionSubject_.toStdString();
-  input.name = personName_.toStdString();
-  input.sex = personSex_.toStdString();
-  input.birth = ReadMoment(birth_, birthPlace_);
-  input.election = ReadMoment(election_, electionPlace_);
-  input.electionWeekday = election_.weekday->currentText().toStdString();
-  return input;
+  return model_.Input(birthPage_->ReadMoment(), electionPage_->ReadMoment(),
+                      electionPage_->Moment().weekday->currentText());
 }
 
 void MainWindow::EndEvaluationWithError(const QString& reason) {
@@ -166,7 +135,8 @@ void MainWindow::Evaluate(Pace pace) {
   FillElectionDetails(state);
   ShowPage(resultArea_);
   resultTabs_->setCurrentIndex(0);
-  lastCalendarMoment_ = CalendarMomentOf(state, moment, explanation, electionAtlas_->Zone());
+  lastCalendarMoment_ =
+      CalendarMomentOf(state, moment, explanation, electionPage_->Atlas()->Zone());
   lastEvaluation_ = std::move(state);
   RememberElectionPlace();
 
@@ -181,7 +151,8 @@ std::optional<Explanation> MainWindow::ExplainElection(const EvaluationInput& in
   if (!services_.core.explain) return std::nullopt;
   ZoneProvider zoneAt;
   // An election place that follows an atlas city keeps its own clock.
-  if (const TimeZoneRules* zone = electionAtlas_->Zone()) zoneAt = ZoneMinuteByMinute(*zone);
+  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone())
+    zoneAt = ZoneMinuteByMinute(*zone);
   // The verdict stands without its explanation: a failure here only leaves
   // the panel and the timing notes out.
   try {
@@ -193,11 +164,13 @@ std::optional<Explanation> MainWindow::ExplainElection(const EvaluationInput& in
 
 void MainWindow::FillBirthDetails(const CalculationState& state) {
   const Chart& chart = state.BirthChart;
+  const MomentBoxes& birth = birthPage_->Moment();
+  const PlaceBoxes& place = birthPage_->Place();
   const QString values[13] = {
-      personName_,
-      DateText(birth_.month->currentText(), birth_.day->currentText(), birth_.year->currentText()),
-      TimeText(birth_.hour->currentText(), birth_.minute->currentText()),
-      PlaceText(birthPlace_.city->text(), birthPlace_.state->text(), birthPlace_.country->text()),
+      model_.personName,
+      DateText(birth.month->currentText(), birth.day->currentText(), birth.year->currentText()),
+      TimeText(birth.hour->currentText(), birth.minute->currentText()),
+      PlaceText(place.city->text(), place.state->text(), place.country->text()),
       FromStd(chart[kMoonSignSlot]),
       FromStd(chart[kMoonSignLordSlot]),
       FromStd(chart[kNakshatraSlot]),
@@ -213,17 +186,19 @@ void MainWindow::FillBirthDetails(const CalculationState& state) {
 
 void MainWindow::FillElectionDetails(const CalculationState& state) {
   const Chart& chart = state.ElectionChart;
+  const MomentBoxes& election = electionPage_->Moment();
+  const PlaceBoxes& place = electionPage_->Place();
   for (int slot = 0; slot <= kWeekdaySlot; ++slot) {
     electionDetails_[static_cast<std::size_t>(slot)]->setText(
         FromStd(chart[static_cast<std::size_t>(slot)]));
   }
-  electionDetails_[9]->setText(personName_);
-  electionDetails_[10]->setText(DateText(
-      election_.month->currentText(), election_.day->currentText(), election_.year->currentText()));
+  electionDetails_[9]->setText(model_.personName);
+  electionDetails_[10]->setText(DateText(election.month->currentText(), election.day->currentText(),
+                                         election.year->currentText()));
   electionDetails_[11]->setText(
-      TimeText(election_.hour->currentText(), election_.minute->currentText()));
-  electionDetails_[12]->setText(PlaceText(electionPlace_.city->text(), electionPlace_.state->text(),
-                                          electionPlace_.country->text()));
+      TimeText(election.hour->currentText(), election.minute->currentText()));
+  electionDetails_[12]->setText(
+      PlaceText(place.city->text(), place.state->text(), place.country->text()));
   FillPlanetTable(planetTable_, state);
 }
 
