@@ -26,7 +26,9 @@
 #include "app/atlas_city_field.h"
 #include "app/birth_page.h"
 #include "app/book_access.h"
+#include "app/day_tab.h"
 #include "app/election_page.h"
+#include "app/result_area.h"
 #include "app/subject_catalogue.h"
 #include "app/subject_page.h"
 #include "app/wheel_needs_focus.h"
@@ -78,7 +80,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   electionPage_ = new ElectionPage(services_);
   birthPage_ = new BirthPage(services_);
   waitPage_ = BuildWaitPage();
-  resultArea_ = BuildResultArea();
+  resultArea_ = new ResultArea;
   for (QWidget* page : std::initializer_list<QWidget*>{startPage_, electionPage_, birthPage_,
                                                        waitPage_, resultArea_}) {
     pages_->addWidget(page);
@@ -170,6 +172,21 @@ void MainWindow::WirePages() {
   connect(electionPage_, &InputPage::saveClicked, this, &MainWindow::SavePlace);
   connect(birthPage_, &InputPage::chooseClicked, this, &MainWindow::ChoosePerson);
   connect(birthPage_, &InputPage::saveClicked, this, &MainWindow::SavePerson);
+
+  connect(resultArea_, &ResultArea::backClicked, this, &MainWindow::BackClicked);
+  connect(resultArea_, &ResultArea::printClicked, this, &MainWindow::PrintReport);
+  connect(resultArea_, &ResultArea::pdfClicked, this, &MainWindow::SaveReportPdf);
+  connect(resultArea_, &ResultArea::rtfClicked, this, &MainWindow::SaveReportRtf);
+  connect(resultArea_, &ResultArea::calendarClicked, this, &MainWindow::AddToCalendar);
+  DayTab* day = resultArea_->Day();
+  // A minute chosen on the timeline is judged, and the day stays in front.
+  connect(day, &DayTab::minuteChosen, this, [this, day](const LocalMinute& minute) {
+    UseElectionMinute(minute);
+    if (pages_->currentWidget() == resultArea_) resultArea_->Tabs()->setCurrentWidget(day);
+  });
+  connect(day, &DayTab::printRequested, this, &MainWindow::PrintDay);
+  connect(day, &DayTab::pdfRequested, this, &MainWindow::SaveDayPdf);
+  connect(day, &DayTab::pngRequested, this, &MainWindow::SaveDayPng);
 }
 
 void MainWindow::FillBoxesAndStart() {

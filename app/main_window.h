@@ -32,6 +32,7 @@ class FactorTips;
 class BirthPage;
 class DayTab;
 class ElectionPage;
+class ResultArea;
 class SubjectPage;
 
 // The main window: the frame of the wizard from the choice of undertaking to
@@ -102,12 +103,6 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void WirePages();
   QWidget* BuildWaitPage();
-  QWidget* BuildResultArea();
-  QWidget* BuildDetailsPage(const char* pageName, const char* valueName,
-                            const std::array<const char*, 13>& captions,
-                            std::array<QLabel*, 13>& values, int backIndex);
-  QWidget* BuildReportPage();
-  QWidget* ResultNavigationRow(int backIndex);
   void SetTabOrder();
   void FillBoxesAndStart();
 
@@ -159,25 +154,13 @@ class MainWindow : public QMainWindow {
   ElectionPage* electionPage_ = nullptr;
   BirthPage* birthPage_ = nullptr;
   QWidget* waitPage_ = nullptr;
-  QWidget* resultArea_ = nullptr;
+  ResultArea* resultArea_ = nullptr;
   QWidget* resultPanel_ = nullptr;
-
-  // The Back buttons of the result area's tabs, by their number.
-  std::array<QPushButton*, 6> backButtons_{};
 
   QLabel* resultListing_ = nullptr;
   QLabel* warnings_ = nullptr;
   AnalysisPanel* analysis_ = nullptr;
   FactorTips* factorTips_ = nullptr;
-  QTabWidget* resultTabs_ = nullptr;
-  std::array<QLabel*, 13> birthDetails_{};
-  std::array<QLabel*, 13> electionDetails_{};
-  QTextEdit* report_ = nullptr;
-  QPushButton* printButton_ = nullptr;
-
-  // The planets of the election moment.
-  QTableWidget* planetTable_ = nullptr;
-  DayTab* dayTab_ = nullptr;
   std::unique_ptr<BookAccess> book_;
 };
 

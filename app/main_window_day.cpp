@@ -22,6 +22,7 @@
 #include "app/pdf_bytes.h"
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
+#include "app/result_area.h"
 #include "report/atomic_file.h"
 #include "search/place_clock.h"
 #include "search/zone_following.h"
@@ -97,9 +98,9 @@ bool MainWindow::ComputeDayTab(bool evaluated) {
                              QString("%1: %2").arg(texts::kDayFailed, error.what()));
     return false;
   }
-  dayTab_->SetDay(day, LocalMinute{request.year, request.month, request.day, 0, 0});
+  resultArea_->Day()->SetDay(day, LocalMinute{request.year, request.month, request.day, 0, 0});
   if (evaluated) {
-    FillChartBodies(planetTable_, day.chart);
+    FillChartBodies(resultArea_->PlanetTable(), day.chart);
     lastElectionChart_ = day.chart;
   }
   return true;
@@ -108,7 +109,7 @@ bool MainWindow::ComputeDayTab(bool evaluated) {
 void MainWindow::ShowDayAtAGlance() {
   if (!ComputeDayTab(false)) return;
   ShowPage(resultArea_);
-  resultTabs_->setCurrentWidget(dayTab_);
+  resultArea_->Tabs()->setCurrentWidget(resultArea_->Day());
 }
 
 void MainWindow::PrintDay() {
@@ -121,7 +122,7 @@ void MainWindow::PrintDay() {
   }
   printer->setDocName(texts::kDayHeading);
   printer->setPageOrientation(QPageLayout::Landscape);
-  DrawOnPage(*printer, dayTab_->Picture());
+  DrawOnPage(*printer, resultArea_->Day()->Picture());
   if (printer->printerState() == QPrinter::Error) {
     services_.messages->Show(MessageIcon::Error, texts::kPrintFailed);
   }
@@ -131,9 +132,9 @@ void MainWindow::SaveDayPdf() {
   const QString path = services_.chooseSaveFile(
       texts::kDayPdfCaption, ReportFileName(ReadInput(), "pdf"), texts::kPdfFilter);
   if (path.isEmpty()) return;
-  const QByteArray pdf =
-      PdfBytes(texts::kDayHeading, QPageLayout::Landscape, 10,
-               [this](QPagedPaintDevice& device) { DrawOnPage(device, dayTab_->Picture()); });
+  const QByteArray pdf = PdfBytes(
+      texts::kDayHeading, QPageLayout::Landscape, 10,
+      [this](QPagedPaintDevice& device) { DrawOnPage(device, resultArea_->Day()->Picture()); });
   SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kDayNotSaved);
 }
 
@@ -145,7 +146,7 @@ void MainWindow::SaveDayPng() {
   {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    dayTab_->Picture().save(&buffer, "PNG");
+    resultArea_->Day()->Picture().save(&buffer, "PNG");
   }
   SaveFile(path, std::string_view(png.constData(), png.size()), texts::kDayNotSaved);
 }

@@ -29,6 +29,7 @@
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "app/report_summary.h"
+#include "app/result_area.h"
 #include "engine/input_check.h"
 #include "explain/full_report.h"
 #include "report/atomic_file.h"
@@ -93,8 +94,8 @@ void MainWindow::Evaluate(Pace pace) {
   }
   // The report is composed into a document of its own and shown only when the
   // rule set has finished, so a failure leaves the old report in place.
-  auto document = std::make_unique<QTextDocument>(report_);
-  document->setDefaultFont(report_->document()->defaultFont());
+  auto document = std::make_unique<QTextDocument>(resultArea_->Report());
+  document->setDefaultFont(resultArea_->Report()->document()->defaultFont());
   RtfWriter rtf;
   bool ran = false;
   const MomentEntry& e = state.Input.election;
@@ -121,7 +122,8 @@ void MainWindow::Evaluate(Pace pace) {
     return;
   }
   if (ran) {
-    report_->setDocument(document.release());  // the old document, a child of the box, goes
+    resultArea_->Report()->setDocument(
+        document.release());  // the old document, a child of the box, goes
     lastRtf_ = rtf.Document();
   }
   resultListing_->setText(LabelText(state.ResultLabel));
@@ -134,7 +136,7 @@ void MainWindow::Evaluate(Pace pace) {
   FillBirthDetails(state);
   FillElectionDetails(state);
   ShowPage(resultArea_);
-  resultTabs_->setCurrentIndex(0);
+  resultArea_->Tabs()->setCurrentIndex(0);
   lastCalendarMoment_ =
       CalendarMomentOf(state, moment, explanation, electionPage_->Atlas()->Zone());
   lastEvaluation_ = std::move(state);
@@ -166,6 +168,7 @@ void MainWindow::FillBirthDetails(const CalculationState& state) {
   const Chart& chart = state.BirthChart;
   const MomentBoxes& birth = birthPage_->Moment();
   const PlaceBoxes& place = birthPage_->Place();
+  const std::array<QLabel*, 13>& birthValues = resultArea_->BirthValues();
   const QString values[13] = {
       model_.personName,
       DateText(birth.month->currentText(), birth.day->currentText(), birth.year->currentText()),
@@ -181,25 +184,26 @@ void MainWindow::FillBirthDetails(const CalculationState& state) {
       FromStd(chart[kKaranaSlot]),
       FromStd(chart[kWeekdaySlot]),
   };
-  for (std::size_t i = 0; i < birthDetails_.size(); ++i) birthDetails_[i]->setText(values[i]);
+  for (std::size_t i = 0; i < birthValues.size(); ++i) birthValues[i]->setText(values[i]);
 }
 
 void MainWindow::FillElectionDetails(const CalculationState& state) {
   const Chart& chart = state.ElectionChart;
   const MomentBoxes& election = electionPage_->Moment();
   const PlaceBoxes& place = electionPage_->Place();
+  const std::array<QLabel*, 13>& electionValues = resultArea_->ElectionValues();
   for (int slot = 0; slot <= kWeekdaySlot; ++slot) {
-    electionDetails_[static_cast<std::size_t>(slot)]->setText(
+    electionValues[static_cast<std::size_t>(slot)]->setText(
         FromStd(chart[static_cast<std::size_t>(slot)]));
   }
-  electionDetails_[9]->setText(model_.personName);
-  electionDetails_[10]->setText(DateText(election.month->currentText(), election.day->currentText(),
-                                         election.year->currentText()));
-  electionDetails_[11]->setText(
+  electionValues[9]->setText(model_.personName);
+  electionValues[10]->setText(DateText(election.month->currentText(), election.day->currentText(),
+                                       election.year->currentText()));
+  electionValues[11]->setText(
       TimeText(election.hour->currentText(), election.minute->currentText()));
-  electionDetails_[12]->setText(
+  electionValues[12]->setText(
       PlaceText(place.city->text(), place.state->text(), place.country->text()));
-  FillPlanetTable(planetTable_, state);
+  FillPlanetTable(resultArea_->PlanetTable(), state);
 }
 
 void MainWindow::PrintReport() {
@@ -212,11 +216,11 @@ void MainWindow::PrintReport() {
   }
   // Drop the user's selection so the whole report is printed; the box keeps
   // its content and its scroll position.
-  const int scroll = report_->verticalScrollBar()->value();
-  QTextCursor cursor = report_->textCursor();
+  const int scroll = resultArea_->Report()->verticalScrollBar()->value();
+  QTextCursor cursor = resultArea_->Report()->textCursor();
   cursor.setPosition(cursor.selectionStart());
-  report_->setTextCursor(cursor);
-  report_->verticalScrollBar()->setValue(scroll);
+  resultArea_->Report()->setTextCursor(cursor);
+  resultArea_->Report()->verticalScrollBar()->setValue(scroll);
 
   printer->setPrintRange(QPrinter::AllPages);
   printer->setDocName(texts::kReportHeading);
@@ -239,12 +243,14 @@ void MainWindow::SaveReportPdf() {
 }
 
 std::unique_ptr<QTextDocument> MainWindow::PrintedReport() const {
-  if (!lastEvaluation_) return std::unique_ptr<QTextDocument>(report_->document()->clone());
+  if (!lastEvaluation_)
+    return std::unique_ptr<QTextDocument>(resultArea_->Report()->document()->clone());
   const MomentEntry& e = lastEvaluation_->Input.election;
   const QString caption =
       QString("Rasi\n%1:%2").arg(e.hour, 2, 10, QChar('0')).arg(e.minute, 2, 10, QChar('0'));
-  return ReportWithSummary(*report_->document(), *lastEvaluation_,
-                           {lastElectionChart_, dayTab_->Chart()->CurrentStyle(), caption});
+  return ReportWithSummary(
+      *resultArea_->Report()->document(), *lastEvaluation_,
+      {lastElectionChart_, resultArea_->Day()->Chart()->CurrentStyle(), caption});
 }
 
 void MainWindow::SaveReportRtf() {
