@@ -1,8 +1,5 @@
 #include "app/main_window.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
@@ -10,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -29,7 +25,6 @@
 #include "app/day_tab.h"
 #include "app/election_page.h"
 #include "app/result_area.h"
-#include "app/subject_catalogue.h"
 #include "app/subject_page.h"
 #include "app/wheel_needs_focus.h"
 #include "calendar/civil_calendar.h"

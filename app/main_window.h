@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,12 +16,8 @@
 #include "search/muhurta_finder.h"
 
 class QLabel;
-class QPushButton;
 class QStackedWidget;
-class QTabWidget;
-class QTableWidget;
 class QTextDocument;
-class QTextEdit;
 
 namespace horavela::app {
 
@@ -30,7 +25,6 @@ class AnalysisPanel;
 class BookAccess;
 class FactorTips;
 class BirthPage;
-class DayTab;
 class ElectionPage;
 class ResultArea;
 class SubjectPage;

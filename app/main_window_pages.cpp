@@ -1,43 +1,24 @@
 // Construction of the window's menus and wait page, and the tab order through
 // all pages.
 #include <QAction>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollArea>
-#include <QStackedWidget>
-#include <QTabWidget>
-#include <QTextEdit>
 #include <QVBoxLayout>
+#include <array>
+#include <utility>
+#include <vector>
 
 #include "app/about_dialog.h"
 #include "app/app_texts.h"
 #include "app/birth_page.h"
 #include "app/book_texts.h"
-#include "app/clickable_label.h"
-#include "app/day_tab.h"
 #include "app/day_texts.h"
 #include "app/election_page.h"
 #include "app/main_window.h"
-#include "app/number_box_keys.h"
-#include "app/page_parts.h"
-#include "app/planet_table.h"
 #include "app/program_links.h"
 #include "app/result_area.h"
-#include "app/scrolling.h"
-#include "app/subject_catalogue.h"
 #include "app/subject_page.h"
-#include "engine/text_limits.h"
 
 namespace horavela::app {
 
