@@ -39,9 +39,6 @@ class InputPage : public QWidget {
   // New Evaluation: the zone captions at 0, no DST, North and East.
   void ResetZoneAndSides();
 
-  // The place and the coordinates as far as a judgement needs them.
-  bool CheckCoordinateRanges();
-
   QPushButton* BackButton() const { return back_; }
   QPushButton* NextButton() const { return next_; }
 
@@ -78,6 +75,8 @@ class InputPage : public QWidget {
 
   bool CheckRequired(const std::vector<std::pair<QLineEdit*, const char*>>& fields, bool trimmed,
                      MessageIcon icon);
+  // Coordinates no place on Earth has are refused at the field at fault.
+  bool CheckCoordinateRanges();
   bool CheckDate(const QString& which);
   void Refuse(QWidget* field, const QString& message, MessageIcon icon);
   // The moment, the place and the buttons for the Tab key, in reading order.
