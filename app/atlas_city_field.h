@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/app_services.h"
-#include "app/main_window.h"
+#include "app/input_boxes.h"
 #include "atlas/places.h"
 #include "atlas/time_zone_rules.h"
 

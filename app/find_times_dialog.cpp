@@ -189,39 +189,39 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
     summary->setPalette(palette);
   }
 
-  prgSearch_ = new QProgressBar(this);
-  prgSearch_->setObjectName("prgSearch");
-  prgSearch_->setRange(0, kProgressSteps);
-  prgSearch_->setValue(0);
-  lblStatus_ = new QLabel(texts::kFindReady, this);
-  lblStatus_->setObjectName("lblSearchStatus");
-  lblTruncated_ = new QLabel(this);
-  lblTruncated_->setObjectName("lblTruncated");
-  lblTruncated_->setVisible(false);
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("prgSearch");
+  progress_->setRange(0, kProgressSteps);
+  progress_->setValue(0);
+  status_ = new QLabel(texts::kFindReady, this);
+  status_->setObjectName("lblSearchStatus");
+  truncatedNote_ = new QLabel(this);
+  truncatedNote_->setObjectName("lblTruncated");
+  truncatedNote_->setVisible(false);
 
-  cmdUse_ = new QPushButton(texts::kFindUse, this);
-  cmdUse_->setObjectName("cmdUseTime");
-  cmdUse_->setEnabled(false);
-  cmdUse_->setAutoDefault(false);
-  connect(cmdUse_, &QPushButton::clicked, this, &FindTimesDialog::ChooseSelectedWindow);
-  cmdClose_ = new QPushButton(texts::kFindClose, this);
-  cmdClose_->setObjectName("cmdClose");
-  cmdClose_->setAutoDefault(false);
-  connect(cmdClose_, &QPushButton::clicked, this, &FindTimesDialog::reject);
+  useButton_ = new QPushButton(texts::kFindUse, this);
+  useButton_->setObjectName("cmdUseTime");
+  useButton_->setEnabled(false);
+  useButton_->setAutoDefault(false);
+  connect(useButton_, &QPushButton::clicked, this, &FindTimesDialog::ChooseSelectedWindow);
+  closeButton_ = new QPushButton(texts::kFindClose, this);
+  closeButton_->setObjectName("cmdClose");
+  closeButton_->setAutoDefault(false);
+  connect(closeButton_, &QPushButton::clicked, this, &FindTimesDialog::reject);
   auto* buttons = new QHBoxLayout;
-  cmdExportCsv_ = new QPushButton(texts::kFindExportCsv, this);
-  cmdExportCsv_->setObjectName("cmdExportCsv");
-  cmdExportCsv_->setAutoDefault(false);
-  connect(cmdExportCsv_, &QPushButton::clicked, this, &FindTimesDialog::cmdExportCsv_Click);
-  cmdAddToCalendar_ = new QPushButton(texts::kFindAddToCalendar, this);
-  cmdAddToCalendar_->setObjectName("cmdAddToCalendar");
-  cmdAddToCalendar_->setAutoDefault(false);
-  connect(cmdAddToCalendar_, &QPushButton::clicked, this, &FindTimesDialog::cmdAddToCalendar_Click);
-  buttons->addWidget(cmdUse_);
-  buttons->addWidget(cmdExportCsv_);
-  buttons->addWidget(cmdAddToCalendar_);
+  exportCsvButton_ = new QPushButton(texts::kFindExportCsv, this);
+  exportCsvButton_->setObjectName("cmdExportCsv");
+  exportCsvButton_->setAutoDefault(false);
+  connect(exportCsvButton_, &QPushButton::clicked, this, &FindTimesDialog::ExportCsv);
+  calendarButton_ = new QPushButton(texts::kFindAddToCalendar, this);
+  calendarButton_->setObjectName("cmdAddToCalendar");
+  calendarButton_->setAutoDefault(false);
+  connect(calendarButton_, &QPushButton::clicked, this, &FindTimesDialog::AddToCalendar);
+  buttons->addWidget(useButton_);
+  buttons->addWidget(exportCsvButton_);
+  buttons->addWidget(calendarButton_);
   buttons->addStretch();
-  buttons->addWidget(cmdClose_);
+  buttons->addWidget(closeButton_);
 
   // The summary and the range with Search stay above, the buttons below; what
   // lies between scrolls on a small screen.
@@ -229,9 +229,9 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   auto* bodyLayout = new QVBoxLayout(body);
   bodyLayout->setContentsMargins(0, 0, 0, 0);
   bodyLayout->addWidget(BuildFilterRow());
-  bodyLayout->addWidget(prgSearch_);
-  bodyLayout->addWidget(lblStatus_);
-  bodyLayout->addWidget(lblTruncated_);
+  bodyLayout->addWidget(progress_);
+  bodyLayout->addWidget(status_);
+  bodyLayout->addWidget(truncatedNote_);
   bodyLayout->addWidget(BuildResultArea(), 1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary);
@@ -269,10 +269,10 @@ FindTimesDialog::~FindTimesDialog() {
 void FindTimesDialog::StartRangeAt(const QDate& from) {
   if (!from.isValid()) return;
   const QDate first = std::clamp(from, kFirstDate, kLastDate);
-  dtFrom_->setDate(first);
-  dtTo_->setDate(std::min(first.addMonths(3), kLastDate));
-  calResults_->setSelectedDate(first);
-  calResults_->setCurrentPage(first.year(), first.month());
+  fromDate_->setDate(first);
+  toDate_->setDate(std::min(first.addMonths(3), kLastDate));
+  calendar_->setSelectedDate(first);
+  calendar_->setCurrentPage(first.year(), first.month());
 }
 
 QWidget* FindTimesDialog::BuildRangeRow() {
@@ -290,24 +290,25 @@ QWidget* FindTimesDialog::BuildRangeRow() {
     new DateEditKeys(edit);
     return edit;
   };
-  dtFrom_ = newDate("dtFrom", today);
-  dtTo_ = newDate("dtTo", std::min(today.addMonths(3), kLastDate));
-  cboMinResult_ = new QComboBox(row);
-  cboMinResult_->setObjectName("cboMinResult");
-  cboMinResult_->addItems({"Good", "Average", "Bad"});
-  cboMinResult_->setCurrentIndex(0);
+  fromDate_ = newDate("dtFrom", today);
+  toDate_ = newDate("dtTo", std::min(today.addMonths(3), kLastDate));
+  leastResult_ = new QComboBox(row);
+  leastResult_->setObjectName("cboMinResult");
+  leastResult_->addItems({"Good", "Average", "Bad"});
+  leastResult_->setCurrentIndex(0);
 
-  cmdSearch_ = new QPushButton(texts::kFindSearch, row);
-  cmdSearch_->setObjectName("cmdSearch");
-  cmdSearch_->setDefault(true);
-  connect(cmdSearch_, &QPushButton::clicked, this, &FindTimesDialog::cmdSearch_Click);
-  cmdCancel_ = new QPushButton(texts::kFindCancel, row);
-  cmdCancel_->setObjectName("cmdCancel");
-  cmdCancel_->setAutoDefault(false);
-  connect(cmdCancel_, &QPushButton::clicked, this, &FindTimesDialog::cmdCancel_Click);
+  searchButton_ = new QPushButton(texts::kFindSearch, row);
+  searchButton_->setObjectName("cmdSearch");
+  searchButton_->setDefault(true);
+  connect(searchButton_, &QPushButton::clicked, this, &FindTimesDialog::StartSearch);
+  cancelButton_ = new QPushButton(texts::kFindCancel, row);
+  cancelButton_->setObjectName("cmdCancel");
+  cancelButton_->setAutoDefault(false);
+  connect(cancelButton_, &QPushButton::clicked, this, &FindTimesDialog::CancelSearch);
 
-  const std::pair<const char*, QWidget*> fields[] = {
-      {texts::kFindFrom, dtFrom_}, {texts::kFindTo, dtTo_}, {texts::kFindAtLeast, cboMinResult_}};
+  const std::pair<const char*, QWidget*> fields[] = {{texts::kFindFrom, fromDate_},
+                                                     {texts::kFindTo, toDate_},
+                                                     {texts::kFindAtLeast, leastResult_}};
   for (const auto& [caption, field] : fields) {
     auto* label = new QLabel(caption, row);
     label->setBuddy(field);
@@ -316,8 +317,8 @@ QWidget* FindTimesDialog::BuildRangeRow() {
     layout->addSpacing(8);
   }
   layout->addStretch();
-  layout->addWidget(cmdSearch_);
-  layout->addWidget(cmdCancel_);
+  layout->addWidget(searchButton_);
+  layout->addWidget(cancelButton_);
   return row;
 }
 
@@ -325,16 +326,16 @@ QWidget* FindTimesDialog::BuildFilterRow() {
   auto* row = new QWidget(this);
   auto* layout = new QBoxLayout(QBoxLayout::LeftToRight, row);
   layout->setContentsMargins(0, 0, 0, 0);
-  spnMinTotal_ = new QSpinBox(row);
-  spnMinTotal_->setObjectName("spnMinTotal");
-  spnMinTotal_->setRange(kNoMinimumTotal, kHighestMinimumTotal);
-  spnMinTotal_->setSpecialValueText(texts::kFindAnyTotal);
-  spnMinTotal_->setValue(kNoMinimumTotal);
+  leastTotal_ = new QSpinBox(row);
+  leastTotal_->setObjectName("spnMinTotal");
+  leastTotal_->setRange(kNoMinimumTotal, kHighestMinimumTotal);
+  leastTotal_->setSpecialValueText(texts::kFindAnyTotal);
+  leastTotal_->setValue(kNoMinimumTotal);
   auto* label = new QLabel(texts::kFindTotalAtLeast, row);
-  label->setBuddy(spnMinTotal_);
+  label->setBuddy(leastTotal_);
   auto* total = new QHBoxLayout;
   total->addWidget(label);
-  total->addWidget(spnMinTotal_);
+  total->addWidget(leastTotal_);
   total->addSpacing(16);
   total->addStretch();
   layout->addLayout(total);
@@ -345,9 +346,9 @@ QWidget* FindTimesDialog::BuildFilterRow() {
     kalams->addWidget(box);
     return box;
   };
-  chkAvoidRahuKalam_ = newBox("chkAvoidRahuKalam", texts::kFindAvoidRahuKalam);
-  chkAvoidYamaganda_ = newBox("chkAvoidYamaganda", texts::kFindAvoidYamaganda);
-  chkAvoidGulikaKalam_ = newBox("chkAvoidGulikaKalam", texts::kFindAvoidGulikaKalam);
+  avoidRahuKalam_ = newBox("chkAvoidRahuKalam", texts::kFindAvoidRahuKalam);
+  avoidYamaganda_ = newBox("chkAvoidYamaganda", texts::kFindAvoidYamaganda);
+  avoidGulikaKalam_ = newBox("chkAvoidGulikaKalam", texts::kFindAvoidGulikaKalam);
   kalams->addStretch();
   layout->addLayout(kalams, 1);
   stackable_.push_back({layout, 0});
@@ -356,74 +357,74 @@ QWidget* FindTimesDialog::BuildFilterRow() {
 
 std::set<Kalam> FindTimesDialog::AvoidedKalams() const {
   std::set<Kalam> kalams;
-  if (chkAvoidRahuKalam_->isChecked()) kalams.insert(Kalam::RahuKalam);
-  if (chkAvoidYamaganda_->isChecked()) kalams.insert(Kalam::Yamaganda);
-  if (chkAvoidGulikaKalam_->isChecked()) kalams.insert(Kalam::GulikaKalam);
+  if (avoidRahuKalam_->isChecked()) kalams.insert(Kalam::RahuKalam);
+  if (avoidYamaganda_->isChecked()) kalams.insert(Kalam::Yamaganda);
+  if (avoidGulikaKalam_->isChecked()) kalams.insert(Kalam::GulikaKalam);
   return kalams;
 }
 
 QWidget* FindTimesDialog::BuildResultArea() {
   auto* area = new QWidget(this);
-  calResults_ = new TotalsCalendar(area);
-  calResults_->setObjectName("calResults");
-  calResults_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-  calResults_->setGridVisible(true);
-  calResults_->setFirstDayOfWeek(Qt::Monday);
+  calendar_ = new TotalsCalendar(area);
+  calendar_->setObjectName("calResults");
+  calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  calendar_->setGridVisible(true);
+  calendar_->setFirstDayOfWeek(Qt::Monday);
   // Every week in view, also when the list sits below it and the middle scrolls.
-  calResults_->setMinimumHeight(calResults_->sizeHint().height());
-  connect(calResults_, &QCalendarWidget::clicked, this, &FindTimesDialog::calResults_Click);
+  calendar_->setMinimumHeight(calendar_->sizeHint().height());
+  connect(calendar_, &QCalendarWidget::clicked, this, &FindTimesDialog::ShowDayOfCalendar);
 
   auto* legend = new QHBoxLayout;
   legend->addWidget(Swatch(kGoodDay, texts::kFindLegendGood, area));
   legend->addWidget(Swatch(kAverageDay, texts::kFindLegendAverage, area));
   legend->addStretch();
   auto* left = new QVBoxLayout;
-  left->addWidget(calResults_);
+  left->addWidget(calendar_);
   left->addLayout(legend);
   auto* hint = new QLabel(texts::kFindHint, area);
   hint->setWordWrap(true);
-  hint->setMaximumWidth(calResults_->sizeHint().width());
+  hint->setMaximumWidth(calendar_->sizeHint().width());
   // All its lines at that width, so the list below it in a narrow dialog
   // leaves room for them.
   hint->setMinimumHeight(hint->heightForWidth(hint->maximumWidth()));
   left->addWidget(hint);
   left->addStretch();
 
-  lstWindows_ = new QTreeWidget(area);
-  lstWindows_->setObjectName("lstWindows");
-  lstWindows_->setRootIsDecorated(false);
-  lstWindows_->setUniformRowHeights(true);
-  lstWindows_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  lstWindows_->setSelectionMode(QAbstractItemView::SingleSelection);
-  lstWindows_->setAlternatingRowColors(true);
-  lstWindows_->setHeaderLabels({texts::kFindColumnTime, texts::kFindColumnResult,
+  windowList_ = new QTreeWidget(area);
+  windowList_->setObjectName("lstWindows");
+  windowList_->setRootIsDecorated(false);
+  windowList_->setUniformRowHeights(true);
+  windowList_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  windowList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  windowList_->setAlternatingRowColors(true);
+  windowList_->setHeaderLabels({texts::kFindColumnTime, texts::kFindColumnResult,
                                 texts::kFindColumnTotal, texts::kFindColumnFactors,
                                 texts::kFindColumnMinutes});
-  lstWindows_->setSortingEnabled(true);
-  lstWindows_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
+  windowList_->setSortingEnabled(true);
+  windowList_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
   // Each column as wide as its widest cell or its caption with the sort
   // arrow, whichever is wider, so no figure is ever cut.
-  const QFontMetrics cells = lstWindows_->fontMetrics();
-  const QFontMetrics captions = lstWindows_->header()->fontMetrics();
-  const int arrow = lstWindows_->style()->pixelMetric(QStyle::PM_HeaderMarkSize) + 8;
+  const QFontMetrics cells = windowList_->fontMetrics();
+  const QFontMetrics captions = windowList_->header()->fontMetrics();
+  const int arrow = windowList_->style()->pixelMetric(QStyle::PM_HeaderMarkSize) + 8;
   const QString widest[] = {"2000-01-01 00:00 \u2013 00:00 +1", "Average", "-99", "99", "99999"};
-  int total = lstWindows_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
-  for (int column = 0; column < lstWindows_->columnCount(); ++column) {
-    const int caption = captions.horizontalAdvance(lstWindows_->headerItem()->text(column)) + arrow;
+  int total = windowList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
+  for (int column = 0; column < windowList_->columnCount(); ++column) {
+    const int caption = captions.horizontalAdvance(windowList_->headerItem()->text(column)) + arrow;
     const int width = std::max(cells.horizontalAdvance(widest[column]), caption) + 16;
-    lstWindows_->setColumnWidth(column, width);
+    windowList_->setColumnWidth(column, width);
     total += width;
   }
-  lstWindows_->setMinimumWidth(total);
-  connect(lstWindows_, &QTreeWidget::itemSelectionChanged, this,
-          &FindTimesDialog::lstWindows_SelectionChanged);
-  connect(lstWindows_, &QTreeWidget::itemDoubleClicked, this,
+  windowList_->setMinimumWidth(total);
+  connect(windowList_, &QTreeWidget::itemSelectionChanged, this,
+          &FindTimesDialog::SelectionChanged);
+  connect(windowList_, &QTreeWidget::itemDoubleClicked, this,
           &FindTimesDialog::ChooseSelectedWindow);
 
   auto* layout = new QBoxLayout(QBoxLayout::LeftToRight, area);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(left);
-  layout->addWidget(lstWindows_, 1);
+  layout->addWidget(windowList_, 1);
   stackable_.push_back({layout, 0});
   return area;
 }
@@ -451,31 +452,31 @@ void FindTimesDialog::resizeEvent(QResizeEvent* event) {
 
 void FindTimesDialog::SetSearching(bool searching) {
   for (QWidget* input :
-       {static_cast<QWidget*>(dtFrom_), static_cast<QWidget*>(dtTo_),
-        static_cast<QWidget*>(cboMinResult_), static_cast<QWidget*>(cmdSearch_),
-        static_cast<QWidget*>(spnMinTotal_), static_cast<QWidget*>(chkAvoidRahuKalam_),
-        static_cast<QWidget*>(chkAvoidYamaganda_), static_cast<QWidget*>(chkAvoidGulikaKalam_)}) {
+       {static_cast<QWidget*>(fromDate_), static_cast<QWidget*>(toDate_),
+        static_cast<QWidget*>(leastResult_), static_cast<QWidget*>(searchButton_),
+        static_cast<QWidget*>(leastTotal_), static_cast<QWidget*>(avoidRahuKalam_),
+        static_cast<QWidget*>(avoidYamaganda_), static_cast<QWidget*>(avoidGulikaKalam_)}) {
     input->setEnabled(!searching);
   }
-  cmdCancel_->setEnabled(searching);
-  cmdExportCsv_->setEnabled(!searching && !result_.windows.empty());
-  cmdAddToCalendar_->setEnabled(!searching && !result_.windows.empty());
-  cmdUse_->setEnabled(!searching && !lstWindows_->selectedItems().isEmpty());
+  cancelButton_->setEnabled(searching);
+  exportCsvButton_->setEnabled(!searching && !result_.windows.empty());
+  calendarButton_->setEnabled(!searching && !result_.windows.empty());
+  useButton_->setEnabled(!searching && !windowList_->selectedItems().isEmpty());
 }
 
-void FindTimesDialog::cmdSearch_Click() {
+void FindTimesDialog::StartSearch() {
   if (worker_ != nullptr) return;
   if (!inputs_.problem.isEmpty()) {
     messages_->Show(MessageIcon::Error, inputs_.problem);
     return;
   }
   SearchRequest request = inputs_.request;
-  const QDate from = dtFrom_->date();
-  const QDate to = dtTo_->date();
+  const QDate from = fromDate_->date();
+  const QDate to = toDate_->date();
   request.from = {from.year(), from.month(), from.day(), 0, 0};
   request.to = {to.year(), to.month(), to.day(), 23, 59};
-  request.minResult = cboMinResult_->currentText().toStdString();
-  if (spnMinTotal_->value() != kNoMinimumTotal) request.minTotal = spnMinTotal_->value();
+  request.minResult = leastResult_->currentText().toStdString();
+  if (leastTotal_->value() != kNoMinimumTotal) request.minTotal = leastTotal_->value();
   SearchEntries entries;
   entries.request = request;
   entries.avoid = AvoidedKalams();
@@ -489,14 +490,14 @@ void FindTimesDialog::cmdSearch_Click() {
 
   result_ = {};
   searchedMinimum_ = request.minResult;
-  lstWindows_->clear();
+  windowList_->clear();
   items_.clear();
   ClearCalendar();
-  calResults_->setDateRange(from, to);
-  calResults_->setCurrentPage(from.year(), from.month());
-  prgSearch_->setValue(0);
-  lblStatus_->setText(texts::kFindSearching);
-  lblTruncated_->setVisible(false);
+  calendar_->setDateRange(from, to);
+  calendar_->setCurrentPage(from.year(), from.month());
+  progress_->setValue(0);
+  status_->setText(texts::kFindSearching);
+  truncatedNote_->setVisible(false);
   cancel_.store(false);
   pending_ = std::make_shared<SearchResult>();
   pendingError_ = std::make_shared<QString>();
@@ -529,11 +530,11 @@ void FindTimesDialog::cmdSearch_Click() {
   worker_->start();
 }
 
-void FindTimesDialog::cmdCancel_Click() {
+void FindTimesDialog::CancelSearch() {
   if (worker_ == nullptr) return;
   cancel_.store(true);
-  cmdCancel_->setEnabled(false);
-  lblStatus_->setText(texts::kFindCancelling);
+  cancelButton_->setEnabled(false);
+  status_->setText(texts::kFindCancelling);
 }
 
 void FindTimesDialog::reject() {
@@ -546,7 +547,7 @@ void FindTimesDialog::reject() {
 
 void FindTimesDialog::ShowProgress(double fraction) {
   if (worker_ == nullptr || cancel_.load()) return;
-  prgSearch_->setValue(std::max(prgSearch_->value(), static_cast<int>(fraction * kProgressSteps)));
+  progress_->setValue(std::max(progress_->value(), static_cast<int>(fraction * kProgressSteps)));
 }
 
 void FindTimesDialog::SearchFinished() {
@@ -554,30 +555,30 @@ void FindTimesDialog::SearchFinished() {
   worker_ = nullptr;
   const double seconds = static_cast<double>(clock_.elapsed()) / 1000.0;
   if (!pendingError_->isEmpty()) {
-    prgSearch_->setValue(0);
-    lblStatus_->setText(QString(texts::kFindFailed).arg(*pendingError_));
+    progress_->setValue(0);
+    status_->setText(QString(texts::kFindFailed).arg(*pendingError_));
     messages_->Show(MessageIcon::Error, QString(texts::kFindFailed).arg(*pendingError_));
   } else if (pending_->cancelled) {
     // Each thread stops at the next day, leaving holes: show none of it.
-    prgSearch_->setValue(0);
-    lblStatus_->setText(texts::kFindCancelled);
+    progress_->setValue(0);
+    status_->setText(texts::kFindCancelled);
   } else {
     result_ = std::move(*pending_);
-    prgSearch_->setValue(kProgressSteps);
+    progress_->setValue(kProgressSteps);
     ShowResult();
     if (result_.windows.empty()) {
-      lblStatus_->setText(QString(texts::kFindNothing).arg(FromStd(searchedMinimum_)));
+      status_->setText(QString(texts::kFindNothing).arg(FromStd(searchedMinimum_)));
     } else {
-      lblStatus_->setText(QString(texts::kFindFound)
-                              .arg(result_.windows.size())
-                              .arg(colouredDays_.size())
-                              .arg(seconds, 0, 'f', 1));
+      status_->setText(QString(texts::kFindFound)
+                           .arg(result_.windows.size())
+                           .arg(colouredDays_.size())
+                           .arg(seconds, 0, 'f', 1));
     }
     if (result_.truncated) {
       const QLocale english(QLocale::English);
-      lblTruncated_->setText(
+      truncatedNote_->setText(
           QString(texts::kFindTruncated).arg(english.toString(qulonglong{result_.windows.size()})));
-      lblTruncated_->setVisible(true);
+      truncatedNote_->setVisible(true);
     }
   }
   pending_.reset();
@@ -589,7 +590,7 @@ void FindTimesDialog::ShowResult() {
   std::vector<bool> best(result_.windows.size(), false);
   for (std::size_t index : result_.best) best.at(index) = true;
   // Filled unsorted, then put in time order once: sorting row by row is slow.
-  lstWindows_->setSortingEnabled(false);
+  windowList_->setSortingEnabled(false);
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(result_.windows.size()));
   for (std::size_t i = 0; i < result_.windows.size(); ++i) {
@@ -625,7 +626,7 @@ void FindTimesDialog::ShowResult() {
     for (int column = 0; column <= kMinutesColumn; ++column) {
       item->setToolTip(column, tip);
       if (best[i]) {
-        QFont font = lstWindows_->font();
+        QFont font = windowList_->font();
         font.setBold(true);
         item->setFont(column, font);
       }
@@ -633,36 +634,36 @@ void FindTimesDialog::ShowResult() {
     items.append(item);
     items_.push_back(item);
   }
-  lstWindows_->addTopLevelItems(items);
-  lstWindows_->setSortingEnabled(true);
-  lstWindows_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
+  windowList_->addTopLevelItems(items);
+  windowList_->setSortingEnabled(true);
+  windowList_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
   // Times in an hour the clocks repeat name their run ("01:04 EST"): the
   // column widens for them (the list scrolls sideways if it must).
   const bool runsNamed =
       std::any_of(result_.windows.begin(), result_.windows.end(),
                   [](const SearchWindow& w) { return w.first.repeated || w.last.repeated; });
   if (runsNamed) {
-    const int widest = lstWindows_->columnWidth(kTimeColumn);
-    lstWindows_->resizeColumnToContents(kTimeColumn);
-    lstWindows_->setColumnWidth(kTimeColumn,
-                                std::max(widest, lstWindows_->columnWidth(kTimeColumn) + 16));
+    const int widest = windowList_->columnWidth(kTimeColumn);
+    windowList_->resizeColumnToContents(kTimeColumn);
+    windowList_->setColumnWidth(kTimeColumn,
+                                std::max(widest, windowList_->columnWidth(kTimeColumn) + 16));
   }
   ColourCalendar();
   if (!result_.windows.empty()) {
     const QDate first = DateOf(result_.windows.front().first);
-    calResults_->setCurrentPage(first.year(), first.month());
+    calendar_->setCurrentPage(first.year(), first.month());
   }
 }
 
-void FindTimesDialog::cmdExportCsv_Click() {
+void FindTimesDialog::ExportCsv() {
   if (worker_ != nullptr || result_.windows.empty() || !chooseSaveFile_) return;
   const QString file =
       chooseSaveFile_(texts::kFindExportCaption, texts::kFindExportName, texts::kFindExportFilter);
   if (file.isEmpty()) return;
   // The windows in the order the list shows them.
   std::string csv = WindowsCsvHeader();
-  for (int row = 0; row < lstWindows_->topLevelItemCount(); ++row) {
-    const std::size_t index = lstWindows_->topLevelItem(row)->data(0, Qt::UserRole).toULongLong();
+  for (int row = 0; row < windowList_->topLevelItemCount(); ++row) {
+    const std::size_t index = windowList_->topLevelItem(row)->data(0, Qt::UserRole).toULongLong();
     csv += WindowsCsvLine(result_.windows[index]);
   }
   if (const std::string error = WriteFileAtomically(file.toStdString(), csv); !error.empty())
@@ -672,7 +673,7 @@ void FindTimesDialog::cmdExportCsv_Click() {
 // The selected window, or else the ten best in time order.
 std::vector<SearchWindow> FindTimesDialog::WindowsForCalendar() const {
   std::vector<SearchWindow> windows;
-  for (const QTreeWidgetItem* item : lstWindows_->selectedItems())
+  for (const QTreeWidgetItem* item : windowList_->selectedItems())
     windows.push_back(result_.windows[item->data(0, Qt::UserRole).toULongLong()]);
   if (!windows.empty()) return windows;
   std::vector<std::size_t> best = result_.best;
@@ -681,7 +682,7 @@ std::vector<SearchWindow> FindTimesDialog::WindowsForCalendar() const {
   return windows;
 }
 
-void FindTimesDialog::cmdAddToCalendar_Click() {
+void FindTimesDialog::AddToCalendar() {
   if (worker_ != nullptr || result_.windows.empty() || !chooseSaveFile_) return;
   const std::vector<SearchWindow> windows = WindowsForCalendar();
   // One window is named as the report of its first minute would be.
@@ -710,9 +711,9 @@ void FindTimesDialog::cmdAddToCalendar_Click() {
 }
 
 void FindTimesDialog::ClearCalendar() {
-  for (const QDate& day : colouredDays_) calResults_->setDateTextFormat(day, QTextCharFormat());
+  for (const QDate& day : colouredDays_) calendar_->setDateTextFormat(day, QTextCharFormat());
   colouredDays_.clear();
-  calResults_->SetTotals({});
+  calendar_->SetTotals({});
 }
 
 void FindTimesDialog::ColourCalendar() {
@@ -736,33 +737,33 @@ void FindTimesDialog::ColourCalendar() {
     format.setBackground(r >= ResultRank("Good") ? kGoodDay : kAverageDay);
     format.setForeground(Qt::black);
     format.setFontWeight(QFont::Bold);
-    calResults_->setDateTextFormat(day, format);
+    calendar_->setDateTextFormat(day, format);
   }
-  calResults_->SetTotals(std::move(totals));
+  calendar_->SetTotals(std::move(totals));
 }
 
-void FindTimesDialog::calResults_Click(const QDate& date) {
+void FindTimesDialog::ShowDayOfCalendar(const QDate& date) {
   if (syncing_) return;
   // The first window that touches the day, wherever the list's order puts it.
   for (std::size_t i = 0; i < result_.windows.size(); ++i) {
     const SearchWindow& window = result_.windows[i];
     if (DateOf(window.last) < date || DateOf(window.first) > date) continue;
     syncing_ = true;
-    lstWindows_->setCurrentItem(items_[i]);
-    lstWindows_->scrollToItem(items_[i], QAbstractItemView::PositionAtTop);
+    windowList_->setCurrentItem(items_[i]);
+    windowList_->scrollToItem(items_[i], QAbstractItemView::PositionAtTop);
     syncing_ = false;
     return;
   }
 }
 
-void FindTimesDialog::lstWindows_SelectionChanged() {
-  const QList<QTreeWidgetItem*> selected = lstWindows_->selectedItems();
-  cmdUse_->setEnabled(worker_ == nullptr && !selected.isEmpty());
+void FindTimesDialog::SelectionChanged() {
+  const QList<QTreeWidgetItem*> selected = windowList_->selectedItems();
+  useButton_->setEnabled(worker_ == nullptr && !selected.isEmpty());
   if (selected.isEmpty() || syncing_) return;
   const SearchWindow& window =
       result_.windows[selected.front()->data(0, Qt::UserRole).toULongLong()];
   syncing_ = true;
-  calResults_->setSelectedDate(DateOf(window.first));
+  calendar_->setSelectedDate(DateOf(window.first));
   syncing_ = false;
 }
 
@@ -773,7 +774,7 @@ LocalMinute FindTimesDialog::MinuteToUse(const SearchWindow& window) const {
 }
 
 void FindTimesDialog::ChooseSelectedWindow() {
-  const QList<QTreeWidgetItem*> selected = lstWindows_->selectedItems();
+  const QList<QTreeWidgetItem*> selected = windowList_->selectedItems();
   if (worker_ != nullptr || selected.isEmpty()) return;
   const SearchWindow& window =
       result_.windows[selected.front()->data(0, Qt::UserRole).toULongLong()];

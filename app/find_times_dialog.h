@@ -49,7 +49,7 @@ struct FindTimesInputs {
 // A window that runs past midnight ends "08:46 +1" (one day later).
 QString WindowLine(const SearchWindow& window);
 
-// frmFindTimes: searches a range of dates for the windows of minutes whose
+// Searches a range of dates for the windows of minutes whose
 // verdict reaches a minimum (a result word, and a total score if chosen),
 // leaving out the kalams the user avoids, in a worker thread, and shows them on
 // a month calendar (green Good, amber Average, the total of each day's best
@@ -96,45 +96,45 @@ class FindTimesDialog : public QDialog {
   QWidget* BuildFilterRow();
   QWidget* BuildResultArea();
   void FitScreen();
-  void cmdExportCsv_Click();
-  void cmdAddToCalendar_Click();
+  void ExportCsv();
+  void AddToCalendar();
   std::vector<SearchWindow> WindowsForCalendar() const;
   std::set<Kalam> AvoidedKalams() const;
-  void cmdSearch_Click();
-  void cmdCancel_Click();
+  void StartSearch();
+  void CancelSearch();
   void ChooseSelectedWindow();
   void ShowProgress(double fraction);
   void SearchFinished();
   void ShowResult();
   void ColourCalendar();
   void ClearCalendar();
-  void calResults_Click(const QDate& date);
-  void lstWindows_SelectionChanged();
+  void ShowDayOfCalendar(const QDate& date);
+  void SelectionChanged();
   void SetSearching(bool searching);
 
   FindTimesInputs inputs_;
   std::shared_ptr<MessageBoxes> messages_;
 
-  QDateEdit* dtFrom_ = nullptr;
-  QDateEdit* dtTo_ = nullptr;
-  QComboBox* cboMinResult_ = nullptr;
-  QPushButton* cmdSearch_ = nullptr;
-  QPushButton* cmdCancel_ = nullptr;
-  QProgressBar* prgSearch_ = nullptr;
-  QLabel* lblStatus_ = nullptr;
-  QLabel* lblTruncated_ = nullptr;  // shown when the list stops at the request's maxWindows
-  QSpinBox* spnMinTotal_ = nullptr;
-  QCheckBox* chkAvoidRahuKalam_ = nullptr;
-  QCheckBox* chkAvoidYamaganda_ = nullptr;
-  QCheckBox* chkAvoidGulikaKalam_ = nullptr;
-  TotalsCalendar* calResults_ = nullptr;
-  QTreeWidget* lstWindows_ = nullptr;
+  QDateEdit* fromDate_ = nullptr;
+  QDateEdit* toDate_ = nullptr;
+  QComboBox* leastResult_ = nullptr;
+  QPushButton* searchButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QLabel* status_ = nullptr;
+  QLabel* truncatedNote_ = nullptr;  // shown when the list stops at the request's maxWindows
+  QSpinBox* leastTotal_ = nullptr;
+  QCheckBox* avoidRahuKalam_ = nullptr;
+  QCheckBox* avoidYamaganda_ = nullptr;
+  QCheckBox* avoidGulikaKalam_ = nullptr;
+  TotalsCalendar* calendar_ = nullptr;
+  QTreeWidget* windowList_ = nullptr;
   std::vector<QTreeWidgetItem*> items_;  // the list's item of each window, by index
-  QPushButton* cmdExportCsv_ = nullptr;
-  QPushButton* cmdAddToCalendar_ = nullptr;
+  QPushButton* exportCsvButton_ = nullptr;
+  QPushButton* calendarButton_ = nullptr;
   SaveFileChooser chooseSaveFile_;
-  QPushButton* cmdUse_ = nullptr;
-  QPushButton* cmdClose_ = nullptr;
+  QPushButton* useButton_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
 
   QThread* worker_ = nullptr;
   std::atomic<bool> cancel_{false};

@@ -1,8 +1,5 @@
 #include "app/main_window.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
@@ -10,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -24,16 +20,14 @@
 #include "app/analysis_panel.h"
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
-#include "app/atlas_matches_dialog.h"
+#include "app/birth_page.h"
 #include "app/book_access.h"
-#include "app/clickable_label.h"
-#include "app/program_links.h"
-#include "app/subject_catalogue.h"
-#include "app/time_zone_dialog.h"
+#include "app/day_tab.h"
+#include "app/election_page.h"
+#include "app/result_area.h"
+#include "app/subject_page.h"
 #include "app/wheel_needs_focus.h"
 #include "calendar/civil_calendar.h"
-#include "engine/input_check.h"
-#include "panchang/panchang.h"
 
 namespace horavela::app {
 
@@ -59,11 +53,6 @@ void SelectFirst(QComboBox* box) {
   box->setCurrentIndex(0);
 }
 
-constexpr std::size_t kAtlasMatches = 12;  // places offered by the latitude button
-
-const QColor kOptionColor(0, 0, 0);       // palette entry 0
-const QColor kHighlightColor(0, 128, 0);  // palette entry 2
-
 }  // namespace
 
 MainWindow::MainWindow(AppServices services, QWidget* parent)
@@ -76,42 +65,46 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   auto* central = new QWidget(this);
   central->setObjectName("frmMainBackground");
   central->setMouseTracking(true);
-  central->installEventFilter(this);
   setCentralWidget(central);
   setMouseTracking(true);
 
   pages_ = new QStackedWidget(central);
   pages_->setObjectName("stkPages");
-  picMainScreen_ = BuildStartPage();
-  picSearchMode_ = BuildElectionPage();
-  picBirthDetails_ = BuildBirthPage();
-  picMessage_ = BuildWaitPage();
-  picMuhurthaResult_ = BuildResultArea();
-  for (QWidget* page :
-       {picMainScreen_, picSearchMode_, picBirthDetails_, picMessage_, picMuhurthaResult_}) {
+  startPage_ = new SubjectPage(model_);
+  startPage_->WatchPointer(central);
+  electionPage_ = new ElectionPage(services_);
+  birthPage_ = new BirthPage(services_);
+  waitPage_ = BuildWaitPage();
+  resultArea_ = new ResultArea;
+  for (QWidget* page : std::initializer_list<QWidget*>{startPage_, electionPage_, birthPage_,
+                                                       waitPage_, resultArea_}) {
     pages_->addWidget(page);
+  }
+  // Enter means Next on every wizard page (see eventFilter).
+  for (QWidget* page : std::initializer_list<QWidget*>{startPage_, electionPage_, birthPage_}) {
+    page->installEventFilter(this);
   }
 
   // The result listing sits beside the pages and shows with the result area.
-  lblResult_ = new QLabel(texts::kResultCaption);
-  lblResult_->setObjectName("lblResult");
-  lblResult_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  lblResult_->setWordWrap(true);
-  lblResult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  resultListing_ = new QLabel(texts::kResultCaption);
+  resultListing_->setObjectName("lblResult");
+  resultListing_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  resultListing_->setWordWrap(true);
+  resultListing_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // What the user should know about this evaluation (a planet source missing, ...).
-  lblWarnings_ = new QLabel;
-  lblWarnings_->setObjectName("lblWarnings");
-  lblWarnings_->setWordWrap(true);
-  lblWarnings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  QPalette warningPalette = lblWarnings_->palette();
+  warnings_ = new QLabel;
+  warnings_->setObjectName("lblWarnings");
+  warnings_->setWordWrap(true);
+  warnings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  QPalette warningPalette = warnings_->palette();
   warningPalette.setColor(QPalette::WindowText, QColor(128, 0, 0));
-  lblWarnings_->setPalette(warningPalette);
-  lblWarnings_->hide();
+  warnings_->setPalette(warningPalette);
+  warnings_->hide();
   auto* resultColumn = new QWidget;
   auto* resultLayout = new QVBoxLayout(resultColumn);
-  resultLayout->addWidget(lblResult_);
-  factorTips_ = new FactorTips(lblResult_);
-  resultLayout->addWidget(lblWarnings_);
+  resultLayout->addWidget(resultListing_);
+  factorTips_ = new FactorTips(resultListing_);
+  resultLayout->addWidget(warnings_);
   resultLayout->addStretch();
   auto* resultScroll = new QScrollArea;
   resultScroll->setObjectName("fraResult");
@@ -143,29 +136,12 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   layout->addWidget(pages_, 1);
   layout->addWidget(resultPanel_);
   connect(pages_, &QStackedWidget::currentChanged, this,
-          [this] { resultPanel_->setVisible(pages_->currentWidget() == picMuhurthaResult_); });
+          [this] { resultPanel_->setVisible(pages_->currentWidget() == resultArea_); });
 
   BuildMenus();
+  WirePages();
   SetTabOrder();
-  // The zone for the date comes from the tz database reader the command line
-  // uses as well (it reads the system's zone files, as QTimeZone would), so
-  // both give the same universal time.
-  electionAtlas_ = new AtlasCityField(election_, electionPlace_, "_Muhurtha", services_, this);
-  birthAtlas_ = new AtlasCityField(birth_, birthPlace_, "_Birth", services_, this);
-  connect(electionAtlas_, &AtlasCityField::zoneWritten, this,
-          [this] { ShowZoneOffset(electionPlace_); });
-  connect(birthAtlas_, &AtlasCityField::zoneWritten, this, [this] { ShowZoneOffset(birthPlace_); });
-  connect(birthPlace_.tzHelp, &ClickableLabel::clicked, this, &MainWindow::lblTZHelp_Birth_Click);
-  connect(electionPlace_.tzHelp, &ClickableLabel::clicked, this,
-          &MainWindow::lblTZHelp_Muhurtha_Click);
-
-  // Each weekday box follows its date as soon as it has one.
-  for (const MomentBoxes* moment : {&election_, &birth_}) {
-    for (QComboBox* box : {moment->month, moment->day, moment->year}) {
-      connect(box, &QComboBox::currentIndexChanged, this, [this, moment] { SyncWeekday(*moment); });
-    }
-  }
-  Form_Load();
+  FillBoxesAndStart();
 
   // Roomy enough for the report; a small screen gets most of itself.
   const QFontMetrics metrics = fontMetrics();
@@ -178,45 +154,76 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::Form_Load() {
-  for (QComboBox* box : {birth_.month, election_.month}) {
-    for (std::string_view month : kMonthNames)
-      box->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
+void MainWindow::WirePages() {
+  connect(startPage_->BackButton(), &QPushButton::clicked, this, [this] { BackClicked(0); });
+  connect(startPage_->NextButton(), &QPushButton::clicked, this, [this] { NextClicked(0); });
+  connect(electionPage_->BackButton(), &QPushButton::clicked, this, [this] { BackClicked(1); });
+  connect(electionPage_->NextButton(), &QPushButton::clicked, this, [this] { NextClicked(1); });
+  connect(birthPage_->BackButton(), &QPushButton::clicked, this, [this] { BackClicked(2); });
+  connect(birthPage_->NextButton(), &QPushButton::clicked, this, [this] { NextClicked(2); });
+  connect(electionPage_, &InputPage::findTimesClicked, this, &MainWindow::OpenFinder);
+  connect(birthPage_, &InputPage::findTimesClicked, this, &MainWindow::OpenFinder);
+  connect(electionPage_, &InputPage::chooseClicked, this, &MainWindow::ChoosePlace);
+  connect(electionPage_, &InputPage::saveClicked, this, &MainWindow::SavePlace);
+  connect(birthPage_, &InputPage::chooseClicked, this, &MainWindow::ChoosePerson);
+  connect(birthPage_, &InputPage::saveClicked, this, &MainWindow::SavePerson);
+
+  connect(resultArea_, &ResultArea::backClicked, this, &MainWindow::BackClicked);
+  connect(resultArea_, &ResultArea::printClicked, this, &MainWindow::PrintReport);
+  connect(resultArea_, &ResultArea::pdfClicked, this, &MainWindow::SaveReportPdf);
+  connect(resultArea_, &ResultArea::rtfClicked, this, &MainWindow::SaveReportRtf);
+  connect(resultArea_, &ResultArea::calendarClicked, this, &MainWindow::AddToCalendar);
+  DayTab* day = resultArea_->Day();
+  // A minute chosen on the timeline is judged, and the day stays in front.
+  connect(day, &DayTab::minuteChosen, this, [this, day](const LocalMinute& minute) {
+    UseElectionMinute(minute);
+    if (pages_->currentWidget() == resultArea_) resultArea_->Tabs()->setCurrentWidget(day);
+  });
+  connect(day, &DayTab::printRequested, this, &MainWindow::PrintDay);
+  connect(day, &DayTab::pdfRequested, this, &MainWindow::SaveDayPdf);
+  connect(day, &DayTab::pngRequested, this, &MainWindow::SaveDayPng);
+}
+
+void MainWindow::FillBoxesAndStart() {
+  const MomentBoxes& birth = birthPage_->Moment();
+  const MomentBoxes& election = electionPage_->Moment();
+  for (QComboBox* box : {birth.month, election.month}) {
+    for (std::string_view month : kMonthNames) box->addItem(FromView(month));
   }
   for (int day = 1; day <= 31; ++day) {
-    birth_.day->addItem(QString::number(day));
-    election_.day->addItem(QString::number(day));
+    birth.day->addItem(QString::number(day));
+    election.day->addItem(QString::number(day));
   }
   for (int year = 1901; year <= 2050; ++year) {
-    birth_.year->addItem(QString::number(year));
-    election_.year->addItem(QString::number(year));
+    birth.year->addItem(QString::number(year));
+    election.year->addItem(QString::number(year));
   }
-  for (QComboBox* box : {birth_.weekday, election_.weekday}) {
+  for (QComboBox* box : {birth.weekday, election.weekday}) {
     for (std::string_view weekday : kWeekdayNames) box->addItem(FromView(weekday));
   }
   for (int hour = 0; hour <= 23; ++hour) {
-    election_.hour->addItem(QString::number(hour));
-    birth_.hour->addItem(QString::number(hour));
+    election.hour->addItem(QString::number(hour));
+    birth.hour->addItem(QString::number(hour));
   }
-  for (QComboBox* box : {birth_.minute, election_.minute, birth_.second, election_.second}) {
+  for (QComboBox* box : {birth.minute, election.minute, birth.second, election.second}) {
     for (int minute = 0; minute <= 59; ++minute) box->addItem(QString::number(minute));
   }
   // A combo box selects its first item by itself; the date and weekday boxes
   // start empty until their first items are chosen below.
-  for (QComboBox* box : {birth_.month, birth_.day, birth_.year, birth_.weekday, election_.month,
-                         election_.day, election_.year, election_.weekday}) {
+  for (QComboBox* box : {birth.month, birth.day, birth.year, birth.weekday, election.month,
+                         election.day, election.year, election.weekday}) {
     box->setCurrentIndex(-1);
   }
-  for (QComboBox* box : {election_.hour, birth_.hour, election_.minute, birth_.minute,
-                         election_.second, birth_.second}) {
+  for (QComboBox* box :
+       {election.hour, birth.hour, election.minute, birth.minute, election.second, birth.second}) {
     SelectFirst(box);
   }
-  lblMainOptions_Click(0);
-  for (QComboBox* box : {election_.month, election_.day, election_.year}) SelectFirst(box);
+  startPage_->ShowOptionSubjects(0);
+  for (QComboBox* box : {election.month, election.day, election.year}) SelectFirst(box);
   StartAtLastPlaceNow();
-  ShowZoneOffset(electionPlace_);
-  ShowZoneOffset(birthPlace_);
-  ShowPage(picMainScreen_);
+  ShowZoneOffset(electionPage_->Place());
+  ShowZoneOffset(birthPage_->Place());
+  ShowPage(startPage_);
   resultPanel_->setVisible(false);
 }
 
@@ -228,89 +235,39 @@ void MainWindow::ShowPage(QWidget* page) {
   // after the keyboard moved the focus (a click on Next clears that): the
   // user must see where typing goes from the start.
   setAttribute(Qt::WA_KeyboardFocusChange);
-  if (page == picMainScreen_) {
-    lstOptions_->setFocus(Qt::OtherFocusReason);
-  } else if (page == picSearchMode_) {
-    election_.month->setFocus(Qt::OtherFocusReason);
-  } else if (page == picBirthDetails_) {
-    txtBirthName_->setFocus(Qt::OtherFocusReason);
+  if (page == startPage_) {
+    startPage_->SubjectList()->setFocus(Qt::OtherFocusReason);
+  } else if (page == electionPage_) {
+    electionPage_->Moment().month->setFocus(Qt::OtherFocusReason);
+  } else if (page == birthPage_) {
+    birthPage_->NameField()->setFocus(Qt::OtherFocusReason);
   }
 }
 
 void MainWindow::ShowActivityHeadings() {
-  const QString heading = electionSubject_.isEmpty()
-                              ? QString()
-                              : QString(texts::kActivityHeading).arg(electionSubject_);
-  for (QLabel* label : lblActivity_) label->setText(heading);
+  electionPage_->ShowActivity(model_.subject);
+  birthPage_->ShowActivity(model_.subject);
 }
 
-void MainWindow::lblMainOptions_Click(int index) {
-  walkingOptions_ = true;
-  lstOptions_->clear();
-  for (std::string_view subject : MainOptions().at(static_cast<std::size_t>(index)).subjects) {
-    auto* item = new QListWidgetItem(FromView(subject));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(Qt::Unchecked);
-    lstOptions_->addItem(item);
-  }
-  walkingOptions_ = false;
-  // The subject chosen before stays chosen, although nothing is ticked now.
-}
-
-void MainWindow::lstOptions_Click() {
-  if (walkingOptions_) return;
-  walkingOptions_ = true;
-  QListWidgetItem* chosen = nullptr;
-  for (int i = 0; i < lstOptions_->count(); ++i) {
-    QListWidgetItem* item = lstOptions_->item(i);
-    if (chosen == nullptr && item->checkState() == Qt::Checked) {
-      chosen = item;
-    } else if (item->checkState() != Qt::Unchecked) {
-      item->setCheckState(Qt::Unchecked);
-    }
-  }
-  electionSubject_ = chosen ? chosen->text() : QString();
-  walkingOptions_ = false;
-}
-
-void MainWindow::ChooseSubjectItem(QListWidgetItem* chosen) {
-  walkingOptions_ = true;
-  for (int i = 0; i < lstOptions_->count(); ++i) {
-    QListWidgetItem* item = lstOptions_->item(i);
-    item->setCheckState(item == chosen ? Qt::Checked : Qt::Unchecked);
-  }
-  walkingOptions_ = false;
-}
-
-void MainWindow::PaintMainOptions(int highlighted) {
-  for (std::size_t i = 0; i < lblMainOptions_.size(); ++i) {
-    QPalette palette = lblMainOptions_[i]->palette();
-    palette.setColor(QPalette::WindowText,
-                     static_cast<int>(i) == highlighted ? kHighlightColor : kOptionColor);
-    lblMainOptions_[i]->setPalette(palette);
-  }
-}
-
-void MainWindow::cmdNext_Click(int index) {
+void MainWindow::NextClicked(int index) {
   switch (index) {
     case 0:
-      if (CheckSubject()) ShowPage(picSearchMode_);
+      if (CheckSubject()) ShowPage(electionPage_);
       break;
     case 1:
-      if (CheckElectionPage()) ShowPage(picBirthDetails_);
+      if (electionPage_->Check()) ShowPage(birthPage_);
       break;
     case 2:
       if (!CheckBirthPage()) break;
-      personName_ = txtBirthName_->text().trimmed();
-      personSex_ = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
-      Display();
+      TakePerson();
+      Evaluate();
       break;
     default:
       break;
   }
 }
 
-void MainWindow::cmdBack_Click(int index) {
+void MainWindow::BackClicked(int index) {
   // Back keeps every entry: checking a second moment for the same person, or
   // correcting the election date from the birth page, must not mean typing
   // everything again. File > New Evaluation clears the pages instead.
@@ -318,183 +275,53 @@ void MainWindow::cmdBack_Click(int index) {
     case 0:
       break;
     case 1:
-      ShowPage(picMainScreen_);
+      ShowPage(startPage_);
       break;
     case 2:
-      ShowPage(picSearchMode_);
+      ShowPage(electionPage_);
       break;
-    default:  // the three result pages
-      ShowChosenSubject();
-      ShowPage(picMainScreen_);
+    default:  // the tabs of the result area
+      startPage_->ShowChosenSubject();
+      ShowPage(startPage_);
       break;
   }
 }
 
 void MainWindow::NewEvaluation() {
-  walkingOptions_ = true;
-  for (int i = 0; i < lstOptions_->count(); ++i) {
-    lstOptions_->item(i)->setCheckState(Qt::Unchecked);
-  }
-  walkingOptions_ = false;
-  electionSubject_.clear();
+  startPage_->ClearTicks();
+  model_.StartAfresh();
   ResetInputs();
   // What the page reset leaves alone goes back to its start-up state as well.
-  for (const PlaceBoxes* place : {&electionPlace_, &birthPlace_}) {
-    SetZoneCaptions(*place, "0", "0");
-    place->dst->setChecked(false);
-    place->latitudeSide->button(0)->setChecked(true);
-    place->longitudeSide->button(0)->setChecked(true);
-  }
-  electionAtlas_->Detach();
-  birthAtlas_->Detach();
-  optSex_->button(0)->setChecked(true);
+  electionPage_->ResetZoneAndSides();
+  birthPage_->ResetZoneAndSides();
+  electionPage_->Atlas()->Detach();
+  birthPage_->Atlas()->Detach();
+  birthPage_->ResetSex();
   StartAtLastPlaceNow();
-  ShowPage(picMainScreen_);
-}
-
-void MainWindow::ShowChosenSubject() {
-  // The list shows the chosen subject's main option, with that subject ticked.
-  const std::string chosen = electionSubject_.toStdString();
-  for (int option = 0; option < kMainOptionCount; ++option) {
-    const auto& subjects = MainOptions()[static_cast<std::size_t>(option)].subjects;
-    if (std::find(subjects.begin(), subjects.end(), chosen) == subjects.end()) continue;
-    lblMainOptions_Click(option);
-    walkingOptions_ = true;
-    for (int i = 0; i < lstOptions_->count(); ++i) {
-      if (lstOptions_->item(i)->text() == electionSubject_)
-        lstOptions_->item(i)->setCheckState(Qt::Checked);
-    }
-    walkingOptions_ = false;
-    return;
-  }
+  ShowPage(startPage_);
 }
 
 void MainWindow::ResetInputs() {
   // A page starting afresh follows no atlas city.
-  electionAtlas_->Detach();
-  birthAtlas_->Detach();
-  for (QComboBox* box : {election_.month, election_.day, election_.year, election_.weekday,
-                         election_.hour, election_.minute, election_.second}) {
-    SelectFirst(box);
-  }
-  for (QLineEdit* field :
-       {static_cast<QLineEdit*>(electionPlace_.latitudeDegrees),
-        static_cast<QLineEdit*>(electionPlace_.latitudeMinutes),
-        static_cast<QLineEdit*>(electionPlace_.longitudeDegrees),
-        static_cast<QLineEdit*>(electionPlace_.longitudeMinutes),
-        static_cast<QLineEdit*>(electionPlace_.city), static_cast<QLineEdit*>(electionPlace_.state),
-        static_cast<QLineEdit*>(electionPlace_.country), txtBirthName_}) {
-    field->clear();
-  }
-  for (QComboBox* box : {birth_.month, birth_.day, birth_.year, birth_.weekday, birth_.hour,
-                         birth_.minute, birth_.second}) {
-    SelectFirst(box);
-  }
-  for (QLineEdit* field :
-       {birthPlace_.latitudeDegrees, birthPlace_.latitudeMinutes, birthPlace_.longitudeDegrees,
-        birthPlace_.longitudeMinutes, birthPlace_.city, birthPlace_.state, birthPlace_.country}) {
-    field->clear();
-  }
+  electionPage_->Atlas()->Detach();
+  birthPage_->Atlas()->Detach();
+  electionPage_->ClearEntries();
+  birthPage_->ClearEntries();
   // The weekday boxes show the weekday of the reset dates, not the first item.
-  SyncWeekday(election_);
-  SyncWeekday(birth_);
-}
-
-void MainWindow::SyncWeekday(const MomentBoxes& moment) {
-  const int month = moment.month->currentIndex() + 1;
-  const int day = moment.day->currentText().toInt();
-  const int year = moment.year->currentText().toInt();
-  // No whole date yet, or one the calendar does not have (31 February): no
-  // weekday at all.
-  const bool whole =
-      month >= 1 && moment.day->currentIndex() >= 0 && moment.year->currentIndex() >= 0;
-  if (!whole || !IsValidDate(year, month, day)) {
-    moment.weekday->setCurrentIndex(-1);
-    return;
-  }
-  moment.weekday->setCurrentText(FromView(WeekdayOfDate(year, month, day)));
-}
-
-void MainWindow::cmdSearch_Click(int index) {
-  const PlaceBoxes& place = index == 0 ? electionPlace_ : birthPlace_;
-  AtlasCityField* atlas = index == 0 ? electionAtlas_ : birthAtlas_;
-  if (!CheckPlace(place)) return;
-  // The offline atlas first: a city it knows needs no browser at all. A page
-  // that already follows an atlas city goes on to the web search.
-  const QString city = place.city->text().trimmed();
-  if (!atlas->Attached() && city.size() >= 2) {
-    std::vector<Place> matches = services_.cityLookup.find(city.toStdString(), kAtlasMatches);
-    if (!matches.empty()) {
-      AtlasMatchesDialog dialog(city, std::move(matches), this);
-      dialog.exec();
-      if (dialog.choice() == AtlasMatchesDialog::Choice::UsePlace) {
-        atlas->ChoosePlace(dialog.chosen());
-        return;
-      }
-      if (dialog.choice() == AtlasMatchesDialog::Choice::Cancel) return;
-    }
-  }
-  const QString text =
-      PlaceSearchText(place.city->text(), place.state->text(), place.country->text());
-  if (!services_.placeSearch->Search(text, WebAddress())) {
-    services_.messages->Show(MessageIcon::Error, QString(texts::kNoBrowserForSearch).arg(text));
-  }
-}
-
-void MainWindow::lblTZHelp_Birth_Click() {
-  OpenTimeZonePicker(true);
-}
-
-void MainWindow::lblTZHelp_Muhurtha_Click() {
-  OpenTimeZonePicker(false);
-}
-
-void MainWindow::OpenTimeZonePicker(bool birthPage) {
-  TimeZoneDialog picker(this);
-  picker.exec();
-  if (!picker.picked()) return;
-  const PlaceBoxes& place = birthPage ? birthPlace_ : electionPlace_;
-  SetZoneCaptions(place, picker.picked()->hours, picker.picked()->minutes);
-  // The zone picked by hand wins over the atlas city.
-  (birthPage ? birthAtlas_ : electionAtlas_)->Detach();
-}
-
-void MainWindow::SetZoneCaptions(const PlaceBoxes& place, const QString& hours,
-                                 const QString& minutes) {
-  place.zoneHour->setText(hours);
-  place.zoneMinute->setText(minutes);
-  ShowZoneOffset(place);
-}
-
-void MainWindow::ShowZoneOffset(const PlaceBoxes& place) {
-  place.zoneOffset->setText(
-      ZoneOffsetText(place.zoneHour->text(), place.zoneMinute->text(), place.dst->isChecked()));
+  SyncWeekday(electionPage_->Moment());
+  SyncWeekday(birthPage_->Moment());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove) {
-    // Hover highlight: green while the pointer is over a caption's text.
-    PaintMainOptions(-1);
-    for (std::size_t i = 0; i < lblMainOptions_.size(); ++i) {
-      if (watched != lblMainOptions_[i]) continue;
-      const int x = static_cast<QMouseEvent*>(event)->position().toPoint().x();
-      if (x >= lblMainOptions_[i]->TextLeft() && x <= lblMainOptions_[i]->TextRight()) {
-        PaintMainOptions(static_cast<int>(i));
-      }
-    }
-  } else if (event->type() == QEvent::Leave) {
-    for (ClickableLabel* label : lblMainOptions_) {
-      if (watched == label) PaintMainOptions(-1);
-    }
-  } else if (event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    const QWidget* pagesWithNext[] = {picMainScreen_, picSearchMode_, picBirthDetails_};
+    const QWidget* pagesWithNext[] = {startPage_, electionPage_, birthPage_};
     // Enter means Next on every wizard page, whatever has the focus: a
     // focused button is pressed with Space.
     for (int i = 0; enter && i < 3; ++i) {
       if (watched != pagesWithNext[i]) continue;
-      cmdNext_Click(i);
+      NextClicked(i);
       return true;
     }
   }

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,68 +9,31 @@
 
 #include "almanac/day_at_a_glance.h"
 #include "app/app_services.h"
-#include "app/filtered_line_edit.h"
 #include "app/page_checks.h"
+#include "app/wizard_model.h"
 #include "engine/calculation_state.h"
 #include "ics/calendar_file.h"
 #include "search/muhurta_finder.h"
 
-class QAbstractButton;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGridLayout;
 class QLabel;
-class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
-class QPushButton;
 class QStackedWidget;
-class QTabWidget;
-class QTableWidget;
 class QTextDocument;
-class QTextEdit;
 
 namespace horavela::app {
 
 class AnalysisPanel;
-class AtlasCityField;
 class BookAccess;
 class FactorTips;
-class ClickableLabel;
-class DayTab;
+class BirthPage;
+class ElectionPage;
+class ResultArea;
+class SubjectPage;
 
-// The date and time boxes of one input page.
-struct MomentBoxes {
-  QComboBox* month = nullptr;
-  QComboBox* day = nullptr;
-  QComboBox* year = nullptr;
-  QComboBox* weekday = nullptr;
-  QComboBox* hour = nullptr;
-  QComboBox* minute = nullptr;
-  QComboBox* second = nullptr;
-};
-
-// The place, coordinate and zone controls of one input page.
-struct PlaceBoxes {
-  FilteredLineEdit* city = nullptr;
-  FilteredLineEdit* state = nullptr;
-  FilteredLineEdit* country = nullptr;
-  QPushButton* search = nullptr;
-  FilteredLineEdit* latitudeDegrees = nullptr;
-  FilteredLineEdit* latitudeMinutes = nullptr;
-  QButtonGroup* latitudeSide = nullptr;  // button 0 "North", 1 "South"
-  FilteredLineEdit* longitudeDegrees = nullptr;
-  FilteredLineEdit* longitudeMinutes = nullptr;
-  QButtonGroup* longitudeSide = nullptr;  // button 0 "East", 1 "West"
-  QLabel* zoneHour = nullptr;
-  QLabel* zoneMinute = nullptr;
-  QLabel* zoneOffset = nullptr;  // the captions as people write them: "UTC+05:30"
-  QCheckBox* dst = nullptr;
-  ClickableLabel* tzHelp = nullptr;
-};
-
-// frmMain: the wizard from the choice of undertaking to the printed report.
+// The main window: the frame of the wizard from the choice of undertaking to
+// the printed report. The start, election and birth pages are widgets of
+// their own over one WizardModel; the window holds them in a stack with the
+// wait page and the result area, wires their buttons, evaluates, and prints
+// and saves what the result area shows.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -80,30 +42,25 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   // What the wizard has gathered so far.
-  const QString& ElectionSubject() const { return electionSubject_; }
-  const QString& PersonName() const { return personName_; }
-  const QString& PersonSex() const { return personSex_; }
+  const QString& ElectionSubject() const { return model_.subject; }
+  const QString& PersonName() const { return model_.personName; }
+  const QString& PersonSex() const { return model_.personSex; }
   // The last evaluation that reached its result, if any.
   const std::optional<CalculationState>& LastEvaluation() const { return lastEvaluation_; }
 
-  // Event handlers, named after the controls and their events.
-  void lblMainOptions_Click(int index);
-  void lstOptions_Click();
-  void cmdNext_Click(int index);
-  void cmdBack_Click(int index);
-  void cmdSearch_Click(int index);
-  void lblTZHelp_Birth_Click();
-  void lblTZHelp_Muhurtha_Click();
-  void cmdSave_Click();
-  void cmdSavePdf_Click();
-  void cmdSaveRtf_Click();
-  void cmdAddToCalendar_Click();
+  // What the buttons, captions and menus of the pages do.
+  void NextClicked(int index);
+  void BackClicked(int index);
+  void PrintReport();
+  void SaveReportPdf();
+  void SaveReportRtf();
+  void AddToCalendar();
 
   // One whole evaluation of the two input pages (after their checks passed).
   // The wizard's Next shows the wait page for a while; a time chosen in the
   // finder is judged at once.
   enum class Pace { WithPauses, AtOnce };
-  void Display(Pace pace = Pace::WithPauses);
+  void Evaluate(Pace pace = Pace::WithPauses);
 
   // File > New Evaluation: every entry of both pages back to its start-up
   // value, no subject chosen, the start page in front.
@@ -112,25 +69,25 @@ class MainWindow : public QMainWindow {
   // The search for good times: the button, what the pages hold for it, why
   // they cannot be searched yet (empty when they can), and a chosen minute put
   // into the election page and evaluated as the birth page's Next does.
-  void cmdFindTimes_Click();
+  void OpenFinder();
   SearchRequest FinderRequest() const;
   QString FinderInputProblem() const;
   void UseElectionMinute(const LocalMinute& minute);
 
   // View > Day at a glance: the day of the election date and place as the page
   // holds them, on the "Day" tab; no evaluation needed.
-  void mnuDayAtAGlance_Click();
-  void cmdDayPrint_Click();
-  void cmdDaySavePdf_Click();
-  void cmdDaySavePng_Click();
+  void ShowDayAtAGlance();
+  void PrintDay();
+  void SaveDayPdf();
+  void SaveDayPng();
 
   // The book of people and places: the input pages fill themselves from it
   // or are saved into it; File > People and places manages it.
-  void cmdChoosePerson_Click();
-  void cmdSavePerson_Click();
-  void cmdChoosePlace_Click();
-  void cmdSavePlace_Click();
-  void mnuBook_Click();
+  void ChoosePerson();
+  void SavePerson();
+  void ChoosePlace();
+  void SavePlace();
+  void OpenBook();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -138,59 +95,30 @@ class MainWindow : public QMainWindow {
  private:
   // Building the window
   void BuildMenus();
-  QWidget* BuildStartPage();
-  QWidget* BuildElectionPage();
-  QWidget* BuildBirthPage();
+  void WirePages();
   QWidget* BuildWaitPage();
-  QWidget* BuildResultArea();
-  QWidget* BuildDetailsPage(const char* pageName, const char* valueName,
-                            const std::array<const char*, 13>& captions,
-                            std::array<QLabel*, 13>& values, int backIndex);
-  QWidget* BuildReportPage();
-  QWidget* BuildZoneFrame(PlaceBoxes& place, const QString& suffix);
-  void AddPlaceRows(QGridLayout* grid, int& row, PlaceBoxes& place, const QString& prefix,
-                    const QString& suffix, int searchIndex);
-  void AddTimeRows(QGridLayout* grid, int& row, MomentBoxes& moment);
-  QWidget* NavigationRow(int backIndex, int nextIndex);
-  QWidget* WithFindTimesButton(QWidget* navigation, const QString& name);
-  FilteredLineEdit* NewFilteredField(CharacterRule rule, const QString& name);
-  void WatchNumberTyping(MomentBoxes& moment);
   void SetTabOrder();
-  void Form_Load();
+  void FillBoxesAndStart();
 
   // Navigation
   void ShowPage(QWidget* page);
   void ShowActivityHeadings();
-  void ShowChosenSubject();
-  void ChooseSubjectItem(QListWidgetItem* item);
   void ResetInputs();
-  void SyncWeekday(const MomentBoxes& moment);
-  void SetZoneCaptions(const PlaceBoxes& place, const QString& hours, const QString& minutes);
-  void ShowZoneOffset(const PlaceBoxes& place);
-  void PaintMainOptions(int highlighted);
-  void OpenTimeZonePicker(bool birthPage);
 
   // Checks; each shows its message and moves the focus when it fails.
   bool CheckSubject();
-  bool CheckElectionPage();
-  bool CheckBirthPage();
-  bool CheckBirthEntries();  // the birth page without the order of the two moments
-  bool CheckPlace(const PlaceBoxes& place);
-  bool CheckRequired(const std::vector<std::pair<QLineEdit*, const char*>>& fields, bool trimmed,
-                     MessageIcon icon);
-  bool CheckCoordinateRanges(const PlaceBoxes& place);
-  bool CheckDate(const MomentBoxes& moment, const QString& which);
-  void Refuse(QWidget* field, const QString& message, MessageIcon icon);
+  bool CheckBirthPage();  // the birth page's entries and the order of the two moments
+  // The person as the birth page holds them, for the evaluation.
+  void TakePerson();
 
   // The evaluation
-  MomentEntry ReadMoment(const MomentBoxes& moment, const PlaceBoxes& place) const;
   EvaluationInput ReadInput() const;
   void EndEvaluationWithError(const QString& reason);
   // The evaluation the pages ask for, explained, with the report that closes
   // with its timing notes.
   EvaluationRequest ElectionRequest() const;
   void FillBirthDetails(const CalculationState& state);
-  void Muhurtha_Details_Display(const CalculationState& state);
+  void FillElectionDetails(const CalculationState& state);
 
   // The day at a glance
   QString DayInputProblem() const;
@@ -204,68 +132,30 @@ class MainWindow : public QMainWindow {
   // path, "%2" the reason) and returns false when it cannot.
   bool SaveFile(const QString& path, std::string_view bytes, const char* failure);
 
-  // The book
-  QWidget* WithBookButtons(QWidget* navigation, bool birthPage);
-  bool CheckPlaceToSave();
-  // Writes a place of the book into a page as typing and choosing would.
-  void FillPlace(const PlaceBoxes& place, AtlasCityField* atlas, const PlaceEntry& entry,
-                 const std::string& tz);
-  void FillBirthMoment(const MomentEntry& birth);
-
   // Where a new evaluation starts
   void StartAtLastPlaceNow();
   void RememberElectionPlace();
-  // Writes the election moment at once, as the search for good times chose it.
-  void WriteElectionMinute(const LocalMinute& minute);
 
   AppServices services_;
+  WizardModel model_;
 
-  QString electionSubject_;
-  QString personName_;
-  QString personSex_;
   std::optional<CalculationState> lastEvaluation_;
   std::string lastRtf_;
   std::optional<JudgedMoment> lastCalendarMoment_;  // the last evaluation, for its .ics
   std::vector<ChartBody> lastElectionChart_;        // for the printed report's summary
-  bool walkingOptions_ = false;
-  Qt::CheckState pressedCheckState_ = Qt::Unchecked;
 
   QStackedWidget* pages_ = nullptr;
-  QWidget* picMainScreen_ = nullptr;
-  QWidget* picSearchMode_ = nullptr;
-  QWidget* picBirthDetails_ = nullptr;
-  QWidget* picMessage_ = nullptr;
-  QWidget* picMuhurthaResult_ = nullptr;
+  SubjectPage* startPage_ = nullptr;
+  ElectionPage* electionPage_ = nullptr;
+  BirthPage* birthPage_ = nullptr;
+  QWidget* waitPage_ = nullptr;
+  ResultArea* resultArea_ = nullptr;
   QWidget* resultPanel_ = nullptr;
 
-  std::array<ClickableLabel*, 12> lblMainOptions_{};
-  QListWidget* lstOptions_ = nullptr;
-  std::array<QPushButton*, 3> cmdNext_{};
-  std::array<QPushButton*, 6> cmdBack_{};
-
-  MomentBoxes election_;
-  PlaceBoxes electionPlace_;
-  MomentBoxes birth_;
-  PlaceBoxes birthPlace_;
-  QLineEdit* txtBirthName_ = nullptr;
-  std::array<QLabel*, 2> lblActivity_{};  // the chosen activity atop the two input pages
-  QButtonGroup* optSex_ = nullptr;
-
-  QLabel* lblResult_ = nullptr;
-  QLabel* lblWarnings_ = nullptr;
+  QLabel* resultListing_ = nullptr;
+  QLabel* warnings_ = nullptr;
   AnalysisPanel* analysis_ = nullptr;
   FactorTips* factorTips_ = nullptr;
-  QTabWidget* TS_ = nullptr;
-  std::array<QLabel*, 13> lblResultBirth_{};
-  std::array<QLabel*, 13> lblMuhurthaDetails_{};
-  QTextEdit* RTB_ = nullptr;
-  QPushButton* cmdSave_ = nullptr;
-
-  // The offline atlas in the city fields, and the planets of the election moment.
-  AtlasCityField* electionAtlas_ = nullptr;
-  AtlasCityField* birthAtlas_ = nullptr;
-  QTableWidget* tblPlanets_ = nullptr;
-  DayTab* dayTab_ = nullptr;
   std::unique_ptr<BookAccess> book_;
 };
 

@@ -1,6 +1,6 @@
 // The book of people and places on the two input pages and in the File menu.
-// A chosen entry is written into the boxes as the user would type it, so the
-// pages' own reactions follow: the weekday, the zone offset, the atlas city.
+// A chosen entry is written into the page as the user would type it, so the
+// page's own reactions follow: the weekday, the zone offset, the atlas city.
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,11 +15,13 @@
 
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
+#include "app/birth_page.h"
 #include "app/book_access.h"
 #include "app/book_chooser.h"
 #include "app/book_dialog.h"
 #include "app/book_entries.h"
 #include "app/book_texts.h"
+#include "app/election_page.h"
 #include "app/main_window.h"
 #include "book/book.h"
 
@@ -29,16 +31,6 @@ namespace {
 
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
-}
-
-double SignedDegrees(int degrees, int minutes, bool positive) {
-  const double value = degrees + minutes / 60.0;
-  return positive ? value : -value;
-}
-
-// Selects the item showing `value`, or none when the box does not offer it.
-void SelectNumber(QComboBox* box, int value) {
-  box->setCurrentIndex(box->findText(QString::number(value)));
 }
 
 std::string FollowedZone(const AtlasCityField* atlas) {
@@ -75,54 +67,15 @@ std::optional<Entry> WithId(const std::vector<Entry>& entries, std::int64_t id) 
 
 }  // namespace
 
-QWidget* MainWindow::WithBookButtons(QWidget* navigation, bool birthPage) {
-  const char* captions[] = {birthPage ? texts::kChoosePerson : texts::kChoosePlace,
-                            birthPage ? texts::kSavePerson : texts::kSavePlace};
-  const char* names[] = {birthPage ? "cmdChoosePerson" : "cmdChoosePlace",
-                         birthPage ? "cmdSavePerson" : "cmdSavePlace"};
-  void (MainWindow::*handlers[])() = {
-      birthPage ? &MainWindow::cmdChoosePerson_Click : &MainWindow::cmdChoosePlace_Click,
-      birthPage ? &MainWindow::cmdSavePerson_Click : &MainWindow::cmdSavePlace_Click};
-  // A row of their own above Back and Next: beside them the page would be
-  // too wide for a small screen.
-  auto* rows = new QWidget;
-  auto* column = new QVBoxLayout(rows);
-  column->setContentsMargins(0, 0, 0, 0);
-  auto* row = new QHBoxLayout;
-  for (int i = 0; i < 2; ++i) {
-    auto* button = new QPushButton(captions[i], rows);
-    button->setObjectName(names[i]);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, handlers[i]);
-    row->addWidget(button);
-  }
-  row->addStretch();
-  column->addLayout(row);
-  column->addWidget(navigation);
-  return rows;
-}
-
-bool MainWindow::CheckPlaceToSave() {
-  const PlaceBoxes& p = electionPlace_;
-  return electionAtlas_->CheckPlaceKnown() &&
-         CheckRequired({{p.city, texts::kEnterCity},
-                        {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
-                        {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
-                        {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
-                        {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
-                       true, MessageIcon::Error) &&
-         CheckCoordinateRanges(p);
-}
-
-void MainWindow::cmdSavePerson_Click() {
-  if (!CheckBirthEntries()) return;
+void MainWindow::SavePerson() {
+  if (!birthPage_->CheckEntries()) return;
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   book::Person person;
-  person.name = txtBirthName_->text().trimmed().toStdString();
-  person.sex = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
-  person.birth = ReadMoment(birth_, birthPlace_);
-  person.tz = FollowedZone(birthAtlas_);
+  person.name = birthPage_->PersonName().toStdString();
+  person.sex = birthPage_->PersonSex().toStdString();
+  person.birth = birthPage_->ReadMoment();
+  person.tz = FollowedZone(birthPage_->Atlas());
   const QString name = FromStd(person.name);
   const QString born = BirthDateText(person.birth);
   for (const book::Person& known : book->People(person.name)) {
@@ -146,13 +99,13 @@ void MainWindow::cmdSavePerson_Click() {
   services_.messages->Show(MessageIcon::Information, QString(texts::kPersonSaved).arg(name, born));
 }
 
-void MainWindow::cmdSavePlace_Click() {
-  if (!CheckPlaceToSave()) return;
+void MainWindow::SavePlace() {
+  if (!electionPage_->CheckPlaceToSave()) return;
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   book::Place place;
-  place.place = ReadMoment(election_, electionPlace_).place;
-  place.tz = FollowedZone(electionAtlas_);
+  place.place = electionPage_->ReadMoment().place;
+  place.tz = FollowedZone(electionPage_->Atlas());
   const QString label = PlaceLabelText(place.place);
   for (const book::Place& known : book->Places(place.place.city)) {
     if (!SamePlace(known, place)) continue;
@@ -169,7 +122,7 @@ void MainWindow::cmdSavePlace_Click() {
   services_.messages->Show(MessageIcon::Information, QString(texts::kPlaceSaved).arg(label));
 }
 
-void MainWindow::cmdChoosePerson_Click() {
+void MainWindow::ChoosePerson() {
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   if (book->People().empty()) {
@@ -184,13 +137,10 @@ void MainWindow::cmdChoosePerson_Click() {
   if (!chooser.chosen()) return;
   const std::optional<book::Person> person = WithId(book->People(), *chooser.chosen());
   if (!person) return;
-  txtBirthName_->setText(FromStd(person->name));
-  optSex_->button(person->sex == texts::kFemale ? 1 : 0)->setChecked(true);
-  FillBirthMoment(person->birth);
-  FillPlace(birthPlace_, birthAtlas_, person->birth.place, person->tz);
+  birthPage_->FillPerson(FromStd(person->name), person->sex, person->birth, person->tz);
 }
 
-void MainWindow::cmdChoosePlace_Click() {
+void MainWindow::ChoosePlace() {
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   if (book->Places().empty()) {
@@ -204,54 +154,14 @@ void MainWindow::cmdChoosePlace_Click() {
   chooser.exec();
   if (!chooser.chosen()) return;
   const std::optional<book::Place> place = WithId(book->Places(), *chooser.chosen());
-  if (place) FillPlace(electionPlace_, electionAtlas_, place->place, place->tz);
+  if (place) electionPage_->FillPlace(place->place, place->tz);
 }
 
-void MainWindow::mnuBook_Click() {
+void MainWindow::OpenBook() {
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   BookDialog dialog(*book, services_, this);
   dialog.exec();
-}
-
-void MainWindow::FillBirthMoment(const MomentEntry& birth) {
-  // The date first: the atlas city below takes the zone in force at it.
-  birthAtlas_->Detach();
-  birth_.month->setCurrentIndex(birth.month >= 1 && birth.month <= 12 ? birth.month - 1 : -1);
-  SelectNumber(birth_.day, birth.day);
-  SelectNumber(birth_.year, birth.year);
-  SelectNumber(birth_.hour, birth.hour);
-  SelectNumber(birth_.minute, birth.minute);
-  SelectNumber(birth_.second, birth.second);
-  SyncWeekday(birth_);
-}
-
-void MainWindow::FillPlace(const PlaceBoxes& place, AtlasCityField* atlas, const PlaceEntry& entry,
-                           const std::string& tz) {
-  atlas->Detach();
-  if (!tz.empty()) {
-    Place city;
-    city.name = entry.city;
-    city.state = entry.state;
-    city.country = entry.country;
-    city.latitude = SignedDegrees(entry.latitudeDegrees, entry.latitudeMinutes, entry.north);
-    city.longitude = SignedDegrees(entry.longitudeDegrees, entry.longitudeMinutes, entry.east);
-    city.timeZone = tz;
-    atlas->ChoosePlace(city);
-    if (atlas->Attached()) return;
-  }
-  // Without a zone of the atlas the coordinates count as typed by hand.
-  place.city->setText(FromStd(entry.city));
-  place.state->setText(FromStd(entry.state));
-  place.country->setText(FromStd(entry.country));
-  place.latitudeDegrees->setText(QString::number(entry.latitudeDegrees));
-  place.latitudeMinutes->setText(QString::number(entry.latitudeMinutes));
-  place.latitudeSide->button(entry.north ? 0 : 1)->setChecked(true);
-  place.longitudeDegrees->setText(QString::number(entry.longitudeDegrees));
-  place.longitudeMinutes->setText(QString::number(entry.longitudeMinutes));
-  place.longitudeSide->button(entry.east ? 0 : 1)->setChecked(true);
-  place.dst->setChecked(entry.dst);
-  SetZoneCaptions(place, QString::number(entry.zoneHours), QString::number(entry.zoneMinutes));
 }
 
 }  // namespace horavela::app

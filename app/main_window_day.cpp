@@ -17,10 +17,12 @@
 #include "app/atlas_city_field.h"
 #include "app/day_tab.h"
 #include "app/day_texts.h"
+#include "app/election_page.h"
 #include "app/main_window.h"
 #include "app/pdf_bytes.h"
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
+#include "app/result_area.h"
 #include "report/atomic_file.h"
 #include "search/place_clock.h"
 #include "search/zone_following.h"
@@ -40,7 +42,8 @@ void DrawOnPage(QPagedPaintDevice& device, const QImage& picture) {
 }  // namespace
 
 QString MainWindow::DayInputProblem() const {
-  const PlaceBoxes& e = electionPlace_;
+  const PlaceBoxes& e = electionPage_->Place();
+  const MomentBoxes& election = electionPage_->Moment();
   for (const QLineEdit* field :
        {e.latitudeDegrees, e.latitudeMinutes, e.longitudeDegrees, e.longitudeMinutes}) {
     if (field->text().trimmed().isEmpty()) return texts::kDayNoElectionPlace;
@@ -50,19 +53,19 @@ QString MainWindow::DayInputProblem() const {
                            e.longitudeDegrees->text(), e.longitudeMinutes->text())) {
     return QString("Election place: %1").arg(problem->message);
   }
-  return CheckDateExists("election", election_.year->currentText().toInt(),
-                         election_.month->currentIndex() + 1, election_.day->currentText().toInt());
+  return CheckDateExists("election", election.year->currentText().toInt(),
+                         election.month->currentIndex() + 1, election.day->currentText().toInt());
 }
 
 DayRequest MainWindow::ReadDayRequest() const {
-  const MomentEntry entry = ReadMoment(election_, electionPlace_);
+  const MomentEntry entry = electionPage_->ReadMoment();
   DayRequest request;
   request.year = entry.year;
   request.month = entry.month;
   request.day = entry.day;
   request.place = entry.place;
   // An election place that follows an atlas city keeps its own clock all day.
-  if (const TimeZoneRules* zone = electionAtlas_->Zone())
+  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone())
     request.zoneAt = ZoneMinuteByMinute(*zone);
   // In an hour the clocks repeat, the run the page's zone and DST name.
   LocalMinute moment{entry.year, entry.month, entry.day, entry.hour, entry.minute};
@@ -95,47 +98,47 @@ bool MainWindow::ComputeDayTab(bool evaluated) {
                              QString("%1: %2").arg(texts::kDayFailed, error.what()));
     return false;
   }
-  dayTab_->SetDay(day, LocalMinute{request.year, request.month, request.day, 0, 0});
+  resultArea_->Day()->SetDay(day, LocalMinute{request.year, request.month, request.day, 0, 0});
   if (evaluated) {
-    FillChartBodies(tblPlanets_, day.chart);
+    FillChartBodies(resultArea_->PlanetTable(), day.chart);
     lastElectionChart_ = day.chart;
   }
   return true;
 }
 
-void MainWindow::mnuDayAtAGlance_Click() {
+void MainWindow::ShowDayAtAGlance() {
   if (!ComputeDayTab(false)) return;
-  ShowPage(picMuhurthaResult_);
-  TS_->setCurrentWidget(dayTab_);
+  ShowPage(resultArea_);
+  resultArea_->Tabs()->setCurrentWidget(resultArea_->Day());
 }
 
-void MainWindow::cmdDayPrint_Click() {
+void MainWindow::PrintDay() {
   std::unique_ptr<QPrinter> printer = services_.defaultPrinter();
   if (!printer) {
     if (services_.messages->Ask(MessageIcon::Information, texts::kNoPrinter, texts::kOfferPdf)) {
-      cmdDaySavePdf_Click();
+      SaveDayPdf();
     }
     return;
   }
   printer->setDocName(texts::kDayHeading);
   printer->setPageOrientation(QPageLayout::Landscape);
-  DrawOnPage(*printer, dayTab_->Picture());
+  DrawOnPage(*printer, resultArea_->Day()->Picture());
   if (printer->printerState() == QPrinter::Error) {
     services_.messages->Show(MessageIcon::Error, texts::kPrintFailed);
   }
 }
 
-void MainWindow::cmdDaySavePdf_Click() {
+void MainWindow::SaveDayPdf() {
   const QString path = services_.chooseSaveFile(
       texts::kDayPdfCaption, ReportFileName(ReadInput(), "pdf"), texts::kPdfFilter);
   if (path.isEmpty()) return;
-  const QByteArray pdf =
-      PdfBytes(texts::kDayHeading, QPageLayout::Landscape, 10,
-               [this](QPagedPaintDevice& device) { DrawOnPage(device, dayTab_->Picture()); });
+  const QByteArray pdf = PdfBytes(
+      texts::kDayHeading, QPageLayout::Landscape, 10,
+      [this](QPagedPaintDevice& device) { DrawOnPage(device, resultArea_->Day()->Picture()); });
   SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kDayNotSaved);
 }
 
-void MainWindow::cmdDaySavePng_Click() {
+void MainWindow::SaveDayPng() {
   const QString path = services_.chooseSaveFile(
       texts::kDayPngCaption, ReportFileName(ReadInput(), "png"), texts::kPngFilter);
   if (path.isEmpty()) return;
@@ -143,7 +146,7 @@ void MainWindow::cmdDaySavePng_Click() {
   {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    dayTab_->Picture().save(&buffer, "PNG");
+    resultArea_->Day()->Picture().save(&buffer, "PNG");
   }
   SaveFile(path, std::string_view(png.constData(), png.size()), texts::kDayNotSaved);
 }

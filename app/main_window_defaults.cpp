@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/atlas_city_field.h"
+#include "app/election_page.h"
 #include "app/last_place.h"
 #include "app/main_window.h"
 #include "calendar/civil_calendar.h"
@@ -37,26 +38,26 @@ void MainWindow::StartAtLastPlaceNow() {
       last = RecallPlace(*settings);
     }
   }
-  if (last) FillPlace(electionPlace_, electionAtlas_, last->place, last->tz);
+  if (last) electionPage_->FillPlace(last->place, last->tz);
   // The clock of the place: its atlas zone, else its captions; without a
   // place, the computer's own.
   const QDateTime now = services_.now();
   QDateTime local = now;
-  if (const TimeZoneRules* zone = electionAtlas_->Zone()) {
+  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone()) {
     local = now.toUTC().addSecs(zone->AtUtc(now.toSecsSinceEpoch()).utcOffsetSeconds);
   } else if (last) {
     const PlaceEntry& p = last->place;
     local = now.toUTC().addSecs(UtcOffsetOfZoneCaptions(p.zoneHours, p.zoneMinutes, p.dst));
   }
-  WriteElectionMinute(ToMinute(local));
+  electionPage_->WriteMinute(ToMinute(local));
 }
 
 void MainWindow::RememberElectionPlace() {
   if (!services_.settings) return;
   const std::unique_ptr<QSettings> settings = services_.settings();
   if (!settings) return;
-  const TimeZoneRules* zone = electionAtlas_->Zone();
-  RememberPlace(*settings, {ReadMoment(election_, electionPlace_).place,
+  const TimeZoneRules* zone = electionPage_->Atlas()->Zone();
+  RememberPlace(*settings, {electionPage_->ReadMoment().place,
                             zone != nullptr ? zone->name() : std::string()});
 }
 

@@ -19,14 +19,17 @@
 #include "app/analysis_panel.h"
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
+#include "app/birth_page.h"
 #include "app/chart_drawing.h"
 #include "app/day_tab.h"
 #include "app/document_sink.h"
+#include "app/election_page.h"
 #include "app/main_window.h"
 #include "app/pdf_bytes.h"
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "app/report_summary.h"
+#include "app/result_area.h"
 #include "explain/full_report.h"
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
@@ -39,10 +42,6 @@ namespace {
 
 constexpr int kChartPause = 3000;   // milliseconds on the wait page before the rules
 constexpr int kReportPause = 2000;  // and before the report is written
-
-std::int16_t Number(const QString& text) {
-  return static_cast<std::int16_t>(text.trimmed().toInt());
-}
 
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
@@ -70,43 +69,14 @@ QString LabelText(const std::string& listing) {
 
 }  // namespace
 
-MomentEntry MainWindow::ReadMoment(const MomentBoxes& moment, const PlaceBoxes& place) const {
-  MomentEntry entry;
-  entry.month = static_cast<std::int16_t>(moment.month->currentIndex() + 1);
-  entry.day = Number(moment.day->currentText());
-  entry.year = Number(moment.year->currentText());
-  entry.place.zoneHours = Number(place.zoneHour->text());
-  entry.place.zoneMinutes = Number(place.zoneMinute->text());
-  entry.hour = Number(moment.hour->currentText());
-  entry.minute = Number(moment.minute->currentText());
-  entry.second = Number(moment.second->currentText());
-  entry.place.longitudeDegrees = Number(place.longitudeDegrees->text());
-  entry.place.longitudeMinutes = Number(place.longitudeMinutes->text());
-  entry.place.latitudeDegrees = Number(place.latitudeDegrees->text());
-  entry.place.latitudeMinutes = Number(place.latitudeMinutes->text());
-  entry.place.dst = place.dst->isChecked();
-  entry.place.east = place.longitudeSide->button(0)->isChecked();
-  entry.place.north = place.latitudeSide->button(0)->isChecked();
-  entry.place.city = place.city->text().toStdString();
-  entry.place.state = place.state->text().toStdString();
-  entry.place.country = place.country->text().toStdString();
-  return entry;
-}
-
 EvaluationInput MainWindow::ReadInput() const {
-  EvaluationInput input;
-  input.subject = electionSubject_.toStdString();
-  input.name = personName_.toStdString();
-  input.sex = personSex_.toStdString();
-  input.birth = ReadMoment(birth_, birthPlace_);
-  input.election = ReadMoment(election_, electionPlace_);
-  input.electionWeekday = election_.weekday->currentText().toStdString();
-  return input;
+  return model_.Input(birthPage_->ReadMoment(), electionPage_->ReadMoment(),
+                      electionPage_->Moment().weekday->currentText());
 }
 
 void MainWindow::EndEvaluationWithError(const QString& reason) {
   // Back to the last input page with everything as the user left it.
-  ShowPage(picBirthDetails_);
+  ShowPage(birthPage_);
   services_.messages->Show(MessageIcon::Error,
                            QString("%1: %2").arg(texts::kEvaluationFailed, reason));
 }
@@ -114,20 +84,20 @@ void MainWindow::EndEvaluationWithError(const QString& reason) {
 EvaluationRequest MainWindow::ElectionRequest() const {
   EvaluationRequest request{ReadInput(), {}, LateBirth::kRefuse, true, true};
   // An election place that follows an atlas city keeps its own clock.
-  if (const TimeZoneRules* zone = electionAtlas_->Zone())
+  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone())
     request.electionZone = ZoneMinuteByMinute(*zone);
   return request;
 }
 
-void MainWindow::Display(Pace pace) {
+void MainWindow::Evaluate(Pace pace) {
   const auto pause = [this, pace](int milliseconds) {
     if (pace == Pace::WithPauses) services_.pause(milliseconds);
   };
   const EvaluationRequest request = ElectionRequest();
   // The report is composed into a document of its own and shown only when the
   // rule set has finished, so a failure leaves the old report in place.
-  auto document = std::make_unique<QTextDocument>(RTB_);
-  document->setDefaultFont(RTB_->document()->defaultFont());
+  auto document = std::make_unique<QTextDocument>(resultArea_->Report());
+  document->setDefaultFont(resultArea_->Report()->document()->defaultFont());
   RtfWriter rtf;
   const MomentEntry& e = request.input.election;
   const LocalMinute moment{e.year, e.month, e.day, e.hour, e.minute};
@@ -135,17 +105,17 @@ void MainWindow::Display(Pace pace) {
   EvaluationSteps steps = services_.core;
   steps.computeCharts = [this, &pause](CalculationState& state) {
     services_.core.computeCharts(state);
-    ShowPage(picMessage_);
+    ShowPage(waitPage_);
     pause(kChartPause);
   };
   DocumentSink shown(document.get(), [this, &pause] {
-    ShowPage(picMessage_);
+    ShowPage(waitPage_);
     pause(kReportPause);
   });
   TeeSink both{&shown, &rtf};
   std::optional<Result<Evaluated>> evaluated;
   try {
-    evaluated = Evaluate(request, both, steps);
+    evaluated = horavela::Evaluate(request, both, steps);
   } catch (const std::exception& error) {
     EndEvaluationWithError(FromStd(error.what()));
     return;
@@ -164,10 +134,11 @@ void MainWindow::Display(Pace pace) {
   std::optional<Explanation> explanation;
   if (done.explanation) explanation = std::move(*done.explanation);
   if (done.ruleSetRan) {
-    RTB_->setDocument(document.release());  // the old document, a child of RTB, goes
+    // The old document, a child of the report box, goes.
+    resultArea_->Report()->setDocument(document.release());
     lastRtf_ = rtf.Document();
   }
-  lblResult_->setText(LabelText(state.ResultLabel));
+  resultListing_->setText(LabelText(state.ResultLabel));
   factorTips_->SetFactors(explanation ? explanation->factors : std::vector<FactorInWords>{});
   if (explanation) {
     analysis_->Show(*explanation, moment);
@@ -175,27 +146,31 @@ void MainWindow::Display(Pace pace) {
     analysis_->Clear();
   }
   FillBirthDetails(state);
-  Muhurtha_Details_Display(state);
-  ShowPage(picMuhurthaResult_);
-  TS_->setCurrentIndex(0);
-  lastCalendarMoment_ = CalendarMomentOf(state, moment, explanation, electionAtlas_->Zone());
+  FillElectionDetails(state);
+  ShowPage(resultArea_);
+  resultArea_->Tabs()->setCurrentIndex(0);
+  lastCalendarMoment_ =
+      CalendarMomentOf(state, moment, explanation, electionPage_->Atlas()->Zone());
   lastEvaluation_ = std::move(state);
   RememberElectionPlace();
 
   QStringList warnings;
   for (const std::string& warning : lastEvaluation_->Warnings) warnings << FromStd(warning);
-  lblWarnings_->setText(warnings.join("\n\n"));
-  lblWarnings_->setVisible(!warnings.isEmpty());
+  warnings_->setText(warnings.join("\n\n"));
+  warnings_->setVisible(!warnings.isEmpty());
   ComputeDayTab(true);
 }
 
 void MainWindow::FillBirthDetails(const CalculationState& state) {
   const Chart& chart = state.BirthChart;
+  const MomentBoxes& birth = birthPage_->Moment();
+  const PlaceBoxes& place = birthPage_->Place();
+  const std::array<QLabel*, 13>& birthValues = resultArea_->BirthValues();
   const QString values[13] = {
-      personName_,
-      DateText(birth_.month->currentText(), birth_.day->currentText(), birth_.year->currentText()),
-      TimeText(birth_.hour->currentText(), birth_.minute->currentText()),
-      PlaceText(birthPlace_.city->text(), birthPlace_.state->text(), birthPlace_.country->text()),
+      model_.personName,
+      DateText(birth.month->currentText(), birth.day->currentText(), birth.year->currentText()),
+      TimeText(birth.hour->currentText(), birth.minute->currentText()),
+      PlaceText(place.city->text(), place.state->text(), place.country->text()),
       FromStd(chart[kMoonSignSlot]),
       FromStd(chart[kMoonSignLordSlot]),
       FromStd(chart[kNakshatraSlot]),
@@ -206,40 +181,43 @@ void MainWindow::FillBirthDetails(const CalculationState& state) {
       FromStd(chart[kKaranaSlot]),
       FromStd(chart[kWeekdaySlot]),
   };
-  for (std::size_t i = 0; i < lblResultBirth_.size(); ++i) lblResultBirth_[i]->setText(values[i]);
+  for (std::size_t i = 0; i < birthValues.size(); ++i) birthValues[i]->setText(values[i]);
 }
 
-void MainWindow::Muhurtha_Details_Display(const CalculationState& state) {
+void MainWindow::FillElectionDetails(const CalculationState& state) {
   const Chart& chart = state.ElectionChart;
+  const MomentBoxes& election = electionPage_->Moment();
+  const PlaceBoxes& place = electionPage_->Place();
+  const std::array<QLabel*, 13>& electionValues = resultArea_->ElectionValues();
   for (int slot = 0; slot <= kWeekdaySlot; ++slot) {
-    lblMuhurthaDetails_[static_cast<std::size_t>(slot)]->setText(
+    electionValues[static_cast<std::size_t>(slot)]->setText(
         FromStd(chart[static_cast<std::size_t>(slot)]));
   }
-  lblMuhurthaDetails_[9]->setText(personName_);
-  lblMuhurthaDetails_[10]->setText(DateText(
-      election_.month->currentText(), election_.day->currentText(), election_.year->currentText()));
-  lblMuhurthaDetails_[11]->setText(
-      TimeText(election_.hour->currentText(), election_.minute->currentText()));
-  lblMuhurthaDetails_[12]->setText(PlaceText(
-      electionPlace_.city->text(), electionPlace_.state->text(), electionPlace_.country->text()));
-  FillPlanetTable(tblPlanets_, state);
+  electionValues[9]->setText(model_.personName);
+  electionValues[10]->setText(DateText(election.month->currentText(), election.day->currentText(),
+                                       election.year->currentText()));
+  electionValues[11]->setText(
+      TimeText(election.hour->currentText(), election.minute->currentText()));
+  electionValues[12]->setText(
+      PlaceText(place.city->text(), place.state->text(), place.country->text()));
+  FillPlanetTable(resultArea_->PlanetTable(), state);
 }
 
-void MainWindow::cmdSave_Click() {
+void MainWindow::PrintReport() {
   std::unique_ptr<QPrinter> printer = services_.defaultPrinter();
   if (!printer) {
     if (services_.messages->Ask(MessageIcon::Information, texts::kNoPrinter, texts::kOfferPdf)) {
-      cmdSavePdf_Click();
+      SaveReportPdf();
     }
     return;
   }
   // Drop the user's selection so the whole report is printed; the box keeps
   // its content and its scroll position.
-  const int scroll = RTB_->verticalScrollBar()->value();
-  QTextCursor cursor = RTB_->textCursor();
+  const int scroll = resultArea_->Report()->verticalScrollBar()->value();
+  QTextCursor cursor = resultArea_->Report()->textCursor();
   cursor.setPosition(cursor.selectionStart());
-  RTB_->setTextCursor(cursor);
-  RTB_->verticalScrollBar()->setValue(scroll);
+  resultArea_->Report()->setTextCursor(cursor);
+  resultArea_->Report()->verticalScrollBar()->setValue(scroll);
 
   printer->setPrintRange(QPrinter::AllPages);
   printer->setDocName(texts::kReportHeading);
@@ -249,7 +227,7 @@ void MainWindow::cmdSave_Click() {
   }
 }
 
-void MainWindow::cmdSavePdf_Click() {
+void MainWindow::SaveReportPdf() {
   const QString path = services_.chooseSaveFile(
       texts::kSavePdfCaption,
       ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "pdf"),
@@ -262,15 +240,17 @@ void MainWindow::cmdSavePdf_Click() {
 }
 
 std::unique_ptr<QTextDocument> MainWindow::PrintedReport() const {
-  if (!lastEvaluation_) return std::unique_ptr<QTextDocument>(RTB_->document()->clone());
+  if (!lastEvaluation_)
+    return std::unique_ptr<QTextDocument>(resultArea_->Report()->document()->clone());
   const MomentEntry& e = lastEvaluation_->Input.election;
   const QString caption =
       QString("Rasi\n%1:%2").arg(e.hour, 2, 10, QChar('0')).arg(e.minute, 2, 10, QChar('0'));
-  return ReportWithSummary(*RTB_->document(), *lastEvaluation_,
-                           {lastElectionChart_, dayTab_->Chart()->CurrentStyle(), caption});
+  return ReportWithSummary(
+      *resultArea_->Report()->document(), *lastEvaluation_,
+      {lastElectionChart_, resultArea_->Day()->Chart()->CurrentStyle(), caption});
 }
 
-void MainWindow::cmdSaveRtf_Click() {
+void MainWindow::SaveReportRtf() {
   const QString path = services_.chooseSaveFile(
       texts::kSaveRtfCaption,
       ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "rtf"),
@@ -279,7 +259,7 @@ void MainWindow::cmdSaveRtf_Click() {
   SaveFile(path, lastRtf_, texts::kReportNotSaved);
 }
 
-void MainWindow::cmdAddToCalendar_Click() {
+void MainWindow::AddToCalendar() {
   if (!lastCalendarMoment_ || !lastEvaluation_) return;
   const QString path = services_.chooseSaveFile(texts::kAddToCalendarCaption,
                                                 ReportFileName(lastEvaluation_->Input, "ics"),

@@ -12,6 +12,8 @@
 
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
+#include "app/birth_page.h"
+#include "app/election_page.h"
 #include "app/find_times_dialog.h"
 #include "app/find_times_texts.h"
 #include "app/main_window.h"
@@ -29,24 +31,14 @@ bool AnyEmpty(std::initializer_list<const QLineEdit*> fields) {
 
 }  // namespace
 
-QWidget* MainWindow::WithFindTimesButton(QWidget* navigation, const QString& name) {
-  auto* button = new QPushButton(texts::kFindTimes, navigation);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  connect(button, &QPushButton::clicked, this, &MainWindow::cmdFindTimes_Click);
-  // Left of the row, away from Back and Next.
-  static_cast<QHBoxLayout*>(navigation->layout())->insertWidget(0, button);
-  return navigation;
-}
-
 QString MainWindow::FinderInputProblem() const {
-  if (electionSubject_.isEmpty()) return texts::kFindNoSubject;
+  if (model_.subject.isEmpty()) return texts::kFindNoSubject;
   // A city typed over an atlas city whose place was cleared: say so, rather
   // than that the place is missing.
-  for (const AtlasCityField* atlas : {electionAtlas_, birthAtlas_}) {
+  for (const AtlasCityField* atlas : {electionPage_->Atlas(), birthPage_->Atlas()}) {
     if (const QString problem = atlas->UnknownPlaceProblem(); !problem.isEmpty()) return problem;
   }
-  const PlaceBoxes& e = electionPlace_;
+  const PlaceBoxes& e = electionPage_->Place();
   if (AnyEmpty({e.latitudeDegrees, e.latitudeMinutes, e.longitudeDegrees, e.longitudeMinutes})) {
     return texts::kFindNoElectionPlace;
   }
@@ -56,12 +48,13 @@ QString MainWindow::FinderInputProblem() const {
     return QString("Election place: %1").arg(problem->message);
   }
 
-  const PlaceBoxes& b = birthPlace_;
+  const PlaceBoxes& b = birthPage_->Place();
+  const MomentBoxes& birth = birthPage_->Moment();
   QString missing;
-  if (txtBirthName_->text().trimmed().isEmpty()) {
+  if (birthPage_->PersonName().isEmpty()) {
     missing = texts::kFindNoName;
-  } else if (birth_.month->currentIndex() < 0 || birth_.day->currentIndex() < 0 ||
-             birth_.year->currentIndex() < 0) {
+  } else if (birth.month->currentIndex() < 0 || birth.day->currentIndex() < 0 ||
+             birth.year->currentIndex() < 0) {
     missing = texts::kFindNoBirthDate;
   } else if (AnyEmpty(
                  {b.latitudeDegrees, b.latitudeMinutes, b.longitudeDegrees, b.longitudeMinutes})) {
@@ -71,34 +64,35 @@ QString MainWindow::FinderInputProblem() const {
                                   b.longitudeDegrees->text(), b.longitudeMinutes->text())) {
     missing = QString(problem->message).toLower();
   } else {
-    missing = CheckDateExists("birth", birth_.year->currentText().toInt(),
-                              birth_.month->currentIndex() + 1, birth_.day->currentText().toInt());
+    missing = CheckDateExists("birth", birth.year->currentText().toInt(),
+                              birth.month->currentIndex() + 1, birth.day->currentText().toInt());
   }
   return missing.isEmpty() ? QString() : QString(texts::kFindBirthIncomplete).arg(missing);
 }
 
 SearchRequest MainWindow::FinderRequest() const {
   SearchRequest request;
-  request.subjects = {electionSubject_.toStdString()};
-  request.name = txtBirthName_->text().trimmed().toStdString();
-  request.sex = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
-  request.birth = ReadMoment(birth_, birthPlace_);
-  request.place = ReadMoment(election_, electionPlace_).place;
+  request.subjects = {model_.subject.toStdString()};
+  request.name = birthPage_->PersonName().toStdString();
+  request.sex = birthPage_->PersonSex().toStdString();
+  request.birth = birthPage_->ReadMoment();
+  request.place = electionPage_->ReadMoment().place;
   return request;
 }
 
-void MainWindow::cmdFindTimes_Click() {
+void MainWindow::OpenFinder() {
   // The search takes the places as the pages will judge them.
-  electionAtlas_->Settle();
-  birthAtlas_->Settle();
+  electionPage_->Atlas()->Settle();
+  birthPage_->Atlas()->Settle();
   FindTimesInputs inputs{FinderRequest(), FinderInputProblem(), std::nullopt};
   // An election place that follows an atlas city is searched on its own clock.
-  if (const TimeZoneRules* zone = electionAtlas_->Zone()) inputs.zone = *zone;
+  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone()) inputs.zone = *zone;
   auto* dialog = new FindTimesDialog(std::move(inputs), services_.messages, this);
   dialog->SetSaveFileChooser(services_.chooseSaveFile);
-  dialog->StartRangeAt(QDate(election_.year->currentText().toInt(),
-                             election_.month->currentIndex() + 1,
-                             election_.day->currentText().toInt()));
+  const MomentBoxes& election = electionPage_->Moment();
+  dialog->StartRangeAt(QDate(election.year->currentText().toInt(),
+                             election.month->currentIndex() + 1,
+                             election.day->currentText().toInt()));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowModality(Qt::WindowModal);
   // The evaluation pauses on the wait page; it starts once the dialog is gone.
@@ -108,42 +102,20 @@ void MainWindow::cmdFindTimes_Click() {
   dialog->show();
 }
 
-void MainWindow::WriteElectionMinute(const LocalMinute& minute) {
-  // The whole moment in one step: an atlas city's zone is found for it alone,
-  // never for a half-written moment on the way (which the clocks may have
-  // skipped or repeated, and which would be asked about).
-  {
-    std::vector<QSignalBlocker> held;
-    for (QComboBox* box : {election_.year, election_.month, election_.day, election_.hour,
-                           election_.minute, election_.second}) {
-      held.emplace_back(box);
-    }
-    election_.year->setCurrentText(QString::number(minute.year));
-    election_.month->setCurrentIndex(minute.month - 1);
-    election_.day->setCurrentText(QString::number(minute.day));
-    election_.hour->setCurrentText(QString::number(minute.hour));
-    election_.minute->setCurrentText(QString::number(minute.minute));
-    election_.second->setCurrentIndex(0);
-  }
-  SyncWeekday(election_);
-  electionAtlas_->FollowWrittenMoment(minute.repeated && minute.repeated->second);
-}
-
 void MainWindow::UseElectionMinute(const LocalMinute& minute) {
-  WriteElectionMinute(minute);
+  electionPage_->WriteMinute(minute);
   // Then as the birth page's Next.
-  if (!CheckElectionPage()) {
-    ShowPage(picSearchMode_);
+  if (!electionPage_->Check()) {
+    ShowPage(electionPage_);
     return;
   }
   if (!CheckBirthPage()) {
-    ShowPage(picBirthDetails_);
+    ShowPage(birthPage_);
     return;
   }
-  personName_ = txtBirthName_->text().trimmed();
-  personSex_ = optSex_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+  TakePerson();
   // Judged at once: the wait page's pauses belong to the wizard's Next.
-  Display(Pace::AtOnce);
+  Evaluate(Pace::AtOnce);
 }
 
 }  // namespace horavela::app

@@ -18,31 +18,31 @@ TimeZoneDialog::TimeZoneDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(texts::kWindowTitle);
   setModal(true);
 
-  lstTimeZone_ = new QListWidget(this);
-  lstTimeZone_->setObjectName("lstTimeZone");
+  zoneList_ = new QListWidget(this);
+  zoneList_->setObjectName("lstTimeZone");
   for (const TimeZoneRow& row : kTimeZones) {
-    lstTimeZone_->addItem(QString::fromUtf8(row.text.data(), static_cast<int>(row.text.size())));
+    zoneList_->addItem(QString::fromUtf8(row.text.data(), static_cast<int>(row.text.size())));
   }
-  lstTimeZone_->setSelectionMode(QAbstractItemView::SingleSelection);
-  lstTimeZone_->setCurrentRow(-1);
-  lstTimeZone_->clearSelection();
-  lstTimeZone_->viewport()->installEventFilter(this);
-  lstTimeZone_->installEventFilter(this);
+  zoneList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  zoneList_->setCurrentRow(-1);
+  zoneList_->clearSelection();
+  zoneList_->viewport()->installEventFilter(this);
+  zoneList_->installEventFilter(this);
 
-  cmdQuit_ = new QPushButton(texts::kQuit, this);
-  cmdQuit_->setObjectName("cmdQuit");
-  cmdQuit_->setAutoDefault(false);
-  connect(cmdQuit_, &QPushButton::clicked, this, &QDialog::reject);
+  quitButton_ = new QPushButton(texts::kQuit, this);
+  quitButton_->setObjectName("cmdQuit");
+  quitButton_->setAutoDefault(false);
+  connect(quitButton_, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(cmdQuit_);
+  buttons->addWidget(quitButton_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(lstTimeZone_);
+  layout->addWidget(zoneList_);
   layout->addLayout(buttons);
 
-  const int rowHeight = lstTimeZone_->sizeHintForRow(0);
-  lstTimeZone_->setMinimumSize(lstTimeZone_->sizeHintForColumn(0) + 40, rowHeight * 18);
+  const int rowHeight = zoneList_->sizeHintForRow(0);
+  zoneList_->setMinimumSize(zoneList_->sizeHintForColumn(0) + 40, rowHeight * 18);
 }
 
 ZoneCaptions TimeZoneDialog::CaptionsOfRow(int index) {
@@ -51,27 +51,27 @@ ZoneCaptions TimeZoneDialog::CaptionsOfRow(int index) {
 }
 
 bool TimeZoneDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lstTimeZone_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+  if (watched == zoneList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
     // Let the list select the row under the pointer first.
-    lstTimeZone_->viewport()->removeEventFilter(this);
-    QCoreApplication::sendEvent(lstTimeZone_->viewport(), event);
-    lstTimeZone_->viewport()->installEventFilter(this);
-    lstTimeZone_DblClick();
+    zoneList_->viewport()->removeEventFilter(this);
+    QCoreApplication::sendEvent(zoneList_->viewport(), event);
+    zoneList_->viewport()->installEventFilter(this);
+    PickSelectedRow();
     return true;
   }
-  if (watched == lstTimeZone_ && event->type() == QEvent::KeyPress) {
+  if (watched == zoneList_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      lstTimeZone_DblClick();
+      PickSelectedRow();
       return true;
     }
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void TimeZoneDialog::lstTimeZone_DblClick() {
-  const QList<QListWidgetItem*> selected = lstTimeZone_->selectedItems();
-  if (!selected.isEmpty()) picked_ = CaptionsOfRow(lstTimeZone_->row(selected.first()));
+void TimeZoneDialog::PickSelectedRow() {
+  const QList<QListWidgetItem*> selected = zoneList_->selectedItems();
+  if (!selected.isEmpty()) picked_ = CaptionsOfRow(zoneList_->row(selected.first()));
   if (picked_) {
     accept();
   } else {

@@ -15,7 +15,7 @@ struct ZoneCaptions {
   QString minutes;
 };
 
-// frmTimeZone: the 71 named zones. A double-click (or Enter) on a row picks it
+// The zone picker: the 71 named zones. A double-click (or Enter) on a row picks it
 // and closes; "&Quit" closes without a pick. A double-click with no row
 // selected closes without a pick as well.
 class TimeZoneDialog : public QDialog {
@@ -34,10 +34,10 @@ class TimeZoneDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void lstTimeZone_DblClick();
+  void PickSelectedRow();
 
-  QListWidget* lstTimeZone_;
-  QPushButton* cmdQuit_;
+  QListWidget* zoneList_;
+  QPushButton* quitButton_;
   std::optional<ZoneCaptions> picked_;
 };
 

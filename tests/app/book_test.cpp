@@ -545,7 +545,7 @@ class BookTest : public QObject {
     const QStringList typed = BirthValues(h);
     h.Click("cmdSavePerson");
     h.Click("cmdChoosePerson");
-    h.window->mnuBook_Click();
+    h.window->OpenBook();
     const QStringList said = h.messages->Texts();
     QCOMPARE(said.size(), 3);
     const QString prefix = "The book of people and places could not be opened: ";

@@ -1,0 +1,135 @@
+#include "app/birth_page.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/app_texts.h"
+#include "app/atlas_city_field.h"
+#include "app/book_texts.h"
+#include "app/page_parts.h"
+#include "engine/text_limits.h"
+
+namespace horavela::app {
+
+BirthPage::BirthPage(const AppServices& services, QWidget* parent)
+    : InputPage(services,
+                {.placePrefix = "Birth",
+                 .suffix = "_Birth",
+                 .search = 1,
+                 .navigation = 2,
+                 .findTimes = "cmdFindTimes_Birth",
+                 .choose = "cmdChoosePerson",
+                 .chooseCaption = texts::kChoosePerson,
+                 .save = "cmdSavePerson",
+                 .saveCaption = texts::kSavePerson},
+                parent) {
+  setObjectName("picBirthDetails");
+
+  auto* frame = new QGroupBox(texts::kBirthFrame, this);
+  frame->setObjectName("fraBirthDetails");
+  auto* grid = new QGridLayout(frame);
+  int row = 0;
+  nameField_ = new QLineEdit(frame);
+  nameField_->setObjectName("txtBirthName");
+  nameField_->setMaxLength(static_cast<int>(text_limits::kName));
+  auto* nameLabel = new QLabel(texts::kName);
+  nameLabel->setBuddy(nameField_);
+  grid->addWidget(nameLabel, row, 0);
+  grid->addWidget(nameField_, row++, 1);
+  auto* sex = new QHBoxLayout;
+  sexChoice_ = NewOptionPair("optSex", texts::kMale, texts::kFemale, frame, sex);
+  sex->addStretch();
+  grid->addLayout(sex, row++, 1);
+
+  moment_.month = NewCombo("cboMonth", frame);
+  moment_.day = NewCombo("cboDate", frame);
+  moment_.year = NewCombo("cboYear", frame);
+  auto* date = new QHBoxLayout;
+  for (QComboBox* box : {moment_.month, moment_.day, moment_.year}) date->addWidget(box);
+  date->addStretch();
+  grid->addWidget(new QLabel(texts::kBirthDate), row, 0);
+  grid->addLayout(date, row++, 1);
+  moment_.weekday = NewCombo("cboWeekday", frame);
+  grid->addWidget(new QLabel(texts::kBirthDay), row, 0);
+  grid->addWidget(moment_.weekday, row++, 1, Qt::AlignLeft);
+  moment_.hour = NewCombo("cboBirthHour", frame);
+  moment_.minute = NewCombo("cboBirthMinute", frame);
+  moment_.second = NewCombo("cboBirthSecond", frame);
+  grid->addWidget(new QLabel(texts::kBirthTime), row, 0);
+  AddTimeRows(grid, row);
+  WatchNumberTyping();
+  AddPlaceRows(grid, row);
+  grid->addWidget(BuildZoneFrame(), row++, 0, 1, 2);
+  grid->setRowStretch(row, 1);
+  grid->setColumnStretch(1, 1);
+  FinishPage(frame, texts::kBirthParagraph1, texts::kBirthParagraph2);
+}
+
+QString BirthPage::PersonName() const {
+  return nameField_->text().trimmed();
+}
+
+QString BirthPage::PersonSex() const {
+  return sexChoice_->button(0)->isChecked() ? texts::kMale : texts::kFemale;
+}
+
+bool BirthPage::CheckEntries() {
+  const PlaceBoxes& p = place_;
+  if (!Atlas()->CheckPlaceKnown()) return false;
+  if (!CheckRequired({{nameField_, texts::kEnterName},
+                      {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
+                      {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
+                      {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
+                      {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
+                     true, MessageIcon::Error)) {
+    return false;
+  }
+  for (QComboBox* box : {moment_.month, moment_.day, moment_.year}) {
+    if (box->currentIndex() < 0) {
+      Refuse(box, texts::kSelectBirthDate, MessageIcon::Error);
+      return false;
+    }
+  }
+  return CheckCoordinateRanges() && CheckDate("Birth") && Atlas()->CheckResolved();
+}
+
+bool BirthPage::RefuseOrder(const QString& problem) {
+  if (problem.isEmpty()) return true;
+  Refuse(moment_.year, problem, MessageIcon::Error);
+  return false;
+}
+
+void BirthPage::FillPerson(const QString& name, const std::string& sex, const MomentEntry& birth,
+                           const std::string& tz) {
+  nameField_->setText(name);
+  sexChoice_->button(sex == texts::kFemale ? 1 : 0)->setChecked(true);
+  // The date first: the atlas city below takes the zone in force at it.
+  Atlas()->Detach();
+  FillMoment(moment_, birth);
+  FillPlace(birth.place, tz);
+}
+
+void BirthPage::ClearEntries() {
+  InputPage::ClearEntries();
+  nameField_->clear();
+}
+
+void BirthPage::ResetSex() {
+  sexChoice_->button(0)->setChecked(true);
+}
+
+std::vector<QWidget*> BirthPage::TabStops() const {
+  std::vector<QWidget*> stops = {nameField_, sexChoice_->button(0), sexChoice_->button(1)};
+  for (const std::vector<QWidget*>& part : {MomentAndPlaceStops(), ButtonStops()}) {
+    stops.insert(stops.end(), part.begin(), part.end());
+  }
+  return stops;
+}
+
+}  // namespace horavela::app

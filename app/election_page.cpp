@@ -1,0 +1,110 @@
+#include "app/election_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "app/app_texts.h"
+#include "app/atlas_city_field.h"
+#include "app/book_texts.h"
+#include "app/page_parts.h"
+
+namespace horavela::app {
+
+ElectionPage::ElectionPage(const AppServices& services, QWidget* parent)
+    : InputPage(services,
+                {.placePrefix = "",
+                 .suffix = "_Muhurtha",
+                 .search = 0,
+                 .navigation = 1,
+                 .findTimes = "cmdFindTimes",
+                 .choose = "cmdChoosePlace",
+                 .chooseCaption = texts::kChoosePlace,
+                 .save = "cmdSavePlace",
+                 .saveCaption = texts::kSavePlace},
+                parent) {
+  setObjectName("picSearchMode");
+
+  auto* frame = new QGroupBox(texts::kElectionFrame, this);
+  frame->setObjectName("fraElectionDetails");
+  auto* grid = new QGridLayout(frame);
+  int row = 0;
+  moment_.month = NewCombo("cboMuhurthaMonth", frame);
+  moment_.day = NewCombo("cboMuhurthaDate", frame);
+  moment_.year = NewCombo("cboMuhurthaYear", frame);
+  auto* date = new QHBoxLayout;
+  for (QComboBox* box : {moment_.month, moment_.day, moment_.year}) date->addWidget(box);
+  date->addStretch();
+  grid->addWidget(new QLabel(texts::kDate), row, 0);
+  grid->addLayout(date, row++, 1);
+  moment_.weekday = NewCombo("cboMuhurthaWeekday", frame);
+  grid->addWidget(new QLabel(texts::kWeekday), row, 0);
+  grid->addWidget(moment_.weekday, row++, 1, Qt::AlignLeft);
+  moment_.hour = NewCombo("cboHourFrom", frame);
+  moment_.minute = NewCombo("cboMinuteFrom", frame);
+  moment_.second = NewCombo("cboSecondFrom", frame);
+  grid->addWidget(new QLabel(texts::kTime), row, 0);
+  AddTimeRows(grid, row);
+  WatchNumberTyping();
+  AddPlaceRows(grid, row);
+  grid->addWidget(BuildZoneFrame(), row++, 0, 1, 2);
+  grid->setRowStretch(row, 1);
+  grid->setColumnStretch(1, 1);
+  FinishPage(frame, texts::kElectionParagraph1, texts::kElectionParagraph2);
+}
+
+bool ElectionPage::Check() {
+  const PlaceBoxes& p = place_;
+  return Atlas()->CheckPlaceKnown() &&
+         CheckRequired({{p.latitudeDegrees, texts::kEnterLatitudeDegrees},
+                        {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
+                        {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
+                        {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
+                       true, MessageIcon::Error) &&
+         CheckCoordinateRanges() && CheckDate("Election") && Atlas()->CheckResolved();
+}
+
+bool ElectionPage::CheckPlaceToSave() {
+  const PlaceBoxes& p = place_;
+  return Atlas()->CheckPlaceKnown() &&
+         CheckRequired({{p.city, texts::kEnterCity},
+                        {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
+                        {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
+                        {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
+                        {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
+                       true, MessageIcon::Error) &&
+         CheckCoordinateRanges();
+}
+
+void ElectionPage::WriteMinute(const LocalMinute& minute) {
+  // The whole moment in one step: an atlas city's zone is found for it alone,
+  // never for a half-written moment on the way (which the clocks may have
+  // skipped or repeated, and which would be asked about).
+  {
+    std::vector<QSignalBlocker> held;
+    for (QComboBox* box :
+         {moment_.year, moment_.month, moment_.day, moment_.hour, moment_.minute, moment_.second}) {
+      held.emplace_back(box);
+    }
+    moment_.year->setCurrentText(QString::number(minute.year));
+    moment_.month->setCurrentIndex(minute.month - 1);
+    moment_.day->setCurrentText(QString::number(minute.day));
+    moment_.hour->setCurrentText(QString::number(minute.hour));
+    moment_.minute->setCurrentText(QString::number(minute.minute));
+    moment_.second->setCurrentIndex(0);
+  }
+  SyncWeekday(moment_);
+  Atlas()->FollowWrittenMoment(minute.repeated && minute.repeated->second);
+}
+
+std::vector<QWidget*> ElectionPage::TabStops() const {
+  std::vector<QWidget*> stops = MomentAndPlaceStops();
+  const std::vector<QWidget*> buttons = ButtonStops();
+  stops.insert(stops.end(), buttons.begin(), buttons.end());
+  return stops;
+}
+
+}  // namespace horavela::app

@@ -1,0 +1,17 @@
+#include "app/wizard_model.h"
+
+namespace horavela::app {
+
+EvaluationInput WizardModel::Input(const MomentEntry& birth, const MomentEntry& election,
+                                   const QString& electionWeekday) const {
+  EvaluationInput input;
+  input.subject = subject.toStdString();
+  input.name = personName.toStdString();
+  input.sex = personSex.toStdString();
+  input.birth = birth;
+  input.election = election;
+  input.electionWeekday = electionWeekday.toStdString();
+  return input;
+}
+
+}  // namespace horavela::app

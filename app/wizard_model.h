@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/evaluation_input.h"
+
+namespace horavela::app {
+
+// What the wizard gathers besides the boxes of its pages: the subject ticked
+// on the start page, and the person as the birth page's Next took them.
+struct WizardModel {
+  QString subject;  // empty until one is ticked
+  QString personName;
+  QString personSex;
+
+  // File > New Evaluation: no subject chosen. The person stays until the
+  // next evaluation takes the birth page again.
+  void StartAfresh() { subject.clear(); }
+
+  // The evaluation of the two moments the pages hold.
+  EvaluationInput Input(const MomentEntry& birth, const MomentEntry& election,
+                        const QString& electionWeekday) const;
+};
+
+}  // namespace horavela::app
