@@ -2,8 +2,8 @@
 #include <cstdint>
 
 #include "almanac/day_at_a_glance.h"
+#include "atlas/local_minute.h"
 #include "calendar/civil_calendar.h"
-#include "search/local_minute.h"
 
 namespace horavela {
 

@@ -21,9 +21,9 @@
 #include "app/pdf_bytes.h"
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
+#include "atlas/place_clock.h"
+#include "atlas/zone_following.h"
 #include "report/atomic_file.h"
-#include "search/place_clock.h"
-#include "search/zone_following.h"
 
 namespace horavela::app {
 

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "atlas/zone_following.h"
 #include "cli/commands.h"
 #include "cli/evaluate_text.h"
 #include "cli/explanation_response.h"
@@ -31,7 +32,6 @@
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
 #include "rules/charts.h"
-#include "search/zone_following.h"
 
 namespace horavela::cli {
 

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "almanac/day_at_a_glance.h"
+#include "atlas/local_minute.h"
+#include "atlas/place_clock.h"
+#include "atlas/zone_following.h"
 #include "rules/subjects.h"
-#include "search/local_minute.h"
 #include "search/muhurta_finder.h"
-#include "search/place_clock.h"
-#include "search/zone_following.h"
 #include "support/search_request.h"
 
 namespace horavela {

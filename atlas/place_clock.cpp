@@ -1,4 +1,4 @@
-#include "search/place_clock.h"
+#include "atlas/place_clock.h"
 
 #include <algorithm>
 #include <utility>
@@ -34,6 +34,45 @@ PlaceClock::PlaceClock(const PlaceEntry& place, ZoneProvider zoneAt)
 ZoneAtMinute PlaceClock::ZoneAt(const LocalMinute& minute) const {
   if (zoneAt_) return zoneAt_(Clock(minute));
   return {place_.zoneHours, place_.zoneMinutes, place_.dst, true, false, {}};
+}
+
+ZoneAtMinute PlaceClock::ZoneInForce(const LocalMinute& minute) const {
+  if (minute.repeated) return At(UniversalOf(minute, Run::First)).zone;
+  return ZoneAt(minute);
+}
+
+MomentEntry MomentOf(const LocalMinute& minute, const PlaceEntry& place) {
+  MomentEntry entry;
+  entry.year = static_cast<std::int16_t>(minute.year);
+  entry.month = static_cast<std::int16_t>(minute.month);
+  entry.day = static_cast<std::int16_t>(minute.day);
+  entry.hour = static_cast<std::int16_t>(minute.hour);
+  entry.minute = static_cast<std::int16_t>(minute.minute);
+  entry.place = place;
+  return entry;
+}
+
+MomentEntry MomentOf(const LocalMinute& minute, const PlaceEntry& place, const ZoneAtMinute& zone) {
+  MomentEntry entry = MomentOf(minute, place);
+  entry.place.zoneHours = zone.hours;
+  entry.place.zoneMinutes = zone.minutes;
+  entry.place.dst = zone.dst;
+  return entry;
+}
+
+MomentEntry PlaceClock::EntryAt(std::int64_t universal) const {
+  const Reading reading = At(universal);
+  return MomentOf(reading.local, place_, reading.zone);
+}
+
+MomentEntry PlaceClock::EntryAt(std::int64_t universal, int& offsetSeconds) const {
+  const Reading reading = At(universal, offsetSeconds);
+  offsetSeconds = OffsetSecondsOf(reading.zone);
+  return MomentOf(reading.local, place_, reading.zone);
+}
+
+MomentEntry PlaceClock::EntryOf(const LocalMinute& minute) const {
+  return MomentOf(minute, place_, ZoneInForce(minute));
 }
 
 namespace {
