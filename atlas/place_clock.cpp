@@ -1,10 +1,13 @@
 #include "atlas/place_clock.h"
 
 #include <algorithm>
+#include <functional>
+#include <limits>
 #include <utility>
 #include <vector>
 
 #include "calendar/civil_calendar.h"
+#include "engine/crossing_search.h"
 
 namespace horavela {
 
@@ -132,11 +135,13 @@ std::int64_t PlaceClock::UniversalOf(const LocalMinute& minute, Run run) const {
   if (!zone.exists) {
     // Skipped: the first real minute whose clock reads later, found between
     // an instant that reads earlier and `first`, which reads later.
-    std::int64_t before = first - kLookHours * 60, after = first;
-    while (after - before > 1) {
-      const std::int64_t middle = before + (after - before) / 2;
-      (MinuteIndex(At(middle).local) > clock ? after : before) = middle;
-    }
+    auto readsLater = [&](std::int64_t universal) {
+      return MinuteIndex(At(universal).local) > clock;
+    };
+    const std::int64_t after =
+        Bisect(first - kLookHours * 60, false, first, true, readsLater, std::equal_to<bool>(),
+               [](bool, bool) { return std::numeric_limits<double>::quiet_NaN(); })
+            .minute;
     return run == Run::First ? after : after - 1;
   }
   if (run == Run::First || !zone.repeated) return first;

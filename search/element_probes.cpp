@@ -11,7 +11,7 @@
 #include "engine/time_base.h"
 #include "panchang/panchang.h"
 #include "rules/charts.h"
-#include "search/crossing_search.h"
+#include "engine/crossing_search.h"
 
 namespace horavela {
 

@@ -10,7 +10,7 @@
 #include "engine/moon.h"
 #include "rules/charts.h"
 #include "rules/inputs_read.h"
-#include "search/crossing_search.h"
+#include "engine/crossing_search.h"
 
 namespace horavela {
 
