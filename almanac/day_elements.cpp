@@ -134,8 +134,7 @@ std::string PeriodName(ChartElement element, const CalculationState& state) {
 DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
                           PlanetEphemeris& ephemeris) {
   SearchRequest judged;
-  judged.place = request.place;
-  judged.zoneAt = request.zoneAt;
+  judged.where() = request.where();
   const CalculationState birth = MinuteJudge::BirthState(judged);
   MinuteJudge judge(judged, birth, ephemeris);
   ChartsAtMinutes charts(judge);

@@ -81,7 +81,7 @@ std::optional<double> MeanNodeTropicalLongitude(double julianDayUt) {
 // The state of the program's own ascendant and Moon at a local minute.
 CalculationState MomentState(const DayRequest& request, const LocalMinute& moment) {
   CalculationState state;
-  state.Moment = MomentInputFrom(PlaceClock(request.place, request.zoneAt).EntryOf(moment));
+  state.Moment = MomentInputFrom(PlaceClock(request).EntryOf(moment));
   CalcAscendant(state);
   CalcMoon(state);  // leaves state.Time in J2000 centuries, as the planets take it
   return state;

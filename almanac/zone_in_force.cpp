@@ -12,7 +12,7 @@ LocalMinute MinuteOf(std::int64_t localClockSeconds) {
 }
 
 int OffsetSecondsAt(const DayRequest& request, std::int64_t localClockSeconds) {
-  const PlaceClock clock(request.place, request.zoneAt);
+  const PlaceClock clock(request);
   return OffsetSecondsOf(clock.ZoneInForce(MinuteOf(localClockSeconds)));
 }
 
@@ -41,7 +41,7 @@ std::int64_t LocalOfUniversal(const DayRequest& request, std::int64_t universalS
 LocalTime LocalTimeOfUniversal(const DayRequest& request, std::int64_t universalSeconds) {
   // Offsets change on whole minutes: the clock of the minute holds for its seconds.
   const std::int64_t minute = FloorDiv(universalSeconds, 60);
-  const PlaceClock::Reading reading = PlaceClock(request.place, request.zoneAt).At(minute);
+  const PlaceClock::Reading reading = PlaceClock(request).At(minute);
   const std::int64_t local = MinuteIndex(reading.local) * 60 + (universalSeconds - minute * 60);
   LocalTime time = LocalTimeAt(local);
   time.utcOffsetSeconds = static_cast<int>(local - universalSeconds);

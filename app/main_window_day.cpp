@@ -66,7 +66,7 @@ DayRequest MainWindow::ReadDayRequest() const {
     request.zoneAt = ZoneMinuteByMinute(*zone);
   // In an hour the clocks repeat, the run the page's zone and DST name.
   LocalMinute moment{entry.year, entry.month, entry.day, entry.hour, entry.minute};
-  const PlaceClock clock(request.place, request.zoneAt);
+  const PlaceClock clock(request);
   if (clock.ZoneAt(moment).repeated) {
     const int offset =
         UtcOffsetOfZoneCaptions(entry.place.zoneHours, entry.place.zoneMinutes, entry.place.dst);

@@ -34,6 +34,8 @@ int OffsetSecondsOf(const ZoneAtMinute& zone) {
 PlaceClock::PlaceClock(const PlaceEntry& place, ZoneProvider zoneAt)
     : place_(place), zoneAt_(std::move(zoneAt)) {}
 
+PlaceClock::PlaceClock(const ZonedPlace& where) : PlaceClock(where.place, where.zoneAt) {}
+
 ZoneAtMinute PlaceClock::ZoneAt(const LocalMinute& minute) const {
   if (zoneAt_) return zoneAt_(Clock(minute));
   return {place_.zoneHours, place_.zoneMinutes, place_.dst, true, false, {}};

@@ -24,6 +24,16 @@ struct ZoneAtMinute {
 };
 using ZoneProvider = std::function<ZoneAtMinute(const LocalMinute&)>;
 
+// A place and the clock it keeps: its own zone captions and DST box, or a
+// tz-database zone followed minute by minute. Where a search and a day are
+// asked for.
+struct ZonedPlace {
+  PlaceEntry place;     // its zone captions and DST hold unless zoneAt is set
+  ZoneProvider zoneAt;  // optional: the zone minute by minute
+  ZonedPlace& where() { return *this; }
+  const ZonedPlace& where() const { return *this; }
+};
+
 // The clock at a place, between its local minutes and the universal clock
 // (minutes since 1970-01-01 00:00 UT): on the place's zone captions, or on
 // `zoneAt` minute by minute. A universal minute always has one local minute;
@@ -32,6 +42,7 @@ using ZoneProvider = std::function<ZoneAtMinute(const LocalMinute&)>;
 class PlaceClock {
  public:
   PlaceClock(const PlaceEntry& place, ZoneProvider zoneAt);
+  explicit PlaceClock(const ZonedPlace& where);
 
   // The captions in force at a clock minute (its first run's where repeated).
   ZoneAtMinute ZoneAt(const LocalMinute& minute) const;

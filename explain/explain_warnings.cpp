@@ -136,8 +136,7 @@ std::vector<std::string> KalamWarnings(const SearchRequest& request, const Place
   day.year = at.year;
   day.month = at.month;
   day.day = at.day;
-  day.place = request.place;
-  day.zoneAt = request.zoneAt;
+  day.where() = request.where();
   const std::optional<DayParts> parts = PartsOfSky(day, SunriseAndSunset(day));
   if (!parts) return {};
   const LocalTime time{at.year, at.month, at.day, at.hour, at.minute, 0};

@@ -49,7 +49,7 @@ CalculationState MinuteJudge::BirthState(const SearchRequest& request) {
 MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& birth,
                          PlanetEphemeris& ephemeris)
     : request_(request),
-      clock_(request.place, request.zoneAt),
+      clock_(request),
       ephemeris_(ephemeris),
       ruleSets_(RuleSetsOf(request)),
       reads_(ReadsOf(ruleSets_)),

@@ -117,7 +117,7 @@ bool Reaches(const SearchRequest& request, int minimum, const Evaluation& evalua
 SearchResult Collect(const SearchRequest& request, const SearchControl& control, RunLists&& lists) {
   SearchResult result;
   const int minimum = ResultRank(request.minResult);
-  const PlaceClock clock(request.place, request.zoneAt);
+  const PlaceClock clock(request);
   const std::vector<MinuteInterval> excluded = Merged(OnUniversalClock(clock, request.excluded));
   if (!control.windows) {
     std::size_t count = 0;
@@ -192,7 +192,7 @@ std::optional<Problem> CheckRangeAfterBirth(const SearchRequest& request) {
   const MomentEntry& b = request.birth;
   const LocalMinute birth{b.year, b.month, b.day, b.hour, b.minute};
   // The last minute on the captions of its first run, whichever run the range ends in.
-  const PlaceClock clock(request.place, request.zoneAt);
+  const PlaceClock clock(request);
   const MomentEntry end = MomentOf(request.to, request.place, clock.ZoneAt(request.to));
   // The range's last minute runs to its 59th second.
   if (UniversalSeconds(end) + 59 >= UniversalSeconds(b)) return std::nullopt;
@@ -205,7 +205,7 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
                                 const SearchControl& control) {
   // The range's universal minutes: every real minute from the first run of
   // its first clock minute to the last run of its last.
-  const PlaceClock clock(request.place, request.zoneAt);
+  const PlaceClock clock(request);
   const std::int64_t first = clock.UniversalOf(request.from, PlaceClock::Run::First);
   const std::int64_t last = clock.UniversalOf(request.to, PlaceClock::Run::Last);
   // Days since 1970, earlier ones negative, to share out among the threads.

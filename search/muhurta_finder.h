@@ -31,13 +31,12 @@ struct MinuteInterval {
 // to read, and would only fill memory.
 inline constexpr std::size_t kDefaultMaxWindows = 100000;
 
-struct SearchRequest {
+// The election place is the request's place (ZonedPlace).
+struct SearchRequest : ZonedPlace {
   std::vector<std::string> subjects;  // exact subject texts
   std::string name;
   std::string sex;
   MomentEntry birth;
-  PlaceEntry place;     // the election place; its zone and DST hold unless zoneAt is set
-  ZoneProvider zoneAt;  // optional: the zone minute by minute
   LocalMinute from;
   LocalMinute to;                  // inclusive
   std::string minResult = "Good";  // "Good", "Average" or "Bad"
