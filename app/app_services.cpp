@@ -17,6 +17,7 @@
 #include "almanac/day_at_a_glance.h"
 #include "app/app_texts.h"
 #include "book/book.h"
+#include "engine/planet_ephemeris.h"
 #include "explain/explanation.h"
 #include "judge/calculation_driver.h"
 #include "rules/charts.h"
@@ -102,7 +103,12 @@ class InputSwallower : public QObject {
 }  // namespace
 
 CoreSteps RealCoreSteps() {
-  return {.computeCharts = [](CalculationState& state) { ComputeCharts(state, SwissEphemeris()); },
+  return {.computeCharts =
+              [](CalculationState& state) {
+                ComputeCharts(state, SwissEphemeris());
+                // The results page shows the planets, and says when they are unavailable.
+                ElectionPlanetSigns(state);
+              },
           .computeStrengths = &ComputeStrengths,
           .dispatchSubject =
               [](CalculationState& state, RichTextSink& report, const ReportOptions& options) {

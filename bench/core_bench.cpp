@@ -1,11 +1,13 @@
-// The astronomy of one moment (ascendant, Moon, panchang), and the two-moment
-// chart computation the driver runs before the rule sets.
+// The astronomy of one moment (ascendant, Moon, panchang), the two-moment
+// chart computation the driver runs before the rule sets (the planets only
+// when read), and the planets' own cost.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 
 #include "engine/ascendant.h"
 #include "engine/moon.h"
+#include "engine/planet_ephemeris.h"
 #include "judge/calculation_driver.h"
 #include "panchang/panchang.h"
 #include "rules/charts.h"
@@ -73,6 +75,37 @@ void BM_ChartsAndStrengths(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_ChartsAndStrengths);
+
+// As above for a rule set or an output that reads the planets: they are
+// computed on first use, once.
+void BM_ChartsAndStrengthsReadingPlanets(benchmark::State& bench) {
+  const EvaluationInput input = TwoMoments();
+  std::int16_t minute = 0;
+  for (auto _ : bench) {
+    CalculationState state;
+    state.Input = input;
+    state.Input.election.minute = minute;
+    minute = static_cast<std::int16_t>((minute + 1) % 60);
+    ComputeCharts(state, SwissEphemeris());
+    ComputeStrengths(state);
+    benchmark::DoNotOptimize(ElectionPlanetSigns(state)[5].data());
+  }
+}
+BENCHMARK(BM_ChartsAndStrengthsReadingPlanets);
+
+// The planets' own cost: the seven planets of one moment and their texts.
+void BM_PlanetSigns(benchmark::State& bench) {
+  CalculationState state;
+  state.Input = TwoMoments();
+  ComputeElectionChart(state);
+  for (auto _ : bench) {
+    // A minute later each time, so the ephemeris cannot answer from its cache.
+    state.ElectionMoment.Time.LocalHours += 1.0 / 60;
+    ComputePlanetSigns(state, SwissEphemeris());
+    benchmark::DoNotOptimize(state.Lagna.PlanetSigns[5].data());
+  }
+}
+BENCHMARK(BM_PlanetSigns);
 
 }  // namespace
 }  // namespace horavela

@@ -23,6 +23,7 @@
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/time_zone_entry.h"
+#include "engine/planet_ephemeris.h"
 #include "explain/full_report.h"
 #include "judge/calculation_driver.h"
 #include "report/atomic_file.h"
@@ -120,8 +121,11 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   if (!options.htmlFile.empty()) sinks.push_back(&html);
   TeeSink report(sinks);
 
-  const CalculationState state =
+  CalculationState state =
       RunEvaluation(parsed.input, report, SwissEphemeris(), ReportOptionsFor(parsed, options));
+  // The answer shows the planets, and says when they are unavailable, whatever
+  // the subject's rule set read.
+  ElectionPlanetSigns(state);
 
   if (std::string error = WriteReportFiles(options, rtf, html); !error.empty())
     return {ErrorResponse(error), kExitFailure};

@@ -11,6 +11,8 @@
 
 namespace horavela {
 
+class PlanetEphemeris;
+
 // A chart row: the names computed for one moment.
 // 0 Moon sign, 1 its lord, 2 nakshatra, 3 its lord, 4 lagna, 5 tithi, 6 yoga,
 // 7 karana, 8 weekday; slot 9 is never written.
@@ -165,6 +167,15 @@ struct CalculationState {
 
   // Things the user should know about this evaluation (e.g. planets unavailable).
   std::vector<std::string> Warnings;
+
+  // The planets of the election moment are costly (an ephemeris call for
+  // seven bodies) and read by few rule sets: ComputeCharts leaves here where
+  // and for which instant to compute them, and ElectionPlanetSigns does so on
+  // first use. Null once Lagna.PlanetSigns holds them.
+  struct PendingPlanets {
+    PlanetEphemeris* ephemeris = nullptr;
+    TimeBase time;
+  } PlanetsToCompute;
 };
 
 }  // namespace horavela

@@ -5,6 +5,7 @@
 
 #include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
+#include "engine/planet_ephemeris.h"
 
 namespace horavela {
 
@@ -89,18 +90,19 @@ void CalcMuhurthaLagna(CalculationState& state) {
   }
 
   lagna.PlanetsInTenth.clear();
+  const std::array<std::string, kPlanetCount>& planets = ElectionPlanetSigns(state);
   for (std::size_t i = 0; i < kPlanetNames.size(); ++i) {
-    const std::string_view sign = SignOfPosition(lagna.PlanetSigns[i]);
+    const std::string_view sign = SignOfPosition(planets[i]);
     if (!sign.empty() && sign == lagna.TenthSignAbbr) {
       lagna.PlanetsInTenth.emplace_back(kPlanetNames[i]);
     }
   }
-  const std::string_view jupiterSign = SignOfPosition(lagna.PlanetSigns[kJupiter]);
+  const std::string_view jupiterSign = SignOfPosition(planets[kJupiter]);
   lagna.IsJupiterInLagna = !jupiterSign.empty() && jupiterSign == lagna.MuhurthaLagnaAbbr;
 }
 
 void CheckJupiterInNinth(CalculationState& state) {
-  const std::string_view jupiterSign = SignOfPosition(state.Lagna.PlanetSigns[kJupiter]);
+  const std::string_view jupiterSign = SignOfPosition(ElectionPlanetSigns(state)[kJupiter]);
   int position = 0;  // an absent or unknown text counts as position 0
   for (std::size_t i = 0; i < kSignAbbreviations.size(); ++i) {
     if (kSignAbbreviations[i] == jupiterSign) position = static_cast<int>(i) + 1;

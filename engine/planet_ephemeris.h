@@ -75,4 +75,13 @@ std::optional<PlanetLongitudes> SiderealPlanetLongitudes(const TimeBase& time,
 // failure of the ephemeris the texts stay empty and a warning is added.
 bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris);
 
+// As ComputePlanetSigns, for the election moment computed last, but only when
+// ElectionPlanetSigns first asks for them: until then the texts are empty.
+void ComputePlanetSignsOnDemand(CalculationState& state, PlanetEphemeris& ephemeris);
+
+// The election moment's planet texts, computed first (with the warning of a
+// failure) when ComputePlanetSignsOnDemand left them to be; otherwise as they
+// stand in state.Lagna.PlanetSigns. Every reader of the planets goes through it.
+const std::array<std::string, kPlanetCount>& ElectionPlanetSigns(CalculationState& state);
+
 }  // namespace horavela

@@ -42,10 +42,14 @@ std::optional<PlanetLongitudes> SiderealPlanetLongitudes(const TimeBase& time,
   return longitudes;
 }
 
-bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris) {
+namespace {
+
+bool ComputePlanetSignsAt(CalculationState& state, const TimeBase& time,
+                          PlanetEphemeris& ephemeris) {
+  state.PlanetsToCompute.ephemeris = nullptr;
   state.Lagna.PlanetSigns = {};
   const std::optional<PlanetLongitudes> sidereal =
-      SiderealPlanetLongitudes(state.ElectionMoment.Time, ephemeris, kAllPlanets);
+      SiderealPlanetLongitudes(time, ephemeris, kAllPlanets);
   if (!sidereal) {
     state.Warnings.push_back("Planet positions are unavailable (" + ephemeris.Description() +
                              "): the Jupiter and tenth-house factors see no planet.");
@@ -55,6 +59,25 @@ bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris) {
     state.Lagna.PlanetSigns[i] = PlanetPositionText((*sidereal)[i]);
   }
   return true;
+}
+
+}  // namespace
+
+bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris) {
+  return ComputePlanetSignsAt(state, state.ElectionMoment.Time, ephemeris);
+}
+
+void ComputePlanetSignsOnDemand(CalculationState& state, PlanetEphemeris& ephemeris) {
+  state.Lagna.PlanetSigns = {};
+  state.PlanetsToCompute = {&ephemeris, state.ElectionMoment.Time};
+}
+
+const std::array<std::string, kPlanetCount>& ElectionPlanetSigns(CalculationState& state) {
+  if (PlanetEphemeris* ephemeris = state.PlanetsToCompute.ephemeris) {
+    const TimeBase time = state.PlanetsToCompute.time;
+    ComputePlanetSignsAt(state, time, *ephemeris);
+  }
+  return state.Lagna.PlanetSigns;
 }
 
 }  // namespace horavela

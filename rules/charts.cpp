@@ -74,8 +74,9 @@ void ComputeElectionChart(CalculationState& state) {
 void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris) {
   ComputeBirthChart(state);
   ComputeElectionChart(state);
-  // The planets of the election moment, for the Jupiter and tenth-house factors.
-  ComputePlanetSigns(state, ephemeris);
+  // The planets of the election moment, for the Jupiter and tenth-house factors
+  // and the outputs that show them, once one of them asks.
+  ComputePlanetSignsOnDemand(state, ephemeris);
 }
 
 void ComputeStrengths(CalculationState& state) {

@@ -11,8 +11,8 @@ MomentInput MomentInputFrom(const MomentEntry& entry);
 
 // Both moments: for the birth moment and then the election moment, fill
 // MomentInput, run CalcAscendant, CalcMoon and CalcPanchang, and copy the nine
-// names into the moment's chart; then the election moment's planet signs from
-// `ephemeris`. Reads state.Input.
+// names into the moment's chart; the election moment's planet signs come from
+// `ephemeris` when first read (ElectionPlanetSigns). Reads state.Input.
 void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris);
 
 // One moment each: MomentInput from its page, the three procedures, its chart

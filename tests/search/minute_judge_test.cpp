@@ -38,6 +38,7 @@ CalculationState StateAt(const SearchRequest& request, const LocalMinute& m) {
   state.Input.electionWeekday = std::string(WeekdayOfDate(m.year, m.month, m.day));
   ComputeCharts(state, SwissEphemeris());
   ComputeStrengths(state);
+  ElectionPlanetSigns(state);  // the tests below set the planets' texts themselves
   return state;
 }
 

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/planet_ephemeris.h"
+#include "rules/charts.h"
+
+namespace horavela {
+namespace {
+
+// Counts the ephemeris calls, answering each from Swiss Ephemeris or failing.
+class CountingEphemeris final : public PlanetEphemeris {
+ public:
+  explicit CountingEphemeris(bool fails = false) : fails_(fails) {}
+  std::optional<PlanetLongitudes> TropicalLongitudes(double julianDayUt,
+                                                     PlanetSet planets) override {
+    ++calls;
+    if (fails_) return std::nullopt;
+    return SwissEphemeris().TropicalLongitudes(julianDayUt, planets);
+  }
+  std::string Description() const override { return "counting ephemeris"; }
+  int calls = 0;
+
+ private:
+  bool fails_;
+};
+
+MomentEntry AtNewDelhi(std::int16_t year, std::int16_t month, std::int16_t day, std::int16_t hour,
+                       std::int16_t minute) {
+  MomentEntry entry;
+  entry.year = year;
+  entry.month = month;
+  entry.day = day;
+  entry.hour = hour;
+  entry.minute = minute;
+  entry.place.latitudeDegrees = 28;
+  entry.place.latitudeMinutes = 37;
+  entry.place.longitudeDegrees = 77;
+  entry.place.longitudeMinutes = 13;
+  entry.place.zoneHours = -5;
+  entry.place.zoneMinutes = -30;
+  return entry;
+}
+
+CalculationState Evaluated(const char* subject, PlanetEphemeris& ephemeris) {
+  CalculationState state;
+  state.Input.subject = subject;
+  state.Input.sex = "Female";
+  state.Input.birth = AtNewDelhi(1995, 8, 14, 5, 40);
+  state.Input.election = AtNewDelhi(2025, 2, 12, 10, 15);
+  state.Input.electionWeekday = "Wednesday";
+  ComputeCharts(state, ephemeris);
+  ComputeStrengths(state);
+  RunSubjectRuleSet(state);
+  return state;
+}
+
+// The planets cost an ephemeris call: only a rule set that reads them makes it,
+// once, and a reader after it gets the same texts without another.
+TEST(PlanetsOnDemand, ComputedOnceAndOnlyWhenRead) {
+  struct Row {
+    const char* subject;
+    int callsByRuleSet;
+  };
+  const Row rows[] = {
+      {"Marriage", 0},
+      {"Naming of The Child or Namakarana", 0},
+      {"Religious Journey", 1},    // Jupiter and the table lagna
+      {"Learning of a Trade", 1},  // the planets in the tenth sign
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.subject);
+    CountingEphemeris ephemeris;
+    CalculationState state = Evaluated(row.subject, ephemeris);
+    EXPECT_EQ(ephemeris.calls, row.callsByRuleSet);
+    const std::string jupiter = ElectionPlanetSigns(state)[5];
+    EXPECT_EQ(ElectionPlanetSigns(state)[5], jupiter);
+    EXPECT_EQ(ephemeris.calls, 1);
+    EXPECT_EQ(jupiter.substr(3, 3), "Tau");  // Jupiter in sidereal Taurus in February 2025
+  }
+}
+
+// An ephemeris that fails is reported once, when the planets are first read.
+TEST(PlanetsOnDemand, AFailureWarnsWhenFirstRead) {
+  CountingEphemeris failing(true);
+  CalculationState state = Evaluated("Marriage", failing);
+  EXPECT_TRUE(state.Warnings.empty());
+  EXPECT_EQ(ElectionPlanetSigns(state)[0], "");
+  EXPECT_EQ(ElectionPlanetSigns(state)[5], "");
+  EXPECT_EQ(failing.calls, 1);
+  ASSERT_EQ(state.Warnings.size(), 1u);
+  EXPECT_NE(state.Warnings[0].find("counting ephemeris"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace horavela
