@@ -81,8 +81,7 @@ std::vector<MinuteInterval> KalamMinutes(const SearchRequest& request,
     day.year = static_cast<int>(date.year);
     day.month = date.month;
     day.day = date.day;
-    day.place = request.place;
-    day.zoneAt = request.zoneAt;
+    day.where() = request.where();
     const std::optional<DayParts> parts = PartsOfSky(day, SunriseAndSunset(day));
     if (!parts) continue;
     for (const Kalam kalam : kalams) {

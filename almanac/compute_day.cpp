@@ -2,8 +2,8 @@
 #include <cstdint>
 
 #include "almanac/day_at_a_glance.h"
+#include "atlas/local_minute.h"
 #include "calendar/civil_calendar.h"
-#include "search/local_minute.h"
 
 namespace horavela {
 
@@ -12,8 +12,7 @@ namespace {
 // The day's verdict band: every window of the civil day, whatever its word.
 std::vector<SearchWindow> VerdictsOfDay(const DayRequest& request, PlanetEphemeris& ephemeris) {
   SearchRequest search = *request.verdicts;
-  search.place = request.place;
-  search.zoneAt = request.zoneAt;
+  search.where() = request.where();
   search.from = {request.year, request.month, request.day, 0, 0};
   search.to = {request.year, request.month, request.day, 23, 59};
   search.minResult = "Bad";

@@ -65,14 +65,11 @@ struct Period {
   LocalTime to;
 };
 
-struct DayRequest {
+// The day's place is the request's place (ZonedPlace), as a search's is.
+struct DayRequest : ZonedPlace {
   int year = 2000;  // the civil date at the place
   int month = 1;
   int day = 1;
-  // The place; its zone captions hold unless zoneAt is set (a tz zone
-  // followed minute by minute, as in a search).
-  PlaceEntry place;
-  ZoneProvider zoneAt;
   // The moment of the chart: noon of the date unless set.
   std::optional<LocalMinute> chartMoment;
   // When set (subjects, name, sex, birth; the place and range are the day's),

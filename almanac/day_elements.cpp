@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "almanac/day_at_a_glance.h"
+#include "atlas/local_minute.h"
 #include "rules/charts.h"
-#include "search/local_minute.h"
 #include "search/minute_judge.h"
 
 // Period names: the chart's tithi with its fortnight, "Dwadasi (Shukla)" or
@@ -19,26 +19,24 @@ namespace horavela {
 
 namespace {
 
-constexpr std::int64_t kHour = 60;
-
-// How far beyond the day each element's search reaches, in minutes: first a
-// little over the element's longest span (the Moon at its slowest: a pada
-// about 7 hours, a tithi or a nakshatra about 27), doubled up to `cap` while
-// no change is found; the lagna stays long in one sign only near the poles,
-// the Moon's sign about two and a half days at most.
+// How far beyond the day each element's search reaches, in minutes: first
+// `reach`, doubled up to the element's longest span while no change is
+// found. The Moon's sign and the lagna are first looked for nearer than the
+// longest they can last, which only the Moon at its slowest and the lagna
+// near the poles reach.
 struct ElementSearch {
-  JudgedElement element;
+  ChartElement element;
   std::vector<Period> DayElements::*periods;
   std::int64_t reach;
-  std::int64_t cap;
 };
 const ElementSearch kElementSearches[] = {
-    {JudgedElement::kTithi, &DayElements::tithi, 28 * kHour, 28 * kHour},
-    {JudgedElement::kNakshatraPada, &DayElements::nakshatra, 8 * kHour, 8 * kHour},
-    {JudgedElement::kYoga, &DayElements::yoga, 27 * kHour, 27 * kHour},
-    {JudgedElement::kKarana, &DayElements::karana, 15 * kHour, 15 * kHour},
-    {JudgedElement::kMoonSign, &DayElements::moonSign, 32 * kHour, 64 * kHour},
-    {JudgedElement::kLagna, &DayElements::lagna, 4 * kHour, 32 * kHour},
+    {ChartElement::kTithi, &DayElements::tithi, FactsOf(ChartElement::kTithi).longestSpan},
+    {ChartElement::kNakshatraPada, &DayElements::nakshatra,
+     FactsOf(ChartElement::kNakshatraPada).longestSpan},
+    {ChartElement::kYoga, &DayElements::yoga, FactsOf(ChartElement::kYoga).longestSpan},
+    {ChartElement::kKarana, &DayElements::karana, FactsOf(ChartElement::kKarana).longestSpan},
+    {ChartElement::kMoonSign, &DayElements::moonSign, 32 * kHourMinutes},
+    {ChartElement::kLagna, &DayElements::lagna, 4 * kHourMinutes},
 };
 
 // The local time of a universal minute, with the run it is in where the
@@ -56,21 +54,22 @@ LocalTime TimeOfMinute(const MinuteJudge& judge, std::int64_t minute) {
 // the edge of the search stands for it.
 std::vector<std::int64_t> BoundariesAround(MinuteJudge& judge, const ElementSearch& search,
                                            std::int64_t first, std::int64_t last) {
+  const std::int64_t cap = FactsOf(search.element).longestSpan;
   std::int64_t back = search.reach;
   std::int64_t ahead = search.reach;
   std::vector<std::int64_t> changes =
       judge.ElementChanges(first - back, last + ahead, search.element);
   auto startsBefore = [&] { return !changes.empty() && changes.front() <= first; };
   auto endsAfter = [&] { return !changes.empty() && changes.back() > last; };
-  while (!startsBefore() && back < search.cap) {
-    const std::int64_t further = std::min(back * 2, search.cap);
+  while (!startsBefore() && back < cap) {
+    const std::int64_t further = std::min(back * 2, cap);
     std::vector<std::int64_t> earlier =
         judge.ElementChanges(first - further, first - back, search.element);
     changes.insert(changes.begin(), earlier.begin(), earlier.end());
     back = further;
   }
-  while (!endsAfter() && ahead < search.cap) {
-    const std::int64_t further = std::min(ahead * 2, search.cap);
+  while (!endsAfter() && ahead < cap) {
+    const std::int64_t further = std::min(ahead * 2, cap);
     std::vector<std::int64_t> later =
         judge.ElementChanges(last + ahead, last + further, search.element);
     changes.insert(changes.end(), later.begin(), later.end());
@@ -108,21 +107,23 @@ std::string FortnightOf(const std::string& paksha) {
   return paksha.substr(0, paksha.find(' '));
 }
 
-std::string PeriodName(JudgedElement element, const CalculationState& state) {
+std::string PeriodName(ChartElement element, const CalculationState& state) {
   const Chart& chart = state.ElectionChart;
   switch (element) {
-    case JudgedElement::kTithi:
+    case ChartElement::kTithi:
       return chart[kTithiSlot] + " (" + FortnightOf(state.Panchang.Paksha) + ")";
-    case JudgedElement::kNakshatraPada:
+    case ChartElement::kNakshatra:
+      return chart[kNakshatraSlot];
+    case ChartElement::kNakshatraPada:
       return chart[kNakshatraSlot] + " pada " +
              std::to_string(PadaIndex(state.Moon.MoonLongitude) % 4 + 1);
-    case JudgedElement::kYoga:
+    case ChartElement::kYoga:
       return chart[kYogaSlot];
-    case JudgedElement::kKarana:
+    case ChartElement::kKarana:
       return chart[kKaranaSlot];
-    case JudgedElement::kMoonSign:
+    case ChartElement::kMoonSign:
       return chart[kMoonSignSlot];
-    case JudgedElement::kLagna:
+    case ChartElement::kLagna:
       return chart[kLagnaSlot];
   }
   return {};
@@ -133,8 +134,7 @@ std::string PeriodName(JudgedElement element, const CalculationState& state) {
 DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
                           PlanetEphemeris& ephemeris) {
   SearchRequest judged;
-  judged.place = request.place;
-  judged.zoneAt = request.zoneAt;
+  judged.where() = request.where();
   const CalculationState birth = MinuteJudge::BirthState(judged);
   MinuteJudge judge(judged, birth, ephemeris);
   ChartsAtMinutes charts(judge);

@@ -8,6 +8,7 @@
 
 #include "almanac/day_at_a_glance.h"
 #include "almanac/zone_in_force.h"
+#include "atlas/place_clock.h"
 #include "engine/ascendant.h"
 #include "engine/moon.h"
 #include "engine/planet_ephemeris.h"
@@ -79,19 +80,8 @@ std::optional<double> MeanNodeTropicalLongitude(double julianDayUt) {
 
 // The state of the program's own ascendant and Moon at a local minute.
 CalculationState MomentState(const DayRequest& request, const LocalMinute& moment) {
-  const ZoneAtMinute zone = ZoneInForce(request, moment);
-  MomentEntry entry;
-  entry.year = static_cast<std::int16_t>(moment.year);
-  entry.month = static_cast<std::int16_t>(moment.month);
-  entry.day = static_cast<std::int16_t>(moment.day);
-  entry.hour = static_cast<std::int16_t>(moment.hour);
-  entry.minute = static_cast<std::int16_t>(moment.minute);
-  entry.place = request.place;
-  entry.place.zoneHours = zone.hours;
-  entry.place.zoneMinutes = zone.minutes;
-  entry.place.dst = zone.dst;
   CalculationState state;
-  state.Moment = MomentInputFrom(entry);
+  state.Moment = MomentInputFrom(PlaceClock(request).EntryOf(moment));
   CalcAscendant(state);
   CalcMoon(state);  // leaves state.Time in J2000 centuries, as the planets take it
   return state;

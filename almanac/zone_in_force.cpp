@@ -1,7 +1,7 @@
 #include "almanac/zone_in_force.h"
 
+#include "atlas/place_clock.h"
 #include "calendar/civil_calendar.h"
-#include "search/place_clock.h"
 
 namespace horavela {
 
@@ -12,8 +12,8 @@ LocalMinute MinuteOf(std::int64_t localClockSeconds) {
 }
 
 int OffsetSecondsAt(const DayRequest& request, std::int64_t localClockSeconds) {
-  const ZoneAtMinute zone = ZoneInForce(request, MinuteOf(localClockSeconds));
-  return UtcOffsetOfZoneCaptions(zone.hours, zone.minutes, zone.dst);
+  const PlaceClock clock(request);
+  return OffsetSecondsOf(clock.ZoneInForce(MinuteOf(localClockSeconds)));
 }
 
 }  // namespace
@@ -24,17 +24,9 @@ std::int64_t LocalClockSeconds(const LocalTime& time) {
 }
 
 LocalTime LocalTimeAt(std::int64_t localClockSeconds) {
-  const std::int64_t days = FloorDiv(localClockSeconds, 86400);
-  const int ofDay = static_cast<int>(localClockSeconds - days * 86400);
-  const CivilDate date = CivilFromDays(days);
-  return {date.year, date.month, date.day, ofDay / 3600, ofDay / 60 % 60, ofDay % 60};
-}
-
-ZoneAtMinute ZoneInForce(const DayRequest& request, const LocalMinute& minute) {
-  const PlaceClock clock(request.place, request.zoneAt);
-  // A minute that names its run of a repeated hour reads on that run's offset.
-  if (minute.repeated) return clock.At(clock.UniversalOf(minute, PlaceClock::Run::First)).zone;
-  return clock.ZoneAt(minute);
+  const CivilDateTime clock = CivilFromSeconds(localClockSeconds);
+  return {clock.date.year, clock.date.month, clock.date.day,
+          clock.hour,      clock.minute,     clock.second};
 }
 
 std::int64_t UniversalOfLocal(const DayRequest& request, std::int64_t localClockSeconds) {
@@ -49,7 +41,7 @@ std::int64_t LocalOfUniversal(const DayRequest& request, std::int64_t universalS
 LocalTime LocalTimeOfUniversal(const DayRequest& request, std::int64_t universalSeconds) {
   // Offsets change on whole minutes: the clock of the minute holds for its seconds.
   const std::int64_t minute = FloorDiv(universalSeconds, 60);
-  const PlaceClock::Reading reading = PlaceClock(request.place, request.zoneAt).At(minute);
+  const PlaceClock::Reading reading = PlaceClock(request).At(minute);
   const std::int64_t local = MinuteIndex(reading.local) * 60 + (universalSeconds - minute * 60);
   LocalTime time = LocalTimeAt(local);
   time.utcOffsetSeconds = static_cast<int>(local - universalSeconds);

@@ -12,11 +12,6 @@ namespace horavela {
 std::int64_t LocalClockSeconds(const LocalTime& time);
 LocalTime LocalTimeAt(std::int64_t localClockSeconds);
 
-// The zone captions in force at a local minute: `request.zoneAt` when set,
-// else the place's captions; for a minute that names its run of a repeated
-// hour, that run's.
-ZoneAtMinute ZoneInForce(const DayRequest& request, const LocalMinute& minute);
-
 // The universal clock (seconds since 1970) of a local clock second, on the
 // offset in force at its minute.
 std::int64_t UniversalOfLocal(const DayRequest& request, std::int64_t localClockSeconds);

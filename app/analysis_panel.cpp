@@ -9,8 +9,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "atlas/local_minute.h"
 #include "explain/explanation_texts.h"
-#include "search/local_minute.h"
 
 namespace horavela::app {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "almanac/day_at_a_glance.h"
-#include "search/local_minute.h"
+#include "atlas/local_minute.h"
 
 class QComboBox;
 class QLabel;

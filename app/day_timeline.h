@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "almanac/day_at_a_glance.h"
-#include "search/local_minute.h"
+#include "atlas/local_minute.h"
 
 namespace horavela::app {
 

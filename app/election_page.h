@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/input_page.h"
-#include "search/local_minute.h"
+#include "atlas/local_minute.h"
 
 namespace horavela::app {
 

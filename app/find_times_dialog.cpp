@@ -33,11 +33,11 @@
 #include "app/report_file_name.h"
 #include "app/scrolling.h"
 #include "app/totals_calendar.h"
+#include "atlas/zone_following.h"
 #include "explain/suggested_minute.h"
 #include "ics/calendar_file.h"
 #include "report/atomic_file.h"
 #include "search/windows_csv.h"
-#include "search/zone_following.h"
 #include "usecases/search.h"
 
 namespace horavela::app {
@@ -690,14 +690,7 @@ void FindTimesDialog::AddToCalendar() {
   if (windows.size() == 1) {
     EvaluationInput input;
     input.subject = windows.front().subject;
-    const LocalMinute& m = windows.front().first;
-    input.election = {static_cast<std::int16_t>(m.year),
-                      static_cast<std::int16_t>(m.month),
-                      static_cast<std::int16_t>(m.day),
-                      static_cast<std::int16_t>(m.hour),
-                      static_cast<std::int16_t>(m.minute),
-                      0,
-                      {}};
+    input.election = MomentOf(windows.front().first, {});
     name = ReportFileName(input, "ics");
   }
   const QString file =

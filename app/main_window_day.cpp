@@ -23,9 +23,9 @@
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "app/result_area.h"
+#include "atlas/place_clock.h"
+#include "atlas/zone_following.h"
 #include "report/atomic_file.h"
-#include "search/place_clock.h"
-#include "search/zone_following.h"
 
 namespace horavela::app {
 
@@ -69,7 +69,7 @@ DayRequest MainWindow::ReadDayRequest() const {
     request.zoneAt = ZoneMinuteByMinute(*zone);
   // In an hour the clocks repeat, the run the page's zone and DST name.
   LocalMinute moment{entry.year, entry.month, entry.day, entry.hour, entry.minute};
-  const PlaceClock clock(request.place, request.zoneAt);
+  const PlaceClock clock(request);
   if (clock.ZoneAt(moment).repeated) {
     const int offset =
         UtcOffsetOfZoneCaptions(entry.place.zoneHours, entry.place.zoneMinutes, entry.place.dst);

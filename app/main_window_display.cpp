@@ -30,11 +30,12 @@
 #include "app/report_file_name.h"
 #include "app/report_summary.h"
 #include "app/result_area.h"
+#include "atlas/zone_following.h"
+#include "engine/input_check.h"
 #include "explain/full_report.h"
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
-#include "search/zone_following.h"
 
 namespace horavela::app {
 

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "almanac/day_at_a_glance.h"
-#include "search/zone_following.h"
+#include "atlas/zone_following.h"
 #include "support/search_request.h"
 
 namespace horavela {

@@ -36,6 +36,16 @@ std::int64_t FloorDiv(std::int64_t dividend, std::int64_t divisor) {
   return dividend / divisor - ((dividend % divisor != 0) && (dividend < 0));
 }
 
+CivilDateTime CivilFromSeconds(std::int64_t seconds) {
+  const std::int64_t days = FloorDiv(seconds, 86400);
+  const int ofDay = static_cast<int>(seconds - days * 86400);
+  return {CivilFromDays(days), ofDay / 3600, ofDay / 60 % 60, ofDay % 60};
+}
+
+std::int64_t DayOfMinute(std::int64_t minute) {
+  return FloorDiv(minute, 1440);
+}
+
 // H. Hinnant's days-from-civil: years counted from 1 March, so the leap day
 // closes the year, in eras of 400 years (146097 days).
 std::int64_t DaysFromCivil(std::int64_t year, int month, int day) {

@@ -28,6 +28,18 @@ struct CivilDate {
 };
 CivilDate CivilFromDays(std::int64_t days);
 
+// A clock second counted from 1970-01-01 00:00 (on any clock: universal or
+// local), split into its date and time of day; earlier seconds count back.
+struct CivilDateTime {
+  CivilDate date;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+CivilDateTime CivilFromSeconds(std::int64_t seconds);
+// The day (since 1970-01-01, earlier ones negative) of a minute so counted.
+std::int64_t DayOfMinute(std::int64_t minute);
+
 // "UTC+05:30", "UTC-04:00": an offset east of Greenwich positive, as people write it.
 std::string FormatUtcOffset(int utcOffsetSeconds);
 // "+05:30", "-05:00": the same offset as ISO 8601 appends it to a clock time,

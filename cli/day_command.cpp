@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "almanac/day_at_a_glance.h"
+#include "atlas/zone_following.h"
 #include "calendar/civil_calendar.h"
 #include "cli/commands.h"
 #include "cli/day_response.h"
@@ -21,7 +22,6 @@
 #include "cli/time_zone_entry.h"
 #include "engine/input_check.h"
 #include "rules/subjects.h"
-#include "search/zone_following.h"
 
 namespace horavela::cli {
 
@@ -58,13 +58,7 @@ void ParseChartTime(const json& request, DayRequest& day) {
 void CheckChartTimeOnClock(const TimeZoneRules& rules, const DayRequest& day) {
   const LocalMinute chart =
       day.chartMoment.value_or(LocalMinute{day.year, day.month, day.day, 12, 0});
-  MomentEntry moment;
-  moment.year = static_cast<std::int16_t>(day.year);
-  moment.month = static_cast<std::int16_t>(day.month);
-  moment.day = static_cast<std::int16_t>(day.day);
-  moment.hour = static_cast<std::int16_t>(chart.hour);
-  moment.minute = static_cast<std::int16_t>(chart.minute);
-  moment.place = day.place;
+  MomentEntry moment = MomentOf(chart, day.place);
   ApplyTimeZone(rules, moment, day.chartMoment ? "time" : "date");
 }
 

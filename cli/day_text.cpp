@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "search/local_minute.h"
+#include "atlas/local_minute.h"
 
 namespace horavela::cli {
 

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "atlas/zone_following.h"
 #include "cli/commands.h"
 #include "cli/evaluate_text.h"
 #include "cli/explanation_response.h"
@@ -28,7 +29,7 @@
 #include "report/report_sections.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
-#include "search/zone_following.h"
+#include "rules/charts.h"
 #include "usecases/evaluate.h"
 
 namespace horavela::cli {
@@ -87,8 +88,8 @@ Explanation WithWeekdayWarning(Explanation explanation, const CalculationState& 
 // The request as the core evaluates it: a birth after the election is
 // answered all the same, as it always was, with a warning in the explanation.
 EvaluationRequest EvaluationOf(const ParsedRequest& parsed, const EvaluateOptions& options) {
-  EvaluationRequest request{parsed.input, {}, LateBirth::kWarn, options.explain,
-                            options.fullReport};
+  EvaluationRequest request{
+      parsed.input, {}, LateBirth::kWarn, options.explain, options.fullReport};
   if (request.explain || request.fullReport) request.electionZone = ElectionZones(parsed);
   return request;
 }

@@ -3,7 +3,7 @@
 #include <iomanip>
 #include <sstream>
 
-#include "search/local_minute.h"
+#include "atlas/local_minute.h"
 
 namespace horavela::cli {
 

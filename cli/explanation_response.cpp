@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "search/local_minute.h"
+#include "atlas/local_minute.h"
 
 namespace horavela::cli {
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "almanac/avoided_kalams.h"
+#include "atlas/zone_following.h"
 #include "cli/commands.h"
 #include "cli/json_reader.h"
 #include "cli/known_keys.h"
@@ -26,7 +27,6 @@
 #include "rules/subjects.h"
 #include "search/muhurta_finder.h"
 #include "search/windows_csv.h"
-#include "search/zone_following.h"
 #include "usecases/search.h"
 
 namespace horavela::cli {

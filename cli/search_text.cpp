@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "search/local_minute.h"
+#include "atlas/local_minute.h"
 
 namespace horavela::cli {
 

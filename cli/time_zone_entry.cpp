@@ -7,11 +7,11 @@
 #include <optional>
 #include <string_view>
 
+#include "atlas/local_minute.h"
+#include "atlas/zone_following.h"
 #include "calendar/civil_calendar.h"
 #include "cli/json_reader.h"
 #include "engine/input_check.h"
-#include "search/local_minute.h"
-#include "search/zone_following.h"
 
 namespace horavela::cli {
 

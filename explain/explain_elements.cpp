@@ -1,36 +1,27 @@
 #include <algorithm>
 #include <map>
 
+#include "atlas/local_minute.h"
 #include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
 #include "explain/explain_internal.h"
 #include "explain/factor_words.h"
 #include "rules/charts.h"
-#include "search/local_minute.h"
 
 namespace horavela::explain_detail {
 
 namespace {
 
-constexpr std::int64_t kHour = 60;
-
-// Each element, the judged element whose changes hold its changes (the
-// nakshatra changes at some of its padas' changes) and how far either side a
-// change is looked for: a little over its longest span.
+// The elements a factor can read, in the explanation's order; each one's
+// ends are looked for its longest span either side of the moment.
 struct ElementRow {
-  const char* element;
   ElementRead read;
-  JudgedElement judged;
-  int slot;
-  std::int64_t reach;
+  ChartElement element;
 };
 const ElementRow kElementRows[] = {
-    {"Nakshatra", kNakshatraRead, JudgedElement::kNakshatraPada, kNakshatraSlot, 28 * kHour},
-    {"Moon sign", kMoonSignRead, JudgedElement::kMoonSign, kMoonSignSlot, 64 * kHour},
-    {"Lagna", kLagnaRead, JudgedElement::kLagna, kLagnaSlot, 32 * kHour},
-    {"Tithi", kTithiRead, JudgedElement::kTithi, kTithiSlot, 28 * kHour},
-    {"Yoga", kYogaRead, JudgedElement::kYoga, kYogaSlot, 27 * kHour},
-    {"Karana", kKaranaRead, JudgedElement::kKarana, kKaranaSlot, 15 * kHour},
+    {kNakshatraRead, ChartElement::kNakshatra}, {kMoonSignRead, ChartElement::kMoonSign},
+    {kLagnaRead, ChartElement::kLagna},         {kTithiRead, ChartElement::kTithi},
+    {kYogaRead, ChartElement::kYoga},           {kKaranaRead, ChartElement::kKarana},
 };
 
 constexpr const char* kPlanetElements[kPlanetCount] = {
@@ -60,14 +51,17 @@ class ChartNames {
 
 // A change of the judged element may leave the name as it was (a pada within
 // one nakshatra): the element's own changes are those where the name moves.
-ElementAround Around(MinuteJudge& judge, ChartNames& names, const ElementRow& row,
+ElementAround Around(MinuteJudge& judge, ChartNames& names, ChartElement element,
                      std::int64_t moment) {
-  ElementAround around{row.element, names.At(moment, row.slot), {}, {}, {}, {}};
+  const ChartElementFacts& facts = FactsOf(element);
+  ElementAround around{
+      std::string(facts.name), element, names.At(moment, facts.slot), {}, {}, {}, {}};
+  const std::int64_t reach = facts.longestSpan;
   const std::vector<std::int64_t> changes =
-      judge.ElementChanges(moment - row.reach, moment + row.reach, row.judged);
+      judge.ElementChanges(moment - reach, moment + reach, facts.changesWith);
   const auto firstAfter = std::upper_bound(changes.begin(), changes.end(), moment);
   for (auto change = firstAfter; change != changes.end(); ++change) {
-    const std::string& name = names.At(*change, row.slot);
+    const std::string& name = names.At(*change, facts.slot);
     if (name == around.name) continue;
     around.ends = *change;
     around.next = name;
@@ -75,7 +69,7 @@ ElementAround Around(MinuteJudge& judge, ChartNames& names, const ElementRow& ro
   }
   for (auto change = firstAfter; change != changes.begin();) {
     --change;
-    const std::string& before = names.At(*change - 1, row.slot);
+    const std::string& before = names.At(*change - 1, facts.slot);
     if (before == around.name) continue;
     around.began = *change;
     around.previous = before;
@@ -91,6 +85,7 @@ ElementAround CivilDate(const PlaceClock& clock, std::int64_t moment) {
   const LocalMinute midnight{at.year, at.month, at.day, 0, 0};
   const LocalMinute next = FromMinuteIndex(MinuteIndex(midnight) + 1440);
   return {"Civil date",
+          std::nullopt,
           FormatLocalMinute(midnight).substr(0, 10),
           clock.UniversalOf(midnight, PlaceClock::Run::First),
           clock.UniversalOf(next, PlaceClock::Run::First),
@@ -113,7 +108,7 @@ std::string PlanetSignAt(MinuteJudge& judge, std::int64_t minute, int planet) {
 ElementAround PlanetAround(MinuteJudge& judge, const std::vector<std::int64_t>& changes, int planet,
                            std::int64_t moment) {
   ElementAround around{
-      kPlanetElements[planet], PlanetSignAt(judge, moment, planet), {}, {}, {}, {}};
+      kPlanetElements[planet], std::nullopt, PlanetSignAt(judge, moment, planet), {}, {}, {}, {}};
   const auto firstAfter = std::upper_bound(changes.begin(), changes.end(), moment);
   for (auto change = firstAfter; change != changes.end(); ++change) {
     const std::string sign = PlanetSignAt(judge, *change, planet);
@@ -153,7 +148,7 @@ std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t momen
   ChartNames names(judge);
   std::vector<ElementAround> elements;
   for (const ElementRow& row : kElementRows)
-    if (reads & row.read) elements.push_back(Around(judge, names, row, moment));
+    if (reads & row.read) elements.push_back(Around(judge, names, row.element, moment));
   if (reads & kCivilDateRead) elements.push_back(CivilDate(judge.clock(), moment));
   AddPlanets(judge, reads, moment, elements);
   return elements;

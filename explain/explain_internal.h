@@ -52,6 +52,7 @@ ExplainedWindow WindowOf(const PlaceClock& clock, const JudgedRun& run);
 // An element of the chart around the moment, with its neighbours' names.
 struct ElementAround {
   std::string element;
+  std::optional<ChartElement> chartElement;  // none for the civil date and the planets
   std::string name;
   std::optional<std::int64_t> began;  // first minute showing `name`
   std::optional<std::int64_t> ends;   // first minute showing `next`

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "atlas/local_minute.h"
 #include "explain/explain_internal.h"
-#include "search/local_minute.h"
 
 namespace horavela::explain_detail {
 

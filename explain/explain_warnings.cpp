@@ -3,38 +3,37 @@
 #include <string>
 
 #include "almanac/day_at_a_glance.h"
+#include "atlas/local_minute.h"
 #include "calendar/civil_calendar.h"
 #include "explain/explain_internal.h"
 #include "explain/suggested_minute.h"
-#include "search/local_minute.h"
 
 namespace horavela {
 
 namespace {
 
-// Measured margins of the program's theories against a precise ephemeris.
-struct MarginRow {
-  const char* element;
-  int minutes;
-  // The sentence's subject around the element's name: "The Moon leaves "
-  // Ashwini "", "The tithi " Dwadasi " ends".
+// The words of a change within an element's precision margin: the
+// sentence's subject around the element's name, "The Moon leaves " Ashwini
+// "", "The tithi " Dwadasi " ends".
+struct MarginWords {
+  ChartElement element;
   const char* leaves;
   const char* leavesAfter;
   const char* entered;
   const char* enteredAfter;
 };
-const MarginRow kMargins[] = {
-    {"Nakshatra", 5, "The Moon leaves ", "", "The Moon entered ", ""},
-    {"Moon sign", 5, "The Moon leaves ", "", "The Moon entered ", ""},
-    {"Yoga", 3, "The yoga ", " ends", "The yoga ", " began"},
-    {"Tithi", 2, "The tithi ", " ends", "The tithi ", " began"},
-    {"Karana", 2, "The karana ", " ends", "The karana ", " began"},
-    {"Lagna", 1, "The lagna leaves ", "", "The lagna entered ", ""},
+const MarginWords kMarginWords[] = {
+    {ChartElement::kNakshatra, "The Moon leaves ", "", "The Moon entered ", ""},
+    {ChartElement::kMoonSign, "The Moon leaves ", "", "The Moon entered ", ""},
+    {ChartElement::kYoga, "The yoga ", " ends", "The yoga ", " began"},
+    {ChartElement::kTithi, "The tithi ", " ends", "The tithi ", " began"},
+    {ChartElement::kKarana, "The karana ", " ends", "The karana ", " began"},
+    {ChartElement::kLagna, "The lagna leaves ", "", "The lagna entered ", ""},
 };
 
-const MarginRow* MarginOf(const std::string& element) {
-  for (const MarginRow& row : kMargins)
-    if (element == row.element) return &row;
+const MarginWords* MarginWordsOf(ChartElement element) {
+  for (const MarginWords& words : kMarginWords)
+    if (words.element == element) return &words;
   return nullptr;
 }
 
@@ -57,15 +56,9 @@ std::string DistanceText(std::int64_t change, std::int64_t moment) {
 
 }  // namespace
 
-int WidestPrecisionMargin() {
-  int widest = 0;
-  for (const MarginRow& row : kMargins) widest = std::max(widest, row.minutes);
-  return widest;
-}
-
 int PrecisionMargin(const std::string& element) {
-  const MarginRow* row = MarginOf(element);
-  return row ? row->minutes : 0;
+  const ChartElementFacts* facts = FactsNamed(element);
+  return facts ? facts->precisionMinutes : 0;
 }
 
 std::string ClockText(const LocalMinute& minute, const LocalMinute& moment) {
@@ -118,14 +111,16 @@ std::vector<std::string> MarginWarnings(const PlaceClock& clock,
                                         std::int64_t moment) {
   std::vector<std::string> warnings;
   for (const ElementAround& element : elements) {
-    const MarginRow* row = MarginOf(element.element);
+    if (!element.chartElement) continue;
+    const MarginWords* row = MarginWordsOf(*element.chartElement);
+    const int margin = FactsOf(*element.chartElement).precisionMinutes;
     if (!row) continue;
-    if (element.ends && *element.ends - moment <= row->minutes) {
+    if (element.ends && *element.ends - moment <= margin) {
       warnings.push_back(row->leaves + element.name + row->leavesAfter + " at " +
                          At(clock, *element.ends, moment) + DistanceText(*element.ends, moment) +
                          "; a precise ephemeris may already show " + element.next + ".");
     }
-    if (element.began && moment - *element.began < row->minutes) {
+    if (element.began && moment - *element.began < margin) {
       warnings.push_back(row->entered + element.name + row->enteredAfter + " at " +
                          At(clock, *element.began, moment) + DistanceText(*element.began, moment) +
                          "; a precise ephemeris may still show " + element.previous + ".");
@@ -141,8 +136,7 @@ std::vector<std::string> KalamWarnings(const SearchRequest& request, const Place
   day.year = at.year;
   day.month = at.month;
   day.day = at.day;
-  day.place = request.place;
-  day.zoneAt = request.zoneAt;
+  day.where() = request.where();
   const std::optional<DayParts> parts = PartsOfSky(day, SunriseAndSunset(day));
   if (!parts) return {};
   const LocalTime time{at.year, at.month, at.day, at.hour, at.minute, 0};

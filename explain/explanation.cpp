@@ -1,12 +1,12 @@
 #include <tuple>
 
+#include "atlas/local_minute.h"
 #include "calendar/civil_calendar.h"
 #include "explain/explain_internal.h"
 #include "explain/factor_words.h"
 #include "explain/precise_check.h"
 #include "explain/suggested_minute.h"
 #include "rules/charts.h"
-#include "search/local_minute.h"
 
 namespace horavela {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "atlas/local_minute.h"
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
-#include "search/local_minute.h"
 #include "search/muhurta_finder.h"
 
 // Why one evaluated moment reads as it does and how long it holds: the run of

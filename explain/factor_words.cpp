@@ -7,7 +7,6 @@
 #include "explain/factor_values.h"
 #include "rules/charts.h"
 #include "rules/subjects.h"
-#include "search/minute_judge.h"
 
 namespace horavela {
 
@@ -165,7 +164,7 @@ unsigned ElementsRead(const CalculationState& state) {
   }
   const RuleSet ruleSet = FindRuleSet(state.Input.subject);
   if (ruleSet == nullptr) return reads;
-  const unsigned planets = (InputsRead(ruleSet) / ReadsPlanet(0)) & kAllPlanets;
+  const PlanetSet planets = PlanetsRead(InputsRead(ruleSet));
   for (int i = 0; i < kPlanetCount; ++i)
     if (planets & PlanetBit(i)) reads |= PlanetSignRead(i);
   return reads;

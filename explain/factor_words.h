@@ -7,27 +7,13 @@
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
 #include "explain/explanation.h"
+#include "rules/chart_elements.h"
 #include "rules/verdict_parts.h"
 
 // The rule set's factors in plain words, and which elements of the chart they
 // read, from one table keyed by the verdict's prefix ("Tithi" of
 // "Tithi - Unfavourable").
 namespace horavela {
-
-// The elements of the chart a factor reads, as bits.
-enum ElementRead : unsigned {
-  kNakshatraRead = 1u << 0,
-  kMoonSignRead = 1u << 1,
-  kLagnaRead = 1u << 2,
-  kTithiRead = 1u << 3,
-  kYogaRead = 1u << 4,
-  kKaranaRead = 1u << 5,
-  kCivilDateRead = 1u << 6,
-};
-// The sign of one planet, by its index Sun..Saturn.
-constexpr unsigned PlanetSignRead(int planet) {
-  return 1u << (8 + planet);
-}
 
 // One line per recorded factor of `state`, in the report's order.
 std::vector<FactorInWords> FactorsInWords(const CalculationState& state);

@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-#include "search/local_minute.h"
-#include "search/place_clock.h"
+#include "atlas/local_minute.h"
+#include "atlas/place_clock.h"
+#include "rules/chart_elements.h"
 
 // Where in a window of minutes to put a moment the program suggests: a
 // window's edges are where an element of the chart changes, and the
@@ -11,9 +12,8 @@
 // of a precise ephemeris. A suggestion on an edge would be doubted at once.
 namespace horavela {
 
-// The widest precision margin of the elements, in minutes: away from both
-// edges by that much, a suggestion stands whichever element makes them.
-int WidestPrecisionMargin();
+// Away from both edges by the widest precision margin of the elements
+// (WidestPrecisionMargin), a suggestion stands whichever element makes them.
 
 // The real minute of the window `first`..`last` (universal minutes, `last`
 // its last) nearest to `wanted` that lies at least WidestPrecisionMargin()

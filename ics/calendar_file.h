@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "atlas/local_minute.h"
 #include "engine/calculation_state.h"
 #include "ics/calendar_place.h"
-#include "search/local_minute.h"
 #include "search/muhurta_finder.h"
 
 // Judged moments as iCalendar files (RFC 5545) that any calendar program

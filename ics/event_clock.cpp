@@ -42,16 +42,14 @@ icalproperty* EventClock::TimeProperty(icalproperty_kind kind, std::int64_t utcS
 }
 
 icaltimetype FloatingTime(std::int64_t seconds) {
-  const std::int64_t days = FloorDiv(seconds, 86400);
-  const int secondOfDay = static_cast<int>(seconds - days * 86400);
-  const CivilDate date = CivilFromDays(days);
+  const CivilDateTime clock = CivilFromSeconds(seconds);
   icaltimetype time = icaltime_null_time();
-  time.year = date.year;
-  time.month = date.month;
-  time.day = date.day;
-  time.hour = secondOfDay / 3600;
-  time.minute = secondOfDay / 60 % 60;
-  time.second = secondOfDay % 60;
+  time.year = clock.date.year;
+  time.month = clock.date.month;
+  time.day = clock.date.day;
+  time.hour = clock.hour;
+  time.minute = clock.minute;
+  time.second = clock.second;
   return time;
 }
 

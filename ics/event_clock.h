@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "atlas/local_minute.h"
 #include "ics/calendar_place.h"
-#include "search/local_minute.h"
 
 namespace horavela {
 

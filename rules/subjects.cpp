@@ -2,6 +2,17 @@
 
 namespace horavela {
 
+namespace {
+
+constexpr int kJupiter = 5;  // in the ephemeris order
+
+}  // namespace
+
+// Beyond the Moon, the panchang and the date: the election lagna (the
+// journeys' count from the birth lagna, the sale-time lagna), the table lagna
+// (the journeys' Muhurtha lagna, the trade's tenth house) and the planets (all
+// seven for the trade's tenth house, only Jupiter for a pilgrimage: in the
+// table lagna or nine signs from it).
 const std::array<Subject, kSubjectCount> kSubjects = {{
     {"Naming of The Child or Namakarana", EvaluateNaming},
     {"Tonsuring of Head", EvaluateTonsuring},
@@ -13,7 +24,7 @@ const std::array<Subject, kSubjectCount> kSubjects = {{
     {"Engagement", EvaluateEngagement},
     {"Marriage", EvaluateMarriage},
     {"First Entrance of the Bride", EvaluateBrideEntrance},
-    {"Learning of a Trade", EvaluateTrade},
+    {"Learning of a Trade", EvaluateTrade, kReadsEveryone | kReadsTableLagna | kReadsPlanets},
     {"Learning of any Science", EvaluateScience},
     {"Learning Dance Or Music", EvaluateDanceMusic},
     {"Learning Astrology Or Astronomy", EvaluateAstrology},
@@ -23,9 +34,10 @@ const std::array<Subject, kSubjectCount> kSubjects = {{
     {"Entering a Rented House", EvaluateRentedHouse},
     {"Start On A New Job", EvaluateNewJob},
     {"Start A New Business", EvaluateNewBusiness},
-    {"Domestic Journey", EvaluateDomesticJourney},
-    {"Religious Journey", EvaluateReligiousJourney},
-    {"Foreign Journey", EvaluateForeignJourney},
+    {"Domestic Journey", EvaluateDomesticJourney, kReadsEveryone | kReadsLagna | kReadsTableLagna},
+    {"Religious Journey", EvaluateReligiousJourney,
+     kReadsEveryone | kReadsLagna | kReadsTableLagna | ReadsPlanet(kJupiter)},
+    {"Foreign Journey", EvaluateForeignJourney, kReadsEveryone | kReadsLagna | kReadsTableLagna},
     {"Laying the Foundation", EvaluateFoundation},
     {"Starting the Construction of a House", EvaluateConstruction},
     {"Lending Money", EvaluateLending},
@@ -37,7 +49,7 @@ const std::array<Subject, kSubjectCount> kSubjects = {{
     {"Buying Land", EvaluateBuyingLand},
     {"Selling Land", EvaluateSellingLand},
     {"Buying Item", EvaluateBuyingItem},
-    {"Sell Item", EvaluateSellingItem},
+    {"Sell Item", EvaluateSellingItem, kReadsEveryone | kReadsLagna},
 }};
 
 RuleSet FindRuleSet(std::string_view text) {
@@ -45,6 +57,12 @@ RuleSet FindRuleSet(std::string_view text) {
     if (subject.text == text) return subject.ruleSet;
   }
   return nullptr;
+}
+
+unsigned InputsRead(RuleSet ruleSet) {
+  for (const Subject& subject : kSubjects)
+    if (subject.ruleSet == ruleSet) return subject.reads;
+  return kReadsEveryone;
 }
 
 std::vector<std::string> AllSubjectTexts() {

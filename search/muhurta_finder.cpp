@@ -7,6 +7,8 @@
 #include <thread>
 #include <tuple>
 
+#include "atlas/place_clock.h"
+#include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
 #include "engine/input_check.h"
 #include "engine/lagna_tests.h"
@@ -19,7 +21,6 @@
 #include "rules/charts.h"
 #include "rules/subjects.h"
 #include "search/minute_judge.h"
-#include "search/place_clock.h"
 
 namespace horavela {
 
@@ -122,7 +123,7 @@ bool Reaches(const SearchRequest& request, int minimum, const Evaluation& evalua
 SearchResult Collect(const SearchRequest& request, const SearchControl& control, RunLists&& lists) {
   SearchResult result;
   const int minimum = ResultRank(request.minResult);
-  const PlaceClock clock(request.place, request.zoneAt);
+  const PlaceClock clock(request);
   const std::vector<MinuteInterval> excluded = Merged(OnUniversalClock(clock, request.excluded));
   if (!control.windows) {
     std::size_t count = 0;
@@ -201,19 +202,9 @@ std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {
 std::optional<Problem> CheckRangeAfterBirth(const SearchRequest& request) {
   const MomentEntry& b = request.birth;
   const LocalMinute birth{b.year, b.month, b.day, b.hour, b.minute};
-  MomentEntry end;
-  end.year = static_cast<std::int16_t>(request.to.year);
-  end.month = static_cast<std::int16_t>(request.to.month);
-  end.day = static_cast<std::int16_t>(request.to.day);
-  end.hour = static_cast<std::int16_t>(request.to.hour);
-  end.minute = static_cast<std::int16_t>(request.to.minute);
-  end.place = request.place;
-  if (request.zoneAt) {
-    const ZoneAtMinute zone = request.zoneAt(request.to);
-    end.place.zoneHours = zone.hours;
-    end.place.zoneMinutes = zone.minutes;
-    end.place.dst = zone.dst;
-  }
+  // The last minute on the captions of its first run, whichever run the range ends in.
+  const PlaceClock clock(request);
+  const MomentEntry end = MomentOf(request.to, request.place, clock.ZoneAt(request.to));
   // The range's last minute runs to its 59th second.
   if (UniversalSeconds(end) + 59 >= UniversalSeconds(b)) return std::nullopt;
   return Problem{"to",
@@ -225,13 +216,12 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
                                 const SearchControl& control) {
   // The range's universal minutes: every real minute from the first run of
   // its first clock minute to the last run of its last.
-  const PlaceClock clock(request.place, request.zoneAt);
+  const PlaceClock clock(request);
   const std::int64_t first = clock.UniversalOf(request.from, PlaceClock::Run::First);
   const std::int64_t last = clock.UniversalOf(request.to, PlaceClock::Run::Last);
   // Days since 1970, earlier ones negative, to share out among the threads.
-  auto dayOf = [](std::int64_t minute) { return minute / 1440 - (minute % 1440 < 0 ? 1 : 0); };
-  const std::int64_t firstDay = dayOf(first);
-  const std::int64_t lastDay = dayOf(last);
+  const std::int64_t firstDay = DayOfMinute(first);
+  const std::int64_t lastDay = DayOfMinute(last);
   const std::int64_t dayCount = lastDay - firstDay + 1;
 
   int threads = control.threads > 0

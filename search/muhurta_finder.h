@@ -11,28 +11,14 @@
 #include <tuple>
 #include <vector>
 
+#include "atlas/local_minute.h"
+#include "atlas/place_clock.h"
 #include "engine/calculation_state.h"
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
 #include "engine/problem.h"
-#include "search/local_minute.h"
 
 namespace horavela {
-
-// The zone captions and DST box in force at a local minute, for places whose
-// zone follows a tz-database zone; `exists` is false for a clock minute that
-// a spring-forward change skipped, `repeated` true for one the clocks ran
-// through twice (the captions are then its first run's).
-struct ZoneAtMinute {
-  std::int16_t hours = 0;    // signed, west of Greenwich positive
-  std::int16_t minutes = 0;  // signed, west of Greenwich positive
-  bool dst = false;
-  bool exists = true;
-  bool repeated = false;
-  ZoneAbbreviation abbreviation{};  // the tz zone's name for the offset, where it has one
-  bool operator==(const ZoneAtMinute&) const = default;
-};
-using ZoneProvider = std::function<ZoneAtMinute(const LocalMinute&)>;
 
 // Minutes left out of a search, [first, last] inclusive, as MinuteIndex counts
 // them on the election place's clock.
@@ -46,13 +32,12 @@ struct MinuteInterval {
 // to read, and would only fill memory.
 inline constexpr std::size_t kDefaultMaxWindows = 100000;
 
-struct SearchRequest {
+// The election place is the request's place (ZonedPlace).
+struct SearchRequest : ZonedPlace {
   std::vector<std::string> subjects;  // exact subject texts
   std::string name;
   std::string sex;
   MomentEntry birth;
-  PlaceEntry place;     // the election place; its zone and DST hold unless zoneAt is set
-  ZoneProvider zoneAt;  // optional: the zone minute by minute
   LocalMinute from;
   LocalMinute to;                  // inclusive
   std::string minResult = "Good";  // "Good", "Average" or "Bad"

@@ -1,7 +1,7 @@
 #include "usecases/birth_order.h"
 
+#include "atlas/local_minute.h"
 #include "engine/universal_time.h"
-#include "search/local_minute.h"
 
 namespace horavela {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "atlas/zone_following.h"
 #include "engine/input_check.h"
-#include "search/zone_following.h"
 
 namespace horavela {
 

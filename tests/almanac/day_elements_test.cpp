@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "almanac/day_at_a_glance.h"
+#include "atlas/local_minute.h"
+#include "atlas/zone_following.h"
 #include "calendar/civil_calendar.h"
 #include "rules/charts.h"
-#include "search/local_minute.h"
-#include "search/zone_following.h"
 
 namespace horavela {
 namespace {

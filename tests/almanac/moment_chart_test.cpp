@@ -7,11 +7,11 @@
 
 #include "almanac/day_at_a_glance.h"
 #include "atlas/time_zone_rules.h"
+#include "atlas/zone_following.h"
 #include "engine/ascendant.h"
 #include "engine/moon.h"
 #include "engine/planet_ephemeris.h"
 #include "rules/charts.h"
-#include "search/zone_following.h"
 
 namespace horavela {
 namespace {

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "almanac/day_at_a_glance.h"
+#include "atlas/local_minute.h"
+#include "atlas/place_clock.h"
+#include "atlas/zone_following.h"
 #include "rules/subjects.h"
-#include "search/local_minute.h"
 #include "search/muhurta_finder.h"
-#include "search/place_clock.h"
-#include "search/zone_following.h"
 #include "support/search_request.h"
 
 namespace horavela {
@@ -122,24 +122,57 @@ INSTANTIATE_TEST_SUITE_P(RepeatedHours, SecondRunTest, ::testing::ValuesIn(kChan
 
 // A clock minute's real minute at New York, given as UTC minutes: a repeated
 // one in its first and last run, a skipped one as the first minute after the
-// gap and the last before it.
+// gap and the last before it. The moment that real minute names: the clock
+// time with the captions in force (EST is 5 hours west, EDT the same with
+// the DST box), and the zone in force at the clock minute itself.
 TEST(PlaceClock, NamesTheRealMinutesOfAClockMinute) {
   const PlaceClock clock(kNewYork, Follow("America/New_York"));
   const struct {
     LocalMinute local;
     PlaceClock::Run run;
     LocalMinute utc;
+    LocalMinute named;  // the clock time of the moment at `utc`
+    bool dst;           // its captions' DST box
   } rows[] = {
-      {{2024, 11, 3, 1, 30}, PlaceClock::Run::First, {2024, 11, 3, 5, 30}},
-      {{2024, 11, 3, 1, 30}, PlaceClock::Run::Last, {2024, 11, 3, 6, 30}},
-      {{2024, 11, 3, 2, 30}, PlaceClock::Run::Last, {2024, 11, 3, 7, 30}},
-      {{2024, 3, 10, 2, 30}, PlaceClock::Run::First, {2024, 3, 10, 7, 0}},
-      {{2024, 3, 10, 2, 30}, PlaceClock::Run::Last, {2024, 3, 10, 6, 59}},
+      {{2024, 11, 3, 1, 30},
+       PlaceClock::Run::First,
+       {2024, 11, 3, 5, 30},
+       {2024, 11, 3, 1, 30},
+       true},
+      {{2024, 11, 3, 1, 30},
+       PlaceClock::Run::Last,
+       {2024, 11, 3, 6, 30},
+       {2024, 11, 3, 1, 30},
+       false},
+      {{2024, 11, 3, 2, 30},
+       PlaceClock::Run::Last,
+       {2024, 11, 3, 7, 30},
+       {2024, 11, 3, 2, 30},
+       false},
+      {{2024, 3, 10, 2, 30},
+       PlaceClock::Run::First,
+       {2024, 3, 10, 7, 0},
+       {2024, 3, 10, 3, 0},
+       true},
+      {{2024, 3, 10, 2, 30},
+       PlaceClock::Run::Last,
+       {2024, 3, 10, 6, 59},
+       {2024, 3, 10, 1, 59},
+       false},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(FormatLocalMinute(FromMinuteIndex(clock.UniversalOf(row.local, row.run))),
-              FormatLocalMinute(row.utc))
-        << FormatLocalMinute(row.local);
+    SCOPED_TRACE(FormatLocalMinute(row.local));
+    const std::int64_t universal = clock.UniversalOf(row.local, row.run);
+    EXPECT_EQ(FormatLocalMinute(FromMinuteIndex(universal)), FormatLocalMinute(row.utc));
+    const MomentEntry entry = clock.EntryAt(universal);
+    EXPECT_EQ(FormatLocalMinute({entry.year, entry.month, entry.day, entry.hour, entry.minute}),
+              FormatLocalMinute(row.named));
+    EXPECT_EQ(entry.place.zoneHours, 5);
+    EXPECT_EQ(entry.place.dst, row.dst);
+    // The named clock minute, on its run where the clocks repeat it, reads
+    // on the captions of that run.
+    LocalMinute named = clock.At(universal).local;
+    EXPECT_EQ(clock.ZoneInForce(named).dst, row.dst);
   }
 }
 

@@ -11,7 +11,7 @@
 #include "almanac/day_at_a_glance.h"
 #include "almanac/zone_in_force.h"
 #include "atlas/time_zone_rules.h"
-#include "search/zone_following.h"
+#include "atlas/zone_following.h"
 
 namespace horavela {
 namespace {

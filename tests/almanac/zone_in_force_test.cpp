@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "atlas/time_zone_rules.h"
-#include "search/zone_following.h"
+#include "atlas/zone_following.h"
 
 namespace horavela {
 namespace {

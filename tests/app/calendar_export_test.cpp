@@ -12,8 +12,8 @@
 #include "app/find_times_dialog.h"
 #include "app_test_support.h"
 #include "atlas/time_zone_rules.h"
+#include "atlas/zone_following.h"
 #include "ics/calendar_reading.h"
-#include "search/zone_following.h"
 
 using horavela::CivilToSeconds;
 using horavela::SearchWindow;

@@ -27,14 +27,14 @@
 #include "app/find_times_texts.h"
 #include "app/totals_calendar.h"
 #include "app_test_support.h"
+#include "atlas/place_clock.h"
+#include "atlas/zone_following.h"
 #include "explain/suggested_minute.h"
 #include "judge/calculation_driver.h"
 #include "panchang/panchang.h"
 #include "report/null_sink.h"
 #include "rules/charts.h"
-#include "search/place_clock.h"
 #include "search/windows_csv.h"
-#include "search/zone_following.h"
 #include "support/search_request.h"
 
 using horavela::CalculationState;

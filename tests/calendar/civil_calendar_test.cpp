@@ -32,6 +32,15 @@ TEST(CivilCalendar, DayNumbersAndWeekdaysOfKnownDates) {
     EXPECT_EQ(back.year, row.year);
     EXPECT_EQ(back.month, row.month);
     EXPECT_EQ(back.day, row.day);
+    // The date's first minute and second, and the last ones of the day before.
+    EXPECT_EQ(DayOfMinute(row.days * 1440), row.days);
+    EXPECT_EQ(DayOfMinute(row.days * 1440 - 1), row.days - 1);
+    const CivilDateTime first = CivilFromSeconds(row.days * 86400);
+    EXPECT_EQ(first.date.day, row.day);
+    EXPECT_EQ(first.hour * 3600 + first.minute * 60 + first.second, 0);
+    const CivilDateTime before = CivilFromSeconds(row.days * 86400 - 1);
+    EXPECT_EQ(DaysFromCivil(before.date.year, before.date.month, before.date.day), row.days - 1);
+    EXPECT_EQ(before.hour * 3600 + before.minute * 60 + before.second, 86399);
   }
 }
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "atlas/local_minute.h"
 #include "cli/cli_runner.h"
-#include "search/local_minute.h"
 
 namespace horavela::testing_cli {
 namespace {

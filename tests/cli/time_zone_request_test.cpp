@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "atlas/local_minute.h"
 #include "atlas/tzif_file_builder.h"
 #include "cli/cli_runner.h"
-#include "search/local_minute.h"
 
 namespace horavela::testing_cli {
 namespace {

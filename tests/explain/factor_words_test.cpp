@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "atlas/local_minute.h"
 #include "rules/subjects.h"
-#include "search/local_minute.h"
 #include "support/search_request.h"
 
 namespace horavela {

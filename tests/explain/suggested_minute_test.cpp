@@ -6,8 +6,8 @@
 #include <string>
 
 #include "atlas/time_zone_rules.h"
+#include "atlas/zone_following.h"
 #include "explain/explanation.h"
-#include "search/zone_following.h"
 
 namespace horavela {
 namespace {

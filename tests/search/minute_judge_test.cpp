@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 
+#include "atlas/place_clock.h"
+#include "atlas/zone_following.h"
 #include "engine/ascendant.h"
 #include "engine/planet_ephemeris.h"
 #include "judge/calculation_driver.h"
@@ -188,6 +192,136 @@ TEST(PlanetMotion, EphemerisKeepsWithinTheSearchLimits) {
       EXPECT_LT(fastestBack[i], kPlanetMotions[i].backward);
       EXPECT_LT(swing[i], kPlanetMotions[i].acceleration / 1.5);
     }
+  }
+}
+
+ZoneProvider Follow(const char* zone) {
+  std::string error;
+  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(zone, &error);
+  if (!rules) throw std::runtime_error(error);
+  return ZoneMinuteByMinute(*rules);
+}
+
+// Changes of the chart's elements on days the clocks change: each change the
+// judge finds is where the driver's chart of the moment changes the element's
+// name, and the driver's chart shows no other change over the stretch.
+struct KnownChange {
+  const char* what;
+  ChartElement element;
+  const char* zone;  // followed minute by minute; null: New Delhi's captions
+  int latitude;
+  int longitude;  // east positive
+  LocalMinute from;
+  int hours;
+};
+const KnownChange kKnownChanges[] = {
+    {"nakshatra pada at New Delhi",
+     ChartElement::kNakshatraPada,
+     nullptr,
+     28,
+     77,
+     {2025, 2, 14, 0, 0},
+     24},
+    {"tithi as New York falls back",
+     ChartElement::kTithi,
+     "America/New_York",
+     40,
+     -74,
+     {2024, 11, 2, 12, 0},
+     30},
+    {"karana as New York falls back",
+     ChartElement::kKarana,
+     "America/New_York",
+     40,
+     -74,
+     {2024, 11, 2, 12, 0},
+     30},
+    {"yoga as Sydney springs forward",
+     ChartElement::kYoga,
+     "Australia/Sydney",
+     -33,
+     151,
+     {2024, 10, 6, 0, 0},
+     24},
+    {"Moon sign as London springs forward",
+     ChartElement::kMoonSign,
+     "Europe/London",
+     51,
+     0,
+     {2025, 3, 29, 12, 0},
+     36},
+    {"lagna as London springs forward",
+     ChartElement::kLagna,
+     "Europe/London",
+     51,
+     0,
+     {2025, 3, 30, 0, 0},
+     6},
+};
+
+std::string NameAt(MinuteJudge& judge, std::int64_t minute, ChartElement element) {
+  CalculationState state;
+  state.Input.election = judge.EntryAt(minute);
+  ComputeElectionChart(state);
+  const std::string& name = state.ElectionChart[FactsOf(element).slot];
+  if (element != ChartElement::kNakshatraPada) return name;
+  return name + " " + std::to_string(PadaIndex(state.Moon.MoonLongitude) % 4);
+}
+
+TEST(CrossingSearch, ElementChangesAreWhereTheDriversChartChanges) {
+  for (const KnownChange& row : kKnownChanges) {
+    SCOPED_TRACE(row.what);
+    SearchRequest request = testing::AshaAtNewDelhi({"Marriage"});
+    request.place.latitudeDegrees = static_cast<std::int16_t>(std::abs(row.latitude));
+    request.place.north = row.latitude >= 0;
+    request.place.longitudeDegrees = static_cast<std::int16_t>(std::abs(row.longitude));
+    request.place.east = row.longitude >= 0;
+    if (row.zone) request.zoneAt = Follow(row.zone);
+    const CalculationState birth = MinuteJudge::BirthState(request);
+    MinuteJudge judge(request, birth, SwissEphemeris());
+    const std::int64_t first = judge.clock().UniversalOf(row.from, PlaceClock::Run::First);
+    const std::int64_t last = first + row.hours * 60;
+
+    std::vector<std::int64_t> expected;
+    std::string name = NameAt(judge, first, row.element);
+    for (std::int64_t minute = first + 1; minute <= last; ++minute) {
+      std::string now = NameAt(judge, minute, row.element);
+      if (now != name) expected.push_back(minute);
+      name = std::move(now);
+    }
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(judge.ElementChanges(first, last, row.element), expected);
+  }
+}
+
+// The Sun enters sidereal Capricorn (Makara Sankranti) at 09:03 Indian time
+// on 14 January 2025 and Aries (Mesha Sankranti) at 03:30 on 14 April 2025
+// by the published Lahiri panchang. The planets' ayanamsa here (the Moon's)
+// lies some 20 arc-seconds from that one's, 8 minutes of the Sun's motion:
+// the search finds the minute the Sun's sign changes within 10 of them.
+TEST(CrossingSearch, SankrantisAtTheirPublishedMinutes) {
+  const struct {
+    LocalMinute published;
+    const char* before;
+    const char* after;
+  } rows[] = {
+      {{2025, 1, 14, 9, 3}, "Sag", "Cpr"},
+      {{2025, 4, 14, 3, 30}, "Pis", "Ari"},
+  };
+  const SearchRequest request = testing::AshaAtNewDelhi({"Learning of a Trade"});
+  const CalculationState birth = MinuteJudge::BirthState(request);
+  MinuteJudge judge(request, birth, SwissEphemeris());
+  for (const auto& row : rows) {
+    SCOPED_TRACE(FormatLocalMinute(row.published));
+    const std::int64_t published = judge.clock().UniversalOf(row.published, PlaceClock::Run::First);
+    std::optional<std::int64_t> sunChange;
+    for (std::int64_t minute : judge.PlanetChanges(published - 720, published + 720)) {
+      if (judge.SamplePlanets(minute - 1, PlanetBit(0)).texts[0].substr(3, 3) == row.before &&
+          judge.SamplePlanets(minute, PlanetBit(0)).texts[0].substr(3, 3) == row.after)
+        sunChange = minute;
+    }
+    ASSERT_TRUE(sunChange.has_value());
+    EXPECT_LE(std::abs(*sunChange - published), 10);
   }
 }
 

@@ -1,4 +1,4 @@
-#include "search/zone_following.h"
+#include "atlas/zone_following.h"
 
 #include <memory>
 

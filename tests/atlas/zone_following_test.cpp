@@ -2,7 +2,7 @@
 // the clocks in 2024: the skipped hour is not searched, the repeated hour in
 // both its runs (each real minute once), and each window judges what the driver judges at its
 // minutes on the zone in force then, which is what choosing the window evaluates.
-#include "search/zone_following.h"
+#include "atlas/zone_following.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,13 @@
-#include "search/place_clock.h"
+#include "atlas/place_clock.h"
 
 #include <algorithm>
+#include <functional>
+#include <limits>
 #include <utility>
 #include <vector>
 
 #include "calendar/civil_calendar.h"
+#include "engine/crossing_search.h"
 
 namespace horavela {
 
@@ -31,9 +34,50 @@ int OffsetSecondsOf(const ZoneAtMinute& zone) {
 PlaceClock::PlaceClock(const PlaceEntry& place, ZoneProvider zoneAt)
     : place_(place), zoneAt_(std::move(zoneAt)) {}
 
+PlaceClock::PlaceClock(const ZonedPlace& where) : PlaceClock(where.place, where.zoneAt) {}
+
 ZoneAtMinute PlaceClock::ZoneAt(const LocalMinute& minute) const {
   if (zoneAt_) return zoneAt_(Clock(minute));
   return {place_.zoneHours, place_.zoneMinutes, place_.dst, true, false, {}};
+}
+
+ZoneAtMinute PlaceClock::ZoneInForce(const LocalMinute& minute) const {
+  if (minute.repeated) return At(UniversalOf(minute, Run::First)).zone;
+  return ZoneAt(minute);
+}
+
+MomentEntry MomentOf(const LocalMinute& minute, const PlaceEntry& place) {
+  MomentEntry entry;
+  entry.year = static_cast<std::int16_t>(minute.year);
+  entry.month = static_cast<std::int16_t>(minute.month);
+  entry.day = static_cast<std::int16_t>(minute.day);
+  entry.hour = static_cast<std::int16_t>(minute.hour);
+  entry.minute = static_cast<std::int16_t>(minute.minute);
+  entry.place = place;
+  return entry;
+}
+
+MomentEntry MomentOf(const LocalMinute& minute, const PlaceEntry& place, const ZoneAtMinute& zone) {
+  MomentEntry entry = MomentOf(minute, place);
+  entry.place.zoneHours = zone.hours;
+  entry.place.zoneMinutes = zone.minutes;
+  entry.place.dst = zone.dst;
+  return entry;
+}
+
+MomentEntry PlaceClock::EntryAt(std::int64_t universal) const {
+  const Reading reading = At(universal);
+  return MomentOf(reading.local, place_, reading.zone);
+}
+
+MomentEntry PlaceClock::EntryAt(std::int64_t universal, int& offsetSeconds) const {
+  const Reading reading = At(universal, offsetSeconds);
+  offsetSeconds = OffsetSecondsOf(reading.zone);
+  return MomentOf(reading.local, place_, reading.zone);
+}
+
+MomentEntry PlaceClock::EntryOf(const LocalMinute& minute) const {
+  return MomentOf(minute, place_, ZoneInForce(minute));
 }
 
 namespace {
@@ -93,11 +137,13 @@ std::int64_t PlaceClock::UniversalOf(const LocalMinute& minute, Run run) const {
   if (!zone.exists) {
     // Skipped: the first real minute whose clock reads later, found between
     // an instant that reads earlier and `first`, which reads later.
-    std::int64_t before = first - kLookHours * 60, after = first;
-    while (after - before > 1) {
-      const std::int64_t middle = before + (after - before) / 2;
-      (MinuteIndex(At(middle).local) > clock ? after : before) = middle;
-    }
+    auto readsLater = [&](std::int64_t universal) {
+      return MinuteIndex(At(universal).local) > clock;
+    };
+    const std::int64_t after =
+        Bisect(first - kLookHours * 60, false, first, true, readsLater, std::equal_to<bool>(),
+               [](bool, bool) { return std::numeric_limits<double>::quiet_NaN(); })
+            .minute;
     return run == Run::First ? after : after - 1;
   }
   if (run == Run::First || !zone.repeated) return first;

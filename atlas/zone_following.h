@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "atlas/local_minute.h"
+#include "atlas/place_clock.h"
 #include "atlas/time_zone_rules.h"
 #include "engine/evaluation_input.h"
 #include "engine/problem.h"
-#include "search/local_minute.h"
-#include "search/muhurta_finder.h"
 
 namespace horavela {
 

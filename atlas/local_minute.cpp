@@ -1,4 +1,4 @@
-#include "search/local_minute.h"
+#include "atlas/local_minute.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,16 +13,8 @@ std::int64_t MinuteIndex(const LocalMinute& m) {
 }
 
 LocalMinute FromMinuteIndex(std::int64_t index) {
-  LocalMinute m;
-  const std::int64_t days = FloorDiv(index, 1440);
-  const int minuteOfDay = static_cast<int>(index - days * 1440);
-  const CivilDate date = CivilFromDays(days);
-  m.year = date.year;
-  m.month = date.month;
-  m.day = date.day;
-  m.hour = minuteOfDay / 60;
-  m.minute = minuteOfDay % 60;
-  return m;
+  const CivilDateTime clock = CivilFromSeconds(index * 60);
+  return {clock.date.year, clock.date.month, clock.date.day, clock.hour, clock.minute};
 }
 
 std::string FormatLocalMinute(const LocalMinute& m) {

@@ -1,0 +1,90 @@
+#include "search/judged_runs.h"
+
+#include <memory>
+#include <utility>
+
+namespace horavela {
+
+namespace {
+
+// The cheap numbers first: most judgements that differ differ there.
+bool SameAs(const Judgement& a, const Evaluation& y, const std::string& label) {
+  const Evaluation& x = a.evaluation;
+  return x.TotalScore == y.TotalScore && x.FactorCount == y.FactorCount &&
+         x.ReportFlags == y.ReportFlags && x.FactorPoints == y.FactorPoints &&
+         x.ResultWord == y.ResultWord && x.FactorVerdicts == y.FactorVerdicts && a.label == label;
+}
+
+// A hash of the numbers of an evaluation and the length of its label: cheap,
+// and different for nearly all judgements of one subject.
+std::size_t QuickHash(const Evaluation& evaluation, const std::string& label) {
+  std::size_t hash = label.size();
+  auto mix = [&hash](std::size_t value) { hash = (hash ^ value) * 0x100000001b3ULL; };
+  mix(static_cast<std::uint16_t>(evaluation.TotalScore));
+  mix(static_cast<std::uint16_t>(evaluation.FactorCount));
+  for (std::int16_t points : evaluation.FactorPoints) mix(static_cast<std::uint16_t>(points));
+  for (std::int16_t flag : evaluation.ReportFlags) mix(static_cast<std::uint16_t>(flag));
+  for (const std::string& verdict : evaluation.FactorVerdicts) mix(verdict.size());
+  return hash;
+}
+
+}  // namespace
+
+bool SameJudgement(const Judgement& a, const Judgement& b) {
+  return SameAs(a, b.evaluation, b.label);
+}
+
+void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
+               SharedJudgement judgement) {
+  if (!runs.empty() && runs.back().last + 1 == first &&
+      (runs.back().judgement == judgement || SameJudgement(*runs.back().judgement, *judgement))) {
+    runs.back().last = last;
+    return;
+  }
+  runs.push_back({first, last, std::move(judgement)});
+}
+
+void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
+               Judgement&& judgement) {
+  if (!runs.empty() && runs.back().last + 1 == first &&
+      SameJudgement(*runs.back().judgement, judgement)) {
+    runs.back().last = last;
+    return;
+  }
+  runs.push_back({first, last, std::make_shared<const Judgement>(std::move(judgement))});
+}
+
+RunBook::RunBook(std::size_t subjects, int minimumRank)
+    : minimumRank_(minimumRank), judgements_(subjects) {}
+
+// The subject's judgement equal to `evaluation` and `label`, made and kept on
+// its first appearance.
+SharedJudgement RunBook::Intern(std::size_t subject, const Evaluation& evaluation,
+                                const std::string& label) {
+  auto& seen = judgements_[subject];
+  const std::size_t hash = QuickHash(evaluation, label);
+  const auto [begin, end] = seen.equal_range(hash);
+  for (auto it = begin; it != end; ++it)
+    if (SameAs(*it->second, evaluation, label)) return it->second;
+  auto judgement = std::make_shared<const Judgement>(Judgement{evaluation, label});
+  seen.emplace(hash, judgement);
+  return judgement;
+}
+
+void RunBook::Record(std::size_t subject, std::vector<JudgedRun>& runs, std::int64_t first,
+                     std::int64_t last, const Evaluation& evaluation, const std::string& label) {
+  if (!runs.empty()) {
+    JudgedRun& open = runs.back();
+    if (open.last + 1 == first && SameAs(*open.judgement, evaluation, label)) {
+      open.last = last;
+      return;
+    }
+    if (ResultRank(open.judgement->evaluation.ResultWord) < minimumRank_) {
+      open = {first, last, Intern(subject, evaluation, label)};
+      return;
+    }
+  }
+  runs.push_back({first, last, Intern(subject, evaluation, label)});
+}
+
+}  // namespace horavela

@@ -1,0 +1,23 @@
+#include "search/reference_judgement.h"
+
+#include <string>
+#include <utility>
+
+#include "engine/calculation_state.h"
+#include "rules/charts.h"
+
+namespace horavela {
+
+Judgement JudgeAsEvaluated(const SearchRequest& request, std::size_t subject,
+                           const MomentEntry& election, PlanetEphemeris& ephemeris) {
+  EvaluationInput input;
+  input.subject = request.subjects[subject];
+  input.name = request.name;
+  input.sex = request.sex;
+  input.birth = request.birth;
+  input.election = election;
+  CalculationState state = EvaluatedState(OnCivilWeekday(std::move(input)), ephemeris);
+  return {std::move(state.Result), std::move(state.ResultLabel)};
+}
+
+}  // namespace horavela
