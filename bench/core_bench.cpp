@@ -69,7 +69,7 @@ void BM_ChartsAndStrengths(benchmark::State& bench) {
     minute = static_cast<std::int16_t>((minute + 1) % 60);
     ComputeCharts(state, SwissEphemeris());
     ComputeStrengths(state);
-    benchmark::DoNotOptimize(state.TaraBalaVerdict.data());
+    benchmark::DoNotOptimize(state.TaraBalaVerdict);
   }
 }
 BENCHMARK(BM_ChartsAndStrengths);

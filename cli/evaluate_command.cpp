@@ -78,11 +78,12 @@ ZoneProvider ElectionZones(const ParsedRequest& parsed) {
 Explanation ExplanationFor(const ParsedRequest& parsed, const CalculationState& state) {
   Explanation explanation = ExplainMoment(parsed.input, ElectionZones(parsed), SwissEphemeris());
   const ExplainedWindow& window = explanation.window;
-  if (window.word != state.Result.ResultWord || window.total != state.Result.TotalScore) {
+  if (window.verdict != state.Result.ResultWord || window.total != state.Result.TotalScore) {
     explanation.warnings.push_back(
         "The window follows the civil weekday of the date, which "
         "reads " +
-        window.word + " with a total of " + std::to_string(window.total) + " here.");
+        std::string(NameOf(window.verdict)) + " with a total of " + std::to_string(window.total) +
+        " here.");
   }
   return explanation;
 }

@@ -8,6 +8,7 @@
 
 #include "engine/evaluation_input.h"
 #include "engine/moment_input.h"
+#include "engine/vocabulary.h"
 
 namespace horavela {
 
@@ -126,11 +127,11 @@ constexpr std::array<std::int8_t, kReportFlagCount> NoSelectorFactors() {
 
 // The result of one rule set.
 struct Evaluation {
-  std::vector<std::string> FactorVerdicts;  // 0..N, slot N empty
-  std::vector<std::int16_t> FactorPoints;   // 0..N, slot N zero
+  std::vector<FactorVerdict> FactorVerdicts;  // 0..N, slot N empty
+  std::vector<std::int16_t> FactorPoints;     // 0..N, slot N zero
   std::int16_t TotalScore = 0;
   std::int16_t FactorCount = 0;
-  std::string ResultWord;
+  Verdict ResultWord = Verdict::None;
   std::array<std::int16_t, kReportFlagCount> ReportFlags{};
   // The factor (index into FactorVerdicts) whose outcome set each selector,
   // -1 where none did: the report checks a section's text against it.
@@ -155,8 +156,8 @@ struct CalculationState {
   MomentSnapshot BirthMoment;
   MomentSnapshot ElectionMoment;
 
-  std::string TaraBalaVerdict;
-  std::string ChandraBalaVerdict;
+  Word TaraBalaVerdict = Word::None;
+  Word ChandraBalaVerdict = Word::None;
 
   SpecialYogaState Yogas;
   LagnaTestState Lagna;

@@ -219,7 +219,8 @@ std::size_t QuickHash(const Evaluation& evaluation, const std::string& label) {
   mix(static_cast<std::uint16_t>(evaluation.FactorCount));
   for (std::int16_t points : evaluation.FactorPoints) mix(static_cast<std::uint16_t>(points));
   for (std::int16_t flag : evaluation.ReportFlags) mix(static_cast<std::uint16_t>(flag));
-  for (const std::string& verdict : evaluation.FactorVerdicts) mix(verdict.size());
+  for (const FactorVerdict& verdict : evaluation.FactorVerdicts)
+    mix(static_cast<std::size_t>(verdict.factor) * 8 + static_cast<std::size_t>(verdict.word));
   return hash;
 }
 
@@ -252,7 +253,7 @@ void MinuteJudge::ExtendOrOpen(std::size_t subject, std::vector<JudgedRun>& runs
       open.last = last;
       return;
     }
-    if (ResultRank(open.judgement->evaluation.ResultWord) < minimumRank_) {
+    if (open.judgement->evaluation.ResultWord < minimumVerdict_) {
       open = {first, last, Intern(subject, evaluation, label)};
       return;
     }
@@ -303,7 +304,7 @@ MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& b
     readByAny_ |= reads_.back();
   }
   planetsRead_ = (readByAny_ / ReadsPlanet(0)) & kAllPlanets;
-  minimumRank_ = ResultRank(request.minResult);
+  minimumVerdict_ = VerdictNamed(request.minResult).value_or(Verdict::None);
   judgements_.resize(request.subjects.size());
   const double latitude = request.place.latitudeDegrees + request.place.latitudeMinutes / 60.0;
   lagnaSpan_ = LagnaSpan(latitude);

@@ -196,7 +196,7 @@ class MinuteJudge {
   std::vector<unsigned> reads_;  // per subject
   unsigned readByAny_ = 0;
   PlanetSet planetsRead_ = 0;
-  int minimumRank_ = 0;
+  Verdict minimumVerdict_ = Verdict::None;
   std::int64_t lagnaSpan_ = 1;
   CalculationState birth_;
   CalculationState scratch_;  // for the element probes

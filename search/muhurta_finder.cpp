@@ -36,7 +36,7 @@ using RunLists = std::vector<std::vector<JudgedRun>>;
 class BestWindows {
  public:
   void Offer(const Evaluation& evaluation, std::int64_t minutes, std::size_t index) {
-    ranked_.emplace_back(-ResultRank(evaluation.ResultWord), -evaluation.TotalScore,
+    ranked_.emplace_back(-IndexOf(evaluation.ResultWord), -evaluation.TotalScore,
                          -evaluation.FactorCount, -minutes, index);
     if (ranked_.size() >= kCandidates) KeepBest();
   }
@@ -105,8 +105,8 @@ void PiecesOutside(std::int64_t first, std::int64_t last,
   if (from <= last) take(from, last);
 }
 
-bool Reaches(const SearchRequest& request, int minimum, const Evaluation& evaluation) {
-  if (ResultRank(evaluation.ResultWord) < minimum) return false;
+bool Reaches(const SearchRequest& request, Verdict minimum, const Evaluation& evaluation) {
+  if (evaluation.ResultWord < minimum) return false;
   return !request.minTotal || evaluation.TotalScore >= *request.minTotal;
 }
 
@@ -115,7 +115,7 @@ bool Reaches(const SearchRequest& request, int minimum, const Evaluation& evalua
 // listed.
 SearchResult Collect(const SearchRequest& request, const SearchControl& control, RunLists&& lists) {
   SearchResult result;
-  const int minimum = ResultRank(request.minResult);
+  const Verdict minimum = VerdictNamed(request.minResult).value_or(Verdict::None);
   const PlaceClock clock(request.place, request.zoneAt);
   const std::vector<MinuteInterval> excluded = Merged(OnUniversalClock(clock, request.excluded));
   if (!control.windows) {
@@ -155,20 +155,13 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
 
 }  // namespace
 
-int ResultRank(std::string_view resultWord) {
-  if (resultWord == "Good") return 3;
-  if (resultWord == "Average") return 2;
-  if (resultWord == "Bad") return 1;
-  return 0;
-}
-
 std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {
   if (request.subjects.empty()) return Problem{"subject", messages::NoSubject(), Rule::Missing};
   for (const std::string& subject : request.subjects) {
     if (FindRuleSet(subject) == nullptr)
       return Problem{"subject", messages::UnknownSubject(subject), Rule::UnknownText};
   }
-  if (ResultRank(request.minResult) == 0)
+  if (!VerdictNamed(request.minResult))
     return Problem{"min_result", messages::UnknownResultWord(request.minResult), Rule::UnknownText};
   if (request.maxWindows == 0)
     return Problem{"max_windows", messages::NotAWholeCount(), Rule::OutOfRange};

@@ -53,9 +53,9 @@ struct SearchRequest {
   PlaceEntry place;     // the election place; its zone and DST hold unless zoneAt is set
   ZoneProvider zoneAt;  // optional: the zone minute by minute
   LocalMinute from;
-  LocalMinute to;                  // inclusive
-  std::string minResult = "Good";  // "Good", "Average" or "Bad"
-  std::optional<int> minTotal;     // when set, the total score must reach it too
+  LocalMinute to;                                // inclusive
+  std::string minResult{NameOf(Verdict::Good)};  // the name of a verdict
+  std::optional<int> minTotal;                   // when set, the total score must reach it too
   // Stretches whose minutes are never listed (the kalams a user avoids): a
   // window they cut is listed as the pieces outside them. Any order; they may
   // overlap.
@@ -109,9 +109,6 @@ struct SearchControl {
 };
 
 inline constexpr std::int64_t kMaxSearchMinutes = 10LL * 366 * 1440;
-
-// "Good" 3, "Average" 2, "Bad" 1, anything else 0.
-int ResultRank(std::string_view resultWord);
 
 // The first problem of a request that cannot be searched, named by the
 // field's path in a search request ("place.latitude.degrees", "to.day");

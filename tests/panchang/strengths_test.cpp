@@ -33,7 +33,7 @@ TEST(CalcTaraBala, DistanceBetweenTheStars) {
     s.BirthChart[kNakshatraSlot] = row.birth;
     s.ElectionChart[kNakshatraSlot] = row.election;
     CalcTaraBala(s);
-    EXPECT_EQ(s.TaraBalaVerdict, row.verdict) << row.birth << " / " << row.election;
+    EXPECT_EQ(NameOf(s.TaraBalaVerdict), row.verdict) << row.birth << " / " << row.election;
   }
 }
 
@@ -62,7 +62,7 @@ TEST(CalcChandraBala, SignCountFromTheBirthMoon) {
     s.BirthChart[kMoonSignSlot] = row.birth;
     s.ElectionChart[kMoonSignSlot] = row.election;
     CalcChandraBala(s);
-    EXPECT_EQ(s.ChandraBalaVerdict, row.verdict) << row.birth << " / " << row.election;
+    EXPECT_EQ(NameOf(s.ChandraBalaVerdict), row.verdict) << row.birth << " / " << row.election;
   }
 }
 
