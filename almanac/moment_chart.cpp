@@ -92,8 +92,8 @@ CalculationState MomentState(const DayRequest& request, const LocalMinute& momen
   entry.place.dst = zone.dst;
   CalculationState state;
   state.Moment = MomentInputFrom(entry);
-  CalcAscendant(state);
-  CalcMoon(state);  // leaves state.Time in J2000 centuries, as the planets take it
+  ComputeAscendant(state);
+  ComputeMoon(state);  // leaves state.Time in J2000 centuries, as the planets take it
   return state;
 }
 

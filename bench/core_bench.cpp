@@ -50,9 +50,9 @@ void BM_OneMoment(benchmark::State& bench) {
     // A different minute each time, so nothing can be carried over.
     state.Moment.minute = minute;
     minute = static_cast<std::int16_t>((minute + 1) % 60);
-    CalcAscendant(state);
-    CalcMoon(state);
-    CalcPanchang(state);
+    ComputeAscendant(state);
+    ComputeMoon(state);
+    ComputePanchang(state);
     benchmark::DoNotOptimize(state.Panchang.KaranaIndex);
     benchmark::DoNotOptimize(state.Ascendant.LagnaName.data());
   }

@@ -37,7 +37,7 @@ struct TimeBase {
   double GeoLatitude = 0;    // degrees, north positive
   double JulianDay = 0;      // integer-valued day number of the civil date
   double UniversalTime = 0;  // hours, not folded into 0..24
-  double Centuries = 0;      // Julian centuries from the procedure's epoch
+  double Centuries = 0;      // Julian centuries from the epoch of the last model run
 };
 
 struct AscendantState {
@@ -78,11 +78,11 @@ struct PanchangState {
   std::string ElectionWeekday;
 };
 
-// What the three procedures leave for one moment, kept per moment so the
+// What the ascendant, the Moon and the panchang leave for one moment, kept per moment so the
 // command-line tool and the details pages can show both.
 struct MomentSnapshot {
   MomentInput Input;
-  TimeBase Time;  // Centuries of the J2000 epoch (as CalcMoon leaves it)
+  TimeBase Time;  // Centuries from J2000, the Moon's epoch
   AscendantState Ascendant;
   MoonState Moon;
   PanchangState Panchang;

@@ -165,7 +165,7 @@ void CheckYamaghataYoga(CalculationState& s) {
   s.Yogas.IsYamaghataYoga = FindPair(kYamaghataPairs, ChartWeekday(s), ElectionStar(s)) != nullptr;
 }
 
-void CalcHinduMonth(CalculationState& s) {
+void ComputeHinduMonth(CalculationState& s) {
   const int month = s.Moment.month;
   if (month < 1 || month > 12) return;  // no month name: the old value stays
   const SolarMonthRow& row = kSolarMonths[month - 1];

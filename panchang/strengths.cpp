@@ -29,7 +29,7 @@ constexpr std::array<Word, 9> kTaraVerdicts = {
 
 }  // namespace
 
-void CalcTaraBala(CalculationState& state) {
+void ComputeTaraBala(CalculationState& state) {
   const int birth = PositionIn(kNakshatraNames, state.BirthChart[kNakshatraSlot]);
   const int election = PositionIn(kNakshatraNames, state.ElectionChart[kNakshatraSlot]);
   // The plain distance between the two stars, in either direction, unwrapped.
@@ -37,7 +37,7 @@ void CalcTaraBala(CalculationState& state) {
   state.TaraBalaVerdict = kTaraVerdicts[static_cast<std::size_t>(tara)];
 }
 
-void CalcChandraBala(CalculationState& state) {
+void ComputeChandraBala(CalculationState& state) {
   // The Moon-sign spelling of the charts ("Vrishcika", "Dhanush").
   const int birth = PositionIn(kRashiNames, state.BirthChart[kMoonSignSlot]);
   const int election = PositionIn(kRashiNames, state.ElectionChart[kMoonSignSlot]);

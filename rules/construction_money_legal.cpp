@@ -38,7 +38,7 @@ Outcome AvoidedWeekdayFactor(const CalculationState& s,
 
 // Hindu solar month of the election date; computed right before it is read.
 Outcome HinduMonthFactor(CalculationState& s, std::initializer_list<std::string_view> favourable) {
-  CalcHinduMonth(s);
+  ComputeHinduMonth(s);
   return FirstHolding({{NameIn(s.Yogas.HinduMonth, favourable),
                         {Factor::HinduMonth, Word::Favourable, 1, kCounts, MonthFlag, 2}}},
                       {Factor::HinduMonth, Word::Neutral, 0, kCounts, MonthFlag, 2});

@@ -63,7 +63,7 @@ void EvaluateNewHouse(CalculationState& s) {
                        {WeekdayIn(s, {"Tuesday"}),
                         {Factor::VeryBadWeekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
                       {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
-  CalcHinduMonth(s);
+  ComputeHinduMonth(s);
   run.Record(
       5, FirstHolding({{NameIn(s.Yogas.HinduMonth, {"Vaisakha", "Pausa", "Falguna", "Shravana",
                                                     "Agrahayana", "Jyaistha", "Kartika", "Magha"}),

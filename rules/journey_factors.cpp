@@ -91,7 +91,7 @@ bool ElectionLagnaCountAvoided(CalculationState& s) {
 }
 
 bool MuhurthaLagnaOnBirthRashi(CalculationState& s) {
-  CalcMuhurthaLagna(s);
+  ComputeMuhurthaLagna(s);
   const std::string& lagna = s.Lagna.MuhurthaLagnaName;
   return SameSign(lagna, s.BirthChart[kMoonSignSlot]) && !SameSign(lagna, s.BirthChart[kLagnaSlot]);
 }

@@ -60,7 +60,7 @@ void EvaluateTrade(CalculationState& s) {
                              {Factor::Weekday, Word::Favourable, 0, kCounts, WeekdayFlag, 2}));
   run.Record(4, SaraswatiFactor(s));
   // The tenth house is the house of work: its planets are listed below the result.
-  CalcMuhurthaLagna(s);
+  ComputeMuhurthaLagna(s);
   run.Finish();
 }
 

@@ -348,28 +348,28 @@ void MinuteJudge::LoadMoment(std::int64_t minute) {
 
 MinuteJudge::Probe MinuteJudge::MoonProbe(std::int64_t minute) {
   LoadMoment(minute);
-  CalcMoon(scratch_);
+  ComputeMoon(scratch_);
   const double longitude = scratch_.Moon.MoonLongitude;
   return {NakshatraIndex(longitude) * 16 + SignIndex(longitude), longitude};
 }
 
 MinuteJudge::Probe MinuteJudge::MoonSignProbe(std::int64_t minute) {
   LoadMoment(minute);
-  CalcMoon(scratch_);
+  ComputeMoon(scratch_);
   const double longitude = scratch_.Moon.MoonLongitude;
   return {SignIndex(longitude), longitude};
 }
 
 MinuteJudge::Probe MinuteJudge::PadaProbe(std::int64_t minute) {
   LoadMoment(minute);
-  CalcMoon(scratch_);
+  ComputeMoon(scratch_);
   const double longitude = scratch_.Moon.MoonLongitude;
   return {PadaIndex(longitude), longitude};
 }
 
 MinuteJudge::Probe MinuteJudge::LagnaProbe(std::int64_t minute) {
   LoadMoment(minute);
-  CalcAscendant(scratch_);
+  ComputeAscendant(scratch_);
   const double longitude = scratch_.Ascendant.AscendantLongitude;
   return {SignIndex(longitude), longitude};
 }
@@ -380,7 +380,7 @@ const MinuteJudge::PanchangProbe& MinuteJudge::PanchangAt(std::int64_t minute) {
     if (probe.minute == minute) return probe;
   LoadMoment(minute);
   scratch_.Time = BuildTimeBase(scratch_.Moment);
-  CalcPanchang(scratch_);
+  ComputePanchang(scratch_);
   const PanchangState& p = scratch_.Panchang;
   const PanchangQuantities quantities = PanchangQuantitiesOf(p);
   panchangProbes_.push_back({minute,
@@ -402,15 +402,15 @@ MinuteJudge::Probe MinuteJudge::TithiProbe(std::int64_t minute) {
 
 MinuteJudge::Probe MinuteJudge::TableLagnaProbe(std::int64_t minute) {
   LoadMoment(minute);
-  CalcMuhurthaLagna(scratch_);
+  ComputeMuhurthaLagna(scratch_);
   return {scratch_.Lagna.MuhurthaLagnaNumber, NAN};
 }
 
 MinuteJudge::PlanetSample MinuteJudge::SamplePlanets(std::int64_t minute, PlanetSet planets) {
   // As the driver computes them: the election moment's J2000 time base from
-  // CalcMoon, universal time from the civil date, the Moon's ayanamsa.
+  // ComputeMoon, universal time from the civil date, the Moon's ayanamsa.
   LoadMoment(minute);
-  CalcMoon(scratch_);
+  ComputeMoon(scratch_);
   PlanetSample sample;
   sample.longitudes.fill(NAN);
   const std::optional<PlanetLongitudes> longitudes =

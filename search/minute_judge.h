@@ -39,7 +39,7 @@ enum ReadInput : unsigned {
   kReadsMoon = 1u << 0,        // the Moon's nakshatra and sign (tara and chandra bala)
   kReadsLagna = 1u << 1,       // the ascendant's sign
   kReadsPanchang = 1u << 2,    // tithi, karana, yoga
-  kReadsTableLagna = 1u << 3,  // the rising sign of CalcMuhurthaLagna's table
+  kReadsTableLagna = 1u << 3,  // the rising sign of ComputeMuhurthaLagna's table
   kReadsDate = 1u << 4,        // the civil date and the zone
 };
 // The sign of one planet (index in the ephemeris order), and of all seven.
