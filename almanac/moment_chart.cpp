@@ -82,8 +82,8 @@ std::optional<double> MeanNodeTropicalLongitude(double julianDayUt) {
 CalculationState MomentState(const DayRequest& request, const LocalMinute& moment) {
   CalculationState state;
   state.Moment = MomentInputFrom(PlaceClock(request).EntryOf(moment));
-  CalcAscendant(state);
-  CalcMoon(state);  // leaves state.Time in J2000 centuries, as the planets take it
+  ComputeAscendant(state);
+  ComputeMoon(state);  // leaves state.Time in J2000 centuries, as the planets take it
   return state;
 }
 

@@ -76,13 +76,15 @@ QColor ChoghadiyaColour(const std::string& name) {
 TimelineRow VerdictRow(const DayAtAGlance& day, const LocalMinute& midnight) {
   TimelineRow row{"Verdict", {}};
   for (const SearchWindow& window : day.verdicts) {
-    const std::string& word = window.evaluation().ResultWord;
-    if (word != "Good" && word != "Average") continue;  // a bad stretch stays blank
+    const Verdict verdict = window.evaluation().ResultWord;
+    if (verdict < Verdict::Average) continue;  // a bad stretch stays blank
+    const std::string word(NameOf(verdict));
     const LocalTime from{window.first.year, window.first.month,  window.first.day,
                          window.first.hour, window.first.minute, 0};
     const LocalMinute end = FromMinuteIndex(MinuteIndex(window.last) + 1);
     const LocalTime to{end.year, end.month, end.day, end.hour, end.minute, 0};
-    row.cells.push_back(CellOf(midnight, {word, from, to}, word == "Good" ? kGood : kAverage));
+    row.cells.push_back(
+        CellOf(midnight, {word, from, to}, verdict == Verdict::Good ? kGood : kAverage));
   }
   return row;
 }

@@ -164,7 +164,7 @@ QString WindowLine(const SearchWindow& window) {
   return QString("%1 %2 \u2013 %3%4  %5  %6 %7  total %8")
       .arg(firstDay.toString("yyyy-MM-dd"), Clock(window.first), Clock(window.last))
       .arg(later, -3)
-      .arg(FromStd(window.evaluation().ResultWord), -7)
+      .arg(FromStd(std::string(NameOf(window.evaluation().ResultWord))), -7)
       .arg(factors, 2)
       .arg(factors == 1 ? "factor " : "factors")
       .arg(window.evaluation().TotalScore, 2);
@@ -602,14 +602,14 @@ void FindTimesDialog::ShowResult() {
                   QString("%1 %2 \u2013 %3%4")
                       .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
                            Clock(window.last), days > 0 ? QString(" +%1").arg(days) : QString()));
-    item->setText(kResultColumn, FromStd(evaluation.ResultWord));
+    item->setText(kResultColumn, FromStd(std::string(NameOf(evaluation.ResultWord))));
     item->setText(kTotalColumn, QString::number(evaluation.TotalScore));
     item->setText(kFactorsColumn, QString::number(evaluation.FactorCount));
     item->setText(kMinutesColumn, QString::number(window.minutes));
     for (const int column : {kTotalColumn, kFactorsColumn, kMinutesColumn})
       item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     item->setData(kTimeColumn, kSortRole, static_cast<qlonglong>(i));
-    item->setData(kResultColumn, kSortRole, ResultRank(evaluation.ResultWord));
+    item->setData(kResultColumn, kSortRole, IndexOf(evaluation.ResultWord));
     item->setData(kTotalColumn, kSortRole, static_cast<int>(evaluation.TotalScore));
     item->setData(kFactorsColumn, kSortRole, static_cast<int>(evaluation.FactorCount));
     item->setData(kMinutesColumn, kSortRole, static_cast<qlonglong>(window.minutes));
@@ -724,10 +724,10 @@ void FindTimesDialog::ColourCalendar() {
   for (const auto& [day, window] : bestOfDay) {
     colouredDays_.push_back(day);
     totals[day] = window->evaluation().TotalScore;
-    const int r = ResultRank(window->evaluation().ResultWord);
-    if (r < ResultRank("Average")) continue;
+    const Verdict verdict = window->evaluation().ResultWord;
+    if (verdict < Verdict::Average) continue;
     QTextCharFormat format;
-    format.setBackground(r >= ResultRank("Good") ? kGoodDay : kAverageDay);
+    format.setBackground(verdict == Verdict::Good ? kGoodDay : kAverageDay);
     format.setForeground(Qt::black);
     format.setFontWeight(QFont::Bold);
     calendar_->setDateTextFormat(day, format);

@@ -51,11 +51,11 @@ void InsertFactorTable(QTextCursor& cursor, const CalculationState& state) {
   const Evaluation& result = state.Result;
   QStringList factors, verdicts, points;
   for (std::size_t i = 0; i < result.FactorVerdicts.size(); ++i) {
-    const std::string& verdict = result.FactorVerdicts[i];
+    const FactorVerdict& verdict = result.FactorVerdicts[i];
     if (verdict.empty()) continue;
-    const VerdictParts parts = SplitVerdict(verdict);
-    factors << (parts.prefix.empty() ? FromStd(state.Input.subject) : FromStd(parts.prefix));
-    verdicts << FromStd(parts.word);
+    factors << (verdict.factor == Factor::Whole ? FromStd(state.Input.subject)
+                                                : FromStd(NameOf(verdict.factor)));
+    verdicts << FromStd(NameOf(verdict.word));
     points << QString::number(i < result.FactorPoints.size() ? result.FactorPoints[i] : 0);
   }
   QTextTableFormat format;
@@ -70,7 +70,8 @@ void InsertFactorTable(QTextCursor& cursor, const CalculationState& state) {
   for (int i = 0; i < factors.size(); ++i)
     InsertRow(table, i + 1, {factors[i], verdicts[i], points[i]}, false);
   InsertRow(table, static_cast<int>(factors.size()) + 1,
-            {texts::kSummaryTotal, FromStd(result.ResultWord), QString::number(result.TotalScore)},
+            {texts::kSummaryTotal, FromStd(NameOf(result.ResultWord)),
+             QString::number(result.TotalScore)},
             true);
   cursor.movePosition(QTextCursor::End);
 }

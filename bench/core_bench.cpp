@@ -52,9 +52,9 @@ void BM_OneMoment(benchmark::State& bench) {
     // A different minute each time, so nothing can be carried over.
     state.Moment.minute = minute;
     minute = static_cast<std::int16_t>((minute + 1) % 60);
-    CalcAscendant(state);
-    CalcMoon(state);
-    CalcPanchang(state);
+    ComputeAscendant(state);
+    ComputeMoon(state);
+    ComputePanchang(state);
     benchmark::DoNotOptimize(state.Panchang.KaranaIndex);
     benchmark::DoNotOptimize(state.Ascendant.LagnaName.data());
   }
@@ -71,7 +71,7 @@ void BM_ChartsAndStrengths(benchmark::State& bench) {
     minute = static_cast<std::int16_t>((minute + 1) % 60);
     ComputeCharts(state, SwissEphemeris());
     ComputeStrengths(state);
-    benchmark::DoNotOptimize(state.TaraBalaVerdict.data());
+    benchmark::DoNotOptimize(state.TaraBalaVerdict);
   }
 }
 BENCHMARK(BM_ChartsAndStrengths);

@@ -18,7 +18,7 @@ EvaluationInput MomentReading(const std::string& subject, const std::string& wor
   request.to = {2025, 3, 14, 23, 59};
   request.minResult = "Bad";
   for (const SearchWindow& window : FindMuhurtaWindows(request, SwissEphemeris()).windows) {
-    if (window.evaluation().ResultWord != word) continue;
+    if (NameOf(window.evaluation().ResultWord) != word) continue;
     return testing::InputAtMinute(request,
                                   FromMinuteIndex(MinuteIndex(window.first) + window.minutes / 2));
   }

@@ -84,7 +84,7 @@ ordered_json VerdictsJson(const std::vector<SearchWindow>& windows) {
     item["subject"] = window.subject;
     item["from"] = FormatLocalMinute(window.first);
     item["to"] = FormatLocalMinute(window.last);
-    item["result"] = window.evaluation().ResultWord;
+    item["result"] = NameOf(window.evaluation().ResultWord);
     item["total"] = window.evaluation().TotalScore;
     list.push_back(std::move(item));
   }

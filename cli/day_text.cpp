@@ -77,7 +77,7 @@ void WriteVerdicts(const std::vector<SearchWindow>& windows, std::ostream& out) 
   out << "Verdicts:\n";
   for (const SearchWindow& window : windows) {
     out << "  " << FormatLocalMinute(window.first) << " to " << FormatLocalMinute(window.last)
-        << "  " << window.subject << ": " << window.evaluation().ResultWord << ", total "
+        << "  " << window.subject << ": " << NameOf(window.evaluation().ResultWord) << ", total "
         << window.evaluation().TotalScore << '\n';
   }
 }

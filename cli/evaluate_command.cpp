@@ -76,11 +76,12 @@ ZoneProvider ElectionZones(const ParsedRequest& parsed) {
 // picked by hand that changes the verdict is said, not hidden.
 Explanation WithWeekdayWarning(Explanation explanation, const CalculationState& state) {
   const ExplainedWindow& window = explanation.window;
-  if (window.word != state.Result.ResultWord || window.total != state.Result.TotalScore) {
+  if (window.verdict != state.Result.ResultWord || window.total != state.Result.TotalScore) {
     explanation.warnings.push_back(
         "The window follows the civil weekday of the date, which "
         "reads " +
-        window.word + " with a total of " + std::to_string(window.total) + " here.");
+        std::string(NameOf(window.verdict)) + " with a total of " + std::to_string(window.total) +
+        " here.");
   }
   return explanation;
 }

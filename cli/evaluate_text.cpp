@@ -33,8 +33,8 @@ std::string WindowLine(const ExplainedWindow& window) {
 
 void WriteBetter(const char* label, const std::optional<BetterMoment>& better, std::ostream& out) {
   if (!better) return;
-  out << label << FormatLocalMinute(better->minute) << ", " << better->window.word << " (total "
-      << better->window.total << ")\n";
+  out << label << FormatLocalMinute(better->minute) << ", " << NameOf(better->window.verdict)
+      << " (total " << better->window.total << ")\n";
 }
 
 void WriteExplanation(const Explanation& explanation, std::ostream& out) {
@@ -57,7 +57,7 @@ std::string EvaluateText(const CalculationState& state, const Explanation* expla
   std::ostringstream out;
   const Evaluation& result = state.Result;
   out << Heading(state.Input) << '\n';
-  out << "Verdict: " << result.ResultWord << ", total " << result.TotalScore << " from "
+  out << "Verdict: " << NameOf(result.ResultWord) << ", total " << result.TotalScore << " from "
       << result.FactorCount << " factors\n";
   if (explanation != nullptr) WriteExplanation(*explanation, out);
   std::vector<std::string> all = warnings;

@@ -21,7 +21,7 @@ nlohmann::ordered_json BetterJson(const std::optional<BetterMoment>& better) {
   if (!better) return nullptr;
   return {{"minute", FormatLocalMinute(better->minute)},
           {"window", WindowJson(better->window)},
-          {"result", better->window.word},
+          {"result", NameOf(better->window.verdict)},
           {"total", better->window.total}};
 }
 

@@ -46,11 +46,11 @@ ordered_json Moment(const Chart& chart, const MomentSnapshot& snapshot) {
 ordered_json EvaluationObject(const CalculationState& state) {
   const Evaluation& result = state.Result;
   ordered_json evaluation;
-  evaluation["factor_verdicts"] = JsonArray(result.FactorVerdicts);
+  evaluation["factor_verdicts"] = VerdictTexts(result.FactorVerdicts);
   evaluation["factor_points"] = JsonArray(result.FactorPoints);
   evaluation["factor_count"] = result.FactorCount;
   evaluation["total_score"] = result.TotalScore;
-  evaluation["result_word"] = result.ResultWord;
+  evaluation["result_word"] = NameOf(result.ResultWord);
   evaluation["report_flags"] = JsonArray(result.ReportFlags);
   evaluation["result_label"] = state.ResultLabel;
   return evaluation;
@@ -68,13 +68,19 @@ ordered_json Report(const std::string& text, const std::vector<ReportSectionSumm
 
 }  // namespace
 
+ordered_json VerdictTexts(const std::vector<FactorVerdict>& verdicts) {
+  ordered_json array = ordered_json::array();
+  for (const FactorVerdict& verdict : verdicts) array.push_back(TextOf(verdict));
+  return array;
+}
+
 ordered_json BuildResponse(const CalculationState& state, const std::string& reportText,
                            const std::vector<ReportSectionSummary>& sections) {
   ordered_json response;
   response["birth"] = Moment(state.BirthChart, state.BirthMoment);
   response["election"] = Moment(state.ElectionChart, state.ElectionMoment);
-  response["tara_bala"] = state.TaraBalaVerdict;
-  response["chandra_bala"] = state.ChandraBalaVerdict;
+  response["tara_bala"] = NameOf(state.TaraBalaVerdict);
+  response["chandra_bala"] = NameOf(state.ChandraBalaVerdict);
   response["planet_signs"] = JsonArray(state.Lagna.PlanetSigns);
   response["evaluation"] = EvaluationObject(state);
   response["report"] = Report(reportText, sections);

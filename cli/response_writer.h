@@ -30,6 +30,9 @@ nlohmann::ordered_json JsonArray(const Container& values) {
   return array;
 }
 
+// The verdicts as the report prints them, an empty slot as "".
+nlohmann::ordered_json VerdictTexts(const std::vector<FactorVerdict>& verdicts);
+
 // One JSON text. Doubles are written so that reading them back gives the very
 // same double; text that is not valid UTF-8 is replaced, never fatal.
 std::string Serialize(const nlohmann::ordered_json& response, bool pretty);

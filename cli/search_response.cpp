@@ -19,10 +19,10 @@ ordered_json WindowJson(const SearchWindow& window) {
   w["from"] = FormatLocalMinute(window.first);
   w["to"] = FormatLocalMinute(window.last);
   w["minutes"] = window.minutes;
-  w["result_word"] = window.evaluation().ResultWord;
+  w["result_word"] = NameOf(window.evaluation().ResultWord);
   w["factor_count"] = window.evaluation().FactorCount;
   w["total_score"] = window.evaluation().TotalScore;
-  w["factor_verdicts"] = JsonArray(window.evaluation().FactorVerdicts);
+  w["factor_verdicts"] = VerdictTexts(window.evaluation().FactorVerdicts);
   w["factor_points"] = JsonArray(window.evaluation().FactorPoints);
   return w;
 }

@@ -10,8 +10,8 @@ namespace {
 
 void WriteWindow(const SearchWindow& window, std::ostream& out) {
   out << "  " << FormatLocalMinute(window.first) << " to " << FormatLocalMinute(window.last) << "  "
-      << window.evaluation().ResultWord << ", total " << window.evaluation().TotalScore << ", "
-      << window.minutes << " min\n";
+      << NameOf(window.evaluation().ResultWord) << ", total " << window.evaluation().TotalScore
+      << ", " << window.minutes << " min\n";
 }
 
 }  // namespace

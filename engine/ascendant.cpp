@@ -61,7 +61,7 @@ double TropicalAscendant(double localSiderealDegrees, double obliquity, double l
   return ReduceBelowTurn(a * kRadiansToDegrees, 360);
 }
 
-void CalcAscendant(CalculationState& state) {
+void ComputeAscendant(CalculationState& state) {
   state.Time = BuildTimeBase(state.Moment);
   TimeBase& time = state.Time;
   time.Centuries = (time.JulianDay - 2415020 + time.UniversalTime / 24 - 0.5) / 36525;

@@ -27,6 +27,6 @@ double LocalSiderealAngle(double centuriesFrom1900, double universalTime, double
 double TropicalAscendant(double localSiderealDegrees, double obliquity, double latitude);
 
 // The ascendant (lagna) of state.Moment; writes state.Time and state.Ascendant.
-void CalcAscendant(CalculationState& state);
+void ComputeAscendant(CalculationState& state);
 
 }  // namespace horavela

@@ -8,6 +8,7 @@
 
 #include "engine/evaluation_input.h"
 #include "engine/moment_input.h"
+#include "engine/vocabulary.h"
 
 namespace horavela {
 
@@ -38,7 +39,7 @@ struct TimeBase {
   double GeoLatitude = 0;    // degrees, north positive
   double JulianDay = 0;      // integer-valued day number of the civil date
   double UniversalTime = 0;  // hours, not folded into 0..24
-  double Centuries = 0;      // Julian centuries from the procedure's epoch
+  double Centuries = 0;      // Julian centuries from the epoch of the last model run
 };
 
 struct AscendantState {
@@ -79,11 +80,11 @@ struct PanchangState {
   std::string ElectionWeekday;
 };
 
-// What the three procedures leave for one moment, kept per moment so the
+// What the ascendant, the Moon and the panchang leave for one moment, kept per moment so the
 // command-line tool and the details pages can show both.
 struct MomentSnapshot {
   MomentInput Input;
-  TimeBase Time;  // Centuries of the J2000 epoch (as CalcMoon leaves it)
+  TimeBase Time;  // Centuries from J2000, the Moon's epoch
   AscendantState Ascendant;
   MoonState Moon;
   PanchangState Panchang;
@@ -128,11 +129,11 @@ constexpr std::array<std::int8_t, kReportFlagCount> NoSelectorFactors() {
 
 // The result of one rule set.
 struct Evaluation {
-  std::vector<std::string> FactorVerdicts;  // 0..N, slot N empty
-  std::vector<std::int16_t> FactorPoints;   // 0..N, slot N zero
+  std::vector<FactorVerdict> FactorVerdicts;  // 0..N, slot N empty
+  std::vector<std::int16_t> FactorPoints;     // 0..N, slot N zero
   std::int16_t TotalScore = 0;
   std::int16_t FactorCount = 0;
-  std::string ResultWord;
+  Verdict ResultWord = Verdict::None;
   std::array<std::int16_t, kReportFlagCount> ReportFlags{};
   // The factor (index into FactorVerdicts) whose outcome set each selector,
   // -1 where none did: the report checks a section's text against it.
@@ -157,8 +158,8 @@ struct CalculationState {
   MomentSnapshot BirthMoment;
   MomentSnapshot ElectionMoment;
 
-  std::string TaraBalaVerdict;
-  std::string ChandraBalaVerdict;
+  Word TaraBalaVerdict = Word::None;
+  Word ChandraBalaVerdict = Word::None;
 
   SpecialYogaState Yogas;
   LagnaTestState Lagna;

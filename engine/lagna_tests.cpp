@@ -69,7 +69,7 @@ void CountFromBirthLagna(const CalculationState& state, std::int16_t& count) {
   }
 }
 
-void CalcMuhurthaLagna(CalculationState& state) {
+void ComputeMuhurthaLagna(CalculationState& state) {
   const MomentInput& m = state.Moment;
   LagnaTestState& lagna = state.Lagna;
   if (m.month >= 1 && m.month <= 12) {

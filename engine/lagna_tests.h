@@ -13,9 +13,9 @@ void CountFromBirthLagna(const CalculationState& state, std::int16_t& count);
 // The table lagna of the election date and clock time, the sign tenth from it,
 // the planets placed there and whether Jupiter rises (reads state.Moment and
 // state.Lagna.PlanetSigns; writes state.Lagna).
-void CalcMuhurthaLagna(CalculationState& state);
+void ComputeMuhurthaLagna(CalculationState& state);
 
-// Whether Jupiter stands nine signs from the table lagna; run after CalcMuhurthaLagna.
+// Whether Jupiter stands nine signs from the table lagna; run after ComputeMuhurthaLagna.
 void CheckJupiterInNinth(CalculationState& state);
 
 }  // namespace horavela

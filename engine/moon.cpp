@@ -145,7 +145,7 @@ int SignIndex(double siderealLongitude) {
   return FloorIndex(std::floor(IntoCircle(siderealLongitude)) / 30, 12);
 }
 
-void CalcMoon(CalculationState& state) {
+void ComputeMoon(CalculationState& state) {
   state.Time = BuildTimeBase(state.Moment);
   TimeBase& time = state.Time;
   time.Centuries = (time.JulianDay - 2451545 + time.UniversalTime / 24 - 0.5) / 36525;

@@ -28,7 +28,7 @@ int NakshatraIndex(double siderealLongitude);
 int SignIndex(double siderealLongitude);
 
 // The sidereal Moon of state.Moment; writes state.Time (J2000 centuries) and state.Moon.
-void CalcMoon(CalculationState& state);
+void ComputeMoon(CalculationState& state);
 
 // The nakshatra, the sign and their lords of moon.MoonLongitude.
 void NameMoonLongitude(MoonState& moon);

@@ -19,7 +19,7 @@ double JulianDayNumber(double month, double day, double year);
 double ArcTan2(double y, double x);
 
 // Local time, zone, coordinates, Julian day and universal time of a moment.
-// Centuries are left 0: each procedure counts them from its own epoch.
+// Centuries are left 0: the ascendant and the Moon count them from epochs of their own.
 // The zone is signed, west positive, so universal time = local + zone, with
 // daylight saving taking one hour off the zone.
 TimeBase BuildTimeBase(const MomentInput& moment);

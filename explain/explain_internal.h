@@ -46,7 +46,7 @@ class RunsAround {
   std::vector<JudgedRun> runs_;
 };
 
-int RankOf(const JudgedRun& run);
+Verdict VerdictOf(const JudgedRun& run);
 ExplainedWindow WindowOf(const PlaceClock& clock, const JudgedRun& run);
 
 // An element of the chart around the moment, with its neighbours' names.

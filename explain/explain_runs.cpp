@@ -66,8 +66,8 @@ std::size_t RunsAround::IndexOf(std::int64_t minute) const {
   return static_cast<std::size_t>(found - runs_.begin());
 }
 
-int RankOf(const JudgedRun& run) {
-  return ResultRank(run.judgement->evaluation.ResultWord);
+Verdict VerdictOf(const JudgedRun& run) {
+  return run.judgement->evaluation.ResultWord;
 }
 
 ExplainedWindow WindowOf(const PlaceClock& clock, const JudgedRun& run) {

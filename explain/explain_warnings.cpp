@@ -85,20 +85,21 @@ std::vector<std::string> VerdictWarnings(const RunsAround& runs, std::int64_t mo
   const std::vector<JudgedRun>& list = runs.runs();
   const std::size_t own = runs.IndexOf(moment);
   if (own == list.size()) return warnings;
-  const std::string& word = list[own].judgement->evaluation.ResultWord;
+  const Verdict word = list[own].judgement->evaluation.ResultWord;
   // The last change of word at or before the moment, within the reach.
   for (std::size_t i = own; i > 0 && list[i].first >= moment - kVerdictReach; --i) {
-    const std::string& earlier = list[i - 1].judgement->evaluation.ResultWord;
+    const Verdict earlier = list[i - 1].judgement->evaluation.ResultWord;
     if (earlier == word) continue;
-    warnings.push_back("The verdict changes from " + earlier + " to " + word + " at " +
+    warnings.push_back("The verdict changes from " + std::string(NameOf(earlier)) + " to " +
+                       std::string(NameOf(word)) + " at " +
                        At(runs.clock(), list[i].first, moment) +
                        DistanceText(list[i].first, moment) + ".");
     break;
   }
   for (std::size_t i = own + 1; i < list.size() && list[i].first <= moment + kVerdictReach; ++i) {
-    const std::string& later = list[i].judgement->evaluation.ResultWord;
+    const Verdict later = list[i].judgement->evaluation.ResultWord;
     if (later == word) continue;
-    warnings.push_back("The verdict changes to " + later + " at " +
+    warnings.push_back("The verdict changes to " + std::string(NameOf(later)) + " at " +
                        At(runs.clock(), list[i].first, moment) +
                        DistanceText(list[i].first, moment) + ".");
     break;

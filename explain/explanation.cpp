@@ -12,8 +12,8 @@ namespace horavela {
 
 namespace {
 
-using explain_detail::RankOf;
 using explain_detail::RunsAround;
+using explain_detail::VerdictOf;
 using explain_detail::WindowOf;
 
 SearchRequest RequestFor(const EvaluationInput& input, const ZoneProvider& zoneAt) {
@@ -49,11 +49,11 @@ std::size_t CoverOwnWindow(RunsAround& runs, std::int64_t moment) {
 
 // The nearest run before the moment's own that reads a better word, whole
 // unless it runs past the reach.
-std::optional<BetterMoment> BetterBefore(RunsAround& runs, std::int64_t moment, int rank) {
+std::optional<BetterMoment> BetterBefore(RunsAround& runs, std::int64_t moment, Verdict own) {
   for (;;) {
     const std::vector<JudgedRun>& list = runs.runs();
     std::size_t i = runs.IndexOf(moment);
-    while (i > 0 && RankOf(list[i - 1]) <= rank) --i;
+    while (i > 0 && VerdictOf(list[i - 1]) <= own) --i;
     if (i > 0) {
       const bool cut = i == 1 && list.front().first == runs.lo();
       if (cut && runs.GrowBefore()) continue;
@@ -63,11 +63,11 @@ std::optional<BetterMoment> BetterBefore(RunsAround& runs, std::int64_t moment, 
   }
 }
 
-std::optional<BetterMoment> BetterAfter(RunsAround& runs, std::int64_t moment, int rank) {
+std::optional<BetterMoment> BetterAfter(RunsAround& runs, std::int64_t moment, Verdict own) {
   for (;;) {
     const std::vector<JudgedRun>& list = runs.runs();
     std::size_t i = runs.IndexOf(moment) + 1;
-    while (i < list.size() && RankOf(list[i]) <= rank) ++i;
+    while (i < list.size() && VerdictOf(list[i]) <= own) ++i;
     if (i < list.size()) {
       const bool cut = i + 1 == list.size() && list.back().last == runs.hi();
       if (cut && runs.GrowAfter()) continue;
@@ -124,13 +124,13 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   if (!judge.clock().ZoneAt(request.from).exists) return explanation;  // a skipped minute
   RunsAround runs(judge, moment);
   if (runs.IndexOf(moment) == runs.runs().size()) return explanation;
-  const int rank = RankOf(runs.runs()[CoverOwnWindow(runs, moment)]);
-  if (rank >= ResultRank("Good")) {
+  const Verdict own = VerdictOf(runs.runs()[CoverOwnWindow(runs, moment)]);
+  if (own == Verdict::Good) {
     explanation.bestOfDay = BestOfDay(runs, moment);
     explanation.noneBetter = !explanation.bestOfDay;
-  } else if (rank > 0) {  // none when the rule set stopped at its year precondition
-    explanation.before = BetterBefore(runs, moment, rank);
-    explanation.after = BetterAfter(runs, moment, rank);
+  } else if (own != Verdict::None) {  // none when the rule set stopped at its year precondition
+    explanation.before = BetterBefore(runs, moment, own);
+    explanation.after = BetterAfter(runs, moment, own);
     explanation.noneBetter = !explanation.before && !explanation.after;
   }
   explanation.window = WindowOf(runs.clock(), runs.runs()[runs.IndexOf(moment)]);

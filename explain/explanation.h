@@ -23,7 +23,7 @@ inline constexpr std::int64_t kExplainReachMinutes = 7 * 1440;
 struct ExplainedWindow {
   LocalMinute from;
   LocalMinute to;
-  std::string word;  // "Good", "Average" or "Bad"
+  Verdict verdict = Verdict::None;
   int total = 0;
   int factors = 0;
   std::int64_t minutes = 0;
@@ -53,6 +53,7 @@ struct FactorInWords {
   std::string verdict;
   int points = 0;
   std::string line;
+  Factor factor = Factor::None;
 };
 
 struct Explanation {

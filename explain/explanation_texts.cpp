@@ -18,16 +18,17 @@ BetterLine Line(const char* lead, const BetterMoment& better, const LocalMinute&
 }  // namespace
 
 std::string WindowSentence(const ExplainedWindow& window, const LocalMinute& moment) {
-  if (window.word.empty()) return {};
+  if (window.verdict == Verdict::None) return {};
   const LocalMinute& from = window.from;
   const LocalMinute& to = window.to;
   const bool oneDate = from.year == to.year && from.month == to.month && from.day == to.day;
   if (!oneDate)
-    return window.word + " from " + ClockText(from, moment) + " to " + ClockText(to, moment);
+    return std::string(NameOf(window.verdict)) + " from " + ClockText(from, moment) + " to " +
+           ClockText(to, moment);
   // A window within one other date names it once, at the end.
   const std::string end = ClockText(to, moment);
   const std::string start = ClockText(from, to);
-  return window.word + " from " + start + " to " + end;
+  return std::string(NameOf(window.verdict)) + " from " + start + " to " + end;
 }
 
 std::vector<BetterLine> BetterLines(const Explanation& explanation, const LocalMinute& moment) {
@@ -38,7 +39,7 @@ std::vector<BetterLine> BetterLines(const Explanation& explanation, const LocalM
     lines.push_back(Line("Best of the day: ", *explanation.bestOfDay, moment));
   if (!explanation.noneBetter) return lines;
   // Nothing to move to: the line says where the search looked.
-  const bool good = explanation.window.word == "Good";
+  const bool good = explanation.window.verdict == Verdict::Good;
   lines.push_back({std::nullopt, good ? "No window of this day reads better."
                                       : "Nothing reads better within 7 days either way."});
   return lines;

@@ -12,7 +12,7 @@ namespace horavela {
 
 namespace {
 
-using namespace factor_values;
+namespace fv = factor_values;
 
 // How a factor's line reads after "<prefix>: ".
 enum class Phrase {
@@ -22,59 +22,60 @@ enum class Phrase {
 };
 
 struct FactorRow {
-  std::string_view prefix;
+  Factor factor;
   unsigned reads;
-  ValueOf value;
+  fv::ValueOf value;
   Phrase phrase;
 };
 
 constexpr unsigned kJupiterRead = PlanetSignRead(5);
 constexpr unsigned kWeekdayStar = kCivilDateRead | kNakshatraRead;
 
-// Every prefix the rule sets write, spelt as they write it.
+// Every factor the rule sets write, each with its wording.
 const FactorRow kFactorRows[] = {
-    {"Tara Stength", kNakshatraRead, TaraCount, Phrase::kFound},
-    {"Tara Strength", kNakshatraRead, TaraCount, Phrase::kFound},
-    {"Moon Stength", kMoonSignRead, MoonSignCount, Phrase::kFound},
-    {"Moon Strength", kMoonSignRead, MoonSignCount, Phrase::kFound},
-    {"Nakshatra", kNakshatraRead, Nakshatra, Phrase::kCounted},
-    {"Good Nakshatra", kNakshatraRead, Nakshatra, Phrase::kCounted},
-    {"Bad Nakshatra", kNakshatraRead, Nakshatra, Phrase::kCounted},
-    {"Very Bad Nakshatra", kNakshatraRead, Nakshatra, Phrase::kCounted},
-    {"Nakshatra of Grammar", kNakshatraRead, Nakshatra, Phrase::kCounted},
-    {"Nakshatra of Logic And and Philosophy", kNakshatraRead, Nakshatra, Phrase::kCounted},
-    {"Tithi", kTithiRead, Tithi, Phrase::kCounted},
-    {"Weekday", kCivilDateRead, Weekday, Phrase::kCounted},
-    {"Day of Week", kCivilDateRead, Weekday, Phrase::kCounted},
-    {"Very Bad Weekday", kCivilDateRead, Weekday, Phrase::kCounted},
-    {"Weekday of Grammar", kCivilDateRead, Weekday, Phrase::kCounted},
-    {"Weekday of Logic And and Philosophy", kCivilDateRead, Weekday, Phrase::kCounted},
-    {"Rashi", kMoonSignRead, MoonSign, Phrase::kCounted},
-    {"Lagna", kLagnaRead, Lagna, Phrase::kCounted},
-    {"Yoga", kYogaRead, Yoga, Phrase::kCounted},
-    {"Karana", kKaranaRead, Karana, Phrase::kCounted},
-    {"Hindu Lunar Month", kCivilDateRead, HinduMonth, Phrase::kCounted},
-    {"Month", kCivilDateRead, MonthsAfterBirth, Phrase::kFound},
-    {"Electional Lagna from Birth Lagna", kLagnaRead, LagnaCount, Phrase::kFound},
-    {"Muhurtha Lagna from Birth Lagna", kLagnaRead, LagnaCount, Phrase::kFound},
-    {"Electional Lagna with Birth Rashi and Lagna", kCivilDateRead, TableLagna, Phrase::kFound},
-    {"Muhurtha Lagna with Birth Rashi and Lagna", kCivilDateRead, TableLagna, Phrase::kFound},
-    {"Sale time Lagna", kLagnaRead, SaleLagna, Phrase::kFound},
-    {"Jupiter in Rising Sign", kCivilDateRead | kJupiterRead, JupiterRising, Phrase::kFound},
-    {"Jupiter in 9th House", kCivilDateRead | kJupiterRead, JupiterNinth, Phrase::kFound},
-    {"Learning of any Science", kWeekdayStar, SaraswatiWanted, Phrase::kFound},
-    {"Siddha Yoga", kCivilDateRead | kTithiRead, WeekdayTithiGroup, Phrase::kYoga},
-    {"Siddhi Yoga", kCivilDateRead | kTithiRead, WeekdayTithiGroup, Phrase::kYoga},
-    {"Mrityu Yoga", kCivilDateRead | kTithiRead, WeekdayTithi, Phrase::kYoga},
-    {"Sarvartha Siddha Yoga", kWeekdayStar, WeekdayStar, Phrase::kYoga},
-    {"Sarvartha Yoga", kWeekdayStar, WeekdayStar, Phrase::kYoga},
-    {"Amrita Siddhi Yoga", kWeekdayStar, WeekdayStar, Phrase::kYoga},
-    {"Amrita Yoga", kWeekdayStar, WeekdayStar, Phrase::kYoga},
-    {"Dagdha Yoga", kWeekdayStar, WeekdayStar, Phrase::kYoga},
-    {"Yamaghata Yoga", kWeekdayStar, WeekdayStar, Phrase::kYoga},
-    {"Saraswati Yoga", kWeekdayStar, WeekdayStar, Phrase::kYoga},
-    {"Dvipushkar Yoga", kWeekdayStar | kTithiRead, WeekdayTithiStar, Phrase::kYoga},
-    {"Tripushkar Yoga", kWeekdayStar | kTithiRead, WeekdayTithiStar, Phrase::kYoga},
+    {Factor::Tara, kNakshatraRead, fv::TaraCount, Phrase::kFound},
+    {Factor::TaraStrength, kNakshatraRead, fv::TaraCount, Phrase::kFound},
+    {Factor::Chandra, kMoonSignRead, fv::MoonSignCount, Phrase::kFound},
+    {Factor::MoonStrength, kMoonSignRead, fv::MoonSignCount, Phrase::kFound},
+    {Factor::Nakshatra, kNakshatraRead, fv::Nakshatra, Phrase::kCounted},
+    {Factor::GoodNakshatra, kNakshatraRead, fv::Nakshatra, Phrase::kCounted},
+    {Factor::BadNakshatra, kNakshatraRead, fv::Nakshatra, Phrase::kCounted},
+    {Factor::VeryBadNakshatra, kNakshatraRead, fv::Nakshatra, Phrase::kCounted},
+    {Factor::GrammarNakshatra, kNakshatraRead, fv::Nakshatra, Phrase::kCounted},
+    {Factor::GrammarNakshatraUnspaced, kNakshatraRead, fv::Nakshatra, Phrase::kCounted},
+    {Factor::LogicNakshatra, kNakshatraRead, fv::Nakshatra, Phrase::kCounted},
+    {Factor::Tithi, kTithiRead, fv::Tithi, Phrase::kCounted},
+    {Factor::Weekday, kCivilDateRead, fv::Weekday, Phrase::kCounted},
+    {Factor::DayOfWeek, kCivilDateRead, fv::Weekday, Phrase::kCounted},
+    {Factor::VeryBadWeekday, kCivilDateRead, fv::Weekday, Phrase::kCounted},
+    {Factor::GrammarWeekday, kCivilDateRead, fv::Weekday, Phrase::kCounted},
+    {Factor::LogicWeekday, kCivilDateRead, fv::Weekday, Phrase::kCounted},
+    {Factor::Rashi, kMoonSignRead, fv::MoonSign, Phrase::kCounted},
+    {Factor::Lagna, kLagnaRead, fv::Lagna, Phrase::kCounted},
+    {Factor::Yoga, kYogaRead, fv::Yoga, Phrase::kCounted},
+    {Factor::Karana, kKaranaRead, fv::Karana, Phrase::kCounted},
+    {Factor::HinduMonth, kCivilDateRead, fv::HinduMonth, Phrase::kCounted},
+    {Factor::Month, kCivilDateRead, fv::MonthsAfterBirth, Phrase::kFound},
+    {Factor::ElectionalLagnaFromBirth, kLagnaRead, fv::LagnaCount, Phrase::kFound},
+    {Factor::MuhurthaLagnaFromBirth, kLagnaRead, fv::LagnaCount, Phrase::kFound},
+    {Factor::ElectionalLagnaWithBirth, kCivilDateRead, fv::TableLagna, Phrase::kFound},
+    {Factor::MuhurthaLagnaWithBirth, kCivilDateRead, fv::TableLagna, Phrase::kFound},
+    {Factor::SaleLagna, kLagnaRead, fv::SaleLagna, Phrase::kFound},
+    {Factor::JupiterRising, kCivilDateRead | kJupiterRead, fv::JupiterRising, Phrase::kFound},
+    {Factor::JupiterNinth, kCivilDateRead | kJupiterRead, fv::JupiterNinth, Phrase::kFound},
+    {Factor::LearningOfScience, kWeekdayStar, fv::SaraswatiWanted, Phrase::kFound},
+    {Factor::SiddhaYoga, kCivilDateRead | kTithiRead, fv::WeekdayTithiGroup, Phrase::kYoga},
+    {Factor::SiddhiYoga, kCivilDateRead | kTithiRead, fv::WeekdayTithiGroup, Phrase::kYoga},
+    {Factor::MrityuYoga, kCivilDateRead | kTithiRead, fv::WeekdayTithi, Phrase::kYoga},
+    {Factor::SarvarthaSiddhaYoga, kWeekdayStar, fv::WeekdayStar, Phrase::kYoga},
+    {Factor::SarvarthaYoga, kWeekdayStar, fv::WeekdayStar, Phrase::kYoga},
+    {Factor::AmritaSiddhiYoga, kWeekdayStar, fv::WeekdayStar, Phrase::kYoga},
+    {Factor::AmritaYoga, kWeekdayStar, fv::WeekdayStar, Phrase::kYoga},
+    {Factor::DagdhaYoga, kWeekdayStar, fv::WeekdayStar, Phrase::kYoga},
+    {Factor::YamaghataYoga, kWeekdayStar, fv::WeekdayStar, Phrase::kYoga},
+    {Factor::SaraswatiYoga, kWeekdayStar, fv::WeekdayStar, Phrase::kYoga},
+    {Factor::DvipushkarYoga, kWeekdayStar | kTithiRead, fv::WeekdayTithiStar, Phrase::kYoga},
+    {Factor::TripushkarYoga, kWeekdayStar | kTithiRead, fv::WeekdayTithiStar, Phrase::kYoga},
 };
 
 // The rule sets whose short path ("Favourable" alone) decides on one thing;
@@ -82,18 +83,18 @@ const FactorRow kFactorRows[] = {
 struct ShortPathRow {
   std::string_view subject;
   unsigned reads;
-  ValueOf value;
+  fv::ValueOf value;
 };
 const ShortPathRow kShortPaths[] = {
-    {"Naming of The Child or Namakarana", kCivilDateRead, DaysAfterBirthDay},
-    {"Piercing of the Ear or Karnavedha", kCivilDateRead, EarPiercingDate},
-    {"Thread Ceremony Or Upanayana", kCivilDateRead, YearsAfterBirth},
-    {"Starting of Education (Aksharabhyasa)", kNakshatraRead, StarOfLearning},
+    {"Naming of The Child or Namakarana", kCivilDateRead, fv::DaysAfterBirthDay},
+    {"Piercing of the Ear or Karnavedha", kCivilDateRead, fv::EarPiercingDate},
+    {"Thread Ceremony Or Upanayana", kCivilDateRead, fv::YearsAfterBirth},
+    {"Starting of Education (Aksharabhyasa)", kNakshatraRead, fv::StarOfLearning},
 };
 
-const FactorRow* RowOf(std::string_view prefix) {
+const FactorRow* RowOf(Factor factor) {
   for (const FactorRow& row : kFactorRows)
-    if (row.prefix == prefix) return &row;
+    if (row.factor == factor) return &row;
   return nullptr;
 }
 
@@ -104,22 +105,22 @@ const ShortPathRow* ShortPathOf(std::string_view subject) {
 }
 
 // The verdict word as a sentence reads it, the rule sets' misspellings mended.
-std::string SentenceWord(std::string_view word) {
-  if (word == "Unavourable" || word == "Uafvourable") return "unfavourable";
-  std::string lower(word);
+std::string SentenceWord(Word word) {
+  if (word == Word::Unavourable || word == Word::Uafvourable) word = Word::Unfavourable;
+  std::string lower(NameOf(word));
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return lower;
 }
 
-std::string LineOf(const CalculationState& state, const VerdictParts& parts) {
-  const std::string word = SentenceWord(parts.word);
-  if (parts.prefix.empty()) {
+std::string LineOf(const CalculationState& state, const FactorVerdict& verdict) {
+  const std::string word = SentenceWord(verdict.word);
+  if (verdict.factor == Factor::Whole) {
     const ShortPathRow* path = ShortPathOf(state.Input.subject);
-    if (!path) return std::string(parts.word);
+    if (!path) return std::string(NameOf(verdict.word));
     return path->value(state) + ", which on its own makes this undertaking " + word;
   }
-  const std::string label = std::string(parts.prefix) + ": ";
-  const FactorRow* row = RowOf(parts.prefix);
+  const std::string label = std::string(NameOf(verdict.factor)) + ": ";
+  const FactorRow* row = RowOf(verdict.factor);
   if (!row) return label + word;
   switch (row->phrase) {
     case Phrase::kCounted:
@@ -139,26 +140,25 @@ std::vector<FactorInWords> FactorsInWords(const CalculationState& state) {
   std::vector<FactorInWords> factors;
   const Evaluation& result = state.Result;
   for (std::size_t i = 0; i < result.FactorVerdicts.size(); ++i) {
-    const std::string& verdict = result.FactorVerdicts[i];
+    const FactorVerdict& verdict = result.FactorVerdicts[i];
     if (verdict.empty()) continue;
     const int points = i < result.FactorPoints.size() ? result.FactorPoints[i] : 0;
-    factors.push_back({verdict, points, LineOf(state, SplitVerdict(verdict))});
+    factors.push_back({TextOf(verdict), points, LineOf(state, verdict), verdict.factor});
   }
   return factors;
 }
 
-bool HasFactorRow(std::string_view prefix, std::string_view subject) {
-  return prefix.empty() ? ShortPathOf(subject) != nullptr : RowOf(prefix) != nullptr;
+bool HasFactorRow(Factor factor, std::string_view subject) {
+  return factor == Factor::Whole ? ShortPathOf(subject) != nullptr : RowOf(factor) != nullptr;
 }
 
 unsigned ElementsRead(const CalculationState& state) {
   unsigned reads = kCivilDateRead;
-  for (const std::string& verdict : state.Result.FactorVerdicts) {
+  for (const FactorVerdict& verdict : state.Result.FactorVerdicts) {
     if (verdict.empty()) continue;
-    const VerdictParts parts = SplitVerdict(verdict);
-    if (parts.prefix.empty()) {
+    if (verdict.factor == Factor::Whole) {
       if (const ShortPathRow* path = ShortPathOf(state.Input.subject)) reads |= path->reads;
-    } else if (const FactorRow* row = RowOf(parts.prefix)) {
+    } else if (const FactorRow* row = RowOf(verdict.factor)) {
       reads |= row->reads;
     }
   }

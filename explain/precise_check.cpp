@@ -62,11 +62,12 @@ std::string Joined(const std::vector<std::string>& names) {
 // rule set gave no verdict (its year precondition, an unknown subject).
 std::string VerdictClause(const std::vector<std::string>& preciseNames, const Evaluation& program,
                           const Evaluation& precise) {
-  if (precise.ResultWord.empty() || !precise.PreconditionMessage.empty()) return {};
+  if (precise.ResultWord == Verdict::None || !precise.PreconditionMessage.empty()) return {};
   const bool same =
       precise.ResultWord == program.ResultWord && precise.TotalScore == program.TotalScore;
   return "; with " + Joined(preciseNames) + " the result would " + (same ? "still " : "") +
-         "read " + precise.ResultWord + " (total " + std::to_string(precise.TotalScore) + ")";
+         "read " + std::string(NameOf(precise.ResultWord)) + " (total " +
+         std::to_string(precise.TotalScore) + ")";
 }
 
 void NameMoon(MoonState& moon, double tropical) {

@@ -98,7 +98,7 @@ std::string Calendar(const std::vector<EventFacts>& events, const CalendarPlace&
 }  // namespace
 
 std::string EventSummary(const std::string& subject, const Evaluation& evaluation) {
-  return subject + ": " + evaluation.ResultWord + " (total " +
+  return subject + ": " + std::string(NameOf(evaluation.ResultWord)) + " (total " +
          std::to_string(evaluation.TotalScore) + ")";
 }
 
@@ -106,11 +106,12 @@ std::string EventDescription(const Evaluation& evaluation) {
   if (!evaluation.PreconditionMessage.empty()) return std::string(evaluation.PreconditionMessage);
   std::string text;
   for (std::size_t i = 0; i < evaluation.FactorVerdicts.size(); ++i) {
-    const std::string& verdict = evaluation.FactorVerdicts[i];
+    const FactorVerdict& verdict = evaluation.FactorVerdicts[i];
     if (verdict.empty()) continue;
     const int points = i < evaluation.FactorPoints.size() ? evaluation.FactorPoints[i] : 0;
     if (!text.empty()) text += '\n';
-    text += verdict + ": " + SignedPoints(points);
+    AppendTextOf(text, verdict);
+    text += ": " + SignedPoints(points);
   }
   return text;
 }

@@ -109,7 +109,7 @@ void NamePanchangElements(PanchangState& p) {
   AssignName(p.KaranaName, kKaranaNames, KaranaTableIndex(p.KaranaIndex));
 }
 
-void CalcPanchang(CalculationState& state) {
+void ComputePanchang(CalculationState& state) {
   const MomentEntry& birth = state.Input.birth;
   const MomentEntry& election = state.Input.election;
   PanchangState& p = state.Panchang;

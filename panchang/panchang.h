@@ -37,6 +37,6 @@ void NamePanchangElements(PanchangState& panchang);
 
 // Tithi, paksha, yoga, karana and both pages' weekdays of state.Moment; reads
 // state.Time (LocalHours, ZoneHours) as the engine left it for the same moment.
-void CalcPanchang(CalculationState& state);
+void ComputePanchang(CalculationState& state);
 
 }  // namespace horavela

@@ -29,7 +29,7 @@ bool OneOf(std::string_view value, std::initializer_list<std::string_view> list)
 const std::string& ChartWeekday(const CalculationState& s) {
   return s.ElectionChart[kWeekdaySlot];
 }
-const std::string& Nakshatra(const CalculationState& s) {
+const std::string& ElectionStar(const CalculationState& s) {
   return s.ElectionChart[kNakshatraSlot];
 }
 
@@ -132,24 +132,24 @@ void CheckSiddhaYoga(CalculationState& s) {
 
 void CheckSarvarthaSiddhaYoga(CalculationState& s) {
   s.Yogas.IsSarvarthaSiddhaYoga =
-      InWeekdayList(kSarvarthaSiddha, s.Input.electionWeekday, Nakshatra(s));
+      InWeekdayList(kSarvarthaSiddha, s.Input.electionWeekday, ElectionStar(s));
 }
 
 void CheckAmritaSiddhiYoga(CalculationState& s) {
-  const WeekdayPair* pair = FindPair(kAmritaSiddhiPairs, ChartWeekday(s), Nakshatra(s));
+  const WeekdayPair* pair = FindPair(kAmritaSiddhiPairs, ChartWeekday(s), ElectionStar(s));
   s.Yogas.IsAmritaSiddhiYoga = pair != nullptr;
   s.Yogas.YogaWarning = pair != nullptr ? std::string(pair->warning) : std::string();
 }
 
 void CheckDvipushkarYoga(CalculationState& s) {
   s.Yogas.IsDvipushkarYoga =
-      OneOf(Nakshatra(s), {"Dhanistha", "Chitra", "Mrigasira"}) && PushkarTithiAndWeekday(s);
+      OneOf(ElectionStar(s), {"Dhanistha", "Chitra", "Mrigasira"}) && PushkarTithiAndWeekday(s);
 }
 
 void CheckTripushkarYoga(CalculationState& s) {
   s.Yogas.IsTripushkarYoga =
-      OneOf(Nakshatra(s), {"Krittika", "Punarvasu", "Uttara Phalguni", "Vishakha", "Uttara Ashadha",
-                           "Uttara Bhadrapada"}) &&
+      OneOf(ElectionStar(s), {"Krittika", "Punarvasu", "Uttara Phalguni", "Vishakha",
+                              "Uttara Ashadha", "Uttara Bhadrapada"}) &&
       PushkarTithiAndWeekday(s);
 }
 
@@ -158,14 +158,14 @@ void CheckMrityuYoga(CalculationState& s) {
 }
 
 void CheckDagdhaYoga(CalculationState& s) {
-  s.Yogas.IsDagdhaYoga = FindPair(kDagdhaPairs, ChartWeekday(s), Nakshatra(s)) != nullptr;
+  s.Yogas.IsDagdhaYoga = FindPair(kDagdhaPairs, ChartWeekday(s), ElectionStar(s)) != nullptr;
 }
 
 void CheckYamaghataYoga(CalculationState& s) {
-  s.Yogas.IsYamaghataYoga = FindPair(kYamaghataPairs, ChartWeekday(s), Nakshatra(s)) != nullptr;
+  s.Yogas.IsYamaghataYoga = FindPair(kYamaghataPairs, ChartWeekday(s), ElectionStar(s)) != nullptr;
 }
 
-void CalcHinduMonth(CalculationState& s) {
+void ComputeHinduMonth(CalculationState& s) {
   const int month = s.Moment.month;
   if (month < 1 || month > 12) return;  // no month name: the old value stays
   const SolarMonthRow& row = kSolarMonths[month - 1];

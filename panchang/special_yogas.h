@@ -15,6 +15,6 @@ void CheckMrityuYoga(CalculationState& state);
 void CheckDagdhaYoga(CalculationState& state);
 void CheckYamaghataYoga(CalculationState& state);
 // Hindu solar month of the election date in state.Moment.
-void CalcHinduMonth(CalculationState& state);
+void ComputeHinduMonth(CalculationState& state);
 
 }  // namespace horavela

@@ -21,29 +21,30 @@ int PositionIn(const std::array<std::string_view, N>& table, const std::string& 
 }
 
 // Tara verdict by the tara number 0..8: the odd taras are the unlucky ones.
-constexpr std::array<std::string_view, 9> kTaraVerdicts = {
-    "Very Favourable", "Unfavourable", "Favourable",   "Unfavourable", "Favourable",
-    "Unfavourable",    "Favourable",   "Unfavourable", "Favourable",
+constexpr std::array<Word, 9> kTaraVerdicts = {
+    Word::VeryFavourable, Word::Unfavourable, Word::Favourable,
+    Word::Unfavourable,   Word::Favourable,   Word::Unfavourable,
+    Word::Favourable,     Word::Unfavourable, Word::Favourable,
 };
 
 }  // namespace
 
-void CalcTaraBala(CalculationState& state) {
+void ComputeTaraBala(CalculationState& state) {
   const int birth = PositionIn(kNakshatraNames, state.BirthChart[kNakshatraSlot]);
   const int election = PositionIn(kNakshatraNames, state.ElectionChart[kNakshatraSlot]);
   // The plain distance between the two stars, in either direction, unwrapped.
   const int tara = std::abs(birth - election) % 9;
-  state.TaraBalaVerdict.assign(kTaraVerdicts[static_cast<std::size_t>(tara)]);
+  state.TaraBalaVerdict = kTaraVerdicts[static_cast<std::size_t>(tara)];
 }
 
-void CalcChandraBala(CalculationState& state) {
+void ComputeChandraBala(CalculationState& state) {
   // The Moon-sign spelling of the charts ("Vrishcika", "Dhanush").
   const int birth = PositionIn(kRashiNames, state.BirthChart[kMoonSignSlot]);
   const int election = PositionIn(kRashiNames, state.ElectionChart[kMoonSignSlot]);
   const int count = std::abs(birth - election) + 1;
   // The sixth, eighth and twelfth signs from the birth Moon are weak.
   const bool weak = count == 6 || count == 8 || count == 12;
-  state.ChandraBalaVerdict = weak ? "Unfavourable" : "Favourable";
+  state.ChandraBalaVerdict = weak ? Word::Unfavourable : Word::Favourable;
 }
 
 }  // namespace horavela

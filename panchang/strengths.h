@@ -5,8 +5,8 @@
 namespace horavela {
 
 // Strength of the star from the two charts' nakshatras (slot 2).
-void CalcTaraBala(CalculationState& state);
+void ComputeTaraBala(CalculationState& state);
 // Strength of the Moon from the two charts' Moon signs (slot 0).
-void CalcChandraBala(CalculationState& state);
+void ComputeChandraBala(CalculationState& state);
 
 }  // namespace horavela

@@ -24,11 +24,11 @@ PlannedSection Overall(std::int16_t selector) {
   const OverallTexts& texts = OverallParagraphs();
   switch (selector) {
     case 1:
-      return {std::string(kOverallHeading), kBadWord, texts.bad, {}};
+      return {std::string(kOverallHeading), NameOf(Verdict::Bad), texts.bad, {}};
     case 2:
-      return {std::string(kOverallHeading), kGoodWord, texts.good, {}};
+      return {std::string(kOverallHeading), NameOf(Verdict::Good), texts.good, {}};
     default:
-      return {std::string(kOverallHeading), kAverageWord, texts.average, {}};
+      return {std::string(kOverallHeading), NameOf(Verdict::Average), texts.average, {}};
   }
 }
 
@@ -51,7 +51,7 @@ ReportPlan PlanReport(const CalculationState& state) {
     if (section.chartSlot != kNoChartSlot)
       planned.heading += state.ElectionChart[section.chartSlot];
     const bool adverse = selector == 1;
-    planned.verdict = adverse ? kBadWord : kGoodWord;
+    planned.verdict = NameOf(adverse ? Verdict::Bad : Verdict::Good);
     planned.paragraph = adverse ? section.adverse : section.favourable;
     planned.truthfulLine = TruthfulLine(state, section.slot);
     plan.factors.push_back(std::move(planned));

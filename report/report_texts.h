@@ -21,9 +21,6 @@ inline constexpr std::string_view kTimingWarningsHeading = "Beware";
 inline constexpr std::string_view kTimingBetterHeading = "Better moments";
 inline constexpr std::string_view kTimingFactorsHeading = "Why each factor reads as it does";
 inline constexpr std::string_view kOverallHeading = "Overall Effect of Electional Astrology";
-inline constexpr std::string_view kGoodWord = "Good";
-inline constexpr std::string_view kBadWord = "Bad";
-inline constexpr std::string_view kAverageWord = "Average";
 
 // No chart slot is appended to the heading.
 inline constexpr int kNoChartSlot = -1;

@@ -31,13 +31,14 @@ MomentInput MomentInputFrom(const MomentEntry& entry) {
 
 namespace {
 
-// The three procedures of one moment, in their order, then its chart row.
+// The ascendant, the Moon and the panchang of one moment, in that order (each
+// reads the time the one before left), then its chart row.
 void ComputeMoment(CalculationState& state, const MomentEntry& entry, Chart& chart,
                    MomentSnapshot& snapshot) {
   state.Moment = MomentInputFrom(entry);
-  CalcAscendant(state);
-  CalcMoon(state);
-  CalcPanchang(state);
+  ComputeAscendant(state);
+  ComputeMoon(state);
+  ComputePanchang(state);
 
   WriteChartRow(state, chart);
   chart[9].clear();
@@ -81,8 +82,8 @@ void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris) {
 }
 
 void ComputeStrengths(CalculationState& state) {
-  CalcTaraBala(state);
-  CalcChandraBala(state);
+  ComputeTaraBala(state);
+  ComputeChandraBala(state);
 }
 
 bool RunSubjectRuleSet(CalculationState& state) {

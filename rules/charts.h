@@ -10,18 +10,19 @@ namespace horavela {
 MomentInput MomentInputFrom(const MomentEntry& entry);
 
 // Both moments: for the birth moment and then the election moment, fill
-// MomentInput, run CalcAscendant, CalcMoon and CalcPanchang, and copy the nine
+// MomentInput, run ComputeAscendant, ComputeMoon and ComputePanchang, and copy the nine
 // names into the moment's chart; the election moment's planet signs come from
 // `ephemeris` when first read (ElectionPlanetSigns). Reads state.Input.
 void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris);
 
-// One moment each: MomentInput from its page, the three procedures, its chart
-// row and snapshot. The election run leaves the panchang outputs the rules read.
+// One moment each: MomentInput from its page, its ascendant, Moon and
+// panchang, its chart row and snapshot. The election run leaves the panchang outputs the rules
+// read.
 void ComputeBirthChart(CalculationState& state);
 void ComputeElectionChart(CalculationState& state);
 
-// The names the three procedures left in `state` (Moon, ascendant, panchang)
-// as a chart row; the weekday slot and slot 9 are left as they are.
+// The names the ascendant, the Moon and the panchang left in `state` as a
+// chart row; the weekday slot and slot 9 are left as they are.
 void WriteChartRow(const CalculationState& state, Chart& chart);
 
 // Tarabala, then chandrabala, from the two charts.

@@ -17,8 +17,8 @@ namespace {
 // every other day is neutral and counts all the same.
 Outcome GentleWeekdayFactor(const CalculationState& s) {
   return FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                        {"Day of Week - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                      {"Day of Week - Neutral", 0, kCounts, WeekdayFlag, 2});
+                        {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                      {Factor::DayOfWeek, Word::Neutral, 0, kCounts, WeekdayFlag, 2});
 }
 
 // Naming: ten to twelve days after the birth day of month, or sixteen. The
@@ -62,14 +62,14 @@ void EvaluateNaming(CalculationState& s) {
                                           "Uttara Ashadha", "Uttara Bhadrapada", "Shatabhisha",
                                           "Swati", "Dhanistha", "Shravana", "Ashwini", "Mrigasira",
                                           "Revati", "Hasta", "Pushya", "Uttara Phalguni"}),
-                      {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                    {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 1}));
+                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 1}));
   // The Rikta tithis by name (both fortnights), and Ashtami of the dark half.
   run.Record(3, FirstHolding({{TithiIn(s, {"Chaturthi", "Navami", "Chaturdashi"}),
-                               {"Tithi - Unavourable", -1, kKeeps, TithiFlag, 1}},
+                               {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}},
                               {TithiIn(s, {"Ashtami"}) && PakshaIs(s, "Krishna Paksha"),
-                               {"Tithi - Unavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, GentleWeekdayFactor(s));
   run.Record(5, StandardYogaFactor(s));
   run.Record(6, StandardKaranaFactor(s));
@@ -82,15 +82,16 @@ void EvaluateTonsuring(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, FirstHolding({{MoonNakshatraIn(s, {"Punarvasu", "Swati", "Shravana", "Dhanistha",
-                                                   "Shatabhisha", "Ashwini", "Pushya", "Hasta",
-                                                   "Mrigasira", "Revati", "Chitra", "Jyeshtha"}),
-                               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  run.Record(2,
+             FirstHolding({{MoonNakshatraIn(s, {"Punarvasu", "Swati", "Shravana", "Dhanistha",
+                                                "Shatabhisha", "Ashwini", "Pushya", "Hasta",
+                                                "Mrigasira", "Revati", "Chitra", "Jyeshtha"}),
+                            {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                          {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Tritiya", "Panchami", "Saptami", "Dashami",
                                            "Ekadashi", "Triyodashi"}),
-                               {"Tithi - Unavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, GentleWeekdayFactor(s));
   run.Record(5, StandardYogaFactor(s));
   run.Record(6, StandardKaranaFactor(s));
@@ -111,20 +112,20 @@ void EvaluateEarPiercing(CalculationState& s) {
   run.Record(2, FirstHolding(
                     {{MoonNakshatraIn(s, {"Mrigasira", "Chitra", "Anuradha", "Revati", "Ashwini",
                                           "Pushya", "Hasta", "Shravana", "Dhanistha", "Punarvasu"}),
-                      {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                    {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // Here the Rikta tithis and the new Moon are only neutral, and every other
   // tithi but the dark Ashtami is favourable.
   run.Record(3, FirstHolding({{TithiIn(s, {"Chaturthi", "Navami", "Chaturdashi", "Amavashya"}),
-                               {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}},
+                               {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}},
                               {TithiIn(s, {"Ashtami"}) && PakshaIs(s, "Krishna Paksha"),
-                               {"Tithi - Unavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}));
   run.Record(4, GentleWeekdayFactor(s));
   run.Record(5, StandardYogaFactor(s));
   run.Record(6, FirstHolding({{MoonSignIn(s, {"Kumbha", "Simha", "Vrischika"}),
-                               {"Rashi - Unfavourable", -1, kKeeps, RashiFlag, 1}}},
-                             {"Rashi - Neutral", 0, kCounts, RashiFlag, 2}));
+                               {Factor::Rashi, Word::Unfavourable, -1, kKeeps, RashiFlag, 1}}},
+                             {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
   run.Record(7, StandardKaranaFactor(s));
   run.Finish();
 }
@@ -145,27 +146,28 @@ void EvaluateThreadCeremony(CalculationState& s) {
                                           "Dhanistha", "Shatabhisha", "Uttara Phalguni",
                                           "Uttara Ashadha", "Uttara Bhadrapada", "Revati", "Rohini",
                                           "Mrigasira", "Ashwini", "Punarvasu", "Pushya"}),
-                      {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                    {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // By number: the unfavourable numbers all lie in the bright half, so the
   // dark half's namesakes (19, 23, 24, ...) fall through to neutral.
   run.Record(3,
              FirstHolding({{PakshaIs(s, "Shukla Paksha") && TithiNumberIn(s, {2, 3, 5, 7, 10, 13}),
-                            {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}},
+                            {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
                            {PakshaIs(s, "Krishna Paksha") && TithiNumberIn(s, {16, 17, 18}),
-                            {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}},
+                            {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
                            {TithiNumberIn(s, {4, 8, 9, 11, 12, 14}),
-                            {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                          {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                               {"Day of Week - Favourable", 1, kCounts, WeekdayFlag, 2}},
-                              {WeekdayIn(s, {"Tuesday"}),
-                               {"Day of Week - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
-                             {"Day of Week - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                            {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                          {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
+  run.Record(4,
+             FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+                            {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}},
+                           {WeekdayIn(s, {"Tuesday"}),
+                            {Factor::DayOfWeek, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+                          {Factor::DayOfWeek, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Record(5, FirstHolding({{MoonSignIn(s, {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Kanya",
                                               "Thula", "Kumbha"}),
-                               {"Rashi - Favourable", 1, kCounts, RashiFlag, 2}}},
-                             {"Rashi - Neutral", 0, kCounts, RashiFlag, 2}));
+                               {Factor::Rashi, Word::Favourable, 1, kCounts, RashiFlag, 2}}},
+                             {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
   run.Finish();
 }
 
@@ -179,15 +181,15 @@ void EvaluateFirstFeeding(CalculationState& s) {
       2, FirstHolding({{MoonNakshatraIn(s, {"Ashwini", "Mrigasira", "Punarvasu", "Dhanistha",
                                             "Pushya", "Hasta", "Swati", "Anuradha", "Shravana",
                                             "Shatabhisha", "Uttara Phalguni", "Chitra"}),
-                        {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}},
+                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}},
                        {MoonNakshatraIn(s, {"Ardra", "Krittika", "Jyeshtha", "Bharani", "Ashlesha",
                                             "Purva Ashadha", "Poorva Bhadrapada"}),
-                        {"Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}}},
-                      {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                        {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
+                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Tritiya", "Panchami", "Saptami", "Dashami",
                                            "Triyodashi", "Purnima"}),
-                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, GentleWeekdayFactor(s));
   // Solid food is first given in an odd month of the child's life for a boy,
   // an even one otherwise; plain difference of the months, so 12 never occurs.
@@ -195,17 +197,17 @@ void EvaluateFirstFeeding(CalculationState& s) {
   const int m = MonthDifference(s);
   const bool month = s.Input.sex == "Male" ? (m == 7 || m == 9 || m == 11)
                                            : (m == 6 || m == 8 || m == 10 || m == 12);
-  run.Record(5, FirstHolding({{month, {"Month - Favourable", 1, kCounts, MonthFlag, 0}}},
-                             {"Month - Neutral", 0, kCounts, MonthFlag, 0}));
+  run.Record(5, FirstHolding({{month, {Factor::Month, Word::Favourable, 1, kCounts, MonthFlag, 0}}},
+                             {Factor::Month, Word::Neutral, 0, kCounts, MonthFlag, 0}));
   // The nine yogas of the standard factor, but spelt "Unfavourable" here.
   run.Record(6, FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata",
                                           "Vajra", "Vyatipata", "Parigha", "Veidhriti"}),
-                               {"Yoga - Unfavourable", -1, kKeeps, YogaFlag, 1}}},
-                             {"Yoga - Neutral", 0, kCounts, YogaFlag, 2}));
+                               {Factor::Yoga, Word::Unfavourable, -1, kKeeps, YogaFlag, 1}}},
+                             {Factor::Yoga, Word::Neutral, 0, kCounts, YogaFlag, 2}));
   run.Record(7, StandardKaranaFactor(s));
   run.Record(8, FirstHolding({{MoonSignIn(s, {"Mesha", "Vrischika", "Meena"}),
-                               {"Rashi - Unfavourable", -1, kKeeps, RashiFlag, 1}}},
-                             {"Rashi - Neutral", 0, kCounts, RashiFlag, 2}));
+                               {Factor::Rashi, Word::Unfavourable, -1, kKeeps, RashiFlag, 1}}},
+                             {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
   run.Finish();
 }
 
@@ -225,22 +227,23 @@ void EvaluateEducation(CalculationState& s) {
                     {{MoonNakshatraIn(s, {"Mrigasira", "Ardra", "Punarvasu", "Pushya", "Hasta",
                                           "Chitra", "Swati", "Shravana", "Dhanistha", "Shatabhisha",
                                           "Rohini", "Uttara Phalguni", "Vishakha", "Revati"}),
-                      {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                    {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 8, 9, 14, 15, 30}),
-                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   const bool learningStar =
       MoonNakshatraIn(s, {"Punarvasu", "Ardra", "Hasta", "Chitra", "Shravana", "Revati"});
   const bool gentleDay = WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"});
   // Sunday is in no list: the slot stays empty, scores 0, does not count and
   // leaves the weekday section out of the report.
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Tuesday", "Saturday"}),
-                               {"Day of Week - Unfavourable", -1, kKeeps, WeekdayFlag, 1}},
-                              {gentleDay && learningStar,
-                               {"Day of Week - Favourable", 1, kCounts, WeekdayFlag, 2}},
-                              {gentleDay, {"Day of Week - Neutral", 0, kCounts, WeekdayFlag, 2}}},
-                             {"", 0, kKeeps, WeekdayFlag, 0}));
+  run.Record(
+      4, FirstHolding({{WeekdayIn(s, {"Tuesday", "Saturday"}),
+                        {Factor::DayOfWeek, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}},
+                       {gentleDay && learningStar,
+                        {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}},
+                       {gentleDay, {Factor::DayOfWeek, Word::Neutral, 0, kCounts, WeekdayFlag, 2}}},
+                      {Factor::Weekday, Word::None, 0, kKeeps, WeekdayFlag, 0}));
   run.Finish();
 }
 
@@ -254,14 +257,14 @@ void EvaluateAdoption(CalculationState& s) {
   run.Record(
       2, FirstHolding({{MoonNakshatraIn(s, {"Hasta", "Swati", "Anuradha", "Shravana", "Dhanistha",
                                             "Ashwini", "Pushya", "Chitra", "Vishakha"}),
-                        {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                      {"Nakshatra - Neutral", 0, kKeeps, NakshatraFlag, 2}));
+                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                      {Factor::Nakshatra, Word::Neutral, 0, kKeeps, NakshatraFlag, 2}));
   run.Record(3, FirstHolding({{TithiNumberIn(s, {1, 2, 3, 5, 7, 10, 11, 13}),
-                               {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Sunday", "Tuesday", "Thursday", "Friday"}),
-                               {"Day of Week - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                             {"Day of Week - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::DayOfWeek, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();
 }
 

@@ -16,32 +16,32 @@ Outcome MoneyNakshatraFactor(const CalculationState& s,
                              std::initializer_list<std::string_view> unfavourable) {
   const bool birthStar = s.ElectionChart[kNakshatraSlot] == s.BirthChart[kNakshatraSlot];
   return FirstHolding({{birthStar || MoonNakshatraIn(s, unfavourable),
-                        {"Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}}},
-                      {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2});
+                        {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
+                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2});
 }
 
 // Chaturthi, Navami and Chaturdashi of the bright fortnight (the Rikta tithis
 // by number; their dark-fortnight namesakes 19, 24 and 29 pass).
 Outcome RiktaNumberTithiFactor(const CalculationState& s) {
-  return FirstHolding(
-      {{TithiNumberIn(s, {4, 9, 14}), {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-      {"Tithi - Neutral", 0, kCounts, TithiFlag, 2});
+  return FirstHolding({{TithiNumberIn(s, {4, 9, 14}),
+                        {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                      {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2});
 }
 
 // Weekday factor with only an unfavourable list.
 Outcome AvoidedWeekdayFactor(const CalculationState& s,
                              std::initializer_list<std::string_view> avoided) {
   return FirstHolding(
-      {{WeekdayIn(s, avoided), {"Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
-      {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2});
+      {{WeekdayIn(s, avoided), {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+      {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2});
 }
 
 // Hindu solar month of the election date; computed right before it is read.
 Outcome HinduMonthFactor(CalculationState& s, std::initializer_list<std::string_view> favourable) {
-  CalcHinduMonth(s);
+  ComputeHinduMonth(s);
   return FirstHolding({{NameIn(s.Yogas.HinduMonth, favourable),
-                        {"Hindu Lunar Month - Favourable", 1, kCounts, MonthFlag, 2}}},
-                      {"Hindu Lunar Month - Neutral", 0, kCounts, MonthFlag, 2});
+                        {Factor::HinduMonth, Word::Favourable, 1, kCounts, MonthFlag, 2}}},
+                      {Factor::HinduMonth, Word::Neutral, 0, kCounts, MonthFlag, 2});
 }
 
 }  // namespace
@@ -58,20 +58,20 @@ void EvaluateFoundation(CalculationState& s) {
              {{MoonNakshatraIn(s, {"Bharani", "Krittika", "Ardra", "Punarvasu", "Ashlesha", "Magha",
                                    "Poorva Phalguni", "Vishakha", "Moola", "Purva Ashadha",
                                    "Shravana", "Shatabhisha", "Uttara Bhadrapada"}),
-               {"Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}},
+               {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}},
               {MoonNakshatraIn(s, {"Rohini", "Mrigasira", "Chitra", "Hasta", "Jyeshtha",
                                    "Uttara Phalguni", "Uttara Ashadha", "Shravana"}),
-               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // By number: the dark fortnight's Navami (24) and Dwitiya (17) are neutral.
-  run.Record(3,
-             FirstHolding(
-                 {{TithiNumberIn(s, {9}), {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}},
-                  {TithiNumberIn(s, {2, 6, 10}), {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}}},
-                 {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(3, FirstHolding({{TithiNumberIn(s, {9}),
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}},
+                              {TithiNumberIn(s, {2, 6, 10}),
+                               {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Record(5, HinduMonthFactor(s, {"Chaitra", "Vaisakha", "Shravana", "Kartika", "Magha"}));
   run.Finish();
 }
@@ -86,16 +86,16 @@ void EvaluateConstruction(CalculationState& s) {
                     {{MoonNakshatraIn(s, {"Uttara Phalguni", "Uttara Ashadha", "Uttara Bhadrapada",
                                           "Rohini", "Mrigasira", "Revati", "Chitra", "Anuradha",
                                           "Swati", "Shatabhisha", "Hasta", "Pushya", "Dhanistha"}),
-                      {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                    {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 8, 9, 14, 15}),
-                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, AvoidedWeekdayFactor(s, {"Tuesday"}));
   run.Record(5, HinduMonthFactor(s, {"Falguna", "Shravana", "Agrahayana", "Pausa", "Vaisakha"}));
   run.Record(6, FirstHolding({{MoonSignIn(s, {"Mithuna", "Kanya", "Dhanus", "Meena"}),
-                               {"Rashi - Favourable", 1, kCounts, RashiFlag, 2}}},
-                             {"Rashi - Neutral", 0, kCounts, RashiFlag, 2}));
+                               {Factor::Rashi, Word::Favourable, 1, kCounts, RashiFlag, 2}}},
+                             {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
   run.Finish();
 }
 
@@ -109,8 +109,8 @@ void EvaluateLending(CalculationState& s) {
                                          "Uttara Phalguni", "Punarvasu"}));
   // Full or new Moon spoils lending only on a Saturday.
   run.Record(3, FirstHolding({{TithiIn(s, {"Purnima", "Amavashya"}) && WeekdayIn(s, {"Saturday"}),
-                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, AvoidedWeekdayFactor(s, {"Tuesday", "Friday"}));
   run.Finish();
 }
@@ -137,8 +137,8 @@ void EvaluateLegal(CalculationState& s) {
       2, FirstHolding(
              {{MoonNakshatraIn(s, {"Ashwini", "Rohini", "Mrigasira", "Pushya", "Uttara Phalguni",
                                    "Hasta", "Chitra", "Anuradha", "Dhanistha", "Revati"}),
-               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, RiktaNumberTithiFactor(s));
   run.Record(4, AvoidedWeekdayFactor(s, {"Tuesday", "Saturday"}));
   run.Finish();

@@ -29,7 +29,7 @@ void ResetRuleSetOutputs(CalculationState& state) {
     result.FactorVerdicts.clear();
     result.FactorPoints.clear();
   }
-  result.ResultWord.clear();
+  result.ResultWord = Verdict::None;
   result.ReportFlags.fill(0);
   result.SelectorFactors = NoSelectorFactors();
   result.PreconditionMessage = {};
@@ -49,7 +49,7 @@ bool RuleSetRun::Start() {
   result.SelectorFactors = NoSelectorFactors();
   result.TotalScore = 0;
   result.FactorCount = 0;
-  result.ResultWord.clear();
+  result.ResultWord = Verdict::None;
   result.PreconditionMessage = {};
 
   if (!YearPreconditionHolds(state_.Input)) {
@@ -63,26 +63,23 @@ bool RuleSetRun::Start() {
 
 void RuleSetRun::TakeShortPath(std::int16_t points) {
   Evaluation& result = state_.Result;
-  result.FactorVerdicts.assign(2, std::string());
+  result.FactorVerdicts.assign(2, FactorVerdict{});
   result.FactorPoints.assign(2, 0);
-  result.FactorVerdicts[0] = "Favourable";
+  result.FactorVerdicts[0] = {Factor::Whole, Word::Favourable};
   result.FactorPoints[0] = points;
   result.FactorCount = 1;
 }
 
 void RuleSetRun::Allocate() {
   Evaluation& result = state_.Result;
-  // Every verdict empty; the texts keep their storage, as the finder runs a
-  // rule set on one state many thousand times.
-  result.FactorVerdicts.resize(static_cast<std::size_t>(shape_.factorCount) + 1);
-  for (std::string& verdict : result.FactorVerdicts) verdict.clear();
+  result.FactorVerdicts.assign(static_cast<std::size_t>(shape_.factorCount) + 1, FactorVerdict{});
   result.FactorPoints.assign(static_cast<std::size_t>(shape_.factorCount) + 1, 0);
 }
 
 void RuleSetRun::Record(int index, const Outcome& outcome) {
   Evaluation& result = state_.Result;
   if (index < 0 || static_cast<std::size_t>(index) >= result.FactorVerdicts.size()) return;
-  if (!outcome.verdict.empty()) result.FactorVerdicts[index].assign(outcome.verdict);
+  if (outcome.word != Word::None) result.FactorVerdicts[index] = {outcome.factor, outcome.word};
   result.FactorPoints[index] = outcome.points;
   if (outcome.counts) ++result.FactorCount;
   if (outcome.selector != 0) {
@@ -99,13 +96,13 @@ void RuleSetRun::Finish() {
 void RuleSetRun::DecideResultWord() {
   Evaluation& result = state_.Result;
   if (result.FactorCount == shape_.averageCount) {
-    result.ResultWord = "Average";
+    result.ResultWord = Verdict::Average;
     result.ReportFlags[ResultFlag] = 3;
   } else if (result.FactorCount < shape_.averageCount) {
-    result.ResultWord = "Bad";
+    result.ResultWord = Verdict::Bad;
     result.ReportFlags[ResultFlag] = 1;
   } else {
-    result.ResultWord = "Good";
+    result.ResultWord = Verdict::Good;
     result.ReportFlags[ResultFlag] = 2;
   }
 }
@@ -117,7 +114,7 @@ void RuleSetRun::WriteResultLabel() {
   label.clear();
   const int last = static_cast<int>(result.FactorVerdicts.size()) - 1;
   for (int i = 0; i < last; ++i) {
-    label += result.FactorVerdicts[i];
+    AppendTextOf(label, result.FactorVerdicts[i]);
     label += " - ";
     label += std::to_string(result.FactorPoints[i]);
     label += " Point";
@@ -136,7 +133,7 @@ void RuleSetRun::WriteResultLabel() {
   label += kLineBreak;
   label += kLineBreak;
   label += shape_.label == LabelStyle::Electional ? "Electional: " : "Election: ";
-  label += result.ResultWord;
+  label += NameOf(result.ResultWord);
   if (shape_.label == LabelStyle::TradePlanets) {
     label += kLineBreak;
     label += kLineBreak;

@@ -35,10 +35,12 @@ enum ReportSlot : int {
 inline constexpr bool kCounts = true;  // the outcome adds one to FactorCount
 inline constexpr bool kKeeps = false;  // the outcome leaves FactorCount as it is
 
-// One outcome row of a factor table: verdict text, points, effect on the count,
-// and the report selector it writes (value 0: the outcome writes no selector).
+// One outcome row of a factor table: the factor and how it came out, points,
+// effect on the count, and the report selector it writes (value 0: the outcome
+// writes no selector).
 struct Outcome {
-  std::string_view verdict;  // empty: nothing is written into the slot
+  Factor factor = Factor::None;
+  Word word = Word::None;  // None: nothing is written into the slot
   std::int16_t points = 0;
   bool counts = false;
   ReportSlot slot = ResultFlag;
@@ -64,7 +66,7 @@ enum class LabelStyle {
 
 struct RuleSetShape {
   int factorCount;   // N: the arrays run 0..N, slot N stays empty
-  int averageCount;  // FactorCount equal to this gives "Average"
+  int averageCount;  // FactorCount equal to this gives Verdict::Average
   LabelStyle label = LabelStyle::Election;
 };
 
@@ -80,7 +82,7 @@ class RuleSetRun {
   // stands alone in the report, and the rule set ends.
   bool Start();
 
-  // A short path holds: one "Favourable" entry with `points`, FactorCount 1.
+  // A short path holds: one entry, the whole undertaking favourable, with `points`, FactorCount 1.
   void TakeShortPath(std::int16_t points);
 
   // Fresh arrays with bounds 0..N.

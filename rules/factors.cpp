@@ -57,44 +57,50 @@ bool TithiNumberIn(const CalculationState& s, std::initializer_list<int> numbers
   return std::find(numbers.begin(), numbers.end(), s.Panchang.TithiNumber) != numbers.end();
 }
 
-int DayDifference(const CalculationState& s) { return s.Input.election.day - s.Input.birth.day; }
+int DayDifference(const CalculationState& s) {
+  return s.Input.election.day - s.Input.birth.day;
+}
 int MonthDifference(const CalculationState& s) {
   return s.Input.election.month - s.Input.birth.month;
 }
-int YearDifference(const CalculationState& s) { return s.Input.election.year - s.Input.birth.year; }
+int YearDifference(const CalculationState& s) {
+  return s.Input.election.year - s.Input.birth.year;
+}
 
 Outcome TaraBalaFactor(const CalculationState& s) {
-  const std::string& verdict = s.TaraBalaVerdict;
+  const Word verdict = s.TaraBalaVerdict;
   return FirstHolding(
       {
-          {verdict == "Unfavourable", {"Tara Stength - Unfavourable", -1, kKeeps, TaraFlag, 1}},
-          {verdict == "Favourable", {"Tara Stength - Favourable", 1, kCounts, TaraFlag, 2}},
-          {verdict == "Very Favourable",
-           {"Tara Stength - Very Favourable", 2, kCounts, TaraFlag, 2}},
+          {verdict == Word::Unfavourable,
+           {Factor::Tara, Word::Unfavourable, -1, kKeeps, TaraFlag, 1}},
+          {verdict == Word::Favourable, {Factor::Tara, Word::Favourable, 1, kCounts, TaraFlag, 2}},
+          {verdict == Word::VeryFavourable,
+           {Factor::Tara, Word::VeryFavourable, 2, kCounts, TaraFlag, 2}},
       },
       // An unexpected verdict writes nothing: the slot stays empty.
-      {"", 0, kKeeps, TaraFlag, 0});
+      {Factor::Tara, Word::None, 0, kKeeps, TaraFlag, 0});
 }
 
 Outcome ChandraBalaFactor(const CalculationState& s) {
   return FirstHolding(
       {
-          {s.ChandraBalaVerdict == "Unfavourable",
-           {"Moon Stength - Unfavourable", -1, kKeeps, ChandraFlag, 1}},
+          {s.ChandraBalaVerdict == Word::Unfavourable,
+           {Factor::Chandra, Word::Unfavourable, -1, kKeeps, ChandraFlag, 1}},
       },
-      {"Moon Stength - Favourable", 1, kCounts, ChandraFlag, 2});
+      {Factor::Chandra, Word::Favourable, 1, kCounts, ChandraFlag, 2});
 }
 
 Outcome StandardYogaFactor(const CalculationState& s) {
-  return FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata",
-                                   "Vajra", "Vyatipata", "Parigha", "Veidhriti"}),
-                        {"Yoga - Unavourable", -1, kKeeps, YogaFlag, 1}}},
-                      {"Yoga - Neutral", 0, kCounts, YogaFlag, 2});
+  return FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata", "Vajra",
+                                   "Vyatipata", "Parigha", "Veidhriti"}),
+                        {Factor::Yoga, Word::Unavourable, -1, kKeeps, YogaFlag, 1}}},
+                      {Factor::Yoga, Word::Neutral, 0, kCounts, YogaFlag, 2});
 }
 
 Outcome StandardKaranaFactor(const CalculationState& s) {
-  return FirstHolding({{KaranaIn(s, {"Vishti"}), {"Karana - Unfavourable", -1, kKeeps, KaranaFlag, 1}}},
-                      {"Karana - Neutral", 0, kCounts, KaranaFlag, 2});
+  return FirstHolding(
+      {{KaranaIn(s, {"Vishti"}), {Factor::Karana, Word::Unfavourable, -1, kKeeps, KaranaFlag, 1}}},
+      {Factor::Karana, Word::Neutral, 0, kCounts, KaranaFlag, 2});
 }
 
 }  // namespace horavela

@@ -35,15 +35,15 @@ void EvaluateNewHouse(CalculationState& s) {
   run.Record(
       2, FirstHolding(
              {{MoonNakshatraIn(s, {"Ashwini"}),
-               {"Very Bad Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}},
+               {Factor::VeryBadNakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}},
               {MoonNakshatraIn(s, {"Mrigasira", "Revati", "Chitra", "Anuradha", "Swati",
                                    "Shatabhisha", "Hasta", "Pushya", "Dhanistha", "Uttara Phalguni",
                                    "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"}),
-               {"Good Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}},
+               {Factor::GoodNakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}},
               {MoonNakshatraIn(s, {"Bharani", "Krittika", "Ardra", "Ashlesha", "Poorva Phalguni",
                                    "Vishakha", "Jyeshtha", "Purva Ashadha", "Poorva Bhadrapada"}),
-               {"Bad Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}}},
-             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+               {Factor::BadNakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // The Rikta tithis of both fortnights and the new Moon are avoided; the
   // favourable numbers hold in the bright fortnight only, plus the dark
   // fortnight's Pratipada (16).
@@ -51,23 +51,24 @@ void EvaluateNewHouse(CalculationState& s) {
       3,
       FirstHolding(
           {{TithiGroupIs(s, "Rikta") || TithiNumberIn(s, {4, 9, 14}) || TithiIn(s, {"Amavashya"}),
-            {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}},
+            {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}},
            {PakshaIs(s, "Shukla Paksha") && TithiNumberIn(s, {2, 3, 5, 7, 10, 11, 13, 15}),
-            {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}},
+            {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
            {PakshaIs(s, "Krishna Paksha") && TithiNumberIn(s, {16}),
-            {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}}},
-          {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}},
-                              {WeekdayIn(s, {"Tuesday"}),
-                               {"Very Bad Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
-  CalcHinduMonth(s);
+            {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
+          {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
+  run.Record(
+      4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+                        {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}},
+                       {WeekdayIn(s, {"Tuesday"}),
+                        {Factor::VeryBadWeekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+                      {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
+  ComputeHinduMonth(s);
   run.Record(
       5, FirstHolding({{NameIn(s.Yogas.HinduMonth, {"Vaisakha", "Pausa", "Falguna", "Shravana",
                                                     "Agrahayana", "Jyaistha", "Kartika", "Magha"}),
-                        {"Hindu Lunar Month - Favourable", 1, kCounts, MonthFlag, 2}}},
-                      {"Hindu Lunar Month - Neutral", 0, kCounts, MonthFlag, 2}));
+                        {Factor::HinduMonth, Word::Favourable, 1, kCounts, MonthFlag, 2}}},
+                      {Factor::HinduMonth, Word::Neutral, 0, kCounts, MonthFlag, 2}));
   RecordAuspiciousYogas(run, s, 6);
   run.Finish();
 }
@@ -80,19 +81,19 @@ void EvaluateRentedHouse(CalculationState& s) {
   if (!run.Start()) return;
   run.Allocate();
   // "Favourable" scores 2; "Very Favourable" is not in the row and falls to neutral.
-  run.Record(0, FirstHolding({{s.TaraBalaVerdict == "Favourable",
-                               {"Tara Strength - Favourable", 2, kCounts, TaraFlag, 2}}},
-                             {"Tara Strength - Neutral", 0, kCounts, TaraFlag, 2}));
-  run.Record(1, FirstHolding({{s.ChandraBalaVerdict == "Favourable",
-                               {"Moon Strength - Favourable", 1, kCounts, ChandraFlag, 2}}},
-                             {"Moon Strength - Neutral", 0, kCounts, ChandraFlag, 2}));
-  run.Record(
-      2,
-      FirstHolding({{TithiGroupIs(s, "Rikta"), {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                   {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(0, FirstHolding({{s.TaraBalaVerdict == Word::Favourable,
+                               {Factor::TaraStrength, Word::Favourable, 2, kCounts, TaraFlag, 2}}},
+                             {Factor::TaraStrength, Word::Neutral, 0, kCounts, TaraFlag, 2}));
+  run.Record(1,
+             FirstHolding({{s.ChandraBalaVerdict == Word::Favourable,
+                            {Factor::MoonStrength, Word::Favourable, 1, kCounts, ChandraFlag, 2}}},
+                          {Factor::MoonStrength, Word::Neutral, 0, kCounts, ChandraFlag, 2}));
+  run.Record(2, FirstHolding({{TithiGroupIs(s, "Rikta"),
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(3, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();
 }
 
@@ -106,16 +107,16 @@ void EvaluateNewJob(CalculationState& s) {
              FirstHolding({{MoonNakshatraIn(s, {"Hasta", "Ashwini", "Pushya", "Mrigasira", "Chitra",
                                                 "Revati", "Anuradha", "Uttara Phalguni",
                                                 "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"}),
-                            {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                          {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                            {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                          {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // By number: the dark fortnight's namesakes (17, 18, ...) are neutral.
   run.Record(3, FirstHolding({{TithiNumberIn(s, {2, 3, 5, 7, 10, 11, 13, 15}),
-                               {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4,
              FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday", "Sunday"}),
-                            {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                          {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                            {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                          {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   RecordAuspiciousYogas(run, s, 5);
   run.Finish();
 }
@@ -126,27 +127,28 @@ void EvaluateNewBusiness(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, FirstHolding({{MoonNakshatraIn(s, {"Mrigasira", "Chitra", "Anuradha", "Revati",
-                                                   "Ashwini", "Pushya", "Hasta"}),
-                               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2, FirstHolding({{MoonNakshatraIn(s, {"Mrigasira", "Chitra", "Anuradha", "Revati", "Ashwini",
+                                            "Pushya", "Hasta"}),
+                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // These are the tithis other undertakings favour, yet a new business counts
   // them against itself: a deliberate rule of this table, not a slip. By
   // name, so both fortnights are meant.
   run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Purnima", "Tritiya", "Panchami", "Saptami",
                                            "Dashami", "Ekadashi", "Triyodashi"}),
-                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   RecordAuspiciousYogas(run, s, 5);
   // The nine inauspicious yogas, spelt "Unfavourable" here (the standard yoga
   // factor writes "Unavourable").
   run.Record(8, FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata",
                                           "Vajra", "Vyatipata", "Parigha", "Veidhriti"}),
-                               {"Yoga - Unfavourable", -1, kKeeps, YogaFlag, 1}}},
-                             {"Yoga - Neutral", 0, kCounts, YogaFlag, 2}));
+                               {Factor::Yoga, Word::Unfavourable, -1, kKeeps, YogaFlag, 1}}},
+                             {Factor::Yoga, Word::Neutral, 0, kCounts, YogaFlag, 2}));
   run.Record(9, StandardKaranaFactor(s));
   run.Finish();
 }

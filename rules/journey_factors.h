@@ -34,7 +34,7 @@ Outcome JourneyRashiFactor(const CalculationState& s);
 // Counts the signs from the birth lagna to the election lagna; true when the
 // election lagna falls in the fifth, seventh or ninth sign from it.
 bool ElectionLagnaCountAvoided(CalculationState& s);
-// Computes the table lagna of the election moment (CalcMuhurthaLagna, which
+// Computes the table lagna of the election moment (ComputeMuhurthaLagna, which
 // also decides IsJupiterInLagna); true when it is the birth Moon sign but not
 // the birth lagna.
 bool MuhurthaLagnaOnBirthRashi(CalculationState& s);

@@ -16,9 +16,9 @@ namespace {
 // counted and shows the favourable report text: the least favourable day
 // still lets a journey go ahead, at a cost.
 Outcome TuesdayAvoidedWeekdayFactor(const CalculationState& s) {
-  return FirstHolding(
-      {{WeekdayIn(s, {"Tuesday"}), {"Weekday - Least Favourable", -1, kCounts, WeekdayFlag, 2}}},
-      {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2});
+  return FirstHolding({{WeekdayIn(s, {"Tuesday"}),
+                        {Factor::Weekday, Word::LeastFavourable, -1, kCounts, WeekdayFlag, 2}}},
+                      {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2});
 }
 
 // The three penalty yogas into three consecutive slots, Mrityu first.
@@ -38,23 +38,23 @@ void EvaluateDomesticJourney(CalculationState& s) {
   run.Record(1, ChandraBalaFactor(s));
   // Krittika and Bharani show the favourable report text though they score -1;
   // the neutral stars score a full point.
-  run.Record(2, FirstHolding({{MoonNakshatraIn(s, {"Krittika", "Bharani"}),
-                               {"Nakshatra - Least Favourable", -1, kKeeps, NakshatraFlag, 2}},
-                              {MoonNakshatraIn(s, {"Ashlesha", "Vishakha", "Poorva Phalguni",
-                                                   "Poorva Bhadrapada", "Ardra"}),
-                               {"Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}}},
-                             {"Nakshatra - Neutral", 1, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2, FirstHolding({{MoonNakshatraIn(s, {"Krittika", "Bharani"}),
+                        {Factor::Nakshatra, Word::LeastFavourable, -1, kKeeps, NakshatraFlag, 2}},
+                       {MoonNakshatraIn(s, {"Ashlesha", "Vishakha", "Poorva Phalguni",
+                                            "Poorva Bhadrapada", "Ardra"}),
+                        {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
+                      {Factor::Nakshatra, Word::Neutral, 1, kCounts, NakshatraFlag, 2}));
   run.Record(3, JourneyTithiFactor(s));
   run.Record(4, TuesdayAvoidedWeekdayFactor(s));
   run.Record(5, JourneyRashiFactor(s));
   // The lagna factors write no report selector.
   run.Record(6, FirstHolding({{ElectionLagnaCountAvoided(s),
-                               {"Muhurtha Lagna from Birth Lagna - Unfavourable", -1, kKeeps}}},
-                             {"Muhurtha Lagna from Birth Lagna - Neutral", 0, kCounts}));
-  run.Record(
-      7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
-                        {"Muhurtha Lagna with Birth Rashi and Lagna - Favourable", 1, kCounts}}},
-                      {"Muhurtha Lagna with Birth Rashi and Lagna - Neutral", 0, kCounts}));
+                               {Factor::MuhurthaLagnaFromBirth, Word::Unfavourable, -1, kKeeps}}},
+                             {Factor::MuhurthaLagnaFromBirth, Word::Neutral, 0, kCounts}));
+  run.Record(7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
+                               {Factor::MuhurthaLagnaWithBirth, Word::Favourable, 1, kCounts}}},
+                             {Factor::MuhurthaLagnaWithBirth, Word::Neutral, 0, kCounts}));
   run.Record(8, SiddhaYogaFactor(s, kCounts));
   run.Record(9, SarvarthaSiddhaYogaFactor(s, kCounts));
   run.Record(10, TripushkarYogaFactor(s, kCounts));
@@ -70,31 +70,31 @@ void EvaluateReligiousJourney(CalculationState& s) {
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
   // No nakshatra counts against a pilgrimage: even Krittika and Bharani count.
-  run.Record(2, FirstHolding({{MoonNakshatraIn(s, {"Krittika", "Bharani"}),
-                               {"Nakshatra - Least Favourable", -1, kCounts, NakshatraFlag, 2}},
-                              {MoonNakshatraIn(s, {"Ashlesha", "Vishakha", "Poorva Phalguni",
-                                                   "Poorva Bhadrapada", "Ardra"}),
-                               {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}}},
-                             {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2, FirstHolding({{MoonNakshatraIn(s, {"Krittika", "Bharani"}),
+                        {Factor::Nakshatra, Word::LeastFavourable, -1, kCounts, NakshatraFlag, 2}},
+                       {MoonNakshatraIn(s, {"Ashlesha", "Vishakha", "Poorva Phalguni",
+                                            "Poorva Bhadrapada", "Ardra"}),
+                        {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}}},
+                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}));
   run.Record(3, JourneyTithiFactor(s));
   run.Record(4, TuesdayAvoidedWeekdayFactor(s));
   run.Record(5, JourneyRashiFactor(s));
   run.Record(6, FirstHolding({{ElectionLagnaCountAvoided(s),
-                               {"Electional Lagna from Birth Lagna - Unfavourable", -1, kKeeps}}},
-                             {"Electional Lagna from Birth Lagna - Favourable", 1, kCounts}));
+                               {Factor::ElectionalLagnaFromBirth, Word::Unfavourable, -1, kKeeps}}},
+                             {Factor::ElectionalLagnaFromBirth, Word::Favourable, 1, kCounts}));
   // Here a neutral lagna does not count.
-  run.Record(
-      7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
-                        {"Electional Lagna with Birth Rashi and Lagna - Favourable", 1, kCounts}}},
-                      {"Electional Lagna with Birth Rashi and Lagna - Neutral", 0, kKeeps}));
+  run.Record(7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
+                               {Factor::ElectionalLagnaWithBirth, Word::Favourable, 1, kCounts}}},
+                             {Factor::ElectionalLagnaWithBirth, Word::Neutral, 0, kKeeps}));
   // Jupiter in the table lagna was decided by the lagna computation above.
   run.Record(8, FirstHolding({{s.Lagna.IsJupiterInLagna,
-                               {"Jupiter in Rising Sign - Favourable", 1, kCounts}}},
-                             {"Jupiter in Rising Sign - Neutral", 0, kCounts}));
+                               {Factor::JupiterRising, Word::Favourable, 1, kCounts}}},
+                             {Factor::JupiterRising, Word::Neutral, 0, kCounts}));
   CheckJupiterInNinth(s);
-  run.Record(9, FirstHolding(
-                    {{s.Lagna.IsJupiterInNinth, {"Jupiter in 9th House - Favourable", 1, kCounts}}},
-                    {"Jupiter in 9th House - Neutral", 0, kCounts}));
+  run.Record(9, FirstHolding({{s.Lagna.IsJupiterInNinth,
+                               {Factor::JupiterNinth, Word::Favourable, 1, kCounts}}},
+                             {Factor::JupiterNinth, Word::Neutral, 0, kCounts}));
   // Only the Siddha yoga counts when absent.
   run.Record(10, SiddhaYogaFactor(s, kCounts));
   run.Record(11, SarvarthaSiddhaYogaFactor(s, kKeeps));
@@ -114,30 +114,29 @@ void EvaluateForeignJourney(CalculationState& s) {
   const bool birthStar = s.ElectionChart[kNakshatraSlot] == s.BirthChart[kNakshatraSlot];
   run.Record(
       2, FirstHolding(
-             {{birthStar, {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}},
+             {{birthStar, {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}},
               {MoonNakshatraIn(s, {"Krittika", "Bharani"}),
-               {"Nakshatra - Least Favourable", -1, kCounts, NakshatraFlag, 2}},
+               {Factor::Nakshatra, Word::LeastFavourable, -1, kCounts, NakshatraFlag, 2}},
               {MoonNakshatraIn(
                    s, {"Ashlesha", "Vishakha", "Poorva Phalguni", "Poorva Bhadrapada", "Ardra"}),
-               {"Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}},
+               {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}},
               {MoonNakshatraIn(s, {"Swati", "Punarvasu", "Shravana", "Dhanistha", "Shatabhisha"}),
-               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, JourneyTithiFactor(s));
-  run.Record(
-      4,
-      FirstHolding(
-          {{WeekdayIn(s, {"Tuesday"}), {"Weekday - Least Favourable", -1, kCounts, WeekdayFlag, 2}},
-           {WeekdayIn(s, {"Monday"}), {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-          {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  run.Record(4,
+             FirstHolding({{WeekdayIn(s, {"Tuesday"}),
+                            {Factor::Weekday, Word::LeastFavourable, -1, kCounts, WeekdayFlag, 2}},
+                           {WeekdayIn(s, {"Monday"}),
+                            {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                          {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Record(5, JourneyRashiFactor(s));
   run.Record(6, FirstHolding({{ElectionLagnaCountAvoided(s),
-                               {"Electional Lagna from Birth Lagna - Unfavourable", -1, kKeeps}}},
-                             {"Electional Lagna from Birth Lagna - Neutral", 0, kCounts}));
-  run.Record(
-      7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
-                        {"Electional Lagna with Birth Rashi and Lagna - Favourable", 1, kCounts}}},
-                      {"Electional Lagna with Birth Rashi and Lagna - Neutral", 0, kCounts}));
+                               {Factor::ElectionalLagnaFromBirth, Word::Unfavourable, -1, kKeeps}}},
+                             {Factor::ElectionalLagnaFromBirth, Word::Neutral, 0, kCounts}));
+  run.Record(7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
+                               {Factor::ElectionalLagnaWithBirth, Word::Favourable, 1, kCounts}}},
+                             {Factor::ElectionalLagnaWithBirth, Word::Neutral, 0, kCounts}));
   run.Record(8, SiddhaYogaFactor(s, kCounts));
   run.Record(9, SarvarthaSiddhaYogaFactor(s, kCounts));
   run.Record(10, TripushkarYogaFactor(s, kCounts));

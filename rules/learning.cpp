@@ -20,10 +20,10 @@ namespace {
 // of the bright fortnight, so every dark tithi is neutral but the new Moon (30).
 Outcome LearningTithiFactor(const CalculationState& s) {
   return FirstHolding({{TithiNumberIn(s, {2, 3, 5, 6, 10, 11, 12}),
-                        {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}},
+                        {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
                        {TithiNumberIn(s, {4, 8, 9, 14, 15, 30}),
-                        {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                      {"Tithi - Neutral", 0, kCounts, TithiFlag, 2});
+                        {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                      {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2});
 }
 
 bool SaraswatiHolds(const CalculationState& s) {
@@ -33,16 +33,16 @@ bool SaraswatiHolds(const CalculationState& s) {
 // Both outcomes select the report section, so every learning report explains
 // the Saraswati yoga.
 Outcome SaraswatiFactor(const CalculationState& s) {
-  return FirstHolding(
-      {{SaraswatiHolds(s), {"Saraswati Yoga - Favourable", 1, kCounts, SaraswatiFlag, 2}}},
-      {"Saraswati Yoga - Neutral", 0, kCounts, SaraswatiFlag, 2});
+  return FirstHolding({{SaraswatiHolds(s),
+                        {Factor::SaraswatiYoga, Word::Favourable, 1, kCounts, SaraswatiFlag, 2}}},
+                      {Factor::SaraswatiYoga, Word::Neutral, 0, kCounts, SaraswatiFlag, 2});
 }
 
 // The days of Mars and Saturn are barred for study.
 Outcome TuesdaySaturdayFactor(const CalculationState& s) {
   return FirstHolding({{WeekdayIn(s, {"Tuesday", "Saturday"}),
-                        {"Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
-                      {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2});
+                        {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+                      {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2});
 }
 
 }  // namespace
@@ -56,11 +56,11 @@ void EvaluateTrade(CalculationState& s) {
   run.Record(2, LearningTithiFactor(s));
   // A fit weekday is called favourable yet scores nothing for a trade.
   run.Record(3, FirstHolding({{WeekdayIn(s, {"Tuesday", "Saturday"}),
-                               {"Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
-                             {"Weekday - Favourable", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+                             {Factor::Weekday, Word::Favourable, 0, kCounts, WeekdayFlag, 2}));
   run.Record(4, SaraswatiFactor(s));
   // The tenth house is the house of work: its planets are listed below the result.
-  CalcMuhurthaLagna(s);
+  ComputeMuhurthaLagna(s);
   run.Finish();
 }
 
@@ -75,10 +75,10 @@ void EvaluateScience(CalculationState& s) {
   run.Record(4, SaraswatiFactor(s));
   // The subject's own factor repeats the Saraswati test, so a Wednesday in
   // Hasta scores twice; it has no report section and writes no selector.
-  run.Record(5,
-             FirstHolding({{SaraswatiHolds(s),
-                            {"Learning of any Science - Favourable", 1, kCounts, ResultFlag, 0}}},
-                          {"Learning of any Science - Neutral", 0, kCounts, ResultFlag, 0}));
+  run.Record(
+      5, FirstHolding({{SaraswatiHolds(s),
+                        {Factor::LearningOfScience, Word::Favourable, 1, kCounts, ResultFlag, 0}}},
+                      {Factor::LearningOfScience, Word::Neutral, 0, kCounts, ResultFlag, 0}));
   run.Finish();
 }
 
@@ -92,14 +92,14 @@ void EvaluateDanceMusic(CalculationState& s) {
                     {{MoonNakshatraIn(s, {"Revati", "Anuradha", "Dhanistha", "Shatabhisha", "Hasta",
                                           "Rohini", "Mrigasira", "Pushya", "Uttara Phalguni",
                                           "Uttara Ashadha", "Uttara Bhadrapada"}),
-                      {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                    {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, LearningTithiFactor(s));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Tuesday", "Saturday"}),
-                               {"Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}},
+                               {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}},
                               {WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Record(5, SaraswatiFactor(s));
   run.Finish();
 }
@@ -110,10 +110,11 @@ void EvaluateAstrology(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, FirstHolding({{MoonNakshatraIn(s, {"Ashwini", "Punarvasu", "Pushya", "Hasta",
-                                                   "Swati", "Moola", "Revati"}),
-                               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+  run.Record(2,
+             FirstHolding({{MoonNakshatraIn(s, {"Ashwini", "Punarvasu", "Pushya", "Hasta", "Swati",
+                                                "Moola", "Revati"}),
+                            {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                          {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, LearningTithiFactor(s));
   run.Record(4, TuesdaySaturdayFactor(s));
   run.Record(5, SaraswatiFactor(s));
@@ -133,12 +134,12 @@ void EvaluateMedicineStudy(CalculationState& s) {
              {{MoonNakshatraIn(s, {"Hasta", "Chitra", "Swati", "Anuradha", "Punarvasu", "Shravana",
                                    "Dhanistha", "Shatabhisha", "Moola", "Revati", "Pushya",
                                    "Jyeshtha", "Ashlesha", "Ardra", "Mrigasira", "Ashwini"}),
-               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, LearningTithiFactor(s));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Saturday"}),
-                               {"Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
 
   // Revision of the star and the weekday.
   Evaluation& result = run.result();
@@ -147,14 +148,14 @@ void EvaluateMedicineStudy(CalculationState& s) {
   result.FactorPoints.resize(kGrownSlots, 0);
   if (MoonNakshatraIn(s, {"Dhanistha"})) {
     // Dhanistha, ruled by Mars, is written again and so counted twice.
-    run.Record(2, {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2});
+    run.Record(2, {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2});
   } else if (result.FactorPoints[2] == 0) {
     // Under a neutral star the days of the Sun, Moon and Mars favour the study
     // of healing. The rewrite leaves the count as factor 4 left it: a
     // Saturday stays uncounted even though it now reads neutral.
     run.Record(4, FirstHolding({{WeekdayIn(s, {"Sunday", "Tuesday", "Monday"}),
-                                 {"Weekday - Favourable", 1, kKeeps, WeekdayFlag, 2}}},
-                               {"Weekday - Neutral", 0, kKeeps, WeekdayFlag, 2}));
+                                 {Factor::Weekday, Word::Favourable, 1, kKeeps, WeekdayFlag, 2}}},
+                               {Factor::Weekday, Word::Neutral, 0, kKeeps, WeekdayFlag, 2}));
   }
 
   run.Record(5, SaraswatiFactor(s));
@@ -170,31 +171,30 @@ void EvaluateGrammar(CalculationState& s) {
   run.Record(2, LearningTithiFactor(s));
   run.Record(3, TuesdaySaturdayFactor(s));
   run.Record(4, SaraswatiFactor(s));
+  run.Record(5,
+             FirstHolding(
+                 {{MoonNakshatraIn(s, {"Rohini", "Mrigasira", "Punarvasu", "Pushya", "Hasta",
+                                       "Dhanistha", "Revati"}),
+                   {Factor::GrammarNakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                 {Factor::GrammarNakshatraUnspaced, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(
-      5, FirstHolding({{MoonNakshatraIn(s, {"Rohini", "Mrigasira", "Punarvasu", "Pushya", "Hasta",
-                                            "Dhanistha", "Revati"}),
-                        {"Nakshatra of Grammar - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                      {"Nakshatra of Grammar- Neutral", 0, kCounts, NakshatraFlag, 2}));
-  run.Record(
-      6,
-      FirstHolding(
-          {{MoonNakshatraIn(
-                s, {"Shravana", "Shatabhisha", "Hasta", "Uttara Phalguni", "Moola", "Revati"}),
-            {"Nakshatra of Logic And and Philosophy - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-          {"Nakshatra of Logic And and Philosophy - Neutral", 0, kCounts, NakshatraFlag, 2}));
+      6, FirstHolding({{MoonNakshatraIn(s, {"Shravana", "Shatabhisha", "Hasta", "Uttara Phalguni",
+                                            "Moola", "Revati"}),
+                        {Factor::LogicNakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                      {Factor::LogicNakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
 
   // The weekdays of grammar and of logic are weighed only on a day that the
   // weekday factor let through; on a Tuesday or Saturday both slots stay empty.
-  if (run.result().FactorVerdicts[3] == "Weekday - Neutral") {
-    run.Record(7, FirstHolding({{WeekdayIn(s, {"Wednesday", "Thursday", "Friday"}),
-                                 {"Weekday of Grammar - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                               {"Weekday of Grammar - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  if (run.result().FactorVerdicts[3] == FactorVerdict{Factor::Weekday, Word::Neutral}) {
+    run.Record(
+        7, FirstHolding({{WeekdayIn(s, {"Wednesday", "Thursday", "Friday"}),
+                          {Factor::GrammarWeekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                        {Factor::GrammarWeekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
     // A neutral day for logic selects the adverse weekday text of the report.
     run.Record(
-        8, FirstHolding(
-               {{WeekdayIn(s, {"Monday", "Thursday", "Wednesday"}),
-                 {"Weekday of Logic And and Philosophy - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-               {"Weekday of Logic And and Philosophy - Neutral", 0, kCounts, WeekdayFlag, 1}));
+        8, FirstHolding({{WeekdayIn(s, {"Monday", "Thursday", "Wednesday"}),
+                          {Factor::LogicWeekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                        {Factor::LogicWeekday, Word::Neutral, 0, kCounts, WeekdayFlag, 1}));
   }
   run.Finish();
 }

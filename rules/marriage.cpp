@@ -21,15 +21,15 @@ void EvaluateEngagement(CalculationState& s) {
       2, FirstHolding({{MoonNakshatraIn(s, {"Uttara Phalguni", "Uttara Ashadha",
                                             "Uttara Bhadrapada", "Krittika", "Poorva Bhadrapada",
                                             "Poorva Phalguni", "Purva Ashadha"}),
-                        {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                      {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // A neutral tithi does not count for a betrothal.
   run.Record(3, FirstHolding({{TithiNumberIn(s, {2, 3, 5, 7, 10}),
-                               {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}}},
-                             {"Tithi - Neutral", 0, kKeeps, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
+                             {Factor::Tithi, Word::Neutral, 0, kKeeps, TithiFlag, 2}));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Saturday"}),
-                               {"Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();
 }
 
@@ -44,40 +44,41 @@ void EvaluateMarriage(CalculationState& s) {
              {{MoonNakshatraIn(s, {"Rohini", "Uttara Ashadha", "Uttara Bhadrapada", "Mrigasira",
                                    "Revati", "Anuradha", "Moola", "Swati", "Magha", "Ashwini",
                                    "Chitra", "Shravana", "Dhanistha", "Uttara Phalguni", "Hasta"}),
-               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // The wedding list marks these tithis unfavourable although most of them are
   // counted auspicious elsewhere: this table's own rule, deliberately so.
   run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Tritiya", "Panchami", "Saptami", "Dashami",
                                            "Ekadashi", "Triyodashi"}),
-                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   // The nine inauspicious yogas of the standard factor, but with the verdict
   // spelled out in full here.
   run.Record(5, FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata",
                                           "Vajra", "Vyatipata", "Parigha", "Veidhriti"}),
-                               {"Yoga - Unfavourable", -1, kKeeps, YogaFlag, 1}}},
-                             {"Yoga - Neutral", 0, kCounts, YogaFlag, 2}));
+                               {Factor::Yoga, Word::Unfavourable, -1, kKeeps, YogaFlag, 1}}},
+                             {Factor::Yoga, Word::Neutral, 0, kCounts, YogaFlag, 2}));
   run.Record(6, StandardKaranaFactor(s));
 
   // Both outcomes of the three special yogas count and select the report
   // section, so the report always explains all three.
   CheckSiddhaYoga(s);
   run.Record(7, FirstHolding({{s.Yogas.IsSiddhaYoga,
-                               {"Siddha Yoga - Favourable", 1, kCounts, SiddhaFlag, 2}}},
-                             {"Siddha Yoga - Neutral", 0, kCounts, SiddhaFlag, 2}));
+                               {Factor::SiddhaYoga, Word::Favourable, 1, kCounts, SiddhaFlag, 2}}},
+                             {Factor::SiddhaYoga, Word::Neutral, 0, kCounts, SiddhaFlag, 2}));
   CheckSarvarthaSiddhaYoga(s);
-  run.Record(8, FirstHolding({{s.Yogas.IsSarvarthaSiddhaYoga,
-                               {"Sarvartha Yoga - Favourable", 1, kCounts, SarvarthaFlag, 2}}},
-                             {"Sarvartha Yoga - Neutral", 0, kCounts, SarvarthaFlag, 2}));
+  run.Record(
+      8, FirstHolding({{s.Yogas.IsSarvarthaSiddhaYoga,
+                        {Factor::SarvarthaYoga, Word::Favourable, 1, kCounts, SarvarthaFlag, 2}}},
+                      {Factor::SarvarthaYoga, Word::Neutral, 0, kCounts, SarvarthaFlag, 2}));
   // Also leaves the warning that the result label carries below this factor.
   CheckAmritaSiddhiYoga(s);
   run.Record(9, FirstHolding({{s.Yogas.IsAmritaSiddhiYoga,
-                               {"Amrita Yoga - Favourable", 1, kCounts, AmritaFlag, 2}}},
-                             {"Amrita Yoga - Neutral", 0, kCounts, AmritaFlag, 2}));
+                               {Factor::AmritaYoga, Word::Favourable, 1, kCounts, AmritaFlag, 2}}},
+                             {Factor::AmritaYoga, Word::Neutral, 0, kCounts, AmritaFlag, 2}));
   run.Finish();
 }
 
@@ -92,15 +93,15 @@ void EvaluateBrideEntrance(CalculationState& s) {
              {{MoonNakshatraIn(s, {"Uttara Phalguni", "Uttara Bhadrapada", "Uttara Ashadha",
                                    "Mrigasira", "Revati", "Chitra", "Anuradha", "Hasta", "Ashwini",
                                    "Pushya", "Shravana", "Dhanistha", "Moola", "Magha", "Swati"}),
-               {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-             {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // By number, so only the bright fortnight's Rikta tithis are barred.
   run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 9, 14}),
-                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Tuesday", "Sunday"}),
-                               {"Weekday - Unfavourable", -1, kKeeps, WeekdayFlag, 1}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();
 }
 

@@ -18,24 +18,25 @@ bool MoonInBirthNakshatra(const CalculationState& s) {
 // tried first, then the subject's favourable stars.
 Outcome BirthStarNakshatraFactor(const CalculationState& s,
                                  std::initializer_list<std::string_view> favourable) {
-  return FirstHolding(
-      {{MoonInBirthNakshatra(s), {"Nakshatra - Unfavourable", -1, kKeeps, NakshatraFlag, 1}},
-       {MoonNakshatraIn(s, favourable), {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-      {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2});
+  return FirstHolding({{MoonInBirthNakshatra(s),
+                        {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}},
+                       {MoonNakshatraIn(s, favourable),
+                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2});
 }
 
 // The new-moon day (the name, so it is the dark fortnight's last tithi only).
 Outcome AmavashyaTithiFactor(const CalculationState& s) {
   return FirstHolding(
-      {{TithiIn(s, {"Amavashya"}), {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-      {"Tithi - Neutral", 0, kCounts, TithiFlag, 2});
+      {{TithiIn(s, {"Amavashya"}), {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+      {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2});
 }
 
 Outcome TripushkarFactor(CalculationState& s) {
   CheckTripushkarYoga(s);
-  return FirstHolding(
-      {{s.Yogas.IsTripushkarYoga, {"Tripushkar Yoga - Favourable", 1, kCounts, TripushkarFlag, 2}}},
-      {"Tripushkar Yoga - Neutral", 0, kCounts, TripushkarFlag, 2});
+  return FirstHolding({{s.Yogas.IsTripushkarYoga,
+                        {Factor::TripushkarYoga, Word::Favourable, 1, kCounts, TripushkarFlag, 2}}},
+                      {Factor::TripushkarYoga, Word::Neutral, 0, kCounts, TripushkarFlag, 2});
 }
 
 // Factors 2 to 4 of both land subjects.
@@ -45,11 +46,11 @@ void RecordLandFactors(RuleSetRun& run, const CalculationState& s) {
                         "Hasta", "Swati", "Anuradha", "Uttara Ashadha", "Shravana", "Dhanistha",
                         "Shatabhisha", "Uttara Bhadrapada"}));
   run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 9, 14}),
-                               {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}}},
-                             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Saturday"}),
-                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
 }
 
 }  // namespace
@@ -64,20 +65,20 @@ void EvaluateMedicalTreatment(CalculationState& s) {
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
   const bool favourableWeekday = WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"});
-  run.Record(
-      3, FirstHolding({{favourableWeekday, {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                      {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+  run.Record(3, FirstHolding({{favourableWeekday,
+                               {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   if (favourableWeekday) {
     // Two star lists with the same outcome, tried in turn.
     run.Record(2,
                FirstHolding(
                    {{MoonNakshatraIn(s, {"Ashwini", "Hasta", "Chitra", "Punarvasu"}),
-                     {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}},
+                     {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}},
                     {MoonNakshatraIn(s, {"Rohini", "Mrigasira", "Pushya", "Uttara Phalguni",
                                          "Uttara Ashadha", "Uttara Bhadrapada", "Swati", "Anuradha",
                                          "Shravana", "Dhanistha", "Shatabhisha", "Revati"}),
-                     {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                   {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                     {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                   {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   }
   run.Finish();
 }
@@ -92,15 +93,16 @@ void EvaluateOperation(CalculationState& s) {
   // Surgery wants the waning Moon: any bright-fortnight tithi is unfavourable,
   // the dark fortnight's Rikta tithis favourable, its new-moon day unfavourable
   // again (with the verdict spelt "Uafvourable").
-  run.Record(
-      3, FirstHolding(
-             {{PakshaIs(s, "Shukla Paksha"), {"Tithi - Unfavourable", -1, kKeeps, TithiFlag, 1}},
-              {TithiNumberIn(s, {19, 24, 29}), {"Tithi - Favourable", 1, kCounts, TithiFlag, 2}},
-              {TithiNumberIn(s, {30}), {"Tithi - Uafvourable", -1, kKeeps, TithiFlag, 1}}},
-             {"Tithi - Neutral", 0, kCounts, TithiFlag, 2}));
+  run.Record(3, FirstHolding({{PakshaIs(s, "Shukla Paksha"),
+                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}},
+                              {TithiNumberIn(s, {19, 24, 29}),
+                               {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
+                              {TithiNumberIn(s, {30}),
+                               {Factor::Tithi, Word::Uafvourable, -1, kKeeps, TithiFlag, 1}}},
+                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday"}),
-                               {"Weekday - Favourable", 1, kCounts, WeekdayFlag, 2}}},
-                             {"Weekday - Neutral", 0, kCounts, WeekdayFlag, 2}));
+                               {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();
 }
 
@@ -112,9 +114,10 @@ void EvaluateBuyingLand(CalculationState& s) {
   run.Record(1, ChandraBalaFactor(s));
   RecordLandFactors(run, s);
   CheckDvipushkarYoga(s);
-  run.Record(5, FirstHolding({{s.Yogas.IsDvipushkarYoga,
-                               {"Dvipushkar Yoga - Favourable", 1, kCounts, DvipushkarFlag, 2}}},
-                             {"Dvipushkar Yoga - Neutral", 0, kCounts, DvipushkarFlag, 2}));
+  run.Record(
+      5, FirstHolding({{s.Yogas.IsDvipushkarYoga,
+                        {Factor::DvipushkarYoga, Word::Favourable, 1, kCounts, DvipushkarFlag, 2}}},
+                      {Factor::DvipushkarYoga, Word::Neutral, 0, kCounts, DvipushkarFlag, 2}));
   run.Record(6, TripushkarFactor(s));
   run.Finish();
 }
@@ -152,19 +155,19 @@ void EvaluateSellingItem(CalculationState& s) {
   run.Record(
       2, FirstHolding({{MoonNakshatraIn(s, {"Bharani", "Krittika", "Ashlesha", "Poorva Phalguni",
                                             "Vishakha", "Purva Ashadha", "Poorva Bhadrapada"}),
-                        {"Nakshatra - Favourable", 1, kCounts, NakshatraFlag, 2}}},
-                      {"Nakshatra - Neutral", 0, kCounts, NakshatraFlag, 2}));
+                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, AmavashyaTithiFactor(s));
-  run.Record(4, FirstHolding(
-                    {{LagnaIn(s, {"Kumbha"}), {"Lagna - Unfavourable", -1, kKeeps, LagnaFlag, 1}}},
-                    {"Lagna - Neutral", 0, kCounts, LagnaFlag, 2}));
+  run.Record(4, FirstHolding({{LagnaIn(s, {"Kumbha"}),
+                               {Factor::Lagna, Word::Unfavourable, -1, kKeeps, LagnaFlag, 1}}},
+                             {Factor::Lagna, Word::Neutral, 0, kCounts, LagnaFlag, 2}));
   // Both lagna factors write LagnaFlag and this one comes last, so the report
-  // always shows the favourable lagna text, even after "Lagna - Unfavourable".
+  // always shows the favourable lagna text, even after Factor::Lagna, Word::Unfavourable.
   // The birth Moon sign and the lagna come from differently spelt tables
   // ("Vrishcika"/"Vrischika", "Dhanush"/"Dhanus"); the sign itself is compared.
   run.Record(5, FirstHolding({{LagnaIn(s, {s.BirthChart[kMoonSignSlot], s.BirthChart[kLagnaSlot]}),
-                               {"Sale time Lagna - Favourable", 1, kCounts, LagnaFlag, 2}}},
-                             {"Sale time Lagna - Neutral", 0, kCounts, LagnaFlag, 2}));
+                               {Factor::SaleLagna, Word::Favourable, 1, kCounts, LagnaFlag, 2}}},
+                             {Factor::SaleLagna, Word::Neutral, 0, kCounts, LagnaFlag, 2}));
   run.Finish();
 }
 

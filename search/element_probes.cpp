@@ -161,7 +161,7 @@ void ElementProbes::LoadMoment(std::int64_t minute) {
 
 double ElementProbes::MoonLongitude(std::int64_t minute) {
   LoadMoment(minute);
-  CalcMoon(scratch_);
+  ComputeMoon(scratch_);
   return scratch_.Moon.MoonLongitude;
 }
 
@@ -170,7 +170,7 @@ const ElementProbes::PanchangSample& ElementProbes::PanchangAt(std::int64_t minu
     if (sample.minute == minute) return sample;
   LoadMoment(minute);
   scratch_.Time = BuildTimeBase(scratch_.Moment);
-  CalcPanchang(scratch_);
+  ComputePanchang(scratch_);
   const PanchangState& p = scratch_.Panchang;
   const PanchangQuantities quantities = PanchangQuantitiesOf(p);
   panchang_.push_back({minute,
@@ -196,7 +196,7 @@ ElementProbes::Sample ElementProbes::At(Probed probed, std::int64_t minute) {
     }
     case Probed::kLagna:
       LoadMoment(minute);
-      CalcAscendant(scratch_);
+      ComputeAscendant(scratch_);
       return {SignIndex(scratch_.Ascendant.AscendantLongitude),
               scratch_.Ascendant.AscendantLongitude};
     case Probed::kTithi:
@@ -207,7 +207,7 @@ ElementProbes::Sample ElementProbes::At(Probed probed, std::int64_t minute) {
       return PanchangAt(minute).karana;
     case Probed::kTableLagna:
       LoadMoment(minute);
-      CalcMuhurthaLagna(scratch_);
+      ComputeMuhurthaLagna(scratch_);
       return {scratch_.Lagna.MuhurthaLagnaNumber, NAN};
     case Probed::kZone: {
       const PlaceClock::Reading reading = clock_.At(minute, offsetHint_);

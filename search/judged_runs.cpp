@@ -24,7 +24,8 @@ std::size_t QuickHash(const Evaluation& evaluation, const std::string& label) {
   mix(static_cast<std::uint16_t>(evaluation.FactorCount));
   for (std::int16_t points : evaluation.FactorPoints) mix(static_cast<std::uint16_t>(points));
   for (std::int16_t flag : evaluation.ReportFlags) mix(static_cast<std::uint16_t>(flag));
-  for (const std::string& verdict : evaluation.FactorVerdicts) mix(verdict.size());
+  for (const FactorVerdict& verdict : evaluation.FactorVerdicts)
+    mix(static_cast<std::size_t>(verdict.factor) * 8 + static_cast<std::size_t>(verdict.word));
   return hash;
 }
 
@@ -54,8 +55,8 @@ void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t la
   runs.push_back({first, last, std::make_shared<const Judgement>(std::move(judgement))});
 }
 
-RunBook::RunBook(std::size_t subjects, int minimumRank)
-    : minimumRank_(minimumRank), judgements_(subjects) {}
+RunBook::RunBook(std::size_t subjects, Verdict minimum)
+    : minimum_(minimum), judgements_(subjects) {}
 
 // The subject's judgement equal to `evaluation` and `label`, made and kept on
 // its first appearance.
@@ -79,7 +80,7 @@ void RunBook::Record(std::size_t subject, std::vector<JudgedRun>& runs, std::int
       open.last = last;
       return;
     }
-    if (ResultRank(open.judgement->evaluation.ResultWord) < minimumRank_) {
+    if (open.judgement->evaluation.ResultWord < minimum_) {
       open = {first, last, Intern(subject, evaluation, label)};
       return;
     }

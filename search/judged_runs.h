@@ -30,8 +30,8 @@ void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t la
 // judgement kept once however many runs share it.
 class RunBook {
  public:
-  // Closed runs whose result ranks below `minimumRank` are not reported.
-  RunBook(std::size_t subjects, int minimumRank);
+  // Closed runs whose result ranks below `minimum` are not reported.
+  RunBook(std::size_t subjects, Verdict minimum);
 
   // Extends the subject's last run over [first, last] when `evaluation` and
   // `label` continue it, else opens a run. A closed run below the minimum
@@ -43,7 +43,7 @@ class RunBook {
   SharedJudgement Intern(std::size_t subject, const Evaluation& evaluation,
                          const std::string& label);
 
-  int minimumRank_;
+  Verdict minimum_;
   // The judgements seen so far, per subject, by a hash of their label.
   std::vector<std::unordered_multimap<std::size_t, SharedJudgement>> judgements_;
 };

@@ -56,7 +56,7 @@ MinuteJudge::MinuteJudge(const SearchRequest& request, const CalculationState& b
       readByAny_(ReadByAny(reads_)),
       probes_(clock_, birth, LatitudeOf(request.place)),
       planets_(clock_, birth, ephemeris, PlanetsRead(readByAny_)),
-      book_(request.subjects.size(), ResultRank(request.minResult)),
+      book_(request.subjects.size(), VerdictNamed(request.minResult).value_or(Verdict::None)),
       state_(birth) {}
 
 MomentEntry MinuteJudge::EntryAt(std::int64_t minute) {

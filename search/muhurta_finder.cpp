@@ -112,8 +112,8 @@ void PiecesOutside(std::int64_t first, std::int64_t last,
   if (from <= last) take(from, last);
 }
 
-bool Reaches(const SearchRequest& request, int minimum, const Evaluation& evaluation) {
-  if (ResultRank(evaluation.ResultWord) < minimum) return false;
+bool Reaches(const SearchRequest& request, Verdict minimum, const Evaluation& evaluation) {
+  if (evaluation.ResultWord < minimum) return false;
   return !request.minTotal || evaluation.TotalScore >= *request.minTotal;
 }
 
@@ -122,7 +122,7 @@ bool Reaches(const SearchRequest& request, int minimum, const Evaluation& evalua
 // listed.
 SearchResult Collect(const SearchRequest& request, const SearchControl& control, RunLists&& lists) {
   SearchResult result;
-  const int minimum = ResultRank(request.minResult);
+  const Verdict minimum = VerdictNamed(request.minResult).value_or(Verdict::None);
   const PlaceClock clock(request);
   const std::vector<MinuteInterval> excluded = Merged(OnUniversalClock(clock, request.excluded));
   if (!control.windows) {
@@ -162,15 +162,8 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
 
 }  // namespace
 
-int ResultRank(std::string_view resultWord) {
-  if (resultWord == "Good") return 3;
-  if (resultWord == "Average") return 2;
-  if (resultWord == "Bad") return 1;
-  return 0;
-}
-
 BestWindowKey BestKeyOf(const Evaluation& evaluation, std::int64_t minutes) {
-  return {ResultRank(evaluation.ResultWord), evaluation.TotalScore, evaluation.FactorCount,
+  return {evaluation.ResultWord, evaluation.TotalScore, evaluation.FactorCount,
           minutes};
 }
 
@@ -180,7 +173,7 @@ std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {
     if (FindRuleSet(subject) == nullptr)
       return Problem{"subject", messages::UnknownSubject(subject), Rule::UnknownText};
   }
-  if (ResultRank(request.minResult) == 0)
+  if (!VerdictNamed(request.minResult))
     return Problem{"min_result", messages::UnknownResultWord(request.minResult), Rule::UnknownText};
   if (request.maxWindows == 0)
     return Problem{"max_windows", messages::NotAWholeCount(), Rule::OutOfRange};

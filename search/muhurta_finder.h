@@ -39,9 +39,9 @@ struct SearchRequest : ZonedPlace {
   std::string sex;
   MomentEntry birth;
   LocalMinute from;
-  LocalMinute to;                  // inclusive
-  std::string minResult = "Good";  // "Good", "Average" or "Bad"
-  std::optional<int> minTotal;     // when set, the total score must reach it too
+  LocalMinute to;                                // inclusive
+  std::string minResult{NameOf(Verdict::Good)};  // the name of a verdict
+  std::optional<int> minTotal;                   // when set, the total score must reach it too
   // Stretches whose minutes are never listed (the kalams a user avoids): a
   // window they cut is listed as the pieces outside them. Any order; they may
   // overlap.
@@ -96,12 +96,9 @@ struct SearchControl {
 
 inline constexpr std::int64_t kMaxSearchMinutes = 10LL * 366 * 1440;
 
-// "Good" 3, "Average" 2, "Bad" 1, anything else 0.
-int ResultRank(std::string_view resultWord);
-
 // The order of "best" among windows, a greater key the better: the result
 // word, then the total, then the number of factors, then the length.
-using BestWindowKey = std::tuple<int, int, int, std::int64_t>;
+using BestWindowKey = std::tuple<Verdict, int, int, std::int64_t>;
 BestWindowKey BestKeyOf(const Evaluation& evaluation, std::int64_t minutes);
 
 // The first problem of a request that cannot be searched, named by the

@@ -94,10 +94,10 @@ PlanetSignSearch::PlanetSignSearch(const PlaceClock& clock, const CalculationSta
 
 PlanetSample PlanetSignSearch::Sample(std::int64_t minute, PlanetSet planets) {
   // As the driver computes them: the election moment's J2000 time base from
-  // CalcMoon, universal time from the civil date, the Moon's ayanamsa.
+  // ComputeMoon, universal time from the civil date, the Moon's ayanamsa.
   scratch_.Input.election = clock_.EntryAt(minute, offsetHint_);
   scratch_.Moment = MomentInputFrom(scratch_.Input.election);
-  CalcMoon(scratch_);
+  ComputeMoon(scratch_);
   PlanetSample sample;
   sample.longitudes.fill(NAN);
   const std::optional<PlanetLongitudes> longitudes =

@@ -15,10 +15,10 @@ constexpr std::array<std::string_view, 9> kColumns{
 // The verdicts a rule set wrote; its last slot stays empty.
 std::string Verdicts(const Evaluation& evaluation) {
   std::string text;
-  for (const std::string& verdict : evaluation.FactorVerdicts) {
+  for (const FactorVerdict& verdict : evaluation.FactorVerdicts) {
     if (verdict.empty()) continue;
     if (!text.empty()) text += "; ";
-    text += verdict;
+    AppendTextOf(text, verdict);
   }
   return text;
 }
@@ -62,7 +62,7 @@ std::string WindowsCsvHeader() {
 std::string WindowsCsvLine(const SearchWindow& window) {
   const Evaluation& evaluation = window.evaluation();
   return Line({window.subject, FormatLocalMinute(window.first), FormatLocalMinute(window.last),
-               std::to_string(window.minutes), evaluation.ResultWord,
+               std::to_string(window.minutes), std::string(NameOf(evaluation.ResultWord)),
                std::to_string(evaluation.TotalScore), std::to_string(evaluation.FactorCount),
                Verdicts(evaluation), Points(evaluation)});
 }

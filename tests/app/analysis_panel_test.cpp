@@ -48,7 +48,7 @@ class AnalysisPanelTest : public QObject {
     QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
     const LocalMinute moment = ElectionMinute(h.window->LastEvaluation()->Input);
     const Explanation expected = CoreExplanation(h);
-    QVERIFY(expected.window.word != "Good");
+    QVERIFY(expected.window.verdict != horavela::Verdict::Good);
     QVERIFY(expected.before.has_value());
 
     auto* window = h.Find<QLabel>("lblAnalysisWindow");
@@ -62,8 +62,7 @@ class AnalysisPanelTest : public QObject {
     emit better->linkActivated("0");
     QTRY_COMPARE(ElectionMinute(h.window->LastEvaluation()->Input), expected.before->minute);
     QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
-    QCOMPARE(QString::fromStdString(h.window->LastEvaluation()->Result.ResultWord),
-             QString::fromStdString(expected.before->window.word));
+    QCOMPARE(h.window->LastEvaluation()->Result.ResultWord, expected.before->window.verdict);
   }
 
   // Hovering a line of the listing tells that factor in plain words; the

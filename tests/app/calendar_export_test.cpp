@@ -80,12 +80,14 @@ class CalendarExportTest : public QObject {
     QCOMPARE(calendar.events.size(), std::size_t{1});
     const horavela::testing::ReadEvent& event = calendar.events[0];
     const horavela::Evaluation& result = h.window->LastEvaluation()->Result;
-    QCOMPARE(event.summary, "Marriage - Asha Rao: " + result.ResultWord + " (total " +
-                                std::to_string(result.TotalScore) + ")");
+    QCOMPARE(event.summary,
+             "Marriage - Asha Rao: " + std::string(horavela::NameOf(result.ResultWord)) +
+                 " (total " + std::to_string(result.TotalScore) + ")");
     QCOMPARE(event.location, std::string("New Delhi, Delhi, India"));
     QVERIFY(event.geo.has_value());
     QVERIFY(std::abs(event.geo->lat - 28.6) < 1e-6 && std::abs(event.geo->lon - 77.2) < 1e-6);
-    QVERIFY(event.description.find(result.FactorVerdicts[0]) != std::string::npos);
+    QVERIFY(event.description.find(horavela::TextOf(result.FactorVerdicts[0])) !=
+            std::string::npos);
 
     const horavela::Explanation explanation =
         horavela::app::RealCoreSteps().explain(h.window->LastEvaluation()->Input, {});

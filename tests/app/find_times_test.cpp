@@ -417,7 +417,8 @@ class FindTimesTest : public QObject {
                                       .arg(window.last.hour, 2, 10, QChar('0'))
                                       .arg(window.last.minute, 2, 10, QChar('0')));
       QCOMPARE(match.captured(4).toLongLong(), DateOf(window.first).daysTo(DateOf(window.last)));
-      QCOMPARE(match.captured(5), FromStd(window.evaluation().ResultWord));
+      QCOMPARE(match.captured(5),
+               QString::fromUtf8(horavela::NameOf(window.evaluation().ResultWord)));
       QCOMPARE(match.captured(6).toInt(), static_cast<int>(window.evaluation().TotalScore));
       QCOMPARE(match.captured(7).toInt(), static_cast<int>(window.evaluation().FactorCount));
       QCOMPARE(match.captured(8).toLongLong(), static_cast<long long>(window.minutes));
@@ -431,7 +432,7 @@ class FindTimesTest : public QObject {
       int best = 0;
       for (const SearchWindow& w : windows) {
         if (DateOf(w.first) <= day && day <= DateOf(w.last)) {
-          best = std::max(best, horavela::ResultRank(w.evaluation().ResultWord));
+          best = std::max(best, horavela::IndexOf(w.evaluation().ResultWord));
         }
       }
       const QBrush background = calendar->dateTextFormat(day).background();
@@ -468,7 +469,8 @@ class FindTimesTest : public QObject {
     QVERIFY(RunSearch(dialog));
     QVERIFY(!dialog->Windows().empty());
     for (const SearchWindow& window : dialog->Windows()) {
-      QCOMPARE(FromStd(window.evaluation().ResultWord), QString("Good"));
+      QCOMPARE(QString::fromUtf8(horavela::NameOf(window.evaluation().ResultWord)),
+               QString("Good"));
       // The first and the last minute evaluate through the whole driver as the window says.
       for (const LocalMinute& minute : {window.first, window.last}) {
         QCOMPARE(FromStd(EvaluateAt(minute).ResultLabel), FromStd(window.resultLabel()));
@@ -728,7 +730,7 @@ class FindTimesTest : public QObject {
     };
     using Key = std::function<long long(const SearchWindow&)>;
     const std::pair<int, Key> columns[] = {
-        {1, [](const SearchWindow& w) { return horavela::ResultRank(w.evaluation().ResultWord); }},
+        {1, [](const SearchWindow& w) { return horavela::IndexOf(w.evaluation().ResultWord); }},
         {2, [](const SearchWindow& w) { return w.evaluation().TotalScore; }},
         {3, [](const SearchWindow& w) { return w.evaluation().FactorCount; }},
         {4, [](const SearchWindow& w) { return w.minutes; }},
@@ -772,7 +774,7 @@ class FindTimesTest : public QObject {
     for (QDate day(2011, 1, 27); day <= QDate(2011, 2, 2); day = day.addDays(1)) {
       const SearchWindow* dayBest = nullptr;
       auto rank = [](const SearchWindow& w) {
-        return std::make_tuple(horavela::ResultRank(w.evaluation().ResultWord),
+        return std::make_tuple(horavela::IndexOf(w.evaluation().ResultWord),
                                w.evaluation().TotalScore, w.evaluation().FactorCount, w.minutes);
       };
       for (const SearchWindow& w : windows)

@@ -150,7 +150,7 @@ class ReportOutputTest : public QObject {
              qPrintable(summary));
     const horavela::Evaluation& result = h.window->LastEvaluation()->Result;
     QVERIFY2(summary.contains(QString("Total %1 %2")
-                                  .arg(QString::fromStdString(result.ResultWord))
+                                  .arg(QString::fromUtf8(horavela::NameOf(result.ResultWord)))
                                   .arg(result.TotalScore)),
              qPrintable(summary));
     QVERIFY(summary.contains("Tithi"));

@@ -14,6 +14,7 @@
 #include "report/plain_text_sink.h"
 #include "report/report_sections.h"
 #include "rules/charts.h"
+#include "support/verdict_texts.h"
 
 namespace horavela::testing_cli {
 namespace {
@@ -183,19 +184,19 @@ TEST(EvaluateContractTest, AgreesWithTheLibraryToTheLastBit) {
     EXPECT_EQ(response["birth"]["chart"][slot], state.BirthChart[slot]) << slot;
     EXPECT_EQ(response["election"]["chart"][slot], state.ElectionChart[slot]) << slot;
   }
-  EXPECT_EQ(response["tara_bala"], state.TaraBalaVerdict);
-  EXPECT_EQ(response["chandra_bala"], state.ChandraBalaVerdict);
+  EXPECT_EQ(response["tara_bala"], NameOf(state.TaraBalaVerdict));
+  EXPECT_EQ(response["chandra_bala"], NameOf(state.ChandraBalaVerdict));
   for (int i = 0; i < kPlanetCount; ++i)
     EXPECT_EQ(response["planet_signs"][i], state.Lagna.PlanetSigns[i]) << i;
 
   const json& evaluation = response["evaluation"];
   EXPECT_EQ(evaluation["factor_verdicts"].get<std::vector<std::string>>(),
-            state.Result.FactorVerdicts);
+            ::horavela::testing::Texts(state.Result.FactorVerdicts));
   EXPECT_EQ(evaluation["factor_points"].get<std::vector<std::int16_t>>(),
             state.Result.FactorPoints);
   EXPECT_EQ(evaluation["factor_count"], state.Result.FactorCount);
   EXPECT_EQ(evaluation["total_score"], state.Result.TotalScore);
-  EXPECT_EQ(evaluation["result_word"], state.Result.ResultWord);
+  EXPECT_EQ(evaluation["result_word"], NameOf(state.Result.ResultWord));
   for (int i = 0; i < kReportFlagCount; ++i)
     EXPECT_EQ(evaluation["report_flags"][i], state.Result.ReportFlags[i]) << i;
   EXPECT_EQ(evaluation["result_label"], state.ResultLabel);
@@ -226,7 +227,7 @@ TEST(EvaluateContractTest, MissingWeekdayIsTheCivilWeekdayOfTheElectionDate) {
     const CalculationState state =
         RunEvaluation(InputOf(request, "Tuesday"), report, SwissEphemeris());
     EXPECT_EQ(tuesday["evaluation"]["factor_verdicts"].get<std::vector<std::string>>(),
-              state.Result.FactorVerdicts);
+              ::horavela::testing::Texts(state.Result.FactorVerdicts));
     EXPECT_EQ(tuesday["evaluation"]["result_label"], state.ResultLabel);
   }
 }

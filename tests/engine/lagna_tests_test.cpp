@@ -47,7 +47,7 @@ CalculationState AtClock(int month, int day, int hour, int minute) {
   return s;
 }
 
-TEST(CalcMuhurthaLagna, TableLagnaFromDateAndClock) {
+TEST(ComputeMuhurthaLagna, TableLagnaFromDateAndClock) {
   struct Row {
     int month, day, hour, minute;
     int number;
@@ -69,7 +69,7 @@ TEST(CalcMuhurthaLagna, TableLagnaFromDateAndClock) {
   };
   for (const Row& row : rows) {
     CalculationState s = AtClock(row.month, row.day, row.hour, row.minute);
-    CalcMuhurthaLagna(s);
+    ComputeMuhurthaLagna(s);
     EXPECT_EQ(s.Lagna.MuhurthaLagnaNumber, row.number)
         << row.month << "/" << row.day << " " << row.hour << ":" << row.minute;
     EXPECT_EQ(s.Lagna.MuhurthaLagnaAbbr, row.abbreviation);
@@ -78,25 +78,25 @@ TEST(CalcMuhurthaLagna, TableLagnaFromDateAndClock) {
   }
 }
 
-TEST(CalcMuhurthaLagna, LateJuneNeverKeepsAStaleLagna) {
+TEST(ComputeMuhurthaLagna, LateJuneNeverKeepsAStaleLagna) {
   CalculationState s = AtClock(3, 1, 0, 0);
-  CalcMuhurthaLagna(s);
+  ComputeMuhurthaLagna(s);
   ASSERT_EQ(s.Lagna.MuhurthaLagnaName, "Vrischika");
   s.Moment = AtClock(6, 30, 23, 59).Moment;
-  CalcMuhurthaLagna(s);
+  ComputeMuhurthaLagna(s);
   EXPECT_EQ(s.Lagna.MuhurthaLagnaName, "Meena");
 }
 
-TEST(CalcMuhurthaLagna, PlanetsInTheTenthSignAndJupiterRising) {
+TEST(ComputeMuhurthaLagna, PlanetsInTheTenthSignAndJupiterRising) {
   CalculationState s = AtClock(7, 10, 6, 30);  // Kataka rising, tenth sign Ari
   s.Lagna.PlanetSigns = {"05 Ari 42", "17 Can 03", "29 Ari 59", "01 Tau 00",
                          "12 Ari 10", "03 Can 30", "22 Pis 11"};
-  CalcMuhurthaLagna(s);
+  ComputeMuhurthaLagna(s);
   EXPECT_EQ(s.Lagna.PlanetsInTenth, (std::vector<std::string>{"Sun", "Mercury", "Mars"}));
   EXPECT_TRUE(s.Lagna.IsJupiterInLagna);
 
   s.Lagna.PlanetSigns = {};
-  CalcMuhurthaLagna(s);
+  ComputeMuhurthaLagna(s);
   EXPECT_TRUE(s.Lagna.PlanetsInTenth.empty());
   EXPECT_FALSE(s.Lagna.IsJupiterInLagna);
 }

@@ -133,16 +133,16 @@ TEST(BuildTimeBase, SignedZoneGivesUniversalTime) {
 TEST(Centuries, EachProcedureCountsFromItsOwnEpoch) {
   CalculationState s;
   s.Moment = Moment(2000, 1, 1, 12, 0, 0, 0, false, 0, 0, true, 0, 0, true);
-  CalcAscendant(s);
+  ComputeAscendant(s);
   EXPECT_EQ(s.Time.Centuries, 1.0);  // 1900.0 to J2000.0 is one Julian century
   EXPECT_EQ(s.Time.JulianDay, 2451545);
   EXPECT_EQ(s.Time.UniversalTime, 12);
-  CalcMoon(s);
+  ComputeMoon(s);
   EXPECT_EQ(s.Time.Centuries, 0.0);
 
   // New Delhi at noon: 06:30 universal time.
   s.Moment = Moment(2000, 1, 1, 12, 0, -5, -30, false, 77, 13, true, 28, 37, true);
-  CalcAscendant(s);
+  ComputeAscendant(s);
   EXPECT_NEAR(s.Time.Centuries, 0.99999373, 5e-9);
   EXPECT_EQ(s.Time.UniversalTime, 6.5);
 }
@@ -151,10 +151,10 @@ TEST(Centuries, NegativeUniversalTimeFallsOnThePreviousDay) {
   // 02:00 in New Delhi on 1 January is 20:30 UT on 31 December.
   CalculationState delhi;
   delhi.Moment = Moment(2000, 1, 1, 2, 0, -5, -30, false, 77, 13, true, 28, 37, true);
-  CalcMoon(delhi);
+  ComputeMoon(delhi);
   CalculationState greenwich;
   greenwich.Moment = Moment(1999, 12, 31, 20, 30, 0, 0, false, 0, 0, true, 28, 37, true);
-  CalcMoon(greenwich);
+  ComputeMoon(greenwich);
   EXPECT_NEAR(delhi.Time.Centuries, greenwich.Time.Centuries, 1e-15);
   EXPECT_NEAR(delhi.Time.Centuries, (-0.5 - 3.5 / 24) / 36525, 1e-15);
   EXPECT_EQ(delhi.Moon.MoonLongitude, greenwich.Moon.MoonLongitude);

@@ -75,7 +75,7 @@ TEST(ExplainMoment, WindowEdgesAreWhereTheDriverChangesItsJudgement) {
       SCOPED_TRACE(std::string(subject) + " at " + FormatLocalMinute(moment));
       EXPECT_EQ(FormatLocalMinute(explanation.window.from), FormatLocalMinute(expected.first));
       EXPECT_EQ(FormatLocalMinute(explanation.window.to), FormatLocalMinute(expected.last));
-      EXPECT_EQ(explanation.window.word, expected.evaluation().ResultWord);
+      EXPECT_EQ(explanation.window.verdict, expected.evaluation().ResultWord);
       const Judgement own = scan.At(moment);
       EXPECT_EQ(own.evaluation.TotalScore, explanation.window.total);
       EXPECT_TRUE(SameJudgement(scan.At(explanation.window.from), own));
@@ -131,8 +131,8 @@ TEST(ExplainMoment, WarnsOneMinuteBeforeAVerdictChange) {
     const std::vector<SearchWindow> windows =
         WindowsOf(subject, {2025, 3, 3, 0, 0}, {2025, 3, 9, 23, 59});
     for (std::size_t i = 0; i + 1 < windows.size() && checked < 3; ++i) {
-      const std::string& word = windows[i + 1].evaluation().ResultWord;
-      if (windows[i].evaluation().ResultWord == word) continue;
+      const std::string word(NameOf(windows[i + 1].evaluation().ResultWord));
+      if (NameOf(windows[i].evaluation().ResultWord) == word) continue;
       const LocalMinute moment = windows[i].last;
       const std::string expected = "The verdict changes to " + word + " at " +
                                    ClockText(windows[i + 1].first, moment) +
@@ -158,27 +158,28 @@ TEST(ExplainMoment, NearestBetterOfABadMomentReadsBetter) {
     DriverScan scan(subject);
     const PlaceClock clock(AshaAtNewDelhi({subject}).place, {});
     for (const SearchWindow& bad : windows) {
-      if (bad.evaluation().ResultWord != "Bad" || bad.first < LocalMinute{2025, 3, 7, 0, 0})
+      if (bad.evaluation().ResultWord != Verdict::Bad || bad.first < LocalMinute{2025, 3, 7, 0, 0})
         continue;
       const Explanation explanation = Explain(subject, bad.first);
       SCOPED_TRACE(std::string(subject) + " at " + FormatLocalMinute(bad.first));
       ASSERT_TRUE(explanation.after);
       const BetterMoment& after = *explanation.after;
-      EXPECT_GT(ResultRank(scan.At(after.minute).evaluation.ResultWord), ResultRank("Bad"));
-      EXPECT_EQ(after.window.word, scan.At(after.minute).evaluation.ResultWord);
+      EXPECT_GT(scan.At(after.minute).evaluation.ResultWord, Verdict::Bad);
+      EXPECT_EQ(after.window.verdict, scan.At(after.minute).evaluation.ResultWord);
       // Offered clear of the window's edges, nearest the moment.
       EXPECT_EQ(after.minute,
                 SuggestedMinute(clock, after.window.from, after.window.to, after.window.from));
       for (const SearchWindow& between : windows) {
         if (between.first > bad.first && between.last < after.minute) {
-          EXPECT_EQ(between.evaluation().ResultWord, "Bad") << FormatLocalMinute(between.first);
+          EXPECT_EQ(NameOf(between.evaluation().ResultWord), "Bad")
+              << FormatLocalMinute(between.first);
         }
         if (between.first == after.window.from) {
           EXPECT_EQ(between.last, after.window.to);
         }
       }
       if (explanation.before) {
-        EXPECT_GT(ResultRank(scan.At(explanation.before->minute).evaluation.ResultWord), 1);
+        EXPECT_GT(scan.At(explanation.before->minute).evaluation.ResultWord, Verdict::Bad);
         const BetterMoment& before = *explanation.before;
         EXPECT_EQ(before.minute,
                   SuggestedMinute(clock, before.window.from, before.window.to, before.window.to));
@@ -196,7 +197,7 @@ TEST(ExplainMoment, NearestBetterOfABadMomentReadsBetter) {
 // is named only when it beats the moment's own.
 TEST(ExplainMoment, BestOfTheDayOfAGoodMoment) {
   auto key = [](const SearchWindow& w) {
-    return std::tuple(ResultRank(w.evaluation().ResultWord), w.evaluation().TotalScore,
+    return std::tuple(w.evaluation().ResultWord, w.evaluation().TotalScore,
                       w.evaluation().FactorCount, w.minutes);
   };
   int named = 0;
@@ -211,8 +212,8 @@ TEST(ExplainMoment, BestOfTheDayOfAGoodMoment) {
     }
     ASSERT_TRUE(best);
     for (const SearchWindow& own : windows) {
-      if (own.evaluation().ResultWord != "Good" || own.first < LocalMinute{2025, 3, 5, 0, 0} ||
-          own.first > LocalMinute{2025, 3, 5, 23, 59})
+      if (own.evaluation().ResultWord != Verdict::Good ||
+          own.first < LocalMinute{2025, 3, 5, 0, 0} || own.first > LocalMinute{2025, 3, 5, 23, 59})
         continue;
       const Explanation explanation = Explain(subject, own.first);
       SCOPED_TRACE(std::string(subject) + " at " + FormatLocalMinute(own.first));
@@ -315,8 +316,8 @@ TEST(ExplainMoment, FactorsAreTheDriversVerdicts) {
     const LocalMinute moment{2025, 3, 4, 12, 0};
     const Judgement judgement = DriverScan(subject).At(moment);
     std::vector<std::string> verdicts;
-    for (const std::string& verdict : judgement.evaluation.FactorVerdicts)
-      if (!verdict.empty()) verdicts.push_back(verdict);
+    for (const FactorVerdict& verdict : judgement.evaluation.FactorVerdicts)
+      if (!verdict.empty()) verdicts.push_back(TextOf(verdict));
     std::vector<std::string> explained;
     for (const FactorInWords& factor : Explain(subject, moment).factors) {
       explained.push_back(factor.verdict);

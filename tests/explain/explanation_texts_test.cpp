@@ -11,7 +11,8 @@ namespace {
 const LocalMinute kMoment{2024, 11, 14, 10, 30};
 
 ExplainedWindow Window(LocalMinute from, LocalMinute to, const char* word, int total) {
-  return {from, to, word, total, 1, MinuteIndex(to) - MinuteIndex(from) + 1};
+  return {from,  to, VerdictNamed(word).value_or(Verdict::None),
+          total, 1,  MinuteIndex(to) - MinuteIndex(from) + 1};
 }
 
 TEST(ExplanationTexts, WindowSentenceNamesAnotherDate) {
@@ -49,7 +50,7 @@ TEST(ExplanationTexts, BetterLinesEarlierFirstAndNoneSaid) {
   ASSERT_EQ(BetterLines(none, kMoment).size(), 1u);
   EXPECT_EQ(BetterLines(none, kMoment)[0].text, "Nothing reads better within 7 days either way.");
   EXPECT_FALSE(BetterLines(none, kMoment)[0].minute);
-  none.window.word = "Good";
+  none.window.verdict = Verdict::Good;
   EXPECT_EQ(BetterLines(none, kMoment)[0].text, "No window of this day reads better.");
 }
 

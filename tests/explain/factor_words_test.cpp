@@ -11,6 +11,7 @@
 #include "atlas/local_minute.h"
 #include "rules/subjects.h"
 #include "support/search_request.h"
+#include "support/verdict_texts.h"
 
 namespace horavela {
 namespace {
@@ -29,10 +30,10 @@ TEST(FactorsInWords, EveryRecordedPrefixHasARow) {
         const CalculationState state =
             EvaluatedState(testing::InputAtMinute(request, minute), SwissEphemeris());
         for (const FactorInWords& factor : FactorsInWords(state)) {
-          const VerdictParts parts = SplitVerdict(factor.verdict);
-          EXPECT_TRUE(HasFactorRow(parts.prefix, subject))
+          EXPECT_TRUE(HasFactorRow(factor.factor, subject))
               << subject << ": " << factor.verdict << " -> " << factor.line;
-          seen.insert(parts.prefix.empty() ? subject : std::string(parts.prefix));
+          seen.insert(factor.factor == Factor::Whole ? subject
+                                                     : std::string(NameOf(factor.factor)));
         }
       }
     }
@@ -103,11 +104,10 @@ TEST(FactorsInWords, SaysWhatDecidedEachFactor) {
       {"Favourable",
        "Date: the day of the month is 11 days after the birth day, which on its own makes this "
        "undertaking favourable"},
-      {"Unheard Of - Least Favourable", "Unheard Of: least favourable"},
   };
   CalculationState state = HandBuiltState();
   for (const Row& row : rows) {
-    state.Result.FactorVerdicts = {"", row.verdict, ""};
+    state.Result.FactorVerdicts = {{}, testing::VerdictWithText(row.verdict), {}};
     state.Result.FactorPoints = {0, -1, 0};
     const std::vector<FactorInWords> factors = FactorsInWords(state);
     ASSERT_EQ(factors.size(), 1u) << row.verdict;
@@ -136,7 +136,7 @@ TEST(ElementsRead, FollowTheRecordedFactors) {
   };
   CalculationState state = HandBuiltState();
   for (const Row& row : rows) {
-    state.Result.FactorVerdicts = row.verdicts;
+    state.Result.FactorVerdicts = testing::VerdictsWithTexts(row.verdicts);
     EXPECT_EQ(ElementsRead(state), row.reads) << row.verdicts.size();
   }
 }

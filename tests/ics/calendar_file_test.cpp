@@ -24,10 +24,11 @@ std::int64_t Utc(int year, int month, int day, int hour, int minute) {
 
 Evaluation Judged(const char* word, int total) {
   Evaluation evaluation;
-  evaluation.ResultWord = word;
+  evaluation.ResultWord = VerdictNamed(word).value_or(Verdict::None);
   evaluation.TotalScore = static_cast<std::int16_t>(total);
   evaluation.FactorCount = 2;
-  evaluation.FactorVerdicts = {"Tithi - Favourable", "Weekday - Unfavourable", ""};
+  evaluation.FactorVerdicts = {
+      {Factor::Tithi, Word::Favourable}, {Factor::Weekday, Word::Unfavourable}, {}};
   evaluation.FactorPoints = {3, -1, 0};
   return evaluation;
 }
@@ -158,7 +159,7 @@ TEST(MomentCalendar, TextsSurviveEscaping) {
 
 TEST(MomentCalendar, APreconditionStopDescribesItself) {
   JudgedMoment moment{"Marriage", {2024, 11, 14, 10, 30}, {}, {}, {Chennai(), {}}};
-  moment.evaluation.ResultWord = "Bad";
+  moment.evaluation.ResultWord = Verdict::Bad;
   moment.evaluation.PreconditionMessage = kYearPreconditionMessage;
   const ReadCalendar calendar = ReadBack(MomentCalendar(moment, kStamp));
   ASSERT_EQ(calendar.events.size(), 1u);

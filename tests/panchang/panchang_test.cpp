@@ -186,25 +186,25 @@ MomentInput InputOf(const MomentEntry& e) {
   return m;
 }
 
-TEST(CalcPanchang, WeekdaysOfBothPagesOnEveryRun) {
+TEST(ComputePanchang, WeekdaysOfBothPagesOnEveryRun) {
   CalculationState s;
   s.Input.birth = Entry(2000, 1, 1, 23, 59, -14, 0);  // late at night far east: still Saturday
   s.Input.election = Entry(2024, 4, 8, 0, 1, 12, 0);
   s.Moment = InputOf(s.Input.birth);
   s.Time = BuildTimeBase(s.Moment);
-  CalcPanchang(s);
+  ComputePanchang(s);
   EXPECT_EQ(s.Panchang.BirthWeekday, "Saturday");
   EXPECT_EQ(s.Panchang.ElectionWeekday, "Monday");
   s.Moment = InputOf(s.Input.election);
   s.Time = BuildTimeBase(s.Moment);
-  CalcPanchang(s);
+  ComputePanchang(s);
   EXPECT_EQ(s.Panchang.BirthWeekday, "Saturday");
   EXPECT_EQ(s.Panchang.ElectionWeekday, "Monday");
 }
 
 // New and full moons from published phase tables (universal time, to the
 // minute): the panchang's elongation is then 0 or 180 degrees.
-TEST(CalcPanchang, ElongationAtPublishedSyzygies) {
+TEST(ComputePanchang, ElongationAtPublishedSyzygies) {
   GoldenTally tally("panchang elongation", "arcmin", 60);
   struct Row {
     int year, month, day, hour, minute;
@@ -228,9 +228,9 @@ TEST(CalcPanchang, ElongationAtPublishedSyzygies) {
     s.Moment = InputOf(s.Input.birth);
     s.Moment.hour = static_cast<std::int16_t>(minutes / 60);
     s.Moment.minute = static_cast<std::int16_t>(minutes % 60);
-    CalcAscendant(s);
-    CalcMoon(s);
-    CalcPanchang(s);
+    ComputeAscendant(s);
+    ComputeMoon(s);
+    ComputePanchang(s);
     const std::string input =
         std::to_string(row.year) + "-" + std::to_string(row.month) + "-" + std::to_string(row.day);
     tally.CheckAngle(input, s.Panchang.PanchangMoonLongitude - s.Panchang.PanchangSunLongitude,
@@ -238,23 +238,23 @@ TEST(CalcPanchang, ElongationAtPublishedSyzygies) {
 
     s.Moment.hour = static_cast<std::int16_t>(minutes / 60 - 1);
     s.Time = BuildTimeBase(s.Moment);
-    CalcPanchang(s);
+    ComputePanchang(s);
     EXPECT_EQ(s.Panchang.TithiIndex, row.tithiBefore) << input;
     s.Moment.hour = static_cast<std::int16_t>(minutes / 60 + 1);
     s.Time = BuildTimeBase(s.Moment);
-    CalcPanchang(s);
+    ComputePanchang(s);
     EXPECT_EQ(s.Panchang.TithiIndex, row.tithiAfter) << input;
   }
 }
 
-TEST(CalcPanchang, J2000Longitudes) {
+TEST(ComputePanchang, J2000Longitudes) {
   // 2000 January 1, 12:00 UT at Greenwich; the panchang adds delta T (65.7 s).
   CalculationState s;
   s.Input.birth = Entry(2000, 1, 1, 12, 0, 0, 0);
   s.Input.election = s.Input.birth;
   s.Moment = InputOf(s.Input.birth);
   s.Time = BuildTimeBase(s.Moment);
-  CalcPanchang(s);
+  ComputePanchang(s);
   GoldenTally tally("panchang at J2000.0 + delta T", "deg");
   tally.Check("instant", s.Panchang.PanchangJulianDay, 2451545.0 + 65.7 / 86400, 1e-9,
               "delta T table");

@@ -213,7 +213,7 @@ TEST(HinduMonth, LaterMonthAfterTheThreshold) {
     CalculationState s;
     s.Moment.month = static_cast<std::int16_t>(row.month);
     s.Moment.day = static_cast<std::int16_t>(row.day);
-    CalcHinduMonth(s);
+    ComputeHinduMonth(s);
     EXPECT_EQ(s.Yogas.HinduMonth, row.expected) << row.month << "/" << row.day;
   }
 }
@@ -222,7 +222,7 @@ TEST(HinduMonth, NoMonthLeavesTheOldValue) {
   CalculationState s;
   s.Yogas.HinduMonth = "Chaitra";
   s.Moment.month = 0;
-  CalcHinduMonth(s);
+  ComputeHinduMonth(s);
   EXPECT_EQ(s.Yogas.HinduMonth, "Chaitra");
 }
 

@@ -7,7 +7,7 @@
 namespace horavela {
 namespace {
 
-TEST(CalcTaraBala, DistanceBetweenTheStars) {
+TEST(ComputeTaraBala, DistanceBetweenTheStars) {
   struct Row {
     const char* birth;
     const char* election;
@@ -32,12 +32,12 @@ TEST(CalcTaraBala, DistanceBetweenTheStars) {
     CalculationState s;
     s.BirthChart[kNakshatraSlot] = row.birth;
     s.ElectionChart[kNakshatraSlot] = row.election;
-    CalcTaraBala(s);
-    EXPECT_EQ(s.TaraBalaVerdict, row.verdict) << row.birth << " / " << row.election;
+    ComputeTaraBala(s);
+    EXPECT_EQ(NameOf(s.TaraBalaVerdict), row.verdict) << row.birth << " / " << row.election;
   }
 }
 
-TEST(CalcChandraBala, SignCountFromTheBirthMoon) {
+TEST(ComputeChandraBala, SignCountFromTheBirthMoon) {
   struct Row {
     const char* birth;
     const char* election;
@@ -61,8 +61,8 @@ TEST(CalcChandraBala, SignCountFromTheBirthMoon) {
     CalculationState s;
     s.BirthChart[kMoonSignSlot] = row.birth;
     s.ElectionChart[kMoonSignSlot] = row.election;
-    CalcChandraBala(s);
-    EXPECT_EQ(s.ChandraBalaVerdict, row.verdict) << row.birth << " / " << row.election;
+    ComputeChandraBala(s);
+    EXPECT_EQ(NameOf(s.ChandraBalaVerdict), row.verdict) << row.birth << " / " << row.election;
   }
 }
 

@@ -38,9 +38,9 @@ const Case kCases[] = {
      {},
      AmritaFlag,
      "Amrita Siddhi yoga is not formed at this moment."},
-    {"marriage, Siddha yoga on a Friday with a Nanda tithi", EvaluateMarriage, Weekday("Friday"),
-     SiddhaFlag, nullptr},
-    {"marriage, Amrita Siddhi yoga on a Sunday in Hasta", EvaluateMarriage, Nakshatra("Hasta"),
+    {"marriage, Siddha yoga on a Friday with a Nanda tithi", EvaluateMarriage,
+     WithWeekday("Friday"), SiddhaFlag, nullptr},
+    {"marriage, Amrita Siddhi yoga on a Sunday in Hasta", EvaluateMarriage, WithNakshatra("Hasta"),
      AmritaFlag, nullptr},
     {"marriage, a neutral yoga of the day",
      EvaluateMarriage,
@@ -54,13 +54,13 @@ const Case kCases[] = {
      NakshatraFlag,
      "The Moon's star at this moment is neither favourable nor unfavourable for this "
      "undertaking."},
-    {"naming, a favourable star", EvaluateNaming, Nakshatra("Rohini"), NakshatraFlag, nullptr},
+    {"naming, a favourable star", EvaluateNaming, WithNakshatra("Rohini"), NakshatraFlag, nullptr},
     {"journey, Bharani least favourable under the favourable text",
      EvaluateDomesticJourney,
      {},
      NakshatraFlag,
      "The Moon's star at this moment does not favour this undertaking."},
-    {"marriage, an unfavourable tithi", EvaluateMarriage, Tithi(2), TithiFlag, nullptr},
+    {"marriage, an unfavourable tithi", EvaluateMarriage, WithTithi(2), TithiFlag, nullptr},
 };
 
 const FactorSectionText& SectionOf(ReportSlot slot) {
@@ -94,7 +94,7 @@ TEST(SectionTruth, FullReportSaysWhatTheVerdictSays) {
     const RecordingSink::Insertion* after = AfterHeading(truthful, c.slot);
     ASSERT_NE(after, nullptr);
     if (c.truthfulLine == nullptr) {
-      const std::string word(state.Result.ReportFlags[c.slot] == 1 ? kBadWord : kGoodWord);
+      const std::string word(state.Result.ReportFlags[c.slot] == 1 ? "Bad" : "Good");
       EXPECT_EQ(after->text, word + "\n");
     } else {
       EXPECT_EQ(after->text, std::string(c.truthfulLine) + "\n\n");

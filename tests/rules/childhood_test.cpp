@@ -18,6 +18,7 @@
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/recording_sink.h"
+#include "support/verdict_texts.h"
 
 namespace horavela {
 namespace {
@@ -65,8 +66,8 @@ void SetTithi(CalculationState& s, int number) {
 
 CalculationState BaseState() {
   CalculationState s;
-  s.TaraBalaVerdict = "Unfavourable";
-  s.ChandraBalaVerdict = "Unfavourable";
+  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
   s.ElectionChart[kMoonSignSlot] = "Dhanush";
   s.ElectionChart[kNakshatraSlot] = "Moola";
   s.ElectionChart[kLagnaSlot] = "Kanya";
@@ -87,29 +88,33 @@ CalculationState BaseState() {
 }
 
 // Setters for the rows below.
-Setter Nakshatra(std::string name) {
+Setter WithNakshatra(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = name; };
 }
 Setter MoonSign(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kMoonSignSlot] = name; };
 }
-Setter Yoga(std::string name) {
+Setter WithYoga(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kYogaSlot] = name; };
 }
-Setter Karana(std::string name) {
+Setter WithKarana(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kKaranaSlot] = name; };
 }
-Setter Weekday(std::string name) {
+Setter WithWeekday(std::string name) {
   return [name](CalculationState& s) { s.Input.electionWeekday = name; };
 }
-Setter Tithi(int number) {
+Setter WithTithi(int number) {
   return [number](CalculationState& s) { SetTithi(s, number); };
 }
 Setter Tara(std::string verdict) {
-  return [verdict](CalculationState& s) { s.TaraBalaVerdict = verdict; };
+  return [verdict](CalculationState& s) {
+    s.TaraBalaVerdict = ::horavela::testing::StrengthWord(verdict);
+  };
 }
 Setter Chandra(std::string verdict) {
-  return [verdict](CalculationState& s) { s.ChandraBalaVerdict = verdict; };
+  return [verdict](CalculationState& s) {
+    s.ChandraBalaVerdict = ::horavela::testing::StrengthWord(verdict);
+  };
 }
 Setter Sex(std::string sex) {
   return [sex](CalculationState& s) { s.Input.sex = sex; };
@@ -235,7 +240,7 @@ TEST(ChildhoodRites, PlainStateGivesTheKnownOutcomeOfEveryFactor) {
     SCOPED_TRACE(rite->subject);
     Evaluated run{BaseState(), {}};
     Evaluate(*rite, run);
-    EXPECT_EQ(run.state.Result.FactorVerdicts, rite->baseVerdicts);
+    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
     ASSERT_EQ(run.state.Result.FactorPoints.size(),
               static_cast<std::size_t>(rite->factorCount + 1));
     EXPECT_EQ(run.state.Result.FactorPoints.back(), 0);
@@ -298,11 +303,11 @@ void ByTithi(CalculationState& s, std::size_t i) {
 void ByTaraVerdict(CalculationState& s, std::size_t i) {
   static const std::vector<std::string> verdicts = {"Unfavourable", "Favourable", "Very Favourable",
                                                     "Average"};
-  s.TaraBalaVerdict = verdicts[i];
+  s.TaraBalaVerdict = ::horavela::testing::StrengthWord(verdicts[i]);
 }
 void ByChandraVerdict(CalculationState& s, std::size_t i) {
   static const std::vector<std::string> verdicts = {"Unfavourable", "Favourable", "Average"};
-  s.ChandraBalaVerdict = verdicts[i];
+  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord(verdicts[i]);
 }
 // Birth in January, election in month i + 1: month differences 0..11.
 void ByElectionMonth(CalculationState& s, std::size_t i) {
@@ -328,12 +333,13 @@ void CheckSweep(const Sweep& sweep) {
     Evaluate(rite, run);
     const Evaluation& result = run.state.Result;
     if (letter == 'S') {
-      EXPECT_EQ(result.FactorVerdicts, (std::vector<std::string>{"Favourable", ""}));
+      EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
+                (std::vector<std::string>{"Favourable", ""}));
       continue;
     }
     const Expected expected = ExpectedFor(sweep, letter);
     ASSERT_EQ(result.FactorVerdicts.size(), static_cast<std::size_t>(rite.factorCount + 1));
-    EXPECT_EQ(result.FactorVerdicts[sweep.index], expected.verdict);
+    EXPECT_EQ(TextOf(result.FactorVerdicts[sweep.index]), expected.verdict);
     EXPECT_EQ(result.FactorPoints[sweep.index], expected.points);
     EXPECT_EQ(result.ReportFlags[sweep.slot], sweep.writesSelector ? expected.selector : 0);
     const int countedInBase = rite.baseUncounted.count(sweep.index) ? 0 : 1;
@@ -365,64 +371,67 @@ TEST(ChildhoodRites, StrengthFactorsOpenEveryRite) {
 TEST(ChildhoodRites, Naming) {
   const std::vector<Sweep> sweeps = {
       // Nakshatras Ashwini..Revati; a neutral star selects the adverse report text.
-      {&kNaming, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+      {&kNaming, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, WithNakshatra),
        "FNNFFNFFNFNFFNFNFNNNFFFFNFF", 1},
       // Tithis 1..15 then 16..30: the Rikta tithis of both halves and the dark Ashtami.
       {&kNaming, 3, "Tithi", "Unavourable", TithiFlag, ByTithi,
        "NNNUNNNNUNNNNUN"
        "NNNUNNNUUNNNNUN"},
-      {&kNaming, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday), kGentleWeekdays},
-      {&kNaming, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, Yoga), kNineYogas},
-      {&kNaming, 6, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, Karana), kVisti},
+      {&kNaming, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday),
+       kGentleWeekdays},
+      {&kNaming, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, WithYoga), kNineYogas},
+      {&kNaming, 6, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, WithKarana), kVisti},
   };
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
 }
 
 TEST(ChildhoodRites, Tonsuring) {
   const std::vector<Sweep> sweeps = {
-      {&kTonsuring, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+      {&kTonsuring, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, WithNakshatra),
        "FNNNFNFFNNNNFFFNNFNNNFFFNNF"},
       {&kTonsuring, 3, "Tithi", "Unavourable", TithiFlag, ByTithi,
        "NUUNUNUNNUUNUNN"
        "NUUNUNUNNUUNUNN"},
-      {&kTonsuring, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday), kGentleWeekdays},
-      {&kTonsuring, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, Yoga), kNineYogas},
-      {&kTonsuring, 6, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, Karana), kVisti},
+      {&kTonsuring, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday),
+       kGentleWeekdays},
+      {&kTonsuring, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, WithYoga), kNineYogas},
+      {&kTonsuring, 6, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, WithKarana), kVisti},
   };
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
 }
 
 TEST(ChildhoodRites, EarPiercing) {
   const std::vector<Sweep> sweeps = {
-      {&kEarPiercing, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+      {&kEarPiercing, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, WithNakshatra),
        "FNNNFNFFNNNNFFNNFNNNNFFNNNF"},
       // Rikta tithis and Amavashya neutral, dark Ashtami (23) unfavourable,
       // the bright Ashtami (8) favourable like every other tithi.
       {&kEarPiercing, 3, "Tithi", "Unavourable", TithiFlag, ByTithi,
        "FFFNFFFFNFFFFNF"
        "FFFNFFFUNFFFFNN"},
-      {&kEarPiercing, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday),
+      {&kEarPiercing, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday),
        kGentleWeekdays},
-      {&kEarPiercing, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, Yoga), kNineYogas},
+      {&kEarPiercing, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, WithYoga), kNineYogas},
       // Signs Mesha..Meena: Simha, Vrishcika (listed as "Vrischika"), Kumbha.
       {&kEarPiercing, 6, "Rashi", "Unfavourable", RashiFlag, ByName(kMoonSigns, MoonSign),
        "NNNNUNNUNNUN"},
-      {&kEarPiercing, 7, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, Karana), kVisti},
+      {&kEarPiercing, 7, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, WithKarana),
+       kVisti},
   };
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
 }
 
 TEST(ChildhoodRites, ThreadCeremony) {
   const std::vector<Sweep> sweeps = {
-      {&kThreadCeremony, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+      {&kThreadCeremony, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, WithNakshatra),
        "FNNFFNFFNNNFFFFNFNNNFFFFNFF"},
       // By number: bright 2 3 5 7 10 13 and dark 16 17 18 favourable; 4 8 9
       // 11 12 14 unfavourable; the dark half's namesakes of those stay neutral.
       {&kThreadCeremony, 3, "Tithi", "Unfavourable", TithiFlag, ByTithi,
        "NFFUFNFUUFUUFUN"
        "FFFNNNNNNNNNNNN"},
-      {&kThreadCeremony, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByName(kWeekdays, Weekday),
-       "NFUFFFN"},
+      {&kThreadCeremony, 4, "Day of Week", "Unfavourable", WeekdayFlag,
+       ByName(kWeekdays, WithWeekday), "NFUFFFN"},
       {&kThreadCeremony, 5, "Rashi", "", RashiFlag, ByName(kMoonSigns, MoonSign), "FFFFNFFNNNFN"},
   };
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
@@ -431,11 +440,11 @@ TEST(ChildhoodRites, ThreadCeremony) {
 TEST(ChildhoodRites, FirstFeeding) {
   const std::vector<Sweep> sweeps = {
       {&kFirstFeeding, 2, "Nakshatra", "Unfavourable", NakshatraFlag,
-       ByName(kNakshatras, Nakshatra), "FUUNFUFFUNNFFFFNFUNUNFFFUNN"},
+       ByName(kNakshatras, WithNakshatra), "FUUNFUFFUNNFFFFNFUNUNFFFUNN"},
       {&kFirstFeeding, 3, "Tithi", "Unfavourable", TithiFlag, ByTithi,
        "NUUNUNUNNUNNUNU"
        "NUUNUNUNNUNNUNN"},
-      {&kFirstFeeding, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday),
+      {&kFirstFeeding, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday),
        kGentleWeekdays},
       // Month differences 0..11: odd months 7, 9, 11 for a boy, even 6, 8, 10
       // for a girl; the month factor writes no report selector.
@@ -443,8 +452,9 @@ TEST(ChildhoodRites, FirstFeeding) {
       {&kFirstFeeding, 5, "Month", "", MonthFlag, ByElectionMonthForGirl, "NNNNNNFNFNFN", 2, true,
        false},
       // The same nine yogas as elsewhere, spelt "Unfavourable" in this rite.
-      {&kFirstFeeding, 6, "Yoga", "Unfavourable", YogaFlag, ByName(kYogas, Yoga), kNineYogas},
-      {&kFirstFeeding, 7, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, Karana), kVisti},
+      {&kFirstFeeding, 6, "Yoga", "Unfavourable", YogaFlag, ByName(kYogas, WithYoga), kNineYogas},
+      {&kFirstFeeding, 7, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, WithKarana),
+       kVisti},
       {&kFirstFeeding, 8, "Rashi", "Unfavourable", RashiFlag, ByName(kMoonSigns, MoonSign),
        "UNNNNNNUNNNU"},
   };
@@ -454,13 +464,13 @@ TEST(ChildhoodRites, FirstFeeding) {
 TEST(ChildhoodRites, Education) {
   const std::vector<Sweep> sweeps = {
       // Ashwini takes the short path.
-      {&kEducation, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+      {&kEducation, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, WithNakshatra),
        "SNNFFFFFNNNFFFFFNNNNNFFFNNF"},
       {&kEducation, 3, "Tithi", "Unfavourable", TithiFlag, ByTithi,
        "NNNUNNNUUNNNNUU"
        "NNNNNNNNNNNNNNU"},
       // Moon in Moola: the gentle weekdays only neutral; Sunday writes nothing.
-      {&kEducation, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByName(kWeekdays, Weekday),
+      {&kEducation, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByName(kWeekdays, WithWeekday),
        "-NUNNNU"},
       // Moon in Punarvasu, a star of learning: the gentle weekdays favourable.
       {&kEducation, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByWeekdayInPunarvasu, "-FUFFFU"},
@@ -491,22 +501,22 @@ TEST(ChildhoodRites, EducationWeekdayNeedsAStarOfLearning) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.nakshatra + " on " + c.weekday);
     Evaluated run{BaseState(), {}};
-    All({Nakshatra(c.nakshatra), Weekday(c.weekday)})(run.state);
+    All({WithNakshatra(c.nakshatra), WithWeekday(c.weekday)})(run.state);
     Evaluate(kEducation, run);
     ASSERT_EQ(run.state.Result.FactorVerdicts.size(), 6u);
-    EXPECT_EQ(run.state.Result.FactorVerdicts[4], c.verdict);
+    EXPECT_EQ(TextOf(run.state.Result.FactorVerdicts[4]), c.verdict);
   }
 }
 
 TEST(ChildhoodRites, Adoption) {
   const std::vector<Sweep> sweeps = {
       // A neutral star does not count here.
-      {&kAdoption, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, Nakshatra),
+      {&kAdoption, 2, "Nakshatra", "", NakshatraFlag, ByName(kNakshatras, WithNakshatra),
        "FNNNNNNFNNNNFFFFFNNNNFFNNNN", 2, false},
       {&kAdoption, 3, "Tithi", "", TithiFlag, ByTithi,
        "FFFNFNFNNFFNFNN"
        "NNNNNNNNNNNNNNN"},
-      {&kAdoption, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, Weekday), "FNFNFFN"},
+      {&kAdoption, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday), "FNFNFFN"},
   };
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
 }
@@ -540,7 +550,7 @@ TEST(ChildhoodRites, FirstFeedingMonthBySex) {
     All({Sex(c.sex), Months(c.birthMonth, c.electionMonth)})(run.state);
     Evaluate(kFirstFeeding, run);
     ASSERT_EQ(run.state.Result.FactorVerdicts.size(), 10u);
-    EXPECT_EQ(run.state.Result.FactorVerdicts[5], c.verdict);
+    EXPECT_EQ(TextOf(run.state.Result.FactorVerdicts[5]), c.verdict);
     EXPECT_EQ(run.state.Result.ReportFlags[MonthFlag], 0);
   }
 }
@@ -599,17 +609,17 @@ TEST(ChildhoodRites, ShortPaths) {
       {&kThreadCeremony, "y = 45", Years(1960, 2005), 4},
       {&kThreadCeremony, "days and months do not matter", All({Days(1, 17), Months(1, 7)}), 0},
       // Education: the Moon in Ashwini, whatever tarabala says.
-      {&kEducation, "Ashwini", Nakshatra("Ashwini"), 3},
+      {&kEducation, "Ashwini", WithNakshatra("Ashwini"), 3},
       {&kEducation, "Ashwini, tara very favourable",
-       All({Nakshatra("Ashwini"), Tara("Very Favourable"), Chandra("Favourable")}), 3},
-      {&kEducation, "Bharani", Nakshatra("Bharani"), 0},
+       All({WithNakshatra("Ashwini"), Tara("Very Favourable"), Chandra("Favourable")}), 3},
+      {&kEducation, "Bharani", WithNakshatra("Bharani"), 0},
       // The other rites have no short path.
       {&kTonsuring, "dates that open other rites",
-       All({Days(1, 17), Months(1, 7), Years(2000, 2021), Nakshatra("Ashwini")}), 0},
+       All({Days(1, 17), Months(1, 7), Years(2000, 2021), WithNakshatra("Ashwini")}), 0},
       {&kFirstFeeding, "dates that open other rites",
-       All({Days(1, 17), Months(1, 7), Years(2000, 2021), Nakshatra("Ashwini")}), 0},
+       All({Days(1, 17), Months(1, 7), Years(2000, 2021), WithNakshatra("Ashwini")}), 0},
       {&kAdoption, "dates that open other rites",
-       All({Days(1, 17), Months(1, 7), Years(2000, 2021), Nakshatra("Ashwini")}), 0},
+       All({Days(1, 17), Months(1, 7), Years(2000, 2021), WithNakshatra("Ashwini")}), 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.rite->subject) + ": " + c.what);
@@ -621,14 +631,15 @@ TEST(ChildhoodRites, ShortPaths) {
       EXPECT_EQ(result.FactorVerdicts.size(), static_cast<std::size_t>(c.rite->factorCount + 1));
       continue;
     }
-    EXPECT_EQ(result.FactorVerdicts, (std::vector<std::string>{"Favourable", ""}));
+    EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
+              (std::vector<std::string>{"Favourable", ""}));
     EXPECT_EQ(result.FactorPoints,
               (std::vector<std::int16_t>{static_cast<std::int16_t>(c.points), 0}));
     EXPECT_EQ(result.FactorCount, 1);
     EXPECT_EQ(result.TotalScore, c.points);
     // One is below every rite's average count: always "Bad", and no other
     // report section than the overall one.
-    EXPECT_EQ(result.ResultWord, "Bad");
+    EXPECT_EQ(NameOf(result.ResultWord), "Bad");
     std::array<std::int16_t, kReportFlagCount> flags{};
     flags[ResultFlag] = 1;
     EXPECT_EQ(result.ReportFlags, flags);
@@ -647,29 +658,33 @@ TEST(ChildhoodRites, ResultWordAroundTheAverageCount) {
   };
   const Setter noChange = [](CalculationState&) {};
   const std::vector<Case> cases = {
-      {&kNaming, Karana("Visti"), 4, "Good", 2},
-      {&kNaming, All({Karana("Visti"), Yoga("Vishkambha")}), 3, "Average", 3},
-      {&kNaming, All({Karana("Visti"), Yoga("Vishkambha"), Tithi(4)}), 2, "Bad", 1},
-      {&kTonsuring, Karana("Visti"), 4, "Good", 2},
-      {&kTonsuring, All({Karana("Visti"), Yoga("Ganda")}), 3, "Average", 3},
-      {&kTonsuring, All({Karana("Visti"), Yoga("Ganda"), Tithi(2)}), 2, "Bad", 1},
-      {&kEarPiercing, All({Karana("Visti"), Yoga("Vajra")}), 4, "Good", 2},
-      {&kEarPiercing, All({Karana("Visti"), Yoga("Vajra"), MoonSign("Kumbha")}), 3, "Average", 3},
-      {&kEarPiercing, All({Karana("Visti"), Yoga("Vajra"), MoonSign("Kumbha"), Tithi(23)}), 2,
-       "Bad", 1},
+      {&kNaming, WithKarana("Visti"), 4, "Good", 2},
+      {&kNaming, All({WithKarana("Visti"), WithYoga("Vishkambha")}), 3, "Average", 3},
+      {&kNaming, All({WithKarana("Visti"), WithYoga("Vishkambha"), WithTithi(4)}), 2, "Bad", 1},
+      {&kTonsuring, WithKarana("Visti"), 4, "Good", 2},
+      {&kTonsuring, All({WithKarana("Visti"), WithYoga("Ganda")}), 3, "Average", 3},
+      {&kTonsuring, All({WithKarana("Visti"), WithYoga("Ganda"), WithTithi(2)}), 2, "Bad", 1},
+      {&kEarPiercing, All({WithKarana("Visti"), WithYoga("Vajra")}), 4, "Good", 2},
+      {&kEarPiercing, All({WithKarana("Visti"), WithYoga("Vajra"), MoonSign("Kumbha")}), 3,
+       "Average", 3},
+      {&kEarPiercing,
+       All({WithKarana("Visti"), WithYoga("Vajra"), MoonSign("Kumbha"), WithTithi(23)}), 2, "Bad",
+       1},
       // Nakshatra and rashi always count here: two is as low as the factors go.
-      {&kThreadCeremony, Tithi(4), 3, "Good", 2},
-      {&kThreadCeremony, All({Tithi(4), Weekday("Tuesday")}), 2, "Average", 3},
-      {&kFirstFeeding, All({Karana("Visti"), Yoga("Parigha")}), 5, "Good", 2},
-      {&kFirstFeeding, All({Karana("Visti"), Yoga("Parigha"), MoonSign("Mesha")}), 4, "Average", 3},
-      {&kFirstFeeding, All({Karana("Visti"), Yoga("Parigha"), MoonSign("Mesha"), Tithi(2)}), 3,
-       "Bad", 1},
-      {&kEducation, Weekday("Monday"), 3, "Good", 2},
+      {&kThreadCeremony, WithTithi(4), 3, "Good", 2},
+      {&kThreadCeremony, All({WithTithi(4), WithWeekday("Tuesday")}), 2, "Average", 3},
+      {&kFirstFeeding, All({WithKarana("Visti"), WithYoga("Parigha")}), 5, "Good", 2},
+      {&kFirstFeeding, All({WithKarana("Visti"), WithYoga("Parigha"), MoonSign("Mesha")}), 4,
+       "Average", 3},
+      {&kFirstFeeding,
+       All({WithKarana("Visti"), WithYoga("Parigha"), MoonSign("Mesha"), WithTithi(2)}), 3, "Bad",
+       1},
+      {&kEducation, WithWeekday("Monday"), 3, "Good", 2},
       {&kEducation, noChange, 2, "Average", 3},
-      {&kEducation, Tithi(4), 1, "Bad", 1},
+      {&kEducation, WithTithi(4), 1, "Bad", 1},
       // Tithi and weekday always count here: never below "Average".
-      {&kAdoption, Nakshatra("Hasta"), 3, "Good", 2},
-      {&kAdoption, All({Weekday("Monday"), Tithi(4)}), 2, "Average", 3},
+      {&kAdoption, WithNakshatra("Hasta"), 3, "Good", 2},
+      {&kAdoption, All({WithWeekday("Monday"), WithTithi(4)}), 2, "Average", 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.rite->subject) + ", count " + std::to_string(c.count));
@@ -677,7 +692,7 @@ TEST(ChildhoodRites, ResultWordAroundTheAverageCount) {
     c.set(run.state);
     Evaluate(*c.rite, run);
     EXPECT_EQ(run.state.Result.FactorCount, c.count);
-    EXPECT_EQ(run.state.Result.ResultWord, c.word);
+    EXPECT_EQ(NameOf(run.state.Result.ResultWord), c.word);
     EXPECT_EQ(run.state.Result.ReportFlags[ResultFlag], c.flag);
   }
 }
@@ -691,7 +706,7 @@ TEST(ChildhoodRites, ResultLabels) {
     std::string label;
   };
   const std::vector<Case> cases = {
-      {&kNaming, All({Tara("Very Favourable"), Chandra("Favourable"), Tithi(4)}),
+      {&kNaming, All({Tara("Very Favourable"), Chandra("Favourable"), WithTithi(4)}),
        "Tara Stength - Very Favourable - 2 Point\r\n\r\n"
        "Moon Stength - Favourable - 1 Point\r\n\r\n"
        "Nakshatra - Neutral - 0 Point\r\n\r\n"
@@ -715,7 +730,7 @@ TEST(ChildhoodRites, ResultLabels) {
        " - 0 Point\r\n\r\n"
        "Total Score - -2 Points\r\n\r\n"
        "Election: Average"},
-      {&kAdoption, All({Nakshatra("Vishakha"), Tithi(13), Chandra("Favourable")}),
+      {&kAdoption, All({WithNakshatra("Vishakha"), WithTithi(13), Chandra("Favourable")}),
        "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
        "Moon Stength - Favourable - 1 Point\r\n\r\n"
        "Nakshatra - Favourable - 1 Point\r\n\r\n"
@@ -736,7 +751,7 @@ TEST(ChildhoodRites, ResultLabels) {
 TEST(ChildhoodRites, EducationSundayLeavesTheWeekdaySectionOut) {
   Evaluated run{BaseState(), {}};
   Evaluate(kEducation, run);
-  EXPECT_EQ(run.state.Result.FactorVerdicts[4], "");
+  EXPECT_EQ(TextOf(run.state.Result.FactorVerdicts[4]), "");
   EXPECT_EQ(run.state.Result.FactorPoints[4], 0);
   EXPECT_EQ(run.state.Result.ReportFlags[WeekdayFlag], 0);
   EXPECT_EQ(run.state.Result.ReportFlags[NakshatraFlag], 2);
@@ -751,14 +766,14 @@ TEST(ChildhoodRites, ElectionYearBeforeBirthYearStopsEveryRite) {
     Evaluated run{BaseState(), {}};
     // Dates that would open a short path if the rite went on (odd year
     // difference, d = 16, Ashwini).
-    All({Years(2000, 1999), Days(1, 17), Nakshatra("Ashwini")})(run.state);
+    All({Years(2000, 1999), Days(1, 17), WithNakshatra("Ashwini")})(run.state);
     // Leftovers of an earlier evaluation.
     run.state.ResultLabel = "Election: Good";
-    run.state.Result.FactorVerdicts = {"Nakshatra - Favourable", ""};
+    run.state.Result.FactorVerdicts = {{Factor::Nakshatra, Word::Favourable}, {}};
     run.state.Result.FactorPoints = {1, 0};
     run.state.Result.FactorCount = 5;
     run.state.Result.TotalScore = 4;
-    run.state.Result.ResultWord = "Good";
+    run.state.Result.ResultWord = Verdict::Good;
     run.state.Result.ReportFlags[NakshatraFlag] = 2;
     run.state.Result.ReportFlags[ResultFlag] = 2;
 
@@ -770,11 +785,12 @@ TEST(ChildhoodRites, ElectionYearBeforeBirthYearStopsEveryRite) {
     EXPECT_EQ(run.report.clears, 1);
     EXPECT_EQ(run.state.ResultLabel, "");
     const Evaluation& result = run.state.Result;
-    EXPECT_EQ(result.FactorVerdicts, (std::vector<std::string>{"Nakshatra - Favourable", ""}));
+    EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
+              (std::vector<std::string>{"Nakshatra - Favourable", ""}));
     EXPECT_EQ(result.FactorPoints, (std::vector<std::int16_t>{1, 0}));
     EXPECT_EQ(result.FactorCount, 0);
     EXPECT_EQ(result.TotalScore, 0);
-    EXPECT_EQ(result.ResultWord, "");
+    EXPECT_EQ(NameOf(result.ResultWord), "");
     EXPECT_EQ(result.ReportFlags, (std::array<std::int16_t, kReportFlagCount>{}));
   }
 }
@@ -785,7 +801,7 @@ TEST(ChildhoodRites, EarlierDateInTheBirthYearIsEvaluated) {
     Evaluated run{BaseState(), {}};
     All({Months(12, 1), Days(31, 1)})(run.state);
     Evaluate(*rite, run);
-    EXPECT_EQ(run.state.Result.FactorVerdicts, rite->baseVerdicts);
+    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
     EXPECT_NE(run.state.ResultLabel.find("Election: "), std::string::npos);
   }
 }

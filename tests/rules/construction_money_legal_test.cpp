@@ -136,7 +136,7 @@ TEST(EvaluateFoundation, WorksOutTheHinduMonthAfresh) {
   EvaluateFoundation(s);
   WriteReport(s, sink);
   EXPECT_EQ(s.Yogas.HinduMonth, "Chaitra");
-  EXPECT_EQ(s.Result.FactorVerdicts[5], "Hindu Lunar Month - Favourable");
+  EXPECT_EQ(TextOf(s.Result.FactorVerdicts[5]), "Hindu Lunar Month - Favourable");
 }
 
 // Construction base: balas, tithi and weekday unfavourable; nakshatra, month
@@ -362,8 +362,8 @@ TEST(EvaluateBorrowing, HasNoWeekdayFactor) {
   EvaluateBorrowing(s);
   WriteReport(s, sink);
   EXPECT_EQ(s.Result.ReportFlags[WeekdayFlag], 0);
-  for (const std::string& verdict : s.Result.FactorVerdicts) {
-    EXPECT_EQ(verdict.find("Weekday"), std::string::npos) << verdict;
+  for (const FactorVerdict& verdict : s.Result.FactorVerdicts) {
+    EXPECT_EQ(TextOf(verdict).find("Weekday"), std::string::npos) << TextOf(verdict);
   }
 }
 
@@ -550,8 +550,8 @@ TEST(ConstructionMoneyLegal, ElectionEarlierInTheBirthYearIsEvaluated) {
   testing::RecordingSink sink;
   EvaluateLegal(s);
   WriteReport(s, sink);
-  EXPECT_EQ(s.Result.ResultWord, "Bad");
-  EXPECT_EQ(s.Result.FactorVerdicts[2], "Nakshatra - Neutral");
+  EXPECT_EQ(NameOf(s.Result.ResultWord), "Bad");
+  EXPECT_EQ(TextOf(s.Result.FactorVerdicts[2]), "Nakshatra - Neutral");
 }
 
 }  // namespace

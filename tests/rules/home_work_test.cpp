@@ -18,6 +18,7 @@
 #include "support/factor_delta_fixture.h"
 #include "support/recording_sink.h"
 #include "support/rule_run.h"
+#include "support/verdict_texts.h"
 
 namespace horavela {
 namespace {
@@ -36,8 +37,8 @@ CalculationState PlainElection() {
   s.Moment.month = 3;
   s.Moment.day = 15;
   s.Moment.hour = 10;
-  s.TaraBalaVerdict = "Favourable";
-  s.ChandraBalaVerdict = "Favourable";
+  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
+  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
   s.ElectionChart = {"Mithuna", "Budha",  "Punarvasu", "Guru",    "Simha",
                      "Shasthi", "Siddhi", "Bava",      "Saturday"};
   s.Input.electionWeekday = "Saturday";
@@ -162,16 +163,22 @@ TEST(RentedHouse, OpensWithItsOwnStrengthRows) {
       {"tarabala favourable scores two", [](CalculationState&) {}, 0, "Tara Strength - Favourable",
        2, 0, std::make_pair(TaraFlag, 2)},
       {"tarabala very favourable is only neutral",
-       [](CalculationState& s) { s.TaraBalaVerdict = "Very Favourable"; }, 0,
-       "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
+       [](CalculationState& s) {
+         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Very Favourable");
+       },
+       0, "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
       {"tarabala unfavourable is neutral and counts",
-       [](CalculationState& s) { s.TaraBalaVerdict = "Unfavourable"; }, 0,
-       "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
+       [](CalculationState& s) {
+         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+       },
+       0, "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
       {"chandrabala favourable", [](CalculationState&) {}, 1, "Moon Strength - Favourable", 1, 0,
        std::make_pair(ChandraFlag, 2)},
       {"chandrabala unfavourable is neutral and counts",
-       [](CalculationState& s) { s.ChandraBalaVerdict = "Unfavourable"; }, 1,
-       "Moon Strength - Neutral", 0, 0, std::make_pair(ChandraFlag, 2)},
+       [](CalculationState& s) {
+         s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+       },
+       1, "Moon Strength - Neutral", 0, 0, std::make_pair(ChandraFlag, 2)},
   };
   // Only the Rikta group counts against; the new Moon (group Poorna) is neutral.
   AddTithis(cases, {4, 9, 14, 19, 24, 29}, 2, "Tithi - Unfavourable", -1, -1, 1);
@@ -242,8 +249,8 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
 
 // Everything that can count against an election does so.
 void WorstHouseJobBusiness(CalculationState& s) {
-  s.TaraBalaVerdict = "Unfavourable";
-  s.ChandraBalaVerdict = "Unfavourable";
+  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
   s.ElectionChart[kNakshatraSlot] = "Ashwini";
   SetTithi(s, 4);
   SetWeekday(s, "Tuesday");
@@ -257,7 +264,7 @@ TEST(HomeAndWork, ResultWordAgainstAverageCount) {
       {"new house, one unfavourable above average", EvaluateNewHouse,
        [](CalculationState& s) {
          WorstHouseJobBusiness(s);
-         s.TaraBalaVerdict = "Favourable";
+         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
        },
        5, "Good", 2},
       // Hindu month and the three yogas always count: the house never falls below Average.
@@ -294,7 +301,7 @@ TEST(NewHouse, AverageWhenEveryAvoidableFactorIsAgainst) {
                                              "Sarvartha Siddha Yoga - Favourable",
                                              "Amrita Siddhi Yoga - Favourable",
                                              ""};
-  EXPECT_EQ(run.state.Result.FactorVerdicts, verdicts);
+  EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), verdicts);
   const std::vector<std::int16_t> points = {-1, -1, -1, -1, -1, 0, 0, 1, 1, 0};
   EXPECT_EQ(run.state.Result.FactorPoints, points);
   EXPECT_EQ(run.state.Result.TotalScore, -3);
@@ -379,11 +386,12 @@ TEST(HomeAndWork, ElectionYearBeforeBirthYearEndsEarly) {
   for (RuleSet ruleSet : ruleSets) {
     CalculationState s = PlainElection();
     s.Input.election.year = 1979;
-    s.Result.FactorVerdicts = {"kept"};
+    s.Result.FactorVerdicts = {{Factor::Month, Word::Neutral}};
     const Evaluated run = Evaluate(ruleSet, s);
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(run.state.Result.FactorVerdicts, std::vector<std::string>{"kept"});
-    EXPECT_EQ(run.state.Result.ResultWord, "");
+    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
+              std::vector<std::string>{"Month - Neutral"});
+    EXPECT_EQ(NameOf(run.state.Result.ResultWord), "");
   }
 }
 
@@ -395,7 +403,7 @@ TEST(HomeAndWork, ElectionEarlierInTheBirthYearIsEvaluated) {
   s.Input.election.month = 1;
   const Evaluated run = Evaluate(EvaluateNewJob, s);
   EXPECT_EQ(run.state.Result.FactorVerdicts.size(), 9u);
-  EXPECT_EQ(run.state.Result.ResultWord, "Good");
+  EXPECT_EQ(NameOf(run.state.Result.ResultWord), "Good");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "support/factor_delta_fixture.h"
 #include "support/recording_sink.h"
 #include "support/rule_run.h"
+#include "support/verdict_texts.h"
 
 namespace horavela {
 namespace {
@@ -45,8 +46,8 @@ CalculationState PlainElection() {
   s.Moment.day = 1;
   s.Moment.hour = 0;
   s.Moment.minute = 0;
-  s.TaraBalaVerdict = "Favourable";
-  s.ChandraBalaVerdict = "Favourable";
+  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
+  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
   s.BirthChart = {"Kanya",   "Budha",  "Rohini", "Chandra", "Mesha",
                   "Dashami", "Siddhi", "Bava",   "Friday"};
   s.ElectionChart = {"Mithuna", "Budha",  "Magha", "Ketu",     "Vrishabha",
@@ -356,8 +357,8 @@ TEST(ForeignJourney, EachOutcomeOfEachFactor) {
 
 // Everything that can count against a journey does so.
 void WorstJourney(CalculationState& s) {
-  s.TaraBalaVerdict = "Unfavourable";
-  s.ChandraBalaVerdict = "Unfavourable";
+  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
   s.ElectionChart[kNakshatraSlot] = "Ardra";
   SetTithi(s, 15);
   s.ElectionChart[kLagnaSlot] = "Kanya";
@@ -369,24 +370,27 @@ TEST(Journeys, ResultWordAgainstAverageCount) {
       {"domestic, one above average", EvaluateDomesticJourney,
        [](CalculationState& s) {
          WorstJourney(s);
-         s.ChandraBalaVerdict = "Favourable";
+         s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
        },
        8, "Good", 2},
       // Seven factors always count: the domestic journey is never Bad.
       {"domestic, worst case", EvaluateDomesticJourney, WorstJourney, 7, "Average", 3},
       {"religious, plain", EvaluateReligiousJourney, kNoChange, 10, "Good", 2},
       {"religious, one above average", EvaluateReligiousJourney,
-       [](CalculationState& s) { s.TaraBalaVerdict = "Unfavourable"; }, 9, "Good", 2},
+       [](CalculationState& s) {
+         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+       },
+       9, "Good", 2},
       {"religious, at average", EvaluateReligiousJourney,
        [](CalculationState& s) {
-         s.TaraBalaVerdict = "Unfavourable";
-         s.ChandraBalaVerdict = "Unfavourable";
+         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+         s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
        },
        8, "Average", 3},
       {"religious, one below average", EvaluateReligiousJourney,
        [](CalculationState& s) {
-         s.TaraBalaVerdict = "Unfavourable";
-         s.ChandraBalaVerdict = "Unfavourable";
+         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+         s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
          SetTithi(s, 30);
        },
        7, "Bad", 1},
@@ -452,7 +456,7 @@ TEST(Journeys, ArraysHoldOneEmptySlotPastTheLastFactor) {
   for (const Row& row : rows) {
     const Evaluated run = Evaluate(row.ruleSet, PlainElection());
     ASSERT_EQ(run.state.Result.FactorVerdicts.size(), row.size);
-    EXPECT_EQ(run.state.Result.FactorVerdicts.back(), "");
+    EXPECT_TRUE(run.state.Result.FactorVerdicts.back().empty());
     EXPECT_EQ(run.state.Result.FactorPoints.back(), 0);
   }
 }
@@ -463,10 +467,11 @@ TEST(Journeys, ElectionYearBeforeBirthYearEndsEarly) {
   for (RuleSet ruleSet : ruleSets) {
     CalculationState s = PlainElection();
     s.Input.election.year = 1979;
-    s.Result.FactorVerdicts = {"kept"};
+    s.Result.FactorVerdicts = {{Factor::Month, Word::Neutral}};
     const Evaluated run = Evaluate(ruleSet, s);
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(run.state.Result.FactorVerdicts, std::vector<std::string>{"kept"});
+    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
+              std::vector<std::string>{"Month - Neutral"});
     EXPECT_EQ(run.state.Result.FactorCount, 0);
   }
 }

@@ -26,6 +26,7 @@
 #include "support/recording_sink.h"
 #include "support/rule_run.h"
 #include "support/setter_fixture.h"
+#include "support/verdict_texts.h"
 
 namespace horavela {
 namespace {
@@ -86,10 +87,10 @@ TEST(LearningRules, SharedFactorsOfEverySubject) {
     // checked in the whole evaluations below.
     CheckSweep(PlainState,
                {"Saraswati by weekday", subject.ruleSet, subject.saraswatiIndex, SaraswatiFlag,
-                kByBoxWeekday, "NNNFNNN", kSaraswatiLetters, Nakshatra("Hasta"), false});
+                kByBoxWeekday, "NNNFNNN", kSaraswatiLetters, WithNakshatra("Hasta"), false});
     CheckSweep(PlainState,
                {"Saraswati by nakshatra", subject.ruleSet, subject.saraswatiIndex, SaraswatiFlag,
-                kByNakshatra, kOnlyHasta, kSaraswatiLetters, Weekday("Wednesday"), false});
+                kByNakshatra, kOnlyHasta, kSaraswatiLetters, WithWeekday("Wednesday"), false});
   }
 }
 
@@ -105,9 +106,9 @@ TEST(LearningRules, SubjectFactors) {
       {"science weekday", EvaluateScience, 3, WeekdayFlag, kByBoxWeekday, kTuesdaySaturday,
        kWeekdayLetters},
       {"science by weekday", EvaluateScience, 5, std::nullopt, kByBoxWeekday, "NNNFNNN",
-       scienceLetters, Nakshatra("Hasta"), false},
+       scienceLetters, WithNakshatra("Hasta"), false},
       {"science by nakshatra", EvaluateScience, 5, std::nullopt, kByNakshatra, kOnlyHasta,
-       scienceLetters, Weekday("Wednesday")},
+       scienceLetters, WithWeekday("Wednesday")},
       {"dance nakshatra", EvaluateDanceMusic, 2, NakshatraFlag, kByNakshatra,
        "NNNFFNNFN NNFFNNNFN NNFNFFNFF", kNakshatraLetters},
       {"dance weekday", EvaluateDanceMusic, 4, WeekdayFlag, kByBoxWeekday, "NFUFFFU",
@@ -130,9 +131,9 @@ TEST(LearningRules, SubjectFactors) {
         {'N', {"Weekday - Neutral", 0, 1, 2}},
         {'n', {"Weekday - Neutral", 0, 0, 2}}}},
       {"medicine weekday under Hasta", EvaluateMedicineStudy, 4, WeekdayFlag, kByBoxWeekday,
-       "NNNNNNU", kWeekdayLetters, Nakshatra("Hasta")},
+       "NNNNNNU", kWeekdayLetters, WithNakshatra("Hasta")},
       {"medicine weekday under Dhanistha", EvaluateMedicineStudy, 4, WeekdayFlag, kByBoxWeekday,
-       "NNNNNNU", kWeekdayLetters, Nakshatra("Dhanistha")},
+       "NNNNNNU", kWeekdayLetters, WithNakshatra("Dhanistha")},
       // Both nakshatra factors of grammar write the same report slot, and
       // both always select 2.
       {"grammar nakshatra", EvaluateGrammar, 5, NakshatraFlag, kByNakshatra,
@@ -179,14 +180,15 @@ TEST(LearningRules, GrammarWeekdays) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.weekday);
-    const Evaluated run = Evaluate(PlainState, EvaluateGrammar, Weekday(std::string(row.weekday)));
+    const Evaluated run =
+        Evaluate(PlainState, EvaluateGrammar, WithWeekday(std::string(row.weekday)));
     const Evaluation& result = run.state.Result;
     ASSERT_EQ(result.FactorVerdicts.size(), 10u);
-    EXPECT_EQ(result.FactorVerdicts[3], row.slot3);
+    EXPECT_EQ(TextOf(result.FactorVerdicts[3]), row.slot3);
     EXPECT_EQ(result.FactorPoints[3], row.points3);
-    EXPECT_EQ(result.FactorVerdicts[7], row.slot7);
+    EXPECT_EQ(TextOf(result.FactorVerdicts[7]), row.slot7);
     EXPECT_EQ(result.FactorPoints[7], row.points7);
-    EXPECT_EQ(result.FactorVerdicts[8], row.slot8);
+    EXPECT_EQ(TextOf(result.FactorVerdicts[8]), row.slot8);
     EXPECT_EQ(result.FactorPoints[8], row.points8);
     EXPECT_EQ(result.ReportFlags[WeekdayFlag], row.weekdayFlag);
     EXPECT_EQ(result.FactorCount, row.count);
@@ -220,7 +222,7 @@ TEST(LearningRules, TradeAndScience) {
        PlainFlags(2)},
       {"trade on a Wednesday in Hasta, new Moon",
        EvaluateTrade,
-       All({Weekday("Wednesday"), Nakshatra("Hasta"), Tithi(30)}),
+       All({WithWeekday("Wednesday"), WithNakshatra("Hasta"), WithTithi(30)}),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Tithi - Unfavourable",
         "Weekday - Favourable", "Saraswati Yoga - Favourable", ""},
        {-1, -1, -1, 0, 1},
@@ -239,7 +241,7 @@ TEST(LearningRules, TradeAndScience) {
        PlainFlags(2)},
       {"science on a Wednesday in Hasta scores twice",
        EvaluateScience,
-       All({Weekday("Wednesday"), Nakshatra("Hasta"), Tithi(13)}),
+       All({WithWeekday("Wednesday"), WithNakshatra("Hasta"), WithTithi(13)}),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Tithi - Neutral",
         "Weekday - Neutral", "Saraswati Yoga - Favourable", "Learning of any Science - Favourable",
         ""},
@@ -264,8 +266,8 @@ TEST(LearningRules, DanceMusicAndAstrology) {
        PlainFlags(2, {{NakshatraFlag, 2}})},
       {"dance, every factor at its best",
        EvaluateDanceMusic,
-       All({Tara("Very Favourable"), Chandra("Favourable"), Nakshatra("Hasta"), Tithi(10),
-            Weekday("Wednesday")}),
+       All({Tara("Very Favourable"), Chandra("Favourable"), WithNakshatra("Hasta"), WithTithi(10),
+            WithWeekday("Wednesday")}),
        {"Tara Stength - Very Favourable", "Moon Stength - Favourable", "Nakshatra - Favourable",
         "Tithi - Favourable", "Weekday - Favourable", "Saraswati Yoga - Favourable", ""},
        {2, 1, 1, 1, 1, 1},
@@ -305,7 +307,7 @@ TEST(LearningRules, MedicineRevision) {
        PlainFlags(2, {{NakshatraFlag, 2}})},
       {"Monday in Bharani",
        EvaluateMedicineStudy,
-       Weekday("Monday"),
+       WithWeekday("Monday"),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
         "Tithi - Neutral", "Weekday - Favourable", "Saraswati Yoga - Neutral", ""},
        {-1, -1, 0, 0, 1, 0},
@@ -314,7 +316,7 @@ TEST(LearningRules, MedicineRevision) {
        PlainFlags(2, {{NakshatraFlag, 2}})},
       {"Saturday in Bharani: neutral, yet not counted",
        EvaluateMedicineStudy,
-       Weekday("Saturday"),
+       WithWeekday("Saturday"),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
         "Tithi - Neutral", "Weekday - Neutral", "Saraswati Yoga - Neutral", ""},
        {-1, -1, 0, 0, 0, 0},
@@ -323,7 +325,7 @@ TEST(LearningRules, MedicineRevision) {
        PlainFlags(3, {{NakshatraFlag, 2}})},
       {"Saturday in Hasta: no revision",
        EvaluateMedicineStudy,
-       All({Weekday("Saturday"), Nakshatra("Hasta")}),
+       All({WithWeekday("Saturday"), WithNakshatra("Hasta")}),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Favourable",
         "Tithi - Neutral", "Weekday - Unfavourable", "Saraswati Yoga - Neutral", ""},
        {-1, -1, 1, 0, -1, 0},
@@ -332,7 +334,7 @@ TEST(LearningRules, MedicineRevision) {
        PlainFlags(3, {{NakshatraFlag, 2}, {WeekdayFlag, 1}})},
       {"Dhanistha counted twice, the Sunday left neutral",
        EvaluateMedicineStudy,
-       Nakshatra("Dhanistha"),
+       WithNakshatra("Dhanistha"),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Favourable",
         "Tithi - Neutral", "Weekday - Neutral", "Saraswati Yoga - Neutral", ""},
        {-1, -1, 1, 0, 0, 0},
@@ -359,7 +361,7 @@ TEST(LearningRules, Grammar) {
       // On a barred day the two weekday factors are not weighed at all.
       {"Tuesday",
        EvaluateGrammar,
-       Weekday("Tuesday"),
+       WithWeekday("Tuesday"),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Tithi - Neutral",
         "Weekday - Unfavourable", "Saraswati Yoga - Neutral", "Nakshatra of Grammar- Neutral",
         "Nakshatra of Logic And and Philosophy - Neutral", "", "", ""},
@@ -369,8 +371,8 @@ TEST(LearningRules, Grammar) {
        PlainFlags(3, {{NakshatraFlag, 2}, {WeekdayFlag, 1}})},
       {"Wednesday in Hasta, every factor at its best",
        EvaluateGrammar,
-       All({Tara("Favourable"), Chandra("Favourable"), Tithi(2), Weekday("Wednesday"),
-            Nakshatra("Hasta")}),
+       All({Tara("Favourable"), Chandra("Favourable"), WithTithi(2), WithWeekday("Wednesday"),
+            WithNakshatra("Hasta")}),
        {"Tara Stength - Favourable", "Moon Stength - Favourable", "Tithi - Favourable",
         "Weekday - Neutral", "Saraswati Yoga - Favourable", "Nakshatra of Grammar - Favourable",
         "Nakshatra of Logic And and Philosophy - Favourable", "Weekday of Grammar - Favourable",
@@ -392,8 +394,8 @@ TEST(LearningRules, Grammar) {
 // --- Result word at the average and one either side ---
 
 TEST(LearningRules, ResultWordAroundTheAverage) {
-  const Setter barredDay = Weekday("Saturday");
-  const Setter barredDayAndTithi = All({Weekday("Saturday"), Tithi(4)});
+  const Setter barredDay = WithWeekday("Saturday");
+  const Setter barredDayAndTithi = All({WithWeekday("Saturday"), WithTithi(4)});
   const std::vector<WordRow> rows = {
       {"trade below", EvaluateTrade, barredDayAndTithi, 1, "Bad", 1},
       {"trade equal", EvaluateTrade, barredDay, 2, "Average", 3},
@@ -412,7 +414,7 @@ TEST(LearningRules, ResultWordAroundTheAverage) {
       {"medicine above", EvaluateMedicineStudy, nullptr, 4, "Good", 2},
       {"grammar below", EvaluateGrammar, barredDayAndTithi, 3, "Bad", 1},
       {"grammar equal", EvaluateGrammar, barredDay, 4, "Average", 3},
-      {"grammar above", EvaluateGrammar, Tithi(4), 6, "Good", 2},
+      {"grammar above", EvaluateGrammar, WithTithi(4), 6, "Good", 2},
   };
   CheckResultWords(PlainState, rows);
 }
@@ -498,7 +500,7 @@ TEST(LearningRules, ResultLabelsOfTheOtherSubjects) {
        "Total Score - -1 Points\r\n\r\n"
        "Election: Good"},
       {"science on a Wednesday in Hasta", EvaluateScience,
-       All({Weekday("Wednesday"), Nakshatra("Hasta")}),
+       All({WithWeekday("Wednesday"), WithNakshatra("Hasta")}),
        "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
        "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
        "Tithi - Neutral - 0 Point\r\n\r\n"
@@ -508,7 +510,7 @@ TEST(LearningRules, ResultLabelsOfTheOtherSubjects) {
        "Total Score - 0 Points\r\n\r\n"
        "Election: Good"},
       // Slots never written still give their line.
-      {"grammar on a Saturday", EvaluateGrammar, Weekday("Saturday"),
+      {"grammar on a Saturday", EvaluateGrammar, WithWeekday("Saturday"),
        "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
        "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
        "Tithi - Neutral - 0 Point\r\n\r\n"
@@ -531,14 +533,15 @@ TEST(LearningRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
     SCOPED_TRACE(subject.name);
     const Evaluated run = Evaluate(PlainState, subject.ruleSet, [](CalculationState& s) {
       s.Input.election.year = 1999;
-      s.Result.FactorVerdicts = {"earlier verdict", ""};
+      s.Result.FactorVerdicts = {{Factor::Month, Word::Neutral}, {}};
       s.Result.FactorPoints = {1, 0};
       s.Result.FactorCount = 4;
       s.Result.ReportFlags[SaraswatiFlag] = 2;
       s.Lagna.PlanetsInTenth = {"Mars"};
     });
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(run.state.Result.FactorVerdicts, (std::vector<std::string>{"earlier verdict", ""}));
+    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
+              (std::vector<std::string>{"Month - Neutral", ""}));
     EXPECT_EQ(run.state.Result.FactorCount, 0);
     EXPECT_EQ(run.state.Result.ReportFlags[SaraswatiFlag], 0);
     // Nothing past the precondition runs, the table lagna included.

@@ -25,6 +25,7 @@
 #include "support/recording_sink.h"
 #include "support/rule_run.h"
 #include "support/setter_fixture.h"
+#include "support/verdict_texts.h"
 
 namespace horavela {
 namespace {
@@ -37,10 +38,10 @@ Setter BoxWeekday(std::string name) {
 Setter ChartWeekday(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kWeekdaySlot] = name; };
 }
-Setter Yoga(std::string name) {
+Setter WithYoga(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kYogaSlot] = name; };
 }
-Setter Karana(std::string name) {
+Setter WithKarana(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kKaranaSlot] = name; };
 }
 
@@ -144,7 +145,7 @@ TEST(MarriageRules, Engagement) {
         {TaraFlag, 1}}},
       {"Saturday with a neutral tithi: only the star counts",
        EvaluateEngagement,
-       Weekday("Saturday"),
+       WithWeekday("Saturday"),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
         "Tithi - Neutral", "Weekday - Unfavourable", ""},
        {-1, -1, 0, 0, -1},
@@ -158,8 +159,8 @@ TEST(MarriageRules, Engagement) {
         {TaraFlag, 1}}},
       {"every factor at its best",
        EvaluateEngagement,
-       All({Tara("Very Favourable"), Chandra("Favourable"), Nakshatra("Krittika"), Tithi(7),
-            Weekday("Friday")}),
+       All({Tara("Very Favourable"), Chandra("Favourable"), WithNakshatra("Krittika"), WithTithi(7),
+            WithWeekday("Friday")}),
        {"Tara Stength - Very Favourable", "Moon Stength - Favourable", "Nakshatra - Favourable",
         "Tithi - Favourable", "Weekday - Neutral", ""},
        {2, 1, 1, 1, 0},
@@ -205,8 +206,8 @@ TEST(MarriageRules, Marriage) {
       // Siddha and Amrita Siddhi all present.
       {"every factor at its best",
        EvaluateMarriage,
-       All({Tara("Very Favourable"), Chandra("Favourable"), Nakshatra("Anuradha"), Tithi(12),
-            Weekday("Wednesday")}),
+       All({Tara("Very Favourable"), Chandra("Favourable"), WithNakshatra("Anuradha"),
+            WithTithi(12), WithWeekday("Wednesday")}),
        {"Tara Stength - Very Favourable", "Moon Stength - Favourable", "Nakshatra - Favourable",
         "Tithi - Neutral", "Weekday - Favourable", "Yoga - Neutral", "Karana - Neutral",
         "Siddha Yoga - Favourable", "Sarvartha Yoga - Favourable", "Amrita Yoga - Favourable", ""},
@@ -226,7 +227,7 @@ TEST(MarriageRules, Marriage) {
       // exactly the average.
       {"Dashami with every other factor unfavourable",
        EvaluateMarriage,
-       All({Tithi(10), Yoga("Vishkambha"), Karana("Visti")}),
+       All({WithTithi(10), WithYoga("Vishkambha"), WithKarana("Visti")}),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
         "Tithi - Unfavourable", "Weekday - Neutral", "Yoga - Unfavourable", "Karana - Unfavourable",
         "Siddha Yoga - Neutral", "Sarvartha Yoga - Neutral", "Amrita Yoga - Neutral", ""},
@@ -243,7 +244,7 @@ TEST(MarriageRules, Marriage) {
                       {YogaFlag, 1}})},
       {"Thursday in Pushya: Amrita Siddhi with its warning",
        EvaluateMarriage,
-       All({Weekday("Thursday"), Nakshatra("Pushya")}),
+       All({WithWeekday("Thursday"), WithNakshatra("Pushya")}),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
         "Tithi - Neutral", "Weekday - Favourable", "Yoga - Neutral", "Karana - Neutral",
         "Siddha Yoga - Neutral", "Sarvartha Yoga - Favourable", "Amrita Yoga - Favourable", ""},
@@ -263,7 +264,7 @@ TEST(MarriageRules, Marriage) {
       // chart's weekday.
       {"box Wednesday, chart Sunday, Hasta, Dwitiya",
        EvaluateMarriage,
-       All({BoxWeekday("Wednesday"), ChartWeekday("Sunday"), Nakshatra("Hasta"), Tithi(2)}),
+       All({BoxWeekday("Wednesday"), ChartWeekday("Sunday"), WithNakshatra("Hasta"), WithTithi(2)}),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Favourable",
         "Tithi - Unfavourable", "Weekday - Favourable", "Yoga - Neutral", "Karana - Neutral",
         "Siddha Yoga - Favourable", "Sarvartha Yoga - Favourable", "Amrita Yoga - Favourable", ""},
@@ -280,7 +281,7 @@ TEST(MarriageRules, Marriage) {
                       {YogaFlag, 2}})},
       {"box Sunday, chart Wednesday, Anuradha",
        EvaluateMarriage,
-       All({BoxWeekday("Sunday"), ChartWeekday("Wednesday"), Nakshatra("Anuradha")}),
+       All({BoxWeekday("Sunday"), ChartWeekday("Wednesday"), WithNakshatra("Anuradha")}),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Favourable",
         "Tithi - Neutral", "Weekday - Neutral", "Yoga - Neutral", "Karana - Neutral",
         "Siddha Yoga - Neutral", "Sarvartha Yoga - Neutral", "Amrita Yoga - Favourable", ""},
@@ -297,7 +298,7 @@ TEST(MarriageRules, Marriage) {
                       {YogaFlag, 2}})},
       {"Friday on a Nanda tithi: Siddha only",
        EvaluateMarriage,
-       All({Weekday("Friday"), Tithi(6)}),
+       All({WithWeekday("Friday"), WithTithi(6)}),
        {"Tara Stength - Unfavourable", "Moon Stength - Unfavourable", "Nakshatra - Neutral",
         "Tithi - Neutral", "Weekday - Favourable", "Yoga - Neutral", "Karana - Neutral",
         "Siddha Yoga - Favourable", "Sarvartha Yoga - Neutral", "Amrita Yoga - Neutral", ""},
@@ -334,8 +335,8 @@ TEST(MarriageRules, BrideEntrance) {
         {TaraFlag, 1}}},
       {"every factor at its best, on the dark fourth",
        EvaluateBrideEntrance,
-       All({Tara("Favourable"), Chandra("Favourable"), Nakshatra("Pushya"), Tithi(19),
-            Weekday("Monday")}),
+       All({Tara("Favourable"), Chandra("Favourable"), WithNakshatra("Pushya"), WithTithi(19),
+            WithWeekday("Monday")}),
        {"Tara Stength - Favourable", "Moon Stength - Favourable", "Nakshatra - Favourable",
         "Tithi - Neutral", "Weekday - Neutral", ""},
        {1, 1, 1, 0, 0},
@@ -355,15 +356,16 @@ TEST(MarriageRules, BrideEntrance) {
 
 TEST(MarriageRules, ResultWordAroundTheAverage) {
   const std::vector<WordRow> rows = {
-      {"engagement below", EvaluateEngagement, Weekday("Saturday"), 1, "Bad", 1},
+      {"engagement below", EvaluateEngagement, WithWeekday("Saturday"), 1, "Bad", 1},
       {"engagement equal", EvaluateEngagement, nullptr, 2, "Average", 3},
       {"engagement above", EvaluateEngagement, Chandra("Favourable"), 3, "Good", 2},
-      {"marriage equal", EvaluateMarriage, All({Tithi(10), Yoga("Vishkambha"), Karana("Visti")}), 5,
-       "Average", 3},
-      {"marriage above", EvaluateMarriage, All({Tithi(10), Yoga("Vishkambha")}), 6, "Good", 2},
-      {"bride below", EvaluateBrideEntrance, Tithi(4), 1, "Bad", 1},
+      {"marriage equal", EvaluateMarriage,
+       All({WithTithi(10), WithYoga("Vishkambha"), WithKarana("Visti")}), 5, "Average", 3},
+      {"marriage above", EvaluateMarriage, All({WithTithi(10), WithYoga("Vishkambha")}), 6, "Good",
+       2},
+      {"bride below", EvaluateBrideEntrance, WithTithi(4), 1, "Bad", 1},
       {"bride equal", EvaluateBrideEntrance, nullptr, 2, "Average", 3},
-      {"bride above", EvaluateBrideEntrance, Weekday("Monday"), 3, "Good", 2},
+      {"bride above", EvaluateBrideEntrance, WithWeekday("Monday"), 3, "Good", 2},
   };
   CheckResultWords(PlainChart, rows);
 }
@@ -398,7 +400,7 @@ TEST(MarriageRules, ResultLabels) {
        "Total Score - -2 Points\r\n\r\n"
        "Election: Good"},
       {"marriage on a Thursday in Pushya", EvaluateMarriage,
-       All({Weekday("Thursday"), Nakshatra("Pushya")}),
+       All({WithWeekday("Thursday"), WithNakshatra("Pushya")}),
        "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
        "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
        "Nakshatra - Neutral - 0 Point\r\n\r\n"
@@ -438,16 +440,17 @@ TEST(MarriageRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
   for (RuleSet ruleSet : {EvaluateEngagement, EvaluateMarriage, EvaluateBrideEntrance}) {
     const Evaluated run = Evaluate(PlainChart, ruleSet, [](CalculationState& s) {
       s.Input.election.year = 1999;
-      s.Result.FactorVerdicts = {"earlier verdict", ""};
+      s.Result.FactorVerdicts = {{Factor::Month, Word::Neutral}, {}};
       s.Result.FactorPoints = {1, 0};
       s.Result.FactorCount = 4;
       s.Result.ReportFlags[TaraFlag] = 2;
     });
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(run.state.Result.FactorVerdicts, (std::vector<std::string>{"earlier verdict", ""}));
+    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
+              (std::vector<std::string>{"Month - Neutral", ""}));
     EXPECT_EQ(run.state.Result.FactorCount, 0);
     EXPECT_EQ(run.state.Result.ReportFlags[TaraFlag], 0);
-    EXPECT_EQ(run.state.Result.ResultWord, "");
+    EXPECT_EQ(NameOf(run.state.Result.ResultWord), "");
   }
 }
 

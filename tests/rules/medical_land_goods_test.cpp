@@ -261,8 +261,8 @@ TEST(EvaluateBuyingLand, RunsBothYogaTestsAfresh) {
   testing::RecordingSink sink;
   EvaluateBuyingLand(s);
   WriteReport(s, sink);
-  EXPECT_EQ(s.Result.FactorVerdicts[5], "Dvipushkar Yoga - Neutral");
-  EXPECT_EQ(s.Result.FactorVerdicts[6], "Tripushkar Yoga - Neutral");
+  EXPECT_EQ(TextOf(s.Result.FactorVerdicts[5]), "Dvipushkar Yoga - Neutral");
+  EXPECT_EQ(TextOf(s.Result.FactorVerdicts[6]), "Tripushkar Yoga - Neutral");
 }
 
 // Selling-land base: as buying land. FactorCount 1.
@@ -411,8 +411,8 @@ TEST(EvaluateSellingItem, KumbhaOnTheBirthLagnaNetsNothing) {
   testing::RecordingSink sink;
   EvaluateSellingItem(s);
   WriteReport(s, sink);
-  EXPECT_EQ(s.Result.FactorVerdicts[4], "Lagna - Unfavourable");
-  EXPECT_EQ(s.Result.FactorVerdicts[5], "Sale time Lagna - Favourable");
+  EXPECT_EQ(TextOf(s.Result.FactorVerdicts[4]), "Lagna - Unfavourable");
+  EXPECT_EQ(TextOf(s.Result.FactorVerdicts[5]), "Sale time Lagna - Favourable");
   EXPECT_EQ(s.Result.FactorPoints[4] + s.Result.FactorPoints[5], 0);
   EXPECT_EQ(s.Result.ReportFlags[LagnaFlag], 2);
 }
@@ -561,8 +561,8 @@ TEST(MedicalLandGoods, ElectionEarlierInTheBirthYearIsEvaluated) {
   testing::RecordingSink sink;
   EvaluateSellingItem(s);
   WriteReport(s, sink);
-  EXPECT_EQ(s.Result.ResultWord, "Bad");
-  EXPECT_EQ(s.Result.FactorVerdicts[5], "Sale time Lagna - Neutral");
+  EXPECT_EQ(NameOf(s.Result.ResultWord), "Bad");
+  EXPECT_EQ(TextOf(s.Result.FactorVerdicts[5]), "Sale time Lagna - Neutral");
 }
 
 }  // namespace

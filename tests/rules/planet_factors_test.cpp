@@ -49,7 +49,7 @@ TEST(PlanetFactors, RealJupiterIsNotNineSignsFromTheTableLagna) {
   EXPECT_EQ(real.Lagna.PlanetSigns[5].substr(3, 3), "Tau");
   EXPECT_EQ(real.Lagna.MuhurthaLagnaNumber, 9);
   EXPECT_FALSE(real.Lagna.IsJupiterInNinth);
-  EXPECT_EQ(real.Result.FactorVerdicts[9], "Jupiter in 9th House - Neutral");
+  EXPECT_EQ(TextOf(real.Result.FactorVerdicts[9]), "Jupiter in 9th House - Neutral");
 
   // Without planets Jupiter's text is empty, counts as position 0 and so lies
   // "nine signs" from a table lagna of 9.
@@ -60,7 +60,7 @@ TEST(PlanetFactors, RealJupiterIsNotNineSignsFromTheTableLagna) {
   ComputeStrengths(blind);
   EvaluateReligiousJourney(blind);
   WriteReport(blind, sink);
-  EXPECT_EQ(blind.Result.FactorVerdicts[9], "Jupiter in 9th House - Favourable");
+  EXPECT_EQ(TextOf(blind.Result.FactorVerdicts[9]), "Jupiter in 9th House - Favourable");
   EXPECT_EQ(blind.Result.TotalScore, real.Result.TotalScore + 1);
 }
 

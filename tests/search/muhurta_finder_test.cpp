@@ -1,4 +1,5 @@
 #include "search/muhurta_finder.h"
+#include "support/verdict_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -280,14 +281,14 @@ TEST(MuhurtaFinder, FiltersByMinimumResultAndRanksTheBest) {
   request.minResult = "Average";
   const SearchResult result = FindMuhurtaWindows(request, SwissEphemeris());
   for (const SearchWindow& window : result.windows)
-    EXPECT_GE(ResultRank(window.evaluation().ResultWord), 2);
+    EXPECT_GE(window.evaluation().ResultWord, Verdict::Average);
   ASSERT_LE(result.best.size(), 10u);
   for (std::size_t i = 1; i < result.best.size(); ++i) {
     const SearchWindow& a = result.windows[result.best[i - 1]];
     const SearchWindow& b = result.windows[result.best[i]];
-    EXPECT_GE(std::make_tuple(ResultRank(a.evaluation().ResultWord), a.evaluation().TotalScore,
+    EXPECT_GE(std::make_tuple(a.evaluation().ResultWord, a.evaluation().TotalScore,
                               a.evaluation().FactorCount, a.minutes),
-              std::make_tuple(ResultRank(b.evaluation().ResultWord), b.evaluation().TotalScore,
+              std::make_tuple(b.evaluation().ResultWord, b.evaluation().TotalScore,
                               b.evaluation().FactorCount, b.minutes));
   }
   EXPECT_EQ(result.minutesScanned, 10 * 1440);
@@ -436,7 +437,7 @@ std::vector<std::tuple<std::string, std::int64_t, std::int64_t, int>> FilteredBy
   std::vector<std::tuple<std::string, std::int64_t, std::int64_t, int>> windows;
   for (const SearchWindow& window : everything.windows) {
     const Evaluation& evaluation = window.evaluation();
-    if (ResultRank(evaluation.ResultWord) < ResultRank(minResult)) continue;
+    if (evaluation.ResultWord < VerdictNamed(minResult)) continue;
     if (minTotal && evaluation.TotalScore < *minTotal) continue;
     bool open = false;
     for (std::int64_t t = MinuteIndex(window.first); t <= MinuteIndex(window.last); ++t) {

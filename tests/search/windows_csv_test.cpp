@@ -26,10 +26,11 @@ TEST(WindowsCsv, QuotesFieldsWithCommasQuotesAndLineBreaks) {
 
 TEST(WindowsCsv, OneLinePerWindowWithItsVerdicts) {
   Judgement judgement;
-  judgement.evaluation.ResultWord = "Good";
+  judgement.evaluation.ResultWord = Verdict::Good;
   judgement.evaluation.TotalScore = -4;
   judgement.evaluation.FactorCount = 2;
-  judgement.evaluation.FactorVerdicts = {"Tithi: good, \"Shukla\"", "Lagna: bad", ""};
+  judgement.evaluation.FactorVerdicts = {
+      {Factor::Tithi, Word::Favourable}, {Factor::Lagna, Word::Unavourable}, {}};
   judgement.evaluation.FactorPoints = {3, -7, 0};
   const SearchWindow window{"Marriage",
                             {2025, 3, 4, 10, 12},
@@ -40,7 +41,7 @@ TEST(WindowsCsv, OneLinePerWindowWithItsVerdicts) {
             "subject,from,to,minutes,result_word,total_score,factor_count,factor_verdicts,"
             "factor_points\r\n"
             "Marriage,2025-03-04T10:12,2025-03-04T11:47,96,Good,-4,2,"
-            "\"Tithi: good, \"\"Shukla\"\"; Lagna: bad\",3 -7\r\n");
+            "Tithi - Favourable; Lagna - Unavourable,3 -7\r\n");
   EXPECT_EQ(WindowsCsv({}), WindowsCsvHeader());
 }
 
@@ -86,15 +87,16 @@ std::vector<std::vector<std::string>> ReadRfc4180(const std::string& text) {
   return records;
 }
 
-// A subject, a verdict and a person's text with commas, quotes and line
+// A subject and a person's text with commas, quotes and line
 // breaks come back field for field.
 TEST(WindowsCsv, ASpreadsheetReadsEveryFieldBack) {
   Judgement judgement;
-  judgement.evaluation.ResultWord = "Good";
+  judgement.evaluation.ResultWord = Verdict::Good;
   judgement.evaluation.TotalScore = 2;
   judgement.evaluation.FactorCount = 2;
-  judgement.evaluation.FactorVerdicts = {"Tara of \"Asha, Rao\" - Favourable",
-                                         "Tithi - \"Good\"\r\nline two", ""};
+  judgement.evaluation.FactorVerdicts = {{Factor::LogicNakshatra, Word::Favourable},
+                                         {Factor::GrammarNakshatraUnspaced, Word::Neutral},
+                                         {}};
   judgement.evaluation.FactorPoints = {1, 1, 0};
   const auto shared = std::make_shared<const Judgement>(judgement);
   const std::vector<SearchWindow> windows = {
@@ -106,7 +108,8 @@ TEST(WindowsCsv, ASpreadsheetReadsEveryFieldBack) {
   EXPECT_EQ(records[0], (std::vector<std::string>{"subject", "from", "to", "minutes", "result_word",
                                                   "total_score", "factor_count", "factor_verdicts",
                                                   "factor_points"}));
-  const std::string verdicts = "Tara of \"Asha, Rao\" - Favourable; Tithi - \"Good\"\r\nline two";
+  const std::string verdicts =
+      "Nakshatra of Logic And and Philosophy - Favourable; Nakshatra of Grammar- Neutral";
   EXPECT_EQ(records[1], (std::vector<std::string>{"Sale, purchase of \"land\"", "2025-03-04T10:12",
                                                   "2025-03-04T11:47", "96", "Good", "2", "2",
                                                   verdicts, "1 1"}));

@@ -17,6 +17,7 @@
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/rule_run.h"
+#include "support/verdict_texts.h"
 
 namespace horavela::testing {
 
@@ -57,7 +58,7 @@ inline void ExpectFactor(StartState plainElection, RuleSet ruleSet, const Factor
   const Evaluated run = Evaluate(ruleSet, changed);
   const Evaluation& got = run.state.Result;
   ASSERT_LT(static_cast<std::size_t>(c.index), got.FactorVerdicts.size());
-  EXPECT_EQ(got.FactorVerdicts[c.index], c.verdict);
+  EXPECT_EQ(TextOf(got.FactorVerdicts[c.index]), c.verdict);
   EXPECT_EQ(got.FactorPoints[c.index], c.points);
   EXPECT_EQ(got.FactorCount - plain.state.Result.FactorCount, c.countDelta);
   auto expectedFlags = plain.state.Result.ReportFlags;
@@ -72,19 +73,27 @@ inline void ExpectFactor(StartState plainElection, RuleSet ruleSet, const Factor
 inline void AddStandardOpening(std::vector<FactorCase>& cases, const std::string& unknownTara) {
   const Setter noChange = [](CalculationState&) {};
   cases.push_back({"tarabala unfavourable",
-                   [](CalculationState& s) { s.TaraBalaVerdict = "Unfavourable"; }, 0,
-                   "Tara Stength - Unfavourable", -1, -1, std::make_pair(TaraFlag, 1)});
+                   [](CalculationState& s) {
+                     s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+                   },
+                   0, "Tara Stength - Unfavourable", -1, -1, std::make_pair(TaraFlag, 1)});
   cases.push_back({"tarabala favourable", noChange, 0, "Tara Stength - Favourable", 1, 0,
                    std::make_pair(TaraFlag, 2)});
   cases.push_back({"tarabala very favourable",
-                   [](CalculationState& s) { s.TaraBalaVerdict = "Very Favourable"; }, 0,
-                   "Tara Stength - Very Favourable", 2, 0, std::make_pair(TaraFlag, 2)});
+                   [](CalculationState& s) {
+                     s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Very Favourable");
+                   },
+                   0, "Tara Stength - Very Favourable", 2, 0, std::make_pair(TaraFlag, 2)});
   cases.push_back({"tarabala unknown",
-                   [unknownTara](CalculationState& s) { s.TaraBalaVerdict = unknownTara; }, 0, "",
-                   0, -1, std::make_pair(TaraFlag, 0)});
+                   [unknownTara](CalculationState& s) {
+                     s.TaraBalaVerdict = ::horavela::testing::StrengthWord(unknownTara);
+                   },
+                   0, "", 0, -1, std::make_pair(TaraFlag, 0)});
   cases.push_back({"chandrabala unfavourable",
-                   [](CalculationState& s) { s.ChandraBalaVerdict = "Unfavourable"; }, 1,
-                   "Moon Stength - Unfavourable", -1, -1, std::make_pair(ChandraFlag, 1)});
+                   [](CalculationState& s) {
+                     s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+                   },
+                   1, "Moon Stength - Unfavourable", -1, -1, std::make_pair(ChandraFlag, 1)});
   cases.push_back({"chandrabala favourable", noChange, 1, "Moon Stength - Favourable", 1, 0,
                    std::make_pair(ChandraFlag, 2)});
 }

@@ -57,7 +57,7 @@ inline void CheckResultWords(StartState start, std::span<const WordRow> rows) {
     SCOPED_TRACE(row.name);
     const Evaluated run = Evaluate(start, row.ruleSet, row.setup);
     EXPECT_EQ(run.state.Result.FactorCount, row.count);
-    EXPECT_EQ(run.state.Result.ResultWord, row.word);
+    EXPECT_EQ(NameOf(run.state.Result.ResultWord), row.word);
     EXPECT_EQ(run.state.Result.ReportFlags[ResultFlag], row.resultFlag);
   }
 }

@@ -23,6 +23,7 @@
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/rule_run.h"
+#include "support/verdict_texts.h"
 
 namespace horavela::testing {
 
@@ -39,8 +40,8 @@ inline void SetPanchangTithi(CalculationState& s, int number) {
 // chart, the election half a year before the birthday in the birth year.
 inline CalculationState PlainChart() {
   CalculationState s;
-  s.TaraBalaVerdict = "Unfavourable";
-  s.ChandraBalaVerdict = "Unfavourable";
+  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
   s.ElectionChart[kMoonSignSlot] = "Mesha";
   s.ElectionChart[kNakshatraSlot] = "Bharani";
   s.ElectionChart[kLagnaSlot] = "Kanya";
@@ -58,24 +59,28 @@ inline CalculationState PlainChart() {
   return s;
 }
 
-inline Setter Nakshatra(std::string name) {
+inline Setter WithNakshatra(std::string name) {
   return [name](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = name; };
 }
 // The weekday box and the chart's computed weekday together.
-inline Setter Weekday(std::string name) {
+inline Setter WithWeekday(std::string name) {
   return [name](CalculationState& s) {
     s.Input.electionWeekday = name;
     s.ElectionChart[kWeekdaySlot] = name;
   };
 }
-inline Setter Tithi(int number) {
+inline Setter WithTithi(int number) {
   return [number](CalculationState& s) { SetPanchangTithi(s, number); };
 }
 inline Setter Tara(std::string verdict) {
-  return [verdict](CalculationState& s) { s.TaraBalaVerdict = verdict; };
+  return [verdict](CalculationState& s) {
+    s.TaraBalaVerdict = ::horavela::testing::StrengthWord(verdict);
+  };
 }
 inline Setter Chandra(std::string verdict) {
-  return [verdict](CalculationState& s) { s.ChandraBalaVerdict = verdict; };
+  return [verdict](CalculationState& s) {
+    s.ChandraBalaVerdict = ::horavela::testing::StrengthWord(verdict);
+  };
 }
 inline Setter All(std::vector<Setter> setters) {
   return [setters](CalculationState& s) {
@@ -105,12 +110,12 @@ inline const Input kByBoxWeekday{7, 0, [](CalculationState& s, std::size_t i) {
 inline const Input kByTara{4, 0, [](CalculationState& s, std::size_t i) {
                              static const char* const verdicts[] = {"Unfavourable", "Favourable",
                                                                     "Very Favourable", "Average"};
-                             s.TaraBalaVerdict = verdicts[i];
+                             s.TaraBalaVerdict = ::horavela::testing::StrengthWord(verdicts[i]);
                            }};
 inline const Input kByChandra{
     3, 0, [](CalculationState& s, std::size_t i) {
       static const char* const verdicts[] = {"Unfavourable", "Favourable", "Average"};
-      s.ChandraBalaVerdict = verdicts[i];
+      s.ChandraBalaVerdict = ::horavela::testing::StrengthWord(verdicts[i]);
     }};
 
 struct Expected {
@@ -150,7 +155,7 @@ inline void CheckSweep(StartState start, const Sweep& sweep) {
       sweep.input.set(s, i);
     });
     const Evaluation& result = run.state.Result;
-    EXPECT_EQ(result.FactorVerdicts.at(sweep.index), expected.verdict);
+    EXPECT_EQ(TextOf(result.FactorVerdicts.at(sweep.index)), expected.verdict);
     EXPECT_EQ(result.FactorPoints.at(sweep.index), expected.points);
     if (sweep.slot) {
       EXPECT_EQ(result.ReportFlags[*sweep.slot], expected.selector);
@@ -195,13 +200,13 @@ inline void CheckCase(StartState start, const Case& c, bool checkWarning = false
   SCOPED_TRACE(c.name);
   const Evaluated run = Evaluate(start, c.ruleSet, c.setup);
   const Evaluation& result = run.state.Result;
-  EXPECT_EQ(result.FactorVerdicts, c.verdicts);
+  EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts), c.verdicts);
   std::vector<int> points(result.FactorPoints.begin(), result.FactorPoints.end());
   std::vector<int> expectedPoints = c.points;
   expectedPoints.push_back(0);
   EXPECT_EQ(points, expectedPoints);
   EXPECT_EQ(result.FactorCount, c.count);
-  EXPECT_EQ(result.ResultWord, c.word);
+  EXPECT_EQ(NameOf(result.ResultWord), c.word);
   std::array<std::int16_t, kReportFlagCount> flags{};
   for (const auto& [slot, value] : c.flags) flags[slot] = static_cast<std::int16_t>(value);
   EXPECT_EQ(result.ReportFlags, flags);

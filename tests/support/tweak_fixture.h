@@ -16,6 +16,7 @@
 #include "rules/rule_sets.h"
 #include "support/recording_sink.h"
 #include "support/rule_run.h"
+#include "support/verdict_texts.h"
 
 namespace horavela::testing {
 
@@ -46,8 +47,8 @@ struct Tweak {
 };
 
 inline void Apply(const Tweak& t, CalculationState& s) {
-  if (t.tara) s.TaraBalaVerdict = t.tara;
-  if (t.chandra) s.ChandraBalaVerdict = t.chandra;
+  if (t.tara) s.TaraBalaVerdict = ::horavela::testing::StrengthWord(t.tara);
+  if (t.chandra) s.ChandraBalaVerdict = ::horavela::testing::StrengthWord(t.chandra);
   if (t.nakshatra) s.ElectionChart[kNakshatraSlot] = t.nakshatra;
   if (t.birthNakshatra) s.BirthChart[kNakshatraSlot] = t.birthNakshatra;
   if (t.tithi != 0) {
@@ -107,8 +108,8 @@ inline void CheckFactors(StartState start, RuleSet evaluate, int n, const Tweak&
     SCOPED_TRACE(c.name);
     const CalculationState s = RunOn(start, evaluate, base, c.change);
     ASSERT_EQ(s.Result.FactorVerdicts.size(), static_cast<std::size_t>(n + 1));
-    EXPECT_EQ(s.Result.FactorVerdicts[n], "");
-    EXPECT_EQ(s.Result.FactorVerdicts[c.index], c.verdict);
+    EXPECT_EQ(TextOf(s.Result.FactorVerdicts[n]), "");
+    EXPECT_EQ(TextOf(s.Result.FactorVerdicts[c.index]), c.verdict);
     EXPECT_EQ(s.Result.FactorPoints[c.index], c.points);
     EXPECT_EQ(s.Result.ReportFlags[c.slot], c.selector);
     EXPECT_EQ(s.Result.FactorCount, c.factorCount);
@@ -132,7 +133,7 @@ inline void CheckResultWords(StartState start, std::span<const WordCase> cases) 
     SCOPED_TRACE(c.name);
     const CalculationState s = RunOn(start, c.evaluate, c.base, c.change);
     EXPECT_EQ(s.Result.FactorCount, c.factorCount);
-    EXPECT_EQ(s.Result.ResultWord, c.word);
+    EXPECT_EQ(NameOf(s.Result.ResultWord), c.word);
     EXPECT_EQ(s.Result.ReportFlags[ResultFlag], c.resultFlag);
   }
 }
@@ -171,7 +172,7 @@ inline void CheckYearPrecondition(StartState start, std::span<const RuleSet> rul
     evaluate(s);
     WriteReport(s, sink);
     EXPECT_EQ(sink.text, kYearPreconditionMessage);
-    EXPECT_EQ(s.Result.ResultWord, "");
+    EXPECT_EQ(NameOf(s.Result.ResultWord), "");
     EXPECT_EQ(s.Result.FactorCount, 0);
     for (int flag : s.Result.ReportFlags) EXPECT_EQ(flag, 0);
     EXPECT_EQ(s.Result.FactorVerdicts, previousVerdicts);

@@ -116,7 +116,7 @@ TEST(EvaluateUseCase, TheVerdictStandsWithoutItsExplanation) {
   EXPECT_EQ(explained, 1);
   EXPECT_EQ(failed->explanation.error().message, "no runs around the moment");
   EXPECT_TRUE(failed->ruleSetRan);
-  EXPECT_FALSE(failed->state.Result.ResultWord.empty());
+  EXPECT_NE(failed->state.Result.ResultWord, Verdict::None);
 }
 
 // A zone a whole number of hours east of Greenwich all year.
