@@ -6,55 +6,32 @@
 #include "engine/ascendant.h"
 #include "engine/name_lookup.h"
 #include "engine/time_base.h"
+#include "engine/vocabulary.h"
 
 namespace horavela {
 
-const std::array<std::string_view, 27> kNakshatraNames = {
-    "Ashwini",
-    "Bharani",
-    "Krittika",
-    "Rohini",
-    "Mrigasira",
-    "Ardra",
-    "Punarvasu",
-    "Pushya",
-    "Ashlesha",
-    "Magha",
-    "Poorva Phalguni",
-    "Uttara Phalguni",
-    "Hasta",
-    "Chitra",
-    "Swati",
-    "Vishakha",
-    "Anuradha",
-    "Jyeshtha",
-    "Moola",
-    "Purva Ashadha",
-    "Uttara Ashadha",
-    "Shravana",
-    "Dhanistha",
-    "Shatabhisha",
-    "Poorva Bhadrapada",
-    "Uttara Bhadrapada",
-    "Revati",
-};
+namespace {
 
+// The chart's names of a whole circle of one kind, read once from the
+// vocabulary's text tables so that each spelling is written in one place.
+template <typename E, std::size_t N, typename Text>
+std::array<std::string_view, N> NamesOf(Text text) {
+  std::array<std::string_view, N> names{};
+  for (std::size_t i = 0; i < N; ++i) names[i] = text(static_cast<E>(i));
+  return names;
+}
+
+}  // namespace
+
+const std::array<std::string_view, 27> kNakshatraNames =
+    NamesOf<Nakshatra, 27>([](Nakshatra n) { return NameOf(n); });
 // Vimshottari lords: a cycle of nine, three times round the 27 nakshatras.
-const std::array<std::string_view, 27> kNakshatraLords = {
-    "Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury",
-    "Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury",
-    "Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury",
-};
-
-const std::array<std::string_view, 12> kRashiNames = {
-    "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",
-    "Thula", "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena",
-};
-
-const std::array<std::string_view, 12> kRashiLords = {
-    "Mars",  "Venus", "Mercury", "Moon",   "Sun",    "Mercury",
-    "Venus", "Mars",  "Jupiter", "Saturn", "Saturn", "Jupiter",
-};
+const std::array<std::string_view, 27> kNakshatraLords =
+    NamesOf<Nakshatra, 27>([](Nakshatra n) { return NameOf(LordOf(n)); });
+const std::array<std::string_view, 12> kRashiNames =
+    NamesOf<Rashi, 12>([](Rashi r) { return NameOf(r); });
+const std::array<std::string_view, 12> kRashiLords =
+    NamesOf<Rashi, 12>([](Rashi r) { return NameOf(LordOf(r)); });
 
 namespace {
 
