@@ -47,27 +47,10 @@ BirthPage::BirthPage(const AppServices& services, QWidget* parent)
   sex->addStretch();
   grid->addLayout(sex, row++, 1);
 
-  moment_.month = NewCombo("cboMonth", frame);
-  moment_.day = NewCombo("cboDate", frame);
-  moment_.year = NewCombo("cboYear", frame);
-  auto* date = new QHBoxLayout;
-  for (QComboBox* box : {moment_.month, moment_.day, moment_.year}) date->addWidget(box);
-  date->addStretch();
-  grid->addWidget(new QLabel(texts::kBirthDate), row, 0);
-  grid->addLayout(date, row++, 1);
-  moment_.weekday = NewCombo("cboWeekday", frame);
-  grid->addWidget(new QLabel(texts::kBirthDay), row, 0);
-  grid->addWidget(moment_.weekday, row++, 1, Qt::AlignLeft);
-  moment_.hour = NewCombo("cboBirthHour", frame);
-  moment_.minute = NewCombo("cboBirthMinute", frame);
-  moment_.second = NewCombo("cboBirthSecond", frame);
-  grid->addWidget(new QLabel(texts::kBirthTime), row, 0);
-  AddTimeRows(grid, row);
-  WatchNumberTyping();
-  AddPlaceRows(grid, row);
-  grid->addWidget(BuildZoneFrame(), row++, 0, 1, 2);
-  grid->setRowStretch(row, 1);
-  grid->setColumnStretch(1, 1);
+  AddMomentAndPlaceRows(
+      frame, grid, row,
+      {"cboMonth", "cboDate", "cboYear", "cboWeekday", "cboBirthHour", "cboBirthMinute",
+       "cboBirthSecond", texts::kBirthDate, texts::kBirthDay, texts::kBirthTime});
   FinishPage(frame, texts::kBirthParagraph1, texts::kBirthParagraph2);
 }
 

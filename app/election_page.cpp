@@ -32,27 +32,10 @@ ElectionPage::ElectionPage(const AppServices& services, QWidget* parent)
   frame->setObjectName("fraElectionDetails");
   auto* grid = new QGridLayout(frame);
   int row = 0;
-  moment_.month = NewCombo("cboMuhurthaMonth", frame);
-  moment_.day = NewCombo("cboMuhurthaDate", frame);
-  moment_.year = NewCombo("cboMuhurthaYear", frame);
-  auto* date = new QHBoxLayout;
-  for (QComboBox* box : {moment_.month, moment_.day, moment_.year}) date->addWidget(box);
-  date->addStretch();
-  grid->addWidget(new QLabel(texts::kDate), row, 0);
-  grid->addLayout(date, row++, 1);
-  moment_.weekday = NewCombo("cboMuhurthaWeekday", frame);
-  grid->addWidget(new QLabel(texts::kWeekday), row, 0);
-  grid->addWidget(moment_.weekday, row++, 1, Qt::AlignLeft);
-  moment_.hour = NewCombo("cboHourFrom", frame);
-  moment_.minute = NewCombo("cboMinuteFrom", frame);
-  moment_.second = NewCombo("cboSecondFrom", frame);
-  grid->addWidget(new QLabel(texts::kTime), row, 0);
-  AddTimeRows(grid, row);
-  WatchNumberTyping();
-  AddPlaceRows(grid, row);
-  grid->addWidget(BuildZoneFrame(), row++, 0, 1, 2);
-  grid->setRowStretch(row, 1);
-  grid->setColumnStretch(1, 1);
+  AddMomentAndPlaceRows(frame, grid, row,
+                        {"cboMuhurthaMonth", "cboMuhurthaDate", "cboMuhurthaYear",
+                         "cboMuhurthaWeekday", "cboHourFrom", "cboMinuteFrom", "cboSecondFrom",
+                         texts::kDate, texts::kWeekday, texts::kTime});
   FinishPage(frame, texts::kElectionParagraph1, texts::kElectionParagraph2);
 }
 

@@ -70,6 +70,31 @@ void InputPage::WatchNumberTyping() {
   }
 }
 
+void InputPage::AddMomentAndPlaceRows(QWidget* frame, QGridLayout* grid, int row,
+                                      const MomentRowNames& names) {
+  moment_.month = NewCombo(names.month, frame);
+  moment_.day = NewCombo(names.day, frame);
+  moment_.year = NewCombo(names.year, frame);
+  auto* date = new QHBoxLayout;
+  for (QComboBox* box : {moment_.month, moment_.day, moment_.year}) date->addWidget(box);
+  date->addStretch();
+  grid->addWidget(new QLabel(names.dateCaption), row, 0);
+  grid->addLayout(date, row++, 1);
+  moment_.weekday = NewCombo(names.weekday, frame);
+  grid->addWidget(new QLabel(names.weekdayCaption), row, 0);
+  grid->addWidget(moment_.weekday, row++, 1, Qt::AlignLeft);
+  moment_.hour = NewCombo(names.hour, frame);
+  moment_.minute = NewCombo(names.minute, frame);
+  moment_.second = NewCombo(names.second, frame);
+  grid->addWidget(new QLabel(names.timeCaption), row, 0);
+  AddTimeRows(grid, row);
+  WatchNumberTyping();
+  AddPlaceRows(grid, row);
+  grid->addWidget(BuildZoneFrame(), row++, 0, 1, 2);
+  grid->setRowStretch(row, 1);
+  grid->setColumnStretch(1, 1);
+}
+
 void InputPage::AddTimeRows(QGridLayout* grid, int& row) {
   auto* time = new QHBoxLayout;
   time->addWidget(moment_.hour);

@@ -63,6 +63,23 @@ class InputPage : public QWidget {
 
   InputPage(const AppServices& services, Names names, QWidget* parent);
 
+  // The object names and captions of a page's moment rows.
+  struct MomentRowNames {
+    const char* month;
+    const char* day;
+    const char* year;
+    const char* weekday;
+    const char* hour;
+    const char* minute;
+    const char* second;
+    const char* dateCaption;
+    const char* weekdayCaption;
+    const char* timeCaption;
+  };
+  // The date, weekday, time, place and zone rows of the page's frame from
+  // `row` on, in reading order (which is also the order the boxes are made).
+  void AddMomentAndPlaceRows(QWidget* frame, QGridLayout* grid, int row,
+                             const MomentRowNames& names);
   // The rows of the page's frame, in reading order.
   void AddTimeRows(QGridLayout* grid, int& row);
   void AddPlaceRows(QGridLayout* grid, int& row);
