@@ -61,16 +61,24 @@ void BM_OneMoment(benchmark::State& bench) {
 }
 BENCHMARK(BM_OneMoment);
 
+// Both charts and the strengths of one election minute, a minute later on
+// each call so no cache carries over.
+CalculationState ChartsAndStrengthsOfNextMinute(const EvaluationInput& input,
+                                                std::int16_t& minute) {
+  CalculationState state;
+  state.Input = input;
+  state.Input.election.minute = minute;
+  minute = static_cast<std::int16_t>((minute + 1) % 60);
+  ComputeCharts(state, SwissEphemeris());
+  ComputeStrengths(state);
+  return state;
+}
+
 void BM_ChartsAndStrengths(benchmark::State& bench) {
   const EvaluationInput input = TwoMoments();
   std::int16_t minute = 0;
   for (auto _ : bench) {
-    CalculationState state;
-    state.Input = input;
-    state.Input.election.minute = minute;
-    minute = static_cast<std::int16_t>((minute + 1) % 60);
-    ComputeCharts(state, SwissEphemeris());
-    ComputeStrengths(state);
+    CalculationState state = ChartsAndStrengthsOfNextMinute(input, minute);
     benchmark::DoNotOptimize(state.TaraBalaVerdict);
   }
 }
@@ -82,12 +90,7 @@ void BM_ChartsAndStrengthsReadingPlanets(benchmark::State& bench) {
   const EvaluationInput input = TwoMoments();
   std::int16_t minute = 0;
   for (auto _ : bench) {
-    CalculationState state;
-    state.Input = input;
-    state.Input.election.minute = minute;
-    minute = static_cast<std::int16_t>((minute + 1) % 60);
-    ComputeCharts(state, SwissEphemeris());
-    ComputeStrengths(state);
+    CalculationState state = ChartsAndStrengthsOfNextMinute(input, minute);
     benchmark::DoNotOptimize(ElectionPlanetSigns(state)[5].data());
   }
 }
