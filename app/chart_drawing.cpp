@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "calendar/civil_calendar.h"
+#include "engine/vocabulary.h"
 
 namespace horavela::app {
 
@@ -64,7 +64,7 @@ QPointF Centroid(const QPolygonF& polygon) {
 }
 
 QString SignName(int sign) {
-  const std::string_view name = kSignAbbreviations[static_cast<std::size_t>(sign)];
+  const std::string_view name = AbbreviationOf(FromIndex<Rashi>(sign));
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 

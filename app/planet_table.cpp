@@ -5,12 +5,11 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <array>
-#include <cmath>
 #include <string_view>
 
 #include "almanac/day_at_a_glance.h"
-#include "calendar/civil_calendar.h"
 #include "engine/calculation_state.h"
+#include "engine/planet_ephemeris.h"
 
 namespace horavela::app {
 
@@ -75,19 +74,12 @@ QTableWidget* AddPlanetTable(QGridLayout* detailsGrid) {
 void FillPlanetTable(QTableWidget* table, const CalculationState& state) {
   for (int row = 0; row < kPlanetCount; ++row) {
     table->item(row, kPositionColumn)
-        ->setText(QString::fromStdString(state.Lagna.PlanetSigns[static_cast<std::size_t>(row)]));
+        ->setText(QString::fromStdString(TextOf(state.Lagna.PlanetSigns[static_cast<std::size_t>(row)])));
   }
 }
 
 QString PositionText(double longitude) {
-  const double wrapped = std::fmod(std::fmod(longitude, 360.0) + 360.0, 360.0);
-  const int totalMinutes = static_cast<int>(std::floor(wrapped * 60.0)) % (360 * 60);
-  const int sign = totalMinutes / (30 * 60);
-  const std::string_view name = kSignAbbreviations[static_cast<std::size_t>(sign)];
-  return QString("%1 %2 %3")
-      .arg(totalMinutes / 60 % 30, 2, 10, QChar('0'))
-      .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))
-      .arg(totalMinutes % 60, 2, 10, QChar('0'));
+  return QString::fromStdString(TextOf(PlanetPositionAt(longitude)));
 }
 
 void FillChartBodies(QTableWidget* table, const std::vector<ChartBody>& chart, ChartRows rows) {

@@ -91,12 +91,12 @@ void BM_ChartsAndStrengthsReadingPlanets(benchmark::State& bench) {
   std::int16_t minute = 0;
   for (auto _ : bench) {
     CalculationState state = ChartsAndStrengthsOfNextMinute(input, minute);
-    benchmark::DoNotOptimize(ElectionPlanetSigns(state)[5].data());
+    benchmark::DoNotOptimize(ElectionPlanetSigns(state)[5].sign);
   }
 }
 BENCHMARK(BM_ChartsAndStrengthsReadingPlanets);
 
-// The planets' own cost: the seven planets of one moment and their texts.
+// The planets' own cost: the seven planets of one moment and their positions.
 void BM_PlanetSigns(benchmark::State& bench) {
   CalculationState state;
   state.Input = TwoMoments();
@@ -105,7 +105,7 @@ void BM_PlanetSigns(benchmark::State& bench) {
     // A minute later each time, so the ephemeris cannot answer from its cache.
     state.ElectionMoment.Time.LocalHours += 1.0 / 60;
     ComputePlanetSigns(state, SwissEphemeris());
-    benchmark::DoNotOptimize(state.Lagna.PlanetSigns[5].data());
+    benchmark::DoNotOptimize(state.Lagna.PlanetSigns[5].sign);
   }
 }
 BENCHMARK(BM_PlanetSigns);

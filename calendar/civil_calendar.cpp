@@ -14,10 +14,6 @@ const std::array<std::string_view, 12> kMonthNames = {
     "July",    "August",   "September", "October", "November", "December",
 };
 
-const std::array<std::string_view, 12> kSignAbbreviations = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cpr", "Aqu", "Pis",
-};
-
 bool IsLeapYear(int year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }

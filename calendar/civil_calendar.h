@@ -58,7 +58,5 @@ int WeekdayIndex(std::int64_t daysFromEpoch);
 std::string_view WeekdayOfDate(int year, int month, int day);
 
 extern const std::array<std::string_view, 12> kMonthNames;  // January first
-// The twelve signs from Aries, as planet positions print them ("05 Cpr 42").
-extern const std::array<std::string_view, 12> kSignAbbreviations;
 
 }  // namespace horavela

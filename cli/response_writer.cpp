@@ -81,7 +81,9 @@ ordered_json BuildResponse(const CalculationState& state, const std::string& rep
   response["election"] = Moment(state.ElectionChart, state.ElectionMoment);
   response["tara_bala"] = NameOf(state.TaraBalaVerdict);
   response["chandra_bala"] = NameOf(state.ChandraBalaVerdict);
-  response["planet_signs"] = JsonArray(state.Lagna.PlanetSigns);
+  ordered_json planets = ordered_json::array();
+  for (const PlanetPosition& position : state.Lagna.PlanetSigns) planets.push_back(TextOf(position));
+  response["planet_signs"] = std::move(planets);
   response["evaluation"] = EvaluationObject(state);
   response["report"] = Report(reportText, sections);
   response["warnings"] = JsonArray(state.Warnings);

@@ -105,16 +105,16 @@ struct SpecialYogaState {
 
 inline constexpr int kPlanetCount = 7;  // Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn
 
+// The election moment's planets, Sun..Saturn.
+using PlanetPositions = std::array<PlanetPosition, kPlanetCount>;
+
 struct LagnaTestState {
   std::int16_t LagnaCount = 0;
-  std::string MuhurthaLagnaAbbr;
-  std::int16_t MuhurthaLagnaNumber = 0;
-  std::string TenthSignAbbr;
-  std::string MuhurthaLagnaName;
-  // Position texts of the election moment's planets, Sun..Saturn; characters
-  // 4 to 6 (1-based) hold the sign abbreviation, e.g. "05 Cpr 42".
-  std::array<std::string, kPlanetCount> PlanetSigns;
-  std::vector<std::string> PlanetsInTenth;
+  // The rising sign of the clock table, and the sign tenth from it.
+  Rashi MuhurthaLagna = Rashi::None;
+  Rashi TenthSign = Rashi::None;
+  PlanetPositions PlanetSigns;
+  std::vector<Planet> PlanetsInTenth;
   bool IsJupiterInLagna = false;
   bool IsJupiterInNinth = false;
 };

@@ -10,12 +10,20 @@ namespace horavela {
 // slot 4 of both charts): next sign 1, opposite 6, same sign 12.
 void CountFromBirthLagna(const CalculationState& state, std::int16_t& count);
 
-// The table lagna of the election date and clock time, the sign tenth from it,
-// the planets placed there and whether Jupiter rises (reads state.Moment and
-// state.Lagna.PlanetSigns; writes state.Lagna).
+// The table lagna of the election date and clock time and the sign tenth
+// from it (reads state.Moment; writes state.Lagna). No planet is read.
 void ComputeMuhurthaLagna(CalculationState& state);
 
-// Whether Jupiter stands nine signs from the table lagna; run after ComputeMuhurthaLagna.
+// 1..12 for the table lagna from Mesha, 0 before ComputeMuhurthaLagna found one.
+int MuhurthaLagnaNumber(const LagnaTestState& lagna);
+
+// The planets in the sign tenth from the table lagna, Sun first; run after
+// ComputeMuhurthaLagna. Reads the planets.
+void FindPlanetsInTenth(CalculationState& state);
+
+// Whether Jupiter stands in the table lagna, and whether nine signs from it
+// either way; run after ComputeMuhurthaLagna. Both read Jupiter.
+void CheckJupiterInLagna(CalculationState& state);
 void CheckJupiterInNinth(CalculationState& state);
 
 }  // namespace horavela

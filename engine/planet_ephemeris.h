@@ -56,9 +56,9 @@ class ThreadStateRelease {
 // (Moshier) ephemeris. Safe to call from several threads at once.
 PlanetEphemeris& SwissEphemeris();
 
-// "05 Cpr 42": whole degrees within the sign, the sign abbreviation at
-// characters 4 to 6, whole arc-minutes. The longitude is sidereal, 0..360.
-std::string PlanetPositionText(double siderealLongitude);
+// The sign, degree and arc-minute of a sidereal longitude (any number of
+// turns); unknown when the longitude is not finite.
+PlanetPosition PlanetPositionAt(double siderealLongitude);
 
 // The universal time, as a Julian day, of the moment `time` was built for.
 double UniversalJulianDay(const TimeBase& time);
@@ -72,16 +72,16 @@ std::optional<PlanetLongitudes> SiderealPlanetLongitudes(const TimeBase& time,
 
 // Fills state.Lagna.PlanetSigns for the election moment (its universal time as
 // the engine computed it, made sidereal with the Moon's J2000 ayanamsa). On a
-// failure of the ephemeris the texts stay empty and a warning is added.
+// failure of the ephemeris the positions stay unknown and a warning is added.
 bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris);
 
 // As ComputePlanetSigns, for the election moment computed last, but only when
-// ElectionPlanetSigns first asks for them: until then the texts are empty.
+// ElectionPlanetSigns first asks for them: until then the positions are unknown.
 void ComputePlanetSignsOnDemand(CalculationState& state, PlanetEphemeris& ephemeris);
 
-// The election moment's planet texts, computed first (with the warning of a
+// The election moment's planets, computed first (with the warning of a
 // failure) when ComputePlanetSignsOnDemand left them to be; otherwise as they
 // stand in state.Lagna.PlanetSigns. Every reader of the planets goes through it.
-const std::array<std::string, kPlanetCount>& ElectionPlanetSigns(CalculationState& state);
+const PlanetPositions& ElectionPlanetSigns(CalculationState& state);
 
 }  // namespace horavela

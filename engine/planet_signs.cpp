@@ -1,26 +1,20 @@
 #include "engine/planet_ephemeris.h"
 
 #include <cmath>
-#include <cstdio>
 
-#include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
 
 namespace horavela {
 
-std::string PlanetPositionText(double siderealLongitude) {
+PlanetPosition PlanetPositionAt(double siderealLongitude) {
   if (!std::isfinite(siderealLongitude)) return {};
   double longitude = std::fmod(siderealLongitude, 360.0);
   if (longitude < 0) longitude += 360.0;
   // Whole arc-minutes, truncated, so a planet is never pushed into the next sign.
   const long totalMinutes = static_cast<long>(std::floor(longitude * 60.0)) % (360 * 60);
-  const int sign = static_cast<int>(totalMinutes / (30 * 60));
-  const int degrees = static_cast<int>(totalMinutes / 60 % 30);
-  const int minutes = static_cast<int>(totalMinutes % 60);
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d %s %02d", degrees, kSignAbbreviations[sign].data(),
-                minutes);
-  return text;
+  return {FromIndex<Rashi>(static_cast<int>(totalMinutes / (30 * 60))),
+          static_cast<std::int8_t>(totalMinutes / 60 % 30),
+          static_cast<std::int8_t>(totalMinutes % 60)};
 }
 
 double UniversalJulianDay(const TimeBase& time) {
@@ -56,7 +50,7 @@ bool ComputePlanetSignsAt(CalculationState& state, const TimeBase& time,
     return false;
   }
   for (int i = 0; i < kPlanetCount; ++i) {
-    state.Lagna.PlanetSigns[i] = PlanetPositionText((*sidereal)[i]);
+    state.Lagna.PlanetSigns[i] = PlanetPositionAt((*sidereal)[i]);
   }
   return true;
 }
@@ -72,7 +66,7 @@ void ComputePlanetSignsOnDemand(CalculationState& state, PlanetEphemeris& epheme
   state.PlanetsToCompute = {&ephemeris, state.ElectionMoment.Time};
 }
 
-const std::array<std::string, kPlanetCount>& ElectionPlanetSigns(CalculationState& state) {
+const PlanetPositions& ElectionPlanetSigns(CalculationState& state) {
   if (PlanetEphemeris* ephemeris = state.PlanetsToCompute.ephemeris) {
     const TimeBase time = state.PlanetsToCompute.time;
     ComputePlanetSignsAt(state, time, *ephemeris);

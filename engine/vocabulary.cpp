@@ -1,6 +1,7 @@
 #include "engine/vocabulary.h"
 
 #include <array>
+#include <cstdio>
 
 #include "calendar/civil_calendar.h"
 
@@ -53,6 +54,11 @@ constexpr std::array<std::string_view, 12> kRashiNames = {
 constexpr std::array<std::string_view, 12> kLagnaNames = {
     "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",
     "Thula", "Vrischika", "Dhanus",  "Makara", "Kumbha", "Meena",
+};
+
+// The signs as planet positions abbreviate them ("Cpr" for Capricorn).
+constexpr std::array<std::string_view, 12> kSignAbbreviations = {
+    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cpr", "Aqu", "Pis",
 };
 
 constexpr std::array<std::string_view, 9> kPlanetNames = {
@@ -234,6 +240,14 @@ void AppendTextOf(std::string& out, const FactorVerdict& verdict) {
 std::string TextOf(const FactorVerdict& verdict) {
   std::string text;
   AppendTextOf(text, verdict);
+  return text;
+}
+
+std::string TextOf(const PlanetPosition& position) {
+  if (!position.known()) return {};
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d %s %02d", position.degrees,
+                AbbreviationOf(position.sign).data(), position.minutes);
   return text;
 }
 

@@ -124,6 +124,19 @@ Planet LordOf(Rashi rashi);
 std::optional<Weekday> WeekdayNamed(std::string_view name);
 std::optional<Verdict> VerdictNamed(std::string_view name);
 
+// Where a planet stands: its sign and the whole degrees and arc-minutes within
+// it (truncated, so a planet is never shown in the next sign). No sign where
+// the ephemeris gave no longitude.
+struct PlanetPosition {
+  Rashi sign = Rashi::None;
+  std::int8_t degrees = 0;  // 0..29
+  std::int8_t minutes = 0;  // 0..59
+  bool known() const { return sign != Rashi::None; }
+  friend bool operator==(const PlanetPosition&, const PlanetPosition&) = default;
+};
+// "05 Cpr 42"; empty for an unknown position.
+std::string TextOf(const PlanetPosition& position);
+
 // Index 0.. of a value, and the value of an index (None outside the range).
 template <typename E>
 constexpr int IndexOf(E value) {

@@ -93,12 +93,9 @@ ElementAround CivilDate(const PlaceClock& clock, std::int64_t moment) {
           {}};
 }
 
-// A planet's sign as the lagnas name signs, from its position text.
-std::string PlanetSignAt(MinuteJudge& judge, std::int64_t minute, int planet) {
-  const std::string text = judge.SamplePlanets(minute, PlanetBit(planet)).texts[planet];
-  for (std::size_t i = 0; text.size() >= 6 && i < kSignAbbreviations.size(); ++i)
-    if (text.compare(3, 3, kSignAbbreviations[i]) == 0) return std::string(kLagnaNames[i]);
-  return {};
+// A planet's sign at a minute; None when the ephemeris gave none.
+Rashi PlanetSignAt(MinuteJudge& judge, std::int64_t minute, int planet) {
+  return judge.SamplePlanets(minute, PlanetBit(planet)).positions[planet].sign;
 }
 
 // The planets' sign changes come from one search over the whole reach, for
@@ -107,22 +104,24 @@ std::string PlanetSignAt(MinuteJudge& judge, std::int64_t minute, int planet) {
 // ends then stay empty.
 ElementAround PlanetAround(MinuteJudge& judge, const std::vector<std::int64_t>& changes, int planet,
                            std::int64_t moment) {
+  // The signs named as the lagnas name them.
+  const Rashi sign = PlanetSignAt(judge, moment, planet);
   ElementAround around{
-      kPlanetElements[planet], std::nullopt, PlanetSignAt(judge, moment, planet), {}, {}, {}, {}};
+      kPlanetElements[planet], std::nullopt, std::string(LagnaNameOf(sign)), {}, {}, {}, {}};
   const auto firstAfter = std::upper_bound(changes.begin(), changes.end(), moment);
   for (auto change = firstAfter; change != changes.end(); ++change) {
-    const std::string sign = PlanetSignAt(judge, *change, planet);
-    if (sign == around.name) continue;
+    const Rashi next = PlanetSignAt(judge, *change, planet);
+    if (next == sign) continue;
     around.ends = *change;
-    around.next = sign;
+    around.next = LagnaNameOf(next);
     break;
   }
   for (auto change = firstAfter; change != changes.begin();) {
     --change;
-    const std::string before = PlanetSignAt(judge, *change - 1, planet);
-    if (before == around.name) continue;
+    const Rashi before = PlanetSignAt(judge, *change - 1, planet);
+    if (before == sign) continue;
     around.began = *change;
-    around.previous = before;
+    around.previous = LagnaNameOf(before);
     break;
   }
   return around;

@@ -6,6 +6,7 @@
 
 #include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
+#include "engine/lagna_tests.h"
 #include "engine/moon.h"
 #include "rules/factors.h"
 
@@ -33,18 +34,15 @@ std::string Plural(int count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// The sign of a planet's position text ("05 Cpr 42"), as the lagnas name
-// signs; empty when the ephemeris gave none.
-std::string PlanetSign(const CalculationState& s, int planet) {
-  const std::string& text = s.Lagna.PlanetSigns[static_cast<std::size_t>(planet)];
-  if (text.size() < 6) return {};
-  const int position = PositionIn(kSignAbbreviations, std::string_view(text).substr(3, 3));
-  return position == 0 ? std::string() : std::string(kLagnaNames[position - 1]);
+// The table lagna, as the lagnas name signs.
+std::string TableLagnaName(const CalculationState& s) {
+  return std::string(LagnaNameOf(s.Lagna.MuhurthaLagna));
 }
 
 std::string JupiterSign(const CalculationState& s) {
-  const std::string sign = PlanetSign(s, kJupiter);
-  return sign.empty() ? "Jupiter's sign unknown (no planet positions)" : "Jupiter in " + sign;
+  const PlanetPosition& jupiter = s.Lagna.PlanetSigns[kJupiter];
+  if (!jupiter.known()) return "Jupiter's sign unknown (no planet positions)";
+  return "Jupiter in " + std::string(LagnaNameOf(jupiter.sign));
 }
 
 std::string BirthSigns(const CalculationState& s) {
@@ -141,20 +139,20 @@ std::string SaleLagna(const CalculationState& s) {
 }
 
 std::string TableLagna(const CalculationState& s) {
-  return s.Lagna.MuhurthaLagnaName + " rising by the clock table; " + BirthSigns(s);
+  return TableLagnaName(s) + " rising by the clock table; " + BirthSigns(s);
 }
 
 std::string JupiterRising(const CalculationState& s) {
-  return JupiterSign(s) + ", with " + s.Lagna.MuhurthaLagnaName + " rising by the clock table";
+  return JupiterSign(s) + ", with " + TableLagnaName(s) + " rising by the clock table";
 }
 
 // Favourable when the two lie nine signs apart, either way.
 std::string JupiterNinth(const CalculationState& s) {
-  const std::string sign = PlanetSign(s, kJupiter);
-  if (sign.empty()) return JupiterSign(s);
-  const int apart = std::abs(PositionIn(kLagnaNames, sign) - s.Lagna.MuhurthaLagnaNumber);
-  return "Jupiter in " + sign + " and " + s.Lagna.MuhurthaLagnaName +
-         " rising by the clock table lie " + Plural(apart, "sign", "signs") + " apart";
+  const PlanetPosition& jupiter = s.Lagna.PlanetSigns[kJupiter];
+  if (!jupiter.known()) return JupiterSign(s);
+  const int apart = std::abs(IndexOf(jupiter.sign) + 1 - MuhurthaLagnaNumber(s.Lagna));
+  return JupiterSign(s) + " and " + TableLagnaName(s) + " rising by the clock table lie " +
+         Plural(apart, "sign", "signs") + " apart";
 }
 
 std::string WeekdayTithiGroup(const CalculationState& s) {

@@ -35,9 +35,9 @@ void ResetRuleSetOutputs(CalculationState& state) {
   result.PreconditionMessage = {};
   state.ResultLabel.clear();
   state.Yogas = SpecialYogaState{};
-  std::array<std::string, kPlanetCount> planetSigns = std::move(state.Lagna.PlanetSigns);
+  const PlanetPositions planetSigns = state.Lagna.PlanetSigns;
   state.Lagna = LagnaTestState{};
-  state.Lagna.PlanetSigns = std::move(planetSigns);
+  state.Lagna.PlanetSigns = planetSigns;
 }
 
 RuleSetRun::RuleSetRun(CalculationState& state, RuleSetShape shape)
@@ -142,8 +142,8 @@ void RuleSetRun::WriteResultLabel() {
     // Each planet on a line of its own, and one empty line closing the list
     // (it stands alone when no planet is in the tenth sign), so the label
     // reads the same whether the tenth sign holds planets or not.
-    for (const std::string& planet : state_.Lagna.PlanetsInTenth) {
-      label += planet;
+    for (const Planet planet : state_.Lagna.PlanetsInTenth) {
+      label += NameOf(planet);
       label += kLineBreak;
     }
     label += kLineBreak;

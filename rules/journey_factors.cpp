@@ -92,7 +92,7 @@ bool ElectionLagnaCountAvoided(CalculationState& s) {
 
 bool MuhurthaLagnaOnBirthRashi(CalculationState& s) {
   ComputeMuhurthaLagna(s);
-  const std::string& lagna = s.Lagna.MuhurthaLagnaName;
+  const std::string_view lagna = LagnaNameOf(s.Lagna.MuhurthaLagna);
   return SameSign(lagna, s.BirthChart[kMoonSignSlot]) && !SameSign(lagna, s.BirthChart[kLagnaSlot]);
 }
 

@@ -87,7 +87,8 @@ void EvaluateReligiousJourney(CalculationState& s) {
   run.Record(7, FirstHolding({{MuhurthaLagnaOnBirthRashi(s),
                                {Factor::ElectionalLagnaWithBirth, Word::Favourable, 1, kCounts}}},
                              {Factor::ElectionalLagnaWithBirth, Word::Neutral, 0, kKeeps}));
-  // Jupiter in the table lagna was decided by the lagna computation above.
+  // Jupiter in the table lagna the factor above computed.
+  CheckJupiterInLagna(s);
   run.Record(8, FirstHolding({{s.Lagna.IsJupiterInLagna,
                                {Factor::JupiterRising, Word::Favourable, 1, kCounts}}},
                              {Factor::JupiterRising, Word::Neutral, 0, kCounts}));

@@ -61,6 +61,7 @@ void EvaluateTrade(CalculationState& s) {
   run.Record(4, SaraswatiFactor(s));
   // The tenth house is the house of work: its planets are listed below the result.
   ComputeMuhurthaLagna(s);
+  FindPlanetsInTenth(s);
   run.Finish();
 }
 

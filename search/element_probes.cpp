@@ -208,7 +208,7 @@ ElementProbes::Sample ElementProbes::At(Probed probed, std::int64_t minute) {
     case Probed::kTableLagna:
       LoadMoment(minute);
       ComputeMuhurthaLagna(scratch_);
-      return {scratch_.Lagna.MuhurthaLagnaNumber, NAN};
+      return {MuhurthaLagnaNumber(scratch_.Lagna), NAN};
     case Probed::kZone: {
       const PlaceClock::Reading reading = clock_.At(minute, offsetHint_);
       offsetHint_ = OffsetSecondsOf(reading.zone);

@@ -121,7 +121,7 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
                                      const std::vector<PlanetRun>& planetRuns,
                                      std::vector<std::vector<JudgedRun>>& runs) {
   const std::vector<Change> changes = ChangesOver(first, last, planetRuns);
-  std::array<std::string, kPlanetCount> planetTexts{};
+  PlanetPositions planets{};
   std::int64_t evaluations = 0;
   for (std::size_t i = 0; i < changes.size();) {
     const std::int64_t start = changes[i].minute;
@@ -130,7 +130,7 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
     const std::int64_t end = i < changes.size() ? changes[i].minute - 1 : last;
     if (changed & kReadsPlanets) {
       for (const PlanetRun& run : planetRuns)
-        if (run.first <= start) planetTexts = run.texts;
+        if (run.first <= start) planets = run.positions;
     }
     bool loaded = false;
     for (std::size_t s = 0; s < ruleSets_.size(); ++s) {
@@ -146,7 +146,7 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
       // Each subject as from a fresh state, with the planets of this stretch.
       state_.Input.subject = request_.subjects[s];
       ResetRuleSetOutputs(state_);
-      state_.Lagna.PlanetSigns = planetTexts;
+      state_.Lagna.PlanetSigns = planets;
       ruleSets_[s](state_);
       ++evaluations;
       book_.Record(s, runs[s], start, end, state_.Result, state_.ResultLabel);

@@ -92,7 +92,6 @@ class MinuteJudge {
   PlanetSignSearch planets_;
   RunBook book_;
   CalculationState state_;                               // for the evaluations
-  std::array<std::string, kPlanetCount> planetTexts_{};  // of the stretch being judged
 };
 
 }  // namespace horavela

@@ -4,9 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <string_view>
 
-#include "calendar/civil_calendar.h"
 #include "engine/moon.h"
 #include "rules/charts.h"
 #include "rules/inputs_read.h"
@@ -45,20 +43,15 @@ double DaysInSign(const PlanetMotion& motion, double ahead, double behind, doubl
   return std::isfinite(bySpeed) ? std::max(byMotion, bySpeed) : byMotion;
 }
 
-// A planet's sign, 1..12, from characters 4 to 6 of its position text (0 when
-// the text is too short, 13 when they name no sign).
-int PlanetSignCode(const std::string& text) {
-  if (text.size() < 4) return 0;
-  const std::string_view sign = std::string_view(text).substr(3, 3);
-  for (int i = 0; i < 12; ++i)
-    if (kSignAbbreviations[i] == sign) return i + 1;
-  return 13;
+// A planet's sign, 1..12, 0 when unknown.
+int PlanetSignCode(const PlanetPosition& position) {
+  return position.known() ? IndexOf(position.sign) + 1 : 0;
 }
 
-// The signs of all seven texts in one number.
-std::int64_t SignKey(const std::array<std::string, kPlanetCount>& texts) {
+// The signs of all seven planets in one number.
+std::int64_t SignKey(const PlanetPositions& positions) {
   std::int64_t key = 0;
-  for (const std::string& text : texts) key = key * 16 + PlanetSignCode(text);
+  for (const PlanetPosition& position : positions) key = key * 16 + PlanetSignCode(position);
   return key;
 }
 
@@ -66,7 +59,7 @@ std::int64_t SignKey(const std::array<std::string, kPlanetCount>& texts) {
 unsigned ChangedPlanets(const PlanetSample& a, const PlanetSample& b) {
   unsigned changed = 0;
   for (int i = 0; i < kPlanetCount; ++i)
-    if (PlanetSignCode(a.texts[i]) != PlanetSignCode(b.texts[i])) changed |= ReadsPlanet(i);
+    if (a.positions[i].sign != b.positions[i].sign) changed |= ReadsPlanet(i);
   return changed;
 }
 
@@ -106,13 +99,13 @@ PlanetSample PlanetSignSearch::Sample(std::int64_t minute, PlanetSet planets) {
     for (int i = 0; i < kPlanetCount; ++i) {
       if ((planets & PlanetBit(i)) == 0) continue;
       const double sidereal = (*longitudes)[i];
-      sample.texts[i] = PlanetPositionText(sidereal);
+      sample.positions[i] = PlanetPositionAt(sidereal);
       double folded = std::fmod(sidereal, 360.0);
       if (folded < 0) folded += 360.0;
       sample.longitudes[i] = folded;
     }
   }
-  sample.key = SignKey(sample.texts);
+  sample.key = SignKey(sample.positions);
   return sample;
 }
 
@@ -131,10 +124,10 @@ std::int64_t PlanetSignSearch::FirstChange(std::int64_t low, std::int64_t high,
     if (sampled == planets_) return sample;
     for (int i = 0; i < kPlanetCount; ++i) {
       if (sampled & PlanetBit(i)) continue;
-      sample.texts[i] = before.texts[i];
+      sample.positions[i] = before.positions[i];
       sample.longitudes[i] = before.longitudes[i];
     }
-    sample.key = SignKey(sample.texts);
+    sample.key = SignKey(sample.positions);
     return sample;
   };
   auto same = [](const PlanetSample& a, const PlanetSample& b) { return a.key == b.key; };
@@ -154,7 +147,7 @@ std::vector<PlanetRun> PlanetSignSearch::Runs(std::int64_t first, std::int64_t l
   std::vector<PlanetRun> runs;
   std::int64_t t = first;
   PlanetSample sample = Sample(t, planets_);
-  runs.push_back({t, 0, sample.texts});
+  runs.push_back({t, 0, sample.positions});
   std::array<double, kPlanetCount> previous{};
   previous.fill(NAN);
   std::int64_t previousMinute = t;
@@ -191,7 +184,7 @@ std::vector<PlanetRun> PlanetSignSearch::Runs(std::int64_t first, std::int64_t l
       continue;
     }
     t = FirstChange(t, next, sample, nextSample);
-    runs.push_back({t, ChangedPlanets(sample, nextSample), nextSample.texts});
+    runs.push_back({t, ChangedPlanets(sample, nextSample), nextSample.positions});
     sample = std::move(nextSample);
   }
   return runs;

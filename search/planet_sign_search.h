@@ -32,20 +32,20 @@ inline constexpr PlanetMotion kPlanetMotions[kPlanetCount] = {
     {0.15, 0.1, 0, 0.01},  // Saturn
 };
 
-// The position texts at a minute of some planets, as the driver leaves them
-// in Lagna.PlanetSigns, with their sidereal longitudes (empty and NaN for the
+// The positions at a minute of some planets, as the driver leaves them in
+// Lagna.PlanetSigns, with their sidereal longitudes (unknown and NaN for the
 // others, or when unavailable), and their signs as a key.
 struct PlanetSample {
-  std::array<std::string, kPlanetCount> texts;
+  PlanetPositions positions;
   std::array<double, kPlanetCount> longitudes;
   std::int64_t key = 0;
 };
 
-// The planets' texts from a minute at which one of their signs changes.
+// The planets' positions at a minute at which one of their signs changes.
 struct PlanetRun {
   std::int64_t first;
   unsigned changed;  // ReadsPlanet bits of the planets whose sign changed there
-  std::array<std::string, kPlanetCount> texts;
+  PlanetPositions positions;
 };
 
 // The signs of some planets over universal minutes of one place.
