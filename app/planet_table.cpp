@@ -74,7 +74,8 @@ QTableWidget* AddPlanetTable(QGridLayout* detailsGrid) {
 void FillPlanetTable(QTableWidget* table, const CalculationState& state) {
   for (int row = 0; row < kPlanetCount; ++row) {
     table->item(row, kPositionColumn)
-        ->setText(QString::fromStdString(TextOf(state.Lagna.PlanetSigns[static_cast<std::size_t>(row)])));
+        ->setText(
+            QString::fromStdString(TextOf(state.Lagna.PlanetSigns[static_cast<std::size_t>(row)])));
   }
 }
 

@@ -82,7 +82,8 @@ ordered_json BuildResponse(const CalculationState& state, const std::string& rep
   response["tara_bala"] = NameOf(state.TaraBalaVerdict);
   response["chandra_bala"] = NameOf(state.ChandraBalaVerdict);
   ordered_json planets = ordered_json::array();
-  for (const PlanetPosition& position : state.Lagna.PlanetSigns) planets.push_back(TextOf(position));
+  for (const PlanetPosition& position : state.Lagna.PlanetSigns)
+    planets.push_back(TextOf(position));
   response["planet_signs"] = std::move(planets);
   response["evaluation"] = EvaluationObject(state);
   response["report"] = Report(reportText, sections);

@@ -22,10 +22,10 @@ struct RisingSignRow {
   Rashi sign;
 };
 constexpr RisingSignRow kRisingSigns[] = {
-    {77, 181, Rashi::Mesha},     {182, 302, Rashi::Vrishabha}, {303, 434, Rashi::Mithuna},
-    {435, 566, Rashi::Kataka},   {567, 691, Rashi::Simha},     {692, 818, Rashi::Kanya},
+    {77, 181, Rashi::Mesha},     {182, 302, Rashi::Vrishabha},  {303, 434, Rashi::Mithuna},
+    {435, 566, Rashi::Kataka},   {567, 691, Rashi::Simha},      {692, 818, Rashi::Kanya},
     {819, 949, Rashi::Thula},    {950, 1083, Rashi::Vrischika}, {1084, 1208, Rashi::Dhanus},
-    {1209, 1319, Rashi::Makara}, {1320, 1419, Rashi::Kumbha},  {1420, 1440, Rashi::Meena},
+    {1209, 1319, Rashi::Makara}, {1320, 1419, Rashi::Kumbha},   {1420, 1440, Rashi::Meena},
     {0, 76, Rashi::Meena},
 };
 

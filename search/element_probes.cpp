@@ -6,12 +6,12 @@
 
 #include "engine/angle_fold.h"
 #include "engine/ascendant.h"
+#include "engine/crossing_search.h"
 #include "engine/lagna_tests.h"
 #include "engine/moon.h"
 #include "engine/time_base.h"
 #include "panchang/panchang.h"
 #include "rules/charts.h"
-#include "engine/crossing_search.h"
 
 namespace horavela {
 

@@ -91,7 +91,7 @@ class MinuteJudge {
   ElementProbes probes_;
   PlanetSignSearch planets_;
   RunBook book_;
-  CalculationState state_;                               // for the evaluations
+  CalculationState state_;  // for the evaluations
 };
 
 }  // namespace horavela

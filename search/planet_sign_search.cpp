@@ -5,10 +5,10 @@
 #include <limits>
 #include <optional>
 
+#include "engine/crossing_search.h"
 #include "engine/moon.h"
 #include "rules/charts.h"
 #include "rules/inputs_read.h"
-#include "engine/crossing_search.h"
 
 namespace horavela {
 

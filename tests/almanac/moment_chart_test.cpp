@@ -131,7 +131,7 @@ TEST(ChartOfMomentTest, AgreesWithTheEvaluationsChart) {
     EXPECT_EQ(kLagnaNames[SignIndex(chart[0].longitude)], state.ElectionChart[kLagnaSlot]);
     for (int i = 0; i < kPlanetCount; ++i) {
       if (i == 1) continue;  // the table's Moon is Swiss Ephemeris's
-      EXPECT_EQ(PlanetPositionText(chart[1 + i].longitude), ElectionPlanetSigns(state)[i])
+      EXPECT_EQ(PlanetPositionAt(chart[1 + i].longitude), ElectionPlanetSigns(state)[i])
           << chart[1 + i].body;
     }
   }

@@ -187,7 +187,7 @@ TEST(EvaluateContractTest, AgreesWithTheLibraryToTheLastBit) {
   EXPECT_EQ(response["tara_bala"], NameOf(state.TaraBalaVerdict));
   EXPECT_EQ(response["chandra_bala"], NameOf(state.ChandraBalaVerdict));
   for (int i = 0; i < kPlanetCount; ++i)
-    EXPECT_EQ(response["planet_signs"][i], state.Lagna.PlanetSigns[i]) << i;
+    EXPECT_EQ(response["planet_signs"][i], TextOf(state.Lagna.PlanetSigns[i])) << i;
 
   const json& evaluation = response["evaluation"];
   EXPECT_EQ(evaluation["factor_verdicts"].get<std::vector<std::string>>(),

@@ -70,59 +70,68 @@ TEST(ComputeMuhurthaLagna, TableLagnaFromDateAndClock) {
   for (const Row& row : rows) {
     CalculationState s = AtClock(row.month, row.day, row.hour, row.minute);
     ComputeMuhurthaLagna(s);
-    EXPECT_EQ(s.Lagna.MuhurthaLagnaNumber, row.number)
+    EXPECT_EQ(MuhurthaLagnaNumber(s.Lagna), row.number)
         << row.month << "/" << row.day << " " << row.hour << ":" << row.minute;
-    EXPECT_EQ(s.Lagna.MuhurthaLagnaAbbr, row.abbreviation);
-    EXPECT_EQ(s.Lagna.TenthSignAbbr, row.tenth);
-    EXPECT_EQ(s.Lagna.MuhurthaLagnaName, row.name);
+    EXPECT_EQ(AbbreviationOf(s.Lagna.MuhurthaLagna), row.abbreviation);
+    EXPECT_EQ(AbbreviationOf(s.Lagna.TenthSign), row.tenth);
+    EXPECT_EQ(LagnaNameOf(s.Lagna.MuhurthaLagna), row.name);
   }
 }
 
 TEST(ComputeMuhurthaLagna, LateJuneNeverKeepsAStaleLagna) {
   CalculationState s = AtClock(3, 1, 0, 0);
   ComputeMuhurthaLagna(s);
-  ASSERT_EQ(s.Lagna.MuhurthaLagnaName, "Vrischika");
+  ASSERT_EQ(s.Lagna.MuhurthaLagna, Rashi::Vrischika);
   s.Moment = AtClock(6, 30, 23, 59).Moment;
   ComputeMuhurthaLagna(s);
-  EXPECT_EQ(s.Lagna.MuhurthaLagnaName, "Meena");
+  EXPECT_EQ(s.Lagna.MuhurthaLagna, Rashi::Meena);
 }
 
 TEST(ComputeMuhurthaLagna, PlanetsInTheTenthSignAndJupiterRising) {
   CalculationState s = AtClock(7, 10, 6, 30);  // Kataka rising, tenth sign Ari
-  s.Lagna.PlanetSigns = {"05 Ari 42", "17 Can 03", "29 Ari 59", "01 Tau 00",
-                         "12 Ari 10", "03 Can 30", "22 Pis 11"};
+  s.Lagna.PlanetSigns = {{{Rashi::Mesha, 5, 42},
+                          {Rashi::Kataka, 17, 3},
+                          {Rashi::Mesha, 29, 59},
+                          {Rashi::Vrishabha, 1, 0},
+                          {Rashi::Mesha, 12, 10},
+                          {Rashi::Kataka, 3, 30},
+                          {Rashi::Meena, 22, 11}}};
   ComputeMuhurthaLagna(s);
-  EXPECT_EQ(s.Lagna.PlanetsInTenth, (std::vector<std::string>{"Sun", "Mercury", "Mars"}));
+  FindPlanetsInTenth(s);
+  CheckJupiterInLagna(s);
+  EXPECT_EQ(s.Lagna.PlanetsInTenth,
+            (std::vector<Planet>{Planet::Sun, Planet::Mercury, Planet::Mars}));
   EXPECT_TRUE(s.Lagna.IsJupiterInLagna);
 
   s.Lagna.PlanetSigns = {};
-  ComputeMuhurthaLagna(s);
+  FindPlanetsInTenth(s);
+  CheckJupiterInLagna(s);
   EXPECT_TRUE(s.Lagna.PlanetsInTenth.empty());
   EXPECT_FALSE(s.Lagna.IsJupiterInLagna);
 }
 
 TEST(CheckJupiterInNinth, NineSignsEitherWay) {
   struct Row {
-    std::string jupiter;
+    Rashi jupiter;
     int lagnaNumber;
     bool expected;
   };
   const Row rows[] = {
-      {"10 Sco 00", 12, false},  // 8 vs 12
-      {"10 Pis 00", 3, true},    // 12 - 3 = 9
-      {"10 Ari 00", 10, true},   // |1 - 10| = 9
-      {"10 Cpr 00", 2, false},   // 10 - 2 = 8
-      // An empty or unknown text counts as position 0: nine only from sign 9.
-      {"", 9, true},
-      {"", 8, false},
-      {"10 Cap 00", 9, true},
+      {Rashi::Vrischika, 12, false},  // 8 vs 12
+      {Rashi::Meena, 3, true},        // 12 - 3 = 9
+      {Rashi::Mesha, 10, true},       // |1 - 10| = 9
+      {Rashi::Makara, 2, false},      // 10 - 2 = 8
+      // An unknown position counts as position 0: nine only from sign 9.
+      {Rashi::None, 9, true},
+      {Rashi::None, 8, false},
   };
   for (const Row& row : rows) {
     CalculationState s;
-    s.Lagna.PlanetSigns[5] = row.jupiter;
-    s.Lagna.MuhurthaLagnaNumber = static_cast<std::int16_t>(row.lagnaNumber);
+    s.Lagna.PlanetSigns[5] = {row.jupiter, 10, 0};
+    s.Lagna.MuhurthaLagna = FromIndex<Rashi>(row.lagnaNumber - 1);
     CheckJupiterInNinth(s);
-    EXPECT_EQ(s.Lagna.IsJupiterInNinth, row.expected) << row.jupiter << " " << row.lagnaNumber;
+    EXPECT_EQ(s.Lagna.IsJupiterInNinth, row.expected)
+        << IndexOf(row.jupiter) << " " << row.lagnaNumber;
   }
 }
 

@@ -12,22 +12,26 @@
 namespace horavela {
 namespace {
 
-TEST(PlanetPositionText, SignAbbreviationAtCharactersFourToSix) {
+// Degrees and arc-minutes truncated, never rounded into the next sign; every
+// sign's abbreviation as the planet table prints it.
+TEST(PlanetPosition, PrintedAsDegreesSignAndMinutes) {
   struct Row {
     double longitude;
     std::string expected;
   };
   const Row rows[] = {
-      {0.0, "00 Ari 00"},   {29.999, "29 Ari 59"}, {30.0, "00 Tau 00"},
-      {275.7, "05 Cpr 42"}, {359.99, "29 Pis 59"}, {360.0, "00 Ari 00"},
-      {-0.5, "29 Pis 30"},  {215.25, "05 Sco 15"}, {12.5 + 240, "12 Sag 30"},
+      {0.0, "00 Ari 00"},    {29.999, "29 Ari 59"}, {30.0, "00 Tau 00"},
+      {275.7, "05 Cpr 42"},  {359.99, "29 Pis 59"}, {360.0, "00 Ari 00"},
+      {-0.5, "29 Pis 30"},   {215.25, "05 Sco 15"}, {12.5 + 240, "12 Sag 30"},
+      {61.0, "01 Gem 00"},   {119.5, "29 Can 30"},  {120.0, "00 Leo 00"},
+      {150.25, "00 Vir 15"}, {180.0, "00 Lib 00"},  {330.0 - 1e-9, "29 Aqu 59"},
   };
   for (const Row& row : rows) {
-    const std::string text = PlanetPositionText(row.longitude);
+    const std::string text = TextOf(PlanetPositionAt(row.longitude));
     EXPECT_EQ(text, row.expected) << row.longitude;
-    ASSERT_EQ(text.size(), 9u);
   }
-  EXPECT_EQ(PlanetPositionText(std::nan("")), "");
+  EXPECT_FALSE(PlanetPositionAt(std::nan("")).known());
+  EXPECT_EQ(TextOf(PlanetPositionAt(std::nan(""))), "");
 }
 
 // Julian day (UT) of a civil date and hour.
@@ -79,22 +83,22 @@ TEST(SwissEphemeris, SiderealSignsAcrossSignChanges) {
     const char* what;
     int year, month, day;
     int planet;
-    std::string sign;
+    Rashi sign;
   };
   const Row rows[] = {
       // Jupiter moved from sidereal Aquarius into Pisces on 13 April 2022.
-      {"Jupiter in Aquarius", 2022, 3, 1, 5, "Aqu"},
-      {"Jupiter in Pisces", 2022, 6, 15, 5, "Pis"},
+      {"Jupiter in Aquarius", 2022, 3, 1, 5, Rashi::Kumbha},
+      {"Jupiter in Pisces", 2022, 6, 15, 5, Rashi::Meena},
       // Saturn in sidereal Capricorn through 2021, in Aquarius from May 2022.
-      {"Saturn 2021", 2021, 6, 1, 6, "Cpr"},
-      {"Saturn 2023", 2023, 6, 1, 6, "Aqu"},
+      {"Saturn 2021", 2021, 6, 1, 6, Rashi::Makara},
+      {"Saturn 2023", 2023, 6, 1, 6, Rashi::Kumbha},
   };
   for (const Row& row : rows) {
     const double jd = JulianDayUt(row.year, row.month, row.day, 12.0);
     const auto longitudes = SwissEphemeris().TropicalLongitudes(jd, kAllPlanets);
     ASSERT_TRUE(longitudes.has_value());
-    const std::string text = PlanetPositionText(Sidereal((*longitudes)[row.planet], jd));
-    EXPECT_EQ(text.substr(3, 3), row.sign) << row.what << ": " << text;
+    const PlanetPosition position = PlanetPositionAt(Sidereal((*longitudes)[row.planet], jd));
+    EXPECT_EQ(position.sign, row.sign) << row.what << ": " << TextOf(position);
   }
 }
 
@@ -160,12 +164,12 @@ class FailingEphemeris : public PlanetEphemeris {
   std::string Description() const override { return "test ephemeris"; }
 };
 
-TEST(ComputePlanetSigns, AFailureLeavesEmptyTextsAndAWarning) {
+TEST(ComputePlanetSigns, AFailureLeavesUnknownPositionsAndAWarning) {
   CalculationState s;
-  s.Lagna.PlanetSigns[5] = "10 Sag 00";
+  s.Lagna.PlanetSigns[5] = {Rashi::Dhanus, 10, 0};
   FailingEphemeris failing;
   EXPECT_FALSE(ComputePlanetSigns(s, failing));
-  for (const std::string& text : s.Lagna.PlanetSigns) EXPECT_EQ(text, "");
+  for (const PlanetPosition& position : s.Lagna.PlanetSigns) EXPECT_FALSE(position.known());
   ASSERT_EQ(s.Warnings.size(), 1u);
   EXPECT_NE(s.Warnings[0].find("test ephemeris"), std::string::npos);
 }

@@ -67,9 +67,8 @@ CalculationState HandBuiltState() {
   s.Panchang.Paksha = "Shukla Paksha";
   s.Panchang.TithiGroup = "Nanda";
   s.Lagna.LagnaCount = 2;  // Dhanus, two signs on from Thula
-  s.Lagna.PlanetSigns[5] = "05 Sag 42";
-  s.Lagna.MuhurthaLagnaNumber = 5;
-  s.Lagna.MuhurthaLagnaName = "Simha";
+  s.Lagna.PlanetSigns[5] = {Rashi::Dhanus, 5, 42};
+  s.Lagna.MuhurthaLagna = Rashi::Simha;
   return s;
 }
 

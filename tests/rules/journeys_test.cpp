@@ -26,9 +26,9 @@ namespace {
 
 using namespace testing;  // the rule-set fixtures
 
-// Positions Sun..Saturn; characters 4 to 6 are the sign.
-void SetJupiter(CalculationState& s, const std::string& position) {
-  s.Lagna.PlanetSigns[5] = position;
+// Jupiter five degrees into `sign`; unknown for Rashi::None.
+void SetJupiter(CalculationState& s, Rashi sign) {
+  s.Lagna.PlanetSigns[5] = {sign, 5, 42};
 }
 
 // A Wednesday, Shasthi of the bright fortnight, Moon in Magha in Mithuna,
@@ -54,8 +54,13 @@ CalculationState PlainElection() {
                      "Shasthi", "Siddhi", "Bava",  "Wednesday"};
   s.Input.electionWeekday = "Wednesday";
   SetTithi(s, 6);
-  s.Lagna.PlanetSigns = {"10 Aqu 05", "02 Tau 11", "15 Pis 00", "20 Ari 30",
-                         "01 Leo 01", "05 Cpr 42", "12 Gem 12"};
+  s.Lagna.PlanetSigns = {{{Rashi::Kumbha, 10, 5},
+                          {Rashi::Vrishabha, 2, 11},
+                          {Rashi::Meena, 15, 0},
+                          {Rashi::Mesha, 20, 30},
+                          {Rashi::Simha, 1, 1},
+                          {Rashi::Makara, 5, 42},
+                          {Rashi::Mithuna, 12, 12}}};
   return s;
 }
 
@@ -278,15 +283,15 @@ TEST(ReligiousJourney, EachOutcomeOfEachFactor) {
   // Jupiter against the table lagna (Vrischika, number 8, at 00:00; Makara,
   // number 10, at 04:00; Dhanus, number 9, at 03:00).
   const std::vector<FactorCase> jupiter = {
-      {"Jupiter in the rising sign", [](CalculationState& s) { SetJupiter(s, "05 Sco 42"); }, 8,
-       "Jupiter in Rising Sign - Favourable", 1, 0, std::nullopt},
+      {"Jupiter in the rising sign", [](CalculationState& s) { SetJupiter(s, Rashi::Vrischika); },
+       8, "Jupiter in Rising Sign - Favourable", 1, 0, std::nullopt},
       {"Jupiter elsewhere", kNoChange, 8, "Jupiter in Rising Sign - Neutral", 0, 0, std::nullopt},
-      {"Jupiter without a position", [](CalculationState& s) { SetJupiter(s, ""); }, 8,
+      {"Jupiter without a position", [](CalculationState& s) { SetJupiter(s, Rashi::None); }, 8,
        "Jupiter in Rising Sign - Neutral", 0, 0, std::nullopt},
       {"Jupiter in Mesha, table lagna Makara: nine signs apart",
        [](CalculationState& s) {
          s.Moment.hour = 4;
-         SetJupiter(s, "05 Ari 42");
+         SetJupiter(s, Rashi::Mesha);
        },
        9, "Jupiter in 9th House - Favourable", 1, 0, std::nullopt},
       {"Jupiter in Meena, table lagna Mithuna on 10 July 06:00: nine signs apart",
@@ -294,7 +299,7 @@ TEST(ReligiousJourney, EachOutcomeOfEachFactor) {
          s.Moment.month = 7;
          s.Moment.day = 10;
          s.Moment.hour = 6;
-         SetJupiter(s, "05 Pis 42");
+         SetJupiter(s, Rashi::Meena);
        },
        9, "Jupiter in 9th House - Favourable", 1, 0, std::nullopt},
       {"Jupiter in Makara, table lagna Vrischika", kNoChange, 9, "Jupiter in 9th House - Neutral",
@@ -303,12 +308,12 @@ TEST(ReligiousJourney, EachOutcomeOfEachFactor) {
       {"Jupiter without a position, table lagna Dhanus",
        [](CalculationState& s) {
          s.Moment.hour = 3;
-         SetJupiter(s, "");
+         SetJupiter(s, Rashi::None);
        },
        9, "Jupiter in 9th House - Favourable", 1, 0, std::nullopt},
       {"Jupiter without a position, table lagna Vrischika",
-       [](CalculationState& s) { SetJupiter(s, ""); }, 9, "Jupiter in 9th House - Neutral", 0, 0,
-       std::nullopt},
+       [](CalculationState& s) { SetJupiter(s, Rashi::None); }, 9, "Jupiter in 9th House - Neutral",
+       0, 0, std::nullopt},
   };
   cases.insert(cases.end(), jupiter.begin(), jupiter.end());
   // Only the Siddha yoga counts when absent; the other three count only when present.

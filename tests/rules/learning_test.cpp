@@ -421,9 +421,6 @@ TEST(LearningRules, ResultWordAroundTheAverage) {
 
 // --- Result labels ---
 
-// Position texts carry the sign abbreviation in characters 4 to 6.
-using PlanetTexts = std::array<std::string, kPlanetCount>;  // Sun..Saturn
-
 TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
   const std::string head =
       "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
@@ -437,7 +434,7 @@ TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
   struct Row {
     std::string_view name;
     int month, day, hour, minute;
-    PlanetTexts planets;
+    PlanetPositions planets;
     std::string_view lagna;  // the table lagna left by the trade rule set
     std::string_view tail;   // the label after the heading line
   };
@@ -450,7 +447,13 @@ TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
        1,
        0,
        0,
-       {"12 Leo 03", "", "28 Vir 10", "02 Leo 45", "17 Sco 20", "05 Cpr 42", "09 Leo 11"},
+       {{{Rashi::Simha, 12, 3},
+         {},
+         {Rashi::Kanya, 28, 10},
+         {Rashi::Simha, 2, 45},
+         {Rashi::Vrischika, 17, 20},
+         {Rashi::Makara, 5, 42},
+         {Rashi::Simha, 9, 11}}},
        "Vrischika",
        "Sun\r\nVenus\r\nSaturn\r\n\r\n"},
       {"none in Leo",
@@ -458,7 +461,13 @@ TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
        1,
        0,
        0,
-       {"12 Vir 03", "01 Sco 00", "28 Vir 10", "02 Lib 45", "17 Sco 20", "05 Cpr 42", "09 Can 11"},
+       {{{Rashi::Kanya, 12, 3},
+         {Rashi::Vrischika, 1, 0},
+         {Rashi::Kanya, 28, 10},
+         {Rashi::Thula, 2, 45},
+         {Rashi::Vrischika, 17, 20},
+         {Rashi::Makara, 5, 42},
+         {Rashi::Kataka, 9, 11}}},
        "Vrischika",
        "\r\n"},
       // 10 July 06:30 rises Cancer; Aries is tenth.
@@ -467,7 +476,13 @@ TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
        10,
        6,
        30,
-       {"12 Gem 03", "01 Tau 00", "28 Can 10", "02 Gem 45", "17 Pis 20", "05 Ari 42", "09 Aqu 11"},
+       {{{Rashi::Mithuna, 12, 3},
+         {Rashi::Vrishabha, 1, 0},
+         {Rashi::Kataka, 28, 10},
+         {Rashi::Mithuna, 2, 45},
+         {Rashi::Meena, 17, 20},
+         {Rashi::Mesha, 5, 42},
+         {Rashi::Kumbha, 9, 11}}},
        "Kataka",
        "Jupiter\r\n\r\n"},
   };
@@ -480,9 +495,9 @@ TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
       s.Moment.minute = static_cast<std::int16_t>(row.minute);
       s.Lagna.PlanetSigns = row.planets;
       // A list left by an earlier evaluation must be rebuilt, not appended to.
-      s.Lagna.PlanetsInTenth = {"Mars"};
+      s.Lagna.PlanetsInTenth = {Planet::Mars};
     });
-    EXPECT_EQ(run.state.Lagna.MuhurthaLagnaName, row.lagna);
+    EXPECT_EQ(LagnaNameOf(run.state.Lagna.MuhurthaLagna), row.lagna);
     EXPECT_EQ(run.state.ResultLabel, head + std::string(row.tail));
   }
 }
@@ -537,7 +552,7 @@ TEST(LearningRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
       s.Result.FactorPoints = {1, 0};
       s.Result.FactorCount = 4;
       s.Result.ReportFlags[SaraswatiFlag] = 2;
-      s.Lagna.PlanetsInTenth = {"Mars"};
+      s.Lagna.PlanetsInTenth = {Planet::Mars};
     });
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
     EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
@@ -545,7 +560,7 @@ TEST(LearningRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
     EXPECT_EQ(run.state.Result.FactorCount, 0);
     EXPECT_EQ(run.state.Result.ReportFlags[SaraswatiFlag], 0);
     // Nothing past the precondition runs, the table lagna included.
-    EXPECT_EQ(run.state.Lagna.PlanetsInTenth, (std::vector<std::string>{"Mars"}));
+    EXPECT_EQ(run.state.Lagna.PlanetsInTenth, (std::vector<Planet>{Planet::Mars}));
   }
 }
 

@@ -46,12 +46,12 @@ TEST(PlanetFactors, RealJupiterIsNotNineSignsFromTheTableLagna) {
   PlainTextSink sink;
   const CalculationState real =
       RunEvaluation(NewDelhi("Religious Journey", 2), sink, SwissEphemeris());
-  EXPECT_EQ(real.Lagna.PlanetSigns[5].substr(3, 3), "Tau");
-  EXPECT_EQ(real.Lagna.MuhurthaLagnaNumber, 9);
+  EXPECT_EQ(real.Lagna.PlanetSigns[5].sign, Rashi::Vrishabha);
+  EXPECT_EQ(real.Lagna.MuhurthaLagna, Rashi::Dhanus);
   EXPECT_FALSE(real.Lagna.IsJupiterInNinth);
   EXPECT_EQ(TextOf(real.Result.FactorVerdicts[9]), "Jupiter in 9th House - Neutral");
 
-  // Without planets Jupiter's text is empty, counts as position 0 and so lies
+  // Without planets Jupiter's position is unknown, counts as position 0 and so lies
   // "nine signs" from a table lagna of 9.
   CalculationState blind;
   blind.Input = NewDelhi("Religious Journey", 2);

@@ -75,10 +75,30 @@ TEST(PlanetsOnDemand, ComputedOnceAndOnlyWhenRead) {
     CountingEphemeris ephemeris;
     CalculationState state = Evaluated(row.subject, ephemeris);
     EXPECT_EQ(ephemeris.calls, row.callsByRuleSet);
-    const std::string jupiter = ElectionPlanetSigns(state)[5];
+    const PlanetPosition jupiter = ElectionPlanetSigns(state)[5];
     EXPECT_EQ(ElectionPlanetSigns(state)[5], jupiter);
     EXPECT_EQ(ephemeris.calls, 1);
-    EXPECT_EQ(jupiter.substr(3, 3), "Tau");  // Jupiter in sidereal Taurus in February 2025
+    EXPECT_EQ(jupiter.sign, Rashi::Vrishabha);  // Jupiter in sidereal Taurus in February 2025
+  }
+}
+
+// The domestic and foreign journeys judge the table lagna against the birth
+// chart but read no planet: they leave the planets pending, and judge as they
+// do with the planets computed before them.
+TEST(PlanetsOnDemand, JourneysReadingNoPlanetLeaveThemPending) {
+  for (const char* subject : {"Domestic Journey", "Foreign Journey"}) {
+    SCOPED_TRACE(subject);
+    CountingEphemeris ephemeris;
+    const CalculationState pending = Evaluated(subject, ephemeris);
+    EXPECT_EQ(ephemeris.calls, 0);
+    EXPECT_NE(pending.PlanetsToCompute.ephemeris, nullptr);
+
+    CalculationState computed = Evaluated(subject, ephemeris);
+    ElectionPlanetSigns(computed);
+    RunSubjectRuleSet(computed);
+    EXPECT_EQ(computed.Result.FactorVerdicts, pending.Result.FactorVerdicts);
+    EXPECT_EQ(computed.Result.FactorPoints, pending.Result.FactorPoints);
+    EXPECT_EQ(computed.ResultLabel, pending.ResultLabel);
   }
 }
 
@@ -87,8 +107,8 @@ TEST(PlanetsOnDemand, AFailureWarnsWhenFirstRead) {
   CountingEphemeris failing(true);
   CalculationState state = Evaluated("Marriage", failing);
   EXPECT_TRUE(state.Warnings.empty());
-  EXPECT_EQ(ElectionPlanetSigns(state)[0], "");
-  EXPECT_EQ(ElectionPlanetSigns(state)[5], "");
+  EXPECT_FALSE(ElectionPlanetSigns(state)[0].known());
+  EXPECT_FALSE(ElectionPlanetSigns(state)[5].known());
   EXPECT_EQ(failing.calls, 1);
   ASSERT_EQ(state.Warnings.size(), 1u);
   EXPECT_NE(state.Warnings[0].find("counting ephemeris"), std::string::npos);

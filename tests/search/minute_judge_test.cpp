@@ -38,7 +38,7 @@ CalculationState StateAt(const SearchRequest& request, const LocalMinute& m) {
   state.Input.electionWeekday = std::string(WeekdayOfDate(m.year, m.month, m.day));
   ComputeCharts(state, SwissEphemeris());
   ComputeStrengths(state);
-  ElectionPlanetSigns(state);  // the tests below set the planets' texts themselves
+  ElectionPlanetSigns(state);  // the tests below set the planets' positions themselves
   return state;
 }
 
@@ -55,8 +55,6 @@ TEST(InputsRead, RuleSetsIgnoreTheInputsTheyAreSaidNotToRead) {
   auto pick = [&](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
   };
-  const char* signs[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                         "Lib", "Sco", "Sag", "Cpr", "Aqu", "Pis"};
   for (int round = 0; round < 12; ++round) {
     const LocalMinute minute{pick(2020, 2030), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59)};
     const CalculationState base = StateAt(request, minute);
@@ -86,7 +84,7 @@ TEST(InputsRead, RuleSetsIgnoreTheInputsTheyAreSaidNotToRead) {
       for (int i = 0; i < kPlanetCount; ++i) {
         if (reads & ReadsPlanet(i)) continue;
         CalculationState changed = base;
-        changed.Lagna.PlanetSigns[i] = std::string("12 ") + signs[pick(0, 11)] + " 30";
+        changed.Lagna.PlanetSigns[i] = {FromIndex<Rashi>(pick(0, 11)), 12, 30};
         allMoved.Lagna.PlanetSigns[i] = changed.Lagna.PlanetSigns[i];
         EXPECT_TRUE(SameJudgement(Judge(changed, subject.ruleSet), expected)) << "planet " << i;
       }
@@ -105,9 +103,9 @@ TEST(InputsRead, NamesTheLagnaTableLagnaAndPlanetReaders) {
   EXPECT_FALSE(InputsRead(FindRuleSet("Learning of a Trade")) & kReadsLagna);
 }
 
-// The planet search samples the ephemeris itself: its texts must be the ones
-// the driver leaves for the rule sets.
-TEST(MinuteJudge, PlanetSamplesAreTheDriversPlanetTexts) {
+// The planet search samples the ephemeris itself: its positions must be the
+// ones the driver leaves for the rule sets.
+TEST(MinuteJudge, PlanetSamplesAreTheDriversPlanetPositions) {
   const SearchRequest request = AshaAtNewDelhi({"Religious Journey"});
   const CalculationState birth = MinuteJudge::BirthState(request);
   MinuteJudge judge(request, birth, SwissEphemeris());
@@ -116,7 +114,7 @@ TEST(MinuteJudge, PlanetSamplesAreTheDriversPlanetTexts) {
     const std::int64_t minute = MinuteIndex(request.from) +
                                 std::uniform_int_distribution<std::int64_t>(0, 365 * 1440)(random);
     const CalculationState state = StateAt(request, judge.LocalAt(minute));
-    EXPECT_EQ(judge.SamplePlanets(minute).texts, state.Lagna.PlanetSigns)
+    EXPECT_EQ(judge.SamplePlanets(minute).positions, state.Lagna.PlanetSigns)
         << FormatLocalMinute(judge.LocalAt(minute));
   }
 }
@@ -302,11 +300,11 @@ TEST(CrossingSearch, ElementChangesAreWhereTheDriversChartChanges) {
 TEST(CrossingSearch, SankrantisAtTheirPublishedMinutes) {
   const struct {
     LocalMinute published;
-    const char* before;
-    const char* after;
+    Rashi before;
+    Rashi after;
   } rows[] = {
-      {{2025, 1, 14, 9, 3}, "Sag", "Cpr"},
-      {{2025, 4, 14, 3, 30}, "Pis", "Ari"},
+      {{2025, 1, 14, 9, 3}, Rashi::Dhanus, Rashi::Makara},
+      {{2025, 4, 14, 3, 30}, Rashi::Meena, Rashi::Mesha},
   };
   const SearchRequest request = testing::AshaAtNewDelhi({"Learning of a Trade"});
   const CalculationState birth = MinuteJudge::BirthState(request);
@@ -316,8 +314,8 @@ TEST(CrossingSearch, SankrantisAtTheirPublishedMinutes) {
     const std::int64_t published = judge.clock().UniversalOf(row.published, PlaceClock::Run::First);
     std::optional<std::int64_t> sunChange;
     for (std::int64_t minute : judge.PlanetChanges(published - 720, published + 720)) {
-      if (judge.SamplePlanets(minute - 1, PlanetBit(0)).texts[0].substr(3, 3) == row.before &&
-          judge.SamplePlanets(minute, PlanetBit(0)).texts[0].substr(3, 3) == row.after)
+      if (judge.SamplePlanets(minute - 1, PlanetBit(0)).positions[0].sign == row.before &&
+          judge.SamplePlanets(minute, PlanetBit(0)).positions[0].sign == row.after)
         sunChange = minute;
     }
     ASSERT_TRUE(sunChange.has_value());
