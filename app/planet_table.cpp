@@ -15,7 +15,7 @@ namespace horavela::app {
 
 namespace {
 
-// The seven planets in the order of the position texts, then what the chart
+// The seven planets in the order of the positions, then what the chart
 // of the moment adds.
 constexpr std::array<const char*, kPlanetCount + 3> kBodyNames = {
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Lagna"};

@@ -1,6 +1,6 @@
 // The Jupiter and tenth-house factors with the planets as they stood, end to
 // end through the driver (Swiss Ephemeris), against the same evaluation with
-// the planet texts left empty.
+// the planet positions left unknown.
 #include <gtest/gtest.h>
 
 #include <string>
