@@ -135,10 +135,12 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   }
   explanation.window = WindowOf(runs.clock(), runs.runs()[runs.IndexOf(moment)]);
 
-  // The moment as evaluate judges it, with the zone the judge reads there.
+  // The moment as evaluate judges it, with the zone the judge reads there and
+  // the weekday the user picked (the runs around it are the finder's, each on
+  // its own date's weekday).
   EvaluationInput evaluated = input;
   evaluated.election = judge.EntryAt(moment);
-  const CalculationState state = EvaluatedState(OnCivilWeekday(evaluated), ephemeris);
+  const CalculationState state = EvaluatedState(evaluated, ephemeris);
   explanation.factors = FactorsInWords(state);
 
   const std::vector<explain_detail::ElementAround> elements =
