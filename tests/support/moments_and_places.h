@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "atlas/place_clock.h"
 #include "calendar/civil_calendar.h"
 #include "engine/evaluation_input.h"
 
@@ -15,6 +18,7 @@ namespace horavela::testing {
 // (signed, west of Greenwich positive, as the input boxes hold them).
 class PlaceBuilder {
  public:
+  explicit PlaceBuilder(PlaceEntry from = {}) : place_(std::move(from)) {}
   PlaceBuilder& North(int degrees, int minutes) { return Latitude(degrees, minutes, true); }
   PlaceBuilder& South(int degrees, int minutes) { return Latitude(degrees, minutes, false); }
   PlaceBuilder& East(int degrees, int minutes) { return Longitude(degrees, minutes, true); }
@@ -52,8 +56,9 @@ class PlaceBuilder {
   PlaceEntry place_;
 };
 
-inline PlaceBuilder Place() {
-  return {};
+// A place from scratch, or one of those below with more said about it.
+inline PlaceBuilder Place(PlaceEntry from = {}) {
+  return PlaceBuilder(std::move(from));
 }
 
 // The places the tests meet most, on their standard time (no names: the
@@ -81,6 +86,14 @@ inline constexpr char kIndiaZone[] = "Asia/Kolkata";
 inline constexpr char kLondonZone[] = "Europe/London";
 inline constexpr char kNewYorkZone[] = "America/New_York";
 inline constexpr char kSydneyZone[] = "Australia/Sydney";
+
+// The tz-database zone of that name, which the machine's database must hold.
+inline FollowedZone ZoneNamed(const std::string& name) {
+  std::string error;
+  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error);
+  if (!rules) throw std::runtime_error(error);
+  return Follow(*rules);
+}
 
 // A clock minute on a civil date at a place.
 class MomentBuilder {
