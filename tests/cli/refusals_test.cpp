@@ -32,8 +32,11 @@ fs::path EmptyFolder(const std::string& name) {
 
 // `text` with each "F/" standing for the folder.
 std::string InFolder(std::string text, const fs::path& folder) {
-  for (std::size_t at; (at = text.find("F/")) != std::string::npos;)
-    text.replace(at, 2, folder.string() + "/");
+  // Search on after each replacement: a temporary folder's own name may end in "F".
+  const std::string replacement = folder.string() + "/";
+  for (std::size_t at = 0; (at = text.find("F/", at)) != std::string::npos;
+       at += replacement.size())
+    text.replace(at, 2, replacement);
   return text;
 }
 
