@@ -90,10 +90,11 @@ ordered_json PlaceJson(const book::Place& place) {
 
 // ---- Reading ----
 
-void Check(std::optional<Problem> problem, const std::string& path) {
-  if (!problem) return;
-  if (!path.empty()) problem->path = problem->path.empty() ? path : path + "." + problem->path;
-  throw RequestError(*problem);
+void Check(const Result<void>& checked, const std::string& path) {
+  if (checked) return;
+  Problem problem = checked.error();
+  if (!path.empty()) problem.path = problem.path.empty() ? path : path + "." + problem.path;
+  throw RequestError(problem);
 }
 
 void RequireObjectAt(const json& value, const std::string& path) {

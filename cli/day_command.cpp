@@ -30,8 +30,8 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-void Check(std::optional<Problem> problem) {
-  if (problem) throw RequestError(*problem);
+void Check(const Result<void>& checked) {
+  if (!checked) throw RequestError(checked.error());
 }
 
 void ParseDate(const json& request, DayRequest& day) {

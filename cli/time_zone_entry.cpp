@@ -107,8 +107,9 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
   moment.place.zoneMinutes = used.captions.minutes;
   moment.place.dst = used.captions.dst;
   // The zone found must pass the check a typed zone passes.
-  if (const std::optional<Problem> problem = CheckMoment(moment, path))
-    throw RequestError(ResolvedZoneProblem(rules, used.utcOffsetSeconds, local, path, *problem));
+  if (const Result<void> checked = CheckMoment(moment, path); !checked)
+    throw RequestError(
+        ResolvedZoneProblem(rules, used.utcOffsetSeconds, local, path, checked.error()));
   return used;
 }
 

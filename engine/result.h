@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -62,5 +63,14 @@ class Result<void> {
   Problem problem_;
   bool failed_ = false;
 };
+
+// The first failure among checks already made, in the order given; a value
+// when all passed. For checks cheap enough to make all of them.
+inline Result<void> FirstFailure(std::initializer_list<Result<void>> checks) {
+  for (const Result<void>& check : checks) {
+    if (!check) return check;
+  }
+  return {};
+}
 
 }  // namespace horavela

@@ -61,8 +61,8 @@ EvaluationSteps CoreEvaluationSteps() {
 
 Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& report,
                            const EvaluationSteps& steps) {
-  if (const std::optional<Problem> problem = CheckEvaluationInput(request.input))
-    return Unexpected(*problem);
+  if (const Result<void> checked = CheckEvaluationInput(request.input); !checked)
+    return Unexpected(checked.error());
   const Result<void> order = CheckBornBeforeElection(request.input.birth, request.input.election);
   if (!order && request.lateBirth == LateBirth::kRefuse) return Unexpected(order.error());
 

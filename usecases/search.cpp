@@ -29,14 +29,16 @@ SearchControl Share(const SearchControl& control, double start, double share) {
 
 Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
   SearchRequest& request = entries.request;
-  if (std::optional<Problem> problem = CheckSearchRequest(request)) return Unexpected(*problem);
+  if (Result<void> checked = CheckSearchRequest(request); !checked)
+    return Unexpected(checked.error());
   Result<std::optional<TimeZoneRules>> zone = ZoneOf(entries);
   if (!zone) return Unexpected(zone.error());
   if (*zone) {
     const TimeZoneRules& rules = **zone;
-    if (std::optional<Problem> problem =
-            CheckZoneOverRange(rules, request.place, request.from, request.to, "place"))
-      return Unexpected(*problem);
+    if (Result<void> checked =
+            CheckZoneOverRange(rules, request.place, request.from, request.to, "place");
+        !checked)
+      return Unexpected(checked.error());
     request.zoneAt = ZoneMinuteByMinute(rules);
   }
   if (entries.zoneSignsChecked) {
@@ -46,7 +48,8 @@ Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
         return Unexpected(signs.error());
     }
   }
-  if (std::optional<Problem> problem = CheckRangeAfterBirth(request)) return Unexpected(*problem);
+  if (Result<void> checked = CheckRangeAfterBirth(request); !checked)
+    return Unexpected(checked.error());
   return PreparedSearch{std::move(request), std::move(entries.avoid), std::move(*zone)};
 }
 
