@@ -207,10 +207,10 @@ void BookDialog::Export() {
   const std::vector<book::Person> people = book_.People();
   const std::vector<book::Place> places = book_.Places();
   // The file is the old one or the whole new one, never a part.
-  const std::string error =
+  const Result<void> written =
       WriteFileAtomically(QFile::encodeName(path).toStdString(), cli::BookJson(people, places));
-  if (!error.empty()) {
-    ShowError(texts::kExportFailed, path, error);
+  if (!written) {
+    ShowError(texts::kExportFailed, path, written.error().message);
     return;
   }
   services_.messages->Show(

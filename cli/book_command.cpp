@@ -77,9 +77,9 @@ Answer Import(book::Book& book, const Entries& entries) {
 Answer Export(const book::Book& book, const std::string& file) {
   const auto people = book.People();
   const auto places = book.Places();
-  if (const std::string error = WriteFileAtomically(file, BookJson(people, places) + "\n");
-      !error.empty())
-    return Error("export: the book was not written: " + error, kExitFailure);
+  if (const Result<void> written = WriteFileAtomically(file, BookJson(people, places) + "\n");
+      !written)
+    return Error("export: the book was not written: " + written.error().message, kExitFailure);
   return {ordered_json{{"people", people.size()}, {"places", places.size()}}, kExitOk};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -19,6 +20,12 @@ struct Unexpected {
   explicit Unexpected(Problem p) : problem(std::move(p)) {}
   Problem problem;
 };
+
+// A failure to read or write a file or the book: no field is at fault, and
+// the message is a whole sentence.
+inline Unexpected StorageFailure(std::string message) {
+  return Unexpected(Problem{"", std::move(message), Rule::Storage});
+}
 
 template <typename T>
 class Result {
