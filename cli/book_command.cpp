@@ -67,10 +67,9 @@ Entries ReadEntries(BookAction action, const std::string& text) {
 }
 
 Answer Import(book::Book& book, const Entries& entries) {
-  std::string error;
-  const book::ImportCount count = book.Import(entries.people, entries.places, &error);
-  if (!error.empty()) return Error("--book: " + error, kExitFailure);
-  return {ordered_json{{"added", count.added}, {"skipped", count.skipped}}, kExitOk};
+  const Result<book::ImportCount> count = book.Import(entries.people, entries.places);
+  if (!count) return Error("--book: " + ProblemText(count.error()), kExitFailure);
+  return {ordered_json{{"added", count->added}, {"skipped", count->skipped}}, kExitOk};
 }
 
 // The whole book to FILE: the answer counts what was written.
@@ -106,15 +105,17 @@ int Run(const BookOptions& options, std::istream& in, std::ostream& out, std::os
     if (!entries.error.empty())
       return Write(out, Serialize(ErrorResponse(entries.error), true), kExitBadRequest);
   }
-  std::string error;
   std::string notice;
-  const std::unique_ptr<book::Book> book =
-      ReadsInput(options.action) ? book::Book::Open(BookPath(options), &error, &notice)
-                                 : book::Book::OpenForReading(BookPath(options), &error, &notice);
+  const Result<std::unique_ptr<book::Book>> opened =
+      ReadsInput(options.action) ? book::Book::Open(BookPath(options), &notice)
+                                 : book::Book::OpenForReading(BookPath(options), &notice);
   if (!notice.empty()) notices << "horavela-cli: " << notice << std::endl;
-  if (!book) {
-    return Write(out, Serialize(ErrorResponse("--book: " + AfterField(error)), true), kExitFailure);
+  if (!opened) {
+    return Write(out,
+                 Serialize(ErrorResponse("--book: " + AfterField(opened.error().message)), true),
+                 kExitFailure);
   }
+  book::Book* book = opened->get();
   const bool toOutput = options.action == BookAction::kList ||
                         (options.action == BookAction::kExport && options.file.empty());
   if (toOutput) return Write(out, BookJson(book->People(), book->Places()), kExitOk);

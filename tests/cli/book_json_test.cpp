@@ -18,7 +18,9 @@ using book::Person;
 using book::Place;
 using book::testing::Asha;
 using book::testing::BookTest;
+using book::testing::ImportOrSay;
 using book::testing::London;
+using book::testing::Said;
 using nlohmann::json;
 
 // Ravi's birth with typed captions, no zone of the atlas.
@@ -48,17 +50,17 @@ TEST_F(BookJsonTest, AnExportImportedIntoAnotherBookGivesTheSameBook) {
     Person asha = Asha();
     Person ravi = Ravi();
     Place london = London();
-    ASSERT_EQ(first->SavePerson(asha), "");
-    ASSERT_EQ(first->SavePerson(ravi), "");
-    ASSERT_EQ(first->SavePlace(london), "");
-    ASSERT_EQ(first->SavePlace(typedZone), "");
+    ASSERT_EQ(Said(first->SavePerson(asha)), "");
+    ASSERT_EQ(Said(first->SavePerson(ravi)), "");
+    ASSERT_EQ(Said(first->SavePlace(london)), "");
+    ASSERT_EQ(Said(first->SavePlace(typedZone)), "");
     exported = BookJson(first->People(), first->Places());
   }
   const ParsedBook parsed = ParseBookJson(exported);
   ASSERT_EQ(parsed.error, "");
   auto second = OpenBook((Folder() / "second.sqlite").string());
   std::string error;
-  const book::ImportCount count = second->Import(parsed.people, parsed.places, &error);
+  const book::ImportCount count = ImportOrSay(*second, parsed.people, parsed.places, error);
   EXPECT_EQ(error, "");
   EXPECT_EQ(count.added, 4);
   EXPECT_EQ(BookJson(second->People(), second->Places()), exported);
