@@ -81,8 +81,7 @@ std::optional<LastPlace> RecallPlace(QSettings& settings) {
     return std::nullopt;
   }
   // A zone this system no longer has: the captions kept with it stand.
-  std::string error;
-  if (!last.tz.empty() && !TimeZoneRules::Load(last.tz, &error)) last.tz.clear();
+  if (!last.tz.empty() && !TimeZoneRules::Load(last.tz)) last.tz.clear();
   return last;
 }
 

@@ -52,9 +52,10 @@ class ZoneCache {
   bool GivesCaptions(const std::string& name, const MomentEntry& birth) {
     auto found = zones_.find(name);
     if (found == zones_.end()) {
-      std::string unknown;
-      std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &unknown);
-      found = zones_.emplace(name, std::move(rules)).first;
+      Result<TimeZoneRules> rules = TimeZoneRules::Load(name);
+      std::optional<TimeZoneRules> known;
+      if (rules) known = std::move(*rules);
+      found = zones_.emplace(name, std::move(known)).first;
     }
     if (!found->second) return false;
     MomentEntry resolved = birth;

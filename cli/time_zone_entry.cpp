@@ -69,13 +69,11 @@ std::string CaptionsText(const ZoneOffset& offset) {
 }  // namespace
 
 TimeZoneRules LoadTimeZone(const std::string& name, const std::string& field) {
-  std::string error;
-  TimeZoneRules::LoadFailure failure = TimeZoneRules::LoadFailure::UnknownZone;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error, &failure);
-  if (!rules && failure == TimeZoneRules::LoadFailure::DamagedFile)
-    throw RequestError(field + ": " + error);
+  Result<TimeZoneRules> rules = TimeZoneRules::Load(name);
+  if (!rules && rules.error().rule == Rule::Storage)
+    throw RequestError(field + ": " + rules.error().message);
   if (!rules) {
-    throw RequestError(field + ": " + error +
+    throw RequestError(field + ": " + rules.error().message +
                        " (give a tz-database name such as \"Asia/Kolkata\" or "
                        "\"America/New_York\")");
   }

@@ -78,7 +78,7 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
     if (evaluated.explanation) notes = *evaluated.explanation;
     options = FullReportOptions(notes, ElectionMinute(request.input));
   }
-  evaluated.ruleSetRan = steps.dispatchSubject(state, report, options);
+  evaluated.ruleSetRan = steps.dispatchSubject(state, report, options).has_value();
   // Said in the explanation alone, after the report: the report is the
   // person's document and reads as it always has.
   if (!order && evaluated.explanation) {

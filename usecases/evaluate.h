@@ -38,7 +38,8 @@ struct EvaluationSteps {
   std::function<void(CalculationState&)> computeCharts;
   std::function<void(CalculationState&)> computeStrengths;
   std::function<Explanation(const EvaluationInput&, const ZoneProvider&)> explain;
-  std::function<bool(CalculationState&, RichTextSink&, const ReportOptions&)> dispatchSubject;
+  std::function<Result<void>(CalculationState&, RichTextSink&, const ReportOptions&)>
+      dispatchSubject;
 };
 
 // The core's own steps, the planets from the Swiss Ephemeris.

@@ -32,9 +32,8 @@ PlaceEntry Place(int latitude, int latitudeMinutes, bool north, int longitude, i
 }
 
 ZoneProvider Follow(const char* zone) {
-  std::string error;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(zone, &error);
-  if (!rules) throw std::runtime_error(error);
+  const Result<TimeZoneRules> rules = TimeZoneRules::Load(zone);
+  if (!rules) throw std::runtime_error(rules.error().message);
   return ZoneMinuteByMinute(*rules);
 }
 

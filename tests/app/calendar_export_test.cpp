@@ -132,9 +132,8 @@ class CalendarExportTest : public QObject {
   // selected one; a place on a tz zone keeps its own clock in the file.
   void theFinderAddsTheBestTenOrTheSelectedWindow() {
     Harness h;
-    std::string error;
     horavela::app::FindTimesInputs inputs{FinderRequest(), {}, std::nullopt};
-    inputs.zone = horavela::TimeZoneRules::Load("Asia/Kolkata", &error);
+    inputs.zone = *horavela::TimeZoneRules::Load("Asia/Kolkata");
     QVERIFY(inputs.zone.has_value());
     FindTimesDialog dialog(inputs, h.messages);
     QTemporaryDir folder;

@@ -48,7 +48,6 @@ PlaceEntry Chennai() {
 }
 
 CalendarPlace NewYork() {
-  std::string error;
   CalendarPlace place;
   place.place.latitudeDegrees = 40;
   place.place.latitudeMinutes = 43;
@@ -58,8 +57,9 @@ CalendarPlace NewYork() {
   place.place.city = "New York City";
   place.place.state = "New York";
   place.place.country = "United States";
-  place.zone = TimeZoneRules::Load("America/New_York", &error);
-  EXPECT_TRUE(place.zone.has_value()) << error;
+  Result<TimeZoneRules> zone = TimeZoneRules::Load("America/New_York");
+  EXPECT_TRUE(zone.has_value()) << zone.error().message;
+  if (zone) place.zone = std::move(*zone);
   return place;
 }
 

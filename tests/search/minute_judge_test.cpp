@@ -196,9 +196,8 @@ TEST(PlanetMotion, EphemerisKeepsWithinTheSearchLimits) {
 }
 
 ZoneProvider Follow(const char* zone) {
-  std::string error;
-  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(zone, &error);
-  if (!rules) throw std::runtime_error(error);
+  const Result<TimeZoneRules> rules = TimeZoneRules::Load(zone);
+  if (!rules) throw std::runtime_error(rules.error().message);
   return ZoneMinuteByMinute(*rules);
 }
 

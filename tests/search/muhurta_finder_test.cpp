@@ -242,9 +242,8 @@ TEST(MuhurtaFinder, RandomPersonsPlacesAndSubjects) {
 }
 
 TEST(MuhurtaFinder, ClockTimesAreRightOnBothSidesOfADaylightSavingChange) {
-  std::string error;
-  const auto newYork = TimeZoneRules::Load("America/New_York", &error);
-  ASSERT_TRUE(newYork) << error;
+  const auto newYork = TimeZoneRules::Load("America/New_York");
+  ASSERT_TRUE(newYork) << newYork.error().message;
   SearchRequest request;
   request.subjects = {"Legal"};
   request.name = "Sam";
