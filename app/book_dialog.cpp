@@ -13,7 +13,7 @@
 #include "app/book_entries.h"
 #include "app/book_entry_form.h"
 #include "app/book_texts.h"
-#include "cli/book_json.h"
+#include "book/book_json.h"
 #include "report/atomic_file.h"
 
 namespace horavela::app {
@@ -183,8 +183,8 @@ void BookDialog::Import() {
     return;
   }
   const QByteArray text = file.readAll();
-  const cli::ParsedBook parsed =
-      cli::ParseBookJson(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  const book::ParsedBook parsed = book::ParseBookJson(
+      std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
   if (!parsed.error.empty()) {
     ShowError(texts::kImportNotABook, path, parsed.sentence);
     return;
@@ -208,7 +208,7 @@ void BookDialog::Export() {
   const std::vector<book::Place> places = book_.Places();
   // The file is the old one or the whole new one, never a part.
   const Result<void> written =
-      WriteFileAtomically(QFile::encodeName(path).toStdString(), cli::BookJson(people, places));
+      WriteFileAtomically(QFile::encodeName(path).toStdString(), book::BookJson(people, places));
   if (!written) {
     ShowError(texts::kExportFailed, path, written.error().message);
     return;

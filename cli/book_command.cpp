@@ -11,7 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "book/book.h"
-#include "cli/book_json.h"
+#include "book/book_json.h"
 #include "cli/commands.h"
 #include "cli/response_writer.h"
 #include "report/atomic_file.h"
@@ -58,10 +58,10 @@ struct Entries {
 
 Entries ReadEntries(BookAction action, const std::string& text) {
   if (action == BookAction::kImport) {
-    ParsedBook parsed = ParseBookJson(text);
+    book::ParsedBook parsed = book::ParseBookJson(text);
     return {std::move(parsed.people), std::move(parsed.places), std::move(parsed.error)};
   }
-  ParsedPerson parsed = ParsePersonJson(text);
+  book::ParsedPerson parsed = book::ParsePersonJson(text);
   if (!parsed.person) return {{}, {}, std::move(parsed.error)};
   return {{std::move(*parsed.person)}, {}, {}};
 }
@@ -76,7 +76,7 @@ Answer Import(book::Book& book, const Entries& entries) {
 Answer Export(const book::Book& book, const std::string& file) {
   const auto people = book.People();
   const auto places = book.Places();
-  if (const Result<void> written = WriteFileAtomically(file, BookJson(people, places) + "\n");
+  if (const Result<void> written = WriteFileAtomically(file, book::BookJson(people, places) + "\n");
       !written)
     return Error("export: the book was not written: " + written.error().message, kExitFailure);
   return {ordered_json{{"people", people.size()}, {"places", places.size()}}, kExitOk};
@@ -118,7 +118,7 @@ int Run(const BookOptions& options, std::istream& in, std::ostream& out, std::os
   book::Book* book = opened->get();
   const bool toOutput = options.action == BookAction::kList ||
                         (options.action == BookAction::kExport && options.file.empty());
-  if (toOutput) return Write(out, BookJson(book->People(), book->Places()), kExitOk);
+  if (toOutput) return Write(out, book::BookJson(book->People(), book->Places()), kExitOk);
   const Answer answer =
       options.action == BookAction::kExport ? Export(*book, options.file) : Import(*book, entries);
   return Write(out, Serialize(answer.json, true), answer.status);

@@ -3,8 +3,8 @@
 #include <ostream>
 #include <string_view>
 
-#include "cli/json_reader.h"
 #include "engine/problem.h"
+#include "json/json_reader.h"
 
 namespace horavela::cli {
 

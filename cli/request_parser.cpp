@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "cli/json_reader.h"
 #include "engine/input_check.h"
+#include "json/json_reader.h"
 #include "panchang/panchang.h"
 #include "rules/subjects.h"
 

@@ -1,4 +1,4 @@
-#include "cli/book_json.h"
+#include "book/book_json.h"
 
 #include <exception>
 #include <map>
@@ -7,14 +7,14 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/book_problem_text.h"
-#include "cli/json_reader.h"
-#include "cli/response_writer.h"
-#include "cli/time_zone_entry.h"
+#include "book/book_problem_text.h"
 #include "engine/input_check.h"
 #include "engine/text_limits.h"
+#include "json/json_reader.h"
+#include "json/json_text.h"
+#include "json/time_zone_entry.h"
 
-namespace horavela::cli {
+namespace horavela::book {
 
 namespace {
 
@@ -214,4 +214,4 @@ ParsedPerson ParsePersonJson(std::string_view text) {
   return parsed;
 }
 
-}  // namespace horavela::cli
+}  // namespace horavela::book

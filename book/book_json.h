@@ -11,7 +11,7 @@
 // desktop program's import and export:
 // {"people": [{"name", "sex", "birth": MOMENT, "note"}], "places": [PLACE, ...]}
 // (MOMENT and PLACE as a request writes them, with "tz" where the entry has one).
-namespace horavela::cli {
+namespace horavela::book {
 
 std::string BookJson(const std::vector<book::Person>& people,
                      const std::vector<book::Place>& places);
@@ -31,4 +31,4 @@ struct ParsedPerson {
 };
 ParsedPerson ParsePersonJson(std::string_view text);
 
-}  // namespace horavela::cli
+}  // namespace horavela::book

@@ -1,4 +1,4 @@
-#include "cli/time_zone_entry.h"
+#include "json/time_zone_entry.h"
 
 #include <array>
 #include <cstdio>
@@ -10,10 +10,10 @@
 #include "atlas/local_minute.h"
 #include "atlas/zone_following.h"
 #include "calendar/civil_calendar.h"
-#include "cli/json_reader.h"
 #include "engine/input_check.h"
+#include "json/json_reader.h"
 
-namespace horavela::cli {
+namespace horavela {
 
 namespace {
 
@@ -121,4 +121,4 @@ nlohmann::ordered_json ZoneUsedJson(const ZoneUsed& zone) {
   return json;
 }
 
-}  // namespace horavela::cli
+}  // namespace horavela

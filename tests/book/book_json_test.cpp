@@ -8,20 +8,18 @@
 
 #include <nlohmann/json.hpp>
 
+#include "book/book_json.h"
 #include "book/book_samples.h"
-#include "cli/book_json.h"
 
-namespace horavela::cli {
+namespace horavela::book {
 namespace {
 
-using book::Person;
-using book::Place;
-using book::testing::Asha;
-using book::testing::BookTest;
-using book::testing::ImportOrSay;
-using book::testing::London;
-using book::testing::Said;
 using nlohmann::json;
+using testing::Asha;
+using testing::BookTest;
+using testing::ImportOrSay;
+using testing::London;
+using testing::Said;
 
 // Ravi's birth with typed captions, no zone of the atlas.
 Person Ravi() {
@@ -203,4 +201,4 @@ TEST(BookJsonForms, ABookMayLeaveOutItsPlacesOrItsPeople) {
 }
 
 }  // namespace
-}  // namespace horavela::cli
+}  // namespace horavela::book
