@@ -183,13 +183,13 @@ void BookDialog::Import() {
     return;
   }
   const QByteArray text = file.readAll();
-  const book::ParsedBook parsed = book::ParseBookJson(
-      std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-  if (!parsed.error.empty()) {
-    ShowError(texts::kImportNotABook, path, parsed.sentence);
+  const std::string_view bookText(text.constData(), static_cast<std::size_t>(text.size()));
+  const Result<book::BookEntries> parsed = book::ParseBookJson(bookText);
+  if (!parsed) {
+    ShowError(texts::kImportNotABook, path, book::BookProblemSentence(parsed.error(), bookText));
     return;
   }
-  const Result<book::ImportCount> count = book_.Import(parsed.people, parsed.places);
+  const Result<book::ImportCount> count = book_.Import(parsed->people, parsed->places);
   if (!count) {
     ShowError(texts::kImportFailed, path, ProblemText(count.error()));
     return;

@@ -160,13 +160,13 @@ const json* OptionalArray(const json& object, const char* key) {
   return value;
 }
 
-ParsedBook ReadBook(const json& document) {
+BookEntries ReadBook(const json& document) {
   RequireObject(document);
   // An object of another kind would import as an empty book, "added": 0.
   if (FindMember(document, "people") == nullptr && FindMember(document, "places") == nullptr)
     throw RequestError(Problem{
         "request", "has neither \"people\" nor \"places\", so it is not a book", Rule::Missing});
-  ParsedBook book;
+  BookEntries book;
   if (const json* people = OptionalArray(document, "people")) {
     for (std::size_t i = 0; i < people->size(); ++i)
       book.people.push_back(ReadPerson((*people)[i], ItemPath("people", i)));
@@ -189,29 +189,31 @@ std::string BookJson(const std::vector<book::Person>& people,
   return Serialize(book, true);
 }
 
-ParsedBook ParseBookJson(std::string_view text) {
-  json document;
-  bool read = false;
+// The readers below refuse with a RequestError from however deep they are;
+// it ends here, at the edge of the JSON form.
+Result<BookEntries> ParseBookJson(std::string_view text) {
   try {
-    document = ParseJsonText(text);
-    read = true;
-    return ReadBook(document);
+    return ReadBook(ParseJsonText(text));
   } catch (const RequestError& e) {
-    ParsedBook failed;
-    failed.error = e.what();
-    failed.sentence = BookProblemSentence(e.problem(), read ? &document : nullptr);
-    return failed;
+    return Unexpected(e.problem());
   }
 }
 
-ParsedPerson ParsePersonJson(std::string_view text) {
-  ParsedPerson parsed;
+std::string BookProblemSentence(const Problem& problem, std::string_view text) {
   try {
-    parsed.person = ReadPerson(ParseJsonText(text), "");
-  } catch (const RequestError& e) {
-    parsed.error = e.what();
+    const json document = ParseJsonText(text);
+    return BookProblemSentence(problem, &document);
+  } catch (const RequestError&) {
+    return BookProblemSentence(problem, nullptr);
   }
-  return parsed;
+}
+
+Result<Person> ParsePersonJson(std::string_view text) {
+  try {
+    return ReadPerson(ParseJsonText(text), "");
+  } catch (const RequestError& e) {
+    return Unexpected(e.problem());
+  }
 }
 
 }  // namespace horavela::book

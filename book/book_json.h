@@ -1,11 +1,11 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "book/book.h"
+#include "engine/result.h"
 
 // The book in the command line's JSON forms, for `horavela-cli book` and the
 // desktop program's import and export:
@@ -16,19 +16,21 @@ namespace horavela::book {
 std::string BookJson(const std::vector<book::Person>& people,
                      const std::vector<book::Place>& places);
 
-struct ParsedBook {
-  std::vector<book::Person> people;
-  std::vector<book::Place> places;
-  std::string error;     // empty when the text is a book; else the field's path and the problem
-  std::string sentence;  // the same problem as a sentence that names the entry
+// The people and places a book's JSON text holds.
+struct BookEntries {
+  std::vector<Person> people;
+  std::vector<Place> places;
 };
-ParsedBook ParseBookJson(std::string_view text);
+
+// The entries of a book's JSON text, or the first problem, named by the
+// field's path ("people[1].birth.month").
+Result<BookEntries> ParseBookJson(std::string_view text);
+
+// The problem ParseBookJson found in `text`, as a sentence that names the
+// entry at fault (book_problem_text.h).
+std::string BookProblemSentence(const Problem& problem, std::string_view text);
 
 // One person object of the export form ({"name", "sex", "birth", "note"}).
-struct ParsedPerson {
-  std::optional<book::Person> person;
-  std::string error;
-};
-ParsedPerson ParsePersonJson(std::string_view text);
+Result<Person> ParsePersonJson(std::string_view text);
 
 }  // namespace horavela::book

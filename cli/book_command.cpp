@@ -58,12 +58,13 @@ struct Entries {
 
 Entries ReadEntries(BookAction action, const std::string& text) {
   if (action == BookAction::kImport) {
-    book::ParsedBook parsed = book::ParseBookJson(text);
-    return {std::move(parsed.people), std::move(parsed.places), std::move(parsed.error)};
+    Result<book::BookEntries> parsed = book::ParseBookJson(text);
+    if (!parsed) return {{}, {}, ProblemText(parsed.error())};
+    return {std::move(parsed->people), std::move(parsed->places), {}};
   }
-  book::ParsedPerson parsed = book::ParsePersonJson(text);
-  if (!parsed.person) return {{}, {}, std::move(parsed.error)};
-  return {{std::move(*parsed.person)}, {}, {}};
+  Result<book::Person> parsed = book::ParsePersonJson(text);
+  if (!parsed) return {{}, {}, ProblemText(parsed.error())};
+  return {{std::move(*parsed)}, {}, {}};
 }
 
 Answer Import(book::Book& book, const Entries& entries) {

@@ -149,12 +149,12 @@ TEST(PrepareSearchUseCase, ChecksInTheirOrder) {
   };
   const Row rows[] = {
       {"captions as typed", entries([](SearchEntries&) {}), ""},
-      {"a zone followed", entries([&](SearchEntries& e) { e.zone = near; }), ""},
-      {"a zone 20 hours east", entries([&](SearchEntries& e) { e.zone = far; }),
+      {"a zone followed", entries([&](SearchEntries& e) { e.zone = *near; }), ""},
+      {"a zone 20 hours east", entries([&](SearchEntries& e) { e.zone = *far; }),
        "place.tz: Test/Far gives UTC+20:00 at 00:00 on 1 January 2025, but place.zone.hours must "
        "be between -14 and 14"},
       {"the request before the zone", entries([&](SearchEntries& e) {
-         e.zone = far;
+         e.zone = *far;
          e.request.subjects = {"Marriages"};
        }),
        "subject: unknown subject \"Marriages\" (horavela-cli subjects lists them)"},
