@@ -158,7 +158,7 @@ book::Place Place(const std::string& city, int latitude) {
 
 // Puts entries into the harness's book as another session would have.
 void Store(Harness& h, std::vector<book::Person> people, std::vector<book::Place> places) {
-  Result<std::unique_ptr<book::Book>> stored = book::Book::Open(h.bookPath.toStdString());
+  horavela::Result<std::unique_ptr<book::Book>> stored = book::Book::Open(h.bookPath.toStdString());
   if (!stored) throw std::runtime_error(stored.error().message);
   for (book::Person& person : people) QVERIFY((*stored)->SavePerson(person).has_value());
   for (book::Place& place : places) QVERIFY((*stored)->SavePlace(place).has_value());
@@ -531,8 +531,8 @@ class BookTest : public QObject {
     h.bookPath = plain.fileName() + "/book.sqlite";
     horavela::app::AppServices services = h.Services();
     if (throughTheSeam) {
-      services.openBook = [](std::string*) -> Result<std::unique_ptr<book::Book>> {
-        return StorageFailure("the disk is full");
+      services.openBook = [](std::string*) -> horavela::Result<std::unique_ptr<book::Book>> {
+        return horavela::StorageFailure("the disk is full");
       };
     }
     h.Open(std::move(services));
