@@ -109,7 +109,7 @@ Result<void> CheckSearchRequest(const SearchRequest& request);
 
 // A range that ends before the birth has no moment the person could use: the
 // problem, named "to", when the range's last minute on the election place's
-// clock (its zone at that minute when zoneAt is set) comes before the birth
+// clock (its zone at that minute when zone is set) comes before the birth
 // moment on the birthplace's clock. For a request whose zones are known.
 Result<void> CheckRangeAfterBirth(const SearchRequest& request);
 

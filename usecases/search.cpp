@@ -9,11 +9,6 @@ namespace horavela {
 
 namespace {
 
-Result<std::optional<TimeZoneRules>> ZoneOf(SearchEntries& entries) {
-  if (entries.resolveZone) return entries.resolveZone(entries.request);
-  return entries.zone;
-}
-
 // `control` with its fraction mapped onto [start, start + share].
 SearchControl Share(const SearchControl& control, double start, double share) {
   SearchControl part = control;
@@ -31,15 +26,15 @@ Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
   SearchRequest& request = entries.request;
   if (Result<void> checked = CheckSearchRequest(request); !checked)
     return Unexpected(checked.error());
-  Result<std::optional<TimeZoneRules>> zone = ZoneOf(entries);
-  if (!zone) return Unexpected(zone.error());
-  if (*zone) {
-    const TimeZoneRules& rules = **zone;
+  if (entries.resolveZone) {
+    if (Result<void> resolved = entries.resolveZone(request); !resolved)
+      return Unexpected(resolved.error());
+  }
+  if (request.zone) {
     if (Result<void> checked =
-            CheckZoneOverRange(rules, request.place, request.from, request.to, "place");
+            CheckZoneOverRange(*request.zone, request.place, request.from, request.to, "place");
         !checked)
       return Unexpected(checked.error());
-    request.zoneAt = ZoneMinuteByMinute(rules);
   }
   if (entries.zoneSignsChecked) {
     for (const auto& [place, path] :
@@ -50,7 +45,7 @@ Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
   }
   if (Result<void> checked = CheckRangeAfterBirth(request); !checked)
     return Unexpected(checked.error());
-  return PreparedSearch{std::move(request), std::move(entries.avoid), std::move(*zone)};
+  return PreparedSearch{std::move(request), std::move(entries.avoid)};
 }
 
 SearchResult RunSearch(PreparedSearch prepared, PlanetEphemeris& ephemeris,

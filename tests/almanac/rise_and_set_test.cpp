@@ -42,7 +42,7 @@ DayRequest RequestFor(const Place& p, int year, int month, int day, const std::s
   if (!tz.empty()) {
     const Result<TimeZoneRules> rules = TimeZoneRules::Load(tz);
     EXPECT_TRUE(rules) << rules.error().message;
-    if (rules) request.zoneAt = ZoneMinuteByMinute(*rules);
+    if (rules) request.zone = Follow(*rules);
   }
   return request;
 }

@@ -16,7 +16,7 @@ DayRequest Following(const char* tz) {
   DayRequest request;
   const Result<TimeZoneRules> rules = TimeZoneRules::Load(tz);
   EXPECT_TRUE(rules) << rules.error().message;
-  if (rules) request.zoneAt = ZoneMinuteByMinute(*rules);
+  if (rules) request.zone = Follow(*rules);
   return request;
 }
 

@@ -132,9 +132,10 @@ class CalendarExportTest : public QObject {
   // selected one; a place on a tz zone keeps its own clock in the file.
   void theFinderAddsTheBestTenOrTheSelectedWindow() {
     Harness h;
-    horavela::app::FindTimesInputs inputs{FinderRequest(), {}, std::nullopt};
-    inputs.zone = *horavela::TimeZoneRules::Load("Asia/Kolkata");
-    QVERIFY(inputs.zone.has_value());
+    horavela::app::FindTimesInputs inputs{FinderRequest(), {}};
+    const auto zone = horavela::TimeZoneRules::Load("Asia/Kolkata");
+    QVERIFY(zone.has_value());
+    inputs.request.zone = horavela::Follow(*zone);
     FindTimesDialog dialog(inputs, h.messages);
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath("windows.ics");

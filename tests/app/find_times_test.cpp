@@ -623,7 +623,7 @@ class FindTimesTest : public QObject {
     if (secondRun) useMinute.repeated = horavela::ClockRun{-5 * 3600, true};
     // Windows and the minute used, in real minutes.
     const horavela::PlaceClock clock(
-        {}, horavela::ZoneMinuteByMinute(*horavela::TimeZoneRules::Load("America/New_York")));
+        {}, horavela::Follow(*horavela::TimeZoneRules::Load("America/New_York")));
     const std::int64_t useReal = clock.UniversalOf(useMinute, horavela::PlaceClock::Run::First);
     const std::int64_t gap = horavela::MinuteIndex({2024, 3, 10, 2, 0});
     std::int64_t minutes = 0;
@@ -686,7 +686,7 @@ class FindTimesTest : public QObject {
     QFETCH(int, limit);
     QFETCH(QString, notice);
     Harness h;
-    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}, std::nullopt};
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}};
     inputs.request.maxWindows = static_cast<std::size_t>(limit);
     FindTimesDialog dialog(inputs, h.messages);
     SetRange(&dialog, QDate(2011, 1, 1), QDate(2011, 12, 31), "Bad");
@@ -709,7 +709,7 @@ class FindTimesTest : public QObject {
   // day the total of its best window; the CSV holds the rows as listed.
   void sortsByEveryColumnAndExportsTheList() {
     Harness h;
-    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}, std::nullopt};
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}};
     FindTimesDialog dialog(inputs, h.messages);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
@@ -802,7 +802,7 @@ class FindTimesTest : public QObject {
   // finder's own with the same minimum total and the kalams' minutes left out.
   void minimumTotalAndAvoidedKalamsFilterTheList() {
     Harness h;
-    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}, std::nullopt};
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}};
     FindTimesDialog dialog(inputs, h.messages);
     auto* total = In<QSpinBox>(&dialog, "spnMinTotal");
     QCOMPARE(total->text(), QString("any"));

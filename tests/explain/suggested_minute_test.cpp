@@ -43,7 +43,7 @@ TEST(SuggestedMinute, AcrossTheSpringGapCountsRealMinutes) {
   const Result<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York");
   ASSERT_TRUE(rules) << rules.error().message;
   PlaceEntry place;
-  const PlaceClock clock(place, ZoneMinuteByMinute(*rules));
+  const PlaceClock clock(place, Follow(*rules));
   const struct {
     const char* name;
     LocalMinute first, last, expected;

@@ -16,6 +16,7 @@
 #include "panchang/panchang.h"
 #include "rules/charts.h"
 #include "rules/subjects.h"
+#include "support/moments_and_places.h"
 #include "support/search_request.h"
 
 namespace horavela {
@@ -195,12 +196,6 @@ TEST(PlanetMotion, EphemerisKeepsWithinTheSearchLimits) {
   }
 }
 
-ZoneProvider Follow(const char* zone) {
-  const Result<TimeZoneRules> rules = TimeZoneRules::Load(zone);
-  if (!rules) throw std::runtime_error(rules.error().message);
-  return ZoneMinuteByMinute(*rules);
-}
-
 // Changes of the chart's elements on days the clocks change: each change the
 // judge finds is where the driver's chart of the moment changes the element's
 // name, and the driver's chart shows no other change over the stretch.
@@ -275,7 +270,7 @@ TEST(CrossingSearch, ElementChangesAreWhereTheDriversChartChanges) {
     request.place.north = row.latitude >= 0;
     request.place.longitudeDegrees = static_cast<std::int16_t>(std::abs(row.longitude));
     request.place.east = row.longitude >= 0;
-    if (row.zone) request.zoneAt = Follow(row.zone);
+    if (row.zone) request.zone = testing::ZoneNamed(row.zone);
     const CalculationState birth = MinuteJudge::BirthState(request);
     MinuteJudge judge(request, birth, SwissEphemeris());
     const std::int64_t first = judge.clock().UniversalOf(row.from, PlaceClock::Run::First);
