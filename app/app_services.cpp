@@ -138,8 +138,8 @@ AppServices DesktopServices(std::function<QWidget*()> window) {
   services.chooseOpenFile = [window](const QString& caption, const QString& filter) {
     return QFileDialog::getOpenFileName(window(), caption, QString(), filter);
   };
-  services.openBook = [](std::string* error, std::string* notice) {
-    return book::Book::Open(book::Book::DefaultPath(), error, notice);
+  services.openBook = [](std::string* notice) {
+    return book::Book::Open(book::Book::DefaultPath(), notice);
   };
   services.core = RealCoreSteps();
   services.settings = [] { return std::make_unique<QSettings>("Horavela", "Horavela"); };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "atlas/places.h"
+#include "engine/result.h"
 #include "explain/explanation.h"
 #include "report/report_writer.h"
 #include "usecases/evaluate.h"
@@ -94,9 +95,9 @@ struct AppServices {
   // An existing file chosen by the user, or an empty string when cancelled.
   std::function<QString(const QString& caption, const QString& filter)> chooseOpenFile;
   // Opens the book of people and places, asked for the first time it is
-  // needed: nothing, with the reason in `error`, when it cannot be opened; a
-  // damaged book kept aside is said in `notice`.
-  std::function<std::unique_ptr<book::Book>(std::string* error, std::string* notice)> openBook;
+  // needed: the failure says why it cannot be opened; a damaged book kept
+  // aside is said in `notice`.
+  std::function<Result<std::unique_ptr<book::Book>>(std::string* notice)> openBook;
   CoreSteps core;
   CityLookup cityLookup;
   // The clock a new evaluation starts at: the computer's date and time, with

@@ -278,15 +278,14 @@ void AtlasCityField::ChoosePlace(const Place& place) {
                   place_.longitudeSide);
   writing_ = false;
 
-  std::string error;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(place.timeZone, &error);
+  Result<TimeZoneRules> rules = TimeZoneRules::Load(place.timeZone);
   if (!rules) {
     Detach();
     messages_->Show(MessageIcon::Error,
                     QString(texts::kZoneUnknown).arg(FromStd(place.timeZone), FromStd(place.name)));
     return;
   }
-  zone_ = std::move(rules);
+  zone_ = std::move(*rules);
   followed_ = place;
   followedName_ = place_.city->text();
   ShowSource();

@@ -17,18 +17,15 @@ book::Book* BookAccess::Get() {
     return nullptr;
   }
   tried_ = true;
-  std::string error;
   std::string notice;
-  if (open_) {
-    book_ = open_(&error, &notice);
-  } else {
-    error = "this session has no book";
-  }
-  if (!book_) {
-    error_ = QString::fromStdString(error);
+  Result<std::unique_ptr<book::Book>> opened =
+      open_ ? open_(&notice) : StorageFailure("this session has no book");
+  if (!opened) {
+    error_ = QString::fromStdString(opened.error().message);
     messages_->Show(MessageIcon::Error, QString(texts::kBookNotOpened).arg(error_));
     return nullptr;
   }
+  book_ = std::move(*opened);
   if (!notice.empty()) messages_->Show(MessageIcon::Information, QString::fromStdString(notice));
   return book_.get();
 }

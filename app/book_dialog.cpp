@@ -13,7 +13,7 @@
 #include "app/book_entries.h"
 #include "app/book_entry_form.h"
 #include "app/book_texts.h"
-#include "cli/book_json.h"
+#include "book/book_json.h"
 #include "report/atomic_file.h"
 
 namespace horavela::app {
@@ -132,25 +132,29 @@ void BookDialog::ShowError(const char* format, const QString& path, const std::s
   services_.messages->Show(MessageIcon::Error, QString(format).arg(path, FromStd(error)));
 }
 
+void BookDialog::ShowIfRefused(const Result<void>& change) {
+  if (change) return;
+  services_.messages->Show(
+      MessageIcon::Error,
+      QString(texts::kBookNotChanged).arg(FromStd(ProblemText(change.error()))));
+}
+
 void BookDialog::EditSelected() {
   const std::optional<std::size_t> index = Selected();
   if (!index) return;
-  std::string error;
+  Result<void> saved;
   if (PeopleInFront()) {
     BookEntryForm form(shownPeople_[*index], services_.messages, services_.cityLookup, this);
     if (form.exec() != QDialog::Accepted) return;
     book::Person person = form.person();
-    error = book_.SavePerson(person);
+    saved = book_.SavePerson(person);
   } else {
     BookEntryForm form(shownPlaces_[*index], services_.messages, services_.cityLookup, this);
     if (form.exec() != QDialog::Accepted) return;
     book::Place place = form.place();
-    error = book_.SavePlace(place);
+    saved = book_.SavePlace(place);
   }
-  if (!error.empty()) {
-    services_.messages->Show(MessageIcon::Error,
-                             QString(texts::kBookNotChanged).arg(FromStd(error)));
-  }
+  ShowIfRefused(saved);
   Refill();
 }
 
@@ -165,12 +169,8 @@ void BookDialog::DeleteSelected() {
     question = QString(texts::kDeletePlace).arg(PlaceLabelText(shownPlaces_[*index].place));
   }
   if (!services_.messages->Ask(MessageIcon::Information, question, texts::kDeleteForGood)) return;
-  const std::string error = PeopleInFront() ? book_.DeletePerson(shownPeople_[*index].id)
-                                            : book_.DeletePlace(shownPlaces_[*index].id);
-  if (!error.empty()) {
-    services_.messages->Show(MessageIcon::Error,
-                             QString(texts::kBookNotChanged).arg(FromStd(error)));
-  }
+  ShowIfRefused(PeopleInFront() ? book_.DeletePerson(shownPeople_[*index].id)
+                                : book_.DeletePlace(shownPlaces_[*index].id));
   Refill();
 }
 
@@ -183,20 +183,20 @@ void BookDialog::Import() {
     return;
   }
   const QByteArray text = file.readAll();
-  const cli::ParsedBook parsed =
-      cli::ParseBookJson(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-  if (!parsed.error.empty()) {
-    ShowError(texts::kImportNotABook, path, parsed.sentence);
+  const std::string_view bookText(text.constData(), static_cast<std::size_t>(text.size()));
+  const Result<book::BookEntries> parsed = book::ParseBookJson(bookText);
+  if (!parsed) {
+    ShowError(texts::kImportNotABook, path, book::BookProblemSentence(parsed.error(), bookText));
     return;
   }
-  std::string error;
-  const book::ImportCount count = book_.Import(parsed.people, parsed.places, &error);
-  if (!error.empty()) {
-    ShowError(texts::kImportFailed, path, error);
+  const Result<book::ImportCount> count = book_.Import(parsed->people, parsed->places);
+  if (!count) {
+    ShowError(texts::kImportFailed, path, ProblemText(count.error()));
     return;
   }
-  services_.messages->Show(MessageIcon::Information,
-                           QString(texts::kImported).arg(path).arg(count.added).arg(count.skipped));
+  services_.messages->Show(
+      MessageIcon::Information,
+      QString(texts::kImported).arg(path).arg(count->added).arg(count->skipped));
   Refill();
 }
 
@@ -207,10 +207,10 @@ void BookDialog::Export() {
   const std::vector<book::Person> people = book_.People();
   const std::vector<book::Place> places = book_.Places();
   // The file is the old one or the whole new one, never a part.
-  const std::string error =
-      WriteFileAtomically(QFile::encodeName(path).toStdString(), cli::BookJson(people, places));
-  if (!error.empty()) {
-    ShowError(texts::kExportFailed, path, error);
+  const Result<void> written =
+      WriteFileAtomically(QFile::encodeName(path).toStdString(), book::BookJson(people, places));
+  if (!written) {
+    ShowError(texts::kExportFailed, path, written.error().message);
     return;
   }
   services_.messages->Show(

@@ -35,6 +35,8 @@ class BookDialog : public QDialog {
   // when nothing is selected.
   std::optional<std::size_t> Selected();
   void ShowError(const char* format, const QString& path, const std::string& error);
+  // "The book could not be changed: ..." when the book refused a change.
+  void ShowIfRefused(const Result<void>& change);
 
   book::Book& book_;
   AppServices services_;

@@ -233,8 +233,7 @@ void BookEntryForm::SettleCity() {
 }
 
 void BookEntryForm::TakeCity(const Place& city) {
-  std::string error;
-  const std::optional<TimeZoneRules> zone = TimeZoneRules::Load(city.timeZone, &error);
+  const Result<TimeZoneRules> zone = TimeZoneRules::Load(city.timeZone);
   const DegreesMinutes latitude = ToDegreesMinutes(city.latitude);
   const DegreesMinutes longitude = ToDegreesMinutes(city.longitude);
   PlaceEntry place = ReadPlace();

@@ -665,8 +665,9 @@ void FindTimesDialog::ExportCsv() {
     const std::size_t index = windowList_->topLevelItem(row)->data(0, Qt::UserRole).toULongLong();
     csv += WindowsCsvLine(result_.windows[index]);
   }
-  if (const std::string error = WriteFileAtomically(file.toStdString(), csv); !error.empty())
-    messages_->Show(MessageIcon::Error, QString(texts::kFindExportFailed).arg(FromStd(error)));
+  if (const Result<void> written = WriteFileAtomically(file.toStdString(), csv); !written)
+    messages_->Show(MessageIcon::Error,
+                    QString(texts::kFindExportFailed).arg(FromStd(written.error().message)));
 }
 
 // The selected window, or else the ten best in time order.
@@ -697,8 +698,9 @@ void FindTimesDialog::AddToCalendar() {
   if (file.isEmpty()) return;
   const std::string ics = WindowsCalendar(windows, inputs_.request.where(), NowUtcSeconds());
   const std::string path = QFile::encodeName(file).toStdString();
-  if (const std::string error = WriteFileAtomically(path, ics); !error.empty())
-    messages_->Show(MessageIcon::Error, QString(texts::kFindExportFailed).arg(FromStd(error)));
+  if (const Result<void> written = WriteFileAtomically(path, ics); !written)
+    messages_->Show(MessageIcon::Error,
+                    QString(texts::kFindExportFailed).arg(FromStd(written.error().message)));
 }
 
 void FindTimesDialog::ClearCalendar() {

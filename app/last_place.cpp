@@ -77,12 +77,11 @@ std::optional<LastPlace> RecallPlace(QSettings& settings) {
     last.place.*t.field = settings.value(t.key).toString().toStdString();
   last.tz = settings.value("tz").toString().toStdString();
   settings.endGroup();
-  if (!whole || !ZoneCaptionsSound(last.place) || CheckPlace(last.place, "lastPlace")) {
+  if (!whole || !ZoneCaptionsSound(last.place) || !CheckPlace(last.place, "lastPlace")) {
     return std::nullopt;
   }
   // A zone this system no longer has: the captions kept with it stand.
-  std::string error;
-  if (!last.tz.empty() && !TimeZoneRules::Load(last.tz, &error)) last.tz.clear();
+  if (!last.tz.empty() && !TimeZoneRules::Load(last.tz)) last.tz.clear();
   return last;
 }
 

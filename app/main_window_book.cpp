@@ -90,10 +90,10 @@ void MainWindow::SavePerson() {
                             QLineEdit::Normal, QString(), &ok);
   if (!ok) return;
   person.note = note.trimmed().toStdString();
-  const std::string error = book->SavePerson(person);
-  if (!error.empty()) {
-    services_.messages->Show(MessageIcon::Error,
-                             QString(texts::kBookNotChanged).arg(FromStd(error)));
+  if (const Result<void> saved = book->SavePerson(person); !saved) {
+    services_.messages->Show(
+        MessageIcon::Error,
+        QString(texts::kBookNotChanged).arg(FromStd(ProblemText(saved.error()))));
     return;
   }
   services_.messages->Show(MessageIcon::Information, QString(texts::kPersonSaved).arg(name, born));
@@ -113,10 +113,10 @@ void MainWindow::SavePlace() {
                              QString(texts::kPlaceAlreadyThere).arg(label));
     return;
   }
-  const std::string error = book->SavePlace(place);
-  if (!error.empty()) {
-    services_.messages->Show(MessageIcon::Error,
-                             QString(texts::kBookNotChanged).arg(FromStd(error)));
+  if (const Result<void> saved = book->SavePlace(place); !saved) {
+    services_.messages->Show(
+        MessageIcon::Error,
+        QString(texts::kBookNotChanged).arg(FromStd(ProblemText(saved.error()))));
     return;
   }
   services_.messages->Show(MessageIcon::Information, QString(texts::kPlaceSaved).arg(label));

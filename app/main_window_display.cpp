@@ -272,9 +272,10 @@ void MainWindow::AddToCalendar() {
 bool MainWindow::SaveFile(const QString& path, std::string_view bytes, const char* failure) {
   // Never over a device, a FIFO or a read-only file, through links, keeping
   // the mode: the atomic writer's rules for every file the program writes.
-  const std::string error = WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes);
-  if (error.empty()) return true;
-  services_.messages->Show(MessageIcon::Error, QString(failure).arg(path, FromStd(error)));
+  const Result<void> written = WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+  if (written) return true;
+  services_.messages->Show(MessageIcon::Error,
+                           QString(failure).arg(path, FromStd(written.error().message)));
   return false;
 }
 

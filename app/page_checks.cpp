@@ -39,11 +39,12 @@ constexpr CoordinateTexts kLongitudeTexts = {
 
 std::optional<CoordinateProblem> CheckOne(const QString& degreesText, const QString& minutesText,
                                           int maxDegrees, const CoordinateTexts& words) {
-  const std::optional<Problem> problem =
+  const Result<void> checked =
       CheckCoordinate(NumberOf(degreesText), NumberOf(minutesText), maxDegrees, "");
-  if (!problem) return std::nullopt;
-  if (problem->path == "degrees") return CoordinateProblem{words.degreesField, words.degreesRange};
-  const bool beyond = problem->rule == Rule::BeyondLimit;
+  if (checked) return std::nullopt;
+  const Problem& problem = checked.error();
+  if (problem.path == "degrees") return CoordinateProblem{words.degreesField, words.degreesRange};
+  const bool beyond = problem.rule == Rule::BeyondLimit;
   return CoordinateProblem{words.minutesField, beyond ? words.beyondLimit : words.minutesRange};
 }
 
@@ -66,9 +67,9 @@ std::optional<CoordinateProblem> CheckCoordinates(const QString& latitudeDegrees
 }
 
 QString CheckDateExists(const QString& which, int year, int month, int day) {
-  const std::optional<Problem> problem = horavela::CheckDateExists(year, month, day, "");
-  if (!problem) return {};
-  return QString("%1 date %2").arg(which, QString::fromStdString(problem->message));
+  const Result<void> checked = horavela::CheckDateExists(year, month, day, "");
+  if (checked) return {};
+  return QString("%1 date %2").arg(which, QString::fromStdString(checked.error().message));
 }
 
 QString PlaceSearchText(const QString& city, const QString& state, const QString& country) {

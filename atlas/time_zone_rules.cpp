@@ -302,12 +302,10 @@ std::int64_t CivilToSeconds(int year, int month, int day, int hour, int minute) 
 
 struct TimeZoneRules::PosixRule : ParsedPosix {};
 
-std::optional<TimeZoneRules> TimeZoneRules::Load(std::string_view ianaName, std::string* error,
-                                                 LoadFailure* failure) {
-  auto unknown = [&]() -> std::optional<TimeZoneRules> {
-    if (error) *error = "unknown time zone \"" + std::string(ianaName) + "\"";
-    if (failure) *failure = LoadFailure::UnknownZone;
-    return std::nullopt;
+Result<TimeZoneRules> TimeZoneRules::Load(std::string_view ianaName) {
+  auto unknown = [&]() -> Result<TimeZoneRules> {
+    return Unexpected(
+        Problem{"", "unknown time zone \"" + std::string(ianaName) + "\"", Rule::UnknownText});
   };
   // Only plain zone names: no way out of the zone folder.
   const bool safe = !ianaName.empty() && ianaName.find("..") == std::string_view::npos &&
@@ -331,20 +329,14 @@ std::optional<TimeZoneRules> TimeZoneRules::Load(std::string_view ianaName, std:
   const std::uintmax_t size = std::filesystem::file_size(path, status);
   if (!status && size <= kLargestZoneFile)
     bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  std::optional<TimeZoneRules> rules = FromTzif(ianaName, bytes, error);
-  if (!rules && failure) *failure = LoadFailure::DamagedFile;
-  return rules;
+  return FromTzif(ianaName, bytes);
 }
 
-std::optional<TimeZoneRules> TimeZoneRules::FromTzif(std::string_view name, std::string_view bytes,
-                                                     std::string* error) {
+Result<TimeZoneRules> TimeZoneRules::FromTzif(std::string_view name, std::string_view bytes) {
   TzifData data;
   if (const std::string reason = TzifReader(bytes).Read(data); !reason.empty()) {
-    if (error) {
-      *error =
-          "the tz database file of time zone \"" + std::string(name) + "\" is damaged: " + reason;
-    }
-    return std::nullopt;
+    return StorageFailure("the tz database file of time zone \"" + std::string(name) +
+                          "\" is damaged: " + reason);
   }
   TimeZoneRules rules;
   rules.name_ = std::string(name);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calendar/civil_calendar.h"  // FormatUtcOffset
+#include "engine/result.h"
 
 namespace horavela {
 
@@ -37,18 +38,13 @@ struct LocalTimeOffsets {
 // of UTC, every index within its table, a closing rule that can be read.
 class TimeZoneRules {
  public:
-  enum class LoadFailure {
-    UnknownZone,  // no such zone, or a name that is not a zone's
-    DamagedFile   // the zone's file is there but cannot be trusted
-  };
-  // Nothing, and a message naming the zone in `error` (and why in `failure`),
-  // when the zone is unknown or its file damaged. Never throws.
-  static std::optional<TimeZoneRules> Load(std::string_view ianaName, std::string* error,
-                                           LoadFailure* failure = nullptr);
+  // The zone's rules, or a problem naming the zone: Rule::UnknownText for no
+  // such zone (or a name that is not a zone's), Rule::Storage for a file that
+  // is there but cannot be trusted. Never throws.
+  static Result<TimeZoneRules> Load(std::string_view ianaName);
   // The same from the bytes of a TZif file, which may be anything: a damaged
   // file is refused, with `name` in the message. Load reads files through it.
-  static std::optional<TimeZoneRules> FromTzif(std::string_view name, std::string_view bytes,
-                                               std::string* error);
+  static Result<TimeZoneRules> FromTzif(std::string_view name, std::string_view bytes);
 
   const std::string& name() const { return name_; }
   ZoneOffset AtUtc(std::int64_t unixSeconds) const;

@@ -17,9 +17,9 @@ ZoneAtMinute ZoneOnRules(const TimeZoneRules& rules, const LocalMinute& minute) 
                       AbbreviationOf(offsets.offset.abbreviation)};
 }
 
-std::optional<Problem> CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
-                                          const LocalMinute& from, const LocalMinute& to,
-                                          const std::string& path) {
+Result<void> CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
+                                const LocalMinute& from, const LocalMinute& to,
+                                const std::string& path) {
   for (const LocalMinute& end : {from, to}) {
     const LocalTimeOffsets offsets =
         rules.AtLocal(end.year, end.month, end.day, end.hour, end.minute);
@@ -27,10 +27,11 @@ std::optional<Problem> CheckZoneOverRange(const TimeZoneRules& rules, const Plac
     PlaceEntry zoned = place;
     zoned.zoneHours = captions.hours;
     zoned.zoneMinutes = captions.minutes;
-    if (const std::optional<Problem> problem = CheckPlace(zoned, path))
-      return ResolvedZoneProblem(rules, offsets.offset.utcOffsetSeconds, end, path, *problem);
+    if (const Result<void> checked = CheckPlace(zoned, path); !checked)
+      return Unexpected(
+          ResolvedZoneProblem(rules, offsets.offset.utcOffsetSeconds, end, path, checked.error()));
   }
-  return std::nullopt;
+  return {};
 }
 
 Problem ResolvedZoneProblem(const TimeZoneRules& rules, int utcOffsetSeconds,

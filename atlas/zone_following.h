@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "atlas/local_minute.h"
@@ -8,6 +7,7 @@
 #include "atlas/time_zone_rules.h"
 #include "engine/evaluation_input.h"
 #include "engine/problem.h"
+#include "engine/result.h"
 
 namespace horavela {
 
@@ -19,9 +19,9 @@ ZoneAtMinute ZoneOnRules(const TimeZoneRules& rules, const LocalMinute& minute);
 // A place that follows `rules` over [from, to] must lie within 14 hours of
 // Greenwich, as a typed zone must, at both ends of the range; otherwise the
 // problem, named `path`.tz.
-std::optional<Problem> CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
-                                          const LocalMinute& from, const LocalMinute& to,
-                                          const std::string& path);
+Result<void> CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,
+                                const LocalMinute& from, const LocalMinute& to,
+                                const std::string& path);
 
 // "place.tz: Test/Far gives UTC+20:00 at 00:00 on 9 March 2024, but
 // place.zone.hours must be ...": the offset `rules` gave at `local` failed the

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/evaluation_input.h"
+#include "engine/result.h"
 
 // The book of people and places the user keeps, so a birth is typed once: an
 // SQLite file in the user's data folder, shared by the desktop program and
@@ -37,17 +38,16 @@ struct ImportCount {
 class Book {
  public:
   // Opens the book at `path`, creating it (and its folder) when missing and
-  // upgrading an older schema. Nothing when it cannot be opened, with the
-  // reason in `error`. A file that is not a book or is damaged is moved aside
-  // (never deleted, never overwritten) and a fresh book begun; `notice` then
-  // says where the old file went.
-  static std::unique_ptr<Book> Open(const std::string& path, std::string* error,
-                                    std::string* notice = nullptr);
+  // upgrading an older schema; a StorageFailure saying why when it cannot be
+  // opened. A file that is not a book or is damaged is moved aside (never
+  // deleted, never overwritten) and a fresh book begun; `notice` then says
+  // where the old file went: the book is open, but the user should know.
+  static Result<std::unique_ptr<Book>> Open(const std::string& path, std::string* notice = nullptr);
   // Opens the book to be read: as Open does, except that a book the user may
   // read but not write is opened read-only, as it stands (never created,
   // upgraded or set aside; writes to it then fail).
-  static std::unique_ptr<Book> OpenForReading(const std::string& path, std::string* error,
-                                              std::string* notice = nullptr);
+  static Result<std::unique_ptr<Book>> OpenForReading(const std::string& path,
+                                                      std::string* notice = nullptr);
   // Where the desktop program keeps its book: book.sqlite in the user's data
   // folder (QStandardPaths::AppDataLocation).
   static std::string DefaultPath();
@@ -62,16 +62,19 @@ class Book {
   virtual std::vector<Person> People(std::string_view filter = {}) const = 0;
   virtual std::vector<Place> Places(std::string_view filter = {}) const = 0;
 
-  // Each write is one transaction; an empty string on success, else why not.
+  // Each write is one transaction. An entry the book refuses fails with the
+  // field's path ("birth.month"); a write that fails, with a StorageFailure.
   // Saving with id 0 adds and sets the id; with an id, replaces that entry.
-  virtual std::string SavePerson(Person& person) = 0;
-  virtual std::string DeletePerson(std::int64_t id) = 0;
-  virtual std::string SavePlace(Place& place) = 0;
-  virtual std::string DeletePlace(std::int64_t id) = 0;
+  virtual Result<void> SavePerson(Person& person) = 0;
+  virtual Result<void> DeletePerson(std::int64_t id) = 0;
+  virtual Result<void> SavePlace(Place& place) = 0;
+  virtual Result<void> DeletePlace(std::int64_t id) = 0;
 
   // Adds what is not yet in the book, in one transaction; skips duplicates.
-  virtual ImportCount Import(const std::vector<Person>& people, const std::vector<Place>& places,
-                             std::string* error) = 0;
+  // A refused entry is named by its place in the lists ("people[2].sex"), and
+  // nothing is added.
+  virtual Result<ImportCount> Import(const std::vector<Person>& people,
+                                     const std::vector<Place>& places) = 0;
 };
 
 }  // namespace horavela::book

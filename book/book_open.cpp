@@ -184,19 +184,17 @@ Outcome OpenAsIs(const QString& path, const QString& connection, Access access, 
   }
 }
 
-std::string CannotOpen(const QString& path, const QString& reason) {
-  return QString("The book %1 cannot be opened: %2").arg(path, reason).toStdString();
+Unexpected CannotOpen(const QString& path, const QString& reason) {
+  return StorageFailure(
+      QString("The book %1 cannot be opened: %2").arg(path, reason).toStdString());
 }
 
 }  // namespace
 
-std::unique_ptr<Book> Book::Open(const std::string& path, std::string* error, std::string* notice) {
+Result<std::unique_ptr<Book>> Book::Open(const std::string& path, std::string* notice) {
   const QString file = QString::fromStdString(path);
   QString reason = path.empty() ? QString("no file was named") : CheckBookLocation(file);
-  if (!reason.isEmpty()) {
-    if (error != nullptr) *error = CannotOpen(file, reason);
-    return nullptr;
-  }
+  if (!reason.isEmpty()) return CannotOpen(file, reason);
   const QString connection = NewConnectionName();
   Outcome outcome = OpenAsIs(file, connection, Access::kReadWrite, reason);
   // A second look before anything is moved: a file is set aside only when it
@@ -206,10 +204,7 @@ std::unique_ptr<Book> Book::Open(const std::string& path, std::string* error, st
   if (outcome == Outcome::kDamaged) {
     QString moveError;
     const QString aside = SetAside(file, &moveError);
-    if (aside.isEmpty()) {
-      if (error != nullptr) *error = CannotOpen(file, moveError);
-      return nullptr;
-    }
+    if (aside.isEmpty()) return CannotOpen(file, moveError);
     if (notice != nullptr) {
       *notice = QString(
                     "The book %1 could not be read (%2); it was kept as %3 and a new, empty "
@@ -219,24 +214,18 @@ std::unique_ptr<Book> Book::Open(const std::string& path, std::string* error, st
     }
     outcome = OpenAsIs(file, connection, Access::kReadWrite, reason);
   }
-  if (outcome != Outcome::kOpen) {
-    if (error != nullptr) *error = CannotOpen(file, reason);
-    return nullptr;
-  }
-  return std::make_unique<SqliteBook>(connection);
+  if (outcome != Outcome::kOpen) return CannotOpen(file, reason);
+  return std::unique_ptr<Book>(std::make_unique<SqliteBook>(connection));
 }
 
-std::unique_ptr<Book> Book::OpenForReading(const std::string& path, std::string* error,
-                                           std::string* notice) {
+Result<std::unique_ptr<Book>> Book::OpenForReading(const std::string& path, std::string* notice) {
   const QString file = QString::fromStdString(path);
-  if (path.empty() || !OnlyReadable(file)) return Open(path, error, notice);
+  if (path.empty() || !OnlyReadable(file)) return Open(path, notice);
   const QString connection = NewConnectionName();
   QString reason;
-  if (OpenAsIs(file, connection, Access::kReadOnly, reason) != Outcome::kOpen) {
-    if (error != nullptr) *error = CannotOpen(file, reason);
-    return nullptr;
-  }
-  return std::make_unique<SqliteBook>(connection);
+  if (OpenAsIs(file, connection, Access::kReadOnly, reason) != Outcome::kOpen)
+    return CannotOpen(file, reason);
+  return std::unique_ptr<Book>(std::make_unique<SqliteBook>(connection));
 }
 
 std::string Book::DefaultPath() {

@@ -1,7 +1,5 @@
 #include "book/entry_checks.h"
 
-#include <optional>
-
 #include "engine/input_check.h"
 #include "engine/text_limits.h"
 
@@ -17,19 +15,13 @@ bool IsBlank(const std::string& text) {
 
 Result<void> CheckPerson(const Person& person) {
   if (IsBlank(person.name)) return Unexpected(Problem{"name", "is empty", Rule::Missing});
-  for (const std::optional<Problem>& problem :
-       {CheckTextLength(person.name, text_limits::kName, "name"), CheckSex(person.sex),
-        CheckMoment(person.birth, "birth"),
-        CheckTextLength(person.note, text_limits::kNote, "note")}) {
-    if (problem) return Unexpected(*problem);
-  }
-  return {};
+  return FirstFailure({CheckTextLength(person.name, text_limits::kName, "name"),
+                       CheckSex(person.sex), CheckMoment(person.birth, "birth"),
+                       CheckTextLength(person.note, text_limits::kNote, "note")});
 }
 
 Result<void> CheckPlace(const Place& place) {
-  if (std::optional<Problem> problem = horavela::CheckPlace(place.place, ""))
-    return Unexpected(*problem);
-  return {};
+  return horavela::CheckPlace(place.place, "");
 }
 
 }  // namespace horavela::book

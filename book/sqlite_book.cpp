@@ -60,13 +60,13 @@ QVariantList KeyValues(const Table& table, const QVariantList& values) {
   return key;
 }
 
-std::string Failed(const QString& what, const QString& why) {
-  return QString("%1: %2").arg(what, why).toStdString();
+Unexpected Failed(const QString& what, const QString& why) {
+  return StorageFailure(QString("%1: %2").arg(what, why).toStdString());
 }
 
 // Adds or replaces one entry inside an open transaction; sets `id` when added.
-std::string Write(const QSqlDatabase& database, const Table& table, const QVariantList& values,
-                  std::int64_t& id) {
+Result<void> Write(const QSqlDatabase& database, const Table& table, const QVariantList& values,
+                   std::int64_t& id) {
   QSqlQuery query(database);
   QString error;
   if (id == 0) {
@@ -78,24 +78,25 @@ std::string Write(const QSqlDatabase& database, const Table& table, const QVaria
   if (!Run(query, UpdateSql(table), QVariantList(values) << QVariant::fromValue(id), &error))
     return Failed("the " + table.noun + " could not be saved", error);
   if (query.numRowsAffected() == 0)
-    return QString("no %1 with id %2 in the book").arg(table.noun).arg(id).toStdString();
+    return StorageFailure(
+        QString("no %1 with id %2 in the book").arg(table.noun).arg(id).toStdString());
   return {};
 }
 
-std::string SaveOne(const QSqlDatabase& database, const Table& table, const QVariantList& values,
-                    std::int64_t& id) {
+Result<void> SaveOne(const QSqlDatabase& database, const Table& table, const QVariantList& values,
+                     std::int64_t& id) {
   Transaction transaction(database);
   if (!transaction.error().isEmpty())
     return Failed("the book could not be written", transaction.error());
   std::int64_t newId = id;
-  if (std::string error = Write(database, table, values, newId); !error.empty()) return error;
+  if (Result<void> written = Write(database, table, values, newId); !written) return written;
   if (const QString error = transaction.Commit(); !error.isEmpty())
     return Failed("the book could not be written", error);
   id = newId;
   return {};
 }
 
-std::string DeleteOne(const QSqlDatabase& database, const Table& table, std::int64_t id) {
+Result<void> DeleteOne(const QSqlDatabase& database, const Table& table, std::int64_t id) {
   Transaction transaction(database);
   if (!transaction.error().isEmpty())
     return Failed("the book could not be written", transaction.error());
@@ -105,7 +106,8 @@ std::string DeleteOne(const QSqlDatabase& database, const Table& table, std::int
            &error))
     return Failed("the " + table.noun + " could not be deleted", error);
   if (query.numRowsAffected() == 0)
-    return QString("no %1 with id %2 in the book").arg(table.noun).arg(id).toStdString();
+    return StorageFailure(
+        QString("no %1 with id %2 in the book").arg(table.noun).arg(id).toStdString());
   if (const QString commitError = transaction.Commit(); !commitError.isEmpty())
     return Failed("the book could not be written", commitError);
   return {};
@@ -131,27 +133,32 @@ bool Contains(const std::string& text, std::string_view filter) {
              Qt::CaseInsensitive);
 }
 
-// Adds each entry not yet in the table; the first problem stops the import.
+// Adds each entry not yet in the table; the first problem stops the import
+// and names the entry ("people[2].birth.month").
 template <typename Entry, typename Check, typename Values>
-std::string ImportInto(const QSqlDatabase& database, const Table& table,
-                       const std::vector<Entry>& entries, Check check, Values valuesOf,
-                       ImportCount& count) {
+Result<void> ImportInto(const QSqlDatabase& database, const Table& table,
+                        const std::vector<Entry>& entries, Check check, Values valuesOf,
+                        ImportCount& count) {
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const std::string where = table.name.toStdString() + "[" + std::to_string(i) + "]";
-    if (const Result<void> checked = check(entries[i]); !checked)
-      return where + "." + ProblemText(checked.error());
+    if (const Result<void> checked = check(entries[i]); !checked) {
+      Problem problem = checked.error();
+      problem.path = where + "." + problem.path;
+      return Unexpected(std::move(problem));
+    }
     const QVariantList values = valuesOf(entries[i]);
     QSqlQuery query(database);
     QString error;
     if (!Run(query, DuplicateSql(table), KeyValues(table, values), &error))
-      return Failed("the book could not be read", error).insert(0, where + ": ");
+      return StorageFailure(where + ": " +
+                            Failed("the book could not be read", error).problem.message);
     if (query.next()) {
       ++count.skipped;
       continue;
     }
     std::int64_t id = 0;
-    if (std::string problem = Write(database, table, values, id); !problem.empty())
-      return where + ": " + problem;
+    if (Result<void> written = Write(database, table, values, id); !written)
+      return StorageFailure(where + ": " + written.error().message);
     ++count.added;
   }
   return {};
@@ -189,43 +196,42 @@ std::vector<Place> SqliteBook::Places(std::string_view filter) const {
   return places;
 }
 
-std::string SqliteBook::SavePerson(Person& person) {
-  if (const Result<void> checked = CheckPerson(person); !checked)
-    return ProblemText(checked.error());
+Result<void> SqliteBook::SavePerson(Person& person) {
+  if (const Result<void> checked = CheckPerson(person); !checked) return checked;
   return SaveOne(Database(), PeopleTable(), PersonValues(person), person.id);
 }
 
-std::string SqliteBook::SavePlace(Place& place) {
-  if (const Result<void> checked = CheckPlace(place); !checked) return ProblemText(checked.error());
+Result<void> SqliteBook::SavePlace(Place& place) {
+  if (const Result<void> checked = CheckPlace(place); !checked) return checked;
   return SaveOne(Database(), PlacesTable(), PlaceValues(place), place.id);
 }
 
-std::string SqliteBook::DeletePerson(std::int64_t id) {
+Result<void> SqliteBook::DeletePerson(std::int64_t id) {
   return DeleteOne(Database(), PeopleTable(), id);
 }
 
-std::string SqliteBook::DeletePlace(std::int64_t id) {
+Result<void> SqliteBook::DeletePlace(std::int64_t id) {
   return DeleteOne(Database(), PlacesTable(), id);
 }
 
-ImportCount SqliteBook::Import(const std::vector<Person>& people, const std::vector<Place>& places,
-                               std::string* error) {
+Result<ImportCount> SqliteBook::Import(const std::vector<Person>& people,
+                                       const std::vector<Place>& places) {
   const QSqlDatabase database = Database();
-  ImportCount count;
   Transaction transaction(database);
-  std::string problem = transaction.error().isEmpty()
-                            ? std::string()
-                            : Failed("the book could not be written", transaction.error());
-  if (problem.empty())
-    problem = ImportInto(database, PeopleTable(), people, CheckPerson, PersonValues, count);
-  if (problem.empty())
-    problem = ImportInto(database, PlacesTable(), places, CheckPlace, PlaceValues, count);
-  if (problem.empty()) {
-    if (const QString commitError = transaction.Commit(); !commitError.isEmpty())
-      problem = Failed("the book could not be written", commitError);
-  }
-  if (error != nullptr) *error = problem;
-  return problem.empty() ? count : ImportCount{};
+  if (!transaction.error().isEmpty())
+    return Failed("the book could not be written", transaction.error());
+  ImportCount count;
+  if (Result<void> imported =
+          ImportInto(database, PeopleTable(), people, CheckPerson, PersonValues, count);
+      !imported)
+    return Unexpected(imported.error());
+  if (Result<void> imported =
+          ImportInto(database, PlacesTable(), places, CheckPlace, PlaceValues, count);
+      !imported)
+    return Unexpected(imported.error());
+  if (const QString commitError = transaction.Commit(); !commitError.isEmpty())
+    return Failed("the book could not be written", commitError);
+  return count;
 }
 
 }  // namespace horavela::book

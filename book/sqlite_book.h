@@ -19,12 +19,12 @@ class SqliteBook final : public Book {
   int SchemaVersion() const override;
   std::vector<Person> People(std::string_view filter) const override;
   std::vector<Place> Places(std::string_view filter) const override;
-  std::string SavePerson(Person& person) override;
-  std::string DeletePerson(std::int64_t id) override;
-  std::string SavePlace(Place& place) override;
-  std::string DeletePlace(std::int64_t id) override;
-  ImportCount Import(const std::vector<Person>& people, const std::vector<Place>& places,
-                     std::string* error) override;
+  Result<void> SavePerson(Person& person) override;
+  Result<void> DeletePerson(std::int64_t id) override;
+  Result<void> SavePlace(Place& place) override;
+  Result<void> DeletePlace(std::int64_t id) override;
+  Result<ImportCount> Import(const std::vector<Person>& people,
+                             const std::vector<Place>& places) override;
 
  private:
   QSqlDatabase Database() const;

@@ -11,7 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "book/book.h"
-#include "cli/book_json.h"
+#include "book/book_json.h"
 #include "cli/commands.h"
 #include "cli/response_writer.h"
 #include "report/atomic_file.h"
@@ -58,28 +58,28 @@ struct Entries {
 
 Entries ReadEntries(BookAction action, const std::string& text) {
   if (action == BookAction::kImport) {
-    ParsedBook parsed = ParseBookJson(text);
-    return {std::move(parsed.people), std::move(parsed.places), std::move(parsed.error)};
+    Result<book::BookEntries> parsed = book::ParseBookJson(text);
+    if (!parsed) return {{}, {}, ProblemText(parsed.error())};
+    return {std::move(parsed->people), std::move(parsed->places), {}};
   }
-  ParsedPerson parsed = ParsePersonJson(text);
-  if (!parsed.person) return {{}, {}, std::move(parsed.error)};
-  return {{std::move(*parsed.person)}, {}, {}};
+  Result<book::Person> parsed = book::ParsePersonJson(text);
+  if (!parsed) return {{}, {}, ProblemText(parsed.error())};
+  return {{std::move(*parsed)}, {}, {}};
 }
 
 Answer Import(book::Book& book, const Entries& entries) {
-  std::string error;
-  const book::ImportCount count = book.Import(entries.people, entries.places, &error);
-  if (!error.empty()) return Error("--book: " + error, kExitFailure);
-  return {ordered_json{{"added", count.added}, {"skipped", count.skipped}}, kExitOk};
+  const Result<book::ImportCount> count = book.Import(entries.people, entries.places);
+  if (!count) return Error("--book: " + ProblemText(count.error()), kExitFailure);
+  return {ordered_json{{"added", count->added}, {"skipped", count->skipped}}, kExitOk};
 }
 
 // The whole book to FILE: the answer counts what was written.
 Answer Export(const book::Book& book, const std::string& file) {
   const auto people = book.People();
   const auto places = book.Places();
-  if (const std::string error = WriteFileAtomically(file, BookJson(people, places) + "\n");
-      !error.empty())
-    return Error("export: the book was not written: " + error, kExitFailure);
+  if (const Result<void> written = WriteFileAtomically(file, book::BookJson(people, places) + "\n");
+      !written)
+    return Error("export: the book was not written: " + written.error().message, kExitFailure);
   return {ordered_json{{"people", people.size()}, {"places", places.size()}}, kExitOk};
 }
 
@@ -106,18 +106,20 @@ int Run(const BookOptions& options, std::istream& in, std::ostream& out, std::os
     if (!entries.error.empty())
       return Write(out, Serialize(ErrorResponse(entries.error), true), kExitBadRequest);
   }
-  std::string error;
   std::string notice;
-  const std::unique_ptr<book::Book> book =
-      ReadsInput(options.action) ? book::Book::Open(BookPath(options), &error, &notice)
-                                 : book::Book::OpenForReading(BookPath(options), &error, &notice);
+  const Result<std::unique_ptr<book::Book>> opened =
+      ReadsInput(options.action) ? book::Book::Open(BookPath(options), &notice)
+                                 : book::Book::OpenForReading(BookPath(options), &notice);
   if (!notice.empty()) notices << "horavela-cli: " << notice << std::endl;
-  if (!book) {
-    return Write(out, Serialize(ErrorResponse("--book: " + AfterField(error)), true), kExitFailure);
+  if (!opened) {
+    return Write(out,
+                 Serialize(ErrorResponse("--book: " + AfterField(opened.error().message)), true),
+                 kExitFailure);
   }
+  book::Book* book = opened->get();
   const bool toOutput = options.action == BookAction::kList ||
                         (options.action == BookAction::kExport && options.file.empty());
-  if (toOutput) return Write(out, BookJson(book->People(), book->Places()), kExitOk);
+  if (toOutput) return Write(out, book::BookJson(book->People(), book->Places()), kExitOk);
   const Answer answer =
       options.action == BookAction::kExport ? Export(*book, options.file) : Import(*book, entries);
   return Write(out, Serialize(answer.json, true), answer.status);

@@ -15,12 +15,12 @@
 #include "cli/commands.h"
 #include "cli/day_response.h"
 #include "cli/day_text.h"
-#include "cli/json_reader.h"
 #include "cli/known_keys.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
-#include "cli/time_zone_entry.h"
 #include "engine/input_check.h"
+#include "json/json_reader.h"
+#include "json/time_zone_entry.h"
 #include "rules/subjects.h"
 
 namespace horavela::cli {
@@ -30,8 +30,8 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-void Check(std::optional<Problem> problem) {
-  if (problem) throw RequestError(*problem);
+void Check(const Result<void>& checked) {
+  if (!checked) throw RequestError(checked.error());
 }
 
 void ParseDate(const json& request, DayRequest& day) {

@@ -18,11 +18,11 @@
 #include "cli/evaluate_text.h"
 #include "cli/explanation_response.h"
 #include "cli/file_options.h"
-#include "cli/json_reader.h"
 #include "cli/known_keys.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
-#include "cli/time_zone_entry.h"
+#include "json/json_reader.h"
+#include "json/time_zone_entry.h"
 #include "report/atomic_file.h"
 #include "report/html_writer.h"
 #include "report/plain_text_sink.h"
@@ -47,21 +47,21 @@ struct Answer {
 // Both reports or neither: each is written whole beside its target first, and
 // only when all are ready do they replace the files, so a failed HTML page
 // never leaves a new RTF document behind a failure answer.
-std::string WriteReportFiles(const EvaluateOptions& options, const RtfWriter& rtf,
-                             const HtmlWriter& html) {
+Result<void> WriteReportFiles(const EvaluateOptions& options, const RtfWriter& rtf,
+                              const HtmlWriter& html) {
   AtomicWriteSet files;
   const bool bothAsked = !options.rtfFile.empty() && !options.htmlFile.empty();
   if (!options.rtfFile.empty()) {
-    if (std::string e = files.Prepare(options.rtfFile, rtf.Document()); !e.empty())
-      return "--rtf: the RTF report was not written: " + e;
+    if (Result<void> e = files.Prepare(options.rtfFile, rtf.Document()); !e)
+      return StorageFailure("--rtf: the RTF report was not written: " + e.error().message);
   }
   if (!options.htmlFile.empty()) {
-    if (std::string e = files.Prepare(options.htmlFile, html.Document()); !e.empty())
-      return "--html: the HTML report was not written: " + e +
-             (bothAsked ? "; the RTF report was not written either" : "");
+    if (Result<void> e = files.Prepare(options.htmlFile, html.Document()); !e)
+      return StorageFailure("--html: the HTML report was not written: " + e.error().message +
+                            (bothAsked ? "; the RTF report was not written either" : ""));
   }
-  if (std::string e = files.Commit(); !e.empty())
-    return "--rtf, --html: the reports were not all written: " + e;
+  if (Result<void> e = files.Commit(); !e)
+    return StorageFailure("--rtf, --html: the reports were not all written: " + e.error().message);
   return {};
 }
 
@@ -117,8 +117,8 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   if (!evaluated) return {ErrorResponse(ProblemText(evaluated.error())), kExitBadRequest};
   const CalculationState& state = evaluated->state;
 
-  if (std::string error = WriteReportFiles(options, rtf, html); !error.empty())
-    return {ErrorResponse(error), kExitFailure};
+  if (Result<void> written = WriteReportFiles(options, rtf, html); !written)
+    return {ErrorResponse(written.error().message), kExitFailure};
   nlohmann::ordered_json response = BuildResponse(state, plain.text(), ListReportSections(state));
   if (parsed.birthZone) response["birth"]["zone_used"] = ZoneUsedJson(*parsed.birthZone);
   if (parsed.electionZone) response["election"]["zone_used"] = ZoneUsedJson(*parsed.electionZone);

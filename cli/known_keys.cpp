@@ -3,8 +3,8 @@
 #include <ostream>
 #include <string_view>
 
-#include "cli/json_reader.h"
 #include "engine/problem.h"
+#include "json/json_reader.h"
 
 namespace horavela::cli {
 
@@ -39,6 +39,27 @@ struct ShapeKeys {
   std::vector<Key> keys;
 };
 
+// A place as ParsePlace reads it.
+std::vector<Key> PlaceKeys() {
+  return {{"latitude", Shape::kLatitude},
+          {"longitude", Shape::kLongitude},
+          {"zone", Shape::kZone},
+          {"dst"},
+          {"tz"},
+          {"city"},
+          {"state"},
+          {"country"}};
+}
+
+// A moment is a date and a clock time at a place: the place's keys and its own.
+std::vector<Key> MomentKeys() {
+  std::vector<Key> keys = {{"year"},   {"month"},  {"day"},    {"hour"},
+                           {"minute"}, {"second"}, {"weekday"}};
+  const std::vector<Key> place = PlaceKeys();
+  keys.insert(keys.end(), place.begin(), place.end());
+  return keys;
+}
+
 // What each reader reads. "weekday" stays on the birth, where the birth page's
 // box is read by nothing, because callers send it.
 const std::vector<ShapeKeys>& Shapes() {
@@ -65,31 +86,8 @@ const std::vector<ShapeKeys>& Shapes() {
         {"name"},
         {"sex"},
         {"birth", Shape::kMoment}}},
-      {Shape::kMoment,
-       {{"year"},
-        {"month"},
-        {"day"},
-        {"hour"},
-        {"minute"},
-        {"second"},
-        {"weekday"},
-        {"latitude", Shape::kLatitude},
-        {"longitude", Shape::kLongitude},
-        {"zone", Shape::kZone},
-        {"dst"},
-        {"tz"},
-        {"city"},
-        {"state"},
-        {"country"}}},
-      {Shape::kPlace,
-       {{"latitude", Shape::kLatitude},
-        {"longitude", Shape::kLongitude},
-        {"zone", Shape::kZone},
-        {"dst"},
-        {"tz"},
-        {"city"},
-        {"state"},
-        {"country"}}},
+      {Shape::kMoment, MomentKeys()},
+      {Shape::kPlace, PlaceKeys()},
       {Shape::kLatitude, {{"degrees"}, {"minutes"}, {"north"}}},
       {Shape::kLongitude, {{"degrees"}, {"minutes"}, {"east"}}},
       {Shape::kZone, {{"hours"}, {"minutes"}}},

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "cli/json_reader.h"
 #include "engine/input_check.h"
+#include "json/json_reader.h"
 #include "panchang/panchang.h"
 #include "rules/subjects.h"
 
@@ -51,7 +51,8 @@ void ParseInput(const json& request, ParsedRequest& parsed) {
   if (FindRuleSet(input.subject) == nullptr)
     throw RequestError(
         Problem{"subject", messages::UnknownSubject(input.subject), Rule::UnknownText});
-  if (std::optional<Problem> problem = CheckEvaluationInput(input)) throw RequestError(*problem);
+  if (const Result<void> checked = CheckEvaluationInput(input); !checked)
+    throw RequestError(checked.error());
   parsed.electionZone = ResolveZone(electionRequest.timeZone, input.election, "election");
   parsed.birthZone = ResolveZone(birthRequest.timeZone, input.birth, "birth");
   CheckZoneSigns(input.birth.place, "birth");

@@ -6,9 +6,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/json_reader.h"
-#include "cli/time_zone_entry.h"
 #include "engine/evaluation_input.h"
+#include "json/json_reader.h"
+#include "json/time_zone_entry.h"
 #include "search/muhurta_finder.h"
 
 namespace horavela::cli {

@@ -103,10 +103,4 @@ std::string ErrorText(const ordered_json& errorResponse) {
   return "error: " + error->get<std::string>() + "\n";
 }
 
-std::string Serialize(const ordered_json& response, bool pretty) {
-  // nlohmann writes the shortest decimal that reads back as the same double
-  // (at most 17 significant digits), so full precision needs no setting here.
-  return response.dump(pretty ? 2 : -1, ' ', false, ordered_json::error_handler_t::replace);
-}
-
 }  // namespace horavela::cli

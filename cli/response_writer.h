@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/calculation_state.h"
+#include "json/json_text.h"  // Serialize
 #include "report/report_sections.h"
 
 namespace horavela::cli {
@@ -32,9 +33,5 @@ nlohmann::ordered_json JsonArray(const Container& values) {
 
 // The verdicts as the report prints them, an empty slot as "".
 nlohmann::ordered_json VerdictTexts(const std::vector<FactorVerdict>& verdicts);
-
-// One JSON text. Doubles are written so that reading them back gives the very
-// same double; text that is not valid UTF-8 is replaced, never fatal.
-std::string Serialize(const nlohmann::ordered_json& response, bool pretty);
 
 }  // namespace horavela::cli

@@ -15,14 +15,14 @@
 #include "almanac/avoided_kalams.h"
 #include "atlas/zone_following.h"
 #include "cli/commands.h"
-#include "cli/json_reader.h"
 #include "cli/known_keys.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/search_response.h"
 #include "cli/search_text.h"
-#include "cli/time_zone_entry.h"
 #include "ics/calendar_file.h"
+#include "json/json_reader.h"
+#include "json/time_zone_entry.h"
 #include "report/atomic_file.h"
 #include "rules/subjects.h"
 #include "search/muhurta_finder.h"
@@ -125,12 +125,12 @@ struct ListedWindows {
   std::vector<SearchWindow> windows;
 };
 
-// The files asked for, whole, or none of them: an empty string, or why not.
-std::string WriteFiles(const std::vector<std::pair<std::string, std::string>>& files) {
+// The files asked for, whole, or none of them.
+Result<void> WriteFiles(const std::vector<std::pair<std::string, std::string>>& files) {
   AtomicWriteSet set;
   for (const auto& [path, contents] : files) {
     if (path.empty()) continue;
-    if (std::string error = set.Prepare(path, contents); !error.empty()) return error;
+    if (Result<void> prepared = set.Prepare(path, contents); !prepared) return prepared;
   }
   return set.Commit();
 }
@@ -201,9 +201,9 @@ int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
     if (csv.wanted || !files.ics.empty()) {
       const std::string ics =
           files.ics.empty() ? "" : WindowsCalendar(listed.windows, place, NowUtcSeconds());
-      if (const std::string error = WriteFiles({{files.csv, csv.text}, {files.ics, ics}});
-          !error.empty()) {
-        answer.Fail(error);
+      if (const Result<void> written = WriteFiles({{files.csv, csv.text}, {files.ics, ics}});
+          !written) {
+        answer.Fail(written.error().message);
         out.flush();
         return kExitFailure;
       }

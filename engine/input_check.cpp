@@ -12,10 +12,10 @@ std::string Join(const std::string& path, const char* key) {
   return path.empty() ? std::string(key) : path + "." + key;
 }
 
-std::optional<Problem> OutsideRange(long long value, long long low, long long high,
-                                    const std::string& path, const char* key) {
-  if (value >= low && value <= high) return std::nullopt;
-  return Problem{Join(path, key), messages::Between(low, high), Rule::OutOfRange};
+Result<void> OutsideRange(long long value, long long low, long long high, const std::string& path,
+                          const char* key) {
+  if (value >= low && value <= high) return {};
+  return Unexpected(Problem{Join(path, key), messages::Between(low, high), Rule::OutOfRange});
 }
 
 }  // namespace
@@ -27,72 +27,65 @@ std::size_t text_limits::CharacterCount(std::string_view text) {
   return count;
 }
 
-std::optional<Problem> CheckTextLength(std::string_view text, std::size_t limit,
-                                       const std::string& path) {
+Result<void> CheckTextLength(std::string_view text, std::size_t limit, const std::string& path) {
   // No text of fewer bytes than the limit can hold more characters.
-  if (text.size() <= limit) return std::nullopt;
+  if (text.size() <= limit) return {};
   const std::size_t characters = text_limits::CharacterCount(text);
-  if (characters <= limit) return std::nullopt;
-  return Problem{path, messages::TooLong(limit, characters), Rule::TooLong};
+  if (characters <= limit) return {};
+  return Unexpected(Problem{path, messages::TooLong(limit, characters), Rule::TooLong});
 }
 
-std::optional<Problem> CheckDateExists(int year, int month, int day, const std::string& path) {
-  if (IsValidDate(year, month, day)) return std::nullopt;
-  return Problem{Join(path, "day"), messages::NoSuchDate(year, month, day), Rule::NoSuchDate};
+Result<void> CheckDateExists(int year, int month, int day, const std::string& path) {
+  if (IsValidDate(year, month, day)) return {};
+  return Unexpected(
+      Problem{Join(path, "day"), messages::NoSuchDate(year, month, day), Rule::NoSuchDate});
 }
 
-std::optional<Problem> CheckDateTime(int year, int month, int day, int hour, int minute,
-                                     const std::string& path) {
-  if (auto p = OutsideRange(year, 1901, 2050, path, "year")) return p;
-  if (auto p = OutsideRange(month, 1, 12, path, "month")) return p;
-  if (auto p = OutsideRange(day, 1, 31, path, "day")) return p;
-  if (auto p = CheckDateExists(year, month, day, path)) return p;
-  if (auto p = OutsideRange(hour, 0, 23, path, "hour")) return p;
-  return OutsideRange(minute, 0, 59, path, "minute");
+Result<void> CheckDateTime(int year, int month, int day, int hour, int minute,
+                           const std::string& path) {
+  return FirstFailure(
+      {OutsideRange(year, 1901, 2050, path, "year"), OutsideRange(month, 1, 12, path, "month"),
+       OutsideRange(day, 1, 31, path, "day"), CheckDateExists(year, month, day, path),
+       OutsideRange(hour, 0, 23, path, "hour"), OutsideRange(minute, 0, 59, path, "minute")});
 }
 
-std::optional<Problem> CheckCoordinate(long long degrees, long long minutes, int maxDegrees,
-                                       const std::string& path) {
-  if (auto p = OutsideRange(degrees, 0, maxDegrees, path, "degrees")) return p;
-  if (auto p = OutsideRange(minutes, 0, 59, path, "minutes")) return p;
+Result<void> CheckCoordinate(long long degrees, long long minutes, int maxDegrees,
+                             const std::string& path) {
+  if (Result<void> ranges = FirstFailure({OutsideRange(degrees, 0, maxDegrees, path, "degrees"),
+                                          OutsideRange(minutes, 0, 59, path, "minutes")});
+      !ranges)
+    return ranges;
   if (degrees == maxDegrees && minutes > 0)
-    return Problem{Join(path, "minutes"), messages::BeyondLimit(maxDegrees), Rule::BeyondLimit};
-  return std::nullopt;
+    return Unexpected(
+        Problem{Join(path, "minutes"), messages::BeyondLimit(maxDegrees), Rule::BeyondLimit});
+  return {};
 }
 
-std::optional<Problem> CheckPlace(const PlaceEntry& p, const std::string& path) {
-  if (auto problem =
-          CheckCoordinate(p.latitudeDegrees, p.latitudeMinutes, 90, Join(path, "latitude")))
-    return problem;
-  if (auto problem =
-          CheckCoordinate(p.longitudeDegrees, p.longitudeMinutes, 180, Join(path, "longitude")))
-    return problem;
+Result<void> CheckPlace(const PlaceEntry& p, const std::string& path) {
   const std::string zone = Join(path, "zone");
-  if (auto problem = OutsideRange(p.zoneHours, -14, 14, zone, "hours")) return problem;
-  if (auto problem = OutsideRange(p.zoneMinutes, -59, 59, zone, "minutes")) return problem;
-  for (const auto& [text, key] : {std::pair{&p.city, "city"}, std::pair{&p.state, "state"},
-                                  std::pair{&p.country, "country"}}) {
-    if (auto problem = CheckTextLength(*text, text_limits::kPlace, Join(path, key))) return problem;
-  }
-  return std::nullopt;
+  return FirstFailure(
+      {CheckCoordinate(p.latitudeDegrees, p.latitudeMinutes, 90, Join(path, "latitude")),
+       CheckCoordinate(p.longitudeDegrees, p.longitudeMinutes, 180, Join(path, "longitude")),
+       OutsideRange(p.zoneHours, -14, 14, zone, "hours"),
+       OutsideRange(p.zoneMinutes, -59, 59, zone, "minutes"),
+       CheckTextLength(p.city, text_limits::kPlace, Join(path, "city")),
+       CheckTextLength(p.state, text_limits::kPlace, Join(path, "state")),
+       CheckTextLength(p.country, text_limits::kPlace, Join(path, "country"))});
 }
 
-std::optional<Problem> CheckMoment(const MomentEntry& m, const std::string& path) {
-  if (auto p = CheckDateTime(m.year, m.month, m.day, m.hour, m.minute, path)) return p;
-  if (auto p = OutsideRange(m.second, 0, 59, path, "second")) return p;
-  return CheckPlace(m.place, path);
+Result<void> CheckMoment(const MomentEntry& m, const std::string& path) {
+  return FirstFailure({CheckDateTime(m.year, m.month, m.day, m.hour, m.minute, path),
+                       OutsideRange(m.second, 0, 59, path, "second"), CheckPlace(m.place, path)});
 }
 
-std::optional<Problem> CheckSex(const std::string& sex) {
-  if (sex == "Male" || sex == "Female") return std::nullopt;
-  return Problem{"sex", messages::UnknownSex(sex), Rule::UnknownText};
+Result<void> CheckSex(const std::string& sex) {
+  if (sex == "Male" || sex == "Female") return {};
+  return Unexpected(Problem{"sex", messages::UnknownSex(sex), Rule::UnknownText});
 }
 
-std::optional<Problem> CheckEvaluationInput(const EvaluationInput& input) {
-  if (auto p = CheckTextLength(input.name, text_limits::kName, "name")) return p;
-  if (auto p = CheckSex(input.sex)) return p;
-  if (auto p = CheckMoment(input.birth, "birth")) return p;
-  return CheckMoment(input.election, "election");
+Result<void> CheckEvaluationInput(const EvaluationInput& input) {
+  return FirstFailure({CheckTextLength(input.name, text_limits::kName, "name"), CheckSex(input.sex),
+                       CheckMoment(input.birth, "birth"), CheckMoment(input.election, "election")});
 }
 
 Result<void> CheckZoneCaptionSigns(const PlaceEntry& place, const std::string& path) {

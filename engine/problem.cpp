@@ -8,6 +8,7 @@
 namespace horavela {
 
 std::string ProblemText(const Problem& problem) {
+  if (problem.path.empty()) return problem.message;
   return problem.path + ": " + problem.message;
 }
 

@@ -19,18 +19,22 @@ enum class Rule {
   Inconsistent,  // fields that contradict each other
   RangeTooLong,  // a search range longer than the finder takes
   TooLong,       // a text longer than its field holds
+  Storage,       // a file or the book that could not be read or written
 };
 
 // One problem with an input: the field at fault as a JSON path
 // ("election.latitude.degrees", "from.day", "people[2].name"; "request" for
 // the request as a whole) and what is wrong with it, worded to follow the path.
+// A problem with no field at fault (a file that cannot be written) has an
+// empty path and a message that is a whole sentence.
 struct Problem {
   std::string path;
   std::string message;
   Rule rule = Rule::OutOfRange;
 };
 
-// "election.latitude.degrees: must be between 0 and 90"
+// "election.latitude.degrees: must be between 0 and 90"; the message alone
+// when the path is empty.
 std::string ProblemText(const Problem& problem);
 
 // Every message the core's checks and the command-line tool give, in one

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+#include <string>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -18,6 +20,12 @@ struct Unexpected {
   explicit Unexpected(Problem p) : problem(std::move(p)) {}
   Problem problem;
 };
+
+// A failure to read or write a file or the book: no field is at fault, and
+// the message is a whole sentence.
+inline Unexpected StorageFailure(std::string message) {
+  return Unexpected(Problem{"", std::move(message), Rule::Storage});
+}
 
 template <typename T>
 class Result {
@@ -62,5 +70,14 @@ class Result<void> {
   Problem problem_;
   bool failed_ = false;
 };
+
+// The first failure among checks already made, in the order given; a value
+// when all passed. For checks cheap enough to make all of them.
+inline Result<void> FirstFailure(std::initializer_list<Result<void>> checks) {
+  for (const Result<void>& check : checks) {
+    if (!check) return check;
+  }
+  return {};
+}
 
 }  // namespace horavela

@@ -10,7 +10,7 @@
 #include <tuple>
 #include <vector>
 
-#include "cli/book_json.h"
+#include "book/book_json.h"
 #include "fuzz/error_form.h"
 
 namespace {
@@ -50,19 +50,21 @@ bool SameLists(const std::vector<T>& a, const std::vector<T>& b, Same same) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const horavela::cli::ParsedBook read = horavela::cli::ParseBookJson(text);
-  if (!read.error.empty()) {
-    horavela::fuzz::CheckErrorForm(read.error);
+  const horavela::Result<horavela::book::BookEntries> read = horavela::book::ParseBookJson(text);
+  if (!read) {
+    horavela::fuzz::CheckErrorForm(horavela::ProblemText(read.error()));
     return 0;
   }
-  const std::string exported = horavela::cli::BookJson(read.people, read.places);
-  const horavela::cli::ParsedBook back = horavela::cli::ParseBookJson(exported);
-  if (!back.error.empty()) Fail("an export does not read back", back.error + "\n" + exported);
-  if (!SameLists(read.people, back.people, SamePerson))
+  const std::string exported = horavela::book::BookJson(read->people, read->places);
+  const horavela::Result<horavela::book::BookEntries> back =
+      horavela::book::ParseBookJson(exported);
+  if (!back)
+    Fail("an export does not read back", horavela::ProblemText(back.error()) + "\n" + exported);
+  if (!SameLists(read->people, back->people, SamePerson))
     Fail("the people read back differ", exported);
-  if (!SameLists(read.places, back.places, SamePlace))
+  if (!SameLists(read->places, back->places, SamePlace))
     Fail("the places read back differ", exported);
-  if (horavela::cli::BookJson(back.people, back.places) != exported)
+  if (horavela::book::BookJson(back->people, back->places) != exported)
     Fail("a second export differs from the first", exported);
   return 0;
 }

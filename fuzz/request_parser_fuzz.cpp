@@ -23,12 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string error;
   if (data[0] % 2 == 1) {
     const horavela::cli::ParsedSearch parsed = horavela::cli::ParseSearchRequest(text);
-    if (parsed.error.empty() && horavela::CheckSearchRequest(parsed.request))
+    if (parsed.error.empty() && !horavela::CheckSearchRequest(parsed.request))
       Fail("search read as valid fails the core's check", "");
     error = parsed.error;
   } else {
     const horavela::cli::ParsedRequest parsed = horavela::cli::ParseRequest(text);
-    if (parsed.error.empty() && horavela::CheckEvaluationInput(parsed.input))
+    if (parsed.error.empty() && !horavela::CheckEvaluationInput(parsed.input))
       Fail("request read as valid fails the core's check", "");
     error = parsed.error;
   }

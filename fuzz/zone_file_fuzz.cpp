@@ -34,10 +34,9 @@ void Check(const horavela::ZoneOffset& offset) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  std::string error;
-  const auto rules = horavela::TimeZoneRules::FromTzif("Fuzz/Zone", bytes, &error);
+  const auto rules = horavela::TimeZoneRules::FromTzif("Fuzz/Zone", bytes);
   if (!rules) {
-    if (error.find("\"Fuzz/Zone\"") == std::string::npos) std::abort();
+    if (rules.error().message.find("\"Fuzz/Zone\"") == std::string::npos) std::abort();
     return 0;
   }
   for (const Query& q : kQueries) {

@@ -6,10 +6,13 @@
 
 namespace horavela {
 
-bool DispatchSubject(CalculationState& state, RichTextSink& report, const ReportOptions& options) {
-  if (!RunSubjectRuleSet(state)) return false;
+Result<void> DispatchSubject(CalculationState& state, RichTextSink& report,
+                             const ReportOptions& options) {
+  if (!RunSubjectRuleSet(state))
+    return Unexpected(
+        Problem{"subject", messages::UnknownSubject(state.Input.subject), Rule::UnknownText});
   WriteReport(state, report, options);
-  return true;
+  return {};
 }
 
 CalculationState RunEvaluation(const EvaluationInput& input, RichTextSink& report,

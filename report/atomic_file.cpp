@@ -192,12 +192,13 @@ AtomicWriteSet::~AtomicWriteSet() {
   Abandon();
 }
 
-std::string AtomicWriteSet::Prepare(const std::string& path, std::string_view contents) {
-  if (path.empty()) return "cannot write a file without a name";
+Result<void> AtomicWriteSet::Prepare(const std::string& path, std::string_view contents) {
+  if (path.empty()) return StorageFailure("cannot write a file without a name");
   const Destination found = FollowLinks(path);
-  if (!found.error.empty()) return found.error;
+  if (!found.error.empty()) return StorageFailure(found.error);
   if (found.exists) {
-    if (std::string refusal = CheckExisting(path, found); !refusal.empty()) return refusal;
+    if (std::string refusal = CheckExisting(path, found); !refusal.empty())
+      return StorageFailure(std::move(refusal));
   }
   // A new file is created under the usual permissions (the umask decides), so
   // a document is as readable as any file the user creates. A replacement
@@ -205,7 +206,7 @@ std::string AtomicWriteSet::Prepare(const std::string& path, std::string_view co
   RemoveStaleTemporaries(found.target);
   std::string temporary;
   const int fd = OpenTemporary(found.target, found.exists ? 0600 : 0666, temporary);
-  if (fd < 0) return Failure("write", path, errno);
+  if (fd < 0) return StorageFailure(Failure("write", path, errno));
 
   int error = 0;
   if (found.exists && !KeepOwnerAndMode(fd, found.status)) error = errno;
@@ -213,13 +214,13 @@ std::string AtomicWriteSet::Prepare(const std::string& path, std::string_view co
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error != 0) {
     ::unlink(temporary.c_str());
-    return Failure("write", path, error);
+    return StorageFailure(Failure("write", path, error));
   }
   pending_.push_back({path, found.target, temporary});
   return {};
 }
 
-std::string AtomicWriteSet::Commit() {
+Result<void> AtomicWriteSet::Commit() {
   std::string replaced;
   std::string error;
   for (const Pending& file : pending_) {
@@ -232,8 +233,9 @@ std::string AtomicWriteSet::Commit() {
     ::unlink(file.temporary.c_str());
   }
   pending_.clear();
-  if (!error.empty() && !replaced.empty()) error += " (already replaced: " + replaced + ")";
-  return error;
+  if (error.empty()) return {};
+  if (!replaced.empty()) error += " (already replaced: " + replaced + ")";
+  return StorageFailure(std::move(error));
 }
 
 void AtomicWriteSet::Abandon() {
@@ -241,9 +243,9 @@ void AtomicWriteSet::Abandon() {
   pending_.clear();
 }
 
-std::string WriteFileAtomically(const std::string& path, std::string_view contents) {
+Result<void> WriteFileAtomically(const std::string& path, std::string_view contents) {
   AtomicWriteSet file;
-  if (std::string error = file.Prepare(path, contents); !error.empty()) return error;
+  if (Result<void> prepared = file.Prepare(path, contents); !prepared) return prepared;
   return file.Commit();
 }
 

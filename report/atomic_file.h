@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/result.h"
+
 namespace horavela {
 
 // Files replaced together: every file is first written whole to a temporary
@@ -26,7 +28,8 @@ namespace horavela {
 // A temporary left behind by a write that never finished (the process was
 // killed or the machine stopped) is removed by the next write to that target.
 //
-// Messages name the file as the caller gave it, and the cause.
+// Failures are StorageFailure problems whose messages name the file as the
+// caller gave it, and the cause.
 class AtomicWriteSet {
  public:
   AtomicWriteSet() = default;
@@ -34,17 +37,17 @@ class AtomicWriteSet {
   AtomicWriteSet& operator=(const AtomicWriteSet&) = delete;
   ~AtomicWriteSet();
 
-  // Checks `path` and writes `contents` to a temporary file for it. Returns
-  // an empty string on success, otherwise a message; after a failure the set
-  // holds no temporary file and no target has changed.
-  std::string Prepare(const std::string& path, std::string_view contents);
+  // Checks `path` and writes `contents` to a temporary file for it. A
+  // failure's message names the file and the cause; after it the set holds
+  // no temporary file and no target has changed.
+  Result<void> Prepare(const std::string& path, std::string_view contents);
 
   // Renames every prepared temporary over its target, in the order prepared.
-  // Returns an empty string on success. A rename cannot be undone: should one
+  // A rename cannot be undone: should one
   // fail (only a change to the folder since Prepare can make it fail), the
   // files before it stay replaced, the message names them, and the remaining
   // temporaries are removed.
-  std::string Commit();
+  Result<void> Commit();
 
   // Removes every temporary file; no target changes.
   void Abandon();
@@ -60,8 +63,8 @@ class AtomicWriteSet {
 
 // Writes `contents` to `path` so that the file is either the old one or the
 // whole new one, never a part; a set of one file under the rules above.
-// Returns an empty string on success, otherwise a message naming the file and
-// the cause; after a failure no temporary file is left behind.
-std::string WriteFileAtomically(const std::string& path, std::string_view contents);
+// A failure's message names the file and the cause; after a failure no
+// temporary file is left behind.
+Result<void> WriteFileAtomically(const std::string& path, std::string_view contents);
 
 }  // namespace horavela

@@ -163,46 +163,48 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
 }  // namespace
 
 BestWindowKey BestKeyOf(const Evaluation& evaluation, std::int64_t minutes) {
-  return {evaluation.ResultWord, evaluation.TotalScore, evaluation.FactorCount,
-          minutes};
+  return {evaluation.ResultWord, evaluation.TotalScore, evaluation.FactorCount, minutes};
 }
 
-std::optional<Problem> CheckSearchRequest(const SearchRequest& request) {
-  if (request.subjects.empty()) return Problem{"subject", messages::NoSubject(), Rule::Missing};
+Result<void> CheckSearchRequest(const SearchRequest& request) {
+  if (request.subjects.empty())
+    return Unexpected(Problem{"subject", messages::NoSubject(), Rule::Missing});
   for (const std::string& subject : request.subjects) {
     if (FindRuleSet(subject) == nullptr)
-      return Problem{"subject", messages::UnknownSubject(subject), Rule::UnknownText};
+      return Unexpected(Problem{"subject", messages::UnknownSubject(subject), Rule::UnknownText});
   }
   if (!VerdictNamed(request.minResult))
-    return Problem{"min_result", messages::UnknownResultWord(request.minResult), Rule::UnknownText};
+    return Unexpected(
+        Problem{"min_result", messages::UnknownResultWord(request.minResult), Rule::UnknownText});
   if (request.maxWindows == 0)
-    return Problem{"max_windows", messages::NotAWholeCount(), Rule::OutOfRange};
-  if (auto problem = CheckTextLength(request.name, text_limits::kName, "name")) return problem;
-  if (auto problem = CheckSex(request.sex)) return problem;
-  if (auto problem = CheckMoment(request.birth, "birth")) return problem;
-  if (auto problem = CheckPlace(request.place, "place")) return problem;
-  for (const auto& [end, name] : {std::pair{request.from, "from"}, std::pair{request.to, "to"}}) {
-    if (auto problem = CheckDateTime(end.year, end.month, end.day, end.hour, end.minute, name))
-      return problem;
-  }
+    return Unexpected(Problem{"max_windows", messages::NotAWholeCount(), Rule::OutOfRange});
+  const LocalMinute& from = request.from;
+  const LocalMinute& to = request.to;
+  if (Result<void> fields = FirstFailure(
+          {CheckTextLength(request.name, text_limits::kName, "name"), CheckSex(request.sex),
+           CheckMoment(request.birth, "birth"), CheckPlace(request.place, "place"),
+           CheckDateTime(from.year, from.month, from.day, from.hour, from.minute, "from"),
+           CheckDateTime(to.year, to.month, to.day, to.hour, to.minute, "to")});
+      !fields)
+    return fields;
   if (request.to < request.from)
-    return Problem{"to", messages::RangeBackwards(), Rule::Inconsistent};
+    return Unexpected(Problem{"to", messages::RangeBackwards(), Rule::Inconsistent});
   if (MinuteIndex(request.to) - MinuteIndex(request.from) + 1 > kMaxSearchMinutes)
-    return Problem{"to", messages::RangeTooLong(), Rule::RangeTooLong};
-  return std::nullopt;
+    return Unexpected(Problem{"to", messages::RangeTooLong(), Rule::RangeTooLong});
+  return {};
 }
 
-std::optional<Problem> CheckRangeAfterBirth(const SearchRequest& request) {
+Result<void> CheckRangeAfterBirth(const SearchRequest& request) {
   const MomentEntry& b = request.birth;
   const LocalMinute birth{b.year, b.month, b.day, b.hour, b.minute};
   // The last minute on the captions of its first run, whichever run the range ends in.
   const PlaceClock clock(request);
   const MomentEntry end = MomentOf(request.to, request.place, clock.ZoneAt(request.to));
   // The range's last minute runs to its 59th second.
-  if (UniversalSeconds(end) + 59 >= UniversalSeconds(b)) return std::nullopt;
-  return Problem{"to",
-                 messages::RangeBeforeBirth(ClockMomentText(request.to), ClockMomentText(birth)),
-                 Rule::Inconsistent};
+  if (UniversalSeconds(end) + 59 >= UniversalSeconds(b)) return {};
+  return Unexpected(
+      Problem{"to", messages::RangeBeforeBirth(ClockMomentText(request.to), ClockMomentText(birth)),
+              Rule::Inconsistent});
 }
 
 SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& ephemeris,

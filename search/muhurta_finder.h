@@ -17,6 +17,7 @@
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
 #include "engine/problem.h"
+#include "engine/result.h"
 
 namespace horavela {
 
@@ -103,14 +104,14 @@ BestWindowKey BestKeyOf(const Evaluation& evaluation, std::int64_t minutes);
 
 // The first problem of a request that cannot be searched, named by the
 // field's path in a search request ("place.latitude.degrees", "to.day");
-// nothing when it can be searched.
-std::optional<Problem> CheckSearchRequest(const SearchRequest& request);
+// a value when it can be searched.
+Result<void> CheckSearchRequest(const SearchRequest& request);
 
 // A range that ends before the birth has no moment the person could use: the
 // problem, named "to", when the range's last minute on the election place's
 // clock (its zone at that minute when zone is set) comes before the birth
 // moment on the birthplace's clock. For a request whose zones are known.
-std::optional<Problem> CheckRangeAfterBirth(const SearchRequest& request);
+Result<void> CheckRangeAfterBirth(const SearchRequest& request);
 
 // Every window reaching request.minResult, minute-exact, evaluating once per
 // stretch of minutes in which nothing a rule set reads can change.

@@ -61,8 +61,8 @@ EvaluationSteps CoreEvaluationSteps() {
 
 Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& report,
                            const EvaluationSteps& steps) {
-  if (const std::optional<Problem> problem = CheckEvaluationInput(request.input))
-    return Unexpected(*problem);
+  if (const Result<void> checked = CheckEvaluationInput(request.input); !checked)
+    return Unexpected(checked.error());
   const Result<void> order = CheckBornBeforeElection(request.input.birth, request.input.election);
   if (!order && request.lateBirth == LateBirth::kRefuse) return Unexpected(order.error());
 
@@ -78,7 +78,7 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
     if (evaluated.explanation) notes = *evaluated.explanation;
     options = FullReportOptions(notes, ElectionMinute(request.input));
   }
-  evaluated.ruleSetRan = steps.dispatchSubject(state, report, options);
+  evaluated.ruleSetRan = steps.dispatchSubject(state, report, options).has_value();
   // Said in the explanation alone, after the report: the report is the
   // person's document and reads as it always has.
   if (!order && evaluated.explanation) {

@@ -39,7 +39,8 @@ struct EvaluationSteps {
   std::function<void(CalculationState&)> computeCharts;
   std::function<void(CalculationState&)> computeStrengths;
   std::function<Explanation(const EvaluationInput&, const FollowedZone&)> explain;
-  std::function<bool(CalculationState&, RichTextSink&, const ReportOptions&)> dispatchSubject;
+  std::function<Result<void>(CalculationState&, RichTextSink&, const ReportOptions&)>
+      dispatchSubject;
 };
 
 // The core's own steps, the planets from the Swiss Ephemeris.

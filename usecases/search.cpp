@@ -24,15 +24,17 @@ SearchControl Share(const SearchControl& control, double start, double share) {
 
 Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
   SearchRequest& request = entries.request;
-  if (std::optional<Problem> problem = CheckSearchRequest(request)) return Unexpected(*problem);
+  if (Result<void> checked = CheckSearchRequest(request); !checked)
+    return Unexpected(checked.error());
   if (entries.resolveZone) {
     if (Result<void> resolved = entries.resolveZone(request); !resolved)
       return Unexpected(resolved.error());
   }
   if (request.zone) {
-    if (std::optional<Problem> problem =
-            CheckZoneOverRange(*request.zone, request.place, request.from, request.to, "place"))
-      return Unexpected(*problem);
+    if (Result<void> checked =
+            CheckZoneOverRange(*request.zone, request.place, request.from, request.to, "place");
+        !checked)
+      return Unexpected(checked.error());
   }
   if (entries.zoneSignsChecked) {
     for (const auto& [place, path] :
@@ -41,7 +43,8 @@ Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
         return Unexpected(signs.error());
     }
   }
-  if (std::optional<Problem> problem = CheckRangeAfterBirth(request)) return Unexpected(*problem);
+  if (Result<void> checked = CheckRangeAfterBirth(request); !checked)
+    return Unexpected(checked.error());
   return PreparedSearch{std::move(request), std::move(entries.avoid)};
 }
 

@@ -128,9 +128,8 @@ TEST(ChartOfMomentTest, AgreesWithTheEvaluationsChart) {
 // A place that follows its tz zone: the moment reads on the clock in force,
 // daylight saving in July and standard time in January.
 TEST(ChartOfMomentTest, MomentReadsOnTheZoneInForce) {
-  std::string error;
-  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York", &error);
-  ASSERT_TRUE(rules) << error;
+  const Result<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York");
+  ASSERT_TRUE(rules) << rules.error().message;
   DayRequest followed;
   followed.place = testing::NewYork();
   followed.zone = Follow(*rules);

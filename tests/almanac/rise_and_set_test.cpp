@@ -40,9 +40,8 @@ DayRequest RequestFor(const Place& p, int year, int month, int day, const std::s
   request.place.zoneMinutes = static_cast<std::int16_t>(p.zoneMinutes);
   request.place.dst = p.dst;
   if (!tz.empty()) {
-    std::string error;
-    const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(tz, &error);
-    EXPECT_TRUE(rules) << error;
+    const Result<TimeZoneRules> rules = TimeZoneRules::Load(tz);
+    EXPECT_TRUE(rules) << rules.error().message;
     if (rules) request.zone = Follow(*rules);
   }
   return request;

@@ -14,9 +14,8 @@ namespace {
 
 DayRequest Following(const char* tz) {
   DayRequest request;
-  std::string error;
-  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(tz, &error);
-  EXPECT_TRUE(rules) << error;
+  const Result<TimeZoneRules> rules = TimeZoneRules::Load(tz);
+  EXPECT_TRUE(rules) << rules.error().message;
   if (rules) request.zone = Follow(*rules);
   return request;
 }

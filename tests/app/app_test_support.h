@@ -112,8 +112,8 @@ struct Harness {
       return saveFilePath;
     };
     services.chooseOpenFile = [this](const QString&, const QString&) { return openFilePath; };
-    services.openBook = [this](std::string* error, std::string* notice) {
-      return book::Book::Open(bookPath.toStdString(), error, notice);
+    services.openBook = [this](std::string* notice) {
+      return book::Book::Open(bookPath.toStdString(), notice);
     };
     services.core = RealCoreSteps();
     // The atlas is searched as soon as the test stops typing.

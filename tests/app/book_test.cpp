@@ -158,16 +158,14 @@ book::Place Place(const std::string& city, int latitude) {
 
 // Puts entries into the harness's book as another session would have.
 void Store(Harness& h, std::vector<book::Person> people, std::vector<book::Place> places) {
-  std::string error;
-  std::unique_ptr<book::Book> stored = book::Book::Open(h.bookPath.toStdString(), &error);
-  if (!stored) throw std::runtime_error(error);
-  for (book::Person& person : people) QCOMPARE(stored->SavePerson(person), std::string());
-  for (book::Place& place : places) QCOMPARE(stored->SavePlace(place), std::string());
+  horavela::Result<std::unique_ptr<book::Book>> stored = book::Book::Open(h.bookPath.toStdString());
+  if (!stored) throw std::runtime_error(stored.error().message);
+  for (book::Person& person : people) QVERIFY((*stored)->SavePerson(person).has_value());
+  for (book::Place& place : places) QVERIFY((*stored)->SavePlace(place).has_value());
 }
 
 std::vector<book::Person> StoredPeople(Harness& h) {
-  std::string error;
-  return book::Book::Open(h.bookPath.toStdString(), &error)->People();
+  return (*book::Book::Open(h.bookPath.toStdString()))->People();
 }
 
 void OpenBookDialog(Harness& h, std::function<void(QWidget*)> action) {
@@ -443,8 +441,7 @@ class BookTest : public QObject {
       });
       Press(dialog, "cmdBookEdit");
     });
-    std::string error;
-    const std::unique_ptr<book::Book> book = book::Book::Open(h.bookPath.toStdString(), &error);
+    const std::unique_ptr<book::Book> book = *book::Book::Open(h.bookPath.toStdString());
     const PlaceEntry place =
         person ? book->People().front().birth.place : book->Places().front().place;
     const std::string tz = person ? book->People().front().tz : book->Places().front().tz;
@@ -534,9 +531,8 @@ class BookTest : public QObject {
     h.bookPath = plain.fileName() + "/book.sqlite";
     horavela::app::AppServices services = h.Services();
     if (throughTheSeam) {
-      services.openBook = [](std::string* error, std::string*) {
-        *error = "the disk is full";
-        return std::unique_ptr<book::Book>();
+      services.openBook = [](std::string*) -> horavela::Result<std::unique_ptr<book::Book>> {
+        return horavela::StorageFailure("the disk is full");
       };
     }
     h.Open(std::move(services));
@@ -567,9 +563,9 @@ class BookTest : public QObject {
     Harness h;
     horavela::app::AppServices services = h.Services();
     const auto open = services.openBook;
-    services.openBook = [open](std::string* error, std::string* notice) {
+    services.openBook = [open](std::string* notice) {
       *notice = "The old book was damaged; it is kept as book.damaged.sqlite.";
-      return open(error, nullptr);
+      return open(nullptr);
     };
     h.Open(std::move(services));
     OnBirthPage(h);

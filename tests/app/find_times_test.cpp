@@ -623,7 +623,7 @@ class FindTimesTest : public QObject {
     if (secondRun) useMinute.repeated = horavela::ClockRun{-5 * 3600, true};
     // Windows and the minute used, in real minutes.
     const horavela::PlaceClock clock(
-        {}, horavela::Follow(*horavela::TimeZoneRules::Load("America/New_York", nullptr)));
+        {}, horavela::Follow(*horavela::TimeZoneRules::Load("America/New_York")));
     const std::int64_t useReal = clock.UniversalOf(useMinute, horavela::PlaceClock::Run::First);
     const std::int64_t gap = horavela::MinuteIndex({2024, 3, 10, 2, 0});
     std::int64_t minutes = 0;

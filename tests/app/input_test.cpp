@@ -476,14 +476,14 @@ class InputTest : public QObject {
         const QString m = QString::number(minutes);
         const auto latitude = horavela::CheckCoordinate(degrees, minutes, 90, "latitude");
         const auto longitude = horavela::CheckCoordinate(degrees, minutes, 180, "longitude");
-        QCOMPARE(bool(horavela::app::CheckCoordinates(d, m, "0", "0")), bool(latitude));
-        QCOMPARE(bool(horavela::app::CheckCoordinates("0", "0", d, m)), bool(longitude));
+        QCOMPARE(bool(horavela::app::CheckCoordinates(d, m, "0", "0")), !latitude);
+        QCOMPARE(bool(horavela::app::CheckCoordinates("0", "0", d, m)), !longitude);
       }
     }
     const auto date = horavela::CheckDateExists(2011, 4, 31, "election");
-    QVERIFY(date);
+    QVERIFY(!date);
     QCOMPARE(horavela::app::CheckDateExists("Election", 2011, 4, 31),
-             "Election date " + QString::fromStdString(date->message));
+             "Election date " + QString::fromStdString(date.error().message));
   }
 
   void impossibleDatesAreRefused_data() {

@@ -14,9 +14,8 @@ namespace horavela {
 namespace {
 
 TimeZoneRules Zone(const char* name) {
-  std::string error;
-  auto rules = TimeZoneRules::Load(name, &error);
-  EXPECT_TRUE(rules.has_value()) << error;
+  auto rules = TimeZoneRules::Load(name);
+  EXPECT_TRUE(rules.has_value()) << rules.error().message;
   return *rules;
 }
 
@@ -84,13 +83,13 @@ TEST(TimeZoneRules, SpringForwardSkipsAndFallBackRepeats) {
 
 TEST(TimeZoneRules, UnknownAndUnsafeNamesAreRefused) {
   for (const char* name : {"Mars/Olympus_Mons", "America", "../../etc/passwd", "/etc/passwd", ""}) {
-    std::string error;
-    EXPECT_FALSE(TimeZoneRules::Load(name, &error).has_value()) << name;
-    EXPECT_NE(error.find("time zone"), std::string::npos) << name;
+    const Result<TimeZoneRules> rules = TimeZoneRules::Load(name);
+    ASSERT_FALSE(rules.has_value()) << name;
+    EXPECT_NE(rules.error().message.find("time zone"), std::string::npos) << name;
   }
-  std::string error;
-  EXPECT_FALSE(TimeZoneRules::FromTzif("x", "TZif2 truncated", &error).has_value());
-  EXPECT_FALSE(error.empty());
+  const Result<TimeZoneRules> truncated = TimeZoneRules::FromTzif("x", "TZif2 truncated");
+  ASSERT_FALSE(truncated.has_value());
+  EXPECT_FALSE(truncated.error().message.empty());
 }
 
 using testing_tzif::kTimeCountAt;
@@ -192,9 +191,8 @@ TEST(TimeZoneRules, DamagedZoneFilesAreRefusedByName) {
       {"an unknown version", "TZif9" + small.substr(5), "its format version is unknown"},
   };
   for (const Row& row : rows) {
-    std::string error;
-    const std::optional<TimeZoneRules> zone =
-        TimeZoneRules::FromTzif("Test/Zone", row.bytes, &error);
+    const Result<TimeZoneRules> zone = TimeZoneRules::FromTzif("Test/Zone", row.bytes);
+    const std::string error = zone ? std::string() : zone.error().message;
     if (zone) {
       // Whatever was read must answer without fault, damaged or not.
       for (int year : {1901, 1969, 2024, 2050}) zone->AtLocal(year, 7, 1, 12, 0);
@@ -211,9 +209,8 @@ TEST(TimeZoneRules, DamagedZoneFilesAreRefusedByName) {
 }
 
 TEST(TimeZoneRules, ASmallFileGivesItsOffsetsBeforeAndBeyondItsTransitions) {
-  std::string error;
-  const auto zone = TimeZoneRules::FromTzif("Test/Zone", TzifBytes(SmallZone()), &error);
-  ASSERT_TRUE(zone.has_value()) << error;
+  const auto zone = TimeZoneRules::FromTzif("Test/Zone", TzifBytes(SmallZone()));
+  ASSERT_TRUE(zone.has_value()) << zone.error().message;
   EXPECT_EQ(zone->AtLocal(1950, 1, 15, 12, 0).offset.utcOffsetSeconds, 23400);
   EXPECT_EQ(zone->AtLocal(2024, 1, 15, 12, 0).offset.utcOffsetSeconds, 19800);
   const ZoneOffset summer = zone->AtLocal(2024, 7, 1, 12, 0).offset;
@@ -230,8 +227,8 @@ TEST(TimeZoneRules, EveryZoneOfTheSystemIsRead) {
     if (!entry.is_regular_file()) continue;
     const std::string bytes = FileBytes(entry.path());
     if (bytes.rfind("TZif", 0) != 0) continue;  // the folder's tables and notes
-    std::string error;
-    EXPECT_TRUE(TimeZoneRules::FromTzif(entry.path().string(), bytes, &error).has_value()) << error;
+    const Result<TimeZoneRules> zone = TimeZoneRules::FromTzif(entry.path().string(), bytes);
+    EXPECT_TRUE(zone.has_value()) << zone.error().message;
     ++zones;
   }
   EXPECT_GT(zones, 300);
@@ -243,17 +240,18 @@ TEST(TimeZoneRules, ADamagedFileInTheZoneFolderIsRefusedAsDamaged) {
   layout.types[0].utcOffset = -10026000;  // the -2785 hours of a damaged disk
   folder.Add("Test/Damaged", TzifBytes(layout));
   folder.Add("Test/Sound", TzifBytes(SmallZone()));
-  std::string error;
-  TimeZoneRules::LoadFailure failure = TimeZoneRules::LoadFailure::UnknownZone;
-  EXPECT_FALSE(TimeZoneRules::Load("Test/Damaged", &error, &failure).has_value());
-  EXPECT_EQ(failure, TimeZoneRules::LoadFailure::DamagedFile);
-  EXPECT_EQ(error,
+  const Result<TimeZoneRules> damaged = TimeZoneRules::Load("Test/Damaged");
+  ASSERT_FALSE(damaged.has_value());
+  EXPECT_EQ(damaged.error().rule, Rule::Storage);
+  EXPECT_EQ(damaged.error().message,
             "the tz database file of time zone \"Test/Damaged\" is damaged: a local time type is "
             "-10026000 seconds from UTC, more than 25 hours");
-  EXPECT_FALSE(TimeZoneRules::Load("Test/Missing", &error, &failure).has_value());
-  EXPECT_EQ(failure, TimeZoneRules::LoadFailure::UnknownZone);
-  EXPECT_EQ(error, "unknown time zone \"Test/Missing\"");
-  EXPECT_TRUE(TimeZoneRules::Load("Test/Sound", &error).has_value()) << error;
+  const Result<TimeZoneRules> missing = TimeZoneRules::Load("Test/Missing");
+  ASSERT_FALSE(missing.has_value());
+  EXPECT_EQ(missing.error().rule, Rule::UnknownText);
+  EXPECT_EQ(missing.error().message, "unknown time zone \"Test/Missing\"");
+  const Result<TimeZoneRules> sound = TimeZoneRules::Load("Test/Sound");
+  EXPECT_TRUE(sound.has_value()) << sound.error().message;
 }
 
 TEST(FormatUtcOffset, SignAndMinutes) {

@@ -19,9 +19,8 @@ namespace horavela {
 namespace {
 
 TimeZoneRules NewYork() {
-  std::string error;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York", &error);
-  if (!rules) throw std::runtime_error(error);
+  Result<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York");
+  if (!rules) throw std::runtime_error(rules.error().message);
   return std::move(*rules);
 }
 

@@ -20,7 +20,9 @@ namespace {
 using testing::Asha;
 using testing::BookTest;
 using testing::kFirstBook;
+using testing::OpenOrSay;
 using testing::RunSql;
+using testing::Said;
 
 constexpr int kProcesses = 4;
 constexpr int kRounds = 6;
@@ -31,11 +33,11 @@ constexpr int kRounds = 6;
   char go = 0;
   if (::read(startSignal, &go, 1) < 0) ::_exit(3);
   std::string error;
-  std::unique_ptr<Book> book = Book::Open(path, &error);
+  std::unique_ptr<Book> book = OpenOrSay(path, error);
   if (!book) ::_exit(1);
   Person person = Asha();
   person.name = "Child " + std::to_string(number);
-  const bool added = book->SavePerson(person).empty();
+  const bool added = Said(book->SavePerson(person)).empty();
   book.reset();
   ::_exit(added ? 0 : 2);
 }

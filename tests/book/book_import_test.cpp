@@ -8,14 +8,16 @@ namespace {
 
 using testing::Asha;
 using testing::BookTest;
+using testing::ImportOrSay;
 using testing::London;
+using testing::Said;
 
 TEST_F(BookTest, ImportAddsWhatIsNewAndCountsTheDuplicatesItSkips) {
   auto book = OpenBook(BookPath());
   Person asha = Asha();
   Place london = London();
-  ASSERT_EQ(book->SavePerson(asha), "");
-  ASSERT_EQ(book->SavePlace(london), "");
+  ASSERT_EQ(Said(book->SavePerson(asha)), "");
+  ASSERT_EQ(Said(book->SavePlace(london)), "");
 
   // The same birth with other captions, tz or note is the same person.
   Person sameAsha = Asha();
@@ -32,7 +34,7 @@ TEST_F(BookTest, ImportAddsWhatIsNewAndCountsTheDuplicatesItSkips) {
 
   std::string error = "not cleared";
   const ImportCount count =
-      book->Import({sameAsha, brother, laterBirth, brother}, {london, londonOntario}, &error);
+      ImportOrSay(*book, {sameAsha, brother, laterBirth, brother}, {london, londonOntario}, error);
   EXPECT_EQ(error, "");
   EXPECT_EQ(count.added, 3);    // the brother once, the later birth, the Canadian London
   EXPECT_EQ(count.skipped, 3);  // Asha, the brother's second copy, the British London
@@ -59,7 +61,7 @@ TEST_F(BookTest, AnImportWithOneBadEntryAddsNothingAndNamesIt) {
   };
   for (const Row& row : rows) {
     std::string error;
-    const ImportCount count = book->Import(row.people, row.places, &error);
+    const ImportCount count = ImportOrSay(*book, row.people, row.places, error);
     EXPECT_EQ(error, row.error);
     EXPECT_EQ(count.added + count.skipped, 0);
     EXPECT_TRUE(book->People().empty());

@@ -26,8 +26,10 @@ bool IsDamagedName(const std::string& name, const std::string& book) {
 using testing::Asha;
 using testing::BookTest;
 using testing::kFirstBook;
+using testing::OpenOrSay;
 using testing::ReadBytes;
 using testing::RunSql;
+using testing::Said;
 using testing::WriteBytes;
 
 std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
@@ -53,9 +55,9 @@ TEST_F(BookTest, AFirstVersionBookIsUpgradedWithItsPeopleKept) {
   EXPECT_EQ(people[0].note, "");
   // The upgraded book holds what the first one could not.
   Person asha = Asha();
-  EXPECT_EQ(book->SavePerson(asha), "");
+  EXPECT_EQ(Said(book->SavePerson(asha)), "");
   Place place = testing::London();
-  EXPECT_EQ(book->SavePlace(place), "");
+  EXPECT_EQ(Said(book->SavePlace(place)), "");
   book.reset();
   EXPECT_EQ(OpenBook(BookPath())->People().size(), 2u);
 }
@@ -64,9 +66,9 @@ TEST_F(BookTest, AFirstVersionBookIsUpgradedWithItsPeopleKept) {
 std::string BookBytes(const std::string& path) {
   {
     std::string error;
-    std::unique_ptr<Book> book = Book::Open(path, &error);
+    std::unique_ptr<Book> book = OpenOrSay(path, error);
     Person asha = Asha();
-    EXPECT_EQ(book->SavePerson(asha), "");
+    EXPECT_EQ(Said(book->SavePerson(asha)), "");
   }
   const std::string bytes = ReadBytes(path);
   std::filesystem::remove(path);
@@ -95,7 +97,7 @@ TEST_F(BookTest, ADamagedFileIsKeptAsideAndAFreshBookBegun) {
     ASSERT_NE(book, nullptr);
     EXPECT_TRUE(book->People().empty());
     Person asha = Asha();
-    EXPECT_EQ(book->SavePerson(asha), "");
+    EXPECT_EQ(Said(book->SavePerson(asha)), "");
     const auto files = FilesIn(Folder());
     ASSERT_EQ(files.size(), 2u);
     const std::string aside = files[1].string();
@@ -134,7 +136,7 @@ TEST_F(BookTest, ABookOfANewerVersionIsRefusedAndLeftUntouched) {
   const std::string before = ReadBytes(BookPath());
   std::string error;
   std::string notice;
-  EXPECT_EQ(Book::Open(BookPath(), &error, &notice), nullptr);
+  EXPECT_EQ(OpenOrSay(BookPath(), error, &notice), nullptr);
   EXPECT_EQ(error, "The book " + BookPath() +
                        " cannot be opened: it was written by a newer Horavela (book version 3; "
                        "this one knows up to version 2). It is left as it is: open it with "
@@ -157,7 +159,7 @@ TEST_F(BookTest, AFolderThatCannotHoldTheBookIsNamedAndNothingIsMade) {
   };
   for (const Row& row : rows) {
     std::string error;
-    EXPECT_EQ(Book::Open(row.path, &error), nullptr);
+    EXPECT_EQ(OpenOrSay(row.path, error), nullptr);
     EXPECT_EQ(error, "The book " + row.path + " cannot be opened: " + row.reason);
   }
   EXPECT_EQ(FilesIn(Folder()).size(), 1u);
@@ -186,7 +188,7 @@ TEST_F(BookTest, WithoutPermissionTheBookIsRefusedAndLeftAsItIs) {
   };
   for (const Row& row : rows) {
     std::string error;
-    EXPECT_EQ(Book::Open(row.path, &error), nullptr);
+    EXPECT_EQ(OpenOrSay(row.path, error), nullptr);
     EXPECT_EQ(error, "The book " + row.path + " cannot be opened: " + row.reason);
   }
   fs::permissions(locked, fs::perms::owner_all);
@@ -201,18 +203,19 @@ TEST_F(BookTest, ABookThatMayOnlyBeReadIsOpenedReadOnlyToBeListed) {
   {
     auto book = OpenBook(BookPath());
     Person asha = Asha();
-    ASSERT_EQ(book->SavePerson(asha), "");
+    ASSERT_EQ(Said(book->SavePerson(asha)), "");
   }
   std::filesystem::permissions(BookPath(), std::filesystem::perms::owner_read);
   const std::string before = ReadBytes(BookPath());
   std::string error;
-  EXPECT_EQ(Book::Open(BookPath(), &error), nullptr);
-  std::unique_ptr<Book> book = Book::OpenForReading(BookPath(), &error);
-  ASSERT_NE(book, nullptr) << error;
+  EXPECT_EQ(OpenOrSay(BookPath(), error), nullptr);
+  Result<std::unique_ptr<Book>> opened = Book::OpenForReading(BookPath());
+  ASSERT_TRUE(opened) << opened.error().message;
+  std::unique_ptr<Book> book = std::move(*opened);
   ASSERT_EQ(book->People().size(), 1u);
   EXPECT_EQ(book->People()[0].name, "Asha");
   Person another = Asha();
-  EXPECT_NE(book->SavePerson(another), "");
+  EXPECT_NE(Said(book->SavePerson(another)), "");
   book.reset();
   EXPECT_EQ(ReadBytes(BookPath()), before);
 }
@@ -223,7 +226,7 @@ TEST_F(BookTest, AnUpgradeThatFailsHalfwayLeavesTheFirstVersionBook) {
   RunSql(BookPath(), statements);
   const std::string before = ReadBytes(BookPath());
   std::string error;
-  EXPECT_EQ(Book::Open(BookPath(), &error), nullptr);
+  EXPECT_EQ(OpenOrSay(BookPath(), error), nullptr);
   EXPECT_EQ(error.rfind("The book " + BookPath() +
                             " cannot be opened: it could not be upgraded from version 1: ",
                         0),
@@ -236,7 +239,7 @@ TEST_F(BookTest, TwoBooksOpenAtOnceEachKeepTheirOwnConnection) {
   auto first = OpenBook(BookPath());
   auto second = OpenBook((Folder() / "other.sqlite").string());
   Person asha = Asha();
-  ASSERT_EQ(first->SavePerson(asha), "");
+  ASSERT_EQ(Said(first->SavePerson(asha)), "");
   EXPECT_EQ(first->People().size(), 1u);
   EXPECT_TRUE(second->People().empty());
 }

@@ -18,6 +18,27 @@
 
 namespace horavela::book::testing {
 
+// What a change of the book said: nothing when it was made.
+inline std::string Said(const Result<void>& change) {
+  return change ? std::string() : ProblemText(change.error());
+}
+
+// The book at `path`, or nothing with the reason in `error`.
+inline std::unique_ptr<Book> OpenOrSay(const std::string& path, std::string& error,
+                                       std::string* notice = nullptr) {
+  Result<std::unique_ptr<Book>> opened = Book::Open(path, notice);
+  error = opened ? std::string() : ProblemText(opened.error());
+  return opened ? std::move(*opened) : nullptr;
+}
+
+// What an import added and skipped, or none with the reason in `error`.
+inline ImportCount ImportOrSay(Book& book, const std::vector<Person>& people,
+                               const std::vector<Place>& places, std::string& error) {
+  const Result<ImportCount> count = book.Import(people, places);
+  error = count ? std::string() : ProblemText(count.error());
+  return count ? *count : ImportCount{};
+}
+
 inline Person Asha() {
   Person person;
   person.name = "Asha";
@@ -102,7 +123,7 @@ class BookTest : public ::testing::Test {
 
   std::unique_ptr<Book> OpenBook(const std::string& path) {
     std::string error;
-    std::unique_ptr<Book> book = Book::Open(path, &error, &notice_);
+    std::unique_ptr<Book> book = OpenOrSay(path, error, &notice_);
     EXPECT_NE(book, nullptr) << error;
     return book;
   }

@@ -9,6 +9,7 @@ namespace {
 using testing::Asha;
 using testing::BookTest;
 using testing::London;
+using testing::Said;
 
 void ExpectSamePerson(const Person& stored, const Person& expected) {
   EXPECT_EQ(stored.name, expected.name);
@@ -32,7 +33,7 @@ TEST_F(BookTest, APersonSavedIsReadBackWholeAfterReopening) {
   Person asha = Asha();
   {
     auto book = OpenBook(BookPath());
-    ASSERT_EQ(book->SavePerson(asha), "");
+    ASSERT_EQ(Said(book->SavePerson(asha)), "");
     EXPECT_NE(asha.id, 0);
   }
   auto book = OpenBook(BookPath());
@@ -49,8 +50,8 @@ TEST_F(BookTest, TwoPeopleOfOneNameAreBothKeptAndToldApartByBirth) {
   Person younger = Asha();
   younger.birth.year = 2001;
   younger.note = "";
-  ASSERT_EQ(book->SavePerson(younger), "");
-  ASSERT_EQ(book->SavePerson(elder), "");
+  ASSERT_EQ(Said(book->SavePerson(younger)), "");
+  ASSERT_EQ(Said(book->SavePerson(elder)), "");
   const std::vector<Person> people = book->People("asha");
   ASSERT_EQ(people.size(), 2u);
   EXPECT_EQ(people[0].birth.year, 1990);  // by name, then birth date
@@ -61,14 +62,14 @@ TEST_F(BookTest, TwoPeopleOfOneNameAreBothKeptAndToldApartByBirth) {
 TEST_F(BookTest, SavingWithAnIdReplacesThatEntryAndDeletingRemovesIt) {
   auto book = OpenBook(BookPath());
   Person asha = Asha();
-  ASSERT_EQ(book->SavePerson(asha), "");
+  ASSERT_EQ(Said(book->SavePerson(asha)), "");
   asha.note = "corrected";
-  ASSERT_EQ(book->SavePerson(asha), "");
+  ASSERT_EQ(Said(book->SavePerson(asha)), "");
   ASSERT_EQ(book->People().size(), 1u);
   EXPECT_EQ(book->People()[0].note, "corrected");
-  ASSERT_EQ(book->DeletePerson(asha.id), "");
+  ASSERT_EQ(Said(book->DeletePerson(asha.id)), "");
   EXPECT_TRUE(book->People().empty());
-  EXPECT_EQ(book->DeletePerson(asha.id),
+  EXPECT_EQ(Said(book->DeletePerson(asha.id)),
             "no person with id " + std::to_string(asha.id) + " in the book");
 }
 
@@ -77,17 +78,17 @@ TEST_F(BookTest, PlacesAreKeptFoundByCityAndReplaced) {
   Place london = London();
   Place madras = London();
   madras.place.city = "Chennai";
-  ASSERT_EQ(book->SavePlace(london), "");
-  ASSERT_EQ(book->SavePlace(madras), "");
+  ASSERT_EQ(Said(book->SavePlace(london)), "");
+  ASSERT_EQ(Said(book->SavePlace(madras)), "");
   ASSERT_EQ(book->Places().size(), 2u);
   EXPECT_EQ(book->Places()[0].place.city, "Chennai");
   ASSERT_EQ(book->Places("LOND").size(), 1u);
   EXPECT_EQ(book->Places("LOND")[0].tz, "Europe/London");
-  ASSERT_EQ(book->DeletePlace(madras.id), "");
+  ASSERT_EQ(Said(book->DeletePlace(madras.id)), "");
   EXPECT_EQ(book->Places().size(), 1u);
   Place missing = London();
   missing.id = 999;
-  EXPECT_EQ(book->SavePlace(missing), "no place with id 999 in the book");
+  EXPECT_EQ(Said(book->SavePlace(missing)), "no place with id 999 in the book");
 }
 
 TEST_F(BookTest, EntriesThePagesWouldRefuseAreNotKept) {
@@ -106,7 +107,7 @@ TEST_F(BookTest, EntriesThePagesWouldRefuseAreNotKept) {
   for (const Row& row : rows) {
     Person person = Asha();
     row.spoil(person);
-    EXPECT_EQ(book->SavePerson(person), row.message);
+    EXPECT_EQ(Said(book->SavePerson(person)), row.message);
     EXPECT_EQ(person.id, 0);
   }
   EXPECT_TRUE(book->People().empty());

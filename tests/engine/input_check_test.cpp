@@ -10,21 +10,21 @@
 namespace horavela {
 namespace {
 
-std::string Text(const std::optional<Problem>& problem) {
-  return problem ? ProblemText(*problem) : "(none)";
+std::string Text(const Result<void>& checked) {
+  return checked ? "(none)" : ProblemText(checked.error());
 }
 
 TEST(InputCheck, NamesTheFieldAndTheRule) {
   PlaceEntry place;
   place.latitudeDegrees = 90;
   place.latitudeMinutes = 1;
-  const std::optional<Problem> beyond = CheckPlace(place, "place");
+  const Result<void> beyond = CheckPlace(place, "place");
   EXPECT_EQ(Text(beyond), "place.latitude.minutes: must be 0 at 90 degrees");
-  EXPECT_EQ(beyond->rule, Rule::BeyondLimit);
+  EXPECT_EQ(beyond.error().rule, Rule::BeyondLimit);
 
   EXPECT_EQ(Text(CheckCoordinate(1000000000000LL, 0, 180, "")),
             "degrees: must be between 0 and 180");
-  EXPECT_EQ(CheckDateExists(1999, 2, 29, "birth")->rule, Rule::NoSuchDate);
+  EXPECT_EQ(CheckDateExists(1999, 2, 29, "birth").error().rule, Rule::NoSuchDate);
   EXPECT_EQ(Text(CheckDateTime(2024, 2, 29, 23, 59, "from")), "(none)");
 
   EvaluationInput input;

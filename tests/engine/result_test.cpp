@@ -47,5 +47,24 @@ TEST(Result, OfVoidIsACheck) {
   EXPECT_EQ(ProblemText(failed.error()), "birth.zone: must point one way");
 }
 
+// Checks made together answer with the first that failed, in the order given.
+TEST(Result, FirstFailureKeepsTheOrderOfTheChecks) {
+  const Result<void> passed;
+  const Result<void> month = Unexpected(Problem{"birth.month", "must be between 1 and 12"});
+  const Result<void> day = Unexpected(Problem{"birth.day", "must be between 1 and 31"});
+  EXPECT_TRUE(FirstFailure({}));
+  EXPECT_TRUE(FirstFailure({passed, passed}));
+  EXPECT_EQ(FirstFailure({passed, month, day}).error().path, "birth.month");
+  EXPECT_EQ(FirstFailure({day, month}).error().path, "birth.day");
+}
+
+// A file or the book that failed names no field: its sentence stands alone.
+TEST(Result, AStorageFailureReadsAsItsSentence) {
+  const Result<void> failed = StorageFailure("cannot write \"r.rtf\": Permission denied");
+  ASSERT_FALSE(failed);
+  EXPECT_EQ(failed.error().rule, Rule::Storage);
+  EXPECT_EQ(ProblemText(failed.error()), "cannot write \"r.rtf\": Permission denied");
+}
+
 }  // namespace
 }  // namespace horavela

@@ -40,9 +40,8 @@ TEST(SuggestedMinute, StandsTheWidestMarginFromBothEdgesOrInTheMiddle) {
 // A window across the spring gap is measured in the time that passes in it:
 // at New York on 8 March 2026 the clocks went from 01:59 EST to 03:00 EDT.
 TEST(SuggestedMinute, AcrossTheSpringGapCountsRealMinutes) {
-  std::string error;
-  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York", &error);
-  ASSERT_TRUE(rules) << error;
+  const Result<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York");
+  ASSERT_TRUE(rules) << rules.error().message;
   PlaceEntry place;
   const PlaceClock clock(place, Follow(*rules));
   const struct {

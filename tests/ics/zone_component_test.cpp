@@ -11,10 +11,9 @@ namespace horavela {
 namespace {
 
 TimeZoneRules Zone(const char* name) {
-  std::string error;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error);
-  if (!rules) ADD_FAILURE() << error;
-  return rules ? *rules : *TimeZoneRules::Load("UTC", &error);
+  Result<TimeZoneRules> rules = TimeZoneRules::Load(name);
+  if (!rules) ADD_FAILURE() << rules.error().message;
+  return rules ? *rules : *TimeZoneRules::Load("UTC");
 }
 
 TEST(ZoneChanges, FindsEachChangeToTheSecond) {

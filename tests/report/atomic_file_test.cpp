@@ -18,6 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// What a write said: nothing when it succeeded.
+std::string Message(const Result<void>& written) {
+  return written ? std::string() : written.error().message;
+}
+
 class AtomicFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -44,16 +49,16 @@ class AtomicFileTest : public ::testing::Test {
 
 TEST_F(AtomicFileTest, WritesAndReplacesWholeFiles) {
   const fs::path target = folder_ / "report.rtf";
-  EXPECT_EQ(WriteFileAtomically(target.string(), std::string("first\0x", 7)), "");
+  EXPECT_EQ(Message(WriteFileAtomically(target.string(), std::string("first\0x", 7))), "");
   EXPECT_EQ(Read(target), std::string("first\0x", 7));
-  EXPECT_EQ(WriteFileAtomically(target.string(), "second"), "");
+  EXPECT_EQ(Message(WriteFileAtomically(target.string(), "second")), "");
   EXPECT_EQ(Read(target), "second");
   EXPECT_EQ(Entries(), 1u) << "no temporary file stays behind";
 }
 
 TEST_F(AtomicFileTest, MissingFolderIsAClearError) {
   const fs::path target = folder_ / "no such folder" / "report.html";
-  const std::string error = WriteFileAtomically(target.string(), "text");
+  const std::string error = Message(WriteFileAtomically(target.string(), "text"));
   EXPECT_NE(error.find(target.string()), std::string::npos) << error;
   EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
   EXPECT_EQ(Entries(), 0u);
@@ -63,7 +68,7 @@ TEST_F(AtomicFileTest, TargetThatIsAFolderIsLeftAloneAndNothingRemains) {
   // The temporary file is written first; the failing rename must remove it.
   const fs::path target = folder_ / "taken";
   fs::create_directory(target);
-  const std::string error = WriteFileAtomically(target.string(), "text");
+  const std::string error = Message(WriteFileAtomically(target.string(), "text"));
   EXPECT_NE(error.find(target.string()), std::string::npos) << error;
   EXPECT_TRUE(fs::is_directory(target));
   EXPECT_EQ(Entries(), 1u);
@@ -73,7 +78,7 @@ TEST_F(AtomicFileTest, UnwritableFolderIsAClearErrorAndLeavesNothing) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the super-user";
   fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
   const fs::path target = folder_ / "report.rtf";
-  const std::string error = WriteFileAtomically(target.string(), "text");
+  const std::string error = Message(WriteFileAtomically(target.string(), "text"));
   EXPECT_NE(error.find("Permission denied"), std::string::npos) << error;
   fs::permissions(folder_, fs::perms::owner_all);
   EXPECT_EQ(Entries(), 0u);
@@ -82,7 +87,7 @@ TEST_F(AtomicFileTest, UnwritableFolderIsAClearErrorAndLeavesNothing) {
 TEST(AtomicFile, FolderOfTheKernelRefusesEvenTheSuperUser) {
   // sysfs takes no new files from anyone, so this runs under root as well.
   if (!fs::is_directory("/sys/kernel")) GTEST_SKIP() << "no sysfs";
-  const std::string error = WriteFileAtomically("/sys/kernel/horavela-report.rtf", "text");
+  const std::string error = Message(WriteFileAtomically("/sys/kernel/horavela-report.rtf", "text"));
   EXPECT_NE(error.find("cannot write \"/sys/kernel/horavela-report.rtf\": "), std::string::npos)
       << error;
   EXPECT_FALSE(fs::exists("/sys/kernel/horavela-report.rtf"));
@@ -158,14 +163,14 @@ TEST_F(AtomicFileTest, TargetsThatAreNotWritableFilesAreRefusedAndUntouched) {
     std::string reason = row.reason;
     if (const auto at = reason.find("{}"); at != std::string::npos)
       reason.replace(at, 2, folder_.string());
-    EXPECT_EQ(WriteFileAtomically(target.string(), "new"),
+    EXPECT_EQ(Message(WriteFileAtomically(target.string(), "new")),
               "cannot write \"" + target.string() + "\": " + reason);
     EXPECT_EQ(StateOf(folder_), before);
   }
 }
 
 TEST(AtomicFile, DevNullIsRefusedAndStaysADevice) {
-  EXPECT_EQ(WriteFileAtomically("/dev/null", "text"),
+  EXPECT_EQ(Message(WriteFileAtomically("/dev/null", "text")),
             "cannot write \"/dev/null\": it is a character device, not a regular file");
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
@@ -217,7 +222,7 @@ TEST_F(AtomicFileTest, WritableFilesAndLinksAreReplacedKeepingModeAndLinks) {
     const auto kindBefore = fs::symlink_status(target).type();
     const bool creates = row.mode == fs::perms::unknown;
     const std::size_t entries = StateOf(folder_).size();
-    EXPECT_EQ(WriteFileAtomically(target.string(), "new"), "");
+    EXPECT_EQ(Message(WriteFileAtomically(target.string(), "new")), "");
     EXPECT_EQ(Read(folder_ / row.written), "new");
     const mode_t umask = ::umask(0);
     ::umask(umask);
@@ -232,7 +237,7 @@ TEST_F(AtomicFileTest, OwnerAndGroupOfAReplacedFileStay) {
   const fs::path target = folder_ / "theirs.rtf";
   WriteText(target, "old", fs::perms(0664));
   if (::chown(target.c_str(), 4321, 4322) != 0) GTEST_SKIP() << "only root gives files away";
-  EXPECT_EQ(WriteFileAtomically(target.string(), "new"), "");
+  EXPECT_EQ(Message(WriteFileAtomically(target.string(), "new")), "");
   struct stat status {};
   ASSERT_EQ(::stat(target.c_str(), &status), 0);
   EXPECT_EQ(status.st_uid, 4321u);
@@ -248,27 +253,27 @@ TEST_F(AtomicFileTest, WriteSetReplacesNothingUntilAllAreReady) {
   const FolderState before = StateOf(folder_);
   {
     AtomicWriteSet set;
-    EXPECT_EQ(set.Prepare(rtf.string(), "new rtf"), "");
-    EXPECT_EQ(set.Prepare(html.string(), "new html"), "");
+    EXPECT_EQ(Message(set.Prepare(rtf.string(), "new rtf")), "");
+    EXPECT_EQ(Message(set.Prepare(html.string(), "new html")), "");
     EXPECT_EQ(Read(rtf), "old rtf") << "nothing replaced before the commit";
     EXPECT_EQ(Entries(), 4u);
-    EXPECT_EQ(set.Prepare((folder_ / "missing" / "r.txt").string(), "x"),
+    EXPECT_EQ(Message(set.Prepare((folder_ / "missing" / "r.txt").string(), "x")),
               "cannot write \"" + (folder_ / "missing" / "r.txt").string() +
                   "\": No such file or directory");
   }
   EXPECT_EQ(StateOf(folder_), before) << "a set never committed leaves no trace";
 
   AtomicWriteSet set;
-  EXPECT_EQ(set.Prepare(rtf.string(), "new rtf"), "");
-  EXPECT_EQ(set.Prepare(html.string(), "new html"), "");
+  EXPECT_EQ(Message(set.Prepare(rtf.string(), "new rtf")), "");
+  EXPECT_EQ(Message(set.Prepare(html.string(), "new html")), "");
   set.Abandon();
   EXPECT_EQ(StateOf(folder_), before);
-  EXPECT_EQ(set.Commit(), "") << "an abandoned set has nothing left to commit";
+  EXPECT_EQ(Message(set.Commit()), "") << "an abandoned set has nothing left to commit";
   EXPECT_EQ(StateOf(folder_), before);
 
-  EXPECT_EQ(set.Prepare(rtf.string(), "new rtf"), "");
-  EXPECT_EQ(set.Prepare(html.string(), "new html"), "");
-  EXPECT_EQ(set.Commit(), "");
+  EXPECT_EQ(Message(set.Prepare(rtf.string(), "new rtf")), "");
+  EXPECT_EQ(Message(set.Prepare(html.string(), "new html")), "");
+  EXPECT_EQ(Message(set.Commit()), "");
   EXPECT_EQ(Read(rtf), "new rtf");
   EXPECT_EQ(Read(html), "new html");
   EXPECT_EQ(Entries(), 2u);
@@ -295,7 +300,7 @@ TEST_F(AtomicFileTest, TemporariesLeftByAnEndedWriteGoWithTheNextWrite) {
   const std::string living = ".windows.ics.tmp-" + std::to_string(::getpid()) + "-9-42";
   const std::string others = ".other.ics.tmp-" + std::to_string(EndedProcess()) + "-0-42";
   for (const std::string& name : {ended, living, others}) std::ofstream(folder_ / name) << "part";
-  EXPECT_EQ(WriteFileAtomically(target.string(), "whole"), "");
+  EXPECT_EQ(Message(WriteFileAtomically(target.string(), "whole")), "");
   EXPECT_FALSE(fs::exists(folder_ / ended));
   EXPECT_TRUE(fs::exists(folder_ / living)) << "a write still under way is left alone";
   EXPECT_TRUE(fs::exists(folder_ / others)) << "another file's temporaries are not this write's";

@@ -53,7 +53,7 @@ TEST(LibreOffice, OpensTheExportedReport) {
   RtfWriter rtf;
   WriteReport(state, rtf);
   const fs::path document = folder / "report.rtf";
-  ASSERT_EQ(WriteFileAtomically(document.string(), rtf.Document()), "");
+  ASSERT_TRUE(WriteFileAtomically(document.string(), rtf.Document()).has_value());
 
   const std::string profile = "file://" + (folder / "profile").string();
   Capture("cd '" + folder.string() + "' && soffice --headless -env:UserInstallation=" + profile +

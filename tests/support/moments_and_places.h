@@ -89,9 +89,8 @@ inline constexpr char kSydneyZone[] = "Australia/Sydney";
 
 // The tz-database zone of that name, which the machine's database must hold.
 inline FollowedZone ZoneNamed(const std::string& name) {
-  std::string error;
-  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error);
-  if (!rules) throw std::runtime_error(error);
+  const Result<TimeZoneRules> rules = TimeZoneRules::Load(name);
+  if (!rules) throw std::runtime_error(rules.error().message);
   return Follow(*rules);
 }
 

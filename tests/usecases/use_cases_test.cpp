@@ -117,21 +117,20 @@ TEST(EvaluateUseCase, TheVerdictStandsWithoutItsExplanation) {
 }
 
 // A zone a whole number of hours east of Greenwich all year.
-std::optional<TimeZoneRules> FixedZone(const char* name, int hoursEast) {
+Result<TimeZoneRules> FixedZone(const char* name, int hoursEast) {
   const std::string abbreviation = (hoursEast < 10 ? "+0" : "+") + std::to_string(hoursEast);
   testing_tzif::TzifLayout layout;
   layout.types = {{hoursEast * 3600, 0, 0}};
   layout.abbreviations = abbreviation + std::string(1, '\0');
   layout.footer = "<" + abbreviation + ">-" + std::to_string(hoursEast);
-  std::string error;
-  return TimeZoneRules::FromTzif(name, testing_tzif::TzifBytes(layout), &error);
+  return TimeZoneRules::FromTzif(name, testing_tzif::TzifBytes(layout));
 }
 
 // The search's checks in their order, each named by its field: the request,
 // the zone at both ends of the range, the captions' signs, the birth.
 TEST(PrepareSearchUseCase, ChecksInTheirOrder) {
-  const std::optional<TimeZoneRules> near = FixedZone("Test/Near", 5);
-  const std::optional<TimeZoneRules> far = FixedZone("Test/Far", 20);
+  const Result<TimeZoneRules> near = FixedZone("Test/Near", 5);
+  const Result<TimeZoneRules> far = FixedZone("Test/Far", 20);
   ASSERT_TRUE(near && far);
   struct Row {
     const char* what;

@@ -1,4 +1,4 @@
-#include "cli/book_json.h"
+#include "book/book_json.h"
 
 #include <exception>
 #include <map>
@@ -7,14 +7,14 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/book_problem_text.h"
-#include "cli/json_reader.h"
-#include "cli/response_writer.h"
-#include "cli/time_zone_entry.h"
+#include "book/book_problem_text.h"
 #include "engine/input_check.h"
 #include "engine/text_limits.h"
+#include "json/json_reader.h"
+#include "json/json_text.h"
+#include "json/time_zone_entry.h"
 
-namespace horavela::cli {
+namespace horavela::book {
 
 namespace {
 
@@ -52,9 +52,10 @@ class ZoneCache {
   bool GivesCaptions(const std::string& name, const MomentEntry& birth) {
     auto found = zones_.find(name);
     if (found == zones_.end()) {
-      std::string unknown;
-      std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &unknown);
-      found = zones_.emplace(name, std::move(rules)).first;
+      Result<TimeZoneRules> rules = TimeZoneRules::Load(name);
+      std::optional<TimeZoneRules> known;
+      if (rules) known = std::move(*rules);
+      found = zones_.emplace(name, std::move(known)).first;
     }
     if (!found->second) return false;
     MomentEntry resolved = birth;
@@ -90,10 +91,11 @@ ordered_json PlaceJson(const book::Place& place) {
 
 // ---- Reading ----
 
-void Check(std::optional<Problem> problem, const std::string& path) {
-  if (!problem) return;
-  if (!path.empty()) problem->path = problem->path.empty() ? path : path + "." + problem->path;
-  throw RequestError(*problem);
+void Check(const Result<void>& checked, const std::string& path) {
+  if (checked) return;
+  Problem problem = checked.error();
+  if (!path.empty()) problem.path = problem.path.empty() ? path : path + "." + problem.path;
+  throw RequestError(problem);
 }
 
 void RequireObjectAt(const json& value, const std::string& path) {
@@ -158,13 +160,13 @@ const json* OptionalArray(const json& object, const char* key) {
   return value;
 }
 
-ParsedBook ReadBook(const json& document) {
+BookEntries ReadBook(const json& document) {
   RequireObject(document);
   // An object of another kind would import as an empty book, "added": 0.
   if (FindMember(document, "people") == nullptr && FindMember(document, "places") == nullptr)
     throw RequestError(Problem{
         "request", "has neither \"people\" nor \"places\", so it is not a book", Rule::Missing});
-  ParsedBook book;
+  BookEntries book;
   if (const json* people = OptionalArray(document, "people")) {
     for (std::size_t i = 0; i < people->size(); ++i)
       book.people.push_back(ReadPerson((*people)[i], ItemPath("people", i)));
@@ -187,29 +189,31 @@ std::string BookJson(const std::vector<book::Person>& people,
   return Serialize(book, true);
 }
 
-ParsedBook ParseBookJson(std::string_view text) {
-  json document;
-  bool read = false;
+// The readers below refuse with a RequestError from however deep they are;
+// it ends here, at the edge of the JSON form.
+Result<BookEntries> ParseBookJson(std::string_view text) {
   try {
-    document = ParseJsonText(text);
-    read = true;
-    return ReadBook(document);
+    return ReadBook(ParseJsonText(text));
   } catch (const RequestError& e) {
-    ParsedBook failed;
-    failed.error = e.what();
-    failed.sentence = BookProblemSentence(e.problem(), read ? &document : nullptr);
-    return failed;
+    return Unexpected(e.problem());
   }
 }
 
-ParsedPerson ParsePersonJson(std::string_view text) {
-  ParsedPerson parsed;
+std::string BookProblemSentence(const Problem& problem, std::string_view text) {
   try {
-    parsed.person = ReadPerson(ParseJsonText(text), "");
-  } catch (const RequestError& e) {
-    parsed.error = e.what();
+    const json document = ParseJsonText(text);
+    return BookProblemSentence(problem, &document);
+  } catch (const RequestError&) {
+    return BookProblemSentence(problem, nullptr);
   }
-  return parsed;
 }
 
-}  // namespace horavela::cli
+Result<Person> ParsePersonJson(std::string_view text) {
+  try {
+    return ReadPerson(ParseJsonText(text), "");
+  } catch (const RequestError& e) {
+    return Unexpected(e.problem());
+  }
+}
+
+}  // namespace horavela::book

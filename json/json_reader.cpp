@@ -1,4 +1,4 @@
-#include "cli/json_reader.h"
+#include "json/json_reader.h"
 
 #include "engine/input_check.h"
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <utility>
 
-namespace horavela::cli {
+namespace horavela {
 
 using nlohmann::json;
 
@@ -243,4 +243,4 @@ void CheckZoneSigns(const PlaceEntry& place, const std::string& path) {
     throw RequestError(signs.error());
 }
 
-}  // namespace horavela::cli
+}  // namespace horavela

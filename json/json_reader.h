@@ -10,7 +10,7 @@
 #include "engine/evaluation_input.h"
 #include "engine/problem.h"
 
-namespace horavela::cli {
+namespace horavela {
 
 // The first problem found in a request, naming the field by its path
 // ("birth.latitude.degrees"). Thrown by the readers below and turned into the
@@ -74,4 +74,4 @@ MomentRequest ParseMoment(const nlohmann::json& object, const std::string& path)
 // the same way.
 void CheckZoneSigns(const PlaceEntry& place, const std::string& path);
 
-}  // namespace horavela::cli
+}  // namespace horavela

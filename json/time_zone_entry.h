@@ -6,9 +6,8 @@
 
 #include "atlas/time_zone_rules.h"
 #include "engine/evaluation_input.h"
-#include "search/muhurta_finder.h"
 
-namespace horavela::cli {
+namespace horavela {
 
 // The zone a moment was calculated with when its request named a tz-database
 // zone: the captions and DST box written for it and the offset in force.
@@ -33,4 +32,4 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
 // {"hours", "minutes", "dst", "time_zone", "utc_offset"}
 nlohmann::ordered_json ZoneUsedJson(const ZoneUsed& zone);
 
-}  // namespace horavela::cli
+}  // namespace horavela

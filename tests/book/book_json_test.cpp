@@ -8,18 +8,18 @@
 
 #include <nlohmann/json.hpp>
 
+#include "book/book_json.h"
 #include "book/book_samples.h"
-#include "cli/book_json.h"
 
-namespace horavela::cli {
+namespace horavela::book {
 namespace {
 
-using book::Person;
-using book::Place;
-using book::testing::Asha;
-using book::testing::BookTest;
-using book::testing::London;
 using nlohmann::json;
+using testing::Asha;
+using testing::BookTest;
+using testing::ImportOrSay;
+using testing::London;
+using testing::Said;
 
 // Ravi's birth with typed captions, no zone of the atlas.
 Person Ravi() {
@@ -48,17 +48,17 @@ TEST_F(BookJsonTest, AnExportImportedIntoAnotherBookGivesTheSameBook) {
     Person asha = Asha();
     Person ravi = Ravi();
     Place london = London();
-    ASSERT_EQ(first->SavePerson(asha), "");
-    ASSERT_EQ(first->SavePerson(ravi), "");
-    ASSERT_EQ(first->SavePlace(london), "");
-    ASSERT_EQ(first->SavePlace(typedZone), "");
+    ASSERT_EQ(Said(first->SavePerson(asha)), "");
+    ASSERT_EQ(Said(first->SavePerson(ravi)), "");
+    ASSERT_EQ(Said(first->SavePlace(london)), "");
+    ASSERT_EQ(Said(first->SavePlace(typedZone)), "");
     exported = BookJson(first->People(), first->Places());
   }
-  const ParsedBook parsed = ParseBookJson(exported);
-  ASSERT_EQ(parsed.error, "");
+  const Result<BookEntries> parsed = ParseBookJson(exported);
+  ASSERT_TRUE(parsed) << ProblemText(parsed.error());
   auto second = OpenBook((Folder() / "second.sqlite").string());
   std::string error;
-  const book::ImportCount count = second->Import(parsed.people, parsed.places, &error);
+  const book::ImportCount count = ImportOrSay(*second, parsed->people, parsed->places, error);
   EXPECT_EQ(error, "");
   EXPECT_EQ(count.added, 4);
   EXPECT_EQ(BookJson(second->People(), second->Places()), exported);
@@ -85,10 +85,10 @@ TEST(BookJsonForms, ABirthItsZoneCannotGiveBackKeepsItsCaptions) {
     const json birth = json::parse(text)["people"][0]["birth"];
     EXPECT_FALSE(birth.contains("tz")) << text;
     EXPECT_EQ(birth["zone"]["hours"], person.birth.place.zoneHours);
-    const ParsedBook back = ParseBookJson(text);
-    ASSERT_EQ(back.error, "");
-    EXPECT_EQ(back.people[0].birth.place.zoneHours, person.birth.place.zoneHours);
-    EXPECT_EQ(back.people[0].birth.place.dst, person.birth.place.dst);
+    const Result<BookEntries> back = ParseBookJson(text);
+    ASSERT_TRUE(back) << ProblemText(back.error());
+    EXPECT_EQ(back->people[0].birth.place.zoneHours, person.birth.place.zoneHours);
+    EXPECT_EQ(back->people[0].birth.place.dst, person.birth.place.dst);
   }
 }
 
@@ -174,31 +174,32 @@ TEST(BookJsonForms, AFaultyBookIsRefusedNamingTheFieldsPathAndTheEntry) {
        "tz-database name such as \"Asia/Kolkata\" or \"America/New_York\")."},
   };
   for (const Row& row : rows) {
-    const ParsedBook parsed = ParseBookJson(row.text);
-    EXPECT_EQ(parsed.error, row.error) << row.text;
-    EXPECT_EQ(parsed.sentence, row.sentence) << row.text;
-    EXPECT_TRUE(parsed.people.empty() && parsed.places.empty());
+    const Result<BookEntries> parsed = ParseBookJson(row.text);
+    ASSERT_FALSE(parsed) << row.text;
+    EXPECT_EQ(ProblemText(parsed.error()), row.error) << row.text;
+    EXPECT_EQ(BookProblemSentence(parsed.error(), row.text), row.sentence) << row.text;
   }
-  EXPECT_EQ(ParseBookJson(BookWith([](json&) {})).error, "");
+  EXPECT_TRUE(ParseBookJson(BookWith([](json&) {})));
 }
 
 TEST(BookJsonForms, OnePersonIsReadWithPathsFromItsOwnFields) {
   json person = ValidPerson();
-  EXPECT_EQ(ParsePersonJson(person.dump()).person->name, "Ravi");
+  EXPECT_EQ(ParsePersonJson(person.dump())->name, "Ravi");
   person["birth"]["minute"] = 60;
-  EXPECT_EQ(ParsePersonJson(person.dump()).error, "birth.minute: must be between 0 and 59");
+  EXPECT_EQ(ProblemText(ParsePersonJson(person.dump()).error()),
+            "birth.minute: must be between 0 and 59");
   person.erase("sex");
-  EXPECT_EQ(ParsePersonJson(person.dump()).error, "sex: is missing");
-  EXPECT_FALSE(ParsePersonJson("\"Ravi\"").person.has_value());
+  EXPECT_EQ(ProblemText(ParsePersonJson(person.dump()).error()), "sex: is missing");
+  EXPECT_FALSE(ParsePersonJson("\"Ravi\"").has_value());
 }
 
 TEST(BookJsonForms, ABookMayLeaveOutItsPlacesOrItsPeople) {
   // An object with neither list is not taken for an empty book (see above).
-  EXPECT_EQ(ParseBookJson(R"({"places": []})").error, "");
-  const ParsedBook people = ParseBookJson(BookWith([](json& b) { b.erase("places"); }));
-  EXPECT_EQ(people.error, "");
-  EXPECT_EQ(people.people.size(), 2u);
+  EXPECT_TRUE(ParseBookJson(R"({"places": []})"));
+  const Result<BookEntries> people = ParseBookJson(BookWith([](json& b) { b.erase("places"); }));
+  ASSERT_TRUE(people) << ProblemText(people.error());
+  EXPECT_EQ(people->people.size(), 2u);
 }
 
 }  // namespace
-}  // namespace horavela::cli
+}  // namespace horavela::book

@@ -1,10 +1,10 @@
-#include "cli/book_problem_text.h"
+#include "book/book_problem_text.h"
 
 #include <cstddef>
 #include <string_view>
 #include <utility>
 
-namespace horavela::cli {
+namespace horavela::book {
 
 namespace {
 
@@ -130,4 +130,4 @@ std::string BookProblemSentence(const Problem& problem, const json* document) {
   return sentence + Said(entry.rest.empty() ? "it" : FieldWords(entry.rest), problem.message);
 }
 
-}  // namespace horavela::cli
+}  // namespace horavela::book

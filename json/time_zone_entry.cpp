@@ -1,4 +1,4 @@
-#include "cli/time_zone_entry.h"
+#include "json/time_zone_entry.h"
 
 #include <array>
 #include <cstdio>
@@ -10,10 +10,10 @@
 #include "atlas/local_minute.h"
 #include "atlas/zone_following.h"
 #include "calendar/civil_calendar.h"
-#include "cli/json_reader.h"
 #include "engine/input_check.h"
+#include "json/json_reader.h"
 
-namespace horavela::cli {
+namespace horavela {
 
 namespace {
 
@@ -69,13 +69,11 @@ std::string CaptionsText(const ZoneOffset& offset) {
 }  // namespace
 
 TimeZoneRules LoadTimeZone(const std::string& name, const std::string& field) {
-  std::string error;
-  TimeZoneRules::LoadFailure failure = TimeZoneRules::LoadFailure::UnknownZone;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(name, &error, &failure);
-  if (!rules && failure == TimeZoneRules::LoadFailure::DamagedFile)
-    throw RequestError(field + ": " + error);
+  Result<TimeZoneRules> rules = TimeZoneRules::Load(name);
+  if (!rules && rules.error().rule == Rule::Storage)
+    throw RequestError(field + ": " + rules.error().message);
   if (!rules) {
-    throw RequestError(field + ": " + error +
+    throw RequestError(field + ": " + rules.error().message +
                        " (give a tz-database name such as \"Asia/Kolkata\" or "
                        "\"America/New_York\")");
   }
@@ -107,8 +105,9 @@ ZoneUsed ApplyTimeZone(const TimeZoneRules& rules, MomentEntry& moment, const st
   moment.place.zoneMinutes = used.captions.minutes;
   moment.place.dst = used.captions.dst;
   // The zone found must pass the check a typed zone passes.
-  if (const std::optional<Problem> problem = CheckMoment(moment, path))
-    throw RequestError(ResolvedZoneProblem(rules, used.utcOffsetSeconds, local, path, *problem));
+  if (const Result<void> checked = CheckMoment(moment, path); !checked)
+    throw RequestError(
+        ResolvedZoneProblem(rules, used.utcOffsetSeconds, local, path, checked.error()));
   return used;
 }
 
@@ -122,4 +121,4 @@ nlohmann::ordered_json ZoneUsedJson(const ZoneUsed& zone) {
   return json;
 }
 
-}  // namespace horavela::cli
+}  // namespace horavela
