@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/chart.h"
 #include "engine/evaluation_input.h"
 #include "engine/moment_input.h"
 #include "engine/vocabulary.h"
@@ -13,23 +14,6 @@
 namespace horavela {
 
 class PlanetEphemeris;
-
-// A chart row: the names computed for one moment.
-// 0 Moon sign, 1 its lord, 2 nakshatra, 3 its lord, 4 lagna, 5 tithi, 6 yoga,
-// 7 karana, 8 weekday; slot 9 is never written.
-using Chart = std::array<std::string, 10>;
-
-enum ChartSlot : int {
-  kMoonSignSlot = 0,
-  kMoonSignLordSlot = 1,
-  kNakshatraSlot = 2,
-  kNakshatraLordSlot = 3,
-  kLagnaSlot = 4,
-  kTithiSlot = 5,
-  kYogaSlot = 6,
-  kKaranaSlot = 7,
-  kWeekdaySlot = 8,
-};
 
 // Time values of one moment (local time, zone, universal time, Julian day).
 struct TimeBase {
@@ -47,16 +31,14 @@ struct AscendantState {
   double LocalSiderealAngle = 0;
   double Obliquity = 0;  // radians
   double AscendantLongitude = 0;
-  std::string LagnaName;
+  Rashi Lagna = Rashi::None;
 };
 
 struct MoonState {
   double Ayanamsa = 0;  // J2000-epoch ayanamsa, degrees, negative
   double MoonLongitude = 0;
-  std::string MoonNakshatra;
-  std::string NakshatraLord;
-  std::string MoonRashi;
-  std::string RashiLord;
+  Nakshatra MoonNakshatra = Nakshatra::None;
+  Rashi MoonRashi = Rashi::None;
 };
 
 struct PanchangState {
@@ -68,16 +50,17 @@ struct PanchangState {
   double PanchangMoonUnfolded = 0;
   int TithiIndex = 0;
   std::int16_t TithiNumber = 0;
-  std::string Paksha;
-  std::string TithiName;
-  std::string TithiRuleName;
-  std::string TithiGroup;
+  // The fortnight of TithiIndex 0..30: index 30 (an elongation of a whole
+  // turn) is in the dark one though it names no tithi.
+  Paksha Fortnight = Paksha::None;
+  Tithi TithiName = Tithi::None;
+  TithiGroup Group = TithiGroup::None;
   int YogaIndex = 0;
-  std::string YogaName;
+  Yoga YogaName = Yoga::None;
   int KaranaIndex = 0;
-  std::string KaranaName;
-  std::string BirthWeekday;
-  std::string ElectionWeekday;
+  Karana KaranaName = Karana::None;
+  Weekday BirthWeekday = Weekday::None;  // of the civil dates
+  Weekday ElectionWeekday = Weekday::None;
 };
 
 // What the ascendant, the Moon and the panchang leave for one moment, kept per moment so the
@@ -100,7 +83,7 @@ struct SpecialYogaState {
   bool IsMrityuYoga = false;
   bool IsDagdhaYoga = false;
   bool IsYamaghataYoga = false;
-  std::string HinduMonth;
+  SolarMonth HinduMonth = SolarMonth::None;
 };
 
 inline constexpr int kPlanetCount = 7;  // Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn

@@ -5,8 +5,7 @@
 #include <string_view>
 
 #include "calendar/civil_calendar.h"
-#include "engine/ascendant.h"
-#include "engine/moon.h"
+#include "engine/vocabulary.h"
 #include "rules/factors.h"
 
 namespace horavela::factor_values {
@@ -33,13 +32,20 @@ std::string Plural(int count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// The sign of a planet's position text ("05 Cpr 42"), as the lagnas name
-// signs; empty when the ephemeris gave none.
-std::string PlanetSign(const CalculationState& s, int planet) {
+// The sign of a planet's position text ("05 Cpr 42"); None when the
+// ephemeris gave none.
+Rashi PlanetRashi(const CalculationState& s, int planet) {
   const std::string& text = s.Lagna.PlanetSigns[static_cast<std::size_t>(planet)];
-  if (text.size() < 6) return {};
-  const int position = PositionIn(kSignAbbreviations, std::string_view(text).substr(3, 3));
-  return position == 0 ? std::string() : std::string(kLagnaNames[position - 1]);
+  if (text.size() < 6) return Rashi::None;
+  return FromIndex<Rashi>(PositionIn(kSignAbbreviations, std::string_view(text).substr(3, 3)) - 1);
+}
+Rashi JupiterRashi(const CalculationState& s) {
+  return PlanetRashi(s, kJupiter);
+}
+
+// A planet's sign as the lagnas name signs; empty when unknown.
+std::string PlanetSign(const CalculationState& s, int planet) {
+  return std::string(LagnaNameOf(PlanetRashi(s, planet)));
 }
 
 std::string JupiterSign(const CalculationState& s) {
@@ -48,12 +54,12 @@ std::string JupiterSign(const CalculationState& s) {
 }
 
 std::string BirthSigns(const CalculationState& s) {
-  return "the birth Moon sign is " + s.BirthChart[kMoonSignSlot] + " and the birth lagna " +
-         s.BirthChart[kLagnaSlot];
+  return "the birth Moon sign is " + std::string(NameOf(s.BirthChart.moonSign)) +
+         " and the birth lagna " + std::string(LagnaNameOf(s.BirthChart.lagna));
 }
 
-std::string WeekdayOrNone(const std::string& weekday) {
-  return weekday.empty() ? "no weekday" : weekday;
+std::string WeekdayOrNone(horavela::Weekday weekday) {
+  return weekday == horavela::Weekday::None ? "no weekday" : std::string(NameOf(weekday));
 }
 
 // "1 sign", "3 signs".
@@ -75,37 +81,38 @@ std::string Ordinal(int n) {
 }
 
 std::string Nakshatra(const CalculationState& s) {
-  return s.ElectionChart[kNakshatraSlot];
+  return std::string(NameOf(s.ElectionChart.nakshatra));
 }
 std::string MoonSign(const CalculationState& s) {
-  return "the Moon in " + s.ElectionChart[kMoonSignSlot];
+  return "the Moon in " + std::string(NameOf(s.ElectionChart.moonSign));
 }
 std::string Lagna(const CalculationState& s) {
-  return s.ElectionChart[kLagnaSlot] + " rising";
+  return std::string(LagnaNameOf(s.ElectionChart.lagna)) + " rising";
 }
 std::string Tithi(const CalculationState& s) {
-  return s.Panchang.TithiRuleName + ", " + s.Panchang.Paksha;
+  return std::string(RuleNameOf(s.Panchang.TithiName)) + ", " +
+         std::string(NameOf(s.Panchang.Fortnight));
 }
 std::string Yoga(const CalculationState& s) {
-  return s.ElectionChart[kYogaSlot];
+  return std::string(NameOf(s.ElectionChart.yoga));
 }
 std::string Karana(const CalculationState& s) {
-  return s.ElectionChart[kKaranaSlot];
+  return std::string(NameOf(s.ElectionChart.karana));
 }
 std::string Weekday(const CalculationState& s) {
   return WeekdayOrNone(s.Input.electionWeekday);
 }
 std::string HinduMonth(const CalculationState& s) {
-  return s.Yogas.HinduMonth + " by the civil date";
+  return std::string(NameOf(s.Yogas.HinduMonth)) + " by the civil date";
 }
 
 // The tarabala verdict reads the plain distance between the two stars, in
 // either direction, within the cycle of nine.
 std::string TaraCount(const CalculationState& s) {
-  const std::string& birth = s.BirthChart[kNakshatraSlot];
-  const std::string& election = s.ElectionChart[kNakshatraSlot];
-  const int from = PositionIn(kNakshatraNames, birth);
-  const int to = PositionIn(kNakshatraNames, election);
+  const std::string birth(NameOf(s.BirthChart.nakshatra));
+  const std::string election(NameOf(s.ElectionChart.nakshatra));
+  const int from = PositionOf(s.BirthChart.nakshatra);
+  const int to = PositionOf(s.ElectionChart.nakshatra);
   const int distance = std::abs(to - from);
   if (distance == 0) return "the Moon is in the birth nakshatra " + birth + " itself";
   const int tara = distance % 9 == 0 ? 9 : distance % 9;
@@ -117,19 +124,19 @@ std::string TaraCount(const CalculationState& s) {
 }
 
 std::string MoonSignCount(const CalculationState& s) {
-  const std::string& birth = s.BirthChart[kMoonSignSlot];
-  const std::string& election = s.ElectionChart[kMoonSignSlot];
-  const int from = PositionIn(kRashiNames, birth);
-  const int to = PositionIn(kRashiNames, election);
+  const std::string birth(NameOf(s.BirthChart.moonSign));
+  const std::string election(NameOf(s.ElectionChart.moonSign));
+  const int from = PositionOf(s.BirthChart.moonSign);
+  const int to = PositionOf(s.ElectionChart.moonSign);
   if (from == to) return "the Moon is in the birth Moon sign " + birth + " itself";
   return "the Moon in " + election + " is the " + Ordinal(std::abs(to - from) + 1) + " sign" +
          (to > from ? " from" : " back from") + " the birth Moon sign " + birth;
 }
 
 std::string LagnaCount(const CalculationState& s) {
-  const std::string& birth = s.BirthChart[kLagnaSlot];
-  const std::string& election = s.ElectionChart[kLagnaSlot];
-  if (CanonicalName(birth) == CanonicalName(election))
+  const std::string birth(LagnaNameOf(s.BirthChart.lagna));
+  const std::string election(LagnaNameOf(s.ElectionChart.lagna));
+  if (s.BirthChart.lagna == s.ElectionChart.lagna)
     return "the lagna " + election + " is the birth lagna itself";
   // The count runs from the sign after the birth lagna: a distance, as above.
   return "the lagna " + election + " lies " + Counted(s.Lagna.LagnaCount, "sign") +
@@ -137,7 +144,7 @@ std::string LagnaCount(const CalculationState& s) {
 }
 
 std::string SaleLagna(const CalculationState& s) {
-  return s.ElectionChart[kLagnaSlot] + " rising; " + BirthSigns(s);
+  return std::string(LagnaNameOf(s.ElectionChart.lagna)) + " rising; " + BirthSigns(s);
 }
 
 std::string TableLagna(const CalculationState& s) {
@@ -152,23 +159,23 @@ std::string JupiterRising(const CalculationState& s) {
 std::string JupiterNinth(const CalculationState& s) {
   const std::string sign = PlanetSign(s, kJupiter);
   if (sign.empty()) return JupiterSign(s);
-  const int apart = std::abs(PositionIn(kLagnaNames, sign) - s.Lagna.MuhurthaLagnaNumber);
+  const int apart = std::abs(PositionOf(JupiterRashi(s)) - s.Lagna.MuhurthaLagnaNumber);
   return "Jupiter in " + sign + " and " + s.Lagna.MuhurthaLagnaName +
          " rising by the clock table lie " + Plural(apart, "sign", "signs") + " apart";
 }
 
 std::string WeekdayTithiGroup(const CalculationState& s) {
-  return Weekday(s) + " with a " + s.Panchang.TithiGroup + " tithi";
+  return Weekday(s) + " with a " + std::string(NameOf(s.Panchang.Group)) + " tithi";
 }
 std::string WeekdayTithi(const CalculationState& s) {
-  return Weekday(s) + " with " + s.Panchang.TithiRuleName;
+  return Weekday(s) + " with " + std::string(RuleNameOf(s.Panchang.TithiName));
 }
 std::string WeekdayStar(const CalculationState& s) {
-  return Weekday(s) + " with the Moon in " + s.ElectionChart[kNakshatraSlot];
+  return Weekday(s) + " with the Moon in " + std::string(NameOf(s.ElectionChart.nakshatra));
 }
 std::string WeekdayTithiStar(const CalculationState& s) {
-  return Weekday(s) + ", " + s.Panchang.TithiRuleName + " and the Moon in " +
-         s.ElectionChart[kNakshatraSlot];
+  return Weekday(s) + ", " + std::string(RuleNameOf(s.Panchang.TithiName)) + " and the Moon in " +
+         std::string(NameOf(s.ElectionChart.nakshatra));
 }
 std::string SaraswatiWanted(const CalculationState& s) {
   return "today is " + WeekdayStar(s) + "; a Wednesday with the Moon in Hasta favours it";

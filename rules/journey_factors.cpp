@@ -10,10 +10,10 @@ namespace horavela {
 
 namespace {
 
-// The birth Moon-sign slot and the lagna tables spell Scorpio and Sagittarius
-// differently; both spellings name the same sign.
-bool SameSign(std::string_view a, std::string_view b) {
-  return CanonicalName(a) == CanonicalName(b);
+// The clock table's lagna, by its name in the lagna spelling, against a sign
+// of the birth chart; two unknowns are the same sign.
+bool SameSign(std::string_view lagnaName, Rashi sign) {
+  return lagnaName == LagnaNameOf(sign);
 }
 
 }  // namespace
@@ -78,7 +78,8 @@ Outcome JourneyTithiFactor(const CalculationState& s) {
 }
 
 Outcome JourneyRashiFactor(const CalculationState& s) {
-  return FirstHolding({{MoonSignIn(s, {"Mesha", "Vrishabha", "Kataka", "Simha", "Thula", "Dhanus"}),
+  return FirstHolding({{MoonSignIn(s, {Rashi::Mesha, Rashi::Vrishabha, Rashi::Kataka, Rashi::Simha,
+                                       Rashi::Thula, Rashi::Dhanus}),
                         {Factor::Rashi, Word::Favourable, 1, kCounts, RashiFlag, 2}}},
                       {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2});
 }
@@ -93,7 +94,7 @@ bool ElectionLagnaCountAvoided(CalculationState& s) {
 bool MuhurthaLagnaOnBirthRashi(CalculationState& s) {
   ComputeMuhurthaLagna(s);
   const std::string& lagna = s.Lagna.MuhurthaLagnaName;
-  return SameSign(lagna, s.BirthChart[kMoonSignSlot]) && !SameSign(lagna, s.BirthChart[kLagnaSlot]);
+  return SameSign(lagna, s.BirthChart.moonSign) && !SameSign(lagna, s.BirthChart.lagna);
 }
 
 }  // namespace horavela

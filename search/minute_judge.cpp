@@ -91,7 +91,7 @@ Judgement MinuteJudge::JudgeThroughDriver(std::int64_t minute, std::size_t subje
 void MinuteJudge::LoadElection(std::int64_t minute) {
   state_.Input.election = EntryAt(minute);
   const MomentEntry& e = state_.Input.election;
-  state_.Input.electionWeekday.assign(WeekdayOfDate(e.year, e.month, e.day));
+  state_.Input.electionWeekday = WeekdayOfCivilDate(e.year, e.month, e.day);
   ComputeElectionChart(state_);
   ComputeStrengths(state_);
 }

@@ -52,7 +52,7 @@ inline EvaluationInput InputAtMinute(const SearchRequest& request, const LocalMi
   input.election.hour = static_cast<std::int16_t>(minute.hour);
   input.election.minute = static_cast<std::int16_t>(minute.minute);
   input.election.place = request.place;
-  input.electionWeekday = std::string(WeekdayOfDate(minute.year, minute.month, minute.day));
+  input.electionWeekday = WeekdayOfCivilDate(minute.year, minute.month, minute.day);
   return input;
 }
 
