@@ -36,6 +36,7 @@
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
+#include "rules/evaluation.h"
 
 namespace horavela::app {
 
@@ -139,7 +140,7 @@ void MainWindow::Evaluate(Pace pace) {
     resultArea_->Report()->setDocument(document.release());
     lastRtf_ = rtf.Document();
   }
-  resultListing_->setText(LabelText(state.ResultLabel));
+  resultListing_->setText(LabelText(ResultLabelOf(state.Result)));
   factorTips_->SetFactors(explanation ? explanation->factors : std::vector<FactorInWords>{});
   if (explanation) {
     analysis_->Show(*explanation, moment);

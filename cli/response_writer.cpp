@@ -1,5 +1,7 @@
 #include "cli/response_writer.h"
 
+#include "rules/evaluation.h"
+
 namespace horavela::cli {
 
 namespace {
@@ -60,7 +62,7 @@ ordered_json EvaluationObject(const CalculationState& state) {
   evaluation["total_score"] = result.TotalScore;
   evaluation["result_word"] = NameOf(result.ResultWord);
   evaluation["report_flags"] = JsonArray(result.ReportFlags);
-  evaluation["result_label"] = state.ResultLabel;
+  evaluation["result_label"] = ResultLabelOf(state.Result);
   return evaluation;
 }
 

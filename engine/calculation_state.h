@@ -77,7 +77,7 @@ struct SpecialYogaState {
   bool IsSiddhaYoga = false;
   bool IsSarvarthaSiddhaYoga = false;
   bool IsAmritaSiddhiYoga = false;
-  std::string YogaWarning;
+  std::string_view YogaWarning;  // a note of the Amrita Siddhi yoga, from its table
   bool IsDvipushkarYoga = false;
   bool IsTripushkarYoga = false;
   bool IsMrityuYoga = false;
@@ -110,6 +110,16 @@ constexpr std::array<std::int8_t, kReportFlagCount> NoSelectorFactors() {
   return none;
 }
 
+// How the last lines of the result label read; None where a rule set wrote
+// no label (it stopped at its year precondition, or never ran).
+enum class LabelStyle : std::int8_t {
+  None,
+  Election,     // "Election: " + word
+  Electional,   // engagement: "Electional: " + word
+  YogaWarning,  // YogaWarning and two line breaks after the last factor's line
+  TradePlanets  // planets in the tenth house after the result word
+};
+
 // The result of one rule set.
 struct Evaluation {
   std::vector<FactorVerdict> FactorVerdicts;  // 0..N, slot N empty
@@ -124,6 +134,12 @@ struct Evaluation {
   // Set when the rule set stopped at its year precondition: the report is
   // then this message alone.
   std::string_view PreconditionMessage;
+  // What the result label shows besides the above, its text built only where
+  // it is shown (ResultLabelOf): the note of the Amrita Siddhi yoga for
+  // LabelStyle::YogaWarning, the planets in the tenth for TradePlanets.
+  LabelStyle Label = LabelStyle::None;
+  std::string_view YogaWarning;
+  std::vector<std::string> PlanetsInTenth;
 };
 
 // All state one evaluation works on. Two evaluations with two states never
@@ -147,7 +163,6 @@ struct CalculationState {
   SpecialYogaState Yogas;
   LagnaTestState Lagna;
   Evaluation Result;
-  std::string ResultLabel;  // caption of the result label, CRLF line breaks
 
   // Things the user should know about this evaluation (e.g. planets unavailable).
   std::vector<std::string> Warnings;

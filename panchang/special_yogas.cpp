@@ -149,7 +149,7 @@ void CheckAmritaSiddhiYoga(CalculationState& s) {
   const WeekdayPair<Nakshatra>* pair =
       FindPair(kAmritaSiddhiPairs, ChartWeekday(s), ElectionStar(s));
   s.Yogas.IsAmritaSiddhiYoga = pair != nullptr;
-  s.Yogas.YogaWarning = pair != nullptr ? std::string(pair->warning) : std::string();
+  s.Yogas.YogaWarning = pair != nullptr ? pair->warning : std::string_view();
 }
 
 void CheckDvipushkarYoga(CalculationState& s) {

@@ -149,7 +149,7 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
       state_.Lagna.PlanetSigns = planetTexts;
       ruleSets_[s](state_);
       ++evaluations;
-      book_.Record(s, runs[s], start, end, state_.Result, state_.ResultLabel);
+      book_.Record(s, runs[s], start, end, state_.Result);
     }
   }
   return evaluations;

@@ -17,6 +17,7 @@
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
 #include "engine/problem.h"
+#include "rules/evaluation.h"
 
 namespace horavela {
 
@@ -52,7 +53,6 @@ struct SearchRequest : ZonedPlace {
 // What a rule set decided at a minute: everything the minutes of a window share.
 struct Judgement {
   Evaluation evaluation;
-  std::string label;
 };
 
 // A year of one subject repeats the same few hundred judgements in thousands
@@ -68,7 +68,7 @@ struct SearchWindow {
   SharedJudgement judgement;
 
   const Evaluation& evaluation() const { return judgement->evaluation; }
-  const std::string& resultLabel() const { return judgement->label; }
+  std::string resultLabel() const { return ResultLabelOf(judgement->evaluation); }
 };
 
 struct SearchResult {
