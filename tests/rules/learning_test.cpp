@@ -483,7 +483,7 @@ TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
       s.Lagna.PlanetsInTenth = {"Mars"};
     });
     EXPECT_EQ(run.state.Lagna.MuhurthaLagnaName, row.lagna);
-    EXPECT_EQ(run.state.ResultLabel, head + std::string(row.tail));
+    EXPECT_EQ(ResultLabelOf(run.state.Result), head + std::string(row.tail));
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/planet_ephemeris.h"
 #include "rules/charts.h"
+#include "support/chart_values.h"
 
 namespace horavela {
 namespace {
@@ -50,7 +51,7 @@ CalculationState Evaluated(const char* subject, PlanetEphemeris& ephemeris) {
   state.Input.sex = "Female";
   state.Input.birth = AtNewDelhi(1995, 8, 14, 5, 40);
   state.Input.election = AtNewDelhi(2025, 2, 12, 10, 15);
-  state.Input.electionWeekday = "Wednesday";
+  state.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Wednesday");
   ComputeCharts(state, ephemeris);
   ComputeStrengths(state);
   RunSubjectRuleSet(state);

@@ -6,6 +6,7 @@
 
 #include "calendar/civil_calendar.h"
 #include "search/muhurta_finder.h"
+#include "support/chart_values.h"
 
 namespace horavela::testing {
 
