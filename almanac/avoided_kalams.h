@@ -19,7 +19,7 @@ std::optional<Kalam> KalamNamed(std::string_view name);
 
 // The minutes of the chosen kalams over request.from..request.to, each day's
 // from its own sunrise, sunset and next sunrise at request.place on its clock
-// (request.zoneAt when set). A minute is in a kalam when the kalam is in force
+// (request.zone when set). A minute is in a kalam when the kalam is in force
 // at its first second. Days without a sunrise or sunset (polar) have none.
 // A long range takes a while (about half a millisecond a day): `control` may
 // report the fraction done and stop it early, with the days done so far.

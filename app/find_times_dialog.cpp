@@ -107,7 +107,7 @@ QString Coordinate(int degrees, int minutes, bool positive, char plus, char minu
 // The zone as people write it: "zone -5 h -30 min (UTC+05:30)" for the
 // captions, or the tz zone the place follows ("America/New_York, follows
 // daylight saving"; "Asia/Kolkata, UTC+05:30" for a zone without it this year).
-QString ZoneText(const PlaceEntry& p, const std::optional<TimeZoneRules>& zone) {
+QString ZoneText(const PlaceEntry& p, const FollowedZone& zone) {
   if (!zone) {
     const int offset = UtcOffsetOfZoneCaptions(p.zoneHours, p.zoneMinutes, p.dst);
     return QString("zone %1 h %2 min%3 (%4)")
@@ -139,7 +139,7 @@ QString Summary(const FindTimesInputs& inputs) {
       .arg(place.toHtmlEscaped(),
            Coordinate(p.latitudeDegrees, p.latitudeMinutes, p.north, 'N', 'S'),
            Coordinate(p.longitudeDegrees, p.longitudeMinutes, p.east, 'E', 'W'),
-           ZoneText(p, inputs.zone).toHtmlEscaped());
+           ZoneText(p, inputs.request.zone).toHtmlEscaped());
 }
 
 QLabel* Swatch(const QColor& colour, const QString& text, QWidget* parent) {
@@ -480,7 +480,6 @@ void FindTimesDialog::StartSearch() {
   SearchEntries entries;
   entries.request = request;
   entries.avoid = AvoidedKalams();
-  entries.zone = inputs_.zone;
   Result<PreparedSearch> prepared = PrepareSearch(std::move(entries));
   if (!prepared) {
     messages_->Show(MessageIcon::Error,
@@ -696,8 +695,7 @@ void FindTimesDialog::AddToCalendar() {
   const QString file =
       chooseSaveFile_(texts::kFindCalendarCaption, name, texts::kFindCalendarFilter);
   if (file.isEmpty()) return;
-  const std::string ics =
-      WindowsCalendar(windows, {inputs_.request.place, inputs_.zone}, NowUtcSeconds());
+  const std::string ics = WindowsCalendar(windows, inputs_.request.where(), NowUtcSeconds());
   const std::string path = QFile::encodeName(file).toStdString();
   if (const std::string error = WriteFileAtomically(path, ics); !error.empty())
     messages_->Show(MessageIcon::Error, QString(texts::kFindExportFailed).arg(FromStd(error)));
@@ -761,8 +759,7 @@ void FindTimesDialog::SelectionChanged() {
 }
 
 LocalMinute FindTimesDialog::MinuteToUse(const SearchWindow& window) const {
-  const PlaceClock clock(inputs_.request.place,
-                         inputs_.zone ? ZoneMinuteByMinute(*inputs_.zone) : ZoneProvider{});
+  const PlaceClock clock(inputs_.request.where());
   return SuggestedMinute(clock, window.first, window.last, window.first);
 }
 

@@ -37,12 +37,11 @@ class TotalsCalendar;
 // What the wizard's pages hold for a search.
 struct FindTimesInputs {
   // Subject, person and election place; the dialog sets range and minimum.
+  // A place that follows a tz zone (an atlas city) is searched on its own
+  // clock, minute by minute, instead of the captions.
   SearchRequest request;
   // Why the pages cannot be searched yet; empty when they can.
   QString problem;
-  // The tz zone the election place follows (an atlas city): the search then
-  // runs on the place's own clock, minute by minute, instead of the captions.
-  std::optional<TimeZoneRules> zone;
 };
 
 // One line of the window list: "2025-01-03 07:12 – 09:40     Good      7 factors  total  5".

@@ -65,8 +65,7 @@ DayRequest MainWindow::ReadDayRequest() const {
   request.day = entry.day;
   request.place = entry.place;
   // An election place that follows an atlas city keeps its own clock all day.
-  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone())
-    request.zoneAt = ZoneMinuteByMinute(*zone);
+  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone()) request.zone = Follow(*zone);
   // In an hour the clocks repeat, the run the page's zone and DST name.
   LocalMinute moment{entry.year, entry.month, entry.day, entry.hour, entry.minute};
   const PlaceClock clock(request);

@@ -58,7 +58,7 @@ JudgedMoment CalendarMomentOf(const CalculationState& state, const LocalMinute& 
       state.Input.subject, moment, state.Result, {}, {state.Input.election.place, {}}};
   judged.person = state.Input.name;
   if (explanation) judged.window = CalendarSpan{explanation->window.from, explanation->window.to};
-  if (zone != nullptr) judged.place.zone = *zone;
+  if (zone != nullptr) judged.place.zone = Follow(*zone);
   return judged;
 }
 
@@ -87,7 +87,7 @@ EvaluationRequest MainWindow::ElectionRequest() const {
   EvaluationRequest request{ReadInput(), {}, LateBirth::kRefuse, true, true};
   // An election place that follows an atlas city keeps its own clock.
   if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone())
-    request.electionZone = ZoneMinuteByMinute(*zone);
+    request.electionZone = Follow(*zone);
   return request;
 }
 

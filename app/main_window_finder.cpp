@@ -84,9 +84,10 @@ void MainWindow::OpenFinder() {
   // The search takes the places as the pages will judge them.
   electionPage_->Atlas()->Settle();
   birthPage_->Atlas()->Settle();
-  FindTimesInputs inputs{FinderRequest(), FinderInputProblem(), std::nullopt};
+  FindTimesInputs inputs{FinderRequest(), FinderInputProblem()};
   // An election place that follows an atlas city is searched on its own clock.
-  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone()) inputs.zone = *zone;
+  if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone())
+    inputs.request.zone = Follow(*zone);
   auto* dialog = new FindTimesDialog(std::move(inputs), services_.messages, this);
   dialog->SetSaveFileChooser(services_.chooseSaveFile);
   const MomentBoxes& election = electionPage_->Moment();

@@ -1,11 +1,11 @@
 #include "atlas/place_clock.h"
 
 #include <algorithm>
-#include <functional>
 #include <limits>
 #include <utility>
 #include <vector>
 
+#include "atlas/zone_following.h"
 #include "calendar/civil_calendar.h"
 #include "engine/crossing_search.h"
 
@@ -31,13 +31,17 @@ int OffsetSecondsOf(const ZoneAtMinute& zone) {
   return UtcOffsetOfZoneCaptions(zone.hours, zone.minutes, zone.dst);
 }
 
-PlaceClock::PlaceClock(const PlaceEntry& place, ZoneProvider zoneAt)
-    : place_(place), zoneAt_(std::move(zoneAt)) {}
+FollowedZone Follow(const TimeZoneRules& rules) {
+  return std::make_shared<const TimeZoneRules>(rules);
+}
 
-PlaceClock::PlaceClock(const ZonedPlace& where) : PlaceClock(where.place, where.zoneAt) {}
+PlaceClock::PlaceClock(const PlaceEntry& place, FollowedZone zone)
+    : place_(place), zone_(std::move(zone)) {}
+
+PlaceClock::PlaceClock(const ZonedPlace& where) : PlaceClock(where.place, where.zone) {}
 
 ZoneAtMinute PlaceClock::ZoneAt(const LocalMinute& minute) const {
-  if (zoneAt_) return zoneAt_(Clock(minute));
+  if (zone_) return ZoneOnRules(*zone_, Clock(minute));
   return {place_.zoneHours, place_.zoneMinutes, place_.dst, true, false, {}};
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-
-#include <functional>
-#include "engine/evaluation_input.h"
+#include <memory>
 
 #include "atlas/local_minute.h"
+#include "atlas/time_zone_rules.h"
+#include "engine/evaluation_input.h"
 
 namespace horavela {
 
@@ -22,26 +22,30 @@ struct ZoneAtMinute {
   ZoneAbbreviation abbreviation{};  // the tz zone's name for the offset, where it has one
   bool operator==(const ZoneAtMinute&) const = default;
 };
-using ZoneProvider = std::function<ZoneAtMinute(const LocalMinute&)>;
+
+// A tz-database zone a place follows, shared: requests holding it are copied
+// into every worker of a search.
+using FollowedZone = std::shared_ptr<const TimeZoneRules>;
+FollowedZone Follow(const TimeZoneRules& rules);
 
 // A place and the clock it keeps: its own zone captions and DST box, or a
-// tz-database zone followed minute by minute. Where a search and a day are
-// asked for.
+// tz-database zone followed minute by minute. Where a search, a day, an
+// explanation and a calendar's events are.
 struct ZonedPlace {
-  PlaceEntry place;     // its zone captions and DST hold unless zoneAt is set
-  ZoneProvider zoneAt;  // optional: the zone minute by minute
+  PlaceEntry place;   // its zone captions and DST hold unless zone is set
+  FollowedZone zone;  // optional: the zone it follows
   ZonedPlace& where() { return *this; }
   const ZonedPlace& where() const { return *this; }
 };
 
 // The clock at a place, between its local minutes and the universal clock
 // (minutes since 1970-01-01 00:00 UT): on the place's zone captions, or on
-// `zoneAt` minute by minute. A universal minute always has one local minute;
+// its tz-database zone minute by minute. A universal minute always has one local minute;
 // a local minute may have none (the clocks skipped it) or two (they went
 // back), so a search walks universal minutes and names each by its local one.
 class PlaceClock {
  public:
-  PlaceClock(const PlaceEntry& place, ZoneProvider zoneAt);
+  PlaceClock(const PlaceEntry& place, FollowedZone zone);
   explicit PlaceClock(const ZonedPlace& where);
 
   // The captions in force at a clock minute (its first run's where repeated).
@@ -79,7 +83,7 @@ class PlaceClock {
 
  private:
   PlaceEntry place_;
-  ZoneProvider zoneAt_;
+  FollowedZone zone_;
 };
 
 // The offset east of Greenwich, in seconds, of zone captions.

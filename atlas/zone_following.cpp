@@ -1,26 +1,20 @@
 #include "atlas/zone_following.h"
 
-#include <memory>
-
 #include "engine/input_check.h"
 
 namespace horavela {
 
-ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules) {
-  // Shared, since the finder copies the provider into each worker.
-  auto shared = std::make_shared<const TimeZoneRules>(rules);
-  return [shared](const LocalMinute& minute) {
-    const LocalTimeOffsets offsets =
-        shared->AtLocal(minute.year, minute.month, minute.day, minute.hour, minute.minute);
-    // For a repeated minute `offset` is the earlier occurrence's.
-    const ZoneCaptions captions = CaptionsForOffset(offsets.offset);
-    return ZoneAtMinute{captions.hours,
-                        captions.minutes,
-                        captions.dst,
-                        offsets.kind != LocalTimeKind::Skipped,
-                        offsets.kind == LocalTimeKind::Repeated,
-                        AbbreviationOf(offsets.offset.abbreviation)};
-  };
+ZoneAtMinute ZoneOnRules(const TimeZoneRules& rules, const LocalMinute& minute) {
+  const LocalTimeOffsets offsets =
+      rules.AtLocal(minute.year, minute.month, minute.day, minute.hour, minute.minute);
+  // For a repeated minute `offset` is the earlier occurrence's.
+  const ZoneCaptions captions = CaptionsForOffset(offsets.offset);
+  return ZoneAtMinute{captions.hours,
+                      captions.minutes,
+                      captions.dst,
+                      offsets.kind != LocalTimeKind::Skipped,
+                      offsets.kind == LocalTimeKind::Repeated,
+                      AbbreviationOf(offsets.offset.abbreviation)};
 }
 
 std::optional<Problem> CheckZoneOverRange(const TimeZoneRules& rules, const PlaceEntry& place,

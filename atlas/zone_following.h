@@ -11,10 +11,10 @@
 
 namespace horavela {
 
-// The zone minute by minute for a search at a place that follows `rules`. A
-// skipped clock minute does not exist; a repeated one answers with its first
-// run's offset and says it is repeated (PlaceClock finds the second run).
-ZoneProvider ZoneMinuteByMinute(const TimeZoneRules& rules);
+// The zone at a clock minute of a place that follows `rules`. A skipped clock
+// minute does not exist; a repeated one answers with its first run's offset
+// and says it is repeated (PlaceClock finds the second run).
+ZoneAtMinute ZoneOnRules(const TimeZoneRules& rules, const LocalMinute& minute);
 
 // A place that follows `rules` over [from, to] must lie within 14 hours of
 // Greenwich, as a typed zone must, at both ends of the range; otherwise the

@@ -40,7 +40,7 @@ void BM_DayFollowingZone(benchmark::State& state) {
   request.place.longitudeDegrees = 74;
   request.place.longitudeMinutes = 0;
   request.place.east = false;
-  request.zoneAt = ZoneMinuteByMinute(*TimeZoneRules::Load("America/New_York", nullptr));
+  request.zone = Follow(*TimeZoneRules::Load("America/New_York", nullptr));
   DayAtAGlance day;
   for (auto _ : state) benchmark::DoNotOptimize(day = ComputeDay(request, SwissEphemeris()));
 }

@@ -94,13 +94,13 @@ DayRequest ParseDay(const json& request) {
     const CivilDate next = CivilFromDays(DaysFromCivil(day.year, day.month, day.day) + 1);
     Check(CheckZoneOverRange(rules, day.place, {day.year, day.month, day.day, 0, 0},
                              {next.year, next.month, next.day, 23, 59}, "place"));
-    day.zoneAt = ZoneMinuteByMinute(rules);
+    day.zone = Follow(rules);
     CheckChartTimeOnClock(rules, day);
   }
   CheckZoneSigns(day.place, "place");
   if (day.verdicts) {
     CheckZoneSigns(day.verdicts->birth.place, "birth");
-    day.verdicts->zoneAt = day.zoneAt;
+    day.verdicts->zone = day.zone;
     Check(CheckRangeAfterBirth(*day.verdicts));
   }
   return day;

@@ -67,9 +67,9 @@ std::string WriteReportFiles(const EvaluateOptions& options, const RtfWriter& rt
 
 // The election place's zone minute by minute when the request named a
 // tz-database zone, so the window runs across a change of the clocks.
-ZoneProvider ElectionZones(const ParsedRequest& parsed) {
+FollowedZone ElectionZones(const ParsedRequest& parsed) {
   if (!parsed.electionZone) return {};
-  return ZoneMinuteByMinute(LoadTimeZone(parsed.electionZone->timeZone, "election.tz"));
+  return Follow(LoadTimeZone(parsed.electionZone->timeZone, "election.tz"));
 }
 
 // The explanation follows the civil weekday, as the finder does: a weekday

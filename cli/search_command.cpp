@@ -76,15 +76,15 @@ std::set<Kalam> Avoid(const json& value) {
 
 // The zones a request names, resolved once its own checks have passed: the
 // birth's captions for its moment, and the zone the place follows.
-std::function<Result<std::optional<TimeZoneRules>>(SearchRequest&)> ZoneResolver(
-    std::string birthZone, std::string placeZone) {
-  return [birthZone = std::move(birthZone), placeZone = std::move(placeZone)](
-             SearchRequest& search) -> Result<std::optional<TimeZoneRules>> {
+std::function<Result<void>(SearchRequest&)> ZoneResolver(std::string birthZone,
+                                                         std::string placeZone) {
+  return [birthZone = std::move(birthZone),
+          placeZone = std::move(placeZone)](SearchRequest& search) -> Result<void> {
     try {
       if (!birthZone.empty())
         ApplyTimeZone(LoadTimeZone(birthZone, "birth.tz"), search.birth, "birth");
-      if (placeZone.empty()) return std::optional<TimeZoneRules>();
-      return std::optional<TimeZoneRules>(LoadTimeZone(placeZone, "place.tz"));
+      if (!placeZone.empty()) search.zone = Follow(LoadTimeZone(placeZone, "place.tz"));
+      return {};
     } catch (const RequestError& e) {
       return Unexpected(e.problem());
     }
@@ -196,7 +196,7 @@ int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
     RequireObject(requestJson);
     answer.Warn(CheckKeys(requestJson, RequestKind::kSearch, options.strict, std::cerr));
     PreparedSearch prepared = ParseSearch(requestJson);
-    const CalendarPlace place{prepared.request.place, prepared.zone};
+    const ZonedPlace place = prepared.request.where();
     const SearchResult result = horavela::RunSearch(std::move(prepared), SwissEphemeris(), control);
     if (csv.wanted || !files.ics.empty()) {
       const std::string ics =

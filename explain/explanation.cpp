@@ -16,14 +16,13 @@ using explain_detail::RunsAround;
 using explain_detail::VerdictOf;
 using explain_detail::WindowOf;
 
-SearchRequest RequestFor(const EvaluationInput& input, const ZoneProvider& zoneAt) {
+SearchRequest RequestFor(const EvaluationInput& input, const FollowedZone& electionZone) {
   SearchRequest request;
   request.subjects = {input.subject};
   request.name = input.name;
   request.sex = input.sex;
   request.birth = input.birth;
-  request.place = input.election.place;
-  request.zoneAt = zoneAt;
+  request.where() = {input.election.place, electionZone};
   const MomentEntry& e = input.election;
   request.from = request.to = {e.year, e.month, e.day, e.hour, e.minute};
   request.minResult = "Bad";
@@ -109,9 +108,9 @@ std::optional<BetterMoment> BestOfDay(RunsAround& runs, std::int64_t moment) {
 
 }  // namespace
 
-Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zoneAt,
+Explanation ExplainMoment(const EvaluationInput& input, const FollowedZone& electionZone,
                           PlanetEphemeris& ephemeris) {
-  const SearchRequest request = RequestFor(input, zoneAt);
+  const SearchRequest request = RequestFor(input, electionZone);
   const CalculationState birth = MinuteJudge::BirthState(request);
   MinuteJudge judge(request, birth, ephemeris);
   // The run of the clock minute the election's captions name, where the
@@ -135,10 +134,12 @@ Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zone
   }
   explanation.window = WindowOf(runs.clock(), runs.runs()[runs.IndexOf(moment)]);
 
-  // The moment as evaluate judges it, with the zone the judge reads there.
+  // The moment as evaluate judges it, with the zone the judge reads there and
+  // the weekday the user picked (the runs around it are the finder's, each on
+  // its own date's weekday).
   EvaluationInput evaluated = input;
   evaluated.election = judge.EntryAt(moment);
-  const CalculationState state = EvaluatedState(OnCivilWeekday(evaluated), ephemeris);
+  const CalculationState state = EvaluatedState(evaluated, ephemeris);
   explanation.factors = FactorsInWords(state);
 
   const std::vector<explain_detail::ElementAround> elements =

@@ -72,10 +72,10 @@ struct Explanation {
   std::vector<FactorInWords> factors;
 };
 
-// The explanation of `input`'s election moment. `zoneAt`, when set, gives the
-// election place's zone minute by minute (a tz-database zone); otherwise the
-// place's captions hold throughout.
-Explanation ExplainMoment(const EvaluationInput& input, const ZoneProvider& zoneAt,
+// The explanation of `input`'s election moment. `electionZone`, when set, is
+// the tz-database zone the election place follows; otherwise the place's
+// captions hold throughout.
+Explanation ExplainMoment(const EvaluationInput& input, const FollowedZone& electionZone,
                           PlanetEphemeris& ephemeris);
 
 // The pieces, each testable alone.

@@ -146,9 +146,10 @@ std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
 std::vector<std::string> PreciseCheckWarnings(const EvaluationInput& input,
                                               const MomentEntry& election,
                                               PlanetEphemeris& ephemeris) {
+  // On the weekday the user picked, as the verdict it is compared with.
   EvaluationInput judged = input;
   judged.election = election;
-  const CalculationState program = EvaluatedState(OnCivilWeekday(judged), ephemeris);
+  const CalculationState program = EvaluatedState(judged, ephemeris);
   const TimeBase& time = program.ElectionMoment.Time;
   const std::optional<PrecisePositions> positions =
       PrecisePositionsAt(UniversalJulianDay(time), time.GeoLatitude, -time.GeoLongitude);

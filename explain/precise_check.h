@@ -37,9 +37,9 @@ void SubstitutePreciseElements(CalculationState& state, const PrecisePositions& 
 std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
                                                const CalculationState& precise);
 
-// The sentences for `input` judged with `election` as its moment, as the
-// minute judge reads it (the weekday of the civil date); the planets come from
-// `ephemeris`. None when Swiss Ephemeris cannot give the positions.
+// The sentences for `input` judged with `election` as its moment and on the
+// input's weekday, as evaluate judges it; the planets come from `ephemeris`. None when Swiss
+// Ephemeris cannot give the positions.
 std::vector<std::string> PreciseCheckWarnings(const EvaluationInput& input,
                                               const MomentEntry& election,
                                               PlanetEphemeris& ephemeris);

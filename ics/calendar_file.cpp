@@ -33,7 +33,7 @@ std::string SignedPoints(int points) {
 
 // Stable for the same event at the same place, so that importing a file again
 // updates its events instead of doubling them.
-std::string EventUid(const EventFacts& event, const CalendarPlace& place) {
+std::string EventUid(const EventFacts& event, const ZonedPlace& place) {
   std::uint64_t hash = 14695981039346656037ULL;
   const auto mix = [&hash](const std::string& text) {
     for (const unsigned char c : text + '\x1f') {
@@ -52,7 +52,7 @@ std::string EventUid(const EventFacts& event, const CalendarPlace& place) {
   return uid;
 }
 
-IcalComponentPtr Event(const EventFacts& event, const EventClock& clock, const CalendarPlace& place,
+IcalComponentPtr Event(const EventFacts& event, const EventClock& clock, const ZonedPlace& place,
                        std::int64_t stampUtcSeconds) {
   IcalComponentPtr component(icalcomponent_new_vevent());
   icalcomponent* e = component.get();
@@ -72,7 +72,7 @@ IcalComponentPtr Event(const EventFacts& event, const EventClock& clock, const C
   return component;
 }
 
-std::string Calendar(const std::vector<EventFacts>& events, const CalendarPlace& place,
+std::string Calendar(const std::vector<EventFacts>& events, const ZonedPlace& place,
                      std::int64_t stampUtcSeconds) {
   IcalComponentPtr calendar(icalcomponent_new_vcalendar());
   icalcomponent* c = calendar.get();
@@ -145,7 +145,7 @@ std::string MomentCalendar(const JudgedMoment& moment, std::int64_t stampUtcSeco
                   moment.place, stampUtcSeconds);
 }
 
-std::string WindowsCalendar(const std::vector<SearchWindow>& windows, const CalendarPlace& place,
+std::string WindowsCalendar(const std::vector<SearchWindow>& windows, const ZonedPlace& place,
                             std::int64_t stampUtcSeconds) {
   const EventClock clock(place);
   std::vector<EventFacts> events;

@@ -31,7 +31,7 @@ struct JudgedMoment {
   Evaluation evaluation;
   // The run of minutes around the moment with the same evaluation, when known.
   std::optional<CalendarSpan> window;
-  CalendarPlace place;
+  ZonedPlace place;
   // For whom, named in the event's title beside the subject; may be empty.
   std::string person = {};
 };
@@ -42,7 +42,7 @@ struct JudgedMoment {
 std::string MomentCalendar(const JudgedMoment& moment, std::int64_t stampUtcSeconds);
 
 // One calendar with an event for each window, in the order given.
-std::string WindowsCalendar(const std::vector<SearchWindow>& windows, const CalendarPlace& place,
+std::string WindowsCalendar(const std::vector<SearchWindow>& windows, const ZonedPlace& place,
                             std::int64_t stampUtcSeconds);
 
 // "Marriage: Good (total 4)"; the moment's event names the person too:

@@ -1,20 +1,15 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "atlas/time_zone_rules.h"
+#include "atlas/place_clock.h"
 #include "engine/evaluation_input.h"
 
 namespace horavela {
 
-// Where a calendar's events happen: the place as the pages hold it (names,
-// coordinates, zone captions) and, for a place that follows a tz-database
-// zone, that zone. The captions count only when there is no zone.
-struct CalendarPlace {
-  PlaceEntry place;
-  std::optional<TimeZoneRules> zone;
-};
+// A calendar's events happen at a ZonedPlace: the place as the pages hold it
+// (names, coordinates, zone captions) and, for a place that follows a
+// tz-database zone, that zone. The captions count only when there is no zone.
 
 // "Chennai, Tamil Nadu, India": the names that are filled in, in that order.
 std::string LocationText(const PlaceEntry& place);

@@ -14,7 +14,7 @@ namespace horavela {
 class EventClock {
  public:
   // Keeps a reference to `place`, which must outlive the clock.
-  explicit EventClock(const CalendarPlace& place) : place_(place) {}
+  explicit EventClock(const ZonedPlace& place) : place_(place) {}
 
   // Seconds since 1970-01-01 00:00 UTC. A repeated minute is the run its
   // offset names (its first where none is named); on a tz zone a skipped
@@ -30,7 +30,7 @@ class EventClock {
  private:
   bool WallTimeIsExact(std::int64_t utcSeconds) const;
 
-  const CalendarPlace& place_;
+  const ZonedPlace& place_;
 };
 
 // A civil time with no zone, from seconds since 1970-01-01 00:00 on its clock.

@@ -159,7 +159,7 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
 // then last + 1.
 std::vector<std::int64_t> MinuteJudge::ZoneStretches(std::int64_t first, std::int64_t last) {
   std::vector<std::int64_t> stretches{first};
-  if (request_.zoneAt) {
+  if (request_.zone) {
     for (std::int64_t minute : probes_.Changes(first, last, Probed::kZone))
       stretches.push_back(minute);
   }

@@ -108,7 +108,7 @@ std::optional<Problem> CheckSearchRequest(const SearchRequest& request);
 
 // A range that ends before the birth has no moment the person could use: the
 // problem, named "to", when the range's last minute on the election place's
-// clock (its zone at that minute when zoneAt is set) comes before the birth
+// clock (its zone at that minute when zone is set) comes before the birth
 // moment on the birthplace's clock. For a request whose zones are known.
 std::optional<Problem> CheckRangeAfterBirth(const SearchRequest& request);
 

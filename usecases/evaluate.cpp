@@ -50,8 +50,8 @@ EvaluationSteps CoreEvaluationSteps() {
               },
           .computeStrengths = &ComputeStrengths,
           .explain =
-              [](const EvaluationInput& input, const ZoneProvider& zoneAt) {
-                return ExplainMoment(input, zoneAt, SwissEphemeris());
+              [](const EvaluationInput& input, const FollowedZone& electionZone) {
+                return ExplainMoment(input, electionZone, SwissEphemeris());
               },
           .dispatchSubject =
               [](CalculationState& state, RichTextSink& report, const ReportOptions& options) {

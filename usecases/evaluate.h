@@ -22,9 +22,10 @@ enum class LateBirth {
 
 struct EvaluationRequest {
   EvaluationInput input;
-  // The election place's zone minute by minute when it follows a tz-database
-  // zone; otherwise its captions hold throughout.
-  ZoneProvider electionZone;
+  // The tz-database zone the election place follows, if any: with
+  // input.election.place, where the moment is (a ZonedPlace); otherwise the
+  // place's captions hold throughout.
+  FollowedZone electionZone;
   LateBirth lateBirth = LateBirth::kRefuse;
   bool explain = false;     // why the moment reads as it does
   bool fullReport = false;  // the report closes with the explanation's timing notes
@@ -37,7 +38,7 @@ struct EvaluationRequest {
 struct EvaluationSteps {
   std::function<void(CalculationState&)> computeCharts;
   std::function<void(CalculationState&)> computeStrengths;
-  std::function<Explanation(const EvaluationInput&, const ZoneProvider&)> explain;
+  std::function<Explanation(const EvaluationInput&, const FollowedZone&)> explain;
   std::function<bool(CalculationState&, RichTextSink&, const ReportOptions&)> dispatchSubject;
 };
 

@@ -9,11 +9,6 @@ namespace horavela {
 
 namespace {
 
-Result<std::optional<TimeZoneRules>> ZoneOf(SearchEntries& entries) {
-  if (entries.resolveZone) return entries.resolveZone(entries.request);
-  return entries.zone;
-}
-
 // `control` with its fraction mapped onto [start, start + share].
 SearchControl Share(const SearchControl& control, double start, double share) {
   SearchControl part = control;
@@ -30,14 +25,14 @@ SearchControl Share(const SearchControl& control, double start, double share) {
 Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
   SearchRequest& request = entries.request;
   if (std::optional<Problem> problem = CheckSearchRequest(request)) return Unexpected(*problem);
-  Result<std::optional<TimeZoneRules>> zone = ZoneOf(entries);
-  if (!zone) return Unexpected(zone.error());
-  if (*zone) {
-    const TimeZoneRules& rules = **zone;
+  if (entries.resolveZone) {
+    if (Result<void> resolved = entries.resolveZone(request); !resolved)
+      return Unexpected(resolved.error());
+  }
+  if (request.zone) {
     if (std::optional<Problem> problem =
-            CheckZoneOverRange(rules, request.place, request.from, request.to, "place"))
+            CheckZoneOverRange(*request.zone, request.place, request.from, request.to, "place"))
       return Unexpected(*problem);
-    request.zoneAt = ZoneMinuteByMinute(rules);
   }
   if (entries.zoneSignsChecked) {
     for (const auto& [place, path] :
@@ -47,7 +42,7 @@ Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
     }
   }
   if (std::optional<Problem> problem = CheckRangeAfterBirth(request)) return Unexpected(*problem);
-  return PreparedSearch{std::move(request), std::move(entries.avoid), std::move(*zone)};
+  return PreparedSearch{std::move(request), std::move(entries.avoid)};
 }
 
 SearchResult RunSearch(PreparedSearch prepared, PlanetEphemeris& ephemeris,

@@ -5,7 +5,6 @@
 #include <set>
 
 #include "almanac/avoided_kalams.h"
-#include "atlas/time_zone_rules.h"
 #include "engine/planet_ephemeris.h"
 #include "engine/result.h"
 #include "search/muhurta_finder.h"
@@ -16,24 +15,21 @@
 namespace horavela {
 
 struct SearchEntries {
-  SearchRequest request;  // its zoneAt and excluded are filled here
+  SearchRequest request;  // its excluded minutes are filled here; its zone may be
   std::set<Kalam> avoid;
-  // The tz-database zone the place follows, if any.
-  std::optional<TimeZoneRules> zone;
   // When set, asked once the request itself has passed its checks, for the
   // zone the place follows: a front end that names zones resolves them here
-  // (and may fill the birth's captions), and a name it cannot resolve is the
-  // search's problem. Replaces `zone`.
-  std::function<Result<std::optional<TimeZoneRules>>(SearchRequest&)> resolveZone;
+  // into the request (and may fill the birth's captions), and a name it
+  // cannot resolve is the search's problem.
+  std::function<Result<void>(SearchRequest&)> resolveZone;
   // Zone captions written as two signed numbers (a JSON request) must point
   // one way; the desktop's boxes take what they are given.
   bool zoneSignsChecked = false;
 };
 
 struct PreparedSearch {
-  SearchRequest request;  // checked and following its zone
+  SearchRequest request;  // checked, at its place on the zone it follows
   std::set<Kalam> avoid;
-  std::optional<TimeZoneRules> zone;
 };
 
 // The first problem of `entries`, in this order: the request, the zone at

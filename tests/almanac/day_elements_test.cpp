@@ -14,37 +14,21 @@
 #include "calendar/civil_calendar.h"
 #include "rules/charts.h"
 #include "support/chart_values.h"
+#include "support/moments_and_places.h"
 
 namespace horavela {
 namespace {
 
-PlaceEntry Place(int latitude, int latitudeMinutes, bool north, int longitude, int longitudeMinutes,
-                 bool east, int zoneHours, int zoneMinutes) {
-  PlaceEntry place;
-  place.latitudeDegrees = static_cast<std::int16_t>(latitude);
-  place.latitudeMinutes = static_cast<std::int16_t>(latitudeMinutes);
-  place.north = north;
-  place.longitudeDegrees = static_cast<std::int16_t>(longitude);
-  place.longitudeMinutes = static_cast<std::int16_t>(longitudeMinutes);
-  place.east = east;
-  place.zoneHours = static_cast<std::int16_t>(zoneHours);
-  place.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-  return place;
-}
-
-ZoneProvider Follow(const char* zone) {
-  std::string error;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(zone, &error);
-  if (!rules) throw std::runtime_error(error);
-  return ZoneMinuteByMinute(*rules);
-}
+using testing::NewDelhi;
+using testing::NewYork;
+using testing::Place;
 
 std::int64_t IndexOf(const LocalTime& t) {
   return MinuteIndex({t.year, t.month, t.day, t.hour, t.minute});
 }
 
 bool Exists(const DayRequest& request, std::int64_t minute) {
-  return !request.zoneAt || request.zoneAt(FromMinuteIndex(minute)).exists;
+  return PlaceClock(request).ZoneAt(FromMinuteIndex(minute)).exists;
 }
 
 // The chart's texts at a minute as the judge computes them: both charts and
@@ -62,8 +46,8 @@ Texts TextsAt(const DayRequest& request, std::int64_t index) {
   e.hour = static_cast<std::int16_t>(m.hour);
   e.minute = static_cast<std::int16_t>(m.minute);
   e.place = request.place;
-  if (request.zoneAt) {
-    const ZoneAtMinute zone = request.zoneAt(m);
+  if (request.zone) {
+    const ZoneAtMinute zone = PlaceClock(request).ZoneAt(m);
     e.place.zoneHours = zone.hours;
     e.place.zoneMinutes = zone.minutes;
     e.place.dst = zone.dst;
@@ -115,7 +99,7 @@ TEST_P(ElementsOfDayTest, PeriodsBeginAndEndWhereTheJudgesChartChanges) {
   request.month = c.month;
   request.day = c.day;
   request.place = c.place;
-  if (c.zone != nullptr) request.zoneAt = Follow(c.zone);
+  if (c.zone != nullptr) request.zone = testing::ZoneNamed(c.zone);
   const DayElements elements = ElementsOfDay(request, c.until, SwissEphemeris());
 
   const std::int64_t first = MinuteIndex({c.year, c.month, c.day, 0, 0});
@@ -162,16 +146,10 @@ TEST_P(ElementsOfDayTest, PeriodsBeginAndEndWhereTheJudgesChartChanges) {
 
 INSTANTIATE_TEST_SUITE_P(
     Days, ElementsOfDayTest,
-    ::testing::Values(DayCase{"NewDelhi",
-                              Place(28, 37, true, 77, 13, true, -5, -30),
-                              nullptr,
-                              2025,
-                              1,
-                              3,
-                              {2025, 1, 4, 7, 15, 20}},
+    ::testing::Values(DayCase{"NewDelhi", NewDelhi(), nullptr, 2025, 1, 3, {2025, 1, 4, 7, 15, 20}},
                       // The clocks go forward at 02:00: the skipped hour lies between two periods.
                       DayCase{"NewYorkSpringForward",
-                              Place(40, 43, true, 74, 0, false, 5, 0),
+                              NewYork(),
                               "America/New_York",
                               2024,
                               3,
@@ -180,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Above 64 degrees the lagna is followed minute by minute, and crosses
                       // some signs in minutes.
                       DayCase{"Tromso",
-                              Place(69, 39, true, 18, 57, true, -1, 0),
+                              Place().North(69, 39).East(18, 57).Zone(-1, 0),
                               nullptr,
                               2025,
                               2,
@@ -188,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                               {2025, 2, 14, 23, 59, 0}},
                       // A southern place, west of Greenwich.
                       DayCase{"SaoPaulo",
-                              Place(23, 33, false, 46, 38, false, 3, 0),
+                              Place().South(23, 33).West(46, 38).Zone(3, 0),
                               nullptr,
                               2025,
                               6,
@@ -202,7 +180,7 @@ TEST(ElementsOfDay, NamesCarryTheFortnightAndThePada) {
   request.year = 2025;
   request.month = 1;
   request.day = 3;
-  request.place = Place(28, 37, true, 77, 13, true, -5, -30);
+  request.place = NewDelhi();
   const DayElements elements = ElementsOfDay(request, {2025, 1, 3, 23, 59, 0}, SwissEphemeris());
   for (const Period& p : elements.tithi)
     EXPECT_TRUE(p.name.ends_with(" (Shukla)") || p.name.ends_with(" (Krishna)")) << p.name;

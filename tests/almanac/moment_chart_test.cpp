@@ -12,20 +12,13 @@
 #include "engine/moon.h"
 #include "engine/planet_ephemeris.h"
 #include "rules/charts.h"
+#include "support/moments_and_places.h"
 
 namespace horavela {
 namespace {
 
-PlaceEntry NewDelhi() {
-  PlaceEntry place;
-  place.latitudeDegrees = 28;
-  place.latitudeMinutes = 37;
-  place.longitudeDegrees = 77;
-  place.longitudeMinutes = 13;
-  place.zoneHours = -5;
-  place.zoneMinutes = -30;
-  return place;
-}
+using testing::NewDelhi;
+using testing::On;
 
 struct Moment {
   LocalMinute local;
@@ -114,13 +107,8 @@ TEST(ChartOfMomentTest, AgreesWithTheEvaluationsChart) {
   for (const Moment& moment : Moments()) {
     SCOPED_TRACE(moment.note);
     CalculationState state;
-    MomentEntry entry;
-    entry.year = static_cast<std::int16_t>(moment.local.year);
-    entry.month = static_cast<std::int16_t>(moment.local.month);
-    entry.day = static_cast<std::int16_t>(moment.local.day);
-    entry.hour = static_cast<std::int16_t>(moment.local.hour);
-    entry.minute = static_cast<std::int16_t>(moment.local.minute);
-    entry.place = NewDelhi();
+    const LocalMinute& m = moment.local;
+    const MomentEntry entry = On(m.year, m.month, m.day).At(m.hour, m.minute).In(NewDelhi());
     state.Input.birth = entry;
     state.Input.election = entry;
     ComputeCharts(state, SwissEphemeris());
@@ -144,16 +132,12 @@ TEST(ChartOfMomentTest, MomentReadsOnTheZoneInForce) {
   const std::optional<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York", &error);
   ASSERT_TRUE(rules) << error;
   DayRequest followed;
-  followed.place.latitudeDegrees = 40;
-  followed.place.latitudeMinutes = 43;
-  followed.place.longitudeDegrees = 74;
-  followed.place.east = false;
-  followed.place.zoneHours = 5;
-  followed.zoneAt = ZoneMinuteByMinute(*rules);
+  followed.place = testing::NewYork();
+  followed.zone = Follow(*rules);
   for (const auto& [local, dst] : {std::pair{LocalMinute{2024, 7, 4, 9, 0}, true},
                                    std::pair{LocalMinute{2024, 1, 4, 9, 0}, false}}) {
     DayRequest typed = followed;
-    typed.zoneAt = nullptr;
+    typed.zone = nullptr;
     typed.place.dst = dst;
     const std::vector<ChartBody> a = ChartOfMoment(followed, local, SwissEphemeris());
     const std::vector<ChartBody> b = ChartOfMoment(typed, local, SwissEphemeris());

@@ -16,29 +16,11 @@
 #include "atlas/zone_following.h"
 #include "rules/subjects.h"
 #include "search/muhurta_finder.h"
+#include "support/moments_and_places.h"
 #include "support/search_request.h"
 
 namespace horavela {
 namespace {
-
-PlaceEntry Place(int latitude, int latitudeMinutes, bool north, int longitude, int longitudeMinutes,
-                 bool east) {
-  PlaceEntry place;
-  place.latitudeDegrees = static_cast<std::int16_t>(latitude);
-  place.latitudeMinutes = static_cast<std::int16_t>(latitudeMinutes);
-  place.north = north;
-  place.longitudeDegrees = static_cast<std::int16_t>(longitude);
-  place.longitudeMinutes = static_cast<std::int16_t>(longitudeMinutes);
-  place.east = east;
-  return place;
-}
-
-ZoneProvider Follow(const char* zone) {
-  std::string error;
-  std::optional<TimeZoneRules> rules = TimeZoneRules::Load(zone, &error);
-  if (!rules) throw std::runtime_error(error);
-  return ZoneMinuteByMinute(*rules);
-}
 
 bool Holds(const std::vector<std::string>& list, const std::string& text) {
   return std::find(list.begin(), list.end(), text) != list.end();
@@ -50,9 +32,9 @@ std::string Listed(const std::vector<std::string>& list) {
   return text;
 }
 
-const PlaceEntry kNewYork = Place(40, 43, true, 74, 0, false);
-const PlaceEntry kLondon = Place(51, 30, true, 0, 7, false);
-const PlaceEntry kSydney = Place(33, 52, false, 151, 12, true);
+const PlaceEntry kNewYork = testing::NewYork();
+const PlaceEntry kLondon = testing::London();
+const PlaceEntry kSydney = testing::Sydney();
 
 struct SecondRunChange {
   const char* what;
@@ -87,7 +69,7 @@ TEST_P(SecondRunTest, TheDaysPeriodBeginsAtTheRealMinute) {
   request.month = c.month;
   request.day = c.day;
   request.place = c.place;
-  request.zoneAt = Follow(c.zone);
+  request.zone = testing::ZoneNamed(c.zone);
   const DayElements elements =
       ElementsOfDay(request, {c.year, c.month, c.day, 23, 59, 0}, SwissEphemeris());
   std::vector<std::string> starts;
@@ -100,7 +82,7 @@ TEST_P(SecondRunTest, AWindowOfTheFinderBeginsAtTheRealMinute) {
   if (!c.judged) GTEST_SKIP() << "no verdict changes with it";
   SearchRequest request = testing::AshaAtNewDelhi(AllSubjectTexts());
   request.place = c.place;
-  request.zoneAt = Follow(c.zone);
+  request.zone = testing::ZoneNamed(c.zone);
   request.from = {c.year, c.month, c.day, 0, 0};
   request.to = {c.year, c.month, c.day, 4, 0};
   request.minResult = "Bad";
@@ -126,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(RepeatedHours, SecondRunTest, ::testing::ValuesIn(kChan
 // time with the captions in force (EST is 5 hours west, EDT the same with
 // the DST box), and the zone in force at the clock minute itself.
 TEST(PlaceClock, NamesTheRealMinutesOfAClockMinute) {
-  const PlaceClock clock(kNewYork, Follow("America/New_York"));
+  const PlaceClock clock(kNewYork, testing::ZoneNamed(testing::kNewYorkZone));
   const struct {
     LocalMinute local;
     PlaceClock::Run run;
@@ -181,7 +163,7 @@ TEST(PlaceClock, NamesTheRealMinutesOfAClockMinute) {
 TEST(SpringGap, AWindowJudgedAlikeAcrossTheGapIsOneWindow) {
   SearchRequest request = testing::AshaAtNewDelhi({"Marriage"});
   request.place = kNewYork;
-  request.zoneAt = Follow("America/New_York");
+  request.zone = testing::ZoneNamed("America/New_York");
   request.from = {2026, 3, 8, 0, 0};
   request.to = {2026, 3, 8, 5, 0};
   request.minResult = "Bad";

@@ -43,7 +43,7 @@ DayRequest RequestFor(const Place& p, int year, int month, int day, const std::s
     std::string error;
     const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(tz, &error);
     EXPECT_TRUE(rules) << error;
-    if (rules) request.zoneAt = ZoneMinuteByMinute(*rules);
+    if (rules) request.zone = Follow(*rules);
   }
   return request;
 }

@@ -17,7 +17,7 @@ DayRequest Following(const char* tz) {
   std::string error;
   const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(tz, &error);
   EXPECT_TRUE(rules) << error;
-  if (rules) request.zoneAt = ZoneMinuteByMinute(*rules);
+  if (rules) request.zone = Follow(*rules);
   return request;
 }
 

@@ -105,7 +105,7 @@ class AnalysisPanelTest : public QObject {
     Harness h;
     horavela::app::AppServices services = h.Services();
     services.core.explain = [](const horavela::EvaluationInput&,
-                               const horavela::ZoneProvider&) -> Explanation {
+                               const horavela::FollowedZone&) -> Explanation {
       throw std::runtime_error("no ephemeris");
     };
     h.Open(std::move(services));

@@ -133,9 +133,10 @@ class CalendarExportTest : public QObject {
   void theFinderAddsTheBestTenOrTheSelectedWindow() {
     Harness h;
     std::string error;
-    horavela::app::FindTimesInputs inputs{FinderRequest(), {}, std::nullopt};
-    inputs.zone = horavela::TimeZoneRules::Load("Asia/Kolkata", &error);
-    QVERIFY(inputs.zone.has_value());
+    horavela::app::FindTimesInputs inputs{FinderRequest(), {}};
+    const auto zone = horavela::TimeZoneRules::Load("Asia/Kolkata", &error);
+    QVERIFY(zone.has_value());
+    inputs.request.zone = horavela::Follow(*zone);
     FindTimesDialog dialog(inputs, h.messages);
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath("windows.ics");

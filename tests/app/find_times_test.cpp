@@ -626,8 +626,7 @@ class FindTimesTest : public QObject {
     if (secondRun) useMinute.repeated = horavela::ClockRun{-5 * 3600, true};
     // Windows and the minute used, in real minutes.
     const horavela::PlaceClock clock(
-        {},
-        horavela::ZoneMinuteByMinute(*horavela::TimeZoneRules::Load("America/New_York", nullptr)));
+        {}, horavela::Follow(*horavela::TimeZoneRules::Load("America/New_York", nullptr)));
     const std::int64_t useReal = clock.UniversalOf(useMinute, horavela::PlaceClock::Run::First);
     const std::int64_t gap = horavela::MinuteIndex({2024, 3, 10, 2, 0});
     std::int64_t minutes = 0;
@@ -691,7 +690,7 @@ class FindTimesTest : public QObject {
     QFETCH(int, limit);
     QFETCH(QString, notice);
     Harness h;
-    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}, std::nullopt};
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}};
     inputs.request.maxWindows = static_cast<std::size_t>(limit);
     FindTimesDialog dialog(inputs, h.messages);
     SetRange(&dialog, QDate(2011, 1, 1), QDate(2011, 12, 31), "Bad");
@@ -714,7 +713,7 @@ class FindTimesTest : public QObject {
   // day the total of its best window; the CSV holds the rows as listed.
   void sortsByEveryColumnAndExportsTheList() {
     Harness h;
-    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}, std::nullopt};
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}};
     FindTimesDialog dialog(inputs, h.messages);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
@@ -807,7 +806,7 @@ class FindTimesTest : public QObject {
   // finder's own with the same minimum total and the kalams' minutes left out.
   void minimumTotalAndAvoidedKalamsFilterTheList() {
     Harness h;
-    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}, std::nullopt};
+    horavela::app::FindTimesInputs inputs{ExpectedRequest(), {}};
     FindTimesDialog dialog(inputs, h.messages);
     auto* total = In<QSpinBox>(&dialog, "spnMinTotal");
     QCOMPARE(total->text(), QString("any"));

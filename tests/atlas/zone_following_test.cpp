@@ -59,7 +59,7 @@ TEST(ZoneFollowing, TheFinderSearchesEachRealMinuteOnceOnItsOwnZone) {
     request.place.latitudeDegrees = 40;
     request.place.longitudeDegrees = 74;
     request.place.east = false;
-    request.zoneAt = ZoneMinuteByMinute(zone);
+    request.zone = Follow(zone);
     request.from = change.from;
     request.to = change.to;
     request.minResult = "Bad";  // every minute searched is in a window

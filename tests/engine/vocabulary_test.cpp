@@ -4,95 +4,65 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace horavela {
 namespace {
 
-// Every name a text table prints, in order, against the spellings the pages
-// and reports have always printed (misspellings and all).
-template <typename E, typename Name>
-std::vector<std::string> Printed(Name name) {
-  std::vector<std::string> names;
-  for (int i = 0; i < static_cast<int>(E::None); ++i) names.emplace_back(name(static_cast<E>(i)));
-  return names;
-}
+// A few spellings of each text table, the first and last entries and the odd
+// ones, as the program printed them before its vocabulary was typed: the
+// election chart, planet signs, factor_verdicts and explanation lines of
+// horavela-cli evaluate for docs/example-request.json moved day by day
+// through January to March 2025, and the README's examples.
+struct Spelling {
+  std::string_view table;
+  std::string_view printed;
+  std::string_view golden;
+};
 
-TEST(Vocabulary, TextTablesPrintTheKnownSpellings) {
-  struct Row {
-    std::string_view table;
-    std::vector<std::string> printed;
-    std::vector<std::string> golden;
+TEST(Vocabulary, TextTablesPrintTheRecordedSpellings) {
+  const Spelling rows[] = {
+      {"nakshatra", NameOf(Nakshatra::Ashwini), "Ashwini"},
+      {"nakshatra", NameOf(Nakshatra::Mrigasira), "Mrigasira"},
+      {"nakshatra", NameOf(Nakshatra::PoorvaPhalguni), "Poorva Phalguni"},
+      {"nakshatra", NameOf(Nakshatra::Dhanistha), "Dhanistha"},
+      {"nakshatra", NameOf(Nakshatra::Revati), "Revati"},
+      {"Moon sign", NameOf(Rashi::Mesha), "Mesha"},
+      {"Moon sign", NameOf(Rashi::Vrischika), "Vrishcika"},
+      {"Moon sign", NameOf(Rashi::Dhanus), "Dhanush"},
+      {"Moon sign", NameOf(Rashi::Meena), "Meena"},
+      {"lagna", LagnaNameOf(Rashi::Vrischika), "Vrischika"},
+      {"lagna", LagnaNameOf(Rashi::Dhanus), "Dhanus"},
+      {"sign abbreviation", AbbreviationOf(Rashi::Mesha), "Ari"},
+      {"sign abbreviation", AbbreviationOf(Rashi::Makara), "Cpr"},
+      {"sign abbreviation", AbbreviationOf(Rashi::Meena), "Pis"},
+      {"tithi printed", NameOf(Tithi::Pratipada), "Pratipad"},
+      {"tithi printed", NameOf(Tithi::Dwitiya), "Dwithiai"},
+      {"tithi printed", NameOf(Tithi::Tritiya), "Trithiai"},
+      {"tithi printed", NameOf(Tithi::Triyodashi), "Triodasi"},
+      {"tithi printed", NameOf(Tithi::Purnima), "Poornami"},
+      {"tithi printed", NameOf(Tithi::Amavasya), "Ammavasai"},
+      {"tithi in rules", RuleNameOf(Tithi::Pratipada), "Pratipada"},
+      {"tithi in rules", RuleNameOf(Tithi::Shasthi), "Shasthi"},
+      {"tithi in rules", RuleNameOf(Tithi::Triyodashi), "Triyodashi"},
+      {"tithi in rules", RuleNameOf(Tithi::Amavasya), "Amavashya"},
+      {"paksha", NameOf(Paksha::Shukla), "Shukla Paksha"},
+      {"paksha", NameOf(Paksha::Krishna), "Krishna Paksha"},
+      {"yoga", NameOf(Yoga::Vishkambha), "Vishkambha"},
+      {"yoga", NameOf(Yoga::Bramha), "Bramha"},
+      {"yoga", NameOf(Yoga::Vaidhriti), "Vaidhruthi"},
+      {"karana", NameOf(Karana::Bava), "Bava"},
+      {"karana", NameOf(Karana::Garija), "Garija"},
+      {"karana", NameOf(Karana::Kimstughna), "Kimstughna"},
+      {"weekday", NameOf(Weekday::Sunday), "Sunday"},
+      {"weekday", NameOf(Weekday::Saturday), "Saturday"},
+      {"planet", NameOf(Planet::Sun), "Sun"},
+      {"planet", NameOf(Planet::Ketu), "Ketu"},
+      {"factor", NameOf(Factor::Tara), "Tara Stength"},
+      {"factor", NameOf(Factor::Chandra), "Moon Stength"},
+      {"verdict word", NameOf(Word::Unavourable), "Unavourable"},
+      {"verdict word", NameOf(Word::LeastFavourable), "Least Favourable"},
   };
-  const Row rows[] = {
-      {"nakshatras",
-       Printed<Nakshatra>([](Nakshatra n) { return NameOf(n); }),
-       {"Ashwini",
-        "Bharani",
-        "Krittika",
-        "Rohini",
-        "Mrigasira",
-        "Ardra",
-        "Punarvasu",
-        "Pushya",
-        "Ashlesha",
-        "Magha",
-        "Poorva Phalguni",
-        "Uttara Phalguni",
-        "Hasta",
-        "Chitra",
-        "Swati",
-        "Vishakha",
-        "Anuradha",
-        "Jyeshtha",
-        "Moola",
-        "Purva Ashadha",
-        "Uttara Ashadha",
-        "Shravana",
-        "Dhanistha",
-        "Shatabhisha",
-        "Poorva Bhadrapada",
-        "Uttara Bhadrapada",
-        "Revati"}},
-      {"Moon signs",
-       Printed<Rashi>([](Rashi r) { return NameOf(r); }),
-       {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha", "Kanya", "Thula", "Vrishcika",
-        "Dhanush", "Makara", "Kumbha", "Meena"}},
-      {"lagnas",
-       Printed<Rashi>([](Rashi r) { return LagnaNameOf(r); }),
-       {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha", "Kanya", "Thula", "Vrischika", "Dhanus",
-        "Makara", "Kumbha", "Meena"}},
-      {"sign abbreviations",
-       Printed<Rashi>([](Rashi r) { return AbbreviationOf(r); }),
-       {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cpr", "Aqu", "Pis"}},
-      {"tithis as printed",
-       Printed<Tithi>([](Tithi t) { return NameOf(t); }),
-       {"Pratipad", "Dwithiai", "Trithiai", "Chathurthi", "Panchami", "Shashti", "Saptami",
-        "Ashtami", "Navami", "Dasami", "Ekadasi", "Dwadasi", "Triodasi", "Chaturdasi", "Poornami",
-        "Ammavasai"}},
-      {"tithis as the rules name them",
-       Printed<Tithi>([](Tithi t) { return RuleNameOf(t); }),
-       {"Pratipada", "Dwitiya", "Tritiya", "Chaturthi", "Panchami", "Shasthi", "Saptami", "Ashtami",
-        "Navami", "Dashami", "Ekadashi", "Dwadashi", "Triyodashi", "Chaturdashi", "Purnima",
-        "Amavashya"}},
-      {"yogas",
-       Printed<Yoga>([](Yoga y) { return NameOf(y); }),
-       {"Vishkambha", "Prithi", "Ayushman",  "Saubhagya", "Sobhana", "Atiganda",  "Sukarman",
-        "Dhrithi",    "Soola",  "Ganda",     "Vridhi",    "Dhruva",  "Vyaghata",  "Harshana",
-        "Vajra",      "Siddhi", "Vyatipata", "Variyan",   "Parigha", "Siva",      "Siddha",
-        "Sadhya",     "Subha",  "Sukla",     "Bramha",    "Indra",   "Vaidhruthi"}},
-      {"karanas",
-       Printed<Karana>([](Karana k) { return NameOf(k); }),
-       {"Bava", "Balava", "Kaulava", "Taitula", "Garija", "Vanija", "Visti", "Sakuna", "Chatuspada",
-        "Naga", "Kimstughna"}},
-      {"weekdays",
-       Printed<Weekday>([](Weekday w) { return NameOf(w); }),
-       {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}},
-      {"planets",
-       Printed<Planet>([](Planet p) { return NameOf(p); }),
-       {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"}},
-  };
-  for (const Row& row : rows) EXPECT_EQ(row.printed, row.golden) << row.table;
+  for (const Spelling& row : rows) EXPECT_EQ(row.printed, row.golden) << row.table;
 }
 
 // The factor lines as the result label and the JSON print them.

@@ -79,6 +79,28 @@ TEST(PreciseCheck, TheExplanationCarriesTheSentences) {
         << sentence;
 }
 
+// A weekday picked by hand counts in the precise chart's verdict as in
+// evaluate's. A minute on, the program's own chart has moved to the precise
+// chart's nakshatra with nothing else changed: its verdict is the one the
+// sentence must give, on the civil weekday and on a picked one alike.
+TEST(PreciseCheck, ThePreciseVerdictCountsThePickedWeekday) {
+  const DifferingRow& row = kDifferingRows[0];  // Krittika to Rohini on a Thursday
+  for (const char* weekday : {"Thursday", "Tuesday", "Saturday"}) {
+    EvaluationInput input = InputAtMinute(AshaAtNewDelhi({row.subject}), row.minute);
+    input.electionWeekday = WeekdayNamed(weekday).value_or(Weekday::None);
+    EvaluationInput later = input;
+    ++later.election.minute;
+    const Evaluation expected = EvaluatedState(later, SwissEphemeris()).Result;
+    const std::vector<std::string> sentences =
+        PreciseCheckWarnings(input, input.election, SwissEphemeris());
+    ASSERT_EQ(sentences.size(), 1u) << weekday;
+    EXPECT_NE(sentences[0].find("read " + std::string(NameOf(expected.ResultWord)) + " (total " +
+                                std::to_string(expected.TotalScore) + ")"),
+              std::string::npos)
+        << weekday << ": " << sentences[0];
+  }
+}
+
 // Far from every element's change the two agree and nothing is said.
 TEST(PreciseCheck, AMomentInTheMiddleOfEveryElementGivesNoSentence) {
   const std::string subject = "Domestic Journey";

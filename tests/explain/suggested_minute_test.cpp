@@ -44,7 +44,7 @@ TEST(SuggestedMinute, AcrossTheSpringGapCountsRealMinutes) {
   const std::optional<TimeZoneRules> rules = TimeZoneRules::Load("America/New_York", &error);
   ASSERT_TRUE(rules) << error;
   PlaceEntry place;
-  const PlaceClock clock(place, ZoneMinuteByMinute(*rules));
+  const PlaceClock clock(place, Follow(*rules));
   const struct {
     const char* name;
     LocalMinute first, last, expected;

@@ -9,6 +9,7 @@
 #include "atlas/time_zone_rules.h"
 #include "ics/calendar_reading.h"
 #include "rules/evaluation.h"
+#include "support/moments_and_places.h"
 
 namespace horavela {
 namespace {
@@ -34,33 +35,12 @@ Evaluation Judged(const char* word, int total) {
 }
 
 PlaceEntry Chennai() {
-  PlaceEntry place;
-  place.latitudeDegrees = 13;
-  place.latitudeMinutes = 5;
-  place.longitudeDegrees = 80;
-  place.longitudeMinutes = 17;
-  place.zoneHours = -5;
-  place.zoneMinutes = -30;
-  place.city = "Chennai";
-  place.state = "Tamil Nadu";
-  place.country = "India";
-  return place;
+  return testing::Place(testing::Chennai()).Named("Chennai", "Tamil Nadu", "India");
 }
 
-CalendarPlace NewYork() {
-  std::string error;
-  CalendarPlace place;
-  place.place.latitudeDegrees = 40;
-  place.place.latitudeMinutes = 43;
-  place.place.longitudeDegrees = 74;
-  place.place.longitudeMinutes = 0;
-  place.place.east = false;
-  place.place.city = "New York City";
-  place.place.state = "New York";
-  place.place.country = "United States";
-  place.zone = TimeZoneRules::Load("America/New_York", &error);
-  EXPECT_TRUE(place.zone.has_value()) << error;
-  return place;
+ZonedPlace NewYork() {
+  return {testing::Place(testing::NewYork()).Named("New York City", "New York", "United States"),
+          testing::ZoneNamed(testing::kNewYorkZone)};
 }
 
 SearchWindow Window(const LocalMinute& first, const LocalMinute& last, const char* word = "Good",
@@ -169,8 +149,8 @@ TEST(MomentCalendar, APreconditionStopDescribesItself) {
 // New York went from EST (UTC-5) to EDT (UTC-4) at 02:00 on 10 March 2024;
 // each event resolves through the file's own VTIMEZONE.
 TEST(WindowsCalendar, ATzPlaceResolvesThroughItsOwnZoneOnBothSidesOfAChange) {
-  const CalendarPlace place = NewYork();
-  ASSERT_TRUE(place.zone.has_value());
+  const ZonedPlace place = NewYork();
+  ASSERT_TRUE(place.zone);
   const struct {
     SearchWindow window;
     std::int64_t start, end;
@@ -205,7 +185,7 @@ TEST(WindowsCalendar, ATzPlaceResolvesThroughItsOwnZoneOnBothSidesOfAChange) {
 // half an hour later are written in UTC; 03:00 EST, after it, is not.
 TEST(MomentCalendar, TimesInTheRepeatedHourAreWrittenInUtc) {
   JudgedMoment moment{"Marriage", {2024, 11, 3, 1, 45}, Judged("Good", 4), {}, NewYork()};
-  ASSERT_TRUE(moment.place.zone.has_value());
+  ASSERT_TRUE(moment.place.zone);
   const ReadCalendar calendar = ReadBack(MomentCalendar(moment, kStamp));
   ASSERT_EQ(calendar.events.size(), 1u);
   EXPECT_EQ(calendar.events[0].startTzid, "");
@@ -223,8 +203,8 @@ TEST(MomentCalendar, TimesInTheRepeatedHourAreWrittenInUtc) {
 // A window the finder lists in the repeated hour names its run by its
 // offset: 01:09 EST is 06:09 UTC, an hour after 01:09 EDT.
 TEST(WindowsCalendar, AWindowInTheRepeatedHourIsTheRunItNames) {
-  const CalendarPlace place = NewYork();
-  ASSERT_TRUE(place.zone.has_value());
+  const ZonedPlace place = NewYork();
+  ASSERT_TRUE(place.zone);
   const LocalMinute firstRun{2024, 11, 3, 1, 9, ClockRun{-4 * 3600, false}};
   const LocalMinute secondRun{2024, 11, 3, 1, 9, ClockRun{-5 * 3600, true}};
   const LocalMinute secondRunEnd{2024, 11, 3, 1, 39, ClockRun{-5 * 3600, true}};

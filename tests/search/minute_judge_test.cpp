@@ -17,6 +17,7 @@
 #include "rules/charts.h"
 #include "rules/subjects.h"
 #include "support/chart_values.h"
+#include "support/moments_and_places.h"
 #include "support/search_request.h"
 
 namespace horavela {
@@ -198,13 +199,6 @@ TEST(PlanetMotion, EphemerisKeepsWithinTheSearchLimits) {
   }
 }
 
-ZoneProvider Follow(const char* zone) {
-  std::string error;
-  const std::optional<TimeZoneRules> rules = TimeZoneRules::Load(zone, &error);
-  if (!rules) throw std::runtime_error(error);
-  return ZoneMinuteByMinute(*rules);
-}
-
 // Changes of the chart's elements on days the clocks change: each change the
 // judge finds is where the driver's chart of the moment changes the element's
 // name, and the driver's chart shows no other change over the stretch.
@@ -279,7 +273,7 @@ TEST(CrossingSearch, ElementChangesAreWhereTheDriversChartChanges) {
     request.place.north = row.latitude >= 0;
     request.place.longitudeDegrees = static_cast<std::int16_t>(std::abs(row.longitude));
     request.place.east = row.longitude >= 0;
-    if (row.zone) request.zoneAt = Follow(row.zone);
+    if (row.zone) request.zone = testing::ZoneNamed(row.zone);
     const CalculationState birth = MinuteJudge::BirthState(request);
     MinuteJudge judge(request, birth, SwissEphemeris());
     const std::int64_t first = judge.clock().UniversalOf(row.from, PlaceClock::Run::First);

@@ -19,34 +19,27 @@
 namespace horavela {
 namespace {
 
+using testing::Madurai;
+using testing::On;
+using testing::Place;
+using testing::PlaceBuilder;
+
+// Asha's birth place, Madurai, at a minute of a day.
 MomentEntry Birth(int year, int month, int day, int hour, int minute) {
-  MomentEntry birth;
-  birth.year = static_cast<std::int16_t>(year);
-  birth.month = static_cast<std::int16_t>(month);
-  birth.day = static_cast<std::int16_t>(day);
-  birth.hour = static_cast<std::int16_t>(hour);
-  birth.minute = static_cast<std::int16_t>(minute);
-  birth.place.latitudeDegrees = 9;
-  birth.place.latitudeMinutes = 55;
-  birth.place.longitudeDegrees = 78;
-  birth.place.longitudeMinutes = 7;
-  birth.place.zoneHours = -5;
-  birth.place.zoneMinutes = -30;
-  return birth;
+  return On(year, month, day).At(hour, minute).In(Madurai());
 }
 
-PlaceEntry Place(int latitude, bool north, int longitude, bool east, int zoneHours, int zoneMinutes,
-                 bool dst = false) {
-  PlaceEntry place;
-  place.latitudeDegrees = static_cast<std::int16_t>(latitude);
-  place.latitudeMinutes = 12;
-  place.north = north;
-  place.longitudeDegrees = static_cast<std::int16_t>(longitude);
-  place.longitudeMinutes = 30;
-  place.east = east;
-  place.zoneHours = static_cast<std::int16_t>(zoneHours);
-  place.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-  place.dst = dst;
+// A place drawn at random, a few arcminutes off the whole degrees.
+PlaceEntry PickedPlace(int latitude, bool north, int longitude, bool east, int zoneHours) {
+  PlaceBuilder place = Place().Zone(zoneHours, 0);
+  if (north)
+    place.North(latitude, 12);
+  else
+    place.South(latitude, 12);
+  if (east)
+    place.East(longitude, 30);
+  else
+    place.West(longitude, 30);
   return place;
 }
 
@@ -84,32 +77,32 @@ TEST(MuhurtaFinder, MatchesAMinuteByMinuteScan) {
   const Case cases[] = {
       {"New Delhi across midnight",
        {"Marriage", "Learning of a Trade"},
-       Place(28, true, 77, true, -5, -30),
+       Place().North(28, 12).East(77, 30).Zone(-5, -30),
        {2025, 1, 30, 18, 0},
        {2025, 2, 1, 6, 0}},
       {"leap day",
        {"Religious Journey"},
-       Place(51, true, 0, false, 0, 0),
+       Place().North(51, 12).West(0, 30).Zone(0, 0),
        {2024, 2, 28, 20, 0},
        {2024, 3, 1, 4, 0}},
       {"late June table lagna",
        {"Domestic Journey", "Foreign Journey"},
-       Place(19, true, 72, true, -5, -30),
+       Place().North(19, 12).East(72, 30).Zone(-5, -30),
        {2025, 6, 29, 12, 0},
        {2025, 7, 1, 2, 0}},
       {"Madrid with daylight saving",
        {"Buying Land", "Naming of The Child or Namakarana"},
-       Place(40, true, 3, false, -1, 0, true),
+       Place().North(40, 12).West(3, 30).Zone(-1, 0).Dst(),
        {2024, 8, 31, 0, 0},
        {2024, 9, 1, 23, 59}},
       {"Jupiter enters Pisces",
        {"Religious Journey", "Learning of a Trade"},
-       Place(28, true, 77, true, -5, -30),
+       Place().North(28, 12).East(77, 30).Zone(-5, -30),
        {2022, 4, 11, 0, 0},
        {2022, 4, 15, 23, 59}},
       {"southern place",
        {"Start A New Business"},
-       Place(33, false, 151, true, -10, 0),
+       Place().South(33, 12).East(151, 30).Zone(-10, 0),
        {2023, 12, 31, 12, 0},
        {2024, 1, 1, 12, 0}},
   };
@@ -144,27 +137,27 @@ TEST(MuhurtaFinder, MatchesTheScanForEverySubjectAtEdges) {
   const Edge edges[] = {
       {"64 degrees north",
        Birth(1990, 3, 3, 3, 3),
-       Place(64, true, 21, false, 0, 0),
+       Place().North(64, 12).West(21, 30).Zone(0, 0),
        {2025, 6, 20, 22, 30},
        {2025, 6, 21, 1, 30}},
       {"prime meridian on summer time",
        Birth(1990, 3, 3, 3, 3),
-       Place(51, true, 0, true, 0, 0, true),
+       Place().North(51, 12).East(0, 30).Zone(0, 0).Dst(),
        {2025, 7, 31, 22, 0},
        {2025, 8, 1, 1, 0}},
       {"year precondition flips at New Year",
        Birth(2025, 1, 1, 0, 0),
-       Place(13, true, 80, true, -5, -30),
+       Place().North(13, 12).East(80, 30).Zone(-5, -30),
        {2024, 12, 31, 22, 30},
        {2025, 1, 1, 1, 0}},
       {"before 1970",
        Birth(1940, 5, 5, 5, 5),
-       Place(19, true, 72, true, -5, -30),
+       Place().North(19, 12).East(72, 30).Zone(-5, -30),
        {1969, 12, 31, 22, 0},
        {1970, 1, 1, 1, 0}},
       {"leap day",
        Birth(1980, 2, 29, 12, 0),
-       Place(35, false, 58, false, 3, 0),
+       Place().South(35, 12).West(58, 30).Zone(3, 0),
        {2028, 2, 28, 23, 0},
        {2028, 2, 29, 1, 30}},
   };
@@ -193,7 +186,7 @@ TEST(MuhurtaFinder, PlanetReadersMatchTheScanOverAWeek) {
   request.name = "Asha";
   request.sex = "Female";
   request.birth = Birth(1995, 8, 14, 5, 40);
-  request.place = Place(28, true, 77, true, -5, -30);
+  request.place = Place().North(28, 12).East(77, 30).Zone(-5, -30);
   request.from = {2025, 3, 26, 0, 0};
   request.to = {2025, 4, 2, 23, 59};
   request.minResult = "Bad";
@@ -230,7 +223,7 @@ TEST(MuhurtaFinder, RandomPersonsPlacesAndSubjects) {
     request.name = "Ravi";
     request.sex = pick(0, 1) ? "Male" : "Female";
     request.birth = Birth(pick(1950, 2010), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59));
-    request.place = Place(pick(0, 58), pick(0, 1), pick(0, 179), pick(0, 1), pick(-12, 12), 0);
+    request.place = PickedPlace(pick(0, 58), pick(0, 1), pick(0, 179), pick(0, 1), pick(-12, 12));
     const int year = pick(1990, 2040), month = pick(1, 12), day = pick(1, 27);
     request.from = {year, month, day, pick(0, 23), 0};
     request.to = {year, month, day + 1, pick(0, 23), 59};
@@ -250,13 +243,8 @@ TEST(MuhurtaFinder, ClockTimesAreRightOnBothSidesOfADaylightSavingChange) {
   request.name = "Sam";
   request.sex = "Male";
   request.birth = Birth(1980, 3, 1, 12, 0);
-  request.place = Place(40, true, 74, false, 5, 0);
-  request.zoneAt = [&](const LocalMinute& m) {
-    const LocalTimeOffsets local = newYork->AtLocal(m.year, m.month, m.day, m.hour, m.minute);
-    const ZoneCaptions captions = CaptionsForOffset(local.offset);
-    return ZoneAtMinute{captions.hours, captions.minutes, captions.dst,
-                        local.kind != LocalTimeKind::Skipped};
-  };
+  request.place = Place().North(40, 12).West(74, 30).Zone(5, 0);
+  request.zone = Follow(*newYork);
   request.from = {2024, 3, 9, 22, 0};
   request.to = {2024, 3, 10, 6, 0};
   request.minResult = "Bad";
@@ -275,7 +263,7 @@ TEST(MuhurtaFinder, FiltersByMinimumResultAndRanksTheBest) {
   request.name = "Asha";
   request.sex = "Female";
   request.birth = Birth(1995, 8, 14, 5, 40);
-  request.place = Place(28, true, 77, true, -5, -30);
+  request.place = Place().North(28, 12).East(77, 30).Zone(-5, -30);
   request.from = {2025, 2, 1, 0, 0};
   request.to = {2025, 2, 10, 23, 59};
   request.minResult = "Average";
@@ -300,7 +288,7 @@ TEST(MuhurtaFinder, CancelStopsEarly) {
   request.name = "Asha";
   request.sex = "Female";
   request.birth = Birth(1995, 8, 14, 5, 40);
-  request.place = Place(28, true, 77, true, -5, -30);
+  request.place = Place().North(28, 12).East(77, 30).Zone(-5, -30);
   request.from = {2025, 1, 1, 0, 0};
   request.to = {2025, 12, 31, 23, 59};
   std::atomic<bool> cancel{true};
@@ -358,7 +346,7 @@ TEST(CheckSearchRequest, RefusesBadRanges) {
   request.subjects = {"Marriage"};
   request.sex = "Female";
   request.birth = Birth(1995, 8, 14, 5, 40);
-  request.place = Place(28, true, 77, true, -5, -30);
+  request.place = Place().North(28, 12).East(77, 30).Zone(-5, -30);
   request.from = {2025, 1, 1, 0, 0};
   request.to = {2024, 12, 31, 23, 59};
   const auto text = [&request] {

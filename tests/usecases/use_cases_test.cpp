@@ -7,6 +7,7 @@
 
 #include "atlas/tzif_file_builder.h"
 #include "report/null_sink.h"
+#include "support/moments_and_places.h"
 #include "support/search_request.h"
 #include "usecases/evaluate.h"
 #include "usecases/search.h"
@@ -18,23 +19,19 @@ namespace {
 // (05:00 UTC), for a birth given on its own clock.
 EvaluationInput MarriageWithBirth(int year, int month, int day, int hour, int minute, int zoneHours,
                                   int zoneMinutes) {
-  const SearchRequest request = testing::AshaAtNewDelhi({"Marriage"});
-  EvaluationInput input = testing::InputAtMinute(request, {2025, 2, 14, 10, 30});
-  input.birth.year = static_cast<std::int16_t>(year);
-  input.birth.month = static_cast<std::int16_t>(month);
-  input.birth.day = static_cast<std::int16_t>(day);
-  input.birth.hour = static_cast<std::int16_t>(hour);
-  input.birth.minute = static_cast<std::int16_t>(minute);
-  input.birth.place.zoneHours = static_cast<std::int16_t>(zoneHours);
-  input.birth.place.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-  return input;
+  using namespace testing;
+  return Asha("Marriage")
+      .BornAt(On(year, month, day)
+                  .At(hour, minute)
+                  .In(Place().North(9, 55).East(78, 7).Zone(zoneHours, zoneMinutes)))
+      .ElectedAt(On(2025, 2, 14).At(10, 30).In(NewDelhi()));
 }
 
 // The core's steps with an explanation that costs nothing: the use case's
 // own decisions are under test, not the explanation's search.
 EvaluationSteps QuickSteps() {
   EvaluationSteps steps = CoreEvaluationSteps();
-  steps.explain = [](const EvaluationInput&, const ZoneProvider&) { return Explanation{}; };
+  steps.explain = [](const EvaluationInput&, const FollowedZone&) { return Explanation{}; };
   return steps;
 }
 
@@ -99,7 +96,7 @@ TEST(EvaluateUseCase, TheVerdictStandsWithoutItsExplanation) {
   const EvaluationInput input = MarriageWithBirth(1995, 8, 14, 5, 40, -5, -30);
   EvaluationSteps failing = QuickSteps();
   int explained = 0;
-  failing.explain = [&explained](const EvaluationInput&, const ZoneProvider&) -> Explanation {
+  failing.explain = [&explained](const EvaluationInput&, const FollowedZone&) -> Explanation {
     ++explained;
     throw std::runtime_error("no runs around the moment");
   };
@@ -150,12 +147,12 @@ TEST(PrepareSearchUseCase, ChecksInTheirOrder) {
   };
   const Row rows[] = {
       {"captions as typed", entries([](SearchEntries&) {}), ""},
-      {"a zone followed", entries([&](SearchEntries& e) { e.zone = near; }), ""},
-      {"a zone 20 hours east", entries([&](SearchEntries& e) { e.zone = far; }),
+      {"a zone followed", entries([&](SearchEntries& e) { e.request.zone = Follow(*near); }), ""},
+      {"a zone 20 hours east", entries([&](SearchEntries& e) { e.request.zone = Follow(*far); }),
        "place.tz: Test/Far gives UTC+20:00 at 00:00 on 1 January 2025, but place.zone.hours must "
        "be between -14 and 14"},
       {"the request before the zone", entries([&](SearchEntries& e) {
-         e.zone = far;
+         e.request.zone = Follow(*far);
          e.request.subjects = {"Marriages"};
        }),
        "subject: unknown subject \"Marriages\" (horavela-cli subjects lists them)"},
@@ -182,7 +179,7 @@ TEST(PrepareSearchUseCase, ChecksInTheirOrder) {
        "place.zone: hours -5 and minutes 30 must have the same sign (Indian Time is -5 and -30, "
        "west positive)"},
       {"a zone the front end cannot resolve", entries([](SearchEntries& e) {
-         e.resolveZone = [](SearchRequest&) -> Result<std::optional<TimeZoneRules>> {
+         e.resolveZone = [](SearchRequest&) -> Result<void> {
            return Unexpected(Problem{"place.tz", "no zone \"Mars/Olympus\""});
          };
        }),
@@ -190,12 +187,11 @@ TEST(PrepareSearchUseCase, ChecksInTheirOrder) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    const bool zoned = row.entries.zone.has_value();
+    const bool zoned = static_cast<bool>(row.entries.request.zone);
     const Result<PreparedSearch> prepared = PrepareSearch(row.entries);
     if (std::string(row.problem).empty()) {
       ASSERT_TRUE(prepared.has_value()) << ProblemText(prepared.error());
-      EXPECT_EQ(static_cast<bool>(prepared->request.zoneAt), zoned);
-      EXPECT_EQ(prepared->zone.has_value(), zoned);
+      EXPECT_EQ(static_cast<bool>(prepared->request.zone), zoned);
     } else {
       ASSERT_FALSE(prepared.has_value());
       EXPECT_EQ(ProblemText(prepared.error()), row.problem);
