@@ -102,29 +102,31 @@ class ChartsAtMinutes {
   std::map<std::int64_t, CalculationState> states_;
 };
 
-// "Shukla Paksha" -> "Shukla".
-std::string FortnightOf(const std::string& paksha) {
-  return paksha.substr(0, paksha.find(' '));
+// "Shukla" of "Shukla Paksha"; empty for None.
+std::string_view FortnightOf(Paksha paksha) {
+  const std::string_view name = NameOf(paksha);
+  return name.substr(0, name.find(' '));
 }
 
 std::string PeriodName(ChartElement element, const CalculationState& state) {
   const Chart& chart = state.ElectionChart;
   switch (element) {
     case ChartElement::kTithi:
-      return chart[kTithiSlot] + " (" + FortnightOf(state.Panchang.Paksha) + ")";
+      return std::string(NameOf(chart.tithi)) + " (" +
+             std::string(FortnightOf(state.Panchang.Fortnight)) + ")";
     case ChartElement::kNakshatra:
-      return chart[kNakshatraSlot];
+      return std::string(NameOf(chart.nakshatra));
     case ChartElement::kNakshatraPada:
-      return chart[kNakshatraSlot] + " pada " +
+      return std::string(NameOf(chart.nakshatra)) + " pada " +
              std::to_string(PadaIndex(state.Moon.MoonLongitude) % 4 + 1);
     case ChartElement::kYoga:
-      return chart[kYogaSlot];
+      return std::string(NameOf(chart.yoga));
     case ChartElement::kKarana:
-      return chart[kKaranaSlot];
+      return std::string(NameOf(chart.karana));
     case ChartElement::kMoonSign:
-      return chart[kMoonSignSlot];
+      return std::string(NameOf(chart.moonSign));
     case ChartElement::kLagna:
-      return chart[kLagnaSlot];
+      return std::string(LagnaNameOf(chart.lagna));
   }
   return {};
 }

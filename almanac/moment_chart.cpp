@@ -54,9 +54,10 @@ ChartBody BodyAt(std::string_view name, double siderealLongitude, bool retrograd
   if (sign < 0 || nakshatra < 0) return body;
   // The lagna keeps the ascendant's own spellings ("Vrischika", "Dhanus"), as
   // the evaluation's charts write it; the grahas the Moon sign's.
-  body.sign = std::string(name == "Lagna" ? kLagnaNames[sign] : kRashiNames[sign]);
+  const Rashi rashi = FromIndex<Rashi>(sign);
+  body.sign = std::string(name == "Lagna" ? LagnaNameOf(rashi) : NameOf(rashi));
   body.degreeText = DegreeText(body.longitude);
-  body.nakshatra = std::string(kNakshatraNames[nakshatra]);
+  body.nakshatra = std::string(NameOf(FromIndex<Nakshatra>(nakshatra)));
   const int quarter = static_cast<int>(std::floor(body.longitude * 60.0 / kPadaArcMinutes));
   body.pada = std::clamp(quarter - 4 * nakshatra, 0, 3) + 1;
   return body;

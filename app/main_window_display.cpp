@@ -36,6 +36,7 @@
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
+#include "rules/evaluation.h"
 
 namespace horavela::app {
 
@@ -44,8 +45,8 @@ namespace {
 constexpr int kChartPause = 3000;   // milliseconds on the wait page before the rules
 constexpr int kReportPause = 2000;  // and before the report is written
 
-QString FromStd(const std::string& text) {
-  return QString::fromStdString(text);
+QString FromStd(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The evaluated moment as a calendar keeps it: over its window when the
@@ -139,7 +140,7 @@ void MainWindow::Evaluate(Pace pace) {
     resultArea_->Report()->setDocument(document.release());
     lastRtf_ = rtf.Document();
   }
-  resultListing_->setText(LabelText(state.ResultLabel));
+  resultListing_->setText(LabelText(ResultLabelOf(state.Result)));
   factorTips_->SetFactors(explanation ? explanation->factors : std::vector<FactorInWords>{});
   if (explanation) {
     analysis_->Show(*explanation, moment);
@@ -172,15 +173,15 @@ void MainWindow::FillBirthDetails(const CalculationState& state) {
       DateText(birth.month->currentText(), birth.day->currentText(), birth.year->currentText()),
       TimeText(birth.hour->currentText(), birth.minute->currentText()),
       PlaceText(place.city->text(), place.state->text(), place.country->text()),
-      FromStd(chart[kMoonSignSlot]),
-      FromStd(chart[kMoonSignLordSlot]),
-      FromStd(chart[kNakshatraSlot]),
-      FromStd(chart[kNakshatraLordSlot]),
-      FromStd(chart[kLagnaSlot]),
-      FromStd(chart[kTithiSlot]),
-      FromStd(chart[kYogaSlot]),
-      FromStd(chart[kKaranaSlot]),
-      FromStd(chart[kWeekdaySlot]),
+      FromStd(ChartText(chart, kMoonSignSlot)),
+      FromStd(ChartText(chart, kMoonSignLordSlot)),
+      FromStd(ChartText(chart, kNakshatraSlot)),
+      FromStd(ChartText(chart, kNakshatraLordSlot)),
+      FromStd(ChartText(chart, kLagnaSlot)),
+      FromStd(ChartText(chart, kTithiSlot)),
+      FromStd(ChartText(chart, kYogaSlot)),
+      FromStd(ChartText(chart, kKaranaSlot)),
+      FromStd(ChartText(chart, kWeekdaySlot)),
   };
   for (std::size_t i = 0; i < birthValues.size(); ++i) birthValues[i]->setText(values[i]);
 }
@@ -191,8 +192,7 @@ void MainWindow::FillElectionDetails(const CalculationState& state) {
   const PlaceBoxes& place = electionPage_->Place();
   const std::array<QLabel*, 13>& electionValues = resultArea_->ElectionValues();
   for (int slot = 0; slot <= kWeekdaySlot; ++slot) {
-    electionValues[static_cast<std::size_t>(slot)]->setText(
-        FromStd(chart[static_cast<std::size_t>(slot)]));
+    electionValues[static_cast<std::size_t>(slot)]->setText(FromStd(ChartText(chart, slot)));
   }
   electionValues[9]->setText(model_.personName);
   electionValues[10]->setText(DateText(election.month->currentText(), election.day->currentText(),

@@ -10,7 +10,8 @@ EvaluationInput WizardModel::Input(const MomentEntry& birth, const MomentEntry& 
   input.sex = personSex.toStdString();
   input.birth = birth;
   input.election = election;
-  input.electionWeekday = electionWeekday.toStdString();
+  // Nothing picked (or no name of a weekday) is no weekday.
+  input.electionWeekday = WeekdayNamed(electionWeekday.toStdString()).value_or(Weekday::None);
   return input;
 }
 

@@ -39,7 +39,7 @@ EvaluationInput TwoMoments() {
   input.sex = "Female";
   input.birth = NewDelhi(1995, 8, 14, 5, 40);
   input.election = NewDelhi(2025, 2, 12, 10, 15);
-  input.electionWeekday = "Wednesday";
+  input.electionWeekday = Weekday::Wednesday;
   return input;
 }
 
@@ -56,7 +56,7 @@ void BM_OneMoment(benchmark::State& bench) {
     ComputeMoon(state);
     ComputePanchang(state);
     benchmark::DoNotOptimize(state.Panchang.KaranaIndex);
-    benchmark::DoNotOptimize(state.Ascendant.LagnaName.data());
+    benchmark::DoNotOptimize(state.Ascendant.Lagna);
   }
 }
 BENCHMARK(BM_OneMoment);

@@ -15,11 +15,12 @@ namespace {
 using nlohmann::json;
 
 // The weekday box offers the seven names only.
-std::string WeekdayField(const json& value, const std::string& name) {
-  std::string text = StringValue(value, name);
-  if (std::find(kWeekdayNames.begin(), kWeekdayNames.end(), text) == kWeekdayNames.end())
+Weekday WeekdayField(const json& value, const std::string& name) {
+  const std::string text = StringValue(value, name);
+  const std::optional<Weekday> weekday = WeekdayNamed(text);
+  if (!weekday)
     throw RequestError(Problem{name, messages::UnknownWeekday(text), Rule::UnknownText});
-  return text;
+  return *weekday;
 }
 
 // The captions of a moment that named its zone, once its date is known to be
@@ -60,7 +61,7 @@ void ParseInput(const json& request, ParsedRequest& parsed) {
 
   if (weekday == nullptr) {
     input.electionWeekday =
-        WeekdayOfDate(input.election.year, input.election.month, input.election.day);
+        WeekdayOfCivilDate(input.election.year, input.election.month, input.election.day);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "cli/response_writer.h"
 
+#include "rules/evaluation.h"
+
 namespace horavela::cli {
 
 namespace {
@@ -25,20 +27,28 @@ ordered_json Internals(const MomentSnapshot& moment) {
   internals["panchang_ayanamsa"] = panchang.AyanamsaCorrection;
   internals["tithi_index"] = panchang.TithiIndex;
   internals["tithi_number"] = panchang.TithiNumber;
-  internals["paksha"] = panchang.Paksha;
-  internals["tithi_rule_name"] = panchang.TithiRuleName;
-  internals["tithi_group"] = panchang.TithiGroup;
+  internals["paksha"] = NameOf(panchang.Fortnight);
+  internals["tithi_rule_name"] = RuleNameOf(panchang.TithiName);
+  internals["tithi_group"] = NameOf(panchang.Group);
   internals["yoga_index"] = panchang.YogaIndex;
   internals["karana_index"] = panchang.KaranaIndex;
-  internals["yoga_name"] = panchang.YogaName;
-  internals["karana_name"] = panchang.KaranaName;
-  internals["tithi_name"] = panchang.TithiName;
+  internals["yoga_name"] = NameOf(panchang.YogaName);
+  internals["karana_name"] = NameOf(panchang.KaranaName);
+  internals["tithi_name"] = NameOf(panchang.TithiName);
   return internals;
+}
+
+// The chart's printed rows, and a tenth column the response has always
+// carried empty.
+ordered_json ChartRow(const Chart& chart) {
+  ordered_json row = ordered_json::array();
+  for (int slot = 0; slot <= kChartSlotCount; ++slot) row.push_back(ChartText(chart, slot));
+  return row;
 }
 
 ordered_json Moment(const Chart& chart, const MomentSnapshot& snapshot) {
   ordered_json moment;
-  moment["chart"] = JsonArray(chart);
+  moment["chart"] = ChartRow(chart);
   moment["moment"] = Internals(snapshot);
   return moment;
 }
@@ -52,7 +62,7 @@ ordered_json EvaluationObject(const CalculationState& state) {
   evaluation["total_score"] = result.TotalScore;
   evaluation["result_word"] = NameOf(result.ResultWord);
   evaluation["report_flags"] = JsonArray(result.ReportFlags);
-  evaluation["result_label"] = state.ResultLabel;
+  evaluation["result_label"] = ResultLabelOf(state.Result);
   return evaluation;
 }
 

@@ -4,15 +4,9 @@
 
 #include "engine/angle_fold.h"
 #include "engine/moon.h"
-#include "engine/name_lookup.h"
 #include "engine/time_base.h"
 
 namespace horavela {
-
-const std::array<std::string_view, 12> kLagnaNames = {
-    "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",
-    "Thula", "Vrischika", "Dhanus",  "Makara", "Kumbha", "Meena",
-};
 
 double AyanamsaJ2000(double t) {
   // Nutation in longitude from its two largest terms (node and twice the
@@ -75,7 +69,7 @@ void ComputeAscendant(CalculationState& state) {
       TropicalAscendant(asc.LocalSiderealAngle, asc.Obliquity, time.GeoLatitude) + asc.Ayanamsa;
   Normalize360(asc.AscendantLongitude);
   // SignIndex also copes with an ayanamsa of more than a turn (far eras).
-  AssignName(asc.LagnaName, kLagnaNames, SignIndex(asc.AscendantLongitude));
+  asc.Lagna = FromIndex<Rashi>(SignIndex(asc.AscendantLongitude));
 }
 
 }  // namespace horavela

@@ -7,9 +7,6 @@
 
 namespace horavela {
 
-// Lagna names by sidereal sign 0..11 (Scorpio "Vrischika", Sagittarius "Dhanus").
-extern const std::array<std::string_view, 12> kLagnaNames;
-
 // Ayanamsa as a negative number of degrees, to be added to a tropical longitude.
 double AyanamsaJ2000(double centuriesFromJ2000);
 double Ayanamsa1900(double centuriesFrom1900);

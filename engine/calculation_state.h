@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/chart.h"
 #include "engine/evaluation_input.h"
 #include "engine/moment_input.h"
 #include "engine/vocabulary.h"
@@ -13,23 +14,6 @@
 namespace horavela {
 
 class PlanetEphemeris;
-
-// A chart row: the names computed for one moment.
-// 0 Moon sign, 1 its lord, 2 nakshatra, 3 its lord, 4 lagna, 5 tithi, 6 yoga,
-// 7 karana, 8 weekday; slot 9 is never written.
-using Chart = std::array<std::string, 10>;
-
-enum ChartSlot : int {
-  kMoonSignSlot = 0,
-  kMoonSignLordSlot = 1,
-  kNakshatraSlot = 2,
-  kNakshatraLordSlot = 3,
-  kLagnaSlot = 4,
-  kTithiSlot = 5,
-  kYogaSlot = 6,
-  kKaranaSlot = 7,
-  kWeekdaySlot = 8,
-};
 
 // Time values of one moment (local time, zone, universal time, Julian day).
 struct TimeBase {
@@ -47,16 +31,14 @@ struct AscendantState {
   double LocalSiderealAngle = 0;
   double Obliquity = 0;  // radians
   double AscendantLongitude = 0;
-  std::string LagnaName;
+  Rashi Lagna = Rashi::None;
 };
 
 struct MoonState {
   double Ayanamsa = 0;  // J2000-epoch ayanamsa, degrees, negative
   double MoonLongitude = 0;
-  std::string MoonNakshatra;
-  std::string NakshatraLord;
-  std::string MoonRashi;
-  std::string RashiLord;
+  Nakshatra MoonNakshatra = Nakshatra::None;
+  Rashi MoonRashi = Rashi::None;
 };
 
 struct PanchangState {
@@ -68,16 +50,17 @@ struct PanchangState {
   double PanchangMoonUnfolded = 0;
   int TithiIndex = 0;
   std::int16_t TithiNumber = 0;
-  std::string Paksha;
-  std::string TithiName;
-  std::string TithiRuleName;
-  std::string TithiGroup;
+  // The fortnight of TithiIndex 0..30: index 30 (an elongation of a whole
+  // turn) is in the dark one though it names no tithi.
+  Paksha Fortnight = Paksha::None;
+  Tithi TithiName = Tithi::None;
+  TithiGroup Group = TithiGroup::None;
   int YogaIndex = 0;
-  std::string YogaName;
+  Yoga YogaName = Yoga::None;
   int KaranaIndex = 0;
-  std::string KaranaName;
-  std::string BirthWeekday;
-  std::string ElectionWeekday;
+  Karana KaranaName = Karana::None;
+  Weekday BirthWeekday = Weekday::None;  // of the civil dates
+  Weekday ElectionWeekday = Weekday::None;
 };
 
 // What the ascendant, the Moon and the panchang leave for one moment, kept per moment so the
@@ -94,13 +77,13 @@ struct SpecialYogaState {
   bool IsSiddhaYoga = false;
   bool IsSarvarthaSiddhaYoga = false;
   bool IsAmritaSiddhiYoga = false;
-  std::string YogaWarning;
+  std::string_view YogaWarning;  // a note of the Amrita Siddhi yoga, from its table
   bool IsDvipushkarYoga = false;
   bool IsTripushkarYoga = false;
   bool IsMrityuYoga = false;
   bool IsDagdhaYoga = false;
   bool IsYamaghataYoga = false;
-  std::string HinduMonth;
+  SolarMonth HinduMonth = SolarMonth::None;
 };
 
 inline constexpr int kPlanetCount = 7;  // Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn
@@ -127,6 +110,16 @@ constexpr std::array<std::int8_t, kReportFlagCount> NoSelectorFactors() {
   return none;
 }
 
+// How the last lines of the result label read; None where a rule set wrote
+// no label (it stopped at its year precondition, or never ran).
+enum class LabelStyle : std::int8_t {
+  None,
+  Election,     // "Election: " + word
+  Electional,   // engagement: "Electional: " + word
+  YogaWarning,  // YogaWarning and two line breaks after the last factor's line
+  TradePlanets  // planets in the tenth house after the result word
+};
+
 // The result of one rule set.
 struct Evaluation {
   std::vector<FactorVerdict> FactorVerdicts;  // 0..N, slot N empty
@@ -141,6 +134,12 @@ struct Evaluation {
   // Set when the rule set stopped at its year precondition: the report is
   // then this message alone.
   std::string_view PreconditionMessage;
+  // What the result label shows besides the above, its text built only where
+  // it is shown (ResultLabelOf): the note of the Amrita Siddhi yoga for
+  // LabelStyle::YogaWarning, the planets in the tenth for TradePlanets.
+  LabelStyle Label = LabelStyle::None;
+  std::string_view YogaWarning;
+  std::vector<Planet> PlanetsInTenth;
 };
 
 // All state one evaluation works on. Two evaluations with two states never
@@ -164,7 +163,6 @@ struct CalculationState {
   SpecialYogaState Yogas;
   LagnaTestState Lagna;
   Evaluation Result;
-  std::string ResultLabel;  // caption of the result label, CRLF line breaks
 
   // Things the user should know about this evaluation (e.g. planets unavailable).
   std::vector<std::string> Warnings;

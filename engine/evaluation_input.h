@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/vocabulary.h"
+
 namespace horavela {
 
 // Everything the two input pages hand to the core, filled by the desktop
@@ -38,9 +40,10 @@ struct EvaluationInput {
   std::string sex;  // "Male" or "Female"
   MomentEntry birth;
   MomentEntry election;
-  // Text of the election page's weekday box. It follows the election date
-  // unless the user picked another weekday (some count the day from sunrise).
-  std::string electionWeekday;
+  // The election page's weekday box. It follows the election date unless the
+  // user picked another weekday (some count the day from sunrise); None when
+  // nothing is picked.
+  Weekday electionWeekday = Weekday::None;
 };
 
 }  // namespace horavela

@@ -36,19 +36,16 @@ Rashi SignCounted(Rashi sign, int count) {
   return FromIndex<Rashi>((IndexOf(sign) + count - 1) % 12);
 }
 
-// Position 0..11 of a lagna name, or -1.
-int LagnaPosition(std::string_view name) {
-  for (std::size_t i = 0; i < kLagnaNames.size(); ++i) {
-    if (kLagnaNames[i] == name) return static_cast<int>(i);
-  }
-  return -1;
+// Position 0..11 of a sign, -1 for None.
+int LagnaPosition(Rashi sign) {
+  return sign == Rashi::None ? -1 : IndexOf(sign);
 }
 
 }  // namespace
 
 void CountFromBirthLagna(const CalculationState& state, std::int16_t& count) {
-  const int birth = LagnaPosition(state.BirthChart[kLagnaSlot]);
-  const int election = LagnaPosition(state.ElectionChart[kLagnaSlot]);
+  const int birth = LagnaPosition(state.BirthChart.lagna);
+  const int election = LagnaPosition(state.ElectionChart.lagna);
   if (election < 0) {
     count = 12;
   } else if (birth < 0) {

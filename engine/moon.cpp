@@ -4,34 +4,10 @@
 
 #include "engine/angle_fold.h"
 #include "engine/ascendant.h"
-#include "engine/name_lookup.h"
 #include "engine/time_base.h"
 #include "engine/vocabulary.h"
 
 namespace horavela {
-
-namespace {
-
-// The chart's names of a whole circle of one kind, read once from the
-// vocabulary's text tables so that each spelling is written in one place.
-template <typename E, std::size_t N, typename Text>
-std::array<std::string_view, N> NamesOf(Text text) {
-  std::array<std::string_view, N> names{};
-  for (std::size_t i = 0; i < N; ++i) names[i] = text(static_cast<E>(i));
-  return names;
-}
-
-}  // namespace
-
-const std::array<std::string_view, 27> kNakshatraNames =
-    NamesOf<Nakshatra, 27>([](Nakshatra n) { return NameOf(n); });
-// Vimshottari lords: a cycle of nine, three times round the 27 nakshatras.
-const std::array<std::string_view, 27> kNakshatraLords =
-    NamesOf<Nakshatra, 27>([](Nakshatra n) { return NameOf(LordOf(n)); });
-const std::array<std::string_view, 12> kRashiNames =
-    NamesOf<Rashi, 12>([](Rashi r) { return NameOf(r); });
-const std::array<std::string_view, 12> kRashiLords =
-    NamesOf<Rashi, 12>([](Rashi r) { return NameOf(LordOf(r)); });
 
 namespace {
 
@@ -134,12 +110,8 @@ void ComputeMoon(CalculationState& state) {
 }
 
 void NameMoonLongitude(MoonState& moon) {
-  const int nakshatra = NakshatraIndex(moon.MoonLongitude);
-  AssignName(moon.MoonNakshatra, kNakshatraNames, nakshatra);
-  AssignName(moon.NakshatraLord, kNakshatraLords, nakshatra);
-  const int sign = SignIndex(moon.MoonLongitude);
-  AssignName(moon.MoonRashi, kRashiNames, sign);
-  AssignName(moon.RashiLord, kRashiLords, sign);
+  moon.MoonNakshatra = FromIndex<Nakshatra>(NakshatraIndex(moon.MoonLongitude));
+  moon.MoonRashi = FromIndex<Rashi>(SignIndex(moon.MoonLongitude));
 }
 
 }  // namespace horavela

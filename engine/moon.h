@@ -7,12 +7,6 @@
 
 namespace horavela {
 
-extern const std::array<std::string_view, 27> kNakshatraNames;
-extern const std::array<std::string_view, 27> kNakshatraLords;
-// Moon-sign names by sidereal sign 0..11 (Scorpio "Vrishcika", Sagittarius "Dhanush").
-extern const std::array<std::string_view, 12> kRashiNames;
-extern const std::array<std::string_view, 12> kRashiLords;
-
 // Tropical longitude of the Moon, degrees 0..360, from the 25 largest terms
 // of the ELP-2000/82 series at T Julian centuries from J2000.0 (evaluated at
 // universal time: no delta T, no nutation).
@@ -30,7 +24,7 @@ int SignIndex(double siderealLongitude);
 // The sidereal Moon of state.Moment; writes state.Time (J2000 centuries) and state.Moon.
 void ComputeMoon(CalculationState& state);
 
-// The nakshatra, the sign and their lords of moon.MoonLongitude.
+// The nakshatra and the sign of moon.MoonLongitude.
 void NameMoonLongitude(MoonState& moon);
 
 }  // namespace horavela

@@ -91,6 +91,11 @@ constexpr std::array<std::string_view, 11> kKaranaNames = {
     "Visti", "Sakuna", "Chatuspada", "Naga",    "Kimstughna",
 };
 
+constexpr std::array<std::string_view, 12> kSolarMonthNames = {
+    "Chaitra", "Vaisakha", "Jyaistha",   "Asadha", "Shravana", "Bhadra",
+    "Asvina",  "Kartika",  "Agrahayana", "Pausa",  "Magha",    "Falguna",
+};
+
 constexpr std::array<std::string_view, 4> kVerdictNames = {"", "Bad", "Average", "Good"};
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(Factor::None)> kFactorNames = {
@@ -212,6 +217,9 @@ std::string_view NameOf(Yoga yoga) {
 std::string_view NameOf(Karana karana) {
   return Entry(kKaranaNames, karana);
 }
+std::string_view NameOf(SolarMonth month) {
+  return Entry(kSolarMonthNames, month);
+}
 std::string_view NameOf(Weekday weekday) {
   return Entry(kWeekdayNames, weekday);
 }
@@ -257,6 +265,10 @@ Planet LordOf(Nakshatra nakshatra) {
 }
 Planet LordOf(Rashi rashi) {
   return rashi == Rashi::None ? Planet::None : kRashiLords[static_cast<std::size_t>(rashi)];
+}
+
+Weekday WeekdayOfCivilDate(int year, int month, int day) {
+  return FromIndex<Weekday>(WeekdayIndex(DaysFromCivil(year, month, day)));
 }
 
 std::optional<Weekday> WeekdayNamed(std::string_view name) {

@@ -54,6 +54,13 @@ enum class Karana : std::int8_t {
   None
 };
 
+// The twelve solar months of the Hindu year from Chaitra, counted here by the
+// civil date.
+enum class SolarMonth : std::int8_t {
+  Chaitra, Vaisakha, Jyaistha, Asadha, Shravana, Bhadra, Asvina, Kartika, Agrahayana, Pausa,
+  Magha, Falguna, None
+};
+
 enum class Weekday : std::int8_t {
   Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, None
 };
@@ -106,6 +113,7 @@ std::string_view NameOf(Paksha paksha);    // "Shukla Paksha"
 std::string_view NameOf(TithiGroup group);
 std::string_view NameOf(Yoga yoga);
 std::string_view NameOf(Karana karana);
+std::string_view NameOf(SolarMonth month);
 std::string_view NameOf(Weekday weekday);
 std::string_view NameOf(Verdict verdict);
 std::string_view NameOf(Factor factor);  // "Tara Stength"; empty for Whole
@@ -119,6 +127,9 @@ void AppendTextOf(std::string& out, const FactorVerdict& verdict);
 // The lords: of a nakshatra (Vimshottari) and of a sign.
 Planet LordOf(Nakshatra nakshatra);
 Planet LordOf(Rashi rashi);
+
+// The weekday of a civil (proleptic Gregorian) date.
+Weekday WeekdayOfCivilDate(int year, int month, int day);
 
 // Values read from what a user or a request wrote ("Tuesday", "Good").
 std::optional<Weekday> WeekdayNamed(std::string_view name);
@@ -141,6 +152,11 @@ std::string TextOf(const PlanetPosition& position);
 template <typename E>
 constexpr int IndexOf(E value) {
   return static_cast<int>(value);
+}
+// 1-based position of a value in its circle, 0 for None.
+template <typename E>
+constexpr int PositionOf(E value) {
+  return value == E::None ? 0 : IndexOf(value) + 1;
 }
 template <typename E>
 constexpr E FromIndex(int index) {

@@ -34,14 +34,14 @@ class ChartNames {
  public:
   explicit ChartNames(MinuteJudge& judge) : judge_(judge) {}
 
-  const std::string& At(std::int64_t minute, int slot) {
+  std::string_view At(std::int64_t minute, int slot) {
     auto found = states_.find(minute);
     if (found == states_.end()) {
       found = states_.try_emplace(minute).first;
       found->second.Input.election = judge_.EntryAt(minute);
       ComputeElectionChart(found->second);
     }
-    return found->second.ElectionChart[static_cast<std::size_t>(slot)];
+    return ChartText(found->second.ElectionChart, slot);
   }
 
  private:
@@ -55,13 +55,13 @@ ElementAround Around(MinuteJudge& judge, ChartNames& names, ChartElement element
                      std::int64_t moment) {
   const ChartElementFacts& facts = FactsOf(element);
   ElementAround around{
-      std::string(facts.name), element, names.At(moment, facts.slot), {}, {}, {}, {}};
+      std::string(facts.name), element, std::string(names.At(moment, facts.slot)), {}, {}, {}, {}};
   const std::int64_t reach = facts.longestSpan;
   const std::vector<std::int64_t> changes =
       judge.ElementChanges(moment - reach, moment + reach, facts.changesWith);
   const auto firstAfter = std::upper_bound(changes.begin(), changes.end(), moment);
   for (auto change = firstAfter; change != changes.end(); ++change) {
-    const std::string& name = names.At(*change, facts.slot);
+    const std::string_view name = names.At(*change, facts.slot);
     if (name == around.name) continue;
     around.ends = *change;
     around.next = name;
@@ -69,7 +69,7 @@ ElementAround Around(MinuteJudge& judge, ChartNames& names, ChartElement element
   }
   for (auto change = firstAfter; change != changes.begin();) {
     --change;
-    const std::string& before = names.At(*change - 1, facts.slot);
+    const std::string_view before = names.At(*change - 1, facts.slot);
     if (before == around.name) continue;
     around.began = *change;
     around.previous = before;

@@ -8,6 +8,7 @@
 #include "engine/ascendant.h"
 #include "engine/lagna_tests.h"
 #include "engine/moon.h"
+#include "engine/vocabulary.h"
 #include "rules/factors.h"
 
 namespace horavela::factor_values {
@@ -46,12 +47,12 @@ std::string JupiterSign(const CalculationState& s) {
 }
 
 std::string BirthSigns(const CalculationState& s) {
-  return "the birth Moon sign is " + s.BirthChart[kMoonSignSlot] + " and the birth lagna " +
-         s.BirthChart[kLagnaSlot];
+  return "the birth Moon sign is " + std::string(NameOf(s.BirthChart.moonSign)) +
+         " and the birth lagna " + std::string(LagnaNameOf(s.BirthChart.lagna));
 }
 
-std::string WeekdayOrNone(const std::string& weekday) {
-  return weekday.empty() ? "no weekday" : weekday;
+std::string WeekdayOrNone(horavela::Weekday weekday) {
+  return weekday == horavela::Weekday::None ? "no weekday" : std::string(NameOf(weekday));
 }
 
 // "1 sign", "3 signs".
@@ -73,37 +74,38 @@ std::string Ordinal(int n) {
 }
 
 std::string Nakshatra(const CalculationState& s) {
-  return s.ElectionChart[kNakshatraSlot];
+  return std::string(NameOf(s.ElectionChart.nakshatra));
 }
 std::string MoonSign(const CalculationState& s) {
-  return "the Moon in " + s.ElectionChart[kMoonSignSlot];
+  return "the Moon in " + std::string(NameOf(s.ElectionChart.moonSign));
 }
 std::string Lagna(const CalculationState& s) {
-  return s.ElectionChart[kLagnaSlot] + " rising";
+  return std::string(LagnaNameOf(s.ElectionChart.lagna)) + " rising";
 }
 std::string Tithi(const CalculationState& s) {
-  return s.Panchang.TithiRuleName + ", " + s.Panchang.Paksha;
+  return std::string(RuleNameOf(s.Panchang.TithiName)) + ", " +
+         std::string(NameOf(s.Panchang.Fortnight));
 }
 std::string Yoga(const CalculationState& s) {
-  return s.ElectionChart[kYogaSlot];
+  return std::string(NameOf(s.ElectionChart.yoga));
 }
 std::string Karana(const CalculationState& s) {
-  return s.ElectionChart[kKaranaSlot];
+  return std::string(NameOf(s.ElectionChart.karana));
 }
 std::string Weekday(const CalculationState& s) {
   return WeekdayOrNone(s.Input.electionWeekday);
 }
 std::string HinduMonth(const CalculationState& s) {
-  return s.Yogas.HinduMonth + " by the civil date";
+  return std::string(NameOf(s.Yogas.HinduMonth)) + " by the civil date";
 }
 
 // The tarabala verdict reads the plain distance between the two stars, in
 // either direction, within the cycle of nine.
 std::string TaraCount(const CalculationState& s) {
-  const std::string& birth = s.BirthChart[kNakshatraSlot];
-  const std::string& election = s.ElectionChart[kNakshatraSlot];
-  const int from = PositionIn(kNakshatraNames, birth);
-  const int to = PositionIn(kNakshatraNames, election);
+  const std::string birth(NameOf(s.BirthChart.nakshatra));
+  const std::string election(NameOf(s.ElectionChart.nakshatra));
+  const int from = PositionOf(s.BirthChart.nakshatra);
+  const int to = PositionOf(s.ElectionChart.nakshatra);
   const int distance = std::abs(to - from);
   if (distance == 0) return "the Moon is in the birth nakshatra " + birth + " itself";
   const int tara = distance % 9 == 0 ? 9 : distance % 9;
@@ -115,19 +117,19 @@ std::string TaraCount(const CalculationState& s) {
 }
 
 std::string MoonSignCount(const CalculationState& s) {
-  const std::string& birth = s.BirthChart[kMoonSignSlot];
-  const std::string& election = s.ElectionChart[kMoonSignSlot];
-  const int from = PositionIn(kRashiNames, birth);
-  const int to = PositionIn(kRashiNames, election);
+  const std::string birth(NameOf(s.BirthChart.moonSign));
+  const std::string election(NameOf(s.ElectionChart.moonSign));
+  const int from = PositionOf(s.BirthChart.moonSign);
+  const int to = PositionOf(s.ElectionChart.moonSign);
   if (from == to) return "the Moon is in the birth Moon sign " + birth + " itself";
   return "the Moon in " + election + " is the " + Ordinal(std::abs(to - from) + 1) + " sign" +
          (to > from ? " from" : " back from") + " the birth Moon sign " + birth;
 }
 
 std::string LagnaCount(const CalculationState& s) {
-  const std::string& birth = s.BirthChart[kLagnaSlot];
-  const std::string& election = s.ElectionChart[kLagnaSlot];
-  if (CanonicalName(birth) == CanonicalName(election))
+  const std::string birth(LagnaNameOf(s.BirthChart.lagna));
+  const std::string election(LagnaNameOf(s.ElectionChart.lagna));
+  if (s.BirthChart.lagna == s.ElectionChart.lagna)
     return "the lagna " + election + " is the birth lagna itself";
   // The count runs from the sign after the birth lagna: a distance, as above.
   return "the lagna " + election + " lies " + Counted(s.Lagna.LagnaCount, "sign") +
@@ -135,7 +137,7 @@ std::string LagnaCount(const CalculationState& s) {
 }
 
 std::string SaleLagna(const CalculationState& s) {
-  return s.ElectionChart[kLagnaSlot] + " rising; " + BirthSigns(s);
+  return std::string(LagnaNameOf(s.ElectionChart.lagna)) + " rising; " + BirthSigns(s);
 }
 
 std::string TableLagna(const CalculationState& s) {
@@ -156,17 +158,17 @@ std::string JupiterNinth(const CalculationState& s) {
 }
 
 std::string WeekdayTithiGroup(const CalculationState& s) {
-  return Weekday(s) + " with a " + s.Panchang.TithiGroup + " tithi";
+  return Weekday(s) + " with a " + std::string(NameOf(s.Panchang.Group)) + " tithi";
 }
 std::string WeekdayTithi(const CalculationState& s) {
-  return Weekday(s) + " with " + s.Panchang.TithiRuleName;
+  return Weekday(s) + " with " + std::string(RuleNameOf(s.Panchang.TithiName));
 }
 std::string WeekdayStar(const CalculationState& s) {
-  return Weekday(s) + " with the Moon in " + s.ElectionChart[kNakshatraSlot];
+  return Weekday(s) + " with the Moon in " + std::string(NameOf(s.ElectionChart.nakshatra));
 }
 std::string WeekdayTithiStar(const CalculationState& s) {
-  return Weekday(s) + ", " + s.Panchang.TithiRuleName + " and the Moon in " +
-         s.ElectionChart[kNakshatraSlot];
+  return Weekday(s) + ", " + std::string(RuleNameOf(s.Panchang.TithiName)) + " and the Moon in " +
+         std::string(NameOf(s.ElectionChart.nakshatra));
 }
 std::string SaraswatiWanted(const CalculationState& s) {
   return "today is " + WeekdayStar(s) + "; a Wednesday with the Moon in Hasta favours it";

@@ -7,7 +7,6 @@
 #include "calendar/civil_calendar.h"
 #include "engine/ascendant.h"
 #include "engine/moon.h"
-#include "engine/name_lookup.h"
 #include "panchang/panchang.h"
 #include "rules/charts.h"
 
@@ -44,8 +43,8 @@ const CheckedElement kCheckedElements[] = {
     {kYogaSlot, "gives the yoga "},        {kKaranaSlot, "gives the karana "},
 };
 
-const std::string& NameIn(const CalculationState& state, ChartSlot slot) {
-  return state.ElectionChart[static_cast<std::size_t>(slot)];
+std::string NameIn(const CalculationState& state, ChartSlot slot) {
+  return std::string(ChartText(state.ElectionChart, slot));
 }
 
 // "Rohini", "Rohini and Vrishabha", "Dwadasi, Siddhi and Bava".
@@ -78,7 +77,7 @@ void NameMoon(MoonState& moon, double tropical) {
 void NameLagna(AscendantState& ascendant, double tropical) {
   ascendant.AscendantLongitude = tropical + ascendant.Ayanamsa;
   Normalize360(ascendant.AscendantLongitude);
-  AssignName(ascendant.LagnaName, kLagnaNames, SignIndex(ascendant.AscendantLongitude));
+  ascendant.Lagna = FromIndex<Rashi>(SignIndex(ascendant.AscendantLongitude));
 }
 
 // The panchang counts its unfolded longitudes against constants of whole
@@ -127,7 +126,7 @@ std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
   std::vector<const CheckedElement*> differing;
   std::vector<std::string> preciseNames;
   for (const CheckedElement& element : kCheckedElements) {
-    const std::string& name = NameIn(precise, element.slot);
+    const std::string name = NameIn(precise, element.slot);
     if (name == NameIn(program, element.slot)) continue;
     differing.push_back(&element);
     preciseNames.push_back(name);

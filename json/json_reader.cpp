@@ -48,7 +48,7 @@ const json& RequireMember(const json& object, const std::string& path, const cha
 // at line 1, column 5: syntax error ...; last read: '...'". The position and
 // the reason are kept; what was last read is left out, since it may be a
 // whole megabyte of the request.
-std::string PositionOf(const std::string& what) {
+std::string ErrorPositionOf(const std::string& what) {
   const auto at = what.find(" at line ");
   if (at == std::string::npos) return "an unknown position";
   const auto end = what.find(": ", at);
@@ -89,7 +89,8 @@ json ParseJsonText(std::string_view text) {
   try {
     return json::parse(text);
   } catch (const json::parse_error& e) {
-    Refuse("request", messages::NotJson(PositionOf(e.what()), ReasonOf(e.what())), Rule::NotJson);
+    Refuse("request", messages::NotJson(ErrorPositionOf(e.what()), ReasonOf(e.what())),
+           Rule::NotJson);
   } catch (const json::exception&) {
     // Out of range: a number beyond what a double holds.
     Refuse("request", messages::NumberTooLarge(), Rule::NotJson);

@@ -4,52 +4,11 @@
 #include <cstdint>
 
 #include "engine/angle_fold.h"
-#include "engine/name_lookup.h"
 #include "engine/time_base.h"
 #include "panchang/panchang_moon.h"
 #include "panchang/panchang_time.h"
 
 namespace horavela {
-
-// Tithi names as printed, bright fortnight 0..14 then dark 15..29; 30 empty.
-const std::array<std::string_view, 31> kTithiNames = {
-    "Pratipad",   "Dwithiai",  "Trithiai", "Chathurthi", "Panchami",   "Shashti",  "Saptami",
-    "Ashtami",    "Navami",    "Dasami",   "Ekadasi",    "Dwadasi",    "Triodasi", "Chaturdasi",
-    "Poornami",   "Pratipad",  "Dwithiai", "Trithiai",   "Chathurthi", "Panchami", "Shashti",
-    "Saptami",    "Ashtami",   "Navami",   "Dasami",     "Ekadasi",    "Dwadasi",  "Triodasi",
-    "Chaturdasi", "Ammavasai", "",
-};
-
-// The same tithis as the rule lists spell them; 30 empty.
-const std::array<std::string_view, 31> kTithiRuleNames = {
-    "Pratipada",   "Dwitiya",   "Tritiya", "Chaturthi", "Panchami",  "Shasthi",    "Saptami",
-    "Ashtami",     "Navami",    "Dashami", "Ekadashi",  "Dwadashi",  "Triyodashi", "Chaturdashi",
-    "Purnima",     "Pratipada", "Dwitiya", "Tritiya",   "Chaturthi", "Panchami",   "Shasthi",
-    "Saptami",     "Ashtami",   "Navami",  "Dashami",   "Ekadashi",  "Dwadashi",   "Triyodashi",
-    "Chaturdashi", "Amavashya", "",
-};
-
-// The five tithi groups, six times round; 30 empty.
-const std::array<std::string_view, 31> kTithiGroups = {
-    "Nanda",  "Bhadra", "Jaya",   "Rikta",  "Poorna", "Nanda",  "Bhadra", "Jaya",
-    "Rikta",  "Poorna", "Nanda",  "Bhadra", "Jaya",   "Rikta",  "Poorna", "Nanda",
-    "Bhadra", "Jaya",   "Rikta",  "Poorna", "Nanda",  "Bhadra", "Jaya",   "Rikta",
-    "Poorna", "Nanda",  "Bhadra", "Jaya",   "Rikta",  "Poorna", "",
-};
-
-// The 27 yogas of the sidereal sum of Sun and Moon; 27 empty.
-const std::array<std::string_view, 28> kYogaNames = {
-    "Vishkambha", "Prithi", "Ayushman",  "Saubhagya", "Sobhana", "Atiganda",   "Sukarman",
-    "Dhrithi",    "Soola",  "Ganda",     "Vridhi",    "Dhruva",  "Vyaghata",   "Harshana",
-    "Vajra",      "Siddhi", "Vyatipata", "Variyan",   "Parigha", "Siva",       "Siddha",
-    "Sadhya",     "Subha",  "Sukla",     "Bramha",    "Indra",   "Vaidhruthi", "",
-};
-
-// Seven movable karanas (0..6), then the four fixed ones (7..10).
-const std::array<std::string_view, 11> kKaranaNames = {
-    "Bava",  "Balava", "Kaulava",    "Taitula", "Garija",     "Vanija",
-    "Visti", "Sakuna", "Chatuspada", "Naga",    "Kimstughna",
-};
 
 namespace {
 
@@ -84,37 +43,48 @@ PanchangQuantities PanchangQuantitiesOf(const PanchangState& p) {
   return {elongation, (a + b) * 6 / 80};
 }
 
+void NameTithi(PanchangState& p, int tithiIndex) {
+  p.TithiIndex = tithiIndex;
+  p.TithiNumber = static_cast<std::int16_t>(tithiIndex + 1);
+  if (tithiIndex < 0) {
+    p.Fortnight = Paksha::None;
+  } else {
+    p.Fortnight = tithiIndex <= 14 ? Paksha::Shukla : Paksha::Krishna;
+  }
+  // Fifteen tithis a fortnight, the dark one closing with the new Moon.
+  if (tithiIndex < 0 || tithiIndex >= 30) {
+    p.TithiName = Tithi::None;
+  } else if (tithiIndex == 29) {
+    p.TithiName = Tithi::Amavasya;
+  } else {
+    p.TithiName = FromIndex<Tithi>(tithiIndex % 15);
+  }
+  p.Group =
+      tithiIndex < 0 || tithiIndex >= 30 ? TithiGroup::None : FromIndex<TithiGroup>(tithiIndex % 5);
+}
+
 void NamePanchangElements(PanchangState& p) {
   const auto [elongation, yogaSpans] = PanchangQuantitiesOf(p);
 
   // A lunar day for every 12 degrees of elongation.
-  p.TithiIndex = FloorIndex(elongation / 12, 31);
-  p.TithiNumber = static_cast<std::int16_t>(p.TithiIndex + 1);
-  if (p.TithiIndex < 0) {
-    p.Paksha.clear();
-  } else {
-    p.Paksha = p.TithiIndex <= 14 ? "Shukla Paksha" : "Krishna Paksha";
-  }
-  AssignName(p.TithiName, kTithiNames, p.TithiIndex);
-  AssignName(p.TithiRuleName, kTithiRuleNames, p.TithiIndex);
-  AssignName(p.TithiGroup, kTithiGroups, p.TithiIndex);
+  NameTithi(p, FloorIndex(elongation / 12, 31));
 
   // Yoga: sidereal Sun plus sidereal Moon in spans of 13 deg 20 min.
   const double yoga = FoldUpToTurn(yogaSpans, 27);
   p.YogaIndex = FloorIndex(yoga, 28);
-  AssignName(p.YogaName, kYogaNames, p.YogaIndex);
+  p.YogaName = FromIndex<Yoga>(p.YogaIndex);
 
   // Karana: half a tithi, 6 degrees of elongation.
   p.KaranaIndex = FloorIndex(elongation / 6, 61);
-  AssignName(p.KaranaName, kKaranaNames, KaranaTableIndex(p.KaranaIndex));
+  p.KaranaName = FromIndex<Karana>(KaranaTableIndex(p.KaranaIndex));
 }
 
 void ComputePanchang(CalculationState& state) {
   const MomentEntry& birth = state.Input.birth;
   const MomentEntry& election = state.Input.election;
   PanchangState& p = state.Panchang;
-  p.BirthWeekday.assign(WeekdayOfDate(birth.year, birth.month, birth.day));
-  p.ElectionWeekday.assign(WeekdayOfDate(election.year, election.month, election.day));
+  p.BirthWeekday = WeekdayOfCivilDate(birth.year, birth.month, birth.day);
+  p.ElectionWeekday = WeekdayOfCivilDate(election.year, election.month, election.day);
 
   p.PanchangJulianDay = PanchangInstant(state.Moment, state.Time);
   p.AyanamsaCorrection = PanchangAyanamsa(p.PanchangJulianDay);

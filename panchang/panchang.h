@@ -8,12 +8,6 @@
 
 namespace horavela {
 
-extern const std::array<std::string_view, 31> kTithiNames;      // printed; index 30 empty
-extern const std::array<std::string_view, 31> kTithiRuleNames;  // as rule lists write them
-extern const std::array<std::string_view, 31> kTithiGroups;
-extern const std::array<std::string_view, 28> kYogaNames;  // index 27 empty
-extern const std::array<std::string_view, 11> kKaranaNames;
-
 // The moment of `moment` in dynamical time: the Julian date of 0 h of its
 // civil date, plus universal time (local time plus the signed, west-positive
 // zone of `time`), plus delta T.
@@ -29,10 +23,15 @@ struct PanchangQuantities {
 };
 PanchangQuantities PanchangQuantitiesOf(const PanchangState& panchang);
 
+// The tithi of index 0..29 (bright fortnight first), its number, group and
+// fortnight; index 30 (an elongation of a whole turn) is in the dark
+// fortnight with no tithi, -1 (not finite) in none.
+void NameTithi(PanchangState& panchang, int tithiIndex);
+
 // Tithi, paksha, yoga and karana from the longitudes already held in
 // `panchang` (AyanamsaCorrection and the Moon's and Sun's folded and unfolded
 // apparent longitudes). A longitude that is not finite gives index -1 and
-// empty names.
+// None.
 void NamePanchangElements(PanchangState& panchang);
 
 // Tithi, paksha, yoga, karana and both pages' weekdays of state.Moment; reads

@@ -49,7 +49,7 @@ ReportPlan PlanReport(const CalculationState& state) {
     PlannedSection planned;
     planned.heading = section.heading;
     if (section.chartSlot != kNoChartSlot)
-      planned.heading += state.ElectionChart[section.chartSlot];
+      planned.heading += ChartText(state.ElectionChart, section.chartSlot);
     const bool adverse = selector == 1;
     planned.verdict = NameOf(adverse ? Verdict::Bad : Verdict::Good);
     planned.paragraph = adverse ? section.adverse : section.favourable;

@@ -41,7 +41,6 @@ void ComputeMoment(CalculationState& state, const MomentEntry& entry, Chart& cha
   ComputePanchang(state);
 
   WriteChartRow(state, chart);
-  chart[9].clear();
 
   snapshot.Input = state.Moment;
   snapshot.Time = state.Time;
@@ -53,24 +52,22 @@ void ComputeMoment(CalculationState& state, const MomentEntry& entry, Chart& cha
 }  // namespace
 
 void WriteChartRow(const CalculationState& state, Chart& chart) {
-  chart[kMoonSignSlot] = state.Moon.MoonRashi;
-  chart[kMoonSignLordSlot] = state.Moon.RashiLord;
-  chart[kNakshatraSlot] = state.Moon.MoonNakshatra;
-  chart[kNakshatraLordSlot] = state.Moon.NakshatraLord;
-  chart[kLagnaSlot] = state.Ascendant.LagnaName;
-  chart[kTithiSlot] = state.Panchang.TithiName;
-  chart[kYogaSlot] = state.Panchang.YogaName;
-  chart[kKaranaSlot] = state.Panchang.KaranaName;
+  chart.moonSign = state.Moon.MoonRashi;
+  chart.nakshatra = state.Moon.MoonNakshatra;
+  chart.lagna = state.Ascendant.Lagna;
+  chart.tithi = state.Panchang.TithiName;
+  chart.yoga = state.Panchang.YogaName;
+  chart.karana = state.Panchang.KaranaName;
 }
 
 void ComputeBirthChart(CalculationState& state) {
   ComputeMoment(state, state.Input.birth, state.BirthChart, state.BirthMoment);
-  state.BirthChart[kWeekdaySlot] = state.Panchang.BirthWeekday;
+  state.BirthChart.weekday = state.Panchang.BirthWeekday;
 }
 
 void ComputeElectionChart(CalculationState& state) {
   ComputeMoment(state, state.Input.election, state.ElectionChart, state.ElectionMoment);
-  state.ElectionChart[kWeekdaySlot] = state.Panchang.ElectionWeekday;
+  state.ElectionChart.weekday = state.Panchang.ElectionWeekday;
 }
 
 void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris) {
@@ -96,7 +93,7 @@ bool RunSubjectRuleSet(CalculationState& state) {
 
 EvaluationInput OnCivilWeekday(EvaluationInput input) {
   const MomentEntry& e = input.election;
-  input.electionWeekday.assign(WeekdayOfDate(e.year, e.month, e.day));
+  input.electionWeekday = WeekdayOfCivilDate(e.year, e.month, e.day);
   return input;
 }
 

@@ -21,8 +21,8 @@ void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris);
 void ComputeBirthChart(CalculationState& state);
 void ComputeElectionChart(CalculationState& state);
 
-// The names the ascendant, the Moon and the panchang left in `state` as a
-// chart row; the weekday slot and slot 9 are left as they are.
+// What the ascendant, the Moon and the panchang left in `state`, as a chart;
+// the weekday is left as it is.
 void WriteChartRow(const CalculationState& state, Chart& chart);
 
 // Tarabala, then chandrabala, from the two charts.

@@ -16,9 +16,10 @@ namespace {
 // Weekdays of Moon, Mercury, Jupiter and Venus favour the rites of childhood;
 // every other day is neutral and counts all the same.
 Outcome GentleWeekdayFactor(const CalculationState& s) {
-  return FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                        {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
-                      {Factor::DayOfWeek, Word::Neutral, 0, kCounts, WeekdayFlag, 2});
+  return FirstHolding(
+      {{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday, Weekday::Friday}),
+        {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+      {Factor::DayOfWeek, Word::Neutral, 0, kCounts, WeekdayFlag, 2});
 }
 
 // Naming: ten to twelve days after the birth day of month, or sixteen. The
@@ -57,17 +58,20 @@ void EvaluateNaming(CalculationState& s) {
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
   // A neutral star still selects the adverse report text (selector 1).
-  run.Record(2, FirstHolding(
-                    {{MoonNakshatraIn(s, {"Anuradha", "Punarvasu", "Magha", "Rohini",
-                                          "Uttara Ashadha", "Uttara Bhadrapada", "Shatabhisha",
-                                          "Swati", "Dhanistha", "Shravana", "Ashwini", "Mrigasira",
-                                          "Revati", "Hasta", "Pushya", "Uttara Phalguni"}),
-                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 1}));
+  run.Record(
+      2, FirstHolding(
+             {{MoonNakshatraIn(s, {Nakshatra::Anuradha, Nakshatra::Punarvasu, Nakshatra::Magha,
+                                   Nakshatra::Rohini, Nakshatra::UttaraAshadha,
+                                   Nakshatra::UttaraBhadrapada, Nakshatra::Shatabhisha,
+                                   Nakshatra::Swati, Nakshatra::Dhanistha, Nakshatra::Shravana,
+                                   Nakshatra::Ashwini, Nakshatra::Mrigasira, Nakshatra::Revati,
+                                   Nakshatra::Hasta, Nakshatra::Pushya, Nakshatra::UttaraPhalguni}),
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 1}));
   // The Rikta tithis by name (both fortnights), and Ashtami of the dark half.
-  run.Record(3, FirstHolding({{TithiIn(s, {"Chaturthi", "Navami", "Chaturdashi"}),
+  run.Record(3, FirstHolding({{TithiIn(s, {Tithi::Chaturthi, Tithi::Navami, Tithi::Chaturdashi}),
                                {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}},
-                              {TithiIn(s, {"Ashtami"}) && PakshaIs(s, "Krishna Paksha"),
+                              {TithiIn(s, {Tithi::Ashtami}) && PakshaIs(s, Paksha::Krishna),
                                {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, GentleWeekdayFactor(s));
@@ -82,16 +86,19 @@ void EvaluateTonsuring(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2,
-             FirstHolding({{MoonNakshatraIn(s, {"Punarvasu", "Swati", "Shravana", "Dhanistha",
-                                                "Shatabhisha", "Ashwini", "Pushya", "Hasta",
-                                                "Mrigasira", "Revati", "Chitra", "Jyeshtha"}),
-                            {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                          {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
-  run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Tritiya", "Panchami", "Saptami", "Dashami",
-                                           "Ekadashi", "Triyodashi"}),
-                               {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}}},
-                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
+  run.Record(
+      2, FirstHolding(
+             {{MoonNakshatraIn(s, {Nakshatra::Punarvasu, Nakshatra::Swati, Nakshatra::Shravana,
+                                   Nakshatra::Dhanistha, Nakshatra::Shatabhisha, Nakshatra::Ashwini,
+                                   Nakshatra::Pushya, Nakshatra::Hasta, Nakshatra::Mrigasira,
+                                   Nakshatra::Revati, Nakshatra::Chitra, Nakshatra::Jyeshtha}),
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      3, FirstHolding({{TithiIn(s, {Tithi::Dwitiya, Tithi::Tritiya, Tithi::Panchami, Tithi::Saptami,
+                                    Tithi::Dashami, Tithi::Ekadashi, Tithi::Triyodashi}),
+                        {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}}},
+                      {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, GentleWeekdayFactor(s));
   run.Record(5, StandardYogaFactor(s));
   run.Record(6, StandardKaranaFactor(s));
@@ -109,21 +116,26 @@ void EvaluateEarPiercing(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, FirstHolding(
-                    {{MoonNakshatraIn(s, {"Mrigasira", "Chitra", "Anuradha", "Revati", "Ashwini",
-                                          "Pushya", "Hasta", "Shravana", "Dhanistha", "Punarvasu"}),
-                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2,
+      FirstHolding({{MoonNakshatraIn(s, {Nakshatra::Mrigasira, Nakshatra::Chitra,
+                                         Nakshatra::Anuradha, Nakshatra::Revati, Nakshatra::Ashwini,
+                                         Nakshatra::Pushya, Nakshatra::Hasta, Nakshatra::Shravana,
+                                         Nakshatra::Dhanistha, Nakshatra::Punarvasu}),
+                     {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                   {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // Here the Rikta tithis and the new Moon are only neutral, and every other
   // tithi but the dark Ashtami is favourable.
-  run.Record(3, FirstHolding({{TithiIn(s, {"Chaturthi", "Navami", "Chaturdashi", "Amavashya"}),
-                               {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}},
-                              {TithiIn(s, {"Ashtami"}) && PakshaIs(s, "Krishna Paksha"),
-                               {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}}},
-                             {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}));
+  run.Record(
+      3, FirstHolding(
+             {{TithiIn(s, {Tithi::Chaturthi, Tithi::Navami, Tithi::Chaturdashi, Tithi::Amavasya}),
+               {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}},
+              {TithiIn(s, {Tithi::Ashtami}) && PakshaIs(s, Paksha::Krishna),
+               {Factor::Tithi, Word::Unavourable, -1, kKeeps, TithiFlag, 1}}},
+             {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}));
   run.Record(4, GentleWeekdayFactor(s));
   run.Record(5, StandardYogaFactor(s));
-  run.Record(6, FirstHolding({{MoonSignIn(s, {"Kumbha", "Simha", "Vrischika"}),
+  run.Record(6, FirstHolding({{MoonSignIn(s, {Rashi::Kumbha, Rashi::Simha, Rashi::Vrischika}),
                                {Factor::Rashi, Word::Unfavourable, -1, kKeeps, RashiFlag, 1}}},
                              {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
   run.Record(7, StandardKaranaFactor(s));
@@ -141,33 +153,39 @@ void EvaluateThreadCeremony(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, FirstHolding(
-                    {{MoonNakshatraIn(s, {"Anuradha", "Hasta", "Chitra", "Swati", "Shravana",
-                                          "Dhanistha", "Shatabhisha", "Uttara Phalguni",
-                                          "Uttara Ashadha", "Uttara Bhadrapada", "Revati", "Rohini",
-                                          "Mrigasira", "Ashwini", "Punarvasu", "Pushya"}),
-                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2, FirstHolding(
+             {{MoonNakshatraIn(s, {Nakshatra::Anuradha, Nakshatra::Hasta, Nakshatra::Chitra,
+                                   Nakshatra::Swati, Nakshatra::Shravana, Nakshatra::Dhanistha,
+                                   Nakshatra::Shatabhisha, Nakshatra::UttaraPhalguni,
+                                   Nakshatra::UttaraAshadha, Nakshatra::UttaraBhadrapada,
+                                   Nakshatra::Revati, Nakshatra::Rohini, Nakshatra::Mrigasira,
+                                   Nakshatra::Ashwini, Nakshatra::Punarvasu, Nakshatra::Pushya}),
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // By number: the unfavourable numbers all lie in the bright half, so the
   // dark half's namesakes (19, 23, 24, ...) fall through to neutral.
   run.Record(3,
-             FirstHolding({{PakshaIs(s, "Shukla Paksha") && TithiNumberIn(s, {2, 3, 5, 7, 10, 13}),
+             FirstHolding({{PakshaIs(s, Paksha::Shukla) && TithiNumberIn(s, {2, 3, 5, 7, 10, 13}),
                             {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
-                           {PakshaIs(s, "Krishna Paksha") && TithiNumberIn(s, {16, 17, 18}),
+                           {PakshaIs(s, Paksha::Krishna) && TithiNumberIn(s, {16, 17, 18}),
                             {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
                            {TithiNumberIn(s, {4, 8, 9, 11, 12, 14}),
                             {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
                           {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4,
-             FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                            {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}},
-                           {WeekdayIn(s, {"Tuesday"}),
-                            {Factor::DayOfWeek, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
-                          {Factor::DayOfWeek, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
-  run.Record(5, FirstHolding({{MoonSignIn(s, {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Kanya",
-                                              "Thula", "Kumbha"}),
-                               {Factor::Rashi, Word::Favourable, 1, kCounts, RashiFlag, 2}}},
-                             {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
+  run.Record(
+      4,
+      FirstHolding(
+          {{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday, Weekday::Friday}),
+            {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}},
+           {WeekdayIn(s, {Weekday::Tuesday}),
+            {Factor::DayOfWeek, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+          {Factor::DayOfWeek, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
+  run.Record(
+      5, FirstHolding({{MoonSignIn(s, {Rashi::Mesha, Rashi::Vrishabha, Rashi::Mithuna,
+                                       Rashi::Kataka, Rashi::Kanya, Rashi::Thula, Rashi::Kumbha}),
+                        {Factor::Rashi, Word::Favourable, 1, kCounts, RashiFlag, 2}}},
+                      {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
   run.Finish();
 }
 
@@ -178,18 +196,23 @@ void EvaluateFirstFeeding(CalculationState& s) {
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
   run.Record(
-      2, FirstHolding({{MoonNakshatraIn(s, {"Ashwini", "Mrigasira", "Punarvasu", "Dhanistha",
-                                            "Pushya", "Hasta", "Swati", "Anuradha", "Shravana",
-                                            "Shatabhisha", "Uttara Phalguni", "Chitra"}),
-                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}},
-                       {MoonNakshatraIn(s, {"Ardra", "Krittika", "Jyeshtha", "Bharani", "Ashlesha",
-                                            "Purva Ashadha", "Poorva Bhadrapada"}),
-                        {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
-                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
-  run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Tritiya", "Panchami", "Saptami", "Dashami",
-                                           "Triyodashi", "Purnima"}),
-                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
-                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
+      2,
+      FirstHolding({{MoonNakshatraIn(
+                         s, {Nakshatra::Ashwini, Nakshatra::Mrigasira, Nakshatra::Punarvasu,
+                             Nakshatra::Dhanistha, Nakshatra::Pushya, Nakshatra::Hasta,
+                             Nakshatra::Swati, Nakshatra::Anuradha, Nakshatra::Shravana,
+                             Nakshatra::Shatabhisha, Nakshatra::UttaraPhalguni, Nakshatra::Chitra}),
+                     {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}},
+                    {MoonNakshatraIn(s, {Nakshatra::Ardra, Nakshatra::Krittika, Nakshatra::Jyeshtha,
+                                         Nakshatra::Bharani, Nakshatra::Ashlesha,
+                                         Nakshatra::PurvaAshadha, Nakshatra::PoorvaBhadrapada}),
+                     {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
+                   {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      3, FirstHolding({{TithiIn(s, {Tithi::Dwitiya, Tithi::Tritiya, Tithi::Panchami, Tithi::Saptami,
+                                    Tithi::Dashami, Tithi::Triyodashi, Tithi::Purnima}),
+                        {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                      {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(4, GentleWeekdayFactor(s));
   // Solid food is first given in an odd month of the child's life for a boy,
   // an even one otherwise; plain difference of the months, so 12 never occurs.
@@ -200,12 +223,13 @@ void EvaluateFirstFeeding(CalculationState& s) {
   run.Record(5, FirstHolding({{month, {Factor::Month, Word::Favourable, 1, kCounts, MonthFlag, 0}}},
                              {Factor::Month, Word::Neutral, 0, kCounts, MonthFlag, 0}));
   // The nine yogas of the standard factor, but spelt "Unfavourable" here.
-  run.Record(6, FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata",
-                                          "Vajra", "Vyatipata", "Parigha", "Veidhriti"}),
+  run.Record(6, FirstHolding({{YogaIn(s, {Yoga::Vishkambha, Yoga::Atiganda, Yoga::Soola,
+                                          Yoga::Ganda, Yoga::Vyaghata, Yoga::Vajra, Yoga::Vyatipata,
+                                          Yoga::Parigha, Yoga::Vaidhriti}),
                                {Factor::Yoga, Word::Unfavourable, -1, kKeeps, YogaFlag, 1}}},
                              {Factor::Yoga, Word::Neutral, 0, kCounts, YogaFlag, 2}));
   run.Record(7, StandardKaranaFactor(s));
-  run.Record(8, FirstHolding({{MoonSignIn(s, {"Mesha", "Vrischika", "Meena"}),
+  run.Record(8, FirstHolding({{MoonSignIn(s, {Rashi::Mesha, Rashi::Vrischika, Rashi::Meena}),
                                {Factor::Rashi, Word::Unfavourable, -1, kKeeps, RashiFlag, 1}}},
                              {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
   run.Finish();
@@ -215,7 +239,7 @@ void EvaluateEducation(CalculationState& s) {
   RuleSetRun run(s, {5, 2});
   if (!run.Start()) return;
   // Ashwini, the first star, opens learning whatever the other factors say.
-  if (MoonNakshatraIn(s, {"Ashwini"})) {
+  if (MoonNakshatraIn(s, {Nakshatra::Ashwini})) {
     run.TakeShortPath(3);
     run.Finish();
     return;
@@ -223,22 +247,28 @@ void EvaluateEducation(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, FirstHolding(
-                    {{MoonNakshatraIn(s, {"Mrigasira", "Ardra", "Punarvasu", "Pushya", "Hasta",
-                                          "Chitra", "Swati", "Shravana", "Dhanistha", "Shatabhisha",
-                                          "Rohini", "Uttara Phalguni", "Vishakha", "Revati"}),
-                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2,
+      FirstHolding(
+          {{MoonNakshatraIn(
+                s, {Nakshatra::Mrigasira, Nakshatra::Ardra, Nakshatra::Punarvasu, Nakshatra::Pushya,
+                    Nakshatra::Hasta, Nakshatra::Chitra, Nakshatra::Swati, Nakshatra::Shravana,
+                    Nakshatra::Dhanistha, Nakshatra::Shatabhisha, Nakshatra::Rohini,
+                    Nakshatra::UttaraPhalguni, Nakshatra::Vishakha, Nakshatra::Revati}),
+            {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+          {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 8, 9, 14, 15, 30}),
                                {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   const bool learningStar =
-      MoonNakshatraIn(s, {"Punarvasu", "Ardra", "Hasta", "Chitra", "Shravana", "Revati"});
-  const bool gentleDay = WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"});
+      MoonNakshatraIn(s, {Nakshatra::Punarvasu, Nakshatra::Ardra, Nakshatra::Hasta,
+                          Nakshatra::Chitra, Nakshatra::Shravana, Nakshatra::Revati});
+  const bool gentleDay =
+      WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday, Weekday::Friday});
   // Sunday is in no list: the slot stays empty, scores 0, does not count and
   // leaves the weekday section out of the report.
   run.Record(
-      4, FirstHolding({{WeekdayIn(s, {"Tuesday", "Saturday"}),
+      4, FirstHolding({{WeekdayIn(s, {Weekday::Tuesday, Weekday::Saturday}),
                         {Factor::DayOfWeek, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}},
                        {gentleDay && learningStar,
                         {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}},
@@ -255,14 +285,17 @@ void EvaluateAdoption(CalculationState& s) {
   run.Record(1, ChandraBalaFactor(s));
   // The one neutral outcome of these rites that does not count.
   run.Record(
-      2, FirstHolding({{MoonNakshatraIn(s, {"Hasta", "Swati", "Anuradha", "Shravana", "Dhanistha",
-                                            "Ashwini", "Pushya", "Chitra", "Vishakha"}),
-                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                      {Factor::Nakshatra, Word::Neutral, 0, kKeeps, NakshatraFlag, 2}));
+      2, FirstHolding(
+             {{MoonNakshatraIn(s, {Nakshatra::Hasta, Nakshatra::Swati, Nakshatra::Anuradha,
+                                   Nakshatra::Shravana, Nakshatra::Dhanistha, Nakshatra::Ashwini,
+                                   Nakshatra::Pushya, Nakshatra::Chitra, Nakshatra::Vishakha}),
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kKeeps, NakshatraFlag, 2}));
   run.Record(3, FirstHolding({{TithiNumberIn(s, {1, 2, 3, 5, 7, 10, 11, 13}),
                                {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Sunday", "Tuesday", "Thursday", "Friday"}),
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Sunday, Weekday::Tuesday, Weekday::Thursday,
+                                             Weekday::Friday}),
                                {Factor::DayOfWeek, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                              {Factor::DayOfWeek, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();

@@ -13,8 +13,8 @@ namespace {
 // Nakshatra factor of the money subjects: the Moon back in the person's own
 // birth nakshatra spoils any dealing in money, as do the listed stars.
 Outcome MoneyNakshatraFactor(const CalculationState& s,
-                             std::initializer_list<std::string_view> unfavourable) {
-  const bool birthStar = s.ElectionChart[kNakshatraSlot] == s.BirthChart[kNakshatraSlot];
+                             std::initializer_list<Nakshatra> unfavourable) {
+  const bool birthStar = s.ElectionChart.nakshatra == s.BirthChart.nakshatra;
   return FirstHolding({{birthStar || MoonNakshatraIn(s, unfavourable),
                         {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
                       {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2});
@@ -29,17 +29,16 @@ Outcome RiktaNumberTithiFactor(const CalculationState& s) {
 }
 
 // Weekday factor with only an unfavourable list.
-Outcome AvoidedWeekdayFactor(const CalculationState& s,
-                             std::initializer_list<std::string_view> avoided) {
+Outcome AvoidedWeekdayFactor(const CalculationState& s, std::initializer_list<Weekday> avoided) {
   return FirstHolding(
       {{WeekdayIn(s, avoided), {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
       {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2});
 }
 
 // Hindu solar month of the election date; computed right before it is read.
-Outcome HinduMonthFactor(CalculationState& s, std::initializer_list<std::string_view> favourable) {
+Outcome HinduMonthFactor(CalculationState& s, std::initializer_list<SolarMonth> favourable) {
   ComputeHinduMonth(s);
-  return FirstHolding({{NameIn(s.Yogas.HinduMonth, favourable),
+  return FirstHolding({{OneOf(s.Yogas.HinduMonth, favourable),
                         {Factor::HinduMonth, Word::Favourable, 1, kCounts, MonthFlag, 2}}},
                       {Factor::HinduMonth, Word::Neutral, 0, kCounts, MonthFlag, 2});
 }
@@ -55,12 +54,15 @@ void EvaluateFoundation(CalculationState& s) {
   // Shravana stands in both lists; the unfavourable list is tried first and wins.
   run.Record(
       2, FirstHolding(
-             {{MoonNakshatraIn(s, {"Bharani", "Krittika", "Ardra", "Punarvasu", "Ashlesha", "Magha",
-                                   "Poorva Phalguni", "Vishakha", "Moola", "Purva Ashadha",
-                                   "Shravana", "Shatabhisha", "Uttara Bhadrapada"}),
+             {{MoonNakshatraIn(s, {Nakshatra::Bharani, Nakshatra::Krittika, Nakshatra::Ardra,
+                                   Nakshatra::Punarvasu, Nakshatra::Ashlesha, Nakshatra::Magha,
+                                   Nakshatra::PoorvaPhalguni, Nakshatra::Vishakha, Nakshatra::Moola,
+                                   Nakshatra::PurvaAshadha, Nakshatra::Shravana,
+                                   Nakshatra::Shatabhisha, Nakshatra::UttaraBhadrapada}),
                {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}},
-              {MoonNakshatraIn(s, {"Rohini", "Mrigasira", "Chitra", "Hasta", "Jyeshtha",
-                                   "Uttara Phalguni", "Uttara Ashadha", "Shravana"}),
+              {MoonNakshatraIn(s, {Nakshatra::Rohini, Nakshatra::Mrigasira, Nakshatra::Chitra,
+                                   Nakshatra::Hasta, Nakshatra::Jyeshtha, Nakshatra::UttaraPhalguni,
+                                   Nakshatra::UttaraAshadha, Nakshatra::Shravana}),
                {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
              {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // By number: the dark fortnight's Navami (24) and Dwitiya (17) are neutral.
@@ -69,10 +71,13 @@ void EvaluateFoundation(CalculationState& s) {
                               {TithiNumberIn(s, {2, 6, 10}),
                                {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday,
+                                             Weekday::Friday}),
                                {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
-  run.Record(5, HinduMonthFactor(s, {"Chaitra", "Vaisakha", "Shravana", "Kartika", "Magha"}));
+  run.Record(5,
+             HinduMonthFactor(s, {SolarMonth::Chaitra, SolarMonth::Vaisakha, SolarMonth::Shravana,
+                                  SolarMonth::Kartika, SolarMonth::Magha}));
   run.Finish();
 }
 
@@ -82,20 +87,26 @@ void EvaluateConstruction(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, FirstHolding(
-                    {{MoonNakshatraIn(s, {"Uttara Phalguni", "Uttara Ashadha", "Uttara Bhadrapada",
-                                          "Rohini", "Mrigasira", "Revati", "Chitra", "Anuradha",
-                                          "Swati", "Shatabhisha", "Hasta", "Pushya", "Dhanistha"}),
-                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2, FirstHolding(
+             {{MoonNakshatraIn(s, {Nakshatra::UttaraPhalguni, Nakshatra::UttaraAshadha,
+                                   Nakshatra::UttaraBhadrapada, Nakshatra::Rohini,
+                                   Nakshatra::Mrigasira, Nakshatra::Revati, Nakshatra::Chitra,
+                                   Nakshatra::Anuradha, Nakshatra::Swati, Nakshatra::Shatabhisha,
+                                   Nakshatra::Hasta, Nakshatra::Pushya, Nakshatra::Dhanistha}),
+               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 8, 9, 14, 15}),
                                {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4, AvoidedWeekdayFactor(s, {"Tuesday"}));
-  run.Record(5, HinduMonthFactor(s, {"Falguna", "Shravana", "Agrahayana", "Pausa", "Vaisakha"}));
-  run.Record(6, FirstHolding({{MoonSignIn(s, {"Mithuna", "Kanya", "Dhanus", "Meena"}),
-                               {Factor::Rashi, Word::Favourable, 1, kCounts, RashiFlag, 2}}},
-                             {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
+  run.Record(4, AvoidedWeekdayFactor(s, {Weekday::Tuesday}));
+  run.Record(5,
+             HinduMonthFactor(s, {SolarMonth::Falguna, SolarMonth::Shravana, SolarMonth::Agrahayana,
+                                  SolarMonth::Pausa, SolarMonth::Vaisakha}));
+  run.Record(
+      6, FirstHolding({{MoonSignIn(s, {Rashi::Mithuna, Rashi::Kanya, Rashi::Dhanus, Rashi::Meena}),
+                        {Factor::Rashi, Word::Favourable, 1, kCounts, RashiFlag, 2}}},
+                      {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2}));
   run.Finish();
 }
 
@@ -105,13 +116,15 @@ void EvaluateLending(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, MoneyNakshatraFactor(s, {"Krittika", "Magha", "Moola", "Shatabhisha",
-                                         "Uttara Phalguni", "Punarvasu"}));
+  run.Record(2, MoneyNakshatraFactor(
+                    s, {Nakshatra::Krittika, Nakshatra::Magha, Nakshatra::Moola,
+                        Nakshatra::Shatabhisha, Nakshatra::UttaraPhalguni, Nakshatra::Punarvasu}));
   // Full or new Moon spoils lending only on a Saturday.
-  run.Record(3, FirstHolding({{TithiIn(s, {"Purnima", "Amavashya"}) && WeekdayIn(s, {"Saturday"}),
+  run.Record(3, FirstHolding({{TithiIn(s, {Tithi::Purnima, Tithi::Amavasya}) &&
+                                   WeekdayIn(s, {Weekday::Saturday}),
                                {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4, AvoidedWeekdayFactor(s, {"Tuesday", "Friday"}));
+  run.Record(4, AvoidedWeekdayFactor(s, {Weekday::Tuesday, Weekday::Friday}));
   run.Finish();
 }
 
@@ -122,7 +135,8 @@ void EvaluateBorrowing(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, MoneyNakshatraFactor(s, {"Krittika", "Moola", "Punarvasu", "Dhanistha"}));
+  run.Record(2, MoneyNakshatraFactor(s, {Nakshatra::Krittika, Nakshatra::Moola,
+                                         Nakshatra::Punarvasu, Nakshatra::Dhanistha}));
   run.Record(3, RiktaNumberTithiFactor(s));
   run.Finish();
 }
@@ -135,12 +149,14 @@ void EvaluateLegal(CalculationState& s) {
   run.Record(1, ChandraBalaFactor(s));
   run.Record(
       2, FirstHolding(
-             {{MoonNakshatraIn(s, {"Ashwini", "Rohini", "Mrigasira", "Pushya", "Uttara Phalguni",
-                                   "Hasta", "Chitra", "Anuradha", "Dhanistha", "Revati"}),
+             {{MoonNakshatraIn(s, {Nakshatra::Ashwini, Nakshatra::Rohini, Nakshatra::Mrigasira,
+                                   Nakshatra::Pushya, Nakshatra::UttaraPhalguni, Nakshatra::Hasta,
+                                   Nakshatra::Chitra, Nakshatra::Anuradha, Nakshatra::Dhanistha,
+                                   Nakshatra::Revati}),
                {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
              {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, RiktaNumberTithiFactor(s));
-  run.Record(4, AvoidedWeekdayFactor(s, {"Tuesday", "Saturday"}));
+  run.Record(4, AvoidedWeekdayFactor(s, {Weekday::Tuesday, Weekday::Saturday}));
   run.Finish();
 }
 

@@ -33,7 +33,9 @@ void ResetRuleSetOutputs(CalculationState& state) {
   result.ReportFlags.fill(0);
   result.SelectorFactors = NoSelectorFactors();
   result.PreconditionMessage = {};
-  state.ResultLabel.clear();
+  result.Label = LabelStyle::None;
+  result.YogaWarning = {};
+  result.PlanetsInTenth.clear();
   state.Yogas = SpecialYogaState{};
   const PlanetPositions planetSigns = state.Lagna.PlanetSigns;
   state.Lagna = LagnaTestState{};
@@ -51,11 +53,13 @@ bool RuleSetRun::Start() {
   result.FactorCount = 0;
   result.ResultWord = Verdict::None;
   result.PreconditionMessage = {};
+  // The old label would read as the result of these inputs.
+  result.Label = LabelStyle::None;
+  result.YogaWarning = {};
+  result.PlanetsInTenth.clear();
 
   if (!YearPreconditionHolds(state_.Input)) {
     result.PreconditionMessage = kYearPreconditionMessage;
-    // The old label would read as the result of these inputs: clear it too.
-    state_.ResultLabel.clear();
     return false;
   }
   return true;
@@ -90,7 +94,7 @@ void RuleSetRun::Record(int index, const Outcome& outcome) {
 
 void RuleSetRun::Finish() {
   DecideResultWord();
-  WriteResultLabel();
+  KeepLabelParts();
 }
 
 void RuleSetRun::DecideResultWord() {
@@ -107,11 +111,19 @@ void RuleSetRun::DecideResultWord() {
   }
 }
 
-void RuleSetRun::WriteResultLabel() {
+void RuleSetRun::KeepLabelParts() {
   Evaluation& result = state_.Result;
-  // Written in place, keeping the storage of the last label.
-  std::string& label = state_.ResultLabel;
-  label.clear();
+  const int last = static_cast<int>(result.FactorPoints.size()) - 1;
+  for (int i = 0; i < last; ++i)
+    result.TotalScore = static_cast<std::int16_t>(result.TotalScore + result.FactorPoints[i]);
+  result.Label = shape_.label;
+  if (shape_.label == LabelStyle::YogaWarning) result.YogaWarning = state_.Yogas.YogaWarning;
+  if (shape_.label == LabelStyle::TradePlanets) result.PlanetsInTenth = state_.Lagna.PlanetsInTenth;
+}
+
+std::string ResultLabelOf(const Evaluation& result) {
+  std::string label;
+  if (result.Label == LabelStyle::None) return label;
   const int last = static_cast<int>(result.FactorVerdicts.size()) - 1;
   for (int i = 0; i < last; ++i) {
     AppendTextOf(label, result.FactorVerdicts[i]);
@@ -120,9 +132,8 @@ void RuleSetRun::WriteResultLabel() {
     label += " Point";
     label += kLineBreak;
     label += kLineBreak;
-    result.TotalScore = static_cast<std::int16_t>(result.TotalScore + result.FactorPoints[i]);
-    if (shape_.label == LabelStyle::YogaWarning && i == last - 1) {
-      label += state_.Yogas.YogaWarning;
+    if (result.Label == LabelStyle::YogaWarning && i == last - 1) {
+      label += result.YogaWarning;
       label += kLineBreak;
       label += kLineBreak;
     }
@@ -132,9 +143,9 @@ void RuleSetRun::WriteResultLabel() {
   label += " Points";
   label += kLineBreak;
   label += kLineBreak;
-  label += shape_.label == LabelStyle::Electional ? "Electional: " : "Election: ";
+  label += result.Label == LabelStyle::Electional ? "Electional: " : "Election: ";
   label += NameOf(result.ResultWord);
-  if (shape_.label == LabelStyle::TradePlanets) {
+  if (result.Label == LabelStyle::TradePlanets) {
     label += kLineBreak;
     label += kLineBreak;
     label += "Planet in the 10th House from the position of Asc ";
@@ -142,12 +153,13 @@ void RuleSetRun::WriteResultLabel() {
     // Each planet on a line of its own, and one empty line closing the list
     // (it stands alone when no planet is in the tenth sign), so the label
     // reads the same whether the tenth sign holds planets or not.
-    for (const Planet planet : state_.Lagna.PlanetsInTenth) {
+    for (const Planet planet : result.PlanetsInTenth) {
       label += NameOf(planet);
       label += kLineBreak;
     }
     label += kLineBreak;
   }
+  return label;
 }
 
 }  // namespace horavela

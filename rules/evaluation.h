@@ -56,14 +56,6 @@ struct Row {
 // The first row that holds decides; `otherwise` applies when none does.
 Outcome FirstHolding(std::initializer_list<Row> rows, const Outcome& otherwise);
 
-// How the last lines of the result label read.
-enum class LabelStyle {
-  Election,     // "Election: " + word
-  Electional,   // engagement: "Electional: " + word
-  YogaWarning,  // YogaWarning and two line breaks after the last factor's line
-  TradePlanets  // planets in the tenth house after the result word
-};
-
 struct RuleSetShape {
   int factorCount;   // N: the arrays run 0..N, slot N stays empty
   int averageCount;  // FactorCount equal to this gives Verdict::Average
@@ -99,11 +91,16 @@ class RuleSetRun {
 
  private:
   void DecideResultWord();
-  void WriteResultLabel();
+  // The total, and what the label shows besides the verdicts.
+  void KeepLabelParts();
 
   CalculationState& state_;
   RuleSetShape shape_;
 };
+
+// The result label's caption, CRLF line breaks: each factor's verdict and
+// points, the total and the verdict; empty where the rule set wrote none.
+std::string ResultLabelOf(const Evaluation& result);
 
 inline constexpr std::string_view kYearPreconditionMessage =
     "Your Electional Date is more than Your Birth Date. Please check.";

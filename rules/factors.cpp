@@ -4,54 +4,29 @@
 
 namespace horavela {
 
-std::string_view CanonicalName(std::string_view name) {
-  struct Alias {
-    std::string_view spelling;
-    std::string_view canonical;
-  };
-  // Chart tables on the left, rule lists on the right.
-  static constexpr Alias kAliases[] = {
-      {"Vrishcika", "Vrischika"},
-      {"Dhanush", "Dhanus"},
-      {"Vaidhruthi", "Veidhriti"},
-      {"Visti", "Vishti"},
-  };
-  for (const Alias& alias : kAliases) {
-    if (name == alias.spelling) return alias.canonical;
-  }
-  return name;
+bool MoonNakshatraIn(const CalculationState& s, std::initializer_list<Nakshatra> list) {
+  return OneOf(s.ElectionChart.nakshatra, list);
 }
-
-bool NameIn(std::string_view name, std::initializer_list<std::string_view> list) {
-  const std::string_view canonical = CanonicalName(name);
-  return std::any_of(list.begin(), list.end(), [canonical](std::string_view entry) {
-    return CanonicalName(entry) == canonical;
-  });
+bool MoonSignIn(const CalculationState& s, std::initializer_list<Rashi> list) {
+  return OneOf(s.ElectionChart.moonSign, list);
 }
-
-bool MoonNakshatraIn(const CalculationState& s, std::initializer_list<std::string_view> list) {
-  return NameIn(s.ElectionChart[kNakshatraSlot], list);
+bool LagnaIn(const CalculationState& s, std::initializer_list<Rashi> list) {
+  return OneOf(s.ElectionChart.lagna, list);
 }
-bool MoonSignIn(const CalculationState& s, std::initializer_list<std::string_view> list) {
-  return NameIn(s.ElectionChart[kMoonSignSlot], list);
+bool TithiIn(const CalculationState& s, std::initializer_list<Tithi> list) {
+  return OneOf(s.Panchang.TithiName, list);
 }
-bool LagnaIn(const CalculationState& s, std::initializer_list<std::string_view> list) {
-  return NameIn(s.ElectionChart[kLagnaSlot], list);
+bool YogaIn(const CalculationState& s, std::initializer_list<Yoga> list) {
+  return OneOf(s.ElectionChart.yoga, list);
 }
-bool TithiIn(const CalculationState& s, std::initializer_list<std::string_view> list) {
-  return NameIn(s.Panchang.TithiRuleName, list);
+bool KaranaIn(const CalculationState& s, std::initializer_list<Karana> list) {
+  return OneOf(s.ElectionChart.karana, list);
 }
-bool YogaIn(const CalculationState& s, std::initializer_list<std::string_view> list) {
-  return NameIn(s.ElectionChart[kYogaSlot], list);
+bool WeekdayIn(const CalculationState& s, std::initializer_list<Weekday> list) {
+  return OneOf(s.Input.electionWeekday, list);
 }
-bool KaranaIn(const CalculationState& s, std::initializer_list<std::string_view> list) {
-  return NameIn(s.ElectionChart[kKaranaSlot], list);
-}
-bool WeekdayIn(const CalculationState& s, std::initializer_list<std::string_view> list) {
-  return NameIn(s.Input.electionWeekday, list);
-}
-bool PakshaIs(const CalculationState& s, std::string_view paksha) {
-  return s.Panchang.Paksha == paksha;
+bool PakshaIs(const CalculationState& s, Paksha paksha) {
+  return s.Panchang.Fortnight == paksha;
 }
 bool TithiNumberIn(const CalculationState& s, std::initializer_list<int> numbers) {
   return std::find(numbers.begin(), numbers.end(), s.Panchang.TithiNumber) != numbers.end();
@@ -91,16 +66,17 @@ Outcome ChandraBalaFactor(const CalculationState& s) {
 }
 
 Outcome StandardYogaFactor(const CalculationState& s) {
-  return FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata", "Vajra",
-                                   "Vyatipata", "Parigha", "Veidhriti"}),
-                        {Factor::Yoga, Word::Unavourable, -1, kKeeps, YogaFlag, 1}}},
-                      {Factor::Yoga, Word::Neutral, 0, kCounts, YogaFlag, 2});
+  return FirstHolding(
+      {{YogaIn(s, {Yoga::Vishkambha, Yoga::Atiganda, Yoga::Soola, Yoga::Ganda, Yoga::Vyaghata,
+                   Yoga::Vajra, Yoga::Vyatipata, Yoga::Parigha, Yoga::Vaidhriti}),
+        {Factor::Yoga, Word::Unavourable, -1, kKeeps, YogaFlag, 1}}},
+      {Factor::Yoga, Word::Neutral, 0, kCounts, YogaFlag, 2});
 }
 
 Outcome StandardKaranaFactor(const CalculationState& s) {
-  return FirstHolding(
-      {{KaranaIn(s, {"Vishti"}), {Factor::Karana, Word::Unfavourable, -1, kKeeps, KaranaFlag, 1}}},
-      {Factor::Karana, Word::Neutral, 0, kCounts, KaranaFlag, 2});
+  return FirstHolding({{KaranaIn(s, {Karana::Vishti}),
+                        {Factor::Karana, Word::Unfavourable, -1, kKeeps, KaranaFlag, 1}}},
+                      {Factor::Karana, Word::Neutral, 0, kCounts, KaranaFlag, 2});
 }
 
 }  // namespace horavela

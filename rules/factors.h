@@ -1,29 +1,31 @@
 #pragma once
 
 #include <initializer_list>
-#include <string_view>
 
 #include "engine/calculation_state.h"
 #include "rules/evaluation.h"
 
 namespace horavela {
 
-// List tests match by identity: a list name matches the element it names even
-// where the chart's own table spells it differently ("Vrishcika"/"Vrischika",
-// "Dhanush"/"Dhanus", "Vaidhruthi"/"Veidhriti", "Visti"/"Vishti").
-std::string_view CanonicalName(std::string_view name);
-bool NameIn(std::string_view name, std::initializer_list<std::string_view> list);
+// A value in a list of values; None only in a list that holds None.
+template <typename E>
+bool OneOf(E value, std::initializer_list<E> list) {
+  for (E entry : list) {
+    if (entry == value) return true;
+  }
+  return false;
+}
 
-// The election moment's elements, each tested against a list of names.
-bool MoonNakshatraIn(const CalculationState& s, std::initializer_list<std::string_view> list);
-bool MoonSignIn(const CalculationState& s, std::initializer_list<std::string_view> list);
-bool LagnaIn(const CalculationState& s, std::initializer_list<std::string_view> list);
-bool TithiIn(const CalculationState& s, std::initializer_list<std::string_view> list);
-bool YogaIn(const CalculationState& s, std::initializer_list<std::string_view> list);
-bool KaranaIn(const CalculationState& s, std::initializer_list<std::string_view> list);
-// The weekday the rule sets read: the election page's weekday box.
-bool WeekdayIn(const CalculationState& s, std::initializer_list<std::string_view> list);
-bool PakshaIs(const CalculationState& s, std::string_view paksha);
+// The election moment's elements, each tested against a list. The tithi is
+// the panchang's; the weekday is the election page's weekday box.
+bool MoonNakshatraIn(const CalculationState& s, std::initializer_list<Nakshatra> list);
+bool MoonSignIn(const CalculationState& s, std::initializer_list<Rashi> list);
+bool LagnaIn(const CalculationState& s, std::initializer_list<Rashi> list);
+bool TithiIn(const CalculationState& s, std::initializer_list<Tithi> list);
+bool YogaIn(const CalculationState& s, std::initializer_list<Yoga> list);
+bool KaranaIn(const CalculationState& s, std::initializer_list<Karana> list);
+bool WeekdayIn(const CalculationState& s, std::initializer_list<Weekday> list);
+bool PakshaIs(const CalculationState& s, Paksha paksha);
 bool TithiNumberIn(const CalculationState& s, std::initializer_list<int> numbers);
 
 // Date differences of the two pages' selected values (election minus birth):

@@ -11,8 +11,8 @@ namespace horavela {
 
 namespace {
 
-bool TithiGroupIs(const CalculationState& s, std::string_view group) {
-  return s.Panchang.TithiGroup == group;
+bool TithiGroupIs(const CalculationState& s, TithiGroup group) {
+  return s.Panchang.Group == group;
 }
 
 // Siddha, Sarvartha Siddha and Amrita Siddhi into three consecutive slots; an
@@ -34,39 +34,46 @@ void EvaluateNewHouse(CalculationState& s) {
   // Ashwini is tried on its own first, with a harsher word than the bad list.
   run.Record(
       2, FirstHolding(
-             {{MoonNakshatraIn(s, {"Ashwini"}),
+             {{MoonNakshatraIn(s, {Nakshatra::Ashwini}),
                {Factor::VeryBadNakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}},
-              {MoonNakshatraIn(s, {"Mrigasira", "Revati", "Chitra", "Anuradha", "Swati",
-                                   "Shatabhisha", "Hasta", "Pushya", "Dhanistha", "Uttara Phalguni",
-                                   "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"}),
+              {MoonNakshatraIn(s, {Nakshatra::Mrigasira, Nakshatra::Revati, Nakshatra::Chitra,
+                                   Nakshatra::Anuradha, Nakshatra::Swati, Nakshatra::Shatabhisha,
+                                   Nakshatra::Hasta, Nakshatra::Pushya, Nakshatra::Dhanistha,
+                                   Nakshatra::UttaraPhalguni, Nakshatra::UttaraAshadha,
+                                   Nakshatra::UttaraBhadrapada, Nakshatra::Rohini}),
                {Factor::GoodNakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}},
-              {MoonNakshatraIn(s, {"Bharani", "Krittika", "Ardra", "Ashlesha", "Poorva Phalguni",
-                                   "Vishakha", "Jyeshtha", "Purva Ashadha", "Poorva Bhadrapada"}),
+              {MoonNakshatraIn(
+                   s, {Nakshatra::Bharani, Nakshatra::Krittika, Nakshatra::Ardra,
+                       Nakshatra::Ashlesha, Nakshatra::PoorvaPhalguni, Nakshatra::Vishakha,
+                       Nakshatra::Jyeshtha, Nakshatra::PurvaAshadha, Nakshatra::PoorvaBhadrapada}),
                {Factor::BadNakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
              {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // The Rikta tithis of both fortnights and the new Moon are avoided; the
   // favourable numbers hold in the bright fortnight only, plus the dark
   // fortnight's Pratipada (16).
+  run.Record(3, FirstHolding(
+                    {{TithiGroupIs(s, TithiGroup::Rikta) || TithiNumberIn(s, {4, 9, 14}) ||
+                          TithiIn(s, {Tithi::Amavasya}),
+                      {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}},
+                     {PakshaIs(s, Paksha::Shukla) && TithiNumberIn(s, {2, 3, 5, 7, 10, 11, 13, 15}),
+                      {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
+                     {PakshaIs(s, Paksha::Krishna) && TithiNumberIn(s, {16}),
+                      {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
+                    {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
   run.Record(
-      3,
+      4,
       FirstHolding(
-          {{TithiGroupIs(s, "Rikta") || TithiNumberIn(s, {4, 9, 14}) || TithiIn(s, {"Amavashya"}),
-            {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}},
-           {PakshaIs(s, "Shukla Paksha") && TithiNumberIn(s, {2, 3, 5, 7, 10, 11, 13, 15}),
-            {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
-           {PakshaIs(s, "Krishna Paksha") && TithiNumberIn(s, {16}),
-            {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
-          {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(
-      4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
-                        {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}},
-                       {WeekdayIn(s, {"Tuesday"}),
-                        {Factor::VeryBadWeekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
-                      {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
+          {{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday, Weekday::Friday}),
+            {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}},
+           {WeekdayIn(s, {Weekday::Tuesday}),
+            {Factor::VeryBadWeekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
+          {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   ComputeHinduMonth(s);
   run.Record(
-      5, FirstHolding({{NameIn(s.Yogas.HinduMonth, {"Vaisakha", "Pausa", "Falguna", "Shravana",
-                                                    "Agrahayana", "Jyaistha", "Kartika", "Magha"}),
+      5, FirstHolding({{OneOf(s.Yogas.HinduMonth,
+                              {SolarMonth::Vaisakha, SolarMonth::Pausa, SolarMonth::Falguna,
+                               SolarMonth::Shravana, SolarMonth::Agrahayana, SolarMonth::Jyaistha,
+                               SolarMonth::Kartika, SolarMonth::Magha}),
                         {Factor::HinduMonth, Word::Favourable, 1, kCounts, MonthFlag, 2}}},
                       {Factor::HinduMonth, Word::Neutral, 0, kCounts, MonthFlag, 2}));
   RecordAuspiciousYogas(run, s, 6);
@@ -88,10 +95,11 @@ void EvaluateRentedHouse(CalculationState& s) {
              FirstHolding({{s.ChandraBalaVerdict == Word::Favourable,
                             {Factor::MoonStrength, Word::Favourable, 1, kCounts, ChandraFlag, 2}}},
                           {Factor::MoonStrength, Word::Neutral, 0, kCounts, ChandraFlag, 2}));
-  run.Record(2, FirstHolding({{TithiGroupIs(s, "Rikta"),
+  run.Record(2, FirstHolding({{TithiGroupIs(s, TithiGroup::Rikta),
                                {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(3, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+  run.Record(3, FirstHolding({{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday,
+                                             Weekday::Friday}),
                                {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();
@@ -103,20 +111,22 @@ void EvaluateNewJob(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2,
-             FirstHolding({{MoonNakshatraIn(s, {"Hasta", "Ashwini", "Pushya", "Mrigasira", "Chitra",
-                                                "Revati", "Anuradha", "Uttara Phalguni",
-                                                "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"}),
-                            {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                          {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2, FirstHolding({{MoonNakshatraIn(s, {Nakshatra::Hasta, Nakshatra::Ashwini, Nakshatra::Pushya,
+                                            Nakshatra::Mrigasira, Nakshatra::Chitra,
+                                            Nakshatra::Revati, Nakshatra::Anuradha,
+                                            Nakshatra::UttaraPhalguni, Nakshatra::UttaraAshadha,
+                                            Nakshatra::UttaraBhadrapada, Nakshatra::Rohini}),
+                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // By number: the dark fortnight's namesakes (17, 18, ...) are neutral.
   run.Record(3, FirstHolding({{TithiNumberIn(s, {2, 3, 5, 7, 10, 11, 13, 15}),
                                {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4,
-             FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday", "Sunday"}),
-                            {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
-                          {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday,
+                                             Weekday::Friday, Weekday::Sunday}),
+                               {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
+                             {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   RecordAuspiciousYogas(run, s, 5);
   run.Finish();
 }
@@ -127,26 +137,31 @@ void EvaluateNewBusiness(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(
-      2, FirstHolding({{MoonNakshatraIn(s, {"Mrigasira", "Chitra", "Anuradha", "Revati", "Ashwini",
-                                            "Pushya", "Hasta"}),
-                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(2, FirstHolding(
+                    {{MoonNakshatraIn(s, {Nakshatra::Mrigasira, Nakshatra::Chitra,
+                                          Nakshatra::Anuradha, Nakshatra::Revati,
+                                          Nakshatra::Ashwini, Nakshatra::Pushya, Nakshatra::Hasta}),
+                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // These are the tithis other undertakings favour, yet a new business counts
   // them against itself: a deliberate rule of this table, not a slip. By
   // name, so both fortnights are meant.
-  run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Purnima", "Tritiya", "Panchami", "Saptami",
-                                           "Dashami", "Ekadashi", "Triyodashi"}),
-                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
-                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+  run.Record(3,
+             FirstHolding(
+                 {{TithiIn(s, {Tithi::Dwitiya, Tithi::Purnima, Tithi::Tritiya, Tithi::Panchami,
+                               Tithi::Saptami, Tithi::Dashami, Tithi::Ekadashi, Tithi::Triyodashi}),
+                   {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                 {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday,
+                                             Weekday::Friday}),
                                {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   RecordAuspiciousYogas(run, s, 5);
   // The nine inauspicious yogas, spelt "Unfavourable" here (the standard yoga
   // factor writes "Unavourable").
-  run.Record(8, FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata",
-                                          "Vajra", "Vyatipata", "Parigha", "Veidhriti"}),
+  run.Record(8, FirstHolding({{YogaIn(s, {Yoga::Vishkambha, Yoga::Atiganda, Yoga::Soola,
+                                          Yoga::Ganda, Yoga::Vyaghata, Yoga::Vajra, Yoga::Vyatipata,
+                                          Yoga::Parigha, Yoga::Vaidhriti}),
                                {Factor::Yoga, Word::Unfavourable, -1, kKeeps, YogaFlag, 1}}},
                              {Factor::Yoga, Word::Neutral, 0, kCounts, YogaFlag, 2}));
   run.Record(9, StandardKaranaFactor(s));

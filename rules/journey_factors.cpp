@@ -8,16 +8,6 @@
 
 namespace horavela {
 
-namespace {
-
-// The birth Moon-sign slot and the lagna tables spell Scorpio and Sagittarius
-// differently; both spellings name the same sign.
-bool SameSign(std::string_view a, std::string_view b) {
-  return CanonicalName(a) == CanonicalName(b);
-}
-
-}  // namespace
-
 Outcome SiddhaYogaFactor(CalculationState& s, bool absent) {
   CheckSiddhaYoga(s);
   return FirstHolding(
@@ -78,7 +68,8 @@ Outcome JourneyTithiFactor(const CalculationState& s) {
 }
 
 Outcome JourneyRashiFactor(const CalculationState& s) {
-  return FirstHolding({{MoonSignIn(s, {"Mesha", "Vrishabha", "Kataka", "Simha", "Thula", "Dhanus"}),
+  return FirstHolding({{MoonSignIn(s, {Rashi::Mesha, Rashi::Vrishabha, Rashi::Kataka, Rashi::Simha,
+                                       Rashi::Thula, Rashi::Dhanus}),
                         {Factor::Rashi, Word::Favourable, 1, kCounts, RashiFlag, 2}}},
                       {Factor::Rashi, Word::Neutral, 0, kCounts, RashiFlag, 2});
 }
@@ -92,8 +83,8 @@ bool ElectionLagnaCountAvoided(CalculationState& s) {
 
 bool MuhurthaLagnaOnBirthRashi(CalculationState& s) {
   ComputeMuhurthaLagna(s);
-  const std::string_view lagna = LagnaNameOf(s.Lagna.MuhurthaLagna);
-  return SameSign(lagna, s.BirthChart[kMoonSignSlot]) && !SameSign(lagna, s.BirthChart[kLagnaSlot]);
+  const Rashi lagna = s.Lagna.MuhurthaLagna;
+  return lagna == s.BirthChart.moonSign && lagna != s.BirthChart.lagna;
 }
 
 }  // namespace horavela

@@ -16,7 +16,7 @@ namespace {
 // counted and shows the favourable report text: the least favourable day
 // still lets a journey go ahead, at a cost.
 Outcome TuesdayAvoidedWeekdayFactor(const CalculationState& s) {
-  return FirstHolding({{WeekdayIn(s, {"Tuesday"}),
+  return FirstHolding({{WeekdayIn(s, {Weekday::Tuesday}),
                         {Factor::Weekday, Word::LeastFavourable, -1, kCounts, WeekdayFlag, 2}}},
                       {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2});
 }
@@ -39,12 +39,14 @@ void EvaluateDomesticJourney(CalculationState& s) {
   // Krittika and Bharani show the favourable report text though they score -1;
   // the neutral stars score a full point.
   run.Record(
-      2, FirstHolding({{MoonNakshatraIn(s, {"Krittika", "Bharani"}),
-                        {Factor::Nakshatra, Word::LeastFavourable, -1, kKeeps, NakshatraFlag, 2}},
-                       {MoonNakshatraIn(s, {"Ashlesha", "Vishakha", "Poorva Phalguni",
-                                            "Poorva Bhadrapada", "Ardra"}),
-                        {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
-                      {Factor::Nakshatra, Word::Neutral, 1, kCounts, NakshatraFlag, 2}));
+      2,
+      FirstHolding(
+          {{MoonNakshatraIn(s, {Nakshatra::Krittika, Nakshatra::Bharani}),
+            {Factor::Nakshatra, Word::LeastFavourable, -1, kKeeps, NakshatraFlag, 2}},
+           {MoonNakshatraIn(s, {Nakshatra::Ashlesha, Nakshatra::Vishakha, Nakshatra::PoorvaPhalguni,
+                                Nakshatra::PoorvaBhadrapada, Nakshatra::Ardra}),
+            {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}}},
+          {Factor::Nakshatra, Word::Neutral, 1, kCounts, NakshatraFlag, 2}));
   run.Record(3, JourneyTithiFactor(s));
   run.Record(4, TuesdayAvoidedWeekdayFactor(s));
   run.Record(5, JourneyRashiFactor(s));
@@ -71,12 +73,14 @@ void EvaluateReligiousJourney(CalculationState& s) {
   run.Record(1, ChandraBalaFactor(s));
   // No nakshatra counts against a pilgrimage: even Krittika and Bharani count.
   run.Record(
-      2, FirstHolding({{MoonNakshatraIn(s, {"Krittika", "Bharani"}),
-                        {Factor::Nakshatra, Word::LeastFavourable, -1, kCounts, NakshatraFlag, 2}},
-                       {MoonNakshatraIn(s, {"Ashlesha", "Vishakha", "Poorva Phalguni",
-                                            "Poorva Bhadrapada", "Ardra"}),
-                        {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}}},
-                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}));
+      2,
+      FirstHolding(
+          {{MoonNakshatraIn(s, {Nakshatra::Krittika, Nakshatra::Bharani}),
+            {Factor::Nakshatra, Word::LeastFavourable, -1, kCounts, NakshatraFlag, 2}},
+           {MoonNakshatraIn(s, {Nakshatra::Ashlesha, Nakshatra::Vishakha, Nakshatra::PoorvaPhalguni,
+                                Nakshatra::PoorvaBhadrapada, Nakshatra::Ardra}),
+            {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}}},
+          {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}));
   run.Record(3, JourneyTithiFactor(s));
   run.Record(4, TuesdayAvoidedWeekdayFactor(s));
   run.Record(5, JourneyRashiFactor(s));
@@ -112,23 +116,25 @@ void EvaluateForeignJourney(CalculationState& s) {
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
   // The Moon back in the birth nakshatra is tried first and overrides the lists.
-  const bool birthStar = s.ElectionChart[kNakshatraSlot] == s.BirthChart[kNakshatraSlot];
+  const bool birthStar = s.ElectionChart.nakshatra == s.BirthChart.nakshatra;
   run.Record(
-      2, FirstHolding(
-             {{birthStar, {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}},
-              {MoonNakshatraIn(s, {"Krittika", "Bharani"}),
-               {Factor::Nakshatra, Word::LeastFavourable, -1, kCounts, NakshatraFlag, 2}},
-              {MoonNakshatraIn(
-                   s, {"Ashlesha", "Vishakha", "Poorva Phalguni", "Poorva Bhadrapada", "Ardra"}),
-               {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}},
-              {MoonNakshatraIn(s, {"Swati", "Punarvasu", "Shravana", "Dhanistha", "Shatabhisha"}),
-               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+      2,
+      FirstHolding(
+          {{birthStar, {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}},
+           {MoonNakshatraIn(s, {Nakshatra::Krittika, Nakshatra::Bharani}),
+            {Factor::Nakshatra, Word::LeastFavourable, -1, kCounts, NakshatraFlag, 2}},
+           {MoonNakshatraIn(s, {Nakshatra::Ashlesha, Nakshatra::Vishakha, Nakshatra::PoorvaPhalguni,
+                                Nakshatra::PoorvaBhadrapada, Nakshatra::Ardra}),
+            {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}},
+           {MoonNakshatraIn(s, {Nakshatra::Swati, Nakshatra::Punarvasu, Nakshatra::Shravana,
+                                Nakshatra::Dhanistha, Nakshatra::Shatabhisha}),
+            {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+          {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, JourneyTithiFactor(s));
   run.Record(4,
-             FirstHolding({{WeekdayIn(s, {"Tuesday"}),
+             FirstHolding({{WeekdayIn(s, {Weekday::Tuesday}),
                             {Factor::Weekday, Word::LeastFavourable, -1, kCounts, WeekdayFlag, 2}},
-                           {WeekdayIn(s, {"Monday"}),
+                           {WeekdayIn(s, {Weekday::Monday}),
                             {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                           {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Record(5, JourneyRashiFactor(s));

@@ -27,7 +27,7 @@ Outcome LearningTithiFactor(const CalculationState& s) {
 }
 
 bool SaraswatiHolds(const CalculationState& s) {
-  return WeekdayIn(s, {"Wednesday"}) && MoonNakshatraIn(s, {"Hasta"});
+  return WeekdayIn(s, {Weekday::Wednesday}) && MoonNakshatraIn(s, {Nakshatra::Hasta});
 }
 
 // Both outcomes select the report section, so every learning report explains
@@ -40,7 +40,7 @@ Outcome SaraswatiFactor(const CalculationState& s) {
 
 // The days of Mars and Saturn are barred for study.
 Outcome TuesdaySaturdayFactor(const CalculationState& s) {
-  return FirstHolding({{WeekdayIn(s, {"Tuesday", "Saturday"}),
+  return FirstHolding({{WeekdayIn(s, {Weekday::Tuesday, Weekday::Saturday}),
                         {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
                       {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2});
 }
@@ -55,7 +55,7 @@ void EvaluateTrade(CalculationState& s) {
   run.Record(1, ChandraBalaFactor(s));
   run.Record(2, LearningTithiFactor(s));
   // A fit weekday is called favourable yet scores nothing for a trade.
-  run.Record(3, FirstHolding({{WeekdayIn(s, {"Tuesday", "Saturday"}),
+  run.Record(3, FirstHolding({{WeekdayIn(s, {Weekday::Tuesday, Weekday::Saturday}),
                                {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
                              {Factor::Weekday, Word::Favourable, 0, kCounts, WeekdayFlag, 2}));
   run.Record(4, SaraswatiFactor(s));
@@ -89,16 +89,20 @@ void EvaluateDanceMusic(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, FirstHolding(
-                    {{MoonNakshatraIn(s, {"Revati", "Anuradha", "Dhanistha", "Shatabhisha", "Hasta",
-                                          "Rohini", "Mrigasira", "Pushya", "Uttara Phalguni",
-                                          "Uttara Ashadha", "Uttara Bhadrapada"}),
-                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2,
+      FirstHolding(
+          {{MoonNakshatraIn(s, {Nakshatra::Revati, Nakshatra::Anuradha, Nakshatra::Dhanistha,
+                                Nakshatra::Shatabhisha, Nakshatra::Hasta, Nakshatra::Rohini,
+                                Nakshatra::Mrigasira, Nakshatra::Pushya, Nakshatra::UttaraPhalguni,
+                                Nakshatra::UttaraAshadha, Nakshatra::UttaraBhadrapada}),
+            {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+          {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, LearningTithiFactor(s));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Tuesday", "Saturday"}),
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Tuesday, Weekday::Saturday}),
                                {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}},
-                              {WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+                              {WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday,
+                                             Weekday::Friday}),
                                {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Record(5, SaraswatiFactor(s));
@@ -111,11 +115,12 @@ void EvaluateAstrology(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2,
-             FirstHolding({{MoonNakshatraIn(s, {"Ashwini", "Punarvasu", "Pushya", "Hasta", "Swati",
-                                                "Moola", "Revati"}),
-                            {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                          {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      2, FirstHolding({{MoonNakshatraIn(s, {Nakshatra::Ashwini, Nakshatra::Punarvasu,
+                                            Nakshatra::Pushya, Nakshatra::Hasta, Nakshatra::Swati,
+                                            Nakshatra::Moola, Nakshatra::Revati}),
+                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, LearningTithiFactor(s));
   run.Record(4, TuesdaySaturdayFactor(s));
   run.Record(5, SaraswatiFactor(s));
@@ -132,13 +137,16 @@ void EvaluateMedicineStudy(CalculationState& s) {
   run.Record(1, ChandraBalaFactor(s));
   run.Record(
       2, FirstHolding(
-             {{MoonNakshatraIn(s, {"Hasta", "Chitra", "Swati", "Anuradha", "Punarvasu", "Shravana",
-                                   "Dhanistha", "Shatabhisha", "Moola", "Revati", "Pushya",
-                                   "Jyeshtha", "Ashlesha", "Ardra", "Mrigasira", "Ashwini"}),
+             {{MoonNakshatraIn(
+                   s, {Nakshatra::Hasta, Nakshatra::Chitra, Nakshatra::Swati, Nakshatra::Anuradha,
+                       Nakshatra::Punarvasu, Nakshatra::Shravana, Nakshatra::Dhanistha,
+                       Nakshatra::Shatabhisha, Nakshatra::Moola, Nakshatra::Revati,
+                       Nakshatra::Pushya, Nakshatra::Jyeshtha, Nakshatra::Ashlesha,
+                       Nakshatra::Ardra, Nakshatra::Mrigasira, Nakshatra::Ashwini}),
                {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
              {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, LearningTithiFactor(s));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Saturday"}),
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Saturday}),
                                {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
 
@@ -147,14 +155,14 @@ void EvaluateMedicineStudy(CalculationState& s) {
   constexpr std::size_t kGrownSlots = 7;  // bounds 0..6
   result.FactorVerdicts.resize(kGrownSlots);
   result.FactorPoints.resize(kGrownSlots, 0);
-  if (MoonNakshatraIn(s, {"Dhanistha"})) {
+  if (MoonNakshatraIn(s, {Nakshatra::Dhanistha})) {
     // Dhanistha, ruled by Mars, is written again and so counted twice.
     run.Record(2, {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2});
   } else if (result.FactorPoints[2] == 0) {
     // Under a neutral star the days of the Sun, Moon and Mars favour the study
     // of healing. The rewrite leaves the count as factor 4 left it: a
     // Saturday stays uncounted even though it now reads neutral.
-    run.Record(4, FirstHolding({{WeekdayIn(s, {"Sunday", "Tuesday", "Monday"}),
+    run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Sunday, Weekday::Tuesday, Weekday::Monday}),
                                  {Factor::Weekday, Word::Favourable, 1, kKeeps, WeekdayFlag, 2}}},
                                {Factor::Weekday, Word::Neutral, 0, kKeeps, WeekdayFlag, 2}));
   }
@@ -172,28 +180,30 @@ void EvaluateGrammar(CalculationState& s) {
   run.Record(2, LearningTithiFactor(s));
   run.Record(3, TuesdaySaturdayFactor(s));
   run.Record(4, SaraswatiFactor(s));
-  run.Record(5,
-             FirstHolding(
-                 {{MoonNakshatraIn(s, {"Rohini", "Mrigasira", "Punarvasu", "Pushya", "Hasta",
-                                       "Dhanistha", "Revati"}),
-                   {Factor::GrammarNakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                 {Factor::GrammarNakshatraUnspaced, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(
-      6, FirstHolding({{MoonNakshatraIn(s, {"Shravana", "Shatabhisha", "Hasta", "Uttara Phalguni",
-                                            "Moola", "Revati"}),
-                        {Factor::LogicNakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                      {Factor::LogicNakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+      5, FirstHolding(
+             {{MoonNakshatraIn(s, {Nakshatra::Rohini, Nakshatra::Mrigasira, Nakshatra::Punarvasu,
+                                   Nakshatra::Pushya, Nakshatra::Hasta, Nakshatra::Dhanistha,
+                                   Nakshatra::Revati}),
+               {Factor::GrammarNakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::GrammarNakshatraUnspaced, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(
+      6, FirstHolding(
+             {{MoonNakshatraIn(s, {Nakshatra::Shravana, Nakshatra::Shatabhisha, Nakshatra::Hasta,
+                                   Nakshatra::UttaraPhalguni, Nakshatra::Moola, Nakshatra::Revati}),
+               {Factor::LogicNakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+             {Factor::LogicNakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
 
   // The weekdays of grammar and of logic are weighed only on a day that the
   // weekday factor let through; on a Tuesday or Saturday both slots stay empty.
   if (run.result().FactorVerdicts[3] == FactorVerdict{Factor::Weekday, Word::Neutral}) {
     run.Record(
-        7, FirstHolding({{WeekdayIn(s, {"Wednesday", "Thursday", "Friday"}),
+        7, FirstHolding({{WeekdayIn(s, {Weekday::Wednesday, Weekday::Thursday, Weekday::Friday}),
                           {Factor::GrammarWeekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                         {Factor::GrammarWeekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
     // A neutral day for logic selects the adverse weekday text of the report.
     run.Record(
-        8, FirstHolding({{WeekdayIn(s, {"Monday", "Thursday", "Wednesday"}),
+        8, FirstHolding({{WeekdayIn(s, {Weekday::Monday, Weekday::Thursday, Weekday::Wednesday}),
                           {Factor::LogicWeekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                         {Factor::LogicWeekday, Word::Neutral, 0, kCounts, WeekdayFlag, 1}));
   }

@@ -18,16 +18,17 @@ void EvaluateEngagement(CalculationState& s) {
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
   run.Record(
-      2, FirstHolding({{MoonNakshatraIn(s, {"Uttara Phalguni", "Uttara Ashadha",
-                                            "Uttara Bhadrapada", "Krittika", "Poorva Bhadrapada",
-                                            "Poorva Phalguni", "Purva Ashadha"}),
+      2, FirstHolding({{MoonNakshatraIn(s, {Nakshatra::UttaraPhalguni, Nakshatra::UttaraAshadha,
+                                            Nakshatra::UttaraBhadrapada, Nakshatra::Krittika,
+                                            Nakshatra::PoorvaBhadrapada, Nakshatra::PoorvaPhalguni,
+                                            Nakshatra::PurvaAshadha}),
                         {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
                       {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // A neutral tithi does not count for a betrothal.
   run.Record(3, FirstHolding({{TithiNumberIn(s, {2, 3, 5, 7, 10}),
                                {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}}},
                              {Factor::Tithi, Word::Neutral, 0, kKeeps, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Saturday"}),
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Saturday}),
                                {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();
@@ -39,26 +40,32 @@ void EvaluateMarriage(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(
-      2, FirstHolding(
-             {{MoonNakshatraIn(s, {"Rohini", "Uttara Ashadha", "Uttara Bhadrapada", "Mrigasira",
-                                   "Revati", "Anuradha", "Moola", "Swati", "Magha", "Ashwini",
-                                   "Chitra", "Shravana", "Dhanistha", "Uttara Phalguni", "Hasta"}),
-               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(2,
+             FirstHolding(
+                 {{MoonNakshatraIn(
+                       s, {Nakshatra::Rohini, Nakshatra::UttaraAshadha, Nakshatra::UttaraBhadrapada,
+                           Nakshatra::Mrigasira, Nakshatra::Revati, Nakshatra::Anuradha,
+                           Nakshatra::Moola, Nakshatra::Swati, Nakshatra::Magha, Nakshatra::Ashwini,
+                           Nakshatra::Chitra, Nakshatra::Shravana, Nakshatra::Dhanistha,
+                           Nakshatra::UttaraPhalguni, Nakshatra::Hasta}),
+                   {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                 {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // The wedding list marks these tithis unfavourable although most of them are
   // counted auspicious elsewhere: this table's own rule, deliberately so.
-  run.Record(3, FirstHolding({{TithiIn(s, {"Dwitiya", "Tritiya", "Panchami", "Saptami", "Dashami",
-                                           "Ekadashi", "Triyodashi"}),
-                               {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
-                             {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"}),
+  run.Record(
+      3, FirstHolding({{TithiIn(s, {Tithi::Dwitiya, Tithi::Tritiya, Tithi::Panchami, Tithi::Saptami,
+                                    Tithi::Dashami, Tithi::Ekadashi, Tithi::Triyodashi}),
+                        {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                      {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday,
+                                             Weekday::Friday}),
                                {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   // The nine inauspicious yogas of the standard factor, but with the verdict
   // spelled out in full here.
-  run.Record(5, FirstHolding({{YogaIn(s, {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata",
-                                          "Vajra", "Vyatipata", "Parigha", "Veidhriti"}),
+  run.Record(5, FirstHolding({{YogaIn(s, {Yoga::Vishkambha, Yoga::Atiganda, Yoga::Soola,
+                                          Yoga::Ganda, Yoga::Vyaghata, Yoga::Vajra, Yoga::Vyatipata,
+                                          Yoga::Parigha, Yoga::Vaidhriti}),
                                {Factor::Yoga, Word::Unfavourable, -1, kKeeps, YogaFlag, 1}}},
                              {Factor::Yoga, Word::Neutral, 0, kCounts, YogaFlag, 2}));
   run.Record(6, StandardKaranaFactor(s));
@@ -88,18 +95,20 @@ void EvaluateBrideEntrance(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(
-      2, FirstHolding(
-             {{MoonNakshatraIn(s, {"Uttara Phalguni", "Uttara Bhadrapada", "Uttara Ashadha",
-                                   "Mrigasira", "Revati", "Chitra", "Anuradha", "Hasta", "Ashwini",
-                                   "Pushya", "Shravana", "Dhanistha", "Moola", "Magha", "Swati"}),
-               {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-             {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(2, FirstHolding(
+                    {{MoonNakshatraIn(s, {Nakshatra::UttaraPhalguni, Nakshatra::UttaraBhadrapada,
+                                          Nakshatra::UttaraAshadha, Nakshatra::Mrigasira,
+                                          Nakshatra::Revati, Nakshatra::Chitra, Nakshatra::Anuradha,
+                                          Nakshatra::Hasta, Nakshatra::Ashwini, Nakshatra::Pushya,
+                                          Nakshatra::Shravana, Nakshatra::Dhanistha,
+                                          Nakshatra::Moola, Nakshatra::Magha, Nakshatra::Swati}),
+                      {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                    {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   // By number, so only the bright fortnight's Rikta tithis are barred.
   run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 9, 14}),
                                {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Tuesday", "Sunday"}),
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Tuesday, Weekday::Sunday}),
                                {Factor::Weekday, Word::Unfavourable, -1, kKeeps, WeekdayFlag, 1}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();

@@ -11,13 +11,13 @@ namespace {
 
 // The Moon back in the person's own birth nakshatra.
 bool MoonInBirthNakshatra(const CalculationState& s) {
-  return s.ElectionChart[kNakshatraSlot] == s.BirthChart[kNakshatraSlot];
+  return s.ElectionChart.nakshatra == s.BirthChart.nakshatra;
 }
 
 // Nakshatra factor of operations, land and purchases: the birth nakshatra is
 // tried first, then the subject's favourable stars.
 Outcome BirthStarNakshatraFactor(const CalculationState& s,
-                                 std::initializer_list<std::string_view> favourable) {
+                                 std::initializer_list<Nakshatra> favourable) {
   return FirstHolding({{MoonInBirthNakshatra(s),
                         {Factor::Nakshatra, Word::Unfavourable, -1, kKeeps, NakshatraFlag, 1}},
                        {MoonNakshatraIn(s, favourable),
@@ -27,9 +27,9 @@ Outcome BirthStarNakshatraFactor(const CalculationState& s,
 
 // The new-moon day (the name, so it is the dark fortnight's last tithi only).
 Outcome AmavashyaTithiFactor(const CalculationState& s) {
-  return FirstHolding(
-      {{TithiIn(s, {"Amavashya"}), {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
-      {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2});
+  return FirstHolding({{TithiIn(s, {Tithi::Amavasya}),
+                        {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
+                      {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2});
 }
 
 Outcome TripushkarFactor(CalculationState& s) {
@@ -41,14 +41,17 @@ Outcome TripushkarFactor(CalculationState& s) {
 
 // Factors 2 to 4 of both land subjects.
 void RecordLandFactors(RuleSetRun& run, const CalculationState& s) {
-  run.Record(2, BirthStarNakshatraFactor(
-                    s, {"Ashwini", "Rohini", "Mrigasira", "Punarvasu", "Pushya", "Uttara Phalguni",
-                        "Hasta", "Swati", "Anuradha", "Uttara Ashadha", "Shravana", "Dhanistha",
-                        "Shatabhisha", "Uttara Bhadrapada"}));
+  run.Record(
+      2, BirthStarNakshatraFactor(
+             s, {Nakshatra::Ashwini, Nakshatra::Rohini, Nakshatra::Mrigasira, Nakshatra::Punarvasu,
+                 Nakshatra::Pushya, Nakshatra::UttaraPhalguni, Nakshatra::Hasta, Nakshatra::Swati,
+                 Nakshatra::Anuradha, Nakshatra::UttaraAshadha, Nakshatra::Shravana,
+                 Nakshatra::Dhanistha, Nakshatra::Shatabhisha, Nakshatra::UttaraBhadrapada}));
   run.Record(3, FirstHolding({{TithiNumberIn(s, {4, 9, 14}),
                                {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Saturday"}),
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday,
+                                             Weekday::Saturday}),
                                {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
 }
@@ -64,21 +67,25 @@ void EvaluateMedicalTreatment(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  const bool favourableWeekday = WeekdayIn(s, {"Monday", "Wednesday", "Thursday", "Friday"});
+  const bool favourableWeekday =
+      WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday, Weekday::Thursday, Weekday::Friday});
   run.Record(3, FirstHolding({{favourableWeekday,
                                {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   if (favourableWeekday) {
     // Two star lists with the same outcome, tried in turn.
-    run.Record(2,
-               FirstHolding(
-                   {{MoonNakshatraIn(s, {"Ashwini", "Hasta", "Chitra", "Punarvasu"}),
-                     {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}},
-                    {MoonNakshatraIn(s, {"Rohini", "Mrigasira", "Pushya", "Uttara Phalguni",
-                                         "Uttara Ashadha", "Uttara Bhadrapada", "Swati", "Anuradha",
-                                         "Shravana", "Dhanistha", "Shatabhisha", "Revati"}),
-                     {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                   {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+    run.Record(
+        2, FirstHolding(
+               {{MoonNakshatraIn(s, {Nakshatra::Ashwini, Nakshatra::Hasta, Nakshatra::Chitra,
+                                     Nakshatra::Punarvasu}),
+                 {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}},
+                {MoonNakshatraIn(s, {Nakshatra::Rohini, Nakshatra::Mrigasira, Nakshatra::Pushya,
+                                     Nakshatra::UttaraPhalguni, Nakshatra::UttaraAshadha,
+                                     Nakshatra::UttaraBhadrapada, Nakshatra::Swati,
+                                     Nakshatra::Anuradha, Nakshatra::Shravana, Nakshatra::Dhanistha,
+                                     Nakshatra::Shatabhisha, Nakshatra::Revati}),
+                 {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+               {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   }
   run.Finish();
 }
@@ -89,18 +96,19 @@ void EvaluateOperation(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(2, BirthStarNakshatraFactor(s, {"Ardra", "Jyeshtha", "Ashlesha", "Moola"}));
+  run.Record(2, BirthStarNakshatraFactor(s, {Nakshatra::Ardra, Nakshatra::Jyeshtha,
+                                             Nakshatra::Ashlesha, Nakshatra::Moola}));
   // Surgery wants the waning Moon: any bright-fortnight tithi is unfavourable,
   // the dark fortnight's Rikta tithis favourable, its new-moon day unfavourable
   // again (with the verdict spelt "Uafvourable").
-  run.Record(3, FirstHolding({{PakshaIs(s, "Shukla Paksha"),
+  run.Record(3, FirstHolding({{PakshaIs(s, Paksha::Shukla),
                                {Factor::Tithi, Word::Unfavourable, -1, kKeeps, TithiFlag, 1}},
                               {TithiNumberIn(s, {19, 24, 29}),
                                {Factor::Tithi, Word::Favourable, 1, kCounts, TithiFlag, 2}},
                               {TithiNumberIn(s, {30}),
                                {Factor::Tithi, Word::Uafvourable, -1, kKeeps, TithiFlag, 1}}},
                              {Factor::Tithi, Word::Neutral, 0, kCounts, TithiFlag, 2}));
-  run.Record(4, FirstHolding({{WeekdayIn(s, {"Monday", "Wednesday"}),
+  run.Record(4, FirstHolding({{WeekdayIn(s, {Weekday::Monday, Weekday::Wednesday}),
                                {Factor::Weekday, Word::Favourable, 1, kCounts, WeekdayFlag, 2}}},
                              {Factor::Weekday, Word::Neutral, 0, kCounts, WeekdayFlag, 2}));
   run.Finish();
@@ -140,7 +148,8 @@ void EvaluateBuyingItem(CalculationState& s) {
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
   run.Record(2, BirthStarNakshatraFactor(
-                    s, {"Ashwini", "Chitra", "Swati", "Shravana", "Shatabhisha", "Revati"}));
+                    s, {Nakshatra::Ashwini, Nakshatra::Chitra, Nakshatra::Swati,
+                        Nakshatra::Shravana, Nakshatra::Shatabhisha, Nakshatra::Revati}));
   run.Record(3, AmavashyaTithiFactor(s));
   run.Record(4, TripushkarFactor(s));
   run.Finish();
@@ -152,20 +161,22 @@ void EvaluateSellingItem(CalculationState& s) {
   run.Allocate();
   run.Record(0, TaraBalaFactor(s));
   run.Record(1, ChandraBalaFactor(s));
-  run.Record(
-      2, FirstHolding({{MoonNakshatraIn(s, {"Bharani", "Krittika", "Ashlesha", "Poorva Phalguni",
-                                            "Vishakha", "Purva Ashadha", "Poorva Bhadrapada"}),
-                        {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
-                      {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
+  run.Record(2,
+             FirstHolding(
+                 {{MoonNakshatraIn(s, {Nakshatra::Bharani, Nakshatra::Krittika, Nakshatra::Ashlesha,
+                                       Nakshatra::PoorvaPhalguni, Nakshatra::Vishakha,
+                                       Nakshatra::PurvaAshadha, Nakshatra::PoorvaBhadrapada}),
+                   {Factor::Nakshatra, Word::Favourable, 1, kCounts, NakshatraFlag, 2}}},
+                 {Factor::Nakshatra, Word::Neutral, 0, kCounts, NakshatraFlag, 2}));
   run.Record(3, AmavashyaTithiFactor(s));
-  run.Record(4, FirstHolding({{LagnaIn(s, {"Kumbha"}),
+  run.Record(4, FirstHolding({{LagnaIn(s, {Rashi::Kumbha}),
                                {Factor::Lagna, Word::Unfavourable, -1, kKeeps, LagnaFlag, 1}}},
                              {Factor::Lagna, Word::Neutral, 0, kCounts, LagnaFlag, 2}));
   // Both lagna factors write LagnaFlag and this one comes last, so the report
   // always shows the favourable lagna text, even after Factor::Lagna, Word::Unfavourable.
   // The birth Moon sign and the lagna come from differently spelt tables
   // ("Vrishcika"/"Vrischika", "Dhanush"/"Dhanus"); the sign itself is compared.
-  run.Record(5, FirstHolding({{LagnaIn(s, {s.BirthChart[kMoonSignSlot], s.BirthChart[kLagnaSlot]}),
+  run.Record(5, FirstHolding({{LagnaIn(s, {s.BirthChart.moonSign, s.BirthChart.lagna}),
                                {Factor::SaleLagna, Word::Favourable, 1, kCounts, LagnaFlag, 2}}},
                              {Factor::SaleLagna, Word::Neutral, 0, kCounts, LagnaFlag, 2}));
   run.Finish();

@@ -8,17 +8,19 @@ namespace horavela {
 namespace {
 
 // The cheap numbers first: most judgements that differ differ there.
-bool SameAs(const Judgement& a, const Evaluation& y, const std::string& label) {
+bool SameAs(const Judgement& a, const Evaluation& y) {
   const Evaluation& x = a.evaluation;
   return x.TotalScore == y.TotalScore && x.FactorCount == y.FactorCount &&
          x.ReportFlags == y.ReportFlags && x.FactorPoints == y.FactorPoints &&
-         x.ResultWord == y.ResultWord && x.FactorVerdicts == y.FactorVerdicts && a.label == label;
+         x.ResultWord == y.ResultWord && x.FactorVerdicts == y.FactorVerdicts &&
+         x.Label == y.Label && x.YogaWarning == y.YogaWarning &&
+         x.PlanetsInTenth == y.PlanetsInTenth;
 }
 
-// A hash of the numbers of an evaluation and the length of its label: cheap,
+// A hash of the numbers of an evaluation and of what its label adds: cheap,
 // and different for nearly all judgements of one subject.
-std::size_t QuickHash(const Evaluation& evaluation, const std::string& label) {
-  std::size_t hash = label.size();
+std::size_t QuickHash(const Evaluation& evaluation) {
+  std::size_t hash = evaluation.YogaWarning.size() * 16 + evaluation.PlanetsInTenth.size();
   auto mix = [&hash](std::size_t value) { hash = (hash ^ value) * 0x100000001b3ULL; };
   mix(static_cast<std::uint16_t>(evaluation.TotalScore));
   mix(static_cast<std::uint16_t>(evaluation.FactorCount));
@@ -32,7 +34,7 @@ std::size_t QuickHash(const Evaluation& evaluation, const std::string& label) {
 }  // namespace
 
 bool SameJudgement(const Judgement& a, const Judgement& b) {
-  return SameAs(a, b.evaluation, b.label);
+  return SameAs(a, b.evaluation);
 }
 
 void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
@@ -58,34 +60,33 @@ void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t la
 RunBook::RunBook(std::size_t subjects, Verdict minimum)
     : minimum_(minimum), judgements_(subjects) {}
 
-// The subject's judgement equal to `evaluation` and `label`, made and kept on
-// its first appearance.
-SharedJudgement RunBook::Intern(std::size_t subject, const Evaluation& evaluation,
-                                const std::string& label) {
+// The subject's judgement equal to `evaluation`, made and kept on its first
+// appearance.
+SharedJudgement RunBook::Intern(std::size_t subject, const Evaluation& evaluation) {
   auto& seen = judgements_[subject];
-  const std::size_t hash = QuickHash(evaluation, label);
+  const std::size_t hash = QuickHash(evaluation);
   const auto [begin, end] = seen.equal_range(hash);
   for (auto it = begin; it != end; ++it)
-    if (SameAs(*it->second, evaluation, label)) return it->second;
-  auto judgement = std::make_shared<const Judgement>(Judgement{evaluation, label});
+    if (SameAs(*it->second, evaluation)) return it->second;
+  auto judgement = std::make_shared<const Judgement>(Judgement{evaluation});
   seen.emplace(hash, judgement);
   return judgement;
 }
 
 void RunBook::Record(std::size_t subject, std::vector<JudgedRun>& runs, std::int64_t first,
-                     std::int64_t last, const Evaluation& evaluation, const std::string& label) {
+                     std::int64_t last, const Evaluation& evaluation) {
   if (!runs.empty()) {
     JudgedRun& open = runs.back();
-    if (open.last + 1 == first && SameAs(*open.judgement, evaluation, label)) {
+    if (open.last + 1 == first && SameAs(*open.judgement, evaluation)) {
       open.last = last;
       return;
     }
     if (open.judgement->evaluation.ResultWord < minimum_) {
-      open = {first, last, Intern(subject, evaluation, label)};
+      open = {first, last, Intern(subject, evaluation)};
       return;
     }
   }
-  runs.push_back({first, last, Intern(subject, evaluation, label)});
+  runs.push_back({first, last, Intern(subject, evaluation)});
 }
 
 }  // namespace horavela

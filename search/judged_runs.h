@@ -33,18 +33,17 @@ class RunBook {
   // Closed runs whose result ranks below `minimum` are not reported.
   RunBook(std::size_t subjects, Verdict minimum);
 
-  // Extends the subject's last run over [first, last] when `evaluation` and
-  // `label` continue it, else opens a run. A closed run below the minimum
+  // Extends the subject's last run over [first, last] when `evaluation`
+  // continues it, else opens a run. A closed run below the minimum
   // result will not be reported: the new run takes its place.
   void Record(std::size_t subject, std::vector<JudgedRun>& runs, std::int64_t first,
-              std::int64_t last, const Evaluation& evaluation, const std::string& label);
+              std::int64_t last, const Evaluation& evaluation);
 
  private:
-  SharedJudgement Intern(std::size_t subject, const Evaluation& evaluation,
-                         const std::string& label);
+  SharedJudgement Intern(std::size_t subject, const Evaluation& evaluation);
 
   Verdict minimum_;
-  // The judgements seen so far, per subject, by a hash of their label.
+  // The judgements seen so far, per subject, by a hash of their numbers.
   std::vector<std::unordered_multimap<std::size_t, SharedJudgement>> judgements_;
 };
 

@@ -91,7 +91,7 @@ Judgement MinuteJudge::JudgeThroughDriver(std::int64_t minute, std::size_t subje
 void MinuteJudge::LoadElection(std::int64_t minute) {
   state_.Input.election = EntryAt(minute);
   const MomentEntry& e = state_.Input.election;
-  state_.Input.electionWeekday.assign(WeekdayOfDate(e.year, e.month, e.day));
+  state_.Input.electionWeekday = WeekdayOfCivilDate(e.year, e.month, e.day);
   ComputeElectionChart(state_);
   ComputeStrengths(state_);
 }
@@ -149,7 +149,7 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
       state_.Lagna.PlanetSigns = planets;
       ruleSets_[s](state_);
       ++evaluations;
-      book_.Record(s, runs[s], start, end, state_.Result, state_.ResultLabel);
+      book_.Record(s, runs[s], start, end, state_.Result);
     }
   }
   return evaluations;

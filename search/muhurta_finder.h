@@ -18,6 +18,7 @@
 #include "engine/planet_ephemeris.h"
 #include "engine/problem.h"
 #include "engine/result.h"
+#include "rules/evaluation.h"
 
 namespace horavela {
 
@@ -53,7 +54,6 @@ struct SearchRequest : ZonedPlace {
 // What a rule set decided at a minute: everything the minutes of a window share.
 struct Judgement {
   Evaluation evaluation;
-  std::string label;
 };
 
 // A year of one subject repeats the same few hundred judgements in thousands
@@ -69,7 +69,7 @@ struct SearchWindow {
   SharedJudgement judgement;
 
   const Evaluation& evaluation() const { return judgement->evaluation; }
-  const std::string& resultLabel() const { return judgement->label; }
+  std::string resultLabel() const { return ResultLabelOf(judgement->evaluation); }
 };
 
 struct SearchResult {

@@ -17,7 +17,7 @@ Judgement JudgeAsEvaluated(const SearchRequest& request, std::size_t subject,
   input.birth = request.birth;
   input.election = election;
   CalculationState state = EvaluatedState(OnCivilWeekday(std::move(input)), ephemeris);
-  return {std::move(state.Result), std::move(state.ResultLabel)};
+  return {std::move(state.Result)};
 }
 
 }  // namespace horavela

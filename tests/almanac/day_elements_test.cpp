@@ -13,6 +13,7 @@
 #include "atlas/zone_following.h"
 #include "calendar/civil_calendar.h"
 #include "rules/charts.h"
+#include "support/chart_values.h"
 #include "support/moments_and_places.h"
 
 namespace horavela {
@@ -51,19 +52,20 @@ Texts TextsAt(const DayRequest& request, std::int64_t index) {
     e.place.zoneMinutes = zone.minutes;
     e.place.dst = zone.dst;
   }
-  state.Input.electionWeekday = std::string(WeekdayOfDate(m.year, m.month, m.day));
+  state.Input.electionWeekday = WeekdayOfCivilDate(m.year, m.month, m.day);
   ComputeCharts(state, SwissEphemeris());
   const Chart& c = state.ElectionChart;
   const std::string paksha = state.Panchang.TithiIndex <= 14 ? "Shukla" : "Krishna";
   const double padaWidth = 40.0 / 3.0 / 4.0;
   const int pada =
       static_cast<int>(std::floor(std::fmod(state.Moon.MoonLongitude, 40.0 / 3.0) / padaWidth)) + 1;
-  return {c[kTithiSlot] + " (" + paksha + ")",
-          c[kNakshatraSlot] + " pada " + std::to_string(pada),
-          c[kYogaSlot],
-          c[kKaranaSlot],
-          c[kMoonSignSlot],
-          c[kLagnaSlot]};
+  auto text = [&c](ChartSlot slot) { return std::string(ChartText(c, slot)); };
+  return {text(kTithiSlot) + " (" + paksha + ")",
+          text(kNakshatraSlot) + " pada " + std::to_string(pada),
+          text(kYogaSlot),
+          text(kKaranaSlot),
+          text(kMoonSignSlot),
+          text(kLagnaSlot)};
 }
 
 struct ElementOfDay {

@@ -60,12 +60,12 @@ TEST(ChartOfMomentTest, EachBodysNamesFollowItsLongitude) {
       ASSERT_GE(body.longitude, 0.0);
       ASSERT_LT(body.longitude, 360.0);
       const int arcMinutes = static_cast<int>(body.longitude * 60);
-      EXPECT_EQ(body.sign, kRashiNames[arcMinutes / 1800]);
+      EXPECT_EQ(body.sign, NameOf(FromIndex<Rashi>(arcMinutes / 1800)));
       char degrees[16];
       std::snprintf(degrees, sizeof degrees, "%d\u00b0%02d'", arcMinutes % 1800 / 60,
                     arcMinutes % 60);
       EXPECT_EQ(body.degreeText, degrees);
-      EXPECT_EQ(body.nakshatra, kNakshatraNames[arcMinutes / 800]);
+      EXPECT_EQ(body.nakshatra, NameOf(FromIndex<Nakshatra>(arcMinutes / 800)));
       EXPECT_EQ(body.pada, arcMinutes % 800 / 200 + 1);
     }
   }
@@ -114,9 +114,9 @@ TEST(ChartOfMomentTest, AgreesWithTheEvaluationsChart) {
     ComputeCharts(state, SwissEphemeris());
 
     const std::vector<ChartBody> chart = ChartAt(moment.local);
-    EXPECT_EQ(chart[2].nakshatra, state.ElectionChart[kNakshatraSlot]);
-    EXPECT_EQ(chart[2].sign, state.ElectionChart[kMoonSignSlot]);
-    EXPECT_EQ(kLagnaNames[SignIndex(chart[0].longitude)], state.ElectionChart[kLagnaSlot]);
+    EXPECT_EQ(chart[2].nakshatra, ChartText(state.ElectionChart, kNakshatraSlot));
+    EXPECT_EQ(chart[2].sign, ChartText(state.ElectionChart, kMoonSignSlot));
+    EXPECT_EQ(FromIndex<Rashi>(SignIndex(chart[0].longitude)), state.ElectionChart.lagna);
     for (int i = 0; i < kPlanetCount; ++i) {
       if (i == 1) continue;  // the table's Moon is Swiss Ephemeris's
       EXPECT_EQ(PlanetPositionAt(chart[1 + i].longitude), ElectionPlanetSigns(state)[i])

@@ -46,7 +46,6 @@ ChartBody Body(const char* name, double longitude, const char* nakshatra, int pa
 horavela::SearchWindow Window(const char* word, LocalMinute first, LocalMinute last) {
   auto judgement = std::make_shared<horavela::Judgement>();
   judgement->evaluation.ResultWord = horavela::VerdictNamed(word).value_or(horavela::Verdict::None);
-  judgement->label = word;
   return {"Marriage", first, last, 60, judgement};
 }
 

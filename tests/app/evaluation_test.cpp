@@ -10,6 +10,8 @@
 #include "judge/calculation_driver.h"
 #include "report/null_sink.h"
 #include "rules/charts.h"
+#include "rules/evaluation.h"
+#include "support/chart_values.h"
 
 using horavela::CalculationState;
 using horavela::EvaluationInput;
@@ -37,7 +39,7 @@ EvaluationInput ExpectedInput(const QString& subject) {
   input.election.hour = 10;
   input.election.minute = 30;
   input.election.place = {28, 36, true, 77, 12, true, 0, 0, false, "New Delhi", "Delhi", "India"};
-  input.electionWeekday = "Wednesday";
+  input.electionWeekday = ::horavela::testing::WeekdayOrNone("Wednesday");
   return input;
 }
 
@@ -95,11 +97,11 @@ class EvaluationTest : public QObject {
         horavela::RunEvaluation(ExpectedInput(subject), sink, horavela::SwissEphemeris());
     QVERIFY(h.window->LastEvaluation().has_value());
     const CalculationState& shown = *h.window->LastEvaluation();
-    QCOMPARE(FromStd(shown.ResultLabel), FromStd(expected.ResultLabel));
+    QCOMPARE(FromStd(ResultLabelOf(shown.Result)), FromStd(ResultLabelOf(expected.Result)));
     QVERIFY(shown.BirthChart == expected.BirthChart);
     QVERIFY(shown.ElectionChart == expected.ElectionChart);
     QCOMPARE(h.Find<QLabel>("lblResult")->text(),
-             FromStd(expected.ResultLabel).replace("\r\n", "\n"));
+             FromStd(ResultLabelOf(expected.Result)).replace("\r\n", "\n"));
     QVERIFY(h.Find<QLabel>("lblResult")
                 ->text()
                 .contains(QRegularExpression("Election(al)?: (Good|Average|Bad)")));
@@ -127,7 +129,7 @@ class EvaluationTest : public QObject {
     h.Click("cmdNext_2");
     QCOMPARE(h.CurrentPage(), QString("picMuhurthaResult"));
     const CalculationState& state = *h.window->LastEvaluation();
-    QCOMPARE(state.Input.electionWeekday, std::string("Monday"));
+    QVERIFY(state.Input.electionWeekday == horavela::Weekday::Monday);
 
     auto birth = [&](int i) { return h.Find<QLabel>(QString("lblResultBirth_%1").arg(i))->text(); };
     QCOMPARE(birth(0), QString("Asha Rao"));
@@ -135,7 +137,7 @@ class EvaluationTest : public QObject {
     QCOMPARE(birth(2), QString("7 5 HH:MM"));
     QCOMPARE(birth(3), QString("Mumbai Maharashtra India"));
     for (int slot = 0; slot <= 8; ++slot) {
-      QCOMPARE(birth(4 + slot), FromStd(state.BirthChart[static_cast<std::size_t>(slot)]));
+      QCOMPARE(birth(4 + slot), FromStd(std::string(ChartText(state.BirthChart, slot))));
       QVERIFY(!birth(4 + slot).isEmpty());
     }
     QCOMPARE(birth(12), QString("Monday"));  // 14 July 1980
@@ -144,7 +146,7 @@ class EvaluationTest : public QObject {
       return h.Find<QLabel>(QString("lblMuhurthaDetails_%1").arg(i))->text();
     };
     for (int slot = 0; slot <= 8; ++slot) {
-      QCOMPARE(election(slot), FromStd(state.ElectionChart[static_cast<std::size_t>(slot)]));
+      QCOMPARE(election(slot), FromStd(std::string(ChartText(state.ElectionChart, slot))));
     }
     QCOMPARE(election(8), QString("Wednesday"));
     QCOMPARE(election(9), QString("Asha Rao"));
@@ -155,10 +157,10 @@ class EvaluationTest : public QObject {
     // Seconds change nothing: the same evaluation without them.
     NullSink sink;
     EvaluationInput input = ExpectedInput("Marriage");
-    input.electionWeekday = "Monday";
+    input.electionWeekday = ::horavela::testing::WeekdayOrNone("Monday");
     const CalculationState expected =
         horavela::RunEvaluation(input, sink, horavela::SwissEphemeris());
-    QCOMPARE(FromStd(state.ResultLabel), FromStd(expected.ResultLabel));
+    QCOMPARE(FromStd(ResultLabelOf(state.Result)), FromStd(ResultLabelOf(expected.Result)));
   }
 
   void eighthSignSpelledTwoWays() {

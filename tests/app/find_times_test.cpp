@@ -473,7 +473,7 @@ class FindTimesTest : public QObject {
                QString("Good"));
       // The first and the last minute evaluate through the whole driver as the window says.
       for (const LocalMinute& minute : {window.first, window.last}) {
-        QCOMPARE(FromStd(EvaluateAt(minute).ResultLabel), FromStd(window.resultLabel()));
+        QCOMPARE(FromStd(ResultLabelOf(EvaluateAt(minute).Result)), FromStd(window.resultLabel()));
       }
     }
     QVERIFY(In<QLabel>(dialog, "lblSearchStatus")
@@ -571,11 +571,14 @@ class FindTimesTest : public QObject {
     QVERIFY(h.pauses.empty());
     QVERIFY(h.window->LastEvaluation().has_value());
     const CalculationState expected = EvaluateAt(chosen);
-    QCOMPARE(FromStd(h.window->LastEvaluation()->ResultLabel), FromStd(expected.ResultLabel));
-    QCOMPARE(FromStd(expected.ResultLabel), FromStd(window.resultLabel()));
+    QCOMPARE(FromStd(ResultLabelOf(h.window->LastEvaluation()->Result)),
+             FromStd(ResultLabelOf(expected.Result)));
+    QCOMPARE(FromStd(ResultLabelOf(expected.Result)), FromStd(window.resultLabel()));
     QCOMPARE(h.Find<QLabel>("lblResult")->text(),
-             FromStd(expected.ResultLabel).replace("\r\n", "\n"));
-    QCOMPARE(h.Find<QLabel>("lblMuhurthaDetails_0")->text(), FromStd(expected.ElectionChart[0]));
+             FromStd(ResultLabelOf(expected.Result)).replace("\r\n", "\n"));
+    QCOMPARE(
+        h.Find<QLabel>("lblMuhurthaDetails_0")->text(),
+        FromStd(std::string(horavela::ChartText(expected.ElectionChart, horavela::kMoonSignSlot))));
   }
 
   void followsNewYorkAcrossItsClockChanges_data() {
@@ -661,7 +664,8 @@ class FindTimesTest : public QObject {
     QCOMPARE(h.Find<QCheckBox>("chkDST_Muhurtha")->isChecked(), !secondRun);
     QVERIFY(h.window->LastEvaluation().has_value());
     QCOMPARE(h.window->LastEvaluation()->Result.TotalScore, window.evaluation().TotalScore);
-    QCOMPARE(FromStd(h.window->LastEvaluation()->ResultLabel), FromStd(window.resultLabel()));
+    QCOMPARE(FromStd(ResultLabelOf(h.window->LastEvaluation()->Result)),
+             FromStd(window.resultLabel()));
   }
 
   void summaryGivesTheTypedZoneAsAnOffset() {

@@ -55,7 +55,7 @@ class WizardModelTest : public QObject {
     QCOMPARE(QString::fromStdString(input.subject), subject);
     QCOMPARE(QString::fromStdString(input.name), name);
     QCOMPARE(QString::fromStdString(input.sex), sex);
-    QCOMPARE(QString::fromStdString(input.electionWeekday), weekday);
+    QCOMPARE(QString::fromUtf8(NameOf(input.electionWeekday).data()), weekday);
     QCOMPARE(input.birth.year, 1980);
     QCOMPARE(input.birth.place.city, std::string("Pune"));
     QCOMPARE(input.election.day, 23);

@@ -85,7 +85,7 @@ TEST(ZoneFollowing, TheFinderSearchesEachRealMinuteOnceOnItsOwnZone) {
         EXPECT_EQ(state.Result.FactorVerdicts, window.evaluation().FactorVerdicts)
             << change.what << " " << window.subject << " " << FormatLocalMinute(minute);
         EXPECT_EQ(state.Result.TotalScore, window.evaluation().TotalScore);
-        EXPECT_EQ(state.ResultLabel, window.resultLabel());
+        EXPECT_EQ(ResultLabelOf(state.Result), window.resultLabel());
       }
     }
     // Windows never overlap: each real minute is listed once a subject.

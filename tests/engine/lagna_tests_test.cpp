@@ -1,4 +1,5 @@
 #include "engine/lagna_tests.h"
+#include "support/chart_values.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,13 @@ TEST(CountFromBirthLagna, StepsForwardWithSameSignTwelve) {
       // An election lagna not in the table counts 12; an unknown birth lagna e + 1.
       {"Mesha", "Unknown", 12},
       {"Unknown", "Simha", 5},
-      // The Moon-sign spelling is not a lagna name.
-      {"Mesha", "Vrishcika", 12},
+      // A sign is a sign whichever table spells it: Scorpio lies seven on.
+      {"Mesha", "Vrishcika", 7},
   };
   for (const Row& row : rows) {
     CalculationState s;
-    s.BirthChart[kLagnaSlot] = row.birth;
-    s.ElectionChart[kLagnaSlot] = row.election;
+    s.BirthChart.lagna = ::horavela::testing::RashiNamed(row.birth);
+    s.ElectionChart.lagna = ::horavela::testing::RashiNamed(row.election);
     std::int16_t count = -1;
     CountFromBirthLagna(s, count);
     EXPECT_EQ(count, row.expected) << row.birth << " -> " << row.election;

@@ -35,10 +35,10 @@ TEST(ComputeMoon, J2000Noon) {
   tally.Check("tropical longitude", tropical, 223.316, 0.0005, "worked example");
   tally.Check("J2000 ayanamsa", s.Moon.Ayanamsa, -23.8535, 0.00005, "worked example");
   tally.Check("sidereal longitude", s.Moon.MoonLongitude, 199.463, 0.0005, "worked example");
-  EXPECT_EQ(s.Moon.MoonNakshatra, "Swati");
-  EXPECT_EQ(s.Moon.NakshatraLord, "Rahu");
-  EXPECT_EQ(s.Moon.MoonRashi, "Thula");
-  EXPECT_EQ(s.Moon.RashiLord, "Venus");
+  EXPECT_EQ(NameOf(s.Moon.MoonNakshatra), "Swati");
+  EXPECT_EQ(NameOf(LordOf(s.Moon.MoonNakshatra)), "Rahu");
+  EXPECT_EQ(NameOf(s.Moon.MoonRashi), "Thula");
+  EXPECT_EQ(NameOf(LordOf(s.Moon.MoonRashi)), "Venus");
 }
 
 TEST(NakshatraAndSign, Boundaries) {
@@ -74,28 +74,31 @@ TEST(NakshatraAndSign, Boundaries) {
 }
 
 TEST(NameTables, MoonSignSpellingsAndLords) {
-  EXPECT_EQ(kRashiNames[7], "Vrishcika");
-  EXPECT_EQ(kRashiNames[8], "Dhanush");
-  EXPECT_EQ(kLagnaNames[7], "Vrischika");
-  EXPECT_EQ(kLagnaNames[8], "Dhanus");
+  EXPECT_EQ(NameOf(Rashi(7)), "Vrishcika");
+  EXPECT_EQ(NameOf(Rashi(8)), "Dhanush");
+  EXPECT_EQ(LagnaNameOf(Rashi(7)), "Vrischika");
+  EXPECT_EQ(LagnaNameOf(Rashi(8)), "Dhanus");
   // Every other sign is written alike in both tables.
   for (std::size_t i = 0; i < 12; ++i) {
     if (i != 7 && i != 8) {
-      EXPECT_EQ(kRashiNames[i], kLagnaNames[i]) << i;
+      EXPECT_EQ(NameOf(FromIndex<Rashi>(static_cast<int>(i))),
+                LagnaNameOf(FromIndex<Rashi>(static_cast<int>(i))))
+          << i;
     }
   }
-  EXPECT_EQ(kRashiNames[11], "Meena");
-  EXPECT_EQ(kRashiLords[7], "Mars");
-  EXPECT_EQ(kRashiLords[8], "Jupiter");
-  EXPECT_EQ(kNakshatraNames[0], "Ashwini");
-  EXPECT_EQ(kNakshatraNames[14], "Swati");
-  EXPECT_EQ(kNakshatraNames[25], "Uttara Bhadrapada");
-  EXPECT_EQ(kNakshatraNames[26], "Revati");
+  EXPECT_EQ(NameOf(Rashi(11)), "Meena");
+  EXPECT_EQ(NameOf(LordOf(Rashi(7))), "Mars");
+  EXPECT_EQ(NameOf(LordOf(Rashi(8))), "Jupiter");
+  EXPECT_EQ(NameOf(Nakshatra(0)), "Ashwini");
+  EXPECT_EQ(NameOf(Nakshatra(14)), "Swati");
+  EXPECT_EQ(NameOf(Nakshatra(25)), "Uttara Bhadrapada");
+  EXPECT_EQ(NameOf(Nakshatra(26)), "Revati");
   // Nine lords, three times round, Ketu at 0, 9 and 18.
-  for (std::size_t i = 0; i < 27; ++i) EXPECT_EQ(kNakshatraLords[i], kNakshatraLords[i % 9]) << i;
-  EXPECT_EQ(kNakshatraLords[18], "Ketu");
-  EXPECT_EQ(kNakshatraLords[25], "Saturn");
-  EXPECT_EQ(kNakshatraLords[26], "Mercury");
+  for (int i = 0; i < 27; ++i)
+    EXPECT_EQ(LordOf(FromIndex<Nakshatra>(i)), LordOf(FromIndex<Nakshatra>(i % 9))) << i;
+  EXPECT_EQ(NameOf(LordOf(Nakshatra(18))), "Ketu");
+  EXPECT_EQ(NameOf(LordOf(Nakshatra(25))), "Saturn");
+  EXPECT_EQ(NameOf(LordOf(Nakshatra(26))), "Mercury");
 }
 
 TEST(MoonSiderealLongitude, AyanamsaAddedAndFolded) {
@@ -119,10 +122,9 @@ TEST(MoonSiderealLongitude, AyanamsaAddedAndFolded) {
 
 TEST(ComputeMoon, TropicalTenDegreesIsMeenaUttaraBhadrapada) {
   const double sidereal = MoonSiderealLongitude(10, -24);
-  EXPECT_EQ(kRashiNames[static_cast<std::size_t>(SignIndex(sidereal))], "Meena");
-  EXPECT_EQ(kNakshatraNames[static_cast<std::size_t>(NakshatraIndex(sidereal))],
-            "Uttara Bhadrapada");
-  EXPECT_EQ(kNakshatraLords[static_cast<std::size_t>(NakshatraIndex(sidereal))], "Saturn");
+  EXPECT_EQ(NameOf(FromIndex<Rashi>(SignIndex(sidereal))), "Meena");
+  EXPECT_EQ(NameOf(FromIndex<Nakshatra>(NakshatraIndex(sidereal))), "Uttara Bhadrapada");
+  EXPECT_EQ(NameOf(LordOf(FromIndex<Nakshatra>(NakshatraIndex(sidereal)))), "Saturn");
 }
 
 // Independent almanac values. The series is evaluated at universal time and
@@ -171,8 +173,8 @@ TEST(ComputeMoon, ExtremeYearsStayInRange) {
     ComputeMoon(s);
     EXPECT_GE(s.Moon.MoonLongitude, 0) << year;
     EXPECT_LT(s.Moon.MoonLongitude, 360) << year;
-    EXPECT_FALSE(s.Moon.MoonNakshatra.empty()) << year;
-    EXPECT_FALSE(s.Moon.MoonRashi.empty()) << year;
+    EXPECT_NE(s.Moon.MoonNakshatra, Nakshatra::None) << year;
+    EXPECT_NE(s.Moon.MoonRashi, Rashi::None) << year;
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "atlas/local_minute.h"
 #include "rules/subjects.h"
+#include "support/chart_values.h"
 #include "support/search_request.h"
 #include "support/verdict_texts.h"
 
@@ -56,16 +57,16 @@ CalculationState HandBuiltState() {
   s.Input.birth.month = 1;
   s.Input.election.day = 25;
   s.Input.election.month = 8;
-  s.Input.electionWeekday = "Saturday";
-  s.BirthChart[kNakshatraSlot] = "Rohini";
-  s.BirthChart[kMoonSignSlot] = "Mesha";
-  s.BirthChart[kLagnaSlot] = "Thula";
-  s.ElectionChart[kNakshatraSlot] = "Punarvasu";
-  s.ElectionChart[kMoonSignSlot] = "Kanya";
-  s.ElectionChart[kLagnaSlot] = "Dhanus";
-  s.Panchang.TithiRuleName = "Triyodashi";
-  s.Panchang.Paksha = "Shukla Paksha";
-  s.Panchang.TithiGroup = "Nanda";
+  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Saturday");
+  s.BirthChart.nakshatra = ::horavela::testing::NakshatraNamed("Rohini");
+  s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Mesha");
+  s.BirthChart.lagna = ::horavela::testing::RashiNamed("Thula");
+  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Punarvasu");
+  s.ElectionChart.moonSign = ::horavela::testing::RashiNamed("Kanya");
+  s.ElectionChart.lagna = ::horavela::testing::RashiNamed("Dhanus");
+  s.Panchang.TithiName = ::horavela::testing::TithiNamed("Triyodashi");
+  s.Panchang.Fortnight = ::horavela::testing::PakshaNamed("Shukla Paksha");
+  s.Panchang.Group = ::horavela::testing::GroupNamed("Nanda");
   s.Lagna.LagnaCount = 2;  // Dhanus, two signs on from Thula
   s.Lagna.PlanetSigns[5] = {Rashi::Dhanus, 5, 42};
   s.Lagna.MuhurthaLagna = Rashi::Simha;

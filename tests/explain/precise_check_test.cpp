@@ -87,7 +87,7 @@ TEST(PreciseCheck, ThePreciseVerdictCountsThePickedWeekday) {
   const DifferingRow& row = kDifferingRows[0];  // Krittika to Rohini on a Thursday
   for (const char* weekday : {"Thursday", "Tuesday", "Saturday"}) {
     EvaluationInput input = InputAtMinute(AshaAtNewDelhi({row.subject}), row.minute);
-    input.electionWeekday = weekday;
+    input.electionWeekday = WeekdayNamed(weekday).value_or(Weekday::None);
     EvaluationInput later = input;
     ++later.election.minute;
     const Evaluation expected = EvaluatedState(later, SwissEphemeris()).Result;

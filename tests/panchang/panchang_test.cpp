@@ -64,12 +64,12 @@ TEST(NamePanchangElements, TithiAndKaranaByElongation) {
         "moon " + std::to_string(row.moon) + ", sun " + std::to_string(row.sun);
     EXPECT_EQ(p.TithiIndex, row.tithi) << input;
     EXPECT_EQ(p.TithiNumber, row.tithi + 1) << input;
-    EXPECT_EQ(p.TithiName, row.name) << input;
-    EXPECT_EQ(p.TithiRuleName, row.ruleName) << input;
-    EXPECT_EQ(p.Paksha, row.paksha) << input;
-    EXPECT_EQ(p.TithiGroup, row.group) << input;
+    EXPECT_EQ(NameOf(p.TithiName), row.name) << input;
+    EXPECT_EQ(RuleNameOf(p.TithiName), row.ruleName) << input;
+    EXPECT_EQ(NameOf(p.Fortnight), row.paksha) << input;
+    EXPECT_EQ(NameOf(p.Group), row.group) << input;
     EXPECT_EQ(p.KaranaIndex, row.karana) << input;
-    EXPECT_EQ(p.KaranaName, row.karanaName) << input;
+    EXPECT_EQ(NameOf(p.KaranaName), row.karanaName) << input;
   }
 }
 
@@ -80,8 +80,8 @@ TEST(NamePanchangElements, RiktaAndPoornaTithis) {
     ASSERT_EQ(p.TithiNumber, number);
     const bool rikta = number % 5 == 4;
     const bool poorna = number % 5 == 0;
-    EXPECT_EQ(p.TithiGroup == "Rikta", rikta) << number;
-    EXPECT_EQ(p.TithiGroup == "Poorna", poorna) << number;
+    EXPECT_EQ(NameOf(p.Group) == "Rikta", rikta) << number;
+    EXPECT_EQ(NameOf(p.Group) == "Poorna", poorna) << number;
   }
 }
 
@@ -111,7 +111,7 @@ TEST(NamePanchangElements, YogaOfTheSiderealSum) {
     p.PanchangMoonUnfolded += row.sum;
     NamePanchangElements(p);
     EXPECT_EQ(p.YogaIndex, row.yoga) << row.sum;
-    EXPECT_EQ(p.YogaName, row.name) << row.sum;
+    EXPECT_EQ(NameOf(p.YogaName), row.name) << row.sum;
   }
 }
 
@@ -122,10 +122,10 @@ TEST(NamePanchangElements, NonFiniteLongitudesGiveEmptyNames) {
   EXPECT_EQ(p.TithiIndex, -1);
   EXPECT_EQ(p.YogaIndex, -1);
   EXPECT_EQ(p.KaranaIndex, -1);
-  EXPECT_EQ(p.TithiName, "");
-  EXPECT_EQ(p.Paksha, "");
-  EXPECT_EQ(p.YogaName, "");
-  EXPECT_EQ(p.KaranaName, "");
+  EXPECT_EQ(NameOf(p.TithiName), "");
+  EXPECT_EQ(NameOf(p.Fortnight), "");
+  EXPECT_EQ(NameOf(p.YogaName), "");
+  EXPECT_EQ(NameOf(p.KaranaName), "");
 }
 
 TEST(WeekdayOfDate, ProlepticGregorian) {
@@ -193,13 +193,13 @@ TEST(ComputePanchang, WeekdaysOfBothPagesOnEveryRun) {
   s.Moment = InputOf(s.Input.birth);
   s.Time = BuildTimeBase(s.Moment);
   ComputePanchang(s);
-  EXPECT_EQ(s.Panchang.BirthWeekday, "Saturday");
-  EXPECT_EQ(s.Panchang.ElectionWeekday, "Monday");
+  EXPECT_EQ(NameOf(s.Panchang.BirthWeekday), "Saturday");
+  EXPECT_EQ(NameOf(s.Panchang.ElectionWeekday), "Monday");
   s.Moment = InputOf(s.Input.election);
   s.Time = BuildTimeBase(s.Moment);
   ComputePanchang(s);
-  EXPECT_EQ(s.Panchang.BirthWeekday, "Saturday");
-  EXPECT_EQ(s.Panchang.ElectionWeekday, "Monday");
+  EXPECT_EQ(NameOf(s.Panchang.BirthWeekday), "Saturday");
+  EXPECT_EQ(NameOf(s.Panchang.ElectionWeekday), "Monday");
 }
 
 // New and full moons from published phase tables (universal time, to the
@@ -268,9 +268,9 @@ TEST(ComputePanchang, J2000Longitudes) {
   EXPECT_EQ(s.Panchang.PanchangSunUnfolded, PanchangSun(s.Panchang.PanchangJulianDay).unfolded);
   tally.Check("ayanamsa", s.Panchang.AyanamsaCorrection, -23.85399, 0.00001, "worked example");
   // Elongation 302.9 degrees: the 26th tithi, dark fortnight.
-  EXPECT_EQ(s.Panchang.TithiName, "Ekadasi");
-  EXPECT_EQ(s.Panchang.TithiRuleName, "Ekadashi");
-  EXPECT_EQ(s.Panchang.Paksha, "Krishna Paksha");
+  EXPECT_EQ(NameOf(s.Panchang.TithiName), "Ekadasi");
+  EXPECT_EQ(RuleNameOf(s.Panchang.TithiName), "Ekadashi");
+  EXPECT_EQ(NameOf(s.Panchang.Fortnight), "Krishna Paksha");
   EXPECT_EQ(s.Panchang.KaranaIndex, 50);
 }
 

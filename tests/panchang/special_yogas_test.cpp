@@ -1,4 +1,5 @@
 #include "panchang/special_yogas.h"
+#include "support/chart_values.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,11 @@ struct YogaCase {
 
 CalculationState StateFor(const YogaCase& c) {
   CalculationState s;
-  s.ElectionChart[kWeekdaySlot] = c.chartWeekday;
-  s.Input.electionWeekday = c.boxWeekday;
-  s.ElectionChart[kNakshatraSlot] = c.nakshatra;
-  s.Panchang.TithiRuleName = c.tithi;
-  s.Panchang.TithiGroup = c.group;
+  s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone(c.chartWeekday);
+  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(c.boxWeekday);
+  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(c.nakshatra);
+  s.Panchang.TithiName = ::horavela::testing::TithiNamed(c.tithi);
+  s.Panchang.Group = ::horavela::testing::GroupNamed(c.group);
   return s;
 }
 
@@ -111,7 +112,7 @@ TEST(ChartWeekdayYogas, IgnoreTheWeekdayBox) {
   CalculationState s = StateFor({"Sunday", "Monday", "Vishakha", "", ""});
   CheckYamaghataYoga(s);
   EXPECT_FALSE(s.Yogas.IsYamaghataYoga);
-  s.ElectionChart[kWeekdaySlot] = "Monday";
+  s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Monday");
   CheckYamaghataYoga(s);
   EXPECT_TRUE(s.Yogas.IsYamaghataYoga);
 }
@@ -214,16 +215,16 @@ TEST(HinduMonth, LaterMonthAfterTheThreshold) {
     s.Moment.month = static_cast<std::int16_t>(row.month);
     s.Moment.day = static_cast<std::int16_t>(row.day);
     ComputeHinduMonth(s);
-    EXPECT_EQ(s.Yogas.HinduMonth, row.expected) << row.month << "/" << row.day;
+    EXPECT_EQ(NameOf(s.Yogas.HinduMonth), row.expected) << row.month << "/" << row.day;
   }
 }
 
 TEST(HinduMonth, NoMonthLeavesTheOldValue) {
   CalculationState s;
-  s.Yogas.HinduMonth = "Chaitra";
+  s.Yogas.HinduMonth = ::horavela::testing::MonthNamed("Chaitra");
   s.Moment.month = 0;
   ComputeHinduMonth(s);
-  EXPECT_EQ(s.Yogas.HinduMonth, "Chaitra");
+  EXPECT_EQ(NameOf(s.Yogas.HinduMonth), "Chaitra");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "panchang/strengths.h"
+#include "support/chart_values.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,8 @@ TEST(ComputeTaraBala, DistanceBetweenTheStars) {
   };
   for (const Row& row : rows) {
     CalculationState s;
-    s.BirthChart[kNakshatraSlot] = row.birth;
-    s.ElectionChart[kNakshatraSlot] = row.election;
+    s.BirthChart.nakshatra = ::horavela::testing::NakshatraNamed(row.birth);
+    s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(row.election);
     ComputeTaraBala(s);
     EXPECT_EQ(NameOf(s.TaraBalaVerdict), row.verdict) << row.birth << " / " << row.election;
   }
@@ -52,15 +53,15 @@ TEST(ComputeChandraBala, SignCountFromTheBirthMoon) {
       {"Mesha", "Dhanush", "Favourable"},      // 9
       {"Mesha", "Thula", "Favourable"},        // 7
       {"Kataka", "Dhanush", "Unfavourable"},   // |4 - 9| + 1 = 6
-      {"Mesha", "Vrischika", "Favourable"},    // lagna spelling unknown: 0, c = 2
-      {"Mesha", "Dhanus", "Favourable"},       // likewise
+      {"Mesha", "Vrischika", "Unfavourable"},  // 8: a sign whichever table spells it
+      {"Mesha", "Dhanus", "Favourable"},       // 9, likewise
       {"Simha", "", "Unfavourable"},           // |5 - 0| + 1 = 6
       {"Meena", "", "Favourable"},             // 13
   };
   for (const Row& row : rows) {
     CalculationState s;
-    s.BirthChart[kMoonSignSlot] = row.birth;
-    s.ElectionChart[kMoonSignSlot] = row.election;
+    s.BirthChart.moonSign = ::horavela::testing::RashiNamed(row.birth);
+    s.ElectionChart.moonSign = ::horavela::testing::RashiNamed(row.election);
     ComputeChandraBala(s);
     EXPECT_EQ(NameOf(s.ChandraBalaVerdict), row.verdict) << row.birth << " / " << row.election;
   }

@@ -44,8 +44,8 @@ TEST(LibreOffice, OpensTheExportedReport) {
   state.Input.election.year = 2011;
   state.Input.election.month = 1;
   state.Input.election.day = 5;
-  state.ElectionChart = {"Mesha",          "Mars",   "Ashwini", "Ketu",      "Vrishabha",
-                         "Sukla Panchami", "Siddhi", "Bava",    "Wednesday", ""};
+  state.ElectionChart = {Rashi::Mesha, Nakshatra::Ashwini, Rashi::Vrishabha,  Tithi::Panchami,
+                         Yoga::Siddhi, Karana::Bava,       Weekday::Wednesday};
   state.Result.ReportFlags[ResultFlag] = 1;
   state.Result.ReportFlags[TaraFlag] = 2;
   state.Result.ReportFlags[NakshatraFlag] = 1;

@@ -24,8 +24,8 @@ CalculationState MakeState() {
   state.Input.election.year = 2011;
   state.Input.election.month = 1;
   state.Input.election.day = 5;
-  state.ElectionChart = {"Vrishcika",      "Mars",   "Anuradha", "Saturn",    "Dhanus",
-                         "Sukla Panchami", "Siddhi", "Bava",     "Wednesday", ""};
+  state.ElectionChart = {Rashi::Vrischika, Nakshatra::Anuradha, Rashi::Dhanus,     Tithi::Panchami,
+                         Yoga::Siddhi,     Karana::Bava,        Weekday::Wednesday};
   return state;
 }
 
@@ -34,7 +34,7 @@ const std::vector<std::pair<ReportSlot, std::string>> kExpectedHeadings = {
     {TaraFlag, "Strength of Star (Tarabala)"},
     {ChandraFlag, "Strength of Moon (Chandrabala)"},
     {NakshatraFlag, "Nakshatra: Anuradha"},
-    {TithiFlag, "Tithi: Sukla Panchami"},
+    {TithiFlag, "Tithi: Panchami"},
     {WeekdayFlag, "Weekday: Wednesday"},
     {MonthFlag, "Hindu Months"},
     {LagnaFlag, "Lagna: Dhanus"},
@@ -165,7 +165,7 @@ TEST(ReportWriter, WithoutOverallSelectorTheSubjectLeadsToTheFactors) {
   WriteReport(state, sink);
   const int subject = Find(sink, "Marriage\n\n");
   ASSERT_GE(subject, 0);
-  EXPECT_EQ(sink.insertions[subject + 1].text, "Tithi: Sukla Panchami\n");
+  EXPECT_EQ(sink.insertions[subject + 1].text, "Tithi: Panchami\n");
   EXPECT_EQ(Find(sink, "Chosen Electional Date\n"), -1);
 }
 

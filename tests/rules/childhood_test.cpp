@@ -17,6 +17,7 @@
 #include "report/report_writer.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 #include "support/recording_sink.h"
 #include "support/verdict_texts.h"
 
@@ -60,22 +61,23 @@ const std::vector<std::string> kTithiRuleNames = {
 
 void SetTithi(CalculationState& s, int number) {
   s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
-  s.Panchang.TithiRuleName = kTithiRuleNames[number - 1];
-  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
+  s.Panchang.TithiName = ::horavela::testing::TithiNamed(kTithiRuleNames[number - 1]);
+  s.Panchang.Fortnight =
+      ::horavela::testing::PakshaNamed(number <= 15 ? "Shukla Paksha" : "Krishna Paksha");
 }
 
 CalculationState BaseState() {
   CalculationState s;
   s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
   s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ElectionChart[kMoonSignSlot] = "Dhanush";
-  s.ElectionChart[kNakshatraSlot] = "Moola";
-  s.ElectionChart[kLagnaSlot] = "Kanya";
-  s.ElectionChart[kYogaSlot] = "Siddhi";
-  s.ElectionChart[kKaranaSlot] = "Bava";
+  s.ElectionChart.moonSign = ::horavela::testing::RashiNamed("Dhanush");
+  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Moola");
+  s.ElectionChart.lagna = ::horavela::testing::RashiNamed("Kanya");
+  s.ElectionChart.yoga = ::horavela::testing::YogaNamed("Siddhi");
+  s.ElectionChart.karana = ::horavela::testing::KaranaNamed("Bava");
   // The computed weekday differs from the weekday box: only the box counts.
-  s.ElectionChart[kWeekdaySlot] = "Tuesday";
-  s.Input.electionWeekday = "Sunday";
+  s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Tuesday");
+  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Sunday");
   SetTithi(s, 6);
   s.Input.sex = "Male";
   s.Input.birth.year = 2000;
@@ -89,19 +91,28 @@ CalculationState BaseState() {
 
 // Setters for the rows below.
 Setter WithNakshatra(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = name; };
+  return [name](CalculationState& s) {
+    s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(name);
+  };
 }
 Setter MoonSign(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kMoonSignSlot] = name; };
+  return [name](CalculationState& s) {
+    s.ElectionChart.moonSign = ::horavela::testing::RashiNamed(name);
+  };
 }
 Setter WithYoga(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kYogaSlot] = name; };
+  return
+      [name](CalculationState& s) { s.ElectionChart.yoga = ::horavela::testing::YogaNamed(name); };
 }
 Setter WithKarana(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kKaranaSlot] = name; };
+  return [name](CalculationState& s) {
+    s.ElectionChart.karana = ::horavela::testing::KaranaNamed(name);
+  };
 }
 Setter WithWeekday(std::string name) {
-  return [name](CalculationState& s) { s.Input.electionWeekday = name; };
+  return [name](CalculationState& s) {
+    s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(name);
+  };
 }
 Setter WithTithi(int number) {
   return [number](CalculationState& s) { SetTithi(s, number); };
@@ -318,8 +329,8 @@ void ByElectionMonthForGirl(CalculationState& s, std::size_t i) {
   ByElectionMonth(s, i);
 }
 void ByWeekdayInPunarvasu(CalculationState& s, std::size_t i) {
-  s.ElectionChart[kNakshatraSlot] = "Punarvasu";
-  s.Input.electionWeekday = kWeekdays[i];
+  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Punarvasu");
+  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(kWeekdays[i]);
 }
 
 void CheckSweep(const Sweep& sweep) {
@@ -744,7 +755,7 @@ TEST(ChildhoodRites, ResultLabels) {
     Evaluated run{BaseState(), {}};
     c.set(run.state);
     Evaluate(*c.rite, run);
-    EXPECT_EQ(run.state.ResultLabel, c.label);
+    EXPECT_EQ(ResultLabelOf(run.state.Result), c.label);
   }
 }
 
@@ -768,7 +779,7 @@ TEST(ChildhoodRites, ElectionYearBeforeBirthYearStopsEveryRite) {
     // difference, d = 16, Ashwini).
     All({Years(2000, 1999), Days(1, 17), WithNakshatra("Ashwini")})(run.state);
     // Leftovers of an earlier evaluation.
-    run.state.ResultLabel = "Election: Good";
+    ResultLabelOf(run.state.Result) = "Election: Good";
     run.state.Result.FactorVerdicts = {{Factor::Nakshatra, Word::Favourable}, {}};
     run.state.Result.FactorPoints = {1, 0};
     run.state.Result.FactorCount = 5;
@@ -783,7 +794,7 @@ TEST(ChildhoodRites, ElectionYearBeforeBirthYearStopsEveryRite) {
     ASSERT_EQ(run.report.insertions.size(), 1u);
     EXPECT_TRUE(run.report.insertions[0].bold);
     EXPECT_EQ(run.report.clears, 1);
-    EXPECT_EQ(run.state.ResultLabel, "");
+    EXPECT_EQ(ResultLabelOf(run.state.Result), "");
     const Evaluation& result = run.state.Result;
     EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
               (std::vector<std::string>{"Nakshatra - Favourable", ""}));
@@ -802,7 +813,7 @@ TEST(ChildhoodRites, EarlierDateInTheBirthYearIsEvaluated) {
     All({Months(12, 1), Days(31, 1)})(run.state);
     Evaluate(*rite, run);
     EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
-    EXPECT_NE(run.state.ResultLabel.find("Election: "), std::string::npos);
+    EXPECT_NE(ResultLabelOf(run.state.Result).find("Election: "), std::string::npos);
   }
 }
 

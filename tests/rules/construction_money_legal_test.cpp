@@ -8,6 +8,7 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 #include "support/recording_sink.h"
 #include "support/tweak_fixture.h"
 
@@ -24,8 +25,8 @@ CalculationState StartChart() {
   s.Input.birth.month = 6;
   s.Input.birth.day = 15;
   s.Input.election.year = 2024;
-  s.BirthChart[kMoonSignSlot] = "Thula";
-  s.BirthChart[kLagnaSlot] = "Makara";
+  s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Thula");
+  s.BirthChart.lagna = ::horavela::testing::RashiNamed("Makara");
   return s;
 }
 
@@ -131,11 +132,12 @@ TEST(EvaluateFoundation, EveryOutcomeOfEveryFactor) {
 
 TEST(EvaluateFoundation, WorksOutTheHinduMonthAfresh) {
   CalculationState s = StateWith(StartChart, kFoundationBase, {.month = 3, .day = 10});
-  s.Yogas.HinduMonth = "Jyaistha";  // left by an earlier evaluation
+  s.Yogas.HinduMonth =
+      ::horavela::testing::MonthNamed("Jyaistha");  // left by an earlier evaluation
   testing::RecordingSink sink;
   EvaluateFoundation(s);
   WriteReport(s, sink);
-  EXPECT_EQ(s.Yogas.HinduMonth, "Chaitra");
+  EXPECT_EQ(NameOf(s.Yogas.HinduMonth), "Chaitra");
   EXPECT_EQ(TextOf(s.Result.FactorVerdicts[5]), "Hindu Lunar Month - Favourable");
 }
 

@@ -15,6 +15,7 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 #include "support/factor_delta_fixture.h"
 #include "support/recording_sink.h"
 #include "support/rule_run.h"
@@ -39,9 +40,9 @@ CalculationState PlainElection() {
   s.Moment.hour = 10;
   s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
   s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
-  s.ElectionChart = {"Mithuna", "Budha",  "Punarvasu", "Guru",    "Simha",
-                     "Shasthi", "Siddhi", "Bava",      "Saturday"};
-  s.Input.electionWeekday = "Saturday";
+  s.ElectionChart = {Rashi::Mithuna, Nakshatra::Punarvasu, Rashi::Simha,     Tithi::Shasthi,
+                     Yoga::Siddhi,   Karana::Bava,         Weekday::Saturday};
+  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Saturday");
   SetTithi(s, 6);
   return s;
 }
@@ -59,10 +60,10 @@ void AddNames(std::vector<FactorCase>& cases, std::initializer_list<const char*>
 }
 
 void SetNakshatra(CalculationState& s, const std::string& n) {
-  s.ElectionChart[kNakshatraSlot] = n;
+  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(n);
 }
 void SetBoxWeekday(CalculationState& s, const std::string& w) {
-  s.Input.electionWeekday = w;
+  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(w);
 }
 
 void AddTithis(std::vector<FactorCase>& cases, std::initializer_list<int> numbers, int index,
@@ -78,20 +79,24 @@ void AddTithis(std::vector<FactorCase>& cases, std::initializer_list<int> number
 // present or absent, so the count never moves.
 void AddAuspiciousYogas(std::vector<FactorCase>& cases, int first) {
   cases.push_back({"Siddha yoga: Friday in the box on a Nanda tithi",
-                   [](CalculationState& s) { s.Input.electionWeekday = "Friday"; }, first,
-                   "Siddhi Yoga - Favourable", 1, 0, std::make_pair(SiddhaFlag, 2)});
+                   [](CalculationState& s) {
+                     s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Friday");
+                   },
+                   first, "Siddhi Yoga - Favourable", 1, 0, std::make_pair(SiddhaFlag, 2)});
   cases.push_back({"Siddha yoga absent", [](CalculationState&) {}, first, "Siddhi Yoga - Neutral",
                    0, 0, std::make_pair(SiddhaFlag, 2)});
   cases.push_back({"Sarvartha Siddha yoga: Saturday in Swati",
-                   [](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = "Swati"; },
+                   [](CalculationState& s) {
+                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Swati");
+                   },
                    first + 1, "Sarvartha Siddha Yoga - Favourable", 1, 0,
                    std::make_pair(SarvarthaFlag, 2)});
   cases.push_back({"Sarvartha Siddha yoga absent", [](CalculationState&) {}, first + 1,
                    "Sarvartha Siddha Yoga - Neutral", 0, 0, std::make_pair(SarvarthaFlag, 2)});
   cases.push_back({"Amrita Siddhi yoga: chart Sunday in Hasta",
                    [](CalculationState& s) {
-                     s.ElectionChart[kWeekdaySlot] = "Sunday";
-                     s.ElectionChart[kNakshatraSlot] = "Hasta";
+                     s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Sunday");
+                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Hasta");
                    },
                    first + 2, "Amrita Siddhi Yoga - Favourable", 1, 0,
                    std::make_pair(AmritaFlag, 2)});
@@ -230,7 +235,7 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
            WeekdayFlag, 2);
   AddAuspiciousYogas(cases, 5);
   const auto setYoga = [](CalculationState& s, const std::string& y) {
-    s.ElectionChart[kYogaSlot] = y;
+    s.ElectionChart.yoga = ::horavela::testing::YogaNamed(y);
   };
   // "Vaidhruthi" is the panchang's spelling of the list's "Veidhriti".
   AddNames(cases,
@@ -239,7 +244,7 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
            setYoga, 8, "Yoga - Unfavourable", -1, -1, YogaFlag, 1);
   AddNames(cases, {"Siddhi", "Shubha", "Priti"}, setYoga, 8, "Yoga - Neutral", 0, 0, YogaFlag, 2);
   const auto setKarana = [](CalculationState& s, const std::string& k) {
-    s.ElectionChart[kKaranaSlot] = k;
+    s.ElectionChart.karana = ::horavela::testing::KaranaNamed(k);
   };
   AddNames(cases, {"Vishti", "Visti"}, setKarana, 9, "Karana - Unfavourable", -1, -1, KaranaFlag,
            1);
@@ -251,11 +256,11 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
 void WorstHouseJobBusiness(CalculationState& s) {
   s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
   s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ElectionChart[kNakshatraSlot] = "Ashwini";
+  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Ashwini");
   SetTithi(s, 4);
   SetWeekday(s, "Tuesday");
-  s.ElectionChart[kYogaSlot] = "Vyatipata";
-  s.ElectionChart[kKaranaSlot] = "Visti";
+  s.ElectionChart.yoga = ::horavela::testing::YogaNamed("Vyatipata");
+  s.ElectionChart.karana = ::horavela::testing::KaranaNamed("Visti");
 }
 
 TEST(HomeAndWork, ResultWordAgainstAverageCount) {
@@ -312,9 +317,9 @@ TEST(NewHouse, AverageWhenEveryAvoidableFactorIsAgainst) {
 TEST(NewHouse, LabelCarriesTheAmritaSiddhiWarning) {
   CalculationState s = PlainElection();
   SetWeekday(s, "Tuesday");
-  s.ElectionChart[kNakshatraSlot] = "Ashwini";
+  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Ashwini");
   const Evaluated run = Evaluate(EvaluateNewHouse, s);
-  EXPECT_EQ(run.state.ResultLabel,
+  EXPECT_EQ(ResultLabelOf(run.state.Result),
             "Tara Stength - Favourable - 1 Point\r\n\r\n"
             "Moon Stength - Favourable - 1 Point\r\n\r\n"
             "Very Bad Nakshatra - Unfavourable - -1 Point\r\n\r\n"
@@ -359,18 +364,20 @@ TEST(HomeAndWork, WarningLineFollowsTheLastFactor) {
     CalculationState s = PlainElection();
     s.Yogas.YogaWarning = "left over from an earlier evaluation";
     SetWeekday(s, row.weekday);
-    s.ElectionChart[kNakshatraSlot] = row.nakshatra;
+    s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(row.nakshatra);
     const Evaluated run = Evaluate(row.ruleSet, s);
-    EXPECT_NE(run.state.ResultLabel.find(row.tail), std::string::npos) << run.state.ResultLabel;
+    EXPECT_NE(ResultLabelOf(run.state.Result).find(row.tail), std::string::npos)
+        << ResultLabelOf(run.state.Result);
   }
 }
 
 TEST(RentedHouse, LabelHasNoWarningLine) {
   CalculationState s = PlainElection();
   SetWeekday(s, "Tuesday");
-  s.ElectionChart[kNakshatraSlot] = "Ashwini";  // Amrita Siddhi, not weighed here
+  s.ElectionChart.nakshatra =
+      ::horavela::testing::NakshatraNamed("Ashwini");  // Amrita Siddhi, not weighed here
   const Evaluated run = Evaluate(EvaluateRentedHouse, s);
-  EXPECT_EQ(run.state.ResultLabel,
+  EXPECT_EQ(ResultLabelOf(run.state.Result),
             "Tara Strength - Favourable - 2 Point\r\n\r\n"
             "Moon Strength - Favourable - 1 Point\r\n\r\n"
             "Tithi - Neutral - 0 Point\r\n\r\n"

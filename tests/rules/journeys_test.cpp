@@ -16,6 +16,7 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 #include "support/factor_delta_fixture.h"
 #include "support/recording_sink.h"
 #include "support/rule_run.h"
@@ -48,11 +49,11 @@ CalculationState PlainElection() {
   s.Moment.minute = 0;
   s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
   s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
-  s.BirthChart = {"Kanya",   "Budha",  "Rohini", "Chandra", "Mesha",
-                  "Dashami", "Siddhi", "Bava",   "Friday"};
-  s.ElectionChart = {"Mithuna", "Budha",  "Magha", "Ketu",     "Vrishabha",
-                     "Shasthi", "Siddhi", "Bava",  "Wednesday"};
-  s.Input.electionWeekday = "Wednesday";
+  s.BirthChart = {Rashi::Kanya, Nakshatra::Rohini, Rashi::Mesha,   Tithi::Dashami,
+                  Yoga::Siddhi, Karana::Bava,      Weekday::Friday};
+  s.ElectionChart = {Rashi::Mithuna, Nakshatra::Magha, Rashi::Vrishabha,  Tithi::Shasthi,
+                     Yoga::Siddhi,   Karana::Bava,     Weekday::Wednesday};
+  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Wednesday");
   SetTithi(s, 6);
   s.Lagna.PlanetSigns = {{{Rashi::Kumbha, 10, 5},
                           {Rashi::Vrishabha, 2, 11},
@@ -74,7 +75,7 @@ void AddNakshatras(std::vector<FactorCase>& cases, std::initializer_list<const c
     cases.push_back({verdict + " for " + name,
                      [n = std::string(name)](CalculationState& s) {
                        SetWeekday(s, "");  // judged as on Wednesday, and no yoga forms
-                       s.ElectionChart[kNakshatraSlot] = n;
+                       s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(n);
                      },
                      2, verdict, points, countDelta, std::make_pair(NakshatraFlag, selector)});
   }
@@ -101,7 +102,8 @@ void AddJourneyTithis(std::vector<FactorCase>& cases) {
     for (int number : g.numbers) {
       cases.push_back({std::string(g.verdict) + " for tithi " + std::to_string(number),
                        [number](CalculationState& s) {
-                         s.ElectionChart[kWeekdaySlot] = "";  // no Mrityu or pushkar yoga
+                         s.ElectionChart.weekday =
+                             ::horavela::testing::WeekdayOrNone("");  // no Mrityu or pushkar yoga
                          SetTithi(s, number);
                        },
                        3, g.verdict, g.points, g.countDelta,
@@ -113,16 +115,18 @@ void AddJourneyTithis(std::vector<FactorCase>& cases) {
 void AddJourneyRashis(std::vector<FactorCase>& cases) {
   // "Dhanush" is the Moon-sign spelling of the list's "Dhanus".
   for (const char* sign : {"Mesha", "Vrishabha", "Kataka", "Simha", "Thula", "Dhanus", "Dhanush"}) {
-    cases.push_back(
-        {std::string("favourable rashi ") + sign,
-         [n = std::string(sign)](CalculationState& s) { s.ElectionChart[kMoonSignSlot] = n; }, 5,
-         "Rashi - Favourable", 1, 0, std::make_pair(RashiFlag, 2)});
+    cases.push_back({std::string("favourable rashi ") + sign,
+                     [n = std::string(sign)](CalculationState& s) {
+                       s.ElectionChart.moonSign = ::horavela::testing::RashiNamed(n);
+                     },
+                     5, "Rashi - Favourable", 1, 0, std::make_pair(RashiFlag, 2)});
   }
   for (const char* sign : {"Mithuna", "Kanya", "Vrishcika", "Makara", "Kumbha", "Meena"}) {
-    cases.push_back(
-        {std::string("neutral rashi ") + sign,
-         [n = std::string(sign)](CalculationState& s) { s.ElectionChart[kMoonSignSlot] = n; }, 5,
-         "Rashi - Neutral", 0, 0, std::make_pair(RashiFlag, 2)});
+    cases.push_back({std::string("neutral rashi ") + sign,
+                     [n = std::string(sign)](CalculationState& s) {
+                       s.ElectionChart.moonSign = ::horavela::testing::RashiNamed(n);
+                     },
+                     5, "Rashi - Neutral", 0, 0, std::make_pair(RashiFlag, 2)});
   }
 }
 
@@ -140,9 +144,11 @@ void AddLagnaCounts(std::vector<FactorCase>& cases, const std::string& word,
     const bool avoided = row.count == 5 || row.count == 7 || row.count == 9;
     cases.push_back(
         {"election lagna " + std::string(row.lagna) + ", count " + std::to_string(row.count),
-         [l = std::string(row.lagna)](CalculationState& s) { s.ElectionChart[kLagnaSlot] = l; }, 6,
-         word + (avoided ? " - Unfavourable" : " - " + otherwise), avoided ? -1 : otherwisePoints,
-         avoided ? -1 : 0, std::nullopt});
+         [l = std::string(row.lagna)](CalculationState& s) {
+           s.ElectionChart.lagna = ::horavela::testing::RashiNamed(l);
+         },
+         6, word + (avoided ? " - Unfavourable" : " - " + otherwise),
+         avoided ? -1 : otherwisePoints, avoided ? -1 : 0, std::nullopt});
   }
 }
 
@@ -155,24 +161,29 @@ void AddLagnaWithBirthRashi(std::vector<FactorCase>& cases, const std::string& w
       {"table lagna Vrischika, birth Moon Kanya", kNoChange, 7, neutral, 0, 0, std::nullopt});
   // The Moon-sign slot writes "Vrishcika", the lagna table "Vrischika".
   cases.push_back({"table lagna on the birth Moon sign",
-                   [](CalculationState& s) { s.BirthChart[kMoonSignSlot] = "Vrishcika"; }, 7,
-                   favourable, 1, -neutralCountDelta, std::nullopt});
+                   [](CalculationState& s) {
+                     s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Vrishcika");
+                   },
+                   7, favourable, 1, -neutralCountDelta, std::nullopt});
   // 03:00 gives the table lagna Dhanus; the Moon-sign slot writes "Dhanush".
   cases.push_back({"table lagna Dhanus on the birth Moon sign Dhanush",
                    [](CalculationState& s) {
                      s.Moment.hour = 3;
-                     s.BirthChart[kMoonSignSlot] = "Dhanush";
+                     s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Dhanush");
                    },
                    7, favourable, 1, -neutralCountDelta, std::nullopt});
   cases.push_back({"table lagna on the birth Moon sign and on the birth lagna",
                    [](CalculationState& s) {
-                     s.BirthChart[kMoonSignSlot] = "Vrishcika";
-                     s.BirthChart[kLagnaSlot] = "Vrischika";  // election lagna 6 signs on
+                     s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Vrishcika");
+                     s.BirthChart.lagna =
+                         ::horavela::testing::RashiNamed("Vrischika");  // election lagna 6 signs on
                    },
                    7, neutral, 0, 0, std::nullopt});
   cases.push_back({"table lagna on the birth lagna only",
-                   [](CalculationState& s) { s.BirthChart[kLagnaSlot] = "Vrischika"; }, 7, neutral,
-                   0, 0, std::nullopt});
+                   [](CalculationState& s) {
+                     s.BirthChart.lagna = ::horavela::testing::RashiNamed("Vrischika");
+                   },
+                   7, neutral, 0, 0, std::nullopt});
 }
 
 // The auspicious yogas at `first` (Siddha, Sarvartha Siddha, Tripushkar,
@@ -185,7 +196,9 @@ void AddAuspiciousYogas(std::vector<FactorCase>& cases, int first,
   cases.push_back({"Siddha absent", kNoChange, first, "Siddhi Yoga - Neutral", 0, 0,
                    std::make_pair(SiddhaFlag, 2)});
   cases.push_back({"Sarvartha Siddha: Wednesday in the box, Moon in Rohini",
-                   [](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = "Rohini"; },
+                   [](CalculationState& s) {
+                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Rohini");
+                   },
                    first + 1, "Sarvartha Siddha Yoga - Favourable", 1, presentDelta[1],
                    std::make_pair(SarvarthaFlag, 2)});
   cases.push_back({"Sarvartha Siddha absent", kNoChange, first + 1,
@@ -193,8 +206,9 @@ void AddAuspiciousYogas(std::vector<FactorCase>& cases, int first,
   // The chart's Saturday, not the box's Wednesday, makes the pushkar weekday.
   cases.push_back({"Tripushkar: chart Saturday, Saptami, Uttara Phalguni",
                    [](CalculationState& s) {
-                     s.ElectionChart[kWeekdaySlot] = "Saturday";
-                     s.ElectionChart[kNakshatraSlot] = "Uttara Phalguni";
+                     s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Saturday");
+                     s.ElectionChart.nakshatra =
+                         ::horavela::testing::NakshatraNamed("Uttara Phalguni");
                      SetTithi(s, 7);
                    },
                    first + 2, "Tripushkar Yoga - Favourable", 1, presentDelta[2],
@@ -203,8 +217,8 @@ void AddAuspiciousYogas(std::vector<FactorCase>& cases, int first,
                    std::make_pair(TripushkarFlag, 2)});
   cases.push_back({"Amrita Siddhi: chart Friday in Revati",
                    [](CalculationState& s) {
-                     s.ElectionChart[kWeekdaySlot] = "Friday";
-                     s.ElectionChart[kNakshatraSlot] = "Revati";
+                     s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Friday");
+                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Revati");
                    },
                    first + 3, "Amrita Siddhi Yoga - Favourable", 1, presentDelta[3],
                    std::make_pair(AmritaFlag, 2)});
@@ -223,11 +237,15 @@ void AddPenaltyYogas(std::vector<FactorCase>& cases, int first) {
                    first, "Mrityu Yoga - Unfavourable", -1, 0, std::make_pair(MrityuFlag, 1)});
   cases.push_back({"Mrityu absent", kNoChange, first, "", 0, 0, std::make_pair(MrityuFlag, 0)});
   cases.push_back({"Dagdha: Wednesday in Dhanistha",
-                   [](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = "Dhanistha"; },
+                   [](CalculationState& s) {
+                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Dhanistha");
+                   },
                    first + 1, "Dagdha Yoga - Unfavourable", -1, 0, std::make_pair(DaghdaFlag, 1)});
   cases.push_back({"Dagdha absent", kNoChange, first + 1, "", 0, 0, std::make_pair(DaghdaFlag, 0)});
   cases.push_back({"Yamaghata: Wednesday in Moola",
-                   [](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = "Moola"; },
+                   [](CalculationState& s) {
+                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Moola");
+                   },
                    first + 2, "Yamaghata Yoga - Unfavourable", -1, 0,
                    std::make_pair(YamaghataFlag, 1)});
   cases.push_back(
@@ -238,11 +256,15 @@ void AddPenaltyYogas(std::vector<FactorCase>& cases, int first) {
 // the chart-weekday yogas stay absent.
 void AddTuesdayAvoidedWeekdays(std::vector<FactorCase>& cases) {
   cases.push_back({"Tuesday scores -1 yet counts",
-                   [](CalculationState& s) { s.Input.electionWeekday = "Tuesday"; }, 4,
-                   "Weekday - Least Favourable", -1, 0, std::make_pair(WeekdayFlag, 2)});
+                   [](CalculationState& s) {
+                     s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Tuesday");
+                   },
+                   4, "Weekday - Least Favourable", -1, 0, std::make_pair(WeekdayFlag, 2)});
   for (const char* day : {"Sunday", "Monday", "Wednesday", "Thursday", "Friday", "Saturday"}) {
     cases.push_back({std::string("weekday ") + day,
-                     [d = std::string(day)](CalculationState& s) { s.Input.electionWeekday = d; },
+                     [d = std::string(day)](CalculationState& s) {
+                       s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(d);
+                     },
                      4, "Weekday - Favourable", 1, 0, std::make_pair(WeekdayFlag, 2)});
   }
 }
@@ -330,8 +352,8 @@ TEST(ForeignJourney, EachOutcomeOfEachFactor) {
     cases.push_back({std::string("Moon back in the birth nakshatra ") + star,
                      [n = std::string(star)](CalculationState& s) {
                        SetWeekday(s, "");
-                       s.ElectionChart[kNakshatraSlot] = n;
-                       s.BirthChart[kNakshatraSlot] = n;
+                       s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(n);
+                       s.BirthChart.nakshatra = ::horavela::testing::NakshatraNamed(n);
                      },
                      2, "Nakshatra - Neutral", 0, 0, std::make_pair(NakshatraFlag, 2)});
   }
@@ -343,13 +365,20 @@ TEST(ForeignJourney, EachOutcomeOfEachFactor) {
   AddNakshatras(cases, {"Magha", "Ashwini", "Revati"}, "Nakshatra - Neutral", 0, 0, 2);
   AddJourneyTithis(cases);
   cases.push_back({"Tuesday scores -1 yet counts",
-                   [](CalculationState& s) { s.Input.electionWeekday = "Tuesday"; }, 4,
-                   "Weekday - Least Favourable", -1, 0, std::make_pair(WeekdayFlag, 2)});
-  cases.push_back({"Monday", [](CalculationState& s) { s.Input.electionWeekday = "Monday"; }, 4,
-                   "Weekday - Favourable", 1, 0, std::make_pair(WeekdayFlag, 2)});
+                   [](CalculationState& s) {
+                     s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Tuesday");
+                   },
+                   4, "Weekday - Least Favourable", -1, 0, std::make_pair(WeekdayFlag, 2)});
+  cases.push_back({"Monday",
+                   [](CalculationState& s) {
+                     s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Monday");
+                   },
+                   4, "Weekday - Favourable", 1, 0, std::make_pair(WeekdayFlag, 2)});
   for (const char* day : {"Sunday", "Wednesday", "Thursday", "Friday", "Saturday"}) {
     cases.push_back({std::string("weekday ") + day,
-                     [d = std::string(day)](CalculationState& s) { s.Input.electionWeekday = d; },
+                     [d = std::string(day)](CalculationState& s) {
+                       s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(d);
+                     },
                      4, "Weekday - Neutral", 0, 0, std::make_pair(WeekdayFlag, 2)});
   }
   AddJourneyRashis(cases);
@@ -364,9 +393,9 @@ TEST(ForeignJourney, EachOutcomeOfEachFactor) {
 void WorstJourney(CalculationState& s) {
   s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
   s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ElectionChart[kNakshatraSlot] = "Ardra";
+  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Ardra");
   SetTithi(s, 15);
-  s.ElectionChart[kLagnaSlot] = "Kanya";
+  s.ElectionChart.lagna = ::horavela::testing::RashiNamed("Kanya");
 }
 
 TEST(Journeys, ResultWordAgainstAverageCount) {
@@ -410,7 +439,7 @@ TEST(Journeys, ResultWordAgainstAverageCount) {
 // Absent penalty yogas leave lines made of the points alone.
 TEST(DomesticJourney, LabelOfAPlainElection) {
   const Evaluated run = Evaluate(EvaluateDomesticJourney, PlainElection());
-  EXPECT_EQ(run.state.ResultLabel,
+  EXPECT_EQ(ResultLabelOf(run.state.Result),
             "Tara Stength - Favourable - 1 Point\r\n\r\n"
             "Moon Stength - Favourable - 1 Point\r\n\r\n"
             "Nakshatra - Neutral - 1 Point\r\n\r\n"
@@ -442,12 +471,13 @@ TEST(Journeys, LabelsCarryNoYogaWarning) {
   for (RuleSet ruleSet : ruleSets) {
     CalculationState s = PlainElection();
     SetWeekday(s, "Saturday");  // Saturday in Rohini: Amrita Siddhi, "not for travel"
-    s.ElectionChart[kNakshatraSlot] = "Rohini";
+    s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Rohini");
     const Evaluated run = Evaluate(ruleSet, s);
     EXPECT_EQ(run.state.Yogas.YogaWarning, "Not Favourable for Travel");
-    EXPECT_EQ(run.state.ResultLabel.find("Not Favourable"), std::string::npos);
-    EXPECT_NE(run.state.ResultLabel.find("Amrita Siddhi Yoga - Favourable - 1 Point\r\n\r\n"),
-              std::string::npos);
+    EXPECT_EQ(ResultLabelOf(run.state.Result).find("Not Favourable"), std::string::npos);
+    EXPECT_NE(
+        ResultLabelOf(run.state.Result).find("Amrita Siddhi Yoga - Favourable - 1 Point\r\n\r\n"),
+        std::string::npos);
   }
 }
 

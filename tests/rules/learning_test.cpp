@@ -498,7 +498,7 @@ TEST(LearningRules, TradeLabelListsThePlanetsOfTheTenthSign) {
       s.Lagna.PlanetsInTenth = {Planet::Mars};
     });
     EXPECT_EQ(LagnaNameOf(run.state.Lagna.MuhurthaLagna), row.lagna);
-    EXPECT_EQ(run.state.ResultLabel, head + std::string(row.tail));
+    EXPECT_EQ(ResultLabelOf(run.state.Result), head + std::string(row.tail));
   }
 }
 

@@ -22,6 +22,7 @@
 #include "panchang/panchang.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 #include "support/recording_sink.h"
 #include "support/rule_run.h"
 #include "support/setter_fixture.h"
@@ -33,23 +34,30 @@ namespace {
 using namespace testing;  // the rule-set fixtures
 
 Setter BoxWeekday(std::string name) {
-  return [name](CalculationState& s) { s.Input.electionWeekday = name; };
+  return [name](CalculationState& s) {
+    s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(name);
+  };
 }
 Setter ChartWeekday(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kWeekdaySlot] = name; };
+  return [name](CalculationState& s) {
+    s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone(name);
+  };
 }
 Setter WithYoga(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kYogaSlot] = name; };
+  return
+      [name](CalculationState& s) { s.ElectionChart.yoga = ::horavela::testing::YogaNamed(name); };
 }
 Setter WithKarana(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kKaranaSlot] = name; };
+  return [name](CalculationState& s) {
+    s.ElectionChart.karana = ::horavela::testing::KaranaNamed(name);
+  };
 }
 
 const Input kByYoga{27, 15, [](CalculationState& s, std::size_t i) {
-                      s.ElectionChart[kYogaSlot] = std::string(kYogaNames[i]);
+                      s.ElectionChart.yoga = FromIndex<Yoga>(static_cast<int>(i));
                     }};
 const Input kByKarana{11, 0, [](CalculationState& s, std::size_t i) {
-                        s.ElectionChart[kKaranaSlot] = std::string(kKaranaNames[i]);
+                        s.ElectionChart.karana = FromIndex<Karana>(static_cast<int>(i));
                       }};
 
 TEST(MarriageRules, StrengthFactorsOpenEachRuleSet) {

@@ -8,6 +8,7 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 #include "support/recording_sink.h"
 #include "support/tweak_fixture.h"
 
@@ -25,7 +26,7 @@ CalculationState StartChart() {
   s.Input.election.year = 2024;
   s.Moment.month = 5;
   s.Moment.day = 10;
-  s.ElectionChart[kMoonSignSlot] = "Mesha";
+  s.ElectionChart.moonSign = ::horavela::testing::RashiNamed("Mesha");
   return s;
 }
 

@@ -10,7 +10,9 @@
 #include "report/plain_text_sink.h"
 #include "report/report_writer.h"
 #include "rules/charts.h"
+#include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 
 namespace horavela {
 namespace {
@@ -38,7 +40,7 @@ EvaluationInput NewDelhi(const char* subject, int hour) {
   input.election.month = 3;
   input.election.day = 1;
   input.election.hour = static_cast<std::int16_t>(hour);
-  input.electionWeekday = std::string(WeekdayOfDate(2025, 3, 1));
+  input.electionWeekday = WeekdayOfCivilDate(2025, 3, 1);
   return input;
 }
 
@@ -80,9 +82,9 @@ TEST(PlanetFactors, TradeListsThePlanetsInTheTenthSign) {
     const CalculationState state =
         RunEvaluation(NewDelhi("Learning of a Trade", row.hour), sink, SwissEphemeris());
     const std::string heading = "Planet in the 10th House from the position of Asc \r\n";
-    const std::size_t at = state.ResultLabel.find(heading);
+    const std::size_t at = ResultLabelOf(state.Result).find(heading);
     ASSERT_NE(at, std::string::npos) << row.hour;
-    EXPECT_EQ(state.ResultLabel.substr(at + heading.size()), row.planetLines) << row.hour;
+    EXPECT_EQ(ResultLabelOf(state.Result).substr(at + heading.size()), row.planetLines) << row.hour;
   }
 }
 

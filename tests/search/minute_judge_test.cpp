@@ -16,6 +16,7 @@
 #include "panchang/panchang.h"
 #include "rules/charts.h"
 #include "rules/subjects.h"
+#include "support/chart_values.h"
 #include "support/moments_and_places.h"
 #include "support/search_request.h"
 
@@ -36,7 +37,7 @@ CalculationState StateAt(const SearchRequest& request, const LocalMinute& m) {
   state.Input.election.day = static_cast<std::int16_t>(m.day);
   state.Input.election.hour = static_cast<std::int16_t>(m.hour);
   state.Input.election.minute = static_cast<std::int16_t>(m.minute);
-  state.Input.electionWeekday = std::string(WeekdayOfDate(m.year, m.month, m.day));
+  state.Input.electionWeekday = WeekdayOfCivilDate(m.year, m.month, m.day);
   ComputeCharts(state, SwissEphemeris());
   ComputeStrengths(state);
   ElectionPlanetSigns(state);  // the tests below set the planets' positions themselves
@@ -45,7 +46,7 @@ CalculationState StateAt(const SearchRequest& request, const LocalMinute& m) {
 
 Judgement Judge(CalculationState state, RuleSet ruleSet) {
   ruleSet(state);
-  return {state.Result, state.ResultLabel};
+  return {state.Result};
 }
 
 // A rule set that is said not to read an input must judge alike whatever that
@@ -64,12 +65,14 @@ TEST(InputsRead, RuleSetsIgnoreTheInputsTheyAreSaidNotToRead) {
       const unsigned reads = InputsRead(subject.ruleSet);
       const Judgement expected = Judge(base, subject.ruleSet);
       if (!(reads & kReadsLagna)) {
-        for (std::string_view lagna : kLagnaNames) {
+        for (int sign = 0; sign < 12; ++sign) {
+          const Rashi lagna = FromIndex<Rashi>(sign);
           CalculationState changed = base;
-          changed.ElectionChart[kLagnaSlot] = std::string(lagna);
-          changed.Ascendant.LagnaName = std::string(lagna);
-          changed.ElectionMoment.Ascendant.LagnaName = std::string(lagna);
-          EXPECT_TRUE(SameJudgement(Judge(changed, subject.ruleSet), expected)) << lagna;
+          changed.ElectionChart.lagna = lagna;
+          changed.Ascendant.Lagna = lagna;
+          changed.ElectionMoment.Ascendant.Lagna = lagna;
+          EXPECT_TRUE(SameJudgement(Judge(changed, subject.ruleSet), expected))
+              << LagnaNameOf(lagna);
         }
       }
       if (!(reads & kReadsTableLagna)) {
@@ -255,7 +258,7 @@ std::string NameAt(MinuteJudge& judge, std::int64_t minute, ChartElement element
   CalculationState state;
   state.Input.election = judge.EntryAt(minute);
   ComputeElectionChart(state);
-  const std::string& name = state.ElectionChart[FactsOf(element).slot];
+  const std::string name(ChartText(state.ElectionChart, FactsOf(element).slot));
   if (element != ChartElement::kNakshatraPada) return name;
   return name + " " + std::to_string(PadaIndex(state.Moon.MoonLongitude) % 4);
 }

@@ -16,6 +16,7 @@
 #include "engine/calculation_state.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 #include "support/rule_run.h"
 #include "support/verdict_texts.h"
 
@@ -29,15 +30,17 @@ inline void SetTithi(CalculationState& s, int number) {
                                          "Triyodashi", "Chaturdashi", "Purnima"};
   static const char* const kGroups[5] = {"Nanda", "Bhadra", "Jaya", "Rikta", "Poorna"};
   s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
-  s.Panchang.TithiRuleName = number == 30 ? "Amavashya" : kNames[(number - 1) % 15];
-  s.Panchang.TithiGroup = kGroups[(number - 1) % 5];
-  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
+  s.Panchang.TithiName =
+      ::horavela::testing::TithiNamed(number == 30 ? "Amavashya" : kNames[(number - 1) % 15]);
+  s.Panchang.Group = ::horavela::testing::GroupNamed(kGroups[(number - 1) % 5]);
+  s.Panchang.Fortnight =
+      ::horavela::testing::PakshaNamed(number <= 15 ? "Shukla Paksha" : "Krishna Paksha");
 }
 
 // The election weekday in the box and in the chart.
 inline void SetWeekday(CalculationState& s, const std::string& weekday) {
-  s.Input.electionWeekday = weekday;
-  s.ElectionChart[kWeekdaySlot] = weekday;
+  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(weekday);
+  s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone(weekday);
 }
 
 struct FactorCase {

@@ -136,14 +136,13 @@ class InputBuilder {
     return *this;
   }
   InputBuilder& ElectedAt(MomentEntry election) {
-    input_.electionWeekday =
-        std::string(WeekdayOfDate(election.year, election.month, election.day));
+    input_.electionWeekday = WeekdayOfCivilDate(election.year, election.month, election.day);
     input_.election = std::move(election);
     return *this;
   }
   // A weekday picked by hand (some count the day from sunrise).
-  InputBuilder& OnWeekday(std::string weekday) {
-    input_.electionWeekday = std::move(weekday);
+  InputBuilder& OnWeekday(std::string_view weekday) {
+    input_.electionWeekday = WeekdayNamed(weekday).value_or(Weekday::None);
     return *this;
   }
   operator EvaluationInput() const { return input_; }  // NOLINT: a builder reads as its value

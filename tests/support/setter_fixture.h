@@ -22,6 +22,7 @@
 #include "panchang/panchang.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 #include "support/rule_run.h"
 #include "support/verdict_texts.h"
 
@@ -29,10 +30,7 @@ namespace horavela::testing {
 
 // Tithi number 1..30 with the panchang's own rule name and group.
 inline void SetPanchangTithi(CalculationState& s, int number) {
-  s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
-  s.Panchang.TithiRuleName = std::string(::horavela::kTithiRuleNames[number - 1]);
-  s.Panchang.TithiGroup = std::string(::horavela::kTithiGroups[number - 1]);
-  s.Panchang.Paksha = number <= 15 ? "Shukla Paksha" : "Krishna Paksha";
+  NameTithi(s.Panchang, number - 1);
 }
 
 // Both strengths unfavourable, Moon in Bharani in Mesha, Kanya rising, bright
@@ -42,13 +40,13 @@ inline CalculationState PlainChart() {
   CalculationState s;
   s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
   s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ElectionChart[kMoonSignSlot] = "Mesha";
-  s.ElectionChart[kNakshatraSlot] = "Bharani";
-  s.ElectionChart[kLagnaSlot] = "Kanya";
-  s.ElectionChart[kYogaSlot] = "Siddhi";
-  s.ElectionChart[kKaranaSlot] = "Bava";
-  s.ElectionChart[kWeekdaySlot] = "Sunday";
-  s.Input.electionWeekday = "Sunday";
+  s.ElectionChart.moonSign = ::horavela::testing::RashiNamed("Mesha");
+  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Bharani");
+  s.ElectionChart.lagna = ::horavela::testing::RashiNamed("Kanya");
+  s.ElectionChart.yoga = ::horavela::testing::YogaNamed("Siddhi");
+  s.ElectionChart.karana = ::horavela::testing::KaranaNamed("Bava");
+  s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Sunday");
+  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Sunday");
   SetPanchangTithi(s, 1);
   s.Input.birth.year = 2000;
   s.Input.birth.month = 6;
@@ -60,13 +58,15 @@ inline CalculationState PlainChart() {
 }
 
 inline Setter WithNakshatra(std::string name) {
-  return [name](CalculationState& s) { s.ElectionChart[kNakshatraSlot] = name; };
+  return [name](CalculationState& s) {
+    s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(name);
+  };
 }
 // The weekday box and the chart's computed weekday together.
 inline Setter WithWeekday(std::string name) {
   return [name](CalculationState& s) {
-    s.Input.electionWeekday = name;
-    s.ElectionChart[kWeekdaySlot] = name;
+    s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(name);
+    s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone(name);
   };
 }
 inline Setter WithTithi(int number) {
@@ -97,15 +97,15 @@ struct Input {
   void (*set)(CalculationState&, std::size_t);
 };
 inline const Input kByNakshatra{27, 1, [](CalculationState& s, std::size_t i) {
-                                  s.ElectionChart[kNakshatraSlot] =
-                                      std::string(::horavela::kNakshatraNames[i]);
+                                  s.ElectionChart.nakshatra =
+                                      FromIndex<Nakshatra>(static_cast<int>(i));
                                 }};
 inline const Input kByTithiNumber{30, 0, [](CalculationState& s, std::size_t i) {
                                     SetPanchangTithi(s, static_cast<int>(i) + 1);
                                   }};
 inline const Input kByBoxWeekday{7, 0, [](CalculationState& s, std::size_t i) {
                                    s.Input.electionWeekday =
-                                       std::string(::horavela::kWeekdayNames[i]);
+                                       FromIndex<Weekday>(static_cast<int>(i));
                                  }};
 inline const Input kByTara{4, 0, [](CalculationState& s, std::size_t i) {
                              static const char* const verdicts[] = {"Unfavourable", "Favourable",
@@ -230,7 +230,7 @@ inline void CheckResultLabels(StartState start, std::span<const LabelRow> rows) 
   for (const LabelRow& row : rows) {
     SCOPED_TRACE(row.name);
     const Evaluated run = Evaluate(start, row.ruleSet, row.setup);
-    EXPECT_EQ(run.state.ResultLabel, row.label);
+    EXPECT_EQ(ResultLabelOf(run.state.Result), row.label);
   }
 }
 

@@ -14,6 +14,7 @@
 #include "engine/calculation_state.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
+#include "support/chart_values.h"
 #include "support/recording_sink.h"
 #include "support/rule_run.h"
 #include "support/verdict_texts.h"
@@ -49,28 +50,30 @@ struct Tweak {
 inline void Apply(const Tweak& t, CalculationState& s) {
   if (t.tara) s.TaraBalaVerdict = ::horavela::testing::StrengthWord(t.tara);
   if (t.chandra) s.ChandraBalaVerdict = ::horavela::testing::StrengthWord(t.chandra);
-  if (t.nakshatra) s.ElectionChart[kNakshatraSlot] = t.nakshatra;
-  if (t.birthNakshatra) s.BirthChart[kNakshatraSlot] = t.birthNakshatra;
+  if (t.nakshatra) s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(t.nakshatra);
+  if (t.birthNakshatra)
+    s.BirthChart.nakshatra = ::horavela::testing::NakshatraNamed(t.birthNakshatra);
   if (t.tithi != 0) {
     s.Panchang.TithiNumber = static_cast<std::int16_t>(t.tithi);
-    s.Panchang.TithiRuleName = kTithiNamesByNumber[t.tithi];
-    s.Panchang.Paksha = t.tithi <= 15 ? "Shukla Paksha" : "Krishna Paksha";
+    s.Panchang.TithiName = ::horavela::testing::TithiNamed(kTithiNamesByNumber[t.tithi]);
+    s.Panchang.Fortnight =
+        ::horavela::testing::PakshaNamed(t.tithi <= 15 ? "Shukla Paksha" : "Krishna Paksha");
   }
   if (t.weekday) {
-    s.Input.electionWeekday = t.weekday;
-    s.ElectionChart[kWeekdaySlot] = t.weekday;
+    s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(t.weekday);
+    s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone(t.weekday);
   }
-  if (t.boxWeekday) s.Input.electionWeekday = t.boxWeekday;
+  if (t.boxWeekday) s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(t.boxWeekday);
   if (t.month != 0) {
     s.Moment.month = static_cast<std::int16_t>(t.month);
     s.Moment.day = static_cast<std::int16_t>(t.day);
     s.Input.election.month = s.Moment.month;
     s.Input.election.day = s.Moment.day;
   }
-  if (t.moonSign) s.ElectionChart[kMoonSignSlot] = t.moonSign;
-  if (t.lagna) s.ElectionChart[kLagnaSlot] = t.lagna;
-  if (t.birthMoonSign) s.BirthChart[kMoonSignSlot] = t.birthMoonSign;
-  if (t.birthLagna) s.BirthChart[kLagnaSlot] = t.birthLagna;
+  if (t.moonSign) s.ElectionChart.moonSign = ::horavela::testing::RashiNamed(t.moonSign);
+  if (t.lagna) s.ElectionChart.lagna = ::horavela::testing::RashiNamed(t.lagna);
+  if (t.birthMoonSign) s.BirthChart.moonSign = ::horavela::testing::RashiNamed(t.birthMoonSign);
+  if (t.birthLagna) s.BirthChart.lagna = ::horavela::testing::RashiNamed(t.birthLagna);
 }
 
 // The start chart with the rule set's base and then the case's change.
@@ -151,7 +154,7 @@ inline void CheckResultLabels(StartState start, std::span<const LabelCase> cases
   for (const LabelCase& c : cases) {
     SCOPED_TRACE(c.name);
     const CalculationState s = RunOn(start, c.evaluate, c.base, c.change);
-    EXPECT_EQ(s.ResultLabel, c.label);
+    EXPECT_EQ(ResultLabelOf(s.Result), c.label);
     EXPECT_EQ(s.Result.TotalScore, c.totalScore);
   }
 }

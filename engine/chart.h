@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/vocabulary.h"
+
+namespace horavela {
+
+// What one moment's chart holds: the Moon's sign and nakshatra, the rising
+// sign and the panchang's elements, each None where it could not be computed
+// (a longitude that was not finite) or was never computed.
+struct Chart {
+  Rashi moonSign = Rashi::None;
+  Nakshatra nakshatra = Nakshatra::None;
+  Rashi lagna = Rashi::None;
+  Tithi tithi = Tithi::None;
+  Yoga yoga = Yoga::None;
+  Karana karana = Karana::None;
+  Weekday weekday = Weekday::None;  // of the civil date
+
+  friend bool operator==(const Chart&, const Chart&) = default;
+};
+
+// The rows a chart is printed in, in their printed order; the lords are
+// those of the sign and of the nakshatra before them.
+enum ChartSlot : int {
+  kMoonSignSlot = 0,
+  kMoonSignLordSlot = 1,
+  kNakshatraSlot = 2,
+  kNakshatraLordSlot = 3,
+  kLagnaSlot = 4,
+  kTithiSlot = 5,
+  kYogaSlot = 6,
+  kKaranaSlot = 7,
+  kWeekdaySlot = 8,
+  kChartSlotCount = 9,
+};
+
+// The printed name in one row ("Vrishcika", "Ketu", "Dwithiai"); empty for a
+// None and for a slot outside the rows.
+std::string_view ChartText(const Chart& chart, int slot);
+
+}  // namespace horavela
