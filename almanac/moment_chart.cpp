@@ -52,14 +52,19 @@ ChartBody BodyAt(std::string_view name, double siderealLongitude, bool retrograd
   const int sign = SignIndex(body.longitude);
   const int nakshatra = NakshatraIndex(body.longitude);
   if (sign < 0 || nakshatra < 0) return body;
-  // The lagna keeps the ascendant's own spellings ("Vrischika", "Dhanus"), as
-  // the evaluation's charts write it; the grahas the Moon sign's.
-  const Rashi rashi = FromIndex<Rashi>(sign);
-  body.sign = std::string(name == "Lagna" ? LagnaNameOf(rashi) : NameOf(rashi));
+  body.sign = std::string(NameOf(FromIndex<Rashi>(sign)));
   body.degreeText = DegreeText(body.longitude);
   body.nakshatra = std::string(NameOf(FromIndex<Nakshatra>(nakshatra)));
   const int quarter = static_cast<int>(std::floor(body.longitude * 60.0 / kPadaArcMinutes));
   body.pada = std::clamp(quarter - 4 * nakshatra, 0, 3) + 1;
+  return body;
+}
+
+// The lagna keeps the ascendant's own spellings ("Vrischika", "Dhanus"), as
+// the evaluation's charts write it; the grahas keep the Moon sign's.
+ChartBody LagnaAt(double siderealLongitude) {
+  ChartBody body = BodyAt("Lagna", siderealLongitude, false);
+  if (!body.sign.empty()) body.sign = LagnaNameOf(FromIndex<Rashi>(SignIndex(body.longitude)));
   return body;
 }
 
@@ -94,7 +99,7 @@ std::vector<ChartBody> ChartOfMoment(const DayRequest& request, const LocalMinut
                                      PlanetEphemeris& ephemeris) {
   const CalculationState state = MomentState(request, moment);
   std::vector<ChartBody> chart;
-  chart.push_back(BodyAt("Lagna", state.Ascendant.AscendantLongitude, false));
+  chart.push_back(LagnaAt(state.Ascendant.AscendantLongitude));
 
   const std::optional<PlanetLongitudes> now =
       SiderealPlanetLongitudes(state.Time, ephemeris, kAllPlanets);

@@ -2,29 +2,46 @@
 
 namespace horavela {
 
-std::string_view ChartText(const Chart& chart, int slot) {
+namespace {
+
+// Hands `read` the value in one row of the chart, typed; a slot outside the
+// rows reads as an unknown sign.
+template <typename Read>
+auto ReadSlot(const Chart& chart, int slot, Read read) {
   switch (slot) {
     case kMoonSignSlot:
-      return NameOf(chart.moonSign);
+      return read(chart.moonSign);
     case kMoonSignLordSlot:
-      return NameOf(LordOf(chart.moonSign));
+      return read(LordOf(chart.moonSign));
     case kNakshatraSlot:
-      return NameOf(chart.nakshatra);
+      return read(chart.nakshatra);
     case kNakshatraLordSlot:
-      return NameOf(LordOf(chart.nakshatra));
+      return read(LordOf(chart.nakshatra));
     case kLagnaSlot:
-      return LagnaNameOf(chart.lagna);
+      return read(chart.lagna);
     case kTithiSlot:
-      return NameOf(chart.tithi);
+      return read(chart.tithi);
     case kYogaSlot:
-      return NameOf(chart.yoga);
+      return read(chart.yoga);
     case kKaranaSlot:
-      return NameOf(chart.karana);
+      return read(chart.karana);
     case kWeekdaySlot:
-      return NameOf(chart.weekday);
+      return read(chart.weekday);
     default:
-      return {};
+      return read(Rashi::None);
   }
+}
+
+}  // namespace
+
+std::string_view ChartText(const Chart& chart, int slot) {
+  // The rising sign keeps the ascendant's own spellings ("Vrischika").
+  if (slot == kLagnaSlot) return LagnaNameOf(chart.lagna);
+  return ReadSlot(chart, slot, [](auto value) { return NameOf(value); });
+}
+
+int ChartKey(const Chart& chart, int slot) {
+  return ReadSlot(chart, slot, [](auto value) { return PositionOf(value); });
 }
 
 }  // namespace horavela

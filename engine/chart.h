@@ -40,4 +40,8 @@ enum ChartSlot : int {
 // None and for a slot outside the rows.
 std::string_view ChartText(const Chart& chart, int slot);
 
+// The value in one row as its place in its table, 1-based, 0 for a None and
+// for a slot outside the rows: what a search for the row's changes compares.
+int ChartKey(const Chart& chart, int slot);
+
 }  // namespace horavela

@@ -29,19 +29,19 @@ constexpr const char* kPlanetElements[kPlanetCount] = {
     "Mars sign", "Jupiter sign", "Saturn sign",
 };
 
-// The election chart at a minute, each computed once.
-class ChartNames {
+// The election charts of the minutes looked at, each computed once.
+class ElectionCharts {
  public:
-  explicit ChartNames(MinuteJudge& judge) : judge_(judge) {}
+  explicit ElectionCharts(MinuteJudge& judge) : judge_(judge) {}
 
-  std::string_view At(std::int64_t minute, int slot) {
+  const Chart& At(std::int64_t minute) {
     auto found = states_.find(minute);
     if (found == states_.end()) {
       found = states_.try_emplace(minute).first;
       found->second.Input.election = judge_.EntryAt(minute);
       ComputeElectionChart(found->second);
     }
-    return ChartText(found->second.ElectionChart, slot);
+    return found->second.ElectionChart;
   }
 
  private:
@@ -49,30 +49,32 @@ class ChartNames {
   std::map<std::int64_t, CalculationState> states_;
 };
 
-// A change of the judged element may leave the name as it was (a pada within
-// one nakshatra): the element's own changes are those where the name moves.
-ElementAround Around(MinuteJudge& judge, ChartNames& names, ChartElement element,
+// A change of the judged element may leave its value as it was (a pada within
+// one nakshatra): the element's own changes are those where the value moves.
+ElementAround Around(MinuteJudge& judge, ElectionCharts& charts, ChartElement element,
                      std::int64_t moment) {
   const ChartElementFacts& facts = FactsOf(element);
+  const Chart& now = charts.At(moment);
+  const int value = ChartKey(now, facts.slot);
   ElementAround around{
-      std::string(facts.name), element, std::string(names.At(moment, facts.slot)), {}, {}, {}, {}};
+      std::string(facts.name), element, std::string(ChartText(now, facts.slot)), {}, {}, {}, {}};
   const std::int64_t reach = facts.longestSpan;
   const std::vector<std::int64_t> changes =
       judge.ElementChanges(moment - reach, moment + reach, facts.changesWith);
   const auto firstAfter = std::upper_bound(changes.begin(), changes.end(), moment);
   for (auto change = firstAfter; change != changes.end(); ++change) {
-    const std::string_view name = names.At(*change, facts.slot);
-    if (name == around.name) continue;
+    const Chart& next = charts.At(*change);
+    if (ChartKey(next, facts.slot) == value) continue;
     around.ends = *change;
-    around.next = name;
+    around.next = ChartText(next, facts.slot);
     break;
   }
   for (auto change = firstAfter; change != changes.begin();) {
     --change;
-    const std::string_view before = names.At(*change - 1, facts.slot);
-    if (before == around.name) continue;
+    const Chart& before = charts.At(*change - 1);
+    if (ChartKey(before, facts.slot) == value) continue;
     around.began = *change;
-    around.previous = before;
+    around.previous = ChartText(before, facts.slot);
     break;
   }
   return around;
@@ -144,10 +146,10 @@ void AddPlanets(MinuteJudge& judge, unsigned reads, std::int64_t moment,
 }  // namespace
 
 std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t moment, unsigned reads) {
-  ChartNames names(judge);
+  ElectionCharts charts(judge);
   std::vector<ElementAround> elements;
   for (const ElementRow& row : kElementRows)
-    if (reads & row.read) elements.push_back(Around(judge, names, row.element, moment));
+    if (reads & row.read) elements.push_back(Around(judge, charts, row.element, moment));
   if (reads & kCivilDateRead) elements.push_back(CivilDate(judge.clock(), moment));
   AddPlanets(judge, reads, moment, elements);
   return elements;

@@ -128,7 +128,7 @@ std::string LineOf(const CalculationState& state, const FactorVerdict& verdict) 
     case Phrase::kFound:
       return label + row->value(state) + ", " + word;
     case Phrase::kYoga:
-      return label + (word == "neutral" ? "not formed today (" : "formed today (") +
+      return label + (verdict.word == Word::Neutral ? "not formed today (" : "formed today (") +
              row->value(state) + "), " + word;
   }
   return label + word;
