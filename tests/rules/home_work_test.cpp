@@ -16,9 +16,8 @@
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/chart_values.h"
-#include "support/factor_delta_fixture.h"
+#include "support/rule_fixture.h"
 #include "support/recording_sink.h"
-#include "support/rule_run.h"
 #include "support/verdict_texts.h"
 
 namespace horavela {

@@ -24,8 +24,7 @@
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
 #include "support/recording_sink.h"
-#include "support/rule_run.h"
-#include "support/setter_fixture.h"
+#include "support/rule_fixture.h"
 #include "support/verdict_texts.h"
 
 namespace horavela {

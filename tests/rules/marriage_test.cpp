@@ -24,8 +24,7 @@
 #include "rules/rule_sets.h"
 #include "support/chart_values.h"
 #include "support/recording_sink.h"
-#include "support/rule_run.h"
-#include "support/setter_fixture.h"
+#include "support/rule_fixture.h"
 #include "support/verdict_texts.h"
 
 namespace horavela {
@@ -33,24 +32,9 @@ namespace {
 
 using namespace testing;  // the rule-set fixtures
 
-Setter BoxWeekday(std::string name) {
-  return [name](CalculationState& s) {
-    s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(name);
-  };
-}
+// The chart's computed weekday alone.
 Setter ChartWeekday(std::string name) {
-  return [name](CalculationState& s) {
-    s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone(name);
-  };
-}
-Setter WithYoga(std::string name) {
-  return
-      [name](CalculationState& s) { s.ElectionChart.yoga = ::horavela::testing::YogaNamed(name); };
-}
-Setter WithKarana(std::string name) {
-  return [name](CalculationState& s) {
-    s.ElectionChart.karana = ::horavela::testing::KaranaNamed(name);
-  };
+  return [name](CalculationState& s) { s.ElectionChart.weekday = WeekdayOrNone(name); };
 }
 
 const Input kByYoga{27, 15, [](CalculationState& s, std::size_t i) {
