@@ -10,7 +10,6 @@
 #include "report/report_texts.h"
 #include "report/report_writer.h"
 #include "rules/rule_sets.h"
-#include "support/recording_sink.h"
 #include "support/rule_fixture.h"
 
 namespace horavela {

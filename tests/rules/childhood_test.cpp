@@ -195,7 +195,7 @@ TEST(ChildhoodRites, PlainStateGivesTheKnownOutcomeOfEveryFactor) {
     SCOPED_TRACE(rite->subject);
     Evaluated run{BaseState(), {}};
     Evaluate(*rite, run);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
+    EXPECT_EQ(testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
     ASSERT_EQ(run.state.Result.FactorPoints.size(),
               static_cast<std::size_t>(rite->factorCount + 1));
     EXPECT_EQ(run.state.Result.FactorPoints.back(), 0);
@@ -258,11 +258,11 @@ void ByTithi(CalculationState& s, std::size_t i) {
 void ByTaraVerdict(CalculationState& s, std::size_t i) {
   static const std::vector<std::string> verdicts = {"Unfavourable", "Favourable", "Very Favourable",
                                                     "Average"};
-  s.TaraBalaVerdict = ::horavela::testing::StrengthWord(verdicts[i]);
+  s.TaraBalaVerdict = testing::StrengthWord(verdicts[i]);
 }
 void ByChandraVerdict(CalculationState& s, std::size_t i) {
   static const std::vector<std::string> verdicts = {"Unfavourable", "Favourable", "Average"};
-  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord(verdicts[i]);
+  s.ChandraBalaVerdict = testing::StrengthWord(verdicts[i]);
 }
 // Birth in January, election in month i + 1: month differences 0..11.
 void ByElectionMonth(CalculationState& s, std::size_t i) {
@@ -273,8 +273,8 @@ void ByElectionMonthForGirl(CalculationState& s, std::size_t i) {
   ByElectionMonth(s, i);
 }
 void ByWeekdayInPunarvasu(CalculationState& s, std::size_t i) {
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Punarvasu");
-  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(kWeekdays[i]);
+  s.ElectionChart.nakshatra = testing::NakshatraNamed("Punarvasu");
+  s.Input.electionWeekday = testing::WeekdayOrNone(kWeekdays[i]);
 }
 
 void CheckSweep(const Sweep& sweep) {
@@ -288,7 +288,7 @@ void CheckSweep(const Sweep& sweep) {
     Evaluate(rite, run);
     const Evaluation& result = run.state.Result;
     if (letter == 'S') {
-      EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
+      EXPECT_EQ(testing::Texts(result.FactorVerdicts),
                 (std::vector<std::string>{"Favourable", ""}));
       continue;
     }
@@ -585,8 +585,7 @@ TEST(ChildhoodRites, ShortPaths) {
       EXPECT_EQ(result.FactorVerdicts.size(), static_cast<std::size_t>(c.rite->factorCount + 1));
       continue;
     }
-    EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
-              (std::vector<std::string>{"Favourable", ""}));
+    EXPECT_EQ(testing::Texts(result.FactorVerdicts), (std::vector<std::string>{"Favourable", ""}));
     EXPECT_EQ(result.FactorPoints,
               (std::vector<std::int16_t>{static_cast<std::int16_t>(c.points), 0}));
     EXPECT_EQ(result.FactorCount, 1);
@@ -739,7 +738,7 @@ TEST(ChildhoodRites, ElectionYearBeforeBirthYearStopsEveryRite) {
     EXPECT_EQ(run.report.clears, 1);
     EXPECT_EQ(ResultLabelOf(run.state.Result), "");
     const Evaluation& result = run.state.Result;
-    EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
+    EXPECT_EQ(testing::Texts(result.FactorVerdicts),
               (std::vector<std::string>{"Nakshatra - Favourable", ""}));
     EXPECT_EQ(result.FactorPoints, (std::vector<std::int16_t>{1, 0}));
     EXPECT_EQ(result.FactorCount, 0);
@@ -755,7 +754,7 @@ TEST(ChildhoodRites, EarlierDateInTheBirthYearIsEvaluated) {
     Evaluated run{BaseState(), {}};
     All({Months(12, 1), Days(31, 1)})(run.state);
     Evaluate(*rite, run);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
+    EXPECT_EQ(testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
     EXPECT_NE(ResultLabelOf(run.state.Result).find("Election: "), std::string::npos);
   }
 }

@@ -8,8 +8,6 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
-#include "support/recording_sink.h"
 #include "support/rule_fixture.h"
 
 namespace horavela {
@@ -25,8 +23,8 @@ CalculationState StartChart() {
   s.Input.birth.month = 6;
   s.Input.birth.day = 15;
   s.Input.election.year = 2024;
-  s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Thula");
-  s.BirthChart.lagna = ::horavela::testing::RashiNamed("Makara");
+  s.BirthChart.moonSign = RashiNamed("Thula");
+  s.BirthChart.lagna = RashiNamed("Makara");
   return s;
 }
 
@@ -132,8 +130,7 @@ TEST(EvaluateFoundation, EveryOutcomeOfEveryFactor) {
 
 TEST(EvaluateFoundation, WorksOutTheHinduMonthAfresh) {
   CalculationState s = StateWith(StartChart, kFoundationBase, {.month = 3, .day = 10});
-  s.Yogas.HinduMonth =
-      ::horavela::testing::MonthNamed("Jyaistha");  // left by an earlier evaluation
+  s.Yogas.HinduMonth = MonthNamed("Jyaistha");  // left by an earlier evaluation
   testing::RecordingSink sink;
   EvaluateFoundation(s);
   WriteReport(s, sink);

@@ -15,10 +15,7 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
 #include "support/rule_fixture.h"
-#include "support/recording_sink.h"
-#include "support/verdict_texts.h"
 
 namespace horavela {
 namespace {
@@ -37,11 +34,11 @@ CalculationState PlainElection() {
   s.Moment.month = 3;
   s.Moment.day = 15;
   s.Moment.hour = 10;
-  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
-  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
+  s.TaraBalaVerdict = Word::Favourable;
+  s.ChandraBalaVerdict = Word::Favourable;
   s.ElectionChart = {Rashi::Mithuna, Nakshatra::Punarvasu, Rashi::Simha,     Tithi::Shasthi,
                      Yoga::Siddhi,   Karana::Bava,         Weekday::Saturday};
-  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Saturday");
+  s.Input.electionWeekday = WeekdayOrNone("Saturday");
   SetTithi(s, 6);
   return s;
 }
@@ -59,10 +56,10 @@ void AddNames(std::vector<FactorCase>& cases, std::initializer_list<const char*>
 }
 
 void SetNakshatra(CalculationState& s, const std::string& n) {
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(n);
+  s.ElectionChart.nakshatra = NakshatraNamed(n);
 }
 void SetBoxWeekday(CalculationState& s, const std::string& w) {
-  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(w);
+  s.Input.electionWeekday = WeekdayOrNone(w);
 }
 
 void AddTithis(std::vector<FactorCase>& cases, std::initializer_list<int> numbers, int index,
@@ -78,24 +75,20 @@ void AddTithis(std::vector<FactorCase>& cases, std::initializer_list<int> number
 // present or absent, so the count never moves.
 void AddAuspiciousYogas(std::vector<FactorCase>& cases, int first) {
   cases.push_back({"Siddha yoga: Friday in the box on a Nanda tithi",
-                   [](CalculationState& s) {
-                     s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Friday");
-                   },
+                   [](CalculationState& s) { s.Input.electionWeekday = WeekdayOrNone("Friday"); },
                    first, "Siddhi Yoga - Favourable", 1, 0, std::make_pair(SiddhaFlag, 2)});
   cases.push_back({"Siddha yoga absent", [](CalculationState&) {}, first, "Siddhi Yoga - Neutral",
                    0, 0, std::make_pair(SiddhaFlag, 2)});
   cases.push_back({"Sarvartha Siddha yoga: Saturday in Swati",
-                   [](CalculationState& s) {
-                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Swati");
-                   },
+                   [](CalculationState& s) { s.ElectionChart.nakshatra = NakshatraNamed("Swati"); },
                    first + 1, "Sarvartha Siddha Yoga - Favourable", 1, 0,
                    std::make_pair(SarvarthaFlag, 2)});
   cases.push_back({"Sarvartha Siddha yoga absent", [](CalculationState&) {}, first + 1,
                    "Sarvartha Siddha Yoga - Neutral", 0, 0, std::make_pair(SarvarthaFlag, 2)});
   cases.push_back({"Amrita Siddhi yoga: chart Sunday in Hasta",
                    [](CalculationState& s) {
-                     s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Sunday");
-                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Hasta");
+                     s.ElectionChart.weekday = WeekdayOrNone("Sunday");
+                     s.ElectionChart.nakshatra = NakshatraNamed("Hasta");
                    },
                    first + 2, "Amrita Siddhi Yoga - Favourable", 1, 0,
                    std::make_pair(AmritaFlag, 2)});
@@ -166,23 +159,14 @@ TEST(RentedHouse, OpensWithItsOwnStrengthRows) {
   std::vector<FactorCase> cases = {
       {"tarabala favourable scores two", [](CalculationState&) {}, 0, "Tara Strength - Favourable",
        2, 0, std::make_pair(TaraFlag, 2)},
-      {"tarabala very favourable is only neutral",
-       [](CalculationState& s) {
-         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Very Favourable");
-       },
-       0, "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
-      {"tarabala unfavourable is neutral and counts",
-       [](CalculationState& s) {
-         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-       },
-       0, "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
+      {"tarabala very favourable is only neutral", Tara("Very Favourable"), 0,
+       "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
+      {"tarabala unfavourable is neutral and counts", Tara("Unfavourable"), 0,
+       "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
       {"chandrabala favourable", [](CalculationState&) {}, 1, "Moon Strength - Favourable", 1, 0,
        std::make_pair(ChandraFlag, 2)},
-      {"chandrabala unfavourable is neutral and counts",
-       [](CalculationState& s) {
-         s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-       },
-       1, "Moon Strength - Neutral", 0, 0, std::make_pair(ChandraFlag, 2)},
+      {"chandrabala unfavourable is neutral and counts", Chandra("Unfavourable"), 1,
+       "Moon Strength - Neutral", 0, 0, std::make_pair(ChandraFlag, 2)},
   };
   // Only the Rikta group counts against; the new Moon (group Poorna) is neutral.
   AddTithis(cases, {4, 9, 14, 19, 24, 29}, 2, "Tithi - Unfavourable", -1, -1, 1);
@@ -234,7 +218,7 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
            WeekdayFlag, 2);
   AddAuspiciousYogas(cases, 5);
   const auto setYoga = [](CalculationState& s, const std::string& y) {
-    s.ElectionChart.yoga = ::horavela::testing::YogaNamed(y);
+    s.ElectionChart.yoga = YogaNamed(y);
   };
   // "Vaidhruthi" is the panchang's spelling of the list's "Veidhriti".
   AddNames(cases,
@@ -243,7 +227,7 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
            setYoga, 8, "Yoga - Unfavourable", -1, -1, YogaFlag, 1);
   AddNames(cases, {"Siddhi", "Shubha", "Priti"}, setYoga, 8, "Yoga - Neutral", 0, 0, YogaFlag, 2);
   const auto setKarana = [](CalculationState& s, const std::string& k) {
-    s.ElectionChart.karana = ::horavela::testing::KaranaNamed(k);
+    s.ElectionChart.karana = KaranaNamed(k);
   };
   AddNames(cases, {"Vishti", "Visti"}, setKarana, 9, "Karana - Unfavourable", -1, -1, KaranaFlag,
            1);
@@ -253,13 +237,13 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
 
 // Everything that can count against an election does so.
 void WorstHouseJobBusiness(CalculationState& s) {
-  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Ashwini");
+  s.TaraBalaVerdict = Word::Unfavourable;
+  s.ChandraBalaVerdict = Word::Unfavourable;
+  s.ElectionChart.nakshatra = NakshatraNamed("Ashwini");
   SetTithi(s, 4);
   SetWeekday(s, "Tuesday");
-  s.ElectionChart.yoga = ::horavela::testing::YogaNamed("Vyatipata");
-  s.ElectionChart.karana = ::horavela::testing::KaranaNamed("Visti");
+  s.ElectionChart.yoga = YogaNamed("Vyatipata");
+  s.ElectionChart.karana = KaranaNamed("Visti");
 }
 
 TEST(HomeAndWork, ResultWordAgainstAverageCount) {
@@ -268,7 +252,7 @@ TEST(HomeAndWork, ResultWordAgainstAverageCount) {
       {"new house, one unfavourable above average", EvaluateNewHouse,
        [](CalculationState& s) {
          WorstHouseJobBusiness(s);
-         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
+         s.TaraBalaVerdict = Word::Favourable;
        },
        5, "Good", 2},
       // Hindu month and the three yogas always count: the house never falls below Average.
@@ -305,7 +289,7 @@ TEST(NewHouse, AverageWhenEveryAvoidableFactorIsAgainst) {
                                              "Sarvartha Siddha Yoga - Favourable",
                                              "Amrita Siddhi Yoga - Favourable",
                                              ""};
-  EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), verdicts);
+  EXPECT_EQ(Texts(run.state.Result.FactorVerdicts), verdicts);
   const std::vector<std::int16_t> points = {-1, -1, -1, -1, -1, 0, 0, 1, 1, 0};
   EXPECT_EQ(run.state.Result.FactorPoints, points);
   EXPECT_EQ(run.state.Result.TotalScore, -3);
@@ -316,7 +300,7 @@ TEST(NewHouse, AverageWhenEveryAvoidableFactorIsAgainst) {
 TEST(NewHouse, LabelCarriesTheAmritaSiddhiWarning) {
   CalculationState s = PlainElection();
   SetWeekday(s, "Tuesday");
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Ashwini");
+  s.ElectionChart.nakshatra = NakshatraNamed("Ashwini");
   const Evaluated run = Evaluate(EvaluateNewHouse, s);
   EXPECT_EQ(ResultLabelOf(run.state.Result),
             "Tara Stength - Favourable - 1 Point\r\n\r\n"
@@ -363,7 +347,7 @@ TEST(HomeAndWork, WarningLineFollowsTheLastFactor) {
     CalculationState s = PlainElection();
     s.Yogas.YogaWarning = "left over from an earlier evaluation";
     SetWeekday(s, row.weekday);
-    s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(row.nakshatra);
+    s.ElectionChart.nakshatra = NakshatraNamed(row.nakshatra);
     const Evaluated run = Evaluate(row.ruleSet, s);
     EXPECT_NE(ResultLabelOf(run.state.Result).find(row.tail), std::string::npos)
         << ResultLabelOf(run.state.Result);
@@ -373,8 +357,7 @@ TEST(HomeAndWork, WarningLineFollowsTheLastFactor) {
 TEST(RentedHouse, LabelHasNoWarningLine) {
   CalculationState s = PlainElection();
   SetWeekday(s, "Tuesday");
-  s.ElectionChart.nakshatra =
-      ::horavela::testing::NakshatraNamed("Ashwini");  // Amrita Siddhi, not weighed here
+  s.ElectionChart.nakshatra = NakshatraNamed("Ashwini");  // Amrita Siddhi, not weighed here
   const Evaluated run = Evaluate(EvaluateRentedHouse, s);
   EXPECT_EQ(ResultLabelOf(run.state.Result),
             "Tara Strength - Favourable - 2 Point\r\n\r\n"
@@ -395,8 +378,7 @@ TEST(HomeAndWork, ElectionYearBeforeBirthYearEndsEarly) {
     s.Result.FactorVerdicts = {{Factor::Month, Word::Neutral}};
     const Evaluated run = Evaluate(ruleSet, s);
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
-              std::vector<std::string>{"Month - Neutral"});
+    EXPECT_EQ(Texts(run.state.Result.FactorVerdicts), std::vector<std::string>{"Month - Neutral"});
     EXPECT_EQ(NameOf(run.state.Result.ResultWord), "");
   }
 }

@@ -22,10 +22,7 @@
 #include "panchang/panchang.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
-#include "support/recording_sink.h"
 #include "support/rule_fixture.h"
-#include "support/verdict_texts.h"
 
 namespace horavela {
 namespace {
@@ -438,7 +435,7 @@ TEST(MarriageRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
       s.Result.ReportFlags[TaraFlag] = 2;
     });
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
+    EXPECT_EQ(Texts(run.state.Result.FactorVerdicts),
               (std::vector<std::string>{"Month - Neutral", ""}));
     EXPECT_EQ(run.state.Result.FactorCount, 0);
     EXPECT_EQ(run.state.Result.ReportFlags[TaraFlag], 0);

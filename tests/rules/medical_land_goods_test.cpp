@@ -8,8 +8,6 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
-#include "support/recording_sink.h"
 #include "support/rule_fixture.h"
 
 namespace horavela {
@@ -26,7 +24,7 @@ CalculationState StartChart() {
   s.Input.election.year = 2024;
   s.Moment.month = 5;
   s.Moment.day = 10;
-  s.ElectionChart.moonSign = ::horavela::testing::RashiNamed("Mesha");
+  s.ElectionChart.moonSign = RashiNamed("Mesha");
   return s;
 }
 
