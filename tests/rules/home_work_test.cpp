@@ -45,21 +45,12 @@ CalculationState PlainElection() {
 
 // One case per name of a list, all with the same outcome.
 void AddNames(std::vector<FactorCase>& cases, std::initializer_list<const char*> names,
-              const std::function<void(CalculationState&, const std::string&)>& set, int index,
-              const std::string& verdict, int points, int countDelta, ReportSlot slot,
-              int selector) {
+              Setter (*setter)(std::string), int index, const std::string& verdict, int points,
+              int countDelta, ReportSlot slot, int selector) {
   for (const char* name : names) {
-    cases.push_back({verdict + " for " + name,
-                     [set, n = std::string(name)](CalculationState& s) { set(s, n); }, index,
-                     verdict, points, countDelta, std::make_pair(slot, selector)});
+    cases.push_back({verdict + " for " + name, setter(name), index, verdict, points, countDelta,
+                     std::make_pair(slot, selector)});
   }
-}
-
-void SetNakshatra(CalculationState& s, const std::string& n) {
-  s.ElectionChart.nakshatra = NakshatraNamed(n);
-}
-void SetBoxWeekday(CalculationState& s, const std::string& w) {
-  s.Input.electionWeekday = WeekdayOrNone(w);
 }
 
 void AddTithis(std::vector<FactorCase>& cases, std::initializer_list<int> numbers, int index,
@@ -105,17 +96,17 @@ TEST(NewHouse, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
   AddStandardOpening(cases, "Strong");
   // Ashwini is judged before the lists.
-  AddNames(cases, {"Ashwini"}, SetNakshatra, 2, "Very Bad Nakshatra - Unfavourable", -1, -1,
+  AddNames(cases, {"Ashwini"}, WithNakshatra, 2, "Very Bad Nakshatra - Unfavourable", -1, -1,
            NakshatraFlag, 1);
   AddNames(cases,
            {"Mrigasira", "Revati", "Chitra", "Anuradha", "Swati", "Shatabhisha", "Hasta", "Pushya",
             "Dhanistha", "Uttara Phalguni", "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"},
-           SetNakshatra, 2, "Good Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
+           WithNakshatra, 2, "Good Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
   AddNames(cases,
            {"Bharani", "Krittika", "Ardra", "Ashlesha", "Poorva Phalguni", "Vishakha", "Jyeshtha",
             "Purva Ashadha", "Poorva Bhadrapada"},
-           SetNakshatra, 2, "Bad Nakshatra - Unfavourable", -1, -1, NakshatraFlag, 1);
-  AddNames(cases, {"Punarvasu", "Magha", "Moola", "Shravana"}, SetNakshatra, 2,
+           WithNakshatra, 2, "Bad Nakshatra - Unfavourable", -1, -1, NakshatraFlag, 1);
+  AddNames(cases, {"Punarvasu", "Magha", "Moola", "Shravana"}, WithNakshatra, 2,
            "Nakshatra - Neutral", 0, 0, NakshatraFlag, 2);
   // All thirty tithis: the Rikta ones of both fortnights and the new Moon are
   // avoided; bright-fortnight numbers and the dark Pratipada are favoured.
@@ -123,12 +114,11 @@ TEST(NewHouse, EachOutcomeOfEachFactor) {
   AddTithis(cases, {2, 3, 5, 7, 10, 11, 13, 15, 16}, 3, "Tithi - Favourable", 1, 0, 2);
   AddTithis(cases, {1, 6, 8, 12, 17, 18, 20, 21, 22, 23, 25, 26, 27, 28}, 3, "Tithi - Neutral", 0,
             0, 2);
-  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, SetBoxWeekday, 4,
+  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, BoxWeekday, 4,
            "Weekday - Favourable", 1, 0, WeekdayFlag, 2);
-  AddNames(cases, {"Tuesday"}, SetBoxWeekday, 4, "Very Bad Weekday - Unfavourable", -1, -1,
+  AddNames(cases, {"Tuesday"}, BoxWeekday, 4, "Very Bad Weekday - Unfavourable", -1, -1,
            WeekdayFlag, 1);
-  AddNames(cases, {"Sunday", "Saturday"}, SetBoxWeekday, 4, "Weekday - Neutral", 0, 0, WeekdayFlag,
-           2);
+  AddNames(cases, {"Sunday", "Saturday"}, BoxWeekday, 4, "Weekday - Neutral", 0, 0, WeekdayFlag, 2);
   // Hindu month by election date: one date inside each solar month, and both
   // sides of the Chaitra/Vaisakha and Vaisakha/Jyaistha changes.
   struct MonthRow {
@@ -171,9 +161,9 @@ TEST(RentedHouse, OpensWithItsOwnStrengthRows) {
   // Only the Rikta group counts against; the new Moon (group Poorna) is neutral.
   AddTithis(cases, {4, 9, 14, 19, 24, 29}, 2, "Tithi - Unfavourable", -1, -1, 1);
   AddTithis(cases, {1, 2, 5, 6, 15, 16, 30}, 2, "Tithi - Neutral", 0, 0, 2);
-  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, SetBoxWeekday, 3,
+  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, BoxWeekday, 3,
            "Weekday - Favourable", 1, 0, WeekdayFlag, 2);
-  AddNames(cases, {"Sunday", "Tuesday", "Saturday"}, SetBoxWeekday, 3, "Weekday - Neutral", 0, 0,
+  AddNames(cases, {"Sunday", "Tuesday", "Saturday"}, BoxWeekday, 3, "Weekday - Neutral", 0, 0,
            WeekdayFlag, 2);
   for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateRentedHouse, c);
 }
@@ -184,17 +174,17 @@ TEST(NewJob, EachOutcomeOfEachFactor) {
   AddNames(cases,
            {"Hasta", "Ashwini", "Pushya", "Mrigasira", "Chitra", "Revati", "Anuradha",
             "Uttara Phalguni", "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"},
-           SetNakshatra, 2, "Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
-  AddNames(cases, {"Punarvasu", "Swati", "Bharani"}, SetNakshatra, 2, "Nakshatra - Neutral", 0, 0,
+           WithNakshatra, 2, "Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
+  AddNames(cases, {"Punarvasu", "Swati", "Bharani"}, WithNakshatra, 2, "Nakshatra - Neutral", 0, 0,
            NakshatraFlag, 2);
   // By number: the dark fortnight is neutral throughout.
   AddTithis(cases, {2, 3, 5, 7, 10, 11, 13, 15}, 3, "Tithi - Favourable", 1, 0, 2);
   AddTithis(cases,
             {1, 4, 6, 8, 9, 12, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30}, 3,
             "Tithi - Neutral", 0, 0, 2);
-  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday", "Sunday"}, SetBoxWeekday, 4,
+  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday", "Sunday"}, BoxWeekday, 4,
            "Weekday - Favourable", 1, 0, WeekdayFlag, 2);
-  AddNames(cases, {"Tuesday", "Saturday"}, SetBoxWeekday, 4, "Weekday - Neutral", 0, 0, WeekdayFlag,
+  AddNames(cases, {"Tuesday", "Saturday"}, BoxWeekday, 4, "Weekday - Neutral", 0, 0, WeekdayFlag,
            2);
   AddAuspiciousYogas(cases, 5);
   for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateNewJob, c);
@@ -204,34 +194,28 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
   AddStandardOpening(cases, "Strong");
   AddNames(cases, {"Mrigasira", "Chitra", "Anuradha", "Revati", "Ashwini", "Pushya", "Hasta"},
-           SetNakshatra, 2, "Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
-  AddNames(cases, {"Punarvasu", "Rohini", "Swati"}, SetNakshatra, 2, "Nakshatra - Neutral", 0, 0,
+           WithNakshatra, 2, "Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
+  AddNames(cases, {"Punarvasu", "Rohini", "Swati"}, WithNakshatra, 2, "Nakshatra - Neutral", 0, 0,
            NakshatraFlag, 2);
   // By name, so both fortnights: Dwitiya .. Triyodashi and Purnima count against.
   AddTithis(cases, {2, 3, 5, 7, 10, 11, 13, 15, 17, 18, 20, 22, 25, 26, 28}, 3,
             "Tithi - Unfavourable", -1, -1, 1);
   AddTithis(cases, {1, 4, 6, 8, 9, 12, 14, 16, 19, 21, 23, 24, 27, 29, 30}, 3, "Tithi - Neutral", 0,
             0, 2);
-  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, SetBoxWeekday, 4,
+  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, BoxWeekday, 4,
            "Weekday - Favourable", 1, 0, WeekdayFlag, 2);
-  AddNames(cases, {"Sunday", "Tuesday", "Saturday"}, SetBoxWeekday, 4, "Weekday - Neutral", 0, 0,
+  AddNames(cases, {"Sunday", "Tuesday", "Saturday"}, BoxWeekday, 4, "Weekday - Neutral", 0, 0,
            WeekdayFlag, 2);
   AddAuspiciousYogas(cases, 5);
-  const auto setYoga = [](CalculationState& s, const std::string& y) {
-    s.ElectionChart.yoga = YogaNamed(y);
-  };
   // "Vaidhruthi" is the panchang's spelling of the list's "Veidhriti".
   AddNames(cases,
            {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata", "Vajra", "Vyatipata", "Parigha",
             "Veidhriti", "Vaidhruthi"},
-           setYoga, 8, "Yoga - Unfavourable", -1, -1, YogaFlag, 1);
-  AddNames(cases, {"Siddhi", "Shubha", "Priti"}, setYoga, 8, "Yoga - Neutral", 0, 0, YogaFlag, 2);
-  const auto setKarana = [](CalculationState& s, const std::string& k) {
-    s.ElectionChart.karana = KaranaNamed(k);
-  };
-  AddNames(cases, {"Vishti", "Visti"}, setKarana, 9, "Karana - Unfavourable", -1, -1, KaranaFlag,
+           WithYoga, 8, "Yoga - Unfavourable", -1, -1, YogaFlag, 1);
+  AddNames(cases, {"Siddhi", "Shubha", "Priti"}, WithYoga, 8, "Yoga - Neutral", 0, 0, YogaFlag, 2);
+  AddNames(cases, {"Vishti", "Visti"}, WithKarana, 9, "Karana - Unfavourable", -1, -1, KaranaFlag,
            1);
-  AddNames(cases, {"Bava", "Kaulava"}, setKarana, 9, "Karana - Neutral", 0, 0, KaranaFlag, 2);
+  AddNames(cases, {"Bava", "Kaulava"}, WithKarana, 9, "Karana - Neutral", 0, 0, KaranaFlag, 2);
   for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateNewBusiness, c);
 }
 

@@ -33,7 +33,6 @@
 #include "rules/rule_sets.h"
 #include "support/chart_values.h"
 #include "support/recording_sink.h"
-#include "support/verdict_texts.h"
 
 namespace horavela::testing {
 
