@@ -3,7 +3,7 @@
 // both its runs (each real minute once), and each window judges what the driver judges at its
 // minutes on the zone in force then, which is what choosing the window evaluates.
 #include "atlas/zone_following.h"
-#include "support/verdict_texts.h"
+#include "support/chart_values.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,6 @@
 #include "rules/charts.h"
 #include "rules/evaluation.h"
 #include "support/chart_values.h"
-#include "support/verdict_texts.h"
 
 namespace horavela::testing_cli {
 namespace {

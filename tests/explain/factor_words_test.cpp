@@ -12,7 +12,6 @@
 #include "rules/subjects.h"
 #include "support/chart_values.h"
 #include "support/search_request.h"
-#include "support/verdict_texts.h"
 
 namespace horavela {
 namespace {

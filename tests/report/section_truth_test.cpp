@@ -10,8 +10,7 @@
 #include "report/report_texts.h"
 #include "report/report_writer.h"
 #include "rules/rule_sets.h"
-#include "support/recording_sink.h"
-#include "support/setter_fixture.h"
+#include "support/rule_fixture.h"
 
 namespace horavela {
 namespace {

@@ -17,15 +17,23 @@
 #include "report/report_writer.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
-#include "support/recording_sink.h"
-#include "support/verdict_texts.h"
+#include "support/rule_fixture.h"
 
 namespace horavela {
 namespace {
 
-using horavela::testing::RecordingSink;
-using Setter = std::function<void(CalculationState&)>;
+using testing::All;
+using testing::BoxWeekday;
+using testing::Chandra;
+using testing::Evaluated;
+using testing::MoonSign;
+using testing::Setter;
+using testing::SetTithi;
+using testing::Tara;
+using testing::WithKarana;
+using testing::WithNakshatra;
+using testing::WithTithi;
+using testing::WithYoga;
 
 // Name tables in the chart's own spelling (Moon sign "Vrishcika", "Dhanush";
 // yoga "Vaidhruthi"; karana "Visti"), each in its natural order.
@@ -51,33 +59,18 @@ const std::vector<std::string> kKaranas = {"Bava",       "Balava", "Kaulava",   
                                            "Chatuspada", "Naga",   "Kimstughna"};
 const std::vector<std::string> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
-// Tithi names as the rule lists write them, tithi numbers 1..30.
-const std::vector<std::string> kTithiRuleNames = {
-    "Pratipada",  "Dwitiya",     "Tritiya",  "Chaturthi",  "Panchami",    "Shasthi",
-    "Saptami",    "Ashtami",     "Navami",   "Dashami",    "Ekadashi",    "Dwadashi",
-    "Triyodashi", "Chaturdashi", "Purnima",  "Pratipada",  "Dwitiya",     "Tritiya",
-    "Chaturthi",  "Panchami",    "Shasthi",  "Saptami",    "Ashtami",     "Navami",
-    "Dashami",    "Ekadashi",    "Dwadashi", "Triyodashi", "Chaturdashi", "Amavashya"};
-
-void SetTithi(CalculationState& s, int number) {
-  s.Panchang.TithiNumber = static_cast<std::int16_t>(number);
-  s.Panchang.TithiName = ::horavela::testing::TithiNamed(kTithiRuleNames[number - 1]);
-  s.Panchang.Fortnight =
-      ::horavela::testing::PakshaNamed(number <= 15 ? "Shukla Paksha" : "Krishna Paksha");
-}
-
 CalculationState BaseState() {
   CalculationState s;
-  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ElectionChart.moonSign = ::horavela::testing::RashiNamed("Dhanush");
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Moola");
-  s.ElectionChart.lagna = ::horavela::testing::RashiNamed("Kanya");
-  s.ElectionChart.yoga = ::horavela::testing::YogaNamed("Siddhi");
-  s.ElectionChart.karana = ::horavela::testing::KaranaNamed("Bava");
+  s.TaraBalaVerdict = Word::Unfavourable;
+  s.ChandraBalaVerdict = Word::Unfavourable;
+  s.ElectionChart.moonSign = Rashi::Dhanus;
+  s.ElectionChart.nakshatra = Nakshatra::Moola;
+  s.ElectionChart.lagna = Rashi::Kanya;
+  s.ElectionChart.yoga = Yoga::Siddhi;
+  s.ElectionChart.karana = Karana::Bava;
   // The computed weekday differs from the weekday box: only the box counts.
-  s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Tuesday");
-  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Sunday");
+  s.ElectionChart.weekday = Weekday::Tuesday;
+  s.Input.electionWeekday = Weekday::Sunday;
   SetTithi(s, 6);
   s.Input.sex = "Male";
   s.Input.birth.year = 2000;
@@ -89,44 +82,6 @@ CalculationState BaseState() {
   return s;
 }
 
-// Setters for the rows below.
-Setter WithNakshatra(std::string name) {
-  return [name](CalculationState& s) {
-    s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(name);
-  };
-}
-Setter MoonSign(std::string name) {
-  return [name](CalculationState& s) {
-    s.ElectionChart.moonSign = ::horavela::testing::RashiNamed(name);
-  };
-}
-Setter WithYoga(std::string name) {
-  return
-      [name](CalculationState& s) { s.ElectionChart.yoga = ::horavela::testing::YogaNamed(name); };
-}
-Setter WithKarana(std::string name) {
-  return [name](CalculationState& s) {
-    s.ElectionChart.karana = ::horavela::testing::KaranaNamed(name);
-  };
-}
-Setter WithWeekday(std::string name) {
-  return [name](CalculationState& s) {
-    s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(name);
-  };
-}
-Setter WithTithi(int number) {
-  return [number](CalculationState& s) { SetTithi(s, number); };
-}
-Setter Tara(std::string verdict) {
-  return [verdict](CalculationState& s) {
-    s.TaraBalaVerdict = ::horavela::testing::StrengthWord(verdict);
-  };
-}
-Setter Chandra(std::string verdict) {
-  return [verdict](CalculationState& s) {
-    s.ChandraBalaVerdict = ::horavela::testing::StrengthWord(verdict);
-  };
-}
 Setter Sex(std::string sex) {
   return [sex](CalculationState& s) { s.Input.sex = sex; };
 }
@@ -148,12 +103,6 @@ Setter Years(int birth, int election) {
     s.Input.election.year = static_cast<std::int16_t>(election);
   };
 }
-Setter All(std::vector<Setter> setters) {
-  return [setters](CalculationState& s) {
-    for (const Setter& set : setters) set(s);
-  };
-}
-
 struct Rite {
   std::string_view subject;
   RuleSet run;
@@ -233,11 +182,6 @@ const Rite kAdoption{"Adoption of a Child",
 const Rite* const kRites[] = {&kNaming,       &kTonsuring, &kEarPiercing, &kThreadCeremony,
                               &kFirstFeeding, &kEducation, &kAdoption};
 
-struct Evaluated {
-  CalculationState state;
-  RecordingSink report;
-};
-
 void Evaluate(const Rite& rite, Evaluated& run) {
   run.state.Input.subject = std::string(rite.subject);
   rite.run(run.state);
@@ -251,7 +195,7 @@ TEST(ChildhoodRites, PlainStateGivesTheKnownOutcomeOfEveryFactor) {
     SCOPED_TRACE(rite->subject);
     Evaluated run{BaseState(), {}};
     Evaluate(*rite, run);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
+    EXPECT_EQ(testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
     ASSERT_EQ(run.state.Result.FactorPoints.size(),
               static_cast<std::size_t>(rite->factorCount + 1));
     EXPECT_EQ(run.state.Result.FactorPoints.back(), 0);
@@ -314,11 +258,11 @@ void ByTithi(CalculationState& s, std::size_t i) {
 void ByTaraVerdict(CalculationState& s, std::size_t i) {
   static const std::vector<std::string> verdicts = {"Unfavourable", "Favourable", "Very Favourable",
                                                     "Average"};
-  s.TaraBalaVerdict = ::horavela::testing::StrengthWord(verdicts[i]);
+  s.TaraBalaVerdict = testing::StrengthWord(verdicts[i]);
 }
 void ByChandraVerdict(CalculationState& s, std::size_t i) {
   static const std::vector<std::string> verdicts = {"Unfavourable", "Favourable", "Average"};
-  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord(verdicts[i]);
+  s.ChandraBalaVerdict = testing::StrengthWord(verdicts[i]);
 }
 // Birth in January, election in month i + 1: month differences 0..11.
 void ByElectionMonth(CalculationState& s, std::size_t i) {
@@ -329,8 +273,8 @@ void ByElectionMonthForGirl(CalculationState& s, std::size_t i) {
   ByElectionMonth(s, i);
 }
 void ByWeekdayInPunarvasu(CalculationState& s, std::size_t i) {
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Punarvasu");
-  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(kWeekdays[i]);
+  s.ElectionChart.nakshatra = testing::NakshatraNamed("Punarvasu");
+  s.Input.electionWeekday = testing::WeekdayOrNone(kWeekdays[i]);
 }
 
 void CheckSweep(const Sweep& sweep) {
@@ -344,7 +288,7 @@ void CheckSweep(const Sweep& sweep) {
     Evaluate(rite, run);
     const Evaluation& result = run.state.Result;
     if (letter == 'S') {
-      EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
+      EXPECT_EQ(testing::Texts(result.FactorVerdicts),
                 (std::vector<std::string>{"Favourable", ""}));
       continue;
     }
@@ -388,8 +332,7 @@ TEST(ChildhoodRites, Naming) {
       {&kNaming, 3, "Tithi", "Unavourable", TithiFlag, ByTithi,
        "NNNUNNNNUNNNNUN"
        "NNNUNNNUUNNNNUN"},
-      {&kNaming, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday),
-       kGentleWeekdays},
+      {&kNaming, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, BoxWeekday), kGentleWeekdays},
       {&kNaming, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, WithYoga), kNineYogas},
       {&kNaming, 6, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, WithKarana), kVisti},
   };
@@ -403,7 +346,7 @@ TEST(ChildhoodRites, Tonsuring) {
       {&kTonsuring, 3, "Tithi", "Unavourable", TithiFlag, ByTithi,
        "NUUNUNUNNUUNUNN"
        "NUUNUNUNNUUNUNN"},
-      {&kTonsuring, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday),
+      {&kTonsuring, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, BoxWeekday),
        kGentleWeekdays},
       {&kTonsuring, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, WithYoga), kNineYogas},
       {&kTonsuring, 6, "Karana", "Unfavourable", KaranaFlag, ByName(kKaranas, WithKarana), kVisti},
@@ -420,7 +363,7 @@ TEST(ChildhoodRites, EarPiercing) {
       {&kEarPiercing, 3, "Tithi", "Unavourable", TithiFlag, ByTithi,
        "FFFNFFFFNFFFFNF"
        "FFFNFFFUNFFFFNN"},
-      {&kEarPiercing, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday),
+      {&kEarPiercing, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, BoxWeekday),
        kGentleWeekdays},
       {&kEarPiercing, 5, "Yoga", "Unavourable", YogaFlag, ByName(kYogas, WithYoga), kNineYogas},
       // Signs Mesha..Meena: Simha, Vrishcika (listed as "Vrischika"), Kumbha.
@@ -442,7 +385,7 @@ TEST(ChildhoodRites, ThreadCeremony) {
        "NFFUFNFUUFUUFUN"
        "FFFNNNNNNNNNNNN"},
       {&kThreadCeremony, 4, "Day of Week", "Unfavourable", WeekdayFlag,
-       ByName(kWeekdays, WithWeekday), "NFUFFFN"},
+       ByName(kWeekdays, BoxWeekday), "NFUFFFN"},
       {&kThreadCeremony, 5, "Rashi", "", RashiFlag, ByName(kMoonSigns, MoonSign), "FFFFNFFNNNFN"},
   };
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
@@ -455,7 +398,7 @@ TEST(ChildhoodRites, FirstFeeding) {
       {&kFirstFeeding, 3, "Tithi", "Unfavourable", TithiFlag, ByTithi,
        "NUUNUNUNNUNNUNU"
        "NUUNUNUNNUNNUNN"},
-      {&kFirstFeeding, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday),
+      {&kFirstFeeding, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, BoxWeekday),
        kGentleWeekdays},
       // Month differences 0..11: odd months 7, 9, 11 for a boy, even 6, 8, 10
       // for a girl; the month factor writes no report selector.
@@ -481,7 +424,7 @@ TEST(ChildhoodRites, Education) {
        "NNNUNNNUUNNNNUU"
        "NNNNNNNNNNNNNNU"},
       // Moon in Moola: the gentle weekdays only neutral; Sunday writes nothing.
-      {&kEducation, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByName(kWeekdays, WithWeekday),
+      {&kEducation, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByName(kWeekdays, BoxWeekday),
        "-NUNNNU"},
       // Moon in Punarvasu, a star of learning: the gentle weekdays favourable.
       {&kEducation, 4, "Day of Week", "Unfavourable", WeekdayFlag, ByWeekdayInPunarvasu, "-FUFFFU"},
@@ -512,7 +455,7 @@ TEST(ChildhoodRites, EducationWeekdayNeedsAStarOfLearning) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.nakshatra + " on " + c.weekday);
     Evaluated run{BaseState(), {}};
-    All({WithNakshatra(c.nakshatra), WithWeekday(c.weekday)})(run.state);
+    All({WithNakshatra(c.nakshatra), BoxWeekday(c.weekday)})(run.state);
     Evaluate(kEducation, run);
     ASSERT_EQ(run.state.Result.FactorVerdicts.size(), 6u);
     EXPECT_EQ(TextOf(run.state.Result.FactorVerdicts[4]), c.verdict);
@@ -527,7 +470,7 @@ TEST(ChildhoodRites, Adoption) {
       {&kAdoption, 3, "Tithi", "", TithiFlag, ByTithi,
        "FFFNFNFNNFFNFNN"
        "NNNNNNNNNNNNNNN"},
-      {&kAdoption, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, WithWeekday), "FNFNFFN"},
+      {&kAdoption, 4, "Day of Week", "", WeekdayFlag, ByName(kWeekdays, BoxWeekday), "FNFNFFN"},
   };
   for (const Sweep& sweep : sweeps) CheckSweep(sweep);
 }
@@ -642,8 +585,7 @@ TEST(ChildhoodRites, ShortPaths) {
       EXPECT_EQ(result.FactorVerdicts.size(), static_cast<std::size_t>(c.rite->factorCount + 1));
       continue;
     }
-    EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
-              (std::vector<std::string>{"Favourable", ""}));
+    EXPECT_EQ(testing::Texts(result.FactorVerdicts), (std::vector<std::string>{"Favourable", ""}));
     EXPECT_EQ(result.FactorPoints,
               (std::vector<std::int16_t>{static_cast<std::int16_t>(c.points), 0}));
     EXPECT_EQ(result.FactorCount, 1);
@@ -683,19 +625,19 @@ TEST(ChildhoodRites, ResultWordAroundTheAverageCount) {
        1},
       // Nakshatra and rashi always count here: two is as low as the factors go.
       {&kThreadCeremony, WithTithi(4), 3, "Good", 2},
-      {&kThreadCeremony, All({WithTithi(4), WithWeekday("Tuesday")}), 2, "Average", 3},
+      {&kThreadCeremony, All({WithTithi(4), BoxWeekday("Tuesday")}), 2, "Average", 3},
       {&kFirstFeeding, All({WithKarana("Visti"), WithYoga("Parigha")}), 5, "Good", 2},
       {&kFirstFeeding, All({WithKarana("Visti"), WithYoga("Parigha"), MoonSign("Mesha")}), 4,
        "Average", 3},
       {&kFirstFeeding,
        All({WithKarana("Visti"), WithYoga("Parigha"), MoonSign("Mesha"), WithTithi(2)}), 3, "Bad",
        1},
-      {&kEducation, WithWeekday("Monday"), 3, "Good", 2},
+      {&kEducation, BoxWeekday("Monday"), 3, "Good", 2},
       {&kEducation, noChange, 2, "Average", 3},
       {&kEducation, WithTithi(4), 1, "Bad", 1},
       // Tithi and weekday always count here: never below "Average".
       {&kAdoption, WithNakshatra("Hasta"), 3, "Good", 2},
-      {&kAdoption, All({WithWeekday("Monday"), WithTithi(4)}), 2, "Average", 3},
+      {&kAdoption, All({BoxWeekday("Monday"), WithTithi(4)}), 2, "Average", 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.rite->subject) + ", count " + std::to_string(c.count));
@@ -796,7 +738,7 @@ TEST(ChildhoodRites, ElectionYearBeforeBirthYearStopsEveryRite) {
     EXPECT_EQ(run.report.clears, 1);
     EXPECT_EQ(ResultLabelOf(run.state.Result), "");
     const Evaluation& result = run.state.Result;
-    EXPECT_EQ(::horavela::testing::Texts(result.FactorVerdicts),
+    EXPECT_EQ(testing::Texts(result.FactorVerdicts),
               (std::vector<std::string>{"Nakshatra - Favourable", ""}));
     EXPECT_EQ(result.FactorPoints, (std::vector<std::int16_t>{1, 0}));
     EXPECT_EQ(result.FactorCount, 0);
@@ -812,7 +754,7 @@ TEST(ChildhoodRites, EarlierDateInTheBirthYearIsEvaluated) {
     Evaluated run{BaseState(), {}};
     All({Months(12, 1), Days(31, 1)})(run.state);
     Evaluate(*rite, run);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
+    EXPECT_EQ(testing::Texts(run.state.Result.FactorVerdicts), rite->baseVerdicts);
     EXPECT_NE(ResultLabelOf(run.state.Result).find("Election: "), std::string::npos);
   }
 }

@@ -8,9 +8,7 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
-#include "support/recording_sink.h"
-#include "support/tweak_fixture.h"
+#include "support/rule_fixture.h"
 
 namespace horavela {
 namespace {
@@ -25,8 +23,8 @@ CalculationState StartChart() {
   s.Input.birth.month = 6;
   s.Input.birth.day = 15;
   s.Input.election.year = 2024;
-  s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Thula");
-  s.BirthChart.lagna = ::horavela::testing::RashiNamed("Makara");
+  s.BirthChart.moonSign = RashiNamed("Thula");
+  s.BirthChart.lagna = RashiNamed("Makara");
   return s;
 }
 
@@ -132,8 +130,7 @@ TEST(EvaluateFoundation, EveryOutcomeOfEveryFactor) {
 
 TEST(EvaluateFoundation, WorksOutTheHinduMonthAfresh) {
   CalculationState s = StateWith(StartChart, kFoundationBase, {.month = 3, .day = 10});
-  s.Yogas.HinduMonth =
-      ::horavela::testing::MonthNamed("Jyaistha");  // left by an earlier evaluation
+  s.Yogas.HinduMonth = MonthNamed("Jyaistha");  // left by an earlier evaluation
   testing::RecordingSink sink;
   EvaluateFoundation(s);
   WriteReport(s, sink);
@@ -423,76 +420,43 @@ TEST(EvaluateLegal, EveryOutcomeOfEveryFactor) {
 // FactorCount against AverageCount: below gives "Bad", equal "Average",
 // above "Good".
 TEST(ConstructionMoneyLegal, ResultWordAtTheAverageCountBoundary) {
-  const WordCase cases[] = {
-      {"foundation below", EvaluateFoundation, kFoundationBase, {}, 2, "Bad", 1},
-      {"foundation equal",
-       EvaluateFoundation,
-       kFoundationBase,
-       {.tara = "Favourable"},
-       3,
-       "Average",
-       3},
-      {"foundation above",
-       EvaluateFoundation,
-       kFoundationBase,
-       {.tara = "Favourable", .chandra = "Favourable"},
-       4,
-       "Good",
-       2},
+  const WordRow cases[] = {
+      {"foundation below", EvaluateFoundation, Tweaked(kFoundationBase, {}), 2, "Bad", 1},
+      {"foundation equal", EvaluateFoundation, Tweaked(kFoundationBase, {.tara = "Favourable"}), 3,
+       "Average", 3},
+      {"foundation above", EvaluateFoundation,
+       Tweaked(kFoundationBase, {.tara = "Favourable", .chandra = "Favourable"}), 4, "Good", 2},
       // Nakshatra, month and rashi always count: construction never drops below
       // its AverageCount.
-      {"construction at its lowest", EvaluateConstruction, kConstructionBase, {}, 3, "Average", 3},
-      {"construction above",
-       EvaluateConstruction,
-       kConstructionBase,
-       {.chandra = "Favourable"},
-       4,
-       "Good",
-       2},
-      {"lending below", EvaluateLending, kLendingBase, {}, 1, "Bad", 1},
-      {"lending equal", EvaluateLending, kLendingBase, {.chandra = "Favourable"}, 2, "Average", 3},
-      {"lending above",
-       EvaluateLending,
-       kLendingBase,
-       {.tara = "Very Favourable", .chandra = "Favourable"},
-       3,
-       "Good",
-       2},
-      {"borrowing all unfavourable", EvaluateBorrowing, kBorrowingBase, {}, 0, "Bad", 1},
-      {"borrowing below", EvaluateBorrowing, kBorrowingBase, {.tara = "Favourable"}, 1, "Bad", 1},
-      {"borrowing equal",
-       EvaluateBorrowing,
-       kBorrowingBase,
-       {.tara = "Favourable", .chandra = "Favourable"},
-       2,
-       "Average",
-       3},
-      {"borrowing above",
-       EvaluateBorrowing,
-       kBorrowingBase,
-       {.tara = "Favourable", .chandra = "Favourable", .nakshatra = "Magha"},
-       3,
-       "Good",
-       2},
-      {"legal below", EvaluateLegal, kLegalBase, {}, 1, "Bad", 1},
-      {"legal equal", EvaluateLegal, kLegalBase, {.tara = "Favourable"}, 2, "Average", 3},
-      {"legal above",
-       EvaluateLegal,
-       kLegalBase,
-       {.tara = "Favourable", .weekday = "Friday"},
-       3,
-       "Good",
-       2},
+      {"construction at its lowest", EvaluateConstruction, Tweaked(kConstructionBase, {}), 3,
+       "Average", 3},
+      {"construction above", EvaluateConstruction,
+       Tweaked(kConstructionBase, {.chandra = "Favourable"}), 4, "Good", 2},
+      {"lending below", EvaluateLending, Tweaked(kLendingBase, {}), 1, "Bad", 1},
+      {"lending equal", EvaluateLending, Tweaked(kLendingBase, {.chandra = "Favourable"}), 2,
+       "Average", 3},
+      {"lending above", EvaluateLending,
+       Tweaked(kLendingBase, {.tara = "Very Favourable", .chandra = "Favourable"}), 3, "Good", 2},
+      {"borrowing all unfavourable", EvaluateBorrowing, Tweaked(kBorrowingBase, {}), 0, "Bad", 1},
+      {"borrowing below", EvaluateBorrowing, Tweaked(kBorrowingBase, {.tara = "Favourable"}), 1,
+       "Bad", 1},
+      {"borrowing equal", EvaluateBorrowing,
+       Tweaked(kBorrowingBase, {.tara = "Favourable", .chandra = "Favourable"}), 2, "Average", 3},
+      {"borrowing above", EvaluateBorrowing,
+       Tweaked(kBorrowingBase,
+               {.tara = "Favourable", .chandra = "Favourable", .nakshatra = "Magha"}),
+       3, "Good", 2},
+      {"legal below", EvaluateLegal, Tweaked(kLegalBase, {}), 1, "Bad", 1},
+      {"legal equal", EvaluateLegal, Tweaked(kLegalBase, {.tara = "Favourable"}), 2, "Average", 3},
+      {"legal above", EvaluateLegal,
+       Tweaked(kLegalBase, {.tara = "Favourable", .weekday = "Friday"}), 3, "Good", 2},
   };
   CheckResultWords(StartChart, cases);
 }
 
 TEST(ConstructionMoneyLegal, ResultLabelLineByLine) {
-  const LabelCase cases[] = {
-      {"borrowing with every factor unfavourable",
-       EvaluateBorrowing,
-       kBorrowingBase,
-       {},
+  const LabelRow cases[] = {
+      {"borrowing with every factor unfavourable", EvaluateBorrowing, Tweaked(kBorrowingBase, {}),
        "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
        "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
        "Nakshatra - Unfavourable - -1 Point\r\n\r\n"
@@ -500,10 +464,8 @@ TEST(ConstructionMoneyLegal, ResultLabelLineByLine) {
        "Total Score - -4 Points\r\n\r\n"
        "Election: Bad",
        -4},
-      {"foundation with a very favourable tarabala",
-       EvaluateFoundation,
-       kFoundationBase,
-       {.tara = "Very Favourable"},
+      {"foundation with a very favourable tarabala", EvaluateFoundation,
+       Tweaked(kFoundationBase, {.tara = "Very Favourable"}),
        "Tara Stength - Very Favourable - 2 Point\r\n\r\n"
        "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
        "Nakshatra - Unfavourable - -1 Point\r\n\r\n"
@@ -513,17 +475,15 @@ TEST(ConstructionMoneyLegal, ResultLabelLineByLine) {
        "Total Score - -1 Points\r\n\r\n"
        "Election: Average",
        -1},
-      {"construction on a favourable day",
-       EvaluateConstruction,
-       kConstructionBase,
-       {.tara = "Favourable",
-        .chandra = "Favourable",
-        .nakshatra = "Rohini",
-        .tithi = 2,
-        .weekday = "Monday",
-        .month = 12,
-        .day = 10,
-        .moonSign = "Kanya"},
+      {"construction on a favourable day", EvaluateConstruction,
+       Tweaked(kConstructionBase, {.tara = "Favourable",
+                                   .chandra = "Favourable",
+                                   .nakshatra = "Rohini",
+                                   .tithi = 2,
+                                   .weekday = "Monday",
+                                   .month = 12,
+                                   .day = 10,
+                                   .moonSign = "Kanya"}),
        "Tara Stength - Favourable - 1 Point\r\n\r\n"
        "Moon Stength - Favourable - 1 Point\r\n\r\n"
        "Nakshatra - Favourable - 1 Point\r\n\r\n"

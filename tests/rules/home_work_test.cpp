@@ -15,11 +15,7 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
-#include "support/factor_delta_fixture.h"
-#include "support/recording_sink.h"
-#include "support/rule_run.h"
-#include "support/verdict_texts.h"
+#include "support/rule_fixture.h"
 
 namespace horavela {
 namespace {
@@ -38,32 +34,23 @@ CalculationState PlainElection() {
   s.Moment.month = 3;
   s.Moment.day = 15;
   s.Moment.hour = 10;
-  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
-  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
+  s.TaraBalaVerdict = Word::Favourable;
+  s.ChandraBalaVerdict = Word::Favourable;
   s.ElectionChart = {Rashi::Mithuna, Nakshatra::Punarvasu, Rashi::Simha,     Tithi::Shasthi,
                      Yoga::Siddhi,   Karana::Bava,         Weekday::Saturday};
-  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Saturday");
+  s.Input.electionWeekday = WeekdayOrNone("Saturday");
   SetTithi(s, 6);
   return s;
 }
 
 // One case per name of a list, all with the same outcome.
 void AddNames(std::vector<FactorCase>& cases, std::initializer_list<const char*> names,
-              const std::function<void(CalculationState&, const std::string&)>& set, int index,
-              const std::string& verdict, int points, int countDelta, ReportSlot slot,
-              int selector) {
+              Setter (*setter)(std::string), int index, const std::string& verdict, int points,
+              int countDelta, ReportSlot slot, int selector) {
   for (const char* name : names) {
-    cases.push_back({verdict + " for " + name,
-                     [set, n = std::string(name)](CalculationState& s) { set(s, n); }, index,
-                     verdict, points, countDelta, std::make_pair(slot, selector)});
+    cases.push_back({verdict + " for " + name, setter(name), index, verdict, points, countDelta,
+                     std::make_pair(slot, selector)});
   }
-}
-
-void SetNakshatra(CalculationState& s, const std::string& n) {
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(n);
-}
-void SetBoxWeekday(CalculationState& s, const std::string& w) {
-  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(w);
 }
 
 void AddTithis(std::vector<FactorCase>& cases, std::initializer_list<int> numbers, int index,
@@ -79,24 +66,20 @@ void AddTithis(std::vector<FactorCase>& cases, std::initializer_list<int> number
 // present or absent, so the count never moves.
 void AddAuspiciousYogas(std::vector<FactorCase>& cases, int first) {
   cases.push_back({"Siddha yoga: Friday in the box on a Nanda tithi",
-                   [](CalculationState& s) {
-                     s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Friday");
-                   },
+                   [](CalculationState& s) { s.Input.electionWeekday = WeekdayOrNone("Friday"); },
                    first, "Siddhi Yoga - Favourable", 1, 0, std::make_pair(SiddhaFlag, 2)});
   cases.push_back({"Siddha yoga absent", [](CalculationState&) {}, first, "Siddhi Yoga - Neutral",
                    0, 0, std::make_pair(SiddhaFlag, 2)});
   cases.push_back({"Sarvartha Siddha yoga: Saturday in Swati",
-                   [](CalculationState& s) {
-                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Swati");
-                   },
+                   [](CalculationState& s) { s.ElectionChart.nakshatra = NakshatraNamed("Swati"); },
                    first + 1, "Sarvartha Siddha Yoga - Favourable", 1, 0,
                    std::make_pair(SarvarthaFlag, 2)});
   cases.push_back({"Sarvartha Siddha yoga absent", [](CalculationState&) {}, first + 1,
                    "Sarvartha Siddha Yoga - Neutral", 0, 0, std::make_pair(SarvarthaFlag, 2)});
   cases.push_back({"Amrita Siddhi yoga: chart Sunday in Hasta",
                    [](CalculationState& s) {
-                     s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Sunday");
-                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Hasta");
+                     s.ElectionChart.weekday = WeekdayOrNone("Sunday");
+                     s.ElectionChart.nakshatra = NakshatraNamed("Hasta");
                    },
                    first + 2, "Amrita Siddhi Yoga - Favourable", 1, 0,
                    std::make_pair(AmritaFlag, 2)});
@@ -113,17 +96,17 @@ TEST(NewHouse, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
   AddStandardOpening(cases, "Strong");
   // Ashwini is judged before the lists.
-  AddNames(cases, {"Ashwini"}, SetNakshatra, 2, "Very Bad Nakshatra - Unfavourable", -1, -1,
+  AddNames(cases, {"Ashwini"}, WithNakshatra, 2, "Very Bad Nakshatra - Unfavourable", -1, -1,
            NakshatraFlag, 1);
   AddNames(cases,
            {"Mrigasira", "Revati", "Chitra", "Anuradha", "Swati", "Shatabhisha", "Hasta", "Pushya",
             "Dhanistha", "Uttara Phalguni", "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"},
-           SetNakshatra, 2, "Good Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
+           WithNakshatra, 2, "Good Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
   AddNames(cases,
            {"Bharani", "Krittika", "Ardra", "Ashlesha", "Poorva Phalguni", "Vishakha", "Jyeshtha",
             "Purva Ashadha", "Poorva Bhadrapada"},
-           SetNakshatra, 2, "Bad Nakshatra - Unfavourable", -1, -1, NakshatraFlag, 1);
-  AddNames(cases, {"Punarvasu", "Magha", "Moola", "Shravana"}, SetNakshatra, 2,
+           WithNakshatra, 2, "Bad Nakshatra - Unfavourable", -1, -1, NakshatraFlag, 1);
+  AddNames(cases, {"Punarvasu", "Magha", "Moola", "Shravana"}, WithNakshatra, 2,
            "Nakshatra - Neutral", 0, 0, NakshatraFlag, 2);
   // All thirty tithis: the Rikta ones of both fortnights and the new Moon are
   // avoided; bright-fortnight numbers and the dark Pratipada are favoured.
@@ -131,12 +114,11 @@ TEST(NewHouse, EachOutcomeOfEachFactor) {
   AddTithis(cases, {2, 3, 5, 7, 10, 11, 13, 15, 16}, 3, "Tithi - Favourable", 1, 0, 2);
   AddTithis(cases, {1, 6, 8, 12, 17, 18, 20, 21, 22, 23, 25, 26, 27, 28}, 3, "Tithi - Neutral", 0,
             0, 2);
-  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, SetBoxWeekday, 4,
+  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, BoxWeekday, 4,
            "Weekday - Favourable", 1, 0, WeekdayFlag, 2);
-  AddNames(cases, {"Tuesday"}, SetBoxWeekday, 4, "Very Bad Weekday - Unfavourable", -1, -1,
+  AddNames(cases, {"Tuesday"}, BoxWeekday, 4, "Very Bad Weekday - Unfavourable", -1, -1,
            WeekdayFlag, 1);
-  AddNames(cases, {"Sunday", "Saturday"}, SetBoxWeekday, 4, "Weekday - Neutral", 0, 0, WeekdayFlag,
-           2);
+  AddNames(cases, {"Sunday", "Saturday"}, BoxWeekday, 4, "Weekday - Neutral", 0, 0, WeekdayFlag, 2);
   // Hindu month by election date: one date inside each solar month, and both
   // sides of the Chaitra/Vaisakha and Vaisakha/Jyaistha changes.
   struct MonthRow {
@@ -167,30 +149,21 @@ TEST(RentedHouse, OpensWithItsOwnStrengthRows) {
   std::vector<FactorCase> cases = {
       {"tarabala favourable scores two", [](CalculationState&) {}, 0, "Tara Strength - Favourable",
        2, 0, std::make_pair(TaraFlag, 2)},
-      {"tarabala very favourable is only neutral",
-       [](CalculationState& s) {
-         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Very Favourable");
-       },
-       0, "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
-      {"tarabala unfavourable is neutral and counts",
-       [](CalculationState& s) {
-         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-       },
-       0, "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
+      {"tarabala very favourable is only neutral", Tara("Very Favourable"), 0,
+       "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
+      {"tarabala unfavourable is neutral and counts", Tara("Unfavourable"), 0,
+       "Tara Strength - Neutral", 0, 0, std::make_pair(TaraFlag, 2)},
       {"chandrabala favourable", [](CalculationState&) {}, 1, "Moon Strength - Favourable", 1, 0,
        std::make_pair(ChandraFlag, 2)},
-      {"chandrabala unfavourable is neutral and counts",
-       [](CalculationState& s) {
-         s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-       },
-       1, "Moon Strength - Neutral", 0, 0, std::make_pair(ChandraFlag, 2)},
+      {"chandrabala unfavourable is neutral and counts", Chandra("Unfavourable"), 1,
+       "Moon Strength - Neutral", 0, 0, std::make_pair(ChandraFlag, 2)},
   };
   // Only the Rikta group counts against; the new Moon (group Poorna) is neutral.
   AddTithis(cases, {4, 9, 14, 19, 24, 29}, 2, "Tithi - Unfavourable", -1, -1, 1);
   AddTithis(cases, {1, 2, 5, 6, 15, 16, 30}, 2, "Tithi - Neutral", 0, 0, 2);
-  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, SetBoxWeekday, 3,
+  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, BoxWeekday, 3,
            "Weekday - Favourable", 1, 0, WeekdayFlag, 2);
-  AddNames(cases, {"Sunday", "Tuesday", "Saturday"}, SetBoxWeekday, 3, "Weekday - Neutral", 0, 0,
+  AddNames(cases, {"Sunday", "Tuesday", "Saturday"}, BoxWeekday, 3, "Weekday - Neutral", 0, 0,
            WeekdayFlag, 2);
   for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateRentedHouse, c);
 }
@@ -201,17 +174,17 @@ TEST(NewJob, EachOutcomeOfEachFactor) {
   AddNames(cases,
            {"Hasta", "Ashwini", "Pushya", "Mrigasira", "Chitra", "Revati", "Anuradha",
             "Uttara Phalguni", "Uttara Ashadha", "Uttara Bhadrapada", "Rohini"},
-           SetNakshatra, 2, "Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
-  AddNames(cases, {"Punarvasu", "Swati", "Bharani"}, SetNakshatra, 2, "Nakshatra - Neutral", 0, 0,
+           WithNakshatra, 2, "Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
+  AddNames(cases, {"Punarvasu", "Swati", "Bharani"}, WithNakshatra, 2, "Nakshatra - Neutral", 0, 0,
            NakshatraFlag, 2);
   // By number: the dark fortnight is neutral throughout.
   AddTithis(cases, {2, 3, 5, 7, 10, 11, 13, 15}, 3, "Tithi - Favourable", 1, 0, 2);
   AddTithis(cases,
             {1, 4, 6, 8, 9, 12, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30}, 3,
             "Tithi - Neutral", 0, 0, 2);
-  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday", "Sunday"}, SetBoxWeekday, 4,
+  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday", "Sunday"}, BoxWeekday, 4,
            "Weekday - Favourable", 1, 0, WeekdayFlag, 2);
-  AddNames(cases, {"Tuesday", "Saturday"}, SetBoxWeekday, 4, "Weekday - Neutral", 0, 0, WeekdayFlag,
+  AddNames(cases, {"Tuesday", "Saturday"}, BoxWeekday, 4, "Weekday - Neutral", 0, 0, WeekdayFlag,
            2);
   AddAuspiciousYogas(cases, 5);
   for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateNewJob, c);
@@ -221,46 +194,40 @@ TEST(NewBusiness, EachOutcomeOfEachFactor) {
   std::vector<FactorCase> cases;
   AddStandardOpening(cases, "Strong");
   AddNames(cases, {"Mrigasira", "Chitra", "Anuradha", "Revati", "Ashwini", "Pushya", "Hasta"},
-           SetNakshatra, 2, "Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
-  AddNames(cases, {"Punarvasu", "Rohini", "Swati"}, SetNakshatra, 2, "Nakshatra - Neutral", 0, 0,
+           WithNakshatra, 2, "Nakshatra - Favourable", 1, 0, NakshatraFlag, 2);
+  AddNames(cases, {"Punarvasu", "Rohini", "Swati"}, WithNakshatra, 2, "Nakshatra - Neutral", 0, 0,
            NakshatraFlag, 2);
   // By name, so both fortnights: Dwitiya .. Triyodashi and Purnima count against.
   AddTithis(cases, {2, 3, 5, 7, 10, 11, 13, 15, 17, 18, 20, 22, 25, 26, 28}, 3,
             "Tithi - Unfavourable", -1, -1, 1);
   AddTithis(cases, {1, 4, 6, 8, 9, 12, 14, 16, 19, 21, 23, 24, 27, 29, 30}, 3, "Tithi - Neutral", 0,
             0, 2);
-  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, SetBoxWeekday, 4,
+  AddNames(cases, {"Monday", "Wednesday", "Thursday", "Friday"}, BoxWeekday, 4,
            "Weekday - Favourable", 1, 0, WeekdayFlag, 2);
-  AddNames(cases, {"Sunday", "Tuesday", "Saturday"}, SetBoxWeekday, 4, "Weekday - Neutral", 0, 0,
+  AddNames(cases, {"Sunday", "Tuesday", "Saturday"}, BoxWeekday, 4, "Weekday - Neutral", 0, 0,
            WeekdayFlag, 2);
   AddAuspiciousYogas(cases, 5);
-  const auto setYoga = [](CalculationState& s, const std::string& y) {
-    s.ElectionChart.yoga = ::horavela::testing::YogaNamed(y);
-  };
   // "Vaidhruthi" is the panchang's spelling of the list's "Veidhriti".
   AddNames(cases,
            {"Vishkambha", "Atiganda", "Soola", "Ganda", "Vyaghata", "Vajra", "Vyatipata", "Parigha",
             "Veidhriti", "Vaidhruthi"},
-           setYoga, 8, "Yoga - Unfavourable", -1, -1, YogaFlag, 1);
-  AddNames(cases, {"Siddhi", "Shubha", "Priti"}, setYoga, 8, "Yoga - Neutral", 0, 0, YogaFlag, 2);
-  const auto setKarana = [](CalculationState& s, const std::string& k) {
-    s.ElectionChart.karana = ::horavela::testing::KaranaNamed(k);
-  };
-  AddNames(cases, {"Vishti", "Visti"}, setKarana, 9, "Karana - Unfavourable", -1, -1, KaranaFlag,
+           WithYoga, 8, "Yoga - Unfavourable", -1, -1, YogaFlag, 1);
+  AddNames(cases, {"Siddhi", "Shubha", "Priti"}, WithYoga, 8, "Yoga - Neutral", 0, 0, YogaFlag, 2);
+  AddNames(cases, {"Vishti", "Visti"}, WithKarana, 9, "Karana - Unfavourable", -1, -1, KaranaFlag,
            1);
-  AddNames(cases, {"Bava", "Kaulava"}, setKarana, 9, "Karana - Neutral", 0, 0, KaranaFlag, 2);
+  AddNames(cases, {"Bava", "Kaulava"}, WithKarana, 9, "Karana - Neutral", 0, 0, KaranaFlag, 2);
   for (const FactorCase& c : cases) ExpectFactor(PlainElection, EvaluateNewBusiness, c);
 }
 
 // Everything that can count against an election does so.
 void WorstHouseJobBusiness(CalculationState& s) {
-  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Ashwini");
+  s.TaraBalaVerdict = Word::Unfavourable;
+  s.ChandraBalaVerdict = Word::Unfavourable;
+  s.ElectionChart.nakshatra = NakshatraNamed("Ashwini");
   SetTithi(s, 4);
   SetWeekday(s, "Tuesday");
-  s.ElectionChart.yoga = ::horavela::testing::YogaNamed("Vyatipata");
-  s.ElectionChart.karana = ::horavela::testing::KaranaNamed("Visti");
+  s.ElectionChart.yoga = YogaNamed("Vyatipata");
+  s.ElectionChart.karana = KaranaNamed("Visti");
 }
 
 TEST(HomeAndWork, ResultWordAgainstAverageCount) {
@@ -269,7 +236,7 @@ TEST(HomeAndWork, ResultWordAgainstAverageCount) {
       {"new house, one unfavourable above average", EvaluateNewHouse,
        [](CalculationState& s) {
          WorstHouseJobBusiness(s);
-         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
+         s.TaraBalaVerdict = Word::Favourable;
        },
        5, "Good", 2},
       // Hindu month and the three yogas always count: the house never falls below Average.
@@ -306,7 +273,7 @@ TEST(NewHouse, AverageWhenEveryAvoidableFactorIsAgainst) {
                                              "Sarvartha Siddha Yoga - Favourable",
                                              "Amrita Siddhi Yoga - Favourable",
                                              ""};
-  EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts), verdicts);
+  EXPECT_EQ(Texts(run.state.Result.FactorVerdicts), verdicts);
   const std::vector<std::int16_t> points = {-1, -1, -1, -1, -1, 0, 0, 1, 1, 0};
   EXPECT_EQ(run.state.Result.FactorPoints, points);
   EXPECT_EQ(run.state.Result.TotalScore, -3);
@@ -317,7 +284,7 @@ TEST(NewHouse, AverageWhenEveryAvoidableFactorIsAgainst) {
 TEST(NewHouse, LabelCarriesTheAmritaSiddhiWarning) {
   CalculationState s = PlainElection();
   SetWeekday(s, "Tuesday");
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Ashwini");
+  s.ElectionChart.nakshatra = NakshatraNamed("Ashwini");
   const Evaluated run = Evaluate(EvaluateNewHouse, s);
   EXPECT_EQ(ResultLabelOf(run.state.Result),
             "Tara Stength - Favourable - 1 Point\r\n\r\n"
@@ -364,7 +331,7 @@ TEST(HomeAndWork, WarningLineFollowsTheLastFactor) {
     CalculationState s = PlainElection();
     s.Yogas.YogaWarning = "left over from an earlier evaluation";
     SetWeekday(s, row.weekday);
-    s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(row.nakshatra);
+    s.ElectionChart.nakshatra = NakshatraNamed(row.nakshatra);
     const Evaluated run = Evaluate(row.ruleSet, s);
     EXPECT_NE(ResultLabelOf(run.state.Result).find(row.tail), std::string::npos)
         << ResultLabelOf(run.state.Result);
@@ -374,8 +341,7 @@ TEST(HomeAndWork, WarningLineFollowsTheLastFactor) {
 TEST(RentedHouse, LabelHasNoWarningLine) {
   CalculationState s = PlainElection();
   SetWeekday(s, "Tuesday");
-  s.ElectionChart.nakshatra =
-      ::horavela::testing::NakshatraNamed("Ashwini");  // Amrita Siddhi, not weighed here
+  s.ElectionChart.nakshatra = NakshatraNamed("Ashwini");  // Amrita Siddhi, not weighed here
   const Evaluated run = Evaluate(EvaluateRentedHouse, s);
   EXPECT_EQ(ResultLabelOf(run.state.Result),
             "Tara Strength - Favourable - 2 Point\r\n\r\n"
@@ -396,8 +362,7 @@ TEST(HomeAndWork, ElectionYearBeforeBirthYearEndsEarly) {
     s.Result.FactorVerdicts = {{Factor::Month, Word::Neutral}};
     const Evaluated run = Evaluate(ruleSet, s);
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
-              std::vector<std::string>{"Month - Neutral"});
+    EXPECT_EQ(Texts(run.state.Result.FactorVerdicts), std::vector<std::string>{"Month - Neutral"});
     EXPECT_EQ(NameOf(run.state.Result.ResultWord), "");
   }
 }

@@ -16,11 +16,7 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
-#include "support/factor_delta_fixture.h"
-#include "support/recording_sink.h"
-#include "support/rule_run.h"
-#include "support/verdict_texts.h"
+#include "support/rule_fixture.h"
 
 namespace horavela {
 namespace {
@@ -47,13 +43,13 @@ CalculationState PlainElection() {
   s.Moment.day = 1;
   s.Moment.hour = 0;
   s.Moment.minute = 0;
-  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
-  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
+  s.TaraBalaVerdict = Word::Favourable;
+  s.ChandraBalaVerdict = Word::Favourable;
   s.BirthChart = {Rashi::Kanya, Nakshatra::Rohini, Rashi::Mesha,   Tithi::Dashami,
                   Yoga::Siddhi, Karana::Bava,      Weekday::Friday};
   s.ElectionChart = {Rashi::Mithuna, Nakshatra::Magha, Rashi::Vrishabha,  Tithi::Shasthi,
                      Yoga::Siddhi,   Karana::Bava,     Weekday::Wednesday};
-  s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Wednesday");
+  s.Input.electionWeekday = WeekdayOrNone("Wednesday");
   SetTithi(s, 6);
   s.Lagna.PlanetSigns = {{{Rashi::Kumbha, 10, 5},
                           {Rashi::Vrishabha, 2, 11},
@@ -75,7 +71,7 @@ void AddNakshatras(std::vector<FactorCase>& cases, std::initializer_list<const c
     cases.push_back({verdict + " for " + name,
                      [n = std::string(name)](CalculationState& s) {
                        SetWeekday(s, "");  // judged as on Wednesday, and no yoga forms
-                       s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(n);
+                       s.ElectionChart.nakshatra = NakshatraNamed(n);
                      },
                      2, verdict, points, countDelta, std::make_pair(NakshatraFlag, selector)});
   }
@@ -102,8 +98,7 @@ void AddJourneyTithis(std::vector<FactorCase>& cases) {
     for (int number : g.numbers) {
       cases.push_back({std::string(g.verdict) + " for tithi " + std::to_string(number),
                        [number](CalculationState& s) {
-                         s.ElectionChart.weekday =
-                             ::horavela::testing::WeekdayOrNone("");  // no Mrityu or pushkar yoga
+                         s.ElectionChart.weekday = WeekdayOrNone("");  // no Mrityu or pushkar yoga
                          SetTithi(s, number);
                        },
                        3, g.verdict, g.points, g.countDelta,
@@ -115,18 +110,12 @@ void AddJourneyTithis(std::vector<FactorCase>& cases) {
 void AddJourneyRashis(std::vector<FactorCase>& cases) {
   // "Dhanush" is the Moon-sign spelling of the list's "Dhanus".
   for (const char* sign : {"Mesha", "Vrishabha", "Kataka", "Simha", "Thula", "Dhanus", "Dhanush"}) {
-    cases.push_back({std::string("favourable rashi ") + sign,
-                     [n = std::string(sign)](CalculationState& s) {
-                       s.ElectionChart.moonSign = ::horavela::testing::RashiNamed(n);
-                     },
-                     5, "Rashi - Favourable", 1, 0, std::make_pair(RashiFlag, 2)});
+    cases.push_back({std::string("favourable rashi ") + sign, MoonSign(sign), 5,
+                     "Rashi - Favourable", 1, 0, std::make_pair(RashiFlag, 2)});
   }
   for (const char* sign : {"Mithuna", "Kanya", "Vrishcika", "Makara", "Kumbha", "Meena"}) {
-    cases.push_back({std::string("neutral rashi ") + sign,
-                     [n = std::string(sign)](CalculationState& s) {
-                       s.ElectionChart.moonSign = ::horavela::testing::RashiNamed(n);
-                     },
-                     5, "Rashi - Neutral", 0, 0, std::make_pair(RashiFlag, 2)});
+    cases.push_back({std::string("neutral rashi ") + sign, MoonSign(sign), 5, "Rashi - Neutral", 0,
+                     0, std::make_pair(RashiFlag, 2)});
   }
 }
 
@@ -145,7 +134,7 @@ void AddLagnaCounts(std::vector<FactorCase>& cases, const std::string& word,
     cases.push_back(
         {"election lagna " + std::string(row.lagna) + ", count " + std::to_string(row.count),
          [l = std::string(row.lagna)](CalculationState& s) {
-           s.ElectionChart.lagna = ::horavela::testing::RashiNamed(l);
+           s.ElectionChart.lagna = RashiNamed(l);
          },
          6, word + (avoided ? " - Unfavourable" : " - " + otherwise),
          avoided ? -1 : otherwisePoints, avoided ? -1 : 0, std::nullopt});
@@ -161,29 +150,24 @@ void AddLagnaWithBirthRashi(std::vector<FactorCase>& cases, const std::string& w
       {"table lagna Vrischika, birth Moon Kanya", kNoChange, 7, neutral, 0, 0, std::nullopt});
   // The Moon-sign slot writes "Vrishcika", the lagna table "Vrischika".
   cases.push_back({"table lagna on the birth Moon sign",
-                   [](CalculationState& s) {
-                     s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Vrishcika");
-                   },
-                   7, favourable, 1, -neutralCountDelta, std::nullopt});
+                   [](CalculationState& s) { s.BirthChart.moonSign = RashiNamed("Vrishcika"); }, 7,
+                   favourable, 1, -neutralCountDelta, std::nullopt});
   // 03:00 gives the table lagna Dhanus; the Moon-sign slot writes "Dhanush".
   cases.push_back({"table lagna Dhanus on the birth Moon sign Dhanush",
                    [](CalculationState& s) {
                      s.Moment.hour = 3;
-                     s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Dhanush");
+                     s.BirthChart.moonSign = RashiNamed("Dhanush");
                    },
                    7, favourable, 1, -neutralCountDelta, std::nullopt});
   cases.push_back({"table lagna on the birth Moon sign and on the birth lagna",
                    [](CalculationState& s) {
-                     s.BirthChart.moonSign = ::horavela::testing::RashiNamed("Vrishcika");
-                     s.BirthChart.lagna =
-                         ::horavela::testing::RashiNamed("Vrischika");  // election lagna 6 signs on
+                     s.BirthChart.moonSign = RashiNamed("Vrishcika");
+                     s.BirthChart.lagna = RashiNamed("Vrischika");  // election lagna 6 signs on
                    },
                    7, neutral, 0, 0, std::nullopt});
   cases.push_back({"table lagna on the birth lagna only",
-                   [](CalculationState& s) {
-                     s.BirthChart.lagna = ::horavela::testing::RashiNamed("Vrischika");
-                   },
-                   7, neutral, 0, 0, std::nullopt});
+                   [](CalculationState& s) { s.BirthChart.lagna = RashiNamed("Vrischika"); }, 7,
+                   neutral, 0, 0, std::nullopt});
 }
 
 // The auspicious yogas at `first` (Siddha, Sarvartha Siddha, Tripushkar,
@@ -195,20 +179,17 @@ void AddAuspiciousYogas(std::vector<FactorCase>& cases, int first,
                    1, presentDelta[0], std::make_pair(SiddhaFlag, 2)});
   cases.push_back({"Siddha absent", kNoChange, first, "Siddhi Yoga - Neutral", 0, 0,
                    std::make_pair(SiddhaFlag, 2)});
-  cases.push_back({"Sarvartha Siddha: Wednesday in the box, Moon in Rohini",
-                   [](CalculationState& s) {
-                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Rohini");
-                   },
-                   first + 1, "Sarvartha Siddha Yoga - Favourable", 1, presentDelta[1],
-                   std::make_pair(SarvarthaFlag, 2)});
+  cases.push_back(
+      {"Sarvartha Siddha: Wednesday in the box, Moon in Rohini",
+       [](CalculationState& s) { s.ElectionChart.nakshatra = NakshatraNamed("Rohini"); }, first + 1,
+       "Sarvartha Siddha Yoga - Favourable", 1, presentDelta[1], std::make_pair(SarvarthaFlag, 2)});
   cases.push_back({"Sarvartha Siddha absent", kNoChange, first + 1,
                    "Sarvartha Siddha Yoga - Neutral", 0, 0, std::make_pair(SarvarthaFlag, 2)});
   // The chart's Saturday, not the box's Wednesday, makes the pushkar weekday.
   cases.push_back({"Tripushkar: chart Saturday, Saptami, Uttara Phalguni",
                    [](CalculationState& s) {
-                     s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Saturday");
-                     s.ElectionChart.nakshatra =
-                         ::horavela::testing::NakshatraNamed("Uttara Phalguni");
+                     s.ElectionChart.weekday = WeekdayOrNone("Saturday");
+                     s.ElectionChart.nakshatra = NakshatraNamed("Uttara Phalguni");
                      SetTithi(s, 7);
                    },
                    first + 2, "Tripushkar Yoga - Favourable", 1, presentDelta[2],
@@ -217,8 +198,8 @@ void AddAuspiciousYogas(std::vector<FactorCase>& cases, int first,
                    std::make_pair(TripushkarFlag, 2)});
   cases.push_back({"Amrita Siddhi: chart Friday in Revati",
                    [](CalculationState& s) {
-                     s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone("Friday");
-                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Revati");
+                     s.ElectionChart.weekday = WeekdayOrNone("Friday");
+                     s.ElectionChart.nakshatra = NakshatraNamed("Revati");
                    },
                    first + 3, "Amrita Siddhi Yoga - Favourable", 1, presentDelta[3],
                    std::make_pair(AmritaFlag, 2)});
@@ -236,16 +217,13 @@ void AddPenaltyYogas(std::vector<FactorCase>& cases, int first) {
                    },
                    first, "Mrityu Yoga - Unfavourable", -1, 0, std::make_pair(MrityuFlag, 1)});
   cases.push_back({"Mrityu absent", kNoChange, first, "", 0, 0, std::make_pair(MrityuFlag, 0)});
-  cases.push_back({"Dagdha: Wednesday in Dhanistha",
-                   [](CalculationState& s) {
-                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Dhanistha");
-                   },
-                   first + 1, "Dagdha Yoga - Unfavourable", -1, 0, std::make_pair(DaghdaFlag, 1)});
+  cases.push_back(
+      {"Dagdha: Wednesday in Dhanistha",
+       [](CalculationState& s) { s.ElectionChart.nakshatra = NakshatraNamed("Dhanistha"); },
+       first + 1, "Dagdha Yoga - Unfavourable", -1, 0, std::make_pair(DaghdaFlag, 1)});
   cases.push_back({"Dagdha absent", kNoChange, first + 1, "", 0, 0, std::make_pair(DaghdaFlag, 0)});
   cases.push_back({"Yamaghata: Wednesday in Moola",
-                   [](CalculationState& s) {
-                     s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Moola");
-                   },
+                   [](CalculationState& s) { s.ElectionChart.nakshatra = NakshatraNamed("Moola"); },
                    first + 2, "Yamaghata Yoga - Unfavourable", -1, 0,
                    std::make_pair(YamaghataFlag, 1)});
   cases.push_back(
@@ -256,14 +234,12 @@ void AddPenaltyYogas(std::vector<FactorCase>& cases, int first) {
 // the chart-weekday yogas stay absent.
 void AddTuesdayAvoidedWeekdays(std::vector<FactorCase>& cases) {
   cases.push_back({"Tuesday scores -1 yet counts",
-                   [](CalculationState& s) {
-                     s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Tuesday");
-                   },
+                   [](CalculationState& s) { s.Input.electionWeekday = WeekdayOrNone("Tuesday"); },
                    4, "Weekday - Least Favourable", -1, 0, std::make_pair(WeekdayFlag, 2)});
   for (const char* day : {"Sunday", "Monday", "Wednesday", "Thursday", "Friday", "Saturday"}) {
     cases.push_back({std::string("weekday ") + day,
                      [d = std::string(day)](CalculationState& s) {
-                       s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(d);
+                       s.Input.electionWeekday = WeekdayOrNone(d);
                      },
                      4, "Weekday - Favourable", 1, 0, std::make_pair(WeekdayFlag, 2)});
   }
@@ -352,8 +328,8 @@ TEST(ForeignJourney, EachOutcomeOfEachFactor) {
     cases.push_back({std::string("Moon back in the birth nakshatra ") + star,
                      [n = std::string(star)](CalculationState& s) {
                        SetWeekday(s, "");
-                       s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed(n);
-                       s.BirthChart.nakshatra = ::horavela::testing::NakshatraNamed(n);
+                       s.ElectionChart.nakshatra = NakshatraNamed(n);
+                       s.BirthChart.nakshatra = NakshatraNamed(n);
                      },
                      2, "Nakshatra - Neutral", 0, 0, std::make_pair(NakshatraFlag, 2)});
   }
@@ -365,19 +341,15 @@ TEST(ForeignJourney, EachOutcomeOfEachFactor) {
   AddNakshatras(cases, {"Magha", "Ashwini", "Revati"}, "Nakshatra - Neutral", 0, 0, 2);
   AddJourneyTithis(cases);
   cases.push_back({"Tuesday scores -1 yet counts",
-                   [](CalculationState& s) {
-                     s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Tuesday");
-                   },
+                   [](CalculationState& s) { s.Input.electionWeekday = WeekdayOrNone("Tuesday"); },
                    4, "Weekday - Least Favourable", -1, 0, std::make_pair(WeekdayFlag, 2)});
   cases.push_back({"Monday",
-                   [](CalculationState& s) {
-                     s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Monday");
-                   },
+                   [](CalculationState& s) { s.Input.electionWeekday = WeekdayOrNone("Monday"); },
                    4, "Weekday - Favourable", 1, 0, std::make_pair(WeekdayFlag, 2)});
   for (const char* day : {"Sunday", "Wednesday", "Thursday", "Friday", "Saturday"}) {
     cases.push_back({std::string("weekday ") + day,
                      [d = std::string(day)](CalculationState& s) {
-                       s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(d);
+                       s.Input.electionWeekday = WeekdayOrNone(d);
                      },
                      4, "Weekday - Neutral", 0, 0, std::make_pair(WeekdayFlag, 2)});
   }
@@ -391,11 +363,11 @@ TEST(ForeignJourney, EachOutcomeOfEachFactor) {
 
 // Everything that can count against a journey does so.
 void WorstJourney(CalculationState& s) {
-  s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-  s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Ardra");
+  s.TaraBalaVerdict = Word::Unfavourable;
+  s.ChandraBalaVerdict = Word::Unfavourable;
+  s.ElectionChart.nakshatra = NakshatraNamed("Ardra");
   SetTithi(s, 15);
-  s.ElectionChart.lagna = ::horavela::testing::RashiNamed("Kanya");
+  s.ElectionChart.lagna = RashiNamed("Kanya");
 }
 
 TEST(Journeys, ResultWordAgainstAverageCount) {
@@ -404,27 +376,24 @@ TEST(Journeys, ResultWordAgainstAverageCount) {
       {"domestic, one above average", EvaluateDomesticJourney,
        [](CalculationState& s) {
          WorstJourney(s);
-         s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Favourable");
+         s.ChandraBalaVerdict = Word::Favourable;
        },
        8, "Good", 2},
       // Seven factors always count: the domestic journey is never Bad.
       {"domestic, worst case", EvaluateDomesticJourney, WorstJourney, 7, "Average", 3},
       {"religious, plain", EvaluateReligiousJourney, kNoChange, 10, "Good", 2},
-      {"religious, one above average", EvaluateReligiousJourney,
-       [](CalculationState& s) {
-         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-       },
-       9, "Good", 2},
+      {"religious, one above average", EvaluateReligiousJourney, Tara("Unfavourable"), 9, "Good",
+       2},
       {"religious, at average", EvaluateReligiousJourney,
        [](CalculationState& s) {
-         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-         s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+         s.TaraBalaVerdict = Word::Unfavourable;
+         s.ChandraBalaVerdict = Word::Unfavourable;
        },
        8, "Average", 3},
       {"religious, one below average", EvaluateReligiousJourney,
        [](CalculationState& s) {
-         s.TaraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
-         s.ChandraBalaVerdict = ::horavela::testing::StrengthWord("Unfavourable");
+         s.TaraBalaVerdict = Word::Unfavourable;
+         s.ChandraBalaVerdict = Word::Unfavourable;
          SetTithi(s, 30);
        },
        7, "Bad", 1},
@@ -471,7 +440,7 @@ TEST(Journeys, LabelsCarryNoYogaWarning) {
   for (RuleSet ruleSet : ruleSets) {
     CalculationState s = PlainElection();
     SetWeekday(s, "Saturday");  // Saturday in Rohini: Amrita Siddhi, "not for travel"
-    s.ElectionChart.nakshatra = ::horavela::testing::NakshatraNamed("Rohini");
+    s.ElectionChart.nakshatra = NakshatraNamed("Rohini");
     const Evaluated run = Evaluate(ruleSet, s);
     EXPECT_EQ(run.state.Yogas.YogaWarning, "Not Favourable for Travel");
     EXPECT_EQ(ResultLabelOf(run.state.Result).find("Not Favourable"), std::string::npos);
@@ -505,8 +474,7 @@ TEST(Journeys, ElectionYearBeforeBirthYearEndsEarly) {
     s.Result.FactorVerdicts = {{Factor::Month, Word::Neutral}};
     const Evaluated run = Evaluate(ruleSet, s);
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
-              std::vector<std::string>{"Month - Neutral"});
+    EXPECT_EQ(Texts(run.state.Result.FactorVerdicts), std::vector<std::string>{"Month - Neutral"});
     EXPECT_EQ(run.state.Result.FactorCount, 0);
   }
 }

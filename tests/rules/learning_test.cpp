@@ -23,10 +23,7 @@
 #include "panchang/panchang.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/recording_sink.h"
-#include "support/rule_run.h"
-#include "support/setter_fixture.h"
-#include "support/verdict_texts.h"
+#include "support/rule_fixture.h"
 
 namespace horavela {
 namespace {
@@ -555,7 +552,7 @@ TEST(LearningRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
       s.Lagna.PlanetsInTenth = {Planet::Mars};
     });
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
+    EXPECT_EQ(Texts(run.state.Result.FactorVerdicts),
               (std::vector<std::string>{"Month - Neutral", ""}));
     EXPECT_EQ(run.state.Result.FactorCount, 0);
     EXPECT_EQ(run.state.Result.ReportFlags[SaraswatiFlag], 0);

@@ -22,35 +22,16 @@
 #include "panchang/panchang.h"
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
-#include "support/recording_sink.h"
-#include "support/rule_run.h"
-#include "support/setter_fixture.h"
-#include "support/verdict_texts.h"
+#include "support/rule_fixture.h"
 
 namespace horavela {
 namespace {
 
 using namespace testing;  // the rule-set fixtures
 
-Setter BoxWeekday(std::string name) {
-  return [name](CalculationState& s) {
-    s.Input.electionWeekday = ::horavela::testing::WeekdayOrNone(name);
-  };
-}
+// The chart's computed weekday alone.
 Setter ChartWeekday(std::string name) {
-  return [name](CalculationState& s) {
-    s.ElectionChart.weekday = ::horavela::testing::WeekdayOrNone(name);
-  };
-}
-Setter WithYoga(std::string name) {
-  return
-      [name](CalculationState& s) { s.ElectionChart.yoga = ::horavela::testing::YogaNamed(name); };
-}
-Setter WithKarana(std::string name) {
-  return [name](CalculationState& s) {
-    s.ElectionChart.karana = ::horavela::testing::KaranaNamed(name);
-  };
+  return [name](CalculationState& s) { s.ElectionChart.weekday = WeekdayOrNone(name); };
 }
 
 const Input kByYoga{27, 15, [](CalculationState& s, std::size_t i) {
@@ -454,7 +435,7 @@ TEST(MarriageRules, ElectionBeforeTheBirthYearStopsEachRuleSet) {
       s.Result.ReportFlags[TaraFlag] = 2;
     });
     EXPECT_EQ(run.report.text, kYearPreconditionMessage);
-    EXPECT_EQ(::horavela::testing::Texts(run.state.Result.FactorVerdicts),
+    EXPECT_EQ(Texts(run.state.Result.FactorVerdicts),
               (std::vector<std::string>{"Month - Neutral", ""}));
     EXPECT_EQ(run.state.Result.FactorCount, 0);
     EXPECT_EQ(run.state.Result.ReportFlags[TaraFlag], 0);

@@ -8,9 +8,7 @@
 
 #include "rules/evaluation.h"
 #include "rules/rule_sets.h"
-#include "support/chart_values.h"
-#include "support/recording_sink.h"
-#include "support/tweak_fixture.h"
+#include "support/rule_fixture.h"
 
 namespace horavela {
 namespace {
@@ -26,7 +24,7 @@ CalculationState StartChart() {
   s.Input.election.year = 2024;
   s.Moment.month = 5;
   s.Moment.day = 10;
-  s.ElectionChart.moonSign = ::horavela::testing::RashiNamed("Mesha");
+  s.ElectionChart.moonSign = RashiNamed("Mesha");
   return s;
 }
 
@@ -421,96 +419,46 @@ TEST(EvaluateSellingItem, KumbhaOnTheBirthLagnaNetsNothing) {
 // FactorCount against AverageCount: below gives "Bad", equal "Average",
 // above "Good".
 TEST(MedicalLandGoods, ResultWordAtTheAverageCountBoundary) {
-  const WordCase cases[] = {
-      {"medical below", EvaluateMedicalTreatment, kMedicalBase, {}, 1, "Bad", 1},
-      {"medical equal",
-       EvaluateMedicalTreatment,
-       kMedicalBase,
-       {.tara = "Favourable"},
-       2,
-       "Average",
-       3},
-      {"medical above",
-       EvaluateMedicalTreatment,
-       kMedicalBase,
-       {.tara = "Favourable", .weekday = "Monday"},
-       3,
-       "Good",
-       2},
-      {"operation below", EvaluateOperation, kOperationBase, {}, 1, "Bad", 1},
-      {"operation equal",
-       EvaluateOperation,
-       kOperationBase,
-       {.chandra = "Favourable"},
-       2,
-       "Average",
-       3},
-      {"operation above",
-       EvaluateOperation,
-       kOperationBase,
-       {.tara = "Favourable", .chandra = "Favourable"},
-       3,
-       "Good",
-       2},
+  const WordRow cases[] = {
+      {"medical below", EvaluateMedicalTreatment, Tweaked(kMedicalBase, {}), 1, "Bad", 1},
+      {"medical equal", EvaluateMedicalTreatment, Tweaked(kMedicalBase, {.tara = "Favourable"}), 2,
+       "Average", 3},
+      {"medical above", EvaluateMedicalTreatment,
+       Tweaked(kMedicalBase, {.tara = "Favourable", .weekday = "Monday"}), 3, "Good", 2},
+      {"operation below", EvaluateOperation, Tweaked(kOperationBase, {}), 1, "Bad", 1},
+      {"operation equal", EvaluateOperation, Tweaked(kOperationBase, {.chandra = "Favourable"}), 2,
+       "Average", 3},
+      {"operation above", EvaluateOperation,
+       Tweaked(kOperationBase, {.tara = "Favourable", .chandra = "Favourable"}), 3, "Good", 2},
       // The weekday and both yogas always count: buying land never drops
       // below its AverageCount.
-      {"buying land at its lowest", EvaluateBuyingLand, kBuyingLandBase, {}, 3, "Average", 3},
-      {"buying land above",
-       EvaluateBuyingLand,
-       kBuyingLandBase,
-       {.tara = "Very Favourable"},
-       4,
-       "Good",
-       2},
-      {"selling land below", EvaluateSellingLand, kSellingLandBase, {}, 1, "Bad", 1},
-      {"selling land equal",
-       EvaluateSellingLand,
-       kSellingLandBase,
-       {.tara = "Favourable"},
-       2,
-       "Average",
+      {"buying land at its lowest", EvaluateBuyingLand, Tweaked(kBuyingLandBase, {}), 3, "Average",
        3},
-      {"selling land above",
-       EvaluateSellingLand,
-       kSellingLandBase,
-       {.tara = "Favourable", .tithi = 24},
-       3,
-       "Good",
-       2},
-      {"buying item below", EvaluateBuyingItem, kBuyingItemBase, {}, 1, "Bad", 1},
-      {"buying item equal", EvaluateBuyingItem, kBuyingItemBase, {.tithi = 15}, 2, "Average", 3},
-      {"buying item above",
-       EvaluateBuyingItem,
-       kBuyingItemBase,
-       {.chandra = "Favourable", .tithi = 15},
-       3,
-       "Good",
-       2},
-      {"selling item below", EvaluateSellingItem, kSellingItemBase, {}, 2, "Bad", 1},
-      {"selling item equal",
-       EvaluateSellingItem,
-       kSellingItemBase,
-       {.tara = "Favourable"},
-       3,
-       "Average",
-       3},
-      {"selling item above",
-       EvaluateSellingItem,
-       kSellingItemBase,
-       {.tara = "Favourable", .lagna = "Simha"},
-       4,
-       "Good",
-       2},
+      {"buying land above", EvaluateBuyingLand,
+       Tweaked(kBuyingLandBase, {.tara = "Very Favourable"}), 4, "Good", 2},
+      {"selling land below", EvaluateSellingLand, Tweaked(kSellingLandBase, {}), 1, "Bad", 1},
+      {"selling land equal", EvaluateSellingLand, Tweaked(kSellingLandBase, {.tara = "Favourable"}),
+       2, "Average", 3},
+      {"selling land above", EvaluateSellingLand,
+       Tweaked(kSellingLandBase, {.tara = "Favourable", .tithi = 24}), 3, "Good", 2},
+      {"buying item below", EvaluateBuyingItem, Tweaked(kBuyingItemBase, {}), 1, "Bad", 1},
+      {"buying item equal", EvaluateBuyingItem, Tweaked(kBuyingItemBase, {.tithi = 15}), 2,
+       "Average", 3},
+      {"buying item above", EvaluateBuyingItem,
+       Tweaked(kBuyingItemBase, {.chandra = "Favourable", .tithi = 15}), 3, "Good", 2},
+      {"selling item below", EvaluateSellingItem, Tweaked(kSellingItemBase, {}), 2, "Bad", 1},
+      {"selling item equal", EvaluateSellingItem, Tweaked(kSellingItemBase, {.tara = "Favourable"}),
+       3, "Average", 3},
+      {"selling item above", EvaluateSellingItem,
+       Tweaked(kSellingItemBase, {.tara = "Favourable", .lagna = "Simha"}), 4, "Good", 2},
   };
   CheckResultWords(StartChart, cases);
 }
 
 TEST(MedicalLandGoods, ResultLabelLineByLine) {
-  const LabelCase cases[] = {
-      {"medical treatment on a Tuesday: the empty nakshatra slot",
-       EvaluateMedicalTreatment,
-       kMedicalBase,
-       {},
+  const LabelRow cases[] = {
+      {"medical treatment on a Tuesday: the empty nakshatra slot", EvaluateMedicalTreatment,
+       Tweaked(kMedicalBase, {}),
        "Tara Stength - Unfavourable - -1 Point\r\n\r\n"
        "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
        " - 0 Point\r\n\r\n"
@@ -518,10 +466,9 @@ TEST(MedicalLandGoods, ResultLabelLineByLine) {
        "Total Score - -2 Points\r\n\r\n"
        "Election: Bad",
        -2},
-      {"operation on the new-moon day",
-       EvaluateOperation,
-       kOperationBase,
-       {.tara = "Very Favourable", .nakshatra = "Moola", .tithi = 30, .weekday = "Monday"},
+      {"operation on the new-moon day", EvaluateOperation,
+       Tweaked(kOperationBase,
+               {.tara = "Very Favourable", .nakshatra = "Moola", .tithi = 30, .weekday = "Monday"}),
        "Tara Stength - Very Favourable - 2 Point\r\n\r\n"
        "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
        "Nakshatra - Favourable - 1 Point\r\n\r\n"
@@ -530,10 +477,9 @@ TEST(MedicalLandGoods, ResultLabelLineByLine) {
        "Total Score - 2 Points\r\n\r\n"
        "Election: Good",
        2},
-      {"buying land on a Dvipushkar day",
-       EvaluateBuyingLand,
-       kBuyingLandBase,
-       {.tara = "Favourable", .nakshatra = "Chitra", .tithi = 2, .weekday = "Sunday"},
+      {"buying land on a Dvipushkar day", EvaluateBuyingLand,
+       Tweaked(kBuyingLandBase,
+               {.tara = "Favourable", .nakshatra = "Chitra", .tithi = 2, .weekday = "Sunday"}),
        "Tara Stength - Favourable - 1 Point\r\n\r\n"
        "Moon Stength - Unfavourable - -1 Point\r\n\r\n"
        "Nakshatra - Neutral - 0 Point\r\n\r\n"

@@ -1,5 +1,5 @@
 #include "search/muhurta_finder.h"
-#include "support/verdict_texts.h"
+#include "support/chart_values.h"
 
 #include <gtest/gtest.h>
 
