@@ -8,6 +8,7 @@
 #include "rules/charts.h"
 #include "rules/evaluation.h"
 #include "support/chart_values.h"
+#include "support/moments_and_places.h"
 
 namespace horavela {
 namespace {
@@ -29,29 +30,12 @@ class CountingEphemeris final : public PlanetEphemeris {
   bool fails_;
 };
 
-MomentEntry AtNewDelhi(std::int16_t year, std::int16_t month, std::int16_t day, std::int16_t hour,
-                       std::int16_t minute) {
-  MomentEntry entry;
-  entry.year = year;
-  entry.month = month;
-  entry.day = day;
-  entry.hour = hour;
-  entry.minute = minute;
-  entry.place.latitudeDegrees = 28;
-  entry.place.latitudeMinutes = 37;
-  entry.place.longitudeDegrees = 77;
-  entry.place.longitudeMinutes = 13;
-  entry.place.zoneHours = -5;
-  entry.place.zoneMinutes = -30;
-  return entry;
-}
-
 CalculationState Evaluated(const char* subject, PlanetEphemeris& ephemeris) {
   CalculationState state;
   state.Input.subject = subject;
   state.Input.sex = "Female";
-  state.Input.birth = AtNewDelhi(1995, 8, 14, 5, 40);
-  state.Input.election = AtNewDelhi(2025, 2, 12, 10, 15);
+  state.Input.birth = testing::On(1995, 8, 14).At(5, 40).In(testing::NewDelhi());
+  state.Input.election = testing::On(2025, 2, 12).At(10, 15).In(testing::NewDelhi());
   state.Input.electionWeekday = ::horavela::testing::WeekdayOrNone("Wednesday");
   ComputeCharts(state, ephemeris);
   ComputeStrengths(state);
