@@ -97,6 +97,7 @@ PlaceClock::Reading ReadingOf(std::int64_t universal, const ZoneAtMinute& zone, 
 }  // namespace
 
 PlaceClock::Reading PlaceClock::At(std::int64_t universal, int likelyOffsetSeconds) const {
+  if (!zone_) return At(universal);
   const ZoneAtMinute there = ZoneAt(FromMinuteIndex(universal + likelyOffsetSeconds / 60));
   if (there.exists && OffsetSecondsOf(there) == likelyOffsetSeconds)
     return ReadingOf(universal, there, false);
@@ -104,6 +105,8 @@ PlaceClock::Reading PlaceClock::At(std::int64_t universal, int likelyOffsetSecon
 }
 
 PlaceClock::Reading PlaceClock::At(std::int64_t universal) const {
+  // A fixed zone reads the same at every local minute: no need to find one.
+  if (!zone_) return ReadingOf(universal, ZoneAt({}), false);
   // The zone answers for local minutes: try the offsets it gives a few hours
   // either side and keep the one that reads back to itself.
   const ZoneAtMinute guess = ZoneAt(FromMinuteIndex(universal));

@@ -56,15 +56,28 @@ void CountFromBirthLagna(const CalculationState& state, std::int16_t& count) {
   }
 }
 
-void ComputeMuhurthaLagna(CalculationState& state) {
-  const MomentInput& m = state.Moment;
-  LagnaTestState& lagna = state.Lagna;
-  if (m.month < 1 || m.month > 12) return;
+long MuhurthaLagnaCount(const MomentInput& m) {
+  if (m.month < 1 || m.month > 12) return -1;
   long minutes = kMonthStartMinutes[m.month - 1] + 4L * m.day + 60L * m.hour + m.minute;
   // Fold as often as needed: late on 29 and 30 June a single fold leaves the
   // count above a whole day and the lagna of an earlier evaluation would stand.
   while (minutes > 1440) minutes -= 1440;
   while (minutes < 0) minutes += 1440;
+  return minutes;
+}
+
+double NextRisingSignCount(double count) {
+  // Rows run in order of their counts but for Meena's second half at the end.
+  for (const RisingSignRow& row : kRisingSigns)
+    if (row.firstMinute > count) return row.firstMinute;
+  // Past Kumbha's end the next sign to begin is Mesha, a day's count on.
+  return kRisingSigns[0].firstMinute + 1440.0;
+}
+
+void ComputeMuhurthaLagna(CalculationState& state) {
+  LagnaTestState& lagna = state.Lagna;
+  const long minutes = MuhurthaLagnaCount(state.Moment);
+  if (minutes < 0) return;
   for (const RisingSignRow& row : kRisingSigns) {
     if (minutes >= row.firstMinute && minutes <= row.lastMinute) {
       lagna.MuhurthaLagna = row.sign;

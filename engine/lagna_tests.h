@@ -14,6 +14,15 @@ void CountFromBirthLagna(const CalculationState& state, std::int16_t& count);
 // from it (reads state.Moment; writes state.Lagna). No planet is read.
 void ComputeMuhurthaLagna(CalculationState& state);
 
+// The table's minute count of a moment (1..1440: the month's start, four a
+// day, then the clock), by which ComputeMuhurthaLagna finds the rising sign;
+// -1 for a month out of range. Within one civil day it runs with the clock.
+long MuhurthaLagnaCount(const MomentInput& moment);
+
+// The first count above `count` at which another sign begins to rise, beyond
+// 1440 when that is Mesha of the next turn.
+double NextRisingSignCount(double count);
+
 // 1..12 for the table lagna from Mesha, 0 before ComputeMuhurthaLagna found one.
 int MuhurthaLagnaNumber(const LagnaTestState& lagna);
 

@@ -6,6 +6,7 @@
 #include "panchang/panchang.h"
 #include "panchang/strengths.h"
 #include "rules/evaluation.h"
+#include "rules/inputs_read.h"
 #include "rules/subjects.h"
 
 namespace horavela {
@@ -58,6 +59,31 @@ void WriteChartRow(const CalculationState& state, Chart& chart) {
   chart.tithi = state.Panchang.TithiName;
   chart.yoga = state.Panchang.YogaName;
   chart.karana = state.Panchang.KaranaName;
+}
+
+void RefreshElectionChart(CalculationState& state, unsigned changedReads) {
+  if (changedReads & kReadsDate) {
+    ComputeElectionChart(state);
+    return;
+  }
+  state.Moment = MomentInputFrom(state.Input.election);
+  MomentSnapshot& snapshot = state.ElectionMoment;
+  if (changedReads & kReadsLagna) {
+    ComputeAscendant(state);
+    snapshot.Ascendant = state.Ascendant;
+  }
+  // The panchang reads the time base the Moon leaves, so both move together.
+  if (changedReads & (kReadsMoon | kReadsPanchang)) {
+    ComputeMoon(state);
+    snapshot.Moon = state.Moon;
+  }
+  if (changedReads & kReadsPanchang) {
+    ComputePanchang(state);
+    snapshot.Panchang = state.Panchang;
+  }
+  WriteChartRow(state, state.ElectionChart);
+  snapshot.Input = state.Moment;
+  snapshot.Time = state.Time;
 }
 
 void ComputeBirthChart(CalculationState& state) {

@@ -21,6 +21,15 @@ void ComputeCharts(CalculationState& state, PlanetEphemeris& ephemeris);
 void ComputeBirthChart(CalculationState& state);
 void ComputeElectionChart(CalculationState& state);
 
+// The election moment moved to state.Input.election within a stretch where
+// only the inputs `changedReads` names (InputsRead bits) can differ from the
+// moment last computed: recomputes the ascendant, the Moon and the panchang
+// only where they may have moved, so that a search pays the lunar series once
+// per nakshatra or karana rather than at every rising sign. The chart row and
+// the snapshot follow; the date and the weekday must not have changed unless
+// `changedReads` says so.
+void RefreshElectionChart(CalculationState& state, unsigned changedReads);
+
 // What the ascendant, the Moon and the panchang left in `state`, as a chart;
 // the weekday is left as it is.
 void WriteChartRow(const CalculationState& state, Chart& chart);

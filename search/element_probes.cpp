@@ -17,8 +17,10 @@ namespace horavela {
 
 namespace {
 
-// Table lagna: every sign holds at least 77 minutes of its count.
-constexpr std::int64_t kTableLagnaSpan = 20;
+// Table lagna: every sign holds at least 97 of the table's counts (Meena,
+// across the turn of the count), and the count runs with the clock but for a
+// step of five at midnight: within an hour it cannot change twice.
+constexpr std::int64_t kTableLagnaSpan = 60;
 // Zones: daylight-saving gaps last at least half an hour.
 constexpr std::int64_t kZoneSpan = 15;
 
@@ -116,7 +118,7 @@ ElementProbes::Search ElementProbes::SearchOf(Probed probed) const {
     case Probed::kKarana:
       return of(ChartElement::kKarana, NextBoundary<ChartElement::kKarana>);
     case Probed::kTableLagna:
-      return {kTableLagnaSpan, 0, nullptr};
+      return {kTableLagnaSpan, 1440, NextRisingSignCount};
     case Probed::kZone:
       return {kZoneSpan, 0, nullptr};
   }
@@ -208,7 +210,8 @@ ElementProbes::Sample ElementProbes::At(Probed probed, std::int64_t minute) {
     case Probed::kTableLagna:
       LoadMoment(minute);
       ComputeMuhurthaLagna(scratch_);
-      return {MuhurthaLagnaNumber(scratch_.Lagna), NAN};
+      return {MuhurthaLagnaNumber(scratch_.Lagna),
+              static_cast<double>(MuhurthaLagnaCount(scratch_.Moment))};
     case Probed::kZone: {
       const PlaceClock::Reading reading = clock_.At(minute, offsetHint_);
       offsetHint_ = OffsetSecondsOf(reading.zone);

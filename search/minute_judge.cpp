@@ -88,12 +88,14 @@ Judgement MinuteJudge::JudgeThroughDriver(std::int64_t minute, std::size_t subje
   return JudgeAsEvaluated(request_, subject, EntryAt(minute), ephemeris_);
 }
 
-void MinuteJudge::LoadElection(std::int64_t minute) {
+// Every piece starts with every input changed (its date among them), so a
+// partial refresh only ever follows a full load of the same civil date.
+void MinuteJudge::LoadElection(std::int64_t minute, unsigned changed) {
   state_.Input.election = EntryAt(minute);
   const MomentEntry& e = state_.Input.election;
   state_.Input.electionWeekday = WeekdayOfCivilDate(e.year, e.month, e.day);
-  ComputeElectionChart(state_);
-  ComputeStrengths(state_);
+  RefreshElectionChart(state_, changed);
+  if (changed & kReadsMoon) ComputeStrengths(state_);
 }
 
 // The minutes of [first, last] at which something a requested rule set reads
@@ -140,7 +142,7 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
         continue;
       }
       if (!loaded) {
-        LoadElection(start);
+        LoadElection(start, changed);
         loaded = true;
       }
       // Each subject as from a fresh state, with the planets of this stretch.

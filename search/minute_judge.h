@@ -79,7 +79,7 @@ class MinuteJudge {
                           const std::vector<PlanetRun>& planetRuns,
                           std::vector<std::vector<JudgedRun>>& runs);
   std::vector<std::int64_t> ZoneStretches(std::int64_t first, std::int64_t last);
-  void LoadElection(std::int64_t minute);
+  void LoadElection(std::int64_t minute, unsigned changed);
 
   const SearchRequest& request_;
   PlaceClock clock_;
