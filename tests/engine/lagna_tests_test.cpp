@@ -88,6 +88,34 @@ TEST(ComputeMuhurthaLagna, LateJuneNeverKeepsAStaleLagna) {
   EXPECT_EQ(s.Lagna.MuhurthaLagna, Rashi::Meena);
 }
 
+// The finder interpolates on the table's count to its next boundary: each
+// boundary must be the first count of a new rising sign, and none missed.
+TEST(ComputeMuhurthaLagna, NextRisingSignCountIsWhereTheSignChanges) {
+  const struct {
+    double count;
+    double next;
+  } edges[] = {{1, 77},      {76, 77},     {77, 182},   {1083, 1084},
+               {1419, 1420}, {1420, 1517}, {1440, 1517}};
+  for (const auto& edge : edges)
+    EXPECT_EQ(NextRisingSignCount(edge.count), edge.next) << edge.count;
+
+  // 1 July: the count is the clock's minute of the day plus 10, folding past 1440.
+  CalculationState s = AtClock(7, 1, 0, 0);
+  ComputeMuhurthaLagna(s);
+  long before = MuhurthaLagnaCount(s.Moment);
+  Rashi sign = s.Lagna.MuhurthaLagna;
+  for (int minute = 1; minute < 1440; ++minute) {
+    s.Moment = AtClock(7, 1, minute / 60, minute % 60).Moment;
+    ComputeMuhurthaLagna(s);
+    const long count = MuhurthaLagnaCount(s.Moment);
+    EXPECT_EQ(count, (minute + 10 - 1) % 1440 + 1);
+    const bool boundary = NextRisingSignCount(static_cast<double>(before)) == count;
+    EXPECT_EQ(s.Lagna.MuhurthaLagna != sign, boundary) << "count " << count;
+    before = count;
+    sign = s.Lagna.MuhurthaLagna;
+  }
+}
+
 TEST(ComputeMuhurthaLagna, PlanetsInTheTenthSignAndJupiterRising) {
   CalculationState s = AtClock(7, 10, 6, 30);  // Kataka rising, tenth sign Ari
   s.Lagna.PlanetSigns = {{{Rashi::Mesha, 5, 42},
