@@ -1,0 +1,113 @@
+#include "tradition/festival_vetoes.h"
+
+#include <optional>
+#include <string>
+
+namespace horavela {
+
+namespace {
+
+// Tithi indexes of the lunar month, 0 for Shukla Pratipada.
+constexpr int kShuklaAshtami = 7;
+constexpr int kShuklaEkadashi = 10;
+constexpr int kShuklaDwadashi = 11;
+constexpr int kKrishnaPratipada = 15;
+constexpr int kAmavasya = 29;
+// Half a day: from a sunrise back into the evening before it.
+constexpr std::int64_t kDayMinutes = 1440;
+constexpr std::int64_t kHalfDayMinutes = kDayMinutes / 2;
+
+// A day of the almanac, from a sunrise to the minute before the next.
+struct AlmanacDay {
+  std::int64_t first;
+  std::int64_t last;
+};
+
+// The day that begins at the first sunrise at or after `minute`.
+std::optional<SunDay> DayFrom(MinuteSky& sky, std::int64_t minute) {
+  const std::optional<SunDay> day = sky.DayOf(minute);
+  if (!day || day->sunrise >= minute) return day;
+  return sky.DayOf(day->nextSunrise);
+}
+
+// The day of a tithi: the one at whose sunrise it runs (the first, where it
+// runs at two); where it runs at none (a lost tithi), the day it runs in.
+AlmanacDay DayOfTithi(MinuteSky& sky, const LunarMonth& month, int tithi) {
+  const std::int64_t begins = TithiBegins(sky, month, tithi);
+  const std::optional<SunDay> day = DayFrom(sky, begins);
+  if (!day) return {begins, TithiBegins(sky, month, tithi + 1) - 1};
+  if (sky.Phase(day->sunrise).tithi == tithi) return {day->sunrise, day->nextSunrise - 1};
+  const std::optional<SunDay> before = sky.DayOf(day->sunrise - kHalfDayMinutes);
+  return {before ? before->sunrise : begins, day->sunrise - 1};
+}
+
+bool Overlaps(std::int64_t a, std::int64_t b, std::int64_t first, std::int64_t last) {
+  return a <= last && b >= first;
+}
+
+bool Counts(const LunarMonth& month, Masa name) {
+  return month.name == name && month.kind != MonthKind::Adhika;
+}
+
+}  // namespace
+
+std::vector<VetoPeriod> Chaturmas(MinuteSky& sky, const std::vector<LunarMonth>& months,
+                                  std::int64_t first, std::int64_t last) {
+  std::vector<VetoPeriod> periods;
+  for (std::size_t i = 0; i < months.size(); ++i) {
+    if (!Counts(months[i], Masa::Ashadha) || months[i].first > last) continue;
+    std::size_t k = i + 1;
+    while (k < months.size() && !Counts(months[k], Masa::Kartika)) ++k;
+    if (k == months.size() || months[k].last < first) continue;
+    const std::int64_t start = DayOfTithi(sky, months[i], kShuklaEkadashi).first;
+    const std::int64_t awakening = TithiBegins(sky, months[k], kShuklaDwadashi);
+    if (!Overlaps(start, awakening - 1, first, last)) continue;
+    periods.push_back({Veto::Chaturmas, start, awakening - 1,
+                       "Chaturmas: from Devshayani Ekadashi (Ashadha Shukla Ekadashi) on " +
+                           sky.DateText(start) +
+                           " until Prabodhini Ekadashi (Kartika Shukla Ekadashi) ends at " +
+                           sky.MomentText(awakening) + "."});
+  }
+  return periods;
+}
+
+std::vector<VetoPeriod> Holashtak(MinuteSky& sky, const std::vector<LunarMonth>& months,
+                                  std::int64_t first, std::int64_t last) {
+  std::vector<VetoPeriod> periods;
+  for (const LunarMonth& month : months) {
+    if (!Counts(month, Masa::Phalguna) || !Overlaps(month.first, month.last, first, last)) continue;
+    const std::int64_t start = DayOfTithi(sky, month, kShuklaAshtami).first;
+    if (!Overlaps(start, month.fullMoon - 1, first, last)) continue;
+    periods.push_back({Veto::Holashtak, start, month.fullMoon - 1,
+                       "Holashtak: from Phalguna Shukla Ashtami on " + sky.DateText(start) +
+                           " until Phalguna Purnima ends at " + sky.MomentText(month.fullMoon) +
+                           "."});
+  }
+  return periods;
+}
+
+std::vector<VetoPeriod> PitruPaksha(MinuteSky& sky, const std::vector<LunarMonth>& months,
+                                    std::int64_t first, std::int64_t last,
+                                    MonthConvention convention) {
+  // The amanta month ends with this fortnight; the purnimanta month begins
+  // with it, at the full moon, and so bears the next month's name.
+  const std::string named = convention == MonthConvention::Amanta
+                                ? "the dark fortnight of Bhadrapada (amanta)"
+                                : "the dark fortnight of Ashvina (purnimanta)";
+  std::vector<VetoPeriod> periods;
+  for (const LunarMonth& month : months) {
+    if (!Counts(month, Masa::Bhadrapada) ||
+        !Overlaps(month.fullMoon, month.last + kDayMinutes, first, last))
+      continue;
+    const std::int64_t start = DayOfTithi(sky, month, kKrishnaPratipada).first;
+    const AlmanacDay amavasya = DayOfTithi(sky, month, kAmavasya);
+    if (!Overlaps(start, amavasya.last, first, last)) continue;
+    periods.push_back({Veto::PitruPaksha, start, amavasya.last,
+                       "Pitru Paksha: " + named + ", from Krishna Pratipada on " +
+                           sky.DateText(start) + " to Amavasya on " + sky.DateText(amavasya.first) +
+                           "."});
+  }
+  return periods;
+}
+
+}  // namespace horavela
