@@ -17,28 +17,27 @@ constexpr int kAmavasya = 29;
 constexpr std::int64_t kDayMinutes = 1440;
 constexpr std::int64_t kHalfDayMinutes = kDayMinutes / 2;
 
-// A day of the almanac, from a sunrise to the minute before the next.
-struct AlmanacDay {
-  std::int64_t first;
-  std::int64_t last;
-};
-
-// The day that begins at the first sunrise at or after `minute`.
-std::optional<SunDay> DayFrom(MinuteSky& sky, std::int64_t minute) {
-  const std::optional<SunDay> day = sky.DayOf(minute);
-  if (!day || day->sunrise >= minute) return day;
-  return sky.DayOf(day->nextSunrise);
+// The first minute of a tithi's day: the sunrise at which it runs (the
+// first, where it runs at two); for a tithi that runs at no sunrise (a lost
+// tithi), the sunrise of the day it runs in. Where the Sun does not rise that
+// day, the tithi's own first minute.
+std::int64_t DayOfTithiBegins(MinuteSky& sky, const LunarMonth& month, int tithi) {
+  const std::int64_t begins = TithiBegins(sky, month, tithi);
+  const std::optional<SunDay> day = sky.DayOf(begins);
+  if (!day) return begins;
+  if (begins > day->sunrise)
+    return sky.Phase(day->nextSunrise).tithi == tithi ? day->nextSunrise : day->sunrise;
+  if (sky.Phase(day->sunrise).tithi == tithi) return day->sunrise;
+  // Begun and ended in the night before the date's sunrise: the day before.
+  const std::optional<SunDay> before = sky.DayOf(day->sunrise - kHalfDayMinutes);
+  return before ? before->sunrise : begins;
 }
 
-// The day of a tithi: the one at whose sunrise it runs (the first, where it
-// runs at two); where it runs at none (a lost tithi), the day it runs in.
-AlmanacDay DayOfTithi(MinuteSky& sky, const LunarMonth& month, int tithi) {
-  const std::int64_t begins = TithiBegins(sky, month, tithi);
-  const std::optional<SunDay> day = DayFrom(sky, begins);
-  if (!day) return {begins, TithiBegins(sky, month, tithi + 1) - 1};
-  if (sky.Phase(day->sunrise).tithi == tithi) return {day->sunrise, day->nextSunrise - 1};
-  const std::optional<SunDay> before = sky.DayOf(day->sunrise - kHalfDayMinutes);
-  return {before ? before->sunrise : begins, day->sunrise - 1};
+// The last minute of the day that begins at `sunrise`; where the Sun does not
+// rise the next day, `otherwise`.
+std::int64_t DayEnds(MinuteSky& sky, std::int64_t sunrise, std::int64_t otherwise) {
+  const std::optional<SunDay> day = sky.DayOf(sunrise);
+  return day ? day->nextSunrise - 1 : otherwise;
 }
 
 bool Overlaps(std::int64_t a, std::int64_t b, std::int64_t first, std::int64_t last) {
@@ -59,7 +58,7 @@ std::vector<VetoPeriod> Chaturmas(MinuteSky& sky, const std::vector<LunarMonth>&
     std::size_t k = i + 1;
     while (k < months.size() && !Counts(months[k], Masa::Kartika)) ++k;
     if (k == months.size() || months[k].last < first) continue;
-    const std::int64_t start = DayOfTithi(sky, months[i], kShuklaEkadashi).first;
+    const std::int64_t start = DayOfTithiBegins(sky, months[i], kShuklaEkadashi);
     const std::int64_t awakening = TithiBegins(sky, months[k], kShuklaDwadashi);
     if (!Overlaps(start, awakening - 1, first, last)) continue;
     periods.push_back({Veto::Chaturmas, start, awakening - 1,
@@ -76,7 +75,7 @@ std::vector<VetoPeriod> Holashtak(MinuteSky& sky, const std::vector<LunarMonth>&
   std::vector<VetoPeriod> periods;
   for (const LunarMonth& month : months) {
     if (!Counts(month, Masa::Phalguna) || !Overlaps(month.first, month.last, first, last)) continue;
-    const std::int64_t start = DayOfTithi(sky, month, kShuklaAshtami).first;
+    const std::int64_t start = DayOfTithiBegins(sky, month, kShuklaAshtami);
     if (!Overlaps(start, month.fullMoon - 1, first, last)) continue;
     periods.push_back({Veto::Holashtak, start, month.fullMoon - 1,
                        "Holashtak: from Phalguna Shukla Ashtami on " + sky.DateText(start) +
@@ -99,12 +98,13 @@ std::vector<VetoPeriod> PitruPaksha(MinuteSky& sky, const std::vector<LunarMonth
     if (!Counts(month, Masa::Bhadrapada) ||
         !Overlaps(month.fullMoon, month.last + kDayMinutes, first, last))
       continue;
-    const std::int64_t start = DayOfTithi(sky, month, kKrishnaPratipada).first;
-    const AlmanacDay amavasya = DayOfTithi(sky, month, kAmavasya);
-    if (!Overlaps(start, amavasya.last, first, last)) continue;
-    periods.push_back({Veto::PitruPaksha, start, amavasya.last,
+    const std::int64_t start = DayOfTithiBegins(sky, month, kKrishnaPratipada);
+    const std::int64_t amavasya = DayOfTithiBegins(sky, month, kAmavasya);
+    const std::int64_t end = DayEnds(sky, amavasya, month.last);
+    if (!Overlaps(start, end, first, last)) continue;
+    periods.push_back({Veto::PitruPaksha, start, end,
                        "Pitru Paksha: " + named + ", from Krishna Pratipada on " +
-                           sky.DateText(start) + " to Amavasya on " + sky.DateText(amavasya.first) +
+                           sky.DateText(start) + " to Amavasya on " + sky.DateText(amavasya) +
                            "."});
   }
   return periods;

@@ -24,8 +24,9 @@ namespace horavela {
 
 // How far beyond a range the months must reach for these to be found
 // whole: Chaturmas lasts up to five lunar months (148 days, with an adhika
-// month) and begins up to 11 days into Ashadha, which is whole too.
-inline constexpr std::int64_t kFestivalReachMinutes = 185 * 1440;
+// month), begins up to 11 days into Ashadha and ends within Kartika, and
+// both months must be whole: six lunations from Ashadha's new moon.
+inline constexpr std::int64_t kFestivalReachMinutes = 180 * 1440;
 
 std::vector<VetoPeriod> Chaturmas(MinuteSky& sky, const std::vector<LunarMonth>& months,
                                   std::int64_t first, std::int64_t last);
