@@ -13,6 +13,7 @@ namespace horavela {
 std::vector<VetoPeriod> CalendarVetoPeriods(const PlaceClock& clock, std::int64_t first,
                                             std::int64_t last, PlanetEphemeris& ephemeris,
                                             const VetoOptions& options) {
+  if (first > last) return {};
   MinuteSky sky(clock, ephemeris);
   const std::vector<LunarMonth> months =
       LunarMonths(sky, first - kFestivalReachMinutes, last + kFestivalReachMinutes);
