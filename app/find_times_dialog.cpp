@@ -516,7 +516,7 @@ void FindTimesDialog::StartSearch() {
               this, [this, done] { ShowProgress(done); }, Qt::QueuedConnection);
         };
         try {
-          *result = RunSearch(std::move(search), SwissEphemeris(), control);
+          *result = RunSearch(std::move(search), SwissEphemeris(), control).result;
         } catch (const std::exception& failure) {
           *error = FromStd(failure.what());
         } catch (...) {

@@ -20,6 +20,7 @@
 #include "cli/response_writer.h"
 #include "cli/search_response.h"
 #include "cli/search_text.h"
+#include "cli/veto_json.h"
 #include "ics/calendar_file.h"
 #include "json/json_reader.h"
 #include "json/time_zone_entry.h"
@@ -74,6 +75,37 @@ std::set<Kalam> Avoid(const json& value) {
   return kalams;
 }
 
+// A string member that must be one of `choices`, each with its value.
+template <typename Value>
+Value OneOfField(const json& request, const char* key,
+                 std::initializer_list<std::pair<const char*, Value>> choices) {
+  const std::string text = StringField(request, "", key);
+  std::string listed;
+  for (const auto& [name, value] : choices) {
+    if (text == name) return value;
+    listed += (listed.empty() ? "\"" : ", \"") + std::string(name) + "\"";
+  }
+  throw RequestError(Problem{key, "must be one of " + listed + ", not " + messages::Echo(text),
+                             Rule::UnknownText});
+}
+
+// How the search treats the tradition's vetoes and panchanga shuddhi.
+AlmanacChoice ParseAlmanac(const json& request) {
+  AlmanacChoice almanac;
+  if (FindMember(request, "almanac") != nullptr)
+    almanac.mode = OneOfField<AlmanacMode>(request, "almanac",
+                                           {{"ignore", AlmanacMode::Ignore},
+                                            {"show", AlmanacMode::Show},
+                                            {"observe", AlmanacMode::Observe}});
+  if (FindMember(request, "regional_vetoes") != nullptr)
+    almanac.options.regional = BoolField(request, "", "regional_vetoes");
+  if (FindMember(request, "month_convention") != nullptr)
+    almanac.options.months = OneOfField<MonthConvention>(
+        request, "month_convention",
+        {{"amanta", MonthConvention::Amanta}, {"purnimanta", MonthConvention::Purnimanta}});
+  return almanac;
+}
+
 // The zones a request names, resolved once its own checks have passed: the
 // birth's captions for its moment, and the zone the place follows.
 std::function<Result<void>(SearchRequest&)> ZoneResolver(std::string birthZone,
@@ -106,6 +138,7 @@ PreparedSearch ParseSearch(const json& request) {
   if (const json* total = FindMember(request, "min_total"))
     search.minTotal = Int16Value(*total, "min_total");
   if (const json* kalams = FindMember(request, "avoid")) entries.avoid = Avoid(*kalams);
+  entries.almanac = ParseAlmanac(request);
   entries.resolveZone = ZoneResolver(birth.timeZone, place.timeZone);
   entries.zoneSignsChecked = true;
   Result<PreparedSearch> prepared = PrepareSearch(std::move(entries));
@@ -148,9 +181,14 @@ class SearchAnswer {
   void Window(const SearchWindow& window) {
     if (!text_) writer_.Window(window);
   }
+  void ShowAlmanac(bool show) { writer_.ShowAlmanac(show); }
+  void Vetoes(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock) {
+    vetoes_ = VetoLines(vetoes, clock);
+    writer_.Vetoes(VetoPeriodsJson(vetoes, clock));
+  }
   void Finish(const SearchResult& result, const std::vector<SearchWindow>& windows) {
     if (text_) {
-      out_ << SearchText(result, windows, warnings_);
+      out_ << SearchText(result, windows, warnings_, vetoes_);
     } else {
       writer_.Finish(result);
     }
@@ -168,6 +206,7 @@ class SearchAnswer {
   SearchResponseWriter writer_;
   bool text_;
   std::vector<std::string> warnings_;
+  std::vector<std::string> vetoes_;
 };
 
 int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
@@ -197,7 +236,10 @@ int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
     answer.Warn(CheckKeys(requestJson, RequestKind::kSearch, options.strict, std::cerr));
     PreparedSearch prepared = ParseSearch(requestJson);
     const ZonedPlace place = prepared.request.where();
-    const SearchResult result = horavela::RunSearch(std::move(prepared), SwissEphemeris(), control);
+    const AlmanacMode almanac = prepared.almanac.mode;
+    answer.ShowAlmanac(almanac == AlmanacMode::Show);
+    const FoundTimes found = horavela::RunSearch(std::move(prepared), SwissEphemeris(), control);
+    const SearchResult& result = found.result;
     if (csv.wanted || !files.ics.empty()) {
       const std::string ics =
           files.ics.empty() ? "" : WindowsCalendar(listed.windows, place, NowUtcSeconds());
@@ -208,6 +250,7 @@ int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
         return kExitFailure;
       }
     }
+    if (almanac != AlmanacMode::Ignore) answer.Vetoes(found.vetoes, PlaceClock(place));
     answer.Finish(result, listed.windows);
   } catch (const RequestError& e) {
     answer.Fail(e.what());

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/response_writer.h"
+#include "cli/veto_json.h"
 
 namespace horavela::cli {
 
@@ -13,7 +14,16 @@ namespace {
 
 using nlohmann::ordered_json;
 
-ordered_json WindowJson(const SearchWindow& window) {
+ordered_json ShuddhiKeys(ShuddhiFailures failures) {
+  ordered_json keys = ordered_json::array();
+  for (int i = 0; i < kShuddhiLimbCount; ++i) {
+    const auto limb = static_cast<ShuddhiLimb>(i);
+    if (failures & LimbBit(limb)) keys.push_back(std::string(KeyOf(limb)));
+  }
+  return keys;
+}
+
+ordered_json WindowJson(const SearchWindow& window, bool showAlmanac) {
   ordered_json w;
   w["subject"] = window.subject;
   w["from"] = FormatLocalMinute(window.first);
@@ -24,6 +34,10 @@ ordered_json WindowJson(const SearchWindow& window) {
   w["total_score"] = window.evaluation().TotalScore;
   w["factor_verdicts"] = VerdictTexts(window.evaluation().FactorVerdicts);
   w["factor_points"] = JsonArray(window.evaluation().FactorPoints);
+  if (showAlmanac) {
+    w["almanac"]["vetoes"] = VetoKeysJson(window.marks);
+    w["almanac"]["shuddhi"] = ShuddhiKeys(window.judgement->shuddhi);
+  }
   return w;
 }
 
@@ -38,7 +52,7 @@ std::string Members(const ordered_json& object) {
 void SearchResponseWriter::Window(const SearchWindow& window) {
   std::string text = written_++ == 0 ? "{\n  \"windows\": [\n    " : ",\n    ";
   // Two levels deeper than the object's own lines.
-  for (const char c : Serialize(WindowJson(window), true)) {
+  for (const char c : Serialize(WindowJson(window, showAlmanac_), true)) {
     text += c;
     if (c == '\n') text += "    ";
   }
@@ -55,6 +69,7 @@ void SearchResponseWriter::Finish(const SearchResult& result) {
   rest["minutes_scanned"] = result.minutesScanned;
   rest["evaluations"] = result.evaluations;
   rest["truncated"] = result.truncated;
+  if (!vetoes_.is_null()) rest["vetoes"] = vetoes_;
   AddWarnings(rest);
   EndWindows();
   out_ << ",\n" << Members(rest) << "\n}\n";

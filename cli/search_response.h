@@ -24,6 +24,11 @@ class SearchResponseWriter {
   // Warnings about the request (unknown keys), written after the windows as
   // "warnings" when there are any.
   void Warn(std::vector<std::string> warnings) { warnings_ = std::move(warnings); }
+  // With the almanac shown, each window also gets "almanac": the vetoes
+  // whose minutes it touches and the limbs whose shuddhi it fails.
+  void ShowAlmanac(bool show) { showAlmanac_ = show; }
+  // The veto periods over the range, written after the windows as "vetoes".
+  void Vetoes(nlohmann::ordered_json vetoes) { vetoes_ = std::move(vetoes); }
   // The next window, in the order of SearchResult::windows.
   void Window(const SearchWindow& window);
   // The members after the windows.
@@ -39,6 +44,8 @@ class SearchResponseWriter {
   std::ostream& out_;
   std::size_t written_ = 0;
   std::vector<std::string> warnings_;
+  bool showAlmanac_ = false;
+  nlohmann::ordered_json vetoes_;  // null: none written
 };
 
 }  // namespace horavela::cli

@@ -16,8 +16,19 @@ void WriteWindow(const SearchWindow& window, std::ostream& out) {
 
 }  // namespace
 
+std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock) {
+  std::vector<std::string> lines;
+  for (const VetoPeriod& period : vetoes) {
+    lines.push_back(std::string(NameOf(period.veto)) + " " +
+                    FormatLocalMinute(clock.At(period.first).local) + " to " +
+                    FormatLocalMinute(clock.At(period.last).local) + ": " + period.reason);
+  }
+  return lines;
+}
+
 std::string SearchText(const SearchResult& result, const std::vector<SearchWindow>& windows,
-                       const std::vector<std::string>& warnings) {
+                       const std::vector<std::string>& warnings,
+                       const std::vector<std::string>& vetoes) {
   std::ostringstream out;
   out << windows.size() << (windows.size() == 1 ? " window" : " windows") << " listed, "
       << result.minutesScanned << " minutes scanned"
@@ -32,6 +43,8 @@ std::string SearchText(const SearchResult& result, const std::vector<SearchWindo
     }
     WriteWindow(window, out);
   }
+  if (!vetoes.empty()) out << "Vetoes the tradition observes in the range:\n";
+  for (const std::string& line : vetoes) out << "  " << line << '\n';
   if (!warnings.empty()) out << "Warnings:\n";
   for (const std::string& warning : warnings) out << "  " << warning << '\n';
   return out.str();

@@ -4,13 +4,19 @@
 #include <vector>
 
 #include "search/muhurta_finder.h"
+#include "tradition/veto.h"
 
 namespace horavela::cli {
 
 // `search --text`: how many windows were listed and the ten best of each
 // subject, best first, with the request's warnings, for a person to read.
-// `windows` are the listed windows, which `result.best` indexes.
+// `windows` are the listed windows, which `result.best` indexes; `vetoes`
+// the lines of the veto periods over the range (VetoLines), when asked for.
 std::string SearchText(const SearchResult& result, const std::vector<SearchWindow>& windows,
-                       const std::vector<std::string>& warnings);
+                       const std::vector<std::string>& warnings,
+                       const std::vector<std::string>& vetoes = {});
+
+// One line per veto period: "Kharmas 2025-12-16T04:07 to 2026-01-14T09:02: ...".
+std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock);
 
 }  // namespace horavela::cli

@@ -6,6 +6,7 @@
 #include "explain/factor_words.h"
 #include "explain/precise_check.h"
 #include "explain/suggested_minute.h"
+#include "explain/tradition_warnings.h"
 #include "rules/charts.h"
 
 namespace horavela {
@@ -155,7 +156,8 @@ Explanation ExplainMoment(const EvaluationInput& input, const FollowedZone& elec
   for (auto&& part : {explain_detail::VerdictWarnings(runs, moment),
                       explain_detail::MarginWarnings(judge.clock(), elements, moment),
                       explain_detail::KalamWarnings(request, judge.clock(), moment),
-                      PreciseCheckWarnings(input, judge.EntryAt(moment), ephemeris)})
+                      PreciseCheckWarnings(input, judge.EntryAt(moment), ephemeris),
+                      TraditionWarnings(state, judge.clock(), moment, ephemeris)})
     explanation.warnings.insert(explanation.warnings.end(), part.begin(), part.end());
   return explanation;
 }

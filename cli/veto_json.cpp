@@ -1,0 +1,34 @@
+#include "cli/veto_json.h"
+
+#include <string>
+
+namespace horavela::cli {
+
+using nlohmann::ordered_json;
+
+ordered_json VetoPeriodJson(const VetoPeriod& period, const PlaceClock& clock) {
+  ordered_json json;
+  json["veto"] = std::string(KeyOf(period.veto));
+  json["name"] = std::string(NameOf(period.veto));
+  json["from"] = FormatLocalMinute(clock.At(period.first).local);
+  json["to"] = FormatLocalMinute(clock.At(period.last).local);
+  json["reason"] = period.reason;
+  return json;
+}
+
+ordered_json VetoPeriodsJson(const std::vector<VetoPeriod>& periods, const PlaceClock& clock) {
+  ordered_json list = ordered_json::array();
+  for (const VetoPeriod& period : periods) list.push_back(VetoPeriodJson(period, clock));
+  return list;
+}
+
+ordered_json VetoKeysJson(VetoSet vetoes) {
+  ordered_json keys = ordered_json::array();
+  for (int i = 0; i < kVetoCount; ++i) {
+    const Veto veto = static_cast<Veto>(i);
+    if (vetoes & VetoBit(veto)) keys.push_back(std::string(KeyOf(veto)));
+  }
+  return keys;
+}
+
+}  // namespace horavela::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "atlas/place_clock.h"
+#include "tradition/veto.h"
+
+namespace horavela::cli {
+
+// {"veto": "kharmas", "name": "Kharmas", "from": "2025-12-16T04:07",
+// "to": "2026-01-14T09:02", "reason": ...}: its minutes on the place's clock.
+nlohmann::ordered_json VetoPeriodJson(const VetoPeriod& period, const PlaceClock& clock);
+nlohmann::ordered_json VetoPeriodsJson(const std::vector<VetoPeriod>& periods,
+                                       const PlaceClock& clock);
+
+// The keys of the vetoes in a set, in the order of the kinds.
+nlohmann::ordered_json VetoKeysJson(VetoSet vetoes);
+
+}  // namespace horavela::cli

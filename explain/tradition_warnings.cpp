@@ -1,0 +1,80 @@
+#include "explain/tradition_warnings.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "explain/explanation.h"
+#include "rules/shuddhi.h"
+#include "tradition/observance.h"
+#include "tradition/veto.h"
+
+namespace horavela {
+
+namespace {
+
+std::string Lowercase(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower;
+}
+
+std::vector<std::string> VetoSentences(const std::string& subject, const PlaceClock& clock,
+                                       std::int64_t moment, PlanetEphemeris& ephemeris) {
+  const VetoSet observed = VetoesObservedBy(subject);
+  if (observed == 0) return {};
+  const LocalMinute at = clock.At(moment).local;
+  std::vector<std::string> sentences;
+  for (const VetoPeriod& period : VetoPeriodsOver(clock, moment, moment, ephemeris)) {
+    if (!(observed & VetoBit(period.veto))) continue;
+    sentences.push_back("The tradition undertakes no " + Lowercase(subject) + " in " +
+                        std::string(NameOf(period.veto)) + ", in force from " +
+                        ClockText(clock.At(period.first).local, at) + " to " +
+                        ClockText(clock.At(period.last).local, at) + ": " + period.reason + ".");
+  }
+  return sentences;
+}
+
+// The rule set's own word on the tithi, where it has a tithi factor.
+Word TithiWordOf(const Evaluation& evaluation) {
+  for (const FactorVerdict& verdict : evaluation.FactorVerdicts)
+    if (verdict.factor == Factor::Tithi) return verdict.word;
+  return Word::None;
+}
+
+std::vector<std::string> ShuddhiSentences(const CalculationState& state) {
+  const std::string& subject = state.Input.subject;
+  if (!HasShuddhi(subject)) return {};
+  std::vector<std::string> sentences;
+  const ShuddhiFailures failures = ShuddhiFailuresOf(subject, state);
+  if (failures == 0) {
+    sentences.push_back(
+        "Panchanga shuddhi: the nakshatra, tithi, weekday, yoga and karana all meet what the "
+        "classical texts ask of this undertaking.");
+  }
+  for (const std::string& reason : ShuddhiReasons(subject, state))
+    sentences.push_back("Panchanga shuddhi: " + reason + ".");
+  // The two opinions differ most often on the tithi: say so where they do.
+  const bool classicalAccepts = (failures & LimbBit(ShuddhiLimb::Tithi)) == 0;
+  const Leaning rules = LeaningOf(TithiWordOf(state.Result));
+  if (classicalAccepts && rules == Leaning::Against)
+    sentences.push_back(
+        "The classical texts accept this tithi, where this program's rules count it as "
+        "unfavourable.");
+  if (!classicalAccepts && rules == Leaning::Favours)
+    sentences.push_back(
+        "This program's rules count this tithi as favourable, where the classical texts avoid "
+        "it.");
+  return sentences;
+}
+
+}  // namespace
+
+std::vector<std::string> TraditionWarnings(const CalculationState& state, const PlaceClock& clock,
+                                           std::int64_t moment, PlanetEphemeris& ephemeris) {
+  std::vector<std::string> sentences = VetoSentences(state.Input.subject, clock, moment, ephemeris);
+  for (std::string& sentence : ShuddhiSentences(state)) sentences.push_back(std::move(sentence));
+  return sentences;
+}
+
+}  // namespace horavela
