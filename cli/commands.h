@@ -75,6 +75,21 @@ int PrintExample(const std::string& command, std::ostream& out);
 int ReadRequestText(const std::string& inputFile, std::istream& in, std::string& text,
                     std::string& error, std::size_t limit = kMaxRequestBytes);
 
+struct AlmanacOptions {
+  std::string from;               // as typed: "YYYY-MM-DD", a civil date at the place
+  std::string to;                 // as typed, the last day of the range
+  std::string place;              // a city of the atlas: "Madurai" or "Hyderabad, Pakistan"
+  bool regional = false;          // also Holashtak and Pitru Paksha
+  std::string months = "amanta";  // or "purnimanta": how Pitru Paksha's month is named
+  bool text = false;              // a line per period instead of JSON
+};
+
+// `almanac`: the tradition's veto periods overlapping a range of whole days
+// (at most ten years) at a city of the atlas, on its tz zone's clock, as
+// {"place", "from", "to", "vetoes"}; a bad date, range or place is a bad
+// request.
+int RunAlmanac(const AlmanacOptions& options, std::ostream& out);
+
 struct PlacesOptions {
   std::string query;         // first letters of a city's name (or of one of its words)
   std::string limit = "20";  // as typed: checked by ListPlaces

@@ -122,6 +122,32 @@ int Run(int argc, char** argv) {
       ->required()
       ->check(CLI::IsMember({"evaluate", "search", "day"}));
 
+  AlmanacOptions almanac;
+  CLI::App* almanacCommand = app.add_subcommand(
+      "almanac",
+      "The periods the tradition begins nothing auspicious in, over a range of days "
+      "at a city of the atlas (JSON)");
+  almanacCommand->add_option("--from", almanac.from, "First day, YYYY-MM-DD (local)")->required();
+  almanacCommand->add_option("--to", almanac.to, "Last day, YYYY-MM-DD, at most 10 years on")
+      ->required();
+  almanacCommand
+      ->add_option("--place", almanac.place,
+                   "A city of the offline atlas (horavela-cli places finds it), on its tz zone; "
+                   "\"NAME, STATE\" or \"NAME, COUNTRY\" where the name is not enough")
+      ->required();
+  almanacCommand->add_flag("--regional", almanac.regional,
+                           "Also list the regional vetoes, Holashtak and Pitru Paksha");
+  almanacCommand
+      ->add_option("--months", almanac.months,
+                   "How lunar months are named (Pitru Paksha's month): amanta or purnimanta")
+      ->capture_default_str()
+      ->check(CLI::IsMember({"amanta", "purnimanta"}));
+  almanacCommand->add_flag("--text", almanac.text,
+                           "Write one line per period for a person to read instead of JSON");
+  almanacCommand->footer(
+      "Each period: {\"veto\", \"name\", \"from\", \"to\", \"reason\"}, whole (it may begin "
+      "before\nthe range and end after it), its minutes on the place's clock.");
+
   PlacesOptions places;
   CLI::App* placesCommand = app.add_subcommand(
       "places", "Find cities in the offline atlas, most populous first, with their tz zone (JSON)");
@@ -171,6 +197,7 @@ int Run(int argc, char** argv) {
   if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout, searchFiles, searchAnswer);
   if (*dayCommand) return RunDay(dayFile, std::cin, std::cout, dayAnswer);
   if (*exampleCommand) return PrintExample(exampleOf, std::cout);
+  if (*almanacCommand) return RunAlmanac(almanac, std::cout);
   if (*placesCommand) return ListPlaces(places, std::cout);
   if (*subjectsCommand) return ListSubjects(std::cout);
   if (*zonesCommand) return ListZones(std::cout);

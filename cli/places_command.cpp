@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "atlas/places.h"
+#include "cli/atlas_place.h"
 #include "cli/commands.h"
 #include "cli/response_writer.h"
 #include "engine/problem.h"
@@ -19,31 +20,12 @@ using nlohmann::ordered_json;
 
 constexpr long kMaxPlaces = 1000;
 
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t\r\n");
-  return text.substr(first, last - first + 1);
-}
-
 // A whole number 1..kMaxPlaces, or 0 when the text is anything else.
 long ParseLimit(std::string_view text) {
   long value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return 0;
   return value >= 1 && value <= kMaxPlaces ? value : 0;
-}
-
-ordered_json PlaceJson(const Place& place) {
-  ordered_json json;
-  json["name"] = place.name;
-  json["state"] = place.state;
-  json["country"] = place.country;
-  json["latitude"] = place.latitude;
-  json["longitude"] = place.longitude;
-  json["time_zone"] = place.timeZone;
-  json["population"] = place.population;
-  return json;
 }
 
 int Refuse(const std::string& message, std::ostream& out) {

@@ -16,16 +16,6 @@ void WriteWindow(const SearchWindow& window, std::ostream& out) {
 
 }  // namespace
 
-std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock) {
-  std::vector<std::string> lines;
-  for (const VetoPeriod& period : vetoes) {
-    lines.push_back(std::string(NameOf(period.veto)) + " " +
-                    FormatLocalMinute(clock.At(period.first).local) + " to " +
-                    FormatLocalMinute(clock.At(period.last).local) + ": " + period.reason);
-  }
-  return lines;
-}
-
 std::string SearchText(const SearchResult& result, const std::vector<SearchWindow>& windows,
                        const std::vector<std::string>& warnings,
                        const std::vector<std::string>& vetoes) {

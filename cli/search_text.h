@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "search/muhurta_finder.h"
-#include "tradition/veto.h"
 
 namespace horavela::cli {
 
@@ -15,8 +14,5 @@ namespace horavela::cli {
 std::string SearchText(const SearchResult& result, const std::vector<SearchWindow>& windows,
                        const std::vector<std::string>& warnings,
                        const std::vector<std::string>& vetoes = {});
-
-// One line per veto period: "Kharmas 2025-12-16T04:07 to 2026-01-14T09:02: ...".
-std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock);
 
 }  // namespace horavela::cli

@@ -31,4 +31,14 @@ ordered_json VetoKeysJson(VetoSet vetoes) {
   return keys;
 }
 
+std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock) {
+  std::vector<std::string> lines;
+  for (const VetoPeriod& period : vetoes) {
+    lines.push_back(std::string(NameOf(period.veto)) + " " +
+                    FormatLocalMinute(clock.At(period.first).local) + " to " +
+                    FormatLocalMinute(clock.At(period.last).local) + ": " + period.reason);
+  }
+  return lines;
+}
+
 }  // namespace horavela::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -17,5 +18,9 @@ nlohmann::ordered_json VetoPeriodsJson(const std::vector<VetoPeriod>& periods,
 
 // The keys of the vetoes in a set, in the order of the kinds.
 nlohmann::ordered_json VetoKeysJson(VetoSet vetoes);
+
+// The periods for a person to read, one line each:
+// "Kharmas 2025-12-16T04:07 to 2026-01-14T09:02: The Sun in Dhanu, ...".
+std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock);
 
 }  // namespace horavela::cli

@@ -1,0 +1,166 @@
+// `horavela-cli almanac`: the tradition's veto periods over a range of days at
+// a city of the atlas.
+#include <algorithm>
+#include <cstdint>
+#include <new>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "calendar/civil_calendar.h"
+#include "cli/atlas_place.h"
+#include "cli/commands.h"
+#include "cli/response_writer.h"
+#include "cli/veto_json.h"
+#include "engine/input_check.h"
+#include "json/json_reader.h"
+#include "tradition/observance_table.h"
+#include "tradition/veto.h"
+
+namespace horavela::cli {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+// Ten years and their leap days: the longest range answered.
+constexpr std::int64_t kMaxRangeDays = 3653;
+
+struct Range {
+  CivilDate from;
+  CivilDate to;
+};
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// "2026-01-31", a date of the years the program reckons.
+CivilDate ParseDate(const std::string& text, const std::string& option) {
+  const bool shaped =
+      text.size() == 10 && text[4] == '-' && text[7] == '-' &&
+      std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c) || c == '-'; });
+  if (!shaped)
+    throw RequestError(
+        Problem{option, "must be a date YYYY-MM-DD, not " + messages::Echo(text), Rule::WrongType});
+  const CivilDate date{std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)),
+                       std::stoi(text.substr(8, 2))};
+  if (Result<void> checked = CheckDateTime(date.year, date.month, date.day, 0, 0, option);
+      !checked) {
+    Problem problem = checked.error();
+    std::replace(problem.path.begin(), problem.path.end(), '.', ' ');  // "--from year"
+    throw RequestError(std::move(problem));
+  }
+  return date;
+}
+
+std::int64_t DaysOf(const CivilDate& date) {
+  return DaysFromCivil(date.year, date.month, date.day);
+}
+
+std::string DateText(const CivilDate& date) {
+  return FormatLocalMinute({date.year, date.month, date.day, 0, 0}).substr(0, 10);
+}
+
+Range ParseRange(const AlmanacOptions& options) {
+  const Range range{ParseDate(options.from, "--from"), ParseDate(options.to, "--to")};
+  const std::int64_t days = DaysOf(range.to) - DaysOf(range.from);
+  if (days < 0)
+    throw RequestError(
+        Problem{"--to", "is before --from (" + DateText(range.from) + ")", Rule::Inconsistent});
+  if (days > kMaxRangeDays)
+    throw RequestError(
+        Problem{"--to", "must be at most 10 years after --from", Rule::RangeTooLong});
+  return range;
+}
+
+Place ParsePlace(const std::string& text) {
+  if (Trimmed(text).empty())
+    throw RequestError(Problem{"--place", "is empty: give a city's name", Rule::Missing});
+  std::optional<Place> place = AtlasPlaceNamed(text);
+  if (!place)
+    throw RequestError(Problem{"--place",
+                               "no city of the atlas is called " + messages::Echo(text) +
+                                   " (horavela-cli places lists the cities whose names begin so)",
+                               Rule::UnknownText});
+  return std::move(*place);
+}
+
+VetoOptions VetoChoices(const AlmanacOptions& options) {
+  VetoOptions choices;
+  choices.regional = options.regional;
+  choices.months =
+      options.months == "purnimanta" ? MonthConvention::Purnimanta : MonthConvention::Amanta;
+  return choices;
+}
+
+// The periods overlapping the range's days at the place; the regional ones
+// only when asked for.
+std::vector<VetoPeriod> PeriodsOver(const PlaceClock& clock, const Range& range,
+                                    const VetoOptions& choices) {
+  const std::int64_t first = clock.UniversalOf(
+      {range.from.year, range.from.month, range.from.day, 0, 0}, PlaceClock::Run::First);
+  const std::int64_t last = clock.UniversalOf({range.to.year, range.to.month, range.to.day, 23, 59},
+                                              PlaceClock::Run::Last);
+  std::vector<VetoPeriod> periods = VetoPeriodsOver(clock, first, last, SwissEphemeris(), choices);
+  if (!choices.regional)
+    std::erase_if(periods, [](const VetoPeriod& period) {
+      return (observance::kRegional & VetoBit(period.veto)) != 0;
+    });
+  return periods;
+}
+
+std::string Text(const Place& place, const Range& range, const std::vector<std::string>& lines) {
+  std::ostringstream out;
+  out << (lines.empty() ? "No vetoes at " : "Vetoes at ") << PlaceLabel(place) << " ("
+      << place.timeZone << "), " << DateText(range.from) << " to " << DateText(range.to)
+      << (lines.empty() ? "\n" : ":\n");
+  for (const std::string& line : lines) out << "  " << line << '\n';
+  return out.str();
+}
+
+void Answer(const AlmanacOptions& options, std::ostream& out) {
+  const Range range = ParseRange(options);
+  const Place place = ParsePlace(options.place);
+  const PlaceClock clock(ZonedPlaceOf(place, "--place"));
+  const std::vector<VetoPeriod> periods = PeriodsOver(clock, range, VetoChoices(options));
+  if (options.text) {
+    out << Text(place, range, VetoLines(periods, clock));
+    return;
+  }
+  ordered_json json;
+  json["place"] = PlaceJson(place);
+  json["from"] = DateText(range.from);
+  json["to"] = DateText(range.to);
+  json["vetoes"] = VetoPeriodsJson(periods, clock);
+  out << Serialize(json, true) << '\n';
+}
+
+int Refuse(const std::string& message, bool text, std::ostream& out, int status) {
+  const ordered_json response = ErrorResponse(message);
+  out << (text ? ErrorText(response) : Serialize(response, true) + '\n');
+  return status;
+}
+
+}  // namespace
+
+int RunAlmanac(const AlmanacOptions& options, std::ostream& out) {
+  int status = kExitOk;
+  try {
+    Answer(options, out);
+  } catch (const RequestError& e) {
+    status = Refuse(e.what(), options.text, out, kExitBadRequest);
+  } catch (const std::bad_alloc&) {
+    return AnswerOutOfMemory(out);
+  } catch (const std::exception& e) {
+    status =
+        Refuse(std::string("the almanac failed: ") + e.what(), options.text, out, kExitFailure);
+  }
+  out.flush();
+  return out ? status : kExitFailure;
+}
+
+}  // namespace horavela::cli
