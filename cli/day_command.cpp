@@ -18,10 +18,12 @@
 #include "cli/known_keys.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
+#include "cli/veto_json.h"
 #include "engine/input_check.h"
 #include "json/json_reader.h"
 #include "json/time_zone_entry.h"
 #include "rules/subjects.h"
+#include "tradition/veto_day.h"
 
 namespace horavela::cli {
 
@@ -106,15 +108,21 @@ DayRequest ParseDay(const json& request) {
   return day;
 }
 
-// The JSON answer, or with --text the summary.
+// The JSON answer, or with --text the summary; either with the tradition's
+// vetoes in force at some minute of the day, all of them (the day names no
+// undertaking to choose among them).
 void Answer(const DayRequest& request, const DayAtAGlance& day,
             const std::vector<std::string>& warnings, const AnswerOptions& options,
             std::ostream& out) {
+  const PlaceClock clock(request.where());
+  const std::vector<VetoPeriod> vetoes =
+      VetoPeriodsOnDay(clock, request.year, request.month, request.day, SwissEphemeris());
   if (options.text) {
-    out << DayText(request, day, warnings);
+    out << DayText(request, day, warnings, VetoLines(vetoes, clock));
     return;
   }
   ordered_json response = DayResponse(request, day, request.verdicts.has_value());
+  response["vetoes"] = VetoPeriodsJson(vetoes, clock);
   if (!warnings.empty()) response["warnings"] = warnings;
   out << Serialize(response, true) << '\n';
 }

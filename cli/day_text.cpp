@@ -85,7 +85,8 @@ void WriteVerdicts(const std::vector<SearchWindow>& windows, std::ostream& out) 
 }  // namespace
 
 std::string DayText(const DayRequest& request, const DayAtAGlance& day,
-                    const std::vector<std::string>& warnings) {
+                    const std::vector<std::string>& warnings,
+                    const std::vector<std::string>& vetoes) {
   std::ostringstream out;
   const std::string date =
       FormatLocalMinute({request.year, request.month, request.day, 0, 0}).substr(0, 10);
@@ -94,6 +95,9 @@ std::string DayText(const DayRequest& request, const DayAtAGlance& day,
   if (day.parts) WriteParts(*day.parts, day.sky.clockChanges, out);
   WriteElements(day.elements, out);
   if (request.verdicts) WriteVerdicts(day.verdicts, out);
+  out << (vetoes.empty() ? "No veto of the tradition is in force that day.\n"
+                         : "Vetoes the tradition observes that day:\n");
+  for (const std::string& line : vetoes) out << "  " << line << '\n';
   if (!warnings.empty()) out << "Warnings:\n";
   for (const std::string& warning : warnings) out << "  " << warning << '\n';
   return out.str();
