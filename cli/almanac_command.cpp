@@ -1,6 +1,7 @@
 // `horavela-cli almanac`: the tradition's veto periods over a range of days at
 // a city of the atlas.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <new>
 #include <ostream>
@@ -26,8 +27,8 @@ namespace {
 
 using nlohmann::ordered_json;
 
-// Ten years and their leap days: the longest range answered.
-constexpr std::int64_t kMaxRangeDays = 3653;
+// The longest range answered, in years: a decade of almanacs.
+constexpr int kMaxRangeYears = 10;
 
 struct Range {
   CivilDate from;
@@ -67,11 +68,11 @@ std::string DateText(const CivilDate& date) {
 
 Range ParseRange(const AlmanacOptions& options) {
   const Range range{ParseDate(options.from, "--from"), ParseDate(options.to, "--to")};
-  const std::int64_t days = DaysOf(range.to) - DaysOf(range.from);
-  if (days < 0)
+  if (DaysOf(range.to) < DaysOf(range.from))
     throw RequestError(
         Problem{"--to", "is before --from (" + DateText(range.from) + ")", Rule::Inconsistent});
-  if (days > kMaxRangeDays)
+  const std::array<int, 3> last{range.to.year, range.to.month, range.to.day};
+  if (last > std::array{range.from.year + kMaxRangeYears, range.from.month, range.from.day})
     throw RequestError(
         Problem{"--to", "must be at most 10 years after --from", Rule::RangeTooLong});
   return range;
