@@ -42,10 +42,13 @@ struct AstaRule {
   double direct;
   double retrograde;
   std::string_view planet;
+  // The fastest the Sun and the planet draw together in right ascension,
+  // degrees a day (the Sun near a solstice, Venus retrograde).
+  double closingSpeed;
 };
 constexpr std::array<AstaRule, 2> kAstaRules = {{
-    {Veto::ShukraAsta, SE_VENUS, 6.6, 6.6 * 8.0 / 10.0, "Venus"},
-    {Veto::GuruAsta, SE_JUPITER, 10.0, 10.0, "Jupiter"},
+    {Veto::ShukraAsta, SE_VENUS, 6.6, 6.6 * 8.0 / 10.0, "Venus", 2.0},
+    {Veto::GuruAsta, SE_JUPITER, 10.0, 10.0, "Jupiter", 1.5},
 }};
 
 const AstaRule& RuleOf(Veto veto) {
@@ -54,7 +57,7 @@ const AstaRule& RuleOf(Veto veto) {
 
 // True positions, as everything else the program reckons; Swiss Ephemeris
 // falls back to its analytical ephemeris by itself where the files are missing.
-constexpr int32 kEquatorialFlags = SEFLG_SWIEPH | SEFLG_EQUATORIAL | SEFLG_SPEED;
+constexpr int32 kEquatorialFlags = SEFLG_SWIEPH | SEFLG_EQUATORIAL;
 constexpr double kDegreesPerRadian = 180.0 / M_PI;
 
 struct Equatorial {
@@ -63,10 +66,12 @@ struct Equatorial {
   double speed;           // degrees of right ascension a day
 };
 
-std::optional<Equatorial> EquatorialOf(int body, double julianDayUt) {
+// `withSpeed` only where the direction of motion matters: it costs more.
+std::optional<Equatorial> EquatorialOf(int body, double julianDayUt, bool withSpeed = false) {
   double position[6] = {};
   char error[AS_MAXCH] = {};
-  if (swe_calc_ut(julianDayUt, body, kEquatorialFlags, position, error) < 0) return std::nullopt;
+  const int32 flags = kEquatorialFlags | (withSpeed ? SEFLG_SPEED : 0);
+  if (swe_calc_ut(julianDayUt, body, flags, position, error) < 0) return std::nullopt;
   return Equatorial{position[0], position[1], position[3]};
 }
 
@@ -114,22 +119,31 @@ class AstaSearch {
   AstaSearch(const PlaceClock& clock, std::int64_t minute, Veto veto)
       : rule_(RuleOf(veto)), latitude_(GeoPositionOf(clock.EntryAt(minute).place).Latitude()) {}
 
-  // Near a conjunction: within a generous multiple of the kalamsha in right
-  // ascension, where the clearance can fall below it at any latitude the
-  // ascensional differences allow (a third of the separation at most).
-  bool NearConjunction(std::int64_t minute) const {
+  // How far a moment stands from the stretch near a conjunction, degrees of
+  // right ascension (none or negative: within it). Within a generous
+  // multiple of the kalamsha the clearance can fall below it at any latitude
+  // the ascensional differences allow (a third of the separation at most).
+  double OutsideBy(std::int64_t minute) const {
     const double julianDay = JulianDayOfMinute(minute);
     const std::optional<Equatorial> sun = EquatorialOf(SE_SUN, julianDay);
     const std::optional<Equatorial> planet = EquatorialOf(rule_.body, julianDay);
-    if (!sun || !planet) return false;
-    return std::abs(Folded(planet->rightAscension - sun->rightAscension)) <
+    if (!sun || !planet) return 0;
+    return std::abs(Folded(planet->rightAscension - sun->rightAscension)) -
            kPrefilterMultiple * rule_.direct;
+  }
+  bool NearConjunction(std::int64_t minute) const { return OutsideBy(minute) <= 0; }
+
+  // The next moment worth a look after one `outside` degrees away: none
+  // nearer can be within the stretch.
+  std::int64_t NextLook(std::int64_t minute, double outside) const {
+    const double days = std::max(1.0, outside / rule_.closingSpeed);
+    return minute + static_cast<std::int64_t>(days * 1440.0);
   }
 
   AstaSample At(std::int64_t minute) const {
     const double julianDay = JulianDayOfMinute(minute);
     const std::optional<Equatorial> sun = EquatorialOf(SE_SUN, julianDay);
-    const std::optional<Equatorial> planet = EquatorialOf(rule_.body, julianDay);
+    const std::optional<Equatorial> planet = EquatorialOf(rule_.body, julianDay, true);
     if (!sun || !planet) return {};
     const bool retrograde = planet->speed < 0;
     const double margin =
@@ -163,11 +177,13 @@ class AstaSearch {
            std::string(NameOf(rule_.veto)) + ")";
   }
 
-  // One look every two days finds the stretches near a conjunction: the
-  // planets' right ascensions draw apart by at most 3 degrees in that time.
-  static constexpr std::int64_t kPrefilterStep = 2 * 1440;
-  // The clearance crosses the kalamsha twice a conjunction, days apart.
-  static constexpr std::int64_t kSampleSpan = 1440;
+  // One look every four days finds the stretches near a conjunction: the
+  // Sun and the planet draw apart by at most 7 degrees of right ascension
+  // in that time.
+  static constexpr std::int64_t kPrefilterStep = 4 * 1440;
+  // The clearance crosses the kalamsha twice a conjunction, a week apart at
+  // the least (Venus retrograde).
+  static constexpr std::int64_t kSampleSpan = 2 * 1440;
 
  private:
   static constexpr double kPrefilterMultiple = 3.0;
@@ -200,17 +216,22 @@ std::vector<VetoPeriod> AstaPeriodsOver(const PlaceClock& clock, std::int64_t fi
   std::int64_t to = last;
   while (search.NearConjunction(to)) to += step;
 
+  // Leap from look to look while far from the Sun; walk through each
+  // stretch near it and search it for the glare's edges.
   std::vector<VetoPeriod> periods;
-  std::int64_t stretchStart = -1;
-  bool inStretch = false;
-  for (std::int64_t t = from; t <= to + step; t += step) {
-    const bool near = t <= to && search.NearConjunction(t);
-    if (near && !inStretch) stretchStart = t - step;
-    if (!near && inStretch) {
-      for (VetoPeriod& period : search.PeriodsWithin(stretchStart, t))
-        if (period.last >= first && period.first <= last) periods.push_back(std::move(period));
+  std::int64_t previous = from;
+  for (std::int64_t t = from; t <= to;) {
+    const double outside = search.OutsideBy(t);
+    if (outside > 0) {
+      previous = t;
+      t = search.NextLook(t, outside);
+      continue;
     }
-    inStretch = near;
+    std::int64_t end = t;
+    while (search.NearConjunction(end)) end += step;
+    for (VetoPeriod& period : search.PeriodsWithin(previous, end))
+      if (period.last >= first && period.first <= last) periods.push_back(std::move(period));
+    previous = t = end;
   }
   return periods;
 }
