@@ -8,9 +8,9 @@ namespace horavela {
 namespace {
 
 // The cheap numbers first: most judgements that differ differ there.
-bool SameAs(const Judgement& a, const Evaluation& y) {
+bool SameAs(const Judgement& a, const Evaluation& y, ShuddhiFailures shuddhi) {
   const Evaluation& x = a.evaluation;
-  return x.TotalScore == y.TotalScore && x.FactorCount == y.FactorCount &&
+  return a.shuddhi == shuddhi && x.TotalScore == y.TotalScore && x.FactorCount == y.FactorCount &&
          x.ReportFlags == y.ReportFlags && x.FactorPoints == y.FactorPoints &&
          x.ResultWord == y.ResultWord && x.FactorVerdicts == y.FactorVerdicts &&
          x.Label == y.Label && x.YogaWarning == y.YogaWarning &&
@@ -34,7 +34,7 @@ std::size_t QuickHash(const Evaluation& evaluation) {
 }  // namespace
 
 bool SameJudgement(const Judgement& a, const Judgement& b) {
-  return SameAs(a, b.evaluation);
+  return SameAs(a, b.evaluation, b.shuddhi);
 }
 
 void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
@@ -62,31 +62,32 @@ RunBook::RunBook(std::size_t subjects, Verdict minimum)
 
 // The subject's judgement equal to `evaluation`, made and kept on its first
 // appearance.
-SharedJudgement RunBook::Intern(std::size_t subject, const Evaluation& evaluation) {
+SharedJudgement RunBook::Intern(std::size_t subject, const Evaluation& evaluation,
+                                ShuddhiFailures shuddhi) {
   auto& seen = judgements_[subject];
-  const std::size_t hash = QuickHash(evaluation);
+  const std::size_t hash = QuickHash(evaluation) ^ shuddhi;
   const auto [begin, end] = seen.equal_range(hash);
   for (auto it = begin; it != end; ++it)
-    if (SameAs(*it->second, evaluation)) return it->second;
-  auto judgement = std::make_shared<const Judgement>(Judgement{evaluation});
+    if (SameAs(*it->second, evaluation, shuddhi)) return it->second;
+  auto judgement = std::make_shared<const Judgement>(Judgement{evaluation, shuddhi});
   seen.emplace(hash, judgement);
   return judgement;
 }
 
 void RunBook::Record(std::size_t subject, std::vector<JudgedRun>& runs, std::int64_t first,
-                     std::int64_t last, const Evaluation& evaluation) {
+                     std::int64_t last, const Evaluation& evaluation, ShuddhiFailures shuddhi) {
   if (!runs.empty()) {
     JudgedRun& open = runs.back();
-    if (open.last + 1 == first && SameAs(*open.judgement, evaluation)) {
+    if (open.last + 1 == first && SameAs(*open.judgement, evaluation, shuddhi)) {
       open.last = last;
       return;
     }
     if (open.judgement->evaluation.ResultWord < minimum_) {
-      open = {first, last, Intern(subject, evaluation)};
+      open = {first, last, Intern(subject, evaluation, shuddhi)};
       return;
     }
   }
-  runs.push_back({first, last, Intern(subject, evaluation)});
+  runs.push_back({first, last, Intern(subject, evaluation, shuddhi)});
 }
 
 }  // namespace horavela

@@ -37,10 +37,11 @@ class RunBook {
   // continues it, else opens a run. A closed run below the minimum
   // result will not be reported: the new run takes its place.
   void Record(std::size_t subject, std::vector<JudgedRun>& runs, std::int64_t first,
-              std::int64_t last, const Evaluation& evaluation);
+              std::int64_t last, const Evaluation& evaluation, ShuddhiFailures shuddhi = 0);
 
  private:
-  SharedJudgement Intern(std::size_t subject, const Evaluation& evaluation);
+  SharedJudgement Intern(std::size_t subject, const Evaluation& evaluation,
+                         ShuddhiFailures shuddhi);
 
   Verdict minimum_;
   // The judgements seen so far, per subject, by a hash of their numbers.

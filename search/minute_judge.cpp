@@ -151,7 +151,9 @@ std::int64_t MinuteJudge::JudgePiece(std::int64_t first, std::int64_t last,
       state_.Lagna.PlanetSigns = planets;
       ruleSets_[s](state_);
       ++evaluations;
-      book_.Record(s, runs[s], start, end, state_.Result);
+      const ShuddhiFailures shuddhi =
+          request_.judgeShuddhi ? ShuddhiFailuresOf(request_.subjects[s], state_) : 0;
+      book_.Record(s, runs[s], start, end, state_.Result, shuddhi);
     }
   }
   return evaluations;

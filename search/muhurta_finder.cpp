@@ -112,6 +112,62 @@ void PiecesOutside(std::int64_t first, std::int64_t last,
   if (from <= last) take(from, last);
 }
 
+// Marked stretches cut into pieces that carry one set of marks each, in time
+// order and apart, so that windows in time order can read them in one walk.
+class MarkTimeline {
+ public:
+  explicit MarkTimeline(const std::vector<MarkedMinutes>& marked) {
+    std::vector<std::pair<std::int64_t, int>> edges;  // minute a stretch starts or ends after
+    for (const MarkedMinutes& m : marked) {
+      if (m.last < m.first) continue;
+      edges.push_back({m.first, 0});
+      edges.push_back({m.last + 1, 0});
+    }
+    std::sort(edges.begin(), edges.end());
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+      const std::int64_t first = edges[i].first;
+      const std::int64_t last = edges[i + 1].first - 1;
+      if (last < first) continue;
+      std::uint32_t marks = 0;
+      for (const MarkedMinutes& m : marked)
+        if (m.first <= first && m.last >= last) marks |= m.marks;
+      if (marks != 0) pieces_.push_back({first, last, marks});
+    }
+  }
+
+  // The marks of the stretches that overlap [first, last]; calls come in
+  // time order of `first`.
+  std::uint32_t Over(std::int64_t first, std::int64_t last) {
+    while (next_ < pieces_.size() && pieces_[next_].last < first) ++next_;
+    std::uint32_t marks = 0;
+    for (std::size_t i = next_; i < pieces_.size() && pieces_[i].first <= last; ++i)
+      marks |= pieces_[i].marks;
+    return marks;
+  }
+
+  // The pieces as stretches to leave out.
+  std::vector<MinuteInterval> Intervals() const {
+    std::vector<MinuteInterval> intervals;
+    for (const MarkedMinutes& piece : pieces_) intervals.push_back({piece.first, piece.last});
+    return intervals;
+  }
+
+ private:
+  std::vector<MarkedMinutes> pieces_;
+  std::size_t next_ = 0;
+};
+
+// The stretches one subject's windows leave out: the request's own and,
+// when it leaves them out, the subject's marked ones.
+std::vector<MinuteInterval> ExcludedFor(const SearchRequest& request,
+                                        const std::vector<MinuteInterval>& excluded,
+                                        const MarkTimeline& marks) {
+  if (!request.leaveOutMarked) return excluded;
+  std::vector<MinuteInterval> all = excluded;
+  for (const MinuteInterval& interval : marks.Intervals()) all.push_back(interval);
+  return Merged(std::move(all));
+}
+
 bool Reaches(const SearchRequest& request, Verdict minimum, const Evaluation& evaluation) {
   if (evaluation.ResultWord < minimum) return false;
   return !request.minTotal || evaluation.TotalScore >= *request.minTotal;
@@ -134,25 +190,31 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
   for (std::size_t s = 0; s < lists.size() && !result.truncated; ++s) {
     BestWindows best;
     std::size_t next = 0;
+    MarkTimeline marks(s < request.marked.size() ? request.marked[s]
+                                                 : std::vector<MarkedMinutes>{});
+    const std::vector<MinuteInterval> subjectExcluded = ExcludedFor(request, excluded, marks);
     for (JudgedRun& run : lists[s]) {
       if (result.truncated) break;
       if (!Reaches(request, minimum, run.judgement->evaluation)) continue;
-      PiecesOutside(run.first, run.last, excluded, next, [&](std::int64_t a, std::int64_t b) {
-        if (result.truncated) return;
-        if (listed == request.maxWindows) {
-          result.truncated = true;
-          return;
-        }
-        const std::int64_t minutes = b - a + 1;
-        best.Offer(run.judgement->evaluation, minutes, listed++);
-        SearchWindow window{request.subjects[s], clock.At(a).local, clock.At(b).local, minutes,
-                            run.judgement};
-        if (control.windows) {
-          control.windows(window);
-        } else {
-          result.windows.push_back(std::move(window));
-        }
-      });
+      if (request.listOnlyShuddhi && run.judgement->shuddhi != 0) continue;
+      PiecesOutside(
+          run.first, run.last, subjectExcluded, next, [&](std::int64_t a, std::int64_t b) {
+            if (result.truncated) return;
+            if (listed == request.maxWindows) {
+              result.truncated = true;
+              return;
+            }
+            const std::int64_t minutes = b - a + 1;
+            best.Offer(run.judgement->evaluation, minutes, listed++);
+            SearchWindow window{request.subjects[s], clock.At(a).local,
+                                clock.At(b).local,   minutes,
+                                run.judgement,       request.leaveOutMarked ? 0 : marks.Over(a, b)};
+            if (control.windows) {
+              control.windows(window);
+            } else {
+              result.windows.push_back(std::move(window));
+            }
+          });
     }
     best.AppendTo(result.best);
     std::vector<JudgedRun>().swap(lists[s]);  // listed: its memory can go

@@ -19,6 +19,7 @@
 #include "engine/problem.h"
 #include "engine/result.h"
 #include "rules/evaluation.h"
+#include "rules/shuddhi.h"
 
 namespace horavela {
 
@@ -28,6 +29,14 @@ struct MinuteInterval {
   std::int64_t first = 0;
   std::int64_t last = 0;
   bool operator==(const MinuteInterval&) const = default;
+};
+
+// A stretch of universal minutes [first, last] and the marks it carries.
+struct MarkedMinutes {
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+  std::uint32_t marks = 0;
+  bool operator==(const MarkedMinutes&) const = default;
 };
 
 // Enough windows for any reader; a list longer than this is a range too wide
@@ -49,11 +58,26 @@ struct SearchRequest : ZonedPlace {
   // overlap.
   std::vector<MinuteInterval> excluded;
   std::size_t maxWindows = kDefaultMaxWindows;  // at least 1: the listing stops there
+
+  // Marked stretches of one subject: universal minutes [first, last] with a
+  // set of marks the caller gives meaning to (the tradition's vetoes it
+  // observes). Empty, or one list per subject, in any order.
+  std::vector<std::vector<MarkedMinutes>> marked;
+  // True: marked minutes are never listed, as excluded ones; false: each
+  // window carries the marks of the stretches it overlaps.
+  bool leaveOutMarked = false;
+  // Judge each window's panchanga shuddhi too (Judgement::shuddhi), and with
+  // listOnlyShuddhi list only the windows that pass it.
+  bool judgeShuddhi = false;
+  bool listOnlyShuddhi = false;
 };
 
 // What a rule set decided at a minute: everything the minutes of a window share.
 struct Judgement {
   Evaluation evaluation;
+  // The limbs of the moment the classical texts reject for the subject, when
+  // the request asks (judgeShuddhi); 0 otherwise.
+  ShuddhiFailures shuddhi = 0;
 };
 
 // A year of one subject repeats the same few hundred judgements in thousands
@@ -67,6 +91,7 @@ struct SearchWindow {
   LocalMinute last;  // inclusive
   std::int64_t minutes = 0;
   SharedJudgement judgement;
+  std::uint32_t marks = 0;  // of the marked stretches it overlaps (SearchRequest::marked)
 
   const Evaluation& evaluation() const { return judgement->evaluation; }
   std::string resultLabel() const { return ResultLabelOf(judgement->evaluation); }

@@ -17,7 +17,9 @@ Judgement JudgeAsEvaluated(const SearchRequest& request, std::size_t subject,
   input.birth = request.birth;
   input.election = election;
   CalculationState state = EvaluatedState(OnCivilWeekday(std::move(input)), ephemeris);
-  return {std::move(state.Result)};
+  const ShuddhiFailures shuddhi =
+      request.judgeShuddhi ? ShuddhiFailuresOf(request.subjects[subject], state) : 0;
+  return {std::move(state.Result), shuddhi};
 }
 
 }  // namespace horavela

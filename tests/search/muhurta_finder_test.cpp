@@ -487,3 +487,72 @@ TEST(MuhurtaFinder, MinimumTotalAndAvoidedMinutesMatchAFilteredScan) {
 
 }  // namespace
 }  // namespace horavela
+
+namespace horavela {
+namespace {
+
+using MarkedWindow = std::tuple<std::string, std::int64_t, std::int64_t, int, std::uint32_t>;
+
+std::vector<MarkedWindow> Listed(const SearchResult& result) {
+  std::vector<MarkedWindow> windows;
+  for (const SearchWindow& window : result.windows)
+    windows.emplace_back(window.subject, MinuteIndex(window.first), MinuteIndex(window.last),
+                         window.judgement->shuddhi, window.marks);
+  return windows;
+}
+
+// The tradition's marks and shuddhi as a scan of every minute gives them:
+// shown, each window carries the marks it touches; observed, the marked
+// minutes and the windows failing shuddhi are left out.
+TEST(MuhurtaFinder, MarkedMinutesAndShuddhiMatchAFilteredScan) {
+  SearchRequest request = testing::AshaAtNewDelhi({"Marriage", "Domestic Journey"});
+  request.from = {2025, 3, 4, 0, 0};
+  request.to = {2025, 3, 6, 23, 59};
+  request.minResult = "Bad";
+  request.judgeShuddhi = true;
+  const PlaceClock clock(request);
+  const std::int64_t start = clock.UniversalOf(request.from, PlaceClock::Run::First);
+  const std::int64_t offset = MinuteIndex(request.from) - start;  // the clock's, in minutes
+  auto hours = [start](int a, int b, std::uint32_t marks) {
+    return MarkedMinutes{start + a * 60, start + b * 60 - 1, marks};
+  };
+  request.marked = {{hours(10, 40, 1), hours(30, 35, 2), hours(-5, 2, 4)}, {hours(50, 90, 8)}};
+  const SearchResult everything = ScanEveryMinute(request, SwissEphemeris());
+
+  std::vector<MarkedWindow> shown;
+  std::vector<MarkedWindow> observed;
+  for (const SearchWindow& window : everything.windows) {
+    const std::size_t s = window.subject == "Marriage" ? 0 : 1;
+    const std::int64_t first = MinuteIndex(window.first) - offset;
+    const std::int64_t last = MinuteIndex(window.last) - offset;
+    std::uint32_t touched = 0;
+    for (const MarkedMinutes& m : request.marked[s])
+      if (m.first <= last && m.last >= first) touched |= m.marks;
+    shown.emplace_back(window.subject, first + offset, last + offset, window.judgement->shuddhi,
+                       touched);
+    if (window.judgement->shuddhi != 0) continue;
+    bool open = false;
+    for (std::int64_t t = first; t <= last; ++t) {
+      bool marked = false;
+      for (const MarkedMinutes& m : request.marked[s]) marked |= t >= m.first && t <= m.last;
+      if (marked) {
+        open = false;
+      } else if (open) {
+        std::get<2>(observed.back()) = t + offset;
+      } else {
+        observed.emplace_back(window.subject, t + offset, t + offset, 0, 0);
+        open = true;
+      }
+    }
+  }
+  // A scan whose windows all pass or all fail would prove little.
+  ASSERT_NE(shown.size(), observed.size());
+
+  EXPECT_EQ(Listed(FindMuhurtaWindows(request, SwissEphemeris())), shown);
+  request.leaveOutMarked = true;
+  request.listOnlyShuddhi = true;
+  EXPECT_EQ(Listed(FindMuhurtaWindows(request, SwissEphemeris())), observed);
+}
+
+}  // namespace
+}  // namespace horavela
