@@ -1,7 +1,5 @@
 #include "explain/tradition_warnings.h"
 
-#include <algorithm>
-#include <cctype>
 
 #include "explain/explanation.h"
 #include "rules/shuddhi.h"
@@ -12,11 +10,10 @@ namespace horavela {
 
 namespace {
 
-std::string Lowercase(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
+// A sentence ends with one full stop, whether or not its text brought one.
+std::string Sentence(std::string text) {
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
 }
 
 std::vector<std::string> VetoSentences(const std::string& subject, const PlaceClock& clock,
@@ -27,10 +24,11 @@ std::vector<std::string> VetoSentences(const std::string& subject, const PlaceCl
   std::vector<std::string> sentences;
   for (const VetoPeriod& period : VetoPeriodsOver(clock, moment, moment, ephemeris)) {
     if (!(observed & VetoBit(period.veto))) continue;
-    sentences.push_back("The tradition undertakes no " + Lowercase(subject) + " in " +
-                        std::string(NameOf(period.veto)) + ", in force from " +
+    sentences.push_back("The tradition keeps " + std::string(NameOf(period.veto)) +
+                        " for this undertaking, in force from " +
                         ClockText(clock.At(period.first).local, at) + " to " +
-                        ClockText(clock.At(period.last).local, at) + ": " + period.reason + ".");
+                        ClockText(clock.At(period.last).local, at) + ". " +
+                        Sentence(period.reason));
   }
   return sentences;
 }
@@ -53,7 +51,7 @@ std::vector<std::string> ShuddhiSentences(const CalculationState& state) {
         "classical texts ask of this undertaking.");
   }
   for (const std::string& reason : ShuddhiReasons(subject, state))
-    sentences.push_back("Panchanga shuddhi: " + reason + ".");
+    sentences.push_back(Sentence("Panchanga shuddhi: " + reason));
   // The two opinions differ most often on the tithi: say so where they do.
   const bool classicalAccepts = (failures & LimbBit(ShuddhiLimb::Tithi)) == 0;
   const Leaning rules = LeaningOf(TithiWordOf(state.Result));
