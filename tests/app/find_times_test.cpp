@@ -898,9 +898,9 @@ class FindTimesTest : public QObject {
     QCOMPARE(In<QLabel>(&dialog, "lblTraditionSummary")->isHidden(), windows != 0);
   }
 
-  // A day the observed vetoes cover whole is grey and says why; a day a veto
-  // only touches keeps its colour and gives the veto's times; an ordinary day
-  // says nothing. The tooltip is the calendar view's own.
+  // A day the observed vetoes cover whole is grey and says why (Kharmas, and
+  // Venus set until February); a day a veto only touches keeps its colour and
+  // gives the veto's times; an ordinary day says nothing. The tooltip is the calendar view's own.
   void theCalendarGreysTheDaysRuledOut_data() {
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("day");
@@ -908,8 +908,8 @@ class FindTimesTest : public QObject {
     QTest::addColumn<QString>("tip");
     QTest::newRow("inside Kharmas")
         << QDate(2025, 12, 31) << QDate(2026, 1, 1) << true << "Kharmas, all day: ";
-    QTest::newRow("Kharmas ends") << QDate(2026, 1, 14) << QDate(2026, 1, 14) << false
-                                  << "Kharmas until 15:";
+    QTest::newRow("Malmas begins")
+        << QDate(2026, 3, 15) << QDate(2026, 3, 15) << false << "Malmas from ";
     QTest::newRow("an ordinary day")
         << QDate(2026, 2, 10) << QDate(2026, 2, 10) << false << QString();
   }
@@ -929,7 +929,7 @@ class FindTimesTest : public QObject {
                         background.red() == background.green() &&
                         background.green() == background.blue();
     QCOMPARE(greyed, grey);
-    QVERIFY2(format.toolTip().startsWith(tip), qPrintable(format.toolTip()));
+    QVERIFY2(format.toolTip().contains(tip), qPrintable(format.toolTip()));
     QCOMPARE(format.toolTip().isEmpty(), tip.isEmpty());
     if (tip.isEmpty()) return;
     const QAbstractItemModel* cells =
