@@ -18,6 +18,7 @@
 #include "app/app_texts.h"
 #include "book/book.h"
 #include "explain/explanation.h"
+#include "tradition/day_vetoes.h"
 
 namespace horavela::app {
 
@@ -104,6 +105,10 @@ CoreSteps RealCoreSteps() {
   static_cast<EvaluationSteps&>(steps) = CoreEvaluationSteps();
   steps.computeDay = [](const DayRequest& request) {
     return ComputeDay(request, SwissEphemeris());
+  };
+  steps.vetoesOfDay = [](const DayRequest& request) {
+    return VetoPeriodsOnDay(PlaceClock(request), request.year, request.month, request.day,
+                            SwissEphemeris());
   };
   return steps;
 }

@@ -13,6 +13,7 @@
 #include "engine/result.h"
 #include "explain/explanation.h"
 #include "report/report_writer.h"
+#include "tradition/veto.h"
 #include "usecases/evaluate.h"
 
 class QPrinter;
@@ -66,6 +67,8 @@ class PlaceSearch {
 struct CoreSteps : EvaluationSteps {
   // The day at a glance of the election date and place.
   std::function<DayAtAGlance(const DayRequest&)> computeDay;
+  // The tradition's veto periods in force on the day's date, every kind.
+  std::function<std::vector<VetoPeriod>(const DayRequest&)> vetoesOfDay;
 };
 
 // How the city fields find the atlas cities offered for what was typed. The

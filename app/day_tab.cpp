@@ -88,6 +88,12 @@ DayTab::DayTab(const QString& backCaption, QWidget* parent) : QWidget(parent) {
   bold.setBold(true);
   sky_->setFont(bold);
 
+  vetoes_ = new QLabel;
+  vetoes_->setObjectName("lblDayVetoes");
+  vetoes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  vetoes_->setWordWrap(true);
+  vetoes_->setVisible(false);
+
   timeline_ = new DayTimeline;
   scroll_ = new QScrollArea;
   scroll_->setObjectName("scrDayTimeline");
@@ -103,6 +109,7 @@ DayTab::DayTab(const QString& backCaption, QWidget* parent) : QWidget(parent) {
   auto* content = new QWidget;
   auto* column = new QVBoxLayout(content);
   column->addWidget(sky_);
+  column->addWidget(vetoes_);
   column->addWidget(scroll_);
   column->addWidget(BuildChartRow(), 1);
   auto* outer = new QScrollArea(this);
@@ -187,14 +194,21 @@ void DayTab::SetDay(const DayAtAGlance& day, const LocalMinute& midnight) {
                          scroll_->viewport()->width() / 2, 0);
 }
 
+void DayTab::SetVetoes(const QString& lines) {
+  vetoes_->setText(lines.isEmpty() ? QString(texts::kDayNoVetoes)
+                                   : QString("%1\n%2").arg(texts::kDayVetoes, lines));
+  vetoes_->setVisible(true);
+}
+
 QImage DayTab::Picture() const {
   const QImage line = timeline_->Picture();
   const QImage chart = chart_->grab().toImage();
   const QImage table = bodies_->grab().toImage();
   const int margin = 16;
   const QFontMetrics metrics(sky_->font());
+  const QString text = vetoes_->isVisible() ? sky_->text() + "\n" + vetoes_->text() : sky_->text();
   const QRect textBox =
-      metrics.boundingRect(QRect(0, 0, line.width(), 1000), Qt::TextWordWrap, sky_->text());
+      metrics.boundingRect(QRect(0, 0, line.width(), 1000), Qt::TextWordWrap, text);
   const int width = std::max(line.width(), chart.width() + table.width() + margin) + 2 * margin;
   const int height =
       textBox.height() + line.height() + std::max(chart.height(), table.height()) + 4 * margin;
@@ -204,8 +218,7 @@ QImage DayTab::Picture() const {
   painter.setFont(sky_->font());
   painter.setPen(Qt::black);
   int y = margin;
-  painter.drawText(QRect(margin, y, line.width(), textBox.height()), Qt::TextWordWrap,
-                   sky_->text());
+  painter.drawText(QRect(margin, y, line.width(), textBox.height()), Qt::TextWordWrap, text);
   y += textBox.height() + margin;
   painter.drawImage(margin, y, line);
   y += line.height() + margin;

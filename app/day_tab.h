@@ -32,6 +32,9 @@ class DayTab : public QWidget {
   explicit DayTab(const QString& backCaption, QWidget* parent = nullptr);
 
   void SetDay(const DayAtAGlance& day, const LocalMinute& midnight);
+  // The tradition's veto periods in force on the day, one a line (VetoesOnDayText);
+  // empty when none is.
+  void SetVetoes(const QString& lines);
   bool HasDay() const { return hasDay_; }
 
   DayTimeline* Timeline() const { return timeline_; }
@@ -54,6 +57,7 @@ class DayTab : public QWidget {
 
   bool hasDay_ = false;
   QLabel* sky_ = nullptr;
+  QLabel* vetoes_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   DayTimeline* timeline_ = nullptr;
   ChartDrawing* chart_ = nullptr;

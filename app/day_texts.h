@@ -14,6 +14,10 @@ inline constexpr char kDayFailed[] = "The day could not be computed";
 inline constexpr char kDayEmpty[] =
     "Fill in the election page, then choose View > Day at a glance or evaluate a moment.";
 
+// Above the day's vetoes, one a line.
+inline constexpr char kDayVetoes[] = "The tradition's vetoes in force that day:";
+inline constexpr char kDayNoVetoes[] = "No veto of the tradition is in force that day.";
+
 inline constexpr char kPolarDay[] =
     "Polar day: the Sun does not set on this date, so there are no kalams, no Abhijit, no "
     "choghadiya and no hora.";

@@ -33,6 +33,7 @@
 #include "app/report_file_name.h"
 #include "app/scrolling.h"
 #include "app/totals_calendar.h"
+#include "app/veto_texts.h"
 #include "atlas/zone_following.h"
 #include "explain/suggested_minute.h"
 #include "ics/calendar_file.h"
@@ -198,6 +199,10 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   truncatedNote_ = new QLabel(this);
   truncatedNote_->setObjectName("lblTruncated");
   truncatedNote_->setVisible(false);
+  traditionSummary_ = new QLabel(this);
+  traditionSummary_->setObjectName("lblTraditionSummary");
+  traditionSummary_->setWordWrap(true);
+  traditionSummary_->setVisible(false);
 
   useButton_ = new QPushButton(texts::kFindUse, this);
   useButton_->setObjectName("cmdUseTime");
@@ -229,9 +234,11 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   auto* bodyLayout = new QVBoxLayout(body);
   bodyLayout->setContentsMargins(0, 0, 0, 0);
   bodyLayout->addWidget(BuildFilterRow());
+  bodyLayout->addWidget(BuildTraditionRow());
   bodyLayout->addWidget(progress_);
   bodyLayout->addWidget(status_);
   bodyLayout->addWidget(truncatedNote_);
+  bodyLayout->addWidget(traditionSummary_);
   bodyLayout->addWidget(BuildResultArea(), 1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary);
@@ -355,6 +362,31 @@ QWidget* FindTimesDialog::BuildFilterRow() {
   return row;
 }
 
+QWidget* FindTimesDialog::BuildTraditionRow() {
+  auto* row = new QWidget(this);
+  auto* layout = new QBoxLayout(QBoxLayout::LeftToRight, row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  observeTradition_ = new QCheckBox(texts::kFindObserveTradition, row);
+  observeTradition_->setObjectName("chkObserveTradition");
+  observeTradition_->setChecked(true);
+  regionalVetoes_ = new QCheckBox(texts::kFindRegionalVetoes, row);
+  regionalVetoes_->setObjectName("chkRegionalVetoes");
+  // Regional vetoes mean nothing to a search that ignores the tradition.
+  connect(observeTradition_, &QCheckBox::toggled, regionalVetoes_, &QWidget::setEnabled);
+  layout->addWidget(observeTradition_);
+  layout->addWidget(regionalVetoes_);
+  layout->addStretch();
+  stackable_.push_back({layout, 0});
+  return row;
+}
+
+AlmanacChoice FindTimesDialog::Almanac() const {
+  AlmanacChoice choice;
+  choice.mode = observeTradition_->isChecked() ? AlmanacMode::Observe : AlmanacMode::Ignore;
+  choice.options.regional = regionalVetoes_->isChecked();
+  return choice;
+}
+
 std::set<Kalam> FindTimesDialog::AvoidedKalams() const {
   std::set<Kalam> kalams;
   if (avoidRahuKalam_->isChecked()) kalams.insert(Kalam::RahuKalam);
@@ -455,9 +487,11 @@ void FindTimesDialog::SetSearching(bool searching) {
        {static_cast<QWidget*>(fromDate_), static_cast<QWidget*>(toDate_),
         static_cast<QWidget*>(leastResult_), static_cast<QWidget*>(searchButton_),
         static_cast<QWidget*>(leastTotal_), static_cast<QWidget*>(avoidRahuKalam_),
-        static_cast<QWidget*>(avoidYamaganda_), static_cast<QWidget*>(avoidGulikaKalam_)}) {
+        static_cast<QWidget*>(avoidYamaganda_), static_cast<QWidget*>(avoidGulikaKalam_),
+        static_cast<QWidget*>(observeTradition_)}) {
     input->setEnabled(!searching);
   }
+  regionalVetoes_->setEnabled(!searching && observeTradition_->isChecked());
   cancelButton_->setEnabled(searching);
   exportCsvButton_->setEnabled(!searching && !result_.windows.empty());
   calendarButton_->setEnabled(!searching && !result_.windows.empty());
@@ -480,6 +514,7 @@ void FindTimesDialog::StartSearch() {
   SearchEntries entries;
   entries.request = request;
   entries.avoid = AvoidedKalams();
+  entries.almanac = Almanac();
   Result<PreparedSearch> prepared = PrepareSearch(std::move(entries));
   if (!prepared) {
     messages_->Show(MessageIcon::Error,
@@ -488,6 +523,10 @@ void FindTimesDialog::StartSearch() {
   }
 
   result_ = {};
+  vetoes_.clear();
+  searchedFrom_ = from;
+  searchedTo_ = to;
+  traditionSummary_->setVisible(false);
   searchedMinimum_ = request.minResult;
   windowList_->clear();
   items_.clear();
@@ -498,7 +537,7 @@ void FindTimesDialog::StartSearch() {
   status_->setText(texts::kFindSearching);
   truncatedNote_->setVisible(false);
   cancel_.store(false);
-  pending_ = std::make_shared<SearchResult>();
+  pending_ = std::make_shared<FoundTimes>();
   pendingError_ = std::make_shared<QString>();
   clock_.start();
 
@@ -516,7 +555,7 @@ void FindTimesDialog::StartSearch() {
               this, [this, done] { ShowProgress(done); }, Qt::QueuedConnection);
         };
         try {
-          *result = RunSearch(std::move(search), SwissEphemeris(), control).result;
+          *result = RunSearch(std::move(search), SwissEphemeris(), control);
         } catch (const std::exception& failure) {
           *error = FromStd(failure.what());
         } catch (...) {
@@ -557,14 +596,16 @@ void FindTimesDialog::SearchFinished() {
     progress_->setValue(0);
     status_->setText(QString(texts::kFindFailed).arg(*pendingError_));
     messages_->Show(MessageIcon::Error, QString(texts::kFindFailed).arg(*pendingError_));
-  } else if (pending_->cancelled) {
+  } else if (pending_->result.cancelled) {
     // Each thread stops at the next day, leaving holes: show none of it.
     progress_->setValue(0);
     status_->setText(texts::kFindCancelled);
   } else {
-    result_ = std::move(*pending_);
+    result_ = std::move(pending_->result);
+    vetoes_ = std::move(pending_->vetoes);
     progress_->setValue(kProgressSteps);
     ShowResult();
+    ShowTradition();
     if (result_.windows.empty()) {
       status_->setText(QString(texts::kFindNothing).arg(FromStd(searchedMinimum_)));
     } else {
@@ -704,6 +745,7 @@ void FindTimesDialog::AddToCalendar() {
 }
 
 void FindTimesDialog::ClearCalendar() {
+  calendar_->SetVetoes({});
   for (const QDate& day : colouredDays_) calendar_->setDateTextFormat(day, QTextCharFormat());
   colouredDays_.clear();
   calendar_->SetTotals({});
@@ -733,6 +775,24 @@ void FindTimesDialog::ColourCalendar() {
     calendar_->setDateTextFormat(day, format);
   }
   calendar_->SetTotals(std::move(totals));
+}
+
+void FindTimesDialog::ShowTradition() {
+  const PlaceClock clock(inputs_.request.where());
+  const std::map<QDate, VetoedDay> days = VetoedDays(clock, searchedFrom_, searchedTo_, vetoes_);
+  std::map<QDate, VetoNote> notes;
+  int ruledOut = 0;
+  for (const auto& [date, day] : days) {
+    notes[date] = {day.whole, VetoesOnDayText(day, clock)};
+    ruledOut += day.whole ? 1 : 0;
+  }
+  calendar_->SetVetoes(std::move(notes));
+  const int rangeDays = static_cast<int>(searchedFrom_.daysTo(searchedTo_)) + 1;
+  const QString summary =
+      ruledOut == 0 ? QString()
+                    : TraditionSummary(vetoes_, ruledOut, rangeDays, clock, searchedFrom_);
+  traditionSummary_->setText(summary);
+  traditionSummary_->setVisible(!summary.isEmpty());
 }
 
 void FindTimesDialog::ShowDayOfCalendar(const QDate& date) {

@@ -16,6 +16,8 @@
 #include "app/app_services.h"
 #include "atlas/time_zone_rules.h"
 #include "search/muhurta_finder.h"
+#include "tradition/veto.h"
+#include "usecases/search.h"
 
 class QBoxLayout;
 class QCheckBox;
@@ -55,7 +57,10 @@ QString WindowLine(const SearchWindow& window);
 // window under its number) and in a list in time order that sorts by any
 // column, the ten best in bold; the list exports as CSV, and the selected
 // window (or the ten best) as calendar events. The list stops at the request's
-// maxWindows, and says so. Choosing a window emits timeChosen and closes the dialog.
+// maxWindows, and says so. By default it observes the tradition's vetoes and
+// panchanga shuddhi: a line above the list names the periods in force and the
+// days they rule out, which the calendar greys. Choosing a window emits timeChosen and closes the
+// dialog.
 class FindTimesDialog : public QDialog {
   Q_OBJECT
 
@@ -68,6 +73,8 @@ class FindTimesDialog : public QDialog {
   bool Searching() const { return worker_ != nullptr; }
   // The windows of the last finished search, in time order.
   const std::vector<SearchWindow>& Windows() const { return result_.windows; }
+  // The veto periods the last search observed (none when it ignored them).
+  const std::vector<VetoPeriod>& Vetoes() const { return vetoes_; }
   // The minute "Use this time" takes from a listed window: clear of its edges,
   // on the place's clock.
   LocalMinute MinuteToUse(const SearchWindow& window) const;
@@ -93,6 +100,8 @@ class FindTimesDialog : public QDialog {
  private:
   QWidget* BuildRangeRow();
   QWidget* BuildFilterRow();
+  QWidget* BuildTraditionRow();
+  AlmanacChoice Almanac() const;
   QWidget* BuildResultArea();
   void FitScreen();
   void ExportCsv();
@@ -106,6 +115,7 @@ class FindTimesDialog : public QDialog {
   void SearchFinished();
   void ShowResult();
   void ColourCalendar();
+  void ShowTradition();
   void ClearCalendar();
   void ShowDayOfCalendar(const QDate& date);
   void SelectionChanged();
@@ -126,6 +136,9 @@ class FindTimesDialog : public QDialog {
   QCheckBox* avoidRahuKalam_ = nullptr;
   QCheckBox* avoidYamaganda_ = nullptr;
   QCheckBox* avoidGulikaKalam_ = nullptr;
+  QCheckBox* observeTradition_ = nullptr;
+  QCheckBox* regionalVetoes_ = nullptr;
+  QLabel* traditionSummary_ = nullptr;  // the days the tradition rules out, and why
   TotalsCalendar* calendar_ = nullptr;
   QTreeWidget* windowList_ = nullptr;
   std::vector<QTreeWidgetItem*> items_;  // the list's item of each window, by index
@@ -138,9 +151,12 @@ class FindTimesDialog : public QDialog {
   QThread* worker_ = nullptr;
   std::atomic<bool> cancel_{false};
   // Written by the worker, read after it has finished.
-  std::shared_ptr<SearchResult> pending_;
+  std::shared_ptr<FoundTimes> pending_;
   std::shared_ptr<QString> pendingError_;
   SearchResult result_;
+  std::vector<VetoPeriod> vetoes_;
+  QDate searchedFrom_;
+  QDate searchedTo_;
   std::string searchedMinimum_;
   QElapsedTimer clock_;
   std::vector<QDate> colouredDays_;

@@ -15,6 +15,13 @@ inline constexpr char kFindAnyTotal[] = "any";
 inline constexpr char kFindAvoidRahuKalam[] = "Leave out Rahu kalam";
 inline constexpr char kFindAvoidYamaganda[] = "Leave out Yamaganda";
 inline constexpr char kFindAvoidGulikaKalam[] = "Leave out Gulika kalam";
+inline constexpr char kFindObserveTradition[] =
+    "Observe the tradition's vetoes and panchanga shuddhi";
+inline constexpr char kFindRegionalVetoes[] = "Also regional vetoes (Holashtak, Pitru Paksha)";
+// %1 the days ruled out, %2 the days of the range.
+inline constexpr char kFindTraditionRulesOut[] = "The tradition rules out %1 of %2 days";
+// %1 how many periods are not named.
+inline constexpr char kFindTraditionMore[] = "and %1 more";
 inline constexpr char kFindExportCsv[] = "Export CSV...";
 inline constexpr char kFindExportCaption[] = "Export the windows as CSV";
 inline constexpr char kFindExportName[] = "windows.csv";

@@ -23,6 +23,7 @@
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "app/result_area.h"
+#include "app/veto_texts.h"
 #include "atlas/place_clock.h"
 #include "atlas/zone_following.h"
 #include "report/atomic_file.h"
@@ -89,15 +90,22 @@ bool MainWindow::ComputeDayTab(bool evaluated) {
   }
   const DayRequest request = ReadDayRequest();
   DayAtAGlance day;
+  std::vector<VetoPeriod> vetoes;
   try {
     if (!services_.core.computeDay) throw std::runtime_error("no almanac in this build");
     day = services_.core.computeDay(request);
+    if (services_.core.vetoesOfDay) vetoes = services_.core.vetoesOfDay(request);
   } catch (const std::exception& error) {
     services_.messages->Show(MessageIcon::Error,
                              QString("%1: %2").arg(texts::kDayFailed, error.what()));
     return false;
   }
   resultArea_->Day()->SetDay(day, LocalMinute{request.year, request.month, request.day, 0, 0});
+  const PlaceClock clock(request);
+  const QDate date(request.year, request.month, request.day);
+  const std::map<QDate, VetoedDay> vetoed = VetoedDays(clock, date, date, vetoes);
+  resultArea_->Day()->SetVetoes(vetoed.empty() ? QString()
+                                               : VetoesOnDayText(vetoed.begin()->second, clock));
   if (evaluated) {
     FillChartBodies(resultArea_->PlanetTable(), day.chart);
     lastElectionChart_ = day.chart;

@@ -1,9 +1,17 @@
 #include "app/totals_calendar.h"
 
 #include <QPainter>
+#include <QTextCharFormat>
 #include <utility>
 
 namespace horavela::app {
+
+namespace {
+
+const QColor kRuledOutDay(208, 208, 208);
+const QColor kRuledOutNumber(128, 128, 128);
+
+}  // namespace
 
 QString SignedTotal(int total) {
   return total > 0 ? QString("+%1").arg(total) : QString::number(total);
@@ -17,6 +25,31 @@ void TotalsCalendar::SetTotals(std::map<QDate, int> totals) {
 const int* TotalsCalendar::TotalOn(const QDate& day) const {
   const auto found = totals_.find(day);
   return found == totals_.end() ? nullptr : &found->second;
+}
+
+void TotalsCalendar::SetVetoes(std::map<QDate, VetoNote> notes) {
+  for (const auto& [day, note] : vetoes_) {
+    QTextCharFormat format = note.ruledOut ? QTextCharFormat() : dateTextFormat(day);
+    format.clearProperty(QTextFormat::TextToolTip);
+    setDateTextFormat(day, format);
+  }
+  vetoes_ = std::move(notes);
+  // The calendar's view shows a date's format's tooltip as its own.
+  for (const auto& [day, note] : vetoes_) {
+    QTextCharFormat format = dateTextFormat(day);
+    if (note.ruledOut) {
+      format.setBackground(kRuledOutDay);
+      format.setForeground(kRuledOutNumber);
+      format.setFontWeight(QFont::Normal);
+    }
+    format.setToolTip(note.why);
+    setDateTextFormat(day, format);
+  }
+}
+
+const VetoNote* TotalsCalendar::VetoOn(const QDate& day) const {
+  const auto found = vetoes_.find(day);
+  return found == vetoes_.end() ? nullptr : &found->second;
 }
 
 void TotalsCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {

@@ -1,5 +1,6 @@
 // "Add to calendar..." on the report page and in the finder: the files they
 // write, read back with libical's own parser.
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -148,6 +149,9 @@ class CalendarExportTest : public QObject {
     QVERIFY(add != nullptr);
     QCOMPARE(add->text(), QString("Add to calendar..."));
     QVERIFY(!add->isEnabled());
+    // The program's own verdicts: Venus is set in the Sun's glare that week,
+    // and the tradition would leave out every window.
+    dialog.findChild<QCheckBox*>("chkObserveTradition")->setChecked(false);
     dialog.findChild<QDateEdit*>("dtFrom")->setDate(QDate(2011, 1, 27));
     dialog.findChild<QDateEdit*>("dtTo")->setDate(QDate(2011, 2, 2));
     QTest::mouseClick(dialog.findChild<QPushButton*>("cmdSearch"), Qt::LeftButton);

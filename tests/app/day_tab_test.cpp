@@ -307,6 +307,22 @@ class DayTabTest : public QObject {
     QCOMPARE(h.CurrentPage(), QString("picMainScreen"));
   }
 
+  // 5 January 2011 lies in the Kharmas of that winter, the Sun in Dhanu: the
+  // Day tab names it under the sky line, with its reason.
+  void theDayTabNamesTheVetoesInForce() {
+    Harness h;
+    std::vector<DayRequest> asked;
+    h.Open(WithHandMadeDay(h, asked));
+    h.TickSubject(4, "Start On A New Job");
+    h.Click("cmdNext_0");
+    h.FillElectionPage();
+    h.Find<QAction>("mnuDayAtAGlance")->trigger();
+    const QString text = h.Find<QLabel>("lblDayVetoes")->text();
+    QVERIFY2(text.startsWith(QString(horavela::app::texts::kDayVetoes) + "\n"), qPrintable(text));
+    QVERIFY2(text.contains("\nKharmas, all day: "), qPrintable(text));
+    QVERIFY(h.Find<QLabel>("lblDayVetoes")->isVisible());
+  }
+
   void theViewMenuAsksForTheElectionPlace() {
     Harness h;
     std::vector<DayRequest> asked;

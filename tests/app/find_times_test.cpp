@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
@@ -78,6 +79,12 @@ void SetRange(FindTimesDialog* dialog, QDate from, QDate to, const QString& mini
   In<QDateEdit>(dialog, "dtTo")->setDate(to);
   auto* box = In<QComboBox>(dialog, "cboMinResult");
   box->setCurrentIndex(box->findText(minimum));
+}
+
+// For the tests that compare the dialog's windows with the finder's own:
+// the program's verdicts alone, as before the tradition was observed.
+void IgnoreTradition(FindTimesDialog* dialog) {
+  In<QCheckBox>(dialog, "chkObserveTradition")->setChecked(false);
 }
 
 bool RunSearch(FindTimesDialog* dialog) {
@@ -370,6 +377,7 @@ class FindTimesTest : public QObject {
     const QDate from(2011, 1, 27);
     const QDate to(2011, 2, 2);  // across a month end
     SetRange(dialog, from, to, "Bad");
+    IgnoreTradition(dialog);
     QVERIFY(RunSearch(dialog));
     QVERIFY2(h.messages->shown.empty(), qPrintable(h.messages->Texts().join("; ")));
 
@@ -616,6 +624,7 @@ class FindTimesTest : public QObject {
                 ->text()
                 .contains("America/New_York, follows daylight saving"));
     SetRange(dialog, from, to, "Bad");
+    IgnoreTradition(dialog);
     QVERIFY(RunSearch(dialog));
     QVERIFY2(h.messages->shown.empty(), qPrintable(h.messages->Texts().join("; ")));
 
@@ -694,6 +703,7 @@ class FindTimesTest : public QObject {
     inputs.request.maxWindows = static_cast<std::size_t>(limit);
     FindTimesDialog dialog(inputs, h.messages);
     SetRange(&dialog, QDate(2011, 1, 1), QDate(2011, 12, 31), "Bad");
+    IgnoreTradition(&dialog);
     QVERIFY(RunSearch(&dialog));
     QVERIFY(h.messages->shown.empty());
     const int count = In<QTreeWidget>(&dialog, "lstWindows")->topLevelItemCount();
@@ -724,6 +734,7 @@ class FindTimesTest : public QObject {
       return csvFile;
     });
     SetRange(&dialog, QDate(2011, 1, 27), QDate(2011, 2, 2), "Bad");
+    IgnoreTradition(&dialog);
     QVERIFY(RunSearch(&dialog));
     const std::vector<SearchWindow>& windows = dialog.Windows();
     QVERIFY2(windows.size() > 20, qPrintable(QString::number(windows.size())));
@@ -813,6 +824,7 @@ class FindTimesTest : public QObject {
     QCOMPARE(In<QCheckBox>(&dialog, "chkAvoidRahuKalam")->text(), QString("Leave out Rahu kalam"));
     QVERIFY(!In<QCheckBox>(&dialog, "chkAvoidYamaganda")->isChecked());
     SetRange(&dialog, QDate(2011, 1, 27), QDate(2011, 1, 29), "Average");
+    IgnoreTradition(&dialog);
     total->setValue(0);
     In<QCheckBox>(&dialog, "chkAvoidRahuKalam")->setChecked(true);
     In<QCheckBox>(&dialog, "chkAvoidGulikaKalam")->setChecked(true);
@@ -835,6 +847,103 @@ class FindTimesTest : public QObject {
       QVERIFY(windows[i].first == expected.windows[i].first);
       QVERIFY(windows[i].last == expected.windows[i].last);
       QVERIFY(windows[i].evaluation().TotalScore >= 0);
+    }
+  }
+
+  // The tradition is observed by default, its regional vetoes only on
+  // request: a marriage inside Kharmas finds nothing, and Holashtak is
+  // listed once the regional box is ticked.
+  void theTraditionBoxesChooseWhatIsObserved_data() {
+    QTest::addColumn<bool>("observe");
+    QTest::addColumn<bool>("regional");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("veto");
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<int>("windows");  // 0 none, 1 some, -1 either
+    const QDate kharmas(2026, 1, 1);
+    const QDate holashtak(2026, 2, 25);
+    QTest::newRow("observed: none in Kharmas")
+        << true << false << kharmas << "Kharmas" << true << 0;
+    QTest::newRow("ignored: as before") << false << false << kharmas << "Kharmas" << false << 1;
+    QTest::newRow("regional not observed")
+        << true << false << holashtak << "Holashtak" << false << -1;
+    QTest::newRow("regional observed") << true << true << holashtak << "Holashtak" << true << 0;
+  }
+  void theTraditionBoxesChooseWhatIsObserved() {
+    QFETCH(bool, observe);
+    QFETCH(bool, regional);
+    QFETCH(QDate, day);
+    QFETCH(QString, veto);
+    QFETCH(bool, listed);
+    QFETCH(int, windows);
+    Harness h;
+    FindTimesDialog dialog({ExpectedRequest(), {}}, h.messages);
+    auto* observeBox = In<QCheckBox>(&dialog, "chkObserveTradition");
+    auto* regionalBox = In<QCheckBox>(&dialog, "chkRegionalVetoes");
+    QCOMPARE(observeBox->text(), QString(horavela::app::texts::kFindObserveTradition));
+    QVERIFY(observeBox->isChecked());
+    QVERIFY(!regionalBox->isChecked());
+    observeBox->setChecked(observe);
+    QCOMPARE(regionalBox->isEnabled(), observe);
+    regionalBox->setChecked(regional);
+    SetRange(&dialog, day, day, "Bad");
+    QVERIFY(RunSearch(&dialog));
+    QVERIFY(h.messages->shown.empty());
+    bool found = false;
+    for (const horavela::VetoPeriod& period : dialog.Vetoes())
+      found = found || FromStd(std::string(horavela::NameOf(period.veto))) == veto;
+    QCOMPARE(found, listed);
+    if (windows < 0) return;
+    QCOMPARE(!dialog.Windows().empty(), windows == 1);
+    QCOMPARE(In<QLabel>(&dialog, "lblTraditionSummary")->isHidden(), windows != 0);
+  }
+
+  // A day the observed vetoes cover whole is grey and says why (Kharmas, and
+  // Venus set until February); a day a veto only touches keeps its colour and
+  // gives the veto's times; an ordinary day says nothing. The tooltip is the calendar view's own.
+  void theCalendarGreysTheDaysRuledOut_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<bool>("grey");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("inside Kharmas")
+        << QDate(2025, 12, 31) << QDate(2026, 1, 1) << true << "Kharmas, all day: ";
+    QTest::newRow("Malmas begins")
+        << QDate(2026, 3, 15) << QDate(2026, 3, 15) << false << "Malmas from ";
+    QTest::newRow("an ordinary day")
+        << QDate(2026, 2, 10) << QDate(2026, 2, 10) << false << QString();
+  }
+  void theCalendarGreysTheDaysRuledOut() {
+    QFETCH(QDate, from);
+    QFETCH(QDate, day);
+    QFETCH(bool, grey);
+    QFETCH(QString, tip);
+    Harness h;
+    FindTimesDialog dialog({ExpectedRequest(), {}}, h.messages);
+    SetRange(&dialog, from, day, "Bad");
+    QVERIFY(RunSearch(&dialog));
+    auto* calendar = In<horavela::app::TotalsCalendar>(&dialog, "calResults");
+    const QTextCharFormat format = calendar->dateTextFormat(day);
+    const QColor background = format.background().color();
+    const bool greyed = format.background().style() != Qt::NoBrush &&
+                        background.red() == background.green() &&
+                        background.green() == background.blue();
+    QCOMPARE(greyed, grey);
+    QVERIFY2(format.toolTip().contains(tip), qPrintable(format.toolTip()));
+    QCOMPARE(format.toolTip().isEmpty(), tip.isEmpty());
+    if (tip.isEmpty()) return;
+    const QAbstractItemModel* cells =
+        calendar->findChild<QAbstractItemView*>("qt_calendar_calendarview")->model();
+    bool shown = false;
+    for (int row = 0; row < cells->rowCount(); ++row)
+      for (int column = 0; column < cells->columnCount(); ++column)
+        shown = shown || cells->index(row, column).data(Qt::ToolTipRole) == format.toolTip();
+    QVERIFY(shown);
+    if (grey) {
+      const QString summary = In<QLabel>(&dialog, "lblTraditionSummary")->text();
+      QVERIFY2(summary.startsWith("The tradition rules out 2 of 2 days: ") &&
+                   summary.contains("Kharmas until 14 January 2026"),
+               qPrintable(summary));
     }
   }
 };
