@@ -23,7 +23,7 @@
 #include "json/json_reader.h"
 #include "json/time_zone_entry.h"
 #include "rules/subjects.h"
-#include "tradition/veto_day.h"
+#include "tradition/day_vetoes.h"
 
 namespace horavela::cli {
 
