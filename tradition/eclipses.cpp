@@ -136,7 +136,7 @@ std::string ReasonFor(const EclipseAtPlace& eclipse, const PlaceClock& clock, Ec
                      " eclipse seen here from " + ClockMomentText(clock.At(eclipse.first).local) +
                      " to " + ClockMomentText(clock.At(eclipse.last).local);
   if (reach == EclipseReach::Day) text += "; nothing auspicious is begun on its day";
-  return text;
+  return text + ".";
 }
 
 }  // namespace

@@ -174,7 +174,7 @@ class AstaSearch {
     std::snprintf(kalamsha, sizeof kalamsha, "%g", retrograde ? rule_.retrograde : rule_.direct);
     return std::string(rule_.planet) + " within " + kalamsha +
            "\u00b0 of time of the Sun at the horizon: set in its glare (" +
-           std::string(NameOf(rule_.veto)) + ")";
+           std::string(NameOf(rule_.veto)) + ").";
   }
 
   // One look every four days finds the stretches near a conjunction: the

@@ -77,7 +77,7 @@ TEST(Eclipses, LunarEclipseSpanAndItsDays) {
   EXPECT_EQ(days[0].first, eclipse.dayFirst);
   EXPECT_EQ(spans[0].reason, "Total lunar eclipse seen here from " +
                                  ClockMomentText(delhi.At(eclipse.first).local) + " to " +
-                                 ClockMomentText(delhi.At(eclipse.last).local));
+                                 ClockMomentText(delhi.At(eclipse.last).local) + ".");
 }
 
 // The penumbral eclipse of 20 February 2027, which New Delhi sees, is not kept.
