@@ -103,15 +103,42 @@ std::optional<Seen> NextLunar(double julianDay, GeoPosition geo) {
   return Seen{*kind, umbraBegins, umbraEnds, times[0]};
 }
 
+// The greatest phase of the next eclipse anywhere on Earth after `julianDay`
+// (for a lunar one, one that reaches the umbra), or nothing.
+std::optional<double> NextAnywhereSolar(double julianDay) {
+  double times[10] = {};
+  char error[AS_MAXCH] = {};
+  if (swe_sol_eclipse_when_glob(julianDay, kEphemerisFlags, 0, times, 0, error) <= 0)
+    return std::nullopt;
+  return times[0];
+}
+
+std::optional<double> NextAnywhereLunar(double julianDay) {
+  double times[10] = {};
+  char error[AS_MAXCH] = {};
+  if (swe_lun_eclipse_when(julianDay, kEphemerisFlags, SE_ECL_TOTAL | SE_ECL_PARTIAL, times, 0,
+                           error) <= 0)
+    return std::nullopt;
+  return times[0];
+}
+
 // Every eclipse the `next` search finds seen whose span overlaps [first, last].
-template <class Next>
-void Collect(Next&& next, Veto veto, const PlaceClock& clock, std::int64_t first, std::int64_t last,
-             GeoPosition geo, std::vector<EclipseAtPlace>& eclipses) {
+// The search at the place runs on until it meets an eclipse seen there, which
+// may be years away: it is only asked while an eclipse somewhere still falls
+// in the range, which a short range (one moment's explanation) rarely holds.
+template <class Next, class NextAnywhere>
+void Collect(Next&& next, NextAnywhere&& nextAnywhere, Veto veto, const PlaceClock& clock,
+             std::int64_t first, std::int64_t last, GeoPosition geo,
+             std::vector<EclipseAtPlace>& eclipses) {
   // An eclipse lasts at most some hours: one that began the day before may
   // still be on at `first`.
   double from = JulianDayOfMinute(first) - 1.0;
   const double until = JulianDayOfMinute(last + 1);
-  while (std::optional<Seen> seen = next(from, geo)) {
+  while (true) {
+    const std::optional<double> anywhere = nextAnywhere(from);
+    if (!anywhere || *anywhere >= until + 1.0) break;
+    const std::optional<Seen> seen = next(from, geo);
+    if (!seen) break;
     if (seen->maximum >= until + 1.0) break;
     from = seen->maximum + 1.0;
     if (!(seen->begin < seen->end)) continue;
@@ -145,8 +172,8 @@ std::vector<EclipseAtPlace> EclipsesOver(const PlaceClock& clock, std::int64_t f
                                          std::int64_t last) {
   const GeoPosition geo = GeoPositionOf(clock.EntryAt(first).place);
   std::vector<EclipseAtPlace> eclipses;
-  Collect(NextSolar, Veto::SolarEclipse, clock, first, last, geo, eclipses);
-  Collect(NextLunar, Veto::LunarEclipse, clock, first, last, geo, eclipses);
+  Collect(NextSolar, NextAnywhereSolar, Veto::SolarEclipse, clock, first, last, geo, eclipses);
+  Collect(NextLunar, NextAnywhereLunar, Veto::LunarEclipse, clock, first, last, geo, eclipses);
   std::sort(eclipses.begin(), eclipses.end(),
             [](const EclipseAtPlace& a, const EclipseAtPlace& b) { return a.first < b.first; });
   return eclipses;
