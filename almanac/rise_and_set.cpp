@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "almanac/day_at_a_glance.h"
+#include "almanac/sky_at_place.h"
 #include "almanac/zone_in_force.h"
 #include "calendar/civil_calendar.h"
 
@@ -28,16 +29,6 @@ double JulianDayOf(std::int64_t universalSeconds) {
 
 std::int64_t UniversalSecondsOf(double julianDay) {
   return std::llround((julianDay - kUnixEpochJulianDay) * kSecondsPerDay);
-}
-
-// A place as Swiss Ephemeris takes it: east longitude, north latitude, height.
-struct GeoPosition {
-  double values[3];
-};
-GeoPosition GeoPositionOf(const PlaceEntry& place) {
-  const double longitude = place.longitudeDegrees + place.longitudeMinutes / 60.0;
-  const double latitude = place.latitudeDegrees + place.latitudeMinutes / 60.0;
-  return {{place.east ? longitude : -longitude, place.north ? latitude : -latitude, 0.0}};
 }
 
 // The first rising or setting (`event`) of `body` after `fromSeconds` (the

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "tradition/sky_at_place.h"
+#include "almanac/sky_at_place.h"
 
 namespace horavela {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "engine/crossing_search.h"
-#include "tradition/sky_at_place.h"
+#include "almanac/sky_at_place.h"
 
 namespace horavela {
 

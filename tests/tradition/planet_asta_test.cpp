@@ -9,7 +9,7 @@
 
 #include "calendar/civil_calendar.h"
 #include "support/place_clocks.h"
-#include "tradition/sky_at_place.h"
+#include "almanac/sky_at_place.h"
 
 namespace horavela {
 namespace {

@@ -1,4 +1,4 @@
-#include "tradition/sky_at_place.h"
+#include "almanac/sky_at_place.h"
 
 #include <cmath>
 

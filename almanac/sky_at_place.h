@@ -4,7 +4,7 @@
 
 #include "engine/evaluation_input.h"
 
-// What the tradition's sky events need of Swiss Ephemeris: universal minutes
+// What the sky's events need of Swiss Ephemeris: universal minutes
 // as Julian days and back, and a place as the library takes it.
 namespace horavela {
 
