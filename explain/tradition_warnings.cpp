@@ -1,6 +1,5 @@
 #include "explain/tradition_warnings.h"
 
-
 #include "explain/explanation.h"
 #include "rules/shuddhi.h"
 #include "tradition/observance.h"
@@ -24,11 +23,10 @@ std::vector<std::string> VetoSentences(const std::string& subject, const PlaceCl
   std::vector<std::string> sentences;
   for (const VetoPeriod& period : VetoPeriodsOver(clock, moment, moment, ephemeris)) {
     if (!(observed & VetoBit(period.veto))) continue;
-    sentences.push_back("The tradition keeps " + std::string(NameOf(period.veto)) +
-                        " for this undertaking, in force from " +
-                        ClockText(clock.At(period.first).local, at) + " to " +
-                        ClockText(clock.At(period.last).local, at) + ". " +
-                        Sentence(period.reason));
+    sentences.push_back(
+        "The tradition keeps " + std::string(NameOf(period.veto)) +
+        " for this undertaking, in force from " + ClockText(clock.At(period.first).local, at) +
+        " to " + ClockText(clock.At(period.last).local, at) + ". " + Sentence(period.reason));
   }
   return sentences;
 }

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/crossing_search.h"
 #include "almanac/sky_at_place.h"
+#include "engine/crossing_search.h"
 
 namespace horavela {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "almanac/sky_at_place.h"
 #include "calendar/civil_calendar.h"
 #include "support/place_clocks.h"
-#include "almanac/sky_at_place.h"
 
 namespace horavela {
 namespace {

@@ -78,8 +78,10 @@ TEST(RunSearchUseCase, ObservedVetoesAndShuddhiMatchAFilteredScan) {
 // Ignored, the search is the program's own; shown, the same windows carry
 // the vetoes they touch.
 TEST(RunSearchUseCase, ShownVetoesMarkTheWindowsIgnoredOnesDoNot) {
-  const Result<PreparedSearch> ignoring = PrepareSearch(MarriageAroundFebruary2026(AlmanacMode::Ignore));
-  const Result<PreparedSearch> showing = PrepareSearch(MarriageAroundFebruary2026(AlmanacMode::Show));
+  const Result<PreparedSearch> ignoring =
+      PrepareSearch(MarriageAroundFebruary2026(AlmanacMode::Ignore));
+  const Result<PreparedSearch> showing =
+      PrepareSearch(MarriageAroundFebruary2026(AlmanacMode::Show));
   ASSERT_TRUE(ignoring.has_value() && showing.has_value());
   const FoundTimes plain = RunSearch(*ignoring, SwissEphemeris());
   const FoundTimes shown = RunSearch(*showing, SwissEphemeris());
