@@ -38,6 +38,13 @@ const ElementSearch kElementSearches[] = {
     {ChartElement::kMoonSign, &DayElements::moonSign, 32 * kHourMinutes},
     {ChartElement::kLagna, &DayElements::lagna, 4 * kHourMinutes},
 };
+// A month's cells need only the tithi and the whole nakshatra (its padas
+// joined): the cheap part of the day, without the lagna's dozen changes.
+const ElementSearch kLunarDaySearches[] = {
+    {ChartElement::kTithi, &DayElements::tithi, FactsOf(ChartElement::kTithi).longestSpan},
+    {ChartElement::kNakshatra, &DayElements::nakshatra,
+     FactsOf(ChartElement::kNakshatra).longestSpan},
+};
 
 // The local time of a universal minute, with the run it is in where the
 // clocks went back.
@@ -131,10 +138,9 @@ std::string PeriodName(ChartElement element, const CalculationState& state) {
   return {};
 }
 
-}  // namespace
-
-DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
-                          PlanetEphemeris& ephemeris) {
+template <std::size_t N>
+DayElements ElementsOver(const DayRequest& request, const LocalTime& until,
+                         PlanetEphemeris& ephemeris, const ElementSearch (&searches)[N]) {
   SearchRequest judged;
   judged.where() = request.where();
   const CalculationState birth = MinuteJudge::BirthState(judged);
@@ -150,7 +156,7 @@ DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
                         until.hour, until.minute, until.repeated};
   const std::int64_t last = std::max(first, clock.UniversalOf(end, PlaceClock::Run::Last));
   DayElements elements;
-  for (const ElementSearch& search : kElementSearches) {
+  for (const ElementSearch& search : searches) {
     const std::vector<std::int64_t> bounds = BoundariesAround(judge, search, first, last);
     std::vector<Period>& periods = elements.*search.periods;
     for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
@@ -159,6 +165,18 @@ DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
     }
   }
   return elements;
+}
+
+}  // namespace
+
+DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
+                          PlanetEphemeris& ephemeris) {
+  return ElementsOver(request, until, ephemeris, kElementSearches);
+}
+
+DayElements LunarElementsOver(const DayRequest& request, const LocalTime& until,
+                              PlanetEphemeris& ephemeris) {
+  return ElementsOver(request, until, ephemeris, kLunarDaySearches);
 }
 
 }  // namespace horavela

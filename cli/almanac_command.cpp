@@ -78,18 +78,6 @@ Range ParseRange(const AlmanacOptions& options) {
   return range;
 }
 
-Place ParsePlace(const std::string& text) {
-  if (Trimmed(text).empty())
-    throw RequestError(Problem{"--place", "is empty: give a city's name", Rule::Missing});
-  std::optional<Place> place = AtlasPlaceNamed(text);
-  if (!place)
-    throw RequestError(Problem{"--place",
-                               "no city of the atlas is called " + messages::Echo(text) +
-                                   " (horavela-cli places lists the cities whose names begin so)",
-                               Rule::UnknownText});
-  return std::move(*place);
-}
-
 VetoOptions VetoChoices(const AlmanacOptions& options) {
   VetoOptions choices;
   choices.regional = options.regional;
@@ -125,7 +113,7 @@ std::string Text(const Place& place, const Range& range, const std::vector<std::
 
 void Answer(const AlmanacOptions& options, std::ostream& out) {
   const Range range = ParseRange(options);
-  const Place place = ParsePlace(options.place);
+  const Place place = PlaceOption(options.place);
   const PlaceClock clock(ZonedPlaceOf(place, "--place"));
   const std::vector<VetoPeriod> periods = PeriodsOver(clock, range, VetoChoices(options));
   if (options.text) {

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <string>
 
+#include "engine/input_check.h"
+#include "json/json_reader.h"
 #include "json/time_zone_entry.h"
 
 namespace horavela::cli {
@@ -65,6 +67,18 @@ std::optional<Place> AtlasPlaceNamed(std::string_view text) {
     if (!matching) matching = std::move(place);
   }
   return matching;
+}
+
+Place PlaceOption(const std::string& text) {
+  if (Trimmed(text).empty())
+    throw RequestError(Problem{"--place", "is empty: give a city's name", Rule::Missing});
+  std::optional<Place> place = AtlasPlaceNamed(text);
+  if (!place)
+    throw RequestError(Problem{"--place",
+                               "no city of the atlas is called " + messages::Echo(text) +
+                                   " (horavela-cli places lists the cities whose names begin so)",
+                               Rule::UnknownText});
+  return std::move(*place);
 }
 
 ZonedPlace ZonedPlaceOf(const Place& place, const char* field) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include <nlohmann/json.hpp>
@@ -24,6 +25,10 @@ nlohmann::ordered_json PlaceJson(const Place& place);
 // its name begins so, or its letters without their accents); the most
 // populous of either first. Nothing when no city answers.
 std::optional<Place> AtlasPlaceNamed(std::string_view text);
+
+// The city a --place option names; a RequestError on "--place" when it is
+// empty or no city answers.
+Place PlaceOption(const std::string& text);
 
 // The city where it is, on the clock of its tz zone (throws RequestError
 // naming `field` when the zone cannot be read).

@@ -90,6 +90,20 @@ struct AlmanacOptions {
 // request.
 int RunAlmanac(const AlmanacOptions& options, std::ostream& out);
 
+struct MonthOptions {
+  int year = 0;
+  int month = 0;
+  std::string place;      // a city of the atlas, as `almanac` takes it
+  bool regional = false;  // also Holashtak and Pitru Paksha
+  bool text = false;      // a line per day instead of JSON
+};
+
+// `month`: one entry per civil day of a month at a city of the atlas, on its
+// tz zone's clock: sunrise and sunset, the tithi and nakshatra at sunrise
+// with their ends, Rahu kalam and the vetoes in force that day; a bad month,
+// year or place is a bad request.
+int RunMonth(const MonthOptions& options, std::ostream& out);
+
 struct PlacesOptions {
   std::string query;         // first letters of a city's name (or of one of its words)
   std::string limit = "20";  // as typed: checked by ListPlaces

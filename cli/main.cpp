@@ -148,6 +148,22 @@ int Run(int argc, char** argv) {
       "Each period: {\"veto\", \"name\", \"from\", \"to\", \"reason\"}, whole (it may begin "
       "before\nthe range and end after it), its minutes on the place's clock.");
 
+  MonthOptions month;
+  CLI::App* monthCommand = app.add_subcommand(
+      "month",
+      "A month on one page at a city of the atlas: sunrise, sunset, tithi and nakshatra at "
+      "sunrise, Rahu kalam and the vetoes of each day (JSON)");
+  monthCommand->add_option("--year", month.year, "The year, 1901-2050")->required();
+  monthCommand->add_option("--month", month.month, "The month, 1-12")->required();
+  monthCommand
+      ->add_option("--place", month.place,
+                   "A city of the offline atlas, on its tz zone, as almanac takes it")
+      ->required();
+  monthCommand->add_flag("--regional", month.regional,
+                         "Also mark the regional vetoes, Holashtak and Pitru Paksha");
+  monthCommand->add_flag("--text", month.text,
+                         "Write a table, one line per day, for a person to read instead of JSON");
+
   PlacesOptions places;
   CLI::App* placesCommand = app.add_subcommand(
       "places", "Find cities in the offline atlas, most populous first, with their tz zone (JSON)");
@@ -198,6 +214,7 @@ int Run(int argc, char** argv) {
   if (*dayCommand) return RunDay(dayFile, std::cin, std::cout, dayAnswer);
   if (*exampleCommand) return PrintExample(exampleOf, std::cout);
   if (*almanacCommand) return RunAlmanac(almanac, std::cout);
+  if (*monthCommand) return RunMonth(month, std::cout);
   if (*placesCommand) return ListPlaces(places, std::cout);
   if (*subjectsCommand) return ListSubjects(std::cout);
   if (*zonesCommand) return ListZones(std::cout);

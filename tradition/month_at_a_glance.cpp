@@ -1,0 +1,101 @@
+#include "tradition/month_at_a_glance.h"
+
+#include <algorithm>
+
+#include "calendar/civil_calendar.h"
+#include "tradition/day_vetoes.h"
+#include "tradition/observance_table.h"
+
+namespace horavela {
+
+namespace {
+
+DayRequest DayOf(const MonthRequest& request, int day) {
+  DayRequest of;
+  of.where() = request.where();
+  of.year = request.year;
+  of.month = request.month;
+  of.day = day;
+  return of;
+}
+
+// The period running at `moment`: the last to begin at or before it.
+std::optional<Period> RunningAt(const std::vector<Period>& periods, const LocalTime& moment) {
+  const auto after = std::upper_bound(
+      periods.begin(), periods.end(), moment,
+      [](const LocalTime& time, const Period& period) { return time < period.from; });
+  if (after == periods.begin()) return std::nullopt;
+  return *(after - 1);
+}
+
+// The elements run from the first day's midnight past the last day's next
+// sunrise (a day without one: through the day after).
+LocalTime ElementsUntil(const MonthRequest& request, const std::vector<MonthDay>& days,
+                        const RiseAndSet& lastSky) {
+  if (lastSky.nextSunrise) return *lastSky.nextSunrise;
+  const CivilDate next =
+      CivilFromDays(DaysFromCivil(request.year, request.month, days.back().day) + 1);
+  return {next.year, next.month, next.day, 23, 59, 0};
+}
+
+std::vector<VetoPeriod> ObservedVetoes(const PlaceClock& clock, const MonthRequest& request,
+                                       int lastDay, PlanetEphemeris& ephemeris) {
+  const std::int64_t first = MinutesOfCivilDay(clock, request.year, request.month, 1).first;
+  const std::int64_t last = MinutesOfCivilDay(clock, request.year, request.month, lastDay).last;
+  std::vector<VetoPeriod> periods =
+      VetoPeriodsOver(clock, first, last, ephemeris, request.vetoes);
+  if (!request.vetoes.regional)
+    std::erase_if(periods, [](const VetoPeriod& period) {
+      return (observance::kRegional & VetoBit(period.veto)) != 0;
+    });
+  return periods;
+}
+
+void SplitVetoesByDay(const PlaceClock& clock, const MonthRequest& request,
+                      const std::vector<VetoPeriod>& periods, std::vector<MonthDay>& days) {
+  for (MonthDay& cell : days) {
+    const CivilDayMinutes minutes =
+        MinutesOfCivilDay(clock, request.year, request.month, cell.day);
+    for (const VetoPeriod& period : periods) {
+      if (period.first <= minutes.last && period.last >= minutes.first)
+        cell.vetoes.push_back(period);
+    }
+  }
+}
+
+}  // namespace
+
+MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& ephemeris) {
+  MonthAtAGlance month;
+  month.year = request.year;
+  month.month = request.month;
+  const int lastDay = DaysInMonth(request.year, request.month);
+  RiseAndSet sky;
+  for (int day = 1; day <= lastDay; ++day) {
+    const DayRequest of = DayOf(request, day);
+    sky = SunriseAndSunset(of);
+    MonthDay cell;
+    cell.day = day;
+    cell.sunrise = sky.sunrise;
+    cell.sunset = sky.sunset;
+    cell.clockChanges = sky.clockChanges;
+    if (const std::optional<DayParts> parts = PartsOfSky(of, sky)) {
+      cell.weekday = parts->weekday;
+      cell.rahuKalam = parts->rahuKalam;
+    }
+    month.days.push_back(std::move(cell));
+  }
+  const DayElements elements =
+      LunarElementsOver(DayOf(request, 1), ElementsUntil(request, month.days, sky), ephemeris);
+  for (MonthDay& cell : month.days) {
+    if (!cell.sunrise) continue;
+    cell.tithi = RunningAt(elements.tithi, *cell.sunrise);
+    cell.nakshatra = RunningAt(elements.nakshatra, *cell.sunrise);
+  }
+  const PlaceClock clock(request.where());
+  SplitVetoesByDay(clock, request, ObservedVetoes(clock, request, lastDay, ephemeris),
+                   month.days);
+  return month;
+}
+
+}  // namespace horavela

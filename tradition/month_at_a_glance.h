@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "almanac/day_at_a_glance.h"
+#include "engine/planet_ephemeris.h"
+#include "tradition/veto.h"
+
+// A month on one page, as a wall almanac prints it: for each civil day at a
+// place its sunrise and sunset, the tithi and nakshatra running at sunrise
+// with the times they end, Rahu kalam and the tradition's vetoes. Each value
+// is the Day view's own, computed once for the whole month.
+namespace horavela {
+
+struct MonthRequest : ZonedPlace {
+  int year = 2000;
+  int month = 1;
+  // Holashtak and Pitru Paksha only when `regional` is set, as the almanac
+  // lists them.
+  VetoOptions vetoes;
+};
+
+struct MonthDay {
+  int day = 1;
+  std::string weekday;  // of the day's sunrise; empty without one
+  std::optional<LocalTime> sunrise;
+  std::optional<LocalTime> sunset;
+  bool clockChanges = false;  // as the day's RiseAndSet says
+  // Running at sunrise, from where it began to where it ends; none without a
+  // sunrise.
+  std::optional<Period> tithi;
+  std::optional<Period> nakshatra;  // whole, "Pushya", not by pada
+  std::optional<Period> rahuKalam;  // none without the day's parts
+  // Every veto in force at some minute of the civil day, whole.
+  std::vector<VetoPeriod> vetoes;
+};
+
+struct MonthAtAGlance {
+  int year = 2000;
+  int month = 1;
+  std::vector<MonthDay> days;  // one per civil day, 1 to its last
+};
+
+MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& ephemeris);
+
+}  // namespace horavela
