@@ -168,8 +168,9 @@ DayParts PartsOfDay(const DayRequest& clock, const LocalTime& sunrise, const Loc
 std::optional<DayParts> PartsOfSky(const DayRequest& clock, const RiseAndSet& sky);
 DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
                           PlanetEphemeris& ephemeris);
-// Only the tithi and the nakshatra, whole (no padas), from the request's
-// civil midnight to `until`, however many days that is: a month's cells.
+// Only the tithi and the nakshatra named without its pada (one period per
+// pada still, consecutive ones alike), from the request's civil midnight to
+// `until`, however many days that is: a month's cells.
 DayElements LunarElementsOver(const DayRequest& request, const LocalTime& until,
                               PlanetEphemeris& ephemeris);
 std::vector<ChartBody> ChartOfMoment(const DayRequest& request, const LocalMinute& moment,

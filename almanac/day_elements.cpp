@@ -38,8 +38,8 @@ const ElementSearch kElementSearches[] = {
     {ChartElement::kMoonSign, &DayElements::moonSign, 32 * kHourMinutes},
     {ChartElement::kLagna, &DayElements::lagna, 4 * kHourMinutes},
 };
-// A month's cells need only the tithi and the whole nakshatra (its padas
-// joined): the cheap part of the day, without the lagna's dozen changes.
+// A month's cells need only the tithi and the nakshatra (named whole, found
+// pada by pada): the cheap part of the day, without the lagna's changes.
 const ElementSearch kLunarDaySearches[] = {
     {ChartElement::kTithi, &DayElements::tithi, FactsOf(ChartElement::kTithi).longestSpan},
     {ChartElement::kNakshatra, &DayElements::nakshatra,

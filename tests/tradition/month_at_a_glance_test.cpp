@@ -1,0 +1,120 @@
+// A month on one page: each cell says what the Day view says of its date.
+#include "tradition/month_at_a_glance.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/moments_and_places.h"
+
+namespace horavela {
+namespace {
+
+MonthRequest MonthAt(const PlaceEntry& place, const char* zone, int year, int month) {
+  MonthRequest request;
+  request.place = place;
+  request.zone = testing::ZoneNamed(zone);
+  request.year = year;
+  request.month = month;
+  return request;
+}
+
+bool HasVeto(const MonthDay& cell, Veto veto) {
+  return std::any_of(cell.vetoes.begin(), cell.vetoes.end(),
+                     [veto](const VetoPeriod& p) { return p.veto == veto; });
+}
+
+// The period of `periods` running at `moment` on the Day view.
+const Period* DayPeriodAt(const std::vector<Period>& periods, const LocalTime& moment) {
+  for (const Period& period : periods)
+    if (period.from <= moment && moment < period.to) return &period;
+  return nullptr;
+}
+
+// Days chosen at edges: the month's first and last, a pada that ends within
+// the first hour after sunrise (New Delhi, 5 January 2026), a day the clocks spring forward (New York, 8 March 2026), a month
+// beginning across a year (Madurai, December 2025).
+TEST(MonthAtAGlance, EachCellIsTheDayViewsOwn) {
+  const struct {
+    PlaceEntry place;
+    const char* zone;
+    int year, month;
+    std::vector<int> days;
+  } rows[] = {
+      {testing::NewDelhi(), testing::kIndiaZone, 2026, 1, {1, 5, 17, 31}},
+      {testing::NewYork(), testing::kNewYorkZone, 2026, 3, {1, 8, 31}},
+      {testing::Madurai(), testing::kIndiaZone, 2025, 12, {1, 31}},
+  };
+  for (const auto& row : rows) {
+    const MonthRequest request = MonthAt(row.place, row.zone, row.year, row.month);
+    const MonthAtAGlance month = ComputeMonth(request, SwissEphemeris());
+    ASSERT_EQ(month.days.size(), static_cast<std::size_t>(DaysInMonth(row.year, row.month)));
+    for (int dayNumber : row.days) {
+      SCOPED_TRACE(::testing::Message() << row.year << "-" << row.month << "-" << dayNumber);
+      DayRequest dayRequest;
+      dayRequest.where() = request.where();
+      dayRequest.year = row.year;
+      dayRequest.month = row.month;
+      dayRequest.day = dayNumber;
+      const DayAtAGlance day = ComputeDay(dayRequest, SwissEphemeris());
+      const MonthDay& cell = month.days[static_cast<std::size_t>(dayNumber - 1)];
+      EXPECT_EQ(cell.day, dayNumber);
+      ASSERT_TRUE(cell.sunrise && day.sky.sunrise);
+      EXPECT_EQ(*cell.sunrise, *day.sky.sunrise);
+      EXPECT_EQ(cell.sunset, day.sky.sunset);
+      ASSERT_TRUE(day.parts && cell.rahuKalam);
+      EXPECT_EQ(cell.weekday, day.parts->weekday);
+      EXPECT_EQ(cell.rahuKalam->from, day.parts->rahuKalam.from);
+      EXPECT_EQ(cell.rahuKalam->to, day.parts->rahuKalam.to);
+      const Period* tithi = DayPeriodAt(day.elements.tithi, *day.sky.sunrise);
+      ASSERT_TRUE(tithi && cell.tithi);
+      EXPECT_EQ(cell.tithi->name, tithi->name);
+      EXPECT_EQ(cell.tithi->to, tithi->to);
+      // The Day view lists padas: the cell's nakshatra is the pada's at
+      // sunrise without " pada N", and ends where its last pada does.
+      const Period* pada = DayPeriodAt(day.elements.nakshatra, *day.sky.sunrise);
+      ASSERT_TRUE(pada && cell.nakshatra);
+      EXPECT_EQ(pada->name.substr(0, pada->name.find(" pada ")), cell.nakshatra->name);
+      EXPECT_LE(pada->to, cell.nakshatra->to);
+      EXPECT_GE(pada->from, cell.nakshatra->from);
+    }
+  }
+}
+
+// New Delhi, 5 January 2026: Pushya's first pada ends at 07:51, half an hour
+// after sunrise; the nakshatra runs on to 13:27, where its fourth pada ends.
+TEST(MonthAtAGlance, NakshatraIsWholeOverItsPadas) {
+  const MonthAtAGlance month =
+      ComputeMonth(MonthAt(testing::NewDelhi(), testing::kIndiaZone, 2026, 1), SwissEphemeris());
+  const MonthDay& fifth = month.days[4];
+  ASSERT_TRUE(fifth.nakshatra);
+  EXPECT_EQ(fifth.nakshatra->name, "Pushya");
+  EXPECT_EQ(fifth.nakshatra->to.day, 5);
+  EXPECT_EQ(fifth.nakshatra->to.hour, 13);
+  EXPECT_EQ(fifth.nakshatra->to.minute, 27);
+  // A nakshatra lasts about a day (19 to 27 hours), never a pada's quarter.
+  for (const MonthDay& cell : month.days) {
+    const std::int64_t minutes =
+        MinuteIndex({cell.nakshatra->to.year, cell.nakshatra->to.month, cell.nakshatra->to.day,
+                     cell.nakshatra->to.hour, cell.nakshatra->to.minute}) -
+        MinuteIndex({cell.nakshatra->from.year, cell.nakshatra->from.month,
+                     cell.nakshatra->from.day, cell.nakshatra->from.hour,
+                     cell.nakshatra->from.minute});
+    EXPECT_GT(minutes, 18 * 60) << cell.day;
+    EXPECT_LT(minutes, 28 * 60) << cell.day;
+  }
+}
+
+// January 2026 at New Delhi: Kharmas until Makara Sankranti on the 14th
+// (15:06), none after.
+TEST(MonthAtAGlance, KharmasUntilMakaraSankranti) {
+  const MonthAtAGlance month =
+      ComputeMonth(MonthAt(testing::NewDelhi(), testing::kIndiaZone, 2026, 1), SwissEphemeris());
+  for (const MonthDay& cell : month.days) {
+    SCOPED_TRACE(cell.day);
+    EXPECT_EQ(HasVeto(cell, Veto::Kharmas), cell.day <= 14);
+  }
+}
+
+}  // namespace
+}  // namespace horavela
