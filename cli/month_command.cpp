@@ -54,7 +54,8 @@ ordered_json DayJson(const MonthAtAGlance& month, const MonthDay& cell) {
   ordered_json json;
   json["date"] = DateOf(month, cell.day);
   json["weekday"] = cell.weekday;
-  json["sunrise"] = cell.sunrise ? ordered_json(TimeText(cell.sunrise, cell.clockChanges)) : nullptr;
+  json["sunrise"] =
+      cell.sunrise ? ordered_json(TimeText(cell.sunrise, cell.clockChanges)) : nullptr;
   json["sunset"] = cell.sunset ? ordered_json(TimeText(cell.sunset, cell.clockChanges)) : nullptr;
   json["tithi"] = PeriodJson(cell.tithi, cell.clockChanges, true);
   json["nakshatra"] = PeriodJson(cell.nakshatra, cell.clockChanges, true);
@@ -87,8 +88,7 @@ std::string ClockOf(const LocalTime& time, const MonthAtAGlance& month, int day)
   return out.str();
 }
 
-std::string PeriodText(const std::optional<Period>& period, const MonthAtAGlance& month,
-                       int day) {
+std::string PeriodText(const std::optional<Period>& period, const MonthAtAGlance& month, int day) {
   if (!period) return "-";
   return period->name + " to " + ClockOf(period->to, month, day);
 }

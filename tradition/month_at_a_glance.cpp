@@ -55,8 +55,7 @@ std::vector<VetoPeriod> ObservedVetoes(const PlaceClock& clock, const MonthReque
                                        int lastDay, PlanetEphemeris& ephemeris) {
   const std::int64_t first = MinutesOfCivilDay(clock, request.year, request.month, 1).first;
   const std::int64_t last = MinutesOfCivilDay(clock, request.year, request.month, lastDay).last;
-  std::vector<VetoPeriod> periods =
-      VetoPeriodsOver(clock, first, last, ephemeris, request.vetoes);
+  std::vector<VetoPeriod> periods = VetoPeriodsOver(clock, first, last, ephemeris, request.vetoes);
   if (!request.vetoes.regional)
     std::erase_if(periods, [](const VetoPeriod& period) {
       return (observance::kRegional & VetoBit(period.veto)) != 0;
@@ -67,8 +66,7 @@ std::vector<VetoPeriod> ObservedVetoes(const PlaceClock& clock, const MonthReque
 void SplitVetoesByDay(const PlaceClock& clock, const MonthRequest& request,
                       const std::vector<VetoPeriod>& periods, std::vector<MonthDay>& days) {
   for (MonthDay& cell : days) {
-    const CivilDayMinutes minutes =
-        MinutesOfCivilDay(clock, request.year, request.month, cell.day);
+    const CivilDayMinutes minutes = MinutesOfCivilDay(clock, request.year, request.month, cell.day);
     for (const VetoPeriod& period : periods) {
       if (period.first <= minutes.last && period.last >= minutes.first)
         cell.vetoes.push_back(period);
@@ -113,8 +111,7 @@ MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& epheme
     cell.nakshatra = RunningAt(nakshatras, *cell.sunrise);
   }
   const PlaceClock clock(request.where());
-  SplitVetoesByDay(clock, request, ObservedVetoes(clock, request, lastDay, ephemeris),
-                   month.days);
+  SplitVetoesByDay(clock, request, ObservedVetoes(clock, request, lastDay, ephemeris), month.days);
   return month;
 }
 

@@ -32,8 +32,8 @@ const Period* DayPeriodAt(const std::vector<Period>& periods, const LocalTime& m
 }
 
 // Days chosen at edges: the month's first and last, a pada that ends within
-// the first hour after sunrise (New Delhi, 5 January 2026), a day the clocks spring forward (New York, 8 March 2026), a month
-// beginning across a year (Madurai, December 2025).
+// the first hour after sunrise (New Delhi, 5 January 2026), a day the clocks spring forward (New
+// York, 8 March 2026), a month beginning across a year (Madurai, December 2025).
 TEST(MonthAtAGlance, EachCellIsTheDayViewsOwn) {
   const struct {
     PlaceEntry place;
