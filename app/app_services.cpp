@@ -110,6 +110,9 @@ CoreSteps RealCoreSteps() {
     return VetoPeriodsOnDay(PlaceClock(request), request.year, request.month, request.day,
                             SwissEphemeris());
   };
+  steps.computeMonth = [](const MonthRequest& request) {
+    return ComputeMonth(request, SwissEphemeris());
+  };
   return steps;
 }
 

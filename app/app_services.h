@@ -13,6 +13,7 @@
 #include "engine/result.h"
 #include "explain/explanation.h"
 #include "report/report_writer.h"
+#include "tradition/month_at_a_glance.h"
 #include "tradition/veto.h"
 #include "usecases/evaluate.h"
 
@@ -69,6 +70,8 @@ struct CoreSteps : EvaluationSteps {
   std::function<DayAtAGlance(const DayRequest&)> computeDay;
   // The tradition's veto periods in force on the day's date, every kind.
   std::function<std::vector<VetoPeriod>(const DayRequest&)> vetoesOfDay;
+  // The month on one page of the election date's month and place.
+  std::function<MonthAtAGlance(const MonthRequest&)> computeMonth;
 };
 
 // How the city fields find the atlas cities offered for what was typed. The

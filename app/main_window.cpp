@@ -24,6 +24,7 @@
 #include "app/book_access.h"
 #include "app/day_tab.h"
 #include "app/election_page.h"
+#include "app/month_tab.h"
 #include "app/result_area.h"
 #include "app/subject_page.h"
 #include "app/wheel_needs_focus.h"
@@ -182,6 +183,12 @@ void MainWindow::WirePages() {
   connect(day, &DayTab::printRequested, this, &MainWindow::PrintDay);
   connect(day, &DayTab::pdfRequested, this, &MainWindow::SaveDayPdf);
   connect(day, &DayTab::pngRequested, this, &MainWindow::SaveDayPng);
+  MonthTab* month = resultArea_->Month();
+  connect(resultArea_->Tabs(), &QTabWidget::currentChanged, this, [this, month](int index) {
+    if (resultArea_->Tabs()->widget(index) == month) ComputeMonthTab();
+  });
+  connect(month, &MonthTab::printRequested, this, &MainWindow::PrintMonth);
+  connect(month, &MonthTab::pdfRequested, this, &MainWindow::SaveMonthPdf);
 }
 
 void MainWindow::FillBoxesAndStart() {

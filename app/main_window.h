@@ -80,6 +80,10 @@ class MainWindow : public QMainWindow {
   void PrintDay();
   void SaveDayPdf();
   void SaveDayPng();
+  // The "Month" tab: the election date's month at the election place.
+  bool ComputeMonthTab();
+  void PrintMonth();
+  void SaveMonthPdf();
 
   // The book of people and places: the input pages fill themselves from it
   // or are saved into it; File > People and places manages it.

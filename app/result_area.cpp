@@ -13,6 +13,8 @@
 #include "app/app_texts.h"
 #include "app/day_tab.h"
 #include "app/day_texts.h"
+#include "app/month_tab.h"
+#include "app/month_texts.h"
 #include "app/page_parts.h"
 #include "app/planet_table.h"
 
@@ -46,6 +48,9 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
   day_ = new DayTab(texts::kBack);
   connect(day_, &DayTab::backRequested, this, [this] { emit backClicked(3); });
   tabs_->addTab(day_, texts::kTabDay);
+  month_ = new MonthTab(texts::kBack);
+  connect(month_, &MonthTab::backRequested, this, [this] { emit backClicked(3); });
+  tabs_->addTab(month_, texts::kTabMonth);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tabs_);

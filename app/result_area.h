@@ -13,6 +13,7 @@ class QTextEdit;
 namespace horavela::app {
 
 class DayTab;
+class MonthTab;
 
 // The result area ("picMuhurthaResult"): the tabs of one evaluation (the
 // birth details, the election details with the planets, the analysis report
@@ -27,6 +28,7 @@ class ResultArea : public QWidget {
   QTabWidget* Tabs() const { return tabs_; }
   QTextEdit* Report() const { return report_; }
   DayTab* Day() const { return day_; }
+  MonthTab* Month() const { return month_; }
   QTableWidget* PlanetTable() const { return planetTable_; }
   // The values of the two details tabs, in their captions' order.
   const std::array<QLabel*, 13>& BirthValues() const { return birthValues_; }
@@ -59,6 +61,7 @@ class ResultArea : public QWidget {
   std::array<QPushButton*, 4> outputs_{};  // print, PDF, RTF, calendar
   std::array<QPushButton*, 6> backButtons_{};
   DayTab* day_ = nullptr;
+  MonthTab* month_ = nullptr;
 };
 
 }  // namespace horavela::app

@@ -78,14 +78,8 @@ std::vector<VetoPeriod> PeriodsOfMonth(const MonthAtAGlance& month) {
   return periods;
 }
 
-// "21:13", or "01:12+1" where the time falls on a later date than the cell's.
 std::string ClockOf(const LocalTime& time, const MonthAtAGlance& month, int day) {
-  std::ostringstream out;
-  out << std::setfill('0') << std::setw(2) << time.hour << ':' << std::setw(2) << time.minute;
-  const std::int64_t later =
-      DaysFromCivil(time.year, time.month, time.day) - DaysFromCivil(month.year, month.month, day);
-  if (later != 0) out << (later > 0 ? "+" : "") << later;
-  return out.str();
+  return ClockOnDay(time, month.year, month.month, day);
 }
 
 std::string PeriodText(const std::optional<Period>& period, const MonthAtAGlance& month, int day) {

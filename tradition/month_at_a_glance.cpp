@@ -1,6 +1,7 @@
 #include "tradition/month_at_a_glance.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "calendar/civil_calendar.h"
 #include "tradition/day_vetoes.h"
@@ -75,6 +76,17 @@ void SplitVetoesByDay(const PlaceClock& clock, const MonthRequest& request,
 }
 
 }  // namespace
+
+std::string ClockOnDay(const LocalTime& time, int year, int month, int day) {
+  char text[24];
+  const long long later =
+      DaysFromCivil(time.year, time.month, time.day) - DaysFromCivil(year, month, day);
+  if (later == 0)
+    std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
+  else
+    std::snprintf(text, sizeof text, "%02d:%02d%+lld", time.hour, time.minute, later);
+  return text;
+}
 
 MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& ephemeris) {
   MonthAtAGlance month;

@@ -43,6 +43,10 @@ struct MonthAtAGlance {
   std::vector<MonthDay> days;  // one per civil day, 1 to its last
 };
 
+// "21:13" for a time on the cell's own date, "01:12+1" for one on the next
+// (a tithi that ends after midnight), as the month's page writes its times.
+std::string ClockOnDay(const LocalTime& time, int year, int month, int day);
+
 MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& ephemeris);
 
 }  // namespace horavela

@@ -100,8 +100,8 @@ class DayTabTest : public QObject {
     Harness h;
     h.Open();
     auto* tabs = h.Find<QTabWidget>("TS");
-    const QStringList captions = {"Birth Details", "Election Details", "Electional Analysis",
-                                  "Day"};
+    const QStringList captions = {"Birth Details", "Election Details", "Electional Analysis", "Day",
+                                  "Month"};
     QCOMPARE(tabs->count(), captions.size());
     for (int i = 0; i < tabs->count(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
     QCOMPARE(tabs->widget(3)->objectName(), QString("picDay"));

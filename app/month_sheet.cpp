@@ -1,0 +1,142 @@
+#include "app/month_sheet.h"
+
+#include <QPainter>
+#include <QRectF>
+#include <algorithm>
+#include <array>
+
+#include "app/month_texts.h"
+#include "calendar/civil_calendar.h"
+
+namespace horavela::app {
+
+namespace {
+
+constexpr std::array<const char*, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                  "Thursday", "Friday", "Saturday"};
+constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March",    "April",
+                                                 "May",       "June",     "July",     "August",
+                                                 "September", "October",  "November", "December"};
+// Seven lines of the cell's height: the day's number takes two.
+constexpr qreal kLinesPerCell = 7.5;
+const QColor kVetoedTint(0xdd, 0xdd, 0xdd);
+
+// 0 for a Sunday: 1 January 1970 was a Thursday.
+int WeekdayColumn(int year, int month, int day) {
+  const long long days = DaysFromCivil(year, month, day);
+  return static_cast<int>(((days + 4) % 7 + 7) % 7);
+}
+
+QString Clock(const LocalTime& time, const MonthAtAGlance& month, int day) {
+  return QString::fromStdString(ClockOnDay(time, month.year, month.month, day));
+}
+
+QStringList LinesOf(const MonthAtAGlance& month, const MonthDay& cell) {
+  QStringList lines;
+  if (cell.sunrise && cell.sunset)
+    lines << QString(texts::kMonthRise)
+                 .arg(Clock(*cell.sunrise, month, cell.day), Clock(*cell.sunset, month, cell.day));
+  for (const std::optional<Period>* element : {&cell.tithi, &cell.nakshatra}) {
+    if (*element)
+      lines << QString(texts::kMonthEnds)
+                   .arg(QString::fromStdString((*element)->name),
+                        Clock((*element)->to, month, cell.day));
+  }
+  if (cell.rahuKalam)
+    lines << QString(texts::kMonthRahu)
+                 .arg(Clock(cell.rahuKalam->from, month, cell.day),
+                      Clock(cell.rahuKalam->to, month, cell.day));
+  return lines;
+}
+
+QString VetoNames(const MonthDay& cell) {
+  QStringList names;
+  for (const VetoPeriod& period : cell.vetoes) {
+    const QString name = QString::fromUtf8(NameOf(period.veto));
+    if (!names.contains(name)) names << name;
+  }
+  return names.join(", ");
+}
+
+void DrawCell(QPainter& painter, const QRectF& box, const MonthCell& cell, qreal line) {
+  if (!cell.vetoes.isEmpty()) painter.fillRect(box, kVetoedTint);
+  painter.drawRect(box);
+  const QRectF inner = box.adjusted(line * 0.3, line * 0.1, -line * 0.3, 0);
+  QFont font = painter.font();
+  font.setBold(true);
+  font.setPixelSize(std::max(1, static_cast<int>(line * 1.4)));
+  painter.setFont(font);
+  painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, QString::number(cell.day));
+  font.setBold(false);
+  font.setPixelSize(std::max(1, static_cast<int>(line * 0.78)));
+  painter.setFont(font);
+  qreal y = inner.top() + line * 1.7;
+  QStringList lines = cell.lines;
+  if (!cell.vetoes.isEmpty()) lines << cell.vetoes;
+  for (const QString& text : lines) {
+    const QRectF row(inner.left(), y, inner.width(), line);
+    painter.drawText(
+        row, Qt::AlignLeft | Qt::AlignVCenter,
+        painter.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(inner.width())));
+    y += line;
+  }
+}
+
+}  // namespace
+
+MonthSheet SheetOfMonth(const MonthAtAGlance& month, const QString& placeName) {
+  MonthSheet sheet;
+  sheet.title = QString(texts::kMonthTitle)
+                    .arg(kMonths[static_cast<std::size_t>(month.month - 1)])
+                    .arg(month.year)
+                    .arg(placeName);
+  const int lead = WeekdayColumn(month.year, month.month, 1);
+  for (const MonthDay& day : month.days) {
+    MonthCell cell;
+    cell.day = day.day;
+    cell.row = (lead + day.day - 1) / 7;
+    cell.column = (lead + day.day - 1) % 7;
+    cell.lines = LinesOf(month, day);
+    cell.vetoes = VetoNames(day);
+    sheet.rows = std::max(sheet.rows, cell.row + 1);
+    sheet.cells.push_back(std::move(cell));
+  }
+  return sheet;
+}
+
+void DrawMonthSheet(QPainter& painter, const QRectF& area, const MonthSheet& sheet) {
+  if (sheet.rows == 0) return;
+  painter.save();
+  painter.setPen(QPen(Qt::black, 0));
+  // The title, the weekdays' row and the note take four lines of a cell's.
+  const qreal line = area.height() / (sheet.rows * kLinesPerCell + 5);
+  QFont font = painter.font();
+  font.setBold(true);
+  font.setPixelSize(std::max(1, static_cast<int>(line * 1.5)));
+  painter.setFont(font);
+  const QRectF titleBox(area.left(), area.top(), area.width(), line * 2);
+  painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignVCenter, sheet.title);
+  const qreal width = area.width() / 7;
+  const qreal top = titleBox.bottom() + line;
+  font.setPixelSize(std::max(1, static_cast<int>(line * 0.9)));
+  painter.setFont(font);
+  for (int column = 0; column < 7; ++column) {
+    painter.drawText(QRectF(area.left() + column * width, titleBox.bottom(), width, line),
+                     Qt::AlignHCenter | Qt::AlignVCenter,
+                     kWeekdays[static_cast<std::size_t>(column)]);
+  }
+  const qreal height = line * kLinesPerCell;
+  for (const MonthCell& cell : sheet.cells) {
+    DrawCell(painter,
+             QRectF(area.left() + cell.column * width, top + cell.row * height, width, height),
+             cell, line);
+  }
+  font.setBold(false);
+  font.setPixelSize(std::max(1, static_cast<int>(line * 0.75)));
+  painter.setFont(font);
+  painter.drawText(QRectF(area.left(), top + sheet.rows * height, area.width(), line * 2),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, texts::kMonthNote);
+  painter.restore();
+}
+
+}  // namespace horavela::app
