@@ -19,6 +19,9 @@ constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March
                                                  "September", "October",  "November", "December"};
 // Seven lines of the cell's height: the day's number takes two.
 constexpr qreal kLinesPerCell = 7.5;
+// At most this many lines' height across a cell, so its longest line
+// ("Chaturdasi (Krishna)  00:05+1") fits in a narrow window too.
+constexpr qreal kLinesAcrossCell = 10;
 const QColor kVetoedTint(0xdd, 0xdd, 0xdd);
 
 // 0 for a Sunday: 1 January 1970 was a Thursday.
@@ -75,9 +78,14 @@ void DrawCell(QPainter& painter, const QRectF& box, const MonthCell& cell, qreal
   if (!cell.vetoes.isEmpty()) lines << cell.vetoes;
   for (const QString& text : lines) {
     const QRectF row(inner.left(), y, inner.width(), line);
+    const QString right = text.section('\t', 1);
+    const int rightWidth =
+        right.isEmpty() ? 0 : painter.fontMetrics().horizontalAdvance(right + " ");
+    painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter, right);
     painter.drawText(
         row, Qt::AlignLeft | Qt::AlignVCenter,
-        painter.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(inner.width())));
+        painter.fontMetrics().elidedText(text.section('\t', 0, 0), Qt::ElideRight,
+                                         static_cast<int>(inner.width()) - rightWidth));
     y += line;
   }
 }
@@ -109,7 +117,8 @@ void DrawMonthSheet(QPainter& painter, const QRectF& area, const MonthSheet& she
   painter.save();
   painter.setPen(QPen(Qt::black, 0));
   // The title, the weekdays' row and the note take four lines of a cell's.
-  const qreal line = area.height() / (sheet.rows * kLinesPerCell + 5);
+  const qreal line = std::min(area.height() / (sheet.rows * kLinesPerCell + 5),
+                              area.width() / 7 / kLinesAcrossCell);
   QFont font = painter.font();
   font.setBold(true);
   font.setPixelSize(std::max(1, static_cast<int>(line * 1.5)));
