@@ -107,11 +107,12 @@ class WizardTest : public QObject {
              QString("Horavela is generating Electional Chart Analysis. Please Wait ..."));
     QCOMPARE(h.Find<QLabel>("lblResult")->text(), QString("Muhurtha Result"));
     auto* tabs = h.Find<QTabWidget>("TS");
-    QCOMPARE(tabs->count(), 4);  // the three results, then the day at a glance
+    QCOMPARE(tabs->count(), 5);  // the three results, the day at a glance, the month
     QCOMPARE(tabs->tabText(0), QString("Birth Details"));
     QCOMPARE(tabs->tabText(1), QString("Election Details"));
     QCOMPARE(tabs->tabText(2), QString("Electional Analysis"));
     QCOMPARE(tabs->tabText(3), QString("Day"));
+    QCOMPARE(tabs->tabText(4), QString("Month"));
     QCOMPARE(tabs->widget(0)->objectName(), QString("picResultBirth"));
     QCOMPARE(tabs->widget(1)->objectName(), QString("picMuhurthaDetails"));
     QCOMPARE(tabs->widget(2)->objectName(), QString("picResultMuhurtha"));
