@@ -1,5 +1,6 @@
-// The month on one page of the election date's month and place: computed when
-// the "Month" tab is chosen, printed or saved from there on one A4 landscape
+// The month on one page of the election date's month and place (after an
+// evaluation with each day's best window for its subject): computed when the
+// "Month" tab is chosen, printed or saved from there on one A4 landscape
 // page.
 #include <QPainter>
 #include <QPrinter>
@@ -35,9 +36,14 @@ bool MainWindow::ComputeMonthTab() {
   request.where() = day.where();
   request.year = day.year;
   request.month = day.month;
+  // After an evaluation, the best window of each day for its subject and person.
+  request.person = day.verdicts;
+  const QString subject = request.person && request.person->subjects.size() == 1
+                              ? QString::fromStdString(request.person->subjects.front())
+                              : QString();
   try {
     const MonthAtAGlance month = services_.core.computeMonth(request);
-    resultArea_->Month()->SetMonth(month, QString::fromStdString(day.place.city));
+    resultArea_->Month()->SetMonth(month, QString::fromStdString(day.place.city), subject);
   } catch (const std::exception& error) {
     services_.messages->Show(MessageIcon::Error,
                              QString("%1: %2").arg(texts::kMonthFailed, error.what()));

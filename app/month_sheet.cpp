@@ -18,7 +18,7 @@ constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March
                                                  "May",       "June",     "July",     "August",
                                                  "September", "October",  "November", "December"};
 // Seven lines of the cell's height: the day's number takes two.
-constexpr qreal kLinesPerCell = 7.5;
+constexpr qreal kLinesPerCell = 8.3;
 // At most this many lines' height across a cell, so its longest line
 // ("Chaturdasi (Krishna)  00:05+1") fits in a narrow window too.
 constexpr qreal kLinesAcrossCell = 10;
@@ -49,6 +49,16 @@ QStringList LinesOf(const MonthAtAGlance& month, const MonthDay& cell) {
     lines << QString(texts::kMonthRahu)
                  .arg(Clock(cell.rahuKalam->from, month, cell.day),
                       Clock(cell.rahuKalam->to, month, cell.day));
+  if (cell.best) {
+    const LocalMinute& first = cell.best->first;
+    const LocalMinute& last = cell.best->last;
+    lines << QString(texts::kMonthBest)
+                 .arg(QString::fromUtf8(NameOf(cell.best->evaluation().ResultWord)),
+                      Clock({first.year, first.month, first.day, first.hour, first.minute}, month,
+                            cell.day),
+                      Clock({last.year, last.month, last.day, last.hour, last.minute}, month,
+                            cell.day));
+  }
   return lines;
 }
 
@@ -92,12 +102,14 @@ void DrawCell(QPainter& painter, const QRectF& box, const MonthCell& cell, qreal
 
 }  // namespace
 
-MonthSheet SheetOfMonth(const MonthAtAGlance& month, const QString& placeName) {
+MonthSheet SheetOfMonth(const MonthAtAGlance& month, const QString& placeName,
+                        const QString& subject) {
   MonthSheet sheet;
-  sheet.title = QString(texts::kMonthTitle)
+  sheet.title = QString(subject.isEmpty() ? texts::kMonthTitle : texts::kMonthTitleFor)
                     .arg(kMonths[static_cast<std::size_t>(month.month - 1)])
                     .arg(month.year)
                     .arg(placeName);
+  if (!subject.isEmpty()) sheet.title = sheet.title.arg(subject);
   const int lead = WeekdayColumn(month.year, month.month, 1);
   for (const MonthDay& day : month.days) {
     MonthCell cell;

@@ -16,7 +16,7 @@ struct MonthCell {
   int day = 1;
   int row = 0;        // the week, 0 the first
   int column = 0;     // 0 Sunday to 6 Saturday
-  QStringList lines;  // sunrise and sunset, tithi, nakshatra, Rahu kalam
+  QStringList lines;  // sunrise and sunset, tithi, nakshatra, Rahu kalam, best window
   QString vetoes;     // the vetoes' names, empty when none is in force
 };
 
@@ -28,7 +28,9 @@ struct MonthSheet {
   std::vector<MonthCell> cells;
 };
 
-MonthSheet SheetOfMonth(const MonthAtAGlance& month, const QString& placeName);
+// `subject`: the undertaking whose best windows the cells hold, if any.
+MonthSheet SheetOfMonth(const MonthAtAGlance& month, const QString& placeName,
+                        const QString& subject = {});
 
 // The sheet drawn in `area` of any paint device, its letters sized to the
 // cells, so a window and an A4 page read alike.

@@ -45,8 +45,9 @@ MonthTab::MonthTab(const QString& backCaption, QWidget* parent) : QWidget(parent
   layout->addWidget(BuildButtons(backCaption));
 }
 
-void MonthTab::SetMonth(const MonthAtAGlance& month, const QString& placeName) {
-  grid_->SetSheet(SheetOfMonth(month, placeName));
+void MonthTab::SetMonth(const MonthAtAGlance& month, const QString& placeName,
+                        const QString& subject) {
+  grid_->SetSheet(SheetOfMonth(month, placeName, subject));
   empty_->hide();
   grid_->show();
 }

@@ -33,7 +33,7 @@ class MonthTab : public QWidget {
  public:
   explicit MonthTab(const QString& backCaption, QWidget* parent = nullptr);
 
-  void SetMonth(const MonthAtAGlance& month, const QString& placeName);
+  void SetMonth(const MonthAtAGlance& month, const QString& placeName, const QString& subject = {});
   const MonthSheet& Sheet() const { return grid_->Sheet(); }
 
  signals:

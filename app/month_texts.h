@@ -11,6 +11,10 @@ inline constexpr char kMonthFailed[] = "The month could not be computed";
 // A cell's line is its left part, a tab and its right part.
 // "January 2026 at New Delhi"
 inline constexpr char kMonthTitle[] = "%1 %2 at %3";
+// "January 2026 at New Delhi, best times for Marriage"
+inline constexpr char kMonthTitleFor[] = "%1 %2 at %3, best times for %4";
+// The best window's result word and its first and last minutes.
+inline constexpr char kMonthBest[] = "%1\t%2-%3";
 inline constexpr char kMonthNote[] =
     "Tithi and nakshatra are those running at sunrise, with the time they end (+1: the next "
     "day). Grey days: a veto of the tradition is in force at some minute of the day.";

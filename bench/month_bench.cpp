@@ -1,5 +1,5 @@
-// A month on one page at New Delhi, as horavela-cli month computes it, and the
-// twelve months of a year.
+// A month on one page at New Delhi, as horavela-cli month computes it, the
+// twelve months of a year, and a month with a person's best windows.
 #include <benchmark/benchmark.h>
 
 #include "support/search_request.h"
@@ -31,6 +31,16 @@ void BM_MonthYearOfMonths(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MonthYearOfMonths)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same month with the best window of each day for Asha's marriage: one
+// finder run over the month besides.
+void BM_MonthWithBestWindows(benchmark::State& state) {
+  MonthRequest request = NewDelhiMonth(1);
+  request.person = testing::AshaAtNewDelhi({"Marriage"});
+  MonthAtAGlance month;
+  for (auto _ : state) benchmark::DoNotOptimize(month = ComputeMonth(request, SwissEphemeris()));
+}
+BENCHMARK(BM_MonthWithBestWindows)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace horavela

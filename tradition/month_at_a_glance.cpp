@@ -75,6 +75,29 @@ void SplitVetoesByDay(const PlaceClock& clock, const MonthRequest& request,
   }
 }
 
+// One finder run over the month: each window goes to every day it touches,
+// where it stays if it is the best that day has seen.
+void BestWindowsByDay(const MonthRequest& request, PlanetEphemeris& ephemeris,
+                      std::vector<MonthDay>& days) {
+  SearchRequest search = *request.person;
+  search.where() = request.where();
+  search.from = {request.year, request.month, 1, 0, 0};
+  search.to = {request.year, request.month, days.back().day, 23, 59};
+  const auto better = [](const SearchWindow& a, const std::optional<SearchWindow>& b) {
+    return !b || BestKeyOf(a.evaluation(), a.minutes) > BestKeyOf(b->evaluation(), b->minutes);
+  };
+  SearchControl control;
+  control.windows = [&](const SearchWindow& window) {
+    const int firstDay = window.first.month == request.month ? window.first.day : 1;
+    const int lastDay = window.last.month == request.month ? window.last.day : days.back().day;
+    for (int day = firstDay; day <= lastDay; ++day) {
+      std::optional<SearchWindow>& best = days[static_cast<std::size_t>(day - 1)].best;
+      if (better(window, best)) best = window;
+    }
+  };
+  FindMuhurtaWindows(search, ephemeris, control);
+}
+
 }  // namespace
 
 std::string ClockOnDay(const LocalTime& time, int year, int month, int day) {
@@ -124,6 +147,7 @@ MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& epheme
   }
   const PlaceClock clock(request.where());
   SplitVetoesByDay(clock, request, ObservedVetoes(clock, request, lastDay, ephemeris), month.days);
+  if (request.person) BestWindowsByDay(request, ephemeris, month.days);
   return month;
 }
 

@@ -20,6 +20,9 @@ struct MonthRequest : ZonedPlace {
   // Holashtak and Pitru Paksha only when `regional` is set, as the almanac
   // lists them.
   VetoOptions vetoes;
+  // When set (subjects, person, birth, minimum result; the place and range
+  // are the month's), each day's best window of the finder.
+  std::optional<SearchRequest> person;
 };
 
 struct MonthDay {
@@ -35,6 +38,9 @@ struct MonthDay {
   std::optional<Period> rahuKalam;  // none without the day's parts
   // Every veto in force at some minute of the civil day, whole.
   std::vector<VetoPeriod> vetoes;
+  // With a person: the best window (BestKeyOf) reaching the minimum result
+  // at some minute of the day, whole (it may begin the day before).
+  std::optional<SearchWindow> best;
 };
 
 struct MonthAtAGlance {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "support/moments_and_places.h"
+#include "support/search_request.h"
 
 namespace horavela {
 namespace {
@@ -114,6 +115,38 @@ TEST(MonthAtAGlance, KharmasUntilMakaraSankranti) {
     SCOPED_TRACE(cell.day);
     EXPECT_EQ(HasVeto(cell, Veto::Kharmas), cell.day <= 14);
   }
+}
+
+// With a person, each day's best window is the best a search of that day
+// alone finds (by result word, total and factors: a window running over
+// midnight is longer in the month's run than in the day's).
+TEST(MonthAtAGlance, BestWindowOfEachDayIsTheDaysOwnBest) {
+  MonthRequest request = MonthAt(testing::NewDelhi(), testing::kIndiaZone, 2026, 2);
+  request.person = testing::AshaAtNewDelhi({"Marriage"});
+  request.person->minResult = "Average";
+  const MonthAtAGlance month = ComputeMonth(request, SwissEphemeris());
+  int daysWithWindows = 0;
+  for (int day : {1, 9, 14, 22, 28}) {
+    SCOPED_TRACE(day);
+    SearchRequest alone = *request.person;
+    alone.where() = request.where();
+    alone.from = {2026, 2, day, 0, 0};
+    alone.to = {2026, 2, day, 23, 59};
+    std::optional<BestWindowKey> best;
+    for (const SearchWindow& w : FindMuhurtaWindows(alone, SwissEphemeris()).windows)
+      best = std::max(best.value_or(BestWindowKey{}), BestKeyOf(w.evaluation(), w.minutes));
+    const std::optional<SearchWindow>& cell = month.days[static_cast<std::size_t>(day - 1)].best;
+    ASSERT_EQ(cell.has_value(), best.has_value());
+    if (!cell) continue;
+    ++daysWithWindows;
+    const BestWindowKey key = BestKeyOf(cell->evaluation(), cell->minutes);
+    EXPECT_EQ(std::get<0>(key), std::get<0>(*best));
+    EXPECT_EQ(std::get<1>(key), std::get<1>(*best));
+    EXPECT_EQ(std::get<2>(key), std::get<2>(*best));
+    EXPECT_LE(cell->first, (LocalMinute{2026, 2, day, 23, 59}));
+    EXPECT_GE(cell->last, (LocalMinute{2026, 2, day, 0, 0}));
+  }
+  EXPECT_GT(daysWithWindows, 0);
 }
 
 }  // namespace
