@@ -33,6 +33,7 @@ DayAtAGlance ComputeDay(const DayRequest& request, PlanetEphemeris& ephemeris) {
   day.sky = SunAndMoonRiseAndSet(request);
   const RiseAndSet& sky = day.sky;
   day.parts = PartsOfSky(request, sky);
+  day.muhurtas = MuhurtasOfSky(request, sky);
   day.elements = ElementsOfDay(request, ElementsUntil(request, sky), ephemeris);
   day.chartMoment =
       request.chartMoment.value_or(LocalMinute{request.year, request.month, request.day, 12, 0});
