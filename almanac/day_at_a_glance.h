@@ -136,6 +136,11 @@ struct DayMuhurtas {
   std::vector<Period> named;
   // Gowri panchangam (Nalla Neram): 8 parts of the daytime, 8 of the night.
   std::vector<Period> gowri;
+  // Varjyam (tyajyam) and Amrit kalam of the nakshatras, those that begin
+  // from sunrise to the next sunrise (to the day's end without one), in
+  // time order, each named for its nakshatra: none, one or two of each.
+  std::vector<Period> varjyam;
+  std::vector<Period> amritKalam;
 };
 
 // Each element's periods over the civil day and over sunrise to the next
@@ -191,6 +196,13 @@ DayMuhurtas MuhurtasOfDay(const DayRequest& clock, const LocalTime& sunrise,
 std::optional<DayMuhurtas> MuhurtasOfSky(const DayRequest& clock, const RiseAndSet& sky);
 DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
                           PlanetEphemeris& ephemeris);
+// The nakshatras whole (not by pada) over the same stretch as the elements.
+std::vector<Period> NakshatrasOfDay(const DayRequest& request, const LocalTime& until,
+                                    PlanetEphemeris& ephemeris);
+// Adds to `muhurtas` the Varjyam and Amrit kalam of `nakshatras` (whole, as
+// NakshatrasOfDay gives them) that begin from `from` up to `to`.
+void AddVarjyamAndAmrit(const DayRequest& clock, const std::vector<Period>& nakshatras,
+                        const LocalTime& from, const LocalTime& to, DayMuhurtas& muhurtas);
 std::vector<ChartBody> ChartOfMoment(const DayRequest& request, const LocalMinute& moment,
                                      PlanetEphemeris& ephemeris);
 

@@ -78,7 +78,8 @@ QColor ChoghadiyaColour(const std::string& name) {
 
 // The muhurtas' rows, each holding periods that do not overlap: the
 // durmuhurtas, the night's kalams, the auspicious muhurtas of day, midnight
-// and dawn, the two sandhyas, Godhuli, Pradosh and the Gowri panchangam.
+// and dawn, the two sandhyas, Godhuli, Pradosh, the Gowri panchangam, and
+// Varjyam and Amrit kalam, each cell named for its nakshatra.
 void AddMuhurtaRows(const DayMuhurtas& muhurtas, const LocalMinute& midnight, bool offsets,
                     std::vector<TimelineRow>& rows) {
   const auto row = [&](const QString& caption, const std::vector<Period>& periods,
@@ -110,6 +111,8 @@ void AddMuhurtaRows(const DayMuhurtas& muhurtas, const LocalMinute& midnight, bo
     const bool good = std::find(kGoodGowri.begin(), kGoodGowri.end(), name) != kGoodGowri.end();
     return good ? kAbhijit : kKalam.lighter(112);
   });
+  row("Varjyam", muhurtas.varjyam, hinders);
+  row("Amrit kalam", muhurtas.amritKalam, helps);
 }
 
 TimelineRow VerdictRow(const DayAtAGlance& day, const LocalMinute& midnight) {

@@ -114,8 +114,9 @@ constexpr std::pair<const char*, const char*> kNamedMembers[] = {
     {"Nishita kaal", "nishita_kaal"},
 };
 
-// The durmuhurtas, the night's kalams, the named muhurtas and the Gowri
-// panchangam; null and empty where the day or its night has none.
+// The durmuhurtas, the night's kalams, the named muhurtas, the Gowri
+// panchangam, Varjyam and Amrit kalam (each named for its nakshatra); null
+// and empty where the day or its night has none.
 void WriteMuhurtas(const std::optional<DayMuhurtas>& muhurtas, TimeForm form, ordered_json& json) {
   json["durmuhurtam"] = muhurtas ? PeriodsJson(muhurtas->durmuhurtam, form) : ordered_json::array();
   ordered_json night = nullptr;
@@ -134,6 +135,8 @@ void WriteMuhurtas(const std::optional<DayMuhurtas>& muhurtas, TimeForm form, or
     }
   }
   json["gowri"] = muhurtas ? PeriodsJson(muhurtas->gowri, form) : ordered_json::array();
+  json["varjyam"] = muhurtas ? PeriodsJson(muhurtas->varjyam, form) : ordered_json::array();
+  json["amrit_kalam"] = muhurtas ? PeriodsJson(muhurtas->amritKalam, form) : ordered_json::array();
 }
 
 ordered_json PolarJson(const RiseAndSet& sky) {

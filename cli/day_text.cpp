@@ -56,8 +56,8 @@ void WriteParts(const DayParts& parts, bool clockChanges, std::ostream& out) {
   WriteSpan(abhijit, clockChanges, out);
 }
 
-// The durmuhurtas, the night's kalams, the named muhurtas, and the Gowri
-// panchangam's parts with the times they end.
+// The durmuhurtas, the night's kalams, the named muhurtas, Varjyam and Amrit
+// kalam, and the Gowri panchangam's parts with the times they end.
 void WriteMuhurtas(const DayMuhurtas& muhurtas, bool clockChanges, std::ostream& out) {
   for (Period durmuhurta : muhurtas.durmuhurtam) {
     durmuhurta.name = "Durmuhurtam";
@@ -70,6 +70,16 @@ void WriteMuhurtas(const DayMuhurtas& muhurtas, bool clockChanges, std::ostream&
     WriteSpan(kalam, clockChanges, out);
   }
   for (const Period& named : muhurtas.named) WriteSpan(named, clockChanges, out);
+  // Varjyam and Amrit kalam with the nakshatra each belongs to.
+  for (const auto& [label, periods] :
+       {std::pair{"Varjyam", &muhurtas.varjyam}, std::pair{"Amrit kalam", &muhurtas.amritKalam}}) {
+    for (const Period& kalam : *periods) {
+      WriteLine(label,
+                FormatDayTime(kalam.from, clockChanges) + " to " +
+                    FormatDayTime(kalam.to, clockChanges) + " (" + kalam.name + ")",
+                out);
+    }
+  }
   out << "Gowri panchangam:\n";
   for (const Period& part : muhurtas.gowri) {
     out << "  " << std::left << std::setw(24) << part.name << " until "

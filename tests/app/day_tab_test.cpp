@@ -237,7 +237,7 @@ class DayTabTest : public QObject {
     QStringList captions;
     for (std::size_t row = 12; row < rows.size(); ++row) captions << rows[row].caption;
     QCOMPARE(captions, QStringList({"Durmuhurtam", "Night kalams", "Muhurtas", "Sandhya", "Godhuli",
-                                    "Pradosh", "Gowri"}));
+                                    "Pradosh", "Gowri", "Varjyam", "Amrit kalam"}));
     QCOMPARE(rows[18].cells.size(), std::size_t{16});
     QVERIFY(rows[18].cells[0].colour != rows[18].cells[3].colour);  // Laabam, Soram
     DayTimeline timeline;
@@ -392,8 +392,8 @@ class DayTabTest : public QObject {
     auto* timeline = h.Find<DayTimeline>("dayTimeline");
     const int chosen = timeline->XOfMinute(10 * 60 + 30);
     QVERIFY(timeline->ToolTipAt({chosen, timeline->RowCentreY(11)}).startsWith("Lagna: Vrishabha"));
-    // The muhurtas' seven rows come between the lagna and the verdict band.
-    QVERIFY(timeline->ToolTipAt({chosen, timeline->RowCentreY(19)}).startsWith("Verdict: "));
+    // The muhurtas' nine rows come between the lagna and the verdict band.
+    QVERIFY(timeline->ToolTipAt({chosen, timeline->RowCentreY(21)}).startsWith("Verdict: "));
     // Rahu and Ketu opposite; the lagna of the election chart; both tables alike.
     auto* planets = h.Find<QTableWidget>("tblPlanets");
     auto* day = h.Find<QTableWidget>("tblDayPlanets");

@@ -74,6 +74,14 @@ TEST(DayCommandTest, AnswersEveryFieldWithItsType) {
   ExpectPeriods(day["durmuhurtam"], "durmuhurtam", 2);
   EXPECT_EQ(day["durmuhurtam"][1]["name"], "Muhurta 9 of the day");
   ExpectPeriods(day["gowri"], "gowri", 16);
+  ExpectPeriods(day["varjyam"], "varjyam");
+  ExpectPeriods(day["amrit_kalam"], "amrit_kalam");
+  for (const char* key : {"varjyam", "amrit_kalam"}) {
+    for (const json& kalam : day[key]) {
+      EXPECT_GE(kalam["from"], day["sunrise"]) << key;
+      EXPECT_LT(kalam["from"], day["next_sunrise"]) << key;
+    }
+  }
   for (const char* key : {"rahu_kalam", "yamaganda", "gulika_kalam"}) {
     EXPECT_GE(day["night_kalams"][key]["from"], day["sunset"]) << key;
     EXPECT_LE(day["night_kalams"][key]["to"], day["next_sunrise"]) << key;
@@ -145,6 +153,7 @@ TEST(DayCommandTest, APolarNightHasNoParts) {
   EXPECT_TRUE(day["choghadiya"].is_array() && day["choghadiya"].empty());
   EXPECT_TRUE(day["durmuhurtam"].is_array() && day["durmuhurtam"].empty());
   EXPECT_TRUE(day["gowri"].is_array() && day["gowri"].empty());
+  EXPECT_TRUE(day["varjyam"].is_array() && day["varjyam"].empty());
   for (const char* key : {"night_kalams", "brahma_muhurta", "godhuli", "nishita_kaal", "pradosh"})
     EXPECT_TRUE(day[key].is_null()) << key;
   EXPECT_FALSE(day["elements"]["lagna"].empty());
