@@ -33,7 +33,13 @@ DayAtAGlance ComputeDay(const DayRequest& request, PlanetEphemeris& ephemeris) {
   day.sky = SunAndMoonRiseAndSet(request);
   const RiseAndSet& sky = day.sky;
   day.parts = PartsOfSky(request, sky);
+  day.muhurtas = MuhurtasOfSky(request, sky);
   day.elements = ElementsOfDay(request, ElementsUntil(request, sky), ephemeris);
+  if (day.muhurtas) {
+    const LocalTime until = ElementsUntil(request, sky);
+    AddVarjyamAndAmrit(request, NakshatrasOfDay(request, until, ephemeris), *sky.sunrise,
+                       sky.nextSunrise.value_or(until), *day.muhurtas);
+  }
   day.chartMoment =
       request.chartMoment.value_or(LocalMinute{request.year, request.month, request.day, 12, 0});
   day.chart = ChartOfMoment(request, day.chartMoment, ephemeris);

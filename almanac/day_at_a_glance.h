@@ -120,6 +120,29 @@ struct DayParts {
   std::vector<Period> choghadiya;  // 16: 8 of the daytime, 8 of the night (or 8)
 };
 
+// The day's muhurtas beyond the kalams, from the same sunrise, sunset and
+// next sunrise. The daytime and the night each hold 15 muhurtas and 30
+// ghatis; the night, like the daytime, 8 kalam parts. Night parts are kept
+// only where the night ends on the next date (the vectors then hold fewer).
+struct DayMuhurtas {
+  // The weekday's inauspicious muhurtas: "Muhurta 14 of the day",
+  // "Muhurta 7 of the night", in time order.
+  std::vector<Period> durmuhurtam;
+  // "Rahu kalam", "Yamaganda", "Gulika kalam" of the night, in that order.
+  std::vector<Period> nightKalams;
+  // In time order, those there are of "Vijaya muhurta", "Godhuli",
+  // "Sayahna sandhya", "Pradosh", "Nishita kaal", "Pratah sandhya",
+  // "Brahma muhurta" (the last two before the next sunrise).
+  std::vector<Period> named;
+  // Gowri panchangam (Nalla Neram): 8 parts of the daytime, 8 of the night.
+  std::vector<Period> gowri;
+  // Varjyam (tyajyam) and Amrit kalam of the nakshatras, those that begin
+  // from sunrise to the next sunrise (to the day's end without one), in
+  // time order, each named for its nakshatra: none, one or two of each.
+  std::vector<Period> varjyam;
+  std::vector<Period> amritKalam;
+};
+
 // Each element's periods over the civil day and over sunrise to the next
 // sunrise: the first starts before and the last ends after where that is so.
 // Names as the charts of an evaluation write them (tithi with its paksha,
@@ -148,7 +171,8 @@ struct ChartBody {
 
 struct DayAtAGlance {
   RiseAndSet sky;
-  std::optional<DayParts> parts;  // none without a sunrise and its sunset
+  std::optional<DayParts> parts;        // none without a sunrise and its sunset
+  std::optional<DayMuhurtas> muhurtas;  // likewise
   DayElements elements;
   LocalMinute chartMoment;
   std::vector<ChartBody> chart;  // Lagna, the seven planets, Rahu, Ketu
@@ -166,13 +190,23 @@ DayParts PartsOfDay(const DayRequest& clock, const LocalTime& sunrise, const Loc
                     const std::optional<LocalTime>& nextSunrise);
 // The same from the sky's times; none without a sunrise and its sunset.
 std::optional<DayParts> PartsOfSky(const DayRequest& clock, const RiseAndSet& sky);
+// The muhurtas of a day as PartsOfDay takes its parts, and from the sky.
+DayMuhurtas MuhurtasOfDay(const DayRequest& clock, const LocalTime& sunrise,
+                          const LocalTime& sunset, const std::optional<LocalTime>& nextSunrise);
+std::optional<DayMuhurtas> MuhurtasOfSky(const DayRequest& clock, const RiseAndSet& sky);
 DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
                           PlanetEphemeris& ephemeris);
-// Only the tithi and the nakshatra named without its pada (one period per
-// pada still, consecutive ones alike), from the request's civil midnight to
-// `until`, however many days that is: a month's cells.
-DayElements LunarElementsOver(const DayRequest& request, const LocalTime& until,
-                              PlanetEphemeris& ephemeris);
+// The tithis alone over the same stretch as the elements, however many days
+// that is: a month's cells.
+std::vector<Period> TithisOver(const DayRequest& request, const LocalTime& until,
+                               PlanetEphemeris& ephemeris);
+// The nakshatras whole (not by pada) over the same stretch as the elements.
+std::vector<Period> NakshatrasOfDay(const DayRequest& request, const LocalTime& until,
+                                    PlanetEphemeris& ephemeris);
+// Adds to `muhurtas` the Varjyam and Amrit kalam of `nakshatras` (whole, as
+// NakshatrasOfDay gives them) that begin from `from` up to `to`.
+void AddVarjyamAndAmrit(const DayRequest& clock, const std::vector<Period>& nakshatras,
+                        const LocalTime& from, const LocalTime& to, DayMuhurtas& muhurtas);
 std::vector<ChartBody> ChartOfMoment(const DayRequest& request, const LocalMinute& moment,
                                      PlanetEphemeris& ephemeris);
 

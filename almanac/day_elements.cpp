@@ -38,13 +38,6 @@ const ElementSearch kElementSearches[] = {
     {ChartElement::kMoonSign, &DayElements::moonSign, 32 * kHourMinutes},
     {ChartElement::kLagna, &DayElements::lagna, 4 * kHourMinutes},
 };
-// A month's cells need only the tithi and the nakshatra (named whole, found
-// pada by pada): the cheap part of the day, without the lagna's changes.
-const ElementSearch kLunarDaySearches[] = {
-    {ChartElement::kTithi, &DayElements::tithi, FactsOf(ChartElement::kTithi).longestSpan},
-    {ChartElement::kNakshatra, &DayElements::nakshatra,
-     FactsOf(ChartElement::kNakshatra).longestSpan},
-};
 
 // The local time of a universal minute, with the run it is in where the
 // clocks went back.
@@ -138,45 +131,86 @@ std::string PeriodName(ChartElement element, const CalculationState& state) {
   return {};
 }
 
-template <std::size_t N>
-DayElements ElementsOver(const DayRequest& request, const LocalTime& until,
-                         PlanetEphemeris& ephemeris, const ElementSearch (&searches)[N]) {
-  SearchRequest judged;
-  judged.where() = request.where();
-  const CalculationState birth = MinuteJudge::BirthState(judged);
-  MinuteJudge judge(judged, birth, ephemeris);
-  ChartsAtMinutes charts(judge);
-
-  // The judge counts universal minutes: from the day's first real minute to
-  // the last run of `until`.
-  const PlaceClock& clock = judge.clock();
-  const std::int64_t first =
-      clock.UniversalOf({request.year, request.month, request.day, 0, 0}, PlaceClock::Run::First);
-  const LocalMinute end{until.year, until.month,  until.day,
-                        until.hour, until.minute, until.repeated};
-  const std::int64_t last = std::max(first, clock.UniversalOf(end, PlaceClock::Run::Last));
-  DayElements elements;
-  for (const ElementSearch& search : searches) {
-    const std::vector<std::int64_t> bounds = BoundariesAround(judge, search, first, last);
-    std::vector<Period>& periods = elements.*search.periods;
-    for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
-      periods.push_back({PeriodName(search.element, charts.At(bounds[i])),
-                         TimeOfMinute(judge, bounds[i]), TimeOfMinute(judge, bounds[i + 1])});
-    }
+// The judge over the civil day's first real minute to the last run of
+// `until`, and the periods of any element over that stretch.
+class DayScan {
+ public:
+  // `margin` minutes more on each side.
+  DayScan(const DayRequest& request, const LocalTime& until, PlanetEphemeris& ephemeris,
+          std::int64_t margin = 0)
+      : judged_(Judged(request)),
+        birth_(MinuteJudge::BirthState(judged_)),
+        judge_(judged_, birth_, ephemeris),
+        charts_(judge_) {
+    const PlaceClock& clock = judge_.clock();
+    first_ =
+        clock.UniversalOf({request.year, request.month, request.day, 0, 0}, PlaceClock::Run::First);
+    const LocalMinute end{until.year, until.month,  until.day,
+                          until.hour, until.minute, until.repeated};
+    last_ = std::max(first_, clock.UniversalOf(end, PlaceClock::Run::Last)) + margin;
+    first_ -= margin;
   }
-  return elements;
-}
+
+  std::vector<Period> Periods(const ElementSearch& search) {
+    const std::vector<std::int64_t> bounds = BoundariesAround(judge_, search, first_, last_);
+    std::vector<Period> periods;
+    for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
+      periods.push_back({PeriodName(search.element, charts_.At(bounds[i])),
+                         TimeOfMinute(judge_, bounds[i]), TimeOfMinute(judge_, bounds[i + 1])});
+    }
+    return periods;
+  }
+
+ private:
+  static SearchRequest Judged(const DayRequest& request) {
+    SearchRequest judged;
+    judged.where() = request.where();
+    return judged;
+  }
+
+  SearchRequest judged_;
+  CalculationState birth_;
+  MinuteJudge judge_;
+  ChartsAtMinutes charts_;
+  std::int64_t first_ = 0;
+  std::int64_t last_ = 0;
+};
 
 }  // namespace
 
 DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
                           PlanetEphemeris& ephemeris) {
-  return ElementsOver(request, until, ephemeris, kElementSearches);
+  DayScan scan(request, until, ephemeris);
+  DayElements elements;
+  for (const ElementSearch& search : kElementSearches) {
+    elements.*search.periods = scan.Periods(search);
+  }
+  return elements;
 }
 
-DayElements LunarElementsOver(const DayRequest& request, const LocalTime& until,
-                              PlanetEphemeris& ephemeris) {
-  return ElementsOver(request, until, ephemeris, kLunarDaySearches);
+std::vector<Period> TithisOver(const DayRequest& request, const LocalTime& until,
+                               PlanetEphemeris& ephemeris) {
+  return DayScan(request, until, ephemeris).Periods(kElementSearches[0]);
+}
+
+std::vector<Period> NakshatrasOfDay(const DayRequest& request, const LocalTime& until,
+                                    PlanetEphemeris& ephemeris) {
+  // The nakshatra's changes are found pada by pada: the padas of one
+  // nakshatra are joined. Scanning a nakshatra's longest span further on
+  // each side, the first and last nakshatras found may be cut short, and lie
+  // wholly outside the day: they are left out.
+  const std::int64_t longest = FactsOf(ChartElement::kNakshatra).longestSpan;
+  const ElementSearch whole{ChartElement::kNakshatra, nullptr, longest};
+  std::vector<Period> nakshatras;
+  for (const Period& part : DayScan(request, until, ephemeris, longest).Periods(whole)) {
+    if (!nakshatras.empty() && nakshatras.back().name == part.name) {
+      nakshatras.back().to = part.to;
+    } else {
+      nakshatras.push_back(part);
+    }
+  }
+  if (nakshatras.size() < 2) return {};
+  return {nakshatras.begin() + 1, nakshatras.end() - 1};
 }
 
 }  // namespace horavela

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "almanac/day_at_a_glance.h"
-#include "almanac/zone_in_force.h"
+#include "almanac/equal_parts.h"
 #include "calendar/civil_calendar.h"
 
 namespace horavela {
@@ -71,32 +71,6 @@ constexpr std::array<ChoghadiyaRow, 7> kNightChoghadiya = {{
 // Almanacs leave Abhijit muhurta out on a Wednesday.
 constexpr int kWednesday = 3;
 
-// A stretch of real (universal) time cut into `parts` equal parts, each to the
-// nearest second, read on the place's clock at each boundary: a night across
-// a change of the clocks has parts of equal length, not of equal clock time.
-class EqualParts {
- public:
-  EqualParts(const DayRequest& clock, std::int64_t from, std::int64_t to, int parts)
-      : clock_(clock), from_(from), to_(to), parts_(parts) {}
-
-  // Part `index`, 0 first.
-  Period Part(int index, std::string_view name) const {
-    return {std::string(name), LocalTimeOfUniversal(clock_, Boundary(index)),
-            LocalTimeOfUniversal(clock_, Boundary(index + 1))};
-  }
-
- private:
-  std::int64_t Boundary(int index) const {
-    const std::int64_t twice = 2 * index * (to_ - from_) + parts_;
-    return from_ + FloorDiv(twice, 2 * parts_);
-  }
-
-  const DayRequest& clock_;
-  std::int64_t from_;
-  std::int64_t to_;
-  int parts_;
-};
-
 std::size_t IndexIn(const std::array<std::string_view, 7>& names, std::string_view name) {
   std::size_t i = 0;
   while (i < names.size() && names[i] != name) ++i;
@@ -109,9 +83,7 @@ DayParts PartsOfDay(const DayRequest& clock, const LocalTime& sunrise, const Loc
                     const std::optional<LocalTime>& nextSunrise) {
   const std::int64_t rise = UniversalOf(clock, sunrise);
   const std::int64_t set = UniversalOf(clock, sunset);
-  const LocalTime riseOnClock = LocalTimeOfUniversal(clock, rise);
-  const int weekday =
-      WeekdayIndex(DaysFromCivil(riseOnClock.year, riseOnClock.month, riseOnClock.day));
+  const int weekday = WeekdayOfSunrise(clock, rise);
 
   DayParts parts;
   parts.weekday = std::string(kWeekdayNames[weekday]);

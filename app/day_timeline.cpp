@@ -31,6 +31,9 @@ const std::array<QColor, 2> kPlain = {QColor(207, 226, 243), QColor(232, 240, 25
 
 // The choghadiya's names by their nature: the first four help, the rest hinder.
 constexpr std::array<std::string_view, 4> kHelpfulChoghadiya = {"Amrit", "Shubh", "Labh", "Char"};
+// The Gowri panchangam's good parts (Nalla Neram); Rogam, Soram, Visham hinder.
+constexpr std::array<std::string_view, 5> kGoodGowri = {"Amirdha", "Uthi", "Laabam", "Dhanam",
+                                                        "Sugam"};
 
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
@@ -71,6 +74,45 @@ QColor ChoghadiyaColour(const std::string& name) {
     if (name.starts_with(helpful)) return kAbhijit;
   }
   return kKalam.lighter(112);
+}
+
+// The muhurtas' rows, each holding periods that do not overlap: the
+// durmuhurtas, the night's kalams, the auspicious muhurtas of day, midnight
+// and dawn, the two sandhyas, Godhuli, Pradosh, the Gowri panchangam, and
+// Varjyam and Amrit kalam, each cell named for its nakshatra.
+void AddMuhurtaRows(const DayMuhurtas& muhurtas, const LocalMinute& midnight, bool offsets,
+                    std::vector<TimelineRow>& rows) {
+  const auto row = [&](const QString& caption, const std::vector<Period>& periods,
+                       const auto& colourOf) {
+    TimelineRow added{caption, {}};
+    for (const Period& period : periods) {
+      added.cells.push_back(CellOf(midnight, period, colourOf(period.name), offsets));
+    }
+    rows.push_back(added);
+  };
+  const auto named = [&](std::initializer_list<std::string_view> names) {
+    std::vector<Period> chosen;
+    for (const Period& period : muhurtas.named) {
+      if (std::find(names.begin(), names.end(), period.name) != names.end())
+        chosen.push_back(period);
+    }
+    return chosen;
+  };
+  const auto hinders = [](const std::string&) { return kKalam; };
+  const auto helps = [](const std::string&) { return kAbhijit; };
+  const auto plain = [](const std::string&) { return kPlain[0]; };
+  row("Durmuhurtam", muhurtas.durmuhurtam, hinders);
+  row("Night kalams", muhurtas.nightKalams, hinders);
+  row("Muhurtas", named({"Vijaya muhurta", "Nishita kaal", "Brahma muhurta"}), helps);
+  row("Sandhya", named({"Sayahna sandhya", "Pratah sandhya"}), plain);
+  row("Godhuli", named({"Godhuli"}), plain);
+  row("Pradosh", named({"Pradosh"}), plain);
+  row("Gowri", muhurtas.gowri, [](const std::string& name) {
+    const bool good = std::find(kGoodGowri.begin(), kGoodGowri.end(), name) != kGoodGowri.end();
+    return good ? kAbhijit : kKalam.lighter(112);
+  });
+  row("Varjyam", muhurtas.varjyam, hinders);
+  row("Amrit kalam", muhurtas.amritKalam, helps);
 }
 
 TimelineRow VerdictRow(const DayAtAGlance& day, const LocalMinute& midnight) {
@@ -145,6 +187,7 @@ std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute
   rows.push_back(RowOf(midnight, "Karana", elements.karana));
   rows.push_back(RowOf(midnight, "Moon sign", elements.moonSign));
   rows.push_back(RowOf(midnight, "Lagna", elements.lagna));
+  if (day.muhurtas) AddMuhurtaRows(*day.muhurtas, midnight, offsets, rows);
   if (!day.verdicts.empty()) rows.push_back(VerdictRow(day, midnight));
   return rows;
 }

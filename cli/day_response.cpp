@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/civil_calendar.h"
@@ -105,6 +106,39 @@ void WriteParts(const DayRequest& request, const std::optional<DayParts>& parts,
   json["choghadiya"] = parts ? PeriodsJson(parts->choghadiya, form) : ordered_json::array();
 }
 
+// The named muhurtas by the members that carry them.
+constexpr std::pair<const char*, const char*> kNamedMembers[] = {
+    {"Brahma muhurta", "brahma_muhurta"},   {"Pratah sandhya", "pratah_sandhya"},
+    {"Vijaya muhurta", "vijaya_muhurta"},   {"Godhuli", "godhuli"},
+    {"Sayahna sandhya", "sayahna_sandhya"}, {"Pradosh", "pradosh"},
+    {"Nishita kaal", "nishita_kaal"},
+};
+
+// The durmuhurtas, the night's kalams, the named muhurtas, the Gowri
+// panchangam, Varjyam and Amrit kalam (each named for its nakshatra); null
+// and empty where the day or its night has none.
+void WriteMuhurtas(const std::optional<DayMuhurtas>& muhurtas, TimeForm form, ordered_json& json) {
+  json["durmuhurtam"] = muhurtas ? PeriodsJson(muhurtas->durmuhurtam, form) : ordered_json::array();
+  ordered_json night = nullptr;
+  if (muhurtas && muhurtas->nightKalams.size() == 3) {
+    night = ordered_json::object();
+    night["rahu_kalam"] = SpanJson(muhurtas->nightKalams[0], form);
+    night["yamaganda"] = SpanJson(muhurtas->nightKalams[1], form);
+    night["gulika_kalam"] = SpanJson(muhurtas->nightKalams[2], form);
+  }
+  json["night_kalams"] = night;
+  for (const auto& [name, member] : kNamedMembers) {
+    json[member] = nullptr;
+    if (!muhurtas) continue;
+    for (const Period& period : muhurtas->named) {
+      if (period.name == name) json[member] = SpanJson(period, form);
+    }
+  }
+  json["gowri"] = muhurtas ? PeriodsJson(muhurtas->gowri, form) : ordered_json::array();
+  json["varjyam"] = muhurtas ? PeriodsJson(muhurtas->varjyam, form) : ordered_json::array();
+  json["amrit_kalam"] = muhurtas ? PeriodsJson(muhurtas->amritKalam, form) : ordered_json::array();
+}
+
 ordered_json PolarJson(const RiseAndSet& sky) {
   const std::string_view kind = PolarKind(sky);
   if (kind.empty()) return nullptr;
@@ -124,6 +158,7 @@ ordered_json DayResponse(const DayRequest& request, const DayAtAGlance& day, boo
   json["moonset"] = form.Json(day.sky.moonset);
   json["polar"] = PolarJson(day.sky);
   WriteParts(request, day.parts, form, json);
+  WriteMuhurtas(day.muhurtas, form, json);
   json["elements"] = ElementsJson(day.elements);
   json["chart_moment"] = FormatLocalMinute(day.chartMoment);
   json["chart"] = ChartJson(day.chart);

@@ -56,6 +56,37 @@ void WriteParts(const DayParts& parts, bool clockChanges, std::ostream& out) {
   WriteSpan(abhijit, clockChanges, out);
 }
 
+// The durmuhurtas, the night's kalams, the named muhurtas, Varjyam and Amrit
+// kalam, and the Gowri panchangam's parts with the times they end.
+void WriteMuhurtas(const DayMuhurtas& muhurtas, bool clockChanges, std::ostream& out) {
+  for (Period durmuhurta : muhurtas.durmuhurtam) {
+    durmuhurta.name = "Durmuhurtam";
+    WriteSpan(durmuhurta, clockChanges, out);
+  }
+  static const char* const kNightLabels[] = {"Rahu kalam night", "Yamaganda night", "Gulika night"};
+  for (std::size_t i = 0; i < muhurtas.nightKalams.size(); ++i) {
+    Period kalam = muhurtas.nightKalams[i];
+    kalam.name = kNightLabels[i];
+    WriteSpan(kalam, clockChanges, out);
+  }
+  for (const Period& named : muhurtas.named) WriteSpan(named, clockChanges, out);
+  // Varjyam and Amrit kalam with the nakshatra each belongs to.
+  for (const auto& [label, periods] :
+       {std::pair{"Varjyam", &muhurtas.varjyam}, std::pair{"Amrit kalam", &muhurtas.amritKalam}}) {
+    for (const Period& kalam : *periods) {
+      WriteLine(label,
+                FormatDayTime(kalam.from, clockChanges) + " to " +
+                    FormatDayTime(kalam.to, clockChanges) + " (" + kalam.name + ")",
+                out);
+    }
+  }
+  out << "Gowri panchangam:\n";
+  for (const Period& part : muhurtas.gowri) {
+    out << "  " << std::left << std::setw(24) << part.name << " until "
+        << FormatDayTime(part.to, clockChanges) << '\n';
+  }
+}
+
 // Each period of an element with the time it ends.
 void WriteElement(const char* element, const std::vector<Period>& periods, std::ostream& out) {
   out << element << ":\n";
@@ -93,6 +124,7 @@ std::string DayText(const DayRequest& request, const DayAtAGlance& day,
   out << "Day " << date << (request.place.city.empty() ? "" : " at " + request.place.city) << '\n';
   WriteSky(day.sky, out);
   if (day.parts) WriteParts(*day.parts, day.sky.clockChanges, out);
+  if (day.muhurtas) WriteMuhurtas(*day.muhurtas, day.sky.clockChanges, out);
   WriteElements(day.elements, out);
   if (request.verdicts) WriteVerdicts(day.verdicts, out);
   out << (vetoes.empty() ? "No veto of the tradition is in force that day.\n"

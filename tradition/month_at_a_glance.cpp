@@ -29,19 +29,6 @@ std::optional<Period> RunningAt(const std::vector<Period>& periods, const LocalT
   return *(after - 1);
 }
 
-// The judge finds the nakshatra's changes pada by pada: a nakshatra's run of
-// padas is one period.
-std::vector<Period> JoinedRepeats(const std::vector<Period>& periods) {
-  std::vector<Period> joined;
-  for (const Period& period : periods) {
-    if (!joined.empty() && joined.back().name == period.name)
-      joined.back().to = period.to;
-    else
-      joined.push_back(period);
-  }
-  return joined;
-}
-
 // The elements run from the first day's midnight past the last day's next
 // sunrise (a day without one: through the day after).
 LocalTime ElementsUntil(const MonthRequest& request, const std::vector<MonthDay>& days,
@@ -131,18 +118,14 @@ MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& epheme
     }
     month.days.push_back(std::move(cell));
   }
-  // From the day before the first, so the first day's nakshatra is found from
-  // its first pada (none lasts the 31 hours to the first sunrise).
-  const CivilDate before = CivilFromDays(DaysFromCivil(request.year, request.month, 1) - 1);
-  DayRequest eve = DayOf(request, before.day);
-  eve.year = before.year;
-  eve.month = before.month;
-  const DayElements elements =
-      LunarElementsOver(eve, ElementsUntil(request, month.days, sky), ephemeris);
-  const std::vector<Period> nakshatras = JoinedRepeats(elements.nakshatra);
+  // The tithis and the whole nakshatras over the month, each found once.
+  const DayRequest first = DayOf(request, 1);
+  const LocalTime until = ElementsUntil(request, month.days, sky);
+  const std::vector<Period> tithis = TithisOver(first, until, ephemeris);
+  const std::vector<Period> nakshatras = NakshatrasOfDay(first, until, ephemeris);
   for (MonthDay& cell : month.days) {
     if (!cell.sunrise) continue;
-    cell.tithi = RunningAt(elements.tithi, *cell.sunrise);
+    cell.tithi = RunningAt(tithis, *cell.sunrise);
     cell.nakshatra = RunningAt(nakshatras, *cell.sunrise);
   }
   const PlaceClock clock(request.where());

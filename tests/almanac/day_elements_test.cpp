@@ -192,5 +192,37 @@ TEST(ElementsOfDay, NamesCarryTheFortnightAndThePada) {
   }
 }
 
+// Whole nakshatras, for Varjyam and Amrit kalam: each begins where its first
+// pada does and ends where its fourth does, those of the day's padas that
+// show both, and together they cover the day.
+TEST(ElementsOfDay, WholeNakshatrasJoinTheirPadas) {
+  DayRequest request;
+  request.year = 2025;
+  request.month = 2;
+  request.day = 14;
+  request.place = NewDelhi();
+  const LocalTime until{2025, 2, 15, 7, 0, 0};
+  const DayElements elements = ElementsOfDay(request, until, SwissEphemeris());
+  const std::vector<Period> whole = NakshatrasOfDay(request, until, SwissEphemeris());
+  ASSERT_FALSE(whole.empty());
+  EXPECT_LE(IndexOf(whole.front().from), IndexOf({2025, 2, 14, 0, 0, 0}));
+  EXPECT_GE(IndexOf(whole.back().to), IndexOf(until));
+  int joined = 0;
+  for (const Period& pada : elements.nakshatra) {
+    for (const Period& nakshatra : whole) {
+      if (pada.name == nakshatra.name + " pada 1") {
+        EXPECT_EQ(pada.from, nakshatra.from) << pada.name;
+        ++joined;
+      }
+      if (pada.name == nakshatra.name + " pada 4") {
+        EXPECT_EQ(pada.to, nakshatra.to) << pada.name;
+        ++joined;
+      }
+    }
+  }
+  EXPECT_GE(joined, 3);  // Poorva Phalguni's two ends, Uttara Phalguni's start
+  for (std::size_t i = 1; i < whole.size(); ++i) EXPECT_EQ(whole[i].from, whole[i - 1].to);
+}
+
 }  // namespace
 }  // namespace horavela

@@ -227,6 +227,28 @@ class DayTabTest : public QObject {
     QCOMPARE(horavela::app::TimelineRows(HandMadeDay(), kMidnight).size(), std::size_t{12});
   }
 
+  // The muhurtas' rows follow the lagna, each cell with its tooltip; the
+  // Gowri panchangam's good parts green, the others red.
+  void theMuhurtasHaveRowsWithTooltips() {
+    DayAtAGlance day = HandMadeDay();
+    day.muhurtas =
+        horavela::MuhurtasOfDay({}, *day.sky.sunrise, *day.sky.sunset, *day.sky.nextSunrise);
+    const auto rows = horavela::app::TimelineRows(day, kMidnight);
+    QStringList captions;
+    for (std::size_t row = 12; row < rows.size(); ++row) captions << rows[row].caption;
+    QCOMPARE(captions, QStringList({"Durmuhurtam", "Night kalams", "Muhurtas", "Sandhya", "Godhuli",
+                                    "Pradosh", "Gowri", "Varjyam", "Amrit kalam"}));
+    QCOMPARE(rows[18].cells.size(), std::size_t{16});
+    QVERIFY(rows[18].cells[0].colour != rows[18].cells[3].colour);  // Laabam, Soram
+    DayTimeline timeline;
+    timeline.SetDay(day, kMidnight);
+    // Wednesday: the daytime's 8th muhurta, 12:05 to 12:47 (Abhijit's).
+    QCOMPARE(timeline.ToolTipAt({timeline.XOfMinute(12 * 60 + 20), timeline.RowCentreY(12)}),
+             QString("Durmuhurtam: Muhurta 8 of the day\n12:05 - 12:46"));
+    QVERIFY(timeline.ToolTipAt({timeline.XOfMinute(17 * 60 + 40), timeline.RowCentreY(16)})
+                .startsWith("Godhuli\n17:"));
+  }
+
   void aPolarDayIsSaidPlainly() {
     DayAtAGlance day;
     day.sky.polarDay = true;
@@ -370,7 +392,8 @@ class DayTabTest : public QObject {
     auto* timeline = h.Find<DayTimeline>("dayTimeline");
     const int chosen = timeline->XOfMinute(10 * 60 + 30);
     QVERIFY(timeline->ToolTipAt({chosen, timeline->RowCentreY(11)}).startsWith("Lagna: Vrishabha"));
-    QVERIFY(timeline->ToolTipAt({chosen, timeline->RowCentreY(12)}).startsWith("Verdict: "));
+    // The muhurtas' nine rows come between the lagna and the verdict band.
+    QVERIFY(timeline->ToolTipAt({chosen, timeline->RowCentreY(21)}).startsWith("Verdict: "));
     // Rahu and Ketu opposite; the lagna of the election chart; both tables alike.
     auto* planets = h.Find<QTableWidget>("tblPlanets");
     auto* day = h.Find<QTableWidget>("tblDayPlanets");

@@ -70,6 +70,29 @@ TEST(DayCommandTest, AnswersEveryFieldWithItsType) {
   }
   ExpectPeriods(day["hora"], "hora", 24);
   ExpectPeriods(day["choghadiya"], "choghadiya", 16);
+  // A Friday: the daytime's 4th and 9th muhurtas.
+  ExpectPeriods(day["durmuhurtam"], "durmuhurtam", 2);
+  EXPECT_EQ(day["durmuhurtam"][1]["name"], "Muhurta 9 of the day");
+  ExpectPeriods(day["gowri"], "gowri", 16);
+  ExpectPeriods(day["varjyam"], "varjyam");
+  ExpectPeriods(day["amrit_kalam"], "amrit_kalam");
+  for (const char* key : {"varjyam", "amrit_kalam"}) {
+    for (const json& kalam : day[key]) {
+      EXPECT_GE(kalam["from"], day["sunrise"]) << key;
+      EXPECT_LT(kalam["from"], day["next_sunrise"]) << key;
+    }
+  }
+  for (const char* key : {"rahu_kalam", "yamaganda", "gulika_kalam"}) {
+    EXPECT_GE(day["night_kalams"][key]["from"], day["sunset"]) << key;
+    EXPECT_LE(day["night_kalams"][key]["to"], day["next_sunrise"]) << key;
+  }
+  for (const char* key : {"brahma_muhurta", "pratah_sandhya", "vijaya_muhurta", "godhuli",
+                          "sayahna_sandhya", "pradosh", "nishita_kaal"}) {
+    EXPECT_TRUE(IsLocalTime(day[key]["from"])) << key;
+    EXPECT_LT(day[key]["from"], day[key]["to"]) << key;
+  }
+  EXPECT_EQ(day["pradosh"]["from"], day["sunset"]);
+  EXPECT_EQ(day["pratah_sandhya"]["to"], day["next_sunrise"]);
   for (const char* key : {"tithi", "nakshatra", "yoga", "karana", "moon_sign", "lagna"}) {
     const json& periods = day["elements"][key];
     ExpectPeriods(periods, key);
@@ -128,6 +151,11 @@ TEST(DayCommandTest, APolarNightHasNoParts) {
     EXPECT_TRUE(day[key].is_null()) << key;
   EXPECT_TRUE(day["hora"].is_array() && day["hora"].empty());
   EXPECT_TRUE(day["choghadiya"].is_array() && day["choghadiya"].empty());
+  EXPECT_TRUE(day["durmuhurtam"].is_array() && day["durmuhurtam"].empty());
+  EXPECT_TRUE(day["gowri"].is_array() && day["gowri"].empty());
+  EXPECT_TRUE(day["varjyam"].is_array() && day["varjyam"].empty());
+  for (const char* key : {"night_kalams", "brahma_muhurta", "godhuli", "nishita_kaal", "pradosh"})
+    EXPECT_TRUE(day[key].is_null()) << key;
   EXPECT_FALSE(day["elements"]["lagna"].empty());
 }
 

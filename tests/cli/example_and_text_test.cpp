@@ -85,6 +85,12 @@ TEST(TextSummaryTest, TheReadmeExamplesSummarised) {
        {"Day 2025-02-14 at New Delhi", "Sunrise          2025-02-14T07:00:02",
         "Sunset           2025-02-14T18:10:50",
         "Rahu kalam       2025-02-14T11:11:35 to 2025-02-14T12:35:26",
+        // The 4th of 15 muhurtas of 07:00:02-18:10:50, 2683.2 s each.
+        "Durmuhurtam      2025-02-14T09:14:12 to 2025-02-14T09:58:55",
+        "Rahu kalam night 2025-02-15T05:23:09 to 2025-02-15T06:59:12",
+        "Vijaya muhurta   2025-02-14T14:27:14 to 2025-02-14T15:11:57", "Gowri panchangam:",
+        "Amrit kalam      2025-02-14T16:15:28 to 2025-02-14T17:59:36 (Poorva Phalguni)",
+        "  Sugam                    until 2025-02-14T08:23:53",
         "  Dwithiai (Krishna)       until 2025-02-14T21:53:00",
         "  2025-02-14T07:19 to 2025-02-14T23:11  Marriage: Good, total 3"}},
   };

@@ -1,0 +1,182 @@
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "almanac/day_at_a_glance.h"
+#include "almanac/equal_parts.h"
+
+namespace horavela {
+
+namespace {
+
+constexpr int kMuhurtas = 15;  // of the daytime, and of the night
+constexpr int kGhatis = 30;    // likewise: two ghatis make a muhurta
+constexpr int kEighths = 8;
+
+// The weekday's durmuhurtas, Sunday first: which of the daytime's 15
+// muhurtas (1 the first after sunrise) and of the night's are inauspicious,
+// 0 for none. Muhurta Chintamani (Shubhashubha prakarana) names them by
+// their deities (Aryaman on Sunday, ...); the numbers are their places.
+struct DurmuhurtaRow {
+  std::array<int, 2> day;
+  int night;
+};
+// clang-format off
+constexpr std::array<DurmuhurtaRow, 7> kDurmuhurtas = {{
+    //  daytime    night
+    {{14,  0},     0},  // Sunday
+    {{ 9, 12},     0},  // Monday
+    {{ 4,  0},     7},  // Tuesday
+    {{ 8,  0},     0},  // Wednesday
+    {{ 6, 12},     0},  // Thursday
+    {{ 4,  9},     0},  // Friday
+    {{ 1,  2},     0},  // Saturday
+}};
+// clang-format on
+
+// Which eighth of the night (1 the first after sunset) each kalam takes, by
+// weekday, Sunday first. Yamaganda and Gulika are Jupiter's and Saturn's
+// parts when the night's parts are given to the weekday lords from the lord
+// of the fifth weekday on (Brihat Parashara Hora Shastra, on Gulika at
+// night); Rahu's part follows the South Indian Rahu kala chakra, whose night
+// begins from the lord opposite the weekday's (as Tamil almanacs print it).
+struct NightKalamRow {
+  int rahu;
+  int yamaganda;
+  int gulika;
+};
+// clang-format off
+constexpr std::array<NightKalamRow, 7> kNightKalamEighths = {{
+    // Rahu  Yamaganda  Gulika
+    {  4,    1,         3 },  // Sunday
+    {  6,    7,         2 },  // Monday
+    {  3,    6,         1 },  // Tuesday
+    {  1,    5,         7 },  // Wednesday
+    {  2,    4,         6 },  // Thursday
+    {  8,    3,         5 },  // Friday
+    {  7,    2,         4 },  // Saturday
+}};
+// clang-format on
+
+// Gowri panchangam, the eight parts of the daytime and of the night by
+// weekday, Sunday first, as Tamil almanacs print them: each part is the
+// weekday lord's quality in turn (Sun Uthi, Moon Amirdha, Mars Rogam,
+// Mercury Laabam, Jupiter Dhanam, Venus Sugam, Saturn Soram) from the
+// weekday's lord by day and the fifth weekday's by night, and Rahu's part is
+// Visham (the vaara and Rahu kala chakras).
+using GowriRow = std::array<std::string_view, 8>;
+// clang-format off
+constexpr std::array<GowriRow, 7> kDayGowri = {{
+    {"Uthi",    "Amirdha", "Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Visham" },  // Sunday
+    {"Amirdha", "Visham",  "Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi"   },  // Monday
+    {"Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi",    "Visham",  "Amirdha"},  // Tuesday
+    {"Laabam",  "Dhanam",  "Sugam",   "Soram",   "Visham",  "Uthi",    "Amirdha", "Rogam"  },  // Wednesday
+    {"Dhanam",  "Sugam",   "Soram",   "Uthi",    "Amirdha", "Visham",  "Rogam",   "Laabam" },  // Thursday
+    {"Sugam",   "Soram",   "Uthi",    "Visham",  "Amirdha", "Rogam",   "Laabam",  "Dhanam" },  // Friday
+    {"Soram",   "Uthi",    "Visham",  "Amirdha", "Rogam",   "Laabam",  "Dhanam",  "Sugam"  },  // Saturday
+}};
+constexpr std::array<GowriRow, 7> kNightGowri = {{
+    {"Dhanam",  "Sugam",   "Soram",   "Visham",  "Uthi",    "Amirdha", "Rogam",   "Laabam" },  // Sunday
+    {"Sugam",   "Soram",   "Uthi",    "Amirdha", "Rogam",   "Visham",  "Laabam",  "Dhanam" },  // Monday
+    {"Soram",   "Uthi",    "Visham",  "Amirdha", "Rogam",   "Laabam",  "Dhanam",  "Sugam"  },  // Tuesday
+    {"Visham",  "Uthi",    "Amirdha", "Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram"  },  // Wednesday
+    {"Amirdha", "Visham",  "Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi"   },  // Thursday
+    {"Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi",    "Amirdha", "Visham" },  // Friday
+    {"Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi",    "Amirdha", "Visham",  "Rogam"  },  // Saturday
+}};
+// clang-format on
+
+// The named muhurtas, each a run of equal parts of the daytime or of the
+// night (0 the first after sunrise, or after sunset), up to `end`:
+// Vijaya, the 11th muhurta of the daytime; Nishita, the night's 8th (its
+// middle); Brahma muhurta, the night's 14th (two muhurtas before sunrise);
+// the sandhyas, the three ghatis of twilight before sunrise and after
+// sunset; Pradosh, the first three muhurtas of the night (Dharmasindhu).
+// Godhuli, the hour of the cattle's dust, is the ghati each side of
+// sunset (Muhurta Chintamani): it spans both and is made apart.
+struct NamedPart {
+  std::string_view name;
+  bool night;
+  int parts;  // into how many the daytime or night is cut
+  int first;
+  int end;
+};
+constexpr std::array<NamedPart, 6> kNamedParts = {{
+    {"Vijaya muhurta", false, kMuhurtas, 10, 11},
+    {"Sayahna sandhya", true, kGhatis, 0, 3},
+    {"Pradosh", true, kMuhurtas, 0, 3},
+    {"Nishita kaal", true, kMuhurtas, 7, 8},
+    {"Brahma muhurta", true, kMuhurtas, 13, 14},
+    {"Pratah sandhya", true, kGhatis, 27, 30},
+}};
+
+std::string MuhurtaName(int muhurta, bool night) {
+  return "Muhurta " + std::to_string(muhurta) + (night ? " of the night" : " of the day");
+}
+
+void AddDurmuhurtas(int weekday, const EqualParts& day, const EqualParts* night, DayMuhurtas& out) {
+  for (int muhurta : kDurmuhurtas[weekday].day) {
+    if (muhurta != 0) out.durmuhurtam.push_back(day.Part(muhurta - 1, MuhurtaName(muhurta, false)));
+  }
+  const int nightMuhurta = kDurmuhurtas[weekday].night;
+  if (night != nullptr && nightMuhurta != 0) {
+    out.durmuhurtam.push_back(night->Part(nightMuhurta - 1, MuhurtaName(nightMuhurta, true)));
+  }
+}
+
+void AddNamed(const DayRequest& clock, std::int64_t rise, std::int64_t set,
+              const std::optional<std::int64_t>& nextRise, DayMuhurtas& out) {
+  for (const NamedPart& named : kNamedParts) {
+    if (named.night && !nextRise) continue;
+    const EqualParts parts = named.night ? EqualParts(clock, set, *nextRise, named.parts)
+                                         : EqualParts(clock, rise, set, named.parts);
+    out.named.push_back(parts.Parts(named.first, named.end, named.name));
+  }
+  if (!nextRise) return;
+  const Period before = EqualParts(clock, rise, set, kGhatis).Part(kGhatis - 1, "");
+  const Period after = EqualParts(clock, set, *nextRise, kGhatis).Part(0, "");
+  out.named.push_back({"Godhuli", before.from, after.to});
+  std::stable_sort(out.named.begin(), out.named.end(),
+                   [](const Period& a, const Period& b) { return a.from < b.from; });
+}
+
+}  // namespace
+
+DayMuhurtas MuhurtasOfDay(const DayRequest& clock, const LocalTime& sunrise,
+                          const LocalTime& sunset, const std::optional<LocalTime>& nextSunrise) {
+  const std::int64_t rise = UniversalOf(clock, sunrise);
+  const std::int64_t set = UniversalOf(clock, sunset);
+  std::optional<std::int64_t> nextRise;
+  if (nextSunrise) nextRise = UniversalOf(clock, *nextSunrise);
+  const int weekday = WeekdayOfSunrise(clock, rise);
+
+  DayMuhurtas out;
+  const EqualParts dayMuhurtas(clock, rise, set, kMuhurtas);
+  const std::optional<EqualParts> nightMuhurtas =
+      nextRise ? std::optional<EqualParts>(std::in_place, clock, set, *nextRise, kMuhurtas)
+               : std::nullopt;
+  AddDurmuhurtas(weekday, dayMuhurtas, nightMuhurtas ? &*nightMuhurtas : nullptr, out);
+  AddNamed(clock, rise, set, nextRise, out);
+
+  const EqualParts dayEighths(clock, rise, set, kEighths);
+  for (int i = 0; i < kEighths; ++i) out.gowri.push_back(dayEighths.Part(i, kDayGowri[weekday][i]));
+  if (!nextRise) return out;
+  const EqualParts nightEighths(clock, set, *nextRise, kEighths);
+  for (int i = 0; i < kEighths; ++i)
+    out.gowri.push_back(nightEighths.Part(i, kNightGowri[weekday][i]));
+  const NightKalamRow& kalams = kNightKalamEighths[weekday];
+  out.nightKalams = {nightEighths.Part(kalams.rahu - 1, "Rahu kalam"),
+                     nightEighths.Part(kalams.yamaganda - 1, "Yamaganda"),
+                     nightEighths.Part(kalams.gulika - 1, "Gulika kalam")};
+  return out;
+}
+
+std::optional<DayMuhurtas> MuhurtasOfSky(const DayRequest& clock, const RiseAndSet& sky) {
+  if (!sky.sunrise || !sky.sunset) return std::nullopt;
+  return MuhurtasOfDay(clock, *sky.sunrise, *sky.sunset, sky.nextSunrise);
+}
+
+}  // namespace horavela
