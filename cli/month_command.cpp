@@ -13,6 +13,7 @@
 #include "calendar/civil_calendar.h"
 #include "cli/atlas_place.h"
 #include "cli/commands.h"
+#include "cli/option_command.h"
 #include "cli/response_writer.h"
 #include "cli/veto_json.h"
 #include "engine/input_check.h"
@@ -144,27 +145,10 @@ void Answer(const MonthOptions& options, std::ostream& out) {
   out << Serialize(json, true) << '\n';
 }
 
-int Refuse(const std::string& message, bool text, std::ostream& out, int status) {
-  const ordered_json response = ErrorResponse(message);
-  out << (text ? ErrorText(response) : Serialize(response, true) + '\n');
-  return status;
-}
-
 }  // namespace
 
 int RunMonth(const MonthOptions& options, std::ostream& out) {
-  int status = kExitOk;
-  try {
-    Answer(options, out);
-  } catch (const RequestError& e) {
-    status = Refuse(e.what(), options.text, out, kExitBadRequest);
-  } catch (const std::bad_alloc&) {
-    return AnswerOutOfMemory(out);
-  } catch (const std::exception& e) {
-    status = Refuse(std::string("the month failed: ") + e.what(), options.text, out, kExitFailure);
-  }
-  out.flush();
-  return out ? status : kExitFailure;
+  return AnswerOptionCommand([&] { Answer(options, out); }, "month", options.text, out);
 }
 
 }  // namespace horavela::cli
