@@ -100,25 +100,6 @@ TEST(DayMuhurtasTest, DurmuhurtamAsAPublishedAlmanacPrintsIt) {
   }
 }
 
-// Each weekday's durmuhurtas on an even day, by the muhurta each is, Sunday
-// first; Tuesday's night one is its seventh muhurta (22:48).
-TEST(DayMuhurtasTest, DurmuhurtamOfEachWeekday) {
-  const std::vector<std::vector<std::string>> rows = {
-      {"16:24-17:12"},
-      {"12:24-13:12", "14:48-15:36"},
-      {"08:24-09:12", "22:48-23:36"},
-      {"11:36-12:24"},
-      {"10:00-10:48", "14:48-15:36"},
-      {"08:24-09:12", "12:24-13:12"},
-      {"06:00-06:48", "06:48-07:36"},
-  };
-  for (int weekday = 0; weekday < 7; ++weekday) {
-    SCOPED_TRACE(weekday);
-    EXPECT_EQ(Spans(EvenDay(weekday).durmuhurtam), rows[weekday]);
-  }
-  EXPECT_EQ(EvenDay(2).durmuhurtam[1].name, "Muhurta 7 of the night");
-}
-
 // The night's Yamaganda and Gulika are the parts of Jupiter and Saturn when
 // the night's lords begin from the fifth weekday's: the same eighths as the
 // daytime's of the weekday four days on. Rahu's part of day and of night is

@@ -141,10 +141,5 @@ TEST(Shuddhi, EveryTableRowIsARealSubjectOnce) {
   }
 }
 
-TEST(Shuddhi, LimbKeys) {
-  EXPECT_EQ(KeyOf(ShuddhiLimb::Nakshatra), "nakshatra");
-  EXPECT_EQ(KeyOf(ShuddhiLimb::Karana), "karana");
-}
-
 }  // namespace
 }  // namespace horavela
