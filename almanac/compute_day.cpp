@@ -13,6 +13,7 @@ namespace {
 std::vector<SearchWindow> VerdictsOfDay(const DayRequest& request, PlanetEphemeris& ephemeris) {
   SearchRequest search = *request.verdicts;
   search.where() = request.where();
+  search.settings = request.settings;
   search.from = {request.year, request.month, request.day, 0, 0};
   search.to = {request.year, request.month, request.day, 23, 59};
   search.minResult = "Bad";

@@ -75,6 +75,9 @@ struct DayRequest : ZonedPlace {
   // When set (subjects, name, sex, birth; the place and range are the day's),
   // the day's verdict band: the finder's windows of the day, every result word.
   std::optional<SearchRequest> verdicts;
+  // How the Sun's times and every element of the day are computed; the
+  // verdict band follows them too.
+  CalculationSettings settings;
 };
 
 // Sunrise (the Sun's upper limb with standard refraction, height 0), the

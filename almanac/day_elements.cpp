@@ -165,6 +165,7 @@ class DayScan {
   static SearchRequest Judged(const DayRequest& request) {
     SearchRequest judged;
     judged.where() = request.where();
+    judged.settings = request.settings;
     return judged;
   }
 

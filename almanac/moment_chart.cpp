@@ -87,6 +87,7 @@ std::optional<double> MeanNodeTropicalLongitude(double julianDayUt) {
 // The state of the program's own ascendant and Moon at a local minute.
 CalculationState MomentState(const DayRequest& request, const LocalMinute& moment) {
   CalculationState state;
+  state.Input.settings = request.settings;
   state.Moment = MomentInputFrom(PlaceClock(request).EntryOf(moment));
   ComputeAscendant(state);
   ComputeMoon(state);  // leaves state.Time in J2000 centuries, as the planets take it

@@ -108,7 +108,7 @@ CoreSteps RealCoreSteps() {
   };
   steps.vetoesOfDay = [](const DayRequest& request) {
     return VetoPeriodsOnDay(PlaceClock(request), request.year, request.month, request.day,
-                            SwissEphemeris());
+                            SwissEphemeris(), WithSettings({}, request.settings));
   };
   steps.computeMonth = [](const MonthRequest& request) {
     return ComputeMonth(request, SwissEphemeris());

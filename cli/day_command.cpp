@@ -116,7 +116,8 @@ void Answer(const DayRequest& request, const DayAtAGlance& day,
             std::ostream& out) {
   const PlaceClock clock(request.where());
   const std::vector<VetoPeriod> vetoes =
-      VetoPeriodsOnDay(clock, request.year, request.month, request.day, SwissEphemeris());
+      VetoPeriodsOnDay(clock, request.year, request.month, request.day, SwissEphemeris(),
+                       WithSettings({}, request.settings));
   if (options.text) {
     out << DayText(request, day, warnings, VetoLines(vetoes, clock));
     return;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/calculation_settings.h"
 #include "engine/vocabulary.h"
 
 namespace horavela {
@@ -44,6 +45,8 @@ struct EvaluationInput {
   // user picked another weekday (some count the day from sunrise); None when
   // nothing is picked.
   Weekday electionWeekday = Weekday::None;
+  // How both moments are computed (Preferences; the request's "settings").
+  CalculationSettings settings;
 };
 
 }  // namespace horavela

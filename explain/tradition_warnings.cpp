@@ -15,13 +15,14 @@ std::string Sentence(std::string text) {
   return text;
 }
 
-std::vector<std::string> VetoSentences(const std::string& subject, const PlaceClock& clock,
+std::vector<std::string> VetoSentences(const EvaluationInput& input, const PlaceClock& clock,
                                        std::int64_t moment, PlanetEphemeris& ephemeris) {
-  const VetoSet observed = VetoesObservedBy(subject);
+  const VetoSet observed = VetoesObservedBy(input.subject);
   if (observed == 0) return {};
   const LocalMinute at = clock.At(moment).local;
   std::vector<std::string> sentences;
-  for (const VetoPeriod& period : VetoPeriodsOver(clock, moment, moment, ephemeris)) {
+  for (const VetoPeriod& period :
+       VetoPeriodsOver(clock, moment, moment, ephemeris, WithSettings({}, input.settings))) {
     if (!(observed & VetoBit(period.veto))) continue;
     sentences.push_back(
         "The tradition keeps " + std::string(NameOf(period.veto)) +
@@ -68,7 +69,7 @@ std::vector<std::string> ShuddhiSentences(const CalculationState& state) {
 
 std::vector<std::string> TraditionWarnings(const CalculationState& state, const PlaceClock& clock,
                                            std::int64_t moment, PlanetEphemeris& ephemeris) {
-  std::vector<std::string> sentences = VetoSentences(state.Input.subject, clock, moment, ephemeris);
+  std::vector<std::string> sentences = VetoSentences(state.Input, clock, moment, ephemeris);
   for (std::string& sentence : ShuddhiSentences(state)) sentences.push_back(std::move(sentence));
   return sentences;
 }

@@ -41,6 +41,7 @@ CalculationState MinuteJudge::BirthState(const SearchRequest& request) {
   state.Input.name = request.name;
   state.Input.sex = request.sex;
   state.Input.birth = request.birth;
+  state.Input.settings = request.settings;
   state.Input.election.place = request.place;
   ComputeBirthChart(state);
   return state;

@@ -13,6 +13,7 @@
 
 #include "atlas/local_minute.h"
 #include "atlas/place_clock.h"
+#include "engine/calculation_settings.h"
 #include "engine/calculation_state.h"
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
@@ -70,6 +71,8 @@ struct SearchRequest : ZonedPlace {
   // listOnlyShuddhi list only the windows that pass it.
   bool judgeShuddhi = false;
   bool listOnlyShuddhi = false;
+  // How the birth and every minute are computed.
+  CalculationSettings settings;
 };
 
 // What a rule set decided at a minute: everything the minutes of a window share.

@@ -14,7 +14,7 @@ std::vector<VetoPeriod> CalendarVetoPeriods(const PlaceClock& clock, std::int64_
                                             std::int64_t last, PlanetEphemeris& ephemeris,
                                             const VetoOptions& options) {
   if (first > last) return {};
-  MinuteSky sky(clock, ephemeris);
+  MinuteSky sky(clock, ephemeris, options.settings);
   const std::vector<LunarMonth> months =
       LunarMonths(sky, first - kFestivalReachMinutes, last + kFestivalReachMinutes);
   std::vector<VetoPeriod> periods = KharmasAndMalmas(sky, first, last);

@@ -30,8 +30,11 @@ std::int64_t MinuteAtOrAfter(std::int64_t seconds) {
 
 }  // namespace
 
-MinuteSky::MinuteSky(const PlaceClock& clock, PlanetEphemeris& ephemeris)
-    : clock_(clock), ephemeris_(ephemeris) {}
+MinuteSky::MinuteSky(const PlaceClock& clock, PlanetEphemeris& ephemeris,
+                     const CalculationSettings& settings)
+    : clock_(clock), ephemeris_(ephemeris), settings_(settings) {
+  scratch_.Input.settings = settings;
+}
 
 void MinuteSky::Load(std::int64_t minute) {
   scratch_.Input.election = clock_.EntryAt(minute, offsetHint_);
@@ -71,6 +74,7 @@ std::optional<SunDay> MinuteSky::DayOf(std::int64_t minute) const {
   day.year = entry.year;
   day.month = entry.month;
   day.day = entry.day;
+  day.settings = settings_;
   const RiseAndSet sky = SunriseAndSunset(day);
   if (!sky.sunrise || !sky.sunset || !sky.nextSunrise) return std::nullopt;
   auto at = [&day](const LocalTime& time) { return MinuteAtOrAfter(UniversalOf(day, time)); };

@@ -36,7 +36,8 @@ struct SunDay {
 class MinuteSky {
  public:
   // `clock` and `ephemeris` must outlive the sky.
-  MinuteSky(const PlaceClock& clock, PlanetEphemeris& ephemeris);
+  MinuteSky(const PlaceClock& clock, PlanetEphemeris& ephemeris,
+            const CalculationSettings& settings = {});
 
   const PlaceClock& clock() const { return clock_; }
 
@@ -60,6 +61,7 @@ class MinuteSky {
 
   const PlaceClock& clock_;
   PlanetEphemeris& ephemeris_;
+  CalculationSettings settings_;
   int offsetHint_ = 0;  // the offset of the minute last read: it nearly always holds
   CalculationState scratch_;
 };

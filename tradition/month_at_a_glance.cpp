@@ -17,6 +17,7 @@ DayRequest DayOf(const MonthRequest& request, int day) {
   of.year = request.year;
   of.month = request.month;
   of.day = day;
+  of.settings = request.settings;
   return of;
 }
 
@@ -43,7 +44,8 @@ std::vector<VetoPeriod> ObservedVetoes(const PlaceClock& clock, const MonthReque
                                        int lastDay, PlanetEphemeris& ephemeris) {
   const std::int64_t first = MinutesOfCivilDay(clock, request.year, request.month, 1).first;
   const std::int64_t last = MinutesOfCivilDay(clock, request.year, request.month, lastDay).last;
-  std::vector<VetoPeriod> periods = VetoPeriodsOver(clock, first, last, ephemeris, request.vetoes);
+  std::vector<VetoPeriod> periods = VetoPeriodsOver(clock, first, last, ephemeris,
+                                                    WithSettings(request.vetoes, request.settings));
   if (!request.vetoes.regional)
     std::erase_if(periods, [](const VetoPeriod& period) {
       return (observance::kRegional & VetoBit(period.veto)) != 0;
@@ -68,6 +70,7 @@ void BestWindowsByDay(const MonthRequest& request, PlanetEphemeris& ephemeris,
                       std::vector<MonthDay>& days) {
   SearchRequest search = *request.person;
   search.where() = request.where();
+  search.settings = request.settings;
   search.from = {request.year, request.month, 1, 0, 0};
   search.to = {request.year, request.month, days.back().day, 23, 59};
   const auto better = [](const SearchWindow& a, const std::optional<SearchWindow>& b) {

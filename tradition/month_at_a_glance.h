@@ -23,6 +23,9 @@ struct MonthRequest : ZonedPlace {
   // When set (subjects, person, birth, minimum result; the place and range
   // are the month's), each day's best window of the finder.
   std::optional<SearchRequest> person;
+  // How every day is computed; the vetoes and the person's windows follow
+  // them too.
+  CalculationSettings settings;
 };
 
 struct MonthDay {

@@ -8,6 +8,7 @@
 
 #include "atlas/local_minute.h"
 #include "atlas/place_clock.h"
+#include "engine/calculation_settings.h"
 #include "engine/planet_ephemeris.h"
 
 // The seasons and sky events in which the tradition undertakes nothing
@@ -56,7 +57,14 @@ struct VetoOptions {
   // Holashtak and Pitru Paksha are observed only in some regions: they are
   // always listed, and observed only when this is set.
   bool regional = false;
+  // How the Sun, the Moon and the days' sunrises are computed.
+  CalculationSettings settings;
 };
+
+inline VetoOptions WithSettings(VetoOptions options, const CalculationSettings& settings) {
+  options.settings = settings;
+  return options;
+}
 
 // One veto in force: its universal minutes [first, last] (MinuteIndex on the
 // UTC clock), what it is, and why, in a sentence for the reader

@@ -65,7 +65,8 @@ std::vector<VetoPeriod> MarkVetoes(SearchRequest& request, const AlmanacChoice& 
     anyObserved |= observed.back();
   }
   std::vector<VetoPeriod> vetoes;
-  for (VetoPeriod& period : VetoPeriodsOver(clock, first, last, ephemeris, almanac.options))
+  for (VetoPeriod& period : VetoPeriodsOver(clock, first, last, ephemeris,
+                                            WithSettings(almanac.options, request.settings)))
     if (anyObserved & VetoBit(period.veto)) vetoes.push_back(std::move(period));
   request.marked.assign(request.subjects.size(), {});
   for (std::size_t s = 0; s < request.subjects.size(); ++s) {

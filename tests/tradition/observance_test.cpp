@@ -45,7 +45,8 @@ TEST(Observance, WhoObservesWhat) {
   for (const ObservanceCase& c : cases) {
     SCOPED_TRACE(std::string(c.subject) + ", " + std::string(NameOf(c.veto)));
     EXPECT_EQ((VetoesObservedBy(c.subject) & VetoBit(c.veto)) != 0, c.observed);
-    const VetoOptions regional{.regional = true};
+    VetoOptions regional;
+    regional.regional = true;
     EXPECT_EQ((VetoesObservedBy(c.subject, regional) & VetoBit(c.veto)) != 0, c.observedRegional);
   }
 }
