@@ -7,7 +7,8 @@ namespace horavela {
 
 namespace {
 
-// Tara verdict by the tara number 0..8: the odd taras are the unlucky ones.
+// Tara verdict by the tara's number 1..9, the ninth (Parama Mitra) first as
+// 0: Janma, Vipat, Pratyak and Naidhana are the unlucky ones.
 constexpr std::array<Word, 9> kTaraVerdicts = {
     Word::VeryFavourable, Word::Unfavourable, Word::Favourable,
     Word::Unfavourable,   Word::Favourable,   Word::Unfavourable,
@@ -16,22 +17,37 @@ constexpr std::array<Word, 9> kTaraVerdicts = {
 
 }  // namespace
 
-void ComputeTaraBala(CalculationState& state) {
+Word TaraBalaOf(Nakshatra birth, Nakshatra day, TaraCount count) {
   // 1-based positions, 0 for a star that could not be computed.
-  const int birth = PositionOf(state.BirthChart.nakshatra);
-  const int election = PositionOf(state.ElectionChart.nakshatra);
-  // The plain distance between the two stars, in either direction, unwrapped.
-  const int tara = std::abs(birth - election) % 9;
-  state.TaraBalaVerdict = kTaraVerdicts[static_cast<std::size_t>(tara)];
+  const int from = PositionOf(birth);
+  const int to = PositionOf(day);
+  int tara = 0;  // the tara's number within the cycle of nine, 9 as 0
+  if (count == TaraCount::Program) {
+    // The plain distance between the two stars, in either direction,
+    // unwrapped, read as the tara's number.
+    tara = std::abs(from - to) % 9;
+  } else {
+    if (from == 0 || to == 0) return Word::None;
+    // Forward round the 27 stars, the birth star itself the first (Janma).
+    tara = ((to - from + 27) % 27 + 1) % 9;
+  }
+  return kTaraVerdicts[static_cast<std::size_t>(tara)];
+}
+
+Word ChandraBalaOf(Rashi birth, Rashi day) {
+  const int count = std::abs(PositionOf(birth) - PositionOf(day)) + 1;
+  // The sixth, eighth and twelfth signs from the birth Moon are weak.
+  const bool weak = count == 6 || count == 8 || count == 12;
+  return weak ? Word::Unfavourable : Word::Favourable;
+}
+
+void ComputeTaraBala(CalculationState& state) {
+  state.TaraBalaVerdict = TaraBalaOf(state.BirthChart.nakshatra, state.ElectionChart.nakshatra,
+                                     state.Input.settings.tarabala);
 }
 
 void ComputeChandraBala(CalculationState& state) {
-  const int birth = PositionOf(state.BirthChart.moonSign);
-  const int election = PositionOf(state.ElectionChart.moonSign);
-  const int count = std::abs(birth - election) + 1;
-  // The sixth, eighth and twelfth signs from the birth Moon are weak.
-  const bool weak = count == 6 || count == 8 || count == 12;
-  state.ChandraBalaVerdict = weak ? Word::Unfavourable : Word::Favourable;
+  state.ChandraBalaVerdict = ChandraBalaOf(state.BirthChart.moonSign, state.ElectionChart.moonSign);
 }
 
 }  // namespace horavela

@@ -4,7 +4,14 @@
 
 namespace horavela {
 
-// Strength of the star from the two charts' nakshatras (slot 2).
+// Tarabala of the day's star seen from the birth star, by `count`; None when
+// the inclusive count meets a star that could not be computed.
+Word TaraBalaOf(Nakshatra birth, Nakshatra day, TaraCount count);
+// Chandrabala of the day's Moon sign seen from the birth Moon sign.
+Word ChandraBalaOf(Rashi birth, Rashi day);
+
+// Strength of the star from the two charts' nakshatras (slot 2), counted as
+// the evaluation's settings say.
 void ComputeTaraBala(CalculationState& state);
 // Strength of the Moon from the two charts' Moon signs (slot 0).
 void ComputeChandraBala(CalculationState& state);
