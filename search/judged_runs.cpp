@@ -1,5 +1,6 @@
 #include "search/judged_runs.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -37,6 +38,30 @@ bool SameJudgement(const Judgement& a, const Judgement& b) {
   return SameAs(a, b.evaluation, b.shuddhi);
 }
 
+std::vector<JudgedRun> RunsOfBoth(const std::vector<JudgedRun>& person,
+                                  const std::vector<JudgedRun>& partner) {
+  std::vector<JudgedRun> both;
+  std::size_t p = 0;
+  std::size_t q = 0;
+  while (p < person.size() && q < partner.size()) {
+    const JudgedRun& a = person[p];
+    const JudgedRun& b = partner[q];
+    const std::int64_t first = std::max(a.first, b.first);
+    const std::int64_t last = std::min(a.last, b.last);
+    if (first <= last) both.push_back({first, last, a.judgement, b.judgement});
+    // The run that ends first has no more minutes to share.
+    if (a.last < b.last) {
+      ++p;
+    } else if (b.last < a.last) {
+      ++q;
+    } else {
+      ++p;
+      ++q;
+    }
+  }
+  return both;
+}
+
 void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
                SharedJudgement judgement) {
   if (!runs.empty() && runs.back().last + 1 == first &&
@@ -44,7 +69,7 @@ void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t la
     runs.back().last = last;
     return;
   }
-  runs.push_back({first, last, std::move(judgement)});
+  runs.push_back({first, last, std::move(judgement), nullptr});
 }
 
 void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t last,
@@ -54,7 +79,7 @@ void AppendRun(std::vector<JudgedRun>& runs, std::int64_t first, std::int64_t la
     runs.back().last = last;
     return;
   }
-  runs.push_back({first, last, std::make_shared<const Judgement>(std::move(judgement))});
+  runs.push_back({first, last, std::make_shared<const Judgement>(std::move(judgement)), nullptr});
 }
 
 RunBook::RunBook(std::size_t subjects, Verdict minimum)
@@ -83,11 +108,11 @@ void RunBook::Record(std::size_t subject, std::vector<JudgedRun>& runs, std::int
       return;
     }
     if (open.judgement->evaluation.ResultWord < minimum_) {
-      open = {first, last, Intern(subject, evaluation, shuddhi)};
+      open = {first, last, Intern(subject, evaluation, shuddhi), nullptr};
       return;
     }
   }
-  runs.push_back({first, last, Intern(subject, evaluation, shuddhi)});
+  runs.push_back({first, last, Intern(subject, evaluation, shuddhi), nullptr});
 }
 
 }  // namespace horavela

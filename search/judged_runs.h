@@ -17,7 +17,14 @@ struct JudgedRun {
   std::int64_t first = 0;
   std::int64_t last = 0;
   SharedJudgement judgement;
+  SharedJudgement partner;  // the partner's judgement over the same minutes, or null
 };
+
+// The runs of two people over the same minutes cut where either changes: each
+// minute both lists hold gets one run with both judgements. Both lists in
+// time order.
+std::vector<JudgedRun> RunsOfBoth(const std::vector<JudgedRun>& person,
+                                  const std::vector<JudgedRun>& partner);
 
 // Appends [first, last] to `runs`, extending the last run when it continues it
 // (adjacent and judged the same).

@@ -36,8 +36,8 @@ using RunLists = std::vector<std::vector<JudgedRun>>;
 // candidates are kept at any time, however many windows go by.
 class BestWindows {
  public:
-  void Offer(const Evaluation& evaluation, std::int64_t minutes, std::size_t index) {
-    ranked_.push_back({BestKeyOf(evaluation, minutes), index});
+  void Offer(const BestWindowKey& key, std::size_t index) {
+    ranked_.push_back({key, index});
     if (ranked_.size() >= kCandidates) KeepBest();
   }
 
@@ -173,6 +173,16 @@ bool Reaches(const SearchRequest& request, Verdict minimum, const Evaluation& ev
   return !request.minTotal || evaluation.TotalScore >= *request.minTotal;
 }
 
+// A run is listed when its person, and its partner where there is one, reach
+// the minimum; with listOnlyShuddhi, when both pass the shuddhi too.
+bool Listed(const SearchRequest& request, Verdict minimum, const JudgedRun& run) {
+  const auto passes = [&](const Judgement& judgement) {
+    return Reaches(request, minimum, judgement.evaluation) &&
+           !(request.listOnlyShuddhi && judgement.shuddhi != 0);
+  };
+  return passes(*run.judgement) && (!run.partner || passes(*run.partner));
+}
+
 // Lists the windows that reach the minimum result (and total), at most
 // request.maxWindows of them, and ranks the best of each subject among those
 // listed.
@@ -195,8 +205,7 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
     const std::vector<MinuteInterval> subjectExcluded = ExcludedFor(request, excluded, marks);
     for (JudgedRun& run : lists[s]) {
       if (result.truncated) break;
-      if (!Reaches(request, minimum, run.judgement->evaluation)) continue;
-      if (request.listOnlyShuddhi && run.judgement->shuddhi != 0) continue;
+      if (!Listed(request, minimum, run)) continue;
       PiecesOutside(
           run.first, run.last, subjectExcluded, next, [&](std::int64_t a, std::int64_t b) {
             if (result.truncated) return;
@@ -205,10 +214,12 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
               return;
             }
             const std::int64_t minutes = b - a + 1;
-            best.Offer(run.judgement->evaluation, minutes, listed++);
+            const Evaluation* partner = run.partner ? &run.partner->evaluation : nullptr;
+            best.Offer(BestKeyOf(run.judgement->evaluation, partner, minutes), listed++);
             SearchWindow window{request.subjects[s], clock.At(a).local,
                                 clock.At(b).local,   minutes,
-                                run.judgement,       request.leaveOutMarked ? 0 : marks.Over(a, b)};
+                                run.judgement,       request.leaveOutMarked ? 0 : marks.Over(a, b),
+                                run.partner};
             if (control.windows) {
               control.windows(window);
             } else {
@@ -226,6 +237,12 @@ SearchResult Collect(const SearchRequest& request, const SearchControl& control,
 
 BestWindowKey BestKeyOf(const Evaluation& evaluation, std::int64_t minutes) {
   return {evaluation.ResultWord, evaluation.TotalScore, evaluation.FactorCount, minutes};
+}
+
+BestWindowKey BestKeyOf(const Evaluation& evaluation, const Evaluation* partner,
+                        std::int64_t minutes) {
+  const BestWindowKey own = BestKeyOf(evaluation, minutes);
+  return partner ? std::min(own, BestKeyOf(*partner, minutes)) : own;
 }
 
 Result<void> CheckSearchRequest(const SearchRequest& request) {
@@ -249,6 +266,15 @@ Result<void> CheckSearchRequest(const SearchRequest& request) {
            CheckDateTime(to.year, to.month, to.day, to.hour, to.minute, "to")});
       !fields)
     return fields;
+  if (request.partner) {
+    if (Result<void> sex = CheckSex(request.partner->sex); !sex)
+      return Unexpected(Problem{"partner.sex", sex.error().message, sex.error().rule});
+    if (Result<void> partner = FirstFailure(
+            {CheckTextLength(request.partner->name, text_limits::kName, "partner.name"),
+             CheckMoment(request.partner->birth, "partner.birth")});
+        !partner)
+      return partner;
+  }
   if (request.to < request.from)
     return Unexpected(Problem{"to", messages::RangeBackwards(), Rule::Inconsistent});
   if (MinuteIndex(request.to) - MinuteIndex(request.from) + 1 > kMaxSearchMinutes)
@@ -256,8 +282,9 @@ Result<void> CheckSearchRequest(const SearchRequest& request) {
   return {};
 }
 
-Result<void> CheckRangeAfterBirth(const SearchRequest& request) {
-  const MomentEntry& b = request.birth;
+namespace {
+
+Result<void> CheckRangeAfter(const SearchRequest& request, const MomentEntry& b) {
   const LocalMinute birth{b.year, b.month, b.day, b.hour, b.minute};
   // The last minute on the captions of its first run, whichever run the range ends in.
   const PlaceClock clock(request);
@@ -269,8 +296,27 @@ Result<void> CheckRangeAfterBirth(const SearchRequest& request) {
               Rule::Inconsistent});
 }
 
-SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& ephemeris,
-                                const SearchControl& control) {
+}  // namespace
+
+Result<void> CheckRangeAfterBirth(const SearchRequest& request) {
+  Result<void> person = CheckRangeAfter(request, request.birth);
+  if (!person || !request.partner) return person;
+  return CheckRangeAfter(request, request.partner->birth);
+}
+
+namespace {
+
+// What judging the runs of one person leaves besides the runs.
+struct RunTally {
+  std::int64_t evaluations = 0;
+  std::int64_t minutesScanned = 0;
+  bool cancelled = false;
+};
+
+// The runs of every subject for the person of `birth` over the request's
+// range, judged on the control's threads.
+RunLists JudgeRuns(const SearchRequest& request, const CalculationState& birth,
+                   PlanetEphemeris& ephemeris, const SearchControl& control, RunTally& tally) {
   // The range's universal minutes: every real minute from the first run of
   // its first clock minute to the last run of its last.
   const PlaceClock clock(request);
@@ -286,7 +332,6 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
                     : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   threads = static_cast<int>(std::min<std::int64_t>(threads, dayCount));
 
-  const CalculationState birth = MinuteJudge::BirthState(request);
   std::vector<RunLists> parts(threads, RunLists(request.subjects.size()));
   std::vector<std::int64_t> evaluations(threads, 0), scanned(threads, 0);
   std::mutex progressMutex;
@@ -365,12 +410,59 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
                        std::make_move_iterator(runs.end()));
     }
   }
-  SearchResult result = Collect(request, control, std::move(merged));
   for (int part = 0; part < threads; ++part) {
-    result.evaluations += evaluations[part];
-    result.minutesScanned += scanned[part];
+    tally.evaluations += evaluations[part];
+    tally.minutesScanned += scanned[part];
   }
-  result.cancelled = cancelled;
+  tally.cancelled = tally.cancelled || cancelled;
+  return merged;
+}
+
+// The person's request made the partner's: the same undertakings, range and
+// place, read from the partner's birth.
+SearchRequest PartnersRequest(const SearchRequest& request) {
+  SearchRequest partners = request;
+  partners.name = request.partner->name;
+  partners.sex = request.partner->sex;
+  partners.birth = request.partner->birth;
+  partners.partner.reset();
+  return partners;
+}
+
+// A control reporting its progress as the share [from, from + span] of a
+// whole that two runs make.
+SearchControl ShareOf(const SearchControl& control, double from, double span) {
+  SearchControl share = control;
+  if (control.progress)
+    share.progress = [progress = control.progress, from, span](double done) {
+      progress(from + span * done);
+    };
+  return share;
+}
+
+}  // namespace
+
+SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& ephemeris,
+                                const SearchControl& control) {
+  RunTally tally;
+  RunLists runs;
+  if (!request.partner) {
+    runs = JudgeRuns(request, MinuteJudge::BirthState(request), ephemeris, control, tally);
+  } else {
+    // Each person's runs reaching the minimum, then the minutes both share:
+    // a run below the minimum for either is never listed for the two.
+    const SearchRequest partners = PartnersRequest(request);
+    RunLists person = JudgeRuns(request, MinuteJudge::BirthState(request), ephemeris,
+                                ShareOf(control, 0, 0.5), tally);
+    RunLists partner = JudgeRuns(partners, MinuteJudge::BirthState(partners), ephemeris,
+                                 ShareOf(control, 0.5, 0.5), tally);
+    runs.resize(person.size());
+    for (std::size_t s = 0; s < person.size(); ++s) runs[s] = RunsOfBoth(person[s], partner[s]);
+  }
+  SearchResult result = Collect(request, control, std::move(runs));
+  result.evaluations = tally.evaluations;
+  result.minutesScanned = tally.minutesScanned;
+  result.cancelled = tally.cancelled;
   return result;
 }
 

@@ -45,6 +45,14 @@ struct MarkedMinutes {
 inline constexpr std::size_t kDefaultMaxWindows = 100000;
 
 // The election place is the request's place (ZonedPlace).
+// The second person of a moment judged for two (a couple's marriage): the
+// same undertakings, read from their own birth.
+struct Partner {
+  std::string name;
+  std::string sex;
+  MomentEntry birth;
+};
+
 struct SearchRequest : ZonedPlace {
   std::vector<std::string> subjects;  // exact subject texts
   std::string name;
@@ -73,6 +81,9 @@ struct SearchRequest : ZonedPlace {
   bool listOnlyShuddhi = false;
   // How the birth and every minute are computed.
   CalculationSettings settings;
+  // When set, a window is a run of minutes in which both people's judgements
+  // stay the same, listed when both reach the minimum (and total).
+  std::optional<Partner> partner;
 };
 
 // What a rule set decided at a minute: everything the minutes of a window share.
@@ -94,9 +105,13 @@ struct SearchWindow {
   LocalMinute last;  // inclusive
   std::int64_t minutes = 0;
   SharedJudgement judgement;
-  std::uint32_t marks = 0;  // of the marked stretches it overlaps (SearchRequest::marked)
+  std::uint32_t marks = 0;           // of the marked stretches it overlaps (SearchRequest::marked)
+  SharedJudgement partnerJudgement = nullptr;  // the partner's, for a search for two; else null
 
   const Evaluation& evaluation() const { return judgement->evaluation; }
+  const Evaluation* partnerEvaluation() const {
+    return partnerJudgement ? &partnerJudgement->evaluation : nullptr;
+  }
   std::string resultLabel() const { return ResultLabelOf(judgement->evaluation); }
 };
 
@@ -129,6 +144,9 @@ inline constexpr std::int64_t kMaxSearchMinutes = 10LL * 366 * 1440;
 // word, then the total, then the number of factors, then the length.
 using BestWindowKey = std::tuple<Verdict, int, int, std::int64_t>;
 BestWindowKey BestKeyOf(const Evaluation& evaluation, std::int64_t minutes);
+// For two people, the key of the weaker of the two.
+BestWindowKey BestKeyOf(const Evaluation& evaluation, const Evaluation* partner,
+                        std::int64_t minutes);
 
 // The first problem of a request that cannot be searched, named by the
 // field's path in a search request ("place.latitude.degrees", "to.day");
@@ -150,7 +168,7 @@ SearchResult FindMuhurtaWindows(const SearchRequest& request, PlanetEphemeris& e
                                 const SearchControl& control = {});
 
 // The same by evaluating every minute through the driver: the reference the
-// finder is tested against.
+// finder is tested against (for one person: a partner is not read).
 SearchResult ScanEveryMinute(const SearchRequest& request, PlanetEphemeris& ephemeris);
 
 }  // namespace horavela
