@@ -151,7 +151,8 @@ RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request) {
     // its night; none where the Sun stayed up through it.
     const std::int64_t sunrise = UniversalOf(request, *sky.sunrise);
     const std::optional<std::int64_t> lastSet =
-        NextEvent(SE_SUN, SE_CALC_SET, sunrise - 86400, geo);
+        NextEvent(SE_SUN, SE_CALC_SET | RisingRuleOf(request.settings.sunrise).eventBits,
+                  sunrise - 86400, geo);
     if (lastSet && *lastSet < sunrise) sky.previousSunset = LocalOf(request, lastSet);
   }
   sky.moonrise = LocalOf(request, day.Within(NextEvent(SE_MOON, SE_CALC_RISE, day.start, geo)));

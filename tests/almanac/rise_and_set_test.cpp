@@ -218,7 +218,7 @@ TEST(SunAndMoonRiseAndSetTest, DiscCentreRuleAgreesWithSwissEphemeris) {
     DayRequest request = RequestFor(row.place, row.year, row.month, row.day, row.tz);
     const RiseAndSet limb = SunriseAndSunset(request);
     request.settings.sunrise = SunriseRule::DiscCentre;
-    const RiseAndSet centre = SunriseAndSunset(request);
+    const RiseAndSet centre = SunAndMoonRiseAndSet(request);
     const Expected e =
         AskSwissEphemeris(row.place, row.year, row.month, row.day, row.midnightOffset, row.offset,
                           SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION);
@@ -228,6 +228,10 @@ TEST(SunAndMoonRiseAndSetTest, DiscCentreRuleAgreesWithSwissEphemeris) {
     ASSERT_TRUE(centre.sunrise && centre.sunset && limb.sunrise && limb.sunset);
     EXPECT_NEAR(SunCentreAltitude(row.place, *centre.sunrise, row.offset), 0.0, 0.01);
     EXPECT_NEAR(SunCentreAltitude(row.place, *centre.sunset, row.offset), 0.0, 0.01);
+    // The sunset that began the night before is the same rule's.
+    ASSERT_TRUE(centre.previousSunset);
+    EXPECT_NEAR(SunCentreAltitude(row.place, *centre.previousSunset, row.midnightOffset), 0.0,
+                0.01);
     // The centre reaches the bare horizon after the refracted upper limb.
     EXPECT_GT(LocalClockSeconds(*centre.sunrise), LocalClockSeconds(*limb.sunrise) + 120);
     EXPECT_LT(LocalClockSeconds(*centre.sunset), LocalClockSeconds(*limb.sunset) - 120);
