@@ -82,6 +82,7 @@ std::vector<MinuteInterval> KalamMinutes(const SearchRequest& request,
     day.month = date.month;
     day.day = date.day;
     day.where() = request.where();
+    day.settings = request.settings;
     const std::optional<DayParts> parts = PartsOfSky(day, SunriseAndSunset(day));
     if (!parts) continue;
     for (const Kalam kalam : kalams) {

@@ -1,5 +1,6 @@
 #include <swephexp.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -19,9 +20,26 @@ constexpr double kSecondsPerDay = 86400.0;
 // Where the data files are missing Swiss Ephemeris falls back to its
 // analytical (Moshier) ephemeris by itself.
 constexpr int32 kEphemerisFlags = SEFLG_SWIEPH;
-// The Sun's upper limb touches the horizon at a true altitude of about
-// -50': 34' of standard refraction and 16' of semidiameter.
-constexpr double kRisingAltitude = -50.0 / 60.0;
+// Where the Sun is taken to rise, as the library is asked for it and as the
+// true altitude of the disc's centre at that moment.
+struct RisingRule {
+  SunriseRule rule;
+  int32 eventBits;
+  double altitude;  // degrees
+};
+constexpr std::array<RisingRule, 2> kRisingRules = {{
+    // The upper limb touches the horizon at a true altitude of about -50':
+    // 34' of standard refraction and 16' of semidiameter.
+    {SunriseRule::UpperLimb, 0, -50.0 / 60.0},
+    // The centre on the geometric horizon, the air left out.
+    {SunriseRule::DiscCentre, SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION, 0.0},
+}};
+
+const RisingRule& RisingRuleOf(SunriseRule rule) {
+  for (const RisingRule& rising : kRisingRules)
+    if (rising.rule == rule) return rising;
+  return kRisingRules.front();
+}
 
 double JulianDayOf(std::int64_t universalSeconds) {
   return kUnixEpochJulianDay + static_cast<double>(universalSeconds) / kSecondsPerDay;
@@ -45,14 +63,14 @@ std::optional<std::int64_t> NextEvent(int body, int32 event, std::int64_t fromSe
 }
 
 // Whether the Sun stands above the rising altitude at a moment.
-bool SunAboveHorizon(std::int64_t universalSeconds, GeoPosition geo) {
+bool SunAboveHorizon(std::int64_t universalSeconds, GeoPosition geo, const RisingRule& rising) {
   const double julianDay = JulianDayOf(universalSeconds);
   double ecliptic[6] = {};
   char error[AS_MAXCH] = {};
   if (swe_calc_ut(julianDay, SE_SUN, kEphemerisFlags, ecliptic, error) < 0) return false;
   double horizontal[3] = {};
   swe_azalt(julianDay, SE_ECL2HOR, geo.values, 0.0, 0.0, ecliptic, horizontal);
-  return horizontal[1] > kRisingAltitude;
+  return horizontal[1] > rising.altitude;
 }
 
 // A civil day of the place on the universal clock.
@@ -99,23 +117,25 @@ RiseAndSet SunriseAndSunset(const DayRequest& request) {
   const auto local = [&request](std::optional<std::int64_t> universal) {
     return LocalOf(request, universal);
   };
+  const RisingRule& rising = RisingRuleOf(request.settings.sunrise);
+  const int32 rise = SE_CALC_RISE | rising.eventBits;
+  const int32 set = SE_CALC_SET | rising.eventBits;
 
   RiseAndSet sky;
   // The setting that ends this sunrise's daytime, even where it falls after
   // midnight. Far north the Sun may set on a day it does not rise, and the
   // day then has a sunset alone.
-  const std::optional<std::int64_t> sunrise =
-      day.Within(NextEvent(SE_SUN, SE_CALC_RISE, day.start, geo));
+  const std::optional<std::int64_t> sunrise = day.Within(NextEvent(SE_SUN, rise, day.start, geo));
   const std::optional<std::int64_t> sunset =
-      sunrise ? NextEvent(SE_SUN, SE_CALC_SET, *sunrise, geo)
-              : day.Within(NextEvent(SE_SUN, SE_CALC_SET, day.start, geo));
+      sunrise ? NextEvent(SE_SUN, set, *sunrise, geo)
+              : day.Within(NextEvent(SE_SUN, set, day.start, geo));
   sky.sunrise = local(sunrise);
   sky.sunset = local(sunset);
-  if (sunset) sky.nextSunrise = local(NextEvent(SE_SUN, SE_CALC_RISE, *sunset, geo));
+  if (sunset) sky.nextSunrise = local(NextEvent(SE_SUN, rise, *sunset, geo));
   if (!sunrise && !sunset) {
     // Up or down the whole civil day: circumpolar, or the day falls between a
     // setting just before its midnight and a rising just after the next one.
-    sky.polarDay = SunAboveHorizon(UniversalOfLocal(request, midnight + 43200), geo);
+    sky.polarDay = SunAboveHorizon(UniversalOfLocal(request, midnight + 43200), geo, rising);
     sky.polarNight = !sky.polarDay;
   }
   sky.clockChanges = ClockChanges(request, day, sky);
@@ -131,7 +151,8 @@ RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request) {
     // its night; none where the Sun stayed up through it.
     const std::int64_t sunrise = UniversalOf(request, *sky.sunrise);
     const std::optional<std::int64_t> lastSet =
-        NextEvent(SE_SUN, SE_CALC_SET, sunrise - 86400, geo);
+        NextEvent(SE_SUN, SE_CALC_SET | RisingRuleOf(request.settings.sunrise).eventBits,
+                  sunrise - 86400, geo);
     if (lastSet && *lastSet < sunrise) sky.previousSunset = LocalOf(request, lastSet);
   }
   sky.moonrise = LocalOf(request, day.Within(NextEvent(SE_MOON, SE_CALC_RISE, day.start, geo)));

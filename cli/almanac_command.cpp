@@ -16,6 +16,7 @@
 #include "cli/commands.h"
 #include "cli/option_command.h"
 #include "cli/response_writer.h"
+#include "cli/settings_entry.h"
 #include "cli/veto_json.h"
 #include "engine/input_check.h"
 #include "json/json_reader.h"
@@ -84,6 +85,7 @@ VetoOptions VetoChoices(const AlmanacOptions& options) {
   choices.regional = options.regional;
   choices.months =
       options.months == "purnimanta" ? MonthConvention::Purnimanta : MonthConvention::Amanta;
+  choices.settings = SettingsOfOptions(options.settings);
   return choices;
 }
 
@@ -116,7 +118,8 @@ void Answer(const AlmanacOptions& options, std::ostream& out) {
   const Range range = ParseRange(options);
   const Place place = PlaceOption(options.place);
   const PlaceClock clock(ZonedPlaceOf(place, "--place"));
-  const std::vector<VetoPeriod> periods = PeriodsOver(clock, range, VetoChoices(options));
+  const VetoOptions choices = VetoChoices(options);
+  const std::vector<VetoPeriod> periods = PeriodsOver(clock, range, choices);
   if (options.text) {
     out << Text(place, range, VetoLines(periods, clock));
     return;
@@ -125,6 +128,7 @@ void Answer(const AlmanacOptions& options, std::ostream& out) {
   json["place"] = PlaceJson(place);
   json["from"] = DateText(range.from);
   json["to"] = DateText(range.to);
+  AddSettings(json, choices.settings);
   json["vetoes"] = VetoPeriodsJson(periods, clock);
   out << Serialize(json, true) << '\n';
 }

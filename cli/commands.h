@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "cli/settings_entry.h"
+
 namespace horavela::cli {
 
 // Exit statuses of the tool.
@@ -82,6 +84,7 @@ struct AlmanacOptions {
   bool regional = false;          // also Holashtak and Pitru Paksha
   std::string months = "amanta";  // or "purnimanta": how Pitru Paksha's month is named
   bool text = false;              // a line per period instead of JSON
+  SettingKeys settings;           // as typed; empty: the default
 };
 
 // `almanac`: the tradition's veto periods overlapping a range of whole days
@@ -96,6 +99,7 @@ struct MonthOptions {
   std::string place;      // a city of the atlas, as `almanac` takes it
   bool regional = false;  // also Holashtak and Pitru Paksha
   bool text = false;      // a line per day instead of JSON
+  SettingKeys settings;   // as typed; empty: the default
 };
 
 // `month`: one entry per civil day of a month at a city of the atlas, on its

@@ -18,6 +18,7 @@
 #include "cli/known_keys.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
+#include "cli/settings_entry.h"
 #include "cli/veto_json.h"
 #include "engine/input_check.h"
 #include "json/json_reader.h"
@@ -86,6 +87,7 @@ DayRequest ParseDay(const json& request) {
   day.place = std::move(place.place);
   Check(CheckPlace(day.place, "place"));
   ParseChartTime(request, day);
+  day.settings = ParseSettingsField(request);
   const std::optional<MomentRequest> birth = ParseVerdicts(request, day);
 
   if (birth && !birth->timeZone.empty())
@@ -124,6 +126,7 @@ void Answer(const DayRequest& request, const DayAtAGlance& day,
   }
   ordered_json response = DayResponse(request, day, request.verdicts.has_value());
   response["vetoes"] = VetoPeriodsJson(vetoes, clock);
+  AddSettings(response, request.settings);
   if (!warnings.empty()) response["warnings"] = warnings;
   out << Serialize(response, true) << '\n';
 }

@@ -21,6 +21,7 @@
 #include "cli/known_keys.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
+#include "cli/settings_entry.h"
 #include "json/json_reader.h"
 #include "json/time_zone_entry.h"
 #include "report/atomic_file.h"
@@ -122,6 +123,7 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   nlohmann::ordered_json response = BuildResponse(state, plain.text(), ListReportSections(state));
   if (parsed.birthZone) response["birth"]["zone_used"] = ZoneUsedJson(*parsed.birthZone);
   if (parsed.electionZone) response["election"]["zone_used"] = ZoneUsedJson(*parsed.electionZone);
+  AddSettings(response, parsed.input.settings);
   std::optional<Explanation> explanation;
   if (options.explain) {
     if (!evaluated->explanation)

@@ -60,12 +60,19 @@ std::vector<Key> MomentKeys() {
   return keys;
 }
 
-// What each reader reads. "weekday" stays on the birth, where the birth page's
+// What each reader reads. The members of "settings" are the settings
+// reader's own: one it does not know is refused there, not ignored.
+// "weekday" stays on the birth, where the birth page's
 // box is read by nothing, because callers send it.
 const std::vector<ShapeKeys>& Shapes() {
   static const std::vector<ShapeKeys> shapes = {
       {Shape::kEvaluate,
-       {{"subject"}, {"name"}, {"sex"}, {"election", Shape::kMoment}, {"birth", Shape::kMoment}}},
+       {{"subject"},
+        {"name"},
+        {"sex"},
+        {"election", Shape::kMoment},
+        {"birth", Shape::kMoment},
+        {"settings"}}},
       {Shape::kSearch,
        {{"subject"},
         {"name"},
@@ -80,7 +87,8 @@ const std::vector<ShapeKeys>& Shapes() {
         {"avoid"},
         {"almanac"},
         {"regional_vetoes"},
-        {"month_convention"}}},
+        {"month_convention"},
+        {"settings"}}},
       {Shape::kDay,
        {{"date", Shape::kDate},
         {"place", Shape::kPlace},
@@ -88,7 +96,8 @@ const std::vector<ShapeKeys>& Shapes() {
         {"subject"},
         {"name"},
         {"sex"},
-        {"birth", Shape::kMoment}}},
+        {"birth", Shape::kMoment},
+        {"settings"}}},
       {Shape::kMoment, MomentKeys()},
       {Shape::kPlace, PlaceKeys()},
       {Shape::kLatitude, {{"degrees"}, {"minutes"}, {"north"}}},

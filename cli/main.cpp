@@ -14,6 +14,12 @@
 namespace {
 
 using namespace horavela::cli;
+using horavela::AyanamsaSystem;
+using horavela::EphemerisSource;
+using horavela::SettingChoice;
+using horavela::SettingChoices;
+using horavela::SunriseRule;
+using horavela::TaraCount;
 
 // Memory held back for the moment the system runs out. Unwinding needs some:
 // the JSON values' destructors allocate, and a failure inside one ends the
@@ -41,6 +47,28 @@ void AddAnswerFlags(CLI::App& command, AnswerOptions& options) {
 std::string ExampleFooter(const char* command) {
   return std::string("A whole request (horavela-cli example ") + command + " prints it):\n" +
          std::string(ExampleRequest(command));
+}
+
+// The keys a setting takes, its default first: "program (default), swiss".
+template <typename Setting>
+std::string KeysHelp(const std::string& what) {
+  std::string keys;
+  for (const SettingChoice<Setting>& choice : SettingChoices<Setting>())
+    keys +=
+        (keys.empty() ? "" : ", ") + std::string(choice.key) + (keys.empty() ? " (default)" : "");
+  return what + ": " + keys;
+}
+
+// The calculation settings of a command that reads options; a key the
+// setting does not take is the command's own bad request.
+void AddSettingOptions(CLI::App& command, SettingKeys& keys) {
+  command.add_option("--ephemeris", keys.ephemeris,
+                     KeysHelp<EphemerisSource>("Where the Sun and Moon come from"));
+  command.add_option("--ayanamsa", keys.ayanamsa, KeysHelp<AyanamsaSystem>("The ayanamsa"));
+  command.add_option("--sunrise", keys.sunrise,
+                     KeysHelp<SunriseRule>("When the Sun rises and sets"));
+  command.add_option("--tarabala", keys.tarabala,
+                     KeysHelp<TaraCount>("How tarabala counts from the birth star"));
 }
 
 // The options that name a file (their type is "FILE") as the command line gave them.
@@ -142,6 +170,7 @@ int Run(int argc, char** argv) {
                    "How lunar months are named (Pitru Paksha's month): amanta or purnimanta")
       ->capture_default_str()
       ->check(CLI::IsMember({"amanta", "purnimanta"}));
+  AddSettingOptions(*almanacCommand, almanac.settings);
   almanacCommand->add_flag("--text", almanac.text,
                            "Write one line per period for a person to read instead of JSON");
   almanacCommand->footer(
@@ -161,6 +190,7 @@ int Run(int argc, char** argv) {
       ->required();
   monthCommand->add_flag("--regional", month.regional,
                          "Also mark the regional vetoes, Holashtak and Pitru Paksha");
+  AddSettingOptions(*monthCommand, month.settings);
   monthCommand->add_flag("--text", month.text,
                          "Write a table, one line per day, for a person to read instead of JSON");
 

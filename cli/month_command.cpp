@@ -15,6 +15,7 @@
 #include "cli/commands.h"
 #include "cli/option_command.h"
 #include "cli/response_writer.h"
+#include "cli/settings_entry.h"
 #include "cli/veto_json.h"
 #include "engine/input_check.h"
 #include "json/json_reader.h"
@@ -128,6 +129,7 @@ void Answer(const MonthOptions& options, std::ostream& out) {
   request.year = options.year;
   request.month = options.month;
   request.vetoes.regional = options.regional;
+  request.settings = SettingsOfOptions(options.settings);
   const MonthAtAGlance month = ComputeMonth(request, SwissEphemeris());
   const PlaceClock clock(request.where());
   if (options.text) {
@@ -138,6 +140,7 @@ void Answer(const MonthOptions& options, std::ostream& out) {
   json["place"] = PlaceJson(place);
   json["year"] = month.year;
   json["month"] = month.month;
+  AddSettings(json, request.settings);
   ordered_json days = ordered_json::array();
   for (const MonthDay& cell : month.days) days.push_back(DayJson(month, cell));
   json["days"] = days;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "cli/settings_entry.h"
 #include "engine/input_check.h"
 #include "json/json_reader.h"
 #include "panchang/panchang.h"
@@ -48,6 +49,8 @@ void ParseInput(const json& request, ParsedRequest& parsed) {
   // The birth page's weekday box is read by nothing; only its type is checked.
   if (const json* birthWeekday = FindMember(birth, "weekday"))
     StringValue(*birthWeekday, "birth.weekday");
+
+  input.settings = ParseSettingsField(request);
 
   if (FindRuleSet(input.subject) == nullptr)
     throw RequestError(

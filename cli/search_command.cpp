@@ -20,6 +20,7 @@
 #include "cli/response_writer.h"
 #include "cli/search_response.h"
 #include "cli/search_text.h"
+#include "cli/settings_entry.h"
 #include "cli/veto_json.h"
 #include "ics/calendar_file.h"
 #include "json/json_reader.h"
@@ -139,6 +140,7 @@ PreparedSearch ParseSearch(const json& request) {
     search.minTotal = Int16Value(*total, "min_total");
   if (const json* kalams = FindMember(request, "avoid")) entries.avoid = Avoid(*kalams);
   entries.almanac = ParseAlmanac(request);
+  search.settings = ParseSettingsField(request);
   entries.resolveZone = ZoneResolver(birth.timeZone, place.timeZone);
   entries.zoneSignsChecked = true;
   Result<PreparedSearch> prepared = PrepareSearch(std::move(entries));
@@ -182,6 +184,7 @@ class SearchAnswer {
     if (!text_) writer_.Window(window);
   }
   void ShowAlmanac(bool show) { writer_.ShowAlmanac(show); }
+  void Settings(const CalculationSettings& settings) { writer_.Settings(settings); }
   void Vetoes(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock) {
     vetoes_ = VetoLines(vetoes, clock);
     writer_.Vetoes(VetoPeriodsJson(vetoes, clock));
@@ -238,6 +241,7 @@ int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
     const ZonedPlace place = prepared.request.where();
     const AlmanacMode almanac = prepared.almanac.mode;
     answer.ShowAlmanac(almanac == AlmanacMode::Show);
+    answer.Settings(prepared.request.settings);
     const FoundTimes found = horavela::RunSearch(std::move(prepared), SwissEphemeris(), control);
     const SearchResult& result = found.result;
     if (csv.wanted || !files.ics.empty()) {

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/response_writer.h"
+#include "cli/settings_entry.h"
 #include "cli/veto_json.h"
 
 namespace horavela::cli {
@@ -69,6 +70,7 @@ void SearchResponseWriter::Finish(const SearchResult& result) {
   rest["minutes_scanned"] = result.minutesScanned;
   rest["evaluations"] = result.evaluations;
   rest["truncated"] = result.truncated;
+  AddSettings(rest, settings_);
   if (!vetoes_.is_null()) rest["vetoes"] = vetoes_;
   AddWarnings(rest);
   EndWindows();

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "engine/calculation_settings.h"
 #include "search/muhurta_finder.h"
 
 namespace horavela::cli {
@@ -29,6 +30,8 @@ class SearchResponseWriter {
   void ShowAlmanac(bool show) { showAlmanac_ = show; }
   // The veto periods over the range, written after the windows as "vetoes".
   void Vetoes(nlohmann::ordered_json vetoes) { vetoes_ = std::move(vetoes); }
+  // The calculation settings, said after the counts when not the defaults.
+  void Settings(const CalculationSettings& settings) { settings_ = settings; }
   // The next window, in the order of SearchResult::windows.
   void Window(const SearchWindow& window);
   // The members after the windows.
@@ -46,6 +49,7 @@ class SearchResponseWriter {
   std::vector<std::string> warnings_;
   bool showAlmanac_ = false;
   nlohmann::ordered_json vetoes_;  // null: none written
+  CalculationSettings settings_;
 };
 
 }  // namespace horavela::cli

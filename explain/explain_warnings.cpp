@@ -138,6 +138,7 @@ std::vector<std::string> KalamWarnings(const SearchRequest& request, const Place
   day.month = at.month;
   day.day = at.day;
   day.where() = request.where();
+  day.settings = request.settings;
   const std::optional<DayParts> parts = PartsOfSky(day, SunriseAndSunset(day));
   if (!parts) return {};
   const LocalTime time{at.year, at.month, at.day, at.hour, at.minute, 0};

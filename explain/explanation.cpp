@@ -7,6 +7,7 @@
 #include "explain/precise_check.h"
 #include "explain/suggested_minute.h"
 #include "explain/tradition_warnings.h"
+#include "report/report_particulars.h"
 #include "rules/charts.h"
 
 namespace horavela {
@@ -23,6 +24,7 @@ SearchRequest RequestFor(const EvaluationInput& input, const FollowedZone& elect
   request.name = input.name;
   request.sex = input.sex;
   request.birth = input.birth;
+  request.settings = input.settings;
   request.where() = {input.election.place, electionZone};
   const MomentEntry& e = input.election;
   request.from = request.to = {e.year, e.month, e.day, e.hour, e.minute};
@@ -107,6 +109,14 @@ std::optional<BetterMoment> BestOfDay(RunsAround& runs, std::int64_t moment) {
   return Suggested(clock, *best, best->first);
 }
 
+// Said once, so that times that differ from another almanac's are not read
+// as the program's defaults.
+std::vector<std::string> SettingsWarnings(const CalculationSettings& settings) {
+  const std::string words = SettingsInWords(settings);
+  if (words.empty()) return {};
+  return {"Calculated with settings other than the program's own: " + words + "."};
+}
+
 }  // namespace
 
 Explanation ExplainMoment(const EvaluationInput& input, const FollowedZone& electionZone,
@@ -157,7 +167,8 @@ Explanation ExplainMoment(const EvaluationInput& input, const FollowedZone& elec
                       explain_detail::MarginWarnings(judge.clock(), elements, moment),
                       explain_detail::KalamWarnings(request, judge.clock(), moment),
                       PreciseCheckWarnings(input, judge.EntryAt(moment), ephemeris),
-                      TraditionWarnings(state, judge.clock(), moment, ephemeris)})
+                      TraditionWarnings(state, judge.clock(), moment, ephemeris),
+                      SettingsWarnings(input.settings)})
     explanation.warnings.insert(explanation.warnings.end(), part.begin(), part.end());
   return explanation;
 }

@@ -99,9 +99,30 @@ std::string HinduMonth(const CalculationState& s) {
   return std::string(NameOf(s.Yogas.HinduMonth)) + " by the civil date";
 }
 
+namespace {
+
+// The classical count: forward round the 27 stars from the birth star, which
+// is the first (Janma), the tara the count's place in the cycle of nine.
+std::string InclusiveTaraCount(const CalculationState& s) {
+  const std::string birth(NameOf(s.BirthChart.nakshatra));
+  const std::string election(NameOf(s.ElectionChart.nakshatra));
+  const int from = PositionOf(s.BirthChart.nakshatra);
+  const int to = PositionOf(s.ElectionChart.nakshatra);
+  if (from == 0 || to == 0) return "the birth nakshatra or the Moon's is unknown";
+  const int count = (to - from + 27) % 27 + 1;
+  const std::string tara(kTaraNames[static_cast<std::size_t>((count - 1) % 9)]);
+  if (count == 1) return "the Moon is in the birth nakshatra " + birth + " itself (" + tara + ")";
+  return "the Moon's nakshatra " + election + " is the " + Ordinal(count) +
+         " counting forward from the birth nakshatra " + birth + " as the first (" + tara + ")";
+}
+
+}  // namespace
+
 // The tarabala verdict reads the plain distance between the two stars, in
-// either direction, within the cycle of nine.
+// either direction, within the cycle of nine, unless the settings ask for the
+// classical count.
 std::string TaraCount(const CalculationState& s) {
+  if (s.Input.settings.tarabala == horavela::TaraCount::Inclusive) return InclusiveTaraCount(s);
   const std::string birth(NameOf(s.BirthChart.nakshatra));
   const std::string election(NameOf(s.ElectionChart.nakshatra));
   const int from = PositionOf(s.BirthChart.nakshatra);

@@ -1,5 +1,6 @@
 #include "report/report_particulars.h"
 
+#include <cctype>
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
@@ -86,7 +87,40 @@ std::string MomentLine(std::string_view which, const MomentEntry& moment) {
   return line;
 }
 
+// A setting in the line: its caption between words that make it read as
+// prose; the captions of sunrise and tarabala are no names and go lower case.
+struct SettingPhrase {
+  const char* before;
+  const char* after;
+  bool lowerCase;
+};
+constexpr SettingPhrase kEphemerisPhrase{"", "", false};
+constexpr SettingPhrase kAyanamsaPhrase{"", " ayanamsa", false};
+constexpr SettingPhrase kSunrisePhrase{"sunrise by the ", "", true};
+constexpr SettingPhrase kTaraPhrase{"tarabala counted ", "", true};
+
+template <typename Setting>
+void AddPhrase(std::string& line, Setting value, const SettingPhrase& phrase) {
+  if (value == Setting{}) return;
+  std::string caption(ChoiceOf(value).caption);
+  if (phrase.lowerCase && !caption.empty())
+    caption[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[0])));
+  if (!line.empty()) line += "; ";
+  line += phrase.before;
+  line += caption;
+  line += phrase.after;
+}
+
 }  // namespace
+
+std::string SettingsInWords(const CalculationSettings& settings) {
+  std::string line;
+  AddPhrase(line, settings.ephemeris, kEphemerisPhrase);
+  AddPhrase(line, settings.ayanamsa, kAyanamsaPhrase);
+  AddPhrase(line, settings.sunrise, kSunrisePhrase);
+  AddPhrase(line, settings.tarabala, kTaraPhrase);
+  return line;
+}
 
 std::vector<std::string> ReportParticulars(const EvaluationInput& input) {
   std::vector<std::string> lines;
@@ -94,6 +128,8 @@ std::vector<std::string> ReportParticulars(const EvaluationInput& input) {
   if (!person.empty()) lines.push_back(std::string("Prepared for ").append(person));
   lines.push_back(MomentLine("Born", input.birth));
   lines.push_back(MomentLine("Election", input.election));
+  if (const std::string settings = SettingsInWords(input.settings); !settings.empty())
+    lines.push_back("Calculation: " + settings);
   std::string program(kProgramName);
   program += ' ';
   program += kProgramVersion;

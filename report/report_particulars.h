@@ -12,6 +12,13 @@ namespace horavela {
 // 1996 at 07:05 in Mumbai, Maharashtra, India (18°58' N, 72°50' E, UTC+05:30)",
 // the same for the election, then "Horavela 1.80". Blank name, sex or place
 // parts are left out; a line with nothing to say is left out altogether.
+// When the input's calculation settings are not the defaults, a line naming
+// those that differ goes before the program's version.
 std::vector<std::string> ReportParticulars(const EvaluationInput& input);
+
+// "Swiss Ephemeris; Lahiri (Chitrapaksha) ayanamsa; sunrise by the centre of
+// the disc, without refraction": the settings that differ from the defaults,
+// in the order of the preferences; empty when none does.
+std::string SettingsInWords(const CalculationSettings& settings);
 
 }  // namespace horavela

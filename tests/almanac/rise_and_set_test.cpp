@@ -59,12 +59,12 @@ struct Expected {
   std::optional<std::int64_t> sunrise, sunset, nextSunrise, moonrise, moonset;
 };
 Expected AskSwissEphemeris(const Place& p, int year, int month, int day, int midnightOffset,
-                           int offset) {
+                           int offset, int32 sunBits = 0) {
   double geo[3] = {(p.longitudeDegrees + p.longitudeMinutes / 60.0) * (p.east ? 1 : -1),
                    (p.latitudeDegrees + p.latitudeMinutes / 60.0) * (p.north ? 1 : -1), 0};
   const double start = swe_julday(year, month, day, 0.0, SE_GREG_CAL) - midnightOffset / 86400.0;
   const double end = swe_julday(year, month, day + 1, 0.0, SE_GREG_CAL) - offset / 86400.0;
-  const auto next = [&](int body, int event, double from) -> std::optional<double> {
+  const auto next = [&](int body, int32 event, double from) -> std::optional<double> {
     double when = 0;
     char error[AS_MAXCH] = {};
     if (swe_rise_trans(from, body, nullptr, SEFLG_SWIEPH, event, geo, 0, 0, &when, error) != 0)
@@ -79,11 +79,12 @@ Expected AskSwissEphemeris(const Place& p, int year, int month, int day, int mid
     return jd && *jd < end ? jd : std::nullopt;
   };
   Expected e;
-  const std::optional<double> rise = next(SE_SUN, SE_CALC_RISE, start);
-  const std::optional<double> set = rise ? next(SE_SUN, SE_CALC_SET, *rise) : std::nullopt;
+  const std::optional<double> rise = next(SE_SUN, SE_CALC_RISE | sunBits, start);
+  const std::optional<double> set =
+      rise ? next(SE_SUN, SE_CALC_SET | sunBits, *rise) : std::nullopt;
   e.sunrise = local(rise);
   e.sunset = local(set);
-  e.nextSunrise = local(set ? next(SE_SUN, SE_CALC_RISE, *set) : std::nullopt);
+  e.nextSunrise = local(set ? next(SE_SUN, SE_CALC_RISE | sunBits, *set) : std::nullopt);
   e.moonrise = local(withinDay(next(SE_MOON, SE_CALC_RISE, start)));
   e.moonset = local(withinDay(next(SE_MOON, SE_CALC_SET, start)));
   return e;
@@ -180,6 +181,60 @@ TEST(SunAndMoonRiseAndSetTest, AgreesWithSwissEphemerisAtSeveralLatitudes) {
     ExpectNear("next sunrise", sky.nextSunrise, e.nextSunrise);
     ExpectNear("moonrise", sky.moonrise, e.moonrise);
     ExpectNear("moonset", sky.moonset, e.moonset);
+  }
+}
+
+// The true (airless) altitude of the Sun's centre, in degrees, at a moment
+// of the local clock `offset` seconds east of Greenwich.
+double SunCentreAltitude(const Place& p, const LocalTime& time, int offset) {
+  double geo[3] = {(p.longitudeDegrees + p.longitudeMinutes / 60.0) * (p.east ? 1 : -1),
+                   (p.latitudeDegrees + p.latitudeMinutes / 60.0) * (p.north ? 1 : -1), 0};
+  const double julianDay = 2440587.5 + (LocalClockSeconds(time) - offset) / 86400.0;
+  double ecliptic[6] = {};
+  char error[AS_MAXCH] = {};
+  EXPECT_GE(swe_calc_ut(julianDay, SE_SUN, SEFLG_SWIEPH, ecliptic, error), 0) << error;
+  double horizontal[3] = {};
+  swe_azalt(julianDay, SE_ECL2HOR, geo, 0, 0, ecliptic, horizontal);
+  return horizontal[1];
+}
+
+// The disc-centre rule asked of Swiss Ephemeris's own flags for it, and
+// checked apart from them: at the rule's sunrise and sunset the Sun's centre
+// stands on the geometric horizon, where by the default rule it is 50' below.
+TEST(SunAndMoonRiseAndSetTest, DiscCentreRuleAgreesWithSwissEphemeris) {
+  // clang-format off
+  const std::vector<SkyRow> rows = {
+      {"New Delhi, winter", {28, 37, true, 77, 13, true, -5, -30, false}, "", 2021, 1, 1, 19800, 19800},
+      {"Chennai, equinox", {13, 5, true, 80, 17, true, -5, -30, false}, "", 2025, 3, 20, 19800, 19800},
+      {"Quito, on the equator", {0, 13, false, 78, 31, false, 5, 0, false}, "", 2024, 3, 20, -18000, -18000},
+      {"Helsinki at 60 N, summer", {60, 10, true, 24, 56, true, -2, 0, true}, "", 2024, 6, 21, 10800, 10800},
+      {"Tromso at 69 N, late winter", {69, 39, true, 18, 57, true, -1, 0, false}, "", 2024, 2, 1, 3600, 3600},
+      {"New York, clocks spring forward", {40, 43, true, 74, 0, false, 5, 0, false}, "America/New_York",
+       2024, 3, 10, -18000, -14400},
+  };
+  // clang-format on
+  for (const SkyRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    DayRequest request = RequestFor(row.place, row.year, row.month, row.day, row.tz);
+    const RiseAndSet limb = SunriseAndSunset(request);
+    request.settings.sunrise = SunriseRule::DiscCentre;
+    const RiseAndSet centre = SunAndMoonRiseAndSet(request);
+    const Expected e =
+        AskSwissEphemeris(row.place, row.year, row.month, row.day, row.midnightOffset, row.offset,
+                          SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION);
+    ExpectNear("sunrise", centre.sunrise, e.sunrise);
+    ExpectNear("sunset", centre.sunset, e.sunset);
+    ExpectNear("next sunrise", centre.nextSunrise, e.nextSunrise);
+    ASSERT_TRUE(centre.sunrise && centre.sunset && limb.sunrise && limb.sunset);
+    EXPECT_NEAR(SunCentreAltitude(row.place, *centre.sunrise, row.offset), 0.0, 0.01);
+    EXPECT_NEAR(SunCentreAltitude(row.place, *centre.sunset, row.offset), 0.0, 0.01);
+    // The sunset that began the night before is the same rule's.
+    ASSERT_TRUE(centre.previousSunset);
+    EXPECT_NEAR(SunCentreAltitude(row.place, *centre.previousSunset, row.midnightOffset), 0.0,
+                0.01);
+    // The centre reaches the bare horizon after the refracted upper limb.
+    EXPECT_GT(LocalClockSeconds(*centre.sunrise), LocalClockSeconds(*limb.sunrise) + 120);
+    EXPECT_LT(LocalClockSeconds(*centre.sunset), LocalClockSeconds(*limb.sunset) - 120);
   }
 }
 

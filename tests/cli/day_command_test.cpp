@@ -204,6 +204,17 @@ TEST(DayCommandTest, BadRequestsNameTheField) {
          r["time"] = {{"hour", 24}, {"minute", 0}};
        },
        "time.hour: must be between 0 and 23"},
+      {"unknown sunrise rule",
+       [](json& r) {
+         r["settings"] = {{"sunrise", "centre"}};
+       },
+       "settings.sunrise: must be one of \"upper_limb\", \"disc_centre\", not \"centre\""},
+      {"unknown setting",
+       [](json& r) {
+         r["settings"] = {{"sunrize", "disc_centre"}};
+       },
+       "settings: holds \"sunrize\", not a setting; the settings are \"ephemeris\", "
+       "\"ayanamsa\", \"sunrise\", \"tarabala\""},
       {"unknown subject",
        [](json& r) {
          const json person = ValidRequest();
@@ -224,6 +235,25 @@ TEST(DayCommandTest, BadRequestsNameTheField) {
     EXPECT_EQ(response["error"], row.error) << row.what;
   }
   EXPECT_EQ(RunCli("day", "[]").status, 2);
+}
+
+// The disc-centre sunrise comes a few minutes after the upper limb's at New
+// Delhi, the day's parts follow it, and the answer names its settings only
+// when they are not the defaults.
+TEST(DayCommandTest, SettingsMoveTheSunriseAndAreNamedWhenChosen) {
+  const json limb = Day(DayRequestJson());
+  json request = DayRequestJson();
+  request["settings"] = {{"sunrise", "disc_centre"}};
+  const json centre = Day(request);
+  EXPECT_FALSE(limb.contains("settings"));
+  ASSERT_TRUE(centre.contains("settings"));
+  EXPECT_EQ(centre["settings"], json({{"ephemeris", "program"},
+                                      {"ayanamsa", "program"},
+                                      {"sunrise", "disc_centre"},
+                                      {"tarabala", "program"}}));
+  const std::string limbRise = limb["sunrise"], centreRise = centre["sunrise"];
+  EXPECT_LT(limbRise, centreRise);
+  EXPECT_NE(limb["rahu_kalam"], centre["rahu_kalam"]);
 }
 
 }  // namespace

@@ -41,12 +41,13 @@ const Row kRows[] = {
     {"evaluate", [](json& r) { r["birth"]["latitude"]["degree"] = 28; }, "birth.latitude.degree"},
     {"search", [](json& r) { r["minresult"] = "Bad"; }, "minresult"},
     {"search", [](json& r) { r["place"]["a b"] = 1; }, "place[\"a b\"]"},
-    {"day", [](json& r) { r["settings"] = json::object(); }, "settings"},
+    {"day", [](json& r) { r["setting"] = json::object(); }, "setting"},
     {"day", [](json& r) { r["date"]["weekday"] = "Friday"; }, "date.weekday"},
     // What callers already send stays accepted.
     {"evaluate", [](json& r) { r["election"]["weekday"] = "Friday"; }, ""},
     {"evaluate", [](json& r) { r["birth"]["second"] = 30; }, ""},
     {"search", [](json& r) { r["avoid"] = json::array({"rahu_kalam"}); }, ""},
+    {"day", [](json& r) { r["settings"] = json::object(); }, ""},
 };
 
 // Named and answered without --strict, refused with it.

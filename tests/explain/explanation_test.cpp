@@ -258,6 +258,38 @@ TEST(ExplainMoment, WarnsOfTheKalams) {
   }
 }
 
+// Under the disc-centre sunrise the kalam warning gives that day's times (a
+// minute later than the default's), and one sentence names the settings;
+// with the defaults that sentence is not there.
+TEST(ExplainMoment, FollowsTheSettingsAndSaysSo) {
+  DayRequest day;
+  day.year = 2025;
+  day.month = 3;
+  day.day = 5;
+  day.place = AshaAtNewDelhi({}).place;
+  day.settings.sunrise = SunriseRule::DiscCentre;
+  const DayAtAGlance glance = ComputeDay(day, SwissEphemeris());
+  ASSERT_TRUE(glance.parts);
+  const Period& rahu = glance.parts->rahuKalam;
+  const LocalMinute inside{rahu.from.year, rahu.from.month, rahu.from.day, rahu.from.hour,
+                           rahu.from.minute + 1};
+  char expected[80];
+  std::snprintf(expected, sizeof expected, "This moment falls in %s, %02d:%02d to %02d:%02d.",
+                rahu.name.c_str(), rahu.from.hour, rahu.from.minute, rahu.to.hour, rahu.to.minute);
+  EvaluationInput input = InputAtMinute(AshaAtNewDelhi({"Domestic Journey"}), inside);
+  const auto has = [](const Explanation& e, const std::string& text) {
+    return std::find(e.warnings.begin(), e.warnings.end(), text) != e.warnings.end();
+  };
+  const std::string sentence =
+      "Calculated with settings other than the program's own: sunrise by the centre of the "
+      "disc, without refraction.";
+  EXPECT_FALSE(has(ExplainMoment(input, {}, SwissEphemeris()), sentence));
+  input.settings.sunrise = SunriseRule::DiscCentre;
+  const Explanation explanation = ExplainMoment(input, {}, SwissEphemeris());
+  EXPECT_TRUE(has(explanation, expected)) << expected;
+  EXPECT_TRUE(has(explanation, sentence));
+}
+
 // Only the elements the subject's rule set reads are listed, in a fixed
 // order, the planets' signs last where the rule set reads them.
 TEST(ExplainMoment, ListsTheElementsTheRuleSetReads) {

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "atlas/local_minute.h"
+#include "explain/factor_values.h"
+#include "panchang/strengths.h"
 #include "rules/subjects.h"
 #include "support/chart_values.h"
 #include "support/search_request.h"
@@ -137,6 +139,59 @@ TEST(ElementsRead, FollowTheRecordedFactors) {
   for (const Row& row : rows) {
     state.Result.FactorVerdicts = testing::VerdictsWithTexts(row.verdicts);
     EXPECT_EQ(ElementsRead(state), row.reads) << row.verdicts.size();
+  }
+}
+
+// The tarabala line under each count, on pairs that tell the counts apart:
+// the day's star after the birth star, before it, past Revati round to
+// Ashwini, and the birth star itself. The tara the classical line names is
+// one the verdict reads the same way (Janma, Vipat, Pratyak and Naidhana are
+// the unlucky ones).
+TEST(FactorsInWords, TaraCountLineFollowsTheSettings) {
+  struct Row {
+    const char* birth;
+    const char* day;
+    TaraCount count;
+    const char* line;
+  };
+  const Row rows[] = {
+      {"Rohini", "Punarvasu", TaraCount::Program,
+       "the Moon's nakshatra Punarvasu lies 3 nakshatras after the birth nakshatra Rohini "
+       "(counted as Vipat)"},
+      {"Rohini", "Punarvasu", TaraCount::Inclusive,
+       "the Moon's nakshatra Punarvasu is the 4th counting forward from the birth nakshatra "
+       "Rohini as the first (Kshema)"},
+      {"Punarvasu", "Rohini", TaraCount::Inclusive,
+       "the Moon's nakshatra Rohini is the 25th counting forward from the birth nakshatra "
+       "Punarvasu as the first (Naidhana)"},
+      {"Revati", "Ashwini", TaraCount::Program,
+       "the Moon's nakshatra Ashwini lies 26 nakshatras before the birth nakshatra Revati "
+       "(counted as Mitra)"},
+      {"Revati", "Ashwini", TaraCount::Inclusive,
+       "the Moon's nakshatra Ashwini is the 2nd counting forward from the birth nakshatra "
+       "Revati as the first (Sampat)"},
+      {"Ashwini", "Revati", TaraCount::Inclusive,
+       "the Moon's nakshatra Revati is the 27th counting forward from the birth nakshatra "
+       "Ashwini as the first (Parama Mitra)"},
+      {"Rohini", "Rohini", TaraCount::Program, "the Moon is in the birth nakshatra Rohini itself"},
+      {"Rohini", "Rohini", TaraCount::Inclusive,
+       "the Moon is in the birth nakshatra Rohini itself (Janma)"},
+  };
+  CalculationState state = HandBuiltState();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.birth) + " to " + row.day);
+    state.BirthChart.nakshatra = testing::NakshatraNamed(row.birth);
+    state.ElectionChart.nakshatra = testing::NakshatraNamed(row.day);
+    state.Input.settings.tarabala = row.count;
+    const std::string line = factor_values::TaraCount(state);
+    EXPECT_EQ(line, row.line);
+    if (row.count != TaraCount::Inclusive) continue;
+    const bool unlucky =
+        line.find("(Janma)") != std::string::npos || line.find("(Vipat)") != std::string::npos ||
+        line.find("(Pratyak)") != std::string::npos || line.find("(Naidhana)") != std::string::npos;
+    EXPECT_EQ(TaraBalaOf(state.BirthChart.nakshatra, state.ElectionChart.nakshatra, row.count) ==
+                  Word::Unfavourable,
+              unlucky);
   }
 }
 

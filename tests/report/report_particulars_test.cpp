@@ -72,6 +72,37 @@ TEST(ReportParticulars, FullInput) {
   EXPECT_EQ(ReportParticulars(AshaRao()), expected);
 }
 
+// Settings other than the defaults add one line before the version, naming
+// only those that differ; the defaults add nothing.
+TEST(ReportParticulars, NamesSettingsOtherThanTheDefaults) {
+  struct Row {
+    CalculationSettings settings;
+    const char* line;  // null: no line
+  };
+  const Row rows[] = {
+      {{}, nullptr},
+      {{EphemerisSource::Swiss, AyanamsaSystem::Lahiri, SunriseRule::UpperLimb, TaraCount::Program},
+       "Calculation: Swiss Ephemeris; Lahiri (Chitrapaksha) ayanamsa"},
+      {{EphemerisSource::Program, AyanamsaSystem::Program, SunriseRule::DiscCentre,
+        TaraCount::Inclusive},
+       "Calculation: sunrise by the centre of the disc, without refraction; tarabala counted "
+       "inclusive, forward from the birth star"},
+      {{EphemerisSource::Program, AyanamsaSystem::Krishnamurti, SunriseRule::UpperLimb,
+        TaraCount::Program},
+       "Calculation: Krishnamurti (KP) ayanamsa"},
+  };
+  for (const Row& row : rows) {
+    EvaluationInput input = AshaRao();
+    input.settings = row.settings;
+    const std::vector<std::string> lines = ReportParticulars(input);
+    ASSERT_EQ(lines.size(), row.line ? 5u : 4u);
+    EXPECT_EQ(lines.back(), "Horavela " + std::string(kProgramVersion));
+    if (row.line) {
+      EXPECT_EQ(lines[3], row.line);
+    }
+  }
+}
+
 // The election line of places with blank parts, other hemispheres and zones.
 TEST(ReportParticulars, ElectionLineOfPlaces) {
   struct Case {
