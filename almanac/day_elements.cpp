@@ -92,6 +92,7 @@ class ChartsAtMinutes {
     auto found = states_.find(minute);
     if (found != states_.end()) return found->second;
     CalculationState& state = states_[minute];
+    state.Input.settings = judge_.settings();
     state.Input.election = judge_.EntryAt(minute);
     ComputeElectionChart(state);
     return state;

@@ -12,6 +12,7 @@
 #include "engine/ascendant.h"
 #include "engine/moon.h"
 #include "engine/planet_ephemeris.h"
+#include "engine/swiss_positions.h"
 #include "rules/charts.h"
 
 namespace horavela {
@@ -84,7 +85,7 @@ std::optional<double> MeanNodeTropicalLongitude(double julianDayUt) {
   return position[0];
 }
 
-// The state of the program's own ascendant and Moon at a local minute.
+// The ascendant and the Moon of a local minute, as the request's settings compute them.
 CalculationState MomentState(const DayRequest& request, const LocalMinute& moment) {
   CalculationState state;
   state.Input.settings = request.settings;
@@ -102,14 +103,15 @@ std::vector<ChartBody> ChartOfMoment(const DayRequest& request, const LocalMinut
   std::vector<ChartBody> chart;
   chart.push_back(LagnaAt(state.Ascendant.AscendantLongitude));
 
+  const AyanamsaSystem system = request.settings.ayanamsa;
   const std::optional<PlanetLongitudes> now =
-      SiderealPlanetLongitudes(state.Time, ephemeris, kAllPlanets);
-  const std::optional<PlanetLongitudes> before =
-      SiderealPlanetLongitudes(Shifted(state.Time, -kRetrogradeHours), ephemeris, kAllPlanets);
-  const std::optional<PlanetLongitudes> after =
-      SiderealPlanetLongitudes(Shifted(state.Time, kRetrogradeHours), ephemeris, kAllPlanets);
+      SiderealPlanetLongitudes(state.Time, ephemeris, kAllPlanets, system);
+  const std::optional<PlanetLongitudes> before = SiderealPlanetLongitudes(
+      Shifted(state.Time, -kRetrogradeHours), ephemeris, kAllPlanets, system);
+  const std::optional<PlanetLongitudes> after = SiderealPlanetLongitudes(
+      Shifted(state.Time, kRetrogradeHours), ephemeris, kAllPlanets, system);
   for (int i = 0; i < kPlanetCount; ++i) {
-    // The Moon of the verdicts, from the program's own lunar theory.
+    // The Moon of the verdicts, from the ephemeris the settings chose.
     if (i == kMoon) {
       chart.push_back(BodyAt("Moon", state.Moon.MoonLongitude, false));
       continue;
@@ -120,9 +122,10 @@ std::vector<ChartBody> ChartOfMoment(const DayRequest& request, const LocalMinut
   }
 
   // The mean node always moves backward: Rahu and Ketu are retrograde.
-  if (const std::optional<double> node =
-          MeanNodeTropicalLongitude(UniversalJulianDay(state.Time))) {
-    const double rahu = *node + AyanamsaJ2000(state.Time.Centuries);
+  const double julianDayUt = UniversalJulianDay(state.Time);
+  if (const std::optional<double> node = MeanNodeTropicalLongitude(julianDayUt)) {
+    const double rahu =
+        *node + ChosenAyanamsa(system, julianDayUt, AyanamsaJ2000(state.Time.Centuries));
     chart.push_back(BodyAt("Rahu", rahu, true));
     chart.push_back(BodyAt("Ketu", rahu + 180.0, true));
   }

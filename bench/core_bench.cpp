@@ -110,5 +110,20 @@ void BM_PlanetSigns(benchmark::State& bench) {
 }
 BENCHMARK(BM_PlanetSigns);
 
+// One whole evaluation with Swiss Ephemeris's Sun, Moon and ascendant and the
+// Lahiri ayanamsa (planets read), a minute later on each call.
+void BM_OneEvaluationSwissLahiri(benchmark::State& bench) {
+  EvaluationInput input = TwoMoments();
+  input.subject = "Religious Journey";
+  input.settings = {EphemerisSource::Swiss, AyanamsaSystem::Lahiri};
+  std::int16_t minute = 0;
+  for (auto _ : bench) {
+    input.election.minute = minute;
+    minute = static_cast<std::int16_t>((minute + 1) % 60);
+    benchmark::DoNotOptimize(EvaluatedState(input, SwissEphemeris()).Result.TotalScore);
+  }
+}
+BENCHMARK(BM_OneEvaluationSwissLahiri)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace horavela

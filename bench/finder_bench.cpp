@@ -24,6 +24,17 @@ void BM_FindOneSubjectOneYear(benchmark::State& state) {
 }
 BENCHMARK(BM_FindOneSubjectOneYear)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same with Swiss Ephemeris's Sun, Moon and ascendant and Lahiri's ayanamsa.
+void BM_FindOneSubjectOneYearSwissLahiri(benchmark::State& state) {
+  SearchRequest request = testing::AshaAtNewDelhi({"Marriage"});
+  request.settings = {EphemerisSource::Swiss, AyanamsaSystem::Lahiri};
+  SearchResult result;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(result = FindMuhurtaWindows(request, SwissEphemeris()));
+  Count(state, result);
+}
+BENCHMARK(BM_FindOneSubjectOneYearSwissLahiri)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // A subject that reads the election lagna, the table lagna and the planets.
 void BM_FindPilgrimageOneYear(benchmark::State& state) {
   const SearchRequest request = testing::AshaAtNewDelhi({"Religious Journey"});
@@ -53,7 +64,8 @@ void BM_FindAllSubjectsTenYearsBad(benchmark::State& state) {
   std::size_t listed = 0;
   control.windows = [&listed](const SearchWindow&) { ++listed; };
   SearchResult result;
-  for (auto _ : state) benchmark::DoNotOptimize(result = FindMuhurtaWindows(request, SwissEphemeris(), control));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(result = FindMuhurtaWindows(request, SwissEphemeris(), control));
   Count(state, result);
   state.counters["windows"] = static_cast<double>(listed / state.iterations());
 }

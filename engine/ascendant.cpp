@@ -4,6 +4,8 @@
 
 #include "engine/angle_fold.h"
 #include "engine/moon.h"
+#include "engine/planet_ephemeris.h"
+#include "engine/swiss_positions.h"
 #include "engine/time_base.h"
 
 namespace horavela {
@@ -61,12 +63,18 @@ void ComputeAscendant(CalculationState& state) {
   time.Centuries = (time.JulianDay - 2415020 + time.UniversalTime / 24 - 0.5) / 36525;
   const double t = time.Centuries;
 
+  const CalculationSettings& settings = state.Input.settings;
+  const double julianDayUt = UniversalJulianDay(time);
   AscendantState& asc = state.Ascendant;
-  asc.Ayanamsa = Ayanamsa1900(t);
+  asc.Ayanamsa = ChosenAyanamsa(settings.ayanamsa, julianDayUt, Ayanamsa1900(t));
   asc.LocalSiderealAngle = LocalSiderealAngle(t, time.UniversalTime, time.GeoLongitude);
   asc.Obliquity = (23.452294 - 0.0130125 * t) * kDegreesToRadians;
-  asc.AscendantLongitude =
-      TropicalAscendant(asc.LocalSiderealAngle, asc.Obliquity, time.GeoLatitude) + asc.Ayanamsa;
+  // The engine's longitudes are west-positive, the library's east-positive.
+  const double tropical =
+      settings.ephemeris == EphemerisSource::Program
+          ? TropicalAscendant(asc.LocalSiderealAngle, asc.Obliquity, time.GeoLatitude)
+          : SwissAscendant(julianDayUt, time.GeoLatitude, -time.GeoLongitude).value_or(NAN);
+  asc.AscendantLongitude = tropical + asc.Ayanamsa;
   Normalize360(asc.AscendantLongitude);
   // SignIndex also copes with an ayanamsa of more than a turn (far eras).
   asc.Lagna = FromIndex<Rashi>(SignIndex(asc.AscendantLongitude));

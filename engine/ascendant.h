@@ -23,7 +23,8 @@ double LocalSiderealAngle(double centuriesFrom1900, double universalTime, double
 // time (degrees), the obliquity (radians) and a north-positive latitude (degrees).
 double TropicalAscendant(double localSiderealDegrees, double obliquity, double latitude);
 
-// The ascendant (lagna) of state.Moment; writes state.Time and state.Ascendant.
+// The ascendant (lagna) of state.Moment, from the ephemeris and with the
+// ayanamsa of state.Input.settings; writes state.Time and state.Ascendant.
 void ComputeAscendant(CalculationState& state);
 
 }  // namespace horavela

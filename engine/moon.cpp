@@ -4,6 +4,8 @@
 
 #include "engine/angle_fold.h"
 #include "engine/ascendant.h"
+#include "engine/planet_ephemeris.h"
+#include "engine/swiss_positions.h"
 #include "engine/time_base.h"
 #include "engine/vocabulary.h"
 
@@ -103,9 +105,14 @@ void ComputeMoon(CalculationState& state) {
   TimeBase& time = state.Time;
   time.Centuries = (time.JulianDay - 2451545 + time.UniversalTime / 24 - 0.5) / 36525;
 
+  const CalculationSettings& settings = state.Input.settings;
+  const double julianDayUt = UniversalJulianDay(time);
   MoonState& moon = state.Moon;
-  moon.Ayanamsa = AyanamsaJ2000(time.Centuries);
-  moon.MoonLongitude = MoonSiderealLongitude(MoonTropicalLongitude(time.Centuries), moon.Ayanamsa);
+  moon.Ayanamsa = ChosenAyanamsa(settings.ayanamsa, julianDayUt, AyanamsaJ2000(time.Centuries));
+  const double tropical = settings.ephemeris == EphemerisSource::Program
+                              ? MoonTropicalLongitude(time.Centuries)
+                              : SwissMoonLongitude(julianDayUt).value_or(NAN);
+  moon.MoonLongitude = MoonSiderealLongitude(tropical, moon.Ayanamsa);
   NameMoonLongitude(moon);
 }
 

@@ -21,7 +21,8 @@ double MoonSiderealLongitude(double tropical, double ayanamsa);
 int NakshatraIndex(double siderealLongitude);
 int SignIndex(double siderealLongitude);
 
-// The sidereal Moon of state.Moment; writes state.Time (J2000 centuries) and state.Moon.
+// The sidereal Moon of state.Moment, from the ephemeris and with the ayanamsa
+// of state.Input.settings; writes state.Time (J2000 centuries) and state.Moon.
 void ComputeMoon(CalculationState& state);
 
 // The nakshatra and the sign of moon.MoonLongitude.

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/calculation_settings.h"
 #include "engine/calculation_state.h"
 
 namespace horavela {
@@ -63,15 +64,16 @@ PlanetPosition PlanetPositionAt(double siderealLongitude);
 // The universal time, as a Julian day, of the moment `time` was built for.
 double UniversalJulianDay(const TimeBase& time);
 
-// The sidereal longitudes (the Moon's J2000 ayanamsa of `time`, not folded
-// into 0..360) of the planets in `planets` at the moment of `time`, NaN for
-// the others; nothing when the ephemeris cannot give them.
+// The sidereal longitudes (the ayanamsa of `system` at the moment, the Moon's
+// J2000 one for the program's; not folded into 0..360) of the planets in
+// `planets` at the moment of `time`, NaN for the others; nothing when the
+// ephemeris cannot give them.
 std::optional<PlanetLongitudes> SiderealPlanetLongitudes(const TimeBase& time,
                                                          PlanetEphemeris& ephemeris,
-                                                         PlanetSet planets);
+                                                         PlanetSet planets, AyanamsaSystem system);
 
 // Fills state.Lagna.PlanetSigns for the election moment (its universal time as
-// the engine computed it, made sidereal with the Moon's J2000 ayanamsa). On a
+// the engine computed it, made sidereal with the Moon's ayanamsa). On a
 // failure of the ephemeris the positions stay unknown and a warning is added.
 bool ComputePlanetSigns(CalculationState& state, PlanetEphemeris& ephemeris);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/ascendant.h"
+#include "engine/swiss_positions.h"
 
 namespace horavela {
 
@@ -24,12 +25,12 @@ double UniversalJulianDay(const TimeBase& time) {
 
 std::optional<PlanetLongitudes> SiderealPlanetLongitudes(const TimeBase& time,
                                                          PlanetEphemeris& ephemeris,
-                                                         PlanetSet planets) {
-  std::optional<PlanetLongitudes> longitudes =
-      ephemeris.TropicalLongitudes(UniversalJulianDay(time), planets);
+                                                         PlanetSet planets, AyanamsaSystem system) {
+  const double julianDayUt = UniversalJulianDay(time);
+  std::optional<PlanetLongitudes> longitudes = ephemeris.TropicalLongitudes(julianDayUt, planets);
   if (!longitudes) return std::nullopt;
-  // The same zodiac as the Moon: the J2000 ayanamsa of the moment.
-  const double ayanamsa = AyanamsaJ2000(time.Centuries);
+  // The same zodiac as the Moon: by default the J2000 ayanamsa of the moment.
+  const double ayanamsa = ChosenAyanamsa(system, julianDayUt, AyanamsaJ2000(time.Centuries));
   for (int i = 0; i < kPlanetCount; ++i) {
     if (planets & PlanetBit(i)) (*longitudes)[i] += ayanamsa;
   }
@@ -43,7 +44,7 @@ bool ComputePlanetSignsAt(CalculationState& state, const TimeBase& time,
   state.PlanetsToCompute.ephemeris = nullptr;
   state.Lagna.PlanetSigns = {};
   const std::optional<PlanetLongitudes> sidereal =
-      SiderealPlanetLongitudes(time, ephemeris, kAllPlanets);
+      SiderealPlanetLongitudes(time, ephemeris, kAllPlanets, state.Input.settings.ayanamsa);
   if (!sidereal) {
     state.Warnings.push_back("Planet positions are unavailable (" + ephemeris.Description() +
                              "): the Jupiter and tenth-house factors see no planet.");

@@ -4,19 +4,41 @@
 #include <mutex>
 
 #include "engine/planet_ephemeris.h"
+#include "engine/swiss_positions.h"
 
 namespace horavela {
 
 namespace {
 
 // Whether Swiss Ephemeris finds its data files, asked once at J2000, a date
-// every set of files covers.
-bool DataFilesInstalled() {
-  double position[6] = {};
-  char error[AS_MAXCH] = {};
-  const int32 flags = swe_calc_ut(2451545.0, SE_SUN, SEFLG_SWIEPH, position, error);
-  return flags >= 0 && (flags & SEFLG_SWIEPH) != 0;
+// every set of files covers. Every reading asks with the same flag, so that
+// positions and ayanamsas come from one ephemeris.
+int32 EphemerisFlag() {
+  static const int32 flag = [] {
+    double position[6] = {};
+    char error[AS_MAXCH] = {};
+    const int32 flags = swe_calc_ut(2451545.0, SE_SUN, SEFLG_SWIEPH, position, error);
+    return flags >= 0 && (flags & SEFLG_SWIEPH) != 0 ? SEFLG_SWIEPH : SEFLG_MOSEPH;
+  }();
+  return flag;
 }
+
+// The sidereal mode this thread last gave the library (its state, the mode
+// included, is per thread), so that it is set again only when it changes:
+// setting it throws away the library's caches of the last positions.
+thread_local int32 threadSiderealMode = -1;
+
+// The library's sidereal modes of the ayanamsas it offers.
+struct SiderealMode {
+  AyanamsaSystem system;
+  int32 mode;
+};
+constexpr SiderealMode kSiderealModes[] = {
+    {AyanamsaSystem::Lahiri, SE_SIDM_LAHIRI},
+    {AyanamsaSystem::Raman, SE_SIDM_RAMAN},
+    {AyanamsaSystem::Krishnamurti, SE_SIDM_KRISHNAMURTI},
+    {AyanamsaSystem::TrueChitra, SE_SIDM_TRUE_CITRA},
+};
 
 // The Debian build of Swiss Ephemeris keeps its working state (open files,
 // caches of the last positions) in thread-local storage, so several threads
@@ -30,8 +52,7 @@ class SwissEphemerisSource final : public PlanetEphemeris {
     // Without the files, ask for the analytical ephemeris directly: the
     // library would otherwise look for them again on every call, which costs
     // twice the computation itself, and then give the same positions.
-    static const bool filesInstalled = DataFilesInstalled();
-    const int32 wanted = filesInstalled ? SEFLG_SWIEPH : SEFLG_MOSEPH;
+    const int32 wanted = EphemerisFlag();
     PlanetLongitudes longitudes;
     longitudes.fill(NAN);
     bool usedFiles = true;
@@ -54,7 +75,10 @@ class SwissEphemerisSource final : public PlanetEphemeris {
   }
 
   // The library's per-thread state is freed only by swe_close in that thread.
-  void ReleaseThreadState() override { swe_close(); }
+  void ReleaseThreadState() override {
+    swe_close();
+    threadSiderealMode = -1;  // closing forgets the mode
+  }
 
   std::string Description() const override {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -72,6 +96,21 @@ class SwissEphemerisSource final : public PlanetEphemeris {
 };
 
 }  // namespace
+
+double SwissAyanamsa(AyanamsaSystem system, double julianDayUt) {
+  for (const SiderealMode& sidereal : kSiderealModes) {
+    if (sidereal.system != system) continue;
+    if (threadSiderealMode != sidereal.mode) {
+      swe_set_sid_mode(sidereal.mode, 0, 0);
+      threadSiderealMode = sidereal.mode;
+    }
+    double ayanamsa = NAN;
+    char error[AS_MAXCH] = {};
+    if (swe_get_ayanamsa_ex_ut(julianDayUt, EphemerisFlag(), &ayanamsa, error) < 0) return NAN;
+    return -ayanamsa;
+  }
+  return NAN;
+}
 
 PlanetEphemeris& SwissEphemeris() {
   static SwissEphemerisSource source;

@@ -38,6 +38,7 @@ class ElectionCharts {
     auto found = states_.find(minute);
     if (found == states_.end()) {
       found = states_.try_emplace(minute).first;
+      found->second.Input.settings = judge_.settings();
       found->second.Input.election = judge_.EntryAt(minute);
       ComputeElectionChart(found->second);
     }

@@ -1,7 +1,5 @@
 #include "explain/precise_check.h"
 
-#include <swephexp.h>
-
 #include <cmath>
 
 #include "calendar/civil_calendar.h"
@@ -13,23 +11,6 @@
 namespace horavela {
 
 namespace {
-
-constexpr int kSun = 0;
-constexpr int kMoon = 1;
-
-// The ascendant's only use of an ephemeris is the tidal term of delta T, which
-// moves it by far less than an arc-second: the analytical one reads no file
-// and answers the same on every machine.
-std::optional<double> PreciseAscendant(double julianDayUt, double latitude, double eastLongitude) {
-  double cusps[13] = {};
-  double angles[10] = {};
-  // Equal houses: the ascendant is the same in every system, and this one
-  // never fails near the poles.
-  if (swe_houses_ex(julianDayUt, SEFLG_MOSEPH, latitude, eastLongitude, 'E', cusps, angles) < 0)
-    return std::nullopt;
-  if (!std::isfinite(angles[SE_ASC])) return std::nullopt;
-  return angles[SE_ASC];
-}
 
 // The names of the elements of an election chart, and how a sentence speaks
 // of each.
@@ -95,19 +76,12 @@ void NamePanchang(PanchangState& panchang, double moon, double sun) {
   NamePanchangElements(panchang);
 }
 
-}  // namespace
-
-std::optional<PrecisePositions> PrecisePositionsAt(double julianDayUt, double latitude,
-                                                   double eastLongitude) {
-  // The engine's own Swiss Ephemeris source: its choice of data files or the
-  // analytical ephemeris, and its care for the library's per-thread state.
-  const std::optional<PlanetLongitudes> planets =
-      SwissEphemeris().TropicalLongitudes(julianDayUt, PlanetBit(kSun) | PlanetBit(kMoon));
-  if (!planets) return std::nullopt;
-  const std::optional<double> ascendant = PreciseAscendant(julianDayUt, latitude, eastLongitude);
-  if (!ascendant) return std::nullopt;
-  return PrecisePositions{(*planets)[kMoon], (*planets)[kSun], *ascendant};
+// Who computed the chart the one in use is checked against.
+std::string_view CheckedAgainst(EphemerisSource inUse) {
+  return inUse == EphemerisSource::Swiss ? "The program's own ephemeris" : "Swiss Ephemeris";
 }
+
+}  // namespace
 
 void SubstitutePreciseElements(CalculationState& state, const PrecisePositions& precise) {
   MomentSnapshot& moment = state.ElectionMoment;
@@ -122,7 +96,8 @@ void SubstitutePreciseElements(CalculationState& state, const PrecisePositions& 
 }
 
 std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
-                                               const CalculationState& precise) {
+                                               const CalculationState& precise,
+                                               std::string_view checkedAgainst) {
   std::vector<const CheckedElement*> differing;
   std::vector<std::string> preciseNames;
   for (const CheckedElement& element : kCheckedElements) {
@@ -136,7 +111,7 @@ std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
   const std::string verdict = VerdictClause(preciseNames, program.Result, precise.Result);
   std::vector<std::string> sentences;
   for (const CheckedElement* element : differing) {
-    sentences.push_back("Swiss Ephemeris " + std::string(element->says) +
+    sentences.push_back(std::string(checkedAgainst) + " " + std::string(element->says) +
                         NameIn(precise, element->slot) + ", not " + NameIn(program, element->slot) +
                         verdict + ".");
   }
@@ -149,17 +124,23 @@ std::vector<std::string> PreciseCheckWarnings(const EvaluationInput& input,
   // On the weekday the user picked, as the verdict it is compared with.
   EvaluationInput judged = input;
   judged.election = election;
-  const CalculationState program = EvaluatedState(judged, ephemeris);
-  const TimeBase& time = program.ElectionMoment.Time;
-  const std::optional<PrecisePositions> positions =
-      PrecisePositionsAt(UniversalJulianDay(time), time.GeoLatitude, -time.GeoLongitude);
-  if (!positions) return {};
-
-  CalculationState precise = program;
-  SubstitutePreciseElements(precise, *positions);
-  ComputeStrengths(precise);
-  RunSubjectRuleSet(precise);
-  return PreciseCheckSentences(program, precise);
+  const CalculationState inUse = EvaluatedState(judged, ephemeris);
+  CalculationState other = inUse;
+  if (judged.settings.ephemeris == EphemerisSource::Swiss) {
+    // The election moment again by the program's own theories, the birth
+    // chart and the planets as they are.
+    other.Input.settings.ephemeris = EphemerisSource::Program;
+    ComputeElectionChart(other);
+  } else {
+    const TimeBase& time = inUse.ElectionMoment.Time;
+    const std::optional<PrecisePositions> positions =
+        PrecisePositionsAt(UniversalJulianDay(time), time.GeoLatitude, -time.GeoLongitude);
+    if (!positions) return {};
+    SubstitutePreciseElements(other, *positions);
+  }
+  ComputeStrengths(other);
+  RunSubjectRuleSet(other);
+  return PreciseCheckSentences(inUse, other, CheckedAgainst(judged.settings.ephemeris));
 }
 
 }  // namespace horavela

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "engine/angle_fold.h"
+#include "engine/planet_ephemeris.h"
+#include "engine/swiss_positions.h"
 #include "engine/time_base.h"
 #include "panchang/panchang_moon.h"
 #include "panchang/panchang_time.h"
@@ -19,6 +21,27 @@ int KaranaTableIndex(int karanaIndex) {
   if (karanaIndex == 0) return 10;
   if (karanaIndex <= 56) return (karanaIndex - 1) % 7;
   return karanaIndex - 50;  // 57..59; 60 (elongation of exactly 360) gives Kimstughna
+}
+
+// The yoga counts the series' unfolded longitudes against two constants whose
+// sum is whole turns less this much: the ayanamsa of the panchang's yoga is
+// AyanamsaCorrection and half of it on each luminary.
+constexpr double kYogaConstantsShortfall = 0.010604469;
+
+// The ayanamsa the settings choose, as AyanamsaCorrection holds it.
+double ChosenPanchangAyanamsa(const PanchangState& p, double julianDayUt, AyanamsaSystem system) {
+  if (system == AyanamsaSystem::Program) return PanchangAyanamsa(p.PanchangJulianDay);
+  return SwissAyanamsa(system, julianDayUt) - kYogaConstantsShortfall / 2;
+}
+
+// The Sun and Moon of Swiss Ephemeris, kept as the series keep theirs: the
+// unfolded longitudes whole turns (here none) from the folded ones, so that
+// every reader of the panchang counts them alike.
+void ReadSwissLuminaries(PanchangState& p, double julianDayUt) {
+  const double moon = SwissMoonLongitude(julianDayUt).value_or(NAN);
+  const double sun = SwissSunLongitude(julianDayUt).value_or(NAN);
+  p.PanchangMoonLongitude = p.PanchangMoonUnfolded = moon;
+  p.PanchangSunLongitude = p.PanchangSunUnfolded = sun;
 }
 
 }  // namespace
@@ -87,7 +110,14 @@ void ComputePanchang(CalculationState& state) {
   p.ElectionWeekday = WeekdayOfCivilDate(election.year, election.month, election.day);
 
   p.PanchangJulianDay = PanchangInstant(state.Moment, state.Time);
-  p.AyanamsaCorrection = PanchangAyanamsa(p.PanchangJulianDay);
+  const CalculationSettings& settings = state.Input.settings;
+  const double julianDayUt = UniversalJulianDay(state.Time);
+  p.AyanamsaCorrection = ChosenPanchangAyanamsa(p, julianDayUt, settings.ayanamsa);
+  if (settings.ephemeris == EphemerisSource::Swiss) {
+    ReadSwissLuminaries(p, julianDayUt);
+    NamePanchangElements(p);
+    return;
+  }
   const MoonLongitude moon = PanchangMoon(p.PanchangJulianDay);
   p.PanchangMoonLongitude = moon.folded;
   p.PanchangMoonUnfolded = moon.unfolded;

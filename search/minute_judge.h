@@ -61,6 +61,8 @@ class MinuteJudge {
   // The local minute a universal one shows at the place.
   LocalMinute LocalAt(std::int64_t minute) const;
   const PlaceClock& clock() const { return clock_; }
+  // How the election moments are computed: the request's settings.
+  const CalculationSettings& settings() const { return request_.settings; }
 
   // One subject at `minute` judged from a fresh state, as horavela-cli
   // evaluate judges it (JudgeAsEvaluated).

@@ -93,8 +93,8 @@ PlanetSample PlanetSignSearch::Sample(std::int64_t minute, PlanetSet planets) {
   ComputeMoon(scratch_);
   PlanetSample sample;
   sample.longitudes.fill(NAN);
-  const std::optional<PlanetLongitudes> longitudes =
-      SiderealPlanetLongitudes(scratch_.Time, ephemeris_, planets);
+  const std::optional<PlanetLongitudes> longitudes = SiderealPlanetLongitudes(
+      scratch_.Time, ephemeris_, planets, scratch_.Input.settings.ayanamsa);
   if (longitudes) {
     for (int i = 0; i < kPlanetCount; ++i) {
       if ((planets & PlanetBit(i)) == 0) continue;

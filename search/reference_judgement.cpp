@@ -16,6 +16,7 @@ Judgement JudgeAsEvaluated(const SearchRequest& request, std::size_t subject,
   input.sex = request.sex;
   input.birth = request.birth;
   input.election = election;
+  input.settings = request.settings;
   CalculationState state = EvaluatedState(OnCivilWeekday(std::move(input)), ephemeris);
   const ShuddhiFailures shuddhi =
       request.judgeShuddhi ? ShuddhiFailuresOf(request.subjects[subject], state) : 0;

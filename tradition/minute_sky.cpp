@@ -45,7 +45,7 @@ double MinuteSky::SiderealSun(std::int64_t minute) {
   Load(minute);
   ComputeMoon(scratch_);  // the time base the planets are read at
   const std::optional<PlanetLongitudes> longitudes =
-      SiderealPlanetLongitudes(scratch_.Time, ephemeris_, PlanetBit(kSunIndex));
+      SiderealPlanetLongitudes(scratch_.Time, ephemeris_, PlanetBit(kSunIndex), settings_.ayanamsa);
   if (!longitudes) return std::numeric_limits<double>::quiet_NaN();
   return FoldedDegrees((*longitudes)[kSunIndex]);
 }

@@ -53,6 +53,7 @@ Texts TextsAt(const DayRequest& request, std::int64_t index) {
     e.place.dst = zone.dst;
   }
   state.Input.electionWeekday = WeekdayOfCivilDate(m.year, m.month, m.day);
+  state.Input.settings = request.settings;
   ComputeCharts(state, SwissEphemeris());
   const Chart& c = state.ElectionChart;
   const std::string paksha = state.Panchang.TithiIndex <= 14 ? "Shukla" : "Krishna";
@@ -88,6 +89,7 @@ struct DayCase {
   const char* zone;  // followed when set
   int year, month, day;
   LocalTime until;
+  CalculationSettings settings = {};
 };
 
 class ElementsOfDayTest : public ::testing::TestWithParam<DayCase> {};
@@ -100,6 +102,7 @@ TEST_P(ElementsOfDayTest, PeriodsBeginAndEndWhereTheJudgesChartChanges) {
   request.day = c.day;
   request.place = c.place;
   if (c.zone != nullptr) request.zone = testing::ZoneNamed(c.zone);
+  request.settings = c.settings;
   const DayElements elements = ElementsOfDay(request, c.until, SwissEphemeris());
 
   const std::int64_t first = MinuteIndex({c.year, c.month, c.day, 0, 0});
@@ -171,7 +174,16 @@ INSTANTIATE_TEST_SUITE_P(
                               2025,
                               6,
                               21,
-                              {2025, 6, 22, 7, 27, 41}}),
+                              {2025, 6, 22, 7, 27, 41}},
+                      // Swiss Ephemeris's Sun, Moon and ascendant with Lahiri's ayanamsa.
+                      DayCase{"NewDelhiSwissLahiri",
+                              NewDelhi(),
+                              nullptr,
+                              2025,
+                              11,
+                              22,
+                              {2025, 11, 23, 6, 50, 0},
+                              {EphemerisSource::Swiss, AyanamsaSystem::Lahiri}}),
     [](const ::testing::TestParamInfo<DayCase>& info) { return std::string(info.param.what); });
 
 // The names carry the fortnight and the pada in the documented forms.

@@ -79,6 +79,33 @@ TEST(PreciseCheck, TheExplanationCarriesTheSentences) {
         << sentence;
 }
 
+// With Swiss Ephemeris in use the check turns round: at the same minutes the
+// program's own ephemeris is named, with the elements exchanged.
+struct TurnedRow {
+  LocalMinute minute;
+  std::vector<std::string> openings;  // each sentence up to its verdict
+};
+const TurnedRow kTurnedRows[] = {
+    {{2025, 3, 6, 1, 9}, {"The program's own ephemeris puts the Moon in Krittika, not Rohini"}},
+    {{2025, 8, 21, 12, 45},
+     {"The program's own ephemeris gives the tithi Chaturdasi, not Triodasi",
+      "The program's own ephemeris gives the karana Visti, not Vanija"}},
+    {{2025, 3, 2, 12, 38}, {"The program's own ephemeris gives the yoga Sukla, not Subha"}},
+    {{2025, 3, 7, 10, 5}, {"The program's own ephemeris puts the lagna in Mesha, not Vrishabha"}},
+};
+
+TEST(PreciseCheck, WithSwissEphemerisInUseTheProgramsOwnIsChecked) {
+  for (const TurnedRow& row : kTurnedRows) {
+    EvaluationInput input = InputAtMinute(AshaAtNewDelhi({"Domestic Journey"}), row.minute);
+    input.settings.ephemeris = EphemerisSource::Swiss;
+    std::vector<std::string> openings;
+    for (const std::string& sentence :
+         PreciseCheckWarnings(input, input.election, SwissEphemeris()))
+      openings.push_back(sentence.substr(0, sentence.find(';')));
+    EXPECT_EQ(openings, row.openings) << FormatLocalMinute(row.minute);
+  }
+}
+
 // A weekday picked by hand counts in the precise chart's verdict as in
 // evaluate's. A minute on, the program's own chart has moved to the precise
 // chart's nakshatra with nothing else changed: its verdict is the one the

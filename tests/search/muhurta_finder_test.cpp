@@ -123,6 +123,31 @@ TEST(MuhurtaFinder, MatchesAMinuteByMinuteScan) {
   }
 }
 
+// With Swiss Ephemeris's Sun, Moon and ascendant and each kind of ayanamsa,
+// the finder's crossing searches still land on the minute the scan finds.
+TEST(MuhurtaFinder, MatchesTheScanWithSwissEphemerisSettings) {
+  const CalculationSettings settings[] = {
+      {EphemerisSource::Swiss, AyanamsaSystem::Program},
+      {EphemerisSource::Swiss, AyanamsaSystem::Lahiri},
+      {EphemerisSource::Program, AyanamsaSystem::Raman},
+  };
+  for (const CalculationSettings& chosen : settings) {
+    SCOPED_TRACE(static_cast<int>(chosen.ayanamsa));
+    SearchRequest request;
+    request.subjects = {"Marriage", "Religious Journey", "Learning of a Trade"};
+    request.name = "Asha";
+    request.sex = "Female";
+    request.birth = Birth(1995, 8, 14, 5, 40);
+    request.place = Place().North(28, 12).East(77, 30).Zone(-5, -30);
+    request.from = {2025, 11, 21, 12, 0};
+    request.to = {2025, 11, 23, 12, 0};
+    request.minResult = "Bad";  // every window
+    request.settings = chosen;
+    ExpectSameWindows(FindMuhurtaWindows(request, SwissEphemeris()),
+                      ScanEveryMinute(request, SwissEphemeris()));
+  }
+}
+
 // All 34 rule sets at once, where the lagna moves fastest and the clock is on
 // summer time at the prime meridian, and over edges of the date: the year
 // precondition flipping at New Year, a range before 1970 (negative minute
