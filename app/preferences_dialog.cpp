@@ -77,16 +77,22 @@ PreferencesDialog::PreferencesDialog(const CalculationSettings& current, QWidget
   intro->setWordWrap(true);
   auto* form = new QFormLayout;
   form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+  form->setLabelAlignment(Qt::AlignLeft | Qt::AlignTop);
   CalculationSettings defaults;
   std::size_t row = 0;
   ForEachSetting(defaults, [this, form, &row](const char*, auto& value) {
     QComboBox* box = boxes_[row] = new QComboBox(this);
     box->setObjectName(kRows[row].box);
     FillBox<Plain<decltype(value)>>(box);
+    // The box with its line close under it, the next setting a little apart.
+    auto* field = new QVBoxLayout;
+    field->setSpacing(2);
+    field->setContentsMargins(0, 0, 0, fontMetrics().height() / 2);
+    field->addWidget(box);
+    field->addWidget(Explanation(kRows[row].why, this));
     auto* label = new QLabel(kRows[row].label, this);
     label->setBuddy(box);
-    form->addRow(label, box);
-    form->addRow(QString(), Explanation(kRows[row].why, this));
+    form->addRow(label, field);
     ++row;
   });
 
@@ -104,7 +110,10 @@ PreferencesDialog::PreferencesDialog(const CalculationSettings& current, QWidget
   layout->addWidget(intro);
   layout->addLayout(form);
   layout->addWidget(buttons);
-  setMinimumWidth(fontMetrics().averageCharWidth() * 80);
+  // As tall as the wrapped lines need at that width, no taller.
+  const int width = fontMetrics().averageCharWidth() * 80;
+  setMinimumWidth(width);
+  resize(width, layout->heightForWidth(width));
   ShowSettings(current);
 }
 
