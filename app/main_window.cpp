@@ -142,6 +142,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   BuildMenus();
   WirePages();
   SetTabOrder();
+  RecallPreferences();
   FillBoxesAndStart();
 
   // Roomy enough for the report; a small screen gets most of itself.

@@ -45,6 +45,8 @@ class MainWindow : public QMainWindow {
   const QString& ElectionSubject() const { return model_.subject; }
   const QString& PersonName() const { return model_.personName; }
   const QString& PersonSex() const { return model_.personSex; }
+  // How the program computes and counts, as Edit > Preferences last kept it.
+  const CalculationSettings& Settings() const { return model_.settings; }
   // The last evaluation that reached its result, if any.
   const std::optional<CalculationState>& LastEvaluation() const { return lastEvaluation_; }
 
@@ -93,6 +95,11 @@ class MainWindow : public QMainWindow {
   void SavePlace();
   void OpenBook();
 
+  // Edit > Preferences: the calculation settings, kept between sessions. New
+  // settings are kept and recompute whatever the result area shows.
+  void OpenPreferences();
+  void ApplyPreferences(const CalculationSettings& chosen);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -136,8 +143,9 @@ class MainWindow : public QMainWindow {
   // path, "%2" the reason) and returns false when it cannot.
   bool SaveFile(const QString& path, std::string_view bytes, const char* failure);
 
-  // Where a new evaluation starts
+  // Where a new evaluation starts, and how it computes
   void StartAtLastPlaceNow();
+  void RecallPreferences();
   void RememberElectionPlace();
 
   AppServices services_;

@@ -65,6 +65,7 @@ DayRequest MainWindow::ReadDayRequest() const {
   request.month = entry.month;
   request.day = entry.day;
   request.place = entry.place;
+  request.settings = model_.settings;
   // An election place that follows an atlas city keeps its own clock all day.
   if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone()) request.zone = Follow(*zone);
   // In an hour the clocks repeat, the run the page's zone and DST name.

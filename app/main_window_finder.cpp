@@ -77,6 +77,7 @@ SearchRequest MainWindow::FinderRequest() const {
   request.sex = birthPage_->PersonSex().toStdString();
   request.birth = birthPage_->ReadMoment();
   request.place = electionPage_->ReadMoment().place;
+  request.settings = model_.settings;
   return request;
 }
 

@@ -36,6 +36,7 @@ bool MainWindow::ComputeMonthTab() {
   request.where() = day.where();
   request.year = day.year;
   request.month = day.month;
+  request.settings = day.settings;
   // After an evaluation, the best window of each day for its subject and person.
   request.person = day.verdicts;
   const QString subject = request.person && request.person->subjects.size() == 1

@@ -16,6 +16,7 @@
 #include "app/day_texts.h"
 #include "app/election_page.h"
 #include "app/main_window.h"
+#include "app/preferences_texts.h"
 #include "app/program_links.h"
 #include "app/result_area.h"
 #include "app/subject_page.h"
@@ -34,6 +35,14 @@ void MainWindow::BuildMenus() {
   QAction* exit = file->addAction(texts::kMenuExit, this, &QWidget::close);
   exit->setObjectName("mnuExit");
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* edit = menuBar()->addMenu(texts::kMenuEdit);
+  edit->setObjectName("mnuEdit");
+  QAction* preferences =
+      edit->addAction(texts::kMenuPreferences, this, &MainWindow::OpenPreferences);
+  preferences->setObjectName("mnuPreferences");
+  preferences->setMenuRole(QAction::PreferencesRole);
+  preferences->setShortcut(QKeySequence::Preferences);
 
   QMenu* view = menuBar()->addMenu(texts::kMenuView);
   view->setObjectName("mnuView");

@@ -10,6 +10,7 @@ EvaluationInput WizardModel::Input(const MomentEntry& birth, const MomentEntry& 
   input.sex = personSex.toStdString();
   input.birth = birth;
   input.election = election;
+  input.settings = settings;
   // Nothing picked (or no name of a weekday) is no weekday.
   input.electionWeekday = WeekdayNamed(electionWeekday.toStdString()).value_or(Weekday::None);
   return input;

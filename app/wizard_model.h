@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "engine/calculation_settings.h"
 #include "engine/evaluation_input.h"
 
 namespace horavela::app {
@@ -12,9 +13,13 @@ struct WizardModel {
   QString subject;  // empty until one is ticked
   QString personName;
   QString personSex;
+  // How the program computes and counts (Edit > Preferences): every
+  // evaluation, search, day and month carries it.
+  CalculationSettings settings;
 
   // File > New Evaluation: no subject chosen. The person stays until the
-  // next evaluation takes the birth page again.
+  // next evaluation takes the birth page again, the settings until the user
+  // changes them.
   void StartAfresh() { subject.clear(); }
 
   // The evaluation of the two moments the pages hold.

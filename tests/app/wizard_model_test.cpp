@@ -49,7 +49,7 @@ class WizardModelTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, sex);
     QFETCH(QString, weekday);
-    const WizardModel model{subject, name, sex};
+    const WizardModel model{subject, name, sex, {.tarabala = horavela::TaraCount::Inclusive}};
     const EvaluationInput input =
         model.Input(On(1980, 4, 12, "Pune"), On(2026, 1, 23, "Delhi"), weekday);
     QCOMPARE(QString::fromStdString(input.subject), subject);
@@ -60,12 +60,13 @@ class WizardModelTest : public QObject {
     QCOMPARE(input.birth.place.city, std::string("Pune"));
     QCOMPARE(input.election.day, 23);
     QCOMPARE(input.election.place.city, std::string("Delhi"));
+    QVERIFY(input.settings == model.settings);
   }
 
   // The person stays until the birth page's Next takes them again: the day's
   // file names still carry them after New Evaluation.
   void StartingAfreshForgetsOnlyTheSubject() {
-    WizardModel model{"Marriage", "Asha", "Female"};
+    WizardModel model{"Marriage", "Asha", "Female", {}};
     model.StartAfresh();
     QCOMPARE(model.subject, QString());
     QCOMPARE(model.personName, QString("Asha"));
