@@ -241,7 +241,7 @@ void AddVarjyamAndAmrit(const DayRequest& clock, const std::vector<Period>& naks
 std::vector<Period> MoonSignsOver(const DayRequest& request, const LocalTime& until,
                                   PlanetEphemeris& ephemeris);
 // The sign eighth from `birthMoon`, counted forward with the birth sign as
-// the first (Mesha's is Vrischika, Meena's Tula).
+// the first (Mesha's is Vrischika, Meena's Thula).
 Rashi EighthSignFrom(Rashi birthMoon);
 // Those of `moonSigns` (named as the charts write signs) in the sign eighth
 // from `birthMoon` that touch [from, to), whole.
