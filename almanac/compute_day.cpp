@@ -35,16 +35,22 @@ DayAtAGlance ComputeDay(const DayRequest& request, PlanetEphemeris& ephemeris) {
   const RiseAndSet& sky = day.sky;
   day.parts = PartsOfSky(request, sky);
   day.muhurtas = MuhurtasOfSky(request, sky);
-  day.elements = ElementsOfDay(request, ElementsUntil(request, sky), ephemeris);
+  const LocalTime until = ElementsUntil(request, sky);
+  day.elements = ElementsOfDay(request, until, ephemeris);
+  // The whole nakshatras, for the varjyams and the person's tarabala.
+  std::vector<Period> nakshatras;
+  if (day.muhurtas || request.verdicts) nakshatras = NakshatrasOfDay(request, until, ephemeris);
   if (day.muhurtas) {
-    const LocalTime until = ElementsUntil(request, sky);
-    AddVarjyamAndAmrit(request, NakshatrasOfDay(request, until, ephemeris), *sky.sunrise,
-                       sky.nextSunrise.value_or(until), *day.muhurtas);
+    AddVarjyamAndAmrit(request, nakshatras, *sky.sunrise, sky.nextSunrise.value_or(until),
+                       *day.muhurtas);
   }
   day.chartMoment =
       request.chartMoment.value_or(LocalMinute{request.year, request.month, request.day, 12, 0});
   day.chart = ChartOfMoment(request, day.chartMoment, ephemeris);
-  if (request.verdicts) day.verdicts = VerdictsOfDay(request, ephemeris);
+  if (request.verdicts) {
+    day.person = PersonOfDay(request, nakshatras, day.elements.moonSign);
+    if (!request.verdicts->subjects.empty()) day.verdicts = VerdictsOfDay(request, ephemeris);
+  }
   return day;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/calculation_state.h"
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
 #include "search/muhurta_finder.h"
@@ -72,8 +73,9 @@ struct DayRequest : ZonedPlace {
   int day = 1;
   // The moment of the chart: noon of the date unless set.
   std::optional<LocalMinute> chartMoment;
-  // When set (subjects, name, sex, birth; the place and range are the day's),
-  // the day's verdict band: the finder's windows of the day, every result word.
+  // When set, a person (name, sex, birth) whose strengths the day shows;
+  // with subjects too, the day's verdict band: the finder's windows of the
+  // day, every result word (the place and range are the day's).
   std::optional<SearchRequest> verdicts;
   // How the Sun's times and every element of the day are computed; the
   // verdict band follows them too.
@@ -176,6 +178,29 @@ struct ChartBody {
   bool retrograde = false;
 };
 
+// A stretch of the day read against a person's birth Moon: one nakshatra for
+// tarabala (the tara it is, counted as the settings say), one Moon sign for
+// chandrabala (no tara).
+struct StrengthPeriod {
+  Period period;     // named for the day's nakshatra or Moon sign
+  std::string tara;  // "Sampat", ...; empty for chandrabala
+  Word verdict = Word::None;
+};
+
+// The day as a person lives it, from their birth star and birth Moon sign as
+// an evaluation computes them.
+struct PersonDay {
+  std::string name;
+  std::string birthStar;      // "Rohini"
+  std::string birthMoonSign;  // as the charts write it
+  // Each whole nakshatra and each Moon sign of the day's elements.
+  std::vector<StrengthPeriod> tarabala;
+  std::vector<StrengthPeriod> chandrabala;
+  // The Moon in the eighth sign from the birth Moon, each stretch that
+  // touches the civil day, whole (it may begin the day before or end after).
+  std::vector<Period> chandrashtama;
+};
+
 struct DayAtAGlance {
   RiseAndSet sky;
   std::optional<DayParts> parts;        // none without a sunrise and its sunset
@@ -184,6 +209,7 @@ struct DayAtAGlance {
   LocalMinute chartMoment;
   std::vector<ChartBody> chart;  // Lagna, the seven planets, Rahu, Ketu
   std::vector<SearchWindow> verdicts;
+  std::optional<PersonDay> person;  // with the request's person
 };
 
 // The pieces, each testable alone.
@@ -215,6 +241,22 @@ std::vector<Period> NakshatrasOfDay(const DayRequest& request, const LocalTime& 
 // NakshatrasOfDay gives them) that begin from `from` up to `to`.
 void AddVarjyamAndAmrit(const DayRequest& clock, const std::vector<Period>& nakshatras,
                         const LocalTime& from, const LocalTime& to, DayMuhurtas& muhurtas);
+// The Moon's signs over the same stretch as the elements: a month's
+// chandrashtama.
+std::vector<Period> MoonSignsOver(const DayRequest& request, const LocalTime& until,
+                                  PlanetEphemeris& ephemeris);
+// The sign eighth from `birthMoon`, counted forward with the birth sign as
+// the first (Mesha's is Vrischika, Meena's Thula).
+Rashi EighthSignFrom(Rashi birthMoon);
+// Those of `moonSigns` (named as the charts write signs) in the sign eighth
+// from `birthMoon` that touch [from, to), whole.
+std::vector<Period> ChandrashtamaOver(Rashi birthMoon, const std::vector<Period>& moonSigns,
+                                      const LocalTime& from, const LocalTime& to);
+// The person's birth chart as the evaluation computes it, with `settings`.
+CalculationState BirthOf(const SearchRequest& person, const CalculationSettings& settings);
+// The person's day from the day's whole nakshatras and Moon signs.
+PersonDay PersonOfDay(const DayRequest& request, const std::vector<Period>& nakshatras,
+                      const std::vector<Period>& moonSigns);
 std::vector<ChartBody> ChartOfMoment(const DayRequest& request, const LocalMinute& moment,
                                      PlanetEphemeris& ephemeris);
 

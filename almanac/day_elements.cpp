@@ -195,6 +195,11 @@ std::vector<Period> TithisOver(const DayRequest& request, const LocalTime& until
   return DayScan(request, until, ephemeris).Periods(kElementSearches[0]);
 }
 
+std::vector<Period> MoonSignsOver(const DayRequest& request, const LocalTime& until,
+                                  PlanetEphemeris& ephemeris) {
+  return DayScan(request, until, ephemeris).Periods(kElementSearches[4]);
+}
+
 std::vector<Period> NakshatrasOfDay(const DayRequest& request, const LocalTime& until,
                                     PlanetEphemeris& ephemeris) {
   // The nakshatra's changes are found pada by pada: the padas of one

@@ -36,6 +36,12 @@ inline constexpr char kNoNextSunrise[] =
 inline constexpr char kNoRise[] = "none";
 inline constexpr char kAbhijitNotObserved[] =
     "Not observed on a Wednesday: almanacs leave Abhijit muhurta out that day.";
+// The person's rows: the tara, the verdict and the birth star or sign it is
+// read from.
+inline constexpr char kTaraNote[] = "%1 tara, %2 (from the birth star %3)";
+inline constexpr char kChandraNote[] = "%1 (from the birth Moon sign %2)";
+inline constexpr char kChandrashtamaNote[] =
+    "The Moon in the eighth sign from the birth Moon sign %1: almanacs warn against new starts.";
 
 inline constexpr char kSouthIndian[] = "South Indian";
 inline constexpr char kNorthIndian[] = "North Indian";

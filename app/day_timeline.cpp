@@ -131,6 +131,42 @@ TimelineRow VerdictRow(const DayAtAGlance& day, const LocalMinute& midnight) {
   return row;
 }
 
+QColor StrengthColour(Word verdict) {
+  return LeaningOf(verdict) == Leaning::Against ? kKalam : kAbhijit;
+}
+
+// The person's rows: tarabala by nakshatra, chandrabala by Moon sign, each
+// cell green where the strength helps and red where it hinders, its tooltip
+// naming the tara and the verdict; chandrashtama in red.
+void AddPersonRows(const PersonDay& person, const LocalMinute& midnight,
+                   std::vector<TimelineRow>& rows) {
+  const QString birthStar = FromStd(person.birthStar);
+  const QString birthSign = FromStd(person.birthMoonSign);
+  TimelineRow tarabala{"Tarabala", {}};
+  for (const StrengthPeriod& strength : person.tarabala) {
+    const QString note =
+        QString(texts::kTaraNote)
+            .arg(FromStd(strength.tara), FromStd(std::string(NameOf(strength.verdict))), birthStar);
+    tarabala.cells.push_back(
+        CellOf(midnight, strength.period, StrengthColour(strength.verdict), false, note));
+  }
+  rows.push_back(tarabala);
+  TimelineRow chandrabala{"Chandrabala", {}};
+  for (const StrengthPeriod& strength : person.chandrabala) {
+    const QString note =
+        QString(texts::kChandraNote).arg(FromStd(std::string(NameOf(strength.verdict))), birthSign);
+    chandrabala.cells.push_back(
+        CellOf(midnight, strength.period, StrengthColour(strength.verdict), false, note));
+  }
+  rows.push_back(chandrabala);
+  TimelineRow chandrashtama{"Chandrashtama", {}};
+  for (const Period& span : person.chandrashtama) {
+    chandrashtama.cells.push_back(
+        CellOf(midnight, span, kKalam, false, QString(texts::kChandrashtamaNote).arg(birthSign)));
+  }
+  rows.push_back(chandrashtama);
+}
+
 }  // namespace
 
 double MinutesFrom(const LocalMinute& midnight, const LocalTime& time) {
@@ -189,6 +225,7 @@ std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute
   rows.push_back(RowOf(midnight, "Lagna", elements.lagna));
   if (day.muhurtas) AddMuhurtaRows(*day.muhurtas, midnight, offsets, rows);
   if (!day.verdicts.empty()) rows.push_back(VerdictRow(day, midnight));
+  if (day.person) AddPersonRows(*day.person, midnight, rows);
   return rows;
 }
 

@@ -39,7 +39,8 @@ QString ClockText(const LocalMinute& midnight, const LocalTime& time, bool withO
 // the kalams, Abhijit (muted where it is not observed), the choghadiya and hora, the elements, the
 // Moon's sign, the lagna, the muhurtas' rows where the day has them (durmuhurtam, the night's
 // kalams, the named muhurtas, sandhya, Godhuli, Pradosh, Gowri, Varjyam, Amrit kalam), and the
-// verdict band when the day has verdicts.
+// verdict band when the day has verdicts, and for a person their tarabala, chandrabala and
+// chandrashtama.
 std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute& midnight);
 
 // The day drawn along a line of hours, a row per part of the day. A click

@@ -17,12 +17,15 @@ constexpr std::array<const char*, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday
 constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March",    "April",
                                                  "May",       "June",     "July",     "August",
                                                  "September", "October",  "November", "December"};
-// Seven lines of the cell's height: the day's number takes two.
-constexpr qreal kLinesPerCell = 8.3;
+// A person's chandrashtama takes a line more on its days (MonthSheet's 8.3
+// for the others).
+constexpr qreal kLinesPerCellWithPerson = 8.8;
 // At most this many lines' height across a cell, so its longest line
 // ("Chaturdasi (Krishna)  00:05+1") fits in a narrow window too.
 constexpr qreal kLinesAcrossCell = 10;
 const QColor kVetoedTint(0xdd, 0xdd, 0xdd);
+// Dark enough to read on the veto's grey and on a grey printer.
+const QColor kChandrashtamaInk(0xb7, 0x1c, 0x1c);
 
 // 0 for a Sunday: 1 January 1970 was a Thursday.
 int WeekdayColumn(int year, int month, int day) {
@@ -84,6 +87,15 @@ void DrawCell(QPainter& painter, const QRectF& box, const MonthCell& cell, qreal
   font.setPixelSize(std::max(1, static_cast<int>(line * 0.78)));
   painter.setFont(font);
   qreal y = inner.top() + line * 1.7;
+  if (!cell.chandrashtama.isEmpty()) {
+    painter.save();
+    painter.setPen(kChandrashtamaInk);
+    painter.drawText(QRectF(inner.left(), y, inner.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(cell.chandrashtama, Qt::ElideRight,
+                                                      static_cast<int>(inner.width())));
+    painter.restore();
+    y += line;
+  }
   QStringList lines = cell.lines;
   if (!cell.vetoes.isEmpty()) lines << cell.vetoes;
   for (const QString& text : lines) {
@@ -118,7 +130,9 @@ MonthSheet SheetOfMonth(const MonthAtAGlance& month, const QString& placeName,
     cell.column = (lead + day.day - 1) % 7;
     cell.lines = LinesOf(month, day);
     cell.vetoes = VetoNames(day);
+    cell.chandrashtama = QString::fromStdString(ChandrashtamaMark(day, month.year, month.month));
     sheet.rows = std::max(sheet.rows, cell.row + 1);
+    if (!cell.chandrashtama.isEmpty()) sheet.linesPerCell = kLinesPerCellWithPerson;
     sheet.cells.push_back(std::move(cell));
   }
   return sheet;
@@ -129,7 +143,7 @@ void DrawMonthSheet(QPainter& painter, const QRectF& area, const MonthSheet& she
   painter.save();
   painter.setPen(QPen(Qt::black, 0));
   // The title, the weekdays' row and the note take four lines of a cell's.
-  const qreal line = std::min(area.height() / (sheet.rows * kLinesPerCell + 5),
+  const qreal line = std::min(area.height() / (sheet.rows * sheet.linesPerCell + 5),
                               area.width() / 7 / kLinesAcrossCell);
   QFont font = painter.font();
   font.setBold(true);
@@ -146,7 +160,7 @@ void DrawMonthSheet(QPainter& painter, const QRectF& area, const MonthSheet& she
                      Qt::AlignHCenter | Qt::AlignVCenter,
                      kWeekdays[static_cast<std::size_t>(column)]);
   }
-  const qreal height = line * kLinesPerCell;
+  const qreal height = line * sheet.linesPerCell;
   for (const MonthCell& cell : sheet.cells) {
     DrawCell(painter,
              QRectF(area.left() + cell.column * width, top + cell.row * height, width, height),

@@ -18,6 +18,9 @@ struct MonthCell {
   int column = 0;     // 0 Sunday to 6 Saturday
   QStringList lines;  // sunrise and sunset, tithi, nakshatra, Rahu kalam, best window
   QString vetoes;     // the vetoes' names, empty when none is in force
+  // The person's chandrashtama under the day's number, "Chandrashtama from
+  // 21:00"; empty on a day without it.
+  QString chandrashtama;
 };
 
 // The month as a wall almanac's page: a title, the weeks from Sunday, a cell
@@ -25,6 +28,9 @@ struct MonthCell {
 struct MonthSheet {
   QString title;
   int rows = 0;
+  // A cell's height in lines: the day's number takes two, six lines follow;
+  // more where a person's chandrashtama is marked.
+  qreal linesPerCell = 8.3;
   std::vector<MonthCell> cells;
 };
 

@@ -167,6 +167,13 @@ class Tour {
     Save(whole, "07-election-details");
     tabs->setCurrentIndex(2);
     Save(whole, "08-report");
+    // The day and the month of the election, read for the evaluated person.
+    tabs->setCurrentWidget(Find<QWidget>("picDay"));
+    Save(whole, "10-day");
+    Click("cmdDaySavePng");
+    tabs->setCurrentWidget(Find<QWidget>("picMonth"));
+    Save(whole, "11-month");
+    Click("cmdMonthSavePdf");
   }
 
  private:
@@ -189,6 +196,11 @@ int main(int argc, char* argv[]) {
   // The pictures are the same on every run, and the user's settings are left alone.
   services.now = [] { return QDateTime(QDate(2024, 11, 14), QTime(10, 30), Qt::UTC); };
   services.settings = nullptr;
+  // The month's PDF goes beside the pictures.
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  services.chooseSaveFile = [folder](const QString&, const QString& suggested, const QString&) {
+    return QDir(folder).filePath("saved-" + suggested);
+  };
   MainWindow window(std::move(services));
   pointer = &window;
   window.show();

@@ -14,6 +14,7 @@
 #include "book/book_json.h"
 #include "cli/commands.h"
 #include "cli/response_writer.h"
+#include "json/json_reader.h"
 #include "report/atomic_file.h"
 
 namespace horavela::cli {
@@ -36,10 +37,7 @@ Answer Error(const std::string& message, int status) {
 }
 
 std::string BookPath(const BookOptions& options) {
-  if (!options.bookPath.empty()) return options.bookPath;
-  if (QCoreApplication::applicationName().isEmpty())
-    QCoreApplication::setApplicationName(kApplicationName);
-  return book::Book::DefaultPath();
+  return BookPathOf(options.bookPath);
 }
 
 // "The book ... cannot be opened: ..." as the rest of a "--book: " message.
@@ -126,6 +124,29 @@ int Run(const BookOptions& options, std::istream& in, std::ostream& out, std::os
 }
 
 }  // namespace
+
+std::string BookPathOf(const std::string& bookPath) {
+  if (!bookPath.empty()) return bookPath;
+  if (QCoreApplication::applicationName().isEmpty())
+    QCoreApplication::setApplicationName(kApplicationName);
+  return book::Book::DefaultPath();
+}
+
+book::Person PersonOfBook(const std::string& name, const std::string& bookPath,
+                          std::ostream& notices) {
+  std::string notice;
+  const Result<std::unique_ptr<book::Book>> opened =
+      book::Book::OpenForReading(BookPathOf(bookPath), &notice);
+  if (!notice.empty()) notices << "horavela-cli: " << notice << std::endl;
+  if (!opened) throw RequestError("--book: " + AfterField(opened.error().message));
+  std::vector<book::Person> named = (*opened)->People(name);
+  std::erase_if(named, [&](const book::Person& person) { return person.name != name; });
+  if (named.empty()) throw RequestError("--person: no one in the book is called \"" + name + "\"");
+  if (named.size() > 1)
+    throw RequestError("--person: " + std::to_string(named.size()) +
+                       " people in the book are called \"" + name + "\"; rename one in the book");
+  return named.front();
+}
 
 int RunBook(const BookOptions& options, std::istream& in, std::ostream& out,
             std::ostream& notices) {

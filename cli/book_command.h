@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "book/book.h"
+
 namespace horavela::cli {
 
 // An export grows with the book (about 700 bytes a person, some 5 KiB with
@@ -27,6 +29,15 @@ struct BookOptions {
 // FILE (whole or not at all) or standard output; import: adds an export's
 // entries not yet in the book, answering {"added": N, "skipped": M}. A notice
 // that a damaged book was set aside goes to `notices`.
+// The book a --book option names, the desktop program's when empty.
+std::string BookPathOf(const std::string& bookPath);
+
+// The one person of the book called exactly `name` (--person); a
+// RequestError when the book cannot be opened, no one or several are called
+// so. A notice that a damaged book was set aside goes to `notices`.
+book::Person PersonOfBook(const std::string& name, const std::string& bookPath,
+                          std::ostream& notices);
+
 int RunBook(const BookOptions& options, std::istream& in, std::ostream& out, std::ostream& notices);
 
 }  // namespace horavela::cli

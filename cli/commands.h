@@ -100,12 +100,16 @@ struct MonthOptions {
   bool regional = false;  // also Holashtak and Pitru Paksha
   bool text = false;      // a line per day instead of JSON
   SettingKeys settings;   // as typed; empty: the default
+  std::string person;     // a person of the book, by name: their chandrashtama days
+  std::string bookPath;   // empty: the desktop program's book
+  std::string subject;    // with a person: each day's best window ("Good") for it
 };
 
 // `month`: one entry per civil day of a month at a city of the atlas, on its
 // tz zone's clock: sunrise and sunset, the tithi and nakshatra at sunrise
-// with their ends, Rahu kalam and the vetoes in force that day; a bad month,
-// year or place is a bad request.
+// with their ends, Rahu kalam and the vetoes in force that day; with a
+// person of the book their chandrashtama, and with a subject too the day's
+// best window. A bad month, year, place, person or subject is a bad request.
 int RunMonth(const MonthOptions& options, std::ostream& out);
 
 struct PlacesOptions {

@@ -65,16 +65,19 @@ void CheckChartTimeOnClock(const TimeZoneRules& rules, const DayRequest& day) {
   ApplyTimeZone(rules, moment, day.chartMoment ? "time" : "date");
 }
 
-// The verdict band's person and subject, checked as a search of the day is.
+// The person of a birth and, with a subject, the verdict band's subject,
+// checked as a search of the day is; a birth alone is the person's day
+// without the band.
 std::optional<MomentRequest> ParseVerdicts(const json& request, DayRequest& day) {
-  if (FindMember(request, "subject") == nullptr) return std::nullopt;
+  const bool subject = FindMember(request, "subject") != nullptr;
+  if (!subject && FindMember(request, "birth") == nullptr) return std::nullopt;
   SearchRequest search;
-  MomentRequest birth = ParseSearchPerson(request, search);
+  MomentRequest birth = subject ? ParseSearchPerson(request, search) : ParsePerson(request, search);
   search.place = day.place;
   search.from = {day.year, day.month, day.day, 0, 0};
   search.to = {day.year, day.month, day.day, 23, 59};
   search.minResult = "Bad";
-  Check(CheckSearchRequest(search));
+  Check(subject ? CheckSearchRequest(search) : CheckPerson(search));
   day.verdicts = std::move(search);
   return birth;
 }
@@ -124,7 +127,8 @@ void Answer(const DayRequest& request, const DayAtAGlance& day,
     out << DayText(request, day, warnings, VetoLines(vetoes, clock));
     return;
   }
-  ordered_json response = DayResponse(request, day, request.verdicts.has_value());
+  const bool asked = request.verdicts && !request.verdicts->subjects.empty();
+  ordered_json response = DayResponse(request, day, asked);
   response["vetoes"] = VetoPeriodsJson(vetoes, clock);
   AddSettings(response, request.settings);
   if (!warnings.empty()) response["warnings"] = warnings;

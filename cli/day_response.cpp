@@ -92,6 +92,34 @@ ordered_json VerdictsJson(const std::vector<SearchWindow>& windows) {
   return list;
 }
 
+// Each stretch with what it is named for under `named` ("nakshatra",
+// "sign"), its tara where it has one, and its verdict word.
+ordered_json StrengthsJson(const std::vector<StrengthPeriod>& periods, const char* named) {
+  ordered_json list = ordered_json::array();
+  for (const StrengthPeriod& strength : periods) {
+    ordered_json item;
+    item[named] = strength.period.name;
+    item.update(SpanJson(strength.period));
+    if (!strength.tara.empty()) item["tara"] = strength.tara;
+    item["verdict"] = NameOf(strength.verdict);
+    list.push_back(std::move(item));
+  }
+  return list;
+}
+
+ordered_json PersonJson(const PersonDay& person) {
+  ordered_json json;
+  json["name"] = person.name;
+  json["birth_star"] = person.birthStar;
+  json["birth_moon_sign"] = person.birthMoonSign;
+  json["tarabala"] = StrengthsJson(person.tarabala, "nakshatra");
+  json["chandrabala"] = StrengthsJson(person.chandrabala, "sign");
+  ordered_json spans = ordered_json::array();
+  for (const Period& span : person.chandrashtama) spans.push_back(SpanJson(span));
+  json["chandrashtama"] = spans;
+  return json;
+}
+
 // The kalams, horas and choghadiyas; null and empty without a sunrise and a
 // sunset to divide.
 void WriteParts(const DayRequest& request, const std::optional<DayParts>& parts, TimeForm form,
@@ -163,6 +191,7 @@ ordered_json DayResponse(const DayRequest& request, const DayAtAGlance& day, boo
   json["chart_moment"] = FormatLocalMinute(day.chartMoment);
   json["chart"] = ChartJson(day.chart);
   if (asked) json["verdicts"] = VerdictsJson(day.verdicts);
+  if (day.person) json["person"] = PersonJson(*day.person);
   return json;
 }
 

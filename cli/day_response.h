@@ -14,7 +14,8 @@ namespace horavela::cli {
 // Without a sunrise and its sunset the kalams are null, the horas and
 // choghadiyas empty, and "polar" says why (see PolarKind).
 // `asked` says whether the request named a subject (the band is left out
-// otherwise).
+// otherwise); a request with a birth also has "person": the person's
+// tarabala and chandrabala through the day and their chandrashtama.
 nlohmann::ordered_json DayResponse(const DayRequest& request, const DayAtAGlance& day, bool asked);
 
 }  // namespace horavela::cli

@@ -113,6 +113,33 @@ void WriteVerdicts(const std::vector<SearchWindow>& windows, std::ostream& out) 
   }
 }
 
+// "Tarabala  05:10 to 13:02  Rohini: Sampat, Favourable".
+void WriteStrengths(const char* label, const std::vector<StrengthPeriod>& periods,
+                    std::ostream& out) {
+  for (const StrengthPeriod& strength : periods) {
+    const Period& period = strength.period;
+    WriteLine(label,
+              FormatLocalTime(period.from) + " to " + FormatLocalTime(period.to) + "  " +
+                  period.name + ": " + (strength.tara.empty() ? "" : strength.tara + ", ") +
+                  std::string(NameOf(strength.verdict)),
+              out);
+  }
+}
+
+void WritePerson(const PersonDay& person, std::ostream& out) {
+  out << "For " << (person.name.empty() ? std::string("the person") : person.name)
+      << " (birth star " << person.birthStar << ", birth Moon sign " << person.birthMoonSign
+      << "):\n";
+  WriteStrengths("Tarabala", person.tarabala, out);
+  WriteStrengths("Chandrabala", person.chandrabala, out);
+  for (const Period& span : person.chandrashtama)
+    WriteLine(
+        "Chandrashtama",
+        FormatLocalTime(span.from) + " to " + FormatLocalTime(span.to) + " (" + span.name + ")",
+        out);
+  if (person.chandrashtama.empty()) WriteLine("Chandrashtama", "not this day", out);
+}
+
 }  // namespace
 
 std::string DayText(const DayRequest& request, const DayAtAGlance& day,
@@ -126,7 +153,8 @@ std::string DayText(const DayRequest& request, const DayAtAGlance& day,
   if (day.parts) WriteParts(*day.parts, day.sky.clockChanges, out);
   if (day.muhurtas) WriteMuhurtas(*day.muhurtas, day.sky.clockChanges, out);
   WriteElements(day.elements, out);
-  if (request.verdicts) WriteVerdicts(day.verdicts, out);
+  if (request.verdicts && !request.verdicts->subjects.empty()) WriteVerdicts(day.verdicts, out);
+  if (day.person) WritePerson(*day.person, out);
   out << (vetoes.empty() ? "No veto of the tradition is in force that day.\n"
                          : "Vetoes the tradition observes that day:\n");
   for (const std::string& line : vetoes) out << "  " << line << '\n';

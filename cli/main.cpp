@@ -193,6 +193,12 @@ int Run(int argc, char** argv) {
   AddSettingOptions(*monthCommand, month.settings);
   monthCommand->add_flag("--text", month.text,
                          "Write a table, one line per day, for a person to read instead of JSON");
+  monthCommand->add_option("--person", month.person,
+                           "A person of the book, by name: mark their chandrashtama days");
+  monthCommand->add_option("--book", month.bookPath,
+                           "The book's file (default: the desktop program's book)");
+  monthCommand->add_option("--subject", month.subject,
+                           "With --person: each day's best window (Good) for this undertaking");
 
   PlacesOptions places;
   CLI::App* placesCommand = app.add_subcommand(

@@ -2,6 +2,7 @@
 // per civil day.
 #include <cstdint>
 #include <iomanip>
+#include <iostream>
 #include <new>
 #include <ostream>
 #include <sstream>
@@ -12,6 +13,7 @@
 
 #include "calendar/civil_calendar.h"
 #include "cli/atlas_place.h"
+#include "cli/book_command.h"
 #include "cli/commands.h"
 #include "cli/option_command.h"
 #include "cli/response_writer.h"
@@ -35,6 +37,28 @@ void CheckMonth(const MonthOptions& options) {
   }
 }
 
+// The book's person the options name, with their subject where given,
+// checked as a search of the month is.
+SearchRequest PersonRequest(const MonthOptions& options, int year, int month,
+                            std::ostream& notices) {
+  const book::Person person = PersonOfBook(options.person, options.bookPath, notices);
+  SearchRequest search;
+  search.name = person.name;
+  search.sex = person.sex;
+  search.birth = person.birth;
+  if (!options.subject.empty()) {
+    search.subjects.push_back(options.subject);
+    search.from = {year, month, 1, 0, 0};
+    search.to = {year, month, DaysInMonth(year, month), 23, 59};
+    if (const Result<void> checked = CheckSearchRequest(search); !checked) {
+      Problem problem = checked.error();
+      problem.path = "--" + problem.path;  // "--subject"
+      throw RequestError(std::move(problem));
+    }
+  }
+  return search;
+}
+
 std::string DateOf(const MonthAtAGlance& month, int day) {
   return FormatLocalMinute({month.year, month.month, day, 0, 0}).substr(0, 10);
 }
@@ -52,7 +76,30 @@ ordered_json PeriodJson(const std::optional<Period>& period, bool clockChanges, 
   return json;
 }
 
-ordered_json DayJson(const MonthAtAGlance& month, const MonthDay& cell) {
+// The day's best window for the person's subject; null on a day without.
+ordered_json BestJson(const std::optional<SearchWindow>& best) {
+  if (!best) return nullptr;
+  ordered_json json;
+  json["from"] = FormatLocalMinute(best->first);
+  json["to"] = FormatLocalMinute(best->last);
+  json["result"] = NameOf(best->evaluation().ResultWord);
+  json["total"] = best->evaluation().TotalScore;
+  return json;
+}
+
+// With a person: their chandrashtama that day, whole, and with a subject
+// the best window.
+void WritePerson(const MonthRequest& request, const MonthDay& cell, ordered_json& json) {
+  if (!request.person) return;
+  ordered_json spans = ordered_json::array();
+  for (const Period& span : cell.chandrashtama)
+    spans.push_back({{"from", FormatLocalTime(span.from)}, {"to", FormatLocalTime(span.to)}});
+  json["chandrashtama"] = spans;
+  if (!request.person->subjects.empty()) json["best"] = BestJson(cell.best);
+}
+
+ordered_json DayJson(const MonthRequest& request, const MonthAtAGlance& month,
+                     const MonthDay& cell) {
   ordered_json json;
   json["date"] = DateOf(month, cell.day);
   json["weekday"] = cell.weekday;
@@ -65,6 +112,7 @@ ordered_json DayJson(const MonthAtAGlance& month, const MonthDay& cell) {
   ordered_json vetoes = ordered_json::array();
   for (const VetoPeriod& period : cell.vetoes) vetoes.push_back(std::string(KeyOf(period.veto)));
   json["vetoes"] = vetoes;
+  WritePerson(request, cell, json);
   return json;
 }
 
@@ -82,6 +130,11 @@ std::vector<VetoPeriod> PeriodsOfMonth(const MonthAtAGlance& month) {
 
 std::string ClockOf(const LocalTime& time, const MonthAtAGlance& month, int day) {
   return ClockOnDay(time, month.year, month.month, day);
+}
+
+std::string ClockOf(const LocalMinute& minute, const MonthAtAGlance& month, int day) {
+  return ClockOf(LocalTime(minute.year, minute.month, minute.day, minute.hour, minute.minute),
+                 month, day);
 }
 
 std::string PeriodText(const std::optional<Period>& period, const MonthAtAGlance& month, int day) {
@@ -104,7 +157,15 @@ std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell) {
     out << (i == 0 ? "  " : ", ") << NameOf(cell.vetoes[i].veto);
   std::string line = out.str();
   line.erase(line.find_last_not_of(' ') + 1);
-  return line + '\n';
+  line += '\n';
+  // The person's marks under the day's line.
+  if (const std::string mark = ChandrashtamaMark(cell, month.year, month.month); !mark.empty())
+    line += "        " + mark + '\n';
+  if (cell.best)
+    line += "        Best " + ClockOf(cell.best->first, month, cell.day) + " to " +
+            ClockOf(cell.best->last, month, cell.day) + " " +
+            std::string(NameOf(cell.best->evaluation().ResultWord)) + '\n';
+  return line;
 }
 
 std::string Text(const Place& place, const MonthAtAGlance& month, const PlaceClock& clock) {
@@ -130,6 +191,10 @@ void Answer(const MonthOptions& options, std::ostream& out) {
   request.month = options.month;
   request.vetoes.regional = options.regional;
   request.settings = SettingsOfOptions(options.settings);
+  if (!options.person.empty())
+    request.person = PersonRequest(options, request.year, request.month, std::cerr);
+  else if (!options.subject.empty())
+    throw RequestError("--subject: a subject's best windows are for a person: give --person too");
   const MonthAtAGlance month = ComputeMonth(request, SwissEphemeris());
   const PlaceClock clock(request.where());
   if (options.text) {
@@ -142,7 +207,8 @@ void Answer(const MonthOptions& options, std::ostream& out) {
   json["month"] = month.month;
   AddSettings(json, request.settings);
   ordered_json days = ordered_json::array();
-  for (const MonthDay& cell : month.days) days.push_back(DayJson(month, cell));
+  if (request.person) json["person"] = request.person->name;
+  for (const MonthDay& cell : month.days) days.push_back(DayJson(request, month, cell));
   json["days"] = days;
   json["vetoes"] = VetoPeriodsJson(PeriodsOfMonth(month), clock);
   out << Serialize(json, true) << '\n';

@@ -98,6 +98,10 @@ MomentRequest ParseSearchPerson(const json& request, SearchRequest& search) {
   } else {
     search.subjects.push_back(subject);
   }
+  return ParsePerson(request, search);
+}
+
+MomentRequest ParsePerson(const json& request, SearchRequest& search) {
   search.name = StringField(request, "", "name");
   search.sex = StringField(request, "", "sex");
   MomentRequest birth = ParseMoment(ObjectField(request, "", "birth"), "birth");

@@ -47,5 +47,7 @@ ParsedSearch ParseSearchRequest(std::string_view text);
 // day's verdict band, written into `search`; the birth as read, its "tz" not
 // yet applied.
 MomentRequest ParseSearchPerson(const nlohmann::json& request, SearchRequest& search);
+// The name, sex and birth alone, likewise: a person's day without a subject.
+MomentRequest ParsePerson(const nlohmann::json& request, SearchRequest& search);
 
 }  // namespace horavela::cli

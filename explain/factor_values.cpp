@@ -9,6 +9,7 @@
 #include "engine/lagna_tests.h"
 #include "engine/moon.h"
 #include "engine/vocabulary.h"
+#include "panchang/strengths.h"
 #include "rules/factors.h"
 
 namespace horavela::factor_values {
@@ -16,12 +17,6 @@ namespace horavela::factor_values {
 namespace {
 
 constexpr int kJupiter = 5;
-
-// The nine taras by the count the tarabala verdict is read from (the 9th
-// also for a count of 0 in the cycle).
-constexpr std::array<std::string_view, 9> kTaraNames = {
-    "Janma", "Sampat", "Vipat", "Kshema", "Pratyak", "Sadhana", "Naidhana", "Mitra", "Parama Mitra",
-};
 
 // 1-based position of `name` in `table`, 0 when absent.
 template <std::size_t N>
@@ -134,7 +129,7 @@ std::string TaraCount(const CalculationState& s) {
   // as the first, and "the 3rd from" would name another star to them.
   return "the Moon's nakshatra " + election + " lies " + Counted(distance, "nakshatra") +
          (to > from ? " after" : " before") + " the birth nakshatra " + birth + " (counted as " +
-         std::string(kTaraNames[static_cast<std::size_t>(tara - 1)]) + ")";
+         std::string(TaraNameOf(tara)) + ")";
 }
 
 std::string MoonSignCount(const CalculationState& s) {

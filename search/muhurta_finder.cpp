@@ -260,8 +260,7 @@ Result<void> CheckSearchRequest(const SearchRequest& request) {
   const LocalMinute& from = request.from;
   const LocalMinute& to = request.to;
   if (Result<void> fields = FirstFailure(
-          {CheckTextLength(request.name, text_limits::kName, "name"), CheckSex(request.sex),
-           CheckMoment(request.birth, "birth"), CheckPlace(request.place, "place"),
+          {CheckPerson(request), CheckPlace(request.place, "place"),
            CheckDateTime(from.year, from.month, from.day, from.hour, from.minute, "from"),
            CheckDateTime(to.year, to.month, to.day, to.hour, to.minute, "to")});
       !fields)
@@ -280,6 +279,11 @@ Result<void> CheckSearchRequest(const SearchRequest& request) {
   if (MinuteIndex(request.to) - MinuteIndex(request.from) + 1 > kMaxSearchMinutes)
     return Unexpected(Problem{"to", messages::RangeTooLong(), Rule::RangeTooLong});
   return {};
+}
+
+Result<void> CheckPerson(const SearchRequest& request) {
+  return FirstFailure({CheckTextLength(request.name, text_limits::kName, "name"),
+                       CheckSex(request.sex), CheckMoment(request.birth, "birth")});
 }
 
 namespace {

@@ -152,6 +152,8 @@ BestWindowKey BestKeyOf(const Evaluation& evaluation, const Evaluation* partner,
 // field's path in a search request ("place.latitude.degrees", "to.day");
 // a value when it can be searched.
 Result<void> CheckSearchRequest(const SearchRequest& request);
+// The first problem of the request's person (name, sex, birth) alone.
+Result<void> CheckPerson(const SearchRequest& request);
 
 // A range that ends before the birth has no moment the person could use: the
 // problem, named "to", when the range's last minute on the election place's

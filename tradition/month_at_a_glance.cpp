@@ -88,6 +88,18 @@ void BestWindowsByDay(const MonthRequest& request, PlanetEphemeris& ephemeris,
   FindMuhurtaWindows(search, ephemeris, control);
 }
 
+void ChandrashtamaByDay(const MonthRequest& request, const LocalTime& until,
+                        PlanetEphemeris& ephemeris, std::vector<MonthDay>& days) {
+  const Rashi birthMoon = BirthOf(*request.person, request.settings).BirthChart.moonSign;
+  const std::vector<Period> signs = MoonSignsOver(DayOf(request, 1), until, ephemeris);
+  for (MonthDay& cell : days) {
+    const CivilDate next = CivilFromDays(DaysFromCivil(request.year, request.month, cell.day) + 1);
+    cell.chandrashtama =
+        ChandrashtamaOver(birthMoon, signs, {request.year, request.month, cell.day},
+                          {next.year, next.month, next.day});
+  }
+}
+
 }  // namespace
 
 std::string ClockOnDay(const LocalTime& time, int year, int month, int day) {
@@ -99,6 +111,23 @@ std::string ClockOnDay(const LocalTime& time, int year, int month, int day) {
   else
     std::snprintf(text, sizeof text, "%02d:%02d%+lld", time.hour, time.minute, later);
   return text;
+}
+
+std::string ChandrashtamaMark(const MonthDay& cell, int year, int month) {
+  if (cell.chandrashtama.empty()) return {};
+  const LocalTime midnight{year, month, cell.day};
+  const CivilDate next = CivilFromDays(DaysFromCivil(year, month, cell.day) + 1);
+  const LocalTime nextMidnight{next.year, next.month, next.day};
+  std::string mark = "Chandrashtama";
+  const auto clock = [&](const LocalTime& time) { return ClockOnDay(time, year, month, cell.day); };
+  for (const Period& span : cell.chandrashtama) {
+    const bool begins = midnight < span.from;
+    const bool ends = span.to < nextMidnight;
+    if (begins) mark.append(ends ? " " : " from ").append(clock(span.from));
+    if (begins && ends) mark.append("-");
+    if (ends) mark.append(begins ? "" : " to ").append(clock(span.to));
+  }
+  return mark;
 }
 
 MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& ephemeris) {
@@ -133,7 +162,10 @@ MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& epheme
   }
   const PlaceClock clock(request.where());
   SplitVetoesByDay(clock, request, ObservedVetoes(clock, request, lastDay, ephemeris), month.days);
-  if (request.person) BestWindowsByDay(request, ephemeris, month.days);
+  if (request.person) {
+    ChandrashtamaByDay(request, until, ephemeris, month.days);
+    if (!request.person->subjects.empty()) BestWindowsByDay(request, ephemeris, month.days);
+  }
   return month;
 }
 

@@ -20,8 +20,9 @@ struct MonthRequest : ZonedPlace {
   // Holashtak and Pitru Paksha only when `regional` is set, as the almanac
   // lists them.
   VetoOptions vetoes;
-  // When set (subjects, person, birth, minimum result; the place and range
-  // are the month's), each day's best window of the finder.
+  // When set, a person (name, sex, birth) whose chandrashtama days the
+  // month marks; with subjects and a minimum result too, each day's best
+  // window of the finder (the place and range are the month's).
   std::optional<SearchRequest> person;
   // How every day is computed; the vetoes and the person's windows follow
   // them too.
@@ -44,6 +45,9 @@ struct MonthDay {
   // With a person: the best window (BestKeyOf) reaching the minimum result
   // at some minute of the day, whole (it may begin the day before).
   std::optional<SearchWindow> best;
+  // With a person: each stretch of the Moon in the eighth sign from their
+  // birth Moon that touches the civil day, whole.
+  std::vector<Period> chandrashtama;
 };
 
 struct MonthAtAGlance {
@@ -55,6 +59,12 @@ struct MonthAtAGlance {
 // "21:13" for a time on the cell's own date, "01:12+1" for one on the next
 // (a tithi that ends after midnight), as the month's page writes its times.
 std::string ClockOnDay(const LocalTime& time, int year, int month, int day);
+
+// The cell's chandrashtama as the month's page marks it: "Chandrashtama" on
+// a day it fills, "Chandrashtama from 13:02" where it begins, "Chandrashtama
+// to 09:41" where it ends, "Chandrashtama 01:10-13:02" for both; empty on a
+// day without it.
+std::string ChandrashtamaMark(const MonthDay& cell, int year, int month);
 
 MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& ephemeris);
 

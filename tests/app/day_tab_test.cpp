@@ -227,6 +227,41 @@ class DayTabTest : public QObject {
     QCOMPARE(horavela::app::TimelineRows(HandMadeDay(), kMidnight).size(), std::size_t{12});
   }
 
+  // A person's rows come last: tarabala and chandrabala green where they
+  // help and red where they hinder, chandrashtama red, each tooltip naming
+  // the tara or the birth sign; a day without a person has none.
+  void aPersonHasStrengthRowsWithTooltips() {
+    DayAtAGlance day = HandMadeDay();
+    const std::size_t without = horavela::app::TimelineRows(day, kMidnight).size();
+    horavela::PersonDay person;
+    person.birthStar = "Rohini";
+    person.birthMoonSign = "Vrishabha";
+    const horavela::LocalTime dawn{2011, 1, 5, 6, 0, 0};
+    const horavela::LocalTime noon{2011, 1, 5, 12, 0, 0};
+    const horavela::LocalTime late{2011, 1, 6, 2, 0, 0};
+    person.tarabala = {{{"Mrigasira", dawn, noon}, "Sampat", horavela::Word::Favourable},
+                       {{"Ardra", noon, late}, "Vipat", horavela::Word::Unfavourable}};
+    person.chandrabala = {{{"Mithuna", dawn, late}, {}, horavela::Word::Favourable}};
+    person.chandrashtama = {{"Dhanush", noon, late}};
+    day.person = person;
+    const auto rows = horavela::app::TimelineRows(day, kMidnight);
+    QCOMPARE(rows.size(), without + 3);
+    QCOMPARE(rows[without].caption, QString("Tarabala"));
+    QVERIFY(rows[without].cells[0].colour != rows[without].cells[1].colour);
+    QCOMPARE(rows[without + 2].caption, QString("Chandrashtama"));
+    QCOMPARE(rows[without + 2].cells[0].colour, rows[without].cells[1].colour);
+    DayTimeline timeline;
+    timeline.SetDay(day, kMidnight);
+    const int tarabala = static_cast<int>(without);
+    QCOMPARE(timeline.ToolTipAt({timeline.XOfMinute(13 * 60), timeline.RowCentreY(tarabala)}),
+             QString("Tarabala: Ardra\n12:00 - 02:00 (2011-01-06)\n"
+                     "Vipat tara, Unfavourable (from the birth star Rohini)"));
+    QVERIFY(timeline.ToolTipAt({timeline.XOfMinute(13 * 60), timeline.RowCentreY(tarabala + 1)})
+                .endsWith("Favourable (from the birth Moon sign Vrishabha)"));
+    QVERIFY(timeline.ToolTipAt({timeline.XOfMinute(9 * 60), timeline.RowCentreY(tarabala + 2)})
+                .isEmpty());
+  }
+
   // The muhurtas' rows follow the lagna, each cell with its tooltip; the
   // Gowri panchangam's good parts green, the others red.
   void theMuhurtasHaveRowsWithTooltips() {

@@ -138,6 +138,34 @@ TEST(DayCommandTest, ASubjectAddsTheVerdictsOfTheWholeDay) {
 }
 
 // Tromsø in midwinter: the Sun does not rise, so there are no kalams.
+// A birth without a subject is the person's day: their strengths and
+// chandrashtama, no verdict band; without a birth there is no "person".
+TEST(DayCommandTest, ABirthAloneAddsThePersonsDay) {
+  json request = DayRequestJson();
+  EXPECT_FALSE(Day(request).contains("person"));
+  request["name"] = "Asha";
+  request["sex"] = "Female";
+  request["birth"] = ValidRequest()["birth"];
+  const json answer = Day(request);
+  EXPECT_FALSE(answer.contains("verdicts"));
+  const json& person = answer["person"];
+  EXPECT_EQ(person["name"], "Asha");
+  EXPECT_TRUE(person["birth_star"].is_string());
+  for (const char* key : {"tarabala", "chandrabala"}) {
+    ASSERT_FALSE(person[key].empty()) << key;
+    for (const json& stretch : person[key]) {
+      EXPECT_TRUE(IsLocalTime(stretch["from"]) && IsLocalTime(stretch["to"])) << stretch;
+      EXPECT_TRUE(stretch["verdict"].is_string()) << stretch;
+    }
+  }
+  EXPECT_TRUE(person["tarabala"][0]["tara"].is_string());
+  EXPECT_TRUE(person["chandrashtama"].is_array());
+  request["sex"] = "Other";
+  const CliRun refused = RunCli("day", request.dump());
+  EXPECT_EQ(refused.status, 2) << refused.out;
+  EXPECT_NE(refused.out.find("sex"), std::string::npos) << refused.out;
+}
+
 TEST(DayCommandTest, APolarNightHasNoParts) {
   json request = DayRequestJson();
   request["date"] = {{"year", 2024}, {"month", 12}, {"day", 21}};

@@ -60,5 +60,42 @@ TEST(MonthCommandTest, BadInputIsABadRequest) {
   EXPECT_EQ(RunCli("month --year 2026 --place Madurai").status, 2);  // no --month
 }
 
+// A person of the book: their chandrashtama on each day, and with a
+// subject each day's best window; a name the book does not hold, or a
+// subject without a person, is a bad request.
+TEST(MonthCommandTest, APersonOfTheBookMarksTheirDays) {
+  const std::string book = ShellQuote((Scratch().path() / "month-book.sqlite").string());
+  json asha = ValidRequest()["birth"];
+  const json person = {{"name", "Asha"}, {"sex", "Female"}, {"birth", asha}, {"note", ""}};
+  ASSERT_EQ(RunCli("book --book " + book + " add", person.dump()).status, 0);
+  const std::string month = "month --year 2025 --month 2 --place 'New Delhi' --book " + book;
+  const CliRun run = RunCli(month + " --person Asha --subject Marriage");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  const json answer = json::parse(run.out);
+  EXPECT_EQ(answer["person"], "Asha");
+  int marked = 0;
+  for (const json& day : answer["days"]) {
+    ASSERT_TRUE(day["chandrashtama"].is_array()) << day;
+    marked += day["chandrashtama"].empty() ? 0 : 1;
+    EXPECT_TRUE(day.contains("best")) << day;
+  }
+  EXPECT_GE(marked, 3);
+  EXPECT_LE(marked, 8);  // once or twice in a month, three or four days each
+  EXPECT_FALSE(json::parse(RunCli(month).out)["days"][0].contains("chandrashtama"));
+  const struct {
+    const char* arguments;
+    const char* says;
+  } rows[] = {
+      {" --person Ravi", "--person: no one in the book is called"},
+      {" --subject Marriage", "--subject"},
+      {" --person Asha --subject Juggling", "--subject"},
+  };
+  for (const auto& row : rows) {
+    const CliRun refused = RunCli(month + row.arguments);
+    EXPECT_EQ(refused.status, 2) << row.arguments << refused.out;
+    EXPECT_NE(refused.out.find(row.says), std::string::npos) << refused.out;
+  }
+}
+
 }  // namespace
 }  // namespace horavela::testing_cli

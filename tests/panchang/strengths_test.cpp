@@ -67,5 +67,33 @@ TEST(ComputeChandraBala, SignCountFromTheBirthMoon) {
   }
 }
 
+// The tara's number and name under both counts. Inclusive: the classical
+// count, forward from the birth star as the first (Janma), round the 27
+// stars; the program's: the distance either way, a star's own the ninth.
+TEST(TaraNumberOf, BothCountsNameTheTara) {
+  const struct {
+    Nakshatra birth;
+    Nakshatra day;
+    const char* program;
+    const char* inclusive;
+  } rows[] = {
+      {Nakshatra::Rohini, Nakshatra::Rohini, "Parama Mitra", "Janma"},
+      {Nakshatra::Rohini, Nakshatra::Mrigasira, "Janma", "Sampat"},
+      {Nakshatra::Mrigasira, Nakshatra::Rohini, "Janma", "Parama Mitra"},  // 27th: 27 mod 9
+      {Nakshatra::Revati, Nakshatra::Ashwini, "Mitra", "Sampat"},          // past Revati
+      {Nakshatra::Ashwini, Nakshatra::Ashlesha, "Mitra", "Parama Mitra"},  // the 9th
+      {Nakshatra::Ashwini, Nakshatra::Magha, "Parama Mitra", "Janma"},     // the 10th
+      {Nakshatra::Ashwini, Nakshatra::Swati, "Pratyak", "Sadhana"},        // the 15th
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(TaraNameOf(TaraNumberOf(row.birth, row.day, TaraCount::Program)), row.program)
+        << NameOf(row.birth) << " / " << NameOf(row.day);
+    EXPECT_EQ(TaraNameOf(TaraNumberOf(row.birth, row.day, TaraCount::Inclusive)), row.inclusive)
+        << NameOf(row.birth) << " / " << NameOf(row.day);
+  }
+  EXPECT_EQ(TaraNumberOf(Nakshatra::None, Nakshatra::Rohini, TaraCount::Inclusive), 0);
+  EXPECT_EQ(TaraNameOf(0), "");
+}
+
 }  // namespace
 }  // namespace horavela

@@ -149,5 +149,70 @@ TEST(MonthAtAGlance, BestWindowOfEachDayIsTheDaysOwnBest) {
   EXPECT_GT(daysWithWindows, 0);
 }
 
+// Asha of the example (born at Madurai, 23 August 1998, 06:45: Moon in
+// Simha) in February 2025 at New Delhi: the Moon is in Meena, her eighth
+// sign, from the evening of the 1st to the night of the 3rd, and not again
+// that month. Meena ends where Revati ends, so the mark's end is the cell's
+// nakshatra's.
+TEST(MonthAtAGlance, APersonsChandrashtamaDays) {
+  MonthRequest request = MonthAt(testing::NewDelhi(), testing::kIndiaZone, 2025, 2);
+  SearchRequest asha;
+  asha.name = "Asha";
+  asha.sex = "Female";
+  asha.birth = testing::On(1998, 8, 23).At(6, 45).In(testing::Madurai());
+  request.person = asha;
+  const MonthAtAGlance month = ComputeMonth(request, SwissEphemeris());
+  const struct {
+    int day;
+    const char* markBegins;  // nullptr: no mark
+  } rows[] = {
+      {1, "Chandrashtama from "},
+      {2, "Chandrashtama"},
+      {3, "Chandrashtama to "},
+      {4, nullptr},
+      {28, nullptr},
+  };
+  for (const auto& row : rows) {
+    const MonthDay& cell = month.days[static_cast<std::size_t>(row.day - 1)];
+    const std::string mark = ChandrashtamaMark(cell, 2025, 2);
+    if (row.markBegins == nullptr) {
+      EXPECT_EQ(mark, "") << row.day;
+    } else {
+      EXPECT_EQ(mark.rfind(row.markBegins, 0), 0u) << row.day << ": " << mark;
+    }
+    EXPECT_FALSE(cell.best) << "no subject, no best window";
+  }
+  EXPECT_EQ(month.days[1].chandrashtama.front().from, month.days[0].chandrashtama.front().from);
+  ASSERT_EQ(month.days[2].nakshatra->name, "Revati");
+  EXPECT_EQ(month.days[2].chandrashtama.front().to, month.days[2].nakshatra->to);
+  int marked = 0;
+  for (const MonthDay& cell : month.days) marked += cell.chandrashtama.empty() ? 0 : 1;
+  EXPECT_EQ(marked, 3);
+}
+
+// The mark's four forms: a day it fills, begins, ends, or begins and ends.
+TEST(ChandrashtamaMark, SaysWhereTheSpanBeginsOrEndsThatDay) {
+  const LocalTime dayBefore{2025, 2, 9, 20, 0, 0};
+  const LocalTime morning{2025, 2, 10, 9, 41, 0};
+  const LocalTime afternoon{2025, 2, 10, 13, 2, 0};
+  const LocalTime dayAfter{2025, 2, 11, 3, 0, 0};
+  const struct {
+    LocalTime from, to;
+    const char* mark;
+  } rows[] = {
+      {dayBefore, dayAfter, "Chandrashtama"},
+      {afternoon, dayAfter, "Chandrashtama from 13:02"},
+      {dayBefore, morning, "Chandrashtama to 09:41"},
+      {morning, afternoon, "Chandrashtama 09:41-13:02"},
+  };
+  for (const auto& row : rows) {
+    MonthDay cell;
+    cell.day = 10;
+    cell.chandrashtama = {{"Meena", row.from, row.to}};
+    EXPECT_EQ(ChandrashtamaMark(cell, 2025, 2), row.mark);
+  }
+  EXPECT_EQ(ChandrashtamaMark(MonthDay{}, 2025, 2), "");
+}
+
 }  // namespace
 }  // namespace horavela
