@@ -8,6 +8,7 @@
 namespace {
 
 using nlohmann::json;
+using namespace horavela::testing_cli;
 
 // The valid request's two moments as a couple: its birth the groom's, its
 // election the bride's.
