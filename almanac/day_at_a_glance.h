@@ -89,6 +89,9 @@ struct RiseAndSet {
   std::optional<LocalTime> sunrise;
   std::optional<LocalTime> sunset;
   std::optional<LocalTime> nextSunrise;
+  // The sunset that began the night ending at this sunrise (the day at a
+  // glance's own sky only: its dawn muhurtas are parts of that night).
+  std::optional<LocalTime> previousSunset;
   std::optional<LocalTime> moonrise;
   std::optional<LocalTime> moonset;
   bool polarDay = false;
@@ -134,8 +137,9 @@ struct DayMuhurtas {
   // "Rahu kalam", "Yamaganda", "Gulika kalam" of the night, in that order.
   std::vector<Period> nightKalams;
   // In time order, those there are of "Vijaya muhurta", "Godhuli",
-  // "Sayahna sandhya", "Pradosh", "Nishita kaal", "Pratah sandhya",
-  // "Brahma muhurta" (the last two before the next sunrise).
+  // "Sayahna sandhya", "Pradosh", "Nishita kaal", and "Brahma muhurta" and
+  // "Pratah sandhya" of the dawn before the day's own sunrise (none without
+  // the sunset before it).
   std::vector<Period> named;
   // Gowri panchangam (Nalla Neram): 8 parts of the daytime, 8 of the night.
   std::vector<Period> gowri;
@@ -195,7 +199,8 @@ DayParts PartsOfDay(const DayRequest& clock, const LocalTime& sunrise, const Loc
 std::optional<DayParts> PartsOfSky(const DayRequest& clock, const RiseAndSet& sky);
 // The muhurtas of a day as PartsOfDay takes its parts, and from the sky.
 DayMuhurtas MuhurtasOfDay(const DayRequest& clock, const LocalTime& sunrise,
-                          const LocalTime& sunset, const std::optional<LocalTime>& nextSunrise);
+                          const LocalTime& sunset, const std::optional<LocalTime>& nextSunrise,
+                          const std::optional<LocalTime>& previousSunset = std::nullopt);
 std::optional<DayMuhurtas> MuhurtasOfSky(const DayRequest& clock, const RiseAndSet& sky);
 DayElements ElementsOfDay(const DayRequest& request, const LocalTime& until,
                           PlanetEphemeris& ephemeris);

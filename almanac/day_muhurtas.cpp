@@ -89,28 +89,36 @@ constexpr std::array<GowriRow, 7> kNightGowri = {{
 }};
 // clang-format on
 
-// The named muhurtas, each a run of equal parts of the daytime or of the
-// night (0 the first after sunrise, or after sunset), up to `end`:
-// Vijaya, the 11th muhurta of the daytime; Nishita, the night's 8th (its
-// middle); Brahma muhurta, the night's 14th (two muhurtas before sunrise);
-// the sandhyas, the three ghatis of twilight before sunrise and after
-// sunset; Pradosh, the first three muhurtas of the night (Dharmasindhu).
+// Which stretch of the sky a named muhurta cuts into equal parts.
+enum class Stretch {
+  Daytime,     // sunrise to sunset
+  Night,       // the night after the daytime, sunset to the next sunrise
+  NightBefore  // the night that ends at the day's own sunrise
+};
+
+// The named muhurtas, each a run of equal parts of a stretch (0 the first
+// after its beginning), up to `end`: Vijaya, the 11th muhurta of the
+// daytime; Nishita, the night's 8th (its middle); Pradosh, the first three
+// muhurtas of the night (Dharmasindhu); the sandhyas, the three ghatis of
+// twilight after sunset and before sunrise. Brahma muhurta (the night's
+// 14th, two muhurtas before sunrise) and Pratah sandhya belong to the dawn
+// that opens the day: almanacs print them on the morning of their date.
 // Godhuli, the hour of the cattle's dust, is the ghati each side of
 // sunset (Muhurta Chintamani): it spans both and is made apart.
 struct NamedPart {
   std::string_view name;
-  bool night;
+  Stretch stretch;
   int parts;  // into how many the daytime or night is cut
   int first;
   int end;
 };
 constexpr std::array<NamedPart, 6> kNamedParts = {{
-    {"Vijaya muhurta", false, kMuhurtas, 10, 11},
-    {"Sayahna sandhya", true, kGhatis, 0, 3},
-    {"Pradosh", true, kMuhurtas, 0, 3},
-    {"Nishita kaal", true, kMuhurtas, 7, 8},
-    {"Brahma muhurta", true, kMuhurtas, 13, 14},
-    {"Pratah sandhya", true, kGhatis, 27, 30},
+    {"Vijaya muhurta", Stretch::Daytime, kMuhurtas, 10, 11},
+    {"Sayahna sandhya", Stretch::Night, kGhatis, 0, 3},
+    {"Pradosh", Stretch::Night, kMuhurtas, 0, 3},
+    {"Nishita kaal", Stretch::Night, kMuhurtas, 7, 8},
+    {"Brahma muhurta", Stretch::NightBefore, kMuhurtas, 13, 14},
+    {"Pratah sandhya", Stretch::NightBefore, kGhatis, 27, 30},
 }};
 
 std::string MuhurtaName(int muhurta, bool night) {
@@ -127,12 +135,31 @@ void AddDurmuhurtas(int weekday, const EqualParts& day, const EqualParts* night,
   }
 }
 
+// The beginning and end of a stretch, universal seconds; nothing where the
+// night has no known end or beginning.
+std::optional<std::pair<std::int64_t, std::int64_t>> StretchOf(
+    Stretch stretch, std::int64_t rise, std::int64_t set,
+    const std::optional<std::int64_t>& nextRise, const std::optional<std::int64_t>& lastSet) {
+  switch (stretch) {
+    case Stretch::Daytime:
+      return std::pair{rise, set};
+    case Stretch::Night:
+      if (nextRise) return std::pair{set, *nextRise};
+      break;
+    case Stretch::NightBefore:
+      if (lastSet) return std::pair{*lastSet, rise};
+      break;
+  }
+  return std::nullopt;
+}
+
 void AddNamed(const DayRequest& clock, std::int64_t rise, std::int64_t set,
-              const std::optional<std::int64_t>& nextRise, DayMuhurtas& out) {
+              const std::optional<std::int64_t>& nextRise,
+              const std::optional<std::int64_t>& lastSet, DayMuhurtas& out) {
   for (const NamedPart& named : kNamedParts) {
-    if (named.night && !nextRise) continue;
-    const EqualParts parts = named.night ? EqualParts(clock, set, *nextRise, named.parts)
-                                         : EqualParts(clock, rise, set, named.parts);
+    const auto stretch = StretchOf(named.stretch, rise, set, nextRise, lastSet);
+    if (!stretch) continue;
+    const EqualParts parts(clock, stretch->first, stretch->second, named.parts);
     out.named.push_back(parts.Parts(named.first, named.end, named.name));
   }
   if (!nextRise) return;
@@ -146,11 +173,14 @@ void AddNamed(const DayRequest& clock, std::int64_t rise, std::int64_t set,
 }  // namespace
 
 DayMuhurtas MuhurtasOfDay(const DayRequest& clock, const LocalTime& sunrise,
-                          const LocalTime& sunset, const std::optional<LocalTime>& nextSunrise) {
+                          const LocalTime& sunset, const std::optional<LocalTime>& nextSunrise,
+                          const std::optional<LocalTime>& previousSunset) {
   const std::int64_t rise = UniversalOf(clock, sunrise);
   const std::int64_t set = UniversalOf(clock, sunset);
   std::optional<std::int64_t> nextRise;
   if (nextSunrise) nextRise = UniversalOf(clock, *nextSunrise);
+  std::optional<std::int64_t> lastSet;
+  if (previousSunset) lastSet = UniversalOf(clock, *previousSunset);
   const int weekday = WeekdayOfSunrise(clock, rise);
 
   DayMuhurtas out;
@@ -159,7 +189,7 @@ DayMuhurtas MuhurtasOfDay(const DayRequest& clock, const LocalTime& sunrise,
       nextRise ? std::optional<EqualParts>(std::in_place, clock, set, *nextRise, kMuhurtas)
                : std::nullopt;
   AddDurmuhurtas(weekday, dayMuhurtas, nightMuhurtas ? &*nightMuhurtas : nullptr, out);
-  AddNamed(clock, rise, set, nextRise, out);
+  AddNamed(clock, rise, set, nextRise, lastSet, out);
 
   const EqualParts dayEighths(clock, rise, set, kEighths);
   for (int i = 0; i < kEighths; ++i) out.gowri.push_back(dayEighths.Part(i, kDayGowri[weekday][i]));
@@ -176,7 +206,7 @@ DayMuhurtas MuhurtasOfDay(const DayRequest& clock, const LocalTime& sunrise,
 
 std::optional<DayMuhurtas> MuhurtasOfSky(const DayRequest& clock, const RiseAndSet& sky) {
   if (!sky.sunrise || !sky.sunset) return std::nullopt;
-  return MuhurtasOfDay(clock, *sky.sunrise, *sky.sunset, sky.nextSunrise);
+  return MuhurtasOfDay(clock, *sky.sunrise, *sky.sunset, sky.nextSunrise, sky.previousSunset);
 }
 
 }  // namespace horavela

@@ -126,6 +126,14 @@ RiseAndSet SunAndMoonRiseAndSet(const DayRequest& request) {
   RiseAndSet sky = SunriseAndSunset(request);
   const CivilDay day = CivilDayOf(request);
   const GeoPosition geo = GeoPositionOf(request.place);
+  if (sky.sunrise) {
+    // The first setting in the day before the sunrise is the one that began
+    // its night; none where the Sun stayed up through it.
+    const std::int64_t sunrise = UniversalOf(request, *sky.sunrise);
+    const std::optional<std::int64_t> lastSet =
+        NextEvent(SE_SUN, SE_CALC_SET, sunrise - 86400, geo);
+    if (lastSet && *lastSet < sunrise) sky.previousSunset = LocalOf(request, lastSet);
+  }
   sky.moonrise = LocalOf(request, day.Within(NextEvent(SE_MOON, SE_CALC_RISE, day.start, geo)));
   sky.moonset = LocalOf(request, day.Within(NextEvent(SE_MOON, SE_CALC_SET, day.start, geo)));
   return sky;

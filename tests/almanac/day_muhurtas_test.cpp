@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "almanac/day_at_a_glance.h"
+#include "support/moments_and_places.h"
 
 namespace horavela {
 namespace {
@@ -20,16 +21,20 @@ LocalTime Even(int day, int hour) {
 }
 
 // Sunday 7 January 2024 and the six days after it, each with a daytime of
-// 06:00 to 18:00 and a night of 18:00 to 06:00: a muhurta is 48 minutes, a
+// 06:00 to 18:00 and nights of 18:00 to 06:00: a muhurta is 48 minutes, a
 // ghati 24, an eighth 90.
 DayMuhurtas EvenDay(int weekday) {
   return MuhurtasOfDay(kGreenwich, Even(7 + weekday, 6), Even(7 + weekday, 18),
-                       Even(8 + weekday, 6));
+                       Even(8 + weekday, 6), Even(6 + weekday, 18));
 }
 
 std::string Span(const Period& period) {
   return FormatLocalTime(period.from).substr(11, 5) + "-" +
          FormatLocalTime(period.to).substr(11, 5);
+}
+
+int DayOfStart(const Period& period) {
+  return period.from.day;
 }
 
 std::vector<std::string> Spans(const std::vector<Period>& periods) {
@@ -146,13 +151,14 @@ TEST(DayMuhurtasTest, NamedMuhurtasByTheirDefinitions) {
     std::string span;
   };
   const std::vector<Row> rows = {
+      // The dawn of the day's own morning, as almanacs print it.
+      {"Brahma muhurta", "04:24-05:12"},   // the night's 14th
+      {"Pratah sandhya", "04:48-06:00"},   // three ghatis before sunrise
       {"Vijaya muhurta", "14:00-14:48"},   // the daytime's 11th muhurta
       {"Godhuli", "17:36-18:24"},          // a ghati each side of sunset
       {"Sayahna sandhya", "18:00-19:12"},  // three ghatis after sunset
       {"Pradosh", "18:00-20:24"},          // three muhurtas after sunset
       {"Nishita kaal", "23:36-00:24"},     // the night's 8th muhurta
-      {"Brahma muhurta", "04:24-05:12"},   // the night's 14th
-      {"Pratah sandhya", "04:48-06:00"},   // three ghatis before sunrise
   };
   for (int weekday = 0; weekday < 7; ++weekday) {
     const DayMuhurtas muhurtas = EvenDay(weekday);
@@ -160,7 +166,43 @@ TEST(DayMuhurtasTest, NamedMuhurtasByTheirDefinitions) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
       EXPECT_EQ(muhurtas.named[i].name, rows[i].name);
       EXPECT_EQ(Span(muhurtas.named[i]), rows[i].span) << rows[i].name;
+      EXPECT_EQ(DayOfStart(muhurtas.named[i]), 7 + weekday) << rows[i].name;
     }
+  }
+}
+
+// The dawn muhurtas as drikpanchang.com printed them for New Delhi (its
+// daily panjika pages of 31 December 2020 and 24 January 2022): on the
+// morning of their own date, from its sky, within a minute.
+TEST(DayMuhurtasTest, TheDawnAsAPublishedAlmanacPrintsIt) {
+  struct Dawn {
+    int year, month, day;
+    int brahma, brahmaEnd, pratah, pratahEnd;  // minutes of the clock
+  };
+  const std::vector<Dawn> dawns = {
+      {2020, 12, 31, Hm(5, 25), Hm(6, 19), Hm(5, 52), Hm(7, 14)},
+      {2022, 1, 24, Hm(5, 26), Hm(6, 20), Hm(5, 53), Hm(7, 13)},
+  };
+  for (const Dawn& dawn : dawns) {
+    SCOPED_TRACE(dawn.day);
+    DayRequest request;
+    request.year = dawn.year;
+    request.month = dawn.month;
+    request.day = dawn.day;
+    request.place = testing::NewDelhi();
+    const std::optional<DayMuhurtas> muhurtas =
+        MuhurtasOfSky(request, SunAndMoonRiseAndSet(request));
+    ASSERT_TRUE(muhurtas.has_value());
+    ASSERT_GE(muhurtas->named.size(), 2u);
+    const Period& brahma = muhurtas->named[0];
+    const Period& pratah = muhurtas->named[1];
+    EXPECT_EQ(brahma.name, "Brahma muhurta");
+    EXPECT_EQ(pratah.name, "Pratah sandhya");
+    EXPECT_EQ(brahma.from.day, dawn.day);
+    EXPECT_LE(std::abs(MinuteOfDay(brahma.from) - dawn.brahma), 1);
+    EXPECT_LE(std::abs(MinuteOfDay(brahma.to) - dawn.brahmaEnd), 1);
+    EXPECT_LE(std::abs(MinuteOfDay(pratah.from) - dawn.pratah), 1);
+    EXPECT_LE(std::abs(MinuteOfDay(pratah.to) - dawn.pratahEnd), 1);
   }
 }
 

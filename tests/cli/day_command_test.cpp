@@ -92,7 +92,7 @@ TEST(DayCommandTest, AnswersEveryFieldWithItsType) {
     EXPECT_LT(day[key]["from"], day[key]["to"]) << key;
   }
   EXPECT_EQ(day["pradosh"]["from"], day["sunset"]);
-  EXPECT_EQ(day["pratah_sandhya"]["to"], day["next_sunrise"]);
+  EXPECT_EQ(day["pratah_sandhya"]["to"], day["sunrise"]);  // the dawn of the day itself
   for (const char* key : {"tithi", "nakshatra", "yoga", "karana", "moon_sign", "lagna"}) {
     const json& periods = day["elements"][key];
     ExpectPeriods(periods, key);
