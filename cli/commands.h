@@ -66,6 +66,12 @@ int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out,
 int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out,
            const AnswerOptions& options = {});
 
+// `match`: a couple's guna milan (36 points), doshas, poruthams and Manglik
+// check from {"groom": {"name", "birth"}, "bride": {...}}, in JSON or, with
+// `options.text`, as a table.
+int RunMatch(const std::string& inputFile, std::istream& in, std::ostream& out,
+             const AnswerOptions& options = {});
+
 // `example`: a valid request of `evaluate`, `search` or `day` to start from,
 // the very text the README and the manual page show.
 int PrintExample(const std::string& command, std::ostream& out);

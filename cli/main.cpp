@@ -143,6 +143,17 @@ int Run(int argc, char** argv) {
   AddAnswerFlags(*dayCommand, dayAnswer);
   dayCommand->footer(ExampleFooter("day"));
 
+  std::string matchFile;
+  CLI::App* matchCommand = app.add_subcommand(
+      "match", "Match a couple: the 36 points of guna milan, doshas, poruthams, Manglik (JSON)");
+  matchCommand->add_option("FILE", matchFile, "Request file (default: standard input)")
+      ->type_name("FILE");
+  AnswerOptions matchAnswer;
+  AddAnswerFlags(*matchCommand, matchAnswer);
+  matchCommand->footer(
+      "Request: {\"groom\": {\"name\", \"birth\": MOMENT}, \"bride\": {\"name\", \"birth\": "
+      "MOMENT}},\na MOMENT as evaluate's \"birth\" (with \"zone\" and \"dst\", or \"tz\").");
+
   std::string exampleOf;
   CLI::App* exampleCommand = app.add_subcommand(
       "example", "Print a valid request of evaluate, search or day to start from (JSON)");
@@ -248,6 +259,7 @@ int Run(int argc, char** argv) {
   if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
   if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout, searchFiles, searchAnswer);
   if (*dayCommand) return RunDay(dayFile, std::cin, std::cout, dayAnswer);
+  if (*matchCommand) return RunMatch(matchFile, std::cin, std::cout, matchAnswer);
   if (*exampleCommand) return PrintExample(exampleOf, std::cout);
   if (*almanacCommand) return RunAlmanac(almanac, std::cout);
   if (*monthCommand) return RunMonth(month, std::cout);

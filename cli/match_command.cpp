@@ -1,0 +1,232 @@
+#include <exception>
+#include <iomanip>
+#include <istream>
+#include <new>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/response_writer.h"
+#include "engine/input_check.h"
+#include "json/json_reader.h"
+#include "json/time_zone_entry.h"
+#include "matching/match.h"
+
+namespace horavela::cli {
+
+namespace {
+
+using nlohmann::json;
+using nlohmann::ordered_json;
+using namespace horavela::matching;
+
+void Check(const Result<void>& checked) {
+  if (!checked) throw RequestError(checked.error());
+}
+
+// One of the two: a name and a birth, its "tz" resolved at the birth's clock time.
+Person ParsePerson(const json& request, const char* role) {
+  const json& object = ObjectField(request, "", role);
+  Person person;
+  person.name = StringField(object, role, "name");
+  const std::string birthPath = std::string(role) + ".birth";
+  MomentRequest birth = ParseMoment(ObjectField(object, role, "birth"), birthPath);
+  person.birth = std::move(birth.moment);
+  Check(CheckMoment(person.birth, birthPath));
+  if (!birth.timeZone.empty())
+    ApplyTimeZone(LoadTimeZone(birth.timeZone, birthPath + ".tz"), person.birth, birthPath);
+  CheckZoneSigns(person.birth.place, birthPath);
+  return person;
+}
+
+template <typename Setting>
+void ParseSetting(const json& settings, const char* key, Setting& value) {
+  if (FindMember(settings, key) == nullptr) return;
+  const std::string path = Join("settings", key);
+  const std::string text = StringField(settings, "settings", key);
+  const std::optional<Setting> chosen = SettingFromKey<Setting>(text);
+  if (!chosen) throw RequestError(path + ": unknown value \"" + text + "\"");
+  value = *chosen;
+}
+
+CalculationSettings ParseSettings(const json& request) {
+  CalculationSettings settings;
+  if (FindMember(request, "settings") == nullptr) return settings;
+  const json& object = ObjectField(request, "", "settings");
+  ParseSetting(object, "ephemeris", settings.ephemeris);
+  ParseSetting(object, "ayanamsa", settings.ayanamsa);
+  ParseSetting(object, "sunrise", settings.sunrise);
+  ParseSetting(object, "tarabala", settings.tarabala);
+  return settings;
+}
+
+MatchRequest ParseMatch(const json& request) {
+  RequireObject(request);
+  MatchRequest match;
+  match.groom = ParsePerson(request, "groom");
+  match.bride = ParsePerson(request, "bride");
+  match.settings = ParseSettings(request);
+  return match;
+}
+
+std::string SignName(Rashi sign) {
+  return sign == Rashi::None ? "" : std::string(NameOf(sign));
+}
+
+// Points as numbers: 1.5 stays 1.5, 3 is written 3.
+json PointsJson(int halves) {
+  if (halves % 2 == 0) return halves / 2;
+  return halves / 2.0;
+}
+
+ordered_json PersonJson(const Person& person, const BirthSigns& signs, const KujaCheck& kuja) {
+  ordered_json out;
+  out["name"] = person.name;
+  out["nakshatra"] = std::string(NameOf(signs.moon.star));
+  out["pada"] = signs.moon.pada;
+  out["rashi"] = SignName(signs.moon.sign);
+  out["lagna"] = SignName(signs.lagna);
+  out["mars"] = SignName(signs.mars);
+  out["venus"] = SignName(signs.venus);
+  ordered_json manglik;
+  manglik["manglik"] = kuja.manglik;
+  manglik["known"] = kuja.known;
+  ordered_json from = ordered_json::array();
+  for (const KujaFinding& f : kuja.findings) {
+    ordered_json row;
+    row["from"] = std::string(NameOf(f.from));
+    row["house"] = f.known ? json(f.house) : json(nullptr);
+    row["afflicts"] = f.afflicts();
+    if (!f.exception.empty() && f.inKujaHouse) row["exception"] = std::string(f.exception);
+    from.push_back(row);
+  }
+  manglik["houses"] = from;
+  manglik["reason"] = kuja.reason;
+  out["kuja_dosha"] = manglik;
+  return out;
+}
+
+ordered_json MatchJson(const MatchRequest& request, const Match& match) {
+  ordered_json out;
+  out["groom"] = PersonJson(request.groom, match.groom, match.kuja.groom);
+  out["bride"] = PersonJson(request.bride, match.bride, match.kuja.bride);
+  ordered_json kootas = ordered_json::array();
+  for (const KootaScore& k : match.kootas.kootas) {
+    ordered_json row;
+    row["koota"] = std::string(NameOf(k.koota));
+    row["points"] = PointsJson(k.halves);
+    row["max"] = PointsJson(k.maxHalves);
+    row["reason"] = k.reason;
+    kootas.push_back(row);
+  }
+  out["kootas"] = kootas;
+  out["total"] = PointsJson(match.kootas.totalHalves);
+  out["max"] = 36;
+  out["verdict"] = std::string(NameOf(match.band));
+  ordered_json doshas = ordered_json::array();
+  for (const DoshaCheck& d : match.doshas) {
+    ordered_json row;
+    row["dosha"] = std::string(NameOf(d.dosha));
+    row["present"] = d.present;
+    row["cancelled"] = d.cancelled();
+    ordered_json by = ordered_json::array();
+    for (const Cancellation c : d.cancellations) by.push_back(std::string(NameOf(c)));
+    row["cancellations"] = by;
+    row["reason"] = d.reason;
+    doshas.push_back(row);
+  }
+  out["doshas"] = doshas;
+  ordered_json poruthams = ordered_json::array();
+  for (const PoruthamCheck& p : match.poruthams.checks) {
+    ordered_json row;
+    row["porutham"] = std::string(NameOf(p.porutham));
+    row["matched"] = p.matched;
+    row["deciding"] = p.deciding;
+    row["reason"] = p.reason;
+    poruthams.push_back(row);
+  }
+  ordered_json tens;
+  tens["matched"] = match.poruthams.matchedCount;
+  tens["of"] = kPoruthamCount;
+  tens["rajju_or_vedha_failed"] = match.poruthams.decidingFailed;
+  tens["checks"] = poruthams;
+  out["poruthams"] = tens;
+  ordered_json kuja;
+  kuja["cancelled"] = match.kuja.cancelled;
+  kuja["reason"] = match.kuja.reason;
+  out["kuja_dosha"] = kuja;
+  return out;
+}
+
+std::string MatchText(const MatchRequest& request, const Match& match) {
+  std::ostringstream text;
+  text << "Groom: " << request.groom.name << ", " << NameOf(match.groom.moon.star) << " pada "
+       << match.groom.moon.pada << ", " << SignName(match.groom.moon.sign) << "\n";
+  text << "Bride: " << request.bride.name << ", " << NameOf(match.bride.moon.star) << " pada "
+       << match.bride.moon.pada << ", " << SignName(match.bride.moon.sign) << "\n\n";
+  text << std::left << std::setw(14) << "Koota" << std::setw(8) << "Points"
+       << "Reason\n";
+  for (const KootaScore& k : match.kootas.kootas) {
+    text << std::setw(14) << NameOf(k.koota) << std::setw(8)
+         << (PointsText(k.halves) + "/" + PointsText(k.maxHalves)) << k.reason << "\n";
+  }
+  text << std::setw(14) << "Total" << PointsText(match.kootas.totalHalves)
+       << " of 36: " << NameOf(match.band) << "\n\n";
+  for (const DoshaCheck& d : match.doshas) text << d.reason << "\n";
+  text << "\nPoruthams: " << match.poruthams.matchedCount << " of " << kPoruthamCount
+       << (match.poruthams.decidingFailed ? " (rajju or vedha fails)" : "") << "\n";
+  for (const PoruthamCheck& p : match.poruthams.checks) text << "  " << p.reason << "\n";
+  text << "\nManglik, groom: " << match.kuja.groom.reason << "\n";
+  text << "Manglik, bride: " << match.kuja.bride.reason << "\n";
+  text << "Manglik, together: " << match.kuja.reason << "\n";
+  return text.str();
+}
+
+void Refuse(const std::string& message, const AnswerOptions& options, std::ostream& out) {
+  const ordered_json response = ErrorResponse(message);
+  out << (options.text ? ErrorText(response) : Serialize(response, true) + '\n');
+}
+
+int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options, std::istream& in,
+                  std::ostream& out) {
+  std::string text;
+  std::string error;
+  if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {
+    Refuse(error, options, out);
+    return status;
+  }
+  try {
+    const MatchRequest request = ParseMatch(ParseJsonText(text));
+    const Match match = MatchOf(request, SwissEphemeris());
+    if (options.text) {
+      out << MatchText(request, match);
+    } else {
+      out << Serialize(MatchJson(request, match), true) << '\n';
+    }
+    return kExitOk;
+  } catch (const RequestError& e) {
+    Refuse(e.what(), options, out);
+    return kExitBadRequest;
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (const std::exception& e) {
+    Refuse(std::string("the match failed: ") + e.what(), options, out);
+    return kExitFailure;
+  }
+}
+
+}  // namespace
+
+int RunMatch(const std::string& inputFile, std::istream& in, std::ostream& out,
+             const AnswerOptions& options) {
+  try {
+    const int status = ReadAndAnswer(inputFile, options, in, out);
+    out.flush();
+    return out ? status : kExitFailure;
+  } catch (const std::bad_alloc&) {
+    return AnswerOutOfMemory(out);
+  }
+}
+
+}  // namespace horavela::cli

@@ -1,0 +1,111 @@
+#include "matching/kuja_dosha.h"
+
+#include <algorithm>
+
+#include "matching/match_tables.h"
+
+namespace horavela::matching {
+
+namespace {
+
+std::size_t At(auto value) {
+  return static_cast<std::size_t>(value);
+}
+
+// The common exceptions: where Mars stands it does no harm. A house of 0 holds
+// in every house; `withJupiter` when Jupiter shares Mars's sign.
+struct KujaException {
+  int house;
+  std::array<Rashi, 2> signs;
+  bool withJupiter;
+  std::string_view caption;
+};
+// clang-format off
+constexpr std::array<KujaException, 8> kKujaExceptions = {{
+  { 0, {Rashi::Mesha, Rashi::Vrischika}, false, "Mars in its own sign"},
+  { 0, {Rashi::Makara, Rashi::None},     false, "Mars exalted in Makara"},
+  { 0, {Rashi::None, Rashi::None},       true,  "Mars with Jupiter"},
+  { 1, {Rashi::Simha, Rashi::Kumbha},    false, "Mars in the 1st in Simha or Kumbha"},
+  { 2, {Rashi::Mithuna, Rashi::Kanya},   false, "Mars in the 2nd in Mithuna or Kanya"},
+  { 7, {Rashi::Kataka, Rashi::Makara},   false, "Mars in the 7th in Kataka or Makara"},
+  { 8, {Rashi::Dhanus, Rashi::Meena},    false, "Mars in the 8th in Dhanus or Meena"},
+  {12, {Rashi::Vrishabha, Rashi::Thula}, false, "Mars in the 12th in Vrishabha or Thula"},
+}};
+// clang-format on
+
+constexpr std::array<std::string_view, 3> kFromNames = {"the lagna", "the Moon", "Venus"};
+
+bool Applies(const KujaException& e, int house, const BirthSigns& signs) {
+  if (e.house != 0 && e.house != house) return false;
+  if (e.withJupiter) return signs.jupiter != Rashi::None && signs.jupiter == signs.mars;
+  return std::find(e.signs.begin(), e.signs.end(), signs.mars) != e.signs.end();
+}
+
+std::string_view ExceptionOf(int house, const BirthSigns& signs) {
+  for (const KujaException& e : kKujaExceptions)
+    if (Applies(e, house, signs)) return e.caption;
+  return {};
+}
+
+KujaFinding Find(KujaFrom from, Rashi reference, const BirthSigns& signs) {
+  KujaFinding finding;
+  finding.from = from;
+  finding.known = reference != Rashi::None && signs.mars != Rashi::None;
+  if (!finding.known) return finding;
+  finding.house = SignCount(reference, signs.mars);
+  finding.inKujaHouse =
+      std::find(kKujaHouses.begin(), kKujaHouses.end(), finding.house) != kKujaHouses.end();
+  if (finding.inKujaHouse) finding.exception = ExceptionOf(finding.house, signs);
+  return finding;
+}
+
+std::string Describe(const KujaFinding& f) {
+  if (!f.known) return std::string(NameOf(f.from)) + " unknown";
+  std::string text = "Mars in the " + OrdinalText(f.house) + " from " + std::string(NameOf(f.from));
+  if (f.inKujaHouse && !f.exception.empty()) text += " (lifted: " + std::string(f.exception) + ")";
+  return text;
+}
+
+}  // namespace
+
+std::string_view NameOf(KujaFrom from) {
+  return kFromNames[At(from)];
+}
+
+KujaCheck CheckKuja(const BirthSigns& signs) {
+  KujaCheck check;
+  check.known = signs.mars != Rashi::None;
+  check.findings = {Find(KujaFrom::Lagna, signs.lagna, signs),
+                    Find(KujaFrom::Moon, signs.moon.sign, signs),
+                    Find(KujaFrom::Venus, signs.venus, signs)};
+  if (!check.known) {
+    check.reason = "Mars unknown: no Manglik check";
+    return check;
+  }
+  std::string afflictions;
+  std::string lifted;
+  for (const KujaFinding& f : check.findings) {
+    if (!f.inKujaHouse) continue;
+    std::string& list = f.afflicts() ? afflictions : lifted;
+    list += (list.empty() ? "" : "; ") + Describe(f);
+    check.manglik = check.manglik || f.afflicts();
+  }
+  check.reason = check.manglik ? "Manglik: " + afflictions : std::string("not Manglik");
+  if (!lifted.empty()) check.reason += (check.manglik ? "; " : ": ") + lifted;
+  return check;
+}
+
+KujaMatch MatchKuja(const BirthSigns& groom, const BirthSigns& bride) {
+  KujaMatch match;
+  match.groom = CheckKuja(groom);
+  match.bride = CheckKuja(bride);
+  const bool g = match.groom.manglik, b = match.bride.manglik;
+  match.cancelled = g && b;
+  match.reason = g && b ? "both Manglik: the doshas cancel each other"
+                 : g    ? "only the groom is Manglik: not cancelled"
+                 : b    ? "only the bride is Manglik: not cancelled"
+                        : "neither is Manglik";
+  return match;
+}
+
+}  // namespace horavela::matching

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "matching/couple.h"
+
+namespace horavela::matching {
+
+// The ten poruthams of the South Indian match (dashakoota).
+enum class Porutham : std::int8_t {
+  Dina,
+  Gana,
+  Mahendra,
+  StreeDeergha,
+  Yoni,
+  Rasi,
+  Rasyadhipati,
+  Vasya,
+  Rajju,
+  Vedha
+};
+inline constexpr int kPoruthamCount = 10;
+
+struct PoruthamCheck {
+  Porutham porutham = Porutham::Dina;
+  bool matched = false;
+  bool deciding = false;  // rajju and vedha: a match fails on either alone
+  std::string reason;     // "Rajju: both Kanta, not matched"
+};
+
+struct Poruthams {
+  std::array<PoruthamCheck, kPoruthamCount> checks;
+  int matchedCount = 0;
+  bool decidingFailed = false;  // rajju or vedha not matched
+};
+
+std::string_view NameOf(Porutham porutham);
+Poruthams CheckPoruthams(const Couple& couple);
+
+}  // namespace horavela::matching

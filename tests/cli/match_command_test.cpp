@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/cli_runner.h"
+
+namespace {
+
+using nlohmann::json;
+using namespace horavela::testing_cli;
+
+// The valid request's two moments as a couple: its birth the groom's, its
+// election the bride's.
+json CoupleRequest() {
+  const json request = ValidRequest();
+  return {{"groom", {{"name", "Ravi"}, {"birth", request["birth"]}}},
+          {"bride", {{"name", "Asha"}, {"birth", request["election"]}}}};
+}
+
+TEST(MatchCommand, TotalIsTheSumOfTheKootasAndReadsAsItsBand) {
+  const CliRun run = RunCli("match", CoupleRequest().dump());
+  ASSERT_EQ(run.status, 0) << run.out;
+  const json answer = json::parse(run.out);
+  ASSERT_EQ(answer["kootas"].size(), 8u);
+  double sum = 0;
+  for (const json& koota : answer["kootas"]) {
+    EXPECT_LE(koota["points"].get<double>(), koota["max"].get<double>());
+    sum += koota["points"].get<double>();
+  }
+  EXPECT_EQ(answer["total"].get<double>(), sum);
+  const std::string verdict = answer["verdict"];
+  const std::string expected = sum < 18    ? "not recommended"
+                               : sum < 25  ? "average"
+                               : sum <= 32 ? "good"
+                                           : "excellent";
+  EXPECT_EQ(verdict, expected);
+  EXPECT_EQ(answer["poruthams"]["checks"].size(), 10u);
+  EXPECT_EQ(answer["doshas"].size(), 2u);
+  EXPECT_EQ(answer["groom"]["kuja_dosha"]["houses"].size(), 3u);
+}
+
+TEST(MatchCommand, BadRequestsNameTheirField) {
+  struct Row {
+    std::string edit;
+    std::string error;
+  };
+  std::vector<Row> rows = {{"no bride", "bride: is missing"},
+                           {"bad tz", "groom.birth.tz: unknown time zone"},
+                           {"bad hour", "bride.birth.hour: must be between 0 and 23"},
+                           {"bad setting", "settings.ayanamsa: unknown value"}};
+  for (const Row& row : rows) {
+    json request = CoupleRequest();
+    if (row.edit == "no bride") request.erase("bride");
+    if (row.edit == "bad tz") request["groom"]["birth"]["tz"] = "Mars/Olympus";
+    if (row.edit == "bad tz") request["groom"]["birth"].erase("zone");
+    if (row.edit == "bad tz") request["groom"]["birth"].erase("dst");
+    if (row.edit == "bad hour") request["bride"]["birth"]["hour"] = 24;
+    if (row.edit == "bad setting") request["settings"] = {{"ayanamsa", "Sidereal"}};
+    const CliRun run = RunCli("match", request.dump());
+    EXPECT_EQ(run.status, 2) << row.edit;
+    EXPECT_NE(run.out.find(row.error), std::string::npos) << row.edit << ": " << run.out;
+  }
+}
+
+TEST(MatchCommand, TextIsATable) {
+  const CliRun run = RunCli("match --text", CoupleRequest().dump());
+  ASSERT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("Graha maitri"), std::string::npos);
+  EXPECT_NE(run.out.find(" of 36: "), std::string::npos);
+  EXPECT_NE(run.out.find("Manglik, together: "), std::string::npos);
+}
+
+}  // namespace
