@@ -105,7 +105,7 @@ std::string InclusiveTaraCount(const CalculationState& s) {
   const int to = PositionOf(s.ElectionChart.nakshatra);
   if (from == 0 || to == 0) return "the birth nakshatra or the Moon's is unknown";
   const int count = (to - from + 27) % 27 + 1;
-  const std::string tara(kTaraNames[static_cast<std::size_t>((count - 1) % 9)]);
+  const std::string tara(TaraNameOf((count - 1) % 9 + 1));
   if (count == 1) return "the Moon is in the birth nakshatra " + birth + " itself (" + tara + ")";
   return "the Moon's nakshatra " + election + " is the " + Ordinal(count) +
          " counting forward from the birth nakshatra " + birth + " as the first (" + tara + ")";

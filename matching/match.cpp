@@ -66,7 +66,8 @@ BirthSigns BirthSignsOf(const MomentEntry& birth, const CalculationSettings& set
   signs.lagna = state.Ascendant.Lagna;
   const PlanetSet wanted = PlanetBit(IndexOf(Planet::Mars)) | PlanetBit(IndexOf(Planet::Venus)) |
                            PlanetBit(IndexOf(Planet::Jupiter));
-  if (const auto longitudes = SiderealPlanetLongitudes(state.Time, ephemeris, wanted)) {
+  if (const auto longitudes =
+          SiderealPlanetLongitudes(state.Time, ephemeris, wanted, settings.ayanamsa)) {
     signs.mars = SignOf(*longitudes, Planet::Mars);
     signs.venus = SignOf(*longitudes, Planet::Venus);
     signs.jupiter = SignOf(*longitudes, Planet::Jupiter);
