@@ -26,6 +26,7 @@
 #include "json/time_zone_entry.h"
 #include "report/atomic_file.h"
 #include "report/html_writer.h"
+#include "report/null_sink.h"
 #include "report/plain_text_sink.h"
 #include "report/report_sections.h"
 #include "report/rtf_writer.h"
@@ -114,13 +115,20 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   if (!options.htmlFile.empty()) sinks.push_back(&html);
   TeeSink report(sinks);
 
-  Result<Evaluated> evaluated = Evaluate(EvaluationOf(parsed, options), report);
+  // The partner's report is not part of the answer: their evaluation is.
+  NullSink partnerReport;
+  Result<Evaluated> evaluated =
+      parsed.partner
+          ? EvaluateForTwo(EvaluationOf(parsed, options), *parsed.partner, report, partnerReport)
+          : Evaluate(EvaluationOf(parsed, options), report);
   if (!evaluated) return {ErrorResponse(ProblemText(evaluated.error())), kExitBadRequest};
   const CalculationState& state = evaluated->state;
+  const CalculationState* partner = evaluated->partner ? &evaluated->partner->state : nullptr;
 
   if (Result<void> written = WriteReportFiles(options, rtf, html); !written)
     return {ErrorResponse(written.error().message), kExitFailure};
-  nlohmann::ordered_json response = BuildResponse(state, plain.text(), ListReportSections(state));
+  nlohmann::ordered_json response =
+      BuildResponse(state, plain.text(), ListReportSections(state), partner);
   if (parsed.birthZone) response["birth"]["zone_used"] = ZoneUsedJson(*parsed.birthZone);
   if (parsed.electionZone) response["election"]["zone_used"] = ZoneUsedJson(*parsed.electionZone);
   AddSettings(response, parsed.input.settings);
@@ -138,7 +146,7 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   response["warnings"] = std::move(all);
   std::string summary;
   if (options.answer.text)
-    summary = EvaluateText(state, explanation ? &*explanation : nullptr, warnings);
+    summary = EvaluateText(state, explanation ? &*explanation : nullptr, warnings, partner);
   return {std::move(response), kExitOk, std::move(summary)};
 }
 

@@ -31,6 +31,12 @@ std::string WindowLine(const ExplainedWindow& window) {
          std::to_string(window.minutes) + " minutes with this verdict and total)";
 }
 
+// "Good, total 12 from 9 factors"
+std::string VerdictLine(const Evaluation& result) {
+  return std::string(NameOf(result.ResultWord)) + ", total " + std::to_string(result.TotalScore) +
+         " from " + std::to_string(result.FactorCount) + " factors";
+}
+
 void WriteBetter(const char* label, const std::optional<BetterMoment>& better, std::ostream& out) {
   if (!better) return;
   out << label << FormatLocalMinute(better->minute) << ", " << NameOf(better->window.verdict)
@@ -53,12 +59,13 @@ void WriteExplanation(const Explanation& explanation, std::ostream& out) {
 }  // namespace
 
 std::string EvaluateText(const CalculationState& state, const Explanation* explanation,
-                         const std::vector<std::string>& warnings) {
+                         const std::vector<std::string>& warnings,
+                         const CalculationState* partner) {
   std::ostringstream out;
-  const Evaluation& result = state.Result;
   out << Heading(state.Input) << '\n';
-  out << "Verdict: " << NameOf(result.ResultWord) << ", total " << result.TotalScore << " from "
-      << result.FactorCount << " factors\n";
+  out << "Verdict: " << VerdictLine(state.Result) << '\n';
+  if (partner != nullptr)
+    out << "Partner: " << partner->Input.name << ", " << VerdictLine(partner->Result) << '\n';
   if (explanation != nullptr) WriteExplanation(*explanation, out);
   std::vector<std::string> all = warnings;
   all.insert(all.end(), state.Warnings.begin(), state.Warnings.end());

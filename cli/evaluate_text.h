@@ -12,7 +12,9 @@ namespace horavela::cli {
 // holds over, the factors in words and the warnings, for a person to read.
 // `explanation` is null with --no-explain; `warnings` are the request's own
 // (unknown keys), shown before the evaluation's and the explanation's.
+// `partner`, for a moment judged for two, adds the partner's verdict line.
 std::string EvaluateText(const CalculationState& state, const Explanation* explanation,
-                         const std::vector<std::string>& warnings);
+                         const std::vector<std::string>& warnings,
+                         const CalculationState* partner = nullptr);
 
 }  // namespace horavela::cli

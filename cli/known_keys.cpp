@@ -18,6 +18,9 @@ enum class Shape {
   kEvaluate,
   kSearch,
   kDay,
+  kMatch,
+  kPartner,
+  kMatchPerson,
   kMoment,
   kPlace,
   kLatitude,
@@ -72,6 +75,7 @@ const std::vector<ShapeKeys>& Shapes() {
         {"sex"},
         {"election", Shape::kMoment},
         {"birth", Shape::kMoment},
+        {"partner", Shape::kPartner},
         {"settings"}}},
       {Shape::kSearch,
        {{"subject"},
@@ -88,6 +92,7 @@ const std::vector<ShapeKeys>& Shapes() {
         {"almanac"},
         {"regional_vetoes"},
         {"month_convention"},
+        {"partner", Shape::kPartner},
         {"settings"}}},
       {Shape::kDay,
        {{"date", Shape::kDate},
@@ -98,6 +103,10 @@ const std::vector<ShapeKeys>& Shapes() {
         {"sex"},
         {"birth", Shape::kMoment},
         {"settings"}}},
+      {Shape::kMatch,
+       {{"groom", Shape::kMatchPerson}, {"bride", Shape::kMatchPerson}, {"settings"}}},
+      {Shape::kPartner, {{"name"}, {"sex"}, {"birth", Shape::kMoment}}},
+      {Shape::kMatchPerson, {{"name"}, {"birth", Shape::kMoment}}},
       {Shape::kMoment, MomentKeys()},
       {Shape::kPlace, PlaceKeys()},
       {Shape::kLatitude, {{"degrees"}, {"minutes"}, {"north"}}},
@@ -155,6 +164,8 @@ Shape ShapeOf(RequestKind kind) {
       return Shape::kSearch;
     case RequestKind::kDay:
       return Shape::kDay;
+    case RequestKind::kMatch:
+      return Shape::kMatch;
   }
   return Shape::kNone;
 }

@@ -9,7 +9,7 @@
 namespace horavela::cli {
 
 // The requests whose keys are known.
-enum class RequestKind { kEvaluate, kSearch, kDay };
+enum class RequestKind { kEvaluate, kSearch, kDay, kMatch };
 
 // The path of every key of `request` that the command does not read
 // ("place.almanac", "birth.latitude.degree"), each object's in the order of

@@ -1,13 +1,17 @@
 #include <exception>
 #include <iomanip>
+#include <iostream>
 #include <istream>
 #include <new>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "cli/known_keys.h"
 #include "cli/response_writer.h"
+#include "cli/settings_entry.h"
 #include "engine/input_check.h"
 #include "json/json_reader.h"
 #include "json/time_zone_entry.h"
@@ -40,33 +44,12 @@ Person ParsePerson(const json& request, const char* role) {
   return person;
 }
 
-template <typename Setting>
-void ParseSetting(const json& settings, const char* key, Setting& value) {
-  if (FindMember(settings, key) == nullptr) return;
-  const std::string path = Join("settings", key);
-  const std::string text = StringField(settings, "settings", key);
-  const std::optional<Setting> chosen = SettingFromKey<Setting>(text);
-  if (!chosen) throw RequestError(path + ": unknown value \"" + text + "\"");
-  value = *chosen;
-}
-
-CalculationSettings ParseSettings(const json& request) {
-  CalculationSettings settings;
-  if (FindMember(request, "settings") == nullptr) return settings;
-  const json& object = ObjectField(request, "", "settings");
-  ParseSetting(object, "ephemeris", settings.ephemeris);
-  ParseSetting(object, "ayanamsa", settings.ayanamsa);
-  ParseSetting(object, "sunrise", settings.sunrise);
-  ParseSetting(object, "tarabala", settings.tarabala);
-  return settings;
-}
-
 MatchRequest ParseMatch(const json& request) {
   RequireObject(request);
   MatchRequest match;
   match.groom = ParsePerson(request, "groom");
   match.bride = ParsePerson(request, "bride");
-  match.settings = ParseSettings(request);
+  match.settings = ParseSettingsField(request);
   return match;
 }
 
@@ -183,6 +166,13 @@ std::string MatchText(const MatchRequest& request, const Match& match) {
   return text.str();
 }
 
+// The request's own warnings (unknown keys) after the match, when there are any.
+std::string WarningsText(const std::vector<std::string>& warnings) {
+  std::string text = warnings.empty() ? "" : "\nWarnings:\n";
+  for (const std::string& warning : warnings) text += "  " + warning + "\n";
+  return text;
+}
+
 void Refuse(const std::string& message, const AnswerOptions& options, std::ostream& out) {
   const ordered_json response = ErrorResponse(message);
   out << (options.text ? ErrorText(response) : Serialize(response, true) + '\n');
@@ -197,12 +187,18 @@ int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options, st
     return status;
   }
   try {
-    const MatchRequest request = ParseMatch(ParseJsonText(text));
+    const json requestJson = ParseJsonText(text);
+    RequireObject(requestJson);
+    const std::vector<std::string> warnings =
+        CheckKeys(requestJson, RequestKind::kMatch, options.strict, std::cerr);
+    const MatchRequest request = ParseMatch(requestJson);
     const Match match = MatchOf(request, SwissEphemeris());
     if (options.text) {
-      out << MatchText(request, match);
+      out << MatchText(request, match) << WarningsText(warnings);
     } else {
-      out << Serialize(MatchJson(request, match), true) << '\n';
+      ordered_json answer = MatchJson(request, match);
+      if (!warnings.empty()) answer["warnings"] = warnings;
+      out << Serialize(answer, true) << '\n';
     }
     return kExitOk;
   } catch (const RequestError& e) {

@@ -50,6 +50,8 @@ void ParseInput(const json& request, ParsedRequest& parsed) {
   if (const json* birthWeekday = FindMember(birth, "weekday"))
     StringValue(*birthWeekday, "birth.weekday");
 
+  std::string partnerTimeZone;
+  parsed.partner = ParsePartner(request, partnerTimeZone);
   input.settings = ParseSettingsField(request);
 
   if (FindRuleSet(input.subject) == nullptr)
@@ -61,6 +63,12 @@ void ParseInput(const json& request, ParsedRequest& parsed) {
   parsed.birthZone = ResolveZone(birthRequest.timeZone, input.birth, "birth");
   CheckZoneSigns(input.birth.place, "birth");
   CheckZoneSigns(input.election.place, "election");
+  if (parsed.partner) {
+    if (const Result<void> checked = CheckPartner(*parsed.partner); !checked)
+      throw RequestError(checked.error());
+    parsed.partnerBirthZone = ResolveZone(partnerTimeZone, parsed.partner->birth, "partner.birth");
+    CheckZoneSigns(parsed.partner->birth.place, "partner.birth");
+  }
 
   if (weekday == nullptr) {
     input.electionWeekday =
@@ -107,6 +115,23 @@ MomentRequest ParsePerson(const json& request, SearchRequest& search) {
   MomentRequest birth = ParseMoment(ObjectField(request, "", "birth"), "birth");
   search.birth = birth.moment;
   return birth;
+}
+
+std::optional<Partner> ParsePartner(const json& request, std::string& birthTimeZone) {
+  const json* member = FindMember(request, "partner");
+  if (member == nullptr) return std::nullopt;
+  const json& object = ObjectField(request, "", "partner");
+  Partner partner;
+  partner.name = StringField(object, "partner", "name");
+  partner.sex = StringField(object, "partner", "sex");
+  const json& birth = ObjectField(object, "partner", "birth");
+  MomentRequest moment = ParseMoment(birth, "partner.birth");
+  // As the person's birth: its weekday is read by nothing, only typed.
+  if (const json* weekday = FindMember(birth, "weekday"))
+    StringValue(*weekday, "partner.birth.weekday");
+  partner.birth = std::move(moment.moment);
+  birthTimeZone = std::move(moment.timeZone);
+  return partner;
 }
 
 }  // namespace horavela::cli

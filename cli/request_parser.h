@@ -20,6 +20,9 @@ struct ParsedRequest {
   // The zone in force at each moment that named a tz-database zone.
   std::optional<ZoneUsed> birthZone;
   std::optional<ZoneUsed> electionZone;
+  // The second person of a moment judged for two, when the request names one.
+  std::optional<Partner> partner;
+  std::optional<ZoneUsed> partnerBirthZone;
 };
 
 // Reads one request: the JSON text of an object with subject, name, sex,
@@ -49,5 +52,10 @@ ParsedSearch ParseSearchRequest(std::string_view text);
 MomentRequest ParseSearchPerson(const nlohmann::json& request, SearchRequest& search);
 // The name, sex and birth alone, likewise: a person's day without a subject.
 MomentRequest ParsePerson(const nlohmann::json& request, SearchRequest& search);
+
+// The optional "partner" of an evaluate or search request: its name, sex and
+// birth, each problem named "partner.…"; the birth as read, its "tz" not yet
+// applied. Empty when the request has none.
+std::optional<Partner> ParsePartner(const nlohmann::json& request, std::string& birthTimeZone);
 
 }  // namespace horavela::cli

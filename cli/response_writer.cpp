@@ -85,7 +85,8 @@ ordered_json VerdictTexts(const std::vector<FactorVerdict>& verdicts) {
 }
 
 ordered_json BuildResponse(const CalculationState& state, const std::string& reportText,
-                           const std::vector<ReportSectionSummary>& sections) {
+                           const std::vector<ReportSectionSummary>& sections,
+                           const CalculationState* partner) {
   ordered_json response;
   response["birth"] = Moment(state.BirthChart, state.BirthMoment);
   response["election"] = Moment(state.ElectionChart, state.ElectionMoment);
@@ -96,6 +97,7 @@ ordered_json BuildResponse(const CalculationState& state, const std::string& rep
     planets.push_back(TextOf(position));
   response["planet_signs"] = std::move(planets);
   response["evaluation"] = EvaluationObject(state);
+  if (partner != nullptr) response["partner_evaluation"] = EvaluationObject(*partner);
   response["report"] = Report(reportText, sections);
   response["warnings"] = JsonArray(state.Warnings);
   return response;

@@ -13,9 +13,11 @@ namespace horavela::cli {
 
 // The answer to one evaluation: both charts with the values each moment left
 // behind, the two strengths, the election's planet signs, the rule set's
-// result and the report. Keys keep the order a reader expects.
+// result and the report. Keys keep the order a reader expects. With a
+// partner, "partner_evaluation" follows "evaluation", in its shape.
 nlohmann::ordered_json BuildResponse(const CalculationState& state, const std::string& reportText,
-                                     const std::vector<ReportSectionSummary>& sections);
+                                     const std::vector<ReportSectionSummary>& sections,
+                                     const CalculationState* partner = nullptr);
 
 // {"error": message}
 nlohmann::ordered_json ErrorResponse(const std::string& message);

@@ -108,15 +108,22 @@ AlmanacChoice ParseAlmanac(const json& request) {
 }
 
 // The zones a request names, resolved once its own checks have passed: the
-// birth's captions for its moment, and the zone the place follows.
-std::function<Result<void>(SearchRequest&)> ZoneResolver(std::string birthZone,
-                                                         std::string placeZone) {
-  return [birthZone = std::move(birthZone),
-          placeZone = std::move(placeZone)](SearchRequest& search) -> Result<void> {
+// captions of each birth for its moment, and the zone the place follows.
+struct NamedZones {
+  std::string birth;
+  std::string partnerBirth;
+  std::string place;
+};
+
+std::function<Result<void>(SearchRequest&)> ZoneResolver(NamedZones zones) {
+  return [zones = std::move(zones)](SearchRequest& search) -> Result<void> {
     try {
-      if (!birthZone.empty())
-        ApplyTimeZone(LoadTimeZone(birthZone, "birth.tz"), search.birth, "birth");
-      if (!placeZone.empty()) search.zone = Follow(LoadTimeZone(placeZone, "place.tz"));
+      if (!zones.birth.empty())
+        ApplyTimeZone(LoadTimeZone(zones.birth, "birth.tz"), search.birth, "birth");
+      if (!zones.partnerBirth.empty() && search.partner)
+        ApplyTimeZone(LoadTimeZone(zones.partnerBirth, "partner.birth.tz"), search.partner->birth,
+                      "partner.birth");
+      if (!zones.place.empty()) search.zone = Follow(LoadTimeZone(zones.place, "place.tz"));
       return {};
     } catch (const RequestError& e) {
       return Unexpected(e.problem());
@@ -129,6 +136,8 @@ PreparedSearch ParseSearch(const json& request) {
   SearchEntries entries;
   SearchRequest& search = entries.request;
   const MomentRequest birth = ParseSearchPerson(request, search);
+  std::string partnerZone;
+  search.partner = ParsePartner(request, partnerZone);
   PlaceRequest place = ParsePlace(ObjectField(request, "", "place"), "place");
   search.place = std::move(place.place);
   search.from = ParseLocalMinute(request, "from");
@@ -141,7 +150,7 @@ PreparedSearch ParseSearch(const json& request) {
   if (const json* kalams = FindMember(request, "avoid")) entries.avoid = Avoid(*kalams);
   entries.almanac = ParseAlmanac(request);
   search.settings = ParseSettingsField(request);
-  entries.resolveZone = ZoneResolver(birth.timeZone, place.timeZone);
+  entries.resolveZone = ZoneResolver({birth.timeZone, std::move(partnerZone), place.timeZone});
   entries.zoneSignsChecked = true;
   Result<PreparedSearch> prepared = PrepareSearch(std::move(entries));
   if (!prepared) throw RequestError(prepared.error());
@@ -224,7 +233,7 @@ int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
   }
   // The windows go out as the finder lists them.
   SearchControl control;
-  CsvCollector csv{!files.csv.empty(), files.csv.empty() ? "" : WindowsCsvHeader()};
+  CsvCollector csv{!files.csv.empty(), ""};
   // The calendar file and the summary need every listed window.
   ListedWindows listed{!files.ics.empty() || options.text, {}};
   control.windows = [&answer, &csv, &listed](const SearchWindow& window) {
@@ -238,6 +247,7 @@ int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
     RequireObject(requestJson);
     answer.Warn(CheckKeys(requestJson, RequestKind::kSearch, options.strict, std::cerr));
     PreparedSearch prepared = ParseSearch(requestJson);
+    if (csv.wanted) csv.text = WindowsCsvHeader(prepared.request.partner.has_value());
     const ZonedPlace place = prepared.request.where();
     const AlmanacMode almanac = prepared.almanac.mode;
     answer.ShowAlmanac(almanac == AlmanacMode::Show);

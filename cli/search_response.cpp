@@ -35,6 +35,10 @@ ordered_json WindowJson(const SearchWindow& window, bool showAlmanac) {
   w["total_score"] = window.evaluation().TotalScore;
   w["factor_verdicts"] = VerdictTexts(window.evaluation().FactorVerdicts);
   w["factor_points"] = JsonArray(window.evaluation().FactorPoints);
+  if (const Evaluation* partner = window.partnerEvaluation()) {
+    w["partner"]["result_word"] = NameOf(partner->ResultWord);
+    w["partner"]["total_score"] = partner->TotalScore;
+  }
   if (showAlmanac) {
     w["almanac"]["vetoes"] = VetoKeysJson(window.marks);
     w["almanac"]["shuddhi"] = ShuddhiKeys(window.judgement->shuddhi);

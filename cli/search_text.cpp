@@ -10,8 +10,10 @@ namespace {
 
 void WriteWindow(const SearchWindow& window, std::ostream& out) {
   out << "  " << FormatLocalMinute(window.first) << " to " << FormatLocalMinute(window.last) << "  "
-      << NameOf(window.evaluation().ResultWord) << ", total " << window.evaluation().TotalScore
-      << ", " << window.minutes << " min\n";
+      << NameOf(window.evaluation().ResultWord) << ", total " << window.evaluation().TotalScore;
+  if (const Evaluation* partner = window.partnerEvaluation())
+    out << "; partner " << NameOf(partner->ResultWord) << ", total " << partner->TotalScore;
+  out << ", " << window.minutes << " min\n";
 }
 
 }  // namespace

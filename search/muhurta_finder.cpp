@@ -266,19 +266,20 @@ Result<void> CheckSearchRequest(const SearchRequest& request) {
       !fields)
     return fields;
   if (request.partner) {
-    if (Result<void> sex = CheckSex(request.partner->sex); !sex)
-      return Unexpected(Problem{"partner.sex", sex.error().message, sex.error().rule});
-    if (Result<void> partner = FirstFailure(
-            {CheckTextLength(request.partner->name, text_limits::kName, "partner.name"),
-             CheckMoment(request.partner->birth, "partner.birth")});
-        !partner)
-      return partner;
+    if (Result<void> partner = CheckPartner(*request.partner); !partner) return partner;
   }
   if (request.to < request.from)
     return Unexpected(Problem{"to", messages::RangeBackwards(), Rule::Inconsistent});
   if (MinuteIndex(request.to) - MinuteIndex(request.from) + 1 > kMaxSearchMinutes)
     return Unexpected(Problem{"to", messages::RangeTooLong(), Rule::RangeTooLong});
   return {};
+}
+
+Result<void> CheckPartner(const Partner& partner) {
+  if (Result<void> sex = CheckSex(partner.sex); !sex)
+    return Unexpected(Problem{"partner.sex", sex.error().message, sex.error().rule});
+  return FirstFailure({CheckTextLength(partner.name, text_limits::kName, "partner.name"),
+                       CheckMoment(partner.birth, "partner.birth")});
 }
 
 Result<void> CheckPerson(const SearchRequest& request) {

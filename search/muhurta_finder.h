@@ -105,7 +105,7 @@ struct SearchWindow {
   LocalMinute last;  // inclusive
   std::int64_t minutes = 0;
   SharedJudgement judgement;
-  std::uint32_t marks = 0;           // of the marked stretches it overlaps (SearchRequest::marked)
+  std::uint32_t marks = 0;  // of the marked stretches it overlaps (SearchRequest::marked)
   SharedJudgement partnerJudgement = nullptr;  // the partner's, for a search for two; else null
 
   const Evaluation& evaluation() const { return judgement->evaluation; }
@@ -154,6 +154,9 @@ BestWindowKey BestKeyOf(const Evaluation& evaluation, const Evaluation* partner,
 Result<void> CheckSearchRequest(const SearchRequest& request);
 // The first problem of the request's person (name, sex, birth) alone.
 Result<void> CheckPerson(const SearchRequest& request);
+// The first problem of a partner, named "partner.sex", "partner.name",
+// "partner.birth.…": a search and an evaluation for two check it alike.
+Result<void> CheckPartner(const Partner& partner);
 
 // A range that ends before the birth has no moment the person could use: the
 // problem, named "to", when the range's last minute on the election place's

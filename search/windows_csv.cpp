@@ -11,6 +11,8 @@ constexpr std::array<std::string_view, 9> kColumns{
     "subject",      "from",        "to",           "minutes",
     "result_word",  "total_score", "factor_count", "factor_verdicts",
     "factor_points"};
+constexpr std::array<std::string_view, 2> kPartnerColumns{"partner_result_word",
+                                                          "partner_total_score"};
 
 // The verdicts a rule set wrote; its last slot stays empty.
 std::string Verdicts(const Evaluation& evaluation) {
@@ -55,20 +57,33 @@ std::string CsvField(std::string_view text) {
   return quoted + '"';
 }
 
-std::string WindowsCsvHeader() {
-  return Line(std::vector<std::string>(kColumns.begin(), kColumns.end()));
+std::string WindowsCsvHeader(bool partner) {
+  std::vector<std::string> columns(kColumns.begin(), kColumns.end());
+  if (partner) columns.insert(columns.end(), kPartnerColumns.begin(), kPartnerColumns.end());
+  return Line(columns);
 }
 
 std::string WindowsCsvLine(const SearchWindow& window) {
   const Evaluation& evaluation = window.evaluation();
-  return Line({window.subject, FormatLocalMinute(window.first), FormatLocalMinute(window.last),
-               std::to_string(window.minutes), std::string(NameOf(evaluation.ResultWord)),
-               std::to_string(evaluation.TotalScore), std::to_string(evaluation.FactorCount),
-               Verdicts(evaluation), Points(evaluation)});
+  std::vector<std::string> fields{window.subject,
+                                  FormatLocalMinute(window.first),
+                                  FormatLocalMinute(window.last),
+                                  std::to_string(window.minutes),
+                                  std::string(NameOf(evaluation.ResultWord)),
+                                  std::to_string(evaluation.TotalScore),
+                                  std::to_string(evaluation.FactorCount),
+                                  Verdicts(evaluation),
+                                  Points(evaluation)};
+  if (const Evaluation* partner = window.partnerEvaluation()) {
+    fields.emplace_back(NameOf(partner->ResultWord));
+    fields.push_back(std::to_string(partner->TotalScore));
+  }
+  return Line(fields);
 }
 
 std::string WindowsCsv(const std::vector<SearchWindow>& windows) {
-  std::string csv = WindowsCsvHeader();
+  std::string csv =
+      WindowsCsvHeader(!windows.empty() && windows.front().partnerEvaluation() != nullptr);
   for (const SearchWindow& window : windows) csv += WindowsCsvLine(window);
   return csv;
 }

@@ -88,4 +88,32 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
   return evaluated;
 }
 
+EvaluationInput PartnersInput(const EvaluationInput& input, const Partner& partner) {
+  EvaluationInput partners = input;
+  partners.name = partner.name;
+  partners.sex = partner.sex;
+  partners.birth = partner.birth;
+  return partners;
+}
+
+Result<Evaluated> EvaluateForTwo(const EvaluationRequest& request, const Partner& partner,
+                                 RichTextSink& report, RichTextSink& partnerReport,
+                                 const EvaluationSteps& steps) {
+  if (const Result<void> checked = CheckEvaluationInput(request.input); !checked)
+    return Unexpected(checked.error());
+  if (const Result<void> checked = CheckPartner(partner); !checked)
+    return Unexpected(checked.error());
+  if (const Result<void> order = CheckBornBeforeElection(partner.birth, request.input.election);
+      !order)
+    return Unexpected(Problem{"partner.birth", order.error().message, order.error().rule});
+  Result<Evaluated> evaluated = Evaluate(request, report, steps);
+  if (!evaluated) return evaluated;
+  PartnerEvaluated& partners = evaluated->partner.emplace();
+  partners.state.Input = PartnersInput(request.input, partner);
+  steps.computeCharts(partners.state);
+  steps.computeStrengths(partners.state);
+  partners.ruleSetRan = steps.dispatchSubject(partners.state, partnerReport, {}).has_value();
+  return evaluated;
+}
+
 }  // namespace horavela

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "engine/calculation_state.h"
 #include "engine/evaluation_input.h"
@@ -8,6 +9,7 @@
 #include "explain/explanation.h"
 #include "report/report_writer.h"
 #include "report/rich_text_sink.h"
+#include "search/muhurta_finder.h"
 
 // One evaluation of an election moment for a person, as every front end asks
 // for it: the checks, both charts, the strengths, the explanation when asked,
@@ -46,6 +48,12 @@ struct EvaluationSteps {
 // The core's own steps, the planets from the Swiss Ephemeris.
 EvaluationSteps CoreEvaluationSteps();
 
+// The second person's evaluation of a moment judged for two.
+struct PartnerEvaluated {
+  CalculationState state;
+  bool ruleSetRan = false;  // as Evaluated::ruleSetRan
+};
+
 struct Evaluated {
   CalculationState state;
   // False when no subject has the input's text: no report was written.
@@ -53,6 +61,8 @@ struct Evaluated {
   // The explanation when one was asked for, or why there is none (not asked,
   // or its search failed: the verdict stands without it).
   Result<Explanation> explanation = Unexpected(Problem{"explanation", "not asked for"});
+  // The partner's, for an evaluation for two; else empty.
+  std::optional<PartnerEvaluated> partner;
 };
 
 // The evaluation of `request`, its report composed into `report`; a problem
@@ -60,5 +70,18 @@ struct Evaluated {
 // `request.lateBirth` refuses it.
 Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& report,
                            const EvaluationSteps& steps = CoreEvaluationSteps());
+
+// The person's input made the partner's: the same undertaking, moment, place
+// and settings, read from the partner's name, sex and birth.
+EvaluationInput PartnersInput(const EvaluationInput& input, const Partner& partner);
+
+// One evaluation per person: the person's as Evaluate gives it, then the
+// partner's, its report composed into `partnerReport`. The partner is not
+// explained, and a partner born after the election is refused whatever
+// `request.lateBirth` says (named "partner.birth"), as are the partner's own
+// fields (named "partner.…"), before anything is computed.
+Result<Evaluated> EvaluateForTwo(const EvaluationRequest& request, const Partner& partner,
+                                 RichTextSink& report, RichTextSink& partnerReport,
+                                 const EvaluationSteps& steps = CoreEvaluationSteps());
 
 }  // namespace horavela

@@ -43,6 +43,11 @@ Result<PreparedSearch> PrepareSearch(SearchEntries entries) {
       if (Result<void> signs = CheckZoneCaptionSigns(*place, path); !signs)
         return Unexpected(signs.error());
     }
+    if (request.partner) {
+      if (Result<void> signs = CheckZoneCaptionSigns(request.partner->birth.place, "partner.birth");
+          !signs)
+        return Unexpected(signs.error());
+    }
   }
   if (Result<void> checked = CheckRangeAfterBirth(request); !checked)
     return Unexpected(checked.error());

@@ -48,7 +48,8 @@ TEST(MatchCommand, BadRequestsNameTheirField) {
   std::vector<Row> rows = {{"no bride", "bride: is missing"},
                            {"bad tz", "groom.birth.tz: unknown time zone"},
                            {"bad hour", "bride.birth.hour: must be between 0 and 23"},
-                           {"bad setting", "settings.ayanamsa: unknown value"}};
+                           {"bad setting", "settings.ayanamsa: must be one of"},
+                           {"not a setting", "settings: holds"}};
   for (const Row& row : rows) {
     json request = CoupleRequest();
     if (row.edit == "no bride") request.erase("bride");
@@ -57,6 +58,7 @@ TEST(MatchCommand, BadRequestsNameTheirField) {
     if (row.edit == "bad tz") request["groom"]["birth"].erase("dst");
     if (row.edit == "bad hour") request["bride"]["birth"]["hour"] = 24;
     if (row.edit == "bad setting") request["settings"] = {{"ayanamsa", "Sidereal"}};
+    if (row.edit == "not a setting") request["settings"] = {{"ayanamsha", "lahiri"}};
     const CliRun run = RunCli("match", request.dump());
     EXPECT_EQ(run.status, 2) << row.edit;
     EXPECT_NE(run.out.find(row.error), std::string::npos) << row.edit << ": " << run.out;
@@ -69,6 +71,27 @@ TEST(MatchCommand, TextIsATable) {
   EXPECT_NE(run.out.find("Graha maitri"), std::string::npos);
   EXPECT_NE(run.out.find(" of 36: "), std::string::npos);
   EXPECT_NE(run.out.find("Manglik, together: "), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// A misspelt key is warned of as in the other commands, and refused with --strict.
+TEST(MatchCommand, AnUnknownKeyIsNamedOrWithStrictRefused) {
+  json request = CoupleRequest();
+  request["bride"]["birth"]["lattitude"] = 1;
+  const CliRun run = RunCli("match", request.dump());
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(json::parse(run.out)["warnings"],
+            json::array({"bride.birth.lattitude: unknown key, ignored"}));
+  EXPECT_NE(run.err.find("bride.birth.lattitude: unknown key, ignored"), std::string::npos);
+  const CliRun strict = RunCli("match --strict", request.dump());
+  EXPECT_EQ(strict.status, 2);
+  EXPECT_NE(strict.out.find("bride.birth.lattitude: unknown key, refused with --strict"),
+            std::string::npos)
+      << strict.out;
+  EXPECT_FALSE(json::parse(RunCli("match", CoupleRequest().dump()).out).contains("warnings"));
 }
 
 }  // namespace

@@ -43,10 +43,27 @@ const Row kRows[] = {
     {"search", [](json& r) { r["place"]["a b"] = 1; }, "place[\"a b\"]"},
     {"day", [](json& r) { r["setting"] = json::object(); }, "setting"},
     {"day", [](json& r) { r["date"]["weekday"] = "Friday"; }, "date.weekday"},
+    {"evaluate",
+     [](json& r) {
+       r["partner"] = {{"nme", "Ravi"}, {"name", "Ravi"}, {"sex", "Male"}, {"birth", r["birth"]}};
+     },
+     "partner.nme"},
+    {"search",
+     [](json& r) {
+       r["partner"] = {{"name", "Ravi"}, {"sex", "Male"}, {"birth", r["birth"]}};
+       r["partner"]["birth"]["latitude"]["degree"] = 9;
+     },
+     "partner.birth.latitude.degree"},
     // What callers already send stays accepted.
     {"evaluate", [](json& r) { r["election"]["weekday"] = "Friday"; }, ""},
     {"evaluate", [](json& r) { r["birth"]["second"] = 30; }, ""},
     {"search", [](json& r) { r["avoid"] = json::array({"rahu_kalam"}); }, ""},
+    {"evaluate",
+     [](json& r) {
+       r["partner"] = {{"name", "Ravi"}, {"sex", "Male"}, {"birth", r["birth"]}};
+       r["partner"]["birth"]["weekday"] = "Friday";
+     },
+     ""},
     {"day", [](json& r) { r["settings"] = json::object(); }, ""},
 };
 

@@ -43,6 +43,18 @@ TEST(WindowsCsv, OneLinePerWindowWithItsVerdicts) {
             "Marriage,2025-03-04T10:12,2025-03-04T11:47,96,Good,-4,2,"
             "Tithi - Favourable; Lagna - Unavourable,3 -7\r\n");
   EXPECT_EQ(WindowsCsv({}), WindowsCsvHeader());
+
+  // For two, the partner's word and total close the header and each line.
+  Judgement partners = judgement;
+  partners.evaluation.ResultWord = Verdict::Average;
+  partners.evaluation.TotalScore = 1;
+  SearchWindow forTwo = window;
+  forTwo.partnerJudgement = std::make_shared<const Judgement>(partners);
+  EXPECT_EQ(WindowsCsv({forTwo}),
+            "subject,from,to,minutes,result_word,total_score,factor_count,factor_verdicts,"
+            "factor_points,partner_result_word,partner_total_score\r\n"
+            "Marriage,2025-03-04T10:12,2025-03-04T11:47,96,Good,-4,2,"
+            "Tithi - Favourable; Lagna - Unavourable,3 -7,Average,1\r\n");
 }
 
 // The records of an RFC 4180 text, as a spreadsheet reads them: fields

@@ -116,6 +116,52 @@ TEST(EvaluateUseCase, TheVerdictStandsWithoutItsExplanation) {
   EXPECT_NE(failed->state.Result.ResultWord, Verdict::None);
 }
 
+// One evaluation per person: the partner's is the evaluation of the partner
+// alone; a partner's fault is named for the partner before anything is
+// computed, a late partner refused even where the person's late birth is not.
+TEST(EvaluateUseCase, ForTwoEachPersonIsEvaluatedAsIfAlone) {
+  const EvaluationInput input = MarriageWithBirth(1995, 8, 14, 5, 40, -5, -30);
+  const Partner ravi{"Ravi", "Male", testing::On(1987, 11, 9).At(1, 15).In(testing::Madurai())};
+  struct Row {
+    const char* what;
+    Partner partner;
+    std::string problem;  // empty: evaluated
+  };
+  Partner unknownSex = ravi;
+  unknownSex.sex = "Other";
+  Partner late = ravi;
+  late.birth.year = 2026;
+  const Row rows[] = {
+      {"Ravi", ravi, ""},
+      {"unknown sex", unknownSex, "partner.sex: must be \"Male\" or \"Female\", not \"Other\""},
+      {"born after the election", late,
+       "partner.birth: the birth at 01:15 on 9 November 2026 is later than the election moment "
+       "at 10:30 on 14 February 2025"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    NullSink report;
+    NullSink partnerReport;
+    const Result<Evaluated> both = EvaluateForTwo({input, {}, LateBirth::kWarn, false, false},
+                                                  row.partner, report, partnerReport);
+    if (!row.problem.empty()) {
+      ASSERT_FALSE(both.has_value());
+      EXPECT_EQ(ProblemText(both.error()), row.problem);
+      continue;
+    }
+    ASSERT_TRUE(both.has_value()) << ProblemText(both.error());
+    const Result<Evaluated> asha = Evaluate({input, {}, LateBirth::kRefuse, false, false}, report);
+    const Result<Evaluated> alone =
+        Evaluate({PartnersInput(input, row.partner), {}, LateBirth::kRefuse, false, false}, report);
+    ASSERT_TRUE(both->partner && asha && alone);
+    EXPECT_TRUE(both->partner->ruleSetRan);
+    EXPECT_EQ(both->state.Result.FactorPoints, asha->state.Result.FactorPoints);
+    EXPECT_EQ(both->partner->state.Result.FactorPoints, alone->state.Result.FactorPoints);
+    EXPECT_EQ(both->partner->state.Result.ResultWord, alone->state.Result.ResultWord);
+    EXPECT_NE(both->partner->state.Result.FactorPoints, asha->state.Result.FactorPoints);
+  }
+}
+
 // A zone a whole number of hours east of Greenwich all year.
 Result<TimeZoneRules> FixedZone(const char* name, int hoursEast) {
   const std::string abbreviation = (hoursEast < 10 ? "+0" : "+") + std::to_string(hoursEast);
