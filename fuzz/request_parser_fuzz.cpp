@@ -30,6 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const horavela::cli::ParsedRequest parsed = horavela::cli::ParseRequest(text);
     if (parsed.error.empty() && !horavela::CheckEvaluationInput(parsed.input))
       Fail("request read as valid fails the core's check", "");
+    if (parsed.error.empty() && parsed.partner && !horavela::CheckPartner(*parsed.partner))
+      Fail("a partner read as valid fails the core's check", "");
     error = parsed.error;
   }
   if (!error.empty()) CheckErrorForm(error);
