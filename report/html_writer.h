@@ -21,6 +21,7 @@ class HtmlWriter : public RichTextSink {
   void SetFontSize(int points) override { fontSize_ = points; }
   void InsertText(std::string_view utf8) override;
   void InsertPicture(const Bitmap& picture) override;
+  void InsertTable(const TextTable& table) override;
 
  private:
   std::string Paragraph() const;
