@@ -2,6 +2,9 @@
 // shown read-only with its total, and exported; with fewer than two people
 // the dialog does not open and says why.
 #include <QAction>
+#include <QDialog>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QFile>
 #include <QTextEdit>
 
