@@ -54,7 +54,9 @@ MatchDialog::MatchDialog(const std::vector<book::Person>& people,
   setWindowTitle(texts::kMatchTitle);
   groom_ = PeopleBox("cboGroom", people_, this);
   bride_ = PeopleBox("cboBride", people_, this);
+  // The first man the groom, the first woman the bride, as a couple is usually entered.
   if (people_.size() > 1) bride_->setCurrentIndex(1);
+  for (auto it = people_.rbegin(); it != people_.rend(); ++it) Choose(it->id);
   auto* match = new QPushButton(texts::kMatchButton, this);
   match->setObjectName("btnMatch");
   match->setDefault(true);

@@ -13,9 +13,9 @@ namespace {
 
 using namespace matching;
 
-constexpr int kTitlePoints = 14;
-constexpr int kBodyPoints = 12;
-constexpr int kHeadingPoints = 12;  // headings stand out by colour and weight
+constexpr int kTitlePoints = 13;
+constexpr int kBodyPoints = 10;     // small enough for the whole match on one A4 page
+constexpr int kHeadingPoints = 11;  // headings stand out by colour and weight
 
 // The colour a verdict is written in: green where it favours the match,
 // dark red where it tells against it.
@@ -31,6 +31,7 @@ void Heading(RichTextSink& sink, std::string_view text) {
   sink.SetColor(PaletteColor::DarkBlue);
   sink.SetFontSize(kHeadingPoints);
   sink.InsertText(std::string("\n").append(text).append("\n"));
+  sink.SetFontSize(kBodyPoints);
   sink.SetBold(false);
   sink.SetColor(PaletteColor::Black);
 }
@@ -67,7 +68,7 @@ void WritePerson(RichTextSink& sink, std::string_view role, const Person& person
 void WriteKootas(RichTextSink& sink, const Match& match) {
   Heading(sink, "Ashtakoota (guna milan), read from the groom to the bride");
   TextTable table{
-      {"Koota", "Groom", "Bride", "Points", "Of", "Reason"}, {}, {13, 13, 13, 8, 5, 48}};
+      {"Koota", "Groom", "Bride", "Points", "Of", "Reason"}, {}, {12, 13, 13, 9, 5, 48}};
   for (const KootaScore& k : match.kootas.kootas) {
     table.rows.push_back({std::string(NameOf(k.koota)), k.groom, k.bride, PointsText(k.halves),
                           PointsText(k.maxHalves), k.reason});
@@ -85,7 +86,7 @@ void WriteKootas(RichTextSink& sink, const Match& match) {
 
 void WritePoruthams(RichTextSink& sink, const Poruthams& poruthams) {
   Heading(sink, "The ten poruthams, counted from the bride's star to the groom's");
-  TextTable table{{"Porutham", "Matched", "Reason"}, {}, {24, 12, 64}};
+  TextTable table{{"Porutham", "Matched", "Reason"}, {}, {22, 12, 66}};
   for (const PoruthamCheck& p : poruthams.checks) {
     std::string name(NameOf(p.porutham));
     if (p.deciding) name += " (deciding)";
@@ -129,6 +130,7 @@ void WriteMatchReport(const MatchRequest& request, const Match& match, RichTextS
   sink.InsertText(request.groom.name + " and " + request.bride.name + "\n");
   sink.SetBold(false);
   sink.SetColor(PaletteColor::Black);
+  sink.SetFontSize(kBodyPoints);
   sink.SetAlignment(Alignment::Left);
   sink.InsertText("\n");
   WritePerson(sink, "Groom", request.groom, match.groom);
