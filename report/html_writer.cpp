@@ -48,6 +48,7 @@ std::string EscapeHtml(std::string_view utf8) {
 void HtmlWriter::Clear() {
   closed_.clear();
   current_.clear();
+  hasTable_ = false;
   alignment_ = Alignment::Left;
   bold_ = false;
   color_ = PaletteColor::Black;
@@ -118,6 +119,7 @@ void HtmlWriter::InsertTable(const TextTable& table) {
     html += "</tr>\n";
     return html;
   };
+  hasTable_ = true;
   closed_ += "<table>\n" + row(table.header, "th");
   for (const std::vector<std::string>& cells : table.rows) closed_ += row(cells, "td");
   closed_ += "</table>\n";
@@ -129,9 +131,13 @@ std::string HtmlWriter::Document() const {
   doc += " Report</title>\n";
   doc +=
       "<style>body{font-family:Arial,Helvetica,sans-serif;font-size:12pt}"
-      "p{margin:0}table{border-collapse:collapse;width:100%}"
-      "th,td{border:1px solid #808080;padding:2px 4px;text-align:left;vertical-align:top}"
-      "</style>\n</head>\n<body>\n";
+      "p{margin:0}";
+  // Pages without a table keep the style they always had.
+  if (hasTable_)
+    doc +=
+        "table{border-collapse:collapse;width:100%}"
+        "th,td{border:1px solid #808080;padding:2px 4px;text-align:left;vertical-align:top}";
+  doc += "</style>\n</head>\n<body>\n";
   doc += closed_;
   if (!current_.empty()) doc += Paragraph();
   doc += "</body>\n</html>\n";
