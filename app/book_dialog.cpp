@@ -13,6 +13,7 @@
 #include "app/book_entries.h"
 #include "app/book_entry_form.h"
 #include "app/book_texts.h"
+#include "app/match_texts.h"
 #include "book/book_json.h"
 #include "report/atomic_file.h"
 
@@ -78,6 +79,13 @@ BookDialog::BookDialog(book::Book& book, const AppServices& services, QWidget* p
     buttons->addWidget(button);
     if (i == 1) buttons->addStretch();
   }
+  auto* match = new QPushButton(texts::kMenuMatch, this);
+  match->setObjectName("cmdBookMatch");
+  match->setAutoDefault(false);
+  connect(match, &QPushButton::clicked, this, &BookDialog::MatchSelected);
+  connect(tabs_, &QTabWidget::currentChanged, match,
+          [this, match] { match->setEnabled(PeopleInFront()); });
+  buttons->addWidget(match);
   auto* close = new QPushButton(texts::kClose, this);
   close->setObjectName("cmdBookClose");
   // Enter in the search box searches; it does not close the book.
@@ -126,6 +134,15 @@ std::optional<std::size_t> BookDialog::Selected() {
     return std::nullopt;
   }
   return static_cast<std::size_t>(item->data(0, kIndexRole).toULongLong());
+}
+
+void BookDialog::MatchSelected() {
+  if (!PeopleInFront()) return;
+  const std::optional<std::size_t> index = Selected();
+  if (!index) return;
+  const qint64 id = shownPeople_[*index].id;
+  accept();
+  emit matchRequested(id);
 }
 
 void BookDialog::ShowError(const char* format, const QString& path, const std::string& error) {

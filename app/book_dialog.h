@@ -27,6 +27,12 @@ class BookDialog : public QDialog {
   void DeleteSelected();
   void Import();
   void Export();
+  // The selected person to a match: the book closes, the match dialog opens
+  // with them chosen, for the user to choose the other.
+  void MatchSelected();
+
+ signals:
+  void matchRequested(qint64 personId);
 
  private:
   void Refill();

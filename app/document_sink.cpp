@@ -4,6 +4,7 @@
 #include <QTextBlockFormat>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 
 #include "report/palette.h"
@@ -59,6 +60,38 @@ void DocumentSink::InsertText(std::string_view utf8) {
     }
     if (!lines[i].isEmpty()) cursor_.insertText(lines[i], format_);
   }
+}
+
+// The table goes where the cursor stands, in the open (empty) paragraph's
+// place; the text after it continues in the block Qt keeps after a table.
+void DocumentSink::InsertTable(const TextTable& table) {
+  const int columns = static_cast<int>(table.header.size());
+  if (columns == 0) return;
+  const int rows = static_cast<int>(table.rows.size()) + 1;
+  QTextTableFormat shape;
+  shape.setCellPadding(2);
+  shape.setCellSpacing(0);
+  shape.setBorderCollapse(true);
+  shape.setHeaderRowCount(1);
+  QList<QTextLength> widths;
+  for (int width : ColumnWidths(table)) widths << QTextLength(QTextLength::PercentageLength, width);
+  shape.setColumnWidthConstraints(widths);
+  shape.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+  QTextTable* cells = cursor_.insertTable(rows, columns, shape);
+  const auto fill = [&](int row, const std::vector<std::string>& texts, bool bold) {
+    QTextCharFormat format = format_;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    for (int column = 0; column < columns && column < static_cast<int>(texts.size()); ++column) {
+      const std::string& text = texts[static_cast<std::size_t>(column)];
+      cells->cellAt(row, column)
+          .firstCursorPosition()
+          .insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), format);
+    }
+  };
+  fill(0, table.header, true);
+  for (int row = 1; row < rows; ++row)
+    fill(row, table.rows[static_cast<std::size_t>(row - 1)], false);
+  cursor_.movePosition(QTextCursor::End);
 }
 
 void DocumentSink::InsertPicture(const Bitmap& picture) {

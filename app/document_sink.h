@@ -29,6 +29,7 @@ class DocumentSink : public RichTextSink {
   void SetFontSize(int points) override;
   void InsertText(std::string_view utf8) override;
   void InsertPicture(const Bitmap& picture) override;
+  void InsertTable(const TextTable& table) override;
 
  private:
   QTextDocument* document_;

@@ -94,6 +94,9 @@ class MainWindow : public QMainWindow {
   void ChoosePlace();
   void SavePlace();
   void OpenBook();
+  // Tools > Match two people...: the match dialog on the book's people, with
+  // the person of book id `chosen` (0: none) already in their box.
+  void OpenMatch(qint64 chosen = 0);
 
   // Edit > Preferences: the calculation settings, kept between sessions. New
   // settings are kept and recompute whatever the result area shows.

@@ -23,6 +23,8 @@
 #include "app/book_texts.h"
 #include "app/election_page.h"
 #include "app/main_window.h"
+#include "app/match_dialog.h"
+#include "app/match_texts.h"
 #include "book/book.h"
 
 namespace horavela::app {
@@ -161,7 +163,25 @@ void MainWindow::OpenBook() {
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   BookDialog dialog(*book, services_, this);
+  qint64 toMatch = 0;
+  connect(&dialog, &BookDialog::matchRequested, this, [&toMatch](qint64 id) { toMatch = id; });
   dialog.exec();
+  if (toMatch != 0) OpenMatch(toMatch);
+}
+
+void MainWindow::OpenMatch(qint64 chosen) {
+  book::Book* book = book_->Get();
+  if (book == nullptr) return;
+  const std::vector<book::Person> people = book->People();
+  if (people.size() < 2) {
+    services_.messages->Show(MessageIcon::Information, texts::kMatchNeedsTwo);
+    return;
+  }
+  // Not modal to the program: the match can stay open beside an evaluation.
+  auto* dialog = new MatchDialog(people, Settings(), services_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  if (chosen != 0) dialog->Choose(chosen);
+  dialog->show();
 }
 
 }  // namespace horavela::app

@@ -16,6 +16,7 @@
 #include "app/day_texts.h"
 #include "app/election_page.h"
 #include "app/main_window.h"
+#include "app/match_texts.h"
 #include "app/preferences_texts.h"
 #include "app/program_links.h"
 #include "app/result_area.h"
@@ -48,6 +49,11 @@ void MainWindow::BuildMenus() {
   view->setObjectName("mnuView");
   QAction* day = view->addAction(texts::kMenuDayAtAGlance, this, &MainWindow::ShowDayAtAGlance);
   day->setObjectName("mnuDayAtAGlance");
+
+  QMenu* tools = menuBar()->addMenu(texts::kMenuTools);
+  tools->setObjectName("mnuTools");
+  QAction* match = tools->addAction(texts::kMenuMatch, this, [this] { OpenMatch(); });
+  match->setObjectName("mnuMatch");
 
   QMenu* help = menuBar()->addMenu(texts::kMenuHelp);
   help->setObjectName("mnuHelp");

@@ -29,4 +29,9 @@ QString ReportFileName(const EvaluationInput& input, const QString& extension) {
   return "Horavela - " + FileNameSafe(subject) + " - " + whom + date + "." + extension;
 }
 
+QString MatchReportFileName(const QString& groom, const QString& bride, const QString& extension) {
+  return "Horavela - Match - " + FileNameSafe(groom.trimmed()) + " and " +
+         FileNameSafe(bride.trimmed()) + "." + extension;
+}
+
 }  // namespace horavela::app

@@ -14,4 +14,7 @@ namespace horavela::app {
 // "Horavela Report.pdf".
 QString ReportFileName(const EvaluationInput& input, const QString& extension);
 
+// "Horavela - Match - Ravi Kumar and Asha Rao.pdf": the match report's name.
+QString MatchReportFileName(const QString& groom, const QString& bride, const QString& extension);
+
 }  // namespace horavela::app

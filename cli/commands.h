@@ -66,11 +66,17 @@ int RunSearch(const std::string& inputFile, std::istream& in, std::ostream& out,
 int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out,
            const AnswerOptions& options = {});
 
+// The one-page match report, as RTF and as HTML (empty: not written).
+struct MatchFiles {
+  std::string rtfFile;
+  std::string htmlFile;
+};
+
 // `match`: a couple's guna milan (36 points), doshas, poruthams and Manglik
 // check from {"groom": {"name", "birth"}, "bride": {...}}, in JSON or, with
-// `options.text`, as a table.
+// `options.text`, as a table; the report also to `files`.
 int RunMatch(const std::string& inputFile, std::istream& in, std::ostream& out,
-             const AnswerOptions& options = {});
+             const AnswerOptions& options = {}, const MatchFiles& files = {});
 
 // `example`: a valid request of `evaluate`, `search` or `day` to start from,
 // the very text the README and the manual page show.

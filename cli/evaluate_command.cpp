@@ -19,6 +19,7 @@
 #include "cli/explanation_response.h"
 #include "cli/file_options.h"
 #include "cli/known_keys.h"
+#include "cli/report_files.h"
 #include "cli/request_parser.h"
 #include "cli/response_writer.h"
 #include "cli/settings_entry.h"
@@ -45,27 +46,6 @@ struct Answer {
   int status = kExitOk;
   std::string summary;  // --text: what is written instead of the JSON
 };
-
-// Both reports or neither: each is written whole beside its target first, and
-// only when all are ready do they replace the files, so a failed HTML page
-// never leaves a new RTF document behind a failure answer.
-Result<void> WriteReportFiles(const EvaluateOptions& options, const RtfWriter& rtf,
-                              const HtmlWriter& html) {
-  AtomicWriteSet files;
-  const bool bothAsked = !options.rtfFile.empty() && !options.htmlFile.empty();
-  if (!options.rtfFile.empty()) {
-    if (Result<void> e = files.Prepare(options.rtfFile, rtf.Document()); !e)
-      return StorageFailure("--rtf: the RTF report was not written: " + e.error().message);
-  }
-  if (!options.htmlFile.empty()) {
-    if (Result<void> e = files.Prepare(options.htmlFile, html.Document()); !e)
-      return StorageFailure("--html: the HTML report was not written: " + e.error().message +
-                            (bothAsked ? "; the RTF report was not written either" : ""));
-  }
-  if (Result<void> e = files.Commit(); !e)
-    return StorageFailure("--rtf, --html: the reports were not all written: " + e.error().message);
-  return {};
-}
 
 // The election place's zone minute by minute when the request named a
 // tz-database zone, so the window runs across a change of the clocks.
@@ -125,7 +105,8 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   const CalculationState& state = evaluated->state;
   const CalculationState* partner = evaluated->partner ? &evaluated->partner->state : nullptr;
 
-  if (Result<void> written = WriteReportFiles(options, rtf, html); !written)
+  if (Result<void> written = WriteReportFiles(options.rtfFile, options.htmlFile, rtf, html);
+      !written)
     return {ErrorResponse(written.error().message), kExitFailure};
   nlohmann::ordered_json response =
       BuildResponse(state, plain.text(), ListReportSections(state), partner);

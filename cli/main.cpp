@@ -150,6 +150,13 @@ int Run(int argc, char** argv) {
       ->type_name("FILE");
   AnswerOptions matchAnswer;
   AddAnswerFlags(*matchCommand, matchAnswer);
+  MatchFiles matchFiles;
+  matchCommand
+      ->add_option("--rtf", matchFiles.rtfFile, "Also write the match report as RTF to FILE")
+      ->type_name("FILE");
+  matchCommand
+      ->add_option("--html", matchFiles.htmlFile, "Also write the match report as HTML to FILE")
+      ->type_name("FILE");
   matchCommand->footer(
       "Request: {\"groom\": {\"name\", \"birth\": MOMENT}, \"bride\": {\"name\", \"birth\": "
       "MOMENT}},\na MOMENT as evaluate's \"birth\" (with \"zone\" and \"dst\", or \"tz\").");
@@ -259,7 +266,7 @@ int Run(int argc, char** argv) {
   if (*evaluateCommand) return RunEvaluate(evaluate, std::cin, std::cout);
   if (*searchCommand) return RunSearch(searchFile, std::cin, std::cout, searchFiles, searchAnswer);
   if (*dayCommand) return RunDay(dayFile, std::cin, std::cout, dayAnswer);
-  if (*matchCommand) return RunMatch(matchFile, std::cin, std::cout, matchAnswer);
+  if (*matchCommand) return RunMatch(matchFile, std::cin, std::cout, matchAnswer, matchFiles);
   if (*exampleCommand) return PrintExample(exampleOf, std::cout);
   if (*almanacCommand) return RunAlmanac(almanac, std::cout);
   if (*monthCommand) return RunMonth(month, std::cout);

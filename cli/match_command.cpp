@@ -10,12 +10,15 @@
 
 #include "cli/commands.h"
 #include "cli/known_keys.h"
+#include "cli/report_files.h"
 #include "cli/response_writer.h"
 #include "cli/settings_entry.h"
 #include "engine/input_check.h"
 #include "json/json_reader.h"
 #include "json/time_zone_entry.h"
+#include "match_report/match_report.h"
 #include "matching/match.h"
+#include "report/tee_sink.h"
 
 namespace horavela::cli {
 
@@ -178,8 +181,19 @@ void Refuse(const std::string& message, const AnswerOptions& options, std::ostre
   out << (options.text ? ErrorText(response) : Serialize(response, true) + '\n');
 }
 
-int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options, std::istream& in,
-                  std::ostream& out) {
+// The report in the files asked for, before the answer says it is done.
+Result<void> WriteMatchFiles(const MatchRequest& request, const Match& match,
+                             const MatchFiles& files) {
+  if (files.rtfFile.empty() && files.htmlFile.empty()) return {};
+  RtfWriter rtf;
+  HtmlWriter html;
+  TeeSink both{&rtf, &html};
+  WriteMatchReport(request, match, both);
+  return WriteReportFiles(files.rtfFile, files.htmlFile, rtf, html);
+}
+
+int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options,
+                  const MatchFiles& files, std::istream& in, std::ostream& out) {
   std::string text;
   std::string error;
   if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {
@@ -193,6 +207,10 @@ int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options, st
         CheckKeys(requestJson, RequestKind::kMatch, options.strict, std::cerr);
     const MatchRequest request = ParseMatch(requestJson);
     const Match match = MatchOf(request, SwissEphemeris());
+    if (const Result<void> written = WriteMatchFiles(request, match, files); !written) {
+      Refuse(written.error().message, options, out);
+      return kExitFailure;
+    }
     if (options.text) {
       out << MatchText(request, match) << WarningsText(warnings);
     } else {
@@ -215,9 +233,9 @@ int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options, st
 }  // namespace
 
 int RunMatch(const std::string& inputFile, std::istream& in, std::ostream& out,
-             const AnswerOptions& options) {
+             const AnswerOptions& options, const MatchFiles& files) {
   try {
-    const int status = ReadAndAnswer(inputFile, options, in, out);
+    const int status = ReadAndAnswer(inputFile, options, files, in, out);
     out.flush();
     return out ? status : kExitFailure;
   } catch (const std::bad_alloc&) {

@@ -17,6 +17,8 @@ struct KootaScore {
   Koota koota = Koota::Varna;
   int halves = 0;      // the points, in halves (graha maitri and tara give half points)
   int maxHalves = 0;   // the koota's most
+  std::string groom;   // what it reads of the groom: "Kshatriya", "Rohini", "Venus", "Thula"
+  std::string bride;   // and of the bride
   std::string reason;  // "Nadi: both Madhya, 0 of 8"
 };
 

@@ -48,6 +48,7 @@ std::string EscapeHtml(std::string_view utf8) {
 void HtmlWriter::Clear() {
   closed_.clear();
   current_.clear();
+  hasTable_ = false;
   alignment_ = Alignment::Left;
   bold_ = false;
   color_ = PaletteColor::Black;
@@ -93,13 +94,50 @@ void HtmlWriter::InsertPicture(const Bitmap& picture) {
               "\" alt=\"" + EscapeHtml(kProgramName) + " emblem\">";
 }
 
+void HtmlWriter::InsertTable(const TextTable& table) {
+  if (!current_.empty()) {
+    closed_ += Paragraph();
+    current_.clear();
+  }
+  const std::vector<int> widths = ColumnWidths(table);
+  const auto row = [&](const std::vector<std::string>& cells, const char* tag) {
+    std::string html = "<tr>";
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      html += '<';
+      html += tag;
+      if (i < widths.size()) {
+        html += " style=\"width:";
+        html += std::to_string(widths[i]);
+        html += "%\"";
+      }
+      html += '>';
+      html += EscapeHtml(cells[i]);
+      html += "</";
+      html += tag;
+      html += '>';
+    }
+    html += "</tr>\n";
+    return html;
+  };
+  hasTable_ = true;
+  closed_ += "<table>\n" + row(table.header, "th");
+  for (const std::vector<std::string>& cells : table.rows) closed_ += row(cells, "td");
+  closed_ += "</table>\n";
+}
+
 std::string HtmlWriter::Document() const {
   std::string doc = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
   doc += EscapeHtml(kProgramName);
   doc += " Report</title>\n";
   doc +=
       "<style>body{font-family:Arial,Helvetica,sans-serif;font-size:12pt}"
-      "p{margin:0}</style>\n</head>\n<body>\n";
+      "p{margin:0}";
+  // Pages without a table keep the style they always had.
+  if (hasTable_)
+    doc +=
+        "table{border-collapse:collapse;width:100%}"
+        "th,td{border:1px solid #808080;padding:2px 4px;text-align:left;vertical-align:top}";
+  doc += "</style>\n</head>\n<body>\n";
   doc += closed_;
   if (!current_.empty()) doc += Paragraph();
   doc += "</body>\n</html>\n";

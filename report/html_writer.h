@@ -21,6 +21,7 @@ class HtmlWriter : public RichTextSink {
   void SetFontSize(int points) override { fontSize_ = points; }
   void InsertText(std::string_view utf8) override;
   void InsertPicture(const Bitmap& picture) override;
+  void InsertTable(const TextTable& table) override;
 
  private:
   std::string Paragraph() const;
@@ -31,7 +32,8 @@ class HtmlWriter : public RichTextSink {
   Alignment alignment_ = Alignment::Left;
   bool bold_ = false;
   PaletteColor color_ = PaletteColor::Black;
-  int fontSize_ = 0;  // 0: the page's default size
+  int fontSize_ = 0;       // 0: the page's default size
+  bool hasTable_ = false;  // the table style goes in only when needed
 };
 
 // `utf8` with & < > " escaped for HTML text and attribute values.

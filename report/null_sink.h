@@ -18,6 +18,7 @@ class NullSink final : public RichTextSink {
   void SetFontSize(int) override {}
   void InsertText(std::string_view) override {}
   void InsertPicture(const Bitmap&) override {}
+  void InsertTable(const TextTable&) override {}
   bool KeepsContent() const override { return false; }
 };
 

@@ -70,6 +70,8 @@ std::string PositionText(const PlaceEntry& place) {
   return text;
 }
 
+}  // namespace
+
 std::string MomentLine(std::string_view which, const MomentEntry& moment) {
   std::string line(which);
   line += ' ';
@@ -86,6 +88,8 @@ std::string MomentLine(std::string_view which, const MomentEntry& moment) {
   line += PositionText(place);
   return line;
 }
+
+namespace {
 
 // A setting in the line: its caption between words that make it read as
 // prose; the captions of sunrise and tarabala are no names and go lower case.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/evaluation_input.h"
@@ -15,6 +16,10 @@ namespace horavela {
 // When the input's calculation settings are not the defaults, a line naming
 // those that differ goes before the program's version.
 std::vector<std::string> ReportParticulars(const EvaluationInput& input);
+
+// "Born 2 March 1996 at 07:05 in Mumbai, Maharashtra, India (18°58' N,
+// 72°50' E, UTC+05:30)" for `which` "Born": one line of the particulars.
+std::string MomentLine(std::string_view which, const MomentEntry& moment);
 
 // "Swiss Ephemeris; Lahiri (Chitrapaksha) ayanamsa; sunrise by the centre of
 // the disc, without refraction": the settings that differ from the defaults,

@@ -110,6 +110,33 @@ void RtfWriter::InsertText(std::string_view utf8) {
   body_ += EscapeRtf(utf8);
 }
 
+// A4 less the readers' default margins, in twips.
+constexpr int kRtfLineTwips = 9000;
+
+// Each row: its cells' right edges (\cellx), then the cells' text in the
+// table (\intbl), each closed by \cell, the row by \row; plain paragraphs
+// follow (\pard).
+void RtfWriter::InsertTable(const TextTable& table) {
+  const std::vector<int> widths = ColumnWidths(table);
+  const auto row = [&](const std::vector<std::string>& cells) {
+    std::string rtf = "\\trowd\\trgaph72";
+    int edge = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      edge += kRtfLineTwips * (i < widths.size() ? widths[i] : 0) / 100;
+      rtf += "\\clbrdrt\\brdrs\\clbrdrl\\brdrs\\clbrdrb\\brdrs\\clbrdrr\\brdrs\\cellx" +
+             std::to_string(edge);
+    }
+    rtf += "\r\n\\pard\\intbl ";
+    for (const std::string& cell : cells) rtf += EscapeRtf(cell) + "\\cell ";
+    return rtf + "\\row\r\n";
+  };
+  body_ += "\\b ";
+  body_ += row(table.header);
+  body_ += "\\b0 ";
+  for (const std::vector<std::string>& cells : table.rows) body_ += row(cells);
+  body_ += "\\pard ";
+}
+
 void RtfWriter::InsertPicture(const Bitmap& picture) {
   std::size_t insertionPoint = body_.size();
   horavela::InsertPicture(body_, insertionPoint, picture);

@@ -23,6 +23,7 @@ class RtfWriter : public RichTextSink {
   void SetFontSize(int points) override;
   void InsertText(std::string_view utf8) override;
   void InsertPicture(const Bitmap& picture) override;
+  void InsertTable(const TextTable& table) override;
 
  private:
   std::string body_;

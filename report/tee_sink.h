@@ -35,6 +35,9 @@ class TeeSink : public RichTextSink {
   void InsertPicture(const Bitmap& picture) override {
     for (RichTextSink* s : sinks_) s->InsertPicture(picture);
   }
+  void InsertTable(const TextTable& table) override {
+    for (RichTextSink* s : sinks_) s->InsertTable(table);
+  }
 
  private:
   std::vector<RichTextSink*> sinks_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,32 @@ TEST(MatchCommand, TextIsATable) {
   EXPECT_NE(run.out.find("Graha maitri"), std::string::npos);
   EXPECT_NE(run.out.find(" of 36: "), std::string::npos);
   EXPECT_NE(run.out.find("Manglik, together: "), std::string::npos);
+}
+
+// --rtf and --html: the one-page report beside the JSON answer, with its
+// eight koota rows; a file that cannot be written fails the command.
+TEST(MatchCommand, WritesTheReportAsRtfAndHtml) {
+  const std::filesystem::path rtf = Scratch().path() / "match.rtf";
+  const std::filesystem::path html = Scratch().path() / "match.html";
+  const CliRun run =
+      RunCli("match --rtf " + ShellQuote(rtf.string()) + " --html " + ShellQuote(html.string()),
+             CoupleRequest().dump());
+  ASSERT_EQ(run.status, 0) << run.out;
+  const std::string rtfText = ReadFile(rtf);
+  EXPECT_EQ(rtfText.rfind("{\\rtf1", 0), 0u);
+  EXPECT_NE(rtfText.find("Groom: Ravi"), std::string::npos);
+  const std::string htmlText = ReadFile(html);
+  std::size_t rows = 0;
+  for (std::size_t at = htmlText.find("<tr>"); at != std::string::npos;
+       at = htmlText.find("<tr>", at + 1))
+    ++rows;
+  EXPECT_EQ(rows, 1u + 8u + 1u + 10u);
+
+  const CliRun refused =
+      RunCli("match --rtf " + ShellQuote((Scratch().path() / "none" / "x.rtf").string()),
+             CoupleRequest().dump());
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.out.find("--rtf: the RTF report was not written"), std::string::npos);
 }
 
 }  // namespace
