@@ -4,6 +4,7 @@
 
 #include "engine/calculation_settings.h"
 #include "engine/evaluation_input.h"
+#include "search/muhurta_finder.h"
 
 namespace horavela::app {
 
@@ -13,6 +14,8 @@ struct WizardModel {
   QString subject;  // empty until one is ticked
   QString personName;
   QString personSex;
+  // The second person of a couple's undertaking, when "Add partner" was ticked.
+  std::optional<Partner> partner;
   // How the program computes and counts (Edit > Preferences): every
   // evaluation, search, day and month carries it.
   CalculationSettings settings;
