@@ -148,8 +148,8 @@ std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell) {
       << cell.weekday.substr(0, 3) << "  "
       << (cell.sunrise ? ClockOf(*cell.sunrise, month, cell.day) : "--:--") << ' '
       << (cell.sunset ? ClockOf(*cell.sunset, month, cell.day) : "--:--") << "  ";
-  out << std::setw(34) << PeriodText(cell.tithi, month, cell.day) << std::setw(28)
-      << PeriodText(cell.nakshatra, month, cell.day);
+  out << std::setw(34) << PeriodText(cell.tithi, month, cell.day) << std::setw(29)
+      << PeriodText(cell.nakshatra, month, cell.day);  // "Poorva Bhadrapada to 02:34+1" and a space
   out << (cell.rahuKalam ? ClockOf(cell.rahuKalam->from, month, cell.day) + "-" +
                                ClockOf(cell.rahuKalam->to, month, cell.day)
                          : std::string("-"));
@@ -173,7 +173,7 @@ std::string Text(const Place& place, const MonthAtAGlance& month, const PlaceClo
   out << "Month " << DateOf(month, 1).substr(0, 7) << " at " << PlaceLabel(place) << " ("
       << place.timeZone << ")\n"
       << "Day      Rise  Set    Tithi at sunrise, ends              Nakshatra, ends"
-      << "             Rahu kalam   Vetoes\n";
+      << "              Rahu kalam   Vetoes\n";
   for (const MonthDay& cell : month.days) out << CellLine(month, cell);
   const std::vector<std::string> lines = VetoLines(PeriodsOfMonth(month), clock);
   out << (lines.empty() ? "No veto of the tradition is in force that month.\n"
