@@ -14,11 +14,12 @@ struct WizardModel {
   QString subject;  // empty until one is ticked
   QString personName;
   QString personSex;
-  // The second person of a couple's undertaking, when "Add partner" was ticked.
-  std::optional<Partner> partner;
   // How the program computes and counts (Edit > Preferences): every
   // evaluation, search, day and month carries it.
   CalculationSettings settings;
+  // The second person of a couple's undertaking, when "Add partner" was ticked
+  // (last, so the model's aggregate form keeps its order).
+  std::optional<Partner> partner = std::nullopt;
 
   // File > New Evaluation: no subject chosen. The person stays until the
   // next evaluation takes the birth page again, the settings until the user
