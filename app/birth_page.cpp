@@ -13,6 +13,7 @@
 #include "app/atlas_city_field.h"
 #include "app/book_texts.h"
 #include "app/page_parts.h"
+#include "app/partner_box.h"
 #include "engine/text_limits.h"
 
 namespace horavela::app {
@@ -51,6 +52,9 @@ BirthPage::BirthPage(const AppServices& services, QWidget* parent)
       frame, grid, row,
       {"cboMonth", "cboDate", "cboYear", "cboWeekday", "cboBirthHour", "cboBirthMinute",
        "cboBirthSecond", texts::kBirthDate, texts::kBirthDay, texts::kBirthTime});
+  // Below the person's own rows: unticked, the frame is the one person's.
+  partner_ = new PartnerBox(frame);
+  grid->addWidget(partner_, grid->rowCount(), 0, 1, grid->columnCount());
   FinishPage(frame, texts::kBirthParagraph1, texts::kBirthParagraph2);
 }
 
@@ -109,7 +113,8 @@ void BirthPage::ResetSex() {
 
 std::vector<QWidget*> BirthPage::TabStops() const {
   std::vector<QWidget*> stops = {nameField_, sexChoice_->button(0), sexChoice_->button(1)};
-  for (const std::vector<QWidget*>& part : {MomentAndPlaceStops(), ButtonStops()}) {
+  for (const std::vector<QWidget*>& part :
+       {MomentAndPlaceStops(), partner_->TabStops(), ButtonStops()}) {
     stops.insert(stops.end(), part.begin(), part.end());
   }
   return stops;

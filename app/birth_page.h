@@ -10,6 +10,8 @@ class QLineEdit;
 
 namespace horavela::app {
 
+class PartnerBox;
+
 // The birth page ("picBirthDetails"): the person's name and sex, and the
 // date, time and place of their birth.
 class BirthPage : public InputPage {
@@ -19,6 +21,8 @@ class BirthPage : public InputPage {
   explicit BirthPage(const AppServices& services, QWidget* parent = nullptr);
 
   QLineEdit* NameField() const { return nameField_; }
+  // "Add partner" and the partner's entries, for a couple's undertaking.
+  PartnerBox* Partner() const { return partner_; }
   QString PersonName() const;  // trimmed
   QString PersonSex() const;   // "Male" or "Female"
 
@@ -40,6 +44,7 @@ class BirthPage : public InputPage {
  private:
   QLineEdit* nameField_ = nullptr;
   QButtonGroup* sexChoice_ = nullptr;
+  PartnerBox* partner_ = nullptr;
 };
 
 }  // namespace horavela::app

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -78,8 +79,23 @@ class WindowItem : public QTreeWidgetItem {
   }
 };
 
+// For a couple, the weaker of the two judgements decides.
 BestWindowKey BestKey(const SearchWindow& window) {
-  return BestKeyOf(window.evaluation(), window.minutes);
+  return BestKeyOf(window.evaluation(), window.partnerEvaluation(), window.minutes);
+}
+
+const Evaluation& WeakerOf(const SearchWindow& window) {
+  const Evaluation* partner = window.partnerEvaluation();
+  if (partner == nullptr) return window.evaluation();
+  const auto key = [](const Evaluation& e) { return std::pair(e.ResultWord, e.TotalScore); };
+  return key(*partner) < key(window.evaluation()) ? *partner : window.evaluation();
+}
+
+// "Good", or for a couple "Good / Average": the person's first.
+QString BothTexts(const SearchWindow& window, const std::function<QString(const Evaluation&)>& of) {
+  const Evaluation* partner = window.partnerEvaluation();
+  const QString person = of(window.evaluation());
+  return partner == nullptr ? person : QString("%1 / %2").arg(person, of(*partner));
 }
 
 QDate DateOf(const LocalMinute& minute) {
@@ -642,15 +658,20 @@ void FindTimesDialog::ShowResult() {
                   QString("%1 %2 \u2013 %3%4")
                       .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
                            Clock(window.last), days > 0 ? QString(" +%1").arg(days) : QString()));
-    item->setText(kResultColumn, FromStd(std::string(NameOf(evaluation.ResultWord))));
-    item->setText(kTotalColumn, QString::number(evaluation.TotalScore));
+    item->setText(kResultColumn, BothTexts(window, [](const Evaluation& e) {
+                    return FromStd(std::string(NameOf(e.ResultWord)));
+                  }));
+    item->setText(kTotalColumn, BothTexts(window, [](const Evaluation& e) {
+                    return QString::number(e.TotalScore);
+                  }));
     item->setText(kFactorsColumn, QString::number(evaluation.FactorCount));
     item->setText(kMinutesColumn, QString::number(window.minutes));
     for (const int column : {kTotalColumn, kFactorsColumn, kMinutesColumn})
       item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     item->setData(kTimeColumn, kSortRole, static_cast<qlonglong>(i));
-    item->setData(kResultColumn, kSortRole, IndexOf(evaluation.ResultWord));
-    item->setData(kTotalColumn, kSortRole, static_cast<int>(evaluation.TotalScore));
+    const Evaluation& weaker = WeakerOf(window);
+    item->setData(kResultColumn, kSortRole, IndexOf(weaker.ResultWord));
+    item->setData(kTotalColumn, kSortRole, static_cast<int>(weaker.TotalScore));
     item->setData(kFactorsColumn, kSortRole, static_cast<int>(evaluation.FactorCount));
     item->setData(kMinutesColumn, kSortRole, static_cast<qlonglong>(window.minutes));
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
@@ -765,8 +786,10 @@ void FindTimesDialog::ColourCalendar() {
   std::map<QDate, int> totals;
   for (const auto& [day, window] : bestOfDay) {
     colouredDays_.push_back(day);
-    totals[day] = window->evaluation().TotalScore;
-    const Verdict verdict = window->evaluation().ResultWord;
+    // A couple's day is as good as it is for the weaker of the two.
+    const Evaluation& weaker = WeakerOf(*window);
+    totals[day] = weaker.TotalScore;
+    const Verdict verdict = weaker.ResultWord;
     if (verdict < Verdict::Average) continue;
     QTextCharFormat format;
     format.setBackground(verdict == Verdict::Good ? kGoodDay : kAverageDay);

@@ -25,6 +25,7 @@
 #include "app/day_tab.h"
 #include "app/election_page.h"
 #include "app/month_tab.h"
+#include "app/partner_box.h"
 #include "app/result_area.h"
 #include "app/subject_page.h"
 #include "app/wheel_needs_focus.h"
@@ -103,7 +104,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   warnings_->hide();
   auto* resultColumn = new QWidget;
   auto* resultLayout = new QVBoxLayout(resultColumn);
-  resultLayout->addWidget(resultListing_);
+  resultLayout->addLayout(BuildVerdictColumns());
   factorTips_ = new FactorTips(resultListing_);
   resultLayout->addWidget(warnings_);
   resultLayout->addStretch();
@@ -156,6 +157,35 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+QLayout* MainWindow::BuildVerdictColumns() {
+  // A couple's moment shows the partner's factors beside the person's, each
+  // column under its person's name; alone, only the person's listing shows.
+  auto* columns = new QHBoxLayout;
+  QLabel** names[] = {&resultName_, &partnerResultName_};
+  const char* nameObjects[] = {"lblResultName", "lblPartnerResultName"};
+  partnerResult_ = new QLabel;
+  partnerResult_->setObjectName("lblPartnerResult");
+  QLabel* listings[] = {resultListing_, partnerResult_};
+  for (int i = 0; i < 2; ++i) {
+    auto* column = new QVBoxLayout;
+    *names[i] = new QLabel;
+    (*names[i])->setObjectName(nameObjects[i]);
+    QFont bold = (*names[i])->font();
+    bold.setBold(true);
+    (*names[i])->setFont(bold);
+    (*names[i])->hide();
+    listings[i]->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    listings[i]->setWordWrap(true);
+    listings[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(*names[i]);
+    column->addWidget(listings[i]);
+    column->addStretch();
+    columns->addLayout(column, 1);
+  }
+  partnerResult_->hide();
+  return columns;
+}
+
 void MainWindow::WirePages() {
   connect(startPage_->BackButton(), &QPushButton::clicked, this, [this] { BackClicked(0); });
   connect(startPage_->NextButton(), &QPushButton::clicked, this, [this] { NextClicked(0); });
@@ -169,6 +199,7 @@ void MainWindow::WirePages() {
   connect(electionPage_, &InputPage::saveClicked, this, &MainWindow::SavePlace);
   connect(birthPage_, &InputPage::chooseClicked, this, &MainWindow::ChoosePerson);
   connect(birthPage_, &InputPage::saveClicked, this, &MainWindow::SavePerson);
+  connect(birthPage_->Partner(), &PartnerBox::chooseClicked, this, &MainWindow::ChoosePartner);
 
   connect(resultArea_, &ResultArea::backClicked, this, &MainWindow::BackClicked);
   connect(resultArea_, &ResultArea::printClicked, this, &MainWindow::PrintReport);
@@ -255,6 +286,7 @@ void MainWindow::ShowPage(QWidget* page) {
 void MainWindow::ShowActivityHeadings() {
   electionPage_->ShowActivity(model_.subject);
   birthPage_->ShowActivity(model_.subject);
+  birthPage_->Partner()->ShowFor(model_.subject);
 }
 
 void MainWindow::NextClicked(int index) {
@@ -305,6 +337,7 @@ void MainWindow::NewEvaluation() {
   electionPage_->Atlas()->Detach();
   birthPage_->Atlas()->Detach();
   birthPage_->ResetSex();
+  birthPage_->Partner()->Clear();
   StartAtLastPlaceNow();
   ShowPage(startPage_);
 }

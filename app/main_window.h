@@ -16,8 +16,13 @@
 #include "search/muhurta_finder.h"
 
 class QLabel;
+class QLayout;
 class QStackedWidget;
 class QTextDocument;
+
+namespace horavela::book {
+struct Person;
+}  // namespace horavela::book
 
 namespace horavela::app {
 
@@ -90,6 +95,7 @@ class MainWindow : public QMainWindow {
   // The book of people and places: the input pages fill themselves from it
   // or are saved into it; File > People and places manages it.
   void ChoosePerson();
+  void ChoosePartner();  // the second person of a couple, from the book
   void SavePerson();
   void ChoosePlace();
   void SavePlace();
@@ -107,10 +113,14 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A person of the book the user chooses, if any.
+  std::optional<book::Person> PersonFromBook();
+
   // Building the window
   void BuildMenus();
   void WirePages();
   QWidget* BuildWaitPage();
+  QLayout* BuildVerdictColumns();
   void SetTabOrder();
   void FillBoxesAndStart();
 
@@ -132,6 +142,8 @@ class MainWindow : public QMainWindow {
   // with its timing notes.
   EvaluationRequest ElectionRequest() const;
   void FillBirthDetails(const CalculationState& state);
+  // The partner's factor verdicts beside the person's; none hides them.
+  void ShowPartnerVerdicts(const CalculationState* partner);
   void FillElectionDetails(const CalculationState& state);
 
   // The day at a glance
@@ -168,6 +180,10 @@ class MainWindow : public QMainWindow {
   QWidget* resultPanel_ = nullptr;
 
   QLabel* resultListing_ = nullptr;
+  // With a partner: each column's name above it, the partner's verdicts beside.
+  QLabel* resultName_ = nullptr;
+  QLabel* partnerResultName_ = nullptr;
+  QLabel* partnerResult_ = nullptr;
   QLabel* warnings_ = nullptr;
   AnalysisPanel* analysis_ = nullptr;
   FactorTips* factorTips_ = nullptr;

@@ -25,6 +25,7 @@
 #include "app/main_window.h"
 #include "app/match_dialog.h"
 #include "app/match_texts.h"
+#include "app/partner_box.h"
 #include "book/book.h"
 
 namespace horavela::app {
@@ -124,22 +125,31 @@ void MainWindow::SavePlace() {
   services_.messages->Show(MessageIcon::Information, QString(texts::kPlaceSaved).arg(label));
 }
 
-void MainWindow::ChoosePerson() {
+std::optional<book::Person> MainWindow::PersonFromBook() {
   book::Book* book = book_->Get();
-  if (book == nullptr) return;
+  if (book == nullptr) return std::nullopt;
   if (book->People().empty()) {
     services_.messages->Show(MessageIcon::Information, texts::kNoPeopleYet);
-    return;
+    return std::nullopt;
   }
   BookChooser chooser(
       texts::kChoosePersonTitle, texts::kSearchPeople,
       {texts::kColumnName, texts::kColumnBorn, texts::kColumnPlace},
       [book](const QString& filter) { return PersonRows(*book, filter); }, this);
   chooser.exec();
-  if (!chooser.chosen()) return;
-  const std::optional<book::Person> person = WithId(book->People(), *chooser.chosen());
+  if (!chooser.chosen()) return std::nullopt;
+  return WithId(book->People(), *chooser.chosen());
+}
+
+void MainWindow::ChoosePerson() {
+  const std::optional<book::Person> person = PersonFromBook();
   if (!person) return;
   birthPage_->FillPerson(FromStd(person->name), person->sex, person->birth, person->tz);
+}
+
+void MainWindow::ChoosePartner() {
+  const std::optional<book::Person> person = PersonFromBook();
+  if (person) birthPage_->Partner()->Fill(FromStd(person->name), person->sex, person->birth);
 }
 
 void MainWindow::ChoosePlace() {

@@ -6,6 +6,7 @@
 #include "app/election_page.h"
 #include "app/main_window.h"
 #include "app/page_checks.h"
+#include "app/partner_box.h"
 
 namespace horavela::app {
 
@@ -19,13 +20,19 @@ bool MainWindow::CheckBirthPage() {
   if (!birthPage_->CheckEntries()) return false;
   // The rule sets compare years only; a birth after the election would be
   // judged as if it came first.
-  return birthPage_->RefuseOrder(
-      CheckBornBeforeElection(birthPage_->ReadMoment(), electionPage_->ReadMoment()));
+  const MomentEntry election = electionPage_->ReadMoment();
+  if (!birthPage_->RefuseOrder(CheckBornBeforeElection(birthPage_->ReadMoment(), election))) {
+    return false;
+  }
+  if (!birthPage_->Partner()->CheckEntries(*services_.messages)) return false;
+  const std::optional<Partner> partner = birthPage_->Partner()->Read();
+  return !partner || birthPage_->RefuseOrder(CheckBornBeforeElection(partner->birth, election));
 }
 
 void MainWindow::TakePerson() {
   model_.personName = birthPage_->PersonName();
   model_.personSex = birthPage_->PersonSex();
+  model_.partner = birthPage_->Partner()->Read();
 }
 
 }  // namespace horavela::app

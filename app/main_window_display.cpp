@@ -25,6 +25,8 @@
 #include "app/document_sink.h"
 #include "app/election_page.h"
 #include "app/main_window.h"
+#include "app/partner_evaluation.h"
+#include "app/partner_texts.h"
 #include "app/pdf_bytes.h"
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
@@ -129,6 +131,21 @@ void MainWindow::Evaluate(Pace pace) {
     EndEvaluationWithError(FromStd(ProblemText(evaluated->error())));
     return;
   }
+  // The partner's report follows the person's in the same document.
+  std::optional<Result<Evaluated>> partner;
+  if (model_.partner) {
+    try {
+      partner = EvaluatePartner(request, *model_.partner, both, services_.core);
+    } catch (const std::exception& error) {
+      EndEvaluationWithError(FromStd(error.what()));
+      return;
+    }
+    if (!*partner) {
+      EndEvaluationWithError(FromStd(ProblemText(partner->error())));
+      return;
+    }
+  }
+  ShowPartnerVerdicts(partner ? &(*partner)->state : nullptr);
   Evaluated& done = **evaluated;
   CalculationState& state = done.state;
   // The verdict stands without its explanation: a failure there only leaves
@@ -161,6 +178,20 @@ void MainWindow::Evaluate(Pace pace) {
   warnings_->setText(warnings.join("\n\n"));
   warnings_->setVisible(!warnings.isEmpty());
   ComputeDayTab(true);
+}
+
+void MainWindow::ShowPartnerVerdicts(const CalculationState* partner) {
+  // Alone, the result listing stands as it always has.
+  resultName_->setVisible(partner != nullptr);
+  partnerResultName_->setVisible(partner != nullptr);
+  partnerResult_->setVisible(partner != nullptr);
+  if (partner == nullptr) {
+    partnerResult_->clear();
+    return;
+  }
+  resultName_->setText(model_.personName);
+  partnerResultName_->setText(FromStd(partner->Input.name));
+  partnerResult_->setText(LabelText(ResultLabelOf(partner->Result)));
 }
 
 void MainWindow::FillBirthDetails(const CalculationState& state) {

@@ -17,6 +17,7 @@
 #include "app/find_times_dialog.h"
 #include "app/find_times_texts.h"
 #include "app/main_window.h"
+#include "app/partner_box.h"
 
 namespace horavela::app {
 
@@ -78,6 +79,8 @@ SearchRequest MainWindow::FinderRequest() const {
   request.birth = birthPage_->ReadMoment();
   request.place = electionPage_->ReadMoment().place;
   request.settings = model_.settings;
+  // A couple's moment is searched for both: the partner as the page holds them.
+  request.partner = birthPage_->Partner()->Read();
   return request;
 }
 

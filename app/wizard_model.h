@@ -4,6 +4,7 @@
 
 #include "engine/calculation_settings.h"
 #include "engine/evaluation_input.h"
+#include "search/muhurta_finder.h"
 
 namespace horavela::app {
 
@@ -16,6 +17,9 @@ struct WizardModel {
   // How the program computes and counts (Edit > Preferences): every
   // evaluation, search, day and month carries it.
   CalculationSettings settings;
+  // The second person of a couple's undertaking, when "Add partner" was ticked
+  // (last, so the model's aggregate form keeps its order).
+  std::optional<Partner> partner = std::nullopt;
 
   // File > New Evaluation: no subject chosen. The person stays until the
   // next evaluation takes the birth page again, the settings until the user
