@@ -5,51 +5,24 @@
 // form "path: message", and nothing may fail inside (exit status 1).
 #include <cstddef>
 #include <cstdint>
-#include <iostream>
-#include <sstream>
+#include <istream>
+#include <ostream>
 #include <string>
 
-#include <nlohmann/json.hpp>
-
 #include "cli/commands.h"
-#include "fuzz/error_form.h"
-
-namespace {
-
-// Unknown keys are also named on standard error: not wanted in the fuzz log.
-class NullBuffer : public std::streambuf {
- protected:
-  int overflow(int c) override { return c; }
-};
-
-}  // namespace
+#include "fuzz/whole_command.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  static NullBuffer null;
-  std::cerr.rdbuf(&null);
+  horavela::fuzz::SilenceStandardError();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using horavela::fuzz::Fail;
-  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-  std::ostringstream out;
-  const int status = horavela::cli::RunMatch("", in, out);
-  const nlohmann::json answer = nlohmann::json::parse(out.str(), nullptr, false);
-  if (!answer.is_object()) Fail("the answer is not one JSON object", out.str());
-  const auto error = answer.find("error");
-  switch (status) {
-    case horavela::cli::kExitOk:
-      if (error != answer.end() || !answer.contains("total"))
-        Fail("a match answered without its total", out.str());
-      break;
-    case horavela::cli::kExitBadRequest:
-      if (error == answer.end() || !error->is_string())
-        Fail("a refusal without an error", out.str());
-      horavela::fuzz::CheckErrorForm(error->get<std::string>());
-      break;
-    default:
-      Fail("the match failed", out.str());
-  }
+  horavela::fuzz::CheckWholeCommand(
+      data, size,
+      [](const std::string& file, std::istream& in, std::ostream& out) {
+        return horavela::cli::RunMatch(file, in, out);
+      },
+      "total", "the match failed");
   return 0;
 }
