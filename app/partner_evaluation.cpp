@@ -43,9 +43,7 @@ void WriteHeading(RichTextSink& sink, const std::string& name) {
 }  // namespace
 
 EvaluationRequest PartnerRequest(EvaluationRequest person, const Partner& partner) {
-  person.input.name = partner.name;
-  person.input.sex = partner.sex;
-  person.input.birth = partner.birth;
+  person.input = PartnersInput(person.input, partner);
   return person;
 }
 
