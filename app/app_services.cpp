@@ -1,4 +1,5 @@
 #include "app/app_services.h"
+#include "app/translation.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -31,12 +32,12 @@ class DesktopMessageBoxes : public MessageBoxes {
   explicit DesktopMessageBoxes(std::function<QWidget*()> window) : window_(std::move(window)) {}
 
   void Show(MessageIcon icon, const QString& text) override {
-    QMessageBox box(ToQt(icon), texts::kWindowTitle, text, QMessageBox::Ok, window_());
+    QMessageBox box(ToQt(icon), Tr(texts::kWindowTitle), text, QMessageBox::Ok, window_());
     box.exec();
   }
 
   bool Ask(MessageIcon icon, const QString& text, const QString& question) override {
-    QMessageBox box(ToQt(icon), texts::kWindowTitle, text, QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(ToQt(icon), Tr(texts::kWindowTitle), text, QMessageBox::Yes | QMessageBox::No,
                     window_());
     box.setInformativeText(question);
     box.setDefaultButton(QMessageBox::Yes);

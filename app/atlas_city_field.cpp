@@ -1,4 +1,5 @@
 #include "app/atlas_city_field.h"
+#include "app/translation.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -281,8 +282,9 @@ void AtlasCityField::ChoosePlace(const Place& place) {
   Result<TimeZoneRules> rules = TimeZoneRules::Load(place.timeZone);
   if (!rules) {
     Detach();
-    messages_->Show(MessageIcon::Error,
-                    QString(texts::kZoneUnknown).arg(FromStd(place.timeZone), FromStd(place.name)));
+    messages_->Show(
+        MessageIcon::Error,
+        QString(Tr(texts::kZoneUnknown)).arg(FromStd(place.timeZone), FromStd(place.name)));
     return;
   }
   zone_ = std::move(*rules);
@@ -301,7 +303,7 @@ void AtlasCityField::Recompute() {
   clock_ = Clock::Resolved;
   if (month < 1 || !IsValidDate(year, month, day)) {
     // Nothing to look up yet; the page check names a missing or impossible date.
-    zoneInfo_->setText(QString(texts::kZoneInfoNoDate).arg(zoneName));
+    zoneInfo_->setText(QString(Tr(texts::kZoneInfoNoDate)).arg(zoneName));
     return;
   }
   const LocalTimeOffsets local = zone_->AtLocal(
@@ -313,16 +315,16 @@ void AtlasCityField::Recompute() {
       break;
     case LocalTimeKind::Skipped:
       clock_ = Clock::Skipped;
-      clockMessage_ = QString(texts::kSkippedTime)
+      clockMessage_ = QString(Tr(texts::kSkippedTime))
                           .arg(MomentText(), zoneName, Offset(local.offset), Offset(local.other));
-      ShowUnresolved(QString(texts::kZoneInfoSkipped).arg(zoneName, MomentText()));
+      ShowUnresolved(QString(Tr(texts::kZoneInfoSkipped)).arg(zoneName, MomentText()));
       messages_->Show(MessageIcon::Error, clockMessage_);
       break;
     case LocalTimeKind::Repeated:
       if (!AskRepeated(local)) {
         clock_ = Clock::Undecided;
-        clockMessage_ = QString(texts::kRepeatedUndecided).arg(MomentText(), zoneName);
-        ShowUnresolved(QString(texts::kZoneInfoRepeated).arg(zoneName, MomentText()));
+        clockMessage_ = QString(Tr(texts::kRepeatedUndecided)).arg(MomentText(), zoneName);
+        ShowUnresolved(QString(Tr(texts::kZoneInfoRepeated)).arg(zoneName, MomentText()));
       }
       break;
   }
@@ -330,22 +332,22 @@ void AtlasCityField::Recompute() {
 
 bool AtlasCityField::AskRepeated(const LocalTimeOffsets& local) {
   const QString zoneName = FromStd(zone_->name());
-  const QString text = QString(texts::kRepeatedTime)
+  const QString text = QString(Tr(texts::kRepeatedTime))
                            .arg(MomentText(), zoneName, Offset(local.offset), Offset(local.other));
   const QString clock = MomentText().section(' ', 0, 0);
   if (messages_->Ask(MessageIcon::Information, text,
-                     QString(texts::kAskFirst).arg(Offset(local.offset)))) {
+                     QString(Tr(texts::kAskFirst)).arg(Offset(local.offset)))) {
     Apply(local.offset);
     zoneInfo_->setText(
-        QString(texts::kZoneInfoFirst)
+        QString(Tr(texts::kZoneInfoFirst))
             .arg(zoneName, FromStd(FormatUtcOffset(local.offset.utcOffsetSeconds)), clock));
     return true;
   }
   if (messages_->Ask(MessageIcon::Information, text,
-                     QString(texts::kAskSecond).arg(Offset(local.other)))) {
+                     QString(Tr(texts::kAskSecond)).arg(Offset(local.other)))) {
     Apply(local.other);
     zoneInfo_->setText(
-        QString(texts::kZoneInfoSecond)
+        QString(Tr(texts::kZoneInfoSecond))
             .arg(zoneName, FromStd(FormatUtcOffset(local.other.utcOffsetSeconds)), clock));
     return true;
   }
@@ -366,7 +368,7 @@ void AtlasCityField::Apply(const ZoneOffset& offset) {
   clock_ = Clock::Resolved;
   zoneInfo_->setStyleSheet({});
   zoneInfo_->setText(
-      QString(texts::kZoneInfo)
+      QString(Tr(texts::kZoneInfo))
           .arg(FromStd(zone_->name()), FromStd(FormatUtcOffset(offset.utcOffsetSeconds))));
 }
 
@@ -472,7 +474,7 @@ bool AtlasCityField::AnyCoordinate() const {
 
 QString AtlasCityField::UnknownPlaceProblem() const {
   if (clearedCity_.isEmpty() || CoordinatesComplete()) return {};
-  return QString(texts::kPlaceUnknown).arg(place_.city->text().simplified(), clearedCity_);
+  return QString(Tr(texts::kPlaceUnknown)).arg(place_.city->text().simplified(), clearedCity_);
 }
 
 bool AtlasCityField::CheckPlaceKnown() {
@@ -486,15 +488,15 @@ bool AtlasCityField::CheckPlaceKnown() {
 
 void AtlasCityField::ShowSource() {
   if (followed_ && Attached()) {
-    placeSource_->setText(QString(texts::kFromAtlas).arg(FromStd(PlaceLabel(*followed_))));
+    placeSource_->setText(QString(Tr(texts::kFromAtlas)).arg(FromStd(PlaceLabel(*followed_))));
     return;
   }
   const bool typed = AnyCoordinate();
   if (!clearedCity_.isEmpty() && !typed) {
-    placeSource_->setText(texts::kPlaceToEnter);
+    placeSource_->setText(Tr(texts::kPlaceToEnter));
     return;
   }
-  placeSource_->setText(typed ? QString(texts::kTypedByHand) : QString());
+  placeSource_->setText(typed ? QString(Tr(texts::kTypedByHand)) : QString());
 }
 
 QString AtlasCityField::MomentText() const {
@@ -516,7 +518,7 @@ void AtlasCityField::FollowWrittenMoment(bool secondRun) {
   lastLocal_ = local;
   const ZoneOffset& run = secondRun ? local.other : local.offset;
   Apply(run);
-  zoneInfo_->setText(QString(secondRun ? texts::kZoneInfoSecond : texts::kZoneInfoFirst)
+  zoneInfo_->setText(QString(secondRun ? Tr(texts::kZoneInfoSecond) : Tr(texts::kZoneInfoFirst))
                          .arg(FromStd(zone_->name()),
                               FromStd(FormatUtcOffset(run.utcOffsetSeconds)),
                               MomentText().section(' ', 0, 0)));

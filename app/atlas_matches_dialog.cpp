@@ -1,4 +1,5 @@
 #include "app/atlas_matches_dialog.h"
+#include "app/translation.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,8 +15,8 @@ AtlasMatchesDialog::AtlasMatchesDialog(const QString& city, std::vector<Place> p
                                        QWidget* parent)
     : QDialog(parent), places_(std::move(places)) {
   setObjectName("frmAtlasMatches");
-  setWindowTitle(texts::kWindowTitle);
-  auto* intro = new QLabel(QString(texts::kAtlasMatchesIntro).arg(city.trimmed()), this);
+  setWindowTitle(Tr(texts::kWindowTitle));
+  auto* intro = new QLabel(QString(Tr(texts::kAtlasMatchesIntro)).arg(city.trimmed()), this);
   intro->setWordWrap(true);
 
   list_ = new QListWidget(this);
@@ -24,15 +25,15 @@ AtlasMatchesDialog::AtlasMatchesDialog(const QString& city, std::vector<Place> p
   list_->setCurrentRow(0);
   connect(list_, &QListWidget::itemDoubleClicked, this, [this] { Finish(Choice::UsePlace); });
 
-  auto* use = new QPushButton(texts::kAtlasUsePlace, this);
+  auto* use = new QPushButton(Tr(texts::kAtlasUsePlace), this);
   use->setObjectName("cmdUsePlace");
   use->setDefault(true);
   connect(use, &QPushButton::clicked, this, [this] { Finish(Choice::UsePlace); });
-  auto* web = new QPushButton(texts::kAtlasSearchWeb, this);
+  auto* web = new QPushButton(Tr(texts::kAtlasSearchWeb), this);
   web->setObjectName("cmdSearchWeb");
   web->setAutoDefault(false);
   connect(web, &QPushButton::clicked, this, [this] { Finish(Choice::SearchWeb); });
-  auto* cancel = new QPushButton(texts::kAtlasCancel, this);
+  auto* cancel = new QPushButton(Tr(texts::kAtlasCancel), this);
   cancel->setObjectName("cmdCancelMatches");
   cancel->setAutoDefault(false);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,4 +1,5 @@
 #include "app/birth_page.h"
+#include "app/translation.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -26,36 +27,36 @@ BirthPage::BirthPage(const AppServices& services, QWidget* parent)
                  .navigation = 2,
                  .findTimes = "cmdFindTimes_Birth",
                  .choose = "cmdChoosePerson",
-                 .chooseCaption = texts::kChoosePerson,
+                 .chooseCaption = Tr(texts::kChoosePerson),
                  .save = "cmdSavePerson",
-                 .saveCaption = texts::kSavePerson},
+                 .saveCaption = Tr(texts::kSavePerson)},
                 parent) {
   setObjectName("picBirthDetails");
 
-  auto* frame = new QGroupBox(texts::kBirthFrame, this);
+  auto* frame = new QGroupBox(Tr(texts::kBirthFrame), this);
   frame->setObjectName("fraBirthDetails");
   auto* grid = new QGridLayout(frame);
   int row = 0;
   nameField_ = new QLineEdit(frame);
   nameField_->setObjectName("txtBirthName");
   nameField_->setMaxLength(static_cast<int>(text_limits::kName));
-  auto* nameLabel = new QLabel(texts::kName);
+  auto* nameLabel = new QLabel(Tr(texts::kName));
   nameLabel->setBuddy(nameField_);
   grid->addWidget(nameLabel, row, 0);
   grid->addWidget(nameField_, row++, 1);
   auto* sex = new QHBoxLayout;
-  sexChoice_ = NewOptionPair("optSex", texts::kMale, texts::kFemale, frame, sex);
+  sexChoice_ = NewOptionPair("optSex", Tr(texts::kMale), Tr(texts::kFemale), frame, sex);
   sex->addStretch();
   grid->addLayout(sex, row++, 1);
 
   AddMomentAndPlaceRows(
       frame, grid, row,
       {"cboMonth", "cboDate", "cboYear", "cboWeekday", "cboBirthHour", "cboBirthMinute",
-       "cboBirthSecond", texts::kBirthDate, texts::kBirthDay, texts::kBirthTime});
+       "cboBirthSecond", Tr(texts::kBirthDate), Tr(texts::kBirthDay), Tr(texts::kBirthTime)});
   // Below the person's own rows: unticked, the frame is the one person's.
   partner_ = new PartnerBox(frame);
   grid->addWidget(partner_, grid->rowCount(), 0, 1, grid->columnCount());
-  FinishPage(frame, texts::kBirthParagraph1, texts::kBirthParagraph2);
+  FinishPage(frame, Tr(texts::kBirthParagraph1), Tr(texts::kBirthParagraph2));
 }
 
 QString BirthPage::PersonName() const {
@@ -69,17 +70,17 @@ QString BirthPage::PersonSex() const {
 bool BirthPage::CheckEntries() {
   const PlaceBoxes& p = place_;
   if (!Atlas()->CheckPlaceKnown()) return false;
-  if (!CheckRequired({{nameField_, texts::kEnterName},
-                      {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
-                      {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
-                      {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
-                      {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
+  if (!CheckRequired({{nameField_, Tr(texts::kEnterName)},
+                      {p.latitudeDegrees, Tr(texts::kEnterLatitudeDegrees)},
+                      {p.latitudeMinutes, Tr(texts::kEnterLatitudeMinutes)},
+                      {p.longitudeDegrees, Tr(texts::kEnterLongitudeDegrees)},
+                      {p.longitudeMinutes, Tr(texts::kEnterLongitudeMinutes)}},
                      true, MessageIcon::Error)) {
     return false;
   }
   for (QComboBox* box : {moment_.month, moment_.day, moment_.year}) {
     if (box->currentIndex() < 0) {
-      Refuse(box, texts::kSelectBirthDate, MessageIcon::Error);
+      Refuse(box, Tr(texts::kSelectBirthDate), MessageIcon::Error);
       return false;
     }
   }

@@ -1,4 +1,5 @@
 #include "app/book_access.h"
+#include "app/translation.h"
 
 #include "app/book_texts.h"
 #include "book/book.h"
@@ -13,7 +14,7 @@ BookAccess::~BookAccess() = default;
 book::Book* BookAccess::Get() {
   if (book_) return book_.get();
   if (tried_) {
-    messages_->Show(MessageIcon::Error, QString(texts::kBookUnavailable).arg(error_));
+    messages_->Show(MessageIcon::Error, QString(Tr(texts::kBookUnavailable)).arg(error_));
     return nullptr;
   }
   tried_ = true;
@@ -22,7 +23,7 @@ book::Book* BookAccess::Get() {
       open_ ? open_(&notice) : StorageFailure("this session has no book");
   if (!opened) {
     error_ = QString::fromStdString(opened.error().message);
-    messages_->Show(MessageIcon::Error, QString(texts::kBookNotOpened).arg(error_));
+    messages_->Show(MessageIcon::Error, QString(Tr(texts::kBookNotOpened)).arg(error_));
     return nullptr;
   }
   book_ = std::move(*opened);

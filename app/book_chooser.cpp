@@ -1,4 +1,5 @@
 #include "app/book_chooser.h"
+#include "app/translation.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -35,9 +36,9 @@ BookChooser::BookChooser(const QString& title, const QString& searchHint,
   list_->setHeaderLabels(headers);
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(texts::kOk, QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(Tr(texts::kOk), QDialogButtonBox::AcceptRole);
   ok->setObjectName("cmdChooserOk");
-  QPushButton* cancel = buttons->addButton(texts::kCancel, QDialogButtonBox::RejectRole);
+  QPushButton* cancel = buttons->addButton(Tr(texts::kCancel), QDialogButtonBox::RejectRole);
   cancel->setObjectName("cmdChooserCancel");
   ok->setDefault(true);
 

@@ -1,4 +1,5 @@
 #include "app/book_dialog.h"
+#include "app/translation.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -47,29 +48,30 @@ void AddRow(QTreeWidget* table, std::size_t index, const QStringList& cells) {
 BookDialog::BookDialog(book::Book& book, const AppServices& services, QWidget* parent)
     : QDialog(parent), book_(book), services_(services) {
   setObjectName("dlgBook");
-  setWindowTitle(texts::kBookTitle);
+  setWindowTitle(Tr(texts::kBookTitle));
   search_ = new QLineEdit(this);
   search_->setObjectName("txtBookSearch");
-  search_->setPlaceholderText(texts::kSearchBook);
+  search_->setPlaceholderText(Tr(texts::kSearchBook));
   search_->setClearButtonEnabled(true);
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabBook");
-  people_ =
-      NewTable("tblPeople",
-               {texts::kColumnName, texts::kColumnBorn, texts::kColumnPlace, texts::kNote}, tabs_);
-  places_ = NewTable(
-      "tblPlaces",
-      {texts::kColumnCity, texts::kColumnState, texts::kColumnCountry, texts::kColumnCoordinates},
+  people_ = NewTable(
+      "tblPeople",
+      {Tr(texts::kColumnName), Tr(texts::kColumnBorn), Tr(texts::kColumnPlace), Tr(texts::kNote)},
       tabs_);
-  tabs_->addTab(people_, texts::kTabPeople);
-  tabs_->addTab(places_, texts::kTabPlaces);
+  places_ = NewTable("tblPlaces",
+                     {Tr(texts::kColumnCity), Tr(texts::kColumnState), Tr(texts::kColumnCountry),
+                      Tr(texts::kColumnCoordinates)},
+                     tabs_);
+  tabs_->addTab(people_, Tr(texts::kTabPeople));
+  tabs_->addTab(places_, Tr(texts::kTabPlaces));
 
   auto* buttons = new QHBoxLayout;
-  const std::pair<const char*, void (BookDialog::*)()> actions[] = {
-      {texts::kEdit, &BookDialog::EditSelected},
-      {texts::kDelete, &BookDialog::DeleteSelected},
-      {texts::kImport, &BookDialog::Import},
-      {texts::kExport, &BookDialog::Export}};
+  const std::pair<QString, void (BookDialog::*)()> actions[] = {
+      {Tr(texts::kEdit), &BookDialog::EditSelected},
+      {Tr(texts::kDelete), &BookDialog::DeleteSelected},
+      {Tr(texts::kImport), &BookDialog::Import},
+      {Tr(texts::kExport), &BookDialog::Export}};
   const char* names[] = {"cmdBookEdit", "cmdBookDelete", "cmdBookImport", "cmdBookExport"};
   for (std::size_t i = 0; i < std::size(actions); ++i) {
     auto* button = new QPushButton(actions[i].first, this);
@@ -79,14 +81,14 @@ BookDialog::BookDialog(book::Book& book, const AppServices& services, QWidget* p
     buttons->addWidget(button);
     if (i == 1) buttons->addStretch();
   }
-  auto* match = new QPushButton(texts::kMenuMatch, this);
+  auto* match = new QPushButton(Tr(texts::kMenuMatch), this);
   match->setObjectName("cmdBookMatch");
   match->setAutoDefault(false);
   connect(match, &QPushButton::clicked, this, &BookDialog::MatchSelected);
   connect(tabs_, &QTabWidget::currentChanged, match,
           [this, match] { match->setEnabled(PeopleInFront()); });
   buttons->addWidget(match);
-  auto* close = new QPushButton(texts::kClose, this);
+  auto* close = new QPushButton(Tr(texts::kClose), this);
   close->setObjectName("cmdBookClose");
   // Enter in the search box searches; it does not close the book.
   close->setAutoDefault(false);
@@ -130,7 +132,7 @@ void BookDialog::Refill() {
 std::optional<std::size_t> BookDialog::Selected() {
   const QTreeWidgetItem* item = (PeopleInFront() ? people_ : places_)->currentItem();
   if (item == nullptr) {
-    services_.messages->Show(MessageIcon::Information, texts::kNothingSelected);
+    services_.messages->Show(MessageIcon::Information, Tr(texts::kNothingSelected));
     return std::nullopt;
   }
   return static_cast<std::size_t>(item->data(0, kIndexRole).toULongLong());
@@ -145,7 +147,7 @@ void BookDialog::MatchSelected() {
   emit matchRequested(id);
 }
 
-void BookDialog::ShowError(const char* format, const QString& path, const std::string& error) {
+void BookDialog::ShowError(const QString& format, const QString& path, const std::string& error) {
   services_.messages->Show(MessageIcon::Error, QString(format).arg(path, FromStd(error)));
 }
 
@@ -153,7 +155,7 @@ void BookDialog::ShowIfRefused(const Result<void>& change) {
   if (change) return;
   services_.messages->Show(
       MessageIcon::Error,
-      QString(texts::kBookNotChanged).arg(FromStd(ProblemText(change.error()))));
+      QString(Tr(texts::kBookNotChanged)).arg(FromStd(ProblemText(change.error()))));
 }
 
 void BookDialog::EditSelected() {
@@ -181,45 +183,47 @@ void BookDialog::DeleteSelected() {
   QString question;
   if (PeopleInFront()) {
     const book::Person& p = shownPeople_[*index];
-    question = QString(texts::kDeletePerson).arg(FromStd(p.name), BirthDateText(p.birth));
+    question = QString(Tr(texts::kDeletePerson)).arg(FromStd(p.name), BirthDateText(p.birth));
   } else {
-    question = QString(texts::kDeletePlace).arg(PlaceLabelText(shownPlaces_[*index].place));
+    question = QString(Tr(texts::kDeletePlace)).arg(PlaceLabelText(shownPlaces_[*index].place));
   }
-  if (!services_.messages->Ask(MessageIcon::Information, question, texts::kDeleteForGood)) return;
+  if (!services_.messages->Ask(MessageIcon::Information, question, Tr(texts::kDeleteForGood)))
+    return;
   ShowIfRefused(PeopleInFront() ? book_.DeletePerson(shownPeople_[*index].id)
                                 : book_.DeletePlace(shownPlaces_[*index].id));
   Refill();
 }
 
 void BookDialog::Import() {
-  const QString path = services_.chooseOpenFile(texts::kImportCaption, texts::kJsonFilter);
+  const QString path = services_.chooseOpenFile(Tr(texts::kImportCaption), Tr(texts::kJsonFilter));
   if (path.isEmpty()) return;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    ShowError(texts::kImportUnreadable, path, file.errorString().toStdString());
+    ShowError(Tr(texts::kImportUnreadable), path, file.errorString().toStdString());
     return;
   }
   const QByteArray text = file.readAll();
   const std::string_view bookText(text.constData(), static_cast<std::size_t>(text.size()));
   const Result<book::BookEntries> parsed = book::ParseBookJson(bookText);
   if (!parsed) {
-    ShowError(texts::kImportNotABook, path, book::BookProblemSentence(parsed.error(), bookText));
+    ShowError(Tr(texts::kImportNotABook), path,
+              book::BookProblemSentence(parsed.error(), bookText));
     return;
   }
   const Result<book::ImportCount> count = book_.Import(parsed->people, parsed->places);
   if (!count) {
-    ShowError(texts::kImportFailed, path, ProblemText(count.error()));
+    ShowError(Tr(texts::kImportFailed), path, ProblemText(count.error()));
     return;
   }
   services_.messages->Show(
       MessageIcon::Information,
-      QString(texts::kImported).arg(path).arg(count->added).arg(count->skipped));
+      QString(Tr(texts::kImported)).arg(path).arg(count->added).arg(count->skipped));
   Refill();
 }
 
 void BookDialog::Export() {
-  const QString path =
-      services_.chooseSaveFile(texts::kExportCaption, texts::kExportName, texts::kJsonFilter);
+  const QString path = services_.chooseSaveFile(Tr(texts::kExportCaption), Tr(texts::kExportName),
+                                                Tr(texts::kJsonFilter));
   if (path.isEmpty()) return;
   const std::vector<book::Person> people = book_.People();
   const std::vector<book::Place> places = book_.Places();
@@ -227,12 +231,12 @@ void BookDialog::Export() {
   const Result<void> written =
       WriteFileAtomically(QFile::encodeName(path).toStdString(), book::BookJson(people, places));
   if (!written) {
-    ShowError(texts::kExportFailed, path, written.error().message);
+    ShowError(Tr(texts::kExportFailed), path, written.error().message);
     return;
   }
   services_.messages->Show(
       MessageIcon::Information,
-      QString(texts::kExported).arg(people.size()).arg(places.size()).arg(path));
+      QString(Tr(texts::kExported)).arg(people.size()).arg(places.size()).arg(path));
 }
 
 }  // namespace horavela::app

@@ -40,7 +40,7 @@ class BookDialog : public QDialog {
   // The index into the shown entries of the selected row, after saying so
   // when nothing is selected.
   std::optional<std::size_t> Selected();
-  void ShowError(const char* format, const QString& path, const std::string& error);
+  void ShowError(const QString& format, const QString& path, const std::string& error);
   // "The book could not be changed: ..." when the book refused a change.
   void ShowIfRefused(const Result<void>& change);
 

@@ -1,4 +1,5 @@
 #include "app/book_entry_form.h"
+#include "app/translation.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,7 +71,7 @@ BookEntryForm::BookEntryForm(bool isPerson, std::shared_ptr<MessageBoxes> messag
       messages_(std::move(messages)),
       lookup_(std::move(lookup)) {
   setObjectName("dlgBookEntry");
-  setWindowTitle(isPerson ? texts::kEditPersonTitle : texts::kEditPlaceTitle);
+  setWindowTitle(isPerson ? Tr(texts::kEditPersonTitle) : Tr(texts::kEditPlaceTitle));
   auto* form = new QFormLayout;
   if (isPerson) AddPersonRows(form);
   AddPlaceRows(form);
@@ -78,11 +79,12 @@ BookEntryForm::BookEntryForm(bool isPerson, std::shared_ptr<MessageBoxes> messag
     note_ = new QLineEdit(this);
     note_->setObjectName("frmNote");
     note_->setMaxLength(static_cast<int>(text_limits::kNote));
-    form->addRow(texts::kNote, note_);
+    form->addRow(Tr(texts::kNote), note_);
   }
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(texts::kOk, QDialogButtonBox::AcceptRole)->setObjectName("cmdFormOk");
-  buttons->addButton(texts::kCancel, QDialogButtonBox::RejectRole)->setObjectName("cmdFormCancel");
+  buttons->addButton(Tr(texts::kOk), QDialogButtonBox::AcceptRole)->setObjectName("cmdFormOk");
+  buttons->addButton(Tr(texts::kCancel), QDialogButtonBox::RejectRole)
+      ->setObjectName("cmdFormCancel");
   connect(buttons, &QDialogButtonBox::accepted, this, &BookEntryForm::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &BookEntryForm::reject);
   auto* layout = new QVBoxLayout(this);
@@ -118,19 +120,19 @@ void BookEntryForm::AddPersonRows(QFormLayout* form) {
   name_ = new QLineEdit(this);
   name_->setObjectName("frmName");
   name_->setMaxLength(static_cast<int>(text_limits::kName));
-  form->addRow(texts::kName, name_);
-  sex_ = NewChoice("frmSex", {texts::kMale, texts::kFemale}, this);
-  form->addRow(texts::kSex, sex_);
+  form->addRow(Tr(texts::kName), name_);
+  sex_ = NewChoice("frmSex", {Tr(texts::kMale), Tr(texts::kFemale)}, this);
+  form->addRow(Tr(texts::kSex), sex_);
   QStringList months;
   for (std::string_view month : kMonthNames) months << FromStd(std::string(month));
   month_ = NewChoice("frmMonth", months, this);
   day_ = NewSpin("frmDay", 1, 31, this);
   year_ = NewSpin("frmYear", 1901, 2050, this);
-  form->addRow(texts::kBirthDate, Row({month_, day_, year_}));
+  form->addRow(Tr(texts::kBirthDate), Row({month_, day_, year_}));
   hour_ = NewSpin("frmHour", 0, 23, this);
   minute_ = NewSpin("frmMinute", 0, 59, this);
   second_ = NewSpin("frmSecond", 0, 59, this);
-  form->addRow(texts::kBirthTime, Row({hour_, minute_, second_}));
+  form->addRow(Tr(texts::kBirthTime), Row({hour_, minute_, second_}));
 }
 
 FilteredLineEdit* BookEntryForm::NewField(CharacterRule rule, const QString& name) {
@@ -149,25 +151,25 @@ void BookEntryForm::AddPlaceRows(QFormLayout* form) {
   country_ = NewField(letters, "frmCountry");
   for (QLineEdit* field : {city_, state_, country_})
     field->setMaxLength(static_cast<int>(text_limits::kPlace));
-  form->addRow(texts::kCity, city_);
-  form->addRow(texts::kState, state_);
-  form->addRow(texts::kCountry, country_);
+  form->addRow(Tr(texts::kCity), city_);
+  form->addRow(Tr(texts::kState), state_);
+  form->addRow(Tr(texts::kCountry), country_);
   latitudeDegrees_ = NewField(digits, "frmLatDeg");
   latitudeMinutes_ = NewField(digits, "frmLatMin");
-  latitudeSide_ = NewChoice("frmLatSide", {texts::kNorth, texts::kSouth}, this);
+  latitudeSide_ = NewChoice("frmLatSide", {Tr(texts::kNorth), Tr(texts::kSouth)}, this);
   longitudeDegrees_ = NewField(digits, "frmLongDeg");
   longitudeMinutes_ = NewField(digits, "frmLongMin");
-  longitudeSide_ = NewChoice("frmLongSide", {texts::kEast, texts::kWest}, this);
+  longitudeSide_ = NewChoice("frmLongSide", {Tr(texts::kEast), Tr(texts::kWest)}, this);
   for (QLineEdit* field :
        {latitudeDegrees_, latitudeMinutes_, longitudeDegrees_, longitudeMinutes_}) {
     field->setMaximumWidth(field->fontMetrics().horizontalAdvance("00000") + 16);
   }
-  latitudeDegrees_->setPlaceholderText(texts::kDegrees);
-  latitudeMinutes_->setPlaceholderText(texts::kMinutes);
-  longitudeDegrees_->setPlaceholderText(texts::kDegrees);
-  longitudeMinutes_->setPlaceholderText(texts::kMinutes);
-  form->addRow(texts::kLatitude, Row({latitudeDegrees_, latitudeMinutes_, latitudeSide_}));
-  form->addRow(texts::kLongitude, Row({longitudeDegrees_, longitudeMinutes_, longitudeSide_}));
+  latitudeDegrees_->setPlaceholderText(Tr(texts::kDegrees));
+  latitudeMinutes_->setPlaceholderText(Tr(texts::kMinutes));
+  longitudeDegrees_->setPlaceholderText(Tr(texts::kDegrees));
+  longitudeMinutes_->setPlaceholderText(Tr(texts::kMinutes));
+  form->addRow(Tr(texts::kLatitude), Row({latitudeDegrees_, latitudeMinutes_, latitudeSide_}));
+  form->addRow(Tr(texts::kLongitude), Row({longitudeDegrees_, longitudeMinutes_, longitudeSide_}));
   coordinates_ = {latitudeDegrees_, latitudeMinutes_, longitudeDegrees_, longitudeMinutes_};
   placeSource_ = new QLabel(this);
   placeSource_->setObjectName("frmPlaceSource");
@@ -177,9 +179,9 @@ void BookEntryForm::AddPlaceRows(QFormLayout* form) {
   // The captions as the zone picker writes them: signed, west of Greenwich positive.
   zoneHours_ = NewSpin("frmZoneHour", -14, 14, this);
   zoneMinutes_ = NewSpin("frmZoneMinute", -59, 59, this);
-  dst_ = new QCheckBox(texts::kDst, this);
+  dst_ = new QCheckBox(Tr(texts::kDst), this);
   dst_->setObjectName("frmDST");
-  form->addRow(texts::kZone, Row({zoneHours_, zoneMinutes_, dst_}));
+  form->addRow(Tr(texts::kZone), Row({zoneHours_, zoneMinutes_, dst_}));
   followsTz_ = new QCheckBox(this);
   followsTz_->setObjectName("frmFollowsTz");
   form->addRow(QString(), followsTz_);
@@ -204,7 +206,7 @@ void BookEntryForm::ShowPlace(const PlaceEntry& place, const std::string& tz) {
   zoneMinutes_->setValue(place.zoneMinutes);
   dst_->setChecked(place.dst);
   tz_ = tz;
-  followsTz_->setText(QString(texts::kFollowsAtlasZone).arg(FromStd(tz)));
+  followsTz_->setText(QString(Tr(texts::kFollowsAtlasZone)).arg(FromStd(tz)));
   followsTz_->setChecked(!tz.empty());
   followsTz_->setVisible(!tz.empty());
   cityOfPlace_ = city_->text();
@@ -284,7 +286,7 @@ void BookEntryForm::ClearPlace() {
   tz_.clear();
   followsTz_->setChecked(false);
   followsTz_->setVisible(false);
-  placeSource_->setText(texts::kFormPlaceToEnter);
+  placeSource_->setText(Tr(texts::kFormPlaceToEnter));
 }
 
 PlaceEntry BookEntryForm::ReadPlace() const {
@@ -339,24 +341,25 @@ bool BookEntryForm::Refuse(QWidget* field, const QString& message) {
 
 bool BookEntryForm::Check() {
   if (isPerson_ && name_->text().trimmed().isEmpty()) {
-    return Refuse(name_, texts::kEnterPersonName);
+    return Refuse(name_, Tr(texts::kEnterPersonName));
   }
   if (!isPerson_ && city_->text().trimmed().isEmpty()) {
-    return Refuse(city_, texts::kEnterPlaceCity);
+    return Refuse(city_, Tr(texts::kEnterPlaceCity));
   }
   SettleCity();
   const bool complete =
       std::none_of(std::begin(coordinates_), std::end(coordinates_),
                    [](const QLineEdit* field) { return field->text().trimmed().isEmpty(); });
   if (!clearedCity_.isEmpty() && !complete) {
-    return Refuse(latitudeDegrees_,
-                  QString(texts::kFormPlaceUnknown).arg(city_->text().simplified(), clearedCity_));
+    return Refuse(
+        latitudeDegrees_,
+        QString(Tr(texts::kFormPlaceUnknown)).arg(city_->text().simplified(), clearedCity_));
   }
-  const std::pair<QLineEdit*, const char*> required[] = {
-      {latitudeDegrees_, texts::kEnterLatitudeDegrees},
-      {latitudeMinutes_, texts::kEnterLatitudeMinutes},
-      {longitudeDegrees_, texts::kEnterLongitudeDegrees},
-      {longitudeMinutes_, texts::kEnterLongitudeMinutes}};
+  const std::pair<QLineEdit*, QString> required[] = {
+      {latitudeDegrees_, Tr(texts::kEnterLatitudeDegrees)},
+      {latitudeMinutes_, Tr(texts::kEnterLatitudeMinutes)},
+      {longitudeDegrees_, Tr(texts::kEnterLongitudeDegrees)},
+      {longitudeMinutes_, Tr(texts::kEnterLongitudeMinutes)}};
   for (const auto& [field, message] : required) {
     if (field->text().trimmed().isEmpty()) return Refuse(field, message);
   }

@@ -1,4 +1,5 @@
 #include "app/day_tab.h"
+#include "app/translation.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -24,7 +25,7 @@ namespace {
 
 QString TimeOrNone(const LocalMinute& midnight, const std::optional<LocalTime>& time,
                    bool withOffset) {
-  return time ? ClockText(midnight, *time, withOffset) : QString(texts::kNoRise);
+  return time ? ClockText(midnight, *time, withOffset) : QString(Tr(texts::kNoRise));
 }
 
 // What the sky line says where the Sun's turns are not an ordinary day's.
@@ -70,7 +71,7 @@ QString SkyText(const DayAtAGlance& day, const LocalMinute& midnight) {
                      TimeOrNone(midnight, sky.sunset, offsets),
                      TimeOrNone(midnight, sky.nextSunrise, offsets));
   }
-  if (polar != nullptr) text += "\n" + QString(polar->text);
+  if (polar != nullptr) text += "\n" + Tr(polar->text);
   text += QString("\nMoonrise %1    Moonset %2")
               .arg(TimeOrNone(midnight, sky.moonrise, offsets),
                    TimeOrNone(midnight, sky.moonset, offsets));
@@ -79,7 +80,7 @@ QString SkyText(const DayAtAGlance& day, const LocalMinute& midnight) {
 
 DayTab::DayTab(const QString& backCaption, QWidget* parent) : QWidget(parent) {
   setObjectName("picDay");
-  sky_ = new QLabel(texts::kDayEmpty);
+  sky_ = new QLabel(Tr(texts::kDayEmpty));
   sky_->setObjectName("lblDaySky");
   sky_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // A one-sided polar day's note and a changing clock's offsets make long lines.
@@ -129,10 +130,10 @@ QWidget* DayTab::BuildChartRow() {
 
   auto* chartColumn = new QVBoxLayout;
   auto* styleRow = new QHBoxLayout;
-  styleRow->addWidget(new QLabel(texts::kChartStyle, row));
+  styleRow->addWidget(new QLabel(Tr(texts::kChartStyle), row));
   style_ = new QComboBox(row);
   style_->setObjectName("cboChartStyle");
-  style_->addItems({texts::kSouthIndian, texts::kNorthIndian});
+  style_->addItems({Tr(texts::kSouthIndian), Tr(texts::kNorthIndian)});
   styleRow->addWidget(style_);
   styleRow->addStretch();
   chartColumn->addLayout(styleRow);
@@ -159,10 +160,10 @@ QWidget* DayTab::BuildButtons(const QString& backCaption) {
   back->setObjectName("cmdDayBack");
   connect(back, &QPushButton::clicked, this, &DayTab::backRequested);
   layout->addWidget(back);
-  const std::array<std::tuple<const char*, const char*, void (DayTab::*)()>, 3> buttons = {{
-      {texts::kDayPrint, "cmdDayPrint", &DayTab::printRequested},
-      {texts::kDaySavePdf, "cmdDaySavePdf", &DayTab::pdfRequested},
-      {texts::kDaySavePng, "cmdDaySavePng", &DayTab::pngRequested},
+  const std::array<std::tuple<QString, const char*, void (DayTab::*)()>, 3> buttons = {{
+      {Tr(texts::kDayPrint), "cmdDayPrint", &DayTab::printRequested},
+      {Tr(texts::kDaySavePdf), "cmdDaySavePdf", &DayTab::pdfRequested},
+      {Tr(texts::kDaySavePng), "cmdDaySavePng", &DayTab::pngRequested},
   }};
   for (const auto& [caption, name, signal] : buttons) {
     auto* button = new QPushButton(caption, row);
@@ -195,8 +196,8 @@ void DayTab::SetDay(const DayAtAGlance& day, const LocalMinute& midnight) {
 }
 
 void DayTab::SetVetoes(const QString& lines) {
-  vetoes_->setText(lines.isEmpty() ? QString(texts::kDayNoVetoes)
-                                   : QString("%1\n%2").arg(texts::kDayVetoes, lines));
+  vetoes_->setText(lines.isEmpty() ? QString(Tr(texts::kDayNoVetoes))
+                                   : QString("%1\n%2").arg(Tr(texts::kDayVetoes), lines));
   vetoes_->setVisible(true);
 }
 

@@ -1,4 +1,5 @@
 #include "app/day_timeline.h"
+#include "app/translation.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -66,7 +67,7 @@ TimelineRow RowOf(const LocalMinute& midnight, const QString& caption,
 // Abhijit in green where almanacs observe it, muted with the reason where not.
 TimelineCell AbhijitCell(const LocalMinute& midnight, const DayParts& parts, bool withOffset) {
   if (parts.abhijitObserved) return CellOf(midnight, parts.abhijit, kAbhijit, withOffset);
-  return CellOf(midnight, parts.abhijit, kNotObserved, withOffset, texts::kAbhijitNotObserved);
+  return CellOf(midnight, parts.abhijit, kNotObserved, withOffset, Tr(texts::kAbhijitNotObserved));
 }
 
 QColor ChoghadiyaColour(const std::string& name) {
@@ -145,7 +146,7 @@ void AddPersonRows(const PersonDay& person, const LocalMinute& midnight,
   TimelineRow tarabala{"Tarabala", {}};
   for (const StrengthPeriod& strength : person.tarabala) {
     const QString note =
-        QString(texts::kTaraNote)
+        QString(Tr(texts::kTaraNote))
             .arg(FromStd(strength.tara), FromStd(std::string(NameOf(strength.verdict))), birthStar);
     tarabala.cells.push_back(
         CellOf(midnight, strength.period, StrengthColour(strength.verdict), false, note));
@@ -153,16 +154,16 @@ void AddPersonRows(const PersonDay& person, const LocalMinute& midnight,
   rows.push_back(tarabala);
   TimelineRow chandrabala{"Chandrabala", {}};
   for (const StrengthPeriod& strength : person.chandrabala) {
-    const QString note =
-        QString(texts::kChandraNote).arg(FromStd(std::string(NameOf(strength.verdict))), birthSign);
+    const QString note = QString(Tr(texts::kChandraNote))
+                             .arg(FromStd(std::string(NameOf(strength.verdict))), birthSign);
     chandrabala.cells.push_back(
         CellOf(midnight, strength.period, StrengthColour(strength.verdict), false, note));
   }
   rows.push_back(chandrabala);
   TimelineRow chandrashtama{"Chandrashtama", {}};
   for (const Period& span : person.chandrashtama) {
-    chandrashtama.cells.push_back(
-        CellOf(midnight, span, kKalam, false, QString(texts::kChandrashtamaNote).arg(birthSign)));
+    chandrashtama.cells.push_back(CellOf(midnight, span, kKalam, false,
+                                         QString(Tr(texts::kChandrashtamaNote)).arg(birthSign)));
   }
   rows.push_back(chandrashtama);
 }

@@ -1,4 +1,5 @@
 #include "app/election_page.h"
+#include "app/translation.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,30 +23,30 @@ ElectionPage::ElectionPage(const AppServices& services, QWidget* parent)
                  .navigation = 1,
                  .findTimes = "cmdFindTimes",
                  .choose = "cmdChoosePlace",
-                 .chooseCaption = texts::kChoosePlace,
+                 .chooseCaption = Tr(texts::kChoosePlace),
                  .save = "cmdSavePlace",
-                 .saveCaption = texts::kSavePlace},
+                 .saveCaption = Tr(texts::kSavePlace)},
                 parent) {
   setObjectName("picSearchMode");
 
-  auto* frame = new QGroupBox(texts::kElectionFrame, this);
+  auto* frame = new QGroupBox(Tr(texts::kElectionFrame), this);
   frame->setObjectName("fraElectionDetails");
   auto* grid = new QGridLayout(frame);
   int row = 0;
   AddMomentAndPlaceRows(frame, grid, row,
                         {"cboMuhurthaMonth", "cboMuhurthaDate", "cboMuhurthaYear",
                          "cboMuhurthaWeekday", "cboHourFrom", "cboMinuteFrom", "cboSecondFrom",
-                         texts::kDate, texts::kWeekday, texts::kTime});
-  FinishPage(frame, texts::kElectionParagraph1, texts::kElectionParagraph2);
+                         Tr(texts::kDate), Tr(texts::kWeekday), Tr(texts::kTime)});
+  FinishPage(frame, Tr(texts::kElectionParagraph1), Tr(texts::kElectionParagraph2));
 }
 
 bool ElectionPage::Check() {
   const PlaceBoxes& p = place_;
   return Atlas()->CheckPlaceKnown() &&
-         CheckRequired({{p.latitudeDegrees, texts::kEnterLatitudeDegrees},
-                        {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
-                        {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
-                        {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
+         CheckRequired({{p.latitudeDegrees, Tr(texts::kEnterLatitudeDegrees)},
+                        {p.latitudeMinutes, Tr(texts::kEnterLatitudeMinutes)},
+                        {p.longitudeDegrees, Tr(texts::kEnterLongitudeDegrees)},
+                        {p.longitudeMinutes, Tr(texts::kEnterLongitudeMinutes)}},
                        true, MessageIcon::Error) &&
          CheckCoordinateRanges() && CheckDate("Election") && Atlas()->CheckResolved();
 }
@@ -53,11 +54,11 @@ bool ElectionPage::Check() {
 bool ElectionPage::CheckPlaceToSave() {
   const PlaceBoxes& p = place_;
   return Atlas()->CheckPlaceKnown() &&
-         CheckRequired({{p.city, texts::kEnterCity},
-                        {p.latitudeDegrees, texts::kEnterLatitudeDegrees},
-                        {p.latitudeMinutes, texts::kEnterLatitudeMinutes},
-                        {p.longitudeDegrees, texts::kEnterLongitudeDegrees},
-                        {p.longitudeMinutes, texts::kEnterLongitudeMinutes}},
+         CheckRequired({{p.city, Tr(texts::kEnterCity)},
+                        {p.latitudeDegrees, Tr(texts::kEnterLatitudeDegrees)},
+                        {p.latitudeMinutes, Tr(texts::kEnterLatitudeMinutes)},
+                        {p.longitudeDegrees, Tr(texts::kEnterLongitudeDegrees)},
+                        {p.longitudeMinutes, Tr(texts::kEnterLongitudeMinutes)}},
                        true, MessageIcon::Error) &&
          CheckCoordinateRanges();
 }

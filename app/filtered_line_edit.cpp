@@ -1,4 +1,5 @@
 #include "app/filtered_line_edit.h"
+#include "app/translation.h"
 
 #include <QKeyEvent>
 
@@ -71,7 +72,7 @@ bool IsFilteredKeyPress(Qt::KeyboardModifiers modifiers, const QString& text) {
 }
 
 QString RefusalMessage(CharacterRule rule) {
-  return rule == CharacterRule::Letters ? texts::kOnlyCharacters : texts::kOnlyNumbers;
+  return rule == CharacterRule::Letters ? Tr(texts::kOnlyCharacters) : Tr(texts::kOnlyNumbers);
 }
 
 FilteredLineEdit::FilteredLineEdit(CharacterRule rule, QWidget* parent)

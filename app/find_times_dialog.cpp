@@ -1,4 +1,5 @@
 #include "app/find_times_dialog.h"
+#include "app/translation.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -191,7 +192,7 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
                                  QWidget* parent)
     : QDialog(parent), inputs_(std::move(inputs)), messages_(std::move(messages)) {
   setObjectName("frmFindTimes");
-  setWindowTitle(texts::kFindTimesTitle);
+  setWindowTitle(Tr(texts::kFindTimesTitle));
 
   auto* summary = new QLabel(this);
   summary->setObjectName("lblFindSummary");
@@ -210,7 +211,7 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   progress_->setObjectName("prgSearch");
   progress_->setRange(0, kProgressSteps);
   progress_->setValue(0);
-  status_ = new QLabel(texts::kFindReady, this);
+  status_ = new QLabel(Tr(texts::kFindReady), this);
   status_->setObjectName("lblSearchStatus");
   truncatedNote_ = new QLabel(this);
   truncatedNote_->setObjectName("lblTruncated");
@@ -220,21 +221,21 @@ FindTimesDialog::FindTimesDialog(FindTimesInputs inputs, std::shared_ptr<Message
   traditionSummary_->setWordWrap(true);
   traditionSummary_->setVisible(false);
 
-  useButton_ = new QPushButton(texts::kFindUse, this);
+  useButton_ = new QPushButton(Tr(texts::kFindUse), this);
   useButton_->setObjectName("cmdUseTime");
   useButton_->setEnabled(false);
   useButton_->setAutoDefault(false);
   connect(useButton_, &QPushButton::clicked, this, &FindTimesDialog::ChooseSelectedWindow);
-  closeButton_ = new QPushButton(texts::kFindClose, this);
+  closeButton_ = new QPushButton(Tr(texts::kFindClose), this);
   closeButton_->setObjectName("cmdClose");
   closeButton_->setAutoDefault(false);
   connect(closeButton_, &QPushButton::clicked, this, &FindTimesDialog::reject);
   auto* buttons = new QHBoxLayout;
-  exportCsvButton_ = new QPushButton(texts::kFindExportCsv, this);
+  exportCsvButton_ = new QPushButton(Tr(texts::kFindExportCsv), this);
   exportCsvButton_->setObjectName("cmdExportCsv");
   exportCsvButton_->setAutoDefault(false);
   connect(exportCsvButton_, &QPushButton::clicked, this, &FindTimesDialog::ExportCsv);
-  calendarButton_ = new QPushButton(texts::kFindAddToCalendar, this);
+  calendarButton_ = new QPushButton(Tr(texts::kFindAddToCalendar), this);
   calendarButton_->setObjectName("cmdAddToCalendar");
   calendarButton_->setAutoDefault(false);
   connect(calendarButton_, &QPushButton::clicked, this, &FindTimesDialog::AddToCalendar);
@@ -320,18 +321,18 @@ QWidget* FindTimesDialog::BuildRangeRow() {
   leastResult_->addItems({"Good", "Average", "Bad"});
   leastResult_->setCurrentIndex(0);
 
-  searchButton_ = new QPushButton(texts::kFindSearch, row);
+  searchButton_ = new QPushButton(Tr(texts::kFindSearch), row);
   searchButton_->setObjectName("cmdSearch");
   searchButton_->setDefault(true);
   connect(searchButton_, &QPushButton::clicked, this, &FindTimesDialog::StartSearch);
-  cancelButton_ = new QPushButton(texts::kFindCancel, row);
+  cancelButton_ = new QPushButton(Tr(texts::kFindCancel), row);
   cancelButton_->setObjectName("cmdCancel");
   cancelButton_->setAutoDefault(false);
   connect(cancelButton_, &QPushButton::clicked, this, &FindTimesDialog::CancelSearch);
 
-  const std::pair<const char*, QWidget*> fields[] = {{texts::kFindFrom, fromDate_},
-                                                     {texts::kFindTo, toDate_},
-                                                     {texts::kFindAtLeast, leastResult_}};
+  const std::pair<QString, QWidget*> fields[] = {{Tr(texts::kFindFrom), fromDate_},
+                                                 {Tr(texts::kFindTo), toDate_},
+                                                 {Tr(texts::kFindAtLeast), leastResult_}};
   for (const auto& [caption, field] : fields) {
     auto* label = new QLabel(caption, row);
     label->setBuddy(field);
@@ -352,9 +353,9 @@ QWidget* FindTimesDialog::BuildFilterRow() {
   leastTotal_ = new QSpinBox(row);
   leastTotal_->setObjectName("spnMinTotal");
   leastTotal_->setRange(kNoMinimumTotal, kHighestMinimumTotal);
-  leastTotal_->setSpecialValueText(texts::kFindAnyTotal);
+  leastTotal_->setSpecialValueText(Tr(texts::kFindAnyTotal));
   leastTotal_->setValue(kNoMinimumTotal);
-  auto* label = new QLabel(texts::kFindTotalAtLeast, row);
+  auto* label = new QLabel(Tr(texts::kFindTotalAtLeast), row);
   label->setBuddy(leastTotal_);
   auto* total = new QHBoxLayout;
   total->addWidget(label);
@@ -363,15 +364,15 @@ QWidget* FindTimesDialog::BuildFilterRow() {
   total->addStretch();
   layout->addLayout(total);
   auto* kalams = new QHBoxLayout;
-  auto newBox = [row, kalams](const char* name, const char* text) {
+  auto newBox = [row, kalams](const char* name, const QString& text) {
     auto* box = new QCheckBox(text, row);
     box->setObjectName(name);
     kalams->addWidget(box);
     return box;
   };
-  avoidRahuKalam_ = newBox("chkAvoidRahuKalam", texts::kFindAvoidRahuKalam);
-  avoidYamaganda_ = newBox("chkAvoidYamaganda", texts::kFindAvoidYamaganda);
-  avoidGulikaKalam_ = newBox("chkAvoidGulikaKalam", texts::kFindAvoidGulikaKalam);
+  avoidRahuKalam_ = newBox("chkAvoidRahuKalam", Tr(texts::kFindAvoidRahuKalam));
+  avoidYamaganda_ = newBox("chkAvoidYamaganda", Tr(texts::kFindAvoidYamaganda));
+  avoidGulikaKalam_ = newBox("chkAvoidGulikaKalam", Tr(texts::kFindAvoidGulikaKalam));
   kalams->addStretch();
   layout->addLayout(kalams, 1);
   stackable_.push_back({layout, 0});
@@ -382,10 +383,10 @@ QWidget* FindTimesDialog::BuildTraditionRow() {
   auto* row = new QWidget(this);
   auto* layout = new QBoxLayout(QBoxLayout::LeftToRight, row);
   layout->setContentsMargins(0, 0, 0, 0);
-  observeTradition_ = new QCheckBox(texts::kFindObserveTradition, row);
+  observeTradition_ = new QCheckBox(Tr(texts::kFindObserveTradition), row);
   observeTradition_->setObjectName("chkObserveTradition");
   observeTradition_->setChecked(true);
-  regionalVetoes_ = new QCheckBox(texts::kFindRegionalVetoes, row);
+  regionalVetoes_ = new QCheckBox(Tr(texts::kFindRegionalVetoes), row);
   regionalVetoes_->setObjectName("chkRegionalVetoes");
   // Regional vetoes mean nothing to a search that ignores the tradition.
   connect(observeTradition_, &QCheckBox::toggled, regionalVetoes_, &QWidget::setEnabled);
@@ -423,13 +424,13 @@ QWidget* FindTimesDialog::BuildResultArea() {
   connect(calendar_, &QCalendarWidget::clicked, this, &FindTimesDialog::ShowDayOfCalendar);
 
   auto* legend = new QHBoxLayout;
-  legend->addWidget(Swatch(kGoodDay, texts::kFindLegendGood, area));
-  legend->addWidget(Swatch(kAverageDay, texts::kFindLegendAverage, area));
+  legend->addWidget(Swatch(kGoodDay, Tr(texts::kFindLegendGood), area));
+  legend->addWidget(Swatch(kAverageDay, Tr(texts::kFindLegendAverage), area));
   legend->addStretch();
   auto* left = new QVBoxLayout;
   left->addWidget(calendar_);
   left->addLayout(legend);
-  auto* hint = new QLabel(texts::kFindHint, area);
+  auto* hint = new QLabel(Tr(texts::kFindHint), area);
   hint->setWordWrap(true);
   hint->setMaximumWidth(calendar_->sizeHint().width());
   // All its lines at that width, so the list below it in a narrow dialog
@@ -445,9 +446,9 @@ QWidget* FindTimesDialog::BuildResultArea() {
   windowList_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   windowList_->setSelectionMode(QAbstractItemView::SingleSelection);
   windowList_->setAlternatingRowColors(true);
-  windowList_->setHeaderLabels({texts::kFindColumnTime, texts::kFindColumnResult,
-                                texts::kFindColumnTotal, texts::kFindColumnFactors,
-                                texts::kFindColumnMinutes});
+  windowList_->setHeaderLabels({Tr(texts::kFindColumnTime), Tr(texts::kFindColumnResult),
+                                Tr(texts::kFindColumnTotal), Tr(texts::kFindColumnFactors),
+                                Tr(texts::kFindColumnMinutes)});
   windowList_->setSortingEnabled(true);
   windowList_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
   // Each column as wide as its widest cell or its caption with the sort
@@ -533,8 +534,9 @@ void FindTimesDialog::StartSearch() {
   entries.almanac = Almanac();
   Result<PreparedSearch> prepared = PrepareSearch(std::move(entries));
   if (!prepared) {
-    messages_->Show(MessageIcon::Error,
-                    QString(texts::kFindCannotSearch).arg(FromStd(ProblemText(prepared.error()))));
+    messages_->Show(
+        MessageIcon::Error,
+        QString(Tr(texts::kFindCannotSearch)).arg(FromStd(ProblemText(prepared.error()))));
     return;
   }
 
@@ -550,7 +552,7 @@ void FindTimesDialog::StartSearch() {
   calendar_->setDateRange(from, to);
   calendar_->setCurrentPage(from.year(), from.month());
   progress_->setValue(0);
-  status_->setText(texts::kFindSearching);
+  status_->setText(Tr(texts::kFindSearching));
   truncatedNote_->setVisible(false);
   cancel_.store(false);
   pending_ = std::make_shared<FoundTimes>();
@@ -588,7 +590,7 @@ void FindTimesDialog::CancelSearch() {
   if (worker_ == nullptr) return;
   cancel_.store(true);
   cancelButton_->setEnabled(false);
-  status_->setText(texts::kFindCancelling);
+  status_->setText(Tr(texts::kFindCancelling));
 }
 
 void FindTimesDialog::reject() {
@@ -610,12 +612,12 @@ void FindTimesDialog::SearchFinished() {
   const double seconds = static_cast<double>(clock_.elapsed()) / 1000.0;
   if (!pendingError_->isEmpty()) {
     progress_->setValue(0);
-    status_->setText(QString(texts::kFindFailed).arg(*pendingError_));
-    messages_->Show(MessageIcon::Error, QString(texts::kFindFailed).arg(*pendingError_));
+    status_->setText(QString(Tr(texts::kFindFailed)).arg(*pendingError_));
+    messages_->Show(MessageIcon::Error, QString(Tr(texts::kFindFailed)).arg(*pendingError_));
   } else if (pending_->result.cancelled) {
     // Each thread stops at the next day, leaving holes: show none of it.
     progress_->setValue(0);
-    status_->setText(texts::kFindCancelled);
+    status_->setText(Tr(texts::kFindCancelled));
   } else {
     result_ = std::move(pending_->result);
     vetoes_ = std::move(pending_->vetoes);
@@ -623,17 +625,17 @@ void FindTimesDialog::SearchFinished() {
     ShowResult();
     ShowTradition();
     if (result_.windows.empty()) {
-      status_->setText(QString(texts::kFindNothing).arg(FromStd(searchedMinimum_)));
+      status_->setText(QString(Tr(texts::kFindNothing)).arg(FromStd(searchedMinimum_)));
     } else {
-      status_->setText(QString(texts::kFindFound)
+      status_->setText(QString(Tr(texts::kFindFound))
                            .arg(result_.windows.size())
                            .arg(colouredDays_.size())
                            .arg(seconds, 0, 'f', 1));
     }
     if (result_.truncated) {
       const QLocale english(QLocale::English);
-      truncatedNote_->setText(
-          QString(texts::kFindTruncated).arg(english.toString(qulonglong{result_.windows.size()})));
+      truncatedNote_->setText(QString(Tr(texts::kFindTruncated))
+                                  .arg(english.toString(qulonglong{result_.windows.size()})));
       truncatedNote_->setVisible(true);
     }
   }
@@ -718,8 +720,8 @@ void FindTimesDialog::ShowResult() {
 
 void FindTimesDialog::ExportCsv() {
   if (worker_ != nullptr || result_.windows.empty() || !chooseSaveFile_) return;
-  const QString file =
-      chooseSaveFile_(texts::kFindExportCaption, texts::kFindExportName, texts::kFindExportFilter);
+  const QString file = chooseSaveFile_(Tr(texts::kFindExportCaption), Tr(texts::kFindExportName),
+                                       Tr(texts::kFindExportFilter));
   if (file.isEmpty()) return;
   // The windows in the order the list shows them.
   std::string csv = WindowsCsvHeader();
@@ -729,7 +731,7 @@ void FindTimesDialog::ExportCsv() {
   }
   if (const Result<void> written = WriteFileAtomically(file.toStdString(), csv); !written)
     messages_->Show(MessageIcon::Error,
-                    QString(texts::kFindExportFailed).arg(FromStd(written.error().message)));
+                    QString(Tr(texts::kFindExportFailed)).arg(FromStd(written.error().message)));
 }
 
 // The selected window, or else the ten best in time order.
@@ -748,7 +750,7 @@ void FindTimesDialog::AddToCalendar() {
   if (worker_ != nullptr || result_.windows.empty() || !chooseSaveFile_) return;
   const std::vector<SearchWindow> windows = WindowsForCalendar();
   // One window is named as the report of its first minute would be.
-  QString name = texts::kFindCalendarName;
+  QString name = Tr(texts::kFindCalendarName);
   if (windows.size() == 1) {
     EvaluationInput input;
     input.subject = windows.front().subject;
@@ -756,13 +758,13 @@ void FindTimesDialog::AddToCalendar() {
     name = ReportFileName(input, "ics");
   }
   const QString file =
-      chooseSaveFile_(texts::kFindCalendarCaption, name, texts::kFindCalendarFilter);
+      chooseSaveFile_(Tr(texts::kFindCalendarCaption), name, Tr(texts::kFindCalendarFilter));
   if (file.isEmpty()) return;
   const std::string ics = WindowsCalendar(windows, inputs_.request.where(), NowUtcSeconds());
   const std::string path = QFile::encodeName(file).toStdString();
   if (const Result<void> written = WriteFileAtomically(path, ics); !written)
     messages_->Show(MessageIcon::Error,
-                    QString(texts::kFindExportFailed).arg(FromStd(written.error().message)));
+                    QString(Tr(texts::kFindExportFailed)).arg(FromStd(written.error().message)));
 }
 
 void FindTimesDialog::ClearCalendar() {

@@ -1,4 +1,5 @@
 #include "app/input_page.h"
+#include "app/translation.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -59,10 +60,10 @@ FilteredLineEdit* InputPage::NewFilteredField(CharacterRule rule, const QString&
 }
 
 void InputPage::WatchNumberTyping() {
-  const std::pair<QComboBox*, const char*> boxes[] = {
-      {moment_.month, texts::kMonthsRange},   {moment_.day, texts::kDaysRange},
-      {moment_.year, texts::kYearsRange},     {moment_.hour, texts::kHoursRange},
-      {moment_.minute, texts::kMinutesRange}, {moment_.second, texts::kSecondsRange}};
+  const std::pair<QComboBox*, QString> boxes[] = {
+      {moment_.month, Tr(texts::kMonthsRange)},   {moment_.day, Tr(texts::kDaysRange)},
+      {moment_.year, Tr(texts::kYearsRange)},     {moment_.hour, Tr(texts::kHoursRange)},
+      {moment_.minute, Tr(texts::kMinutesRange)}, {moment_.second, Tr(texts::kSecondsRange)}};
   for (const auto& [box, range] : boxes) {
     new NumberBoxKeys(box, range, [this, box](const QString& message) {
       services_.messages->Notify(box, message);
@@ -100,17 +101,17 @@ void InputPage::AddTimeRows(QGridLayout* grid, int& row) {
   time->addWidget(moment_.hour);
   time->addWidget(moment_.minute);
   time->addWidget(moment_.second);
-  time->addWidget(new QLabel(texts::kTimeHint));
+  time->addWidget(new QLabel(Tr(texts::kTimeHint)));
   time->addStretch();
   grid->addLayout(time, row++, 1);
 }
 
 void InputPage::AddPlaceRows(QGridLayout* grid, int& row) {
   const QString& prefix = names_.placePrefix;
-  const std::array<std::pair<const char*, FilteredLineEdit**>, 3> names = {{
-      {texts::kCity, &place_.city},
-      {texts::kState, &place_.state},
-      {texts::kCountry, &place_.country},
+  const std::array<std::pair<QString, FilteredLineEdit**>, 3> names = {{
+      {Tr(texts::kCity), &place_.city},
+      {Tr(texts::kState), &place_.state},
+      {Tr(texts::kCountry), &place_.country},
   }};
   for (const auto& [caption, field] : names) {
     *field = NewFilteredField(CharacterRule::Letters, QString("txt%1%2").arg(prefix, caption));
@@ -120,35 +121,35 @@ void InputPage::AddPlaceRows(QGridLayout* grid, int& row) {
     grid->addWidget(label, row, 0);
     grid->addWidget(*field, row++, 1);
   }
-  place_.search = new QPushButton(texts::kSearch);
+  place_.search = new QPushButton(Tr(texts::kSearch));
   place_.search->setObjectName(QString("cmdSearch_%1").arg(names_.search));
   connect(place_.search, &QPushButton::clicked, this, &InputPage::SearchPlace);
   grid->addWidget(place_.search, row++, 1, Qt::AlignLeft);
 
   struct Axis {
-    const char* caption;
+    QString caption;
     const char* name;
     FilteredLineEdit** degrees;
     FilteredLineEdit** minutes;
     QButtonGroup** side;
     const char* group;
-    const char* first;
-    const char* second;
+    QString first;
+    QString second;
   };
   const Axis axes[] = {
-      {texts::kLatitude, "Lat", &place_.latitudeDegrees, &place_.latitudeMinutes,
-       &place_.latitudeSide, "optLat", texts::kNorth, texts::kSouth},
-      {texts::kLongitude, "Long", &place_.longitudeDegrees, &place_.longitudeMinutes,
-       &place_.longitudeSide, "optLong", texts::kEast, texts::kWest},
+      {Tr(texts::kLatitude), "Lat", &place_.latitudeDegrees, &place_.latitudeMinutes,
+       &place_.latitudeSide, "optLat", Tr(texts::kNorth), Tr(texts::kSouth)},
+      {Tr(texts::kLongitude), "Long", &place_.longitudeDegrees, &place_.longitudeMinutes,
+       &place_.longitudeSide, "optLong", Tr(texts::kEast), Tr(texts::kWest)},
   };
   for (const Axis& axis : axes) {
     auto* line = new QHBoxLayout;
     *axis.degrees =
         NewFilteredField(CharacterRule::Digits, QString("txt%1Degree%2").arg(prefix, axis.name));
-    (*axis.degrees)->setPlaceholderText(texts::kDegrees);
+    (*axis.degrees)->setPlaceholderText(Tr(texts::kDegrees));
     *axis.minutes =
         NewFilteredField(CharacterRule::Digits, QString("txt%1Minute%2").arg(prefix, axis.name));
-    (*axis.minutes)->setPlaceholderText(texts::kMinutes);
+    (*axis.minutes)->setPlaceholderText(Tr(texts::kMinutes));
     line->addWidget(*axis.degrees);
     line->addWidget(*axis.minutes);
     *axis.side = NewOptionPair(axis.group + names_.suffix, axis.first, axis.second, this, line);
@@ -162,23 +163,23 @@ void InputPage::AddPlaceRows(QGridLayout* grid, int& row) {
 
 QWidget* InputPage::BuildZoneFrame() {
   const QString& suffix = names_.suffix;
-  auto* frame = new QGroupBox(texts::kTimeZoneFrame);
+  auto* frame = new QGroupBox(Tr(texts::kTimeZoneFrame));
   frame->setObjectName("fraTimeZone" + suffix);
   auto* row = new QHBoxLayout(frame);
-  row->addWidget(new QLabel(texts::kZoneHour));
+  row->addWidget(new QLabel(Tr(texts::kZoneHour)));
   place_.zoneHour = NewZoneCaption("lblZoneHour" + suffix, frame);
   row->addWidget(place_.zoneHour);
-  row->addWidget(new QLabel(texts::kZoneMinute));
+  row->addWidget(new QLabel(Tr(texts::kZoneMinute)));
   place_.zoneMinute = NewZoneCaption("lblZoneMinute" + suffix, frame);
   row->addWidget(place_.zoneMinute);
-  place_.dst = new QCheckBox(texts::kDst, frame);
+  place_.dst = new QCheckBox(Tr(texts::kDst), frame);
   place_.dst->setObjectName("chkDST" + suffix);
   row->addWidget(place_.dst);
   place_.zoneOffset = new QLabel(frame);
   place_.zoneOffset->setObjectName("lblZoneOffset" + suffix);
   row->addWidget(place_.zoneOffset);
   connect(place_.dst, &QCheckBox::toggled, this, [this] { ShowZoneOffset(place_); });
-  place_.tzHelp = new ClickableLabel(texts::kTzHelp, frame);
+  place_.tzHelp = new ClickableLabel(Tr(texts::kTzHelp), frame);
   place_.tzHelp->setObjectName("lblTZHelp" + suffix);
   QFont link = place_.tzHelp->font();
   link.setUnderline(true);
@@ -191,7 +192,7 @@ QWidget* InputPage::BuildZoneFrame() {
   return frame;
 }
 
-void InputPage::FinishPage(QWidget* frame, const char* firstHelp, const char* secondHelp) {
+void InputPage::FinishPage(QWidget* frame, const QString& firstHelp, const QString& secondHelp) {
   auto* layout = new QVBoxLayout(this);
   heading_ = NewActivityHeading("lblActivity" + names_.suffix, this);
   layout->addWidget(heading_);
@@ -200,7 +201,7 @@ void InputPage::FinishPage(QWidget* frame, const char* firstHelp, const char* se
   NavigationRow navigation = NewNavigationRow(names_.navigation, names_.navigation);
   back_ = navigation.back;
   next_ = navigation.next;
-  findTimes_ = new QPushButton(texts::kFindTimes, navigation.row);
+  findTimes_ = new QPushButton(Tr(texts::kFindTimes), navigation.row);
   findTimes_->setObjectName(names_.findTimes);
   findTimes_->setAutoDefault(false);
   connect(findTimes_, &QPushButton::clicked, this, &InputPage::findTimesClicked);
@@ -241,14 +242,15 @@ void InputPage::FinishPage(QWidget* frame, const char* firstHelp, const char* se
 }
 
 void InputPage::ShowActivity(const QString& subject) {
-  heading_->setText(subject.isEmpty() ? QString() : QString(texts::kActivityHeading).arg(subject));
+  heading_->setText(subject.isEmpty() ? QString()
+                                      : QString(Tr(texts::kActivityHeading)).arg(subject));
 }
 
 void InputPage::SearchPlace() {
   // Blanks count here: a city of one blank passes.
-  if (!CheckRequired({{place_.city, texts::kEnterCity},
-                      {place_.state, texts::kEnterState},
-                      {place_.country, texts::kEnterCountry}},
+  if (!CheckRequired({{place_.city, Tr(texts::kEnterCity)},
+                      {place_.state, Tr(texts::kEnterState)},
+                      {place_.country, Tr(texts::kEnterCountry)}},
                      false, MessageIcon::Information)) {
     return;
   }
@@ -271,7 +273,7 @@ void InputPage::SearchPlace() {
   const QString text =
       PlaceSearchText(place_.city->text(), place_.state->text(), place_.country->text());
   if (!services_.placeSearch->Search(text, WebAddress())) {
-    services_.messages->Show(MessageIcon::Error, QString(texts::kNoBrowserForSearch).arg(text));
+    services_.messages->Show(MessageIcon::Error, QString(Tr(texts::kNoBrowserForSearch)).arg(text));
   }
 }
 
@@ -324,7 +326,7 @@ void InputPage::Refuse(QWidget* field, const QString& message, MessageIcon icon)
   if (field != nullptr) field->setFocus(Qt::OtherFocusReason);
 }
 
-bool InputPage::CheckRequired(const std::vector<std::pair<QLineEdit*, const char*>>& fields,
+bool InputPage::CheckRequired(const std::vector<std::pair<QLineEdit*, QString>>& fields,
                               bool trimmed, MessageIcon icon) {
   std::vector<RequiredField> required;
   for (const auto& [field, message] : fields) required.push_back({field->text(), message});

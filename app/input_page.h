@@ -56,9 +56,9 @@ class InputPage : public QWidget {
     int navigation = 0;   // "cmdBack_<navigation>", "cmdNext_<navigation>"
     const char* findTimes = nullptr;
     const char* choose = nullptr;
-    const char* chooseCaption = nullptr;
+    QString chooseCaption;
     const char* save = nullptr;
-    const char* saveCaption = nullptr;
+    QString saveCaption;
   };
 
   InputPage(const AppServices& services, Names names, QWidget* parent);
@@ -72,9 +72,9 @@ class InputPage : public QWidget {
     const char* hour;
     const char* minute;
     const char* second;
-    const char* dateCaption;
-    const char* weekdayCaption;
-    const char* timeCaption;
+    QString dateCaption;
+    QString weekdayCaption;
+    QString timeCaption;
   };
   // The date, weekday, time, place and zone rows of the page's frame from
   // `row` on, in reading order (which is also the order the boxes are made).
@@ -86,11 +86,11 @@ class InputPage : public QWidget {
   QWidget* BuildZoneFrame();
   // The heading, the frame with its help beside it, the buttons; then the
   // page's atlas and the weekday that follows the date.
-  void FinishPage(QWidget* frame, const char* firstHelp, const char* secondHelp);
+  void FinishPage(QWidget* frame, const QString& firstHelp, const QString& secondHelp);
   FilteredLineEdit* NewFilteredField(CharacterRule rule, const QString& name);
   void WatchNumberTyping();
 
-  bool CheckRequired(const std::vector<std::pair<QLineEdit*, const char*>>& fields, bool trimmed,
+  bool CheckRequired(const std::vector<std::pair<QLineEdit*, QString>>& fields, bool trimmed,
                      MessageIcon icon);
   // Coordinates no place on Earth has are refused at the field at fault.
   bool CheckCoordinateRanges();

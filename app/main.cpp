@@ -7,6 +7,7 @@
 #include "app/app_texts.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "app/translation.h"
 #include "report/emblem.h"
 #include "report/program_version.h"
 
@@ -42,8 +43,8 @@ int main(int argc, char* argv[]) {
   horavela::app::SingleInstance instance(lockPath);
   if (!instance.Acquire()) {
     horavela::app::SingleInstance::AskRunningCopyToShow(lockPath, kAskTimeoutMs);
-    QMessageBox::information(nullptr, horavela::app::texts::kWindowTitle,
-                             horavela::app::texts::kAlreadyRunning);
+    QMessageBox::information(nullptr, horavela::Tr(app::texts::kWindowTitle),
+                             horavela::Tr(app::texts::kAlreadyRunning));
     return 0;
   }
 

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/translation.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -62,7 +63,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   setObjectName("frmMain");
   WheelNeedsFocus::Install();
   book_ = std::make_unique<BookAccess>(services_.openBook, services_.messages);
-  setWindowTitle(texts::kWindowTitle);
+  setWindowTitle(Tr(texts::kWindowTitle));
 
   auto* central = new QWidget(this);
   central->setObjectName("frmMainBackground");
@@ -88,7 +89,7 @@ MainWindow::MainWindow(AppServices services, QWidget* parent)
   }
 
   // The result listing sits beside the pages and shows with the result area.
-  resultListing_ = new QLabel(texts::kResultCaption);
+  resultListing_ = new QLabel(Tr(texts::kResultCaption));
   resultListing_->setObjectName("lblResult");
   resultListing_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   resultListing_->setWordWrap(true);

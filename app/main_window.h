@@ -156,7 +156,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<QTextDocument> PrintedReport() const;
   // Writes `bytes` to `path` atomically; says why not with `failure` ("%1" the
   // path, "%2" the reason) and returns false when it cannot.
-  bool SaveFile(const QString& path, std::string_view bytes, const char* failure);
+  bool SaveFile(const QString& path, std::string_view bytes, const QString& failure);
 
   // Where a new evaluation starts, and how it computes
   void StartAtLastPlaceNow();

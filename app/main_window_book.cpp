@@ -26,6 +26,7 @@
 #include "app/match_dialog.h"
 #include "app/match_texts.h"
 #include "app/partner_box.h"
+#include "app/translation.h"
 #include "book/book.h"
 
 namespace horavela::app {
@@ -84,22 +85,23 @@ void MainWindow::SavePerson() {
   for (const book::Person& known : book->People(person.name)) {
     if (!SamePerson(known, person)) continue;
     services_.messages->Show(MessageIcon::Information,
-                             QString(texts::kPersonAlreadyThere).arg(name, born));
+                             QString(Tr(texts::kPersonAlreadyThere)).arg(name, born));
     return;
   }
   bool ok = false;
-  const QString note =
-      QInputDialog::getText(this, texts::kNoteCaption, QString(texts::kNotePrompt).arg(name),
-                            QLineEdit::Normal, QString(), &ok);
+  const QString note = QInputDialog::getText(this, Tr(texts::kNoteCaption),
+                                             QString(Tr(texts::kNotePrompt)).arg(name),
+                                             QLineEdit::Normal, QString(), &ok);
   if (!ok) return;
   person.note = note.trimmed().toStdString();
   if (const Result<void> saved = book->SavePerson(person); !saved) {
     services_.messages->Show(
         MessageIcon::Error,
-        QString(texts::kBookNotChanged).arg(FromStd(ProblemText(saved.error()))));
+        QString(Tr(texts::kBookNotChanged)).arg(FromStd(ProblemText(saved.error()))));
     return;
   }
-  services_.messages->Show(MessageIcon::Information, QString(texts::kPersonSaved).arg(name, born));
+  services_.messages->Show(MessageIcon::Information,
+                           QString(Tr(texts::kPersonSaved)).arg(name, born));
 }
 
 void MainWindow::SavePlace() {
@@ -113,28 +115,28 @@ void MainWindow::SavePlace() {
   for (const book::Place& known : book->Places(place.place.city)) {
     if (!SamePlace(known, place)) continue;
     services_.messages->Show(MessageIcon::Information,
-                             QString(texts::kPlaceAlreadyThere).arg(label));
+                             QString(Tr(texts::kPlaceAlreadyThere)).arg(label));
     return;
   }
   if (const Result<void> saved = book->SavePlace(place); !saved) {
     services_.messages->Show(
         MessageIcon::Error,
-        QString(texts::kBookNotChanged).arg(FromStd(ProblemText(saved.error()))));
+        QString(Tr(texts::kBookNotChanged)).arg(FromStd(ProblemText(saved.error()))));
     return;
   }
-  services_.messages->Show(MessageIcon::Information, QString(texts::kPlaceSaved).arg(label));
+  services_.messages->Show(MessageIcon::Information, QString(Tr(texts::kPlaceSaved)).arg(label));
 }
 
 std::optional<book::Person> MainWindow::PersonFromBook() {
   book::Book* book = book_->Get();
   if (book == nullptr) return std::nullopt;
   if (book->People().empty()) {
-    services_.messages->Show(MessageIcon::Information, texts::kNoPeopleYet);
+    services_.messages->Show(MessageIcon::Information, Tr(texts::kNoPeopleYet));
     return std::nullopt;
   }
   BookChooser chooser(
-      texts::kChoosePersonTitle, texts::kSearchPeople,
-      {texts::kColumnName, texts::kColumnBorn, texts::kColumnPlace},
+      Tr(texts::kChoosePersonTitle), Tr(texts::kSearchPeople),
+      {Tr(texts::kColumnName), Tr(texts::kColumnBorn), Tr(texts::kColumnPlace)},
       [book](const QString& filter) { return PersonRows(*book, filter); }, this);
   chooser.exec();
   if (!chooser.chosen()) return std::nullopt;
@@ -156,12 +158,13 @@ void MainWindow::ChoosePlace() {
   book::Book* book = book_->Get();
   if (book == nullptr) return;
   if (book->Places().empty()) {
-    services_.messages->Show(MessageIcon::Information, texts::kNoPlacesYet);
+    services_.messages->Show(MessageIcon::Information, Tr(texts::kNoPlacesYet));
     return;
   }
   BookChooser chooser(
-      texts::kChoosePlaceTitle, texts::kSearchPlaces,
-      {texts::kColumnCity, texts::kColumnState, texts::kColumnCountry, texts::kColumnCoordinates},
+      Tr(texts::kChoosePlaceTitle), Tr(texts::kSearchPlaces),
+      {Tr(texts::kColumnCity), Tr(texts::kColumnState), Tr(texts::kColumnCountry),
+       Tr(texts::kColumnCoordinates)},
       [book](const QString& filter) { return PlaceRows(*book, filter); }, this);
   chooser.exec();
   if (!chooser.chosen()) return;
@@ -184,7 +187,7 @@ void MainWindow::OpenMatch(qint64 chosen) {
   if (book == nullptr) return;
   const std::vector<book::Person> people = book->People();
   if (people.size() < 2) {
-    services_.messages->Show(MessageIcon::Information, texts::kMatchNeedsTwo);
+    services_.messages->Show(MessageIcon::Information, Tr(texts::kMatchNeedsTwo));
     return;
   }
   // Not modal to the program: the match can stay open beside an evaluation.

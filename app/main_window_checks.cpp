@@ -7,12 +7,13 @@
 #include "app/main_window.h"
 #include "app/page_checks.h"
 #include "app/partner_box.h"
+#include "app/translation.h"
 
 namespace horavela::app {
 
 bool MainWindow::CheckSubject() {
   if (!model_.subject.isEmpty()) return true;
-  services_.messages->Show(MessageIcon::Error, texts::kSelectSubject);
+  services_.messages->Show(MessageIcon::Error, Tr(texts::kSelectSubject));
   return false;
 }
 

@@ -23,6 +23,7 @@
 #include "app/planet_table.h"
 #include "app/report_file_name.h"
 #include "app/result_area.h"
+#include "app/translation.h"
 #include "app/veto_texts.h"
 #include "atlas/place_clock.h"
 #include "atlas/zone_following.h"
@@ -47,7 +48,7 @@ QString MainWindow::DayInputProblem() const {
   const MomentBoxes& election = electionPage_->Moment();
   for (const QLineEdit* field :
        {e.latitudeDegrees, e.latitudeMinutes, e.longitudeDegrees, e.longitudeMinutes}) {
-    if (field->text().trimmed().isEmpty()) return texts::kDayNoElectionPlace;
+    if (field->text().trimmed().isEmpty()) return Tr(texts::kDayNoElectionPlace);
   }
   if (const auto problem =
           CheckCoordinates(e.latitudeDegrees->text(), e.latitudeMinutes->text(),
@@ -98,7 +99,7 @@ bool MainWindow::ComputeDayTab(bool evaluated) {
     if (services_.core.vetoesOfDay) vetoes = services_.core.vetoesOfDay(request);
   } catch (const std::exception& error) {
     services_.messages->Show(MessageIcon::Error,
-                             QString("%1: %2").arg(texts::kDayFailed, error.what()));
+                             QString("%1: %2").arg(Tr(texts::kDayFailed), error.what()));
     return false;
   }
   resultArea_->Day()->SetDay(day, LocalMinute{request.year, request.month, request.day, 0, 0});
@@ -123,32 +124,33 @@ void MainWindow::ShowDayAtAGlance() {
 void MainWindow::PrintDay() {
   std::unique_ptr<QPrinter> printer = services_.defaultPrinter();
   if (!printer) {
-    if (services_.messages->Ask(MessageIcon::Information, texts::kNoPrinter, texts::kOfferPdf)) {
+    if (services_.messages->Ask(MessageIcon::Information, Tr(texts::kNoPrinter),
+                                Tr(texts::kOfferPdf))) {
       SaveDayPdf();
     }
     return;
   }
-  printer->setDocName(texts::kDayHeading);
+  printer->setDocName(Tr(texts::kDayHeading));
   printer->setPageOrientation(QPageLayout::Landscape);
   DrawOnPage(*printer, resultArea_->Day()->Picture());
   if (printer->printerState() == QPrinter::Error) {
-    services_.messages->Show(MessageIcon::Error, texts::kPrintFailed);
+    services_.messages->Show(MessageIcon::Error, Tr(texts::kPrintFailed));
   }
 }
 
 void MainWindow::SaveDayPdf() {
   const QString path = services_.chooseSaveFile(
-      texts::kDayPdfCaption, ReportFileName(ReadInput(), "pdf"), texts::kPdfFilter);
+      Tr(texts::kDayPdfCaption), ReportFileName(ReadInput(), "pdf"), Tr(texts::kPdfFilter));
   if (path.isEmpty()) return;
   const QByteArray pdf = PdfBytes(
-      texts::kDayHeading, QPageLayout::Landscape, 10,
+      Tr(texts::kDayHeading), QPageLayout::Landscape, 10,
       [this](QPagedPaintDevice& device) { DrawOnPage(device, resultArea_->Day()->Picture()); });
-  SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kDayNotSaved);
+  SaveFile(path, std::string_view(pdf.constData(), pdf.size()), Tr(texts::kDayNotSaved));
 }
 
 void MainWindow::SaveDayPng() {
   const QString path = services_.chooseSaveFile(
-      texts::kDayPngCaption, ReportFileName(ReadInput(), "png"), texts::kPngFilter);
+      Tr(texts::kDayPngCaption), ReportFileName(ReadInput(), "png"), Tr(texts::kPngFilter));
   if (path.isEmpty()) return;
   QByteArray png;
   {
@@ -156,7 +158,7 @@ void MainWindow::SaveDayPng() {
     buffer.open(QIODevice::WriteOnly);
     resultArea_->Day()->Picture().save(&buffer, "PNG");
   }
-  SaveFile(path, std::string_view(png.constData(), png.size()), texts::kDayNotSaved);
+  SaveFile(path, std::string_view(png.constData(), png.size()), Tr(texts::kDayNotSaved));
 }
 
 }  // namespace horavela::app

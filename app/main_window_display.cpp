@@ -32,6 +32,7 @@
 #include "app/report_file_name.h"
 #include "app/report_summary.h"
 #include "app/result_area.h"
+#include "app/translation.h"
 #include "atlas/zone_following.h"
 #include "engine/input_check.h"
 #include "explain/full_report.h"
@@ -82,7 +83,7 @@ void MainWindow::EndEvaluationWithError(const QString& reason) {
   // Back to the last input page with everything as the user left it.
   ShowPage(birthPage_);
   services_.messages->Show(MessageIcon::Error,
-                           QString("%1: %2").arg(texts::kEvaluationFailed, reason));
+                           QString("%1: %2").arg(Tr(texts::kEvaluationFailed), reason));
 }
 
 EvaluationRequest MainWindow::ElectionRequest() const {
@@ -238,7 +239,8 @@ void MainWindow::FillElectionDetails(const CalculationState& state) {
 void MainWindow::PrintReport() {
   std::unique_ptr<QPrinter> printer = services_.defaultPrinter();
   if (!printer) {
-    if (services_.messages->Ask(MessageIcon::Information, texts::kNoPrinter, texts::kOfferPdf)) {
+    if (services_.messages->Ask(MessageIcon::Information, Tr(texts::kNoPrinter),
+                                Tr(texts::kOfferPdf))) {
       SaveReportPdf();
     }
     return;
@@ -252,23 +254,23 @@ void MainWindow::PrintReport() {
   resultArea_->Report()->verticalScrollBar()->setValue(scroll);
 
   printer->setPrintRange(QPrinter::AllPages);
-  printer->setDocName(texts::kReportHeading);
+  printer->setDocName(Tr(texts::kReportHeading));
   PrintedReport()->print(printer.get());
   if (printer->printerState() == QPrinter::Error) {
-    services_.messages->Show(MessageIcon::Error, texts::kPrintFailed);
+    services_.messages->Show(MessageIcon::Error, Tr(texts::kPrintFailed));
   }
 }
 
 void MainWindow::SaveReportPdf() {
   const QString path = services_.chooseSaveFile(
-      texts::kSavePdfCaption,
+      Tr(texts::kSavePdfCaption),
       ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "pdf"),
-      texts::kPdfFilter);
+      Tr(texts::kPdfFilter));
   if (path.isEmpty()) return;
   const QByteArray pdf =
-      PdfBytes(texts::kReportHeading, QPageLayout::Portrait, 15,
+      PdfBytes(Tr(texts::kReportHeading), QPageLayout::Portrait, 15,
                [this](QPagedPaintDevice& device) { PrintedReport()->print(&device); });
-  SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kReportNotSaved);
+  SaveFile(path, std::string_view(pdf.constData(), pdf.size()), Tr(texts::kReportNotSaved));
 }
 
 std::unique_ptr<QTextDocument> MainWindow::PrintedReport() const {
@@ -284,23 +286,24 @@ std::unique_ptr<QTextDocument> MainWindow::PrintedReport() const {
 
 void MainWindow::SaveReportRtf() {
   const QString path = services_.chooseSaveFile(
-      texts::kSaveRtfCaption,
+      Tr(texts::kSaveRtfCaption),
       ReportFileName(lastEvaluation_ ? lastEvaluation_->Input : EvaluationInput{}, "rtf"),
-      texts::kRtfFilter);
+      Tr(texts::kRtfFilter));
   if (path.isEmpty()) return;
-  SaveFile(path, lastRtf_, texts::kReportNotSaved);
+  SaveFile(path, lastRtf_, Tr(texts::kReportNotSaved));
 }
 
 void MainWindow::AddToCalendar() {
   if (!lastCalendarMoment_ || !lastEvaluation_) return;
-  const QString path = services_.chooseSaveFile(texts::kAddToCalendarCaption,
+  const QString path = services_.chooseSaveFile(Tr(texts::kAddToCalendarCaption),
                                                 ReportFileName(lastEvaluation_->Input, "ics"),
-                                                texts::kCalendarFilter);
+                                                Tr(texts::kCalendarFilter));
   if (path.isEmpty()) return;
-  SaveFile(path, MomentCalendar(*lastCalendarMoment_, NowUtcSeconds()), texts::kCalendarNotSaved);
+  SaveFile(path, MomentCalendar(*lastCalendarMoment_, NowUtcSeconds()),
+           Tr(texts::kCalendarNotSaved));
 }
 
-bool MainWindow::SaveFile(const QString& path, std::string_view bytes, const char* failure) {
+bool MainWindow::SaveFile(const QString& path, std::string_view bytes, const QString& failure) {
   // Never over a device, a FIFO or a read-only file, through links, keeping
   // the mode: the atomic writer's rules for every file the program writes.
   const Result<void> written = WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes);

@@ -18,6 +18,7 @@
 #include "app/find_times_texts.h"
 #include "app/main_window.h"
 #include "app/partner_box.h"
+#include "app/translation.h"
 
 namespace horavela::app {
 
@@ -33,7 +34,7 @@ bool AnyEmpty(std::initializer_list<const QLineEdit*> fields) {
 }  // namespace
 
 QString MainWindow::FinderInputProblem() const {
-  if (model_.subject.isEmpty()) return texts::kFindNoSubject;
+  if (model_.subject.isEmpty()) return Tr(texts::kFindNoSubject);
   // A city typed over an atlas city whose place was cleared: say so, rather
   // than that the place is missing.
   for (const AtlasCityField* atlas : {electionPage_->Atlas(), birthPage_->Atlas()}) {
@@ -41,7 +42,7 @@ QString MainWindow::FinderInputProblem() const {
   }
   const PlaceBoxes& e = electionPage_->Place();
   if (AnyEmpty({e.latitudeDegrees, e.latitudeMinutes, e.longitudeDegrees, e.longitudeMinutes})) {
-    return texts::kFindNoElectionPlace;
+    return Tr(texts::kFindNoElectionPlace);
   }
   if (const auto problem =
           CheckCoordinates(e.latitudeDegrees->text(), e.latitudeMinutes->text(),
@@ -53,13 +54,13 @@ QString MainWindow::FinderInputProblem() const {
   const MomentBoxes& birth = birthPage_->Moment();
   QString missing;
   if (birthPage_->PersonName().isEmpty()) {
-    missing = texts::kFindNoName;
+    missing = Tr(texts::kFindNoName);
   } else if (birth.month->currentIndex() < 0 || birth.day->currentIndex() < 0 ||
              birth.year->currentIndex() < 0) {
-    missing = texts::kFindNoBirthDate;
+    missing = Tr(texts::kFindNoBirthDate);
   } else if (AnyEmpty(
                  {b.latitudeDegrees, b.latitudeMinutes, b.longitudeDegrees, b.longitudeMinutes})) {
-    missing = texts::kFindNoBirthPlace;
+    missing = Tr(texts::kFindNoBirthPlace);
   } else if (const auto problem =
                  CheckCoordinates(b.latitudeDegrees->text(), b.latitudeMinutes->text(),
                                   b.longitudeDegrees->text(), b.longitudeMinutes->text())) {
@@ -68,7 +69,7 @@ QString MainWindow::FinderInputProblem() const {
     missing = CheckDateExists("birth", birth.year->currentText().toInt(),
                               birth.month->currentIndex() + 1, birth.day->currentText().toInt());
   }
-  return missing.isEmpty() ? QString() : QString(texts::kFindBirthIncomplete).arg(missing);
+  return missing.isEmpty() ? QString() : QString(Tr(texts::kFindBirthIncomplete)).arg(missing);
 }
 
 SearchRequest MainWindow::FinderRequest() const {

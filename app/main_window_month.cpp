@@ -13,6 +13,7 @@
 #include "app/pdf_bytes.h"
 #include "app/report_file_name.h"
 #include "app/result_area.h"
+#include "app/translation.h"
 
 namespace horavela::app {
 
@@ -47,7 +48,7 @@ bool MainWindow::ComputeMonthTab() {
     resultArea_->Month()->SetMonth(month, QString::fromStdString(day.place.city), subject);
   } catch (const std::exception& error) {
     services_.messages->Show(MessageIcon::Error,
-                             QString("%1: %2").arg(texts::kMonthFailed, error.what()));
+                             QString("%1: %2").arg(Tr(texts::kMonthFailed), error.what()));
     return false;
   }
   return true;
@@ -56,29 +57,30 @@ bool MainWindow::ComputeMonthTab() {
 void MainWindow::PrintMonth() {
   std::unique_ptr<QPrinter> printer = services_.defaultPrinter();
   if (!printer) {
-    if (services_.messages->Ask(MessageIcon::Information, texts::kNoPrinter, texts::kOfferPdf)) {
+    if (services_.messages->Ask(MessageIcon::Information, Tr(texts::kNoPrinter),
+                                Tr(texts::kOfferPdf))) {
       SaveMonthPdf();
     }
     return;
   }
-  printer->setDocName(texts::kMonthHeading);
+  printer->setDocName(Tr(texts::kMonthHeading));
   printer->setPageSize(QPageSize(QPageSize::A4));
   printer->setPageOrientation(QPageLayout::Landscape);
   DrawSheetOnPage(*printer, resultArea_->Month()->Sheet());
   if (printer->printerState() == QPrinter::Error) {
-    services_.messages->Show(MessageIcon::Error, texts::kPrintFailed);
+    services_.messages->Show(MessageIcon::Error, Tr(texts::kPrintFailed));
   }
 }
 
 void MainWindow::SaveMonthPdf() {
   const QString path = services_.chooseSaveFile(
-      texts::kMonthPdfCaption, ReportFileName(ReadInput(), "pdf"), texts::kPdfFilter);
+      Tr(texts::kMonthPdfCaption), ReportFileName(ReadInput(), "pdf"), Tr(texts::kPdfFilter));
   if (path.isEmpty()) return;
   const MonthSheet& sheet = resultArea_->Month()->Sheet();
   const QByteArray pdf =
-      PdfBytes(texts::kMonthHeading, QPageLayout::Landscape, 10,
+      PdfBytes(Tr(texts::kMonthHeading), QPageLayout::Landscape, 10,
                [&sheet](QPagedPaintDevice& device) { DrawSheetOnPage(device, sheet); });
-  SaveFile(path, std::string_view(pdf.constData(), pdf.size()), texts::kMonthNotSaved);
+  SaveFile(path, std::string_view(pdf.constData(), pdf.size()), Tr(texts::kMonthNotSaved));
 }
 
 }  // namespace horavela::app

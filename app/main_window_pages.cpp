@@ -21,46 +21,47 @@
 #include "app/program_links.h"
 #include "app/result_area.h"
 #include "app/subject_page.h"
+#include "app/translation.h"
 
 namespace horavela::app {
 
 void MainWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(texts::kMenuFile);
+  QMenu* file = menuBar()->addMenu(Tr(texts::kMenuFile));
   file->setObjectName("mnuFile");
-  QAction* renew = file->addAction(texts::kMenuNewEvaluation, this, &MainWindow::NewEvaluation);
+  QAction* renew = file->addAction(Tr(texts::kMenuNewEvaluation), this, &MainWindow::NewEvaluation);
   renew->setObjectName("mnuNewEvaluation");
   renew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  QAction* book = file->addAction(texts::kMenuBook, this, &MainWindow::OpenBook);
+  QAction* book = file->addAction(Tr(texts::kMenuBook), this, &MainWindow::OpenBook);
   book->setObjectName("mnuBook");
   file->addSeparator();
-  QAction* exit = file->addAction(texts::kMenuExit, this, &QWidget::close);
+  QAction* exit = file->addAction(Tr(texts::kMenuExit), this, &QWidget::close);
   exit->setObjectName("mnuExit");
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-  QMenu* edit = menuBar()->addMenu(texts::kMenuEdit);
+  QMenu* edit = menuBar()->addMenu(Tr(texts::kMenuEdit));
   edit->setObjectName("mnuEdit");
   QAction* preferences =
-      edit->addAction(texts::kMenuPreferences, this, &MainWindow::OpenPreferences);
+      edit->addAction(Tr(texts::kMenuPreferences), this, &MainWindow::OpenPreferences);
   preferences->setObjectName("mnuPreferences");
   preferences->setMenuRole(QAction::PreferencesRole);
   preferences->setShortcut(QKeySequence::Preferences);
 
-  QMenu* view = menuBar()->addMenu(texts::kMenuView);
+  QMenu* view = menuBar()->addMenu(Tr(texts::kMenuView));
   view->setObjectName("mnuView");
-  QAction* day = view->addAction(texts::kMenuDayAtAGlance, this, &MainWindow::ShowDayAtAGlance);
+  QAction* day = view->addAction(Tr(texts::kMenuDayAtAGlance), this, &MainWindow::ShowDayAtAGlance);
   day->setObjectName("mnuDayAtAGlance");
 
-  QMenu* tools = menuBar()->addMenu(texts::kMenuTools);
+  QMenu* tools = menuBar()->addMenu(Tr(texts::kMenuTools));
   tools->setObjectName("mnuTools");
-  QAction* match = tools->addAction(texts::kMenuMatch, this, [this] { OpenMatch(); });
+  QAction* match = tools->addAction(Tr(texts::kMenuMatch), this, [this] { OpenMatch(); });
   match->setObjectName("mnuMatch");
 
-  QMenu* help = menuBar()->addMenu(texts::kMenuHelp);
+  QMenu* help = menuBar()->addMenu(Tr(texts::kMenuHelp));
   help->setObjectName("mnuHelp");
-  const std::array<std::pair<const char*, QUrl>, 3> pages = {{
-      {texts::kMenuOnlineHelp, OnlineHelpUrl()},
-      {texts::kMenuVisitUs, VisitUsUrl()},
-      {texts::kMenuUpdate, UpdateUrl()},
+  const std::array<std::pair<QString, QUrl>, 3> pages = {{
+      {Tr(texts::kMenuOnlineHelp), OnlineHelpUrl()},
+      {Tr(texts::kMenuVisitUs), VisitUsUrl()},
+      {Tr(texts::kMenuUpdate), UpdateUrl()},
   }};
   const char* names[] = {"mnuOnlineHelp", "mnuVisitUs", "mnuUpdate"};
   for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -68,13 +69,13 @@ void MainWindow::BuildMenus() {
     QAction* action = help->addAction(pages[i].first, this, [this, url] {
       if (!services_.openUrl(url)) {
         services_.messages->Show(MessageIcon::Error,
-                                 QString(texts::kNoBrowserForPage).arg(url.toString()));
+                                 QString(Tr(texts::kNoBrowserForPage)).arg(url.toString()));
       }
     });
     action->setObjectName(names[i]);
   }
   help->addSeparator();
-  QAction* about = help->addAction(texts::kMenuAbout, this, [this] {
+  QAction* about = help->addAction(Tr(texts::kMenuAbout), this, [this] {
     AboutDialog box(this);
     box.exec();
   });
@@ -84,7 +85,7 @@ void MainWindow::BuildMenus() {
 QWidget* MainWindow::BuildWaitPage() {
   auto* page = new QWidget;
   page->setObjectName("picMessage");
-  auto* text = new QLabel(texts::kPleaseWait, page);
+  auto* text = new QLabel(Tr(texts::kPleaseWait), page);
   text->setObjectName("lblMessage");
   text->setAlignment(Qt::AlignCenter);
   text->setWordWrap(true);

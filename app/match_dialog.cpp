@@ -1,4 +1,5 @@
 #include "app/match_dialog.h"
+#include "app/translation.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -51,20 +52,20 @@ MatchDialog::MatchDialog(const std::vector<book::Person>& people,
                          QWidget* parent)
     : QDialog(parent), people_(people), settings_(settings), services_(services) {
   setObjectName("dlgMatch");
-  setWindowTitle(texts::kMatchTitle);
+  setWindowTitle(Tr(texts::kMatchTitle));
   groom_ = PeopleBox("cboGroom", people_, this);
   bride_ = PeopleBox("cboBride", people_, this);
   // The first man the groom, the first woman the bride, as a couple is usually entered.
   if (people_.size() > 1) bride_->setCurrentIndex(1);
   for (auto it = people_.rbegin(); it != people_.rend(); ++it) Choose(it->id);
-  auto* match = new QPushButton(texts::kMatchButton, this);
+  auto* match = new QPushButton(Tr(texts::kMatchButton), this);
   match->setObjectName("btnMatch");
   match->setDefault(true);
   connect(match, &QPushButton::clicked, this, &MatchDialog::Match);
 
   auto* form = new QFormLayout;
-  form->addRow(texts::kMatchGroom, groom_);
-  form->addRow(texts::kMatchBride, bride_);
+  form->addRow(Tr(texts::kMatchGroom), groom_);
+  form->addRow(Tr(texts::kMatchBride), bride_);
 
   report_ = new QTextEdit(this);
   report_->setObjectName("txtMatchReport");
@@ -74,10 +75,10 @@ MatchDialog::MatchDialog(const std::vector<book::Person>& people,
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(match);
   buttons->addStretch();
-  const std::tuple<const char*, const char*, void (MatchDialog::*)()> outputs[] = {
-      {"btnMatchPrint", texts::kMatchPrint, &MatchDialog::Print},
-      {"btnMatchPdf", texts::kMatchPdf, &MatchDialog::SavePdf},
-      {"btnMatchRtf", texts::kMatchRtf, &MatchDialog::SaveRtf}};
+  const std::tuple<const char*, QString, void (MatchDialog::*)()> outputs[] = {
+      {"btnMatchPrint", Tr(texts::kMatchPrint), &MatchDialog::Print},
+      {"btnMatchPdf", Tr(texts::kMatchPdf), &MatchDialog::SavePdf},
+      {"btnMatchRtf", Tr(texts::kMatchRtf), &MatchDialog::SaveRtf}};
   for (const auto& [name, caption, slot] : outputs) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
@@ -105,11 +106,11 @@ void MatchDialog::Choose(std::int64_t id) {
 void MatchDialog::Match() {
   const int groom = groom_->currentIndex(), bride = bride_->currentIndex();
   if (groom < 0 || bride < 0) {
-    services_.messages->Show(MessageIcon::Error, texts::kMatchNeedsTwo);
+    services_.messages->Show(MessageIcon::Error, Tr(texts::kMatchNeedsTwo));
     return;
   }
   if (groom == bride) {
-    services_.messages->Show(MessageIcon::Error, texts::kMatchSamePerson);
+    services_.messages->Show(MessageIcon::Error, Tr(texts::kMatchSamePerson));
     return;
   }
   const matching::MatchRequest request{MatchPerson(people_[static_cast<std::size_t>(groom)]),
@@ -124,7 +125,8 @@ void MatchDialog::Match() {
   try {
     WriteMatchReport(request, matching::MatchOf(request, SwissEphemeris()), both);
   } catch (const std::exception& error) {
-    services_.messages->Show(MessageIcon::Error, QString(texts::kMatchFailed).arg(error.what()));
+    services_.messages->Show(MessageIcon::Error,
+                             QString(Tr(texts::kMatchFailed)).arg(error.what()));
     return;
   }
   report_->setDocument(document.release());
@@ -135,29 +137,30 @@ void MatchDialog::Match() {
 void MatchDialog::Print() {
   std::unique_ptr<QPrinter> printer = services_.defaultPrinter();
   if (!printer) {
-    if (services_.messages->Ask(MessageIcon::Information, texts::kNoPrinter, texts::kOfferPdf))
+    if (services_.messages->Ask(MessageIcon::Information, Tr(texts::kNoPrinter),
+                                Tr(texts::kOfferPdf)))
       SavePdf();
     return;
   }
-  printer->setDocName(texts::kMatchHeading);
+  printer->setDocName(Tr(texts::kMatchHeading));
   report_->document()->print(printer.get());
   if (printer->printerState() == QPrinter::Error)
-    services_.messages->Show(MessageIcon::Error, texts::kPrintFailed);
+    services_.messages->Show(MessageIcon::Error, Tr(texts::kPrintFailed));
 }
 
 void MatchDialog::SavePdf() {
-  const QString path =
-      services_.chooseSaveFile(texts::kSavePdfCaption, SuggestedName("pdf"), texts::kPdfFilter);
+  const QString path = services_.chooseSaveFile(Tr(texts::kSavePdfCaption), SuggestedName("pdf"),
+                                                Tr(texts::kPdfFilter));
   if (path.isEmpty()) return;
   const QByteArray pdf =
-      PdfBytes(texts::kMatchHeading, QPageLayout::Portrait, kPdfMarginMillimetres,
+      PdfBytes(Tr(texts::kMatchHeading), QPageLayout::Portrait, kPdfMarginMillimetres,
                [this](QPagedPaintDevice& device) { report_->document()->print(&device); });
   Save(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 void MatchDialog::SaveRtf() {
-  const QString path =
-      services_.chooseSaveFile(texts::kSaveRtfCaption, SuggestedName("rtf"), texts::kRtfFilter);
+  const QString path = services_.chooseSaveFile(Tr(texts::kSaveRtfCaption), SuggestedName("rtf"),
+                                                Tr(texts::kRtfFilter));
   if (path.isEmpty()) return;
   Save(path, rtf_);
 }
@@ -173,9 +176,9 @@ QString MatchDialog::SuggestedName(const char* extension) const {
 void MatchDialog::Save(const QString& path, std::string_view bytes) {
   const Result<void> written = WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes);
   if (written) return;
-  services_.messages->Show(
-      MessageIcon::Error,
-      QString(texts::kMatchNotSaved).arg(path, QString::fromStdString(written.error().message)));
+  services_.messages->Show(MessageIcon::Error,
+                           QString(Tr(texts::kMatchNotSaved))
+                               .arg(path, QString::fromStdString(written.error().message)));
 }
 
 }  // namespace horavela::app

@@ -1,4 +1,5 @@
 #include "app/month_sheet.h"
+#include "app/translation.h"
 
 #include <QPainter>
 #include <QRectF>
@@ -40,22 +41,22 @@ QString Clock(const LocalTime& time, const MonthAtAGlance& month, int day) {
 QStringList LinesOf(const MonthAtAGlance& month, const MonthDay& cell) {
   QStringList lines;
   if (cell.sunrise && cell.sunset)
-    lines << QString(texts::kMonthRise)
+    lines << QString(Tr(texts::kMonthRise))
                  .arg(Clock(*cell.sunrise, month, cell.day), Clock(*cell.sunset, month, cell.day));
   for (const std::optional<Period>* element : {&cell.tithi, &cell.nakshatra}) {
     if (*element)
-      lines << QString(texts::kMonthEnds)
+      lines << QString(Tr(texts::kMonthEnds))
                    .arg(QString::fromStdString((*element)->name),
                         Clock((*element)->to, month, cell.day));
   }
   if (cell.rahuKalam)
-    lines << QString(texts::kMonthRahu)
+    lines << QString(Tr(texts::kMonthRahu))
                  .arg(Clock(cell.rahuKalam->from, month, cell.day),
                       Clock(cell.rahuKalam->to, month, cell.day));
   if (cell.best) {
     const LocalMinute& first = cell.best->first;
     const LocalMinute& last = cell.best->last;
-    lines << QString(texts::kMonthBest)
+    lines << QString(Tr(texts::kMonthBest))
                  .arg(QString::fromUtf8(NameOf(cell.best->evaluation().ResultWord)),
                       Clock({first.year, first.month, first.day, first.hour, first.minute}, month,
                             cell.day),
@@ -117,7 +118,7 @@ void DrawCell(QPainter& painter, const QRectF& box, const MonthCell& cell, qreal
 MonthSheet SheetOfMonth(const MonthAtAGlance& month, const QString& placeName,
                         const QString& subject) {
   MonthSheet sheet;
-  sheet.title = QString(subject.isEmpty() ? texts::kMonthTitle : texts::kMonthTitleFor)
+  sheet.title = QString(subject.isEmpty() ? Tr(texts::kMonthTitle) : Tr(texts::kMonthTitleFor))
                     .arg(kMonths[static_cast<std::size_t>(month.month - 1)])
                     .arg(month.year)
                     .arg(placeName);
@@ -170,7 +171,7 @@ void DrawMonthSheet(QPainter& painter, const QRectF& area, const MonthSheet& she
   font.setPixelSize(std::max(1, static_cast<int>(line * 0.75)));
   painter.setFont(font);
   painter.drawText(QRectF(area.left(), top + sheet.rows * height, area.width(), line * 2),
-                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, texts::kMonthNote);
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Tr(texts::kMonthNote));
   painter.restore();
 }
 

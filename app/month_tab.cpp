@@ -1,4 +1,5 @@
 #include "app/month_tab.h"
+#include "app/translation.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +35,7 @@ void MonthGrid::paintEvent(QPaintEvent*) {
 
 MonthTab::MonthTab(const QString& backCaption, QWidget* parent) : QWidget(parent) {
   setObjectName("picMonth");
-  empty_ = new QLabel(texts::kMonthEmpty, this);
+  empty_ = new QLabel(Tr(texts::kMonthEmpty), this);
   empty_->setObjectName("lblMonthEmpty");
   empty_->setWordWrap(true);
   grid_ = new MonthGrid(this);
@@ -59,8 +60,8 @@ QWidget* MonthTab::BuildButtons(const QString& backCaption) {
   layout->addStretch();
   const std::array<std::tuple<QString, const char*, void (MonthTab::*)()>, 3> buttons = {{
       {backCaption, "cmdMonthBack", &MonthTab::backRequested},
-      {texts::kMonthPrint, "cmdMonthPrint", &MonthTab::printRequested},
-      {texts::kMonthSavePdf, "cmdMonthSavePdf", &MonthTab::pdfRequested},
+      {Tr(texts::kMonthPrint), "cmdMonthPrint", &MonthTab::printRequested},
+      {Tr(texts::kMonthSavePdf), "cmdMonthSavePdf", &MonthTab::pdfRequested},
   }};
   for (const auto& [caption, name, signal] : buttons) {
     auto* button = new QPushButton(caption, row);

@@ -1,4 +1,5 @@
 #include "app/page_checks.h"
+#include "app/translation.h"
 
 #include <QStringList>
 #include <limits>
@@ -43,9 +44,10 @@ std::optional<CoordinateProblem> CheckOne(const QString& degreesText, const QStr
       CheckCoordinate(NumberOf(degreesText), NumberOf(minutesText), maxDegrees, "");
   if (checked) return std::nullopt;
   const Problem& problem = checked.error();
-  if (problem.path == "degrees") return CoordinateProblem{words.degreesField, words.degreesRange};
+  if (problem.path == "degrees")
+    return CoordinateProblem{words.degreesField, Tr(words.degreesRange)};
   const bool beyond = problem.rule == Rule::BeyondLimit;
-  return CoordinateProblem{words.minutesField, beyond ? words.beyondLimit : words.minutesRange};
+  return CoordinateProblem{words.minutesField, Tr(beyond ? words.beyondLimit : words.minutesRange)};
 }
 
 }  // namespace
@@ -73,15 +75,16 @@ QString CheckDateExists(const QString& which, int year, int month, int day) {
 }
 
 QString PlaceSearchText(const QString& city, const QString& state, const QString& country) {
-  return city + " " + state + " " + country + texts::kPlaceSearchSuffix;
+  return city + " " + state + " " + country + Tr(texts::kPlaceSearchSuffix);
 }
 
 QString DateText(const QString& month, const QString& day, const QString& year) {
-  return QStringList{month.trimmed(), day.trimmed(), year.trimmed(), texts::kDateSuffix}.join(' ');
+  return QStringList{month.trimmed(), day.trimmed(), year.trimmed(), Tr(texts::kDateSuffix)}.join(
+      ' ');
 }
 
 QString TimeText(const QString& hour, const QString& minute) {
-  return QStringList{hour.trimmed(), minute.trimmed(), texts::kTimeSuffix}.join(' ');
+  return QStringList{hour.trimmed(), minute.trimmed(), Tr(texts::kTimeSuffix)}.join(' ');
 }
 
 QString PlaceText(const QString& city, const QString& state, const QString& country) {
@@ -111,7 +114,7 @@ QString MomentWords(const MomentEntry& moment) {
 
 QString CheckBornBeforeElection(const MomentEntry& birth, const MomentEntry& election) {
   if (horavela::CheckBornBeforeElection(birth, election)) return {};
-  return QString(texts::kBirthAfterElection).arg(MomentWords(birth), MomentWords(election));
+  return QString(Tr(texts::kBirthAfterElection)).arg(MomentWords(birth), MomentWords(election));
 }
 
 }  // namespace horavela::app

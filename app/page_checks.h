@@ -11,7 +11,7 @@ namespace horavela::app {
 // A field a page check requires, with the message that names it.
 struct RequiredField {
   QString text;
-  const char* message;
+  QString message;
 };
 
 // Index of the first field whose text is empty (with surrounding blanks
@@ -23,7 +23,7 @@ enum class CoordinateField { LatitudeDegrees, LatitudeMinutes, LongitudeDegrees,
 
 struct CoordinateProblem {
   CoordinateField field;
-  const char* message;
+  QString message;
 };
 
 // Refuses coordinates no place on Earth has (the core's CheckCoordinate decides;

@@ -1,4 +1,5 @@
 #include "app/page_parts.h"
+#include "app/translation.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -27,11 +28,11 @@ QComboBox* NewCombo(const QString& name, QWidget* parent) {
   return combo;
 }
 
-QButtonGroup* NewOptionPair(const QString& name, const char* first, const char* second,
+QButtonGroup* NewOptionPair(const QString& name, const QString& first, const QString& second,
                             QWidget* parent, QHBoxLayout* row) {
   auto* group = new QButtonGroup(parent);
   group->setObjectName(name);
-  const char* captions[] = {first, second};
+  const QString captions[] = {first, second};
   for (int i = 0; i < 2; ++i) {
     auto* button = new QRadioButton(captions[i], parent);
     button->setObjectName(QString("%1_%2").arg(name).arg(i));
@@ -62,7 +63,8 @@ QLabel* NewActivityHeading(const QString& name, QWidget* page) {
   return heading;
 }
 
-QWidget* WithParagraphs(QWidget* frame, const char* first, const char* second, QWidget* page) {
+QWidget* WithParagraphs(QWidget* frame, const QString& first, const QString& second,
+                        QWidget* page) {
   auto* side = new QWidget(page);
   auto* column = new QVBoxLayout(side);
   column->setContentsMargins(0, 0, 0, 0);
@@ -84,11 +86,11 @@ NavigationRow NewNavigationRow(int backIndex, int nextIndex) {
   auto* layout = new QHBoxLayout(navigation.row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addStretch();
-  navigation.back = new QPushButton(texts::kBack, navigation.row);
+  navigation.back = new QPushButton(Tr(texts::kBack), navigation.row);
   navigation.back->setObjectName(QString("cmdBack_%1").arg(backIndex));
   layout->addWidget(navigation.back);
   if (nextIndex >= 0) {
-    navigation.next = new QPushButton(texts::kNext, navigation.row);
+    navigation.next = new QPushButton(Tr(texts::kNext), navigation.row);
     navigation.next->setObjectName(QString("cmdNext_%1").arg(nextIndex));
     layout->addWidget(navigation.next);
   }

@@ -20,7 +20,7 @@ QComboBox* NewCombo(const QString& name, QWidget* parent);
 
 // An option pair: a button group of that name and its buttons "<name>_0", "<name>_1",
 // the first checked.
-QButtonGroup* NewOptionPair(const QString& name, const char* first, const char* second,
+QButtonGroup* NewOptionPair(const QString& name, const QString& first, const QString& second,
                             QWidget* parent, QHBoxLayout* row);
 
 // A zone caption: a sunken box wide enough for "-000".
@@ -30,7 +30,7 @@ QLabel* NewZoneCaption(const QString& name, QWidget* parent);
 QLabel* NewActivityHeading(const QString& name, QWidget* page);
 
 // The page's frame with two paragraphs of help beside it.
-QWidget* WithParagraphs(QWidget* frame, const char* first, const char* second, QWidget* page);
+QWidget* WithParagraphs(QWidget* frame, const QString& first, const QString& second, QWidget* page);
 
 // Back ("cmdBack_<backIndex>") and, unless `nextIndex` is negative, Next
 // ("cmdNext_<nextIndex>"), on the right of a row.

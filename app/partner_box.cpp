@@ -1,4 +1,5 @@
 #include "app/partner_box.h"
+#include "app/translation.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -70,21 +71,21 @@ PartnerBox::PartnerBox(QWidget* parent) : QWidget(parent) {
   setObjectName("fraPartnerBox");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  wanted_ = new QCheckBox(texts::kAddPartner, this);
+  wanted_ = new QCheckBox(Tr(texts::kAddPartner), this);
   wanted_->setObjectName("chkAddPartner");
   layout->addWidget(wanted_);
 
-  frame_ = new QGroupBox(texts::kPartnerFrame, this);
+  frame_ = new QGroupBox(Tr(texts::kPartnerFrame), this);
   frame_->setObjectName("fraPartner");
   auto* grid = new QGridLayout(frame_);
   int row = 0;
   name_ = new QLineEdit(frame_);
   name_->setObjectName("txtPartnerName");
   name_->setMaxLength(static_cast<int>(text_limits::kName));
-  grid->addWidget(new QLabel(texts::kName, frame_), row, 0);
+  grid->addWidget(new QLabel(Tr(texts::kName), frame_), row, 0);
   grid->addWidget(name_, row++, 1);
   auto* sexRow = new QHBoxLayout;
-  sex_ = NewOptionPair("optPartnerSex", texts::kMale, texts::kFemale, frame_, sexRow);
+  sex_ = NewOptionPair("optPartnerSex", Tr(texts::kMale), Tr(texts::kFemale), frame_, sexRow);
   sexRow->addStretch();
   grid->addLayout(sexRow, row++, 1);
 
@@ -99,12 +100,12 @@ PartnerBox::PartnerBox(QWidget* parent) : QWidget(parent) {
   bornRow->addWidget(date_);
   bornRow->addWidget(time_);
   bornRow->addStretch();
-  grid->addWidget(new QLabel(texts::kPartnerBorn, frame_), row, 0);
+  grid->addWidget(new QLabel(Tr(texts::kPartnerBorn), frame_), row, 0);
   grid->addLayout(bornRow, row++, 1);
 
   city_ = new QLineEdit(frame_);
   city_->setObjectName("txtPartnerCity");
-  grid->addWidget(new QLabel(texts::kPartnerPlace, frame_), row, 0);
+  grid->addWidget(new QLabel(Tr(texts::kPartnerPlace), frame_), row, 0);
   grid->addWidget(city_, row++, 1);
   auto* coordinates = new QHBoxLayout;
   latitudeDegrees_ = NumberField("txtPartnerDegreeLat", 2, frame_);
@@ -113,11 +114,11 @@ PartnerBox::PartnerBox(QWidget* parent) : QWidget(parent) {
   longitudeDegrees_ = NumberField("txtPartnerDegreeLong", 3, frame_);
   longitudeMinutes_ = NumberField("txtPartnerMinuteLong", 2, frame_);
   east_ = SideBox("cboPartnerEast", "E", "W", frame_);
-  coordinates->addWidget(new QLabel(texts::kPartnerLatitude, frame_));
+  coordinates->addWidget(new QLabel(Tr(texts::kPartnerLatitude), frame_));
   for (QWidget* w : std::initializer_list<QWidget*>{latitudeDegrees_, latitudeMinutes_, north_}) {
     coordinates->addWidget(w);
   }
-  coordinates->addWidget(new QLabel(texts::kPartnerLongitude, frame_));
+  coordinates->addWidget(new QLabel(Tr(texts::kPartnerLongitude), frame_));
   for (QWidget* w : std::initializer_list<QWidget*>{longitudeDegrees_, longitudeMinutes_, east_}) {
     coordinates->addWidget(w);
   }
@@ -129,10 +130,10 @@ PartnerBox::PartnerBox(QWidget* parent) : QWidget(parent) {
   auto* zoneRow = new QHBoxLayout;
   zoneRow->addWidget(zone_);
   zoneRow->addStretch();
-  choose_ = new QPushButton(texts::kChoosePartner, frame_);
+  choose_ = new QPushButton(Tr(texts::kChoosePartner), frame_);
   choose_->setObjectName("cmdChoosePartner");
   zoneRow->addWidget(choose_);
-  grid->addWidget(new QLabel(texts::kPartnerZone, frame_), row, 0);
+  grid->addWidget(new QLabel(Tr(texts::kPartnerZone), frame_), row, 0);
   grid->addLayout(zoneRow, row++, 1);
   layout->addWidget(frame_);
 
@@ -158,16 +159,16 @@ bool PartnerBox::CheckEntries(MessageBoxes& messages) {
     field->setFocus(Qt::OtherFocusReason);
     return false;
   };
-  if (name_->text().trimmed().isEmpty()) return refuse(name_, texts::kEnterPartnerName);
+  if (name_->text().trimmed().isEmpty()) return refuse(name_, Tr(texts::kEnterPartnerName));
   for (QLineEdit* field :
        {latitudeDegrees_, latitudeMinutes_, longitudeDegrees_, longitudeMinutes_}) {
-    if (field->text().isEmpty()) return refuse(field, texts::kEnterPartnerCoordinates);
+    if (field->text().isEmpty()) return refuse(field, Tr(texts::kEnterPartnerCoordinates));
   }
   if (const auto problem = CheckCoordinates(latitudeDegrees_->text(), latitudeMinutes_->text(),
                                             longitudeDegrees_->text(), longitudeMinutes_->text())) {
-    return refuse(latitudeDegrees_, QString(texts::kPartnerCoordinates).arg(problem->message));
+    return refuse(latitudeDegrees_, QString(Tr(texts::kPartnerCoordinates)).arg(problem->message));
   }
-  if (!ZoneWestPositive(zone_->text())) return refuse(zone_, texts::kEnterPartnerZone);
+  if (!ZoneWestPositive(zone_->text())) return refuse(zone_, Tr(texts::kEnterPartnerZone));
   return true;
 }
 

@@ -1,4 +1,5 @@
 #include "app/partner_evaluation.h"
+#include "app/translation.h"
 
 #include <QString>
 
@@ -33,7 +34,8 @@ void WriteHeading(RichTextSink& sink, const std::string& name) {
   sink.SetBold(true);
   sink.SetColor(PaletteColor::DarkRed);
   sink.SetFontSize(kHeadingPoints);
-  const QString heading = QString(texts::kPartnerReportHeading).arg(QString::fromStdString(name));
+  const QString heading =
+      QString(Tr(texts::kPartnerReportHeading)).arg(QString::fromStdString(name));
   sink.InsertText("\n\n" + heading.toStdString() + "\n");
   sink.SetBold(false);
   sink.SetColor(PaletteColor::Black);

@@ -1,4 +1,5 @@
 #include "app/pdf_bytes.h"
+#include "app/translation.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
@@ -15,7 +16,7 @@ QByteArray PdfBytes(const QString& title, QPageLayout::Orientation orientation,
   {
     QPdfWriter writer(&buffer);
     writer.setTitle(title);
-    writer.setCreator(texts::kWindowTitle);
+    writer.setCreator(Tr(texts::kWindowTitle));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(orientation);
     const qreal m = marginMillimetres;

@@ -1,4 +1,5 @@
 #include "app/preferences_dialog.h"
+#include "app/translation.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -56,7 +57,7 @@ Setting ValueAt(int index) {
   return choices[static_cast<std::size_t>(index)].value;
 }
 
-QWidget* Explanation(const char* text, QWidget* parent) {
+QWidget* Explanation(const QString& text, QWidget* parent) {
   auto* line = new QLabel(text, parent);
   line->setWordWrap(true);
   QFont font = line->font();
@@ -71,9 +72,9 @@ QWidget* Explanation(const char* text, QWidget* parent) {
 PreferencesDialog::PreferencesDialog(const CalculationSettings& current, QWidget* parent)
     : QDialog(parent) {
   setObjectName("frmPreferences");
-  setWindowTitle(texts::kPreferencesTitle);
+  setWindowTitle(Tr(texts::kPreferencesTitle));
 
-  auto* intro = new QLabel(texts::kPreferencesIntro, this);
+  auto* intro = new QLabel(Tr(texts::kPreferencesIntro), this);
   intro->setWordWrap(true);
   auto* form = new QFormLayout;
   form->setRowWrapPolicy(QFormLayout::DontWrapRows);
@@ -89,8 +90,8 @@ PreferencesDialog::PreferencesDialog(const CalculationSettings& current, QWidget
     field->setSpacing(2);
     field->setContentsMargins(0, 0, 0, fontMetrics().height() / 2);
     field->addWidget(box);
-    field->addWidget(Explanation(kRows[row].why, this));
-    auto* label = new QLabel(kRows[row].label, this);
+    field->addWidget(Explanation(Tr(kRows[row].why), this));
+    auto* label = new QLabel(Tr(kRows[row].label), this);
     label->setBuddy(box);
     form->addRow(label, field);
     ++row;

@@ -1,4 +1,5 @@
 #include "app/report_summary.h"
+#include "app/translation.h"
 
 #include <QImage>
 #include <QPainter>
@@ -66,11 +67,13 @@ void InsertFactorTable(QTextCursor& cursor, const CalculationState& state) {
   format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
   format.setHeaderRowCount(1);
   QTextTable* table = cursor.insertTable(static_cast<int>(factors.size()) + 2, 3, format);
-  InsertRow(table, 0, {texts::kSummaryFactor, texts::kSummaryVerdict, texts::kSummaryPoints}, true);
+  InsertRow(table, 0,
+            {Tr(texts::kSummaryFactor), Tr(texts::kSummaryVerdict), Tr(texts::kSummaryPoints)},
+            true);
   for (int i = 0; i < factors.size(); ++i)
     InsertRow(table, i + 1, {factors[i], verdicts[i], points[i]}, false);
   InsertRow(table, static_cast<int>(factors.size()) + 1,
-            {texts::kSummaryTotal, FromStd(NameOf(result.ResultWord)),
+            {Tr(texts::kSummaryTotal), FromStd(NameOf(result.ResultWord)),
              QString::number(result.TotalScore)},
             true);
   cursor.movePosition(QTextCursor::End);
@@ -95,7 +98,7 @@ std::unique_ptr<QTextDocument> ReportWithSummary(const QTextDocument& report,
   bold.setFontWeight(QFont::Bold);
   bold.setForeground(QColor(128, 0, 0));
   cursor.insertBlock(heading, bold);
-  QString title = QString("%1 - %2").arg(texts::kSummaryHeading, FromStd(state.Input.subject));
+  QString title = QString("%1 - %2").arg(Tr(texts::kSummaryHeading), FromStd(state.Input.subject));
   if (!state.Input.name.empty()) title += " - " + FromStd(state.Input.name);
   cursor.insertText(title, bold);
 

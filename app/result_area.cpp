@@ -1,4 +1,5 @@
 #include "app/result_area.h"
+#include "app/translation.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -38,19 +39,19 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
       "Electional Place"};
   tabs_->addTab(
       BuildDetailsPage("picResultBirth", "lblResultBirth", birthCaptions, birthValues_, 3),
-      texts::kTabBirth);
+      Tr(texts::kTabBirth));
   tabs_->addTab(BuildDetailsPage("picMuhurthaDetails", "lblMuhurthaDetails", electionCaptions,
                                  electionValues_, 5),
-                texts::kTabElection);
+                Tr(texts::kTabElection));
   planetTable_ =
       AddPlanetTable(qobject_cast<QGridLayout*>(electionValues_[12]->parentWidget()->layout()));
-  tabs_->addTab(BuildReportPage(), texts::kTabAnalysis);
-  day_ = new DayTab(texts::kBack);
+  tabs_->addTab(BuildReportPage(), Tr(texts::kTabAnalysis));
+  day_ = new DayTab(Tr(texts::kBack));
   connect(day_, &DayTab::backRequested, this, [this] { emit backClicked(3); });
-  tabs_->addTab(day_, texts::kTabDay);
-  month_ = new MonthTab(texts::kBack);
+  tabs_->addTab(day_, Tr(texts::kTabDay));
+  month_ = new MonthTab(Tr(texts::kBack));
   connect(month_, &MonthTab::backRequested, this, [this] { emit backClicked(3); });
-  tabs_->addTab(month_, texts::kTabMonth);
+  tabs_->addTab(month_, Tr(texts::kTabMonth));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tabs_);
@@ -69,7 +70,7 @@ QWidget* ResultArea::BuildDetailsPage(const char* pageName, const char* valueNam
                                       std::array<QLabel*, 13>& values, int backIndex) {
   auto* page = new QWidget;
   page->setObjectName(pageName);
-  auto* heading = new QLabel(texts::kReportHeading, page);
+  auto* heading = new QLabel(Tr(texts::kReportHeading), page);
   heading->setObjectName(QString(pageName) + "Heading");
   heading->setAlignment(Qt::AlignHCenter);
   QFont headingFont = heading->font();
@@ -115,15 +116,15 @@ QWidget* ResultArea::BuildReportPage() {
   report_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
   struct Output {
-    const char* caption;
+    QString caption;
     const char* name;
     void (ResultArea::*clicked)();
   };
   const Output outputs[] = {
-      {texts::kPrint, "cmdSave", &ResultArea::printClicked},
-      {texts::kSavePdf, "cmdSavePdf", &ResultArea::pdfClicked},
-      {texts::kSaveRtf, "cmdSaveRtf", &ResultArea::rtfClicked},
-      {texts::kAddToCalendar, "cmdAddToCalendar", &ResultArea::calendarClicked},
+      {Tr(texts::kPrint), "cmdSave", &ResultArea::printClicked},
+      {Tr(texts::kSavePdf), "cmdSavePdf", &ResultArea::pdfClicked},
+      {Tr(texts::kSaveRtf), "cmdSaveRtf", &ResultArea::rtfClicked},
+      {Tr(texts::kAddToCalendar), "cmdAddToCalendar", &ResultArea::calendarClicked},
   };
   // Two rows of two keep the page within a small screen.
   auto* buttons = new QHBoxLayout;

@@ -1,4 +1,5 @@
 #include "app/subject_page.h"
+#include "app/translation.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -66,7 +67,7 @@ SubjectPage::SubjectPage(WizardModel& model, QWidget* parent) : QWidget(parent),
   auto* right = new QWidget(this);
   auto* column = new QVBoxLayout(right);
   column->setContentsMargins(0, 0, 0, 0);
-  column->addWidget(Paragraph(texts::kSelectOption, right));
+  column->addWidget(Paragraph(Tr(texts::kSelectOption), right));
   subjectList_ = new QListWidget(right);
   subjectList_->setObjectName("lstOptions");
   connect(subjectList_, &QListWidget::itemChanged, this, [this] { TakeTickedSubject(); });
@@ -79,9 +80,9 @@ SubjectPage::SubjectPage(WizardModel& model, QWidget* parent) : QWidget(parent),
     TakeTickedSubject();
   });
   column->addWidget(subjectList_, 1);
-  column->addWidget(Paragraph(texts::kClickNext, right));
-  column->addWidget(Paragraph(texts::kStartParagraph1, right));
-  column->addWidget(Paragraph(texts::kStartParagraph2, right));
+  column->addWidget(Paragraph(Tr(texts::kClickNext), right));
+  column->addWidget(Paragraph(Tr(texts::kStartParagraph1), right));
+  column->addWidget(Paragraph(Tr(texts::kStartParagraph2), right));
 
   auto* body = new QWidget(this);
   body->setMouseTracking(true);

@@ -1,4 +1,5 @@
 #include "app/time_zone_dialog.h"
+#include "app/translation.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -15,7 +16,7 @@ namespace horavela::app {
 
 TimeZoneDialog::TimeZoneDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("frmTimeZone");
-  setWindowTitle(texts::kWindowTitle);
+  setWindowTitle(Tr(texts::kWindowTitle));
   setModal(true);
 
   zoneList_ = new QListWidget(this);
@@ -29,7 +30,7 @@ TimeZoneDialog::TimeZoneDialog(QWidget* parent) : QDialog(parent) {
   zoneList_->viewport()->installEventFilter(this);
   zoneList_->installEventFilter(this);
 
-  quitButton_ = new QPushButton(texts::kQuit, this);
+  quitButton_ = new QPushButton(Tr(texts::kQuit), this);
   quitButton_->setObjectName("cmdQuit");
   quitButton_->setAutoDefault(false);
   connect(quitButton_, &QPushButton::clicked, this, &QDialog::reject);

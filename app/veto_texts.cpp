@@ -1,4 +1,5 @@
 #include "app/veto_texts.h"
+#include "app/translation.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -103,11 +104,11 @@ QString TraditionSummary(const std::vector<VetoPeriod>& periods, int daysRuledOu
                    .arg(name, DayText(first, from.year()), DayText(last, from.year()));
     }
   }
-  QString text = QString(texts::kFindTraditionRulesOut).arg(daysRuledOut).arg(days);
+  QString text = QString(Tr(texts::kFindTraditionRulesOut)).arg(daysRuledOut).arg(days);
   if (named.isEmpty()) return text + ".";
   text += ": " + named.join("; ");
   const qsizetype more = static_cast<qsizetype>(periods.size()) - named.size();
-  if (more > 0) text += "; " + QString(texts::kFindTraditionMore).arg(more);
+  if (more > 0) text += "; " + QString(Tr(texts::kFindTraditionMore)).arg(more);
   return text + ".";
 }
 
