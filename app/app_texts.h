@@ -118,6 +118,11 @@ inline constexpr char kMenuHelp[] = QT_TRANSLATE_NOOP("Horavela", "&Help");
 inline constexpr char kMenuOnlineHelp[] = QT_TRANSLATE_NOOP("Horavela", "&Online Help");
 inline constexpr char kMenuVisitUs[] = QT_TRANSLATE_NOOP("Horavela", "&Visit Us Online");
 inline constexpr char kMenuUpdate[] = QT_TRANSLATE_NOOP("Horavela", "Check for Software &Update");
+// View > Language. The texts are built once, so a new language shows from the
+// next start on.
+inline constexpr char kMenuLanguage[] = QT_TRANSLATE_NOOP("Horavela", "&Language");
+inline constexpr char kLanguageAtNextStart[] =
+    QT_TRANSLATE_NOOP("Horavela", "The program will speak %1 from its next start.");
 inline constexpr char kMenuAbout[] = QT_TRANSLATE_NOOP("Horavela", "&About Software");
 
 // Time zone picker

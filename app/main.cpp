@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMessageBox>
 
+#include "app/app_language.h"
 #include "app/app_services.h"
 #include "app/app_texts.h"
 #include "app/main_window.h"
@@ -39,18 +40,22 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName("org.horavela.Horavela");
   QApplication::setWindowIcon(EmblemIcon());
 
+  horavela::app::MainWindow* window = nullptr;
+  horavela::app::AppServices services =
+      horavela::app::DesktopServices([&window]() -> QWidget* { return window; });
+  // Before the first text is shown, the one in front included.
+  horavela::app::InstallTranslators(horavela::app::ChosenLanguage(*services.settings()));
+
   const QString lockPath = horavela::app::SingleInstance::DefaultLockPath();
   horavela::app::SingleInstance instance(lockPath);
   if (!instance.Acquire()) {
     horavela::app::SingleInstance::AskRunningCopyToShow(lockPath, kAskTimeoutMs);
-    QMessageBox::information(nullptr, horavela::Tr(app::texts::kWindowTitle),
-                             horavela::Tr(app::texts::kAlreadyRunning));
+    QMessageBox::information(nullptr, horavela::app::texts::kWindowTitle,
+                             horavela::app::Tr(horavela::app::texts::kAlreadyRunning));
     return 0;
   }
 
-  horavela::app::MainWindow* window = nullptr;
-  horavela::app::MainWindow mainWindow(
-      horavela::app::DesktopServices([&window]() -> QWidget* { return window; }));
+  horavela::app::MainWindow mainWindow(std::move(services));
   window = &mainWindow;
   // Without the socket the program still runs; a second copy only cannot raise it.
   instance.ListenForOthers([&mainWindow] { horavela::app::BringToFront(&mainWindow); });

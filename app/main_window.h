@@ -13,6 +13,7 @@
 #include "app/wizard_model.h"
 #include "engine/calculation_state.h"
 #include "ics/calendar_file.h"
+#include "language/language.h"
 #include "search/muhurta_finder.h"
 
 class QLabel;
@@ -23,6 +24,8 @@ class QTextDocument;
 namespace horavela::book {
 struct Person;
 }  // namespace horavela::book
+
+class QMenu;
 
 namespace horavela::app {
 
@@ -118,6 +121,9 @@ class MainWindow : public QMainWindow {
 
   // Building the window
   void BuildMenus();
+  // View > Language: each language named in itself, the chosen one checked.
+  void BuildLanguageMenu(QMenu* view);
+  void ChooseLanguage(Language language);
   void WirePages();
   QWidget* BuildWaitPage();
   QLayout* BuildVerdictColumns();

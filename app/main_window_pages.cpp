@@ -50,6 +50,7 @@ void MainWindow::BuildMenus() {
   view->setObjectName("mnuView");
   QAction* day = view->addAction(Tr(texts::kMenuDayAtAGlance), this, &MainWindow::ShowDayAtAGlance);
   day->setObjectName("mnuDayAtAGlance");
+  BuildLanguageMenu(view);
 
   QMenu* tools = menuBar()->addMenu(Tr(texts::kMenuTools));
   tools->setObjectName("mnuTools");

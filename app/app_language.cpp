@@ -1,0 +1,48 @@
+#include "app/app_language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace horavela::app {
+
+namespace {
+
+constexpr char kLanguageKey[] = "view/language";
+
+QString CodeText(Language language) {
+  const std::string_view code = CodeOf(language);
+  return QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()));
+}
+
+// A translator owned by the application, installed when its file loads.
+void InstallFrom(const QString& file, const QString& folder) {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (translator->load(file, folder)) {
+    QCoreApplication::installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}
+
+}  // namespace
+
+Language ChosenLanguage(const QSettings& settings) {
+  const QString saved = settings.value(kLanguageKey).toString();
+  if (const auto language = LanguageNamed(saved.toStdString())) return *language;
+  return LanguageOfLocale(QLocale::system().name().toStdString());
+}
+
+void SaveLanguage(QSettings& settings, Language language) {
+  settings.setValue(kLanguageKey, CodeText(language));
+}
+
+void InstallTranslators(Language language) {
+  if (language == Language::English) return;
+  const QString code = CodeText(language);
+  InstallFrom("horavela_" + code, ":/i18n");
+  InstallFrom("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+}  // namespace horavela::app
