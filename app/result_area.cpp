@@ -26,17 +26,33 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("TS");
   const std::array<const char*, 13> birthCaptions = {
-      "Name",           "Date of Birth",  "Time of Birth",   "Place of Birth", "Moon Sign",
-      "Moon Sign Lord", "Birth Star",     "Birth Star Lord", "Ascendant",      "Lunar Day",
-      "Birth Yoga",     "Half-Lunar Day", "Week Day"};
+      QT_TRANSLATE_NOOP("Horavela", "Name"),
+      QT_TRANSLATE_NOOP("Horavela", "Date of Birth"),
+      QT_TRANSLATE_NOOP("Horavela", "Time of Birth"),
+      QT_TRANSLATE_NOOP("Horavela", "Place of Birth"),
+      QT_TRANSLATE_NOOP("Horavela", "Moon Sign"),
+      QT_TRANSLATE_NOOP("Horavela", "Moon Sign Lord"),
+      QT_TRANSLATE_NOOP("Horavela", "Birth Star"),
+      QT_TRANSLATE_NOOP("Horavela", "Birth Star Lord"),
+      QT_TRANSLATE_NOOP("Horavela", "Ascendant"),
+      QT_TRANSLATE_NOOP("Horavela", "Lunar Day"),
+      QT_TRANSLATE_NOOP("Horavela", "Birth Yoga"),
+      QT_TRANSLATE_NOOP("Horavela", "Half-Lunar Day"),
+      QT_TRANSLATE_NOOP("Horavela", "Week Day")};
   const std::array<const char*, 13> electionCaptions = {
-      "Electional Moon Sign",  "Electional Moon Sign Lord",
-      "Electional Birth Star", "Electional Birth Star Lord",
-      "Electional Ascendant",  "Electional Lunar Day",
-      "Electional Birth Yoga", "Electional Half-Lunar Day",
-      "Electional Week Day",   "Name",
-      "Electional Date",       "Electional Time",
-      "Electional Place"};
+      QT_TRANSLATE_NOOP("Horavela", "Electional Moon Sign"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Moon Sign Lord"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Birth Star"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Birth Star Lord"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Ascendant"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Lunar Day"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Birth Yoga"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Half-Lunar Day"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Week Day"),
+      QT_TRANSLATE_NOOP("Horavela", "Name"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Date"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Time"),
+      QT_TRANSLATE_NOOP("Horavela", "Electional Place")};
   tabs_->addTab(
       BuildDetailsPage("picResultBirth", "lblResultBirth", birthCaptions, birthValues_, 3),
       Tr(texts::kTabBirth));
@@ -84,7 +100,7 @@ QWidget* ResultArea::BuildDetailsPage(const char* pageName, const char* valueNam
   QFont captionFont = table->font();
   captionFont.setBold(true);
   for (int i = 0; i < 13; ++i) {
-    auto* caption = new QLabel(captions[static_cast<std::size_t>(i)], table);
+    auto* caption = new QLabel(Tr(captions[static_cast<std::size_t>(i)]), table);
     caption->setFont(captionFont);
     auto* value = new QLabel(table);
     value->setObjectName(QString("%1_%2").arg(valueName).arg(i));

@@ -1217,5 +1217,125 @@ Horavela works on without it; people and places cannot be saved or chosen until 
         <source>How the day&apos;s star is counted from the birth star. The classical count goes forward and counts the birth star itself as the first.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>About Horavela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vedic electional astrology (muhurtha): judges whether a proposed moment suits an undertaking, measured against the birth data of the person concerned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planet positions: Swiss Ephemeris (AGPL-3.0).&lt;br&gt;User interface: Qt %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program will speak %1 from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon Sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon Sign Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth Star Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth Yoga</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Lunar Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Moon Sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Moon Sign Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Birth Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Birth Star Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Ascendant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Lunar Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Birth Yoga</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Half-Lunar Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Week Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electional Place</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
