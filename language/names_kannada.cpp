@@ -4,8 +4,9 @@
 // Kannada: the names as Kannada panchangas print them: ಪುಬ್ಬ and ಉತ್ತರ for the
 // Phalgunis, the tithis ಪಾಡ್ಯ, ಬಿದಿಗೆ, ತದಿಗೆ, ಚೌತಿ ... ಹುಣ್ಣಿಮೆ, ಅಮಾವಾಸ್ಯೆ.
 // Tithis and fortnights as Kannada Wikipedia's ಪಂಚಾಂಗ page
-// (kn.wikipedia.org/wiki/ಪಂಚಾಂಗ) lists them; nakshatras after the rashi-wise
-// list of jyotishachandamama.blogspot.com/2017/03, in the short forms the
+// (kn.wikipedia.org/wiki/ಪಂಚಾಂಗ) lists them; nakshatras as
+// urbanscriptor.in/nakshatra (27 ನಕ್ಷತ್ರಗಳ ಹೆಸರುಗಳು) and the rashi-wise list of
+// jyotishachandamama.blogspot.com/2017/03 give them, in the short forms the
 // panchangas use.
 namespace horavela::element_names {
 
