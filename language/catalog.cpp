@@ -94,8 +94,8 @@ std::string Formatted(std::string_view pattern, std::initializer_list<std::strin
   std::string out;
   out.reserve(pattern.size());
   for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const bool placeholder =
-        pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
+    const bool placeholder = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+                             pattern[i + 1] <= '9';
     const std::size_t index = placeholder ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
     if (placeholder && index < args.size()) {
       out += *(args.begin() + index);
@@ -110,7 +110,8 @@ std::string Formatted(std::string_view pattern, std::initializer_list<std::strin
 std::vector<int> PlaceholdersOf(std::string_view text) {
   std::vector<int> found;
   for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') found.push_back(text[i + 1] - '0');
+    if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9')
+      found.push_back(text[i + 1] - '0');
   }
   std::sort(found.begin(), found.end());
   return found;

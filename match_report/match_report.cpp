@@ -60,8 +60,8 @@ std::string MoonLine(const BirthSigns& signs, const Words& say) {
   std::string line = Formatted(say("Birth star %1"), {NameOf(signs.moon.star)});
   if (signs.moon.pada > 0) line += Formatted(say(", pada %1"), {std::to_string(signs.moon.pada)});
   line += Formatted(say("; Moon in %1"), {SignText(signs.moon.sign, say)});
-  line += Formatted(say("; lagna %1"), {signs.lagna == Rashi::None ? say("unknown")
-                                                                   : LagnaNameOf(signs.lagna)});
+  line += Formatted(say("; lagna %1"),
+                    {signs.lagna == Rashi::None ? say("unknown") : LagnaNameOf(signs.lagna)});
   return line;
 }
 
@@ -83,8 +83,9 @@ std::vector<std::string> Header(std::initializer_list<std::string_view> cells, c
 
 void WriteKootas(RichTextSink& sink, const Match& match, const Words& say) {
   Heading(sink, say("Ashtakoota (guna milan), read from the groom to the bride"));
-  TextTable table{
-      Header({"Koota", "Groom", "Bride", "Points", "Of", "Reason"}, say), {}, {12, 13, 13, 9, 5, 48}};
+  TextTable table{Header({"Koota", "Groom", "Bride", "Points", "Of", "Reason"}, say),
+                  {},
+                  {12, 13, 13, 9, 5, 48}};
   for (const KootaScore& k : match.kootas.kootas) {
     table.rows.push_back({std::string(NameOf(k.koota)), k.groom, k.bride, PointsText(k.halves),
                           PointsText(k.maxHalves), k.reason});
@@ -109,8 +110,9 @@ void WritePoruthams(RichTextSink& sink, const Poruthams& poruthams, const Words&
     table.rows.push_back({name, std::string(say(p.matched ? "yes" : "no")), p.reason});
   }
   sink.InsertTable(table);
-  std::string summary = Formatted(say("%1 of %2 matched; "), {std::to_string(poruthams.matchedCount),
-                                                              std::to_string(kPoruthamCount)});
+  std::string summary =
+      Formatted(say("%1 of %2 matched; "),
+                {std::to_string(poruthams.matchedCount), std::to_string(kPoruthamCount)});
   summary += say(poruthams.decidingFailed
                      ? "rajju or vedha is not matched, and either alone decides against the match"
                      : "rajju and vedha, which decide, are both matched");

@@ -25,7 +25,8 @@ PlannedSection Overall(std::int16_t selector, Language language) {
   const OverallTexts& texts = OverallParagraphs();
   const auto section = [language](Verdict verdict, std::string_view paragraph) {
     return PlannedSection{std::string(Translated(kOverallHeading, language)),
-                          Translated(NameOf(verdict), language), Translated(paragraph, language),
+                          Translated(NameOf(verdict), language),
+                          Translated(paragraph, language),
                           {}};
   };
   switch (selector) {

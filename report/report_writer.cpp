@@ -88,8 +88,8 @@ void WriteOverall(const ReportPlan& plan, Language language, RichTextSink& sink)
   InsertBlock(sink, GeneratedBy(language));
 }
 
-void WriteFactor(const PlannedSection& section, bool truthful, bool lastOfTable,
-                 Language language, RichTextSink& sink) {
+void WriteFactor(const PlannedSection& section, bool truthful, bool lastOfTable, Language language,
+                 RichTextSink& sink) {
   sink.SetBold(true);
   sink.SetColor(PaletteColor::DarkRed);
   InsertLine(sink, section.heading);
@@ -138,8 +138,7 @@ void WriteNotesGroup(std::string_view heading, const std::vector<std::string>& l
 
 // After the rule set's sections; the last section of a table ends without a
 // blank line (`bare`), so the notes then start with one.
-void WriteTimingNotes(const TimingNotes& notes, bool bare, Language language,
-                      RichTextSink& sink) {
+void WriteTimingNotes(const TimingNotes& notes, bool bare, Language language, RichTextSink& sink) {
   if (bare) sink.InsertText(kBlockEnd);
   sink.SetBold(true);
   sink.SetColor(PaletteColor::DarkRed);

@@ -10,8 +10,12 @@ constexpr std::array<std::string_view, 9> kFonts = {
     "",                      // English
     "Noto Sans Devanagari",  // Hindi
     "Noto Sans Devanagari",  // Marathi
-    "Noto Sans Bengali",     "Noto Sans Gujarati", "Noto Sans Tamil",
-    "Noto Sans Telugu",      "Noto Sans Kannada",  "Noto Sans Malayalam",
+    "Noto Sans Bengali",
+    "Noto Sans Gujarati",
+    "Noto Sans Tamil",
+    "Noto Sans Telugu",
+    "Noto Sans Kannada",
+    "Noto Sans Malayalam",
 };
 
 }  // namespace
