@@ -138,7 +138,8 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   response["warnings"] = std::move(all);
   std::string summary;
   if (options.answer.text)
-    summary = EvaluateText(state, explanation ? &*explanation : nullptr, warnings, partner);
+    summary = EvaluateText(state, explanation ? &*explanation : nullptr, warnings, partner,
+                           options.reportLanguage);
   return {std::move(response), kExitOk, std::move(summary)};
 }
 

@@ -48,7 +48,8 @@ std::string WithScriptRuns(std::string_view utf8) {
     }
     const std::string text = EscapeRtf(utf8.substr(start, end - start));
     if (script) {
-      out.append("{").append(kScriptFontIndex).append(" ").append(text).append("}");
+      out.append("{").append(kScriptFontIndex).append("\\a").append(kScriptFontIndex.substr(1));
+      out.append(" ").append(text).append("}");
     } else {
       out += text;
     }
@@ -114,6 +115,7 @@ std::string RtfWriter::Document() const {
   doc += "}\r\n";
   doc += ColorTable() + "\r\n";
   doc += "\\viewkind4\\pard\\plain\\f0\\fs24 ";
+  if (!ScriptFontOf(language_).empty()) doc += "\\afs24 ";
   doc += body_;
   doc += "\r\n}\r\n";
   return doc;
@@ -127,8 +129,11 @@ void RtfWriter::SetAlignment(Alignment alignment) {
   body_ += alignment == Alignment::Center ? "\\qc " : "\\ql ";
 }
 
+// Word processors keep the attributes of complex scripts apart (\ab, \afs,
+// \af: "associated"): a Tamil heading is bold and sized only by those.
 void RtfWriter::SetBold(bool bold) {
   body_ += bold ? "\\b " : "\\b0 ";
+  if (!ScriptFontOf(language_).empty()) body_ += bold ? "\\ab " : "\\ab0 ";
 }
 
 void RtfWriter::SetColor(PaletteColor color) {
@@ -138,6 +143,7 @@ void RtfWriter::SetColor(PaletteColor color) {
 // RTF counts font sizes in half points.
 void RtfWriter::SetFontSize(int points) {
   body_ += "\\fs" + std::to_string(points * 2) + " ";
+  if (!ScriptFontOf(language_).empty()) body_ += "\\afs" + std::to_string(points * 2) + " ";
 }
 
 void RtfWriter::InsertText(std::string_view utf8) {

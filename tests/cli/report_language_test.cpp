@@ -47,6 +47,17 @@ TEST(ReportLanguageTest, TamilReportKeepsTheAnswerEnglish) {
   EXPECT_EQ(tamil.rtf.find("Horavela Report"), std::string::npos);
 }
 
+TEST(ReportLanguageTest, HindiTextSummaryTranslatesItsLabels) {
+  const CliRun english = RunCli("evaluate --text --lang en", ValidRequest().dump());
+  const CliRun plain = RunCli("evaluate --text", ValidRequest().dump());
+  EXPECT_EQ(english.out, plain.out);
+  const CliRun hindi = RunCli("evaluate --text --lang hi", ValidRequest().dump());
+  ASSERT_EQ(hindi.status, 0) << hindi.out << hindi.err;
+  EXPECT_NE(hindi.out.find("\nफल: "), std::string::npos) << hindi.out;
+  EXPECT_NE(hindi.out.find("अंगों से कुल"), std::string::npos) << hindi.out;
+  EXPECT_EQ(hindi.out.find("Verdict: "), std::string::npos) << hindi.out;
+}
+
 TEST(ReportLanguageTest, UnknownCodeIsRefusedWithTheCodes) {
   for (const char* command : {"evaluate", "match"}) {
     const CliRun run = RunCli(std::string(command) + " --lang xx", "{}");

@@ -60,8 +60,12 @@ TEST(TranslatedReportTest, TamilRtfSetsTheTamilHeadingsInTheTamilFont) {
   const std::string title = RtfUnits(Translated(kReportTitle, Language::Tamil));
   EXPECT_EQ(title.rfind("\\u3001?", 0), 0u) << title;  // ஹ, U+0BB9
   // Each word a run of its own: spaces and punctuation stay in Arial.
-  EXPECT_NE(document.find("{\\f1 " + RtfUnits("ஹோராவேலா") + "} {\\f1 "), std::string::npos);
-  EXPECT_NE(document.find("{\\f1 " + RtfUnits("நட்சத்திரம்") + "}: Anuradha"), std::string::npos);
+  EXPECT_NE(document.find("{\\f1\\af1 " + RtfUnits("ஹோராவேலா") + "} {\\f1\\af1 "),
+            std::string::npos);
+  EXPECT_NE(document.find("{\\f1\\af1 " + RtfUnits("நட்சத்திரம்") + "}: Anuradha"), std::string::npos);
+  // Bold and size reach the script through its associated attributes.
+  EXPECT_NE(document.find("\\b \\ab "), std::string::npos);
+  EXPECT_NE(document.find("\\fs24 \\afs24 "), std::string::npos);
   // Latin stays in Arial, outside the script's runs.
   EXPECT_NE(document.find("https://horavela.org"), std::string::npos);
   EXPECT_EQ(document.find("Horavela Report"), std::string::npos);
