@@ -133,7 +133,9 @@ void RtfWriter::SetAlignment(Alignment alignment) {
 // \af: "associated"): a Tamil heading is bold and sized only by those.
 void RtfWriter::SetBold(bool bold) {
   body_ += bold ? "\\b " : "\\b0 ";
-  if (!ScriptFontOf(language_).empty()) body_ += bold ? "\\ab " : "\\ab0 ";
+  // LibreOffice takes \ab only within the complex scripts' selector.
+  if (!ScriptFontOf(language_).empty())
+    body_ += bold ? "\\rtlch\\fcs1 \\ab \\ltrch\\fcs0 " : "\\rtlch\\fcs1 \\ab0 \\ltrch\\fcs0 ";
 }
 
 void RtfWriter::SetColor(PaletteColor color) {

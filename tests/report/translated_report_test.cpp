@@ -64,7 +64,7 @@ TEST(TranslatedReportTest, TamilRtfSetsTheTamilHeadingsInTheTamilFont) {
             std::string::npos);
   EXPECT_NE(document.find("{\\f1\\af1 " + RtfUnits("நட்சத்திரம்") + "}: Anuradha"), std::string::npos);
   // Bold and size reach the script through its associated attributes.
-  EXPECT_NE(document.find("\\b \\ab "), std::string::npos);
+  EXPECT_NE(document.find("\\b \\rtlch\\fcs1 \\ab \\ltrch\\fcs0 "), std::string::npos);
   EXPECT_NE(document.find("\\fs24 \\afs24 "), std::string::npos);
   // Latin stays in Arial, outside the script's runs.
   EXPECT_NE(document.find("https://horavela.org"), std::string::npos);
