@@ -1,0 +1,165 @@
+#include "language/element_names.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace horavela {
+namespace {
+
+// One list of names: how many elements it has, and the name of the element
+// at an index in a language.
+struct Kind {
+  const char* name;
+  int count;
+  std::string_view (*nameOf)(int index, Language language);
+};
+
+template <typename E>
+std::string_view Named(int index, Language language) {
+  return NameOf(FromIndex<E>(index), language);
+}
+
+const std::vector<Kind>& Kinds() {
+  static const std::vector<Kind> kinds = {
+      {"nakshatra", 27, Named<Nakshatra>}, {"rashi", 12, Named<Rashi>},
+      {"tithi", 16, Named<Tithi>},         {"paksha", 2, Named<Paksha>},
+      {"yoga", 27, Named<Yoga>},           {"karana", 11, Named<Karana>},
+      {"weekday", 7, Named<Weekday>},      {"planet", 9, Named<Planet>},
+      {"kalam", 3, Named<KalamWord>},
+  };
+  return kinds;
+}
+
+const Kind* KindNamed(const std::string& name) {
+  for (const Kind& kind : Kinds()) {
+    if (name == kind.name) return &kind;
+  }
+  return nullptr;
+}
+
+// Whether `text` is well-formed UTF-8: no stray continuation byte, no
+// truncated sequence, no overlong form, no surrogate, nothing past U+10FFFF.
+bool IsUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int extra = lead < 0x80         ? 0
+                      : lead >> 5 == 0x6  ? 1
+                      : lead >> 4 == 0xE  ? 2
+                      : lead >> 3 == 0x1E ? 3
+                                          : -1;
+    if (extra < 0 || text.size() - i <= static_cast<std::size_t>(extra)) return false;
+    char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if (next >> 6 != 0x2) return false;
+      code = code << 6 | (next & 0x3F);
+    }
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
+// A row of the golden spellings, as a published almanac or reference prints
+// the name.
+struct GoldenRow {
+  std::string code, kind;
+  int position = 0;
+  std::string name, source;
+};
+
+std::vector<GoldenRow> GoldenRows() {
+  std::ifstream file(HORAVELA_SOURCE_DIR "/tests/language/data/element_names_golden.tsv");
+  std::vector<GoldenRow> rows;
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream in(line);
+    GoldenRow row;
+    std::string position;
+    std::getline(in, row.code, '\t');
+    std::getline(in, row.kind, '\t');
+    std::getline(in, position, '\t');
+    std::getline(in, row.name, '\t');
+    std::getline(in, row.source);
+    row.position = std::stoi(position);
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+TEST(ElementNames, SpellEachNameAsItsPublishedSourcePrintsIt) {
+  const auto rows = GoldenRows();
+  ASSERT_GE(rows.size(), 60u);
+  std::set<std::string> languages;
+  for (const GoldenRow& row : rows) {
+    const auto language = LanguageNamed(row.code);
+    const Kind* kind = KindNamed(row.kind);
+    ASSERT_TRUE(language && kind) << row.code << " " << row.kind;
+    ASSERT_GE(row.position, 1);
+    ASSERT_LE(row.position, kind->count);
+    EXPECT_FALSE(row.source.empty()) << row.name;
+    EXPECT_EQ(kind->nameOf(row.position - 1, *language), row.name)
+        << row.code << " " << row.kind << " " << row.position << " (" << row.source << ")";
+    languages.insert(row.code);
+  }
+  EXPECT_EQ(languages.size(), 8u) << "every language but English has golden spellings";
+}
+
+TEST(ElementNames, EveryNameIsNonEmptyUtf8AndDistinctWithinItsList) {
+  for (const Language language : AllLanguages()) {
+    for (const Kind& kind : Kinds()) {
+      std::set<std::string_view> seen;
+      for (int index = 0; index < kind.count; ++index) {
+        const std::string_view name = kind.nameOf(index, language);
+        const std::string where = std::string(CodeOf(language)) + " " + kind.name + " " +
+                                  std::to_string(index + 1) + " '" + std::string(name) + "'";
+        EXPECT_FALSE(name.empty()) << where;
+        EXPECT_TRUE(IsUtf8(name)) << where;
+        EXPECT_TRUE(seen.insert(name).second) << where << " twice";
+      }
+      EXPECT_TRUE(kind.nameOf(kind.count, language).empty()) << "None has no name";
+    }
+  }
+}
+
+template <typename E>
+void ExpectEnglishIsTheEngines(int count) {
+  for (int index = 0; index < count; ++index) {
+    const E value = FromIndex<E>(index);
+    EXPECT_EQ(NameOf(value, Language::English), NameOf(value)) << index;
+  }
+}
+
+TEST(ElementNames, EnglishIsExactlyTheNameThePagesAlwaysPrinted) {
+  ExpectEnglishIsTheEngines<Nakshatra>(27);
+  ExpectEnglishIsTheEngines<Rashi>(12);
+  ExpectEnglishIsTheEngines<Tithi>(16);
+  ExpectEnglishIsTheEngines<Paksha>(2);
+  ExpectEnglishIsTheEngines<Yoga>(27);
+  ExpectEnglishIsTheEngines<Karana>(11);
+  ExpectEnglishIsTheEngines<Weekday>(7);
+  ExpectEnglishIsTheEngines<Planet>(9);
+  // The kalams as the Day page labels them.
+  EXPECT_EQ(NameOf(KalamWord::RahuKalam, Language::English), "Rahu kalam");
+  EXPECT_EQ(NameOf(KalamWord::Yamaganda, Language::English), "Yamaganda");
+  EXPECT_EQ(NameOf(KalamWord::GulikaKalam, Language::English), "Gulika kalam");
+}
+
+TEST(ElementNames, UtfCheckRejectsBrokenSequences) {
+  EXPECT_TRUE(IsUtf8("ரோகிணி"));
+  EXPECT_FALSE(IsUtf8("\xE0\xAE"));      // truncated
+  EXPECT_FALSE(IsUtf8("\xC0\xAF"));      // overlong '/'
+  EXPECT_FALSE(IsUtf8("\xED\xA0\x80"));  // surrogate
+  EXPECT_FALSE(IsUtf8("\x80"));          // stray continuation
+}
+
+}  // namespace
+}  // namespace horavela
