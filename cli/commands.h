@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/settings_entry.h"
+#include "language/language.h"
 
 namespace horavela::cli {
 
@@ -41,6 +42,8 @@ struct EvaluateOptions {
   // The report as the desktop program saves it: particulars, only true
   // sentences where a section would contradict its factor, timing notes.
   bool fullReport = false;
+  // The language of the RTF and HTML reports; the JSON stays English.
+  Language reportLanguage = Language::English;
   AnswerOptions answer;
 };
 
@@ -70,6 +73,7 @@ int RunDay(const std::string& inputFile, std::istream& in, std::ostream& out,
 struct MatchFiles {
   std::string rtfFile;
   std::string htmlFile;
+  Language language = Language::English;  // of the report's headings and fixed words
 };
 
 // `match`: a couple's guna milan (36 points), doshas, poruthams and Manglik

@@ -88,11 +88,16 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   if (!parsed.error.empty()) return {ErrorResponse(parsed.error), kExitBadRequest};
 
   PlainTextSink plain;
-  RtfWriter rtf;
-  HtmlWriter html;
+  RtfWriter rtf(options.reportLanguage);
+  HtmlWriter html(options.reportLanguage);
+  // The answer's report text is English; the files are in the language
+  // asked for, written apart when it is another.
+  const bool translated = options.reportLanguage != Language::English;
+  std::vector<RichTextSink*> files;
+  if (!options.rtfFile.empty()) files.push_back(&rtf);
+  if (!options.htmlFile.empty()) files.push_back(&html);
   std::vector<RichTextSink*> sinks{&plain};
-  if (!options.rtfFile.empty()) sinks.push_back(&rtf);
-  if (!options.htmlFile.empty()) sinks.push_back(&html);
+  if (!translated) sinks.insert(sinks.end(), files.begin(), files.end());
   TeeSink report(sinks);
 
   // The partner's report is not part of the answer: their evaluation is.
@@ -104,6 +109,12 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   if (!evaluated) return {ErrorResponse(ProblemText(evaluated.error())), kExitBadRequest};
   const CalculationState& state = evaluated->state;
   const CalculationState* partner = evaluated->partner ? &evaluated->partner->state : nullptr;
+  if (translated && evaluated->ruleSetRan) {
+    ReportOptions inLanguage = evaluated->reportOptions;
+    inLanguage.language = options.reportLanguage;
+    TeeSink translatedFiles(files);
+    WriteReport(state, translatedFiles, inLanguage);
+  }
 
   if (Result<void> written = WriteReportFiles(options.rtfFile, options.htmlFile, rtf, html);
       !written)
@@ -127,7 +138,8 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   response["warnings"] = std::move(all);
   std::string summary;
   if (options.answer.text)
-    summary = EvaluateText(state, explanation ? &*explanation : nullptr, warnings, partner);
+    summary = EvaluateText(state, explanation ? &*explanation : nullptr, warnings, partner,
+                           options.reportLanguage);
   return {std::move(response), kExitOk, std::move(summary)};
 }
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "atlas/local_minute.h"
+#include "language/catalog.h"
 
 namespace horavela::cli {
 
@@ -18,37 +19,50 @@ std::string PlaceName(const PlaceEntry& place) {
   return name;
 }
 
-std::string Heading(const EvaluationInput& input) {
+// The summary's fixed words in the language asked for.
+struct Words {
+  Language language;
+  std::string_view operator()(std::string_view english) const {
+    return Translated(english, language);
+  }
+};
+
+std::string Heading(const EvaluationInput& input, const Words& say) {
   const MomentEntry& at = input.election;
-  std::string text = input.subject + " for " + input.name + " at " +
-                     FormatLocalMinute({at.year, at.month, at.day, at.hour, at.minute});
+  std::string text = Formatted(
+      say("%1 for %2 at %3"), {input.subject, input.name,
+                               FormatLocalMinute({at.year, at.month, at.day, at.hour, at.minute})});
   const std::string place = PlaceName(at.place);
   return place.empty() ? text : text + ", " + place;
 }
 
-std::string WindowLine(const ExplainedWindow& window) {
-  return FormatLocalMinute(window.from) + " to " + FormatLocalMinute(window.to) + " (" +
-         std::to_string(window.minutes) + " minutes with this verdict and total)";
+std::string WindowLine(const ExplainedWindow& window, const Words& say) {
+  return Formatted(say("%1 to %2 (%3 minutes with this verdict and total)"),
+                   {FormatLocalMinute(window.from), FormatLocalMinute(window.to),
+                    std::to_string(window.minutes)});
 }
 
 // "Good, total 12 from 9 factors"
-std::string VerdictLine(const Evaluation& result) {
-  return std::string(NameOf(result.ResultWord)) + ", total " + std::to_string(result.TotalScore) +
-         " from " + std::to_string(result.FactorCount) + " factors";
+std::string VerdictLine(const Evaluation& result, const Words& say) {
+  return Formatted(say("%1, total %2 from %3 factors"),
+                   {say(NameOf(result.ResultWord)), std::to_string(result.TotalScore),
+                    std::to_string(result.FactorCount)});
 }
 
-void WriteBetter(const char* label, const std::optional<BetterMoment>& better, std::ostream& out) {
+void WriteBetter(std::string_view label, const std::optional<BetterMoment>& better,
+                 const Words& say, std::ostream& out) {
   if (!better) return;
-  out << label << FormatLocalMinute(better->minute) << ", " << NameOf(better->window.verdict)
-      << " (total " << better->window.total << ")\n";
+  out << say(label) << FormatLocalMinute(better->minute) << ", "
+      << say(NameOf(better->window.verdict))
+      << Formatted(say(" (total %1)"), {std::to_string(better->window.total)}) << "\n";
 }
 
-void WriteExplanation(const Explanation& explanation, std::ostream& out) {
-  out << "Window:  " << WindowLine(explanation.window) << '\n';
-  WriteBetter("Better before: ", explanation.before, out);
-  WriteBetter("Better after:  ", explanation.after, out);
-  WriteBetter("Best of the day: ", explanation.bestOfDay, out);
-  if (!explanation.factors.empty()) out << "Factors:\n";
+void WriteExplanation(const Explanation& explanation, const Words& say, std::ostream& out) {
+  out << say("Window:  ") << WindowLine(explanation.window, say) << '\n';
+  WriteBetter("Better before: ", explanation.before, say, out);
+  WriteBetter("Better after:  ", explanation.after, say, out);
+  WriteBetter("Best of the day: ", explanation.bestOfDay, say, out);
+  if (!explanation.factors.empty()) out << say("Factors:") << "\n";
   for (const FactorInWords& factor : explanation.factors) {
     std::string points = factor.points > 0 ? "+" : "";
     points += std::to_string(factor.points);
@@ -59,19 +73,21 @@ void WriteExplanation(const Explanation& explanation, std::ostream& out) {
 }  // namespace
 
 std::string EvaluateText(const CalculationState& state, const Explanation* explanation,
-                         const std::vector<std::string>& warnings,
-                         const CalculationState* partner) {
+                         const std::vector<std::string>& warnings, const CalculationState* partner,
+                         Language language) {
+  const Words say{language};
   std::ostringstream out;
-  out << Heading(state.Input) << '\n';
-  out << "Verdict: " << VerdictLine(state.Result) << '\n';
+  out << Heading(state.Input, say) << '\n';
+  out << say("Verdict: ") << VerdictLine(state.Result, say) << '\n';
   if (partner != nullptr)
-    out << "Partner: " << partner->Input.name << ", " << VerdictLine(partner->Result) << '\n';
-  if (explanation != nullptr) WriteExplanation(*explanation, out);
+    out << say("Partner: ") << partner->Input.name << ", " << VerdictLine(partner->Result, say)
+        << '\n';
+  if (explanation != nullptr) WriteExplanation(*explanation, say, out);
   std::vector<std::string> all = warnings;
   all.insert(all.end(), state.Warnings.begin(), state.Warnings.end());
   if (explanation != nullptr)
     all.insert(all.end(), explanation->warnings.begin(), explanation->warnings.end());
-  if (!all.empty()) out << "Warnings:\n";
+  if (!all.empty()) out << say("Warnings:") << "\n";
   for (const std::string& warning : all) out << "  " << warning << '\n';
   return out.str();
 }

@@ -5,6 +5,7 @@
 
 #include "engine/calculation_state.h"
 #include "explain/explanation.h"
+#include "language/language.h"
 
 namespace horavela::cli {
 
@@ -13,8 +14,11 @@ namespace horavela::cli {
 // `explanation` is null with --no-explain; `warnings` are the request's own
 // (unknown keys), shown before the evaluation's and the explanation's.
 // `partner`, for a moment judged for two, adds the partner's verdict line.
+// The labels and verdict words are in `language`; the factors' lines and the
+// warnings are as the core writes them (English).
 std::string EvaluateText(const CalculationState& state, const Explanation* explanation,
                          const std::vector<std::string>& warnings,
-                         const CalculationState* partner = nullptr);
+                         const CalculationState* partner = nullptr,
+                         Language language = Language::English);
 
 }  // namespace horavela::cli

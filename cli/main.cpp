@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/example_requests.h"
 #include "cli/file_options.h"
+#include "language/language.h"
 
 namespace {
 
@@ -41,6 +42,25 @@ void AddAnswerFlags(CLI::App& command, AnswerOptions& options) {
                    "warning of it");
   command.add_flag("--text", options.text,
                    "Write a short summary for a person to read instead of JSON");
+}
+
+// --lang CODE: the language of the reports a command writes; an unknown code
+// is refused with the codes there are.
+void AddLanguageOption(CLI::App& command, horavela::Language& language) {
+  std::string codes;
+  for (horavela::Language each : horavela::AllLanguages())
+    codes.append(codes.empty() ? "" : ", ").append(horavela::CodeOf(each));
+  command.add_option_function<std::string>(
+      "--lang",
+      [&language, codes](const std::string& code) {
+        const std::optional<horavela::Language> named = horavela::LanguageNamed(code);
+        if (!named)
+          throw CLI::ValidationError("--lang",
+                                     "unknown language \"" + code + "\"; the codes are " + codes);
+        language = *named;
+      },
+      "The language of the report's headings and fixed texts (" + codes +
+          "; default en); the JSON stays English");
 }
 
 // The command's example request, as `horavela-cli example` prints it.
@@ -109,6 +129,7 @@ int Run(int argc, char** argv) {
   evaluateCommand->add_flag("--full-report", evaluate.fullReport,
                             "Write the report as the desktop program saves it: for whom, when and "
                             "where, true sentences for sections the verdict denies, timing notes");
+  AddLanguageOption(*evaluateCommand, evaluate.reportLanguage);
   AddAnswerFlags(*evaluateCommand, evaluate.answer);
   evaluateCommand->footer(ExampleFooter("evaluate"));
 
@@ -157,6 +178,7 @@ int Run(int argc, char** argv) {
   matchCommand
       ->add_option("--html", matchFiles.htmlFile, "Also write the match report as HTML to FILE")
       ->type_name("FILE");
+  AddLanguageOption(*matchCommand, matchFiles.language);
   matchCommand->footer(
       "Request: {\"groom\": {\"name\", \"birth\": MOMENT}, \"bride\": {\"name\", \"birth\": "
       "MOMENT}},\na MOMENT as evaluate's \"birth\" (with \"zone\" and \"dst\", or \"tz\").");

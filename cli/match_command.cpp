@@ -185,10 +185,10 @@ void Refuse(const std::string& message, const AnswerOptions& options, std::ostre
 Result<void> WriteMatchFiles(const MatchRequest& request, const Match& match,
                              const MatchFiles& files) {
   if (files.rtfFile.empty() && files.htmlFile.empty()) return {};
-  RtfWriter rtf;
-  HtmlWriter html;
+  RtfWriter rtf(files.language);
+  HtmlWriter html(files.language);
   TeeSink both{&rtf, &html};
-  WriteMatchReport(request, match, both);
+  WriteMatchReport(request, match, both, files.language);
   return WriteReportFiles(files.rtfFile, files.htmlFile, rtf, html);
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language/catalog.h"
 #include "report/program_identity.h"
 #include "report/report_particulars.h"
 
@@ -42,33 +43,49 @@ void Line(RichTextSink& sink, std::string_view text, PaletteColor color = Palett
   sink.SetColor(PaletteColor::Black);
 }
 
-std::string SignText(Rashi sign) {
-  return sign == Rashi::None ? std::string("unknown") : std::string(NameOf(sign));
+// The report's fixed words in the language it is written in.
+struct Words {
+  Language language;
+  std::string_view operator()(std::string_view english) const {
+    return Translated(english, language);
+  }
+};
+
+std::string SignText(Rashi sign, const Words& say) {
+  return std::string(sign == Rashi::None ? say("unknown") : NameOf(sign));
 }
 
 // "Birth star Rohini, pada 2; Moon in Vrishabha; lagna Simha"
-std::string MoonLine(const BirthSigns& signs) {
-  std::string line = "Birth star " + std::string(NameOf(signs.moon.star));
-  if (signs.moon.pada > 0) line += ", pada " + std::to_string(signs.moon.pada);
-  line += "; Moon in " + SignText(signs.moon.sign);
-  line += "; lagna " + (signs.lagna == Rashi::None ? std::string("unknown")
-                                                   : std::string(LagnaNameOf(signs.lagna)));
+std::string MoonLine(const BirthSigns& signs, const Words& say) {
+  std::string line = Formatted(say("Birth star %1"), {NameOf(signs.moon.star)});
+  if (signs.moon.pada > 0) line += Formatted(say(", pada %1"), {std::to_string(signs.moon.pada)});
+  line += Formatted(say("; Moon in %1"), {SignText(signs.moon.sign, say)});
+  line += Formatted(say("; lagna %1"),
+                    {signs.lagna == Rashi::None ? say("unknown") : LagnaNameOf(signs.lagna)});
   return line;
 }
 
 void WritePerson(RichTextSink& sink, std::string_view role, const Person& person,
-                 const BirthSigns& signs) {
+                 const BirthSigns& signs, const Words& say) {
   sink.SetBold(true);
-  sink.InsertText(std::string(role).append(": ").append(person.name).append("\n"));
+  sink.InsertText(std::string(say(role)).append(": ").append(person.name).append("\n"));
   sink.SetBold(false);
   Line(sink, MomentLine("Born", person.birth));
-  Line(sink, MoonLine(signs));
+  Line(sink, MoonLine(signs, say));
 }
 
-void WriteKootas(RichTextSink& sink, const Match& match) {
-  Heading(sink, "Ashtakoota (guna milan), read from the groom to the bride");
-  TextTable table{
-      {"Koota", "Groom", "Bride", "Points", "Of", "Reason"}, {}, {12, 13, 13, 9, 5, 48}};
+// A table's header cells, each in the report's language.
+std::vector<std::string> Header(std::initializer_list<std::string_view> cells, const Words& say) {
+  std::vector<std::string> header;
+  for (std::string_view cell : cells) header.emplace_back(say(cell));
+  return header;
+}
+
+void WriteKootas(RichTextSink& sink, const Match& match, const Words& say) {
+  Heading(sink, say("Ashtakoota (guna milan), read from the groom to the bride"));
+  TextTable table{Header({"Koota", "Groom", "Bride", "Points", "Of", "Reason"}, say),
+                  {},
+                  {12, 13, 13, 9, 5, 48}};
   for (const KootaScore& k : match.kootas.kootas) {
     table.rows.push_back({std::string(NameOf(k.koota)), k.groom, k.bride, PointsText(k.halves),
                           PointsText(k.maxHalves), k.reason});
@@ -76,69 +93,72 @@ void WriteKootas(RichTextSink& sink, const Match& match) {
   sink.InsertTable(table);
   sink.SetBold(true);
   Line(sink,
-       "Total " + PointsText(match.kootas.totalHalves) +
-           " of 36: " + std::string(NameOf(match.band)),
+       Formatted(say("Total %1 of 36: %2"),
+                 {PointsText(match.kootas.totalHalves), NameOf(match.band)}),
        kBandColors[static_cast<std::size_t>(match.band)]);
   sink.SetBold(false);
   for (const DoshaCheck& dosha : match.doshas)
     Line(sink, dosha.reason, Verdict(!dosha.present || dosha.cancelled()));
 }
 
-void WritePoruthams(RichTextSink& sink, const Poruthams& poruthams) {
-  Heading(sink, "The ten poruthams, counted from the bride's star to the groom's");
-  TextTable table{{"Porutham", "Matched", "Reason"}, {}, {22, 12, 66}};
+void WritePoruthams(RichTextSink& sink, const Poruthams& poruthams, const Words& say) {
+  Heading(sink, say("The ten poruthams, counted from the bride's star to the groom's"));
+  TextTable table{Header({"Porutham", "Matched", "Reason"}, say), {}, {22, 12, 66}};
   for (const PoruthamCheck& p : poruthams.checks) {
     std::string name(NameOf(p.porutham));
-    if (p.deciding) name += " (deciding)";
-    table.rows.push_back({name, p.matched ? "yes" : "no", p.reason});
+    if (p.deciding) name += say(" (deciding)");
+    table.rows.push_back({name, std::string(say(p.matched ? "yes" : "no")), p.reason});
   }
   sink.InsertTable(table);
-  std::string summary = std::to_string(poruthams.matchedCount) + " of " +
-                        std::to_string(kPoruthamCount) + " matched; ";
-  summary += poruthams.decidingFailed ? "rajju or vedha is not matched, and either alone decides "
-                                        "against the match"
-                                      : "rajju and vedha, which decide, are both matched";
+  std::string summary =
+      Formatted(say("%1 of %2 matched; "),
+                {std::to_string(poruthams.matchedCount), std::to_string(kPoruthamCount)});
+  summary += say(poruthams.decidingFailed
+                     ? "rajju or vedha is not matched, and either alone decides against the match"
+                     : "rajju and vedha, which decide, are both matched");
   Line(sink, summary, Verdict(!poruthams.decidingFailed));
 }
 
-void WriteKuja(RichTextSink& sink, const KujaMatch& kuja) {
-  Heading(sink, "Manglik (kuja dosha)");
-  Line(sink, "Groom: " + kuja.groom.reason, Verdict(!kuja.groom.manglik));
-  Line(sink, "Bride: " + kuja.bride.reason, Verdict(!kuja.bride.manglik));
+void WriteKuja(RichTextSink& sink, const KujaMatch& kuja, const Words& say) {
+  Heading(sink, say("Manglik (kuja dosha)"));
+  Line(sink, std::string(say("Groom")) + ": " + kuja.groom.reason, Verdict(!kuja.groom.manglik));
+  Line(sink, std::string(say("Bride")) + ": " + kuja.bride.reason, Verdict(!kuja.bride.manglik));
   const bool clear = !(kuja.groom.manglik || kuja.bride.manglik) || kuja.cancelled;
   Line(sink, kuja.reason, Verdict(clear));
 }
 
-void WriteClosing(RichTextSink& sink, const CalculationSettings& settings) {
+void WriteClosing(RichTextSink& sink, const CalculationSettings& settings, const Words& say) {
   sink.InsertText("\n");
   if (const std::string words = SettingsInWords(settings); !words.empty())
-    Line(sink, "Calculation: " + words);
+    Line(sink, std::string(say("Calculation")) + ": " + words);
   Line(sink, std::string(kProgramName) + " " + std::string(kProgramVersion));
 }
 
 }  // namespace
 
-void WriteMatchReport(const MatchRequest& request, const Match& match, RichTextSink& sink) {
+void WriteMatchReport(const MatchRequest& request, const Match& match, RichTextSink& sink,
+                      Language language) {
+  const Words say{language};
   sink.Clear();
   sink.SetAlignment(Alignment::Center);
   sink.SetBold(true);
   sink.SetColor(PaletteColor::Blue);
   sink.SetFontSize(kTitlePoints);
-  sink.InsertText("Marriage match\n");
+  sink.InsertText(std::string(say("Marriage match")) + "\n");
   sink.SetFontSize(kBodyPoints);
   sink.SetColor(PaletteColor::DarkBlue);
-  sink.InsertText(request.groom.name + " and " + request.bride.name + "\n");
+  sink.InsertText(Formatted(say("%1 and %2"), {request.groom.name, request.bride.name}) + "\n");
   sink.SetBold(false);
   sink.SetColor(PaletteColor::Black);
   sink.SetFontSize(kBodyPoints);
   sink.SetAlignment(Alignment::Left);
   sink.InsertText("\n");
-  WritePerson(sink, "Groom", request.groom, match.groom);
-  WritePerson(sink, "Bride", request.bride, match.bride);
-  WriteKootas(sink, match);
-  WritePoruthams(sink, match.poruthams);
-  WriteKuja(sink, match.kuja);
-  WriteClosing(sink, request.settings);
+  WritePerson(sink, "Groom", request.groom, match.groom, say);
+  WritePerson(sink, "Bride", request.bride, match.bride, say);
+  WriteKootas(sink, match, say);
+  WritePoruthams(sink, match.poruthams, say);
+  WriteKuja(sink, match.kuja, say);
+  WriteClosing(sink, request.settings, say);
 }
 
 }  // namespace horavela

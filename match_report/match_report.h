@@ -1,5 +1,6 @@
 #pragma once
 
+#include "language/language.h"
 #include "matching/match.h"
 #include "report/rich_text_sink.h"
 
@@ -9,8 +10,10 @@
 // Manglik check.
 namespace horavela {
 
-// Clears `sink` and writes the report of `match`, the match of `request`.
+// Clears `sink` and writes the report of `match`, the match of `request`,
+// its headings and fixed words in `language` (the reasons, the elements'
+// names and the particulars stay English for now).
 void WriteMatchReport(const matching::MatchRequest& request, const matching::Match& match,
-                      RichTextSink& sink);
+                      RichTextSink& sink, Language language = Language::English);
 
 }  // namespace horavela

@@ -5,6 +5,7 @@
 #include "report/palette.h"
 #include "report/png_image.h"
 #include "report/program_identity.h"
+#include "report/script_fonts.h"
 
 namespace horavela {
 namespace {
@@ -126,11 +127,17 @@ void HtmlWriter::InsertTable(const TextTable& table) {
 }
 
 std::string HtmlWriter::Document() const {
-  std::string doc = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
+  // English pages keep the form they always had.
+  const std::string_view scriptFont = ScriptFontOf(language_);
+  std::string doc = "<!DOCTYPE html>\n<html";
+  if (!scriptFont.empty()) doc.append(" lang=\"").append(CodeOf(language_)).append("\"");
+  doc += ">\n<head>\n<meta charset=\"utf-8\">\n<title>";
   doc += EscapeHtml(kProgramName);
   doc += " Report</title>\n";
+  doc += "<style>body{font-family:";
+  if (!scriptFont.empty()) doc.append("'").append(scriptFont).append("',");
   doc +=
-      "<style>body{font-family:Arial,Helvetica,sans-serif;font-size:12pt}"
+      "Arial,Helvetica,sans-serif;font-size:12pt}"
       "p{margin:0}";
   // Pages without a table keep the style they always had.
   if (hasTable_)

@@ -2,15 +2,19 @@
 
 #include <string>
 
+#include "language/language.h"
 #include "report/rich_text_sink.h"
 
 namespace horavela {
 
 // Composes a standalone HTML page with the same formatting as the rich-text
 // report: one <p> per paragraph with its alignment, <span>s carrying bold,
-// colour and size, and pictures embedded as PNG data URIs.
+// colour and size, and pictures embedded as PNG data URIs. A page in another
+// language says which (lang) and asks first for a font of its script.
 class HtmlWriter : public RichTextSink {
  public:
+  explicit HtmlWriter(Language language = Language::English) : language_(language) {}
+
   // The whole page, with the paragraph being written closed.
   std::string Document() const;
 
@@ -34,6 +38,7 @@ class HtmlWriter : public RichTextSink {
   PaletteColor color_ = PaletteColor::Black;
   int fontSize_ = 0;       // 0: the page's default size
   bool hasTable_ = false;  // the table style goes in only when needed
+  Language language_;
 };
 
 // `utf8` with & < > " escaped for HTML text and attribute values.

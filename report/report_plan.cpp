@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calendar/civil_calendar.h"
+#include "language/catalog.h"
 #include "report/report_sections.h"
 #include "report/report_texts.h"
 #include "report/section_truth.h"
@@ -20,40 +21,46 @@ std::string DateLine(const MomentEntry& election) {
   return line;
 }
 
-PlannedSection Overall(std::int16_t selector) {
+PlannedSection Overall(std::int16_t selector, Language language) {
   const OverallTexts& texts = OverallParagraphs();
+  const auto section = [language](Verdict verdict, std::string_view paragraph) {
+    return PlannedSection{std::string(Translated(kOverallHeading, language)),
+                          Translated(NameOf(verdict), language),
+                          Translated(paragraph, language),
+                          {}};
+  };
   switch (selector) {
     case 1:
-      return {std::string(kOverallHeading), NameOf(Verdict::Bad), texts.bad, {}};
+      return section(Verdict::Bad, texts.bad);
     case 2:
-      return {std::string(kOverallHeading), NameOf(Verdict::Good), texts.good, {}};
+      return section(Verdict::Good, texts.good);
     default:
-      return {std::string(kOverallHeading), NameOf(Verdict::Average), texts.average, {}};
+      return section(Verdict::Average, texts.average);
   }
 }
 
 }  // namespace
 
-ReportPlan PlanReport(const CalculationState& state) {
+ReportPlan PlanReport(const CalculationState& state, Language language) {
   const auto& flags = state.Result.ReportFlags;
   ReportPlan plan;
   plan.hasOverall = flags[ResultFlag] != 0;
   if (plan.hasOverall) {
     plan.dateLine = DateLine(state.Input.election);
-    plan.overall = Overall(flags[ResultFlag]);
+    plan.overall = Overall(flags[ResultFlag], language);
   }
   const auto& sections = FactorSectionTexts();
   for (const FactorSectionText& section : sections) {
     const std::int16_t selector = flags[section.slot];
     if (selector == 0) continue;
     PlannedSection planned;
-    planned.heading = section.heading;
+    planned.heading = Translated(section.heading, language);
     if (section.chartSlot != kNoChartSlot)
       planned.heading += ChartText(state.ElectionChart, section.chartSlot);
     const bool adverse = selector == 1;
-    planned.verdict = NameOf(adverse ? Verdict::Bad : Verdict::Good);
-    planned.paragraph = adverse ? section.adverse : section.favourable;
-    planned.truthfulLine = TruthfulLine(state, section.slot);
+    planned.verdict = Translated(NameOf(adverse ? Verdict::Bad : Verdict::Good), language);
+    planned.paragraph = Translated(adverse ? section.adverse : section.favourable, language);
+    planned.truthfulLine = TruthfulLine(state, section.slot, language);
     plan.factors.push_back(std::move(planned));
     plan.endsWithLastTableSection = &section == &sections.back();
   }

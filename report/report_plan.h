@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/calculation_state.h"
+#include "language/language.h"
 
 namespace horavela {
 
@@ -27,6 +28,8 @@ struct ReportPlan {
   bool endsWithLastTableSection = false;  // the Amrita Siddhi section is written
 };
 
-ReportPlan PlanReport(const CalculationState& state);
+// The headings, verdict words and paragraphs in `language`; the elements'
+// names after the headings and the date line stay as English prints them.
+ReportPlan PlanReport(const CalculationState& state, Language language = Language::English);
 
 }  // namespace horavela

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "language/catalog.h"
 #include "report/emblem.h"
 #include "report/program_identity.h"
 #include "report/report_particulars.h"
@@ -29,22 +30,22 @@ void InsertLine(RichTextSink& sink, std::string_view text) {
   sink.InsertText(line);
 }
 
-std::string GeneratedBy() {
-  std::string text(kReportGeneratedBy);
+std::string GeneratedBy(Language language) {
+  std::string text(Translated(kReportGeneratedBy, language));
   text += kProgramWebAddress;
   return text;
 }
 
-void WriteTitleBlock(const CalculationState& state, RichTextSink& sink) {
+void WriteTitleBlock(const CalculationState& state, Language language, RichTextSink& sink) {
   sink.SetBold(true);
   sink.SetColor(PaletteColor::Blue);
   sink.SetFontSize(kReportFontPoints);
   std::string title(kBreak);
-  title += kReportTitle;
+  title += Translated(kReportTitle, language);
   title += kBlockEnd;
   sink.InsertText(title);
   sink.SetBold(false);
-  InsertBlock(sink, GeneratedBy());
+  InsertBlock(sink, GeneratedBy(language));
 
   sink.SetBold(true);
   sink.SetColor(PaletteColor::DarkBlue);
@@ -64,10 +65,10 @@ void WriteParticulars(const EvaluationInput& input, RichTextSink& sink) {
   sink.InsertText(block);
 }
 
-void WriteOverall(const ReportPlan& plan, RichTextSink& sink) {
+void WriteOverall(const ReportPlan& plan, Language language, RichTextSink& sink) {
   sink.SetBold(true);
   sink.SetColor(PaletteColor::DarkRed);
-  InsertLine(sink, kChosenDateHeading);
+  InsertLine(sink, Translated(kChosenDateHeading, language));
   sink.SetBold(false);
   sink.SetColor(PaletteColor::Black);
   InsertBlock(sink, plan.dateLine);
@@ -84,10 +85,10 @@ void WriteOverall(const ReportPlan& plan, RichTextSink& sink) {
   sink.SetColor(PaletteColor::Purple);
   InsertBlock(sink, plan.overall.paragraph);
 
-  InsertBlock(sink, GeneratedBy());
+  InsertBlock(sink, GeneratedBy(language));
 }
 
-void WriteFactor(const PlannedSection& section, bool truthful, bool lastOfTable,
+void WriteFactor(const PlannedSection& section, bool truthful, bool lastOfTable, Language language,
                  RichTextSink& sink) {
   sink.SetBold(true);
   sink.SetColor(PaletteColor::DarkRed);
@@ -112,9 +113,9 @@ void WriteFactor(const PlannedSection& section, bool truthful, bool lastOfTable,
 
   // The table's last section closes the report: no blank line after it.
   if (lastOfTable) {
-    sink.InsertText(GeneratedBy());
+    sink.InsertText(GeneratedBy(language));
   } else {
-    InsertBlock(sink, GeneratedBy());
+    InsertBlock(sink, GeneratedBy(language));
   }
 }
 
@@ -137,17 +138,17 @@ void WriteNotesGroup(std::string_view heading, const std::vector<std::string>& l
 
 // After the rule set's sections; the last section of a table ends without a
 // blank line (`bare`), so the notes then start with one.
-void WriteTimingNotes(const TimingNotes& notes, bool bare, RichTextSink& sink) {
+void WriteTimingNotes(const TimingNotes& notes, bool bare, Language language, RichTextSink& sink) {
   if (bare) sink.InsertText(kBlockEnd);
   sink.SetBold(true);
   sink.SetColor(PaletteColor::DarkRed);
-  InsertLine(sink, kTimingNotesHeading);
+  InsertLine(sink, Translated(kTimingNotesHeading, language));
   sink.SetBold(false);
   sink.SetColor(PaletteColor::Black);
   if (!notes.window.empty()) InsertBlock(sink, notes.window);
-  WriteNotesGroup(kTimingWarningsHeading, notes.warnings, sink);
-  WriteNotesGroup(kTimingBetterHeading, notes.betterMoments, sink);
-  WriteNotesGroup(kTimingFactorsHeading, notes.factors, sink);
+  WriteNotesGroup(Translated(kTimingWarningsHeading, language), notes.warnings, sink);
+  WriteNotesGroup(Translated(kTimingBetterHeading, language), notes.betterMoments, sink);
+  WriteNotesGroup(Translated(kTimingFactorsHeading, language), notes.factors, sink);
 }
 
 // A rule set that stopped at its year precondition: its message, in bold, is
@@ -167,21 +168,22 @@ void WriteReport(const CalculationState& state, RichTextSink& sink, const Report
     WritePreconditionMessage(state.Result.PreconditionMessage, sink);
     return;
   }
-  const ReportPlan plan = PlanReport(state);
+  const Language language = options.language;
+  const ReportPlan plan = PlanReport(state, language);
 
   sink.Clear();
   sink.SetAlignment(Alignment::Center);
   sink.InsertPicture(ReportEmblem());
-  WriteTitleBlock(state, sink);
+  WriteTitleBlock(state, language, sink);
   if (options.particulars) WriteParticulars(state.Input, sink);
-  if (plan.hasOverall) WriteOverall(plan, sink);
+  if (plan.hasOverall) WriteOverall(plan, language, sink);
   for (std::size_t i = 0; i < plan.factors.size(); ++i) {
     const bool last = plan.endsWithLastTableSection && i + 1 == plan.factors.size();
-    WriteFactor(plan.factors[i], options.truthfulSections, last, sink);
+    WriteFactor(plan.factors[i], options.truthfulSections, last, language, sink);
   }
   if (options.timingNotes) {
     const bool bare = plan.endsWithLastTableSection && !plan.factors.empty();
-    WriteTimingNotes(*options.timingNotes, bare, sink);
+    WriteTimingNotes(*options.timingNotes, bare, language, sink);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/calculation_state.h"
+#include "language/language.h"
 #include "report/rich_text_sink.h"
 #include "report/timing_notes.h"
 
@@ -19,6 +20,10 @@ struct ReportOptions {
   // said to be formed when it is not) gets one true sentence instead, in
   // black. Without it every section is written as the rule set selects it.
   bool truthfulSections = false;
+  // The language of the headings and the fixed texts; English is the report
+  // as it always read. The particulars and the timing notes' own lines are
+  // written as given.
+  Language language = Language::English;
 };
 
 // Composes the electional report of the evaluation in `state` into `sink`:

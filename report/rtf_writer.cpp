@@ -4,6 +4,7 @@
 
 #include "report/palette.h"
 #include "report/picture_rtf.h"
+#include "report/script_fonts.h"
 #include "report/utf8.h"
 
 namespace horavela {
@@ -24,6 +25,37 @@ std::string ColorTable() {
 // Unicode show instead.
 void AppendUnicodeUnit(std::string& out, std::uint16_t unit) {
   out += "\\u" + std::to_string(static_cast<std::int16_t>(unit)) + "?";
+}
+
+// The font of a report's script, after Arial; RTF writes a font name as
+// it stands (the Noto names are ASCII).
+constexpr std::string_view kScriptFontIndex = "\\f1";
+
+// `utf8` with each run of an Indian script in the script's font, the rest
+// in the document's.
+std::string WithScriptRuns(std::string_view utf8) {
+  std::string out;
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const std::size_t start = pos;
+    std::size_t probe = pos;
+    const bool script = IsIndicCodePoint(NextCodePoint(utf8, probe));
+    std::size_t end = probe;
+    while (end < utf8.size()) {
+      std::size_t next = end;
+      if (IsIndicCodePoint(NextCodePoint(utf8, next)) != script) break;
+      end = next;
+    }
+    const std::string text = EscapeRtf(utf8.substr(start, end - start));
+    if (script) {
+      out.append("{").append(kScriptFontIndex).append("\\a").append(kScriptFontIndex.substr(1));
+      out.append(" ").append(text).append("}");
+    } else {
+      out += text;
+    }
+    pos = end;
+  }
+  return out;
 }
 
 }  // namespace
@@ -77,9 +109,13 @@ std::string EscapeRtf(std::string_view utf8) {
 
 std::string RtfWriter::Document() const {
   std::string doc = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n";
-  doc += "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n";
+  doc += "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}";
+  if (const std::string_view font = ScriptFontOf(language_); !font.empty())
+    doc.append("{").append(kScriptFontIndex).append("\\fnil\\fcharset0 ").append(font).append(";}");
+  doc += "}\r\n";
   doc += ColorTable() + "\r\n";
   doc += "\\viewkind4\\pard\\plain\\f0\\fs24 ";
+  if (!ScriptFontOf(language_).empty()) doc += "\\afs24 ";
   doc += body_;
   doc += "\r\n}\r\n";
   return doc;
@@ -93,8 +129,13 @@ void RtfWriter::SetAlignment(Alignment alignment) {
   body_ += alignment == Alignment::Center ? "\\qc " : "\\ql ";
 }
 
+// Word processors keep the attributes of complex scripts apart (\ab, \afs,
+// \af: "associated"): a Tamil heading is bold and sized only by those.
 void RtfWriter::SetBold(bool bold) {
   body_ += bold ? "\\b " : "\\b0 ";
+  // LibreOffice takes \ab only within the complex scripts' selector.
+  if (!ScriptFontOf(language_).empty())
+    body_ += bold ? "\\rtlch\\fcs1 \\ab \\ltrch\\fcs0 " : "\\rtlch\\fcs1 \\ab0 \\ltrch\\fcs0 ";
 }
 
 void RtfWriter::SetColor(PaletteColor color) {
@@ -104,10 +145,11 @@ void RtfWriter::SetColor(PaletteColor color) {
 // RTF counts font sizes in half points.
 void RtfWriter::SetFontSize(int points) {
   body_ += "\\fs" + std::to_string(points * 2) + " ";
+  if (!ScriptFontOf(language_).empty()) body_ += "\\afs" + std::to_string(points * 2) + " ";
 }
 
 void RtfWriter::InsertText(std::string_view utf8) {
-  body_ += EscapeRtf(utf8);
+  body_ += ScriptFontOf(language_).empty() ? EscapeRtf(utf8) : WithScriptRuns(utf8);
 }
 
 // A4 less the readers' default margins, in twips.
@@ -127,7 +169,8 @@ void RtfWriter::InsertTable(const TextTable& table) {
              std::to_string(edge);
     }
     rtf += "\r\n\\pard\\intbl ";
-    for (const std::string& cell : cells) rtf += EscapeRtf(cell) + "\\cell ";
+    for (const std::string& cell : cells)
+      rtf += (ScriptFontOf(language_).empty() ? EscapeRtf(cell) : WithScriptRuns(cell)) + "\\cell ";
     return rtf + "\\row\r\n";
   };
   body_ += "\\b ";

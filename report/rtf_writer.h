@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "language/language.h"
 #include "report/rich_text_sink.h"
 
 namespace horavela {
@@ -10,9 +11,13 @@ namespace horavela {
 // a colour table holding the report's six palette colours, and the body with
 // \qc, \b/\b0, \cf and \fs control words at the points where the formatting
 // changes. Text is UTF-8 in; \ { } are escaped and characters beyond ASCII
-// are written as \uN? so any reader shows them.
+// are written as \uN? so any reader shows them. A report in another language
+// names a second font, one that covers its script, and sets the script's
+// runs of text in it: Arial has no Tamil or Devanagari letters.
 class RtfWriter : public RichTextSink {
  public:
+  explicit RtfWriter(Language language = Language::English) : language_(language) {}
+
   // The whole document: header, body so far, closing brace.
   std::string Document() const;
 
@@ -27,6 +32,7 @@ class RtfWriter : public RichTextSink {
 
  private:
   std::string body_;
+  Language language_;
 };
 
 // `utf8` as RTF text: \ { } escaped, "\n" a paragraph mark, "\r" dropped,

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "language/catalog.h"
 #include "report/report_texts.h"
 
 namespace horavela {
@@ -28,7 +29,7 @@ std::string_view Ending(const TruthfulEndings& endings, Leaning leaning) {
 
 }  // namespace
 
-std::string TruthfulLine(const CalculationState& state, ReportSlot slot) {
+std::string TruthfulLine(const CalculationState& state, ReportSlot slot, Language language) {
   const Evaluation& result = state.Result;
   const std::int16_t selector = result.ReportFlags[slot];
   const int factor = result.SelectorFactors[slot];
@@ -41,8 +42,8 @@ std::string TruthfulLine(const CalculationState& state, ReportSlot slot) {
   const Leaning leaning = LeaningOf(verdict.word);
   const Leaning said = selector == 1 ? Leaning::Against : Leaning::Favours;
   if (leaning == said) return {};
-  std::string line(subject->name);
-  line += Ending(subject->yoga ? kYogaEndings : kElementEndings, leaning);
+  std::string line(Translated(subject->name, language));
+  line += Translated(Ending(subject->yoga ? kYogaEndings : kElementEndings, leaning), language);
   return line;
 }
 

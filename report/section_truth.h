@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/calculation_state.h"
+#include "language/language.h"
 #include "rules/evaluation.h"
 
 namespace horavela {
@@ -15,7 +16,9 @@ namespace horavela {
 //
 // Empty when the paragraph holds (or no factor set the selector, or its
 // verdict word is none the rule sets write); otherwise the one true sentence
-// to write instead: "Siddha yoga is not formed at this moment."
-std::string TruthfulLine(const CalculationState& state, ReportSlot slot);
+// to write instead: "Siddha yoga is not formed at this moment.", its subject
+// and ending each in `language`.
+std::string TruthfulLine(const CalculationState& state, ReportSlot slot,
+                         Language language = Language::English);
 
 }  // namespace horavela

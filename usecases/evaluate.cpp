@@ -79,6 +79,7 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
     options = FullReportOptions(notes, ElectionMinute(request.input));
   }
   evaluated.ruleSetRan = steps.dispatchSubject(state, report, options).has_value();
+  evaluated.reportOptions = options;
   // Said in the explanation alone, after the report: the report is the
   // person's document and reads as it always has.
   if (!order && evaluated.explanation) {

@@ -58,6 +58,9 @@ struct Evaluated {
   CalculationState state;
   // False when no subject has the input's text: no report was written.
   bool ruleSetRan = false;
+  // What the report was written with, so a front end can write it again in
+  // another language.
+  ReportOptions reportOptions;
   // The explanation when one was asked for, or why there is none (not asked,
   // or its search failed: the verdict stands without it).
   Result<Explanation> explanation = Unexpected(Problem{"explanation", "not asked for"});
