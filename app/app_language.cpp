@@ -11,6 +11,9 @@ namespace {
 
 constexpr char kLanguageKey[] = "view/language";
 
+// Set once at start, before the first window, and read by the pages.
+Language shownLanguage = Language::English;
+
 QString CodeText(Language language) {
   const std::string_view code = CodeOf(language);
   return QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()));
@@ -39,10 +42,22 @@ void SaveLanguage(QSettings& settings, Language language) {
 }
 
 void InstallTranslators(Language language) {
+  shownLanguage = language;
   if (language == Language::English) return;
   const QString code = CodeText(language);
   InstallFrom("horavela_" + code, ":/i18n");
   InstallFrom("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+Language ShownLanguage() {
+  return shownLanguage;
+}
+
+QString MonthName(int month) {
+  const Language language = ShownLanguage();
+  const QLocale locale =
+      language == Language::English ? QLocale(QLocale::English) : QLocale(CodeText(language));
+  return locale.standaloneMonthName(month, QLocale::LongFormat);
 }
 
 }  // namespace horavela::app

@@ -16,4 +16,14 @@ void SaveLanguage(QSettings& settings, Language language);
 // standard buttons and dialogs) where the system has it. English needs none.
 void InstallTranslators(Language language);
 
+// The language this run of the program speaks: the one InstallTranslators
+// put in place (a change under View > Language applies at the next start),
+// English before. Element names, the month sheet and the reports follow it.
+Language ShownLanguage();
+
+// The name of `month` (1..12) in the shown language, as its calendars write
+// it; in English the program's own "January". Digits are left to the caller,
+// so they stay Western.
+QString MonthName(int month);
+
 }  // namespace horavela::app

@@ -178,6 +178,16 @@ inline constexpr char kLongitudeMinutesRange[] =
 inline constexpr char kLongitudeBeyondLimit[] = QT_TRANSLATE_NOOP(
     "Horavela", "Longitude cannot exceed 180 degrees: the minutes must be 0 at 180 degrees");
 inline constexpr char kPlaceSearchSuffix[] = QT_TRANSLATE_NOOP("Horavela", " Latitude Longitude");
+// A date not in the calendar: "Birth date April 31 1901 does not exist"; the
+// first word names whose date, capitalised at a message's start.
+inline constexpr char kDateProblem[] = QT_TRANSLATE_NOOP("Horavela", "%1 date %2");
+inline constexpr char kBirthWord[] = QT_TRANSLATE_NOOP("Horavela", "Birth");
+inline constexpr char kElectionWord[] = QT_TRANSLATE_NOOP("Horavela", "Election");
+inline constexpr char kBirthWordInSentence[] = QT_TRANSLATE_NOOP("Horavela", "birth");
+inline constexpr char kElectionWordInSentence[] = QT_TRANSLATE_NOOP("Horavela", "election");
+inline constexpr char kElectionPlaceProblem[] = QT_TRANSLATE_NOOP("Horavela", "Election place: %1");
+// "20 December 2024 at 07:05": the day, the month's name, the year, the clock.
+inline constexpr char kMomentWords[] = QT_TRANSLATE_NOOP("Horavela", "%1 %2 %3 at %4:%5");
 
 // The latitude button: the atlas first, then the web
 inline constexpr char kAtlasMatchesIntro[] = QT_TRANSLATE_NOOP(

@@ -84,7 +84,7 @@ bool BirthPage::CheckEntries() {
       return false;
     }
   }
-  return CheckCoordinateRanges() && CheckDate("Birth") && Atlas()->CheckResolved();
+  return CheckCoordinateRanges() && CheckDate(Tr(texts::kBirthWord)) && Atlas()->CheckResolved();
 }
 
 bool BirthPage::RefuseOrder(const QString& problem) {

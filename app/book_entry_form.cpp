@@ -370,8 +370,8 @@ bool BookEntryForm::Check() {
     return Refuse(fields[static_cast<int>(problem->field)], problem->message);
   }
   if (isPerson_) {
-    const QString problem =
-        CheckDateExists("Birth", year_->value(), month_->currentIndex() + 1, day_->value());
+    const QString problem = CheckDateExists(Tr(texts::kBirthWord), year_->value(),
+                                            month_->currentIndex() + 1, day_->value());
     if (!problem.isEmpty()) return Refuse(day_, problem);
   }
   return true;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "app/day_texts.h"
+#include "app/translation.h"
 #include "engine/vocabulary.h"
 
 namespace horavela::app {
@@ -28,16 +30,18 @@ constexpr std::array<GridCell, 12> kSouthCells = {{
     {0, 0},  // Libra .. Pisces
 }};
 
+// Each planet's two letters in the chart; a translation writes the almanac's
+// own short form (सू, சூ).
 constexpr std::array<std::pair<std::string_view, const char*>, 9> kAbbreviations = {{
-    {"Sun", "Su"},
-    {"Moon", "Mo"},
-    {"Mars", "Ma"},
-    {"Mercury", "Me"},
-    {"Jupiter", "Ju"},
-    {"Venus", "Ve"},
-    {"Saturn", "Sa"},
-    {"Rahu", "Ra"},
-    {"Ketu", "Ke"},
+    {"Sun", QT_TRANSLATE_NOOP("Horavela", "Su")},
+    {"Moon", QT_TRANSLATE_NOOP("Horavela", "Mo")},
+    {"Mars", QT_TRANSLATE_NOOP("Horavela", "Ma")},
+    {"Mercury", QT_TRANSLATE_NOOP("Horavela", "Me")},
+    {"Jupiter", QT_TRANSLATE_NOOP("Horavela", "Ju")},
+    {"Venus", QT_TRANSLATE_NOOP("Horavela", "Ve")},
+    {"Saturn", QT_TRANSLATE_NOOP("Horavela", "Sa")},
+    {"Rahu", QT_TRANSLATE_NOOP("Horavela", "Ra")},
+    {"Ketu", QT_TRANSLATE_NOOP("Horavela", "Ke")},
 }};
 
 // The diamond's houses as polygons in a unit square, house 1 at the top
@@ -88,7 +92,7 @@ std::array<QStringList, 12> BodiesBySign(const std::vector<ChartBody>& chart) {
   for (const ChartBody& body : chart) {
     for (const auto& [name, abbreviation] : kAbbreviations) {
       if (body.body != name) continue;
-      QString text = abbreviation;
+      QString text = Tr(abbreviation);
       if (body.retrograde) text += "(R)";
       signs[static_cast<std::size_t>(SignOfLongitude(body.longitude))] << text;
     }
@@ -169,7 +173,8 @@ void ChartDrawing::DrawSouth(QPainter& painter, const QRectF& square) const {
       // The lagna's house: a stroke across its top-left corner and "Asc".
       painter.drawLine(box.topLeft() + QPointF(0, cell * 0.3),
                        box.topLeft() + QPointF(cell * 0.3, 0));
-      painter.drawText(box.adjusted(4, 2, -4, -2), Qt::AlignRight | Qt::AlignTop, "Asc");
+      painter.drawText(box.adjusted(4, 2, -4, -2), Qt::AlignRight | Qt::AlignTop,
+                       Tr(texts::kAscendant));
     }
     painter.setFont(normal);
     painter.drawText(box.adjusted(4, 14, -4, -14), Qt::AlignCenter | Qt::TextWordWrap,
@@ -211,7 +216,7 @@ void ChartDrawing::DrawNorth(QPainter& painter, const QRectF& square) const {
     painter.setPen(palette().text().color());
     painter.setFont(normal);
     QStringList text = bodies[static_cast<std::size_t>(sign)];
-    if (house == 1) text.prepend("Asc");
+    if (house == 1) text.prepend(Tr(texts::kAscendant));
     // The side houses are narrow: their bodies wrap rather than leave the square.
     const double left = std::max(centre.x() - reach, square.left() + 2);
     const double right = std::min(centre.x() + reach, square.right() - 2);

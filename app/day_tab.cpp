@@ -1,5 +1,4 @@
 #include "app/day_tab.h"
-#include "app/translation.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -17,7 +16,9 @@
 #include "app/chart_drawing.h"
 #include "app/day_texts.h"
 #include "app/day_timeline.h"
+#include "app/element_text.h"
 #include "app/planet_table.h"
+#include "app/translation.h"
 
 namespace horavela::app {
 
@@ -50,8 +51,9 @@ const PolarText* PolarTextOf(const RiseAndSet& sky) {
 }
 
 QString Weekday(const DayAtAGlance& day, const LocalMinute& midnight) {
-  if (day.parts) return QString::fromStdString(day.parts->weekday);
-  return QLocale::c().dayName(QDate(midnight.year, midnight.month, midnight.day).dayOfWeek());
+  if (day.parts) return ElementText(day.parts->weekday);
+  return ElementText(
+      QLocale::c().dayName(QDate(midnight.year, midnight.month, midnight.day).dayOfWeek()));
 }
 
 }  // namespace
@@ -66,15 +68,15 @@ QString SkyText(const DayAtAGlance& day, const LocalMinute& midnight) {
   const PolarText* polar = PolarTextOf(sky);
   const bool offsets = sky.clockChanges;
   if (polar == nullptr || polar->timesShown) {
-    text += QString("    Sunrise %1    Sunset %2    Next sunrise %3")
+    text += Tr(texts::kDaySunTimes)
                 .arg(TimeOrNone(midnight, sky.sunrise, offsets),
                      TimeOrNone(midnight, sky.sunset, offsets),
                      TimeOrNone(midnight, sky.nextSunrise, offsets));
   }
   if (polar != nullptr) text += "\n" + Tr(polar->text);
-  text += QString("\nMoonrise %1    Moonset %2")
-              .arg(TimeOrNone(midnight, sky.moonrise, offsets),
-                   TimeOrNone(midnight, sky.moonset, offsets));
+  text += "\n" + Tr(texts::kDayMoonTimes)
+                     .arg(TimeOrNone(midnight, sky.moonrise, offsets),
+                          TimeOrNone(midnight, sky.moonset, offsets));
   return text;
 }
 
@@ -187,7 +189,7 @@ void DayTab::SetDay(const DayAtAGlance& day, const LocalMinute& midnight) {
                           scroll_->horizontalScrollBar()->sizeHint().height() +
                           2 * scroll_->frameWidth());
   chart_->SetChart(day.chart);
-  chart_->SetCaption(QString("Rasi\n%1").arg(ClockText(midnight, moment)));
+  chart_->SetCaption(Tr(texts::kRasiCaption).arg(ClockText(midnight, moment)));
   FillChartBodies(bodies_, day.chart, ChartRows::All);
   for (QPushButton* button : buttons_) button->setEnabled(true);
   // The chosen moment in view.

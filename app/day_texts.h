@@ -71,4 +71,50 @@ inline constexpr char kDayNotSaved[] =
     QT_TRANSLATE_NOOP("Horavela", "The day could not be saved to %1: %2");
 inline constexpr char kDayHeading[] = QT_TRANSLATE_NOOP("Horavela", "Day at a glance");
 
+// The timeline's row captions and the Sun's marks above it.
+inline constexpr char kRowRahuKalam[] = QT_TRANSLATE_NOOP("Horavela", "Rahu kalam");
+inline constexpr char kRowYamaganda[] = QT_TRANSLATE_NOOP("Horavela", "Yamaganda");
+inline constexpr char kRowGulikaKalam[] = QT_TRANSLATE_NOOP("Horavela", "Gulika kalam");
+inline constexpr char kRowAbhijit[] = QT_TRANSLATE_NOOP("Horavela", "Abhijit");
+inline constexpr char kRowChoghadiya[] = QT_TRANSLATE_NOOP("Horavela", "Choghadiya");
+inline constexpr char kRowHora[] = QT_TRANSLATE_NOOP("Horavela", "Hora");
+inline constexpr char kRowTithi[] = QT_TRANSLATE_NOOP("Horavela", "Tithi");
+inline constexpr char kRowNakshatra[] = QT_TRANSLATE_NOOP("Horavela", "Nakshatra");
+inline constexpr char kRowYoga[] = QT_TRANSLATE_NOOP("Horavela", "Yoga");
+inline constexpr char kRowKarana[] = QT_TRANSLATE_NOOP("Horavela", "Karana");
+inline constexpr char kRowMoonSign[] = QT_TRANSLATE_NOOP("Horavela", "Moon sign");
+inline constexpr char kRowLagna[] = QT_TRANSLATE_NOOP("Horavela", "Lagna");
+inline constexpr char kRowDurmuhurtam[] = QT_TRANSLATE_NOOP("Horavela", "Durmuhurtam");
+inline constexpr char kRowNightKalams[] = QT_TRANSLATE_NOOP("Horavela", "Night kalams");
+inline constexpr char kRowMuhurtas[] = QT_TRANSLATE_NOOP("Horavela", "Muhurtas");
+inline constexpr char kRowSandhya[] = QT_TRANSLATE_NOOP("Horavela", "Sandhya");
+inline constexpr char kRowGodhuli[] = QT_TRANSLATE_NOOP("Horavela", "Godhuli");
+inline constexpr char kRowPradosh[] = QT_TRANSLATE_NOOP("Horavela", "Pradosh");
+inline constexpr char kRowGowri[] = QT_TRANSLATE_NOOP("Horavela", "Gowri");
+inline constexpr char kRowVarjyam[] = QT_TRANSLATE_NOOP("Horavela", "Varjyam");
+inline constexpr char kRowAmritKalam[] = QT_TRANSLATE_NOOP("Horavela", "Amrit kalam");
+inline constexpr char kRowVerdict[] = QT_TRANSLATE_NOOP("Horavela", "Verdict");
+inline constexpr char kRowTarabala[] = QT_TRANSLATE_NOOP("Horavela", "Tarabala");
+inline constexpr char kRowChandrabala[] = QT_TRANSLATE_NOOP("Horavela", "Chandrabala");
+inline constexpr char kRowChandrashtama[] = QT_TRANSLATE_NOOP("Horavela", "Chandrashtama");
+inline constexpr char kMarkSunrise[] = QT_TRANSLATE_NOOP("Horavela", "Sunrise");
+inline constexpr char kMarkSunset[] = QT_TRANSLATE_NOOP("Horavela", "Sunset");
+inline constexpr char kMarkNextSunrise[] = QT_TRANSLATE_NOOP("Horavela", "Next sunrise");
+// Under the date: the Sun's and the Moon's rising and setting.
+inline constexpr char kDaySunTimes[] =
+    QT_TRANSLATE_NOOP("Horavela", "    Sunrise %1    Sunset %2    Next sunrise %3");
+inline constexpr char kDayMoonTimes[] = QT_TRANSLATE_NOOP("Horavela", "Moonrise %1    Moonset %2");
+// The chart's caption: the rasi chart and its clock time.
+inline constexpr char kRasiCaption[] = QT_TRANSLATE_NOOP("Horavela", "Rasi\n%1");
+
+// The table of the planets on the result page and the Day tab.
+inline constexpr char kPlanetsCaption[] = QT_TRANSLATE_NOOP("Horavela", "Planets");
+inline constexpr char kPlanetColumn[] = QT_TRANSLATE_NOOP("Horavela", "Planet");
+inline constexpr char kPositionColumn[] = QT_TRANSLATE_NOOP("Horavela", "Position");
+inline constexpr char kNakshatraColumn[] = QT_TRANSLATE_NOOP("Horavela", "Nakshatra");
+
+// The ascendant's mark in the chart's first house (the planets' two letters
+// are marked beside the chart's table of them).
+inline constexpr char kAscendant[] = QT_TRANSLATE_NOOP("Horavela", "Asc");
+
 }  // namespace horavela::app::texts

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/day_texts.h"
+#include "app/element_text.h"
 #include "calendar/civil_calendar.h"
 
 namespace horavela::app {
@@ -46,7 +47,7 @@ LocalMinute MinuteOf(const LocalTime& time) {
 
 TimelineCell CellOf(const LocalMinute& midnight, const Period& period, const QColor& colour,
                     bool withOffset = false, const QString& note = {}) {
-  return {FromStd(period.name),
+  return {ElementText(period.name),
           MinutesFrom(midnight, period.from),
           MinutesFrom(midnight, period.to),
           colour,
@@ -102,22 +103,22 @@ void AddMuhurtaRows(const DayMuhurtas& muhurtas, const LocalMinute& midnight, bo
   const auto hinders = [](const std::string&) { return kKalam; };
   const auto helps = [](const std::string&) { return kAbhijit; };
   const auto plain = [](const std::string&) { return kPlain[0]; };
-  row("Durmuhurtam", muhurtas.durmuhurtam, hinders);
-  row("Night kalams", muhurtas.nightKalams, hinders);
-  row("Muhurtas", named({"Vijaya muhurta", "Nishita kaal", "Brahma muhurta"}), helps);
-  row("Sandhya", named({"Sayahna sandhya", "Pratah sandhya"}), plain);
-  row("Godhuli", named({"Godhuli"}), plain);
-  row("Pradosh", named({"Pradosh"}), plain);
-  row("Gowri", muhurtas.gowri, [](const std::string& name) {
+  row(Tr(texts::kRowDurmuhurtam), muhurtas.durmuhurtam, hinders);
+  row(Tr(texts::kRowNightKalams), muhurtas.nightKalams, hinders);
+  row(Tr(texts::kRowMuhurtas), named({"Vijaya muhurta", "Nishita kaal", "Brahma muhurta"}), helps);
+  row(Tr(texts::kRowSandhya), named({"Sayahna sandhya", "Pratah sandhya"}), plain);
+  row(Tr(texts::kRowGodhuli), named({"Godhuli"}), plain);
+  row(Tr(texts::kRowPradosh), named({"Pradosh"}), plain);
+  row(Tr(texts::kRowGowri), muhurtas.gowri, [](const std::string& name) {
     const bool good = std::find(kGoodGowri.begin(), kGoodGowri.end(), name) != kGoodGowri.end();
     return good ? kAbhijit : kKalam.lighter(112);
   });
-  row("Varjyam", muhurtas.varjyam, hinders);
-  row("Amrit kalam", muhurtas.amritKalam, helps);
+  row(Tr(texts::kRowVarjyam), muhurtas.varjyam, hinders);
+  row(Tr(texts::kRowAmritKalam), muhurtas.amritKalam, helps);
 }
 
 TimelineRow VerdictRow(const DayAtAGlance& day, const LocalMinute& midnight) {
-  TimelineRow row{"Verdict", {}};
+  TimelineRow row{Tr(texts::kRowVerdict), {}};
   for (const SearchWindow& window : day.verdicts) {
     const Verdict verdict = window.evaluation().ResultWord;
     if (verdict < Verdict::Average) continue;  // a bad stretch stays blank
@@ -141,9 +142,9 @@ QColor StrengthColour(Word verdict) {
 // naming the tara and the verdict; chandrashtama in red.
 void AddPersonRows(const PersonDay& person, const LocalMinute& midnight,
                    std::vector<TimelineRow>& rows) {
-  const QString birthStar = FromStd(person.birthStar);
-  const QString birthSign = FromStd(person.birthMoonSign);
-  TimelineRow tarabala{"Tarabala", {}};
+  const QString birthStar = ElementText(person.birthStar);
+  const QString birthSign = ElementText(person.birthMoonSign);
+  TimelineRow tarabala{Tr(texts::kRowTarabala), {}};
   for (const StrengthPeriod& strength : person.tarabala) {
     const QString note =
         QString(Tr(texts::kTaraNote))
@@ -152,7 +153,7 @@ void AddPersonRows(const PersonDay& person, const LocalMinute& midnight,
         CellOf(midnight, strength.period, StrengthColour(strength.verdict), false, note));
   }
   rows.push_back(tarabala);
-  TimelineRow chandrabala{"Chandrabala", {}};
+  TimelineRow chandrabala{Tr(texts::kRowChandrabala), {}};
   for (const StrengthPeriod& strength : person.chandrabala) {
     const QString note = QString(Tr(texts::kChandraNote))
                              .arg(FromStd(std::string(NameOf(strength.verdict))), birthSign);
@@ -160,7 +161,7 @@ void AddPersonRows(const PersonDay& person, const LocalMinute& midnight,
         CellOf(midnight, strength.period, StrengthColour(strength.verdict), false, note));
   }
   rows.push_back(chandrabala);
-  TimelineRow chandrashtama{"Chandrashtama", {}};
+  TimelineRow chandrashtama{Tr(texts::kRowChandrashtama), {}};
   for (const Period& span : person.chandrashtama) {
     chandrashtama.cells.push_back(CellOf(midnight, span, kKalam, false,
                                          QString(Tr(texts::kChandrashtamaNote)).arg(birthSign)));
@@ -203,27 +204,28 @@ std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute
     rows.push_back(row);
   };
   const DayParts* parts = day.parts ? &*day.parts : nullptr;
-  single("Rahu kalam", parts ? &parts->rahuKalam : nullptr, kKalam);
-  single("Yamaganda", parts ? &parts->yamaganda : nullptr, kKalam);
-  single("Gulika kalam", parts ? &parts->gulikaKalam : nullptr, kKalam);
-  TimelineRow abhijit{"Abhijit", {}};
+  single(Tr(texts::kRowRahuKalam), parts ? &parts->rahuKalam : nullptr, kKalam);
+  single(Tr(texts::kRowYamaganda), parts ? &parts->yamaganda : nullptr, kKalam);
+  single(Tr(texts::kRowGulikaKalam), parts ? &parts->gulikaKalam : nullptr, kKalam);
+  TimelineRow abhijit{Tr(texts::kRowAbhijit), {}};
   if (parts != nullptr) abhijit.cells.push_back(AbhijitCell(midnight, *parts, offsets));
   rows.push_back(abhijit);
-  TimelineRow choghadiya{"Choghadiya", {}};
+  TimelineRow choghadiya{Tr(texts::kRowChoghadiya), {}};
   if (parts != nullptr) {
     for (const Period& period : parts->choghadiya) {
       choghadiya.cells.push_back(CellOf(midnight, period, ChoghadiyaColour(period.name), offsets));
     }
   }
   rows.push_back(choghadiya);
-  rows.push_back(RowOf(midnight, "Hora", parts ? parts->hora : std::vector<Period>{}, offsets));
+  rows.push_back(
+      RowOf(midnight, Tr(texts::kRowHora), parts ? parts->hora : std::vector<Period>{}, offsets));
   const DayElements& elements = day.elements;
-  rows.push_back(RowOf(midnight, "Tithi", elements.tithi));
-  rows.push_back(RowOf(midnight, "Nakshatra", elements.nakshatra));
-  rows.push_back(RowOf(midnight, "Yoga", elements.yoga));
-  rows.push_back(RowOf(midnight, "Karana", elements.karana));
-  rows.push_back(RowOf(midnight, "Moon sign", elements.moonSign));
-  rows.push_back(RowOf(midnight, "Lagna", elements.lagna));
+  rows.push_back(RowOf(midnight, Tr(texts::kRowTithi), elements.tithi));
+  rows.push_back(RowOf(midnight, Tr(texts::kRowNakshatra), elements.nakshatra));
+  rows.push_back(RowOf(midnight, Tr(texts::kRowYoga), elements.yoga));
+  rows.push_back(RowOf(midnight, Tr(texts::kRowKarana), elements.karana));
+  rows.push_back(RowOf(midnight, Tr(texts::kRowMoonSign), elements.moonSign));
+  rows.push_back(RowOf(midnight, Tr(texts::kRowLagna), elements.lagna));
   if (day.muhurtas) AddMuhurtaRows(*day.muhurtas, midnight, offsets, rows);
   if (!day.verdicts.empty()) rows.push_back(VerdictRow(day, midnight));
   if (day.person) AddPersonRows(*day.person, midnight, rows);
@@ -244,12 +246,12 @@ void DayTimeline::SetDay(const DayAtAGlance& day, const LocalMinute& midnight) {
   if (day.sky.nextSunrise) span_ = std::max(span_, MinutesFrom(midnight, *day.sky.nextSunrise));
   marks_.clear();
   const std::array<std::pair<const char*, const std::optional<LocalTime>*>, 3> sun = {{
-      {"Sunrise", &day.sky.sunrise},
-      {"Sunset", &day.sky.sunset},
-      {"Next sunrise", &day.sky.nextSunrise},
+      {texts::kMarkSunrise, &day.sky.sunrise},
+      {texts::kMarkSunset, &day.sky.sunset},
+      {texts::kMarkNextSunrise, &day.sky.nextSunrise},
   }};
   for (const auto& [name, time] : sun) {
-    if (*time) marks_.emplace_back(name, MinutesFrom(midnight, **time));
+    if (*time) marks_.emplace_back(Tr(name), MinutesFrom(midnight, **time));
   }
   const LocalTime chart{day.chartMoment.year, day.chartMoment.month,  day.chartMoment.day,
                         day.chartMoment.hour, day.chartMoment.minute, 0};

@@ -48,7 +48,7 @@ bool ElectionPage::Check() {
                         {p.longitudeDegrees, Tr(texts::kEnterLongitudeDegrees)},
                         {p.longitudeMinutes, Tr(texts::kEnterLongitudeMinutes)}},
                        true, MessageIcon::Error) &&
-         CheckCoordinateRanges() && CheckDate("Election") && Atlas()->CheckResolved();
+         CheckCoordinateRanges() && CheckDate(Tr(texts::kElectionWord)) && Atlas()->CheckResolved();
 }
 
 bool ElectionPage::CheckPlaceToSave() {

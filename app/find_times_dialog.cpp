@@ -34,6 +34,7 @@
 #include "app/find_times_texts.h"
 #include "app/report_file_name.h"
 #include "app/scrolling.h"
+#include "app/subject_catalogue.h"
 #include "app/totals_calendar.h"
 #include "app/veto_texts.h"
 #include "atlas/zone_following.h"
@@ -144,7 +145,8 @@ QString ZoneText(const PlaceEntry& p, const FollowedZone& zone) {
 // What the search will be run on, in one paragraph.
 QString Summary(const FindTimesInputs& inputs) {
   const SearchRequest& request = inputs.request;
-  const QString subject = request.subjects.empty() ? QString() : FromStd(request.subjects.front());
+  const QString subject =
+      request.subjects.empty() ? QString() : SubjectText(request.subjects.front());
   const MomentEntry& b = request.birth;
   const PlaceEntry& p = request.place;
   QString place = FromStd(p.city).trimmed();
@@ -318,7 +320,11 @@ QWidget* FindTimesDialog::BuildRangeRow() {
   toDate_ = newDate("dtTo", std::min(today.addMonths(3), kLastDate));
   leastResult_ = new QComboBox(row);
   leastResult_->setObjectName("cboMinResult");
-  leastResult_->addItems({"Good", "Average", "Bad"});
+  // Shown in the language, kept as the verdict's English word the search reads.
+  for (const char* verdict :
+       {texts::kFindLegendGood, texts::kFindLegendAverage, texts::kFindResultBad}) {
+    leastResult_->addItem(Tr(verdict), QString(verdict));
+  }
   leastResult_->setCurrentIndex(0);
 
   searchButton_ = new QPushButton(Tr(texts::kFindSearch), row);
@@ -526,7 +532,7 @@ void FindTimesDialog::StartSearch() {
   const QDate to = toDate_->date();
   request.from = {from.year(), from.month(), from.day(), 0, 0};
   request.to = {to.year(), to.month(), to.day(), 23, 59};
-  request.minResult = leastResult_->currentText().toStdString();
+  request.minResult = leastResult_->currentData().toString().toStdString();
   if (leastTotal_->value() != kNoMinimumTotal) request.minTotal = leastTotal_->value();
   SearchEntries entries;
   entries.request = request;

@@ -27,6 +27,16 @@ inline constexpr char kFindTraditionRulesOut[] =
     QT_TRANSLATE_NOOP("Horavela", "The tradition rules out %1 of %2 days");
 // %1 how many periods are not named.
 inline constexpr char kFindTraditionMore[] = QT_TRANSLATE_NOOP("Horavela", "and %1 more");
+// A veto period as it touches a day or the searched range: its name, then
+// its clock times or dates.
+inline constexpr char kVetoAllDay[] = QT_TRANSLATE_NOOP("Horavela", "%1, all day");
+inline constexpr char kVetoUntil[] = QT_TRANSLATE_NOOP("Horavela", "%1 until %2");
+inline constexpr char kVetoFrom[] = QT_TRANSLATE_NOOP("Horavela", "%1 from %2");
+inline constexpr char kVetoOn[] = QT_TRANSLATE_NOOP("Horavela", "%1 on %2");
+inline constexpr char kVetoSpan[] = QT_TRANSLATE_NOOP("Horavela", "%1 %2\u2013%3");
+inline constexpr char kVetoDates[] = QT_TRANSLATE_NOOP("Horavela", "%1 %2 \u2013 %3");
+inline constexpr char kVetoRegional[] = QT_TRANSLATE_NOOP("Horavela", "%1 (regional)");
+inline constexpr char kVetoReason[] = QT_TRANSLATE_NOOP("Horavela", "%1: %2");
 inline constexpr char kFindExportCsv[] = QT_TRANSLATE_NOOP("Horavela", "Export CSV...");
 inline constexpr char kFindExportCaption[] =
     QT_TRANSLATE_NOOP("Horavela", "Export the windows as CSV");
@@ -53,6 +63,7 @@ inline constexpr char kFindUse[] = QT_TRANSLATE_NOOP("Horavela", "&Use this time
 inline constexpr char kFindClose[] = QT_TRANSLATE_NOOP("Horavela", "Close");
 inline constexpr char kFindLegendGood[] = QT_TRANSLATE_NOOP("Horavela", "Good");
 inline constexpr char kFindLegendAverage[] = QT_TRANSLATE_NOOP("Horavela", "Average");
+inline constexpr char kFindResultBad[] = QT_TRANSLATE_NOOP("Horavela", "Bad");
 inline constexpr char kFindHint[] = QT_TRANSLATE_NOOP(
     "Horavela",
     "Click a day to show its first window; under each day, the total of its best window. The "

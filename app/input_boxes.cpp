@@ -60,8 +60,8 @@ void SyncWeekday(const MomentBoxes& moment) {
     return;
   }
   const std::string_view weekday = WeekdayOfDate(year, month, day);
-  moment.weekday->setCurrentText(
-      QString::fromUtf8(weekday.data(), static_cast<qsizetype>(weekday.size())));
+  moment.weekday->setCurrentIndex(moment.weekday->findData(
+      QString::fromUtf8(weekday.data(), static_cast<qsizetype>(weekday.size()))));
 }
 
 void SetZoneCaptions(const PlaceBoxes& place, const QString& hours, const QString& minutes) {

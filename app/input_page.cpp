@@ -23,6 +23,7 @@
 #include "app/page_parts.h"
 #include "app/program_links.h"
 #include "app/scrolling.h"
+#include "app/subject_catalogue.h"
 #include "app/time_zone_dialog.h"
 #include "engine/text_limits.h"
 
@@ -108,15 +109,17 @@ void InputPage::AddTimeRows(QGridLayout* grid, int& row) {
 
 void InputPage::AddPlaceRows(QGridLayout* grid, int& row) {
   const QString& prefix = names_.placePrefix;
-  const std::array<std::pair<QString, FilteredLineEdit**>, 3> names = {{
-      {Tr(texts::kCity), &place_.city},
-      {Tr(texts::kState), &place_.state},
-      {Tr(texts::kCountry), &place_.country},
+  // The fields' names stay English whatever the language: tests and the
+  // program find them by name.
+  const std::array<std::pair<const char*, FilteredLineEdit**>, 3> names = {{
+      {texts::kCity, &place_.city},
+      {texts::kState, &place_.state},
+      {texts::kCountry, &place_.country},
   }};
   for (const auto& [caption, field] : names) {
     *field = NewFilteredField(CharacterRule::Letters, QString("txt%1%2").arg(prefix, caption));
     (*field)->setMaxLength(static_cast<int>(text_limits::kPlace));
-    auto* label = new QLabel(caption);
+    auto* label = new QLabel(Tr(caption));
     label->setBuddy(*field);
     grid->addWidget(label, row, 0);
     grid->addWidget(*field, row++, 1);
@@ -242,8 +245,9 @@ void InputPage::FinishPage(QWidget* frame, const QString& firstHelp, const QStri
 }
 
 void InputPage::ShowActivity(const QString& subject) {
-  heading_->setText(subject.isEmpty() ? QString()
-                                      : QString(Tr(texts::kActivityHeading)).arg(subject));
+  heading_->setText(subject.isEmpty()
+                        ? QString()
+                        : QString(Tr(texts::kActivityHeading)).arg(SubjectText(subject)));
 }
 
 void InputPage::SearchPlace() {

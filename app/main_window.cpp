@@ -19,12 +19,14 @@
 #include <algorithm>
 
 #include "app/analysis_panel.h"
+#include "app/app_language.h"
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
 #include "app/birth_page.h"
 #include "app/book_access.h"
 #include "app/day_tab.h"
 #include "app/election_page.h"
+#include "app/element_text.h"
 #include "app/month_tab.h"
 #include "app/partner_box.h"
 #include "app/result_area.h"
@@ -228,7 +230,7 @@ void MainWindow::FillBoxesAndStart() {
   const MomentBoxes& birth = birthPage_->Moment();
   const MomentBoxes& election = electionPage_->Moment();
   for (QComboBox* box : {birth.month, election.month}) {
-    for (std::string_view month : kMonthNames) box->addItem(FromView(month));
+    for (int month = 1; month <= 12; ++month) box->addItem(MonthName(month));
   }
   for (int day = 1; day <= 31; ++day) {
     birth.day->addItem(QString::number(day));
@@ -239,7 +241,10 @@ void MainWindow::FillBoxesAndStart() {
     election.year->addItem(QString::number(year));
   }
   for (QComboBox* box : {birth.weekday, election.weekday}) {
-    for (std::string_view weekday : kWeekdayNames) box->addItem(FromView(weekday));
+    // Shown in the language; the English name is what the input reads.
+    for (std::string_view weekday : kWeekdayNames) {
+      box->addItem(ElementText(weekday), FromView(weekday));
+    }
   }
   for (int hour = 0; hour <= 23; ++hour) {
     election.hour->addItem(QString::number(hour));

@@ -53,9 +53,9 @@ QString MainWindow::DayInputProblem() const {
   if (const auto problem =
           CheckCoordinates(e.latitudeDegrees->text(), e.latitudeMinutes->text(),
                            e.longitudeDegrees->text(), e.longitudeMinutes->text())) {
-    return QString("Election place: %1").arg(problem->message);
+    return QString(Tr(texts::kElectionPlaceProblem)).arg(problem->message);
   }
-  return CheckDateExists("election", election.year->currentText().toInt(),
+  return CheckDateExists(Tr(texts::kElectionWordInSentence), election.year->currentText().toInt(),
                          election.month->currentIndex() + 1, election.day->currentText().toInt());
 }
 

@@ -17,13 +17,16 @@
 #include <exception>
 
 #include "app/analysis_panel.h"
+#include "app/app_language.h"
 #include "app/app_texts.h"
 #include "app/atlas_city_field.h"
 #include "app/birth_page.h"
 #include "app/chart_drawing.h"
 #include "app/day_tab.h"
+#include "app/day_texts.h"
 #include "app/document_sink.h"
 #include "app/election_page.h"
+#include "app/element_text.h"
 #include "app/main_window.h"
 #include "app/partner_evaluation.h"
 #include "app/partner_texts.h"
@@ -76,7 +79,7 @@ QString LabelText(const std::string& listing) {
 
 EvaluationInput MainWindow::ReadInput() const {
   return model_.Input(birthPage_->ReadMoment(), electionPage_->ReadMoment(),
-                      electionPage_->Moment().weekday->currentText());
+                      electionPage_->Moment().weekday->currentData().toString());
 }
 
 void MainWindow::EndEvaluationWithError(const QString& reason) {
@@ -91,6 +94,7 @@ EvaluationRequest MainWindow::ElectionRequest() const {
   // An election place that follows an atlas city keeps its own clock.
   if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone())
     request.electionZone = Follow(*zone);
+  request.language = ShownLanguage();
   return request;
 }
 
@@ -103,7 +107,7 @@ void MainWindow::Evaluate(Pace pace) {
   // rule set has finished, so a failure leaves the old report in place.
   auto document = std::make_unique<QTextDocument>(resultArea_->Report());
   document->setDefaultFont(resultArea_->Report()->document()->defaultFont());
-  RtfWriter rtf;
+  RtfWriter rtf(request.language);
   const MomentEntry& e = request.input.election;
   const LocalMinute moment{e.year, e.month, e.day, e.hour, e.minute};
   // The wait page once the charts are drawn, and again before the report.
@@ -205,15 +209,15 @@ void MainWindow::FillBirthDetails(const CalculationState& state) {
       DateText(birth.month->currentText(), birth.day->currentText(), birth.year->currentText()),
       TimeText(birth.hour->currentText(), birth.minute->currentText()),
       PlaceText(place.city->text(), place.state->text(), place.country->text()),
-      FromStd(ChartText(chart, kMoonSignSlot)),
-      FromStd(ChartText(chart, kMoonSignLordSlot)),
-      FromStd(ChartText(chart, kNakshatraSlot)),
-      FromStd(ChartText(chart, kNakshatraLordSlot)),
-      FromStd(ChartText(chart, kLagnaSlot)),
-      FromStd(ChartText(chart, kTithiSlot)),
-      FromStd(ChartText(chart, kYogaSlot)),
-      FromStd(ChartText(chart, kKaranaSlot)),
-      FromStd(ChartText(chart, kWeekdaySlot)),
+      ElementText(ChartText(chart, kMoonSignSlot)),
+      ElementText(ChartText(chart, kMoonSignLordSlot)),
+      ElementText(ChartText(chart, kNakshatraSlot)),
+      ElementText(ChartText(chart, kNakshatraLordSlot)),
+      ElementText(ChartText(chart, kLagnaSlot)),
+      ElementText(ChartText(chart, kTithiSlot)),
+      ElementText(ChartText(chart, kYogaSlot)),
+      ElementText(ChartText(chart, kKaranaSlot)),
+      ElementText(ChartText(chart, kWeekdaySlot)),
   };
   for (std::size_t i = 0; i < birthValues.size(); ++i) birthValues[i]->setText(values[i]);
 }
@@ -224,7 +228,7 @@ void MainWindow::FillElectionDetails(const CalculationState& state) {
   const PlaceBoxes& place = electionPage_->Place();
   const std::array<QLabel*, 13>& electionValues = resultArea_->ElectionValues();
   for (int slot = 0; slot <= kWeekdaySlot; ++slot) {
-    electionValues[static_cast<std::size_t>(slot)]->setText(FromStd(ChartText(chart, slot)));
+    electionValues[static_cast<std::size_t>(slot)]->setText(ElementText(ChartText(chart, slot)));
   }
   electionValues[9]->setText(model_.personName);
   electionValues[10]->setText(DateText(election.month->currentText(), election.day->currentText(),
@@ -278,7 +282,8 @@ std::unique_ptr<QTextDocument> MainWindow::PrintedReport() const {
     return std::unique_ptr<QTextDocument>(resultArea_->Report()->document()->clone());
   const MomentEntry& e = lastEvaluation_->Input.election;
   const QString caption =
-      QString("Rasi\n%1:%2").arg(e.hour, 2, 10, QChar('0')).arg(e.minute, 2, 10, QChar('0'));
+      Tr(texts::kRasiCaption)
+          .arg(QString("%1:%2").arg(e.hour, 2, 10, QChar('0')).arg(e.minute, 2, 10, QChar('0')));
   return ReportWithSummary(
       *resultArea_->Report()->document(), *lastEvaluation_,
       {lastElectionChart_, resultArea_->Day()->Chart()->CurrentStyle(), caption});

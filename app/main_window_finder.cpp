@@ -47,7 +47,7 @@ QString MainWindow::FinderInputProblem() const {
   if (const auto problem =
           CheckCoordinates(e.latitudeDegrees->text(), e.latitudeMinutes->text(),
                            e.longitudeDegrees->text(), e.longitudeMinutes->text())) {
-    return QString("Election place: %1").arg(problem->message);
+    return QString(Tr(texts::kElectionPlaceProblem)).arg(problem->message);
   }
 
   const PlaceBoxes& b = birthPage_->Place();
@@ -66,7 +66,7 @@ QString MainWindow::FinderInputProblem() const {
                                   b.longitudeDegrees->text(), b.longitudeMinutes->text())) {
     missing = QString(problem->message).toLower();
   } else {
-    missing = CheckDateExists("birth", birth.year->currentText().toInt(),
+    missing = CheckDateExists(Tr(texts::kBirthWordInSentence), birth.year->currentText().toInt(),
                               birth.month->currentIndex() + 1, birth.day->currentText().toInt());
   }
   return missing.isEmpty() ? QString() : QString(Tr(texts::kFindBirthIncomplete)).arg(missing);

@@ -13,6 +13,7 @@
 #include "app/pdf_bytes.h"
 #include "app/report_file_name.h"
 #include "app/result_area.h"
+#include "app/subject_catalogue.h"
 #include "app/translation.h"
 
 namespace horavela::app {
@@ -41,7 +42,7 @@ bool MainWindow::ComputeMonthTab() {
   // After an evaluation, the best window of each day for its subject and person.
   request.person = day.verdicts;
   const QString subject = request.person && request.person->subjects.size() == 1
-                              ? QString::fromStdString(request.person->subjects.front())
+                              ? SubjectText(request.person->subjects.front())
                               : QString();
   try {
     const MonthAtAGlance month = services_.core.computeMonth(request);

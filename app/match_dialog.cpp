@@ -13,6 +13,7 @@
 #include <exception>
 #include <memory>
 
+#include "app/app_language.h"
 #include "app/app_texts.h"
 #include "app/book_entries.h"
 #include "app/document_sink.h"
@@ -120,10 +121,10 @@ void MatchDialog::Match() {
   auto document = std::make_unique<QTextDocument>(report_);
   document->setDefaultFont(report_->document()->defaultFont());
   DocumentSink shown(document.get());
-  RtfWriter rtf;
+  RtfWriter rtf(ShownLanguage());
   TeeSink both{&shown, &rtf};
   try {
-    WriteMatchReport(request, matching::MatchOf(request, SwissEphemeris()), both);
+    WriteMatchReport(request, matching::MatchOf(request, SwissEphemeris()), both, ShownLanguage());
   } catch (const std::exception& error) {
     services_.messages->Show(MessageIcon::Error,
                              QString(Tr(texts::kMatchFailed)).arg(error.what()));

@@ -1,23 +1,20 @@
 #include "app/month_sheet.h"
-#include "app/translation.h"
 
 #include <QPainter>
 #include <QRectF>
 #include <algorithm>
 #include <array>
 
+#include "app/app_language.h"
+#include "app/element_text.h"
 #include "app/month_texts.h"
+#include "app/translation.h"
 #include "calendar/civil_calendar.h"
 
 namespace horavela::app {
 
 namespace {
 
-constexpr std::array<const char*, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                  "Thursday", "Friday", "Saturday"};
-constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March",    "April",
-                                                 "May",       "June",     "July",     "August",
-                                                 "September", "October",  "November", "December"};
 // A person's chandrashtama takes a line more on its days (MonthSheet's 8.3
 // for the others).
 constexpr qreal kLinesPerCellWithPerson = 8.8;
@@ -46,8 +43,7 @@ QStringList LinesOf(const MonthAtAGlance& month, const MonthDay& cell) {
   for (const std::optional<Period>* element : {&cell.tithi, &cell.nakshatra}) {
     if (*element)
       lines << QString(Tr(texts::kMonthEnds))
-                   .arg(QString::fromStdString((*element)->name),
-                        Clock((*element)->to, month, cell.day));
+                   .arg(ElementText((*element)->name), Clock((*element)->to, month, cell.day));
   }
   if (cell.rahuKalam)
     lines << QString(Tr(texts::kMonthRahu))
@@ -119,7 +115,7 @@ MonthSheet SheetOfMonth(const MonthAtAGlance& month, const QString& placeName,
                         const QString& subject) {
   MonthSheet sheet;
   sheet.title = QString(subject.isEmpty() ? Tr(texts::kMonthTitle) : Tr(texts::kMonthTitleFor))
-                    .arg(kMonths[static_cast<std::size_t>(month.month - 1)])
+                    .arg(MonthName(month.month))
                     .arg(month.year)
                     .arg(placeName);
   if (!subject.isEmpty()) sheet.title = sheet.title.arg(subject);
@@ -159,7 +155,7 @@ void DrawMonthSheet(QPainter& painter, const QRectF& area, const MonthSheet& she
   for (int column = 0; column < 7; ++column) {
     painter.drawText(QRectF(area.left() + column * width, titleBox.bottom(), width, line),
                      Qt::AlignHCenter | Qt::AlignVCenter,
-                     kWeekdays[static_cast<std::size_t>(column)]);
+                     ElementText(NameOf(FromIndex<Weekday>(column))));
   }
   const qreal height = line * sheet.linesPerCell;
   for (const MonthCell& cell : sheet.cells) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <limits>
 
+#include "app/app_language.h"
 #include "app/app_texts.h"
 #include "calendar/civil_calendar.h"
 #include "engine/input_check.h"
@@ -71,7 +72,8 @@ std::optional<CoordinateProblem> CheckCoordinates(const QString& latitudeDegrees
 QString CheckDateExists(const QString& which, int year, int month, int day) {
   const Result<void> checked = horavela::CheckDateExists(year, month, day, "");
   if (checked) return {};
-  return QString("%1 date %2").arg(which, QString::fromStdString(checked.error().message));
+  return QString(Tr(texts::kDateProblem))
+      .arg(which, QString::fromStdString(checked.error().message));
 }
 
 QString PlaceSearchText(const QString& city, const QString& state, const QString& country) {
@@ -101,10 +103,9 @@ namespace {
 
 // "20 December 2024 at 07:05"
 QString MomentWords(const MomentEntry& moment) {
-  const std::string_view month = kMonthNames[static_cast<std::size_t>((moment.month + 11) % 12)];
-  return QString("%1 %2 %3 at %4:%5")
+  return QString(Tr(texts::kMomentWords))
       .arg(moment.day)
-      .arg(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())))
+      .arg(MonthName((moment.month + 11) % 12 + 1))
       .arg(moment.year)
       .arg(moment.hour, 2, 10, QChar('0'))
       .arg(moment.minute, 2, 10, QChar('0'));

@@ -8,6 +8,9 @@
 #include <string_view>
 
 #include "almanac/day_at_a_glance.h"
+#include "app/day_texts.h"
+#include "app/element_text.h"
+#include "app/translation.h"
 #include "engine/calculation_state.h"
 #include "engine/planet_ephemeris.h"
 
@@ -23,12 +26,21 @@ constexpr int kRows = static_cast<int>(kBodyNames.size());
 constexpr int kPositionColumn = 1;
 constexpr int kNakshatraColumn = 2;
 
+// The width of `reference`, or of the widest of `texts` where the language's
+// words are wider.
+int WidthFor(const QFontMetrics& metrics, const QString& reference, const QStringList& texts) {
+  int width = metrics.horizontalAdvance(reference);
+  for (const QString& text : texts) width = std::max(width, metrics.horizontalAdvance(text));
+  return width;
+}
+
 }  // namespace
 
 QTableWidget* NewPlanetTable(QWidget* parent, const char* objectName) {
   auto* table = new QTableWidget(kRows, 3, parent);
   table->setObjectName(objectName);
-  table->setHorizontalHeaderLabels({"Planet", "Position", "Nakshatra"});
+  table->setHorizontalHeaderLabels(
+      {Tr(texts::kPlanetColumn), Tr(texts::kPositionColumn), Tr(texts::kNakshatraColumn)});
   table->verticalHeader()->hide();
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -37,16 +49,22 @@ QTableWidget* NewPlanetTable(QWidget* parent, const char* objectName) {
   table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table->setAlternatingRowColors(true);
   table->setShowGrid(false);
+  QStringList bodies;
+  for (const char* name : kBodyNames) bodies << ElementText(std::string_view(name));
   for (int row = 0; row < kRows; ++row) {
-    table->setItem(row, 0, new QTableWidgetItem(kBodyNames[static_cast<std::size_t>(row)]));
+    table->setItem(row, 0, new QTableWidgetItem(bodies[row]));
     table->setItem(row, kPositionColumn, new QTableWidgetItem);
     table->setItem(row, kNakshatraColumn, new QTableWidgetItem);
   }
   // Wide enough for the longest texts; as high as its rows.
   const QFontMetrics metrics = table->fontMetrics();
-  table->setColumnWidth(0, metrics.horizontalAdvance("Mercury") + 40);
+  table->setColumnWidth(0, WidthFor(metrics, "Mercury", bodies) + 40);
   table->setColumnWidth(kPositionColumn, metrics.horizontalAdvance("00 Cpr 00") + 40);
-  table->setColumnWidth(kNakshatraColumn, metrics.horizontalAdvance("Uttara Bhadrapada 4") + 24);
+  QStringList stars;
+  for (int i = 0; i < IndexOf(Nakshatra::None); ++i) {
+    stars << ElementText(NameOf(FromIndex<Nakshatra>(i))) + " 4";
+  }
+  table->setColumnWidth(kNakshatraColumn, WidthFor(metrics, "Uttara Bhadrapada 4", stars) + 24);
   table->horizontalHeader()->setStretchLastSection(true);
   table->resizeRowsToContents();
   int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
@@ -59,7 +77,7 @@ QTableWidget* NewPlanetTable(QWidget* parent, const char* objectName) {
 
 QTableWidget* AddPlanetTable(QGridLayout* detailsGrid) {
   auto* parent = detailsGrid->parentWidget();
-  auto* caption = new QLabel("Planets", parent);
+  auto* caption = new QLabel(Tr(texts::kPlanetsCaption), parent);
   QFont bold = caption->font();
   bold.setBold(true);
   caption->setFont(bold);
@@ -93,7 +111,7 @@ void FillChartBodies(QTableWidget* table, const std::vector<ChartBody>& chart, C
     for (int row = 0; row < kRows; ++row) {
       if (body.body != kBodyNames[static_cast<std::size_t>(row)]) continue;
       table->item(row, kNakshatraColumn)
-          ->setText(QString("%1 %2").arg(QString::fromStdString(body.nakshatra)).arg(body.pada));
+          ->setText(QString("%1 %2").arg(ElementText(body.nakshatra)).arg(body.pada));
       if (row >= firstFromChart) {
         table->item(row, kPositionColumn)->setText(PositionText(body.longitude));
       }

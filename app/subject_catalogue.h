@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -16,5 +17,10 @@ struct MainOption {
 inline constexpr int kMainOptionCount = 12;
 
 const std::array<MainOption, kMainOptionCount>& MainOptions();
+
+// A caption or subject as the page shows it, in the chosen language; the
+// subject key itself stays English, the rule sets' dispatch key.
+QString SubjectText(std::string_view key);
+QString SubjectText(const QString& key);
 
 }  // namespace horavela::app

@@ -52,8 +52,8 @@ SubjectPage::SubjectPage(WizardModel& model, QWidget* parent) : QWidget(parent),
       line->setFrameShadow(QFrame::Sunken);
       optionColumn->addWidget(line);
     }
-    auto* label =
-        new ClickableLabel(FromView(MainOptions()[static_cast<std::size_t>(i)].caption), options);
+    auto* label = new ClickableLabel(
+        SubjectText(MainOptions()[static_cast<std::size_t>(i)].caption), options);
     label->setObjectName(QString("lblMainOptions_%1").arg(i));
     label->setFont(optionFont);
     label->setMouseTracking(true);
@@ -102,7 +102,8 @@ void SubjectPage::ShowOptionSubjects(int index) {
   walkingOptions_ = true;
   subjectList_->clear();
   for (std::string_view subject : MainOptions().at(static_cast<std::size_t>(index)).subjects) {
-    auto* item = new QListWidgetItem(FromView(subject));
+    auto* item = new QListWidgetItem(SubjectText(subject));
+    item->setData(Qt::UserRole, FromView(subject));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
     subjectList_->addItem(item);
@@ -122,7 +123,7 @@ void SubjectPage::TakeTickedSubject() {
       item->setCheckState(Qt::Unchecked);
     }
   }
-  model_.subject = chosen ? chosen->text() : QString();
+  model_.subject = chosen ? chosen->data(Qt::UserRole).toString() : QString();
   walkingOptions_ = false;
 }
 
@@ -151,7 +152,7 @@ void SubjectPage::ShowChosenSubject() {
     ShowOptionSubjects(option);
     walkingOptions_ = true;
     for (int i = 0; i < subjectList_->count(); ++i) {
-      if (subjectList_->item(i)->text() == model_.subject)
+      if (subjectList_->item(i)->data(Qt::UserRole).toString() == model_.subject)
         subjectList_->item(i)->setCheckState(Qt::Checked);
     }
     walkingOptions_ = false;

@@ -1,11 +1,12 @@
 #include "app/veto_texts.h"
-#include "app/translation.h"
 
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
 
+#include "app/app_language.h"
 #include "app/find_times_texts.h"
+#include "app/translation.h"
 #include "tradition/observance_table.h"
 
 namespace horavela::app {
@@ -27,7 +28,8 @@ QString ClockOf(const PlaceClock& clock, std::int64_t universal) {
 
 // "14 January", with its year where it is not the range's.
 QString DayText(const QDate& date, int year) {
-  return QLocale(QLocale::English).toString(date, date.year() == year ? "d MMMM" : "d MMMM yyyy");
+  const QString day = QString("%1 %2").arg(date.day()).arg(MonthName(date.month()));
+  return date.year() == year ? day : QString("%1 %2").arg(day).arg(date.year());
 }
 
 // Whether periods in order of their first minutes leave no minute of the day uncovered.
@@ -65,19 +67,20 @@ QString VetoOnDayText(const VetoPeriod& period, const PlaceClock& clock,
                       const CivilDayMinutes& day) {
   const bool begunBefore = period.first <= day.first;
   const bool endsAfter = period.last >= day.last;
-  QString text = FromStd(NameOf(period.veto));
+  const QString name = FromStd(NameOf(period.veto));
+  QString text;
   if (begunBefore && endsAfter) {
-    text += ", all day";
+    text = Tr(texts::kVetoAllDay).arg(name);
   } else if (begunBefore) {
-    text += " until " + ClockOf(clock, period.last + 1);
+    text = Tr(texts::kVetoUntil).arg(name, ClockOf(clock, period.last + 1));
   } else if (endsAfter) {
-    text += " from " + ClockOf(clock, period.first);
+    text = Tr(texts::kVetoFrom).arg(name, ClockOf(clock, period.first));
   } else {
-    text +=
-        QString(" %1\u2013%2").arg(ClockOf(clock, period.first), ClockOf(clock, period.last + 1));
+    text = Tr(texts::kVetoSpan)
+               .arg(name, ClockOf(clock, period.first), ClockOf(clock, period.last + 1));
   }
-  if (observance::kRegional & VetoBit(period.veto)) text += " (regional)";
-  return text + ": " + FromStd(period.reason);
+  if (observance::kRegional & VetoBit(period.veto)) text = Tr(texts::kVetoRegional).arg(text);
+  return Tr(texts::kVetoReason).arg(text, FromStd(period.reason));
 }
 
 QString VetoesOnDayText(const VetoedDay& day, const PlaceClock& clock) {
@@ -96,11 +99,11 @@ QString TraditionSummary(const std::vector<VetoPeriod>& periods, int daysRuledOu
     const QDate last = DateOf(clock.At(period.last).local);
     const QString name = FromStd(NameOf(period.veto));
     if (first < from) {
-      named << QString("%1 until %2").arg(name, DayText(last, from.year()));
+      named << Tr(texts::kVetoUntil).arg(name, DayText(last, from.year()));
     } else if (first == last) {
-      named << QString("%1 on %2").arg(name, DayText(first, from.year()));
+      named << Tr(texts::kVetoOn).arg(name, DayText(first, from.year()));
     } else {
-      named << QString("%1 %2 \u2013 %3")
+      named << Tr(texts::kVetoDates)
                    .arg(name, DayText(first, from.year()), DayText(last, from.year()));
     }
   }

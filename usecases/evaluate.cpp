@@ -78,6 +78,7 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
     if (evaluated.explanation) notes = *evaluated.explanation;
     options = FullReportOptions(notes, ElectionMinute(request.input));
   }
+  options.language = request.language;
   evaluated.ruleSetRan = steps.dispatchSubject(state, report, options).has_value();
   evaluated.reportOptions = options;
   // Said in the explanation alone, after the report: the report is the

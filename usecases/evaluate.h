@@ -29,8 +29,9 @@ struct EvaluationRequest {
   // place's captions hold throughout.
   FollowedZone electionZone;
   LateBirth lateBirth = LateBirth::kRefuse;
-  bool explain = false;     // why the moment reads as it does
-  bool fullReport = false;  // the report closes with the explanation's timing notes
+  bool explain = false;                   // why the moment reads as it does
+  bool fullReport = false;                // the report closes with the explanation's timing notes
+  Language language = Language::English;  // of the report's headings and fixed texts
 };
 
 // The steps of one evaluation, in their order. Front ends replace them to put
