@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 #include "app/day_texts.h"
@@ -122,7 +123,8 @@ TimelineRow VerdictRow(const DayAtAGlance& day, const LocalMinute& midnight) {
   for (const SearchWindow& window : day.verdicts) {
     const Verdict verdict = window.evaluation().ResultWord;
     if (verdict < Verdict::Average) continue;  // a bad stretch stays blank
-    const std::string word(NameOf(verdict));
+    // "Good" and "Average" are the finder's legend's words too.
+    const std::string word = Tr(std::string(NameOf(verdict)).c_str()).toStdString();
     const LocalTime from{window.first.year, window.first.month,  window.first.day,
                          window.first.hour, window.first.minute, 0};
     const LocalMinute end = FromMinuteIndex(MinuteIndex(window.last) + 1);

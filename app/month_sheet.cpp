@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "app/app_language.h"
 #include "app/element_text.h"
@@ -53,7 +54,7 @@ QStringList LinesOf(const MonthAtAGlance& month, const MonthDay& cell) {
     const LocalMinute& first = cell.best->first;
     const LocalMinute& last = cell.best->last;
     lines << QString(Tr(texts::kMonthBest))
-                 .arg(QString::fromUtf8(NameOf(cell.best->evaluation().ResultWord)),
+                 .arg(Tr(std::string(NameOf(cell.best->evaluation().ResultWord)).c_str()),
                       Clock({first.year, first.month, first.day, first.hour, first.minute}, month,
                             cell.day),
                       Clock({last.year, last.month, last.day, last.hour, last.minute}, month,

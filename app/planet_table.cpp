@@ -51,6 +51,7 @@ QTableWidget* NewPlanetTable(QWidget* parent, const char* objectName) {
   table->setShowGrid(false);
   QStringList bodies;
   for (const char* name : kBodyNames) bodies << ElementText(std::string_view(name));
+  bodies.back() = Tr(texts::kRowLagna);  // the chart's own point, not a planet
   for (int row = 0; row < kRows; ++row) {
     table->setItem(row, 0, new QTableWidgetItem(bodies[row]));
     table->setItem(row, kPositionColumn, new QTableWidgetItem);

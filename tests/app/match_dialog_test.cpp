@@ -3,9 +3,9 @@
 // the dialog does not open and says why.
 #include <QAction>
 #include <QDialog>
+#include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QFile>
 #include <QTextEdit>
 
 #include "app_test_support.h"
