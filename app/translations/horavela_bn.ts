@@ -449,11 +449,11 @@
     </message>
     <message>
         <source>%1, %2 (the first %3)</source>
-        <translation>%1, %2 (প্রথম %3)</translation>
+        <translation>%1, %2 (%3, প্রথমবার)</translation>
     </message>
     <message>
         <source>%1, %2 (the second %3)</source>
-        <translation>%1, %2 (দ্বিতীয় %3)</translation>
+        <translation>%1, %2 (%3, দ্বিতীয়বার)</translation>
     </message>
     <message>
         <source>%1: %2 did not exist</source>
