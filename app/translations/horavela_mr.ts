@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>सॉफ्टवेअर अद्ययावत आहे का ते पाहा (&amp;U)</translation>
+        <translation>सॉफ्टवेअर अपडेट तपासा (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -1261,7 +1261,7 @@ Horavela तिच्याशिवाय चालू राहील; प्�
     </message>
     <message>
         <source>Moon Sign Lord</source>
-        <translation>चंद्र राशी स्वामी</translation>
+        <translation>चंद्र राशीचा स्वामी</translation>
     </message>
     <message>
         <source>Birth Star</source>
@@ -1269,7 +1269,7 @@ Horavela तिच्याशिवाय चालू राहील; प्�
     </message>
     <message>
         <source>Birth Star Lord</source>
-        <translation>जन्म नक्षत्र स्वामी</translation>
+        <translation>जन्म नक्षत्राचा स्वामी</translation>
     </message>
     <message>
         <source>Ascendant</source>
