@@ -1339,5 +1339,410 @@ Horavela అది లేకుండానే పనిచేస్తుంద
         <source>Electional Place</source>
         <translation>ముహూర్త స్థలం</translation>
     </message>
+    <message>
+        <source>%1 date %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Election</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>election</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Election place: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 at %4:%5</source>
+        <translation type="unfinished">%1 %2, %4:%5 {1 %2 %3 ?}</translation>
+    </message>
+    <message>
+        <source>Su</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ju</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamaganda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gulika kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abhijit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tithi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yoga</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durmuhurtam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night kalams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muhurtas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sandhya</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Godhuli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pradosh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gowri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varjyam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amrit kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarabala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chandrabala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chandrashtama</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Sunrise %1    Sunset %2    Next sunrise %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moonrise %1    Moonset %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rasi
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, all day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 until %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2–%3</source>
+        <translation type="unfinished">%1 %2–%3</translation>
+    </message>
+    <message>
+        <source>%1 %2 – %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (regional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Child Ceremonies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naming of The Child or Namakarana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tonsuring of Head</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Piercing of the Ear or Karnavedha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thread Ceremony Or Upanayana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First feeding of Solid Food (Annaprasan)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting of Education (Aksharabhyasa)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adoption of a Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engagement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Entrance of the Bride</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning of a Trade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning of any Science</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning Dance Or Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning Astrology Or Astronomy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning Medicine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning Grammar, Logic Or Philosophy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving Into New Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entering a New House</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entering a Rented House</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start On A New Job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start A New Business</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Travel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Domestic Journey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Religious Journey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Foreign Journey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laying the Foundation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting the Construction of a House</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lending Money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borrowing Money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical Treatment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting medical treatment for chronic disease or recurring illness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date for operations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buying and Selling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buying Land</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selling Land</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buying Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sell Item</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
