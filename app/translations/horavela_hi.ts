@@ -1341,408 +1341,409 @@ Horavela इसके बिना चलता रहेगा; प्रोग
     </message>
     <message>
         <source>%1 date %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 दिनांक %2</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म</translation>
     </message>
     <message>
         <source>Election</source>
-        <translation type="unfinished"></translation>
+        <translation>मुहूर्त</translation>
     </message>
     <message>
         <source>birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म</translation>
     </message>
     <message>
         <source>election</source>
-        <translation type="unfinished"></translation>
+        <translation>मुहूर्त</translation>
     </message>
     <message>
         <source>Election place: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>मुहूर्त स्थान: %1</translation>
     </message>
     <message>
         <source>%1 %2 %3 at %4:%5</source>
-        <translation type="unfinished">%1 %2, %4:%5 {1 %2 %3 ?}</translation>
+        <translation>%1 %2 %3, %4:%5 बजे</translation>
     </message>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>सू</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>चं</translation>
     </message>
     <message>
         <source>Ma</source>
-        <translation type="unfinished"></translation>
+        <translation>मं</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished"></translation>
+        <translation>बु</translation>
     </message>
     <message>
         <source>Ju</source>
-        <translation type="unfinished"></translation>
+        <translation>गु</translation>
     </message>
     <message>
         <source>Ve</source>
-        <translation type="unfinished"></translation>
+        <translation>शु</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>श</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>रा</translation>
     </message>
     <message>
         <source>Ke</source>
-        <translation type="unfinished"></translation>
+        <translation>के</translation>
     </message>
     <message>
         <source>Rahu kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाल</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>यमगण्ड</translation>
     </message>
     <message>
         <source>Gulika kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>गुलिक काल</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>अभिजित</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>चौघड़िया</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>होरा</translation>
     </message>
     <message>
         <source>Tithi</source>
-        <translation type="unfinished"></translation>
+        <translation>तिथि</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>योग</translation>
     </message>
     <message>
         <source>Karana</source>
-        <translation type="unfinished"></translation>
+        <translation>करण</translation>
     </message>
     <message>
         <source>Moon sign</source>
-        <translation type="unfinished"></translation>
+        <translation>चन्द्र राशि</translation>
     </message>
     <message>
         <source>Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Durmuhurtam</source>
-        <translation type="unfinished"></translation>
+        <translation>दुर्मुहूर्त</translation>
     </message>
     <message>
         <source>Night kalams</source>
-        <translation type="unfinished"></translation>
+        <translation>रात्रि काल</translation>
     </message>
     <message>
         <source>Muhurtas</source>
-        <translation type="unfinished"></translation>
+        <translation>मुहूर्त</translation>
     </message>
     <message>
         <source>Sandhya</source>
-        <translation type="unfinished"></translation>
+        <translation>सन्ध्या</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>गोधूलि</translation>
     </message>
     <message>
         <source>Pradosh</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रदोष</translation>
     </message>
     <message>
         <source>Gowri</source>
-        <translation type="unfinished"></translation>
+        <translation>गौरी</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ज्य</translation>
     </message>
     <message>
         <source>Amrit kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>अमृत काल</translation>
     </message>
     <message>
         <source>Tarabala</source>
-        <translation type="unfinished"></translation>
+        <translation>तारा बल</translation>
     </message>
     <message>
         <source>Chandrabala</source>
-        <translation type="unfinished"></translation>
+        <translation>चन्द्र बल</translation>
     </message>
     <message>
         <source>Chandrashtama</source>
-        <translation type="unfinished"></translation>
+        <translation>चन्द्राष्टम</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्यास्त</translation>
     </message>
     <message>
         <source>Next sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>अगला सूर्योदय</translation>
     </message>
     <message>
         <source>    Sunrise %1    Sunset %2    Next sunrise %3</source>
-        <translation type="unfinished"></translation>
+        <translation>    सूर्योदय %1    सूर्यास्त %2    अगला सूर्योदय %3</translation>
     </message>
     <message>
         <source>Moonrise %1    Moonset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>चन्द्रोदय %1    चन्द्रास्त %2</translation>
     </message>
     <message>
         <source>Rasi
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>राशि
+%1</translation>
     </message>
     <message>
         <source>Planets</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थिति</translation>
     </message>
     <message>
         <source>Asc</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>%1, all day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, पूरे दिन</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 तक</translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 से</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 को</translation>
     </message>
     <message>
         <source>%1 %2–%3</source>
-        <translation type="unfinished">%1 %2–%3</translation>
+        <translation>%1 %2–%3</translation>
     </message>
     <message>
         <source>%1 %2 – %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 – %3</translation>
     </message>
     <message>
         <source>%1 (regional)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (क्षेत्रीय)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Bad</source>
-        <translation type="unfinished"></translation>
+        <translation>अशुभ</translation>
     </message>
     <message>
         <source>Child Ceremonies</source>
-        <translation type="unfinished"></translation>
+        <translation>बाल संस्कार</translation>
     </message>
     <message>
         <source>Naming of The Child or Namakarana</source>
-        <translation type="unfinished"></translation>
+        <translation>नामकरण संस्कार</translation>
     </message>
     <message>
         <source>Tonsuring of Head</source>
-        <translation type="unfinished"></translation>
+        <translation>मुण्डन संस्कार</translation>
     </message>
     <message>
         <source>Piercing of the Ear or Karnavedha</source>
-        <translation type="unfinished"></translation>
+        <translation>कर्णवेध संस्कार</translation>
     </message>
     <message>
         <source>Thread Ceremony Or Upanayana</source>
-        <translation type="unfinished"></translation>
+        <translation>उपनयन (जनेऊ) संस्कार</translation>
     </message>
     <message>
         <source>First feeding of Solid Food (Annaprasan)</source>
-        <translation type="unfinished"></translation>
+        <translation>अन्नप्राशन संस्कार</translation>
     </message>
     <message>
         <source>Starting of Education (Aksharabhyasa)</source>
-        <translation type="unfinished"></translation>
+        <translation>विद्यारम्भ (अक्षरारम्भ)</translation>
     </message>
     <message>
         <source>Adoption of a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>दत्तक ग्रहण (गोद लेना)</translation>
     </message>
     <message>
         <source>Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>विवाह</translation>
     </message>
     <message>
         <source>Engagement</source>
-        <translation type="unfinished"></translation>
+        <translation>सगाई</translation>
     </message>
     <message>
         <source>First Entrance of the Bride</source>
-        <translation type="unfinished"></translation>
+        <translation>वधू प्रवेश</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>शिक्षा</translation>
     </message>
     <message>
         <source>Learning of a Trade</source>
-        <translation type="unfinished"></translation>
+        <translation>कोई हुनर सीखना</translation>
     </message>
     <message>
         <source>Learning of any Science</source>
-        <translation type="unfinished"></translation>
+        <translation>किसी शास्त्र का अध्ययन</translation>
     </message>
     <message>
         <source>Learning Dance Or Music</source>
-        <translation type="unfinished"></translation>
+        <translation>नृत्य या संगीत सीखना</translation>
     </message>
     <message>
         <source>Learning Astrology Or Astronomy</source>
-        <translation type="unfinished"></translation>
+        <translation>ज्योतिष या खगोल विद्या सीखना</translation>
     </message>
     <message>
         <source>Learning Medicine</source>
-        <translation type="unfinished"></translation>
+        <translation>चिकित्सा शास्त्र सीखना</translation>
     </message>
     <message>
         <source>Learning Grammar, Logic Or Philosophy</source>
-        <translation type="unfinished"></translation>
+        <translation>व्याकरण, न्याय या दर्शन सीखना</translation>
     </message>
     <message>
         <source>Moving Into New Home</source>
-        <translation type="unfinished"></translation>
+        <translation>गृह प्रवेश</translation>
     </message>
     <message>
         <source>Entering a New House</source>
-        <translation type="unfinished"></translation>
+        <translation>नए घर में प्रवेश</translation>
     </message>
     <message>
         <source>Entering a Rented House</source>
-        <translation type="unfinished"></translation>
+        <translation>किराए के घर में प्रवेश</translation>
     </message>
     <message>
         <source>Start On A New Job</source>
-        <translation type="unfinished"></translation>
+        <translation>नई नौकरी का आरम्भ</translation>
     </message>
     <message>
         <source>Start A New Business</source>
-        <translation type="unfinished"></translation>
+        <translation>नए व्यापार का आरम्भ</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>यात्रा</translation>
     </message>
     <message>
         <source>Domestic Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>देश में यात्रा</translation>
     </message>
     <message>
         <source>Religious Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>तीर्थ यात्रा</translation>
     </message>
     <message>
         <source>Foreign Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>विदेश यात्रा</translation>
     </message>
     <message>
         <source>Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>निर्माण</translation>
     </message>
     <message>
         <source>Laying the Foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>नींव रखना (शिलान्यास)</translation>
     </message>
     <message>
         <source>Starting the Construction of a House</source>
-        <translation type="unfinished"></translation>
+        <translation>गृह निर्माण का आरम्भ</translation>
     </message>
     <message>
         <source>Financial Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>धन का लेन-देन</translation>
     </message>
     <message>
         <source>Lending Money</source>
-        <translation type="unfinished"></translation>
+        <translation>धन उधार देना</translation>
     </message>
     <message>
         <source>Borrowing Money</source>
-        <translation type="unfinished"></translation>
+        <translation>धन उधार लेना</translation>
     </message>
     <message>
         <source>Legal</source>
-        <translation type="unfinished"></translation>
+        <translation>कानूनी कार्य</translation>
     </message>
     <message>
         <source>Medical Treatment</source>
-        <translation type="unfinished"></translation>
+        <translation>चिकित्सा</translation>
     </message>
     <message>
         <source>Starting medical treatment for chronic disease or recurring illness</source>
-        <translation type="unfinished"></translation>
+        <translation>पुराने या बार-बार लौटने वाले रोग का उपचार आरम्भ करना</translation>
     </message>
     <message>
         <source>Date for operations</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑपरेशन (शल्य चिकित्सा) का दिन</translation>
     </message>
     <message>
         <source>Buying and Selling</source>
-        <translation type="unfinished"></translation>
+        <translation>क्रय-विक्रय</translation>
     </message>
     <message>
         <source>Buying Land</source>
-        <translation type="unfinished"></translation>
+        <translation>भूमि खरीदना</translation>
     </message>
     <message>
         <source>Selling Land</source>
-        <translation type="unfinished"></translation>
+        <translation>भूमि बेचना</translation>
     </message>
     <message>
         <source>Buying Item</source>
-        <translation type="unfinished"></translation>
+        <translation>वस्तु खरीदना</translation>
     </message>
     <message>
         <source>Sell Item</source>
-        <translation type="unfinished"></translation>
+        <translation>वस्तु बेचना</translation>
     </message>
 </context>
 </TS>
