@@ -1477,7 +1477,7 @@ Horavela इसके बिना चलता रहेगा; प्रोग
     </message>
     <message>
         <source>Gowri</source>
-        <translation>गौरी</translation>
+        <translation>गौरी पंचांग</translation>
     </message>
     <message>
         <source>Varjyam</source>

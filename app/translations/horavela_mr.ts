@@ -1477,7 +1477,7 @@ Horavela तिच्याशिवाय चालू राहील; प्�
     </message>
     <message>
         <source>Gowri</source>
-        <translation>गौरी</translation>
+        <translation>गौरी पंचांग</translation>
     </message>
     <message>
         <source>Varjyam</source>
@@ -1703,11 +1703,11 @@ Horavela तिच्याशिवाय चालू राहील; प्�
     </message>
     <message>
         <source>Lending Money</source>
-        <translation>पैसे उसने देणे</translation>
+        <translation>कर्ज देणे</translation>
     </message>
     <message>
         <source>Borrowing Money</source>
-        <translation>पैसे उसने घेणे</translation>
+        <translation>कर्ज घेणे</translation>
     </message>
     <message>
         <source>Legal</source>
