@@ -1595,7 +1595,7 @@ Horavela அது இல்லாமலே இயங்கும்; நிர�
     </message>
     <message>
         <source>Thread Ceremony Or Upanayana</source>
-        <translation>பூணூல் (உபநயனம்)</translation>
+        <translation>உபநயனம் (பூணூல் அணிவித்தல்)</translation>
     </message>
     <message>
         <source>First feeding of Solid Food (Annaprasan)</source>
@@ -1631,7 +1631,7 @@ Horavela அது இல்லாமலே இயங்கும்; நிர�
     </message>
     <message>
         <source>Learning of any Science</source>
-        <translation>ஒரு சாஸ்திரம் கற்றல்</translation>
+        <translation>சாஸ்திரம் கற்றல்</translation>
     </message>
     <message>
         <source>Learning Dance Or Music</source>

@@ -1555,7 +1555,7 @@ Horavela అది లేకుండానే పనిచేస్తుంద
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation>%1 %2 న</translation>
+        <translation>%1 %2న</translation>
     </message>
     <message>
         <source>%1 %2–%3</source>
@@ -1655,7 +1655,7 @@ Horavela అది లేకుండానే పనిచేస్తుంద
     </message>
     <message>
         <source>Entering a New House</source>
-        <translation>కొత్త ఇంట్లో గృహప్రవేశం</translation>
+        <translation>కొత్త ఇంటి గృహప్రవేశం</translation>
     </message>
     <message>
         <source>Entering a Rented House</source>
@@ -1675,7 +1675,7 @@ Horavela అది లేకుండానే పనిచేస్తుంద
     </message>
     <message>
         <source>Domestic Journey</source>
-        <translation>దేశంలో ప్రయాణం</translation>
+        <translation>స్వదేశ ప్రయాణం</translation>
     </message>
     <message>
         <source>Religious Journey</source>
