@@ -44,14 +44,6 @@ void Line(RichTextSink& sink, std::string_view text, PaletteColor color = Palett
   sink.SetColor(PaletteColor::Black);
 }
 
-// The report's fixed words in the language it is written in.
-struct Words {
-  Language language;
-  std::string_view operator()(std::string_view english) const {
-    return Translated(english, language);
-  }
-};
-
 std::string SignText(Rashi sign, const Words& say) {
   return std::string(sign == Rashi::None ? say("unknown") : NameOf(sign, say.language));
 }
