@@ -17,6 +17,7 @@
 #include "app/book_entries.h"
 #include "app/document_sink.h"
 #include "app/match_texts.h"
+#include "app/page_fitted_print.h"
 #include "app/pdf_bytes.h"
 #include "app/report_file_name.h"
 #include "engine/planet_ephemeris.h"
@@ -143,7 +144,7 @@ void MatchDialog::Print() {
     return;
   }
   printer->setDocName(Tr(texts::kMatchHeading));
-  report_->document()->print(printer.get());
+  PrintFittedToPage(*report_->document(), *printer);
   if (printer->printerState() == QPrinter::Error)
     services_.messages->Show(MessageIcon::Error, Tr(texts::kPrintFailed));
 }
@@ -152,9 +153,9 @@ void MatchDialog::SavePdf() {
   const QString path = services_.chooseSaveFile(Tr(texts::kSavePdfCaption), SuggestedName("pdf"),
                                                 Tr(texts::kPdfFilter));
   if (path.isEmpty()) return;
-  const QByteArray pdf =
-      PdfBytes(Tr(texts::kMatchHeading), QPageLayout::Portrait, kPdfMarginMillimetres,
-               [this](QPagedPaintDevice& device) { report_->document()->print(&device); });
+  const QByteArray pdf = PdfBytes(
+      Tr(texts::kMatchHeading), QPageLayout::Portrait, kPdfMarginMillimetres,
+      [this](QPagedPaintDevice& device) { PrintFittedToPage(*report_->document(), device); });
   Save(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 

@@ -182,6 +182,11 @@ std::string RangeBeforeBirth(std::string_view rangeEnd, std::string_view birth) 
          std::string(birth);
 }
 
+std::string RangeBeforePartnersBirth(std::string_view rangeEnd, std::string_view birth) {
+  return "the range ends at " + std::string(rangeEnd) + ", before the partner's birth at " +
+         std::string(birth);
+}
+
 std::string BirthAfterElection(std::string_view birth, std::string_view election) {
   return "the birth at " + std::string(birth) + " is later than the election moment at " +
          std::string(election);

@@ -78,6 +78,8 @@ std::string NotAWholeCount();
 std::string RangeTooLong();
 // The range's last minute and the birth, as "23:59 on 14 November 2024".
 std::string RangeBeforeBirth(std::string_view rangeEnd, std::string_view birth);
+// The same for the partner's birth in a search for two.
+std::string RangeBeforePartnersBirth(std::string_view rangeEnd, std::string_view birth);
 // Both as "10:00 on 14 November 2024".
 std::string BirthAfterElection(std::string_view birth, std::string_view election);
 

@@ -16,7 +16,9 @@ namespace horavela::matching {
 // clang-format off
 enum class Varna : std::int8_t { Brahmin, Kshatriya, Vaishya, Shudra };
 // The four classes of the Moon's sign, repeating with the elements from Aries:
-// fire Kshatriya, earth Vaishya, air Shudra, water Brahmin.
+// fire Kshatriya, earth Vaishya, air Shudra, water Brahmin. (Some pages swap
+// earth and air, e.g. saravali.github.io/astrology/koota_varna.html; this
+// order is sriramgurujala.com's and most almanacs'.)
 inline constexpr std::array<Varna, 12> kVarnaOfSign = {
   Varna::Kshatriya, Varna::Vaishya, Varna::Shudra, Varna::Brahmin,   // Mesha .. Kataka
   Varna::Kshatriya, Varna::Vaishya, Varna::Shudra, Varna::Brahmin,   // Simha .. Vrischika
@@ -44,7 +46,9 @@ inline constexpr std::array<VashyaOfSign, 12> kVashyaOfSign = {{
   {Vashya::Jalachara,   Vashya::Jalachara},    // Meena
 }};
 // Points of vashya, the groom's group down the side, the bride's across,
-// in half points (of 4 halves = 2 points).
+// in half points (of 4 halves = 2 points). Variants: ranjanadikshit.com
+// counts Manava as vashya to Vanachara (1 point, here 0), and a Telugu worked
+// example (telugusourabham.blogspot.com, 2012/12) takes all of Dhanus as human.
 inline constexpr std::array<std::array<std::int8_t, 5>, 5> kVashyaHalves = {{
   //  Chat Mana Jala Vana Keet     (bride)
   {{   4,   2,   2,   1,   2 }},  // Chatushpada (groom)
@@ -77,7 +81,9 @@ inline constexpr std::array<std::array<Yoni, 2>, 7> kYoniEnemies = {{
   {Yoni::Serpent, Yoni::Mongoose}, {Yoni::Dog, Yoni::Deer}, {Yoni::Cat, Yoni::Rat},
   {Yoni::Cow, Yoni::Tiger},
 }};
-// Points of yoni: 4 the same animal, 3 friends, 2 neutral, 1 unfriendly, 0 sworn enemies.
+// Points of yoni: 4 the same animal, 3 friends, 2 neutral, 1 unfriendly, 0 sworn enemies
+// (freehoroscopesonline.in/yonikoota.php). Symmetric: saravali.de's table
+// reads Deer with Horse 1 and Lion with Buffalo 2 for one side only.
 inline constexpr std::array<std::array<std::int8_t, 14>, 14> kYoniPoints = {{
   // Hor Ele She Ser Dog Cat Rat Cow Buf Tig Dee Mon Mgs Lio
   {{  4,  2,  2,  3,  2,  2,  2,  1,  0,  1,  3,  3,  2,  1 }},  // Horse
@@ -121,7 +127,10 @@ inline constexpr std::array<Gana, 27> kGanaOfStar = {
   Gana::Deva,     Gana::Rakshasa, Gana::Rakshasa,  // Shravana, Dhanistha, Shatabhisha
   Gana::Manushya, Gana::Manushya, Gana::Deva,      // P.Bhadrapada, U.Bhadrapada, Revati
 };
-// Points of gana, the groom's down the side, the bride's across.
+// Points of gana, the groom's down the side, the bride's across. Pages vary:
+// astroyogi.com gives groom Deva with bride Manushya 5 (the reverse 6) and
+// groom Rakshasa with bride Deva 0; futuresamachar.com groom Deva with bride
+// Rakshasa 0.
 inline constexpr std::array<std::array<std::int8_t, 3>, 3> kGanaPoints = {{
   // Deva Manushya Rakshasa  (bride)
   {{  6,     6,       1 }},  // Deva (groom)
@@ -140,7 +149,8 @@ inline constexpr std::array<Nadi, 27> kNadiOfStar = {
   Nadi::Adi,   Nadi::Madhya, Nadi::Antya,                                            // P.Bhadrapada..Revati
 };
 
-// Tara: the star counted from the other, inclusively, in nines; the third
+// Tara: each star counted from the other, inclusively, in nines (a Telugu
+// worked example counts the groom's from the bride's only); the third
 // (Vipat), fifth (Pratyak) and seventh (Naidhana) tara are the bad ones.
 inline constexpr std::array<bool, 9> kTaraIsBad = {
   false, false, true, false, true, false, true, false, false};  // 1st .. 9th tara

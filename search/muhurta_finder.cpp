@@ -289,24 +289,33 @@ Result<void> CheckPerson(const SearchRequest& request) {
 
 namespace {
 
-Result<void> CheckRangeAfter(const SearchRequest& request, const MomentEntry& b) {
-  const LocalMinute birth{b.year, b.month, b.day, b.hour, b.minute};
-  // The last minute on the captions of its first run, whichever run the range ends in.
+// Whether the range reaches `b`: the last minute on the captions of its
+// first run, whichever run the range ends in, runs to its 59th second.
+bool RangeReaches(const SearchRequest& request, const MomentEntry& b) {
   const PlaceClock clock(request);
   const MomentEntry end = MomentOf(request.to, request.place, clock.ZoneAt(request.to));
-  // The range's last minute runs to its 59th second.
-  if (UniversalSeconds(end) + 59 >= UniversalSeconds(b)) return {};
-  return Unexpected(
-      Problem{"to", messages::RangeBeforeBirth(ClockMomentText(request.to), ClockMomentText(birth)),
-              Rule::Inconsistent});
+  return UniversalSeconds(end) + 59 >= UniversalSeconds(b);
+}
+
+std::string MinuteText(const MomentEntry& b) {
+  return ClockMomentText({b.year, b.month, b.day, b.hour, b.minute});
 }
 
 }  // namespace
 
+// The person's late birth is the range's fault, as it always was; the
+// partner's is the partner's birth, so the message says whose birth it is.
 Result<void> CheckRangeAfterBirth(const SearchRequest& request) {
-  Result<void> person = CheckRangeAfter(request, request.birth);
-  if (!person || !request.partner) return person;
-  return CheckRangeAfter(request, request.partner->birth);
+  const std::string rangeEnd = ClockMomentText(request.to);
+  if (!RangeReaches(request, request.birth))
+    return Unexpected(Problem{"to", messages::RangeBeforeBirth(rangeEnd, MinuteText(request.birth)),
+                              Rule::Inconsistent});
+  if (request.partner && !RangeReaches(request, request.partner->birth))
+    return Unexpected(
+        Problem{"partner.birth",
+                messages::RangeBeforePartnersBirth(rangeEnd, MinuteText(request.partner->birth)),
+                Rule::Inconsistent});
+  return {};
 }
 
 namespace {

@@ -3,9 +3,9 @@
 // the dialog does not open and says why.
 #include <QAction>
 #include <QDialog>
+#include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QFile>
 #include <QTextEdit>
 
 #include "app_test_support.h"
@@ -15,14 +15,15 @@ namespace book = horavela::book;
 
 namespace {
 
-book::Person Born(const std::string& name, const std::string& sex, int year, int month, int day) {
+book::Person Born(const std::string& name, const std::string& sex, int year, int month, int day,
+                  int hour = 9) {
   book::Person person;
   person.name = name;
   person.sex = sex;
   person.birth.year = static_cast<std::int16_t>(year);
   person.birth.month = static_cast<std::int16_t>(month);
   person.birth.day = static_cast<std::int16_t>(day);
-  person.birth.hour = 9;
+  person.birth.hour = static_cast<std::int16_t>(hour);
   person.birth.minute = 15;
   horavela::PlaceEntry& place = person.birth.place;
   place.city = "Chennai";
@@ -34,6 +35,14 @@ book::Person Born(const std::string& name, const std::string& sex, int year, int
   place.zoneHours = -5;
   place.zoneMinutes = -30;
   return person;
+}
+
+// The pages of a PDF as Qt writes them: one "/Type /Page" object a page.
+int PdfPageCount(const QByteArray& pdf) {
+  static const QRegularExpression page("/Type\\s*/Page(?!s)");
+  int pages = 0;
+  for (auto it = page.globalMatch(QString::fromLatin1(pdf)); it.hasNext(); it.next()) ++pages;
+  return pages;
 }
 
 void Store(Harness& h, std::vector<book::Person> people) {
@@ -75,6 +84,39 @@ class MatchDialogTest : public QObject {
     QFile pdf(h.saveFilePath);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().startsWith("%PDF"));
+  }
+
+  // The report fits one A4 page, for a plain couple and for one whose report
+  // is the longest: both doshas present, each with its cancellations, and
+  // both people Manglik.
+  void PdfIsOnePage() {
+    struct Couple {
+      book::Person groom, bride;
+    };
+    const Couple couples[] = {
+        {Born("Ravi Kumar", "Male", 1993, 11, 20), Born("Asha Rao", "Female", 1996, 3, 2)},
+        {Born("Vikram Sundararajan", "Male", 1982, 5, 6, 12),
+         Born("Lakshmi Venkataraman", "Female", 2000, 10, 26)}};
+    for (const Couple& couple : couples) {
+      Harness h;
+      Store(h, {couple.bride, couple.groom});
+      h.Open();
+      h.Find<QAction>("mnuMatch")->trigger();
+      h.Click("btnMatch");
+      const QString report = h.Find<QTextEdit>("txtMatchReport")->toPlainText();
+      if (couple.groom.birth.year == 1982) {
+        QVERIFY2(report.contains("Nadi dosha: both Madhya; cancelled: "), qPrintable(report));
+        QVERIFY2(report.contains("Bhakoot dosha: signs 2/12 apart; cancelled: "),
+                 qPrintable(report));
+        QVERIFY2(report.contains("Groom: Manglik") && report.contains("Bride: Manglik"),
+                 qPrintable(report));
+      }
+      h.saveFilePath = h.bookFolder->filePath("match.pdf");
+      h.Click("btnMatchPdf");
+      QFile pdf(h.saveFilePath);
+      QVERIFY(pdf.open(QIODevice::ReadOnly));
+      QCOMPARE(PdfPageCount(pdf.readAll()), 1);
+    }
   }
 
   void OnePersonCannotBeMatchedWithThemselves() {

@@ -175,5 +175,24 @@ TEST(PartnerTest, APartnerBornAfterTheElectionIsRefused) {
       << run.out;
 }
 
+// A range that ends before the partner's birth names the partner's birth,
+// not the range's end; the person's own late birth keeps its message.
+TEST(PartnerTest, ARangeBeforeThePartnersBirthNamesThePartner) {
+  json request = WithPartner(SearchRequestJson());
+  request["partner"]["birth"]["year"] = 2025;
+  const CliRun partners = RunCli("search", request.dump());
+  EXPECT_EQ(partners.status, 2) << partners.out;
+  EXPECT_EQ(json::parse(partners.out)["error"],
+            "partner.birth: the range ends at 23:59 on 21 June 2024, before the partner's birth "
+            "at 01:15 on 20 November 2025");
+  json own = SearchRequestJson();
+  own["birth"]["year"] = 2025;
+  const CliRun persons = RunCli("search", own.dump());
+  EXPECT_EQ(persons.status, 2) << persons.out;
+  EXPECT_EQ(json::parse(persons.out)["error"],
+            "to: the range ends at 23:59 on 21 June 2024, before the birth at 08:45 on 14 March "
+            "2025");
+}
+
 }  // namespace
 }  // namespace horavela::testing_cli

@@ -116,7 +116,7 @@ TEST(CoupleSearch, APartnersFaultsAreNamedForThePartner) {
   request.partner->birth = On(2026, 1, 1).At(0, 0).In(Madurai());
   const Result<void> after = CheckRangeAfterBirth(request);
   ASSERT_FALSE(after);
-  EXPECT_EQ(after.error().path, "to");
+  EXPECT_EQ(after.error().path, "partner.birth");
 }
 
 }  // namespace
