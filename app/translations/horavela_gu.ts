@@ -1627,27 +1627,27 @@ Horavela તેના વિના ચાલુ રહેશે; પ્રોગ
     </message>
     <message>
         <source>Learning of a Trade</source>
-        <translation>હુન્નર શીખવો</translation>
+        <translation>હુન્નરની તાલીમ</translation>
     </message>
     <message>
         <source>Learning of any Science</source>
-        <translation>કોઈ પણ વિદ્યા શીખવી</translation>
+        <translation>કોઈ પણ વિદ્યાનો અભ્યાસ</translation>
     </message>
     <message>
         <source>Learning Dance Or Music</source>
-        <translation>નૃત્ય કે સંગીત શીખવું</translation>
+        <translation>નૃત્ય કે સંગીતની તાલીમ</translation>
     </message>
     <message>
         <source>Learning Astrology Or Astronomy</source>
-        <translation>જ્યોતિષ કે ખગોળશાસ્ત્ર શીખવું</translation>
+        <translation>જ્યોતિષ કે ખગોળશાસ્ત્રનો અભ્યાસ</translation>
     </message>
     <message>
         <source>Learning Medicine</source>
-        <translation>વૈદકશાસ્ત્ર શીખવું</translation>
+        <translation>વૈદકશાસ્ત્રનો અભ્યાસ</translation>
     </message>
     <message>
         <source>Learning Grammar, Logic Or Philosophy</source>
-        <translation>વ્યાકરણ, ન્યાય કે દર્શન શીખવું</translation>
+        <translation>વ્યાકરણ, ન્યાય કે દર્શનનો અભ્યાસ</translation>
     </message>
     <message>
         <source>Moving Into New Home</source>
