@@ -20,6 +20,7 @@
 #include "cli/veto_json.h"
 #include "engine/input_check.h"
 #include "json/json_reader.h"
+#include "language/catalog.h"
 #include "tradition/observance_table.h"
 #include "tradition/veto.h"
 
@@ -105,11 +106,13 @@ std::vector<VetoPeriod> PeriodsOver(const PlaceClock& clock, const Range& range,
   return periods;
 }
 
-std::string Text(const Place& place, const Range& range, const std::vector<std::string>& lines) {
+std::string Text(const Place& place, const Range& range, const std::vector<std::string>& lines,
+                 const Words& say) {
   std::ostringstream out;
-  out << (lines.empty() ? "No vetoes at " : "Vetoes at ") << PlaceLabel(place) << " ("
-      << place.timeZone << "), " << DateText(range.from) << " to " << DateText(range.to)
-      << (lines.empty() ? "\n" : ":\n");
+  out << Formatted(
+             say(lines.empty() ? "No vetoes at %1 (%2), %3 to %4" : "Vetoes at %1 (%2), %3 to %4:"),
+             {PlaceLabel(place), place.timeZone, DateText(range.from), DateText(range.to)})
+      << '\n';
   for (const std::string& line : lines) out << "  " << line << '\n';
   return out.str();
 }
@@ -121,7 +124,7 @@ void Answer(const AlmanacOptions& options, std::ostream& out) {
   const VetoOptions choices = VetoChoices(options);
   const std::vector<VetoPeriod> periods = PeriodsOver(clock, range, choices);
   if (options.text) {
-    out << Text(place, range, VetoLines(periods, clock));
+    out << Text(place, range, VetoLines(periods, clock), Words{options.language});
     return;
   }
   ordered_json json;

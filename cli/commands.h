@@ -31,6 +31,9 @@ inline int AnswerOutOfMemory(std::ostream& out) {
 struct AnswerOptions {
   bool strict = false;  // a key the command does not read is refused, not warned of
   bool text = false;    // a short summary for a person to read instead of JSON
+  // The summary's language where the command takes --lang (day); the JSON
+  // stays English.
+  Language textLanguage = Language::English;
 };
 
 struct EvaluateOptions {
@@ -94,13 +97,14 @@ int ReadRequestText(const std::string& inputFile, std::istream& in, std::string&
                     std::string& error, std::size_t limit = kMaxRequestBytes);
 
 struct AlmanacOptions {
-  std::string from;               // as typed: "YYYY-MM-DD", a civil date at the place
-  std::string to;                 // as typed, the last day of the range
-  std::string place;              // a city of the atlas: "Madurai" or "Hyderabad, Pakistan"
-  bool regional = false;          // also Holashtak and Pitru Paksha
-  std::string months = "amanta";  // or "purnimanta": how Pitru Paksha's month is named
-  bool text = false;              // a line per period instead of JSON
-  SettingKeys settings;           // as typed; empty: the default
+  std::string from;                       // as typed: "YYYY-MM-DD", a civil date at the place
+  std::string to;                         // as typed, the last day of the range
+  std::string place;                      // a city of the atlas: "Madurai" or "Hyderabad, Pakistan"
+  bool regional = false;                  // also Holashtak and Pitru Paksha
+  std::string months = "amanta";          // or "purnimanta": how Pitru Paksha's month is named
+  bool text = false;                      // a line per period instead of JSON
+  SettingKeys settings;                   // as typed; empty: the default
+  Language language = Language::English;  // of the --text lines
 };
 
 // `almanac`: the tradition's veto periods overlapping a range of whole days
@@ -112,13 +116,14 @@ int RunAlmanac(const AlmanacOptions& options, std::ostream& out);
 struct MonthOptions {
   int year = 0;
   int month = 0;
-  std::string place;      // a city of the atlas, as `almanac` takes it
-  bool regional = false;  // also Holashtak and Pitru Paksha
-  bool text = false;      // a line per day instead of JSON
-  SettingKeys settings;   // as typed; empty: the default
-  std::string person;     // a person of the book, by name: their chandrashtama days
-  std::string bookPath;   // empty: the desktop program's book
-  std::string subject;    // with a person: each day's best window ("Good") for it
+  std::string place;                      // a city of the atlas, as `almanac` takes it
+  bool regional = false;                  // also Holashtak and Pitru Paksha
+  bool text = false;                      // a line per day instead of JSON
+  SettingKeys settings;                   // as typed; empty: the default
+  Language language = Language::English;  // of the --text table
+  std::string person;                     // a person of the book, by name: their chandrashtama days
+  std::string bookPath;                   // empty: the desktop program's book
+  std::string subject;                    // with a person: each day's best window ("Good") for it
 };
 
 // `month`: one entry per civil day of a month at a city of the atlas, on its

@@ -124,7 +124,7 @@ void Answer(const DayRequest& request, const DayAtAGlance& day,
       VetoPeriodsOnDay(clock, request.year, request.month, request.day, SwissEphemeris(),
                        WithSettings({}, request.settings));
   if (options.text) {
-    out << DayText(request, day, warnings, VetoLines(vetoes, clock));
+    out << DayText(request, day, warnings, VetoLines(vetoes, clock), options.textLanguage);
     return;
   }
   const bool asked = request.verdicts && !request.verdicts->subjects.empty();

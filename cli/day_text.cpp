@@ -1,30 +1,47 @@
 #include "cli/day_text.h"
 
-#include <iomanip>
 #include <sstream>
+#include <tuple>
 #include <string_view>
 #include <utility>
 
+#include "almanac/period_names.h"
 #include "atlas/local_minute.h"
+#include "language/element_names.h"
+#include "report/utf8.h"
 
 namespace horavela::cli {
 
 namespace {
 
-constexpr int kLabelWidth = 17;  // "Abhijit muhurta" and two spaces
+constexpr int kLabelWidth = 17;   // "Abhijit muhurta" and two spaces
+constexpr int kPeriodWidth = 24;  // "Poorva Phalguni pada 1" and two spaces
 
-std::string TimeOrNone(const std::optional<LocalTime>& time, bool clockChanges) {
-  return time ? FormatDayTime(*time, clockChanges) : std::string("none");
+// What every part of the summary writes with: the stream and the words of
+// its language. Columns are padded by display width, so Devanagari and Tamil
+// labels line up as Latin ones do.
+struct Page {
+  std::ostream& out;
+  Words say;
+};
+
+std::string TimeOrNone(const std::optional<LocalTime>& time, bool clockChanges, const Words& say) {
+  return time ? FormatDayTime(*time, clockChanges) : std::string(say("none"));
 }
 
-void WriteLine(const std::string& label, const std::string& text, std::ostream& out) {
-  out << std::left << std::setw(kLabelWidth) << label << text << '\n';
+void WriteLine(std::string_view label, const std::string& text, Page& page) {
+  page.out << PaddedTo(page.say(label), kLabelWidth) << text << '\n';
 }
 
-void WriteSky(const RiseAndSet& sky, std::ostream& out) {
-  WriteLine("Sunrise", TimeOrNone(sky.sunrise, sky.clockChanges), out);
-  WriteLine("Sunset", TimeOrNone(sky.sunset, sky.clockChanges), out);
-  WriteLine("Next sunrise", TimeOrNone(sky.nextSunrise, sky.clockChanges), out);
+std::string Span(const LocalTime& from, const LocalTime& to, bool clockChanges, const Words& say) {
+  return Formatted(say("%1 to %2"),
+                   {FormatDayTime(from, clockChanges), FormatDayTime(to, clockChanges)});
+}
+
+void WriteSky(const RiseAndSet& sky, Page& page) {
+  WriteLine("Sunrise", TimeOrNone(sky.sunrise, sky.clockChanges, page.say), page);
+  WriteLine("Sunset", TimeOrNone(sky.sunset, sky.clockChanges, page.say), page);
+  WriteLine("Next sunrise", TimeOrNone(sky.nextSunrise, sky.clockChanges, page.say), page);
   // What a day without the ordinary sunrise, sunset and next sunrise lacks.
   static const std::pair<std::string_view, const char*> kPolarLines[] = {
       {"day", "The Sun does not set: a polar day."},
@@ -34,131 +51,150 @@ void WriteSky(const RiseAndSet& sky, std::ostream& out) {
       {"no_next_sunrise", "The Sun does not rise again the next day: the night has no parts."},
   };
   for (const auto& [kind, line] : kPolarLines) {
-    if (PolarKind(sky) == kind) out << line << '\n';
+    if (PolarKind(sky) == kind) page.out << page.say(line) << '\n';
   }
 }
 
-void WriteSpan(const Period& period, bool clockChanges, std::ostream& out) {
-  WriteLine(
-      period.name,
-      FormatDayTime(period.from, clockChanges) + " to " + FormatDayTime(period.to, clockChanges),
-      out);
+// A kalam or muhurta from its start to its end, under its name.
+void WriteSpan(std::string_view name, const Period& period, bool clockChanges, Page& page) {
+  WriteLine(name, Span(period.from, period.to, clockChanges, page.say), page);
 }
 
-void WriteParts(const DayParts& parts, bool clockChanges, std::ostream& out) {
-  WriteLine("Weekday", parts.weekday, out);
+void WriteParts(const DayParts& parts, bool clockChanges, Page& page) {
+  const Language language = page.say.language;
+  WriteLine("Weekday", std::string(NameIn(Weekday{}, parts.weekday, language)), page);
   for (const Period* kalam : {&parts.rahuKalam, &parts.yamaganda, &parts.gulikaKalam}) {
-    WriteSpan(*kalam, clockChanges, out);
+    WriteSpan(NameIn(KalamWord{}, kalam->name, language), *kalam, clockChanges, page);
   }
-  Period abhijit = parts.abhijit;
+  std::string abhijit(page.say(parts.abhijit.name));
   // Almanacs leave Abhijit out on a Wednesday; its times still stand.
-  if (!parts.abhijitObserved) abhijit.name += " (not observed on a Wednesday)";
-  WriteSpan(abhijit, clockChanges, out);
+  if (!parts.abhijitObserved) abhijit += page.say(" (not observed on a Wednesday)");
+  WriteSpan(abhijit, parts.abhijit, clockChanges, page);
 }
 
 // The durmuhurtas, the night's kalams, the named muhurtas, Varjyam and Amrit
 // kalam, and the Gowri panchangam's parts with the times they end.
-void WriteMuhurtas(const DayMuhurtas& muhurtas, bool clockChanges, std::ostream& out) {
-  for (Period durmuhurta : muhurtas.durmuhurtam) {
-    durmuhurta.name = "Durmuhurtam";
-    WriteSpan(durmuhurta, clockChanges, out);
-  }
+void WriteMuhurtas(const DayMuhurtas& muhurtas, bool clockChanges, Page& page) {
+  const Words& say = page.say;
+  for (const Period& durmuhurta : muhurtas.durmuhurtam)
+    WriteSpan("Durmuhurtam", durmuhurta, clockChanges, page);
   static const char* const kNightLabels[] = {"Rahu kalam night", "Yamaganda night", "Gulika night"};
-  for (std::size_t i = 0; i < muhurtas.nightKalams.size(); ++i) {
-    Period kalam = muhurtas.nightKalams[i];
-    kalam.name = kNightLabels[i];
-    WriteSpan(kalam, clockChanges, out);
-  }
-  for (const Period& named : muhurtas.named) WriteSpan(named, clockChanges, out);
+  for (std::size_t i = 0; i < muhurtas.nightKalams.size(); ++i)
+    WriteSpan(kNightLabels[i], muhurtas.nightKalams[i], clockChanges, page);
+  for (const Period& named : muhurtas.named) WriteSpan(named.name, named, clockChanges, page);
   // Varjyam and Amrit kalam with the nakshatra each belongs to.
   for (const auto& [label, periods] :
        {std::pair{"Varjyam", &muhurtas.varjyam}, std::pair{"Amrit kalam", &muhurtas.amritKalam}}) {
     for (const Period& kalam : *periods) {
       WriteLine(label,
-                FormatDayTime(kalam.from, clockChanges) + " to " +
-                    FormatDayTime(kalam.to, clockChanges) + " (" + kalam.name + ")",
-                out);
+                Span(kalam.from, kalam.to, clockChanges, say) + " (" +
+                    std::string(NameIn(Nakshatra{}, kalam.name, say.language)) + ")",
+                page);
     }
   }
-  out << "Gowri panchangam:\n";
+  page.out << say("Gowri panchangam:") << '\n';
   for (const Period& part : muhurtas.gowri) {
-    out << "  " << std::left << std::setw(24) << part.name << " until "
-        << FormatDayTime(part.to, clockChanges) << '\n';
+    page.out << "  " << PaddedTo(say(part.name), kPeriodWidth) << say(" until ")
+             << FormatDayTime(part.to, clockChanges) << '\n';
   }
 }
 
 // Each period of an element with the time it ends.
-void WriteElement(const char* element, const std::vector<Period>& periods, std::ostream& out) {
-  out << element << ":\n";
+void WriteElement(std::string_view heading, ChartElement element,
+                  const std::vector<Period>& periods, Page& page) {
+  page.out << page.say(heading) << '\n';
   for (const Period& period : periods) {
-    out << "  " << std::left << std::setw(24) << period.name << " until "
-        << FormatLocalTime(period.to) << '\n';
+    page.out << "  "
+             << PaddedTo(PeriodNameIn(element, period.name, page.say.language), kPeriodWidth)
+             << page.say(" until ") << FormatLocalTime(period.to) << '\n';
   }
 }
 
-void WriteElements(const DayElements& elements, std::ostream& out) {
-  const std::pair<const char*, const std::vector<Period>*> rows[] = {
-      {"Tithi", &elements.tithi},   {"Nakshatra", &elements.nakshatra}, {"Yoga", &elements.yoga},
-      {"Karana", &elements.karana}, {"Moon sign", &elements.moonSign},  {"Lagna", &elements.lagna},
+void WriteElements(const DayElements& elements, Page& page) {
+  const std::tuple<const char*, ChartElement, const std::vector<Period>*> rows[] = {
+      {"Tithi:", ChartElement::kTithi, &elements.tithi},
+      {"Nakshatra:", ChartElement::kNakshatraPada, &elements.nakshatra},
+      {"Yoga:", ChartElement::kYoga, &elements.yoga},
+      {"Karana:", ChartElement::kKarana, &elements.karana},
+      {"Moon sign:", ChartElement::kMoonSign, &elements.moonSign},
+      {"Lagna:", ChartElement::kLagna, &elements.lagna},
   };
-  for (const auto& [element, periods] : rows) WriteElement(element, *periods, out);
+  for (const auto& [heading, element, periods] : rows)
+    WriteElement(heading, element, *periods, page);
 }
 
-void WriteVerdicts(const std::vector<SearchWindow>& windows, std::ostream& out) {
-  out << "Verdicts:\n";
+void WriteVerdicts(const std::vector<SearchWindow>& windows, Page& page) {
+  const Words& say = page.say;
+  page.out << say("Verdicts:") << '\n';
   for (const SearchWindow& window : windows) {
-    out << "  " << FormatLocalMinute(window.first) << " to " << FormatLocalMinute(window.last)
-        << "  " << window.subject << ": " << NameOf(window.evaluation().ResultWord) << ", total "
-        << window.evaluation().TotalScore << '\n';
+    page.out << "  "
+             << Formatted(say("%1 to %2"),
+                          {FormatLocalMinute(window.first), FormatLocalMinute(window.last)})
+             << "  " << window.subject << ": "
+             << Formatted(say("%1, total %2"), {say(NameOf(window.evaluation().ResultWord)),
+                                                std::to_string(window.evaluation().TotalScore)})
+             << '\n';
   }
 }
 
 // "Tarabala  05:10 to 13:02  Rohini: Sampat, Favourable".
-void WriteStrengths(const char* label, const std::vector<StrengthPeriod>& periods,
-                    std::ostream& out) {
+template <typename Element>
+void WriteStrengths(const char* label, const std::vector<StrengthPeriod>& periods, Page& page) {
+  const Words& say = page.say;
   for (const StrengthPeriod& strength : periods) {
     const Period& period = strength.period;
-    WriteLine(label,
-              FormatLocalTime(period.from) + " to " + FormatLocalTime(period.to) + "  " +
-                  period.name + ": " + (strength.tara.empty() ? "" : strength.tara + ", ") +
-                  std::string(NameOf(strength.verdict)),
-              out);
+    WriteLine(
+        label,
+        Formatted(say("%1 to %2"), {FormatLocalTime(period.from), FormatLocalTime(period.to)}) +
+            "  " + std::string(NameIn(Element{}, period.name, say.language)) + ": " +
+            (strength.tara.empty() ? "" : std::string(say(strength.tara)) + ", ") +
+            std::string(say(NameOf(strength.verdict))),
+        page);
   }
 }
 
-void WritePerson(const PersonDay& person, std::ostream& out) {
-  out << "For " << (person.name.empty() ? std::string("the person") : person.name)
-      << " (birth star " << person.birthStar << ", birth Moon sign " << person.birthMoonSign
-      << "):\n";
-  WriteStrengths("Tarabala", person.tarabala, out);
-  WriteStrengths("Chandrabala", person.chandrabala, out);
+void WritePerson(const PersonDay& person, Page& page) {
+  const Words& say = page.say;
+  const Language language = say.language;
+  page.out << Formatted(say("For %1 (birth star %2, birth Moon sign %3):"),
+                        {person.name.empty() ? say("the person") : person.name,
+                         NameIn(Nakshatra{}, person.birthStar, language),
+                         NameIn(Rashi{}, person.birthMoonSign, language)})
+           << '\n';
+  WriteStrengths<Nakshatra>("Tarabala", person.tarabala, page);
+  WriteStrengths<Rashi>("Chandrabala", person.chandrabala, page);
   for (const Period& span : person.chandrashtama)
-    WriteLine(
-        "Chandrashtama",
-        FormatLocalTime(span.from) + " to " + FormatLocalTime(span.to) + " (" + span.name + ")",
-        out);
-  if (person.chandrashtama.empty()) WriteLine("Chandrashtama", "not this day", out);
+    WriteLine("Chandrashtama",
+              Formatted(say("%1 to %2"), {FormatLocalTime(span.from), FormatLocalTime(span.to)}) +
+                  " (" + std::string(NameIn(Rashi{}, span.name, language)) + ")",
+              page);
+  if (person.chandrashtama.empty())
+    WriteLine("Chandrashtama", std::string(say("not this day")), page);
 }
 
 }  // namespace
 
 std::string DayText(const DayRequest& request, const DayAtAGlance& day,
                     const std::vector<std::string>& warnings,
-                    const std::vector<std::string>& vetoes) {
+                    const std::vector<std::string>& vetoes, Language language) {
   std::ostringstream out;
+  Page page{out, Words{language}};
+  const Words& say = page.say;
   const std::string date =
       FormatLocalMinute({request.year, request.month, request.day, 0, 0}).substr(0, 10);
-  out << "Day " << date << (request.place.city.empty() ? "" : " at " + request.place.city) << '\n';
-  WriteSky(day.sky, out);
-  if (day.parts) WriteParts(*day.parts, day.sky.clockChanges, out);
-  if (day.muhurtas) WriteMuhurtas(*day.muhurtas, day.sky.clockChanges, out);
-  WriteElements(day.elements, out);
-  if (request.verdicts && !request.verdicts->subjects.empty()) WriteVerdicts(day.verdicts, out);
-  if (day.person) WritePerson(*day.person, out);
-  out << (vetoes.empty() ? "No veto of the tradition is in force that day.\n"
-                         : "Vetoes the tradition observes that day:\n");
+  out << Formatted(say("Day %1"), {date})
+      << (request.place.city.empty() ? "" : Formatted(say(" at %1"), {request.place.city})) << '\n';
+  WriteSky(day.sky, page);
+  if (day.parts) WriteParts(*day.parts, day.sky.clockChanges, page);
+  if (day.muhurtas) WriteMuhurtas(*day.muhurtas, day.sky.clockChanges, page);
+  WriteElements(day.elements, page);
+  if (request.verdicts && !request.verdicts->subjects.empty()) WriteVerdicts(day.verdicts, page);
+  if (day.person) WritePerson(*day.person, page);
+  out << say(vetoes.empty() ? "No veto of the tradition is in force that day."
+                            : "Vetoes the tradition observes that day:")
+      << '\n';
   for (const std::string& line : vetoes) out << "  " << line << '\n';
-  if (!warnings.empty()) out << "Warnings:\n";
+  if (!warnings.empty()) out << say("Warnings:") << '\n';
   for (const std::string& warning : warnings) out << "  " << warning << '\n';
   return out.str();
 }

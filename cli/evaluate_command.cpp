@@ -110,10 +110,8 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   const CalculationState& state = evaluated->state;
   const CalculationState* partner = evaluated->partner ? &evaluated->partner->state : nullptr;
   if (translated && evaluated->ruleSetRan) {
-    ReportOptions inLanguage = evaluated->reportOptions;
-    inLanguage.language = options.reportLanguage;
     TeeSink translatedFiles(files);
-    WriteReport(state, translatedFiles, inLanguage);
+    WriteReport(state, translatedFiles, ReportOptionsIn(*evaluated, options.reportLanguage));
   }
 
   if (Result<void> written = WriteReportFiles(options.rtfFile, options.htmlFile, rtf, html);

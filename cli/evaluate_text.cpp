@@ -19,14 +19,6 @@ std::string PlaceName(const PlaceEntry& place) {
   return name;
 }
 
-// The summary's fixed words in the language asked for.
-struct Words {
-  Language language;
-  std::string_view operator()(std::string_view english) const {
-    return Translated(english, language);
-  }
-};
-
 std::string Heading(const EvaluationInput& input, const Words& say) {
   const MomentEntry& at = input.election;
   std::string text = Formatted(

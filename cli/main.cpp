@@ -46,7 +46,8 @@ void AddAnswerFlags(CLI::App& command, AnswerOptions& options) {
 
 // --lang CODE: the language of the reports a command writes; an unknown code
 // is refused with the codes there are.
-void AddLanguageOption(CLI::App& command, horavela::Language& language) {
+void AddLanguageOption(CLI::App& command, horavela::Language& language,
+                       std::string_view what = "the report's headings and fixed texts") {
   std::string codes;
   for (horavela::Language each : horavela::AllLanguages())
     codes.append(codes.empty() ? "" : ", ").append(horavela::CodeOf(each));
@@ -59,7 +60,7 @@ void AddLanguageOption(CLI::App& command, horavela::Language& language) {
                                      "unknown language \"" + code + "\"; the codes are " + codes);
         language = *named;
       },
-      "The language of the report's headings and fixed texts (" + codes +
+      "The language of " + std::string(what) + " (" + codes +
           "; default en); the JSON stays English");
 }
 
@@ -162,6 +163,8 @@ int Run(int argc, char** argv) {
       ->type_name("FILE");
   AnswerOptions dayAnswer;
   AddAnswerFlags(*dayCommand, dayAnswer);
+  AddLanguageOption(*dayCommand, dayAnswer.textLanguage,
+                    "the --text summary's labels and the elements' names");
   dayCommand->footer(ExampleFooter("day"));
 
   std::string matchFile;
@@ -213,6 +216,7 @@ int Run(int argc, char** argv) {
   AddSettingOptions(*almanacCommand, almanac.settings);
   almanacCommand->add_flag("--text", almanac.text,
                            "Write one line per period for a person to read instead of JSON");
+  AddLanguageOption(*almanacCommand, almanac.language, "the --text lines");
   almanacCommand->footer(
       "Each period: {\"veto\", \"name\", \"from\", \"to\", \"reason\"}, whole (it may begin "
       "before\nthe range and end after it), its minutes on the place's clock.");
@@ -233,6 +237,8 @@ int Run(int argc, char** argv) {
   AddSettingOptions(*monthCommand, month.settings);
   monthCommand->add_flag("--text", month.text,
                          "Write a table, one line per day, for a person to read instead of JSON");
+  AddLanguageOption(*monthCommand, month.language,
+                    "the --text table's headings and the elements' names");
   monthCommand->add_option("--person", month.person,
                            "A person of the book, by name: mark their chandrashtama days");
   monthCommand->add_option("--book", month.bookPath,

@@ -16,9 +16,12 @@
 #include "engine/input_check.h"
 #include "json/json_reader.h"
 #include "json/time_zone_entry.h"
+#include "language/catalog.h"
+#include "language/element_names.h"
 #include "match_report/match_report.h"
 #include "matching/match.h"
 #include "report/tee_sink.h"
+#include "report/utf8.h"
 
 namespace horavela::cli {
 
@@ -145,34 +148,52 @@ ordered_json MatchJson(const MatchRequest& request, const Match& match) {
   return out;
 }
 
-std::string MatchText(const MatchRequest& request, const Match& match) {
+// "Asha, Rohini pada 2, Vrishabha" in the summary's language.
+std::string PersonLine(std::string_view role, const std::string& name, const BirthSigns& signs,
+                       const Words& say) {
+  const Language language = say.language;
+  return Formatted(
+      say("%1: %2, %3 pada %4, %5"),
+      {say(role), name, NameOf(signs.moon.star, language), std::to_string(signs.moon.pada),
+       signs.moon.sign == Rashi::None ? "" : NameOf(signs.moon.sign, language)});
+}
+
+// The kootas' columns are padded by display width, so a Devanagari or Tamil
+// koota name keeps the points and reasons in line.
+constexpr int kKootaWidth = 14;
+constexpr int kPointsWidth = 8;
+
+std::string MatchText(const MatchRequest& request, const Match& match, const Words& say) {
   std::ostringstream text;
-  text << "Groom: " << request.groom.name << ", " << NameOf(match.groom.moon.star) << " pada "
-       << match.groom.moon.pada << ", " << SignName(match.groom.moon.sign) << "\n";
-  text << "Bride: " << request.bride.name << ", " << NameOf(match.bride.moon.star) << " pada "
-       << match.bride.moon.pada << ", " << SignName(match.bride.moon.sign) << "\n\n";
-  text << std::left << std::setw(14) << "Koota" << std::setw(8) << "Points"
-       << "Reason\n";
+  text << PersonLine("Groom", request.groom.name, match.groom, say) << "\n";
+  text << PersonLine("Bride", request.bride.name, match.bride, say) << "\n\n";
+  text << PaddedTo(say("Koota"), kKootaWidth) << PaddedTo(say("Points"), kPointsWidth)
+       << say("Reason") << "\n";
   for (const KootaScore& k : match.kootas.kootas) {
-    text << std::setw(14) << NameOf(k.koota) << std::setw(8)
-         << (PointsText(k.halves) + "/" + PointsText(k.maxHalves)) << k.reason << "\n";
+    text << PaddedTo(say(NameOf(k.koota)), kKootaWidth)
+         << PaddedTo(PointsText(k.halves) + "/" + PointsText(k.maxHalves), kPointsWidth) << k.reason
+         << "\n";
   }
-  text << std::setw(14) << "Total" << PointsText(match.kootas.totalHalves)
-       << " of 36: " << NameOf(match.band) << "\n\n";
+  text << PaddedTo(say("Total"), kKootaWidth)
+       << Formatted(say("%1 of 36: %2"), {PointsText(match.kootas.totalHalves), NameOf(match.band)})
+       << "\n\n";
   for (const DoshaCheck& d : match.doshas) text << d.reason << "\n";
-  text << "\nPoruthams: " << match.poruthams.matchedCount << " of " << kPoruthamCount
-       << (match.poruthams.decidingFailed ? " (rajju or vedha fails)" : "") << "\n";
+  text << "\n"
+       << Formatted(say("Poruthams: %1 of %2"),
+                    {std::to_string(match.poruthams.matchedCount), std::to_string(kPoruthamCount)})
+       << (match.poruthams.decidingFailed ? say(" (rajju or vedha fails)") : "") << "\n";
   for (const PoruthamCheck& p : match.poruthams.checks) text << "  " << p.reason << "\n";
-  text << "\nManglik, groom: " << match.kuja.groom.reason << "\n";
-  text << "Manglik, bride: " << match.kuja.bride.reason << "\n";
-  text << "Manglik, together: " << match.kuja.reason << "\n";
+  text << "\n" << say("Manglik, groom: ") << match.kuja.groom.reason << "\n";
+  text << say("Manglik, bride: ") << match.kuja.bride.reason << "\n";
+  text << say("Manglik, together: ") << match.kuja.reason << "\n";
   return text.str();
 }
 
 // The request's own warnings (unknown keys) after the match, when there are any.
-std::string WarningsText(const std::vector<std::string>& warnings) {
-  std::string text = warnings.empty() ? "" : "\nWarnings:\n";
-  for (const std::string& warning : warnings) text += "  " + warning + "\n";
+std::string WarningsText(const std::vector<std::string>& warnings, const Words& say) {
+  std::string text;
+  if (!warnings.empty()) text.append("\n").append(say("Warnings:")).append("\n");
+  for (const std::string& warning : warnings) text.append("  ").append(warning).append("\n");
   return text;
 }
 
@@ -212,7 +233,8 @@ int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options,
       return kExitFailure;
     }
     if (options.text) {
-      out << MatchText(request, match) << WarningsText(warnings);
+      const Words say{files.language};
+      out << MatchText(request, match, say) << WarningsText(warnings, say);
     } else {
       ordered_json answer = MatchJson(request, match);
       if (!warnings.empty()) answer["warnings"] = warnings;

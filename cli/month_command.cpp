@@ -1,5 +1,6 @@
 // `horavela-cli month`: a month on one page at a city of the atlas, one entry
 // per civil day.
+#include <algorithm>
 #include <cstdint>
 #include <iomanip>
 #include <iostream>
@@ -11,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "almanac/period_names.h"
 #include "calendar/civil_calendar.h"
 #include "cli/atlas_place.h"
 #include "cli/book_command.h"
@@ -21,6 +23,9 @@
 #include "cli/veto_json.h"
 #include "engine/input_check.h"
 #include "json/json_reader.h"
+#include "language/catalog.h"
+#include "language/element_names.h"
+#include "report/utf8.h"
 #include "tradition/month_at_a_glance.h"
 
 namespace horavela::cli {
@@ -137,19 +142,42 @@ std::string ClockOf(const LocalMinute& minute, const MonthAtAGlance& month, int 
                  month, day);
 }
 
-std::string PeriodText(const std::optional<Period>& period, const MonthAtAGlance& month, int day) {
-  if (!period) return "-";
-  return period->name + " to " + ClockOf(period->to, month, day);
+// The table's columns: the day, its weekday, rise and set, the tithi and the
+// nakshatra at sunrise with their ends, Rahu kalam, the vetoes.
+constexpr int kTithiWidth = 34;      // "Chathurthi (Shukla) to 09:15" and room
+constexpr int kNakshatraWidth = 29;  // "Poorva Bhadrapada to 02:34+1" and a space
+
+// English abbreviates the weekday to three letters; another language writes
+// it whole, in a column as wide as its longest name.
+int WeekdayWidth(Language language) {
+  if (language == Language::English) return 3;
+  int width = 0;
+  for (int i = 0; i < 7; ++i)
+    width = std::max(width, DisplayWidth(NameOf(FromIndex<Weekday>(i), language)));
+  return width;
 }
 
-std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell) {
+std::string WeekdayText(const std::string& weekday, Language language) {
+  if (language == Language::English) return weekday.substr(0, 3);
+  return std::string(NameIn(Weekday{}, weekday, language));
+}
+
+std::string PeriodText(const std::optional<Period>& period, ChartElement element,
+                       const MonthAtAGlance& month, int day, const Words& say) {
+  if (!period) return "-";
+  return Formatted(say("%1 to %2"), {PeriodNameIn(element, period->name, say.language),
+                                     ClockOf(period->to, month, day)});
+}
+
+std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell, const Words& say) {
   std::ostringstream out;
-  out << std::setw(2) << std::right << cell.day << ' ' << std::left << std::setw(3)
-      << cell.weekday.substr(0, 3) << "  "
+  out << std::setw(2) << std::right << cell.day << ' '
+      << PaddedTo(WeekdayText(cell.weekday, say.language), WeekdayWidth(say.language)) << "  "
       << (cell.sunrise ? ClockOf(*cell.sunrise, month, cell.day) : "--:--") << ' '
       << (cell.sunset ? ClockOf(*cell.sunset, month, cell.day) : "--:--") << "  ";
-  out << std::setw(34) << PeriodText(cell.tithi, month, cell.day) << std::setw(29)
-      << PeriodText(cell.nakshatra, month, cell.day);  // "Poorva Bhadrapada to 02:34+1" and a space
+  out << PaddedTo(PeriodText(cell.tithi, ChartElement::kTithi, month, cell.day, say), kTithiWidth)
+      << PaddedTo(PeriodText(cell.nakshatra, ChartElement::kNakshatra, month, cell.day, say),
+                  kNakshatraWidth);
   out << (cell.rahuKalam ? ClockOf(cell.rahuKalam->from, month, cell.day) + "-" +
                                ClockOf(cell.rahuKalam->to, month, cell.day)
                          : std::string("-"));
@@ -162,22 +190,37 @@ std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell) {
   if (const std::string mark = ChandrashtamaMark(cell, month.year, month.month); !mark.empty())
     line += "        " + mark + '\n';
   if (cell.best)
-    line += "        Best " + ClockOf(cell.best->first, month, cell.day) + " to " +
-            ClockOf(cell.best->last, month, cell.day) + " " +
-            std::string(NameOf(cell.best->evaluation().ResultWord)) + '\n';
+    line += "        " +
+            Formatted(say("Best %1 to %2 %3"), {ClockOf(cell.best->first, month, cell.day),
+                                                ClockOf(cell.best->last, month, cell.day),
+                                                say(NameOf(cell.best->evaluation().ResultWord))}) +
+            '\n';
   return line;
 }
 
-std::string Text(const Place& place, const MonthAtAGlance& month, const PlaceClock& clock) {
+// The columns' headings over the cells' widths.
+std::string HeaderLine(const Words& say) {
+  std::string line = PaddedTo(say("Day"), 6 + WeekdayWidth(say.language));
+  line += PaddedTo(say("Rise"), 6);
+  line += PaddedTo(say("Set"), 7);
+  line += PaddedTo(say("Tithi at sunrise, ends"), kTithiWidth + 2);
+  line += PaddedTo(say("Nakshatra, ends"), kNakshatraWidth);
+  line += PaddedTo(say("Rahu kalam"), 13);
+  line += say("Vetoes");
+  return line;
+}
+
+std::string Text(const Place& place, const MonthAtAGlance& month, const PlaceClock& clock,
+                 const Words& say) {
   std::ostringstream out;
-  out << "Month " << DateOf(month, 1).substr(0, 7) << " at " << PlaceLabel(place) << " ("
-      << place.timeZone << ")\n"
-      << "Day      Rise  Set    Tithi at sunrise, ends              Nakshatra, ends"
-      << "              Rahu kalam   Vetoes\n";
-  for (const MonthDay& cell : month.days) out << CellLine(month, cell);
+  out << Formatted(say("Month %1 at %2"), {DateOf(month, 1).substr(0, 7), PlaceLabel(place)})
+      << " (" << place.timeZone << ")\n"
+      << HeaderLine(say) << '\n';
+  for (const MonthDay& cell : month.days) out << CellLine(month, cell, say);
   const std::vector<std::string> lines = VetoLines(PeriodsOfMonth(month), clock);
-  out << (lines.empty() ? "No veto of the tradition is in force that month.\n"
-                        : "Vetoes the tradition observes that month:\n");
+  out << say(lines.empty() ? "No veto of the tradition is in force that month."
+                           : "Vetoes the tradition observes that month:")
+      << '\n';
   for (const std::string& line : lines) out << "  " << line << '\n';
   return out.str();
 }
@@ -198,7 +241,7 @@ void Answer(const MonthOptions& options, std::ostream& out) {
   const MonthAtAGlance month = ComputeMonth(request, SwissEphemeris());
   const PlaceClock clock(request.where());
   if (options.text) {
-    out << Text(place, month, clock);
+    out << Text(place, month, clock, Words{options.language});
     return;
   }
   ordered_json json;

@@ -36,6 +36,35 @@ enum ChartSlot : int {
   kChartSlotCount = 9,
 };
 
+// Hands `read` the value in one row of the chart, typed (Rashi, Planet,
+// Nakshatra, Tithi, Yoga, Karana, Weekday); a slot outside the rows reads as
+// an unknown sign.
+template <typename Read>
+auto ReadChartSlot(const Chart& chart, int slot, Read read) {
+  switch (slot) {
+    case kMoonSignSlot:
+      return read(chart.moonSign);
+    case kMoonSignLordSlot:
+      return read(LordOf(chart.moonSign));
+    case kNakshatraSlot:
+      return read(chart.nakshatra);
+    case kNakshatraLordSlot:
+      return read(LordOf(chart.nakshatra));
+    case kLagnaSlot:
+      return read(chart.lagna);
+    case kTithiSlot:
+      return read(chart.tithi);
+    case kYogaSlot:
+      return read(chart.yoga);
+    case kKaranaSlot:
+      return read(chart.karana);
+    case kWeekdaySlot:
+      return read(chart.weekday);
+    default:
+      return read(Rashi::None);
+  }
+}
+
 // The printed name in one row ("Vrishcika", "Ketu", "Dwithiai"); empty for a
 // None and for a slot outside the rows.
 std::string_view ChartText(const Chart& chart, int slot);

@@ -4,22 +4,24 @@
 
 namespace horavela {
 
-TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& moment) {
+TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& moment,
+                          Language language) {
   TimingNotes notes;
-  notes.window = WindowSentence(explanation.window, moment);
+  notes.window = WindowSentence(explanation.window, moment, language);
   notes.warnings = explanation.warnings;
-  for (const BetterLine& line : BetterLines(explanation, moment))
+  for (const BetterLine& line : BetterLines(explanation, moment, language))
     notes.betterMoments.push_back(line.text);
   for (const FactorInWords& factor : explanation.factors) notes.factors.push_back(factor.line);
   return notes;
 }
 
 ReportOptions FullReportOptions(const std::optional<Explanation>& explanation,
-                                const LocalMinute& moment) {
+                                const LocalMinute& moment, Language language) {
   ReportOptions options;
+  options.language = language;
   options.particulars = true;
   options.truthfulSections = true;
-  if (explanation) options.timingNotes = TimingNotesOf(*explanation, moment);
+  if (explanation) options.timingNotes = TimingNotesOf(*explanation, moment, language);
   return options;
 }
 

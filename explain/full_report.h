@@ -14,11 +14,14 @@ namespace horavela {
 
 // The explanation in the report's closing section, as the analysis panel
 // shows it.
-TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& moment);
+// The window and the better moments are in `language`; the warnings and the
+// factors' lines stay as the explanation wrote them.
+TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& moment,
+                          Language language = Language::English);
 
 // The options of that report; without an explanation (it failed) the timing
 // notes are left out.
 ReportOptions FullReportOptions(const std::optional<Explanation>& explanation,
-                                const LocalMinute& moment);
+                                const LocalMinute& moment, Language language = Language::English);
 
 }  // namespace horavela

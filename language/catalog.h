@@ -36,6 +36,15 @@ std::span<const CatalogEntry> CatalogOf(Language language);
 // catalog has no entry for it, so an untranslated sentence still reads.
 std::string_view Translated(std::string_view english, Language language);
 
+// Translated() bound to one language, for a text that says many fixed words:
+// `say("Sunrise")`.
+struct Words {
+  Language language = Language::English;
+  std::string_view operator()(std::string_view english) const {
+    return Translated(english, language);
+  }
+};
+
 // `pattern` with %1 .. %9 replaced by the first to ninth of `args`, in any
 // order and as often as they occur; a placeholder without its argument and
 // every other `%` stay as written.

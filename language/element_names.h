@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/chart.h"
 #include "engine/vocabulary.h"
 #include "language/language.h"
 
@@ -31,5 +32,28 @@ std::string_view NameOf(Weekday weekday, Language language);
 // Sun..Saturn, Rahu, Ketu.
 std::string_view NameOf(Planet planet, Language language);
 std::string_view NameOf(KalamWord kalam, Language language);
+
+// A month of the civil (Gregorian) calendar, 1..12, as the language writes
+// it (मार्च, மார்ச்); empty outside the year.
+std::string_view GregorianMonthName(int month, Language language);
+
+// The rising sign: in English the ascendant's own spellings ("Vrischika"),
+// in another language the sign's name.
+std::string_view LagnaNameOf(Rashi rashi, Language language);
+
+// One row of a chart as `language` names it; in English exactly the engine's
+// ChartText.
+std::string_view ChartText(const Chart& chart, int slot, Language language);
+
+// The element of kind E whose English name (for a sign, either spelling) is
+// `english`, named in `language`; `english` itself where none bears it, so a
+// text that is no element's name passes through unchanged.
+std::string_view NameIn(Nakshatra, std::string_view english, Language language);
+std::string_view NameIn(Rashi, std::string_view english, Language language);
+std::string_view NameIn(Tithi, std::string_view english, Language language);
+std::string_view NameIn(Yoga, std::string_view english, Language language);
+std::string_view NameIn(Karana, std::string_view english, Language language);
+std::string_view NameIn(Weekday, std::string_view english, Language language);
+std::string_view NameIn(KalamWord, std::string_view english, Language language);
 
 }  // namespace horavela

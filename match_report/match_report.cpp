@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "language/catalog.h"
+#include "language/element_names.h"
 #include "report/program_identity.h"
 #include "report/report_particulars.h"
 
@@ -43,25 +44,18 @@ void Line(RichTextSink& sink, std::string_view text, PaletteColor color = Palett
   sink.SetColor(PaletteColor::Black);
 }
 
-// The report's fixed words in the language it is written in.
-struct Words {
-  Language language;
-  std::string_view operator()(std::string_view english) const {
-    return Translated(english, language);
-  }
-};
-
 std::string SignText(Rashi sign, const Words& say) {
-  return std::string(sign == Rashi::None ? say("unknown") : NameOf(sign));
+  return std::string(sign == Rashi::None ? say("unknown") : NameOf(sign, say.language));
 }
 
 // "Birth star Rohini, pada 2; Moon in Vrishabha; lagna Simha"
 std::string MoonLine(const BirthSigns& signs, const Words& say) {
-  std::string line = Formatted(say("Birth star %1"), {NameOf(signs.moon.star)});
+  std::string line = Formatted(say("Birth star %1"), {NameOf(signs.moon.star, say.language)});
   if (signs.moon.pada > 0) line += Formatted(say(", pada %1"), {std::to_string(signs.moon.pada)});
   line += Formatted(say("; Moon in %1"), {SignText(signs.moon.sign, say)});
-  line += Formatted(say("; lagna %1"),
-                    {signs.lagna == Rashi::None ? say("unknown") : LagnaNameOf(signs.lagna)});
+  line += Formatted(
+      say("; lagna %1"),
+      {signs.lagna == Rashi::None ? say("unknown") : LagnaNameOf(signs.lagna, say.language)});
   return line;
 }
 
@@ -70,7 +64,7 @@ void WritePerson(RichTextSink& sink, std::string_view role, const Person& person
   sink.SetBold(true);
   sink.InsertText(std::string(say(role)).append(": ").append(person.name).append("\n"));
   sink.SetBold(false);
-  Line(sink, MomentLine("Born", person.birth));
+  Line(sink, MomentLine("Born", person.birth, say.language));
   Line(sink, MoonLine(signs, say));
 }
 

@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "calendar/civil_calendar.h"
+#include "language/catalog.h"
+#include "language/element_names.h"
 #include "report/program_identity.h"
 
 namespace horavela {
@@ -33,11 +35,12 @@ std::string JoinFilled(std::initializer_list<std::string_view> parts) {
 }
 
 // "2 March 1996"; a month the input checks would refuse keeps its number.
-std::string DateText(const MomentEntry& moment) {
+std::string DateText(const MomentEntry& moment, Language language) {
   const bool named = moment.month >= 1 && moment.month <= 12;
   std::string text = std::to_string(moment.day);
   text += ' ';
-  text += named ? std::string(kMonthNames[moment.month - 1]) : std::to_string(moment.month);
+  text += named ? std::string(GregorianMonthName(moment.month, language))
+                : std::to_string(moment.month);
   text += ' ';
   text += std::to_string(moment.year);
   return text;
@@ -72,18 +75,13 @@ std::string PositionText(const PlaceEntry& place) {
 
 }  // namespace
 
-std::string MomentLine(std::string_view which, const MomentEntry& moment) {
-  std::string line(which);
-  line += ' ';
-  line += DateText(moment);
-  line += " at ";
-  line += TimeText(moment);
+std::string MomentLine(std::string_view which, const MomentEntry& moment, Language language) {
+  std::string line =
+      Formatted(Translated("%1 %2 at %3", language),
+                {Translated(which, language), DateText(moment, language), TimeText(moment)});
   const PlaceEntry& place = moment.place;
   const std::string where = JoinFilled({place.city, place.state, place.country});
-  if (!where.empty()) {
-    line += " in ";
-    line += where;
-  }
+  if (!where.empty()) line += Formatted(Translated(" in %1", language), {where});
   line += ' ';
   line += PositionText(place);
   return line;
@@ -126,14 +124,15 @@ std::string SettingsInWords(const CalculationSettings& settings) {
   return line;
 }
 
-std::vector<std::string> ReportParticulars(const EvaluationInput& input) {
+std::vector<std::string> ReportParticulars(const EvaluationInput& input, Language language) {
   std::vector<std::string> lines;
   const std::string person = JoinFilled({input.name, input.sex});
-  if (!person.empty()) lines.push_back(std::string("Prepared for ").append(person));
-  lines.push_back(MomentLine("Born", input.birth));
-  lines.push_back(MomentLine("Election", input.election));
+  if (!person.empty())
+    lines.push_back(Formatted(Translated("Prepared for %1", language), {person}));
+  lines.push_back(MomentLine("Born", input.birth, language));
+  lines.push_back(MomentLine("Election", input.election, language));
   if (const std::string settings = SettingsInWords(input.settings); !settings.empty())
-    lines.push_back("Calculation: " + settings);
+    lines.push_back(Formatted(Translated("Calculation: %1", language), {settings}));
   std::string program(kProgramName);
   program += ' ';
   program += kProgramVersion;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/evaluation_input.h"
+#include "language/language.h"
 
 namespace horavela {
 
@@ -14,12 +15,16 @@ namespace horavela {
 // the same for the election, then "Horavela 1.80". Blank name, sex or place
 // parts are left out; a line with nothing to say is left out altogether.
 // When the input's calculation settings are not the defaults, a line naming
-// those that differ goes before the program's version.
-std::vector<std::string> ReportParticulars(const EvaluationInput& input);
+// those that differ goes before the program's version. The words and the
+// months are `language`'s; the settings' captions stay English.
+std::vector<std::string> ReportParticulars(const EvaluationInput& input,
+                                           Language language = Language::English);
 
 // "Born 2 March 1996 at 07:05 in Mumbai, Maharashtra, India (18°58' N,
-// 72°50' E, UTC+05:30)" for `which` "Born": one line of the particulars.
-std::string MomentLine(std::string_view which, const MomentEntry& moment);
+// 72°50' E, UTC+05:30)" for `which` "Born": one line of the particulars;
+// `which` is translated with the rest of the line.
+std::string MomentLine(std::string_view which, const MomentEntry& moment,
+                       Language language = Language::English);
 
 // "Swiss Ephemeris; Lahiri (Chitrapaksha) ayanamsa; sunrise by the centre of
 // the disc, without refraction": the settings that differ from the defaults,

@@ -4,6 +4,7 @@
 
 #include "calendar/civil_calendar.h"
 #include "language/catalog.h"
+#include "language/element_names.h"
 #include "report/report_sections.h"
 #include "report/report_texts.h"
 #include "report/section_truth.h"
@@ -11,14 +12,11 @@
 namespace horavela {
 namespace {
 
-std::string DateLine(const MomentEntry& election) {
-  std::string line;
-  if (election.month >= 1 && election.month <= 12) line = kMonthNames[election.month - 1];
-  line += ' ';
-  line += std::to_string(election.day);
-  line += ", ";
-  line += std::to_string(election.year);
-  return line;
+// "January 5, 2011"; the language orders the month, day and year its own way.
+std::string DateLine(const MomentEntry& election, Language language) {
+  return Formatted(Translated("%1 %2, %3", language),
+                   {GregorianMonthName(election.month, language), std::to_string(election.day),
+                    std::to_string(election.year)});
 }
 
 PlannedSection Overall(std::int16_t selector, Language language) {
@@ -46,7 +44,7 @@ ReportPlan PlanReport(const CalculationState& state, Language language) {
   ReportPlan plan;
   plan.hasOverall = flags[ResultFlag] != 0;
   if (plan.hasOverall) {
-    plan.dateLine = DateLine(state.Input.election);
+    plan.dateLine = DateLine(state.Input.election, language);
     plan.overall = Overall(flags[ResultFlag], language);
   }
   const auto& sections = FactorSectionTexts();
@@ -56,7 +54,7 @@ ReportPlan PlanReport(const CalculationState& state, Language language) {
     PlannedSection planned;
     planned.heading = Translated(section.heading, language);
     if (section.chartSlot != kNoChartSlot)
-      planned.heading += ChartText(state.ElectionChart, section.chartSlot);
+      planned.heading += ChartText(state.ElectionChart, section.chartSlot, language);
     const bool adverse = selector == 1;
     planned.verdict = Translated(NameOf(adverse ? Verdict::Bad : Verdict::Good), language);
     planned.paragraph = Translated(adverse ? section.adverse : section.favourable, language);

@@ -28,8 +28,8 @@ struct ReportPlan {
   bool endsWithLastTableSection = false;  // the Amrita Siddhi section is written
 };
 
-// The headings, verdict words and paragraphs in `language`; the elements'
-// names after the headings and the date line stay as English prints them.
+// The headings, verdict words, paragraphs, the elements' names after the
+// headings and the date line in `language`.
 ReportPlan PlanReport(const CalculationState& state, Language language = Language::English);
 
 }  // namespace horavela

@@ -54,10 +54,10 @@ void WriteTitleBlock(const CalculationState& state, Language language, RichTextS
 }
 
 // One plain black line each, closed by a blank line like every block.
-void WriteParticulars(const EvaluationInput& input, RichTextSink& sink) {
+void WriteParticulars(const EvaluationInput& input, Language language, RichTextSink& sink) {
   sink.SetColor(PaletteColor::Black);
   std::string block;
-  for (const std::string& line : ReportParticulars(input)) {
+  for (const std::string& line : ReportParticulars(input, language)) {
     block += line;
     block += kBreak;
   }
@@ -175,7 +175,7 @@ void WriteReport(const CalculationState& state, RichTextSink& sink, const Report
   sink.SetAlignment(Alignment::Center);
   sink.InsertPicture(ReportEmblem());
   WriteTitleBlock(state, language, sink);
-  if (options.particulars) WriteParticulars(state.Input, sink);
+  if (options.particulars) WriteParticulars(state.Input, language, sink);
   if (plan.hasOverall) WriteOverall(plan, language, sink);
   for (std::size_t i = 0; i < plan.factors.size(); ++i) {
     const bool last = plan.endsWithLastTableSection && i + 1 == plan.factors.size();

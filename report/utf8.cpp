@@ -1,5 +1,6 @@
 #include "report/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace horavela {
@@ -42,6 +43,38 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& pos) {
   }
   pos += extra + 1;
   return cp;
+}
+
+namespace {
+
+// The Brahmic scripts from Devanagari to Malayalam share one layout of 128
+// code points each: the signs before the vowels (candrabindu, anusvara,
+// visarga), the vowel signs with nukta and virama, the length marks and the
+// vocalic vowel signs are all marks on the letter before.
+bool IsIndicMark(char32_t cp) {
+  if (cp < 0x0900 || cp > 0x0D7F) return false;
+  const char32_t offset = (cp - 0x0900) % 0x80;
+  return offset <= 0x03 || (offset >= 0x3A && offset <= 0x4F) ||
+         (offset >= 0x51 && offset <= 0x57) || offset == 0x62 || offset == 0x63;
+}
+
+bool IsZeroWidth(char32_t cp) {
+  return IsIndicMark(cp) || (cp >= 0x0300 && cp <= 0x036F) || (cp >= 0x200B && cp <= 0x200D);
+}
+
+}  // namespace
+
+int DisplayWidth(std::string_view utf8) {
+  int width = 0;
+  for (std::size_t pos = 0; pos < utf8.size();)
+    width += IsZeroWidth(NextCodePoint(utf8, pos)) ? 0 : 1;
+  return width;
+}
+
+std::string PaddedTo(std::string_view utf8, int width) {
+  std::string padded(utf8);
+  padded.append(static_cast<std::size_t>(std::max(0, width - DisplayWidth(utf8))), ' ');
+  return padded;
 }
 
 }  // namespace horavela

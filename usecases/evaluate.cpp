@@ -90,6 +90,18 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
   return evaluated;
 }
 
+ReportOptions ReportOptionsIn(const Evaluated& evaluated, Language language) {
+  ReportOptions options = evaluated.reportOptions;
+  options.language = language;
+  if (options.timingNotes && evaluated.explanation) {
+    const TimingNotes said =
+        TimingNotesOf(*evaluated.explanation, ElectionMinute(evaluated.state.Input), language);
+    options.timingNotes->window = said.window;
+    options.timingNotes->betterMoments = said.betterMoments;
+  }
+  return options;
+}
+
 EvaluationInput PartnersInput(const EvaluationInput& input, const Partner& partner) {
   EvaluationInput partners = input;
   partners.name = partner.name;

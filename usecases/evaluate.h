@@ -69,6 +69,11 @@ struct Evaluated {
   std::optional<PartnerEvaluated> partner;
 };
 
+// The options `evaluated`'s report was written with, for writing it again in
+// `language`: the timing notes' window and better moments are said anew in
+// it, their warnings kept as the report had them.
+ReportOptions ReportOptionsIn(const Evaluated& evaluated, Language language);
+
 // The evaluation of `request`, its report composed into `report`; a problem
 // when the input fails its checks or the birth comes after the election and
 // `request.lateBirth` refuses it.

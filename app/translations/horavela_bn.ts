@@ -1341,408 +1341,409 @@ Horavela এটি ছাড়াই চলবে; প্রোগ্রাম 
     </message>
     <message>
         <source>%1 date %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 তারিখ: %2</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>জন্ম</translation>
     </message>
     <message>
         <source>Election</source>
-        <translation type="unfinished"></translation>
+        <translation>মুহূর্তের</translation>
     </message>
     <message>
         <source>birth</source>
-        <translation type="unfinished"></translation>
+        <translation>জন্ম</translation>
     </message>
     <message>
         <source>election</source>
-        <translation type="unfinished"></translation>
+        <translation>মুহূর্তের</translation>
     </message>
     <message>
         <source>Election place: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>মুহূর্তের স্থান: %1</translation>
     </message>
     <message>
         <source>%1 %2 %3 at %4:%5</source>
-        <translation type="unfinished">%1 %2, %4:%5 {1 %2 %3 ?}</translation>
+        <translation>%1 %2 %3, %4:%5</translation>
     </message>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>র</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>চ</translation>
     </message>
     <message>
         <source>Ma</source>
-        <translation type="unfinished"></translation>
+        <translation>ম</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished"></translation>
+        <translation>বু</translation>
     </message>
     <message>
         <source>Ju</source>
-        <translation type="unfinished"></translation>
+        <translation>বৃ</translation>
     </message>
     <message>
         <source>Ve</source>
-        <translation type="unfinished"></translation>
+        <translation>শু</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>শ</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>রা</translation>
     </message>
     <message>
         <source>Ke</source>
-        <translation type="unfinished"></translation>
+        <translation>কে</translation>
     </message>
     <message>
         <source>Rahu kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>রাহুকাল</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>যমগণ্ড</translation>
     </message>
     <message>
         <source>Gulika kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>গুলিককাল</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>অভিজিৎ</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>চৌঘড়িয়া</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>হোরা</translation>
     </message>
     <message>
         <source>Tithi</source>
-        <translation type="unfinished"></translation>
+        <translation>তিথি</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>নক্ষত্র</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>যোগ</translation>
     </message>
     <message>
         <source>Karana</source>
-        <translation type="unfinished"></translation>
+        <translation>করণ</translation>
     </message>
     <message>
         <source>Moon sign</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্ররাশি</translation>
     </message>
     <message>
         <source>Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>লগ্ন</translation>
     </message>
     <message>
         <source>Durmuhurtam</source>
-        <translation type="unfinished"></translation>
+        <translation>দুর্মুহূর্ত</translation>
     </message>
     <message>
         <source>Night kalams</source>
-        <translation type="unfinished"></translation>
+        <translation>রাত্রির কাল</translation>
     </message>
     <message>
         <source>Muhurtas</source>
-        <translation type="unfinished"></translation>
+        <translation>মুহূর্ত</translation>
     </message>
     <message>
         <source>Sandhya</source>
-        <translation type="unfinished"></translation>
+        <translation>সন্ধ্যা</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>গোধূলি</translation>
     </message>
     <message>
         <source>Pradosh</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রদোষ</translation>
     </message>
     <message>
         <source>Gowri</source>
-        <translation type="unfinished"></translation>
+        <translation>গৌরী</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>বর্জ্যকাল</translation>
     </message>
     <message>
         <source>Amrit kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>অমৃতকাল</translation>
     </message>
     <message>
         <source>Tarabala</source>
-        <translation type="unfinished"></translation>
+        <translation>তারাবল</translation>
     </message>
     <message>
         <source>Chandrabala</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্রবল</translation>
     </message>
     <message>
         <source>Chandrashtama</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্রাষ্টম</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>সূর্যোদয়</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>সূর্যাস্ত</translation>
     </message>
     <message>
         <source>Next sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের সূর্যোদয়</translation>
     </message>
     <message>
         <source>    Sunrise %1    Sunset %2    Next sunrise %3</source>
-        <translation type="unfinished"></translation>
+        <translation>    সূর্যোদয় %1    সূর্যাস্ত %2    পরের সূর্যোদয় %3</translation>
     </message>
     <message>
         <source>Moonrise %1    Moonset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্রোদয় %1    চন্দ্রাস্ত %2</translation>
     </message>
     <message>
         <source>Rasi
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>রাশিচক্র
+%1</translation>
     </message>
     <message>
         <source>Planets</source>
-        <translation type="unfinished"></translation>
+        <translation>গ্রহস্থিতি</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>গ্রহ</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>অবস্থান</translation>
     </message>
     <message>
         <source>Asc</source>
-        <translation type="unfinished"></translation>
+        <translation>লগ্ন</translation>
     </message>
     <message>
         <source>%1, all day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, সারাদিন</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 পর্যন্ত</translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 থেকে</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 তারিখে</translation>
     </message>
     <message>
         <source>%1 %2–%3</source>
-        <translation type="unfinished">%1 %2–%3</translation>
+        <translation>%1 %2–%3</translation>
     </message>
     <message>
         <source>%1 %2 – %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 – %3</translation>
     </message>
     <message>
         <source>%1 (regional)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (আঞ্চলিক)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Bad</source>
-        <translation type="unfinished"></translation>
+        <translation>অশুভ</translation>
     </message>
     <message>
         <source>Child Ceremonies</source>
-        <translation type="unfinished"></translation>
+        <translation>শিশুর সংস্কার</translation>
     </message>
     <message>
         <source>Naming of The Child or Namakarana</source>
-        <translation type="unfinished"></translation>
+        <translation>শিশুর নামকরণ</translation>
     </message>
     <message>
         <source>Tonsuring of Head</source>
-        <translation type="unfinished"></translation>
+        <translation>মুণ্ডন (চূড়াকরণ)</translation>
     </message>
     <message>
         <source>Piercing of the Ear or Karnavedha</source>
-        <translation type="unfinished"></translation>
+        <translation>কান ফোঁড়ানো (কর্ণবেধ)</translation>
     </message>
     <message>
         <source>Thread Ceremony Or Upanayana</source>
-        <translation type="unfinished"></translation>
+        <translation>উপনয়ন (পৈতে)</translation>
     </message>
     <message>
         <source>First feeding of Solid Food (Annaprasan)</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্নপ্রাশন</translation>
     </message>
     <message>
         <source>Starting of Education (Aksharabhyasa)</source>
-        <translation type="unfinished"></translation>
+        <translation>হাতেখড়ি (বিদ্যারম্ভ)</translation>
     </message>
     <message>
         <source>Adoption of a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>দত্তক গ্রহণ</translation>
     </message>
     <message>
         <source>Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>বিবাহ</translation>
     </message>
     <message>
         <source>Engagement</source>
-        <translation type="unfinished"></translation>
+        <translation>বাগদান</translation>
     </message>
     <message>
         <source>First Entrance of the Bride</source>
-        <translation type="unfinished"></translation>
+        <translation>বধূপ্রবেশ</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>শিক্ষা</translation>
     </message>
     <message>
         <source>Learning of a Trade</source>
-        <translation type="unfinished"></translation>
+        <translation>বৃত্তি শিক্ষা</translation>
     </message>
     <message>
         <source>Learning of any Science</source>
-        <translation type="unfinished"></translation>
+        <translation>যেকোনো বিদ্যা শিক্ষা</translation>
     </message>
     <message>
         <source>Learning Dance Or Music</source>
-        <translation type="unfinished"></translation>
+        <translation>নৃত্য বা সংগীত শিক্ষা</translation>
     </message>
     <message>
         <source>Learning Astrology Or Astronomy</source>
-        <translation type="unfinished"></translation>
+        <translation>জ্যোতিষ বা জ্যোতির্বিদ্যা শিক্ষা</translation>
     </message>
     <message>
         <source>Learning Medicine</source>
-        <translation type="unfinished"></translation>
+        <translation>চিকিৎসাবিদ্যা শিক্ষা</translation>
     </message>
     <message>
         <source>Learning Grammar, Logic Or Philosophy</source>
-        <translation type="unfinished"></translation>
+        <translation>ব্যাকরণ, ন্যায় বা দর্শন শিক্ষা</translation>
     </message>
     <message>
         <source>Moving Into New Home</source>
-        <translation type="unfinished"></translation>
+        <translation>গৃহপ্রবেশ</translation>
     </message>
     <message>
         <source>Entering a New House</source>
-        <translation type="unfinished"></translation>
+        <translation>নতুন বাড়িতে প্রবেশ</translation>
     </message>
     <message>
         <source>Entering a Rented House</source>
-        <translation type="unfinished"></translation>
+        <translation>ভাড়া বাড়িতে প্রবেশ</translation>
     </message>
     <message>
         <source>Start On A New Job</source>
-        <translation type="unfinished"></translation>
+        <translation>নতুন চাকরিতে যোগদান</translation>
     </message>
     <message>
         <source>Start A New Business</source>
-        <translation type="unfinished"></translation>
+        <translation>নতুন ব্যবসা আরম্ভ</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>যাত্রা</translation>
     </message>
     <message>
         <source>Domestic Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>দেশের মধ্যে যাত্রা</translation>
     </message>
     <message>
         <source>Religious Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>তীর্থযাত্রা</translation>
     </message>
     <message>
         <source>Foreign Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>বিদেশযাত্রা</translation>
     </message>
     <message>
         <source>Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>নির্মাণ</translation>
     </message>
     <message>
         <source>Laying the Foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>ভিত্তিস্থাপন</translation>
     </message>
     <message>
         <source>Starting the Construction of a House</source>
-        <translation type="unfinished"></translation>
+        <translation>গৃহনির্মাণ আরম্ভ</translation>
     </message>
     <message>
         <source>Financial Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>আর্থিক লেনদেন</translation>
     </message>
     <message>
         <source>Lending Money</source>
-        <translation type="unfinished"></translation>
+        <translation>টাকা ধার দেওয়া</translation>
     </message>
     <message>
         <source>Borrowing Money</source>
-        <translation type="unfinished"></translation>
+        <translation>টাকা ধার নেওয়া</translation>
     </message>
     <message>
         <source>Legal</source>
-        <translation type="unfinished"></translation>
+        <translation>আইনি কাজ</translation>
     </message>
     <message>
         <source>Medical Treatment</source>
-        <translation type="unfinished"></translation>
+        <translation>চিকিৎসা</translation>
     </message>
     <message>
         <source>Starting medical treatment for chronic disease or recurring illness</source>
-        <translation type="unfinished"></translation>
+        <translation>দীর্ঘস্থায়ী বা বারবার ফিরে আসা রোগের চিকিৎসা আরম্ভ</translation>
     </message>
     <message>
         <source>Date for operations</source>
-        <translation type="unfinished"></translation>
+        <translation>অস্ত্রোপচারের দিন</translation>
     </message>
     <message>
         <source>Buying and Selling</source>
-        <translation type="unfinished"></translation>
+        <translation>ক্রয়-বিক্রয়</translation>
     </message>
     <message>
         <source>Buying Land</source>
-        <translation type="unfinished"></translation>
+        <translation>জমি ক্রয়</translation>
     </message>
     <message>
         <source>Selling Land</source>
-        <translation type="unfinished"></translation>
+        <translation>জমি বিক্রয়</translation>
     </message>
     <message>
         <source>Buying Item</source>
-        <translation type="unfinished"></translation>
+        <translation>দ্রব্য ক্রয়</translation>
     </message>
     <message>
         <source>Sell Item</source>
-        <translation type="unfinished"></translation>
+        <translation>দ্রব্য বিক্রয়</translation>
     </message>
 </context>
 </TS>

@@ -1341,408 +1341,409 @@ Horavela તેના વિના ચાલુ રહેશે; પ્રોગ
     </message>
     <message>
         <source>%1 date %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 તારીખ: %2</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>જન્મ</translation>
     </message>
     <message>
         <source>Election</source>
-        <translation type="unfinished"></translation>
+        <translation>મુહૂર્તની</translation>
     </message>
     <message>
         <source>birth</source>
-        <translation type="unfinished"></translation>
+        <translation>જન્મ</translation>
     </message>
     <message>
         <source>election</source>
-        <translation type="unfinished"></translation>
+        <translation>મુહૂર્તની</translation>
     </message>
     <message>
         <source>Election place: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>મુહૂર્તનું સ્થળ: %1</translation>
     </message>
     <message>
         <source>%1 %2 %3 at %4:%5</source>
-        <translation type="unfinished">%1 %2, %4:%5 {1 %2 %3 ?}</translation>
+        <translation>%1 %2 %3, %4:%5</translation>
     </message>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂ</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>ચં</translation>
     </message>
     <message>
         <source>Ma</source>
-        <translation type="unfinished"></translation>
+        <translation>મં</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished"></translation>
+        <translation>બુ</translation>
     </message>
     <message>
         <source>Ju</source>
-        <translation type="unfinished"></translation>
+        <translation>ગુ</translation>
     </message>
     <message>
         <source>Ve</source>
-        <translation type="unfinished"></translation>
+        <translation>શુ</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>શ</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>રા</translation>
     </message>
     <message>
         <source>Ke</source>
-        <translation type="unfinished"></translation>
+        <translation>કે</translation>
     </message>
     <message>
         <source>Rahu kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>રાહુકાળ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>યમગંડ</translation>
     </message>
     <message>
         <source>Gulika kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ગુલિક કાળ</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>અભિજિત</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>ચોઘડિયાં</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>હોરા</translation>
     </message>
     <message>
         <source>Tithi</source>
-        <translation type="unfinished"></translation>
+        <translation>તિથિ</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>નક્ષત્ર</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>યોગ</translation>
     </message>
     <message>
         <source>Karana</source>
-        <translation type="unfinished"></translation>
+        <translation>કરણ</translation>
     </message>
     <message>
         <source>Moon sign</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્ર રાશિ</translation>
     </message>
     <message>
         <source>Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>લગ્ન</translation>
     </message>
     <message>
         <source>Durmuhurtam</source>
-        <translation type="unfinished"></translation>
+        <translation>દુર્મુહૂર્ત</translation>
     </message>
     <message>
         <source>Night kalams</source>
-        <translation type="unfinished"></translation>
+        <translation>રાત્રિના કાળ</translation>
     </message>
     <message>
         <source>Muhurtas</source>
-        <translation type="unfinished"></translation>
+        <translation>મુહૂર્ત</translation>
     </message>
     <message>
         <source>Sandhya</source>
-        <translation type="unfinished"></translation>
+        <translation>સંધ્યા</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>ગોધૂલિ</translation>
     </message>
     <message>
         <source>Pradosh</source>
-        <translation type="unfinished"></translation>
+        <translation>પ્રદોષ</translation>
     </message>
     <message>
         <source>Gowri</source>
-        <translation type="unfinished"></translation>
+        <translation>ગૌરી</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>વર્જ્ય કાળ</translation>
     </message>
     <message>
         <source>Amrit kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>અમૃત કાળ</translation>
     </message>
     <message>
         <source>Tarabala</source>
-        <translation type="unfinished"></translation>
+        <translation>તારાબળ</translation>
     </message>
     <message>
         <source>Chandrabala</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્રબળ</translation>
     </message>
     <message>
         <source>Chandrashtama</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્રાષ્ટમ</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂર્યોદય</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂર્યાસ્ત</translation>
     </message>
     <message>
         <source>Next sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>પછીનો સૂર્યોદય</translation>
     </message>
     <message>
         <source>    Sunrise %1    Sunset %2    Next sunrise %3</source>
-        <translation type="unfinished"></translation>
+        <translation>    સૂર્યોદય %1    સૂર્યાસ્ત %2    પછીનો સૂર્યોદય %3</translation>
     </message>
     <message>
         <source>Moonrise %1    Moonset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્રોદય %1    ચંદ્રાસ્ત %2</translation>
     </message>
     <message>
         <source>Rasi
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>રાશિ કુંડળી
+%1</translation>
     </message>
     <message>
         <source>Planets</source>
-        <translation type="unfinished"></translation>
+        <translation>ગ્રહ સ્થિતિ</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>ગ્રહ</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>સ્થાન</translation>
     </message>
     <message>
         <source>Asc</source>
-        <translation type="unfinished"></translation>
+        <translation>લગ્ન</translation>
     </message>
     <message>
         <source>%1, all day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, આખો દિવસ</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 સુધી</translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 થી</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ના રોજ</translation>
     </message>
     <message>
         <source>%1 %2–%3</source>
-        <translation type="unfinished">%1 %2–%3</translation>
+        <translation>%1 %2–%3</translation>
     </message>
     <message>
         <source>%1 %2 – %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 – %3</translation>
     </message>
     <message>
         <source>%1 (regional)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (પ્રાદેશિક)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Bad</source>
-        <translation type="unfinished"></translation>
+        <translation>અશુભ</translation>
     </message>
     <message>
         <source>Child Ceremonies</source>
-        <translation type="unfinished"></translation>
+        <translation>બાળકના સંસ્કાર</translation>
     </message>
     <message>
         <source>Naming of The Child or Namakarana</source>
-        <translation type="unfinished"></translation>
+        <translation>બાળકનું નામકરણ</translation>
     </message>
     <message>
         <source>Tonsuring of Head</source>
-        <translation type="unfinished"></translation>
+        <translation>મુંડન (બાબરી)</translation>
     </message>
     <message>
         <source>Piercing of the Ear or Karnavedha</source>
-        <translation type="unfinished"></translation>
+        <translation>કાન વીંધવા (કર્ણવેધ)</translation>
     </message>
     <message>
         <source>Thread Ceremony Or Upanayana</source>
-        <translation type="unfinished"></translation>
+        <translation>જનોઈ (ઉપનયન)</translation>
     </message>
     <message>
         <source>First feeding of Solid Food (Annaprasan)</source>
-        <translation type="unfinished"></translation>
+        <translation>અન્નપ્રાશન</translation>
     </message>
     <message>
         <source>Starting of Education (Aksharabhyasa)</source>
-        <translation type="unfinished"></translation>
+        <translation>વિદ્યારંભ (અક્ષરારંભ)</translation>
     </message>
     <message>
         <source>Adoption of a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>બાળક દત્તક લેવું</translation>
     </message>
     <message>
         <source>Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>વિવાહ</translation>
     </message>
     <message>
         <source>Engagement</source>
-        <translation type="unfinished"></translation>
+        <translation>સગાઈ</translation>
     </message>
     <message>
         <source>First Entrance of the Bride</source>
-        <translation type="unfinished"></translation>
+        <translation>નવવધૂનો ગૃહપ્રવેશ</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>શિક્ષણ</translation>
     </message>
     <message>
         <source>Learning of a Trade</source>
-        <translation type="unfinished"></translation>
+        <translation>હુન્નરની તાલીમ</translation>
     </message>
     <message>
         <source>Learning of any Science</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ પણ વિદ્યાનો અભ્યાસ</translation>
     </message>
     <message>
         <source>Learning Dance Or Music</source>
-        <translation type="unfinished"></translation>
+        <translation>નૃત્ય કે સંગીતની તાલીમ</translation>
     </message>
     <message>
         <source>Learning Astrology Or Astronomy</source>
-        <translation type="unfinished"></translation>
+        <translation>જ્યોતિષ કે ખગોળશાસ્ત્રનો અભ્યાસ</translation>
     </message>
     <message>
         <source>Learning Medicine</source>
-        <translation type="unfinished"></translation>
+        <translation>વૈદકશાસ્ત્રનો અભ્યાસ</translation>
     </message>
     <message>
         <source>Learning Grammar, Logic Or Philosophy</source>
-        <translation type="unfinished"></translation>
+        <translation>વ્યાકરણ, ન્યાય કે દર્શનનો અભ્યાસ</translation>
     </message>
     <message>
         <source>Moving Into New Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ગૃહપ્રવેશ</translation>
     </message>
     <message>
         <source>Entering a New House</source>
-        <translation type="unfinished"></translation>
+        <translation>નવા ઘરમાં પ્રવેશ</translation>
     </message>
     <message>
         <source>Entering a Rented House</source>
-        <translation type="unfinished"></translation>
+        <translation>ભાડાના ઘરમાં પ્રવેશ</translation>
     </message>
     <message>
         <source>Start On A New Job</source>
-        <translation type="unfinished"></translation>
+        <translation>નવી નોકરીની શરૂઆત</translation>
     </message>
     <message>
         <source>Start A New Business</source>
-        <translation type="unfinished"></translation>
+        <translation>નવા ધંધાની શરૂઆત</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>યાત્રા</translation>
     </message>
     <message>
         <source>Domestic Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>દેશમાં પ્રવાસ</translation>
     </message>
     <message>
         <source>Religious Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>તીર્થયાત્રા</translation>
     </message>
     <message>
         <source>Foreign Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>વિદેશ યાત્રા</translation>
     </message>
     <message>
         <source>Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>બાંધકામ</translation>
     </message>
     <message>
         <source>Laying the Foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>ખાતમુહૂર્ત</translation>
     </message>
     <message>
         <source>Starting the Construction of a House</source>
-        <translation type="unfinished"></translation>
+        <translation>ઘરના બાંધકામની શરૂઆત</translation>
     </message>
     <message>
         <source>Financial Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>નાણાકીય વ્યવહાર</translation>
     </message>
     <message>
         <source>Lending Money</source>
-        <translation type="unfinished"></translation>
+        <translation>પૈસા ઉધાર આપવા</translation>
     </message>
     <message>
         <source>Borrowing Money</source>
-        <translation type="unfinished"></translation>
+        <translation>પૈસા ઉધાર લેવા</translation>
     </message>
     <message>
         <source>Legal</source>
-        <translation type="unfinished"></translation>
+        <translation>કાનૂની કાર્ય</translation>
     </message>
     <message>
         <source>Medical Treatment</source>
-        <translation type="unfinished"></translation>
+        <translation>સારવાર</translation>
     </message>
     <message>
         <source>Starting medical treatment for chronic disease or recurring illness</source>
-        <translation type="unfinished"></translation>
+        <translation>લાંબી કે વારંવાર થતી બીમારીની સારવારની શરૂઆત</translation>
     </message>
     <message>
         <source>Date for operations</source>
-        <translation type="unfinished"></translation>
+        <translation>શસ્ત્રક્રિયાનો દિવસ</translation>
     </message>
     <message>
         <source>Buying and Selling</source>
-        <translation type="unfinished"></translation>
+        <translation>ખરીદ-વેચાણ</translation>
     </message>
     <message>
         <source>Buying Land</source>
-        <translation type="unfinished"></translation>
+        <translation>જમીનની ખરીદી</translation>
     </message>
     <message>
         <source>Selling Land</source>
-        <translation type="unfinished"></translation>
+        <translation>જમીનનું વેચાણ</translation>
     </message>
     <message>
         <source>Buying Item</source>
-        <translation type="unfinished"></translation>
+        <translation>વસ્તુની ખરીદી</translation>
     </message>
     <message>
         <source>Sell Item</source>
-        <translation type="unfinished"></translation>
+        <translation>વસ્તુનું વેચાણ</translation>
     </message>
 </context>
 </TS>

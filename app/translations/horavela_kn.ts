@@ -1341,408 +1341,409 @@ Horavela ಅದಿಲ್ಲದೆಯೇ ಮುಂದುವರಿಯುತ್ತ�
     </message>
     <message>
         <source>%1 date %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ದಿನಾಂಕ %2</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>ಜನ್ಮ</translation>
     </message>
     <message>
         <source>Election</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮುಹೂರ್ತ</translation>
     </message>
     <message>
         <source>birth</source>
-        <translation type="unfinished"></translation>
+        <translation>ಜನ್ಮ</translation>
     </message>
     <message>
         <source>election</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮುಹೂರ್ತ</translation>
     </message>
     <message>
         <source>Election place: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮುಹೂರ್ತ ಸ್ಥಳ: %1</translation>
     </message>
     <message>
         <source>%1 %2 %3 at %4:%5</source>
-        <translation type="unfinished">%1 %2, %4:%5 {1 %2 %3 ?}</translation>
+        <translation>%1 %2 %3, %4:%5</translation>
     </message>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂ</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂ</translation>
     </message>
     <message>
         <source>Ma</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕು</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished"></translation>
+        <translation>ಬು</translation>
     </message>
     <message>
         <source>Ju</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗು</translation>
     </message>
     <message>
         <source>Ve</source>
-        <translation type="unfinished"></translation>
+        <translation>ಶು</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>ಶ</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>ರಾ</translation>
     </message>
     <message>
         <source>Ke</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕೇ</translation>
     </message>
     <message>
         <source>Rahu kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ರಾಹು ಕಾಲ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>ಯಮಗಂಡ ಕಾಲ</translation>
     </message>
     <message>
         <source>Gulika kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗುಳಿಕ ಕಾಲ</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಭಿಜಿತ್</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚೌಘಡಿಯಾ</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹೋರಾ</translation>
     </message>
     <message>
         <source>Tithi</source>
-        <translation type="unfinished"></translation>
+        <translation>ತಿಥಿ</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಕ್ಷತ್ರ</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>ಯೋಗ</translation>
     </message>
     <message>
         <source>Karana</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕರಣ</translation>
     </message>
     <message>
         <source>Moon sign</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರ ರಾಶಿ</translation>
     </message>
     <message>
         <source>Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>ಲಗ್ನ</translation>
     </message>
     <message>
         <source>Durmuhurtam</source>
-        <translation type="unfinished"></translation>
+        <translation>ದುರ್ಮುಹೂರ್ತ</translation>
     </message>
     <message>
         <source>Night kalams</source>
-        <translation type="unfinished"></translation>
+        <translation>ರಾತ್ರಿಯ ಕಾಲಗಳು</translation>
     </message>
     <message>
         <source>Muhurtas</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮುಹೂರ್ತಗಳು</translation>
     </message>
     <message>
         <source>Sandhya</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಂಧ್ಯಾ ಕಾಲ</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗೋಧೂಳಿ</translation>
     </message>
     <message>
         <source>Pradosh</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪ್ರದೋಷ</translation>
     </message>
     <message>
         <source>Gowri</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗೌರಿ</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>ವರ್ಜ್ಯ</translation>
     </message>
     <message>
         <source>Amrit kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಮೃತ ಕಾಲ</translation>
     </message>
     <message>
         <source>Tarabala</source>
-        <translation type="unfinished"></translation>
+        <translation>ತಾರಾಬಲ</translation>
     </message>
     <message>
         <source>Chandrabala</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರಬಲ</translation>
     </message>
     <message>
         <source>Chandrashtama</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರಾಷ್ಟಮ</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂರ್ಯೋದಯ</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂರ್ಯಾಸ್ತ</translation>
     </message>
     <message>
         <source>Next sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮರುದಿನದ ಸೂರ್ಯೋದಯ</translation>
     </message>
     <message>
         <source>    Sunrise %1    Sunset %2    Next sunrise %3</source>
-        <translation type="unfinished"></translation>
+        <translation>    ಸೂರ್ಯೋದಯ %1    ಸೂರ್ಯಾಸ್ತ %2    ಮರುದಿನದ ಸೂರ್ಯೋದಯ %3</translation>
     </message>
     <message>
         <source>Moonrise %1    Moonset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರೋದಯ %1    ಚಂದ್ರಾಸ್ತ %2</translation>
     </message>
     <message>
         <source>Rasi
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ರಾಶಿ
+%1</translation>
     </message>
     <message>
         <source>Planets</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗ್ರಹಗಳು</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗ್ರಹ</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸ್ಫುಟ</translation>
     </message>
     <message>
         <source>Asc</source>
-        <translation type="unfinished"></translation>
+        <translation>ಲ</translation>
     </message>
     <message>
         <source>%1, all day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ದಿನವಿಡೀ</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ರವರೆಗೆ</translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ರಿಂದ</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ರಂದು</translation>
     </message>
     <message>
         <source>%1 %2–%3</source>
-        <translation type="unfinished">%1 %2–%3</translation>
+        <translation>%1 %2–%3</translation>
     </message>
     <message>
         <source>%1 %2 – %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 – %3</translation>
     </message>
     <message>
         <source>%1 (regional)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ಪ್ರಾದೇಶಿಕ)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Bad</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಶುಭ</translation>
     </message>
     <message>
         <source>Child Ceremonies</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಕ್ಕಳ ಸಂಸ್ಕಾರಗಳು</translation>
     </message>
     <message>
         <source>Naming of The Child or Namakarana</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಾಮಕರಣ (ಮಗುವಿಗೆ ಹೆಸರಿಡುವುದು)</translation>
     </message>
     <message>
         <source>Tonsuring of Head</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚೌಲ (ಜವಳ)</translation>
     </message>
     <message>
         <source>Piercing of the Ear or Karnavedha</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕರ್ಣವೇಧ (ಕಿವಿ ಚುಚ್ಚುವುದು)</translation>
     </message>
     <message>
         <source>Thread Ceremony Or Upanayana</source>
-        <translation type="unfinished"></translation>
+        <translation>ಉಪನಯನ (ಮುಂಜಿ)</translation>
     </message>
     <message>
         <source>First feeding of Solid Food (Annaprasan)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅನ್ನಪ್ರಾಶನ (ಮೊದಲ ತುತ್ತು)</translation>
     </message>
     <message>
         <source>Starting of Education (Aksharabhyasa)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಕ್ಷರಾಭ್ಯಾಸ (ವಿದ್ಯಾರಂಭ)</translation>
     </message>
     <message>
         <source>Adoption of a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಗುವಿನ ದತ್ತು ಸ್ವೀಕಾರ</translation>
     </message>
     <message>
         <source>Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>ವಿವಾಹ</translation>
     </message>
     <message>
         <source>Engagement</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಿಶ್ಚಿತಾರ್ಥ</translation>
     </message>
     <message>
         <source>First Entrance of the Bride</source>
-        <translation type="unfinished"></translation>
+        <translation>ವಧುವಿನ ಗೃಹಪ್ರವೇಶ</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>ವಿದ್ಯಾಭ್ಯಾಸ</translation>
     </message>
     <message>
         <source>Learning of a Trade</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕಸುಬು ಕಲಿಕೆ</translation>
     </message>
     <message>
         <source>Learning of any Science</source>
-        <translation type="unfinished"></translation>
+        <translation>ಶಾಸ್ತ್ರ ಕಲಿಕೆ</translation>
     </message>
     <message>
         <source>Learning Dance Or Music</source>
-        <translation type="unfinished"></translation>
+        <translation>ನೃತ್ಯ ಅಥವಾ ಸಂಗೀತ ಕಲಿಕೆ</translation>
     </message>
     <message>
         <source>Learning Astrology Or Astronomy</source>
-        <translation type="unfinished"></translation>
+        <translation>ಜ್ಯೋತಿಷ ಅಥವಾ ಖಗೋಳಶಾಸ್ತ್ರ ಕಲಿಕೆ</translation>
     </message>
     <message>
         <source>Learning Medicine</source>
-        <translation type="unfinished"></translation>
+        <translation>ವೈದ್ಯಶಾಸ್ತ್ರ ಕಲಿಕೆ</translation>
     </message>
     <message>
         <source>Learning Grammar, Logic Or Philosophy</source>
-        <translation type="unfinished"></translation>
+        <translation>ವ್ಯಾಕರಣ, ತರ್ಕ ಅಥವಾ ತತ್ತ್ವಶಾಸ್ತ್ರ ಕಲಿಕೆ</translation>
     </message>
     <message>
         <source>Moving Into New Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗೃಹಪ್ರವೇಶ</translation>
     </message>
     <message>
         <source>Entering a New House</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹೊಸ ಮನೆಯ ಪ್ರವೇಶ</translation>
     </message>
     <message>
         <source>Entering a Rented House</source>
-        <translation type="unfinished"></translation>
+        <translation>ಬಾಡಿಗೆ ಮನೆಯ ಪ್ರವೇಶ</translation>
     </message>
     <message>
         <source>Start On A New Job</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹೊಸ ಉದ್ಯೋಗದ ಆರಂಭ</translation>
     </message>
     <message>
         <source>Start A New Business</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹೊಸ ವ್ಯಾಪಾರದ ಆರಂಭ</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪ್ರಯಾಣ</translation>
     </message>
     <message>
         <source>Domestic Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>ದೇಶದೊಳಗಿನ ಪ್ರಯಾಣ</translation>
     </message>
     <message>
         <source>Religious Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>ತೀರ್ಥಯಾತ್ರೆ</translation>
     </message>
     <message>
         <source>Foreign Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>ವಿದೇಶ ಪ್ರಯಾಣ</translation>
     </message>
     <message>
         <source>Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕಟ್ಟಡ ನಿರ್ಮಾಣ</translation>
     </message>
     <message>
         <source>Laying the Foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>ಶಂಕುಸ್ಥಾಪನೆ</translation>
     </message>
     <message>
         <source>Starting the Construction of a House</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮನೆ ಕಟ್ಟುವ ಕೆಲಸದ ಆರಂಭ</translation>
     </message>
     <message>
         <source>Financial Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಣಕಾಸು ವ್ಯವಹಾರ</translation>
     </message>
     <message>
         <source>Lending Money</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಾಲ ಕೊಡುವುದು</translation>
     </message>
     <message>
         <source>Borrowing Money</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಾಲ ಪಡೆಯುವುದು</translation>
     </message>
     <message>
         <source>Legal</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕಾನೂನು ವ್ಯವಹಾರ</translation>
     </message>
     <message>
         <source>Medical Treatment</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಿಕಿತ್ಸೆ</translation>
     </message>
     <message>
         <source>Starting medical treatment for chronic disease or recurring illness</source>
-        <translation type="unfinished"></translation>
+        <translation>ದೀರ್ಘಕಾಲದ ಅಥವಾ ಮರುಕಳಿಸುವ ರೋಗಕ್ಕೆ ಚಿಕಿತ್ಸೆಯ ಆರಂಭ</translation>
     </message>
     <message>
         <source>Date for operations</source>
-        <translation type="unfinished"></translation>
+        <translation>ಶಸ್ತ್ರಚಿಕಿತ್ಸೆಯ ದಿನ</translation>
     </message>
     <message>
         <source>Buying and Selling</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕೊಳ್ಳುವುದು ಮತ್ತು ಮಾರುವುದು</translation>
     </message>
     <message>
         <source>Buying Land</source>
-        <translation type="unfinished"></translation>
+        <translation>ಭೂಮಿ ಖರೀದಿ</translation>
     </message>
     <message>
         <source>Selling Land</source>
-        <translation type="unfinished"></translation>
+        <translation>ಭೂಮಿ ಮಾರಾಟ</translation>
     </message>
     <message>
         <source>Buying Item</source>
-        <translation type="unfinished"></translation>
+        <translation>ವಸ್ತು ಖರೀದಿ</translation>
     </message>
     <message>
         <source>Sell Item</source>
-        <translation type="unfinished"></translation>
+        <translation>ವಸ್ತು ಮಾರಾಟ</translation>
     </message>
 </context>
 </TS>

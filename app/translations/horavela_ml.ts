@@ -1341,408 +1341,409 @@ Horavela അതില്ലാതെ തുടർന്നും പ്രവർ
     </message>
     <message>
         <source>%1 date %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 തീയതി %2</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>ജനന</translation>
     </message>
     <message>
         <source>Election</source>
-        <translation type="unfinished"></translation>
+        <translation>മുഹൂർത്ത</translation>
     </message>
     <message>
         <source>birth</source>
-        <translation type="unfinished"></translation>
+        <translation>ജനന</translation>
     </message>
     <message>
         <source>election</source>
-        <translation type="unfinished"></translation>
+        <translation>മുഹൂർത്ത</translation>
     </message>
     <message>
         <source>Election place: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>മുഹൂർത്ത സ്ഥലം: %1</translation>
     </message>
     <message>
         <source>%1 %2 %3 at %4:%5</source>
-        <translation type="unfinished">%1 %2, %4:%5 {1 %2 %3 ?}</translation>
+        <translation>%1 %2 %3, %4:%5</translation>
     </message>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>സൂ</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>ച</translation>
     </message>
     <message>
         <source>Ma</source>
-        <translation type="unfinished"></translation>
+        <translation>കു</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished"></translation>
+        <translation>ബു</translation>
     </message>
     <message>
         <source>Ju</source>
-        <translation type="unfinished"></translation>
+        <translation>ഗു</translation>
     </message>
     <message>
         <source>Ve</source>
-        <translation type="unfinished"></translation>
+        <translation>ശു</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>ശ</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>രാ</translation>
     </message>
     <message>
         <source>Ke</source>
-        <translation type="unfinished"></translation>
+        <translation>കേ</translation>
     </message>
     <message>
         <source>Rahu kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>രാഹുകാലം</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>യമകണ്ടകം</translation>
     </message>
     <message>
         <source>Gulika kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ഗുളികകാലം</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>അഭിജിത്</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>ചൗഘടിയ</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>ഹോര</translation>
     </message>
     <message>
         <source>Tithi</source>
-        <translation type="unfinished"></translation>
+        <translation>തിഥി</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>നക്ഷത്രം</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>യോഗം</translation>
     </message>
     <message>
         <source>Karana</source>
-        <translation type="unfinished"></translation>
+        <translation>കരണം</translation>
     </message>
     <message>
         <source>Moon sign</source>
-        <translation type="unfinished"></translation>
+        <translation>ചന്ദ്രരാശി</translation>
     </message>
     <message>
         <source>Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>ലഗ്നം</translation>
     </message>
     <message>
         <source>Durmuhurtam</source>
-        <translation type="unfinished"></translation>
+        <translation>ദുർമുഹൂർത്തം</translation>
     </message>
     <message>
         <source>Night kalams</source>
-        <translation type="unfinished"></translation>
+        <translation>രാത്രിയിലെ കാലങ്ങൾ</translation>
     </message>
     <message>
         <source>Muhurtas</source>
-        <translation type="unfinished"></translation>
+        <translation>മുഹൂർത്തങ്ങൾ</translation>
     </message>
     <message>
         <source>Sandhya</source>
-        <translation type="unfinished"></translation>
+        <translation>സന്ധ്യ</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>ഗോധൂളി</translation>
     </message>
     <message>
         <source>Pradosh</source>
-        <translation type="unfinished"></translation>
+        <translation>പ്രദോഷം</translation>
     </message>
     <message>
         <source>Gowri</source>
-        <translation type="unfinished"></translation>
+        <translation>ഗൗരി</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>വർജ്യം</translation>
     </message>
     <message>
         <source>Amrit kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>അമൃതകാലം</translation>
     </message>
     <message>
         <source>Tarabala</source>
-        <translation type="unfinished"></translation>
+        <translation>താരാബലം</translation>
     </message>
     <message>
         <source>Chandrabala</source>
-        <translation type="unfinished"></translation>
+        <translation>ചന്ദ്രബലം</translation>
     </message>
     <message>
         <source>Chandrashtama</source>
-        <translation type="unfinished"></translation>
+        <translation>ചന്ദ്രാഷ്ടമം</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>സൂര്യോദയം</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>സൂര്യാസ്തമയം</translation>
     </message>
     <message>
         <source>Next sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>പിറ്റേന്നത്തെ സൂര്യോദയം</translation>
     </message>
     <message>
         <source>    Sunrise %1    Sunset %2    Next sunrise %3</source>
-        <translation type="unfinished"></translation>
+        <translation>    സൂര്യോദയം %1    സൂര്യാസ്തമയം %2    പിറ്റേന്നത്തെ സൂര്യോദയം %3</translation>
     </message>
     <message>
         <source>Moonrise %1    Moonset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ചന്ദ്രോദയം %1    ചന്ദ്രാസ്തമയം %2</translation>
     </message>
     <message>
         <source>Rasi
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>രാശി
+%1</translation>
     </message>
     <message>
         <source>Planets</source>
-        <translation type="unfinished"></translation>
+        <translation>ഗ്രഹങ്ങൾ</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>ഗ്രഹം</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>സ്ഫുടം</translation>
     </message>
     <message>
         <source>Asc</source>
-        <translation type="unfinished"></translation>
+        <translation>ല</translation>
     </message>
     <message>
         <source>%1, all day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ദിവസം മുഴുവൻ</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 വരെ</translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 മുതൽ</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2-ന്</translation>
     </message>
     <message>
         <source>%1 %2–%3</source>
-        <translation type="unfinished">%1 %2–%3</translation>
+        <translation>%1 %2–%3</translation>
     </message>
     <message>
         <source>%1 %2 – %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 – %3</translation>
     </message>
     <message>
         <source>%1 (regional)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (പ്രാദേശികം)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Bad</source>
-        <translation type="unfinished"></translation>
+        <translation>അശുഭം</translation>
     </message>
     <message>
         <source>Child Ceremonies</source>
-        <translation type="unfinished"></translation>
+        <translation>കുട്ടികളുടെ ചടങ്ങുകൾ</translation>
     </message>
     <message>
         <source>Naming of The Child or Namakarana</source>
-        <translation type="unfinished"></translation>
+        <translation>നാമകരണം (പേരിടൽ)</translation>
     </message>
     <message>
         <source>Tonsuring of Head</source>
-        <translation type="unfinished"></translation>
+        <translation>ചൗളം (മുടി കളയൽ)</translation>
     </message>
     <message>
         <source>Piercing of the Ear or Karnavedha</source>
-        <translation type="unfinished"></translation>
+        <translation>കർണ്ണവേധം (കാതുകുത്ത്)</translation>
     </message>
     <message>
         <source>Thread Ceremony Or Upanayana</source>
-        <translation type="unfinished"></translation>
+        <translation>ഉപനയനം</translation>
     </message>
     <message>
         <source>First feeding of Solid Food (Annaprasan)</source>
-        <translation type="unfinished"></translation>
+        <translation>ചോറൂണ് (അന്നപ്രാശനം)</translation>
     </message>
     <message>
         <source>Starting of Education (Aksharabhyasa)</source>
-        <translation type="unfinished"></translation>
+        <translation>വിദ്യാരംഭം (എഴുത്തിനിരുത്ത്)</translation>
     </message>
     <message>
         <source>Adoption of a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>കുട്ടിയെ ദത്തെടുക്കൽ</translation>
     </message>
     <message>
         <source>Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>വിവാഹം</translation>
     </message>
     <message>
         <source>Engagement</source>
-        <translation type="unfinished"></translation>
+        <translation>വിവാഹനിശ്ചയം</translation>
     </message>
     <message>
         <source>First Entrance of the Bride</source>
-        <translation type="unfinished"></translation>
+        <translation>വധുവിന്റെ ഗൃഹപ്രവേശം</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>വിദ്യാഭ്യാസം</translation>
     </message>
     <message>
         <source>Learning of a Trade</source>
-        <translation type="unfinished"></translation>
+        <translation>തൊഴിൽ പഠനം</translation>
     </message>
     <message>
         <source>Learning of any Science</source>
-        <translation type="unfinished"></translation>
+        <translation>ശാസ്ത്രപഠനം</translation>
     </message>
     <message>
         <source>Learning Dance Or Music</source>
-        <translation type="unfinished"></translation>
+        <translation>നൃത്തമോ സംഗീതമോ പഠിക്കൽ</translation>
     </message>
     <message>
         <source>Learning Astrology Or Astronomy</source>
-        <translation type="unfinished"></translation>
+        <translation>ജ്യോതിഷമോ ജ്യോതിശ്ശാസ്ത്രമോ പഠിക്കൽ</translation>
     </message>
     <message>
         <source>Learning Medicine</source>
-        <translation type="unfinished"></translation>
+        <translation>വൈദ്യപഠനം</translation>
     </message>
     <message>
         <source>Learning Grammar, Logic Or Philosophy</source>
-        <translation type="unfinished"></translation>
+        <translation>വ്യാകരണമോ തർക്കമോ തത്ത്വശാസ്ത്രമോ പഠിക്കൽ</translation>
     </message>
     <message>
         <source>Moving Into New Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ഗൃഹപ്രവേശം</translation>
     </message>
     <message>
         <source>Entering a New House</source>
-        <translation type="unfinished"></translation>
+        <translation>പുതിയ വീട്ടിൽ താമസം തുടങ്ങൽ</translation>
     </message>
     <message>
         <source>Entering a Rented House</source>
-        <translation type="unfinished"></translation>
+        <translation>വാടകവീട്ടിൽ താമസം തുടങ്ങൽ</translation>
     </message>
     <message>
         <source>Start On A New Job</source>
-        <translation type="unfinished"></translation>
+        <translation>പുതിയ ജോലിയിൽ പ്രവേശിക്കൽ</translation>
     </message>
     <message>
         <source>Start A New Business</source>
-        <translation type="unfinished"></translation>
+        <translation>പുതിയ വ്യാപാരം തുടങ്ങൽ</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>യാത്ര</translation>
     </message>
     <message>
         <source>Domestic Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>നാട്ടിനുള്ളിലെ യാത്ര</translation>
     </message>
     <message>
         <source>Religious Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>തീർത്ഥയാത്ര</translation>
     </message>
     <message>
         <source>Foreign Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>വിദേശയാത്ര</translation>
     </message>
     <message>
         <source>Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>നിർമ്മാണം</translation>
     </message>
     <message>
         <source>Laying the Foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>ശിലാസ്ഥാപനം (കുറ്റിയടി)</translation>
     </message>
     <message>
         <source>Starting the Construction of a House</source>
-        <translation type="unfinished"></translation>
+        <translation>വീടുപണി തുടങ്ങൽ</translation>
     </message>
     <message>
         <source>Financial Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>സാമ്പത്തിക ഇടപാടുകൾ</translation>
     </message>
     <message>
         <source>Lending Money</source>
-        <translation type="unfinished"></translation>
+        <translation>പണം കടം കൊടുക്കൽ</translation>
     </message>
     <message>
         <source>Borrowing Money</source>
-        <translation type="unfinished"></translation>
+        <translation>പണം കടം വാങ്ങൽ</translation>
     </message>
     <message>
         <source>Legal</source>
-        <translation type="unfinished"></translation>
+        <translation>നിയമകാര്യങ്ങൾ</translation>
     </message>
     <message>
         <source>Medical Treatment</source>
-        <translation type="unfinished"></translation>
+        <translation>ചികിത്സ</translation>
     </message>
     <message>
         <source>Starting medical treatment for chronic disease or recurring illness</source>
-        <translation type="unfinished"></translation>
+        <translation>വിട്ടുമാറാത്തതോ ആവർത്തിക്കുന്നതോ ആയ രോഗത്തിന് ചികിത്സ തുടങ്ങൽ</translation>
     </message>
     <message>
         <source>Date for operations</source>
-        <translation type="unfinished"></translation>
+        <translation>ശസ്ത്രക്രിയയ്ക്കുള്ള ദിവസം</translation>
     </message>
     <message>
         <source>Buying and Selling</source>
-        <translation type="unfinished"></translation>
+        <translation>വാങ്ങലും വിൽക്കലും</translation>
     </message>
     <message>
         <source>Buying Land</source>
-        <translation type="unfinished"></translation>
+        <translation>ഭൂമി വാങ്ങൽ</translation>
     </message>
     <message>
         <source>Selling Land</source>
-        <translation type="unfinished"></translation>
+        <translation>ഭൂമി വിൽക്കൽ</translation>
     </message>
     <message>
         <source>Buying Item</source>
-        <translation type="unfinished"></translation>
+        <translation>സാധനം വാങ്ങൽ</translation>
     </message>
     <message>
         <source>Sell Item</source>
-        <translation type="unfinished"></translation>
+        <translation>സാധനം വിൽക്കൽ</translation>
     </message>
 </context>
 </TS>

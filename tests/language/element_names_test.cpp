@@ -163,3 +163,53 @@ TEST(ElementNames, UtfCheckRejectsBrokenSequences) {
 
 }  // namespace
 }  // namespace horavela
+
+namespace horavela {
+namespace {
+
+// A chart of Anuradha in Vrishcika with Dhanus rising: its rows in English
+// are the engine's own, in Tamil and Hindi the almanacs' words.
+TEST(ElementNames, ChartRowsInEachLanguage) {
+  const Chart chart{Rashi::Vrischika, Nakshatra::Anuradha, Rashi::Dhanus,     Tithi::Panchami,
+                    Yoga::Siddhi,     Karana::Bava,        Weekday::Wednesday};
+  for (int slot = 0; slot <= kChartSlotCount; ++slot)
+    EXPECT_EQ(ChartText(chart, slot, Language::English), ChartText(chart, slot)) << slot;
+  struct Row {
+    int slot;
+    Language language;
+    std::string_view name;
+  };
+  const Row rows[] = {
+      {kNakshatraSlot, Language::Tamil, "அனுஷம்"}, {kMoonSignSlot, Language::Tamil, "விருச்சிகம்"},
+      {kLagnaSlot, Language::Hindi, "धनु"},        {kNakshatraLordSlot, Language::Hindi, "शनि"},
+      {kWeekdaySlot, Language::Tamil, "புதன்"},    {kChartSlotCount, Language::Tamil, ""},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(ChartText(chart, row.slot, row.language), row.name) << row.slot;
+}
+
+// A name read back from the English the almanac prints, by either spelling
+// of a sign; a text that names nothing of its kind passes through.
+TEST(ElementNames, EnglishNamesReadBackIntoTheLanguage) {
+  struct Row {
+    std::string_view got;
+    std::string_view want;
+  };
+  const Row rows[] = {
+      {NameIn(Rashi{}, "Vrischika", Language::Tamil), "விருச்சிகம்"},  // the lagna's spelling
+      {NameIn(Rashi{}, "Vrishcika", Language::Tamil), "விருச்சிகம்"},  // the Moon sign's
+      {NameIn(Nakshatra{}, "Anuradha", Language::Hindi), "अनुराधा"},
+      {NameIn(Weekday{}, "Friday", Language::Hindi), "शुक्रवार"},
+      {NameIn(KalamWord{}, "Rahu kalam", Language::Hindi),
+       NameOf(KalamWord::RahuKalam, Language::Hindi)},
+      {NameIn(Nakshatra{}, "Anuradha", Language::English), "Anuradha"},
+      {NameIn(Yoga{}, "Anuradha", Language::Tamil), "Anuradha"},  // no yoga of that name
+      {NameIn(Tithi{}, "", Language::Tamil), ""},
+      {GregorianMonthName(3, Language::Hindi), "मार्च"},
+      {GregorianMonthName(13, Language::Hindi), ""},
+  };
+  for (const Row& row : rows) EXPECT_EQ(row.got, row.want);
+}
+
+}  // namespace
+}  // namespace horavela

@@ -8,6 +8,7 @@
 
 #include "language/catalog.h"
 #include "report/html_writer.h"
+#include "report/plain_text_sink.h"
 #include "report/report_texts.h"
 #include "report/report_writer.h"
 #include "report/rtf_writer.h"
@@ -42,8 +43,11 @@ TEST(TranslatedReportTest, HindiAndTamilTranslateEveryHeadingAndFixedText) {
           kTimingNotesHeading, kTimingWarningsHeading, kTimingBetterHeading, kTimingFactorsHeading,
           OverallParagraphs().bad, OverallParagraphs().good, OverallParagraphs().average})
       EXPECT_NE(Translated(english, language), english) << english;
-    for (const FactorSectionText& section : FactorSectionTexts())
+    for (const FactorSectionText& section : FactorSectionTexts()) {
       EXPECT_NE(Translated(section.heading, language), section.heading) << section.heading;
+      for (std::string_view paragraph : {section.adverse, section.favourable})
+        EXPECT_TRUE(paragraph.empty() || Translated(paragraph, language) != paragraph) << paragraph;
+    }
     for (const SectionSubject& subject : SectionSubjects())
       EXPECT_NE(Translated(subject.name, language), subject.name) << subject.name;
   }
@@ -62,13 +66,32 @@ TEST(TranslatedReportTest, TamilRtfSetsTheTamilHeadingsInTheTamilFont) {
   // Each word a run of its own: spaces and punctuation stay in Arial.
   EXPECT_NE(document.find("{\\f1\\af1 " + RtfUnits("ஹோராவேலா") + "} {\\f1\\af1 "),
             std::string::npos);
-  EXPECT_NE(document.find("{\\f1\\af1 " + RtfUnits("நட்சத்திரம்") + "}: Anuradha"), std::string::npos);
+  EXPECT_NE(document.find("{\\f1\\af1 " + RtfUnits("நட்சத்திரம்") + "}: {\\f1\\af1 " +
+                          RtfUnits("அனுஷம்") + "}"),
+            std::string::npos);
   // Bold and size reach the script through its associated attributes.
   EXPECT_NE(document.find("\\b \\rtlch\\fcs1 \\ab \\ltrch\\fcs0 "), std::string::npos);
   EXPECT_NE(document.find("\\fs24 \\afs24 "), std::string::npos);
   // Latin stays in Arial, outside the script's runs.
   EXPECT_NE(document.find("https://horavela.org"), std::string::npos);
   EXPECT_EQ(document.find("Horavela Report"), std::string::npos);
+}
+
+// The names after the headings, the date and the particulars are the
+// language's own, as its almanacs print them.
+TEST(TranslatedReportTest, TamilReportNamesTheElementsAndTheDateInTamil) {
+  PlainTextSink text;
+  ReportOptions options;
+  options.language = Language::Tamil;
+  options.particulars = true;
+  CalculationState state = TamilSectionsState();
+  state.Input.birth = state.Input.election;
+  WriteReport(state, text, options);
+  for (const char* line : {"நட்சத்திரம்: அனுஷம்\n", "ராசி: விருச்சிகம்\n", "திதி: பஞ்சமி\n",
+                           "கிழமை: புதன்\n", "\n5 ஜனவரி 2011\n", "பிறப்பு 5 ஜனவரி 2011, 00:00 மணி"})
+    EXPECT_NE(text.text().find(line), std::string::npos) << line << text.text();
+  for (const char* english : {"Anuradha", "January", "Born", "Strength of Star"})
+    EXPECT_EQ(text.text().find(english), std::string::npos) << english;
 }
 
 TEST(TranslatedReportTest, EnglishRtfAndHtmlNameNoScriptFont) {
