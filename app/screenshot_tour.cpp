@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -20,6 +21,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/app_language.h"
 #include "app/app_services.h"
 #include "app/main_window.h"
 
@@ -69,9 +71,15 @@ class Tour {
     QTest::keyClicks(field, text);
   }
 
+  // Picks an item by its English text: in another language by the English
+  // value a box keeps as item data, or a month by its place in the year.
   void Select(const QString& name, const QString& text) {
     auto* box = Find<QComboBox>(name);
-    box->setCurrentIndex(box->findText(text));
+    int index = box->findText(text);
+    if (index < 0) index = box->findData(text);
+    for (int month = 1; index < 0 && month <= 12 && box->count() == 12; ++month)
+      if (QLocale(QLocale::English).monthName(month) == text) index = month - 1;
+    box->setCurrentIndex(index);
   }
 
   // Opens the zone picker from `link`, shows it, picks the row `row`.
@@ -190,6 +198,10 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: %s FOLDER [PREFIX]\n", argv[0]);
     return 2;
   }
+  // HORAVELA_TOUR_LANGUAGE=ta pictures the pages in that language.
+  if (const auto language =
+          horavela::LanguageNamed(qEnvironmentVariable("HORAVELA_TOUR_LANGUAGE").toStdString()))
+    horavela::app::InstallTranslators(*language);
   MainWindow* pointer = nullptr;
   horavela::app::AppServices services =
       horavela::app::DesktopServices([&pointer]() -> QWidget* { return pointer; });
