@@ -26,7 +26,6 @@
 #include "app/day_texts.h"
 #include "app/document_sink.h"
 #include "app/election_page.h"
-#include "app/element_text.h"
 #include "app/main_window.h"
 #include "app/partner_evaluation.h"
 #include "app/partner_texts.h"
@@ -39,6 +38,7 @@
 #include "atlas/zone_following.h"
 #include "engine/input_check.h"
 #include "explain/full_report.h"
+#include "language/element_names.h"
 #include "report/atomic_file.h"
 #include "report/rtf_writer.h"
 #include "report/tee_sink.h"
@@ -199,6 +199,16 @@ void MainWindow::ShowPartnerVerdicts(const CalculationState* partner) {
   partnerResult_->setText(LabelText(ResultLabelOf(partner->Result)));
 }
 
+namespace {
+
+// A row of a chart as the chosen language names it, from the chart's values.
+QString ChartRowText(const Chart& chart, int slot) {
+  const std::string_view text = ChartText(chart, slot, ShownLanguage());
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
 void MainWindow::FillBirthDetails(const CalculationState& state) {
   const Chart& chart = state.BirthChart;
   const MomentBoxes& birth = birthPage_->Moment();
@@ -209,15 +219,15 @@ void MainWindow::FillBirthDetails(const CalculationState& state) {
       DateText(birth.month->currentText(), birth.day->currentText(), birth.year->currentText()),
       TimeText(birth.hour->currentText(), birth.minute->currentText()),
       PlaceText(place.city->text(), place.state->text(), place.country->text()),
-      ElementText(ChartText(chart, kMoonSignSlot)),
-      ElementText(ChartText(chart, kMoonSignLordSlot)),
-      ElementText(ChartText(chart, kNakshatraSlot)),
-      ElementText(ChartText(chart, kNakshatraLordSlot)),
-      ElementText(ChartText(chart, kLagnaSlot)),
-      ElementText(ChartText(chart, kTithiSlot)),
-      ElementText(ChartText(chart, kYogaSlot)),
-      ElementText(ChartText(chart, kKaranaSlot)),
-      ElementText(ChartText(chart, kWeekdaySlot)),
+      ChartRowText(chart, kMoonSignSlot),
+      ChartRowText(chart, kMoonSignLordSlot),
+      ChartRowText(chart, kNakshatraSlot),
+      ChartRowText(chart, kNakshatraLordSlot),
+      ChartRowText(chart, kLagnaSlot),
+      ChartRowText(chart, kTithiSlot),
+      ChartRowText(chart, kYogaSlot),
+      ChartRowText(chart, kKaranaSlot),
+      ChartRowText(chart, kWeekdaySlot),
   };
   for (std::size_t i = 0; i < birthValues.size(); ++i) birthValues[i]->setText(values[i]);
 }
@@ -228,7 +238,7 @@ void MainWindow::FillElectionDetails(const CalculationState& state) {
   const PlaceBoxes& place = electionPage_->Place();
   const std::array<QLabel*, 13>& electionValues = resultArea_->ElectionValues();
   for (int slot = 0; slot <= kWeekdaySlot; ++slot) {
-    electionValues[static_cast<std::size_t>(slot)]->setText(ElementText(ChartText(chart, slot)));
+    electionValues[static_cast<std::size_t>(slot)]->setText(ChartRowText(chart, slot));
   }
   electionValues[9]->setText(model_.personName);
   electionValues[10]->setText(DateText(election.month->currentText(), election.day->currentText(),
