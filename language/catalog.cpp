@@ -91,6 +91,10 @@ std::string_view Translated(std::string_view english, Language language) {
 }
 
 std::string Formatted(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  return Formatted(pattern, std::span<const std::string_view>(args.begin(), args.size()));
+}
+
+std::string Formatted(std::string_view pattern, std::span<const std::string_view> args) {
   std::string out;
   out.reserve(pattern.size());
   for (std::size_t i = 0; i < pattern.size(); ++i) {
