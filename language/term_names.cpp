@@ -27,12 +27,16 @@ constexpr std::array<std::string_view, 2> kDoshas = {"Nadi dosha", "Bhakoot dosh
 constexpr std::array<std::string_view, 12> kVetoes = {
     "Kharmas", "Malmas", "Guru asta", "Shukra asta", "Adhika masa", "Kshaya masa",
     "Chaturmas", "Holashtak", "Pitru Paksha", "Solar eclipse", "Lunar eclipse", "Panchaka"};
+constexpr std::array<std::string_view, 12> kMasas = {
+    "Chaitra", "Vaishakha", "Jyeshtha",     "Ashadha", "Shravana", "Bhadrapada",
+    "Ashvina", "Kartika",   "Margashirsha", "Pausha",  "Magha",    "Phalguna"};
+constexpr std::array<std::string_view, 4> kEclipses = {"Total", "Annular", "Hybrid", "Partial"};
 // clang-format on
 
 }  // namespace
 
-const Table kEnglish = {kKootas, kPoruthams, kVarnas,  kVashyas, kYonis, kGanas,
-                        kNadis,  kRajjus,    kRegards, kDoshas,  kVetoes};
+const Table kEnglish = {kKootas, kPoruthams, kVarnas, kVashyas, kYonis, kGanas,   kNadis,
+                        kRajjus, kRegards,   kDoshas, kVetoes,  kMasas, kEclipses};
 
 }  // namespace term_names
 

@@ -10,11 +10,10 @@
 // The fixed sets of named things that marriage matching and the tradition's
 // vetoes print: the eight kootas, the ten poruthams, the classes each reads
 // (varna, vashya, yoni, gana, nadi, rajju), how one planet regards another,
-// the two doshas and the vetoes. Each list is in the order of its enum in
-// matching/ and tradition/, which lie above this layer and name their values
-// through TermName. English holds every name the program has always printed;
-// another language's table may leave a list or a name out (empty), and
-// English stands in for it.
+// the two doshas, the vetoes, the lunar months and the kinds of eclipse. Each list is in the order
+// of its enum in matching/ and tradition/, which lie above this layer and name their values through
+// TermName. English holds every name the program has always printed; another language's table may
+// leave a list or a name out (empty), and English stands in for it.
 namespace horavela {
 
 enum class TermSet : std::int8_t {
@@ -29,8 +28,10 @@ enum class TermSet : std::int8_t {
   Regard,
   Dosha,
   Veto,
+  Masa,     // the lunar months, Chaitra first
+  Eclipse,  // total, annular, hybrid, partial
 };
-inline constexpr int kTermSetCount = 11;
+inline constexpr int kTermSetCount = 13;
 
 // The name of the `index`th term of `set` in `language`; empty outside the list.
 std::string_view TermName(TermSet set, int index, Language language);

@@ -6,7 +6,8 @@
 // astrogurusanjay.com/matchmaking.html and astrobix.com (Ashtakoot Milan)
 // write them; the yoni animals and nadis as Hindi almanacs' milan tables
 // (beforeprint.in, "अष्टकूट मिलान"); the veto seasons as Hindi panchangs
-// name them (खरमास, मलमास, होलाष्टक).
+// name them (खरमास, मलमास, होलाष्टक), the lunar months and the kinds of
+// eclipse (खग्रास, खण्डग्रास) as their grahan pages print them.
 namespace horavela::term_names {
 
 namespace {
@@ -30,10 +31,14 @@ constexpr std::array<std::string_view, 2> kDoshas = {"नाड़ी दोष"
 constexpr std::array<std::string_view, 12> kVetoes = {
     "खरमास", "मलमास", "गुरु अस्त", "शुक्र अस्त", "अधिक मास", "क्षय मास",
     "चातुर्मास", "होलाष्टक", "पितृ पक्ष", "सूर्य ग्रहण", "चन्द्र ग्रहण", "पंचक"};
+constexpr std::array<std::string_view, 12> kMasas = {
+    "चैत्र", "वैशाख", "ज्येष्ठ", "आषाढ़", "श्रावण", "भाद्रपद",
+    "आश्विन", "कार्तिक", "मार्गशीर्ष", "पौष", "माघ", "फाल्गुन"};
+constexpr std::array<std::string_view, 4> kEclipses = {"खग्रास", "कंकणाकृति", "संकर", "खण्डग्रास"};
 
 }  // namespace
 
-const Table kHindi = {kKootas, kPoruthams, kVarnas, kVashyas, kYonis, kGanas,
-                      kNadis,  kRajjus,    kRegards, kDoshas, kVetoes};
+const Table kHindi = {kKootas, kPoruthams, kVarnas, kVashyas, kYonis,  kGanas,   kNadis,
+                      kRajjus, kRegards,   kDoshas, kVetoes,  kMasas, kEclipses};
 
 }  // namespace horavela::term_names

@@ -4,7 +4,7 @@
 // Tamil: the ten poruthams and the three ganams as the Tamil marriage
 // matching pages list them (arogyapayanam.in "முக்கியமான திருமண பொருத்தம்",
 // neerodai.com "திருமண பொருத்தம்"). The kootas, classes, rajju parts and
-// vetoes are left to English until a Tamil almanac's spellings are at hand.
+// vetoes, months and eclipses are left to English until a Tamil almanac's spellings are at hand.
 namespace horavela::term_names {
 
 namespace {
@@ -17,7 +17,7 @@ constexpr std::array<std::string_view, 3> kGanas = {"தேவ கணம்", "�
 }  // namespace
 
 const Names kNone{};
-const Table kTamil = {kNone, kPoruthams, kNone, kNone, kNone, kGanas,
-                     kNone, kNone,      kNone, kNone, kNone};
+const Table kTamil = {kNone, kPoruthams, kNone, kNone, kNone, kGanas, kNone,
+                      kNone, kNone,      kNone, kNone, kNone, kNone};
 
 }  // namespace horavela::term_names
