@@ -1,5 +1,7 @@
 #include "language/term_names.h"
 
+#include "language/catalog.h"
+
 namespace horavela {
 
 namespace term_names {
@@ -65,7 +67,10 @@ std::string_view TermName(TermSet set, int index, Language language) {
   if (const term_names::Table* table = TableOf(language)) {
     if (const std::string_view name = Entry(*table, set, index); !name.empty()) return name;
   }
-  return Entry(term_names::kEnglish, set, index);
+  const std::string_view english = Entry(term_names::kEnglish, set, index);
+  // The kootas' names were in every catalog before these tables: where a
+  // table leaves a koota out, the catalog's word stands.
+  return set == TermSet::Koota ? Translated(english, language) : english;
 }
 
 int TermCount(TermSet set) {
