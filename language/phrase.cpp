@@ -1,6 +1,5 @@
 #include "language/phrase.h"
 
-#include "calendar/civil_calendar.h"
 #include "language/catalog.h"
 #include "language/element_names.h"
 
@@ -28,9 +27,7 @@ std::string_view NamedIn(const Phrase& phrase, Language language) {
 std::string DateIn(int packed, Language language) {
   const int year = packed / 10000, month = packed / 100 % 100, day = packed % 100;
   if (month < 1 || month > 12) return {};
-  const std::string_view name = language == Language::English
-                                    ? kMonthNames[static_cast<std::size_t>(month - 1)]
-                                    : GregorianMonthName(month, language);
+  const std::string_view name = GregorianMonthName(month, language);
   return std::to_string(day) + " " + std::string(name) + " " + std::to_string(year);
 }
 
