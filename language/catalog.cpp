@@ -102,7 +102,7 @@ std::string Formatted(std::string_view pattern, std::span<const std::string_view
                              pattern[i + 1] <= '9';
     const std::size_t index = placeholder ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
     if (placeholder && index < args.size()) {
-      out += *(args.begin() + index);
+      out += args[index];
       ++i;
     } else {
       out += pattern[i];
