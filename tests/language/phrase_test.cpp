@@ -29,8 +29,7 @@ TEST(Phrase, SaysItsPartsInTheLanguage) {
   } rows[] = {
       {koota, Language::English, "Nadi: both Madhya, 0 of 8"},
       {koota, Language::Hindi, "नाड़ी: दोनों मध्य, 8 में से 0"},
-      // Tamil's catalog names the koota; its table leaves the nadis to English.
-      {koota, Language::Tamil, "நாடி: both Madhya, 0 of 8"},
+      {koota, Language::Tamil, "நாடி: இருவரும் மத்திய நாடி, 8-க்கு 0"},
       {solar, Language::English,
        "The Sun is in Dhanu from its sankranti on 16 December 2025 to Makara Sankranti on 14 "
        "January 2026."},
