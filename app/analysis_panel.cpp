@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "app/app_language.h"
 #include "atlas/local_minute.h"
 #include "explain/explanation_texts.h"
 
@@ -63,15 +64,19 @@ AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void AnalysisPanel::Show(const Explanation& explanation, const LocalMinute& moment) {
-  SetShown(window_, QString::fromStdString(WindowSentence(explanation.window, moment)));
+  // The verdict and its clock in the shown language and digits.
+  const Language language = ShownLanguage();
+  SetShown(
+      window_,
+      ForReading(QString::fromStdString(WindowSentence(explanation.window, moment, language))));
   QStringList warnings;
   for (const std::string& warning : explanation.warnings)
-    warnings << QString::fromStdString(warning);
+    warnings << ForReading(QString::fromStdString(warning));
   SetShown(warnings_, warnings.join("\n\n"));
   QStringList better;
   targets_.clear();
-  for (const BetterLine& line : BetterLines(explanation, moment)) {
-    const QString text = QString::fromStdString(line.text).toHtmlEscaped();
+  for (const BetterLine& line : BetterLines(explanation, moment, language)) {
+    const QString text = ForReading(QString::fromStdString(line.text)).toHtmlEscaped();
     if (!line.minute) {
       better << text;
       continue;
