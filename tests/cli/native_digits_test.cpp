@@ -20,7 +20,7 @@ constexpr std::string_view kRtfDevanagariZero = "\\u2406?";
 TEST(NativeDigitsTest, TextAndReportTakeTheDigitsTheJsonKeepsItsOwn) {
   const fs::path rtf = Scratch().path() / "native.rtf";
   fs::remove(rtf);
-  const CliRun plain = RunCli("evaluate --lang hi", ValidRequest().dump());
+  const CliRun plain = RunCli("evaluate --lang hi --full-report", ValidRequest().dump());
   const CliRun native =
       RunCli("evaluate --lang hi --digits native --full-report --rtf " + ShellQuote(rtf.string()),
              ValidRequest().dump());
