@@ -188,13 +188,12 @@ class Tour {
 
   // Edit > Preferences, its captions in the shown language.
   void SavePreferences() {
-    QTimer::singleShot(300, [this] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      if (dialog == nullptr) Fail("no preferences dialog");
-      Save(dialog, "12-preferences");
-      static_cast<QDialog*>(dialog)->reject();
-    });
     window_.OpenPreferences();
+    Settle();
+    auto* dialog = window_.findChild<QDialog*>("frmPreferences");
+    if (dialog == nullptr) Fail("no preferences dialog");
+    Save(dialog, "12-preferences");
+    dialog->reject();
   }
 
  private:
