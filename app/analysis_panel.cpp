@@ -63,14 +63,14 @@ AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent) {
   layout->addStretch();
 }
 
-void AnalysisPanel::Show(const Explanation& explanation, const LocalMinute& moment) {
-  // The verdict and its clock in the shown language and digits.
-  const Language language = ShownLanguage();
+void AnalysisPanel::Show(const Explanation& explanation, const LocalMinute& moment,
+                         Language language) {
+  // The verdict and its clock in the shown language and, when chosen, its digits.
   SetShown(
       window_,
       ForReading(QString::fromStdString(WindowSentence(explanation.window, moment, language))));
   QStringList warnings;
-  for (const std::string& warning : explanation.warnings)
+  for (const std::string& warning : WarningsIn(explanation, language))
     warnings << ForReading(QString::fromStdString(warning));
   SetShown(warnings_, warnings.join("\n\n"));
   QStringList better;
@@ -97,8 +97,9 @@ FactorTips::FactorTips(QLabel* label) : QObject(label), label_(label) {
   label->installEventFilter(this);
 }
 
-void FactorTips::SetFactors(std::vector<FactorInWords> factors) {
+void FactorTips::SetFactors(std::vector<FactorInWords> factors, Language language) {
   factors_ = std::move(factors);
+  language_ = language;
 }
 
 bool FactorTips::eventFilter(QObject* watched, QEvent* event) {
@@ -127,7 +128,7 @@ QString FactorTips::TipAt(const QPoint& position) const {
   const std::string line = document.findBlock(at).text().toStdString();
   for (const FactorInWords& factor : factors_) {
     if (!factor.verdict.empty() && line.starts_with(factor.verdict + " - "))
-      return QString::fromStdString(factor.line);
+      return QString::fromStdString(TextOf(factor.said, language_));
   }
   return {};
 }

@@ -178,9 +178,10 @@ void MainWindow::Evaluate(Pace pace) {
   }
   resultListing_->setText(LabelText(state.Result));
   factorTips_->SetFactors(explanation ? FactorsAsListed(explanation->factors, state.Result)
-                                      : std::vector<FactorInWords>{});
+                                      : std::vector<FactorInWords>{},
+                          ShownLanguage());
   if (explanation) {
-    analysis_->Show(*explanation, moment);
+    analysis_->Show(*explanation, moment, ShownLanguage());
   } else {
     analysis_->Clear();
   }

@@ -1,4 +1,5 @@
 #include "language/element_names.h"
+#include "language/term_names.h"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +25,36 @@ std::string_view Named(int index, Language language) {
   return NameOf(FromIndex<E>(index), language);
 }
 
+template <TermSet set>
+std::string_view Term(int index, Language language) {
+  return TermName(set, index, language);
+}
+
 const std::vector<Kind>& Kinds() {
   static const std::vector<Kind> kinds = {
-      {"nakshatra", 27, Named<Nakshatra>}, {"rashi", 12, Named<Rashi>},
-      {"tithi", 16, Named<Tithi>},         {"paksha", 2, Named<Paksha>},
-      {"yoga", 27, Named<Yoga>},           {"karana", 11, Named<Karana>},
-      {"weekday", 7, Named<Weekday>},      {"planet", 9, Named<Planet>},
+      {"nakshatra", 27, Named<Nakshatra>},
+      {"rashi", 12, Named<Rashi>},
+      {"tithi", 16, Named<Tithi>},
+      {"paksha", 2, Named<Paksha>},
+      {"yoga", 27, Named<Yoga>},
+      {"karana", 11, Named<Karana>},
+      {"weekday", 7, Named<Weekday>},
+      {"planet", 9, Named<Planet>},
       {"kalam", 3, Named<KalamWord>},
+      // The terms of marriage matching and the vetoes.
+      {"koota", 8, Term<TermSet::Koota>},
+      {"porutham", 10, Term<TermSet::Porutham>},
+      {"varna", 4, Term<TermSet::Varna>},
+      {"vashya", 5, Term<TermSet::Vashya>},
+      {"yoni", 14, Term<TermSet::Yoni>},
+      {"gana", 3, Term<TermSet::Gana>},
+      {"nadi", 3, Term<TermSet::Nadi>},
+      {"rajju", 5, Term<TermSet::Rajju>},
+      {"regard", 3, Term<TermSet::Regard>},
+      {"dosha", 2, Term<TermSet::Dosha>},
+      {"veto", 12, Term<TermSet::Veto>},
+      {"masa", 12, Term<TermSet::Masa>},
+      {"eclipse", 4, Term<TermSet::Eclipse>},
   };
   return kinds;
 }
