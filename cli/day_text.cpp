@@ -1,8 +1,8 @@
 #include "cli/day_text.h"
 
 #include <sstream>
-#include <tuple>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "almanac/period_names.h"

@@ -20,6 +20,7 @@
 #include "language/element_names.h"
 #include "match_report/match_report.h"
 #include "matching/match.h"
+#include "report/native_digit_sink.h"
 #include "report/tee_sink.h"
 #include "report/utf8.h"
 
@@ -211,7 +212,9 @@ Result<void> WriteMatchFiles(const MatchRequest& request, const Match& match,
   RtfWriter rtf(files.language);
   HtmlWriter html(files.language);
   TeeSink both{&rtf, &html};
-  WriteMatchReport(request, match, both, files.language);
+  NativeDigitSink native(both, files.language);
+  RichTextSink& report = files.digits == Digits::Native ? native : static_cast<RichTextSink&>(both);
+  WriteMatchReport(request, match, report, files.language);
   return WriteReportFiles(files.rtfFile, files.htmlFile, rtf, html);
 }
 
@@ -236,7 +239,8 @@ int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options,
     }
     if (options.text) {
       const Words say{files.language};
-      out << MatchText(request, match, say) << WarningsText(warnings, say);
+      out << InDigits(MatchText(request, match, say) + WarningsText(warnings, say), files.language,
+                      files.digits);
     } else {
       ordered_json answer = MatchJson(request, match);
       if (!warnings.empty()) answer["warnings"] = warnings;

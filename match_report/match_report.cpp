@@ -128,7 +128,7 @@ void WriteKuja(RichTextSink& sink, const KujaMatch& kuja, const Words& say) {
 
 void WriteClosing(RichTextSink& sink, const CalculationSettings& settings, const Words& say) {
   sink.InsertText("\n");
-  if (const std::string words = SettingsInWords(settings); !words.empty())
+  if (const std::string words = SettingsInWords(settings, say.language); !words.empty())
     Line(sink, std::string(say("Calculation")) + ": " + words);
   Line(sink, std::string(kProgramName) + " " + std::string(kProgramVersion));
 }
