@@ -73,17 +73,6 @@ Wording WeekdayOrNone(horavela::Weekday weekday) {
 
 }  // namespace
 
-Wording Ordinal(int n) {
-  const int lastTwo = n % 100;
-  const char* pattern = "%1th";
-  if (lastTwo < 11 || lastTwo > 13) {
-    if (n % 10 == 1) pattern = "%1st";
-    if (n % 10 == 2) pattern = "%1nd";
-    if (n % 10 == 3) pattern = "%1rd";
-  }
-  return Worded(pattern, {Number(n)});
-}
-
 Wording Nakshatra(const CalculationState& s) {
   return Named(s.ElectionChart.nakshatra);
 }

@@ -50,7 +50,4 @@ Wording EarPiercingDate(const CalculationState& s);
 Wording YearsAfterBirth(const CalculationState& s);
 Wording StarOfLearning(const CalculationState& s);
 
-// "1st", "2nd", "3rd", "11th", "22nd".
-Wording Ordinal(int n);
-
 }  // namespace horavela::factor_values
