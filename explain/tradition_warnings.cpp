@@ -29,8 +29,8 @@ std::vector<Wording> VetoSentences(const EvaluationInput& input, const PlaceCloc
     if (!(observed & VetoBit(period.veto))) continue;
     sentences.push_back(
         Worded("The tradition keeps %1 for this undertaking, in force from %2 to %3. %4",
-               {Worded(NameOf(period.veto)), AsIs(ClockText(clock.At(period.first).local, at)),
-                AsIs(ClockText(clock.At(period.last).local, at)), EndsWithStop(period.why)}));
+               {Worded(NameOf(period.veto)), ClockWording(clock.At(period.first).local, at),
+                ClockWording(clock.At(period.last).local, at), EndsWithStop(period.why)}));
   }
   return sentences;
 }

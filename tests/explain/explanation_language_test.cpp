@@ -97,6 +97,7 @@ TEST(ExplanationLanguage, HindiSaysTheVetoReason) {
                        "सूर्य धनु में है: 16 दिसंबर 2025 की संक्रान्ति से 14 जनवरी 2026 की "
                        "मकर संक्रान्ति तक।"))
       << hindi.front();
+  EXPECT_TRUE(Contains(hindi, "जो 16 दिसंबर 2025 को "));  // the span's dates too
   EXPECT_FALSE(Contains(hindi, "The Sun is in"));
 }
 
