@@ -50,6 +50,18 @@ const term_names::Table* TableOf(Language language) {
       return &term_names::kHindi;
     case Language::Tamil:
       return &term_names::kTamil;
+    case Language::Marathi:
+      return &term_names::kMarathi;
+    case Language::Bengali:
+      return &term_names::kBengali;
+    case Language::Gujarati:
+      return &term_names::kGujarati;
+    case Language::Telugu:
+      return &term_names::kTelugu;
+    case Language::Kannada:
+      return &term_names::kKannada;
+    case Language::Malayalam:
+      return &term_names::kMalayalam;
     default:
       return nullptr;
   }

@@ -48,6 +48,12 @@ using Table = std::array<Names, kTermSetCount>;
 extern const Table kEnglish;
 extern const Table kHindi;
 extern const Table kTamil;
+extern const Table kMarathi;
+extern const Table kBengali;
+extern const Table kGujarati;
+extern const Table kTelugu;
+extern const Table kKannada;
+extern const Table kMalayalam;
 
 }  // namespace term_names
 

@@ -53,9 +53,8 @@ TEST(Wording, SaysItsSentenceInEachLanguage) {
   const Row rows[] = {
       {"english names", FridayInRohini(), Language::English, "Friday with the Moon in Rohini"},
       {"hindi names and pattern", FridayInRohini(), Language::Hindi, "शुक्रवार, चन्द्रमा रोहिणी में"},
-      // Tamil's catalog lacks the pattern: English words, Tamil names.
-      {"tamil names, english pattern", FridayInRohini(), Language::Tamil,
-       "வெள்ளி with the Moon in ரோகிணி"},
+      {"tamil names and pattern", FridayInRohini(), Language::Tamil,
+       "வெள்ளி, சந்திரன் ரோகிணி நட்சத்திரத்தில்"},
       {"parts reordered", VerdictChange(), Language::Hindi,
        "निर्णय 10:15 पर बदलकर शुभ हो जाता है, इस क्षण के 2 मिनट बाद।"},
       {"parts in english", VerdictChange(), Language::English,
@@ -67,8 +66,7 @@ TEST(Wording, SaysItsSentenceInEachLanguage) {
       {"unknown element keeps english", NameWord(Nakshatra::None, "?"), Language::Hindi, "?"},
       {"term english", NadiKoota(), Language::English, "Nadi: both Madhya, 0 of 8"},
       {"term hindi", NadiKoota(), Language::Hindi, "नाड़ी: दोनों मध्य, 8 में से 0"},
-      // Tamil's catalog names the koota; its table leaves the nadis to English.
-      {"term tamil, nadi english", NadiKoota(), Language::Tamil, "நாடி: both Madhya, 0 of 8"},
+      {"term tamil", NadiKoota(), Language::Tamil, "நாடி: இருவரும் மத்திய நாடி, 8-க்கு 0"},
       {"sankranti and dates english", SolarMonth(), Language::English,
        "The Sun is in Dhanu from its sankranti on 16 December 2025 to Makara Sankranti on 14 "
        "January 2026."},
