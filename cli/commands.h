@@ -32,7 +32,7 @@ inline int AnswerOutOfMemory(std::ostream& out) {
 struct AnswerOptions {
   bool strict = false;  // a key the command does not read is refused, not warned of
   bool text = false;    // a short summary for a person to read instead of JSON
-  // The summary's language where the command takes --lang (day); the JSON
+  // The summary's language where the command takes --lang (day, search); the JSON
   // stays English.
   Language textLanguage = Language::English;
   Digits textDigits = Digits::Western;  // of the --text summary

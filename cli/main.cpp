@@ -164,6 +164,8 @@ int Run(int argc, char** argv) {
       ->type_name("FILE");
   AnswerOptions searchAnswer;
   AddAnswerFlags(*searchCommand, searchAnswer);
+  AddLanguageOption(*searchCommand, searchAnswer.textLanguage,
+                    "the --text summary's labels, verdicts and veto lines");
   searchCommand->footer(
       "A place with \"tz\" instead of \"zone\" and \"dst\" follows that zone minute by minute:\n"
       "clock minutes skipped by a spring-forward change do not exist (a window judged alike\n"

@@ -173,22 +173,22 @@ std::string MatchText(const MatchRequest& request, const Match& match, const Wor
   for (const KootaScore& k : match.kootas.kootas) {
     text << PaddedTo(NameOf(k.koota, say.language), kKootaWidth)
          << PaddedTo(PointsText(k.halves) + "/" + PointsText(k.maxHalves), kPointsWidth)
-         << Said(k.why, say.language) << "\n";
+         << TextOf(k.why, say.language) << "\n";
   }
   text << PaddedTo(say("Total"), kKootaWidth)
        << Formatted(say("%1 of 36: %2"),
                     {PointsText(match.kootas.totalHalves), say(NameOf(match.band))})
        << "\n\n";
-  for (const DoshaCheck& d : match.doshas) text << Said(d.why, say.language) << "\n";
+  for (const DoshaCheck& d : match.doshas) text << TextOf(d.why, say.language) << "\n";
   text << "\n"
        << Formatted(say("Poruthams: %1 of %2"),
                     {std::to_string(match.poruthams.matchedCount), std::to_string(kPoruthamCount)})
        << (match.poruthams.decidingFailed ? say(" (rajju or vedha fails)") : "") << "\n";
   for (const PoruthamCheck& p : match.poruthams.checks)
-    text << "  " << Said(p.why, say.language) << "\n";
-  text << "\n" << say("Manglik, groom: ") << Said(match.kuja.groom.why, say.language) << "\n";
-  text << say("Manglik, bride: ") << Said(match.kuja.bride.why, say.language) << "\n";
-  text << say("Manglik, together: ") << Said(match.kuja.why, say.language) << "\n";
+    text << "  " << TextOf(p.why, say.language) << "\n";
+  text << "\n" << say("Manglik, groom: ") << TextOf(match.kuja.groom.why, say.language) << "\n";
+  text << say("Manglik, bride: ") << TextOf(match.kuja.bride.why, say.language) << "\n";
+  text << say("Manglik, together: ") << TextOf(match.kuja.why, say.language) << "\n";
   return text.str();
 }
 
