@@ -1745,5 +1745,17 @@ Horavela તેના વિના ચાલુ રહેશે; પ્રોગ
         <source>Sell Item</source>
         <translation>વસ્તુનું વેચાણ</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

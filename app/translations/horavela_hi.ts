@@ -1745,5 +1745,17 @@ Horavela इसके बिना चलता रहेगा; प्रोग
         <source>Sell Item</source>
         <translation>वस्तु बेचना</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

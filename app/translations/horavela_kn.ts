@@ -1745,5 +1745,17 @@ Horavela ಅದಿಲ್ಲದೆಯೇ ಮುಂದುವರಿಯುತ್ತ�
         <source>Sell Item</source>
         <translation>ವಸ್ತು ಮಾರಾಟ</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1745,5 +1745,17 @@ Horavela അതില്ലാതെ തുടർന്നും പ്രവർ
         <source>Sell Item</source>
         <translation>സാധനം വിൽക്കൽ</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1745,5 +1745,17 @@ Horavela तिच्याशिवाय चालू राहील; प्�
         <source>Sell Item</source>
         <translation>वस्तू विक्री</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

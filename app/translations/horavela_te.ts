@@ -1745,5 +1745,17 @@ Horavela అది లేకుండానే పనిచేస్తుంద
         <source>Sell Item</source>
         <translation>వస్తువు అమ్మకం</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
