@@ -1747,15 +1747,15 @@ Horavela तिच्याशिवाय चालू राहील; प्�
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>आता पुन्हा सुरू करा</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>नंतर</translation>
     </message>
     <message>
         <source>&amp;Native digits</source>
-        <translation type="unfinished"></translation>
+        <translation>मराठी अंक (&amp;N)</translation>
     </message>
 </context>
 </TS>
