@@ -1747,15 +1747,15 @@ Horavela এটি ছাড়াই চলবে; প্রোগ্রাম 
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনই আবার চালু করুন</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>পরে</translation>
     </message>
     <message>
         <source>&amp;Native digits</source>
-        <translation type="unfinished"></translation>
+        <translation>বাংলা অঙ্ক (&amp;N)</translation>
     </message>
 </context>
 </TS>
