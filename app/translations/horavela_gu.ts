@@ -1747,15 +1747,15 @@ Horavela તેના વિના ચાલુ રહેશે; પ્રોગ
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>હમણાં ફરી શરૂ કરો</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>પછી</translation>
     </message>
     <message>
         <source>&amp;Native digits</source>
-        <translation type="unfinished"></translation>
+        <translation>ગુજરાતી અંક (&amp;N)</translation>
     </message>
 </context>
 </TS>
