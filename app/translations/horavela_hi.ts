@@ -1747,15 +1747,15 @@ Horavela इसके बिना चलता रहेगा; प्रोग
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>अभी पुनः आरम्भ करें</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>बाद में</translation>
     </message>
     <message>
         <source>&amp;Native digits</source>
-        <translation type="unfinished"></translation>
+        <translation>देवनागरी अंक (&amp;N)</translation>
     </message>
 </context>
 </TS>
