@@ -1747,15 +1747,15 @@ Horavela ಅದಿಲ್ಲದೆಯೇ ಮುಂದುವರಿಯುತ್ತ�
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>ಈಗಲೇ ಮರುಪ್ರಾರಂಭಿಸಿ</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಂತರ</translation>
     </message>
     <message>
         <source>&amp;Native digits</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕನ್ನಡ ಅಂಕಿಗಳು (&amp;N)</translation>
     </message>
 </context>
 </TS>

@@ -1747,15 +1747,15 @@ Horavela അതില്ലാതെ തുടർന്നും പ്രവർ
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>ഇപ്പോൾ പുനരാരംഭിക്കുക</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>പിന്നീട്</translation>
     </message>
     <message>
         <source>&amp;Native digits</source>
-        <translation type="unfinished"></translation>
+        <translation>മലയാള അക്കങ്ങൾ (&amp;N)</translation>
     </message>
 </context>
 </TS>

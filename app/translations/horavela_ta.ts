@@ -1747,15 +1747,15 @@ Horavela அது இல்லாமலே இயங்கும்; நிர�
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>இப்போது மறுதொடக்கம் செய்</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறகு</translation>
     </message>
     <message>
         <source>&amp;Native digits</source>
-        <translation type="unfinished"></translation>
+        <translation>தமிழ் எண்கள் (&amp;N)</translation>
     </message>
 </context>
 </TS>

@@ -1747,15 +1747,15 @@ Horavela అది లేకుండానే పనిచేస్తుంద
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>ఇప్పుడే పునఃప్రారంభించు</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>తర్వాత</translation>
     </message>
     <message>
         <source>&amp;Native digits</source>
-        <translation type="unfinished"></translation>
+        <translation>తెలుగు అంకెలు (&amp;N)</translation>
     </message>
 </context>
 </TS>
