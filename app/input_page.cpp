@@ -65,8 +65,11 @@ void InputPage::WatchNumberTyping() {
       {moment_.month, Tr(texts::kMonthsRange)},   {moment_.day, Tr(texts::kDaysRange)},
       {moment_.year, Tr(texts::kYearsRange)},     {moment_.hour, Tr(texts::kHoursRange)},
       {moment_.minute, Tr(texts::kMinutesRange)}, {moment_.second, Tr(texts::kSecondsRange)}};
-  for (const auto& [box, range] : boxes) {
-    new NumberBoxKeys(box, range, [this, box](const QString& message) {
+  // A named pair rather than a structured binding: clang 14, which builds
+  // the sanitized suite, cannot capture a structured binding in a lambda.
+  for (const auto& watched : boxes) {
+    QComboBox* box = watched.first;
+    new NumberBoxKeys(box, watched.second, [this, box](const QString& message) {
       services_.messages->Notify(box, message);
     });
   }
