@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "app/day_texts.h"
-#include "app/element_text.h"
+#include "app/shown_names.h"
 #include "calendar/civil_calendar.h"
 
 namespace horavela::app {
@@ -48,7 +48,7 @@ LocalMinute MinuteOf(const LocalTime& time) {
 
 TimelineCell CellOf(const LocalMinute& midnight, const Period& period, const QColor& colour,
                     bool withOffset = false, const QString& note = {}) {
-  return {ElementText(period.name),
+  return {ShownName(period),
           MinutesFrom(midnight, period.from),
           MinutesFrom(midnight, period.to),
           colour,
@@ -144,13 +144,13 @@ QColor StrengthColour(Word verdict) {
 // naming the tara and the verdict; chandrashtama in red.
 void AddPersonRows(const PersonDay& person, const LocalMinute& midnight,
                    std::vector<TimelineRow>& rows) {
-  const QString birthStar = ElementText(person.birthStar);
-  const QString birthSign = ElementText(person.birthMoonSign);
+  const QString birthStar = ShownName(person.birthStarValue);
+  const QString birthSign = ShownName(person.birthMoonSignValue);
   TimelineRow tarabala{Tr(texts::kRowTarabala), {}};
   for (const StrengthPeriod& strength : person.tarabala) {
-    const QString note =
-        QString(Tr(texts::kTaraNote))
-            .arg(FromStd(strength.tara), FromStd(std::string(NameOf(strength.verdict))), birthStar);
+    const QString note = QString(Tr(texts::kTaraNote))
+                             .arg(ShownName(strength.taraTerm),
+                                  FromStd(std::string(NameOf(strength.verdict))), birthStar);
     tarabala.cells.push_back(
         CellOf(midnight, strength.period, StrengthColour(strength.verdict), false, note));
   }
