@@ -199,8 +199,8 @@ struct ChartBody {
 struct StrengthPeriod {
   Period period;     // named for the day's nakshatra or Moon sign
   std::string tara;  // "Sampat", ...; empty for chandrabala
-  PeriodName taraTerm = {};
   Word verdict = Word::None;
+  PeriodName taraTerm = {};  // the tara as a value
 };
 
 // The day as a person lives it, from their birth star and birth Moon sign as

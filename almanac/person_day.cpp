@@ -68,11 +68,11 @@ PersonDay PersonOfDay(const DayRequest& request, const std::vector<Period>& naks
     const Nakshatra day = Named<Nakshatra>(star.name);
     const TaraCount count = request.settings.tarabala;
     const int tara = TaraNumberOf(birthStar, day, count);
-    person.tarabala.push_back({star, std::string(TaraNameOf(tara)), PeriodName::TaraOf(tara),
-                               TaraBalaOf(birthStar, day, count)});
+    person.tarabala.push_back({star, std::string(TaraNameOf(tara)),
+                               TaraBalaOf(birthStar, day, count), PeriodName::TaraOf(tara)});
   }
   for (const Period& sign : moonSigns)
-    person.chandrabala.push_back({sign, {}, {}, ChandraBalaOf(birthMoon, Named<Rashi>(sign.name))});
+    person.chandrabala.push_back({sign, {}, ChandraBalaOf(birthMoon, Named<Rashi>(sign.name))});
   const LocalTime midnight{request.year, request.month, request.day};
   person.chandrashtama = ChandrashtamaOver(birthMoon, moonSigns, midnight, NextMidnight(request));
   return person;

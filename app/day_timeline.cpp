@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/app_language.h"
 #include "app/day_texts.h"
 #include "app/shown_names.h"
 #include "calendar/civil_calendar.h"
@@ -144,12 +145,15 @@ QColor StrengthColour(Word verdict) {
 // naming the tara and the verdict; chandrashtama in red.
 void AddPersonRows(const PersonDay& person, const LocalMinute& midnight,
                    std::vector<TimelineRow>& rows) {
-  const QString birthStar = ShownName(person.birthStarValue);
-  const QString birthSign = ShownName(person.birthMoonSignValue);
+  // English shows the core's own words; another language names the values.
+  const bool english = ShownLanguage() == Language::English;
+  const QString birthStar = english ? FromStd(person.birthStar) : ShownName(person.birthStarValue);
+  const QString birthSign =
+      english ? FromStd(person.birthMoonSign) : ShownName(person.birthMoonSignValue);
   TimelineRow tarabala{Tr(texts::kRowTarabala), {}};
   for (const StrengthPeriod& strength : person.tarabala) {
     const QString note = QString(Tr(texts::kTaraNote))
-                             .arg(ShownName(strength.taraTerm),
+                             .arg(english ? FromStd(strength.tara) : ShownName(strength.taraTerm),
                                   FromStd(std::string(NameOf(strength.verdict))), birthStar);
     tarabala.cells.push_back(
         CellOf(midnight, strength.period, StrengthColour(strength.verdict), false, note));
