@@ -62,15 +62,16 @@ AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent) {
   layout->addStretch();
 }
 
-void AnalysisPanel::Show(const Explanation& explanation, const LocalMinute& moment) {
-  SetShown(window_, QString::fromStdString(WindowSentence(explanation.window, moment)));
+void AnalysisPanel::Show(const Explanation& explanation, const LocalMinute& moment,
+                         Language language) {
+  SetShown(window_, QString::fromStdString(WindowSentence(explanation.window, moment, language)));
   QStringList warnings;
-  for (const std::string& warning : explanation.warnings)
+  for (const std::string& warning : WarningsIn(explanation, language))
     warnings << QString::fromStdString(warning);
   SetShown(warnings_, warnings.join("\n\n"));
   QStringList better;
   targets_.clear();
-  for (const BetterLine& line : BetterLines(explanation, moment)) {
+  for (const BetterLine& line : BetterLines(explanation, moment, language)) {
     const QString text = QString::fromStdString(line.text).toHtmlEscaped();
     if (!line.minute) {
       better << text;
@@ -92,8 +93,9 @@ FactorTips::FactorTips(QLabel* label) : QObject(label), label_(label) {
   label->installEventFilter(this);
 }
 
-void FactorTips::SetFactors(std::vector<FactorInWords> factors) {
+void FactorTips::SetFactors(std::vector<FactorInWords> factors, Language language) {
   factors_ = std::move(factors);
+  language_ = language;
 }
 
 bool FactorTips::eventFilter(QObject* watched, QEvent* event) {
@@ -122,7 +124,7 @@ QString FactorTips::TipAt(const QPoint& position) const {
   const std::string line = document.findBlock(at).text().toStdString();
   for (const FactorInWords& factor : factors_) {
     if (!factor.verdict.empty() && line.starts_with(factor.verdict + " - "))
-      return QString::fromStdString(factor.line);
+      return QString::fromStdString(TextOf(factor.said, language_));
   }
   return {};
 }

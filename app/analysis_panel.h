@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "explain/explanation.h"
+#include "language/language.h"
 
 class QLabel;
 
@@ -18,7 +19,9 @@ class AnalysisPanel : public QWidget {
  public:
   explicit AnalysisPanel(QWidget* parent = nullptr);
 
-  void Show(const Explanation& explanation, const LocalMinute& moment);
+  // The sentences in `language`, as the program shows its texts.
+  void Show(const Explanation& explanation, const LocalMinute& moment,
+            Language language = Language::English);
   void Clear();
 
  signals:
@@ -38,7 +41,8 @@ class FactorTips : public QObject {
 
  public:
   explicit FactorTips(QLabel* label);
-  void SetFactors(std::vector<FactorInWords> factors);
+  // The tips in `language`.
+  void SetFactors(std::vector<FactorInWords> factors, Language language = Language::English);
   // The plain words over `position` in the label; empty off every factor.
   QString TipAt(const QPoint& position) const;
 
@@ -48,6 +52,7 @@ class FactorTips : public QObject {
  private:
   QLabel* label_;
   std::vector<FactorInWords> factors_;
+  Language language_ = Language::English;
 };
 
 }  // namespace horavela::app

@@ -163,9 +163,10 @@ void MainWindow::Evaluate(Pace pace) {
     lastRtf_ = rtf.Document();
   }
   resultListing_->setText(LabelText(ResultLabelOf(state.Result)));
-  factorTips_->SetFactors(explanation ? explanation->factors : std::vector<FactorInWords>{});
+  factorTips_->SetFactors(explanation ? explanation->factors : std::vector<FactorInWords>{},
+                          ShownLanguage());
   if (explanation) {
-    analysis_->Show(*explanation, moment);
+    analysis_->Show(*explanation, moment, ShownLanguage());
   } else {
     analysis_->Clear();
   }

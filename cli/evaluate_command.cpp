@@ -59,11 +59,10 @@ FollowedZone ElectionZones(const ParsedRequest& parsed) {
 Explanation WithWeekdayWarning(Explanation explanation, const CalculationState& state) {
   const ExplainedWindow& window = explanation.window;
   if (window.verdict != state.Result.ResultWord || window.total != state.Result.TotalScore) {
-    explanation.warnings.push_back(
-        "The window follows the civil weekday of the date, which "
-        "reads " +
-        std::string(NameOf(window.verdict)) + " with a total of " + std::to_string(window.total) +
-        " here.");
+    AddWarning(explanation,
+               Worded("The window follows the civil weekday of the date, which reads %1 with a "
+                      "total of %2 here.",
+                      {Worded(NameOf(window.verdict)), AsIs(std::to_string(window.total))}));
   }
   return explanation;
 }

@@ -58,7 +58,8 @@ void WriteExplanation(const Explanation& explanation, const Words& say, std::ost
   for (const FactorInWords& factor : explanation.factors) {
     std::string points = factor.points > 0 ? "+" : "";
     points += std::to_string(factor.points);
-    out << std::right << std::setw(4) << points << "  " << factor.line << '\n';
+    out << std::right << std::setw(4) << points << "  " << TextOf(factor.said, say.language)
+        << '\n';
   }
 }
 
@@ -78,7 +79,8 @@ std::string EvaluateText(const CalculationState& state, const Explanation* expla
   std::vector<std::string> all = warnings;
   all.insert(all.end(), state.Warnings.begin(), state.Warnings.end());
   if (explanation != nullptr)
-    all.insert(all.end(), explanation->warnings.begin(), explanation->warnings.end());
+    for (std::string& warning : WarningsIn(*explanation, language))
+      all.push_back(std::move(warning));
   if (!all.empty()) out << say("Warnings:") << "\n";
   for (const std::string& warning : all) out << "  " << warning << '\n';
   return out.str();

@@ -14,8 +14,9 @@ namespace horavela::cli {
 // `explanation` is null with --no-explain; `warnings` are the request's own
 // (unknown keys), shown before the evaluation's and the explanation's.
 // `partner`, for a moment judged for two, adds the partner's verdict line.
-// The labels and verdict words are in `language`; the factors' lines and the
-// warnings are as the core writes them (English).
+// The labels, verdict words, factors' lines and the explanation's warnings
+// are in `language`; the request's and the evaluation's own warnings stay
+// as the core writes them (English).
 std::string EvaluateText(const CalculationState& state, const Explanation* explanation,
                          const std::vector<std::string>& warnings,
                          const CalculationState* partner = nullptr,

@@ -58,7 +58,7 @@ ElementAround Around(MinuteJudge& judge, ElectionCharts& charts, ChartElement el
   const Chart& now = charts.At(moment);
   const int value = ChartKey(now, facts.slot);
   ElementAround around{
-      std::string(facts.name), element, std::string(ChartText(now, facts.slot)), {}, {}, {}, {}};
+      std::string(facts.name), element, ChartName(now, facts.slot), {}, {}, {}, {}};
   const std::int64_t reach = facts.longestSpan;
   const std::vector<std::int64_t> changes =
       judge.ElementChanges(moment - reach, moment + reach, facts.changesWith);
@@ -67,7 +67,7 @@ ElementAround Around(MinuteJudge& judge, ElectionCharts& charts, ChartElement el
     const Chart& next = charts.At(*change);
     if (ChartKey(next, facts.slot) == value) continue;
     around.ends = *change;
-    around.next = ChartText(next, facts.slot);
+    around.next = ChartName(next, facts.slot);
     break;
   }
   for (auto change = firstAfter; change != changes.begin();) {
@@ -75,7 +75,7 @@ ElementAround Around(MinuteJudge& judge, ElectionCharts& charts, ChartElement el
     const Chart& before = charts.At(*change - 1);
     if (ChartKey(before, facts.slot) == value) continue;
     around.began = *change;
-    around.previous = ChartText(before, facts.slot);
+    around.previous = ChartName(before, facts.slot);
     break;
   }
   return around;
@@ -89,11 +89,16 @@ ElementAround CivilDate(const PlaceClock& clock, std::int64_t moment) {
   const LocalMinute next = FromMinuteIndex(MinuteIndex(midnight) + 1440);
   return {"Civil date",
           std::nullopt,
-          FormatLocalMinute(midnight).substr(0, 10),
+          AsIs(FormatLocalMinute(midnight).substr(0, 10)),
           clock.UniversalOf(midnight, PlaceClock::Run::First),
           clock.UniversalOf(next, PlaceClock::Run::First),
           {},
           {}};
+}
+
+// A sign named as the lagnas name them.
+Wording SignName(Rashi sign) {
+  return NameWord(sign, LagnaNameOf(sign));
 }
 
 // A planet's sign at a minute; None when the ephemeris gave none.
@@ -109,14 +114,13 @@ ElementAround PlanetAround(MinuteJudge& judge, const std::vector<std::int64_t>& 
                            std::int64_t moment) {
   // The signs named as the lagnas name them.
   const Rashi sign = PlanetSignAt(judge, moment, planet);
-  ElementAround around{
-      kPlanetElements[planet], std::nullopt, std::string(LagnaNameOf(sign)), {}, {}, {}, {}};
+  ElementAround around{kPlanetElements[planet], std::nullopt, SignName(sign), {}, {}, {}, {}};
   const auto firstAfter = std::upper_bound(changes.begin(), changes.end(), moment);
   for (auto change = firstAfter; change != changes.end(); ++change) {
     const Rashi next = PlanetSignAt(judge, *change, planet);
     if (next == sign) continue;
     around.ends = *change;
-    around.next = LagnaNameOf(next);
+    around.next = SignName(next);
     break;
   }
   for (auto change = firstAfter; change != changes.begin();) {
@@ -124,7 +128,7 @@ ElementAround PlanetAround(MinuteJudge& judge, const std::vector<std::int64_t>& 
     const Rashi before = PlanetSignAt(judge, *change - 1, planet);
     if (before == sign) continue;
     around.began = *change;
-    around.previous = LagnaNameOf(before);
+    around.previous = SignName(before);
     break;
   }
   return around;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "explain/explanation.h"
+#include "language/wording.h"
 #include "search/minute_judge.h"
 
 // The pieces ExplainMoment puts together, shared by the files of this folder.
@@ -53,11 +54,11 @@ ExplainedWindow WindowOf(const PlaceClock& clock, const JudgedRun& run);
 struct ElementAround {
   std::string element;
   std::optional<ChartElement> chartElement;  // none for the civil date and the planets
-  std::string name;
+  Wording name;
   std::optional<std::int64_t> began;  // first minute showing `name`
   std::optional<std::int64_t> ends;   // first minute showing `next`
-  std::string previous;
-  std::string next;
+  Wording previous;
+  Wording next;
 };
 
 // The elements `reads` names (ElementRead bits), in a fixed order: the
@@ -66,11 +67,11 @@ std::vector<ElementAround> ElementsAround(MinuteJudge& judge, std::int64_t momen
 
 // The warnings: a change of the result word within a quarter hour, a change
 // of an element within its precision margin, a kalam holding the moment.
-std::vector<std::string> VerdictWarnings(const RunsAround& runs, std::int64_t moment);
-std::vector<std::string> MarginWarnings(const PlaceClock& clock,
-                                        const std::vector<ElementAround>& elements,
-                                        std::int64_t moment);
-std::vector<std::string> KalamWarnings(const SearchRequest& request, const PlaceClock& clock,
-                                       std::int64_t moment);
+std::vector<Wording> VerdictWarnings(const RunsAround& runs, std::int64_t moment);
+std::vector<Wording> MarginWarnings(const PlaceClock& clock,
+                                    const std::vector<ElementAround>& elements,
+                                    std::int64_t moment);
+std::vector<Wording> KalamWarnings(const SearchRequest& request, const PlaceClock& clock,
+                                   std::int64_t moment);
 
 }  // namespace horavela::explain_detail

@@ -12,23 +12,31 @@ namespace horavela {
 
 namespace {
 
-// The words of a change within an element's precision margin: the
-// sentence's subject around the element's name, "The Moon leaves " Ashwini
-// "", "The tithi " Dwadasi " ends".
+// The sentences of a change within an element's precision margin, one for
+// the change ahead of the moment and one for the change behind it: %1 the
+// element's name, %2 the clock, %3 the distance, %4 the neighbour's name.
 struct MarginWords {
   ChartElement element;
   const char* leaves;
-  const char* leavesAfter;
   const char* entered;
-  const char* enteredAfter;
 };
 const MarginWords kMarginWords[] = {
-    {ChartElement::kNakshatra, "The Moon leaves ", "", "The Moon entered ", ""},
-    {ChartElement::kMoonSign, "The Moon leaves ", "", "The Moon entered ", ""},
-    {ChartElement::kYoga, "The yoga ", " ends", "The yoga ", " began"},
-    {ChartElement::kTithi, "The tithi ", " ends", "The tithi ", " began"},
-    {ChartElement::kKarana, "The karana ", " ends", "The karana ", " began"},
-    {ChartElement::kLagna, "The lagna leaves ", "", "The lagna entered ", ""},
+    {ChartElement::kNakshatra,
+     "The Moon leaves %1 at %2, %3; a precise ephemeris may already show %4.",
+     "The Moon entered %1 at %2, %3; a precise ephemeris may still show %4."},
+    {ChartElement::kMoonSign,
+     "The Moon leaves %1 at %2, %3; a precise ephemeris may already show %4.",
+     "The Moon entered %1 at %2, %3; a precise ephemeris may still show %4."},
+    {ChartElement::kYoga, "The yoga %1 ends at %2, %3; a precise ephemeris may already show %4.",
+     "The yoga %1 began at %2, %3; a precise ephemeris may still show %4."},
+    {ChartElement::kTithi, "The tithi %1 ends at %2, %3; a precise ephemeris may already show %4.",
+     "The tithi %1 began at %2, %3; a precise ephemeris may still show %4."},
+    {ChartElement::kKarana,
+     "The karana %1 ends at %2, %3; a precise ephemeris may already show %4.",
+     "The karana %1 began at %2, %3; a precise ephemeris may still show %4."},
+    {ChartElement::kLagna,
+     "The lagna leaves %1 at %2, %3; a precise ephemeris may already show %4.",
+     "The lagna entered %1 at %2, %3; a precise ephemeris may still show %4."},
 };
 
 const MarginWords* MarginWordsOf(ChartElement element) {
@@ -43,15 +51,15 @@ std::string TwoDigits(int value) {
   return text;
 }
 
-std::string MinutesText(std::int64_t minutes) {
-  return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+Wording MinutesText(std::int64_t minutes) {
+  return Worded(minutes == 1 ? "%1 minute" : "%1 minutes", {AsIs(std::to_string(minutes))});
 }
 
-// ", 2 minutes after this moment" and the like.
-std::string DistanceText(std::int64_t change, std::int64_t moment) {
-  if (change == moment) return ", the minute of this moment";
-  if (change > moment) return ", " + MinutesText(change - moment) + " after this moment";
-  return ", " + MinutesText(moment - change) + " before this moment";
+// "2 minutes after this moment" and the like.
+Wording DistanceText(std::int64_t change, std::int64_t moment) {
+  if (change == moment) return Worded("the minute of this moment");
+  if (change > moment) return Worded("%1 after this moment", {MinutesText(change - moment)});
+  return Worded("%1 before this moment", {MinutesText(moment - change)});
 }
 
 }  // namespace
@@ -74,14 +82,17 @@ namespace {
 
 constexpr std::int64_t kVerdictReach = 15;
 
-std::string At(const PlaceClock& clock, std::int64_t minute, std::int64_t moment) {
-  return ClockText(clock.At(minute).local, clock.At(moment).local);
+Wording At(const PlaceClock& clock, std::int64_t minute, std::int64_t moment) {
+  return AsIs(ClockText(clock.At(minute).local, clock.At(moment).local));
 }
 
+Wording VerdictName(Verdict verdict) {
+  return Worded(NameOf(verdict));
+}
 }  // namespace
 
-std::vector<std::string> VerdictWarnings(const RunsAround& runs, std::int64_t moment) {
-  std::vector<std::string> warnings;
+std::vector<Wording> VerdictWarnings(const RunsAround& runs, std::int64_t moment) {
+  std::vector<Wording> warnings;
   const std::vector<JudgedRun>& list = runs.runs();
   const std::size_t own = runs.IndexOf(moment);
   if (own == list.size()) return warnings;
@@ -90,48 +101,47 @@ std::vector<std::string> VerdictWarnings(const RunsAround& runs, std::int64_t mo
   for (std::size_t i = own; i > 0 && list[i].first >= moment - kVerdictReach; --i) {
     const Verdict earlier = list[i - 1].judgement->evaluation.ResultWord;
     if (earlier == word) continue;
-    warnings.push_back("The verdict changes from " + std::string(NameOf(earlier)) + " to " +
-                       std::string(NameOf(word)) + " at " +
-                       At(runs.clock(), list[i].first, moment) +
-                       DistanceText(list[i].first, moment) + ".");
+    warnings.push_back(
+        Worded("The verdict changes from %1 to %2 at %3, %4.",
+               {VerdictName(earlier), VerdictName(word), At(runs.clock(), list[i].first, moment),
+                DistanceText(list[i].first, moment)}));
     break;
   }
   for (std::size_t i = own + 1; i < list.size() && list[i].first <= moment + kVerdictReach; ++i) {
     const Verdict later = list[i].judgement->evaluation.ResultWord;
     if (later == word) continue;
-    warnings.push_back("The verdict changes to " + std::string(NameOf(later)) + " at " +
-                       At(runs.clock(), list[i].first, moment) +
-                       DistanceText(list[i].first, moment) + ".");
+    warnings.push_back(Worded("The verdict changes to %1 at %2, %3.",
+                              {VerdictName(later), At(runs.clock(), list[i].first, moment),
+                               DistanceText(list[i].first, moment)}));
     break;
   }
   return warnings;
 }
 
-std::vector<std::string> MarginWarnings(const PlaceClock& clock,
-                                        const std::vector<ElementAround>& elements,
-                                        std::int64_t moment) {
-  std::vector<std::string> warnings;
+std::vector<Wording> MarginWarnings(const PlaceClock& clock,
+                                    const std::vector<ElementAround>& elements,
+                                    std::int64_t moment) {
+  std::vector<Wording> warnings;
   for (const ElementAround& element : elements) {
     if (!element.chartElement) continue;
     const MarginWords* row = MarginWordsOf(*element.chartElement);
     const int margin = FactsOf(*element.chartElement).precisionMinutes;
     if (!row) continue;
     if (element.ends && *element.ends - moment <= margin) {
-      warnings.push_back(row->leaves + element.name + row->leavesAfter + " at " +
-                         At(clock, *element.ends, moment) + DistanceText(*element.ends, moment) +
-                         "; a precise ephemeris may already show " + element.next + ".");
+      warnings.push_back(Worded(row->leaves, {element.name, At(clock, *element.ends, moment),
+                                              DistanceText(*element.ends, moment), element.next}));
     }
     if (element.began && moment - *element.began < margin) {
-      warnings.push_back(row->entered + element.name + row->enteredAfter + " at " +
-                         At(clock, *element.began, moment) + DistanceText(*element.began, moment) +
-                         "; a precise ephemeris may still show " + element.previous + ".");
+      warnings.push_back(
+          Worded(row->entered, {element.name, At(clock, *element.began, moment),
+                                DistanceText(*element.began, moment), element.previous}));
     }
   }
   return warnings;
 }
 
-std::vector<std::string> KalamWarnings(const SearchRequest& request, const PlaceClock& clock,
-                                       std::int64_t moment) {
+std::vector<Wording> KalamWarnings(const SearchRequest& request, const PlaceClock& clock,
+                                   std::int64_t moment) {
   const LocalMinute at = clock.At(moment).local;
   DayRequest day;
   day.year = at.year;
@@ -142,12 +152,18 @@ std::vector<std::string> KalamWarnings(const SearchRequest& request, const Place
   const std::optional<DayParts> parts = PartsOfSky(day, SunriseAndSunset(day));
   if (!parts) return {};
   const LocalTime time{at.year, at.month, at.day, at.hour, at.minute, 0};
-  std::vector<std::string> warnings;
-  for (const Period* kalam : {&parts->rahuKalam, &parts->yamaganda, &parts->gulikaKalam}) {
-    if (time < kalam->from || !(time < kalam->to)) continue;
-    auto clock = [](const LocalTime& t) { return TwoDigits(t.hour) + ":" + TwoDigits(t.minute); };
-    warnings.push_back("This moment falls in " + kalam->name + ", " + clock(kalam->from) + " to " +
-                       clock(kalam->to) + ".");
+  std::vector<Wording> warnings;
+  // In the order of KalamWord, which names them in each language.
+  const Period* kalams[] = {&parts->rahuKalam, &parts->yamaganda, &parts->gulikaKalam};
+  for (std::size_t i = 0; i < std::size(kalams); ++i) {
+    const Period& kalam = *kalams[i];
+    if (time < kalam.from || !(time < kalam.to)) continue;
+    auto clock = [](const LocalTime& t) {
+      return AsIs(TwoDigits(t.hour) + ":" + TwoDigits(t.minute));
+    };
+    warnings.push_back(Worded(
+        "This moment falls in %1, %2 to %3.",
+        {NameWord(static_cast<KalamWord>(i), kalam.name), clock(kalam.from), clock(kalam.to)}));
   }
   return warnings;
 }

@@ -111,10 +111,10 @@ std::optional<BetterMoment> BestOfDay(RunsAround& runs, std::int64_t moment) {
 
 // Said once, so that times that differ from another almanac's are not read
 // as the program's defaults.
-std::vector<std::string> SettingsWarnings(const CalculationSettings& settings) {
+std::vector<Wording> SettingsWarnings(const CalculationSettings& settings) {
   const std::string words = SettingsInWords(settings);
   if (words.empty()) return {};
-  return {"Calculated with settings other than the program's own: " + words + "."};
+  return {Worded("Calculated with settings other than the program's own: %1.", {AsIs(words)})};
 }
 
 }  // namespace
@@ -161,16 +161,26 @@ Explanation ExplainMoment(const EvaluationInput& input, const FollowedZone& elec
       return judge.LocalAt(*index);
     };
     explanation.elements.push_back(
-        {element.element, element.name, minute(element.began), minute(element.ends)});
+        {element.element, TextOf(element.name), minute(element.began), minute(element.ends)});
   }
   for (auto&& part : {explain_detail::VerdictWarnings(runs, moment),
                       explain_detail::MarginWarnings(judge.clock(), elements, moment),
                       explain_detail::KalamWarnings(request, judge.clock(), moment),
-                      PreciseCheckWarnings(input, judge.EntryAt(moment), ephemeris),
+                      PreciseCheckWarningWordings(input, judge.EntryAt(moment), ephemeris),
                       TraditionWarnings(state, judge.clock(), moment, ephemeris),
                       SettingsWarnings(input.settings)})
-    explanation.warnings.insert(explanation.warnings.end(), part.begin(), part.end());
+    for (const Wording& warning : part) AddWarning(explanation, warning);
   return explanation;
+}
+
+void AddWarning(Explanation& explanation, Wording warning) {
+  explanation.warnings.push_back(TextOf(warning));
+  explanation.warningsSaid.push_back(std::move(warning));
+}
+
+std::vector<std::string> WarningsIn(const Explanation& explanation, Language language) {
+  if (language == Language::English) return explanation.warnings;
+  return TextsOf(explanation.warningsSaid, language);
 }
 
 }  // namespace horavela

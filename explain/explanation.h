@@ -7,6 +7,8 @@
 #include "atlas/local_minute.h"
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
+#include "language/language.h"
+#include "language/wording.h"
 #include "search/muhurta_finder.h"
 
 // Why one evaluated moment reads as it does and how long it holds: the run of
@@ -54,12 +56,18 @@ struct FactorInWords {
   int points = 0;
   std::string line;
   Factor factor = Factor::None;
+  // The line as said, for any language: `line` is its English.
+  Wording said;
 };
 
 struct Explanation {
   ExplainedWindow window;
   std::vector<ElementSpan> elements;
+  // What the user should beware of, in English (as the JSON answer gives
+  // it), and the same sentences as said, for any language. AddWarning keeps
+  // the two together.
   std::vector<std::string> warnings;
+  std::vector<Wording> warningsSaid;
   // For "Bad" and "Average": the nearest better minutes on each side within
   // kExplainReachMinutes. For "Good": the best window of the civil day, when
   // it is better than the moment's own.
@@ -77,6 +85,12 @@ struct Explanation {
 // captions hold throughout.
 Explanation ExplainMoment(const EvaluationInput& input, const FollowedZone& electionZone,
                           PlanetEphemeris& ephemeris);
+
+// Adds a warning to both of `explanation`'s lists.
+void AddWarning(Explanation& explanation, Wording warning);
+
+// The warnings in `language`.
+std::vector<std::string> WarningsIn(const Explanation& explanation, Language language);
 
 // The pieces, each testable alone.
 

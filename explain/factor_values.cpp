@@ -26,89 +26,106 @@ int PositionIn(const std::array<std::string_view, N>& table, std::string_view na
   return 0;
 }
 
-std::string Plural(int count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
+Wording Number(int n) {
+  return AsIs(std::to_string(n));
+}
+
+// "1 sign", "3 signs": `one` and `many` are the two patterns.
+Wording Counted(int n, const char* one, const char* many) {
+  return Worded(n == 1 ? one : many, {Number(n)});
+}
+
+// An element named as the engine spells it in English.
+template <typename E>
+Wording Named(E value) {
+  return NameWord(value, NameOf(value));
+}
+
+// A sign as the lagnas name it.
+Wording LagnaName(Rashi sign) {
+  return NameWord(sign, LagnaNameOf(sign));
+}
+
+// A tithi as the rule lists write it.
+Wording RuleTithi(horavela::Tithi tithi) {
+  return NameWord(tithi, RuleNameOf(tithi));
 }
 
 // The table lagna, as the lagnas name signs.
-std::string TableLagnaName(const CalculationState& s) {
-  return std::string(LagnaNameOf(s.Lagna.MuhurthaLagna));
+Wording TableLagnaName(const CalculationState& s) {
+  return LagnaName(s.Lagna.MuhurthaLagna);
 }
 
-std::string JupiterSign(const CalculationState& s) {
+Wording JupiterSign(const CalculationState& s) {
   const PlanetPosition& jupiter = s.Lagna.PlanetSigns[kJupiter];
-  if (!jupiter.known()) return "Jupiter's sign unknown (no planet positions)";
-  return "Jupiter in " + std::string(LagnaNameOf(jupiter.sign));
+  if (!jupiter.known()) return Worded("Jupiter's sign unknown (no planet positions)");
+  return Worded("Jupiter in %1", {LagnaName(jupiter.sign)});
 }
 
-std::string BirthSigns(const CalculationState& s) {
-  return "the birth Moon sign is " + std::string(NameOf(s.BirthChart.moonSign)) +
-         " and the birth lagna " + std::string(LagnaNameOf(s.BirthChart.lagna));
+Wording BirthSigns(const CalculationState& s) {
+  return Worded("the birth Moon sign is %1 and the birth lagna %2",
+                {Named(s.BirthChart.moonSign), LagnaName(s.BirthChart.lagna)});
 }
 
-std::string WeekdayOrNone(horavela::Weekday weekday) {
-  return weekday == horavela::Weekday::None ? "no weekday" : std::string(NameOf(weekday));
-}
-
-// "1 sign", "3 signs".
-std::string Counted(int n, const char* what) {
-  return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+Wording WeekdayOrNone(horavela::Weekday weekday) {
+  return weekday == horavela::Weekday::None ? Worded("no weekday") : Named(weekday);
 }
 
 }  // namespace
 
-std::string Ordinal(int n) {
+Wording Ordinal(int n) {
   const int lastTwo = n % 100;
-  const char* suffix = "th";
+  const char* pattern = "%1th";
   if (lastTwo < 11 || lastTwo > 13) {
-    if (n % 10 == 1) suffix = "st";
-    if (n % 10 == 2) suffix = "nd";
-    if (n % 10 == 3) suffix = "rd";
+    if (n % 10 == 1) pattern = "%1st";
+    if (n % 10 == 2) pattern = "%1nd";
+    if (n % 10 == 3) pattern = "%1rd";
   }
-  return std::to_string(n) + suffix;
+  return Worded(pattern, {Number(n)});
 }
 
-std::string Nakshatra(const CalculationState& s) {
-  return std::string(NameOf(s.ElectionChart.nakshatra));
+Wording Nakshatra(const CalculationState& s) {
+  return Named(s.ElectionChart.nakshatra);
 }
-std::string MoonSign(const CalculationState& s) {
-  return "the Moon in " + std::string(NameOf(s.ElectionChart.moonSign));
+Wording MoonSign(const CalculationState& s) {
+  return Worded("the Moon in %1", {Named(s.ElectionChart.moonSign)});
 }
-std::string Lagna(const CalculationState& s) {
-  return std::string(LagnaNameOf(s.ElectionChart.lagna)) + " rising";
+Wording Lagna(const CalculationState& s) {
+  return Worded("%1 rising", {LagnaName(s.ElectionChart.lagna)});
 }
-std::string Tithi(const CalculationState& s) {
-  return std::string(RuleNameOf(s.Panchang.TithiName)) + ", " +
-         std::string(NameOf(s.Panchang.Fortnight));
+Wording Tithi(const CalculationState& s) {
+  return Worded("%1, %2", {RuleTithi(s.Panchang.TithiName), Named(s.Panchang.Fortnight)});
 }
-std::string Yoga(const CalculationState& s) {
-  return std::string(NameOf(s.ElectionChart.yoga));
+Wording Yoga(const CalculationState& s) {
+  return Named(s.ElectionChart.yoga);
 }
-std::string Karana(const CalculationState& s) {
-  return std::string(NameOf(s.ElectionChart.karana));
+Wording Karana(const CalculationState& s) {
+  return Named(s.ElectionChart.karana);
 }
-std::string Weekday(const CalculationState& s) {
+Wording Weekday(const CalculationState& s) {
   return WeekdayOrNone(s.Input.electionWeekday);
 }
-std::string HinduMonth(const CalculationState& s) {
-  return std::string(NameOf(s.Yogas.HinduMonth)) + " by the civil date";
+Wording HinduMonth(const CalculationState& s) {
+  return Worded("%1 by the civil date", {AsIs(std::string(NameOf(s.Yogas.HinduMonth)))});
 }
 
 namespace {
 
 // The classical count: forward round the 27 stars from the birth star, which
 // is the first (Janma), the tara the count's place in the cycle of nine.
-std::string InclusiveTaraCount(const CalculationState& s) {
-  const std::string birth(NameOf(s.BirthChart.nakshatra));
-  const std::string election(NameOf(s.ElectionChart.nakshatra));
+Wording InclusiveTaraCount(const CalculationState& s) {
+  const Wording birth = Named(s.BirthChart.nakshatra);
+  const Wording election = Named(s.ElectionChart.nakshatra);
   const int from = PositionOf(s.BirthChart.nakshatra);
   const int to = PositionOf(s.ElectionChart.nakshatra);
-  if (from == 0 || to == 0) return "the birth nakshatra or the Moon's is unknown";
+  if (from == 0 || to == 0) return Worded("the birth nakshatra or the Moon's is unknown");
   const int count = (to - from + 27) % 27 + 1;
-  const std::string tara(TaraNameOf((count - 1) % 9 + 1));
-  if (count == 1) return "the Moon is in the birth nakshatra " + birth + " itself (" + tara + ")";
-  return "the Moon's nakshatra " + election + " is the " + Ordinal(count) +
-         " counting forward from the birth nakshatra " + birth + " as the first (" + tara + ")";
+  const Wording tara = AsIs(std::string(TaraNameOf((count - 1) % 9 + 1)));
+  if (count == 1) return Worded("the Moon is in the birth nakshatra %1 itself (%2)", {birth, tara});
+  return Worded(
+      "the Moon's nakshatra %1 is the %2 counting forward from the birth nakshatra %3 as the "
+      "first (%4)",
+      {election, Ordinal(count), birth, tara});
 }
 
 }  // namespace
@@ -116,107 +133,117 @@ std::string InclusiveTaraCount(const CalculationState& s) {
 // The tarabala verdict reads the plain distance between the two stars, in
 // either direction, within the cycle of nine, unless the settings ask for the
 // classical count.
-std::string TaraCount(const CalculationState& s) {
+Wording TaraCounted(const CalculationState& s) {
   if (s.Input.settings.tarabala == horavela::TaraCount::Inclusive) return InclusiveTaraCount(s);
-  const std::string birth(NameOf(s.BirthChart.nakshatra));
-  const std::string election(NameOf(s.ElectionChart.nakshatra));
+  const Wording birth = Named(s.BirthChart.nakshatra);
+  const Wording election = Named(s.ElectionChart.nakshatra);
   const int from = PositionOf(s.BirthChart.nakshatra);
   const int to = PositionOf(s.ElectionChart.nakshatra);
   const int distance = std::abs(to - from);
-  if (distance == 0) return "the Moon is in the birth nakshatra " + birth + " itself";
+  if (distance == 0) return Worded("the Moon is in the birth nakshatra %1 itself", {birth});
   const int tara = distance % 9 == 0 ? 9 : distance % 9;
   // A plain distance, not an ordinal: astrologers count the birth star itself
   // as the first, and "the 3rd from" would name another star to them.
-  return "the Moon's nakshatra " + election + " lies " + Counted(distance, "nakshatra") +
-         (to > from ? " after" : " before") + " the birth nakshatra " + birth + " (counted as " +
-         std::string(TaraNameOf(tara)) + ")";
+  return Worded(to > from ? "the Moon's nakshatra %1 lies %2 after the birth nakshatra %3 "
+                            "(counted as %4)"
+                          : "the Moon's nakshatra %1 lies %2 before the birth nakshatra %3 "
+                            "(counted as %4)",
+                {election, Counted(distance, "%1 nakshatra", "%1 nakshatras"), birth,
+                 AsIs(std::string(TaraNameOf(tara)))});
 }
 
-std::string MoonSignCount(const CalculationState& s) {
-  const std::string birth(NameOf(s.BirthChart.moonSign));
-  const std::string election(NameOf(s.ElectionChart.moonSign));
+std::string TaraCount(const CalculationState& s) {
+  return TextOf(TaraCounted(s));
+}
+
+Wording MoonSignCount(const CalculationState& s) {
+  const Wording birth = Named(s.BirthChart.moonSign);
+  const Wording election = Named(s.ElectionChart.moonSign);
   const int from = PositionOf(s.BirthChart.moonSign);
   const int to = PositionOf(s.ElectionChart.moonSign);
-  if (from == to) return "the Moon is in the birth Moon sign " + birth + " itself";
-  return "the Moon in " + election + " is the " + Ordinal(std::abs(to - from) + 1) + " sign" +
-         (to > from ? " from" : " back from") + " the birth Moon sign " + birth;
+  if (from == to) return Worded("the Moon is in the birth Moon sign %1 itself", {birth});
+  return Worded(to > from ? "the Moon in %1 is the %2 sign from the birth Moon sign %3"
+                          : "the Moon in %1 is the %2 sign back from the birth Moon sign %3",
+                {election, Ordinal(std::abs(to - from) + 1), birth});
 }
 
-std::string LagnaCount(const CalculationState& s) {
-  const std::string birth(LagnaNameOf(s.BirthChart.lagna));
-  const std::string election(LagnaNameOf(s.ElectionChart.lagna));
+Wording LagnaCount(const CalculationState& s) {
+  const Wording birth = LagnaName(s.BirthChart.lagna);
+  const Wording election = LagnaName(s.ElectionChart.lagna);
   if (s.BirthChart.lagna == s.ElectionChart.lagna)
-    return "the lagna " + election + " is the birth lagna itself";
+    return Worded("the lagna %1 is the birth lagna itself", {election});
   // The count runs from the sign after the birth lagna: a distance, as above.
-  return "the lagna " + election + " lies " + Counted(s.Lagna.LagnaCount, "sign") +
-         " after the birth lagna " + birth;
+  return Worded("the lagna %1 lies %2 after the birth lagna %3",
+                {election, Counted(s.Lagna.LagnaCount, "%1 sign", "%1 signs"), birth});
 }
 
-std::string SaleLagna(const CalculationState& s) {
-  return std::string(LagnaNameOf(s.ElectionChart.lagna)) + " rising; " + BirthSigns(s);
+Wording SaleLagna(const CalculationState& s) {
+  return Worded("%1 rising; %2", {LagnaName(s.ElectionChart.lagna), BirthSigns(s)});
 }
 
-std::string TableLagna(const CalculationState& s) {
-  return TableLagnaName(s) + " rising by the clock table; " + BirthSigns(s);
+Wording TableLagna(const CalculationState& s) {
+  return Worded("%1 rising by the clock table; %2", {TableLagnaName(s), BirthSigns(s)});
 }
 
-std::string JupiterRising(const CalculationState& s) {
-  return JupiterSign(s) + ", with " + TableLagnaName(s) + " rising by the clock table";
+Wording JupiterRising(const CalculationState& s) {
+  return Worded("%1, with %2 rising by the clock table", {JupiterSign(s), TableLagnaName(s)});
 }
 
 // Favourable when the two lie nine signs apart, either way.
-std::string JupiterNinth(const CalculationState& s) {
+Wording JupiterNinth(const CalculationState& s) {
   const PlanetPosition& jupiter = s.Lagna.PlanetSigns[kJupiter];
   if (!jupiter.known()) return JupiterSign(s);
   const int apart = std::abs(IndexOf(jupiter.sign) + 1 - MuhurthaLagnaNumber(s.Lagna));
-  return JupiterSign(s) + " and " + TableLagnaName(s) + " rising by the clock table lie " +
-         Plural(apart, "sign", "signs") + " apart";
+  return Worded("%1 and %2 rising by the clock table lie %3 apart",
+                {JupiterSign(s), TableLagnaName(s), Counted(apart, "%1 sign", "%1 signs")});
 }
 
-std::string WeekdayTithiGroup(const CalculationState& s) {
-  return Weekday(s) + " with a " + std::string(NameOf(s.Panchang.Group)) + " tithi";
+Wording WeekdayTithiGroup(const CalculationState& s) {
+  return Worded("%1 with a %2 tithi", {Weekday(s), AsIs(std::string(NameOf(s.Panchang.Group)))});
 }
-std::string WeekdayTithi(const CalculationState& s) {
-  return Weekday(s) + " with " + std::string(RuleNameOf(s.Panchang.TithiName));
+Wording WeekdayTithi(const CalculationState& s) {
+  return Worded("%1 with %2", {Weekday(s), RuleTithi(s.Panchang.TithiName)});
 }
-std::string WeekdayStar(const CalculationState& s) {
-  return Weekday(s) + " with the Moon in " + std::string(NameOf(s.ElectionChart.nakshatra));
+Wording WeekdayStar(const CalculationState& s) {
+  return Worded("%1 with the Moon in %2", {Weekday(s), Named(s.ElectionChart.nakshatra)});
 }
-std::string WeekdayTithiStar(const CalculationState& s) {
-  return Weekday(s) + ", " + std::string(RuleNameOf(s.Panchang.TithiName)) + " and the Moon in " +
-         std::string(NameOf(s.ElectionChart.nakshatra));
+Wording WeekdayTithiStar(const CalculationState& s) {
+  return Worded("%1, %2 and the Moon in %3",
+                {Weekday(s), RuleTithi(s.Panchang.TithiName), Named(s.ElectionChart.nakshatra)});
 }
-std::string SaraswatiWanted(const CalculationState& s) {
-  return "today is " + WeekdayStar(s) + "; a Wednesday with the Moon in Hasta favours it";
+Wording SaraswatiWanted(const CalculationState& s) {
+  return Worded("today is %1; a Wednesday with the Moon in Hasta favours it", {WeekdayStar(s)});
 }
 
-std::string MonthsAfterBirth(const CalculationState& s) {
+Wording MonthsAfterBirth(const CalculationState& s) {
   const int months = MonthDifference(s);
-  if (months >= 0) return Plural(months, "month", "months") + " after birth by the calendar";
-  return Plural(-months, "month", "months") +
-         " before the birth month by the calendar (the years are not counted)";
+  if (months >= 0)
+    return Worded("%1 after birth by the calendar", {Counted(months, "%1 month", "%1 months")});
+  return Worded("%1 before the birth month by the calendar (the years are not counted)",
+                {Counted(-months, "%1 month", "%1 months")});
 }
 
-std::string DaysAfterBirthDay(const CalculationState& s) {
-  return "Date: the day of the month is " + Plural(DayDifference(s), "day", "days") +
-         " after the birth day";
+Wording DaysAfterBirthDay(const CalculationState& s) {
+  return Worded("Date: the day of the month is %1 after the birth day",
+                {Counted(DayDifference(s), "%1 day", "%1 days")});
 }
 
 // The first of the three dates that lets ear piercing through.
-std::string EarPiercingDate(const CalculationState& s) {
+Wording EarPiercingDate(const CalculationState& s) {
   const int days = DayDifference(s);
   if (days == 10 || days == 12 || days == 16) return DaysAfterBirthDay(s);
   const int months = MonthDifference(s);
-  if (months >= 6 && months <= 8) return "Month: " + MonthsAfterBirth(s);
-  return YearsAfterBirth(s) + ", an odd year of life";
+  if (months >= 6 && months <= 8) return Worded("Month: %1", {MonthsAfterBirth(s)});
+  return Worded("%1, an odd year of life", {YearsAfterBirth(s)});
 }
 
-std::string YearsAfterBirth(const CalculationState& s) {
-  return "Age: " + Plural(YearDifference(s), "year", "years") + " after birth by the calendar";
+Wording YearsAfterBirth(const CalculationState& s) {
+  return Worded("Age: %1 after birth by the calendar",
+                {Counted(YearDifference(s), "%1 year", "%1 years")});
 }
 
-std::string StarOfLearning(const CalculationState& s) {
-  return "Nakshatra: " + Nakshatra(s);
+Wording StarOfLearning(const CalculationState& s) {
+  return Worded("Nakshatra: %1", {Nakshatra(s)});
 }
 
 }  // namespace horavela::factor_values

@@ -33,8 +33,8 @@ constexpr unsigned kWeekdayStar = kCivilDateRead | kNakshatraRead;
 
 // Every factor the rule sets write, each with its wording.
 const FactorRow kFactorRows[] = {
-    {Factor::Tara, kNakshatraRead, fv::TaraCount, Phrase::kFound},
-    {Factor::TaraStrength, kNakshatraRead, fv::TaraCount, Phrase::kFound},
+    {Factor::Tara, kNakshatraRead, fv::TaraCounted, Phrase::kFound},
+    {Factor::TaraStrength, kNakshatraRead, fv::TaraCounted, Phrase::kFound},
     {Factor::Chandra, kMoonSignRead, fv::MoonSignCount, Phrase::kFound},
     {Factor::MoonStrength, kMoonSignRead, fv::MoonSignCount, Phrase::kFound},
     {Factor::Nakshatra, kNakshatraRead, fv::Nakshatra, Phrase::kCounted},
@@ -105,33 +105,38 @@ const ShortPathRow* ShortPathOf(std::string_view subject) {
 }
 
 // The verdict word as a sentence reads it, the rule sets' misspellings mended.
-std::string SentenceWord(Word word) {
+Wording SentenceWord(Word word) {
   if (word == Word::Unavourable || word == Word::Uafvourable) word = Word::Unfavourable;
   std::string lower(NameOf(word));
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
+  return Worded(lower);
 }
 
-std::string LineOf(const CalculationState& state, const FactorVerdict& verdict) {
-  const std::string word = SentenceWord(verdict.word);
+// The line's pattern for each way of saying it: %1 the factor, %2 what
+// decided it, %3 the word.
+const char* PatternOf(Phrase phrase, Word word) {
+  switch (phrase) {
+    case Phrase::kCounted:
+      return "%1: %2, which this undertaking counts as %3";
+    case Phrase::kFound:
+      return "%1: %2, %3";
+    case Phrase::kYoga:
+      return word == Word::Neutral ? "%1: not formed today (%2), %3" : "%1: formed today (%2), %3";
+  }
+  return "%1: %2, %3";
+}
+
+Wording LineOf(const CalculationState& state, const FactorVerdict& verdict) {
+  const Wording word = SentenceWord(verdict.word);
   if (verdict.factor == Factor::Whole) {
     const ShortPathRow* path = ShortPathOf(state.Input.subject);
-    if (!path) return std::string(NameOf(verdict.word));
-    return path->value(state) + ", which on its own makes this undertaking " + word;
+    if (!path) return Worded(NameOf(verdict.word));
+    return Worded("%1, which on its own makes this undertaking %2", {path->value(state), word});
   }
-  const std::string label = std::string(NameOf(verdict.factor)) + ": ";
+  const Wording label = Worded(NameOf(verdict.factor));
   const FactorRow* row = RowOf(verdict.factor);
-  if (!row) return label + word;
-  switch (row->phrase) {
-    case Phrase::kCounted:
-      return label + row->value(state) + ", which this undertaking counts as " + word;
-    case Phrase::kFound:
-      return label + row->value(state) + ", " + word;
-    case Phrase::kYoga:
-      return label + (verdict.word == Word::Neutral ? "not formed today (" : "formed today (") +
-             row->value(state) + "), " + word;
-  }
-  return label + word;
+  if (!row) return Worded("%1: %2", {label, word});
+  return Worded(PatternOf(row->phrase, verdict.word), {label, row->value(state), word});
 }
 
 }  // namespace
@@ -143,7 +148,8 @@ std::vector<FactorInWords> FactorsInWords(const CalculationState& state) {
     const FactorVerdict& verdict = result.FactorVerdicts[i];
     if (verdict.empty()) continue;
     const int points = i < result.FactorPoints.size() ? result.FactorPoints[i] : 0;
-    factors.push_back({TextOf(verdict), points, LineOf(state, verdict), verdict.factor});
+    Wording line = LineOf(state, verdict);
+    factors.push_back({TextOf(verdict), points, TextOf(line), verdict.factor, std::move(line)});
   }
   return factors;
 }

@@ -8,10 +8,11 @@ TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& mom
                           Language language) {
   TimingNotes notes;
   notes.window = WindowSentence(explanation.window, moment, language);
-  notes.warnings = explanation.warnings;
+  notes.warnings = WarningsIn(explanation, language);
   for (const BetterLine& line : BetterLines(explanation, moment, language))
     notes.betterMoments.push_back(line.text);
-  for (const FactorInWords& factor : explanation.factors) notes.factors.push_back(factor.line);
+  for (const FactorInWords& factor : explanation.factors)
+    notes.factors.push_back(TextOf(factor.said, language));
   return notes;
 }
 

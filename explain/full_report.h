@@ -13,9 +13,7 @@
 namespace horavela {
 
 // The explanation in the report's closing section, as the analysis panel
-// shows it.
-// The window and the better moments are in `language`; the warnings and the
-// factors' lines stay as the explanation wrote them.
+// shows it, in `language`.
 TimingNotes TimingNotesOf(const Explanation& explanation, const LocalMinute& moment,
                           Language language = Language::English);
 

@@ -12,42 +12,49 @@ namespace horavela {
 
 namespace {
 
-// The names of the elements of an election chart, and how a sentence speaks
-// of each.
+// The elements of an election chart, each with the sentence that says the
+// other chart names it otherwise: %1 who computed the other chart, %2 the
+// name it gives, %3 the name in use; %4 the verdict clause, when there is one.
 struct CheckedElement {
   ChartSlot slot;
-  const char* says;  // "puts the Moon in "
+  const char* says;
+  const char* saysWithVerdict;
 };
 const CheckedElement kCheckedElements[] = {
-    {kNakshatraSlot, "puts the Moon in "}, {kMoonSignSlot, "puts the Moon in "},
-    {kLagnaSlot, "puts the lagna in "},    {kTithiSlot, "gives the tithi "},
-    {kYogaSlot, "gives the yoga "},        {kKaranaSlot, "gives the karana "},
+    {kNakshatraSlot, "%1 puts the Moon in %2, not %3.", "%1 puts the Moon in %2, not %3; %4."},
+    {kMoonSignSlot, "%1 puts the Moon in %2, not %3.", "%1 puts the Moon in %2, not %3; %4."},
+    {kLagnaSlot, "%1 puts the lagna in %2, not %3.", "%1 puts the lagna in %2, not %3; %4."},
+    {kTithiSlot, "%1 gives the tithi %2, not %3.", "%1 gives the tithi %2, not %3; %4."},
+    {kYogaSlot, "%1 gives the yoga %2, not %3.", "%1 gives the yoga %2, not %3; %4."},
+    {kKaranaSlot, "%1 gives the karana %2, not %3.", "%1 gives the karana %2, not %3; %4."},
 };
 
-std::string NameIn(const CalculationState& state, ChartSlot slot) {
-  return std::string(ChartText(state.ElectionChart, slot));
+Wording NameIn(const CalculationState& state, ChartSlot slot) {
+  return ChartName(state.ElectionChart, slot);
 }
 
 // "Rohini", "Rohini and Vrishabha", "Dwadasi, Siddhi and Bava".
-std::string Joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
-    text += names[i];
-  }
+Wording Joined(const std::vector<Wording>& names) {
+  if (names.empty()) return AsIs("");
+  Wording text = names.back();
+  if (names.size() < 2) return text;
+  text = Worded("%1 and %2", {names[names.size() - 2], text});
+  for (std::size_t i = names.size() - 2; i > 0; --i) text = Worded("%1, %2", {names[i - 1], text});
   return text;
 }
 
-// "; with Rohini the result would read Good (total 4)", or nothing when the
+// "with Rohini the result would read Good (total 4)", or nothing when the
 // rule set gave no verdict (its year precondition, an unknown subject).
-std::string VerdictClause(const std::vector<std::string>& preciseNames, const Evaluation& program,
-                          const Evaluation& precise) {
-  if (precise.ResultWord == Verdict::None || !precise.PreconditionMessage.empty()) return {};
+std::optional<Wording> VerdictClause(const std::vector<Wording>& preciseNames,
+                                     const Evaluation& program, const Evaluation& precise) {
+  if (precise.ResultWord == Verdict::None || !precise.PreconditionMessage.empty())
+    return std::nullopt;
   const bool same =
       precise.ResultWord == program.ResultWord && precise.TotalScore == program.TotalScore;
-  return "; with " + Joined(preciseNames) + " the result would " + (same ? "still " : "") +
-         "read " + std::string(NameOf(precise.ResultWord)) + " (total " +
-         std::to_string(precise.TotalScore) + ")";
+  return Worded(same ? "with %1 the result would still read %2 (total %3)"
+                     : "with %1 the result would read %2 (total %3)",
+                {Joined(preciseNames), Worded(NameOf(precise.ResultWord)),
+                 AsIs(std::to_string(precise.TotalScore))});
 }
 
 void NameMoon(MoonState& moon, double tropical) {
@@ -98,22 +105,30 @@ void SubstitutePreciseElements(CalculationState& state, const PrecisePositions& 
 std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
                                                const CalculationState& precise,
                                                std::string_view checkedAgainst) {
+  return TextsOf(PreciseCheckWordings(program, precise, checkedAgainst));
+}
+
+std::vector<Wording> PreciseCheckWordings(const CalculationState& program,
+                                          const CalculationState& precise,
+                                          std::string_view checkedAgainst) {
   std::vector<const CheckedElement*> differing;
-  std::vector<std::string> preciseNames;
+  std::vector<Wording> preciseNames;
   for (const CheckedElement& element : kCheckedElements) {
-    const std::string name = NameIn(precise, element.slot);
+    const Wording name = NameIn(precise, element.slot);
     if (name == NameIn(program, element.slot)) continue;
     differing.push_back(&element);
     preciseNames.push_back(name);
   }
   // Elements change together (a tithi's end is a karana's), so each sentence
   // gives the verdict of the whole precise chart.
-  const std::string verdict = VerdictClause(preciseNames, program.Result, precise.Result);
-  std::vector<std::string> sentences;
+  const std::optional<Wording> verdict =
+      VerdictClause(preciseNames, program.Result, precise.Result);
+  std::vector<Wording> sentences;
   for (const CheckedElement* element : differing) {
-    sentences.push_back(std::string(checkedAgainst) + " " + std::string(element->says) +
-                        NameIn(precise, element->slot) + ", not " + NameIn(program, element->slot) +
-                        verdict + ".");
+    std::vector<Wording> parts{Worded(checkedAgainst), NameIn(precise, element->slot),
+                               NameIn(program, element->slot)};
+    if (verdict) parts.push_back(*verdict);
+    sentences.push_back(Worded(verdict ? element->saysWithVerdict : element->says, parts));
   }
   return sentences;
 }
@@ -121,6 +136,12 @@ std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
 std::vector<std::string> PreciseCheckWarnings(const EvaluationInput& input,
                                               const MomentEntry& election,
                                               PlanetEphemeris& ephemeris) {
+  return TextsOf(PreciseCheckWarningWordings(input, election, ephemeris));
+}
+
+std::vector<Wording> PreciseCheckWarningWordings(const EvaluationInput& input,
+                                                 const MomentEntry& election,
+                                                 PlanetEphemeris& ephemeris) {
   // On the weekday the user picked, as the verdict it is compared with.
   EvaluationInput judged = input;
   judged.election = election;
@@ -140,7 +161,7 @@ std::vector<std::string> PreciseCheckWarnings(const EvaluationInput& input,
   }
   ComputeStrengths(other);
   RunSubjectRuleSet(other);
-  return PreciseCheckSentences(inUse, other, CheckedAgainst(judged.settings.ephemeris));
+  return PreciseCheckWordings(inUse, other, CheckedAgainst(judged.settings.ephemeris));
 }
 
 }  // namespace horavela

@@ -9,6 +9,7 @@
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
 #include "engine/swiss_positions.h"
+#include "language/wording.h"
 
 // The Moon, the ascendant and the panchang of the ephemeris in use against
 // those of the other one at one moment (Swiss Ephemeris against the program's
@@ -28,6 +29,10 @@ void SubstitutePreciseElements(CalculationState& state, const PrecisePositions& 
 std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
                                                const CalculationState& precise,
                                                std::string_view checkedAgainst = "Swiss Ephemeris");
+// The same sentences as said, for any language.
+std::vector<Wording> PreciseCheckWordings(const CalculationState& program,
+                                          const CalculationState& precise,
+                                          std::string_view checkedAgainst = "Swiss Ephemeris");
 
 // The sentences for `input` judged with `election` as its moment and on the
 // input's weekday, as evaluate judges it, against the ephemeris its settings
@@ -36,5 +41,8 @@ std::vector<std::string> PreciseCheckSentences(const CalculationState& program,
 std::vector<std::string> PreciseCheckWarnings(const EvaluationInput& input,
                                               const MomentEntry& election,
                                               PlanetEphemeris& ephemeris);
+std::vector<Wording> PreciseCheckWarningWordings(const EvaluationInput& input,
+                                                 const MomentEntry& election,
+                                                 PlanetEphemeris& ephemeris);
 
 }  // namespace horavela

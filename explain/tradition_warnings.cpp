@@ -10,24 +10,25 @@ namespace horavela {
 namespace {
 
 // A sentence ends with one full stop, whether or not its text brought one.
-std::string Sentence(std::string text) {
+std::string EndsWithStop(std::string text) {
   if (!text.empty() && text.back() != '.') text += '.';
   return text;
 }
 
-std::vector<std::string> VetoSentences(const EvaluationInput& input, const PlaceClock& clock,
-                                       std::int64_t moment, PlanetEphemeris& ephemeris) {
+std::vector<Wording> VetoSentences(const EvaluationInput& input, const PlaceClock& clock,
+                                   std::int64_t moment, PlanetEphemeris& ephemeris) {
   const VetoSet observed = VetoesObservedBy(input.subject);
   if (observed == 0) return {};
   const LocalMinute at = clock.At(moment).local;
-  std::vector<std::string> sentences;
+  std::vector<Wording> sentences;
   for (const VetoPeriod& period :
        VetoPeriodsOver(clock, moment, moment, ephemeris, WithSettings({}, input.settings))) {
     if (!(observed & VetoBit(period.veto))) continue;
-    sentences.push_back(
-        "The tradition keeps " + std::string(NameOf(period.veto)) +
-        " for this undertaking, in force from " + ClockText(clock.At(period.first).local, at) +
-        " to " + ClockText(clock.At(period.last).local, at) + ". " + Sentence(period.reason));
+    // The reason is the tradition's own sentence, in English.
+    sentences.push_back(Worded(
+        "The tradition keeps %1 for this undertaking, in force from %2 to %3. %4",
+        {Worded(NameOf(period.veto)), AsIs(ClockText(clock.At(period.first).local, at)),
+         AsIs(ClockText(clock.At(period.last).local, at)), AsIs(EndsWithStop(period.reason))}));
   }
   return sentences;
 }
@@ -39,38 +40,38 @@ Word TithiWordOf(const Evaluation& evaluation) {
   return Word::None;
 }
 
-std::vector<std::string> ShuddhiSentences(const CalculationState& state) {
+std::vector<Wording> ShuddhiSentences(const CalculationState& state) {
   const std::string& subject = state.Input.subject;
   if (!HasShuddhi(subject)) return {};
-  std::vector<std::string> sentences;
+  std::vector<Wording> sentences;
   const ShuddhiFailures failures = ShuddhiFailuresOf(subject, state);
   if (failures == 0) {
     sentences.push_back(
-        "Panchanga shuddhi: the nakshatra, tithi, weekday, yoga and karana all meet what the "
-        "classical texts ask of this undertaking.");
+        Worded("Panchanga shuddhi: the nakshatra, tithi, weekday, yoga and karana all meet what "
+               "the classical texts ask of this undertaking."));
   }
   for (const std::string& reason : ShuddhiReasons(subject, state))
-    sentences.push_back(Sentence("Panchanga shuddhi: " + reason));
+    sentences.push_back(Worded("Panchanga shuddhi: %1", {AsIs(EndsWithStop(reason))}));
   // The two opinions differ most often on the tithi: say so where they do.
   const bool classicalAccepts = (failures & LimbBit(ShuddhiLimb::Tithi)) == 0;
   const Leaning rules = LeaningOf(TithiWordOf(state.Result));
   if (classicalAccepts && rules == Leaning::Against)
     sentences.push_back(
-        "The classical texts accept this tithi, where this program's rules count it as "
-        "unfavourable.");
+        Worded("The classical texts accept this tithi, where this program's rules count it as "
+               "unfavourable."));
   if (!classicalAccepts && rules == Leaning::Favours)
     sentences.push_back(
-        "This program's rules count this tithi as favourable, where the classical texts avoid "
-        "it.");
+        Worded("This program's rules count this tithi as favourable, where the classical texts "
+               "avoid it."));
   return sentences;
 }
 
 }  // namespace
 
-std::vector<std::string> TraditionWarnings(const CalculationState& state, const PlaceClock& clock,
-                                           std::int64_t moment, PlanetEphemeris& ephemeris) {
-  std::vector<std::string> sentences = VetoSentences(state.Input, clock, moment, ephemeris);
-  for (std::string& sentence : ShuddhiSentences(state)) sentences.push_back(std::move(sentence));
+std::vector<Wording> TraditionWarnings(const CalculationState& state, const PlaceClock& clock,
+                                       std::int64_t moment, PlanetEphemeris& ephemeris) {
+  std::vector<Wording> sentences = VetoSentences(state.Input, clock, moment, ephemeris);
+  for (Wording& sentence : ShuddhiSentences(state)) sentences.push_back(std::move(sentence));
   return sentences;
 }
 

@@ -91,6 +91,10 @@ std::string_view Translated(std::string_view english, Language language) {
 }
 
 std::string Formatted(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  return Formatted(pattern, std::span<const std::string_view>(args.begin(), args.size()));
+}
+
+std::string Formatted(std::string_view pattern, std::span<const std::string_view> args) {
   std::string out;
   out.reserve(pattern.size());
   for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -98,7 +102,7 @@ std::string Formatted(std::string_view pattern, std::initializer_list<std::strin
                              pattern[i + 1] <= '9';
     const std::size_t index = placeholder ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
     if (placeholder && index < args.size()) {
-      out += *(args.begin() + index);
+      out += args[index];
       ++i;
     } else {
       out += pattern[i];

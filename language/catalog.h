@@ -49,6 +49,8 @@ struct Words {
 // order and as often as they occur; a placeholder without its argument and
 // every other `%` stay as written.
 std::string Formatted(std::string_view pattern, std::initializer_list<std::string_view> args);
+// The same with the arguments counted at run time.
+std::string Formatted(std::string_view pattern, std::span<const std::string_view> args);
 
 // The placeholders %1 .. %9 of `text`, sorted, each as often as it occurs.
 std::vector<int> PlaceholdersOf(std::string_view text);

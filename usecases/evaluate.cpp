@@ -76,7 +76,7 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
   if (request.fullReport) {
     std::optional<Explanation> notes;
     if (evaluated.explanation) notes = *evaluated.explanation;
-    options = FullReportOptions(notes, ElectionMinute(request.input));
+    options = FullReportOptions(notes, ElectionMinute(request.input), request.language);
   }
   options.language = request.language;
   evaluated.ruleSetRan = steps.dispatchSubject(state, report, options).has_value();
@@ -84,8 +84,9 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
   // Said in the explanation alone, after the report: the report is the
   // person's document and reads as it always has.
   if (!order && evaluated.explanation) {
-    evaluated.explanation->warnings.push_back(Sentence(order.error().message) +
-                                              "; the rule sets compare the years alone.");
+    // The problem's message is the core's own, in English.
+    AddWarning(*evaluated.explanation, Worded("%1; the rule sets compare the years alone.",
+                                              {AsIs(Sentence(order.error().message))}));
   }
   return evaluated;
 }
@@ -94,10 +95,15 @@ ReportOptions ReportOptionsIn(const Evaluated& evaluated, Language language) {
   ReportOptions options = evaluated.reportOptions;
   options.language = language;
   if (options.timingNotes && evaluated.explanation) {
-    const TimingNotes said =
+    TimingNotes said =
         TimingNotesOf(*evaluated.explanation, ElectionMinute(evaluated.state.Input), language);
+    // The report's warnings are those the explanation had when the report was
+    // planned: a late birth is said after it, in the explanation alone.
+    said.warnings.resize(options.timingNotes->warnings.size());
     options.timingNotes->window = said.window;
+    options.timingNotes->warnings = said.warnings;
     options.timingNotes->betterMoments = said.betterMoments;
+    options.timingNotes->factors = said.factors;
   }
   return options;
 }
