@@ -66,7 +66,7 @@ QTableWidget* NewPlanetTable(QWidget* parent, const char* objectName) {
   table->setColumnWidth(kPositionColumn, metrics.horizontalAdvance("00 Cpr 00") + 40);
   QStringList stars;
   for (int i = 0; i < IndexOf(Nakshatra::None); ++i) {
-    stars << ShownStarAndPada(FromIndex<Nakshatra>(i), 4);
+    stars << ShownStarAndPada(NameOf(FromIndex<Nakshatra>(i)), FromIndex<Nakshatra>(i), 4);
   }
   table->setColumnWidth(kNakshatraColumn, WidthFor(metrics, "Uttara Bhadrapada 4", stars) + 24);
   table->horizontalHeader()->setStretchLastSection(true);
@@ -114,7 +114,8 @@ void FillChartBodies(QTableWidget* table, const std::vector<ChartBody>& chart, C
   for (const ChartBody& body : chart) {
     for (int row = 0; row < kRows; ++row) {
       if (body.body != kBodyNames[static_cast<std::size_t>(row)]) continue;
-      table->item(row, kNakshatraColumn)->setText(ShownStarAndPada(body.star, body.pada));
+      table->item(row, kNakshatraColumn)
+          ->setText(ShownStarAndPada(body.nakshatra, body.star, body.pada));
       if (row >= firstFromChart) {
         table->item(row, kPositionColumn)->setText(PositionText(body.longitude));
       }

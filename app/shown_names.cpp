@@ -39,9 +39,9 @@ QString ShownName(Planet planet) {
   return FromView(NameOf(planet, ShownLanguage()));
 }
 
-QString ShownStarAndPada(Nakshatra nakshatra, int pada) {
+QString ShownStarAndPada(std::string_view english, Nakshatra nakshatra, int pada) {
   if (ShownLanguage() == Language::English)
-    return QString("%1 %2").arg(ShownName(nakshatra)).arg(pada);
+    return QString("%1 %2").arg(FromView(english)).arg(pada);
   return ShownName(PeriodName::Of(nakshatra, pada));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 #include "almanac/day_at_a_glance.h"
 
@@ -15,8 +16,9 @@ QString ShownName(Weekday weekday);
 QString ShownName(Nakshatra nakshatra);
 QString ShownName(Rashi rashi);
 QString ShownName(Planet planet);
-// A chart body's nakshatra and pada: "Rohini 2" in English, the language's
-// "%1 pada %2" elsewhere ("रोहिणी चरण 2").
-QString ShownStarAndPada(Nakshatra nakshatra, int pada);
+// A chart body's nakshatra and pada: "Rohini 2" in English from the core's
+// `english` name, the language's "%1 pada %2" of the value elsewhere
+// ("रोहिणी चरण 2").
+QString ShownStarAndPada(std::string_view english, Nakshatra nakshatra, int pada);
 
 }  // namespace horavela::app

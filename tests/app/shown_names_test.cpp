@@ -57,9 +57,9 @@ class ShownNamesTest : public QObject {
   // The planet table's nakshatra column: "Rohini 2" in English as always.
   void starAndPada() {
     horavela::app::InstallTranslators(Language::English);
-    QCOMPARE(ShownStarAndPada(Nakshatra::Rohini, 2), QString("Rohini 2"));
+    QCOMPARE(ShownStarAndPada("Rohini", Nakshatra::Rohini, 2), QString("Rohini 2"));
     horavela::app::InstallTranslators(Language::Tamil);
-    QCOMPARE(ShownStarAndPada(Nakshatra::Rohini, 2), QString("ரோகிணி பாதம் 2"));
+    QCOMPARE(ShownStarAndPada("Rohini", Nakshatra::Rohini, 2), QString("ரோகிணி பாதம் 2"));
     horavela::app::InstallTranslators(Language::English);
   }
 };
