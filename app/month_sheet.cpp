@@ -66,7 +66,7 @@ QStringList LinesOf(const MonthAtAGlance& month, const MonthDay& cell) {
 QString VetoNames(const MonthDay& cell) {
   QStringList names;
   for (const VetoPeriod& period : cell.vetoes) {
-    const QString name = QString::fromUtf8(NameOf(period.veto));
+    const QString name = QString::fromUtf8(NameOf(period.veto, ShownLanguage()));
     if (!names.contains(name)) names << name;
   }
   return names.join(", ");

@@ -67,7 +67,7 @@ QString VetoOnDayText(const VetoPeriod& period, const PlaceClock& clock,
                       const CivilDayMinutes& day) {
   const bool begunBefore = period.first <= day.first;
   const bool endsAfter = period.last >= day.last;
-  const QString name = FromStd(NameOf(period.veto));
+  const QString name = FromStd(NameOf(period.veto, ShownLanguage()));
   QString text;
   if (begunBefore && endsAfter) {
     text = Tr(texts::kVetoAllDay).arg(name);
@@ -80,7 +80,7 @@ QString VetoOnDayText(const VetoPeriod& period, const PlaceClock& clock,
                .arg(name, ClockOf(clock, period.first), ClockOf(clock, period.last + 1));
   }
   if (observance::kRegional & VetoBit(period.veto)) text = Tr(texts::kVetoRegional).arg(text);
-  return Tr(texts::kVetoReason).arg(text, FromStd(period.reason));
+  return Tr(texts::kVetoReason).arg(text, FromStd(Said(period.why, ShownLanguage())));
 }
 
 QString VetoesOnDayText(const VetoedDay& day, const PlaceClock& clock) {
@@ -97,7 +97,7 @@ QString TraditionSummary(const std::vector<VetoPeriod>& periods, int daysRuledOu
     if (named.size() == kSummaryPeriods) break;
     const QDate first = DateOf(clock.At(period.first).local);
     const QDate last = DateOf(clock.At(period.last).local);
-    const QString name = FromStd(NameOf(period.veto));
+    const QString name = FromStd(NameOf(period.veto, ShownLanguage()));
     if (first < from) {
       named << Tr(texts::kVetoUntil).arg(name, DayText(last, from.year()));
     } else if (first == last) {

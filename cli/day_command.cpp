@@ -124,7 +124,8 @@ void Answer(const DayRequest& request, const DayAtAGlance& day,
       VetoPeriodsOnDay(clock, request.year, request.month, request.day, SwissEphemeris(),
                        WithSettings({}, request.settings));
   if (options.text) {
-    out << DayText(request, day, warnings, VetoLines(vetoes, clock), options.textLanguage);
+    out << DayText(request, day, warnings, VetoLines(vetoes, clock, options.textLanguage),
+                   options.textLanguage);
     return;
   }
   const bool asked = request.verdicts && !request.verdicts->subjects.empty();

@@ -170,22 +170,24 @@ std::string MatchText(const MatchRequest& request, const Match& match, const Wor
   text << PaddedTo(say("Koota"), kKootaWidth) << PaddedTo(say("Points"), kPointsWidth)
        << say("Reason") << "\n";
   for (const KootaScore& k : match.kootas.kootas) {
-    text << PaddedTo(say(NameOf(k.koota)), kKootaWidth)
-         << PaddedTo(PointsText(k.halves) + "/" + PointsText(k.maxHalves), kPointsWidth) << k.reason
-         << "\n";
+    text << PaddedTo(NameOf(k.koota, say.language), kKootaWidth)
+         << PaddedTo(PointsText(k.halves) + "/" + PointsText(k.maxHalves), kPointsWidth)
+         << Said(k.why, say.language) << "\n";
   }
   text << PaddedTo(say("Total"), kKootaWidth)
-       << Formatted(say("%1 of 36: %2"), {PointsText(match.kootas.totalHalves), NameOf(match.band)})
+       << Formatted(say("%1 of 36: %2"),
+                    {PointsText(match.kootas.totalHalves), say(NameOf(match.band))})
        << "\n\n";
-  for (const DoshaCheck& d : match.doshas) text << d.reason << "\n";
+  for (const DoshaCheck& d : match.doshas) text << Said(d.why, say.language) << "\n";
   text << "\n"
        << Formatted(say("Poruthams: %1 of %2"),
                     {std::to_string(match.poruthams.matchedCount), std::to_string(kPoruthamCount)})
        << (match.poruthams.decidingFailed ? say(" (rajju or vedha fails)") : "") << "\n";
-  for (const PoruthamCheck& p : match.poruthams.checks) text << "  " << p.reason << "\n";
-  text << "\n" << say("Manglik, groom: ") << match.kuja.groom.reason << "\n";
-  text << say("Manglik, bride: ") << match.kuja.bride.reason << "\n";
-  text << say("Manglik, together: ") << match.kuja.reason << "\n";
+  for (const PoruthamCheck& p : match.poruthams.checks)
+    text << "  " << Said(p.why, say.language) << "\n";
+  text << "\n" << say("Manglik, groom: ") << Said(match.kuja.groom.why, say.language) << "\n";
+  text << say("Manglik, bride: ") << Said(match.kuja.bride.why, say.language) << "\n";
+  text << say("Manglik, together: ") << Said(match.kuja.why, say.language) << "\n";
   return text.str();
 }
 

@@ -216,7 +216,7 @@ std::string Text(const Place& place, const MonthAtAGlance& month, const PlaceClo
       << " (" << place.timeZone << ")\n"
       << HeaderLine(say) << '\n';
   for (const MonthDay& cell : month.days) out << CellLine(month, cell, say);
-  const std::vector<std::string> lines = VetoLines(PeriodsOfMonth(month), clock);
+  const std::vector<std::string> lines = VetoLines(PeriodsOfMonth(month), clock, say.language);
   out << say(lines.empty() ? "No veto of the tradition is in force that month."
                            : "Vetoes the tradition observes that month:")
       << '\n';

@@ -1,5 +1,7 @@
 #include "cli/veto_json.h"
 
+#include "language/catalog.h"
+
 #include <string>
 
 namespace horavela::cli {
@@ -31,12 +33,14 @@ ordered_json VetoKeysJson(VetoSet vetoes) {
   return keys;
 }
 
-std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock) {
+std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock,
+                                   Language language) {
   std::vector<std::string> lines;
   for (const VetoPeriod& period : vetoes) {
-    lines.push_back(std::string(NameOf(period.veto)) + " " +
-                    FormatLocalMinute(clock.At(period.first).local) + " to " +
-                    FormatLocalMinute(clock.At(period.last).local) + ": " + period.reason);
+    lines.push_back(
+        Formatted(Translated("%1 %2 to %3: %4", language),
+                  {NameOf(period.veto, language), FormatLocalMinute(clock.At(period.first).local),
+                   FormatLocalMinute(clock.At(period.last).local), Said(period.why, language)}));
   }
   return lines;
 }

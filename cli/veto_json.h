@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "atlas/place_clock.h"
+#include "language/language.h"
 #include "tradition/veto.h"
 
 namespace horavela::cli {
@@ -20,7 +21,9 @@ nlohmann::ordered_json VetoPeriodsJson(const std::vector<VetoPeriod>& periods,
 nlohmann::ordered_json VetoKeysJson(VetoSet vetoes);
 
 // The periods for a person to read, one line each:
-// "Kharmas 2025-12-16T04:07 to 2026-01-14T09:02: The Sun in Dhanu, ...".
-std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock);
+// "Kharmas 2025-12-16T04:07 to 2026-01-14T09:02: The Sun in Dhanu, ...",
+// the names and reasons in `language`.
+std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock,
+                                   Language language = Language::English);
 
 }  // namespace horavela::cli

@@ -81,27 +81,30 @@ void WriteKootas(RichTextSink& sink, const Match& match, const Words& say) {
                   {},
                   {12, 13, 13, 9, 5, 48}};
   for (const KootaScore& k : match.kootas.kootas) {
-    table.rows.push_back({std::string(NameOf(k.koota)), k.groom, k.bride, PointsText(k.halves),
-                          PointsText(k.maxHalves), k.reason});
+    table.rows.push_back({std::string(NameOf(k.koota, say.language)),
+                          Said(k.groomReads, say.language), Said(k.brideReads, say.language),
+                          PointsText(k.halves), PointsText(k.maxHalves),
+                          Said(k.why, say.language)});
   }
   sink.InsertTable(table);
   sink.SetBold(true);
   Line(sink,
        Formatted(say("Total %1 of 36: %2"),
-                 {PointsText(match.kootas.totalHalves), NameOf(match.band)}),
+                 {PointsText(match.kootas.totalHalves), say(NameOf(match.band))}),
        kBandColors[static_cast<std::size_t>(match.band)]);
   sink.SetBold(false);
   for (const DoshaCheck& dosha : match.doshas)
-    Line(sink, dosha.reason, Verdict(!dosha.present || dosha.cancelled()));
+    Line(sink, Said(dosha.why, say.language), Verdict(!dosha.present || dosha.cancelled()));
 }
 
 void WritePoruthams(RichTextSink& sink, const Poruthams& poruthams, const Words& say) {
   Heading(sink, say("The ten poruthams, counted from the bride's star to the groom's"));
   TextTable table{Header({"Porutham", "Matched", "Reason"}, say), {}, {22, 12, 66}};
   for (const PoruthamCheck& p : poruthams.checks) {
-    std::string name(NameOf(p.porutham));
+    std::string name(NameOf(p.porutham, say.language));
     if (p.deciding) name += say(" (deciding)");
-    table.rows.push_back({name, std::string(say(p.matched ? "yes" : "no")), p.reason});
+    table.rows.push_back(
+        {name, std::string(say(p.matched ? "yes" : "no")), Said(p.why, say.language)});
   }
   sink.InsertTable(table);
   std::string summary =
@@ -115,10 +118,12 @@ void WritePoruthams(RichTextSink& sink, const Poruthams& poruthams, const Words&
 
 void WriteKuja(RichTextSink& sink, const KujaMatch& kuja, const Words& say) {
   Heading(sink, say("Manglik (kuja dosha)"));
-  Line(sink, std::string(say("Groom")) + ": " + kuja.groom.reason, Verdict(!kuja.groom.manglik));
-  Line(sink, std::string(say("Bride")) + ": " + kuja.bride.reason, Verdict(!kuja.bride.manglik));
+  Line(sink, std::string(say("Groom")) + ": " + Said(kuja.groom.why, say.language),
+       Verdict(!kuja.groom.manglik));
+  Line(sink, std::string(say("Bride")) + ": " + Said(kuja.bride.why, say.language),
+       Verdict(!kuja.bride.manglik));
   const bool clear = !(kuja.groom.manglik || kuja.bride.manglik) || kuja.cancelled;
-  Line(sink, kuja.reason, Verdict(clear));
+  Line(sink, Said(kuja.why, say.language), Verdict(clear));
 }
 
 void WriteClosing(RichTextSink& sink, const CalculationSettings& settings, const Words& say) {

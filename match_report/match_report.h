@@ -11,8 +11,8 @@
 namespace horavela {
 
 // Clears `sink` and writes the report of `match`, the match of `request`,
-// its headings and fixed words in `language` (the reasons, the elements'
-// names and the particulars stay English for now).
+// its headings, fixed words, reasons and the names of the kootas,
+// poruthams and classes in `language` (the particulars' names as typed).
 void WriteMatchReport(const matching::MatchRequest& request, const matching::Match& match,
                       RichTextSink& sink, Language language = Language::English);
 

@@ -8,20 +8,8 @@ namespace horavela::matching {
 
 namespace {
 
-struct KootaRow {
-  std::string_view name;
-  int maxHalves;
-};
-constexpr std::array<KootaRow, kKootaCount> kKootas = {{
-    {"Varna", 2},
-    {"Vashya", 4},
-    {"Tara", 6},
-    {"Yoni", 8},
-    {"Graha maitri", 10},
-    {"Gana", 12},
-    {"Bhakoot", 14},
-    {"Nadi", 16},
-}};
+// Each koota's most, in half points; their names are the language layer's.
+constexpr std::array<int, kKootaCount> kMaxHalves = {2, 4, 6, 8, 10, 12, 14, 16};
 
 std::size_t At(auto value) {
   return static_cast<std::size_t>(value);
@@ -29,20 +17,20 @@ std::size_t At(auto value) {
 
 // "groom Kshatriya, bride Brahmin"
 template <typename Class>
-std::string Pair(Class groom, Class bride) {
-  return "groom " + std::string(NameOf(groom)) + ", bride " + std::string(NameOf(bride));
+Phrase Pair(Class groom, Class bride) {
+  return Sentence("groom %1, bride %2", {Named(groom), Named(bride)});
 }
 
 struct Scored {
   int halves;
-  std::string why;
-  std::string groom;  // what the koota reads of each: a class, a star, a lord or a sign
-  std::string bride;
+  Phrase why;
+  Phrase groom;  // what the koota reads of each: a class, a star, a lord or a sign
+  Phrase bride;
 };
 
 template <typename Class>
-Scored Classes(int halves, std::string why, Class groom, Class bride) {
-  return {halves, std::move(why), std::string(NameOf(groom)), std::string(NameOf(bride))};
+Scored Classes(int halves, Phrase why, Class groom, Class bride) {
+  return {halves, std::move(why), Named(groom), Named(bride)};
 }
 
 Vashya VashyaOf(const BirthMoon& moon) {
@@ -72,26 +60,28 @@ Scored ScoreTara(const Couple& c) {
   const int halves =
       (kTaraIsBad[At(fromGroom - 1)] ? 0 : 3) + (kTaraIsBad[At(fromBride - 1)] ? 0 : 3);
   return Classes(halves,
-                 "the bride's star the " + OrdinalText(fromGroom) + " tara from the groom's, the " +
-                     "groom's the " + OrdinalText(fromBride) + " from the bride's",
+                 Sentence("the bride's star the %1 tara from the groom's, the groom's the %2 "
+                          "from the bride's",
+                          {Ordinal(fromGroom), Ordinal(fromBride)}),
                  c.groom.star, c.bride.star);
 }
 
 Scored ScoreYoni(const Couple& c) {
   const Yoni groom = YoniOf(c.groom.star), bride = YoniOf(c.bride.star);
-  std::string why = Pair(groom, bride);
-  if (AreYoniEnemies(groom, bride)) why += " (sworn enemies)";
+  const Phrase why = AreYoniEnemies(groom, bride) ? Sentence("groom %1, bride %2 (sworn enemies)",
+                                                             {Named(groom), Named(bride)})
+                                                  : Pair(groom, bride);
   return Classes(2 * kYoniPoints[At(groom)][At(bride)], why, groom, bride);
 }
 
 Scored ScoreMaitri(const Couple& c) {
   const Planet groom = LordOf(c.groom.sign), bride = LordOf(c.bride.sign);
   const Regard toBride = RegardOf(groom, bride), toGroom = RegardOf(bride, groom);
-  std::string why = "lords " + std::string(NameOf(groom)) + " and " + std::string(NameOf(bride));
-  if (groom == bride) return Classes(10, why + ", one lord", groom, bride);
-  why += ", " + std::string(NameOf(groom)) + " " + std::string(NameOf(toBride)) + " to " +
-         std::string(NameOf(bride)) + ", " + std::string(NameOf(bride)) + " " +
-         std::string(NameOf(toGroom)) + " to " + std::string(NameOf(groom));
+  if (groom == bride)
+    return Classes(10, Sentence("lords %1 and %2, one lord", {Named(groom), Named(bride)}), groom,
+                   bride);
+  const Phrase why = Sentence("lords %1 and %2, %1 %3 to %2, %2 %4 to %1",
+                              {Named(groom), Named(bride), Named(toBride), Named(toGroom)});
   return Classes(kMaitriHalves[At(toBride)][At(toGroom)], why, groom, bride);
 }
 
@@ -103,15 +93,16 @@ Scored ScoreGana(const Couple& c) {
 Scored ScoreBhakoot(const Couple& c) {
   const int count = SignCount(c.groom.sign, c.bride.sign);
   const int back = SignCount(c.bride.sign, c.groom.sign);
-  const std::string why = count == 1 ? std::string("the same sign")
-                                     : "signs " + std::to_string(std::min(count, back)) + "/" +
-                                           std::to_string(std::max(count, back)) + " apart";
+  const Phrase why =
+      count == 1 ? Sentence("the same sign")
+                 : Sentence("signs %1/%2 apart", {Literal(std::to_string(std::min(count, back))),
+                                                  Literal(std::to_string(std::max(count, back)))});
   return Classes(kBhakootIsBad[At(count - 1)] ? 0 : 14, why, c.groom.sign, c.bride.sign);
 }
 
 Scored ScoreNadi(const Couple& c) {
   const Nadi groom = NadiOf(c.groom.star), bride = NadiOf(c.bride.star);
-  if (groom == bride) return Classes(0, "both " + std::string(NameOf(groom)), groom, bride);
+  if (groom == bride) return Classes(0, Sentence("both %1", {Named(groom)}), groom, bride);
   return Classes(16, Pair(groom, bride), groom, bride);
 }
 
@@ -122,10 +113,13 @@ constexpr std::array<Scorer, kKootaCount> kScorers = {
 }  // namespace
 
 std::string_view NameOf(Koota koota) {
-  return kKootas[At(koota)].name;
+  return NameOf(koota, Language::English);
+}
+std::string_view NameOf(Koota koota, Language language) {
+  return TermName(TermSet::Koota, static_cast<int>(koota), language);
 }
 int MaxHalvesOf(Koota koota) {
-  return kKootas[At(koota)].maxHalves;
+  return kMaxHalves[At(koota)];
 }
 
 KootaScore ScoreKoota(Koota koota, const Couple& couple) {
@@ -134,10 +128,14 @@ KootaScore ScoreKoota(Koota koota, const Couple& couple) {
   score.koota = koota;
   score.halves = scored.halves;
   score.maxHalves = MaxHalvesOf(koota);
-  score.groom = scored.groom;
-  score.bride = scored.bride;
-  score.reason = std::string(NameOf(koota)) + ": " + scored.why + ", " + PointsText(scored.halves) +
-                 " of " + PointsText(score.maxHalves);
+  score.groomReads = scored.groom;
+  score.brideReads = scored.bride;
+  score.groom = Said(scored.groom, Language::English);
+  score.bride = Said(scored.bride, Language::English);
+  score.why = Sentence("%1: %2, %3 of %4",
+                       {TermNamed(TermSet::Koota, static_cast<int>(koota)), scored.why,
+                        Literal(PointsText(scored.halves)), Literal(PointsText(score.maxHalves))});
+  score.reason = Said(score.why, Language::English);
   return score;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "language/phrase.h"
 #include "matching/couple.h"
 
 namespace horavela::matching {
@@ -20,6 +21,9 @@ struct KootaScore {
   std::string groom;   // what it reads of the groom: "Kshatriya", "Rohini", "Venus", "Thula"
   std::string bride;   // and of the bride
   std::string reason;  // "Nadi: both Madhya, 0 of 8"
+  Phrase why;          // the reason as data, to be said in the reader's language
+  Phrase groomReads;   // `groom` and `bride` as data
+  Phrase brideReads;
 };
 
 struct Ashtakoota {
@@ -27,7 +31,8 @@ struct Ashtakoota {
   int totalHalves = 0;  // of 72
 };
 
-std::string_view NameOf(Koota koota);  // "Graha maitri"
+std::string_view NameOf(Koota koota);                     // "Graha maitri"
+std::string_view NameOf(Koota koota, Language language);  // "ग्रह मैत्री"
 int MaxHalvesOf(Koota koota);
 
 KootaScore ScoreKoota(Koota koota, const Couple& couple);

@@ -1,5 +1,7 @@
 #include "matching/couple.h"
 
+#include "language/phrase.h"
+
 namespace horavela::matching {
 
 std::string PointsText(int halves) {
@@ -9,14 +11,7 @@ std::string PointsText(int halves) {
 }
 
 std::string OrdinalText(int n) {
-  const int tens = n % 100;
-  const int units = n % 10;
-  const char* suffix = (tens >= 11 && tens <= 13) ? "th"
-                       : units == 1               ? "st"
-                       : units == 2               ? "nd"
-                       : units == 3               ? "rd"
-                                                  : "th";
-  return std::to_string(n) + suffix;
+  return EnglishOrdinal(n);
 }
 
 }  // namespace horavela::matching

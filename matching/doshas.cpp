@@ -54,19 +54,17 @@ constexpr std::array<DoshaRule, 6> kDoshaRules = {{
     {Dosha::Bhakoot, Cancellation::FriendlyRashiLords},
 }};
 
-constexpr std::array<std::string_view, 2> kDoshaNames = {"Nadi dosha", "Bhakoot dosha"};
-
 // Why the dosha is or is not there: the classes it reads.
-std::string Finding(Dosha dosha, const Couple& c) {
+Phrase Finding(Dosha dosha, const Couple& c) {
   if (dosha == Dosha::Nadi) {
     const Nadi groom = NadiOf(c.groom.star), bride = NadiOf(c.bride.star);
-    if (groom == bride) return "both " + std::string(NameOf(groom));
-    return "groom " + std::string(NameOf(groom)) + ", bride " + std::string(NameOf(bride));
+    if (groom == bride) return Sentence("both %1", {Named(groom)});
+    return Sentence("groom %1, bride %2", {Named(groom), Named(bride)});
   }
   const int count = SignCount(c.groom.sign, c.bride.sign);
   const int back = SignCount(c.bride.sign, c.groom.sign);
-  return "signs " + std::to_string(std::min(count, back)) + "/" +
-         std::to_string(std::max(count, back)) + " apart";
+  return Sentence("signs %1/%2 apart", {Literal(std::to_string(std::min(count, back))),
+                                        Literal(std::to_string(std::max(count, back)))});
 }
 
 bool Present(Dosha dosha, const Couple& c) {
@@ -78,25 +76,28 @@ DoshaCheck Check(Dosha dosha, const Couple& couple) {
   DoshaCheck check;
   check.dosha = dosha;
   check.present = Present(dosha, couple);
-  check.reason = std::string(NameOf(dosha)) + ": " + Finding(dosha, couple);
-  if (!check.present) {
-    check.reason += ", none";
-    return check;
-  }
+  const Phrase name = TermNamed(TermSet::Dosha, static_cast<int>(dosha));
+  std::vector<Phrase> lifting;
   for (const DoshaRule& rule : kDoshaRules) {
-    if (rule.dosha != dosha || !kCancellations[At(rule.cancellation)].holds(couple)) continue;
-    check.reason += (check.cancellations.empty() ? "; cancelled: " : ", ");
-    check.reason += NameOf(rule.cancellation);
+    if (!check.present || rule.dosha != dosha ||
+        !kCancellations[At(rule.cancellation)].holds(couple))
+      continue;
+    lifting.push_back(Sentence(NameOf(rule.cancellation)));
     check.cancellations.push_back(rule.cancellation);
   }
-  if (check.cancellations.empty()) check.reason += "; not cancelled";
+  check.why = !check.present ? Sentence("%1: %2, none", {name, Finding(dosha, couple)})
+              : lifting.empty()
+                  ? Sentence("%1: %2; not cancelled", {name, Finding(dosha, couple)})
+                  : Sentence("%1: %2; cancelled: %3",
+                             {name, Finding(dosha, couple), Joined(std::move(lifting), ", ")});
+  check.reason = Said(check.why, Language::English);
   return check;
 }
 
 }  // namespace
 
 std::string_view NameOf(Dosha dosha) {
-  return kDoshaNames[At(dosha)];
+  return TermName(TermSet::Dosha, static_cast<int>(dosha), Language::English);
 }
 std::string_view NameOf(Cancellation cancellation) {
   return kCancellations[At(cancellation)].caption;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language/phrase.h"
 #include "matching/couple.h"
 
 namespace horavela::matching {
@@ -29,6 +30,7 @@ struct DoshaCheck {
   std::vector<Cancellation> cancellations;  // those that hold, in the table's order
   std::string
       reason;  // "Nadi dosha: both Madhya; cancelled: the same nakshatra in different padas"
+  Phrase why;  // the reason as data, to be said in the reader's language
   bool cancelled() const { return present && !cancellations.empty(); }
 };
 

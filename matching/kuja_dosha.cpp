@@ -59,11 +59,21 @@ KujaFinding Find(KujaFrom from, Rashi reference, const BirthSigns& signs) {
   return finding;
 }
 
-std::string Describe(const KujaFinding& f) {
-  if (!f.known) return std::string(NameOf(f.from)) + " unknown";
-  std::string text = "Mars in the " + OrdinalText(f.house) + " from " + std::string(NameOf(f.from));
-  if (f.inKujaHouse && !f.exception.empty()) text += " (lifted: " + std::string(f.exception) + ")";
-  return text;
+Phrase Describe(const KujaFinding& f) {
+  const Phrase from = Sentence(NameOf(f.from));
+  if (!f.known) return Sentence("%1 unknown", {from});
+  if (f.inKujaHouse && !f.exception.empty())
+    return Sentence("Mars in the %1 from %2 (lifted: %3)",
+                    {Ordinal(f.house), from, Sentence(f.exception)});
+  return Sentence("Mars in the %1 from %2", {Ordinal(f.house), from});
+}
+
+// "both Manglik: ...", "only the groom is Manglik: ...", "neither is Manglik".
+Phrase Together(bool groom, bool bride) {
+  return Sentence(groom && bride ? "both Manglik: the doshas cancel each other"
+                  : groom        ? "only the groom is Manglik: not cancelled"
+                  : bride        ? "only the bride is Manglik: not cancelled"
+                                 : "neither is Manglik");
 }
 
 }  // namespace
@@ -79,19 +89,25 @@ KujaCheck CheckKuja(const BirthSigns& signs) {
                     Find(KujaFrom::Moon, signs.moon.sign, signs),
                     Find(KujaFrom::Venus, signs.venus, signs)};
   if (!check.known) {
-    check.reason = "Mars unknown: no Manglik check";
+    check.why = Sentence("Mars unknown: no Manglik check");
+    check.reason = Said(check.why, Language::English);
     return check;
   }
-  std::string afflictions;
-  std::string lifted;
+  std::vector<Phrase> afflictions;
+  std::vector<Phrase> lifted;
   for (const KujaFinding& f : check.findings) {
     if (!f.inKujaHouse) continue;
-    std::string& list = f.afflicts() ? afflictions : lifted;
-    list += (list.empty() ? "" : "; ") + Describe(f);
+    (f.afflicts() ? afflictions : lifted).push_back(Describe(f));
     check.manglik = check.manglik || f.afflicts();
   }
-  check.reason = check.manglik ? "Manglik: " + afflictions : std::string("not Manglik");
-  if (!lifted.empty()) check.reason += (check.manglik ? "; " : ": ") + lifted;
+  const Phrase afflicting = Joined(std::move(afflictions), "; ");
+  const bool anyLifted = !lifted.empty();
+  const Phrase lifting = Joined(std::move(lifted), "; ");
+  check.why = check.manglik ? (anyLifted ? Sentence("Manglik: %1; %2", {afflicting, lifting})
+                                         : Sentence("Manglik: %1", {afflicting}))
+              : anyLifted   ? Sentence("not Manglik: %1", {lifting})
+                            : Sentence("not Manglik");
+  check.reason = Said(check.why, Language::English);
   return check;
 }
 
@@ -101,10 +117,8 @@ KujaMatch MatchKuja(const BirthSigns& groom, const BirthSigns& bride) {
   match.bride = CheckKuja(bride);
   const bool g = match.groom.manglik, b = match.bride.manglik;
   match.cancelled = g && b;
-  match.reason = g && b ? "both Manglik: the doshas cancel each other"
-                 : g    ? "only the groom is Manglik: not cancelled"
-                 : b    ? "only the bride is Manglik: not cancelled"
-                        : "neither is Manglik";
+  match.why = Together(g, b);
+  match.reason = Said(match.why, Language::English);
   return match;
 }
 

@@ -6,10 +6,10 @@ namespace horavela::matching {
 
 namespace {
 
-template <typename E, std::size_t N>
-std::string_view Entry(const std::array<std::string_view, N>& names, E value) {
-  const auto index = static_cast<std::size_t>(value);
-  return index < N ? names[index] : std::string_view();
+// The classes' names live in the language layer, with their spellings in
+// every language; English is the one the reasons have always printed.
+std::string_view Entry(TermSet set, auto value) {
+  return TermName(set, static_cast<int>(value), Language::English);
 }
 
 template <typename T, std::size_t N>
@@ -33,40 +33,28 @@ constexpr std::array<std::array<Regard, 7>, 7> kNaturalRegard = {{
 }};
 // clang-format on
 
-constexpr std::array<std::string_view, 4> kVarnaNames = {"Brahmin", "Kshatriya", "Vaishya",
-                                                         "Shudra"};
-constexpr std::array<std::string_view, 5> kVashyaNames = {"Chatushpada", "Manava", "Jalachara",
-                                                          "Vanachara", "Keeta"};
-constexpr std::array<std::string_view, 14> kYoniNames = {
-    "Horse", "Elephant", "Sheep", "Serpent", "Dog",    "Cat",      "Rat",
-    "Cow",   "Buffalo",  "Tiger", "Deer",    "Monkey", "Mongoose", "Lion"};
-constexpr std::array<std::string_view, 3> kGanaNames = {"Deva", "Manushya", "Rakshasa"};
-constexpr std::array<std::string_view, 3> kNadiNames = {"Adi", "Madhya", "Antya"};
-constexpr std::array<std::string_view, 5> kRajjuNames = {"Pada", "Kati", "Nabhi", "Kanta", "Siro"};
-constexpr std::array<std::string_view, 3> kRegardNames = {"friend", "neutral", "enemy"};
-
 }  // namespace
 
 std::string_view NameOf(Varna varna) {
-  return Entry(kVarnaNames, varna);
+  return Entry(TermSet::Varna, varna);
 }
 std::string_view NameOf(Vashya vashya) {
-  return Entry(kVashyaNames, vashya);
+  return Entry(TermSet::Vashya, vashya);
 }
 std::string_view NameOf(Yoni yoni) {
-  return Entry(kYoniNames, yoni);
+  return Entry(TermSet::Yoni, yoni);
 }
 std::string_view NameOf(Gana gana) {
-  return Entry(kGanaNames, gana);
+  return Entry(TermSet::Gana, gana);
 }
 std::string_view NameOf(Nadi nadi) {
-  return Entry(kNadiNames, nadi);
+  return Entry(TermSet::Nadi, nadi);
 }
 std::string_view NameOf(Rajju rajju) {
-  return Entry(kRajjuNames, rajju);
+  return Entry(TermSet::Rajju, rajju);
 }
 std::string_view NameOf(Regard regard) {
-  return Entry(kRegardNames, regard);
+  return Entry(TermSet::Regard, regard);
 }
 
 Varna VarnaOf(Rashi sign) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/vocabulary.h"
+#include "language/phrase.h"
 
 // The classical tables of marriage matching, laid out as the almanacs print
 // them. Sources: Muhurta Chintamani (Vivaha prakarana) for the kootas, their
@@ -223,6 +224,43 @@ std::string_view NameOf(Gana gana);
 std::string_view NameOf(Nadi nadi);
 std::string_view NameOf(Rajju rajju);
 std::string_view NameOf(Regard regard);
+
+// A class, star, sign or planet as a part of a reason, named in the reader's
+// language when the reason is said.
+inline TermSet SetOf(Varna) {
+  return TermSet::Varna;
+}
+inline TermSet SetOf(Vashya) {
+  return TermSet::Vashya;
+}
+inline TermSet SetOf(Yoni) {
+  return TermSet::Yoni;
+}
+inline TermSet SetOf(Gana) {
+  return TermSet::Gana;
+}
+inline TermSet SetOf(Nadi) {
+  return TermSet::Nadi;
+}
+inline TermSet SetOf(Rajju) {
+  return TermSet::Rajju;
+}
+inline TermSet SetOf(Regard) {
+  return TermSet::Regard;
+}
+template <typename Class>
+Phrase Named(Class value) {
+  return TermNamed(SetOf(value), static_cast<int>(value));
+}
+inline Phrase Named(Nakshatra star) {
+  return NameOfKind(NameKind::Nakshatra, IndexOf(star));
+}
+inline Phrase Named(Rashi sign) {
+  return NameOfKind(NameKind::Rashi, IndexOf(sign));
+}
+inline Phrase Named(Planet planet) {
+  return NameOfKind(NameKind::Planet, IndexOf(planet));
+}
 
 // Lookups of the tables for typed values.
 Varna VarnaOf(Rashi sign);

@@ -14,11 +14,15 @@ std::size_t At(auto value) {
 
 struct Outcome {
   bool matched;
-  std::string why;
+  Phrase why;
 };
 
-std::string Counted(const char* what, int count) {
-  return std::string("the groom's ") + what + " the " + OrdinalText(count) + " from the bride's";
+// The groom's star (or sign) counted from the bride's.
+Phrase StarCounted(int count) {
+  return Sentence("the groom's star the %1 from the bride's", {Ordinal(count)});
+}
+Phrase SignCounted(int count) {
+  return Sentence("the groom's sign the %1 from the bride's", {Ordinal(count)});
 }
 
 template <std::size_t N>
@@ -27,14 +31,14 @@ bool Holds(const std::array<std::int8_t, N>& counts, int count) {
 }
 
 template <typename Class>
-std::string Pair(Class groom, Class bride) {
-  if (groom == bride) return "both " + std::string(NameOf(groom));
-  return "groom " + std::string(NameOf(groom)) + ", bride " + std::string(NameOf(bride));
+Phrase Pair(Class groom, Class bride) {
+  if (groom == bride) return Sentence("both %1", {Named(groom)});
+  return Sentence("groom %1, bride %2", {Named(groom), Named(bride)});
 }
 
 Outcome Dina(const Couple& c) {
   const int count = StarCount(c.bride.star, c.groom.star);
-  return {Holds(kDinaCounts, count), Counted("star", count)};
+  return {Holds(kDinaCounts, count), StarCounted(count)};
 }
 
 // The same gana agrees, and Deva with Manushya either way; a Rakshasa with
@@ -47,23 +51,25 @@ Outcome GanaMatch(const Couple& c) {
 
 Outcome Mahendra(const Couple& c) {
   const int count = StarCount(c.bride.star, c.groom.star);
-  return {Holds(kMahendraCounts, count), Counted("star", count)};
+  return {Holds(kMahendraCounts, count), StarCounted(count)};
 }
 
 Outcome StreeDeergha(const Couple& c) {
   const int count = StarCount(c.bride.star, c.groom.star);
-  return {count >= kStreeDeerghaMinimum, Counted("star", count)};
+  return {count >= kStreeDeerghaMinimum, StarCounted(count)};
 }
 
 Outcome YoniMatch(const Couple& c) {
   const Yoni groom = YoniOf(c.groom.star), bride = YoniOf(c.bride.star);
   const bool enemies = AreYoniEnemies(groom, bride);
-  return {!enemies, Pair(groom, bride) + (enemies ? " (sworn enemies)" : "")};
+  return {!enemies,
+          enemies ? Sentence("groom %1, bride %2 (sworn enemies)", {Named(groom), Named(bride)})
+                  : Pair(groom, bride)};
 }
 
 Outcome Rasi(const Couple& c) {
   const int count = SignCount(c.bride.sign, c.groom.sign);
-  return {kRasiAgrees[At(count - 1)], Counted("sign", count)};
+  return {kRasiAgrees[At(count - 1)], SignCounted(count)};
 }
 
 // The lords agree unless either counts the other an enemy.
@@ -71,7 +77,7 @@ Outcome Rasyadhipati(const Couple& c) {
   const Planet groom = LordOf(c.groom.sign), bride = LordOf(c.bride.sign);
   const bool matched =
       RegardOf(groom, bride) != Regard::Enemy && RegardOf(bride, groom) != Regard::Enemy;
-  return {matched, "lords " + std::string(NameOf(groom)) + " and " + std::string(NameOf(bride))};
+  return {matched, Sentence("lords %1 and %2", {Named(groom), Named(bride)})};
 }
 
 bool Holds(Rashi sign, Rashi over) {
@@ -83,11 +89,10 @@ Outcome Vasya(const Couple& c) {
   const bool groomHolds = Holds(c.groom.sign, c.bride.sign);
   const bool brideHolds = Holds(c.bride.sign, c.groom.sign);
   const bool matched = c.groom.sign == c.bride.sign || groomHolds || brideHolds;
-  std::string why = c.groom.sign == c.bride.sign ? "the same sign"
-                    : brideHolds                 ? "the bride's sign holds the groom's"
-                    : groomHolds                 ? "the groom's sign holds the bride's"
-                                                 : "neither sign holds the other";
-  return {matched, why};
+  return {matched, Sentence(c.groom.sign == c.bride.sign ? "the same sign"
+                            : brideHolds                 ? "the bride's sign holds the groom's"
+                            : groomHolds                 ? "the groom's sign holds the bride's"
+                                                         : "neither sign holds the other")};
 }
 
 Outcome RajjuMatch(const Couple& c) {
@@ -97,32 +102,36 @@ Outcome RajjuMatch(const Couple& c) {
 
 Outcome Vedha(const Couple& c) {
   const bool pierce = PierceEachOther(c.groom.star, c.bride.star);
-  return {!pierce, std::string(NameOf(c.groom.star)) + " and " + std::string(NameOf(c.bride.star)) +
-                       (pierce ? " pierce each other" : " do not pierce each other")};
+  return {!pierce,
+          Sentence(pierce ? "%1 and %2 pierce each other" : "%1 and %2 do not pierce each other",
+                   {Named(c.groom.star), Named(c.bride.star)})};
 }
 
+// In the order of the enum; the names are the language layer's.
 struct PoruthamRow {
-  std::string_view name;
   Outcome (*check)(const Couple&);
   bool deciding;
 };
 constexpr std::array<PoruthamRow, kPoruthamCount> kPoruthams = {{
-    {"Dina", Dina, false},
-    {"Gana", GanaMatch, false},
-    {"Mahendra", Mahendra, false},
-    {"Stree-deergha", StreeDeergha, false},
-    {"Yoni", YoniMatch, false},
-    {"Rasi", Rasi, false},
-    {"Rasyadhipati", Rasyadhipati, false},
-    {"Vasya", Vasya, false},
-    {"Rajju", RajjuMatch, true},
-    {"Vedha", Vedha, true},
+    {Dina, false},
+    {GanaMatch, false},
+    {Mahendra, false},
+    {StreeDeergha, false},
+    {YoniMatch, false},
+    {Rasi, false},
+    {Rasyadhipati, false},
+    {Vasya, false},
+    {RajjuMatch, true},
+    {Vedha, true},
 }};
 
 }  // namespace
 
 std::string_view NameOf(Porutham porutham) {
-  return kPoruthams[At(porutham)].name;
+  return NameOf(porutham, Language::English);
+}
+std::string_view NameOf(Porutham porutham, Language language) {
+  return TermName(TermSet::Porutham, static_cast<int>(porutham), language);
 }
 
 Poruthams CheckPoruthams(const Couple& couple) {
@@ -134,8 +143,9 @@ Poruthams CheckPoruthams(const Couple& couple) {
     check.porutham = static_cast<Porutham>(i);
     check.matched = outcome.matched;
     check.deciding = row.deciding;
-    check.reason = std::string(row.name) + ": " + outcome.why +
-                   (outcome.matched ? ", matched" : ", not matched");
+    check.why = Sentence(outcome.matched ? "%1: %2, matched" : "%1: %2, not matched",
+                         {TermNamed(TermSet::Porutham, i), outcome.why});
+    check.reason = Said(check.why, Language::English);
     result.matchedCount += outcome.matched ? 1 : 0;
     if (row.deciding && !outcome.matched) result.decidingFailed = true;
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "language/phrase.h"
 #include "matching/couple.h"
 
 namespace horavela::matching {
@@ -29,6 +30,7 @@ struct PoruthamCheck {
   bool matched = false;
   bool deciding = false;  // rajju and vedha: a match fails on either alone
   std::string reason;     // "Rajju: both Kanta, not matched"
+  Phrase why;             // the reason as data, to be said in the reader's language
 };
 
 struct Poruthams {
@@ -38,6 +40,7 @@ struct Poruthams {
 };
 
 std::string_view NameOf(Porutham porutham);
+std::string_view NameOf(Porutham porutham, Language language);
 Poruthams CheckPoruthams(const Couple& couple);
 
 }  // namespace horavela::matching

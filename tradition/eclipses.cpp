@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "almanac/sky_at_place.h"
+#include "tradition/minute_sky.h"
 
 namespace horavela {
 
@@ -25,25 +26,18 @@ constexpr bool Reached(double julianDay) {
 struct KindFlag {
   int32 flag;
   EclipseKind kind;
-  std::string_view name;
 };
 constexpr std::array<KindFlag, 4> kKinds = {{
-    {SE_ECL_ANNULAR_TOTAL, EclipseKind::Hybrid, "Hybrid"},
-    {SE_ECL_TOTAL, EclipseKind::Total, "Total"},
-    {SE_ECL_ANNULAR, EclipseKind::Annular, "Annular"},
-    {SE_ECL_PARTIAL, EclipseKind::Partial, "Partial"},
+    {SE_ECL_ANNULAR_TOTAL, EclipseKind::Hybrid},
+    {SE_ECL_TOTAL, EclipseKind::Total},
+    {SE_ECL_ANNULAR, EclipseKind::Annular},
+    {SE_ECL_PARTIAL, EclipseKind::Partial},
 }};
 
 std::optional<EclipseKind> KindOf(int32 flags) {
   for (const KindFlag& entry : kKinds)
     if ((flags & entry.flag) != 0) return entry.kind;
   return std::nullopt;  // penumbral
-}
-
-std::string_view NameOf(EclipseKind kind) {
-  for (const KindFlag& entry : kKinds)
-    if (entry.kind == kind) return entry.name;
-  return {};
 }
 
 // An eclipse seen at the place, in Julian days, before it is put on the clock.
@@ -157,13 +151,21 @@ void Collect(Next&& next, NextAnywhere&& nextAnywhere, Veto veto, const PlaceClo
   }
 }
 
-std::string ReasonFor(const EclipseAtPlace& eclipse, const PlaceClock& clock, EclipseReach reach) {
-  std::string text = std::string(NameOf(eclipse.kind)) +
-                     (eclipse.veto == Veto::SolarEclipse ? " solar" : " lunar") +
-                     " eclipse seen here from " + ClockMomentText(clock.At(eclipse.first).local) +
-                     " to " + ClockMomentText(clock.At(eclipse.last).local);
-  if (reach == EclipseReach::Day) text += "; nothing auspicious is begun on its day";
-  return text + ".";
+// Whole sentences, solar and lunar, the eclipse alone or its whole day.
+constexpr std::array<std::array<std::string_view, 2>, 2> kEclipseReasons = {{
+    {"%1 solar eclipse seen here from %2 to %3.",
+     "%1 solar eclipse seen here from %2 to %3; nothing auspicious is begun on its day."},
+    {"%1 lunar eclipse seen here from %2 to %3.",
+     "%1 lunar eclipse seen here from %2 to %3; nothing auspicious is begun on its day."},
+}};
+
+Phrase ReasonFor(const EclipseAtPlace& eclipse, const PlaceClock& clock, EclipseReach reach) {
+  const std::size_t lunar = eclipse.veto == Veto::SolarEclipse ? 0 : 1;
+  const std::size_t day = reach == EclipseReach::Day ? 1 : 0;
+  return Sentence(
+      kEclipseReasons[lunar][day],
+      {TermNamed(TermSet::Eclipse, static_cast<int>(eclipse.kind)),
+       MomentPhrase(clock.At(eclipse.first).local), MomentPhrase(clock.At(eclipse.last).local)});
 }
 
 }  // namespace
@@ -184,8 +186,9 @@ std::vector<VetoPeriod> EclipsePeriodsOver(const PlaceClock& clock, std::int64_t
   std::vector<VetoPeriod> periods;
   for (const EclipseAtPlace& eclipse : EclipsesOver(clock, first, last)) {
     const bool day = reach == EclipseReach::Day;
-    periods.push_back({eclipse.veto, day ? eclipse.dayFirst : eclipse.first,
-                       day ? eclipse.dayLast : eclipse.last, ReasonFor(eclipse, clock, reach)});
+    periods.push_back(PeriodOf(eclipse.veto, day ? eclipse.dayFirst : eclipse.first,
+                               day ? eclipse.dayLast : eclipse.last,
+                               ReasonFor(eclipse, clock, reach)));
   }
   return periods;
 }

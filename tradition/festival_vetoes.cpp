@@ -61,11 +61,11 @@ std::vector<VetoPeriod> Chaturmas(MinuteSky& sky, const std::vector<LunarMonth>&
     const std::int64_t start = DayOfTithiBegins(sky, months[i], kShuklaEkadashi);
     const std::int64_t awakening = TithiBegins(sky, months[k], kShuklaDwadashi);
     if (!Overlaps(start, awakening - 1, first, last)) continue;
-    periods.push_back({Veto::Chaturmas, start, awakening - 1,
-                       "Chaturmas: from Devshayani Ekadashi (Ashadha Shukla Ekadashi) on " +
-                           sky.DateText(start) +
-                           " until Prabodhini Ekadashi (Kartika Shukla Ekadashi) ends at " +
-                           sky.MomentText(awakening) + "."});
+    periods.push_back(PeriodOf(
+        Veto::Chaturmas, start, awakening - 1,
+        Sentence("Chaturmas: from Devshayani Ekadashi (Ashadha Shukla Ekadashi) on %1 until "
+                 "Prabodhini Ekadashi (Kartika Shukla Ekadashi) ends at %2.",
+                 {sky.DateText(start), sky.MomentText(awakening)})));
   }
   return periods;
 }
@@ -77,10 +77,10 @@ std::vector<VetoPeriod> Holashtak(MinuteSky& sky, const std::vector<LunarMonth>&
     if (!Counts(month, Masa::Phalguna) || !Overlaps(month.first, month.last, first, last)) continue;
     const std::int64_t start = DayOfTithiBegins(sky, month, kShuklaAshtami);
     if (!Overlaps(start, month.fullMoon - 1, first, last)) continue;
-    periods.push_back({Veto::Holashtak, start, month.fullMoon - 1,
-                       "Holashtak: from Phalguna Shukla Ashtami on " + sky.DateText(start) +
-                           " until Phalguna Purnima ends at " + sky.MomentText(month.fullMoon) +
-                           "."});
+    periods.push_back(PeriodOf(
+        Veto::Holashtak, start, month.fullMoon - 1,
+        Sentence("Holashtak: from Phalguna Shukla Ashtami on %1 until Phalguna Purnima ends at %2.",
+                 {sky.DateText(start), sky.MomentText(month.fullMoon)})));
   }
   return periods;
 }
@@ -90,9 +90,12 @@ std::vector<VetoPeriod> PitruPaksha(MinuteSky& sky, const std::vector<LunarMonth
                                     MonthConvention convention) {
   // The amanta month ends with this fortnight; the purnimanta month begins
   // with it, at the full moon, and so bears the next month's name.
-  const std::string named = convention == MonthConvention::Amanta
-                                ? "the dark fortnight of Bhadrapada (amanta)"
-                                : "the dark fortnight of Ashvina (purnimanta)";
+  const std::string_view pattern =
+      convention == MonthConvention::Amanta
+          ? "Pitru Paksha: the dark fortnight of Bhadrapada (amanta), from Krishna Pratipada on "
+            "%1 to Amavasya on %2."
+          : "Pitru Paksha: the dark fortnight of Ashvina (purnimanta), from Krishna Pratipada on "
+            "%1 to Amavasya on %2.";
   std::vector<VetoPeriod> periods;
   for (const LunarMonth& month : months) {
     if (!Counts(month, Masa::Bhadrapada) ||
@@ -102,10 +105,8 @@ std::vector<VetoPeriod> PitruPaksha(MinuteSky& sky, const std::vector<LunarMonth
     const std::int64_t amavasya = DayOfTithiBegins(sky, month, kAmavasya);
     const std::int64_t end = DayEnds(sky, amavasya, month.last);
     if (!Overlaps(start, end, first, last)) continue;
-    periods.push_back({Veto::PitruPaksha, start, end,
-                       "Pitru Paksha: " + named + ", from Krishna Pratipada on " +
-                           sky.DateText(start) + " to Amavasya on " + sky.DateText(amavasya) +
-                           "."});
+    periods.push_back(PeriodOf(Veto::PitruPaksha, start, end,
+                               Sentence(pattern, {sky.DateText(start), sky.DateText(amavasya)})));
   }
   return periods;
 }

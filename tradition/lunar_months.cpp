@@ -18,11 +18,6 @@ constexpr int kTithisPerFortnight = 15;
 constexpr double kDegreesPerTithi = 12;
 constexpr int kSigns = 12;
 
-constexpr std::array<std::string_view, 12> kMasaNames = {
-    "Chaitra", "Vaishakha", "Jyeshtha",     "Ashadha", "Shravana", "Bhadrapada",
-    "Ashvina", "Kartika",   "Margashirsha", "Pausha",  "Magha",    "Phalguna",
-};
-
 bool InDarkFortnight(const LunarPhase& phase) {
   return phase.tithi >= kTithisPerFortnight;
 }
@@ -84,7 +79,7 @@ void NameMonth(LunarMonth& month, Rashi sunAtNextNewMoon) {
 }  // namespace
 
 std::string_view MasaName(Masa masa) {
-  return kMasaNames[static_cast<std::size_t>(masa)];
+  return TermName(TermSet::Masa, static_cast<int>(masa), Language::English);
 }
 
 std::vector<LunarMonth> LunarMonths(MinuteSky& sky, std::int64_t first, std::int64_t last) {
@@ -133,18 +128,20 @@ std::vector<VetoPeriod> AdhikaAndKshayaMasas(const MinuteSky& sky,
   std::vector<VetoPeriod> periods;
   for (const LunarMonth& month : months) {
     if (month.kind == MonthKind::Nija || month.first > last || month.last < first) continue;
-    const std::string name(MasaName(month.name));
-    const std::string between = " between the new moons of " + sky.DateText(month.first) + " and " +
-                                sky.DateText(month.last + 1) + ".";
+    const Phrase name = TermNamed(TermSet::Masa, static_cast<int>(month.name));
     if (month.kind == MonthKind::Adhika) {
-      periods.push_back({Veto::AdhikaMasa, month.first, month.last,
-                         "Adhika " + name + ": no sankranti" + between});
+      periods.push_back(
+          PeriodOf(Veto::AdhikaMasa, month.first, month.last,
+                   Sentence("Adhika %1: no sankranti between the new moons of %2 and %3.",
+                            {name, sky.DateText(month.first), sky.DateText(month.last + 1)})));
       continue;
     }
-    periods.push_back({Veto::KshayaMasa, month.first, month.last,
-                       "Kshaya " + name + ": the Sun enters both " +
-                           std::string(SankrantiName(SignAfter(month.sunAtNewMoon, 1))) + " and " +
-                           std::string(SankrantiName(SignAfter(month.sunAtNewMoon, 2))) + between});
+    periods.push_back(PeriodOf(
+        Veto::KshayaMasa, month.first, month.last,
+        Sentence("Kshaya %1: the Sun enters both %2 and %3 between the new moons of %4 and %5.",
+                 {name, NameOfKind(NameKind::Sankranti, IndexOf(SignAfter(month.sunAtNewMoon, 1))),
+                  NameOfKind(NameKind::Sankranti, IndexOf(SignAfter(month.sunAtNewMoon, 2))),
+                  sky.DateText(month.first), sky.DateText(month.last + 1)})));
   }
   return periods;
 }

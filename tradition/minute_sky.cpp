@@ -1,5 +1,7 @@
 #include "tradition/minute_sky.h"
 
+#include <cstdio>
+
 #include <cmath>
 #include <limits>
 
@@ -81,14 +83,20 @@ std::optional<SunDay> MinuteSky::DayOf(std::int64_t minute) const {
   return SunDay{at(*sky.sunrise), at(*sky.sunset), at(*sky.nextSunrise)};
 }
 
-std::string MinuteSky::DateText(std::int64_t minute) const {
+Phrase MinuteSky::DateText(std::int64_t minute) const {
   const LocalMinute local = clock_.At(minute).local;
-  return std::to_string(local.day) + " " + std::string(kMonthNames[local.month - 1]) + " " +
-         std::to_string(local.year);
+  return CivilDateOf(local.year, local.month, local.day);
 }
 
-std::string MinuteSky::MomentText(std::int64_t minute) const {
-  return ClockMomentText(clock_.At(minute).local);
+Phrase MinuteSky::MomentText(std::int64_t minute) const {
+  return MomentPhrase(clock_.At(minute).local);
+}
+
+Phrase MomentPhrase(const LocalMinute& local) {
+  char clock[8];
+  std::snprintf(clock, sizeof clock, "%02d:%02d", local.hour % 100, local.minute % 100);
+  return Sentence("%1 on %2", {Literal(std::string(clock) + ClockRunText(local.repeated)),
+                               CivilDateOf(local.year, local.month, local.day)});
 }
 
 }  // namespace horavela

@@ -7,6 +7,7 @@
 #include "atlas/place_clock.h"
 #include "engine/calculation_state.h"
 #include "engine/planet_ephemeris.h"
+#include "language/phrase.h"
 
 // The sky of the calendar vetoes at a universal minute, read exactly as the
 // rest of the program reads it: the moment a minute names at the place
@@ -52,9 +53,9 @@ class MinuteSky {
   std::optional<SunDay> DayOf(std::int64_t minute) const;
 
   // "17 July 2023": the date of a minute on the place's clock.
-  std::string DateText(std::int64_t minute) const;
+  Phrase DateText(std::int64_t minute) const;
   // "07:30 on 2 November 2025".
-  std::string MomentText(std::int64_t minute) const;
+  Phrase MomentText(std::int64_t minute) const;
 
  private:
   void Load(std::int64_t minute);
@@ -65,5 +66,8 @@ class MinuteSky {
   int offsetHint_ = 0;  // the offset of the minute last read: it nearly always holds
   CalculationState scratch_;
 };
+
+// "07:30 on 2 November 2025", as ClockMomentText writes it in English.
+Phrase MomentPhrase(const LocalMinute& local);
 
 }  // namespace horavela

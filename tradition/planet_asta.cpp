@@ -41,14 +41,14 @@ struct AstaRule {
   int body;  // Swiss Ephemeris' number
   double direct;
   double retrograde;
-  std::string_view planet;
+  Planet planet;
   // The fastest the Sun and the planet draw together in right ascension,
   // degrees a day (the Sun near a solstice, Venus retrograde).
   double closingSpeed;
 };
 constexpr std::array<AstaRule, 2> kAstaRules = {{
-    {Veto::ShukraAsta, SE_VENUS, 6.6, 6.6 * 8.0 / 10.0, "Venus", 2.0},
-    {Veto::GuruAsta, SE_JUPITER, 10.0, 10.0, "Jupiter", 1.5},
+    {Veto::ShukraAsta, SE_VENUS, 6.6, 6.6 * 8.0 / 10.0, Planet::Venus, 2.0},
+    {Veto::GuruAsta, SE_JUPITER, 10.0, 10.0, Planet::Jupiter, 1.5},
 }};
 
 const AstaRule& RuleOf(Veto veto) {
@@ -162,19 +162,20 @@ class AstaSearch {
     for (const Crossing<AstaSample>& crossing :
          Crossings<AstaSample>(from, to, kSampleSpan, sampleAt, same, fraction)) {
       if (crossing.after.asta)
-        periods.push_back({rule_.veto, crossing.minute, to, Reason(crossing.after.retrograde)});
+        periods.push_back(
+            PeriodOf(rule_.veto, crossing.minute, to, Reason(crossing.after.retrograde)));
       else if (!periods.empty())
         periods.back().last = crossing.minute - 1;
     }
     return periods;
   }
 
-  std::string Reason(bool retrograde) const {
+  Phrase Reason(bool retrograde) const {
     char kalamsha[16];
     std::snprintf(kalamsha, sizeof kalamsha, "%g", retrograde ? rule_.retrograde : rule_.direct);
-    return std::string(rule_.planet) + " within " + kalamsha +
-           "\u00b0 of time of the Sun at the horizon: set in its glare (" +
-           std::string(NameOf(rule_.veto)) + ").";
+    return Sentence("%1 within %2\u00b0 of time of the Sun at the horizon: set in its glare (%3).",
+                    {NameOfKind(NameKind::Planet, IndexOf(rule_.planet)), Literal(kalamsha),
+                     TermNamed(TermSet::Veto, static_cast<int>(rule_.veto))});
   }
 
   // One look every four days finds the stretches near a conjunction: the

@@ -16,11 +16,6 @@ namespace {
 // passes over a whole sign, nor over more than one sankranti.
 constexpr std::int64_t kSunStepMinutes = 28 * 1440;
 
-constexpr std::array<std::string_view, 12> kSankrantiNames = {
-    "Mesha", "Vrishabha", "Mithuna", "Karka",  "Simha",  "Kanya",
-    "Tula",  "Vrischika", "Dhanu",   "Makara", "Kumbha", "Meena",
-};
-
 // The solar months the almanacs keep free of marriage and the other
 // samskaras: Muhurta Chintamani (Vivaha prakarana 6.13) names the Sun's signs
 // in which to marry, and Dhanu and Meena are not among them.
@@ -58,8 +53,7 @@ double SignCrossingFraction(const SunSample& low, const SunSample& high) {
 }  // namespace
 
 std::string_view SankrantiName(Rashi sign) {
-  const auto index = static_cast<std::size_t>(sign);
-  return index < kSankrantiNames.size() ? kSankrantiNames[index] : std::string_view{};
+  return SankrantiSpelling(static_cast<int>(sign));
 }
 
 // Only the sankrantis into and out of Dhanu and Meena are pinned to the
@@ -82,11 +76,11 @@ std::vector<VetoPeriod> KharmasAndMalmas(MinuteSky& sky, std::int64_t first, std
     if (entry.minute > last || exit.minute <= first) continue;
     const auto sign = FromIndex<Rashi>(entry.after.sign);
     const auto next = FromIndex<Rashi>(exit.after.sign);
-    periods.push_back({*veto, entry.minute, exit.minute - 1,
-                       "The Sun is in " + std::string(SankrantiName(sign)) +
-                           " from its sankranti on " + sky.DateText(entry.minute) + " to " +
-                           std::string(SankrantiName(next)) + " Sankranti on " +
-                           sky.DateText(exit.minute) + "."});
+    periods.push_back(PeriodOf(
+        *veto, entry.minute, exit.minute - 1,
+        Sentence("The Sun is in %1 from its sankranti on %2 to %3 Sankranti on %4.",
+                 {NameOfKind(NameKind::Sankranti, IndexOf(sign)), sky.DateText(entry.minute),
+                  NameOfKind(NameKind::Sankranti, IndexOf(next)), sky.DateText(exit.minute)})));
   }
   return periods;
 }

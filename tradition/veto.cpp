@@ -6,31 +6,40 @@ namespace horavela {
 
 namespace {
 
+// The names are the language layer's (TermSet::Veto), in every language.
 struct VetoText {
-  std::string_view name;
   std::string_view key;
 };
 
 // In the order of the enum.
 constexpr std::array<VetoText, kVetoCount> kVetoTexts = {{
-    {"Kharmas", "kharmas"},
-    {"Malmas", "malmas"},
-    {"Guru asta", "guru_asta"},
-    {"Shukra asta", "shukra_asta"},
-    {"Adhika masa", "adhika_masa"},
-    {"Kshaya masa", "kshaya_masa"},
-    {"Chaturmas", "chaturmas"},
-    {"Holashtak", "holashtak"},
-    {"Pitru Paksha", "pitru_paksha"},
-    {"Solar eclipse", "solar_eclipse"},
-    {"Lunar eclipse", "lunar_eclipse"},
-    {"Panchaka", "panchaka"},
+    {"kharmas"},
+    {"malmas"},
+    {"guru_asta"},
+    {"shukra_asta"},
+    {"adhika_masa"},
+    {"kshaya_masa"},
+    {"chaturmas"},
+    {"holashtak"},
+    {"pitru_paksha"},
+    {"solar_eclipse"},
+    {"lunar_eclipse"},
+    {"panchaka"},
 }};
 
 }  // namespace
 
 std::string_view NameOf(Veto veto) {
-  return kVetoTexts[static_cast<std::size_t>(veto)].name;
+  return NameOf(veto, Language::English);
+}
+
+std::string_view NameOf(Veto veto, Language language) {
+  return TermName(TermSet::Veto, static_cast<int>(veto), language);
+}
+
+VetoPeriod PeriodOf(Veto veto, std::int64_t first, std::int64_t last, Phrase why) {
+  std::string reason = Said(why, Language::English);
+  return {veto, first, last, std::move(reason), std::move(why)};
 }
 
 std::string_view KeyOf(Veto veto) {

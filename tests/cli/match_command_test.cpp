@@ -122,3 +122,21 @@ TEST(MatchCommand, AnUnknownKeyIsNamedOrWithStrictRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// --lang turns the text's reasons into the language; the JSON answer keeps
+// its English reasons, byte for byte.
+TEST(MatchCommand, LanguageChangesTheTextNotTheJson) {
+  const std::string couple = CoupleRequest().dump();
+  const CliRun english = RunCli("match", couple);
+  ASSERT_EQ(english.status, 0) << english.err;
+  EXPECT_EQ(RunCli("match --lang hi", couple).out, english.out);
+  const CliRun hindi = RunCli("match --text --lang hi", couple);
+  ASSERT_EQ(hindi.status, 0) << hindi.err;
+  for (const char* part : {"नाड़ी: ", "पोरुत्तम: 10 में से ", "  रज्जु: ", "मांगलिक, दोनों: "})
+    EXPECT_NE(hindi.out.find(part), std::string::npos) << part << "\n" << hindi.out;
+  EXPECT_EQ(hindi.out.find(", matched"), std::string::npos) << hindi.out;
+}
+
+}  // namespace

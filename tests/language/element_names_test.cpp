@@ -1,4 +1,5 @@
 #include "language/element_names.h"
+#include "language/term_names.h"
 
 #include "language/day_part_names.h"
 
@@ -30,14 +31,40 @@ std::string_view SignShort(int index, Language language) {
   return SignAbbreviationOf(FromIndex<Rashi>(index), language);
 }
 
+template <TermSet set>
+std::string_view Term(int index, Language language) {
+  return TermName(set, index, language);
+}
+
 const std::vector<Kind>& Kinds() {
   static const std::vector<Kind> kinds = {
-      {"nakshatra", 27, Named<Nakshatra>}, {"rashi", 12, Named<Rashi>},
-      {"tithi", 16, Named<Tithi>},         {"paksha", 2, Named<Paksha>},
-      {"yoga", 27, Named<Yoga>},           {"karana", 11, Named<Karana>},
-      {"weekday", 7, Named<Weekday>},      {"planet", 9, Named<Planet>},
-      {"kalam", 3, Named<KalamWord>},      {"choghadiya", 7, Named<Choghadiya>},
-      {"gowri", 8, Named<Gowri>},          {"sign abbreviation", 12, SignShort},
+      {"nakshatra", 27, Named<Nakshatra>},
+      {"rashi", 12, Named<Rashi>},
+      {"tithi", 16, Named<Tithi>},
+      {"paksha", 2, Named<Paksha>},
+      {"yoga", 27, Named<Yoga>},
+      {"karana", 11, Named<Karana>},
+      {"weekday", 7, Named<Weekday>},
+      {"planet", 9, Named<Planet>},
+      {"kalam", 3, Named<KalamWord>},
+      // The day's parts and the drawn chart's signs.
+      {"choghadiya", 7, Named<Choghadiya>},
+      {"gowri", 8, Named<Gowri>},
+      {"sign abbreviation", 12, SignShort},
+      // The terms of marriage matching and the vetoes.
+      {"koota", 8, Term<TermSet::Koota>},
+      {"porutham", 10, Term<TermSet::Porutham>},
+      {"varna", 4, Term<TermSet::Varna>},
+      {"vashya", 5, Term<TermSet::Vashya>},
+      {"yoni", 14, Term<TermSet::Yoni>},
+      {"gana", 3, Term<TermSet::Gana>},
+      {"nadi", 3, Term<TermSet::Nadi>},
+      {"rajju", 5, Term<TermSet::Rajju>},
+      {"regard", 3, Term<TermSet::Regard>},
+      {"dosha", 2, Term<TermSet::Dosha>},
+      {"veto", 12, Term<TermSet::Veto>},
+      {"masa", 12, Term<TermSet::Masa>},
+      {"eclipse", 4, Term<TermSet::Eclipse>},
   };
   return kinds;
 }

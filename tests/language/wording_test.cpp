@@ -32,9 +32,8 @@ TEST(Wording, SaysItsSentenceInEachLanguage) {
   const Row rows[] = {
       {"english names", FridayInRohini(), Language::English, "Friday with the Moon in Rohini"},
       {"hindi names and pattern", FridayInRohini(), Language::Hindi, "शुक्रवार, चन्द्रमा रोहिणी में"},
-      // Tamil's catalog lacks the pattern: English words, Tamil names.
-      {"tamil names, english pattern", FridayInRohini(), Language::Tamil,
-       "வெள்ளி with the Moon in ரோகிணி"},
+      {"tamil names and pattern", FridayInRohini(), Language::Tamil,
+       "வெள்ளி, சந்திரன் ரோகிணி நட்சத்திரத்தில்"},
       {"parts reordered", VerdictChange(), Language::Hindi,
        "निर्णय 10:15 पर बदलकर शुभ हो जाता है, इस क्षण के 2 मिनट बाद।"},
       {"parts in english", VerdictChange(), Language::English,

@@ -83,6 +83,20 @@ TEST(MatchReport, NamesBothPeopleTheDoshasPoruthamsAndManglik) {
   }
 }
 
+// In Hindi the reasons, the kootas', poruthams' and classes' names are Hindi,
+// and no English reason is left.
+TEST(MatchReport, HindiReportSaysTheReasonsInHindi) {
+  const Match match = MatchCouple(Signs(8, 1, 4), Signs(17, 2, 8));  // both Madhya nadi
+  PlainTextSink text;
+  WriteMatchReport({{"Ravi", {}}, {"Asha", {}}, {}}, match, text, Language::Hindi);
+  for (const char* part : {"नाड़ी: दोनों मध्य, 8 में से 0", "नाड़ी दोष: दोनों मध्य", "ग्रह मैत्री\t", "रज्जु",
+                           "वेध: पुष्य और अनुराधा", "मांगलिक"}) {
+    EXPECT_NE(text.text().find(part), std::string::npos) << part << "\n" << text.text();
+  }
+  for (const char* english : {"groom ", "bride ", " of 8", "matched", "Nadi", "Manglik"})
+    EXPECT_EQ(text.text().find(english), std::string::npos) << english << "\n" << text.text();
+}
+
 // One composition into both writers: the RTF's braces balance and its table
 // rows close; the HTML's tables and rows close, one row a koota or porutham
 // and a header each.

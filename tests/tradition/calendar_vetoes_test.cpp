@@ -153,3 +153,31 @@ TEST_F(CalendarVetoes, PeriodsOverlappingTheRangeComeWhole) {
 
 }  // namespace
 }  // namespace horavela
+
+namespace horavela {
+namespace {
+
+// The reasons said in Hindi name the seasons, months, signs and dates in
+// Hindi; in English they are the reason itself.
+TEST_F(CalendarVetoes, ReasonsAreSaidInTheReadersLanguage) {
+  const struct {
+    Veto veto;
+    int year;
+    const char* hindi;
+  } rows[] = {
+      {Veto::Kharmas, 2025,
+       "सूर्य धनु में है: 16 दिसंबर 2025 की संक्रान्ति से 14 जनवरी 2026 की मकर संक्रान्ति तक।"},
+      {Veto::PitruPaksha, 2025,
+       "पितृ पक्ष: भाद्रपद का कृष्ण पक्ष (अमान्त), 8 सितंबर 2025 की कृष्ण प्रतिपदा से 21 सितंबर "
+       "2025 की अमावस्या तक।"},
+  };
+  for (const auto& row : rows) {
+    const VetoPeriod period = Only(row.veto, row.year);
+    EXPECT_EQ(Said(period.why, Language::English), period.reason);
+    EXPECT_EQ(Said(period.why, Language::Hindi), row.hindi);
+    EXPECT_EQ(NameOf(row.veto, Language::Hindi), row.veto == Veto::Kharmas ? "खरमास" : "पितृ पक्ष");
+  }
+}
+
+}  // namespace
+}  // namespace horavela
