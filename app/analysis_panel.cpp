@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "app/app_language.h"
 #include "atlas/local_minute.h"
 #include "explain/explanation_texts.h"
 
@@ -64,15 +65,18 @@ AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent) {
 
 void AnalysisPanel::Show(const Explanation& explanation, const LocalMinute& moment,
                          Language language) {
-  SetShown(window_, QString::fromStdString(WindowSentence(explanation.window, moment, language)));
+  // The verdict and its clock in the shown language and, when chosen, its digits.
+  SetShown(
+      window_,
+      ForReading(QString::fromStdString(WindowSentence(explanation.window, moment, language))));
   QStringList warnings;
   for (const std::string& warning : WarningsIn(explanation, language))
-    warnings << QString::fromStdString(warning);
+    warnings << ForReading(QString::fromStdString(warning));
   SetShown(warnings_, warnings.join("\n\n"));
   QStringList better;
   targets_.clear();
   for (const BetterLine& line : BetterLines(explanation, moment, language)) {
-    const QString text = QString::fromStdString(line.text).toHtmlEscaped();
+    const QString text = ForReading(QString::fromStdString(line.text)).toHtmlEscaped();
     if (!line.minute) {
       better << text;
       continue;

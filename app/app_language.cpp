@@ -5,14 +5,18 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "language/catalog.h"
+
 namespace horavela::app {
 
 namespace {
 
 constexpr char kLanguageKey[] = "view/language";
+constexpr char kNativeDigitsKey[] = "view/native_digits";
 
 // Set once at start, before the first window, and read by the pages.
 Language shownLanguage = Language::English;
+bool nativeDigits = false;
 
 QString CodeText(Language language) {
   const std::string_view code = CodeOf(language);
@@ -51,6 +55,36 @@ void InstallTranslators(Language language) {
 
 Language ShownLanguage() {
   return shownLanguage;
+}
+
+WordSayer ShownWords() {
+  return Words{ShownLanguage()};
+}
+
+QString VerdictText(Verdict verdict) {
+  const std::string_view text = Translated(NameOf(verdict), ShownLanguage());
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool NativeDigitsChosen(const QSettings& settings) {
+  return settings.value(kNativeDigitsKey, false).toBool();
+}
+
+void SaveNativeDigits(QSettings& settings, bool native) {
+  settings.setValue(kNativeDigitsKey, native);
+}
+
+void ShowNativeDigits(bool native) {
+  nativeDigits = native;
+}
+
+Digits ShownDigits() {
+  return nativeDigits && shownLanguage != Language::English ? Digits::Native : Digits::Western;
+}
+
+QString ForReading(const QString& text) {
+  if (ShownDigits() == Digits::Western) return text;
+  return QString::fromStdString(WithNativeDigits(text.toStdString(), ShownLanguage()));
 }
 
 QString MonthName(int month) {

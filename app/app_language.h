@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "engine/vocabulary.h"
+#include "language/digits.h"
 #include "language/language.h"
 
 // The language the desktop speaks: chosen under View > Language, remembered
@@ -20,6 +22,23 @@ void InstallTranslators(Language language);
 // put in place (a change under View > Language applies at the next start),
 // English before. Element names, the month sheet and the reports follow it.
 Language ShownLanguage();
+
+// The verdicts and the factors' words ("Good", "Favourable") in the shown
+// language, as the reports say them.
+WordSayer ShownWords();
+// The shown language's name of a verdict.
+QString VerdictText(Verdict verdict);
+
+// View > Native digits, saved under [view] native_digits: off unless chosen,
+// and without effect in English. A change shows in the next page shown.
+bool NativeDigitsChosen(const QSettings& settings);
+void SaveNativeDigits(QSettings& settings, bool native);
+void ShowNativeDigits(bool native);
+// The digits of what is shown for reading and of the reports.
+Digits ShownDigits();
+// `text` as the pages show it: with the shown language's digits when they
+// were chosen. Never for what is typed, saved or read back.
+QString ForReading(const QString& text);
 
 // The name of `month` (1..12) in the shown language, as its calendars write
 // it; in English the program's own "January". Digits are left to the caller,

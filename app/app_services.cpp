@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QTimer>
 #include <QToolTip>
@@ -34,6 +36,16 @@ class DesktopMessageBoxes : public MessageBoxes {
   void Show(MessageIcon icon, const QString& text) override {
     QMessageBox box(ToQt(icon), Tr(texts::kWindowTitle), text, QMessageBox::Ok, window_());
     box.exec();
+  }
+
+  bool Choose(MessageIcon icon, const QString& text, const QString& accept,
+              const QString& reject) override {
+    QMessageBox box(ToQt(icon), Tr(texts::kWindowTitle), text, QMessageBox::NoButton, window_());
+    QPushButton* yes = box.addButton(accept, QMessageBox::AcceptRole);
+    box.addButton(reject, QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
   }
 
   bool Ask(MessageIcon icon, const QString& text, const QString& question) override {
@@ -117,6 +129,20 @@ CoreSteps RealCoreSteps() {
   return steps;
 }
 
+namespace {
+bool restartRequested = false;
+}  // namespace
+
+bool RestartRequested() {
+  return restartRequested;
+}
+
+bool StartAgain() {
+  QStringList arguments = QCoreApplication::arguments();
+  if (!arguments.isEmpty()) arguments.removeFirst();  // the program itself
+  return QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+}
+
 void PauseIgnoringInput(int milliseconds) {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window->isVisible()) window->repaint();
@@ -152,6 +178,7 @@ AppServices DesktopServices(std::function<QWidget*()> window) {
   };
   services.core = RealCoreSteps();
   services.settings = [] { return std::make_unique<QSettings>("Horavela", "Horavela"); };
+  services.restart = [] { restartRequested = true; };
   return services;
 }
 

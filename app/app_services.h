@@ -43,6 +43,14 @@ class MessageBoxes {
   virtual void Show(MessageIcon icon, const QString& text) = 0;
   // Yes and No; true for Yes.
   virtual bool Ask(MessageIcon icon, const QString& text, const QString& question) = 0;
+  // Two buttons named by the caller ("Restart now", "Later"); true for the
+  // first. A box without named buttons asks Yes or No.
+  virtual bool Choose(MessageIcon icon, const QString& text, const QString& accept,
+                      const QString& reject) {
+    (void)accept;
+    (void)reject;
+    return Ask(icon, text, QString());
+  }
   // A short note beside `field` that needs no answer and does not stop the
   // typing (a refused key): shown again, it replaces itself rather than
   // piling up boxes. An OK box where no such note can be shown.
@@ -113,6 +121,9 @@ struct AppServices {
   // What the program remembers between sessions (the last place used);
   // nothing is remembered without it. Tests keep theirs apart from the user's.
   std::function<std::unique_ptr<QSettings>()> settings;
+  // Asks for the program to start again, with the same arguments, once this
+  // run has closed (a new language takes effect at a start). Nothing without it.
+  std::function<void()> restart;
 };
 
 // The core's own steps.
@@ -123,6 +134,11 @@ CoreSteps RealCoreSteps();
 // of dialogs and the window that keeps painting during pauses; it is asked for
 // lazily, so it may be created after the services.
 AppServices DesktopServices(std::function<QWidget*()> window);
+
+// Whether the session's `restart` was asked for; then StartAgain() starts the
+// program anew, called once this run has let go of its single-instance lock.
+bool RestartRequested();
+bool StartAgain();
 
 // Pauses for `milliseconds`: repaints, keeps the event loop running for
 // painting and timers, and throws away mouse and keyboard input meanwhile.

@@ -123,6 +123,11 @@ inline constexpr char kMenuUpdate[] = QT_TRANSLATE_NOOP("Horavela", "Check for S
 inline constexpr char kMenuLanguage[] = QT_TRANSLATE_NOOP("Horavela", "&Language");
 inline constexpr char kLanguageAtNextStart[] =
     QT_TRANSLATE_NOOP("Horavela", "The program will speak %1 from its next start.");
+inline constexpr char kRestartNow[] = QT_TRANSLATE_NOOP("Horavela", "Restart now");
+inline constexpr char kRestartLater[] = QT_TRANSLATE_NOOP("Horavela", "Later");
+// View > Native digits: the chosen language's own digits on the pages and in
+// the reports.
+inline constexpr char kMenuNativeDigits[] = QT_TRANSLATE_NOOP("Horavela", "&Native digits");
 inline constexpr char kMenuAbout[] = QT_TRANSLATE_NOOP("Horavela", "&About Software");
 
 // Time zone picker

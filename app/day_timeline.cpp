@@ -1,4 +1,6 @@
 #include "app/day_timeline.h"
+
+#include "app/app_language.h"
 #include "app/translation.h"
 
 #include <QHelpEvent>
@@ -197,7 +199,7 @@ QString ClockText(const LocalMinute& midnight, const LocalTime& time, bool withO
   if (withOffset && time.utcOffsetSeconds && !time.repeated) {
     clock += " " + QString::fromStdString(FormatUtcOffset(*time.utcOffsetSeconds));
   }
-  return clock;
+  return ForReading(clock);
 }
 
 std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute& midnight) {

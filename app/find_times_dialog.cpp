@@ -30,6 +30,7 @@
 #include <map>
 #include <tuple>
 
+#include "app/app_language.h"
 #include "app/date_edit_keys.h"
 #include "app/find_times_texts.h"
 #include "app/report_file_name.h"
@@ -662,18 +663,20 @@ void FindTimesDialog::ShowResult() {
     const Evaluation& evaluation = window.evaluation();
     const qint64 days = DateOf(window.first).daysTo(DateOf(window.last));
     auto* item = new WindowItem;
-    item->setText(kTimeColumn,
-                  QString("%1 %2 \u2013 %3%4")
-                      .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
-                           Clock(window.last), days > 0 ? QString(" +%1").arg(days) : QString()));
-    item->setText(kResultColumn, BothTexts(window, [](const Evaluation& e) {
-                    return FromStd(std::string(NameOf(e.ResultWord)));
-                  }));
-    item->setText(kTotalColumn, BothTexts(window, [](const Evaluation& e) {
+    // The rows are read, never read back: the sort keys and the minute a row
+    // stands for are kept apart from the shown words and digits.
+    item->setText(
+        kTimeColumn,
+        ForReading(QString("%1 %2 \u2013 %3%4")
+                       .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
+                            Clock(window.last), days > 0 ? QString(" +%1").arg(days) : QString())));
+    item->setText(kResultColumn,
+                  BothTexts(window, [](const Evaluation& e) { return VerdictText(e.ResultWord); }));
+    item->setText(kTotalColumn, ForReading(BothTexts(window, [](const Evaluation& e) {
                     return QString::number(e.TotalScore);
-                  }));
-    item->setText(kFactorsColumn, QString::number(evaluation.FactorCount));
-    item->setText(kMinutesColumn, QString::number(window.minutes));
+                  })));
+    item->setText(kFactorsColumn, ForReading(QString::number(evaluation.FactorCount)));
+    item->setText(kMinutesColumn, ForReading(QString::number(window.minutes)));
     for (const int column : {kTotalColumn, kFactorsColumn, kMinutesColumn})
       item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     item->setData(kTimeColumn, kSortRole, static_cast<qlonglong>(i));
@@ -684,14 +687,14 @@ void FindTimesDialog::ShowResult() {
     item->setData(kMinutesColumn, kSortRole, static_cast<qlonglong>(window.minutes));
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     item->setData(0, kBestRole, static_cast<bool>(best[i]));
-    QString label = FromStd(window.resultLabel());
+    QString label = FromStd(ResultLabelOf(window.evaluation(), ShownWords()));
     label.replace("\r\n", "\n");
     const QString tip = QString("%1 %2 \u2013 %3 %4, %5 minutes%6\n\n%7")
                             .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
                                  DateOf(window.last).toString("yyyy-MM-dd"), Clock(window.last))
                             .arg(window.minutes)
                             .arg(best[i] ? ", among the best of the range" : "")
-                            .arg(label.trimmed());
+                            .arg(ForReading(label.trimmed()));
     for (int column = 0; column <= kMinutesColumn; ++column) {
       item->setToolTip(column, tip);
       if (best[i]) {

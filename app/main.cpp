@@ -47,18 +47,26 @@ int main(int argc, char* argv[]) {
   horavela::app::InstallTranslators(horavela::app::ChosenLanguage(*services.settings()));
 
   const QString lockPath = horavela::app::SingleInstance::DefaultLockPath();
-  horavela::app::SingleInstance instance(lockPath);
-  if (!instance.Acquire()) {
-    horavela::app::SingleInstance::AskRunningCopyToShow(lockPath, kAskTimeoutMs);
-    QMessageBox::information(nullptr, horavela::app::texts::kWindowTitle,
-                             horavela::app::Tr(horavela::app::texts::kAlreadyRunning));
-    return 0;
-  }
+  int code = 0;
+  {
+    horavela::app::SingleInstance instance(lockPath);
+    if (!instance.Acquire()) {
+      horavela::app::SingleInstance::AskRunningCopyToShow(lockPath, kAskTimeoutMs);
+      QMessageBox::information(nullptr, horavela::app::texts::kWindowTitle,
+                               horavela::app::Tr(horavela::app::texts::kAlreadyRunning));
+      return 0;
+    }
 
-  horavela::app::MainWindow mainWindow(std::move(services));
-  window = &mainWindow;
-  // Without the socket the program still runs; a second copy only cannot raise it.
-  instance.ListenForOthers([&mainWindow] { horavela::app::BringToFront(&mainWindow); });
-  mainWindow.show();
-  return application.exec();
+    horavela::app::MainWindow mainWindow(std::move(services));
+    window = &mainWindow;
+    // Without the socket the program still runs; a second copy only cannot raise it.
+    instance.ListenForOthers([&mainWindow] { horavela::app::BringToFront(&mainWindow); });
+    mainWindow.show();
+    code = application.exec();
+    window = nullptr;
+  }
+  // The new copy starts once this one has let go of the lock, or it would
+  // find this one running and step aside.
+  if (horavela::app::RestartRequested()) horavela::app::StartAgain();
+  return code;
 }

@@ -26,6 +26,7 @@ struct Person;
 }  // namespace horavela::book
 
 class QMenu;
+class QSettings;
 
 namespace horavela::app {
 
@@ -124,6 +125,8 @@ class MainWindow : public QMainWindow {
   // View > Language: each language named in itself, the chosen one checked.
   void BuildLanguageMenu(QMenu* view);
   void ChooseLanguage(Language language);
+  // View > Native digits, checked as the settings keep it.
+  void BuildDigitsAction(QMenu* view, const QSettings* settings);
   void WirePages();
   QWidget* BuildWaitPage();
   QLayout* BuildVerdictColumns();

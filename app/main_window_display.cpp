@@ -68,11 +68,24 @@ JudgedMoment CalendarMomentOf(const CalculationState& state, const LocalMinute& 
   return judged;
 }
 
-// The result listing uses CR LF line breaks; a label wants LF.
-QString LabelText(const std::string& listing) {
-  QString text = FromStd(listing);
+// The result listing in the shown language and digits; it uses CR LF line
+// breaks, a label wants LF.
+QString LabelText(const Evaluation& result) {
+  QString text = ForReading(FromStd(ResultLabelOf(result, ShownWords())));
   text.replace("\r\n", "\n");
   return text;
+}
+
+// The factors as the listing words them, so a tip finds its line.
+std::vector<FactorInWords> FactorsAsListed(std::vector<FactorInWords> factors,
+                                           const Evaluation& result) {
+  for (FactorInWords& factor : factors) {
+    for (const FactorVerdict& verdict : result.FactorVerdicts) {
+      if (!verdict.empty() && verdict.factor == factor.factor)
+        factor.verdict = TextOf(verdict, ShownWords());
+    }
+  }
+  return factors;
 }
 
 }  // namespace
@@ -95,6 +108,7 @@ EvaluationRequest MainWindow::ElectionRequest() const {
   if (const TimeZoneRules* zone = electionPage_->Atlas()->Zone())
     request.electionZone = Follow(*zone);
   request.language = ShownLanguage();
+  request.digits = ShownDigits();
   return request;
 }
 
@@ -162,8 +176,9 @@ void MainWindow::Evaluate(Pace pace) {
     resultArea_->Report()->setDocument(document.release());
     lastRtf_ = rtf.Document();
   }
-  resultListing_->setText(LabelText(ResultLabelOf(state.Result)));
-  factorTips_->SetFactors(explanation ? explanation->factors : std::vector<FactorInWords>{},
+  resultListing_->setText(LabelText(state.Result));
+  factorTips_->SetFactors(explanation ? FactorsAsListed(explanation->factors, state.Result)
+                                      : std::vector<FactorInWords>{},
                           ShownLanguage());
   if (explanation) {
     analysis_->Show(*explanation, moment, ShownLanguage());
@@ -197,7 +212,7 @@ void MainWindow::ShowPartnerVerdicts(const CalculationState* partner) {
   }
   resultName_->setText(model_.personName);
   partnerResultName_->setText(FromStd(partner->Input.name));
-  partnerResult_->setText(LabelText(ResultLabelOf(partner->Result)));
+  partnerResult_->setText(LabelText(partner->Result));
 }
 
 namespace {
@@ -230,7 +245,8 @@ void MainWindow::FillBirthDetails(const CalculationState& state) {
       ChartRowText(chart, kKaranaSlot),
       ChartRowText(chart, kWeekdaySlot),
   };
-  for (std::size_t i = 0; i < birthValues.size(); ++i) birthValues[i]->setText(values[i]);
+  for (std::size_t i = 0; i < birthValues.size(); ++i)
+    birthValues[i]->setText(ForReading(values[i]));
 }
 
 void MainWindow::FillElectionDetails(const CalculationState& state) {
@@ -239,13 +255,13 @@ void MainWindow::FillElectionDetails(const CalculationState& state) {
   const PlaceBoxes& place = electionPage_->Place();
   const std::array<QLabel*, 13>& electionValues = resultArea_->ElectionValues();
   for (int slot = 0; slot <= kWeekdaySlot; ++slot) {
-    electionValues[static_cast<std::size_t>(slot)]->setText(ChartRowText(chart, slot));
+    electionValues[static_cast<std::size_t>(slot)]->setText(ForReading(ChartRowText(chart, slot)));
   }
   electionValues[9]->setText(model_.personName);
-  electionValues[10]->setText(DateText(election.month->currentText(), election.day->currentText(),
-                                       election.year->currentText()));
+  electionValues[10]->setText(ForReading(DateText(
+      election.month->currentText(), election.day->currentText(), election.year->currentText())));
   electionValues[11]->setText(
-      TimeText(election.hour->currentText(), election.minute->currentText()));
+      ForReading(TimeText(election.hour->currentText(), election.minute->currentText())));
   electionValues[12]->setText(
       PlaceText(place.city->text(), place.state->text(), place.country->text()));
   FillPlanetTable(resultArea_->PlanetTable(), state);

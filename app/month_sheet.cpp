@@ -33,7 +33,7 @@ int WeekdayColumn(int year, int month, int day) {
 }
 
 QString Clock(const LocalTime& time, const MonthAtAGlance& month, int day) {
-  return QString::fromStdString(ClockOnDay(time, month.year, month.month, day));
+  return ForReading(QString::fromStdString(ClockOnDay(time, month.year, month.month, day)));
 }
 
 QStringList LinesOf(const MonthAtAGlance& month, const MonthDay& cell) {

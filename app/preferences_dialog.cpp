@@ -11,8 +11,10 @@
 #include <string_view>
 #include <type_traits>
 
+#include "app/app_language.h"
 #include "app/calculation_preferences.h"
 #include "app/preferences_texts.h"
+#include "language/catalog.h"
 
 namespace horavela::app {
 
@@ -36,14 +38,15 @@ using Plain = std::remove_cvref_t<Setting>;
 
 template <typename Setting>
 void FillBox(QComboBox* box) {
+  // The core's captions in the shown language, as the reports name them.
   for (const SettingChoice<Setting>& choice : SettingChoices<Setting>()) {
-    box->addItem(
-        QString::fromUtf8(choice.caption.data(), static_cast<qsizetype>(choice.caption.size())));
+    const std::string_view caption = Translated(choice.caption, ShownLanguage());
+    box->addItem(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
   }
 }
 
 template <typename Setting>
-int IndexOf(Setting value) {
+int ChoiceIndexOf(Setting value) {
   const auto choices = SettingChoices<Setting>();
   for (std::size_t i = 0; i < choices.size(); ++i)
     if (choices[i].value == value) return static_cast<int>(i);
@@ -130,7 +133,7 @@ CalculationSettings PreferencesDialog::Chosen() const {
 void PreferencesDialog::ShowSettings(const CalculationSettings& settings) {
   std::size_t row = 0;
   ForEachSetting(settings, [this, &row](const char*, const auto& value) {
-    boxes_[row++]->setCurrentIndex(IndexOf(value));
+    boxes_[row++]->setCurrentIndex(ChoiceIndexOf(value));
   });
 }
 

@@ -8,6 +8,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include "app/app_language.h"
 #include "app/app_texts.h"
 #include "explain/factor_words.h"
 
@@ -56,8 +57,9 @@ void InsertFactorTable(QTextCursor& cursor, const CalculationState& state) {
     if (verdict.empty()) continue;
     factors << (verdict.factor == Factor::Whole ? FromStd(state.Input.subject)
                                                 : FromStd(NameOf(verdict.factor)));
-    verdicts << FromStd(NameOf(verdict.word));
-    points << QString::number(i < result.FactorPoints.size() ? result.FactorPoints[i] : 0);
+    verdicts << FromStd(ShownWords()(NameOf(verdict.word)));
+    points << ForReading(
+        QString::number(i < result.FactorPoints.size() ? result.FactorPoints[i] : 0));
   }
   QTextTableFormat format;
   format.setCellPadding(4);
@@ -73,8 +75,8 @@ void InsertFactorTable(QTextCursor& cursor, const CalculationState& state) {
   for (int i = 0; i < factors.size(); ++i)
     InsertRow(table, i + 1, {factors[i], verdicts[i], points[i]}, false);
   InsertRow(table, static_cast<int>(factors.size()) + 1,
-            {Tr(texts::kSummaryTotal), FromStd(NameOf(result.ResultWord)),
-             QString::number(result.TotalScore)},
+            {Tr(texts::kSummaryTotal), VerdictText(result.ResultWord),
+             ForReading(QString::number(result.TotalScore))},
             true);
   cursor.movePosition(QTextCursor::End);
 }

@@ -2,6 +2,7 @@
 // Delhi) and saves a picture of every page into the folder given as the first
 // argument. Run by scripts/screenshots under Xvfb; not installed.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -182,6 +183,17 @@ class Tour {
     tabs->setCurrentWidget(Find<QWidget>("picMonth"));
     Save(whole, "11-month");
     Click("cmdMonthSavePdf");
+    SavePreferences();
+  }
+
+  // Edit > Preferences, its captions in the shown language.
+  void SavePreferences() {
+    window_.OpenPreferences();
+    Settle();
+    auto* dialog = window_.findChild<QDialog*>("frmPreferences");
+    if (dialog == nullptr) Fail("no preferences dialog");
+    Save(dialog, "12-preferences");
+    dialog->reject();
   }
 
  private:
@@ -215,6 +227,9 @@ int main(int argc, char* argv[]) {
   };
   MainWindow window(std::move(services));
   pointer = &window;
+  // HORAVELA_TOUR_DIGITS=native pictures them with the language's own digits.
+  if (qEnvironmentVariable("HORAVELA_TOUR_DIGITS") == "native")
+    window.findChild<QAction*>("actNativeDigits")->setChecked(true);
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   Tour(window, QString::fromLocal8Bit(argv[1]), argc > 2 ? QString::fromLocal8Bit(argv[2]) : "")

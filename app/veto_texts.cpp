@@ -80,7 +80,7 @@ QString VetoOnDayText(const VetoPeriod& period, const PlaceClock& clock,
                .arg(name, ClockOf(clock, period.first), ClockOf(clock, period.last + 1));
   }
   if (observance::kRegional & VetoBit(period.veto)) text = Tr(texts::kVetoRegional).arg(text);
-  return Tr(texts::kVetoReason).arg(text, FromStd(Said(period.why, ShownLanguage())));
+  return Tr(texts::kVetoReason).arg(text, FromStd(TextOf(period.why, ShownLanguage())));
 }
 
 QString VetoesOnDayText(const VetoedDay& day, const PlaceClock& clock) {

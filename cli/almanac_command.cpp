@@ -124,7 +124,9 @@ void Answer(const AlmanacOptions& options, std::ostream& out) {
   const VetoOptions choices = VetoChoices(options);
   const std::vector<VetoPeriod> periods = PeriodsOver(clock, range, choices);
   if (options.text) {
-    out << Text(place, range, VetoLines(periods, clock, options.language), Words{options.language});
+    out << InDigits(
+        Text(place, range, VetoLines(periods, clock, options.language), Words{options.language}),
+        options.language, options.digits);
     return;
   }
   ordered_json json;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/settings_entry.h"
+#include "language/digits.h"
 #include "language/language.h"
 
 namespace horavela::cli {
@@ -31,9 +32,10 @@ inline int AnswerOutOfMemory(std::ostream& out) {
 struct AnswerOptions {
   bool strict = false;  // a key the command does not read is refused, not warned of
   bool text = false;    // a short summary for a person to read instead of JSON
-  // The summary's language where the command takes --lang (day); the JSON
+  // The summary's language where the command takes --lang (day, search); the JSON
   // stays English.
   Language textLanguage = Language::English;
+  Digits textDigits = Digits::Western;  // of the --text summary
 };
 
 struct EvaluateOptions {
@@ -47,6 +49,7 @@ struct EvaluateOptions {
   bool fullReport = false;
   // The language of the RTF and HTML reports; the JSON stays English.
   Language reportLanguage = Language::English;
+  Digits digits = Digits::Western;  // of the reports and the --text summary
   AnswerOptions answer;
 };
 
@@ -77,6 +80,7 @@ struct MatchFiles {
   std::string rtfFile;
   std::string htmlFile;
   Language language = Language::English;  // of the report's headings and fixed words
+  Digits digits = Digits::Western;        // of the reports and the --text table
 };
 
 // `match`: a couple's guna milan (36 points), doshas, poruthams and Manglik
@@ -105,6 +109,7 @@ struct AlmanacOptions {
   bool text = false;                      // a line per period instead of JSON
   SettingKeys settings;                   // as typed; empty: the default
   Language language = Language::English;  // of the --text lines
+  Digits digits = Digits::Western;        // of the --text lines
 };
 
 // `almanac`: the tradition's veto periods overlapping a range of whole days
@@ -121,6 +126,7 @@ struct MonthOptions {
   bool text = false;                      // a line per day instead of JSON
   SettingKeys settings;                   // as typed; empty: the default
   Language language = Language::English;  // of the --text table
+  Digits digits = Digits::Western;        // of the --text table
   std::string person;                     // a person of the book, by name: their chandrashtama days
   std::string bookPath;                   // empty: the desktop program's book
   std::string subject;                    // with a person: each day's best window ("Good") for it

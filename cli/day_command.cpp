@@ -124,8 +124,9 @@ void Answer(const DayRequest& request, const DayAtAGlance& day,
       VetoPeriodsOnDay(clock, request.year, request.month, request.day, SwissEphemeris(),
                        WithSettings({}, request.settings));
   if (options.text) {
-    out << DayText(request, day, warnings, VetoLines(vetoes, clock, options.textLanguage),
-                   options.textLanguage);
+    out << InDigits(DayText(request, day, warnings, VetoLines(vetoes, clock, options.textLanguage),
+                            options.textLanguage),
+                    options.textLanguage, options.textDigits);
     return;
   }
   const bool asked = request.verdicts && !request.verdicts->subjects.empty();

@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "atlas/local_minute.h"

@@ -110,7 +110,9 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   const CalculationState* partner = evaluated->partner ? &evaluated->partner->state : nullptr;
   if (translated && evaluated->ruleSetRan) {
     TeeSink translatedFiles(files);
-    WriteReport(state, translatedFiles, ReportOptionsIn(*evaluated, options.reportLanguage));
+    ReportOptions shown = ReportOptionsIn(*evaluated, options.reportLanguage);
+    shown.digits = options.digits;
+    WriteReport(state, translatedFiles, shown);
   }
 
   if (Result<void> written = WriteReportFiles(options.rtfFile, options.htmlFile, rtf, html);
@@ -135,8 +137,9 @@ Answer EvaluateRequest(std::string_view text, const EvaluateOptions& options) {
   response["warnings"] = std::move(all);
   std::string summary;
   if (options.answer.text)
-    summary = EvaluateText(state, explanation ? &*explanation : nullptr, warnings, partner,
-                           options.reportLanguage);
+    summary = InDigits(EvaluateText(state, explanation ? &*explanation : nullptr, warnings, partner,
+                                    options.reportLanguage),
+                       options.reportLanguage, options.digits);
   return {std::move(response), kExitOk, std::move(summary)};
 }
 

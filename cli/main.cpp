@@ -45,8 +45,9 @@ void AddAnswerFlags(CLI::App& command, AnswerOptions& options) {
 }
 
 // --lang CODE: the language of the reports a command writes; an unknown code
-// is refused with the codes there are.
-void AddLanguageOption(CLI::App& command, horavela::Language& language,
+// is refused with the codes there are. --digits beside it: the language's own
+// digits or the Western ones, in what is written for reading alone.
+void AddLanguageOption(CLI::App& command, horavela::Language& language, horavela::Digits& digits,
                        std::string_view what = "the report's headings and fixed texts") {
   std::string codes;
   for (horavela::Language each : horavela::AllLanguages())
@@ -62,6 +63,20 @@ void AddLanguageOption(CLI::App& command, horavela::Language& language,
       },
       "The language of " + std::string(what) + " (" + codes +
           "; default en); the JSON stays English");
+  command.add_option_function<std::string>(
+      "--digits",
+      [&digits](const std::string& choice) {
+        if (choice == "native") {
+          digits = horavela::Digits::Native;
+        } else if (choice == "western") {
+          digits = horavela::Digits::Western;
+        } else {
+          throw CLI::ValidationError(
+              "--digits", "unknown digits \"" + choice + "\"; they are native or western");
+        }
+      },
+      "native: the --lang language's own digits in " + std::string(what) +
+          "; western (default): 0-9. The JSON keeps 0-9");
 }
 
 // The command's example request, as `horavela-cli example` prints it.
@@ -130,7 +145,7 @@ int Run(int argc, char** argv) {
   evaluateCommand->add_flag("--full-report", evaluate.fullReport,
                             "Write the report as the desktop program saves it: for whom, when and "
                             "where, true sentences for sections the verdict denies, timing notes");
-  AddLanguageOption(*evaluateCommand, evaluate.reportLanguage);
+  AddLanguageOption(*evaluateCommand, evaluate.reportLanguage, evaluate.digits);
   AddAnswerFlags(*evaluateCommand, evaluate.answer);
   evaluateCommand->footer(ExampleFooter("evaluate"));
 
@@ -149,6 +164,8 @@ int Run(int argc, char** argv) {
       ->type_name("FILE");
   AnswerOptions searchAnswer;
   AddAnswerFlags(*searchCommand, searchAnswer);
+  AddLanguageOption(*searchCommand, searchAnswer.textLanguage,
+                    "the --text summary's labels, verdicts and veto lines");
   searchCommand->footer(
       "A place with \"tz\" instead of \"zone\" and \"dst\" follows that zone minute by minute:\n"
       "clock minutes skipped by a spring-forward change do not exist (a window judged alike\n"
@@ -163,7 +180,7 @@ int Run(int argc, char** argv) {
       ->type_name("FILE");
   AnswerOptions dayAnswer;
   AddAnswerFlags(*dayCommand, dayAnswer);
-  AddLanguageOption(*dayCommand, dayAnswer.textLanguage,
+  AddLanguageOption(*dayCommand, dayAnswer.textLanguage, dayAnswer.textDigits,
                     "the --text summary's labels and the elements' names");
   dayCommand->footer(ExampleFooter("day"));
 
@@ -181,7 +198,7 @@ int Run(int argc, char** argv) {
   matchCommand
       ->add_option("--html", matchFiles.htmlFile, "Also write the match report as HTML to FILE")
       ->type_name("FILE");
-  AddLanguageOption(*matchCommand, matchFiles.language);
+  AddLanguageOption(*matchCommand, matchFiles.language, matchFiles.digits);
   matchCommand->footer(
       "Request: {\"groom\": {\"name\", \"birth\": MOMENT}, \"bride\": {\"name\", \"birth\": "
       "MOMENT}},\na MOMENT as evaluate's \"birth\" (with \"zone\" and \"dst\", or \"tz\").");
@@ -216,7 +233,7 @@ int Run(int argc, char** argv) {
   AddSettingOptions(*almanacCommand, almanac.settings);
   almanacCommand->add_flag("--text", almanac.text,
                            "Write one line per period for a person to read instead of JSON");
-  AddLanguageOption(*almanacCommand, almanac.language, "the --text lines");
+  AddLanguageOption(*almanacCommand, almanac.language, almanac.digits, "the --text lines");
   almanacCommand->footer(
       "Each period: {\"veto\", \"name\", \"from\", \"to\", \"reason\"}, whole (it may begin "
       "before\nthe range and end after it), its minutes on the place's clock.");
@@ -237,7 +254,7 @@ int Run(int argc, char** argv) {
   AddSettingOptions(*monthCommand, month.settings);
   monthCommand->add_flag("--text", month.text,
                          "Write a table, one line per day, for a person to read instead of JSON");
-  AddLanguageOption(*monthCommand, month.language,
+  AddLanguageOption(*monthCommand, month.language, month.digits,
                     "the --text table's headings and the elements' names");
   monthCommand->add_option("--person", month.person,
                            "A person of the book, by name: mark their chandrashtama days");

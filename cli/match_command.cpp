@@ -20,6 +20,7 @@
 #include "language/element_names.h"
 #include "match_report/match_report.h"
 #include "matching/match.h"
+#include "report/native_digit_sink.h"
 #include "report/tee_sink.h"
 #include "report/utf8.h"
 
@@ -172,22 +173,22 @@ std::string MatchText(const MatchRequest& request, const Match& match, const Wor
   for (const KootaScore& k : match.kootas.kootas) {
     text << PaddedTo(NameOf(k.koota, say.language), kKootaWidth)
          << PaddedTo(PointsText(k.halves) + "/" + PointsText(k.maxHalves), kPointsWidth)
-         << Said(k.why, say.language) << "\n";
+         << TextOf(k.why, say.language) << "\n";
   }
   text << PaddedTo(say("Total"), kKootaWidth)
        << Formatted(say("%1 of 36: %2"),
                     {PointsText(match.kootas.totalHalves), say(NameOf(match.band))})
        << "\n\n";
-  for (const DoshaCheck& d : match.doshas) text << Said(d.why, say.language) << "\n";
+  for (const DoshaCheck& d : match.doshas) text << TextOf(d.why, say.language) << "\n";
   text << "\n"
        << Formatted(say("Poruthams: %1 of %2"),
                     {std::to_string(match.poruthams.matchedCount), std::to_string(kPoruthamCount)})
        << (match.poruthams.decidingFailed ? say(" (rajju or vedha fails)") : "") << "\n";
   for (const PoruthamCheck& p : match.poruthams.checks)
-    text << "  " << Said(p.why, say.language) << "\n";
-  text << "\n" << say("Manglik, groom: ") << Said(match.kuja.groom.why, say.language) << "\n";
-  text << say("Manglik, bride: ") << Said(match.kuja.bride.why, say.language) << "\n";
-  text << say("Manglik, together: ") << Said(match.kuja.why, say.language) << "\n";
+    text << "  " << TextOf(p.why, say.language) << "\n";
+  text << "\n" << say("Manglik, groom: ") << TextOf(match.kuja.groom.why, say.language) << "\n";
+  text << say("Manglik, bride: ") << TextOf(match.kuja.bride.why, say.language) << "\n";
+  text << say("Manglik, together: ") << TextOf(match.kuja.why, say.language) << "\n";
   return text.str();
 }
 
@@ -211,7 +212,9 @@ Result<void> WriteMatchFiles(const MatchRequest& request, const Match& match,
   RtfWriter rtf(files.language);
   HtmlWriter html(files.language);
   TeeSink both{&rtf, &html};
-  WriteMatchReport(request, match, both, files.language);
+  NativeDigitSink native(both, files.language);
+  RichTextSink& report = files.digits == Digits::Native ? native : static_cast<RichTextSink&>(both);
+  WriteMatchReport(request, match, report, files.language);
   return WriteReportFiles(files.rtfFile, files.htmlFile, rtf, html);
 }
 
@@ -236,7 +239,8 @@ int ReadAndAnswer(const std::string& inputFile, const AnswerOptions& options,
     }
     if (options.text) {
       const Words say{files.language};
-      out << MatchText(request, match, say) << WarningsText(warnings, say);
+      out << InDigits(MatchText(request, match, say) + WarningsText(warnings, say), files.language,
+                      files.digits);
     } else {
       ordered_json answer = MatchJson(request, match);
       if (!warnings.empty()) answer["warnings"] = warnings;

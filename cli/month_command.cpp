@@ -240,7 +240,8 @@ void Answer(const MonthOptions& options, std::ostream& out) {
   const MonthAtAGlance month = ComputeMonth(request, SwissEphemeris());
   const PlaceClock clock(request.where());
   if (options.text) {
-    out << Text(place, month, clock, Words{options.language});
+    out << InDigits(Text(place, month, clock, Words{options.language}), options.language,
+                    options.digits);
     return;
   }
   ordered_json json;

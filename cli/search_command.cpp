@@ -183,7 +183,8 @@ Result<void> WriteFiles(const std::vector<std::pair<std::string, std::string>>& 
 // --text a summary written once they are all in.
 class SearchAnswer {
  public:
-  SearchAnswer(std::ostream& out, bool text) : out_(out), writer_(out), text_(text) {}
+  SearchAnswer(std::ostream& out, bool text, Language language)
+      : out_(out), writer_(out), text_(text), language_(language) {}
 
   void Warn(const std::vector<std::string>& warnings) {
     warnings_ = warnings;
@@ -195,12 +196,12 @@ class SearchAnswer {
   void ShowAlmanac(bool show) { writer_.ShowAlmanac(show); }
   void Settings(const CalculationSettings& settings) { writer_.Settings(settings); }
   void Vetoes(const std::vector<VetoPeriod>& vetoes, const PlaceClock& clock) {
-    vetoes_ = VetoLines(vetoes, clock);
+    vetoes_ = VetoLines(vetoes, clock, language_);
     writer_.Vetoes(VetoPeriodsJson(vetoes, clock));
   }
   void Finish(const SearchResult& result, const std::vector<SearchWindow>& windows) {
     if (text_) {
-      out_ << SearchText(result, windows, warnings_, vetoes_);
+      out_ << SearchText(result, windows, warnings_, vetoes_, language_);
     } else {
       writer_.Finish(result);
     }
@@ -217,13 +218,14 @@ class SearchAnswer {
   std::ostream& out_;
   SearchResponseWriter writer_;
   bool text_;
+  Language language_;  // of the summary; the JSON stays English
   std::vector<std::string> warnings_;
   std::vector<std::string> vetoes_;
 };
 
 int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
                   const AnswerOptions& options, std::istream& in, std::ostream& out) {
-  SearchAnswer answer(out, options.text);
+  SearchAnswer answer(out, options.text, options.textLanguage);
   std::string text;
   std::string error;
   if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {

@@ -40,7 +40,7 @@ std::vector<std::string> VetoLines(const std::vector<VetoPeriod>& vetoes, const 
     lines.push_back(
         Formatted(Translated("%1 %2 to %3: %4", language),
                   {NameOf(period.veto, language), FormatLocalMinute(clock.At(period.first).local),
-                   FormatLocalMinute(clock.At(period.last).local), Said(period.why, language)}));
+                   FormatLocalMinute(clock.At(period.last).local), TextOf(period.why, language)}));
   }
   return lines;
 }

@@ -238,16 +238,16 @@ std::string_view SeparatorOf(Factor factor) {
   return NameOf(factor).empty() ? std::string_view() : " - ";
 }
 
-void AppendTextOf(std::string& out, const FactorVerdict& verdict) {
+void AppendTextOf(std::string& out, const FactorVerdict& verdict, const WordSayer& say) {
   if (verdict.empty()) return;
   out += NameOf(verdict.factor);
   out += SeparatorOf(verdict.factor);
-  out += NameOf(verdict.word);
+  out += say ? say(NameOf(verdict.word)) : NameOf(verdict.word);
 }
 
-std::string TextOf(const FactorVerdict& verdict) {
+std::string TextOf(const FactorVerdict& verdict, const WordSayer& say) {
   std::string text;
-  AppendTextOf(text, verdict);
+  AppendTextOf(text, verdict, say);
   return text;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -120,9 +121,13 @@ std::string_view NameOf(Factor factor);  // "Tara Stength"; empty for Whole
 // What stands between a factor's name and its word: " - ", once "- ".
 std::string_view SeparatorOf(Factor factor);
 std::string_view NameOf(Word word);
+// A fixed word as the reader's language says it ("Favourable" in Hindi): the
+// front ends give the sentence catalog's lookup; an empty one keeps English.
+using WordSayer = std::function<std::string_view(std::string_view english)>;
 // "Tithi - Unfavourable"; the word alone for Factor::Whole; empty when empty.
-std::string TextOf(const FactorVerdict& verdict);
-void AppendTextOf(std::string& out, const FactorVerdict& verdict);
+// With `say`, the word ("Unfavourable") as it says it.
+std::string TextOf(const FactorVerdict& verdict, const WordSayer& say = {});
+void AppendTextOf(std::string& out, const FactorVerdict& verdict, const WordSayer& say = {});
 
 // The lords: of a nakshatra (Vimshottari) and of a sign.
 Planet LordOf(Nakshatra nakshatra);

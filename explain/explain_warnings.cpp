@@ -7,6 +7,7 @@
 #include "calendar/civil_calendar.h"
 #include "explain/explain_internal.h"
 #include "explain/suggested_minute.h"
+#include "tradition/minute_sky.h"
 
 namespace horavela {
 
@@ -76,6 +77,12 @@ std::string ClockText(const LocalMinute& minute, const LocalMinute& moment) {
   return TwoDigits(minute.hour) + ":" + TwoDigits(minute.minute) + ClockRunText(minute.repeated);
 }
 
+Wording ClockWording(const LocalMinute& minute, const LocalMinute& moment) {
+  const bool sameDate =
+      minute.year == moment.year && minute.month == moment.month && minute.day == moment.day;
+  return sameDate ? AsIs(ClockText(minute, moment)) : MomentWording(minute);
+}
+
 namespace explain_detail {
 
 namespace {
@@ -83,7 +90,7 @@ namespace {
 constexpr std::int64_t kVerdictReach = 15;
 
 Wording At(const PlaceClock& clock, std::int64_t minute, std::int64_t moment) {
-  return AsIs(ClockText(clock.At(minute).local, clock.At(moment).local));
+  return ClockWording(clock.At(minute).local, clock.At(moment).local);
 }
 
 Wording VerdictName(Verdict verdict) {

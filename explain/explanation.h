@@ -101,5 +101,7 @@ int PrecisionMargin(const std::string& element);
 
 // "HH:MM" on `moment`'s own date, "HH:MM on D Month YYYY" on another.
 std::string ClockText(const LocalMinute& minute, const LocalMinute& moment);
+// The same as a wording, the other date's month named in the reader's language.
+Wording ClockWording(const LocalMinute& minute, const LocalMinute& moment);
 
 }  // namespace horavela

@@ -32,10 +32,12 @@ std::string WindowSentence(const ExplainedWindow& window, const LocalMinute& mom
   const bool oneDate = from.year == to.year && from.month == to.month && from.day == to.day;
   const std::string_view pattern = Translated("%1 from %2 to %3", language);
   const std::string_view verdict = Translated(NameOf(window.verdict), language);
-  if (!oneDate)
-    return Formatted(pattern, {verdict, ClockText(from, moment), ClockText(to, moment)});
+  auto clock = [language](const LocalMinute& minute, const LocalMinute& reference) {
+    return TextOf(ClockWording(minute, reference), language);
+  };
+  if (!oneDate) return Formatted(pattern, {verdict, clock(from, moment), clock(to, moment)});
   // A window within one other date names it once, at the end.
-  return Formatted(pattern, {verdict, ClockText(from, to), ClockText(to, moment)});
+  return Formatted(pattern, {verdict, clock(from, to), clock(to, moment)});
 }
 
 std::vector<BetterLine> BetterLines(const Explanation& explanation, const LocalMinute& moment,

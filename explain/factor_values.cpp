@@ -73,7 +73,7 @@ Wording WeekdayOrNone(horavela::Weekday weekday) {
 
 }  // namespace
 
-Wording Ordinal(int n) {
+Wording SuffixedOrdinal(int n) {
   const int lastTwo = n % 100;
   const char* pattern = "%1th";
   if (lastTwo < 11 || lastTwo > 13) {
@@ -125,7 +125,7 @@ Wording InclusiveTaraCount(const CalculationState& s) {
   return Worded(
       "the Moon's nakshatra %1 is the %2 counting forward from the birth nakshatra %3 as the "
       "first (%4)",
-      {election, Ordinal(count), birth, tara});
+      {election, SuffixedOrdinal(count), birth, tara});
 }
 
 }  // namespace
@@ -164,7 +164,7 @@ Wording MoonSignCount(const CalculationState& s) {
   if (from == to) return Worded("the Moon is in the birth Moon sign %1 itself", {birth});
   return Worded(to > from ? "the Moon in %1 is the %2 sign from the birth Moon sign %3"
                           : "the Moon in %1 is the %2 sign back from the birth Moon sign %3",
-                {election, Ordinal(std::abs(to - from) + 1), birth});
+                {election, SuffixedOrdinal(std::abs(to - from) + 1), birth});
 }
 
 Wording LagnaCount(const CalculationState& s) {

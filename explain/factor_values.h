@@ -50,7 +50,9 @@ Wording EarPiercingDate(const CalculationState& s);
 Wording YearsAfterBirth(const CalculationState& s);
 Wording StarOfLearning(const CalculationState& s);
 
-// "1st", "2nd", "3rd", "11th", "22nd".
-Wording Ordinal(int n);
+// "1st", "2nd", "3rd", "11th", "22nd", each suffix a catalog pattern
+// ("%1nd"), so a language gives each its own ending (Hindi 2रा, 4वाँ); the
+// matching's Ordinal instead leaves the ending to the sentence around it.
+Wording SuffixedOrdinal(int n);
 
 }  // namespace horavela::factor_values

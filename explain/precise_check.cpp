@@ -34,7 +34,7 @@ Wording NameIn(const CalculationState& state, ChartSlot slot) {
 }
 
 // "Rohini", "Rohini and Vrishabha", "Dwadasi, Siddhi and Bava".
-Wording Joined(const std::vector<Wording>& names) {
+Wording Listed(const std::vector<Wording>& names) {
   if (names.empty()) return AsIs("");
   Wording text = names.back();
   if (names.size() < 2) return text;
@@ -53,7 +53,7 @@ std::optional<Wording> VerdictClause(const std::vector<Wording>& preciseNames,
       precise.ResultWord == program.ResultWord && precise.TotalScore == program.TotalScore;
   return Worded(same ? "with %1 the result would still read %2 (total %3)"
                      : "with %1 the result would read %2 (total %3)",
-                {Joined(preciseNames), Worded(NameOf(precise.ResultWord)),
+                {Listed(preciseNames), Worded(NameOf(precise.ResultWord)),
                  AsIs(std::to_string(precise.TotalScore))});
 }
 

@@ -1,6 +1,7 @@
 #include "explain/tradition_warnings.h"
 
 #include "explain/explanation.h"
+#include "explain/shuddhi_words.h"
 #include "rules/shuddhi.h"
 #include "tradition/observance.h"
 #include "tradition/veto.h"
@@ -9,10 +10,12 @@ namespace horavela {
 
 namespace {
 
-// A sentence ends with one full stop, whether or not its text brought one.
-std::string EndsWithStop(std::string text) {
-  if (!text.empty() && text.back() != '.') text += '.';
-  return text;
+// A sentence ends with one full stop, whether or not its text brought one
+// (each language's catalog says how "%1." stops).
+Wording EndsWithStop(Wording sentence) {
+  const std::string english = TextOf(sentence);
+  if (english.empty() || english.back() == '.') return sentence;
+  return Worded("%1.", {std::move(sentence)});
 }
 
 std::vector<Wording> VetoSentences(const EvaluationInput& input, const PlaceClock& clock,
@@ -24,11 +27,10 @@ std::vector<Wording> VetoSentences(const EvaluationInput& input, const PlaceCloc
   for (const VetoPeriod& period :
        VetoPeriodsOver(clock, moment, moment, ephemeris, WithSettings({}, input.settings))) {
     if (!(observed & VetoBit(period.veto))) continue;
-    // The reason is the tradition's own sentence, in English.
-    sentences.push_back(Worded(
-        "The tradition keeps %1 for this undertaking, in force from %2 to %3. %4",
-        {Worded(NameOf(period.veto)), AsIs(ClockText(clock.At(period.first).local, at)),
-         AsIs(ClockText(clock.At(period.last).local, at)), AsIs(EndsWithStop(period.reason))}));
+    sentences.push_back(
+        Worded("The tradition keeps %1 for this undertaking, in force from %2 to %3. %4",
+               {Worded(NameOf(period.veto)), ClockWording(clock.At(period.first).local, at),
+                ClockWording(clock.At(period.last).local, at), EndsWithStop(period.why)}));
   }
   return sentences;
 }
@@ -50,8 +52,8 @@ std::vector<Wording> ShuddhiSentences(const CalculationState& state) {
         Worded("Panchanga shuddhi: the nakshatra, tithi, weekday, yoga and karana all meet what "
                "the classical texts ask of this undertaking."));
   }
-  for (const std::string& reason : ShuddhiReasons(subject, state))
-    sentences.push_back(Worded("Panchanga shuddhi: %1", {AsIs(EndsWithStop(reason))}));
+  for (const ShuddhiReason& reason : ShuddhiReasons(subject, state))
+    sentences.push_back(Worded("Panchanga shuddhi: %1", {EndsWithStop(ShuddhiWording(reason))}));
   // The two opinions differ most often on the tithi: say so where they do.
   const bool classicalAccepts = (failures & LimbBit(ShuddhiLimb::Tithi)) == 0;
   const Leaning rules = LeaningOf(TithiWordOf(state.Result));

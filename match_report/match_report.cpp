@@ -82,9 +82,9 @@ void WriteKootas(RichTextSink& sink, const Match& match, const Words& say) {
                   {12, 13, 13, 9, 5, 48}};
   for (const KootaScore& k : match.kootas.kootas) {
     table.rows.push_back({std::string(NameOf(k.koota, say.language)),
-                          Said(k.groomReads, say.language), Said(k.brideReads, say.language),
+                          TextOf(k.groomReads, say.language), TextOf(k.brideReads, say.language),
                           PointsText(k.halves), PointsText(k.maxHalves),
-                          Said(k.why, say.language)});
+                          TextOf(k.why, say.language)});
   }
   sink.InsertTable(table);
   sink.SetBold(true);
@@ -94,7 +94,7 @@ void WriteKootas(RichTextSink& sink, const Match& match, const Words& say) {
        kBandColors[static_cast<std::size_t>(match.band)]);
   sink.SetBold(false);
   for (const DoshaCheck& dosha : match.doshas)
-    Line(sink, Said(dosha.why, say.language), Verdict(!dosha.present || dosha.cancelled()));
+    Line(sink, TextOf(dosha.why, say.language), Verdict(!dosha.present || dosha.cancelled()));
 }
 
 void WritePoruthams(RichTextSink& sink, const Poruthams& poruthams, const Words& say) {
@@ -104,7 +104,7 @@ void WritePoruthams(RichTextSink& sink, const Poruthams& poruthams, const Words&
     std::string name(NameOf(p.porutham, say.language));
     if (p.deciding) name += say(" (deciding)");
     table.rows.push_back(
-        {name, std::string(say(p.matched ? "yes" : "no")), Said(p.why, say.language)});
+        {name, std::string(say(p.matched ? "yes" : "no")), TextOf(p.why, say.language)});
   }
   sink.InsertTable(table);
   std::string summary =
@@ -118,17 +118,17 @@ void WritePoruthams(RichTextSink& sink, const Poruthams& poruthams, const Words&
 
 void WriteKuja(RichTextSink& sink, const KujaMatch& kuja, const Words& say) {
   Heading(sink, say("Manglik (kuja dosha)"));
-  Line(sink, std::string(say("Groom")) + ": " + Said(kuja.groom.why, say.language),
+  Line(sink, std::string(say("Groom")) + ": " + TextOf(kuja.groom.why, say.language),
        Verdict(!kuja.groom.manglik));
-  Line(sink, std::string(say("Bride")) + ": " + Said(kuja.bride.why, say.language),
+  Line(sink, std::string(say("Bride")) + ": " + TextOf(kuja.bride.why, say.language),
        Verdict(!kuja.bride.manglik));
   const bool clear = !(kuja.groom.manglik || kuja.bride.manglik) || kuja.cancelled;
-  Line(sink, Said(kuja.why, say.language), Verdict(clear));
+  Line(sink, TextOf(kuja.why, say.language), Verdict(clear));
 }
 
 void WriteClosing(RichTextSink& sink, const CalculationSettings& settings, const Words& say) {
   sink.InsertText("\n");
-  if (const std::string words = SettingsInWords(settings); !words.empty())
+  if (const std::string words = SettingsInWords(settings, say.language); !words.empty())
     Line(sink, std::string(say("Calculation")) + ": " + words);
   Line(sink, std::string(kProgramName) + " " + std::string(kProgramVersion));
 }

@@ -17,19 +17,19 @@ std::size_t At(auto value) {
 
 // "groom Kshatriya, bride Brahmin"
 template <typename Class>
-Phrase Pair(Class groom, Class bride) {
-  return Sentence("groom %1, bride %2", {Named(groom), Named(bride)});
+Wording Pair(Class groom, Class bride) {
+  return Worded("groom %1, bride %2", {Named(groom), Named(bride)});
 }
 
 struct Scored {
   int halves;
-  Phrase why;
-  Phrase groom;  // what the koota reads of each: a class, a star, a lord or a sign
-  Phrase bride;
+  Wording why;
+  Wording groom;  // what the koota reads of each: a class, a star, a lord or a sign
+  Wording bride;
 };
 
 template <typename Class>
-Scored Classes(int halves, Phrase why, Class groom, Class bride) {
+Scored Classes(int halves, Wording why, Class groom, Class bride) {
   return {halves, std::move(why), Named(groom), Named(bride)};
 }
 
@@ -60,17 +60,17 @@ Scored ScoreTara(const Couple& c) {
   const int halves =
       (kTaraIsBad[At(fromGroom - 1)] ? 0 : 3) + (kTaraIsBad[At(fromBride - 1)] ? 0 : 3);
   return Classes(halves,
-                 Sentence("the bride's star the %1 tara from the groom's, the groom's the %2 "
-                          "from the bride's",
-                          {Ordinal(fromGroom), Ordinal(fromBride)}),
+                 Worded("the bride's star the %1 tara from the groom's, the groom's the %2 "
+                        "from the bride's",
+                        {Ordinal(fromGroom), Ordinal(fromBride)}),
                  c.groom.star, c.bride.star);
 }
 
 Scored ScoreYoni(const Couple& c) {
   const Yoni groom = YoniOf(c.groom.star), bride = YoniOf(c.bride.star);
-  const Phrase why = AreYoniEnemies(groom, bride) ? Sentence("groom %1, bride %2 (sworn enemies)",
-                                                             {Named(groom), Named(bride)})
-                                                  : Pair(groom, bride);
+  const Wording why = AreYoniEnemies(groom, bride) ? Worded("groom %1, bride %2 (sworn enemies)",
+                                                            {Named(groom), Named(bride)})
+                                                   : Pair(groom, bride);
   return Classes(2 * kYoniPoints[At(groom)][At(bride)], why, groom, bride);
 }
 
@@ -78,10 +78,10 @@ Scored ScoreMaitri(const Couple& c) {
   const Planet groom = LordOf(c.groom.sign), bride = LordOf(c.bride.sign);
   const Regard toBride = RegardOf(groom, bride), toGroom = RegardOf(bride, groom);
   if (groom == bride)
-    return Classes(10, Sentence("lords %1 and %2, one lord", {Named(groom), Named(bride)}), groom,
+    return Classes(10, Worded("lords %1 and %2, one lord", {Named(groom), Named(bride)}), groom,
                    bride);
-  const Phrase why = Sentence("lords %1 and %2, %1 %3 to %2, %2 %4 to %1",
-                              {Named(groom), Named(bride), Named(toBride), Named(toGroom)});
+  const Wording why = Worded("lords %1 and %2, %1 %3 to %2, %2 %4 to %1",
+                             {Named(groom), Named(bride), Named(toBride), Named(toGroom)});
   return Classes(kMaitriHalves[At(toBride)][At(toGroom)], why, groom, bride);
 }
 
@@ -93,16 +93,16 @@ Scored ScoreGana(const Couple& c) {
 Scored ScoreBhakoot(const Couple& c) {
   const int count = SignCount(c.groom.sign, c.bride.sign);
   const int back = SignCount(c.bride.sign, c.groom.sign);
-  const Phrase why =
-      count == 1 ? Sentence("the same sign")
-                 : Sentence("signs %1/%2 apart", {Literal(std::to_string(std::min(count, back))),
-                                                  Literal(std::to_string(std::max(count, back)))});
+  const Wording why =
+      count == 1 ? Worded("the same sign")
+                 : Worded("signs %1/%2 apart", {AsIs(std::to_string(std::min(count, back))),
+                                                AsIs(std::to_string(std::max(count, back)))});
   return Classes(kBhakootIsBad[At(count - 1)] ? 0 : 14, why, c.groom.sign, c.bride.sign);
 }
 
 Scored ScoreNadi(const Couple& c) {
   const Nadi groom = NadiOf(c.groom.star), bride = NadiOf(c.bride.star);
-  if (groom == bride) return Classes(0, Sentence("both %1", {Named(groom)}), groom, bride);
+  if (groom == bride) return Classes(0, Worded("both %1", {Named(groom)}), groom, bride);
   return Classes(16, Pair(groom, bride), groom, bride);
 }
 
@@ -130,12 +130,12 @@ KootaScore ScoreKoota(Koota koota, const Couple& couple) {
   score.maxHalves = MaxHalvesOf(koota);
   score.groomReads = scored.groom;
   score.brideReads = scored.bride;
-  score.groom = Said(scored.groom, Language::English);
-  score.bride = Said(scored.bride, Language::English);
-  score.why = Sentence("%1: %2, %3 of %4",
-                       {TermNamed(TermSet::Koota, static_cast<int>(koota)), scored.why,
-                        Literal(PointsText(scored.halves)), Literal(PointsText(score.maxHalves))});
-  score.reason = Said(score.why, Language::English);
+  score.groom = TextOf(scored.groom, Language::English);
+  score.bride = TextOf(scored.bride, Language::English);
+  score.why = Worded("%1: %2, %3 of %4",
+                     {TermNamed(TermSet::Koota, static_cast<int>(koota)), scored.why,
+                      AsIs(PointsText(scored.halves)), AsIs(PointsText(score.maxHalves))});
+  score.reason = TextOf(score.why, Language::English);
   return score;
 }
 

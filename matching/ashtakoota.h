@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "language/phrase.h"
+#include "language/wording.h"
 #include "matching/couple.h"
 
 namespace horavela::matching {
@@ -21,9 +21,9 @@ struct KootaScore {
   std::string groom;   // what it reads of the groom: "Kshatriya", "Rohini", "Venus", "Thula"
   std::string bride;   // and of the bride
   std::string reason;  // "Nadi: both Madhya, 0 of 8"
-  Phrase why;          // the reason as data, to be said in the reader's language
-  Phrase groomReads;   // `groom` and `bride` as data
-  Phrase brideReads;
+  Wording why;         // the reason as data, to be said in the reader's language
+  Wording groomReads;  // `groom` and `bride` as data
+  Wording brideReads;
 };
 
 struct Ashtakoota {

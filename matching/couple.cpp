@@ -1,6 +1,6 @@
 #include "matching/couple.h"
 
-#include "language/phrase.h"
+#include "language/wording.h"
 
 namespace horavela::matching {
 

@@ -55,16 +55,16 @@ constexpr std::array<DoshaRule, 6> kDoshaRules = {{
 }};
 
 // Why the dosha is or is not there: the classes it reads.
-Phrase Finding(Dosha dosha, const Couple& c) {
+Wording Finding(Dosha dosha, const Couple& c) {
   if (dosha == Dosha::Nadi) {
     const Nadi groom = NadiOf(c.groom.star), bride = NadiOf(c.bride.star);
-    if (groom == bride) return Sentence("both %1", {Named(groom)});
-    return Sentence("groom %1, bride %2", {Named(groom), Named(bride)});
+    if (groom == bride) return Worded("both %1", {Named(groom)});
+    return Worded("groom %1, bride %2", {Named(groom), Named(bride)});
   }
   const int count = SignCount(c.groom.sign, c.bride.sign);
   const int back = SignCount(c.bride.sign, c.groom.sign);
-  return Sentence("signs %1/%2 apart", {Literal(std::to_string(std::min(count, back))),
-                                        Literal(std::to_string(std::max(count, back)))});
+  return Worded("signs %1/%2 apart", {AsIs(std::to_string(std::min(count, back))),
+                                      AsIs(std::to_string(std::max(count, back)))});
 }
 
 bool Present(Dosha dosha, const Couple& c) {
@@ -76,21 +76,21 @@ DoshaCheck Check(Dosha dosha, const Couple& couple) {
   DoshaCheck check;
   check.dosha = dosha;
   check.present = Present(dosha, couple);
-  const Phrase name = TermNamed(TermSet::Dosha, static_cast<int>(dosha));
-  std::vector<Phrase> lifting;
+  const Wording name = TermNamed(TermSet::Dosha, static_cast<int>(dosha));
+  std::vector<Wording> lifting;
   for (const DoshaRule& rule : kDoshaRules) {
     if (!check.present || rule.dosha != dosha ||
         !kCancellations[At(rule.cancellation)].holds(couple))
       continue;
-    lifting.push_back(Sentence(NameOf(rule.cancellation)));
+    lifting.push_back(Worded(NameOf(rule.cancellation)));
     check.cancellations.push_back(rule.cancellation);
   }
-  check.why = !check.present ? Sentence("%1: %2, none", {name, Finding(dosha, couple)})
+  check.why = !check.present ? Worded("%1: %2, none", {name, Finding(dosha, couple)})
               : lifting.empty()
-                  ? Sentence("%1: %2; not cancelled", {name, Finding(dosha, couple)})
-                  : Sentence("%1: %2; cancelled: %3",
-                             {name, Finding(dosha, couple), Joined(std::move(lifting), ", ")});
-  check.reason = Said(check.why, Language::English);
+                  ? Worded("%1: %2; not cancelled", {name, Finding(dosha, couple)})
+                  : Worded("%1: %2; cancelled: %3",
+                           {name, Finding(dosha, couple), Joined(std::move(lifting), ", ")});
+  check.reason = TextOf(check.why, Language::English);
   return check;
 }
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "language/phrase.h"
+#include "language/wording.h"
 #include "matching/couple.h"
 
 namespace horavela::matching {
@@ -29,8 +29,8 @@ struct DoshaCheck {
   bool present = false;
   std::vector<Cancellation> cancellations;  // those that hold, in the table's order
   std::string
-      reason;  // "Nadi dosha: both Madhya; cancelled: the same nakshatra in different padas"
-  Phrase why;  // the reason as data, to be said in the reader's language
+      reason;   // "Nadi dosha: both Madhya; cancelled: the same nakshatra in different padas"
+  Wording why;  // the reason as data, to be said in the reader's language
   bool cancelled() const { return present && !cancellations.empty(); }
 };
 

@@ -59,21 +59,21 @@ KujaFinding Find(KujaFrom from, Rashi reference, const BirthSigns& signs) {
   return finding;
 }
 
-Phrase Describe(const KujaFinding& f) {
-  const Phrase from = Sentence(NameOf(f.from));
-  if (!f.known) return Sentence("%1 unknown", {from});
+Wording Describe(const KujaFinding& f) {
+  const Wording from = Worded(NameOf(f.from));
+  if (!f.known) return Worded("%1 unknown", {from});
   if (f.inKujaHouse && !f.exception.empty())
-    return Sentence("Mars in the %1 from %2 (lifted: %3)",
-                    {Ordinal(f.house), from, Sentence(f.exception)});
-  return Sentence("Mars in the %1 from %2", {Ordinal(f.house), from});
+    return Worded("Mars in the %1 from %2 (lifted: %3)",
+                  {Ordinal(f.house), from, Worded(f.exception)});
+  return Worded("Mars in the %1 from %2", {Ordinal(f.house), from});
 }
 
 // "both Manglik: ...", "only the groom is Manglik: ...", "neither is Manglik".
-Phrase Together(bool groom, bool bride) {
-  return Sentence(groom && bride ? "both Manglik: the doshas cancel each other"
-                  : groom        ? "only the groom is Manglik: not cancelled"
-                  : bride        ? "only the bride is Manglik: not cancelled"
-                                 : "neither is Manglik");
+Wording Together(bool groom, bool bride) {
+  return Worded(groom && bride ? "both Manglik: the doshas cancel each other"
+                : groom        ? "only the groom is Manglik: not cancelled"
+                : bride        ? "only the bride is Manglik: not cancelled"
+                               : "neither is Manglik");
 }
 
 }  // namespace
@@ -89,25 +89,25 @@ KujaCheck CheckKuja(const BirthSigns& signs) {
                     Find(KujaFrom::Moon, signs.moon.sign, signs),
                     Find(KujaFrom::Venus, signs.venus, signs)};
   if (!check.known) {
-    check.why = Sentence("Mars unknown: no Manglik check");
-    check.reason = Said(check.why, Language::English);
+    check.why = Worded("Mars unknown: no Manglik check");
+    check.reason = TextOf(check.why, Language::English);
     return check;
   }
-  std::vector<Phrase> afflictions;
-  std::vector<Phrase> lifted;
+  std::vector<Wording> afflictions;
+  std::vector<Wording> lifted;
   for (const KujaFinding& f : check.findings) {
     if (!f.inKujaHouse) continue;
     (f.afflicts() ? afflictions : lifted).push_back(Describe(f));
     check.manglik = check.manglik || f.afflicts();
   }
-  const Phrase afflicting = Joined(std::move(afflictions), "; ");
+  const Wording afflicting = Joined(std::move(afflictions), "; ");
   const bool anyLifted = !lifted.empty();
-  const Phrase lifting = Joined(std::move(lifted), "; ");
-  check.why = check.manglik ? (anyLifted ? Sentence("Manglik: %1; %2", {afflicting, lifting})
-                                         : Sentence("Manglik: %1", {afflicting}))
-              : anyLifted   ? Sentence("not Manglik: %1", {lifting})
-                            : Sentence("not Manglik");
-  check.reason = Said(check.why, Language::English);
+  const Wording lifting = Joined(std::move(lifted), "; ");
+  check.why = check.manglik ? (anyLifted ? Worded("Manglik: %1; %2", {afflicting, lifting})
+                                         : Worded("Manglik: %1", {afflicting}))
+              : anyLifted   ? Worded("not Manglik: %1", {lifting})
+                            : Worded("not Manglik");
+  check.reason = TextOf(check.why, Language::English);
   return check;
 }
 
@@ -118,7 +118,7 @@ KujaMatch MatchKuja(const BirthSigns& groom, const BirthSigns& bride) {
   const bool g = match.groom.manglik, b = match.bride.manglik;
   match.cancelled = g && b;
   match.why = Together(g, b);
-  match.reason = Said(match.why, Language::English);
+  match.reason = TextOf(match.why, Language::English);
   return match;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "language/phrase.h"
+#include "language/wording.h"
 #include "matching/couple.h"
 
 namespace horavela::matching {
@@ -30,7 +30,7 @@ struct KujaCheck {
   bool known = false;                   // Mars's sign known
   bool manglik = false;                 // afflicted from at least one reference
   std::string reason;
-  Phrase why;  // the reason as data, to be said in the reader's language
+  Wording why;  // the reason as data, to be said in the reader's language
 };
 
 // Both people's checks and whether they cancel: two Manglik charts cancel
@@ -40,7 +40,7 @@ struct KujaMatch {
   KujaCheck bride;
   bool cancelled = false;
   std::string reason;
-  Phrase why;
+  Wording why;
 };
 
 std::string_view NameOf(KujaFrom from);  // "the lagna", "the Moon", "Venus"

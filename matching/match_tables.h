@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "engine/vocabulary.h"
-#include "language/phrase.h"
+#include "language/wording.h"
 
 // The classical tables of marriage matching, laid out as the almanacs print
 // them. Sources: Muhurta Chintamani (Vivaha prakarana) for the kootas, their
@@ -249,17 +249,17 @@ inline TermSet SetOf(Regard) {
   return TermSet::Regard;
 }
 template <typename Class>
-Phrase Named(Class value) {
+Wording Named(Class value) {
   return TermNamed(SetOf(value), static_cast<int>(value));
 }
-inline Phrase Named(Nakshatra star) {
-  return NameOfKind(NameKind::Nakshatra, IndexOf(star));
+inline Wording Named(Nakshatra star) {
+  return NameWord(star);
 }
-inline Phrase Named(Rashi sign) {
-  return NameOfKind(NameKind::Rashi, IndexOf(sign));
+inline Wording Named(Rashi sign) {
+  return NameWord(sign);
 }
-inline Phrase Named(Planet planet) {
-  return NameOfKind(NameKind::Planet, IndexOf(planet));
+inline Wording Named(Planet planet) {
+  return NameWord(planet);
 }
 
 // Lookups of the tables for typed values.

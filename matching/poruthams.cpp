@@ -14,15 +14,15 @@ std::size_t At(auto value) {
 
 struct Outcome {
   bool matched;
-  Phrase why;
+  Wording why;
 };
 
 // The groom's star (or sign) counted from the bride's.
-Phrase StarCounted(int count) {
-  return Sentence("the groom's star the %1 from the bride's", {Ordinal(count)});
+Wording StarCounted(int count) {
+  return Worded("the groom's star the %1 from the bride's", {Ordinal(count)});
 }
-Phrase SignCounted(int count) {
-  return Sentence("the groom's sign the %1 from the bride's", {Ordinal(count)});
+Wording SignCounted(int count) {
+  return Worded("the groom's sign the %1 from the bride's", {Ordinal(count)});
 }
 
 template <std::size_t N>
@@ -31,9 +31,9 @@ bool Holds(const std::array<std::int8_t, N>& counts, int count) {
 }
 
 template <typename Class>
-Phrase Pair(Class groom, Class bride) {
-  if (groom == bride) return Sentence("both %1", {Named(groom)});
-  return Sentence("groom %1, bride %2", {Named(groom), Named(bride)});
+Wording Pair(Class groom, Class bride) {
+  if (groom == bride) return Worded("both %1", {Named(groom)});
+  return Worded("groom %1, bride %2", {Named(groom), Named(bride)});
 }
 
 Outcome Dina(const Couple& c) {
@@ -62,9 +62,9 @@ Outcome StreeDeergha(const Couple& c) {
 Outcome YoniMatch(const Couple& c) {
   const Yoni groom = YoniOf(c.groom.star), bride = YoniOf(c.bride.star);
   const bool enemies = AreYoniEnemies(groom, bride);
-  return {!enemies,
-          enemies ? Sentence("groom %1, bride %2 (sworn enemies)", {Named(groom), Named(bride)})
-                  : Pair(groom, bride)};
+  return {!enemies, enemies
+                        ? Worded("groom %1, bride %2 (sworn enemies)", {Named(groom), Named(bride)})
+                        : Pair(groom, bride)};
 }
 
 Outcome Rasi(const Couple& c) {
@@ -77,7 +77,7 @@ Outcome Rasyadhipati(const Couple& c) {
   const Planet groom = LordOf(c.groom.sign), bride = LordOf(c.bride.sign);
   const bool matched =
       RegardOf(groom, bride) != Regard::Enemy && RegardOf(bride, groom) != Regard::Enemy;
-  return {matched, Sentence("lords %1 and %2", {Named(groom), Named(bride)})};
+  return {matched, Worded("lords %1 and %2", {Named(groom), Named(bride)})};
 }
 
 bool Holds(Rashi sign, Rashi over) {
@@ -89,10 +89,10 @@ Outcome Vasya(const Couple& c) {
   const bool groomHolds = Holds(c.groom.sign, c.bride.sign);
   const bool brideHolds = Holds(c.bride.sign, c.groom.sign);
   const bool matched = c.groom.sign == c.bride.sign || groomHolds || brideHolds;
-  return {matched, Sentence(c.groom.sign == c.bride.sign ? "the same sign"
-                            : brideHolds                 ? "the bride's sign holds the groom's"
-                            : groomHolds                 ? "the groom's sign holds the bride's"
-                                                         : "neither sign holds the other")};
+  return {matched, Worded(c.groom.sign == c.bride.sign ? "the same sign"
+                          : brideHolds                 ? "the bride's sign holds the groom's"
+                          : groomHolds                 ? "the groom's sign holds the bride's"
+                                                       : "neither sign holds the other")};
 }
 
 Outcome RajjuMatch(const Couple& c) {
@@ -103,8 +103,8 @@ Outcome RajjuMatch(const Couple& c) {
 Outcome Vedha(const Couple& c) {
   const bool pierce = PierceEachOther(c.groom.star, c.bride.star);
   return {!pierce,
-          Sentence(pierce ? "%1 and %2 pierce each other" : "%1 and %2 do not pierce each other",
-                   {Named(c.groom.star), Named(c.bride.star)})};
+          Worded(pierce ? "%1 and %2 pierce each other" : "%1 and %2 do not pierce each other",
+                 {Named(c.groom.star), Named(c.bride.star)})};
 }
 
 // In the order of the enum; the names are the language layer's.
@@ -143,9 +143,9 @@ Poruthams CheckPoruthams(const Couple& couple) {
     check.porutham = static_cast<Porutham>(i);
     check.matched = outcome.matched;
     check.deciding = row.deciding;
-    check.why = Sentence(outcome.matched ? "%1: %2, matched" : "%1: %2, not matched",
-                         {TermNamed(TermSet::Porutham, i), outcome.why});
-    check.reason = Said(check.why, Language::English);
+    check.why = Worded(outcome.matched ? "%1: %2, matched" : "%1: %2, not matched",
+                       {TermNamed(TermSet::Porutham, i), outcome.why});
+    check.reason = TextOf(check.why, Language::English);
     result.matchedCount += outcome.matched ? 1 : 0;
     if (row.deciding && !outcome.matched) result.decidingFailed = true;
   }

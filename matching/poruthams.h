@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "language/phrase.h"
+#include "language/wording.h"
 #include "matching/couple.h"
 
 namespace horavela::matching {
@@ -30,7 +30,7 @@ struct PoruthamCheck {
   bool matched = false;
   bool deciding = false;  // rajju and vedha: a match fails on either alone
   std::string reason;     // "Rajju: both Kanta, not matched"
-  Phrase why;             // the reason as data, to be said in the reader's language
+  Wording why;            // the reason as data, to be said in the reader's language
 };
 
 struct Poruthams {

@@ -89,38 +89,37 @@ std::string MomentLine(std::string_view which, const MomentEntry& moment, Langua
 
 namespace {
 
-// A setting in the line: its caption between words that make it read as
-// prose; the captions of sunrise and tarabala are no names and go lower case.
+// A setting in the line: its caption in a phrase that makes it read as prose
+// ("sunrise by the %1"); the captions of sunrise and tarabala are no names and
+// go lower case there.
 struct SettingPhrase {
-  const char* before;
-  const char* after;
+  const char* pattern;
   bool lowerCase;
 };
-constexpr SettingPhrase kEphemerisPhrase{"", "", false};
-constexpr SettingPhrase kAyanamsaPhrase{"", " ayanamsa", false};
-constexpr SettingPhrase kSunrisePhrase{"sunrise by the ", "", true};
-constexpr SettingPhrase kTaraPhrase{"tarabala counted ", "", true};
+constexpr SettingPhrase kEphemerisPhrase{"%1", false};
+constexpr SettingPhrase kAyanamsaPhrase{"%1 ayanamsa", false};
+constexpr SettingPhrase kSunrisePhrase{"sunrise by the %1", true};
+constexpr SettingPhrase kTaraPhrase{"tarabala counted %1", true};
 
 template <typename Setting>
-void AddPhrase(std::string& line, Setting value, const SettingPhrase& phrase) {
+void AddPhrase(std::string& line, Setting value, const SettingPhrase& phrase, Language language) {
   if (value == Setting{}) return;
-  std::string caption(ChoiceOf(value).caption);
+  std::string caption(Translated(ChoiceOf(value).caption, language));
+  // Only an ASCII capital changes; the scripts have no case.
   if (phrase.lowerCase && !caption.empty())
     caption[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[0])));
   if (!line.empty()) line += "; ";
-  line += phrase.before;
-  line += caption;
-  line += phrase.after;
+  line += Formatted(Translated(phrase.pattern, language), {caption});
 }
 
 }  // namespace
 
-std::string SettingsInWords(const CalculationSettings& settings) {
+std::string SettingsInWords(const CalculationSettings& settings, Language language) {
   std::string line;
-  AddPhrase(line, settings.ephemeris, kEphemerisPhrase);
-  AddPhrase(line, settings.ayanamsa, kAyanamsaPhrase);
-  AddPhrase(line, settings.sunrise, kSunrisePhrase);
-  AddPhrase(line, settings.tarabala, kTaraPhrase);
+  AddPhrase(line, settings.ephemeris, kEphemerisPhrase, language);
+  AddPhrase(line, settings.ayanamsa, kAyanamsaPhrase, language);
+  AddPhrase(line, settings.sunrise, kSunrisePhrase, language);
+  AddPhrase(line, settings.tarabala, kTaraPhrase, language);
   return line;
 }
 
@@ -131,7 +130,7 @@ std::vector<std::string> ReportParticulars(const EvaluationInput& input, Languag
     lines.push_back(Formatted(Translated("Prepared for %1", language), {person}));
   lines.push_back(MomentLine("Born", input.birth, language));
   lines.push_back(MomentLine("Election", input.election, language));
-  if (const std::string settings = SettingsInWords(input.settings); !settings.empty())
+  if (const std::string settings = SettingsInWords(input.settings, language); !settings.empty())
     lines.push_back(Formatted(Translated("Calculation: %1", language), {settings}));
   std::string program(kProgramName);
   program += ' ';

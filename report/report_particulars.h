@@ -28,7 +28,9 @@ std::string MomentLine(std::string_view which, const MomentEntry& moment,
 
 // "Swiss Ephemeris; Lahiri (Chitrapaksha) ayanamsa; sunrise by the centre of
 // the disc, without refraction": the settings that differ from the defaults,
-// in the order of the preferences; empty when none does.
-std::string SettingsInWords(const CalculationSettings& settings);
+// in the order of the preferences; empty when none does. In `language`, each
+// setting's phrase and caption as the sentence catalog says them.
+std::string SettingsInWords(const CalculationSettings& settings,
+                            Language language = Language::English);
 
 }  // namespace horavela

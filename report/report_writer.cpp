@@ -4,6 +4,7 @@
 
 #include "language/catalog.h"
 #include "report/emblem.h"
+#include "report/native_digit_sink.h"
 #include "report/program_identity.h"
 #include "report/report_particulars.h"
 #include "report/report_plan.h"
@@ -162,8 +163,11 @@ void WritePreconditionMessage(std::string_view message, RichTextSink& sink) {
 
 }  // namespace
 
-void WriteReport(const CalculationState& state, RichTextSink& sink, const ReportOptions& options) {
-  if (!sink.KeepsContent()) return;
+void WriteReport(const CalculationState& state, RichTextSink& target,
+                 const ReportOptions& options) {
+  if (!target.KeepsContent()) return;
+  NativeDigitSink native(target, options.language);
+  RichTextSink& sink = options.digits == Digits::Native ? native : target;
   if (!state.Result.PreconditionMessage.empty()) {
     WritePreconditionMessage(state.Result.PreconditionMessage, sink);
     return;

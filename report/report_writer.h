@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/calculation_state.h"
+#include "language/digits.h"
 #include "language/language.h"
 #include "report/rich_text_sink.h"
 #include "report/timing_notes.h"
@@ -24,6 +25,9 @@ struct ReportOptions {
   // as it always read. The particulars and the timing notes' own lines are
   // written as given.
   Language language = Language::English;
+  // Native: every digit of the report in the language's script (never in
+  // English, which has none of its own).
+  Digits digits = Digits::Western;
 };
 
 // Composes the electional report of the evaluation in `state` into `sink`:

@@ -121,12 +121,12 @@ void RuleSetRun::KeepLabelParts() {
   if (shape_.label == LabelStyle::TradePlanets) result.PlanetsInTenth = state_.Lagna.PlanetsInTenth;
 }
 
-std::string ResultLabelOf(const Evaluation& result) {
+std::string ResultLabelOf(const Evaluation& result, const WordSayer& say) {
   std::string label;
   if (result.Label == LabelStyle::None) return label;
   const int last = static_cast<int>(result.FactorVerdicts.size()) - 1;
   for (int i = 0; i < last; ++i) {
-    AppendTextOf(label, result.FactorVerdicts[i]);
+    AppendTextOf(label, result.FactorVerdicts[i], say);
     label += " - ";
     label += std::to_string(result.FactorPoints[i]);
     label += " Point";
@@ -144,7 +144,7 @@ std::string ResultLabelOf(const Evaluation& result) {
   label += kLineBreak;
   label += kLineBreak;
   label += result.Label == LabelStyle::Electional ? "Electional: " : "Election: ";
-  label += NameOf(result.ResultWord);
+  label += say ? say(NameOf(result.ResultWord)) : NameOf(result.ResultWord);
   if (result.Label == LabelStyle::TradePlanets) {
     label += kLineBreak;
     label += kLineBreak;

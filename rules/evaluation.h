@@ -100,7 +100,8 @@ class RuleSetRun {
 
 // The result label's caption, CRLF line breaks: each factor's verdict and
 // points, the total and the verdict; empty where the rule set wrote none.
-std::string ResultLabelOf(const Evaluation& result);
+// With `say`, the factors' words and the verdict as it says them.
+std::string ResultLabelOf(const Evaluation& result, const WordSayer& say = {});
 
 inline constexpr std::string_view kYearPreconditionMessage =
     "Your Electional Date is more than Your Birth Date. Please check.";

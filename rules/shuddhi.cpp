@@ -66,46 +66,44 @@ ShuddhiFailures FailuresOf(const ShuddhiRow& row, const Limbs& limbs) {
   return failures;
 }
 
-std::string Text(std::string_view text) {
-  return std::string(text);
-}
-
-// " for a marriage", or nothing where every auspicious work avoids the value.
-std::string ForWhom(const ShuddhiRow& row, bool alwaysAvoided) {
-  return alwaysAvoided ? std::string() : " for " + Text(row.undertaking);
-}
-
-std::string TithiReason(const ShuddhiRow& row, const Limbs& limbs) {
-  const int number = TithiNumberOf(limbs.tithi, limbs.paksha);
-  const std::string name = Text(RuleNameOf(limbs.tithi));
-  if (number == 30) return name + ", the new Moon, is avoided";
-  if (FromIndex<TithiGroup>((number - 1) % 5) == TithiGroup::Rikta)
-    return name + " is a Rikta tithi, avoided";
+ShuddhiList TithiList(const ShuddhiRow& row, int number) {
+  if (number == 30) return ShuddhiList::NewMoon;
+  if (FromIndex<TithiGroup>((number - 1) % 5) == TithiGroup::Rikta) return ShuddhiList::RiktaTithis;
   // Named with its fortnight where the texts reject it in one only.
   const int other = number < 15 ? number + 15 : number - 15;
   const bool bothFortnights = number == 15 || Holds(row.avoidedTithis, other - 1);
-  const std::string which = bothFortnights ? name : name + " of the " + Text(NameOf(limbs.paksha));
-  return which + " is avoided" + ForWhom(row, false);
+  return bothFortnights ? ShuddhiList::AvoidedTithis : ShuddhiList::AvoidedFortnightTithis;
 }
 
-std::string ReasonFor(ShuddhiLimb limb, const ShuddhiRow& row, const Limbs& limbs) {
+ShuddhiReason ReasonFor(ShuddhiLimb limb, const ShuddhiRow& row, const Limbs& limbs) {
+  ShuddhiReason reason{.limb = limb, .undertaking = row.undertaking};
   switch (limb) {
     case ShuddhiLimb::Nakshatra:
-      return Text(NameOf(limbs.nakshatra)) +
-             " is not one of the nakshatras the classical texts give " + Text(row.undertaking);
+      reason.list = ShuddhiList::GivenNakshatras;
+      reason.nakshatra = limbs.nakshatra;
+      break;
     case ShuddhiLimb::Tithi:
-      return TithiReason(row, limbs);
+      reason.list = TithiList(row, TithiNumberOf(limbs.tithi, limbs.paksha));
+      reason.tithi = limbs.tithi;
+      reason.paksha = limbs.paksha;
+      break;
     case ShuddhiLimb::Weekday:
-      return Text(NameOf(limbs.weekday)) + " is avoided" + ForWhom(row, false);
+      reason.list = ShuddhiList::AvoidedWeekdays;
+      reason.weekday = limbs.weekday;
+      break;
     case ShuddhiLimb::Yoga:
-      return Text(NameOf(limbs.yoga)) + " yoga is avoided" +
-             ForWhom(row, Holds(shuddhi::kAlwaysAvoidedYogas, IndexOf(limbs.yoga)));
+      reason.list = Holds(shuddhi::kAlwaysAvoidedYogas, IndexOf(limbs.yoga))
+                        ? ShuddhiList::AlwaysAvoidedYogas
+                        : ShuddhiList::AvoidedYogas;
+      reason.yoga = limbs.yoga;
+      break;
     case ShuddhiLimb::Karana:
-      if (limbs.karana == Karana::Vishti)
-        return Text(NameOf(limbs.karana)) + " (Bhadra) karana is avoided";
-      return Text(NameOf(limbs.karana)) + " karana is avoided" + ForWhom(row, false);
+      reason.list =
+          limbs.karana == Karana::Vishti ? ShuddhiList::Bhadra : ShuddhiList::AvoidedKaranas;
+      reason.karana = limbs.karana;
+      break;
   }
-  return {};
+  return reason;
 }
 
 }  // namespace
@@ -123,8 +121,8 @@ ShuddhiFailures ShuddhiFailuresOf(std::string_view subject, const CalculationSta
   return row == nullptr ? 0 : FailuresOf(*row, LimbsOf(state));
 }
 
-std::vector<std::string> ShuddhiReasons(std::string_view subject, const CalculationState& state) {
-  std::vector<std::string> reasons;
+std::vector<ShuddhiReason> ShuddhiReasons(std::string_view subject, const CalculationState& state) {
+  std::vector<ShuddhiReason> reasons;
   const ShuddhiRow* row = RowOf(subject);
   if (row == nullptr) return reasons;
   const Limbs limbs = LimbsOf(state);

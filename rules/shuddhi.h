@@ -35,8 +35,39 @@ bool HasShuddhi(std::string_view subject);
 // without any.
 ShuddhiFailures ShuddhiFailuresOf(std::string_view subject, const CalculationState& state);
 
-// One sentence per failed limb, naming its value and what is required:
-// "Bharani is not one of the nakshatras the classical texts give a marriage".
-std::vector<std::string> ShuddhiReasons(std::string_view subject, const CalculationState& state);
+// The classical list that rejects a limb's value.
+enum class ShuddhiList : std::uint8_t {
+  GivenNakshatras,         // the nakshatras given the undertaking: the value is not among them
+  NewMoon,                 // the new Moon, avoided by every undertaking
+  RiktaTithis,             // the empty tithis (Chaturthi, Navami, Chaturdashi)
+  AvoidedTithis,           // avoided for the undertaking in both fortnights
+  AvoidedFortnightTithis,  // avoided for the undertaking in the value's fortnight only
+  AvoidedWeekdays,
+  AlwaysAvoidedYogas,  // avoided by every auspicious work
+  AvoidedYogas,
+  Bhadra,  // Vishti karana, avoided by every undertaking
+  AvoidedKaranas,
+};
+
+// Why a limb fails, as data for a sentence in the reader's language: the
+// limb, its value (the field of `limb`; a tithi with its fortnight; the other
+// fields None) and the list that rejects it.
+struct ShuddhiReason {
+  ShuddhiLimb limb = ShuddhiLimb::Nakshatra;
+  ShuddhiList list = ShuddhiList::GivenNakshatras;
+  Nakshatra nakshatra = Nakshatra::None;
+  Tithi tithi = Tithi::None;
+  Paksha paksha = Paksha::None;
+  Weekday weekday = Weekday::None;
+  Yoga yoga = Yoga::None;
+  Karana karana = Karana::None;
+  // The undertaking as a sentence names it ("a marriage").
+  std::string_view undertaking;
+  bool operator==(const ShuddhiReason&) const = default;
+};
+
+// One reason per failed limb, in limb order; none for a subject without
+// requirements.
+std::vector<ShuddhiReason> ShuddhiReasons(std::string_view subject, const CalculationState& state);
 
 }  // namespace horavela

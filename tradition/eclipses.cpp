@@ -159,13 +159,13 @@ constexpr std::array<std::array<std::string_view, 2>, 2> kEclipseReasons = {{
      "%1 lunar eclipse seen here from %2 to %3; nothing auspicious is begun on its day."},
 }};
 
-Phrase ReasonFor(const EclipseAtPlace& eclipse, const PlaceClock& clock, EclipseReach reach) {
+Wording ReasonFor(const EclipseAtPlace& eclipse, const PlaceClock& clock, EclipseReach reach) {
   const std::size_t lunar = eclipse.veto == Veto::SolarEclipse ? 0 : 1;
   const std::size_t day = reach == EclipseReach::Day ? 1 : 0;
-  return Sentence(
+  return Worded(
       kEclipseReasons[lunar][day],
       {TermNamed(TermSet::Eclipse, static_cast<int>(eclipse.kind)),
-       MomentPhrase(clock.At(eclipse.first).local), MomentPhrase(clock.At(eclipse.last).local)});
+       MomentWording(clock.At(eclipse.first).local), MomentWording(clock.At(eclipse.last).local)});
 }
 
 }  // namespace

@@ -61,11 +61,11 @@ std::vector<VetoPeriod> Chaturmas(MinuteSky& sky, const std::vector<LunarMonth>&
     const std::int64_t start = DayOfTithiBegins(sky, months[i], kShuklaEkadashi);
     const std::int64_t awakening = TithiBegins(sky, months[k], kShuklaDwadashi);
     if (!Overlaps(start, awakening - 1, first, last)) continue;
-    periods.push_back(PeriodOf(
-        Veto::Chaturmas, start, awakening - 1,
-        Sentence("Chaturmas: from Devshayani Ekadashi (Ashadha Shukla Ekadashi) on %1 until "
-                 "Prabodhini Ekadashi (Kartika Shukla Ekadashi) ends at %2.",
-                 {sky.DateText(start), sky.MomentText(awakening)})));
+    periods.push_back(
+        PeriodOf(Veto::Chaturmas, start, awakening - 1,
+                 Worded("Chaturmas: from Devshayani Ekadashi (Ashadha Shukla Ekadashi) on %1 until "
+                        "Prabodhini Ekadashi (Kartika Shukla Ekadashi) ends at %2.",
+                        {sky.DateText(start), sky.MomentText(awakening)})));
   }
   return periods;
 }
@@ -79,8 +79,8 @@ std::vector<VetoPeriod> Holashtak(MinuteSky& sky, const std::vector<LunarMonth>&
     if (!Overlaps(start, month.fullMoon - 1, first, last)) continue;
     periods.push_back(PeriodOf(
         Veto::Holashtak, start, month.fullMoon - 1,
-        Sentence("Holashtak: from Phalguna Shukla Ashtami on %1 until Phalguna Purnima ends at %2.",
-                 {sky.DateText(start), sky.MomentText(month.fullMoon)})));
+        Worded("Holashtak: from Phalguna Shukla Ashtami on %1 until Phalguna Purnima ends at %2.",
+               {sky.DateText(start), sky.MomentText(month.fullMoon)})));
   }
   return periods;
 }
@@ -106,7 +106,7 @@ std::vector<VetoPeriod> PitruPaksha(MinuteSky& sky, const std::vector<LunarMonth
     const std::int64_t end = DayEnds(sky, amavasya, month.last);
     if (!Overlaps(start, end, first, last)) continue;
     periods.push_back(PeriodOf(Veto::PitruPaksha, start, end,
-                               Sentence(pattern, {sky.DateText(start), sky.DateText(amavasya)})));
+                               Worded(pattern, {sky.DateText(start), sky.DateText(amavasya)})));
   }
   return periods;
 }

@@ -128,20 +128,20 @@ std::vector<VetoPeriod> AdhikaAndKshayaMasas(const MinuteSky& sky,
   std::vector<VetoPeriod> periods;
   for (const LunarMonth& month : months) {
     if (month.kind == MonthKind::Nija || month.first > last || month.last < first) continue;
-    const Phrase name = TermNamed(TermSet::Masa, static_cast<int>(month.name));
+    const Wording name = TermNamed(TermSet::Masa, static_cast<int>(month.name));
     if (month.kind == MonthKind::Adhika) {
       periods.push_back(
           PeriodOf(Veto::AdhikaMasa, month.first, month.last,
-                   Sentence("Adhika %1: no sankranti between the new moons of %2 and %3.",
-                            {name, sky.DateText(month.first), sky.DateText(month.last + 1)})));
+                   Worded("Adhika %1: no sankranti between the new moons of %2 and %3.",
+                          {name, sky.DateText(month.first), sky.DateText(month.last + 1)})));
       continue;
     }
     periods.push_back(PeriodOf(
         Veto::KshayaMasa, month.first, month.last,
-        Sentence("Kshaya %1: the Sun enters both %2 and %3 between the new moons of %4 and %5.",
-                 {name, NameOfKind(NameKind::Sankranti, IndexOf(SignAfter(month.sunAtNewMoon, 1))),
-                  NameOfKind(NameKind::Sankranti, IndexOf(SignAfter(month.sunAtNewMoon, 2))),
-                  sky.DateText(month.first), sky.DateText(month.last + 1)})));
+        Worded("Kshaya %1: the Sun enters both %2 and %3 between the new moons of %4 and %5.",
+               {name, SankrantiNamed(SignAfter(month.sunAtNewMoon, 1)),
+                SankrantiNamed(SignAfter(month.sunAtNewMoon, 2)), sky.DateText(month.first),
+                sky.DateText(month.last + 1)})));
   }
   return periods;
 }

@@ -83,20 +83,20 @@ std::optional<SunDay> MinuteSky::DayOf(std::int64_t minute) const {
   return SunDay{at(*sky.sunrise), at(*sky.sunset), at(*sky.nextSunrise)};
 }
 
-Phrase MinuteSky::DateText(std::int64_t minute) const {
+Wording MinuteSky::DateText(std::int64_t minute) const {
   const LocalMinute local = clock_.At(minute).local;
   return CivilDateOf(local.year, local.month, local.day);
 }
 
-Phrase MinuteSky::MomentText(std::int64_t minute) const {
-  return MomentPhrase(clock_.At(minute).local);
+Wording MinuteSky::MomentText(std::int64_t minute) const {
+  return MomentWording(clock_.At(minute).local);
 }
 
-Phrase MomentPhrase(const LocalMinute& local) {
+Wording MomentWording(const LocalMinute& local) {
   char clock[8];
   std::snprintf(clock, sizeof clock, "%02d:%02d", local.hour % 100, local.minute % 100);
-  return Sentence("%1 on %2", {Literal(std::string(clock) + ClockRunText(local.repeated)),
-                               CivilDateOf(local.year, local.month, local.day)});
+  return Worded("%1 on %2", {AsIs(std::string(clock) + ClockRunText(local.repeated)),
+                             CivilDateOf(local.year, local.month, local.day)});
 }
 
 }  // namespace horavela

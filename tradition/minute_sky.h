@@ -7,7 +7,7 @@
 #include "atlas/place_clock.h"
 #include "engine/calculation_state.h"
 #include "engine/planet_ephemeris.h"
-#include "language/phrase.h"
+#include "language/wording.h"
 
 // The sky of the calendar vetoes at a universal minute, read exactly as the
 // rest of the program reads it: the moment a minute names at the place
@@ -53,9 +53,9 @@ class MinuteSky {
   std::optional<SunDay> DayOf(std::int64_t minute) const;
 
   // "17 July 2023": the date of a minute on the place's clock.
-  Phrase DateText(std::int64_t minute) const;
+  Wording DateText(std::int64_t minute) const;
   // "07:30 on 2 November 2025".
-  Phrase MomentText(std::int64_t minute) const;
+  Wording MomentText(std::int64_t minute) const;
 
  private:
   void Load(std::int64_t minute);
@@ -68,6 +68,6 @@ class MinuteSky {
 };
 
 // "07:30 on 2 November 2025", as ClockMomentText writes it in English.
-Phrase MomentPhrase(const LocalMinute& local);
+Wording MomentWording(const LocalMinute& local);
 
 }  // namespace horavela

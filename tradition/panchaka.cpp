@@ -42,8 +42,8 @@ std::vector<VetoPeriod> Panchakas(MinuteSky& sky, std::int64_t first, std::int64
     const std::int64_t ends = crossings[i + 1].minute - 1;
     if (!crossings[i].after.inPanchaka || begins > last || ends < first) continue;
     periods.push_back(PeriodOf(Veto::Panchaka, begins, ends,
-                               Sentence("The Moon is in the last five nakshatras, from "
-                                        "Dhanishta's third pada through Revati.")));
+                               Worded("The Moon is in the last five nakshatras, from "
+                                      "Dhanishta's third pada through Revati.")));
   }
   return periods;
 }

@@ -170,12 +170,12 @@ class AstaSearch {
     return periods;
   }
 
-  Phrase Reason(bool retrograde) const {
+  Wording Reason(bool retrograde) const {
     char kalamsha[16];
     std::snprintf(kalamsha, sizeof kalamsha, "%g", retrograde ? rule_.retrograde : rule_.direct);
-    return Sentence("%1 within %2\u00b0 of time of the Sun at the horizon: set in its glare (%3).",
-                    {NameOfKind(NameKind::Planet, IndexOf(rule_.planet)), Literal(kalamsha),
-                     TermNamed(TermSet::Veto, static_cast<int>(rule_.veto))});
+    return Worded("%1 within %2\u00b0 of time of the Sun at the horizon: set in its glare (%3).",
+                  {NameWord(rule_.planet), AsIs(kalamsha),
+                   TermNamed(TermSet::Veto, static_cast<int>(rule_.veto))});
   }
 
   // One look every four days finds the stretches near a conjunction: the

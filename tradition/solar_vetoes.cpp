@@ -76,11 +76,11 @@ std::vector<VetoPeriod> KharmasAndMalmas(MinuteSky& sky, std::int64_t first, std
     if (entry.minute > last || exit.minute <= first) continue;
     const auto sign = FromIndex<Rashi>(entry.after.sign);
     const auto next = FromIndex<Rashi>(exit.after.sign);
-    periods.push_back(PeriodOf(
-        *veto, entry.minute, exit.minute - 1,
-        Sentence("The Sun is in %1 from its sankranti on %2 to %3 Sankranti on %4.",
-                 {NameOfKind(NameKind::Sankranti, IndexOf(sign)), sky.DateText(entry.minute),
-                  NameOfKind(NameKind::Sankranti, IndexOf(next)), sky.DateText(exit.minute)})));
+    periods.push_back(
+        PeriodOf(*veto, entry.minute, exit.minute - 1,
+                 Worded("The Sun is in %1 from its sankranti on %2 to %3 Sankranti on %4.",
+                        {SankrantiNamed(sign), sky.DateText(entry.minute), SankrantiNamed(next),
+                         sky.DateText(exit.minute)})));
   }
   return periods;
 }

@@ -37,8 +37,8 @@ std::string_view NameOf(Veto veto, Language language) {
   return TermName(TermSet::Veto, static_cast<int>(veto), language);
 }
 
-VetoPeriod PeriodOf(Veto veto, std::int64_t first, std::int64_t last, Phrase why) {
-  std::string reason = Said(why, Language::English);
+VetoPeriod PeriodOf(Veto veto, std::int64_t first, std::int64_t last, Wording why) {
+  std::string reason = TextOf(why, Language::English);
   return {veto, first, last, std::move(reason), std::move(why)};
 }
 

@@ -10,7 +10,7 @@
 #include "atlas/place_clock.h"
 #include "engine/calculation_settings.h"
 #include "engine/planet_ephemeris.h"
-#include "language/phrase.h"
+#include "language/wording.h"
 
 // The seasons and sky events in which the tradition undertakes nothing
 // auspicious, whatever a moment's own elements say: what almanacs print as
@@ -76,12 +76,12 @@ struct VetoPeriod {
   std::int64_t first = 0;
   std::int64_t last = 0;
   std::string reason;
-  Phrase why;  // the reason as data, to be said in the reader's language
+  Wording why;  // the reason as data, to be said in the reader's language
   bool operator==(const VetoPeriod&) const = default;
 };
 
 // A period with its reason, said in English as `reason` and kept as `why`.
-VetoPeriod PeriodOf(Veto veto, std::int64_t first, std::int64_t last, Phrase why);
+VetoPeriod PeriodOf(Veto veto, std::int64_t first, std::int64_t last, Wording why);
 
 // Every veto period of every kind that overlaps the universal minutes
 // [first, last] at the clock's place, whole (a period may begin before

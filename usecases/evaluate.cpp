@@ -79,6 +79,7 @@ Result<Evaluated> Evaluate(const EvaluationRequest& request, RichTextSink& repor
     options = FullReportOptions(notes, ElectionMinute(request.input), request.language);
   }
   options.language = request.language;
+  options.digits = request.digits;
   evaluated.ruleSetRan = steps.dispatchSubject(state, report, options).has_value();
   evaluated.reportOptions = options;
   // Said in the explanation alone, after the report: the report is the

@@ -32,6 +32,7 @@ struct EvaluationRequest {
   bool explain = false;                   // why the moment reads as it does
   bool fullReport = false;                // the report closes with the explanation's timing notes
   Language language = Language::English;  // of the report's headings and fixed texts
+  Digits digits = Digits::Western;        // of the report, in `language`'s script when native
 };
 
 // The steps of one evaluation, in their order. Front ends replace them to put

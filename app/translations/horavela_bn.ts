@@ -1745,5 +1745,17 @@ Horavela এটি ছাড়াই চলবে; প্রোগ্রাম 
         <source>Sell Item</source>
         <translation>দ্রব্য বিক্রয়</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation>এখনই আবার চালু করুন</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>পরে</translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation>বাংলা অঙ্ক (&amp;N)</translation>
+    </message>
 </context>
 </TS>

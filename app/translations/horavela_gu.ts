@@ -1745,5 +1745,17 @@ Horavela તેના વિના ચાલુ રહેશે; પ્રોગ
         <source>Sell Item</source>
         <translation>વસ્તુનું વેચાણ</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation>હમણાં ફરી શરૂ કરો</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>પછી</translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation>ગુજરાતી અંક (&amp;N)</translation>
+    </message>
 </context>
 </TS>

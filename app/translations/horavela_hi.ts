@@ -1745,5 +1745,17 @@ Horavela इसके बिना चलता रहेगा; प्रोग
         <source>Sell Item</source>
         <translation>वस्तु बेचना</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation>अभी पुनः आरम्भ करें</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>बाद में</translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation>देवनागरी अंक (&amp;N)</translation>
+    </message>
 </context>
 </TS>

@@ -1745,5 +1745,17 @@ Horavela ಅದಿಲ್ಲದೆಯೇ ಮುಂದುವರಿಯುತ್ತ�
         <source>Sell Item</source>
         <translation>ವಸ್ತು ಮಾರಾಟ</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation>ಈಗಲೇ ಮರುಪ್ರಾರಂಭಿಸಿ</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>ನಂತರ</translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation>ಕನ್ನಡ ಅಂಕಿಗಳು (&amp;N)</translation>
+    </message>
 </context>
 </TS>

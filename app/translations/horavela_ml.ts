@@ -1745,5 +1745,17 @@ Horavela അതില്ലാതെ തുടർന്നും പ്രവർ
         <source>Sell Item</source>
         <translation>സാധനം വിൽക്കൽ</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation>ഇപ്പോൾ പുനരാരംഭിക്കുക</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>പിന്നീട്</translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation>മലയാള അക്കങ്ങൾ (&amp;N)</translation>
+    </message>
 </context>
 </TS>

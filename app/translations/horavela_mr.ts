@@ -1745,5 +1745,17 @@ Horavela तिच्याशिवाय चालू राहील; प्�
         <source>Sell Item</source>
         <translation>वस्तू विक्री</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation>आता पुन्हा सुरू करा</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>नंतर</translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation>मराठी अंक (&amp;N)</translation>
+    </message>
 </context>
 </TS>

@@ -1745,5 +1745,17 @@ Horavela அது இல்லாமலே இயங்கும்; நிர�
         <source>Sell Item</source>
         <translation>பொருள் விற்றல்</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation>இப்போது மறுதொடக்கம் செய்</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>பிறகு</translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation>தமிழ் எண்கள் (&amp;N)</translation>
+    </message>
 </context>
 </TS>

@@ -1745,5 +1745,17 @@ Horavela అది లేకుండానే పనిచేస్తుంద
         <source>Sell Item</source>
         <translation>వస్తువు అమ్మకం</translation>
     </message>
+    <message>
+        <source>Restart now</source>
+        <translation>ఇప్పుడే పునఃప్రారంభించు</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>తర్వాత</translation>
+    </message>
+    <message>
+        <source>&amp;Native digits</source>
+        <translation>తెలుగు అంకెలు (&amp;N)</translation>
+    </message>
 </context>
 </TS>

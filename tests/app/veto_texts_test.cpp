@@ -24,7 +24,7 @@ const PlaceClock& Delhi() {
 // A period from one clock minute to the minute before another, at New Delhi.
 VetoPeriod Period(Veto veto, const LocalMinute& from, const LocalMinute& until) {
   return PeriodOf(veto, Delhi().UniversalOf(from, PlaceClock::Run::First),
-                  Delhi().UniversalOf(until, PlaceClock::Run::First) - 1, horavela::Literal("why"));
+                  Delhi().UniversalOf(until, PlaceClock::Run::First) - 1, horavela::AsIs("why"));
 }
 
 const VetoPeriod kKharmas = Period(Veto::Kharmas, {2025, 12, 16, 4, 19}, {2026, 1, 14, 15, 6});

@@ -211,5 +211,23 @@ TEST(SearchAlmanacTest, ABadModeNamesTheChoicesAndTextListsTheVetoes) {
       << text.out;
 }
 
+// search --text --lang hi says its labels, verdicts and veto lines in Hindi;
+// --lang en is the summary without the flag, and the JSON stays English.
+TEST(SearchAlmanacTest, TextTakesTheLanguageTheJsonStaysEnglish) {
+  const std::string request = MarriageAcrossMalmasEnd("observe").dump();
+  const CliRun plain = RunCli("search --text", request);
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(RunCli("search --text --lang en", request).out, plain.out);
+  EXPECT_EQ(RunCli("search --lang hi", request).out, RunCli("search", request).out);
+
+  const CliRun hindi = RunCli("search --text --lang hi", request);
+  ASSERT_EQ(hindi.status, 0) << hindi.err;
+  for (const char* said : {"समय-खण्ड सूचीबद्ध, ", "Marriage के लिए श्रेष्ठ समय-खण्ड:\n",
+                           "इस अवधि में परम्परा के निषेध:\n  मलमास 2026-03-15T", "सूर्य मीन में है"})
+    EXPECT_NE(hindi.out.find(said), std::string::npos) << said << "\n" << hindi.out;
+  EXPECT_EQ(hindi.out.find("The Sun is in"), std::string::npos) << hindi.out;
+  EXPECT_EQ(RunCli("search --text --lang xx", request).status, 2);
+}
+
 }  // namespace
 }  // namespace horavela::testing_cli

@@ -32,7 +32,7 @@ TEST(ExplainLanguageTest, HindiTextSaysTheFactorsAndWarningsInHindi) {
   };
   const Row rows[] = {
       {"Calculated with settings other than the program's own", "से भिन्न सेटिंग से गणना की गई"},
-      {", which this undertaking counts as ", ", जिसे यह कार्य "},
+      {", which this undertaking counts as ", ", जो इस कार्य के लिए "},
       {"Tithi: ", "तिथि: "},
   };
   for (const Row& row : rows) {
@@ -58,7 +58,7 @@ TEST(ExplainLanguageTest, HindiFullReportSaysTheTimingNotesInHindi) {
                             SwissRequest());
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   const std::string report = ReadFile(html);
-  EXPECT_NE(report.find(", जिसे यह कार्य "), std::string::npos);
+  EXPECT_NE(report.find(", जो इस कार्य के लिए "), std::string::npos);
   EXPECT_EQ(report.find(", which this undertaking counts as "), std::string::npos);
   EXPECT_EQ(report.find("Calculated with settings other than"), std::string::npos);
 }

@@ -71,9 +71,7 @@ TEST(ExplanationLanguage, HindiSaysTheWarningsAndFactorsInHindi) {
   EXPECT_TRUE(Contains(hindi, std::string(NameOf(entered, Language::Hindi)) + " पहले से"));
   EXPECT_TRUE(Contains(hindi, "इस क्षण के 1 मिनट बाद"));
   EXPECT_FALSE(Contains(hindi, "The Moon leaves"));
-  // The panchanga shuddhi's reasons come from the rule sets in English.
   for (const std::string& warning : hindi) {
-    if (warning.starts_with("पंचांग शुद्धि: ")) continue;
     EXPECT_EQ(warning.find(NameOf(left)), std::string::npos) << warning;
     EXPECT_EQ(warning.find(NameOf(entered)), std::string::npos) << warning;
   }
@@ -85,6 +83,22 @@ TEST(ExplanationLanguage, HindiSaysTheWarningsAndFactorsInHindi) {
     EXPECT_EQ(line.find(", which this undertaking"), std::string::npos) << line;
     EXPECT_EQ(line.find("the Moon"), std::string::npos) << line;
   }
+}
+
+// In Kharmas the veto's warning gives its reason in the reader's language,
+// and in English as the tradition has always worded it.
+TEST(ExplanationLanguage, HindiSaysTheVetoReason) {
+  const Explanation kharmas = Explain("Marriage", {2025, 12, 20, 9, 0});
+  const std::vector<std::string> hindi = WarningsIn(kharmas, Language::Hindi);
+  EXPECT_TRUE(Contains(kharmas.warnings,
+                       ". The Sun is in Dhanu from its sankranti on 16 "
+                       "December 2025 to Makara Sankranti on 14 January 2026."));
+  EXPECT_TRUE(Contains(hindi,
+                       "सूर्य धनु में है: 16 दिसंबर 2025 की संक्रान्ति से 14 जनवरी 2026 की "
+                       "मकर संक्रान्ति तक।"))
+      << hindi.front();
+  EXPECT_TRUE(Contains(hindi, "जो 16 दिसंबर 2025 को "));  // the span's dates too
+  EXPECT_FALSE(Contains(hindi, "The Sun is in"));
 }
 
 // Every pattern the explanation says, over the rule sets, both ephemerides

@@ -28,68 +28,8 @@ CalculationState CleanMarriageMoment() {
   return s;
 }
 
-struct LimbCase {
-  const char* name;
-  Setter change;
-  ShuddhiFailures failures;
-  std::vector<std::string> reasons;
-};
-
-TEST(Shuddhi, MarriagePassesOrNamesEachLimbItFails) {
-  const std::vector<LimbCase> cases = {
-      {"clean", Setter{}, 0, {}},
-      {"Bharani",
-       WithNakshatra("Bharani"),
-       LimbBit(ShuddhiLimb::Nakshatra),
-       {"Bharani is not one of the nakshatras the classical texts give a marriage"}},
-      {"Rikta",
-       WithTithi(14),
-       LimbBit(ShuddhiLimb::Tithi),
-       {"Chaturdashi is a Rikta tithi, avoided"}},
-      {"dark Rikta",
-       WithTithi(19),
-       LimbBit(ShuddhiLimb::Tithi),
-       {"Chaturthi is a Rikta tithi, avoided"}},
-      {"new Moon",
-       WithTithi(30),
-       LimbBit(ShuddhiLimb::Tithi),
-       {"Amavashya, the new Moon, is avoided"}},
-      {"Ashtami", WithTithi(8), LimbBit(ShuddhiLimb::Tithi), {"Ashtami is avoided for a marriage"}},
-      // The weekday judged is the box's, as the rule sets judge it.
-      {"Tuesday in the box",
-       BoxWeekday("Tuesday"),
-       LimbBit(ShuddhiLimb::Weekday),
-       {"Tuesday is avoided for a marriage"}},
-      {"Vyatipata",
-       WithYoga("Vyatipata"),
-       LimbBit(ShuddhiLimb::Yoga),
-       {"Vyatipata yoga is avoided"}},
-      {"Parigha",
-       WithYoga("Parigha"),
-       LimbBit(ShuddhiLimb::Yoga),
-       {"Parigha yoga is avoided for a marriage"}},
-      {"Vishti",
-       WithKarana("Vishti"),
-       LimbBit(ShuddhiLimb::Karana),
-       {"Visti (Bhadra) karana is avoided"}},
-      {"Naga",
-       WithKarana("Naga"),
-       LimbBit(ShuddhiLimb::Karana),
-       {"Naga karana is avoided for a marriage"}},
-      {"two limbs, in limb order",
-       All({WithKarana("Vishti"), WithNakshatra("Ardra")}),
-       LimbBit(ShuddhiLimb::Nakshatra) | LimbBit(ShuddhiLimb::Karana),
-       {"Ardra is not one of the nakshatras the classical texts give a marriage",
-        "Visti (Bhadra) karana is avoided"}},
-  };
-  for (const LimbCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    CalculationState s = CleanMarriageMoment();
-    if (c.change) c.change(s);
-    EXPECT_EQ(ShuddhiFailuresOf("Marriage", s), c.failures);
-    EXPECT_EQ(ShuddhiReasons("Marriage", s), c.reasons);
-  }
-}
+// Which limbs a marriage moment fails, and the sentences naming them, are
+// tested with the sentences in tests/explain/shuddhi_words_test.cpp.
 
 // The marriage stars as a published almanac lists them (AstroBix, "Auspicious
 // Muhurat for Vivah Sanskar": Uttara Phalguni, Uttara Ashadha, Uttara
@@ -116,8 +56,12 @@ TEST(Shuddhi, JourneyTithisHeedTheFortnight) {
   CalculationState s = CleanMarriageMoment();
   s.ElectionChart.nakshatra = Nakshatra::Pushya;
   SetTithi(s, 1);
-  EXPECT_EQ(ShuddhiReasons("Domestic Journey", s),
-            std::vector<std::string>{"Pratipada of the Shukla Paksha is avoided for a journey"});
+  const ShuddhiReason pratipada{.limb = ShuddhiLimb::Tithi,
+                                .list = ShuddhiList::AvoidedFortnightTithis,
+                                .tithi = Tithi::Pratipada,
+                                .paksha = Paksha::Shukla,
+                                .undertaking = "a journey"};
+  EXPECT_EQ(ShuddhiReasons("Domestic Journey", s), std::vector<ShuddhiReason>{pratipada});
   SetTithi(s, 16);  // the dark Pratipada is a journey's day
   EXPECT_EQ(ShuddhiFailuresOf("Domestic Journey", s), 0);
 }

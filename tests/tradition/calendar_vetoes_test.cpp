@@ -173,8 +173,8 @@ TEST_F(CalendarVetoes, ReasonsAreSaidInTheReadersLanguage) {
   };
   for (const auto& row : rows) {
     const VetoPeriod period = Only(row.veto, row.year);
-    EXPECT_EQ(Said(period.why, Language::English), period.reason);
-    EXPECT_EQ(Said(period.why, Language::Hindi), row.hindi);
+    EXPECT_EQ(TextOf(period.why, Language::English), period.reason);
+    EXPECT_EQ(TextOf(period.why, Language::Hindi), row.hindi);
     EXPECT_EQ(NameOf(row.veto, Language::Hindi), row.veto == Veto::Kharmas ? "खरमास" : "पितृ पक्ष");
   }
 }
