@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/period_names.h"
 #include "engine/calculation_state.h"
 #include "engine/evaluation_input.h"
 #include "engine/planet_ephemeris.h"
@@ -59,12 +60,20 @@ std::string FormatLocalTimeWithOffset(const LocalTime& time);
 // names its instant), as the plain clock otherwise.
 std::string FormatDayTime(const LocalTime& time, bool clockChanges);
 
-// A named stretch of local clock time: a kalam, a hora, a tithi, ...
+// A named stretch of local clock time: a kalam, a hora, a tithi, ... Its
+// name in English, and what it is as a value (`term`), which names it in
+// any other language; a stretch made up on the way (a verdict's) has only
+// the English.
 struct Period {
   std::string name;
   LocalTime from;
   LocalTime to;
+  PeriodName term = {};
 };
+
+// `period` as `language` names it: its English name in English and where
+// it has no term.
+std::string NameOf(const Period& period, Language language);
 
 // The day's place is the request's place (ZonedPlace), as a search's is.
 struct DayRequest : ZonedPlace {
@@ -115,6 +124,7 @@ std::string_view PolarKind(const RiseAndSet& sky);
 // in real (universal) time and read on the clock in force at each instant.
 struct DayParts {
   std::string weekday;  // of the sunrise that begins the day, on its own clock
+  Weekday weekdayValue = Weekday::None;
   Period rahuKalam;
   Period yamaganda;
   Period gulikaKalam;
@@ -176,6 +186,11 @@ struct ChartBody {
   std::string nakshatra;
   int pada = 1;  // 1 to 4
   bool retrograde = false;
+  // The same as values: the body's planet (None for the Lagna), its sign
+  // and its nakshatra.
+  Planet planet = Planet::None;
+  Rashi rashi = Rashi::None;
+  Nakshatra star = Nakshatra::None;
 };
 
 // A stretch of the day read against a person's birth Moon: one nakshatra for
@@ -185,6 +200,7 @@ struct StrengthPeriod {
   Period period;     // named for the day's nakshatra or Moon sign
   std::string tara;  // "Sampat", ...; empty for chandrabala
   Word verdict = Word::None;
+  PeriodName taraTerm = {};  // the tara as a value
 };
 
 // The day as a person lives it, from their birth star and birth Moon sign as
@@ -193,6 +209,8 @@ struct PersonDay {
   std::string name;
   std::string birthStar;      // "Rohini"
   std::string birthMoonSign;  // as the charts write it
+  Nakshatra birthStarValue = Nakshatra::None;
+  Rashi birthMoonSignValue = Rashi::None;
   // Each whole nakshatra and each Moon sign of the day's elements.
   std::vector<StrengthPeriod> tarabala;
   std::vector<StrengthPeriod> chandrabala;

@@ -103,31 +103,23 @@ class ChartsAtMinutes {
   std::map<std::int64_t, CalculationState> states_;
 };
 
-// "Shukla" of "Shukla Paksha"; empty for None.
-std::string_view FortnightOf(Paksha paksha) {
-  const std::string_view name = NameOf(paksha);
-  return name.substr(0, name.find(' '));
-}
-
-std::string PeriodName(ChartElement element, const CalculationState& state) {
+PeriodName TermOf(ChartElement element, const CalculationState& state) {
   const Chart& chart = state.ElectionChart;
   switch (element) {
     case ChartElement::kTithi:
-      return std::string(NameOf(chart.tithi)) + " (" +
-             std::string(FortnightOf(state.Panchang.Fortnight)) + ")";
+      return PeriodName::Of(chart.tithi, state.Panchang.Fortnight);
     case ChartElement::kNakshatra:
-      return std::string(NameOf(chart.nakshatra));
+      return PeriodName::Of(chart.nakshatra);
     case ChartElement::kNakshatraPada:
-      return std::string(NameOf(chart.nakshatra)) + " pada " +
-             std::to_string(PadaIndex(state.Moon.MoonLongitude) % 4 + 1);
+      return PeriodName::Of(chart.nakshatra, PadaIndex(state.Moon.MoonLongitude) % 4 + 1);
     case ChartElement::kYoga:
-      return std::string(NameOf(chart.yoga));
+      return PeriodName::Of(chart.yoga);
     case ChartElement::kKarana:
-      return std::string(NameOf(chart.karana));
+      return PeriodName::Of(chart.karana);
     case ChartElement::kMoonSign:
-      return std::string(NameOf(chart.moonSign));
+      return PeriodName::MoonSignOf(chart.moonSign);
     case ChartElement::kLagna:
-      return std::string(LagnaNameOf(chart.lagna));
+      return PeriodName::LagnaOf(chart.lagna);
   }
   return {};
 }
@@ -156,8 +148,9 @@ class DayScan {
     const std::vector<std::int64_t> bounds = BoundariesAround(judge_, search, first_, last_);
     std::vector<Period> periods;
     for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
-      periods.push_back({PeriodName(search.element, charts_.At(bounds[i])),
-                         TimeOfMinute(judge_, bounds[i]), TimeOfMinute(judge_, bounds[i + 1])});
+      const PeriodName term = TermOf(search.element, charts_.At(bounds[i]));
+      periods.push_back({NameOf(term, Language::English), TimeOfMinute(judge_, bounds[i]),
+                         TimeOfMinute(judge_, bounds[i + 1]), term});
     }
     return periods;
   }

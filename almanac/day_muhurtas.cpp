@@ -67,25 +67,27 @@ constexpr std::array<NightKalamRow, 7> kNightKalamEighths = {{
 // Mercury Laabam, Jupiter Dhanam, Venus Sugam, Saturn Soram) from the
 // weekday's lord by day and the fifth weekday's by night, and Rahu's part is
 // Visham (the vaara and Rahu kala chakras).
-using GowriRow = std::array<std::string_view, 8>;
+using GowriRow = std::array<Gowri, 8>;
+constexpr Gowri kUt = Gowri::Uthi, kAm = Gowri::Amirdha, kRo = Gowri::Rogam, kLa = Gowri::Laabam,
+                kDh = Gowri::Dhanam, kSu = Gowri::Sugam, kSo = Gowri::Soram, kVi = Gowri::Visham;
 // clang-format off
 constexpr std::array<GowriRow, 7> kDayGowri = {{
-    {"Uthi",    "Amirdha", "Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Visham" },  // Sunday
-    {"Amirdha", "Visham",  "Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi"   },  // Monday
-    {"Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi",    "Visham",  "Amirdha"},  // Tuesday
-    {"Laabam",  "Dhanam",  "Sugam",   "Soram",   "Visham",  "Uthi",    "Amirdha", "Rogam"  },  // Wednesday
-    {"Dhanam",  "Sugam",   "Soram",   "Uthi",    "Amirdha", "Visham",  "Rogam",   "Laabam" },  // Thursday
-    {"Sugam",   "Soram",   "Uthi",    "Visham",  "Amirdha", "Rogam",   "Laabam",  "Dhanam" },  // Friday
-    {"Soram",   "Uthi",    "Visham",  "Amirdha", "Rogam",   "Laabam",  "Dhanam",  "Sugam"  },  // Saturday
+    {kUt, kAm, kRo, kLa, kDh, kSu, kSo, kVi},  // Sunday
+    {kAm, kVi, kRo, kLa, kDh, kSu, kSo, kUt},  // Monday
+    {kRo, kLa, kDh, kSu, kSo, kUt, kVi, kAm},  // Tuesday
+    {kLa, kDh, kSu, kSo, kVi, kUt, kAm, kRo},  // Wednesday
+    {kDh, kSu, kSo, kUt, kAm, kVi, kRo, kLa},  // Thursday
+    {kSu, kSo, kUt, kVi, kAm, kRo, kLa, kDh},  // Friday
+    {kSo, kUt, kVi, kAm, kRo, kLa, kDh, kSu},  // Saturday
 }};
 constexpr std::array<GowriRow, 7> kNightGowri = {{
-    {"Dhanam",  "Sugam",   "Soram",   "Visham",  "Uthi",    "Amirdha", "Rogam",   "Laabam" },  // Sunday
-    {"Sugam",   "Soram",   "Uthi",    "Amirdha", "Rogam",   "Visham",  "Laabam",  "Dhanam" },  // Monday
-    {"Soram",   "Uthi",    "Visham",  "Amirdha", "Rogam",   "Laabam",  "Dhanam",  "Sugam"  },  // Tuesday
-    {"Visham",  "Uthi",    "Amirdha", "Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram"  },  // Wednesday
-    {"Amirdha", "Visham",  "Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi"   },  // Thursday
-    {"Rogam",   "Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi",    "Amirdha", "Visham" },  // Friday
-    {"Laabam",  "Dhanam",  "Sugam",   "Soram",   "Uthi",    "Amirdha", "Visham",  "Rogam"  },  // Saturday
+    {kDh, kSu, kSo, kVi, kUt, kAm, kRo, kLa},  // Sunday
+    {kSu, kSo, kUt, kAm, kRo, kVi, kLa, kDh},  // Monday
+    {kSo, kUt, kVi, kAm, kRo, kLa, kDh, kSu},  // Tuesday
+    {kVi, kUt, kAm, kRo, kLa, kDh, kSu, kSo},  // Wednesday
+    {kAm, kVi, kRo, kLa, kDh, kSu, kSo, kUt},  // Thursday
+    {kRo, kLa, kDh, kSu, kSo, kUt, kAm, kVi},  // Friday
+    {kLa, kDh, kSu, kSo, kUt, kAm, kVi, kRo},  // Saturday
 }};
 // clang-format on
 
@@ -106,32 +108,30 @@ enum class Stretch {
 // Godhuli, the hour of the cattle's dust, is the ghati each side of
 // sunset (Muhurta Chintamani): it spans both and is made apart.
 struct NamedPart {
-  std::string_view name;
+  NamedMuhurta name;
   Stretch stretch;
   int parts;  // into how many the daytime or night is cut
   int first;
   int end;
 };
 constexpr std::array<NamedPart, 6> kNamedParts = {{
-    {"Vijaya muhurta", Stretch::Daytime, kMuhurtas, 10, 11},
-    {"Sayahna sandhya", Stretch::Night, kGhatis, 0, 3},
-    {"Pradosh", Stretch::Night, kMuhurtas, 0, 3},
-    {"Nishita kaal", Stretch::Night, kMuhurtas, 7, 8},
-    {"Brahma muhurta", Stretch::NightBefore, kMuhurtas, 13, 14},
-    {"Pratah sandhya", Stretch::NightBefore, kGhatis, 27, 30},
+    {NamedMuhurta::Vijaya, Stretch::Daytime, kMuhurtas, 10, 11},
+    {NamedMuhurta::SayahnaSandhya, Stretch::Night, kGhatis, 0, 3},
+    {NamedMuhurta::Pradosh, Stretch::Night, kMuhurtas, 0, 3},
+    {NamedMuhurta::NishitaKaal, Stretch::Night, kMuhurtas, 7, 8},
+    {NamedMuhurta::BrahmaMuhurta, Stretch::NightBefore, kMuhurtas, 13, 14},
+    {NamedMuhurta::PratahSandhya, Stretch::NightBefore, kGhatis, 27, 30},
 }};
-
-std::string MuhurtaName(int muhurta, bool night) {
-  return "Muhurta " + std::to_string(muhurta) + (night ? " of the night" : " of the day");
-}
 
 void AddDurmuhurtas(int weekday, const EqualParts& day, const EqualParts* night, DayMuhurtas& out) {
   for (int muhurta : kDurmuhurtas[weekday].day) {
-    if (muhurta != 0) out.durmuhurtam.push_back(day.Part(muhurta - 1, MuhurtaName(muhurta, false)));
+    if (muhurta != 0)
+      out.durmuhurtam.push_back(day.Part(muhurta - 1, PeriodName::DurmuhurtaOf(muhurta, false)));
   }
   const int nightMuhurta = kDurmuhurtas[weekday].night;
   if (night != nullptr && nightMuhurta != 0) {
-    out.durmuhurtam.push_back(night->Part(nightMuhurta - 1, MuhurtaName(nightMuhurta, true)));
+    out.durmuhurtam.push_back(
+        night->Part(nightMuhurta - 1, PeriodName::DurmuhurtaOf(nightMuhurta, true)));
   }
 }
 
@@ -160,12 +160,13 @@ void AddNamed(const DayRequest& clock, std::int64_t rise, std::int64_t set,
     const auto stretch = StretchOf(named.stretch, rise, set, nextRise, lastSet);
     if (!stretch) continue;
     const EqualParts parts(clock, stretch->first, stretch->second, named.parts);
-    out.named.push_back(parts.Parts(named.first, named.end, named.name));
+    out.named.push_back(parts.Parts(named.first, named.end, PeriodName::Of(named.name)));
   }
   if (!nextRise) return;
-  const Period before = EqualParts(clock, rise, set, kGhatis).Part(kGhatis - 1, "");
-  const Period after = EqualParts(clock, set, *nextRise, kGhatis).Part(0, "");
-  out.named.push_back({"Godhuli", before.from, after.to});
+  const PeriodName godhuli = PeriodName::Of(NamedMuhurta::Godhuli);
+  const Period before = EqualParts(clock, rise, set, kGhatis).Part(kGhatis - 1, godhuli);
+  const Period after = EqualParts(clock, set, *nextRise, kGhatis).Part(0, godhuli);
+  out.named.push_back({before.name, before.from, after.to, godhuli});
   std::stable_sort(out.named.begin(), out.named.end(),
                    [](const Period& a, const Period& b) { return a.from < b.from; });
 }
@@ -192,15 +193,16 @@ DayMuhurtas MuhurtasOfDay(const DayRequest& clock, const LocalTime& sunrise,
   AddNamed(clock, rise, set, nextRise, lastSet, out);
 
   const EqualParts dayEighths(clock, rise, set, kEighths);
-  for (int i = 0; i < kEighths; ++i) out.gowri.push_back(dayEighths.Part(i, kDayGowri[weekday][i]));
+  for (int i = 0; i < kEighths; ++i)
+    out.gowri.push_back(dayEighths.Part(i, PeriodName::Of(kDayGowri[weekday][i])));
   if (!nextRise) return out;
   const EqualParts nightEighths(clock, set, *nextRise, kEighths);
   for (int i = 0; i < kEighths; ++i)
-    out.gowri.push_back(nightEighths.Part(i, kNightGowri[weekday][i]));
+    out.gowri.push_back(nightEighths.Part(i, PeriodName::Of(kNightGowri[weekday][i])));
   const NightKalamRow& kalams = kNightKalamEighths[weekday];
-  out.nightKalams = {nightEighths.Part(kalams.rahu - 1, "Rahu kalam"),
-                     nightEighths.Part(kalams.yamaganda - 1, "Yamaganda"),
-                     nightEighths.Part(kalams.gulika - 1, "Gulika kalam")};
+  out.nightKalams = {nightEighths.Part(kalams.rahu - 1, PeriodName::Of(KalamWord::RahuKalam)),
+                     nightEighths.Part(kalams.yamaganda - 1, PeriodName::Of(KalamWord::Yamaganda)),
+                     nightEighths.Part(kalams.gulika - 1, PeriodName::Of(KalamWord::GulikaKalam))};
   return out;
 }
 

@@ -39,41 +39,47 @@ constexpr int kAbhijitMuhurta = 8;
 // The lord of each weekday's first hora, Sunday first, and the order in which
 // the lords of the following horas come (the planets by decreasing period,
 // Saturn to the Moon, round and round).
-constexpr std::array<std::string_view, 7> kWeekdayLords = {"Sun",     "Moon",  "Mars",  "Mercury",
-                                                           "Jupiter", "Venus", "Saturn"};
-constexpr std::array<std::string_view, 7> kHoraOrder = {"Saturn", "Jupiter", "Mars", "Sun",
-                                                        "Venus",  "Mercury", "Moon"};
+constexpr std::array<Planet, 7> kWeekdayLords = {Planet::Sun,     Planet::Moon,    Planet::Mars,
+                                                 Planet::Mercury, Planet::Jupiter, Planet::Venus,
+                                                 Planet::Saturn};
+constexpr std::array<Planet, 7> kHoraOrder = {Planet::Saturn, Planet::Jupiter, Planet::Mars,
+                                              Planet::Sun,    Planet::Venus,   Planet::Mercury,
+                                              Planet::Moon};
 
 // The eight choghadiyas of the daytime and of the night by weekday, Sunday
-// first, as the common almanacs print them.
-using ChoghadiyaRow = std::array<std::string_view, 8>;
+// first, as the common almanacs print them (Udveg, Char, Labh, Amrit,
+// Kaal, Shubh, Rog).
+using ChoghadiyaRow = std::array<Choghadiya, 8>;
+constexpr Choghadiya kUd = Choghadiya::Udveg, kCh = Choghadiya::Char, kLa = Choghadiya::Labh,
+                     kAm = Choghadiya::Amrit, kKa = Choghadiya::Kaal, kSh = Choghadiya::Shubh,
+                     kRo = Choghadiya::Rog;
 // clang-format off
 constexpr std::array<ChoghadiyaRow, 7> kDayChoghadiya = {{
-    {"Udveg", "Char",  "Labh",  "Amrit", "Kaal",  "Shubh", "Rog",   "Udveg"},  // Sunday
-    {"Amrit", "Kaal",  "Shubh", "Rog",   "Udveg", "Char",  "Labh",  "Amrit"},  // Monday
-    {"Rog",   "Udveg", "Char",  "Labh",  "Amrit", "Kaal",  "Shubh", "Rog"  },  // Tuesday
-    {"Labh",  "Amrit", "Kaal",  "Shubh", "Rog",   "Udveg", "Char",  "Labh" },  // Wednesday
-    {"Shubh", "Rog",   "Udveg", "Char",  "Labh",  "Amrit", "Kaal",  "Shubh"},  // Thursday
-    {"Char",  "Labh",  "Amrit", "Kaal",  "Shubh", "Rog",   "Udveg", "Char" },  // Friday
-    {"Kaal",  "Shubh", "Rog",   "Udveg", "Char",  "Labh",  "Amrit", "Kaal" },  // Saturday
+    {kUd, kCh, kLa, kAm, kKa, kSh, kRo, kUd},  // Sunday
+    {kAm, kKa, kSh, kRo, kUd, kCh, kLa, kAm},  // Monday
+    {kRo, kUd, kCh, kLa, kAm, kKa, kSh, kRo},  // Tuesday
+    {kLa, kAm, kKa, kSh, kRo, kUd, kCh, kLa},  // Wednesday
+    {kSh, kRo, kUd, kCh, kLa, kAm, kKa, kSh},  // Thursday
+    {kCh, kLa, kAm, kKa, kSh, kRo, kUd, kCh},  // Friday
+    {kKa, kSh, kRo, kUd, kCh, kLa, kAm, kKa},  // Saturday
 }};
 constexpr std::array<ChoghadiyaRow, 7> kNightChoghadiya = {{
-    {"Shubh", "Amrit", "Char",  "Rog",   "Kaal",  "Labh",  "Udveg", "Shubh"},  // Sunday
-    {"Char",  "Rog",   "Kaal",  "Labh",  "Udveg", "Shubh", "Amrit", "Char" },  // Monday
-    {"Kaal",  "Labh",  "Udveg", "Shubh", "Amrit", "Char",  "Rog",   "Kaal" },  // Tuesday
-    {"Udveg", "Shubh", "Amrit", "Char",  "Rog",   "Kaal",  "Labh",  "Udveg"},  // Wednesday
-    {"Amrit", "Char",  "Rog",   "Kaal",  "Labh",  "Udveg", "Shubh", "Amrit"},  // Thursday
-    {"Rog",   "Kaal",  "Labh",  "Udveg", "Shubh", "Amrit", "Char",  "Rog"  },  // Friday
-    {"Labh",  "Udveg", "Shubh", "Amrit", "Char",  "Rog",   "Kaal",  "Labh" },  // Saturday
+    {kSh, kAm, kCh, kRo, kKa, kLa, kUd, kSh},  // Sunday
+    {kCh, kRo, kKa, kLa, kUd, kSh, kAm, kCh},  // Monday
+    {kKa, kLa, kUd, kSh, kAm, kCh, kRo, kKa},  // Tuesday
+    {kUd, kSh, kAm, kCh, kRo, kKa, kLa, kUd},  // Wednesday
+    {kAm, kCh, kRo, kKa, kLa, kUd, kSh, kAm},  // Thursday
+    {kRo, kKa, kLa, kUd, kSh, kAm, kCh, kRo},  // Friday
+    {kLa, kUd, kSh, kAm, kCh, kRo, kKa, kLa},  // Saturday
 }};
 // clang-format on
 
 // Almanacs leave Abhijit muhurta out on a Wednesday.
 constexpr int kWednesday = 3;
 
-std::size_t IndexIn(const std::array<std::string_view, 7>& names, std::string_view name) {
+std::size_t IndexIn(const std::array<Planet, 7>& planets, Planet planet) {
   std::size_t i = 0;
-  while (i < names.size() && names[i] != name) ++i;
+  while (i < planets.size() && planets[i] != planet) ++i;
   return i;
 }
 
@@ -87,22 +93,25 @@ DayParts PartsOfDay(const DayRequest& clock, const LocalTime& sunrise, const Loc
 
   DayParts parts;
   parts.weekday = std::string(kWeekdayNames[weekday]);
+  parts.weekdayValue = FromIndex<Weekday>(weekday);
 
   const EqualParts eighths(clock, rise, set, 8);
   const KalamRow& kalams = kKalamEighths[weekday];
-  parts.rahuKalam = eighths.Part(kalams.rahu - 1, "Rahu kalam");
-  parts.yamaganda = eighths.Part(kalams.yamaganda - 1, "Yamaganda");
-  parts.gulikaKalam = eighths.Part(kalams.gulika - 1, "Gulika kalam");
-  parts.abhijit =
-      EqualParts(clock, rise, set, kMuhurtasOfDaytime).Part(kAbhijitMuhurta - 1, "Abhijit muhurta");
+  parts.rahuKalam = eighths.Part(kalams.rahu - 1, PeriodName::Of(KalamWord::RahuKalam));
+  parts.yamaganda = eighths.Part(kalams.yamaganda - 1, PeriodName::Of(KalamWord::Yamaganda));
+  parts.gulikaKalam = eighths.Part(kalams.gulika - 1, PeriodName::Of(KalamWord::GulikaKalam));
+  parts.abhijit = EqualParts(clock, rise, set, kMuhurtasOfDaytime)
+                      .Part(kAbhijitMuhurta - 1, PeriodName::Of(NamedMuhurta::Abhijit));
   parts.abhijitObserved = weekday != kWednesday;
 
   const EqualParts dayHoras(clock, rise, set, 12);
   const std::size_t first = IndexIn(kHoraOrder, kWeekdayLords[weekday]);
-  const auto lord = [first](int i) { return kHoraOrder[(first + i) % kHoraOrder.size()]; };
+  const auto lord = [first](int i) {
+    return PeriodName::HoraOf(kHoraOrder[(first + i) % kHoraOrder.size()]);
+  };
   for (int i = 0; i < 12; ++i) parts.hora.push_back(dayHoras.Part(i, lord(i)));
   for (int i = 0; i < 8; ++i)
-    parts.choghadiya.push_back(eighths.Part(i, kDayChoghadiya[weekday][i]));
+    parts.choghadiya.push_back(eighths.Part(i, PeriodName::Of(kDayChoghadiya[weekday][i])));
   if (!nextSunrise) return parts;
 
   const std::int64_t nextRise = UniversalOf(clock, *nextSunrise);
@@ -110,7 +119,7 @@ DayParts PartsOfDay(const DayRequest& clock, const LocalTime& sunrise, const Loc
   for (int i = 0; i < 12; ++i) parts.hora.push_back(nightHoras.Part(i, lord(12 + i)));
   const EqualParts nightEighths(clock, set, nextRise, 8);
   for (int i = 0; i < 8; ++i)
-    parts.choghadiya.push_back(nightEighths.Part(i, kNightChoghadiya[weekday][i]));
+    parts.choghadiya.push_back(nightEighths.Part(i, PeriodName::Of(kNightChoghadiya[weekday][i])));
   return parts;
 }
 

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "almanac/day_at_a_glance.h"
 #include "almanac/zone_in_force.h"
@@ -20,12 +19,12 @@ class EqualParts {
   EqualParts(const DayRequest& clock, std::int64_t from, std::int64_t to, int parts)
       : clock_(clock), from_(from), to_(to), parts_(parts) {}
 
-  // Part `index`, 0 first.
-  Period Part(int index, std::string_view name) const { return Parts(index, index + 1, name); }
+  // Part `index`, 0 first, named in English for what it is.
+  Period Part(int index, const PeriodName& term) const { return Parts(index, index + 1, term); }
   // Parts `first` up to (not including) `end`, as one period.
-  Period Parts(int first, int end, std::string_view name) const {
-    return {std::string(name), LocalTimeOfUniversal(clock_, Boundary(first)),
-            LocalTimeOfUniversal(clock_, Boundary(end))};
+  Period Parts(int first, int end, const PeriodName& term) const {
+    return {NameOf(term, Language::English), LocalTimeOfUniversal(clock_, Boundary(first)),
+            LocalTimeOfUniversal(clock_, Boundary(end)), term};
   }
 
  private:

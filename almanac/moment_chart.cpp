@@ -48,6 +48,8 @@ std::string DegreeText(double longitude) {
 ChartBody BodyAt(std::string_view name, double siderealLongitude, bool retrograde) {
   ChartBody body;
   body.body = std::string(name);
+  for (int i = 0; i < IndexOf(Planet::None); ++i)
+    if (NameOf(FromIndex<Planet>(i)) == name) body.planet = FromIndex<Planet>(i);
   body.longitude = IntoCircle(siderealLongitude);
   body.retrograde = retrograde;
   const int sign = SignIndex(body.longitude);
@@ -56,6 +58,8 @@ ChartBody BodyAt(std::string_view name, double siderealLongitude, bool retrograd
   body.sign = std::string(NameOf(FromIndex<Rashi>(sign)));
   body.degreeText = DegreeText(body.longitude);
   body.nakshatra = std::string(NameOf(FromIndex<Nakshatra>(nakshatra)));
+  body.rashi = FromIndex<Rashi>(sign);
+  body.star = FromIndex<Nakshatra>(nakshatra);
   const int quarter = static_cast<int>(std::floor(body.longitude * 60.0 / kPadaArcMinutes));
   body.pada = std::clamp(quarter - 4 * nakshatra, 0, 3) + 1;
   return body;

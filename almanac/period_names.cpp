@@ -1,56 +1,94 @@
 #include "almanac/period_names.h"
 
+#include <array>
+#include <string_view>
+
+#include "almanac/day_at_a_glance.h"
 #include "language/catalog.h"
-#include "language/element_names.h"
+#include "panchang/strengths.h"
 
 namespace horavela {
+
 namespace {
 
-// "Dwithiai (Krishna)": the tithi, then its fortnight in parentheses.
-std::string TithiIn(std::string_view english, Language language) {
-  const std::size_t open = english.find(" (");
-  if (open == std::string_view::npos || english.back() != ')')
-    return std::string(NameIn(Tithi{}, english, language));
-  const std::string_view fortnight = english.substr(open + 2, english.size() - open - 3);
-  const Paksha paksha = fortnight == "Shukla"    ? Paksha::Shukla
-                        : fortnight == "Krishna" ? Paksha::Krishna
-                                                 : Paksha::None;
-  std::string name(NameIn(Tithi{}, english.substr(0, open), language));
-  name += " (";
-  name += paksha == Paksha::None ? fortnight : NameOf(paksha, language);
-  name += ')';
-  return name;
+// The named muhurtas as the Day page and the CLI have always written them;
+// the catalog holds each one's words in the other languages.
+constexpr std::array<std::string_view, 8> kMuhurtaNames = {
+    "Abhijit muhurta", "Vijaya muhurta", "Sayahna sandhya", "Pradosh",
+    "Nishita kaal",    "Brahma muhurta", "Pratah sandhya",  "Godhuli"};
+
+// The tithi with its fortnight in parentheses: English writes the
+// fortnight's first word ("Dwadasi (Shukla)"), another language its whole
+// name ("द्वादशी (शुक्ल पक्ष)").
+std::string TithiName(const PeriodName& name, Language language) {
+  const std::string_view tithi = NameOf(FromIndex<Tithi>(name.value), language);
+  std::string_view fortnight = NameOf(FromIndex<Paksha>(name.detail), language);
+  if (language == Language::English) fortnight = fortnight.substr(0, fortnight.find(' '));
+  return Formatted("%1 (%2)", {tithi, fortnight});
 }
 
-// "Rohini pada 2": the nakshatra, then the quarter the Moon is in.
-std::string NakshatraIn(std::string_view english, Language language) {
-  constexpr std::string_view kPada = " pada ";
-  const std::size_t at = english.find(kPada);
-  if (at == std::string_view::npos) return std::string(NameIn(Nakshatra{}, english, language));
-  return Formatted(
-      Translated("%1 pada %2", language),
-      {NameIn(Nakshatra{}, english.substr(0, at), language), english.substr(at + kPada.size())});
+std::string NakshatraName(const PeriodName& name, Language language) {
+  const std::string_view nakshatra = NameOf(FromIndex<Nakshatra>(name.value), language);
+  if (name.detail == 0) return std::string(nakshatra);
+  return Formatted(Translated("%1 pada %2", language), {nakshatra, std::to_string(name.detail)});
+}
+
+std::string DurmuhurtaName(const PeriodName& name, Language language) {
+  const std::string_view pattern =
+      name.detail != 0 ? "Muhurta %1 of the night" : "Muhurta %1 of the day";
+  return Formatted(Translated(pattern, language), {std::to_string(name.value)});
+}
+
+std::string_view MuhurtaName(int index, Language language) {
+  if (index < 0 || index >= static_cast<int>(kMuhurtaNames.size())) return {};
+  return Translated(kMuhurtaNames[static_cast<std::size_t>(index)], language);
+}
+
+std::string_view TaraName(int number, Language language) {
+  const std::string_view english = TaraNameOf(number);
+  return english.empty() ? english : Translated(english, language);
 }
 
 }  // namespace
 
-std::string PeriodNameIn(ChartElement element, std::string_view english, Language language) {
-  if (language == Language::English || english.empty()) return std::string(english);
-  switch (element) {
-    case ChartElement::kTithi:
-      return TithiIn(english, language);
-    case ChartElement::kNakshatra:
-    case ChartElement::kNakshatraPada:
-      return NakshatraIn(english, language);
-    case ChartElement::kMoonSign:
-    case ChartElement::kLagna:
-      return std::string(NameIn(Rashi{}, english, language));
-    case ChartElement::kYoga:
-      return std::string(NameIn(Yoga{}, english, language));
-    case ChartElement::kKarana:
-      return std::string(NameIn(Karana{}, english, language));
+std::string NameOf(const PeriodName& name, Language language) {
+  const int value = name.value;
+  switch (name.kind) {
+    case PeriodKind::None:
+      return {};
+    case PeriodKind::Tithi:
+      return TithiName(name, language);
+    case PeriodKind::Nakshatra:
+      return NakshatraName(name, language);
+    case PeriodKind::Yoga:
+      return std::string(NameOf(FromIndex<Yoga>(value), language));
+    case PeriodKind::Karana:
+      return std::string(NameOf(FromIndex<Karana>(value), language));
+    case PeriodKind::MoonSign:
+      return std::string(NameOf(FromIndex<Rashi>(value), language));
+    case PeriodKind::Lagna:
+      return std::string(LagnaNameOf(FromIndex<Rashi>(value), language));
+    case PeriodKind::Hora:
+      return std::string(NameOf(FromIndex<Planet>(value), language));
+    case PeriodKind::Kalam:
+      return std::string(NameOf(FromIndex<KalamWord>(value), language));
+    case PeriodKind::Muhurta:
+      return std::string(MuhurtaName(value, language));
+    case PeriodKind::Durmuhurta:
+      return DurmuhurtaName(name, language);
+    case PeriodKind::Choghadiya:
+      return std::string(NameOf(FromIndex<Choghadiya>(value), language));
+    case PeriodKind::Gowri:
+      return std::string(NameOf(FromIndex<Gowri>(value), language));
+    case PeriodKind::Tara:
+      return std::string(TaraName(value, language));
   }
-  return std::string(english);
+  return {};
+}
+
+std::string NameOf(const Period& period, Language language) {
+  if (language == Language::English || period.term.kind == PeriodKind::None) return period.name;
+  return NameOf(period.term, language);
 }
 
 }  // namespace horavela

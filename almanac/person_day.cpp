@@ -62,11 +62,14 @@ PersonDay PersonOfDay(const DayRequest& request, const std::vector<Period>& naks
   person.name = request.verdicts->name;
   person.birthStar = NameOf(birthStar);
   person.birthMoonSign = NameOf(birthMoon);
+  person.birthStarValue = birthStar;
+  person.birthMoonSignValue = birthMoon;
   for (const Period& star : nakshatras) {
     const Nakshatra day = Named<Nakshatra>(star.name);
     const TaraCount count = request.settings.tarabala;
-    person.tarabala.push_back({star, std::string(TaraNameOf(TaraNumberOf(birthStar, day, count))),
-                               TaraBalaOf(birthStar, day, count)});
+    const int tara = TaraNumberOf(birthStar, day, count);
+    person.tarabala.push_back({star, std::string(TaraNameOf(tara)),
+                               TaraBalaOf(birthStar, day, count), PeriodName::TaraOf(tara)});
   }
   for (const Period& sign : moonSigns)
     person.chandrabala.push_back({sign, {}, ChandraBalaOf(birthMoon, Named<Rashi>(sign.name))});

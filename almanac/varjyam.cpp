@@ -78,14 +78,14 @@ void AddVarjyamAndAmrit(const DayRequest& clock, const std::vector<Period>& naks
   for (const Period& nakshatra : nakshatras) {
     const std::size_t index = IndexOfNakshatra(nakshatra.name);
     if (index == kGhatis.size()) continue;
+    const PeriodName star = PeriodName::Of(FromIndex<Nakshatra>(static_cast<int>(index)));
     const EqualParts ghatis(clock, UniversalOf(clock, nakshatra.from),
                             UniversalOf(clock, nakshatra.to), kNakshatraGhatis);
     for (int start : kGhatis[index].varjyam) {
-      if (start != 0)
-        keep(ghatis.Parts(start, start + kKalamGhatis, nakshatra.name), muhurtas.varjyam);
+      if (start != 0) keep(ghatis.Parts(start, start + kKalamGhatis, star), muhurtas.varjyam);
     }
     const int amrit = kGhatis[index].amrit;
-    keep(ghatis.Parts(amrit, amrit + kKalamGhatis, nakshatra.name), muhurtas.amritKalam);
+    keep(ghatis.Parts(amrit, amrit + kKalamGhatis, star), muhurtas.amritKalam);
   }
 }
 

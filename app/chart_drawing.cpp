@@ -6,9 +6,11 @@
 #include <string_view>
 #include <utility>
 
+#include "app/app_language.h"
 #include "app/day_texts.h"
 #include "app/translation.h"
 #include "engine/vocabulary.h"
+#include "language/day_part_names.h"
 
 namespace horavela::app {
 
@@ -67,9 +69,10 @@ QPointF Centroid(const QPolygonF& polygon) {
   return sum / static_cast<double>(polygon.size());
 }
 
+// The sign's short name in the houses, in the language shown ("Ari", "मेष").
 QString SignName(int sign) {
-  const std::string_view name = AbbreviationOf(FromIndex<Rashi>(sign));
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  const std::string_view name = SignAbbreviationOf(FromIndex<Rashi>(sign), ShownLanguage());
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace

@@ -16,8 +16,8 @@
 #include "app/chart_drawing.h"
 #include "app/day_texts.h"
 #include "app/day_timeline.h"
-#include "app/element_text.h"
 #include "app/planet_table.h"
+#include "app/shown_names.h"
 #include "app/translation.h"
 
 namespace horavela::app {
@@ -51,9 +51,10 @@ const PolarText* PolarTextOf(const RiseAndSet& sky) {
 }
 
 QString Weekday(const DayAtAGlance& day, const LocalMinute& midnight) {
-  if (day.parts) return ElementText(day.parts->weekday);
-  return ElementText(
-      QLocale::c().dayName(QDate(midnight.year, midnight.month, midnight.day).dayOfWeek()));
+  if (day.parts) return ShownName(day.parts->weekdayValue);
+  // Qt counts Monday 1 .. Sunday 7; the weekdays here start on Sunday.
+  const int dayOfWeek = QDate(midnight.year, midnight.month, midnight.day).dayOfWeek();
+  return ShownName(FromIndex<horavela::Weekday>(dayOfWeek % 7));
 }
 
 }  // namespace

@@ -13,8 +13,9 @@
 #include <string>
 #include <string_view>
 
+#include "app/app_language.h"
 #include "app/day_texts.h"
-#include "app/element_text.h"
+#include "app/shown_names.h"
 #include "calendar/civil_calendar.h"
 
 namespace horavela::app {
@@ -50,7 +51,7 @@ LocalMinute MinuteOf(const LocalTime& time) {
 
 TimelineCell CellOf(const LocalMinute& midnight, const Period& period, const QColor& colour,
                     bool withOffset = false, const QString& note = {}) {
-  return {ElementText(period.name),
+  return {ShownName(period),
           MinutesFrom(midnight, period.from),
           MinutesFrom(midnight, period.to),
           colour,
@@ -146,13 +147,16 @@ QColor StrengthColour(Word verdict) {
 // naming the tara and the verdict; chandrashtama in red.
 void AddPersonRows(const PersonDay& person, const LocalMinute& midnight,
                    std::vector<TimelineRow>& rows) {
-  const QString birthStar = ElementText(person.birthStar);
-  const QString birthSign = ElementText(person.birthMoonSign);
+  // English shows the core's own words; another language names the values.
+  const bool english = ShownLanguage() == Language::English;
+  const QString birthStar = english ? FromStd(person.birthStar) : ShownName(person.birthStarValue);
+  const QString birthSign =
+      english ? FromStd(person.birthMoonSign) : ShownName(person.birthMoonSignValue);
   TimelineRow tarabala{Tr(texts::kRowTarabala), {}};
   for (const StrengthPeriod& strength : person.tarabala) {
-    const QString note =
-        QString(Tr(texts::kTaraNote))
-            .arg(FromStd(strength.tara), FromStd(std::string(NameOf(strength.verdict))), birthStar);
+    const QString note = QString(Tr(texts::kTaraNote))
+                             .arg(english ? FromStd(strength.tara) : ShownName(strength.taraTerm),
+                                  FromStd(std::string(NameOf(strength.verdict))), birthStar);
     tarabala.cells.push_back(
         CellOf(midnight, strength.period, StrengthColour(strength.verdict), false, note));
   }

@@ -26,10 +26,10 @@
 #include "app/book_access.h"
 #include "app/day_tab.h"
 #include "app/election_page.h"
-#include "app/element_text.h"
 #include "app/month_tab.h"
 #include "app/partner_box.h"
 #include "app/result_area.h"
+#include "app/shown_names.h"
 #include "app/subject_page.h"
 #include "app/wheel_needs_focus.h"
 #include "calendar/civil_calendar.h"
@@ -242,8 +242,9 @@ void MainWindow::FillBoxesAndStart() {
   }
   for (QComboBox* box : {birth.weekday, election.weekday}) {
     // Shown in the language; the English name is what the input reads.
-    for (std::string_view weekday : kWeekdayNames) {
-      box->addItem(ElementText(weekday), FromView(weekday));
+    for (int i = 0; i < IndexOf(Weekday::None); ++i) {
+      const Weekday weekday = FromIndex<Weekday>(i);
+      box->addItem(ShownName(weekday), FromView(NameOf(weekday)));
     }
   }
   for (int hour = 0; hour <= 23; ++hour) {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/app_language.h"
-#include "app/element_text.h"
 #include "app/month_texts.h"
+#include "app/shown_names.h"
 #include "app/translation.h"
 #include "calendar/civil_calendar.h"
 
@@ -44,7 +44,7 @@ QStringList LinesOf(const MonthAtAGlance& month, const MonthDay& cell) {
   for (const std::optional<Period>* element : {&cell.tithi, &cell.nakshatra}) {
     if (*element)
       lines << QString(Tr(texts::kMonthEnds))
-                   .arg(ElementText((*element)->name), Clock((*element)->to, month, cell.day));
+                   .arg(ShownName(**element), Clock((*element)->to, month, cell.day));
   }
   if (cell.rahuKalam)
     lines << QString(Tr(texts::kMonthRahu))
@@ -155,8 +155,7 @@ void DrawMonthSheet(QPainter& painter, const QRectF& area, const MonthSheet& she
   painter.setFont(font);
   for (int column = 0; column < 7; ++column) {
     painter.drawText(QRectF(area.left() + column * width, titleBox.bottom(), width, line),
-                     Qt::AlignHCenter | Qt::AlignVCenter,
-                     ElementText(NameOf(FromIndex<Weekday>(column))));
+                     Qt::AlignHCenter | Qt::AlignVCenter, ShownName(FromIndex<Weekday>(column)));
   }
   const qreal height = line * sheet.linesPerCell;
   for (const MonthCell& cell : sheet.cells) {

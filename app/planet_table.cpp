@@ -5,11 +5,10 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <array>
-#include <string_view>
 
 #include "almanac/day_at_a_glance.h"
 #include "app/day_texts.h"
-#include "app/element_text.h"
+#include "app/shown_names.h"
 #include "app/translation.h"
 #include "engine/calculation_state.h"
 #include "engine/planet_ephemeris.h"
@@ -22,6 +21,10 @@ namespace {
 // of the moment adds.
 constexpr std::array<const char*, kPlanetCount + 3> kBodyNames = {
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Lagna"};
+// The planet of each row but the Lagna's.
+constexpr std::array<Planet, kPlanetCount + 2> kBodies = {
+    Planet::Sun,     Planet::Moon,   Planet::Mercury, Planet::Venus, Planet::Mars,
+    Planet::Jupiter, Planet::Saturn, Planet::Rahu,    Planet::Ketu};
 constexpr int kRows = static_cast<int>(kBodyNames.size());
 constexpr int kPositionColumn = 1;
 constexpr int kNakshatraColumn = 2;
@@ -50,8 +53,8 @@ QTableWidget* NewPlanetTable(QWidget* parent, const char* objectName) {
   table->setAlternatingRowColors(true);
   table->setShowGrid(false);
   QStringList bodies;
-  for (const char* name : kBodyNames) bodies << ElementText(std::string_view(name));
-  bodies.back() = Tr(texts::kRowLagna);  // the chart's own point, not a planet
+  for (const Planet planet : kBodies) bodies << ShownName(planet);
+  bodies << Tr(texts::kRowLagna);  // the chart's own point, not a planet
   for (int row = 0; row < kRows; ++row) {
     table->setItem(row, 0, new QTableWidgetItem(bodies[row]));
     table->setItem(row, kPositionColumn, new QTableWidgetItem);
@@ -63,7 +66,7 @@ QTableWidget* NewPlanetTable(QWidget* parent, const char* objectName) {
   table->setColumnWidth(kPositionColumn, metrics.horizontalAdvance("00 Cpr 00") + 40);
   QStringList stars;
   for (int i = 0; i < IndexOf(Nakshatra::None); ++i) {
-    stars << ElementText(NameOf(FromIndex<Nakshatra>(i))) + " 4";
+    stars << ShownStarAndPada(NameOf(FromIndex<Nakshatra>(i)), FromIndex<Nakshatra>(i), 4);
   }
   table->setColumnWidth(kNakshatraColumn, WidthFor(metrics, "Uttara Bhadrapada 4", stars) + 24);
   table->horizontalHeader()->setStretchLastSection(true);
@@ -112,7 +115,7 @@ void FillChartBodies(QTableWidget* table, const std::vector<ChartBody>& chart, C
     for (int row = 0; row < kRows; ++row) {
       if (body.body != kBodyNames[static_cast<std::size_t>(row)]) continue;
       table->item(row, kNakshatraColumn)
-          ->setText(QString("%1 %2").arg(ElementText(body.nakshatra)).arg(body.pada));
+          ->setText(ShownStarAndPada(body.nakshatra, body.star, body.pada));
       if (row >= firstFromChart) {
         table->item(row, kPositionColumn)->setText(PositionText(body.longitude));
       }

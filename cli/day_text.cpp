@@ -5,7 +5,6 @@
 #include <tuple>
 #include <utility>
 
-#include "almanac/period_names.h"
 #include "atlas/local_minute.h"
 #include "language/element_names.h"
 #include "report/utf8.h"
@@ -62,11 +61,14 @@ void WriteSpan(std::string_view name, const Period& period, bool clockChanges, P
 
 void WriteParts(const DayParts& parts, bool clockChanges, Page& page) {
   const Language language = page.say.language;
-  WriteLine("Weekday", std::string(NameIn(Weekday{}, parts.weekday, language)), page);
+  WriteLine("Weekday",
+            language == Language::English ? parts.weekday
+                                          : std::string(NameOf(parts.weekdayValue, language)),
+            page);
   for (const Period* kalam : {&parts.rahuKalam, &parts.yamaganda, &parts.gulikaKalam}) {
-    WriteSpan(NameIn(KalamWord{}, kalam->name, language), *kalam, clockChanges, page);
+    WriteSpan(NameOf(*kalam, language), *kalam, clockChanges, page);
   }
-  std::string abhijit(page.say(parts.abhijit.name));
+  std::string abhijit = NameOf(parts.abhijit, language);
   // Almanacs leave Abhijit out on a Wednesday; its times still stand.
   if (!parts.abhijitObserved) abhijit += page.say(" (not observed on a Wednesday)");
   WriteSpan(abhijit, parts.abhijit, clockChanges, page);
@@ -81,46 +83,41 @@ void WriteMuhurtas(const DayMuhurtas& muhurtas, bool clockChanges, Page& page) {
   static const char* const kNightLabels[] = {"Rahu kalam night", "Yamaganda night", "Gulika night"};
   for (std::size_t i = 0; i < muhurtas.nightKalams.size(); ++i)
     WriteSpan(kNightLabels[i], muhurtas.nightKalams[i], clockChanges, page);
-  for (const Period& named : muhurtas.named) WriteSpan(named.name, named, clockChanges, page);
+  for (const Period& named : muhurtas.named)
+    WriteSpan(NameOf(named, say.language), named, clockChanges, page);
   // Varjyam and Amrit kalam with the nakshatra each belongs to.
   for (const auto& [label, periods] :
        {std::pair{"Varjyam", &muhurtas.varjyam}, std::pair{"Amrit kalam", &muhurtas.amritKalam}}) {
     for (const Period& kalam : *periods) {
-      WriteLine(label,
-                Span(kalam.from, kalam.to, clockChanges, say) + " (" +
-                    std::string(NameIn(Nakshatra{}, kalam.name, say.language)) + ")",
-                page);
+      WriteLine(
+          label,
+          Span(kalam.from, kalam.to, clockChanges, say) + " (" + NameOf(kalam, say.language) + ")",
+          page);
     }
   }
   page.out << say("Gowri panchangam:") << '\n';
   for (const Period& part : muhurtas.gowri) {
-    page.out << "  " << PaddedTo(say(part.name), kPeriodWidth) << say(" until ")
+    page.out << "  " << PaddedTo(NameOf(part, say.language), kPeriodWidth) << say(" until ")
              << FormatDayTime(part.to, clockChanges) << '\n';
   }
 }
 
 // Each period of an element with the time it ends.
-void WriteElement(std::string_view heading, ChartElement element,
-                  const std::vector<Period>& periods, Page& page) {
+void WriteElement(std::string_view heading, const std::vector<Period>& periods, Page& page) {
   page.out << page.say(heading) << '\n';
   for (const Period& period : periods) {
-    page.out << "  "
-             << PaddedTo(PeriodNameIn(element, period.name, page.say.language), kPeriodWidth)
+    page.out << "  " << PaddedTo(NameOf(period, page.say.language), kPeriodWidth)
              << page.say(" until ") << FormatLocalTime(period.to) << '\n';
   }
 }
 
 void WriteElements(const DayElements& elements, Page& page) {
-  const std::tuple<const char*, ChartElement, const std::vector<Period>*> rows[] = {
-      {"Tithi:", ChartElement::kTithi, &elements.tithi},
-      {"Nakshatra:", ChartElement::kNakshatraPada, &elements.nakshatra},
-      {"Yoga:", ChartElement::kYoga, &elements.yoga},
-      {"Karana:", ChartElement::kKarana, &elements.karana},
-      {"Moon sign:", ChartElement::kMoonSign, &elements.moonSign},
-      {"Lagna:", ChartElement::kLagna, &elements.lagna},
+  const std::pair<const char*, const std::vector<Period>*> rows[] = {
+      {"Tithi:", &elements.tithi},        {"Nakshatra:", &elements.nakshatra},
+      {"Yoga:", &elements.yoga},          {"Karana:", &elements.karana},
+      {"Moon sign:", &elements.moonSign}, {"Lagna:", &elements.lagna},
   };
-  for (const auto& [heading, element, periods] : rows)
-    WriteElement(heading, element, *periods, page);
+  for (const auto& [heading, periods] : rows) WriteElement(heading, *periods, page);
 }
 
 void WriteVerdicts(const std::vector<SearchWindow>& windows, Page& page) {
@@ -137,8 +134,13 @@ void WriteVerdicts(const std::vector<SearchWindow>& windows, Page& page) {
   }
 }
 
+// The tara of a tarabala stretch in `language`; empty for chandrabala.
+std::string TaraIn(const StrengthPeriod& strength, Language language) {
+  if (language == Language::English) return strength.tara;
+  return NameOf(strength.taraTerm, language);
+}
+
 // "Tarabala  05:10 to 13:02  Rohini: Sampat, Favourable".
-template <typename Element>
 void WriteStrengths(const char* label, const std::vector<StrengthPeriod>& periods, Page& page) {
   const Words& say = page.say;
   for (const StrengthPeriod& strength : periods) {
@@ -146,8 +148,8 @@ void WriteStrengths(const char* label, const std::vector<StrengthPeriod>& period
     WriteLine(
         label,
         Formatted(say("%1 to %2"), {FormatLocalTime(period.from), FormatLocalTime(period.to)}) +
-            "  " + std::string(NameIn(Element{}, period.name, say.language)) + ": " +
-            (strength.tara.empty() ? "" : std::string(say(strength.tara)) + ", ") +
+            "  " + NameOf(period, say.language) + ": " +
+            (strength.tara.empty() ? "" : TaraIn(strength, say.language) + ", ") +
             std::string(say(NameOf(strength.verdict))),
         page);
   }
@@ -158,15 +160,15 @@ void WritePerson(const PersonDay& person, Page& page) {
   const Language language = say.language;
   page.out << Formatted(say("For %1 (birth star %2, birth Moon sign %3):"),
                         {person.name.empty() ? say("the person") : person.name,
-                         NameIn(Nakshatra{}, person.birthStar, language),
-                         NameIn(Rashi{}, person.birthMoonSign, language)})
+                         NameOf(person.birthStarValue, language),
+                         NameOf(person.birthMoonSignValue, language)})
            << '\n';
-  WriteStrengths<Nakshatra>("Tarabala", person.tarabala, page);
-  WriteStrengths<Rashi>("Chandrabala", person.chandrabala, page);
+  WriteStrengths("Tarabala", person.tarabala, page);
+  WriteStrengths("Chandrabala", person.chandrabala, page);
   for (const Period& span : person.chandrashtama)
     WriteLine("Chandrashtama",
               Formatted(say("%1 to %2"), {FormatLocalTime(span.from), FormatLocalTime(span.to)}) +
-                  " (" + std::string(NameIn(Rashi{}, span.name, language)) + ")",
+                  " (" + NameOf(span, language) + ")",
               page);
   if (person.chandrashtama.empty())
     WriteLine("Chandrashtama", std::string(say("not this day")), page);

@@ -12,7 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "almanac/period_names.h"
+#include "almanac/day_at_a_glance.h"
 #include "calendar/civil_calendar.h"
 #include "cli/atlas_place.h"
 #include "cli/book_command.h"
@@ -162,11 +162,11 @@ std::string WeekdayText(const std::string& weekday, Language language) {
   return std::string(NameIn(Weekday{}, weekday, language));
 }
 
-std::string PeriodText(const std::optional<Period>& period, ChartElement element,
-                       const MonthAtAGlance& month, int day, const Words& say) {
+std::string PeriodText(const std::optional<Period>& period, const MonthAtAGlance& month, int day,
+                       const Words& say) {
   if (!period) return "-";
-  return Formatted(say("%1 to %2"), {PeriodNameIn(element, period->name, say.language),
-                                     ClockOf(period->to, month, day)});
+  return Formatted(say("%1 to %2"),
+                   {NameOf(*period, say.language), ClockOf(period->to, month, day)});
 }
 
 std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell, const Words& say) {
@@ -175,9 +175,8 @@ std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell, const Wo
       << PaddedTo(WeekdayText(cell.weekday, say.language), WeekdayWidth(say.language)) << "  "
       << (cell.sunrise ? ClockOf(*cell.sunrise, month, cell.day) : "--:--") << ' '
       << (cell.sunset ? ClockOf(*cell.sunset, month, cell.day) : "--:--") << "  ";
-  out << PaddedTo(PeriodText(cell.tithi, ChartElement::kTithi, month, cell.day, say), kTithiWidth)
-      << PaddedTo(PeriodText(cell.nakshatra, ChartElement::kNakshatra, month, cell.day, say),
-                  kNakshatraWidth);
+  out << PaddedTo(PeriodText(cell.tithi, month, cell.day, say), kTithiWidth)
+      << PaddedTo(PeriodText(cell.nakshatra, month, cell.day, say), kNakshatraWidth);
   out << (cell.rahuKalam ? ClockOf(cell.rahuKalam->from, month, cell.day) + "-" +
                                ClockOf(cell.rahuKalam->to, month, cell.day)
                          : std::string("-"));

@@ -1,6 +1,8 @@
 #include "language/element_names.h"
 #include "language/term_names.h"
 
+#include "language/day_part_names.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -25,6 +27,10 @@ std::string_view Named(int index, Language language) {
   return NameOf(FromIndex<E>(index), language);
 }
 
+std::string_view SignShort(int index, Language language) {
+  return SignAbbreviationOf(FromIndex<Rashi>(index), language);
+}
+
 template <TermSet set>
 std::string_view Term(int index, Language language) {
   return TermName(set, index, language);
@@ -41,6 +47,10 @@ const std::vector<Kind>& Kinds() {
       {"weekday", 7, Named<Weekday>},
       {"planet", 9, Named<Planet>},
       {"kalam", 3, Named<KalamWord>},
+      // The day's parts and the drawn chart's signs.
+      {"choghadiya", 7, Named<Choghadiya>},
+      {"gowri", 8, Named<Gowri>},
+      {"sign abbreviation", 12, SignShort},
       // The terms of marriage matching and the vetoes.
       {"koota", 8, Term<TermSet::Koota>},
       {"porutham", 10, Term<TermSet::Porutham>},
@@ -99,8 +109,8 @@ struct GoldenRow {
   std::string name, source;
 };
 
-std::vector<GoldenRow> GoldenRows() {
-  std::ifstream file(HORAVELA_SOURCE_DIR "/tests/language/data/element_names_golden.tsv");
+std::vector<GoldenRow> GoldenRows(const char* name = "element_names_golden.tsv") {
+  std::ifstream file(std::string(HORAVELA_SOURCE_DIR "/tests/language/data/") + name);
   std::vector<GoldenRow> rows;
   std::string line;
   while (std::getline(file, line)) {
@@ -135,6 +145,23 @@ TEST(ElementNames, SpellEachNameAsItsPublishedSourcePrintsIt) {
     languages.insert(row.code);
   }
   EXPECT_EQ(languages.size(), 8u) << "every language but English has golden spellings";
+}
+
+// The choghadiyas and Gowri parts as the almanacs and references that
+// publish them print them (the sign abbreviations have no published list).
+TEST(ElementNames, SpellEachDayPartAsItsPublishedSourcePrintsIt) {
+  const auto rows = GoldenRows("day_part_names_golden.tsv");
+  ASSERT_GE(rows.size(), 12u);
+  for (const GoldenRow& row : rows) {
+    const auto language = LanguageNamed(row.code);
+    const Kind* kind = KindNamed(row.kind);
+    ASSERT_TRUE(language && kind) << row.code << " " << row.kind;
+    ASSERT_GE(row.position, 1);
+    ASSERT_LE(row.position, kind->count);
+    EXPECT_FALSE(row.source.empty()) << row.name;
+    EXPECT_EQ(kind->nameOf(row.position - 1, *language), row.name)
+        << row.code << " " << row.kind << " " << row.position << " (" << row.source << ")";
+  }
 }
 
 TEST(ElementNames, EveryNameIsNonEmptyUtf8AndDistinctWithinItsList) {
@@ -175,6 +202,11 @@ TEST(ElementNames, EnglishIsExactlyTheNameThePagesAlwaysPrinted) {
   EXPECT_EQ(NameOf(KalamWord::RahuKalam, Language::English), "Rahu kalam");
   EXPECT_EQ(NameOf(KalamWord::Yamaganda, Language::English), "Yamaganda");
   EXPECT_EQ(NameOf(KalamWord::GulikaKalam, Language::English), "Gulika kalam");
+  // The day's parts as the Day page always wrote them, the signs as the charts.
+  EXPECT_EQ(NameOf(Choghadiya::Udveg, Language::English), "Udveg");
+  EXPECT_EQ(NameOf(Gowri::Visham, Language::English), "Visham");
+  for (int index = 0; index < 12; ++index)
+    EXPECT_EQ(SignShort(index, Language::English), AbbreviationOf(FromIndex<Rashi>(index)));
 }
 
 TEST(ElementNames, UtfCheckRejectsBrokenSequences) {

@@ -1,0 +1,48 @@
+#include "app/shown_names.h"
+
+#include <string_view>
+
+#include "app/app_language.h"
+#include "language/element_names.h"
+
+namespace horavela::app {
+
+namespace {
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString ShownName(const Period& period) {
+  return QString::fromStdString(NameOf(period, ShownLanguage()));
+}
+
+QString ShownName(const PeriodName& term) {
+  return QString::fromStdString(NameOf(term, ShownLanguage()));
+}
+
+QString ShownName(Weekday weekday) {
+  return FromView(NameOf(weekday, ShownLanguage()));
+}
+
+QString ShownName(Nakshatra nakshatra) {
+  return FromView(NameOf(nakshatra, ShownLanguage()));
+}
+
+QString ShownName(Rashi rashi) {
+  return FromView(NameOf(rashi, ShownLanguage()));
+}
+
+QString ShownName(Planet planet) {
+  return FromView(NameOf(planet, ShownLanguage()));
+}
+
+QString ShownStarAndPada(std::string_view english, Nakshatra nakshatra, int pada) {
+  if (ShownLanguage() == Language::English)
+    return QString("%1 %2").arg(FromView(english)).arg(pada);
+  return ShownName(PeriodName::Of(nakshatra, pada));
+}
+
+}  // namespace horavela::app
