@@ -129,10 +129,9 @@ std::vector<GoldenRow> GoldenRows(const char* name = "element_names_golden.tsv")
   return rows;
 }
 
-TEST(ElementNames, SpellEachNameAsItsPublishedSourcePrintsIt) {
-  const auto rows = GoldenRows();
-  ASSERT_GE(rows.size(), 60u);
-  std::set<std::string> languages;
+// Each golden row's name is what our table gives for its language, kind and
+// place, and the row names where the spelling was published.
+void ExpectPublishedSpellings(const std::vector<GoldenRow>& rows) {
   for (const GoldenRow& row : rows) {
     const auto language = LanguageNamed(row.code);
     const Kind* kind = KindNamed(row.kind);
@@ -142,8 +141,15 @@ TEST(ElementNames, SpellEachNameAsItsPublishedSourcePrintsIt) {
     EXPECT_FALSE(row.source.empty()) << row.name;
     EXPECT_EQ(kind->nameOf(row.position - 1, *language), row.name)
         << row.code << " " << row.kind << " " << row.position << " (" << row.source << ")";
-    languages.insert(row.code);
   }
+}
+
+TEST(ElementNames, SpellEachNameAsItsPublishedSourcePrintsIt) {
+  const auto rows = GoldenRows();
+  ASSERT_GE(rows.size(), 60u);
+  ExpectPublishedSpellings(rows);
+  std::set<std::string> languages;
+  for (const GoldenRow& row : rows) languages.insert(row.code);
   EXPECT_EQ(languages.size(), 8u) << "every language but English has golden spellings";
 }
 
@@ -152,16 +158,7 @@ TEST(ElementNames, SpellEachNameAsItsPublishedSourcePrintsIt) {
 TEST(ElementNames, SpellEachDayPartAsItsPublishedSourcePrintsIt) {
   const auto rows = GoldenRows("day_part_names_golden.tsv");
   ASSERT_GE(rows.size(), 12u);
-  for (const GoldenRow& row : rows) {
-    const auto language = LanguageNamed(row.code);
-    const Kind* kind = KindNamed(row.kind);
-    ASSERT_TRUE(language && kind) << row.code << " " << row.kind;
-    ASSERT_GE(row.position, 1);
-    ASSERT_LE(row.position, kind->count);
-    EXPECT_FALSE(row.source.empty()) << row.name;
-    EXPECT_EQ(kind->nameOf(row.position - 1, *language), row.name)
-        << row.code << " " << row.kind << " " << row.position << " (" << row.source << ")";
-  }
+  ExpectPublishedSpellings(rows);
 }
 
 TEST(ElementNames, EveryNameIsNonEmptyUtf8AndDistinctWithinItsList) {
