@@ -164,7 +164,7 @@ int Run(int argc, char** argv) {
       ->type_name("FILE");
   AnswerOptions searchAnswer;
   AddAnswerFlags(*searchCommand, searchAnswer);
-  AddLanguageOption(*searchCommand, searchAnswer.textLanguage,
+  AddLanguageOption(*searchCommand, searchAnswer.textLanguage, searchAnswer.textDigits,
                     "the --text summary's labels, verdicts and veto lines");
   searchCommand->footer(
       "A place with \"tz\" instead of \"zone\" and \"dst\" follows that zone minute by minute:\n"

@@ -183,8 +183,8 @@ Result<void> WriteFiles(const std::vector<std::pair<std::string, std::string>>& 
 // --text a summary written once they are all in.
 class SearchAnswer {
  public:
-  SearchAnswer(std::ostream& out, bool text, Language language)
-      : out_(out), writer_(out), text_(text), language_(language) {}
+  SearchAnswer(std::ostream& out, bool text, Language language, Digits digits)
+      : out_(out), writer_(out), text_(text), language_(language), digits_(digits) {}
 
   void Warn(const std::vector<std::string>& warnings) {
     warnings_ = warnings;
@@ -201,7 +201,8 @@ class SearchAnswer {
   }
   void Finish(const SearchResult& result, const std::vector<SearchWindow>& windows) {
     if (text_) {
-      out_ << SearchText(result, windows, warnings_, vetoes_, language_);
+      out_ << InDigits(SearchText(result, windows, warnings_, vetoes_, language_), language_,
+                       digits_);
     } else {
       writer_.Finish(result);
     }
@@ -219,13 +220,14 @@ class SearchAnswer {
   SearchResponseWriter writer_;
   bool text_;
   Language language_;  // of the summary; the JSON stays English
+  Digits digits_;      // of the summary
   std::vector<std::string> warnings_;
   std::vector<std::string> vetoes_;
 };
 
 int ReadAndSearch(const std::string& inputFile, const SearchFiles& files,
                   const AnswerOptions& options, std::istream& in, std::ostream& out) {
-  SearchAnswer answer(out, options.text, options.textLanguage);
+  SearchAnswer answer(out, options.text, options.textLanguage, options.textDigits);
   std::string text;
   std::string error;
   if (const int status = ReadRequestText(inputFile, in, text, error); status != kExitOk) {
