@@ -227,6 +227,12 @@ TEST(SearchAlmanacTest, TextTakesTheLanguageTheJsonStaysEnglish) {
     EXPECT_NE(hindi.out.find(said), std::string::npos) << said << "\n" << hindi.out;
   EXPECT_EQ(hindi.out.find("The Sun is in"), std::string::npos) << hindi.out;
   EXPECT_EQ(RunCli("search --text --lang xx", request).status, 2);
+
+  // --digits native writes the summary's dates in Devanagari digits, never the JSON's.
+  const CliRun native = RunCli("search --text --lang hi --digits native", request);
+  ASSERT_EQ(native.status, 0) << native.err;
+  EXPECT_NE(native.out.find("मलमास २०२६-०३-१५T"), std::string::npos) << native.out;
+  EXPECT_EQ(RunCli("search --lang hi --digits native", request).out, RunCli("search", request).out);
 }
 
 }  // namespace
