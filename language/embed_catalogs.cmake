@@ -37,6 +37,7 @@ file(GLOB catalogs ${CATALOG_DIR}/*.tsv)
 list(SORT catalogs)
 set(delimiter "catalog")
 set(rows "")
+set(texts "")
 foreach(file IN LISTS catalogs)
   check_placeholders(${file})
   get_filename_component(code ${file} NAME_WE)
@@ -45,7 +46,11 @@ foreach(file IN LISTS catalogs)
   if(NOT clash EQUAL -1)
     message(FATAL_ERROR "${file} holds \")${delimiter}\"\", which ends the embedded text")
   endif()
-  string(APPEND rows "    {\"${code}\", R\"${delimiter}(${text})${delimiter}\"},\n")
+  # Each text is an array and its view is built with the array's size: a view
+  # of a bare literal counts its characters in a constant expression, which
+  # clang stops after a million steps, less than a catalog holds.
+  string(APPEND texts "constexpr char kText_${code}[] = R\"${delimiter}(${text})${delimiter}\";\n")
+  string(APPEND rows "    {\"${code}\", {kText_${code}, sizeof(kText_${code}) - 1}},\n")
 endforeach()
 
 set(source "// Generated from language/catalog/*.tsv by language/embed_catalogs.cmake.
@@ -58,6 +63,7 @@ set(source "// Generated from language/catalog/*.tsv by language/embed_catalogs.
 namespace horavela {
 namespace {
 
+${texts}
 constexpr std::pair<std::string_view, std::string_view> kFiles[] = {
 ${rows}};
 
