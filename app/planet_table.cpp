@@ -96,13 +96,12 @@ QTableWidget* AddPlanetTable(QGridLayout* detailsGrid) {
 void FillPlanetTable(QTableWidget* table, const CalculationState& state) {
   for (int row = 0; row < kPlanetCount; ++row) {
     table->item(row, kPositionColumn)
-        ->setText(
-            QString::fromStdString(TextOf(state.Lagna.PlanetSigns[static_cast<std::size_t>(row)])));
+        ->setText(ShownPosition(state.Lagna.PlanetSigns[static_cast<std::size_t>(row)]));
   }
 }
 
 QString PositionText(double longitude) {
-  return QString::fromStdString(TextOf(PlanetPositionAt(longitude)));
+  return ShownPosition(PlanetPositionAt(longitude));
 }
 
 void FillChartBodies(QTableWidget* table, const std::vector<ChartBody>& chart, ChartRows rows) {

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/app_language.h"
+#include "language/day_part_names.h"
 #include "language/element_names.h"
 
 namespace horavela::app {
@@ -43,6 +44,15 @@ QString ShownStarAndPada(std::string_view english, Nakshatra nakshatra, int pada
   if (ShownLanguage() == Language::English)
     return QString("%1 %2").arg(FromView(english)).arg(pada);
   return ShownName(PeriodName::Of(nakshatra, pada));
+}
+
+QString ShownPosition(const PlanetPosition& position) {
+  if (ShownLanguage() == Language::English || !position.known())
+    return QString::fromStdString(TextOf(position));
+  return QString("%1 %2 %3")
+      .arg(position.degrees, 2, 10, QChar('0'))
+      .arg(FromView(SignAbbreviationOf(position.sign, ShownLanguage())))
+      .arg(position.minutes, 2, 10, QChar('0'));
 }
 
 }  // namespace horavela::app

@@ -20,5 +20,8 @@ QString ShownName(Planet planet);
 // `english` name, the language's "%1 pada %2" of the value elsewhere
 // ("रोहिणी चरण 2").
 QString ShownStarAndPada(std::string_view english, Nakshatra nakshatra, int pada);
+// A planet's place in its sign: "06 Sco 56" in English as the core writes it,
+// the sign's abbreviation in the language elsewhere ("06 वृ 56").
+QString ShownPosition(const PlanetPosition& position);
 
 }  // namespace horavela::app

@@ -3,6 +3,7 @@
 // its pada in the language's word, the named muhurtas; English untouched.
 // (These rows once checked the word-by-word rewriting of the core's English,
 // which the typed names replaced: "pada" and Godhuli are now translated too.)
+#include <QRegularExpression>
 #include <QTest>
 
 #include "app/app_language.h"
@@ -60,6 +61,21 @@ class ShownNamesTest : public QObject {
     QCOMPARE(ShownStarAndPada("Rohini", Nakshatra::Rohini, 2), QString("Rohini 2"));
     horavela::app::InstallTranslators(Language::Tamil);
     QCOMPARE(ShownStarAndPada("Rohini", Nakshatra::Rohini, 2), QString("ரோகிணி பாதம் 2"));
+    horavela::app::InstallTranslators(Language::English);
+  }
+
+  // The planet table's position column: the core's "06 Sco 56" in English, the
+  // language's abbreviation of the sign between the same degrees and minutes
+  // elsewhere, with no Latin letter left in it.
+  void positionInTheLanguage() {
+    const horavela::PlanetPosition scorpio{Rashi::Vrischika, 6, 56};
+    horavela::app::InstallTranslators(Language::English);
+    QCOMPARE(horavela::app::ShownPosition(scorpio), QString("06 Sco 56"));
+    QCOMPARE(horavela::app::ShownPosition({}), QString());
+    horavela::app::InstallTranslators(Language::Hindi);
+    const QString hindi = horavela::app::ShownPosition(scorpio);
+    QVERIFY2(hindi.startsWith("06 ") && hindi.endsWith(" 56"), qPrintable(hindi));
+    QVERIFY2(!hindi.contains(QRegularExpression("[A-Za-z]")), qPrintable(hindi));
     horavela::app::InstallTranslators(Language::English);
   }
 };
