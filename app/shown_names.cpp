@@ -47,12 +47,7 @@ QString ShownStarAndPada(std::string_view english, Nakshatra nakshatra, int pada
 }
 
 QString ShownPosition(const PlanetPosition& position) {
-  if (ShownLanguage() == Language::English || !position.known())
-    return QString::fromStdString(TextOf(position));
-  return QString("%1 %2 %3")
-      .arg(position.degrees, 2, 10, QChar('0'))
-      .arg(FromView(SignAbbreviationOf(position.sign, ShownLanguage())))
-      .arg(position.minutes, 2, 10, QChar('0'));
+  return QString::fromStdString(PositionText(position, ShownLanguage()));
 }
 
 }  // namespace horavela::app

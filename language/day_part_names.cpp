@@ -1,5 +1,7 @@
 #include "language/day_part_names.h"
 
+#include <cstdio>
+
 namespace horavela {
 
 namespace {
@@ -59,6 +61,16 @@ std::string_view NameOf(Gowri gowri, Language language) {
 std::string_view SignAbbreviationOf(Rashi rashi, Language language) {
   static const std::array<std::string_view, 12> kEnglish = EnglishAbbreviations();
   return Lookup(rashi, language, &Table::signAbbreviations, kEnglish);
+}
+
+std::string PositionText(const PlanetPosition& position, Language language) {
+  if (language == Language::English || !position.known()) return TextOf(position);
+  const std::string_view sign = SignAbbreviationOf(position.sign, language);
+  char degrees[8];
+  char minutes[8];
+  std::snprintf(degrees, sizeof degrees, "%02d", position.degrees);
+  std::snprintf(minutes, sizeof minutes, "%02d", position.minutes);
+  return std::string(degrees).append(" ").append(sign).append(" ").append(minutes);
 }
 
 }  // namespace horavela

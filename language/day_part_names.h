@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "engine/vocabulary.h"
@@ -27,6 +28,10 @@ std::string_view NameOf(Gowri gowri, Language language);
 // The sign as a chart drawn in houses writes it: "Ari".."Pis" in English, a
 // syllable or two in another language (मे, மே).
 std::string_view SignAbbreviationOf(Rashi rashi, Language language);
+// A planet's place in its sign as the planet table writes it: the engine's
+// "06 Sco 56" in English, the language's abbreviation of the sign between the
+// same degrees and minutes elsewhere; empty when the place is unknown.
+std::string PositionText(const PlanetPosition& position, Language language);
 
 namespace day_part_names {
 
