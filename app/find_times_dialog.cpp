@@ -35,6 +35,7 @@
 #include "app/find_times_texts.h"
 #include "app/report_file_name.h"
 #include "app/scrolling.h"
+#include "app/shown_names.h"
 #include "app/subject_catalogue.h"
 #include "app/totals_calendar.h"
 #include "app/veto_texts.h"
@@ -463,7 +464,15 @@ QWidget* FindTimesDialog::BuildResultArea() {
   const QFontMetrics cells = windowList_->fontMetrics();
   const QFontMetrics captions = windowList_->header()->fontMetrics();
   const int arrow = windowList_->style()->pixelMetric(QStyle::PM_HeaderMarkSize) + 8;
-  const QString widest[] = {"2000-01-01 00:00 \u2013 00:00 +1", "Average", "-99", "99", "99999"};
+  // In the shown digits and words: Tamil digits and a Malayalam verdict are
+  // wider than their English.
+  QString verdict;
+  for (const Verdict word : {Verdict::Good, Verdict::Average, Verdict::Bad}) {
+    if (cells.horizontalAdvance(VerdictText(word)) > cells.horizontalAdvance(verdict))
+      verdict = VerdictText(word);
+  }
+  const QString widest[] = {ForReading("2000-01-01 00:00 \u2013 00:00 +1"), verdict,
+                            ForReading("-99"), ForReading("99"), ForReading("99999")};
   int total = windowList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
   for (int column = 0; column < windowList_->columnCount(); ++column) {
     const int caption = captions.horizontalAdvance(windowList_->headerItem()->text(column)) + arrow;
@@ -687,14 +696,13 @@ void FindTimesDialog::ShowResult() {
     item->setData(kMinutesColumn, kSortRole, static_cast<qlonglong>(window.minutes));
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     item->setData(0, kBestRole, static_cast<bool>(best[i]));
-    QString label = FromStd(ResultLabelOf(window.evaluation(), ShownWords()));
-    label.replace("\r\n", "\n");
-    const QString tip = QString("%1 %2 \u2013 %3 %4, %5 minutes%6\n\n%7")
-                            .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
-                                 DateOf(window.last).toString("yyyy-MM-dd"), Clock(window.last))
-                            .arg(window.minutes)
-                            .arg(best[i] ? ", among the best of the range" : "")
-                            .arg(ForReading(label.trimmed()));
+    const QString tip =
+        ForReading(Tr(texts::kFindWindowTip)
+                       .arg(DateOf(window.first).toString("yyyy-MM-dd"), Clock(window.first),
+                            DateOf(window.last).toString("yyyy-MM-dd"), Clock(window.last))
+                       .arg(window.minutes)
+                       .arg(best[i] ? Tr(texts::kFindAmongBest) : QString())
+                       .arg(ShownResultLabel(window.evaluation()).trimmed()));
     for (int column = 0; column <= kMinutesColumn; ++column) {
       item->setToolTip(column, tip);
       if (best[i]) {

@@ -22,6 +22,12 @@ inline constexpr char kFindObserveTradition[] =
     QT_TRANSLATE_NOOP("Horavela", "Observe the tradition's vetoes and panchanga shuddhi");
 inline constexpr char kFindRegionalVetoes[] =
     QT_TRANSLATE_NOOP("Horavela", "Also regional vetoes (Holashtak, Pitru Paksha)");
+// A window's tip: %1 %2 its first day and minute, %3 %4 its last, %5 its
+// length in minutes, %6 kFindAmongBest or nothing, %7 its result listing.
+inline constexpr char kFindWindowTip[] =
+    QT_TRANSLATE_NOOP("Horavela", "%1 %2 \u2013 %3 %4, %5 minutes%6\n\n%7");
+inline constexpr char kFindAmongBest[] =
+    QT_TRANSLATE_NOOP("Horavela", ", among the best of the range");
 // %1 the days ruled out, %2 the days of the range.
 inline constexpr char kFindTraditionRulesOut[] =
     QT_TRANSLATE_NOOP("Horavela", "The tradition rules out %1 of %2 days");

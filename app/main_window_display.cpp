@@ -34,6 +34,7 @@
 #include "app/report_file_name.h"
 #include "app/report_summary.h"
 #include "app/result_area.h"
+#include "app/shown_names.h"
 #include "app/translation.h"
 #include "atlas/zone_following.h"
 #include "engine/input_check.h"
@@ -66,14 +67,6 @@ JudgedMoment CalendarMomentOf(const CalculationState& state, const LocalMinute& 
   if (explanation) judged.window = CalendarSpan{explanation->window.from, explanation->window.to};
   if (zone != nullptr) judged.place.zone = Follow(*zone);
   return judged;
-}
-
-// The result listing in the shown language and digits; it uses CR LF line
-// breaks, a label wants LF.
-QString LabelText(const Evaluation& result) {
-  QString text = ForReading(FromStd(ResultLabelOf(result, ShownWords())));
-  text.replace("\r\n", "\n");
-  return text;
 }
 
 // The factors as the listing words them, so a tip finds its line.
@@ -176,7 +169,7 @@ void MainWindow::Evaluate(Pace pace) {
     resultArea_->Report()->setDocument(document.release());
     lastRtf_ = rtf.Document();
   }
-  resultListing_->setText(LabelText(state.Result));
+  resultListing_->setText(ShownResultLabel(state.Result));
   factorTips_->SetFactors(explanation ? FactorsAsListed(explanation->factors, state.Result)
                                       : std::vector<FactorInWords>{},
                           ShownLanguage());
@@ -212,7 +205,7 @@ void MainWindow::ShowPartnerVerdicts(const CalculationState* partner) {
   }
   resultName_->setText(model_.personName);
   partnerResultName_->setText(FromStd(partner->Input.name));
-  partnerResult_->setText(LabelText(partner->Result));
+  partnerResult_->setText(ShownResultLabel(partner->Result));
 }
 
 namespace {

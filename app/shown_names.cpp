@@ -5,6 +5,7 @@
 #include "app/app_language.h"
 #include "language/day_part_names.h"
 #include "language/element_names.h"
+#include "rules/evaluation.h"
 
 namespace horavela::app {
 
@@ -48,6 +49,16 @@ QString ShownStarAndPada(std::string_view english, Nakshatra nakshatra, int pada
 
 QString ShownPosition(const PlanetPosition& position) {
   return QString::fromStdString(PositionText(position, ShownLanguage()));
+}
+
+QString ShownResultLabel(const Evaluation& result) {
+  const Language language = ShownLanguage();
+  const std::string label = ResultLabelOf(
+      result, ShownWords(), [language](Planet planet) { return NameOf(planet, language); });
+  // The core writes CR LF, as the listing has always been kept.
+  QString text = ForReading(QString::fromStdString(label));
+  text.replace("\r\n", "\n");
+  return text;
 }
 
 }  // namespace horavela::app

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "almanac/day_at_a_glance.h"
+#include "engine/calculation_state.h"
 
 // The day's periods and the panchang's names on the pages, in the language
 // this run of the program speaks, named from what they are (the period's
@@ -23,5 +24,8 @@ QString ShownStarAndPada(std::string_view english, Nakshatra nakshatra, int pada
 // A planet's place in its sign: "06 Sco 56" in English as the core writes it,
 // the sign's abbreviation in the language elsewhere ("06 वृ 56").
 QString ShownPosition(const PlanetPosition& position);
+// The result listing (factors, points, total, verdict) in the language and
+// digits shown, one line break per line as a label wants.
+QString ShownResultLabel(const Evaluation& result);
 
 }  // namespace horavela::app

@@ -127,7 +127,7 @@ void WriteVerdicts(const std::vector<SearchWindow>& windows, Page& page) {
     page.out << "  "
              << Formatted(say("%1 to %2"),
                           {FormatLocalMinute(window.first), FormatLocalMinute(window.last)})
-             << "  " << window.subject << ": "
+             << "  " << say(window.subject) << ": "
              << Formatted(say("%1, total %2"), {say(NameOf(window.evaluation().ResultWord)),
                                                 std::to_string(window.evaluation().TotalScore)})
              << '\n';

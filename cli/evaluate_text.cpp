@@ -22,7 +22,7 @@ std::string PlaceName(const PlaceEntry& place) {
 std::string Heading(const EvaluationInput& input, const Words& say) {
   const MomentEntry& at = input.election;
   std::string text = Formatted(
-      say("%1 for %2 at %3"), {input.subject, input.name,
+      say("%1 for %2 at %3"), {say(input.subject), input.name,
                                FormatLocalMinute({at.year, at.month, at.day, at.hour, at.minute})});
   const std::string place = PlaceName(at.place);
   return place.empty() ? text : text + ", " + place;

@@ -157,9 +157,9 @@ int WeekdayWidth(Language language) {
   return width;
 }
 
-std::string WeekdayText(const std::string& weekday, Language language) {
-  if (language == Language::English) return weekday.substr(0, 3);
-  return std::string(NameIn(Weekday{}, weekday, language));
+std::string WeekdayText(const MonthDay& cell, Language language) {
+  if (language == Language::English) return cell.weekday.substr(0, 3);
+  return std::string(NameOf(cell.weekdayValue, language));
 }
 
 std::string PeriodText(const std::optional<Period>& period, const MonthAtAGlance& month, int day,
@@ -172,7 +172,7 @@ std::string PeriodText(const std::optional<Period>& period, const MonthAtAGlance
 std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell, const Words& say) {
   std::ostringstream out;
   out << std::setw(2) << std::right << cell.day << ' '
-      << PaddedTo(WeekdayText(cell.weekday, say.language), WeekdayWidth(say.language)) << "  "
+      << PaddedTo(WeekdayText(cell, say.language), WeekdayWidth(say.language)) << "  "
       << (cell.sunrise ? ClockOf(*cell.sunrise, month, cell.day) : "--:--") << ' '
       << (cell.sunset ? ClockOf(*cell.sunset, month, cell.day) : "--:--") << "  ";
   out << PaddedTo(PeriodText(cell.tithi, month, cell.day, say), kTithiWidth)

@@ -56,7 +56,7 @@ std::string SearchText(const SearchResult& result, const std::vector<SearchWindo
     const SearchWindow& window = windows[index];
     if (subject == nullptr || *subject != window.subject) {
       subject = &window.subject;
-      out << Formatted(say("Best windows for %1:"), {window.subject}) << '\n';
+      out << Formatted(say("Best windows for %1:"), {say(window.subject)}) << '\n';
     }
     WriteWindow(window, say, out);
   }

@@ -240,7 +240,9 @@ std::string_view SeparatorOf(Factor factor) {
 
 void AppendTextOf(std::string& out, const FactorVerdict& verdict, const WordSayer& say) {
   if (verdict.empty()) return;
-  out += NameOf(verdict.factor);
+  const std::string_view factor = NameOf(verdict.factor);
+  // Factor::Whole has no name, and an empty key would find nothing to say.
+  out += say && !factor.empty() ? say(factor) : factor;
   out += SeparatorOf(verdict.factor);
   out += say ? say(NameOf(verdict.word)) : NameOf(verdict.word);
 }

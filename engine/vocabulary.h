@@ -125,7 +125,7 @@ std::string_view NameOf(Word word);
 // front ends give the sentence catalog's lookup; an empty one keeps English.
 using WordSayer = std::function<std::string_view(std::string_view english)>;
 // "Tithi - Unfavourable"; the word alone for Factor::Whole; empty when empty.
-// With `say`, the word ("Unfavourable") as it says it.
+// With `say`, the factor's name and its word ("Unfavourable") as it says them.
 std::string TextOf(const FactorVerdict& verdict, const WordSayer& say = {});
 void AppendTextOf(std::string& out, const FactorVerdict& verdict, const WordSayer& say = {});
 

@@ -73,17 +73,6 @@ Wording WeekdayOrNone(horavela::Weekday weekday) {
 
 }  // namespace
 
-Wording SuffixedOrdinal(int n) {
-  const int lastTwo = n % 100;
-  const char* pattern = "%1th";
-  if (lastTwo < 11 || lastTwo > 13) {
-    if (n % 10 == 1) pattern = "%1st";
-    if (n % 10 == 2) pattern = "%1nd";
-    if (n % 10 == 3) pattern = "%1rd";
-  }
-  return Worded(pattern, {Number(n)});
-}
-
 Wording Nakshatra(const CalculationState& s) {
   return Named(s.ElectionChart.nakshatra);
 }
@@ -120,12 +109,13 @@ Wording InclusiveTaraCount(const CalculationState& s) {
   const int to = PositionOf(s.ElectionChart.nakshatra);
   if (from == 0 || to == 0) return Worded("the birth nakshatra or the Moon's is unknown");
   const int count = (to - from + 27) % 27 + 1;
-  const Wording tara = AsIs(std::string(TaraNameOf((count - 1) % 9 + 1)));
+  // The tara's name is a word of the catalog, as the Day page's tarabala row says it.
+  const Wording tara = Worded(TaraNameOf((count - 1) % 9 + 1));
   if (count == 1) return Worded("the Moon is in the birth nakshatra %1 itself (%2)", {birth, tara});
   return Worded(
       "the Moon's nakshatra %1 is the %2 counting forward from the birth nakshatra %3 as the "
       "first (%4)",
-      {election, SuffixedOrdinal(count), birth, tara});
+      {election, Ordinal(count), birth, tara});
 }
 
 }  // namespace
@@ -149,7 +139,7 @@ Wording TaraCounted(const CalculationState& s) {
                           : "the Moon's nakshatra %1 lies %2 before the birth nakshatra %3 "
                             "(counted as %4)",
                 {election, Counted(distance, "%1 nakshatra", "%1 nakshatras"), birth,
-                 AsIs(std::string(TaraNameOf(tara)))});
+                 Worded(TaraNameOf(tara))});
 }
 
 std::string TaraCount(const CalculationState& s) {
@@ -164,7 +154,7 @@ Wording MoonSignCount(const CalculationState& s) {
   if (from == to) return Worded("the Moon is in the birth Moon sign %1 itself", {birth});
   return Worded(to > from ? "the Moon in %1 is the %2 sign from the birth Moon sign %3"
                           : "the Moon in %1 is the %2 sign back from the birth Moon sign %3",
-                {election, SuffixedOrdinal(std::abs(to - from) + 1), birth});
+                {election, Ordinal(std::abs(to - from) + 1), birth});
 }
 
 Wording LagnaCount(const CalculationState& s) {
@@ -199,7 +189,7 @@ Wording JupiterNinth(const CalculationState& s) {
 }
 
 Wording WeekdayTithiGroup(const CalculationState& s) {
-  return Worded("%1 with a %2 tithi", {Weekday(s), AsIs(std::string(NameOf(s.Panchang.Group)))});
+  return Worded("%1 with a %2 tithi", {Weekday(s), NameWord(s.Panchang.Group)});
 }
 Wording WeekdayTithi(const CalculationState& s) {
   return Worded("%1 with %2", {Weekday(s), RuleTithi(s.Panchang.TithiName)});

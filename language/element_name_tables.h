@@ -18,9 +18,10 @@ struct Table {
   std::array<Names, 2> pakshas;  // bright, dark
   std::array<Names, 27> yogas;
   std::array<Names, 11> karanas;
-  std::array<Names, 7> weekdays;  // from Sunday
-  std::array<Names, 9> planets;   // Sun..Saturn, Rahu, Ketu
-  std::array<Names, 3> kalams;    // Rahu kalam, Yamaganda, Gulika kalam
+  std::array<Names, 7> weekdays;     // from Sunday
+  std::array<Names, 9> planets;      // Sun..Saturn, Rahu, Ketu
+  std::array<Names, 3> kalams;       // Rahu kalam, Yamaganda, Gulika kalam
+  std::array<Names, 5> tithiGroups;  // Nanda, Bhadra, Jaya, Rikta, Poorna
 };
 
 extern const Table kHindi;

@@ -76,6 +76,10 @@ std::string_view NameOf(KalamWord kalam, Language language) {
   return Lookup(kalam, language, &Table::kalams, english);
 }
 
+std::string_view NameOf(TithiGroup group, Language language) {
+  return Lookup(group, language, &Table::tithiGroups, NameOf(group));
+}
+
 std::string_view GregorianMonthName(int month, Language language) {
   if (month < 1 || month > 12) return {};
   return Translated(kMonthNames[static_cast<std::size_t>(month - 1)], language);
@@ -88,50 +92,6 @@ std::string_view LagnaNameOf(Rashi rashi, Language language) {
 std::string_view ChartText(const Chart& chart, int slot, Language language) {
   if (language == Language::English) return ChartText(chart, slot);
   return ReadChartSlot(chart, slot, [language](auto value) { return NameOf(value, language); });
-}
-
-namespace {
-
-// The value of kind E named `english`, by `matches`; None where no value is.
-template <typename E, typename Matches>
-E Named(Matches matches) {
-  for (int i = 0; i < static_cast<int>(E::None); ++i)
-    if (matches(FromIndex<E>(i))) return FromIndex<E>(i);
-  return E::None;
-}
-
-template <typename E>
-std::string_view Renamed(std::string_view english, Language language) {
-  const E value = Named<E>([english](E each) { return NameOf(each) == english; });
-  return value == E::None ? english : NameOf(value, language);
-}
-
-}  // namespace
-
-std::string_view NameIn(Nakshatra, std::string_view english, Language language) {
-  return Renamed<Nakshatra>(english, language);
-}
-std::string_view NameIn(Rashi, std::string_view english, Language language) {
-  const Rashi sign = Named<Rashi>(
-      [english](Rashi each) { return NameOf(each) == english || LagnaNameOf(each) == english; });
-  return sign == Rashi::None ? english : NameOf(sign, language);
-}
-std::string_view NameIn(Tithi, std::string_view english, Language language) {
-  return Renamed<Tithi>(english, language);
-}
-std::string_view NameIn(Yoga, std::string_view english, Language language) {
-  return Renamed<Yoga>(english, language);
-}
-std::string_view NameIn(Karana, std::string_view english, Language language) {
-  return Renamed<Karana>(english, language);
-}
-std::string_view NameIn(Weekday, std::string_view english, Language language) {
-  return Renamed<Weekday>(english, language);
-}
-std::string_view NameIn(KalamWord, std::string_view english, Language language) {
-  for (std::size_t i = 0; i < kEnglishKalams.size(); ++i)
-    if (kEnglishKalams[i] == english) return NameOf(static_cast<KalamWord>(i), language);
-  return english;
 }
 
 }  // namespace horavela

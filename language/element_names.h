@@ -32,6 +32,8 @@ std::string_view NameOf(Weekday weekday, Language language);
 // Sun..Saturn, Rahu, Ketu.
 std::string_view NameOf(Planet planet, Language language);
 std::string_view NameOf(KalamWord kalam, Language language);
+// The five kinds of tithi (Nanda, Bhadra, Jaya, Rikta, Poorna).
+std::string_view NameOf(TithiGroup group, Language language);
 
 // A month of the civil (Gregorian) calendar, 1..12, as the language writes
 // it (मार्च, மார்ச்); empty outside the year.
@@ -44,16 +46,5 @@ std::string_view LagnaNameOf(Rashi rashi, Language language);
 // One row of a chart as `language` names it; in English exactly the engine's
 // ChartText.
 std::string_view ChartText(const Chart& chart, int slot, Language language);
-
-// The element of kind E whose English name (for a sign, either spelling) is
-// `english`, named in `language`; `english` itself where none bears it, so a
-// text that is no element's name passes through unchanged.
-std::string_view NameIn(Nakshatra, std::string_view english, Language language);
-std::string_view NameIn(Rashi, std::string_view english, Language language);
-std::string_view NameIn(Tithi, std::string_view english, Language language);
-std::string_view NameIn(Yoga, std::string_view english, Language language);
-std::string_view NameIn(Karana, std::string_view english, Language language);
-std::string_view NameIn(Weekday, std::string_view english, Language language);
-std::string_view NameIn(KalamWord, std::string_view english, Language language);
 
 }  // namespace horavela

@@ -150,6 +150,15 @@ const Table kBengali = {
         "যমগণ্ড",  // Yamaganda
         "গুলিককাল",  // GulikaKalam
     }},
+    // tithi groups (the five kinds of tithi of the Muhurta Chintamani), written
+    // in the script as the sanskrit names are
+    {{
+        "নন্দা",  // Nanda
+        "ভদ্রা",  // Bhadra
+        "জয়া",  // Jaya
+        "রিক্তা",  // Rikta
+        "পূর্ণা",  // Poorna
+    }},
 };
 
 }  // namespace horavela::element_names

@@ -150,6 +150,15 @@ const Table kGujarati = {
         "યમગંડ",  // Yamaganda
         "ગુલિક કાળ",  // GulikaKalam
     }},
+    // tithi groups (the five kinds of tithi of the Muhurta Chintamani), written
+    // in the script as the sanskrit names are
+    {{
+        "નંદા",  // Nanda
+        "ભદ્રા",  // Bhadra
+        "જયા",  // Jaya
+        "રિક્તા",  // Rikta
+        "પૂર્ણા",  // Poorna
+    }},
 };
 
 }  // namespace horavela::element_names

@@ -150,6 +150,15 @@ const Table kHindi = {
         "यमगण्ड",  // Yamaganda
         "गुलिक काल",  // GulikaKalam
     }},
+    // tithi groups (the five kinds of tithi of the Muhurta Chintamani), written
+    // in the script as the sanskrit names are
+    {{
+        "नन्दा",  // Nanda
+        "भद्रा",  // Bhadra
+        "जया",  // Jaya
+        "रिक्ता",  // Rikta
+        "पूर्णा",  // Poorna
+    }},
 };
 
 }  // namespace horavela::element_names

@@ -152,6 +152,15 @@ const Table kKannada = {
         "ಯಮಗಂಡ ಕಾಲ",  // Yamaganda
         "ಗುಳಿಕ ಕಾಲ",  // GulikaKalam
     }},
+    // tithi groups (the five kinds of tithi of the Muhurta Chintamani), written
+    // in the script as the sanskrit names are
+    {{
+        "ನಂದಾ",  // Nanda
+        "ಭದ್ರಾ",  // Bhadra
+        "ಜಯಾ",  // Jaya
+        "ರಿಕ್ತಾ",  // Rikta
+        "ಪೂರ್ಣಾ",  // Poorna
+    }},
 };
 
 }  // namespace horavela::element_names

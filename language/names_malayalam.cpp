@@ -152,6 +152,15 @@ const Table kMalayalam = {
         "യമകണ്ടകം",  // Yamaganda
         "ഗുളികകാലം",  // GulikaKalam
     }},
+    // tithi groups (the five kinds of tithi of the Muhurta Chintamani), written
+    // in the script as the sanskrit names are
+    {{
+        "നന്ദാ",  // Nanda
+        "ഭദ്രാ",  // Bhadra
+        "ജയാ",  // Jaya
+        "രിക്താ",  // Rikta
+        "പൂർണ്ണാ",  // Poorna
+    }},
 };
 
 }  // namespace horavela::element_names

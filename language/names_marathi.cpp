@@ -151,6 +151,15 @@ const Table kMarathi = {
         "यमगंड",  // Yamaganda
         "गुलिक काळ",  // GulikaKalam
     }},
+    // tithi groups (the five kinds of tithi of the Muhurta Chintamani), written
+    // in the script as the sanskrit names are
+    {{
+        "नंदा",  // Nanda
+        "भद्रा",  // Bhadra
+        "जया",  // Jaya
+        "रिक्ता",  // Rikta
+        "पूर्णा",  // Poorna
+    }},
 };
 
 }  // namespace horavela::element_names

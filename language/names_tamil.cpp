@@ -152,6 +152,15 @@ const Table kTamil = {
         "எமகண்டம்",  // Yamaganda
         "குளிகை",  // GulikaKalam
     }},
+    // tithi groups (the five kinds of tithi of the Muhurta Chintamani), written
+    // in the script as the sanskrit names are
+    {{
+        "நந்தா",  // Nanda
+        "பத்ரா",  // Bhadra
+        "ஜயா",  // Jaya
+        "ரிக்தா",  // Rikta
+        "பூர்ணா",  // Poorna
+    }},
 };
 
 }  // namespace horavela::element_names

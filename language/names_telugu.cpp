@@ -150,6 +150,15 @@ const Table kTelugu = {
         "యమగండం",  // Yamaganda
         "గుళిక కాలం",  // GulikaKalam
     }},
+    // tithi groups (the five kinds of tithi of the Muhurta Chintamani), written
+    // in the script as the sanskrit names are
+    {{
+        "నందా",  // Nanda
+        "భద్రా",  // Bhadra
+        "జయా",  // Jaya
+        "రిక్తా",  // Rikta
+        "పూర్ణా",  // Poorna
+    }},
 };
 
 }  // namespace horavela::element_names

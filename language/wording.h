@@ -30,7 +30,7 @@ struct NamedTerm {
 
 // The elements a wording can name.
 using NamedElement = std::variant<std::monostate, Nakshatra, Rashi, Tithi, Paksha, Yoga, Karana,
-                                  Weekday, Planet, KalamWord, NamedTerm>;
+                                  Weekday, Planet, KalamWord, TithiGroup, NamedTerm>;
 
 struct Wording {
   enum class Kind : std::uint8_t { kPattern, kAsIs, kName, kOrdinal, kDate };
@@ -60,7 +60,10 @@ Wording NameWord(NamedElement element);
 Wording SankrantiNamed(Rashi sign);
 // The `index`th term of `set` ("Nadi", "Kharmas", "Pausha").
 Wording TermNamed(TermSet set, int index);
-// "3rd" in English; elsewhere the bare number, the pattern around it saying the rest.
+// "3rd" in English; in every other language the bare number, and the
+// sentence around it says "the third" its own way, right for any number
+// (क्रमांक %1, %1-வது, %1ನೇ): Hindi and Gujarati endings change with the
+// number and the noun's gender, which a suffix table cannot know.
 Wording Ordinal(int n);
 // "14 January 2026", the month named through the catalog.
 Wording CivilDateOf(int year, int month, int day);

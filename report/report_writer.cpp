@@ -50,7 +50,8 @@ void WriteTitleBlock(const CalculationState& state, Language language, RichTextS
 
   sink.SetBold(true);
   sink.SetColor(PaletteColor::DarkBlue);
-  InsertBlock(sink, state.Input.subject);
+  // The undertaking as the desktop's list names it in the reader's language.
+  InsertBlock(sink, Translated(state.Input.subject, language));
   sink.SetBold(false);
 }
 

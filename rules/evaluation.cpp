@@ -7,7 +7,11 @@ namespace horavela {
 
 namespace {
 constexpr std::string_view kLineBreak = "\r\n";
+
+std::string_view Said(const WordSayer& say, std::string_view english) {
+  return say ? say(english) : english;
 }
+}  // namespace
 
 Outcome FirstHolding(std::initializer_list<Row> rows, const Outcome& otherwise) {
   for (const Row& row : rows) {
@@ -121,7 +125,8 @@ void RuleSetRun::KeepLabelParts() {
   if (shape_.label == LabelStyle::TradePlanets) result.PlanetsInTenth = state_.Lagna.PlanetsInTenth;
 }
 
-std::string ResultLabelOf(const Evaluation& result, const WordSayer& say) {
+std::string ResultLabelOf(const Evaluation& result, const WordSayer& say,
+                          const PlanetNamer& planetName) {
   std::string label;
   if (result.Label == LabelStyle::None) return label;
   const int last = static_cast<int>(result.FactorVerdicts.size()) - 1;
@@ -129,32 +134,38 @@ std::string ResultLabelOf(const Evaluation& result, const WordSayer& say) {
     AppendTextOf(label, result.FactorVerdicts[i], say);
     label += " - ";
     label += std::to_string(result.FactorPoints[i]);
-    label += " Point";
+    label += ' ';
+    label += Said(say, "Point");
     label += kLineBreak;
     label += kLineBreak;
     if (result.Label == LabelStyle::YogaWarning && i == last - 1) {
-      label += result.YogaWarning;
+      label += Said(say, result.YogaWarning);
       label += kLineBreak;
       label += kLineBreak;
     }
   }
-  label += "Total Score - ";
+  label += Said(say, "Total Score");
+  label += " - ";
   label += std::to_string(result.TotalScore);
-  label += " Points";
+  label += ' ';
+  label += Said(say, "Points");
   label += kLineBreak;
   label += kLineBreak;
-  label += result.Label == LabelStyle::Electional ? "Electional: " : "Election: ";
-  label += say ? say(NameOf(result.ResultWord)) : NameOf(result.ResultWord);
+  label += Said(say, result.Label == LabelStyle::Electional ? "Electional" : "Election");
+  label += ": ";
+  label += Said(say, NameOf(result.ResultWord));
   if (result.Label == LabelStyle::TradePlanets) {
     label += kLineBreak;
     label += kLineBreak;
-    label += "Planet in the 10th House from the position of Asc ";
+    // The trailing space is the listing's own, kept as it has always read.
+    label += Said(say, "Planet in the 10th House from the position of Asc");
+    label += ' ';
     label += kLineBreak;
     // Each planet on a line of its own, and one empty line closing the list
     // (it stands alone when no planet is in the tenth sign), so the label
     // reads the same whether the tenth sign holds planets or not.
     for (const Planet planet : result.PlanetsInTenth) {
-      label += NameOf(planet);
+      label += planetName ? planetName(planet) : NameOf(planet);
       label += kLineBreak;
     }
     label += kLineBreak;

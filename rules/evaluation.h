@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string_view>
 
@@ -100,8 +101,11 @@ class RuleSetRun {
 
 // The result label's caption, CRLF line breaks: each factor's verdict and
 // points, the total and the verdict; empty where the rule set wrote none.
-// With `say`, the factors' words and the verdict as it says them.
-std::string ResultLabelOf(const Evaluation& result, const WordSayer& say = {});
+// With `say`, the fixed words (factors, points, total, verdict, the yoga's
+// warning) as it says them, and with `planetName` the planets in the tenth.
+using PlanetNamer = std::function<std::string_view(Planet planet)>;
+std::string ResultLabelOf(const Evaluation& result, const WordSayer& say = {},
+                          const PlanetNamer& planetName = {});
 
 inline constexpr std::string_view kYearPreconditionMessage =
     "Your Electional Date is more than Your Birth Date. Please check.";

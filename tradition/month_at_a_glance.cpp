@@ -146,6 +146,7 @@ MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& epheme
     cell.clockChanges = sky.clockChanges;
     if (const std::optional<DayParts> parts = PartsOfSky(of, sky)) {
       cell.weekday = parts->weekday;
+      cell.weekdayValue = parts->weekdayValue;
       cell.rahuKalam = parts->rahuKalam;
     }
     month.days.push_back(std::move(cell));

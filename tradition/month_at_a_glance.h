@@ -31,7 +31,8 @@ struct MonthRequest : ZonedPlace {
 
 struct MonthDay {
   int day = 1;
-  std::string weekday;  // of the day's sunrise; empty without one
+  std::string weekday;                   // of the day's sunrise; empty without one
+  Weekday weekdayValue = Weekday::None;  // the same, to be named in any language
   std::optional<LocalTime> sunrise;
   std::optional<LocalTime> sunset;
   bool clockChanges = false;  // as the day's RiseAndSet says

@@ -1757,5 +1757,17 @@ Horavela এটি ছাড়াই চলবে; প্রোগ্রাম 
         <source>&amp;Native digits</source>
         <translation>বাংলা অঙ্ক (&amp;N)</translation>
     </message>
+    <message>
+        <source>%1 %2 – %3 %4, %5 minutes%6
+
+%7</source>
+        <translation>%1 %2 – %3 %4, %5 মিনিট%6
+
+%7</translation>
+    </message>
+    <message>
+        <source>, among the best of the range</source>
+        <translation>, এই সময়সীমার সেরা সময়গুলির একটি</translation>
+    </message>
 </context>
 </TS>

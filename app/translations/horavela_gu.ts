@@ -1757,5 +1757,17 @@ Horavela તેના વિના ચાલુ રહેશે; પ્રોગ
         <source>&amp;Native digits</source>
         <translation>ગુજરાતી અંક (&amp;N)</translation>
     </message>
+    <message>
+        <source>%1 %2 – %3 %4, %5 minutes%6
+
+%7</source>
+        <translation>%1 %2 – %3 %4, %5 મિનિટ%6
+
+%7</translation>
+    </message>
+    <message>
+        <source>, among the best of the range</source>
+        <translation>, આ ગાળાના શ્રેષ્ઠ સમયોમાંનો એક</translation>
+    </message>
 </context>
 </TS>

@@ -1757,5 +1757,17 @@ Horavela इसके बिना चलता रहेगा; प्रोग
         <source>&amp;Native digits</source>
         <translation>देवनागरी अंक (&amp;N)</translation>
     </message>
+    <message>
+        <source>%1 %2 – %3 %4, %5 minutes%6
+
+%7</source>
+        <translation>%1 %2 – %3 %4, %5 मिनट%6
+
+%7</translation>
+    </message>
+    <message>
+        <source>, among the best of the range</source>
+        <translation>, इस अवधि के सर्वश्रेष्ठ समयों में से</translation>
+    </message>
 </context>
 </TS>

@@ -1757,5 +1757,17 @@ Horavela ಅದಿಲ್ಲದೆಯೇ ಮುಂದುವರಿಯುತ್ತ�
         <source>&amp;Native digits</source>
         <translation>ಕನ್ನಡ ಅಂಕಿಗಳು (&amp;N)</translation>
     </message>
+    <message>
+        <source>%1 %2 – %3 %4, %5 minutes%6
+
+%7</source>
+        <translation>%1 %2 – %3 %4, %5 ನಿಮಿಷ%6
+
+%7</translation>
+    </message>
+    <message>
+        <source>, among the best of the range</source>
+        <translation>, ಈ ಅವಧಿಯ ಅತ್ಯುತ್ತಮ ಸಮಯಗಳಲ್ಲಿ ಒಂದು</translation>
+    </message>
 </context>
 </TS>

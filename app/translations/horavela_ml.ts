@@ -1757,5 +1757,17 @@ Horavela അതില്ലാതെ തുടർന്നും പ്രവർ
         <source>&amp;Native digits</source>
         <translation>മലയാള അക്കങ്ങൾ (&amp;N)</translation>
     </message>
+    <message>
+        <source>%1 %2 – %3 %4, %5 minutes%6
+
+%7</source>
+        <translation>%1 %2 – %3 %4, %5 മിനിറ്റ്%6
+
+%7</translation>
+    </message>
+    <message>
+        <source>, among the best of the range</source>
+        <translation>, ഈ കാലയളവിലെ ഏറ്റവും നല്ല സമയങ്ങളിൽ ഒന്ന്</translation>
+    </message>
 </context>
 </TS>

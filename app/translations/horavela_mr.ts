@@ -1757,5 +1757,17 @@ Horavela तिच्याशिवाय चालू राहील; प्�
         <source>&amp;Native digits</source>
         <translation>मराठी अंक (&amp;N)</translation>
     </message>
+    <message>
+        <source>%1 %2 – %3 %4, %5 minutes%6
+
+%7</source>
+        <translation>%1 %2 – %3 %4, %5 मिनिटे%6
+
+%7</translation>
+    </message>
+    <message>
+        <source>, among the best of the range</source>
+        <translation>, या कालावधीतील सर्वोत्तम वेळांपैकी</translation>
+    </message>
 </context>
 </TS>

@@ -1757,5 +1757,17 @@ Horavela அது இல்லாமலே இயங்கும்; நிர�
         <source>&amp;Native digits</source>
         <translation>தமிழ் எண்கள் (&amp;N)</translation>
     </message>
+    <message>
+        <source>%1 %2 – %3 %4, %5 minutes%6
+
+%7</source>
+        <translation>%1 %2 – %3 %4, %5 நிமிடங்கள்%6
+
+%7</translation>
+    </message>
+    <message>
+        <source>, among the best of the range</source>
+        <translation>, இந்தக் காலத்தின் சிறந்த நேரங்களில் ஒன்று</translation>
+    </message>
 </context>
 </TS>

@@ -1757,5 +1757,17 @@ Horavela అది లేకుండానే పనిచేస్తుంద
         <source>&amp;Native digits</source>
         <translation>తెలుగు అంకెలు (&amp;N)</translation>
     </message>
+    <message>
+        <source>%1 %2 – %3 %4, %5 minutes%6
+
+%7</source>
+        <translation>%1 %2 – %3 %4, %5 నిమిషాలు%6
+
+%7</translation>
+    </message>
+    <message>
+        <source>, among the best of the range</source>
+        <translation>, ఈ వ్యవధిలోని ఉత్తమ సమయాల్లో ఒకటి</translation>
+    </message>
 </context>
 </TS>

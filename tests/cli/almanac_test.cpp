@@ -222,7 +222,7 @@ TEST(SearchAlmanacTest, TextTakesTheLanguageTheJsonStaysEnglish) {
 
   const CliRun hindi = RunCli("search --text --lang hi", request);
   ASSERT_EQ(hindi.status, 0) << hindi.err;
-  for (const char* said : {"समय-खण्ड सूचीबद्ध, ", "Marriage के लिए श्रेष्ठ समय-खण्ड:\n",
+  for (const char* said : {"समय-खण्ड सूचीबद्ध, ", "विवाह के लिए श्रेष्ठ समय-खण्ड:\n",
                            "इस अवधि में परम्परा के निषेध:\n  मलमास 2026-03-15T", "सूर्य मीन में है"})
     EXPECT_NE(hindi.out.find(said), std::string::npos) << said << "\n" << hindi.out;
   EXPECT_EQ(hindi.out.find("The Sun is in"), std::string::npos) << hindi.out;

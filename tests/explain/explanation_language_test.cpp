@@ -101,6 +101,26 @@ TEST(ExplanationLanguage, HindiSaysTheVetoReason) {
   EXPECT_FALSE(Contains(hindi, "The Sun is in"));
 }
 
+// The factor lines in Hindi carry no Latin word: the tara's name, the kind of
+// tithi (Nanda..Poorna) and the ordinals are said in Hindi too. The moments
+// step through the day so that every tara and tithi kind comes up.
+TEST(ExplanationLanguage, HindiFactorLinesHoldNoEnglishWord) {
+  for (const char* subject : {"Marriage", "Domestic Journey", "Start A New Business"}) {
+    const SearchRequest request = AshaAtNewDelhi({subject});
+    for (int step = 0; step < 30; ++step) {
+      const LocalMinute minute = FromMinuteIndex(MinuteIndex({2025, 1, 20, 6, 0}) + step * 1427);
+      for (const FactorInWords& factor :
+           FactorsInWords(EvaluatedState(InputAtMinute(request, minute), SwissEphemeris()))) {
+        const std::string line = TextOf(factor.said, Language::Hindi);
+        const bool latin = std::any_of(line.begin(), line.end(), [](char c) {
+          return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        });
+        EXPECT_FALSE(latin) << subject << ": " << line;
+      }
+    }
+  }
+}
+
 // Every pattern the explanation says, over the rule sets, both ephemerides
 // (the precise check) and moments spread over days and hours, has its Hindi.
 TEST(ExplanationLanguage, HindiCatalogHoldsEveryPatternSaid) {
