@@ -31,6 +31,7 @@
 #include <tuple>
 
 #include "app/app_language.h"
+#include "app/app_texts.h"
 #include "app/date_edit_keys.h"
 #include "app/find_times_texts.h"
 #include "app/report_file_name.h"
@@ -131,16 +132,16 @@ QString Coordinate(int degrees, int minutes, bool positive, char plus, char minu
 QString ZoneText(const PlaceEntry& p, const FollowedZone& zone) {
   if (!zone) {
     const int offset = UtcOffsetOfZoneCaptions(p.zoneHours, p.zoneMinutes, p.dst);
-    return QString("zone %1 h %2 min%3 (%4)")
+    return Tr(texts::kFindZoneCaptions)
         .arg(p.zoneHours)
         .arg(p.zoneMinutes)
-        .arg(p.dst ? ", DST" : "", FromStd(FormatUtcOffset(offset)));
+        .arg(p.dst ? Tr(texts::kFindDst) : QString(), FromStd(FormatUtcOffset(offset)));
   }
   const int year = std::clamp(QDate::currentDate(), kFirstDate, kLastDate).year();
   const ZoneOffset winter = zone->AtLocal(year, 1, 1, 12, 0).offset;
   const ZoneOffset summer = zone->AtLocal(year, 7, 1, 12, 0).offset;
   const QString name = FromStd(zone->name());
-  if (winter.dst || summer.dst) return name + ", follows daylight saving";
+  if (winter.dst || summer.dst) return Tr(texts::kFindZoneFollowsDst).arg(name);
   return name + ", " + FromStd(FormatUtcOffset(winter.utcOffsetSeconds));
 }
 
@@ -152,16 +153,20 @@ QString Summary(const FindTimesInputs& inputs) {
   const MomentEntry& b = request.birth;
   const PlaceEntry& p = request.place;
   QString place = FromStd(p.city).trimmed();
-  if (place.isEmpty()) place = "the election place";
-  return QString("<b>%1</b> for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.")
-      .arg(subject.toHtmlEscaped(), FromStd(request.name).toHtmlEscaped(), FromStd(request.sex))
-      .arg(QDate(b.year, b.month, b.day).toString("yyyy-MM-dd"))
-      .arg(b.hour, 2, 10, QChar('0'))
-      .arg(b.minute, 2, 10, QChar('0'))
-      .arg(place.toHtmlEscaped(),
-           Coordinate(p.latitudeDegrees, p.latitudeMinutes, p.north, 'N', 'S'),
-           Coordinate(p.longitudeDegrees, p.longitudeMinutes, p.east, 'E', 'W'),
-           ZoneText(p, inputs.request.zone).toHtmlEscaped());
+  if (place.isEmpty()) place = Tr(texts::kFindElectionPlace);
+  // The sex is kept as the book and the requests write it, "Male" or "Female".
+  const QString sex = request.sex == "Female" ? Tr(texts::kFemale)
+                      : request.sex == "Male" ? Tr(texts::kMale)
+                                              : FromStd(request.sex);
+  return ForReading(Tr(texts::kFindSummary)
+                        .arg(subject.toHtmlEscaped(), FromStd(request.name).toHtmlEscaped(), sex)
+                        .arg(QDate(b.year, b.month, b.day).toString("yyyy-MM-dd"))
+                        .arg(b.hour, 2, 10, QChar('0'))
+                        .arg(b.minute, 2, 10, QChar('0'))
+                        .arg(place.toHtmlEscaped(),
+                             Coordinate(p.latitudeDegrees, p.latitudeMinutes, p.north, 'N', 'S'),
+                             Coordinate(p.longitudeDegrees, p.longitudeMinutes, p.east, 'E', 'W'),
+                             ZoneText(p, inputs.request.zone).toHtmlEscaped()));
 }
 
 QLabel* Swatch(const QColor& colour, const QString& text, QWidget* parent) {

@@ -22,6 +22,20 @@ inline constexpr char kFindObserveTradition[] =
     QT_TRANSLATE_NOOP("Horavela", "Observe the tradition's vetoes and panchanga shuddhi");
 inline constexpr char kFindRegionalVetoes[] =
     QT_TRANSLATE_NOOP("Horavela", "Also regional vetoes (Holashtak, Pitru Paksha)");
+// What the search runs on: %1 the undertaking, %2 the name, %3 the sex,
+// %4 %5:%6 the birth date and clock, %7 the place, %8 %9 its latitude and
+// longitude, %10 its zone (kFindZoneCaptions or kFindZoneFollowed).
+inline constexpr char kFindSummary[] =
+    QT_TRANSLATE_NOOP("Horavela", "<b>%1</b> for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.");
+inline constexpr char kFindElectionPlace[] = QT_TRANSLATE_NOOP("Horavela", "the election place");
+// %1 hours, %2 minutes east of Greenwich as typed, %3 kFindDst or nothing,
+// %4 the offset from UTC.
+inline constexpr char kFindZoneCaptions[] =
+    QT_TRANSLATE_NOOP("Horavela", "zone %1 h %2 min%3 (%4)");
+inline constexpr char kFindDst[] = QT_TRANSLATE_NOOP("Horavela", ", DST");
+// %1 the tz zone's name.
+inline constexpr char kFindZoneFollowsDst[] =
+    QT_TRANSLATE_NOOP("Horavela", "%1, follows daylight saving");
 // A window's tip: %1 %2 its first day and minute, %3 %4 its last, %5 its
 // length in minutes, %6 kFindAmongBest or nothing, %7 its result listing.
 inline constexpr char kFindWindowTip[] =

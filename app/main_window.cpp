@@ -170,7 +170,11 @@ QLayout* MainWindow::BuildVerdictColumns() {
   partnerResult_->setObjectName("lblPartnerResult");
   QLabel* listings[] = {resultListing_, partnerResult_};
   for (int i = 0; i < 2; ++i) {
-    auto* column = new QVBoxLayout;
+    // Each column a widget of its own: a hidden widget takes no room, where
+    // a layout of hidden labels still took its share of the width.
+    auto* holder = new QWidget;
+    auto* column = new QVBoxLayout(holder);
+    column->setContentsMargins(0, 0, 0, 0);
     *names[i] = new QLabel;
     (*names[i])->setObjectName(nameObjects[i]);
     QFont bold = (*names[i])->font();
@@ -183,9 +187,10 @@ QLayout* MainWindow::BuildVerdictColumns() {
     column->addWidget(*names[i]);
     column->addWidget(listings[i]);
     column->addStretch();
-    columns->addLayout(column, 1);
+    columns->addWidget(holder, 1);
+    if (i == 1) partnerColumn_ = holder;
   }
-  partnerResult_->hide();
+  partnerColumn_->hide();
   return columns;
 }
 

@@ -193,6 +193,8 @@ class MainWindow : public QMainWindow {
   QLabel* resultName_ = nullptr;
   QLabel* partnerResultName_ = nullptr;
   QLabel* partnerResult_ = nullptr;
+  // The partner's column; hidden, it takes no room from the person's.
+  QWidget* partnerColumn_ = nullptr;
   QLabel* warnings_ = nullptr;
   AnalysisPanel* analysis_ = nullptr;
   FactorTips* factorTips_ = nullptr;

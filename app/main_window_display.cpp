@@ -199,6 +199,7 @@ void MainWindow::ShowPartnerVerdicts(const CalculationState* partner) {
   resultName_->setVisible(partner != nullptr);
   partnerResultName_->setVisible(partner != nullptr);
   partnerResult_->setVisible(partner != nullptr);
+  partnerColumn_->setVisible(partner != nullptr);
   if (partner == nullptr) {
     partnerResult_->clear();
     return;

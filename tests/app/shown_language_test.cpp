@@ -9,6 +9,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -80,6 +81,7 @@ class ShownLanguageTest : public QObject {
         QString::fromUtf8(horavela::Translated(horavela::NameOf(verdict), Language::Hindi).data());
     QVERIFY2(listing.endsWith(word), qPrintable(listing));
     QVERIFY(!listing.contains("Good") && !listing.contains("Favourable"));
+    QVERIFY(!listing.contains("Point") && !listing.contains("Total Score"));
     QVERIFY(HasDigitOf(listing, kDevanagariDigits));
     QVERIFY(!HasWesternDigit(listing));
     QVERIFY(HasDigitOf(h.Find<QLabel>("lblAnalysisWindow")->text(), kDevanagariDigits));
@@ -88,6 +90,20 @@ class ShownLanguageTest : public QObject {
     // What the user typed stays as typed, and the settings remember the choice.
     QCOMPARE(h.Find<QLineEdit>("txtBirthDegreeLat")->text(), QString("18"));
     QCOMPARE(h.Services().settings()->value("view/native_digits").toBool(), true);
+  }
+
+  // One person's listing has the whole width of its panel: a Tamil line is
+  // long, and it wrapped at half the width beside the hidden partner's column.
+  void listingTakesTheWholePanelWidth() {
+    Harness h;
+    h.Open();
+    h.WalkToBirthPage(1, "Marriage");
+    horavela::app::InstallTranslators(Language::Tamil);
+    h.Click("cmdNext_2");
+    auto* panel = h.Find<QScrollArea>("fraResult");
+    const int listing = h.Find<QLabel>("lblResult")->width();
+    QVERIFY2(listing * 5 >= panel->viewport()->width() * 4,
+             qPrintable(QString("%1 of %2").arg(listing).arg(panel->viewport()->width())));
   }
 
   // Without native digits the Hindi page keeps 0-9.
