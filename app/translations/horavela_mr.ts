@@ -721,7 +721,7 @@ Horavela तिच्याशिवाय चालू राहील; प्�
     </message>
     <message>
         <source>Zone</source>
-        <translation>क्षेत्र</translation>
+        <translation>वेळ क्षेत्र</translation>
     </message>
     <message>
         <source>Follows the atlas zone %1</source>
@@ -1145,7 +1145,7 @@ Horavela तिच्याशिवाय चालू राहील; प्�
     </message>
     <message>
         <source>Zone (east +hh:mm)</source>
-        <translation>क्षेत्र (पूर्व +hh:mm)</translation>
+        <translation>वेळ क्षेत्र (पूर्व +hh:mm)</translation>
     </message>
     <message>
         <source>Choose partner...</source>
@@ -1297,7 +1297,7 @@ Horavela तिच्याशिवाय चालू राहील; प्�
     </message>
     <message>
         <source>Electional Moon Sign Lord</source>
-        <translation>मुहूर्ताचा राशी स्वामी</translation>
+        <translation>मुहूर्ताच्या चंद्र राशीचा स्वामी</translation>
     </message>
     <message>
         <source>Electional Birth Star</source>

@@ -115,7 +115,7 @@ TEST(ShuddhiWords, HindiNamesTheLimbAndTheUndertaking) {
     std::string hindi;
   } rows[] = {
       {"Marriage", WithNakshatra("Bharani"), "भरणी उन नक्षत्रों में नहीं है जो शास्त्र विवाह के लिए बताते हैं"},
-      {"Marriage", WithTithi(30), "अमावस्या (नवचन्द्र) वर्जित है"},
+      {"Marriage", WithTithi(30), "अमावस्या वर्जित है"},
       {"Marriage", BoxWeekday("Tuesday"), "विवाह के लिए मंगलवार वर्जित है"},
       {"Marriage", WithKarana("Vishti"), "विष्टि (भद्रा) करण वर्जित है"},
       {"Domestic Journey", All({WithNakshatra("Pushya"), WithTithi(1)}),
