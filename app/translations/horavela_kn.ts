@@ -893,7 +893,7 @@ Horavela ಅದಿಲ್ಲದೆಯೇ ಮುಂದುವರಿಯುತ್ತ�
     </message>
     <message>
         <source>Also regional vetoes (Holashtak, Pitru Paksha)</source>
-        <translation>ಪ್ರಾದೇಶಿಕ ನಿಷೇಧಗಳನ್ನೂ (ಹೋಲಾಷ್ಟಕ, ಪಿತೃಪಕ್ಷ)</translation>
+        <translation>ಪ್ರಾದೇಶಿಕ ನಿಷೇಧಗಳನ್ನೂ (ಹೋಳಾಷ್ಟಕ, ಪಿತೃ ಪಕ್ಷ)</translation>
     </message>
     <message>
         <source>The tradition rules out %1 of %2 days</source>

@@ -893,7 +893,7 @@ Horavela அது இல்லாமலே இயங்கும்; நிர�
     </message>
     <message>
         <source>Also regional vetoes (Holashtak, Pitru Paksha)</source>
-        <translation>பிராந்தியத் தடைகளும் (ஹோலாஷ்டக், மகாளய பட்சம்)</translation>
+        <translation>பிராந்தியத் தடைகளும் (ஹோலாஷ்டகம், மஹாளய பட்சம்)</translation>
     </message>
     <message>
         <source>The tradition rules out %1 of %2 days</source>
@@ -1201,7 +1201,7 @@ Horavela அது இல்லாமலே இயங்கும்; நிர�
     </message>
     <message>
         <source>How far the sidereal zodiac stands from the tropical. Choose the one your almanac or astrologer names; Lahiri is the one of the Indian Astronomical Ephemeris.</source>
-        <translation>நிராயன ராசிச் சக்கரம் சாயன ராசிச் சக்கரத்திலிருந்து எவ்வளவு விலகியுள்ளது. உங்கள் பஞ்சாங்கமோ ஜோதிடரோ குறிப்பிடுவதைத் தேர்ந்தெடுக்கவும்; லஹிரி என்பது இந்திய வானியல் பஞ்சாங்கம் (Indian Astronomical Ephemeris) கொள்வது.</translation>
+        <translation>நிராயன ராசிச் சக்கரம் சாயன ராசிச் சக்கரத்திலிருந்து எவ்வளவு விலகியுள்ளது. உங்கள் பஞ்சாங்கமோ ஜோதிடரோ குறிப்பிடுவதைத் தேர்ந்தெடுக்கவும்; லாஹிரி என்பது இந்திய வானியல் பஞ்சாங்கம் (Indian Astronomical Ephemeris) கொள்வது.</translation>
     </message>
     <message>
         <source>&amp;Sunrise:</source>

@@ -893,7 +893,7 @@ Horavela అది లేకుండానే పనిచేస్తుంద
     </message>
     <message>
         <source>Also regional vetoes (Holashtak, Pitru Paksha)</source>
-        <translation>ప్రాంతీయ నిషేధాలు కూడా (హోలాష్టక్, మహాలయ పక్షం)</translation>
+        <translation>ప్రాంతీయ నిషేధాలు కూడా (హోళాష్టకం, పితృ పక్షం)</translation>
     </message>
     <message>
         <source>The tradition rules out %1 of %2 days</source>
