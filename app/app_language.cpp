@@ -94,4 +94,13 @@ QString MonthName(int month) {
   return locale.standaloneMonthName(month, QLocale::LongFormat);
 }
 
+QLocale CalendarLocale() {
+  const Language language = ShownLanguage();
+  if (language == Language::English) return QLocale();
+  const QLocale locale(CodeText(language) + "_IN");
+  const bool westernDigits = locale.zeroDigit() == QStringLiteral("0");
+  if (westernDigits || ShownDigits() == Digits::Native) return locale;
+  return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
 }  // namespace horavela::app

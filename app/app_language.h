@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QSettings>
 
 #include "engine/vocabulary.h"
@@ -39,6 +40,11 @@ Digits ShownDigits();
 // `text` as the pages show it: with the shown language's digits when they
 // were chosen. Never for what is typed, saved or read back.
 QString ForReading(const QString& text);
+
+// The locale a calendar widget names its months and weekdays by: the shown
+// language's, unless that locale writes its own digits (Bengali, Marathi)
+// and the user kept Western ones; then English. In English the system's.
+QLocale CalendarLocale();
 
 // The name of `month` (1..12) in the shown language, as its calendars write
 // it; in English the program's own "January". Digits are left to the caller,

@@ -429,6 +429,7 @@ QWidget* FindTimesDialog::BuildResultArea() {
   auto* area = new QWidget(this);
   calendar_ = new TotalsCalendar(area);
   calendar_->setObjectName("calResults");
+  calendar_->setLocale(CalendarLocale());
   calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   calendar_->setGridVisible(true);
   calendar_->setFirstDayOfWeek(Qt::Monday);
@@ -648,10 +649,10 @@ void FindTimesDialog::SearchFinished() {
     if (result_.windows.empty()) {
       status_->setText(QString(Tr(texts::kFindNothing)).arg(FromStd(searchedMinimum_)));
     } else {
-      status_->setText(QString(Tr(texts::kFindFound))
-                           .arg(result_.windows.size())
-                           .arg(colouredDays_.size())
-                           .arg(seconds, 0, 'f', 1));
+      status_->setText(ForReading(QString(Tr(texts::kFindFound))
+                                      .arg(result_.windows.size())
+                                      .arg(colouredDays_.size())
+                                      .arg(seconds, 0, 'f', 1)));
     }
     if (result_.truncated) {
       const QLocale english(QLocale::English);
@@ -722,16 +723,13 @@ void FindTimesDialog::ShowResult() {
   windowList_->addTopLevelItems(items);
   windowList_->setSortingEnabled(true);
   windowList_->sortByColumn(kTimeColumn, Qt::AscendingOrder);
-  // Times in an hour the clocks repeat name their run ("01:04 EST"): the
-  // column widens for them (the list scrolls sideways if it must).
-  const bool runsNamed =
-      std::any_of(result_.windows.begin(), result_.windows.end(),
-                  [](const SearchWindow& w) { return w.first.repeated || w.last.repeated; });
-  if (runsNamed) {
-    const int widest = windowList_->columnWidth(kTimeColumn);
-    windowList_->resizeColumnToContents(kTimeColumn);
-    windowList_->setColumnWidth(kTimeColumn,
-                                std::max(widest, windowList_->columnWidth(kTimeColumn) + 16));
+  // A cell wider than its column was measured (a time in an hour the clocks
+  // repeat, "01:04 EST"; a best window in bold Tamil digits) widens it; the
+  // list scrolls sideways if it must.
+  for (int column = 0; column < windowList_->columnCount(); ++column) {
+    const int measured = windowList_->columnWidth(column);
+    windowList_->resizeColumnToContents(column);
+    windowList_->setColumnWidth(column, std::max(measured, windowList_->columnWidth(column) + 16));
   }
   ColourCalendar();
   if (!result_.windows.empty()) {
@@ -838,7 +836,7 @@ void FindTimesDialog::ShowTradition() {
   const QString summary =
       ruledOut == 0 ? QString()
                     : TraditionSummary(vetoes_, ruledOut, rangeDays, clock, searchedFrom_);
-  traditionSummary_->setText(summary);
+  traditionSummary_->setText(ForReading(summary));
   traditionSummary_->setVisible(!summary.isEmpty());
 }
 

@@ -1769,5 +1769,25 @@ Horavela এটি ছাড়াই চলবে; প্রোগ্রাম 
         <source>, among the best of the range</source>
         <translation>, এই সময়সীমার সেরা সময়গুলির একটি</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2 (%3, জন্ম %4 %5:%6), স্থান %7: %8 %9, %10।</translation>
+    </message>
+    <message>
+        <source>the election place</source>
+        <translation>মুহূর্তের স্থান</translation>
+    </message>
+    <message>
+        <source>zone %1 h %2 min%3 (%4)</source>
+        <translation>সময় অঞ্চল %1 ঘ %2 মি%3 (%4)</translation>
+    </message>
+    <message>
+        <source>, DST</source>
+        <translation>, DST</translation>
+    </message>
+    <message>
+        <source>%1, follows daylight saving</source>
+        <translation>%1, দিবালোক সংরক্ষণ সময় (DST) মানে</translation>
+    </message>
 </context>
 </TS>

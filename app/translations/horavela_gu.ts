@@ -1769,5 +1769,25 @@ Horavela તેના વિના ચાલુ રહેશે; પ્રોગ
         <source>, among the best of the range</source>
         <translation>, આ ગાળાના શ્રેષ્ઠ સમયોમાંનો એક</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2 (%3, જન્મ %4 %5:%6), સ્થળ %7: %8 %9, %10.</translation>
+    </message>
+    <message>
+        <source>the election place</source>
+        <translation>મુહૂર્તનું સ્થળ</translation>
+    </message>
+    <message>
+        <source>zone %1 h %2 min%3 (%4)</source>
+        <translation>સમય ઝોન %1 ક %2 મિ%3 (%4)</translation>
+    </message>
+    <message>
+        <source>, DST</source>
+        <translation>, DST</translation>
+    </message>
+    <message>
+        <source>%1, follows daylight saving</source>
+        <translation>%1, ઉનાળુ સમય (DST) અનુસરે છે</translation>
+    </message>
 </context>
 </TS>

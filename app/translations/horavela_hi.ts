@@ -1769,5 +1769,25 @@ Horavela इसके बिना चलता रहेगा; प्रोग
         <source>, among the best of the range</source>
         <translation>, इस अवधि के सर्वश्रेष्ठ समयों में से</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2 (%3, जन्म %4 %5:%6), स्थान %7: %8 %9, %10।</translation>
+    </message>
+    <message>
+        <source>the election place</source>
+        <translation>मुहूर्त का स्थान</translation>
+    </message>
+    <message>
+        <source>zone %1 h %2 min%3 (%4)</source>
+        <translation>समय क्षेत्र %1 घं %2 मि%3 (%4)</translation>
+    </message>
+    <message>
+        <source>, DST</source>
+        <translation>, DST</translation>
+    </message>
+    <message>
+        <source>%1, follows daylight saving</source>
+        <translation>%1, ग्रीष्मकालीन समय (DST) मानता है</translation>
+    </message>
 </context>
 </TS>

@@ -1769,5 +1769,25 @@ Horavela ಅದಿಲ್ಲದೆಯೇ ಮುಂದುವರಿಯುತ್ತ�
         <source>, among the best of the range</source>
         <translation>, ಈ ಅವಧಿಯ ಅತ್ಯುತ್ತಮ ಸಮಯಗಳಲ್ಲಿ ಒಂದು</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2 (%3, ಜನನ %4 %5:%6), ಸ್ಥಳ %7: %8 %9, %10.</translation>
+    </message>
+    <message>
+        <source>the election place</source>
+        <translation>ಮುಹೂರ್ತದ ಸ್ಥಳ</translation>
+    </message>
+    <message>
+        <source>zone %1 h %2 min%3 (%4)</source>
+        <translation>ವಲಯ %1 ಗಂ %2 ನಿ%3 (%4)</translation>
+    </message>
+    <message>
+        <source>, DST</source>
+        <translation>, DST</translation>
+    </message>
+    <message>
+        <source>%1, follows daylight saving</source>
+        <translation>%1, ಹಗಲು ಉಳಿತಾಯ ಸಮಯ (DST) ಅನುಸರಿಸುತ್ತದೆ</translation>
+    </message>
 </context>
 </TS>

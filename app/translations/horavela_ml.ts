@@ -1769,5 +1769,25 @@ Horavela അതില്ലാതെ തുടർന്നും പ്രവർ
         <source>, among the best of the range</source>
         <translation>, ഈ കാലയളവിലെ ഏറ്റവും നല്ല സമയങ്ങളിൽ ഒന്ന്</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2 (%3, ജനനം %4 %5:%6), സ്ഥലം %7: %8 %9, %10.</translation>
+    </message>
+    <message>
+        <source>the election place</source>
+        <translation>മുഹൂർത്ത സ്ഥലം</translation>
+    </message>
+    <message>
+        <source>zone %1 h %2 min%3 (%4)</source>
+        <translation>മേഖല %1 മ %2 മി%3 (%4)</translation>
+    </message>
+    <message>
+        <source>, DST</source>
+        <translation>, DST</translation>
+    </message>
+    <message>
+        <source>%1, follows daylight saving</source>
+        <translation>%1, ഡേലൈറ്റ് സേവിംഗ് സമയം (DST) പിന്തുടരുന്നു</translation>
+    </message>
 </context>
 </TS>

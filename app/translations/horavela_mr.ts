@@ -1769,5 +1769,25 @@ Horavela तिच्याशिवाय चालू राहील; प्�
         <source>, among the best of the range</source>
         <translation>, या कालावधीतील सर्वोत्तम वेळांपैकी</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2 (%3, जन्म %4 %5:%6), स्थळ %7: %8 %9, %10.</translation>
+    </message>
+    <message>
+        <source>the election place</source>
+        <translation>मुहूर्ताचे स्थळ</translation>
+    </message>
+    <message>
+        <source>zone %1 h %2 min%3 (%4)</source>
+        <translation>वेळ क्षेत्र %1 ता %2 मि%3 (%4)</translation>
+    </message>
+    <message>
+        <source>, DST</source>
+        <translation>, DST</translation>
+    </message>
+    <message>
+        <source>%1, follows daylight saving</source>
+        <translation>%1, उन्हाळी वेळ (DST) पाळतो</translation>
+    </message>
 </context>
 </TS>

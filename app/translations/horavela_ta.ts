@@ -1769,5 +1769,25 @@ Horavela அது இல்லாமலே இயங்கும்; நிர�
         <source>, among the best of the range</source>
         <translation>, இந்தக் காலத்தின் சிறந்த நேரங்களில் ஒன்று</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2 (%3, பிறப்பு %4 %5:%6), இடம் %7: %8 %9, %10.</translation>
+    </message>
+    <message>
+        <source>the election place</source>
+        <translation>முகூர்த்த இடம்</translation>
+    </message>
+    <message>
+        <source>zone %1 h %2 min%3 (%4)</source>
+        <translation>மண்டலம் %1 ம %2 நி%3 (%4)</translation>
+    </message>
+    <message>
+        <source>, DST</source>
+        <translation>, DST</translation>
+    </message>
+    <message>
+        <source>%1, follows daylight saving</source>
+        <translation>%1, பகலொளி சேமிப்பு நேரம் (DST) பின்பற்றுகிறது</translation>
+    </message>
 </context>
 </TS>

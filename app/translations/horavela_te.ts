@@ -1769,5 +1769,25 @@ Horavela అది లేకుండానే పనిచేస్తుంద
         <source>, among the best of the range</source>
         <translation>, ఈ వ్యవధిలోని ఉత్తమ సమయాల్లో ఒకటి</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; for %2 (%3, born %4 %5:%6) at %7: %8 %9, %10.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2 (%3, జననం %4 %5:%6), స్థలం %7: %8 %9, %10.</translation>
+    </message>
+    <message>
+        <source>the election place</source>
+        <translation>ముహూర్త స్థలం</translation>
+    </message>
+    <message>
+        <source>zone %1 h %2 min%3 (%4)</source>
+        <translation>మండలం %1 గం %2 ని%3 (%4)</translation>
+    </message>
+    <message>
+        <source>, DST</source>
+        <translation>, DST</translation>
+    </message>
+    <message>
+        <source>%1, follows daylight saving</source>
+        <translation>%1, డేలైట్ సేవింగ్ సమయం (DST) పాటిస్తుంది</translation>
+    </message>
 </context>
 </TS>

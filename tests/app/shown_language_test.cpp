@@ -140,6 +140,13 @@ class ShownLanguageTest : public QObject {
     for (int row = 0; row < list->topLevelItemCount(); ++row)
       QVERIFY2(words.contains(list->topLevelItem(row)->text(1)),
                qPrintable(list->topLevelItem(row)->text(1)));
+    // The line saying what is searched was built from English words.
+    const QString summary = dialog->findChild<QLabel*>("lblFindSummary")->text();
+    for (const char* english : {" for ", "born", " at ", "zone", "Female", "Male"})
+      QVERIFY2(!summary.contains(english), qPrintable(summary));
+    // So was each window's tip, around its listing.
+    const QString tip = list->topLevelItem(0)->toolTip(0);
+    QVERIFY2(!tip.contains("minutes") && !tip.contains("Point"), qPrintable(tip));
   }
 
   void preferencesNameTheSettingsInHindi() {
