@@ -22,7 +22,9 @@ namespace horavela::app {
 
 namespace {
 
-constexpr int kCaptionWidth = 112;
+// The captions' column is at least this wide, and wider where a language's
+// caption needs it ("രാത്രിയിലെ കാലങ്ങൾ").
+constexpr int kLeastCaptionWidth = 112;
 constexpr int kHeaderHeight = 38;
 constexpr int kRowHeight = 21;
 constexpr double kPixelsPerMinute = 1.0;  // an hour is 60 pixels: every name fits a cell
@@ -250,6 +252,9 @@ void DayTimeline::SetDay(const DayAtAGlance& day, const LocalMinute& midnight) {
   hasDay_ = true;
   midnight_ = midnight;
   rows_ = TimelineRows(day, midnight);
+  captionWidth_ = kLeastCaptionWidth;
+  for (const TimelineRow& row : rows_)
+    captionWidth_ = std::max(captionWidth_, fontMetrics().horizontalAdvance(row.caption) + 12);
   span_ = 1440;
   if (day.sky.nextSunrise) span_ = std::max(span_, MinutesFrom(midnight, *day.sky.nextSunrise));
   marks_.clear();
@@ -283,11 +288,11 @@ QSize DayTimeline::sizeHint() const {
 }
 
 int DayTimeline::XOfMinute(double minute) const {
-  return kCaptionWidth + static_cast<int>(std::lround(minute * kPixelsPerMinute));
+  return captionWidth_ + static_cast<int>(std::lround(minute * kPixelsPerMinute));
 }
 
 int DayTimeline::MinuteAtX(int x) const {
-  const int minute = static_cast<int>(std::floor((x - kCaptionWidth) / kPixelsPerMinute));
+  const int minute = static_cast<int>(std::floor((x - captionWidth_) / kPixelsPerMinute));
   return std::clamp(minute, 0, static_cast<int>(std::ceil(span_)) - 1);
 }
 
@@ -304,10 +309,10 @@ int DayTimeline::RowTop(int row) const {
 }
 
 QString DayTimeline::ToolTipAt(const QPoint& point) const {
-  if (point.y() < kHeaderHeight || point.x() < captionLeft_ + kCaptionWidth) return {};
+  if (point.y() < kHeaderHeight || point.x() < captionLeft_ + captionWidth_) return {};
   const auto row = static_cast<std::size_t>((point.y() - kHeaderHeight) / kRowHeight);
   if (row >= rows_.size()) return {};
-  const double minute = (point.x() - kCaptionWidth) / kPixelsPerMinute;
+  const double minute = (point.x() - captionWidth_) / kPixelsPerMinute;
   for (const TimelineCell& cell : rows_[row].cells) {
     if (minute >= cell.from && minute < cell.to) {
       const QString& caption = rows_[row].caption;
@@ -338,7 +343,7 @@ bool DayTimeline::event(QEvent* event) {
 
 void DayTimeline::mousePressEvent(QMouseEvent* event) {
   const int x = static_cast<int>(event->position().x());
-  if (!hasDay_ || event->button() != Qt::LeftButton || x < captionLeft_ + kCaptionWidth) {
+  if (!hasDay_ || event->button() != Qt::LeftButton || x < captionLeft_ + captionWidth_) {
     QWidget::mousePressEvent(event);
     return;
   }
@@ -362,7 +367,7 @@ QImage DayTimeline::Picture() const {
 void DayTimeline::Paint(QPainter& painter, int captionLeft) const {
   painter.fillRect(QRect(QPoint(0, 0), sizeHint()).united(rect()), palette().base());
   if (!hasDay_) return;
-  DrawRows(painter, captionLeft + kCaptionWidth);
+  DrawRows(painter, captionLeft + captionWidth_);
   DrawHours(painter);
   DrawMarks(painter);
   DrawCaptions(painter, captionLeft);
@@ -370,10 +375,10 @@ void DayTimeline::Paint(QPainter& painter, int captionLeft) const {
 
 void DayTimeline::DrawCaptions(QPainter& painter, int left) const {
   const int bottom = RowTop(static_cast<int>(rows_.size()));
-  painter.fillRect(QRect(left, 0, kCaptionWidth, bottom + 2), palette().window());
+  painter.fillRect(QRect(left, 0, captionWidth_, bottom + 2), palette().window());
   painter.setPen(palette().windowText().color());
   for (std::size_t i = 0; i < rows_.size(); ++i) {
-    painter.drawText(QRect(left + 4, RowTop(static_cast<int>(i)), kCaptionWidth - 8, kRowHeight),
+    painter.drawText(QRect(left + 4, RowTop(static_cast<int>(i)), captionWidth_ - 8, kRowHeight),
                      Qt::AlignVCenter | Qt::AlignLeft, rows_[i].caption);
   }
 }

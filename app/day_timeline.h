@@ -90,6 +90,7 @@ class DayTimeline : public QWidget {
 
   bool hasDay_ = false;
   int captionLeft_ = 0;
+  int captionWidth_ = 112;  // the widest caption's, set with the day
   LocalMinute midnight_;
   double span_ = 1440;
   std::vector<TimelineRow> rows_;

@@ -128,7 +128,8 @@ MonthSheet SheetOfMonth(const MonthAtAGlance& month, const QString& placeName,
     cell.column = (lead + day.day - 1) % 7;
     cell.lines = LinesOf(month, day);
     cell.vetoes = VetoNames(day);
-    cell.chandrashtama = QString::fromStdString(ChandrashtamaMark(day, month.year, month.month));
+    cell.chandrashtama = ForReading(
+        QString::fromStdString(ChandrashtamaMark(day, month.year, month.month, ShownLanguage())));
     sheet.rows = std::max(sheet.rows, cell.row + 1);
     if (!cell.chandrashtama.isEmpty()) sheet.linesPerCell = kLinesPerCellWithPerson;
     sheet.cells.push_back(std::move(cell));

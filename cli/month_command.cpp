@@ -186,7 +186,8 @@ std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell, const Wo
   line.erase(line.find_last_not_of(' ') + 1);
   line += '\n';
   // The person's marks under the day's line.
-  if (const std::string mark = ChandrashtamaMark(cell, month.year, month.month); !mark.empty())
+  if (const std::string mark = ChandrashtamaMark(cell, month.year, month.month, say.language);
+      !mark.empty())
     line += "        " + mark + '\n';
   if (cell.best)
     line += "        " +

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "calendar/civil_calendar.h"
+#include "language/catalog.h"
 #include "tradition/day_vetoes.h"
 #include "tradition/observance_table.h"
 
@@ -113,19 +114,24 @@ std::string ClockOnDay(const LocalTime& time, int year, int month, int day) {
   return text;
 }
 
-std::string ChandrashtamaMark(const MonthDay& cell, int year, int month) {
+std::string ChandrashtamaMark(const MonthDay& cell, int year, int month, Language language) {
   if (cell.chandrashtama.empty()) return {};
   const LocalTime midnight{year, month, cell.day};
   const CivilDate next = CivilFromDays(DaysFromCivil(year, month, cell.day) + 1);
   const LocalTime nextMidnight{next.year, next.month, next.day};
-  std::string mark = "Chandrashtama";
+  std::string mark(Translated("Chandrashtama", language));
   const auto clock = [&](const LocalTime& time) { return ClockOnDay(time, year, month, cell.day); };
   for (const Period& span : cell.chandrashtama) {
     const bool begins = midnight < span.from;
     const bool ends = span.to < nextMidnight;
-    if (begins) mark.append(ends ? " " : " from ").append(clock(span.from));
-    if (begins && ends) mark.append("-");
-    if (ends) mark.append(begins ? "" : " to ").append(clock(span.to));
+    if (!begins && !ends) continue;  // the whole day: the word alone says it
+    mark += ' ';
+    if (begins && ends) {
+      mark += clock(span.from) + "-" + clock(span.to);
+    } else {
+      mark += Formatted(Translated(begins ? "from %1" : "to %1", language),
+                        {clock(begins ? span.from : span.to)});
+    }
   }
   return mark;
 }

@@ -6,6 +6,7 @@
 
 #include "almanac/day_at_a_glance.h"
 #include "engine/planet_ephemeris.h"
+#include "language/language.h"
 #include "tradition/veto.h"
 
 // A month on one page, as a wall almanac prints it: for each civil day at a
@@ -64,8 +65,9 @@ std::string ClockOnDay(const LocalTime& time, int year, int month, int day);
 // The cell's chandrashtama as the month's page marks it: "Chandrashtama" on
 // a day it fills, "Chandrashtama from 13:02" where it begins, "Chandrashtama
 // to 09:41" where it ends, "Chandrashtama 01:10-13:02" for both; empty on a
-// day without it.
-std::string ChandrashtamaMark(const MonthDay& cell, int year, int month);
+// day without it. In another language its words are the language's.
+std::string ChandrashtamaMark(const MonthDay& cell, int year, int month,
+                              Language language = Language::English);
 
 MonthAtAGlance ComputeMonth(const MonthRequest& request, PlanetEphemeris& ephemeris);
 

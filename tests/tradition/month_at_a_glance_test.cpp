@@ -199,17 +199,19 @@ TEST(ChandrashtamaMark, SaysWhereTheSpanBeginsOrEndsThatDay) {
   const struct {
     LocalTime from, to;
     const char* mark;
+    const char* hindi;
   } rows[] = {
-      {dayBefore, dayAfter, "Chandrashtama"},
-      {afternoon, dayAfter, "Chandrashtama from 13:02"},
-      {dayBefore, morning, "Chandrashtama to 09:41"},
-      {morning, afternoon, "Chandrashtama 09:41-13:02"},
+      {dayBefore, dayAfter, "Chandrashtama", "चन्द्राष्टम"},
+      {afternoon, dayAfter, "Chandrashtama from 13:02", "चन्द्राष्टम 13:02 से"},
+      {dayBefore, morning, "Chandrashtama to 09:41", "चन्द्राष्टम 09:41 तक"},
+      {morning, afternoon, "Chandrashtama 09:41-13:02", "चन्द्राष्टम 09:41-13:02"},
   };
   for (const auto& row : rows) {
     MonthDay cell;
     cell.day = 10;
     cell.chandrashtama = {{"Meena", row.from, row.to}};
     EXPECT_EQ(ChandrashtamaMark(cell, 2025, 2), row.mark);
+    EXPECT_EQ(ChandrashtamaMark(cell, 2025, 2, Language::Hindi), row.hindi);
   }
   EXPECT_EQ(ChandrashtamaMark(MonthDay{}, 2025, 2), "");
 }
