@@ -726,10 +726,21 @@ void FindTimesDialog::ShowResult() {
   // A cell wider than its column was measured (a time in an hour the clocks
   // repeat, "01:04 EST"; a best window in bold Tamil digits) widens it; the
   // list scrolls sideways if it must.
+  int total = windowList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
   for (int column = 0; column < windowList_->columnCount(); ++column) {
     const int measured = windowList_->columnWidth(column);
     windowList_->resizeColumnToContents(column);
     windowList_->setColumnWidth(column, std::max(measured, windowList_->columnWidth(column) + 16));
+    total += windowList_->columnWidth(column);
+  }
+  // Wider columns widen the list and the dialog with it, as far as the
+  // screen allows.
+  if (const int extra = total - windowList_->width(); extra > 0) {
+    windowList_->setMinimumWidth(total);
+    int width = this->width() + extra;
+    if (const QScreen* screen = this->screen())
+      width = std::min(width, screen->availableSize().width());
+    resize(width, height());
   }
   ColourCalendar();
   if (!result_.windows.empty()) {
