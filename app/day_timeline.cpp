@@ -37,11 +37,21 @@ const QColor kGood(102, 187, 106);
 const QColor kAverage(255, 193, 7);
 const std::array<QColor, 2> kPlain = {QColor(207, 226, 243), QColor(232, 240, 250)};
 
-// The choghadiya's names by their nature: the first four help, the rest hinder.
-constexpr std::array<std::string_view, 4> kHelpfulChoghadiya = {"Amrit", "Shubh", "Labh", "Char"};
+// The choghadiyas by their nature: Amrit, Shubh, Labh and Char help, the
+// rest hinder.
+constexpr std::array<Choghadiya, 4> kHelpfulChoghadiya = {Choghadiya::Amrit, Choghadiya::Shubh,
+                                                          Choghadiya::Labh, Choghadiya::Char};
 // The Gowri panchangam's good parts (Nalla Neram); Rogam, Soram, Visham hinder.
-constexpr std::array<std::string_view, 5> kGoodGowri = {"Amirdha", "Uthi", "Laabam", "Dhanam",
-                                                        "Sugam"};
+constexpr std::array<Gowri, 5> kGoodGowri = {Gowri::Amirdha, Gowri::Uthi, Gowri::Laabam,
+                                             Gowri::Dhanam, Gowri::Sugam};
+
+// Whether `period` is one of `values`, read from its term, never its name.
+template <typename E, std::size_t N>
+bool IsOneOf(const Period& period, PeriodKind kind, const std::array<E, N>& values) {
+  if (period.term.kind != kind) return false;
+  const E value = FromIndex<E>(period.term.value);
+  return std::find(values.begin(), values.end(), value) != values.end();
+}
 
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
@@ -77,11 +87,9 @@ TimelineCell AbhijitCell(const LocalMinute& midnight, const DayParts& parts, boo
   return CellOf(midnight, parts.abhijit, kNotObserved, withOffset, Tr(texts::kAbhijitNotObserved));
 }
 
-QColor ChoghadiyaColour(const std::string& name) {
-  for (std::string_view helpful : kHelpfulChoghadiya) {
-    if (name.starts_with(helpful)) return kAbhijit;
-  }
-  return kKalam.lighter(112);
+QColor ChoghadiyaColour(const Period& period) {
+  return IsOneOf(period, PeriodKind::Choghadiya, kHelpfulChoghadiya) ? kAbhijit
+                                                                     : kKalam.lighter(112);
 }
 
 // The muhurtas' rows, each holding periods that do not overlap: the
@@ -94,30 +102,32 @@ void AddMuhurtaRows(const DayMuhurtas& muhurtas, const LocalMinute& midnight, bo
                        const auto& colourOf) {
     TimelineRow added{caption, {}};
     for (const Period& period : periods) {
-      added.cells.push_back(CellOf(midnight, period, colourOf(period.name), offsets));
+      added.cells.push_back(CellOf(midnight, period, colourOf(period), offsets));
     }
     rows.push_back(added);
   };
-  const auto named = [&](std::initializer_list<std::string_view> names) {
+  const auto named = [&](std::initializer_list<NamedMuhurta> which) {
     std::vector<Period> chosen;
     for (const Period& period : muhurtas.named) {
-      if (std::find(names.begin(), names.end(), period.name) != names.end())
-        chosen.push_back(period);
+      const bool wanted = std::any_of(which.begin(), which.end(), [&period](NamedMuhurta m) {
+        return period.term == PeriodName::Of(m);
+      });
+      if (wanted) chosen.push_back(period);
     }
     return chosen;
   };
-  const auto hinders = [](const std::string&) { return kKalam; };
-  const auto helps = [](const std::string&) { return kAbhijit; };
-  const auto plain = [](const std::string&) { return kPlain[0]; };
+  const auto hinders = [](const Period&) { return kKalam; };
+  const auto helps = [](const Period&) { return kAbhijit; };
+  const auto plain = [](const Period&) { return kPlain[0]; };
+  using M = NamedMuhurta;
   row(Tr(texts::kRowDurmuhurtam), muhurtas.durmuhurtam, hinders);
   row(Tr(texts::kRowNightKalams), muhurtas.nightKalams, hinders);
-  row(Tr(texts::kRowMuhurtas), named({"Vijaya muhurta", "Nishita kaal", "Brahma muhurta"}), helps);
-  row(Tr(texts::kRowSandhya), named({"Sayahna sandhya", "Pratah sandhya"}), plain);
-  row(Tr(texts::kRowGodhuli), named({"Godhuli"}), plain);
-  row(Tr(texts::kRowPradosh), named({"Pradosh"}), plain);
-  row(Tr(texts::kRowGowri), muhurtas.gowri, [](const std::string& name) {
-    const bool good = std::find(kGoodGowri.begin(), kGoodGowri.end(), name) != kGoodGowri.end();
-    return good ? kAbhijit : kKalam.lighter(112);
+  row(Tr(texts::kRowMuhurtas), named({M::Vijaya, M::NishitaKaal, M::BrahmaMuhurta}), helps);
+  row(Tr(texts::kRowSandhya), named({M::SayahnaSandhya, M::PratahSandhya}), plain);
+  row(Tr(texts::kRowGodhuli), named({M::Godhuli}), plain);
+  row(Tr(texts::kRowPradosh), named({M::Pradosh}), plain);
+  row(Tr(texts::kRowGowri), muhurtas.gowri, [](const Period& period) {
+    return IsOneOf(period, PeriodKind::Gowri, kGoodGowri) ? kAbhijit : kKalam.lighter(112);
   });
   row(Tr(texts::kRowVarjyam), muhurtas.varjyam, hinders);
   row(Tr(texts::kRowAmritKalam), muhurtas.amritKalam, helps);
@@ -223,7 +233,7 @@ std::vector<TimelineRow> TimelineRows(const DayAtAGlance& day, const LocalMinute
   TimelineRow choghadiya{Tr(texts::kRowChoghadiya), {}};
   if (parts != nullptr) {
     for (const Period& period : parts->choghadiya) {
-      choghadiya.cells.push_back(CellOf(midnight, period, ChoghadiyaColour(period.name), offsets));
+      choghadiya.cells.push_back(CellOf(midnight, period, ChoghadiyaColour(period), offsets));
     }
   }
   rows.push_back(choghadiya);
