@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
+#include "language/catalog.h"
 #include "report/palette.h"
 #include "report/png_image.h"
 #include "report/program_identity.h"
+#include "report/report_texts.h"
 #include "report/script_fonts.h"
 
 namespace horavela {
@@ -132,8 +134,9 @@ std::string HtmlWriter::Document() const {
   std::string doc = "<!DOCTYPE html>\n<html";
   if (!scriptFont.empty()) doc.append(" lang=\"").append(CodeOf(language_)).append("\"");
   doc += ">\n<head>\n<meta charset=\"utf-8\">\n<title>";
-  doc += EscapeHtml(kProgramName);
-  doc += " Report</title>\n";
+  // The page's title is the report's title, in the report's language.
+  doc += EscapeHtml(Translated(kReportTitle, language_));
+  doc += "</title>\n";
   doc += "<style>body{font-family:";
   if (!scriptFont.empty()) doc.append("'").append(scriptFont).append("',");
   doc +=

@@ -125,7 +125,9 @@ std::string SettingsInWords(const CalculationSettings& settings, Language langua
 
 std::vector<std::string> ReportParticulars(const EvaluationInput& input, Language language) {
   std::vector<std::string> lines;
-  const std::string person = JoinFilled({input.name, input.sex});
+  // The sex is kept as the requests write it ("Male", "Female") and said in the language.
+  const std::string person =
+      JoinFilled({input.name, Translated(input.sex, language)});
   if (!person.empty())
     lines.push_back(Formatted(Translated("Prepared for %1", language), {person}));
   lines.push_back(MomentLine("Born", input.birth, language));

@@ -86,11 +86,15 @@ TEST(TranslatedReportTest, TamilReportNamesTheElementsAndTheDateInTamil) {
   options.particulars = true;
   CalculationState state = TamilSectionsState();
   state.Input.birth = state.Input.election;
+  state.Input.name = "Priya";
+  state.Input.sex = "Female";
   WriteReport(state, text, options);
   for (const char* line : {"நட்சத்திரம்: அனுஷம்\n", "ராசி: விருச்சிகம்\n", "திதி: பஞ்சமி\n",
-                           "கிழமை: புதன்\n", "\n5 ஜனவரி 2011\n", "பிறப்பு 5 ஜனவரி 2011, 00:00 மணி"})
+                           "கிழமை: புதன்\n", "\n5 ஜனவரி 2011\n", "பிறப்பு 5 ஜனவரி 2011, 00:00 மணி",
+                           "\nதிருமணம்\n", "Priya, பெண்"})
     EXPECT_NE(text.text().find(line), std::string::npos) << line << text.text();
-  for (const char* english : {"Anuradha", "January", "Born", "Strength of Star"})
+  for (const char* english : {"Anuradha", "January", "Born", "Strength of Star", "Female",
+                              "Marriage"})
     EXPECT_EQ(text.text().find(english), std::string::npos) << english;
 }
 
