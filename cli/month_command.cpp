@@ -165,7 +165,7 @@ std::string WeekdayText(const MonthDay& cell, Language language) {
 std::string PeriodText(const std::optional<Period>& period, const MonthAtAGlance& month, int day,
                        const Words& say) {
   if (!period) return "-";
-  return Formatted(say("%1 to %2"),
+  return Formatted(TranslatedMeaning("%1, running until %2", "%1 to %2", say.language),
                    {NameOf(*period, say.language), ClockOf(period->to, month, day)});
 }
 
@@ -181,7 +181,7 @@ std::string CellLine(const MonthAtAGlance& month, const MonthDay& cell, const Wo
                                ClockOf(cell.rahuKalam->to, month, cell.day)
                          : std::string("-"));
   for (std::size_t i = 0; i < cell.vetoes.size(); ++i)
-    out << (i == 0 ? "  " : ", ") << NameOf(cell.vetoes[i].veto);
+    out << (i == 0 ? "  " : ", ") << NameOf(cell.vetoes[i].veto, say.language);
   std::string line = out.str();
   line.erase(line.find_last_not_of(' ') + 1);
   line += '\n';

@@ -90,6 +90,13 @@ std::string_view Translated(std::string_view english, Language language) {
   return found == byEnglish.end() ? english : std::string_view(found->second);
 }
 
+std::string_view TranslatedMeaning(std::string_view meaning, std::string_view english,
+                                   Language language) {
+  if (language == Language::English) return english;
+  const std::string_view said = Translated(meaning, language);
+  return said == meaning ? english : said;
+}
+
 std::string Formatted(std::string_view pattern, std::initializer_list<std::string_view> args) {
   return Formatted(pattern, std::span<const std::string_view>(args.begin(), args.size()));
 }

@@ -36,6 +36,13 @@ std::span<const CatalogEntry> CatalogOf(Language language);
 // catalog has no entry for it, so an untranslated sentence still reads.
 std::string_view Translated(std::string_view english, Language language);
 
+// A text whose English reads two ways ("%1 to %2" is a range, and also a
+// tithi that runs until a time): English prints `english`, and the catalog
+// keys the other languages' words by `meaning`, an English phrase of its own
+// ("%1, running until %2").
+std::string_view TranslatedMeaning(std::string_view meaning, std::string_view english,
+                                   Language language);
+
 // Translated() bound to one language, for a text that says many fixed words:
 // `say("Sunrise")`.
 struct Words {
