@@ -23,14 +23,16 @@ QString CodeText(Language language) {
   return QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()));
 }
 
-// A translator owned by the application, installed when its file loads.
-void InstallFrom(const QString& file, const QString& folder) {
+// A translator owned by the application, installed when its file loads;
+// whether it did.
+bool InstallFrom(const QString& file, const QString& folder) {
   auto* translator = new QTranslator(QCoreApplication::instance());
   if (translator->load(file, folder)) {
     QCoreApplication::installTranslator(translator);
-  } else {
-    delete translator;
+    return true;
   }
+  delete translator;
+  return false;
 }
 
 }  // namespace
@@ -50,7 +52,10 @@ void InstallTranslators(Language language) {
   if (language == Language::English) return;
   const QString code = CodeText(language);
   InstallFrom("horavela_" + code, ":/i18n");
-  InstallFrom("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  // Qt's buttons and edit menus: Qt's own translation where the system has
+  // one, else the program's (Qt ships none for the Indian languages).
+  if (!InstallFrom("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    InstallFrom("qt_" + code, ":/i18n");
 }
 
 Language ShownLanguage() {

@@ -156,6 +156,10 @@ class ShownLanguageTest : public QObject {
     QCOMPARE(ayanamsa->itemText(1), QString::fromUtf8("लाहिड़ी (चित्रपक्ष)"));
     auto* sunrise = dialog.findChild<QComboBox*>("cboSunrise");
     QCOMPARE(sunrise->itemText(1), QString::fromUtf8("बिम्ब का केन्द्र, अपवर्तन रहित"));
+    // Qt's own buttons too, which Qt ships no Hindi for.
+    QCOMPARE(dialog.findChild<QPushButton*>("cmdOK")->text(), QString::fromUtf8("ठीक है"));
+    QCOMPARE(dialog.findChild<QPushButton*>("cmdRestoreDefaults")->text(),
+             QString::fromUtf8("मूल स्थिति लौटाएँ"));
   }
 
   // A new language offers a restart: through the window's close, and only
