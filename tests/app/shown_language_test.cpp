@@ -8,8 +8,10 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -36,6 +38,14 @@ bool HasDigitOf(const QString& text, const QString& digits) {
 
 bool HasWesternDigit(const QString& text) {
   return std::any_of(text.begin(), text.end(), [](QChar c) { return c >= '0' && c <= '9'; });
+}
+
+// What a program prints on its standard output.
+QString ProgramOutput(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished(30000);
+  return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // The translators of a language installed earlier go, English is shown again.
@@ -104,6 +114,25 @@ class ShownLanguageTest : public QObject {
     const int listing = h.Find<QLabel>("lblResult")->width();
     QVERIFY2(listing * 5 >= panel->viewport()->width() * 4,
              qPrintable(QString("%1 of %2").arg(listing).arg(panel->viewport()->width())));
+  }
+
+  // A report saved in Hindi as PDF draws its script with a Devanagari font
+  // embedded, not with boxes of a Latin one. (Its text cannot be read back:
+  // pdftotext drops the vowel signs of Qt's shaped glyphs, though the page
+  // shows them, as pdftoppm's picture of it does.)
+  void hindiPdfEmbedsADevanagariFont() {
+    QTemporaryDir folder;
+    Harness h;
+    h.saveFilePath = folder.filePath("report.pdf");
+    h.Open();
+    h.WalkToBirthPage(1, "Marriage");
+    horavela::app::InstallTranslators(Language::Hindi);
+    h.Click("cmdNext_2");
+    h.messages->shown.clear();
+    h.Click("cmdSavePdf");
+    QVERIFY(QFile::exists(h.saveFilePath));
+    const QString fonts = ProgramOutput("pdffonts", {h.saveFilePath});
+    QVERIFY2(fonts.contains("Devanagari"), qPrintable(fonts));
   }
 
   // Without native digits the Hindi page keeps 0-9.
