@@ -2,6 +2,7 @@
 #include "app/translation.h"
 
 #include <QBoxLayout>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -318,6 +319,9 @@ QWidget* FindTimesDialog::BuildRangeRow() {
     edit->setObjectName(name);
     edit->setDisplayFormat("yyyy-MM-dd");
     edit->setCalendarPopup(true);
+    // The popup names its months and weekdays in the language; the typed
+    // date keeps its 0-9.
+    edit->calendarWidget()->setLocale(CalendarLocale());
     edit->setDateRange(kFirstDate, kLastDate);
     edit->setDate(date);
     new DateEditKeys(edit);
