@@ -95,7 +95,11 @@ Wording Weekday(const CalculationState& s) {
   return WeekdayOrNone(s.Input.electionWeekday);
 }
 Wording HinduMonth(const CalculationState& s) {
-  return Worded("%1 by the civil date", {AsIs(std::string(NameOf(s.Yogas.HinduMonth)))});
+  // The program's month of the civil date bears the lunar month's name
+  // (Chaitra first), which each language spells as its almanacs do.
+  const SolarMonth month = s.Yogas.HinduMonth;
+  return Worded("%1 by the civil date",
+                {NameWord(NamedTerm{TermSet::Masa, IndexOf(month)}, NameOf(month))});
 }
 
 namespace {

@@ -105,7 +105,8 @@ TEST(ExplanationLanguage, HindiSaysTheVetoReason) {
 // tithi (Nanda..Poorna) and the ordinals are said in Hindi too. The moments
 // step through the day so that every tara and tithi kind comes up.
 TEST(ExplanationLanguage, HindiFactorLinesHoldNoEnglishWord) {
-  for (const char* subject : {"Marriage", "Domestic Journey", "Start A New Business"}) {
+  for (const char* subject : {"Marriage", "Domestic Journey", "Start A New Business",
+                              "Starting the Construction of a House"}) {
     const SearchRequest request = AshaAtNewDelhi({subject});
     for (int step = 0; step < 30; ++step) {
       const LocalMinute minute = FromMinuteIndex(MinuteIndex({2025, 1, 20, 6, 0}) + step * 1427);
