@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "language/catalog.h"
+#include "language/element_names.h"
 
 namespace horavela::app {
 
@@ -93,10 +94,10 @@ QString ForReading(const QString& text) {
 }
 
 QString MonthName(int month) {
-  const Language language = ShownLanguage();
-  const QLocale locale =
-      language == Language::English ? QLocale(QLocale::English) : QLocale(CodeText(language));
-  return locale.standaloneMonthName(month, QLocale::LongFormat);
+  // The core's names, so a page and its report spell a month alike (Qt's
+  // locale writes अक्तूबर where the report writes अक्टूबर).
+  const std::string_view name = GregorianMonthName(month, ShownLanguage());
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QLocale CalendarLocale() {

@@ -46,9 +46,9 @@ QString ForReading(const QString& text);
 // and the user kept Western ones; then English. In English the system's.
 QLocale CalendarLocale();
 
-// The name of `month` (1..12) in the shown language, as its calendars write
-// it; in English the program's own "January". Digits are left to the caller,
-// so they stay Western.
+// The name of `month` (1..12) in the shown language, as the reports write it
+// (GregorianMonthName); in English the program's own "January". Digits are
+// left to the caller, so they stay Western.
 QString MonthName(int month);
 
 }  // namespace horavela::app

@@ -1,6 +1,4 @@
 #include "app/day_timeline.h"
-
-#include "app/app_language.h"
 #include "app/translation.h"
 
 #include <QHelpEvent>

@@ -32,7 +32,6 @@
 #include <tuple>
 
 #include "app/app_language.h"
-#include "app/app_texts.h"
 #include "app/date_edit_keys.h"
 #include "app/find_times_texts.h"
 #include "app/report_file_name.h"
@@ -155,10 +154,9 @@ QString Summary(const FindTimesInputs& inputs) {
   const PlaceEntry& p = request.place;
   QString place = FromStd(p.city).trimmed();
   if (place.isEmpty()) place = Tr(texts::kFindElectionPlace);
-  // The sex is kept as the book and the requests write it, "Male" or "Female".
-  const QString sex = request.sex == "Female" ? Tr(texts::kFemale)
-                      : request.sex == "Male" ? Tr(texts::kMale)
-                                              : FromStd(request.sex);
+  // The sex is kept as the pages' own caption (texts::kMale, kFemale), which
+  // translates as it is.
+  const QString sex = Tr(request.sex.c_str());
   return ForReading(Tr(texts::kFindSummary)
                         .arg(subject.toHtmlEscaped(), FromStd(request.name).toHtmlEscaped(), sex)
                         .arg(QDate(b.year, b.month, b.day).toString("yyyy-MM-dd"))

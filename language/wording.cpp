@@ -30,10 +30,12 @@ std::string NameIn(const Wording& name, Language language) {
   return named.empty() ? name.english : std::string(named);
 }
 
+// "2 March 1996"; a month the input checks would refuse keeps its number.
 std::string DateIn(int packed, Language language) {
   const int year = packed / 10000, month = packed / 100 % 100, day = packed % 100;
-  if (month < 1 || month > 12) return {};
-  return std::to_string(day) + " " + std::string(GregorianMonthName(month, language)) + " " +
+  const bool named = month >= 1 && month <= 12;
+  return std::to_string(day) + " " +
+         (named ? std::string(GregorianMonthName(month, language)) : std::to_string(month)) + " " +
          std::to_string(year);
 }
 

@@ -65,7 +65,8 @@ Wording TermNamed(TermSet set, int index);
 // (क्रमांक %1, %1-வது, %1ನೇ): Hindi and Gujarati endings change with the
 // number and the noun's gender, which a suffix table cannot know.
 Wording Ordinal(int n);
-// "14 January 2026", the month named through the catalog.
+// "14 January 2026", the month named through the catalog; a month outside
+// the year keeps its number.
 Wording CivilDateOf(int year, int month, int day);
 // `items` joined by `separator` ("; "), as one wording; an empty text for none.
 Wording Joined(std::vector<Wording> items, std::string_view separator);

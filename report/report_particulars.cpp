@@ -8,7 +8,7 @@
 
 #include "calendar/civil_calendar.h"
 #include "language/catalog.h"
-#include "language/element_names.h"
+#include "language/wording.h"
 #include "report/program_identity.h"
 
 namespace horavela {
@@ -36,14 +36,7 @@ std::string JoinFilled(std::initializer_list<std::string_view> parts) {
 
 // "2 March 1996"; a month the input checks would refuse keeps its number.
 std::string DateText(const MomentEntry& moment, Language language) {
-  const bool named = moment.month >= 1 && moment.month <= 12;
-  std::string text = std::to_string(moment.day);
-  text += ' ';
-  text += named ? std::string(GregorianMonthName(moment.month, language))
-                : std::to_string(moment.month);
-  text += ' ';
-  text += std::to_string(moment.year);
-  return text;
+  return TextOf(CivilDateOf(moment.year, moment.month, moment.day), language);
 }
 
 std::string TimeText(const MomentEntry& moment) {
@@ -126,8 +119,7 @@ std::string SettingsInWords(const CalculationSettings& settings, Language langua
 std::vector<std::string> ReportParticulars(const EvaluationInput& input, Language language) {
   std::vector<std::string> lines;
   // The sex is kept as the requests write it ("Male", "Female") and said in the language.
-  const std::string person =
-      JoinFilled({input.name, Translated(input.sex, language)});
+  const std::string person = JoinFilled({input.name, Translated(input.sex, language)});
   if (!person.empty())
     lines.push_back(Formatted(Translated("Prepared for %1", language), {person}));
   lines.push_back(MomentLine("Born", input.birth, language));

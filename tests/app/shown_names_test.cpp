@@ -55,6 +55,15 @@ class ShownNamesTest : public QObject {
     QCOMPARE(ShownName(horavela::Period{"Good", {}, {}, {}}), QString("Good"));
   }
 
+  // The pages' months are the reports' own spellings: Qt's Hindi locale
+  // writes October अक्तूबर, the report अक्टूबर.
+  void monthsAreSpelledAsTheReportsSpellThem() {
+    horavela::app::InstallTranslators(Language::Hindi);
+    QCOMPARE(horavela::app::MonthName(10), QString::fromUtf8("अक्टूबर"));
+    horavela::app::InstallTranslators(Language::English);
+    QCOMPARE(horavela::app::MonthName(10), QString("October"));
+  }
+
   // The planet table's nakshatra column: "Rohini 2" in English as always.
   void starAndPada() {
     horavela::app::InstallTranslators(Language::English);

@@ -16,16 +16,6 @@ namespace {
 
 using namespace testing;  // the rule-set fixtures
 
-// The plain chart made a clean marriage moment: Moon in Rohini on the bright
-// Dwitiya of a Monday, Siddhi yoga, Bava karana.
-CalculationState CleanMarriageMoment() {
-  CalculationState s = PlainChart();
-  s.ElectionChart.nakshatra = Nakshatra::Rohini;
-  SetTithi(s, 2);
-  SetWeekday(s, "Monday");
-  return s;
-}
-
 std::vector<std::string> ReasonsIn(std::string_view subject, const CalculationState& s,
                                    Language language) {
   std::vector<std::string> texts;

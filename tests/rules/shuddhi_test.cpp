@@ -18,16 +18,6 @@ namespace {
 
 using namespace testing;  // the rule-set fixtures
 
-// The plain chart made a clean marriage moment: Moon in Rohini on the bright
-// Dwitiya of a Monday, Siddhi yoga, Bava karana.
-CalculationState CleanMarriageMoment() {
-  CalculationState s = PlainChart();
-  s.ElectionChart.nakshatra = Nakshatra::Rohini;
-  SetTithi(s, 2);
-  SetWeekday(s, "Monday");
-  return s;
-}
-
 // Which limbs a marriage moment fails, and the sentences naming them, are
 // tested with the sentences in tests/explain/shuddhi_words_test.cpp.
 

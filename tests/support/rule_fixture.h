@@ -163,6 +163,16 @@ inline CalculationState PlainChart() {
   return s;
 }
 
+// The plain chart made a clean marriage moment: Moon in Rohini on the bright
+// Dwitiya of a Monday, Siddhi yoga, Bava karana.
+inline CalculationState CleanMarriageMoment() {
+  CalculationState s = PlainChart();
+  s.ElectionChart.nakshatra = Nakshatra::Rohini;
+  SetTithi(s, 2);
+  SetWeekday(s, "Monday");
+  return s;
+}
+
 // --- Running a rule set ---
 
 struct Evaluated {
